@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppInfo.h"
+
+#include "Json.h"
+
+#include <QJsonObject>
+
+namespace openwright {
+
+QString pathOf(const QUrl& url)
+{
+    QString path = url.path(QUrl::FullyDecoded);
+    while (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    return path;
+}
+
+QString AppInfo::id() const
+{
+    return bundleID ? *bundleID : pathOf(url);
+}
+
+bool AppInfo::isSameApp(const std::optional<AppInfo>& other) const
+{
+    if (!other)
+        return false;
+    if (bundleID && other->bundleID)
+        return *bundleID == *other->bundleID;
+    return url.adjusted(QUrl::NormalizePathSegments) == other->url.adjusted(QUrl::NormalizePathSegments);
+}
+
+QJsonValue AppInfo::toJson() const
+{
+    QJsonObject o;
+    o.insert(QLatin1StringView("url"), url.toString(QUrl::FullyEncoded));
+    if (bundleID)
+        o.insert(QLatin1StringView("bundleID"), *bundleID);
+    o.insert(QLatin1StringView("name"), name);
+    return o;
+}
+
+AppInfo AppInfo::fromJson(const QJsonValue& value)
+{
+    const QJsonObject o = Json::asObject(value, "an application");
+    const QString urlText = Json::requireString(o, QLatin1StringView("url"));
+    const QUrl url(urlText, QUrl::StrictMode);
+    if (urlText.isEmpty() || !url.isValid())
+        throw DecodeError(QStringLiteral("Invalid URL string: ") + urlText);
+    return AppInfo{url, Json::optionalString(o, QLatin1StringView("bundleID")),
+        Json::requireString(o, QLatin1StringView("name"))};
+}
+
+} // namespace openwright

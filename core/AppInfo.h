@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHashFunctions>
+#include <QJsonValue>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+namespace openwright {
+
+// One installed application: where its entry lives, its identity and its display name.
+// On Linux `url` is the file URL of the desktop entry and `bundleID` the application identity
+// (see ApplicationIdentity.h). An immutable value, safe on any thread.
+struct AppInfo
+{
+    QUrl url;
+    std::optional<QString> bundleID;
+    QString name;
+
+    // Reads the desktop entry at `url`. Never fails: an unreadable entry gives no bundleID
+    // and the file name without ".desktop" as its name. Touches the file system.
+    static AppInfo read(const QUrl& url);
+
+    // Identity in lists: the bundle identifier, else the path.
+    QString id() const;
+    // The one test of whether two records denote the same application.
+    bool isSameApp(const std::optional<AppInfo>& other) const;
+
+    QJsonValue toJson() const;
+    static AppInfo fromJson(const QJsonValue& value);
+
+    friend bool operator==(const AppInfo&, const AppInfo&) = default;
+};
+
+inline size_t qHash(const AppInfo& a, size_t seed = 0) noexcept
+{
+    return qHashMulti(seed, a.url, a.bundleID.has_value(), a.bundleID.value_or(QString()), a.name);
+}
+
+// The decoded path of a file URL without a trailing slash.
+QString pathOf(const QUrl& url);
+
+} // namespace openwright

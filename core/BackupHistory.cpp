@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BackupHistory.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace openwright::BackupHistory {
+
+bool isNew(const Profile& candidate, const QList<Profile>& backups)
+{
+    if (candidate.entries.isEmpty())
+        return false;
+    if (backups.isEmpty())
+        return true;
+    const Profile* latest = &backups.first();
+    for (const Profile& b : backups) {
+        if (b.createdAt > latest->createdAt)
+            latest = &b;
+    }
+    const QSet<ProfileEntry> mine(candidate.entries.cbegin(), candidate.entries.cend());
+    const QSet<ProfileEntry> theirs(latest->entries.cbegin(), latest->entries.cend());
+    return mine != theirs;
+}
+
+bool isDailyDue(const QList<Profile>& backups, const QDateTime& now, const QTimeZone& zone)
+{
+    const QDate today = now.toTimeZone(zone).date();
+    return std::none_of(backups.cbegin(), backups.cend(),
+        [&](const Profile& b) { return b.createdAt.toTimeZone(zone).date() == today; });
+}
+
+QList<Profile> prune(const QList<Profile>& backups, const QDateTime& now)
+{
+    const QDateTime cutoff = now.addSecs(-kRetentionSeconds);
+    const auto isAutomatic = [](const Profile& p) { return p.backupReason && p.backupReason->isAutomatic(); };
+
+    QList<const Profile*> recent;
+    for (const Profile& b : backups) {
+        if (isAutomatic(b) && b.createdAt >= cutoff)
+            recent.append(&b);
+    }
+    std::stable_sort(recent.begin(), recent.end(),
+        [](const Profile* a, const Profile* b) { return a->createdAt > b->createdAt; });
+    QSet<QString> keep;
+    for (qsizetype i = 0; i < recent.size() && i < kMaxAutomatic; ++i)
+        keep.insert(recent.at(i)->id);
+
+    QList<Profile> result;
+    for (const Profile& b : backups) {
+        if (!isAutomatic(b) || keep.contains(b.id))
+            result.append(b);
+    }
+    return result;
+}
+
+} // namespace openwright::BackupHistory

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BackupReason.h"
+
+#include "Json.h"
+
+#include <QJsonObject>
+
+namespace openwright {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr const char* kCaseNames[] = {"manual", "daily", "beforeProfile", "beforeRestore", "beforeRevert"};
+
+} // namespace
+
+QString BackupReason::title() const
+{
+    switch (m_case) {
+    case Case::manual: return u"Saved by you"_s;
+    case Case::daily: return u"Daily backup"_s;
+    case Case::beforeProfile: return u"Before applying \u201C"_s + m_name + u'\u201D';
+    case Case::beforeRestore: return u"Before restoring \u201C"_s + m_name + u'\u201D';
+    case Case::beforeRevert: return u"Before reverting "_s + m_target.id();
+    }
+    return {};
+}
+
+QString BackupReason::symbol() const
+{
+    switch (m_case) {
+    case Case::manual: return u"hand.tap"_s;
+    case Case::daily: return u"calendar"_s;
+    case Case::beforeProfile: return u"square.stack"_s;
+    case Case::beforeRestore: return u"clock.arrow.circlepath"_s;
+    case Case::beforeRevert: return u"shield.lefthalf.filled"_s;
+    }
+    return {};
+}
+
+QJsonValue BackupReason::toJson() const
+{
+    QJsonObject payload;
+    if (m_case == Case::beforeProfile || m_case == Case::beforeRestore)
+        payload.insert("_0"_L1, m_name);
+    else if (m_case == Case::beforeRevert)
+        payload.insert("_0"_L1, m_target.toJson());
+    return QJsonObject{{QLatin1StringView(kCaseNames[static_cast<int>(m_case)]), payload}};
+}
+
+BackupReason BackupReason::fromJson(const QJsonValue& value)
+{
+    const QJsonObject o = Json::asObject(value, "a backup reason");
+    int found = -1;
+    int count = 0;
+    for (int i = 0; i < 5; ++i) {
+        if (o.contains(QLatin1StringView(kCaseNames[i]))) {
+            found = i;
+            ++count;
+        }
+    }
+    if (count != 1)
+        throw DecodeError(u"Invalid number of keys found, expected one."_s);
+    const auto c = static_cast<Case>(found);
+    const QJsonObject payload = Json::asObject(o.value(QLatin1StringView(kCaseNames[found])), "a backup reason");
+    switch (c) {
+    case Case::manual: return manual();
+    case Case::daily: return daily();
+    case Case::beforeProfile: return beforeProfile(Json::requireString(payload, "_0"_L1));
+    case Case::beforeRestore: return beforeRestore(Json::requireString(payload, "_0"_L1));
+    case Case::beforeRevert:
+        if (!payload.contains("_0"_L1))
+            throw DecodeError(u"No value associated with key \"_0\""_s);
+        return beforeRevert(Target::fromJson(payload.value("_0"_L1)));
+    }
+    return manual();
+}
+
+} // namespace openwright

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "AppInfo.h"
+#include "Target.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QUuid>
+
+#include <optional>
+
+namespace openwright {
+
+// One detected change of a default that this application did not make itself.
+struct DefaultChange
+{
+    QUuid id = QUuid::createUuid();
+    Target target;
+    std::optional<AppInfo> from;
+    std::optional<AppInfo> to;
+    QDateTime detectedAt;
+    bool resolved = false;
+
+    QJsonValue toJson() const;
+    static DefaultChange fromJson(const QJsonValue& value);
+
+    friend bool operator==(const DefaultChange&, const DefaultChange&) = default;
+};
+
+inline size_t qHash(const DefaultChange& c, size_t seed = 0) noexcept
+{
+    return qHashMulti(seed, c.id, c.target, c.detectedAt.toMSecsSinceEpoch(), c.resolved);
+}
+
+// The canonical upper-case text of a UUID, as stored and as sent in notifications.
+QString uuidText(const QUuid& id);
+// Reads the 36-character text form (either letter case); nothing for anything else.
+std::optional<QUuid> parseUuid(const QString& text);
+
+// The Default Guard's memory: the handler last seen for each target, the pinned targets and
+// the change history (newest first, at most 200). A plain value with no platform knowledge;
+// the model owns it on the GUI thread and stores it after each modification.
+class GuardState final
+{
+public:
+    // One observation: the handler seen (absent when the target had none).
+    struct Seen
+    {
+        std::optional<AppInfo> app;
+        friend bool operator==(const Seen&, const Seen&) = default;
+    };
+
+    static constexpr qsizetype kHistoryLimit = 200;
+
+    QHash<Target, Seen> baseline;
+    QSet<Target> pinned;
+    QList<DefaultChange> history;
+
+    // Records a batch of observations and returns the changes it found against the baseline.
+    // The baseline always takes the latest observation, so a change is logged once.
+    QList<DefaultChange> absorb(const QHash<Target, std::optional<AppInfo>>& observed, const QDateTime& at);
+    // Makes `app` the baseline of `target` without logging: the user's own change.
+    void accept(const Target& target, const std::optional<AppInfo>& app);
+
+    QJsonValue toJson() const;
+    static GuardState fromJson(const QJsonValue& value);
+
+    friend bool operator==(const GuardState&, const GuardState&) = default;
+};
+
+} // namespace openwright

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HealthReport.h"
+
+#include <cmath>
+
+namespace openwright {
+
+HealthReport HealthReport::evaluate(const QList<TargetState>& states, const std::function<bool(const QUrl&)>& appExists)
+{
+    HealthReport report;
+    report.total = static_cast<int>(states.size());
+    if (report.total == 0)
+        return report;
+    for (const TargetState& s : states) {
+        if (!s.current) {
+            report.issues.append(
+                {s.candidates.isEmpty() ? Issue::Case::noHandler : Issue::Case::noDefault, s.target, std::nullopt});
+        } else if (appExists(s.current->url)) {
+            ++report.configured;
+        } else {
+            report.issues.append({Issue::Case::missingApp, s.target, s.current});
+        }
+    }
+    report.score = static_cast<int>(std::floor(double(report.configured) / double(report.total) * 100.0));
+    return report;
+}
+
+} // namespace openwright

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "TargetState.h"
+
+#include <QList>
+
+#include <functional>
+
+namespace openwright {
+
+// One score and the list of types that lack a working default. A pure computation over
+// target states; computed on demand, never stored.
+struct HealthReport
+{
+    struct Issue
+    {
+        enum class Case { noHandler, noDefault, missingApp };
+        Case kind;
+        Target target;
+        std::optional<AppInfo> app; // only for missingApp
+
+        friend bool operator==(const Issue&, const Issue&) = default;
+    };
+
+    int score = 100;
+    int total = 0;
+    int configured = 0;
+    QList<Issue> issues;
+
+    // `appExists` is asked once per state that has a current application.
+    static HealthReport evaluate(const QList<TargetState>& states, const std::function<bool(const QUrl&)>& appExists);
+
+    friend bool operator==(const HealthReport&, const HealthReport&) = default;
+};
+
+} // namespace openwright

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Json.h"
+
+#include <QString>
+
+#include <exception>
+#include <optional>
+
+namespace openwright {
+
+// A save that could not be completed: the folder, the write or the safe-keeping failed.
+class StoreError final : public std::exception
+{
+public:
+    explicit StoreError(QString message)
+        : m_message(std::move(message))
+        , m_utf8(m_message.toUtf8())
+    {
+    }
+    const QString& message() const { return m_message; }
+    const char* what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_message;
+    QByteArray m_utf8;
+};
+
+// One JSON file holding one value, read whole and written whole, atomically.
+// An unreadable file loads as nothing; before a save would replace it, it is kept beside
+// the new file as "NAME.unreadable-N", so a hand-edited typo never costs the user their data.
+// Not thread-safe: each store has one owner (the model, on the GUI thread).
+class JSONStoreFile
+{
+public:
+    JSONStoreFile(const QString& fileName, const QString& directory);
+
+    // The folder "Openwright" in $XDG_DATA_HOME (default ~/.local/share).
+    static QString defaultDirectory();
+
+    const QString& path() const { return m_path; }
+
+protected:
+    using Validator = bool (*)(const QByteArray&);
+
+    std::optional<QByteArray> loadBytes(Validator decodes);
+    void saveBytes(const QByteArray& bytes, Validator decodes);
+
+private:
+    enum class Disk { Unknown, Fine, Unreadable };
+
+    void keepUnreadableCopy();
+
+    QString m_path;
+    Disk m_disk = Disk::Unknown;
+};
+
+template<typename T>
+class JSONStore final : public JSONStoreFile
+{
+public:
+    using JSONStoreFile::JSONStoreFile;
+
+    std::optional<T> load()
+    {
+        std::optional<T> value;
+        const auto bytes = loadBytes(&JSONStore::decodes);
+        if (bytes) {
+            try {
+                value = JsonCodec<T>::decode(Json::read(*bytes));
+            } catch (const DecodeError&) {
+            }
+        }
+        return value;
+    }
+
+    // Throws StoreError (folder, write) or DecodeError (encoding).
+    void save(const T& value) { saveBytes(Json::write(JsonCodec<T>::encode(value)), &JSONStore::decodes); }
+
+private:
+    static bool decodes(const QByteArray& bytes)
+    {
+        try {
+            JsonCodec<T>::decode(Json::read(bytes));
+            return true;
+        } catch (const DecodeError&) {
+            return false;
+        }
+    }
+};
+
+} // namespace openwright

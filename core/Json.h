@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+#include <exception>
+#include <optional>
+
+namespace openwright {
+
+// A document or value that does not have the shape a record needs. Its message is the
+// text a caller may show or log; decoding never yields a half-built value.
+class DecodeError final : public std::exception
+{
+public:
+    explicit DecodeError(QString message)
+        : m_message(std::move(message))
+        , m_utf8(m_message.toUtf8())
+    {
+    }
+    const QString& message() const { return m_message; }
+    const char* what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_message;
+    QByteArray m_utf8;
+};
+
+// The JSON settings shared by the data files and the export file: pretty-printed, members
+// sorted by key, dates as ISO 8601 UTC text with whole seconds and "Z", "/" written as "\/".
+namespace Json {
+
+// Documents larger than this are refused rather than read into memory: the realistic
+// upper end of a data file (2,000 backups of 64 defaults) is about a tenth of it.
+constexpr qsizetype kMaxDocumentBytes = 32 * 1024 * 1024;
+
+QByteArray write(const QJsonValue& value);
+// Parses a whole document; throws DecodeError for anything that is not valid UTF-8 JSON.
+QJsonValue read(const QByteArray& bytes);
+
+QString formatDate(const QDateTime& date);
+// Strict: exactly YYYY-MM-DDTHH:MM:SSZ naming a real instant. Throws DecodeError otherwise.
+QDateTime parseDate(const QString& text);
+
+// Field access that throws DecodeError naming the member when it is missing or mistyped.
+QJsonObject asObject(const QJsonValue& value, const char* what);
+QJsonArray asArray(const QJsonValue& value, const char* what);
+QString requireString(const QJsonObject& object, QLatin1StringView key);
+bool requireBool(const QJsonObject& object, QLatin1StringView key);
+qint64 requireInteger(const QJsonObject& object, QLatin1StringView key);
+QJsonArray requireArray(const QJsonObject& object, QLatin1StringView key);
+QJsonObject requireObject(const QJsonObject& object, QLatin1StringView key);
+QDateTime requireDate(const QJsonObject& object, QLatin1StringView key);
+// A member that may be missing or null: absent then; any other non-object is an error.
+std::optional<QJsonObject> optionalObject(const QJsonObject& object, QLatin1StringView key);
+std::optional<QString> optionalString(const QJsonObject& object, QLatin1StringView key);
+
+} // namespace Json
+
+// How a value of T becomes JSON and back. Records provide toJson() and a static fromJson();
+// lists of them are arrays.
+template<typename T>
+struct JsonCodec
+{
+    static QJsonValue encode(const T& value) { return value.toJson(); }
+    static T decode(const QJsonValue& json) { return T::fromJson(json); }
+};
+
+template<typename T>
+struct JsonCodec<QList<T>>
+{
+    static QJsonValue encode(const QList<T>& list)
+    {
+        QJsonArray array;
+        for (const T& item : list)
+            array.append(JsonCodec<T>::encode(item));
+        return array;
+    }
+    static QList<T> decode(const QJsonValue& json)
+    {
+        const QJsonArray array = Json::asArray(json, "list");
+        QList<T> list;
+        list.reserve(array.size());
+        for (const QJsonValue& item : array)
+            list.append(JsonCodec<T>::decode(item));
+        return list;
+    }
+};
+
+} // namespace openwright

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProfileExport.h"
+
+#include "Json.h"
+
+#include <QJsonObject>
+
+namespace openwright {
+
+using namespace Qt::Literals::StringLiterals;
+
+QByteArray ProfileExport::encoded() const
+{
+    return Json::write(QJsonObject{{"format"_L1, format}, {"version"_L1, static_cast<double>(version)},
+        {"profiles"_L1, JsonCodec<QList<Profile>>::encode(profiles)}});
+}
+
+QList<Profile> ProfileExport::decode(const QByteArray& data)
+{
+    const QJsonObject o = Json::asObject(Json::read(data), "a profile export");
+    const QString format = Json::requireString(o, "format"_L1);
+    Json::requireInteger(o, "version"_L1); // any version is read; later ones only add members
+    QList<Profile> profiles = JsonCodec<QList<Profile>>::decode(Json::requireArray(o, "profiles"_L1));
+    if (format != QLatin1StringView(kFormat))
+        throw DecodeError(u"The file couldn\u2019t be opened because it isn\u2019t in the correct format."_s);
+    for (Profile& p : profiles) {
+        p.id = newIdentifier();
+        if (p.kind == Profile::Kind::preset)
+            p.kind = Profile::Kind::custom;
+    }
+    return profiles;
+}
+
+} // namespace openwright

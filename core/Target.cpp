@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Target.h"
+
+#include "Json.h"
+
+#include <algorithm>
+
+
+namespace openwright {
+
+namespace {
+
+// The example host of http and https sample links: a reserved documentation domain.
+constexpr auto kSampleHost = "example.com";
+
+bool isLetterOrMark(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Letter_Uppercase:
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isDigit(char32_t c)
+{
+    const auto cat = QChar::category(c);
+    return cat == QChar::Number_DecimalDigit || cat == QChar::Number_Letter || cat == QChar::Number_Other;
+}
+
+} // namespace
+
+bool Target::isValidScheme(const QString& s)
+{
+    const QList<uint> scalars = s.toUcs4();
+    if (scalars.isEmpty() || !isLetterOrMark(scalars.first()))
+        return false;
+    return std::all_of(scalars.cbegin(), scalars.cend(), [](char32_t c) {
+        return isLetterOrMark(c) || isDigit(c) || c == U'+' || c == U'-' || c == U'.';
+    });
+}
+
+std::optional<Target> Target::parse(const QString& text)
+{
+    QString t = text.trimmed().toLower();
+    if (t.endsWith(u':')) {
+        t.chop(1);
+        if (isValidScheme(t))
+            return scheme(t);
+        return std::nullopt;
+    }
+    if (t.startsWith(u'.'))
+        t.remove(0, 1);
+    if (t.isEmpty())
+        return std::nullopt;
+    if (t.contains(u'.') || t.contains(u'/') || t.contains(u' '))
+        return std::nullopt;
+    return fileExtension(t);
+}
+
+QString Target::id() const
+{
+    return m_kind == Kind::FileExtension ? u'.' + m_payload : m_payload + u':';
+}
+
+std::optional<QUrl> Target::sampleURL() const
+{
+    if (m_kind != Kind::Scheme)
+        return std::nullopt;
+    const QString text = (m_payload == u"http" || m_payload == u"https")
+        ? m_payload + QStringLiteral("://") + QLatin1StringView(kSampleHost)
+        : m_payload + QStringLiteral(":openwright");
+    QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty())
+        return std::nullopt;
+    return url;
+}
+
+QList<Target> Target::linkedTargets() const
+{
+    if (m_kind == Kind::Scheme && m_payload == u"http")
+        return {scheme(QStringLiteral("https")), fileExtension(QStringLiteral("html")),
+            fileExtension(QStringLiteral("htm"))};
+    return {};
+}
+
+Target Target::fromJson(const QJsonValue& value)
+{
+    if (!value.isString())
+        throw DecodeError(QStringLiteral("Expected a target string"));
+    const QString text = value.toString();
+    auto target = parse(text);
+    if (!target)
+        throw DecodeError(QStringLiteral("Bad target ") + text);
+    return *target;
+}
+
+} // namespace openwright

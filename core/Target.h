@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHashFunctions>
+#include <QJsonValue>
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+namespace openwright {
+
+// What a default is set for: files with one extension, or links with one URL scheme.
+// An immutable value; its `id` (".pdf", "mailto:") is also its label and its JSON form.
+// Safe to copy and use on any thread.
+class Target final
+{
+public:
+    enum class Kind { FileExtension = 0, Scheme = 1 };
+
+    Target() = default;
+    static Target fileExtension(QString extension) { return Target(Kind::FileExtension, std::move(extension)); }
+    static Target scheme(QString scheme) { return Target(Kind::Scheme, std::move(scheme)); }
+
+    // The only way user text, stored strings and JSON member names become targets.
+    static std::optional<Target> parse(const QString& text);
+    static bool isValidScheme(const QString& s);
+
+    Kind kind() const { return m_kind; }
+    bool isScheme() const { return m_kind == Kind::Scheme; }
+    bool isFileExtension() const { return m_kind == Kind::FileExtension; }
+    const QString& payload() const { return m_payload; }
+
+    QString id() const;
+    QString description() const { return id(); }
+    std::optional<QUrl> sampleURL() const;
+    // Targets that follow this one's default: the web browser carries https, .html and .htm.
+    QList<Target> linkedTargets() const;
+
+    QJsonValue toJson() const { return id(); }
+    static Target fromJson(const QJsonValue& value);
+
+    friend bool operator==(const Target&, const Target&) = default;
+
+private:
+    Target(Kind kind, QString payload)
+        : m_kind(kind)
+        , m_payload(std::move(payload))
+    {
+    }
+
+    Kind m_kind = Kind::FileExtension;
+    QString m_payload;
+};
+
+// Orders targets by their id text, the order used wherever a stable listing is wanted.
+inline bool lessById(const Target& a, const Target& b)
+{
+    return a.id() < b.id();
+}
+
+inline size_t qHash(const Target& t, size_t seed = 0) noexcept
+{
+    return qHashMulti(seed, static_cast<int>(t.kind()), t.payload());
+}
+
+// A JSON member name that stands for a target; it only ever carries a string.
+struct TargetKey
+{
+    QString stringValue;
+    static std::optional<TargetKey> fromInt(int) { return std::nullopt; }
+    static TargetKey of(const Target& t) { return {t.id()}; }
+    std::optional<Target> target() const { return Target::parse(stringValue); }
+};
+
+} // namespace openwright
+
+template<>
+struct std::hash<openwright::Target>
+{
+    size_t operator()(const openwright::Target& t) const noexcept { return openwright::qHash(t); }
+};

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BackupHistory.h"
+#include "Json.h"
+#include "Printers.h"
+
+#include <QJsonDocument>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QDateTime now(QDate(2025, 3, 31), QTime(12, 0), QTimeZone::utc());
+
+ProfileEntry entry(const char* ext, const char* app = "org.app")
+{
+    return {Target::fileExtension(QString::fromLatin1(ext)), QString::fromLatin1(app), u"App"_s};
+}
+
+Profile backup(QDateTime at, std::optional<BackupReason> reason, QList<ProfileEntry> entries = {entry("pdf")})
+{
+    return {newIdentifier(), u"b"_s, u"s"_s, u"clock.arrow.circlepath"_s, Profile::Kind::snapshot, std::move(at),
+        std::move(entries), std::move(reason)};
+}
+
+TEST(BackupReason, TitlesSymbolsAutomatic)
+{
+    EXPECT_EQ(BackupReason::beforeProfile(u"Developer"_s).title(), u"Before applying \u201CDeveloper\u201D"_s);
+    EXPECT_EQ(BackupReason::beforeRestore(u"B"_s).title(), u"Before restoring \u201CB\u201D"_s);
+    EXPECT_EQ(BackupReason::beforeRevert(Target::scheme(u"mailto"_s)).title(), u"Before reverting mailto:"_s);
+    EXPECT_EQ(BackupReason::daily().title(), u"Daily backup"_s);
+    EXPECT_EQ(BackupReason::beforeRevert(Target::scheme(u"x"_s)).symbol(), u"shield.lefthalf.filled"_s);
+    EXPECT_FALSE(BackupReason::manual().isAutomatic());
+    EXPECT_TRUE(BackupReason::daily().isAutomatic());
+    EXPECT_TRUE(BackupReason::beforeRestore(u"x"_s).isAutomatic());
+    EXPECT_NE(BackupReason::beforeProfile(u"a"_s), BackupReason::beforeRestore(u"a"_s));
+}
+
+TEST(BackupReason, JsonForms)
+{
+    const auto text = [](const BackupReason& r) {
+        return QJsonDocument(r.toJson().toObject()).toJson(QJsonDocument::Compact);
+    };
+    EXPECT_EQ(text(BackupReason::daily()), R"({"daily":{}})");
+    EXPECT_EQ(text(BackupReason::beforeRevert(Target::fileExtension(u"pdf"_s))), R"({"beforeRevert":{"_0":".pdf"}})");
+    const auto decode = [](const char* json) { return BackupReason::fromJson(Json::read(QByteArray(json))); };
+    EXPECT_EQ(decode(R"({"manual":{},"note":1})"), BackupReason::manual());
+    EXPECT_EQ(decode(R"({"beforeRestore":{"_0":"Mon"}})"), BackupReason::beforeRestore(u"Mon"_s));
+    try {
+        decode(R"({"manual":{},"daily":{}})");
+        FAIL();
+    } catch (const DecodeError& e) {
+        EXPECT_EQ(e.message(), u"Invalid number of keys found, expected one."_s);
+    }
+    EXPECT_THROW(decode(R"({"weekly":{}})"), DecodeError);
+    EXPECT_THROW(decode(R"({"beforeProfile":{}})"), DecodeError);
+    EXPECT_THROW(decode(R"({"beforeRevert":{"_0":"a/b"}})"), DecodeError);
+    EXPECT_THROW(decode(R"({"beforeProfile":{"_0":7}})"), DecodeError);
+}
+
+TEST(BackupHistory, IsNewComparesWithLatestBySetOfEntries)
+{
+    const Profile empty = backup(now, BackupReason::daily(), {});
+    EXPECT_FALSE(BackupHistory::isNew(empty, {}));
+    EXPECT_TRUE(BackupHistory::isNew(backup(now, {}), {}));
+
+    const Profile older = backup(now.addDays(-2), {}, {entry("pdf"), entry("txt")});
+    const Profile latest = backup(now.addDays(-1), {}, {entry("doc")});
+    const QList<Profile> list{latest, older}; // the latest is not the last
+    EXPECT_FALSE(BackupHistory::isNew(backup(now, {}, {entry("doc"), entry("doc")}), list));
+    EXPECT_TRUE(BackupHistory::isNew(backup(now, {}, {entry("txt"), entry("pdf")}), list));
+    EXPECT_FALSE(BackupHistory::isNew(backup(now, {}, {entry("txt"), entry("pdf")}), {older}));
+    ProfileEntry renamed = entry("doc");
+    renamed.appName = u"Other name"_s;
+    EXPECT_TRUE(BackupHistory::isNew(backup(now, {}, {renamed}), list));
+}
+
+TEST(BackupHistory, DailyDueFollowsTheUsersCalendarDay)
+{
+    // Tokyo is UTC+9: 23:59 UTC on the 30th is 08:59 on the 31st there.
+    const QTimeZone tokyo("Asia/Tokyo");
+    ASSERT_TRUE(tokyo.isValid());
+    const QDateTime nowTokyo(QDate(2025, 3, 31), QTime(9, 0), tokyo); // 00:00 UTC the 31st
+    const QDateTime lateYesterdayUtc(QDate(2025, 3, 30), QTime(23, 59), QTimeZone::utc());
+    EXPECT_FALSE(BackupHistory::isDailyDue({backup(lateYesterdayUtc, BackupReason::manual())}, nowTokyo, tokyo));
+    EXPECT_TRUE(BackupHistory::isDailyDue({backup(lateYesterdayUtc, BackupReason::manual())}, nowTokyo,
+        QTimeZone::utc()));
+
+    // Across local midnight: 23:59 yesterday leaves it due, 00:01 today does not.
+    const QDateTime justAfterMidnight(QDate(2025, 3, 31), QTime(0, 1), tokyo);
+    EXPECT_TRUE(BackupHistory::isDailyDue({backup(justAfterMidnight.addSecs(-120), {})}, justAfterMidnight, tokyo));
+    EXPECT_FALSE(BackupHistory::isDailyDue({backup(justAfterMidnight.addSecs(-30), {})}, justAfterMidnight, tokyo));
+    EXPECT_TRUE(BackupHistory::isDailyDue({}, now, tokyo));
+}
+
+TEST(BackupHistory, PruneKeepsManualAndNewestHundredWithinThirtyDays)
+{
+    QList<Profile> list;
+    list.append(backup(now.addDays(-365), BackupReason::manual()));
+    list.append(backup(now.addSecs(-BackupHistory::kRetentionSeconds), BackupReason::daily())); // exactly 30 days
+    list.append(backup(now.addSecs(-BackupHistory::kRetentionSeconds - 1), BackupReason::daily()));
+    list.append(backup(now.addDays(-40), std::nullopt)); // no reason counts as kept
+    for (int i = 0; i < 120; ++i)
+        list.append(backup(now.addSecs(-i * 60), BackupReason::beforeProfile(u"p"_s)));
+
+    const QList<Profile> kept = BackupHistory::prune(list, now);
+    ASSERT_EQ(kept.size(), 102);
+    EXPECT_EQ(kept[0].id, list[0].id);
+    EXPECT_EQ(kept[1].id, list[3].id);
+    // Survivors keep their input order; the 100 newest automatic ones are the first 100 made.
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(kept[2 + i].id, list[4 + i].id);
+
+    QList<Profile> few{list[1], list[2]};
+    const auto survivors = BackupHistory::prune(few, now);
+    ASSERT_EQ(survivors.size(), 1);
+    EXPECT_EQ(survivors[0].id, list[1].id);
+}
+
+} // namespace

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "HealthReport.h"
+#include "Printers.h"
+
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+AppInfo app(const char* name)
+{
+    return {QUrl::fromLocalFile(u"/apps/"_s + QString::fromLatin1(name)), QString::fromLatin1(name),
+        QString::fromLatin1(name)};
+}
+
+TargetState state(const char* ext, std::optional<AppInfo> current, QList<AppInfo> candidates = {})
+{
+    return {Target::fileExtension(QString::fromLatin1(ext)), std::move(current), std::move(candidates)};
+}
+
+TEST(HealthReport, EmptyListIsHealthy)
+{
+    const auto r = HealthReport::evaluate({}, [](const QUrl&) { return false; });
+    EXPECT_EQ(r, (HealthReport{100, 0, 0, {}}));
+}
+
+TEST(HealthReport, ScoresRoundDown)
+{
+    const auto r = HealthReport::evaluate(
+        {state("a", app("x")), state("b", app("x")), state("c", std::nullopt)}, [](const QUrl&) { return true; });
+    EXPECT_EQ(r.score, 66);
+    EXPECT_EQ(r.configured, 2);
+    EXPECT_EQ(r.configured + r.issues.size(), r.total);
+
+    QList<TargetState> many;
+    for (int i = 0; i < 199; ++i)
+        many.append(state("a", app("x")));
+    many.append(state("z", std::nullopt));
+    EXPECT_EQ(HealthReport::evaluate(many, [](const QUrl&) { return true; }).score, 99);
+}
+
+TEST(HealthReport, IssuesInStateOrder)
+{
+    int asked = 0;
+    const auto r = HealthReport::evaluate(
+        {state("gone", app("deleted"), {app("other")}), state("none", std::nullopt),
+            state("ask", std::nullopt, {app("x")}), state("fine", app("present"))},
+        [&](const QUrl& url) {
+            ++asked;
+            return !url.path().endsWith(u"deleted"_s);
+        });
+    EXPECT_EQ(asked, 2); // only states with a current application are asked about
+    ASSERT_EQ(r.issues.size(), 3);
+    EXPECT_EQ(r.issues[0].kind, HealthReport::Issue::Case::missingApp);
+    EXPECT_EQ(r.issues[0].app, app("deleted"));
+    EXPECT_EQ(r.issues[1].kind, HealthReport::Issue::Case::noHandler);
+    EXPECT_EQ(r.issues[2].kind, HealthReport::Issue::Case::noDefault);
+    EXPECT_EQ(r.issues[2].target, Target::fileExtension(u"ask"_s));
+    EXPECT_EQ(r.score, 25);
+}
+
+} // namespace

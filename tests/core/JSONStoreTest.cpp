@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "GuardState.h"
+#include "JSONStore.h"
+#include "Printers.h"
+#include "Profile.h"
+#include "Sandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+class JSONStoreTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    QString folder() const { return dir.path() + u"/Openwright"_s; }
+};
+
+TEST_F(JSONStoreTest, DefaultFolderIsInTheDataHome)
+{
+    EXPECT_EQ(JSONStoreFile::defaultDirectory(), test::Sandbox::instance().dataHome() + u"/Openwright"_s);
+}
+
+TEST_F(JSONStoreTest, SaveCreatesFolderAndRoundTrips)
+{
+    JSONStore<QList<Profile>> store(u"profiles.json"_s, folder());
+    EXPECT_FALSE(store.load().has_value());
+    EXPECT_FALSE(QFileInfo::exists(folder()));
+
+    const QDateTime withMillis = QDateTime(QDate(2025, 3, 1), QTime(9, 30, 15, 750), QTimeZone::utc());
+    const Profile p{newIdentifier(), u"b"_s, u"1 defaults"_s, u"clock.arrow.circlepath"_s, Profile::Kind::snapshot,
+        withMillis, {{Target::fileExtension(u"pdf"_s), u"org.x"_s, u"X"_s}}, BackupReason::daily()};
+    store.save({p});
+    const QByteArray text = readAll(store.path());
+    EXPECT_TRUE(text.contains("\"createdAt\" : \"2025-03-01T09:30:15Z\""));
+    EXPECT_LT(text.indexOf("appName"), text.indexOf("bundleID"));
+    EXPECT_LT(text.indexOf("bundleID"), text.indexOf("\"target\""));
+
+    const auto loaded = store.load();
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(loaded->size(), 1);
+    EXPECT_EQ(loaded->first().createdAt, withMillis.addMSecs(-750));
+
+    JSONStore<QList<Target>> custom(u"custom-types.json"_s, folder());
+    custom.save({Target::fileExtension(u"log"_s), Target::scheme(u"zoommtg"_s)});
+    EXPECT_EQ(readAll(custom.path()), "[\n  \".log\",\n  \"zoommtg:\"\n]\n");
+}
+
+TEST_F(JSONStoreTest, ReadingRules)
+{
+    QDir().mkpath(folder());
+    JSONStore<QList<Profile>> profiles(u"profiles.json"_s, folder());
+    writeAll(profiles.path(), "[]");
+    EXPECT_EQ(profiles.load(), QList<Profile>());
+    writeAll(profiles.path(), "");
+    EXPECT_FALSE(profiles.load());
+
+    JSONStore<GuardState> guard(u"guard.json"_s, folder());
+    writeAll(guard.path(), R"({"baseline":{},"pinned":[]})");
+    EXPECT_FALSE(guard.load());
+    writeAll(guard.path(), R"({"baseline":{},"pinned":[],"history":[],"future":true})");
+    EXPECT_EQ(guard.load(), GuardState());
+
+    // A folder where the file should be reads as nothing.
+    QDir().mkpath(folder() + u"/custom-types.json"_s);
+    JSONStore<QList<Target>> custom(u"custom-types.json"_s, folder());
+    EXPECT_FALSE(custom.load());
+    EXPECT_THROW(custom.save({}), StoreError);
+}
+
+// A file that does not decode loads as nothing, and the next save keeps it aside instead of
+// destroying the user's data; earlier kept copies are never overwritten.
+TEST_F(JSONStoreTest, UnreadableFileIsKeptBeforeReplacement)
+{
+    QDir().mkpath(folder());
+    JSONStore<QList<Target>> store(u"custom-types.json"_s, folder());
+    writeAll(store.path(), "[\".log\", oops]");
+    EXPECT_FALSE(store.load());
+    store.save({Target::fileExtension(u"md"_s)});
+    EXPECT_EQ(readAll(store.path() + u".unreadable-1"_s), "[\".log\", oops]");
+    EXPECT_TRUE(store.load());
+
+    // Saving again replaces our own readable file without keeping anything.
+    store.save({});
+    EXPECT_FALSE(QFileInfo::exists(store.path() + u".unreadable-2"_s));
+
+    // A second damaged file, in a fresh store that never loaded it, goes to the next free name.
+    writeAll(store.path(), "garbage");
+    JSONStore<QList<Target>> fresh(u"custom-types.json"_s, folder());
+    fresh.save({});
+    EXPECT_EQ(readAll(store.path() + u".unreadable-1"_s), "[\".log\", oops]");
+    EXPECT_EQ(readAll(store.path() + u".unreadable-2"_s), "garbage");
+    EXPECT_EQ(readAll(store.path()), "[]\n");
+}
+
+TEST_F(JSONStoreTest, BadFilesLoadAsNothing)
+{
+    QDir().mkpath(folder());
+    JSONStore<QList<Profile>> store(u"profiles.json"_s, folder());
+    const QList<QByteArray> bad{
+        "[{\"id\":1}]",
+        "[{\"id\":\"a\",\"name\":\"n\",\"summary\":\"s\",\"symbol\":\"y\",\"kind\":\"snapshot\","
+        "\"createdAt\":\"yesterday\",\"entries\":[]}]",
+        QByteArray("[\"\xc3\x28\"]"),
+        QByteArray(5000, '['),
+        "{}",
+    };
+    for (const QByteArray& bytes : bad) {
+        writeAll(store.path(), bytes);
+        EXPECT_FALSE(store.load()) << bytes.left(40).toStdString();
+    }
+}
+
+} // namespace

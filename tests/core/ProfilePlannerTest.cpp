@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Presets.h"
+#include "Printers.h"
+#include "ProfilePlanner.h"
+
+#include <QHash>
+
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const Target pdf = Target::fileExtension(u"pdf"_s);
+const QUrl previewUrl = QUrl::fromLocalFile(u"/apps/preview.desktop"_s);
+
+Profile profileOf(QList<ProfileEntry> entries)
+{
+    return {u"P"_s, u"P"_s, u""_s, u""_s, Profile::Kind::custom, {}, std::move(entries), {}};
+}
+
+struct World
+{
+    QHash<Target, AppInfo> defaults;
+    QHash<QString, QUrl> installed;
+    QStringList located;
+
+    QList<PlanStep> plan(const Profile& p)
+    {
+        return ProfilePlanner::plan(
+            p,
+            [&](const Target& t) -> std::optional<AppInfo> {
+                if (defaults.contains(t))
+                    return defaults.value(t);
+                return std::nullopt;
+            },
+            [&](const QString& id) -> std::optional<QUrl> {
+                located.append(id);
+                if (installed.contains(id))
+                    return installed.value(id);
+                return std::nullopt;
+            });
+    }
+};
+
+TEST(ProfilePlanner, StepsPerEntry)
+{
+    World w;
+    w.defaults.insert(pdf, AppInfo{previewUrl, u"com.apple.Preview"_s, u"Preview"_s});
+    w.defaults.insert(Target::fileExtension(u"txt"_s), AppInfo{previewUrl, std::nullopt, u"No id"_s});
+    w.defaults.insert(Target::fileExtension(u"png"_s), AppInfo{previewUrl, u"COM.APPLE.PREVIEW"_s, u"Preview"_s});
+    w.installed.insert(u"com.apple.Preview"_s, previewUrl);
+
+    const auto steps = w.plan(profileOf({
+        {pdf, u"com.apple.Preview"_s, u"Preview"_s},
+        {Target::fileExtension(u"txt"_s), u"com.apple.Preview"_s, u"Preview"_s},
+        {Target::fileExtension(u"png"_s), u"com.apple.Preview"_s, u"Preview"_s},
+        {Target::fileExtension(u"jpg"_s), u"com.apple.Preview"_s, u"Preview"_s},
+        {Target::fileExtension(u"json"_s), u"com.microsoft.VSCode"_s, u"Visual Studio Code"_s},
+        {pdf, u"com.apple.Preview"_s, u"Preview"_s},
+    }));
+    ASSERT_EQ(steps.size(), 6);
+    EXPECT_EQ(steps[0], PlanStep::alreadySet(pdf));
+    // A current default without identity is never "already set"; letter case matters.
+    EXPECT_EQ(steps[1].kind, PlanStep::Case::change);
+    EXPECT_EQ(steps[1].from->name, u"No id"_s);
+    EXPECT_EQ(steps[2].kind, PlanStep::Case::change);
+    EXPECT_EQ(steps[3], PlanStep::change({Target::fileExtension(u"jpg"_s), previewUrl}, std::nullopt, u"Preview"_s));
+    EXPECT_EQ(steps[4], PlanStep::notInstalled(Target::fileExtension(u"json"_s), u"Visual Studio Code"_s));
+    EXPECT_EQ(steps[5], PlanStep::alreadySet(pdf)); // entries are not merged
+    // locate is asked only for entries not already set.
+    EXPECT_EQ(w.located.size(), 4);
+    EXPECT_TRUE(w.plan(profileOf({})).isEmpty());
+}
+
+TEST(Presets, FourPresetsAsShipped)
+{
+    const auto& all = Presets::all();
+    ASSERT_EQ(all.size(), 4);
+    const QStringList ids{u"preset.work"_s, u"preset.privacy"_s, u"preset.media"_s, u"preset.developer"_s};
+    const QList<qsizetype> counts{10, 7, 9, 13};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(all[i].id, ids[i]);
+        EXPECT_EQ(all[i].entries.size(), counts[i]) << ids[i].toStdString();
+        EXPECT_EQ(all[i].kind, Profile::Kind::preset);
+        EXPECT_FALSE(all[i].backupReason.has_value());
+        EXPECT_EQ(all[i].createdAt.date(), QDate(1, 1, 1));
+    }
+    EXPECT_EQ(all[3].entries.last().target, Target::scheme(u"ssh"_s));
+    EXPECT_EQ(all[3].entries.last().bundleID, u"com.apple.Terminal"_s);
+    EXPECT_EQ(all[0].entries[7].bundleID, u"com.microsoft.Powerpoint"_s);
+    EXPECT_EQ(all[0].entries[7].appName, u"Microsoft PowerPoint"_s);
+    EXPECT_EQ(Presets::all(), all);
+
+    // Applying privacy after work plans the browser back to Brave.
+    World w;
+    w.defaults.insert(Target::scheme(u"http"_s),
+        AppInfo{QUrl::fromLocalFile(u"/c.desktop"_s), u"com.google.Chrome"_s, u"Google Chrome"_s});
+    w.installed.insert(u"com.brave.Browser"_s, QUrl::fromLocalFile(u"/b.desktop"_s));
+    const auto steps = w.plan(all[1]);
+    EXPECT_EQ(steps[0].kind, PlanStep::Case::change);
+    EXPECT_EQ(steps[0].request.app, QUrl::fromLocalFile(u"/b.desktop"_s));
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace openwright::test {
+
+// The throw-away home of one test process: HOME, XDG_CONFIG_HOME, XDG_DATA_HOME,
+// XDG_CACHE_HOME, XDG_STATE_HOME, XDG_RUNTIME_DIR, XDG_DATA_DIRS and XDG_CONFIG_DIRS all point
+// inside it. XDG_DATA_DIRS holds one system data folder with the shared MIME database linked
+// in. GIO reads these variables once per process, so this runs first in main().
+class Sandbox final
+{
+public:
+    static Sandbox& instance();
+
+    QString root() const { return m_dir.path(); }
+    QString home() const { return root() + QStringLiteral("/home"); }
+    QString configHome() const { return home() + QStringLiteral("/.config"); }
+    QString dataHome() const { return home() + QStringLiteral("/.local/share"); }
+    // The system data folder (the one entry of XDG_DATA_DIRS).
+    QString systemData() const { return root() + QStringLiteral("/usr/share"); }
+    QString systemConfig() const { return root() + QStringLiteral("/etc/xdg"); }
+
+private:
+    Sandbox();
+    QTemporaryDir m_dir;
+};
+
+} // namespace openwright::test
