@@ -29,14 +29,18 @@ bool AppInfo::isSameApp(const std::optional<AppInfo>& other) const
     return url.adjusted(QUrl::NormalizePathSegments) == other->url.adjusted(QUrl::NormalizePathSegments);
 }
 
-QJsonValue AppInfo::toJson() const
+void AppInfo::write(JsonWriter& out) const
 {
-    QJsonObject o;
-    o.insert(QLatin1StringView("url"), url.toString(QUrl::FullyEncoded));
-    if (bundleID)
-        o.insert(QLatin1StringView("bundleID"), *bundleID);
-    o.insert(QLatin1StringView("name"), name);
-    return o;
+    out.beginObject();
+    if (bundleID) {
+        out.key(QLatin1StringView("bundleID"));
+        out.string(*bundleID);
+    }
+    out.key(QLatin1StringView("name"));
+    out.string(name);
+    out.key(QLatin1StringView("url"));
+    out.string(url.toString(QUrl::FullyEncoded));
+    out.endObject();
 }
 
 AppInfo AppInfo::fromJson(const QJsonValue& value)

@@ -10,6 +10,8 @@
 
 namespace openwright {
 
+class JsonWriter;
+
 // One installed application: where its entry lives, its identity and its display name.
 // On Linux `url` is the file URL of the desktop entry and `bundleID` the application identity
 // (see ApplicationIdentity.h). An immutable value, safe on any thread.
@@ -28,7 +30,7 @@ struct AppInfo
     // The one test of whether two records denote the same application.
     bool isSameApp(const std::optional<AppInfo>& other) const;
 
-    QJsonValue toJson() const;
+    void write(JsonWriter& out) const;
     static AppInfo fromJson(const QJsonValue& value);
 
     friend bool operator==(const AppInfo&, const AppInfo&) = default;

@@ -39,14 +39,20 @@ QString BackupReason::symbol() const
     return {};
 }
 
-QJsonValue BackupReason::toJson() const
+void BackupReason::write(JsonWriter& out) const
 {
-    QJsonObject payload;
-    if (m_case == Case::beforeProfile || m_case == Case::beforeRestore)
-        payload.insert("_0"_L1, m_name);
-    else if (m_case == Case::beforeRevert)
-        payload.insert("_0"_L1, m_target.toJson());
-    return QJsonObject{{QLatin1StringView(kCaseNames[static_cast<int>(m_case)]), payload}};
+    out.beginObject();
+    out.key(QLatin1StringView(kCaseNames[static_cast<int>(m_case)]));
+    out.beginObject();
+    if (m_case == Case::beforeProfile || m_case == Case::beforeRestore) {
+        out.key("_0"_L1);
+        out.string(m_name);
+    } else if (m_case == Case::beforeRevert) {
+        out.key("_0"_L1);
+        m_target.write(out);
+    }
+    out.endObject();
+    out.endObject();
 }
 
 BackupReason BackupReason::fromJson(const QJsonValue& value)

@@ -30,7 +30,7 @@ public:
     QString title() const;
     QString symbol() const;
 
-    QJsonValue toJson() const;
+    void write(JsonWriter& out) const;
     static BackupReason fromJson(const QJsonValue& value);
 
     friend bool operator==(const BackupReason&, const BackupReason&) = default;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Catalog.h"
 
-#include <QJsonObject>
+#include "Json.h"
 
 namespace openwright {
 
@@ -167,11 +167,21 @@ FileCategory FileCategory::custom(const Target& target)
         CategoryGroup::custom, target};
 }
 
-QJsonValue FileCategory::toJson() const
+void FileCategory::write(JsonWriter& out) const
 {
-    return QJsonObject{{QLatin1StringView("id"), id}, {QLatin1StringView("title"), title},
-        {QLatin1StringView("summary"), summary}, {QLatin1StringView("group"), CategoryGroups::rawValue(group)},
-        {QLatin1StringView("target"), target.toJson()}};
+    using namespace Qt::Literals::StringLiterals;
+    out.beginObject();
+    out.key("group"_L1);
+    out.string(CategoryGroups::rawValue(group));
+    out.key("id"_L1);
+    out.string(id);
+    out.key("summary"_L1);
+    out.string(summary);
+    out.key("target"_L1);
+    target.write(out);
+    out.key("title"_L1);
+    out.string(title);
+    out.endObject();
 }
 
 namespace Catalog {

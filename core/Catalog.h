@@ -51,7 +51,7 @@ struct FileCategory
     // The row of a type the user added.
     static FileCategory custom(const Target& target);
 
-    QJsonValue toJson() const;
+    void write(JsonWriter& out) const;
 
     friend bool operator==(const FileCategory&, const FileCategory&) = default;
 };

@@ -27,18 +27,26 @@ std::optional<QUuid> parseUuid(const QString& text)
     return id;
 }
 
-QJsonValue DefaultChange::toJson() const
+void DefaultChange::write(JsonWriter& out) const
 {
-    QJsonObject o;
-    o.insert("id"_L1, uuidText(id));
-    o.insert("target"_L1, target.toJson());
-    if (from)
-        o.insert("from"_L1, from->toJson());
-    if (to)
-        o.insert("to"_L1, to->toJson());
-    o.insert("detectedAt"_L1, Json::formatDate(detectedAt));
-    o.insert("resolved"_L1, resolved);
-    return o;
+    out.beginObject();
+    out.key("detectedAt"_L1);
+    out.date(detectedAt);
+    if (from) {
+        out.key("from"_L1);
+        from->write(out);
+    }
+    out.key("id"_L1);
+    out.string(uuidText(id));
+    out.key("resolved"_L1);
+    out.boolean(resolved);
+    out.key("target"_L1);
+    target.write(out);
+    if (to) {
+        out.key("to"_L1);
+        to->write(out);
+    }
+    out.endObject();
 }
 
 DefaultChange DefaultChange::fromJson(const QJsonValue& value)
@@ -93,24 +101,31 @@ void GuardState::accept(const Target& target, const std::optional<AppInfo>& app)
     baseline.insert(target, Seen{app});
 }
 
-QJsonValue GuardState::toJson() const
+void GuardState::write(JsonWriter& out) const
 {
-    QJsonObject base;
-    for (auto it = baseline.cbegin(); it != baseline.cend(); ++it) {
-        QJsonObject seen;
-        if (it->app)
-            seen.insert("app"_L1, it->app->toJson());
-        base.insert(it.key().id(), seen);
+    QList<Target> targets = baseline.keys();
+    std::sort(targets.begin(), targets.end(), lessById);
+    out.beginObject();
+    out.key("baseline"_L1);
+    out.beginObject();
+    for (const Target& t : targets) {
+        out.key(QStringView(t.id()));
+        out.beginObject();
+        if (const auto& app = baseline.value(t).app) {
+            out.key("app"_L1);
+            app->write(out);
+        }
+        out.endObject();
     }
+    out.endObject();
+    out.key("history"_L1);
+    JsonCodec<QList<DefaultChange>>::encode(out, history);
+    // Pins are a set; sorted, the file stays the same when they do.
     QList<Target> pins(pinned.cbegin(), pinned.cend());
-    std::sort(pins.begin(), pins.end(), lessById); // stable files for stable diffs
-    QJsonArray pinArray;
-    for (const Target& t : pins)
-        pinArray.append(t.toJson());
-    QJsonArray changes;
-    for (const DefaultChange& c : history)
-        changes.append(c.toJson());
-    return QJsonObject{{"baseline"_L1, base}, {"pinned"_L1, pinArray}, {"history"_L1, changes}};
+    std::sort(pins.begin(), pins.end(), lessById);
+    out.key("pinned"_L1);
+    JsonCodec<QList<Target>>::encode(out, pins);
+    out.endObject();
 }
 
 GuardState GuardState::fromJson(const QJsonValue& value)

@@ -24,7 +24,7 @@ struct DefaultChange
     QDateTime detectedAt;
     bool resolved = false;
 
-    QJsonValue toJson() const;
+    void write(JsonWriter& out) const;
     static DefaultChange fromJson(const QJsonValue& value);
 
     friend bool operator==(const DefaultChange&, const DefaultChange&) = default;
@@ -65,7 +65,7 @@ public:
     // Makes `app` the baseline of `target` without logging: the user's own change.
     void accept(const Target& target, const std::optional<AppInfo>& app);
 
-    QJsonValue toJson() const;
+    void write(JsonWriter& out) const;
     static GuardState fromJson(const QJsonValue& value);
 
     friend bool operator==(const GuardState&, const GuardState&) = default;

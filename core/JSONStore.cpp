@@ -21,7 +21,7 @@ QString JSONStoreFile::defaultDirectory()
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(u"Openwright"_s);
 }
 
-std::optional<QByteArray> JSONStoreFile::loadBytes(Validator decodes)
+std::optional<QByteArray> JSONStoreFile::loadBytes()
 {
     QFile file(m_path);
     const QFileInfo info(m_path);
@@ -33,11 +33,7 @@ std::optional<QByteArray> JSONStoreFile::loadBytes(Validator decodes)
         m_disk = Disk::Unreadable;
         return std::nullopt;
     }
-    QByteArray bytes = file.readAll();
-    m_disk = decodes(bytes) ? Disk::Fine : Disk::Unreadable;
-    if (m_disk == Disk::Unreadable)
-        return std::nullopt;
-    return bytes;
+    return file.readAll();
 }
 
 void JSONStoreFile::saveBytes(const QByteArray& bytes, Validator decodes)

@@ -44,7 +44,10 @@ public:
 protected:
     using Validator = bool (*)(const QByteArray&);
 
-    std::optional<QByteArray> loadBytes(Validator decodes);
+    // The file's bytes, or nothing when it is missing or cannot be read.
+    std::optional<QByteArray> loadBytes();
+    // What load() made of the bytes: whether a later save must keep the file aside.
+    void setReadable(bool readable) { m_disk = readable ? Disk::Fine : Disk::Unreadable; }
     void saveBytes(const QByteArray& bytes, Validator decodes);
 
 private:
@@ -64,19 +67,21 @@ public:
 
     std::optional<T> load()
     {
-        std::optional<T> value;
-        const auto bytes = loadBytes(&JSONStore::decodes);
-        if (bytes) {
-            try {
-                value = JsonCodec<T>::decode(Json::read(*bytes));
-            } catch (const DecodeError&) {
-            }
+        const auto bytes = loadBytes();
+        if (!bytes)
+            return std::nullopt;
+        try {
+            T value = JsonCodec<T>::decode(Json::read(*bytes));
+            setReadable(true);
+            return value;
+        } catch (const DecodeError&) {
+            setReadable(false);
+            return std::nullopt;
         }
-        return value;
     }
 
     // Throws StoreError (folder, write) or DecodeError (encoding).
-    void save(const T& value) { saveBytes(Json::write(JsonCodec<T>::encode(value)), &JSONStore::decodes); }
+    void save(const T& value) { saveBytes(encodeDocument(value), &JSONStore::decodes); }
 
 private:
     static bool decodes(const QByteArray& bytes)

@@ -4,125 +4,153 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <QTimeZone>
 
 #include <algorithm>
+#include <cstring>
 
 namespace openwright::Json {
 
 namespace {
 
-void writeString(QByteArray& out, const QString& s)
+// Room for `n` more bytes at the end of `out`, growing geometrically; returns where to write.
+char* reserveTail(QByteArray& out, qsizetype n)
 {
-    out += '"';
-    const QByteArray utf8 = s.toUtf8();
-    for (const char ch : utf8) {
-        const auto c = static_cast<unsigned char>(ch);
+    const qsizetype size = out.size();
+    if (size + n > out.capacity())
+        out.reserve(std::max(out.capacity() * 2, size + n));
+    out.resize(size + n);
+    return out.data() + size;
+}
+
+char* putUtf8(char* p, char32_t c)
+{
+    if (c < 0x800) {
+        *p++ = char(0xC0 | (c >> 6));
+    } else if (c < 0x10000) {
+        *p++ = char(0xE0 | (c >> 12));
+        *p++ = char(0x80 | ((c >> 6) & 0x3F));
+    } else {
+        *p++ = char(0xF0 | (c >> 18));
+        *p++ = char(0x80 | ((c >> 12) & 0x3F));
+        *p++ = char(0x80 | ((c >> 6) & 0x3F));
+    }
+    *p++ = char(0x80 | (c & 0x3F));
+    return p;
+}
+
+// Escapes one run of text; every UTF-16 unit takes at most 6 bytes ("\u001f").
+char* putEscaped(char* p, QStringView s)
+{
+    static constexpr char hex[] = "0123456789abcdef";
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t c = s[i].unicode();
+        if (c >= 0x20 && c < 0x80 && c != u'"' && c != u'\\' && c != u'/') {
+            *p++ = char(c);
+            continue;
+        }
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '/': out += "\\/"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case u'"': *p++ = '\\'; *p++ = '"'; break;
+        case u'\\': *p++ = '\\'; *p++ = '\\'; break;
+        case u'/': *p++ = '\\'; *p++ = '/'; break;
+        case u'\b': *p++ = '\\'; *p++ = 'b'; break;
+        case u'\f': *p++ = '\\'; *p++ = 'f'; break;
+        case u'\n': *p++ = '\\'; *p++ = 'n'; break;
+        case u'\r': *p++ = '\\'; *p++ = 'r'; break;
+        case u'\t': *p++ = '\\'; *p++ = 't'; break;
         default:
             if (c < 0x20) {
-                static constexpr char hex[] = "0123456789abcdef";
-                out += "\\u00";
-                out += hex[c >> 4];
-                out += hex[c & 0xF];
+                std::memcpy(p, "\\u00", 4);
+                p[4] = hex[c >> 4];
+                p[5] = hex[c & 0xF];
+                p += 6;
+            } else if (QChar::isHighSurrogate(c) && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+                p = putUtf8(p, QChar::surrogateToUcs4(c, s[i + 1].unicode()));
+                ++i;
+            } else if (QChar::isSurrogate(c)) {
+                p = putUtf8(p, 0xFFFD); // a lone surrogate cannot be written as UTF-8
             } else {
-                out += ch;
+                p = putUtf8(p, c);
             }
         }
     }
-    out += '"';
+    return p;
+}
+
+// A JSON string made of one or two runs of text (a target's id is a dot or colon plus its
+// payload: no temporary string is built for it).
+void writeString(QByteArray& out, QStringView a, QStringView b = {})
+{
+    char* p = reserveTail(out, (a.size() + b.size()) * 6 + 2);
+    *p++ = '"';
+    p = putEscaped(p, a);
+    p = putEscaped(p, b);
+    *p++ = '"';
+    out.resize(p - out.constData());
 }
 
 void indent(QByteArray& out, int level)
 {
-    out.append(QByteArray(level * 2, ' '));
+    std::memset(reserveTail(out, qsizetype(level) * 2), ' ', size_t(level) * 2);
 }
 
-// Member names in ascending order of their Unicode scalars, independent of how the
-// container happens to keep them.
-bool keyLess(const QString& a, const QString& b)
+// QJsonObject keeps its keys in UTF-16 order, which equals Unicode scalar order unless a key
+// holds characters beyond the Basic Multilingual Plane.
+bool scalarLess(const QString& a, const QString& b)
 {
-    return std::lexicographical_compare(a.toUcs4().cbegin(), a.toUcs4().cend(), b.toUcs4().cbegin(),
-        b.toUcs4().cend());
+    const auto ua = a.toUcs4();
+    const auto ub = b.toUcs4();
+    return std::lexicographical_compare(ua.cbegin(), ua.cend(), ub.cbegin(), ub.cend());
 }
 
-void writeValue(QByteArray& out, const QJsonValue& value, int level)
+// A strict UTF-8 check without building a string: no overlong forms, no surrogates, nothing
+// beyond U+10FFFF.
+bool isValidUtf8(const QByteArray& bytes)
 {
-    switch (value.type()) {
-    case QJsonValue::Null:
-    case QJsonValue::Undefined: out += "null"; break;
-    case QJsonValue::Bool: out += value.toBool() ? "true" : "false"; break;
-    case QJsonValue::Double: {
-        const double d = value.toDouble();
-        if (d == static_cast<double>(static_cast<qint64>(d)))
-            out += QByteArray::number(static_cast<qint64>(d));
-        else
-            out += QByteArray::number(d, 'g', 17);
-        break;
-    }
-    case QJsonValue::String: writeString(out, value.toString()); break;
-    case QJsonValue::Array: {
-        const QJsonArray array = value.toArray();
-        if (array.isEmpty()) {
-            out += "[]";
-            break;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
         }
-        out += "[\n";
-        for (qsizetype i = 0; i < array.size(); ++i) {
-            indent(out, level + 1);
-            writeValue(out, array.at(i), level + 1);
-            out += i + 1 < array.size() ? ",\n" : "\n";
+        int extra;
+        char32_t cp;
+        if ((c & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
         }
-        indent(out, level);
-        out += ']';
-        break;
-    }
-    case QJsonValue::Object: {
-        const QJsonObject object = value.toObject();
-        if (object.isEmpty()) {
-            out += "{}";
-            break;
+        if (end - p <= extra)
+            return false;
+        for (int i = 1; i <= extra; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (p[i] & 0x3F);
         }
-        QStringList keys = object.keys();
-        // QJsonObject keeps keys in UTF-16 order; re-sort only when that can differ.
-        const bool ascii = std::all_of(keys.cbegin(), keys.cend(), [](const QString& k) {
-            return std::all_of(k.cbegin(), k.cend(), [](QChar c) { return c.unicode() < 0xD800; });
-        });
-        if (!ascii)
-            std::sort(keys.begin(), keys.end(), keyLess);
-        out += "{\n";
-        for (qsizetype i = 0; i < keys.size(); ++i) {
-            indent(out, level + 1);
-            writeString(out, keys.at(i));
-            out += " : ";
-            writeValue(out, object.value(keys.at(i)), level + 1);
-            out += i + 1 < keys.size() ? ",\n" : "\n";
-        }
-        indent(out, level);
-        out += '}';
-        break;
+        static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+        if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        p += extra + 1;
     }
-    }
+    return true;
 }
 
 } // namespace
 
 QByteArray write(const QJsonValue& value)
 {
-    QByteArray out;
-    out.reserve(4096);
-    writeValue(out, value, 0);
-    out += '\n';
-    return out;
+    JsonWriter out;
+    out.value(value);
+    return out.finish();
 }
 
 QJsonValue read(const QByteArray& bytes)
@@ -130,9 +158,7 @@ QJsonValue read(const QByteArray& bytes)
     if (bytes.size() > kMaxDocumentBytes)
         throw DecodeError(QStringLiteral("The document is too large"));
     // Qt's parser quietly replaces invalid UTF-8; a damaged file must be refused instead.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)QString(decoder.decode(bytes));
-    if (decoder.hasError())
+    if (!isValidUtf8(bytes))
         throw DecodeError(QStringLiteral("The document is not valid UTF-8"));
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
@@ -272,3 +298,153 @@ std::optional<QString> optionalString(const QJsonObject& object, QLatin1StringVi
 }
 
 } // namespace openwright::Json
+
+namespace openwright {
+
+using Json::indent;
+using Json::writeString;
+
+JsonWriter::JsonWriter()
+{
+    m_out.reserve(64 * 1024);
+}
+
+void JsonWriter::beforeValue()
+{
+    if (m_afterKey) {
+        m_afterKey = false;
+        return;
+    }
+    if (m_empty.isEmpty())
+        return;
+    m_out += m_empty.last() ? "\n" : ",\n";
+    m_empty.last() = false;
+    indent(m_out, int(m_empty.size()));
+}
+
+void JsonWriter::close(char bracket)
+{
+    const bool empty = m_empty.takeLast();
+    if (!empty) {
+        m_out += '\n';
+        indent(m_out, int(m_empty.size()));
+    }
+    m_out += bracket;
+}
+
+void JsonWriter::beginObject()
+{
+    beforeValue();
+    m_out += '{';
+    m_empty.append(true);
+}
+
+void JsonWriter::endObject()
+{
+    close('}');
+}
+
+void JsonWriter::beginArray()
+{
+    beforeValue();
+    m_out += '[';
+    m_empty.append(true);
+}
+
+void JsonWriter::endArray()
+{
+    close(']');
+}
+
+void JsonWriter::key(QLatin1StringView name)
+{
+    beforeValue();
+    m_out += '"';
+    m_out += QByteArrayView(name.data(), name.size());
+    m_out += "\" : ";
+    m_afterKey = true;
+}
+
+void JsonWriter::key(QStringView name)
+{
+    beforeValue();
+    writeString(m_out, name);
+    m_out += " : ";
+    m_afterKey = true;
+}
+
+void JsonWriter::string(QStringView text)
+{
+    beforeValue();
+    writeString(m_out, text);
+}
+
+void JsonWriter::string(QStringView first, QStringView second)
+{
+    beforeValue();
+    writeString(m_out, first, second);
+}
+
+void JsonWriter::boolean(bool value)
+{
+    beforeValue();
+    m_out += value ? "true" : "false";
+}
+
+void JsonWriter::integer(qint64 value)
+{
+    beforeValue();
+    m_out += QByteArray::number(value);
+}
+
+void JsonWriter::null()
+{
+    beforeValue();
+    m_out += "null";
+}
+
+void JsonWriter::value(const QJsonValue& v)
+{
+    switch (v.type()) {
+    case QJsonValue::Null:
+    case QJsonValue::Undefined: null(); break;
+    case QJsonValue::Bool: boolean(v.toBool()); break;
+    case QJsonValue::Double: {
+        const double d = v.toDouble();
+        if (d == static_cast<double>(static_cast<qint64>(d))) {
+            integer(static_cast<qint64>(d));
+        } else {
+            beforeValue();
+            m_out += QByteArray::number(d, 'g', 17);
+        }
+        break;
+    }
+    case QJsonValue::String: string(v.toString()); break;
+    case QJsonValue::Array:
+        beginArray();
+        for (const QJsonValue& item : v.toArray())
+            value(item);
+        endArray();
+        break;
+    case QJsonValue::Object: {
+        const QJsonObject object = v.toObject();
+        QStringList keys = object.keys();
+        std::sort(keys.begin(), keys.end(), Json::scalarLess);
+        beginObject();
+        for (const QString& k : keys) {
+            key(QStringView(k));
+            value(object.value(k));
+        }
+        endObject();
+        break;
+    }
+    }
+}
+
+QByteArray JsonWriter::finish()
+{
+    m_out += '\n';
+    return std::move(m_out);
+}
+
+} // namespace openwright

@@ -39,6 +39,7 @@ namespace Json {
 // upper end of a data file (2,000 backups of 64 defaults) is about a tenth of it.
 constexpr qsizetype kMaxDocumentBytes = 32 * 1024 * 1024;
 
+// Writes a generic value (tests, tools); records stream through JsonWriter instead.
 QByteArray write(const QJsonValue& value);
 // Parses a whole document; throws DecodeError for anything that is not valid UTF-8 JSON.
 QJsonValue read(const QByteArray& bytes);
@@ -62,24 +63,58 @@ std::optional<QString> optionalString(const QJsonObject& object, QLatin1StringVi
 
 } // namespace Json
 
-// How a value of T becomes JSON and back. Records provide toJson() and a static fromJson();
-// lists of them are arrays.
+// Streams one pretty-printed document. Callers emit object members in ascending key order
+// (the documents' fixed form); building no intermediate tree keeps large saves within a frame.
+class JsonWriter final
+{
+public:
+    JsonWriter();
+
+    void beginObject();
+    void endObject();
+    void beginArray();
+    void endArray();
+    void key(QLatin1StringView name);
+    void key(QStringView name);
+    void string(QStringView text);
+    // One string written from two runs of text, without joining them first.
+    void string(QStringView first, QStringView second);
+    void boolean(bool value);
+    void integer(qint64 value);
+    void null();
+    void date(const QDateTime& value) { string(Json::formatDate(value)); }
+    // Any JSON value, members sorted.
+    void value(const QJsonValue& value);
+
+    QByteArray finish();
+
+private:
+    void beforeValue();
+    void close(char bracket);
+
+    QByteArray m_out;
+    QList<bool> m_empty; // per open container: nothing written in it yet
+    bool m_afterKey = false;
+};
+
+// How a value of T becomes JSON and back. Records provide write(JsonWriter&) and a static
+// fromJson(); lists of them are arrays.
 template<typename T>
 struct JsonCodec
 {
-    static QJsonValue encode(const T& value) { return value.toJson(); }
+    static void encode(JsonWriter& out, const T& value) { value.write(out); }
     static T decode(const QJsonValue& json) { return T::fromJson(json); }
 };
 
 template<typename T>
 struct JsonCodec<QList<T>>
 {
-    static QJsonValue encode(const QList<T>& list)
+    static void encode(JsonWriter& out, const QList<T>& list)
     {
-        QJsonArray array;
+        out.beginArray();
         for (const T& item : list)
-            array.append(JsonCodec<T>::encode(item));
-        return array;
+            JsonCodec<T>::encode(out, item);
+        out.endArray();
     }
     static QList<T> decode(const QJsonValue& json)
     {
@@ -91,5 +126,14 @@ struct JsonCodec<QList<T>>
         return list;
     }
 };
+
+// The whole document of one value.
+template<typename T>
+QByteArray encodeDocument(const T& value)
+{
+    JsonWriter out;
+    JsonCodec<T>::encode(out, value);
+    return out.finish();
+}
 
 } // namespace openwright

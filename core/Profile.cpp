@@ -16,9 +16,16 @@ QString newIdentifier()
     return uuidText(QUuid::createUuid());
 }
 
-QJsonValue ProfileEntry::toJson() const
+void ProfileEntry::write(JsonWriter& out) const
 {
-    return QJsonObject{{"target"_L1, target.toJson()}, {"bundleID"_L1, bundleID}, {"appName"_L1, appName}};
+    out.beginObject();
+    out.key("appName"_L1);
+    out.string(appName);
+    out.key("bundleID"_L1);
+    out.string(bundleID);
+    out.key("target"_L1);
+    target.write(out);
+    out.endObject();
 }
 
 ProfileEntry ProfileEntry::fromJson(const QJsonValue& value)
@@ -66,16 +73,28 @@ Profile Profile::snapshot(const QString& name, Kind kind, const std::optional<Ba
     return p;
 }
 
-QJsonValue Profile::toJson() const
+void Profile::write(JsonWriter& out) const
 {
-    QJsonArray list;
-    for (const ProfileEntry& e : entries)
-        list.append(e.toJson());
-    QJsonObject o{{"id"_L1, id}, {"name"_L1, name}, {"summary"_L1, summary}, {"symbol"_L1, symbol},
-        {"kind"_L1, kindRawValue(kind)}, {"createdAt"_L1, Json::formatDate(createdAt)}, {"entries"_L1, list}};
-    if (backupReason)
-        o.insert("backupReason"_L1, backupReason->toJson());
-    return o;
+    out.beginObject();
+    if (backupReason) {
+        out.key("backupReason"_L1);
+        backupReason->write(out);
+    }
+    out.key("createdAt"_L1);
+    out.date(createdAt);
+    out.key("entries"_L1);
+    JsonCodec<QList<ProfileEntry>>::encode(out, entries);
+    out.key("id"_L1);
+    out.string(id);
+    out.key("kind"_L1);
+    out.string(kindRawValue(kind));
+    out.key("name"_L1);
+    out.string(name);
+    out.key("summary"_L1);
+    out.string(summary);
+    out.key("symbol"_L1);
+    out.string(symbol);
+    out.endObject();
 }
 
 Profile Profile::fromJson(const QJsonValue& value)

@@ -19,7 +19,7 @@ struct ProfileEntry
     QString bundleID;
     QString appName; // kept for display when the application is not installed
 
-    QJsonValue toJson() const;
+    void write(JsonWriter& out) const;
     static ProfileEntry fromJson(const QJsonValue& value);
 
     friend bool operator==(const ProfileEntry&, const ProfileEntry&) = default;
@@ -51,7 +51,7 @@ struct Profile
     static Profile snapshot(const QString& name, Kind kind, const std::optional<BackupReason>& reason,
         const QDateTime& at, const QList<TargetState>& states);
 
-    QJsonValue toJson() const;
+    void write(JsonWriter& out) const;
     static Profile fromJson(const QJsonValue& value);
 
     friend bool operator==(const Profile&, const Profile&) = default;

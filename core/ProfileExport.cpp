@@ -11,8 +11,16 @@ using namespace Qt::Literals::StringLiterals;
 
 QByteArray ProfileExport::encoded() const
 {
-    return Json::write(QJsonObject{{"format"_L1, format}, {"version"_L1, static_cast<double>(version)},
-        {"profiles"_L1, JsonCodec<QList<Profile>>::encode(profiles)}});
+    JsonWriter out;
+    out.beginObject();
+    out.key("format"_L1);
+    out.string(format);
+    out.key("profiles"_L1);
+    JsonCodec<QList<Profile>>::encode(out, profiles);
+    out.key("version"_L1);
+    out.integer(version);
+    out.endObject();
+    return out.finish();
 }
 
 QList<Profile> ProfileExport::decode(const QByteArray& data)

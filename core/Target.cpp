@@ -92,6 +92,14 @@ QList<Target> Target::linkedTargets() const
     return {};
 }
 
+void Target::write(JsonWriter& out) const
+{
+    if (m_kind == Kind::FileExtension)
+        out.string(u".", m_payload);
+    else
+        out.string(m_payload, u":");
+}
+
 Target Target::fromJson(const QJsonValue& value)
 {
     if (!value.isString())

@@ -12,6 +12,8 @@
 
 namespace openwright {
 
+class JsonWriter;
+
 // What a default is set for: files with one extension, or links with one URL scheme.
 // An immutable value; its `id` (".pdf", "mailto:") is also its label and its JSON form.
 // Safe to copy and use on any thread.
@@ -39,7 +41,7 @@ public:
     // Targets that follow this one's default: the web browser carries https, .html and .htm.
     QList<Target> linkedTargets() const;
 
-    QJsonValue toJson() const { return id(); }
+    void write(JsonWriter& out) const;
     static Target fromJson(const QJsonValue& value);
 
     friend bool operator==(const Target&, const Target&) = default;

@@ -42,7 +42,7 @@ TEST(BackupReason, TitlesSymbolsAutomatic)
 TEST(BackupReason, JsonForms)
 {
     const auto text = [](const BackupReason& r) {
-        return QJsonDocument(r.toJson().toObject()).toJson(QJsonDocument::Compact);
+        return QJsonDocument(Json::read(encodeDocument(r)).toObject()).toJson(QJsonDocument::Compact);
     };
     EXPECT_EQ(text(BackupReason::daily()), R"({"daily":{}})");
     EXPECT_EQ(text(BackupReason::beforeRevert(Target::fileExtension(u"pdf"_s))), R"({"beforeRevert":{"_0":".pdf"}})");

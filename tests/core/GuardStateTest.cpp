@@ -150,7 +150,7 @@ TEST(GuardState, JsonDocument)
   ]
 }
 )";
-    EXPECT_EQ(Json::write(s.toJson()), expected);
+    EXPECT_EQ(encodeDocument(s), expected);
     EXPECT_EQ(GuardState::fromJson(Json::read(expected)), s);
 }
 

@@ -79,7 +79,7 @@ TEST(ProfileExport, AcceptsAndRefuses)
     EXPECT_THROW(ProfileExport::decode(doc(u"openwright.profiles"_s, "1.5", "[]")), DecodeError);
     EXPECT_THROW(ProfileExport::decode(doc(u"openwright.profiles"_s, "1", "{}")), DecodeError);
     // The profiles file itself (a bare array) is not an export.
-    EXPECT_THROW(ProfileExport::decode(Json::write(JsonCodec<QList<Profile>>::encode({custom("x")}))), DecodeError);
+    EXPECT_THROW(ProfileExport::decode(encodeDocument(QList<Profile>{custom("x")})), DecodeError);
 }
 
 // Bad files from anywhere: each is an error, never a crash or a partial result.
