@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "AppInfo.h"
+#include "Target.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <exception>
+#include <optional>
+
+namespace openwright {
+
+// The error a change raises at the platform seam. Either the type is unknown to the system,
+// or the platform reported an error, kept with its domain, code and message; the back end
+// says what the error means so the service can classify it without knowing the platform.
+class LaunchError final : public std::exception
+{
+public:
+    enum class Meaning { other, appMissing, refused };
+
+    static LaunchError unknownType(const QString& extension)
+    {
+        LaunchError e;
+        e.m_unknownType = true;
+        e.m_extension = extension;
+        return e;
+    }
+    static LaunchError platform(QString domain, int code, QString message, Meaning meaning = Meaning::other)
+    {
+        LaunchError e;
+        e.m_domain = std::move(domain);
+        e.m_code = code;
+        e.m_message = std::move(message);
+        e.m_meaning = meaning;
+        return e;
+    }
+
+    bool isUnknownType() const { return m_unknownType; }
+    const QString& extension() const { return m_extension; }
+    const QString& domain() const { return m_domain; }
+    int code() const { return m_code; }
+    const QString& message() const { return m_message; }
+    Meaning meaning() const { return m_meaning; }
+    const char* what() const noexcept override { return "launch services error"; }
+
+private:
+    LaunchError() = default;
+    bool m_unknownType = false;
+    QString m_extension;
+    QString m_domain;
+    int m_code = 0;
+    QString m_message;
+    Meaning m_meaning = Meaning::other;
+};
+
+// The one seam between the core and the platform service that knows which application opens
+// what. Reads never fail (absent or empty answers); setDefaultApp blocks until the platform
+// reports the change done and throws LaunchError otherwise. Implementations are thread-safe:
+// the service calls them from several worker threads at once.
+class LaunchServicing
+{
+public:
+    virtual ~LaunchServicing() = default;
+
+    virtual std::optional<QUrl> defaultApp(const Target& target) const = 0;
+    // All applications able to open the target, in the platform's order, duplicates possible.
+    virtual QList<QUrl> candidateApps(const Target& target) const = 0;
+    virtual void setDefaultApp(const QUrl& app, const Target& target) = 0;
+
+    // Reading an application at `url` (never fails; see AppInfo::read).
+    virtual AppInfo appInfo(const QUrl& url) const = 0;
+    // The installed application with this identity, if any.
+    virtual std::optional<QUrl> locate(const QString& bundleID) const = 0;
+};
+
+} // namespace openwright

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "LaunchServicing.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QReadWriteLock>
+
+namespace openwright {
+
+// Launch services over GIO and the freedesktop.org standards. Extensions resolve through the
+// shared MIME database, schemes are "x-scheme-handler/SCHEME", applications are desktop
+// entries (their file URL) and changes are written to the user's mimeapps.list, plus the
+// user's desktop-specific list where that would otherwise outrank the change.
+//
+// Thread-safe. GIO rewrites mimeapps.list by read-modify-write, so concurrent changes would
+// lose each other's updates: every write goes through one lock.
+class SystemLaunchServices final : public LaunchServicing
+{
+public:
+    SystemLaunchServices();
+
+    std::optional<QUrl> defaultApp(const Target& target) const override;
+    QList<QUrl> candidateApps(const Target& target) const override;
+    void setDefaultApp(const QUrl& app, const Target& target) override;
+    AppInfo appInfo(const QUrl& url) const override;
+    std::optional<QUrl> locate(const QString& bundleID) const override;
+
+    // The MIME type a target is asked about by; nothing for an extension the system does not know.
+    static std::optional<QString> contentType(const Target& target);
+    // The desktop-file ID of an entry at `path` below an applications folder ("/" becomes "-"),
+    // or its file name when it lies outside all of them (as GIO names it then).
+    static QString desktopIdForPath(const QString& path, bool* installed = nullptr);
+
+private:
+    // Applications seen in GIO's answers, by path: reading one again costs no file access.
+    struct Known
+    {
+        QString id;
+        QString name;
+    };
+    QUrl remember(const QString& path, const QString& id, const QString& name) const;
+    void overrideDesktopLists(const QString& contentType, const QString& desktopFile) const;
+
+    mutable QReadWriteLock m_knownLock;
+    mutable QHash<QString, Known> m_known;
+    QMutex m_writeLock;
+};
+
+} // namespace openwright

@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The GIO back end against a throw-away XDG tree. ctest runs every test in its own process:
+// GIO reads the XDG variables once, so each test lays out its tree before the first GIO call.
+#include "ApplicationIdentity.h"
+#include "DefaultsService.h"
+#include "Printers.h"
+#include "SystemLaunchServices.h"
+#include "XdgTree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace openwright;
+using namespace openwright::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const Target pdf = Target::fileExtension(u"pdf"_s);
+const Target http = Target::scheme(u"http"_s);
+
+class SystemLaunchServicesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        alpha = XdgTree::addApp(u"alpha"_s, u"Alpha"_s, {u"application/pdf"_s, u"text/plain"_s});
+        beta = XdgTree::addApp(u"beta"_s, u"beta"_s, {u"application/pdf"_s}, XdgTree::Level::user);
+        browser = XdgTree::addApp(u"org.example.Browser"_s, u"Browser"_s,
+            {u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s, u"text/html"_s});
+    }
+
+    void build(const QString& mimeapps = u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s)
+    {
+        XdgTree::buildCaches();
+        XdgTree::writeList(u"mimeapps.list"_s, mimeapps);
+    }
+
+    static QUrl url(const QString& path) { return QUrl::fromLocalFile(path); }
+
+    QString alpha, beta, browser;
+    std::shared_ptr<SystemLaunchServices> system = std::make_shared<SystemLaunchServices>();
+    DefaultsService service{system};
+};
+
+TEST_F(SystemLaunchServicesTest, ReadSetReadBack)
+{
+    build();
+    const TargetState before = service.state(pdf);
+    ASSERT_TRUE(before.current);
+    EXPECT_EQ(*before.current, (AppInfo{url(alpha), u"alpha"_s, u"Alpha"_s}));
+    ASSERT_EQ(before.candidates.size(), 2);
+    EXPECT_EQ(before.candidates[0].name, u"Alpha"_s);
+    EXPECT_EQ(before.candidates[1].name, u"beta"_s);
+
+    EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::changed());
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"beta"_s);
+    EXPECT_TRUE(XdgTree::readList().contains(u"application/pdf=beta.desktop;"_s));
+    EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::alreadyDefault());
+}
+
+TEST_F(SystemLaunchServicesTest, UnknownExtensionsAndSchemes)
+{
+    build();
+    const Target unknown = Target::fileExtension(u"zzqqxx"_s);
+    EXPECT_EQ(service.state(unknown), (TargetState{unknown, std::nullopt, {}}));
+    EXPECT_EQ(service.change({unknown, url(alpha)}), ChangeResult::failed(u"The system doesn't recognise .zzqqxx files"_s));
+    const Target scheme = Target::scheme(u"nobody-handles-this"_s);
+    EXPECT_EQ(service.state(scheme), (TargetState{scheme, std::nullopt, {}}));
+    // A scheme is always a type: it can be given a handler.
+    EXPECT_EQ(service.change({scheme, url(alpha)}), ChangeResult::changed());
+}
+
+TEST_F(SystemLaunchServicesTest, WebBrowserMovesLinksAndPagesTogether)
+{
+    XdgTree::addApp(u"old-browser"_s, u"Old"_s,
+        {u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s, u"text/html"_s});
+    build(u"[Default Applications]\nx-scheme-handler/http=old-browser.desktop;\n"
+          u"x-scheme-handler/https=old-browser.desktop;\ntext/html=old-browser.desktop;\n"_s);
+    EXPECT_EQ(service.change({http, url(browser)}), ChangeResult::changed());
+    for (const Target& t : http.linkedTargets())
+        EXPECT_EQ(service.currentDefault(t)->bundleID, u"org.example.Browser"_s) << t.id().toStdString();
+}
+
+TEST_F(SystemLaunchServicesTest, DesktopSpecificListIsUpdatedSoTheChangeTakesEffect)
+{
+    qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    build();
+    const QString gnomeList = XdgTree::writeList(u"gnome-mimeapps.list"_s,
+        u"# managed by hand\n[Default Applications]\napplication/pdf=alpha.desktop;\ntext/plain=alpha.desktop;\n"_s);
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
+    EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::changed());
+    const QString text = XdgTree::readList(u"gnome-mimeapps.list"_s);
+    EXPECT_TRUE(text.contains(u"application/pdf=beta.desktop;"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"text/plain=alpha.desktop;"_s));
+    EXPECT_TRUE(text.contains(u"# managed by hand"_s));
+}
+
+TEST_F(SystemLaunchServicesTest, ChangesByAnotherProcessAreSeen)
+{
+    build();
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
+    XdgTree::writeList(u"mimeapps.list"_s, u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s);
+    EXPECT_TRUE(XdgTree::eventually([&] { return service.currentDefault(pdf)->bundleID == u"beta"_s; }));
+
+    const QString gio = QStandardPaths::findExecutable(u"gio"_s);
+    if (gio.isEmpty())
+        GTEST_SKIP() << "no gio command";
+    ASSERT_EQ(QProcess::execute(gio, {u"mime"_s, u"application/pdf"_s, u"alpha.desktop"_s}), 0);
+    EXPECT_TRUE(XdgTree::eventually([&] { return service.currentDefault(pdf)->bundleID == u"alpha"_s; }));
+}
+
+TEST_F(SystemLaunchServicesTest, DesktopFileDeletedUnderTheService)
+{
+    build();
+    EXPECT_EQ(service.state(pdf).candidates.size(), 2);
+    QFile::remove(beta);
+    EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::appMissing());
+    EXPECT_TRUE(XdgTree::eventually([&] { return service.state(pdf).candidates.size() == 1; }));
+    // A deleted default is reported by the platform as gone.
+    QFile::remove(alpha);
+    EXPECT_TRUE(XdgTree::eventually([&] { return !service.state(pdf).current; }));
+}
+
+TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)
+{
+    build();
+    QList<ChangeRequest> batch;
+    for (int i = 0; i < 20; ++i)
+        batch.append({Target::scheme(u"batch"_s + QString::number(i)), url(i % 2 ? alpha : beta)});
+    const auto results = service.apply(batch).result();
+    ASSERT_EQ(results.size(), 20);
+    for (const auto& r : results)
+        EXPECT_EQ(r, ChangeResult::changed());
+    const QString list = XdgTree::readList();
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_TRUE(list.contains(u"x-scheme-handler/batch"_s + QString::number(i) + u'='))
+            << "lost change " << i;
+    }
+}
+
+TEST_F(SystemLaunchServicesTest, NeverWritesADefaultThatIsNotInstalled)
+{
+    build();
+    QTemporaryDir elsewhere;
+    const QString stray = elsewhere.filePath(u"stray.desktop"_s);
+    QFile::copy(alpha, stray);
+    EXPECT_EQ(service.change({pdf, url(stray)}), ChangeResult::appMissing());
+    // An entry GIO drops (its program is not on PATH) is not installed either.
+    const QString broken = XdgTree::addApp(u"broken"_s, u"Broken"_s, {u"application/pdf"_s}, XdgTree::Level::user,
+        u"TryExec=/nonexistent/program\n"_s);
+    EXPECT_EQ(service.change({pdf, url(broken)}), ChangeResult::appMissing());
+    EXPECT_FALSE(XdgTree::readList().contains(u"stray"_s));
+    EXPECT_FALSE(XdgTree::readList().contains(u"broken"_s));
+}
+
+TEST_F(SystemLaunchServicesTest, ReadingApplicationsFromBadEntries)
+{
+    const QString dir = XdgTree::applicationsDir(XdgTree::Level::user);
+    const QString noName = XdgTree::addApp(u"sub/no-name"_s.replace(u'/', u'-'), QString(), {u"text/plain"_s},
+        XdgTree::Level::user);
+    QDir().mkpath(dir + u"/folder.desktop"_s);
+    QFile garbage(dir + u"/garbage.desktop"_s);
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write("\xff\xfe not a key file \x00 at all");
+    garbage.close();
+    QFile::link(dir + u"/missing-target.desktop"_s, dir + u"/dangling.desktop"_s);
+    const QString nested = dir + u"/org/example/Nested.desktop"_s;
+    QDir().mkpath(dir + u"/org/example"_s);
+    QFile::copy(alpha, nested);
+    const QString unicode = XdgTree::addApp(u"éditeur"_s, u"Éditeur de texte"_s, {u"text/plain"_s});
+    build();
+
+    EXPECT_EQ(AppInfo::read(url(noName)), (AppInfo{url(noName), u"sub-no-name"_s, u"sub-no-name"_s}));
+    EXPECT_EQ(AppInfo::read(url(dir + u"/folder.desktop"_s)).bundleID, std::nullopt);
+    EXPECT_EQ(AppInfo::read(url(dir + u"/garbage.desktop"_s)),
+        (AppInfo{url(dir + u"/garbage.desktop"_s), std::nullopt, u"garbage"_s}));
+    EXPECT_EQ(AppInfo::read(url(dir + u"/dangling.desktop"_s)).name, u"dangling"_s);
+    EXPECT_EQ(AppInfo::read(url(nested)).bundleID, u"org-example-Nested"_s);
+    EXPECT_EQ(AppInfo::read(url(unicode)), (AppInfo{url(unicode), u"éditeur"_s, u"Éditeur de texte"_s}));
+    EXPECT_EQ(AppInfo::read(QUrl(u"https://example.com/x.desktop"_s)).bundleID, std::nullopt);
+    // Outside every applications folder: the file name is its identity, as GIO names it.
+    QTemporaryDir elsewhere;
+    QFile::copy(alpha, elsewhere.filePath(u"stray.desktop"_s));
+    EXPECT_EQ(AppInfo::read(url(elsewhere.filePath(u"stray.desktop"_s))).bundleID, u"stray"_s);
+
+    // None of them breaks a read or a change.
+    const TargetState s = service.state(Target::fileExtension(u"txt"_s));
+    EXPECT_GE(s.candidates.size(), 2);
+    EXPECT_EQ(service.change({pdf, url(dir + u"/folder.desktop"_s)}), ChangeResult::appMissing());
+    EXPECT_EQ(service.change({pdf, url(dir + u"/dangling.desktop"_s)}), ChangeResult::appMissing());
+    EXPECT_EQ(service.change({pdf, url(dir + u"/garbage.desktop"_s)}), ChangeResult::appMissing());
+}
+
+TEST_F(SystemLaunchServicesTest, IdentityTableAndLocate)
+{
+    const QString code = XdgTree::addApp(u"code"_s, u"Visual Studio Code"_s, {u"application/json"_s});
+    build();
+    EXPECT_EQ(AppInfo::read(url(code)).bundleID, u"com.microsoft.VSCode"_s);
+    EXPECT_EQ(service.locate(u"com.microsoft.VSCode"_s), url(code));
+    EXPECT_EQ(service.locate(u"code"_s), url(code));
+    EXPECT_EQ(service.locate(u"code.desktop"_s), url(code));
+    EXPECT_EQ(service.locate(u"beta"_s), url(beta));
+    EXPECT_FALSE(service.locate(u"com.apple.Preview"_s));
+    const auto candidates = service.state(Target::fileExtension(u"json"_s)).candidates;
+    EXPECT_TRUE(std::any_of(candidates.cbegin(), candidates.cend(),
+        [](const AppInfo& a) { return a.bundleID == u"com.microsoft.VSCode"_s && a.name == u"Visual Studio Code"_s; }));
+}
+
+TEST_F(SystemLaunchServicesTest, LocalisedNames)
+{
+    qputenv("LANGUAGE", "de");
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    const QString app = XdgTree::addApp(u"viewer"_s, u"Viewer"_s, {u"image/png"_s}, XdgTree::Level::user,
+        u"Name[de]=Betrachter\n"_s);
+    build();
+    EXPECT_EQ(AppInfo::read(url(app)).name, u"Betrachter"_s);
+    EXPECT_EQ(service.state(Target::fileExtension(u"png"_s)).candidates.value(0).name, u"Betrachter"_s);
+}
+
+// Run as an unprivileged user (root writes read-only files regardless): see CMakeLists.txt.
+TEST(Unprivileged, ReadOnlyDesktopListDeclines)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores file permissions; this test runs as nobody";
+    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    const QString alpha = XdgTree::addApp(u"alpha"_s, u"Alpha"_s, {u"application/pdf"_s});
+    const QString beta = XdgTree::addApp(u"beta"_s, u"Beta"_s, {u"application/pdf"_s});
+    XdgTree::buildCaches();
+    const QString kdeList
+        = XdgTree::writeList(u"kde-mimeapps.list"_s, u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s);
+    ASSERT_TRUE(QFile::setPermissions(kdeList, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    DefaultsService service(std::make_shared<SystemLaunchServices>());
+    EXPECT_EQ(service.change({pdf, QUrl::fromLocalFile(beta)}), ChangeResult::declined());
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FakeLaunchServices.h"
+
+#include <QFileInfo>
+
+#include <thread>
+
+namespace openwright::test {
+
+using namespace Qt::Literals::StringLiterals;
+
+AppInfo FakeLaunchServices::addApp(const QString& name, const QString& bundleID)
+{
+    return addApp(AppInfo{QUrl::fromLocalFile(u"/apps/"_s + name + u".desktop"_s),
+        bundleID.isEmpty() ? std::nullopt : std::optional(bundleID), name});
+}
+
+AppInfo FakeLaunchServices::addApp(const AppInfo& app)
+{
+    QMutexLocker lock(&m_mutex);
+    m_apps.insert(app.url, app);
+    return app;
+}
+
+void FakeLaunchServices::setDefault(const Target& target, const std::optional<AppInfo>& app)
+{
+    QMutexLocker lock(&m_mutex);
+    if (app)
+        m_defaults.insert(target, app->url);
+    else
+        m_defaults.remove(target);
+}
+
+void FakeLaunchServices::setCandidates(const Target& target, const QList<AppInfo>& apps)
+{
+    QList<QUrl> urls;
+    for (const AppInfo& a : apps)
+        urls.append(a.url);
+    setCandidateUrls(target, urls);
+}
+
+void FakeLaunchServices::setCandidateUrls(const Target& target, const QList<QUrl>& urls)
+{
+    QMutexLocker lock(&m_mutex);
+    m_candidates.insert(target, urls);
+}
+
+void FakeLaunchServices::setUnknown(const Target& target)
+{
+    QMutexLocker lock(&m_mutex);
+    m_unknown.insert(target);
+}
+
+void FakeLaunchServices::setError(const Target& target, const LaunchError& error, bool movesAnyway)
+{
+    QMutexLocker lock(&m_mutex);
+    m_errors.insert(target, {error, movesAnyway});
+}
+
+void FakeLaunchServices::setSticky(const Target& target)
+{
+    QMutexLocker lock(&m_mutex);
+    m_sticky.insert(target);
+}
+
+void FakeLaunchServices::removeApp(const QUrl& url)
+{
+    QMutexLocker lock(&m_mutex);
+    m_apps.remove(url);
+}
+
+void FakeLaunchServices::readPause() const
+{
+    ++m_readCalls;
+    if (m_readDelay.count() > 0)
+        std::this_thread::sleep_for(m_readDelay);
+}
+
+std::optional<QUrl> FakeLaunchServices::defaultApp(const Target& target) const
+{
+    readPause();
+    QMutexLocker lock(&m_mutex);
+    if (m_unknown.contains(target) || !m_defaults.contains(target))
+        return std::nullopt;
+    return m_defaults.value(target);
+}
+
+QList<QUrl> FakeLaunchServices::candidateApps(const Target& target) const
+{
+    readPause();
+    QMutexLocker lock(&m_mutex);
+    if (m_unknown.contains(target))
+        return {};
+    return m_candidates.value(target);
+}
+
+void FakeLaunchServices::setDefaultApp(const QUrl& app, const Target& target)
+{
+    ++m_setCalls;
+    const int now = ++m_inFlight;
+    for (int seen = m_maxInFlight; now > seen && !m_maxInFlight.compare_exchange_weak(seen, now);) {
+    }
+    if (m_changeDelay.count() > 0)
+        std::this_thread::sleep_for(m_changeDelay);
+    --m_inFlight;
+
+    QMutexLocker lock(&m_mutex);
+    if (m_unknown.contains(target) && target.isFileExtension())
+        throw LaunchError::unknownType(target.payload());
+    if (const auto it = m_errors.constFind(target); it != m_errors.cend()) {
+        const auto [error, moves] = *it;
+        if (moves)
+            m_defaults.insert(target, app);
+        throw error;
+    }
+    if (!m_sticky.contains(target))
+        m_defaults.insert(target, app);
+}
+
+AppInfo FakeLaunchServices::appInfo(const QUrl& url) const
+{
+    QMutexLocker lock(&m_mutex);
+    if (const auto it = m_apps.constFind(url); it != m_apps.cend())
+        return *it;
+    return {url, std::nullopt, QFileInfo(url.path()).completeBaseName()};
+}
+
+std::optional<QUrl> FakeLaunchServices::locate(const QString& bundleID) const
+{
+    QMutexLocker lock(&m_mutex);
+    for (const AppInfo& a : m_apps) {
+        if (a.bundleID == bundleID)
+            return a.url;
+    }
+    return std::nullopt;
+}
+
+} // namespace openwright::test

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "LaunchServicing.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QSet>
+
+#include <atomic>
+#include <chrono>
+
+namespace openwright::test {
+
+// An in-memory platform: defaults, candidates and applications set by the test, with
+// optional delays, errors, and changes that are accepted but do not move the default.
+// Thread-safe, like the real one, and it counts what it was asked.
+class FakeLaunchServices final : public LaunchServicing
+{
+public:
+    // An application at /apps/NAME.desktop with the given identity (none when empty).
+    AppInfo addApp(const QString& name, const QString& bundleID = {});
+    AppInfo addApp(const AppInfo& app);
+    void setDefault(const Target& target, const std::optional<AppInfo>& app);
+    void setCandidates(const Target& target, const QList<AppInfo>& apps);
+    void setCandidateUrls(const Target& target, const QList<QUrl>& urls);
+    // Extensions the "system" does not know: reads answer nothing, changes raise unknownType.
+    void setUnknown(const Target& target);
+    // The next changes of `target` raise this error (after `movesAnyway` decides the default).
+    void setError(const Target& target, const LaunchError& error, bool movesAnyway = false);
+    // Changes of `target` are accepted but the default stays where it was.
+    void setSticky(const Target& target);
+    void setChangeDelay(std::chrono::milliseconds delay) { m_changeDelay = delay; }
+    void setReadDelay(std::chrono::milliseconds delay) { m_readDelay = delay; }
+    void removeApp(const QUrl& url);
+
+    int setCalls() const { return m_setCalls; }
+    int readCalls() const { return m_readCalls; }
+    int maxInFlight() const { return m_maxInFlight; }
+
+    std::optional<QUrl> defaultApp(const Target& target) const override;
+    QList<QUrl> candidateApps(const Target& target) const override;
+    void setDefaultApp(const QUrl& app, const Target& target) override;
+    AppInfo appInfo(const QUrl& url) const override;
+    std::optional<QUrl> locate(const QString& bundleID) const override;
+
+private:
+    void readPause() const;
+
+    mutable QMutex m_mutex;
+    QHash<QUrl, AppInfo> m_apps;
+    QHash<Target, QUrl> m_defaults;
+    QHash<Target, QList<QUrl>> m_candidates;
+    QSet<Target> m_unknown;
+    QSet<Target> m_sticky;
+    QHash<Target, std::pair<LaunchError, bool>> m_errors;
+    std::chrono::milliseconds m_changeDelay{0};
+    std::chrono::milliseconds m_readDelay{0};
+    std::atomic<int> m_setCalls{0};
+    mutable std::atomic<int> m_readCalls{0};
+    std::atomic<int> m_inFlight{0};
+    std::atomic<int> m_maxInFlight{0};
+};
+
+} // namespace openwright::test
