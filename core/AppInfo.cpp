@@ -47,9 +47,11 @@ AppInfo AppInfo::fromJson(const QJsonValue& value)
 {
     const QJsonObject o = Json::asObject(value, "an application");
     const QString urlText = Json::requireString(o, QLatin1StringView("url"));
-    const QUrl url(urlText, QUrl::StrictMode);
-    if (urlText.isEmpty() || !url.isValid())
+    QUrl url(urlText, QUrl::StrictMode);
+    if (urlText.isEmpty() || !url.isValid() || url.isRelative())
         throw DecodeError(QStringLiteral("Invalid URL string: ") + urlText);
+    // Held in the form it is written back in, so a saved record reads back equal.
+    url = QUrl(url.toString(QUrl::FullyEncoded), QUrl::StrictMode);
     return AppInfo{url, Json::optionalString(o, QLatin1StringView("bundleID")),
         Json::requireString(o, QLatin1StringView("name"))};
 }

@@ -133,6 +133,10 @@ TEST(AppInfo, IdAndJson)
     EXPECT_FALSE(withNull.bundleID.has_value());
     EXPECT_THROW(AppInfo::fromJson(QJsonObject{{u"url"_s, u"file:///a"_s}}), DecodeError);
     EXPECT_THROW(AppInfo::fromJson(QJsonObject{{u"url"_s, 5}, {u"name"_s, u"X"_s}}), DecodeError);
+    EXPECT_THROW(AppInfo::fromJson(QJsonObject{{u"url"_s, u"relative.desktop"_s}, {u"name"_s, u"X"_s}}), DecodeError);
+    // A URL whose text Qt re-encodes still reads back equal after a save (found by fuzzing).
+    const AppInfo odd = AppInfo::fromJson(QJsonObject{{u"url"_s, u"file:///a.desk##b#"_s}, {u"name"_s, u"X"_s}});
+    EXPECT_EQ(AppInfo::fromJson(Json::read(encodeDocument(odd))), odd);
     EXPECT_THROW(AppInfo::fromJson(QJsonObject{{u"url"_s, u"file:///a"_s}, {u"name"_s, QJsonArray{}}}), DecodeError);
 }
 
