@@ -224,8 +224,9 @@ TEST_F(SystemLaunchServicesTest, LocalisedNames)
     EXPECT_EQ(service.state(Target::fileExtension(u"png"_s)).candidates.value(0).name, u"Betrachter"_s);
 }
 
-// Run as an unprivileged user (root writes read-only files regardless): see CMakeLists.txt.
-TEST(Unprivileged, ReadOnlyDesktopListDeclines)
+// Run as an unprivileged user (root reads and writes regardless of permissions): see
+// CMakeLists.txt.
+TEST(Unprivileged, ReadOnlyDesktopListDeclinesAndUnreadableEntriesAreHarmless)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores file permissions; this test runs as nobody";
@@ -239,6 +240,12 @@ TEST(Unprivileged, ReadOnlyDesktopListDeclines)
     DefaultsService service(std::make_shared<SystemLaunchServices>());
     EXPECT_EQ(service.change({pdf, QUrl::fromLocalFile(beta)}), ChangeResult::declined());
     EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
+
+    const QString locked = XdgTree::addApp(u"locked"_s, u"Locked"_s, {u"application/pdf"_s}, XdgTree::Level::user);
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::Permissions()));
+    EXPECT_EQ(AppInfo::read(QUrl::fromLocalFile(locked)),
+        (AppInfo{QUrl::fromLocalFile(locked), std::nullopt, u"locked"_s}));
+    EXPECT_EQ(service.change({pdf, QUrl::fromLocalFile(locked)}), ChangeResult::appMissing());
 }
 
 } // namespace
