@@ -100,6 +100,10 @@ void FakeLaunchServices::setDefaultApp(const QUrl& app, const Target& target)
     const int now = ++m_inFlight;
     for (int seen = m_maxInFlight; now > seen && !m_maxInFlight.compare_exchange_weak(seen, now);) {
     }
+    if (m_movesEarly) {
+        QMutexLocker lock(&m_mutex);
+        m_defaults.insert(target, app);
+    }
     if (m_changeDelay.count() > 0)
         std::this_thread::sleep_for(m_changeDelay);
     --m_inFlight;

@@ -31,6 +31,8 @@ public:
     // Changes of `target` are accepted but the default stays where it was.
     void setSticky(const Target& target);
     void setChangeDelay(std::chrono::milliseconds delay) { m_changeDelay = delay; }
+    // The default moves at once and the call reports only after the delay.
+    void setMovesBeforeReporting(bool early) { m_movesEarly = early; }
     void setReadDelay(std::chrono::milliseconds delay) { m_readDelay = delay; }
     void removeApp(const QUrl& url);
 
@@ -55,6 +57,7 @@ private:
     QSet<Target> m_sticky;
     QHash<Target, std::pair<LaunchError, bool>> m_errors;
     std::chrono::milliseconds m_changeDelay{0};
+    std::atomic<bool> m_movesEarly{false};
     std::chrono::milliseconds m_readDelay{0};
     std::atomic<int> m_setCalls{0};
     mutable std::atomic<int> m_readCalls{0};

@@ -1,0 +1,358 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The model's state, start-up, reading of defaults and the lists the screens derive from it.
+#include "AppModel.h"
+
+#include "BackupHistory.h"
+#include "Clock.h"
+#include "LinuxWorkspaceNotices.h"
+#include "Notifier.h"
+#include "Presets.h"
+#include "Settings.h"
+
+#include <QDBusConnection>
+#include <QFileInfo>
+#include <QtConcurrent/qtconcurrenttask.h>
+
+#include <algorithm>
+
+namespace openwright {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Refreshes are what the user waits for; guard checks can wait for them.
+constexpr int kRefreshPriority = 2;
+
+QString orDefault(const QString& value, const QString& fallback)
+{
+    return value.isEmpty() ? fallback : value;
+}
+
+} // namespace
+
+AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig config, QObject* parent)
+    : QObject(parent)
+    , m_service(std::move(service))
+    , m_ownClock(config.clock ? nullptr : std::make_unique<SystemClock>())
+    , m_clock(config.clock ? config.clock : m_ownClock.get())
+    , m_notifier(config.notifier ? config.notifier : &Notifier::shared())
+    , m_settings(std::make_unique<Settings>(orDefault(config.settingsPath, Settings::defaultPath())))
+    , m_makeNotices(std::move(config.makeNotices))
+    , m_customStore(u"custom-types.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
+    , m_profileStore(u"profiles.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
+    , m_guardStore(u"guard.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
+{
+    if (!m_makeNotices) {
+        m_makeNotices = [] { return std::make_unique<LinuxWorkspaceNotices>(QDBusConnection::sessionBus()); };
+    }
+    m_customTargets = m_customStore.load().value_or(QList<Target>());
+    m_userProfiles = m_profileStore.load().value_or(QList<Profile>());
+    m_guardState = m_guardStore.load().value_or(GuardState());
+    m_guardEnabled = m_settings->value(Settings::guardEnabled);
+    m_guardInterval = m_settings->value(Settings::guardInterval);
+    m_autoBackupEnabled = m_settings->value(Settings::autoBackup);
+
+    // Both callbacks hold the model weakly: a late answer to a notification must not reach a
+    // model that is gone.
+    QPointer<AppModel> self(this);
+    m_notifier->onRevert = [self](const QUuid& id) {
+        if (self)
+            self->revert(id);
+    };
+    m_notifier->onOpen = [self] {
+        if (!self)
+            return;
+        self->setSelection(SidebarItem::guardActivity());
+        Q_EMIT self->activationRequested();
+    };
+    m_readers.setMaxThreadCount(4);
+}
+
+AppModel::~AppModel()
+{
+    if (m_cancelGuardTick)
+        m_cancelGuardTick();
+    m_readers.waitForDone();
+}
+
+void AppModel::setSelection(std::optional<SidebarItem> item)
+{
+    if (m_selection == item)
+        return;
+    m_selection = item;
+    Q_EMIT selectionChanged();
+}
+
+void AppModel::setSearchText(const QString& text)
+{
+    if (m_searchText == text)
+        return;
+    m_searchText = text;
+    Q_EMIT searchTextChanged();
+}
+
+void AppModel::setInspected(std::optional<Target> target)
+{
+    if (m_inspected == target)
+        return;
+    m_inspected = std::move(target);
+    Q_EMIT inspectedChanged();
+}
+
+void AppModel::setGuardEnabled(bool enabled)
+{
+    m_guardEnabled = enabled;
+    m_settings->setValue(Settings::guardEnabled, enabled);
+    Q_EMIT settingsChanged();
+    restartGuard();
+}
+
+void AppModel::setGuardInterval(double seconds)
+{
+    m_guardInterval = seconds;
+    m_settings->setValue(Settings::guardInterval, seconds);
+    Q_EMIT settingsChanged();
+    restartGuard();
+}
+
+void AppModel::setAutoBackupEnabled(bool enabled)
+{
+    m_autoBackupEnabled = enabled;
+    m_settings->setValue(Settings::autoBackup, enabled);
+    Q_EMIT settingsChanged();
+}
+
+QList<FileCategory> AppModel::categories() const
+{
+    QList<FileCategory> list = Catalog::all();
+    for (const Target& t : m_customTargets)
+        list.append(FileCategory::custom(t));
+    return list;
+}
+
+QList<FileCategory> AppModel::categories(CategoryGroup group) const
+{
+    QList<FileCategory> list;
+    for (const FileCategory& c : categories()) {
+        if (c.group == group)
+            list.append(c);
+    }
+    return list;
+}
+
+FileCategory AppModel::category(const Target& target) const
+{
+    for (const FileCategory& c : categories()) {
+        if (c.target == target)
+            return c;
+    }
+    return FileCategory::custom(target);
+}
+
+QList<FileCategory> AppModel::searchResults() const
+{
+    // Blanks and tabs around the text do not count; line breaks are the user's.
+    qsizetype start = 0;
+    qsizetype end = m_searchText.size();
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c.category() == QChar::Separator_Space; };
+    while (start < end && blank(m_searchText.at(start)))
+        ++start;
+    while (end > start && blank(m_searchText.at(end - 1)))
+        --end;
+    const QString query = m_searchText.mid(start, end - start).toLower();
+    if (query.isEmpty())
+        return {};
+    const auto strip = [](QString s) {
+        while (!s.isEmpty() && (s.front() == u'.' || s.front() == u':'))
+            s.remove(0, 1);
+        while (!s.isEmpty() && (s.back() == u'.' || s.back() == u':'))
+            s.chop(1);
+        return s;
+    };
+    const QString bare = strip(query);
+
+    QList<FileCategory> found;
+    for (const FileCategory& c : categories()) {
+        const auto state = m_states.constFind(c.target);
+        const bool match = c.title.toLower().contains(query) || c.summary.toLower().contains(query)
+            || strip(c.target.description()) == bare
+            || (state != m_states.cend() && state->current && state->current->name.toLower().contains(query));
+        if (match)
+            found.append(c);
+    }
+    return found;
+}
+
+HealthReport AppModel::health() const
+{
+    QList<TargetState> list;
+    for (const FileCategory& c : Catalog::all()) {
+        if (const auto it = m_states.constFind(c.target); it != m_states.cend())
+            list.append(*it);
+    }
+    const auto service = m_service;
+    return HealthReport::evaluate(list, [service](const QUrl& url) { return service->fileExists(url); });
+}
+
+QList<Profile> AppModel::profiles() const
+{
+    QList<Profile> list = Presets::all();
+    for (const Profile& p : m_userProfiles) {
+        if (p.kind == Profile::Kind::custom)
+            list.append(p);
+    }
+    return list;
+}
+
+QList<Profile> AppModel::backups() const
+{
+    QList<Profile> list;
+    for (const Profile& p : m_userProfiles) {
+        if (p.kind == Profile::Kind::snapshot)
+            list.append(p);
+    }
+    std::stable_sort(
+        list.begin(), list.end(), [](const Profile& a, const Profile& b) { return a.createdAt > b.createdAt; });
+    return list;
+}
+
+QList<DefaultChange> AppModel::unresolvedChanges() const
+{
+    QList<DefaultChange> list;
+    for (const DefaultChange& c : m_guardState.history) {
+        if (!c.resolved)
+            list.append(c);
+    }
+    return list;
+}
+
+QList<Target> AppModel::watchedTargets() const
+{
+    QList<Target> list;
+    QSet<Target> seen;
+    const auto add = [&](const Target& t) {
+        if (!seen.contains(t)) {
+            seen.insert(t);
+            list.append(t);
+        }
+    };
+    for (const FileCategory& c : categories())
+        add(c.target);
+    if (m_inspected)
+        add(*m_inspected);
+    return list;
+}
+
+QList<TargetState> AppModel::currentStates() const
+{
+    QList<TargetState> list;
+    for (const FileCategory& c : categories()) {
+        if (const auto it = m_states.constFind(c.target); it != m_states.cend())
+            list.append(*it);
+    }
+    return list;
+}
+
+QFuture<void> AppModel::refresh()
+{
+    if (!m_isLoading) {
+        m_isLoading = true;
+        Q_EMIT loadingChanged();
+    }
+    const QList<Target> targets = watchedTargets();
+    const auto service = m_service;
+    const quint64 since = m_changeCount;
+    return track(QtConcurrent::task([service, targets] {
+        QList<TargetState> states;
+        states.reserve(targets.size());
+        for (const Target& t : targets)
+            states.append(service->state(t));
+        return states;
+    })
+        .onThreadPool(m_readers)
+        .withPriority(kRefreshPriority)
+        .spawn()
+        .then(this, [this, since](const QList<TargetState>& states) {
+            // Overlapping refreshes each apply their own complete result; the first to finish
+            // ends the loading state. A target changed by us meanwhile keeps its newer state.
+            QHash<Target, TargetState> next;
+            QHash<Target, std::optional<AppInfo>> observed;
+            next.reserve(states.size());
+            for (const TargetState& s : states) {
+                const bool stale = changedSince(s.target, since) && m_states.contains(s.target);
+                next.insert(s.target, stale ? m_states.value(s.target) : s);
+                observed.insert(s.target, s.current);
+            }
+            m_states = std::move(next);
+            Q_EMIT statesChanged();
+            if (m_isLoading) {
+                m_isLoading = false;
+                Q_EMIT loadingChanged();
+            }
+            absorb(std::move(observed), since);
+            afterObservation();
+        }));
+}
+
+QFuture<void> AppModel::reload(const QList<Target>& targets)
+{
+    const auto service = m_service;
+    return track(QtConcurrent::task([service, targets] {
+        QList<TargetState> states;
+        for (const Target& t : targets)
+            states.append(service->state(t));
+        return states;
+    })
+        .onThreadPool(m_readers)
+        .withPriority(kRefreshPriority)
+        .spawn()
+        .then(this, [this](const QList<TargetState>& states) { storeStates(states); }));
+}
+
+void AppModel::storeStates(const QList<TargetState>& states)
+{
+    for (const TargetState& s : states)
+        m_states.insert(s.target, s);
+    Q_EMIT statesChanged();
+}
+
+QFuture<void> AppModel::inspect(const QUrl& fileURL)
+{
+    // The path extension: what follows the last dot of the file name, unless that dot starts it.
+    const QString name = QFileInfo(fileURL.path()).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString extension = dot > 0 ? name.mid(dot + 1).toLower() : QString();
+    if (extension.isEmpty())
+        return QtFuture::makeReadyFuture();
+    const Target target = Target::fileExtension(extension);
+    setInspected(target);
+    return reload({target});
+}
+
+void AppModel::saveGuard()
+{
+    // A failed save keeps the state in memory; the next save writes it.
+    try {
+        m_guardStore.save(m_guardState);
+    } catch (const std::exception&) {
+    }
+}
+
+void AppModel::saveProfiles()
+{
+    try {
+        m_profileStore.save(m_userProfiles);
+    } catch (const std::exception&) {
+    }
+}
+
+void AppModel::saveCustom()
+{
+    try {
+        m_customStore.save(m_customTargets);
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace openwright

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Catalog.h"
+#include "DefaultsService.h"
+#include "GuardState.h"
+#include "HealthReport.h"
+#include "JSONStore.h"
+#include "Profile.h"
+#include "ProfilePlanner.h"
+#include "SidebarItem.h"
+
+#include <QFuture>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QThreadPool>
+
+#include <memory>
+#include <optional>
+#include <type_traits>
+
+namespace openwright {
+
+class Clock;
+class Notifier;
+class Settings;
+class WorkspaceNotices;
+
+// What the model is built with. Every field has a production default; tests replace them.
+struct AppModelConfig
+{
+    QString dataDirectory; // default: JSONStoreFile::defaultDirectory()
+    QString settingsPath; // default: Settings::defaultPath()
+    Clock* clock = nullptr; // default: the system clock
+    Notifier* notifier = nullptr; // default: Notifier::shared()
+    // Makes the launch, quit and file notices when the guard starts; default: the platform's.
+    std::function<std::unique_ptr<WorkspaceNotices>()> makeNotices;
+};
+
+// The one object that owns the running application's state: the defaults of every watched
+// type, changes in flight and their outcomes, the user's types, profiles and backups, the
+// guard. Screens read it and call its operations; every change notifies them through the
+// signals below.
+//
+// Lives on the GUI thread and is touched nowhere else. Platform reads run on worker threads
+// that capture only the service and the targets; their results come back to this thread.
+// Operations that wait on the platform return a QFuture that finishes once their effects
+// are applied here.
+class AppModel final : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Results = DefaultsService::Results;
+
+    explicit AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig config = {}, QObject* parent = nullptr);
+    ~AppModel() override;
+
+    // State
+    const DefaultsService& service() const { return *m_service; }
+    const QHash<Target, TargetState>& states() const { return m_states; }
+    bool isLoading() const { return m_isLoading; }
+    // Whether any platform read or change started by the model has yet to land here.
+    bool isBusy() const { return m_inFlight > 0; }
+    const QSet<Target>& pending() const { return m_pending; }
+    const QHash<Target, ChangeResult>& results() const { return m_results; }
+    std::optional<SidebarItem> selection() const { return m_selection; }
+    void setSelection(std::optional<SidebarItem> item);
+    const QString& searchText() const { return m_searchText; }
+    void setSearchText(const QString& text);
+    std::optional<Target> inspected() const { return m_inspected; }
+    void setInspected(std::optional<Target> target);
+    const QList<Target>& customTargets() const { return m_customTargets; }
+    const QList<Profile>& userProfiles() const { return m_userProfiles; }
+    const GuardState& guardState() const { return m_guardState; }
+    bool guardEnabled() const { return m_guardEnabled; }
+    void setGuardEnabled(bool enabled);
+    double guardInterval() const { return m_guardInterval; }
+    void setGuardInterval(double seconds);
+    bool autoBackupEnabled() const { return m_autoBackupEnabled; }
+    void setAutoBackupEnabled(bool enabled);
+
+    // Derived, computed at every read
+    QList<FileCategory> categories() const;
+    QList<FileCategory> categories(CategoryGroup group) const;
+    QList<FileCategory> searchResults() const;
+    FileCategory category(const Target& target) const;
+    HealthReport health() const;
+    QList<Profile> profiles() const;
+    QList<Profile> backups() const;
+    QList<DefaultChange> unresolvedChanges() const;
+
+    // Reading defaults
+    QFuture<void> refresh();
+    QFuture<void> inspect(const QUrl& fileURL);
+
+    // Changing defaults
+    QFuture<void> change(const FileCategory& category, const AppInfo& app);
+    QFuture<void> revert(const QUuid& changeID);
+
+    // The Default Guard
+    void startGuard();
+    QFuture<void> checkGuard();
+    void togglePin(const Target& target);
+    void markResolved(const QUuid& changeID);
+    void clearHistory();
+
+    // The user's types, profiles and backups
+    std::optional<Target> addCustom(const QString& text);
+    void removeCustom(const Target& target);
+    QList<PlanStep> plan(const Profile& profile) const;
+    QFuture<Results> apply(const Profile& profile);
+    void saveCurrentAsProfile(const QString& name);
+    void backUpNow();
+    void deleteProfile(const Profile& profile);
+    // Throws DecodeError for a file that is not a profile export; returns how many were added.
+    int importProfiles(const QByteArray& data);
+
+Q_SIGNALS:
+    void statesChanged();
+    void loadingChanged();
+    void pendingChanged();
+    void resultsChanged();
+    void selectionChanged();
+    void searchTextChanged();
+    void inspectedChanged();
+    void customTargetsChanged();
+    void userProfilesChanged();
+    void guardStateChanged();
+    void settingsChanged();
+    // A notification was opened: the shell brings the main window to the front.
+    void activationRequested();
+
+private:
+    QList<Target> watchedTargets() const;
+    QList<TargetState> currentStates() const;
+    QFuture<Results> perform(const QList<ChangeRequest>& requests);
+    // Reads the full state of `targets` off this thread and stores each (if still wanted).
+    QFuture<void> reload(const QList<Target>& targets);
+    void storeStates(const QList<TargetState>& states);
+    // `since` is the change count when the observation began (see m_changeCount).
+    void absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since);
+    bool changedSince(const Target& target, quint64 since) const;
+    void afterObservation();
+    void restartGuard();
+    void scheduleGuardTick(quint64 generation);
+    void checkSoon(bool fileNotice);
+    void autoBackup(const BackupReason& reason);
+    void saveGuard();
+    void saveProfiles();
+    void saveCustom();
+    // Counts a background operation in until `future` finishes on this thread.
+    template<typename T>
+    QFuture<T> track(QFuture<T> future);
+
+    std::shared_ptr<DefaultsService> m_service;
+    std::unique_ptr<Clock> m_ownClock;
+    Clock* m_clock;
+    Notifier* m_notifier;
+    std::unique_ptr<Settings> m_settings;
+    std::function<std::unique_ptr<WorkspaceNotices>()> m_makeNotices;
+
+    QHash<Target, TargetState> m_states;
+    bool m_isLoading = false;
+    int m_refreshesRunning = 0;
+    QSet<Target> m_pending;
+    QHash<Target, ChangeResult> m_results;
+    std::optional<SidebarItem> m_selection = SidebarItem::overview();
+    QString m_searchText;
+    std::optional<Target> m_inspected;
+    QList<Target> m_customTargets;
+    QList<Profile> m_userProfiles;
+    GuardState m_guardState;
+    bool m_guardEnabled = true;
+    double m_guardInterval = 60;
+    bool m_autoBackupEnabled = true;
+
+    JSONStore<QList<Target>> m_customStore;
+    JSONStore<QList<Profile>> m_profileStore;
+    JSONStore<GuardState> m_guardStore;
+
+    std::unique_ptr<WorkspaceNotices> m_notices;
+    quint64 m_guardGeneration = 0;
+    std::function<void()> m_cancelGuardTick;
+    bool m_fileCheckPending = false;
+    int m_inFlight = 0;
+    // Observations read while one of our own changes was in flight are stale for its targets:
+    // each completed batch stamps its targets, and older observations of them are ignored.
+    quint64 m_changeCount = 0;
+    QHash<Target, quint64> m_changedAt;
+    QThreadPool m_readers;
+};
+
+template<typename T>
+QFuture<T> AppModel::track(QFuture<T> future)
+{
+    ++m_inFlight;
+    if constexpr (std::is_void_v<T>) {
+        return future.then(this, [this] { --m_inFlight; });
+    } else {
+        return future.then(this, [this](T value) {
+            --m_inFlight;
+            return value;
+        });
+    }
+}
+
+} // namespace openwright

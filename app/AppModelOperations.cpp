@@ -1,0 +1,365 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The model's operations: changing and reverting defaults, the Default Guard, and the user's
+// types, profiles and backups.
+#include "AppModel.h"
+
+#include "BackupHistory.h"
+#include "Clock.h"
+#include "DateText.h"
+#include "Notifier.h"
+#include "ProfileExport.h"
+#include "WorkspaceNotices.h"
+
+#include <QtConcurrent/qtconcurrenttask.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace openwright {
+
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr double kMinimumGuardInterval = 15; // seconds
+constexpr double kMaximumGuardInterval = 7 * 86400; // a hand-edited huge value still checks weekly
+constexpr auto kNoticeDelay = 3s;
+
+QList<Target> withLinked(const Target& target)
+{
+    return QList<Target>{target} + target.linkedTargets();
+}
+
+} // namespace
+
+// Changing defaults
+
+QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& requests)
+{
+    for (const ChangeRequest& r : requests) {
+        m_pending.insert(r.target);
+        m_results.remove(r.target);
+    }
+    Q_EMIT pendingChanged();
+    Q_EMIT resultsChanged();
+
+    // After the batch, every target and its linked targets are read again, off this thread.
+    QList<Target> reread;
+    for (const ChangeRequest& r : requests) {
+        for (const Target& t : withLinked(r.target)) {
+            if (!reread.contains(t))
+                reread.append(t);
+        }
+    }
+    struct Outcome
+    {
+        Results results;
+        QHash<Target, TargetState> states;
+    };
+    const auto service = m_service;
+    return track(m_service->apply(requests)
+        .then(&m_readers,
+            [service, reread](const Results& results) {
+                Outcome out{results, {}};
+                for (const Target& t : reread)
+                    out.states.insert(t, service->state(t));
+                return out;
+            })
+        .then(this, [this, requests](const Outcome& out) {
+            for (const ChangeRequest& r : requests) {
+                m_pending.remove(r.target);
+                if (const auto it = out.results.constFind(r); it != out.results.cend())
+                    m_results.insert(r.target, *it);
+                else
+                    m_results.remove(r.target);
+                for (const Target& t : withLinked(r.target)) {
+                    const TargetState& state = out.states[t];
+                    m_changedAt.insert(t, m_changeCount + 1);
+                    // The baseline takes what is actually set, also after a declined or failed
+                    // change: the guard never reports what the user chose to keep.
+                    m_guardState.accept(t, state.current);
+                    if (t == r.target || m_states.contains(t))
+                        m_states.insert(t, state);
+                }
+            }
+            ++m_changeCount;
+            Q_EMIT pendingChanged();
+            Q_EMIT resultsChanged();
+            Q_EMIT statesChanged();
+            Q_EMIT guardStateChanged();
+            saveGuard();
+            return out.results;
+        }));
+}
+
+QFuture<void> AppModel::change(const FileCategory& category, const AppInfo& app)
+{
+    return perform({{category.target, app.url}}).then([](const Results&) { });
+}
+
+QFuture<void> AppModel::revert(const QUuid& changeID)
+{
+    const auto it = std::find_if(m_guardState.history.cbegin(), m_guardState.history.cend(),
+        [&](const DefaultChange& c) { return c.id == changeID; });
+    if (it == m_guardState.history.cend() || !it->from)
+        return QtFuture::makeReadyFuture();
+    const ChangeRequest request{it->target, it->from->url};
+    autoBackup(BackupReason::beforeRevert(it->target));
+    return perform({request}).then(this, [this, changeID](const Results& results) {
+        if (std::any_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); }))
+            markResolved(changeID);
+    });
+}
+
+// The Default Guard
+
+void AppModel::startGuard()
+{
+    if (m_notices || !m_makeNotices)
+        return;
+    m_notices = m_makeNotices();
+    if (!m_notices)
+        return;
+    connect(m_notices.get(), &WorkspaceNotices::applicationLaunchedOrQuit, this, [this] { checkSoon(false); });
+    connect(m_notices.get(), &WorkspaceNotices::defaultsFilesChanged, this, [this] { checkSoon(true); });
+    m_notices->start();
+    restartGuard();
+}
+
+void AppModel::checkSoon(bool fileNotice)
+{
+    // A burst of file notices (one save touches a folder several times) shares one check.
+    if (fileNotice) {
+        if (m_fileCheckPending)
+            return;
+        m_fileCheckPending = true;
+    }
+    m_clock->after(kNoticeDelay, this, [this, fileNotice] {
+        if (fileNotice)
+            m_fileCheckPending = false;
+        checkGuard();
+    });
+}
+
+void AppModel::restartGuard()
+{
+    if (m_cancelGuardTick) {
+        m_cancelGuardTick();
+        m_cancelGuardTick = nullptr;
+    }
+    ++m_guardGeneration;
+    if (m_guardEnabled)
+        scheduleGuardTick(m_guardGeneration);
+}
+
+void AppModel::scheduleGuardTick(quint64 generation)
+{
+    const double seconds = std::isfinite(m_guardInterval)
+        ? std::clamp(m_guardInterval, kMinimumGuardInterval, kMaximumGuardInterval)
+        : kMinimumGuardInterval;
+    m_cancelGuardTick = m_clock->after(std::chrono::milliseconds(qint64(seconds * 1000)), this, [this, generation] {
+        if (generation != m_guardGeneration)
+            return;
+        // The next wait starts once this check is done, as a sleeping loop would.
+        checkGuard().then(this, [this, generation] {
+            if (generation == m_guardGeneration)
+                scheduleGuardTick(generation);
+        });
+    });
+}
+
+QFuture<void> AppModel::checkGuard()
+{
+    const QList<Target> targets = watchedTargets();
+    const auto service = m_service;
+    const quint64 since = m_changeCount;
+    return track(QtConcurrent::task([service, targets] {
+        QHash<Target, std::optional<AppInfo>> observed;
+        observed.reserve(targets.size());
+        for (const Target& t : targets)
+            observed.insert(t, service->currentDefault(t));
+        return observed;
+    })
+        .onThreadPool(m_readers)
+        .spawn()
+        .then(this, [this, since](QHash<Target, std::optional<AppInfo>> observed) {
+            absorb(std::move(observed), since);
+            afterObservation();
+        }));
+}
+
+bool AppModel::changedSince(const Target& target, quint64 since) const
+{
+    return m_changedAt.value(target, 0) > since;
+}
+
+void AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since)
+{
+    // What a change of ours is doing, or did after this observation was read, is not a
+    // takeover: the batch itself sets the baseline of its targets.
+    observed.removeIf([&](const auto& it) { return m_pending.contains(it.key()) || changedSince(it.key(), since); });
+    const GuardState before = m_guardState;
+    const QList<DefaultChange> changes = m_guardState.absorb(observed, m_clock->now());
+    QList<Target> changed;
+    for (const DefaultChange& c : changes) {
+        changed.append(c.target);
+        // The observed handler is known now (a backup taken next must see it); its candidates
+        // follow with the re-read below.
+        if (const auto it = m_states.find(c.target); it != m_states.end())
+            it->current = c.to;
+        if (m_guardEnabled && m_guardState.pinned.contains(c.target))
+            m_notifier->post(c);
+    }
+    if (!changed.isEmpty()) {
+        Q_EMIT statesChanged();
+        reload(changed);
+    }
+    if (m_guardState != before) {
+        Q_EMIT guardStateChanged();
+        saveGuard();
+    }
+}
+
+void AppModel::afterObservation()
+{
+    if (BackupHistory::isDailyDue(backups(), m_clock->now(), m_clock->zone()))
+        autoBackup(BackupReason::daily());
+}
+
+void AppModel::togglePin(const Target& target)
+{
+    if (m_guardState.pinned.contains(target)) {
+        m_guardState.pinned.remove(target);
+    } else {
+        m_guardState.pinned.insert(target);
+        m_notifier->requestPermission();
+    }
+    Q_EMIT guardStateChanged();
+    saveGuard();
+}
+
+void AppModel::markResolved(const QUuid& changeID)
+{
+    for (DefaultChange& c : m_guardState.history) {
+        if (c.id == changeID) {
+            c.resolved = true;
+            Q_EMIT guardStateChanged();
+            saveGuard();
+            return;
+        }
+    }
+}
+
+void AppModel::clearHistory()
+{
+    m_guardState.history.clear();
+    Q_EMIT guardStateChanged();
+    saveGuard();
+}
+
+// The user's types, profiles and backups
+
+std::optional<Target> AppModel::addCustom(const QString& text)
+{
+    const auto target = Target::parse(text);
+    if (!target)
+        return std::nullopt;
+    const QList<FileCategory> all = categories();
+    if (std::none_of(all.cbegin(), all.cend(), [&](const FileCategory& c) { return c.target == *target; })) {
+        m_customTargets.append(*target);
+        Q_EMIT customTargetsChanged();
+        saveCustom();
+    }
+    reload({*target});
+    return target;
+}
+
+void AppModel::removeCustom(const Target& target)
+{
+    m_customTargets.removeAll(target);
+    Q_EMIT customTargetsChanged();
+    saveCustom();
+}
+
+QList<PlanStep> AppModel::plan(const Profile& profile) const
+{
+    return ProfilePlanner::plan(
+        profile,
+        [this](const Target& t) -> std::optional<AppInfo> {
+            if (const auto it = m_states.constFind(t); it != m_states.cend() && it->current)
+                return it->current;
+            return m_service->currentDefault(t);
+        },
+        [this](const QString& bundleID) { return m_service->locate(bundleID); });
+}
+
+QFuture<AppModel::Results> AppModel::apply(const Profile& profile)
+{
+    QList<ChangeRequest> requests;
+    for (const PlanStep& step : plan(profile)) {
+        if (step.kind == PlanStep::Case::change)
+            requests.append(step.request);
+    }
+    if (requests.isEmpty())
+        return QtFuture::makeReadyFuture(Results());
+    autoBackup(profile.kind == Profile::Kind::snapshot ? BackupReason::beforeRestore(profile.name)
+                                                       : BackupReason::beforeProfile(profile.name));
+    return perform(requests);
+}
+
+void AppModel::autoBackup(const BackupReason& reason)
+{
+    if (!m_autoBackupEnabled || m_states.isEmpty())
+        return;
+    const QDateTime now = m_clock->now();
+    const Profile snapshot = Profile::snapshot(
+        DateText::backupName(now, m_clock->zone()), Profile::Kind::snapshot, reason, now, currentStates());
+    if (!BackupHistory::isNew(snapshot, backups()))
+        return;
+    m_userProfiles.append(snapshot);
+    QSet<QString> keep;
+    for (const Profile& p : BackupHistory::prune(backups(), now))
+        keep.insert(p.id);
+    m_userProfiles.removeIf([&](const Profile& p) { return p.kind == Profile::Kind::snapshot && !keep.contains(p.id); });
+    Q_EMIT userProfilesChanged();
+    saveProfiles();
+}
+
+void AppModel::saveCurrentAsProfile(const QString& name)
+{
+    const QDateTime now = m_clock->now();
+    Profile profile = Profile::snapshot(name, Profile::Kind::custom, std::nullopt, now, currentStates());
+    profile.summary = DateText::abbreviatedDate(now.toTimeZone(m_clock->zone()).date()) + u" \u00B7 "_s
+        + QString::number(profile.entries.size()) + u" defaults"_s;
+    m_userProfiles.append(profile);
+    Q_EMIT userProfilesChanged();
+    saveProfiles();
+}
+
+void AppModel::backUpNow()
+{
+    const QDateTime now = m_clock->now();
+    m_userProfiles.append(Profile::snapshot(DateText::backupName(now, m_clock->zone()), Profile::Kind::snapshot,
+        BackupReason::manual(), now, currentStates()));
+    Q_EMIT userProfilesChanged();
+    saveProfiles();
+}
+
+void AppModel::deleteProfile(const Profile& profile)
+{
+    m_userProfiles.removeIf([&](const Profile& p) { return p.id == profile.id; });
+    Q_EMIT userProfilesChanged();
+    saveProfiles();
+}
+
+int AppModel::importProfiles(const QByteArray& data)
+{
+    const QList<Profile> imported = ProfileExport::decode(data);
+    m_userProfiles.append(imported);
+    Q_EMIT userProfilesChanged();
+    saveProfiles();
+    return int(imported.size());
+}
+
+} // namespace openwright

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DBusNotifications.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+
+namespace openwright {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr auto kService = "org.freedesktop.Notifications";
+constexpr auto kPath = "/org/freedesktop/Notifications";
+constexpr auto kInterface = "org.freedesktop.Notifications";
+} // namespace
+
+DBusNotifications::DBusNotifications(const QDBusConnection& bus, QObject* parent)
+    : QObject(parent)
+    , m_bus(bus)
+{
+    if (!m_bus.isConnected())
+        return;
+    // D-Bus signals can only be connected by signature; there is no functor form.
+    m_bus.connect(QString(), QLatin1StringView(kPath), QLatin1StringView(kInterface), u"ActionInvoked"_s, this,
+        SLOT(actionInvoked(uint, QString)));
+    m_bus.connect(QString(), QLatin1StringView(kPath), QLatin1StringView(kInterface), u"NotificationClosed"_s, this,
+        SLOT(notificationClosed(uint, uint)));
+}
+
+void DBusNotifications::show(const QString& changeID, const QString& title, const QString& body)
+{
+    if (!m_bus.isConnected())
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
+        QLatin1StringView(kInterface), u"Notify"_s);
+    // "default" is the click on the notification itself.
+    const QStringList actions{u"default"_s, u"Open"_s, QLatin1StringView(Notifier::kRevertAction), u"Revert"_s};
+    const QVariantMap hints{{u"desktop-entry"_s, u"openwright"_s}};
+    call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << u"openwright"_s << title << body << actions
+         << hints << qint32(-1);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, changeID](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<uint> reply = *w;
+        if (reply.isError())
+            return; // no server, or it refused: nothing to show, nothing to undo
+        const uint id = reply.value();
+        if (const uint old = m_notificationOf.value(changeID, 0u); old && old != id)
+            m_changeOf.remove(old);
+        m_notificationOf.insert(changeID, id);
+        m_changeOf.insert(id, changeID);
+    });
+}
+
+void DBusNotifications::actionInvoked(uint id, const QString& action)
+{
+    const auto it = m_changeOf.constFind(id);
+    if (it == m_changeOf.cend())
+        return; // another application's notification
+    respond(action, *it);
+}
+
+void DBusNotifications::notificationClosed(uint id, uint /*reason*/)
+{
+    if (const QString change = m_changeOf.take(id); !change.isEmpty())
+        m_notificationOf.remove(change);
+}
+
+} // namespace openwright

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Notifier.h"
+
+#include <QDBusConnection>
+#include <QHash>
+#include <QObject>
+
+namespace openwright {
+
+// Notifications through org.freedesktop.Notifications. Every call is asynchronous, so neither
+// a slow server nor a missing one (no bus, nobody owning the name) holds up the GUI thread:
+// posting then quietly does nothing. Keeps which server notification shows which change, so
+// a change posted again replaces its notification and answers find their change.
+class DBusNotifications final : public QObject, public NotificationBackend
+{
+    Q_OBJECT
+
+public:
+    explicit DBusNotifications(const QDBusConnection& bus, QObject* parent = nullptr);
+
+    void show(const QString& changeID, const QString& title, const QString& body) override;
+
+private Q_SLOTS:
+    void actionInvoked(uint id, const QString& action);
+    void notificationClosed(uint id, uint reason);
+
+private:
+    QDBusConnection m_bus;
+    QHash<QString, uint> m_notificationOf; // change id -> server id
+    QHash<uint, QString> m_changeOf; // server id -> change id
+};
+
+} // namespace openwright

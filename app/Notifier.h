@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "GuardState.h"
+
+#include <QObject>
+#include <QUuid>
+
+#include <functional>
+#include <memory>
+
+namespace openwright {
+
+// Where notifications are shown: the desktop's notification server, or a fake in tests.
+// A backend shows one notification per change (showing the same change again replaces it)
+// and reports the user's answer: the action key ("revert", or anything else for a click)
+// and the change id it was posted with, empty when it no longer knows it.
+class NotificationBackend
+{
+public:
+    using Respond = std::function<void(const QString& action, const QString& changeID)>;
+
+    virtual ~NotificationBackend() = default;
+    virtual void show(const QString& changeID, const QString& title, const QString& body) = 0;
+    void setRespond(Respond respond) { m_respond = std::move(respond); }
+
+protected:
+    void respond(const QString& action, const QString& changeID) const
+    {
+        if (m_respond)
+            m_respond(action, changeID);
+    }
+
+private:
+    Respond m_respond;
+};
+
+// The application's one link to desktop notifications: announces a takeover of a pinned type
+// with a "Revert" action and routes the answer to the model's two callbacks. One per process
+// (`shared()`), used on the GUI thread.
+class Notifier final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr auto kRevertAction = "revert";
+
+    static Notifier& shared();
+    explicit Notifier(QObject* parent = nullptr);
+    ~Notifier() override;
+
+    // Connects to the session bus's notification server, unless a backend was set already.
+    void configure();
+    void setBackend(std::unique_ptr<NotificationBackend> backend);
+
+    void post(const DefaultChange& change);
+    // Nothing to ask on this platform: posting needs no permission. Kept so the model's pin
+    // flow stays the same everywhere.
+    void requestPermission() { }
+
+    static QString title(const DefaultChange& change);
+    static QString body(const DefaultChange& change);
+    // Routing of an answer: "revert" with a readable change id reverts, anything else opens.
+    void handleResponse(const QString& action, const QString& changeID);
+
+    std::function<void(const QUuid&)> onRevert;
+    std::function<void()> onOpen;
+
+private:
+    std::unique_ptr<NotificationBackend> m_backend;
+};
+
+} // namespace openwright

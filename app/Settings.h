@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+namespace openwright {
+
+// The three switches, each defined once with its key, type and default. Stored in
+// $XDG_CONFIG_HOME/Openwright/Openwright.conf; a stored value of the wrong type counts as
+// missing, so a hand-edited file never breaks start-up. Used on the GUI thread.
+class Settings final
+{
+public:
+    template<typename T>
+    struct Key
+    {
+        const char* name;
+        T fallback;
+    };
+    static constexpr Key<bool> guardEnabled{"guard.enabled", true};
+    static constexpr Key<double> guardInterval{"guard.interval", 60.0};
+    static constexpr Key<bool> autoBackup{"backup.auto", true};
+
+    explicit Settings(const QString& path = defaultPath());
+    static QString defaultPath();
+
+    bool value(const Key<bool>& key) const;
+    double value(const Key<double>& key) const;
+    void setValue(const Key<bool>& key, bool value);
+    void setValue(const Key<double>& key, double value);
+
+private:
+    mutable QSettings m_settings;
+};
+
+} // namespace openwright

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LinuxWorkspaceNotices.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusMetaType>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace openwright {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr auto kSystemd = "org.freedesktop.systemd1";
+constexpr auto kSystemdPath = "/org/freedesktop/systemd1";
+constexpr auto kManager = "org.freedesktop.systemd1.Manager";
+} // namespace
+
+LinuxWorkspaceNotices::LinuxWorkspaceNotices(const QDBusConnection& bus, QObject* parent)
+    : WorkspaceNotices(parent)
+    , m_bus(bus)
+{
+    qRegisterMetaType<QDBusObjectPath>();
+}
+
+bool LinuxWorkspaceNotices::isApplicationUnit(const QString& unit)
+{
+    static const QRegularExpression pattern(u"^app-.+\\.(scope|service)$"_s);
+    return pattern.match(unit).hasMatch();
+}
+
+QStringList LinuxWorkspaceNotices::watchedFolders()
+{
+    QStringList folders;
+    const auto add = [&](const QString& dir) {
+        const QString clean = QDir::cleanPath(dir);
+        if (!clean.isEmpty() && !folders.contains(clean))
+            folders.append(clean);
+    };
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+        add(dir);
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        add(dir + u"/applications"_s);
+    return folders;
+}
+
+void LinuxWorkspaceNotices::start()
+{
+    if (m_started)
+        return;
+    m_started = true;
+
+    if (m_bus.isConnected()) {
+        // D-Bus signals can only be connected by signature; there is no functor form.
+        m_bus.connect(QLatin1StringView(kSystemd), QLatin1StringView(kSystemdPath), QLatin1StringView(kManager),
+            u"UnitNew"_s, this, SLOT(unitNew(QString, QDBusObjectPath)));
+        m_bus.connect(QLatin1StringView(kSystemd), QLatin1StringView(kSystemdPath), QLatin1StringView(kManager),
+            u"UnitRemoved"_s, this, SLOT(unitRemoved(QString, QDBusObjectPath)));
+        // The manager only emits unit signals to subscribed clients. No manager, no notices.
+        m_bus.asyncCall(QDBusMessage::createMethodCall(QLatin1StringView(kSystemd), QLatin1StringView(kSystemdPath),
+            QLatin1StringView(kManager), u"Subscribe"_s));
+    }
+
+    for (const QString& folder : watchedFolders()) {
+        if (QFileInfo::exists(folder))
+            m_watcher.addPath(folder);
+    }
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &LinuxWorkspaceNotices::folderChanged);
+}
+
+void LinuxWorkspaceNotices::folderChanged()
+{
+    Q_EMIT defaultsFilesChanged();
+}
+
+void LinuxWorkspaceNotices::unitNew(const QString& unit, const QDBusObjectPath&)
+{
+    if (isApplicationUnit(unit))
+        Q_EMIT applicationLaunchedOrQuit();
+}
+
+void LinuxWorkspaceNotices::unitRemoved(const QString& unit, const QDBusObjectPath&)
+{
+    if (isApplicationUnit(unit))
+        Q_EMIT applicationLaunchedOrQuit();
+}
+
+} // namespace openwright

@@ -1,0 +1,527 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppModel.h"
+#include "BackupHistory.h"
+#include "FakeLaunchServices.h"
+#include "ManualClock.h"
+#include "ModelFakes.h"
+#include "Presets.h"
+#include "Printers.h"
+#include "ProfileExport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace openwright::test;
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+const Target pdf = Target::fileExtension(u"pdf"_s);
+const Target mailto = Target::scheme(u"mailto"_s);
+
+class AppModelTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
+    QSet<QUrl> deleted;
+    std::shared_ptr<DefaultsService> service = std::make_shared<DefaultsService>(
+        fake, [this](const QUrl& url) { return !deleted.contains(url); });
+    ManualClock clock{QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
+    Notifier notifier;
+    FakeNotificationBackend* shown = nullptr;
+    FakeNotices* notices = nullptr;
+    int noticesMade = 0;
+    std::unique_ptr<AppModel> model;
+    AppInfo evince, okular, thunderbird;
+
+    void SetUp() override
+    {
+        auto backend = std::make_unique<FakeNotificationBackend>();
+        shown = backend.get();
+        notifier.setBackend(std::move(backend));
+        evince = fake->addApp(u"Evince"_s, u"org.gnome.Evince"_s);
+        okular = fake->addApp(u"Okular"_s, u"org.kde.okular"_s);
+        thunderbird = fake->addApp(u"Thunderbird"_s, u"thunderbird"_s);
+        fake->setDefault(pdf, evince);
+        fake->setCandidates(pdf, {evince, okular});
+        fake->setDefault(mailto, thunderbird);
+    }
+
+    QString dataDir() const { return dir.filePath(u"data"_s); }
+    QString settingsPath() const { return dir.filePath(u"settings.conf"_s); }
+
+    AppModel& make(const QString& data = {})
+    {
+        AppModelConfig config;
+        config.dataDirectory = data.isEmpty() ? dataDir() : data;
+        config.settingsPath = settingsPath();
+        config.clock = &clock;
+        config.notifier = &notifier;
+        config.makeNotices = [this] {
+            ++noticesMade;
+            auto n = std::make_unique<FakeNotices>();
+            notices = n.get();
+            return n;
+        };
+        model = std::make_unique<AppModel>(service, std::move(config));
+        return *model;
+    }
+    void refresh() { await(model->refresh()); settle(*model); }
+    void check() { await(model->checkGuard()); settle(*model); }
+    void advance(std::chrono::milliseconds by) { clock.advance(by, [this] { settle(*model); }); }
+    QList<Profile> backupsWith(BackupReason::Case reason) const
+    {
+        QList<Profile> list;
+        for (const Profile& b : model->backups()) {
+            if (b.backupReason && b.backupReason->kind() == reason)
+                list.append(b);
+        }
+        return list;
+    }
+};
+
+TEST_F(AppModelTest, TakeoversAreLoggedAndPinnedOnesAnnounced)
+{
+    make();
+    refresh();
+    EXPECT_EQ(model->states().size(), 64);
+    EXPECT_TRUE(model->guardState().history.isEmpty());
+    model->togglePin(pdf);
+
+    fake->setDefault(pdf, okular);
+    check();
+    ASSERT_EQ(model->unresolvedChanges().size(), 1);
+    ASSERT_EQ(shown->shown.size(), 1);
+    EXPECT_EQ(shown->shown[0].title, u".pdf default changed"_s);
+    EXPECT_EQ(shown->shown[0].body, u"Okular replaced Evince. Revert to keep Evince."_s);
+    EXPECT_EQ(shown->shown[0].changeID, uuidText(model->unresolvedChanges()[0].id));
+    EXPECT_EQ(model->states().value(pdf).current, okular); // the list shows the new handler
+    check();
+    EXPECT_EQ(model->guardState().history.size(), 1);
+
+    // Not pinned: logged, not announced. Guard off: logged, not announced.
+    fake->setDefault(mailto, evince);
+    check();
+    EXPECT_EQ(model->guardState().history.size(), 2);
+    model->setGuardEnabled(false);
+    fake->setDefault(pdf, evince);
+    check();
+    EXPECT_EQ(model->guardState().history.size(), 3);
+    EXPECT_EQ(shown->shown.size(), 1);
+}
+
+TEST_F(AppModelTest, RevertFromTheNotificationBacksUpFirstAndResolves)
+{
+    make();
+    refresh();
+    model->togglePin(pdf);
+    fake->setDefault(pdf, okular);
+    check();
+    const QUuid id = model->unresolvedChanges().value(0).id;
+
+    shown->answer(u"revert"_s, uuidText(id));
+    settle(*model);
+    EXPECT_EQ(service->currentDefault(pdf), evince);
+    EXPECT_TRUE(model->unresolvedChanges().isEmpty());
+    EXPECT_EQ(model->results().value(pdf, ChangeResult::failed({})), ChangeResult::changed());
+    const auto before = backupsWith(BackupReason::Case::beforeRevert);
+    ASSERT_EQ(before.size(), 1);
+    EXPECT_EQ(before[0].backupReason->title(), u"Before reverting .pdf"_s);
+    // Taken before the platform was asked: it holds the takeover's application.
+    const auto pdfEntry = std::find_if(before[0].entries.cbegin(), before[0].entries.cend(),
+        [](const ProfileEntry& e) { return e.target == pdf; });
+    ASSERT_NE(pdfEntry, before[0].entries.cend());
+    EXPECT_EQ(pdfEntry->bundleID, u"org.kde.okular"_s);
+    // Our own change is not a takeover.
+    check();
+    EXPECT_EQ(model->guardState().history.size(), 1);
+
+    // Reverting to what is already back resolves too; an unknown id does nothing.
+    fake->setDefault(pdf, okular);
+    check();
+    const QUuid second = model->unresolvedChanges().value(0).id;
+    fake->setDefault(pdf, evince);
+    await(model->revert(second));
+    EXPECT_EQ(model->results().value(pdf, ChangeResult::failed({})), ChangeResult::alreadyDefault());
+    EXPECT_TRUE(model->unresolvedChanges().isEmpty());
+    const int calls = fake->setCalls();
+    await(model->revert(QUuid::createUuid()));
+    EXPECT_EQ(fake->setCalls(), calls);
+}
+
+TEST_F(AppModelTest, ChangesMarkPendingAndMoveTheBaseline)
+{
+    make();
+    refresh();
+    fake->setChangeDelay(300ms);
+    fake->setMovesBeforeReporting(true);
+    auto running = model->change(model->category(pdf), okular);
+    EXPECT_TRUE(model->pending().contains(pdf));
+    // A check while the batch is in flight sees the new default already, and does not
+    // mistake our change for a takeover.
+    spinUntil([&] { return service->currentDefault(pdf) == okular; });
+    check();
+    EXPECT_TRUE(model->guardState().history.isEmpty());
+    await(running);
+    settle(*model);
+    check();
+    EXPECT_TRUE(model->pending().isEmpty());
+    EXPECT_EQ(model->results().value(pdf, ChangeResult::failed({})), ChangeResult::changed());
+    EXPECT_EQ(model->guardState().baseline.value(pdf).app, okular);
+    EXPECT_TRUE(model->guardState().history.isEmpty());
+
+    // Declined: the baseline holds the application that stayed.
+    fake->setMovesBeforeReporting(false);
+    fake->setChangeDelay(0ms);
+    fake->setSticky(pdf);
+    await(model->change(model->category(pdf), evince));
+    EXPECT_EQ(model->results().value(pdf, ChangeResult::failed({})), ChangeResult::declined());
+    EXPECT_EQ(model->guardState().baseline.value(pdf).app, okular);
+}
+
+TEST_F(AppModelTest, WebBrowserChangeRereadsOnlyWatchedLinkedTargets)
+{
+    const Target http = Target::scheme(u"http"_s);
+    const AppInfo firefox = fake->addApp(u"Firefox"_s, u"firefox"_s);
+    make();
+    refresh();
+    model->addCustom(u"html"_s);
+    settle(*model);
+    await(model->change(model->category(http), firefox));
+    EXPECT_TRUE(model->states().contains(Target::fileExtension(u"html"_s)));
+    EXPECT_FALSE(model->states().contains(Target::scheme(u"https"_s)));
+    EXPECT_TRUE(model->guardState().baseline.contains(Target::scheme(u"https"_s)));
+}
+
+TEST_F(AppModelTest, OverlappingRefreshes)
+{
+    make();
+    fake->setReadDelay(2ms);
+    auto first = model->refresh();
+    auto second = model->refresh();
+    EXPECT_TRUE(model->isLoading());
+    await(first);
+    EXPECT_FALSE(model->isLoading()); // the first to finish ends loading
+    await(second);
+    settle(*model);
+    EXPECT_EQ(model->states().size(), 64);
+    EXPECT_TRUE(model->guardState().history.isEmpty());
+}
+
+TEST_F(AppModelTest, TheGuiThreadNeverWaitsOnThePlatform)
+{
+    make();
+    fake->setReadDelay(20ms); // a refresh now takes over a second
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(10);
+    QElapsedTimer timer;
+    timer.start();
+    auto refreshing = model->refresh();
+    auto checking = model->checkGuard();
+    EXPECT_LT(timer.elapsed(), 50);
+    await(refreshing);
+    await(checking);
+    EXPECT_GT(ticks, 20); // the event loop kept running throughout
+}
+
+TEST_F(AppModelTest, GuardLoopTiming)
+{
+    make();
+    refresh();
+    model->startGuard();
+    model->startGuard();
+    EXPECT_EQ(noticesMade, 1);
+    EXPECT_EQ(notices->starts, 1);
+    EXPECT_EQ(clock.nextDueIn(), 60'000); // the first check one interval later
+
+    model->setGuardInterval(5);
+    EXPECT_EQ(model->guardInterval(), 5);
+    EXPECT_EQ(clock.nextDueIn(), 15'000);
+    model->setGuardInterval(30);
+    int reads = fake->readCalls();
+    advance(29s);
+    EXPECT_EQ(fake->readCalls(), reads);
+    advance(1s);
+    EXPECT_GT(fake->readCalls(), reads);
+    EXPECT_EQ(clock.nextDueIn(), 30'000);
+
+    // Off: no periodic checks, but a launch still leads to one, 3 s later.
+    model->setGuardEnabled(false);
+    EXPECT_EQ(clock.scheduled(), 0);
+    notices->launchOrQuit();
+    EXPECT_EQ(clock.nextDueIn(), 3'000);
+    reads = fake->readCalls();
+    advance(3s);
+    EXPECT_GT(fake->readCalls(), reads);
+    EXPECT_EQ(clock.scheduled(), 0);
+
+    // A burst of file notices shares one check.
+    notices->filesChanged();
+    notices->filesChanged();
+    notices->filesChanged();
+    EXPECT_EQ(clock.scheduled(), 1);
+}
+
+TEST_F(AppModelTest, ADayOfGuardingChecksEveryMinuteAndWritesNothing)
+{
+    make();
+    refresh();
+    model->startGuard();
+    QFile::remove(dataDir() + u"/guard.json"_s);
+    const int before = clock.fired();
+    advance(24h);
+    EXPECT_EQ(clock.fired() - before, 1440);
+    EXPECT_TRUE(model->guardState().history.isEmpty());
+    EXPECT_FALSE(QFile::exists(dataDir() + u"/guard.json"_s)); // unchanged checks write no file
+}
+
+TEST_F(AppModelTest, DailyBackupOncePerLocalDay)
+{
+    clock = ManualClock(QDateTime(QDate(2025, 3, 1), QTime(23, 58), QTimeZone("Asia/Tokyo")), QTimeZone("Asia/Tokyo"));
+    make();
+    refresh();
+    ASSERT_EQ(backupsWith(BackupReason::Case::daily).size(), 1);
+    refresh();
+    check();
+    EXPECT_EQ(model->backups().size(), 1);
+
+    // Past local midnight: unchanged defaults are skipped, a changed day is kept.
+    advance(3min);
+    check();
+    EXPECT_EQ(model->backups().size(), 1);
+    fake->setDefault(mailto, evince);
+    check();
+    EXPECT_EQ(backupsWith(BackupReason::Case::daily).size(), 2);
+    check();
+    EXPECT_EQ(model->backups().size(), 2);
+}
+
+TEST_F(AppModelTest, ManualBackupThatDayPreventsTheDaily)
+{
+    make();
+    model->backUpNow(); // before any refresh: an empty backup, still kept
+    ASSERT_EQ(model->backups().size(), 1);
+    EXPECT_TRUE(model->backups()[0].entries.isEmpty());
+    refresh();
+    EXPECT_EQ(model->backups().size(), 1);
+    model->backUpNow();
+    model->backUpNow(); // manual backups are kept even when unchanged
+    EXPECT_EQ(model->backups().size(), 3);
+    EXPECT_TRUE(model->backups()[0].name.startsWith(u"Mar 1, 2025 at 9:30"_s)) << model->backups()[0].name.toStdString();
+}
+
+TEST_F(AppModelTest, AutomaticBackupsArePrunedWhenOneIsAdded)
+{
+    QList<Profile> stored;
+    const QDateTime now = clock.now();
+    const auto backup = [](QDateTime at, BackupReason reason, const char* app) {
+        return Profile{newIdentifier(), u"b"_s, u"1 defaults"_s, u"clock.arrow.circlepath"_s, Profile::Kind::snapshot,
+            at, {{pdf, QString::fromLatin1(app), u"A"_s}}, reason};
+    };
+    stored.append(backup(now.addDays(-400), BackupReason::manual(), "old"));
+    stored.append(backup(now.addDays(-31), BackupReason::daily(), "expired"));
+    for (int i = 1; i <= 100; ++i)
+        stored.append(backup(now.addDays(-1).addSecs(-i * 3600), BackupReason::beforeProfile(u"p"_s), "x"));
+    JSONStore<QList<Profile>>(u"profiles.json"_s, dataDir()).save(stored);
+
+    make();
+    refresh(); // today's daily backup is due and differs from the latest
+    const QList<Profile> kept = model->backups();
+    EXPECT_EQ(kept.size(), 101); // 100 automatic, the newest first, and the manual one
+    EXPECT_EQ(kept.first().backupReason, BackupReason::daily());
+    EXPECT_EQ(kept.last().entries[0].bundleID, u"old"_s);
+    const auto reloaded = JSONStore<QList<Profile>>(u"profiles.json"_s, dataDir()).load();
+    ASSERT_TRUE(reloaded);
+    EXPECT_EQ(reloaded->size(), 101);
+}
+
+TEST_F(AppModelTest, ProfilesApplyRestoreAndImport)
+{
+    make();
+    refresh();
+    // Nothing installed for a preset: no backup, nothing to do.
+    EXPECT_TRUE(await(model->apply(Presets::all()[3])).isEmpty());
+    const qsizetype afterRefresh = model->backups().size();
+    EXPECT_EQ(afterRefresh, 1); // the daily one
+
+    fake->addApp(u"VLC"_s, u"org.videolan.vlc"_s);
+    fake->setDefault(pdf, okular); // unchanged defaults would not be backed up again
+    check();
+    const auto results = await(model->apply(Presets::all()[2]));
+    EXPECT_EQ(results.size(), 5);
+    EXPECT_EQ(backupsWith(BackupReason::Case::beforeProfile).value(0).backupReason,
+        BackupReason::beforeProfile(u"Media & Creator"_s));
+
+    const Profile daily = backupsWith(BackupReason::Case::daily).value(0);
+    await(model->apply(daily));
+    EXPECT_EQ(service->currentDefault(pdf), evince);
+    EXPECT_EQ(backupsWith(BackupReason::Case::beforeRestore).value(0).backupReason,
+        BackupReason::beforeRestore(daily.name));
+
+    model->saveCurrentAsProfile(u"Mine"_s);
+    const Profile mine = model->profiles().last();
+    EXPECT_EQ(mine.kind, Profile::Kind::custom);
+    EXPECT_TRUE(mine.summary.startsWith(u"Mar 1, 2025 \u00B7 "_s)) << mine.summary.toStdString();
+    EXPECT_TRUE(mine.summary.endsWith(u" defaults"_s));
+    EXPECT_EQ(model->profiles().size(), 5);
+
+    const QByteArray file = ProfileExport({mine}).encoded();
+    EXPECT_EQ(model->importProfiles(file), 1);
+    EXPECT_EQ(model->importProfiles(file), 1);
+    EXPECT_EQ(model->profiles().size(), 7);
+    EXPECT_NE(model->profiles()[5].id, model->profiles()[6].id);
+    EXPECT_THROW(model->importProfiles("[]"), DecodeError);
+    EXPECT_EQ(model->profiles().size(), 7);
+    model->deleteProfile(mine);
+    EXPECT_EQ(model->profiles().size(), 6);
+
+    model->setAutoBackupEnabled(false);
+    const qsizetype backups = model->backups().size();
+    fake->setDefault(pdf, okular);
+    check();
+    await(model->apply(daily));
+    EXPECT_EQ(model->backups().size(), backups);
+}
+
+TEST_F(AppModelTest, CustomTypes)
+{
+    make();
+    refresh();
+    const Target nfo = Target::fileExtension(u"nfo"_s);
+    model->togglePin(nfo);
+    EXPECT_EQ(model->addCustom(u".NFO"_s), nfo);
+    EXPECT_EQ(model->addCustom(u"nfo"_s), nfo);
+    EXPECT_EQ(model->addCustom(u"pdf"_s), pdf);
+    EXPECT_EQ(model->customTargets(), QList<Target>{nfo});
+    settle(*model);
+    EXPECT_TRUE(model->states().contains(nfo));
+    EXPECT_EQ(model->categories().size(), 65);
+    EXPECT_EQ(model->categories(CategoryGroup::custom).size(), 1);
+    const HealthReport health = model->health();
+    EXPECT_EQ(health.total, 64); // added types are not scored
+
+    model->removeCustom(nfo);
+    EXPECT_TRUE(model->guardState().pinned.contains(nfo));
+
+    QFile::remove(dataDir() + u"/custom-types.json"_s);
+    EXPECT_FALSE(model->addCustom(u"tar.gz"_s));
+    EXPECT_FALSE(QFile::exists(dataDir() + u"/custom-types.json"_s));
+}
+
+TEST_F(AppModelTest, SearchAndInspector)
+{
+    make();
+    refresh();
+    const auto ids = [&](const QString& text) {
+        model->setSearchText(text);
+        QStringList list;
+        for (const FileCategory& c : model->searchResults())
+            list.append(c.id);
+        return list;
+    };
+    EXPECT_TRUE(ids(u"   "_s).isEmpty());
+    EXPECT_EQ(ids(u" PDF\t"_s), QStringList{u"pdf"_s});
+    EXPECT_EQ(ids(u"mailto"_s), QStringList{u"email"_s});
+    EXPECT_EQ(ids(u".md"_s), QStringList{u"markdown"_s});
+    EXPECT_EQ(ids(u"md:"_s), QStringList{u"markdown"_s});
+    EXPECT_EQ(ids(u"evince"_s), QStringList{u"pdf"_s}); // by the current application's name
+    EXPECT_TRUE(ids(u"."_s).contains(u"doc"_s)); // "classic Word .doc files"
+
+    await(model->inspect(QUrl::fromLocalFile(u"/tmp/notes.TXT"_s)));
+    EXPECT_EQ(model->inspected(), Target::fileExtension(u"txt"_s));
+    await(model->inspect(QUrl::fromLocalFile(u"/tmp/README"_s)));
+    EXPECT_EQ(model->inspected(), Target::fileExtension(u"txt"_s));
+    await(model->inspect(QUrl::fromLocalFile(u"/tmp/a.weird"_s)));
+    EXPECT_TRUE(model->states().contains(Target::fileExtension(u"weird"_s)));
+    EXPECT_EQ(model->category(Target::fileExtension(u"weird"_s)).id, u"custom:.weird"_s);
+}
+
+TEST_F(AppModelTest, SettingsOfTheWrongTypeCountAsMissing)
+{
+    QFile file(settingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nguard.enabled=yes\nguard.interval=soon\nbackup.auto=1\n");
+    file.close();
+    make();
+    EXPECT_TRUE(model->guardEnabled());
+    EXPECT_EQ(model->guardInterval(), 60);
+    EXPECT_TRUE(model->autoBackupEnabled());
+
+    model->setGuardEnabled(false);
+    model->setGuardInterval(5);
+    model->setAutoBackupEnabled(false);
+    model.reset();
+    make();
+    EXPECT_FALSE(model->guardEnabled());
+    EXPECT_EQ(model->guardInterval(), 5);
+    EXPECT_FALSE(model->autoBackupEnabled());
+}
+
+TEST_F(AppModelTest, AnUnwritableDataFolderFailsQuietlyUntilItHeals)
+{
+    QFile blocker(dir.filePath(u"blocker"_s));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString data = dir.filePath(u"blocker/data"_s);
+    make(data);
+    refresh();
+    model->togglePin(pdf);
+    EXPECT_TRUE(model->guardState().pinned.contains(pdf));
+    ASSERT_TRUE(QFile::remove(dir.filePath(u"blocker"_s)));
+    model->togglePin(mailto);
+    const auto stored = JSONStore<GuardState>(u"guard.json"_s, data).load();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->pinned.size(), 2);
+}
+
+TEST_F(AppModelTest, AGuardFileNamingAppsThatAreGone)
+{
+    GuardState old;
+    const AppInfo gone{QUrl::fromLocalFile(u"/apps/Gone.desktop"_s), u"gone"_s, u"Gone"_s};
+    deleted.insert(gone.url);
+    old.baseline.insert(pdf, {gone});
+    old.history.append({QUuid::createUuid(), pdf, gone, evince, clock.now().addDays(-1), false});
+    JSONStore<GuardState>(u"guard.json"_s, dataDir()).save(old);
+    make();
+    refresh(); // evince replaced the application that is gone
+    EXPECT_EQ(model->guardState().history.size(), 2);
+    await(model->revert(old.history[0].id));
+    EXPECT_EQ(model->results().value(pdf, ChangeResult::failed({})), ChangeResult::appMissing());
+    EXPECT_EQ(model->unresolvedChanges().size(), 2);
+    EXPECT_EQ(model->health().issues.size(), 62); // only the two known defaults are configured
+}
+
+TEST(Notifier, TextsAndRouting)
+{
+    Notifier n;
+    const AppInfo a{QUrl::fromLocalFile(u"/a.desktop"_s), u"a"_s, u"A"_s};
+    DefaultChange change{QUuid::createUuid(), pdf, a, std::nullopt, {}, false};
+    EXPECT_EQ(Notifier::title(change), u".pdf default changed"_s);
+    EXPECT_EQ(Notifier::body(change), u"no app replaced A. Revert to keep A."_s);
+    change.from.reset();
+    change.to = a;
+    EXPECT_EQ(Notifier::body(change), u"A replaced no app. Revert to keep no app."_s);
+
+    QList<QUuid> reverted;
+    int opened = 0;
+    n.onRevert = [&](const QUuid& id) { reverted.append(id); };
+    n.onOpen = [&] { ++opened; };
+    n.handleResponse(u"revert"_s, u"not-a-uuid"_s);
+    n.handleResponse(u"revert"_s, QString());
+    n.handleResponse(u"default"_s, uuidText(change.id));
+    EXPECT_EQ(opened, 3);
+    EXPECT_TRUE(reverted.isEmpty());
+    n.handleResponse(u"revert"_s, uuidText(change.id).toLower());
+    EXPECT_EQ(reverted, QList<QUuid>{change.id});
+}
+
+} // namespace
