@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Notifications and launch notices over a private bus, against fake servers.
+#include "AppModel.h"
+#include "DBusNotifications.h"
+#include "FakeLaunchServices.h"
+#include "LinuxWorkspaceNotices.h"
+#include "ManualClock.h"
+#include "ModelFakes.h"
+#include "PrivateBus.h"
+#include "Printers.h"
+#include "Sandbox.h"
+#include "XdgTree.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace openwright::test;
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+
+// A notification server that records what it is asked and answers as the user would.
+class FakeNotificationServer : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    struct Call
+    {
+        QString appName;
+        uint replacesId;
+        QString summary;
+        QString body;
+        QStringList actions;
+    };
+    QList<Call> calls;
+
+    explicit FakeNotificationServer(QDBusConnection bus)
+        : m_bus(bus)
+    {
+        m_bus.registerObject(u"/org/freedesktop/Notifications"_s, this, QDBusConnection::ExportAllSlots);
+        m_bus.registerService(u"org.freedesktop.Notifications"_s);
+    }
+    void emitSignal(const char* name, const QVariantList& args)
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(
+            u"/org/freedesktop/Notifications"_s, u"org.freedesktop.Notifications"_s, QString::fromLatin1(name));
+        signal.setArguments(args);
+        m_bus.send(signal);
+    }
+
+public Q_SLOTS:
+    uint Notify(const QString& appName, uint replacesId, const QString&, const QString& summary, const QString& body,
+        const QStringList& actions, const QVariantMap&, int)
+    {
+        calls.append({appName, replacesId, summary, body, actions});
+        return replacesId ? replacesId : m_next++;
+    }
+    QStringList GetCapabilities() { return {u"actions"_s, u"body"_s}; }
+
+private:
+    QDBusConnection m_bus;
+    uint m_next = 7;
+};
+
+// The systemd user manager's side of application launches.
+class FakeSystemd : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.systemd1.Manager")
+
+public:
+    int subscribed = 0;
+    explicit FakeSystemd(QDBusConnection bus)
+        : m_bus(bus)
+    {
+        m_bus.registerObject(u"/org/freedesktop/systemd1"_s, this, QDBusConnection::ExportAllSlots);
+        m_bus.registerService(u"org.freedesktop.systemd1"_s);
+    }
+    void unit(const char* signal, const QString& name)
+    {
+        QDBusMessage m = QDBusMessage::createSignal(
+            u"/org/freedesktop/systemd1"_s, u"org.freedesktop.systemd1.Manager"_s, QString::fromLatin1(signal));
+        m << name << QVariant::fromValue(QDBusObjectPath(u"/org/freedesktop/systemd1/unit/x"_s));
+        m_bus.send(m);
+    }
+
+public Q_SLOTS:
+    void Subscribe() { ++subscribed; }
+
+private:
+    QDBusConnection m_bus;
+};
+
+namespace {
+
+class DBusTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!bus.isRunning())
+            GTEST_SKIP() << "no dbus-daemon (Debian package dbus)";
+    }
+    PrivateBus bus;
+};
+
+TEST_F(DBusTest, NotificationsReachTheServerAndAnswersComeBack)
+{
+    QDBusConnection serverBus = bus.connect(u"server"_s);
+    FakeNotificationServer server(serverBus);
+    Notifier notifier;
+    notifier.setBackend(std::make_unique<DBusNotifications>(bus.connect(u"client"_s)));
+    QList<QUuid> reverted;
+    int opened = 0;
+    notifier.onRevert = [&](const QUuid& id) { reverted.append(id); };
+    notifier.onOpen = [&] { ++opened; };
+
+    const AppInfo a{QUrl::fromLocalFile(u"/a.desktop"_s), u"a"_s, u"Atril"_s};
+    const AppInfo b{QUrl::fromLocalFile(u"/b.desktop"_s), u"b"_s, u"Bee"_s};
+    const DefaultChange change{QUuid::createUuid(), Target::fileExtension(u"pdf"_s), a, b, {}, false};
+    notifier.post(change);
+    spinUntil([&] { return server.calls.size() == 1; });
+    const auto& call = server.calls[0];
+    EXPECT_EQ(call.appName, u"Openwright"_s);
+    EXPECT_EQ(call.replacesId, 0u);
+    EXPECT_EQ(call.summary, u".pdf default changed"_s);
+    EXPECT_EQ(call.body, u"Bee replaced Atril. Revert to keep Atril."_s);
+    EXPECT_EQ(call.actions, (QStringList{u"default"_s, u"Open"_s, u"revert"_s, u"Revert"_s}));
+
+    // The same change again replaces its notification once the first id is known.
+    QCoreApplication::processEvents();
+    notifier.post(change);
+    spinUntil([&] { return server.calls.size() == 2; });
+    EXPECT_EQ(server.calls[1].replacesId, 7u);
+
+    server.emitSignal("ActionInvoked", {7u, u"revert"_s});
+    spinUntil([&] { return reverted.size() == 1; });
+    EXPECT_EQ(reverted[0], change.id);
+    server.emitSignal("ActionInvoked", {7u, u"default"_s});
+    spinUntil([&] { return opened == 1; });
+    // Another application's notification is none of ours.
+    server.emitSignal("ActionInvoked", {99u, u"revert"_s});
+    QThread::msleep(50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reverted.size(), 1);
+    EXPECT_EQ(opened, 1);
+
+    // The server goes away: posting is a quiet no-op.
+    serverBus.unregisterService(u"org.freedesktop.Notifications"_s);
+    bus.disconnect(u"server"_s);
+    notifier.post(change);
+    QThread::msleep(100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(server.calls.size(), 2);
+}
+
+TEST(DBusNoBus, PostingWithoutABusDoesNothing)
+{
+    Notifier notifier;
+    notifier.setBackend(std::make_unique<DBusNotifications>(QDBusConnection::connectToBus(u"unix:path=/nonexistent"_s, u"none"_s)));
+    notifier.post(DefaultChange{QUuid::createUuid(), Target::scheme(u"mailto"_s), {}, {}, {}, false});
+    QCoreApplication::processEvents();
+    SUCCEED();
+}
+
+class NoticesTest : public DBusTest
+{
+protected:
+    std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
+    ManualClock clock{QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
+    Notifier notifier;
+    QTemporaryDir data;
+    std::unique_ptr<AppModel> model;
+
+    void start(QDBusConnection client)
+    {
+        AppModelConfig config;
+        config.dataDirectory = data.path();
+        config.settingsPath = data.filePath(u"settings.conf"_s);
+        config.clock = &clock;
+        config.notifier = &notifier;
+        config.makeNotices = [client] { return std::make_unique<LinuxWorkspaceNotices>(client); };
+        model = std::make_unique<AppModel>(std::make_shared<DefaultsService>(fake), std::move(config));
+        await(model->refresh());
+        settle(*model);
+        model->setGuardEnabled(false); // only the notices lead to checks
+        model->startGuard();
+    }
+};
+
+TEST_F(NoticesTest, ALaunchLeadsToOneCheckThreeSecondsLater)
+{
+    FakeSystemd systemd(bus.connect(u"systemd"_s));
+    start(bus.connect(u"client"_s));
+    spinUntil([&] { return systemd.subscribed == 1; });
+
+    systemd.unit("UnitNew", u"session-2.scope"_s); // not an application
+    systemd.unit("UnitNew", u"app-gnome-org.gnome.Evince-1234.scope"_s);
+    spinUntil([&] { return clock.scheduled() == 1; });
+    EXPECT_EQ(clock.nextDueIn(), 3000);
+    const int reads = fake->readCalls();
+    clock.advance(2999ms, [&] { settle(*model); });
+    EXPECT_EQ(fake->readCalls(), reads);
+    clock.advance(1ms, [&] { settle(*model); });
+    EXPECT_EQ(fake->readCalls(), reads + 64);
+
+    systemd.unit("UnitRemoved", u"app-org.gnome.Evince@autostart.service"_s);
+    spinUntil([&] { return clock.scheduled() == 1; });
+}
+
+TEST_F(NoticesTest, ARenameReplaceOfMimeappsListLeadsToOneCheck)
+{
+    start(QDBusConnection::connectToBus(u"unix:path=/nonexistent"_s, u"nobus"_s));
+    EXPECT_EQ(clock.scheduled(), 0);
+    XdgTree::writeList(u"mimeapps.list"_s, u"[Default Applications]\ntext/plain=a.desktop;\n"_s);
+    spinUntil([&] { return clock.scheduled() == 1; });
+    XdgTree::writeList(u"mimeapps.list"_s, u"[Default Applications]\ntext/plain=b.desktop;\n"_s);
+    QThread::msleep(100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clock.scheduled(), 1); // both notices share the one check
+    const int reads = fake->readCalls();
+    clock.advance(3s, [&] { settle(*model); });
+    EXPECT_EQ(fake->readCalls(), reads + 64);
+}
+
+TEST(LinuxWorkspaceNotices, ApplicationUnits)
+{
+    EXPECT_TRUE(LinuxWorkspaceNotices::isApplicationUnit(u"app-gnome-firefox-4821.scope"_s));
+    EXPECT_TRUE(LinuxWorkspaceNotices::isApplicationUnit(u"app-flatpak-org.gimp.GIMP-123.scope"_s));
+    EXPECT_TRUE(LinuxWorkspaceNotices::isApplicationUnit(u"app-org.kde.okular@x.service"_s));
+    EXPECT_FALSE(LinuxWorkspaceNotices::isApplicationUnit(u"app.slice"_s));
+    EXPECT_FALSE(LinuxWorkspaceNotices::isApplicationUnit(u"dbus.service"_s));
+    EXPECT_FALSE(LinuxWorkspaceNotices::isApplicationUnit(u"session-3.scope"_s));
+    // Every config and applications folder is watched, the user's first.
+    const QStringList folders = LinuxWorkspaceNotices::watchedFolders();
+    EXPECT_EQ(folders.value(0), Sandbox::instance().configHome());
+    EXPECT_TRUE(folders.contains(Sandbox::instance().dataHome() + u"/applications"_s));
+    EXPECT_TRUE(folders.contains(Sandbox::instance().systemData() + u"/applications"_s));
+}
+
+} // namespace
+
+#include "DBusTest.moc"
