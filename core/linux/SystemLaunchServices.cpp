@@ -15,11 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-AppInfo toAppInfo(const QUrl& url, const QString& id, const QString& name)
-{
-    return {url, ApplicationIdentity::canonical(id), name};
-}
-
 QString fileNameWithoutSuffix(const QString& path)
 {
     QString name = QFileInfo(path).fileName();
@@ -63,12 +58,13 @@ QUrl SystemLaunchServices::remember(const QString& path, const QString& id, cons
     {
         QReadLocker read(&m_knownLock);
         const auto it = m_known.constFind(path);
-        if (it != m_known.cend() && it->id == id && it->name == name)
-            return QUrl::fromLocalFile(path);
+        if (it != m_known.cend() && it->desktopId == id && it->name == name)
+            return it->url;
     }
+    const QUrl url = QUrl::fromLocalFile(path);
     QWriteLocker write(&m_knownLock);
-    m_known.insert(path, {id, name});
-    return QUrl::fromLocalFile(path);
+    m_known.insert(path, {id, ApplicationIdentity::canonical(id), name, url});
+    return url;
 }
 
 std::optional<QUrl> SystemLaunchServices::defaultApp(const Target& target) const
@@ -100,7 +96,7 @@ AppInfo SystemLaunchServices::appInfo(const QUrl& url) const
         QReadLocker read(&m_knownLock);
         const auto it = m_known.constFind(path);
         if (it != m_known.cend())
-            return toAppInfo(url, it->id, it->name);
+            return {url, it->identity, it->name};
     }
     return AppInfo::read(url);
 }

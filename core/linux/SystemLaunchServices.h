@@ -37,8 +37,10 @@ private:
     // Applications seen in GIO's answers, by path: reading one again costs no file access.
     struct Known
     {
-        QString id;
+        QString desktopId;
+        QString identity; // canonical, see ApplicationIdentity
         QString name;
+        QUrl url;
     };
     QUrl remember(const QString& path, const QString& id, const QString& name) const;
     void overrideDesktopLists(const QString& contentType, const QString& desktopFile) const;
