@@ -260,20 +260,8 @@ QFuture<void> AppModel::refresh()
         m_isLoading = true;
         Q_EMIT loadingChanged();
     }
-    const QList<Target> targets = watchedTargets();
-    const auto service = m_service;
     const quint64 since = m_changeCount;
-    return track(QtConcurrent::task([service, targets] {
-        QList<TargetState> states;
-        states.reserve(targets.size());
-        for (const Target& t : targets)
-            states.append(service->state(t));
-        return states;
-    })
-        .onThreadPool(m_readers)
-        .withPriority(kRefreshPriority)
-        .spawn()
-        .then(this, [this, since](const QList<TargetState>& states) {
+    return track(readStates(watchedTargets()).then(this, [this, since](const QList<TargetState>& states) {
             // Overlapping refreshes each apply their own complete result; the first to finish
             // ends the loading state. A target changed by us meanwhile keeps its newer state.
             QHash<Target, TargetState> next;
@@ -295,26 +283,32 @@ QFuture<void> AppModel::refresh()
         }));
 }
 
-QFuture<void> AppModel::reload(const QList<Target>& targets)
+QFuture<QList<TargetState>> AppModel::readStates(const QList<Target>& targets)
 {
+    // The task captures the service and the targets, never the model.
     const auto service = m_service;
-    return track(QtConcurrent::task([service, targets] {
+    return QtConcurrent::task([service, targets] {
         QList<TargetState> states;
+        states.reserve(targets.size());
         for (const Target& t : targets)
             states.append(service->state(t));
         return states;
     })
         .onThreadPool(m_readers)
         .withPriority(kRefreshPriority)
-        .spawn()
-        .then(this, [this](const QList<TargetState>& states) { storeStates(states); }));
+        .spawn();
 }
 
-void AppModel::storeStates(const QList<TargetState>& states)
+QFuture<void> AppModel::reload(const QList<Target>& targets)
 {
-    for (const TargetState& s : states)
-        m_states.insert(s.target, s);
-    Q_EMIT statesChanged();
+    const quint64 since = m_changeCount;
+    return track(readStates(targets).then(this, [this, since](const QList<TargetState>& states) {
+        for (const TargetState& s : states) {
+            if (!changedSince(s.target, since))
+                m_states.insert(s.target, s);
+        }
+        Q_EMIT statesChanged();
+    }));
 }
 
 QFuture<void> AppModel::inspect(const QUrl& fileURL)

@@ -137,9 +137,9 @@ private:
     QList<Target> watchedTargets() const;
     QList<TargetState> currentStates() const;
     QFuture<Results> perform(const QList<ChangeRequest>& requests);
-    // Reads the full state of `targets` off this thread and stores each (if still wanted).
+    QFuture<QList<TargetState>> readStates(const QList<Target>& targets);
+    // Reads the full state of `targets` off this thread and stores them here.
     QFuture<void> reload(const QList<Target>& targets);
-    void storeStates(const QList<TargetState>& states);
     // `since` is the change count when the observation began (see m_changeCount).
     void absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since);
     bool changedSince(const Target& target, quint64 since) const;
