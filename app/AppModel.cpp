@@ -212,8 +212,8 @@ QList<Profile> AppModel::backups() const
         if (p.kind == Profile::Kind::snapshot)
             list.append(p);
     }
-    std::stable_sort(
-        list.begin(), list.end(), [](const Profile& a, const Profile& b) { return a.createdAt > b.createdAt; });
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Profile& a, const Profile& b) { return a.createdAt > b.createdAt; });
     return list;
 }
 
@@ -262,25 +262,25 @@ QFuture<void> AppModel::refresh()
     }
     const quint64 since = m_changeCount;
     return track(readStates(watchedTargets()).then(this, [this, since](const QList<TargetState>& states) {
-            // Overlapping refreshes each apply their own complete result; the first to finish
-            // ends the loading state. A target changed by us meanwhile keeps its newer state.
-            QHash<Target, TargetState> next;
-            QHash<Target, std::optional<AppInfo>> observed;
-            next.reserve(states.size());
-            for (const TargetState& s : states) {
-                const bool stale = changedSince(s.target, since) && m_states.contains(s.target);
-                next.insert(s.target, stale ? m_states.value(s.target) : s);
-                observed.insert(s.target, s.current);
-            }
-            m_states = std::move(next);
-            Q_EMIT statesChanged();
-            if (m_isLoading) {
-                m_isLoading = false;
-                Q_EMIT loadingChanged();
-            }
-            absorb(std::move(observed), since);
-            afterObservation();
-        }));
+        // Overlapping refreshes each apply their own complete result; the first to finish
+        // ends the loading state. A target changed by us meanwhile keeps its newer state.
+        QHash<Target, TargetState> next;
+        QHash<Target, std::optional<AppInfo>> observed;
+        next.reserve(states.size());
+        for (const TargetState& s : states) {
+            const bool stale = changedSince(s.target, since) && m_states.contains(s.target);
+            next.insert(s.target, stale ? m_states.value(s.target) : s);
+            observed.insert(s.target, s.current);
+        }
+        m_states = std::move(next);
+        Q_EMIT statesChanged();
+        if (m_isLoading) {
+            m_isLoading = false;
+            Q_EMIT loadingChanged();
+        }
+        absorb(std::move(observed), since);
+        afterObservation();
+    }));
 }
 
 QFuture<QList<TargetState>> AppModel::readStates(const QList<Target>& targets)
@@ -288,12 +288,12 @@ QFuture<QList<TargetState>> AppModel::readStates(const QList<Target>& targets)
     // The task captures the service and the targets, never the model.
     const auto service = m_service;
     return QtConcurrent::task([service, targets] {
-        QList<TargetState> states;
-        states.reserve(targets.size());
-        for (const Target& t : targets)
-            states.append(service->state(t));
-        return states;
-    })
+               QList<TargetState> states;
+               states.reserve(targets.size());
+               for (const Target& t : targets)
+                   states.append(service->state(t));
+               return states;
+           })
         .onThreadPool(m_readers)
         .withPriority(kRefreshPriority)
         .spawn();

@@ -152,8 +152,7 @@ private:
     void saveProfiles();
     void saveCustom();
     // Counts a background operation in until `future` finishes on this thread.
-    template<typename T>
-    QFuture<T> track(QFuture<T> future);
+    template<typename T> QFuture<T> track(QFuture<T> future);
 
     std::shared_ptr<DefaultsService> m_service;
     std::unique_ptr<Clock> m_ownClock;
@@ -193,8 +192,7 @@ private:
     QThreadPool m_readers;
 };
 
-template<typename T>
-QFuture<T> AppModel::track(QFuture<T> future)
+template<typename T> QFuture<T> AppModel::track(QFuture<T> future)
 {
     ++m_inFlight;
     if constexpr (std::is_void_v<T>) {

@@ -28,7 +28,7 @@ constexpr auto kNoticeDelay = 3s;
 
 QList<Target> withLinked(const Target& target)
 {
-    return QList<Target>{target} + target.linkedTargets();
+    return QList<Target> {target} + target.linkedTargets();
 }
 
 } // namespace
@@ -59,52 +59,52 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
     };
     const auto service = m_service;
     return track(m_service->apply(requests)
-        .then(&m_readers,
-            [service, reread](const Results& results) {
-                Outcome out{results, {}};
-                for (const Target& t : reread)
-                    out.states.insert(t, service->state(t));
-                return out;
-            })
-        .then(this, [this, requests](const Outcome& out) {
-            for (const ChangeRequest& r : requests) {
-                m_pending.remove(r.target);
-                if (const auto it = out.results.constFind(r); it != out.results.cend())
-                    m_results.insert(r.target, *it);
-                else
-                    m_results.remove(r.target);
-                for (const Target& t : withLinked(r.target)) {
-                    const TargetState& state = out.states[t];
-                    m_changedAt.insert(t, m_changeCount + 1);
-                    // The baseline takes what is actually set, also after a declined or failed
-                    // change: the guard never reports what the user chose to keep.
-                    m_guardState.accept(t, state.current);
-                    if (t == r.target || m_states.contains(t))
-                        m_states.insert(t, state);
-                }
-            }
-            ++m_changeCount;
-            Q_EMIT pendingChanged();
-            Q_EMIT resultsChanged();
-            Q_EMIT statesChanged();
-            Q_EMIT guardStateChanged();
-            saveGuard();
-            return out.results;
-        }));
+                     .then(&m_readers,
+                           [service, reread](const Results& results) {
+                               Outcome out {results, {}};
+                               for (const Target& t : reread)
+                                   out.states.insert(t, service->state(t));
+                               return out;
+                           })
+                     .then(this, [this, requests](const Outcome& out) {
+                         for (const ChangeRequest& r : requests) {
+                             m_pending.remove(r.target);
+                             if (const auto it = out.results.constFind(r); it != out.results.cend())
+                                 m_results.insert(r.target, *it);
+                             else
+                                 m_results.remove(r.target);
+                             for (const Target& t : withLinked(r.target)) {
+                                 const TargetState& state = out.states[t];
+                                 m_changedAt.insert(t, m_changeCount + 1);
+                                 // The baseline takes what is actually set, also after a declined or failed
+                                 // change: the guard never reports what the user chose to keep.
+                                 m_guardState.accept(t, state.current);
+                                 if (t == r.target || m_states.contains(t))
+                                     m_states.insert(t, state);
+                             }
+                         }
+                         ++m_changeCount;
+                         Q_EMIT pendingChanged();
+                         Q_EMIT resultsChanged();
+                         Q_EMIT statesChanged();
+                         Q_EMIT guardStateChanged();
+                         saveGuard();
+                         return out.results;
+                     }));
 }
 
 QFuture<void> AppModel::change(const FileCategory& category, const AppInfo& app)
 {
-    return perform({{category.target, app.url}}).then([](const Results&) { });
+    return perform({{category.target, app.url}}).then([](const Results&) {});
 }
 
 QFuture<void> AppModel::revert(const QUuid& changeID)
 {
     const auto it = std::find_if(m_guardState.history.cbegin(), m_guardState.history.cend(),
-        [&](const DefaultChange& c) { return c.id == changeID; });
+                                 [&](const DefaultChange& c) { return c.id == changeID; });
     if (it == m_guardState.history.cend() || !it->from)
         return QtFuture::makeReadyFuture();
-    const ChangeRequest request{it->target, it->from->url};
+    const ChangeRequest request {it->target, it->from->url};
     autoBackup(BackupReason::beforeRevert(it->target));
     return perform({request}).then(this, [this, changeID](const Results& results) {
         if (std::any_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); }))
@@ -175,18 +175,18 @@ QFuture<void> AppModel::checkGuard()
     const auto service = m_service;
     const quint64 since = m_changeCount;
     return track(QtConcurrent::task([service, targets] {
-        QHash<Target, std::optional<AppInfo>> observed;
-        observed.reserve(targets.size());
-        for (const Target& t : targets)
-            observed.insert(t, service->currentDefault(t));
-        return observed;
-    })
-        .onThreadPool(m_readers)
-        .spawn()
-        .then(this, [this, since](QHash<Target, std::optional<AppInfo>> observed) {
-            absorb(std::move(observed), since);
-            afterObservation();
-        }));
+                     QHash<Target, std::optional<AppInfo>> observed;
+                     observed.reserve(targets.size());
+                     for (const Target& t : targets)
+                         observed.insert(t, service->currentDefault(t));
+                     return observed;
+                 })
+                     .onThreadPool(m_readers)
+                     .spawn()
+                     .then(this, [this, since](QHash<Target, std::optional<AppInfo>> observed) {
+                         absorb(std::move(observed), since);
+                         afterObservation();
+                     }));
 }
 
 bool AppModel::changedSince(const Target& target, quint64 since) const
@@ -313,15 +313,16 @@ void AppModel::autoBackup(const BackupReason& reason)
     if (!m_autoBackupEnabled || m_states.isEmpty())
         return;
     const QDateTime now = m_clock->now();
-    const Profile snapshot = Profile::snapshot(
-        DateText::backupName(now, m_clock->zone()), Profile::Kind::snapshot, reason, now, currentStates());
+    const Profile snapshot = Profile::snapshot(DateText::backupName(now, m_clock->zone()), Profile::Kind::snapshot,
+                                               reason, now, currentStates());
     if (!BackupHistory::isNew(snapshot, backups()))
         return;
     m_userProfiles.append(snapshot);
     QSet<QString> keep;
     for (const Profile& p : BackupHistory::prune(backups(), now))
         keep.insert(p.id);
-    m_userProfiles.removeIf([&](const Profile& p) { return p.kind == Profile::Kind::snapshot && !keep.contains(p.id); });
+    m_userProfiles.removeIf(
+        [&](const Profile& p) { return p.kind == Profile::Kind::snapshot && !keep.contains(p.id); });
     Q_EMIT userProfilesChanged();
     saveProfiles();
 }
@@ -341,7 +342,7 @@ void AppModel::backUpNow()
 {
     const QDateTime now = m_clock->now();
     m_userProfiles.append(Profile::snapshot(DateText::backupName(now, m_clock->zone()), Profile::Kind::snapshot,
-        BackupReason::manual(), now, currentStates()));
+                                            BackupReason::manual(), now, currentStates()));
     Q_EMIT userProfilesChanged();
     saveProfiles();
 }

@@ -24,9 +24,9 @@ DBusNotifications::DBusNotifications(const QDBusConnection& bus, QObject* parent
         return;
     // D-Bus signals can only be connected by signature; there is no functor form.
     m_bus.connect(QString(), QLatin1StringView(kPath), QLatin1StringView(kInterface), u"ActionInvoked"_s, this,
-        SLOT(actionInvoked(uint, QString)));
+                  SLOT(actionInvoked(uint, QString)));
     m_bus.connect(QString(), QLatin1StringView(kPath), QLatin1StringView(kInterface), u"NotificationClosed"_s, this,
-        SLOT(notificationClosed(uint, uint)));
+                  SLOT(notificationClosed(uint, uint)));
 }
 
 void DBusNotifications::show(const QString& changeID, const QString& title, const QString& body)
@@ -34,10 +34,10 @@ void DBusNotifications::show(const QString& changeID, const QString& title, cons
     if (!m_bus.isConnected())
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
-        QLatin1StringView(kInterface), u"Notify"_s);
+                                                       QLatin1StringView(kInterface), u"Notify"_s);
     // "default" is the click on the notification itself.
-    const QStringList actions{u"default"_s, u"Open"_s, QLatin1StringView(Notifier::kRevertAction), u"Revert"_s};
-    const QVariantMap hints{{u"desktop-entry"_s, u"openwright"_s}};
+    const QStringList actions {u"default"_s, u"Open"_s, QLatin1StringView(Notifier::kRevertAction), u"Revert"_s};
+    const QVariantMap hints {{u"desktop-entry"_s, u"openwright"_s}};
     call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << u"openwright"_s << title << body << actions
          << hints << qint32(-1);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);

@@ -12,15 +12,14 @@ namespace openwright {
 class Settings final
 {
 public:
-    template<typename T>
-    struct Key
+    template<typename T> struct Key
     {
         const char* name;
         T fallback;
     };
-    static constexpr Key<bool> guardEnabled{"guard.enabled", true};
-    static constexpr Key<double> guardInterval{"guard.interval", 60.0};
-    static constexpr Key<bool> autoBackup{"backup.auto", true};
+    static constexpr Key<bool> guardEnabled {"guard.enabled", true};
+    static constexpr Key<double> guardInterval {"guard.interval", 60.0};
+    static constexpr Key<bool> autoBackup {"backup.auto", true};
 
     explicit Settings(const QString& path = defaultPath());
     static QString defaultPath();

@@ -10,7 +10,14 @@ namespace openwright {
 // The screen selected in the main window: one group's type list, or one of the tools.
 struct SidebarItem
 {
-    enum class Kind { group, overview, profiles, backups, guardActivity };
+    enum class Kind
+    {
+        group,
+        overview,
+        profiles,
+        backups,
+        guardActivity
+    };
 
     Kind kind = Kind::overview;
     CategoryGroup group = CategoryGroup::systemRole; // only for Kind::group

@@ -39,11 +39,18 @@ QList<Profile> backups(int count)
     QList<Profile> list;
     const QDateTime start(QDate(2025, 1, 1), QTime(0, 0), QTimeZone::utc());
     for (int b = 0; b < count; ++b) {
-        Profile p{newIdentifier(), u"1 Mar 2025 at 09:30"_s, u"64 defaults"_s, u"clock.arrow.circlepath"_s,
-            Profile::Kind::snapshot, start.addSecs(b * 3600), {}, BackupReason::daily()};
+        Profile p {newIdentifier(),
+                   u"1 Mar 2025 at 09:30"_s,
+                   u"64 defaults"_s,
+                   u"clock.arrow.circlepath"_s,
+                   Profile::Kind::snapshot,
+                   start.addSecs(b * 3600),
+                   {},
+                   BackupReason::daily()};
         for (int e = 0; e < 64; ++e) {
             p.entries.append({Target::fileExtension(u"ext"_s + QString::number(e)),
-                u"org.example.Application"_s + QString::number(e % 9), u"Example Application "_s + QString::number(e)});
+                              u"org.example.Application"_s + QString::number(e % 9),
+                              u"Example Application "_s + QString::number(e)});
         }
         list.append(p);
     }
@@ -90,8 +97,8 @@ int main(int argc, char** argv)
     QHash<Target, std::optional<AppInfo>> first, second;
     for (int i = 0; i < 1000; ++i) {
         const Target t = Target::fileExtension(u"t"_s + QString::number(i));
-        const AppInfo a{QUrl::fromLocalFile(u"/usr/share/applications/a.desktop"_s), u"org.a"_s, u"A"_s};
-        const AppInfo b{QUrl::fromLocalFile(u"/usr/share/applications/b.desktop"_s), u"org.b"_s, u"B"_s};
+        const AppInfo a {QUrl::fromLocalFile(u"/usr/share/applications/a.desktop"_s), u"org.a"_s, u"A"_s};
+        const AppInfo b {QUrl::fromLocalFile(u"/usr/share/applications/b.desktop"_s), u"org.b"_s, u"B"_s};
         first.insert(t, a);
         second.insert(t, i % 10 == 0 ? b : a);
     }

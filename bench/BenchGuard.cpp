@@ -45,7 +45,7 @@ void awaitFuture(const QFuture<void>& future)
 
 double cpuMs()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
         + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
@@ -60,9 +60,9 @@ int main(int argc, char** argv)
     bench::buildTree(false);
 
     QTemporaryDir data;
-    const QList<Target> added{Target::fileExtension(u"nfo"_s), Target::fileExtension(u"toml"_s),
-        Target::fileExtension(u"rs"_s), Target::fileExtension(u"go"_s), Target::fileExtension(u"ini"_s),
-        Target::scheme(u"irc"_s)};
+    const QList<Target> added {Target::fileExtension(u"nfo"_s), Target::fileExtension(u"toml"_s),
+                               Target::fileExtension(u"rs"_s),  Target::fileExtension(u"go"_s),
+                               Target::fileExtension(u"ini"_s), Target::scheme(u"irc"_s)};
     JSONStore<QList<Target>>(u"custom-types.json"_s, data.path()).save(added);
 
     // An hour in 15 s: the default interval of 60 s becomes 250 ms.
@@ -84,7 +84,7 @@ int main(int argc, char** argv)
         checks.push_back(bench::elapsedMs([&] { awaitFuture(model.checkGuard()); }));
     }
     bench::report(QByteArray("guard-check-") + QByteArray::number(targets.size()), bench::median(checks),
-        bench::median(floors));
+                  bench::median(floors));
 
     // The idle hour.
     int wakeUps = 0;
@@ -101,6 +101,6 @@ int main(int argc, char** argv)
     app.exec();
     const double cpu = cpuMs() - cpuBefore;
     std::printf("guard-idle-hour: %d wake-ups, %d expected checks, cpu %.1f ms per hour\n", wakeUps,
-        int(3600 / model.guardInterval()), cpu);
+                int(3600 / model.guardInterval()), cpu);
     return 0;
 }

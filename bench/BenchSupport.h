@@ -69,7 +69,7 @@ inline void buildTree(bool dense)
         }
         const QString id = QStringLiteral("org.example.App") + QString::number(i);
         XdgTree::addApp(id, QStringLiteral("Application ") + QString::number(i), handled,
-            i % 3 ? XdgTree::Level::system : XdgTree::Level::user);
+                        i % 3 ? XdgTree::Level::system : XdgTree::Level::user);
         if (i < catalogTypes && i % 2 == 0)
             defaults += pool.at(i) + u'=' + id + QStringLiteral(".desktop;\n");
     }

@@ -52,8 +52,8 @@ AppInfo AppInfo::fromJson(const QJsonValue& value)
         throw DecodeError(QStringLiteral("Invalid URL string: ") + urlText);
     // Held in the form it is written back in, so a saved record reads back equal.
     url = QUrl(url.toString(QUrl::FullyEncoded), QUrl::StrictMode);
-    return AppInfo{url, Json::optionalString(o, QLatin1StringView("bundleID")),
-        Json::requireString(o, QLatin1StringView("name"))};
+    return AppInfo {url, Json::optionalString(o, QLatin1StringView("bundleID")),
+                    Json::requireString(o, QLatin1StringView("name"))};
 }
 
 } // namespace openwright

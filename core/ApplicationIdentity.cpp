@@ -44,7 +44,7 @@ QString canonical(const QString& desktopId)
 QStringList desktopIdsFor(const QString& identity)
 {
     const QString id = bare(identity);
-    QStringList ids{id};
+    QStringList ids {id};
     for (const Row& row : kTable) {
         if (id != QLatin1StringView(row.identity))
             continue;

@@ -27,7 +27,7 @@ bool isDailyDue(const QList<Profile>& backups, const QDateTime& now, const QTime
 {
     const QDate today = now.toTimeZone(zone).date();
     return std::none_of(backups.cbegin(), backups.cend(),
-        [&](const Profile& b) { return b.createdAt.toTimeZone(zone).date() == today; });
+                        [&](const Profile& b) { return b.createdAt.toTimeZone(zone).date() == today; });
 }
 
 QList<Profile> prune(const QList<Profile>& backups, const QDateTime& now)
@@ -41,7 +41,7 @@ QList<Profile> prune(const QList<Profile>& backups, const QDateTime& now)
             recent.append(&b);
     }
     std::stable_sort(recent.begin(), recent.end(),
-        [](const Profile* a, const Profile* b) { return a->createdAt > b->createdAt; });
+                     [](const Profile* a, const Profile* b) { return a->createdAt > b->createdAt; });
     QSet<QString> keep;
     for (qsizetype i = 0; i < recent.size() && i < kMaxAutomatic; ++i)
         keep.insert(recent.at(i)->id);

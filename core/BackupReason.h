@@ -12,7 +12,14 @@ namespace openwright {
 class BackupReason final
 {
 public:
-    enum class Case { manual, daily, beforeProfile, beforeRestore, beforeRevert };
+    enum class Case
+    {
+        manual,
+        daily,
+        beforeProfile,
+        beforeRestore,
+        beforeRevert
+    };
 
     static BackupReason manual() { return BackupReason(Case::manual); }
     static BackupReason daily() { return BackupReason(Case::daily); }

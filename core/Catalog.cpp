@@ -67,9 +67,9 @@ constexpr Row kRows[] = {
     {"txt", "Text Files (.txt)", "Plain text editor or viewer", G::document, E, "txt"},
     {"rtf", "Rich Text Format (.rtf)", "Rich text document editor", G::document, E, "rtf"},
     {"prompt_files", "AI Prompt Configs (.prompt)", "Editor for system prompts & LLM configs", G::aiProductivity, E,
-        "prompt"},
+     "prompt"},
     {"jsonl_vector", "Vector DB Exports (.jsonl)", "Viewer for JSON Lines dataset dumps", G::aiProductivity, E,
-        "jsonl"},
+     "jsonl"},
     {"subtitles_srt", "Subtitles & Transcripts (.srt)", "Viewer for speech transcripts", G::aiProductivity, E, "srt"},
     {"json", "JSON Data (.json)", "Viewer/Editor for JSON configuration & data files", G::codeDev, E, "json"},
     {"markdown", "Markdown Files (.md)", "Viewer for formatted Markdown docs", G::codeDev, E, "md"},
@@ -164,7 +164,7 @@ std::optional<CategoryGroup> fromRawValue(const QString& raw)
 FileCategory FileCategory::custom(const Target& target)
 {
     return {QStringLiteral("custom:") + target.id(), target.description(), QStringLiteral("Added by you"),
-        CategoryGroup::custom, target};
+            CategoryGroup::custom, target};
 }
 
 void FileCategory::write(JsonWriter& out) const
@@ -194,7 +194,7 @@ const QList<FileCategory>& all()
         for (const Row& r : kRows) {
             const QString payload = QString::fromLatin1(r.payload);
             list.append({QString::fromLatin1(r.id), QString::fromUtf8(r.title), QString::fromUtf8(r.summary), r.group,
-                r.scheme ? Target::scheme(payload) : Target::fileExtension(payload)});
+                         r.scheme ? Target::scheme(payload) : Target::fileExtension(payload)});
         }
         return list;
     }();

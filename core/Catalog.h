@@ -12,7 +12,8 @@
 namespace openwright {
 
 // The sidebar sections, in their fixed order. `custom` holds the user's own types.
-enum class CategoryGroup {
+enum class CategoryGroup
+{
     systemRole,
     document,
     aiProductivity,

@@ -10,7 +10,14 @@ namespace openwright {
 class ChangeResult final
 {
 public:
-    enum class Case { Failed, Changed, AlreadyDefault, Declined, AppMissing };
+    enum class Case
+    {
+        Failed,
+        Changed,
+        AlreadyDefault,
+        Declined,
+        AppMissing
+    };
 
     static ChangeResult failed(QString text) { return ChangeResult(Case::Failed, std::move(text)); }
     static ChangeResult changed() { return ChangeResult(Case::Changed); }
@@ -36,7 +43,8 @@ private:
 
 inline size_t qHash(const ChangeResult& r, size_t seed = 0) noexcept
 {
-    return qHashMulti(seed, static_cast<int>(r.kind()), r.kind() == ChangeResult::Case::Failed ? r.message() : QString());
+    return qHashMulti(seed, static_cast<int>(r.kind()),
+                      r.kind() == ChangeResult::Case::Failed ? r.message() : QString());
 }
 
 } // namespace openwright

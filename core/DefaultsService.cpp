@@ -30,7 +30,7 @@ const QCollator& nameCollator()
 {
     // QCollator is not safe to share between threads; one per thread, made on first use.
     thread_local const QCollator collator = [] {
-        QCollator c{QLocale()};
+        QCollator c {QLocale()};
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();
@@ -67,7 +67,7 @@ std::optional<AppInfo> DefaultsService::currentDefault(const Target& target) con
 
 TargetState DefaultsService::state(const Target& target) const
 {
-    TargetState state{target, currentDefault(target), {}};
+    TargetState state {target, currentDefault(target), {}};
     const QList<QUrl> urls = m_launchServices->candidateApps(target);
     QSet<QString> seen;
     seen.reserve(urls.size());
@@ -82,7 +82,7 @@ TargetState DefaultsService::state(const Target& target) const
     }
     const QCollator& collator = nameCollator();
     std::stable_sort(state.candidates.begin(), state.candidates.end(),
-        [&](const AppInfo& a, const AppInfo& b) { return collator.compare(a.name, b.name) < 0; });
+                     [&](const AppInfo& a, const AppInfo& b) { return collator.compare(a.name, b.name) < 0; });
     return state;
 }
 
@@ -104,8 +104,8 @@ ChangeResult DefaultsService::change(const ChangeRequest& request) const
     return wanted.isSameApp(currentDefault(request.target)) ? ChangeResult::changed() : ChangeResult::declined();
 }
 
-ChangeResult DefaultsService::classify(
-    const LaunchError& error, const std::optional<AppInfo>& after, const AppInfo& wanted)
+ChangeResult DefaultsService::classify(const LaunchError& error, const std::optional<AppInfo>& after,
+                                       const AppInfo& wanted)
 {
     if (after && wanted.isSameApp(after))
         return ChangeResult::changed();

@@ -75,20 +75,20 @@ QList<DefaultChange> GuardState::absorb(const QHash<Target, std::optional<AppInf
         const auto previous = baseline.constFind(it.key());
         const bool known = previous != baseline.cend();
         const std::optional<AppInfo> before = known ? previous->app : std::nullopt;
-        baseline.insert(it.key(), Seen{it.value()});
+        baseline.insert(it.key(), Seen {it.value()});
         if (!known)
             continue;
         const std::optional<AppInfo>& after = it.value();
         const bool same = (!before && !after) || (before && after && before->isSameApp(after));
         if (!same)
-            found.append(DefaultChange{QUuid::createUuid(), it.key(), before, after, at, false});
+            found.append(DefaultChange {QUuid::createUuid(), it.key(), before, after, at, false});
     }
     if (found.isEmpty())
         return found;
 
     QList<DefaultChange> block = found;
     std::stable_sort(block.begin(), block.end(),
-        [](const DefaultChange& a, const DefaultChange& b) { return lessById(a.target, b.target); });
+                     [](const DefaultChange& a, const DefaultChange& b) { return lessById(a.target, b.target); });
     block.append(history);
     if (block.size() > kHistoryLimit)
         block.resize(kHistoryLimit);
@@ -98,7 +98,7 @@ QList<DefaultChange> GuardState::absorb(const QHash<Target, std::optional<AppInf
 
 void GuardState::accept(const Target& target, const std::optional<AppInfo>& app)
 {
-    baseline.insert(target, Seen{app});
+    baseline.insert(target, Seen {app});
 }
 
 void GuardState::write(JsonWriter& out) const

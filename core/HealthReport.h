@@ -15,7 +15,12 @@ struct HealthReport
 {
     struct Issue
     {
-        enum class Case { noHandler, noDefault, missingApp };
+        enum class Case
+        {
+            noHandler,
+            noDefault,
+            missingApp
+        };
         Case kind;
         Target target;
         std::optional<AppInfo> app; // only for missingApp

@@ -51,7 +51,12 @@ protected:
     void saveBytes(const QByteArray& bytes, Validator decodes);
 
 private:
-    enum class Disk { Unknown, Fine, Unreadable };
+    enum class Disk
+    {
+        Unknown,
+        Fine,
+        Unreadable
+    };
 
     void keepUnreadableCopy();
 
@@ -59,8 +64,7 @@ private:
     Disk m_disk = Disk::Unknown;
 };
 
-template<typename T>
-class JSONStore final : public JSONStoreFile
+template<typename T> class JSONStore final : public JSONStoreFile
 {
 public:
     using JSONStoreFile::JSONStoreFile;

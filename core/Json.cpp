@@ -50,14 +50,38 @@ char* putEscaped(char* p, QStringView s)
             continue;
         }
         switch (c) {
-        case u'"': *p++ = '\\'; *p++ = '"'; break;
-        case u'\\': *p++ = '\\'; *p++ = '\\'; break;
-        case u'/': *p++ = '\\'; *p++ = '/'; break;
-        case u'\b': *p++ = '\\'; *p++ = 'b'; break;
-        case u'\f': *p++ = '\\'; *p++ = 'f'; break;
-        case u'\n': *p++ = '\\'; *p++ = 'n'; break;
-        case u'\r': *p++ = '\\'; *p++ = 'r'; break;
-        case u'\t': *p++ = '\\'; *p++ = 't'; break;
+        case u'"':
+            *p++ = '\\';
+            *p++ = '"';
+            break;
+        case u'\\':
+            *p++ = '\\';
+            *p++ = '\\';
+            break;
+        case u'/':
+            *p++ = '\\';
+            *p++ = '/';
+            break;
+        case u'\b':
+            *p++ = '\\';
+            *p++ = 'b';
+            break;
+        case u'\f':
+            *p++ = '\\';
+            *p++ = 'f';
+            break;
+        case u'\n':
+            *p++ = '\\';
+            *p++ = 'n';
+            break;
+        case u'\r':
+            *p++ = '\\';
+            *p++ = 'r';
+            break;
+        case u'\t':
+            *p++ = '\\';
+            *p++ = 't';
+            break;
         default:
             if (c < 0x20) {
                 std::memcpy(p, "\\u00", 4);
@@ -176,8 +200,7 @@ QString formatDate(const QDateTime& date)
     // Whole seconds, rounded down: the stored instant is never later than the real one.
     const qint64 ms = date.toMSecsSinceEpoch();
     const qint64 secs = ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
-    return QDateTime::fromSecsSinceEpoch(secs, QTimeZone::utc()).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))
-        + u'Z';
+    return QDateTime::fromSecsSinceEpoch(secs, QTimeZone::utc()).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + u'Z';
 }
 
 QDateTime parseDate(const QString& text)
@@ -223,7 +246,7 @@ QJsonValue require(const QJsonObject& object, QLatin1StringView key)
 [[noreturn]] void mistyped(QLatin1StringView key, const char* expected)
 {
     throw DecodeError(QStringLiteral("Expected ") + QLatin1StringView(expected) + QStringLiteral(" for key \"") + key
-        + u'"');
+                      + u'"');
 }
 
 } // namespace

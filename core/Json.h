@@ -99,15 +99,13 @@ private:
 
 // How a value of T becomes JSON and back. Records provide write(JsonWriter&) and a static
 // fromJson(); lists of them are arrays.
-template<typename T>
-struct JsonCodec
+template<typename T> struct JsonCodec
 {
     static void encode(JsonWriter& out, const T& value) { value.write(out); }
     static T decode(const QJsonValue& json) { return T::fromJson(json); }
 };
 
-template<typename T>
-struct JsonCodec<QList<T>>
+template<typename T> struct JsonCodec<QList<T>>
 {
     static void encode(JsonWriter& out, const QList<T>& list)
     {
@@ -128,8 +126,7 @@ struct JsonCodec<QList<T>>
 };
 
 // The whole document of one value.
-template<typename T>
-QByteArray encodeDocument(const T& value)
+template<typename T> QByteArray encodeDocument(const T& value)
 {
     JsonWriter out;
     JsonCodec<T>::encode(out, value);

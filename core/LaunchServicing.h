@@ -20,7 +20,12 @@ namespace openwright {
 class LaunchError final : public std::exception
 {
 public:
-    enum class Meaning { other, appMissing, refused };
+    enum class Meaning
+    {
+        other,
+        appMissing,
+        refused
+    };
 
     static LaunchError unknownType(const QString& extension)
     {

@@ -17,12 +17,12 @@ constexpr Row kTexts[] = {
     {PlatformText::Declined, u"You kept the current app", u"Another setting keeps the current app"},
     {PlatformText::ConfirmChange, u"Confirm the change in the Finder dialog\u2026", u"Applying\u2026"},
     {PlatformText::ConfirmEach, u"Confirm each change in the Finder dialogs as they appear.",
-        u"Applying the changes\u2026"},
+     u"Applying the changes\u2026"},
     {PlatformText::ProfileIntro,
-        u"A profile switches a whole set of defaults at once. macOS asks you to confirm each file-type change.",
-        u"A profile switches a whole set of defaults at once."},
+     u"A profile switches a whole set of defaults at once. macOS asks you to confirm each file-type change.",
+     u"A profile switches a whole set of defaults at once."},
     {PlatformText::ProfileInstallHint, u"\u2026instead of making macOS ask, or pointing at a deleted app.",
-        u"\u2026instead of making the system ask, or pointing at a deleted app."},
+     u"\u2026instead of making the system ask, or pointing at a deleted app."},
 };
 
 const Row& row(PlatformText id)

@@ -7,7 +7,8 @@ namespace openwright {
 
 // Texts whose macOS wording would be false elsewhere. Both wordings live here, side by side,
 // so a macOS build picks its own column and no screen hard-codes either.
-enum class PlatformText {
+enum class PlatformText
+{
     UnknownTypePrefix, // followed by the extension and " files"
     Declined,
     ConfirmChange,

@@ -37,9 +37,9 @@ QDateTime distantPast()
 }
 
 Profile preset(const QString& id, const QString& name, const QString& summary, const QString& symbol,
-    const QList<QList<ProfileEntry>>& rows)
+               const QList<QList<ProfileEntry>>& rows)
 {
-    Profile p{id, name, summary, symbol, Profile::Kind::preset, distantPast(), {}, std::nullopt};
+    Profile p {id, name, summary, symbol, Profile::Kind::preset, distantPast(), {}, std::nullopt};
     for (const auto& row : rows)
         p.entries.append(row);
     return p;
@@ -51,8 +51,8 @@ const QList<Profile>& all()
 {
     static const QList<Profile> presets = {
         preset(u"preset.work"_s, u"Work & Business"_s, u"Chrome, Outlook, Microsoft Office, Zoom and Slack."_s,
-            u"briefcase"_s,
-            {entries(u"com.google.Chrome"_s, u"Google Chrome"_s, scheme("http")),
+               u"briefcase"_s,
+               {entries(u"com.google.Chrome"_s, u"Google Chrome"_s, scheme("http")),
                 entries(u"com.microsoft.Outlook"_s, u"Microsoft Outlook"_s, scheme("mailto")),
                 entries(u"com.microsoft.Word"_s, u"Microsoft Word"_s, exts({"docx", "doc", "rtf"})),
                 entries(u"com.microsoft.Excel"_s, u"Microsoft Excel"_s, exts({"xlsx", "csv"})),
@@ -60,19 +60,19 @@ const QList<Profile>& all()
                 entries(u"us.zoom.xos"_s, u"Zoom"_s, scheme("zoommtg")),
                 entries(u"com.tinyspeck.slackmacgap"_s, u"Slack"_s, scheme("slack"))}),
         preset(u"preset.privacy"_s, u"Maximum Privacy"_s,
-            u"Brave, Proton Mail, Telegram and Apple's on-device viewers."_s, u"hand.raised"_s,
-            {entries(u"com.brave.Browser"_s, u"Brave Browser"_s, scheme("http")),
+               u"Brave, Proton Mail, Telegram and Apple's on-device viewers."_s, u"hand.raised"_s,
+               {entries(u"com.brave.Browser"_s, u"Brave Browser"_s, scheme("http")),
                 entries(u"ch.protonmail.desktop"_s, u"Proton Mail"_s, scheme("mailto")),
                 entries(u"ru.keepcoder.Telegram"_s, u"Telegram"_s, scheme("tg")),
                 entries(u"com.apple.Preview"_s, u"Preview"_s, exts({"pdf", "jpg", "png", "heic"}))}),
         preset(u"preset.media"_s, u"Media & Creator"_s, u"VLC for every video and audio format, Preview for images."_s,
-            u"play.circle"_s,
-            {entries(u"org.videolan.vlc"_s, u"VLC"_s, exts({"mp4", "mkv", "mov", "mp3", "flac"})),
+               u"play.circle"_s,
+               {entries(u"org.videolan.vlc"_s, u"VLC"_s, exts({"mp4", "mkv", "mov", "mp3", "flac"})),
                 entries(u"com.apple.Preview"_s, u"Preview"_s, exts({"jpg", "png", "webp", "heic"}))}),
         preset(u"preset.developer"_s, u"Developer"_s, u"VS Code for code and config files, Terminal for ssh: links."_s,
-            u"terminal"_s,
-            {entries(u"com.microsoft.VSCode"_s, u"Visual Studio Code"_s,
-                 exts({"json", "md", "py", "swift", "js", "ts", "yaml", "xml", "sh", "log", "kt", "sql"})),
+               u"terminal"_s,
+               {entries(u"com.microsoft.VSCode"_s, u"Visual Studio Code"_s,
+                        exts({"json", "md", "py", "swift", "js", "ts", "yaml", "xml", "sh", "log", "kt", "sql"})),
                 entries(u"com.apple.Terminal"_s, u"Terminal"_s, scheme("ssh"))}),
     };
     return presets;

@@ -32,7 +32,7 @@ ProfileEntry ProfileEntry::fromJson(const QJsonValue& value)
 {
     const QJsonObject o = Json::asObject(value, "a profile entry");
     return {Target::fromJson(o.value("target"_L1)), Json::requireString(o, "bundleID"_L1),
-        Json::requireString(o, "appName"_L1)};
+            Json::requireString(o, "appName"_L1)};
 }
 
 QString Profile::kindRawValue(Kind kind)
@@ -55,7 +55,7 @@ std::optional<Profile::Kind> Profile::kindFromRawValue(const QString& raw)
 }
 
 Profile Profile::snapshot(const QString& name, Kind kind, const std::optional<BackupReason>& reason,
-    const QDateTime& at, const QList<TargetState>& states)
+                          const QDateTime& at, const QList<TargetState>& states)
 {
     Profile p;
     for (const TargetState& s : states) {

@@ -33,7 +33,12 @@ inline size_t qHash(const ProfileEntry& e, size_t seed = 0) noexcept
 // A named set of defaults: a built-in preset, the user's own profile, or a backup snapshot.
 struct Profile
 {
-    enum class Kind { preset, custom, snapshot };
+    enum class Kind
+    {
+        preset,
+        custom,
+        snapshot
+    };
 
     QString id;
     QString name;
@@ -49,7 +54,7 @@ struct Profile
 
     // The current defaults as a profile: one entry per state whose handler has an identity.
     static Profile snapshot(const QString& name, Kind kind, const std::optional<BackupReason>& reason,
-        const QDateTime& at, const QList<TargetState>& states);
+                            const QDateTime& at, const QList<TargetState>& states);
 
     void write(JsonWriter& out) const;
     static Profile fromJson(const QJsonValue& value);

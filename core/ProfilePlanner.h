@@ -10,7 +10,12 @@ namespace openwright {
 // What applying one profile entry would do.
 struct PlanStep
 {
-    enum class Case { change, alreadySet, notInstalled };
+    enum class Case
+    {
+        change,
+        alreadySet,
+        notInstalled
+    };
 
     Case kind = Case::alreadySet;
     ChangeRequest request; // change: the entry's target and the located application

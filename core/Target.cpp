@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-
 namespace openwright {
 
 namespace {
@@ -23,10 +22,8 @@ bool isLetterOrMark(char32_t c)
     case QChar::Letter_Other:
     case QChar::Mark_NonSpacing:
     case QChar::Mark_SpacingCombining:
-    case QChar::Mark_Enclosing:
-        return true;
-    default:
-        return false;
+    case QChar::Mark_Enclosing: return true;
+    default: return false;
     }
 }
 
@@ -88,7 +85,7 @@ QList<Target> Target::linkedTargets() const
 {
     if (m_kind == Kind::Scheme && m_payload == u"http")
         return {scheme(QStringLiteral("https")), fileExtension(QStringLiteral("html")),
-            fileExtension(QStringLiteral("htm"))};
+                fileExtension(QStringLiteral("htm"))};
     return {};
 }
 

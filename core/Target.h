@@ -20,7 +20,11 @@ class JsonWriter;
 class Target final
 {
 public:
-    enum class Kind { FileExtension = 0, Scheme = 1 };
+    enum class Kind
+    {
+        FileExtension = 0,
+        Scheme = 1
+    };
 
     Target() = default;
     static Target fileExtension(QString extension) { return Target(Kind::FileExtension, std::move(extension)); }
@@ -79,8 +83,7 @@ struct TargetKey
 
 } // namespace openwright
 
-template<>
-struct std::hash<openwright::Target>
+template<> struct std::hash<openwright::Target>
 {
     size_t operator()(const openwright::Target& t) const noexcept { return openwright::qHash(t); }
 };

@@ -14,8 +14,7 @@ using namespace openwright;
 
 namespace {
 
-template<typename T>
-void roundTrip(const QByteArray& bytes)
+template<typename T> void roundTrip(const QByteArray& bytes)
 {
     T value;
     try {
@@ -24,7 +23,8 @@ void roundTrip(const QByteArray& bytes)
         return;
     }
     const QByteArray again = encodeDocument(value);
-    if (!(JsonCodec<T>::decode(Json::read(again)) == value) || encodeDocument(JsonCodec<T>::decode(Json::read(again))) != again)
+    if (!(JsonCodec<T>::decode(Json::read(again)) == value)
+        || encodeDocument(JsonCodec<T>::decode(Json::read(again))) != again)
         std::abort();
 }
 

@@ -2,8 +2,8 @@
 #include "LinuxWorkspaceNotices.h"
 
 #include <QDBusMessage>
-#include <QDBusPendingCall>
 #include <QDBusMetaType>
+#include <QDBusPendingCall>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -56,12 +56,12 @@ void LinuxWorkspaceNotices::start()
     if (m_bus.isConnected()) {
         // D-Bus signals can only be connected by signature; there is no functor form.
         m_bus.connect(QLatin1StringView(kSystemd), QLatin1StringView(kSystemdPath), QLatin1StringView(kManager),
-            u"UnitNew"_s, this, SLOT(unitNew(QString, QDBusObjectPath)));
+                      u"UnitNew"_s, this, SLOT(unitNew(QString, QDBusObjectPath)));
         m_bus.connect(QLatin1StringView(kSystemd), QLatin1StringView(kSystemdPath), QLatin1StringView(kManager),
-            u"UnitRemoved"_s, this, SLOT(unitRemoved(QString, QDBusObjectPath)));
+                      u"UnitRemoved"_s, this, SLOT(unitRemoved(QString, QDBusObjectPath)));
         // The manager only emits unit signals to subscribed clients. No manager, no notices.
         m_bus.asyncCall(QDBusMessage::createMethodCall(QLatin1StringView(kSystemd), QLatin1StringView(kSystemdPath),
-            QLatin1StringView(kManager), u"Subscribe"_s));
+                                                       QLatin1StringView(kManager), u"Subscribe"_s));
     }
 
     for (const QString& folder : watchedFolders()) {

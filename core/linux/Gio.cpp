@@ -18,8 +18,7 @@ struct GObjectUnref
             g_object_unref(p);
     }
 };
-template<typename T>
-using GObjectPtr = std::unique_ptr<T, GObjectUnref>;
+template<typename T> using GObjectPtr = std::unique_ptr<T, GObjectUnref>;
 
 struct GFree
 {
@@ -77,15 +76,15 @@ std::optional<App> toApp(GAppInfo* info)
     const char* file = g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(info));
     if (!file)
         return std::nullopt;
-    return App{fromUtf8(file), bareId(g_app_info_get_id(info)), fromUtf8(g_app_info_get_name(info))};
+    return App {fromUtf8(file), bareId(g_app_info_get_id(info)), fromUtf8(g_app_info_get_name(info))};
 }
 
 Error toError(const GError* e)
 {
-    Error error{fromUtf8(g_quark_to_string(e->domain)), e->code, fromUtf8(e->message)};
+    Error error {fromUtf8(g_quark_to_string(e->domain)), e->code, fromUtf8(e->message)};
     if (e->domain == G_FILE_ERROR) {
-        error.permissionDenied = e->code == G_FILE_ERROR_ACCES || e->code == G_FILE_ERROR_PERM
-            || e->code == G_FILE_ERROR_ROFS;
+        error.permissionDenied
+            = e->code == G_FILE_ERROR_ACCES || e->code == G_FILE_ERROR_PERM || e->code == G_FILE_ERROR_ROFS;
         error.missing = e->code == G_FILE_ERROR_NOENT;
     } else if (e->domain == G_IO_ERROR) {
         error.permissionDenied = e->code == G_IO_ERROR_PERMISSION_DENIED || e->code == G_IO_ERROR_READ_ONLY;
@@ -137,7 +136,7 @@ std::optional<Error> setDefaultForType(const QString& id, const QString& content
     const QByteArray desktopId = (id + QLatin1StringView(".desktop")).toUtf8();
     GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new(desktopId.constData()));
     if (!info)
-        return Error{QStringLiteral("openwright"), 0, QStringLiteral("No installed application ") + id, false, true};
+        return Error {QStringLiteral("openwright"), 0, QStringLiteral("No installed application ") + id, false, true};
     GError* raw = nullptr;
     if (g_app_info_set_as_default_for_type(G_APP_INFO(info.get()), contentType.toUtf8().constData(), &raw))
         return std::nullopt;
@@ -147,7 +146,7 @@ std::optional<Error> setDefaultForType(const QString& id, const QString& content
 
 QStringList applicationDirs()
 {
-    QStringList dirs{fromUtf8(g_get_user_data_dir()) + QLatin1StringView("/applications")};
+    QStringList dirs {fromUtf8(g_get_user_data_dir()) + QLatin1StringView("/applications")};
     for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
         dirs.append(fromUtf8(*d) + QLatin1StringView("/applications"));
     return dirs;
@@ -166,8 +165,8 @@ DesktopEntry readDesktopEntry(const QString& path)
         return {};
     }
     GCharPtr name(g_key_file_get_locale_string(file.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_NAME,
-        nullptr, nullptr));
-    DesktopEntry entry{true, std::nullopt};
+                                               nullptr, nullptr));
+    DesktopEntry entry {true, std::nullopt};
     if (name)
         entry.name = fromUtf8(name.get());
     return entry;
@@ -178,8 +177,8 @@ std::optional<QString> listedDefault(const QString& path, const QString& content
     GKeyFilePtr file(g_key_file_new());
     if (!g_key_file_load_from_file(file.get(), path.toUtf8().constData(), G_KEY_FILE_NONE, nullptr))
         return std::nullopt;
-    GStrvPtr list(g_key_file_get_string_list(file.get(), kDefaultGroup, contentType.toUtf8().constData(), nullptr,
-        nullptr));
+    GStrvPtr list(
+        g_key_file_get_string_list(file.get(), kDefaultGroup, contentType.toUtf8().constData(), nullptr, nullptr));
     if (!list || !list.get()[0])
         return std::nullopt;
     return fromUtf8(list.get()[0]);
@@ -191,7 +190,7 @@ std::optional<Error> setListedDefault(const QString& path, const QString& conten
     GError* raw = nullptr;
     const QByteArray filePath = path.toUtf8();
     if (!g_key_file_load_from_file(file.get(), filePath.constData(),
-            GKeyFileFlags(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS), &raw)) {
+                                   GKeyFileFlags(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS), &raw)) {
         GErrorPtr error(raw);
         return toError(error.get());
     }

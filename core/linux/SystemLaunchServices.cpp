@@ -122,12 +122,13 @@ void SystemLaunchServices::setDefaultApp(const QUrl& app, const Target& target)
     bool installed = false;
     const QString id = desktopIdForPath(path, &installed);
     if (!app.isLocalFile() || !installed || !gio::appForId(id)) {
-        throw LaunchError::platform(u"openwright"_s, 1, u"That application is not installed where the system finds it"_s,
-            LaunchError::Meaning::appMissing);
+        throw LaunchError::platform(u"openwright"_s, 1,
+                                    u"That application is not installed where the system finds it"_s,
+                                    LaunchError::Meaning::appMissing);
     }
 
     // The web browser is one setting: links, secure links and pages move together.
-    QStringList types{*type};
+    QStringList types {*type};
     for (const Target& linked : target.linkedTargets()) {
         const auto t = contentType(linked);
         if (t && !types.contains(*t))
@@ -144,8 +145,8 @@ void SystemLaunchServices::setDefaultApp(const QUrl& app, const Target& target)
     }
     if (first) {
         const auto meaning = first->missing ? LaunchError::Meaning::appMissing
-            : first->permissionDenied      ? LaunchError::Meaning::refused
-                                           : LaunchError::Meaning::other;
+            : first->permissionDenied       ? LaunchError::Meaning::refused
+                                            : LaunchError::Meaning::other;
         throw LaunchError::platform(first->domain, first->code, first->message, meaning);
     }
 }
@@ -174,11 +175,11 @@ void SystemLaunchServices::overrideDesktopLists(const QString& contentType, cons
 AppInfo AppInfo::read(const QUrl& url)
 {
     const QString path = url.toLocalFile();
-    const gio::DesktopEntry entry = url.isLocalFile() ? gio::readDesktopEntry(path) : gio::DesktopEntry{};
+    const gio::DesktopEntry entry = url.isLocalFile() ? gio::readDesktopEntry(path) : gio::DesktopEntry {};
     if (!entry.readable)
         return {url, std::nullopt, fileNameWithoutSuffix(path.isEmpty() ? url.path() : path)};
     return {url, ApplicationIdentity::canonical(SystemLaunchServices::desktopIdForPath(path)),
-        entry.name.value_or(fileNameWithoutSuffix(path))};
+            entry.name.value_or(fileNameWithoutSuffix(path))};
 }
 
 } // namespace openwright

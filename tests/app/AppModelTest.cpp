@@ -31,9 +31,9 @@ protected:
     QTemporaryDir dir;
     std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
     QSet<QUrl> deleted;
-    std::shared_ptr<DefaultsService> service = std::make_shared<DefaultsService>(
-        fake, [this](const QUrl& url) { return !deleted.contains(url); });
-    ManualClock clock{QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
+    std::shared_ptr<DefaultsService> service
+        = std::make_shared<DefaultsService>(fake, [this](const QUrl& url) { return !deleted.contains(url); });
+    ManualClock clock {QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
     Notifier notifier;
     FakeNotificationBackend* shown = nullptr;
     FakeNotices* notices = nullptr;
@@ -73,9 +73,20 @@ protected:
         model = std::make_unique<AppModel>(service, std::move(config));
         return *model;
     }
-    void refresh() { await(model->refresh()); settle(*model); }
-    void check() { await(model->checkGuard()); settle(*model); }
-    void advance(std::chrono::milliseconds by) { clock.advance(by, [this] { settle(*model); }); }
+    void refresh()
+    {
+        await(model->refresh());
+        settle(*model);
+    }
+    void check()
+    {
+        await(model->checkGuard());
+        settle(*model);
+    }
+    void advance(std::chrono::milliseconds by)
+    {
+        clock.advance(by, [this] { settle(*model); });
+    }
     QList<Profile> backupsWith(BackupReason::Case reason) const
     {
         QList<Profile> list;
@@ -136,7 +147,7 @@ TEST_F(AppModelTest, RevertFromTheNotificationBacksUpFirstAndResolves)
     EXPECT_EQ(before[0].backupReason->title(), u"Before reverting .pdf"_s);
     // Taken before the platform was asked: it holds the takeover's application.
     const auto pdfEntry = std::find_if(before[0].entries.cbegin(), before[0].entries.cend(),
-        [](const ProfileEntry& e) { return e.target == pdf; });
+                                       [](const ProfileEntry& e) { return e.target == pdf; });
     ASSERT_NE(pdfEntry, before[0].entries.cend());
     EXPECT_EQ(pdfEntry->bundleID, u"org.kde.okular"_s);
     // Our own change is not a takeover.
@@ -316,7 +327,8 @@ TEST_F(AppModelTest, ManualBackupThatDayPreventsTheDaily)
     model->backUpNow();
     model->backUpNow(); // manual backups are kept even when unchanged
     EXPECT_EQ(model->backups().size(), 3);
-    EXPECT_TRUE(model->backups()[0].name.startsWith(u"Mar 1, 2025 at 9:30"_s)) << model->backups()[0].name.toStdString();
+    EXPECT_TRUE(model->backups()[0].name.startsWith(u"Mar 1, 2025 at 9:30"_s))
+        << model->backups()[0].name.toStdString();
 }
 
 TEST_F(AppModelTest, AutomaticBackupsArePrunedWhenOneIsAdded)
@@ -324,8 +336,14 @@ TEST_F(AppModelTest, AutomaticBackupsArePrunedWhenOneIsAdded)
     QList<Profile> stored;
     const QDateTime now = clock.now();
     const auto backup = [](QDateTime at, BackupReason reason, const char* app) {
-        return Profile{newIdentifier(), u"b"_s, u"1 defaults"_s, u"clock.arrow.circlepath"_s, Profile::Kind::snapshot,
-            at, {{pdf, QString::fromLatin1(app), u"A"_s}}, reason};
+        return Profile {newIdentifier(),
+                        u"b"_s,
+                        u"1 defaults"_s,
+                        u"clock.arrow.circlepath"_s,
+                        Profile::Kind::snapshot,
+                        at,
+                        {{pdf, QString::fromLatin1(app), u"A"_s}},
+                        reason};
     };
     stored.append(backup(now.addDays(-400), BackupReason::manual(), "old"));
     stored.append(backup(now.addDays(-31), BackupReason::daily(), "expired"));
@@ -359,13 +377,13 @@ TEST_F(AppModelTest, ProfilesApplyRestoreAndImport)
     const auto results = await(model->apply(Presets::all()[2]));
     EXPECT_EQ(results.size(), 5);
     EXPECT_EQ(backupsWith(BackupReason::Case::beforeProfile).value(0).backupReason,
-        BackupReason::beforeProfile(u"Media & Creator"_s));
+              BackupReason::beforeProfile(u"Media & Creator"_s));
 
     const Profile daily = backupsWith(BackupReason::Case::daily).value(0);
     await(model->apply(daily));
     EXPECT_EQ(service->currentDefault(pdf), evince);
     EXPECT_EQ(backupsWith(BackupReason::Case::beforeRestore).value(0).backupReason,
-        BackupReason::beforeRestore(daily.name));
+              BackupReason::beforeRestore(daily.name));
 
     model->saveCurrentAsProfile(u"Mine"_s);
     const Profile mine = model->profiles().last();
@@ -401,7 +419,7 @@ TEST_F(AppModelTest, CustomTypes)
     EXPECT_EQ(model->addCustom(u".NFO"_s), nfo);
     EXPECT_EQ(model->addCustom(u"nfo"_s), nfo);
     EXPECT_EQ(model->addCustom(u"pdf"_s), pdf);
-    EXPECT_EQ(model->customTargets(), QList<Target>{nfo});
+    EXPECT_EQ(model->customTargets(), QList<Target> {nfo});
     settle(*model);
     EXPECT_TRUE(model->states().contains(nfo));
     EXPECT_EQ(model->categories().size(), 65);
@@ -429,11 +447,11 @@ TEST_F(AppModelTest, SearchAndInspector)
         return list;
     };
     EXPECT_TRUE(ids(u"   "_s).isEmpty());
-    EXPECT_EQ(ids(u" PDF\t"_s), QStringList{u"pdf"_s});
-    EXPECT_EQ(ids(u"mailto"_s), QStringList{u"email"_s});
-    EXPECT_EQ(ids(u".md"_s), QStringList{u"markdown"_s});
-    EXPECT_EQ(ids(u"md:"_s), QStringList{u"markdown"_s});
-    EXPECT_EQ(ids(u"evince"_s), QStringList{u"pdf"_s}); // by the current application's name
+    EXPECT_EQ(ids(u" PDF\t"_s), QStringList {u"pdf"_s});
+    EXPECT_EQ(ids(u"mailto"_s), QStringList {u"email"_s});
+    EXPECT_EQ(ids(u".md"_s), QStringList {u"markdown"_s});
+    EXPECT_EQ(ids(u"md:"_s), QStringList {u"markdown"_s});
+    EXPECT_EQ(ids(u"evince"_s), QStringList {u"pdf"_s}); // by the current application's name
     EXPECT_TRUE(ids(u"."_s).contains(u"doc"_s)); // "classic Word .doc files"
 
     await(model->inspect(QUrl::fromLocalFile(u"/tmp/notes.TXT"_s)));
@@ -486,7 +504,7 @@ TEST_F(AppModelTest, AnUnwritableDataFolderFailsQuietlyUntilItHeals)
 TEST_F(AppModelTest, AGuardFileNamingAppsThatAreGone)
 {
     GuardState old;
-    const AppInfo gone{QUrl::fromLocalFile(u"/apps/Gone.desktop"_s), u"gone"_s, u"Gone"_s};
+    const AppInfo gone {QUrl::fromLocalFile(u"/apps/Gone.desktop"_s), u"gone"_s, u"Gone"_s};
     deleted.insert(gone.url);
     old.baseline.insert(pdf, {gone});
     old.history.append({QUuid::createUuid(), pdf, gone, evince, clock.now().addDays(-1), false});
@@ -503,8 +521,8 @@ TEST_F(AppModelTest, AGuardFileNamingAppsThatAreGone)
 TEST(Notifier, TextsAndRouting)
 {
     Notifier n;
-    const AppInfo a{QUrl::fromLocalFile(u"/a.desktop"_s), u"a"_s, u"A"_s};
-    DefaultChange change{QUuid::createUuid(), pdf, a, std::nullopt, {}, false};
+    const AppInfo a {QUrl::fromLocalFile(u"/a.desktop"_s), u"a"_s, u"A"_s};
+    DefaultChange change {QUuid::createUuid(), pdf, a, std::nullopt, {}, false};
     EXPECT_EQ(Notifier::title(change), u".pdf default changed"_s);
     EXPECT_EQ(Notifier::body(change), u"no app replaced A. Revert to keep A."_s);
     change.from.reset();
@@ -521,7 +539,7 @@ TEST(Notifier, TextsAndRouting)
     EXPECT_EQ(opened, 3);
     EXPECT_TRUE(reverted.isEmpty());
     n.handleResponse(u"revert"_s, uuidText(change.id).toLower());
-    EXPECT_EQ(reverted, QList<QUuid>{change.id});
+    EXPECT_EQ(reverted, QList<QUuid> {change.id});
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 #include "LinuxWorkspaceNotices.h"
 #include "ManualClock.h"
 #include "ModelFakes.h"
-#include "PrivateBus.h"
 #include "Printers.h"
+#include "PrivateBus.h"
 #include "Sandbox.h"
 #include "XdgTree.h"
 
@@ -48,15 +48,15 @@ public:
     }
     void emitSignal(const char* name, const QVariantList& args)
     {
-        QDBusMessage signal = QDBusMessage::createSignal(
-            u"/org/freedesktop/Notifications"_s, u"org.freedesktop.Notifications"_s, QString::fromLatin1(name));
+        QDBusMessage signal = QDBusMessage::createSignal(u"/org/freedesktop/Notifications"_s,
+                                                         u"org.freedesktop.Notifications"_s, QString::fromLatin1(name));
         signal.setArguments(args);
         m_bus.send(signal);
     }
 
 public Q_SLOTS:
     uint Notify(const QString& appName, uint replacesId, const QString&, const QString& summary, const QString& body,
-        const QStringList& actions, const QVariantMap&, int)
+                const QStringList& actions, const QVariantMap&, int)
     {
         calls.append({appName, replacesId, summary, body, actions});
         return replacesId ? replacesId : m_next++;
@@ -84,8 +84,8 @@ public:
     }
     void unit(const char* signal, const QString& name)
     {
-        QDBusMessage m = QDBusMessage::createSignal(
-            u"/org/freedesktop/systemd1"_s, u"org.freedesktop.systemd1.Manager"_s, QString::fromLatin1(signal));
+        QDBusMessage m = QDBusMessage::createSignal(u"/org/freedesktop/systemd1"_s,
+                                                    u"org.freedesktop.systemd1.Manager"_s, QString::fromLatin1(signal));
         m << name << QVariant::fromValue(QDBusObjectPath(u"/org/freedesktop/systemd1/unit/x"_s));
         m_bus.send(m);
     }
@@ -121,9 +121,9 @@ TEST_F(DBusTest, NotificationsReachTheServerAndAnswersComeBack)
     notifier.onRevert = [&](const QUuid& id) { reverted.append(id); };
     notifier.onOpen = [&] { ++opened; };
 
-    const AppInfo a{QUrl::fromLocalFile(u"/a.desktop"_s), u"a"_s, u"Atril"_s};
-    const AppInfo b{QUrl::fromLocalFile(u"/b.desktop"_s), u"b"_s, u"Bee"_s};
-    const DefaultChange change{QUuid::createUuid(), Target::fileExtension(u"pdf"_s), a, b, {}, false};
+    const AppInfo a {QUrl::fromLocalFile(u"/a.desktop"_s), u"a"_s, u"Atril"_s};
+    const AppInfo b {QUrl::fromLocalFile(u"/b.desktop"_s), u"b"_s, u"Bee"_s};
+    const DefaultChange change {QUuid::createUuid(), Target::fileExtension(u"pdf"_s), a, b, {}, false};
     notifier.post(change);
     spinUntil([&] { return server.calls.size() == 1; });
     const auto& call = server.calls[0];
@@ -131,7 +131,7 @@ TEST_F(DBusTest, NotificationsReachTheServerAndAnswersComeBack)
     EXPECT_EQ(call.replacesId, 0u);
     EXPECT_EQ(call.summary, u".pdf default changed"_s);
     EXPECT_EQ(call.body, u"Bee replaced Atril. Revert to keep Atril."_s);
-    EXPECT_EQ(call.actions, (QStringList{u"default"_s, u"Open"_s, u"revert"_s, u"Revert"_s}));
+    EXPECT_EQ(call.actions, (QStringList {u"default"_s, u"Open"_s, u"revert"_s, u"Revert"_s}));
 
     // The same change again replaces its notification once the first id is known.
     QCoreApplication::processEvents();
@@ -163,8 +163,9 @@ TEST_F(DBusTest, NotificationsReachTheServerAndAnswersComeBack)
 TEST(DBusNoBus, PostingWithoutABusDoesNothing)
 {
     Notifier notifier;
-    notifier.setBackend(std::make_unique<DBusNotifications>(QDBusConnection::connectToBus(u"unix:path=/nonexistent"_s, u"none"_s)));
-    notifier.post(DefaultChange{QUuid::createUuid(), Target::scheme(u"mailto"_s), {}, {}, {}, false});
+    notifier.setBackend(
+        std::make_unique<DBusNotifications>(QDBusConnection::connectToBus(u"unix:path=/nonexistent"_s, u"none"_s)));
+    notifier.post(DefaultChange {QUuid::createUuid(), Target::scheme(u"mailto"_s), {}, {}, {}, false});
     QCoreApplication::processEvents();
     SUCCEED();
 }
@@ -173,7 +174,7 @@ class NoticesTest : public DBusTest
 {
 protected:
     std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
-    ManualClock clock{QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
+    ManualClock clock {QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
     Notifier notifier;
     QTemporaryDir data;
     std::unique_ptr<AppModel> model;

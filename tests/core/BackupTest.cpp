@@ -22,8 +22,14 @@ ProfileEntry entry(const char* ext, const char* app = "org.app")
 
 Profile backup(QDateTime at, std::optional<BackupReason> reason, QList<ProfileEntry> entries = {entry("pdf")})
 {
-    return {newIdentifier(), u"b"_s, u"s"_s, u"clock.arrow.circlepath"_s, Profile::Kind::snapshot, std::move(at),
-        std::move(entries), std::move(reason)};
+    return {newIdentifier(),
+            u"b"_s,
+            u"s"_s,
+            u"clock.arrow.circlepath"_s,
+            Profile::Kind::snapshot,
+            std::move(at),
+            std::move(entries),
+            std::move(reason)};
 }
 
 TEST(BackupReason, TitlesSymbolsAutomatic)
@@ -69,7 +75,7 @@ TEST(BackupHistory, IsNewComparesWithLatestBySetOfEntries)
 
     const Profile older = backup(now.addDays(-2), {}, {entry("pdf"), entry("txt")});
     const Profile latest = backup(now.addDays(-1), {}, {entry("doc")});
-    const QList<Profile> list{latest, older}; // the latest is not the last
+    const QList<Profile> list {latest, older}; // the latest is not the last
     EXPECT_FALSE(BackupHistory::isNew(backup(now, {}, {entry("doc"), entry("doc")}), list));
     EXPECT_TRUE(BackupHistory::isNew(backup(now, {}, {entry("txt"), entry("pdf")}), list));
     EXPECT_FALSE(BackupHistory::isNew(backup(now, {}, {entry("txt"), entry("pdf")}), {older}));
@@ -86,8 +92,8 @@ TEST(BackupHistory, DailyDueFollowsTheUsersCalendarDay)
     const QDateTime nowTokyo(QDate(2025, 3, 31), QTime(9, 0), tokyo); // 00:00 UTC the 31st
     const QDateTime lateYesterdayUtc(QDate(2025, 3, 30), QTime(23, 59), QTimeZone::utc());
     EXPECT_FALSE(BackupHistory::isDailyDue({backup(lateYesterdayUtc, BackupReason::manual())}, nowTokyo, tokyo));
-    EXPECT_TRUE(BackupHistory::isDailyDue({backup(lateYesterdayUtc, BackupReason::manual())}, nowTokyo,
-        QTimeZone::utc()));
+    EXPECT_TRUE(
+        BackupHistory::isDailyDue({backup(lateYesterdayUtc, BackupReason::manual())}, nowTokyo, QTimeZone::utc()));
 
     // Across local midnight: 23:59 yesterday leaves it due, 00:01 today does not.
     const QDateTime justAfterMidnight(QDate(2025, 3, 31), QTime(0, 1), tokyo);
@@ -114,7 +120,7 @@ TEST(BackupHistory, PruneKeepsManualAndNewestHundredWithinThirtyDays)
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(kept[2 + i].id, list[4 + i].id);
 
-    QList<Profile> few{list[1], list[2]};
+    QList<Profile> few {list[1], list[2]};
     const auto survivors = BackupHistory::prune(few, now);
     ASSERT_EQ(survivors.size(), 1);
     EXPECT_EQ(survivors[0].id, list[1].id);

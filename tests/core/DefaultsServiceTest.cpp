@@ -21,12 +21,9 @@ class DefaultsServiceTest : public ::testing::Test
 protected:
     std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
     QSet<QUrl> deleted;
-    DefaultsService service{fake, [this](const QUrl& url) { return !deleted.contains(url); }};
+    DefaultsService service {fake, [this](const QUrl& url) { return !deleted.contains(url); }};
 
-    ChangeResult changeTo(const AppInfo& app, const Target& target = pdf)
-    {
-        return service.change({target, app.url});
-    }
+    ChangeResult changeTo(const AppInfo& app, const Target& target = pdf) { return service.change({target, app.url}); }
     QStringList names(const TargetState& s)
     {
         QStringList list;
@@ -49,7 +46,7 @@ TEST_F(DefaultsServiceTest, CandidatesDeduplicatedThenSortedStably)
     const TargetState s = service.state(pdf);
     // Same identity at two paths once, at the first report; the same path twice once; names
     // that differ only in case keep the platform's order; accents sort with their letter.
-    EXPECT_EQ(names(s), (QStringList{u"APPLE"_s, u"apple"_s, u"Écrit"_s, u"zed"_s}));
+    EXPECT_EQ(names(s), (QStringList {u"APPLE"_s, u"apple"_s, u"Écrit"_s, u"zed"_s}));
     EXPECT_FALSE(s.current.has_value());
 }
 
@@ -63,7 +60,7 @@ TEST_F(DefaultsServiceTest, CurrentNeedNotBeACandidate)
 
     fake->setUnknown(Target::fileExtension(u"zzz"_s));
     EXPECT_EQ(service.state(Target::fileExtension(u"zzz"_s)),
-        (TargetState{Target::fileExtension(u"zzz"_s), std::nullopt, {}}));
+              (TargetState {Target::fileExtension(u"zzz"_s), std::nullopt, {}}));
 }
 
 TEST_F(DefaultsServiceTest, ChangeOutcomes)
@@ -77,7 +74,7 @@ TEST_F(DefaultsServiceTest, ChangeOutcomes)
     EXPECT_EQ(fake->setCalls(), 1);
 
     // Already the default, even at another path: the platform is not asked.
-    const AppInfo bElsewhere{QUrl::fromLocalFile(u"/apps/b-copy.desktop"_s), u"org.b"_s, u"b"_s};
+    const AppInfo bElsewhere {QUrl::fromLocalFile(u"/apps/b-copy.desktop"_s), u"org.b"_s, u"b"_s};
     fake->addApp(u"b-copy"_s, u"org.b"_s);
     EXPECT_EQ(service.change({pdf, bElsewhere.url}), ChangeResult::alreadyDefault());
     EXPECT_EQ(fake->setCalls(), 1);
@@ -115,8 +112,8 @@ TEST_F(DefaultsServiceTest, ErrorsAreClassifiedAfterTheReRead)
 
 TEST(DefaultsServiceClassify, Table)
 {
-    const AppInfo wanted{QUrl::fromLocalFile(u"/a.desktop"_s), u"org.a"_s, u"A"_s};
-    const AppInfo other{QUrl::fromLocalFile(u"/b.desktop"_s), u"org.b"_s, u"B"_s};
+    const AppInfo wanted {QUrl::fromLocalFile(u"/a.desktop"_s), u"org.a"_s, u"A"_s};
+    const AppInfo other {QUrl::fromLocalFile(u"/b.desktop"_s), u"org.b"_s, u"B"_s};
     const auto cocoa = [](int code) { return LaunchError::platform(u"NSCocoaErrorDomain"_s, code, u"cocoa"_s); };
     EXPECT_EQ(DefaultsService::classify(cocoa(4), wanted, wanted), ChangeResult::changed());
     EXPECT_EQ(DefaultsService::classify(cocoa(4), other, wanted), ChangeResult::appMissing());
@@ -124,13 +121,13 @@ TEST(DefaultsServiceClassify, Table)
     EXPECT_EQ(DefaultsService::classify(cocoa(256), other, wanted), ChangeResult::declined());
     EXPECT_EQ(DefaultsService::classify(cocoa(3), other, wanted), ChangeResult::failed(u"cocoa"_s));
     EXPECT_EQ(DefaultsService::classify(LaunchError::platform(u"d"_s, 4, u"m"_s, LaunchError::Meaning::appMissing),
-                  other, wanted),
-        ChangeResult::appMissing());
-    EXPECT_EQ(DefaultsService::classify(
-                  LaunchError::platform(u"d"_s, 2, u"m"_s, LaunchError::Meaning::refused), other, wanted),
-        ChangeResult::declined());
+                                        other, wanted),
+              ChangeResult::appMissing());
+    EXPECT_EQ(DefaultsService::classify(LaunchError::platform(u"d"_s, 2, u"m"_s, LaunchError::Meaning::refused), other,
+                                        wanted),
+              ChangeResult::declined());
     EXPECT_EQ(DefaultsService::classify(LaunchError::platform(u"d"_s, 4, u"m"_s), other, wanted),
-        ChangeResult::failed(u"m"_s));
+              ChangeResult::failed(u"m"_s));
 }
 
 TEST_F(DefaultsServiceTest, BatchRunsAtOnceAndCollapsesDuplicates)

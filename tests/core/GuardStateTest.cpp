@@ -91,7 +91,7 @@ TEST(GuardState, HistoryCappedAtTwoHundred)
 {
     GuardState s;
     for (int i = 0; i < 199; ++i)
-        s.history.append(DefaultChange{QUuid::createUuid(), pdf, std::nullopt, std::nullopt, t0, false});
+        s.history.append(DefaultChange {QUuid::createUuid(), pdf, std::nullopt, std::nullopt, t0, false});
     const QUuid newestOld = s.history.first().id;
     const QUuid oldest = s.history.last().id;
     s.absorb({{pdf, app(u"a"_s)}, {doc, app(u"a"_s)}, {mailto, app(u"a"_s)}}, t0);
@@ -117,8 +117,8 @@ TEST(GuardState, JsonDocument)
     s.baseline.insert(mailto, {});
     s.baseline.insert(pdf, {app(u"org.gnome.Evince"_s)});
     s.pinned.insert(pdf);
-    DefaultChange c{QUuid(u"{0D5E1C3A-1111-4222-8333-944455556666}"_s), pdf, std::nullopt,
-        app(u"org.gnome.Evince"_s), t0, true};
+    DefaultChange c {
+        QUuid(u"{0D5E1C3A-1111-4222-8333-944455556666}"_s), pdf, std::nullopt, app(u"org.gnome.Evince"_s), t0, true};
     s.history.append(c);
 
     const QByteArray expected = R"({
@@ -162,13 +162,13 @@ TEST(GuardState, RejectsBrokenDocuments)
     EXPECT_THROW(decode(R"({"baseline":{},"pinned":["tar.gz"],"history":[]})"), DecodeError);
     EXPECT_THROW(decode(R"({"baseline":{},"pinned":[],"history":[{"id":"nope","target":".pdf",
         "detectedAt":"2025-03-01T09:30:00Z","resolved":false}]})"),
-        DecodeError);
+                 DecodeError);
     EXPECT_THROW(decode(R"({"baseline":{},"pinned":[],"history":[{"id":"0D5E1C3A-1111-4222-8333-944455556666",
         "target":".pdf","detectedAt":"2025-03-01T09:30:00.5Z","resolved":false}]})"),
-        DecodeError);
+                 DecodeError);
     EXPECT_THROW(decode(R"({"baseline":{},"pinned":[],"history":[{"id":"0D5E1C3A-1111-4222-8333-944455556666",
         "target":".pdf","detectedAt":"2025-03-01T09:30:00Z","resolved":"yes"}]})"),
-        DecodeError);
+                 DecodeError);
     // Unknown members, null optionals and duplicate pins are fine.
     const GuardState ok = decode(R"({"baseline":{".PDF":{"app":null}},"pinned":[".pdf","pdf"],"history":[],"x":1})");
     EXPECT_EQ(ok.pinned.size(), 1);

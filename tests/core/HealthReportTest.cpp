@@ -12,7 +12,7 @@ namespace {
 AppInfo app(const char* name)
 {
     return {QUrl::fromLocalFile(u"/apps/"_s + QString::fromLatin1(name)), QString::fromLatin1(name),
-        QString::fromLatin1(name)};
+            QString::fromLatin1(name)};
 }
 
 TargetState state(const char* ext, std::optional<AppInfo> current, QList<AppInfo> candidates = {})
@@ -23,13 +23,13 @@ TargetState state(const char* ext, std::optional<AppInfo> current, QList<AppInfo
 TEST(HealthReport, EmptyListIsHealthy)
 {
     const auto r = HealthReport::evaluate({}, [](const QUrl&) { return false; });
-    EXPECT_EQ(r, (HealthReport{100, 0, 0, {}}));
+    EXPECT_EQ(r, (HealthReport {100, 0, 0, {}}));
 }
 
 TEST(HealthReport, ScoresRoundDown)
 {
-    const auto r = HealthReport::evaluate(
-        {state("a", app("x")), state("b", app("x")), state("c", std::nullopt)}, [](const QUrl&) { return true; });
+    const auto r = HealthReport::evaluate({state("a", app("x")), state("b", app("x")), state("c", std::nullopt)},
+                                          [](const QUrl&) { return true; });
     EXPECT_EQ(r.score, 66);
     EXPECT_EQ(r.configured, 2);
     EXPECT_EQ(r.configured + r.issues.size(), r.total);
@@ -44,13 +44,12 @@ TEST(HealthReport, ScoresRoundDown)
 TEST(HealthReport, IssuesInStateOrder)
 {
     int asked = 0;
-    const auto r = HealthReport::evaluate(
-        {state("gone", app("deleted"), {app("other")}), state("none", std::nullopt),
-            state("ask", std::nullopt, {app("x")}), state("fine", app("present"))},
-        [&](const QUrl& url) {
-            ++asked;
-            return !url.path().endsWith(u"deleted"_s);
-        });
+    const auto r = HealthReport::evaluate({state("gone", app("deleted"), {app("other")}), state("none", std::nullopt),
+                                           state("ask", std::nullopt, {app("x")}), state("fine", app("present"))},
+                                          [&](const QUrl& url) {
+                                              ++asked;
+                                              return !url.path().endsWith(u"deleted"_s);
+                                          });
     EXPECT_EQ(asked, 2); // only states with a current application are asked about
     ASSERT_EQ(r.issues.size(), 3);
     EXPECT_EQ(r.issues[0].kind, HealthReport::Issue::Case::missingApp);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GuardState.h"
 #include "JSONStore.h"
+#include "GuardState.h"
 #include "Printers.h"
 #include "Profile.h"
 #include "Sandbox.h"
@@ -49,8 +49,14 @@ TEST_F(JSONStoreTest, SaveCreatesFolderAndRoundTrips)
     EXPECT_FALSE(QFileInfo::exists(folder()));
 
     const QDateTime withMillis = QDateTime(QDate(2025, 3, 1), QTime(9, 30, 15, 750), QTimeZone::utc());
-    const Profile p{newIdentifier(), u"b"_s, u"1 defaults"_s, u"clock.arrow.circlepath"_s, Profile::Kind::snapshot,
-        withMillis, {{Target::fileExtension(u"pdf"_s), u"org.x"_s, u"X"_s}}, BackupReason::daily()};
+    const Profile p {newIdentifier(),
+                     u"b"_s,
+                     u"1 defaults"_s,
+                     u"clock.arrow.circlepath"_s,
+                     Profile::Kind::snapshot,
+                     withMillis,
+                     {{Target::fileExtension(u"pdf"_s), u"org.x"_s, u"X"_s}},
+                     BackupReason::daily()};
     store.save({p});
     const QByteArray text = readAll(store.path());
     EXPECT_TRUE(text.contains("\"createdAt\" : \"2025-03-01T09:30:15Z\""));
@@ -118,7 +124,7 @@ TEST_F(JSONStoreTest, BadFilesLoadAsNothing)
 {
     QDir().mkpath(folder());
     JSONStore<QList<Profile>> store(u"profiles.json"_s, folder());
-    const QList<QByteArray> bad{
+    const QList<QByteArray> bad {
         "[{\"id\":1}]",
         "[{\"id\":\"a\",\"name\":\"n\",\"summary\":\"s\",\"symbol\":\"y\",\"kind\":\"snapshot\","
         "\"createdAt\":\"yesterday\",\"entries\":[]}]",

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProfileExport.h"
 #include "Json.h"
 #include "Presets.h"
 #include "Printers.h"
-#include "ProfileExport.h"
 
 #include <QTimeZone>
 
@@ -17,8 +17,14 @@ const QDateTime t0(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc());
 
 Profile custom(const char* name)
 {
-    return {newIdentifier(), QString::fromUtf8(name), u"2 defaults"_s, u"square.stack"_s, Profile::Kind::custom, t0,
-        {{Target::fileExtension(u"pdf"_s), u"org.gnome.Evince"_s, u"Evince"_s}}, std::nullopt};
+    return {newIdentifier(),
+            QString::fromUtf8(name),
+            u"2 defaults"_s,
+            u"square.stack"_s,
+            Profile::Kind::custom,
+            t0,
+            {{Target::fileExtension(u"pdf"_s), u"org.gnome.Evince"_s, u"Evince"_s}},
+            std::nullopt};
 }
 
 TEST(ProfileExport, EnvelopeDocument)
@@ -50,7 +56,7 @@ TEST(ProfileExport, RoundTripGivesNewIdsAndTurnsPresetsCustom)
     Profile snap = custom("Snap");
     snap.kind = Profile::Kind::snapshot;
     snap.backupReason = BackupReason::beforeRevert(Target::scheme(u"mailto"_s));
-    const QList<Profile> exported{custom("One"), snap, Presets::all().first()};
+    const QList<Profile> exported {custom("One"), snap, Presets::all().first()};
     const QList<Profile> imported = ProfileExport::decode(ProfileExport(exported).encoded());
     ASSERT_EQ(imported.size(), 3);
     for (int i = 0; i < 3; ++i) {
@@ -69,8 +75,8 @@ TEST(ProfileExport, RoundTripGivesNewIdsAndTurnsPresetsCustom)
 TEST(ProfileExport, AcceptsAndRefuses)
 {
     const auto doc = [](const QString& format, const char* version, const char* profiles) {
-        return (u"{\"format\":\""_s + format + u"\",\"version\":"_s + QString::fromLatin1(version)
-            + u",\"profiles\":"_s + QString::fromLatin1(profiles) + u"}"_s)
+        return (u"{\"format\":\""_s + format + u"\",\"version\":"_s + QString::fromLatin1(version) + u",\"profiles\":"_s
+                + QString::fromLatin1(profiles) + u"}"_s)
             .toUtf8();
     };
     EXPECT_TRUE(ProfileExport::decode(doc(u"openwright.profiles"_s, "2", "[]")).isEmpty()); // later versions read
@@ -79,14 +85,14 @@ TEST(ProfileExport, AcceptsAndRefuses)
     EXPECT_THROW(ProfileExport::decode(doc(u"openwright.profiles"_s, "1.5", "[]")), DecodeError);
     EXPECT_THROW(ProfileExport::decode(doc(u"openwright.profiles"_s, "1", "{}")), DecodeError);
     // The profiles file itself (a bare array) is not an export.
-    EXPECT_THROW(ProfileExport::decode(encodeDocument(QList<Profile>{custom("x")})), DecodeError);
+    EXPECT_THROW(ProfileExport::decode(encodeDocument(QList<Profile> {custom("x")})), DecodeError);
 }
 
 // Bad files from anywhere: each is an error, never a crash or a partial result.
 TEST(ProfileExport, BadInputFailsCleanly)
 {
     QByteArray good = ProfileExport({custom("One"), custom("Two")}).encoded();
-    QList<QByteArray> bad{
+    QList<QByteArray> bad {
         QByteArray(),
         good.left(good.size() / 2),
         "null",

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProfilePlanner.h"
 #include "Presets.h"
 #include "Printers.h"
-#include "ProfilePlanner.h"
 
 #include <QHash>
 
@@ -47,9 +47,9 @@ struct World
 TEST(ProfilePlanner, StepsPerEntry)
 {
     World w;
-    w.defaults.insert(pdf, AppInfo{previewUrl, u"com.apple.Preview"_s, u"Preview"_s});
-    w.defaults.insert(Target::fileExtension(u"txt"_s), AppInfo{previewUrl, std::nullopt, u"No id"_s});
-    w.defaults.insert(Target::fileExtension(u"png"_s), AppInfo{previewUrl, u"COM.APPLE.PREVIEW"_s, u"Preview"_s});
+    w.defaults.insert(pdf, AppInfo {previewUrl, u"com.apple.Preview"_s, u"Preview"_s});
+    w.defaults.insert(Target::fileExtension(u"txt"_s), AppInfo {previewUrl, std::nullopt, u"No id"_s});
+    w.defaults.insert(Target::fileExtension(u"png"_s), AppInfo {previewUrl, u"COM.APPLE.PREVIEW"_s, u"Preview"_s});
     w.installed.insert(u"com.apple.Preview"_s, previewUrl);
 
     const auto steps = w.plan(profileOf({
@@ -78,8 +78,8 @@ TEST(Presets, FourPresetsAsShipped)
 {
     const auto& all = Presets::all();
     ASSERT_EQ(all.size(), 4);
-    const QStringList ids{u"preset.work"_s, u"preset.privacy"_s, u"preset.media"_s, u"preset.developer"_s};
-    const QList<qsizetype> counts{10, 7, 9, 13};
+    const QStringList ids {u"preset.work"_s, u"preset.privacy"_s, u"preset.media"_s, u"preset.developer"_s};
+    const QList<qsizetype> counts {10, 7, 9, 13};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(all[i].id, ids[i]);
         EXPECT_EQ(all[i].entries.size(), counts[i]) << ids[i].toStdString();
@@ -96,7 +96,7 @@ TEST(Presets, FourPresetsAsShipped)
     // Applying privacy after work plans the browser back to Brave.
     World w;
     w.defaults.insert(Target::scheme(u"http"_s),
-        AppInfo{QUrl::fromLocalFile(u"/c.desktop"_s), u"com.google.Chrome"_s, u"Google Chrome"_s});
+                      AppInfo {QUrl::fromLocalFile(u"/c.desktop"_s), u"com.google.Chrome"_s, u"Google Chrome"_s});
     w.installed.insert(u"com.brave.Browser"_s, QUrl::fromLocalFile(u"/b.desktop"_s));
     const auto steps = w.plan(all[1]);
     EXPECT_EQ(steps[0].kind, PlanStep::Case::change);

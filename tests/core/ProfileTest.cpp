@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Profile.h"
 #include "Json.h"
 #include "Printers.h"
-#include "Profile.h"
 
 #include <QTimeZone>
 
@@ -18,9 +18,9 @@ QList<TargetState> states()
 {
     const QUrl url = QUrl::fromLocalFile(u"/apps/e.desktop"_s);
     return {
-        {Target::fileExtension(u"pdf"_s), AppInfo{url, u"org.gnome.Evince"_s, u"Evince"_s}, {}},
+        {Target::fileExtension(u"pdf"_s), AppInfo {url, u"org.gnome.Evince"_s, u"Evince"_s}, {}},
         {Target::fileExtension(u"txt"_s), std::nullopt, {}},
-        {Target::scheme(u"mailto"_s), AppInfo{url, std::nullopt, u"No identity"_s}, {}},
+        {Target::scheme(u"mailto"_s), AppInfo {url, std::nullopt, u"No identity"_s}, {}},
     };
 }
 
@@ -28,7 +28,7 @@ TEST(Profile, SnapshotTakesHandlersWithIdentity)
 {
     const Profile p = Profile::snapshot(u"Now"_s, Profile::Kind::snapshot, std::nullopt, t0, states());
     ASSERT_EQ(p.entries.size(), 1);
-    EXPECT_EQ(p.entries[0], (ProfileEntry{Target::fileExtension(u"pdf"_s), u"org.gnome.Evince"_s, u"Evince"_s}));
+    EXPECT_EQ(p.entries[0], (ProfileEntry {Target::fileExtension(u"pdf"_s), u"org.gnome.Evince"_s, u"Evince"_s}));
     EXPECT_EQ(p.summary, u"1 defaults"_s);
     EXPECT_EQ(p.symbol, u"clock.arrow.circlepath"_s);
     EXPECT_EQ(p.backupReason, BackupReason::manual());
@@ -42,13 +42,19 @@ TEST(Profile, SnapshotTakesHandlersWithIdentity)
     EXPECT_FALSE(custom.backupReason.has_value());
 
     EXPECT_NE(Profile::snapshot(u"a"_s, Profile::Kind::custom, {}, t0, states()).id,
-        Profile::snapshot(u"a"_s, Profile::Kind::custom, {}, t0, states()).id);
+              Profile::snapshot(u"a"_s, Profile::Kind::custom, {}, t0, states()).id);
 }
 
 TEST(Profile, JsonDocument)
 {
-    Profile p{u"ID-1"_s, u"Work/Home"_s, u"1 defaults"_s, u"square.stack"_s, Profile::Kind::snapshot, t0,
-        {{Target::scheme(u"mailto"_s), u"org.x"_s, u"X \"Mail\""_s}}, BackupReason::beforeProfile(u"Dev"_s)};
+    Profile p {u"ID-1"_s,
+               u"Work/Home"_s,
+               u"1 defaults"_s,
+               u"square.stack"_s,
+               Profile::Kind::snapshot,
+               t0,
+               {{Target::scheme(u"mailto"_s), u"org.x"_s, u"X \"Mail\""_s}},
+               BackupReason::beforeProfile(u"Dev"_s)};
     const QByteArray expected = R"({
   "backupReason" : {
     "beforeProfile" : {
@@ -79,15 +85,17 @@ TEST(Profile, JsonDocument)
 
 TEST(Profile, RejectsBadDocuments)
 {
-    QJsonObject good = 
-        Json::read(encodeDocument(Profile{u"A"_s, u"n"_s, u"s"_s, u"y"_s, Profile::Kind::custom, t0, {}, {}})).toObject();
+    QJsonObject good
+        = Json::read(encodeDocument(Profile {u"A"_s, u"n"_s, u"s"_s, u"y"_s, Profile::Kind::custom, t0, {}, {}}))
+              .toObject();
     EXPECT_NO_THROW(Profile::fromJson(good));
 
     QJsonObject bad = good;
     bad.insert(u"kind"_s, u"backup"_s);
     EXPECT_THROW(Profile::fromJson(bad), DecodeError);
     bad = good;
-    bad.insert(u"entries"_s, QJsonArray{QJsonObject{{u"target"_s, u"a/b"_s}, {u"bundleID"_s, u"x"_s}, {u"appName"_s, u"x"_s}}});
+    bad.insert(u"entries"_s,
+               QJsonArray {QJsonObject {{u"target"_s, u"a/b"_s}, {u"bundleID"_s, u"x"_s}, {u"appName"_s, u"x"_s}}});
     EXPECT_THROW(Profile::fromJson(bad), DecodeError);
     bad = good;
     bad.remove(u"symbol"_s);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Target.h"
 #include "AppInfo.h"
-#include "Printers.h"
 #include "ChangeResult.h"
 #include "Json.h"
-#include "Target.h"
+#include "Printers.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -46,26 +46,29 @@ TEST_P(TargetParsing, ParsesAsTabled)
     EXPECT_EQ(Target::parse(row.input), row.expected) << row.input.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, TargetParsing,
-    ::testing::Values(ParseRow{"dotted_upper_with_blanks", u"  .LOG \n"_s, ext("log")},
-        ParseRow{"bare_extension", u"pdf"_s, ext("pdf")}, ParseRow{"scheme_upper", u"ZoomMtg:"_s, sch("zoommtg")},
-        ParseRow{"scheme_with_dash", u"x-man-page:"_s, sch("x-man-page")},
-        ParseRow{"scheme_with_plus", u"web+app:"_s, sch("web+app")},
-        ParseRow{"no_colon_is_extension", u"mailto"_s, ext("mailto")},
-        ParseRow{"non_ascii_scheme", u"вконтакте:"_s, sch("вконтакте")},
-        ParseRow{"scheme_with_combining_mark", u"e\u0301t:"_s, sch("e\u0301t")},
-        ParseRow{"scheme_with_non_ascii_digit", u"a\u0663:"_s, sch("a\u0663")},
-        ParseRow{"non_ascii_extension", u".ÄBC"_s, ext("äbc")}, ParseRow{"empty", u""_s, std::nullopt},
-        ParseRow{"lone_dot", u"."_s, std::nullopt}, ParseRow{"lone_colon", u":"_s, std::nullopt},
-        ParseRow{"double_extension", u"tar.gz"_s, std::nullopt},
-        ParseRow{"dotted_double_extension", u".tar.gz"_s, std::nullopt},
-        ParseRow{"two_leading_dots", u"..pdf"_s, std::nullopt}, ParseRow{"slash", u"a/b"_s, std::nullopt},
-        ParseRow{"inner_blank", u"my file"_s, std::nullopt},
-        ParseRow{"scheme_starts_with_digit", u"1abc:"_s, std::nullopt},
-        ParseRow{"scheme_starts_with_non_ascii_digit", u"\u0663a:"_s, std::nullopt},
-        ParseRow{"scheme_with_blank", u"my app:"_s, std::nullopt},
-        ParseRow{"only_one_colon_removed", u"mailto::"_s, std::nullopt},
-        ParseRow{"url_form", u"zoommtg://"_s, std::nullopt}, ParseRow{"blanks_only", u"   "_s, std::nullopt}),
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TargetParsing,
+    ::testing::Values(ParseRow {"dotted_upper_with_blanks", u"  .LOG \n"_s, ext("log")},
+                      ParseRow {"bare_extension", u"pdf"_s, ext("pdf")},
+                      ParseRow {"scheme_upper", u"ZoomMtg:"_s, sch("zoommtg")},
+                      ParseRow {"scheme_with_dash", u"x-man-page:"_s, sch("x-man-page")},
+                      ParseRow {"scheme_with_plus", u"web+app:"_s, sch("web+app")},
+                      ParseRow {"no_colon_is_extension", u"mailto"_s, ext("mailto")},
+                      ParseRow {"non_ascii_scheme", u"вконтакте:"_s, sch("вконтакте")},
+                      ParseRow {"scheme_with_combining_mark", u"e\u0301t:"_s, sch("e\u0301t")},
+                      ParseRow {"scheme_with_non_ascii_digit", u"a\u0663:"_s, sch("a\u0663")},
+                      ParseRow {"non_ascii_extension", u".ÄBC"_s, ext("äbc")}, ParseRow {"empty", u""_s, std::nullopt},
+                      ParseRow {"lone_dot", u"."_s, std::nullopt}, ParseRow {"lone_colon", u":"_s, std::nullopt},
+                      ParseRow {"double_extension", u"tar.gz"_s, std::nullopt},
+                      ParseRow {"dotted_double_extension", u".tar.gz"_s, std::nullopt},
+                      ParseRow {"two_leading_dots", u"..pdf"_s, std::nullopt},
+                      ParseRow {"slash", u"a/b"_s, std::nullopt}, ParseRow {"inner_blank", u"my file"_s, std::nullopt},
+                      ParseRow {"scheme_starts_with_digit", u"1abc:"_s, std::nullopt},
+                      ParseRow {"scheme_starts_with_non_ascii_digit", u"\u0663a:"_s, std::nullopt},
+                      ParseRow {"scheme_with_blank", u"my app:"_s, std::nullopt},
+                      ParseRow {"only_one_colon_removed", u"mailto::"_s, std::nullopt},
+                      ParseRow {"url_form", u"zoommtg://"_s, std::nullopt},
+                      ParseRow {"blanks_only", u"   "_s, std::nullopt}),
     [](const ::testing::TestParamInfo<ParseRow>& info) { return std::string(info.param.name); });
 
 TEST(Target, IdentityAndDerivedProperties)
@@ -76,7 +79,7 @@ TEST(Target, IdentityAndDerivedProperties)
     EXPECT_NE(ext("http"), sch("http"));
     EXPECT_NE(qHash(ext("http")), qHash(sch("http")));
 
-    EXPECT_EQ(sch("http").linkedTargets(), (QList<Target>{sch("https"), ext("html"), ext("htm")}));
+    EXPECT_EQ(sch("http").linkedTargets(), (QList<Target> {sch("https"), ext("html"), ext("htm")}));
     EXPECT_TRUE(sch("https").linkedTargets().isEmpty());
     EXPECT_TRUE(ext("html").linkedTargets().isEmpty());
 
@@ -119,7 +122,7 @@ TEST(AppInfo, SameApplication)
 TEST(AppInfo, IdAndJson)
 {
     EXPECT_EQ(app("/usr/share/applications/My App.desktop", std::nullopt).id(),
-        u"/usr/share/applications/My App.desktop"_s);
+              u"/usr/share/applications/My App.desktop"_s);
     EXPECT_EQ(app("/a/x.desktop", u"org.x"_s).id(), u"org.x"_s);
 
     const AppInfo noId = app("/a/My App.desktop", std::nullopt, "My App");
@@ -128,16 +131,16 @@ TEST(AppInfo, IdAndJson)
     EXPECT_EQ(o.value(u"url"_s).toString(), u"file:///a/My%20App.desktop"_s);
     EXPECT_EQ(AppInfo::fromJson(o), noId);
 
-    const AppInfo withNull = AppInfo::fromJson(QJsonObject{
-        {u"url"_s, u"file:///a/x.desktop"_s}, {u"name"_s, u"X"_s}, {u"bundleID"_s, QJsonValue::Null}});
+    const AppInfo withNull = AppInfo::fromJson(
+        QJsonObject {{u"url"_s, u"file:///a/x.desktop"_s}, {u"name"_s, u"X"_s}, {u"bundleID"_s, QJsonValue::Null}});
     EXPECT_FALSE(withNull.bundleID.has_value());
-    EXPECT_THROW(AppInfo::fromJson(QJsonObject{{u"url"_s, u"file:///a"_s}}), DecodeError);
-    EXPECT_THROW(AppInfo::fromJson(QJsonObject{{u"url"_s, 5}, {u"name"_s, u"X"_s}}), DecodeError);
-    EXPECT_THROW(AppInfo::fromJson(QJsonObject{{u"url"_s, u"relative.desktop"_s}, {u"name"_s, u"X"_s}}), DecodeError);
+    EXPECT_THROW(AppInfo::fromJson(QJsonObject {{u"url"_s, u"file:///a"_s}}), DecodeError);
+    EXPECT_THROW(AppInfo::fromJson(QJsonObject {{u"url"_s, 5}, {u"name"_s, u"X"_s}}), DecodeError);
+    EXPECT_THROW(AppInfo::fromJson(QJsonObject {{u"url"_s, u"relative.desktop"_s}, {u"name"_s, u"X"_s}}), DecodeError);
     // A URL whose text Qt re-encodes still reads back equal after a save (found by fuzzing).
-    const AppInfo odd = AppInfo::fromJson(QJsonObject{{u"url"_s, u"file:///a.desk##b#"_s}, {u"name"_s, u"X"_s}});
+    const AppInfo odd = AppInfo::fromJson(QJsonObject {{u"url"_s, u"file:///a.desk##b#"_s}, {u"name"_s, u"X"_s}});
     EXPECT_EQ(AppInfo::fromJson(Json::read(encodeDocument(odd))), odd);
-    EXPECT_THROW(AppInfo::fromJson(QJsonObject{{u"url"_s, u"file:///a"_s}, {u"name"_s, QJsonArray{}}}), DecodeError);
+    EXPECT_THROW(AppInfo::fromJson(QJsonObject {{u"url"_s, u"file:///a"_s}, {u"name"_s, QJsonArray {}}}), DecodeError);
 }
 
 TEST(ChangeResult, SuccessAndMessages)

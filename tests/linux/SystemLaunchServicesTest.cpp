@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The GIO back end against a throw-away XDG tree. ctest runs every test in its own process:
 // GIO reads the XDG variables once, so each test lays out its tree before the first GIO call.
+#include "SystemLaunchServices.h"
 #include "ApplicationIdentity.h"
 #include "DefaultsService.h"
 #include "Printers.h"
-#include "SystemLaunchServices.h"
 #include "XdgTree.h"
 
 #include <QDir>
@@ -33,7 +33,7 @@ protected:
         alpha = XdgTree::addApp(u"alpha"_s, u"Alpha"_s, {u"application/pdf"_s, u"text/plain"_s});
         beta = XdgTree::addApp(u"beta"_s, u"beta"_s, {u"application/pdf"_s}, XdgTree::Level::user);
         browser = XdgTree::addApp(u"org.example.Browser"_s, u"Browser"_s,
-            {u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s, u"text/html"_s});
+                                  {u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s, u"text/html"_s});
     }
 
     void build(const QString& mimeapps = u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s)
@@ -46,7 +46,7 @@ protected:
 
     QString alpha, beta, browser;
     std::shared_ptr<SystemLaunchServices> system = std::make_shared<SystemLaunchServices>();
-    DefaultsService service{system};
+    DefaultsService service {system};
 };
 
 TEST_F(SystemLaunchServicesTest, ReadSetReadBack)
@@ -54,7 +54,7 @@ TEST_F(SystemLaunchServicesTest, ReadSetReadBack)
     build();
     const TargetState before = service.state(pdf);
     ASSERT_TRUE(before.current);
-    EXPECT_EQ(*before.current, (AppInfo{url(alpha), u"alpha"_s, u"Alpha"_s}));
+    EXPECT_EQ(*before.current, (AppInfo {url(alpha), u"alpha"_s, u"Alpha"_s}));
     ASSERT_EQ(before.candidates.size(), 2);
     EXPECT_EQ(before.candidates[0].name, u"Alpha"_s);
     EXPECT_EQ(before.candidates[1].name, u"beta"_s);
@@ -69,10 +69,11 @@ TEST_F(SystemLaunchServicesTest, UnknownExtensionsAndSchemes)
 {
     build();
     const Target unknown = Target::fileExtension(u"zzqqxx"_s);
-    EXPECT_EQ(service.state(unknown), (TargetState{unknown, std::nullopt, {}}));
-    EXPECT_EQ(service.change({unknown, url(alpha)}), ChangeResult::failed(u"The system doesn't recognise .zzqqxx files"_s));
+    EXPECT_EQ(service.state(unknown), (TargetState {unknown, std::nullopt, {}}));
+    EXPECT_EQ(service.change({unknown, url(alpha)}),
+              ChangeResult::failed(u"The system doesn't recognise .zzqqxx files"_s));
     const Target scheme = Target::scheme(u"nobody-handles-this"_s);
-    EXPECT_EQ(service.state(scheme), (TargetState{scheme, std::nullopt, {}}));
+    EXPECT_EQ(service.state(scheme), (TargetState {scheme, std::nullopt, {}}));
     // A scheme is always a type: it can be given a handler.
     EXPECT_EQ(service.change({scheme, url(alpha)}), ChangeResult::changed());
 }
@@ -80,7 +81,7 @@ TEST_F(SystemLaunchServicesTest, UnknownExtensionsAndSchemes)
 TEST_F(SystemLaunchServicesTest, WebBrowserMovesLinksAndPagesTogether)
 {
     XdgTree::addApp(u"old-browser"_s, u"Old"_s,
-        {u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s, u"text/html"_s});
+                    {u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s, u"text/html"_s});
     build(u"[Default Applications]\nx-scheme-handler/http=old-browser.desktop;\n"
           u"x-scheme-handler/https=old-browser.desktop;\ntext/html=old-browser.desktop;\n"_s);
     EXPECT_EQ(service.change({http, url(browser)}), ChangeResult::changed());
@@ -92,7 +93,8 @@ TEST_F(SystemLaunchServicesTest, DesktopSpecificListIsUpdatedSoTheChangeTakesEff
 {
     qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
     build();
-    const QString gnomeList = XdgTree::writeList(u"gnome-mimeapps.list"_s,
+    const QString gnomeList = XdgTree::writeList(
+        u"gnome-mimeapps.list"_s,
         u"# managed by hand\n[Default Applications]\napplication/pdf=alpha.desktop;\ntext/plain=alpha.desktop;\n"_s);
     EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
     EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::changed());
@@ -140,8 +142,7 @@ TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)
         EXPECT_EQ(r, ChangeResult::changed());
     const QString list = XdgTree::readList();
     for (int i = 0; i < 20; ++i) {
-        EXPECT_TRUE(list.contains(u"x-scheme-handler/batch"_s + QString::number(i) + u'='))
-            << "lost change " << i;
+        EXPECT_TRUE(list.contains(u"x-scheme-handler/batch"_s + QString::number(i) + u'=')) << "lost change " << i;
     }
 }
 
@@ -154,7 +155,7 @@ TEST_F(SystemLaunchServicesTest, NeverWritesADefaultThatIsNotInstalled)
     EXPECT_EQ(service.change({pdf, url(stray)}), ChangeResult::appMissing());
     // An entry GIO drops (its program is not on PATH) is not installed either.
     const QString broken = XdgTree::addApp(u"broken"_s, u"Broken"_s, {u"application/pdf"_s}, XdgTree::Level::user,
-        u"TryExec=/nonexistent/program\n"_s);
+                                           u"TryExec=/nonexistent/program\n"_s);
     EXPECT_EQ(service.change({pdf, url(broken)}), ChangeResult::appMissing());
     EXPECT_FALSE(XdgTree::readList().contains(u"stray"_s));
     EXPECT_FALSE(XdgTree::readList().contains(u"broken"_s));
@@ -163,8 +164,8 @@ TEST_F(SystemLaunchServicesTest, NeverWritesADefaultThatIsNotInstalled)
 TEST_F(SystemLaunchServicesTest, ReadingApplicationsFromBadEntries)
 {
     const QString dir = XdgTree::applicationsDir(XdgTree::Level::user);
-    const QString noName = XdgTree::addApp(u"sub/no-name"_s.replace(u'/', u'-'), QString(), {u"text/plain"_s},
-        XdgTree::Level::user);
+    const QString noName
+        = XdgTree::addApp(u"sub/no-name"_s.replace(u'/', u'-'), QString(), {u"text/plain"_s}, XdgTree::Level::user);
     QDir().mkpath(dir + u"/folder.desktop"_s);
     QFile garbage(dir + u"/garbage.desktop"_s);
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
@@ -177,13 +178,13 @@ TEST_F(SystemLaunchServicesTest, ReadingApplicationsFromBadEntries)
     const QString unicode = XdgTree::addApp(u"éditeur"_s, u"Éditeur de texte"_s, {u"text/plain"_s});
     build();
 
-    EXPECT_EQ(AppInfo::read(url(noName)), (AppInfo{url(noName), u"sub-no-name"_s, u"sub-no-name"_s}));
+    EXPECT_EQ(AppInfo::read(url(noName)), (AppInfo {url(noName), u"sub-no-name"_s, u"sub-no-name"_s}));
     EXPECT_EQ(AppInfo::read(url(dir + u"/folder.desktop"_s)).bundleID, std::nullopt);
     EXPECT_EQ(AppInfo::read(url(dir + u"/garbage.desktop"_s)),
-        (AppInfo{url(dir + u"/garbage.desktop"_s), std::nullopt, u"garbage"_s}));
+              (AppInfo {url(dir + u"/garbage.desktop"_s), std::nullopt, u"garbage"_s}));
     EXPECT_EQ(AppInfo::read(url(dir + u"/dangling.desktop"_s)).name, u"dangling"_s);
     EXPECT_EQ(AppInfo::read(url(nested)).bundleID, u"org-example-Nested"_s);
-    EXPECT_EQ(AppInfo::read(url(unicode)), (AppInfo{url(unicode), u"éditeur"_s, u"Éditeur de texte"_s}));
+    EXPECT_EQ(AppInfo::read(url(unicode)), (AppInfo {url(unicode), u"éditeur"_s, u"Éditeur de texte"_s}));
     EXPECT_EQ(AppInfo::read(QUrl(u"https://example.com/x.desktop"_s)).bundleID, std::nullopt);
     // Outside every applications folder: the file name is its identity, as GIO names it.
     QTemporaryDir elsewhere;
@@ -209,16 +210,17 @@ TEST_F(SystemLaunchServicesTest, IdentityTableAndLocate)
     EXPECT_EQ(service.locate(u"beta"_s), url(beta));
     EXPECT_FALSE(service.locate(u"com.apple.Preview"_s));
     const auto candidates = service.state(Target::fileExtension(u"json"_s)).candidates;
-    EXPECT_TRUE(std::any_of(candidates.cbegin(), candidates.cend(),
-        [](const AppInfo& a) { return a.bundleID == u"com.microsoft.VSCode"_s && a.name == u"Visual Studio Code"_s; }));
+    EXPECT_TRUE(std::any_of(candidates.cbegin(), candidates.cend(), [](const AppInfo& a) {
+        return a.bundleID == u"com.microsoft.VSCode"_s && a.name == u"Visual Studio Code"_s;
+    }));
 }
 
 TEST_F(SystemLaunchServicesTest, LocalisedNames)
 {
     qputenv("LANGUAGE", "de");
     qputenv("LC_ALL", "de_DE.UTF-8");
-    const QString app = XdgTree::addApp(u"viewer"_s, u"Viewer"_s, {u"image/png"_s}, XdgTree::Level::user,
-        u"Name[de]=Betrachter\n"_s);
+    const QString app
+        = XdgTree::addApp(u"viewer"_s, u"Viewer"_s, {u"image/png"_s}, XdgTree::Level::user, u"Name[de]=Betrachter\n"_s);
     build();
     EXPECT_EQ(AppInfo::read(url(app)).name, u"Betrachter"_s);
     EXPECT_EQ(service.state(Target::fileExtension(u"png"_s)).candidates.value(0).name, u"Betrachter"_s);
@@ -244,7 +246,7 @@ TEST(Unprivileged, ReadOnlyDesktopListDeclinesAndUnreadableEntriesAreHarmless)
     const QString locked = XdgTree::addApp(u"locked"_s, u"Locked"_s, {u"application/pdf"_s}, XdgTree::Level::user);
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::Permissions()));
     EXPECT_EQ(AppInfo::read(QUrl::fromLocalFile(locked)),
-        (AppInfo{QUrl::fromLocalFile(locked), std::nullopt, u"locked"_s}));
+              (AppInfo {QUrl::fromLocalFile(locked), std::nullopt, u"locked"_s}));
     EXPECT_EQ(service.change({pdf, QUrl::fromLocalFile(locked)}), ChangeResult::appMissing());
 }
 

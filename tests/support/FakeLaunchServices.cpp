@@ -11,8 +11,8 @@ using namespace Qt::Literals::StringLiterals;
 
 AppInfo FakeLaunchServices::addApp(const QString& name, const QString& bundleID)
 {
-    return addApp(AppInfo{QUrl::fromLocalFile(u"/apps/"_s + name + u".desktop"_s),
-        bundleID.isEmpty() ? std::nullopt : std::optional(bundleID), name});
+    return addApp(AppInfo {QUrl::fromLocalFile(u"/apps/"_s + name + u".desktop"_s),
+                           bundleID.isEmpty() ? std::nullopt : std::optional(bundleID), name});
 }
 
 AppInfo FakeLaunchServices::addApp(const AppInfo& app)
@@ -98,8 +98,7 @@ void FakeLaunchServices::setDefaultApp(const QUrl& app, const Target& target)
 {
     ++m_setCalls;
     const int now = ++m_inFlight;
-    for (int seen = m_maxInFlight; now > seen && !m_maxInFlight.compare_exchange_weak(seen, now);) {
-    }
+    for (int seen = m_maxInFlight; now > seen && !m_maxInFlight.compare_exchange_weak(seen, now);) { }
     if (m_movesEarly) {
         QMutexLocker lock(&m_mutex);
         m_defaults.insert(target, app);

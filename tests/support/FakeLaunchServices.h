@@ -56,13 +56,13 @@ private:
     QSet<Target> m_unknown;
     QSet<Target> m_sticky;
     QHash<Target, std::pair<LaunchError, bool>> m_errors;
-    std::chrono::milliseconds m_changeDelay{0};
-    std::atomic<bool> m_movesEarly{false};
-    std::chrono::milliseconds m_readDelay{0};
-    std::atomic<int> m_setCalls{0};
-    mutable std::atomic<int> m_readCalls{0};
-    std::atomic<int> m_inFlight{0};
-    std::atomic<int> m_maxInFlight{0};
+    std::chrono::milliseconds m_changeDelay {0};
+    std::atomic<bool> m_movesEarly {false};
+    std::chrono::milliseconds m_readDelay {0};
+    std::atomic<int> m_setCalls {0};
+    mutable std::atomic<int> m_readCalls {0};
+    std::atomic<int> m_inFlight {0};
+    std::atomic<int> m_maxInFlight {0};
 };
 
 } // namespace openwright::test

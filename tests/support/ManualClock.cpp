@@ -41,8 +41,8 @@ void ManualClock::advance(std::chrono::milliseconds by, const std::function<void
 
 int ManualClock::scheduled() const
 {
-    return int(std::count_if(
-        m_entries.cbegin(), m_entries.cend(), [](const Entry& e) { return !*e.cancelled && e.context; }));
+    return int(
+        std::count_if(m_entries.cbegin(), m_entries.cend(), [](const Entry& e) { return !*e.cancelled && e.context; }));
 }
 
 qint64 ManualClock::nextDueIn() const

@@ -44,8 +44,7 @@ public:
 };
 
 // Runs the event loop until `done` holds (a model's results arrive through it).
-template<typename Done>
-void spinUntil(Done done, int timeoutMs = 10000)
+template<typename Done> void spinUntil(Done done, int timeoutMs = 10000)
 {
     QElapsedTimer timer;
     timer.start();
@@ -57,8 +56,7 @@ void spinUntil(Done done, int timeoutMs = 10000)
     }
 }
 
-template<typename T>
-T await(QFuture<T> future)
+template<typename T> T await(QFuture<T> future)
 {
     spinUntil([&] { return future.isFinished(); });
     if constexpr (!std::is_void_v<T>)

@@ -21,7 +21,7 @@ inline void PrintTo(const Target& t, std::ostream* os)
 }
 inline void PrintTo(const AppInfo& a, std::ostream* os)
 {
-    *os << "AppInfo(" << a.url.toString().toStdString() << ", " << a.bundleID.value_or(QStringLiteral("-")).toStdString()
-        << ", " << a.name.toStdString() << ')';
+    *os << "AppInfo(" << a.url.toString().toStdString() << ", "
+        << a.bundleID.value_or(QStringLiteral("-")).toStdString() << ", " << a.name.toStdString() << ')';
 }
 } // namespace openwright

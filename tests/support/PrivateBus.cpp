@@ -25,8 +25,7 @@ PrivateBus::PrivateBus()
     m_daemon.start(u"dbus-daemon"_s, {u"--config-file="_s + config, u"--print-address=1"_s, u"--nofork"_s});
     if (!m_daemon.waitForStarted(5000))
         return;
-    while (!m_daemon.canReadLine() && m_daemon.waitForReadyRead(5000)) {
-    }
+    while (!m_daemon.canReadLine() && m_daemon.waitForReadyRead(5000)) { }
     m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
 }
 

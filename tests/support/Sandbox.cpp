@@ -24,7 +24,7 @@ Sandbox::Sandbox()
     }
     const QString runtime = root() + QStringLiteral("/run");
     for (const QString& dir : {home(), configHome(), dataHome(), systemData(), systemConfig(), runtime,
-             home() + QStringLiteral("/.cache"), home() + QStringLiteral("/.local/state")}) {
+                               home() + QStringLiteral("/.cache"), home() + QStringLiteral("/.local/state")}) {
         QDir().mkpath(dir);
     }
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

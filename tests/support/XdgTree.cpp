@@ -21,8 +21,8 @@ QString XdgTree::applicationsDir(Level level)
     return (level == Level::user ? s.dataHome() : s.systemData()) + u"/applications"_s;
 }
 
-QString XdgTree::addApp(
-    const QString& id, const QString& name, const QStringList& mimeTypes, Level level, const QString& extraLines)
+QString XdgTree::addApp(const QString& id, const QString& name, const QStringList& mimeTypes, Level level,
+                        const QString& extraLines)
 {
     const QString dir = applicationsDir(level);
     QDir().mkpath(dir);
@@ -49,8 +49,7 @@ void XdgTree::buildCaches()
 
 QString XdgTree::writeList(const QString& fileName, const QString& contents)
 {
-    const QString path = QDir::isAbsolutePath(fileName) ? fileName
-                                                         : Sandbox::instance().configHome() + u'/' + fileName;
+    const QString path = QDir::isAbsolutePath(fileName) ? fileName : Sandbox::instance().configHome() + u'/' + fileName;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents.toUtf8()) < 0 || !file.commit())
         throw std::runtime_error("cannot write a mimeapps list");

@@ -17,12 +17,16 @@ namespace openwright::test {
 class XdgTree final
 {
 public:
-    enum class Level { user, system };
+    enum class Level
+    {
+        user,
+        system
+    };
 
     // A desktop entry `id`.desktop handling `mimeTypes`; Exec is a program on PATH, or GIO
     // would ignore the entry. Returns its path.
     static QString addApp(const QString& id, const QString& name, const QStringList& mimeTypes,
-        Level level = Level::system, const QString& extraLines = {});
+                          Level level = Level::system, const QString& extraLines = {});
     // Runs update-desktop-database on both applications folders (GIO finds candidates only
     // through mimeinfo.cache).
     static void buildCaches();
@@ -36,7 +40,7 @@ public:
     // Polls `condition` briefly: changes by other processes reach GIO through its file
     // monitors, a moment later.
     static bool eventually(const std::function<bool()>& condition,
-        std::chrono::milliseconds timeout = std::chrono::seconds(5));
+                           std::chrono::milliseconds timeout = std::chrono::seconds(5));
 };
 
 } // namespace openwright::test
