@@ -39,6 +39,22 @@ char* putUtf8(char* p, char32_t c)
     return p;
 }
 
+// The letter of a two-character escape ("\n"), or 0 when the character needs none.
+char shortEscape(char16_t c)
+{
+    switch (c) {
+    case u'"': return '"';
+    case u'\\': return '\\';
+    case u'/': return '/';
+    case u'\b': return 'b';
+    case u'\f': return 'f';
+    case u'\n': return 'n';
+    case u'\r': return 'r';
+    case u'\t': return 't';
+    default: return 0;
+    }
+}
+
 // Escapes one run of text; every UTF-16 unit takes at most 6 bytes ("\u001f").
 char* putEscaped(char* p, QStringView s)
 {
@@ -47,55 +63,21 @@ char* putEscaped(char* p, QStringView s)
         const char16_t c = s[i].unicode();
         if (c >= 0x20 && c < 0x80 && c != u'"' && c != u'\\' && c != u'/') {
             *p++ = char(c);
-            continue;
-        }
-        switch (c) {
-        case u'"':
+        } else if (const char letter = shortEscape(c)) {
             *p++ = '\\';
-            *p++ = '"';
-            break;
-        case u'\\':
-            *p++ = '\\';
-            *p++ = '\\';
-            break;
-        case u'/':
-            *p++ = '\\';
-            *p++ = '/';
-            break;
-        case u'\b':
-            *p++ = '\\';
-            *p++ = 'b';
-            break;
-        case u'\f':
-            *p++ = '\\';
-            *p++ = 'f';
-            break;
-        case u'\n':
-            *p++ = '\\';
-            *p++ = 'n';
-            break;
-        case u'\r':
-            *p++ = '\\';
-            *p++ = 'r';
-            break;
-        case u'\t':
-            *p++ = '\\';
-            *p++ = 't';
-            break;
-        default:
-            if (c < 0x20) {
-                std::memcpy(p, "\\u00", 4);
-                p[4] = hex[c >> 4];
-                p[5] = hex[c & 0xF];
-                p += 6;
-            } else if (QChar::isHighSurrogate(c) && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
-                p = putUtf8(p, QChar::surrogateToUcs4(c, s[i + 1].unicode()));
-                ++i;
-            } else if (QChar::isSurrogate(c)) {
-                p = putUtf8(p, 0xFFFD); // a lone surrogate cannot be written as UTF-8
-            } else {
-                p = putUtf8(p, c);
-            }
+            *p++ = letter;
+        } else if (c < 0x20) {
+            std::memcpy(p, "\\u00", 4);
+            p[4] = hex[c >> 4];
+            p[5] = hex[c & 0xF];
+            p += 6;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+            p = putUtf8(p, QChar::surrogateToUcs4(c, s[i + 1].unicode()));
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            p = putUtf8(p, 0xFFFD); // a lone surrogate cannot be written as UTF-8
+        } else {
+            p = putUtf8(p, c);
         }
     }
     return p;
