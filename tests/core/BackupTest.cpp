@@ -37,8 +37,6 @@ TEST(BackupReason, TitlesSymbolsAutomatic)
     EXPECT_EQ(BackupReason::beforeProfile(u"Developer"_s).title(), u"Before applying \u201CDeveloper\u201D"_s);
     EXPECT_EQ(BackupReason::beforeRestore(u"B"_s).title(), u"Before restoring \u201CB\u201D"_s);
     EXPECT_EQ(BackupReason::beforeRevert(Target::scheme(u"mailto"_s)).title(), u"Before reverting mailto:"_s);
-    EXPECT_EQ(BackupReason::daily().title(), u"Daily backup"_s);
-    EXPECT_EQ(BackupReason::beforeRevert(Target::scheme(u"x"_s)).symbol(), u"shield.lefthalf.filled"_s);
     EXPECT_FALSE(BackupReason::manual().isAutomatic());
     EXPECT_TRUE(BackupReason::daily().isAutomatic());
     EXPECT_TRUE(BackupReason::beforeRestore(u"x"_s).isAutomatic());
