@@ -33,16 +33,27 @@ void DBusNotifications::show(const QString& changeID, const QString& title, cons
 {
     if (!m_bus.isConnected())
         return;
+    if (const auto it = m_awaiting.find(changeID); it != m_awaiting.end()) {
+        *it = Text {title, body};
+        return;
+    }
+    send(changeID, {title, body});
+}
+
+void DBusNotifications::send(const QString& changeID, const Text& text)
+{
+    m_awaiting.insert(changeID, std::nullopt);
     QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
                                                        QLatin1StringView(kInterface), u"Notify"_s);
     // "default" is the click on the notification itself.
     const QStringList actions {u"default"_s, u"Open"_s, QLatin1StringView(Notifier::kRevertAction), u"Revert"_s};
     const QVariantMap hints {{u"desktop-entry"_s, u"openwright"_s}};
-    call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << u"openwright"_s << title << body << actions
-         << hints << qint32(-1);
+    call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << u"openwright"_s << text.title << text.body
+         << actions << hints << qint32(-1);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, changeID](QDBusPendingCallWatcher* w) {
         w->deleteLater();
+        const std::optional<Text> repost = m_awaiting.take(changeID);
         const QDBusPendingReply<uint> reply = *w;
         if (reply.isError())
             return; // no server, or it refused: nothing to show, nothing to undo
@@ -51,6 +62,8 @@ void DBusNotifications::show(const QString& changeID, const QString& title, cons
             m_changeOf.remove(old);
         m_notificationOf.insert(changeID, id);
         m_changeOf.insert(id, changeID);
+        if (repost)
+            send(changeID, *repost);
     });
 }
 

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QObject>
 
+#include <optional>
+
 namespace openwright {
 
 // Notifications through org.freedesktop.Notifications. Every call is asynchronous, so neither
@@ -27,7 +29,17 @@ private Q_SLOTS:
     void notificationClosed(uint id, uint reason);
 
 private:
+    struct Text
+    {
+        QString title;
+        QString body;
+    };
+    void send(const QString& changeID, const Text& text);
+
     QDBusConnection m_bus;
+    // A change whose Notify is unanswered has no server id to replace yet: a repost waits here
+    // and goes out, replacing, once the answer comes.
+    QHash<QString, std::optional<Text>> m_awaiting;
     QHash<QString, uint> m_notificationOf; // change id -> server id
     QHash<uint, QString> m_changeOf; // server id -> change id
 };
