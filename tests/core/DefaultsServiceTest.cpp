@@ -137,7 +137,7 @@ TEST_F(DefaultsServiceTest, BatchRunsAtOnceAndCollapsesDuplicates)
     for (int i = 0; i < 12; ++i)
         batch.append({Target::scheme(u"s"_s + QString::number(i)), app.url});
     batch.append(batch.first());
-    fake->setChangeDelay(150ms);
+    fake->setChangeDelay(500ms);
 
     const auto results = service.apply(batch).result();
     EXPECT_EQ(results.size(), 12);
