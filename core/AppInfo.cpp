@@ -33,13 +33,10 @@ void AppInfo::write(JsonWriter& out) const
 {
     out.beginObject();
     if (bundleID) {
-        out.key(QLatin1StringView("bundleID"));
-        out.string(*bundleID);
+        out.member(QLatin1StringView("bundleID"), *bundleID);
     }
-    out.key(QLatin1StringView("name"));
-    out.string(name);
-    out.key(QLatin1StringView("url"));
-    out.string(url.toString(QUrl::FullyEncoded));
+    out.member(QLatin1StringView("name"), name);
+    out.member(QLatin1StringView("url"), url.toString(QUrl::FullyEncoded));
     out.endObject();
 }
 

@@ -45,8 +45,7 @@ void BackupReason::write(JsonWriter& out) const
     out.key(QLatin1StringView(kCaseNames[static_cast<int>(m_case)]));
     out.beginObject();
     if (m_case == Case::beforeProfile || m_case == Case::beforeRestore) {
-        out.key("_0"_L1);
-        out.string(m_name);
+        out.member("_0"_L1, m_name);
     } else if (m_case == Case::beforeRevert) {
         out.key("_0"_L1);
         m_target.write(out);

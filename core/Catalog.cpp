@@ -171,16 +171,12 @@ void FileCategory::write(JsonWriter& out) const
 {
     using namespace Qt::Literals::StringLiterals;
     out.beginObject();
-    out.key("group"_L1);
-    out.string(CategoryGroups::rawValue(group));
-    out.key("id"_L1);
-    out.string(id);
-    out.key("summary"_L1);
-    out.string(summary);
+    out.member("group"_L1, CategoryGroups::rawValue(group));
+    out.member("id"_L1, id);
+    out.member("summary"_L1, summary);
     out.key("target"_L1);
     target.write(out);
-    out.key("title"_L1);
-    out.string(title);
+    out.member("title"_L1, title);
     out.endObject();
 }
 

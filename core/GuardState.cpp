@@ -36,8 +36,7 @@ void DefaultChange::write(JsonWriter& out) const
         out.key("from"_L1);
         from->write(out);
     }
-    out.key("id"_L1);
-    out.string(uuidText(id));
+    out.member("id"_L1, uuidText(id));
     out.key("resolved"_L1);
     out.boolean(resolved);
     out.key("target"_L1);

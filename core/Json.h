@@ -84,6 +84,12 @@ public:
     void integer(qint64 value);
     void null();
     void date(const QDateTime& value) { string(Json::formatDate(value)); }
+    // A member whose value is a string.
+    void member(QLatin1StringView name, QStringView text)
+    {
+        key(name);
+        string(text);
+    }
     // Any JSON value, members sorted.
     void value(const QJsonValue& value);
 

@@ -19,10 +19,8 @@ QString newIdentifier()
 void ProfileEntry::write(JsonWriter& out) const
 {
     out.beginObject();
-    out.key("appName"_L1);
-    out.string(appName);
-    out.key("bundleID"_L1);
-    out.string(bundleID);
+    out.member("appName"_L1, appName);
+    out.member("bundleID"_L1, bundleID);
     out.key("target"_L1);
     target.write(out);
     out.endObject();
@@ -84,16 +82,11 @@ void Profile::write(JsonWriter& out) const
     out.date(createdAt);
     out.key("entries"_L1);
     JsonCodec<QList<ProfileEntry>>::encode(out, entries);
-    out.key("id"_L1);
-    out.string(id);
-    out.key("kind"_L1);
-    out.string(kindRawValue(kind));
-    out.key("name"_L1);
-    out.string(name);
-    out.key("summary"_L1);
-    out.string(summary);
-    out.key("symbol"_L1);
-    out.string(symbol);
+    out.member("id"_L1, id);
+    out.member("kind"_L1, kindRawValue(kind));
+    out.member("name"_L1, name);
+    out.member("summary"_L1, summary);
+    out.member("symbol"_L1, symbol);
     out.endObject();
 }
 

@@ -13,8 +13,7 @@ QByteArray ProfileExport::encoded() const
 {
     JsonWriter out;
     out.beginObject();
-    out.key("format"_L1);
-    out.string(format);
+    out.member("format"_L1, format);
     out.key("profiles"_L1);
     JsonCodec<QList<Profile>>::encode(out, profiles);
     out.key("version"_L1);
