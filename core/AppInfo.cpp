@@ -3,7 +3,10 @@
 
 #include "Json.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonObject>
+#include <QSet>
 
 namespace openwright {
 
@@ -27,6 +30,62 @@ bool AppInfo::isSameApp(const std::optional<AppInfo>& other) const
     if (bundleID && other->bundleID)
         return *bundleID == *other->bundleID;
     return url.adjusted(QUrl::NormalizePathSegments) == other->url.adjusted(QUrl::NormalizePathSegments);
+}
+
+bool AppInfo::isSameEntry(const std::optional<AppInfo>& other) const
+{
+    return other
+        && pathOf(url.adjusted(QUrl::NormalizePathSegments))
+        == pathOf(other->url.adjusted(QUrl::NormalizePathSegments));
+}
+
+namespace {
+
+// What tells an entry apart from another of the same name: its packaging, else its folder.
+QString packagingOf(const QUrl& url)
+{
+    const QString path = pathOf(url);
+    if (path.contains(u"/flatpak/exports/share/applications/"))
+        return QStringLiteral("Flatpak");
+    if (path.contains(u"/snapd/desktop/applications/") || path.startsWith(u"/snap/"))
+        return QStringLiteral("Snap");
+    QString folder = QFileInfo(path).path();
+    const QString home = QDir::homePath();
+    if (folder == home || folder.startsWith(home + u'/'))
+        folder = u'~' + folder.mid(home.size());
+    return folder;
+}
+
+} // namespace
+
+QHash<QUrl, QString> distinctNames(const QList<AppInfo>& apps)
+{
+    QHash<QString, QSet<QString>> pathsByName;
+    for (const AppInfo& a : apps)
+        pathsByName[a.name].insert(pathOf(a.url));
+    // Two entries of one name in one folder: only their file names tell them apart.
+    QHash<QString, int> labelUses;
+    QHash<QUrl, QString> labels;
+    for (const AppInfo& a : apps) {
+        if (pathsByName.value(a.name).size() < 2 || labels.contains(a.url))
+            continue;
+        const QString label = packagingOf(a.url);
+        labels.insert(a.url, label);
+        ++labelUses[a.name + u'\n' + label];
+    }
+    QHash<QUrl, QString> names;
+    for (const AppInfo& a : apps) {
+        auto label = labels.constFind(a.url);
+        if (label == labels.cend()) {
+            names.insert(a.url, a.name);
+            continue;
+        }
+        QString tell = *label;
+        if (labelUses.value(a.name + u'\n' + tell) > 1)
+            tell = QFileInfo(pathOf(a.url)).completeBaseName();
+        names.insert(a.url, a.name + QStringLiteral(" (") + tell + u')');
+    }
+    return names;
 }
 
 void AppInfo::write(JsonWriter& out) const

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QHashFunctions>
 #include <QJsonValue>
+#include <QList>
 #include <QString>
 #include <QUrl>
 
@@ -27,8 +29,12 @@ struct AppInfo
 
     // Identity in lists: the bundle identifier, else the path.
     QString id() const;
-    // The one test of whether two records denote the same application.
+    // The one test of whether two records denote the same application (the same program,
+    // whichever packaging): for matching profile entries, backups and the guard.
     bool isSameApp(const std::optional<AppInfo>& other) const;
+    // Whether both records are the same installed entry. Two packagings of one program (a
+    // Debian package and a Flatpak) are two choices: a change tells them apart by this.
+    bool isSameEntry(const std::optional<AppInfo>& other) const;
 
     void write(JsonWriter& out) const;
     static AppInfo fromJson(const QJsonValue& value);
@@ -43,5 +49,9 @@ inline size_t qHash(const AppInfo& a, size_t seed = 0) noexcept
 
 // The decoded path of a file URL without a trailing slash.
 QString pathOf(const QUrl& url);
+
+// Names to show for `apps` side by side, by URL. A name shared by several entries gets what
+// tells them apart: "VLC (Flatpak)", "VLC (Snap)", or the entry's folder for others.
+QHash<QUrl, QString> distinctNames(const QList<AppInfo>& apps);
 
 } // namespace openwright

@@ -7,6 +7,8 @@ namespace openwright {
 
 QString ChangeResult::message() const
 {
+    if (!m_note.isEmpty())
+        return ChangeResult(m_case, m_text).message() + QStringLiteral(". ") + m_note;
     switch (m_case) {
     case Case::Failed: return m_text;
     case Case::Changed: return QStringLiteral("Changed");

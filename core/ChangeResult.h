@@ -25,9 +25,19 @@ public:
     static ChangeResult declined() { return ChangeResult(Case::Declined); }
     static ChangeResult appMissing() { return ChangeResult(Case::AppMissing); }
 
+    // The same outcome with something the user should know about how it came about.
+    ChangeResult withNote(QString note) const
+    {
+        ChangeResult r = *this;
+        r.m_note = std::move(note);
+        return r;
+    }
+
     Case kind() const { return m_case; }
     bool isSuccess() const { return m_case == Case::Changed || m_case == Case::AlreadyDefault; }
+    // The outcome's text, followed by the note when there is one.
     QString message() const;
+    const QString& note() const { return m_note; }
 
     friend bool operator==(const ChangeResult&, const ChangeResult&) = default;
 
@@ -39,6 +49,7 @@ private:
     }
     Case m_case;
     QString m_text; // only for Failed
+    QString m_note;
 };
 
 inline size_t qHash(const ChangeResult& r, size_t seed = 0) noexcept

@@ -8,6 +8,7 @@
 #include <QMutex>
 #include <QPromise>
 #include <QSet>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -26,6 +27,19 @@ constexpr int kCocoaUserCancelled = 256;
 // Enough threads that a profile's whole batch is in flight at once.
 constexpr int kMaxConcurrentChanges = 64;
 
+// Process-wide and never destroyed: a batch may outlive the service that started it (the last
+// reference can go on one of these threads), and a pool cannot be destroyed from its own thread.
+QThreadPool& changePool()
+{
+    static QThreadPool* pool = [] {
+        auto* p = new QThreadPool;
+        p->setMaxThreadCount(kMaxConcurrentChanges);
+        p->setExpiryTimeout(30'000);
+        return p;
+    }();
+    return *pool;
+}
+
 const QCollator& nameCollator()
 {
     // QCollator is not safe to share between threads; one per thread, made on first use.
@@ -37,20 +51,74 @@ const QCollator& nameCollator()
     return collator;
 }
 
+// The rules of reading and changing, over whatever platform and existence check they are given.
+struct Engine
+{
+    LaunchServicing& platform;
+    const DefaultsService::FileExists& fileExists;
+
+    std::optional<AppInfo> current(const Target& target) const
+    {
+        if (const auto url = platform.defaultApp(target))
+            return platform.appInfo(*url);
+        return std::nullopt;
+    }
+
+    // What a change of `target` sets: the target, then each linked target of a type not yet
+    // covered, leaving out the types that `explicitTypes` (other requests of the batch) set.
+    QList<Target> bundle(const Target& target, const QSet<QString>& explicitTypes) const
+    {
+        QList<Target> targets {target};
+        QSet<QString> types;
+        if (const auto type = platform.platformType(target))
+            types.insert(*type);
+        for (const Target& linked : target.linkedTargets()) {
+            const auto type = platform.platformType(linked);
+            if (!type || types.contains(*type) || explicitTypes.contains(*type))
+                continue;
+            types.insert(*type);
+            targets.append(linked);
+        }
+        return targets;
+    }
+
+    bool allNamed(const AppInfo& wanted, const QList<Target>& targets) const
+    {
+        return std::all_of(targets.cbegin(), targets.cend(),
+                           [&](const Target& t) { return wanted.isSameEntry(current(t)); });
+    }
+
+    ChangeResult change(const ChangeRequest& request, const QSet<QString>& explicitTypes) const
+    {
+        if (!fileExists(request.app))
+            return ChangeResult::appMissing();
+        const AppInfo wanted = platform.appInfo(request.app);
+        const QList<Target> targets = bundle(request.target, explicitTypes);
+        // Another packaging of the same program is another choice, and a split browser is
+        // not yet the default: only the very entry everywhere is.
+        if (allNamed(wanted, targets))
+            return ChangeResult::alreadyDefault();
+        QString note;
+        try {
+            note = platform.setDefaultApp(request.app, targets);
+        } catch (const LaunchError& error) {
+            return DefaultsService::classify(error, allNamed(wanted, targets) ? std::optional(wanted) : std::nullopt,
+                                             wanted);
+        } catch (...) {
+            // A back end must only raise LaunchError; anything else is still a failure, not a crash.
+            return ChangeResult::failed(u"The change could not be made"_s);
+        }
+        const ChangeResult result = allNamed(wanted, targets) ? ChangeResult::changed() : ChangeResult::declined();
+        return note.isEmpty() ? result : result.withNote(note);
+    }
+};
+
 } // namespace
 
 DefaultsService::DefaultsService(std::shared_ptr<LaunchServicing> launchServices, FileExists fileExists)
     : m_launchServices(std::move(launchServices))
     , m_fileExists(fileExists ? std::move(fileExists) : FileExists(&DefaultsService::defaultFileExists))
-    , m_pool(std::make_unique<QThreadPool>())
 {
-    m_pool->setMaxThreadCount(kMaxConcurrentChanges);
-    m_pool->setExpiryTimeout(30'000);
-}
-
-DefaultsService::~DefaultsService()
-{
-    m_pool->waitForDone();
 }
 
 bool DefaultsService::defaultFileExists(const QUrl& url)
@@ -60,21 +128,29 @@ bool DefaultsService::defaultFileExists(const QUrl& url)
 
 std::optional<AppInfo> DefaultsService::currentDefault(const Target& target) const
 {
-    if (const auto url = m_launchServices->defaultApp(target))
-        return m_launchServices->appInfo(*url);
-    return std::nullopt;
+    return Engine {*m_launchServices, m_fileExists}.current(target);
+}
+
+QSet<QString> DefaultsService::writtenTypes(const Target& target) const
+{
+    QSet<QString> types;
+    for (const Target& t : Engine {*m_launchServices, m_fileExists}.bundle(target, {})) {
+        if (const auto type = platformType(t))
+            types.insert(*type);
+    }
+    return types;
 }
 
 TargetState DefaultsService::state(const Target& target) const
 {
     TargetState state {target, currentDefault(target), {}};
     const QList<QUrl> urls = m_launchServices->candidateApps(target);
+    // Entries, not programs: two packagings of one program are two choices.
     QSet<QString> seen;
     seen.reserve(urls.size());
     for (const QUrl& url : urls) {
         AppInfo app = m_launchServices->appInfo(url);
-        // Identities and paths share one set of keys.
-        const QString key = app.bundleID ? *app.bundleID : pathOf(app.url);
+        const QString key = pathOf(app.url);
         if (seen.contains(key))
             continue;
         seen.insert(key);
@@ -88,20 +164,7 @@ TargetState DefaultsService::state(const Target& target) const
 
 ChangeResult DefaultsService::change(const ChangeRequest& request) const
 {
-    if (!m_fileExists(request.app))
-        return ChangeResult::appMissing();
-    const AppInfo wanted = m_launchServices->appInfo(request.app);
-    if (wanted.isSameApp(currentDefault(request.target)))
-        return ChangeResult::alreadyDefault();
-    try {
-        m_launchServices->setDefaultApp(request.app, request.target);
-    } catch (const LaunchError& error) {
-        return classify(error, currentDefault(request.target), wanted);
-    } catch (...) {
-        // A back end must only raise LaunchError; anything else is still a failure, not a crash.
-        return ChangeResult::failed(u"The change could not be made"_s);
-    }
-    return wanted.isSameApp(currentDefault(request.target)) ? ChangeResult::changed() : ChangeResult::declined();
+    return Engine {*m_launchServices, m_fileExists}.change(request, {});
 }
 
 ChangeResult DefaultsService::classify(const LaunchError& error, const std::optional<AppInfo>& after,
@@ -129,31 +192,86 @@ QFuture<DefaultsService::Results> DefaultsService::apply(const QList<ChangeReque
 {
     struct Batch
     {
+        std::shared_ptr<LaunchServicing> platform;
+        FileExists fileExists;
+        QList<ChangeRequest> requests;
         QPromise<Results> promise;
         QMutex mutex;
         Results results;
+        QHash<Target, QSet<QString>> explicitTypes;
         qsizetype remaining = 0;
+
+        Engine engine() const { return {*platform, fileExists}; }
+        // Once every change is done: an outcome stands only if what it set is still set.
+        void finish()
+        {
+            const Engine e = engine();
+            for (auto it = results.begin(); it != results.end(); ++it) {
+                if (!it->isSuccess())
+                    continue;
+                const AppInfo wanted = platform->appInfo(it.key().app);
+                if (!e.allNamed(wanted, e.bundle(it.key().target, explicitTypes.value(it.key().target))))
+                    *it = ChangeResult::declined().withNote(it->note());
+            }
+            promise.addResult(results);
+            promise.finish();
+        }
     };
     auto batch = std::make_shared<Batch>();
+    batch->platform = m_launchServices;
+    batch->fileExists = m_fileExists;
+    for (const ChangeRequest& r : requests) {
+        if (!batch->requests.contains(r))
+            batch->requests.append(r);
+    }
     QFuture<Results> future = batch->promise.future();
     batch->promise.start();
-    if (requests.isEmpty()) {
+    if (batch->requests.isEmpty()) {
         batch->promise.addResult(Results());
         batch->promise.finish();
         return future;
     }
-    batch->remaining = requests.size();
-    for (const ChangeRequest& request : requests) {
-        m_pool->start([this, batch, request] {
-            const ChangeResult result = change(request);
-            QMutexLocker lock(&batch->mutex);
-            batch->results.insert(request, result);
-            if (--batch->remaining == 0) {
-                batch->promise.addResult(batch->results);
-                batch->promise.finish();
+    // Grouping asks the platform for types, so it runs on the workers too.
+    changePool().start([batch] {
+        // Requests that write one type run in list order, so the last of them wins; groups
+        // run at once.
+        QList<QList<ChangeRequest>> groups;
+        QHash<QString, qsizetype> groupOf;
+        QHash<Target, QString> typeOf;
+        for (const ChangeRequest& r : batch->requests) {
+            const QString type = batch->platform->platformType(r.target).value_or(u"target:"_s + r.target.id());
+            typeOf.insert(r.target, type);
+            const auto it = groupOf.constFind(type);
+            if (it == groupOf.cend()) {
+                groupOf.insert(type, groups.size());
+                groups.append({r});
+            } else {
+                groups[*it].append(r);
             }
-        });
-    }
+        }
+        for (auto it = typeOf.cbegin(); it != typeOf.cend(); ++it) {
+            QSet<QString> others;
+            for (auto other = typeOf.cbegin(); other != typeOf.cend(); ++other) {
+                if (other.key() != it.key())
+                    others.insert(*other);
+            }
+            batch->explicitTypes.insert(it.key(), others);
+        }
+        batch->remaining = groups.size();
+        for (const QList<ChangeRequest>& group : groups) {
+            changePool().start([batch, group] {
+                const Engine engine = batch->engine();
+                for (const ChangeRequest& r : group) {
+                    const ChangeResult result = engine.change(r, batch->explicitTypes.value(r.target));
+                    QMutexLocker lock(&batch->mutex);
+                    batch->results.insert(r, result);
+                }
+                QMutexLocker lock(&batch->mutex);
+                if (--batch->remaining == 0)
+                    batch->finish();
+            });
+        }
+    });
     return future;
 }
 

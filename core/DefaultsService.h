@@ -7,7 +7,7 @@
 
 #include <QFuture>
 #include <QHash>
-#include <QThreadPool>
+#include <QSet>
 
 #include <functional>
 #include <memory>
@@ -18,7 +18,8 @@ namespace openwright {
 // answers into TargetState records with a clean, ordered candidate list, and every attempted
 // change into one ChangeResult decided by reading the default again. Never throws.
 // Immutable after construction and safe to share between threads; the reads block on the
-// platform, so the model calls them from background work.
+// platform, so the model calls them from background work. A batch in flight keeps what it
+// needs alive by itself: the service may be destroyed, on any thread, while one runs.
 class DefaultsService final
 {
 public:
@@ -26,20 +27,26 @@ public:
     using Results = QHash<ChangeRequest, ChangeResult>;
 
     explicit DefaultsService(std::shared_ptr<LaunchServicing> launchServices, FileExists fileExists = {});
-    ~DefaultsService();
 
     TargetState state(const Target& target) const;
     std::optional<AppInfo> currentDefault(const Target& target) const;
-    // Blocks until the platform answers: call it off the GUI thread.
+    // Blocks until the platform answers: call it off the GUI thread. A target with linked
+    // targets (the web browser) moves them with it, and is already the default only when all
+    // of them name the application.
     ChangeResult change(const ChangeRequest& request) const;
-    // Runs every request of the batch at once on the service's worker threads. Equal requests
-    // collapse into one entry; the one that finishes last wins.
+    // Runs the batch on worker threads, every request at once except those that write one
+    // platform type, which run in list order. An explicit request for a linked target (.html
+    // next to the browser) wins over the bundle. Each outcome is decided by what is set once
+    // the whole batch is done; equal requests collapse into one entry.
     QFuture<Results> apply(const QList<ChangeRequest>& requests) const;
 
     static ChangeResult classify(const LaunchError& error, const std::optional<AppInfo>& after, const AppInfo& wanted);
 
     std::optional<QUrl> locate(const QString& bundleID) const { return m_launchServices->locate(bundleID); }
     bool fileExists(const QUrl& url) const { return m_fileExists(url); }
+    std::optional<QString> platformType(const Target& target) const { return m_launchServices->platformType(target); }
+    // The types a change of `target` writes: its own and its linked targets', each once.
+    QSet<QString> writtenTypes(const Target& target) const;
 
     // Whether a file exists at the URL's local path (symlinks followed).
     static bool defaultFileExists(const QUrl& url);
@@ -47,7 +54,6 @@ public:
 private:
     std::shared_ptr<LaunchServicing> m_launchServices;
     FileExists m_fileExists;
-    std::unique_ptr<QThreadPool> m_pool;
 };
 
 } // namespace openwright

@@ -69,6 +69,14 @@ QString bareId(const char* id)
     return s;
 }
 
+QString fileBaseName(const QString& path)
+{
+    QString name = path.mid(path.lastIndexOf(u'/') + 1);
+    if (name.endsWith(QLatin1StringView(".desktop")))
+        name.chop(8);
+    return name;
+}
+
 std::optional<App> toApp(GAppInfo* info)
 {
     if (!info || !G_IS_DESKTOP_APP_INFO(info))
@@ -76,7 +84,12 @@ std::optional<App> toApp(GAppInfo* info)
     const char* file = g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(info));
     if (!file)
         return std::nullopt;
-    return App {fromUtf8(file), bareId(g_app_info_get_id(info)), fromUtf8(g_app_info_get_name(info))};
+    // GIO names an entry without a readable Name (missing, or not UTF-8) "Unnamed"; the file
+    // name tells such entries apart, as it does when we read an entry ourselves.
+    GCharPtr name(g_desktop_app_info_get_locale_string(G_DESKTOP_APP_INFO(info), G_KEY_FILE_DESKTOP_KEY_NAME));
+    const QString path = fromUtf8(file);
+    const QString id = bareId(g_app_info_get_id(info));
+    return App {path, id, name ? fromUtf8(name.get()) : fileBaseName(path)};
 }
 
 Error toError(const GError* e)
@@ -170,6 +183,16 @@ DesktopEntry readDesktopEntry(const QString& path)
     if (name)
         entry.name = fromUtf8(name.get());
     return entry;
+}
+
+bool listParses(const QString& path)
+{
+    GKeyFilePtr file(g_key_file_new());
+    GError* raw = nullptr;
+    if (g_key_file_load_from_file(file.get(), path.toUtf8().constData(), G_KEY_FILE_KEEP_COMMENTS, &raw))
+        return true;
+    GErrorPtr error(raw);
+    return error->domain == G_FILE_ERROR && error->code == G_FILE_ERROR_NOENT;
 }
 
 std::optional<QString> listedDefault(const QString& path, const QString& contentType)

@@ -54,6 +54,9 @@ struct DesktopEntry
 };
 DesktopEntry readDesktopEntry(const QString& path);
 
+// Whether the key file at `path` parses (a missing file does). GIO rewrites a list it cannot
+// parse from empty.
+bool listParses(const QString& path);
 // In the key file at `path` (a mimeapps.list), the first default listed for `contentType`
 // under [Default Applications], if any.
 std::optional<QString> listedDefault(const QString& path, const QString& contentType);

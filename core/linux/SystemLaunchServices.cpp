@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -101,20 +104,84 @@ AppInfo SystemLaunchServices::appInfo(const QUrl& url) const
     return AppInfo::read(url);
 }
 
-std::optional<QUrl> SystemLaunchServices::locate(const QString& bundleID) const
+std::optional<QString> SystemLaunchServices::platformType(const Target& target) const
 {
-    for (const QString& id : ApplicationIdentity::desktopIdsFor(bundleID)) {
-        if (const auto app = gio::appForId(id))
-            return remember(app->path, app->id, app->name);
-    }
-    return std::nullopt;
+    return contentType(target);
 }
 
-void SystemLaunchServices::setDefaultApp(const QUrl& app, const Target& target)
+std::optional<QUrl> SystemLaunchServices::locate(const QString& bundleID) const
 {
-    const auto type = contentType(target);
-    if (!type)
-        throw LaunchError::unknownType(target.payload());
+    // The first entry of the identity in folder precedence (the user's own folder first),
+    // whichever of its desktop-file IDs it has.
+    const QStringList dirs = gio::applicationDirs();
+    const auto rank = [&](const QString& path) {
+        for (qsizetype i = 0; i < dirs.size(); ++i) {
+            if (path.startsWith(QDir::cleanPath(dirs[i]) + u'/'))
+                return i;
+        }
+        return dirs.size();
+    };
+    std::optional<gio::App> best;
+    qsizetype bestRank = 0;
+    for (const QString& id : ApplicationIdentity::desktopIdsFor(bundleID)) {
+        const auto app = gio::appForId(id);
+        if (!app)
+            continue;
+        const qsizetype r = rank(QDir::cleanPath(app->path));
+        if (!best || r < bestRank) {
+            best = app;
+            bestRank = r;
+        }
+    }
+    if (!best)
+        return std::nullopt;
+    return remember(best->path, best->id, best->name);
+}
+
+namespace {
+
+// A file's bytes before a change, to put back if the change fails part-way.
+struct Snapshot
+{
+    QString path;
+    std::optional<QByteArray> bytes; // absent: there was no file
+};
+
+Snapshot snapshotOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {path, std::nullopt};
+    return {path, file.readAll()};
+}
+
+void restore(const Snapshot& snapshot)
+{
+    if (!snapshot.bytes) {
+        QFile::remove(snapshot.path);
+        return;
+    }
+    QSaveFile file(snapshot.path);
+    if (file.open(QIODevice::WriteOnly) && file.write(*snapshot.bytes) == snapshot.bytes->size())
+        file.commit();
+}
+
+LaunchError toLaunchError(const gio::Error& error)
+{
+    // Our own write failed (a read-only ~/.config, a full disk): a failure with the system's
+    // reason, not an override that keeps the current application.
+    return LaunchError::platform(error.domain, error.code, error.message,
+                                 error.missing ? LaunchError::Meaning::appMissing : LaunchError::Meaning::other);
+}
+
+} // namespace
+
+QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>& targets)
+{
+    if (targets.isEmpty())
+        return {};
+    if (!contentType(targets.first()))
+        throw LaunchError::unknownType(targets.first().payload());
 
     // GIO accepts any entry and would leave a dangling line in mimeapps.list: only an entry
     // installed where the system finds it, and that GIO accepts, may become a default.
@@ -126,50 +193,89 @@ void SystemLaunchServices::setDefaultApp(const QUrl& app, const Target& target)
                                     u"That application is not installed where the system finds it"_s,
                                     LaunchError::Meaning::appMissing);
     }
-
-    // The web browser is one setting: links, secure links and pages move together.
-    QStringList types {*type};
-    for (const Target& linked : target.linkedTargets()) {
-        const auto t = contentType(linked);
-        if (t && !types.contains(*t))
-            types.append(*t);
+    QStringList types;
+    for (const Target& t : targets) {
+        const auto type = contentType(t);
+        if (type && !types.contains(*type))
+            types.append(*type);
     }
+    const QString desktopFile = id + u".desktop"_s;
 
     QMutexLocker lock(&m_writeLock);
-    std::optional<gio::Error> first;
-    for (const QString& t : types) {
+    const auto overrides = desktopOverrides(types, desktopFile);
+    if (!overrides)
+        return {}; // a list that cannot be written keeps one of the types: move none of them
+
+    const QString userList = gio::userConfigDir() + u"/mimeapps.list"_s;
+    QList<Snapshot> snapshots {snapshotOf(userList)};
+    for (const auto& o : *overrides) {
+        if (std::none_of(snapshots.cbegin(), snapshots.cend(), [&](const Snapshot& s) { return s.path == o.first; }))
+            snapshots.append(snapshotOf(o.first));
+    }
+    QString keptAside;
+    const QString note = keepUnreadableListAside(userList, &keptAside);
+
+    std::optional<gio::Error> failure;
+    for (const auto& [list, type] : *overrides) {
         // The desktop-specific list first: GIO's own write below then makes it re-read both.
-        overrideDesktopLists(t, id + u".desktop"_s);
-        if (auto error = gio::setDefaultForType(id, t); error && !first)
-            first = std::move(error);
+        if ((failure = gio::setListedDefault(list, type, desktopFile)))
+            break;
     }
-    if (first) {
-        const auto meaning = first->missing ? LaunchError::Meaning::appMissing
-            : first->permissionDenied       ? LaunchError::Meaning::refused
-                                            : LaunchError::Meaning::other;
-        throw LaunchError::platform(first->domain, first->code, first->message, meaning);
+    for (qsizetype i = 0; !failure && i < types.size(); ++i)
+        failure = gio::setDefaultForType(id, types[i]);
+    if (failure) {
+        for (const Snapshot& snapshot : snapshots)
+            restore(snapshot);
+        if (!keptAside.isEmpty())
+            QFile::remove(keptAside);
+        throw toLaunchError(*failure);
     }
+    return note;
 }
 
-void SystemLaunchServices::overrideDesktopLists(const QString& contentType, const QString& desktopFile) const
+std::optional<QList<std::pair<QString, QString>>> SystemLaunchServices::desktopOverrides(const QStringList& types,
+                                                                                         const QString& desktopFile)
 {
     // $XDG_CONFIG_HOME/DESKTOP-mimeapps.list outranks mimeapps.list for that desktop. Where it
     // names another default, the change must update it too, or it would not take effect.
+    QList<std::pair<QString, QString>> overrides;
     const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(u':', Qt::SkipEmptyParts);
     for (const QString& desktop : desktops) {
         const QFileInfo list(gio::userConfigDir() + u'/' + desktop + u"-mimeapps.list"_s);
         if (!list.exists())
             continue;
-        const auto listed = gio::listedDefault(list.filePath(), contentType);
-        if (!listed || *listed == desktopFile)
-            continue;
-        // A list made read-only (as configuration managers leave them) is the user's or the
-        // administrator's choice: leave it, and the re-read reports the change as declined.
-        const QString target = list.isSymLink() ? list.canonicalFilePath() : list.filePath();
-        if (target.isEmpty() || ::access(QFile::encodeName(target).constData(), W_OK) != 0)
-            continue;
-        gio::setListedDefault(target, contentType, desktopFile);
+        const QString file = list.isSymLink() ? list.canonicalFilePath() : list.filePath();
+        for (const QString& type : types) {
+            const auto listed = gio::listedDefault(list.filePath(), type);
+            if (!listed || *listed == desktopFile)
+                continue;
+            // A list made read-only (as configuration managers leave them) is the user's or
+            // the administrator's choice: it keeps the current application.
+            if (file.isEmpty() || ::access(QFile::encodeName(file).constData(), W_OK) != 0)
+                return std::nullopt;
+            overrides.append({file, type});
+        }
     }
+    return overrides;
+}
+
+QString SystemLaunchServices::keepUnreadableListAside(const QString& list, QString* keptAs)
+{
+    // GIO rewrites a list it cannot parse from empty, which would lose every default in it.
+    // Anything but a file in its place makes GIO's write fail, and is left alone.
+    if (!QFileInfo(list).isFile() || gio::listParses(list))
+        return {};
+    for (int n = 1; n < 100000; ++n) {
+        const QString kept = list + u".unreadable-"_s + QString::number(n);
+        if (QFileInfo::exists(kept))
+            continue;
+        if (!QFile::rename(list, kept))
+            break;
+        *keptAs = kept;
+        return u"Your mimeapps.list could not be read, so it was kept as "_s + QFileInfo(kept).fileName();
+    }
+    throw LaunchError::platform(u"openwright"_s, 2,
+                                u"Your mimeapps.list could not be read or kept aside, so nothing was changed"_s);
 }
 
 AppInfo AppInfo::read(const QUrl& url)

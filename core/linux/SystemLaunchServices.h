@@ -23,7 +23,8 @@ public:
 
     std::optional<QUrl> defaultApp(const Target& target) const override;
     QList<QUrl> candidateApps(const Target& target) const override;
-    void setDefaultApp(const QUrl& app, const Target& target) override;
+    QString setDefaultApp(const QUrl& app, const QList<Target>& targets) override;
+    std::optional<QString> platformType(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;
     std::optional<QUrl> locate(const QString& bundleID) const override;
 
@@ -43,7 +44,13 @@ private:
         QUrl url;
     };
     QUrl remember(const QString& path, const QString& id, const QString& name) const;
-    void overrideDesktopLists(const QString& contentType, const QString& desktopFile) const;
+    // The user's desktop-specific lists that name another default for one of `types`, as
+    // (list, type) pairs; nothing when one of them cannot be written.
+    static std::optional<QList<std::pair<QString, QString>>> desktopOverrides(const QStringList& types,
+                                                                              const QString& desktopFile);
+    // Renames an unparseable user list to LIST.unreadable-N before a write; returns the note
+    // for the user (empty when the list was fine). Throws when it cannot be kept aside.
+    static QString keepUnreadableListAside(const QString& list, QString* keptAs);
 
     mutable QReadWriteLock m_knownLock;
     mutable QHash<QString, Known> m_known;

@@ -5,6 +5,7 @@
 #include "Json.h"
 #include "Printers.h"
 
+#include <QDir>
 #include <QHash>
 #include <QJsonArray>
 
@@ -117,6 +118,31 @@ TEST(AppInfo, SameApplication)
     // One identity missing: paths decide.
     EXPECT_TRUE(app("/a/x.desktop", u"org.x"_s).isSameApp(app("/a/x.desktop", std::nullopt)));
     EXPECT_FALSE(app("/a/x.desktop", u"org.x"_s).isSameApp(std::nullopt));
+    // Two packagings of one program are the same application but not the same entry.
+    EXPECT_FALSE(app("/a/x.desktop", u"org.x"_s).isSameEntry(app("/b/x.desktop", u"org.x"_s)));
+    EXPECT_TRUE(app("/a/b/../x.desktop", u"org.x"_s).isSameEntry(app("/a/x.desktop", std::nullopt)));
+}
+
+TEST(AppInfo, DistinctNamesTellEntriesApart)
+{
+    const QString home = QDir::homePath();
+    const QList<AppInfo> apps {
+        app("/usr/share/applications/vlc.desktop", u"org.videolan.vlc"_s, "VLC"),
+        app("/var/lib/flatpak/exports/share/applications/org.videolan.VLC.desktop", u"org.videolan.vlc"_s, "VLC"),
+        app("/var/lib/snapd/desktop/applications/vlc_vlc.desktop", u"org.videolan.vlc"_s, "VLC"),
+        {QUrl::fromLocalFile(home + u"/.local/share/applications/vlc.desktop"_s), u"org.videolan.vlc"_s, u"VLC"_s},
+        app("/opt/a/edit.desktop", std::nullopt, "Edit"),
+        app("/opt/a/edit2.desktop", std::nullopt, "Edit"),
+        app("/usr/share/applications/mpv.desktop", u"mpv"_s, "mpv"),
+    };
+    const auto names = distinctNames(apps);
+    EXPECT_EQ(names.value(apps[0].url), u"VLC (/usr/share/applications)"_s);
+    EXPECT_EQ(names.value(apps[1].url), u"VLC (Flatpak)"_s);
+    EXPECT_EQ(names.value(apps[2].url), u"VLC (Snap)"_s);
+    EXPECT_EQ(names.value(apps[3].url), u"VLC (~/.local/share/applications)"_s);
+    EXPECT_EQ(names.value(apps[4].url), u"Edit (edit)"_s); // one folder: the file tells them apart
+    EXPECT_EQ(names.value(apps[5].url), u"Edit (edit2)"_s);
+    EXPECT_EQ(names.value(apps[6].url), u"mpv"_s);
 }
 
 TEST(AppInfo, IdAndJson)
@@ -151,6 +177,8 @@ TEST(ChangeResult, SuccessAndMessages)
     // The Linux wording: no dialog asked the user here.
     EXPECT_EQ(ChangeResult::declined().message(), u"Another setting keeps the current app"_s);
     EXPECT_NE(ChangeResult::failed(u"a"_s), ChangeResult::failed(u"b"_s));
+    EXPECT_EQ(ChangeResult::changed().withNote(u"Kept x"_s).message(), u"Changed. Kept x"_s);
+    EXPECT_TRUE(ChangeResult::changed().withNote(u"Kept x"_s).isSuccess());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "ApplicationIdentity.h"
 #include "DefaultsService.h"
 #include "Printers.h"
+#include "Sandbox.h"
 #include "XdgTree.h"
 
 #include <QDir>
@@ -82,11 +83,14 @@ TEST_F(SystemLaunchServicesTest, WebBrowserMovesLinksAndPagesTogether)
 {
     XdgTree::addApp(u"old-browser"_s, u"Old"_s,
                     {u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s, u"text/html"_s});
-    build(u"[Default Applications]\nx-scheme-handler/http=old-browser.desktop;\n"
+    // Split: links in the browser, secure links and pages elsewhere. Choosing the browser that
+    // links already name repairs it.
+    build(u"[Default Applications]\nx-scheme-handler/http=org.example.Browser.desktop;\n"
           u"x-scheme-handler/https=old-browser.desktop;\ntext/html=old-browser.desktop;\n"_s);
     EXPECT_EQ(service.change({http, url(browser)}), ChangeResult::changed());
     for (const Target& t : http.linkedTargets())
         EXPECT_EQ(service.currentDefault(t)->bundleID, u"org.example.Browser"_s) << t.id().toStdString();
+    EXPECT_EQ(service.change({http, url(browser)}), ChangeResult::alreadyDefault());
 }
 
 TEST_F(SystemLaunchServicesTest, DesktopSpecificListIsUpdatedSoTheChangeTakesEffect)
@@ -102,32 +106,6 @@ TEST_F(SystemLaunchServicesTest, DesktopSpecificListIsUpdatedSoTheChangeTakesEff
     EXPECT_TRUE(text.contains(u"application/pdf=beta.desktop;"_s)) << text.toStdString();
     EXPECT_TRUE(text.contains(u"text/plain=alpha.desktop;"_s));
     EXPECT_TRUE(text.contains(u"# managed by hand"_s));
-}
-
-TEST_F(SystemLaunchServicesTest, ChangesByAnotherProcessAreSeen)
-{
-    build();
-    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
-    XdgTree::writeList(u"mimeapps.list"_s, u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s);
-    EXPECT_TRUE(XdgTree::eventually([&] { return service.currentDefault(pdf)->bundleID == u"beta"_s; }));
-
-    const QString gio = QStandardPaths::findExecutable(u"gio"_s);
-    if (gio.isEmpty())
-        GTEST_SKIP() << "no gio command";
-    ASSERT_EQ(QProcess::execute(gio, {u"mime"_s, u"application/pdf"_s, u"alpha.desktop"_s}), 0);
-    EXPECT_TRUE(XdgTree::eventually([&] { return service.currentDefault(pdf)->bundleID == u"alpha"_s; }));
-}
-
-TEST_F(SystemLaunchServicesTest, DesktopFileDeletedUnderTheService)
-{
-    build();
-    EXPECT_EQ(service.state(pdf).candidates.size(), 2);
-    QFile::remove(beta);
-    EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::appMissing());
-    EXPECT_TRUE(XdgTree::eventually([&] { return service.state(pdf).candidates.size() == 1; }));
-    // A deleted default is reported by the platform as gone.
-    QFile::remove(alpha);
-    EXPECT_TRUE(XdgTree::eventually([&] { return !service.state(pdf).current; }));
 }
 
 TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)
@@ -148,7 +126,10 @@ TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)
 
 TEST_F(SystemLaunchServicesTest, NeverWritesADefaultThatIsNotInstalled)
 {
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
     build();
+    const QString gnome = u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s;
+    XdgTree::writeList(u"gnome-mimeapps.list"_s, gnome);
     QTemporaryDir elsewhere;
     const QString stray = elsewhere.filePath(u"stray.desktop"_s);
     QFile::copy(alpha, stray);
@@ -159,6 +140,33 @@ TEST_F(SystemLaunchServicesTest, NeverWritesADefaultThatIsNotInstalled)
     EXPECT_EQ(service.change({pdf, url(broken)}), ChangeResult::appMissing());
     EXPECT_FALSE(XdgTree::readList().contains(u"stray"_s));
     EXPECT_FALSE(XdgTree::readList().contains(u"broken"_s));
+    EXPECT_EQ(XdgTree::readList(u"gnome-mimeapps.list"_s), gnome);
+}
+
+TEST_F(SystemLaunchServicesTest, AFailedWriteOfOurOwnIsAFailureWithTheReason)
+{
+    build();
+    // Something in the way of the user's list: not an override keeping the current app.
+    const QString list = Sandbox::instance().configHome() + u"/mimeapps.list"_s;
+    QFile::remove(list);
+    QDir().mkpath(list);
+    const ChangeResult result = service.change({Target::scheme(u"nobody-handles-this"_s), url(beta)});
+    EXPECT_EQ(result.kind(), ChangeResult::Case::Failed);
+    EXPECT_FALSE(result.message().isEmpty());
+}
+
+// GIO rewrites a list it cannot parse from empty: the user's other defaults are kept aside.
+TEST_F(SystemLaunchServicesTest, AnUnparseableListIsKeptAsideBeforeTheFirstWrite)
+{
+    const QString broken = u"[Default Applications]\napplication/pdf=alpha.desktop;\nthis line is not a key\n"
+                           u"text/plain=alpha.desktop;\n"_s;
+    build(broken);
+    // GIO ignores the list it cannot parse: beta (the user's entry) opens PDFs until the change.
+    const ChangeResult result = service.change({pdf, url(alpha)});
+    EXPECT_EQ(result.kind(), ChangeResult::Case::Changed);
+    EXPECT_TRUE(result.message().contains(u"mimeapps.list.unreadable-1"_s)) << result.message().toStdString();
+    EXPECT_EQ(XdgTree::readList(u"mimeapps.list.unreadable-1"_s), broken);
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
 }
 
 TEST_F(SystemLaunchServicesTest, ReadingApplicationsFromBadEntries)
@@ -176,6 +184,11 @@ TEST_F(SystemLaunchServicesTest, ReadingApplicationsFromBadEntries)
     QDir().mkpath(dir + u"/org/example"_s);
     QFile::copy(alpha, nested);
     const QString unicode = XdgTree::addApp(u"éditeur"_s, u"Éditeur de texte"_s, {u"text/plain"_s});
+    const QString latin1 = XdgTree::addApp(u"latin"_s, QString(), {u"text/plain"_s}, XdgTree::Level::user);
+    QFile latin1File(latin1);
+    ASSERT_TRUE(latin1File.open(QIODevice::Append));
+    latin1File.write("Name=Caf\xe9\n"); // not UTF-8: GIO would call it "Unnamed"
+    latin1File.close();
     build();
 
     EXPECT_EQ(AppInfo::read(url(noName)), (AppInfo {url(noName), u"sub-no-name"_s, u"sub-no-name"_s}));
@@ -197,18 +210,46 @@ TEST_F(SystemLaunchServicesTest, ReadingApplicationsFromBadEntries)
     EXPECT_EQ(service.change({pdf, url(dir + u"/folder.desktop"_s)}), ChangeResult::appMissing());
     EXPECT_EQ(service.change({pdf, url(dir + u"/dangling.desktop"_s)}), ChangeResult::appMissing());
     EXPECT_EQ(service.change({pdf, url(dir + u"/garbage.desktop"_s)}), ChangeResult::appMissing());
+    EXPECT_EQ(AppInfo::read(url(latin1)).name, u"latin"_s);
+    EXPECT_TRUE(
+        std::any_of(s.candidates.cbegin(), s.candidates.cend(), [](const AppInfo& a) { return a.name == u"latin"_s; }));
+
+    // Entries that change or go during a session: a new name shows, a deleted default is gone.
+    XdgTree::addApp(u"beta"_s, u"Beta Two"_s, {u"application/pdf"_s}, XdgTree::Level::user);
+    EXPECT_TRUE(XdgTree::eventually([&] {
+        const auto c = service.state(pdf).candidates;
+        return std::any_of(c.cbegin(), c.cend(), [](const AppInfo& a) { return a.name == u"Beta Two"_s; });
+    }));
+    QFile::remove(beta);
+    EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::appMissing());
+    QFile::remove(alpha);
+    EXPECT_TRUE(XdgTree::eventually([&] {
+        const auto current = service.state(pdf).current;
+        return !current || current->url != url(alpha);
+    }));
 }
 
 TEST_F(SystemLaunchServicesTest, IdentityTableAndLocate)
 {
     const QString code = XdgTree::addApp(u"code"_s, u"Visual Studio Code"_s, {u"application/json"_s});
-    build();
+    const QString vlc = XdgTree::addApp(u"vlc"_s, u"VLC"_s, {u"video/mp4"_s});
+    const QString vlcFlatpak = XdgTree::addApp(u"org.videolan.VLC"_s, u"VLC"_s, {u"video/mp4"_s});
+    build(u"[Default Applications]\nvideo/mp4=vlc.desktop;\n"_s);
+    // Two packagings of one program: both listed, and choosing the other one writes it.
+    const Target mp4 = Target::fileExtension(u"mp4"_s);
+    EXPECT_EQ(service.state(mp4).candidates.size(), 2);
+    EXPECT_EQ(service.change({mp4, url(vlcFlatpak)}), ChangeResult::changed());
+    EXPECT_EQ(service.currentDefault(mp4)->url, url(vlcFlatpak));
     EXPECT_EQ(AppInfo::read(url(code)).bundleID, u"com.microsoft.VSCode"_s);
     EXPECT_EQ(service.locate(u"com.microsoft.VSCode"_s), url(code));
     EXPECT_EQ(service.locate(u"code"_s), url(code));
     EXPECT_EQ(service.locate(u"code.desktop"_s), url(code));
     EXPECT_EQ(service.locate(u"beta"_s), url(beta));
     EXPECT_FALSE(service.locate(u"com.apple.Preview"_s));
+    // The user's own entry wins over a system one of the same program, whatever its ID.
+    const QString mine = XdgTree::addApp(u"google-chrome"_s, u"Chrome"_s, {u"text/html"_s}, XdgTree::Level::user);
+    XdgTree::addApp(u"com.google.Chrome"_s, u"Chrome"_s, {u"text/html"_s});
+    EXPECT_EQ(service.locate(u"com.google.Chrome"_s), url(mine));
     const auto candidates = service.state(Target::fileExtension(u"json"_s)).candidates;
     EXPECT_TRUE(std::any_of(candidates.cbegin(), candidates.cend(), [](const AppInfo& a) {
         return a.bundleID == u"com.microsoft.VSCode"_s && a.name == u"Visual Studio Code"_s;
@@ -233,21 +274,45 @@ TEST(Unprivileged, ReadOnlyDesktopListDeclinesAndUnreadableEntriesAreHarmless)
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores file permissions; this test runs as nobody";
     qputenv("XDG_CURRENT_DESKTOP", "KDE");
-    const QString alpha = XdgTree::addApp(u"alpha"_s, u"Alpha"_s, {u"application/pdf"_s});
-    const QString beta = XdgTree::addApp(u"beta"_s, u"Beta"_s, {u"application/pdf"_s});
+    const QStringList types {u"application/pdf"_s, u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s,
+                             u"text/html"_s, u"text/plain"_s};
+    XdgTree::addApp(u"alpha"_s, u"Alpha"_s, types);
+    const QString beta = XdgTree::addApp(u"beta"_s, u"Beta"_s, types);
     XdgTree::buildCaches();
-    const QString kdeList
-        = XdgTree::writeList(u"kde-mimeapps.list"_s, u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s);
+    const QString kdeList = XdgTree::writeList(
+        u"kde-mimeapps.list"_s,
+        u"[Default Applications]\napplication/pdf=alpha.desktop;\nx-scheme-handler/http=alpha.desktop;\n"_s);
     ASSERT_TRUE(QFile::setPermissions(kdeList, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     DefaultsService service(std::make_shared<SystemLaunchServices>());
     EXPECT_EQ(service.change({pdf, QUrl::fromLocalFile(beta)}), ChangeResult::declined());
     EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
+    // The browser moves together or not at all: a locked http keeps https and pages too.
+    EXPECT_EQ(service.change({http, QUrl::fromLocalFile(beta)}), ChangeResult::declined());
+    EXPECT_FALSE(XdgTree::readList().contains(u"beta"_s));
+
+    // Our own list cannot be written: a failure with the system's reason.
+    const QString config = Sandbox::instance().configHome();
+    ASSERT_TRUE(QFile::setPermissions(config, QFile::ReadOwner | QFile::ExeOwner));
+    const ChangeResult refused = service.change({Target::fileExtension(u"txt"_s), QUrl::fromLocalFile(beta)});
+    QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(refused.kind(), ChangeResult::Case::Failed);
+    EXPECT_TRUE(refused.message().contains(u"ermission denied"_s)) << refused.message().toStdString();
 
     const QString locked = XdgTree::addApp(u"locked"_s, u"Locked"_s, {u"application/pdf"_s}, XdgTree::Level::user);
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::Permissions()));
     EXPECT_EQ(AppInfo::read(QUrl::fromLocalFile(locked)),
               (AppInfo {QUrl::fromLocalFile(locked), std::nullopt, u"locked"_s}));
     EXPECT_EQ(service.change({pdf, QUrl::fromLocalFile(locked)}), ChangeResult::appMissing());
+}
+
+// ctest's environment is the second guard after the sandboxing main: it must arrive whole.
+TEST(Harness, CtestPointsEveryVariableIntoTheBuildTree)
+{
+    const auto& original = Sandbox::originalEnvironment();
+    if (!original.contains(u"OPENWRIGHT_CTEST"_s))
+        GTEST_SKIP() << "not run by ctest";
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"})
+        EXPECT_TRUE(original.value(QString::fromLatin1(name)).contains(u"unused-home"_s)) << name;
 }
 
 } // namespace

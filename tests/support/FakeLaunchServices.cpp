@@ -26,9 +26,23 @@ void FakeLaunchServices::setDefault(const Target& target, const std::optional<Ap
 {
     QMutexLocker lock(&m_mutex);
     if (app)
-        m_defaults.insert(target, app->url);
+        m_defaults.insert(typeOf(target), app->url);
     else
-        m_defaults.remove(target);
+        m_defaults.remove(typeOf(target));
+}
+
+void FakeLaunchServices::shareType(const Target& target, const Target& like)
+{
+    QMutexLocker lock(&m_mutex);
+    m_typeOf.insert(target, typeOf(like));
+}
+
+std::optional<QString> FakeLaunchServices::platformType(const Target& target) const
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_unknown.contains(target))
+        return std::nullopt;
+    return typeOf(target);
 }
 
 void FakeLaunchServices::setCandidates(const Target& target, const QList<AppInfo>& apps)
@@ -80,9 +94,9 @@ std::optional<QUrl> FakeLaunchServices::defaultApp(const Target& target) const
 {
     readPause();
     QMutexLocker lock(&m_mutex);
-    if (m_unknown.contains(target) || !m_defaults.contains(target))
+    if (m_unknown.contains(target) || !m_defaults.contains(typeOf(target)))
         return std::nullopt;
-    return m_defaults.value(target);
+    return m_defaults.value(typeOf(target));
 }
 
 QList<QUrl> FakeLaunchServices::candidateApps(const Target& target) const
@@ -94,14 +108,19 @@ QList<QUrl> FakeLaunchServices::candidateApps(const Target& target) const
     return m_candidates.value(target);
 }
 
-void FakeLaunchServices::setDefaultApp(const QUrl& app, const Target& target)
+QString FakeLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>& targets)
 {
     ++m_setCalls;
+    const Target target = targets.value(0);
+    const auto moveAll = [&] {
+        for (const Target& t : targets)
+            m_defaults.insert(typeOf(t), app);
+    };
     const int now = ++m_inFlight;
     for (int seen = m_maxInFlight; now > seen && !m_maxInFlight.compare_exchange_weak(seen, now);) { }
     if (m_movesEarly) {
         QMutexLocker lock(&m_mutex);
-        m_defaults.insert(target, app);
+        moveAll();
     }
     if (m_changeDelay.count() > 0)
         std::this_thread::sleep_for(m_changeDelay);
@@ -113,11 +132,12 @@ void FakeLaunchServices::setDefaultApp(const QUrl& app, const Target& target)
     if (const auto it = m_errors.constFind(target); it != m_errors.cend()) {
         const auto [error, moves] = *it;
         if (moves)
-            m_defaults.insert(target, app);
+            moveAll();
         throw error;
     }
     if (!m_sticky.contains(target))
-        m_defaults.insert(target, app);
+        moveAll();
+    return {};
 }
 
 AppInfo FakeLaunchServices::appInfo(const QUrl& url) const

@@ -33,6 +33,8 @@ public:
     void setChangeDelay(std::chrono::milliseconds delay) { m_changeDelay = delay; }
     // The default moves at once and the call reports only after the delay.
     void setMovesBeforeReporting(bool early) { m_movesEarly = early; }
+    // `target` shares its platform type (and so its default) with `like`, as .jpeg and .jpg do.
+    void shareType(const Target& target, const Target& like);
     void setReadDelay(std::chrono::milliseconds delay) { m_readDelay = delay; }
     void removeApp(const QUrl& url);
 
@@ -42,16 +44,19 @@ public:
 
     std::optional<QUrl> defaultApp(const Target& target) const override;
     QList<QUrl> candidateApps(const Target& target) const override;
-    void setDefaultApp(const QUrl& app, const Target& target) override;
+    QString setDefaultApp(const QUrl& app, const QList<Target>& targets) override;
+    std::optional<QString> platformType(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;
     std::optional<QUrl> locate(const QString& bundleID) const override;
 
 private:
     void readPause() const;
+    QString typeOf(const Target& target) const { return m_typeOf.value(target, target.id()); }
 
     mutable QMutex m_mutex;
     QHash<QUrl, AppInfo> m_apps;
-    QHash<Target, QUrl> m_defaults;
+    QHash<QString, QUrl> m_defaults; // by platform type
+    QHash<Target, QString> m_typeOf;
     QHash<Target, QList<QUrl>> m_candidates;
     QSet<Target> m_unknown;
     QSet<Target> m_sticky;
