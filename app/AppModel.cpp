@@ -14,6 +14,7 @@
 #include <QtConcurrent/qtconcurrenttask.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace openwright {
 
@@ -45,6 +46,11 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
 {
     if (!m_makeNotices) {
         m_makeNotices = [] { return std::make_unique<LinuxWorkspaceNotices>(QDBusConnection::sessionBus()); };
+    }
+    for (const JSONStoreFile* store :
+         {static_cast<JSONStoreFile*>(&m_customStore), static_cast<JSONStoreFile*>(&m_profileStore),
+          static_cast<JSONStoreFile*>(&m_guardStore)}) {
+        store->removeStaleTemporaries();
     }
     m_customTargets = m_customStore.load().value_or(QList<Target>());
     m_userProfiles = m_profileStore.load().value_or(QList<Profile>());
@@ -261,13 +267,14 @@ QFuture<void> AppModel::refresh()
         Q_EMIT loadingChanged();
     }
     const quint64 since = m_changeCount;
-    return track(readStates(watchedTargets()).then(this, [this, since](const QList<TargetState>& states) {
+    return track(continueOn(this, readStates(watchedTargets()), [this, since](const Reading& reading) {
+        learnTypes(reading.types);
         // Overlapping refreshes each apply their own complete result; the first to finish
         // ends the loading state. A target changed by us meanwhile keeps its newer state.
         QHash<Target, TargetState> next;
         QHash<Target, std::optional<AppInfo>> observed;
-        next.reserve(states.size());
-        for (const TargetState& s : states) {
+        next.reserve(reading.states.size());
+        for (const TargetState& s : reading.states) {
             const bool stale = changedSince(s.target, since) && m_states.contains(s.target);
             next.insert(s.target, stale ? m_states.value(s.target) : s);
             observed.insert(s.target, s.current);
@@ -283,27 +290,36 @@ QFuture<void> AppModel::refresh()
     }));
 }
 
-QFuture<QList<TargetState>> AppModel::readStates(const QList<Target>& targets)
+QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets)
 {
     // The task captures the service and the targets, never the model.
     const auto service = m_service;
     return QtConcurrent::task([service, targets] {
-               QList<TargetState> states;
-               states.reserve(targets.size());
-               for (const Target& t : targets)
-                   states.append(service->state(t));
-               return states;
+               Reading reading;
+               reading.states.reserve(targets.size());
+               for (const Target& t : targets) {
+                   reading.states.append(service->state(t));
+                   if (const auto type = service->platformType(t))
+                       reading.types.insert(t, *type);
+               }
+               return reading;
            })
         .onThreadPool(m_readers)
         .withPriority(kRefreshPriority)
         .spawn();
 }
 
+void AppModel::learnTypes(const QHash<Target, QString>& types)
+{
+    m_typeOf.insert(types);
+}
+
 QFuture<void> AppModel::reload(const QList<Target>& targets)
 {
     const quint64 since = m_changeCount;
-    return track(readStates(targets).then(this, [this, since](const QList<TargetState>& states) {
-        for (const TargetState& s : states) {
+    return track(continueOn(this, readStates(targets), [this, since](const Reading& reading) {
+        learnTypes(reading.types);
+        for (const TargetState& s : reading.states) {
             if (!changedSince(s.target, since))
                 m_states.insert(s.target, s);
         }
@@ -324,29 +340,42 @@ QFuture<void> AppModel::inspect(const QUrl& fileURL)
     return reload({target});
 }
 
-void AppModel::saveGuard()
+template<typename T> bool AppModel::save(JSONStore<T>& store, const T& value)
 {
-    // A failed save keeps the state in memory; the next save writes it.
+    QString problem;
+    bool fits = true;
     try {
-        m_guardStore.save(m_guardState);
-    } catch (const std::exception&) {
+        store.save(value);
+    } catch (const StoreError& e) {
+        problem = e.message();
+        fits = !e.tooLarge();
+    } catch (const DecodeError& e) {
+        problem = e.message();
     }
+    const bool changed = problem.isEmpty() ? m_saveProblems.remove(store.path()) > 0
+                                           : std::exchange(m_saveProblems[store.path()], problem) != problem;
+    if (changed)
+        Q_EMIT saveProblemChanged();
+    return fits;
 }
 
-void AppModel::saveProfiles()
+void AppModel::saveGuard()
 {
-    try {
-        m_profileStore.save(m_userProfiles);
-    } catch (const std::exception&) {
-    }
+    save(m_guardStore, m_guardState);
 }
 
 void AppModel::saveCustom()
 {
-    try {
-        m_customStore.save(m_customTargets);
-    } catch (const std::exception&) {
-    }
+    save(m_customStore, m_customTargets);
+}
+
+bool AppModel::commitProfiles(QList<Profile> next)
+{
+    if (!save(m_profileStore, next))
+        return false;
+    m_userProfiles = std::move(next);
+    Q_EMIT userProfilesChanged();
+    return true;
 }
 
 } // namespace openwright

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Async.h"
 #include "Catalog.h"
 #include "DefaultsService.h"
 #include "GuardState.h"
@@ -12,6 +13,7 @@
 
 #include <QFuture>
 #include <QHash>
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -81,6 +83,9 @@ public:
     void setGuardInterval(double seconds);
     bool autoBackupEnabled() const { return m_autoBackupEnabled; }
     void setAutoBackupEnabled(bool enabled);
+    // Why the last save of a data file failed, with the system's reason; empty once every file
+    // saved again. Failed saves keep the value in memory and are retried at the next save.
+    QString saveProblem() const { return m_saveProblems.isEmpty() ? QString() : m_saveProblems.first(); }
 
     // Derived, computed at every read
     QList<FileCategory> categories() const;
@@ -112,10 +117,13 @@ public:
     void removeCustom(const Target& target);
     QList<PlanStep> plan(const Profile& profile) const;
     QFuture<Results> apply(const Profile& profile);
-    void saveCurrentAsProfile(const QString& name);
-    void backUpNow();
+    // Both return false, changing nothing, when the profiles file would grow beyond what
+    // Openwright can read back (see Json::kMaxDocumentBytes).
+    bool saveCurrentAsProfile(const QString& name);
+    bool backUpNow();
     void deleteProfile(const Profile& profile);
-    // Throws DecodeError for a file that is not a profile export; returns how many were added.
+    // Returns how many were added. Throws DecodeError for a file that is not a profile export,
+    // and StoreError when the profiles would grow too large to read back; nothing is added then.
     int importProfiles(const QByteArray& data);
 
 Q_SIGNALS:
@@ -130,27 +138,43 @@ Q_SIGNALS:
     void userProfilesChanged();
     void guardStateChanged();
     void settingsChanged();
+    void saveProblemChanged();
     // A notification was opened: the shell brings the main window to the front.
     void activationRequested();
 
 private:
+    // States read off the GUI thread, with the platform type behind each target.
+    struct Reading
+    {
+        QList<TargetState> states;
+        QHash<Target, QString> types;
+    };
+
     QList<Target> watchedTargets() const;
+    // Targets a batch writes: the requested ones, their linked ones, and every watched target
+    // of a platform type they write (.jpeg moves with .jpg).
+    QList<Target> affectedBy(const QList<ChangeRequest>& requests) const;
     QList<TargetState> currentStates() const;
     QFuture<Results> perform(const QList<ChangeRequest>& requests);
-    QFuture<QList<TargetState>> readStates(const QList<Target>& targets);
+    QFuture<Reading> readStates(const QList<Target>& targets);
+    void learnTypes(const QHash<Target, QString>& types);
     // Reads the full state of `targets` off this thread and stores them here.
     QFuture<void> reload(const QList<Target>& targets);
     // `since` is the change count when the observation began (see m_changeCount).
     void absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since);
     bool changedSince(const Target& target, quint64 since) const;
+    bool isOurs(const Target& target, quint64 since) const;
     void afterObservation();
     void restartGuard();
     void scheduleGuardTick(quint64 generation);
     void checkSoon(bool fileNotice);
     void autoBackup(const BackupReason& reason);
     void saveGuard();
-    void saveProfiles();
     void saveCustom();
+    // Saves `next` as the profiles file and adopts it; refuses (false) a list too large to load.
+    bool commitProfiles(QList<Profile> next);
+    // Saves through `store`, noting a failure; false only when the value was too large to write.
+    template<typename T> bool save(JSONStore<T>& store, const T& value);
     // Counts a background operation in until `future` finishes on this thread.
     template<typename T> QFuture<T> track(QFuture<T> future);
 
@@ -189,6 +213,11 @@ private:
     // each completed batch stamps its targets, and older observations of them are ignored.
     quint64 m_changeCount = 0;
     QHash<Target, quint64> m_changedAt;
+    // Targets a batch in flight may be writing, counted per batch.
+    QHash<Target, int> m_writing;
+    // The platform type of each target read so far; no GIO call on the GUI thread needed.
+    QHash<Target, QString> m_typeOf;
+    QMap<QString, QString> m_saveProblems; // by file
     QThreadPool m_readers;
 };
 
@@ -196,9 +225,9 @@ template<typename T> QFuture<T> AppModel::track(QFuture<T> future)
 {
     ++m_inFlight;
     if constexpr (std::is_void_v<T>) {
-        return future.then(this, [this] { --m_inFlight; });
+        return continueOn(this, future, [this] { --m_inFlight; });
     } else {
-        return future.then(this, [this](T value) {
+        return continueOn(this, future, [this](T value) {
             --m_inFlight;
             return value;
         });

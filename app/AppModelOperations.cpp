@@ -35,6 +35,27 @@ QList<Target> withLinked(const Target& target)
 
 // Changing defaults
 
+QList<Target> AppModel::affectedBy(const QList<ChangeRequest>& requests) const
+{
+    QList<Target> targets;
+    QSet<QString> types;
+    const auto add = [&](const Target& t) {
+        if (!targets.contains(t))
+            targets.append(t);
+    };
+    for (const ChangeRequest& r : requests) {
+        for (const Target& t : withLinked(r.target)) {
+            add(t);
+            types.insert(m_typeOf.value(t, u"target:"_s + t.id()));
+        }
+    }
+    for (const Target& t : watchedTargets()) {
+        if (const auto type = m_typeOf.constFind(t); type != m_typeOf.cend() && types.contains(*type))
+            add(t);
+    }
+    return targets;
+}
+
 QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& requests)
 {
     for (const ChangeRequest& r : requests) {
@@ -44,54 +65,55 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
     Q_EMIT pendingChanged();
     Q_EMIT resultsChanged();
 
-    // After the batch, every target and its linked targets are read again, off this thread.
-    QList<Target> reread;
-    for (const ChangeRequest& r : requests) {
-        for (const Target& t : withLinked(r.target)) {
-            if (!reread.contains(t))
-                reread.append(t);
-        }
-    }
+    // Every target the batch may move is ours until its re-read lands: a check meanwhile must
+    // not report it as taken over.
+    const QList<Target> affected = affectedBy(requests);
+    for (const Target& t : affected)
+        ++m_writing[t];
     struct Outcome
     {
         Results results;
         QHash<Target, TargetState> states;
     };
     const auto service = m_service;
-    // The re-read runs on the thread that finished the batch: it needs nothing of the model's,
-    // and the model may be gone by the time a slow platform answers.
-    return track(m_service->apply(requests)
-                     .then([service, reread](const Results& results) {
-                         Outcome out {results, {}};
-                         for (const Target& t : reread)
-                             out.states.insert(t, service->state(t));
-                         return out;
-                     })
-                     .then(this, [this, requests](const Outcome& out) {
-                         for (const ChangeRequest& r : requests) {
-                             m_pending.remove(r.target);
-                             if (const auto it = out.results.constFind(r); it != out.results.cend())
-                                 m_results.insert(r.target, *it);
-                             else
-                                 m_results.remove(r.target);
-                             for (const Target& t : withLinked(r.target)) {
-                                 const TargetState& state = out.states[t];
-                                 m_changedAt.insert(t, m_changeCount + 1);
-                                 // The baseline takes what is actually set, also after a declined or failed
-                                 // change: the guard never reports what the user chose to keep.
-                                 m_guardState.accept(t, state.current);
-                                 if (t == r.target || m_states.contains(t))
-                                     m_states.insert(t, state);
-                             }
-                         }
-                         ++m_changeCount;
-                         Q_EMIT pendingChanged();
-                         Q_EMIT resultsChanged();
-                         Q_EMIT statesChanged();
-                         Q_EMIT guardStateChanged();
-                         saveGuard();
-                         return out.results;
-                     }));
+    // The batch and the re-read after it both run off this thread, with nothing of the model's.
+    auto work = QtConcurrent::task([service, requests, affected] {
+                    Outcome out {service->apply(requests).result(), {}};
+                    for (const Target& t : affected)
+                        out.states.insert(t, service->state(t));
+                    return out;
+                })
+                    .onThreadPool(m_readers)
+                    .spawn();
+    return track(continueOn(this, work, [this, requests, affected](const Outcome& out) {
+        QSet<Target> requested;
+        for (const ChangeRequest& r : requests) {
+            requested.insert(r.target);
+            m_pending.remove(r.target);
+            if (const auto it = out.results.constFind(r); it != out.results.cend())
+                m_results.insert(r.target, *it);
+            else
+                m_results.remove(r.target);
+        }
+        for (const Target& t : affected) {
+            if (--m_writing[t] <= 0)
+                m_writing.remove(t);
+            const TargetState state = out.states.value(t);
+            m_changedAt.insert(t, m_changeCount + 1);
+            // The baseline takes what is actually set, also after a declined or failed change:
+            // the guard never reports what the user chose to keep.
+            m_guardState.accept(t, state.current);
+            if (requested.contains(t) || m_states.contains(t))
+                m_states.insert(t, state);
+        }
+        ++m_changeCount;
+        Q_EMIT pendingChanged();
+        Q_EMIT resultsChanged();
+        Q_EMIT statesChanged();
+        Q_EMIT guardStateChanged();
+        saveGuard();
+        return out.results;
+    }));
 }
 
 QFuture<void> AppModel::change(const FileCategory& category, const AppInfo& app)
@@ -107,7 +129,7 @@ QFuture<void> AppModel::revert(const QUuid& changeID)
         return QtFuture::makeReadyFuture();
     const ChangeRequest request {it->target, it->from->url};
     autoBackup(BackupReason::beforeRevert(it->target));
-    return perform({request}).then(this, [this, changeID](const Results& results) {
+    return continueOn(this, perform({request}), [this, changeID](const Results& results) {
         if (std::any_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); }))
             markResolved(changeID);
     });
@@ -163,7 +185,7 @@ void AppModel::scheduleGuardTick(quint64 generation)
         if (generation != m_guardGeneration)
             return;
         // The next wait starts once this check is done, as a sleeping loop would.
-        checkGuard().then(this, [this, generation] {
+        continueOn(this, checkGuard(), [this, generation] {
             if (generation == m_guardGeneration)
                 scheduleGuardTick(generation);
         });
@@ -175,19 +197,19 @@ QFuture<void> AppModel::checkGuard()
     const QList<Target> targets = watchedTargets();
     const auto service = m_service;
     const quint64 since = m_changeCount;
-    return track(QtConcurrent::task([service, targets] {
-                     QHash<Target, std::optional<AppInfo>> observed;
-                     observed.reserve(targets.size());
-                     for (const Target& t : targets)
-                         observed.insert(t, service->currentDefault(t));
-                     return observed;
-                 })
-                     .onThreadPool(m_readers)
-                     .spawn()
-                     .then(this, [this, since](QHash<Target, std::optional<AppInfo>> observed) {
-                         absorb(std::move(observed), since);
-                         afterObservation();
-                     }));
+    auto reading = QtConcurrent::task([service, targets] {
+                       QHash<Target, std::optional<AppInfo>> observed;
+                       observed.reserve(targets.size());
+                       for (const Target& t : targets)
+                           observed.insert(t, service->currentDefault(t));
+                       return observed;
+                   })
+                       .onThreadPool(m_readers)
+                       .spawn();
+    return track(continueOn(this, reading, [this, since](QHash<Target, std::optional<AppInfo>> observed) {
+        absorb(std::move(observed), since);
+        afterObservation();
+    }));
 }
 
 bool AppModel::changedSince(const Target& target, quint64 since) const
@@ -195,11 +217,16 @@ bool AppModel::changedSince(const Target& target, quint64 since) const
     return m_changedAt.value(target, 0) > since;
 }
 
+bool AppModel::isOurs(const Target& target, quint64 since) const
+{
+    return m_writing.contains(target) || changedSince(target, since);
+}
+
 void AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since)
 {
     // What a change of ours is doing, or did after this observation was read, is not a
     // takeover: the batch itself sets the baseline of its targets.
-    observed.removeIf([&](const auto& it) { return m_pending.contains(it.key()) || changedSince(it.key(), since); });
+    observed.removeIf([&](const auto& it) { return isOurs(it.key(), since); });
     const GuardState before = m_guardState;
     const QList<DefaultChange> changes = m_guardState.absorb(observed, m_clock->now());
     QList<Target> changed;
@@ -318,49 +345,55 @@ void AppModel::autoBackup(const BackupReason& reason)
                                                reason, now, currentStates());
     if (!BackupHistory::isNew(snapshot, backups()))
         return;
-    m_userProfiles.append(snapshot);
+    QList<Profile> next = m_userProfiles;
+    next.append(snapshot);
+    QList<Profile> snapshots;
+    for (const Profile& p : next) {
+        if (p.kind == Profile::Kind::snapshot)
+            snapshots.append(p);
+    }
     QSet<QString> keep;
-    for (const Profile& p : BackupHistory::prune(backups(), now))
+    for (const Profile& p : BackupHistory::prune(snapshots, now))
         keep.insert(p.id);
-    m_userProfiles.removeIf(
-        [&](const Profile& p) { return p.kind == Profile::Kind::snapshot && !keep.contains(p.id); });
-    Q_EMIT userProfilesChanged();
-    saveProfiles();
+    next.removeIf([&](const Profile& p) { return p.kind == Profile::Kind::snapshot && !keep.contains(p.id); });
+    commitProfiles(std::move(next));
 }
 
-void AppModel::saveCurrentAsProfile(const QString& name)
+bool AppModel::saveCurrentAsProfile(const QString& name)
 {
     const QDateTime now = m_clock->now();
     Profile profile = Profile::snapshot(name, Profile::Kind::custom, std::nullopt, now, currentStates());
     profile.summary = DateText::abbreviatedDate(now.toTimeZone(m_clock->zone()).date()) + u" \u00B7 "_s
         + QString::number(profile.entries.size()) + u" defaults"_s;
-    m_userProfiles.append(profile);
-    Q_EMIT userProfilesChanged();
-    saveProfiles();
+    return commitProfiles(m_userProfiles + QList<Profile> {profile});
 }
 
-void AppModel::backUpNow()
+bool AppModel::backUpNow()
 {
     const QDateTime now = m_clock->now();
-    m_userProfiles.append(Profile::snapshot(DateText::backupName(now, m_clock->zone()), Profile::Kind::snapshot,
-                                            BackupReason::manual(), now, currentStates()));
-    Q_EMIT userProfilesChanged();
-    saveProfiles();
+    return commitProfiles(
+        m_userProfiles
+        + QList<Profile> {Profile::snapshot(DateText::backupName(now, m_clock->zone()), Profile::Kind::snapshot,
+                                            BackupReason::manual(), now, currentStates())});
 }
 
 void AppModel::deleteProfile(const Profile& profile)
 {
-    m_userProfiles.removeIf([&](const Profile& p) { return p.id == profile.id; });
-    Q_EMIT userProfilesChanged();
-    saveProfiles();
+    QList<Profile> next = m_userProfiles;
+    next.removeIf([&](const Profile& p) { return p.id == profile.id; });
+    commitProfiles(std::move(next));
 }
 
 int AppModel::importProfiles(const QByteArray& data)
 {
     const QList<Profile> imported = ProfileExport::decode(data);
-    m_userProfiles.append(imported);
-    Q_EMIT userProfilesChanged();
-    saveProfiles();
+    if (!commitProfiles(m_userProfiles + imported)) {
+        throw StoreError(u"Importing these profiles would make your profiles file larger than Openwright can read "
+                         u"back ("_s
+                             + QString::number(Json::kMaxDocumentBytes / (1024 * 1024))
+                             + u" MB). Nothing was imported; delete some backups or profiles first."_s,
+                         true);
+    }
     return int(imported.size());
 }
 

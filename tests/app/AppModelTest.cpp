@@ -7,6 +7,7 @@
 #include "Presets.h"
 #include "Printers.h"
 #include "ProfileExport.h"
+#include "Settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -197,53 +198,91 @@ TEST_F(AppModelTest, ChangesMarkPendingAndMoveTheBaseline)
     EXPECT_EQ(model->guardState().baseline.value(pdf).app, okular);
 }
 
-TEST_F(AppModelTest, WebBrowserChangeRereadsOnlyWatchedLinkedTargets)
+// The user's own change is never a takeover: not of the linked targets a browser change moves,
+// nor of another watched target of the same type, during the batch or after it.
+TEST_F(AppModelTest, OwnChangesOfLinkedAndSharedTypesAreNotTakeovers)
 {
     const Target http = Target::scheme(u"http"_s);
+    const Target html = Target::fileExtension(u"html"_s);
+    const Target htm = Target::fileExtension(u"htm"_s);
+    const Target jpg = Target::fileExtension(u"jpg"_s);
+    const Target jpeg = Target::fileExtension(u"jpeg"_s);
+    fake->shareType(htm, html);
+    fake->shareType(jpeg, jpg);
     const AppInfo firefox = fake->addApp(u"Firefox"_s, u"firefox"_s);
+    const AppInfo chrome = fake->addApp(u"Chrome"_s, u"com.google.Chrome"_s);
+    for (const Target& t : {http, Target::scheme(u"https"_s), html, jpg})
+        fake->setDefault(t, chrome);
     make();
     refresh();
-    model->addCustom(u"html"_s);
+    for (const QString& text : {u"html"_s, u"htm"_s, u"jpeg"_s})
+        model->addCustom(text);
     settle(*model);
-    await(model->change(model->category(http), firefox));
-    EXPECT_TRUE(model->states().contains(Target::fileExtension(u"html"_s)));
-    EXPECT_FALSE(model->states().contains(Target::scheme(u"https"_s)));
-    EXPECT_TRUE(model->guardState().baseline.contains(Target::scheme(u"https"_s)));
+    model->togglePin(html);
+    model->togglePin(jpeg);
+
+    fake->setChangeDelay(200ms);
+    fake->setMovesBeforeReporting(true);
+    auto running = model->change(model->category(http), firefox);
+    spinUntil([&] { return service->currentDefault(html) == firefox; });
+    check(); // while the batch is in flight
+    await(running);
+    settle(*model);
+    for (const Target& t : {html, htm})
+        EXPECT_EQ(model->states().value(t).current, firefox) << t.id().toStdString();
+    EXPECT_EQ(model->guardState().baseline.value(Target::scheme(u"https"_s)).app, firefox);
+
+    fake->setChangeDelay(0ms);
+    await(model->change(model->category(jpg), firefox));
+    settle(*model);
+    EXPECT_EQ(model->states().value(jpeg).current, firefox);
+    check();
+    EXPECT_TRUE(model->guardState().history.isEmpty());
+    EXPECT_TRUE(shown->shown.isEmpty());
 }
 
-TEST_F(AppModelTest, OverlappingRefreshes)
+// A refresh whose reads began before one of our own changes landed keeps the newer state.
+TEST_F(AppModelTest, ASlowRefreshNeverUndoesANewerChange)
+{
+    make();
+    refresh();
+    fake->setReadDelay(3ms); // the refresh reads .pdf early and finishes long after the change
+    const int reads = fake->readCalls();
+    auto refreshing = model->refresh();
+    spinUntil([&] { return fake->readCalls() > reads + 20; });
+    await(model->change(model->category(pdf), okular));
+    EXPECT_FALSE(refreshing.isFinished());
+    await(refreshing);
+    settle(*model);
+    EXPECT_EQ(model->states().value(pdf).current, okular);
+    EXPECT_TRUE(model->guardState().history.isEmpty());
+}
+
+TEST_F(AppModelTest, OverlappingRefreshesNeverHoldUpTheGuiThread)
 {
     make();
     fake->setReadDelay(2ms);
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(5);
     auto first = model->refresh();
     auto second = model->refresh();
+    auto checking = model->checkGuard();
     EXPECT_TRUE(model->isLoading());
+    EXPECT_TRUE(model->states().isEmpty()); // nothing was read on this thread
     await(first);
     EXPECT_FALSE(model->isLoading()); // the first to finish ends loading
     await(second);
+    await(checking);
     settle(*model);
+    EXPECT_GT(ticks, 10); // the event loop kept running throughout
     EXPECT_EQ(model->states().size(), 64);
     EXPECT_TRUE(model->guardState().history.isEmpty());
 }
 
-TEST_F(AppModelTest, TheGuiThreadNeverWaitsOnThePlatform)
-{
-    make();
-    fake->setReadDelay(20ms); // a refresh now takes over two seconds
-    int ticks = 0;
-    QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
-    ticker.start(10);
-    QElapsedTimer timer;
-    timer.start();
-    auto refreshing = model->refresh();
-    auto checking = model->checkGuard();
-    EXPECT_LT(timer.elapsed(), 1000);
-    await(refreshing);
-    await(checking);
-    EXPECT_GT(ticks, 20); // the event loop kept running throughout
-}
-
+// A quit during a change: the model and, with it, the last reference to the service go while
+// the platform is still answering. Nothing may wait for itself or touch what is gone.
 TEST_F(AppModelTest, AModelGoneBeforeThePlatformAnswers)
 {
     make();
@@ -251,12 +290,11 @@ TEST_F(AppModelTest, AModelGoneBeforeThePlatformAnswers)
     fake->setChangeDelay(100ms);
     auto change = model->change(model->category(pdf), okular);
     auto checking = model->checkGuard();
+    service.reset();
     model.reset();
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 300)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_EQ(service->currentDefault(pdf), okular); // the change itself completed
+    spinUntil([&] { return change.isFinished() && checking.isFinished(); });
+    EXPECT_TRUE(change.isCanceled());
+    EXPECT_EQ(fake->defaultApp(pdf), okular.url); // the change itself completed
 }
 
 TEST_F(AppModelTest, GuardLoopTiming)
@@ -381,10 +419,12 @@ TEST_F(AppModelTest, ProfilesApplyRestoreAndImport)
 {
     make();
     refresh();
-    // Nothing installed for a preset: no backup, nothing to do.
+    EXPECT_EQ(model->backups().size(), 1); // the daily one
+    // Nothing installed for a preset: nothing to do, so no backup, though one would be new now.
+    fake->setDefault(mailto, okular);
+    check();
     EXPECT_TRUE(await(model->apply(Presets::all()[3])).isEmpty());
-    const qsizetype afterRefresh = model->backups().size();
-    EXPECT_EQ(afterRefresh, 1); // the daily one
+    EXPECT_EQ(model->backups().size(), 1);
 
     fake->addApp(u"VLC"_s, u"org.videolan.vlc"_s);
     fake->setDefault(pdf, okular); // unchanged defaults would not be backed up again
@@ -450,6 +490,88 @@ TEST_F(AppModelTest, CustomTypes)
     EXPECT_FALSE(QFile::exists(dataDir() + u"/custom-types.json"_s));
 }
 
+// Every operation that changes a data file saves it: read back by a fresh store, not from the
+// model's memory.
+struct SaveRow
+{
+    const char* name;
+    std::function<void(AppModel&)> act;
+    std::function<void(const QString& dataDir)> verify;
+};
+
+class DataFiles : public AppModelTest, public ::testing::WithParamInterface<SaveRow>
+{
+};
+
+TEST_P(DataFiles, AreSavedByEveryOperationThatChangesThem)
+{
+    make();
+    refresh();
+    model->addCustom(u"nfo"_s);
+    model->saveCurrentAsProfile(u"Mine"_s);
+    model->togglePin(pdf);
+    fake->setDefault(pdf, okular);
+    check();
+    GetParam().act(*model);
+    settle(*model);
+    GetParam().verify(dataDir());
+}
+
+QList<Target> storedTypes(const QString& dir)
+{
+    return JSONStore<QList<Target>>(u"custom-types.json"_s, dir).load().value_or(QList<Target> {});
+}
+QList<Profile> storedProfiles(const QString& dir)
+{
+    return JSONStore<QList<Profile>>(u"profiles.json"_s, dir).load().value_or(QList<Profile> {});
+}
+GuardState storedGuard(const QString& dir)
+{
+    return JSONStore<GuardState>(u"guard.json"_s, dir).load().value_or(GuardState {});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DataFiles,
+    ::testing::Values(
+        SaveRow {"AddCustom", [](AppModel& m) { m.addCustom(u"diz"_s); },
+                 [](const QString& d) { EXPECT_EQ(storedTypes(d).size(), 2); }},
+        SaveRow {"RemoveCustom", [](AppModel& m) { m.removeCustom(Target::fileExtension(u"nfo"_s)); },
+                 [](const QString& d) { EXPECT_TRUE(storedTypes(d).isEmpty()); }},
+        SaveRow {"DeleteProfile", [](AppModel& m) { m.deleteProfile(m.profiles().last()); },
+                 [](const QString& d) { EXPECT_EQ(storedProfiles(d).size(), 1); }},
+        SaveRow {"DeleteBackup", [](AppModel& m) { m.deleteProfile(m.backups().first()); },
+                 [](const QString& d) { EXPECT_EQ(storedProfiles(d).size(), 1); }},
+        SaveRow {"ChangeMovesTheBaseline",
+                 [](AppModel& m) { m.change(m.category(pdf), m.states().value(pdf).candidates.value(0)); },
+                 [](const QString& d) { EXPECT_EQ(storedGuard(d).baseline.value(pdf).app->name, u"Evince"_s); }},
+        SaveRow {"Unpin", [](AppModel& m) { m.togglePin(pdf); },
+                 [](const QString& d) { EXPECT_TRUE(storedGuard(d).pinned.isEmpty()); }},
+        SaveRow {"Keep", [](AppModel& m) { m.markResolved(m.unresolvedChanges().value(0).id); },
+                 [](const QString& d) { EXPECT_TRUE(storedGuard(d).history.value(0).resolved); }},
+        SaveRow {"Clear", [](AppModel& m) { m.clearHistory(); },
+                 [](const QString& d) { EXPECT_TRUE(storedGuard(d).history.isEmpty()); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What Openwright could not read back is never stored: such an import changes nothing.
+TEST_F(AppModelTest, AnImportTooLargeToStoreIsRefused)
+{
+    make();
+    refresh();
+    Profile huge = Presets::all()[0];
+    huge.name = QString(Json::kMaxDocumentBytes / 4, u'/'); // each "/" is stored as two characters
+    const QByteArray file = ProfileExport({huge}).encoded();
+    EXPECT_EQ(model->importProfiles(file), 1); // half the limit: fits once, not twice
+    const qsizetype before = model->userProfiles().size();
+    try {
+        model->importProfiles(file);
+        FAIL() << "imported";
+    } catch (const StoreError& e) {
+        EXPECT_TRUE(e.message().contains(u"Nothing was imported"_s));
+    }
+    EXPECT_EQ(model->userProfiles().size(), before);
+    EXPECT_EQ(storedProfiles(dataDir()).size(), before);
+}
+
 TEST_F(AppModelTest, SearchAndInspector)
 {
     make();
@@ -472,31 +594,42 @@ TEST_F(AppModelTest, SearchAndInspector)
     await(model->inspect(QUrl::fromLocalFile(u"/tmp/notes.TXT"_s)));
     EXPECT_EQ(model->inspected(), Target::fileExtension(u"txt"_s));
     await(model->inspect(QUrl::fromLocalFile(u"/tmp/README"_s)));
+    await(model->inspect(QUrl::fromLocalFile(u"/home/u/.bashrc"_s))); // hidden, not an extension
     EXPECT_EQ(model->inspected(), Target::fileExtension(u"txt"_s));
     await(model->inspect(QUrl::fromLocalFile(u"/tmp/a.weird"_s)));
     EXPECT_TRUE(model->states().contains(Target::fileExtension(u"weird"_s)));
     EXPECT_EQ(model->category(Target::fileExtension(u"weird"_s)).id, u"custom:.weird"_s);
 }
 
-TEST_F(AppModelTest, SettingsOfTheWrongTypeCountAsMissing)
+// Settings as another process left them: numbers stored as text count, Booleans other than
+// "true" and "false" count as missing. Each read is from a file this process never cached.
+TEST_F(AppModelTest, SettingsReadAsAFreshProcessWould)
 {
-    QFile file(settingsPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[General]\nguard.enabled=yes\nguard.interval=soon\nbackup.auto=1\n");
-    file.close();
-    make();
-    EXPECT_TRUE(model->guardEnabled());
-    EXPECT_EQ(model->guardInterval(), 60);
-    EXPECT_TRUE(model->autoBackupEnabled());
+    int files = 0;
+    const auto fresh = [&](const QByteArray& text) {
+        const QString path = dir.filePath(u"fresh-%1.conf"_s.arg(++files));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        return std::make_unique<Settings>(path);
+    };
+    const auto odd = fresh("[General]\nguard.enabled=0\nguard.interval=45\nbackup.auto=yes\n");
+    EXPECT_TRUE(odd->value(Settings::guardEnabled));
+    EXPECT_EQ(odd->value(Settings::guardInterval), 45);
+    EXPECT_TRUE(odd->value(Settings::autoBackup));
+    EXPECT_EQ(fresh("[General]\nguard.interval=soon\n")->value(Settings::guardInterval), 60);
 
-    model->setGuardEnabled(false);
-    model->setGuardInterval(5);
-    model->setAutoBackupEnabled(false);
-    model.reset();
     make();
-    EXPECT_FALSE(model->guardEnabled());
-    EXPECT_EQ(model->guardInterval(), 5);
-    EXPECT_FALSE(model->autoBackupEnabled());
+    model->setGuardEnabled(false);
+    model->setGuardInterval(300);
+    model->setAutoBackupEnabled(false);
+    QFile written(settingsPath());
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const auto reread = fresh(written.readAll());
+    EXPECT_FALSE(reread->value(Settings::guardEnabled));
+    EXPECT_EQ(reread->value(Settings::guardInterval), 300);
+    EXPECT_FALSE(reread->value(Settings::autoBackup));
 }
 
 TEST_F(AppModelTest, AnUnwritableDataFolderFailsQuietlyUntilItHeals)
