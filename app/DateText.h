@@ -11,6 +11,8 @@ namespace openwright::DateText {
 // The date with the month abbreviated and no weekday, in the locale's order ("1 Mar 2025",
 // "Mar 1, 2025").
 QString abbreviatedDate(const QDate& date, const QLocale& locale = QLocale());
+// The short time without seconds ("9:30 AM", "09:30").
+QString shortTime(const QTime& time, const QLocale& locale = QLocale());
 // A backup's name: the abbreviated date and the short time ("1 Mar 2025 at 09:30").
 QString backupName(const QDateTime& at, const QTimeZone& zone, const QLocale& locale = QLocale());
 

@@ -150,15 +150,6 @@ QString symbol(CategoryGroup group)
     return QString::fromLatin1(groupRow(group).symbol);
 }
 
-std::optional<CategoryGroup> fromRawValue(const QString& raw)
-{
-    for (const GroupRow& r : kGroups) {
-        if (raw == QLatin1StringView(r.raw))
-            return r.group;
-    }
-    return std::nullopt;
-}
-
 } // namespace CategoryGroups
 
 FileCategory FileCategory::custom(const Target& target)

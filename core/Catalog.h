@@ -36,8 +36,6 @@ QString rawValue(CategoryGroup group);
 QString title(CategoryGroup group);
 // The symbol name of the group's icon; the UI maps it to an icon-theme name.
 QString symbol(CategoryGroup group);
-// Exact, case-sensitive match of the raw value.
-std::optional<CategoryGroup> fromRawValue(const QString& raw);
 } // namespace CategoryGroups
 
 // One row of the sidebar's type lists: a target with its title and summary.

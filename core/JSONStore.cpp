@@ -4,12 +4,62 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace openwright {
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+[[noreturn]] void fail(const QString& what, int error)
+{
+    throw StoreError(what + u": "_s + qt_error_string(error));
+}
+
+// Temporary file, fsync and rename, with the system's reason for any failure (QSaveFile
+// reports a full disk as "Unknown error"). The temporary is "PATH.XXXXXX".
+void writeAtomically(const QString& path, const QByteArray& bytes)
+{
+    QByteArray name = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0)
+        fail(u"Could not save "_s + path, errno);
+    const auto abandon = [&](int error) {
+        ::close(fd);
+        ::unlink(name.constData());
+        fail(u"Could not save "_s + path, error);
+    };
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            abandon(n < 0 ? errno : EIO);
+        done += n;
+    }
+    if (::fsync(fd) != 0)
+        abandon(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(name.constData());
+        fail(u"Could not save "_s + path, error);
+    }
+    if (::rename(name.constData(), QFile::encodeName(path).constData()) != 0) {
+        const int error = errno;
+        ::unlink(name.constData());
+        fail(u"Could not save "_s + path, error);
+    }
+}
+
+} // namespace
 
 JSONStoreFile::JSONStoreFile(const QString& fileName, const QString& directory)
     : m_path(QDir(directory).filePath(fileName))
@@ -38,6 +88,12 @@ std::optional<QByteArray> JSONStoreFile::loadBytes()
 
 void JSONStoreFile::saveBytes(const QByteArray& bytes, Validator decodes)
 {
+    // What a load would refuse is never written: a file the application wrote always loads.
+    if (bytes.size() > Json::kMaxDocumentBytes) {
+        throw StoreError(QFileInfo(m_path).fileName() + u" would be larger than "_s
+                             + QString::number(Json::kMaxDocumentBytes / (1024 * 1024)) + u" MB"_s,
+                         true);
+    }
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))
         throw StoreError(u"Could not create the folder "_s + info.absolutePath());
@@ -53,12 +109,19 @@ void JSONStoreFile::saveBytes(const QByteArray& bytes, Validator decodes)
             keepUnreadableCopy();
     }
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw StoreError(file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw StoreError(file.errorString());
+    writeAtomically(m_path, bytes);
     m_disk = Disk::Fine;
+}
+
+void JSONStoreFile::removeStaleTemporaries() const
+{
+    const QFileInfo info(m_path);
+    static const QRegularExpression suffix(u"^\\.[A-Za-z0-9]{6}$"_s);
+    const QStringList names = info.dir().entryList({info.fileName() + u".??????"_s}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        if (suffix.match(QStringView(name).mid(info.fileName().size())).hasMatch())
+            QFile::remove(info.dir().filePath(name));
+    }
 }
 
 void JSONStoreFile::keepUnreadableCopy()

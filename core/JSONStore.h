@@ -10,21 +10,26 @@
 
 namespace openwright {
 
-// A save that could not be completed: the folder, the write or the safe-keeping failed.
+// A save that could not be completed: the folder, the write or the safe-keeping failed, or the
+// document would be larger than a load accepts. The message gives the system's reason.
 class StoreError final : public std::exception
 {
 public:
-    explicit StoreError(QString message)
+    explicit StoreError(QString message, bool tooLarge = false)
         : m_message(std::move(message))
         , m_utf8(m_message.toUtf8())
+        , m_tooLarge(tooLarge)
     {
     }
     const QString& message() const { return m_message; }
+    // Nothing was written: the document is over Json::kMaxDocumentBytes.
+    bool tooLarge() const { return m_tooLarge; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 
 private:
     QString m_message;
     QByteArray m_utf8;
+    bool m_tooLarge;
 };
 
 // One JSON file holding one value, read whole and written whole, atomically.
@@ -40,6 +45,9 @@ public:
     static QString defaultDirectory();
 
     const QString& path() const { return m_path; }
+    // Removes what an interrupted save left behind ("NAME.XXXXXX" beside the file). Only one
+    // writer runs at a time (one instance per user), so any such file is stale.
+    void removeStaleTemporaries() const;
 
 protected:
     using Validator = bool (*)(const QByteArray&);
@@ -84,7 +92,8 @@ public:
         }
     }
 
-    // Throws StoreError (folder, write) or DecodeError (encoding).
+    // Throws StoreError (folder, write, a document too large to load again) or DecodeError
+    // (encoding). A document that could not be read back is never written.
     void save(const T& value) { saveBytes(encodeDocument(value), &JSONStore::decodes); }
 
 private:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Json.h"
 
+#include "Target.h"
+
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QRegularExpression>
@@ -100,56 +102,6 @@ void indent(QByteArray& out, int level)
     std::memset(reserveTail(out, qsizetype(level) * 2), ' ', size_t(level) * 2);
 }
 
-// QJsonObject keeps its keys in UTF-16 order, which equals Unicode scalar order unless a key
-// holds characters beyond the Basic Multilingual Plane.
-bool scalarLess(const QString& a, const QString& b)
-{
-    const auto ua = a.toUcs4();
-    const auto ub = b.toUcs4();
-    return std::lexicographical_compare(ua.cbegin(), ua.cend(), ub.cbegin(), ub.cend());
-}
-
-// A strict UTF-8 check without building a string: no overlong forms, no surrogates, nothing
-// beyond U+10FFFF.
-bool isValidUtf8(const QByteArray& bytes)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const auto* end = p + bytes.size();
-    while (p < end) {
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int extra;
-        char32_t cp;
-        if ((c & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (end - p <= extra)
-            return false;
-        for (int i = 1; i <= extra; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (p[i] & 0x3F);
-        }
-        static constexpr char32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        p += extra + 1;
-    }
-    return true;
-}
-
 } // namespace
 
 QByteArray write(const QJsonValue& value)
@@ -163,9 +115,6 @@ QJsonValue read(const QByteArray& bytes)
 {
     if (bytes.size() > kMaxDocumentBytes)
         throw DecodeError(QStringLiteral("The document is too large"));
-    // Qt's parser quietly replaces invalid UTF-8; a damaged file must be refused instead.
-    if (!isValidUtf8(bytes))
-        throw DecodeError(QStringLiteral("The document is not valid UTF-8"));
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
@@ -434,7 +383,8 @@ void JsonWriter::value(const QJsonValue& v)
     case QJsonValue::Object: {
         const QJsonObject object = v.toObject();
         QStringList keys = object.keys();
-        std::sort(keys.begin(), keys.end(), Json::scalarLess);
+        // QJsonObject keeps its keys in UTF-16 order, not code point order.
+        std::sort(keys.begin(), keys.end(), [](const QString& a, const QString& b) { return codePointLess(a, b); });
         beginObject();
         for (const QString& k : keys) {
             key(QStringView(k));

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -61,10 +62,30 @@ private:
     QString m_payload;
 };
 
+// Orders texts by Unicode code point, the order the JSON writer sorts keys in. QString's own
+// operator< compares UTF-16 units, which puts characters beyond U+FFFF before U+E000–U+FFFF.
+inline bool codePointLess(QStringView a, QStringView b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        // Surrogates (U+D800–U+DFFF) stand for code points above every unit from U+E000 up.
+        if (x >= 0xD800 && y >= 0xD800) {
+            x = char16_t(x >= 0xE000 ? x - 0x800 : x + 0x2000);
+            y = char16_t(y >= 0xE000 ? y - 0x800 : y + 0x2000);
+        }
+        return x < y;
+    }
+    return a.size() < b.size();
+}
+
 // Orders targets by their id text, the order used wherever a stable listing is wanted.
 inline bool lessById(const Target& a, const Target& b)
 {
-    return a.id() < b.id();
+    return codePointLess(a.id(), b.id());
 }
 
 inline size_t qHash(const Target& t, size_t seed = 0) noexcept

@@ -73,7 +73,8 @@ TEST(BackupHistory, IsNewComparesWithLatestBySetOfEntries)
 
     const Profile older = backup(now.addDays(-2), {}, {entry("pdf"), entry("txt")});
     const Profile latest = backup(now.addDays(-1), {}, {entry("doc")});
-    const QList<Profile> list {latest, older}; // the latest is not the last
+    const Profile oldest = backup(now.addDays(-3), {}, {entry("md")});
+    const QList<Profile> list {older, latest, oldest}; // the latest is neither first nor last
     EXPECT_FALSE(BackupHistory::isNew(backup(now, {}, {entry("doc"), entry("doc")}), list));
     EXPECT_TRUE(BackupHistory::isNew(backup(now, {}, {entry("txt"), entry("pdf")}), list));
     EXPECT_FALSE(BackupHistory::isNew(backup(now, {}, {entry("txt"), entry("pdf")}), {older}));

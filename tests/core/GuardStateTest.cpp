@@ -5,6 +5,8 @@
 
 #include <QTimeZone>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace openwright;
@@ -28,37 +30,79 @@ AppInfo anonymous(const QString& path)
 
 const QDateTime t0(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc());
 
-TEST(GuardState, FirstObservationLogsNothing)
+// Two observations in a row (with something done between them) and the history they leave,
+// each change written "TARGET from>to" with "-" for no application.
+struct DetectionRow
 {
-    GuardState s;
-    EXPECT_TRUE(s.absorb({{pdf, app(u"a"_s)}, {mailto, std::nullopt}}, t0).isEmpty());
-    EXPECT_TRUE(s.history.isEmpty());
-    EXPECT_EQ(s.baseline.value(pdf).app, app(u"a"_s));
-    ASSERT_TRUE(s.baseline.contains(mailto));
-    EXPECT_FALSE(s.baseline.value(mailto).app.has_value());
+    const char* name;
+    QHash<Target, std::optional<AppInfo>> first;
+    std::function<void(GuardState&)> between;
+    QHash<Target, std::optional<AppInfo>> second;
+    QStringList history;
+};
+
+class GuardDetection : public ::testing::TestWithParam<DetectionRow>
+{
+};
+
+QString describe(const DefaultChange& c)
+{
+    const auto name = [](const std::optional<AppInfo>& a) { return a ? a->name : u"-"_s; };
+    return c.target.id() + u' ' + name(c.from) + u'>' + name(c.to);
 }
 
-TEST(GuardState, DetectsChangesOnce)
+TEST_P(GuardDetection, LogsEachChangeOnceInTargetOrder)
 {
+    const DetectionRow& row = GetParam();
     GuardState s;
-    s.absorb({{pdf, std::nullopt}, {doc, app(u"a"_s)}, {mailto, std::nullopt}}, t0);
-
-    // none -> none: same; none -> app: change without from; app -> none: change without to.
-    const auto changes = s.absorb({{pdf, app(u"b"_s)}, {doc, std::nullopt}, {mailto, std::nullopt}}, t0.addSecs(60));
-    ASSERT_EQ(changes.size(), 2);
-    ASSERT_EQ(s.history.size(), 2);
-    EXPECT_EQ(s.history[0].target, doc);
-    EXPECT_EQ(s.history[0].from, app(u"a"_s));
-    EXPECT_FALSE(s.history[0].to.has_value());
-    EXPECT_EQ(s.history[1].target, pdf);
-    EXPECT_FALSE(s.history[1].from.has_value());
-    EXPECT_EQ(s.history[1].detectedAt, t0.addSecs(60));
-    EXPECT_FALSE(s.history[1].resolved);
-
-    // The same observation again is not a new change.
-    EXPECT_TRUE(s.absorb({{pdf, app(u"b"_s)}, {doc, std::nullopt}}, t0.addSecs(120)).isEmpty());
-    EXPECT_EQ(s.history.size(), 2);
+    EXPECT_TRUE(s.absorb(row.first, t0).isEmpty()); // a first observation logs nothing
+    if (row.between)
+        row.between(s);
+    const auto found = s.absorb(row.second, t0.addSecs(60));
+    QStringList history;
+    for (const DefaultChange& c : s.history)
+        history.append(describe(c));
+    EXPECT_EQ(history, row.history);
+    for (const DefaultChange& c : found) {
+        EXPECT_EQ(c.detectedAt, t0.addSecs(60));
+        EXPECT_FALSE(c.resolved);
+    }
+    // The baseline holds the latest observation, so the same one again is no news.
+    for (auto it = row.second.cbegin(); it != row.second.cend(); ++it)
+        EXPECT_EQ(s.baseline.value(it.key()).app, it.value());
+    EXPECT_TRUE(s.absorb(row.second, t0.addSecs(120)).isEmpty());
 }
+
+const Target smiley = Target::fileExtension(u"\U0001F600"_s);
+const Target replacement = Target::fileExtension(u"\uFFFD"_s);
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GuardDetection,
+    ::testing::Values(DetectionRow {"FirstObservation", {}, {}, {{pdf, app(u"a"_s)}, {mailto, std::nullopt}}, {}},
+                      DetectionRow {"ToAndFromNoApplication",
+                                    {{pdf, std::nullopt}, {doc, app(u"a"_s)}, {mailto, std::nullopt}},
+                                    {},
+                                    {{pdf, app(u"b"_s)}, {doc, std::nullopt}, {mailto, std::nullopt}},
+                                    {u".doc a>-"_s, u".pdf ->b"_s}},
+                      DetectionRow {"BlockOrderedByTargetAheadOfOlderEntries",
+                                    {{pdf, app(u"a"_s)}, {doc, app(u"a"_s)}, {mailto, app(u"a"_s)}},
+                                    [](GuardState& s) {
+                                        s.absorb({{pdf, app(u"old"_s)}}, t0);
+                                    },
+                                    {{mailto, app(u"b"_s)}, {pdf, app(u"b"_s)}, {doc, app(u"b"_s)}},
+                                    {u".doc a>b"_s, u".pdf old>b"_s, u"mailto: a>b"_s, u".pdf a>old"_s}},
+                      // Code point order, as the JSON writer sorts keys: U+FFFD before U+1F600.
+                      DetectionRow {"BeyondTheBasicPlane",
+                                    {{smiley, app(u"a"_s)}, {replacement, app(u"a"_s)}},
+                                    {},
+                                    {{smiley, app(u"b"_s)}, {replacement, app(u"b"_s)}},
+                                    {replacement.id() + u" a>b"_s, smiley.id() + u" a>b"_s}},
+                      DetectionRow {"AcceptedChangeIsSilent",
+                                    {{pdf, app(u"a"_s)}},
+                                    [](GuardState& s) { s.accept(pdf, app(u"mine"_s)); },
+                                    {{pdf, app(u"mine"_s)}},
+                                    {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GuardState, SameAppByIdentityOrPath)
 {

@@ -12,6 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+
+#include <sys/resource.h>
+
 using namespace openwright;
 using namespace Qt::Literals::StringLiterals;
 
@@ -118,6 +123,58 @@ TEST_F(JSONStoreTest, UnreadableFileIsKeptBeforeReplacement)
     EXPECT_EQ(readAll(store.path() + u".unreadable-1"_s), "[\".log\", oops]");
     EXPECT_EQ(readAll(store.path() + u".unreadable-2"_s), "garbage");
     EXPECT_EQ(readAll(store.path()), "[]\n");
+}
+
+// A file the application wrote must always load: what a load would refuse is never written.
+TEST_F(JSONStoreTest, WritesOnlyWhatItCanReadBack)
+{
+    JSONStore<QList<Target>> store(u"custom-types.json"_s, folder());
+    store.save({Target::fileExtension(u"md"_s)});
+    const auto refused = [&](const QString& payload) {
+        try {
+            store.save({Target::fileExtension(payload)});
+        } catch (const StoreError& e) {
+            return e.tooLarge();
+        }
+        return false;
+    };
+    EXPECT_TRUE(refused(QString(Json::kMaxDocumentBytes, u'a')));
+    // Each "/" is written as two characters: half the limit in slashes is already too much.
+    EXPECT_TRUE(refused(QString(Json::kMaxDocumentBytes / 2, u'/')));
+    EXPECT_EQ(store.load(), QList<Target> {Target::fileExtension(u"md"_s)});
+}
+
+// A kill during a save leaves "NAME.XXXXXX" behind; a failed write reports the system's reason
+// and leaves neither a temporary nor a changed file.
+TEST_F(JSONStoreTest, InterruptedAndFailedSavesLeaveNothingBehind)
+{
+    JSONStore<QList<Target>> store(u"custom-types.json"_s, folder());
+    store.save({Target::fileExtension(u"md"_s)});
+    writeAll(store.path() + u".Ab12Cd"_s, "[\".log\"]");
+    writeAll(store.path() + u".unreadable-1"_s, "kept");
+    store.removeStaleTemporaries();
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files),
+              (QStringList {u"custom-types.json"_s, u"custom-types.json.unreadable-1"_s}));
+
+    // A file size limit makes the write itself fail, as a full disk would.
+    struct rlimit old
+    {
+    };
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    QString message;
+    try {
+        store.save({Target::fileExtension(u"markdown"_s)});
+    } catch (const StoreError& e) {
+        message = e.message();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_TRUE(message.endsWith(qt_error_string(EFBIG))) << message.toStdString();
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files).size(), 2);
+    EXPECT_EQ(store.load(), QList<Target> {Target::fileExtension(u"md"_s)});
 }
 
 TEST_F(JSONStoreTest, BadFilesLoadAsNothing)
