@@ -6,6 +6,8 @@
 #include <QDBusPendingReply>
 #include <QVariantMap>
 
+#include <utility>
+
 namespace openwright {
 
 using namespace Qt::Literals::StringLiterals;
@@ -14,6 +16,24 @@ namespace {
 constexpr auto kService = "org.freedesktop.Notifications";
 constexpr auto kPath = "/org/freedesktop/Notifications";
 constexpr auto kInterface = "org.freedesktop.Notifications";
+// The body markup's own characters; other text stays as it is.
+QString escaped(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'&')
+            out += u"&amp;"_s;
+        else if (c == u'<')
+            out += u"&lt;"_s;
+        else if (c == u'>')
+            out += u"&gt;"_s;
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 DBusNotifications::DBusNotifications(const QDBusConnection& bus, QObject* parent)
@@ -27,12 +47,29 @@ DBusNotifications::DBusNotifications(const QDBusConnection& bus, QObject* parent
                   SLOT(actionInvoked(uint, QString)));
     m_bus.connect(QString(), QLatin1StringView(kPath), QLatin1StringView(kInterface), u"NotificationClosed"_s, this,
                   SLOT(notificationClosed(uint, uint)));
+    // Servers that render markup in the body need application names escaped ("Tom & Jerry").
+    // Until the server says which it is, notifications wait.
+    const QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
+                                                             QLatin1StringView(kInterface), u"GetCapabilities"_s);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<QStringList> reply = *w;
+        m_bodyMarkup = !reply.isError() && reply.value().contains(u"body-markup"_s);
+        const auto waiting = std::exchange(m_beforeCapabilities, {});
+        for (const auto& [changeID, text] : waiting)
+            show(changeID, text.title, text.body);
+    });
 }
 
 void DBusNotifications::show(const QString& changeID, const QString& title, const QString& body)
 {
     if (!m_bus.isConnected())
         return;
+    if (!m_bodyMarkup) {
+        m_beforeCapabilities.append({changeID, Text {title, body}});
+        return;
+    }
     if (const auto it = m_awaiting.find(changeID); it != m_awaiting.end()) {
         *it = Text {title, body};
         return;
@@ -48,8 +85,9 @@ void DBusNotifications::send(const QString& changeID, const Text& text)
     // "default" is the click on the notification itself.
     const QStringList actions {u"default"_s, u"Open"_s, QLatin1StringView(Notifier::kRevertAction), u"Revert"_s};
     const QVariantMap hints {{u"desktop-entry"_s, u"openwright"_s}};
-    call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << u"openwright"_s << text.title << text.body
-         << actions << hints << qint32(-1);
+    const QString body = *m_bodyMarkup ? escaped(text.body) : text.body;
+    call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << u"openwright"_s << text.title << body << actions
+         << hints << qint32(-1);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, changeID](QDBusPendingCallWatcher* w) {
         w->deleteLater();

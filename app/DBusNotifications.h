@@ -42,6 +42,8 @@ private:
     QHash<QString, std::optional<Text>> m_awaiting;
     QHash<QString, uint> m_notificationOf; // change id -> server id
     QHash<uint, QString> m_changeOf; // server id -> change id
+    std::optional<bool> m_bodyMarkup; // unknown until the server answers GetCapabilities
+    QList<std::pair<QString, Text>> m_beforeCapabilities;
 };
 
 } // namespace openwright

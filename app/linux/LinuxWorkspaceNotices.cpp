@@ -64,16 +64,47 @@ void LinuxWorkspaceNotices::start()
                                                        QLatin1StringView(kManager), u"Subscribe"_s));
     }
 
-    for (const QString& folder : watchedFolders()) {
-        if (QFileInfo::exists(folder))
-            m_watcher.addPath(folder);
-    }
+    m_wanted = watchedFolders();
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &LinuxWorkspaceNotices::folderChanged);
+    watchFolders();
 }
 
-void LinuxWorkspaceNotices::folderChanged()
+void LinuxWorkspaceNotices::watchFolders()
 {
-    Q_EMIT defaultsFilesChanged();
+    // A folder that does not exist yet (a first Flatpak, a first ~/.local/share/applications)
+    // is waited for at its nearest existing parent, and watched once it appears.
+    QStringList paths;
+    for (const QString& folder : std::as_const(m_wanted)) {
+        QString dir = folder;
+        while (!QFileInfo(dir).isDir()) {
+            const QString parent = QFileInfo(dir).path();
+            if (parent == dir)
+                break;
+            dir = parent;
+        }
+        if (!paths.contains(dir))
+            paths.append(dir);
+    }
+    const QStringList current = m_watcher.directories();
+    for (const QString& dir : current) {
+        if (!paths.contains(dir))
+            m_watcher.removePath(dir);
+    }
+    for (const QString& dir : std::as_const(paths)) {
+        if (!current.contains(dir))
+            m_watcher.addPath(dir);
+    }
+}
+
+void LinuxWorkspaceNotices::folderChanged(const QString& path)
+{
+    const QStringList before = m_watcher.directories();
+    watchFolders();
+    // A parent that only stands in for a folder still to come says nothing about defaults,
+    // unless that folder has just appeared.
+    const bool appeared = m_watcher.directories() != before;
+    if (m_wanted.contains(path) || appeared)
+        Q_EMIT defaultsFilesChanged();
 }
 
 void LinuxWorkspaceNotices::unitNew(const QString& unit, const QDBusObjectPath&)

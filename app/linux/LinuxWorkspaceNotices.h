@@ -31,9 +31,11 @@ private Q_SLOTS:
     void unitRemoved(const QString& unit, const QDBusObjectPath& path);
 
 private:
-    void folderChanged();
+    void watchFolders();
+    void folderChanged(const QString& path);
 
     QDBusConnection m_bus;
+    QStringList m_wanted;
     QFileSystemWatcher m_watcher;
     bool m_started = false;
 };

@@ -20,10 +20,10 @@ int main(int argc, char** argv)
     }
     std::printf("primary\n");
     std::fflush(stdout);
+    // Keeps running after an activation, as the application does.
     QObject::connect(&instance, &openwright::SingleInstance::activationRequested, &app, [] {
         std::printf("activated\n");
         std::fflush(stdout);
-        QTimer::singleShot(50, qApp, &QCoreApplication::quit);
     });
     QTimer::singleShot(20000, &app, [] { QCoreApplication::exit(3); });
     return app.exec();
