@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test. Safe to run repeatedly.
+#   scripts/test.sh              the release build (build/)
+#   scripts/test.sh --sanitize   a Debug build with Qt's assertions, AddressSanitizer and
+#                                UndefinedBehaviorSanitizer (build-sanitize/), as CI runs it too
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+if [[ "${1:-}" == "--sanitize" ]]; then
+    build=${BUILD_DIR:-build-sanitize}
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPENWRIGHT_SANITIZE=address,undefined \
+        -DOPENWRIGHT_BUILD_BENCH=OFF >/dev/null
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+    build=${BUILD_DIR:-build}
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

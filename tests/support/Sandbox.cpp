@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,9 +16,23 @@ Sandbox& Sandbox::instance()
     return sandbox;
 }
 
+const QHash<QString, QString>& Sandbox::originalEnvironment()
+{
+    static const QHash<QString, QString> original = [] {
+        QHash<QString, QString> env;
+        for (const QString& line : QProcessEnvironment::systemEnvironment().toStringList()) {
+            const qsizetype eq = line.indexOf(u'=');
+            env.insert(line.left(eq), line.mid(eq + 1));
+        }
+        return env;
+    }();
+    return original;
+}
+
 Sandbox::Sandbox()
     : m_dir(QDir::tempPath() + QStringLiteral("/openwright-test-XXXXXX"))
 {
+    originalEnvironment(); // taken before anything below replaces it
     if (!m_dir.isValid()) {
         std::fprintf(stderr, "cannot create the test sandbox\n");
         std::abort();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -22,6 +23,8 @@ public:
     // The system data folder (the one entry of XDG_DATA_DIRS).
     QString systemData() const { return root() + QStringLiteral("/usr/share"); }
     QString systemConfig() const { return root() + QStringLiteral("/etc/xdg"); }
+    // The environment the process was started with, before the sandbox replaced it.
+    static const QHash<QString, QString>& originalEnvironment();
 
 private:
     Sandbox();
