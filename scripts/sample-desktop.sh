@@ -13,7 +13,7 @@ if [[ $# -ne 1 || -z "$1" ]]; then
     exit 2
 fi
 mkdir -p -- "$1"
-root=$(cd -- "$1" && pwd -P)
+root=$(cd -- "$1" && pwd)
 if [[ "$root" == / ]]; then
     echo "$0: refusing to build the sample desktop over /" >&2
     exit 2
@@ -246,5 +246,6 @@ done
     printf 'export XDG_DATA_DIRS=%q\n' "$flatpak:$system"
     printf 'export XDG_CONFIG_DIRS=%q\n' "$etc"
     echo 'export XDG_CURRENT_DESKTOP=GNOME'
+    # shellcheck disable=SC2016 # $PATH is the caller's, expanded when env.sh is sourced
     printf 'export PATH=%q:"$PATH"\n' "$bin"
 } >"$root/env.sh"
