@@ -22,10 +22,18 @@ public:
     // The system data folder (the one entry of XDG_DATA_DIRS).
     QString systemData() const { return root() + QStringLiteral("/usr/share"); }
     QString systemConfig() const { return root() + QStringLiteral("/etc/xdg"); }
+    // The Flatpak data folder, first in XDG_DATA_DIRS once the sample desktop is installed.
+    QString flatpakData() const { return root() + QStringLiteral("/var/lib/flatpak/exports/share"); }
+
+    // Lays the sample desktop (scripts/sample-desktop.sh, which builds the same layout) over
+    // this sandbox and takes XDG_DATA_DIRS, PATH and XDG_CURRENT_DESKTOP from its env.sh.
+    // Call it before the first GIO call of the process; calling it again does nothing.
+    void installSampleDesktop();
 
 private:
     Sandbox();
     QTemporaryDir m_dir;
+    bool m_sampleInstalled = false;
 };
 
 } // namespace openwright::test
