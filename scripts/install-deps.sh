@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libglib2.0-dev libgtest-dev
-    shared-mime-info desktop-file-utils dbus tzdata
+    shared-mime-info desktop-file-utils libglib2.0-bin dbus tzdata
 )
 # Extra tools that `scripts/fuzz.sh` needs: clang with libFuzzer.
 if [[ "${1:-}" == "--fuzz" ]]; then

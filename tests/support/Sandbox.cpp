@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QProcess>
 
 #include <cstdio>
 #include <cstdlib>
@@ -59,6 +60,58 @@ Sandbox::Sandbox()
     // No test talks to a session bus it did not start itself.
     if (qEnvironmentVariableIsEmpty("OPENWRIGHT_TEST_BUS"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
+void Sandbox::installSampleDesktop()
+{
+    if (m_sampleInstalled)
+        return;
+    struct Variable
+    {
+        const char* name;
+        // Taken from the sample; the other folders are the sandbox's own already and must
+        // agree, or a test would read one tree while the system reads another.
+        bool adopt;
+    };
+    static constexpr Variable kVariables[] = {
+        {"HOME", false},
+        {"XDG_CONFIG_HOME", false},
+        {"XDG_DATA_HOME", false},
+        {"XDG_CACHE_HOME", false},
+        {"XDG_STATE_HOME", false},
+        {"XDG_RUNTIME_DIR", false},
+        {"XDG_CONFIG_DIRS", false},
+        {"XDG_DATA_DIRS", true},
+        {"PATH", true},
+        {"XDG_CURRENT_DESKTOP", true},
+    };
+
+    // env.sh is the one description of the sample's environment: build the tree, source it
+    // and print what it exports, in one shell.
+    QString command = QStringLiteral("bash \"$0\" \"$1\" && . \"$1/env.sh\" && printf '%s\\0'");
+    for (const Variable& v : kVariables)
+        command += QStringLiteral(" \"$%1\"").arg(QLatin1StringView(v.name));
+    QProcess shell;
+    shell.start(QStringLiteral("bash"),
+                {QStringLiteral("-c"), command, QStringLiteral(OPENWRIGHT_SAMPLE_DESKTOP_SCRIPT), root()});
+    const bool finished = shell.waitForFinished(60'000);
+    const QList<QByteArray> values = shell.readAllStandardOutput().split('\0');
+    if (!finished || shell.exitStatus() != QProcess::NormalExit || shell.exitCode() != 0
+        || values.size() != std::size(kVariables) + 1) {
+        std::fprintf(stderr, "cannot install the sample desktop: %s\n", shell.readAllStandardError().constData());
+        std::abort();
+    }
+    for (size_t i = 0; i < std::size(kVariables); ++i) {
+        const char* name = kVariables[i].name;
+        if (kVariables[i].adopt) {
+            qputenv(name, values[i]);
+        } else if (qgetenv(name) != values[i]) {
+            std::fprintf(stderr, "the sample desktop sets %s=%s, the sandbox %s\n", name, values[i].constData(),
+                         qgetenv(name).constData());
+            std::abort();
+        }
+    }
+    m_sampleInstalled = true;
 }
 
 } // namespace openwright::test

@@ -25,10 +25,18 @@ public:
     QString systemConfig() const { return root() + QStringLiteral("/etc/xdg"); }
     // The environment the process was started with, before the sandbox replaced it.
     static const QHash<QString, QString>& originalEnvironment();
+    // The Flatpak data folder, first in XDG_DATA_DIRS once the sample desktop is installed.
+    QString flatpakData() const { return root() + QStringLiteral("/var/lib/flatpak/exports/share"); }
+
+    // Lays the sample desktop (scripts/sample-desktop.sh, which builds the same layout) over
+    // this sandbox and takes XDG_DATA_DIRS, PATH and XDG_CURRENT_DESKTOP from its env.sh.
+    // Call it before the first GIO call of the process; calling it again does nothing.
+    void installSampleDesktop();
 
 private:
     Sandbox();
     QTemporaryDir m_dir;
+    bool m_sampleInstalled = false;
 };
 
 } // namespace openwright::test
