@@ -6,7 +6,7 @@
 
 namespace openwright {
 
-// The three switches, each defined once with its key, type and default. Stored in
+// The switches, each defined once with its key, type and default. Stored in
 // $XDG_CONFIG_HOME/Openwright/Openwright.conf; a stored value of the wrong type counts as
 // missing, so a hand-edited file never breaks start-up. Used on the GUI thread.
 class Settings final
@@ -20,6 +20,7 @@ public:
     static constexpr Key<bool> guardEnabled {"guard.enabled", true};
     static constexpr Key<double> guardInterval {"guard.interval", 60.0};
     static constexpr Key<bool> autoBackup {"backup.auto", true};
+    static constexpr Key<bool> updateAutomatic {"update.automatic", true};
 
     explicit Settings(const QString& path = defaultPath());
     static QString defaultPath();

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libglib2.0-dev libgtest-dev
+    qt6-base-dev libglib2.0-dev libgtest-dev libsodium-dev
     shared-mime-info desktop-file-utils libglib2.0-bin dbus tzdata
 )
 # Extra tools that `scripts/fuzz.sh` needs: clang with libFuzzer.

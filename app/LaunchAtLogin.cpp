@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LaunchAtLogin.h"
+
+#include "AppId.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace openwright::LaunchAtLogin {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString folder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(u"autostart"_s);
+}
+
+// Paths in messages read as the user knows them: ~/.config/autostart/…
+QString shown(const QString& path)
+{
+    const QString home = QDir::homePath() + u'/';
+    return path.startsWith(home) ? u"~/"_s + path.mid(home.size()) : path;
+}
+
+QString failure(const char* what, const QString& path, int error)
+{
+    return QCoreApplication::translate("LaunchAtLogin", what)
+        .arg(shown(path), QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// One argument of an Exec key: quoted when it holds a reserved character, with `"`, `` ` ``,
+// `$` and `\` escaped inside the quotes and `%` doubled (it starts field codes). The result is
+// then escaped once more as a desktop-entry string value, where `\` is itself an escape.
+QString execArgument(const QString& argument)
+{
+    static const QString reserved = u" \t\n\"'\\><~|&;$*?#()`"_s;
+    const bool quote = std::any_of(argument.begin(), argument.end(), [](QChar c) { return reserved.contains(c); });
+    QString exec;
+    if (quote)
+        exec += u'"';
+    for (const QChar c : argument) {
+        if (c == u'%')
+            exec += u'%';
+        else if (quote && (c == u'"' || c == u'`' || c == u'$' || c == u'\\'))
+            exec += u'\\';
+        exec += c;
+    }
+    if (quote)
+        exec += u'"';
+
+    QString value;
+    for (const QChar c : std::as_const(exec)) {
+        switch (c.unicode()) {
+        case '\\': value += u"\\\\"_s; break;
+        case '\n': value += u"\\n"_s; break;
+        case '\t': value += u"\\t"_s; break;
+        case '\r': value += u"\\r"_s; break;
+        default: value += c;
+        }
+    }
+    return value;
+}
+
+// The installed program is started by name, so the entry survives a reinstall that moves it;
+// a build run from its folder is started by its path.
+QString command(const QString& executable)
+{
+    const QFileInfo running(executable);
+    const QFileInfo installed(QStringLiteral(OPENWRIGHT_INSTALLED_EXECUTABLE));
+    const bool isInstalled = running.absoluteFilePath() == installed.absoluteFilePath()
+        || (installed.exists() && running.canonicalFilePath() == installed.canonicalFilePath());
+    return isInstalled ? u"openwright"_s : execArgument(running.absoluteFilePath());
+}
+
+QByteArray entry(const QString& executable)
+{
+    // One pass of arg(): a '%' in the command is never taken for a placeholder.
+    return u"[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Openwright\n"
+           "Comment=Keeps your default applications the way you set them\n"
+           "Exec=%1 --background\n"
+           "Icon=%2\n"
+           "Terminal=false\n"
+           "NoDisplay=false\n"
+           "X-GNOME-Autostart-enabled=true\n"_s.arg(command(executable), QLatin1StringView(kAppId))
+               .toUtf8();
+}
+
+constexpr const char* kCouldNotWrite = QT_TRANSLATE_NOOP("LaunchAtLogin", "Could not write %1: %2");
+
+// Temporary file, fsync, rename: the session never sees half an entry.
+std::optional<QString> writeAtomically(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    QByteArray temporary = QFile::encodeName(info.absolutePath() + u"/."_s + info.fileName() + u".XXXXXX"_s);
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return failure(kCouldNotWrite, path, errno);
+    int error = 0;
+    for (qsizetype written = 0; written < bytes.size() && !error;) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n > 0)
+            written += n;
+        else if (n == 0 || errno != EINTR)
+            error = n == 0 ? EIO : errno;
+    }
+    if (!error && (::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0))
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(temporary.constData());
+        return failure(kCouldNotWrite, path, error);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString entryPath()
+{
+    return folder() + u'/' + QLatin1StringView(kAppId) + u".desktop"_s;
+}
+
+// Only what decides whether the session starts the entry is read: the [Desktop Entry] group's
+// Hidden and X-GNOME-Autostart-enabled keys. Keys are case-sensitive; spaces around '=' do not
+// count. A file that cannot be read is not started by the session either.
+bool enabled()
+{
+    QFile file(entryPath());
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    bool inMainGroup = false;
+    bool seenMainGroup = false;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[')) {
+            // Only the first [Desktop Entry] group counts; a repeated one is not valid.
+            inMainGroup = !seenMainGroup && line == "[Desktop Entry]";
+            seenMainGroup = seenMainGroup || inMainGroup;
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (!inMainGroup || eq < 0)
+            continue;
+        const QByteArray key = line.left(eq).trimmed();
+        const QByteArray value = line.mid(eq + 1).trimmed();
+        if ((key == "Hidden" && value == "true") || (key == "X-GNOME-Autostart-enabled" && value == "false"))
+            return false;
+    }
+    return seenMainGroup;
+}
+
+std::optional<QString> set(bool enable, const QString& executable)
+{
+    const QString path = entryPath();
+    if (!enable) {
+        // Absent already (no file, or no folder to hold one) is what was asked for.
+        if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT && errno != ENOTDIR)
+            return failure(QT_TRANSLATE_NOOP("LaunchAtLogin", "Could not remove %1: %2"), path, errno);
+        return std::nullopt;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder()).toStdString(), error);
+    if (error)
+        return failure(QT_TRANSLATE_NOOP("LaunchAtLogin", "Could not create the folder %1: %2"), folder(),
+                       error.value());
+    return writeAtomically(path, entry(executable.isEmpty() ? QCoreApplication::applicationFilePath() : executable));
+}
+
+} // namespace openwright::LaunchAtLogin

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LaunchAtLogin.h"
+#include "Sandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gio/gdesktopappinfo.h>
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class LaunchAtLoginTest : public ::testing::Test
+{
+protected:
+    const QString autostart = test::Sandbox::instance().configHome() + u"/autostart"_s;
+
+    void SetUp() override
+    {
+        QDir(autostart).removeRecursively();
+        QFile::remove(autostart);
+    }
+};
+
+class LaunchAtLoginExec : public LaunchAtLoginTest, public ::testing::WithParamInterface<const char*>
+{
+};
+
+// Read back as the session reads it: GLib drops an entry whose program it cannot find, so a
+// quoting mistake shows as a missing entry or a wrong argument list.
+TEST_P(LaunchAtLoginExec, TheSessionStartsThisProgramInTheBackground)
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QString::fromUtf8(GetParam())) + u"/openwright"_s;
+    writeFile(program, "#!/bin/sh\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+
+    ASSERT_EQ(LaunchAtLogin::set(true, program), std::nullopt);
+    EXPECT_TRUE(LaunchAtLogin::enabled());
+    GDesktopAppInfo* info
+        = g_desktop_app_info_new_from_filename(QFile::encodeName(LaunchAtLogin::entryPath()).constData());
+    ASSERT_NE(info, nullptr) << readFile(LaunchAtLogin::entryPath()).constData();
+    gchar** argv = nullptr;
+    ASSERT_TRUE(g_shell_parse_argv(g_app_info_get_commandline(G_APP_INFO(info)), nullptr, &argv, nullptr));
+    QStringList args;
+    for (gchar** arg = argv; *arg; ++arg)
+        args << QString::fromUtf8(*arg);
+    g_strfreev(argv);
+    EXPECT_EQ(args, (QStringList {program, u"--background"_s}));
+    g_object_unref(info);
+
+    if (const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s); !validator.isEmpty()) {
+        QProcess validate;
+        validate.start(validator, {LaunchAtLogin::entryPath()});
+        ASSERT_TRUE(validate.waitForFinished(30000));
+        const QByteArray output = validate.readAll();
+        EXPECT_TRUE(validate.exitCode() == 0 && output.isEmpty()) << output.constData();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, LaunchAtLoginExec, ::testing::Values("bin", "My Apps", "a$b\"c`d\\e'f;g"));
+
+TEST_F(LaunchAtLoginTest, TheInstalledProgramIsStartedByName)
+{
+    ASSERT_EQ(LaunchAtLogin::set(true, QStringLiteral(OPENWRIGHT_INSTALLED_EXECUTABLE)), std::nullopt);
+    EXPECT_TRUE(readFile(LaunchAtLogin::entryPath()).contains("\nExec=openwright --background\n"));
+}
+
+class LaunchAtLoginRead : public LaunchAtLoginTest, public ::testing::WithParamInterface<std::pair<const char*, bool>>
+{
+};
+
+TEST_P(LaunchAtLoginRead, OnlyTheMainGroupsSwitchesCount)
+{
+    writeFile(LaunchAtLogin::entryPath(),
+              QByteArray("[Desktop Entry]\nType=Application\nName=Openwright\nExec=openwright\n") + GetParam().first);
+    EXPECT_EQ(LaunchAtLogin::enabled(), GetParam().second) << GetParam().first;
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, LaunchAtLoginRead,
+                         ::testing::Values(std::pair {"Hidden=true\n", false}, std::pair {"Hidden = true\n", false},
+                                           std::pair {"hidden=true\n", true},
+                                           std::pair {"[Desktop Action quit]\nName=Quit\nExec=x\nHidden=true\n", true},
+                                           std::pair {"X-GNOME-Autostart-enabled=false\n", false}));
+
+TEST_F(LaunchAtLoginTest, EnablingReplacesAnEntryTheUserSwitchedOffAndDisablingRemovesIt)
+{
+    writeFile(LaunchAtLogin::entryPath(), "[Desktop Entry]\nType=Application\nName=Openwright\nExec=x\nHidden=true\n");
+    ASSERT_EQ(LaunchAtLogin::set(true), std::nullopt);
+    EXPECT_TRUE(LaunchAtLogin::enabled());
+    EXPECT_EQ(QDir(autostart).entryList(QDir::Files | QDir::Hidden),
+              QStringList {QFileInfo(LaunchAtLogin::entryPath()).fileName()}); // no temporary file left
+
+    ASSERT_EQ(LaunchAtLogin::set(false), std::nullopt);
+    EXPECT_FALSE(QFileInfo::exists(LaunchAtLogin::entryPath()));
+    EXPECT_EQ(LaunchAtLogin::set(false), std::nullopt); // already off
+}
+
+// Root ignores permissions: a file where the folder should be makes it unusable.
+TEST_F(LaunchAtLoginTest, AFailureNamesTheFolderAndReasonAndChangesNothing)
+{
+    writeFile(autostart, "not a folder");
+    EXPECT_EQ(LaunchAtLogin::set(true), u"Could not create the folder ~/.config/autostart: Not a directory"_s);
+    EXPECT_FALSE(LaunchAtLogin::enabled());
+    EXPECT_EQ(readFile(autostart), "not a folder");
+}
+
+} // namespace
