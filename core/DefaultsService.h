@@ -39,6 +39,8 @@ public:
     static ChangeResult classify(const LaunchError& error, const std::optional<AppInfo>& after, const AppInfo& wanted);
 
     std::optional<QUrl> locate(const QString& bundleID) const { return m_launchServices->locate(bundleID); }
+    // Why the target opens in the application it does; reads the platform, so off the GUI thread.
+    DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
     bool fileExists(const QUrl& url) const { return m_fileExists(url); }
 
     // Whether a file exists at the URL's local path (symlinks followed).

@@ -2,6 +2,7 @@
 #include "SystemLaunchServices.h"
 
 #include "ApplicationIdentity.h"
+#include "DecisionReader.h"
 #include "Gio.h"
 
 #include <QDir>
@@ -108,6 +109,13 @@ std::optional<QUrl> SystemLaunchServices::locate(const QString& bundleID) const
             return remember(app->path, app->id, app->name);
     }
     return std::nullopt;
+}
+
+DecisionChain SystemLaunchServices::explain(const Target& target) const
+{
+    if (const auto type = contentType(target))
+        return gio::explain(target, *type);
+    return LaunchServicing::explain(target);
 }
 
 void SystemLaunchServices::setDefaultApp(const QUrl& app, const Target& target)

@@ -26,6 +26,7 @@ public:
     void setDefaultApp(const QUrl& app, const Target& target) override;
     AppInfo appInfo(const QUrl& url) const override;
     std::optional<QUrl> locate(const QString& bundleID) const override;
+    DecisionChain explain(const Target& target) const override;
 
     // The MIME type a target is asked about by; nothing for an extension the system does not know.
     static std::optional<QString> contentType(const Target& target);
