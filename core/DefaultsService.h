@@ -43,6 +43,8 @@ public:
     static ChangeResult classify(const LaunchError& error, const std::optional<AppInfo>& after, const AppInfo& wanted);
 
     std::optional<QUrl> locate(const QString& bundleID) const { return m_launchServices->locate(bundleID); }
+    // Why the target opens in the application it does; reads the platform, so off the GUI thread.
+    DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
     bool fileExists(const QUrl& url) const { return m_fileExists(url); }
     std::optional<QString> platformType(const Target& target) const { return m_launchServices->platformType(target); }
     // The types a change of `target` writes: its own and its linked targets', each once.

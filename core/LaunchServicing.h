@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppInfo.h"
+#include "DecisionChain.h"
 #include "Target.h"
 
 #include <QByteArray>
@@ -87,6 +88,15 @@ public:
     virtual AppInfo appInfo(const QUrl& url) const = 0;
     // The installed application with this identity, if any.
     virtual std::optional<QUrl> locate(const QString& bundleID) const = 0;
+
+    // Why the target opens in the application it does, step by step. A platform that cannot
+    // tell gives the target alone, without steps.
+    virtual DecisionChain explain(const Target& target) const
+    {
+        DecisionChain chain;
+        chain.target = target;
+        return chain;
+    }
 };
 
 } // namespace openwright

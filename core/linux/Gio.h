@@ -7,9 +7,9 @@
 
 #include <optional>
 
-// The only door to GIO and GLib: Qt types in, Qt types out. Nothing else includes a GLib
-// header (they clash with Qt's keywords), and every GLib resource is owned by an RAII handle
-// inside Gio.cpp. All functions are thread-safe, as GIO's application queries are.
+// The door to GIO and GLib: Qt types in, Qt types out. Nothing else but DecisionReader.cpp
+// includes a GLib header (they clash with Qt's keywords), and every GLib resource is owned by
+// an RAII handle inside the .cpp. All functions are thread-safe, as GIO's application queries are.
 namespace openwright::gio {
 
 // An installed desktop entry as GIO sees it.

@@ -2,6 +2,7 @@
 #include "SystemLaunchServices.h"
 
 #include "ApplicationIdentity.h"
+#include "DecisionReader.h"
 #include "Gio.h"
 
 #include <QDir>
@@ -107,6 +108,13 @@ AppInfo SystemLaunchServices::appInfo(const QUrl& url) const
 std::optional<QString> SystemLaunchServices::platformType(const Target& target) const
 {
     return contentType(target);
+}
+
+DecisionChain SystemLaunchServices::explain(const Target& target) const
+{
+    if (const auto type = contentType(target))
+        return gio::explain(target, *type);
+    return LaunchServicing::explain(target);
 }
 
 std::optional<QUrl> SystemLaunchServices::locate(const QString& bundleID) const

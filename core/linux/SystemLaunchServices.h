@@ -27,6 +27,7 @@ public:
     std::optional<QString> platformType(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;
     std::optional<QUrl> locate(const QString& bundleID) const override;
+    DecisionChain explain(const Target& target) const override;
 
     // The MIME type a target is asked about by; nothing for an extension the system does not know.
     static std::optional<QString> contentType(const Target& target);

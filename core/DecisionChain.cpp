@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DecisionChain.h"
+
+#include "PlatformText.h"
+
+#include <QDir>
+
+namespace openwright {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Group = DecisionStep::Group;
+
+// Every text of an explanation, in one place, with numbered arguments so that a translation
+// can reorder them.
+namespace text {
+
+QString missing()
+{
+    return u"%1 does not exist"_s;
+}
+QString unreadable()
+{
+    return u"%1 cannot be read as a list, so the system ignores all of it"_s;
+}
+QString noEntry()
+{
+    return u"%1 has no entry for %2"_s;
+}
+QString fileLine()
+{
+    return u"%1 line %2"_s;
+}
+QString app()
+{
+    return u"%1 (%2)"_s;
+}
+QString parentType()
+{
+    return u"%1 (a parent type)"_s;
+}
+QString parentTypeOf()
+{
+    return u"%1 (a parent type of %2)"_s;
+}
+QString sets()
+{
+    return u"%1 sets %2 for %3"_s;
+}
+QString namesNone()
+{
+    return u"%1 names no application for %2"_s;
+}
+QString namesUninstalledOne()
+{
+    return u"%1 names %2 for %3, but it is not installed"_s;
+}
+QString namesUninstalledAll()
+{
+    return u"%1 names %2 for %3, but none of them is installed"_s;
+}
+QString namesOutranked()
+{
+    return u"%1 names %2 for %3, outranked by the choice above"_s;
+}
+QString addsAndDecides()
+{
+    return u"%1 adds %2 for %3, and no list sets an installed default"_s;
+}
+QString adds()
+{
+    return u"%1 adds %2 for %3"_s;
+}
+QString removes()
+{
+    return u"%1 removes %2 from the applications for %3"_s;
+}
+QString removesTooLate()
+{
+    return u"%1 removes %2 for %3, with no effect: an earlier entry names it"_s;
+}
+QString handlerDecides()
+{
+    return u"No list sets an installed default for %1, so the first installed handler is used: %2"_s;
+}
+QString noHandlers()
+{
+    return u"No installed application handles %1"_s;
+}
+QString noUsableHandler()
+{
+    return u"No installed handler of %1 can be used"_s;
+}
+QString skippedNote()
+{
+    return u" (skipped %1: not installed)"_s;
+}
+QString removedNote()
+{
+    return u" (removed: %1)"_s;
+}
+QString opensBySetting()
+{
+    return u"%1 opens in %2 because %3 sets it for %4"_s;
+}
+QString opensByAddition()
+{
+    return u"%1 opens in %2 because %3 adds it for %4 and no list sets an installed default"_s;
+}
+QString opensAsHandler()
+{
+    return u"%1 opens in %2 because no list sets an installed default and it is the first installed application "
+           u"that handles %3"_s;
+}
+QString opensInNothing()
+{
+    return u"Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it"_s;
+}
+QString systemDiffers()
+{
+    return u". The system reports %1 instead, so this explanation is incomplete"_s;
+}
+QString systemHasNone()
+{
+    return u". The system reports no application, so this explanation is incomplete"_s;
+}
+QString unknownFiles()
+{
+    return u" files"_s;
+}
+QString unexplained()
+{
+    return u"No explanation is available for %1"_s;
+}
+
+} // namespace text
+
+QString ids(const QStringList& list)
+{
+    return list.join(u", "_s);
+}
+
+QString appText(const QString& name, const QString& desktopId)
+{
+    return name.isEmpty() ? desktopId : text::app().arg(name, desktopId);
+}
+
+QString where(const DecisionStep& step)
+{
+    return text::fileLine().arg(homeRelativePath(step.file), QString::number(step.line));
+}
+
+QString typeText(const DecisionStep& step)
+{
+    return step.parentType ? text::parentType().arg(step.mimeType) : step.mimeType;
+}
+
+QString notes(const DecisionStep& step)
+{
+    QString s;
+    if (!step.skipped.isEmpty())
+        s += text::skippedNote().arg(ids(step.skipped));
+    if (!step.removed.isEmpty())
+        s += text::removedNote().arg(ids(step.removed));
+    return s;
+}
+
+QString defaultSummary(const DecisionStep& step)
+{
+    if (step.decided())
+        return text::sets().arg(where(step), appText(step.chosenName, step.chosen), typeText(step)) + notes(step);
+    if (step.listed.isEmpty())
+        return text::namesNone().arg(where(step), typeText(step));
+    if (step.skipped.size() == step.listed.size()) {
+        return (step.listed.size() == 1 ? text::namesUninstalledOne() : text::namesUninstalledAll())
+            .arg(where(step), ids(step.listed), typeText(step));
+    }
+    return text::namesOutranked().arg(where(step), ids(step.listed), typeText(step)) + notes(step);
+}
+
+} // namespace
+
+QString homeRelativePath(const QString& path)
+{
+    const QString home = QDir::homePath();
+    if (home.isEmpty() || home == u"/"_s)
+        return path;
+    if (path == home)
+        return u"~"_s;
+    if (path.startsWith(home + u'/'))
+        return u'~' + path.mid(home.size());
+    return path;
+}
+
+QString DecisionStep::summary() const
+{
+    switch (presence) {
+    case Presence::Missing: return text::missing().arg(homeRelativePath(file));
+    case Presence::Unreadable: return text::unreadable().arg(homeRelativePath(file));
+    case Presence::Read: break;
+    }
+    if (group == Group::InstalledHandlers) {
+        if (decided())
+            return text::handlerDecides().arg(typeText(*this), appText(chosenName, chosen)) + notes(*this);
+        if (listed.isEmpty())
+            return text::noHandlers().arg(typeText(*this));
+        return text::noUsableHandler().arg(typeText(*this)) + notes(*this);
+    }
+    if (line == 0)
+        return text::noEntry().arg(homeRelativePath(file), typeText(*this));
+    switch (group) {
+    case Group::DefaultApplications: return defaultSummary(*this);
+    case Group::AddedAssociations:
+        if (decided()) {
+            return text::addsAndDecides().arg(where(*this), appText(chosenName, chosen), typeText(*this))
+                + notes(*this);
+        }
+        return text::adds().arg(where(*this), ids(listed), typeText(*this)) + notes(*this);
+    case Group::RemovedAssociations:
+        if (removed.isEmpty())
+            return text::removesTooLate().arg(where(*this), ids(listed), typeText(*this));
+        return text::removes().arg(where(*this), ids(removed), typeText(*this));
+    case Group::InstalledHandlers: break;
+    }
+    return {};
+}
+
+const DecisionStep* DecisionChain::decisiveStep() const
+{
+    for (const DecisionStep& step : steps) {
+        if (step.decided())
+            return &step;
+    }
+    return nullptr;
+}
+
+QString DecisionChain::summary() const
+{
+    if (!mimeType) {
+        // Every scheme is a type; only a platform that cannot explain gives none for one.
+        if (target.isScheme())
+            return text::unexplained().arg(target.id());
+        return platformText(PlatformText::UnknownTypePrefix) + target.payload() + text::unknownFiles();
+    }
+
+    QString s;
+    const DecisionStep* step = decisiveStep();
+    if (app && step) {
+        const QString opener = appText(app->name, app->desktopId);
+        const QString type = step->parentType ? text::parentTypeOf().arg(step->mimeType, *mimeType) : step->mimeType;
+        switch (step->group) {
+        case Group::DefaultApplications: s = text::opensBySetting().arg(target.id(), opener, where(*step), type); break;
+        case Group::AddedAssociations: s = text::opensByAddition().arg(target.id(), opener, where(*step), type); break;
+        case Group::RemovedAssociations:
+        case Group::InstalledHandlers: s = text::opensAsHandler().arg(target.id(), opener, type); break;
+        }
+    } else {
+        s = text::opensInNothing().arg(target.id(), *mimeType);
+    }
+    if (!agreesWithSystem)
+        s += systemDesktopId.isEmpty() ? text::systemHasNone() : text::systemDiffers().arg(systemDesktopId);
+    return s;
+}
+
+} // namespace openwright

@@ -1,0 +1,514 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DecisionReader.h"
+
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <memory>
+#include <utility>
+
+namespace openwright::gio {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Group = DecisionStep::Group;
+using Presence = DecisionStep::Presence;
+using App = DecisionChain::App;
+
+struct GLibFree
+{
+    void operator()(GKeyFile* file) const { g_key_file_free(file); }
+    void operator()(gchar* s) const { g_free(s); }
+    void operator()(gchar** strv) const { g_strfreev(strv); }
+    void operator()(GDesktopAppInfo* info) const { g_object_unref(info); }
+    void operator()(GAppInfo* info) const { g_object_unref(info); }
+};
+template<typename T> using Owned = std::unique_ptr<T, GLibFree>;
+
+constexpr const char* kDefaultGroup = "Default Applications";
+constexpr const char* kAddedGroup = "Added Associations";
+constexpr const char* kRemovedGroup = "Removed Associations";
+constexpr const char* kCacheGroup = "MIME Cache";
+
+// Symlinked folders can loop; GIO's own walk has no limit, real trees are a few levels deep.
+constexpr int kMaxFolderDepth = 16;
+
+QString fromUtf8(const char* s)
+{
+    return s ? QString::fromUtf8(s) : QString();
+}
+
+// The type an alias stands for, as GIO compares types.
+QString unalias(const QString& type)
+{
+    Owned<gchar> canonical(g_content_type_from_mime_type(type.toUtf8().constData()));
+    return canonical ? fromUtf8(canonical.get()) : type;
+}
+
+// One key of one group: a type and the desktop-file IDs given for it.
+struct Entry
+{
+    QString type; // as written
+    QString canonical;
+    QStringList ids;
+    int line = 0;
+};
+
+struct List
+{
+    QString path;
+    Presence presence = Presence::Missing;
+    bool userOwn = false;
+    QList<Entry> defaults;
+    QList<Entry> added;
+    QList<Entry> removed;
+};
+
+// A folder the system reads lists from: a configuration folder, or an applications folder with
+// its desktop entries and their mimeinfo.cache.
+struct Folder
+{
+    QList<List> lists; // in precedence order
+    qsizetype plain = -1; // mimeapps.list, the only list that may add or remove associations
+    QList<Entry> cache;
+    QSet<QString> appNames;
+};
+
+// GKeyFile does not say where an entry is, so find its line in the text: the last line that
+// sets the key in a section of that name, as GKeyFile keeps the last value.
+QHash<QString, int> entryLines(const QString& path)
+{
+    QHash<QString, int> lines;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return lines;
+    QString group;
+    int number = 0;
+    while (!file.atEnd()) {
+        ++number;
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[')) {
+            group = line.mid(1, line.lastIndexOf(u']') - 1);
+            continue;
+        }
+        if (const qsizetype equals = line.indexOf(u'='); equals > 0)
+            lines.insert(group + u'\n' + line.left(equals).trimmed(), number);
+    }
+    return lines;
+}
+
+QList<Entry> readGroup(GKeyFile* file, const char* group, const QHash<QString, int>& lines)
+{
+    QList<Entry> entries;
+    gsize count = 0;
+    Owned<gchar*> keys(g_key_file_get_keys(file, group, &count, nullptr));
+    if (!keys)
+        return entries;
+    const QString groupName = QString::fromUtf8(group);
+    QSet<QString> seen;
+    for (gsize i = 0; i < count; ++i) {
+        const char* key = keys.get()[i];
+        const QString type = fromUtf8(key);
+        if (seen.contains(type)) // a repeated key: GKeyFile lists it twice with its last value
+            continue;
+        seen.insert(type);
+        Owned<gchar*> values(g_key_file_get_string_list(file, group, key, nullptr, nullptr));
+        if (!values)
+            continue;
+        Entry entry {type, unalias(type), {}, lines.value(groupName + u'\n' + type)};
+        for (gchar** v = values.get(); *v; ++v) {
+            if (**v)
+                entry.ids.append(fromUtf8(*v));
+        }
+        entries.append(std::move(entry));
+    }
+    return entries;
+}
+
+Owned<GKeyFile> loadKeyFile(const QString& path)
+{
+    Owned<GKeyFile> file(g_key_file_new());
+    if (!g_key_file_load_from_file(file.get(), QFile::encodeName(path).constData(), G_KEY_FILE_NONE, nullptr))
+        return nullptr;
+    return file;
+}
+
+List readList(const QString& path, bool mayTweak, bool userOwn)
+{
+    List list;
+    list.path = path;
+    list.userOwn = userOwn;
+    if (!QFileInfo::exists(path))
+        return list;
+    const Owned<GKeyFile> file = loadKeyFile(path);
+    if (!file) {
+        list.presence = Presence::Unreadable;
+        return list;
+    }
+    list.presence = Presence::Read;
+    const QHash<QString, int> lines = entryLines(path);
+    list.defaults = readGroup(file.get(), kDefaultGroup, lines);
+    // GIO ignores these groups in desktop-specific lists and in defaults.list.
+    if (mayTweak) {
+        list.added = readGroup(file.get(), kAddedGroup, lines);
+        list.removed = readGroup(file.get(), kRemovedGroup, lines);
+    }
+    return list;
+}
+
+// Every desktop-file ID in an applications folder, named as GIO names them.
+void collectAppNames(const QString& dir, const QString& prefix, int depth, QSet<QString>& names)
+{
+    if (depth > kMaxFolderDepth)
+        return;
+    const QFileInfoList entries
+        = QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        const QString name = entry.fileName();
+        if (name.endsWith(u".desktop"_s))
+            names.insert(prefix + name);
+        else if (entry.isDir())
+            collectAppNames(entry.filePath(), prefix + name + u'-', depth + 1, names);
+    }
+}
+
+QStringList currentDesktops()
+{
+    QStringList desktops;
+    for (const QString& d : qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts))
+        desktops.append(QString::fromLatin1(d.toLatin1().toLower()));
+    return desktops;
+}
+
+Folder readFolder(const QString& dir, bool applications, bool user, const QStringList& desktops)
+{
+    Folder folder;
+    for (const QString& desktop : desktops)
+        folder.lists.append(readList(dir + u'/' + desktop + u"-mimeapps.list"_s, false, user));
+    folder.plain = folder.lists.size();
+    folder.lists.append(readList(dir + u"/mimeapps.list"_s, true, user));
+    if (applications) {
+        // Never part of the standard, but GIO still reads it.
+        folder.lists.append(readList(dir + u"/defaults.list"_s, false, false));
+        if (const Owned<GKeyFile> cache = loadKeyFile(dir + u"/mimeinfo.cache"_s))
+            folder.cache = readGroup(cache.get(), kCacheGroup, {});
+        collectAppNames(dir, {}, 0, folder.appNames);
+    }
+    return folder;
+}
+
+// The folders in GIO's order: the user's configuration, the system's, then the applications
+// folders, the user's first.
+QList<Folder> readFolders()
+{
+    const QStringList desktops = currentDesktops();
+    QList<Folder> folders {readFolder(QFile::decodeName(g_get_user_config_dir()), false, true, desktops)};
+    for (const gchar* const* d = g_get_system_config_dirs(); d && *d; ++d)
+        folders.append(readFolder(QFile::decodeName(*d), false, false, desktops));
+    folders.append(readFolder(QFile::decodeName(g_get_user_data_dir()) + u"/applications"_s, true, false, desktops));
+    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+        folders.append(readFolder(QFile::decodeName(*d) + u"/applications"_s, true, false, desktops));
+    return folders;
+}
+
+// The type and its parent types, nearest first, in the order GIO falls back through them: the
+// subclass data of the shared MIME database, in every folder GIO reads it from.
+QStringList typeAndParents(const QString& contentType)
+{
+    QHash<QString, QStringList> parents;
+    for (const gchar* const* d = g_content_type_get_mime_dirs(); d && *d; ++d) {
+        QFile file(QFile::decodeName(*d) + u"/subclasses"_s);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        while (!file.atEnd()) {
+            const QList<QByteArray> pair = file.readLine().trimmed().split(' ');
+            if (pair.size() != 2)
+                continue;
+            QStringList& list = parents[QString::fromUtf8(pair[0])];
+            const QString parent = QString::fromUtf8(pair[1]);
+            if (!list.contains(parent))
+                list.append(parent);
+        }
+    }
+    QStringList types {unalias(contentType)};
+    for (qsizetype i = 0; i < types.size(); ++i) {
+        for (const QString& parent : parents.value(types[i])) {
+            const QString type = unalias(parent);
+            if (!types.contains(type))
+                types.append(type);
+        }
+    }
+    return types;
+}
+
+App toApp(GAppInfo* info, const QString& fallbackId)
+{
+    const char* id = g_app_info_get_id(info);
+    return {id ? fromUtf8(id) : fallbackId,
+            QFile::decodeName(g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(info))),
+            fromUtf8(g_app_info_get_name(info))};
+}
+
+// Walks the lookup as GIO does, recording each place it consults as a step.
+class Explainer final
+{
+public:
+    Explainer(const Target& target, const QString& contentType)
+        : m_folders(readFolders())
+    {
+        m_chain.target = target;
+        m_chain.mimeType = contentType;
+    }
+
+    DecisionChain run()
+    {
+        const QStringList types = typeAndParents(*m_chain.mimeType);
+        for (qsizetype i = 0; i < types.size(); ++i) {
+            // The removals stay in force for the parent types; the entries tried do not.
+            m_hits.clear();
+            // Once decided, defaults set for parent types are still shown: the system never gets
+            // to them, which is often the very surprise being explained.
+            defaults(types[i], i > 0);
+            if (!m_chain.app)
+                associations(types[i], i > 0);
+        }
+        compareWithSystem();
+        return std::move(m_chain);
+    }
+
+private:
+    // The installed entry GIO accepts for the ID: found as g_desktop_app_info_new finds it,
+    // which drops entries whose program is missing.
+    const std::optional<App>& installed(const QString& id)
+    {
+        auto it = m_installed.constFind(id);
+        if (it == m_installed.cend()) {
+            Owned<GDesktopAppInfo> info(g_desktop_app_info_new(id.toUtf8().constData()));
+            std::optional<App> app;
+            if (info)
+                app = toApp(G_APP_INFO(info.get()), id);
+            it = m_installed.insert(id, std::move(app));
+        }
+        return *it;
+    }
+
+    // Whether an applications folder earlier in the order holds an entry of that ID, which
+    // then stands in for this folder's.
+    bool masked(qsizetype folder, const QString& id) const
+    {
+        for (qsizetype i = 0; i < folder; ++i) {
+            if (m_folders[i].appNames.contains(id))
+                return true;
+        }
+        return false;
+    }
+
+    static DecisionStep entryStep(const QString& file, const Entry& entry, Group group, bool parent)
+    {
+        DecisionStep step;
+        step.file = file;
+        step.line = entry.line;
+        step.group = group;
+        step.mimeType = entry.type;
+        step.parentType = parent;
+        step.listed = entry.ids;
+        return step;
+    }
+
+    // Tries `id` for `step`; true when it decides.
+    bool tryApp(DecisionStep& step, const QString& id)
+    {
+        m_hits.append(id);
+        const std::optional<App>& app = installed(id);
+        if (!app) {
+            step.skipped.append(id);
+            return false;
+        }
+        step.chosen = id;
+        step.chosenName = app->name;
+        m_chain.app = app;
+        m_chosen = id;
+        return true;
+    }
+
+    // Every [Default Applications] entry for the type, in list order. Entries after the one
+    // that decides are kept: they are what the user may be wondering about.
+    void defaults(const QString& type, bool parent)
+    {
+        for (const Folder& folder : std::as_const(m_folders)) {
+            for (const List& list : folder.lists) {
+                if (list.presence != Presence::Read) {
+                    if (!parent && (list.userOwn || list.presence == Presence::Unreadable)) {
+                        DecisionStep step;
+                        step.file = list.path;
+                        step.presence = list.presence;
+                        step.mimeType = type;
+                        m_chain.steps.append(step);
+                    }
+                    continue;
+                }
+                bool mentioned = false;
+                for (const Entry& entry : list.defaults) {
+                    if (entry.canonical != type)
+                        continue;
+                    mentioned = true;
+                    DecisionStep step = entryStep(list.path, entry, Group::DefaultApplications, parent);
+                    for (const QString& id : entry.ids) {
+                        if (step.decided())
+                            break;
+                        if (m_chain.app) {
+                            // Outranked: still tell the user which of these could not be used.
+                            if (id != m_chosen && !installed(id))
+                                step.skipped.append(id);
+                        } else if (m_hits.contains(id)) {
+                            step.skipped.append(id); // tried above
+                        } else {
+                            tryApp(step, id);
+                        }
+                    }
+                    m_chain.steps.append(step);
+                }
+                if (!mentioned && !parent) {
+                    DecisionStep step;
+                    step.file = list.path;
+                    step.mimeType = type;
+                    m_chain.steps.append(step);
+                }
+            }
+        }
+    }
+
+    // The added and removed associations and the installed handlers, folder by folder: an
+    // addition or removal only reaches handlers of its own folder and the folders after it.
+    void associations(const QString& type, bool parent)
+    {
+        qsizetype handlers = -1; // the installed-handlers step being filled
+        bool anyHandlers = false;
+        const auto handlersStep = [&]() -> DecisionStep& {
+            if (handlers < 0) {
+                DecisionStep step;
+                step.group = Group::InstalledHandlers;
+                step.mimeType = type;
+                step.parentType = parent;
+                handlers = m_chain.steps.size();
+                m_chain.steps.append(step);
+                anyHandlers = true;
+            }
+            return m_chain.steps[handlers];
+        };
+
+        for (qsizetype f = 0; f < m_folders.size() && !m_chain.app; ++f) {
+            const Folder& folder = m_folders[f];
+            QStringList added; // this folder's additions
+            QStringList removedHere;
+            const List& plain = folder.lists[folder.plain];
+            for (const Entry& entry : plain.added) {
+                if (entry.canonical != type)
+                    continue;
+                DecisionStep step = entryStep(plain.path, entry, Group::AddedAssociations, parent);
+                for (const QString& id : entry.ids) {
+                    if (added.contains(id))
+                        continue;
+                    added.append(id);
+                    if (m_chain.app)
+                        continue;
+                    if (m_blocklist.contains(id))
+                        step.removed.append(id);
+                    else if (masked(f, id) || m_hits.contains(id))
+                        step.skipped.append(id);
+                    else
+                        tryApp(step, id);
+                }
+                m_chain.steps.append(step);
+                handlers = -1;
+            }
+            if (m_chain.app)
+                return;
+            for (const Entry& entry : plain.removed) {
+                if (entry.canonical != type)
+                    continue;
+                DecisionStep step = entryStep(plain.path, entry, Group::RemovedAssociations, parent);
+                for (const QString& id : entry.ids) {
+                    // Within one list an addition wins over a removal of the same entry.
+                    if (added.contains(id) || removedHere.contains(id))
+                        continue;
+                    removedHere.append(id);
+                    // A removal cannot take back an entry already named above.
+                    if (masked(f, id) || m_hits.contains(id))
+                        continue;
+                    step.removed.append(id);
+                    if (!m_blocklist.contains(id))
+                        m_blocklist.append(id);
+                }
+                m_chain.steps.append(step);
+                handlers = -1;
+            }
+            for (const Entry& entry : folder.cache) {
+                if (entry.canonical != type)
+                    continue;
+                for (const QString& id : entry.ids) {
+                    if (m_chain.app)
+                        break;
+                    if (added.contains(id))
+                        continue;
+                    if (removedHere.contains(id) || (m_blocklist.contains(id) && !masked(f, id))) {
+                        DecisionStep& step = handlersStep();
+                        step.listed.append(id);
+                        step.removed.append(id);
+                        added.append(id);
+                        continue;
+                    }
+                    added.append(id);
+                    // An entry of the same ID in an earlier folder stands for this one, and one
+                    // named above has been tried.
+                    if (masked(f, id) || m_hits.contains(id))
+                        continue;
+                    DecisionStep& step = handlersStep();
+                    step.listed.append(id);
+                    tryApp(step, id);
+                }
+            }
+        }
+        if (!m_chain.app && !anyHandlers)
+            handlersStep();
+    }
+
+    void compareWithSystem()
+    {
+        Owned<GAppInfo> info(g_app_info_get_default_for_type(m_chain.mimeType->toUtf8().constData(), false));
+        const bool desktopEntry = info && G_IS_DESKTOP_APP_INFO(info.get());
+        const QString systemPath = desktopEntry
+            ? QFile::decodeName(g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(info.get())))
+            : QString();
+        if (systemPath == (m_chain.app ? m_chain.app->path : QString()))
+            return;
+        m_chain.agreesWithSystem = false;
+        m_chain.systemDesktopId = info ? fromUtf8(g_app_info_get_id(info.get())) : QString();
+    }
+
+    const QList<Folder> m_folders;
+    DecisionChain m_chain;
+    QHash<QString, std::optional<App>> m_installed;
+    QStringList m_hits; // entries tried for the current type, in order
+    QStringList m_blocklist; // entries removed so far
+    QString m_chosen;
+};
+
+} // namespace
+
+DecisionChain explain(const Target& target, const QString& contentType)
+{
+    return Explainer(target, contentType).run();
+}
+
+} // namespace openwright::gio
