@@ -100,6 +100,14 @@ public:
     // Reading defaults
     QFuture<void> refresh();
     QFuture<void> inspect(const QUrl& fileURL);
+    // Why the target opens in the application it opens in, read off this thread.
+    QFuture<DecisionChain> explain(const Target& target);
+
+    // Applications, for the screens: the installed ones to choose from (read off this thread),
+    // one read from its entry (a file chosen by the user), and an icon's theme name or path.
+    QFuture<QList<AppInfo>> installedApplications();
+    AppInfo applicationAt(const QUrl& url) const { return m_service->appInfo(url); }
+    QString iconName(const AppInfo& app) const { return m_service->iconName(app.url); }
 
     // Changing defaults
     QFuture<void> change(const FileCategory& category, const AppInfo& app);

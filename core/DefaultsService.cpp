@@ -162,6 +162,17 @@ TargetState DefaultsService::state(const Target& target) const
     return state;
 }
 
+QList<AppInfo> DefaultsService::installedApplications() const
+{
+    QList<AppInfo> apps;
+    for (const QUrl& url : m_launchServices->allApplications())
+        apps.append(m_launchServices->appInfo(url));
+    const QCollator& collator = nameCollator();
+    std::stable_sort(apps.begin(), apps.end(),
+                     [&](const AppInfo& a, const AppInfo& b) { return collator.compare(a.name, b.name) < 0; });
+    return apps;
+}
+
 ChangeResult DefaultsService::change(const ChangeRequest& request) const
 {
     return Engine {*m_launchServices, m_fileExists}.change(request, {});

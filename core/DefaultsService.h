@@ -43,6 +43,10 @@ public:
     static ChangeResult classify(const LaunchError& error, const std::optional<AppInfo>& after, const AppInfo& wanted);
 
     std::optional<QUrl> locate(const QString& bundleID) const { return m_launchServices->locate(bundleID); }
+    AppInfo appInfo(const QUrl& url) const { return m_launchServices->appInfo(url); }
+    QString iconName(const QUrl& app) const { return m_launchServices->iconName(app); }
+    // Every installed application a person would choose from, sorted by name. Blocks.
+    QList<AppInfo> installedApplications() const;
     // Why the target opens in the application it does; reads the platform, so off the GUI thread.
     DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
     bool fileExists(const QUrl& url) const { return m_fileExists(url); }

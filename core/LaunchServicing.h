@@ -88,6 +88,14 @@ public:
     virtual AppInfo appInfo(const QUrl& url) const = 0;
     // The installed application with this identity, if any.
     virtual std::optional<QUrl> locate(const QString& bundleID) const = 0;
+    // Every installed application a person would choose from, in the platform's order.
+    virtual QList<QUrl> allApplications() const { return {}; }
+    // The application's icon: a theme icon name or an absolute file path; empty for none.
+    virtual QString iconName(const QUrl& app) const
+    {
+        Q_UNUSED(app);
+        return {};
+    }
 
     // Why the target opens in the application it does, step by step. A platform that cannot
     // tell gives the target alone, without steps.

@@ -89,7 +89,8 @@ std::optional<App> toApp(GAppInfo* info)
     GCharPtr name(g_desktop_app_info_get_locale_string(G_DESKTOP_APP_INFO(info), G_KEY_FILE_DESKTOP_KEY_NAME));
     const QString path = fromUtf8(file);
     const QString id = bareId(g_app_info_get_id(info));
-    return App {path, id, name ? fromUtf8(name.get()) : fileBaseName(path)};
+    GCharPtr icon(g_app_info_get_icon(info) ? g_icon_to_string(g_app_info_get_icon(info)) : nullptr);
+    return App {path, id, name ? fromUtf8(name.get()) : fileBaseName(path), icon ? fromUtf8(icon.get()) : QString()};
 }
 
 Error toError(const GError* e)
@@ -137,6 +138,20 @@ QList<App> allForType(const QString& contentType)
     return apps;
 }
 
+QList<App> allApplications()
+{
+    AppListPtr list(g_app_info_get_all());
+    QList<App> apps;
+    for (GList* l = list.get(); l; l = l->next) {
+        auto* info = static_cast<GAppInfo*>(l->data);
+        if (!g_app_info_should_show(info))
+            continue;
+        if (auto app = toApp(info))
+            apps.append(std::move(*app));
+    }
+    return apps;
+}
+
 std::optional<App> appForId(const QString& id)
 {
     const QByteArray desktopId = (id + QLatin1StringView(".desktop")).toUtf8();
@@ -179,9 +194,12 @@ DesktopEntry readDesktopEntry(const QString& path)
     }
     GCharPtr name(g_key_file_get_locale_string(file.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_NAME,
                                                nullptr, nullptr));
-    DesktopEntry entry {true, std::nullopt};
+    DesktopEntry entry {true, std::nullopt, {}};
     if (name)
         entry.name = fromUtf8(name.get());
+    GCharPtr icon(g_key_file_get_string(file.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_ICON, nullptr));
+    if (icon)
+        entry.icon = fromUtf8(icon.get()).trimmed();
     return entry;
 }
 

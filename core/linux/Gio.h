@@ -18,6 +18,7 @@ struct App
     QString path; // the .desktop file
     QString id; // desktop-file ID without ".desktop"
     QString name; // localised Name
+    QString icon; // Icon: a theme name or an absolute path; empty when none
 };
 
 // The MIME type the shared MIME database gives the name "x.EXT", judged by name alone;
@@ -26,6 +27,8 @@ std::optional<QString> contentTypeForExtension(const QString& extension);
 
 std::optional<App> defaultForType(const QString& contentType);
 QList<App> allForType(const QString& contentType);
+// Every installed application that wants to be shown in menus, in GIO's order.
+QList<App> allApplications();
 // The installed entry with this desktop-file ID (without ".desktop"), if GIO accepts it.
 std::optional<App> appForId(const QString& id);
 
@@ -51,6 +54,7 @@ struct DesktopEntry
 {
     bool readable = false;
     std::optional<QString> name;
+    QString icon;
 };
 DesktopEntry readDesktopEntry(const QString& path);
 

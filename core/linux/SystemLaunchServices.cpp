@@ -57,17 +57,17 @@ QString SystemLaunchServices::desktopIdForPath(const QString& path, bool* instal
     return fileNameWithoutSuffix(clean);
 }
 
-QUrl SystemLaunchServices::remember(const QString& path, const QString& id, const QString& name) const
+QUrl SystemLaunchServices::remember(const gio::App& app) const
 {
     {
         QReadLocker read(&m_knownLock);
-        const auto it = m_known.constFind(path);
-        if (it != m_known.cend() && it->desktopId == id && it->name == name)
+        const auto it = m_known.constFind(app.path);
+        if (it != m_known.cend() && it->desktopId == app.id && it->name == app.name && it->icon == app.icon)
             return it->url;
     }
-    const QUrl url = QUrl::fromLocalFile(path);
+    const QUrl url = QUrl::fromLocalFile(app.path);
     QWriteLocker write(&m_knownLock);
-    m_known.insert(path, {id, ApplicationIdentity::canonical(id), name, url});
+    m_known.insert(app.path, {app.id, ApplicationIdentity::canonical(app.id), app.name, app.icon, url});
     return url;
 }
 
@@ -79,7 +79,7 @@ std::optional<QUrl> SystemLaunchServices::defaultApp(const Target& target) const
     const auto app = gio::defaultForType(*type);
     if (!app)
         return std::nullopt;
-    return remember(app->path, app->id, app->name);
+    return remember(*app);
 }
 
 QList<QUrl> SystemLaunchServices::candidateApps(const Target& target) const
@@ -89,7 +89,7 @@ QList<QUrl> SystemLaunchServices::candidateApps(const Target& target) const
         return {};
     QList<QUrl> urls;
     for (const gio::App& app : gio::allForType(*type))
-        urls.append(remember(app.path, app.id, app.name));
+        urls.append(remember(app));
     return urls;
 }
 
@@ -103,6 +103,25 @@ AppInfo SystemLaunchServices::appInfo(const QUrl& url) const
             return {url, it->identity, it->name};
     }
     return AppInfo::read(url);
+}
+
+QList<QUrl> SystemLaunchServices::allApplications() const
+{
+    QList<QUrl> urls;
+    for (const gio::App& app : gio::allApplications())
+        urls.append(remember(app));
+    return urls;
+}
+
+QString SystemLaunchServices::iconName(const QUrl& app) const
+{
+    {
+        QReadLocker read(&m_knownLock);
+        const auto it = m_known.constFind(app.toLocalFile());
+        if (it != m_known.cend())
+            return it->icon;
+    }
+    return app.isLocalFile() ? gio::readDesktopEntry(app.toLocalFile()).icon : QString();
 }
 
 std::optional<QString> SystemLaunchServices::platformType(const Target& target) const
@@ -143,7 +162,7 @@ std::optional<QUrl> SystemLaunchServices::locate(const QString& bundleID) const
     }
     if (!best)
         return std::nullopt;
-    return remember(best->path, best->id, best->name);
+    return remember(*best);
 }
 
 namespace {

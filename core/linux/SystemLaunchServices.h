@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Gio.h"
 #include "LaunchServicing.h"
 
 #include <QHash>
@@ -27,6 +28,8 @@ public:
     std::optional<QString> platformType(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;
     std::optional<QUrl> locate(const QString& bundleID) const override;
+    QList<QUrl> allApplications() const override;
+    QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
 
     // The MIME type a target is asked about by; nothing for an extension the system does not know.
@@ -42,9 +45,10 @@ private:
         QString desktopId;
         QString identity; // canonical, see ApplicationIdentity
         QString name;
+        QString icon;
         QUrl url;
     };
-    QUrl remember(const QString& path, const QString& id, const QString& name) const;
+    QUrl remember(const gio::App& app) const;
     // The user's desktop-specific lists that name another default for one of `types`, as
     // (list, type) pairs; nothing when one of them cannot be written.
     static std::optional<QList<std::pair<QString, QString>>> desktopOverrides(const QStringList& types,

@@ -159,3 +159,25 @@ std::optional<QUrl> FakeLaunchServices::locate(const QString& bundleID) const
 }
 
 } // namespace openwright::test
+
+namespace openwright::test {
+
+QList<QUrl> FakeLaunchServices::allApplications() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_apps.keys();
+}
+
+QString FakeLaunchServices::iconName(const QUrl& app) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_icons.value(app);
+}
+
+void FakeLaunchServices::setIcon(const AppInfo& app, const QString& icon)
+{
+    QMutexLocker lock(&m_mutex);
+    m_icons.insert(app.url, icon);
+}
+
+} // namespace openwright::test

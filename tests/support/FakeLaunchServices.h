@@ -48,6 +48,9 @@ public:
     std::optional<QString> platformType(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;
     std::optional<QUrl> locate(const QString& bundleID) const override;
+    QList<QUrl> allApplications() const override;
+    QString iconName(const QUrl& app) const override;
+    void setIcon(const AppInfo& app, const QString& icon);
 
 private:
     void readPause() const;
@@ -57,6 +60,7 @@ private:
     QHash<QUrl, AppInfo> m_apps;
     QHash<QString, QUrl> m_defaults; // by platform type
     QHash<Target, QString> m_typeOf;
+    QHash<QUrl, QString> m_icons;
     QHash<Target, QList<QUrl>> m_candidates;
     QSet<Target> m_unknown;
     QSet<Target> m_sticky;
