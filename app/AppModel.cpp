@@ -129,6 +129,16 @@ void AppModel::setAutoBackupEnabled(bool enabled)
     Q_EMIT settingsChanged();
 }
 
+QByteArray AppModel::windowGeometry() const
+{
+    return m_settings->value(Settings::windowGeometry);
+}
+
+void AppModel::setWindowGeometry(const QByteArray& geometry)
+{
+    m_settings->setValue(Settings::windowGeometry, geometry);
+}
+
 QList<FileCategory> AppModel::categories() const
 {
     QList<FileCategory> list = Catalog::all();

@@ -83,6 +83,9 @@ public:
     void setGuardInterval(double seconds);
     bool autoBackupEnabled() const { return m_autoBackupEnabled; }
     void setAutoBackupEnabled(bool enabled);
+    // The main window's size and position, kept between runs.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray& geometry);
     // Why the last save of a data file failed, with the system's reason; empty once every file
     // saved again. Failed saves keep the value in memory and are retried at the next save.
     QString saveProblem() const { return m_saveProblems.isEmpty() ? QString() : m_saveProblems.first(); }

@@ -49,6 +49,20 @@ double Settings::value(const Key<double>& key) const
     return ok && std::isfinite(d) ? d : key.fallback;
 }
 
+QByteArray Settings::value(const Key<const char*>& key) const
+{
+    const QVariant v = m_settings.value(QLatin1StringView(key.name));
+    if (v.typeId() != QMetaType::QString)
+        return QByteArray(key.fallback);
+    return QByteArray::fromBase64(v.toString().toLatin1());
+}
+
+void Settings::setValue(const Key<const char*>& key, const QByteArray& value)
+{
+    m_settings.setValue(QLatin1StringView(key.name), QString::fromLatin1(value.toBase64()));
+    m_settings.sync();
+}
+
 void Settings::setValue(const Key<bool>& key, bool value)
 {
     m_settings.setValue(QLatin1StringView(key.name), value);

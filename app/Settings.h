@@ -21,6 +21,8 @@ public:
     static constexpr Key<double> guardInterval {"guard.interval", 60.0};
     static constexpr Key<bool> autoBackup {"backup.auto", true};
     static constexpr Key<bool> updateAutomatic {"update.automatic", true};
+    // Where the main window was, as the window saves it (base64 text in the file).
+    static constexpr Key<const char*> windowGeometry {"window.geometry", ""};
 
     explicit Settings(const QString& path = defaultPath());
     static QString defaultPath();
@@ -29,6 +31,8 @@ public:
     double value(const Key<double>& key) const;
     void setValue(const Key<bool>& key, bool value);
     void setValue(const Key<double>& key, double value);
+    QByteArray value(const Key<const char*>& key) const;
+    void setValue(const Key<const char*>& key, const QByteArray& value);
 
 private:
     mutable QSettings m_settings;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libglib2.0-dev libgtest-dev libsodium-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6 libglib2.0-dev libgtest-dev libsodium-dev breeze-icon-theme
     shared-mime-info desktop-file-utils libglib2.0-bin dbus tzdata
 )
 # Extra tools that `scripts/fuzz.sh` needs: clang with libFuzzer.

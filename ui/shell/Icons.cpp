@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Icons.h"
+
+#include "Style.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHash>
+#include <QPainter>
+#include <QPalette>
+
+namespace openwright::ui::Icons {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Row
+{
+    const char* symbol;
+    const char* names; // space-separated theme names, most fitting first
+};
+
+const Row kTable[] = {
+    // Sidebar groups and tools
+    {"gearshape.2", "configure preferences-system"},
+    {"doc.text", "document-edit x-office-document"},
+    {"sparkles", "tools-wizard draw-star"},
+    {"chevron.left.forwardslash.chevron.right", "code-context text-x-script"},
+    {"paintpalette", "color-picker draw-brush applications-graphics"},
+    {"book", "documentation application-epub+zip"},
+    {"play.rectangle", "media-playback-start applications-multimedia"},
+    {"archivebox", "archive-extract package-x-generic"},
+    {"cube", "draw-cuboid applications-engineering"},
+    {"map", "map-globe map-flat find-location"},
+    {"link", "link insert-link"},
+    {"gamecontroller", "input-gaming applications-games"},
+    {"lock.shield", "object-locked security-high"},
+    {"star", "rating emblem-favorite draw-star"},
+    {"gauge.with.dots.needle.67percent", "speedometer view-statistics"},
+    {"square.stack", "document-multiple edit-copy"},
+    {"clock.arrow.circlepath", "view-history document-revert"},
+    {"shield.lefthalf.filled", "security-medium security-high"},
+    {"shield.slash", "security-low"},
+    // Actions
+    {"arrow.clockwise", "view-refresh"},
+    {"arrow.triangle.2.circlepath", "update-none view-refresh"},
+    {"plus", "list-add"},
+    {"plus.square.on.square", "document-new list-add"},
+    {"square.and.arrow.up.on.square", "document-export document-share"},
+    {"magnifyingglass", "edit-find search"},
+    {"pin", "pin window-pin"},
+    {"pin.fill", "window-pin pin"},
+    {"pin.slash", "window-unpin"},
+    {"trash", "edit-delete user-trash"},
+    {"gearshape", "configure preferences-system"},
+    {"power", "system-shutdown application-exit"},
+    {"arrow.down.doc", "document-import"},
+    {"arrow.right", "arrow-right go-next"},
+    {"arrow.left.arrow.right", "exchange-positions"},
+    // States
+    {"checkmark", "checkmark dialog-ok"},
+    {"checkmark.circle", "dialog-ok-apply checkmark"},
+    {"checkmark.circle.fill", "dialog-ok-apply checkmark"},
+    {"checkmark.seal", "emblem-checked dialog-ok-apply"},
+    {"exclamationmark.circle.fill", "data-warning dialog-warning"},
+    {"xmark.circle.fill", "dialog-cancel"},
+    {"xmark.app", "dialog-cancel application-exit"},
+    {"hourglass", "chronometer view-history"},
+    {"questionmark.circle", "question dialog-question"},
+    {"questionmark.app.dashed", "application-x-executable unknown"},
+    {"app.dashed", "application-x-executable unknown"},
+    {"info.circle", "help-about dialog-information"},
+    // Backups and profiles
+    {"hand.tap", "document-save user-identity"},
+    {"calendar", "view-calendar"},
+    {"square.stack.3d.down.right", "preferences-desktop-default-applications document-multiple"},
+    {"briefcase", "view-bank folder-documents"},
+    {"hand.raised", "preflight-verifier security-high"},
+    {"play.circle", "media-playback-start"},
+    {"terminal", "utilities-terminal"},
+};
+
+} // namespace
+
+QStringList themeNames(const QString& symbol)
+{
+    for (const Row& row : kTable) {
+        if (symbol == QLatin1StringView(row.symbol))
+            return QString::fromLatin1(row.names).split(u' ');
+    }
+    return {};
+}
+
+const QStringList& symbols()
+{
+    static const QStringList all = [] {
+        QStringList list;
+        for (const Row& row : kTable)
+            list.append(QString::fromLatin1(row.symbol));
+        return list;
+    }();
+    return all;
+}
+
+QIcon symbol(const QString& name)
+{
+    static QHash<QString, QIcon> cache;
+    const QString key = name + u'@' + QIcon::themeName();
+    if (const auto it = cache.constFind(key); it != cache.cend())
+        return *it;
+    QIcon icon;
+    for (const QString& theme : themeNames(name)) {
+        icon = QIcon::fromTheme(theme);
+        if (!icon.isNull())
+            break;
+    }
+    cache.insert(key, icon);
+    return icon;
+}
+
+QPixmap tinted(const QString& name, const QColor& color, int size, qreal devicePixelRatio)
+{
+    QPixmap source = symbol(name).pixmap(QSize(size, size), devicePixelRatio);
+    if (source.isNull())
+        return source;
+    QPixmap out(source.size());
+    out.setDevicePixelRatio(source.devicePixelRatio());
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.drawPixmap(0, 0, source);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(out.rect(), color);
+    return out;
+}
+
+QIcon application(const QString& iconName)
+{
+    if (iconName.isEmpty())
+        return {};
+    static QHash<QString, QIcon> cache;
+    if (const auto it = cache.constFind(iconName); it != cache.cend())
+        return *it;
+    QIcon icon;
+    if (iconName.startsWith(u'/'))
+        icon = QFileInfo::exists(iconName) ? QIcon(iconName) : QIcon();
+    else
+        icon = QIcon::fromTheme(iconName);
+    cache.insert(iconName, icon);
+    return icon;
+}
+
+QPixmap placeholder(int size, const QPalette& palette, qreal devicePixelRatio)
+{
+    return tinted(QStringLiteral("questionmark.app.dashed"), Style::color(Style::Tone::secondary, palette), size,
+                  devicePixelRatio);
+}
+
+QString fallbackThemeFor(bool dark)
+{
+    return dark ? QStringLiteral("breeze-dark") : QStringLiteral("breeze");
+}
+
+void install()
+{
+    // The fallback theme is installed system-wide; a session whose XDG_DATA_DIRS leaves out the
+    // system folders (a sandbox) must still find it.
+    QStringList paths = QIcon::themeSearchPaths();
+    for (const QString& dir : {u"/usr/local/share/icons"_s, u"/usr/share/icons"_s}) {
+        if (!paths.contains(dir))
+            paths.append(dir);
+    }
+    QIcon::setThemeSearchPaths(paths);
+    const bool dark = Style::isDark(QApplication::palette());
+    QIcon::setFallbackThemeName(fallbackThemeFor(dark));
+    // Without a desktop theme (a bare session) Qt looks only in hicolor: use the fallback.
+    const QString current = QIcon::themeName();
+    if (current.isEmpty() || current == u"hicolor")
+        QIcon::setThemeName(fallbackThemeFor(dark));
+}
+
+} // namespace openwright::ui::Icons

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindow.h"
+
+#include "AppModel.h"
+#include "RootView.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QWindow>
+
+namespace openwright::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The first file among the dropped URLs; folders count as files, as any path does.
+std::optional<QUrl> firstFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return std::nullopt;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            return url;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppModel& model, QWidget* parent)
+    : QMainWindow(parent)
+    , m_model(model)
+    , m_root(new RootView(model, this))
+{
+    setWindowTitle(tr("Openwright"));
+    setMinimumSize(900, 560);
+    setCentralWidget(m_root);
+    setAcceptDrops(true);
+    buildMenus();
+    if (!restoreGeometry(m_model.windowGeometry()))
+        resize(1100, 700);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* refresh = file->addAction(tr("Refresh Defaults"), this, [this] { m_model.refresh(); });
+    refresh->setShortcut(QKeySequence(u"Ctrl+R"_s));
+    QAction* backUp = file->addAction(tr("Back Up Now"), this, [this] { m_model.backUpNow(); });
+    backUp->setShortcut(QKeySequence(u"Ctrl+Shift+B"_s));
+    file->addSeparator();
+    QAction* settings = file->addAction(tr("Settings…"), this, &MainWindow::settingsRequested);
+    settings->setShortcut(QKeySequence(u"Ctrl+,"_s));
+    settings->setMenuRole(QAction::PreferencesRole);
+    file->addSeparator();
+    QAction* close = file->addAction(tr("Close Window"), this, &QWidget::close);
+    close->setShortcut(QKeySequence::Close);
+    QAction* quit = file->addAction(tr("Quit"), this, &MainWindow::quitRequested);
+    quit->setShortcut(QKeySequence(u"Ctrl+Q"_s));
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* find = edit->addAction(tr("Find Type"), this, [this] { m_root->focusSearch(); });
+    find->setShortcut(QKeySequence::Find);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* about = help->addAction(tr("About Openwright"), this, [this] {
+        QMessageBox::about(this, tr("About Openwright"),
+                           tr("<h3>Openwright %1</h3><p>Shows and changes which application opens each kind of "
+                              "file and link, and keeps them that way.</p>")
+                               .arg(QApplication::applicationVersion()));
+    });
+    about->setMenuRole(QAction::AboutRole);
+    m_checkForUpdates = help->addAction(tr("Check for Updates…"));
+    m_checkForUpdates->setVisible(false);
+}
+
+void MainWindow::present()
+{
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+    if (QWindow* w = windowHandle())
+        w->requestActivate();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        Q_EMIT firstShown();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_model.setWindowGeometry(saveGeometry());
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (firstFile(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const auto file = firstFile(event->mimeData());
+    if (!file) {
+        event->ignore();
+        return;
+    }
+    m_model.inspect(*file);
+    m_model.setSearchText({});
+    m_model.setSelection(SidebarItem::overview());
+    event->acceptProposedAction();
+}
+
+} // namespace openwright::ui

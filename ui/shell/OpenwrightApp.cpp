@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "OpenwrightApp.h"
+
+#include "AppId.h"
+#include "AppModel.h"
+#include "DefaultsService.h"
+#include "Icons.h"
+#include "MainWindow.h"
+#include "Notifier.h"
+#include "SingleInstance.h"
+#include "SystemLaunchServices.h"
+#include "TrayIcon.h"
+
+#include <QApplication>
+#include <QIcon>
+
+// Resources of a static library are registered by hand, from the global namespace.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace openwright::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+OpenwrightApp::Options OpenwrightApp::parse(const QStringList& arguments)
+{
+    Options options;
+    options.background = arguments.contains(u"--background"_s);
+    return options;
+}
+
+void OpenwrightApp::prepare(QApplication& app)
+{
+    initResources();
+    app.setApplicationName(u"Openwright"_s);
+    app.setApplicationDisplayName(u"Openwright"_s);
+    app.setDesktopFileName(QString::fromLatin1(kAppId));
+    app.setApplicationVersion(QStringLiteral(OPENWRIGHT_VERSION));
+    Icons::install();
+    app.setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kAppId), QIcon(u":/icons/openwright.svg"_s)));
+}
+
+OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Options options)
+    : m_app(app)
+    , m_service(std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>()))
+    , m_model(std::make_unique<AppModel>(m_service))
+    , m_window(std::make_unique<MainWindow>(*m_model))
+    , m_tray(std::make_unique<TrayIcon>(*m_model))
+{
+    Notifier::shared().configure();
+
+    connect(&instance, &SingleInstance::activationRequested, this, &OpenwrightApp::showWindow);
+    connect(m_model.get(), &AppModel::activationRequested, this, &OpenwrightApp::showWindow);
+    connect(m_window.get(), &MainWindow::quitRequested, this, &OpenwrightApp::quit);
+    connect(m_window.get(), &MainWindow::settingsRequested, this, &OpenwrightApp::showWindow);
+    connect(m_window.get(), &MainWindow::firstShown, this, &OpenwrightApp::startReading);
+    connect(m_tray.get(), &TrayIcon::openRequested, this, &OpenwrightApp::showWindow);
+    connect(m_tray.get(), &TrayIcon::settingsRequested, this, &OpenwrightApp::showWindow);
+    connect(m_tray.get(), &TrayIcon::quitRequested, this, &OpenwrightApp::quit);
+    // Closing the window quits only where nothing could bring it back.
+    m_app.setQuitOnLastWindowClosed(!m_tray->isShown());
+    connect(m_tray.get(), &TrayIcon::shownChanged, this,
+            [this](bool shown) { m_app.setQuitOnLastWindowClosed(!shown); });
+
+    if (options.background)
+        startReading();
+    else
+        m_window->show();
+}
+
+OpenwrightApp::~OpenwrightApp() = default;
+
+void OpenwrightApp::startReading()
+{
+    if (m_reading)
+        return;
+    m_reading = true;
+    continueOn(this, m_model->refresh(), [this] { m_model->startGuard(); });
+}
+
+void OpenwrightApp::showWindow()
+{
+    m_window->present();
+}
+
+void OpenwrightApp::quit()
+{
+    if (m_window->isVisible())
+        m_window->close();
+    m_app.quit();
+}
+
+int OpenwrightApp::run(QApplication& app)
+{
+    prepare(app);
+    SingleInstance instance;
+    if (!instance.claim())
+        return 0; // the running Openwright shows its window
+    OpenwrightApp shell(app, instance, parse(app.arguments()));
+    return app.exec();
+}
+
+} // namespace openwright::ui

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class QApplication;
+
+namespace openwright {
+class AppModel;
+class DefaultsService;
+class SingleInstance;
+} // namespace openwright
+
+namespace openwright::ui {
+
+class MainWindow;
+class TrayIcon;
+
+// The application: one per process. Builds the defaults service over the system's launch
+// services and the one model, the main window and the tray; reads every default and starts
+// the guard when the window is first shown (at once with --background, which starts in the
+// tray without a window). Closing the window keeps the application running while the tray
+// icon shows; without a tray it quits, since nothing would bring the window back.
+class OpenwrightApp final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Options
+    {
+        bool background = false;
+    };
+    static Options parse(const QStringList& arguments);
+
+    OpenwrightApp(QApplication& app, SingleInstance& instance, Options options);
+    ~OpenwrightApp() override;
+
+    AppModel& model() const { return *m_model; }
+    MainWindow& window() const { return *m_window; }
+
+    // Sets the application's names, icon, palette-matching icons: before any window exists.
+    static void prepare(QApplication& app);
+    // Runs the whole application; returns the exit status.
+    static int run(QApplication& app);
+
+private:
+    void startReading();
+    void showWindow();
+    void quit();
+
+    QApplication& m_app;
+    std::shared_ptr<DefaultsService> m_service;
+    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<TrayIcon> m_tray;
+    bool m_reading = false;
+};
+
+} // namespace openwright::ui

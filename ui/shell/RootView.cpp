@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RootView.h"
+
+#include "AppModel.h"
+#include "BackupsView.h"
+#include "CategoryListView.h"
+#include "GuardView.h"
+#include "Icons.h"
+#include "OverviewView.h"
+#include "Page.h"
+#include "ProfilesView.h"
+#include "Sidebar.h"
+#include "Style.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace openwright::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The sidebar sits on the view background, a shade apart from the screens beside it.
+class SidebarPanel final : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        QColor fill = palette().color(QPalette::Base);
+        if (Style::isDark(palette()))
+            fill = palette().color(QPalette::Window).darker(112);
+        p.fillRect(rect(), fill);
+        QColor line = palette().color(QPalette::WindowText);
+        line.setAlphaF(0.12);
+        p.setPen(line);
+        p.drawLine(rect().topRight(), rect().bottomRight());
+    }
+};
+
+} // namespace
+
+RootView::RootView(AppModel& model, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+{
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->setHandleWidth(1);
+    splitter->addWidget(buildSidebar());
+    splitter->addWidget(buildDetail());
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({Style::spacing(34), Style::spacing(110)});
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    connect(&m_model, &AppModel::selectionChanged, this, &RootView::choosePage);
+    connect(&m_model, &AppModel::searchTextChanged, this, &RootView::choosePage);
+    connect(&m_model, &AppModel::customTargetsChanged, this, &RootView::choosePage);
+    connect(&m_model, &AppModel::statesChanged, this, [this] {
+        // Search matches the current applications' names too.
+        if (!m_model.searchText().isEmpty())
+            choosePage();
+    });
+    connect(&m_model, &AppModel::loadingChanged, this, [this] { m_refresh->setEnabled(!m_model.isLoading()); });
+    m_refresh->setEnabled(!m_model.isLoading());
+    choosePage();
+}
+
+QWidget* RootView::buildSidebar()
+{
+    auto* panel = new SidebarPanel;
+    panel->setMinimumWidth(220);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, Style::spacing(), 0, Style::spacing());
+    column->setSpacing(Style::spacing());
+
+    m_search = new QLineEdit(panel);
+    m_search->setPlaceholderText(tr("Search types, e.g. .md or browser"));
+    m_search->setClearButtonEnabled(true);
+    m_search->addAction(Icons::symbol(u"magnifyingglass"_s), QLineEdit::LeadingPosition);
+    m_search->setAccessibleName(tr("Search types"));
+    m_search->setText(m_model.searchText());
+    connect(m_search, &QLineEdit::textChanged, &m_model, &AppModel::setSearchText);
+    connect(&m_model, &AppModel::searchTextChanged, this, [this] {
+        if (m_search->text() != m_model.searchText())
+            m_search->setText(m_model.searchText());
+    });
+    auto* searchRow = new QHBoxLayout;
+    searchRow->setContentsMargins(Style::spacing(), 0, Style::spacing(), 0);
+    searchRow->addWidget(m_search);
+    column->addLayout(searchRow);
+    column->addWidget(new Sidebar(m_model, panel), 1);
+    return panel;
+}
+
+QWidget* RootView::buildDetail()
+{
+    auto* panel = new QWidget;
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* header = new QWidget(panel);
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(Style::spacing(3), Style::spacing(2), Style::spacing(2), Style::spacing());
+    row->setSpacing(Style::spacing());
+    m_title = Style::label({}, Style::Text::largeTitle, Style::Tone::normal, header);
+    m_title->setAccessibleName(tr("Screen title"));
+    row->addWidget(m_title);
+    row->addStretch(1);
+    m_headerButtons = new QHBoxLayout;
+    m_headerButtons->setSpacing(Style::spacing() / 2);
+    row->addLayout(m_headerButtons);
+    m_refresh = Page::headerButton(u"arrow.clockwise"_s, tr("Refresh"), tr("Re-read all defaults (Ctrl+R)"), header);
+    connect(m_refresh, &QToolButton::clicked, this, [this] { m_model.refresh(); });
+    row->addWidget(m_refresh);
+    column->addWidget(header);
+
+    m_stack = new QStackedWidget(panel);
+    column->addWidget(m_stack, 1);
+    return panel;
+}
+
+Page* RootView::currentPage() const
+{
+    return m_page;
+}
+
+void RootView::focusSearch()
+{
+    m_search->setFocus(Qt::ShortcutFocusReason);
+    m_search->selectAll();
+}
+
+void RootView::choosePage()
+{
+    const QString text = m_model.searchText();
+    if (!text.isEmpty()) {
+        // One search page, updated in place as the text changes: typing stays within a frame.
+        const QString empty = tr("No file types match") + u" \""_s + text + u"\"."_s;
+        if (!m_searchPage) {
+            m_searchPage = new CategoryListView(m_model, tr("Search"), m_model.searchResults(), std::nullopt, empty);
+            m_stack->addWidget(m_searchPage);
+        } else {
+            m_searchPage->setCategories(m_model.searchResults(), empty);
+        }
+        m_pageKey = u"search"_s;
+        showPage(m_searchPage);
+        return;
+    }
+
+    const SidebarItem item = m_model.selection().value_or(SidebarItem::overview());
+    QString key = QString::number(int(item.kind));
+    if (item.kind == SidebarItem::Kind::group)
+        key += u'/' + CategoryGroups::rawValue(item.group);
+    // The custom list follows the user's types; other screens stay as they are.
+    const bool customChanged = item.kind == SidebarItem::Kind::group && item.group == CategoryGroup::custom;
+    if (key == m_pageKey && m_page && m_page != m_searchPage && !customChanged)
+        return;
+    m_pageKey = key;
+
+    Page* page = nullptr;
+    switch (item.kind) {
+    case SidebarItem::Kind::group:
+        page = new CategoryListView(m_model, CategoryGroups::title(item.group), m_model.categories(item.group),
+                                    item.group, tr("Nothing here yet."));
+        break;
+    case SidebarItem::Kind::overview: page = new OverviewView(m_model); break;
+    case SidebarItem::Kind::profiles: page = new ProfilesView(m_model); break;
+    case SidebarItem::Kind::backups: page = new BackupsView(m_model); break;
+    case SidebarItem::Kind::guardActivity: page = new GuardView(m_model); break;
+    }
+    m_stack->addWidget(page);
+    showPage(page);
+}
+
+void RootView::showPage(Page* page)
+{
+    if (m_page == page) {
+        updateHeader();
+        return;
+    }
+    // Each screen starts afresh: the one left behind goes (the search page is kept).
+    if (m_page && m_page != m_searchPage) {
+        m_stack->removeWidget(m_page);
+        for (QWidget* w : m_page->headerWidgets())
+            w->deleteLater();
+        m_page->deleteLater();
+    }
+    m_page = page;
+    m_stack->setCurrentWidget(page);
+    connect(page, &Page::titleChanged, this, &RootView::updateHeader, Qt::UniqueConnection);
+    updateHeader();
+}
+
+void RootView::updateHeader()
+{
+    m_title->setText(m_page ? m_page->title() : QString());
+    while (QLayoutItem* item = m_headerButtons->takeAt(0)) {
+        if (QWidget* w = item->widget())
+            w->hide();
+        delete item;
+    }
+    if (!m_page)
+        return;
+    for (QWidget* w : m_page->headerWidgets()) {
+        m_headerButtons->addWidget(w);
+        w->show();
+    }
+}
+
+} // namespace openwright::ui

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QStackedWidget;
+class QToolButton;
+
+namespace openwright {
+class AppModel;
+}
+
+namespace openwright::ui {
+
+class CategoryListView;
+class Page;
+
+// The main window's content: the sidebar with its search field on the left, and on the right
+// a header bar (the screen's title and buttons, and "Refresh") above the selected screen, or
+// the search results while the search field holds text. It follows the model's selection and
+// search text; it keeps no navigation state of its own.
+class RootView final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RootView(AppModel& model, QWidget* parent = nullptr);
+
+    void focusSearch();
+    Page* currentPage() const;
+
+private:
+    QWidget* buildSidebar();
+    QWidget* buildDetail();
+    void choosePage();
+    void showPage(Page* page);
+    void updateHeader();
+
+    AppModel& m_model;
+    QLineEdit* m_search = nullptr;
+    QLabel* m_title = nullptr;
+    QHBoxLayout* m_headerButtons = nullptr;
+    QToolButton* m_refresh = nullptr;
+    QStackedWidget* m_stack = nullptr;
+    QPointer<Page> m_page;
+    CategoryListView* m_searchPage = nullptr;
+    QString m_pageKey;
+};
+
+} // namespace openwright::ui

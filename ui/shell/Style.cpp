@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Style.h"
+
+#include "Icons.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QFontMetrics>
+#include <QLayoutItem>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace openwright::ui {
+
+namespace Style {
+
+QFont font(Text role, const QFont& base)
+{
+    QFont f = base;
+    const qreal size = base.pointSizeF() > 0 ? base.pointSizeF() : 10.0;
+    switch (role) {
+    case Text::largeTitle:
+        f.setPointSizeF(size * 1.6);
+        f.setWeight(QFont::DemiBold);
+        break;
+    case Text::title:
+        f.setPointSizeF(size * 1.25);
+        f.setWeight(QFont::DemiBold);
+        break;
+    case Text::headline: f.setWeight(QFont::DemiBold); break;
+    case Text::body: break;
+    case Text::callout: f.setPointSizeF(size * 0.95); break;
+    case Text::caption: f.setPointSizeF(size * 0.88); break;
+    }
+    return f;
+}
+
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(0x2a, 0x2c, 0x30);
+    const QColor base(0x1f, 0x21, 0x24);
+    const QColor text(0xe8, 0xea, 0xed);
+    const QColor disabled(0x80, 0x84, 0x8a);
+    const QColor highlight(0x3d, 0x8b, 0xd9);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window.lighter(108));
+    p.setColor(QPalette::ToolTipBase, window.lighter(120));
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window.lighter(115));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::white);
+    p.setColor(QPalette::Light, window.lighter(150));
+    p.setColor(QPalette::Midlight, window.lighter(125));
+    p.setColor(QPalette::Mid, window.darker(120));
+    p.setColor(QPalette::Dark, window.darker(160));
+    p.setColor(QPalette::Shadow, Qt::black);
+    p.setColor(QPalette::Highlight, highlight);
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, highlight.lighter(130));
+    p.setColor(QPalette::LinkVisited, highlight.lighter(110));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled);
+    p.setColor(QPalette::Disabled, QPalette::Button, window);
+    return p;
+}
+
+bool isDark(const QPalette& palette)
+{
+    return palette.color(QPalette::Window).lightnessF() < 0.5;
+}
+
+QColor color(Tone tone, const QPalette& palette)
+{
+    const bool dark = isDark(palette);
+    switch (tone) {
+    case Tone::normal: return palette.color(QPalette::WindowText);
+    case Tone::secondary: {
+        // Halfway to the background reads as secondary on light and dark palettes alike.
+        const QColor text = palette.color(QPalette::WindowText);
+        const QColor back = palette.color(QPalette::Window);
+        return QColor::fromRgbF(text.redF() * 0.62 + back.redF() * 0.38, text.greenF() * 0.62 + back.greenF() * 0.38,
+                                text.blueF() * 0.62 + back.blueF() * 0.38);
+    }
+    case Tone::accent: return palette.color(QPalette::Highlight);
+    case Tone::success: return dark ? QColor(0x5c, 0xd0, 0x7a) : QColor(0x22, 0x8b, 0x3f);
+    case Tone::warning: return dark ? QColor(0xf5, 0xa6, 0x4a) : QColor(0xc4, 0x65, 0x0c);
+    case Tone::danger: return dark ? QColor(0xff, 0x7a, 0x72) : QColor(0xc8, 0x2e, 0x2e);
+    }
+    return palette.color(QPalette::WindowText);
+}
+
+void setTone(QLabel* label, Tone tone)
+{
+    QPalette p = label->palette();
+    const QColor c = color(tone, QApplication::palette(label));
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::Text, c);
+    label->setPalette(p);
+}
+
+QLabel* label(const QString& text, Text role, Tone tone, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(font(role, l->font()));
+    if (tone != Tone::normal)
+        setTone(l, tone);
+    return l;
+}
+
+int spacing(int units)
+{
+    // 8 px at a 10 pt font, scaled with the user's font.
+    const int base = qMax(6, QFontMetrics(QApplication::font()).height() / 2);
+    return base * units;
+}
+
+void clearLayout(QBoxLayout* layout)
+{
+    while (QLayoutItem* item = layout->takeAt(0)) {
+        if (QWidget* w = item->widget())
+            w->deleteLater();
+        else if (auto* inner = qobject_cast<QBoxLayout*>(item->layout()))
+            clearLayout(inner);
+        delete item;
+    }
+}
+
+} // namespace Style
+
+Card::Card(QWidget* parent)
+    : QFrame(parent)
+{
+    setAttribute(Qt::WA_StyledBackground, false);
+    setContentsMargins(Style::spacing(2), Style::spacing(), Style::spacing(2), Style::spacing());
+}
+
+void Card::setTint(std::optional<Style::Tone> tone)
+{
+    m_tint = tone;
+    update();
+}
+
+void Card::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPalette pal = palette();
+    QColor fill = pal.color(QPalette::Base);
+    if (Style::isDark(pal))
+        fill = pal.color(QPalette::Window).lighter(118);
+    if (m_tint) {
+        QColor tint = Style::color(*m_tint, pal);
+        tint.setAlphaF(Style::isDark(pal) ? 0.16 : 0.09);
+        fill = QColor::fromRgbF(fill.redF() * (1 - tint.alphaF()) + tint.redF() * tint.alphaF(),
+                                fill.greenF() * (1 - tint.alphaF()) + tint.greenF() * tint.alphaF(),
+                                fill.blueF() * (1 - tint.alphaF()) + tint.blueF() * tint.alphaF());
+    }
+    QColor border = pal.color(QPalette::WindowText);
+    border.setAlphaF(Style::isDark(pal) ? 0.14 : 0.11);
+    const qreal radius = Style::spacing() * 1.2;
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    p.fillPath(path, fill);
+    p.setPen(QPen(border, 1));
+    p.drawPath(path);
+}
+
+IconLabel::IconLabel(QWidget* parent)
+    : QWidget(parent)
+    , m_icon(new QLabel(this))
+    , m_text(new QLabel(this))
+{
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(Style::spacing() / 2);
+    row->addWidget(m_icon);
+    row->addWidget(m_text, 1);
+    m_text->setTextFormat(Qt::PlainText);
+    m_icon->hide();
+}
+
+void IconLabel::set(const QString& symbol, const QString& text, Style::Tone tone, Style::Text role)
+{
+    m_text->setFont(Style::font(role, font()));
+    m_text->setText(text);
+    Style::setTone(m_text, tone);
+    const int size = QFontMetrics(m_text->font()).height();
+    if (symbol.isEmpty()) {
+        m_icon->hide();
+    } else {
+        m_icon->setPixmap(Icons::tinted(symbol, Style::color(tone, palette()), size, devicePixelRatioF()));
+        m_icon->setFixedSize(size, size);
+        m_icon->show();
+    }
+    setVisible(!text.isEmpty());
+}
+
+void IconLabel::clear()
+{
+    m_text->clear();
+    m_icon->hide();
+    hide();
+}
+
+EmptyState::EmptyState(const QString& symbol, const QString& title, const QString& description, QWidget* parent)
+    : QWidget(parent)
+    , m_actions(new QVBoxLayout)
+{
+    auto* column = new QVBoxLayout(this);
+    column->setSpacing(Style::spacing());
+    column->addStretch(1);
+    auto* icon = new QLabel(this);
+    const int size = Style::spacing(7);
+    icon->setPixmap(Icons::tinted(symbol, Style::color(Style::Tone::secondary, palette()), size, devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignCenter);
+    column->addWidget(icon);
+    auto* heading = Style::label(title, Style::Text::title, Style::Tone::normal, this);
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setWordWrap(true);
+    column->addWidget(heading);
+    if (!description.isEmpty()) {
+        auto* text = Style::label(description, Style::Text::body, Style::Tone::secondary, this);
+        text->setAlignment(Qt::AlignCenter);
+        text->setWordWrap(true);
+        text->setMaximumWidth(Style::spacing(60));
+        column->addWidget(text, 0, Qt::AlignHCenter);
+    }
+    m_actions->setAlignment(Qt::AlignHCenter);
+    column->addLayout(m_actions);
+    column->addStretch(2);
+}
+
+} // namespace openwright::ui

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+
+#include <optional>
+
+class QBoxLayout;
+class QHBoxLayout;
+class QVBoxLayout;
+
+namespace openwright::ui {
+
+// The screens' shared look, derived from the current palette and font so that it follows the
+// system (dark palettes, large fonts, HiDPI). Text roles follow a type ramp: large titles for
+// pages, headlines for row titles, captions for secondary lines.
+namespace Style {
+
+enum class Text
+{
+    largeTitle, // a page's title
+    title, // a section or panel title
+    headline, // a row's title
+    body,
+    callout, // explanations under a heading
+    caption, // secondary lines, status lines
+};
+
+enum class Tone
+{
+    normal,
+    secondary,
+    accent,
+    success,
+    warning,
+    danger,
+};
+
+QFont font(Text role, const QFont& base = QFont());
+// A dark palette for the Fusion style, for desktops that ask for dark and give no palette.
+QPalette darkPalette();
+QColor color(Tone tone, const QPalette& palette);
+bool isDark(const QPalette& palette);
+
+// A label in a role and tone; rich text off, word wrap as asked.
+QLabel* label(const QString& text, Text role = Text::body, Tone tone = Tone::normal, QWidget* parent = nullptr);
+void setTone(QLabel* label, Tone tone);
+
+// Spacing in device-independent pixels, scaled to the font so large fonts keep their air.
+int spacing(int units = 1);
+void clearLayout(QBoxLayout* layout);
+
+} // namespace Style
+
+// A rounded panel on a slightly raised background: rows and cards sit on it.
+class Card : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit Card(QWidget* parent = nullptr);
+    // A lightly tinted variant for highlighted rows (issues, the inspected file).
+    void setTint(std::optional<Style::Tone> tone);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<Style::Tone> m_tint;
+};
+
+// An icon and a text side by side in one tone: status lines, footers, small labels.
+class IconLabel final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit IconLabel(QWidget* parent = nullptr);
+    void set(const QString& symbol, const QString& text, Style::Tone tone, Style::Text role = Style::Text::caption);
+    void clear();
+    QLabel* textLabel() const { return m_text; }
+
+private:
+    QLabel* m_icon;
+    QLabel* m_text;
+};
+
+// A centred panel for a screen with nothing to show: an icon, a title, a line of text and an
+// optional action.
+class EmptyState final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    EmptyState(const QString& symbol, const QString& title, const QString& description = {}, QWidget* parent = nullptr);
+    QVBoxLayout* actions() const { return m_actions; }
+
+private:
+    QVBoxLayout* m_actions;
+};
+
+} // namespace openwright::ui

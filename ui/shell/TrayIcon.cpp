@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TrayIcon.h"
+
+#include "AppModel.h"
+#include "Icons.h"
+#include "MenuBarView.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QScreen>
+
+namespace openwright::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+TrayIcon::TrayIcon(AppModel& model, QObject* parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_menu(new QMenu)
+{
+    m_icon.setIcon(QApplication::windowIcon());
+    m_icon.setToolTip(tr("Openwright"));
+    m_menu->addAction(tr("Open Openwright"), this, &TrayIcon::openRequested);
+    m_menu->addAction(Icons::symbol(u"arrow.clockwise"_s), tr("Check Now"), this, [this] { m_model.checkGuard(); });
+    m_menu->addAction(Icons::symbol(u"gearshape"_s), tr("Settings…"), this, &TrayIcon::settingsRequested);
+    m_menu->addSeparator();
+    m_menu->addAction(Icons::symbol(u"power"_s), tr("Quit Openwright"), this, &TrayIcon::quitRequested);
+    m_icon.setContextMenu(m_menu);
+    connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+            showPanel();
+    });
+
+    m_retry.setInterval(5000);
+    connect(&m_retry, &QTimer::timeout, this, &TrayIcon::tryShow);
+    tryShow();
+}
+
+TrayIcon::~TrayIcon()
+{
+    delete m_menu;
+    delete m_panel;
+}
+
+void TrayIcon::tryShow()
+{
+    const bool available = QSystemTrayIcon::isSystemTrayAvailable();
+    if (available && !m_icon.isVisible()) {
+        m_icon.show();
+        m_retry.stop();
+        Q_EMIT shownChanged(true);
+    } else if (!available) {
+        if (m_icon.isVisible()) {
+            m_icon.hide();
+            Q_EMIT shownChanged(false);
+        }
+        m_retry.start();
+    }
+}
+
+QPoint TrayIcon::panelAnchor() const
+{
+    // Some trays say where the icon is; elsewhere the pointer is the best guess.
+    const QRect icon = m_icon.geometry();
+    return icon.isValid() && !icon.isEmpty() ? icon.center() : QCursor::pos();
+}
+
+void TrayIcon::showPanel()
+{
+    if (!m_panel) {
+        m_panel = new MenuBarView(m_model);
+        connect(m_panel, &MenuBarView::openRequested, this, &TrayIcon::openRequested);
+        connect(m_panel, &MenuBarView::settingsRequested, this, &TrayIcon::settingsRequested);
+        connect(m_panel, &MenuBarView::quitRequested, this, &TrayIcon::quitRequested);
+    }
+    m_panel->popUp(panelAnchor());
+}
+
+} // namespace openwright::ui

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppIconView.h"
+
+#include "AppModel.h"
+#include "Icons.h"
+
+namespace openwright::ui {
+
+AppIconView::AppIconView(AppModel& model, int size, QWidget* parent)
+    : QLabel(parent)
+    , m_model(model)
+    , m_size(size)
+{
+    setFixedSize(size, size);
+    setAlignment(Qt::AlignCenter);
+    setApp(std::nullopt);
+}
+
+QPixmap AppIconView::pixmapFor(AppModel& model, const std::optional<AppInfo>& app, int size, const QWidget* context)
+{
+    const qreal ratio = context ? context->devicePixelRatioF() : 1.0;
+    if (app) {
+        const QIcon icon = Icons::application(model.iconName(*app));
+        if (!icon.isNull())
+            return icon.pixmap(QSize(size, size), ratio);
+    }
+    return Icons::placeholder(size, context ? context->palette() : QPalette(), ratio);
+}
+
+void AppIconView::setApp(const std::optional<AppInfo>& app)
+{
+    m_app = app;
+    setPixmap(pixmapFor(m_model, app, m_size, this));
+    setAccessibleName(app ? app->name : tr("No application"));
+}
+
+} // namespace openwright::ui
