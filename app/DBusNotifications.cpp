@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DBusNotifications.h"
 
+#include "AppId.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -84,9 +86,10 @@ void DBusNotifications::send(const QString& changeID, const Text& text)
                                                        QLatin1StringView(kInterface), u"Notify"_s);
     // "default" is the click on the notification itself.
     const QStringList actions {u"default"_s, u"Open"_s, QLatin1StringView(Notifier::kRevertAction), u"Revert"_s};
-    const QVariantMap hints {{u"desktop-entry"_s, u"openwright"_s}};
+    // The desktop entry's id names the sender: servers show its name and icon.
+    const QVariantMap hints {{u"desktop-entry"_s, QString::fromLatin1(kAppId)}};
     const QString body = *m_bodyMarkup ? escaped(text.body) : text.body;
-    call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << u"openwright"_s << text.title << body << actions
+    call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << QString::fromLatin1(kAppId) << text.title << body << actions
          << hints << qint32(-1);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, changeID](QDBusPendingCallWatcher* w) {

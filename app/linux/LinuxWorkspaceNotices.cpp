@@ -60,8 +60,11 @@ void LinuxWorkspaceNotices::start()
         m_bus.connect(QLatin1StringView(kSystemd), QLatin1StringView(kSystemdPath), QLatin1StringView(kManager),
                       u"UnitRemoved"_s, this, SLOT(unitRemoved(QString, QDBusObjectPath)));
         // The manager only emits unit signals to subscribed clients. No manager, no notices.
-        m_bus.asyncCall(QDBusMessage::createMethodCall(QLatin1StringView(kSystemd), QLatin1StringView(kSystemdPath),
-                                                       QLatin1StringView(kManager), u"Subscribe"_s));
+        // A bus without a user manager must not try to start one for us.
+        QDBusMessage subscribe = QDBusMessage::createMethodCall(
+            QLatin1StringView(kSystemd), QLatin1StringView(kSystemdPath), QLatin1StringView(kManager), u"Subscribe"_s);
+        subscribe.setAutoStartService(false);
+        m_bus.asyncCall(subscribe);
     }
 
     m_wanted = watchedFolders();

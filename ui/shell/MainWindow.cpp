@@ -84,10 +84,15 @@ void MainWindow::buildMenus()
 
 void MainWindow::present()
 {
-    if (isMinimized())
+    if (isMinimized()) {
         showNormal();
-    else
+    } else if (isVisible() && windowHandle() && !windowHandle()->isExposed()) {
+        // Shown as far as Qt knows, but unmapped or covered: map it afresh on top.
+        hide();
         show();
+    } else {
+        show();
+    }
     raise();
     activateWindow();
     if (QWindow* w = windowHandle())
