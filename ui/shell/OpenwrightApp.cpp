@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OpenwrightApp.h"
 
+#include "ProcessProbe.h"
+
 #include "AppId.h"
 #include "AppModel.h"
 #include "DefaultsService.h"
@@ -13,6 +15,8 @@
 
 #include <QApplication>
 #include <QIcon>
+
+#include <cstdio>
 
 // Resources of a static library are registered by hand, from the global namespace.
 static void initResources()
@@ -77,7 +81,20 @@ void OpenwrightApp::startReading()
     if (m_reading)
         return;
     m_reading = true;
-    continueOn(this, m_model->refresh(), [this] { m_model->startGuard(); });
+    continueOn(this, m_model->refresh(), [this] {
+        m_model->startGuard();
+        if (qEnvironmentVariableIsSet("OPENWRIGHT_STARTUP_PROBE"))
+            reportStartup();
+    });
+}
+
+void OpenwrightApp::reportStartup()
+{
+    // For bench/BenchStartup: the window painted with every default read, then quit.
+    m_window->repaint();
+    std::printf("ready %ld\n", bench::residentKiB());
+    std::fflush(stdout);
+    m_app.quit();
 }
 
 void OpenwrightApp::showWindow()

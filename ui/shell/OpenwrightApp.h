@@ -48,6 +48,7 @@ public:
 
 private:
     void startReading();
+    void reportStartup();
     void showWindow();
     void quit();
 

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace openwright::bench {
+
+// The process's resident memory in KiB, from /proc.
+inline long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// The line a start-up benchmark waits for.
+inline void reportReady()
+{
+    std::printf("ready %ld\n", residentKiB());
+    std::fflush(stdout);
+}
+
+} // namespace openwright::bench
