@@ -185,10 +185,11 @@ void AppModel::scheduleGuardTick(quint64 generation)
         if (generation != m_guardGeneration)
             return;
         // The next wait starts once this check is done, as a sleeping loop would.
-        continueOn(this, checkGuard(), [this, generation] {
+        // Tracked until the next wait is set, so "not busy" means the loop is waiting again.
+        track(continueOn(this, checkGuard(), [this, generation] {
             if (generation == m_guardGeneration)
                 scheduleGuardTick(generation);
-        });
+        }));
     });
 }
 

@@ -128,6 +128,7 @@ QWidget* RootView::buildDetail()
     connect(m_refresh, &QToolButton::clicked, this, [this] { m_model.refresh(); });
     row->addWidget(m_refresh);
     column->addWidget(header);
+    column->addWidget(buildProblemBanner(panel));
 
     m_stack = new QStackedWidget(panel);
     column->addWidget(m_stack, 1);
@@ -137,6 +138,33 @@ QWidget* RootView::buildDetail()
 Page* RootView::currentPage() const
 {
     return m_page;
+}
+
+QWidget* RootView::buildProblemBanner(QWidget* parent)
+{
+    // A data file that could not be saved (a read-only folder, a full disk): say so, with the
+    // system's reason, until a save succeeds again.
+    auto* banner = new Card(parent);
+    banner->setTint(Style::Tone::danger);
+    auto* row = new QHBoxLayout(banner);
+    auto* text = new IconLabel(banner);
+    row->addWidget(text, 1);
+    auto* wrapper = new QWidget(parent);
+    auto* margins = new QVBoxLayout(wrapper);
+    margins->setContentsMargins(Style::spacing(3), 0, Style::spacing(3), Style::spacing());
+    margins->addWidget(banner);
+    const auto update = [this, wrapper, text] {
+        const QString problem = m_model.saveProblem();
+        wrapper->setVisible(!problem.isEmpty());
+        if (!problem.isEmpty()) {
+            text->set(u"exclamationmark.circle.fill"_s, tr("Openwright could not save its data: %1").arg(problem),
+                      Style::Tone::danger, Style::Text::callout);
+            text->textLabel()->setWordWrap(true);
+        }
+    };
+    connect(&m_model, &AppModel::saveProblemChanged, wrapper, update);
+    update();
+    return wrapper;
 }
 
 void RootView::focusSearch()

@@ -36,6 +36,7 @@ public:
 private:
     QWidget* buildSidebar();
     QWidget* buildDetail();
+    QWidget* buildProblemBanner(QWidget* parent);
     void choosePage();
     void showPage(Page* page);
     void updateHeader();
