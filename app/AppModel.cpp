@@ -382,8 +382,11 @@ template<typename T> bool AppModel::save(JSONStore<T>& store, const T& value)
     }
     const bool changed = problem.isEmpty() ? m_saveProblems.remove(store.path()) > 0
                                            : std::exchange(m_saveProblems[store.path()], problem) != problem;
-    if (changed)
+    if (changed) {
+        if (!problem.isEmpty())
+            qWarning("Openwright could not save its data: %s", qPrintable(problem));
         Q_EMIT saveProblemChanged();
+    }
     return fits;
 }
 

@@ -96,8 +96,13 @@ void DBusNotifications::send(const QString& changeID, const Text& text)
         w->deleteLater();
         const std::optional<Text> repost = m_awaiting.take(changeID);
         const QDBusPendingReply<uint> reply = *w;
-        if (reply.isError())
-            return; // no server, or it refused: nothing to show, nothing to undo
+        if (reply.isError()) {
+            // No server, or it refused: nothing to show, nothing to undo. Said once.
+            static bool warned = false;
+            if (!std::exchange(warned, true))
+                qWarning("Notifications cannot be shown: %s", qPrintable(reply.error().message()));
+            return;
+        }
         const uint id = reply.value();
         if (const uint old = m_notificationOf.value(changeID, 0u); old && old != id)
             m_changeOf.remove(old);

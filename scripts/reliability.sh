@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Reliability checks that take longer than CI allows, with their figures printed for the README.
+#   scripts/reliability.sh [FUZZ_SECONDS]   (default 1800: the fuzz targets for 30 minutes)
+# 1. The document fuzzer (scripts/fuzz.sh) for FUZZ_SECONDS with no finding.
+# 2. 200 kills (SIGKILL) at random moments during a burst of saves; every data file still loads.
+# 3. The application started with no session bus, with a bus but no notification server, with no
+#    tray, with a read-only data folder and with a full disk: it keeps the user's data and says
+#    what it could not do. Needs root (or user namespaces) for the read-only and full mounts.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-1800}
+bash scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target openwright reliability_probe
+probe=$PWD/build/tests/reliability_probe
+program=$PWD/build/ui/openwright
+work=$(mktemp -d "${TMPDIR:-/tmp}/openwright-reliability-XXXXXX")
+cleanup() {
+    for m in "$work"/full/data/Openwright "$work"/readonly/data/Openwright; do
+        mountpoint -q "$m" 2>/dev/null && umount "$m"
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+echo "== 1. fuzzing for ${seconds} s"
+if (( seconds > 0 )); then
+    bash scripts/fuzz.sh "$seconds" 2>&1 | grep -E "^(stat::|Done|==[0-9]+==ERROR|SUMMARY)" || true
+    findings=$(find build-fuzz/findings -type f 2>/dev/null | wc -l)
+    echo "fuzz findings: $findings"
+fi
+
+echo "== 2. 200 kills during a burst of saves"
+data=$work/kills
+mkdir -p "$data"
+broken=0
+for ((i = 1; i <= 200; i++)); do
+    "$probe" burst "$data" >"$work/burst.log" 2>&1 &
+    pid=$!
+    for ((w = 0; w < 100; w++)); do grep -q saving "$work/burst.log" && break; sleep 0.02; done
+    sleep "0.$(printf '%03d' $((RANDOM % 400)))"
+    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    if ! "$probe" check "$data" >"$work/check.log" 2>&1; then
+        broken=$((broken + 1))
+        cat "$work/check.log"
+    fi
+done
+echo "kills: 200, data files that did not load afterwards: $broken"
+
+echo "== 3. starts in a degraded session"
+root=$work/sample
+bash scripts/sample-desktop.sh "$root"
+run() { # name, then environment assignments; prints what the application said on stderr
+    local name=$1
+    shift
+    local out
+    out=$(env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$root/env.sh'; export QT_QPA_PLATFORM=xcb OPENWRIGHT_STARTUP_PROBE=1 $*; \
+        xvfb-run -a -s '-screen 0 1280x800x24' timeout 60 '$program'" 2>&1) || true
+    local ready=no
+    grep -q '^ready' <<<"$out" && ready=yes
+    echo "$name: started and read every default: $ready"
+    grep -E "could not|cannot" <<<"$out" | sed 's/^/    said: /' | sort -u || true
+}
+run "no session bus" "DBUS_SESSION_BUS_ADDRESS=disabled:"
+run "no notification server, no tray" ""
+# A read-only data folder and a full disk, with the user's data already in them.
+for kind in readonly full; do
+    dir=$work/$kind/data/Openwright
+    mkdir -p "$dir"
+    mount -t tmpfs -o size=64k tmpfs "$dir"
+    "$probe" burst "$dir" >/dev/null 2>&1 &
+    pid=$!
+    sleep 1
+    kill -9 "$pid"; wait "$pid" 2>/dev/null || true
+    before=$(cat "$dir"/*.json | md5sum)
+    if [[ $kind == readonly ]]; then
+        mount -o remount,ro "$dir"
+    else
+        dd if=/dev/zero of="$dir/filler" bs=1k count=1024 2>/dev/null || true
+    fi
+    run "$kind data folder" "XDG_DATA_HOME='$work/$kind/data'"
+    "$probe" check "$dir" >/dev/null 2>&1 && loads=yes || loads=no
+    after=$(cat "$dir"/*.json | md5sum)
+    echo "    the user's data still loads: $loads, unchanged: $([[ $before == "$after" ]] && echo yes || echo changed)"
+done
