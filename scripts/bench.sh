@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs every benchmark under bench/ and writes their lines into the README's performance
+# section, with the date and the machine. Each figure is printed against a floor measured in
+# the same run. Everything runs in throw-away sandboxes (the sample desktop under Xvfb for the
+# window); nothing reads or writes your own defaults.
+#   scripts/bench.sh            run and update README.md
+#   scripts/bench.sh --print    run and print only
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build
+out=$(mktemp)
+root=$(mktemp -d "${TMPDIR:-/tmp}/openwright-bench-XXXXXX")
+trap 'rm -rf "$out" "$root"' EXIT
+
+run() { "$@" 2>/dev/null | tee -a "$out"; }
+run build/bench/bench_core
+run build/bench/bench_defaults
+run build/bench/bench_guard
+run build/bench/bench_search
+bash scripts/sample-desktop.sh "$root"
+run env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$root/env.sh'; export QT_QPA_PLATFORM=xcb \
+    DBUS_SESSION_BUS_ADDRESS=disabled:; xvfb-run -a -s '-screen 0 1280x800x24' \
+    '$PWD/build/bench/bench_startup' '$PWD/build/ui/openwright' '$PWD/build/bench/bench_bare_window'"
+if [[ -x bench/cli-status.sh ]]; then
+    run bash bench/cli-status.sh
+fi
+
+[[ "${1:-}" == "--print" ]] && exit 0
+machine="$(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo), $(uname -m)"
+{
+    echo "<!-- bench:start -->"
+    echo "Last run $(date -u +%Y-%m-%d) on $machine (\`scripts/bench.sh\`):"
+    echo
+    echo '```'
+    cat "$out"
+    echo '```'
+    echo "<!-- bench:end -->"
+} >"$out.section"
+awk -v section="$out.section" '
+    /<!-- bench:start -->/ { while ((getline line < section) > 0) print line; skip = 1; next }
+    /<!-- bench:end -->/ { skip = 0; next }
+    !skip { print }' README.md >README.md.new
+mv README.md.new README.md
+rm -f "$out.section"
+echo "README.md updated"
