@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-svg-dev libqt6svg6 libglib2.0-dev libgtest-dev libsodium-dev breeze-icon-theme
     shared-mime-info desktop-file-utils libglib2.0-bin dbus tzdata librsvg2-bin
     xvfb xauth xdotool x11-utils

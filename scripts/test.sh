@@ -7,6 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
+# Builds in several folders share their compiled objects.
+export CCACHE_BASEDIR="$PWD"
 if [[ "${1:-}" == "--sanitize" ]]; then
     build=${BUILD_DIR:-build-sanitize}
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPENWRIGHT_SANITIZE=address,undefined \
