@@ -4,6 +4,8 @@
 #include "AppModel.h"
 #include "Icons.h"
 
+#include <QEvent>
+
 namespace openwright::ui {
 
 AppIconView::AppIconView(AppModel& model, int size, QWidget* parent)
@@ -32,6 +34,14 @@ void AppIconView::setApp(const std::optional<AppInfo>& app)
     m_app = app;
     setPixmap(pixmapFor(m_model, app, m_size, this));
     setAccessibleName(app ? app->name : tr("No application"));
+}
+
+void AppIconView::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    // The placeholder is drawn in the palette's muted colour.
+    if (event->type() == QEvent::PaletteChange && !m_app)
+        setPixmap(pixmapFor(m_model, m_app, m_size, this));
 }
 
 } // namespace openwright::ui

@@ -26,6 +26,9 @@ public:
     // The pixmap for `app` at `size`, as this view draws it (menus and lists use it too).
     static QPixmap pixmapFor(AppModel& model, const std::optional<AppInfo>& app, int size, const QWidget* context);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     AppModel& m_model;
     int m_size;

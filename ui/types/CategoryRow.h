@@ -2,8 +2,16 @@
 #pragma once
 
 #include "Catalog.h"
+#include "ChangeResult.h"
+#include "Style.h"
+#include "TargetState.h"
 
 #include <QWidget>
+
+#include <optional>
+
+class QToolButton;
+class QVBoxLayout;
 
 namespace openwright {
 class AppModel;
@@ -11,9 +19,15 @@ class AppModel;
 
 namespace openwright::ui {
 
+class AppIconView;
+class AppPicker;
+class ElidedLabel;
+class IconLabel;
+
 // One type on one line: the current application's icon, the title and summary, the status
 // line (pending, the last outcome, or "No installed app can open …"), the pin and the picker.
-// It follows the model's states, pending changes, outcomes and pins by itself.
+// It follows the model's states, pending changes, outcomes and pins by itself, and redraws
+// only when its own type's part of them changed.
 class CategoryRow final : public QWidget
 {
     Q_OBJECT
@@ -22,9 +36,40 @@ public:
     CategoryRow(AppModel& model, const FileCategory& category, QWidget* parent = nullptr);
     const FileCategory& category() const { return m_category; }
 
+    AppPicker* picker() const { return m_picker; }
+    QToolButton* pinButton() const { return m_pin; }
+    // The status line's text, empty when it shows nothing.
+    QString statusText() const;
+    // The first and last widgets of the row in the tab chain.
+    QWidget* firstFocus() const;
+    QWidget* lastFocus() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void followState();
+    void followStatus();
+    void followPin();
+    void showStatus();
+    void setStatus(const QString& symbol, const QString& text, Style::Tone tone);
+    void showPin();
+
     AppModel& m_model;
     FileCategory m_category;
+    AppIconView* m_icon;
+    ElidedLabel* m_title;
+    ElidedLabel* m_summary;
+    QVBoxLayout* m_text = nullptr;
+    IconLabel* m_status = nullptr;
+    QToolButton* m_pin;
+    AppPicker* m_picker;
+
+    // What the row shows now: a model signal about other types compares equal and costs nothing.
+    std::optional<TargetState> m_state;
+    bool m_pending = false;
+    std::optional<ChangeResult> m_result;
+    bool m_pinned = false;
 };
 
 } // namespace openwright::ui

@@ -1,0 +1,287 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AddTypeSheet.h"
+#include "AppChooser.h"
+#include "AppModel.h"
+#include "AppPicker.h"
+#include "CategoryListView.h"
+#include "CategoryRow.h"
+#include "FakeLaunchServices.h"
+#include "MainWindow.h"
+#include "ManualClock.h"
+#include "ModelFakes.h"
+#include "RootView.h"
+#include "Sidebar.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace openwright::test;
+using namespace openwright::ui;
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+const Target pdf = Target::fileExtension(u"pdf"_s);
+const Target mkv = Target::fileExtension(u"mkv"_s);
+const Target nfo = Target::fileExtension(u"nfo"_s);
+
+class TypesTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
+    std::shared_ptr<DefaultsService> service
+        = std::make_shared<DefaultsService>(fake, [](const QUrl&) { return true; });
+    ManualClock clock {QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
+    Notifier notifier;
+    std::unique_ptr<AppModel> model;
+    AppInfo evince, okular;
+    // One program twice: a Debian package and a Flatpak, both named "VLC".
+    AppInfo vlcDeb {QUrl::fromLocalFile(u"/usr/share/applications/vlc.desktop"_s), u"org.videolan.vlc"_s, u"VLC"_s};
+    AppInfo vlcFlatpak {QUrl::fromLocalFile(u"/var/lib/flatpak/exports/share/applications/org.videolan.VLC.desktop"_s),
+                        u"org.videolan.vlc"_s, u"VLC"_s};
+
+    void SetUp() override
+    {
+        notifier.setBackend(std::make_unique<FakeNotificationBackend>());
+        evince = fake->addApp(u"Evince"_s, u"org.gnome.Evince"_s);
+        okular = fake->addApp(u"Okular"_s, u"org.kde.okular"_s);
+        fake->setDefault(pdf, evince);
+        fake->setCandidates(pdf, {evince, okular});
+        fake->addApp(vlcDeb);
+        fake->addApp(vlcFlatpak);
+        fake->setDefault(mkv, vlcDeb);
+        fake->setCandidates(mkv, {vlcDeb, vlcFlatpak});
+
+        AppModelConfig config;
+        config.dataDirectory = dir.filePath(u"data"_s);
+        config.settingsPath = dir.filePath(u"settings.conf"_s);
+        config.clock = &clock;
+        config.notifier = &notifier;
+        config.makeNotices = [] { return std::make_unique<FakeNotices>(); };
+        model = std::make_unique<AppModel>(service, std::move(config));
+        await(model->refresh());
+        settle(*model);
+    }
+
+    static CategoryRow* rowOf(QWidget& view, const Target& target)
+    {
+        for (CategoryRow* row : view.findChildren<CategoryRow*>()) {
+            if (row->category().target == target)
+                return row;
+        }
+        return nullptr;
+    }
+
+    // The picker's menu as it opens: its items by text.
+    static QHash<QString, QAction*> menuOf(AppPicker* picker)
+    {
+        picker->rebuildMenu();
+        QHash<QString, QAction*> items;
+        for (QAction* a : picker->menu()->actions()) {
+            if (!a->isSeparator())
+                items.insert(a->text(), a);
+        }
+        return items;
+    }
+
+    static CategoryListView* pageOf(MainWindow& window)
+    {
+        QCoreApplication::processEvents(); // the page left behind goes
+        return qobject_cast<CategoryListView*>(window.rootView()->currentPage());
+    }
+
+    static QStringList sidebarTitles(MainWindow& window)
+    {
+        QStringList titles;
+        const QAbstractItemModel* rows = window.findChild<Sidebar*>()->model();
+        for (int i = 0; i < rows->rowCount(); ++i)
+            titles.append(rows->index(i, 0).data().toString());
+        return titles;
+    }
+};
+
+TEST_F(TypesTest, PickingAnAppShowsApplyingThenTheOutcome)
+{
+    fake->setChangeDelay(100ms);
+    CategoryListView view(*model, u"Documents"_s, model->categories(CategoryGroup::document), CategoryGroup::document,
+                          u"Nothing here yet."_s);
+    CategoryRow* row = rowOf(view, pdf);
+    ASSERT_TRUE(row);
+    AppPicker* picker = row->picker();
+    EXPECT_EQ(picker->label(), u"Evince"_s);
+    EXPECT_EQ(row->statusText(), QString());
+
+    auto items = menuOf(picker);
+    ASSERT_TRUE(items.contains(u"Evince"_s) && items.contains(u"Okular"_s));
+    EXPECT_TRUE(items[u"Evince"_s]->isChecked());
+    EXPECT_FALSE(items[u"Evince"_s]->isEnabled()); // already the default: not chosen again
+    EXPECT_TRUE(items[u"Okular"_s]->isEnabled());
+    EXPECT_TRUE(items.contains(u"Choose Another App…"_s));
+    EXPECT_TRUE(items.contains(u"Why this app?"_s));
+
+    items[u"Okular"_s]->trigger();
+    EXPECT_EQ(row->statusText(), u"Applying…"_s);
+    EXPECT_TRUE(picker->isPending());
+
+    settle(*model);
+    EXPECT_EQ(row->statusText(), u"Changed"_s);
+    EXPECT_FALSE(picker->isPending());
+    EXPECT_EQ(picker->label(), u"Okular"_s);
+}
+
+TEST_F(TypesTest, TheCustomGroupComesWithTheFirstTypeAndGoesWithTheLast)
+{
+    MainWindow window(*model);
+    window.show();
+    const QString custom = CategoryGroups::title(CategoryGroup::custom);
+    EXPECT_FALSE(sidebarTitles(window).contains(custom));
+
+    model->setSelection(SidebarItem::groupItem(CategoryGroup::document));
+    CategoryListView* page = pageOf(window);
+    ASSERT_TRUE(page && page->addTypeButton());
+    page->addTypeButton()->click();
+    AddTypeSheet* sheet = page->addSheet();
+    ASSERT_TRUE(sheet);
+    sheet->field()->setText(u".nfo"_s);
+    sheet->addButton()->click();
+    settle(*model);
+
+    EXPECT_EQ(model->customTargets(), QList<Target> {nfo});
+    EXPECT_EQ(model->selection(), SidebarItem::groupItem(CategoryGroup::custom));
+    EXPECT_TRUE(sidebarTitles(window).contains(custom));
+    page = pageOf(window);
+    ASSERT_TRUE(page && page->addSectionButton());
+    ASSERT_EQ(page->rows().size(), 1);
+    EXPECT_EQ(page->rows()[0]->category().target, nfo);
+    EXPECT_EQ(page->rows()[0]->statusText(), u"No installed app can open .nfo"_s);
+
+    // The row's context menu removes it; the list stays, with only its add button.
+    ASSERT_EQ(page->rows()[0]->actions().size(), 1);
+    EXPECT_EQ(page->rows()[0]->actions()[0]->text(), u"Remove from My File Types"_s);
+    page->rows()[0]->actions()[0]->trigger();
+    EXPECT_TRUE(model->customTargets().isEmpty());
+    EXPECT_FALSE(sidebarTitles(window).contains(custom));
+    page = pageOf(window);
+    ASSERT_TRUE(page && page->addSectionButton());
+    EXPECT_TRUE(page->rows().isEmpty());
+    EXPECT_FALSE(page->isShowingEmptyState());
+}
+
+TEST_F(TypesTest, ASearchWithoutMatchesSaysSoAndOffersNoAddType)
+{
+    MainWindow window(*model);
+    window.show();
+    model->setSearchText(u"pd"_s);
+    CategoryListView* page = pageOf(window);
+    ASSERT_TRUE(page);
+    EXPECT_FALSE(page->isShowingEmptyState());
+    ASSERT_TRUE(rowOf(*page, pdf));
+    EXPECT_TRUE(rowOf(*page, pdf)->isVisibleTo(page));
+
+    model->setSearchText(u"pdzz"_s);
+    EXPECT_EQ(pageOf(window), page); // updated in place as the text changes
+    EXPECT_EQ(page->title(), u"Search"_s);
+    EXPECT_TRUE(page->isShowingEmptyState());
+    EXPECT_TRUE(page->rows().isEmpty());
+    const QString message = u"No file types match \"pdzz\"."_s;
+    EXPECT_EQ(page->emptyMessage(), message);
+    bool shown = false;
+    for (QLabel* label : page->findChildren<QLabel*>())
+        shown = shown || (label->text() == message && label->isVisible());
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(page->addTypeButton(), nullptr);
+    EXPECT_TRUE(page->headerWidgets().isEmpty());
+}
+
+TEST_F(TypesTest, EntriesWithTheSameNameAreToldApart)
+{
+    CategoryRow row(*model, model->category(mkv));
+    EXPECT_EQ(row.picker()->label(), u"VLC (/usr/share/applications)"_s);
+    auto items = menuOf(row.picker());
+    ASSERT_TRUE(items.contains(u"VLC (/usr/share/applications)"_s) && items.contains(u"VLC (Flatpak)"_s));
+    EXPECT_FALSE(items[u"VLC (/usr/share/applications)"_s]->isEnabled());
+    // The other packaging of the same program is a choice of its own.
+    EXPECT_TRUE(items[u"VLC (Flatpak)"_s]->isEnabled());
+
+    AppChooser chooser(*model, mkv);
+    spinUntil([&] { return chooser.isLoaded(); });
+    QStringList names;
+    for (int i = 0; i < chooser.list()->count(); ++i)
+        names.append(chooser.list()->item(i)->text());
+    EXPECT_TRUE(names.contains(u"VLC (Flatpak)"_s) && names.contains(u"VLC (/usr/share/applications)"_s))
+        << names.join(u", "_s).toStdString();
+    EXPECT_FALSE(chooser.useButton()->isEnabled());
+    chooser.searchField()->setText(u"flatpak"_s);
+    ASSERT_TRUE(chooser.useButton()->isEnabled());
+    std::optional<AppInfo> chosen;
+    QObject::connect(&chooser, &AppChooser::chosen, [&](const AppInfo& app) { chosen = app; });
+    chooser.useButton()->click();
+    EXPECT_EQ(chosen, vlcFlatpak);
+
+    items[u"VLC (Flatpak)"_s]->trigger();
+    settle(*model);
+    EXPECT_EQ(fake->defaultApp(mkv), vlcFlatpak.url);
+    EXPECT_EQ(row.picker()->label(), u"VLC (Flatpak)"_s);
+}
+
+struct SheetCase
+{
+    const char* name;
+    QString text;
+    bool valid;
+    // The group shown after adding: the user's own for a new type, the catalog's for a known one.
+    std::optional<CategoryGroup> shows;
+};
+
+void PrintTo(const SheetCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class AddTypeSheetTest : public TypesTest, public ::testing::WithParamInterface<SheetCase>
+{
+};
+
+TEST_P(AddTypeSheetTest, AddsOnlyATypeAndReturnAddsIt)
+{
+    const SheetCase& c = GetParam();
+    AddTypeSheet sheet(*model);
+    sheet.show();
+    sheet.field()->setText(c.text);
+    EXPECT_EQ(sheet.addButton()->isEnabled(), c.valid);
+    EXPECT_EQ(sheet.errorLine()->isVisible(), !c.valid && !c.text.isEmpty());
+
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(sheet.field(), &press);
+    EXPECT_EQ(sheet.isVisible(), !c.valid);
+    EXPECT_EQ(model->customTargets().size(), c.shows == CategoryGroup::custom ? 1 : 0);
+    if (c.shows) {
+        EXPECT_EQ(model->selection(), SidebarItem::groupItem(*c.shows));
+    } else {
+        EXPECT_EQ(model->selection(), SidebarItem::overview());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, AddTypeSheetTest,
+                         ::testing::Values(SheetCase {"Empty", u""_s, false, {}},
+                                           SheetCase {"Extension", u".nfo"_s, true, CategoryGroup::custom},
+                                           SheetCase {"BareExtension", u"nfo"_s, true, CategoryGroup::custom},
+                                           SheetCase {"Scheme", u"myapp:"_s, true, CategoryGroup::custom},
+                                           SheetCase {"KnownType", u"zoommtg:"_s, true, CategoryGroup::communication},
+                                           SheetCase {"Spaces", u"not a type"_s, false, {}},
+                                           SheetCase {"TwoDots", u".tar.gz"_s, false, {}},
+                                           SheetCase {"BadScheme", u"1zoom:"_s, false, {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

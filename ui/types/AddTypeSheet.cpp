@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AddTypeSheet.h"
+
+#include "AppModel.h"
+#include "Style.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace openwright::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+AddTypeSheet::AddTypeSheet(AppModel& model, QWidget* parent)
+    : QDialog(parent)
+    , m_model(model)
+    , m_field(new QLineEdit(this))
+    , m_error(Style::label(tr("That doesn't look like an extension or link type."), Style::Text::caption,
+                           Style::Tone::danger, this))
+{
+    setWindowTitle(tr("Add a File Type or Link"));
+    setWindowModality(Qt::WindowModal);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(Style::spacing(3), Style::spacing(3), Style::spacing(3), Style::spacing(2));
+    column->setSpacing(Style::spacing());
+    column->addWidget(Style::label(tr("Add a File Type or Link"), Style::Text::title, Style::Tone::normal, this));
+
+    auto* explanation = Style::label({}, Style::Text::callout, Style::Tone::secondary, this);
+    explanation->setTextFormat(Qt::RichText);
+    explanation->setText(tr("Type a file extension like <b>.log</b> or a link type like <b>zoommtg:</b> (ending with a "
+                            "colon)."));
+    explanation->setWordWrap(true);
+    column->addWidget(explanation);
+
+    column->addSpacing(Style::spacing() / 2);
+    m_field->setPlaceholderText(tr(".extension or scheme:"));
+    m_field->setAccessibleName(tr("File extension or link type"));
+    m_field->setMinimumWidth(Style::spacing(56));
+    column->addWidget(m_field);
+
+    // The line keeps its place while hidden, so the sheet does not jump as the user types.
+    QSizePolicy keep = m_error->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_error->setSizePolicy(keep);
+    m_error->setWordWrap(true);
+    column->addWidget(m_error);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    m_add = buttons->addButton(tr("Add"), QDialogButtonBox::AcceptRole);
+    m_add->setDefault(true);
+    column->addSpacing(Style::spacing());
+    column->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &AddTypeSheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &AddTypeSheet::reject);
+    connect(m_field, &QLineEdit::textChanged, this, &AddTypeSheet::validate);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    validate();
+}
+
+void AddTypeSheet::validate()
+{
+    const bool valid = Target::parse(m_field->text()).has_value();
+    m_add->setEnabled(valid);
+    m_error->setVisible(!valid && !m_field->text().isEmpty());
+}
+
+void AddTypeSheet::accept()
+{
+    // Return arrives here too: text that is not a type keeps the sheet open.
+    const QString text = m_field->text();
+    if (!Target::parse(text))
+        return;
+    if (const auto target = m_model.addCustom(text)) {
+        // Show the group that now lists the type: "My File Types" for a new one, its own
+        // group for a type the catalog already has (it is not added twice).
+        m_model.setSelection(SidebarItem::groupItem(m_model.category(*target).group));
+    }
+    QDialog::accept();
+}
+
+} // namespace openwright::ui

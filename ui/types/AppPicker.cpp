@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppPicker.h"
+
+#include "AppChooser.h"
+#include "AppIconView.h"
+#include "AppModel.h"
+#include "ElidedLabel.h"
+#include "Icons.h"
+#include "Spinner.h"
+#include "Style.h"
+#include "WhyPanel.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace openwright::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int kWidth = 230;
+constexpr int kMenuIconSize = 20;
+
+// The names to show for the candidates and the current application side by side.
+QHash<QUrl, QString> namesFor(const TargetState& state)
+{
+    QList<AppInfo> apps = state.candidates;
+    if (state.current
+        && std::none_of(apps.cbegin(), apps.cend(), [&](const AppInfo& a) { return a.isSameEntry(state.current); }))
+        apps.append(*state.current);
+    return distinctNames(apps);
+}
+
+} // namespace
+
+AppPicker::AppPicker(AppModel& model, const FileCategory& category, QWidget* parent)
+    : QPushButton(parent)
+    , m_model(model)
+    , m_category(category)
+    , m_menu(new QMenu(this))
+    , m_spinner(new Spinner(this))
+    , m_label(new ElidedLabel(this))
+{
+    setFixedWidth(kWidth);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(tr("Choose the app that opens %1").arg(category.target.description()));
+
+    // The label sits over the button face, leaving the style's menu arrow free at the right.
+    auto* row = new QHBoxLayout(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int arrow = style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, this);
+    row->setContentsMargins(Style::spacing(), 0, arrow + Style::spacing(), 0);
+    row->setSpacing(Style::spacing() / 2);
+    row->addWidget(m_spinner);
+    row->addWidget(m_label, 1);
+    m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_spinner->hide();
+
+    m_menu->setMinimumWidth(kWidth);
+    setMenu(m_menu);
+    connect(m_menu, &QMenu::aboutToShow, this, &AppPicker::rebuildMenu);
+    setState(std::nullopt, false);
+}
+
+QSize AppPicker::sizeHint() const
+{
+    const QSize base = QPushButton::sizeHint();
+    return {kWidth, qMax(base.height(), fontMetrics().height() + Style::spacing())};
+}
+
+QString AppPicker::label() const
+{
+    if (!m_state)
+        return tr("Loading…");
+    if (!m_state->current)
+        return tr("No default");
+    return namesFor(*m_state).value(m_state->current->url, m_state->current->name);
+}
+
+void AppPicker::setState(const std::optional<TargetState>& state, bool pending)
+{
+    m_state = state;
+    m_pending = pending;
+    const QString text = label();
+    m_label->setFullText(text);
+    Style::setTone(m_label, m_state && m_state->current ? Style::Tone::normal : Style::Tone::secondary);
+    m_spinner->setVisible(pending);
+    setAccessibleName(text);
+    // The button's own tooltip names the full application when the label had to shorten it.
+    setToolTip(m_label->isElided() ? text : QString());
+}
+
+void AppPicker::rebuildMenu()
+{
+    m_menu->clear();
+    const QList<AppInfo> candidates = m_state ? m_state->candidates : QList<AppInfo>();
+    if (candidates.isEmpty()) {
+        QAction* none = m_menu->addAction(tr("No apps can open this"));
+        none->setEnabled(false);
+    } else {
+        const QHash<QUrl, QString> names = namesFor(*m_state);
+        for (const AppInfo& app : candidates) {
+            QAction* item = m_menu->addAction(names.value(app.url, app.name));
+            // Two packagings of one program are two choices: only this very entry is current.
+            if (app.isSameEntry(m_state->current)) {
+                // The check mark in place of the icon: a checkable item with an icon shows no mark.
+                item->setIcon(Icons::symbol(u"checkmark"_s));
+                item->setCheckable(true);
+                item->setChecked(true);
+                item->setEnabled(false);
+                continue;
+            }
+            item->setIcon(QIcon(AppIconView::pixmapFor(m_model, app, kMenuIconSize, this)));
+            connect(item, &QAction::triggered, this, [this, app] { m_model.change(m_category, app); });
+        }
+    }
+    m_menu->addSeparator();
+    QAction* other = m_menu->addAction(tr("Choose Another App…"));
+    connect(other, &QAction::triggered, this, &AppPicker::chooseAnother);
+    QAction* why = m_menu->addAction(Icons::symbol(u"info.circle"_s), tr("Why this app?"));
+    connect(why, &QAction::triggered, this, &AppPicker::explain);
+}
+
+void AppPicker::chooseAnother()
+{
+    auto* chooser = new AppChooser(m_model, m_category.target, this);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &AppChooser::chosen, this, [this](const AppInfo& app) { m_model.change(m_category, app); });
+    chooser->open();
+}
+
+void AppPicker::explain()
+{
+    auto* panel = new WhyPanel(m_model, m_category, this);
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->open();
+}
+
+} // namespace openwright::ui

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Catalog.h"
+#include "TargetState.h"
+
+#include <QPushButton>
+
+#include <optional>
+
+class QMenu;
+
+namespace openwright {
+class AppModel;
+}
+
+namespace openwright::ui {
+
+class ElidedLabel;
+class Spinner;
+
+// The drop-down that shows which application opens a type and lets the user pick another:
+// the installed candidates (the current one checked), "Choose Another App…" for any installed
+// application, and "Why this app?" for the explanation. The row it sits in feeds it the
+// type's state; the menu is built when it opens, so a state change costs only the label.
+class AppPicker final : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    AppPicker(AppModel& model, const FileCategory& category, QWidget* parent = nullptr);
+
+    void setState(const std::optional<TargetState>& state, bool pending);
+    // The text the label shows: "Loading…", "No default", or the current application's name.
+    QString label() const;
+    bool isPending() const { return m_pending; }
+    // Fills the menu from the current state; runs by itself each time the menu opens.
+    void rebuildMenu();
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    void chooseAnother();
+    void explain();
+
+    AppModel& m_model;
+    FileCategory m_category;
+    std::optional<TargetState> m_state;
+    bool m_pending = false;
+    QMenu* m_menu;
+    Spinner* m_spinner;
+    ElidedLabel* m_label;
+};
+
+} // namespace openwright::ui
