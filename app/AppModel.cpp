@@ -211,6 +211,16 @@ HealthReport AppModel::health() const
     return HealthReport::evaluate(list, [service](const QUrl& url) { return service->fileExists(url); });
 }
 
+QDateTime AppModel::now() const
+{
+    return m_clock->now();
+}
+
+QTimeZone AppModel::zone() const
+{
+    return m_clock->zone();
+}
+
 QList<Profile> AppModel::profiles() const
 {
     QList<Profile> list = Presets::all();

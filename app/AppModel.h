@@ -62,6 +62,9 @@ public:
 
     // State
     const DefaultsService& service() const { return *m_service; }
+    // The model's clock: what screens measure "5 minutes ago" and "today" against.
+    QDateTime now() const;
+    QTimeZone zone() const;
     const QHash<Target, TargetState>& states() const { return m_states; }
     bool isLoading() const { return m_isLoading; }
     // Whether any platform read or change started by the model has yet to land here.
@@ -136,6 +139,12 @@ public:
     // Returns how many were added. Throws DecodeError for a file that is not a profile export,
     // and StoreError when the profiles would grow too large to read back; nothing is added then.
     int importProfiles(const QByteArray& data);
+    // The same for the file at `path`, read here (refused, as DecodeError, when it is not a
+    // readable file or larger than a profiles file may be).
+    int importProfilesFrom(const QString& path);
+    // Writes an export file of `profiles` to `path`, atomically: a failed write leaves what was
+    // there before. Returns the system's reason on failure.
+    std::optional<QString> exportProfiles(const QList<Profile>& profiles, const QString& path) const;
 
 Q_SIGNALS:
     void statesChanged();

@@ -10,6 +10,8 @@
 #include "ProfileExport.h"
 #include "WorkspaceNotices.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QtConcurrent/qtconcurrenttask.h>
 
 #include <algorithm>
@@ -396,6 +398,31 @@ int AppModel::importProfiles(const QByteArray& data)
                          true);
     }
     return int(imported.size());
+}
+
+int AppModel::importProfilesFrom(const QString& path)
+{
+    // Any path the user picks: a folder, a device or a huge file is refused before reading.
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || info.size() > Json::kMaxDocumentBytes || !file.open(QIODevice::ReadOnly))
+        throw DecodeError(u"Could not read "_s + path);
+    const QByteArray data = file.read(Json::kMaxDocumentBytes + 1);
+    if (data.size() > Json::kMaxDocumentBytes)
+        throw DecodeError(path + u" is too large"_s);
+    return importProfiles(data);
+}
+
+std::optional<QString> AppModel::exportProfiles(const QList<Profile>& profiles, const QString& path) const
+{
+    if (profiles.isEmpty())
+        return std::nullopt;
+    try {
+        writeAtomically(path, ProfileExport(profiles).encoded(), FileAccess::asCreated);
+    } catch (const StoreError& e) {
+        return e.message();
+    }
+    return std::nullopt;
 }
 
 } // namespace openwright

@@ -4,6 +4,11 @@
 #include <QList>
 
 #include <functional>
+#include <map>
+#include <memory>
+
+#include <unicode/locid.h>
+#include <unicode/reldatefmt.h>
 
 namespace openwright::DateText {
 
@@ -93,6 +98,104 @@ QString tidy(QString text)
     return text.simplified();
 }
 
+// How two instants differ on a calendar, Gregorian fields largest first; `from` <= `to`, both
+// in the zone that decides where days begin.
+struct Difference
+{
+    qint64 years = 0, months = 0, weeks = 0, days = 0, hours = 0, minutes = 0, seconds = 0;
+};
+
+Difference difference(const QDateTime& from, const QDateTime& to)
+{
+    Difference d;
+    QDateTime base = from;
+    d.years = to.date().year() - base.date().year();
+    if (d.years > 0 && base.addYears(int(d.years)) > to)
+        --d.years;
+    base = base.addYears(int(d.years));
+    d.months = (to.date().year() - base.date().year()) * 12 + to.date().month() - base.date().month();
+    if (d.months > 0 && base.addMonths(int(d.months)) > to)
+        --d.months;
+    base = base.addMonths(int(d.months));
+    qint64 days = base.date().daysTo(to.date());
+    if (days > 0 && base.addDays(days) > to)
+        --days;
+    base = base.addDays(days);
+    d.weeks = days / 7;
+    d.days = days % 7;
+    const qint64 rest = qMax<qint64>(0, base.secsTo(to));
+    d.hours = rest / 3600;
+    d.minutes = rest % 3600 / 60;
+    d.seconds = rest % 60;
+    return d;
+}
+
+struct Amount
+{
+    qint64 value;
+    URelativeDateTimeUnit unit;
+};
+
+// The largest field that is not zero; `smallest` when all above it are.
+Amount largest(const Difference& d, URelativeDateTimeUnit smallest)
+{
+    const Amount fields[]
+        = {{d.years, UDAT_REL_UNIT_YEAR},    {d.months, UDAT_REL_UNIT_MONTH}, {d.weeks, UDAT_REL_UNIT_WEEK},
+           {d.days, UDAT_REL_UNIT_DAY},      {d.hours, UDAT_REL_UNIT_HOUR},   {d.minutes, UDAT_REL_UNIT_MINUTE},
+           {d.seconds, UDAT_REL_UNIT_SECOND}};
+    for (const Amount& a : fields) {
+        if (a.value != 0)
+            return a;
+        if (a.unit == smallest)
+            break;
+    }
+    return {0, smallest};
+}
+
+// ICU's formatter for the locale, built once per locale and context: building one loads the
+// locale's data, and a screen formats a time per row.
+const icu::RelativeDateTimeFormatter* formatter(const QLocale& locale, UDisplayContext capitalization)
+{
+    thread_local std::map<std::pair<QString, int>, std::unique_ptr<icu::RelativeDateTimeFormatter>> cache;
+    const auto key = std::make_pair(locale.bcp47Name(), int(capitalization));
+    if (const auto it = cache.find(key); it != cache.end())
+        return it->second.get();
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale icuLocale = icu::Locale::forLanguageTag(key.first.toStdString(), status);
+    if (U_FAILURE(status) || icuLocale.isBogus()) {
+        status = U_ZERO_ERROR;
+        icuLocale = icu::Locale::getEnglish();
+    }
+    auto made
+        = std::make_unique<icu::RelativeDateTimeFormatter>(icuLocale, nullptr, UDAT_STYLE_LONG, capitalization, status);
+    if (U_FAILURE(status))
+        made.reset();
+    return cache.emplace(key, std::move(made)).first->second.get();
+}
+
+QString format(const Amount& amount, const QLocale& locale, UDisplayContext capitalization)
+{
+    const icu::RelativeDateTimeFormatter* f = formatter(locale, capitalization);
+    if (!f)
+        return {};
+    icu::UnicodeString text;
+    UErrorCode status = U_ZERO_ERROR;
+    f->format(double(amount.value), amount.unit, text, status);
+    if (U_FAILURE(status))
+        return {};
+    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
+}
+
+// Past amounts count backwards.
+Amount between(const QDateTime& at, const QDateTime& now, URelativeDateTimeUnit smallest)
+{
+    const bool past = at <= now;
+    Amount a = largest(past ? difference(at, now) : difference(now, at), smallest);
+    if (past)
+        a.value = -a.value;
+    return a;
+}
+
 } // namespace
 
 QString abbreviatedDate(const QDate& date, const QLocale& locale)
@@ -123,6 +226,20 @@ QString backupName(const QDateTime& at, const QTimeZone& zone, const QLocale& lo
     while (!date.isEmpty() && (date.back() == u',' || date.back().isSpace()))
         date.chop(1);
     return date + glue + shortTime(local.time(), locale);
+}
+
+QString relativeTime(const QDateTime& at, const QDateTime& now, const QTimeZone& zone, const QLocale& locale)
+{
+    return format(between(at.toTimeZone(zone), now.toTimeZone(zone), UDAT_REL_UNIT_SECOND), locale,
+                  UDISPCTX_CAPITALIZATION_NONE);
+}
+
+QString dayTitle(const QDate& day, const QDateTime& now, const QTimeZone& zone, const QLocale& locale)
+{
+    const QDate today = now.toTimeZone(zone).date();
+    const QString relative = format(between(day.startOfDay(zone), today.startOfDay(zone), UDAT_REL_UNIT_DAY), locale,
+                                    UDISPCTX_CAPITALIZATION_FOR_BEGINNING_OF_SENTENCE);
+    return relative + u" \u00B7 "_s + abbreviatedDate(day, locale);
 }
 
 } // namespace openwright::DateText

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace openwright {
@@ -24,9 +25,28 @@ namespace {
     throw StoreError(what + u": "_s + qt_error_string(error));
 }
 
-// Temporary file, fsync and rename, with the system's reason for any failure (QSaveFile
-// reports a full disk as "Unknown error"). The temporary is "PATH.XXXXXX".
-void writeAtomically(const QString& path, const QByteArray& bytes)
+// The process's umask, read without changing it (umask() itself would race other threads).
+mode_t currentUmask()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    return mode_t(mask & 0777);
+            }
+        }
+    }
+    return 022;
+}
+
+} // namespace
+
+// With the system's reason for any failure (QSaveFile reports a full disk as "Unknown
+// error"). The temporary is "PATH.XXXXXX".
+void writeAtomically(const QString& path, const QByteArray& bytes, FileAccess access)
 {
     QByteArray name = QFile::encodeName(path) + ".XXXXXX";
     const int fd = ::mkstemp(name.data());
@@ -37,6 +57,9 @@ void writeAtomically(const QString& path, const QByteArray& bytes)
         ::unlink(name.constData());
         fail(u"Could not save "_s + path, error);
     };
+    // mkstemp creates the file for its owner alone; a document is readable as any new file is.
+    if (access == FileAccess::asCreated && ::fchmod(fd, 0666 & ~currentUmask()) != 0)
+        abandon(errno);
     for (qsizetype done = 0; done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
@@ -58,8 +81,6 @@ void writeAtomically(const QString& path, const QByteArray& bytes)
         fail(u"Could not save "_s + path, error);
     }
 }
-
-} // namespace
 
 JSONStoreFile::JSONStoreFile(const QString& fileName, const QString& directory)
     : m_path(QDir(directory).filePath(fileName))

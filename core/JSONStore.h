@@ -32,6 +32,17 @@ private:
     bool m_tooLarge;
 };
 
+// Who may read a file written by writeAtomically().
+enum class FileAccess
+{
+    ownerOnly, // the data files: 0600
+    asCreated, // a document the user saves (an export): what the umask gives a new file
+};
+
+// Writes `bytes` to `path` through a temporary beside it, fsync and rename: the path holds the
+// old content or the new, never a part. Throws StoreError with the system's reason.
+void writeAtomically(const QString& path, const QByteArray& bytes, FileAccess access = FileAccess::ownerOnly);
+
 // One JSON file holding one value, read whole and written whole, atomically.
 // An unreadable file loads as nothing; before a save would replace it, it is kept beside
 // the new file as "NAME.unreadable-N", so a hand-edited typo never costs the user their data.

@@ -34,4 +34,58 @@ TEST(DateText, BackupNamesAreCleanInEveryLocale)
     EXPECT_EQ(DateText::backupName(at, QTimeZone::utc(), QLocale::c()), u"1 Mar 2025, 09:30"_s);
 }
 
+// Relative times are the locale's own words, counted on the user's calendar: "yesterday" is
+// the day before in their time zone, not 24 hours.
+struct RelativeCase
+{
+    const char* name;
+    QLocale::Language language;
+    QDateTime at;
+    bool dayTitle; // else the time since `at`
+    const char16_t* expected;
+};
+
+void PrintTo(const RelativeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class RelativeText : public ::testing::TestWithParam<RelativeCase>
+{
+protected:
+    const QTimeZone berlin {"Europe/Berlin"};
+    const QDateTime now {QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc()}; // 10:30 in Berlin
+};
+
+TEST_P(RelativeText, ReadsInTheLocale)
+{
+    const RelativeCase& c = GetParam();
+    const QLocale locale(c.language, c.language == QLocale::English ? QLocale::UnitedStates : QLocale::Germany);
+    const QString text = c.dayTitle ? DateText::dayTitle(c.at.toTimeZone(berlin).date(), now, berlin, locale)
+                                    : DateText::relativeTime(c.at, now, berlin, locale);
+    EXPECT_EQ(text, QString::fromUtf16(c.expected));
+}
+
+QDateTime utc(int month, int day, int hour, int minute = 0)
+{
+    return QDateTime(QDate(month == 12 ? 2024 : 2025, month, day), QTime(hour, minute), QTimeZone::utc());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DateText, RelativeText,
+    ::testing::Values(
+        RelativeCase {"Now", QLocale::English, utc(3, 1, 9, 30), false, u"now"},
+        RelativeCase {"MinutesAgo", QLocale::English, utc(3, 1, 9, 25), false, u"5 minutes ago"},
+        RelativeCase {"HoursAgoLastEvening", QLocale::English, utc(2, 28, 21), false, u"12 hours ago"},
+        RelativeCase {"Yesterday", QLocale::English, utc(2, 28, 7), false, u"yesterday"},
+        RelativeCase {"LastWeek", QLocale::English, utc(2, 20, 9), false, u"last week"},
+        RelativeCase {"MonthsAgo", QLocale::English, utc(12, 20, 9), false, u"2 months ago"},
+        RelativeCase {"GermanMinutes", QLocale::German, utc(3, 1, 9, 25), false, u"vor 5 Minuten"},
+        RelativeCase {"GermanYesterday", QLocale::German, utc(2, 28, 7), false, u"gestern"},
+        RelativeCase {"TitleToday", QLocale::English, utc(3, 1, 1), true, u"Today \u00B7 Mar 1, 2025"},
+        RelativeCase {"TitleYesterday", QLocale::English, utc(2, 28, 12), true, u"Yesterday \u00B7 Feb 28, 2025"},
+        RelativeCase {"TitleDaysAgo", QLocale::English, utc(2, 26, 12), true, u"3 days ago \u00B7 Feb 26, 2025"},
+        RelativeCase {"GermanTitleYesterday", QLocale::German, utc(2, 28, 12), true, u"Gestern \u00B7 28. Feb. 2025"}),
+    [](const ::testing::TestParamInfo<RelativeCase>& info) { return std::string(info.param.name); });
+
 } // namespace

@@ -2,6 +2,13 @@
 #pragma once
 
 #include "Page.h"
+#include "Profile.h"
+
+#include <QPointer>
+#include <QTimer>
+
+class QLabel;
+class QVBoxLayout;
 
 namespace openwright {
 class AppModel;
@@ -9,6 +16,12 @@ class AppModel;
 
 namespace openwright::ui {
 
+class BackupRow;
+class IconLabel;
+class ProfileSheet;
+
+// The backups, grouped by day, newest first: restore one through the profile sheet, delete
+// one, take one now, and switch automatic backups on or off.
 class BackupsView final : public ScrollingPage
 {
     Q_OBJECT
@@ -16,8 +29,28 @@ class BackupsView final : public ScrollingPage
 public:
     explicit BackupsView(AppModel& model, QWidget* parent = nullptr);
 
+    void openRestore(const Profile& backup);
+    ProfileSheet* sheet() const;
+
 private:
+    void backUpNow();
+    QWidget* buildEmptyState();
+    void rebuild();
+    void updateDifferences();
+    void updateDayTitles();
+
     AppModel& m_model;
+    IconLabel* m_problem = nullptr;
+    QVBoxLayout* m_sections = nullptr;
+    QList<std::pair<QDate, QLabel*>> m_dayTitles;
+    QList<BackupRow*> m_rows;
+    QList<Profile> m_shown;
+    bool m_built = false;
+    QPointer<ProfileSheet> m_restoring;
+    // States arrive in bursts; the rows' differences follow once per burst.
+    QTimer m_differenceUpdate;
+    // "Today" becomes "Yesterday" at midnight while the screen is open.
+    QTimer m_clockTick;
 };
 
 } // namespace openwright::ui

@@ -2,13 +2,257 @@
 #include "ProfilesView.h"
 
 #include "AppModel.h"
+#include "CardFlow.h"
+#include "Icons.h"
+#include "PlatformText.h"
+#include "ProfileCard.h"
+#include "ProfileSheet.h"
+#include "Style.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace openwright::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The system's file dialog, limited to JSON files and opened without blocking.
+void pickFile(QWidget* parent, const QString& proposedName, const std::function<void(const QString&)>& chosen,
+              QFileDialog::AcceptMode mode)
+{
+    auto* dialog = new QFileDialog(parent->window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setNameFilter(ProfilesView::tr("JSON files (*.json)"));
+    dialog->setDefaultSuffix(u"json"_s);
+    dialog->setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!proposedName.isEmpty())
+        dialog->selectFile(proposedName);
+    QObject::connect(dialog, &QFileDialog::fileSelected, parent, [chosen](const QString& path) { chosen(path); });
+    dialog->open();
+}
+
+} // namespace
 
 ProfilesView::ProfilesView(AppModel& model, QWidget* parent)
     : ScrollingPage(tr("Profiles"), parent)
     , m_model(model)
 {
+    pickExportFile = [](QWidget* parent, const QString& proposedName, std::function<void(const QString&)> chosen) {
+        pickFile(parent, proposedName, chosen, QFileDialog::AcceptSave);
+    };
+    pickImportFile = [](QWidget* parent, const QString&, std::function<void(const QString&)> chosen) {
+        pickFile(parent, {}, chosen, QFileDialog::AcceptOpen);
+    };
+    buildHeader();
+
+    auto* intro
+        = Style::label(platformText(PlatformText::ProfileIntro), Style::Text::body, Style::Tone::secondary, this);
+    intro->setWordWrap(true);
+    column()->addWidget(intro);
+    m_grid = new QWidget(this);
+    m_grid->setObjectName(u"profileGrid"_s);
+    new CardFlow(m_grid);
+    column()->addWidget(m_grid);
+    m_message = Style::label({}, Style::Text::body, Style::Tone::normal, this);
+    m_message->setObjectName(u"message"_s);
+    m_message->setWordWrap(true);
+    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_message->hide();
+    column()->addWidget(m_message);
+    column()->addStretch(1);
+
+    m_planUpdate.setSingleShot(true);
+    m_planUpdate.setInterval(0);
+    connect(&m_planUpdate, &QTimer::timeout, this, &ProfilesView::updatePlans);
+    connect(&m_model, &AppModel::userProfilesChanged, this, &ProfilesView::rebuildCards);
+    connect(&m_model, &AppModel::statesChanged, &m_planUpdate, qOverload<>(&QTimer::start));
+    rebuildCards();
+}
+
+void ProfilesView::buildHeader()
+{
+    auto* save = headerButton(u"plus.square.on.square"_s, tr("Save Current as Profile"),
+                              tr("Save your current defaults as a profile"), this);
+    save->setObjectName(u"saveCurrent"_s);
+    connect(save, &QToolButton::clicked, this, &ProfilesView::promptForName);
+    addHeaderWidget(save);
+
+    auto* files = headerButton(u"square.and.arrow.up.on.square"_s, tr("Import & Export"), {}, this);
+    files->setObjectName(u"importExport"_s);
+    files->setText(tr("Import & Export").replace(u'&', u"&&"_s)); // a plain ampersand, not a mnemonic
+    files->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(files);
+    QAction* import = menu->addAction(tr("Import Profiles…"), this, &ProfilesView::importProfiles);
+    import->setObjectName(u"importProfiles"_s);
+    m_exportMine = menu->addAction(tr("Export My Profiles…"), this, [this] {
+        QList<Profile> mine;
+        for (const Profile& p : m_model.profiles()) {
+            if (p.kind == Profile::Kind::custom)
+                mine.append(p);
+        }
+        exportProfiles(mine);
+    });
+    m_exportMine->setObjectName(u"exportMine"_s);
+    files->setMenu(menu);
+    addHeaderWidget(files);
+}
+
+void ProfilesView::rebuildCards()
+{
+    auto* flow = m_grid->layout();
+    while (QLayoutItem* item = flow->takeAt(0)) {
+        if (QWidget* card = item->widget()) {
+            // A card's own Delete may be what brought us here: it goes once its menu is done.
+            card->hide();
+            card->setParent(nullptr);
+            card->deleteLater();
+        }
+        delete item;
+    }
+    m_cards.clear();
+    bool anyCustom = false;
+    for (const Profile& profile : m_model.profiles()) {
+        auto* card = new ProfileCard(profile, m_grid);
+        connect(card, &ProfileCard::clicked, this, [this, card] { openSheet(card->profile()); });
+        if (profile.kind == Profile::Kind::custom) {
+            anyCustom = true;
+            auto* exportOne = new QAction(tr("Export…"), card);
+            exportOne->setObjectName(u"exportProfile"_s);
+            connect(exportOne, &QAction::triggered, this, [this, profile] { exportProfiles({profile}); });
+            card->addAction(exportOne);
+            auto* remove = new QAction(Icons::symbol(u"trash"_s), tr("Delete"), card);
+            remove->setObjectName(u"deleteProfile"_s);
+            connect(remove, &QAction::triggered, this, [this, profile] { m_model.deleteProfile(profile); });
+            card->addAction(remove);
+        }
+        flow->addWidget(card);
+        m_cards.append(card);
+    }
+    m_exportMine->setEnabled(anyCustom);
+    // Tab follows the cards in reading order.
+    for (qsizetype i = 1; i < m_cards.size(); ++i)
+        setTabOrder(m_cards.at(i - 1), m_cards.at(i));
+    updatePlans();
+}
+
+void ProfilesView::updatePlans()
+{
+    m_planUpdate.stop();
+    for (ProfileCard* card : m_cards)
+        card->setPlan(m_model.plan(card->profile()));
+}
+
+ProfileSheet* ProfilesView::sheet() const
+{
+    return m_sheet;
+}
+
+void ProfilesView::openSheet(const Profile& profile)
+{
+    if (m_sheet && m_sheet->isVisible())
+        return;
+    m_sheet = new ProfileSheet(m_model, profile, window());
+    m_sheet->open();
+}
+
+QString ProfilesView::proposedFileName(const QList<Profile>& profiles)
+{
+    if (profiles.size() != 1)
+        return u"Openwright Profiles.json"_s;
+    // A name is free text; a file name cannot hold a folder separator.
+    QString name = profiles.first().name;
+    name.replace(u'/', u'-');
+    name.remove(QChar(0));
+    return name + u".openwright.json"_s;
+}
+
+void ProfilesView::exportProfiles(const QList<Profile>& profiles)
+{
+    if (profiles.isEmpty())
+        return;
+    QPointer<ProfilesView> self(this);
+    pickExportFile(this, proposedFileName(profiles), [self, profiles](const QString& path) {
+        if (!self || path.isEmpty())
+            return;
+        if (const auto error = self->m_model.exportProfiles(profiles, path))
+            self->setMessage(tr("Export failed: %1").arg(*error));
+        else
+            self->setMessage(tr("Exported %1 profile(s).").arg(profiles.size()));
+    });
+}
+
+void ProfilesView::importProfiles()
+{
+    QPointer<ProfilesView> self(this);
+    pickImportFile(this, {}, [self](const QString& path) {
+        if (!self || path.isEmpty())
+            return;
+        try {
+            const int added = self->m_model.importProfilesFrom(path);
+            self->setMessage(tr("Imported %1 profile(s).").arg(added));
+        } catch (const StoreError& e) {
+            self->setMessage(e.message());
+        } catch (const DecodeError&) {
+            self->setMessage(tr("That file isn't an Openwright profile export."));
+        }
+    });
+}
+
+QString ProfilesView::message() const
+{
+    return m_message->text();
+}
+
+void ProfilesView::setMessage(const QString& text)
+{
+    m_message->setText(text);
+    m_message->setVisible(!text.isEmpty());
+}
+
+void ProfilesView::promptForName()
+{
+    auto* prompt = new QDialog(window());
+    prompt->setObjectName(u"namePrompt"_s);
+    prompt->setAttribute(Qt::WA_DeleteOnClose);
+    prompt->setWindowModality(Qt::WindowModal);
+    prompt->setWindowTitle(tr("Save Current Defaults"));
+    auto* column = new QVBoxLayout(prompt);
+    column->setContentsMargins(Style::spacing(3), Style::spacing(3), Style::spacing(3), Style::spacing(2));
+    column->setSpacing(Style::spacing(2));
+    column->addWidget(Style::label(tr("Save Current Defaults"), Style::Text::headline, Style::Tone::normal, prompt));
+    auto* name = new QLineEdit(prompt);
+    name->setPlaceholderText(tr("Profile name"));
+    name->setAccessibleName(tr("Profile name"));
+    name->setMinimumWidth(Style::spacing(40));
+    column->addWidget(name);
+    auto* buttons = new QDialogButtonBox(prompt);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* save = buttons->addButton(tr("Save"), QDialogButtonBox::AcceptRole);
+    save->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, prompt, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, prompt, &QDialog::reject);
+    column->addWidget(buttons);
+    connect(prompt, &QDialog::accepted, this, [this, name] {
+        const QString entered = name->text().trimmed();
+        if (!m_model.saveCurrentAsProfile(entered.isEmpty() ? tr("My Profile") : entered))
+            setMessage(m_model.saveProblem());
+    });
+    prompt->open();
+    name->setFocus();
 }
 
 } // namespace openwright::ui

@@ -2,6 +2,16 @@
 #pragma once
 
 #include "Page.h"
+#include "Profile.h"
+
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+class QToolButton;
 
 namespace openwright {
 class AppModel;
@@ -9,15 +19,49 @@ class AppModel;
 
 namespace openwright::ui {
 
+class ProfileCard;
+class ProfileSheet;
+
+// Every profile as a card: the presets, then the user's own. Saves the current defaults as a
+// profile, imports and exports profile files, and opens a profile's sheet to apply it.
 class ProfilesView final : public ScrollingPage
 {
     Q_OBJECT
 
 public:
+    // Asks the user for a file and calls `chosen` with its path, if they chose one. The
+    // proposed name is empty when opening. Tests replace these with ones that answer at once.
+    using FilePicker = std::function<void(QWidget* parent, const QString& proposedName,
+                                          std::function<void(const QString& path)> chosen)>;
+    FilePicker pickExportFile;
+    FilePicker pickImportFile;
+
     explicit ProfilesView(AppModel& model, QWidget* parent = nullptr);
 
+    void openSheet(const Profile& profile);
+    ProfileSheet* sheet() const;
+    void exportProfiles(const QList<Profile>& profiles);
+    void importProfiles();
+    // The outcome of the last import or export, shown below the cards.
+    QString message() const;
+
+    static QString proposedFileName(const QList<Profile>& profiles);
+
 private:
+    void buildHeader();
+    void promptForName();
+    void rebuildCards();
+    void updatePlans();
+    void setMessage(const QString& text);
+
     AppModel& m_model;
+    QWidget* m_grid = nullptr;
+    QList<ProfileCard*> m_cards;
+    QLabel* m_message = nullptr;
+    QAction* m_exportMine = nullptr;
+    QPointer<ProfileSheet> m_sheet;
+    // States arrive in bursts (a refresh, a guard check); the plans follow once per burst.
+    QTimer m_planUpdate;
 };
 
 } // namespace openwright::ui

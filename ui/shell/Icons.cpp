@@ -78,7 +78,7 @@ const Row kTable[] = {
     {"briefcase", "view-bank folder-documents"},
     {"hand.raised", "preflight-verifier security-high"},
     {"play.circle", "media-playback-start"},
-    {"terminal", "utilities-terminal"},
+    {"terminal", "dialog-scripts utilities-terminal"},
 };
 
 } // namespace

@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppModel.h"
+#include "BackupRow.h"
+#include "BackupsView.h"
+#include "ChangeRow.h"
+#include "FakeLaunchServices.h"
+#include "GuardView.h"
+#include "ManualClock.h"
+#include "ModelFakes.h"
+#include "PlatformText.h"
+#include "Presets.h"
+#include "Printers.h"
+#include "ProfileCard.h"
+#include "ProfileSheet.h"
+#include "ProfilesView.h"
+#include "StepRow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace openwright::test;
+using namespace openwright::ui;
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+const Target pdf = Target::fileExtension(u"pdf"_s);
+const Target mailto = Target::scheme(u"mailto"_s);
+
+// The guard, profile and backup screens over a model of the in-memory platform. File dialogs
+// are replaced by answers given here.
+class ToolsTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
+    std::shared_ptr<DefaultsService> service
+        = std::make_shared<DefaultsService>(fake, [](const QUrl&) { return true; });
+    ManualClock clock {QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
+    Notifier notifier;
+    std::unique_ptr<AppModel> model;
+    AppInfo evince, okular, thunderbird;
+
+    void SetUp() override
+    {
+        notifier.setBackend(std::make_unique<FakeNotificationBackend>());
+        evince = fake->addApp(u"Evince"_s, u"org.gnome.Evince"_s);
+        okular = fake->addApp(u"Okular"_s, u"org.kde.okular"_s);
+        thunderbird = fake->addApp(u"Thunderbird"_s, u"thunderbird"_s);
+        fake->setDefault(pdf, evince);
+        fake->setDefault(mailto, thunderbird);
+        AppModelConfig config;
+        config.dataDirectory = dir.filePath(u"data"_s);
+        config.settingsPath = dir.filePath(u"settings.conf"_s);
+        config.clock = &clock;
+        config.notifier = &notifier;
+        config.makeNotices = [] { return std::make_unique<FakeNotices>(); };
+        model = std::make_unique<AppModel>(service, std::move(config));
+        refresh();
+    }
+    void refresh()
+    {
+        await(model->refresh());
+        settle(*model);
+        QCoreApplication::processEvents(); // the views' coalesced updates
+    }
+    QList<Profile> custom() const
+    {
+        QList<Profile> list;
+        for (const Profile& p : model->profiles()) {
+            if (p.kind == Profile::Kind::custom)
+                list.append(p);
+        }
+        return list;
+    }
+    static ProfileCard* card(const ProfilesView& view, const QString& name)
+    {
+        for (ProfileCard* c : view.findChildren<ProfileCard*>()) {
+            if (c->profile().name == name)
+                return c;
+        }
+        return nullptr;
+    }
+    template<typename T> static T* named(const QWidget& in, const QString& name) { return in.findChild<T*>(name); }
+    static QStringList texts(const QWidget& in, const QString& labelName)
+    {
+        QStringList list;
+        for (QLabel* l : in.findChildren<QLabel*>(labelName))
+            list.append(l->text());
+        return list;
+    }
+};
+
+TEST_F(ToolsTest, PresetAlreadyInPlaceIsAllSetAndCannotRun)
+{
+    const Profile preset = Presets::all().value(2);
+    QHash<QString, AppInfo> apps;
+    for (const ProfileEntry& e : preset.entries) {
+        if (!apps.contains(e.bundleID))
+            apps.insert(e.bundleID, fake->addApp(e.appName, e.bundleID));
+        fake->setDefault(e.target, apps.value(e.bundleID));
+    }
+    refresh();
+    ProfilesView view(*model);
+    ProfileCard* presetCard = card(view, preset.name);
+    ASSERT_TRUE(presetCard);
+    EXPECT_EQ(presetCard->planSummary(), u"All set"_s);
+    EXPECT_TRUE(named<QLabel>(*presetCard, u"presetTag"_s));
+    presetCard->click();
+    ASSERT_TRUE(view.sheet());
+    EXPECT_FALSE(view.sheet()->primaryButton()->isEnabled());
+    EXPECT_EQ(view.sheet()->rows().size(), preset.entries.size());
+    view.sheet()->close();
+}
+
+TEST_F(ToolsTest, RunShowsEachOutcomeAndHowManyChanged)
+{
+    ASSERT_TRUE(model->saveCurrentAsProfile(u"Mine"_s)); // .pdf in Evince, mailto: in Thunderbird
+    fake->setDefault(pdf, okular);
+    fake->setDefault(mailto, evince);
+    fake->setSticky(mailto); // accepted, but the default stays: declined
+    refresh();
+    ProfilesView view(*model);
+    ProfileCard* mine = card(view, u"Mine"_s);
+    ASSERT_TRUE(mine);
+    EXPECT_EQ(mine->planSummary(), u"2 of 2 to change"_s);
+    EXPECT_FALSE(named<QLabel>(*mine, u"presetTag"_s));
+
+    mine->click();
+    ProfileSheet* sheet = view.sheet();
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->primaryButton()->text(), u"Apply 2 Changes"_s);
+    sheet->primaryButton()->click();
+    EXPECT_TRUE(sheet->isRunning());
+    EXPECT_EQ(sheet->footerText(), platformText(PlatformText::ConfirmEach));
+    EXPECT_FALSE(sheet->primaryButton()->isEnabled());
+    spinUntil([&] { return !sheet->isRunning(); });
+
+    EXPECT_EQ(sheet->footerText(), u"1 of 2 changed."_s);
+    QHash<Target, QString> outcomes;
+    for (StepRow* row : sheet->rows()) {
+        auto* icon = row->findChild<QLabel*>(u"outcome"_s);
+        ASSERT_TRUE(icon && !icon->isHidden()) << row->step().target().id().toStdString();
+        outcomes.insert(row->step().target(), icon->toolTip());
+    }
+    EXPECT_EQ(outcomes.value(pdf), u"Changed"_s);
+    EXPECT_EQ(outcomes.value(mailto), platformText(PlatformText::Declined));
+    EXPECT_EQ(sheet->closeButton()->text(), u"Done"_s);
+    sheet->closeButton()->click();
+    settle(*model);
+}
+
+TEST_F(ToolsTest, ExportedFileImportsAsEqualProfilesWithNewIds)
+{
+    ASSERT_TRUE(model->saveCurrentAsProfile(u"Mine"_s));
+    clock.advance(1min);
+    ASSERT_TRUE(model->saveCurrentAsProfile(u"Weekend / Travel"_s));
+    const QList<Profile> exported = custom();
+    ProfilesView view(*model);
+    QStringList proposed;
+    QString answer;
+    view.pickExportFile = [&](QWidget*, const QString& name, std::function<void(const QString&)> chosen) {
+        proposed.append(name);
+        chosen(answer);
+    };
+    view.pickImportFile = [&](QWidget*, const QString&, std::function<void(const QString&)> chosen) { chosen(answer); };
+
+    // A write that fails says why and leaves nothing behind.
+    answer = dir.filePath(u"missing/profiles.json"_s);
+    named<QAction>(view, u"exportMine"_s)->trigger();
+    EXPECT_TRUE(view.message().startsWith(u"Export failed: "_s)) << view.message().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"missing"_s)));
+
+    answer = dir.filePath(u"one.json"_s);
+    named<QAction>(*card(view, u"Weekend / Travel"_s), u"exportProfile"_s)->trigger();
+    EXPECT_EQ(view.message(), u"Exported 1 profile(s)."_s);
+
+    answer = dir.filePath(u"all.json"_s);
+    named<QAction>(view, u"exportMine"_s)->trigger();
+    EXPECT_EQ(view.message(), u"Exported 2 profile(s)."_s);
+    EXPECT_EQ(proposed,
+              QStringList({u"Openwright Profiles.json"_s, u"Weekend - Travel.openwright.json"_s,
+                           u"Openwright Profiles.json"_s}));
+    EXPECT_EQ(QDir(dir.path()).entryList({u"all.json.*"_s}, QDir::Files | QDir::Hidden), QStringList());
+
+    named<QAction>(view, u"importProfiles"_s)->trigger();
+    EXPECT_EQ(view.message(), u"Imported 2 profile(s)."_s);
+    const QList<Profile> all = custom();
+    ASSERT_EQ(all.size(), 4);
+    for (qsizetype i = 0; i < 2; ++i) {
+        Profile imported = all.at(2 + i);
+        EXPECT_NE(imported.id, exported.at(i).id);
+        imported.id = exported.at(i).id;
+        EXPECT_EQ(imported, exported.at(i));
+    }
+    EXPECT_EQ(view.findChildren<ProfileCard*>().size(), Presets::all().size() + 4);
+}
+
+TEST_F(ToolsTest, BrokenImportSaysSoAndAddsNothing)
+{
+    ProfilesView view(*model);
+    const QString path = dir.filePath(u"broken.json"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "openwright.profile", "version": 1, "profiles": []})");
+    file.close();
+    view.pickImportFile = [&](QWidget*, const QString&, std::function<void(const QString&)> chosen) { chosen(path); };
+    const qsizetype before = model->profiles().size();
+    named<QAction>(view, u"importProfiles"_s)->trigger();
+    EXPECT_EQ(view.message(), u"That file isn't an Openwright profile export."_s);
+    EXPECT_EQ(model->profiles().size(), before);
+}
+
+TEST_F(ToolsTest, DeletingTheLastBackupOfADayRemovesItsSection)
+{
+    ASSERT_EQ(model->backups().size(), 1); // the day's automatic one, taken after the first read
+    ASSERT_TRUE(model->backUpNow());
+    clock.setNow(clock.now().addDays(1));
+    ASSERT_TRUE(model->backUpNow());
+    BackupsView view(*model);
+    EXPECT_EQ(texts(view, u"dayTitle"_s),
+              QStringList({u"Today \u00B7 Mar 2, 2025"_s, u"Yesterday \u00B7 Mar 1, 2025"_s}));
+
+    const auto yesterdays = [&] {
+        QList<BackupRow*> rows = view.findChildren<BackupRow*>();
+        rows.removeIf([](BackupRow* r) { return r->backup().createdAt.date() != QDate(2025, 3, 1); });
+        return rows;
+    };
+    ASSERT_EQ(yesterdays().size(), 2);
+    named<QToolButton>(*yesterdays().at(0), u"delete"_s)->click();
+    EXPECT_EQ(texts(view, u"dayTitle"_s).size(), 2);
+    ASSERT_EQ(yesterdays().size(), 1);
+    named<QToolButton>(*yesterdays().at(0), u"delete"_s)->click();
+    EXPECT_EQ(texts(view, u"dayTitle"_s), QStringList({u"Today \u00B7 Mar 2, 2025"_s}));
+    EXPECT_EQ(view.findChildren<BackupRow*>().size(), 1);
+    EXPECT_EQ(model->backups().size(), 1);
+}
+
+TEST_F(ToolsTest, BackupEqualToNowCannotBeRestored)
+{
+    ASSERT_TRUE(model->backUpNow());
+    BackupsView view(*model);
+    auto* row = view.findChild<BackupRow*>();
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->differenceText(), u"Same as now"_s);
+    EXPECT_FALSE(row->restoreButton()->isEnabled());
+
+    fake->setDefault(pdf, okular);
+    refresh();
+    EXPECT_EQ(row->differenceText(), u"1 different from now"_s);
+    row->restoreButton()->click();
+    ASSERT_TRUE(view.sheet());
+    EXPECT_EQ(view.sheet()->primaryButton()->text(), u"Restore 1 Defaults"_s);
+    view.sheet()->close();
+}
+
+TEST_F(ToolsTest, KeepResolvesWithoutChangingAndRevertAsksTheModel)
+{
+    model->togglePin(pdf);
+    fake->setDefault(pdf, okular);
+    await(model->checkGuard());
+    settle(*model);
+    GuardView view(*model);
+    EXPECT_EQ(named<QLabel>(view, u"pinnedTitle"_s)->text(), u"Pinned (1)"_s);
+    auto* row = view.findChild<ChangeRow*>();
+    ASSERT_TRUE(row);
+    EXPECT_EQ(named<QLabel>(*row, u"detectedAt"_s)->text(), u"now"_s);
+    ASSERT_TRUE(named<QPushButton>(*row, u"revert"_s));
+    named<QPushButton>(*row, u"keep"_s)->click();
+    EXPECT_TRUE(model->guardState().history.value(0).resolved);
+    EXPECT_EQ(fake->setCalls(), 0);
+    EXPECT_EQ(fake->defaultApp(pdf), okular.url);
+    row = view.findChild<ChangeRow*>();
+    ASSERT_TRUE(row && named<QLabel>(*row, u"handled"_s));
+    EXPECT_FALSE(named<QPushButton>(*row, u"keep"_s));
+
+    fake->setDefault(pdf, evince);
+    clock.advance(5min);
+    await(model->checkGuard());
+    settle(*model);
+    const auto rows = view.findChildren<ChangeRow*>();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(named<QLabel>(*rows.at(1), u"detectedAt"_s)->text(), u"5 minutes ago"_s);
+    named<QPushButton>(*rows.at(0), u"revert"_s)->click();
+    settle(*model);
+    EXPECT_EQ(fake->setCalls(), 1);
+    EXPECT_EQ(fake->defaultApp(pdf), okular.url);
+    EXPECT_TRUE(model->unresolvedChanges().isEmpty());
+}
+
+} // namespace

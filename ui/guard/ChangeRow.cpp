@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChangeRow.h"
+
+#include "AppModel.h"
+#include "DateText.h"
+#include "ElidedLabel.h"
+#include "Icons.h"
+#include "Style.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace openwright::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int kIconSize = 20;
+
+QString nameOf(const std::optional<AppInfo>& app)
+{
+    return app ? app->name : ChangeRow::tr("No default");
+}
+
+} // namespace
+
+ChangeRow::ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_change(change)
+{
+    const QString title = m_model.category(change.target).title;
+    setAccessibleName(title);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, Style::spacing(), 0, Style::spacing());
+    row->setSpacing(Style::spacing(2));
+
+    auto* icon = new QLabel(this);
+    const Style::Tone tone = change.resolved ? Style::Tone::secondary : Style::Tone::warning;
+    icon->setPixmap(Icons::tinted(pinned ? u"pin.fill"_s : u"arrow.left.arrow.right"_s, Style::color(tone, palette()),
+                                  kIconSize, devicePixelRatioF()));
+    icon->setFixedSize(kIconSize, kIconSize);
+    row->addWidget(icon, 0, Qt::AlignTop);
+
+    auto* column = new QVBoxLayout;
+    column->setSpacing(Style::spacing() / 4);
+    column->addWidget(ElidedLabel::make(title, Style::Text::headline, Style::Tone::normal, this));
+
+    auto* apps = new QHBoxLayout;
+    apps->setSpacing(Style::spacing() / 2);
+    auto* from = ElidedLabel::make(nameOf(change.from), Style::Text::callout, Style::Tone::normal, this);
+    from->setObjectName(u"from"_s);
+    apps->addWidget(from);
+    auto* arrow = new QLabel(this);
+    const int arrowSize = QFontMetrics(from->font()).height();
+    arrow->setPixmap(Icons::tinted(u"arrow.right"_s, Style::color(Style::Tone::secondary, palette()), arrowSize,
+                                   devicePixelRatioF()));
+    arrow->setFixedSize(arrowSize, arrowSize);
+    apps->addWidget(arrow);
+    auto* to = ElidedLabel::make(nameOf(change.to), Style::Text::callout, Style::Tone::normal, this);
+    to->setObjectName(u"to"_s);
+    apps->addWidget(to);
+    apps->addStretch(1);
+    column->addLayout(apps);
+
+    m_time = Style::label({}, Style::Text::caption, Style::Tone::secondary, this);
+    m_time->setObjectName(u"detectedAt"_s);
+    column->addWidget(m_time);
+    row->addLayout(column, 1);
+    row->addWidget(buildActions(), 0, Qt::AlignVCenter);
+    updateTime();
+}
+
+QWidget* ChangeRow::buildActions()
+{
+    auto* box = new QWidget(this);
+    auto* buttons = new QHBoxLayout(box);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(Style::spacing());
+    if (m_change.resolved) {
+        auto* handled = Style::label(tr("Handled"), Style::Text::caption, Style::Tone::secondary, box);
+        handled->setObjectName(u"handled"_s);
+        buttons->addWidget(handled);
+        return box;
+    }
+    if (m_change.from) {
+        auto* revert = new QPushButton(tr("Revert"), box);
+        revert->setObjectName(u"revert"_s);
+        connect(revert, &QPushButton::clicked, this, [this, revert] {
+            // The row stays until the model says the change is resolved; a second click meanwhile
+            // would only take a second backup.
+            revert->setEnabled(false);
+            continueOn(revert, m_model.revert(m_change.id), [revert] { revert->setEnabled(true); });
+        });
+        buttons->addWidget(revert);
+    }
+    auto* keep = new QPushButton(tr("Keep"), box);
+    keep->setObjectName(u"keep"_s);
+    connect(keep, &QPushButton::clicked, this, [this] { m_model.markResolved(m_change.id); });
+    buttons->addWidget(keep);
+    return box;
+}
+
+void ChangeRow::updateTime()
+{
+    m_time->setText(DateText::relativeTime(m_change.detectedAt, m_model.now(), m_model.zone()));
+    m_time->setToolTip(QLocale().toString(m_change.detectedAt.toTimeZone(m_model.zone()), QLocale::LongFormat));
+}
+
+} // namespace openwright::ui

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "GuardState.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace openwright {
+class AppModel;
+}
+
+namespace openwright::ui {
+
+// One detected change: what took over which type and when, with Revert and Keep while it is
+// unresolved and "Handled" once it is.
+class ChangeRow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, QWidget* parent = nullptr);
+    const DefaultChange& change() const { return m_change; }
+    // "5 minutes ago" moves on while the screen stays open.
+    void updateTime();
+
+private:
+    QWidget* buildActions();
+
+    AppModel& m_model;
+    DefaultChange m_change;
+    QLabel* m_time = nullptr;
+};
+
+} // namespace openwright::ui

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Style.h"
+
+#include <QLabel>
+
+namespace openwright::ui {
+
+// One line of plain text that shortens with "…" when the space runs out, and then shows the
+// whole text as its tooltip: names of profiles and applications can be long.
+class ElidedLabel final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ElidedLabel(const QString& text = {}, QWidget* parent = nullptr);
+    static ElidedLabel* make(const QString& text, Style::Text role, Style::Tone tone = Style::Tone::normal,
+                             QWidget* parent = nullptr);
+
+    // Hides QLabel's, so that the tooltip follows the text.
+    void setText(const QString& text);
+    QSize minimumSizeHint() const override;
+    bool isElided() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void updateToolTip();
+};
+
+} // namespace openwright::ui

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "StepRow.h"
+
+#include "ElidedLabel.h"
+#include "Icons.h"
+#include "Style.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QTimerEvent>
+
+namespace openwright::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int kTargetColumn = 90;
+constexpr int kOutcomeSize = 18;
+
+} // namespace
+
+StepRow::StepRow(const PlanStep& step, QWidget* parent)
+    : QWidget(parent)
+    , m_step(step)
+{
+    setObjectName(u"stepRow"_s);
+    setAccessibleName(step.target().description());
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, Style::spacing(), 0, Style::spacing());
+    row->setSpacing(Style::spacing());
+
+    auto* target = ElidedLabel::make(step.target().description(), Style::Text::body, Style::Tone::normal, this);
+    target->setFixedWidth(kTargetColumn);
+    row->addWidget(target);
+    row->addWidget(buildMiddle(), 1);
+
+    // The spinner and the outcome share one cell, kept while empty so rows keep one height.
+    auto* status = new QWidget(this);
+    status->setFixedSize(kOutcomeSize, kOutcomeSize);
+    m_spinner = new Spinner(kOutcomeSize, status);
+    m_spinner->hide();
+    m_outcome = new QLabel(status);
+    m_outcome->setObjectName(u"outcome"_s);
+    m_outcome->setFixedSize(kOutcomeSize, kOutcomeSize);
+    m_outcome->hide();
+    row->addWidget(status);
+}
+
+QWidget* StepRow::buildMiddle()
+{
+    auto* box = new QWidget(this);
+    auto* line = new QHBoxLayout(box);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(Style::spacing() / 2);
+    switch (m_step.kind) {
+    case PlanStep::Case::change: {
+        line->addWidget(ElidedLabel::make(m_step.from ? m_step.from->name : tr("No default"), Style::Text::body,
+                                          Style::Tone::normal, box));
+        auto* arrow = new QLabel(box);
+        const int size = fontMetrics().height();
+        arrow->setPixmap(Icons::tinted(u"arrow.right"_s, Style::color(Style::Tone::secondary, palette()), size,
+                                       devicePixelRatioF()));
+        arrow->setFixedSize(size, size);
+        line->addWidget(arrow);
+        line->addWidget(ElidedLabel::make(m_step.appName, Style::Text::body, Style::Tone::normal, box));
+        break;
+    }
+    case PlanStep::Case::alreadySet:
+        line->addWidget(Style::label(tr("Already set"), Style::Text::body, Style::Tone::secondary, box));
+        break;
+    case PlanStep::Case::notInstalled: {
+        auto* missing = new IconLabel(box);
+        missing->set(u"xmark.app"_s, tr("%1 isn't installed").arg(m_step.appName), Style::Tone::secondary,
+                     Style::Text::body);
+        line->addWidget(missing);
+        break;
+    }
+    }
+    line->addStretch(1);
+    return box;
+}
+
+void StepRow::setState(const std::optional<ChangeResult>& result, bool running)
+{
+    m_result = result;
+    m_spinner->setVisible(running && !result && m_step.kind == PlanStep::Case::change);
+    if (!result) {
+        m_outcome->hide();
+        return;
+    }
+    const bool success = result->isSuccess();
+    const Style::Tone tone = success ? Style::Tone::success : Style::Tone::secondary;
+    m_outcome->setPixmap(Icons::tinted(success ? u"checkmark.circle.fill"_s : u"xmark.circle.fill"_s,
+                                       Style::color(tone, palette()), kOutcomeSize, devicePixelRatioF()));
+    m_outcome->setToolTip(result->message());
+    m_outcome->setAccessibleName(result->message());
+    m_outcome->show();
+}
+
+Spinner::Spinner(int size, QWidget* parent)
+    : QWidget(parent)
+    , m_size(size)
+{
+    setFixedSize(size, size);
+    setAccessibleName(tr("In progress"));
+}
+
+void Spinner::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal pen = std::max(2.0, m_size / 8.0);
+    const QRectF ring = QRectF(rect()).adjusted(pen, pen, -pen, -pen);
+    QColor track = Style::color(Style::Tone::secondary, palette());
+    track.setAlphaF(0.3);
+    p.setPen(QPen(track, pen));
+    p.drawEllipse(ring);
+    p.setPen(QPen(palette().color(QPalette::Highlight), pen, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(ring, -m_angle * 16, 100 * 16);
+}
+
+void Spinner::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_timer)
+        m_timer = startTimer(50);
+}
+
+void Spinner::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (m_timer) {
+        killTimer(m_timer);
+        m_timer = 0;
+    }
+}
+
+void Spinner::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_timer)
+        return;
+    m_angle = (m_angle + 30) % 360;
+    update();
+}
+
+} // namespace openwright::ui

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ChangeResult.h"
+#include "ProfilePlanner.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+
+namespace openwright::ui {
+
+class Spinner;
+
+// One step of a profile's plan: the type, what it does (old → new, already set, not
+// installed) and, once run, its outcome with the outcome's message as tooltip.
+class StepRow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit StepRow(const PlanStep& step, QWidget* parent = nullptr);
+    const PlanStep& step() const { return m_step; }
+    void setState(const std::optional<ChangeResult>& result, bool running);
+    const std::optional<ChangeResult>& result() const { return m_result; }
+
+private:
+    QWidget* buildMiddle();
+
+    PlanStep m_step;
+    std::optional<ChangeResult> m_result;
+    Spinner* m_spinner = nullptr;
+    QLabel* m_outcome = nullptr;
+};
+
+// A small indeterminate progress ring, turning while shown.
+class Spinner final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Spinner(int size, QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {m_size, m_size}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    int m_size;
+    int m_angle = 0;
+    int m_timer = 0;
+};
+
+} // namespace openwright::ui
