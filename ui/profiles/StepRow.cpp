@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StepRow.h"
 
+#include "Spinner.h"
+
 #include "ElidedLabel.h"
 #include "Icons.h"
 #include "Style.h"
@@ -38,7 +40,7 @@ StepRow::StepRow(const PlanStep& step, QWidget* parent)
     // The spinner and the outcome share one cell, kept while empty so rows keep one height.
     auto* status = new QWidget(this);
     status->setFixedSize(kOutcomeSize, kOutcomeSize);
-    m_spinner = new Spinner(kOutcomeSize, status);
+    m_spinner = new Spinner(status);
     m_spinner->hide();
     m_outcome = new QLabel(status);
     m_outcome->setObjectName(u"outcome"_s);
@@ -96,52 +98,6 @@ void StepRow::setState(const std::optional<ChangeResult>& result, bool running)
     m_outcome->setToolTip(result->message());
     m_outcome->setAccessibleName(result->message());
     m_outcome->show();
-}
-
-Spinner::Spinner(int size, QWidget* parent)
-    : QWidget(parent)
-    , m_size(size)
-{
-    setFixedSize(size, size);
-    setAccessibleName(tr("In progress"));
-}
-
-void Spinner::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal pen = std::max(2.0, m_size / 8.0);
-    const QRectF ring = QRectF(rect()).adjusted(pen, pen, -pen, -pen);
-    QColor track = Style::color(Style::Tone::secondary, palette());
-    track.setAlphaF(0.3);
-    p.setPen(QPen(track, pen));
-    p.drawEllipse(ring);
-    p.setPen(QPen(palette().color(QPalette::Highlight), pen, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(ring, -m_angle * 16, 100 * 16);
-}
-
-void Spinner::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!m_timer)
-        m_timer = startTimer(50);
-}
-
-void Spinner::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    if (m_timer) {
-        killTimer(m_timer);
-        m_timer = 0;
-    }
-}
-
-void Spinner::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() != m_timer)
-        return;
-    m_angle = (m_angle + 30) % 360;
-    update();
 }
 
 } // namespace openwright::ui

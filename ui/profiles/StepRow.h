@@ -35,25 +35,5 @@ private:
     QLabel* m_outcome = nullptr;
 };
 
-// A small indeterminate progress ring, turning while shown.
-class Spinner final : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit Spinner(int size, QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {m_size, m_size}; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
-
-private:
-    int m_size;
-    int m_angle = 0;
-    int m_timer = 0;
-};
 
 } // namespace openwright::ui

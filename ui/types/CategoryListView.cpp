@@ -37,10 +37,10 @@ constexpr int kAddIconSize = 20;
 } // namespace
 
 // The rows on one card, every other one on a faintly darker band.
-class RowList final : public Card
+class CategoryRowList final : public Card
 {
 public:
-    explicit RowList(QWidget* parent)
+    explicit CategoryRowList(QWidget* parent)
         : Card(parent)
         , m_column(new QVBoxLayout(this))
     {
@@ -149,7 +149,7 @@ void CategoryListView::buildList()
         column->addWidget(section);
     }
 
-    m_list = new RowList(content);
+    m_list = new CategoryRowList(content);
     column->addWidget(m_list);
     column->addStretch(1);
     m_scroll->setWidget(content);

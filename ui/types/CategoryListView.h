@@ -25,7 +25,7 @@ namespace openwright::ui {
 class AddTypeSheet;
 class CategoryRow;
 class EmptyState;
-class RowList;
+class CategoryRowList;
 
 // A list of file and link types with the application that opens each: the screen of every
 // sidebar group and of search results (no group then).
@@ -80,7 +80,7 @@ private:
     EmptyState* m_empty = nullptr;
     QString m_emptyShown;
     QScrollArea* m_scroll = nullptr;
-    RowList* m_list = nullptr;
+    CategoryRowList* m_list = nullptr;
     QToolButton* m_addType = nullptr;
     QToolButton* m_addSection = nullptr;
     QPointer<AddTypeSheet> m_sheet;

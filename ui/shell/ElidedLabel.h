@@ -15,11 +15,17 @@ class ElidedLabel final : public QLabel
 
 public:
     explicit ElidedLabel(const QString& text = {}, QWidget* parent = nullptr);
+    explicit ElidedLabel(QWidget* parent)
+        : ElidedLabel(QString(), parent)
+    {
+    }
     static ElidedLabel* make(const QString& text, Style::Text role, Style::Tone tone = Style::Tone::normal,
                              QWidget* parent = nullptr);
 
     // Hides QLabel's, so that the tooltip follows the text.
     void setText(const QString& text);
+    void setFullText(const QString& text) { setText(text); }
+    QString fullText() const { return text(); }
     QSize minimumSizeHint() const override;
     bool isElided() const;
 
