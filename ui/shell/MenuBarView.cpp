@@ -304,9 +304,10 @@ void MenuBarView::updateChanges()
             revert->setAccessibleDescription(text->text());
             const QUuid id = change.id;
             connect(revert, &QToolButton::clicked, this, [this, revert, id] {
-                // The row goes once the revert resolves the change; no second press meanwhile.
+                // No second press while it runs; a revert that failed leaves the row, so the
+                // button comes back.
                 revert->setEnabled(false);
-                m_model.revert(id);
+                continueOn(revert, m_model.revert(id), [revert] { revert->setEnabled(true); });
             });
             row->addWidget(revert);
             chain.append(revert);
