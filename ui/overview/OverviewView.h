@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "HealthReport.h"
 #include "Page.h"
+
+class QVBoxLayout;
 
 namespace openwright {
 class AppModel;
@@ -9,6 +12,12 @@ class AppModel;
 
 namespace openwright::ui {
 
+class DropInspector;
+class HealthCard;
+class StatTile;
+
+// The first screen: how healthy the defaults are, three figures, the drop panel, and the
+// types that need attention. It follows the model as it changes.
 class OverviewView final : public ScrollingPage
 {
     Q_OBJECT
@@ -16,8 +25,28 @@ class OverviewView final : public ScrollingPage
 public:
     explicit OverviewView(AppModel& model, QWidget* parent = nullptr);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    QLayout* buildSummary();
+    QWidget* buildIssues();
+    void updateHealth();
+    void updateBackups();
+    void updateChanges();
+    void updateLoading();
+    void orderFocus();
+
     AppModel& m_model;
+    HealthCard* m_health = nullptr;
+    StatTile* m_configured = nullptr;
+    StatTile* m_backups = nullptr;
+    StatTile* m_changes = nullptr;
+    DropInspector* m_inspector = nullptr;
+    QWidget* m_issuesSection = nullptr;
+    QVBoxLayout* m_issueRows = nullptr;
+    QList<HealthReport::Issue> m_shownIssues;
+    QWidget* m_loading = nullptr;
 };
 
 } // namespace openwright::ui

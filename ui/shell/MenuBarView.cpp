@@ -1,32 +1,382 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MenuBarView.h"
 
+#include "AppIconView.h"
 #include "AppModel.h"
+#include "HealthCard.h"
+#include "Icons.h"
+#include "Style.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
 
 namespace openwright::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A capsule behind a short text: the health figure.
+class Pill final : public QLabel
+{
+public:
+    explicit Pill(QWidget* parent)
+        : QLabel(parent)
+    {
+        QFont f = Style::font(Style::Text::caption, font());
+        f.setWeight(QFont::DemiBold);
+        setFont(f);
+        setTextFormat(Qt::PlainText);
+        setAlignment(Qt::AlignCenter);
+        setContentsMargins(Style::spacing(), Style::spacing() / 4, Style::spacing(), Style::spacing() / 4);
+    }
+
+    void setTone(Style::Tone tone)
+    {
+        m_tone = tone;
+        Style::setTone(this, tone);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QColor fill = Style::color(m_tone, palette());
+        fill.setAlphaF(Style::isDark(palette()) ? 0.22 : 0.14);
+        p.setPen(Qt::NoPen);
+        p.setBrush(fill);
+        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+        p.end();
+        QLabel::paintEvent(event);
+    }
+
+private:
+    Style::Tone m_tone = Style::Tone::secondary;
+};
+
+// One line of text that gives way to the buttons beside it, shortened with an ellipsis; the
+// whole text is in its tooltip.
+class ElidedLabel final : public QLabel
+{
+public:
+    ElidedLabel(const QString& text, QWidget* parent)
+        : QLabel(text, parent)
+    {
+        setTextFormat(Qt::PlainText);
+        setToolTip(text);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+
+    QSize minimumSizeHint() const override
+    {
+        return {fontMetrics().averageCharWidth() * 6, QLabel::sizeHint().height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        const QRect r = contentsRect();
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text(), Qt::ElideRight, r.width()));
+    }
+};
+
+// A hairline between the panel's parts.
+class Divider final : public QWidget
+{
+public:
+    explicit Divider(QWidget* parent)
+        : QWidget(parent)
+    {
+        setFixedHeight(1);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QColor line = palette().color(QPalette::WindowText);
+        line.setAlphaF(0.12);
+        QPainter(this).fillRect(rect(), line);
+    }
+};
+
+// A borderless icon-only button whose glyph takes the text colour, so it reads on any panel
+// whatever the icon theme draws.
+class SymbolButton final : public QToolButton
+{
+public:
+    SymbolButton(const QString& symbol, const QString& tooltip, QWidget* parent)
+        : QToolButton(parent)
+        , m_symbol(symbol)
+    {
+        setToolTip(tooltip);
+        setAccessibleName(tooltip);
+        setAutoRaise(true);
+        setFocusPolicy(Qt::StrongFocus);
+        paintSymbol();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        QToolButton::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange)
+            paintSymbol();
+    }
+
+private:
+    void paintSymbol()
+    {
+        const QPixmap glyph
+            = Icons::tinted(m_symbol, palette().color(QPalette::ButtonText), iconSize().width(), devicePixelRatioF());
+        setIcon(glyph.isNull() ? Icons::symbol(m_symbol) : QIcon(glyph));
+    }
+
+    QString m_symbol;
+};
+
+} // namespace
 
 MenuBarView::MenuBarView(AppModel& model, QWidget* parent)
     : QFrame(parent, Qt::Popup)
     , m_model(model)
+    // Only a compositor draws the corners see-through: Wayland always has one; on X11 it is
+    // not known, and a square panel beats black corners.
+    , m_rounded(QGuiApplication::platformName().startsWith(u"wayland"_s))
 {
+    setObjectName(u"trayPanel"_s);
+    setAccessibleName(tr("Openwright"));
+    if (m_rounded)
+        setAttribute(Qt::WA_TranslucentBackground);
+    setFixedWidth(Style::spacing(40));
+
+    auto* column = new QVBoxLayout(this);
+    const int pad = Style::spacing(2);
+    column->setContentsMargins(pad, pad, pad, Style::spacing(1) + Style::spacing() / 2);
+    column->setSpacing(Style::spacing());
+    column->addLayout(buildHeader());
+    m_guard = new IconLabel(this);
+    column->addWidget(m_guard);
+    column->addWidget(buildChanges());
+    column->addSpacing(Style::spacing() / 2);
+    column->addWidget(new Divider(this));
+    column->addLayout(buildFooter());
+
+    connect(&m_model, &AppModel::statesChanged, this, &MenuBarView::updateHealth);
+    connect(&m_model, &AppModel::guardStateChanged, this, [this] {
+        updateGuard();
+        updateChanges();
+    });
+    connect(&m_model, &AppModel::settingsChanged, this, &MenuBarView::updateGuard);
+    // Where the panel becomes a window of its own (Wayland, without a parent to pop up from),
+    // no pointer grab closes it: losing the focus it had does.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+        if (focus && focus == windowHandle())
+            m_hadFocus = true;
+        else if (m_hadFocus && isVisible())
+            close();
+    });
+    updateHealth();
+    updateGuard();
+    updateChanges();
 }
 
-void MenuBarView::popUp(const QPoint& anchor)
+QLayout* MenuBarView::buildHeader()
 {
-    adjustSize();
-    const QScreen* screen = QGuiApplication::screenAt(anchor);
-    const QRect area = screen ? screen->availableGeometry() : QRect(anchor, size());
-    QPoint at(anchor.x() - width() / 2, anchor.y() + 8);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(Style::spacing());
+    row->addWidget(Style::label(tr("Openwright"), Style::Text::headline, Style::Tone::normal, this));
+    row->addStretch(1);
+    m_health = new Pill(this);
+    m_health->setObjectName(u"healthPill"_s);
+    row->addWidget(m_health);
+    return row;
+}
+
+QWidget* MenuBarView::buildChanges()
+{
+    m_changesSection = new QWidget(this);
+    auto* column = new QVBoxLayout(m_changesSection);
+    column->setContentsMargins(0, Style::spacing() / 2, 0, 0);
+    column->setSpacing(Style::spacing());
+    column->addWidget(new Divider(m_changesSection));
+    column->addWidget(Style::label(tr("Recent changes"), Style::Text::caption, Style::Tone::secondary, this));
+    m_changeRows = new QVBoxLayout;
+    m_changeRows->setSpacing(Style::spacing() / 2);
+    column->addLayout(m_changeRows);
+    return m_changesSection;
+}
+
+QLayout* MenuBarView::buildFooter()
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(Style::spacing() / 2);
+    auto* open = new QPushButton(tr("Open Openwright"), this);
+    open->setDefault(true);
+    connect(open, &QPushButton::clicked, this, [this] {
+        close();
+        Q_EMIT openRequested();
+    });
+    row->addWidget(open);
+    row->addStretch(1);
+
+    auto* check = new SymbolButton(u"arrow.clockwise"_s, tr("Check now"), this);
+    check->setObjectName(u"checkNow"_s);
+    connect(check, &QToolButton::clicked, this, [this] { m_model.checkGuard(); });
+    row->addWidget(check);
+    auto* settings = new SymbolButton(u"gearshape"_s, tr("Settings"), this);
+    connect(settings, &QToolButton::clicked, this, [this] {
+        close();
+        Q_EMIT settingsRequested();
+    });
+    row->addWidget(settings);
+    auto* quit = new SymbolButton(u"power"_s, tr("Quit Openwright"), this);
+    connect(quit, &QToolButton::clicked, this, [this] {
+        close();
+        Q_EMIT quitRequested();
+    });
+    row->addWidget(quit);
+    m_footer = {open, check, settings, quit};
+    return row;
+}
+
+void MenuBarView::updateHealth()
+{
+    const int score = m_model.health().score;
+    m_health->setText(tr("Health %1").arg(score));
+    static_cast<Pill*>(m_health)->setTone(healthTone(score));
+}
+
+void MenuBarView::updateGuard()
+{
+    if (m_model.guardEnabled()) {
+        m_guard->set(u"shield.lefthalf.filled"_s,
+                     tr("Guard is watching %1 pinned defaults").arg(m_model.guardState().pinned.size()),
+                     Style::Tone::normal, Style::Text::callout);
+    } else {
+        m_guard->set(u"shield.slash"_s, tr("Default Guard is off"), Style::Tone::secondary, Style::Text::callout);
+    }
+}
+
+void MenuBarView::updateChanges()
+{
+    while (QLayoutItem* item = m_changeRows->takeAt(0)) {
+        if (QWidget* w = item->widget()) {
+            w->hide();
+            w->deleteLater();
+        }
+        delete item;
+    }
+    const QList<DefaultChange> changes = m_model.unresolvedChanges();
+    QList<QWidget*> chain;
+    m_changesSection->setVisible(!changes.isEmpty());
+    for (const DefaultChange& change : changes.first(qMin(changes.size(), qsizetype(kMaxChanges)))) {
+        auto* line = new QWidget(m_changesSection);
+        line->setObjectName(u"recentChange"_s);
+        auto* row = new QHBoxLayout(line);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(Style::spacing());
+        auto* icon = new AppIconView(m_model, 18, line);
+        icon->setApp(change.to);
+        row->addWidget(icon);
+        const QString name = change.to ? change.to->name : tr("none");
+        auto* text = new ElidedLabel(change.target.description() + u": "_s + name, line);
+        text->setFont(Style::font(Style::Text::callout, font()));
+        row->addWidget(text, 1);
+        if (change.from) {
+            auto* revert = new QToolButton(line);
+            revert->setText(tr("Revert"));
+            revert->setFont(Style::font(Style::Text::caption, font()));
+            revert->setFocusPolicy(Qt::StrongFocus);
+            revert->setAccessibleDescription(text->text());
+            const QUuid id = change.id;
+            connect(revert, &QToolButton::clicked, this, [this, revert, id] {
+                // No second press while it runs; a revert that failed leaves the row, so the
+                // button comes back.
+                revert->setEnabled(false);
+                continueOn(revert, m_model.revert(id), [revert] { revert->setEnabled(true); });
+            });
+            row->addWidget(revert);
+            chain.append(revert);
+        }
+        m_changeRows->addWidget(line);
+    }
+    // The rows are newer than the buttons below them; Tab goes top to bottom all the same.
+    chain += m_footer;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    if (isVisible())
+        fitHeight();
+}
+
+void MenuBarView::fitHeight()
+{
+    layout()->activate();
+    resize(width(), hasHeightForWidth() ? heightForWidth(width()) : sizeHint().height());
+}
+
+void MenuBarView::popUp(const QRect& anchor)
+{
+    fitHeight();
+    const QScreen* screen = QGuiApplication::screenAt(anchor.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(anchor.topLeft(), size());
+    const int gap = Style::spacing() / 2;
+    QPoint at(anchor.center().x() - width() / 2, anchor.bottom() + gap);
     if (at.y() + height() > area.bottom())
-        at.setY(anchor.y() - height() - 8);
+        at.setY(anchor.top() - height() - gap);
     at.setX(qBound(area.left(), at.x(), area.right() - width()));
     at.setY(qBound(area.top(), at.y(), area.bottom() - height()));
     move(at);
+    m_footer.first()->setFocus(Qt::PopupFocusReason);
     show();
+    raise();
     activateWindow();
+}
+
+void MenuBarView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPalette pal = palette();
+    QColor border = pal.color(QPalette::WindowText);
+    border.setAlphaF(Style::isDark(pal) ? 0.22 : 0.18);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal radius = m_rounded ? Style::spacing() * 1.2 : 0;
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    p.fillPath(path, pal.color(QPalette::Window));
+    p.setPen(QPen(border, 1));
+    p.drawPath(path);
+}
+
+void MenuBarView::hideEvent(QHideEvent* event)
+{
+    m_hadFocus = false;
+    QFrame::hideEvent(event);
+}
+
+void MenuBarView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 } // namespace openwright::ui

@@ -3,32 +3,61 @@
 
 #include <QFrame>
 
+class QLabel;
+class QVBoxLayout;
+
 namespace openwright {
 class AppModel;
 }
 
 namespace openwright::ui {
 
+class IconLabel;
+
 // The tray's panel: a compact status of the defaults and the guard, the latest unresolved
 // changes with Revert, and the way to the window, a check, the settings and quit. A popup:
-// it closes when it loses focus.
+// it closes when it loses focus and on Escape. It follows the model while it is open.
 class MenuBarView final : public QFrame
 {
     Q_OBJECT
 
 public:
+    // The panel lists no more than this many of the newest unresolved changes.
+    static constexpr int kMaxChanges = 4;
+
     explicit MenuBarView(AppModel& model, QWidget* parent = nullptr);
 
-    // Shows the panel next to `anchor` (the tray icon, or the pointer), inside the screen.
-    void popUp(const QPoint& anchor);
+    // Shows the panel beside `anchor` (the tray icon's area, or the pointer's spot) and inside
+    // that screen's free area: below it where it fits, above it otherwise.
+    void popUp(const QRect& anchor);
 
 Q_SIGNALS:
     void openRequested();
     void settingsRequested();
     void quitRequested();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    QLayout* buildHeader();
+    QWidget* buildChanges();
+    QLayout* buildFooter();
+    void updateHealth();
+    void updateGuard();
+    void updateChanges();
+    void fitHeight();
+
     AppModel& m_model;
+    bool m_rounded;
+    bool m_hadFocus = false;
+    QLabel* m_health = nullptr;
+    IconLabel* m_guard = nullptr;
+    QWidget* m_changesSection = nullptr;
+    QVBoxLayout* m_changeRows = nullptr;
+    QList<QWidget*> m_footer;
 };
 
 } // namespace openwright::ui

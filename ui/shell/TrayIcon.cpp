@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
-#include <QScreen>
 
 namespace openwright::ui {
 
@@ -19,17 +18,13 @@ TrayIcon::TrayIcon(AppModel& model, QObject* parent)
     , m_model(model)
     , m_menu(new QMenu)
 {
-    m_icon.setIcon(QApplication::windowIcon());
+    QIcon icon = Icons::symbol(u"square.stack.3d.down.right"_s);
+    m_icon.setIcon(icon.isNull() ? QApplication::windowIcon() : icon);
     m_icon.setToolTip(tr("Openwright"));
-    m_menu->addAction(tr("Open Openwright"), this, &TrayIcon::openRequested);
-    m_menu->addAction(Icons::symbol(u"arrow.clockwise"_s), tr("Check Now"), this, [this] { m_model.checkGuard(); });
-    m_menu->addAction(Icons::symbol(u"gearshape"_s), tr("Settings…"), this, &TrayIcon::settingsRequested);
-    m_menu->addSeparator();
-    m_menu->addAction(Icons::symbol(u"power"_s), tr("Quit Openwright"), this, &TrayIcon::quitRequested);
-    m_icon.setContextMenu(m_menu);
+    buildMenu();
     connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
-            showPanel();
+            togglePanel();
     });
 
     m_retry.setInterval(5000);
@@ -41,6 +36,18 @@ TrayIcon::~TrayIcon()
 {
     delete m_menu;
     delete m_panel;
+}
+
+void TrayIcon::buildMenu()
+{
+    QAction* open = m_menu->addAction(tr("Open Openwright"), this, &TrayIcon::openRequested);
+    m_menu->setDefaultAction(open);
+    m_menu->addSeparator();
+    m_menu->addAction(Icons::symbol(u"arrow.clockwise"_s), tr("Check now"), this, [this] { m_model.checkGuard(); });
+    m_menu->addAction(Icons::symbol(u"gearshape"_s), tr("Settings"), this, &TrayIcon::settingsRequested);
+    m_menu->addSeparator();
+    m_menu->addAction(Icons::symbol(u"power"_s), tr("Quit Openwright"), this, &TrayIcon::quitRequested);
+    m_icon.setContextMenu(m_menu);
 }
 
 void TrayIcon::tryShow()
@@ -59,11 +66,20 @@ void TrayIcon::tryShow()
     }
 }
 
-QPoint TrayIcon::panelAnchor() const
+QRect TrayIcon::panelAnchor() const
 {
-    // Some trays say where the icon is; elsewhere the pointer is the best guess.
+    // Trays that embed the icon say where it is; StatusNotifier hosts do not, and there the
+    // pointer, which just clicked the icon, is the best guess.
     const QRect icon = m_icon.geometry();
-    return icon.isValid() && !icon.isEmpty() ? icon.center() : QCursor::pos();
+    return icon.isValid() && !icon.isEmpty() ? icon : QRect(QCursor::pos(), QSize(1, 1));
+}
+
+void TrayIcon::togglePanel()
+{
+    if (m_panel && m_panel->isVisible())
+        m_panel->close();
+    else
+        showPanel();
 }
 
 void TrayIcon::showPanel()

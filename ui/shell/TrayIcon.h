@@ -38,8 +38,11 @@ Q_SIGNALS:
     void shownChanged(bool shown);
 
 private:
+    void buildMenu();
     void tryShow();
-    QPoint panelAnchor() const;
+    // A click on the icon opens the panel, and a second one closes it again.
+    void togglePanel();
+    QRect panelAnchor() const;
 
     AppModel& m_model;
     QSystemTrayIcon m_icon;

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CategoryRow.h"
+#include "DropInspector.h"
+#include "FakeLaunchServices.h"
+#include "HealthCard.h"
+#include "IssueRow.h"
+#include "MainWindow.h"
+#include "ManualClock.h"
+#include "MenuBarView.h"
+#include "ModelFakes.h"
+#include "OverviewView.h"
+#include "Printers.h"
+#include "RootView.h"
+
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace openwright::test;
+using namespace openwright::ui;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const Target pdf = Target::fileExtension(u"pdf"_s);
+
+class OverviewTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
+    QSet<QUrl> deleted;
+    std::shared_ptr<DefaultsService> service
+        = std::make_shared<DefaultsService>(fake, [this](const QUrl& url) { return !deleted.contains(url); });
+    ManualClock clock {QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
+    Notifier notifier;
+    std::unique_ptr<AppModel> model;
+    AppInfo evince, okular;
+
+    void SetUp() override
+    {
+        notifier.setBackend(std::make_unique<FakeNotificationBackend>());
+        evince = fake->addApp(u"Evince"_s, u"org.gnome.Evince"_s);
+        okular = fake->addApp(u"Okular"_s, u"org.kde.okular"_s);
+        fake->setDefault(pdf, evince);
+        fake->setCandidates(pdf, {evince, okular});
+
+        AppModelConfig config;
+        config.dataDirectory = dir.filePath(u"data"_s);
+        config.settingsPath = dir.filePath(u"settings.conf"_s);
+        config.clock = &clock;
+        config.notifier = &notifier;
+        config.makeNotices = [] { return std::make_unique<FakeNotices>(); };
+        model = std::make_unique<AppModel>(service, std::move(config));
+        await(model->refresh());
+        settle(*model);
+    }
+
+    void check()
+    {
+        await(model->checkGuard());
+        settle(*model);
+    }
+};
+
+TEST(HealthTone, FollowsTheScoreBands)
+{
+    EXPECT_EQ(healthTone(85), Style::Tone::success);
+    EXPECT_EQ(healthTone(84), Style::Tone::warning);
+    EXPECT_EQ(healthTone(60), Style::Tone::warning);
+    EXPECT_EQ(healthTone(59), Style::Tone::danger);
+}
+
+TEST_F(OverviewTest, DroppingAFileInspectsItAndJumpsToTheOverview)
+{
+    MainWindow window(*model);
+    model->setSelection(SidebarItem::groupItem(CategoryGroup::media));
+    model->setSearchText(u"zip"_s);
+
+    // The first file among the dropped items counts; a web link is passed over.
+    QMimeData data;
+    data.setUrls({QUrl(u"https://example.org/a.pdf"_s), QUrl::fromLocalFile(u"/tmp/drop/notes.ORG"_s)});
+    // Qt hands a drop only to the widget that accepted the drag's entry.
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    settle(*model);
+
+    EXPECT_TRUE(drop.isAccepted());
+    const Target org = Target::fileExtension(u"org"_s);
+    EXPECT_EQ(model->inspected(), org);
+    EXPECT_EQ(model->selection(), SidebarItem::overview());
+    EXPECT_TRUE(model->searchText().isEmpty());
+    auto* page = qobject_cast<OverviewView*>(window.rootView()->currentPage());
+    ASSERT_NE(page, nullptr);
+    auto* inspector = page->findChild<DropInspector*>();
+    ASSERT_NE(inspector, nullptr);
+    auto* row = inspector->findChild<CategoryRow*>();
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->category().target, org);
+
+    // .org is no type of the catalog: it can be added, and then it is one of the user's.
+    QPushButton* add = inspector->addButton();
+    ASSERT_FALSE(add->isHidden());
+    EXPECT_EQ(add->text(), u"Add .org to My File Types"_s);
+    add->click();
+    EXPECT_EQ(model->customTargets(), QList<Target> {org});
+    EXPECT_TRUE(add->isHidden());
+
+    inspector->clearButton()->click();
+    EXPECT_EQ(model->inspected(), std::nullopt);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(inspector->findChild<CategoryRow*>(), nullptr);
+}
+
+TEST_F(OverviewTest, ShowOnAnIssueSelectsItsGroup)
+{
+    deleted.insert(evince.url);
+    OverviewView view(*model);
+    IssueRow* pdfIssue = nullptr;
+    for (IssueRow* row : view.findChildren<IssueRow*>()) {
+        if (row->issue().target == pdf)
+            pdfIssue = row;
+    }
+    ASSERT_NE(pdfIssue, nullptr);
+    EXPECT_EQ(IssueRow::message(pdfIssue->issue()), u"Set to Evince, which is no longer installed."_s);
+
+    pdfIssue->showButton()->click();
+    EXPECT_EQ(model->selection(), SidebarItem::groupItem(model->category(pdf).group));
+}
+
+TEST_F(OverviewTest, TrayPanelListsAtMostFourChanges)
+{
+    MenuBarView panel(*model);
+    int taken = 0;
+    for (const FileCategory& c : Catalog::all()) {
+        if (c.target != pdf && !model->states().value(c.target).current && taken < 4) {
+            fake->setDefault(c.target, okular);
+            ++taken;
+        }
+    }
+    check();
+    fake->setDefault(pdf, okular);
+    check();
+    ASSERT_EQ(model->unresolvedChanges().size(), 5);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    const QList<QWidget*> rows = panel.findChildren<QWidget*>(u"recentChange"_s);
+    ASSERT_EQ(rows.size(), MenuBarView::kMaxChanges);
+    // Newest first; only a change that replaced an application can be reverted.
+    bool namesPdf = false;
+    for (QLabel* label : rows[0]->findChildren<QLabel*>())
+        namesPdf = namesPdf || label->text() == u".pdf: Okular"_s;
+    EXPECT_TRUE(namesPdf);
+    int reverts = 0;
+    for (QWidget* row : rows)
+        reverts += int(row->findChildren<QToolButton*>().size());
+    EXPECT_EQ(reverts, 1);
+    ASSERT_NE(rows[0]->findChild<QToolButton*>(), nullptr);
+    EXPECT_EQ(rows[0]->findChild<QToolButton*>()->text(), u"Revert"_s);
+}
+
+} // namespace
