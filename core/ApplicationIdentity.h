@@ -12,10 +12,11 @@ namespace openwright {
 // system resolves on another.
 namespace ApplicationIdentity {
 
-// The canonical identity of a desktop-file ID (with or without ".desktop").
+// The canonical identity of a desktop-file ID, else the ID itself. The file name
+// ("ID.desktop") is understood too, for the IDs in the table.
 QString canonical(const QString& desktopId);
 // The desktop-file IDs (without ".desktop") that may stand for `identity`, most likely first:
-// the identity itself, then its known aliases.
+// the identity itself (also without a ".desktop" it ends in), then its known aliases.
 QStringList desktopIdsFor(const QString& identity);
 
 } // namespace ApplicationIdentity

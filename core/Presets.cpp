@@ -47,7 +47,7 @@ Profile preset(const QString& id, const QString& name, const QString& summary, c
 
 } // namespace
 
-const QList<Profile>& all()
+const QList<Profile>& forMac()
 {
     static const QList<Profile> presets = {
         preset(u"preset.work"_s, u"Work & Business"_s, u"Chrome, Outlook, Microsoft Office, Zoom and Slack."_s,
@@ -76,6 +76,49 @@ const QList<Profile>& all()
                 entries(u"com.apple.Terminal"_s, u"Terminal"_s, scheme("ssh"))}),
     };
     return presets;
+}
+
+// The same four on the Linux desktop: programs packaged for it under the identities of
+// ApplicationIdentity, and the desktop's own document and image viewers for Apple's. No common
+// Linux terminal opens ssh: links, so the developer preset leaves ssh: alone rather than break
+// those links.
+const QList<Profile>& forLinux()
+{
+    static const QList<Profile> presets = {
+        preset(u"preset.work"_s, u"Work & Business"_s, u"Chrome, Thunderbird, LibreOffice, Zoom and Slack."_s,
+               u"briefcase"_s,
+               {entries(u"com.google.Chrome"_s, u"Google Chrome"_s, scheme("http")),
+                entries(u"org.mozilla.Thunderbird"_s, u"Thunderbird"_s, scheme("mailto")),
+                entries(u"org.libreoffice.LibreOffice.writer"_s, u"LibreOffice Writer"_s, exts({"docx", "doc", "rtf"})),
+                entries(u"org.libreoffice.LibreOffice.calc"_s, u"LibreOffice Calc"_s, exts({"xlsx", "csv"})),
+                entries(u"org.libreoffice.LibreOffice.impress"_s, u"LibreOffice Impress"_s, exts({"pptx"})),
+                entries(u"us.zoom.xos"_s, u"Zoom"_s, scheme("zoommtg")),
+                entries(u"com.tinyspeck.slackmacgap"_s, u"Slack"_s, scheme("slack"))}),
+        preset(u"preset.privacy"_s, u"Maximum Privacy"_s,
+               u"Brave, Proton Mail, Telegram and the desktop's own viewers."_s, u"hand.raised"_s,
+               {entries(u"com.brave.Browser"_s, u"Brave Browser"_s, scheme("http")),
+                entries(u"ch.protonmail.desktop"_s, u"Proton Mail"_s, scheme("mailto")),
+                entries(u"ru.keepcoder.Telegram"_s, u"Telegram"_s, scheme("tg")),
+                entries(u"org.gnome.Evince"_s, u"Document Viewer"_s, exts({"pdf"})),
+                entries(u"org.gnome.Loupe"_s, u"Image Viewer"_s, exts({"jpg", "png", "heic"}))}),
+        preset(u"preset.media"_s, u"Media & Creator"_s,
+               u"VLC for every video and audio format, Image Viewer for images."_s, u"play.circle"_s,
+               {entries(u"org.videolan.vlc"_s, u"VLC"_s, exts({"mp4", "mkv", "mov", "mp3", "flac"})),
+                entries(u"org.gnome.Loupe"_s, u"Image Viewer"_s, exts({"jpg", "png", "webp", "heic"}))}),
+        preset(u"preset.developer"_s, u"Developer"_s, u"VS Code for code and config files."_s, u"terminal"_s,
+               {entries(u"com.microsoft.VSCode"_s, u"Visual Studio Code"_s,
+                        exts({"json", "md", "py", "swift", "js", "ts", "yaml", "xml", "sh", "log", "kt", "sql"}))}),
+    };
+    return presets;
+}
+
+const QList<Profile>& all()
+{
+#ifdef Q_OS_MACOS
+    return forMac();
+#else
+    return forLinux();
+#endif
 }
 
 } // namespace openwright::Presets

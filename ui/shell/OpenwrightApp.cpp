@@ -9,10 +9,15 @@
 #include "Icons.h"
 #include "MainWindow.h"
 #include "Notifier.h"
+#include "SettingsView.h"
+#include "SettingsWindow.h"
 #include "SingleInstance.h"
 #include "SystemLaunchServices.h"
 #include "TrayIcon.h"
+#include "UpdatePrompt.h"
+#include "Updater.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 
@@ -48,25 +53,28 @@ void OpenwrightApp::prepare(QApplication& app)
 
 OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Options options)
     : m_app(app)
+    , m_updater(std::make_unique<Updater>())
     , m_service(std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>()))
     , m_model(std::make_unique<AppModel>(m_service))
     , m_window(std::make_unique<MainWindow>(*m_model))
     , m_tray(std::make_unique<TrayIcon>(*m_model))
+    , m_updatePrompt(std::make_unique<UpdatePrompt>(*m_updater))
 {
     Notifier::shared().configure();
 
     connect(&instance, &SingleInstance::activationRequested, this, &OpenwrightApp::showWindow);
     connect(m_model.get(), &AppModel::activationRequested, this, &OpenwrightApp::showWindow);
     connect(m_window.get(), &MainWindow::quitRequested, this, &OpenwrightApp::quit);
-    connect(m_window.get(), &MainWindow::settingsRequested, this, &OpenwrightApp::showWindow);
+    connect(m_window.get(), &MainWindow::settingsRequested, this, &OpenwrightApp::showSettings);
     connect(m_window.get(), &MainWindow::firstShown, this, &OpenwrightApp::startReading);
     connect(m_tray.get(), &TrayIcon::openRequested, this, &OpenwrightApp::showWindow);
-    connect(m_tray.get(), &TrayIcon::settingsRequested, this, &OpenwrightApp::showWindow);
+    connect(m_tray.get(), &TrayIcon::settingsRequested, this, &OpenwrightApp::showSettings);
     connect(m_tray.get(), &TrayIcon::quitRequested, this, &OpenwrightApp::quit);
     // Closing the window quits only where nothing could bring it back.
     m_app.setQuitOnLastWindowClosed(!m_tray->isShown());
     connect(m_tray.get(), &TrayIcon::shownChanged, this,
             [this](bool shown) { m_app.setQuitOnLastWindowClosed(!shown); });
+    connectUpdates();
 
     if (options.background)
         startReading();
@@ -74,7 +82,37 @@ OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Option
         m_window->show();
 }
 
-OpenwrightApp::~OpenwrightApp() = default;
+OpenwrightApp::~OpenwrightApp()
+{
+    // A top-level window of its own: it goes before the model and the updater it shows.
+    delete m_settings;
+}
+
+// "Check for Updates…" shows only in a build with an update feed, and waits while a check runs.
+void OpenwrightApp::connectUpdates()
+{
+    QAction* check = m_window->checkForUpdatesAction();
+    check->setVisible(m_updater->isAvailable());
+    check->setEnabled(m_updater->canCheck());
+    connect(m_updater.get(), &Updater::isAvailableChanged, check, &QAction::setVisible);
+    connect(m_updater.get(), &Updater::canCheckChanged, check, &QAction::setEnabled);
+    connect(check, &QAction::triggered, m_updatePrompt.get(), &UpdatePrompt::checkNow);
+}
+
+SettingsWindow* OpenwrightApp::settingsWindow() const
+{
+    return m_settings;
+}
+
+void OpenwrightApp::showSettings()
+{
+    if (!m_settings) {
+        m_settings = new SettingsWindow(*m_model, *m_updater);
+        connect(m_settings->view(), &SettingsView::checkForUpdatesRequested, m_updatePrompt.get(),
+                &UpdatePrompt::checkNow);
+    }
+    m_settings->present();
+}
 
 void OpenwrightApp::startReading()
 {
@@ -104,6 +142,8 @@ void OpenwrightApp::showWindow()
 
 void OpenwrightApp::quit()
 {
+    if (m_settings)
+        m_settings->close();
     if (m_window->isVisible())
         m_window->close();
     m_app.quit();

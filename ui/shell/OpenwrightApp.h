@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -12,15 +13,18 @@ namespace openwright {
 class AppModel;
 class DefaultsService;
 class SingleInstance;
+class Updater;
 } // namespace openwright
 
 namespace openwright::ui {
 
 class MainWindow;
+class SettingsWindow;
 class TrayIcon;
+class UpdatePrompt;
 
-// The application: one per process. Builds the defaults service over the system's launch
-// services and the one model, the main window and the tray; reads every default and starts
+// The application: one per process. Builds the updater, the defaults service over the
+// system's launch services and the one model, the main window and the tray; reads every default and starts
 // the guard when the window is first shown (at once with --background, which starts in the
 // tray without a window). Closing the window keeps the application running while the tray
 // icon shows; without a tray it quits, since nothing would bring the window back.
@@ -40,6 +44,11 @@ public:
 
     AppModel& model() const { return *m_model; }
     MainWindow& window() const { return *m_window; }
+    Updater& updater() const { return *m_updater; }
+    // The settings window while it is open.
+    SettingsWindow* settingsWindow() const;
+    // Opens the settings window, or brings the open one to the front.
+    void showSettings();
 
     // Sets the application's names, icon, palette-matching icons: before any window exists.
     static void prepare(QApplication& app);
@@ -50,13 +59,17 @@ private:
     void startReading();
     void reportStartup();
     void showWindow();
+    void connectUpdates();
     void quit();
 
     QApplication& m_app;
+    std::unique_ptr<Updater> m_updater;
     std::shared_ptr<DefaultsService> m_service;
     std::unique_ptr<AppModel> m_model;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<UpdatePrompt> m_updatePrompt;
+    QPointer<SettingsWindow> m_settings;
     bool m_reading = false;
 };
 

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Settings.h"
+#include "AppModel.h"
+#include "FakeLaunchServices.h"
+#include "LaunchAtLogin.h"
+#include "ModelFakes.h"
+#include "SettingsView.h"
+#include "Switch.h"
+#include "Updater.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace openwright;
+using namespace openwright::test;
+using namespace openwright::ui;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class SettingsTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    Notifier notifier;
+    std::unique_ptr<AppModel> model;
+    std::unique_ptr<Updater> updater; // this build has no update feed: unconfigured
+    std::unique_ptr<SettingsView> view;
+
+    QString settingsPath() const { return dir.filePath(u"settings.conf"_s); }
+    QString autostart() const { return QFileInfo(LaunchAtLogin::entryPath()).path(); }
+
+    void make()
+    {
+        AppModelConfig config;
+        config.dataDirectory = dir.filePath(u"data"_s);
+        config.settingsPath = settingsPath();
+        config.notifier = &notifier;
+        config.makeNotices = [] { return std::unique_ptr<WorkspaceNotices>(); };
+        model = std::make_unique<AppModel>(std::make_shared<DefaultsService>(std::make_shared<FakeLaunchServices>()),
+                                           std::move(config));
+        UpdaterConfig updates;
+        updates.settingsPath = settingsPath();
+        updater = std::make_unique<Updater>(updates);
+        view = std::make_unique<SettingsView>(*model, *updater);
+        view->show();
+    }
+
+    template<typename T> T* find(const char* name) const
+    {
+        auto* widget = view->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            throw std::runtime_error(std::string("no widget ") + name);
+        return widget;
+    }
+
+    void TearDown() override
+    {
+        view.reset();
+        QFile::remove(LaunchAtLogin::entryPath());
+        QFile::remove(autostart()); // the blocking file, if any
+        QDir().rmdir(autostart());
+    }
+};
+
+TEST_F(SettingsTest, FailingLoginRegistrationShowsTheReasonAndRestoresTheSwitch)
+{
+    // A file where the autostart folder belongs: the entry cannot be written.
+    QDir().mkpath(QFileInfo(autostart()).path());
+    QFile blocker(autostart());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    make();
+    auto* openAtLogin = find<Switch>("openAtLogin");
+    auto* error = find<QLabel>("loginError");
+    EXPECT_FALSE(openAtLogin->isChecked());
+    EXPECT_TRUE(error->isHidden());
+    EXPECT_FALSE(find<QPushButton>("checkNow")->isEnabled()); // no feed, nothing to check
+
+    openAtLogin->click();
+    EXPECT_FALSE(openAtLogin->isChecked());
+    EXPECT_FALSE(LaunchAtLogin::enabled());
+    EXPECT_FALSE(error->isHidden());
+    EXPECT_TRUE(error->text().startsWith(u"Could not create the folder ~/.config/autostart"_s))
+        << error->text().toStdString();
+
+    // Once it can be written, the switch turns on; the earlier reason stays until replaced.
+    QFile::remove(autostart());
+    openAtLogin->click();
+    EXPECT_TRUE(openAtLogin->isChecked());
+    EXPECT_TRUE(LaunchAtLogin::enabled());
+    EXPECT_FALSE(error->isHidden());
+}
+
+TEST_F(SettingsTest, FifteenMinutesStores900)
+{
+    // A stored interval none of the choices is shown as itself, not as a neighbouring choice.
+    Settings(settingsPath()).setValue(Settings::guardInterval, 45.0);
+    make();
+    auto* interval = find<QComboBox>("checkEvery");
+    ASSERT_EQ(interval->count(), 5);
+    EXPECT_EQ(interval->currentText(), u"45 seconds"_s);
+
+    interval->setCurrentIndex(interval->findText(u"15 minutes"_s));
+    EXPECT_EQ(model->guardInterval(), 900);
+    EXPECT_EQ(Settings(settingsPath()).value(Settings::guardInterval), 900);
+    EXPECT_EQ(interval->count(), 4);
+    EXPECT_EQ(interval->currentText(), u"15 minutes"_s);
+}
+
+} // namespace
