@@ -228,6 +228,17 @@ QString programHelp()
     return out;
 }
 
+QString groupHelp(const QString& group)
+{
+    Table table;
+    for (const Command& c : kCommands) {
+        if (nameWords(c).first() == group)
+            table.row({u"  "_s + usage(c), text(c.summary)});
+    }
+    return u"Usage: openwright "_s + group + u" COMMAND [ARGUMENTS] [--json]\n\nCommands:\n"_s + table.text()
+        + u"\nSee \"openwright "_s + group + u" COMMAND --help\" for one command.\n"_s;
+}
+
 QString commandHelp(const Command& c)
 {
     QString out = u"Usage: "_s + usage(c) + u" [--json]\n\n"_s + wrap(text(c.help), 0);
@@ -334,6 +345,8 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
             reply.out = programHelp();
         else if (words.isEmpty())
             reply.fail(2, options.first() + u" is not an option. See openwright --help."_s);
+        else if (!subs.isEmpty() && help)
+            reply.out = groupHelp(words.first());
         else if (!subs.isEmpty())
             reply.fail(2, u"%1 needs one of: %2."_s.arg(words.first(), subs.join(u", "_s)));
         else
