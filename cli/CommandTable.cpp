@@ -5,7 +5,7 @@
 
 #include "PlatformText.h"
 
-#include <QDate>
+#include <algorithm>
 
 namespace openwright::cli {
 
@@ -137,21 +137,20 @@ QList<Arg> argsOf(const Command& c)
 }
 
 // The kind of each of `count` positional arguments: those before the repeated one from the
-// front, those after it from the back.
+// front, those after it from the back, the rest the repeated one's.
 QStringList kindsOf(const QList<Arg>& args, qsizetype count)
 {
-    QStringList kinds(count);
     const auto repeated = std::find_if(args.cbegin(), args.cend(), [](const Arg& a) { return a.repeated; });
-    const qsizetype r = repeated == args.cend() ? args.size() : repeated - args.cbegin();
+    const qsizetype before = repeated - args.cbegin();
+    const qsizetype after = repeated == args.cend() ? 0 : args.cend() - repeated - 1;
+    QStringList kinds;
     for (qsizetype i = 0; i < count; ++i) {
-        const qsizetype fromEnd = count - i;
-        const qsizetype after = args.size() - r - 1;
-        if (i < r)
-            kinds[i] = args.value(i).kind;
-        else if (r < args.size() && fromEnd <= after)
-            kinds[i] = args[args.size() - fromEnd].kind;
+        if (i < before || repeated == args.cend())
+            kinds.append(args.value(i).kind);
+        else if (count - i <= after)
+            kinds.append(args[args.size() - (count - i)].kind);
         else
-            kinds[i] = args.value(r).kind;
+            kinds.append(repeated->kind);
     }
     return kinds;
 }
