@@ -1,23 +1,110 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SingleInstance.h"
 
+#include "AppId.h"
+
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
 
 namespace openwright {
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-constexpr QByteArrayView kActivate = "activate\n";
+
+constexpr QByteArrayView kActivate = "activate";
 constexpr QByteArrayView kAck = "ok\n";
+constexpr QByteArrayView kUnsupported = "unsupported";
+constexpr qsizetype kMaxLineBytes = 64;
+// A caller has this long to send its whole request; one that stalls is dropped.
+constexpr int kRequestTimeoutMs = 10'000;
+constexpr int kConnectTimeoutMs = 1'000;
+constexpr int kPollMs = 50;
+
+QByteArray greeting()
+{
+    return "hello " + QByteArray::number(SingleInstance::kProtocolVersion);
+}
+
+QByteArray frame(QByteArrayView word, const QJsonObject& object)
+{
+    const QByteArray body = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    return word.toByteArray() + ' ' + QByteArray::number(body.size()) + '\n' + body;
+}
+
+// The length in a "WORD N" line, when it is WORD's and within `max`.
+std::optional<qsizetype> frameLength(const QByteArray& line, QByteArrayView word, qsizetype max)
+{
+    const QList<QByteArray> parts = line.split(' ');
+    bool ok = false;
+    const qint64 length = parts.size() == 2 && parts[0] == word ? parts[1].toLongLong(&ok) : -1;
+    if (!ok || length < 0 || length > max)
+        return std::nullopt;
+    return qsizetype(length);
+}
+
+// One line without its "\n", read before `deadline`; nothing when none comes or it is too long.
+std::optional<QByteArray> readLine(QLocalSocket& socket, const QDeadlineTimer& deadline)
+{
+    while (!socket.canReadLine()) {
+        if (socket.bytesAvailable() > kMaxLineBytes || !socket.waitForReadyRead(int(deadline.remainingTime())))
+            return std::nullopt;
+    }
+    QByteArray line = socket.readLine(kMaxLineBytes + 1);
+    if (!line.endsWith('\n'))
+        return std::nullopt;
+    line.chop(1);
+    return line;
+}
+
+std::optional<QByteArray> readBytes(QLocalSocket& socket, qsizetype count, const QDeadlineTimer& deadline)
+{
+    while (socket.bytesAvailable() < count) {
+        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+            return std::nullopt;
+    }
+    return socket.read(count);
+}
+
+std::optional<QJsonObject> objectOf(const QByteArray& bytes)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        return std::nullopt;
+    return doc.object();
+}
+
+// Where a connection to the running instance stands, on the instance's side.
+struct Session
+{
+    enum class Stage
+    {
+        greeting,
+        header,
+        body,
+        answering,
+        done
+    };
+    Stage stage = Stage::greeting;
+    QByteArray buffer;
+    qsizetype length = 0;
+};
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& folder, QObject* parent)
     : QObject(parent)
-    , m_lockPath(QDir(folder).filePath(u"openwright.lock"_s))
-    , m_socketPath(QDir(folder).filePath(u"openwright.socket"_s))
+    , m_lockPath(QDir(folder).filePath(QString::fromLatin1(kAppId) + u".lock"_s))
+    , m_socketPath(QDir(folder).filePath(QString::fromLatin1(kAppId) + u".socket"_s))
 {
     QDir().mkpath(folder);
 }
@@ -35,24 +122,83 @@ QString SingleInstance::defaultFolder()
     return runtime;
 }
 
-bool SingleInstance::claim(int timeoutMs)
+SingleInstance::Found SingleInstance::lockOrFindRunning(int waitMs)
 {
+    const QDeadlineTimer deadline(waitMs);
     auto lock = std::make_unique<QLockFile>(m_lockPath);
     // A lock left by a crashed instance is taken over: QLockFile checks whether its owner lives.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        m_lock = std::move(lock);
-        listen();
-        return true;
+    for (;;) {
+        if (lock->tryLock(0)) {
+            m_lock = std::move(lock);
+            return Found::Locked;
+        }
+        // A lock without a socket is a command at work, or an instance about to listen.
+        auto socket = std::make_unique<QLocalSocket>();
+        socket->connectToServer(m_socketPath);
+        if (socket->waitForConnected(kConnectTimeoutMs)) {
+            m_running = std::move(socket);
+            return Found::Running;
+        }
+        if (deadline.hasExpired())
+            return Found::Busy;
+        QThread::msleep(kPollMs);
     }
-    QLocalSocket socket;
-    socket.connectToServer(m_socketPath);
-    if (socket.waitForConnected(timeoutMs)) {
-        socket.write(kActivate.data(), kActivate.size());
-        socket.waitForBytesWritten(timeoutMs);
-        socket.waitForReadyRead(timeoutMs);
+}
+
+bool SingleInstance::claim(int timeoutMs)
+{
+    switch (lockOrFindRunning()) {
+    case Found::Locked: listen(); return true;
+    case Found::Running:
+        m_running->write(kActivate.toByteArray() + '\n');
+        m_running->waitForBytesWritten(timeoutMs);
+        m_running->waitForReadyRead(timeoutMs);
+        m_running.reset();
+        return false;
+    case Found::Busy: return false;
     }
     return false;
+}
+
+std::optional<InstanceAnswer> SingleInstance::send(const InstanceRequest& request, QString* error, int answerTimeoutMs)
+{
+    const auto fail = [&](const QString& text) -> std::optional<InstanceAnswer> {
+        if (error)
+            *error = text;
+        m_running.reset();
+        return std::nullopt;
+    };
+    if (!m_running)
+        return fail(u"Openwright is not running."_s);
+    QLocalSocket& socket = *m_running;
+    socket.write(greeting() + '\n');
+    socket.waitForBytesWritten(kGreetingTimeoutMs);
+    const auto hello = readLine(socket, QDeadlineTimer(kGreetingTimeoutMs));
+    if (!hello) {
+        return fail(u"Openwright is running but does not answer, so nothing was done. Try again, or quit "
+                    u"Openwright and run the command then."_s);
+    }
+    if (*hello != greeting()) {
+        return fail(u"The running Openwright cannot carry out commands from this version of the command line. "
+                    u"Quit it and try again."_s);
+    }
+    const QByteArray bytes = frame("request",
+                                   {{u"arguments"_s, QJsonArray::fromStringList(request.arguments)},
+                                    {u"workingDirectory"_s, request.workingDirectory}});
+    if (bytes.size() - bytes.indexOf('\n') - 1 > kMaxRequestBytes)
+        return fail(u"The command is too long to hand to the running Openwright."_s);
+    socket.write(bytes);
+    const QDeadlineTimer deadline(answerTimeoutMs);
+    const auto header = readLine(socket, deadline);
+    const auto length = header ? frameLength(*header, "answer", kMaxAnswerBytes) : std::nullopt;
+    const auto body = length ? readBytes(socket, *length, deadline) : std::nullopt;
+    const auto object = body ? objectOf(*body) : std::nullopt;
+    if (!object)
+        return fail(u"The running Openwright did not finish the command in time; it may still be carried out."_s);
+    m_running.reset();
+    return InstanceAnswer {object->value(u"out"_s).toString(), object->value(u"err"_s).toString(),
+                           object->value(u"status"_s).toInt(1)};
 }
 
 void SingleInstance::listen()
@@ -62,16 +208,82 @@ void SingleInstance::listen()
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     m_server.listen(m_socketPath);
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = m_server.nextPendingConnection()) {
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (!client->readAll().contains(QByteArrayView("activate")))
-                    return;
+        while (QLocalSocket* client = m_server.nextPendingConnection())
+            accept(client);
+    });
+}
+
+void SingleInstance::accept(QLocalSocket* client)
+{
+    using Stage = Session::Stage;
+    auto session = std::make_shared<Session>();
+    connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    QTimer::singleShot(kRequestTimeoutMs, client, [client, session] {
+        if (session->stage != Stage::answering)
+            client->abort();
+    });
+    connect(client, &QLocalSocket::readyRead, this, [this, client, session] {
+        Session& s = *session;
+        if (s.stage == Stage::answering || s.stage == Stage::done)
+            return;
+        s.buffer += client->readAll();
+        while (s.stage == Stage::greeting || s.stage == Stage::header) {
+            const qsizetype end = s.buffer.indexOf('\n');
+            if (end > kMaxLineBytes || (end < 0 && s.buffer.size() > kMaxLineBytes))
+                return client->abort();
+            if (end < 0)
+                return;
+            const QByteArray line = s.buffer.left(end);
+            s.buffer.remove(0, end + 1);
+            if (s.stage == Stage::header) {
+                const auto length = frameLength(line, "request", kMaxRequestBytes);
+                if (!length)
+                    return client->abort();
+                s.length = *length;
+                s.stage = Stage::body;
+            } else if (line == kActivate) {
                 client->write(kAck.data(), kAck.size());
                 client->flush();
+                s.stage = Stage::done;
                 Q_EMIT activationRequested();
-            });
+                return;
+            } else if (line == greeting() && m_handler) {
+                client->write(greeting() + '\n');
+                s.stage = Stage::header;
+            } else if (line.startsWith("hello ")) {
+                client->write(kUnsupported.toByteArray() + '\n');
+                client->disconnectFromServer();
+                s.stage = Stage::done;
+                return;
+            } else {
+                return client->abort();
+            }
         }
+        if (s.stage != Stage::body || s.buffer.size() < s.length)
+            return;
+        const auto object = objectOf(s.buffer.left(s.length));
+        s.buffer.clear();
+        if (!object)
+            return client->abort();
+        InstanceRequest request;
+        for (const QJsonValue& v : object->value(u"arguments"_s).toArray())
+            request.arguments.append(v.toString());
+        request.workingDirectory = object->value(u"workingDirectory"_s).toString();
+        s.stage = Stage::answering;
+        const QPointer<QLocalSocket> guard(client);
+        m_handler(request, [guard](const InstanceAnswer& answer) {
+            if (!guard)
+                return;
+            QByteArray bytes
+                = frame("answer", {{u"out"_s, answer.out}, {u"err"_s, answer.err}, {u"status"_s, answer.status}});
+            if (bytes.size() > kMaxAnswerBytes) {
+                bytes = frame("answer",
+                              {{u"err"_s, u"openwright: the answer is too large to pass on\n"_s}, {u"status"_s, 1}});
+            }
+            guard->write(bytes);
+            // Waits for the answer to be written before closing.
+            guard->disconnectFromServer();
+        });
     });
 }
 

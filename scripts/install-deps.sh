@@ -13,6 +13,10 @@ packages=(
 if [[ "${1:-}" == "--fuzz" ]]; then
     packages+=(clang libclang-rt-dev)
 fi
+# What bench_cli measures the command line against: xdg-mime.
+if [[ "${1:-}" == "--bench" ]]; then
+    packages+=(xdg-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Cli.h"
 #include "OpenwrightApp.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    // "openwright status" and the other commands need no display: decided before any window.
+    if (openwright::cli::isCommand(argc, argv))
+        return openwright::cli::run(argc, argv);
     QApplication app(argc, argv);
     return openwright::ui::OpenwrightApp::run(app);
 }

@@ -225,9 +225,15 @@ QList<Folder> readFolders()
 // subclass data of the shared MIME database, in every folder GIO reads it from.
 QStringList typeAndParents(const QString& contentType)
 {
+    // The folders GIO reads the database from, named as GIO names them. Not through
+    // g_content_type_get_mime_dirs(): its first call after a type was looked up reloads the
+    // database and loses the first load (LeakSanitizer reports it).
+    QStringList mimeDirs {QFile::decodeName(g_get_user_data_dir()) + u"/mime"_s};
+    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+        mimeDirs.append(QFile::decodeName(*d) + u"/mime"_s);
     QHash<QString, QStringList> parents;
-    for (const gchar* const* d = g_content_type_get_mime_dirs(); d && *d; ++d) {
-        QFile file(QFile::decodeName(*d) + u"/subclasses"_s);
+    for (const QString& dir : mimeDirs) {
+        QFile file(dir + u"/subclasses"_s);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         while (!file.atEnd()) {

@@ -1,30 +1,82 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A stand-in for the application's start-up, for the two-process test of SingleInstance:
-// prints "primary" and waits to be activated, or hands over and prints "handed-over".
+// A stand-in for the application's start-up and for command-line processes, for the
+// multi-process tests of SingleInstance. `probe DIR MODE [ARG…]`, MODE one of:
+//   start       claims: prints "primary" and waits to be activated, or prints "handed-over"
+//   serve       claims and answers requests: out = the arguments and working directory, status 7
+//   deaf        claims and then never runs its event loop again (a hung instance)
+//   hold MS     takes the lock as a command does, prints "locked", holds it MS milliseconds
+//   send ARG…   hands ARG… to the running instance and prints its answer ("locked" if none runs)
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
 
+using namespace openwright;
+
+namespace {
+
+void say(const QString& text)
+{
+    std::printf("%s\n", qPrintable(text));
+    std::fflush(stdout);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 2)
+    const QStringList args = app.arguments();
+    if (args.size() < 3)
         return 2;
-    openwright::SingleInstance instance(QString::fromLocal8Bit(argv[1]));
-    if (!instance.claim()) {
-        std::printf("handed-over\n");
+    SingleInstance instance(args.at(1));
+    const QString mode = args.at(2);
+
+    if (mode == QStringLiteral("hold")) {
+        if (instance.lockOrFindRunning() != SingleInstance::Found::Locked)
+            return 1;
+        say(QStringLiteral("locked"));
+        QThread::msleep(args.value(3).toULong());
         return 0;
     }
-    std::printf("primary\n");
-    std::fflush(stdout);
+    if (mode == QStringLiteral("send")) {
+        if (instance.lockOrFindRunning() == SingleInstance::Found::Locked) {
+            say(QStringLiteral("locked"));
+            return 0;
+        }
+        QString error;
+        const auto answer = instance.send({args.mid(3), QDir::currentPath()}, &error);
+        if (!answer) {
+            say(QStringLiteral("error: ") + error);
+            return 1;
+        }
+        say(QStringLiteral("out: ") + answer->out);
+        return answer->status;
+    }
+
+    if (mode == QStringLiteral("serve")) {
+        instance.setRequestHandler([](const InstanceRequest& request, const SingleInstance::Reply& reply) {
+            // Answers later, from the event loop, as commands that wait for the platform do.
+            QTimer::singleShot(10, [request, reply] {
+                reply({request.arguments.join(u' ') + QStringLiteral(" in ") + request.workingDirectory, {}, 7});
+            });
+        });
+    }
+    if (!instance.claim()) {
+        say(QStringLiteral("handed-over"));
+        return 0;
+    }
+    say(QStringLiteral("primary"));
+    if (mode == QStringLiteral("deaf")) {
+        QThread::sleep(20);
+        return 3;
+    }
     // Keeps running after an activation, as the application does.
-    QObject::connect(&instance, &openwright::SingleInstance::activationRequested, &app, [] {
-        std::printf("activated\n");
-        std::fflush(stdout);
-    });
+    QObject::connect(&instance, &SingleInstance::activationRequested, &app, [] { say(QStringLiteral("activated")); });
     QTimer::singleShot(20000, &app, [] { QCoreApplication::exit(3); });
     return app.exec();
 }

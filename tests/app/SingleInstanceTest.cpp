@@ -1,4 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "SingleInstance.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -10,56 +15,109 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString probe()
+class SingleInstanceTest : public ::testing::Test
 {
-    return QStringLiteral(OPENWRIGHT_PROBE);
-}
-
-bool waitForLine(QProcess& p, const QByteArray& line)
-{
-    QByteArray seen;
-    while (!seen.contains(line)) {
-        if (!p.waitForReadyRead(10000))
-            return false;
-        seen += p.readAll();
+protected:
+    void TearDown() override
+    {
+        for (QProcess* p : m_started) {
+            p->kill();
+            p->waitForFinished(5000);
+            delete p;
+        }
     }
-    return true;
-}
 
-TEST(SingleInstance, ASecondStartHandsOverToTheFirst)
+    QProcess& start(const QStringList& args)
+    {
+        auto* p = new QProcess;
+        m_started.append(p);
+        p->start(QStringLiteral(OPENWRIGHT_PROBE), QStringList {m_dir.path()} + args);
+        return *p;
+    }
+
+    static bool waitForLine(QProcess& p, const QByteArray& line)
+    {
+        QByteArray seen;
+        while (!seen.contains(line)) {
+            if (!p.waitForReadyRead(10000))
+                return false;
+            seen += p.readAll();
+        }
+        return true;
+    }
+
+    QTemporaryDir m_dir;
+    QList<QProcess*> m_started;
+};
+
+TEST_F(SingleInstanceTest, ASecondStartHandsOverToTheFirst)
 {
-    QTemporaryDir dir;
-    QProcess first;
-    first.start(probe(), {dir.path()});
+    QProcess& first = start({u"start"_s});
     ASSERT_TRUE(waitForLine(first, "primary"));
 
     // The second start returns once the first answers, well before it would give up waiting
     // (3 s), while the first keeps running.
-    QProcess second;
-    second.start(probe(), {dir.path()});
+    QProcess& second = start({u"start"_s});
     ASSERT_TRUE(second.waitForFinished(2500));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(second.readAll().contains("handed-over"));
     EXPECT_TRUE(waitForLine(first, "activated"));
     EXPECT_EQ(first.state(), QProcess::Running);
-    first.kill();
-    first.waitForFinished(5000);
 }
 
-TEST(SingleInstance, ACrashedInstanceDoesNotBlockTheNext)
+TEST_F(SingleInstanceTest, ACrashedInstanceDoesNotBlockTheNext)
 {
-    QTemporaryDir dir;
-    QProcess crashed;
-    crashed.start(probe(), {dir.path()});
+    QProcess& crashed = start({u"start"_s});
     ASSERT_TRUE(waitForLine(crashed, "primary"));
     ::kill(pid_t(crashed.processId()), SIGKILL); // leaves its lock file and socket behind
     crashed.waitForFinished(5000);
 
-    QProcess next;
-    next.start(probe(), {dir.path()});
-    EXPECT_TRUE(waitForLine(next, "primary"));
-    next.kill();
-    next.waitForFinished(5000);
+    EXPECT_TRUE(waitForLine(start({u"start"_s}), "primary"));
+}
+
+TEST_F(SingleInstanceTest, AStartWaitsForACommandThatHoldsTheLockThenRuns)
+{
+    QProcess& command = start({u"hold"_s, u"1200"_s});
+    ASSERT_TRUE(waitForLine(command, "locked"));
+    QElapsedTimer timer;
+    timer.start();
+    QProcess& window = start({u"start"_s});
+    EXPECT_TRUE(waitForLine(window, "primary"));
+    EXPECT_GT(timer.elapsed(), 600);
+    EXPECT_TRUE(command.waitForFinished(1000)); // it had let go of the lock
+}
+
+TEST_F(SingleInstanceTest, TheRunningInstanceCarriesOutACommandAndAnswers)
+{
+    QProcess& running = start({u"serve"_s});
+    ASSERT_TRUE(waitForLine(running, "primary"));
+    QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
+    ASSERT_TRUE(command.waitForFinished(5000));
+    EXPECT_EQ(command.exitCode(), 7);
+    EXPECT_EQ(command.readAll().trimmed(), "out: pin .pdf in " + QDir::currentPath().toUtf8());
+
+    // A request larger than the limit is refused before it is read whole.
+    QLocalSocket raw;
+    raw.connectToServer(QDir(m_dir.path()).filePath(u"openwright.socket"_s));
+    ASSERT_TRUE(raw.waitForConnected(2000));
+    raw.write("hello 1\n");
+    ASSERT_TRUE(raw.waitForReadyRead(2000));
+    EXPECT_EQ(raw.readLine(), "hello 1\n");
+    raw.write("request " + QByteArray::number(openwright::SingleInstance::kMaxRequestBytes + 1) + '\n');
+    EXPECT_TRUE(raw.state() == QLocalSocket::UnconnectedState || raw.waitForDisconnected(2000));
+    EXPECT_EQ(running.state(), QProcess::Running);
+}
+
+TEST_F(SingleInstanceTest, AnInstanceThatNeverAnswersFailsTheCommandInsteadOfHanging)
+{
+    QProcess& stuck = start({u"deaf"_s});
+    ASSERT_TRUE(waitForLine(stuck, "primary"));
+    QElapsedTimer timer;
+    timer.start();
+    QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
+    ASSERT_TRUE(command.waitForFinished(openwright::SingleInstance::kGreetingTimeoutMs + 3000));
+    EXPECT_EQ(command.exitCode(), 1);
+    EXPECT_TRUE(command.readAll().contains("does not answer, so nothing was done"));
 }
 
 } // namespace

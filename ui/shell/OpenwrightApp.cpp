@@ -5,6 +5,7 @@
 
 #include "AppId.h"
 #include "AppModel.h"
+#include "Cli.h"
 #include "DefaultsService.h"
 #include "Icons.h"
 #include "MainWindow.h"
@@ -61,6 +62,8 @@ OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Option
     , m_updatePrompt(std::make_unique<UpdatePrompt>(*m_updater))
 {
     Notifier::shared().configure();
+    // Commands typed while the window runs are carried out here, against this one model.
+    cli::serve(instance, *m_model);
 
     connect(&instance, &SingleInstance::activationRequested, this, &OpenwrightApp::showWindow);
     connect(m_model.get(), &AppModel::activationRequested, this, &OpenwrightApp::showWindow);

@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The commands that change defaults or Openwright's data. They run against the one model, so
+// they follow the window's rules: its change procedure, its backups and its guard baseline.
+// Those that look at the defaults first read them afresh, as the window does when it opens.
+#include "Output.h"
+
+#include "AppModel.h"
+#include "Async.h"
+#include "JSONStore.h"
+
+#include <QFile>
+#include <QJsonArray>
+
+#include <algorithm>
+
+namespace openwright::cli {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QFuture<Reply> ready(const Reply& reply)
+{
+    return QtFuture::makeReadyFuture(reply);
+}
+
+// `next` (returning QFuture<Reply>) runs once the model has read every default afresh.
+template<typename F> QFuture<Reply> refreshed(AppModel& model, F next)
+{
+    return continueOn(&model, model.refresh(), std::move(next)).unwrap();
+}
+
+QString resultKind(const ChangeResult& result)
+{
+    switch (result.kind()) {
+    case ChangeResult::Case::Failed: return u"failed"_s;
+    case ChangeResult::Case::Changed: return u"changed"_s;
+    case ChangeResult::Case::AlreadyDefault: return u"alreadyDefault"_s;
+    case ChangeResult::Case::Declined: return u"declined"_s;
+    case ChangeResult::Case::AppMissing: return u"appMissing"_s;
+    }
+    return {};
+}
+
+void addResult(QJsonObject& o, const ChangeResult& result)
+{
+    o.insert(u"result"_s, resultKind(result));
+    o.insert(u"message"_s, result.message());
+    o.insert(u"success"_s, result.isSuccess());
+}
+
+// The application `text` names for `target`: an installed desktop-file ID or identity, else
+// the name of one of the target's candidates as status shows it, or the start of just one.
+std::optional<AppInfo> resolveApp(const DefaultsService& service, const Target& target, const QString& text,
+                                  Reply& reply)
+{
+    if (const auto url = service.locate(text))
+        return AppInfo::read(*url);
+    const QList<AppInfo> candidates = service.state(target).candidates;
+    const QHash<QUrl, QString> shown = distinctNames(candidates);
+    QList<AppInfo> exact;
+    QList<AppInfo> starts;
+    for (const AppInfo& a : candidates) {
+        const QString name = shown.value(a.url, a.name);
+        if (name.compare(text, Qt::CaseInsensitive) == 0 || a.name.compare(text, Qt::CaseInsensitive) == 0)
+            exact.append(a);
+        else if (name.startsWith(text, Qt::CaseInsensitive))
+            starts.append(a);
+    }
+    const QList<AppInfo>& found = exact.isEmpty() ? starts : exact;
+    if (found.size() == 1)
+        return found.first();
+    QStringList choices;
+    for (const AppInfo& a : found.isEmpty() ? candidates : found)
+        choices.append(shown.value(a.url, a.name) + u" ("_s + desktopFileId(a) + u')');
+    if (!found.isEmpty()) {
+        reply.fail(2,
+                   u"\u201C%1\u201D could be %2. Give its desktop-file ID instead."_s.arg(text, choices.join(u", "_s)));
+    } else if (candidates.isEmpty()) {
+        reply.fail(2,
+                   u"There is no installed application called \u201C%1\u201D, and no installed app can open %2."_s.arg(
+                       text, target.description()));
+    } else {
+        reply.fail(2,
+                   u"There is no installed application called \u201C%1\u201D. Apps that can open %2: %3."_s.arg(
+                       text, target.description(), choices.join(u", "_s)));
+    }
+    return std::nullopt;
+}
+
+// What a change left: its outcome, and the default of the target and of those that moved with it.
+Reply changeReply(const AppModel& model, const Target& target, const AppInfo& app, const Invocation& inv)
+{
+    const ChangeResult result = model.results().value(target, ChangeResult::failed(u"The change could not be made"_s));
+    Reply reply;
+    reply.status = result.isSuccess() ? 0 : 1;
+    const Style style {inv.color};
+    Table table;
+    QJsonArray now;
+    for (const Target& t : QList<Target> {target} + target.linkedTargets()) {
+        const auto current = model.service().currentDefault(t);
+        now.append(QJsonObject {{u"target"_s, t.id()}, {u"app"_s, appJson(current)}});
+        table.row({t.description(), appName(current), style.dim(current ? desktopFileId(*current) : QString())});
+    }
+    if (inv.json) {
+        QJsonObject o {{u"target"_s, target.id()}, {u"app"_s, appJson(app)}, {u"now"_s, now}};
+        addResult(o, result);
+        printJson(reply, o);
+    } else {
+        reply.line(result.message());
+        reply.out += table.text();
+    }
+    return reply;
+}
+
+// A profile's or backup's steps with the outcome of each change.
+Reply ranReply(const Profile& profile, const QList<PlanStep>& plan, const AppModel::Results& results,
+               const Invocation& inv)
+{
+    Reply reply;
+    Table table;
+    QJsonArray steps;
+    int succeeded = 0;
+    int outcomes = 0;
+    for (const PlanStep& step : plan) {
+        QJsonObject o = stepJson(step);
+        QString outcome;
+        if (const auto it = results.constFind(step.request);
+            step.kind == PlanStep::Case::change && it != results.cend()) {
+            ++outcomes;
+            succeeded += it->isSuccess() ? 1 : 0;
+            outcome = it->message();
+            addResult(o, *it);
+        }
+        steps.append(o);
+        table.row({step.target().description(), stepText(step), outcome});
+    }
+    reply.status = succeeded == outcomes ? 0 : 1;
+    if (inv.json) {
+        printJson(reply,
+                  {{u"profile"_s, profileJson(profile)},
+                   {u"steps"_s, steps},
+                   {u"changed"_s, succeeded},
+                   {u"outcomes"_s, outcomes}});
+        return reply;
+    }
+    reply.out = table.text();
+    if (outcomes > 0)
+        reply.line(QString::number(succeeded) + u" of "_s + QString::number(outcomes) + u" changed."_s);
+    return reply;
+}
+
+QFuture<Reply> run(const Invocation& inv, AppModel& model, bool backup)
+{
+    return refreshed(model, [inv, &model, backup]() -> QFuture<Reply> {
+        Reply reply;
+        const auto profile = findProfile(backup ? model.backups() : model.profiles(), inv.arguments.at(0),
+                                         backup ? u"backup"_s : u"profile"_s, reply);
+        if (!profile)
+            return ready(reply);
+        const QList<PlanStep> plan = model.plan(*profile);
+        if (changeCount(plan) == 0) {
+            // Nothing to do: no backup is taken, nothing is written.
+            if (!inv.json)
+                return ready({backup ? u"Same as now\n"_s : u"All set\n"_s, {}, 0});
+            return ready(ranReply(*profile, plan, {}, inv));
+        }
+        return continueOn(&model, model.apply(*profile), [inv, plan, profile](const AppModel::Results& results) {
+            return ranReply(*profile, plan, results, inv);
+        });
+    });
+}
+
+QFuture<Reply> pinAs(const Invocation& inv, AppModel& model, bool pinned)
+{
+    const Target target = inv.target();
+    const auto work = [inv, &model, target, pinned] {
+        Reply reply;
+        const QList<FileCategory> all = model.categories();
+        if (pinned
+            && std::none_of(all.cbegin(), all.cend(), [&](const FileCategory& c) { return c.target == target; })) {
+            return ready(reply.fail(
+                2,
+                u"The Default Guard watches only the types Openwright lists, and %1 is not one of them."_s.arg(
+                    target.description())));
+        }
+        const bool was = model.guardState().pinned.contains(target);
+        if (was != pinned)
+            model.togglePin(target);
+        if (inv.json) {
+            printJson(reply, {{u"target"_s, target.id()}, {u"pinned"_s, pinned}, {u"changed"_s, was != pinned}});
+        } else {
+            reply.line(pinned ? target.description() + u" is pinned: Default Guard is watching this default."_s
+                              : target.description() + u" is not pinned."_s);
+        }
+        return ready(reply);
+    };
+    // A new pin starts from the default as it is now.
+    return pinned ? refreshed(model, work) : work();
+}
+
+} // namespace
+
+QFuture<Reply> set(const Invocation& inv, AppModel& model)
+{
+    return refreshed(model, [inv, &model]() -> QFuture<Reply> {
+        const Target target = inv.target();
+        Reply reply;
+        const auto app = resolveApp(model.service(), target, inv.arguments.at(1), reply);
+        if (!app)
+            return ready(reply);
+        return continueOn(&model, model.change(model.category(target), *app),
+                          [inv, &model, target, app] { return changeReply(model, target, *app, inv); });
+    });
+}
+
+QFuture<Reply> pin(const Invocation& inv, AppModel& model)
+{
+    return pinAs(inv, model, true);
+}
+
+QFuture<Reply> unpin(const Invocation& inv, AppModel& model)
+{
+    return pinAs(inv, model, false);
+}
+
+QFuture<Reply> guardCheck(const Invocation& inv, AppModel& model)
+{
+    QSet<QUuid> known;
+    for (const DefaultChange& c : model.guardState().history)
+        known.insert(c.id);
+    // The read absorbs what it sees into the guard, as every check does.
+    return refreshed(model, [inv, &model, known] {
+        Reply reply;
+        const Style style {inv.color};
+        Table table;
+        QJsonArray changes;
+        for (const DefaultChange& c : model.guardState().history) {
+            if (known.contains(c.id))
+                continue;
+            changes.append(changeJson(c, model.category(c.target)));
+            table.row(changeRow(c, model.category(c.target), style));
+        }
+        if (inv.json)
+            printJson(reply, {{u"changes"_s, changes}});
+        else
+            reply.out = table.isEmpty() ? u"No defaults changed since the last check.\n"_s : table.text();
+        return ready(reply);
+    });
+}
+
+QFuture<Reply> profileApply(const Invocation& inv, AppModel& model)
+{
+    return run(inv, model, false);
+}
+
+QFuture<Reply> backupRestore(const Invocation& inv, AppModel& model)
+{
+    return run(inv, model, true);
+}
+
+QFuture<Reply> profileImport(const Invocation& inv, AppModel& model)
+{
+    Reply reply;
+    QFile file(inv.path(0));
+    // One byte past the limit is enough to refuse a file too large to be an export.
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(Json::kMaxDocumentBytes + 1) : QByteArray();
+    try {
+        const int count = model.importProfiles(bytes);
+        if (inv.json)
+            printJson(reply, {{u"imported"_s, count}});
+        else
+            reply.line(u"Imported "_s + QString::number(count) + u" profile(s)."_s);
+    } catch (const DecodeError&) {
+        reply.fail(1, u"That file isn't a Openwright profile export."_s);
+    } catch (const StoreError& e) {
+        reply.fail(1, e.message());
+    }
+    return ready(reply);
+}
+
+QFuture<Reply> backupNow(const Invocation& inv, AppModel& model)
+{
+    return refreshed(model, [inv, &model] {
+        Reply reply;
+        QSet<QString> before;
+        for (const Profile& b : model.backups())
+            before.insert(b.id);
+        if (!model.backUpNow()) {
+            return ready(reply.fail(1,
+                                    u"Another backup would make your profiles file larger than Openwright can read "
+                                    u"back. Delete some backups first."_s));
+        }
+        for (const Profile& b : model.backups()) {
+            if (before.contains(b.id))
+                continue;
+            if (inv.json) {
+                printJson(reply, {{u"backup"_s, profileJson(b)}});
+            } else {
+                reply.line(u"Backed up "_s + QString::number(b.entries.size()) + u" defaults as \u201C"_s + b.name
+                           + u"\u201D ("_s + shortId(b) + u")."_s);
+            }
+        }
+        return ready(reply);
+    });
+}
+
+QFuture<Reply> backupDelete(const Invocation& inv, AppModel& model)
+{
+    Reply reply;
+    const auto backup = findProfile(model.backups(), inv.arguments.at(0), u"backup"_s, reply);
+    if (!backup)
+        return ready(reply);
+    model.deleteProfile(*backup);
+    if (inv.json)
+        printJson(reply, {{u"deleted"_s, profileJson(*backup)}});
+    else
+        reply.line(u"Deleted the backup \u201C"_s + backup->name + u"\u201D ("_s
+                   + backup->backupReason.value_or(BackupReason::manual()).title() + u")."_s);
+    return ready(reply);
+}
+
+} // namespace openwright::cli

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+namespace openwright {
+class AppModel;
+class SingleInstance;
+} // namespace openwright
+
+// Openwright's command line: "openwright status", "openwright set .pdf org.gnome.Evince", …
+// Commands print plain text (or one JSON document with --json) and need no display.
+namespace openwright::cli {
+
+// Whether the arguments ask for a command rather than the window: a first argument that is a
+// word (a command, or one that gets an error), or --help, --version, --json. main() asks before
+// it creates any QGuiApplication.
+bool isCommand(int argc, char** argv);
+
+// Runs the command and returns its exit status: 0 done, 1 a change that did not succeed or
+// could not be made, 2 bad input. Creates its own QCoreApplication. A command that changes
+// Openwright's data is carried out by the running application when there is one, and holds
+// the single-instance lock while it runs here otherwise.
+int run(int argc, char** argv);
+
+// Makes the running application carry out the commands that run() hands it, against its one
+// model. Call once, on the GUI thread, after creating the model.
+void serve(SingleInstance& instance, AppModel& model);
+
+} // namespace openwright::cli

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Catalog.h"
+#include "DefaultsService.h"
+#include "GuardState.h"
+#include "ProfilePlanner.h"
+
+#include <QFuture>
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+
+#include <optional>
+
+namespace openwright {
+class AppModel;
+}
+
+namespace openwright::cli {
+
+// What one command printed and how it ended: 0 done, 1 a change that did not succeed or could
+// not be made, 2 bad input.
+struct Reply
+{
+    QString out;
+    QString err;
+    int status = 0;
+
+    void line(const QString& text = {}) { out += text + u'\n'; }
+    // A one-line error naming what was wrong; the first one stands.
+    Reply& fail(int code, const QString& message);
+};
+
+struct Invocation;
+class Data;
+
+// One row of the command table: everything help, the man page, completion and the parser know.
+struct Command
+{
+    const char* name; // "status", "profile apply"
+    // Positional arguments: TARGET, APP, NAME, FILE or COMMAND; "[X]" optional, "X..." repeated.
+    const char* arguments;
+    const char* options; // the command's own options, "--candidates", or ""
+    const char* summary;
+    const char* help;
+    // Exactly one of the two. Reads never write anything and need no lock; changes run against
+    // the one model: the running application's, or one built while holding its lock.
+    Reply (*read)(const Invocation&, const Data&) = nullptr;
+    QFuture<Reply> (*change)(const Invocation&, AppModel&) = nullptr;
+};
+
+// A command line, understood.
+struct Invocation
+{
+    const Command* command = nullptr;
+    QStringList arguments; // the positional ones after the command's name
+    QStringList options; // given, besides --json
+    bool json = false;
+    bool color = false; // stdout is a terminal that takes colours
+    QString workingDirectory; // relative FILE arguments are the caller's
+
+    bool has(QStringView option) const { return options.contains(option); }
+    // The argument at `index` as a target; the parser checked that it is one.
+    Target target(qsizetype index = 0) const { return Target::parse(arguments.at(index)).value_or(Target()); }
+    QString path(qsizetype index) const;
+};
+
+// What the read commands see: the defaults through the service, and Openwright's own data from
+// the model when it lives in this process, else from the data files, read and never written.
+class Data final
+{
+public:
+    explicit Data(const DefaultsService& service, const AppModel* model = nullptr);
+
+    const DefaultsService& service() const { return m_service; }
+    QList<Target> customTargets() const;
+    GuardState guardState() const;
+    QList<Profile> userProfiles() const;
+
+    // As the model derives them (see AppModel).
+    QList<FileCategory> categories() const;
+    FileCategory category(const Target& target) const;
+    QList<Profile> profiles() const;
+    QList<Profile> backups() const;
+    QList<PlanStep> plan(const Profile& profile) const;
+
+private:
+    const DefaultsService& m_service;
+    const AppModel* m_model;
+    // Each default and each located application is read once per command: a backup list plans
+    // every backup against the same defaults.
+    mutable QHash<Target, std::optional<AppInfo>> m_current;
+    mutable QHash<QString, std::optional<QUrl>> m_located;
+};
+
+// The table, in the order help lists it.
+const QList<Command>& commands();
+
+// Parses `arguments` (without the program's name). Without an invocation, `reply` holds what
+// to print instead: help, the version, the man page, or the error.
+struct Parsed
+{
+    std::optional<Invocation> invocation;
+    Reply reply;
+};
+Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool color);
+// Checks what needs the platform: every TARGET must be a type the system knows.
+Reply validate(const Invocation& invocation, const DefaultsService& service);
+// The words that may follow `words` (the command line after the program's name, the last
+// being the one being completed), one a line; ":files" when a file name comes next.
+QString complete(const QStringList& words, const Data& data);
+
+// The commands, by table row.
+Reply status(const Invocation&, const Data&);
+Reply why(const Invocation&, const Data&);
+Reply health(const Invocation&, const Data&);
+Reply guardLog(const Invocation&, const Data&);
+Reply profileList(const Invocation&, const Data&);
+Reply profilePlan(const Invocation&, const Data&);
+Reply profileExport(const Invocation&, const Data&);
+Reply backupList(const Invocation&, const Data&);
+QFuture<Reply> set(const Invocation&, AppModel&);
+QFuture<Reply> pin(const Invocation&, AppModel&);
+QFuture<Reply> unpin(const Invocation&, AppModel&);
+QFuture<Reply> guardCheck(const Invocation&, AppModel&);
+QFuture<Reply> profileApply(const Invocation&, AppModel&);
+QFuture<Reply> profileImport(const Invocation&, AppModel&);
+QFuture<Reply> backupNow(const Invocation&, AppModel&);
+QFuture<Reply> backupRestore(const Invocation&, AppModel&);
+QFuture<Reply> backupDelete(const Invocation&, AppModel&);
+
+} // namespace openwright::cli

@@ -1,0 +1,449 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one table of commands, and what is made from it: the parser, --help, the man page and
+// shell completion.
+#include "Output.h"
+
+#include "PlatformText.h"
+
+#include <algorithm>
+
+namespace openwright::cli {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QList<Command> kCommands = {
+    {"status", "[TARGET...]", "--candidates", "Show which application opens each type",
+     "Shows each type's display form, title and current application, by name and desktop-file ID. Without "
+     "TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With "
+     "--candidates, every application that can open each type too, the current one marked with *.",
+     &status},
+    {"set", "TARGET APP", "", "Make APP open TARGET",
+     "Makes APP the default for TARGET and prints the outcome (Changed, Already the default, or why not) and "
+     "what opens TARGET now. Choosing a web browser for http: sets https:, .html and .htm with it. Exits with 1 "
+     "when the change did not succeed.",
+     nullptr, &set},
+    {"why", "TARGET", "", "Explain which list decides the application for TARGET",
+     "Explains why TARGET opens where it does: every mimeapps.list the system reads, in the order of the "
+     "freedesktop.org standard (your desktop's own list, yours, the administrator's, the distribution's, then the "
+     "installed applications), what each says about the type, which entries are skipped because their "
+     "application is not installed, and which one decides.",
+     &why},
+    {"health", "", "", "Show the health score and the types that need attention",
+     "Shows the share of known types that open in a specific, installed application, and lists the types "
+     "that need attention.",
+     &health},
+    {"pin", "TARGET", "", "Let the Default Guard watch TARGET",
+     "Pins TARGET, one of the types Openwright lists: when another application takes it over, the running "
+     "Openwright notifies you and offers to put it back.",
+     nullptr, &pin},
+    {"unpin", "TARGET", "", "Stop watching TARGET", "Unpins TARGET.", nullptr, &unpin},
+    {"guard check", "", "", "Check the defaults now and print the changes found",
+     "Reads every watched default now, records it as the Default Guard does, and prints the changes it "
+     "found since the last check.",
+     nullptr, &guardCheck},
+    {"guard log", "", "", "Print the pinned types and the changes the Default Guard spotted",
+     "Prints the pinned types and the changes the Default Guard spotted, newest first.", &guardLog},
+    {"profile list", "", "", "List the profiles and what applying each would change",
+     "Lists the built-in profiles and your own, each with its id and what applying it would change.", &profileList},
+    {"profile plan", "NAME", "", "Show what applying profile NAME would do",
+     "Shows, type by type, what applying profile NAME would change, which defaults are already set and which "
+     "applications are not installed.",
+     &profilePlan},
+    {"profile apply", "NAME", "", "Apply profile NAME",
+     "Applies profile NAME and prints each step's outcome. While automatic backups are on, the current defaults "
+     "are backed up first. Exits with 1 when any change did not succeed.",
+     nullptr, &profileApply},
+    {"profile export", "[NAME...] FILE", "", "Export profiles to FILE",
+     "Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import "
+     "and the window read.",
+     &profileExport},
+    {"profile import", "FILE", "", "Add the profiles of an export file",
+     "Adds the profiles of an export FILE to your own; backups in it join your backups.", nullptr, &profileImport},
+    {"backup list", "", "", "List the backups, newest first",
+     "Lists the backups, newest first, with their ids, why each was taken and how it differs from now.", &backupList},
+    {"backup now", "", "", "Back up the current defaults", "Saves the current defaults as a backup.", nullptr,
+     &backupNow},
+    {"backup restore", "NAME", "", "Restore backup NAME",
+     "Puts back the defaults of backup NAME. While automatic backups are on, the current defaults are backed up "
+     "first. Exits with 1 when any change did not succeed.",
+     nullptr, &backupRestore},
+    {"backup delete", "NAME", "", "Delete backup NAME", "Deletes backup NAME.", nullptr, &backupDelete},
+    {"help", "[COMMAND...]", "", "Show help for a command", "Shows the help of COMMAND, or of the program."},
+};
+
+// Texts shared by --help and the man page: (term, description) rows and paragraphs.
+const char* const kDescription
+    = "Shows and changes which installed application opens each kind of file (by extension) and each kind of "
+      "link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain "
+      "text, or with --json one JSON document for scripts.";
+const char* const kRunning
+    = "Commands that change Openwright's data (set, pin, unpin, guard check, profile apply and import, backup now, "
+      "restore and delete) are carried out by the running Openwright when there is one, so that the two never "
+      "overwrite each other's files; otherwise the command holds Openwright's lock while it runs, and a window "
+      "started meanwhile waits for it.";
+const char* const kArguments[][2] = {
+    {"TARGET", "A file extension (.pdf or pdf) or a link type ending in a colon (mailto:)."},
+    {"APP",
+     "A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity "
+     "(com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other "
+     "name starts so. An ambiguous name is refused with the choices listed."},
+    {"NAME", "A profile's or backup's name, or its id as profile list and backup list show it."},
+    {"FILE", "A file name, relative to the current folder."},
+};
+const char* const kOptions[][2] = {
+    {"--json", "Print one JSON document instead of text."},
+    {"-h, --help", "Show the help of the program, or of the command given."},
+    {"--version", "Show the version."},
+};
+const char* const kExitStatus[][2] = {
+    {"0", "Done."},
+    {"1", "A change did not succeed, or the command could not be carried out."},
+    {"2",
+     "Bad input: an unknown command or option, text that is not a type, a type the system does not "
+     "recognise, or an unknown or ambiguous application or name."},
+};
+
+QString text(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+QStringList nameWords(const Command& c)
+{
+    return text(c.name).split(u' ');
+}
+
+struct Arg
+{
+    QString kind;
+    bool optional = false;
+    bool repeated = false;
+};
+
+QList<Arg> argsOf(const Command& c)
+{
+    QList<Arg> args;
+    for (QString word : text(c.arguments).split(u' ', Qt::SkipEmptyParts)) {
+        Arg a;
+        a.optional = word.startsWith(u'[');
+        word.remove(u'[').remove(u']');
+        a.repeated = word.endsWith(u"..."_s);
+        a.kind = word.remove(u"..."_s);
+        args.append(a);
+    }
+    return args;
+}
+
+// The kind of each of `count` positional arguments: those before the repeated one from the
+// front, those after it from the back, the rest the repeated one's.
+QStringList kindsOf(const QList<Arg>& args, qsizetype count)
+{
+    const auto repeated = std::find_if(args.cbegin(), args.cend(), [](const Arg& a) { return a.repeated; });
+    const qsizetype before = repeated - args.cbegin();
+    const qsizetype after = repeated == args.cend() ? 0 : args.cend() - repeated - 1;
+    QStringList kinds;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (i < before || repeated == args.cend())
+            kinds.append(args.value(i).kind);
+        else if (count - i <= after)
+            kinds.append(args[args.size() - (count - i)].kind);
+        else
+            kinds.append(repeated->kind);
+    }
+    return kinds;
+}
+
+// The command whose name the words start with, the longest if several.
+const Command* find(const QStringList& words)
+{
+    const Command* best = nullptr;
+    for (const Command& c : kCommands) {
+        const QStringList name = nameWords(c);
+        if (words.mid(0, name.size()) == name && (!best || name.size() > nameWords(*best).size()))
+            best = &c;
+    }
+    return best;
+}
+
+// The second words of a group's commands ("check", "log" for "guard").
+QStringList subcommands(const QString& group)
+{
+    QStringList subs;
+    for (const Command& c : kCommands) {
+        const QStringList name = nameWords(c);
+        if (name.size() > 1 && name.first() == group)
+            subs.append(name.at(1));
+    }
+    return subs;
+}
+
+QString usage(const Command& c)
+{
+    QString s = u"openwright "_s + text(c.name);
+    if (*c.options)
+        s += u" ["_s + text(c.options) + u']';
+    if (*c.arguments)
+        s += u' ' + text(c.arguments);
+    return s;
+}
+
+// Plain text wrapped at 78 columns after `indent`.
+QString wrap(const QString& paragraph, int indent)
+{
+    QString out;
+    QString line;
+    for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > 78) {
+            out += QString(indent, u' ') + line + u'\n';
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : u" "_s) + word;
+    }
+    return out + QString(indent, u' ') + line + u'\n';
+}
+
+template<size_t N> QString terms(const char* const (&rows)[N][2])
+{
+    QString out;
+    for (const auto& row : rows)
+        out += u"  "_s + text(row[0]) + u'\n' + wrap(text(row[1]), 6);
+    return out;
+}
+
+QString programHelp()
+{
+    QString out = u"Usage: openwright [COMMAND] [ARGUMENTS] [--json]\n\n"_s + wrap(text(kDescription), 0) + u'\n';
+    Table table;
+    for (const Command& c : kCommands)
+        table.row({u"  "_s + text(c.name) + u' ' + text(c.arguments), text(c.summary)});
+    out += u"Commands:\n"_s + table.text() + u'\n';
+    out += u"Arguments:\n"_s + terms(kArguments) + u'\n';
+    out += u"Options:\n"_s + terms(kOptions) + u'\n';
+    out += u"Exit status:\n"_s + terms(kExitStatus) + u'\n';
+    out += wrap(text(kRunning), 0);
+    out += u"\nSee \"openwright COMMAND --help\" for one command.\n"_s;
+    return out;
+}
+
+QString groupHelp(const QString& group)
+{
+    Table table;
+    for (const Command& c : kCommands) {
+        if (nameWords(c).first() == group)
+            table.row({u"  "_s + usage(c), text(c.summary)});
+    }
+    return u"Usage: openwright "_s + group + u" COMMAND [ARGUMENTS] [--json]\n\nCommands:\n"_s + table.text()
+        + u"\nSee \"openwright "_s + group + u" COMMAND --help\" for one command.\n"_s;
+}
+
+QString commandHelp(const Command& c)
+{
+    QString out = u"Usage: "_s + usage(c) + u" [--json]\n\n"_s + wrap(text(c.help), 0);
+    QStringList kinds;
+    for (const Arg& a : argsOf(c)) {
+        if (!kinds.contains(a.kind))
+            kinds.append(a.kind);
+    }
+    for (const auto& row : kArguments) {
+        if (kinds.contains(text(row[0])))
+            out += u'\n' + text(row[0]) + u": "_s + wrap(text(row[1]), 0).trimmed() + u'\n';
+    }
+    return out;
+}
+
+// troff: a backslash is \e, a "-" is \-, and a line must not start with "." or "'".
+QString roff(const QString& s)
+{
+    QString out = s;
+    out.replace(u'\\', u"\\e"_s).replace(u'-', u"\\-"_s);
+    if (out.startsWith(u'.') || out.startsWith(u'\''))
+        out.prepend(u"\\&"_s);
+    return out;
+}
+
+template<size_t N> QString roffTerms(const char* const (&rows)[N][2])
+{
+    QString out;
+    for (const auto& row : rows)
+        out += u".TP\n.B "_s + roff(text(row[0])) + u'\n' + roff(text(row[1])) + u'\n';
+    return out;
+}
+
+QString manPage()
+{
+    QString out = u".TH OPENWRIGHT 1 \"\" \"Openwright "_s + QStringLiteral(OPENWRIGHT_VERSION)
+        + u"\" \"User Commands\"\n.SH NAME\nopenwright \\- show and change which application opens each file and "
+          u"link type\n.SH SYNOPSIS\n.B openwright\n.br\n.B openwright\n.I COMMAND\n[\\fIARGUMENTS\\fR] "
+          u"[\\fB\\-\\-json\\fR]\n.SH DESCRIPTION\n"_s
+        + roff(text(kDescription)) + u"\n.PP\n"_s + roff(text(kRunning)) + u"\n.SH COMMANDS\n"_s;
+    for (const Command& c : kCommands) {
+        out += u".TP\n.B "_s + roff(text(c.name));
+        if (*c.options)
+            out += u" \\fR[\\fB"_s + roff(text(c.options)) + u"\\fR]"_s;
+        if (*c.arguments)
+            out += u" \\fI"_s + roff(text(c.arguments)) + u"\\fR"_s;
+        out += u'\n' + roff(text(c.help)) + u'\n';
+    }
+    out += u".SH ARGUMENTS\n"_s + roffTerms(kArguments) + u".SH OPTIONS\n"_s + roffTerms(kOptions)
+        + u".SH EXIT STATUS\n"_s + roffTerms(kExitStatus);
+    out += u".SH FILES\n.TP\n.I $XDG_DATA_HOME/Openwright\ncustom\\-types.json, profiles.json and guard.json: the "
+           u"added types, the profiles and backups, and the Default Guard's memory.\n.TP\n"
+           u".I $XDG_CONFIG_HOME/mimeapps.list\nThe defaults that set changes, with the desktop's own list "
+           u"(such as gnome\\-mimeapps.list) where that would otherwise win.\n"
+           u".SH SEE ALSO\n.BR xdg\\-mime (1),\n.BR gio (1)\n"_s;
+    return out;
+}
+
+} // namespace
+
+const QList<Command>& commands()
+{
+    return kCommands;
+}
+
+Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool color)
+{
+    Parsed parsed;
+    Reply& reply = parsed.reply;
+    if (arguments.value(0) == u"--version"_s) {
+        reply.line(u"openwright "_s + QStringLiteral(OPENWRIGHT_VERSION));
+        return parsed;
+    }
+    if (arguments.value(0) == u"--help-man"_s) {
+        reply.out = manPage();
+        return parsed;
+    }
+    QStringList words;
+    QStringList options;
+    bool json = false;
+    bool help = false;
+    bool onlyWords = false;
+    for (const QString& a : arguments) {
+        if (onlyWords || !a.startsWith(u'-') || a == u"-"_s)
+            words.append(a);
+        else if (a == u"--"_s)
+            onlyWords = true;
+        else if (a == u"--json"_s)
+            json = true;
+        else if (a == u"--help"_s || a == u"-h"_s)
+            help = true;
+        else
+            options.append(a);
+    }
+    if (words.value(0) == u"help"_s) {
+        help = true;
+        words.removeFirst();
+    }
+
+    const Command* command = find(words);
+    if (!command) {
+        const QStringList subs = subcommands(words.value(0));
+        if (words.isEmpty() && (help || options.isEmpty()))
+            reply.out = programHelp();
+        else if (words.isEmpty())
+            reply.fail(2, options.first() + u" is not an option. See openwright --help."_s);
+        else if (!subs.isEmpty() && help)
+            reply.out = groupHelp(words.first());
+        else if (!subs.isEmpty())
+            reply.fail(2, u"%1 needs one of: %2."_s.arg(words.first(), subs.join(u", "_s)));
+        else
+            reply.fail(2, u"\u201C%1\u201D is not a command. See openwright --help."_s.arg(words.first()));
+        return parsed;
+    }
+    if (help) {
+        reply.out = commandHelp(*command);
+        return parsed;
+    }
+    words = words.mid(nameWords(*command).size());
+    const QStringList own = text(command->options).split(u' ', Qt::SkipEmptyParts);
+    for (const QString& o : options) {
+        if (!own.contains(o)) {
+            reply.fail(2, u"%1 is not an option of %2. See openwright %2 --help."_s.arg(o, text(command->name)));
+            return parsed;
+        }
+    }
+    const QList<Arg> args = argsOf(*command);
+    const qsizetype required = std::count_if(args.cbegin(), args.cend(), [](const Arg& a) { return !a.optional; });
+    const bool repeated = std::any_of(args.cbegin(), args.cend(), [](const Arg& a) { return a.repeated; });
+    if (words.size() < required || (!repeated && words.size() > args.size())) {
+        const QString what = words.size() < required ? u"%1 is missing"_s.arg(kindsOf(args, required).at(words.size()))
+                                                     : u"\u201C%1\u201D is one argument too many"_s.arg(words.last());
+        reply.fail(2, what + u". Usage: "_s + usage(*command));
+        return parsed;
+    }
+    const QStringList kinds = kindsOf(args, words.size());
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (kinds[i] == u"TARGET"_s && !Target::parse(words[i])) {
+            reply.fail(2, words[i] + u": That doesn't look like an extension or link type."_s);
+            return parsed;
+        }
+    }
+    parsed.invocation = Invocation {command, words, options, json, color, workingDirectory};
+    return parsed;
+}
+
+Reply validate(const Invocation& inv, const DefaultsService& service)
+{
+    Reply reply;
+    const QStringList kinds = kindsOf(argsOf(*inv.command), inv.arguments.size());
+    for (qsizetype i = 0; i < kinds.size(); ++i) {
+        const Target target = inv.target(i);
+        if (kinds[i] == u"TARGET"_s && !service.platformType(target))
+            return reply.fail(2, platformText(PlatformText::UnknownTypePrefix) + target.payload() + u" files"_s);
+    }
+    return reply;
+}
+
+QString complete(const QStringList& words, const Data& data)
+{
+    const QString current = words.value(words.size() - 1);
+    QStringList before;
+    for (const QString& w : words.mid(0, words.size() - 1)) {
+        if (!w.startsWith(u'-'))
+            before.append(w);
+    }
+    const Command* command = find(before);
+    QStringList found;
+    if (current.startsWith(u'-')) {
+        found = {u"--json"_s, u"--help"_s};
+        if (command)
+            found += text(command->options).split(u' ', Qt::SkipEmptyParts);
+        if (words.size() == 1)
+            found.append(u"--version"_s);
+    } else if (!command || qstrcmp(command->name, "help") == 0) {
+        // The next word of a command's name.
+        const QStringList typed = command ? QStringList() : before;
+        for (const Command& c : kCommands) {
+            const QStringList name = nameWords(c);
+            if (name.size() > typed.size() && name.mid(0, typed.size()) == typed && !found.contains(name[typed.size()]))
+                found.append(name[typed.size()]);
+        }
+    } else {
+        const QStringList given = before.mid(nameWords(*command).size());
+        const QString kind = kindsOf(argsOf(*command), given.size() + 1).value(given.size());
+        if (kind == u"FILE"_s)
+            return u":files\n"_s;
+        if (kind == u"TARGET"_s) {
+            for (const FileCategory& c : data.categories())
+                found.append(c.target.id());
+        } else if (kind == u"APP"_s) {
+            if (const auto target = Target::parse(given.value(0))) {
+                for (const AppInfo& a : data.service().state(*target).candidates)
+                    found.append(desktopFileId(a));
+            }
+        } else if (kind == u"NAME"_s) {
+            for (const Profile& p : text(command->name).startsWith(u"backup"_s) ? data.backups() : data.profiles())
+                found.append(shortId(p));
+        }
+    }
+    QString out;
+    for (const QString& f : found) {
+        if (f.startsWith(current))
+            out += f + u'\n';
+    }
+    return out;
+}
+
+} // namespace openwright::cli

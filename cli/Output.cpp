@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Output.h"
+
+#include "DateText.h"
+#include "Json.h"
+#include "SystemLaunchServices.h"
+
+#include <QJsonArray>
+
+#include <algorithm>
+
+namespace openwright::cli {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The width a cell takes on screen: its text without colour codes.
+qsizetype visibleWidth(const QString& text)
+{
+    qsizetype width = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'\x1b') {
+            while (i < text.size() && text.at(i) != u'm')
+                ++i;
+            continue;
+        }
+        ++width;
+    }
+    return width;
+}
+
+QString reasonKind(const BackupReason& reason)
+{
+    switch (reason.kind()) {
+    case BackupReason::Case::manual: return u"manual"_s;
+    case BackupReason::Case::daily: return u"daily"_s;
+    case BackupReason::Case::beforeProfile: return u"beforeProfile"_s;
+    case BackupReason::Case::beforeRestore: return u"beforeRestore"_s;
+    case BackupReason::Case::beforeRevert: return u"beforeRevert"_s;
+    }
+    return {};
+}
+
+QString stepKind(PlanStep::Case kind)
+{
+    switch (kind) {
+    case PlanStep::Case::change: return u"change"_s;
+    case PlanStep::Case::alreadySet: return u"alreadySet"_s;
+    case PlanStep::Case::notInstalled: return u"notInstalled"_s;
+    }
+    return {};
+}
+
+} // namespace
+
+Reply& Reply::fail(int code, const QString& message)
+{
+    if (status == 0) {
+        err += u"openwright: "_s + message + u'\n';
+        status = code;
+    }
+    return *this;
+}
+
+QString Table::text() const
+{
+    const bool indented = std::any_of(m_lines.cbegin(), m_lines.cend(), [](const Line& l) { return l.heading; });
+    QList<qsizetype> widths;
+    for (const Line& line : m_lines) {
+        if (line.heading)
+            continue;
+        widths.resize(std::max(widths.size(), line.cells.size()));
+        for (qsizetype i = 0; i < line.cells.size(); ++i)
+            widths[i] = std::max(widths[i], visibleWidth(line.cells[i]));
+    }
+    QString text;
+    for (const Line& line : m_lines) {
+        if (line.heading) {
+            text += line.cells.first() + u'\n';
+            continue;
+        }
+        QString row = indented ? u"  "_s : QString();
+        for (qsizetype i = 0; i < line.cells.size(); ++i) {
+            row += line.cells[i];
+            if (i + 1 < line.cells.size())
+                row += QString(widths[i] - visibleWidth(line.cells[i]) + 2, u' ');
+        }
+        while (row.endsWith(u' '))
+            row.chop(1);
+        text += row + u'\n';
+    }
+    return text;
+}
+
+QString Style::bold(const QString& text) const
+{
+    return color ? u"\x1b[1m"_s + text + u"\x1b[0m"_s : text;
+}
+
+QString Style::dim(const QString& text) const
+{
+    return color && !text.isEmpty() ? u"\x1b[2m"_s + text + u"\x1b[0m"_s : text;
+}
+
+void printJson(Reply& reply, const QJsonObject& object)
+{
+    reply.out += QString::fromUtf8(Json::write(object));
+}
+
+QString desktopFileId(const AppInfo& app)
+{
+    return SystemLaunchServices::desktopIdForPath(app.url.toLocalFile()) + u".desktop"_s;
+}
+
+QString appName(const std::optional<AppInfo>& app)
+{
+    return app ? app->name : u"No default"_s;
+}
+
+QJsonValue appJson(const std::optional<AppInfo>& app)
+{
+    if (!app)
+        return QJsonValue::Null;
+    return QJsonObject {{u"desktopId"_s, desktopFileId(*app)},
+                        {u"identity"_s, app->bundleID ? QJsonValue(*app->bundleID) : QJsonValue::Null},
+                        {u"name"_s, app->name},
+                        {u"path"_s, app->url.toLocalFile()}};
+}
+
+QString dateText(const QDateTime& date)
+{
+    return DateText::backupName(date, QTimeZone::systemTimeZone());
+}
+
+QStringList changeRow(const DefaultChange& change, const FileCategory& category, const Style& style)
+{
+    return {dateText(change.detectedAt), change.target.description(), category.title,
+            appName(change.from) + u" \u2192 "_s + appName(change.to),
+            style.dim(change.resolved ? u"Handled"_s : QString())};
+}
+
+QJsonObject changeJson(const DefaultChange& change, const FileCategory& category)
+{
+    return {{u"id"_s, uuidText(change.id)},  {u"target"_s, change.target.id()},
+            {u"title"_s, category.title},    {u"from"_s, appJson(change.from)},
+            {u"to"_s, appJson(change.to)},   {u"detectedAt"_s, Json::formatDate(change.detectedAt)},
+            {u"resolved"_s, change.resolved}};
+}
+
+QString stepText(const PlanStep& step)
+{
+    switch (step.kind) {
+    case PlanStep::Case::change: return appName(step.from) + u" \u2192 "_s + step.appName;
+    case PlanStep::Case::alreadySet: return u"Already set"_s;
+    case PlanStep::Case::notInstalled: return step.appName + u" isn't installed"_s;
+    }
+    return {};
+}
+
+QJsonObject stepJson(const PlanStep& step)
+{
+    QJsonObject o {{u"target"_s, step.target().id()}, {u"kind"_s, stepKind(step.kind)}, {u"text"_s, stepText(step)}};
+    if (step.kind == PlanStep::Case::change) {
+        o.insert(u"from"_s, appJson(step.from));
+        o.insert(u"to"_s, step.appName);
+    } else if (step.kind == PlanStep::Case::notInstalled) {
+        o.insert(u"appName"_s, step.appName);
+    }
+    return o;
+}
+
+qsizetype changeCount(const QList<PlanStep>& plan)
+{
+    return std::count_if(plan.cbegin(), plan.cend(),
+                         [](const PlanStep& s) { return s.kind == PlanStep::Case::change; });
+}
+
+QString planSummary(const QList<PlanStep>& plan)
+{
+    const qsizetype changes = changeCount(plan);
+    if (changes == 0)
+        return u"All set"_s;
+    return QString::number(changes) + u" of "_s + QString::number(plan.size()) + u" to change"_s;
+}
+
+QString shortId(const Profile& profile)
+{
+    return profile.kind == Profile::Kind::preset ? profile.id : profile.id.left(8);
+}
+
+QJsonObject profileJson(const Profile& profile)
+{
+    QJsonObject o {{u"id"_s, profile.id},
+                   {u"name"_s, profile.name},
+                   {u"summary"_s, profile.summary},
+                   {u"kind"_s, Profile::kindRawValue(profile.kind)},
+                   {u"entries"_s, profile.entries.size()}};
+    if (profile.kind != Profile::Kind::preset)
+        o.insert(u"createdAt"_s, Json::formatDate(profile.createdAt));
+    if (const auto& reason = profile.backupReason) {
+        o.insert(u"backupReason"_s,
+                 QJsonObject {{u"kind"_s, reasonKind(*reason)},
+                              {u"title"_s, reason->title()},
+                              {u"automatic"_s, reason->isAutomatic()}});
+    }
+    return o;
+}
+
+std::optional<Profile> findProfile(const QList<Profile>& list, const QString& name, const QString& what, Reply& reply)
+{
+    for (const Profile& p : list) {
+        if (p.id.compare(name, Qt::CaseInsensitive) == 0)
+            return p;
+    }
+    QList<Profile> found;
+    for (const Profile& p : list) {
+        if (p.name.compare(name, Qt::CaseInsensitive) == 0)
+            found.append(p);
+    }
+    // The start of an id, as lists show them; four characters at least, so a word is a name.
+    if (found.isEmpty() && name.size() >= 4) {
+        for (const Profile& p : list) {
+            if (p.id.startsWith(name, Qt::CaseInsensitive))
+                found.append(p);
+        }
+    }
+    if (found.size() == 1)
+        return found.first();
+    if (found.isEmpty()) {
+        reply.fail(2, u"There is no %1 called \u201C%2\u201D."_s.arg(what, name));
+        return std::nullopt;
+    }
+    QStringList choices;
+    for (const Profile& p : found)
+        choices.append(shortId(p) + u" ("_s + p.name + u')');
+    reply.fail(2, u"\u201C%1\u201D could be %2; give its id instead."_s.arg(name, choices.join(u", "_s)));
+    return std::nullopt;
+}
+
+} // namespace openwright::cli

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Command.h"
+
+#include <QJsonObject>
+
+namespace openwright::cli {
+
+// Plain text for a terminal: rows of cells, each column padded to its widest cell, with
+// headings between groups of rows (the rows are then indented under them).
+class Table final
+{
+public:
+    void heading(const QString& text) { m_lines.append({true, {text}}); }
+    void row(const QStringList& cells) { m_lines.append({false, cells}); }
+    bool isEmpty() const { return m_lines.isEmpty(); }
+    QString text() const;
+
+private:
+    struct Line
+    {
+        bool heading;
+        QStringList cells;
+    };
+    QList<Line> m_lines;
+};
+
+// Sparing emphasis, and only on a terminal.
+struct Style
+{
+    bool color = false;
+    QString bold(const QString& text) const;
+    QString dim(const QString& text) const;
+};
+
+// Writes `object` as the reply's one JSON document, members sorted as in the data files.
+void printJson(Reply& reply, const QJsonObject& object);
+
+// An application's desktop-file ID as the lists write it ("org.gnome.Evince.desktop").
+QString desktopFileId(const AppInfo& app);
+// The application's name, or "No default".
+QString appName(const std::optional<AppInfo>& app);
+QJsonValue appJson(const std::optional<AppInfo>& app);
+// A date in the user's time zone, as backups are named ("6 Dec 2025 at 11:54").
+QString dateText(const QDateTime& date);
+
+// A change the guard spotted: as a row (date, type, title, old → new, state) and as JSON.
+QStringList changeRow(const DefaultChange& change, const FileCategory& category, const Style& style);
+QJsonObject changeJson(const DefaultChange& change, const FileCategory& category);
+
+// A plan step as the profile sheet words it, and the plan as a profile card sums it up.
+QString stepText(const PlanStep& step);
+QJsonObject stepJson(const PlanStep& step);
+qsizetype changeCount(const QList<PlanStep>& plan);
+QString planSummary(const QList<PlanStep>& plan);
+
+// A profile's or backup's id as shown: a UUID's first eight characters, a preset's whole id.
+QString shortId(const Profile& profile);
+QJsonObject profileJson(const Profile& profile);
+// The profile `name` names in `list` (its id, the start of its id, or its name in any letter
+// case); nothing, with the reply failed, when none or several do.
+std::optional<Profile> findProfile(const QList<Profile>& list, const QString& name, const QString& what, Reply& reply);
+
+} // namespace openwright::cli

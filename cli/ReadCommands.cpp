@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The commands that only read: the defaults through the service, Openwright's data as stored.
+// None of them writes a data file, so none needs the lock or the running instance.
+#include "Output.h"
+
+#include "HealthReport.h"
+#include "PlatformText.h"
+#include "ProfileExport.h"
+
+#include <QFile>
+#include <QJsonArray>
+
+#include <algorithm>
+
+namespace openwright::cli {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The default, and the candidates only where they say something: with --candidates, or when
+// there is no default (they tell "no default" from "nothing can open it").
+TargetState stateOf(const DefaultsService& service, const Target& target, bool candidates)
+{
+    if (candidates)
+        return service.state(target);
+    TargetState state {target, service.currentDefault(target), {}};
+    if (!state.current)
+        state.candidates = service.state(target).candidates;
+    return state;
+}
+
+QString appCell(const TargetState& state, bool known)
+{
+    if (!known)
+        return platformText(PlatformText::UnknownTypePrefix) + state.target.payload() + u" files"_s;
+    if (!state.current && state.candidates.isEmpty())
+        return u"No installed app can open "_s + state.target.description();
+    return appName(state.current);
+}
+
+QString issueMessage(const HealthReport::Issue& issue)
+{
+    switch (issue.kind) {
+    case HealthReport::Issue::Case::noHandler:
+        return u"No installed app can open "_s + issue.target.description()
+            + u". Install one, or ignore it if you never use it."_s;
+    case HealthReport::Issue::Case::noDefault: return u"Several apps can open it, but none is the default."_s;
+    case HealthReport::Issue::Case::missingApp:
+        return u"Set to "_s + appName(issue.app) + u", which is no longer installed."_s;
+    }
+    return {};
+}
+
+QString issueKind(HealthReport::Issue::Case kind)
+{
+    switch (kind) {
+    case HealthReport::Issue::Case::noHandler: return u"noHandler"_s;
+    case HealthReport::Issue::Case::noDefault: return u"noDefault"_s;
+    case HealthReport::Issue::Case::missingApp: return u"missingApp"_s;
+    }
+    return {};
+}
+
+QJsonObject stepJson(const DecisionStep& step, bool decides)
+{
+    static const char* const kGroups[]
+        = {"defaultApplications", "addedAssociations", "removedAssociations", "installedHandlers"};
+    static const char* const kPresence[] = {"read", "missing", "unreadable"};
+    return {{u"file"_s, step.file},
+            {u"presence"_s, QString::fromLatin1(kPresence[int(step.presence)])},
+            {u"line"_s, step.line},
+            {u"group"_s, QString::fromLatin1(kGroups[int(step.group)])},
+            {u"type"_s, step.mimeType},
+            {u"parentType"_s, step.parentType},
+            {u"listed"_s, QJsonArray::fromStringList(step.listed)},
+            {u"skipped"_s, QJsonArray::fromStringList(step.skipped)},
+            {u"removed"_s, QJsonArray::fromStringList(step.removed)},
+            {u"chosen"_s, step.chosen},
+            {u"decides"_s, decides},
+            {u"summary"_s, step.summary()}};
+}
+
+} // namespace
+
+Reply status(const Invocation& inv, const Data& data)
+{
+    const bool candidates = inv.has(u"--candidates");
+    const QSet<Target> pinned = data.guardState().pinned;
+    QList<FileCategory> rows;
+    if (inv.arguments.isEmpty())
+        rows = data.categories();
+    for (qsizetype i = 0; i < inv.arguments.size(); ++i)
+        rows.append(data.category(inv.target(i)));
+
+    const Style style {inv.color};
+    Table table;
+    QJsonArray types;
+    std::optional<CategoryGroup> group;
+    for (const FileCategory& c : rows) {
+        const TargetState state = stateOf(data.service(), c.target, candidates);
+        const auto type = data.service().platformType(c.target);
+        if (inv.json) {
+            QJsonObject o {{u"target"_s, c.target.id()},
+                           {u"title"_s, c.title},
+                           {u"group"_s, CategoryGroups::rawValue(c.group)},
+                           {u"type"_s, type ? QJsonValue(*type) : QJsonValue::Null},
+                           {u"app"_s, appJson(state.current)},
+                           {u"pinned"_s, pinned.contains(c.target)}};
+            if (candidates) {
+                QJsonArray list;
+                for (const AppInfo& a : state.candidates)
+                    list.append(appJson(a));
+                o.insert(u"candidates"_s, list);
+            }
+            types.append(o);
+            continue;
+        }
+        // Without targets, every watched type, in the sidebar's sections.
+        if (inv.arguments.isEmpty() && c.group != group) {
+            if (group)
+                table.heading({});
+            group = c.group;
+            table.heading(style.bold(CategoryGroups::title(c.group)));
+        }
+        table.row({c.target.description(), c.title, appCell(state, type.has_value()),
+                   style.dim(state.current ? desktopFileId(*state.current) : QString()),
+                   pinned.contains(c.target) ? u"pinned"_s : QString()});
+        const QHash<QUrl, QString> names = distinctNames(state.candidates);
+        for (const AppInfo& a : state.candidates) {
+            const QString mark = a.isSameEntry(state.current) ? u"* "_s : u"  "_s;
+            table.row({{}, {}, mark + names.value(a.url, a.name), style.dim(desktopFileId(a))});
+        }
+    }
+    Reply reply;
+    if (inv.json)
+        printJson(reply, {{u"types"_s, types}});
+    else
+        reply.out = table.text();
+    return reply;
+}
+
+Reply why(const Invocation& inv, const Data& data)
+{
+    const DecisionChain chain = data.service().explain(inv.target());
+    const DecisionStep* decisive = chain.decisiveStep();
+    Reply reply;
+    if (inv.json) {
+        QJsonArray steps;
+        for (const DecisionStep& step : chain.steps)
+            steps.append(stepJson(step, &step == decisive));
+        QJsonValue app = QJsonValue::Null;
+        if (chain.app) {
+            app = QJsonObject {
+                {u"desktopId"_s, chain.app->desktopId}, {u"name"_s, chain.app->name}, {u"path"_s, chain.app->path}};
+        }
+        printJson(reply,
+                  {{u"target"_s, chain.target.id()},
+                   {u"type"_s, chain.mimeType.value_or(QString())},
+                   {u"app"_s, app},
+                   {u"summary"_s, chain.summary()},
+                   {u"agreesWithSystem"_s, chain.agreesWithSystem},
+                   {u"systemDesktopId"_s, chain.systemDesktopId},
+                   {u"steps"_s, steps}});
+        return reply;
+    }
+    const Style style {inv.color};
+    reply.line(style.bold(chain.summary() + u'.'));
+    if (chain.steps.isEmpty())
+        return reply;
+    reply.line();
+    reply.line(u"Where the system looks, in its order:"_s);
+    Table table;
+    for (qsizetype i = 0; i < chain.steps.size(); ++i) {
+        const DecisionStep& step = chain.steps[i];
+        const bool decides = &step == decisive;
+        table.row({QString::number(i + 1), decides ? u"\u2192"_s : QString(),
+                   decides ? style.bold(step.summary()) : step.summary()});
+    }
+    reply.out += table.text();
+    return reply;
+}
+
+Reply health(const Invocation& inv, const Data& data)
+{
+    QList<TargetState> states;
+    for (const FileCategory& c : Catalog::all())
+        states.append(stateOf(data.service(), c.target, false));
+    const DefaultsService& service = data.service();
+    const HealthReport report
+        = HealthReport::evaluate(states, [&](const QUrl& url) { return service.fileExists(url); });
+
+    Reply reply;
+    if (inv.json) {
+        QJsonArray issues;
+        for (const HealthReport::Issue& issue : report.issues) {
+            issues.append(QJsonObject {{u"kind"_s, issueKind(issue.kind)},
+                                       {u"target"_s, issue.target.id()},
+                                       {u"title"_s, data.category(issue.target).title},
+                                       {u"message"_s, issueMessage(issue)},
+                                       {u"app"_s, appJson(issue.app)}});
+        }
+        printJson(reply,
+                  {{u"score"_s, report.score},
+                   {u"total"_s, report.total},
+                   {u"configured"_s, report.configured},
+                   {u"issues"_s, issues}});
+        return reply;
+    }
+    const Style style {inv.color};
+    reply.line(style.bold(u"Defaults Health: "_s + QString::number(report.score)));
+    reply.line(QString::number(report.configured) + u'/' + QString::number(report.total) + u" types with a default. "_s
+               + (report.issues.isEmpty() ? u"Everything has a home."_s
+                                          : QString::number(report.issues.size()) + u" types need attention."_s));
+    // The hint begins with an ellipsis where the screen breaks the sentence.
+    reply.line(style.dim(u"The share of known file and link types that open in a specific app "_s
+                         + platformText(PlatformText::ProfileInstallHint).mid(1)));
+    if (report.issues.isEmpty())
+        return reply;
+    reply.line();
+    Table table;
+    table.heading(style.bold(u"Needs attention"_s));
+    for (const HealthReport::Issue& issue : report.issues)
+        table.row({issue.target.description(), data.category(issue.target).title, issueMessage(issue)});
+    reply.out += table.text();
+    return reply;
+}
+
+Reply guardLog(const Invocation& inv, const Data& data)
+{
+    const GuardState guard = data.guardState();
+    QList<Target> pinned = guard.pinned.values();
+    std::sort(pinned.begin(), pinned.end(), lessById);
+    QStringList pins;
+    for (const Target& t : pinned)
+        pins.append(t.id());
+
+    Reply reply;
+    if (inv.json) {
+        QJsonArray history;
+        for (const DefaultChange& c : guard.history)
+            history.append(changeJson(c, data.category(c.target)));
+        printJson(reply, {{u"pinned"_s, QJsonArray::fromStringList(pins)}, {u"history"_s, history}});
+        return reply;
+    }
+    const Style style {inv.color};
+    reply.line(u"Pinned ("_s + QString::number(pins.size()) + u')' + (pins.isEmpty() ? QString() : u": "_s)
+               + pins.join(u", "_s));
+    reply.line();
+    if (guard.history.isEmpty()) {
+        reply.line(u"No changes spotted yet."_s);
+        return reply;
+    }
+    Table table;
+    table.heading(style.bold(u"Recent Changes"_s));
+    for (const DefaultChange& c : guard.history)
+        table.row(changeRow(c, data.category(c.target), style));
+    reply.out += table.text();
+    return reply;
+}
+
+Reply profileList(const Invocation& inv, const Data& data)
+{
+    Reply reply;
+    Table table;
+    QJsonArray list;
+    for (const Profile& p : data.profiles()) {
+        const QList<PlanStep> plan = data.plan(p);
+        if (inv.json) {
+            QJsonObject o = profileJson(p);
+            o.insert(u"changes"_s, changeCount(plan));
+            list.append(o);
+        } else {
+            table.row(
+                {shortId(p), p.name, p.kind == Profile::Kind::preset ? u"Preset"_s : QString(), planSummary(plan)});
+        }
+    }
+    if (inv.json)
+        printJson(reply, {{u"profiles"_s, list}});
+    else
+        reply.out = table.text();
+    return reply;
+}
+
+Reply profilePlan(const Invocation& inv, const Data& data)
+{
+    Reply reply;
+    const auto profile = findProfile(data.profiles(), inv.arguments.at(0), u"profile"_s, reply);
+    if (!profile)
+        return reply;
+    const QList<PlanStep> plan = data.plan(*profile);
+    if (inv.json) {
+        QJsonArray steps;
+        for (const PlanStep& step : plan)
+            steps.append(stepJson(step));
+        printJson(reply, {{u"profile"_s, profileJson(*profile)}, {u"steps"_s, steps}});
+        return reply;
+    }
+    const Style style {inv.color};
+    reply.line(style.bold(profile->name));
+    reply.line(style.dim(profile->summary));
+    reply.line();
+    Table table;
+    for (const PlanStep& step : plan)
+        table.row({step.target().description(), stepText(step)});
+    reply.out += table.text();
+    reply.line();
+    reply.line(planSummary(plan));
+    return reply;
+}
+
+Reply profileExport(const Invocation& inv, const Data& data)
+{
+    Reply reply;
+    const QList<Profile> all = data.profiles();
+    QList<Profile> chosen;
+    const QStringList names = inv.arguments.mid(0, inv.arguments.size() - 1);
+    for (const QString& name : names) {
+        const auto p = findProfile(all, name, u"profile"_s, reply);
+        if (!p)
+            return reply;
+        if (p->kind == Profile::Kind::preset) {
+            return reply.fail(2, u"\u201C%1\u201D is built in; only your own profiles can be exported."_s.arg(p->name));
+        }
+        chosen.append(*p);
+    }
+    // Without names, every profile of the user's own, as "Export My Profiles…" does.
+    if (names.isEmpty()) {
+        std::copy_if(all.cbegin(), all.cend(), std::back_inserter(chosen),
+                     [](const Profile& p) { return p.kind == Profile::Kind::custom; });
+        if (chosen.isEmpty())
+            return reply.fail(1, u"You have no profiles of your own to export."_s);
+    }
+    const QString path = inv.path(inv.arguments.size() - 1);
+    QFile file(path);
+    const QByteArray bytes = ProfileExport(chosen).encoded();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        return reply.fail(1, u"Export failed: "_s + file.errorString());
+    if (inv.json)
+        printJson(reply, {{u"exported"_s, chosen.size()}, {u"file"_s, path}});
+    else
+        reply.line(u"Exported "_s + QString::number(chosen.size()) + u" profile(s)."_s);
+    return reply;
+}
+
+Reply backupList(const Invocation& inv, const Data& data)
+{
+    Reply reply;
+    const Style style {inv.color};
+    Table table;
+    QJsonArray list;
+    const QList<Profile> backups = data.backups();
+    for (const Profile& b : backups) {
+        const qsizetype different = changeCount(data.plan(b));
+        if (inv.json) {
+            QJsonObject o = profileJson(b);
+            o.insert(u"different"_s, different);
+            list.append(o);
+            continue;
+        }
+        table.row(
+            {shortId(b), b.name, b.backupReason.value_or(BackupReason::manual()).title(),
+             QString::number(b.entries.size()) + u" defaults"_s,
+             different == 0 ? style.dim(u"Same as now"_s) : QString::number(different) + u" different from now"_s});
+    }
+    if (inv.json)
+        printJson(reply, {{u"backups"_s, list}});
+    else
+        reply.out = backups.isEmpty() ? u"No backups yet.\n"_s : table.text();
+    return reply;
+}
+
+} // namespace openwright::cli

@@ -1,0 +1,364 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line as users run it: the real executable, a process per command, inside a
+// sample desktop of its own per test (scripts/sample-desktop.sh; HOME and every XDG_* variable
+// from its env.sh).
+#include "Command.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CliTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QProcess shell;
+        shell.start(u"bash"_s,
+                    {u"-c"_s, uR"(bash "$0" "$1" >/dev/null && . "$1/env.sh" && env -0)"_s,
+                     QStringLiteral(OPENWRIGHT_SAMPLE_DESKTOP), m_root.path()});
+        ASSERT_TRUE(shell.waitForFinished(60'000));
+        ASSERT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+        for (const QByteArray& entry : shell.readAllStandardOutput().split('\0')) {
+            const qsizetype eq = entry.indexOf('=');
+            if (eq > 0)
+                m_env.insert(QString::fromUtf8(entry.left(eq)), QString::fromUtf8(entry.mid(eq + 1)));
+        }
+        ASSERT_TRUE(m_env.value(u"HOME"_s).startsWith(m_root.path()));
+    }
+
+    Outcome run(const QStringList& args) const
+    {
+        QProcess p;
+        p.setProcessEnvironment(m_env);
+        p.setWorkingDirectory(m_root.path());
+        p.start(QStringLiteral(OPENWRIGHT_CLI), args);
+        Outcome r;
+        if (!p.waitForFinished(30'000))
+            return r;
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+    QJsonObject json(const QStringList& args) const
+    {
+        const Outcome r = run(args + QStringList {u"--json"_s});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        return QJsonDocument::fromJson(r.out.toUtf8()).object();
+    }
+
+    // The desktop-file ID of the application that opens `target` now.
+    QString current(const QString& target) const
+    {
+        return json({u"status"_s, target})[u"types"_s][0][u"app"_s][u"desktopId"_s].toString();
+    }
+
+    QString home(const QString& path) const { return m_env.value(u"HOME"_s) + u'/' + path; }
+    QString dataFile(const QString& name) const { return m_env.value(u"XDG_DATA_HOME"_s) + u"/Openwright/"_s + name; }
+
+    QTemporaryDir m_root;
+    QProcessEnvironment m_env;
+};
+
+// Status, why and set for one type of each kind of decision the sample desktop holds.
+struct DecisionRow
+{
+    const char* name;
+    QString target;
+    QString before; // desktop-file ID
+    QString decidedBy; // in the explanation's first line
+    QString app; // as given to set
+    QString after;
+    QString decidedAfter;
+};
+
+void PrintTo(const DecisionRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class Decisions : public CliTest, public ::testing::WithParamInterface<DecisionRow>
+{
+};
+
+TEST_P(Decisions, StatusWhyAndSetAgree)
+{
+    const DecisionRow& row = GetParam();
+    EXPECT_EQ(current(row.target), row.before);
+    const Outcome why = run({u"why"_s, row.target});
+    EXPECT_EQ(why.status, 0);
+    EXPECT_TRUE(why.out.section(u'\n', 0, 0).contains(row.decidedBy)) << why.out.toStdString();
+    EXPECT_TRUE(why.out.contains(u"Where the system looks, in its order:"_s));
+
+    const Outcome set = run({u"set"_s, row.target, row.app});
+    EXPECT_EQ(set.status, 0) << set.err.toStdString();
+    EXPECT_TRUE(set.out.startsWith(u"Changed\n"_s)) << set.out.toStdString();
+    EXPECT_EQ(current(row.target), row.after);
+    EXPECT_TRUE(run({u"why"_s, row.target}).out.section(u'\n', 0, 0).contains(row.decidedAfter));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SampleDesktop, Decisions,
+    ::testing::Values(
+        DecisionRow {"desktop_list", u".png"_s, u"org.gnome.Loupe.desktop"_s,
+                     u"because ~/.config/gnome-mimeapps.list line 4 sets it for image/png"_s, u"gimp"_s,
+                     u"gimp.desktop"_s, u"because ~/.config/gnome-mimeapps.list line"_s},
+        DecisionRow {"user_list", u".pdf"_s, u"org.gnome.Evince.desktop"_s,
+                     u"because ~/.config/mimeapps.list line 9 sets it for application/pdf"_s, u"Okular"_s,
+                     u"org.kde.okular.desktop"_s,
+                     u"opens in Okular (org.kde.okular.desktop) because ~/.config/mimeapps.list line"_s},
+        DecisionRow {"system_list", u".epub"_s, u"calibre-ebook-viewer.desktop"_s,
+                     u"etc/xdg/mimeapps.list line 4 sets it for application/epub+zip"_s, u"org.kde.okular.desktop"_s,
+                     u"org.kde.okular.desktop"_s, u"because ~/.config/mimeapps.list line"_s},
+        DecisionRow {"no_list", u".mp3"_s, u"org.videolan.VLC.desktop"_s,
+                     u"because no list sets an installed default and it is the first installed application"_s,
+                     u"VLC media player"_s, u"vlc.desktop"_s, u"because ~/.config/mimeapps.list line"_s}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Exit statuses and the one line that says what was wrong.
+struct ExitRow
+{
+    const char* name;
+    QStringList args;
+    int status;
+    QString text; // in stdout for status 0, else in stderr
+};
+
+void PrintTo(const ExitRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class ExitStatus : public CliTest, public ::testing::WithParamInterface<ExitRow>
+{
+};
+
+TEST_P(ExitStatus, AsTabled)
+{
+    const ExitRow& row = GetParam();
+    const Outcome r = run(row.args);
+    EXPECT_EQ(r.status, row.status) << r.err.toStdString();
+    const QString& stream = row.status == 0 ? r.out : r.err;
+    EXPECT_TRUE(stream.contains(row.text)) << stream.toStdString();
+    if (row.status == 2) {
+        EXPECT_EQ(r.err.count(u'\n'), 1) << "one line: " << r.err.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExitStatus,
+    ::testing::Values(
+        ExitRow {"unknown_command", {u"frobnicate"_s}, 2, u"\u201Cfrobnicate\u201D is not a command"_s},
+        ExitRow {"group_without_command", {u"guard"_s}, 2, u"guard needs one of: check, log."_s},
+        ExitRow {"unknown_option", {u"status"_s, u"--all"_s}, 2, u"--all is not an option of status"_s},
+        ExitRow {"missing_argument", {u"set"_s, u".pdf"_s}, 2, u"APP is missing. Usage: openwright set TARGET APP"_s},
+        ExitRow {
+            "not_a_type", {u"why"_s, u"tar.gz"_s}, 2, u"tar.gz: That doesn't look like an extension or link type."_s},
+        ExitRow {
+            "unknown_type", {u"status"_s, u".xyz"_s}, 2, u"openwright: The system doesn't recognise .xyz files\n"_s},
+        ExitRow {"unknown_app",
+                 {u"set"_s, u".pdf"_s, u"Preview"_s},
+                 2,
+                 u"There is no installed application called \u201CPreview\u201D. Apps that can open .pdf: "_s},
+        ExitRow {"ambiguous_app",
+                 {u"set"_s, u".mp4"_s, u"v"_s},
+                 2,
+                 u"\u201Cv\u201D could be Videos (org.gnome.Totem.desktop), VLC (org.videolan.VLC.desktop), "
+                 u"VLC media player (vlc.desktop)."_s},
+        ExitRow {"unknown_profile", {u"profile"_s, u"apply"_s, u"Gaming"_s}, 2, u"There is no profile called"_s},
+        ExitRow {"pin_unlisted_type", {u"pin"_s, u".tar"_s}, 2, u".tar is not one of them"_s},
+        ExitRow {"import_not_an_export",
+                 {u"profile"_s, u"import"_s, u"nothing.json"_s},
+                 1,
+                 u"That file isn't a Openwright profile export."_s},
+        ExitRow {"already_the_default", {u"set"_s, u"mailto:"_s, u"thunderbird"_s}, 0, u"Already the default"_s},
+        // An identity: the entry of the program that this system has.
+        ExitRow {
+            "browser_moves_together",
+            {u"set"_s, u"http:"_s, u"com.google.Chrome"_s},
+            0,
+            u"Changed\nhttp:   Google Chrome  google-chrome.desktop\nhttps:  Google Chrome  google-chrome.desktop\n"
+            u".html   Google Chrome  google-chrome.desktop\n.htm    Google Chrome  google-chrome.desktop\n"_s},
+        ExitRow {"help", {u"set"_s, u"--help"_s}, 0, u"Usage: openwright set TARGET APP [--json]"_s},
+        ExitRow {"version", {u"--version"_s}, 0, u"openwright 0.1.0"_s}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliTest, AChangeThatFailsSaysWhyAndExitsWithOne)
+{
+    // A folder where the user's list belongs: the system's write of it fails.
+    QFile::remove(home(u".config/mimeapps.list"_s));
+    ASSERT_TRUE(QDir().mkpath(home(u".config/mimeapps.list"_s)));
+    const Outcome r = run({u"set"_s, u".pdf"_s, u"org.gnome.Evince"_s});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.out.startsWith(u"Changed"_s)) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(u".pdf  Okular  org.kde.okular.desktop"_s)) << r.out.toStdString();
+}
+
+TEST_F(CliTest, TheGuardReportsATakeoverOnce)
+{
+    ASSERT_EQ(run({u"pin"_s, u".pdf"_s}).status, 0);
+    // Another program makes Okular the default behind Openwright's back.
+    QFile list(home(u".config/mimeapps.list"_s));
+    ASSERT_TRUE(list.open(QIODevice::ReadWrite));
+    const QByteArray text = list.readAll().replace("application/pdf=org.gnome.Evince.desktop;",
+                                                   "application/pdf=org.kde.okular.desktop;");
+    list.resize(0);
+    list.write(text);
+    list.close();
+
+    const Outcome check = run({u"guard"_s, u"check"_s});
+    EXPECT_EQ(check.status, 0);
+    EXPECT_TRUE(check.out.contains(u".pdf  PDF Documents (.pdf)  Document Viewer \u2192 Okular"_s))
+        << check.out.toStdString();
+    EXPECT_EQ(run({u"guard"_s, u"check"_s}).out, u"No defaults changed since the last check.\n"_s);
+    const QJsonObject log = json({u"guard"_s, u"log"_s});
+    EXPECT_EQ(log[u"pinned"_s].toArray(), QJsonArray {u".pdf"_s});
+    EXPECT_EQ(log[u"history"_s][0][u"to"_s][u"desktopId"_s].toString(), u"org.kde.okular.desktop"_s);
+}
+
+TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
+{
+    const Outcome now = run({u"backup"_s, u"now"_s});
+    ASSERT_EQ(now.status, 0) << now.err.toStdString();
+    const QString id = json({u"backup"_s, u"list"_s})[u"backups"_s][0][u"id"_s].toString();
+    ASSERT_EQ(run({u"set"_s, u".pdf"_s, u"okular"_s}).status, 0);
+    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  51 defaults  1 different from now"_s));
+
+    const Outcome restore = run({u"backup"_s, u"restore"_s, id.left(8)});
+    EXPECT_EQ(restore.status, 0) << restore.err.toStdString();
+    EXPECT_TRUE(restore.out.contains(QRegularExpression(u"\\.pdf +Okular \u2192 Document Viewer +Changed"_s)))
+        << restore.out.toStdString();
+    EXPECT_TRUE(restore.out.endsWith(u"1 of 1 changed.\n"_s));
+    EXPECT_EQ(current(u".pdf"_s), u"org.gnome.Evince.desktop"_s);
+    // The restore backed up the defaults it replaced first, as the window does.
+    const QJsonArray backups = json({u"backup"_s, u"list"_s})[u"backups"_s].toArray();
+    EXPECT_TRUE(std::any_of(backups.begin(), backups.end(),
+                            [](const QJsonValue& b) { return b[u"backupReason"_s][u"kind"_s] == u"beforeRestore"_s; }));
+
+    // Profiles travel through the export file.
+    QFile file(m_root.filePath(u"mine.json"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format":"openwright.profiles","version":1,"profiles":[{"id":"X","name":"Reading",
+        "summary":"","symbol":"book","kind":"preset","createdAt":"2025-03-01T09:30:00Z",
+        "entries":[{"target":".pdf","bundleID":"org.kde.okular","appName":"Okular"}]}]})");
+    file.close();
+    EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile(s).\n"_s);
+    EXPECT_TRUE(run({u"profile"_s, u"list"_s}).out.contains(QRegularExpression(u"Reading +1 of 1 to change"_s)));
+    EXPECT_EQ(run({u"profile"_s, u"export"_s, u"reading"_s, u"out.json"_s}).out, u"Exported 1 profile(s).\n"_s);
+    QFile exported(m_root.filePath(u"out.json"_s));
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(exported.readAll().contains(R"("format" : "openwright.profiles")"));
+    EXPECT_EQ(run({u"backup"_s, u"delete"_s, id}).status, 0);
+    EXPECT_FALSE(run({u"backup"_s, u"list"_s}).out.contains(id.left(8)));
+}
+
+TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)
+{
+    QProcess app;
+    app.setProcessEnvironment(m_env);
+    app.start(QStringLiteral(OPENWRIGHT_RUNNING_APP));
+    QByteArray seen;
+    while (!seen.contains("ready\n") && app.waitForReadyRead(10'000))
+        seen += app.readAllStandardOutput();
+    ASSERT_TRUE(seen.contains("ready\n")) << seen.toStdString();
+    const auto stamp = [&] {
+        struct stat st = {};
+        ::stat(QFile::encodeName(dataFile(u"guard.json"_s)).constData(), &st);
+        return QByteArray::number(qulonglong(st.st_ino)) + ':' + QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.'
+            + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
+    };
+    const QByteArray before = stamp();
+
+    const Outcome pin = run({u"pin"_s, u".pdf"_s});
+    EXPECT_EQ(pin.status, 0) << pin.err.toStdString();
+    EXPECT_EQ(pin.out, u".pdf is pinned: Default Guard is watching this default.\n"_s);
+    // The application saved the guard file once, and nothing wrote it after that.
+    QByteArray saves;
+    while (app.waitForReadyRead(300))
+        saves += app.readAllStandardOutput();
+    EXPECT_EQ(saves, "saved guard.json " + stamp() + '\n');
+    EXPECT_NE(stamp(), before);
+    QFile guard(dataFile(u"guard.json"_s));
+    ASSERT_TRUE(guard.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(guard.readAll())[u"pinned"_s].toArray(), QJsonArray {u".pdf"_s});
+
+    // What the application finds wrong comes back as the command's own error and status.
+    const Outcome bad = run({u"set"_s, u".pdf"_s, u"Preview"_s});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.err.startsWith(u"openwright: There is no installed application called"_s));
+    app.kill();
+    app.waitForFinished(5000);
+}
+
+struct CompletionRow
+{
+    QString line;
+    QString words; // COMPREPLY, space-separated
+};
+
+TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
+{
+    const QString script = QStringLiteral(OPENWRIGHT_COMPLETIONS) + u"/openwright.bash"_s;
+    EXPECT_EQ(QProcess::execute(u"bash"_s, {u"-n"_s, script}), 0);
+    if (!QStandardPaths::findExecutable(u"zsh"_s).isEmpty()) {
+        EXPECT_EQ(QProcess::execute(u"zsh"_s, {u"-n"_s, QStringLiteral(OPENWRIGHT_COMPLETIONS) + u"/_openwright"_s}),
+                  0);
+    }
+
+    const QString cli = QStringLiteral(OPENWRIGHT_CLI);
+    for (const CompletionRow& row :
+         {CompletionRow {u"pro"_s, u"profile"_s}, CompletionRow {u"guard "_s, u"check log"_s},
+          CompletionRow {u"status --c"_s, u"--candidates"_s}, CompletionRow {u"why mail"_s, u"mailto:"_s},
+          CompletionRow {u"set zoommtg: "_s, u"Zoom.desktop"_s},
+          CompletionRow {u"set .mp4 org."_s, u"org.gnome.Totem.desktop org.videolan.VLC.desktop"_s}}) {
+        QProcess bash;
+        bash.setProcessEnvironment(m_env);
+        bash.start(u"bash"_s,
+                   {u"-c"_s,
+                    uR"(. "$0"; COMP_LINE="$1"; COMP_POINT=${#COMP_LINE}; _openwright; echo "${COMPREPLY[*]}")"_s,
+                    script, cli + u' ' + row.line});
+        ASSERT_TRUE(bash.waitForFinished(10'000));
+        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), row.words) << row.line.toStdString();
+    }
+
+    QFile man(QStringLiteral(OPENWRIGHT_MAN_PAGE));
+    ASSERT_TRUE(man.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(man.readAll());
+    const QString help = run({u"--help"_s}).out;
+    for (const openwright::cli::Command& c : openwright::cli::commands()) {
+        const QString name = QString::fromLatin1(c.name);
+        EXPECT_TRUE(page.contains(u".B "_s + name)) << c.name;
+        EXPECT_TRUE(help.contains(u"  "_s + name + u' ')) << c.name;
+    }
+    if (!QStandardPaths::findExecutable(u"groff"_s).isEmpty()) {
+        QProcess groff;
+        groff.start(u"groff"_s, {u"-man"_s, u"-ww"_s, u"-z"_s, man.fileName()});
+        ASSERT_TRUE(groff.waitForFinished(10'000));
+        EXPECT_EQ(groff.readAllStandardError(), QByteArray());
+    }
+}
+
+} // namespace
