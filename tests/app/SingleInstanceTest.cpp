@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppId.h"
 #include "SingleInstance.h"
 
 #include <QDir>
@@ -98,7 +99,7 @@ TEST_F(SingleInstanceTest, TheRunningInstanceCarriesOutACommandAndAnswers)
 
     // A request larger than the limit is refused before it is read whole.
     QLocalSocket raw;
-    raw.connectToServer(QDir(m_dir.path()).filePath(u"openwright.socket"_s));
+    raw.connectToServer(QDir(m_dir.path()).filePath(QString::fromLatin1(openwright::kAppId) + u".socket"_s));
     ASSERT_TRUE(raw.waitForConnected(2000));
     raw.write("hello 1\n");
     ASSERT_TRUE(raw.waitForReadyRead(2000));
