@@ -332,19 +332,19 @@ QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets)
 QFuture<DecisionChain> AppModel::explain(const Target& target)
 {
     const auto service = m_service;
-    return track(continueOn(this, QtConcurrent::task([service, target] { return service->explain(target); })
-                                      .onThreadPool(m_readers)
-                                      .spawn(),
-                            [](DecisionChain chain) { return chain; }));
+    return track(continueOn(
+        this,
+        QtConcurrent::task([service, target] { return service->explain(target); }).onThreadPool(m_readers).spawn(),
+        [](DecisionChain chain) { return chain; }));
 }
 
 QFuture<QList<AppInfo>> AppModel::installedApplications()
 {
     const auto service = m_service;
-    return track(continueOn(this, QtConcurrent::task([service] { return service->installedApplications(); })
-                                      .onThreadPool(m_readers)
-                                      .spawn(),
-                            [](QList<AppInfo> apps) { return apps; }));
+    return track(continueOn(
+        this,
+        QtConcurrent::task([service] { return service->installedApplications(); }).onThreadPool(m_readers).spawn(),
+        [](QList<AppInfo> apps) { return apps; }));
 }
 
 void AppModel::learnTypes(const QHash<Target, QString>& types)

@@ -89,8 +89,8 @@ void DBusNotifications::send(const QString& changeID, const Text& text)
     // The desktop entry's id names the sender: servers show its name and icon.
     const QVariantMap hints {{u"desktop-entry"_s, QString::fromLatin1(kAppId)}};
     const QString body = *m_bodyMarkup ? escaped(text.body) : text.body;
-    call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << QString::fromLatin1(kAppId) << text.title << body << actions
-         << hints << qint32(-1);
+    call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << QString::fromLatin1(kAppId) << text.title << body
+         << actions << hints << qint32(-1);
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, changeID](QDBusPendingCallWatcher* w) {
         w->deleteLater();

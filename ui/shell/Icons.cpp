@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPalette>
 
@@ -26,7 +27,7 @@ const Row kTable[] = {
     {"gearshape.2", "configure preferences-system"},
     {"doc.text", "document-edit x-office-document"},
     {"sparkles", "tools-wizard draw-star"},
-    {"chevron.left.forwardslash.chevron.right", "code-context text-x-script"},
+    {"chevron.left.forwardslash.chevron.right", "code-context"},
     {"paintpalette", "color-picker draw-brush applications-graphics"},
     {"book", "documentation application-epub+zip"},
     {"play.rectangle", "media-playback-start applications-multimedia"},
@@ -44,7 +45,7 @@ const Row kTable[] = {
     {"shield.slash", "security-low"},
     // Actions
     {"arrow.clockwise", "view-refresh"},
-    {"arrow.triangle.2.circlepath", "update-none view-refresh"},
+    {"arrow.triangle.2.circlepath", "emblem-synchronizing view-refresh"},
     {"plus", "list-add"},
     {"plus.square.on.square", "document-new list-add"},
     {"square.and.arrow.up.on.square", "document-export document-share"},
@@ -52,7 +53,7 @@ const Row kTable[] = {
     {"pin", "pin window-pin"},
     {"pin.fill", "window-pin pin"},
     {"pin.slash", "window-unpin"},
-    {"trash", "edit-delete user-trash"},
+    {"trash", "user-trash edit-delete"},
     {"gearshape", "configure preferences-system"},
     {"power", "system-shutdown application-exit"},
     {"arrow.down.doc", "document-import"},
@@ -68,7 +69,7 @@ const Row kTable[] = {
     {"xmark.app", "dialog-cancel application-exit"},
     {"hourglass", "chronometer view-history"},
     {"questionmark.circle", "question dialog-question"},
-    {"questionmark.app.dashed", "application-x-executable unknown"},
+    {"questionmark.app.dashed", "select-rectangular application-x-executable"},
     {"app.dashed", "select-rectangular application-x-executable unknown"},
     {"info.circle", "help-about dialog-information"},
     // Backups and profiles
@@ -103,15 +104,24 @@ const QStringList& symbols()
     return all;
 }
 
-QIcon symbol(const QString& name)
+namespace {
+
+// The theme's drawing of a symbol. Symbolic variants ("edit-delete-symbolic") come first: they
+// are single-colour by design, where a theme's full-colour icon would tint into a blob.
+QIcon shape(const QString& name)
 {
     static QHash<QString, QIcon> cache;
     const QString key = name + u'@' + QIcon::themeName();
     if (const auto it = cache.constFind(key); it != cache.cend())
         return *it;
+    const QStringList names = themeNames(name);
+    QStringList candidates;
+    for (const QString& theme : names)
+        candidates.append(theme + u"-symbolic"_s);
+    candidates.append(names);
     QIcon icon;
-    for (const QString& theme : themeNames(name)) {
-        icon = QIcon::fromTheme(theme);
+    for (const QString& candidate : std::as_const(candidates)) {
+        icon = QIcon::fromTheme(candidate);
         if (!icon.isNull())
             break;
     }
@@ -119,9 +129,57 @@ QIcon symbol(const QString& name)
     return icon;
 }
 
+// Draws a symbol in the text colour of the palette at the time it is painted, so icons read on
+// light and dark palettes alike and follow a palette change.
+class SymbolEngine final : public QIconEngine
+{
+public:
+    explicit SymbolEngine(QString name)
+        : m_name(std::move(name))
+    {
+    }
+    QIconEngine* clone() const override { return new SymbolEngine(m_name); }
+    QString key() const override { return u"openwright-symbol"_s; }
+    QString iconName() override { return m_name; }
+    bool isNull() override { return shape(m_name).isNull(); }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
+    {
+        const QPalette palette = QApplication::palette();
+        QColor color = palette.color(QPalette::ButtonText);
+        if (mode == QIcon::Disabled)
+            color = palette.color(QPalette::Disabled, QPalette::ButtonText);
+        else if (mode == QIcon::Selected)
+            color = palette.color(QPalette::HighlightedText);
+        return tinted(m_name, color, qMin(size.width(), size.height()), scale);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+
+private:
+    QString m_name;
+};
+
+} // namespace
+
+QIcon symbol(const QString& name)
+{
+    if (shape(name).isNull())
+        return {};
+    return QIcon(new SymbolEngine(name));
+}
+
 QPixmap tinted(const QString& name, const QColor& color, int size, qreal devicePixelRatio)
 {
-    QPixmap source = symbol(name).pixmap(QSize(size, size), devicePixelRatio);
+    QPixmap source = shape(name).pixmap(QSize(size, size), devicePixelRatio);
     if (source.isNull())
         return source;
     QPixmap out(source.size());

@@ -7,12 +7,14 @@
 #include "AppModel.h"
 #include "Cli.h"
 #include "DefaultsService.h"
+#include "DesktopAppearance.h"
 #include "Icons.h"
 #include "MainWindow.h"
 #include "Notifier.h"
 #include "SettingsView.h"
 #include "SettingsWindow.h"
 #include "SingleInstance.h"
+#include "Style.h"
 #include "SystemLaunchServices.h"
 #include "TrayIcon.h"
 #include "UpdatePrompt.h"
@@ -48,6 +50,11 @@ void OpenwrightApp::prepare(QApplication& app)
     app.setApplicationDisplayName(u"Openwright"_s);
     app.setDesktopFileName(QString::fromLatin1(kAppId));
     app.setApplicationVersion(QStringLiteral(OPENWRIGHT_VERSION));
+    // A dark desktop that gives Qt no palette of its own (no platform theme) still gets dark.
+    if (DesktopAppearance::prefersDark() && !Style::isDark(app.palette())) {
+        app.setStyle(u"Fusion"_s);
+        app.setPalette(Style::darkPalette());
+    }
     Icons::install();
     app.setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kAppId), QIcon(u":/icons/openwright.svg"_s)));
 }

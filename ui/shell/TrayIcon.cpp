@@ -18,8 +18,9 @@ TrayIcon::TrayIcon(AppModel& model, QObject* parent)
     , m_model(model)
     , m_menu(new QMenu)
 {
-    QIcon icon = Icons::symbol(u"square.stack.3d.down.right"_s);
-    m_icon.setIcon(icon.isNull() ? QApplication::windowIcon() : icon);
+    // The application's own icon: panels differ in colour, and a single-colour glyph in the
+    // window's text colour could vanish on a dark or light panel.
+    m_icon.setIcon(QApplication::windowIcon());
     m_icon.setToolTip(tr("Openwright"));
     buildMenu();
     connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
