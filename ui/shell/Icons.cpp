@@ -40,7 +40,7 @@ const Row kTable[] = {
     {"star", "rating emblem-favorite draw-star"},
     {"gauge.with.dots.needle.67percent", "speedometer view-statistics"},
     {"square.stack", "document-multiple edit-copy"},
-    {"clock.arrow.circlepath", "view-history document-revert"},
+    {"clock.arrow.circlepath", "document-revert view-history"},
     {"shield.lefthalf.filled", "security-medium security-high"},
     {"shield.slash", "security-low"},
     // Actions

@@ -157,6 +157,8 @@ MenuBarView::MenuBarView(AppModel& model, QWidget* parent)
     // not known, and a square panel beats black corners.
     , m_rounded(QGuiApplication::platformName().startsWith(u"wayland"_s))
 {
+    setWindowTitle(tr("Openwright"));
+    setAccessibleName(tr("Openwright"));
     setObjectName(u"trayPanel"_s);
     setAccessibleName(tr("Openwright"));
     if (m_rounded)

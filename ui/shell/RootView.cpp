@@ -118,7 +118,6 @@ QWidget* RootView::buildDetail()
     row->setContentsMargins(Style::spacing(3), Style::spacing(2), Style::spacing(2), Style::spacing());
     row->setSpacing(Style::spacing());
     m_title = Style::label({}, Style::Text::largeTitle, Style::Tone::normal, header);
-    m_title->setAccessibleName(tr("Screen title"));
     row->addWidget(m_title);
     row->addStretch(1);
     m_headerButtons = new QHBoxLayout;

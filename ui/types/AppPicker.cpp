@@ -107,8 +107,7 @@ void AppPicker::rebuildMenu()
             QAction* item = m_menu->addAction(names.value(app.url, app.name));
             // Two packagings of one program are two choices: only this very entry is current.
             if (app.isSameEntry(m_state->current)) {
-                // The check mark in place of the icon: a checkable item with an icon shows no mark.
-                item->setIcon(Icons::symbol(u"checkmark"_s));
+                // Checked and without an icon, so the style draws its own check mark.
                 item->setCheckable(true);
                 item->setChecked(true);
                 item->setEnabled(false);

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Regenerates the README's screenshots from the end-to-end run (tests/e2e/person.sh): the
+# installed program on the sample desktop under Xvfb, driven by clicks and keys. Run once in
+# the light look and once as a dark desktop asks for it. Never touches your own desktop.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+export CCACHE_BASEDIR="$PWD"
+build=${BUILD_DIR:-build}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build"
+out=docs/screenshots
+mkdir -p "$out"
+light=$(mktemp -d)
+dark=$(mktemp -d)
+trap 'rm -rf "$light" "$dark"' EXIT
+bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$light" | grep -E "^(FAIL|PASSED)|failed"
+OPENWRIGHT_E2E_DARK=1 bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$dark" |
+    grep -E "^(FAIL|PASSED)|failed"
+for shot in overview search types-picker add-type notification guard tray profiles profile-sheet backups settings; do
+    cp "$light/$shot.png" "$out/$shot.png"
+done
+cp "$dark/overview.png" "$out/overview-dark.png"
+cp "$dark/types-picker.png" "$out/types-picker-dark.png"
+echo "Screenshots written to $out/"

@@ -1,0 +1,266 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Openwright as a person meets it: the installed program on the sample desktop, driven by
+# clicks and keys sent to its widgets (found through the accessibility tree, the way screen
+# readers find them), with a real notification server and a tray. Run by person.sh, which sets
+# up Xvfb, the session bus, the accessibility bus, the servers and the sandbox.
+#
+#   person.py PROGRAM ARTIFACTS_DIR GRAB_TOOL
+#
+# Every step saves a screenshot into ARTIFACTS_DIR; the README's screenshots come from them.
+import json
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+PROGRAM, ARTIFACTS, GRAB = sys.argv[1], sys.argv[2], sys.argv[3]
+DATA = os.path.join(os.environ["XDG_DATA_HOME"], "Openwright")
+MIMEAPPS = os.path.join(os.environ["XDG_CONFIG_HOME"], "mimeapps.list")
+failures = []
+
+
+def step(text):
+    print(f"-- {text}", flush=True)
+
+
+def check(condition, text):
+    print(("ok   " if condition else "FAIL ") + text, flush=True)
+    if not condition:
+        failures.append(text)
+    return condition
+
+
+def wait_for(condition, seconds=10.0, interval=0.1):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            value = condition()
+            if value:
+                return value
+        except Exception:  # the tree changes under us while widgets come and go
+            pass
+        time.sleep(interval)
+    return None
+
+
+def shot(name):
+    """A screenshot of the whole screen: the window in its frame, with the tray and notifications."""
+    time.sleep(0.4)  # let the last change paint
+    subprocess.run([GRAB, os.path.join(ARTIFACTS, name + ".png")], check=False)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=True)
+
+
+def application(name):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == name:
+            return app
+    return None
+
+
+def showing(acc):
+    return acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def find_all(root, role=None, name=None, pattern=None):
+    found = []
+
+    def visit(acc, depth):
+        if acc is None or depth > 40:
+            return
+        try:
+            if not showing(acc) and depth > 1:
+                return
+            if (role is None or acc.getRoleName() == role) and (name is None or acc.name == name) and (
+                pattern is None or re.search(pattern, acc.name or "")
+            ):
+                found.append(acc)
+            for i in range(acc.childCount):
+                visit(acc.getChildAtIndex(i), depth + 1)
+        except Exception:
+            pass
+
+    visit(root, 0)
+    return found
+
+
+def find(root_name, role=None, name=None, pattern=None, seconds=10.0):
+    return wait_for(lambda: (find_all(application(root_name), role, name, pattern) or [None])[0], seconds)
+
+
+def click(acc):
+    x, y, w, h = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xdotool("mousemove", "--sync", x + w // 2, y + h // 2, "click", 1)
+
+
+def keys(*combo):
+    xdotool("key", "--clearmodifiers", *combo)
+
+
+def x_windows(name):
+    """The visible X windows of that title, with their geometry."""
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], capture_output=True, text=True)
+    windows = []
+    for wid in out.stdout.split():
+        shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid], capture_output=True, text=True)
+        g = dict(line.split("=") for line in shell.stdout.split())
+        windows.append((wid, int(g["X"]), int(g["Y"]), int(g["WIDTH"]), int(g["HEIGHT"])))
+    return windows
+
+
+def focus_main_window():
+    # Without a window manager, focus stays where the last closed dialog left it.
+    main = max(x_windows("^Openwright$"), key=lambda w: w[3] * w[4])
+    xdotool("windowfocus", "--sync", main[0])
+
+
+def text_of(path):
+    try:
+        with open(path, encoding="utf-8") as f:
+            return f.read()
+    except OSError:
+        return ""
+
+
+def load(name):
+    text = text_of(os.path.join(DATA, name))
+    return json.loads(text) if text else None
+
+
+def default_of(mime):
+    match = re.search(r"^" + re.escape(mime) + r"=([^;\n]*)", text_of(MIMEAPPS), re.M)
+    return match.group(1) if match else None
+
+
+APP = "Openwright"
+env = dict(os.environ)
+
+# A log of what the notification server is asked, as it arrives on the session bus.
+monitor = subprocess.Popen(
+    ["dbus-monitor", "--session", "interface='org.freedesktop.Notifications',member='Notify'"],
+    stdout=subprocess.PIPE, text=True)
+
+step("start the installed program")
+app_process = subprocess.Popen([PROGRAM], env=env)
+window = find(APP, "frame", "Openwright", seconds=20)
+check(window is not None, "the window appears")
+check(wait_for(lambda: load("guard.json") and ".ovpn" in load("guard.json")["baseline"], 20) is not None,
+      "every default is read")
+shot("overview")
+
+step("pin the PDF type from the search results")
+click(find(APP, "text", "Search types"))
+xdotool("type", "--delay", "40", "pdf")
+pin = find(APP, "push button", "Pin .pdf")
+check(pin is not None, "the search shows .pdf with its pin")
+shot("search")
+click(pin)
+check(wait_for(lambda: ".pdf" in load("guard.json")["pinned"]) is not None, ".pdf is pinned in guard.json")
+
+step("the type list with its picker open, and the add sheet")
+click(find(APP, "push button", pattern=r"^Clear") or find(APP, "text", "Search types"))
+keys("ctrl+a", "BackSpace")
+click(find(APP, "list item", "Documents & Office"))
+picker = find(APP, "push button", pattern=r"^Choose the app for \.pdf|^Document Viewer")
+if check(picker is not None, "the .pdf row has its picker"):
+    windows = len(x_windows(""))
+    click(picker)
+    check(wait_for(lambda: len(x_windows("")) > windows, 3) is not None, "the picker opens its menu")
+    shot("types-picker")
+    keys("Escape")
+click(find(APP, "push button", "Add Type"))
+field = find(APP, "text", pattern=r"extension|scheme")
+if check(field is not None, "the add sheet opens"):
+    xdotool("type", "--delay", "40", "nfo")
+    shot("add-type")
+    keys("Escape")
+
+step("another program takes PDFs over")
+started = time.monotonic()
+subprocess.run(["gio", "mime", "application/pdf", "org.kde.okular.desktop"], env=env, check=True,
+               stdout=subprocess.DEVNULL)
+change = wait_for(lambda: next((c for c in load("guard.json")["history"] if c["target"] == ".pdf"), None), 10)
+check(change is not None and time.monotonic() - started <= 5.0,
+      f"the guard logs the change within 5 s ({time.monotonic() - started:.1f} s)")
+
+step("the notification, and Revert on it")
+notify = wait_for(lambda: find("notification-daemon", "push button", "Revert", seconds=0.5), 10)
+check(notify is not None, "the notification shows a Revert button")
+shot("notification")
+if notify:
+    click(notify)
+check(wait_for(lambda: default_of("application/pdf") == "org.gnome.Evince.desktop", 10) is not None,
+      "Revert puts Document Viewer back in mimeapps.list")
+backups = wait_for(lambda: [p for p in load("profiles.json") or [] if "beforeRevert" in p.get("backupReason", {})], 5)
+check(bool(backups) and backups[0]["backupReason"]["beforeRevert"]["_0"] == ".pdf",
+      "a \u201cBefore reverting .pdf\u201d backup exists")
+check(wait_for(lambda: all(c["resolved"] for c in load("guard.json")["history"] if c["target"] == ".pdf"), 5)
+      is not None, "the change is resolved in guard.json")
+monitor.terminate()
+calls = monitor.communicate()[0]
+check('string ".pdf default changed"' in calls, "the notification's title is \u201c.pdf default changed\u201d")
+check('string "Okular replaced Document Viewer. Revert to keep Document Viewer."' in calls,
+      "the notification's body names both applications")
+check('string "revert"' in calls and 'string "Revert"' in calls, "the notification offers the Revert action")
+
+step("the change shows as handled in the window and the tray panel")
+click(find(APP, "list item", "Default Guard"))
+check(find(APP, "label", "Handled") is not None, "the guard screen shows the change as Handled")
+shot("guard")
+tray = wait_for(lambda: [w for w in x_windows("") if w[2] > 700 and w[3] >= 16 and w[4] >= 16 and w[1] > 1000], 5)
+if check(bool(tray), "the tray shows Openwright's icon"):
+    _, x, y, width, height = max(tray, key=lambda w: w[1])
+    panels = len(x_windows("^Openwright$"))
+    xdotool("mousemove", "--sync", x + width // 2, y + height // 2, "click", 1)
+    check(wait_for(lambda: len(x_windows("^Openwright$")) > panels, 5) is not None,
+          "the tray icon opens the panel")
+    shot("tray")
+    keys("Escape")
+
+step("apply a preset, then restore the backup taken before it")
+before = text_of(MIMEAPPS)
+click(find(APP, "list item", "Profiles"))
+shot("profiles")
+click(find(APP, "push button", pattern=r"^Media & Creator"))
+apply = find(APP, "push button", pattern=r"^Apply \d+ Changes$")
+if check(apply is not None, "the preset's sheet offers its changes"):
+    click(apply)
+    footer = find(APP, "label", pattern=r"^\d+ of \d+ changed\.$", seconds=15)
+    check(footer is not None and footer.name.split()[0] == footer.name.split()[2],
+          f"the footer reports every change made ({footer.name if footer else 'none'})")
+    shot("profile-sheet")
+    click(find(APP, "push button", "Done"))
+check(default_of("video/x-matroska") != re.search(r"^video/x-matroska=([^;\n]*)", before, re.M).group(1),
+      "the preset moved .mkv")
+click(find(APP, "list item", "Backups"))
+shot("backups")
+title = find(APP, "label", pattern="^Before applying \u201cMedia & Creator\u201d$")
+if check(title is not None, "a backup was taken before the preset"):
+    row = title.parent
+    restore = next(iter(find_all(row, "push button", pattern="^Restore")), None)
+    click(restore)
+    primary = find(APP, "push button", pattern=r"^Restore \d+ Defaults$")
+    if check(primary is not None, "the backup's sheet offers the restore"):
+        click(primary)
+        find(APP, "label", pattern=r"^\d+ of \d+ changed\.$", seconds=15)
+        click(find(APP, "push button", "Done"))
+        check(default_of("video/x-matroska") == re.search(r"^video/x-matroska=([^;\n]*)", before, re.M).group(1),
+              "restoring the backup puts .mkv back")
+
+step("settings")
+focus_main_window()
+keys("ctrl+comma")
+check(find(APP, "label", pattern="^Open at login$") is not None, "Ctrl+, opens the settings")
+shot("settings")
+keys("Escape")
+
+app_process.terminate()
+app_process.wait(10)
+print(f"{len(failures)} failed" if failures else "PASSED", flush=True)
+sys.exit(1 if failures else 0)

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs tests/e2e/person.py: Openwright installed from the build into a throw-away prefix, on the
+# sample desktop, under Xvfb with a session bus and an accessibility bus of its own, a real
+# notification server (notification-daemon) and a tray host (trayer).
+#   person.sh BUILD_DIR SAMPLE_SCRIPT ARTIFACTS_DIR
+set -euo pipefail
+build=$1
+sample=$2
+artifacts=$3
+here=$(cd "$(dirname "$0")" && pwd)
+if [[ -z "${OPENWRIGHT_E2E_INNER:-}" ]]; then
+    for tool in xvfb-run dbus-run-session dbus-monitor xdotool trayer gio /usr/bin/python3 \
+        /usr/lib/notification-daemon/notification-daemon /usr/libexec/at-spi-bus-launcher; do
+        command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 0; }
+    done
+    /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "SKIPPED: python3-pyatspi is not installed"; exit 0; }
+    root=$(mktemp -d "${TMPDIR:-/tmp}/openwright-person-XXXXXX")
+    trap 'rm -rf "$root"' EXIT
+    cmake --install "$build" --prefix "$root/prefix" >/dev/null
+    bash "$sample" "$root/desktop"
+    mkdir -p "$artifacts"
+    exec env -i PATH="/usr/bin:/bin:/usr/sbin:/sbin" LANG=C.UTF-8 OPENWRIGHT_E2E_INNER=1 \
+        OPENWRIGHT_E2E_DARK="${OPENWRIGHT_E2E_DARK:-}" \
+        OPENWRIGHT_E2E_ROOT="$root" xvfb-run -a -s "-screen 0 1280x800x24" \
+        dbus-run-session -- bash "$0" "$@"
+fi
+
+root=$OPENWRIGHT_E2E_ROOT
+# The accessibility bus starts with the system's own settings, before the sandbox takes over.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$root/atspi.log" 2>&1 &
+# A window manager frames, places and focuses windows as on a desktop; with the system's own
+# settings too. The screenshots show its frames.
+command -v openbox >/dev/null && openbox --sm-disable >"$root/wm.log" 2>&1 &
+sleep 0.5
+command -v xsetroot >/dev/null && xsetroot -solid "#4a5568"
+# shellcheck disable=SC1091
+source "$root/desktop/env.sh"
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=en_US.UTF-8
+# scripts/screenshots.sh asks for the dark look once, as a dark desktop would.
+[[ -n "${OPENWRIGHT_E2E_DARK:-}" ]] && export GTK_THEME=Adwaita:dark
+/usr/lib/notification-daemon/notification-daemon >"$root/notifications.log" 2>&1 &
+trayer --edge bottom --align right --widthtype request --height 28 --SetDockType false >"$root/tray.log" 2>&1 &
+sleep 0.5
+/usr/bin/python3 "$here/person.py" "$root/prefix/bin/openwright" "$artifacts" "$build/tests/e2e_grab"
