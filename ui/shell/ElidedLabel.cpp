@@ -11,6 +11,7 @@ ElidedLabel::ElidedLabel(const QString& text, QWidget* parent)
 {
     setTextFormat(Qt::PlainText);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    measure();
 }
 
 ElidedLabel* ElidedLabel::make(const QString& text, Style::Text role, Style::Tone tone, QWidget* parent)
@@ -24,29 +25,54 @@ ElidedLabel* ElidedLabel::make(const QString& text, Style::Text role, Style::Ton
 
 void ElidedLabel::setText(const QString& text)
 {
+    if (text == QLabel::text())
+        return;
     QLabel::setText(text);
+    measure();
+}
+
+// Shaping text is the dear part of laying out and painting long lists of rows: done once per
+// text and font, and once per width for the shortened form.
+void ElidedLabel::measure()
+{
+    const QFontMetrics metrics = fontMetrics();
+    m_fullWidth = metrics.horizontalAdvance(text());
+    m_lineHeight = metrics.height();
+    m_minimumWidth = metrics.horizontalAdvance(u'M') * 3;
+    m_shownForWidth = -1;
+    updateGeometry();
     updateToolTip();
+    update();
+}
+
+QSize ElidedLabel::sizeHint() const
+{
+    const QMargins m = contentsMargins();
+    return {m_fullWidth + m.left() + m.right() + 2 * margin(), m_lineHeight + m.top() + m.bottom() + 2 * margin()};
 }
 
 QSize ElidedLabel::minimumSizeHint() const
 {
-    // Room for a few letters and the ellipsis; the rest may go.
-    return {fontMetrics().horizontalAdvance(u'M') * 3, QLabel::minimumSizeHint().height()};
+    const QSize hint = sizeHint();
+    return {qMin(hint.width(), m_minimumWidth), hint.height()};
 }
 
 bool ElidedLabel::isElided() const
 {
-    return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+    return m_fullWidth > contentsRect().width();
 }
 
 void ElidedLabel::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
     const QRect area = contentsRect();
+    if (m_shownForWidth != area.width()) {
+        m_shown = m_fullWidth <= area.width() ? text() : fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+        m_shownForWidth = area.width();
+    }
+    QPainter p(this);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     p.setFont(font());
-    p.drawText(area, int(alignment()) | Qt::TextSingleLine,
-               fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    p.drawText(area, int(alignment()) | Qt::TextSingleLine, m_shown);
 }
 
 void ElidedLabel::resizeEvent(QResizeEvent* event)
@@ -59,13 +85,15 @@ bool ElidedLabel::event(QEvent* event)
 {
     const bool handled = QLabel::event(event);
     if (event->type() == QEvent::FontChange)
-        updateToolTip();
+        measure();
     return handled;
 }
 
 void ElidedLabel::updateToolTip()
 {
-    setToolTip(isElided() ? text() : QString());
+    const QString tip = isElided() ? text() : QString();
+    if (toolTip() != tip)
+        setToolTip(tip);
 }
 
 } // namespace openwright::ui

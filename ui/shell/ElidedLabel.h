@@ -26,6 +26,7 @@ public:
     void setText(const QString& text);
     void setFullText(const QString& text) { setText(text); }
     QString fullText() const { return text(); }
+    QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool isElided() const;
 
@@ -35,7 +36,14 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void measure();
     void updateToolTip();
+
+    int m_fullWidth = 0;
+    int m_lineHeight = 0;
+    int m_minimumWidth = 0;
+    int m_shownForWidth = -1;
+    QString m_shown;
 };
 
 } // namespace openwright::ui

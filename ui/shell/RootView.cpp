@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -27,6 +28,8 @@ namespace openwright::ui {
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+constexpr int kRetireDelayMs = 400;
 
 // The sidebar sits on the view background, a shade apart from the screens beside it.
 class SidebarPanel final : public QWidget
@@ -222,10 +225,15 @@ void RootView::showPage(Page* page)
     }
     // Each screen starts afresh: the one left behind goes (the search page is kept).
     if (m_page && m_page != m_searchPage) {
+        // Taken down once the user pauses: the first letter typed into the search field (which
+        // replaces the screen) should not also pay for destroying it.
         m_stack->removeWidget(m_page);
-        for (QWidget* w : m_page->headerWidgets())
-            w->deleteLater();
-        m_page->deleteLater();
+        m_page->hide();
+        for (QWidget* w : m_page->headerWidgets()) {
+            w->hide();
+            QTimer::singleShot(kRetireDelayMs, w, &QObject::deleteLater);
+        }
+        QTimer::singleShot(kRetireDelayMs, m_page.data(), &QObject::deleteLater);
     }
     m_page = page;
     m_stack->setCurrentWidget(page);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Style.h"
 
+#include "ElidedLabel.h"
 #include "Icons.h"
 
 #include <QApplication>
@@ -171,10 +172,10 @@ void Card::paintEvent(QPaintEvent*)
     p.drawPath(path);
 }
 
-IconLabel::IconLabel(QWidget* parent)
+IconLabel::IconLabel(QWidget* parent, Lines lines)
     : QWidget(parent)
     , m_icon(new QLabel(this))
-    , m_text(new QLabel(this))
+    , m_text(lines == Lines::elide ? new ElidedLabel(this) : new QLabel(this))
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -188,7 +189,10 @@ IconLabel::IconLabel(QWidget* parent)
 void IconLabel::set(const QString& symbol, const QString& text, Style::Tone tone, Style::Text role)
 {
     m_text->setFont(Style::font(role, font()));
-    m_text->setText(text);
+    if (auto* elided = qobject_cast<ElidedLabel*>(m_text))
+        elided->setText(text); // QLabel::setText is not virtual
+    else
+        m_text->setText(text);
     Style::setTone(m_text, tone);
     const int size = QFontMetrics(m_text->font()).height();
     if (symbol.isEmpty()) {

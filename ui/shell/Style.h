@@ -79,7 +79,13 @@ class IconLabel final : public QWidget
     Q_OBJECT
 
 public:
-    explicit IconLabel(QWidget* parent = nullptr);
+    // An elided label keeps to one line (the whole text in its tooltip): cheap in long lists.
+    enum class Lines
+    {
+        wrap,
+        elide
+    };
+    explicit IconLabel(QWidget* parent = nullptr, Lines lines = Lines::wrap);
     void set(const QString& symbol, const QString& text, Style::Tone tone, Style::Text role = Style::Text::caption);
     void clear();
     QLabel* textLabel() const { return m_text; }

@@ -16,6 +16,7 @@
 #include <QPainterPath>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QStackedLayout>
 #include <QTimer>
 #include <QToolButton>
@@ -52,6 +53,8 @@ public:
     // Puts `rows` in the layout in this order; rows left out are hidden, not destroyed.
     void setRows(const QList<CategoryRow*>& rows, const QList<CategoryRow*>& before)
     {
+        if (showInPlace(rows))
+            return;
         // Showing a child of a visible widget lays out every parent at once: with the list
         // hidden meanwhile, the rows cost one layout together instead of one each.
         QWidget* focused = QApplication::focusWidget();
@@ -73,6 +76,41 @@ public:
             focused->setFocus(Qt::OtherFocusReason);
     }
 
+private:
+    // When the rows keep the order they have in the layout (search results always keep the
+    // catalog's order), only the rows whose visibility changes are touched: typing a letter
+    // shows or hides a few rows instead of laying all of them out again.
+    bool showInPlace(const QList<CategoryRow*>& rows)
+    {
+        int last = -1;
+        for (CategoryRow* row : rows) {
+            const int at = m_column->indexOf(row);
+            if (at < 0)
+                continue;
+            if (at <= last)
+                return false;
+            last = at;
+        }
+        int insertAt = 0;
+        for (CategoryRow* row : rows) {
+            const int at = m_column->indexOf(row);
+            if (at >= 0) {
+                insertAt = at + 1;
+            } else {
+                m_column->insertWidget(insertAt, row);
+                ++insertAt;
+            }
+        }
+        const QSet<CategoryRow*> wanted(rows.cbegin(), rows.cend());
+        for (int i = 0; i < m_column->count(); ++i) {
+            auto* row = static_cast<CategoryRow*>(m_column->itemAt(i)->widget());
+            const bool show = wanted.contains(row);
+            if (row && row->isVisibleTo(this) != show)
+                row->setVisible(show);
+        }
+        return true;
+    }
+
 protected:
     void paintEvent(QPaintEvent* event) override
     {
@@ -85,13 +123,16 @@ protected:
         p.setClipPath(clip);
         QColor band = palette().color(QPalette::WindowText);
         band.setAlphaF(Style::isDark(palette()) ? 0.045 : 0.03);
-        for (int i = 1; i < m_column->count(); i += 2) {
-            if (QWidget* row = m_column->itemAt(i)->widget())
+        int shown = 0;
+        for (int i = 0; i < m_column->count(); ++i) {
+            QWidget* row = m_column->itemAt(i)->widget();
+            if (!row || !row->isVisibleTo(this))
+                continue;
+            if (shown++ % 2 == 1)
                 p.fillRect(QRect(0, row->y(), width(), row->height()), band);
         }
     }
 
-private:
     QVBoxLayout* m_column;
 };
 

@@ -107,8 +107,7 @@ void CategoryRow::setStatus(const QString& symbol, const QString& text, Style::T
     }
     // Made on first use: most rows never show a status, and a long list is made in one go.
     if (!m_status) {
-        m_status = new IconLabel(this);
-        m_status->textLabel()->setWordWrap(true);
+        m_status = new IconLabel(this, IconLabel::Lines::elide);
         m_text->addWidget(m_status);
     }
     m_status->set(symbol, text, tone);
