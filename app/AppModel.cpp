@@ -287,7 +287,7 @@ QFuture<void> AppModel::refresh()
         Q_EMIT loadingChanged();
     }
     const quint64 since = m_changeCount;
-    return track(continueOn(this, readStates(watchedTargets()), [this, since](const Reading& reading) {
+    return landed(readStates(watchedTargets()), [this, since](const Reading& reading) {
         learnTypes(reading.types);
         // Overlapping refreshes each apply their own complete result; the first to finish
         // ends the loading state. A target changed by us meanwhile keeps its newer state.
@@ -307,7 +307,7 @@ QFuture<void> AppModel::refresh()
         }
         absorb(std::move(observed), since);
         afterObservation();
-    }));
+    });
 }
 
 QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets)
@@ -332,19 +332,17 @@ QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets)
 QFuture<DecisionChain> AppModel::explain(const Target& target)
 {
     const auto service = m_service;
-    return track(continueOn(
-        this,
+    return landed(
         QtConcurrent::task([service, target] { return service->explain(target); }).onThreadPool(m_readers).spawn(),
-        [](DecisionChain chain) { return chain; }));
+        [](DecisionChain chain) { return chain; });
 }
 
 QFuture<QList<AppInfo>> AppModel::installedApplications()
 {
     const auto service = m_service;
-    return track(continueOn(
-        this,
+    return landed(
         QtConcurrent::task([service] { return service->installedApplications(); }).onThreadPool(m_readers).spawn(),
-        [](QList<AppInfo> apps) { return apps; }));
+        [](QList<AppInfo> apps) { return apps; });
 }
 
 void AppModel::learnTypes(const QHash<Target, QString>& types)
@@ -355,14 +353,14 @@ void AppModel::learnTypes(const QHash<Target, QString>& types)
 QFuture<void> AppModel::reload(const QList<Target>& targets)
 {
     const quint64 since = m_changeCount;
-    return track(continueOn(this, readStates(targets), [this, since](const Reading& reading) {
+    return landed(readStates(targets), [this, since](const Reading& reading) {
         learnTypes(reading.types);
         for (const TargetState& s : reading.states) {
             if (!changedSince(s.target, since))
                 m_states.insert(s.target, s);
         }
         Q_EMIT statesChanged();
-    }));
+    });
 }
 
 QFuture<void> AppModel::inspect(const QUrl& fileURL)

@@ -195,8 +195,9 @@ private:
     bool commitProfiles(QList<Profile> next);
     // Saves through `store`, noting a failure; false only when the value was too large to write.
     template<typename T> bool save(JSONStore<T>& store, const T& value);
-    // Counts a background operation in until `future` finishes on this thread.
-    template<typename T> QFuture<T> track(QFuture<T> future);
+    // Runs `fn` on this thread once `future` finishes (see continueOn), counting the work in
+    // flight until `fn` has run: isBusy() then says whether anything is still to land.
+    template<typename T, typename F> auto landed(QFuture<T> future, F fn);
 
     std::shared_ptr<DefaultsService> m_service;
     std::unique_ptr<Clock> m_ownClock;
@@ -241,17 +242,17 @@ private:
     QThreadPool m_readers;
 };
 
-template<typename T> QFuture<T> AppModel::track(QFuture<T> future)
+template<typename T, typename F> auto AppModel::landed(QFuture<T> future, F fn)
 {
     ++m_inFlight;
-    if constexpr (std::is_void_v<T>) {
-        return continueOn(this, future, [this] { --m_inFlight; });
-    } else {
-        return continueOn(this, future, [this](T value) {
-            --m_inFlight;
-            return value;
-        });
-    }
+    return continueOn(this, future, [this, fn = std::move(fn)](auto&&... value) mutable {
+        struct Landing
+        {
+            int& inFlight;
+            ~Landing() { --inFlight; }
+        } landing {m_inFlight};
+        return fn(std::forward<decltype(value)>(value)...);
+    });
 }
 
 } // namespace openwright

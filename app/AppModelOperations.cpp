@@ -87,7 +87,7 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
                 })
                     .onThreadPool(m_readers)
                     .spawn();
-    return track(continueOn(this, work, [this, requests, affected](const Outcome& out) {
+    return landed(work, [this, requests, affected](const Outcome& out) {
         QSet<Target> requested;
         for (const ChangeRequest& r : requests) {
             requested.insert(r.target);
@@ -115,7 +115,7 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
         Q_EMIT guardStateChanged();
         saveGuard();
         return out.results;
-    }));
+    });
 }
 
 QFuture<void> AppModel::change(const FileCategory& category, const AppInfo& app)
@@ -188,10 +188,10 @@ void AppModel::scheduleGuardTick(quint64 generation)
             return;
         // The next wait starts once this check is done, as a sleeping loop would.
         // Tracked until the next wait is set, so "not busy" means the loop is waiting again.
-        track(continueOn(this, checkGuard(), [this, generation] {
+        landed(checkGuard(), [this, generation] {
             if (generation == m_guardGeneration)
                 scheduleGuardTick(generation);
-        }));
+        });
     });
 }
 
@@ -209,10 +209,10 @@ QFuture<void> AppModel::checkGuard()
                    })
                        .onThreadPool(m_readers)
                        .spawn();
-    return track(continueOn(this, reading, [this, since](QHash<Target, std::optional<AppInfo>> observed) {
+    return landed(reading, [this, since](QHash<Target, std::optional<AppInfo>> observed) {
         absorb(std::move(observed), since);
         afterObservation();
-    }));
+    });
 }
 
 bool AppModel::changedSince(const Target& target, quint64 since) const

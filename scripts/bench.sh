@@ -7,7 +7,7 @@
 #   scripts/bench.sh --print    run and print only
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --bench
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 out=$(mktemp)
@@ -23,9 +23,7 @@ bash scripts/sample-desktop.sh "$root"
 run env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$root/env.sh'; export QT_QPA_PLATFORM=xcb \
     DBUS_SESSION_BUS_ADDRESS=disabled:; xvfb-run -a -s '-screen 0 1280x800x24' \
     '$PWD/build/bench/bench_startup' '$PWD/build/ui/openwright' '$PWD/build/bench/bench_bare_window'"
-if [[ -x bench/cli-status.sh ]]; then
-    run bash bench/cli-status.sh
-fi
+run build/bench/bench_cli
 
 [[ "${1:-}" == "--print" ]] && exit 0
 machine="$(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo), $(uname -m)"

@@ -168,14 +168,13 @@ app flatpak com.prusa3d.PrusaSlicer "PrusaSlicer"                     "$flatpak_
 # Atom was uninstalled: its entry is gone, the user's list below still names it.
 rm -f "$system/applications/atom.desktop"
 
-# Qt and GTK look an icon up through the theme's index in every data folder that has it.
+# Qt and GTK look an icon up through the theme's index in every data folder that has it. The
+# sample's icons are all scalable application icons: an index naming only that folder keeps
+# lookups of other icons from probing hundreds of empty folders here, as a full copy of the
+# system's index would.
 for share in "$system" "$flatpak"; do
-    if [[ -r /usr/share/icons/hicolor/index.theme ]]; then
-        cp /usr/share/icons/hicolor/index.theme "$share/icons/hicolor/index.theme"
-    else
-        printf '[Icon Theme]\nName=Hicolor\nComment=Fallback icon theme\nHidden=true\nDirectories=scalable/apps\n\n[scalable/apps]\nSize=48\nMinSize=1\nMaxSize=512\nContext=Applications\nType=Scalable\n' \
-            >"$share/icons/hicolor/index.theme"
-    fi
+    printf '[Icon Theme]\nName=Hicolor\nComment=Fallback icon theme\nHidden=true\nDirectories=scalable/apps\n\n[scalable/apps]\nSize=48\nMinSize=1\nMaxSize=512\nContext=Applications\nType=Scalable\n' \
+        >"$share/icons/hicolor/index.theme"
 done
 
 # --- Default lists, from the strongest to the weakest -------------------------------------

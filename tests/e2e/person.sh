@@ -15,7 +15,7 @@ if [[ -z "${OPENWRIGHT_E2E_INNER:-}" ]]; then
     done
     /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "SKIPPED: python3-pyatspi is not installed"; exit 0; }
     root=$(mktemp -d "${TMPDIR:-/tmp}/openwright-person-XXXXXX")
-    trap 'rm -rf "$root"' EXIT
+    trap '[[ -n "${OPENWRIGHT_E2E_KEEP:-}" ]] || rm -rf "$root"' EXIT
     cmake --install "$build" --prefix "$root/prefix" >/dev/null
     bash "$sample" "$root/desktop"
     mkdir -p "$artifacts"
@@ -33,12 +33,14 @@ root=$OPENWRIGHT_E2E_ROOT
 command -v openbox >/dev/null && openbox --sm-disable >"$root/wm.log" 2>&1 &
 sleep 0.5
 command -v xsetroot >/dev/null && xsetroot -solid "#4a5568"
-# shellcheck disable=SC1091
-source "$root/desktop/env.sh"
-export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=en_US.UTF-8
 # scripts/screenshots.sh asks for the dark look once, as a dark desktop would.
 [[ -n "${OPENWRIGHT_E2E_DARK:-}" ]] && export GTK_THEME=Adwaita:dark
+# The notification server and the tray are the desktop's, so they keep the system's icon themes:
+# the sample's folders hold application icons only.
 /usr/lib/notification-daemon/notification-daemon >"$root/notifications.log" 2>&1 &
 trayer --edge bottom --align right --widthtype request --height 28 --SetDockType false >"$root/tray.log" 2>&1 &
 sleep 0.5
+# shellcheck disable=SC1091
+source "$root/desktop/env.sh"
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=en_US.UTF-8
 /usr/bin/python3 "$here/person.py" "$root/prefix/bin/openwright" "$artifacts" "$build/tests/e2e_grab"
