@@ -11,7 +11,7 @@ export CCACHE_BASEDIR="$PWD"
 build=${BUILD_DIR:-build-package}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
     -DOPENWRIGHT_BUILD_TESTS=OFF -DOPENWRIGHT_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target openwright icons
+cmake --build "$build" --target openwright openwright_man icons
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/openwright_*.deb)
 echo "package: $deb"

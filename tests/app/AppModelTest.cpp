@@ -2,8 +2,7 @@
 #include "AppModel.h"
 #include "BackupHistory.h"
 #include "FakeLaunchServices.h"
-#include "ManualClock.h"
-#include "ModelFakes.h"
+#include "ModelFixture.h"
 #include "Presets.h"
 #include "Printers.h"
 #include "ProfileExport.h"
@@ -23,71 +22,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const Target pdf = Target::fileExtension(u"pdf"_s);
-const Target mailto = Target::scheme(u"mailto"_s);
-
-class AppModelTest : public ::testing::Test
+class AppModelTest : public ModelFixture
 {
 protected:
-    QTemporaryDir dir;
-    std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
-    QSet<QUrl> deleted;
-    std::shared_ptr<DefaultsService> service
-        = std::make_shared<DefaultsService>(fake, [this](const QUrl& url) { return !deleted.contains(url); });
-    ManualClock clock {QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
-    Notifier notifier;
-    FakeNotificationBackend* shown = nullptr;
-    FakeNotices* notices = nullptr;
-    int noticesMade = 0;
-    std::unique_ptr<AppModel> model;
-    AppInfo evince, okular, thunderbird;
-
-    void SetUp() override
-    {
-        auto backend = std::make_unique<FakeNotificationBackend>();
-        shown = backend.get();
-        notifier.setBackend(std::move(backend));
-        evince = fake->addApp(u"Evince"_s, u"org.gnome.Evince"_s);
-        okular = fake->addApp(u"Okular"_s, u"org.kde.okular"_s);
-        thunderbird = fake->addApp(u"Thunderbird"_s, u"thunderbird"_s);
-        fake->setDefault(pdf, evince);
-        fake->setCandidates(pdf, {evince, okular});
-        fake->setDefault(mailto, thunderbird);
-    }
-
-    QString dataDir() const { return dir.filePath(u"data"_s); }
-    QString settingsPath() const { return dir.filePath(u"settings.conf"_s); }
-
-    AppModel& make(const QString& data = {})
-    {
-        AppModelConfig config;
-        config.dataDirectory = data.isEmpty() ? dataDir() : data;
-        config.settingsPath = settingsPath();
-        config.clock = &clock;
-        config.notifier = &notifier;
-        config.makeNotices = [this] {
-            ++noticesMade;
-            auto n = std::make_unique<FakeNotices>();
-            notices = n.get();
-            return n;
-        };
-        model = std::make_unique<AppModel>(service, std::move(config));
-        return *model;
-    }
-    void refresh()
-    {
-        await(model->refresh());
-        settle(*model);
-    }
-    void check()
-    {
-        await(model->checkGuard());
-        settle(*model);
-    }
-    void advance(std::chrono::milliseconds by)
-    {
-        clock.advance(by, [this] { settle(*model); });
-    }
     QList<Profile> backupsWith(BackupReason::Case reason) const
     {
         QList<Profile> list;

@@ -5,9 +5,8 @@
 #include "HealthCard.h"
 #include "IssueRow.h"
 #include "MainWindow.h"
-#include "ManualClock.h"
 #include "MenuBarView.h"
-#include "ModelFakes.h"
+#include "ModelFixture.h"
 #include "OverviewView.h"
 #include "Printers.h"
 #include "RootView.h"
@@ -28,44 +27,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const Target pdf = Target::fileExtension(u"pdf"_s);
-
-class OverviewTest : public ::testing::Test
+class OverviewTest : public ModelFixture
 {
 protected:
-    QTemporaryDir dir;
-    std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
-    QSet<QUrl> deleted;
-    std::shared_ptr<DefaultsService> service
-        = std::make_shared<DefaultsService>(fake, [this](const QUrl& url) { return !deleted.contains(url); });
-    ManualClock clock {QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
-    Notifier notifier;
-    std::unique_ptr<AppModel> model;
-    AppInfo evince, okular;
-
     void SetUp() override
     {
-        notifier.setBackend(std::make_unique<FakeNotificationBackend>());
-        evince = fake->addApp(u"Evince"_s, u"org.gnome.Evince"_s);
-        okular = fake->addApp(u"Okular"_s, u"org.kde.okular"_s);
-        fake->setDefault(pdf, evince);
-        fake->setCandidates(pdf, {evince, okular});
-
-        AppModelConfig config;
-        config.dataDirectory = dir.filePath(u"data"_s);
-        config.settingsPath = dir.filePath(u"settings.conf"_s);
-        config.clock = &clock;
-        config.notifier = &notifier;
-        config.makeNotices = [] { return std::make_unique<FakeNotices>(); };
-        model = std::make_unique<AppModel>(service, std::move(config));
-        await(model->refresh());
-        settle(*model);
-    }
-
-    void check()
-    {
-        await(model->checkGuard());
-        settle(*model);
+        make();
+        refresh();
     }
 };
 

@@ -5,8 +5,7 @@
 #include "ChangeRow.h"
 #include "FakeLaunchServices.h"
 #include "GuardView.h"
-#include "ManualClock.h"
-#include "ModelFakes.h"
+#include "ModelFixture.h"
 #include "PlatformText.h"
 #include "Presets.h"
 #include "Printers.h"
@@ -33,45 +32,15 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const Target pdf = Target::fileExtension(u"pdf"_s);
-const Target mailto = Target::scheme(u"mailto"_s);
-
 // The guard, profile and backup screens over a model of the in-memory platform. File dialogs
 // are replaced by answers given here.
-class ToolsTest : public ::testing::Test
+class ToolsTest : public ModelFixture
 {
 protected:
-    QTemporaryDir dir;
-    std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
-    std::shared_ptr<DefaultsService> service
-        = std::make_shared<DefaultsService>(fake, [](const QUrl&) { return true; });
-    ManualClock clock {QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
-    Notifier notifier;
-    std::unique_ptr<AppModel> model;
-    AppInfo evince, okular, thunderbird;
-
     void SetUp() override
     {
-        notifier.setBackend(std::make_unique<FakeNotificationBackend>());
-        evince = fake->addApp(u"Evince"_s, u"org.gnome.Evince"_s);
-        okular = fake->addApp(u"Okular"_s, u"org.kde.okular"_s);
-        thunderbird = fake->addApp(u"Thunderbird"_s, u"thunderbird"_s);
-        fake->setDefault(pdf, evince);
-        fake->setDefault(mailto, thunderbird);
-        AppModelConfig config;
-        config.dataDirectory = dir.filePath(u"data"_s);
-        config.settingsPath = dir.filePath(u"settings.conf"_s);
-        config.clock = &clock;
-        config.notifier = &notifier;
-        config.makeNotices = [] { return std::make_unique<FakeNotices>(); };
-        model = std::make_unique<AppModel>(service, std::move(config));
+        make();
         refresh();
-    }
-    void refresh()
-    {
-        await(model->refresh());
-        settle(*model);
-        QCoreApplication::processEvents(); // the views' coalesced updates
     }
     QList<Profile> custom() const
     {

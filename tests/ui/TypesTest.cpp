@@ -7,8 +7,7 @@
 #include "CategoryRow.h"
 #include "FakeLaunchServices.h"
 #include "MainWindow.h"
-#include "ManualClock.h"
-#include "ModelFakes.h"
+#include "ModelFixture.h"
 #include "RootView.h"
 #include "Sidebar.h"
 
@@ -31,21 +30,12 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const Target pdf = Target::fileExtension(u"pdf"_s);
 const Target mkv = Target::fileExtension(u"mkv"_s);
 const Target nfo = Target::fileExtension(u"nfo"_s);
 
-class TypesTest : public ::testing::Test
+class TypesTest : public ModelFixture
 {
 protected:
-    QTemporaryDir dir;
-    std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
-    std::shared_ptr<DefaultsService> service
-        = std::make_shared<DefaultsService>(fake, [](const QUrl&) { return true; });
-    ManualClock clock {QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
-    Notifier notifier;
-    std::unique_ptr<AppModel> model;
-    AppInfo evince, okular;
     // One program twice: a Debian package and a Flatpak, both named "VLC".
     AppInfo vlcDeb {QUrl::fromLocalFile(u"/usr/share/applications/vlc.desktop"_s), u"org.videolan.vlc"_s, u"VLC"_s};
     AppInfo vlcFlatpak {QUrl::fromLocalFile(u"/var/lib/flatpak/exports/share/applications/org.videolan.VLC.desktop"_s),
@@ -53,25 +43,12 @@ protected:
 
     void SetUp() override
     {
-        notifier.setBackend(std::make_unique<FakeNotificationBackend>());
-        evince = fake->addApp(u"Evince"_s, u"org.gnome.Evince"_s);
-        okular = fake->addApp(u"Okular"_s, u"org.kde.okular"_s);
-        fake->setDefault(pdf, evince);
-        fake->setCandidates(pdf, {evince, okular});
         fake->addApp(vlcDeb);
         fake->addApp(vlcFlatpak);
         fake->setDefault(mkv, vlcDeb);
         fake->setCandidates(mkv, {vlcDeb, vlcFlatpak});
-
-        AppModelConfig config;
-        config.dataDirectory = dir.filePath(u"data"_s);
-        config.settingsPath = dir.filePath(u"settings.conf"_s);
-        config.clock = &clock;
-        config.notifier = &notifier;
-        config.makeNotices = [] { return std::make_unique<FakeNotices>(); };
-        model = std::make_unique<AppModel>(service, std::move(config));
-        await(model->refresh());
-        settle(*model);
+        make();
+        refresh();
     }
 
     static CategoryRow* rowOf(QWidget& view, const Target& target)

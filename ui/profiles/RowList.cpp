@@ -1,34 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RowList.h"
 
-#include <QPainter>
 #include <QVBoxLayout>
 
 namespace openwright::ui {
-
-namespace {
-
-class Divider final : public QWidget
-{
-public:
-    explicit Divider(QWidget* parent)
-        : QWidget(parent)
-    {
-        setFixedHeight(1);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        QColor line = palette().color(QPalette::WindowText);
-        line.setAlphaF(Style::isDark(palette()) ? 0.12 : 0.09);
-        p.fillRect(rect(), line);
-    }
-};
-
-} // namespace
 
 RowList::RowList(QWidget* parent)
     : Card(parent)

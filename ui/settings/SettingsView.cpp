@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -24,27 +23,6 @@ namespace openwright::ui {
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// The hairline between two rows of a card, in the card border's tone.
-class Divider final : public QWidget
-{
-public:
-    explicit Divider(QWidget* parent = nullptr)
-        : QWidget(parent)
-    {
-        setFixedHeight(1);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        QColor line = palette().color(QPalette::WindowText);
-        line.setAlphaF(Style::isDark(palette()) ? 0.12 : 0.09);
-        p.fillRect(rect(), line);
-    }
-};
 
 // One titled group of the form: a heading, then a card whose rows hold a label on the left
 // and its control on the right, each row's notes below it.

@@ -94,25 +94,6 @@ protected:
     }
 };
 
-// A hairline between the panel's parts.
-class Divider final : public QWidget
-{
-public:
-    explicit Divider(QWidget* parent)
-        : QWidget(parent)
-    {
-        setFixedHeight(1);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QColor line = palette().color(QPalette::WindowText);
-        line.setAlphaF(0.12);
-        QPainter(this).fillRect(rect(), line);
-    }
-};
-
 // A borderless icon-only button whose glyph takes the text colour, so it reads on any panel
 // whatever the icon theme draws.
 class SymbolButton final : public QToolButton

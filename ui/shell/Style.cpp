@@ -172,6 +172,20 @@ void Card::paintEvent(QPaintEvent*)
     p.drawPath(path);
 }
 
+Divider::Divider(QWidget* parent)
+    : QWidget(parent)
+{
+    setFixedHeight(1);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void Divider::paintEvent(QPaintEvent*)
+{
+    QColor line = palette().color(QPalette::WindowText);
+    line.setAlphaF(Style::isDark(palette()) ? 0.12 : 0.09);
+    QPainter(this).fillRect(rect(), line);
+}
+
 IconLabel::IconLabel(QWidget* parent, Lines lines)
     : QWidget(parent)
     , m_icon(new QLabel(this))

@@ -73,6 +73,16 @@ private:
     std::optional<Style::Tone> m_tint;
 };
 
+// The hairline between two rows of a card or two parts of a panel, in the card border's tone.
+class Divider final : public QWidget
+{
+public:
+    explicit Divider(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // An icon and a text side by side in one tone: status lines, footers, small labels.
 class IconLabel final : public QWidget
 {

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "AppModel.h"
+#include "FakeLaunchServices.h"
+#include "ManualClock.h"
+#include "ModelFakes.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace openwright::test {
+
+inline const Target pdf = Target::fileExtension(QStringLiteral("pdf"));
+inline const Target mailto = Target::scheme(QStringLiteral("mailto"));
+
+// One model over the in-memory platform, in a throw-away data folder, on a manual clock:
+// Evince is the .pdf default with Okular beside it, Thunderbird opens mailto:. Tests add their
+// own applications before `make()`; an application's URL in `deleted` reads as uninstalled.
+class ModelFixture : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    std::shared_ptr<FakeLaunchServices> fake = std::make_shared<FakeLaunchServices>();
+    QSet<QUrl> deleted;
+    std::shared_ptr<DefaultsService> service
+        = std::make_shared<DefaultsService>(fake, [this](const QUrl& url) { return !deleted.contains(url); });
+    ManualClock clock {QDateTime(QDate(2025, 3, 1), QTime(9, 30), QTimeZone::utc())};
+    Notifier notifier;
+    FakeNotificationBackend* shown = nullptr;
+    FakeNotices* notices = nullptr;
+    int noticesMade = 0;
+    std::unique_ptr<AppModel> model;
+    AppInfo evince, okular, thunderbird;
+
+    ModelFixture()
+    {
+        auto backend = std::make_unique<FakeNotificationBackend>();
+        shown = backend.get();
+        notifier.setBackend(std::move(backend));
+        evince = fake->addApp(QStringLiteral("Evince"), QStringLiteral("org.gnome.Evince"));
+        okular = fake->addApp(QStringLiteral("Okular"), QStringLiteral("org.kde.okular"));
+        thunderbird = fake->addApp(QStringLiteral("Thunderbird"), QStringLiteral("thunderbird"));
+        fake->setDefault(pdf, evince);
+        fake->setCandidates(pdf, {evince, okular});
+        fake->setDefault(mailto, thunderbird);
+    }
+
+    QString dataDir() const { return dir.filePath(QStringLiteral("data")); }
+    QString settingsPath() const { return dir.filePath(QStringLiteral("settings.conf")); }
+
+    AppModel& make(const QString& data = {})
+    {
+        AppModelConfig config;
+        config.dataDirectory = data.isEmpty() ? dataDir() : data;
+        config.settingsPath = settingsPath();
+        config.clock = &clock;
+        config.notifier = &notifier;
+        config.makeNotices = [this] {
+            ++noticesMade;
+            auto made = std::make_unique<FakeNotices>();
+            notices = made.get();
+            return made;
+        };
+        model = std::make_unique<AppModel>(service, std::move(config));
+        return *model;
+    }
+    // Re-reads every default and lets the views take in their coalesced updates.
+    void refresh()
+    {
+        await(model->refresh());
+        settle(*model);
+        QCoreApplication::processEvents();
+    }
+    void check()
+    {
+        await(model->checkGuard());
+        settle(*model);
+    }
+    void advance(std::chrono::milliseconds by)
+    {
+        clock.advance(by, [this] { settle(*model); });
+    }
+};
+
+} // namespace openwright::test
