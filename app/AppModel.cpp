@@ -287,7 +287,8 @@ QFuture<void> AppModel::refresh()
         Q_EMIT loadingChanged();
     }
     const quint64 since = m_changeCount;
-    return landed(readStates(watchedTargets()), [this, since](const Reading& reading) {
+    const QDateTime readFrom = QDateTime::currentDateTimeUtc();
+    return landed(readStates(watchedTargets()), [this, since, readFrom](const Reading& reading) {
         learnTypes(reading.types);
         // Overlapping refreshes each apply their own complete result; the first to finish
         // ends the loading state. A target changed by us meanwhile keeps its newer state.
@@ -305,7 +306,7 @@ QFuture<void> AppModel::refresh()
             m_isLoading = false;
             Q_EMIT loadingChanged();
         }
-        absorb(std::move(observed), since);
+        absorb(std::move(observed), since, readFrom);
         afterObservation();
     });
 }

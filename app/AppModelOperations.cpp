@@ -200,6 +200,7 @@ QFuture<void> AppModel::checkGuard()
     const QList<Target> targets = watchedTargets();
     const auto service = m_service;
     const quint64 since = m_changeCount;
+    const QDateTime readFrom = QDateTime::currentDateTimeUtc();
     auto reading = QtConcurrent::task([service, targets] {
                        QHash<Target, std::optional<AppInfo>> observed;
                        observed.reserve(targets.size());
@@ -209,8 +210,8 @@ QFuture<void> AppModel::checkGuard()
                    })
                        .onThreadPool(m_readers)
                        .spawn();
-    return landed(reading, [this, since](QHash<Target, std::optional<AppInfo>> observed) {
-        absorb(std::move(observed), since);
+    return landed(reading, [this, since, readFrom](QHash<Target, std::optional<AppInfo>> observed) {
+        absorb(std::move(observed), since, readFrom);
         afterObservation();
     });
 }
@@ -225,7 +226,7 @@ bool AppModel::isOurs(const Target& target, quint64 since) const
     return m_writing.contains(target) || changedSince(target, since);
 }
 
-void AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since)
+void AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since, const QDateTime& readFrom)
 {
     // What a change of ours is doing, or did after this observation was read, is not a
     // takeover: the batch itself sets the baseline of its targets.
@@ -245,11 +246,47 @@ void AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 si
     if (!changed.isEmpty()) {
         Q_EMIT statesChanged();
         reload(changed);
+        if (m_observedFrom.isValid())
+            noteChangedLists(changes, m_observedFrom);
     }
+    if (!m_observedFrom.isValid() || readFrom > m_observedFrom)
+        m_observedFrom = readFrom;
     if (m_guardState != before) {
         Q_EMIT guardStateChanged();
         saveGuard();
     }
+}
+
+void AppModel::noteChangedLists(const QList<DefaultChange>& changes, const QDateTime& since)
+{
+    QList<std::pair<QUuid, Target>> wanted;
+    for (const DefaultChange& c : changes)
+        wanted.append({c.id, c.target});
+    const auto service = m_service;
+    auto finding = QtConcurrent::task([service, wanted, since] {
+                       QHash<QUuid, QString> files;
+                       for (const auto& [id, target] : wanted) {
+                           const QString file = service->explain(target).listChangedSince(since);
+                           if (!file.isEmpty())
+                               files.insert(id, file);
+                       }
+                       return files;
+                   })
+                       .onThreadPool(m_readers)
+                       .spawn();
+    landed(finding, [this](const QHash<QUuid, QString>& files) {
+        bool found = false;
+        for (DefaultChange& c : m_guardState.history) {
+            if (const auto it = files.constFind(c.id); it != files.cend()) {
+                c.file = *it;
+                found = true;
+            }
+        }
+        if (found) {
+            Q_EMIT guardStateChanged();
+            saveGuard();
+        }
+    });
 }
 
 void AppModel::afterObservation()

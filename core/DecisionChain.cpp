@@ -4,6 +4,7 @@
 #include "PlatformText.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace openwright {
 
@@ -234,6 +235,22 @@ const DecisionStep* DecisionChain::decisiveStep() const
             return &step;
     }
     return nullptr;
+}
+
+QString DecisionChain::listChangedSince(const QDateTime& since) const
+{
+    QString changed;
+    QDateTime latest = since;
+    for (const DecisionStep& step : steps) {
+        if (step.file.isEmpty() || step.presence == DecisionStep::Presence::Missing)
+            continue;
+        const QDateTime modified = QFileInfo(step.file).lastModified();
+        if (modified.isValid() && modified > latest) {
+            latest = modified;
+            changed = step.file;
+        }
+    }
+    return changed;
 }
 
 QString DecisionChain::summary() const

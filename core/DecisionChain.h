@@ -3,6 +3,7 @@
 
 #include "Target.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -74,6 +75,9 @@ struct DecisionChain
     QString systemDesktopId;
 
     const DecisionStep* decisiveStep() const;
+    // The consulted list modified last after `since`, empty when none was: the file whose edit
+    // changed the answer. Reads the lists' modification times.
+    QString listChangedSince(const QDateTime& since) const;
     // One line of plain English for the whole explanation.
     QString summary() const;
 

@@ -32,6 +32,8 @@ void DefaultChange::write(JsonWriter& out) const
     out.beginObject();
     out.key("detectedAt"_L1);
     out.date(detectedAt);
+    if (!file.isEmpty())
+        out.member("file"_L1, file);
     if (from) {
         out.key("from"_L1);
         from->write(out);
@@ -64,6 +66,7 @@ DefaultChange DefaultChange::fromJson(const QJsonValue& value)
         c.to = AppInfo::fromJson(*to);
     c.detectedAt = Json::requireDate(o, "detectedAt"_L1);
     c.resolved = Json::requireBool(o, "resolved"_L1);
+    c.file = Json::optionalString(o, "file"_L1).value_or(QString());
     return c;
 }
 
@@ -80,7 +83,7 @@ QList<DefaultChange> GuardState::absorb(const QHash<Target, std::optional<AppInf
         const std::optional<AppInfo>& after = it.value();
         const bool same = (!before && !after) || (before && after && before->isSameApp(after));
         if (!same)
-            found.append(DefaultChange {QUuid::createUuid(), it.key(), before, after, at, false});
+            found.append(DefaultChange {QUuid::createUuid(), it.key(), before, after, at, false, {}});
     }
     if (found.isEmpty())
         return found;

@@ -23,6 +23,7 @@ struct DefaultChange
     std::optional<AppInfo> to;
     QDateTime detectedAt;
     bool resolved = false;
+    QString file; // the defaults list whose edit made the change; empty when not known
 
     void write(JsonWriter& out) const;
     static DefaultChange fromJson(const QJsonValue& value);

@@ -2,6 +2,7 @@
 #include "Output.h"
 
 #include "DateText.h"
+#include "DecisionChain.h"
 #include "Json.h"
 #include "SystemLaunchServices.h"
 
@@ -137,6 +138,7 @@ QStringList changeRow(const DefaultChange& change, const FileCategory& category,
 {
     return {dateText(change.detectedAt), change.target.description(), category.title,
             appName(change.from) + u" \u2192 "_s + appName(change.to),
+            style.dim(change.file.isEmpty() ? QString() : homeRelativePath(change.file)),
             style.dim(change.resolved ? u"Handled"_s : QString())};
 }
 
@@ -145,7 +147,8 @@ QJsonObject changeJson(const DefaultChange& change, const FileCategory& category
     return {{u"id"_s, uuidText(change.id)},  {u"target"_s, change.target.id()},
             {u"title"_s, category.title},    {u"from"_s, appJson(change.from)},
             {u"to"_s, appJson(change.to)},   {u"detectedAt"_s, Json::formatDate(change.detectedAt)},
-            {u"resolved"_s, change.resolved}};
+            {u"resolved"_s, change.resolved},
+            {u"file"_s, change.file.isEmpty() ? QJsonValue::Null : QJsonValue(change.file)}};
 }
 
 QString stepText(const PlanStep& step)

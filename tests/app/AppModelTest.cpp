@@ -592,7 +592,7 @@ TEST_F(AppModelTest, AGuardFileNamingAppsThatAreGone)
     const AppInfo gone {QUrl::fromLocalFile(u"/apps/Gone.desktop"_s), u"gone"_s, u"Gone"_s};
     deleted.insert(gone.url);
     old.baseline.insert(pdf, {gone});
-    old.history.append({QUuid::createUuid(), pdf, gone, evince, clock.now().addDays(-1), false});
+    old.history.append({QUuid::createUuid(), pdf, gone, evince, clock.now().addDays(-1), false, {}});
     JSONStore<GuardState>(u"guard.json"_s, dataDir()).save(old);
     make();
     refresh(); // evince replaced the application that is gone
@@ -607,7 +607,7 @@ TEST(Notifier, TextsAndRouting)
 {
     Notifier n;
     const AppInfo a {QUrl::fromLocalFile(u"/a.desktop"_s), u"a"_s, u"A"_s};
-    DefaultChange change {QUuid::createUuid(), pdf, a, std::nullopt, {}, false};
+    DefaultChange change {QUuid::createUuid(), pdf, a, std::nullopt, {}, false, {}};
     EXPECT_EQ(Notifier::title(change), u".pdf default changed"_s);
     EXPECT_EQ(Notifier::body(change), u"no app replaced A. Revert to keep A."_s);
     change.from.reset();

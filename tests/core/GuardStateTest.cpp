@@ -135,7 +135,7 @@ TEST(GuardState, HistoryCappedAtTwoHundred)
 {
     GuardState s;
     for (int i = 0; i < 199; ++i)
-        s.history.append(DefaultChange {QUuid::createUuid(), pdf, std::nullopt, std::nullopt, t0, false});
+        s.history.append(DefaultChange {QUuid::createUuid(), pdf, std::nullopt, std::nullopt, t0, false, {}});
     const QUuid newestOld = s.history.first().id;
     const QUuid oldest = s.history.last().id;
     s.absorb({{pdf, app(u"a"_s)}, {doc, app(u"a"_s)}, {mailto, app(u"a"_s)}}, t0);
@@ -162,7 +162,8 @@ TEST(GuardState, JsonDocument)
     s.baseline.insert(pdf, {app(u"org.gnome.Evince"_s)});
     s.pinned.insert(pdf);
     DefaultChange c {
-        QUuid(u"{0D5E1C3A-1111-4222-8333-944455556666}"_s), pdf, std::nullopt, app(u"org.gnome.Evince"_s), t0, true};
+        QUuid(u"{0D5E1C3A-1111-4222-8333-944455556666}"_s), pdf, std::nullopt, app(u"org.gnome.Evince"_s), t0, true,
+        u"/home/u/.config/mimeapps.list"_s};
     s.history.append(c);
 
     const QByteArray expected = R"({
@@ -179,6 +180,7 @@ TEST(GuardState, JsonDocument)
   "history" : [
     {
       "detectedAt" : "2025-03-01T09:30:00Z",
+      "file" : "\/home\/u\/.config\/mimeapps.list",
       "id" : "0D5E1C3A-1111-4222-8333-944455556666",
       "resolved" : true,
       "target" : ".pdf",

@@ -188,6 +188,8 @@ subprocess.run(["gio", "mime", "application/pdf", "org.kde.okular.desktop"], env
 change = wait_for(lambda: next((c for c in load("guard.json")["history"] if c["target"] == ".pdf"), None), 10)
 check(change is not None and time.monotonic() - started <= 5.0,
       f"the guard logs the change within 5 s ({time.monotonic() - started:.1f} s)")
+check(wait_for(lambda: any(c.get("file") == MIMEAPPS for c in load("guard.json")["history"]), 5) is not None,
+      "the change names the list that gio wrote")
 
 step("the notification, and Revert on it")
 notify = wait_for(lambda: find("notification-daemon", "push button", "Revert", seconds=0.5), 10)
@@ -212,6 +214,8 @@ check('string "revert"' in calls and 'string "Revert"' in calls, "the notificati
 step("the change shows as handled in the window and the tray panel")
 click(find(APP, "list item", "Default Guard"))
 check(find(APP, "label", "Handled") is not None, "the guard screen shows the change as Handled")
+check(find(APP, "label", "Changed in ~/.config/mimeapps.list") is not None,
+      "the guard screen names the list that changed")
 shot("guard")
 tray = wait_for(lambda: [w for w in x_windows("") if w[2] > 700 and w[3] >= 16 and w[4] >= 16 and w[1] > 1000], 5)
 if check(bool(tray), "the tray shows Openwright's icon"):

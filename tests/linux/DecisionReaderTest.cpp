@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <algorithm>
 
 using namespace openwright;
@@ -308,6 +310,23 @@ TEST_F(DecisionTextTest, SummariesNameTheLineAndTheApplication)
     EXPECT_TRUE(none.agreesWithSystem);
     ASSERT_FALSE(none.steps.isEmpty());
     EXPECT_EQ(none.steps.last().summary(), u"No installed application handles x-scheme-handler/nobody-handles-this"_s);
+}
+
+// The guard names the list whose edit made a change: the one modified last after its previous look.
+TEST_F(DecisionTextTest, TheListEditedLastIsTheOneThatChanged)
+{
+    XdgTree::writeList(u"mimeapps.list"_s, defaults(u"text/plain=editor.desktop"_s));
+    const QString gnome = resolve(u"~/.config/gnome-mimeapps.list"_s);
+    const QString plain = resolve(u"~/.config/mimeapps.list"_s);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const auto& [path, seconds] : {std::pair {gnome, 100}, std::pair {plain, 200}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(now.addSecs(seconds), QFileDevice::FileModificationTime));
+    }
+    const DecisionChain chain = system.explain(Target::fileExtension(u"pdf"_s));
+    EXPECT_EQ(chain.listChangedSince(now.addSecs(50)), plain);
+    EXPECT_EQ(chain.listChangedSince(now.addSecs(250)), QString());
 }
 
 } // namespace

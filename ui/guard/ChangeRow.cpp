@@ -3,6 +3,7 @@
 
 #include "AppModel.h"
 #include "DateText.h"
+#include "DecisionChain.h"
 #include "ElidedLabel.h"
 #include "Icons.h"
 #include "Style.h"
@@ -65,6 +66,13 @@ ChangeRow::ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, 
     apps->addWidget(to);
     apps->addStretch(1);
     column->addLayout(apps);
+    if (!change.file.isEmpty()) {
+        // What another program (or an editor) wrote, so the user can look there.
+        auto* file = ElidedLabel::make(tr("Changed in %1").arg(homeRelativePath(change.file)), Style::Text::caption,
+                                       Style::Tone::secondary, this);
+        file->setObjectName(u"changedFile"_s);
+        column->addWidget(file);
+    }
 
     m_time = Style::label({}, Style::Text::caption, Style::Tone::secondary, this);
     m_time->setObjectName(u"detectedAt"_s);
