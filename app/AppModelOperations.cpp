@@ -131,7 +131,8 @@ QFuture<void> AppModel::revert(const QUuid& changeID)
         return QtFuture::makeReadyFuture();
     const ChangeRequest request {it->target, it->from->url};
     autoBackup(BackupReason::beforeRevert(it->target));
-    return continueOn(this, perform({request}), [this, changeID](const Results& results) {
+    // Tracked like the batch itself, so that "not busy" means the change is marked resolved too.
+    return landed(perform({request}), [this, changeID](const Results& results) {
         if (std::any_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); }))
             markResolved(changeID);
     });
