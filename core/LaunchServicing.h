@@ -97,6 +97,10 @@ public:
         return {};
     }
 
+    // Removes what interrupted writes of the platform's files left behind; called at start by
+    // the one process that may change defaults.
+    virtual void removeStaleTemporaries() {}
+
     // Why the target opens in the application it does, step by step. A platform that cannot
     // tell gives the target alone, without steps.
     virtual DecisionChain explain(const Target& target) const

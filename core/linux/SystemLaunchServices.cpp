@@ -4,12 +4,17 @@
 #include "ApplicationIdentity.h"
 #include "DecisionReader.h"
 #include "Gio.h"
+#include "JSONStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
 
 #include <algorithm>
+
+#include <cerrno>
+#include <cstdio>
 
 #include <unistd.h>
 
@@ -136,6 +141,20 @@ DecisionChain SystemLaunchServices::explain(const Target& target) const
     return LaunchServicing::explain(target);
 }
 
+void SystemLaunchServices::removeStaleTemporaries()
+{
+    // GLib writes LIST.XXXXXX beside the list and renames it; the desktop-specific lists
+    // ("gnome-mimeapps.list") are written the same way.
+    static const QRegularExpression temporary(u"^([A-Za-z0-9_-]+-)?mimeapps\\.list\\.[A-Za-z0-9]{6}$"_s);
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QDir config(gio::userConfigDir());
+    const QFileInfoList files = config.entryInfoList({u"*mimeapps.list.??????"_s}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& file : files) {
+        if (temporary.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < stale)
+            QFile::remove(file.filePath());
+    }
+}
+
 std::optional<QUrl> SystemLaunchServices::locate(const QString& bundleID) const
 {
     // The first entry of the identity in folder precedence (the user's own folder first),
@@ -182,15 +201,23 @@ Snapshot snapshotOf(const QString& path)
     return {path, file.readAll()};
 }
 
-void restore(const Snapshot& snapshot)
+// Puts a list back as it was; the system's reason when it could not. A list whose bytes did not
+// change is not written at all: on a full disk that write could only lose it.
+std::optional<QString> restore(const Snapshot& snapshot)
 {
+    if (snapshotOf(snapshot.path).bytes == snapshot.bytes)
+        return std::nullopt;
     if (!snapshot.bytes) {
-        QFile::remove(snapshot.path);
-        return;
+        if (QFile::remove(snapshot.path))
+            return std::nullopt;
+        return u"Could not remove "_s + snapshot.path;
     }
-    QSaveFile file(snapshot.path);
-    if (file.open(QIODevice::WriteOnly) && file.write(*snapshot.bytes) == snapshot.bytes->size())
-        file.commit();
+    try {
+        writeAtomically(snapshot.path, *snapshot.bytes, FileAccess::asCreated);
+    } catch (const StoreError& e) {
+        return e.message();
+    }
+    return std::nullopt;
 }
 
 LaunchError toLaunchError(const gio::Error& error)
@@ -251,11 +278,24 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     for (qsizetype i = 0; !failure && i < types.size(); ++i)
         failure = gio::setDefaultForType(id, types[i]);
     if (failure) {
-        for (const Snapshot& snapshot : snapshots)
-            restore(snapshot);
-        if (!keptAside.isEmpty())
-            QFile::remove(keptAside);
-        throw toLaunchError(*failure);
+        QStringList unrestored;
+        for (const Snapshot& snapshot : snapshots) {
+            // The unreadable list goes back by rename, which needs no space on the disk.
+            if (!keptAside.isEmpty() && snapshot.path == userList) {
+                if (::rename(QFile::encodeName(keptAside).constData(), QFile::encodeName(userList).constData()) != 0)
+                    unrestored.append(keptAside + u": "_s + qt_error_string(errno));
+            } else if (const auto problem = restore(snapshot)) {
+                unrestored.append(*problem);
+            }
+        }
+        LaunchError error = toLaunchError(*failure);
+        if (!unrestored.isEmpty()) {
+            error = LaunchError::platform(error.domain(), error.code(),
+                                          error.message() + u". The lists could not all be put back as they were: "_s
+                                              + unrestored.join(u"; "_s),
+                                          error.meaning());
+        }
+        throw error;
     }
     return note;
 }

@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace openwright;
@@ -153,6 +156,64 @@ TEST_F(SystemLaunchServicesTest, AFailedWriteOfOurOwnIsAFailureWithTheReason)
     const ChangeResult result = service.change({Target::scheme(u"nobody-handles-this"_s), url(beta)});
     EXPECT_EQ(result.kind(), ChangeResult::Case::Failed);
     EXPECT_FALSE(result.message().isEmpty());
+}
+
+// What GLib's writes killed part-way left beside the lists goes once it is a minute old.
+TEST_F(SystemLaunchServicesTest, StaleTemporariesOfTheListsAreRemoved)
+{
+    build();
+    const QDir config(Sandbox::instance().configHome());
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-120);
+    for (const QString& name : {u"mimeapps.list.Ab12Cd"_s, u"gnome-mimeapps.list.Xy34Zw"_s, u"mimeapps.list.Fresh1"_s,
+                                u"mimeapps.list.unreadable-1"_s, u"notes.txt.Ab12Cd"_s}) {
+        QFile file(config.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        if (!name.contains(u"Fresh"_s))
+            file.setFileTime(old, QFileDevice::FileModificationTime);
+    }
+    system->removeStaleTemporaries();
+    EXPECT_EQ(config.entryList({u"*.*"_s}, QDir::Files),
+              (QStringList {u"mimeapps.list"_s, u"mimeapps.list.Fresh1"_s, u"mimeapps.list.unreadable-1"_s,
+                            u"notes.txt.Ab12Cd"_s}));
+}
+
+// Run by run-on-small-disk.sh, on a file system of its own that the test fills.
+class FullDisk : public SystemLaunchServicesTest
+{
+protected:
+    static void fill(const QString& path)
+    {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ASSERT_GE(fd, 0);
+        const QByteArray chunk(64 * 1024, 'x');
+        for (qsizetype size = chunk.size(); size > 0; size /= 2) {
+            while (::write(fd, chunk.constData(), size_t(size)) == ssize_t(size)) {
+            }
+        }
+        ::close(fd);
+    }
+};
+
+// A change that fails for lack of space leaves every list byte for byte as it was: nothing is
+// written back that did not change, and what is written back is checked.
+TEST_F(FullDisk, AFailedChangeLeavesEveryListAsItWas)
+{
+    if (qEnvironmentVariableIsEmpty("OPENWRIGHT_SMALL_DISK"))
+        GTEST_SKIP() << "needs a file system of its own (run-on-small-disk.sh)";
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    build(u"[Default Applications]\napplication/pdf=alpha.desktop;\ntext/plain=alpha.desktop;\n"_s);
+    XdgTree::writeList(u"gnome-mimeapps.list"_s, u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s);
+    const QString user = XdgTree::readList(), gnome = XdgTree::readList(u"gnome-mimeapps.list"_s);
+    fill(Sandbox::instance().root() + u"/filler"_s);
+
+    for (const Target& target : {pdf, Target::scheme(u"nobody-handles-this"_s)}) {
+        const ChangeResult result = service.change({target, url(beta)});
+        EXPECT_EQ(result.kind(), ChangeResult::Case::Failed) << target.id().toStdString();
+        EXPECT_TRUE(result.message().contains(qt_error_string(ENOSPC))) << result.message().toStdString();
+        EXPECT_EQ(XdgTree::readList(), user);
+        EXPECT_EQ(XdgTree::readList(u"gnome-mimeapps.list"_s), gnome);
+    }
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
 }
 
 // GIO rewrites a list it cannot parse from empty: the user's other defaults are kept aside.
