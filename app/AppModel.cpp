@@ -52,6 +52,7 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
           static_cast<JSONStoreFile*>(&m_guardStore)}) {
         store->removeStaleTemporaries();
     }
+    m_service->removeStaleTemporaries();
     m_customTargets = m_customStore.load().value_or(QList<Target>());
     m_userProfiles = m_profileStore.load().value_or(QList<Profile>());
     m_guardState = m_guardStore.load().value_or(GuardState());
@@ -73,12 +74,14 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
         Q_EMIT self->activationRequested();
     };
     m_readers.setMaxThreadCount(4);
+    m_changes.setMaxThreadCount(1);
 }
 
 AppModel::~AppModel()
 {
     if (m_cancelGuardTick)
         m_cancelGuardTick();
+    m_changes.waitForDone();
     m_readers.waitForDone();
 }
 
@@ -389,6 +392,8 @@ template<typename T> bool AppModel::save(JSONStore<T>& store, const T& value)
     } catch (const DecodeError& e) {
         problem = e.message();
     }
+    if (!problem.isEmpty())
+        ++m_failedSaves;
     const bool changed = problem.isEmpty() ? m_saveProblems.remove(store.path()) > 0
                                            : std::exchange(m_saveProblems[store.path()], problem) != problem;
     if (changed) {

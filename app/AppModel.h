@@ -92,6 +92,9 @@ public:
     // Why the last save of a data file failed, with the system's reason; empty once every file
     // saved again. Failed saves keep the value in memory and are retried at the next save.
     QString saveProblem() const { return m_saveProblems.isEmpty() ? QString() : m_saveProblems.first(); }
+    // How many saves have failed since the model was made: compared before and after an
+    // operation, it says whether the operation's own saves failed.
+    quint64 failedSaves() const { return m_failedSaves; }
 
     // Derived, computed at every read
     QList<FileCategory> categories() const;
@@ -139,8 +142,8 @@ public:
     // Returns how many were added. Throws DecodeError for a file that is not a profile export,
     // and StoreError when the profiles would grow too large to read back; nothing is added then.
     int importProfiles(const QByteArray& data);
-    // The same for the file at `path`, read here (refused, as DecodeError, when it is not a
-    // readable file or larger than a profiles file may be).
+    // The same for the file at `path`, read here (refused, as StoreError with the reason, when
+    // it is not a readable regular file or larger than a profiles file may be).
     int importProfilesFrom(const QString& path);
     // Writes an export file of `profiles` to `path`, atomically: a failed write leaves what was
     // there before. Returns the system's reason on failure.
@@ -245,7 +248,9 @@ private:
     // The platform type of each target read so far; no GIO call on the GUI thread needed.
     QHash<Target, QString> m_typeOf;
     QMap<QString, QString> m_saveProblems; // by file
+    quint64 m_failedSaves = 0;
     QThreadPool m_readers;
+    QThreadPool m_changes; // one thread: batches run in the order they were asked for
 };
 
 template<typename T, typename F> auto AppModel::landed(QFuture<T> future, F fn)

@@ -78,14 +78,16 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
         QHash<Target, TargetState> states;
     };
     const auto service = m_service;
-    // The batch and the re-read after it both run off this thread, with nothing of the model's.
+    // The batch and the re-read after it both run off this thread, with nothing of the model's,
+    // one batch after the other: a batch's outcome is read back before the next one writes, so
+    // two runs of ours never report each other's change as a setting that kept the old app.
     auto work = QtConcurrent::task([service, requests, affected] {
                     Outcome out {service->apply(requests).result(), {}};
                     for (const Target& t : affected)
                         out.states.insert(t, service->state(t));
                     return out;
                 })
-                    .onThreadPool(m_readers)
+                    .onThreadPool(m_changes)
                     .spawn();
     return landed(work, [this, requests, affected](const Outcome& out) {
         QSet<Target> requested;
@@ -440,15 +442,12 @@ int AppModel::importProfiles(const QByteArray& data)
 
 int AppModel::importProfilesFrom(const QString& path)
 {
-    // Any path the user picks: a folder, a device or a huge file is refused before reading.
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || info.size() > Json::kMaxDocumentBytes || !file.open(QIODevice::ReadOnly))
-        throw DecodeError(u"Could not read "_s + path);
-    const QByteArray data = file.read(Json::kMaxDocumentBytes + 1);
-    if (data.size() > Json::kMaxDocumentBytes)
-        throw DecodeError(path + u" is too large"_s);
-    return importProfiles(data);
+    // Any path the user picks: a folder, a FIFO, a device or a huge file is refused before
+    // reading, and nothing here can block.
+    const FileRead read = readWholeFile(path, Json::kMaxDocumentBytes);
+    if (!read.bytes)
+        throw StoreError(read.problem);
+    return importProfiles(*read.bytes);
 }
 
 std::optional<QString> AppModel::exportProfiles(const QList<Profile>& profiles, const QString& path) const

@@ -83,7 +83,12 @@ QString command(const QString& executable)
     const QFileInfo installed(QStringLiteral(OPENWRIGHT_INSTALLED_EXECUTABLE));
     const bool isInstalled = running.absoluteFilePath() == installed.absoluteFilePath()
         || (installed.exists() && running.canonicalFilePath() == installed.canonicalFilePath());
-    return isInstalled ? u"openwright"_s : execArgument(running.absoluteFilePath());
+    if (isInstalled)
+        return u"openwright"_s;
+    // GLib looks the program up by its Exec text before expanding "%%", so it drops an entry
+    // whose program path holds a '%': env is started instead and is handed the path.
+    const QString path = running.absoluteFilePath();
+    return path.contains(u'%') ? u"/usr/bin/env "_s + execArgument(path) : execArgument(path);
 }
 
 QByteArray entry(const QString& executable)

@@ -21,6 +21,10 @@ public:
     static constexpr Key<double> guardInterval {"guard.interval", 60.0};
     static constexpr Key<bool> autoBackup {"backup.auto", true};
     static constexpr Key<bool> updateAutomatic {"update.automatic", true};
+    // The newest signed release any feed has listed, and its page: an older copy of the feed
+    // served later must not hide it.
+    static constexpr Key<const char*> updateNewestVersion {"update.newestVersion", ""};
+    static constexpr Key<const char*> updateNewestLink {"update.newestLink", ""};
     // Where the main window was, as the window saves it (base64 text in the file).
     static constexpr Key<const char*> windowGeometry {"window.geometry", ""};
 

@@ -248,7 +248,7 @@ void Updater::finishCheck()
     Q_EMIT canCheckChanged(canCheck());
 }
 
-UpdateCheckResult Updater::evaluate(const QByteArray& bytes) const
+UpdateCheckResult Updater::evaluate(const QByteArray& bytes)
 {
     using Kind = UpdateCheckResult::Kind;
     const auto items = readFeed(bytes);
@@ -279,10 +279,23 @@ UpdateCheckResult Updater::evaluate(const QByteArray& bytes) const
                 {},
                 {},
                 refused ? tr("The update feed's signature is not valid.") : tr("The update feed lists no releases.")};
+    // A feed whose newest release is older than one seen before is an old copy served again
+    // (its signatures are still good): the newest release seen stands.
+    QString version = newest->version;
+    QString link = newest->link;
+    const QString seen = QString::fromUtf8(m_settings->value(Settings::updateNewestVersion));
+    const auto seenParts = versionParts(seen);
+    if (seenParts && compareVersions(*seenParts, newestParts) > 0) {
+        version = seen;
+        link = QString::fromUtf8(m_settings->value(Settings::updateNewestLink));
+        newestParts = *seenParts;
+    } else if (!seenParts || compareVersions(newestParts, *seenParts) > 0) {
+        m_settings->setValue(Settings::updateNewestVersion, version.toUtf8());
+        m_settings->setValue(Settings::updateNewestLink, link.toUtf8());
+    }
     if (compareVersions(newestParts, current) <= 0)
         return {Kind::UpToDate, {}, {}, tr("You're up to date.")};
-    return {Kind::Available, newest->version, QUrl(newest->link, QUrl::StrictMode),
-            tr("Openwright %1 is available.").arg(newest->version)};
+    return {Kind::Available, version, QUrl(link, QUrl::StrictMode), tr("Openwright %1 is available.").arg(version)};
 }
 
 void Updater::setResult(UpdateCheckResult result)

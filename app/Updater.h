@@ -94,7 +94,7 @@ Q_SIGNALS:
 private:
     void scheduleAutomaticCheck(std::chrono::milliseconds delay);
     void finishCheck();
-    UpdateCheckResult evaluate(const QByteArray& feed) const;
+    UpdateCheckResult evaluate(const QByteArray& feed);
     void setResult(UpdateCheckResult result);
 
     UpdaterConfig m_config;

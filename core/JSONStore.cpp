@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JSONStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,10 +45,26 @@ mode_t currentUmask()
 
 } // namespace
 
-// With the system's reason for any failure (QSaveFile reports a full disk as "Unknown
-// error"). The temporary is "PATH.XXXXXX".
-void writeAtomically(const QString& path, const QByteArray& bytes, FileAccess access)
+QString linkTarget(const QString& path)
 {
+    QString target = path;
+    // A bounded walk: a loop of links ends at a path that is not a file, and the write fails there.
+    for (int hop = 0; hop < 40; ++hop) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            break;
+        target = info.symLinkTarget();
+    }
+    return target;
+}
+
+// With the system's reason for any failure (QSaveFile reports a full disk as "Unknown
+// error"). The temporary is "TARGET.XXXXXX", beside the file that is really replaced.
+void writeAtomically(const QString& linkOrPath, const QByteArray& bytes, FileAccess access)
+{
+    // A file kept elsewhere through a link (dotfiles in a repository) stays a link: its target
+    // is replaced, atomically within the target's folder.
+    const QString path = linkTarget(linkOrPath);
     QByteArray name = QFile::encodeName(path) + ".XXXXXX";
     const int fd = ::mkstemp(name.data());
     if (fd < 0)
@@ -80,6 +97,53 @@ void writeAtomically(const QString& path, const QByteArray& bytes, FileAccess ac
         ::unlink(name.constData());
         fail(u"Could not save "_s + path, error);
     }
+}
+
+FileRead readWholeFile(const QString& path, qsizetype maxBytes, bool pipes)
+{
+    const auto problem = [&](const QString& text) { return FileRead {std::nullopt, text}; };
+    // Opened without blocking: opening a FIFO that no one writes would wait for ever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return problem(QCoreApplication::translate("Files", "There is no file at %1.").arg(path));
+        return problem(QCoreApplication::translate("Files", "Could not read %1: %2").arg(path, qt_error_string(errno)));
+    }
+    struct Closer
+    {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer {fd};
+    struct stat st = {};
+    ::fstat(fd, &st);
+    // A pipe handed to this process is an anonymous one ("pipe:[N]"); a named FIFO in a
+    // folder is not read: it may never be written to.
+    char link[64] = {};
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    const ssize_t n = ::readlink(self.constData(), link, sizeof link - 1);
+    const bool anonymousPipe = S_ISFIFO(st.st_mode) && n > 0 && QByteArrayView(link, n).startsWith("pipe:");
+    if (!S_ISREG(st.st_mode) && !(pipes && anonymousPipe))
+        return problem(QCoreApplication::translate("Files", "%1 is not a regular file.").arg(path));
+    if (S_ISREG(st.st_mode) && st.st_size > maxBytes)
+        return problem(QCoreApplication::translate("Files", "%1 is too large.").arg(path));
+    if (anonymousPipe)
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QByteArray bytes;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return problem(
+                QCoreApplication::translate("Files", "Could not read %1: %2").arg(path, qt_error_string(errno)));
+        if (got == 0)
+            break;
+        bytes.append(buffer, got);
+        if (bytes.size() > maxBytes)
+            return problem(QCoreApplication::translate("Files", "%1 is too large.").arg(path));
+    }
+    return {bytes, {}};
 }
 
 JSONStoreFile::JSONStoreFile(const QString& fileName, const QString& directory)
@@ -136,7 +200,7 @@ void JSONStoreFile::saveBytes(const QByteArray& bytes, Validator decodes)
 
 void JSONStoreFile::removeStaleTemporaries() const
 {
-    const QFileInfo info(m_path);
+    const QFileInfo info(linkTarget(m_path));
     static const QRegularExpression suffix(u"^\\.[A-Za-z0-9]{6}$"_s);
     const QStringList names = info.dir().entryList({info.fileName() + u".??????"_s}, QDir::Files | QDir::Hidden);
     for (const QString& name : names) {

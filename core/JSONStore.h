@@ -40,8 +40,23 @@ enum class FileAccess
 };
 
 // Writes `bytes` to `path` through a temporary beside it, fsync and rename: the path holds the
-// old content or the new, never a part. Throws StoreError with the system's reason.
+// old content or the new, never a part. Every write is checked, so a full disk fails here
+// rather than leaving a short file. A symbolic link stays a link: its target is replaced.
+// Throws StoreError with the system's reason.
 void writeAtomically(const QString& path, const QByteArray& bytes, FileAccess access = FileAccess::ownerOnly);
+// Where a chain of symbolic links at `path` ends (`path` itself when it is no link).
+QString linkTarget(const QString& path);
+
+// The whole of a file the user names (an import), or why it cannot be read, for the user.
+// Only a regular file is read, never a FIFO or a device that could block; with `pipes`, also
+// a pipe this process was handed (standard input, "/dev/fd/N" from a shell's "<(…)"), to its
+// end. More than `maxBytes` is refused.
+struct FileRead
+{
+    std::optional<QByteArray> bytes;
+    QString problem;
+};
+FileRead readWholeFile(const QString& path, qsizetype maxBytes, bool pipes = false);
 
 // One JSON file holding one value, read whole and written whole, atomically.
 // An unreadable file loads as nothing; before a save would replace it, it is kept beside

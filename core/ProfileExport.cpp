@@ -3,7 +3,10 @@
 
 #include "Json.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
+
+#include <algorithm>
 
 namespace openwright {
 
@@ -31,11 +34,20 @@ QList<Profile> ProfileExport::decode(const QByteArray& data)
     if (format != QLatin1StringView(kFormat))
         throw DecodeError(u"The file couldn\u2019t be opened because it isn\u2019t in the correct format."_s);
     for (Profile& p : profiles) {
+        // A name is a line of text: a control character in it would cut or garble every list
+        // that shows it.
+        if (std::any_of(p.name.cbegin(), p.name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+            throw DecodeError(u"A profile\u2019s name holds control characters."_s);
         p.id = newIdentifier();
         if (p.kind == Profile::Kind::preset)
             p.kind = Profile::Kind::custom;
     }
     return profiles;
+}
+
+QString ProfileExport::notAnExportMessage()
+{
+    return QCoreApplication::translate("ProfileExport", "That file isn't an Openwright profile export.");
 }
 
 } // namespace openwright

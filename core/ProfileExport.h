@@ -26,6 +26,8 @@ struct ProfileExport
     // Throws DecodeError for anything that is not an export file; reads files from anywhere,
     // so it never trusts their size, encoding or shape.
     static QList<Profile> decode(const QByteArray& data);
+    // What the user is told when a file is not an export, wherever they import it.
+    static QString notAnExportMessage();
 };
 
 } // namespace openwright

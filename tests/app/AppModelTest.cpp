@@ -126,6 +126,18 @@ TEST_F(AppModelTest, ChangesMarkPendingAndMoveTheBaseline)
     EXPECT_EQ(model->guardState().baseline.value(pdf).app, okular);
     EXPECT_TRUE(model->guardState().history.isEmpty());
 
+    // Two runs of ours asked for at once (two profile applies) each did what it says.
+    const AppInfo papers = fake->addApp(u"Papers"_s, u"org.gnome.Papers"_s);
+    Profile first, second;
+    first.entries = {{pdf, *evince.bundleID, evince.name}};
+    second.entries = {{pdf, *papers.bundleID, papers.name}};
+    auto one = model->apply(first);
+    auto other = model->apply(second);
+    EXPECT_EQ(await(one).values(), QList {ChangeResult::changed()});
+    EXPECT_EQ(await(other).values(), QList {ChangeResult::changed()});
+    EXPECT_EQ(service->currentDefault(pdf), papers);
+    await(model->change(model->category(pdf), okular));
+
     // Declined: the baseline holds the application that stayed.
     fake->setMovesBeforeReporting(false);
     fake->setChangeDelay(0ms);

@@ -64,9 +64,10 @@ TEST_P(LaunchAtLoginExec, TheSessionStartsThisProgramInTheBackground)
     ASSERT_TRUE(g_shell_parse_argv(g_app_info_get_commandline(G_APP_INFO(info)), nullptr, &argv, nullptr));
     QStringList args;
     for (gchar** arg = argv; *arg; ++arg)
-        args << QString::fromUtf8(*arg);
+        args << QString::fromUtf8(*arg).replace(u"%%"_s, u"%"_s); // as the session expands it
     g_strfreev(argv);
-    EXPECT_EQ(args, (QStringList {program, u"--background"_s}));
+    const QStringList launcher = program.contains(u'%') ? QStringList {u"/usr/bin/env"_s} : QStringList {};
+    EXPECT_EQ(args, launcher + QStringList({program, u"--background"_s}));
     g_object_unref(info);
 
     if (const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s); !validator.isEmpty()) {
@@ -78,7 +79,8 @@ TEST_P(LaunchAtLoginExec, TheSessionStartsThisProgramInTheBackground)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, LaunchAtLoginExec, ::testing::Values("bin", "My Apps", "a$b\"c`d\\e'f;g"));
+INSTANTIATE_TEST_SUITE_P(Paths, LaunchAtLoginExec,
+                         ::testing::Values("bin", "My Apps", "a$b\"c`d\\e'f;g", "100%", "50% off"));
 
 TEST_F(LaunchAtLoginTest, TheInstalledProgramIsStartedByName)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Updater.h"
 #include "ModelFakes.h"
+#include "Settings.h"
 
 #include <QDeadlineTimer>
 #include <QTcpServer>
@@ -93,6 +94,7 @@ struct CheckCase
     Kind kind;
     QString message;
     const char* version = ""; // when available
+    const char* seen = ""; // the newest release an earlier check found
 };
 void PrintTo(const CheckCase& row, std::ostream* os)
 {
@@ -107,7 +109,13 @@ TEST_P(UpdaterCheck, ReportsTheNewestSignedReleaseOrWhyNot)
 {
     const CheckCase& row = GetParam();
     row.status ? answer(row.status, row.body) : server.close(); // closed: the connection is refused
-    Updater updater(config(row.currentVersion));
+    const UpdaterConfig c = config(row.currentVersion);
+    if (*row.seen) {
+        Settings settings(c.settingsPath);
+        settings.setValue(Settings::updateNewestVersion, row.seen);
+        settings.setValue(Settings::updateNewestLink, "https://openwright.example/releases/" + QByteArray(row.seen));
+    }
+    Updater updater(c);
     ASSERT_TRUE(updater.isAvailable() && updater.canCheck());
     QList<bool> canCheck;
     QObject::connect(&updater, &Updater::canCheckChanged, &updater, [&](bool can) { canCheck.append(can); });
@@ -125,6 +133,9 @@ TEST_P(UpdaterCheck, ReportsTheNewestSignedReleaseOrWhyNot)
     EXPECT_EQ(result.version, QString::fromLatin1(row.version));
     EXPECT_EQ(result.link.toString(),
               *row.version ? u"https://openwright.example/releases/"_s + row.version : QString());
+    if (*row.version) {
+        EXPECT_EQ(Settings(c.settingsPath).value(Settings::updateNewestVersion), row.version);
+    }
 }
 
 const QString kBadSignature = u"The update feed's signature is not valid."_s;
@@ -137,6 +148,9 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase {"TenAfterNine", "1.9", 200, feed(item("1.10")), Kind::Available, u"Openwright 1.10 is available."_s,
                    "1.10"},
         CheckCase {"SameWithFewerParts", "1.2.0", 200, feed(item("1.2")), Kind::UpToDate, u"You're up to date."_s},
+        // An old copy of the feed, replayed after a newer release was seen, does not hide it.
+        CheckCase {"OlderCopyReplayed", "1.0", 200, feed(item("1.1")), Kind::Available,
+                   u"Openwright 1.3 is available."_s, "1.3", "1.3"},
         CheckCase {"ForgedNewerIgnored", "1.0", 200, feed(item("9.0", Forged) + item("1.1")), Kind::Available,
                    u"Openwright 1.1 is available."_s, "1.1"},
         CheckCase {"NoValidSignature", "1.0", 200, feed(item("2.0", Forged) + item("3.0", Unsigned)), Kind::Failed,

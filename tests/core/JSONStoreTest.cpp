@@ -144,6 +144,24 @@ TEST_F(JSONStoreTest, WritesOnlyWhatItCanReadBack)
     EXPECT_EQ(store.load(), QList<Target> {Target::fileExtension(u"md"_s)});
 }
 
+// A data file kept elsewhere through a link (dotfiles in a repository) stays a link: its
+// target is replaced, atomically in the target's own folder.
+TEST_F(JSONStoreTest, ALinkedFileIsWrittenThroughTheLink)
+{
+    ASSERT_TRUE(QDir().mkpath(folder()) && QDir().mkpath(dir.filePath(u"dotfiles"_s)));
+    const QString target = dir.filePath(u"dotfiles/custom-types.json"_s);
+    writeAll(target, "[]");
+    JSONStore<QList<Target>> store(u"custom-types.json"_s, folder());
+    ASSERT_TRUE(QFile::link(u"../dotfiles/custom-types.json"_s, store.path()));
+    store.save({Target::fileExtension(u"md"_s)});
+
+    EXPECT_TRUE(QFileInfo(store.path()).isSymLink());
+    EXPECT_EQ(readAll(target), readAll(store.path()));
+    EXPECT_EQ(JSONStore<QList<Target>>(u"custom-types.json"_s, folder()).load(),
+              QList<Target> {Target::fileExtension(u"md"_s)});
+    EXPECT_EQ(QDir(dir.filePath(u"dotfiles"_s)).entryList(QDir::Files), QStringList {u"custom-types.json"_s});
+}
+
 // A kill during a save leaves "NAME.XXXXXX" behind; a failed write reports the system's reason
 // and leaves neither a temporary nor a changed file.
 TEST_F(JSONStoreTest, InterruptedAndFailedSavesLeaveNothingBehind)

@@ -6,6 +6,7 @@
 #include "Icons.h"
 #include "PlatformText.h"
 #include "ProfileCard.h"
+#include "ProfileExport.h"
 #include "ProfileSheet.h"
 #include "Style.h"
 
@@ -207,7 +208,7 @@ void ProfilesView::importProfiles()
         } catch (const StoreError& e) {
             self->setMessage(e.message());
         } catch (const DecodeError&) {
-            self->setMessage(tr("That file isn't an Openwright profile export."));
+            self->setMessage(ProfileExport::notAnExportMessage());
         }
     });
 }
