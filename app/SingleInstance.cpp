@@ -3,8 +3,11 @@
 
 #include "AppId.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +16,13 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+
+#include <cerrno>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace openwright {
 
@@ -101,10 +111,34 @@ struct Session
 
 } // namespace
 
+namespace {
+
+// The socket's path in `folder`, or, where that would not fit a socket address (a deep
+// runtime folder), in a short folder of this user's own under /tmp, named after `folder`.
+// Empty when no private place can be had.
+QString socketPathFor(const QString& folder)
+{
+    const QString path = QDir(folder).filePath(QString::fromLatin1(kAppId) + u".socket"_s);
+    if (QFile::encodeName(path).size() < qsizetype(sizeof(sockaddr_un::sun_path)))
+        return path;
+    const QByteArray dir = "/tmp/openwright-" + QByteArray::number(::getuid());
+    if (::mkdir(dir.constData(), 0700) != 0 && errno != EEXIST)
+        return {};
+    // Another user could have made it first: only a folder of ours that no one else may enter.
+    struct stat st = {};
+    if (::lstat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 077))
+        return {};
+    const QByteArray name
+        = QCryptographicHash::hash(QFile::encodeName(QDir(folder).absolutePath()), QCryptographicHash::Sha256).toHex();
+    return QFile::decodeName(dir) + u'/' + QString::fromLatin1(name.left(24)) + u".socket"_s;
+}
+
+} // namespace
+
 SingleInstance::SingleInstance(const QString& folder, QObject* parent)
     : QObject(parent)
     , m_lockPath(QDir(folder).filePath(QString::fromLatin1(kAppId) + u".lock"_s))
-    , m_socketPath(QDir(folder).filePath(QString::fromLatin1(kAppId) + u".socket"_s))
+    , m_socketPath(socketPathFor(folder))
 {
     QDir().mkpath(folder);
 }
@@ -128,17 +162,27 @@ SingleInstance::Found SingleInstance::lockOrFindRunning(int waitMs)
     auto lock = std::make_unique<QLockFile>(m_lockPath);
     // A lock left by a crashed instance is taken over: QLockFile checks whether its owner lives.
     lock->setStaleLockTime(0);
+    m_problem.clear();
     for (;;) {
         if (lock->tryLock(0)) {
             m_lock = std::move(lock);
             return Found::Locked;
         }
+        if (lock->error() == QLockFile::LockFailedError && isAbandoned(*lock) && lock->removeStaleLockFile())
+            continue;
+        // No lock file can be made here at all (no such folder, no permission, no space).
+        if (lock->error() != QLockFile::LockFailedError) {
+            m_problem = lockProblem();
+            return Found::Unavailable;
+        }
         // A lock without a socket is a command at work, or an instance about to listen.
-        auto socket = std::make_unique<QLocalSocket>();
-        socket->connectToServer(m_socketPath);
-        if (socket->waitForConnected(kConnectTimeoutMs)) {
-            m_running = std::move(socket);
-            return Found::Running;
+        if (!m_socketPath.isEmpty()) {
+            auto socket = std::make_unique<QLocalSocket>();
+            socket->connectToServer(m_socketPath);
+            if (socket->waitForConnected(kConnectTimeoutMs)) {
+                m_running = std::move(socket);
+                return Found::Running;
+            }
         }
         if (deadline.hasExpired())
             return Found::Busy;
@@ -146,17 +190,49 @@ SingleInstance::Found SingleInstance::lockOrFindRunning(int waitMs)
     }
 }
 
+bool SingleInstance::isAbandoned(QLockFile& lock) const
+{
+    // QLockFile itself takes over a lock whose owner it can read and that no longer runs.
+    qint64 pid = 0;
+    QString host, application;
+    if (lock.getLockInfo(&pid, &host, &application))
+        return false;
+    // QLockFile writes the owner right after creating the file: one that has had a second
+    // and still names none never will.
+    const QFileInfo info(m_lockPath);
+    return info.exists() && info.lastModified().msecsTo(QDateTime::currentDateTime()) > 1000;
+}
+
+QString SingleInstance::lockProblem() const
+{
+    // QLockFile keeps the system's reason to itself: a file made the same way finds it.
+    QByteArray probe = QFile::encodeName(m_lockPath) + ".XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        if (::write(fd, "0\n", 2) != 2)
+            error = errno;
+        ::close(fd);
+        ::unlink(probe.constData());
+    }
+    return u"Openwright cannot create its lock file %1: %2"_s.arg(
+        m_lockPath, error ? qt_error_string(error) : u"the folder cannot be written"_s);
+}
+
 bool SingleInstance::claim(int timeoutMs)
 {
     switch (lockOrFindRunning()) {
     case Found::Locked: listen(); return true;
+    case Found::Unavailable: return false;
     case Found::Running:
         m_running->write(kActivate.toByteArray() + '\n');
         m_running->waitForBytesWritten(timeoutMs);
         m_running->waitForReadyRead(timeoutMs);
         m_running.reset();
         return false;
-    case Found::Busy: return false;
+    case Found::Busy:
+        m_problem = u"Another Openwright command is still running. Try again once it has finished."_s;
+        return false;
     }
     return false;
 }
@@ -183,9 +259,11 @@ std::optional<InstanceAnswer> SingleInstance::send(const InstanceRequest& reques
         return fail(u"The running Openwright cannot carry out commands from this version of the command line. "
                     u"Quit it and try again."_s);
     }
-    const QByteArray bytes = frame("request",
-                                   {{u"arguments"_s, QJsonArray::fromStringList(request.arguments)},
-                                    {u"workingDirectory"_s, request.workingDirectory}});
+    QJsonObject object {{u"arguments"_s, QJsonArray::fromStringList(request.arguments)},
+                        {u"workingDirectory"_s, request.workingDirectory}};
+    if (request.input)
+        object.insert(u"input"_s, QString::fromLatin1(request.input->toBase64()));
+    const QByteArray bytes = frame("request", object);
     if (bytes.size() - bytes.indexOf('\n') - 1 > kMaxRequestBytes)
         return fail(u"The command is too long to hand to the running Openwright."_s);
     socket.write(bytes);
@@ -193,20 +271,24 @@ std::optional<InstanceAnswer> SingleInstance::send(const InstanceRequest& reques
     const auto header = readLine(socket, deadline);
     const auto length = header ? frameLength(*header, "answer", kMaxAnswerBytes) : std::nullopt;
     const auto body = length ? readBytes(socket, *length, deadline) : std::nullopt;
-    const auto object = body ? objectOf(*body) : std::nullopt;
-    if (!object)
+    const auto answer = body ? objectOf(*body) : std::nullopt;
+    if (!answer)
         return fail(u"The running Openwright did not finish the command in time; it may still be carried out."_s);
     m_running.reset();
-    return InstanceAnswer {object->value(u"out"_s).toString(), object->value(u"err"_s).toString(),
-                           object->value(u"status"_s).toInt(1)};
+    return InstanceAnswer {answer->value(u"out"_s).toString(), answer->value(u"err"_s).toString(),
+                           answer->value(u"status"_s).toInt(1)};
 }
 
 void SingleInstance::listen()
 {
     // The lock proves no other instance listens: a socket file left behind is stale.
-    QLocalServer::removeServer(m_socketPath);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    m_server.listen(m_socketPath);
+    if (m_socketPath.isEmpty() || (QLocalServer::removeServer(m_socketPath), !m_server.listen(m_socketPath))) {
+        m_problem = u"Openwright cannot listen on %1 (%2): commands and later starts will not reach it."_s.arg(
+            m_socketPath, m_socketPath.isEmpty() ? u"no private folder for it"_s : m_server.errorString());
+        qWarning("%s", qPrintable(m_problem));
+        return;
+    }
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* client = m_server.nextPendingConnection())
             accept(client);
@@ -217,6 +299,8 @@ void SingleInstance::accept(QLocalSocket* client)
 {
     using Stage = Session::Stage;
     auto session = std::make_shared<Session>();
+    // Nothing a client sends is buffered beyond one request; more than that drops the client.
+    client->setReadBufferSize(kMaxRequestBytes + 2 * kMaxLineBytes);
     connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
     QTimer::singleShot(kRequestTimeoutMs, client, [client, session] {
         if (session->stage != Stage::answering)
@@ -225,7 +309,7 @@ void SingleInstance::accept(QLocalSocket* client)
     connect(client, &QLocalSocket::readyRead, this, [this, client, session] {
         Session& s = *session;
         if (s.stage == Stage::answering || s.stage == Stage::done)
-            return;
+            return client->abort();
         s.buffer += client->readAll();
         while (s.stage == Stage::greeting || s.stage == Stage::header) {
             const qsizetype end = s.buffer.indexOf('\n');
@@ -242,6 +326,8 @@ void SingleInstance::accept(QLocalSocket* client)
                 s.length = *length;
                 s.stage = Stage::body;
             } else if (line == kActivate) {
+                if (!s.buffer.isEmpty())
+                    return client->abort();
                 client->write(kAck.data(), kAck.size());
                 client->flush();
                 s.stage = Stage::done;
@@ -261,6 +347,8 @@ void SingleInstance::accept(QLocalSocket* client)
         }
         if (s.stage != Stage::body || s.buffer.size() < s.length)
             return;
+        if (s.buffer.size() > s.length)
+            return client->abort();
         const auto object = objectOf(s.buffer.left(s.length));
         s.buffer.clear();
         if (!object)
@@ -269,6 +357,8 @@ void SingleInstance::accept(QLocalSocket* client)
         for (const QJsonValue& v : object->value(u"arguments"_s).toArray())
             request.arguments.append(v.toString());
         request.workingDirectory = object->value(u"workingDirectory"_s).toString();
+        if (const QJsonValue input = object->value(u"input"_s); input.isString())
+            request.input = QByteArray::fromBase64(input.toString().toLatin1());
         s.stage = Stage::answering;
         const QPointer<QLocalSocket> guard(client);
         m_handler(request, [guard](const InstanceAnswer& answer) {

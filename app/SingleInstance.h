@@ -20,6 +20,9 @@ struct InstanceRequest
 {
     QStringList arguments;
     QString workingDirectory;
+    // What the caller read for the command (the file it imports): the instance never opens
+    // the caller's paths itself, which may be pipes, FIFOs or the caller's own /dev/fd.
+    std::optional<QByteArray> input;
 };
 
 // What the command printed and its exit status, for the caller to pass on as its own.
@@ -39,7 +42,7 @@ struct InstanceAnswer
 // The socket speaks two exchanges, each a line and its answer line:
 //   "activate"   -> "ok"                        (a second start; kept from the first version)
 //   "hello 1"    -> "hello 1" | "unsupported"   (then, only after "hello 1":)
-//   "request N" + N bytes of JSON {"arguments", "workingDirectory"}
+//   "request N" + N bytes of JSON {"arguments", "workingDirectory", "input" (base64, optional)}
 //                -> "answer N" + N bytes of JSON {"err", "out", "status"}
 // A request is sent only once the instance has answered the greeting, so an instance that is
 // stuck never receives a command it might carry out after the caller gave up.
@@ -55,14 +58,16 @@ public:
     {
         Locked,
         Running,
-        Busy
+        Busy,
+        Unavailable // the lock cannot be had at all; problem() says why
     };
     using Reply = std::function<void(const InstanceAnswer&)>;
     // Called on the GUI thread for each request; calls `reply` once, possibly later.
     using RequestHandler = std::function<void(const InstanceRequest&, Reply reply)>;
 
     static constexpr int kProtocolVersion = 1;
-    static constexpr qsizetype kMaxRequestBytes = 64 * 1024;
+    // A request carries at most a profiles file (Json::kMaxDocumentBytes) in base64.
+    static constexpr qsizetype kMaxRequestBytes = 48 * 1024 * 1024;
     static constexpr qsizetype kMaxAnswerBytes = 16 * 1024 * 1024;
     // How long a start or a command waits while another command holds the lock. Commands take
     // well under a second; this only has to outlast a slow one.
@@ -78,8 +83,14 @@ public:
 
     // True when this process is the one instance. Otherwise hands over to the running one
     // (waiting at most `timeoutMs` for it to answer) and returns false. While a command holds
-    // the lock, waits for it to finish (kLockWaitMs at most) and then starts as usual.
+    // the lock, waits for it to finish (kLockWaitMs at most) and then starts as usual. When it
+    // returns false and problem() is not empty, nothing was handed over and this process
+    // cannot run.
     bool claim(int timeoutMs = 3000);
+    // Why the last claim or lockOrFindRunning() could not go ahead, or why this instance
+    // cannot be reached by later starts; a sentence for the user, empty when all is well.
+    const QString& problem() const { return m_problem; }
+    const QString& socketPath() const { return m_socketPath; }
 
     // For a command-line process: takes the lock without listening, or connects to the running
     // instance, whichever comes first; waits up to `waitMs` while neither is possible.
@@ -98,6 +109,10 @@ Q_SIGNALS:
 private:
     void listen();
     void accept(QLocalSocket* client);
+    // A lock whose owner cannot be read (empty, unreadable), left long enough that no live
+    // process is still writing it: a crash between creating and writing, or a full folder.
+    bool isAbandoned(QLockFile& lock) const;
+    QString lockProblem() const;
 
     QString m_lockPath;
     QString m_socketPath;
@@ -105,6 +120,7 @@ private:
     std::unique_ptr<QLocalSocket> m_running; // the connection lockOrFindRunning() found
     QLocalServer m_server;
     RequestHandler m_handler;
+    QString m_problem;
 };
 
 } // namespace openwright

@@ -7,6 +7,7 @@
 #include "AppModel.h"
 #include "Async.h"
 #include "JSONStore.h"
+#include "ProfileExport.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -259,20 +260,30 @@ QFuture<Reply> backupRestore(const Invocation& inv, AppModel& model)
     return run(inv, model, true);
 }
 
+Reply readInput(Invocation& inv)
+{
+    if (inv.command->change != &profileImport)
+        return {};
+    const FileRead read = readWholeFile(inv.path(0), Json::kMaxDocumentBytes, true);
+    inv.input = read.bytes;
+    return read.bytes ? Reply() : Reply().fail(1, read.problem);
+}
+
 QFuture<Reply> profileImport(const Invocation& inv, AppModel& model)
 {
     Reply reply;
-    QFile file(inv.path(0));
-    // One byte past the limit is enough to refuse a file too large to be an export.
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(Json::kMaxDocumentBytes + 1) : QByteArray();
+    if (!inv.input)
+        return ready(reply.fail(1, u"The file to import was not read."_s));
     try {
-        const int count = model.importProfiles(bytes);
+        const int count = model.importProfiles(*inv.input);
         if (inv.json)
             printJson(reply, {{u"imported"_s, count}});
         else
             reply.line(u"Imported "_s + QString::number(count) + u" profile(s)."_s);
-    } catch (const DecodeError&) {
-        reply.fail(1, u"That file isn't a Openwright profile export."_s);
+    } catch (const DecodeError& e) {
+        // Say what was wrong where the file is an export after all (a name it may not hold).
+        const bool isExport = QByteArrayView(*inv.input).contains(ProfileExport::kFormat);
+        reply.fail(1, isExport ? e.message() : ProfileExport::notAnExportMessage());
     } catch (const StoreError& e) {
         reply.fail(1, e.message());
     }

@@ -25,11 +25,38 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// Text as a terminal may show it: control characters in names (a NUL would end the output, an
+// escape sequence would drive the terminal) are written as \xHH, except line breaks, tabs and
+// the few colour codes Style writes itself.
+QByteArray printable(const QString& text)
+{
+    static constexpr QStringView kOwnCodes[] = {u"\x1b[0m", u"\x1b[1m", u"\x1b[2m"};
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.category() != QChar::Other_Control || c == u'\n' || c == u'\t') {
+            shown += c;
+            continue;
+        }
+        const QStringView rest = QStringView(text).mid(i);
+        const auto own = std::find_if(std::begin(kOwnCodes), std::end(kOwnCodes),
+                                      [&](QStringView code) { return rest.startsWith(code); });
+        if (own != std::end(kOwnCodes)) {
+            shown += *own;
+            i += own->size() - 1;
+            continue;
+        }
+        shown += u"\\x"_s + QString::number(c.unicode(), 16).rightJustified(2, u'0').toUpper();
+    }
+    return shown.toUtf8();
+}
+
 int print(const Reply& reply)
 {
-    std::fputs(reply.out.toUtf8().constData(), stdout);
+    std::fputs(printable(reply.out).constData(), stdout);
     std::fflush(stdout);
-    std::fputs(reply.err.toUtf8().constData(), stderr);
+    std::fputs(printable(reply.err).constData(), stderr);
     return reply.status;
 }
 
@@ -81,11 +108,13 @@ int run(int argc, char** argv)
     const Parsed parsed = parse(arguments, QDir::currentPath(), colorTerminal());
     if (!parsed.invocation)
         return print(parsed.reply);
-    const Invocation& inv = *parsed.invocation;
+    Invocation inv = *parsed.invocation;
     if (const Reply bad = validate(inv, *service); bad.status != 0)
         return print(bad);
     if (inv.command->read)
         return print(inv.command->read(inv, Data(*service)));
+    if (const Reply bad = readInput(inv); bad.status != 0)
+        return print(bad);
 
     // Two writers would overwrite each other's data files: the running application carries the
     // command out, or this process holds its lock while it does.
@@ -93,19 +122,20 @@ int run(int argc, char** argv)
     switch (instance.lockOrFindRunning()) {
     case SingleInstance::Found::Running: {
         QString error;
-        const auto answer = instance.send({arguments, QDir::currentPath()}, &error);
+        const auto answer = instance.send({arguments, QDir::currentPath(), inv.input}, &error);
         return print(answer ? Reply {answer->out, answer->err, answer->status} : Reply().fail(1, error));
     }
     case SingleInstance::Found::Busy:
         return print(
             Reply().fail(1, u"Another Openwright command is still running. Try again once it has finished."_s));
+    case SingleInstance::Found::Unavailable: return print(Reply().fail(1, instance.problem()));
     case SingleInstance::Found::Locked: break;
     }
     AppModel model(service);
     Reply reply = wait(inv.command->change(inv, model));
-    // The application would save again later; this process ends with the command.
-    if (!model.saveProblem().isEmpty())
-        reply.fail(1, u"Openwright could not save its data, so the change to it is lost: "_s + model.saveProblem());
+    // This process ends with the command: what it could not save is lost.
+    if (model.failedSaves() > 0)
+        reply.fail(1, u"Openwright could not save all of its data, so what was not saved is lost: "_s + model.saveProblem());
     return print(reply);
 }
 
@@ -118,12 +148,23 @@ void serve(SingleInstance& instance, AppModel& model)
         const Parsed parsed = parse(request.arguments, request.workingDirectory, false);
         if (!parsed.invocation)
             return reply(answerOf(parsed.reply));
-        const Invocation& inv = *parsed.invocation;
+        Invocation inv = *parsed.invocation;
+        inv.input = request.input;
         if (const Reply bad = validate(inv, guard->service()); bad.status != 0)
             return reply(answerOf(bad));
         if (inv.command->read)
             return reply(answerOf(inv.command->read(inv, Data(guard->service(), guard))));
-        continueOn(guard, inv.command->change(inv, *guard), [reply](const Reply& r) { reply(answerOf(r)); });
+        // Only the command's own saves count: one that failed means its change is not on disk.
+        const quint64 failedBefore = guard->failedSaves();
+        continueOn(guard, inv.command->change(inv, *guard), [guard, failedBefore, reply](Reply r) {
+            if (guard->failedSaves() > failedBefore && !guard->saveProblem().isEmpty()) {
+                r.fail(1,
+                       u"Openwright could not save all of its data; what was not saved will be lost when Openwright "
+                       u"quits: "_s
+                           + guard->saveProblem());
+            }
+            reply(answerOf(r));
+        });
     });
 }
 

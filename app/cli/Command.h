@@ -59,6 +59,9 @@ struct Invocation
     bool json = false;
     bool color = false; // stdout is a terminal that takes colours
     QString workingDirectory; // relative FILE arguments are the caller's
+    // The FILE a command reads, read by the caller's process (see readInput): the running
+    // application never opens the caller's paths.
+    std::optional<QByteArray> input;
 
     bool has(QStringView option) const { return options.contains(option); }
     // The argument at `index` as a target; the parser checked that it is one.
@@ -107,6 +110,9 @@ struct Parsed
 Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool color);
 // Checks what needs the platform: every TARGET must be a type the system knows.
 Reply validate(const Invocation& invocation, const DefaultsService& service);
+// Reads the file a command takes in (profile import) into `invocation.input`, here, in the
+// caller's process: a regular file or a pipe it was handed. The error to print when it cannot.
+Reply readInput(Invocation& invocation);
 // The words that may follow `words` (the command line after the program's name, the last
 // being the one being completed), one a line; ":files" when a file name comes next.
 QString complete(const QStringList& words, const Data& data);

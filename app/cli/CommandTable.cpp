@@ -380,7 +380,7 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
             return parsed;
         }
     }
-    parsed.invocation = Invocation {command, words, options, json, color, workingDirectory};
+    parsed.invocation = Invocation {command, words, options, json, color, workingDirectory, std::nullopt};
     return parsed;
 }
 

@@ -16,6 +16,7 @@
 #include <cstdio>
 
 using namespace openwright;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -49,7 +50,7 @@ int main(int argc, char** argv)
             return 0;
         }
         QString error;
-        const auto answer = instance.send({args.mid(3), QDir::currentPath()}, &error);
+        const auto answer = instance.send({args.mid(3), QDir::currentPath(), std::nullopt}, &error);
         if (!answer) {
             say(QStringLiteral("error: ") + error);
             return 1;
@@ -67,8 +68,8 @@ int main(int argc, char** argv)
         });
     }
     if (!instance.claim()) {
-        say(QStringLiteral("handed-over"));
-        return 0;
+        say(instance.problem().isEmpty() ? QStringLiteral("handed-over") : u"cannot start: "_s + instance.problem());
+        return instance.problem().isEmpty() ? 0 : 1;
     }
     say(QStringLiteral("primary"));
     if (mode == QStringLiteral("deaf")) {

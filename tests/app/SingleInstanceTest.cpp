@@ -2,7 +2,9 @@
 #include "AppId.h"
 #include "SingleInstance.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -32,7 +34,7 @@ protected:
     {
         auto* p = new QProcess;
         m_started.append(p);
-        p->start(QStringLiteral(OPENWRIGHT_PROBE), QStringList {m_dir.path()} + args);
+        p->start(QStringLiteral(OPENWRIGHT_PROBE), QStringList {m_folder} + args);
         return *p;
     }
 
@@ -48,11 +50,19 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    QString m_folder = m_dir.path();
     QList<QProcess*> m_started;
 };
 
-TEST_F(SingleInstanceTest, ASecondStartHandsOverToTheFirst)
+// Also from a runtime folder so deep that a socket's path there would not fit an address.
+class Folders : public SingleInstanceTest, public ::testing::WithParamInterface<int>
 {
+};
+
+TEST_P(Folders, ASecondStartHandsOverToTheFirst)
+{
+    m_folder = m_dir.filePath(QString(GetParam(), u'd'));
+    ASSERT_TRUE(QDir().mkpath(m_folder));
     QProcess& first = start({u"start"_s});
     ASSERT_TRUE(waitForLine(first, "primary"));
 
@@ -64,6 +74,32 @@ TEST_F(SingleInstanceTest, ASecondStartHandsOverToTheFirst)
     EXPECT_TRUE(second.readAll().contains("handed-over"));
     EXPECT_TRUE(waitForLine(first, "activated"));
     EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, Folders, ::testing::Values(1, 120));
+
+// A lock that names no owner (a crash between making and writing it) locks no one out; where
+// no lock can be made at all, the start says why instead of waiting.
+TEST_F(SingleInstanceTest, ALockWithoutAReadableOwnerIsTakenOver)
+{
+    const QString lock = QDir(m_folder).filePath(QString::fromLatin1(openwright::kAppId) + u".lock"_s);
+    for (const QByteArray& contents : {QByteArray(), QByteArray("\x01garbage")}) {
+        QFile file(lock);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime);
+        file.close();
+        QProcess& start = this->start({u"start"_s});
+        EXPECT_TRUE(waitForLine(start, "primary")) << contents.toStdString();
+        start.kill();
+        start.waitForFinished(5000);
+    }
+
+    m_folder = lock + u"/inside"_s; // a file where the folder should be
+    QProcess& blocked = start({u"start"_s});
+    ASSERT_TRUE(blocked.waitForFinished(3000));
+    EXPECT_EQ(blocked.exitCode(), 1);
+    EXPECT_TRUE(blocked.readAll().contains("cannot start: Openwright cannot create its lock file"));
 }
 
 TEST_F(SingleInstanceTest, ACrashedInstanceDoesNotBlockTheNext)
@@ -98,14 +134,21 @@ TEST_F(SingleInstanceTest, TheRunningInstanceCarriesOutACommandAndAnswers)
     EXPECT_EQ(command.readAll().trimmed(), "out: pin .pdf in " + QDir::currentPath().toUtf8());
 
     // A request larger than the limit is refused before it is read whole.
+    const QString socket = QDir(m_folder).filePath(QString::fromLatin1(openwright::kAppId) + u".socket"_s);
     QLocalSocket raw;
-    raw.connectToServer(QDir(m_dir.path()).filePath(QString::fromLatin1(openwright::kAppId) + u".socket"_s));
+    raw.connectToServer(socket);
     ASSERT_TRUE(raw.waitForConnected(2000));
     raw.write("hello 1\n");
     ASSERT_TRUE(raw.waitForReadyRead(2000));
     EXPECT_EQ(raw.readLine(), "hello 1\n");
     raw.write("request " + QByteArray::number(openwright::SingleInstance::kMaxRequestBytes + 1) + '\n');
     EXPECT_TRUE(raw.state() == QLocalSocket::UnconnectedState || raw.waitForDisconnected(2000));
+    // A client that goes on sending after its request is dropped, not buffered.
+    QLocalSocket flood;
+    flood.connectToServer(socket);
+    ASSERT_TRUE(flood.waitForConnected(2000));
+    flood.write("activate\n" + QByteArray(4 * 1024 * 1024, 'x'));
+    EXPECT_TRUE(flood.state() == QLocalSocket::UnconnectedState || flood.waitForDisconnected(2000));
     EXPECT_EQ(running.state(), QProcess::Running);
 }
 

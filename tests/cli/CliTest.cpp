@@ -22,6 +22,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+constexpr QByteArrayView kReadingExport
+    = R"({"format":"openwright.profiles","version":1,"profiles":[{"id":"X","name":"Reading",
+        "summary":"","symbol":"book","kind":"preset","createdAt":"2025-03-01T09:30:00Z",
+        "entries":[{"target":".pdf","bundleID":"org.kde.okular","appName":"Okular"}]}]})";
+
 struct Outcome
 {
     int status = -1;
@@ -48,12 +53,12 @@ protected:
         ASSERT_TRUE(m_env.value(u"HOME"_s).startsWith(m_root.path()));
     }
 
-    Outcome run(const QStringList& args) const
+    Outcome run(const QStringList& args, const QString& program = QStringLiteral(OPENWRIGHT_CLI)) const
     {
         QProcess p;
         p.setProcessEnvironment(m_env);
         p.setWorkingDirectory(m_root.path());
-        p.start(QStringLiteral(OPENWRIGHT_CLI), args);
+        p.start(program, args);
         Outcome r;
         if (!p.waitForFinished(30'000))
             return r;
@@ -191,9 +196,11 @@ INSTANTIATE_TEST_SUITE_P(
         ExitRow {"unknown_profile", {u"profile"_s, u"apply"_s, u"Gaming"_s}, 2, u"There is no profile called"_s},
         ExitRow {"pin_unlisted_type", {u"pin"_s, u".tar"_s}, 2, u".tar is not one of them"_s},
         ExitRow {"import_not_an_export",
-                 {u"profile"_s, u"import"_s, u"nothing.json"_s},
+                 {u"profile"_s, u"import"_s, u"env.sh"_s},
                  1,
-                 u"That file isn't a Openwright profile export."_s},
+                 u"That file isn't an Openwright profile export."_s},
+        ExitRow {"import_missing_file", {u"profile"_s, u"import"_s, u"nothing.json"_s}, 1, u"There is no file at "_s},
+        ExitRow {"import_a_device", {u"profile"_s, u"import"_s, u"/dev/zero"_s}, 1, u"is not a regular file."_s},
         ExitRow {"already_the_default", {u"set"_s, u"mailto:"_s, u"thunderbird"_s}, 0, u"Already the default"_s},
         // An identity: the entry of the program that this system has.
         ExitRow {
@@ -261,9 +268,7 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     // Profiles travel through the export file.
     QFile file(m_root.filePath(u"mine.json"_s));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(R"({"format":"openwright.profiles","version":1,"profiles":[{"id":"X","name":"Reading",
-        "summary":"","symbol":"book","kind":"preset","createdAt":"2025-03-01T09:30:00Z",
-        "entries":[{"target":".pdf","bundleID":"org.kde.okular","appName":"Okular"}]}]})");
+    file.write(kReadingExport.toByteArray());
     file.close();
     EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile(s).\n"_s);
     EXPECT_TRUE(run({u"profile"_s, u"list"_s}).out.contains(QRegularExpression(u"Reading +1 of 1 to change"_s)));
@@ -309,6 +314,25 @@ TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)
     const Outcome bad = run({u"set"_s, u".pdf"_s, u"Preview"_s});
     EXPECT_EQ(bad.status, 2);
     EXPECT_TRUE(bad.err.startsWith(u"openwright: There is no installed application called"_s));
+
+    // The command reads what it imports itself: a FIFO is refused at once (the application
+    // never opens it), and a pipe from the shell works as it does without the application.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(m_root.filePath(u"fifo"_s)).constData(), 0600), 0);
+    const Outcome fifo = run({u"profile"_s, u"import"_s, u"fifo"_s});
+    EXPECT_EQ(fifo.status, 1);
+    EXPECT_TRUE(fifo.err.contains(u"fifo is not a regular file."_s)) << fifo.err.toStdString();
+    const Outcome piped = run({u"-c"_s, uR"("$0" profile import <(echo "$1"))"_s, QStringLiteral(OPENWRIGHT_CLI),
+                               QString::fromUtf8(kReadingExport)},
+                              u"bash"_s);
+    EXPECT_EQ(piped.out, u"Imported 1 profile(s).\n"_s) << piped.err.toStdString();
+
+    // A change the application could not save is not acknowledged.
+    QFile::remove(dataFile(u"guard.json"_s));
+    ASSERT_TRUE(QDir().mkpath(dataFile(u"guard.json"_s)));
+    const Outcome unsaved = run({u"pin"_s, u".png"_s});
+    EXPECT_EQ(unsaved.status, 1);
+    EXPECT_TRUE(unsaved.err.contains(u"will be lost when Openwright quits: "_s + dataFile(u"guard.json"_s)))
+        << unsaved.err.toStdString();
     app.kill();
     app.waitForFinished(5000);
 }
