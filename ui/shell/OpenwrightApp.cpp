@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 
 #include <cstdio>
 
@@ -163,8 +164,14 @@ int OpenwrightApp::run(QApplication& app)
 {
     prepare(app);
     SingleInstance instance;
-    if (!instance.claim())
-        return 0; // the running Openwright shows its window
+    if (!instance.claim()) {
+        if (instance.problem().isEmpty())
+            return 0; // the running Openwright shows its window
+        // Started from a menu there is no terminal to read: say it in a window too.
+        std::fprintf(stderr, "openwright: %s\n", qPrintable(instance.problem()));
+        QMessageBox::critical(nullptr, QObject::tr("Openwright cannot start"), instance.problem());
+        return 1;
+    }
     OpenwrightApp shell(app, instance, parse(app.arguments()));
     return app.exec();
 }
