@@ -362,15 +362,36 @@ QList<PlanStep> AppModel::plan(const Profile& profile) const
                 return it->current;
             return m_service->currentDefault(t);
         },
-        [this](const QString& bundleID) { return m_service->locate(bundleID); });
+        [this](const QString& bundleID) { return m_service->locate(bundleID); },
+        [this](const Target& t) -> std::optional<QString> {
+            if (const auto it = m_typeOf.constFind(t); it != m_typeOf.cend())
+                return *it;
+            return m_service->platformType(t);
+        });
 }
 
 QFuture<AppModel::Results> AppModel::apply(const Profile& profile)
 {
+    const QList<PlanStep> steps = plan(profile);
     QList<ChangeRequest> requests;
-    for (const PlanStep& step : plan(profile)) {
-        if (step.kind == PlanStep::Case::change)
-            requests.append(step.request);
+    QSet<Target> carried; // what the changes' bundles would move (the browser's pages)
+    for (const PlanStep& step : steps) {
+        if (step.kind != PlanStep::Case::change)
+            continue;
+        requests.append(step.request);
+        for (const Target& t : step.target().linkedTargets())
+            carried.insert(t);
+    }
+    // An entry of the run for a linked target that is already set stays set: it is asked for
+    // explicitly, and an explicit request wins over the bundle.
+    for (const PlanStep& step : steps) {
+        if (requests.isEmpty() || step.kind != PlanStep::Case::alreadySet || !carried.contains(step.target()))
+            continue;
+        const auto state = m_states.constFind(step.target());
+        const auto current = state != m_states.cend() && state->current ? state->current
+                                                                         : m_service->currentDefault(step.target());
+        if (current)
+            requests.append({step.target(), current->url});
     }
     if (requests.isEmpty())
         return QtFuture::makeReadyFuture(Results());

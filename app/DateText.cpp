@@ -60,14 +60,22 @@ QList<Piece> tokenize(const QString& format, QStringView fieldLetters)
     return pieces;
 }
 
-bool isSeparator(QChar c, QStringView separators)
+// In a date: space, or punctuation that separates fields, any but the full stop, which
+// belongs to the field before it in many locales ("1." as a day in German, "г." in Russian).
+bool isDateSeparator(QChar c)
 {
-    return c.isSpace() || separators.contains(c);
+    return c.isSpace() || (c.isPunct() && c != u'.');
+}
+
+bool isTimeSeparator(QChar c)
+{
+    return c.isSpace() || c == u':' || c == u'.' || c == u',';
 }
 
 // Drops the fields `drop` selects together with the separators that only served them: the
 // ones after a leading field, the ones before any other (so "d 'd'., dddd" keeps its "d.").
-QString without(const QList<Piece>& pieces, const std::function<bool(const QString&)>& drop, QStringView separators)
+QString without(const QList<Piece>& pieces, const std::function<bool(const QString&)>& drop,
+               bool (*isSeparator)(QChar))
 {
     QList<Piece> kept = pieces;
     for (qsizetype i = 0; i < kept.size();) {
@@ -78,11 +86,11 @@ QString without(const QList<Piece>& pieces, const std::function<bool(const QStri
         const bool leading = std::none_of(kept.cbegin(), kept.cbegin() + i, [](const Piece& p) { return p.field; });
         if (leading && i + 1 < kept.size() && !kept[i + 1].field) {
             QString& next = kept[i + 1].raw;
-            while (!next.isEmpty() && isSeparator(next.front(), separators))
+            while (!next.isEmpty() && isSeparator(next.front()))
                 next.remove(0, 1);
         } else if (!leading && i > 0 && !kept[i - 1].field) {
             QString& previous = kept[i - 1].raw;
-            while (!previous.isEmpty() && isSeparator(previous.back(), separators))
+            while (!previous.isEmpty() && isSeparator(previous.back()))
                 previous.chop(1);
         }
         kept.removeAt(i);
@@ -203,9 +211,15 @@ QString abbreviatedDate(const QDate& date, const QLocale& locale)
     // The long date without its weekday, the month's name shortened.
     QString format = without(
         tokenize(locale.dateFormat(QLocale::LongFormat), u"dMy"),
-        [](const QString& field) { return field.startsWith(u'd') && field.size() >= 3; }, u",;\u060C\u3001\uFF0C");
+        [](const QString& field) { return field.startsWith(u'd') && field.size() >= 3; }, &isDateSeparator);
     format.replace(u"MMMM"_s, u"MMM"_s);
-    return tidy(locale.toString(date, format));
+    // Punctuation left at either end served only the weekday (a leading Ethiopic comma).
+    QString text = tidy(locale.toString(date, format));
+    while (!text.isEmpty() && isDateSeparator(text.front()))
+        text.remove(0, 1);
+    while (!text.isEmpty() && isDateSeparator(text.back()))
+        text.chop(1);
+    return text;
 }
 
 QString shortTime(const QTime& time, const QLocale& locale)
@@ -213,7 +227,7 @@ QString shortTime(const QTime& time, const QLocale& locale)
     // Some short formats (the C locale's) carry seconds; a backup's time never does.
     const QString format = without(
         tokenize(locale.timeFormat(QLocale::ShortFormat), u"hHmszaAt"),
-        [](const QString& field) { return field.startsWith(u's') || field.startsWith(u'z'); }, u":.,");
+        [](const QString& field) { return field.startsWith(u's') || field.startsWith(u'z'); }, &isTimeSeparator);
     return tidy(locale.toString(time, format));
 }
 
@@ -221,11 +235,7 @@ QString backupName(const QDateTime& at, const QTimeZone& zone, const QLocale& lo
 {
     const QDateTime local = at.toTimeZone(zone);
     const QString glue = locale.language() == QLocale::English ? u" at "_s : u", "_s;
-    QString date = abbreviatedDate(local.date(), locale);
-    // A date ending in its own comma ("2025. márc. 1.," after the weekday went) joins once.
-    while (!date.isEmpty() && (date.back() == u',' || date.back().isSpace()))
-        date.chop(1);
-    return date + glue + shortTime(local.time(), locale);
+    return abbreviatedDate(local.date(), locale) + glue + shortTime(local.time(), locale);
 }
 
 QString relativeTime(const QDateTime& at, const QDateTime& now, const QTimeZone& zone, const QLocale& locale)

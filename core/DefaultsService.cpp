@@ -210,6 +210,7 @@ QFuture<DefaultsService::Results> DefaultsService::apply(const QList<ChangeReque
         QMutex mutex;
         Results results;
         QHash<Target, QSet<QString>> explicitTypes;
+        QHash<Target, QString> typeOf;
         qsizetype remaining = 0;
 
         Engine engine() const { return {*platform, fileExists}; }
@@ -218,6 +219,19 @@ QFuture<DefaultsService::Results> DefaultsService::apply(const QList<ChangeReque
         {
             const Engine e = engine();
             for (auto it = results.begin(); it != results.end(); ++it) {
+                // Set by an earlier request of this batch for the same type and application
+                // (.yml after .yaml): this one changed as much as that one did.
+                const auto sameChange = [&](const auto& other) {
+                    return other.key() != it.key() && other.key().app == it.key().app
+                        && typeOf.value(other.key().target) == typeOf.value(it.key().target)
+                        && other->kind() == ChangeResult::Case::Changed;
+                };
+                if (it->kind() == ChangeResult::Case::AlreadyDefault) {
+                    for (auto other = results.cbegin(); other != results.cend(); ++other) {
+                        if (sameChange(other))
+                            *it = ChangeResult::changed();
+                    }
+                }
                 if (!it->isSuccess())
                     continue;
                 const AppInfo wanted = platform->appInfo(it.key().app);
@@ -260,6 +274,7 @@ QFuture<DefaultsService::Results> DefaultsService::apply(const QList<ChangeReque
                 groups[*it].append(r);
             }
         }
+        batch->typeOf = typeOf;
         for (auto it = typeOf.cbegin(); it != typeOf.cend(); ++it) {
             QSet<QString> others;
             for (auto other = typeOf.cbegin(); other != typeOf.cend(); ++other) {

@@ -1,13 +1,61 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProfilePlanner.h"
 
+#include "PlatformText.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+namespace openwright {
+
+QString PlanStep::skipReason() const
+{
+    switch (kind) {
+    case Case::replaced:
+        return QCoreApplication::translate("PlanStep", "Replaced by %1, the same file type").arg(replacedBy.id());
+    case Case::unknownType:
+        return platformText(PlatformText::UnknownTypePrefix) + target().payload()
+            + QCoreApplication::translate("PlanStep", " files");
+    case Case::change:
+    case Case::alreadySet:
+    case Case::notInstalled: break;
+    }
+    return {};
+}
+
+} // namespace openwright
+
 namespace openwright::ProfilePlanner {
 
-QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefault, const Locate& locate)
+using namespace Qt::Literals::StringLiterals;
+
+QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefault, const Locate& locate,
+                     const PlatformType& platformType)
 {
+    // The entry that decides each platform type: the last one naming it.
+    QList<std::optional<QString>> types;
+    QHash<QString, qsizetype> decides;
+    for (qsizetype i = 0; i < profile.entries.size(); ++i) {
+        const Target& target = profile.entries[i].target;
+        types.append(platformType ? platformType(target) : std::optional(u"target:"_s + target.id()));
+        if (types.last())
+            decides.insert(*types.last(), i);
+    }
     QList<PlanStep> steps;
     steps.reserve(profile.entries.size());
-    for (const ProfileEntry& entry : profile.entries) {
+    for (qsizetype i = 0; i < profile.entries.size(); ++i) {
+        const ProfileEntry& entry = profile.entries[i];
+        if (!types[i] && entry.target.isFileExtension()) {
+            steps.append(PlanStep::unknownType(entry.target));
+            continue;
+        }
+        if (types[i]) {
+            const ProfileEntry& last = profile.entries[decides.value(*types[i])];
+            if (last.bundleID != entry.bundleID) {
+                steps.append(PlanStep::replaced(entry.target, last.target));
+                continue;
+            }
+        }
         const std::optional<AppInfo> current = currentDefault(entry.target);
         if (current && current->bundleID && *current->bundleID == entry.bundleID) {
             steps.append(PlanStep::alreadySet(entry.target));

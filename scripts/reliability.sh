@@ -6,6 +6,8 @@
 # 3. The application started with no session bus, with a bus but no notification server, with no
 #    tray, with a read-only data folder and with a full disk: it keeps the user's data and says
 #    what it could not do. Needs root (or user namespaces) for the read-only and full mounts.
+# 4. Changes of defaults with ~/.config full or read-only: every list stays as it was.
+# 5. Changing commands sent to a running window that cannot save: none is acknowledged.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-1800}
@@ -16,9 +18,8 @@ probe=$PWD/build/tests/reliability_probe
 program=$PWD/build/ui/openwright
 work=$(mktemp -d "${TMPDIR:-/tmp}/openwright-reliability-XXXXXX")
 cleanup() {
-    for m in "$work"/full/data/Openwright "$work"/readonly/data/Openwright; do
-        mountpoint -q "$m" 2>/dev/null && umount "$m"
-    done
+    # Every small file system mounted below the work folder, innermost first.
+    awk -v w="$work/" 'index($2, w) == 1 { print $2 }' /proc/mounts | sort -r | xargs -r -n1 umount 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -83,4 +84,67 @@ for kind in readonly full; do
     "$probe" check "$dir" >/dev/null 2>&1 && loads=yes || loads=no
     after=$(cat "$dir"/*.json | md5sum)
     echo "    the user's data still loads: $loads, unchanged: $([[ $before == "$after" ]] && echo yes || echo changed)"
+done
+
+echo "== 4. the user's defaults lists on a full disk and in a read-only folder"
+# ~/.config of the sample desktop on a small file system of its own, filled or made read-only;
+# every change must fail with the reason and leave each list byte for byte as it was.
+for kind in full readonly; do
+    lists=$work/lists-$kind
+    bash scripts/sample-desktop.sh "$lists" >/dev/null
+    config=$(bash -c "source '$lists/env.sh'; echo \$XDG_CONFIG_HOME")
+    cp -a "$config" "$work/config-copy"
+    mount -t tmpfs -o size=256k tmpfs "$config"
+    cp -a "$work/config-copy/." "$config/" && rm -rf "$work/config-copy"
+    if [[ $kind == readonly ]]; then
+        mount -o remount,ro "$config"
+    else
+        dd if=/dev/zero of="$config/filler" bs=1k count=1024 2>/dev/null || true
+    fi
+    before=$(cat "$config"/*mimeapps.list | md5sum)
+    tries=0 succeeded=0 lost=0
+    for target in .pdf .png .mp4 .txt http: mailto: .md .zip .json .svg; do
+        for app in okular org.gnome.Loupe vlc org.gnome.TextEditor firefox; do
+            tries=$((tries + 1))
+            if bash -c "source '$lists/env.sh'; '$program' set $target $app" 2>/dev/null | grep -q "^Changed"; then
+                succeeded=$((succeeded + 1))
+            fi
+            [[ $(cat "$config"/*mimeapps.list | md5sum) == "$before" ]] || lost=$((lost + 1))
+        done
+    done
+    echo "$kind ~/.config: changes tried: $tries, reported as changed: $succeeded, tries after which a list differed: $lost"
+    umount "$config"
+done
+
+echo "== 5. commands sent to a running window that cannot save"
+# The window runs with its data folder full, read-only, or with guard.json replaced by a folder;
+# every changing command it acknowledges (exit 0) must be on disk.
+for kind in full readonly folder; do
+    desk=$work/window-$kind
+    bash scripts/sample-desktop.sh "$desk" >/dev/null
+    data=$(bash -c "source '$desk/env.sh'; echo \$XDG_DATA_HOME")/Openwright
+    mkdir -p "$data"
+    case $kind in
+        full) mount -t tmpfs -o size=64k tmpfs "$data" && dd if=/dev/zero of="$data/filler" bs=1k count=1024 2>/dev/null || true ;;
+        readonly) mount -t tmpfs -o size=64k,ro tmpfs "$data" ;;
+        folder) mkdir -p "$data/guard.json" ;;
+    esac
+    env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$desk/env.sh'; export QT_QPA_PLATFORM=offscreen; \
+        timeout 120 '$program' --background" >/dev/null 2>&1 &
+    window=$!
+    sleep 3
+    acknowledged=0 lost=0
+    for command in "backup now" "pin .pdf" "unpin .pdf" "pin .png" "backup now" "pin mailto:" "guard check" \
+        "unpin .png" "backup now"; do
+        snapshot=$(cat "$data"/*.json 2>/dev/null | md5sum)
+        if bash -c "source '$desk/env.sh'; '$program' $command" >/dev/null 2>&1; then
+            acknowledged=$((acknowledged + 1))
+            # An acknowledged change is on disk: the files differ from before it (guard check may find nothing).
+            [[ $command == "guard check" || $(cat "$data"/*.json 2>/dev/null | md5sum) != "$snapshot" ]] || lost=$((lost + 1))
+        fi
+    done
+    kill "$window" 2>/dev/null || true
+    wait "$window" 2>/dev/null || true
+    mountpoint -q "$data" && umount "$data"
+    echo "$kind data folder: changing commands: 9, acknowledged: $acknowledged, acknowledged but not saved: $lost"
 done

@@ -115,9 +115,12 @@ Reply changeReply(const AppModel& model, const Target& target, const AppInfo& ap
 }
 
 // A profile's or backup's steps with the outcome of each change.
+// A restore puts back every default of the backup: one whose application is gone is not
+// restored, and counts as such.
 Reply ranReply(const Profile& profile, const QList<PlanStep>& plan, const AppModel::Results& results,
                const Invocation& inv)
 {
+    const bool restoring = profile.kind == Profile::Kind::snapshot;
     Reply reply;
     Table table;
     QJsonArray steps;
@@ -132,6 +135,9 @@ Reply ranReply(const Profile& profile, const QList<PlanStep>& plan, const AppMod
             succeeded += it->isSuccess() ? 1 : 0;
             outcome = it->message();
             addResult(o, *it);
+        } else if (restoring && step.kind == PlanStep::Case::notInstalled) {
+            ++outcomes;
+            outcome = u"Not restored"_s;
         }
         steps.append(o);
         table.row({step.target().description(), stepText(step), outcome});
@@ -162,7 +168,10 @@ QFuture<Reply> run(const Invocation& inv, AppModel& model, bool backup)
         const QList<PlanStep> plan = model.plan(*profile);
         if (changeCount(plan) == 0) {
             // Nothing to do: no backup is taken, nothing is written.
-            if (!inv.json)
+            const bool missing = backup && std::any_of(plan.cbegin(), plan.cend(), [](const PlanStep& s) {
+                return s.kind == PlanStep::Case::notInstalled;
+            });
+            if (!inv.json && !missing)
                 return ready({backup ? u"Same as now\n"_s : u"All set\n"_s, {}, 0});
             return ready(ranReply(*profile, plan, {}, inv));
         }

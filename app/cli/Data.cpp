@@ -102,7 +102,8 @@ QList<PlanStep> Data::plan(const Profile& profile) const
             if (!m_located.contains(bundleID))
                 m_located.insert(bundleID, m_service.locate(bundleID));
             return m_located.value(bundleID);
-        });
+        },
+        [this](const Target& t) { return m_service.platformType(t); });
 }
 
 } // namespace openwright::cli

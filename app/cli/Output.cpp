@@ -49,6 +49,8 @@ QString stepKind(PlanStep::Case kind)
     case PlanStep::Case::change: return u"change"_s;
     case PlanStep::Case::alreadySet: return u"alreadySet"_s;
     case PlanStep::Case::notInstalled: return u"notInstalled"_s;
+    case PlanStep::Case::replaced: return u"replaced"_s;
+    case PlanStep::Case::unknownType: return u"unknownType"_s;
     }
     return {};
 }
@@ -157,6 +159,8 @@ QString stepText(const PlanStep& step)
     case PlanStep::Case::change: return appName(step.from) + u" \u2192 "_s + step.appName;
     case PlanStep::Case::alreadySet: return u"Already set"_s;
     case PlanStep::Case::notInstalled: return step.appName + u" isn't installed"_s;
+    case PlanStep::Case::replaced:
+    case PlanStep::Case::unknownType: return step.skipReason();
     }
     return {};
 }
@@ -169,6 +173,8 @@ QJsonObject stepJson(const PlanStep& step)
         o.insert(u"to"_s, step.appName);
     } else if (step.kind == PlanStep::Case::notInstalled) {
         o.insert(u"appName"_s, step.appName);
+    } else if (step.kind == PlanStep::Case::replaced) {
+        o.insert(u"replacedBy"_s, step.replacedBy.id());
     }
     return o;
 }

@@ -190,6 +190,29 @@ TEST_F(AppModelTest, OwnChangesOfLinkedAndSharedTypesAreNotTakeovers)
     EXPECT_TRUE(shown->shown.isEmpty());
 }
 
+// A restore that moves the browser keeps an entry of its own for a linked type: .html stays
+// where the backup has it, and the line that says so is true after the run.
+TEST_F(AppModelTest, ARunKeepsItsOwnEntryForALinkedType)
+{
+    const Target http = Target::scheme(u"http"_s), https = Target::scheme(u"https"_s);
+    const Target html = Target::fileExtension(u"html"_s);
+    const AppInfo firefox = fake->addApp(u"Firefox"_s, u"firefox"_s);
+    const AppInfo chromium = fake->addApp(u"Chromium"_s, u"chromium"_s);
+    for (const Target& t : {http, https, html})
+        fake->setDefault(t, chromium);
+    make();
+    refresh();
+    Profile backup = Profile::snapshot(u"Before"_s, Profile::Kind::snapshot, BackupReason::manual(), clock.now(), {});
+    backup.entries = {{http, u"firefox"_s, u"Firefox"_s}, {html, u"chromium"_s, u"Chromium"_s}};
+    const QList<PlanStep> plan = model->plan(backup);
+    ASSERT_EQ(plan.value(1), PlanStep::alreadySet(html));
+    const auto results = await(model->apply(backup));
+    EXPECT_EQ(results.value({http, firefox.url}, ChangeResult::failed({})), ChangeResult::changed());
+    EXPECT_EQ(results.value({html, chromium.url}, ChangeResult::failed({})), ChangeResult::alreadyDefault());
+    EXPECT_EQ(service->currentDefault(https), firefox);
+    EXPECT_EQ(service->currentDefault(html), chromium);
+}
+
 // A refresh whose reads began before one of our own changes landed keeps the newer state.
 TEST_F(AppModelTest, ASlowRefreshNeverUndoesANewerChange)
 {

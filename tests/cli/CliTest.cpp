@@ -278,6 +278,19 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     EXPECT_TRUE(exported.readAll().contains(R"("format" : "openwright.profiles")"));
     EXPECT_EQ(run({u"backup"_s, u"delete"_s, id}).status, 0);
     EXPECT_FALSE(run({u"backup"_s, u"list"_s}).out.contains(id.left(8)));
+
+    // A backup that differs from now only by an application since removed cannot be
+    // restored, and says which.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(R"({"format":"openwright.profiles","version":1,"profiles":[{"id":"Y","name":"Old","summary":"",
+        "symbol":"clock","kind":"snapshot","createdAt":"2025-03-01T09:30:00Z","backupReason":{"manual":{}},
+        "entries":[{"target":".md","bundleID":"atom","appName":"Atom"}]}]})");
+    file.close();
+    ASSERT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).status, 0);
+    const Outcome gone = run({u"backup"_s, u"restore"_s, u"old"_s});
+    EXPECT_EQ(gone.status, 1);
+    EXPECT_TRUE(gone.out.contains(QRegularExpression(u"\\.md +Atom isn't installed +Not restored"_s)))
+        << gone.out.toStdString();
 }
 
 TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)

@@ -25,9 +25,19 @@ struct World
     QHash<Target, AppInfo> defaults;
     QHash<QString, QUrl> installed;
     QStringList located;
+    // The platform's type of each target; unset: every target a type of its own.
+    std::optional<QHash<Target, QString>> types;
 
     QList<PlanStep> plan(const Profile& p)
     {
+        ProfilePlanner::PlatformType platformType;
+        if (types) {
+            platformType = [&](const Target& t) -> std::optional<QString> {
+                if (t.isScheme() || types->contains(t))
+                    return types->value(t, t.id());
+                return std::nullopt;
+            };
+        }
         return ProfilePlanner::plan(
             p,
             [&](const Target& t) -> std::optional<AppInfo> {
@@ -40,9 +50,37 @@ struct World
                 if (installed.contains(id))
                     return installed.value(id);
                 return std::nullopt;
-            });
+            },
+            platformType);
     }
 };
+
+// Entries that name one file type with different applications: the last decides and the
+// others say so; an extension the system does not know is not attempted.
+TEST(ProfilePlanner, SharedTypesAndUnknownExtensions)
+{
+    const Target jpg = Target::fileExtension(u"jpg"_s), jpeg = Target::fileExtension(u"jpeg"_s);
+    const Target yaml = Target::fileExtension(u"yaml"_s), yml = Target::fileExtension(u"yml"_s);
+    const Target swift = Target::fileExtension(u"swift"_s);
+    World w;
+    w.types = QHash<Target, QString> {
+        {jpg, u"image/jpeg"_s}, {jpeg, u"image/jpeg"_s}, {yaml, u"application/yaml"_s}, {yml, u"application/yaml"_s}};
+    const QUrl gimp = QUrl::fromLocalFile(u"/apps/gimp.desktop"_s), code = QUrl::fromLocalFile(u"/apps/code.desktop"_s);
+    w.installed = {{u"org.gimp.GIMP"_s, gimp}, {u"com.microsoft.VSCode"_s, code}, {u"org.gnome.Loupe"_s, previewUrl}};
+    const auto steps = w.plan(profileOf({
+        {jpg, u"org.gimp.GIMP"_s, u"GIMP"_s},
+        {jpeg, u"org.gnome.Loupe"_s, u"Image Viewer"_s},
+        {yaml, u"com.microsoft.VSCode"_s, u"Code"_s},
+        {yml, u"com.microsoft.VSCode"_s, u"Code"_s},
+        {swift, u"com.microsoft.VSCode"_s, u"Code"_s},
+    }));
+    EXPECT_EQ(steps,
+              (QList<PlanStep> {PlanStep::replaced(jpg, jpeg), PlanStep::change({jpeg, previewUrl}, {}, u"Image Viewer"_s),
+                                PlanStep::change({yaml, code}, {}, u"Code"_s), PlanStep::change({yml, code}, {}, u"Code"_s),
+                                PlanStep::unknownType(swift)}));
+    EXPECT_EQ(steps[0].skipReason(), u"Replaced by .jpeg, the same file type"_s);
+    EXPECT_EQ(steps[4].skipReason(), u"The system doesn't recognise .swift files"_s);
+}
 
 TEST(ProfilePlanner, StepsPerEntry)
 {

@@ -78,6 +78,10 @@ QWidget* StepRow::buildMiddle()
         line->addWidget(missing);
         break;
     }
+    case PlanStep::Case::replaced:
+    case PlanStep::Case::unknownType:
+        line->addWidget(ElidedLabel::make(m_step.skipReason(), Style::Text::body, Style::Tone::secondary, box));
+        break;
     }
     line->addStretch(1);
     return box;
