@@ -117,6 +117,7 @@ for kind in full readonly; do
 done
 
 echo "== 5. commands sent to a running window that cannot save"
+digest() { { cat "$1"/*.json 2>/dev/null || true; } | md5sum; }
 # The window runs with its data folder full, read-only, or with guard.json replaced by a folder;
 # every changing command it acknowledges (exit 0) must be on disk.
 for kind in full readonly folder; do
@@ -136,15 +137,15 @@ for kind in full readonly folder; do
     acknowledged=0 lost=0
     for command in "backup now" "pin .pdf" "unpin .pdf" "pin .png" "backup now" "pin mailto:" "guard check" \
         "unpin .png" "backup now"; do
-        snapshot=$(cat "$data"/*.json 2>/dev/null | md5sum)
+        snapshot=$(digest "$data")
         if bash -c "source '$desk/env.sh'; '$program' $command" >/dev/null 2>&1; then
             acknowledged=$((acknowledged + 1))
             # An acknowledged change is on disk: the files differ from before it (guard check may find nothing).
-            [[ $command == "guard check" || $(cat "$data"/*.json 2>/dev/null | md5sum) != "$snapshot" ]] || lost=$((lost + 1))
+            [[ $command == "guard check" || $(digest "$data") != "$snapshot" ]] || lost=$((lost + 1))
         fi
     done
     kill "$window" 2>/dev/null || true
     wait "$window" 2>/dev/null || true
     mountpoint -q "$data" && umount "$data"
-    echo "$kind data folder: changing commands: 9, acknowledged: $acknowledged, acknowledged but not saved: $lost"
+    echo "data folder $kind: changing commands: 9, acknowledged: $acknowledged, acknowledged but not saved: $lost"
 done
