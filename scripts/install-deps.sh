@@ -13,6 +13,10 @@ packages=(
 if [[ "${1:-}" == "--fuzz" ]]; then
     packages+=(clang libclang-rt-dev)
 fi
+# What `scripts/package-test.sh` checks the package with.
+if [[ "${1:-}" == "--package" ]]; then
+    packages+=(lintian)
+fi
 # What bench_cli measures the command line against: xdg-mime.
 if [[ "${1:-}" == "--bench" ]]; then
     packages+=(xdg-utils)

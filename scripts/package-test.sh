@@ -5,17 +5,20 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [[ $(id -u) -eq 0 ]] || { echo "run as root: it installs and removes a package"; exit 1; }
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --package
 # Builds in several folders share their compiled objects.
 export CCACHE_BASEDIR="$PWD"
 build=${BUILD_DIR:-build-package}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-    -DOPENWRIGHT_BUILD_TESTS=OFF -DOPENWRIGHT_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target openwright openwright_man icons
+    -DOPENWRIGHT_BUILD_TESTS=OFF -DOPENWRIGHT_BUILD_BENCH=OFF -DOPENWRIGHT_HARDEN=ON >/dev/null
+cmake --build "$build"
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/openwright_*.deb)
 echo "package: $deb"
 dpkg-deb --field "$deb" Depends Recommends
+# As a distribution would take it: no lintian error or warning.
+lintian --fail-on error,warning "$deb"
+echo "lintian: no errors or warnings"
 
 dpkg -i "$deb" >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive apt-get -f install -y -qq >/dev/null
 dpkg -s openwright | grep -q "install ok installed"
@@ -23,7 +26,8 @@ files=$(dpkg -L openwright | grep -v '^/\.$')
 for f in /usr/bin/openwright /usr/share/applications/io.github.openwright.Openwright.desktop \
     /usr/share/metainfo/io.github.openwright.Openwright.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/io.github.openwright.Openwright.svg \
-    /usr/share/icons/hicolor/48x48/apps/io.github.openwright.Openwright.png; do
+    /usr/share/icons/hicolor/48x48/apps/io.github.openwright.Openwright.png /usr/share/man/man1/openwright.1.gz \
+    /usr/share/doc/openwright/copyright; do
     [[ -e $f ]] || { echo "missing after install: $f"; exit 1; }
 done
 desktop-file-validate /usr/share/applications/io.github.openwright.Openwright.desktop

@@ -96,6 +96,14 @@ const char* const kOptions[][2] = {
     {"--json", "Print one JSON document instead of text."},
     {"-h, --help", "Show the help of the program, or of the command given."},
     {"--version", "Show the version."},
+    {"--background", "Without a command: start with the window hidden, guarding from the tray (as at login)."},
+};
+const char* const kEnvironment[][2] = {
+    {"XDG_CURRENT_DESKTOP",
+     "The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set."},
+    {"XDG_CONFIG_HOME", "Where mimeapps.list and the settings are (default ~/.config)."},
+    {"XDG_DATA_HOME", "Where the applications of your own and Openwright's data files are (default ~/.local/share)."},
+    {"NO_COLOR", "When set, text output has no colours."},
 };
 const char* const kExitStatus[][2] = {
     {"0", "Done."},
@@ -275,7 +283,7 @@ QString manPage()
 {
     QString out = u".TH OPENWRIGHT 1 \"\" \"Openwright "_s + QStringLiteral(OPENWRIGHT_VERSION)
         + u"\" \"User Commands\"\n.SH NAME\nopenwright \\- show and change which application opens each file and "
-          u"link type\n.SH SYNOPSIS\n.B openwright\n.br\n.B openwright\n.I COMMAND\n[\\fIARGUMENTS\\fR] "
+          u"link type\n.SH SYNOPSIS\n.B openwright\n[\\fB\\-\\-background\\fR]\n.br\n.B openwright\n.I COMMAND\n[\\fIARGUMENTS\\fR] "
           u"[\\fB\\-\\-json\\fR]\n.SH DESCRIPTION\n"_s
         + roff(text(kDescription)) + u"\n.PP\n"_s + roff(text(kRunning)) + u"\n.SH COMMANDS\n"_s;
     for (const Command& c : kCommands) {
@@ -287,7 +295,7 @@ QString manPage()
         out += u'\n' + roff(text(c.help)) + u'\n';
     }
     out += u".SH ARGUMENTS\n"_s + roffTerms(kArguments) + u".SH OPTIONS\n"_s + roffTerms(kOptions)
-        + u".SH EXIT STATUS\n"_s + roffTerms(kExitStatus);
+        + u".SH EXIT STATUS\n"_s + roffTerms(kExitStatus) + u".SH ENVIRONMENT\n"_s + roffTerms(kEnvironment);
     out += u".SH FILES\n.TP\n.I $XDG_DATA_HOME/Openwright\ncustom\\-types.json, profiles.json and guard.json: the "
            u"added types, the profiles and backups, and the Default Guard's memory.\n.TP\n"
            u".I $XDG_CONFIG_HOME/mimeapps.list\nThe defaults that set changes, with the desktop's own list "
