@@ -43,20 +43,23 @@ struct Row
     const char* title;
     const char* summary;
     CategoryGroup group;
-    bool scheme;
+    Target::Kind kind;
     const char* payload;
 };
 
 using G = CategoryGroup;
-constexpr bool E = false; // file extension
-constexpr bool S = true; // URL scheme
+constexpr auto E = Target::Kind::FileExtension;
+constexpr auto S = Target::Kind::Scheme;
+constexpr auto T = Target::Kind::MimeType;
 
 constexpr Row kRows[] = {
     {"browser", "Web Browser", "Opens web links, plus https:, .html and .htm", G::systemRole, S, "http"},
     {"email", "Email", "Composes new emails from mailto: links", G::systemRole, S, "mailto"},
     {"phone", "Phone Calls", "Handles tel: links for calling", G::systemRole, S, "tel"},
     {"sms", "SMS & Messages", "Handles sms: links for text messages", G::systemRole, S, "sms"},
-    {"facetime", "FaceTime & Video Calls", "Handles facetime: call links", G::systemRole, S, "facetime"},
+    // Linux: no application handles facetime:, so the row would always need attention; which
+    // application opens folders is a system role that other programs often take over.
+    {"file_manager", "File Manager", "Opens folders", G::systemRole, T, "inode/directory"},
     {"calendar", "Calendar Subscriptions", "Subscribes to webcal: calendar feeds", G::systemRole, S, "webcal"},
     {"pdf", "PDF Documents (.pdf)", "Viewer/Editor for PDF document files", G::document, E, "pdf"},
     {"docx", "Word Documents (.docx)", "Viewer/Editor for Microsoft Word files", G::document, E, "docx"},
@@ -180,8 +183,11 @@ const QList<FileCategory>& all()
         list.reserve(std::size(kRows));
         for (const Row& r : kRows) {
             const QString payload = QString::fromLatin1(r.payload);
-            list.append({QString::fromLatin1(r.id), QString::fromUtf8(r.title), QString::fromUtf8(r.summary), r.group,
-                         r.scheme ? Target::scheme(payload) : Target::fileExtension(payload)});
+            const Target target = r.kind == S ? Target::scheme(payload)
+                : r.kind == T                 ? Target::mimeType(payload)
+                                              : Target::fileExtension(payload);
+            list.append(
+                {QString::fromLatin1(r.id), QString::fromUtf8(r.title), QString::fromUtf8(r.summary), r.group, target});
         }
         return list;
     }();

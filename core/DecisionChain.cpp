@@ -257,7 +257,7 @@ QString DecisionChain::summary() const
 {
     if (!mimeType) {
         // Every scheme is a type; only a platform that cannot explain gives none for one.
-        if (target.isScheme())
+        if (!target.isFileExtension())
             return text::unexplained().arg(target.id());
         return platformText(PlatformText::UnknownTypePrefix) + target.payload() + text::unknownFiles();
     }

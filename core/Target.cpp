@@ -3,9 +3,13 @@
 
 #include "Json.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace openwright {
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -48,6 +52,10 @@ bool Target::isValidScheme(const QString& s)
 std::optional<Target> Target::parse(const QString& text)
 {
     QString t = text.trimmed().toLower();
+    // A type and a subtype of the characters the MIME standard allows in names.
+    static const QRegularExpression type(u"^[a-z0-9][a-z0-9!#$&^_.+-]*/[a-z0-9][a-z0-9!#$&^_.+-]*$"_s);
+    if (t.contains(u'/'))
+        return type.match(t).hasMatch() ? std::optional(mimeType(t)) : std::nullopt;
     if (t.endsWith(u':')) {
         t.chop(1);
         if (isValidScheme(t))
@@ -65,7 +73,12 @@ std::optional<Target> Target::parse(const QString& text)
 
 QString Target::id() const
 {
-    return m_kind == Kind::FileExtension ? u'.' + m_payload : m_payload + u':';
+    switch (m_kind) {
+    case Kind::FileExtension: return u'.' + m_payload;
+    case Kind::Scheme: return m_payload + u':';
+    case Kind::MimeType: return m_payload;
+    }
+    return m_payload;
 }
 
 std::optional<QUrl> Target::sampleURL() const
@@ -91,10 +104,11 @@ QList<Target> Target::linkedTargets() const
 
 void Target::write(JsonWriter& out) const
 {
-    if (m_kind == Kind::FileExtension)
-        out.string(u".", m_payload);
-    else
-        out.string(m_payload, u":");
+    switch (m_kind) {
+    case Kind::FileExtension: out.string(u".", m_payload); break;
+    case Kind::Scheme: out.string(m_payload, u":"); break;
+    case Kind::MimeType: out.string(m_payload); break;
+    }
 }
 
 Target Target::fromJson(const QJsonValue& value)

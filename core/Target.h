@@ -15,8 +15,10 @@ namespace openwright {
 
 class JsonWriter;
 
-// What a default is set for: files with one extension, or links with one URL scheme.
-// An immutable value; its `id` (".pdf", "mailto:") is also its label and its JSON form.
+// What a default is set for: files with one extension, links with one URL scheme, or one
+// platform type named directly (folders: "inode/directory"). An immutable value; its `id`
+// (".pdf", "mailto:", "inode/directory") is also its label and its JSON form. A type contains
+// "/", which no extension or scheme can, so the three never read as each other.
 // Safe to copy and use on any thread.
 class Target final
 {
@@ -24,12 +26,14 @@ public:
     enum class Kind
     {
         FileExtension = 0,
-        Scheme = 1
+        Scheme = 1,
+        MimeType = 2
     };
 
     Target() = default;
     static Target fileExtension(QString extension) { return Target(Kind::FileExtension, std::move(extension)); }
     static Target scheme(QString scheme) { return Target(Kind::Scheme, std::move(scheme)); }
+    static Target mimeType(QString type) { return Target(Kind::MimeType, std::move(type)); }
 
     // The only way user text, stored strings and JSON member names become targets.
     static std::optional<Target> parse(const QString& text);
@@ -38,6 +42,7 @@ public:
     Kind kind() const { return m_kind; }
     bool isScheme() const { return m_kind == Kind::Scheme; }
     bool isFileExtension() const { return m_kind == Kind::FileExtension; }
+    bool isMimeType() const { return m_kind == Kind::MimeType; }
     const QString& payload() const { return m_payload; }
 
     QString id() const;

@@ -40,6 +40,8 @@ std::optional<QString> SystemLaunchServices::contentType(const Target& target)
 {
     if (target.isScheme())
         return u"x-scheme-handler/"_s + target.payload();
+    if (target.isMimeType())
+        return target.payload();
     return gio::contentTypeForExtension(target.payload());
 }
 

@@ -61,7 +61,7 @@ TEST(BackupReason, JsonForms)
     }
     EXPECT_THROW(decode(R"({"weekly":{}})"), DecodeError);
     EXPECT_THROW(decode(R"({"beforeProfile":{}})"), DecodeError);
-    EXPECT_THROW(decode(R"({"beforeRevert":{"_0":"a/b"}})"), DecodeError);
+    EXPECT_THROW(decode(R"({"beforeRevert":{"_0":"tar.gz"}})"), DecodeError);
     EXPECT_THROW(decode(R"({"beforeProfile":{"_0":7}})"), DecodeError);
 }
 

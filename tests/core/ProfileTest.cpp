@@ -95,7 +95,7 @@ TEST(Profile, RejectsBadDocuments)
     EXPECT_THROW(Profile::fromJson(bad), DecodeError);
     bad = good;
     bad.insert(u"entries"_s,
-               QJsonArray {QJsonObject {{u"target"_s, u"a/b"_s}, {u"bundleID"_s, u"x"_s}, {u"appName"_s, u"x"_s}}});
+               QJsonArray {QJsonObject {{u"target"_s, u"tar.gz"_s}, {u"bundleID"_s, u"x"_s}, {u"appName"_s, u"x"_s}}});
     EXPECT_THROW(Profile::fromJson(bad), DecodeError);
     bad = good;
     bad.remove(u"symbol"_s);

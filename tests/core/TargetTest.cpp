@@ -63,7 +63,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseRow {"double_extension", u"tar.gz"_s, std::nullopt},
                       ParseRow {"dotted_double_extension", u".tar.gz"_s, std::nullopt},
                       ParseRow {"two_leading_dots", u"..pdf"_s, std::nullopt},
-                      ParseRow {"slash", u"a/b"_s, std::nullopt}, ParseRow {"inner_blank", u"my file"_s, std::nullopt},
+                      ParseRow {"mime_type", u" Inode/Directory"_s, Target::mimeType(u"inode/directory"_s)},
+                      ParseRow {"vendor_type", u"application/vnd.oasis.opendocument.text"_s,
+                                Target::mimeType(u"application/vnd.oasis.opendocument.text"_s)},
+                      ParseRow {"half_a_type", u"text/"_s, std::nullopt},
+                      ParseRow {"path", u"/usr/bin"_s, std::nullopt}, ParseRow {"two_slashes", u"a/b/c"_s, std::nullopt},
+                      ParseRow {"inner_blank", u"my file"_s, std::nullopt},
                       ParseRow {"scheme_starts_with_digit", u"1abc:"_s, std::nullopt},
                       ParseRow {"scheme_starts_with_non_ascii_digit", u"\u0663a:"_s, std::nullopt},
                       ParseRow {"scheme_with_blank", u"my app:"_s, std::nullopt},
@@ -93,6 +98,9 @@ TEST(Target, JsonFormsAndErrors)
 {
     EXPECT_EQ(encodeDocument(ext("md")), "\".md\"\n");
     EXPECT_EQ(Target::fromJson(u"MD"_s), ext("md"));
+    const Target folders = Target::mimeType(u"inode/directory"_s);
+    EXPECT_EQ(encodeDocument(folders), "\"inode\\/directory\"\n"); // data files escape "/" as ever
+    EXPECT_EQ(Target::fromJson(folders.id()), folders);
     try {
         Target::fromJson(u"tar.gz"_s);
         FAIL() << "decoded a bad target";

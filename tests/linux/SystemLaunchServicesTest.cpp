@@ -67,6 +67,11 @@ TEST_F(SystemLaunchServicesTest, ReadSetReadBack)
     EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"beta"_s);
     EXPECT_TRUE(XdgTree::readList().contains(u"application/pdf=beta.desktop;"_s));
     EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::alreadyDefault());
+
+    // A type named directly: which application opens folders.
+    const Target folders = Target::mimeType(u"inode/directory"_s);
+    EXPECT_EQ(service.change({folders, url(alpha)}), ChangeResult::changed());
+    EXPECT_TRUE(XdgTree::readList().contains(u"inode/directory=alpha.desktop;"_s));
 }
 
 TEST_F(SystemLaunchServicesTest, UnknownExtensionsAndSchemes)
