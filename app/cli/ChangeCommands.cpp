@@ -273,7 +273,9 @@ Reply readInput(Invocation& inv)
 {
     if (inv.command->change != &profileImport)
         return {};
-    const FileRead read = readWholeFile(inv.path(0), Json::kMaxDocumentBytes, true);
+    // "-" is standard input.
+    const QString path = inv.arguments.at(0) == u"-"_s ? u"/dev/stdin"_s : inv.path(0);
+    const FileRead read = readWholeFile(path, Json::kMaxDocumentBytes, true);
     inv.input = read.bytes;
     return read.bytes ? Reply() : Reply().fail(1, read.problem);
 }

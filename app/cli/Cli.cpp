@@ -2,6 +2,7 @@
 #include "Cli.h"
 
 #include "Command.h"
+#include "Output.h"
 
 #include "AppModel.h"
 #include "Async.h"
@@ -52,8 +53,16 @@ QByteArray printable(const QString& text)
     return shown.toUtf8();
 }
 
-int print(const Reply& reply)
+// With --json an error is a JSON document too, on standard output, unless the command already
+// wrote its own (a run that partly failed).
+int print(bool json, Reply reply)
 {
+    if (json && reply.status != 0 && reply.out.isEmpty()) {
+        QString message = reply.err.trimmed();
+        if (message.startsWith(u"openwright: "_s))
+            message.remove(0, 12);
+        printJson(reply, {{u"error"_s, message}, {u"status"_s, reply.status}});
+    }
     std::fputs(printable(reply.out).constData(), stdout);
     std::fflush(stdout);
     std::fputs(printable(reply.err).constData(), stderr);
@@ -88,11 +97,26 @@ Reply wait(const QFuture<Reply>& future)
 
 bool isCommand(int argc, char** argv)
 {
-    if (argc < 2)
-        return false;
-    static constexpr QByteArrayView kOptions[] = {"--help", "-h", "--version", "--json", "--help-man", "--complete"};
-    const QByteArrayView first(argv[1]);
-    return !first.startsWith('-') || std::find(std::begin(kOptions), std::end(kOptions), first) != std::end(kOptions);
+    // The application starts only when every argument is one of its own or Qt's (a session
+    // manager restores it with "-session ID"); anything else, a typo included, is the command
+    // line's to answer, with a usage error where it is wrong.
+    static constexpr QByteArrayView kFlags[] = {"--background", "-reverse", "-nograb", "-dograb", "-sync"};
+    static constexpr QByteArrayView kWithValue[] = {
+        "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry", "-qwindowicon",
+        "-qwindowtitle", "-session", "-display", "-geometry", "-style", "-stylesheet", "-name", "-title"};
+    const auto in = [](const auto& list, QByteArrayView a) { return std::find(std::begin(list), std::end(list), a) != std::end(list); };
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView a(argv[i]);
+        const qsizetype eq = a.indexOf('=');
+        if (in(kFlags, a) || (eq > 0 && in(kWithValue, a.first(eq))))
+            continue;
+        if (in(kWithValue, a) && i + 1 < argc) {
+            ++i;
+            continue;
+        }
+        return true;
+    }
+    return false;
 }
 
 int run(int argc, char** argv)
@@ -101,20 +125,21 @@ int run(int argc, char** argv)
     if (!QCoreApplication::instance())
         app = std::make_unique<QCoreApplication>(argc, argv);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool json = arguments.contains(u"--json"_s);
     auto service = std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>());
     if (arguments.value(0) == u"--complete"_s)
-        return print({complete(arguments.mid(1), Data(*service)), {}, 0});
+        return print(false, {complete(arguments.mid(1), Data(*service)), {}, 0});
 
     const Parsed parsed = parse(arguments, QDir::currentPath(), colorTerminal());
     if (!parsed.invocation)
-        return print(parsed.reply);
+        return print(json, parsed.reply);
     Invocation inv = *parsed.invocation;
     if (const Reply bad = validate(inv, *service); bad.status != 0)
-        return print(bad);
+        return print(json, bad);
     if (inv.command->read)
-        return print(inv.command->read(inv, Data(*service)));
+        return print(json, inv.command->read(inv, Data(*service)));
     if (const Reply bad = readInput(inv); bad.status != 0)
-        return print(bad);
+        return print(json, bad);
 
     // Two writers would overwrite each other's data files: the running application carries the
     // command out, or this process holds its lock while it does.
@@ -123,12 +148,12 @@ int run(int argc, char** argv)
     case SingleInstance::Found::Running: {
         QString error;
         const auto answer = instance.send({arguments, QDir::currentPath(), inv.input}, &error);
-        return print(answer ? Reply {answer->out, answer->err, answer->status} : Reply().fail(1, error));
+        return print(json, answer ? Reply {answer->out, answer->err, answer->status} : Reply().fail(1, error));
     }
     case SingleInstance::Found::Busy:
-        return print(
+        return print(json, 
             Reply().fail(1, u"Another Openwright command is still running. Try again once it has finished."_s));
-    case SingleInstance::Found::Unavailable: return print(Reply().fail(1, instance.problem()));
+    case SingleInstance::Found::Unavailable: return print(json, Reply().fail(1, instance.problem()));
     case SingleInstance::Found::Locked: break;
     }
     AppModel model(service);
@@ -136,7 +161,7 @@ int run(int argc, char** argv)
     // This process ends with the command: what it could not save is lost.
     if (model.failedSaves() > 0)
         reply.fail(1, u"Openwright could not save all of its data, so what was not saved is lost: "_s + model.saveProblem());
-    return print(reply);
+    return print(json, reply);
 }
 
 void serve(SingleInstance& instance, AppModel& model)

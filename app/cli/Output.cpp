@@ -108,7 +108,9 @@ QString Style::dim(const QString& text) const
 
 void printJson(Reply& reply, const QJsonObject& object)
 {
-    reply.out += QString::fromUtf8(Json::write(object));
+    // The data files' writer escapes every "/"; scripts read paths and types plainly. Each "/"
+    // is escaped, so each "\/" is one escaped slash.
+    reply.out += QString::fromUtf8(Json::write(object).replace("\\/", "/"));
 }
 
 QString desktopFileId(const AppInfo& app)

@@ -4,10 +4,12 @@
 #include "Output.h"
 
 #include "HealthReport.h"
+#include "JSONStore.h"
 #include "PlatformText.h"
 #include "ProfileExport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -331,11 +333,22 @@ Reply profileExport(const Invocation& inv, const Data& data)
         if (chosen.isEmpty())
             return reply.fail(1, u"You have no profiles of your own to export."_s);
     }
-    const QString path = inv.path(inv.arguments.size() - 1);
-    QFile file(path);
     const QByteArray bytes = ProfileExport(chosen).encoded();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        return reply.fail(1, u"Export failed: "_s + file.errorString());
+    // "-" is standard output: the document alone.
+    if (inv.arguments.last() == u"-"_s) {
+        reply.out = QString::fromUtf8(bytes);
+        return reply;
+    }
+    const QString path = inv.path(inv.arguments.size() - 1);
+    // Written whole or not at all, as the window writes it; a FIFO or device is not replaced.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile())
+        return reply.fail(1, u"Export failed: %1 is not a regular file."_s.arg(path));
+    try {
+        writeAtomically(path, bytes, FileAccess::asCreated);
+    } catch (const StoreError& e) {
+        return reply.fail(1, u"Export failed: "_s + e.message());
+    }
     if (inv.json)
         printJson(reply, {{u"exported"_s, chosen.size()}, {u"file"_s, path}});
     else

@@ -179,6 +179,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExitRow {"unknown_command", {u"frobnicate"_s}, 2, u"\u201Cfrobnicate\u201D is not a command"_s},
         ExitRow {"group_without_command", {u"guard"_s}, 2, u"guard needs one of: check, log."_s},
         ExitRow {"unknown_option", {u"status"_s, u"--all"_s}, 2, u"--all is not an option of status"_s},
+        ExitRow {"unknown_option_first", {u"--verbose"_s, u"status"_s}, 2, u"--verbose is not an option of status"_s},
+        // Never the window: an option alone that is not the application's is a usage error.
+        ExitRow {"unknown_option_alone", {u"-V"_s}, 2, u"-V is not an option."_s},
         ExitRow {"missing_argument", {u"set"_s, u".pdf"_s}, 2, u"APP is missing. Usage: openwright set TARGET APP"_s},
         ExitRow {
             "not_a_type", {u"why"_s, u"tar.gz"_s}, 2, u"tar.gz: That doesn't look like an extension or link type."_s},
@@ -212,6 +215,20 @@ INSTANTIATE_TEST_SUITE_P(
         ExitRow {"help", {u"set"_s, u"--help"_s}, 0, u"Usage: openwright set TARGET APP [--json]"_s},
         ExitRow {"version", {u"--version"_s}, 0, u"openwright 0.1.0"_s}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Scripts read JSON: errors come as a document too, and nothing is escaped that need not be.
+TEST_F(CliTest, JsonForScripts)
+{
+    const Outcome bad = run({u"why"_s, u"tar.gz"_s, u"--json"_s});
+    EXPECT_EQ(bad.status, 2);
+    const QJsonObject error = QJsonDocument::fromJson(bad.out.toUtf8()).object();
+    EXPECT_EQ(error[u"status"_s].toInt(), 2);
+    EXPECT_TRUE(error[u"error"_s].toString().startsWith(u"tar.gz: That doesn't look like"_s)) << bad.out.toStdString();
+    const Outcome folders = run({u"status"_s, u"inode/directory"_s, u"--json"_s});
+    EXPECT_EQ(folders.status, 0) << folders.err.toStdString();
+    EXPECT_TRUE(folders.out.contains(u"\"inode/directory\""_s)) << folders.out.toStdString();
+    EXPECT_FALSE(folders.out.contains(u"\\/"_s));
+}
 
 TEST_F(CliTest, AChangeThatFailsSaysWhyAndExitsWithOne)
 {
@@ -273,6 +290,7 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile(s).\n"_s);
     EXPECT_TRUE(run({u"profile"_s, u"list"_s}).out.contains(QRegularExpression(u"Reading +1 of 1 to change"_s)));
     EXPECT_EQ(run({u"profile"_s, u"export"_s, u"reading"_s, u"out.json"_s}).out, u"Exported 1 profile(s).\n"_s);
+    EXPECT_TRUE(run({u"profile"_s, u"export"_s, u"reading"_s, u"-"_s}).out.startsWith(u"{\n"_s));
     QFile exported(m_root.filePath(u"out.json"_s));
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     EXPECT_TRUE(exported.readAll().contains(R"("format" : "openwright.profiles")"));
