@@ -360,7 +360,7 @@ QList<PlanStep> AppModel::plan(const Profile& profile) const
                 return it->current;
             return m_service->currentDefault(t);
         },
-        [this](const QString& bundleID) { return m_service->locate(bundleID); });
+        [this](const QString& name) { return m_service->locate(name); });
 }
 
 QFuture<AppModel::Results> AppModel::apply(const Profile& profile)

@@ -162,6 +162,15 @@ TargetState DefaultsService::state(const Target& target) const
     return state;
 }
 
+std::optional<LocatedApp> DefaultsService::locate(const QString& name) const
+{
+    if (const auto url = m_launchServices->locateExact(name))
+        return LocatedApp {m_launchServices->appInfo(*url), true};
+    if (const auto url = m_launchServices->locate(name))
+        return LocatedApp {m_launchServices->appInfo(*url), false};
+    return std::nullopt;
+}
+
 QList<AppInfo> DefaultsService::installedApplications() const
 {
     QList<AppInfo> apps;

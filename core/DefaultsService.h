@@ -42,7 +42,11 @@ public:
 
     static ChangeResult classify(const LaunchError& error, const std::optional<AppInfo>& after, const AppInfo& wanted);
 
-    std::optional<QUrl> locate(const QString& bundleID) const { return m_launchServices->locate(bundleID); }
+    // The installed application a person means by `name`: the entry whose exact name it is
+    // (a desktop-file ID), else the first entry of the identity it names.
+    std::optional<LocatedApp> locate(const QString& name) const;
+    // How a record names `app` so that it finds that very entry again (see LaunchServicing).
+    std::optional<QString> exactName(const QUrl& app) const { return m_launchServices->exactName(app); }
     AppInfo appInfo(const QUrl& url) const { return m_launchServices->appInfo(url); }
     QString iconName(const QUrl& app) const { return m_launchServices->iconName(app); }
     // Every installed application a person would choose from, sorted by name. Blocks.

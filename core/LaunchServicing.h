@@ -88,6 +88,15 @@ public:
     virtual AppInfo appInfo(const QUrl& url) const = 0;
     // The installed application with this identity, if any.
     virtual std::optional<QUrl> locate(const QString& bundleID) const = 0;
+    // The installed application whose exact name (see exactName) `name` is; nothing when none is.
+    virtual std::optional<QUrl> locateExact(const QString& name) const
+    {
+        Q_UNUSED(name);
+        return std::nullopt;
+    }
+    // The name that finds the application at `app` again, and no other packaging of the same
+    // program: on Linux its desktop-file ID. By default its identity.
+    virtual std::optional<QString> exactName(const QUrl& app) const { return appInfo(app).bundleID; }
     // Every installed application a person would choose from, in the platform's order.
     virtual QList<QUrl> allApplications() const { return {}; }
     // The application's icon: a theme icon name or an absolute file path; empty for none.

@@ -42,7 +42,7 @@ struct PlanStep
 namespace ProfilePlanner {
 
 using CurrentDefault = std::function<std::optional<AppInfo>(const Target&)>;
-using Locate = std::function<std::optional<QUrl>(const QString& bundleID)>;
+using Locate = std::function<std::optional<LocatedApp>(const QString& name)>;
 
 QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefault, const Locate& locate);
 

@@ -165,6 +165,28 @@ std::optional<QUrl> SystemLaunchServices::locate(const QString& bundleID) const
     return remember(*best);
 }
 
+std::optional<QUrl> SystemLaunchServices::locateExact(const QString& name) const
+{
+    // A desktop-file ID may itself end in ".desktop" (Telegram's Flatpak is org.telegram.desktop).
+    QStringList ids {name};
+    if (name.endsWith(u".desktop"_s))
+        ids.append(name.chopped(8));
+    for (const QString& id : std::as_const(ids)) {
+        if (id.isEmpty() || id.contains(u'/'))
+            continue;
+        if (const auto app = gio::appForId(id))
+            return remember(*app);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> SystemLaunchServices::exactName(const QUrl& app) const
+{
+    bool installed = false;
+    const QString id = desktopIdForPath(app.toLocalFile(), &installed);
+    return app.isLocalFile() && installed ? std::optional(id) : appInfo(app).bundleID;
+}
+
 namespace {
 
 // A file's bytes before a change, to put back if the change fails part-way.

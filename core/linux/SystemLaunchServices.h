@@ -28,6 +28,8 @@ public:
     std::optional<QString> platformType(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;
     std::optional<QUrl> locate(const QString& bundleID) const override;
+    std::optional<QUrl> locateExact(const QString& name) const override;
+    std::optional<QString> exactName(const QUrl& app) const override;
     QList<QUrl> allApplications() const override;
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;

@@ -4,6 +4,7 @@
 #include "SystemLaunchServices.h"
 #include "ApplicationIdentity.h"
 #include "DefaultsService.h"
+#include "ProfilePlanner.h"
 #include "Printers.h"
 #include "Sandbox.h"
 #include "XdgTree.h"
@@ -231,25 +232,56 @@ TEST_F(SystemLaunchServicesTest, ReadingApplicationsFromBadEntries)
 
 TEST_F(SystemLaunchServicesTest, IdentityTableAndLocate)
 {
+    // Every entry is in place before GIO first looks: a late one would reach it only later.
     const QString code = XdgTree::addApp(u"code"_s, u"Visual Studio Code"_s, {u"application/json"_s});
     const QString vlc = XdgTree::addApp(u"vlc"_s, u"VLC"_s, {u"video/mp4"_s});
     const QString vlcFlatpak = XdgTree::addApp(u"org.videolan.VLC"_s, u"VLC"_s, {u"video/mp4"_s});
-    build(u"[Default Applications]\nvideo/mp4=vlc.desktop;\n"_s);
+    const QString zoom = XdgTree::addApp(u"Zoom"_s, u"Zoom"_s, {u"x-scheme-handler/zoommtg"_s});
+    const QString zoomMine = XdgTree::addApp(u"us.zoom.Zoom"_s, u"Zoom"_s, {u"x-scheme-handler/zoommtg"_s},
+                                             XdgTree::Level::user);
+    const QString chrome
+        = XdgTree::addApp(u"google-chrome"_s, u"Chrome"_s, {u"text/html"_s}, XdgTree::Level::user);
+    const QString chromeFlatpak = XdgTree::addApp(u"com.google.Chrome"_s, u"Chrome"_s, {u"text/html"_s});
+    const QString eog = XdgTree::addApp(u"eog"_s, u"Eye of GNOME"_s, {u"image/png"_s}, XdgTree::Level::user);
+    const QString loupe = XdgTree::addApp(u"org.gnome.Loupe"_s, u"Image Viewer"_s, {u"image/png"_s});
+    build(u"[Default Applications]\nvideo/mp4=vlc.desktop;\nimage/png=eog.desktop;\n"_s);
+
     // Two packagings of one program: both listed, and choosing the other one writes it.
     const Target mp4 = Target::fileExtension(u"mp4"_s);
     EXPECT_EQ(service.state(mp4).candidates.size(), 2);
     EXPECT_EQ(service.change({mp4, url(vlcFlatpak)}), ChangeResult::changed());
     EXPECT_EQ(service.currentDefault(mp4)->url, url(vlcFlatpak));
     EXPECT_EQ(AppInfo::read(url(code)).bundleID, u"com.microsoft.VSCode"_s);
-    EXPECT_EQ(service.locate(u"com.microsoft.VSCode"_s), url(code));
-    EXPECT_EQ(service.locate(u"code"_s), url(code));
-    EXPECT_EQ(service.locate(u"code.desktop"_s), url(code));
-    EXPECT_EQ(service.locate(u"beta"_s), url(beta));
-    EXPECT_FALSE(service.locate(u"com.apple.Preview"_s));
-    // The user's own entry wins over a system one of the same program, whatever its ID.
-    const QString mine = XdgTree::addApp(u"google-chrome"_s, u"Chrome"_s, {u"text/html"_s}, XdgTree::Level::user);
-    XdgTree::addApp(u"com.google.Chrome"_s, u"Chrome"_s, {u"text/html"_s});
-    EXPECT_EQ(service.locate(u"com.google.Chrome"_s), url(mine));
+
+    // A desktop-file ID, with or without ".desktop", is that entry; any other name is an
+    // identity, found in folder precedence (the user's own folder first).
+    const auto located = [&](const QString& name) {
+        const auto l = service.locate(name);
+        return l ? std::pair(l->app.url, l->exact) : std::pair(QUrl(), false);
+    };
+    EXPECT_EQ(located(u"com.microsoft.VSCode"_s), std::pair(url(code), false));
+    EXPECT_EQ(located(u"code"_s), std::pair(url(code), true));
+    EXPECT_EQ(located(u"code.desktop"_s), std::pair(url(code), true));
+    EXPECT_EQ(located(u"beta"_s), std::pair(url(beta), true));
+    EXPECT_EQ(located(u"com.apple.Preview"_s), std::pair(QUrl(), false));
+    EXPECT_EQ(located(u"us.zoom.xos"_s), std::pair(url(zoomMine), false));
+    EXPECT_EQ(located(u"Zoom"_s), std::pair(url(zoom), true));
+    EXPECT_EQ(located(u"org.videolan.vlc"_s), std::pair(url(vlc), false));
+    EXPECT_EQ(located(u"com.google.Chrome"_s), std::pair(url(chromeFlatpak), true));
+    EXPECT_EQ(located(u"google-chrome.desktop"_s), std::pair(url(chrome), true));
+
+    // A profile entry naming an ID wants that entry; one naming an identity any packaging.
+    // Records name the very entry, so that restoring one brings back that packaging.
+    const Target png = Target::fileExtension(u"png"_s);
+    EXPECT_EQ(service.exactName(url(eog)), u"eog"_s);
+    const Profile profile {u"P"_s, u"P"_s, {}, {}, Profile::Kind::custom, {},
+                           {{png, u"org.gnome.Loupe"_s, {}}, {png, u"eog"_s, {}}, {png, u"org.gnome.eog"_s, {}}}, {}};
+    const auto steps = ProfilePlanner::plan(
+        profile, [&](const Target& t) { return service.currentDefault(t); },
+        [&](const QString& name) { return service.locate(name); });
+    EXPECT_EQ(steps.value(0), PlanStep::change({png, url(loupe)}, service.currentDefault(png), {}));
+    EXPECT_EQ(steps.value(1), PlanStep::alreadySet(png));
+    EXPECT_EQ(steps.value(2), PlanStep::alreadySet(png));
     const auto candidates = service.state(Target::fileExtension(u"json"_s)).candidates;
     EXPECT_TRUE(std::any_of(candidates.cbegin(), candidates.cend(), [](const AppInfo& a) {
         return a.bundleID == u"com.microsoft.VSCode"_s && a.name == u"Visual Studio Code"_s;
