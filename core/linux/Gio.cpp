@@ -107,6 +107,24 @@ Error toError(const GError* e)
     return error;
 }
 
+// The [Default Applications] keys that stand for `contentType`, in file order: the type and
+// its aliases, compared as the system compares them.
+QStringList typeKeys(GKeyFile* file, const QString& contentType)
+{
+    QStringList keys;
+    gsize count = 0;
+    GStrvPtr all(g_key_file_get_keys(file, kDefaultGroup, &count, nullptr));
+    for (gsize i = 0; i < count; ++i) {
+        const QString key = fromUtf8(all.get()[i]);
+        if (keys.contains(key))
+            continue; // a repeated key is one line to GKeyFile, holding the last value
+        GCharPtr type(g_content_type_from_mime_type(all.get()[i]));
+        if (key == contentType || (type && fromUtf8(type.get()) == contentType))
+            keys.append(key);
+    }
+    return keys;
+}
+
 } // namespace
 
 std::optional<QString> contentTypeForExtension(const QString& extension)
@@ -213,16 +231,23 @@ bool listParses(const QString& path)
     return error->domain == G_FILE_ERROR && error->code == G_FILE_ERROR_NOENT;
 }
 
-std::optional<QString> listedDefault(const QString& path, const QString& contentType)
+QList<ListedDefault> listedDefaults(const QString& path, const QString& contentType)
 {
+    QList<ListedDefault> lines;
     GKeyFilePtr file(g_key_file_new());
     if (!g_key_file_load_from_file(file.get(), path.toUtf8().constData(), G_KEY_FILE_NONE, nullptr))
-        return std::nullopt;
-    GStrvPtr list(
-        g_key_file_get_string_list(file.get(), kDefaultGroup, contentType.toUtf8().constData(), nullptr, nullptr));
-    if (!list || !list.get()[0])
-        return std::nullopt;
-    return fromUtf8(list.get()[0]);
+        return lines;
+    for (const QString& key : typeKeys(file.get(), contentType)) {
+        GStrvPtr list(
+            g_key_file_get_string_list(file.get(), kDefaultGroup, key.toUtf8().constData(), nullptr, nullptr));
+        ListedDefault line {key, {}};
+        for (gchar** entry = list.get(); entry && *entry; ++entry) {
+            if (**entry)
+                line.desktopFiles.append(fromUtf8(*entry));
+        }
+        lines.append(std::move(line));
+    }
+    return lines;
 }
 
 std::optional<Error> setListedDefault(const QString& path, const QString& contentType, const QString& desktopFile)
@@ -234,6 +259,10 @@ std::optional<Error> setListedDefault(const QString& path, const QString& conten
                                    GKeyFileFlags(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS), &raw)) {
         GErrorPtr error(raw);
         return toError(error.get());
+    }
+    // A key repeated in the group is kept once per line: remove until none is left.
+    for (const QString& key : typeKeys(file.get(), contentType)) {
+        while (g_key_file_remove_key(file.get(), kDefaultGroup, key.toUtf8().constData(), nullptr)) { }
     }
     const QByteArray value = desktopFile.toUtf8();
     const gchar* const list[] = {value.constData(), nullptr};

@@ -61,10 +61,18 @@ DesktopEntry readDesktopEntry(const QString& path);
 // Whether the key file at `path` parses (a missing file does). GIO rewrites a list it cannot
 // parse from empty.
 bool listParses(const QString& path);
-// In the key file at `path` (a mimeapps.list), the first default listed for `contentType`
-// under [Default Applications], if any.
-std::optional<QString> listedDefault(const QString& path, const QString& contentType);
-// Rewrites that entry to name `desktopFile` alone, keeping the rest of the file; atomically.
+// One line of a list's [Default Applications]: the key as written and the entries it names.
+struct ListedDefault
+{
+    QString key;
+    QStringList desktopFiles;
+};
+// In the key file at `path` (a mimeapps.list), the [Default Applications] lines for
+// `contentType`: under the type itself or one of its aliases, in file order, which is the
+// order the system tries their entries in.
+QList<ListedDefault> listedDefaults(const QString& path, const QString& contentType);
+// Rewrites the type's default to name `desktopFile` alone, and drops the lines that name it
+// under an alias, keeping the rest of the file; atomically.
 std::optional<Error> setListedDefault(const QString& path, const QString& contentType, const QString& desktopFile);
 
 } // namespace openwright::gio

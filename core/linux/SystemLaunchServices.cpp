@@ -263,10 +263,18 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     }
     QString keptAside;
     const QString note = keepUnreadableListAside(userList, &keptAside);
+    // Older programs wrote some types under an alias (application/x-pdf), and the system tries
+    // the lines of one list in file order: such a line in the user's list would keep deciding.
+    QList<std::pair<QString, QString>> edits = *overrides;
+    for (const QString& type : std::as_const(types)) {
+        const QList<gio::ListedDefault> lines = gio::listedDefaults(userList, type);
+        if (std::any_of(lines.cbegin(), lines.cend(), [&](const gio::ListedDefault& l) { return l.key != type; }))
+            edits.append({userList, type});
+    }
 
     std::optional<gio::Error> failure;
-    for (const auto& [list, type] : *overrides) {
-        // The desktop-specific list first: GIO's own write below then makes it re-read both.
+    for (const auto& [list, type] : std::as_const(edits)) {
+        // Our own edits first: GIO's write below then makes it re-read every list.
         if ((failure = gio::setListedDefault(list, type, desktopFile)))
             break;
     }
@@ -286,7 +294,8 @@ std::optional<QList<std::pair<QString, QString>>> SystemLaunchServices::desktopO
                                                                                          const QString& desktopFile)
 {
     // $XDG_CONFIG_HOME/DESKTOP-mimeapps.list outranks mimeapps.list for that desktop. Where it
-    // names another default, the change must update it too, or it would not take effect.
+    // names another default, under the type or an alias of it, the change must update it too,
+    // or it would not take effect.
     QList<std::pair<QString, QString>> overrides;
     const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(u':', Qt::SkipEmptyParts);
     for (const QString& desktop : desktops) {
@@ -295,8 +304,12 @@ std::optional<QList<std::pair<QString, QString>>> SystemLaunchServices::desktopO
             continue;
         const QString file = list.isSymLink() ? list.canonicalFilePath() : list.filePath();
         for (const QString& type : types) {
-            const auto listed = gio::listedDefault(list.filePath(), type);
-            if (!listed || *listed == desktopFile)
+            // Its lines for the type, aliases included, are tried in file order.
+            const QList<gio::ListedDefault> lines = gio::listedDefaults(list.filePath(), type);
+            QStringList listed;
+            for (const gio::ListedDefault& line : lines)
+                listed += line.desktopFiles;
+            if (listed.isEmpty() || listed.first() == desktopFile)
                 continue;
             // A list made read-only (as configuration managers leave them) is the user's or
             // the administrator's choice: it keeps the current application.

@@ -94,20 +94,66 @@ TEST_F(SystemLaunchServicesTest, WebBrowserMovesLinksAndPagesTogether)
     EXPECT_EQ(service.change({http, url(browser)}), ChangeResult::alreadyDefault());
 }
 
-TEST_F(SystemLaunchServicesTest, DesktopSpecificListIsUpdatedSoTheChangeTakesEffect)
+// Lists that would keep the old default after GIO's own write: the user's desktop-specific
+// list, and a line under an alias, which the system tries in file order.
+struct OutrankingRow
 {
-    qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
-    build();
-    const QString gnomeList = XdgTree::writeList(
-        u"gnome-mimeapps.list"_s,
-        u"# managed by hand\n[Default Applications]\napplication/pdf=alpha.desktop;\ntext/plain=alpha.desktop;\n"_s);
-    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
-    EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::changed());
-    const QString text = XdgTree::readList(u"gnome-mimeapps.list"_s);
-    EXPECT_TRUE(text.contains(u"application/pdf=beta.desktop;"_s)) << text.toStdString();
-    EXPECT_TRUE(text.contains(u"text/plain=alpha.desktop;"_s));
-    EXPECT_TRUE(text.contains(u"# managed by hand"_s));
+    const char* name;
+    QString userList;
+    QString gnomeList; // empty: none
+    QString explainedBy; // the key that decides before the change
+};
+
+void PrintTo(const OutrankingRow& row, std::ostream* os)
+{
+    *os << row.name;
 }
+
+class OutrankingLists : public SystemLaunchServicesTest, public ::testing::WithParamInterface<OutrankingRow>
+{
+};
+
+TEST_P(OutrankingLists, AreUpdatedSoTheChangeTakesEffect)
+{
+    const OutrankingRow& row = GetParam();
+    qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    build(row.userList);
+    if (!row.gnomeList.isEmpty())
+        XdgTree::writeList(u"gnome-mimeapps.list"_s, row.gnomeList);
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
+    const DecisionChain before = system->explain(pdf);
+    ASSERT_TRUE(before.decisiveStep());
+    EXPECT_EQ(before.decisiveStep()->mimeType, row.explainedBy);
+
+    EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::changed());
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"beta"_s);
+    const QString lists = XdgTree::readList() + XdgTree::readList(u"gnome-mimeapps.list"_s);
+    EXPECT_FALSE(lists.contains(u"x-pdf"_s)) << lists.toStdString();
+    EXPECT_TRUE(lists.contains(u"text/plain=alpha.desktop;"_s)) << lists.toStdString();
+    if (!row.gnomeList.isEmpty()) {
+        EXPECT_TRUE(XdgTree::readList(u"gnome-mimeapps.list"_s).contains(u"# managed by hand"_s));
+    }
+    const DecisionChain after = system->explain(pdf);
+    EXPECT_TRUE(after.agreesWithSystem);
+    EXPECT_TRUE(after.summary().contains(u"opens in beta (beta.desktop) because"_s)) << after.summary().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, OutrankingLists,
+    ::testing::Values(
+        OutrankingRow {"desktop_list", u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
+                       u"# managed by hand\n[Default Applications]\napplication/pdf=alpha.desktop;\n"
+                       u"text/plain=alpha.desktop;\n"_s,
+                       u"application/pdf"_s},
+        OutrankingRow {"desktop_list_alias", u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
+                       u"# managed by hand\n[Default Applications]\napplication/x-pdf=alpha.desktop;\n"
+                       u"text/plain=alpha.desktop;\n"_s,
+                       u"application/x-pdf"_s},
+        OutrankingRow {"user_list_alias_first",
+                       u"[Default Applications]\napplication/x-pdf=alpha.desktop;\napplication/pdf=alpha.desktop;\n"
+                       u"text/plain=alpha.desktop;\n"_s,
+                       {}, u"application/x-pdf"_s}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)
 {
