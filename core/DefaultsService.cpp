@@ -143,7 +143,7 @@ QSet<QString> DefaultsService::writtenTypes(const Target& target) const
 
 TargetState DefaultsService::state(const Target& target) const
 {
-    TargetState state {target, currentDefault(target), {}};
+    TargetState state {target, currentDefault(target), {}, byType(target)};
     const QList<QUrl> urls = m_launchServices->candidateApps(target);
     // Entries, not programs: two packagings of one program are two choices.
     QSet<QString> seen;
@@ -169,6 +169,21 @@ std::optional<LocatedApp> DefaultsService::locate(const QString& name) const
     if (const auto url = m_launchServices->locate(name))
         return LocatedApp {m_launchServices->appInfo(*url), false};
     return std::nullopt;
+}
+
+QList<TypeDefault> DefaultsService::byType(const Target& target) const
+{
+    const auto defaults = m_launchServices->defaultsByType(target);
+    const bool differ = std::any_of(defaults.cbegin(), defaults.cend(), [&](const auto& d) {
+        return d.second.has_value() != defaults.first().second.has_value()
+            || (d.second && pathOf(*d.second) != pathOf(*defaults.first().second));
+    });
+    QList<TypeDefault> list;
+    for (qsizetype i = 0; differ && i < defaults.size(); ++i) {
+        const auto& [type, url] = defaults[i];
+        list.append({type, url ? std::optional(m_launchServices->appInfo(*url)) : std::nullopt});
+    }
+    return list;
 }
 
 QList<AppInfo> DefaultsService::installedApplications() const

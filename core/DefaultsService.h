@@ -30,6 +30,8 @@ public:
 
     TargetState state(const Target& target) const;
     std::optional<AppInfo> currentDefault(const Target& target) const;
+    // The default of each of the target's types where they differ (see TargetState::byType).
+    QList<TypeDefault> byType(const Target& target) const;
     // Blocks until the platform answers: call it off the GUI thread. A target with linked
     // targets (the web browser) moves them with it, and is already the default only when all
     // of them name the application.

@@ -4,6 +4,12 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSet>
+
+#include <algorithm>
 #include <memory>
 
 namespace openwright::gio {
@@ -137,6 +143,105 @@ std::optional<QString> contentTypeForExtension(const QString& extension)
     if (!type || g_content_type_is_unknown(type.get()))
         return std::nullopt;
     return fromUtf8(type.get());
+}
+
+namespace {
+
+// One "*.EXT" line of a globs2 file.
+struct Glob
+{
+    int weight = 0;
+    QString type;
+};
+
+// The simple "*.EXT" globs of the shared MIME database, by EXT, read again whenever one of its
+// files changes (a package was installed). Other globs never match "x.EXT" alone for the
+// extensions asked about, so they are left out.
+class ExtensionGlobs final
+{
+public:
+    QList<Glob> forExtension(const QString& extension)
+    {
+        QMutexLocker lock(&m_mutex);
+        QStringList dirs {fromUtf8(g_get_user_data_dir()) + QLatin1StringView("/mime")};
+        for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+            dirs.append(fromUtf8(*d) + QLatin1StringView("/mime"));
+        QStringList stamp;
+        for (const QString& dir : std::as_const(dirs)) {
+            const QFileInfo file(dir + QLatin1StringView("/globs2"));
+            stamp.append(file.filePath() + u' ' + QString::number(file.lastModified().toMSecsSinceEpoch()) + u' '
+                         + QString::number(file.size()));
+        }
+        if (stamp != m_stamp) {
+            m_stamp = stamp;
+            load(dirs);
+        }
+        return m_globs.value(extension.toLower());
+    }
+
+private:
+    void load(const QStringList& dirs)
+    {
+        m_globs.clear();
+        // A folder's __NOGLOBS__ line takes back the globs of its type from the folders after it.
+        QSet<QString> noGlobs;
+        for (const QString& dir : dirs) {
+            QFile file(dir + QLatin1StringView("/globs2"));
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            QSet<QString> cleared;
+            while (!file.atEnd()) {
+                const QList<QByteArray> fields = file.readLine().trimmed().split(':');
+                if (fields.size() < 3 || fields[0].startsWith('#'))
+                    continue;
+                const QString type = QString::fromUtf8(fields[1]);
+                const QByteArray& glob = fields[2];
+                if (glob == "__NOGLOBS__") {
+                    cleared.insert(type);
+                    continue;
+                }
+                if (noGlobs.contains(type) || !glob.startsWith("*.") || glob.size() < 3)
+                    continue;
+                const QByteArray extension = glob.mid(2);
+                if (extension.contains('*') || extension.contains('?') || extension.contains('[')
+                    || extension.contains('.')) {
+                    continue;
+                }
+                const bool caseSensitive = fields.size() > 3 && fields[3].split(',').contains("cs");
+                const QString key = QString::fromUtf8(extension);
+                m_globs[caseSensitive ? key : key.toLower()].append({fields[0].toInt(), type});
+            }
+            noGlobs.unite(cleared);
+        }
+    }
+
+    QMutex m_mutex;
+    QStringList m_stamp;
+    QHash<QString, QList<Glob>> m_globs;
+};
+
+} // namespace
+
+QStringList contentTypesForExtension(const QString& extension)
+{
+    const auto primary = contentTypeForExtension(extension);
+    if (!primary)
+        return {};
+    static ExtensionGlobs globs;
+    const QList<Glob> all = globs.forExtension(extension);
+    QStringList types {*primary};
+    const auto own = std::find_if(all.cbegin(), all.cend(), [&](const Glob& g) { return g.type == *primary; });
+    if (own == all.cend())
+        return types; // decided by another glob: the only type
+    for (const Glob& g : all) {
+        if (g.weight != own->weight)
+            continue;
+        GCharPtr type(g_content_type_from_mime_type(g.type.toUtf8().constData()));
+        const QString canonical = type ? fromUtf8(type.get()) : g.type;
+        if (!types.contains(canonical))
+            types.append(canonical);
+    }
+    return types;
 }
 
 std::optional<App> defaultForType(const QString& contentType)

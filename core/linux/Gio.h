@@ -24,6 +24,10 @@ struct App
 // The MIME type the shared MIME database gives the name "x.EXT", judged by name alone;
 // nothing when the system knows no such type (the generic application/octet-stream).
 std::optional<QString> contentTypeForExtension(const QString& extension);
+// Every type the database gives "x.EXT" with equal weight, that one first: a real file gets
+// one of them by its contents (*.obj is application/x-tgif and model/obj). Empty when the
+// system knows no such type.
+QStringList contentTypesForExtension(const QString& extension);
 
 std::optional<App> defaultForType(const QString& contentType);
 QList<App> allForType(const QString& contentType);

@@ -38,6 +38,13 @@ std::optional<QString> SystemLaunchServices::contentType(const Target& target)
     return gio::contentTypeForExtension(target.payload());
 }
 
+QStringList SystemLaunchServices::contentTypes(const Target& target)
+{
+    if (target.isScheme())
+        return {u"x-scheme-handler/"_s + target.payload()};
+    return gio::contentTypesForExtension(target.payload());
+}
+
 QString SystemLaunchServices::desktopIdForPath(const QString& path, bool* installed)
 {
     const QString clean = QDir::cleanPath(path);
@@ -73,23 +80,39 @@ QUrl SystemLaunchServices::remember(const gio::App& app) const
 
 std::optional<QUrl> SystemLaunchServices::defaultApp(const Target& target) const
 {
-    const auto type = contentType(target);
-    if (!type)
+    const QStringList types = contentTypes(target);
+    if (types.isEmpty())
         return std::nullopt;
-    const auto app = gio::defaultForType(*type);
+    const auto app = gio::defaultForType(types.first());
+    // Files of one extension but another type open elsewhere: no one application opens them all.
+    for (qsizetype i = 1; i < types.size(); ++i) {
+        const auto other = gio::defaultForType(types[i]);
+        if (other.has_value() != app.has_value() || (other && other->path != app->path))
+            return std::nullopt;
+    }
     if (!app)
         return std::nullopt;
     return remember(*app);
 }
 
+QList<std::pair<QString, std::optional<QUrl>>> SystemLaunchServices::defaultsByType(const Target& target) const
+{
+    const QStringList types = contentTypes(target);
+    QList<std::pair<QString, std::optional<QUrl>>> defaults;
+    for (qsizetype i = 0; types.size() > 1 && i < types.size(); ++i) {
+        const auto app = gio::defaultForType(types[i]);
+        defaults.append({types[i], app ? std::optional(remember(*app)) : std::nullopt});
+    }
+    return defaults;
+}
+
 QList<QUrl> SystemLaunchServices::candidateApps(const Target& target) const
 {
-    const auto type = contentType(target);
-    if (!type)
-        return {};
     QList<QUrl> urls;
-    for (const gio::App& app : gio::allForType(*type))
-        urls.append(remember(app));
+    for (const QString& type : contentTypes(target)) {
+        for (const gio::App& app : gio::allForType(type))
+            urls.append(remember(app));
+    }
     return urls;
 }
 
@@ -244,9 +267,10 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     }
     QStringList types;
     for (const Target& t : targets) {
-        const auto type = contentType(t);
-        if (type && !types.contains(*type))
-            types.append(*type);
+        for (const QString& type : contentTypes(t)) {
+            if (!types.contains(type))
+                types.append(type);
+        }
     }
     const QString desktopFile = id + u".desktop"_s;
 

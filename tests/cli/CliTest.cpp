@@ -284,7 +284,8 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     ASSERT_EQ(now.status, 0) << now.err.toStdString();
     const QString id = json({u"backup"_s, u"list"_s})[u"backups"_s][0][u"id"_s].toString();
     ASSERT_EQ(run({u"set"_s, u".pdf"_s, u"okular"_s}).status, 0);
-    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  51 defaults  1 different from now"_s));
+    // .ts has none to record: TypeScript sources and MPEG transport streams open apart.
+    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  50 defaults  1 different from now"_s));
 
     const Outcome restore = run({u"backup"_s, u"restore"_s, id.left(8)});
     EXPECT_EQ(restore.status, 0) << restore.err.toStdString();

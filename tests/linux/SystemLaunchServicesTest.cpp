@@ -155,6 +155,32 @@ INSTANTIATE_TEST_SUITE_P(
                        {}, u"application/x-pdf"_s}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The database can give one extension several types of equal weight (*.obj): a real file gets
+// one of them by its contents, so the row covers every one.
+TEST_F(SystemLaunchServicesTest, AnExtensionOfSeveralTypesIsReadAndWrittenAsAWhole)
+{
+    XdgTree::addMimeTypes({{u"application/x-ow-drawing"_s, u"*.owpair"_s}, {u"model/x-ow-mesh"_s, u"*.owpair"_s}});
+    const QString viewer = XdgTree::addApp(u"viewer"_s, u"Viewer"_s, {u"model/x-ow-mesh"_s});
+    build();
+    const Target pair = Target::fileExtension(u"owpair"_s);
+    const QStringList types = SystemLaunchServices::contentTypes(pair);
+    EXPECT_EQ(QSet<QString>(types.cbegin(), types.cend()),
+              (QSet<QString> {u"application/x-ow-drawing"_s, u"model/x-ow-mesh"_s}));
+
+    // Meshes open in the viewer, drawings in nothing: no one default, and the state says where.
+    const TargetState split = service.state(pair);
+    EXPECT_FALSE(split.current);
+    EXPECT_EQ(split.candidates.value(0).url, url(viewer));
+    EXPECT_TRUE(split.note().contains(u"Viewer opens model/x-ow-mesh"_s)) << split.note().toStdString();
+    EXPECT_TRUE(split.note().contains(u"nothing opens application/x-ow-drawing"_s)) << split.note().toStdString();
+
+    EXPECT_EQ(service.change({pair, url(viewer)}), ChangeResult::changed());
+    EXPECT_EQ(service.state(pair), (TargetState {pair, AppInfo::read(url(viewer)), split.candidates}));
+    const QString list = XdgTree::readList();
+    EXPECT_TRUE(list.contains(u"application/x-ow-drawing=viewer.desktop"_s)) << list.toStdString();
+    EXPECT_TRUE(list.contains(u"model/x-ow-mesh=viewer.desktop"_s)) << list.toStdString();
+}
+
 TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)
 {
     build();
