@@ -82,10 +82,13 @@ struct Engine
         return targets;
     }
 
+    // Whether `wanted` opens every target and the user's settings name it: a default the
+    // system passes over (removed) still has to be replaced, even by what opens now.
     bool allNamed(const AppInfo& wanted, const QList<Target>& targets) const
     {
-        return std::all_of(targets.cbegin(), targets.cend(),
-                           [&](const Target& t) { return wanted.isSameEntry(current(t)); });
+        return std::all_of(targets.cbegin(), targets.cend(), [&](const Target& t) {
+            return wanted.isSameEntry(current(t)) && !platform.removedDefault(t);
+        });
     }
 
     ChangeResult change(const ChangeRequest& request, const QSet<QString>& explicitTypes) const
@@ -143,7 +146,7 @@ QSet<QString> DefaultsService::writtenTypes(const Target& target) const
 
 TargetState DefaultsService::state(const Target& target) const
 {
-    TargetState state {target, currentDefault(target), {}, byType(target)};
+    TargetState state {target, currentDefault(target), {}, byType(target), removedDefault(target)};
     const QList<QUrl> urls = m_launchServices->candidateApps(target);
     // Entries, not programs: two packagings of one program are two choices.
     QSet<QString> seen;

@@ -32,6 +32,11 @@ public:
     std::optional<AppInfo> currentDefault(const Target& target) const;
     // The default of each of the target's types where they differ (see TargetState::byType).
     QList<TypeDefault> byType(const Target& target) const;
+    // The default the user's settings name although it is no longer installed (see TargetState).
+    std::optional<AppInfo> removedDefault(const Target& target) const
+    {
+        return m_launchServices->removedDefault(target);
+    }
     // Blocks until the platform answers: call it off the GUI thread. A target with linked
     // targets (the web browser) moves them with it, and is already the default only when all
     // of them name the application.

@@ -93,6 +93,13 @@ public:
         Q_UNUSED(target);
         return {};
     }
+    // The application the user's own settings still make the target's default although it is
+    // no longer installed: the system passes over it, and defaultApp() is what opens instead.
+    virtual std::optional<AppInfo> removedDefault(const Target& target) const
+    {
+        Q_UNUSED(target);
+        return std::nullopt;
+    }
     // Reading an application at `url` (never fails; see AppInfo::read).
     virtual AppInfo appInfo(const QUrl& url) const = 0;
     // The installed application with this identity, if any.

@@ -30,9 +30,13 @@ struct TargetState
     // system gives several types): the default of each. `current` is then absent, as no one
     // application opens them all.
     QList<TypeDefault> byType {};
+    // The application the user's settings still name for the target although it is no longer
+    // installed. The system passes over it: `current` is what opens instead, if anything.
+    std::optional<AppInfo> removedDefault {};
 
-    // What the row says about the state beyond the application that opens it: where the
-    // target's files open by type. Empty when there is nothing more to say.
+    // What the row says about the state beyond the application that opens it: a default that
+    // is no longer installed, and where the target's files open by type. Empty when there is
+    // nothing more to say.
     QString note() const;
 
     friend bool operator==(const TargetState&, const TargetState&) = default;

@@ -24,7 +24,8 @@ TargetState stateOf(const DefaultsService& service, const Target& target, bool c
 {
     if (candidates)
         return service.state(target);
-    TargetState state {target, service.currentDefault(target), {}, service.byType(target)};
+    TargetState state {target, service.currentDefault(target), {}, service.byType(target),
+                       service.removedDefault(target)};
     if (!state.current)
         state.candidates = service.state(target).candidates;
     return state;
@@ -111,6 +112,7 @@ Reply status(const Invocation& inv, const Data& data)
             for (const TypeDefault& d : state.byType)
                 byType.append(QJsonObject {{u"type"_s, d.type}, {u"app"_s, appJson(d.app)}});
             o.insert(u"byType"_s, byType);
+            o.insert(u"removedDefault"_s, appJson(state.removedDefault));
             if (candidates) {
                 QJsonArray list;
                 for (const AppInfo& a : state.candidates)

@@ -308,6 +308,22 @@ QString userConfigDir()
     return fromUtf8(g_get_user_config_dir());
 }
 
+QStringList userLists()
+{
+    const QString dir = userConfigDir();
+    QStringList lists;
+    for (const QString& name : qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts)) {
+        // GIO lower-cases the names and passes over any with other characters than these.
+        const bool valid = std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+            return (c.unicode() < 128 && c.isLetterOrNumber()) || c == u'-' || c == u'_';
+        });
+        if (valid)
+            lists.append(dir + u'/' + name.toLower() + QLatin1StringView("-mimeapps.list"));
+    }
+    lists.append(dir + QLatin1StringView("/mimeapps.list"));
+    return lists;
+}
+
 DesktopEntry readDesktopEntry(const QString& path)
 {
     GKeyFilePtr file(g_key_file_new());

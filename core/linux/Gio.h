@@ -52,6 +52,9 @@ std::optional<Error> setDefaultForType(const QString& id, const QString& content
 // The applications folders in precedence order: $XDG_DATA_HOME/applications first.
 QStringList applicationDirs();
 QString userConfigDir();
+// The user's lists the system reads, strongest first: one desktop-specific list for each name
+// of XDG_CURRENT_DESKTOP it accepts, then mimeapps.list.
+QStringList userLists();
 
 // A desktop entry read from disk: its localised Name, if it is a readable entry at all.
 struct DesktopEntry

@@ -27,6 +27,16 @@ QString fileNameWithoutSuffix(const QString& path)
     return name;
 }
 
+// The entries a list names for the type, in the order the system tries them: its lines for the
+// type and its aliases, in file order.
+QStringList listedFor(const QString& list, const QString& type)
+{
+    QStringList listed;
+    for (const gio::ListedDefault& line : gio::listedDefaults(list, type))
+        listed += line.desktopFiles;
+    return listed;
+}
+
 } // namespace
 
 SystemLaunchServices::SystemLaunchServices() = default;
@@ -203,6 +213,43 @@ std::optional<QUrl> SystemLaunchServices::locateExact(const QString& name) const
     return std::nullopt;
 }
 
+std::optional<AppInfo> SystemLaunchServices::removedDefault(const Target& target) const
+{
+    // The system passes over entries that are gone and goes on to weaker lists and the
+    // installed handlers; the user's own lists still say what they chose.
+    const QStringList lists = gio::userLists();
+    for (const QString& type : contentTypes(target)) {
+        QStringList named;
+        for (const QString& list : lists)
+            named += listedFor(list, type);
+        if (named.isEmpty())
+            continue;
+        // Still chosen where one of them is installed, or is what opens the type after all (a
+        // hidden user copy of an entry still counts for the system).
+        const auto current = gio::defaultForType(type);
+        const bool chosen = std::any_of(named.cbegin(), named.cend(), [&](const QString& desktopFile) {
+            if (!desktopFile.endsWith(u".desktop"_s))
+                return false;
+            const QString id = desktopFile.chopped(8);
+            return (current && current->id == id) || gio::appForId(id);
+        });
+        if (chosen)
+            continue;
+        const QString id = named.first().endsWith(u".desktop"_s) ? named.first().chopped(8) : named.first();
+        {
+            // Seen before it went: its name and place are known.
+            QReadLocker read(&m_knownLock);
+            for (const Known& k : std::as_const(m_known)) {
+                if (k.desktopId == id)
+                    return AppInfo {k.url, k.identity, k.name};
+            }
+        }
+        return AppInfo {QUrl::fromLocalFile(gio::applicationDirs().first() + u'/' + id + u".desktop"_s),
+                        ApplicationIdentity::canonical(id), id};
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> SystemLaunchServices::exactName(const QUrl& app) const
 {
     bool installed = false;
@@ -321,18 +368,14 @@ std::optional<QList<std::pair<QString, QString>>> SystemLaunchServices::desktopO
     // names another default, under the type or an alias of it, the change must update it too,
     // or it would not take effect.
     QList<std::pair<QString, QString>> overrides;
-    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(u':', Qt::SkipEmptyParts);
-    for (const QString& desktop : desktops) {
-        const QFileInfo list(gio::userConfigDir() + u'/' + desktop + u"-mimeapps.list"_s);
+    const QStringList lists = gio::userLists();
+    for (const QString& path : lists.first(lists.size() - 1)) {
+        const QFileInfo list(path);
         if (!list.exists())
             continue;
         const QString file = list.isSymLink() ? list.canonicalFilePath() : list.filePath();
         for (const QString& type : types) {
-            // Its lines for the type, aliases included, are tried in file order.
-            const QList<gio::ListedDefault> lines = gio::listedDefaults(list.filePath(), type);
-            QStringList listed;
-            for (const gio::ListedDefault& line : lines)
-                listed += line.desktopFiles;
+            const QStringList listed = listedFor(list.filePath(), type);
             if (listed.isEmpty() || listed.first() == desktopFile)
                 continue;
             // A list made read-only (as configuration managers leave them) is the user's or

@@ -31,6 +31,7 @@ public:
     std::optional<QUrl> locate(const QString& bundleID) const override;
     std::optional<QUrl> locateExact(const QString& name) const override;
     std::optional<QString> exactName(const QUrl& app) const override;
+    std::optional<AppInfo> removedDefault(const Target& target) const override;
     QList<QUrl> allApplications() const override;
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;

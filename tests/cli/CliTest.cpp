@@ -195,6 +195,16 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  u"That file isn't a Openwright profile export."_s},
         ExitRow {"already_the_default", {u"set"_s, u"mailto:"_s, u"thunderbird"_s}, 0, u"Already the default"_s},
+        // Atom was uninstalled and the user's list still names it: what opens now, and why not Atom.
+        ExitRow {"removed_default",
+                 {u"status"_s, u".md"_s},
+                 0,
+                 u"Okular  org.kde.okular.desktop\n"
+                 u"                           Set to atom, which is no longer installed. Okular opens it for now.\n"_s},
+        ExitRow {"removed_default_health",
+                 {u"health"_s},
+                 0,
+                 u".md        Markdown Files (.md)         Set to atom, which is no longer installed.\n"_s},
         // An identity: the entry of the program that this system has.
         ExitRow {
             "browser_moves_together",

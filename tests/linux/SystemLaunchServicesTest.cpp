@@ -4,6 +4,7 @@
 #include "SystemLaunchServices.h"
 #include "ApplicationIdentity.h"
 #include "DefaultsService.h"
+#include "HealthReport.h"
 #include "ProfilePlanner.h"
 #include "Printers.h"
 #include "Sandbox.h"
@@ -153,6 +154,64 @@ INSTANTIATE_TEST_SUITE_P(
                        u"[Default Applications]\napplication/x-pdf=alpha.desktop;\napplication/pdf=alpha.desktop;\n"
                        u"text/plain=alpha.desktop;\n"_s,
                        {}, u"application/x-pdf"_s}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A default whose entry was deleted: the system passes over it and opens something else, while
+// the user's own lists still name it.
+struct RemovedRow
+{
+    const char* name;
+    QString userList;
+    QString gnomeList; // empty: none
+    QString removed; // the name shown; empty: the user's choice still opens the type
+};
+
+void PrintTo(const RemovedRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class RemovedDefaults : public SystemLaunchServicesTest, public ::testing::WithParamInterface<RemovedRow>
+{
+};
+
+TEST_P(RemovedDefaults, AreReadFromTheUsersLists)
+{
+    const RemovedRow& row = GetParam();
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    // A copy of alpha in the user's folder hides it from menus, yet the system still opens it.
+    XdgTree::addApp(u"alpha"_s, u"Alpha"_s, {u"application/pdf"_s}, XdgTree::Level::user, u"Hidden=true\n"_s);
+    build(row.userList);
+    if (!row.gnomeList.isEmpty())
+        XdgTree::writeList(u"gnome-mimeapps.list"_s, row.gnomeList);
+    const TargetState state = service.state(pdf);
+    ASSERT_TRUE(state.current);
+    const HealthReport health = HealthReport::evaluate({state}, [](const QUrl&) { return true; });
+    if (row.removed.isEmpty()) {
+        EXPECT_FALSE(state.removedDefault) << state.removedDefault->name.toStdString();
+        EXPECT_EQ(health.configured, 1);
+        return;
+    }
+    ASSERT_TRUE(state.removedDefault);
+    EXPECT_EQ(state.note(), u"Set to "_s + row.removed + u", which is no longer installed. "_s + state.current->name
+                                + u" opens it for now."_s);
+    ASSERT_EQ(health.issues.size(), 1);
+    EXPECT_EQ(health.issues[0].kind, HealthReport::Issue::Case::missingApp);
+    // Choosing an application again is the fix.
+    EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::changed());
+    EXPECT_FALSE(service.state(pdf).removedDefault);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RemovedDefaults,
+    ::testing::Values(
+        RemovedRow {"user_list", u"[Default Applications]\napplication/pdf=gone.desktop;\n"_s, {}, u"gone"_s},
+        RemovedRow {"under_an_alias", u"[Default Applications]\napplication/x-pdf=gone.desktop;\n"_s, {}, u"gone"_s},
+        RemovedRow {"desktop_list", u"[Default Applications]\napplication/pdf=gone.desktop;\n"_s,
+                    u"[Default Applications]\napplication/pdf=old.desktop;\n"_s, u"old"_s},
+        RemovedRow {"another_choice_installed", u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
+                    u"[Default Applications]\napplication/pdf=gone.desktop;\n"_s, {}},
+        RemovedRow {"hidden_but_opened", u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The database can give one extension several types of equal weight (*.obj): a real file gets

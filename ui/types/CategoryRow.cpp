@@ -170,7 +170,10 @@ void CategoryRow::showStatus()
         const QString symbol = m_result->isSuccess() ? u"checkmark.circle.fill"_s : u"exclamationmark.circle.fill"_s;
         setStatus(symbol, m_result->message(), tone);
     } else if (const QString note = m_state ? m_state->note() : QString(); !note.isEmpty()) {
-        setStatus({}, note, Style::Tone::secondary);
+        if (m_state->removedDefault)
+            setStatus(u"trash"_s, note, Style::Tone::danger);
+        else
+            setStatus({}, note, Style::Tone::secondary);
     } else if (m_state && m_state->candidates.isEmpty()) {
         setStatus({}, tr("No installed app can open ") + m_category.target.description(), Style::Tone::secondary);
     } else {
