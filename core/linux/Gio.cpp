@@ -4,6 +4,7 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -154,15 +155,26 @@ struct Glob
     QString type;
 };
 
-// The simple "*.EXT" globs of the shared MIME database, by EXT, read again whenever one of its
-// files changes (a package was installed). Other globs never match "x.EXT" alone for the
-// extensions asked about, so they are left out.
+// The simple "*.EXT" globs of the shared MIME database, by EXT, read again when one of its
+// files changed (a package was installed), looked at no more often than GIO looks at them.
+// Other globs never match "x.EXT" alone for the extensions asked about, so they are left out.
 class ExtensionGlobs final
 {
 public:
     QList<Glob> forExtension(const QString& extension)
     {
         QMutexLocker lock(&m_mutex);
+        if (m_recheck.hasExpired())
+            reloadIfChanged();
+        return m_globs.value(extension.toLower());
+    }
+
+private:
+    static constexpr std::chrono::seconds kRecheck {5};
+
+    void reloadIfChanged()
+    {
+        m_recheck.setRemainingTime(kRecheck);
         QStringList dirs {fromUtf8(g_get_user_data_dir()) + QLatin1StringView("/mime")};
         for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
             dirs.append(fromUtf8(*d) + QLatin1StringView("/mime"));
@@ -176,10 +188,8 @@ public:
             m_stamp = stamp;
             load(dirs);
         }
-        return m_globs.value(extension.toLower());
     }
 
-private:
     void load(const QStringList& dirs)
     {
         m_globs.clear();
@@ -216,6 +226,7 @@ private:
     }
 
     QMutex m_mutex;
+    QDeadlineTimer m_recheck {0};
     QStringList m_stamp;
     QHash<QString, QList<Glob>> m_globs;
 };
