@@ -72,7 +72,8 @@ QStringList desktopIdsFor(const QString& identity)
             // An ID of the table stands for its program as the identity does: a record that
             // names an entry this system lacks finds another packaging.
             const bool ofRow = id == QLatin1StringView(row.identity)
-                || std::any_of(row.ids.begin(), row.ids.end(), [&](const char* a) { return id == QLatin1StringView(a); });
+                || std::any_of(row.ids.begin(), row.ids.end(),
+                               [&](const char* a) { return id == QLatin1StringView(a); });
             if (!ofRow)
                 continue;
             for (const char* alias : row.ids) {

@@ -79,8 +79,8 @@ public:
     virtual QList<QUrl> candidateApps(const Target& target) const = 0;
     // Makes `app` the default of every target in `targets` (the first is the one asked for, the
     // rest move with it, as the web browser's do), and of each of their types, all of them or
-    // none: a failure part-way puts back what was written. Returns a note for the user when something else had to be done
-    // first (an unreadable list kept aside), else an empty string.
+    // none: a failure part-way puts back what was written. Returns a note for the user when
+    // something else had to be done first (an unreadable list kept aside), else an empty string.
     virtual QString setDefaultApp(const QUrl& app, const QList<Target>& targets) = 0;
 
     // The platform's type behind a target (on Linux its MIME type); nothing for an extension

@@ -24,8 +24,8 @@ TargetState stateOf(const DefaultsService& service, const Target& target, bool c
 {
     if (candidates)
         return service.state(target);
-    TargetState state {target, service.currentDefault(target), {}, service.byType(target),
-                       service.removedDefault(target)};
+    TargetState state {
+        target, service.currentDefault(target), {}, service.byType(target), service.removedDefault(target)};
     if (!state.current)
         state.candidates = service.state(target).candidates;
     return state;

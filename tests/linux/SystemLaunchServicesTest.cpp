@@ -5,8 +5,8 @@
 #include "ApplicationIdentity.h"
 #include "DefaultsService.h"
 #include "HealthReport.h"
-#include "ProfilePlanner.h"
 #include "Printers.h"
+#include "ProfilePlanner.h"
 #include "Sandbox.h"
 #include "XdgTree.h"
 
@@ -141,19 +141,20 @@ TEST_P(OutrankingLists, AreUpdatedSoTheChangeTakesEffect)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, OutrankingLists,
-    ::testing::Values(
-        OutrankingRow {"desktop_list", u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
-                       u"# managed by hand\n[Default Applications]\napplication/pdf=alpha.desktop;\n"
-                       u"text/plain=alpha.desktop;\n"_s,
-                       u"application/pdf"_s},
-        OutrankingRow {"desktop_list_alias", u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
-                       u"# managed by hand\n[Default Applications]\napplication/x-pdf=alpha.desktop;\n"
-                       u"text/plain=alpha.desktop;\n"_s,
-                       u"application/x-pdf"_s},
-        OutrankingRow {"user_list_alias_first",
-                       u"[Default Applications]\napplication/x-pdf=alpha.desktop;\napplication/pdf=alpha.desktop;\n"
-                       u"text/plain=alpha.desktop;\n"_s,
-                       {}, u"application/x-pdf"_s}),
+    ::testing::Values(OutrankingRow {"desktop_list", u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
+                                     u"# managed by hand\n[Default Applications]\napplication/pdf=alpha.desktop;\n"
+                                     u"text/plain=alpha.desktop;\n"_s,
+                                     u"application/pdf"_s},
+                      OutrankingRow {"desktop_list_alias", u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
+                                     u"# managed by hand\n[Default Applications]\napplication/x-pdf=alpha.desktop;\n"
+                                     u"text/plain=alpha.desktop;\n"_s,
+                                     u"application/x-pdf"_s},
+                      OutrankingRow {
+                          "user_list_alias_first",
+                          u"[Default Applications]\napplication/x-pdf=alpha.desktop;\napplication/pdf=alpha.desktop;\n"
+                          u"text/plain=alpha.desktop;\n"_s,
+                          {},
+                          u"application/x-pdf"_s}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A default whose entry was deleted: the system passes over it and opens something else, while
@@ -193,8 +194,9 @@ TEST_P(RemovedDefaults, AreReadFromTheUsersLists)
         return;
     }
     ASSERT_TRUE(state.removedDefault);
-    EXPECT_EQ(state.note(), u"Set to "_s + row.removed + u", which is no longer installed. "_s + state.current->name
-                                + u" opens it for now."_s);
+    EXPECT_EQ(state.note(),
+              u"Set to "_s + row.removed + u", which is no longer installed. "_s + state.current->name
+                  + u" opens it for now."_s);
     ASSERT_EQ(health.issues.size(), 1);
     EXPECT_EQ(health.issues[0].kind, HealthReport::Issue::Case::missingApp);
     // Choosing an application again is the fix.
@@ -209,8 +211,10 @@ INSTANTIATE_TEST_SUITE_P(
         RemovedRow {"under_an_alias", u"[Default Applications]\napplication/x-pdf=gone.desktop;\n"_s, {}, u"gone"_s},
         RemovedRow {"desktop_list", u"[Default Applications]\napplication/pdf=gone.desktop;\n"_s,
                     u"[Default Applications]\napplication/pdf=old.desktop;\n"_s, u"old"_s},
-        RemovedRow {"another_choice_installed", u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
-                    u"[Default Applications]\napplication/pdf=gone.desktop;\n"_s, {}},
+        RemovedRow {"another_choice_installed",
+                    u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
+                    u"[Default Applications]\napplication/pdf=gone.desktop;\n"_s,
+                    {}},
         RemovedRow {"hidden_but_opened", u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -368,10 +372,9 @@ TEST_F(SystemLaunchServicesTest, IdentityTableAndLocate)
     const QString vlc = XdgTree::addApp(u"vlc"_s, u"VLC"_s, {u"video/mp4"_s});
     const QString vlcFlatpak = XdgTree::addApp(u"org.videolan.VLC"_s, u"VLC"_s, {u"video/mp4"_s});
     const QString zoom = XdgTree::addApp(u"Zoom"_s, u"Zoom"_s, {u"x-scheme-handler/zoommtg"_s});
-    const QString zoomMine = XdgTree::addApp(u"us.zoom.Zoom"_s, u"Zoom"_s, {u"x-scheme-handler/zoommtg"_s},
-                                             XdgTree::Level::user);
-    const QString chrome
-        = XdgTree::addApp(u"google-chrome"_s, u"Chrome"_s, {u"text/html"_s}, XdgTree::Level::user);
+    const QString zoomMine
+        = XdgTree::addApp(u"us.zoom.Zoom"_s, u"Zoom"_s, {u"x-scheme-handler/zoommtg"_s}, XdgTree::Level::user);
+    const QString chrome = XdgTree::addApp(u"google-chrome"_s, u"Chrome"_s, {u"text/html"_s}, XdgTree::Level::user);
     const QString chromeFlatpak = XdgTree::addApp(u"com.google.Chrome"_s, u"Chrome"_s, {u"text/html"_s});
     const QString eog = XdgTree::addApp(u"eog"_s, u"Eye of GNOME"_s, {u"image/png"_s}, XdgTree::Level::user);
     const QString loupe = XdgTree::addApp(u"org.gnome.Loupe"_s, u"Image Viewer"_s, {u"image/png"_s});
@@ -405,8 +408,14 @@ TEST_F(SystemLaunchServicesTest, IdentityTableAndLocate)
     // Records name the very entry, so that restoring one brings back that packaging.
     const Target png = Target::fileExtension(u"png"_s);
     EXPECT_EQ(service.exactName(url(eog)), u"eog"_s);
-    const Profile profile {u"P"_s, u"P"_s, {}, {}, Profile::Kind::custom, {},
-                           {{png, u"org.gnome.Loupe"_s, {}}, {png, u"eog"_s, {}}, {png, u"org.gnome.eog"_s, {}}}, {}};
+    const Profile profile {u"P"_s,
+                           u"P"_s,
+                           {},
+                           {},
+                           Profile::Kind::custom,
+                           {},
+                           {{png, u"org.gnome.Loupe"_s, {}}, {png, u"eog"_s, {}}, {png, u"org.gnome.eog"_s, {}}},
+                           {}};
     const auto steps = ProfilePlanner::plan(
         profile, [&](const Target& t) { return service.currentDefault(t); },
         [&](const QString& name) { return service.locate(name); });
