@@ -277,8 +277,14 @@ QList<TargetState> AppModel::currentStates() const
 {
     QList<TargetState> list;
     for (const FileCategory& c : categories()) {
-        if (const auto it = m_states.constFind(c.target); it != m_states.cend())
-            list.append(*it);
+        const auto it = m_states.constFind(c.target);
+        if (it == m_states.cend())
+            continue;
+        TargetState state = *it;
+        // A record names the very entry: restored, another packaging of the program would not do.
+        if (state.current)
+            state.current->bundleID = m_service->exactName(state.current->url);
+        list.append(std::move(state));
     }
     return list;
 }

@@ -177,6 +177,8 @@ private:
     // Targets a batch writes: the requested ones, their linked ones, and every watched target
     // of a platform type they write (.jpeg moves with .jpg).
     QList<Target> affectedBy(const QList<ChangeRequest>& requests) const;
+    // The states of every listed type as profiles and backups record them: each default by the
+    // name that finds that very entry again.
     QList<TargetState> currentStates() const;
     QFuture<Results> perform(const QList<ChangeRequest>& requests);
     QFuture<Reading> readStates(const QList<Target>& targets);

@@ -362,7 +362,7 @@ QList<PlanStep> AppModel::plan(const Profile& profile) const
                 return it->current;
             return m_service->currentDefault(t);
         },
-        [this](const QString& bundleID) { return m_service->locate(bundleID); },
+        [this](const QString& name) { return m_service->locate(name); },
         [this](const Target& t) -> std::optional<QString> {
             if (const auto it = m_typeOf.constFind(t); it != m_typeOf.cend())
                 return *it;

@@ -42,6 +42,23 @@ struct AppInfo
     friend bool operator==(const AppInfo&, const AppInfo&) = default;
 };
 
+// An installed application found by the name a person gave. `exact`: the name is that very
+// entry's own, and only it will do; otherwise the name is an identity that any packaging of the
+// program satisfies.
+struct LocatedApp
+{
+    AppInfo app;
+    bool exact = false;
+
+    // Whether `current` is what the name asks for.
+    bool satisfiedBy(const std::optional<AppInfo>& current) const
+    {
+        return exact ? app.isSameEntry(current) : current && current->bundleID && app.isSameApp(current);
+    }
+
+    friend bool operator==(const LocatedApp&, const LocatedApp&) = default;
+};
+
 inline size_t qHash(const AppInfo& a, size_t seed = 0) noexcept
 {
     return qHashMulti(seed, a.url, a.bundleID.has_value(), a.bundleID.value_or(QString()), a.name);

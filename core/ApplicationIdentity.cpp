@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ApplicationIdentity.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace openwright::ApplicationIdentity {
@@ -68,7 +69,12 @@ QStringList desktopIdsFor(const QString& identity)
         ids.append(*bare);
     for (const QString& id : QStringList(ids)) {
         for (const Row& row : kTable) {
-            if (id != QLatin1StringView(row.identity))
+            // An ID of the table stands for its program as the identity does: a record that
+            // names an entry this system lacks finds another packaging.
+            const bool ofRow = id == QLatin1StringView(row.identity)
+                || std::any_of(row.ids.begin(), row.ids.end(),
+                               [&](const char* a) { return id == QLatin1StringView(a); });
+            if (!ofRow)
                 continue;
             for (const char* alias : row.ids) {
                 if (!ids.contains(QLatin1StringView(alias)))

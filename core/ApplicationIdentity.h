@@ -16,7 +16,8 @@ namespace ApplicationIdentity {
 // ("ID.desktop") is understood too, for the IDs in the table.
 QString canonical(const QString& desktopId);
 // The desktop-file IDs (without ".desktop") that may stand for `identity`, most likely first:
-// the identity itself (also without a ".desktop" it ends in), then its known aliases.
+// the identity itself (also without a ".desktop" it ends in), then its known aliases. One of
+// the aliases stands for its program too.
 QStringList desktopIdsFor(const QString& identity);
 
 } // namespace ApplicationIdentity

@@ -82,10 +82,13 @@ struct Engine
         return targets;
     }
 
+    // Whether `wanted` opens every target and the user's settings name it: a default the
+    // system passes over (removed) still has to be replaced, even by what opens now.
     bool allNamed(const AppInfo& wanted, const QList<Target>& targets) const
     {
-        return std::all_of(targets.cbegin(), targets.cend(),
-                           [&](const Target& t) { return wanted.isSameEntry(current(t)); });
+        return std::all_of(targets.cbegin(), targets.cend(), [&](const Target& t) {
+            return wanted.isSameEntry(current(t)) && !platform.removedDefault(t);
+        });
     }
 
     ChangeResult change(const ChangeRequest& request, const QSet<QString>& explicitTypes) const
@@ -143,7 +146,7 @@ QSet<QString> DefaultsService::writtenTypes(const Target& target) const
 
 TargetState DefaultsService::state(const Target& target) const
 {
-    TargetState state {target, currentDefault(target), {}};
+    TargetState state {target, currentDefault(target), {}, byType(target), removedDefault(target)};
     const QList<QUrl> urls = m_launchServices->candidateApps(target);
     // Entries, not programs: two packagings of one program are two choices.
     QSet<QString> seen;
@@ -160,6 +163,30 @@ TargetState DefaultsService::state(const Target& target) const
     std::stable_sort(state.candidates.begin(), state.candidates.end(),
                      [&](const AppInfo& a, const AppInfo& b) { return collator.compare(a.name, b.name) < 0; });
     return state;
+}
+
+std::optional<LocatedApp> DefaultsService::locate(const QString& name) const
+{
+    if (const auto url = m_launchServices->locateExact(name))
+        return LocatedApp {m_launchServices->appInfo(*url), true};
+    if (const auto url = m_launchServices->locate(name))
+        return LocatedApp {m_launchServices->appInfo(*url), false};
+    return std::nullopt;
+}
+
+QList<TypeDefault> DefaultsService::byType(const Target& target) const
+{
+    const auto defaults = m_launchServices->defaultsByType(target);
+    const bool differ = std::any_of(defaults.cbegin(), defaults.cend(), [&](const auto& d) {
+        return d.second.has_value() != defaults.first().second.has_value()
+            || (d.second && pathOf(*d.second) != pathOf(*defaults.first().second));
+    });
+    QList<TypeDefault> list;
+    for (qsizetype i = 0; differ && i < defaults.size(); ++i) {
+        const auto& [type, url] = defaults[i];
+        list.append({type, url ? std::optional(m_launchServices->appInfo(*url)) : std::nullopt});
+    }
+    return list;
 }
 
 QList<AppInfo> DefaultsService::installedApplications() const

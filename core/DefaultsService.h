@@ -30,6 +30,13 @@ public:
 
     TargetState state(const Target& target) const;
     std::optional<AppInfo> currentDefault(const Target& target) const;
+    // The default of each of the target's types where they differ (see TargetState::byType).
+    QList<TypeDefault> byType(const Target& target) const;
+    // The default the user's settings name although it is no longer installed (see TargetState).
+    std::optional<AppInfo> removedDefault(const Target& target) const
+    {
+        return m_launchServices->removedDefault(target);
+    }
     // Blocks until the platform answers: call it off the GUI thread. A target with linked
     // targets (the web browser) moves them with it, and is already the default only when all
     // of them name the application.
@@ -42,7 +49,11 @@ public:
 
     static ChangeResult classify(const LaunchError& error, const std::optional<AppInfo>& after, const AppInfo& wanted);
 
-    std::optional<QUrl> locate(const QString& bundleID) const { return m_launchServices->locate(bundleID); }
+    // The installed application a person means by `name`: the entry whose exact name it is
+    // (a desktop-file ID), else the first entry of the identity it names.
+    std::optional<LocatedApp> locate(const QString& name) const;
+    // How a record names `app` so that it finds that very entry again (see LaunchServicing).
+    std::optional<QString> exactName(const QUrl& app) const { return m_launchServices->exactName(app); }
     AppInfo appInfo(const QUrl& url) const { return m_launchServices->appInfo(url); }
     QString iconName(const QUrl& app) const { return m_launchServices->iconName(app); }
     // Every installed application a person would choose from, sorted by name. Blocks.

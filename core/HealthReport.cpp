@@ -12,7 +12,10 @@ HealthReport HealthReport::evaluate(const QList<TargetState>& states, const std:
     if (report.total == 0)
         return report;
     for (const TargetState& s : states) {
-        if (!s.current) {
+        // Where the system passes over a removed default, what it opens instead is no choice.
+        if (s.removedDefault) {
+            report.issues.append({Issue::Case::missingApp, s.target, s.removedDefault});
+        } else if (!s.current) {
             report.issues.append(
                 {s.candidates.isEmpty() ? Issue::Case::noHandler : Issue::Case::noDefault, s.target, std::nullopt});
         } else if (appExists(s.current->url)) {

@@ -72,22 +72,47 @@ class LaunchServicing
 public:
     virtual ~LaunchServicing() = default;
 
+    // The application that opens the target's files, absent when none does or when they open
+    // in different applications by type (see defaultsByType).
     virtual std::optional<QUrl> defaultApp(const Target& target) const = 0;
     // All applications able to open the target, in the platform's order, duplicates possible.
     virtual QList<QUrl> candidateApps(const Target& target) const = 0;
     // Makes `app` the default of every target in `targets` (the first is the one asked for, the
-    // rest move with it, as the web browser's do), all of them or none: a failure part-way puts
-    // back what was written. Returns a note for the user when something else had to be done
-    // first (an unreadable list kept aside), else an empty string.
+    // rest move with it, as the web browser's do), and of each of their types, all of them or
+    // none: a failure part-way puts back what was written. Returns a note for the user when
+    // something else had to be done first (an unreadable list kept aside), else an empty string.
     virtual QString setDefaultApp(const QUrl& app, const QList<Target>& targets) = 0;
 
     // The platform's type behind a target (on Linux its MIME type); nothing for an extension
     // the system does not know. Targets with one type share one default.
     virtual std::optional<QString> platformType(const Target& target) const = 0;
+    // For a target whose files the system gives several types (see platformType, the first of
+    // them): each type with its default. Empty for a target of one type.
+    virtual QList<std::pair<QString, std::optional<QUrl>>> defaultsByType(const Target& target) const
+    {
+        Q_UNUSED(target);
+        return {};
+    }
+    // The application the user's own settings still make the target's default although it is
+    // no longer installed: the system passes over it, and defaultApp() is what opens instead.
+    virtual std::optional<AppInfo> removedDefault(const Target& target) const
+    {
+        Q_UNUSED(target);
+        return std::nullopt;
+    }
     // Reading an application at `url` (never fails; see AppInfo::read).
     virtual AppInfo appInfo(const QUrl& url) const = 0;
     // The installed application with this identity, if any.
     virtual std::optional<QUrl> locate(const QString& bundleID) const = 0;
+    // The installed application whose exact name (see exactName) `name` is; nothing when none is.
+    virtual std::optional<QUrl> locateExact(const QString& name) const
+    {
+        Q_UNUSED(name);
+        return std::nullopt;
+    }
+    // The name that finds the application at `app` again, and no other packaging of the same
+    // program: on Linux its desktop-file ID. By default its identity.
+    virtual std::optional<QString> exactName(const QUrl& app) const { return appInfo(app).bundleID; }
     // Every installed application a person would choose from, in the platform's order.
     virtual QList<QUrl> allApplications() const { return {}; }
     // The application's icon: a theme icon name or an absolute file path; empty for none.

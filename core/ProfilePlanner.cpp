@@ -27,8 +27,6 @@ QString PlanStep::skipReason() const
 
 namespace openwright::ProfilePlanner {
 
-using namespace Qt::Literals::StringLiterals;
-
 QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefault, const Locate& locate,
                      const PlatformType& platformType)
 {
@@ -37,7 +35,7 @@ QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefaul
     QHash<QString, qsizetype> decides;
     for (qsizetype i = 0; i < profile.entries.size(); ++i) {
         const Target& target = profile.entries[i].target;
-        types.append(platformType ? platformType(target) : std::optional(u"target:"_s + target.id()));
+        types.append(platformType ? platformType(target) : std::nullopt);
         if (types.last())
             decides.insert(*types.last(), i);
     }
@@ -45,7 +43,7 @@ QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefaul
     steps.reserve(profile.entries.size());
     for (qsizetype i = 0; i < profile.entries.size(); ++i) {
         const ProfileEntry& entry = profile.entries[i];
-        if (!types[i] && entry.target.isFileExtension()) {
+        if (platformType && !types[i] && entry.target.isFileExtension()) {
             steps.append(PlanStep::unknownType(entry.target));
             continue;
         }
@@ -57,12 +55,14 @@ QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefaul
             }
         }
         const std::optional<AppInfo> current = currentDefault(entry.target);
-        if (current && current->bundleID && *current->bundleID == entry.bundleID) {
+        // The name decides what "already set" means: a desktop-file ID only by that entry, an
+        // identity by any packaging of the program, so it is located first.
+        const std::optional<LocatedApp> located = locate(entry.bundleID);
+        const bool sameIdentity = current && current->bundleID && *current->bundleID == entry.bundleID;
+        if (located ? located->satisfiedBy(current) : sameIdentity)
             steps.append(PlanStep::alreadySet(entry.target));
-            continue;
-        }
-        if (const std::optional<QUrl> url = locate(entry.bundleID))
-            steps.append(PlanStep::change({entry.target, *url}, current, entry.appName));
+        else if (located)
+            steps.append(PlanStep::change({entry.target, located->app.url}, current, entry.appName));
         else
             steps.append(PlanStep::notInstalled(entry.target, entry.appName));
     }

@@ -57,7 +57,7 @@ struct PlanStep
 namespace ProfilePlanner {
 
 using CurrentDefault = std::function<std::optional<AppInfo>(const Target&)>;
-using Locate = std::function<std::optional<QUrl>(const QString& bundleID)>;
+using Locate = std::function<std::optional<LocatedApp>(const QString& name)>;
 using PlatformType = std::function<std::optional<QString>(const Target&)>;
 
 QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefault, const Locate& locate,

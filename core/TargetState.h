@@ -10,6 +10,15 @@
 
 namespace openwright {
 
+// The default of one of a target's platform types.
+struct TypeDefault
+{
+    QString type;
+    std::optional<AppInfo> app;
+
+    friend bool operator==(const TypeDefault&, const TypeDefault&) = default;
+};
+
 // What is known about one target at one moment: its default and the applications able to
 // open it, de-duplicated and ordered by name.
 struct TargetState
@@ -17,6 +26,18 @@ struct TargetState
     Target target;
     std::optional<AppInfo> current;
     QList<AppInfo> candidates;
+    // Where the target's files open in different applications by their type (an extension the
+    // system gives several types): the default of each. `current` is then absent, as no one
+    // application opens them all.
+    QList<TypeDefault> byType {};
+    // The application the user's settings still name for the target although it is no longer
+    // installed. The system passes over it: `current` is what opens instead, if anything.
+    std::optional<AppInfo> removedDefault {};
+
+    // What the row says about the state beyond the application that opens it: a default that
+    // is no longer installed, and where the target's files open by type. Empty when there is
+    // nothing more to say.
+    QString note() const;
 
     friend bool operator==(const TargetState&, const TargetState&) = default;
 };

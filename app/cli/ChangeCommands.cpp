@@ -50,13 +50,14 @@ void addResult(QJsonObject& o, const ChangeResult& result)
     o.insert(u"success"_s, result.isSuccess());
 }
 
-// The application `text` names for `target`: an installed desktop-file ID or identity, else
-// the name of one of the target's candidates as status shows it, or the start of just one.
+// The application `text` names for `target`: an installed desktop-file ID (that very entry) or
+// identity, else the name of one of the target's candidates as status shows it, or the start of
+// just one.
 std::optional<AppInfo> resolveApp(const DefaultsService& service, const Target& target, const QString& text,
                                   Reply& reply)
 {
-    if (const auto url = service.locate(text))
-        return AppInfo::read(*url);
+    if (const auto located = service.locate(text))
+        return located->app;
     const QList<AppInfo> candidates = service.state(target).candidates;
     const QHash<QUrl, QString> shown = distinctNames(candidates);
     QList<AppInfo> exact;

@@ -94,7 +94,7 @@ private:
     // Each default and each located application is read once per command: a backup list plans
     // every backup against the same defaults.
     mutable QHash<Target, std::optional<AppInfo>> m_current;
-    mutable QHash<QString, std::optional<QUrl>> m_located;
+    mutable QHash<QString, std::optional<LocatedApp>> m_located;
 };
 
 // The table, in the order help lists it.

@@ -98,10 +98,10 @@ QList<PlanStep> Data::plan(const Profile& profile) const
                 m_current.insert(t, m_service.currentDefault(t));
             return m_current.value(t);
         },
-        [this](const QString& bundleID) {
-            if (!m_located.contains(bundleID))
-                m_located.insert(bundleID, m_service.locate(bundleID));
-            return m_located.value(bundleID);
+        [this](const QString& name) {
+            if (!m_located.contains(name))
+                m_located.insert(name, m_service.locate(name));
+            return m_located.value(name);
         },
         [this](const Target& t) { return m_service.platformType(t); });
 }

@@ -73,8 +73,9 @@ QString Table::text() const
     for (const Line& line : m_lines) {
         if (line.heading)
             continue;
-        widths.resize(std::max(widths.size(), line.cells.size()));
-        for (qsizetype i = 0; i < line.cells.size(); ++i)
+        const qsizetype sized = line.runsOn ? line.cells.size() - 1 : line.cells.size();
+        widths.resize(std::max(widths.size(), sized));
+        for (qsizetype i = 0; i < sized; ++i)
             widths[i] = std::max(widths[i], visibleWidth(line.cells[i]));
     }
     QString text;

@@ -14,6 +14,8 @@ class Table final
 public:
     void heading(const QString& text) { m_lines.append({true, {text}}); }
     void row(const QStringList& cells) { m_lines.append({false, cells}); }
+    // A row whose last cell runs on past its column without widening it: a remark under a row.
+    void remark(const QStringList& cells) { m_lines.append({false, cells, true}); }
     bool isEmpty() const { return m_lines.isEmpty(); }
     QString text() const;
 
@@ -22,6 +24,7 @@ private:
     {
         bool heading;
         QStringList cells;
+        bool runsOn = false;
     };
     QList<Line> m_lines;
 };

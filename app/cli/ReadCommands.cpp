@@ -26,7 +26,8 @@ TargetState stateOf(const DefaultsService& service, const Target& target, bool c
 {
     if (candidates)
         return service.state(target);
-    TargetState state {target, service.currentDefault(target), {}};
+    TargetState state {
+        target, service.currentDefault(target), {}, service.byType(target), service.removedDefault(target)};
     if (!state.current)
         state.candidates = service.state(target).candidates;
     return state;
@@ -109,6 +110,11 @@ Reply status(const Invocation& inv, const Data& data)
                            {u"type"_s, type ? QJsonValue(*type) : QJsonValue::Null},
                            {u"app"_s, appJson(state.current)},
                            {u"pinned"_s, pinned.contains(c.target)}};
+            QJsonArray byType;
+            for (const TypeDefault& d : state.byType)
+                byType.append(QJsonObject {{u"type"_s, d.type}, {u"app"_s, appJson(d.app)}});
+            o.insert(u"byType"_s, byType);
+            o.insert(u"removedDefault"_s, appJson(state.removedDefault));
             if (candidates) {
                 QJsonArray list;
                 for (const AppInfo& a : state.candidates)
@@ -128,6 +134,8 @@ Reply status(const Invocation& inv, const Data& data)
         table.row({c.target.description(), c.title, appCell(state, type.has_value()),
                    style.dim(state.current ? desktopFileId(*state.current) : QString()),
                    pinned.contains(c.target) ? u"pinned"_s : QString()});
+        if (const QString note = state.note(); !note.isEmpty())
+            table.remark({{}, {}, note});
         const QHash<QUrl, QString> names = distinctNames(state.candidates);
         for (const AppInfo& a : state.candidates) {
             const QString mark = a.isSameEntry(state.current) ? u"* "_s : u"  "_s;

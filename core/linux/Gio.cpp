@@ -4,6 +4,13 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QSet>
+
+#include <algorithm>
 #include <memory>
 
 namespace openwright::gio {
@@ -107,6 +114,24 @@ Error toError(const GError* e)
     return error;
 }
 
+// The [Default Applications] keys that stand for `contentType`, in file order: the type and
+// its aliases, compared as the system compares them.
+QStringList typeKeys(GKeyFile* file, const QString& contentType)
+{
+    QStringList keys;
+    gsize count = 0;
+    GStrvPtr all(g_key_file_get_keys(file, kDefaultGroup, &count, nullptr));
+    for (gsize i = 0; i < count; ++i) {
+        const QString key = fromUtf8(all.get()[i]);
+        if (keys.contains(key))
+            continue; // a repeated key is one line to GKeyFile, holding the last value
+        GCharPtr type(g_content_type_from_mime_type(all.get()[i]));
+        if (key == contentType || (type && fromUtf8(type.get()) == contentType))
+            keys.append(key);
+    }
+    return keys;
+}
+
 } // namespace
 
 std::optional<QString> contentTypeForExtension(const QString& extension)
@@ -119,6 +144,115 @@ std::optional<QString> contentTypeForExtension(const QString& extension)
     if (!type || g_content_type_is_unknown(type.get()))
         return std::nullopt;
     return fromUtf8(type.get());
+}
+
+namespace {
+
+// One "*.EXT" line of a globs2 file.
+struct Glob
+{
+    int weight = 0;
+    QString type;
+};
+
+// The simple "*.EXT" globs of the shared MIME database, by EXT, read again when one of its
+// files changed (a package was installed), looked at no more often than GIO looks at them.
+// Other globs never match "x.EXT" alone for the extensions asked about, so they are left out.
+class ExtensionGlobs final
+{
+public:
+    QList<Glob> forExtension(const QString& extension)
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_recheck.hasExpired())
+            reloadIfChanged();
+        return m_globs.value(extension.toLower());
+    }
+
+private:
+    static constexpr std::chrono::seconds kRecheck {5};
+
+    void reloadIfChanged()
+    {
+        m_recheck.setRemainingTime(kRecheck);
+        QStringList dirs {fromUtf8(g_get_user_data_dir()) + QLatin1StringView("/mime")};
+        for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+            dirs.append(fromUtf8(*d) + QLatin1StringView("/mime"));
+        QStringList stamp;
+        for (const QString& dir : std::as_const(dirs)) {
+            const QFileInfo file(dir + QLatin1StringView("/globs2"));
+            stamp.append(file.filePath() + u' ' + QString::number(file.lastModified().toMSecsSinceEpoch()) + u' '
+                         + QString::number(file.size()));
+        }
+        if (stamp != m_stamp) {
+            m_stamp = stamp;
+            load(dirs);
+        }
+    }
+
+    void load(const QStringList& dirs)
+    {
+        m_globs.clear();
+        // A folder's __NOGLOBS__ line takes back the globs of its type from the folders after it.
+        QSet<QString> noGlobs;
+        for (const QString& dir : dirs) {
+            QFile file(dir + QLatin1StringView("/globs2"));
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            QSet<QString> cleared;
+            while (!file.atEnd()) {
+                const QList<QByteArray> fields = file.readLine().trimmed().split(':');
+                if (fields.size() < 3 || fields[0].startsWith('#'))
+                    continue;
+                const QString type = QString::fromUtf8(fields[1]);
+                const QByteArray& glob = fields[2];
+                if (glob == "__NOGLOBS__") {
+                    cleared.insert(type);
+                    continue;
+                }
+                if (noGlobs.contains(type) || !glob.startsWith("*.") || glob.size() < 3)
+                    continue;
+                const QByteArray extension = glob.mid(2);
+                if (extension.contains('*') || extension.contains('?') || extension.contains('[')
+                    || extension.contains('.')) {
+                    continue;
+                }
+                const bool caseSensitive = fields.size() > 3 && fields[3].split(',').contains("cs");
+                const QString key = QString::fromUtf8(extension);
+                m_globs[caseSensitive ? key : key.toLower()].append({fields[0].toInt(), type});
+            }
+            noGlobs.unite(cleared);
+        }
+    }
+
+    QMutex m_mutex;
+    QDeadlineTimer m_recheck {0};
+    QStringList m_stamp;
+    QHash<QString, QList<Glob>> m_globs;
+};
+
+} // namespace
+
+QStringList contentTypesForExtension(const QString& extension)
+{
+    const auto primary = contentTypeForExtension(extension);
+    if (!primary)
+        return {};
+    static ExtensionGlobs globs;
+    const QList<Glob> all = globs.forExtension(extension);
+    QStringList types {*primary};
+    const auto own = std::find_if(all.cbegin(), all.cend(), [&](const Glob& g) { return g.type == *primary; });
+    if (own == all.cend())
+        return types; // decided by another glob: the only type
+    for (const Glob& g : all) {
+        if (g.weight != own->weight)
+            continue;
+        GCharPtr type(g_content_type_from_mime_type(g.type.toUtf8().constData()));
+        const QString canonical = type ? fromUtf8(type.get()) : g.type;
+        if (!types.contains(canonical))
+            types.append(canonical);
+    }
+    return types;
 }
 
 std::optional<App> defaultForType(const QString& contentType)
@@ -185,6 +319,22 @@ QString userConfigDir()
     return fromUtf8(g_get_user_config_dir());
 }
 
+QStringList userLists()
+{
+    const QString dir = userConfigDir();
+    QStringList lists;
+    for (const QString& name : qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts)) {
+        // GIO lower-cases the names and passes over any with other characters than these.
+        const bool valid = std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+            return (c.unicode() < 128 && c.isLetterOrNumber()) || c == u'-' || c == u'_';
+        });
+        if (valid)
+            lists.append(dir + u'/' + name.toLower() + QLatin1StringView("-mimeapps.list"));
+    }
+    lists.append(dir + QLatin1StringView("/mimeapps.list"));
+    return lists;
+}
+
 DesktopEntry readDesktopEntry(const QString& path)
 {
     GKeyFilePtr file(g_key_file_new());
@@ -213,16 +363,23 @@ bool listParses(const QString& path)
     return error->domain == G_FILE_ERROR && error->code == G_FILE_ERROR_NOENT;
 }
 
-std::optional<QString> listedDefault(const QString& path, const QString& contentType)
+QList<ListedDefault> listedDefaults(const QString& path, const QString& contentType)
 {
+    QList<ListedDefault> lines;
     GKeyFilePtr file(g_key_file_new());
     if (!g_key_file_load_from_file(file.get(), path.toUtf8().constData(), G_KEY_FILE_NONE, nullptr))
-        return std::nullopt;
-    GStrvPtr list(
-        g_key_file_get_string_list(file.get(), kDefaultGroup, contentType.toUtf8().constData(), nullptr, nullptr));
-    if (!list || !list.get()[0])
-        return std::nullopt;
-    return fromUtf8(list.get()[0]);
+        return lines;
+    for (const QString& key : typeKeys(file.get(), contentType)) {
+        GStrvPtr list(
+            g_key_file_get_string_list(file.get(), kDefaultGroup, key.toUtf8().constData(), nullptr, nullptr));
+        ListedDefault line {key, {}};
+        for (gchar** entry = list.get(); entry && *entry; ++entry) {
+            if (**entry)
+                line.desktopFiles.append(fromUtf8(*entry));
+        }
+        lines.append(std::move(line));
+    }
+    return lines;
 }
 
 std::optional<Error> setListedDefault(const QString& path, const QString& contentType, const QString& desktopFile)
@@ -234,6 +391,10 @@ std::optional<Error> setListedDefault(const QString& path, const QString& conten
                                    GKeyFileFlags(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS), &raw)) {
         GErrorPtr error(raw);
         return toError(error.get());
+    }
+    // A key repeated in the group is kept once per line: remove until none is left.
+    for (const QString& key : typeKeys(file.get(), contentType)) {
+        while (g_key_file_remove_key(file.get(), kDefaultGroup, key.toUtf8().constData(), nullptr)) { }
     }
     const QByteArray value = desktopFile.toUtf8();
     const gchar* const list[] = {value.constData(), nullptr};

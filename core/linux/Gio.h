@@ -24,6 +24,10 @@ struct App
 // The MIME type the shared MIME database gives the name "x.EXT", judged by name alone;
 // nothing when the system knows no such type (the generic application/octet-stream).
 std::optional<QString> contentTypeForExtension(const QString& extension);
+// Every type the database gives "x.EXT" with equal weight, that one first: a real file gets
+// one of them by its contents (*.obj is application/x-tgif and model/obj). Empty when the
+// system knows no such type.
+QStringList contentTypesForExtension(const QString& extension);
 
 std::optional<App> defaultForType(const QString& contentType);
 QList<App> allForType(const QString& contentType);
@@ -48,6 +52,9 @@ std::optional<Error> setDefaultForType(const QString& id, const QString& content
 // The applications folders in precedence order: $XDG_DATA_HOME/applications first.
 QStringList applicationDirs();
 QString userConfigDir();
+// The user's lists the system reads, strongest first: one desktop-specific list for each name
+// of XDG_CURRENT_DESKTOP it accepts, then mimeapps.list.
+QStringList userLists();
 
 // A desktop entry read from disk: its localised Name, if it is a readable entry at all.
 struct DesktopEntry
@@ -61,10 +68,18 @@ DesktopEntry readDesktopEntry(const QString& path);
 // Whether the key file at `path` parses (a missing file does). GIO rewrites a list it cannot
 // parse from empty.
 bool listParses(const QString& path);
-// In the key file at `path` (a mimeapps.list), the first default listed for `contentType`
-// under [Default Applications], if any.
-std::optional<QString> listedDefault(const QString& path, const QString& contentType);
-// Rewrites that entry to name `desktopFile` alone, keeping the rest of the file; atomically.
+// One line of a list's [Default Applications]: the key as written and the entries it names.
+struct ListedDefault
+{
+    QString key;
+    QStringList desktopFiles;
+};
+// In the key file at `path` (a mimeapps.list), the [Default Applications] lines for
+// `contentType`: under the type itself or one of its aliases, in file order, which is the
+// order the system tries their entries in.
+QList<ListedDefault> listedDefaults(const QString& path, const QString& contentType);
+// Rewrites the type's default to name `desktopFile` alone, and drops the lines that name it
+// under an alias, keeping the rest of the file; atomically.
 std::optional<Error> setListedDefault(const QString& path, const QString& contentType, const QString& desktopFile);
 
 } // namespace openwright::gio

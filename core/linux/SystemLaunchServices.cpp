@@ -32,6 +32,16 @@ QString fileNameWithoutSuffix(const QString& path)
     return name;
 }
 
+// The entries a list names for the type, in the order the system tries them: its lines for the
+// type and its aliases, in file order.
+QStringList listedFor(const QString& list, const QString& type)
+{
+    QStringList listed;
+    for (const gio::ListedDefault& line : gio::listedDefaults(list, type))
+        listed += line.desktopFiles;
+    return listed;
+}
+
 } // namespace
 
 SystemLaunchServices::SystemLaunchServices() = default;
@@ -43,6 +53,13 @@ std::optional<QString> SystemLaunchServices::contentType(const Target& target)
     if (target.isMimeType())
         return target.payload();
     return gio::contentTypeForExtension(target.payload());
+}
+
+QStringList SystemLaunchServices::contentTypes(const Target& target)
+{
+    if (target.isScheme())
+        return {u"x-scheme-handler/"_s + target.payload()};
+    return gio::contentTypesForExtension(target.payload());
 }
 
 QString SystemLaunchServices::desktopIdForPath(const QString& path, bool* installed)
@@ -80,23 +97,39 @@ QUrl SystemLaunchServices::remember(const gio::App& app) const
 
 std::optional<QUrl> SystemLaunchServices::defaultApp(const Target& target) const
 {
-    const auto type = contentType(target);
-    if (!type)
+    const QStringList types = contentTypes(target);
+    if (types.isEmpty())
         return std::nullopt;
-    const auto app = gio::defaultForType(*type);
+    const auto app = gio::defaultForType(types.first());
+    // Files of one extension but another type open elsewhere: no one application opens them all.
+    for (qsizetype i = 1; i < types.size(); ++i) {
+        const auto other = gio::defaultForType(types[i]);
+        if (other.has_value() != app.has_value() || (other && other->path != app->path))
+            return std::nullopt;
+    }
     if (!app)
         return std::nullopt;
     return remember(*app);
 }
 
+QList<std::pair<QString, std::optional<QUrl>>> SystemLaunchServices::defaultsByType(const Target& target) const
+{
+    const QStringList types = contentTypes(target);
+    QList<std::pair<QString, std::optional<QUrl>>> defaults;
+    for (qsizetype i = 0; types.size() > 1 && i < types.size(); ++i) {
+        const auto app = gio::defaultForType(types[i]);
+        defaults.append({types[i], app ? std::optional(remember(*app)) : std::nullopt});
+    }
+    return defaults;
+}
+
 QList<QUrl> SystemLaunchServices::candidateApps(const Target& target) const
 {
-    const auto type = contentType(target);
-    if (!type)
-        return {};
     QList<QUrl> urls;
-    for (const gio::App& app : gio::allForType(*type))
-        urls.append(remember(app));
+    for (const QString& type : contentTypes(target)) {
+        for (const gio::App& app : gio::allForType(type))
+            urls.append(remember(app));
+    }
     return urls;
 }
 
@@ -186,6 +219,65 @@ std::optional<QUrl> SystemLaunchServices::locate(const QString& bundleID) const
     return remember(*best);
 }
 
+std::optional<QUrl> SystemLaunchServices::locateExact(const QString& name) const
+{
+    // A desktop-file ID may itself end in ".desktop" (Telegram's Flatpak is org.telegram.desktop).
+    QStringList ids {name};
+    if (name.endsWith(u".desktop"_s))
+        ids.append(name.chopped(8));
+    for (const QString& id : std::as_const(ids)) {
+        if (id.isEmpty() || id.contains(u'/'))
+            continue;
+        if (const auto app = gio::appForId(id))
+            return remember(*app);
+    }
+    return std::nullopt;
+}
+
+std::optional<AppInfo> SystemLaunchServices::removedDefault(const Target& target) const
+{
+    // The system passes over entries that are gone and goes on to weaker lists and the
+    // installed handlers; the user's own lists still say what they chose.
+    const QStringList lists = gio::userLists();
+    for (const QString& type : contentTypes(target)) {
+        QStringList named;
+        for (const QString& list : lists)
+            named += listedFor(list, type);
+        if (named.isEmpty())
+            continue;
+        // Still chosen where one of them is installed, or is what opens the type after all (a
+        // hidden user copy of an entry still counts for the system).
+        const auto current = gio::defaultForType(type);
+        const bool chosen = std::any_of(named.cbegin(), named.cend(), [&](const QString& desktopFile) {
+            if (!desktopFile.endsWith(u".desktop"_s))
+                return false;
+            const QString id = desktopFile.chopped(8);
+            return (current && current->id == id) || gio::appForId(id);
+        });
+        if (chosen)
+            continue;
+        const QString id = named.first().endsWith(u".desktop"_s) ? named.first().chopped(8) : named.first();
+        {
+            // Seen before it went: its name and place are known.
+            QReadLocker read(&m_knownLock);
+            for (const Known& k : std::as_const(m_known)) {
+                if (k.desktopId == id)
+                    return AppInfo {k.url, k.identity, k.name};
+            }
+        }
+        return AppInfo {QUrl::fromLocalFile(gio::applicationDirs().first() + u'/' + id + u".desktop"_s),
+                        ApplicationIdentity::canonical(id), id};
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> SystemLaunchServices::exactName(const QUrl& app) const
+{
+    bool installed = false;
+    const QString id = desktopIdForPath(app.toLocalFile(), &installed);
+    return app.isLocalFile() && installed ? std::optional(id) : appInfo(app).bundleID;
+}
+
 namespace {
 
 // A file's bytes before a change, to put back if the change fails part-way.
@@ -251,9 +343,10 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     }
     QStringList types;
     for (const Target& t : targets) {
-        const auto type = contentType(t);
-        if (type && !types.contains(*type))
-            types.append(*type);
+        for (const QString& type : contentTypes(t)) {
+            if (!types.contains(type))
+                types.append(type);
+        }
     }
     const QString desktopFile = id + u".desktop"_s;
 
@@ -270,10 +363,18 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     }
     QString keptAside;
     const QString note = keepUnreadableListAside(userList, &keptAside);
+    // Older programs wrote some types under an alias (application/x-pdf), and the system tries
+    // the lines of one list in file order: such a line in the user's list would keep deciding.
+    QList<std::pair<QString, QString>> edits = *overrides;
+    for (const QString& type : std::as_const(types)) {
+        const QList<gio::ListedDefault> lines = gio::listedDefaults(userList, type);
+        if (std::any_of(lines.cbegin(), lines.cend(), [&](const gio::ListedDefault& l) { return l.key != type; }))
+            edits.append({userList, type});
+    }
 
     std::optional<gio::Error> failure;
-    for (const auto& [list, type] : *overrides) {
-        // The desktop-specific list first: GIO's own write below then makes it re-read both.
+    for (const auto& [list, type] : std::as_const(edits)) {
+        // Our own edits first: GIO's write below then makes it re-read every list.
         if ((failure = gio::setListedDefault(list, type, desktopFile)))
             break;
     }
@@ -306,17 +407,18 @@ std::optional<QList<std::pair<QString, QString>>> SystemLaunchServices::desktopO
                                                                                          const QString& desktopFile)
 {
     // $XDG_CONFIG_HOME/DESKTOP-mimeapps.list outranks mimeapps.list for that desktop. Where it
-    // names another default, the change must update it too, or it would not take effect.
+    // names another default, under the type or an alias of it, the change must update it too,
+    // or it would not take effect.
     QList<std::pair<QString, QString>> overrides;
-    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(u':', Qt::SkipEmptyParts);
-    for (const QString& desktop : desktops) {
-        const QFileInfo list(gio::userConfigDir() + u'/' + desktop + u"-mimeapps.list"_s);
+    const QStringList lists = gio::userLists();
+    for (const QString& path : lists.first(lists.size() - 1)) {
+        const QFileInfo list(path);
         if (!list.exists())
             continue;
         const QString file = list.isSymLink() ? list.canonicalFilePath() : list.filePath();
         for (const QString& type : types) {
-            const auto listed = gio::listedDefault(list.filePath(), type);
-            if (!listed || *listed == desktopFile)
+            const QStringList listed = listedFor(list.filePath(), type);
+            if (listed.isEmpty() || listed.first() == desktopFile)
                 continue;
             // A list made read-only (as configuration managers leave them) is the user's or
             // the administrator's choice: it keeps the current application.

@@ -26,8 +26,12 @@ public:
     QList<QUrl> candidateApps(const Target& target) const override;
     QString setDefaultApp(const QUrl& app, const QList<Target>& targets) override;
     std::optional<QString> platformType(const Target& target) const override;
+    QList<std::pair<QString, std::optional<QUrl>>> defaultsByType(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;
     std::optional<QUrl> locate(const QString& bundleID) const override;
+    std::optional<QUrl> locateExact(const QString& name) const override;
+    std::optional<QString> exactName(const QUrl& app) const override;
+    std::optional<AppInfo> removedDefault(const Target& target) const override;
     QList<QUrl> allApplications() const override;
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
@@ -37,6 +41,8 @@ public:
 
     // The MIME type a target is asked about by; nothing for an extension the system does not know.
     static std::optional<QString> contentType(const Target& target);
+    // Every MIME type of the target's files, contentType() first (see gio::contentTypesForExtension).
+    static QStringList contentTypes(const Target& target);
     // The desktop-file ID of an entry at `path` below an applications folder ("/" becomes "-"),
     // or its file name when it lies outside all of them (as GIO names it then).
     static QString desktopIdForPath(const QString& path, bool* installed = nullptr);

@@ -44,20 +44,26 @@ TEST(HealthReport, ScoresRoundDown)
 TEST(HealthReport, IssuesInStateOrder)
 {
     int asked = 0;
-    const auto r = HealthReport::evaluate({state("gone", app("deleted"), {app("other")}), state("none", std::nullopt),
-                                           state("ask", std::nullopt, {app("x")}), state("fine", app("present"))},
-                                          [&](const QUrl& url) {
-                                              ++asked;
-                                              return !url.path().endsWith(u"deleted"_s);
-                                          });
+    // The system passes over a default whose entry is gone: another application opens it now.
+    TargetState passedOver = state("skipped", app("fallback"), {app("fallback")});
+    passedOver.removedDefault = app("removed");
+    const auto r
+        = HealthReport::evaluate({state("gone", app("deleted"), {app("other")}), state("none", std::nullopt),
+                                  state("ask", std::nullopt, {app("x")}), state("fine", app("present")), passedOver},
+                                 [&](const QUrl& url) {
+                                     ++asked;
+                                     return !url.path().endsWith(u"deleted"_s);
+                                 });
     EXPECT_EQ(asked, 2); // only states with a current application are asked about
-    ASSERT_EQ(r.issues.size(), 3);
+    ASSERT_EQ(r.issues.size(), 4);
     EXPECT_EQ(r.issues[0].kind, HealthReport::Issue::Case::missingApp);
     EXPECT_EQ(r.issues[0].app, app("deleted"));
     EXPECT_EQ(r.issues[1].kind, HealthReport::Issue::Case::noHandler);
     EXPECT_EQ(r.issues[2].kind, HealthReport::Issue::Case::noDefault);
     EXPECT_EQ(r.issues[2].target, Target::fileExtension(u"ask"_s));
-    EXPECT_EQ(r.score, 25);
+    EXPECT_EQ(r.issues[3],
+              (HealthReport::Issue {HealthReport::Issue::Case::missingApp, passedOver.target, app("removed")}));
+    EXPECT_EQ(r.score, 20);
 }
 
 } // namespace

@@ -23,7 +23,8 @@ Profile profileOf(QList<ProfileEntry> entries)
 struct World
 {
     QHash<Target, AppInfo> defaults;
-    QHash<QString, QUrl> installed;
+    QHash<QString, QUrl> installed; // by identity
+    QHash<QString, AppInfo> entries; // by their own exact name
     QStringList located;
     // The platform's type of each target; unset: every target a type of its own.
     std::optional<QHash<Target, QString>> types;
@@ -45,10 +46,12 @@ struct World
                     return defaults.value(t);
                 return std::nullopt;
             },
-            [&](const QString& id) -> std::optional<QUrl> {
+            [&](const QString& id) -> std::optional<LocatedApp> {
                 located.append(id);
+                if (entries.contains(id))
+                    return LocatedApp {entries.value(id), true};
                 if (installed.contains(id))
-                    return installed.value(id);
+                    return LocatedApp {{installed.value(id), id, {}}, false};
                 return std::nullopt;
             },
             platformType);
@@ -107,9 +110,15 @@ TEST(ProfilePlanner, StepsPerEntry)
     EXPECT_EQ(steps[3], PlanStep::change({Target::fileExtension(u"jpg"_s), previewUrl}, std::nullopt, u"Preview"_s));
     EXPECT_EQ(steps[4], PlanStep::notInstalled(Target::fileExtension(u"json"_s), u"Visual Studio Code"_s));
     EXPECT_EQ(steps[5], PlanStep::alreadySet(pdf)); // entries are not merged
-    // locate is asked only for entries not already set.
-    EXPECT_EQ(w.located.size(), 4);
     EXPECT_TRUE(w.plan(profileOf({})).isEmpty());
+
+    // A name that is an entry's own asks for that entry, not for any packaging of the program.
+    const AppInfo flatpak {QUrl::fromLocalFile(u"/flatpak/preview.desktop"_s), u"com.apple.Preview"_s, u"Preview"_s};
+    w.entries.insert(u"flatpak.preview"_s, flatpak);
+    w.entries.insert(u"preview"_s, w.defaults.value(pdf));
+    const auto named = w.plan(profileOf({{pdf, u"flatpak.preview"_s, u"Preview"_s}, {pdf, u"preview"_s, {}}}));
+    EXPECT_EQ(named.value(0), PlanStep::change({pdf, flatpak.url}, w.defaults.value(pdf), u"Preview"_s));
+    EXPECT_EQ(named.value(1), PlanStep::alreadySet(pdf));
 }
 
 struct PresetTable

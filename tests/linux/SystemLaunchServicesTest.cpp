@@ -4,7 +4,9 @@
 #include "SystemLaunchServices.h"
 #include "ApplicationIdentity.h"
 #include "DefaultsService.h"
+#include "HealthReport.h"
 #include "Printers.h"
+#include "ProfilePlanner.h"
 #include "Sandbox.h"
 #include "XdgTree.h"
 
@@ -101,19 +103,153 @@ TEST_F(SystemLaunchServicesTest, WebBrowserMovesLinksAndPagesTogether)
     EXPECT_EQ(service.change({http, url(browser)}), ChangeResult::alreadyDefault());
 }
 
-TEST_F(SystemLaunchServicesTest, DesktopSpecificListIsUpdatedSoTheChangeTakesEffect)
+// Lists that would keep the old default after GIO's own write: the user's desktop-specific
+// list, and a line under an alias, which the system tries in file order.
+struct OutrankingRow
 {
+    const char* name;
+    QString userList;
+    QString gnomeList; // empty: none
+    QString explainedBy; // the key that decides before the change
+};
+
+void PrintTo(const OutrankingRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class OutrankingLists : public SystemLaunchServicesTest, public ::testing::WithParamInterface<OutrankingRow>
+{
+};
+
+TEST_P(OutrankingLists, AreUpdatedSoTheChangeTakesEffect)
+{
+    const OutrankingRow& row = GetParam();
     qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
-    build();
-    const QString gnomeList = XdgTree::writeList(
-        u"gnome-mimeapps.list"_s,
-        u"# managed by hand\n[Default Applications]\napplication/pdf=alpha.desktop;\ntext/plain=alpha.desktop;\n"_s);
+    build(row.userList);
+    if (!row.gnomeList.isEmpty())
+        XdgTree::writeList(u"gnome-mimeapps.list"_s, row.gnomeList);
     EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
+    const DecisionChain before = system->explain(pdf);
+    ASSERT_TRUE(before.decisiveStep());
+    EXPECT_EQ(before.decisiveStep()->mimeType, row.explainedBy);
+
     EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::changed());
-    const QString text = XdgTree::readList(u"gnome-mimeapps.list"_s);
-    EXPECT_TRUE(text.contains(u"application/pdf=beta.desktop;"_s)) << text.toStdString();
-    EXPECT_TRUE(text.contains(u"text/plain=alpha.desktop;"_s));
-    EXPECT_TRUE(text.contains(u"# managed by hand"_s));
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"beta"_s);
+    const QString lists = XdgTree::readList() + XdgTree::readList(u"gnome-mimeapps.list"_s);
+    EXPECT_FALSE(lists.contains(u"x-pdf"_s)) << lists.toStdString();
+    EXPECT_TRUE(lists.contains(u"text/plain=alpha.desktop;"_s)) << lists.toStdString();
+    if (!row.gnomeList.isEmpty()) {
+        EXPECT_TRUE(XdgTree::readList(u"gnome-mimeapps.list"_s).contains(u"# managed by hand"_s));
+    }
+    const DecisionChain after = system->explain(pdf);
+    EXPECT_TRUE(after.agreesWithSystem);
+    EXPECT_TRUE(after.summary().contains(u"opens in beta (beta.desktop) because"_s)) << after.summary().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, OutrankingLists,
+    ::testing::Values(OutrankingRow {"desktop_list", u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
+                                     u"# managed by hand\n[Default Applications]\napplication/pdf=alpha.desktop;\n"
+                                     u"text/plain=alpha.desktop;\n"_s,
+                                     u"application/pdf"_s},
+                      OutrankingRow {"desktop_list_alias", u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
+                                     u"# managed by hand\n[Default Applications]\napplication/x-pdf=alpha.desktop;\n"
+                                     u"text/plain=alpha.desktop;\n"_s,
+                                     u"application/x-pdf"_s},
+                      OutrankingRow {
+                          "user_list_alias_first",
+                          u"[Default Applications]\napplication/x-pdf=alpha.desktop;\napplication/pdf=alpha.desktop;\n"
+                          u"text/plain=alpha.desktop;\n"_s,
+                          {},
+                          u"application/x-pdf"_s}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A default whose entry was deleted: the system passes over it and opens something else, while
+// the user's own lists still name it.
+struct RemovedRow
+{
+    const char* name;
+    QString userList;
+    QString gnomeList; // empty: none
+    QString removed; // the name shown; empty: the user's choice still opens the type
+};
+
+void PrintTo(const RemovedRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class RemovedDefaults : public SystemLaunchServicesTest, public ::testing::WithParamInterface<RemovedRow>
+{
+};
+
+TEST_P(RemovedDefaults, AreReadFromTheUsersLists)
+{
+    const RemovedRow& row = GetParam();
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    // A copy of alpha in the user's folder hides it from menus, yet the system still opens it.
+    XdgTree::addApp(u"alpha"_s, u"Alpha"_s, {u"application/pdf"_s}, XdgTree::Level::user, u"Hidden=true\n"_s);
+    build(row.userList);
+    if (!row.gnomeList.isEmpty())
+        XdgTree::writeList(u"gnome-mimeapps.list"_s, row.gnomeList);
+    const TargetState state = service.state(pdf);
+    ASSERT_TRUE(state.current);
+    const HealthReport health = HealthReport::evaluate({state}, [](const QUrl&) { return true; });
+    if (row.removed.isEmpty()) {
+        EXPECT_FALSE(state.removedDefault) << state.removedDefault->name.toStdString();
+        EXPECT_EQ(health.configured, 1);
+        return;
+    }
+    ASSERT_TRUE(state.removedDefault);
+    EXPECT_EQ(state.note(),
+              u"Set to "_s + row.removed + u", which is no longer installed. "_s + state.current->name
+                  + u" opens it for now."_s);
+    ASSERT_EQ(health.issues.size(), 1);
+    EXPECT_EQ(health.issues[0].kind, HealthReport::Issue::Case::missingApp);
+    // Choosing an application again is the fix.
+    EXPECT_EQ(service.change({pdf, url(beta)}), ChangeResult::changed());
+    EXPECT_FALSE(service.state(pdf).removedDefault);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RemovedDefaults,
+    ::testing::Values(
+        RemovedRow {"user_list", u"[Default Applications]\napplication/pdf=gone.desktop;\n"_s, {}, u"gone"_s},
+        RemovedRow {"under_an_alias", u"[Default Applications]\napplication/x-pdf=gone.desktop;\n"_s, {}, u"gone"_s},
+        RemovedRow {"desktop_list", u"[Default Applications]\napplication/pdf=gone.desktop;\n"_s,
+                    u"[Default Applications]\napplication/pdf=old.desktop;\n"_s, u"old"_s},
+        RemovedRow {"another_choice_installed",
+                    u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s,
+                    u"[Default Applications]\napplication/pdf=gone.desktop;\n"_s,
+                    {}},
+        RemovedRow {"hidden_but_opened", u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s, {}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The database can give one extension several types of equal weight (*.obj): a real file gets
+// one of them by its contents, so the row covers every one.
+TEST_F(SystemLaunchServicesTest, AnExtensionOfSeveralTypesIsReadAndWrittenAsAWhole)
+{
+    XdgTree::addMimeTypes({{u"application/x-ow-drawing"_s, u"*.owpair"_s}, {u"model/x-ow-mesh"_s, u"*.owpair"_s}});
+    const QString viewer = XdgTree::addApp(u"viewer"_s, u"Viewer"_s, {u"model/x-ow-mesh"_s});
+    build();
+    const Target pair = Target::fileExtension(u"owpair"_s);
+    const QStringList types = SystemLaunchServices::contentTypes(pair);
+    EXPECT_EQ(QSet<QString>(types.cbegin(), types.cend()),
+              (QSet<QString> {u"application/x-ow-drawing"_s, u"model/x-ow-mesh"_s}));
+
+    // Meshes open in the viewer, drawings in nothing: no one default, and the state says where.
+    const TargetState split = service.state(pair);
+    EXPECT_FALSE(split.current);
+    EXPECT_EQ(split.candidates.value(0).url, url(viewer));
+    EXPECT_TRUE(split.note().contains(u"Viewer opens model/x-ow-mesh"_s)) << split.note().toStdString();
+    EXPECT_TRUE(split.note().contains(u"nothing opens application/x-ow-drawing"_s)) << split.note().toStdString();
+
+    EXPECT_EQ(service.change({pair, url(viewer)}), ChangeResult::changed());
+    EXPECT_EQ(service.state(pair), (TargetState {pair, AppInfo::read(url(viewer)), split.candidates}));
+    const QString list = XdgTree::readList();
+    EXPECT_TRUE(list.contains(u"application/x-ow-drawing=viewer.desktop"_s)) << list.toStdString();
+    EXPECT_TRUE(list.contains(u"model/x-ow-mesh=viewer.desktop"_s)) << list.toStdString();
 }
 
 TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)
@@ -297,25 +433,52 @@ TEST_F(SystemLaunchServicesTest, ReadingApplicationsFromBadEntries)
 
 TEST_F(SystemLaunchServicesTest, IdentityTableAndLocate)
 {
+    // Every entry is in place before GIO first looks: a late one would reach it only later.
     const QString code = XdgTree::addApp(u"code"_s, u"Visual Studio Code"_s, {u"application/json"_s});
-    const QString vlc = XdgTree::addApp(u"vlc"_s, u"VLC"_s, {u"video/mp4"_s});
+    XdgTree::addApp(u"vlc"_s, u"VLC"_s, {u"video/mp4"_s});
     const QString vlcFlatpak = XdgTree::addApp(u"org.videolan.VLC"_s, u"VLC"_s, {u"video/mp4"_s});
-    build(u"[Default Applications]\nvideo/mp4=vlc.desktop;\n"_s);
+    XdgTree::addApp(u"Zoom"_s, u"Zoom"_s, {u"x-scheme-handler/zoommtg"_s});
+    const QString zoomMine
+        = XdgTree::addApp(u"us.zoom.Zoom"_s, u"Zoom"_s, {u"x-scheme-handler/zoommtg"_s}, XdgTree::Level::user);
+    XdgTree::addApp(u"google-chrome"_s, u"Chrome"_s, {u"text/html"_s}, XdgTree::Level::user);
+    const QString chromeFlatpak = XdgTree::addApp(u"com.google.Chrome"_s, u"Chrome"_s, {u"text/html"_s});
+    const QString eog = XdgTree::addApp(u"eog"_s, u"Eye of GNOME"_s, {u"image/png"_s}, XdgTree::Level::user);
+    const QString loupe = XdgTree::addApp(u"org.gnome.Loupe"_s, u"Image Viewer"_s, {u"image/png"_s});
+    build(u"[Default Applications]\nvideo/mp4=vlc.desktop;\nimage/png=eog.desktop;\n"_s);
+
     // Two packagings of one program: both listed, and choosing the other one writes it.
     const Target mp4 = Target::fileExtension(u"mp4"_s);
     EXPECT_EQ(service.state(mp4).candidates.size(), 2);
     EXPECT_EQ(service.change({mp4, url(vlcFlatpak)}), ChangeResult::changed());
     EXPECT_EQ(service.currentDefault(mp4)->url, url(vlcFlatpak));
     EXPECT_EQ(AppInfo::read(url(code)).bundleID, u"com.microsoft.VSCode"_s);
-    EXPECT_EQ(service.locate(u"com.microsoft.VSCode"_s), url(code));
-    EXPECT_EQ(service.locate(u"code"_s), url(code));
-    EXPECT_EQ(service.locate(u"code.desktop"_s), url(code));
-    EXPECT_EQ(service.locate(u"beta"_s), url(beta));
-    EXPECT_FALSE(service.locate(u"com.apple.Preview"_s));
-    // The user's own entry wins over a system one of the same program, whatever its ID.
-    const QString mine = XdgTree::addApp(u"google-chrome"_s, u"Chrome"_s, {u"text/html"_s}, XdgTree::Level::user);
-    XdgTree::addApp(u"com.google.Chrome"_s, u"Chrome"_s, {u"text/html"_s});
-    EXPECT_EQ(service.locate(u"com.google.Chrome"_s), url(mine));
+
+    // A desktop-file ID, with or without ".desktop", is that entry; any other name is an
+    // identity, found in folder precedence (the user's own folder first).
+    const auto located = [&](const QString& name) {
+        const auto l = service.locate(name);
+        return l ? std::pair(l->app.url, l->exact) : std::pair(QUrl(), false);
+    };
+    EXPECT_EQ(located(u"com.microsoft.VSCode"_s), std::pair(url(code), false));
+    EXPECT_EQ(located(u"code"_s), std::pair(url(code), true));
+    EXPECT_EQ(located(u"code.desktop"_s), std::pair(url(code), true));
+    EXPECT_EQ(located(u"beta"_s), std::pair(url(beta), true));
+    EXPECT_EQ(located(u"com.apple.Preview"_s), std::pair(QUrl(), false));
+    EXPECT_EQ(located(u"us.zoom.xos"_s), std::pair(url(zoomMine), false));
+    EXPECT_EQ(located(u"com.google.Chrome"_s), std::pair(url(chromeFlatpak), true));
+
+    // A profile entry naming an ID wants that entry; one naming an identity any packaging.
+    // Records name the very entry, so that restoring one brings back that packaging.
+    const Target png = Target::fileExtension(u"png"_s);
+    EXPECT_EQ(service.exactName(url(eog)), u"eog"_s);
+    Profile profile;
+    profile.entries = {{png, u"org.gnome.Loupe"_s, {}}, {png, u"eog"_s, {}}, {png, u"org.gnome.eog"_s, {}}};
+    const auto steps = ProfilePlanner::plan(
+        profile, [&](const Target& t) { return service.currentDefault(t); },
+        [&](const QString& name) { return service.locate(name); });
+    EXPECT_EQ(steps.value(0), PlanStep::change({png, url(loupe)}, service.currentDefault(png), {}));
+    EXPECT_EQ(steps.value(1), PlanStep::alreadySet(png));
+    EXPECT_EQ(steps.value(2), PlanStep::alreadySet(png));
     const auto candidates = service.state(Target::fileExtension(u"json"_s)).candidates;
     EXPECT_TRUE(std::any_of(candidates.cbegin(), candidates.cend(), [](const AppInfo& a) {
         return a.bundleID == u"com.microsoft.VSCode"_s && a.name == u"Visual Studio Code"_s;

@@ -113,8 +113,10 @@ QString FakeLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>& 
     ++m_setCalls;
     const Target target = targets.value(0);
     const auto moveAll = [&] {
-        for (const Target& t : targets)
+        for (const Target& t : targets) {
             m_defaults.insert(typeOf(t), app);
+            m_removed.remove(typeOf(t));
+        }
     };
     const int now = ++m_inFlight;
     for (int seen = m_maxInFlight; now > seen && !m_maxInFlight.compare_exchange_weak(seen, now);) { }
@@ -138,6 +140,19 @@ QString FakeLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>& 
     if (!m_sticky.contains(target))
         moveAll();
     return {};
+}
+
+void FakeLaunchServices::setRemovedDefault(const Target& target, const AppInfo& app)
+{
+    QMutexLocker lock(&m_mutex);
+    m_removed.insert(typeOf(target), app);
+}
+
+std::optional<AppInfo> FakeLaunchServices::removedDefault(const Target& target) const
+{
+    QMutexLocker lock(&m_mutex);
+    const auto it = m_removed.constFind(typeOf(target));
+    return it == m_removed.cend() ? std::nullopt : std::optional(*it);
 }
 
 AppInfo FakeLaunchServices::appInfo(const QUrl& url) const

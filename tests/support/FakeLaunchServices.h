@@ -36,6 +36,8 @@ public:
     // `target` shares its platform type (and so its default) with `like`, as .jpeg and .jpg do.
     void shareType(const Target& target, const Target& like);
     void setReadDelay(std::chrono::milliseconds delay) { m_readDelay = delay; }
+    // The user's settings name `app` for `target` although it is gone; a change replaces it.
+    void setRemovedDefault(const Target& target, const AppInfo& app);
     void removeApp(const QUrl& url);
 
     int setCalls() const { return m_setCalls; }
@@ -46,6 +48,7 @@ public:
     QList<QUrl> candidateApps(const Target& target) const override;
     QString setDefaultApp(const QUrl& app, const QList<Target>& targets) override;
     std::optional<QString> platformType(const Target& target) const override;
+    std::optional<AppInfo> removedDefault(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;
     std::optional<QUrl> locate(const QString& bundleID) const override;
     QList<QUrl> allApplications() const override;
@@ -59,6 +62,7 @@ private:
     mutable QMutex m_mutex;
     QHash<QUrl, AppInfo> m_apps;
     QHash<QString, QUrl> m_defaults; // by platform type
+    QHash<QString, AppInfo> m_removed; // by platform type
     QHash<Target, QString> m_typeOf;
     QHash<QUrl, QString> m_icons;
     QHash<Target, QList<QUrl>> m_candidates;

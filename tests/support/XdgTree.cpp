@@ -37,6 +37,22 @@ QString XdgTree::addApp(const QString& id, const QString& name, const QStringLis
     return path;
 }
 
+void XdgTree::addMimeTypes(const QList<std::pair<QString, QString>>& types)
+{
+    const QString dir = Sandbox::instance().dataHome() + u"/mime"_s;
+    QDir().mkpath(dir + u"/packages"_s);
+    QString xml = u"<?xml version=\"1.0\"?>\n"
+                  u"<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"_s;
+    for (const auto& [type, glob] : types)
+        xml += u"<mime-type type=\"%1\"><glob pattern=\"%2\"/></mime-type>\n"_s.arg(type, glob);
+    xml += u"</mime-info>\n"_s;
+    QSaveFile file(dir + u"/packages/openwright-test.xml"_s);
+    if (!file.open(QIODevice::WriteOnly) || file.write(xml.toUtf8()) < 0 || !file.commit())
+        throw std::runtime_error("cannot write a MIME package");
+    if (QProcess::execute(u"update-mime-database"_s, {dir}) != 0)
+        throw std::runtime_error("update-mime-database failed (package shared-mime-info)");
+}
+
 void XdgTree::buildCaches()
 {
     for (Level level : {Level::user, Level::system}) {

@@ -27,6 +27,8 @@ public:
     // would ignore the entry. Returns its path.
     static QString addApp(const QString& id, const QString& name, const QStringList& mimeTypes,
                           Level level = Level::system, const QString& extraLines = {});
+    // Adds MIME types to the user's shared MIME database: `types` maps each type to its glob.
+    static void addMimeTypes(const QList<std::pair<QString, QString>>& types);
     // Runs update-desktop-database on both applications folders (GIO finds candidates only
     // through mimeinfo.cache).
     static void buildCaches();

@@ -90,6 +90,9 @@ protected:
 
 TEST_F(TypesTest, PickingAnAppShowsApplyingThenTheOutcome)
 {
+    // The user's choice was uninstalled: the system opens another application meanwhile.
+    fake->setRemovedDefault(pdf, fake->addApp(u"atom"_s, u"io.atom.Atom"_s));
+    refresh();
     fake->setChangeDelay(100ms);
     CategoryListView view(*model, u"Documents"_s, model->categories(CategoryGroup::document), CategoryGroup::document,
                           u"Nothing here yet."_s);
@@ -97,7 +100,11 @@ TEST_F(TypesTest, PickingAnAppShowsApplyingThenTheOutcome)
     ASSERT_TRUE(row);
     AppPicker* picker = row->picker();
     EXPECT_EQ(picker->label(), u"Evince"_s);
-    EXPECT_EQ(row->statusText(), QString());
+    EXPECT_EQ(row->statusText(), u"Set to atom, which is no longer installed. Evince opens it for now."_s);
+    const auto issues = model->health().issues;
+    EXPECT_TRUE(std::any_of(issues.cbegin(), issues.cend(), [](const HealthReport::Issue& i) {
+        return i.target == pdf && i.kind == HealthReport::Issue::Case::missingApp && i.app->name == u"atom"_s;
+    }));
 
     auto items = menuOf(picker);
     ASSERT_TRUE(items.contains(u"Evince"_s) && items.contains(u"Okular"_s));

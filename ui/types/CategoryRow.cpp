@@ -169,6 +169,11 @@ void CategoryRow::showStatus()
             tone = m_result->kind() == ChangeResult::Case::Declined ? Style::Tone::secondary : Style::Tone::danger;
         const QString symbol = m_result->isSuccess() ? u"checkmark.circle.fill"_s : u"exclamationmark.circle.fill"_s;
         setStatus(symbol, m_result->message(), tone);
+    } else if (const QString note = m_state ? m_state->note() : QString(); !note.isEmpty()) {
+        if (m_state->removedDefault)
+            setStatus(u"trash"_s, note, Style::Tone::danger);
+        else
+            setStatus({}, note, Style::Tone::secondary);
     } else if (m_state && m_state->candidates.isEmpty()) {
         setStatus({}, tr("No installed app can open ") + m_category.target.description(), Style::Tone::secondary);
     } else {
