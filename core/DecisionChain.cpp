@@ -264,18 +264,13 @@ const DecisionStep* DecisionChain::decisiveStep() const
 
 QString DecisionChain::listChangedSince(const QDateTime& since) const
 {
-    QString changed;
-    QDateTime latest = since;
-    for (const DecisionStep& step : steps) {
-        if (step.file.isEmpty() || step.presence == DecisionStep::Presence::Missing)
-            continue;
-        const QDateTime modified = QFileInfo(step.file).lastModified();
-        if (modified.isValid() && modified > latest) {
-            latest = modified;
-            changed = step.file;
-        }
-    }
-    return changed;
+    // Only the deciding line explains the answer: another list edited meanwhile, for another
+    // type or outranked, did not make it, and an application installed or removed is no list's edit.
+    const DecisionStep* step = decisiveStep();
+    if (!step || step->file.isEmpty())
+        return {};
+    const QDateTime modified = QFileInfo(step->file).lastModified();
+    return modified.isValid() && modified > since ? step->file : QString();
 }
 
 QString DecisionChain::summary() const

@@ -83,8 +83,9 @@ struct DecisionChain
     QStringList desktopLists;
 
     const DecisionStep* decisiveStep() const;
-    // The consulted list modified last after `since`, empty when none was: the file whose edit
-    // changed the answer. Reads the lists' modification times.
+    // The list whose line now decides, when it was modified after `since`: the file whose edit
+    // made the answer. Empty when no list line decides (the first installed handler does) or
+    // that list is older. Reads the list's modification time.
     QString listChangedSince(const QDateTime& since) const;
     // One line of plain English for the whole explanation.
     QString summary() const;

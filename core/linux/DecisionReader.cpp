@@ -527,7 +527,7 @@ private:
             const qsizetype handlersFrom = m_hits.size(); // hits from this folder's own cache
             for (const Read& r : std::as_const(cached)) {
                 if (m_chain.app)
-                    return;
+                    break;
                 if (r.take == Take::repeated)
                     continue; // added above
                 if (r.take == Take::blocked || (m_blocklist.contains(r.id) && !masked(f, r.id))) {
@@ -544,9 +544,8 @@ private:
                 step.listed.append(r.id);
                 tryApp(step, r.id);
             }
-            if (m_chain.app)
-                return;
-
+            // The folder's removals are shown even once it decided: one that cannot reach the
+            // folder's own handlers is the surprise being explained.
             const qsizetype removedFrom = m_chain.steps.size();
             m_chain.steps.append(removedSteps);
             if (!removedSteps.isEmpty())

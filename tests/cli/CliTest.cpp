@@ -112,6 +112,10 @@ TEST_P(Decisions, StatusWhyAndSetAgree)
     EXPECT_EQ(why.status, 0);
     EXPECT_TRUE(why.out.section(u'\n', 0, 0).contains(row.decidedBy)) << why.out.toStdString();
     EXPECT_TRUE(why.out.contains(u"Where the system looks, in its order:"_s));
+    EXPECT_TRUE(
+        why.out.contains(u"\nXDG_CURRENT_DESKTOP names gnome, so the system also reads gnome-mimeapps.list in each "
+                         u"folder; it found ~/.config/gnome-mimeapps.list.\n"_s))
+        << why.out.toStdString();
 
     const Outcome set = run({u"set"_s, row.target, row.app});
     EXPECT_EQ(set.status, 0) << set.err.toStdString();
