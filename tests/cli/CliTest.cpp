@@ -224,14 +224,17 @@ TEST_F(CliTest, AChangeThatFailsSaysWhyAndExitsWithOne)
 TEST_F(CliTest, TheGuardReportsATakeoverOnce)
 {
     ASSERT_EQ(run({u"pin"_s, u".pdf"_s}).status, 0);
-    // Another program makes Okular the default behind Openwright's back.
-    QFile list(home(u".config/mimeapps.list"_s));
-    ASSERT_TRUE(list.open(QIODevice::ReadWrite));
-    const QByteArray text = list.readAll().replace("application/pdf=org.gnome.Evince.desktop;",
-                                                   "application/pdf=org.kde.okular.desktop;");
-    list.resize(0);
-    list.write(text);
-    list.close();
+    // Other programs make GIMP the default for .png in the GNOME list, then Okular for .pdf in
+    // mimeapps.list: edited in the other order than the system reads them.
+    const auto edit = [&](const QString& name, const QByteArray& from, const QByteArray& to) {
+        QFile list(home(u".config/"_s + name));
+        ASSERT_TRUE(list.open(QIODevice::ReadWrite));
+        const QByteArray text = list.readAll().replace(from, to);
+        list.resize(0);
+        list.write(text);
+    };
+    edit(u"gnome-mimeapps.list"_s, "image/png=org.gnome.Loupe.desktop;", "image/png=gimp.desktop;");
+    edit(u"mimeapps.list"_s, "application/pdf=org.gnome.Evince.desktop;", "application/pdf=org.kde.okular.desktop;");
 
     const Outcome check = run({u"guard"_s, u"check"_s});
     EXPECT_EQ(check.status, 0);
@@ -240,7 +243,12 @@ TEST_F(CliTest, TheGuardReportsATakeoverOnce)
     EXPECT_EQ(run({u"guard"_s, u"check"_s}).out, u"No defaults changed since the last check.\n"_s);
     const QJsonObject log = json({u"guard"_s, u"log"_s});
     EXPECT_EQ(log[u"pinned"_s].toArray(), QJsonArray {u".pdf"_s});
-    EXPECT_EQ(log[u"history"_s][0][u"to"_s][u"desktopId"_s].toString(), u"org.kde.okular.desktop"_s);
+    // A process of its own, with no window before it, names the list whose line decides.
+    QHash<QString, std::pair<QString, QString>> changes; // target: (new desktop-file ID, list)
+    for (const QJsonValue& c : log[u"history"_s].toArray())
+        changes.insert(c[u"target"_s].toString(), {c[u"to"_s][u"desktopId"_s].toString(), c[u"file"_s].toString()});
+    EXPECT_EQ(changes.value(u".pdf"_s), std::pair(u"org.kde.okular.desktop"_s, home(u".config/mimeapps.list"_s)));
+    EXPECT_EQ(changes.value(u".png"_s), std::pair(u"gimp.desktop"_s, home(u".config/gnome-mimeapps.list"_s)));
 }
 
 TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
