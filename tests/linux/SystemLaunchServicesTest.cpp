@@ -127,6 +127,9 @@ TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)
 TEST_F(SystemLaunchServicesTest, NeverWritesADefaultThatIsNotInstalled)
 {
     qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    // An entry GIO drops (its program is not on PATH) is not installed either.
+    const QString broken = XdgTree::addApp(u"broken"_s, u"Broken"_s, {u"application/pdf"_s}, XdgTree::Level::user,
+                                           u"TryExec=/nonexistent/program\n"_s);
     build();
     const QString gnome = u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s;
     XdgTree::writeList(u"gnome-mimeapps.list"_s, gnome);
@@ -134,9 +137,6 @@ TEST_F(SystemLaunchServicesTest, NeverWritesADefaultThatIsNotInstalled)
     const QString stray = elsewhere.filePath(u"stray.desktop"_s);
     QFile::copy(alpha, stray);
     EXPECT_EQ(service.change({pdf, url(stray)}), ChangeResult::appMissing());
-    // An entry GIO drops (its program is not on PATH) is not installed either.
-    const QString broken = XdgTree::addApp(u"broken"_s, u"Broken"_s, {u"application/pdf"_s}, XdgTree::Level::user,
-                                           u"TryExec=/nonexistent/program\n"_s);
     EXPECT_EQ(service.change({pdf, url(broken)}), ChangeResult::appMissing());
     EXPECT_FALSE(XdgTree::readList().contains(u"stray"_s));
     EXPECT_FALSE(XdgTree::readList().contains(u"broken"_s));
@@ -234,6 +234,10 @@ TEST_F(SystemLaunchServicesTest, IdentityTableAndLocate)
     const QString code = XdgTree::addApp(u"code"_s, u"Visual Studio Code"_s, {u"application/json"_s});
     const QString vlc = XdgTree::addApp(u"vlc"_s, u"VLC"_s, {u"video/mp4"_s});
     const QString vlcFlatpak = XdgTree::addApp(u"org.videolan.VLC"_s, u"VLC"_s, {u"video/mp4"_s});
+    const QString mine = XdgTree::addApp(u"google-chrome"_s, u"Chrome"_s, {u"text/html"_s}, XdgTree::Level::user);
+    XdgTree::addApp(u"com.google.Chrome"_s, u"Chrome"_s, {u"text/html"_s});
+    // Every entry is in place before the first GIO call: GIO would see one added later only once
+    // its folder monitor reports it, which under load comes after the next lookup.
     build(u"[Default Applications]\nvideo/mp4=vlc.desktop;\n"_s);
     // Two packagings of one program: both listed, and choosing the other one writes it.
     const Target mp4 = Target::fileExtension(u"mp4"_s);
@@ -247,8 +251,6 @@ TEST_F(SystemLaunchServicesTest, IdentityTableAndLocate)
     EXPECT_EQ(service.locate(u"beta"_s), url(beta));
     EXPECT_FALSE(service.locate(u"com.apple.Preview"_s));
     // The user's own entry wins over a system one of the same program, whatever its ID.
-    const QString mine = XdgTree::addApp(u"google-chrome"_s, u"Chrome"_s, {u"text/html"_s}, XdgTree::Level::user);
-    XdgTree::addApp(u"com.google.Chrome"_s, u"Chrome"_s, {u"text/html"_s});
     EXPECT_EQ(service.locate(u"com.google.Chrome"_s), url(mine));
     const auto candidates = service.state(Target::fileExtension(u"json"_s)).candidates;
     EXPECT_TRUE(std::any_of(candidates.cbegin(), candidates.cend(), [](const AppInfo& a) {
