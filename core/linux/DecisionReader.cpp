@@ -189,23 +189,6 @@ void collectApps(const QString& dir, const QString& prefix, int depth, QHash<QSt
     }
 }
 
-// The desktop names of XDG_CURRENT_DESKTOP as GIO takes them: names of ASCII letters, digits,
-// '-' and '_' only, in lower case. The others go to `ignored`, as written.
-QStringList currentDesktops(QStringList& ignored)
-{
-    QStringList desktops;
-    for (const QString& name : qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts)) {
-        const bool valid = std::all_of(name.cbegin(), name.cend(), [](QChar c) {
-            return c == u'-' || c == u'_' || (c.unicode() < 128 && c.isLetterOrNumber());
-        });
-        if (!valid)
-            ignored.append(name);
-        else if (!desktops.contains(name.toLower())) // read twice, a list adds nothing the second time
-            desktops.append(name.toLower());
-    }
-    return desktops;
-}
-
 Folder readFolder(const QString& dir, bool applications, bool user, const QStringList& desktops)
 {
     Folder folder;
@@ -312,7 +295,7 @@ public:
     {
         m_chain.target = target;
         m_chain.mimeType = contentType;
-        m_chain.desktops = currentDesktops(m_chain.ignoredDesktops);
+        m_chain.desktops = currentDesktops(&m_chain.ignoredDesktops);
         m_folders = readFolders(m_chain.desktops);
         for (const Folder& folder : std::as_const(m_folders)) {
             for (qsizetype i = 0; i < folder.plain; ++i) {
@@ -590,6 +573,23 @@ private:
 };
 
 } // namespace
+
+// Only names of ASCII letters, digits, '-' and '_' count.
+QStringList currentDesktops(QStringList* ignored)
+{
+    QStringList desktops;
+    for (const QString& name : qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts)) {
+        const bool valid = std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+            return c == u'-' || c == u'_' || (c.unicode() < 128 && c.isLetterOrNumber());
+        });
+        // A name given twice reads its lists twice, and the second reading adds nothing.
+        if (valid && !desktops.contains(name.toLower()))
+            desktops.append(name.toLower());
+        else if (!valid && ignored)
+            ignored->append(name);
+    }
+    return desktops;
+}
 
 DecisionChain explain(const Target& target, const QString& contentType)
 {

@@ -266,8 +266,7 @@ std::optional<QList<std::pair<QString, QString>>> SystemLaunchServices::desktopO
     // $XDG_CONFIG_HOME/DESKTOP-mimeapps.list outranks mimeapps.list for that desktop. Where it
     // names another default, the change must update it too, or it would not take effect.
     QList<std::pair<QString, QString>> overrides;
-    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(u':', Qt::SkipEmptyParts);
-    for (const QString& desktop : desktops) {
+    for (const QString& desktop : gio::currentDesktops()) {
         const QFileInfo list(gio::userConfigDir() + u'/' + desktop + u"-mimeapps.list"_s);
         if (!list.exists())
             continue;

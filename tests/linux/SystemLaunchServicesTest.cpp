@@ -275,7 +275,7 @@ TEST(Unprivileged, ReadOnlyDesktopListDeclinesAndUnreadableEntriesAreHarmless)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores file permissions; this test runs as nobody";
-    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    qputenv("XDG_CURRENT_DESKTOP", "KDE:Budgie Desktop");
     const QStringList types {u"application/pdf"_s, u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s,
                              u"text/html"_s, u"text/plain"_s};
     XdgTree::addApp(u"alpha"_s, u"Alpha"_s, types);
@@ -291,6 +291,11 @@ TEST(Unprivileged, ReadOnlyDesktopListDeclinesAndUnreadableEntriesAreHarmless)
     // The browser moves together or not at all: a locked http keeps https and pages too.
     EXPECT_EQ(service.change({http, QUrl::fromLocalFile(beta)}), ChangeResult::declined());
     EXPECT_FALSE(XdgTree::readList().contains(u"beta"_s));
+    // A locked list of a desktop name GIO ignores keeps nothing.
+    const QString ignored = XdgTree::writeList(u"budgie desktop-mimeapps.list"_s,
+                                               u"[Default Applications]\ntext/x-csrc=alpha.desktop;\n"_s);
+    ASSERT_TRUE(QFile::setPermissions(ignored, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    EXPECT_EQ(service.change({Target::fileExtension(u"c"_s), QUrl::fromLocalFile(beta)}), ChangeResult::changed());
 
     // Our own list cannot be written: a failure with the system's reason.
     const QString config = Sandbox::instance().configHome();
