@@ -174,6 +174,7 @@ QString buildPath(const QString& dir, const QString& name)
     return QFile::decodeName(path.get());
 }
 
+// Every desktop-file ID in an applications folder, named as GIO names them, with its file.
 void collectApps(const QString& dir, const QString& prefix, int depth, QHash<QString, QString>& apps)
 {
     if (depth > kMaxFolderDepth)
