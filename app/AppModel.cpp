@@ -56,6 +56,7 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
     m_customTargets = m_customStore.load().value_or(QList<Target>());
     m_userProfiles = m_profileStore.load().value_or(QList<Profile>());
     m_guardState = m_guardStore.load().value_or(GuardState());
+    m_savedLook = m_guardState.lastLook;
     m_guardEnabled = m_settings->value(Settings::guardEnabled);
     m_guardInterval = m_settings->value(Settings::guardInterval);
     m_autoBackupEnabled = m_settings->value(Settings::autoBackup);
@@ -83,6 +84,9 @@ AppModel::~AppModel()
         m_cancelGuardTick();
     m_changes.waitForDone();
     m_readers.waitForDone();
+    // The next process names the lists behind the changes it finds from the last look on.
+    if (m_guardState.lastLook != m_savedLook)
+        saveGuard();
 }
 
 void AppModel::setSelection(std::optional<SidebarItem> item)
@@ -297,27 +301,30 @@ QFuture<void> AppModel::refresh()
     }
     const quint64 since = m_changeCount;
     const QDateTime readFrom = QDateTime::currentDateTimeUtc();
-    return landed(readStates(watchedTargets()), [this, since, readFrom](const Reading& reading) {
-        learnTypes(reading.types);
-        // Overlapping refreshes each apply their own complete result; the first to finish
-        // ends the loading state. A target changed by us meanwhile keeps its newer state.
-        QHash<Target, TargetState> next;
-        QHash<Target, std::optional<AppInfo>> observed;
-        next.reserve(reading.states.size());
-        for (const TargetState& s : reading.states) {
-            const bool stale = changedSince(s.target, since) && m_states.contains(s.target);
-            next.insert(s.target, stale ? m_states.value(s.target) : s);
-            observed.insert(s.target, s.current);
-        }
-        m_states = std::move(next);
-        Q_EMIT statesChanged();
-        if (m_isLoading) {
-            m_isLoading = false;
-            Q_EMIT loadingChanged();
-        }
-        absorb(std::move(observed), since, readFrom);
-        afterObservation();
-    });
+    return landed(readStates(watchedTargets()),
+                  [this, since, readFrom](const Reading& reading) {
+                      learnTypes(reading.types);
+                      // Overlapping refreshes each apply their own complete result; the first to finish
+                      // ends the loading state. A target changed by us meanwhile keeps its newer state.
+                      QHash<Target, TargetState> next;
+                      QHash<Target, std::optional<AppInfo>> observed;
+                      next.reserve(reading.states.size());
+                      for (const TargetState& s : reading.states) {
+                          const bool stale = changedSince(s.target, since) && m_states.contains(s.target);
+                          next.insert(s.target, stale ? m_states.value(s.target) : s);
+                          observed.insert(s.target, s.current);
+                      }
+                      m_states = std::move(next);
+                      Q_EMIT statesChanged();
+                      if (m_isLoading) {
+                          m_isLoading = false;
+                          Q_EMIT loadingChanged();
+                      }
+                      QFuture<void> naming = absorb(std::move(observed), since, readFrom);
+                      afterObservation();
+                      return naming;
+                  })
+        .unwrap();
 }
 
 QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets)
@@ -413,6 +420,7 @@ template<typename T> bool AppModel::save(JSONStore<T>& store, const T& value)
 void AppModel::saveGuard()
 {
     save(m_guardStore, m_guardState);
+    m_savedLook = m_guardState.lastLook;
 }
 
 void AppModel::saveCustom()

@@ -186,10 +186,11 @@ private:
     // Reads the full state of `targets` off this thread and stores them here.
     QFuture<void> reload(const QList<Target>& targets);
     // `since` is the change count when the observation began (see m_changeCount); `readFrom`
-    // the wall-clock time it began, compared with the lists' modification times.
-    void absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since, const QDateTime& readFrom);
+    // the wall-clock time it began, compared with the lists' modification times. The future
+    // finishes once the lists behind the changes found are named.
+    QFuture<void> absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since, const QDateTime& readFrom);
     // Finds, off this thread, the list whose edit made each change, and records it.
-    void noteChangedLists(const QList<DefaultChange>& changes, const QDateTime& since);
+    QFuture<void> noteChangedLists(const QList<DefaultChange>& changes, const QDateTime& since);
     bool changedSince(const Target& target, quint64 since) const;
     bool isOurs(const Target& target, quint64 since) const;
     void afterObservation();
@@ -232,6 +233,7 @@ private:
     JSONStore<QList<Target>> m_customStore;
     JSONStore<QList<Profile>> m_profileStore;
     JSONStore<GuardState> m_guardStore;
+    QDateTime m_savedLook; // the look time guard.json holds
 
     std::unique_ptr<WorkspaceNotices> m_notices;
     quint64 m_guardGeneration = 0;
@@ -242,9 +244,6 @@ private:
     // each completed batch stamps its targets, and older observations of them are ignored.
     quint64 m_changeCount = 0;
     QHash<Target, quint64> m_changedAt;
-    // When the newest absorbed observation began reading: a list modified later caused what the
-    // next one finds.
-    QDateTime m_observedFrom;
     // Targets a batch in flight may be writing, counted per batch.
     QHash<Target, int> m_writing;
     // The platform type of each target read so far; no GIO call on the GUI thread needed.

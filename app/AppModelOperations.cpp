@@ -213,10 +213,13 @@ QFuture<void> AppModel::checkGuard()
                    })
                        .onThreadPool(m_readers)
                        .spawn();
-    return landed(reading, [this, since, readFrom](QHash<Target, std::optional<AppInfo>> observed) {
-        absorb(std::move(observed), since, readFrom);
-        afterObservation();
-    });
+    return landed(reading,
+                  [this, since, readFrom](QHash<Target, std::optional<AppInfo>> observed) {
+                      QFuture<void> naming = absorb(std::move(observed), since, readFrom);
+                      afterObservation();
+                      return naming;
+                  })
+        .unwrap();
 }
 
 bool AppModel::changedSince(const Target& target, quint64 since) const
@@ -229,12 +232,13 @@ bool AppModel::isOurs(const Target& target, quint64 since) const
     return m_writing.contains(target) || changedSince(target, since);
 }
 
-void AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since, const QDateTime& readFrom)
+QFuture<void> AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since, const QDateTime& readFrom)
 {
     // What a change of ours is doing, or did after this observation was read, is not a
     // takeover: the batch itself sets the baseline of its targets.
     observed.removeIf([&](const auto& it) { return isOurs(it.key(), since); });
     const GuardState before = m_guardState;
+    const QDateTime previousLook = m_guardState.lastLook;
     const QList<DefaultChange> changes = m_guardState.absorb(observed, m_clock->now());
     QList<Target> changed;
     for (const DefaultChange& c : changes) {
@@ -246,21 +250,29 @@ void AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 si
         if (m_guardEnabled && m_guardState.pinned.contains(c.target))
             m_notifier->post(c);
     }
+    QFuture<void> naming = QtFuture::makeReadyFuture();
     if (!changed.isEmpty()) {
         Q_EMIT statesChanged();
         reload(changed);
-        if (m_observedFrom.isValid())
-            noteChangedLists(changes, m_observedFrom);
+        if (previousLook.isValid())
+            naming = noteChangedLists(changes, previousLook);
     }
-    if (!m_observedFrom.isValid() || readFrom > m_observedFrom)
-        m_observedFrom = readFrom;
-    if (m_guardState != before) {
+    // Whole seconds, rounded down, as the file keeps it: the next process compares the same time.
+    const QDateTime look = QDateTime::fromSecsSinceEpoch(readFrom.toSecsSinceEpoch(), QTimeZone::utc());
+    if (!previousLook.isValid() || look > previousLook)
+        m_guardState.lastLook = look;
+    // A new look time alone is written with the next save or when the model closes: checks that
+    // find nothing write no file.
+    GuardState lookOnly = before;
+    lookOnly.lastLook = m_guardState.lastLook;
+    if (m_guardState != lookOnly) {
         Q_EMIT guardStateChanged();
         saveGuard();
     }
+    return naming;
 }
 
-void AppModel::noteChangedLists(const QList<DefaultChange>& changes, const QDateTime& since)
+QFuture<void> AppModel::noteChangedLists(const QList<DefaultChange>& changes, const QDateTime& since)
 {
     QList<std::pair<QUuid, Target>> wanted;
     for (const DefaultChange& c : changes)
@@ -277,7 +289,7 @@ void AppModel::noteChangedLists(const QList<DefaultChange>& changes, const QDate
                    })
                        .onThreadPool(m_readers)
                        .spawn();
-    landed(finding, [this](const QHash<QUuid, QString>& files) {
+    return landed(finding, [this](const QHash<QUuid, QString>& files) {
         bool found = false;
         for (DefaultChange& c : m_guardState.history) {
             if (const auto it = files.constFind(c.id); it != files.cend()) {

@@ -82,6 +82,10 @@ QString removesTooLate()
 {
     return u"%1 removes %2 for %3, with no effect: an earlier entry names it"_s;
 }
+QString removesInOwnFolder()
+{
+    return u"%1 removes %2 for %3, with no effect on applications installed in the same folder"_s;
+}
 QString handlerDecides()
 {
     return u"No list sets an installed default for %1, so the first installed handler is used: %2"_s;
@@ -134,6 +138,26 @@ QString unknownFiles()
 QString unexplained()
 {
     return u"No explanation is available for %1"_s;
+}
+QString desktops()
+{
+    return u"XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder"_s;
+}
+QString noDesktops()
+{
+    return u"XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists"_s;
+}
+QString desktopListsFound()
+{
+    return u"; it found %1"_s;
+}
+QString desktopsIgnored()
+{
+    return u". It ignores %1: a desktop name may hold only letters, digits, - and _"_s;
+}
+QString quoted()
+{
+    return u"\u201C%1\u201D"_s;
 }
 
 } // namespace text
@@ -220,9 +244,10 @@ QString DecisionStep::summary() const
         }
         return text::adds().arg(where(*this), ids(listed), typeText(*this)) + notes(*this);
     case Group::RemovedAssociations:
-        if (removed.isEmpty())
-            return text::removesTooLate().arg(where(*this), ids(listed), typeText(*this));
-        return text::removes().arg(where(*this), ids(removed), typeText(*this));
+        if (!removed.isEmpty())
+            return text::removes().arg(where(*this), ids(removed), typeText(*this));
+        return (keptBySameFolder ? text::removesInOwnFolder() : text::removesTooLate())
+            .arg(where(*this), ids(listed), typeText(*this));
     case Group::InstalledHandlers: break;
     }
     return {};
@@ -239,18 +264,13 @@ const DecisionStep* DecisionChain::decisiveStep() const
 
 QString DecisionChain::listChangedSince(const QDateTime& since) const
 {
-    QString changed;
-    QDateTime latest = since;
-    for (const DecisionStep& step : steps) {
-        if (step.file.isEmpty() || step.presence == DecisionStep::Presence::Missing)
-            continue;
-        const QDateTime modified = QFileInfo(step.file).lastModified();
-        if (modified.isValid() && modified > latest) {
-            latest = modified;
-            changed = step.file;
-        }
-    }
-    return changed;
+    // Only the deciding line explains the answer: another list edited meanwhile, for another
+    // type or outranked, did not make it, and an application installed or removed is no list's edit.
+    const DecisionStep* step = decisiveStep();
+    if (!step || step->file.isEmpty())
+        return {};
+    const QDateTime modified = QFileInfo(step->file).lastModified();
+    return modified.isValid() && modified > since ? step->file : QString();
 }
 
 QString DecisionChain::summary() const
@@ -278,6 +298,33 @@ QString DecisionChain::summary() const
     }
     if (!agreesWithSystem)
         s += systemDesktopId.isEmpty() ? text::systemHasNone() : text::systemDiffers().arg(systemDesktopId);
+    return s;
+}
+
+QString DecisionChain::desktopSummary() const
+{
+    if (steps.isEmpty())
+        return {};
+    QString s;
+    if (desktops.isEmpty()) {
+        s = text::noDesktops();
+    } else {
+        QStringList lists;
+        for (const QString& desktop : desktops)
+            lists.append(desktop + u"-mimeapps.list"_s);
+        s = text::desktops().arg(ids(desktops), ids(lists));
+        QStringList found;
+        for (const QString& list : desktopLists)
+            found.append(homeRelativePath(list));
+        if (!found.isEmpty())
+            s += text::desktopListsFound().arg(ids(found));
+    }
+    if (!ignoredDesktops.isEmpty()) {
+        QStringList names;
+        for (const QString& name : ignoredDesktops)
+            names.append(text::quoted().arg(name));
+        s += text::desktopsIgnored().arg(ids(names));
+    }
     return s;
 }
 

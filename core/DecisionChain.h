@@ -44,6 +44,9 @@ struct DecisionStep
     QStringList removed;
     QString chosen; // the ID that decided, when this step decided
     QString chosenName;
+    // For a Removed Associations step without effect: what it names is installed in the folder
+    // of the list itself, and the system still takes that folder's handlers.
+    bool keptBySameFolder = false;
 
     bool decided() const { return !chosen.isEmpty(); }
     // One line of plain English, paths shown with ~ for the home folder.
@@ -73,13 +76,22 @@ struct DecisionChain
     // is incomplete); `systemDesktopId` is that answer, empty when the system names none.
     bool agreesWithSystem = true;
     QString systemDesktopId;
+    // The desktop names of XDG_CURRENT_DESKTOP the system takes (lower case, in order), those it
+    // ignores (as written), and the desktop-specific lists that exist because of them.
+    QStringList desktops;
+    QStringList ignoredDesktops;
+    QStringList desktopLists;
 
     const DecisionStep* decisiveStep() const;
-    // The consulted list modified last after `since`, empty when none was: the file whose edit
-    // changed the answer. Reads the lists' modification times.
+    // The list whose line now decides, when it was modified after `since`: the file whose edit
+    // made the answer. Empty when no list line decides (the first installed handler does) or
+    // that list is older. Reads the list's modification time.
     QString listChangedSince(const QDateTime& since) const;
     // One line of plain English for the whole explanation.
     QString summary() const;
+    // Which desktop names the system considered and the lists they make it read; empty for a
+    // platform without desktop-specific lists.
+    QString desktopSummary() const;
 
     friend bool operator==(const DecisionChain&, const DecisionChain&) = default;
 };

@@ -122,6 +122,10 @@ void GuardState::write(JsonWriter& out) const
     out.endObject();
     out.key("history"_L1);
     JsonCodec<QList<DefaultChange>>::encode(out, history);
+    if (lastLook.isValid()) {
+        out.key("lastLook"_L1);
+        out.date(lastLook);
+    }
     // Pins are a set; sorted, the file stays the same when they do.
     QList<Target> pins(pinned.cbegin(), pinned.cend());
     std::sort(pins.begin(), pins.end(), lessById);
@@ -148,6 +152,14 @@ GuardState GuardState::fromJson(const QJsonValue& value)
         state.pinned.insert(Target::fromJson(pin));
     for (const QJsonValue& change : Json::requireArray(o, "history"_L1))
         state.history.append(DefaultChange::fromJson(change));
+    // Files written before the guard kept the time of its look have none; one that does not read
+    // costs only the naming of the lists behind the next changes, not the history.
+    if (const auto look = Json::optionalString(o, "lastLook"_L1)) {
+        try {
+            state.lastLook = Json::parseDate(*look);
+        } catch (const DecodeError&) {
+        }
+    }
     return state;
 }
 

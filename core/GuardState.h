@@ -59,6 +59,9 @@ public:
     QHash<Target, Seen> baseline;
     QSet<Target> pinned;
     QList<DefaultChange> history;
+    // When the guard's last look began reading, by the wall clock; invalid before the first. A
+    // defaults list modified later made what the next look finds, in this process or the next.
+    QDateTime lastLook;
 
     // Records a batch of observations and returns the changes it found against the baseline.
     // The baseline always takes the latest observation, so a change is logged once.

@@ -171,6 +171,9 @@ Reply why(const Invocation& inv, const Data& data)
                    {u"summary"_s, chain.summary()},
                    {u"agreesWithSystem"_s, chain.agreesWithSystem},
                    {u"systemDesktopId"_s, chain.systemDesktopId},
+                   {u"desktops"_s, QJsonArray::fromStringList(chain.desktops)},
+                   {u"ignoredDesktops"_s, QJsonArray::fromStringList(chain.ignoredDesktops)},
+                   {u"desktopLists"_s, QJsonArray::fromStringList(chain.desktopLists)},
                    {u"steps"_s, steps}});
         return reply;
     }
@@ -178,6 +181,8 @@ Reply why(const Invocation& inv, const Data& data)
     reply.line(style.bold(chain.summary() + u'.'));
     if (chain.steps.isEmpty())
         return reply;
+    reply.line();
+    reply.line(chain.desktopSummary() + u'.');
     reply.line();
     reply.line(u"Where the system looks, in its order:"_s);
     Table table;

@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -79,7 +79,7 @@ struct Folder
     QList<List> lists; // in precedence order
     qsizetype plain = -1; // mimeapps.list, the only list that may add or remove associations
     QList<Entry> cache;
-    QSet<QString> appNames;
+    QHash<QString, QString> apps; // every desktop-file ID in the folder, as GIO names them, and its file
 };
 
 // GKeyFile does not say where an entry is, so find its line in the text: the last line that
@@ -166,8 +166,16 @@ List readList(const QString& path, bool mayTweak, bool userOwn)
     return list;
 }
 
-// Every desktop-file ID in an applications folder, named as GIO names them.
-void collectAppNames(const QString& dir, const QString& prefix, int depth, QSet<QString>& names)
+// A path as GLib joins it (g_build_filename), so that it compares equal with the paths GIO gives.
+QString buildPath(const QString& dir, const QString& name)
+{
+    Owned<gchar> path(
+        g_build_filename(QFile::encodeName(dir).constData(), QFile::encodeName(name).constData(), nullptr));
+    return QFile::decodeName(path.get());
+}
+
+// Every desktop-file ID in an applications folder, named as GIO names them, with its file.
+void collectApps(const QString& dir, const QString& prefix, int depth, QHash<QString, QString>& apps)
 {
     if (depth > kMaxFolderDepth)
         return;
@@ -176,48 +184,41 @@ void collectAppNames(const QString& dir, const QString& prefix, int depth, QSet<
     for (const QFileInfo& entry : entries) {
         const QString name = entry.fileName();
         if (name.endsWith(u".desktop"_s))
-            names.insert(prefix + name);
+            apps.insert(prefix + name, buildPath(dir, name));
         else if (entry.isDir())
-            collectAppNames(entry.filePath(), prefix + name + u'-', depth + 1, names);
+            collectApps(buildPath(dir, name), prefix + name + u'-', depth + 1, apps);
     }
-}
-
-QStringList currentDesktops()
-{
-    QStringList desktops;
-    for (const QString& d : qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts))
-        desktops.append(QString::fromLatin1(d.toLatin1().toLower()));
-    return desktops;
 }
 
 Folder readFolder(const QString& dir, bool applications, bool user, const QStringList& desktops)
 {
     Folder folder;
     for (const QString& desktop : desktops)
-        folder.lists.append(readList(dir + u'/' + desktop + u"-mimeapps.list"_s, false, user));
+        folder.lists.append(readList(buildPath(dir, desktop + u"-mimeapps.list"_s), false, user));
     folder.plain = folder.lists.size();
-    folder.lists.append(readList(dir + u"/mimeapps.list"_s, true, user));
+    folder.lists.append(readList(buildPath(dir, u"mimeapps.list"_s), true, user));
     if (applications) {
         // Never part of the standard, but GIO still reads it.
-        folder.lists.append(readList(dir + u"/defaults.list"_s, false, false));
-        if (const Owned<GKeyFile> cache = loadKeyFile(dir + u"/mimeinfo.cache"_s))
+        folder.lists.append(readList(buildPath(dir, u"defaults.list"_s), false, false));
+        if (const Owned<GKeyFile> cache = loadKeyFile(buildPath(dir, u"mimeinfo.cache"_s)))
             folder.cache = readGroup(cache.get(), kCacheGroup, {});
-        collectAppNames(dir, {}, 0, folder.appNames);
+        collectApps(dir, {}, 0, folder.apps);
     }
     return folder;
 }
 
 // The folders in GIO's order: the user's configuration, the system's, then the applications
 // folders, the user's first.
-QList<Folder> readFolders()
+QList<Folder> readFolders(const QStringList& desktops)
 {
-    const QStringList desktops = currentDesktops();
+    const auto applications
+        = [](const char* dataDir) { return buildPath(QFile::decodeName(dataDir), u"applications"_s); };
     QList<Folder> folders {readFolder(QFile::decodeName(g_get_user_config_dir()), false, true, desktops)};
     for (const gchar* const* d = g_get_system_config_dirs(); d && *d; ++d)
         folders.append(readFolder(QFile::decodeName(*d), false, false, desktops));
-    folders.append(readFolder(QFile::decodeName(g_get_user_data_dir()) + u"/applications"_s, true, false, desktops));
+    folders.append(readFolder(applications(g_get_user_data_dir()), true, false, desktops));
     for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
-        folders.append(readFolder(QFile::decodeName(*d) + u"/applications"_s, true, false, desktops));
+        folders.append(readFolder(applications(*d), true, false, desktops));
     return folders;
 }
 
@@ -257,12 +258,34 @@ QStringList typeAndParents(const QString& contentType)
     return types;
 }
 
-App toApp(GAppInfo* info, const QString& fallbackId)
+// What GIO's merge of one folder's associations made of an ID it read.
+enum class Take
 {
-    const char* id = g_app_info_get_id(info);
-    return {id ? fromUtf8(id) : fallbackId,
-            QFile::decodeName(g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(info))),
-            fromUtf8(g_app_info_get_name(info))};
+    kept,
+    blocked, // named by the other group of the same folder
+    repeated, // already there
+};
+
+// GIO's expand_strv(): the first IDs a folder gives for a type are taken as they are; later ones
+// skip those already there and those in `block`.
+QList<Take> expand(std::optional<QStringList>& list, const QStringList& ids, const std::optional<QStringList>& block)
+{
+    if (!list) {
+        list = ids;
+        return QList<Take>(ids.size(), Take::kept);
+    }
+    QList<Take> takes;
+    for (const QString& id : ids) {
+        if (block && block->contains(id)) {
+            takes.append(Take::blocked);
+        } else if (list->contains(id)) {
+            takes.append(Take::repeated);
+        } else {
+            list->append(id);
+            takes.append(Take::kept);
+        }
+    }
+    return takes;
 }
 
 // Walks the lookup as GIO does, recording each place it consults as a step.
@@ -270,10 +293,17 @@ class Explainer final
 {
 public:
     Explainer(const Target& target, const QString& contentType)
-        : m_folders(readFolders())
     {
         m_chain.target = target;
         m_chain.mimeType = contentType;
+        m_chain.desktops = currentDesktops(&m_chain.ignoredDesktops);
+        m_folders = readFolders(m_chain.desktops);
+        for (const Folder& folder : std::as_const(m_folders)) {
+            for (qsizetype i = 0; i < folder.plain; ++i) {
+                if (folder.lists[i].presence != Presence::Missing)
+                    m_chain.desktopLists.append(folder.lists[i].path);
+            }
+        }
     }
 
     DecisionChain run()
@@ -293,16 +323,25 @@ public:
     }
 
 private:
-    // The installed entry GIO accepts for the ID: found as g_desktop_app_info_new finds it,
-    // which drops entries whose program is missing.
+    // The entry GIO's default lookup opens for the ID: the first of that ID in folder order that
+    // loads, which drops entries whose program is missing. Unlike g_desktop_app_info_new(), the
+    // lookup keeps an entry that says Hidden=true.
     const std::optional<App>& installed(const QString& id)
     {
         auto it = m_installed.constFind(id);
         if (it == m_installed.cend()) {
-            Owned<GDesktopAppInfo> info(g_desktop_app_info_new(id.toUtf8().constData()));
             std::optional<App> app;
-            if (info)
-                app = toApp(G_APP_INFO(info.get()), id);
+            for (const Folder& folder : std::as_const(m_folders)) {
+                const QString path = folder.apps.value(id);
+                if (path.isEmpty())
+                    continue;
+                Owned<GDesktopAppInfo> info(g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData()));
+                if (!info)
+                    continue;
+                Owned<gchar> name(g_desktop_app_info_get_locale_string(info.get(), G_KEY_FILE_DESKTOP_KEY_NAME));
+                app = App {id, path, name ? fromUtf8(name.get()) : QFileInfo(path).completeBaseName()};
+                break;
+            }
             it = m_installed.insert(id, std::move(app));
         }
         return *it;
@@ -313,7 +352,7 @@ private:
     bool masked(qsizetype folder, const QString& id) const
     {
         for (qsizetype i = 0; i < folder; ++i) {
-            if (m_folders[i].appNames.contains(id))
+            if (m_folders[i].apps.contains(id))
                 return true;
         }
         return false;
@@ -394,8 +433,19 @@ private:
         }
     }
 
-    // The added and removed associations and the installed handlers, folder by folder: an
-    // addition or removal only reaches handlers of its own folder and the folders after it.
+    // One ID of a folder's associations for a type, in the order GIO merged it, with the step
+    // that shows it (an index into the chain's steps; -1 for the installed handlers).
+    struct Read
+    {
+        QString id;
+        qsizetype step;
+        Take take;
+    };
+
+    // The added and removed associations and the installed handlers, folder by folder, as GIO
+    // reads them: each folder's [Added Associations] and then its mimeinfo.cache add, its
+    // [Removed Associations] remove from the folders after it. Within a folder the merge keeps
+    // a cache entry that a removal names unless the folder also adds something for the type.
     void associations(const QString& type, bool parent)
     {
         qsizetype handlers = -1; // the installed-handlers step being filled
@@ -415,74 +465,87 @@ private:
 
         for (qsizetype f = 0; f < m_folders.size() && !m_chain.app; ++f) {
             const Folder& folder = m_folders[f];
-            QStringList added; // this folder's additions
-            QStringList removedHere;
             const List& plain = folder.lists[folder.plain];
+            std::optional<QStringList> additions;
+            std::optional<QStringList> removals;
+            QList<Read> added;
+            QList<Read> removed;
+            QList<Read> cached;
+            QList<DecisionStep> removedSteps;
             for (const Entry& entry : plain.added) {
                 if (entry.canonical != type)
                     continue;
-                DecisionStep step = entryStep(plain.path, entry, Group::AddedAssociations, parent);
-                for (const QString& id : entry.ids) {
-                    if (added.contains(id))
-                        continue;
-                    added.append(id);
-                    if (m_chain.app)
-                        continue;
-                    if (m_blocklist.contains(id))
-                        step.removed.append(id);
-                    else if (masked(f, id) || m_hits.contains(id))
-                        step.skipped.append(id);
-                    else
-                        tryApp(step, id);
-                }
-                m_chain.steps.append(step);
+                const QList<Take> takes = expand(additions, entry.ids, removals);
+                for (qsizetype i = 0; i < takes.size(); ++i)
+                    added.append({entry.ids[i], m_chain.steps.size(), takes[i]});
+                m_chain.steps.append(entryStep(plain.path, entry, Group::AddedAssociations, parent));
                 handlers = -1;
             }
-            if (m_chain.app)
-                return;
             for (const Entry& entry : plain.removed) {
                 if (entry.canonical != type)
                     continue;
-                DecisionStep step = entryStep(plain.path, entry, Group::RemovedAssociations, parent);
-                for (const QString& id : entry.ids) {
-                    // Within one list an addition wins over a removal of the same entry.
-                    if (added.contains(id) || removedHere.contains(id))
-                        continue;
-                    removedHere.append(id);
-                    // A removal cannot take back an entry already named above.
-                    if (masked(f, id) || m_hits.contains(id))
-                        continue;
-                    step.removed.append(id);
-                    if (!m_blocklist.contains(id))
-                        m_blocklist.append(id);
-                }
-                m_chain.steps.append(step);
-                handlers = -1;
+                const QList<Take> takes = expand(removals, entry.ids, additions);
+                for (qsizetype i = 0; i < takes.size(); ++i)
+                    removed.append({entry.ids[i], removedSteps.size(), takes[i]});
+                removedSteps.append(entryStep(plain.path, entry, Group::RemovedAssociations, parent));
             }
             for (const Entry& entry : folder.cache) {
                 if (entry.canonical != type)
                     continue;
-                for (const QString& id : entry.ids) {
-                    if (m_chain.app)
-                        break;
-                    if (added.contains(id))
-                        continue;
-                    if (removedHere.contains(id) || (m_blocklist.contains(id) && !masked(f, id))) {
-                        DecisionStep& step = handlersStep();
-                        step.listed.append(id);
-                        step.removed.append(id);
-                        added.append(id);
-                        continue;
-                    }
-                    added.append(id);
-                    // An entry of the same ID in an earlier folder stands for this one, and one
-                    // named above has been tried.
-                    if (masked(f, id) || m_hits.contains(id))
-                        continue;
+                const QList<Take> takes = expand(additions, entry.ids, removals);
+                for (qsizetype i = 0; i < takes.size(); ++i)
+                    cached.append({entry.ids[i], -1, takes[i]});
+            }
+
+            for (const Read& r : std::as_const(added)) {
+                DecisionStep& step = m_chain.steps[r.step];
+                if (r.take != Take::kept || m_chain.app)
+                    continue;
+                if (m_blocklist.contains(r.id))
+                    step.removed.append(r.id);
+                else if (masked(f, r.id) || m_hits.contains(r.id))
+                    step.skipped.append(r.id);
+                else
+                    tryApp(step, r.id);
+            }
+            const qsizetype handlersFrom = m_hits.size(); // hits from this folder's own cache
+            for (const Read& r : std::as_const(cached)) {
+                if (m_chain.app)
+                    break;
+                if (r.take == Take::repeated)
+                    continue; // added above
+                if (r.take == Take::blocked || (m_blocklist.contains(r.id) && !masked(f, r.id))) {
                     DecisionStep& step = handlersStep();
-                    step.listed.append(id);
-                    tryApp(step, id);
+                    step.listed.append(r.id);
+                    step.removed.append(r.id);
+                    continue;
                 }
+                // An entry of the same ID in an earlier folder stands for this one, and one
+                // named above has been tried.
+                if (masked(f, r.id) || m_hits.contains(r.id))
+                    continue;
+                DecisionStep& step = handlersStep();
+                step.listed.append(r.id);
+                tryApp(step, r.id);
+            }
+            // The folder's removals are shown even once it decided: one that cannot reach the
+            // folder's own handlers is the surprise being explained.
+            const qsizetype removedFrom = m_chain.steps.size();
+            m_chain.steps.append(removedSteps);
+            if (!removedSteps.isEmpty())
+                handlers = -1;
+            for (const Read& r : std::as_const(removed)) {
+                DecisionStep& step = m_chain.steps[removedFrom + r.step];
+                if (r.take != Take::kept)
+                    continue;
+                // A removal cannot take back an entry already named above.
+                if (masked(f, r.id) || m_blocklist.contains(r.id) || m_hits.contains(r.id)) {
+                    if (m_hits.indexOf(r.id) >= handlersFrom)
+                        step.keptBySameFolder = true;
+                    continue;
+                }
+                step.removed.append(r.id);
+                m_blocklist.append(r.id);
             }
         }
         if (!m_chain.app && !anyHandlers)
@@ -502,7 +565,7 @@ private:
         m_chain.systemDesktopId = info ? fromUtf8(g_app_info_get_id(info.get())) : QString();
     }
 
-    const QList<Folder> m_folders;
+    QList<Folder> m_folders;
     DecisionChain m_chain;
     QHash<QString, std::optional<App>> m_installed;
     QStringList m_hits; // entries tried for the current type, in order
@@ -511,6 +574,23 @@ private:
 };
 
 } // namespace
+
+// Only names of ASCII letters, digits, '-' and '_' count.
+QStringList currentDesktops(QStringList* ignored)
+{
+    QStringList desktops;
+    for (const QString& name : qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts)) {
+        const bool valid = std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+            return c == u'-' || c == u'_' || (c.unicode() < 128 && c.isLetterOrNumber());
+        });
+        // A name given twice reads its lists twice, and the second reading adds nothing.
+        if (valid && !desktops.contains(name.toLower()))
+            desktops.append(name.toLower());
+        else if (!valid && ignored)
+            ignored->append(name);
+    }
+    return desktops;
+}
 
 DecisionChain explain(const Target& target, const QString& contentType)
 {

@@ -12,4 +12,8 @@ namespace openwright::gio {
 // Thread-safe; reads the files afresh on every call.
 DecisionChain explain(const Target& target, const QString& contentType);
 
+// The desktop names of XDG_CURRENT_DESKTOP that GIO takes, in lower case and in order, as its
+// desktop-specific lists are named; names GIO ignores go to `ignored`, as written.
+QStringList currentDesktops(QStringList* ignored = nullptr);
+
 } // namespace openwright::gio

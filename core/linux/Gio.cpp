@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Gio.h"
 
+#include "DecisionReader.h"
+
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
@@ -153,6 +155,8 @@ struct Glob
 {
     int weight = 0;
     QString type;
+    QString extension; // as written
+    bool caseSensitive = false;
 };
 
 // The simple "*.EXT" globs of the shared MIME database, by EXT, read again when one of its
@@ -166,7 +170,16 @@ public:
         QMutexLocker lock(&m_mutex);
         if (m_recheck.hasExpired())
             reloadIfChanged();
-        return m_globs.value(extension.toLower());
+        // As GLib matches: globs of exactly this case first ("*.c", not "*.C" of C++); only
+        // when none matches, the others that ignore case.
+        const QList<Glob> all = m_globs.value(extension.toLower());
+        QList<Glob> exact, folded;
+        for (const Glob& g : all)
+            (g.extension == extension ? exact : folded).append(g);
+        if (!exact.isEmpty())
+            return exact;
+        folded.removeIf([](const Glob& g) { return g.caseSensitive; });
+        return folded;
     }
 
 private:
@@ -219,7 +232,7 @@ private:
                 }
                 const bool caseSensitive = fields.size() > 3 && fields[3].split(',').contains("cs");
                 const QString key = QString::fromUtf8(extension);
-                m_globs[caseSensitive ? key : key.toLower()].append({fields[0].toInt(), type});
+                m_globs[key.toLower()].append({fields[0].toInt(), type, key, caseSensitive});
             }
             noGlobs.unite(cleared);
         }
@@ -239,18 +252,23 @@ QStringList contentTypesForExtension(const QString& extension)
     if (!primary)
         return {};
     static ExtensionGlobs globs;
+    // Types compare by their canonical names: an alias (text/x-c) is its type (text/x-csrc).
+    const auto canonical = [](const QString& mimeType) {
+        GCharPtr type(g_content_type_from_mime_type(mimeType.toUtf8().constData()));
+        return type ? fromUtf8(type.get()) : mimeType;
+    };
     const QList<Glob> all = globs.forExtension(extension);
     QStringList types {*primary};
-    const auto own = std::find_if(all.cbegin(), all.cend(), [&](const Glob& g) { return g.type == *primary; });
+    const auto own = std::find_if(all.cbegin(), all.cend(),
+                                  [&](const Glob& g) { return canonical(g.type) == canonical(*primary); });
     if (own == all.cend())
         return types; // decided by another glob: the only type
     for (const Glob& g : all) {
         if (g.weight != own->weight)
             continue;
-        GCharPtr type(g_content_type_from_mime_type(g.type.toUtf8().constData()));
-        const QString canonical = type ? fromUtf8(type.get()) : g.type;
-        if (!types.contains(canonical))
-            types.append(canonical);
+        const QString type = canonical(g.type);
+        if (!types.contains(type) && type != canonical(*primary))
+            types.append(type);
     }
     return types;
 }
@@ -323,14 +341,8 @@ QStringList userLists()
 {
     const QString dir = userConfigDir();
     QStringList lists;
-    for (const QString& name : qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts)) {
-        // GIO lower-cases the names and passes over any with other characters than these.
-        const bool valid = std::all_of(name.cbegin(), name.cend(), [](QChar c) {
-            return (c.unicode() < 128 && c.isLetterOrNumber()) || c == u'-' || c == u'_';
-        });
-        if (valid)
-            lists.append(dir + u'/' + name.toLower() + QLatin1StringView("-mimeapps.list"));
-    }
+    for (const QString& desktop : currentDesktops())
+        lists.append(dir + u'/' + desktop + QLatin1StringView("-mimeapps.list"));
     lists.append(dir + QLatin1StringView("/mimeapps.list"));
     return lists;
 }

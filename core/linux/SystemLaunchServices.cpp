@@ -59,6 +59,8 @@ QStringList SystemLaunchServices::contentTypes(const Target& target)
 {
     if (target.isScheme())
         return {u"x-scheme-handler/"_s + target.payload()};
+    if (target.isMimeType())
+        return {target.payload()};
     return gio::contentTypesForExtension(target.payload());
 }
 

@@ -320,6 +320,37 @@ TEST_F(AppModelTest, ADayOfGuardingChecksEveryMinuteAndWritesNothing)
     EXPECT_FALSE(QFile::exists(dataDir() + u"/guard.json"_s)); // unchanged checks write no file
 }
 
+// The guard names the list whose line now decides, when it changed since the last look, also in
+// a new process: the look time travels in guard.json.
+TEST_F(AppModelTest, AFreshProcessNamesTheListBehindAChange)
+{
+    make();
+    refresh();
+    model.reset(); // the window closes
+
+    const auto edited = [&](const QString& name, qint64 secondsFromNow) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(secondsFromNow), QFileDevice::FileModificationTime);
+        return file.fileName();
+    };
+    const QString gnome = edited(u"gnome-mimeapps.list"_s, 5);
+    fake->setDefault(pdf, okular);
+    fake->setDecidingList(pdf, gnome);
+    // The deciding list is older than the look: something else made the change.
+    fake->setDefault(mailto, evince);
+    fake->setDecidingList(mailto, edited(u"mimeapps.list"_s, -3600));
+    // No list line decides: an application installed or removed.
+    fake->setDefault(Target::fileExtension(u"png"_s), okular);
+
+    make();
+    check();
+    QHash<Target, QString> named;
+    for (const DefaultChange& c : model->guardState().history)
+        named.insert(c.target, c.file);
+    EXPECT_EQ(named, (QHash<Target, QString> {{pdf, gnome}, {mailto, {}}, {Target::fileExtension(u"png"_s), {}}}));
+}
+
 TEST_F(AppModelTest, DailyBackupOncePerLocalDay)
 {
     clock = ManualClock(QDateTime(QDate(2025, 3, 1), QTime(23, 58), QTimeZone("Asia/Tokyo")), QTimeZone("Asia/Tokyo"));

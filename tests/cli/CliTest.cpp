@@ -117,6 +117,10 @@ TEST_P(Decisions, StatusWhyAndSetAgree)
     EXPECT_EQ(why.status, 0);
     EXPECT_TRUE(why.out.section(u'\n', 0, 0).contains(row.decidedBy)) << why.out.toStdString();
     EXPECT_TRUE(why.out.contains(u"Where the system looks, in its order:"_s));
+    EXPECT_TRUE(
+        why.out.contains(u"\nXDG_CURRENT_DESKTOP names gnome, so the system also reads gnome-mimeapps.list in each "
+                         u"folder; it found ~/.config/gnome-mimeapps.list.\n"_s))
+        << why.out.toStdString();
 
     const Outcome set = run({u"set"_s, row.target, row.app});
     EXPECT_EQ(set.status, 0) << set.err.toStdString();
@@ -293,14 +297,17 @@ TEST_F(CliTest, ADesktopFileIdMeansThatEntryWhereverItIsGiven)
 TEST_F(CliTest, TheGuardReportsATakeoverOnce)
 {
     ASSERT_EQ(run({u"pin"_s, u".pdf"_s}).status, 0);
-    // Another program makes Okular the default behind Openwright's back.
-    QFile list(home(u".config/mimeapps.list"_s));
-    ASSERT_TRUE(list.open(QIODevice::ReadWrite));
-    const QByteArray text = list.readAll().replace("application/pdf=org.gnome.Evince.desktop;",
-                                                   "application/pdf=org.kde.okular.desktop;");
-    list.resize(0);
-    list.write(text);
-    list.close();
+    // Other programs make GIMP the default for .png in the GNOME list, then Okular for .pdf in
+    // mimeapps.list: edited in the other order than the system reads them.
+    const auto edit = [&](const QString& name, const QByteArray& from, const QByteArray& to) {
+        QFile list(home(u".config/"_s + name));
+        ASSERT_TRUE(list.open(QIODevice::ReadWrite));
+        const QByteArray text = list.readAll().replace(from, to);
+        list.resize(0);
+        list.write(text);
+    };
+    edit(u"gnome-mimeapps.list"_s, "image/png=org.gnome.Loupe.desktop;", "image/png=gimp.desktop;");
+    edit(u"mimeapps.list"_s, "application/pdf=org.gnome.Evince.desktop;", "application/pdf=org.kde.okular.desktop;");
 
     const Outcome check = run({u"guard"_s, u"check"_s});
     EXPECT_EQ(check.status, 0);
@@ -309,7 +316,12 @@ TEST_F(CliTest, TheGuardReportsATakeoverOnce)
     EXPECT_EQ(run({u"guard"_s, u"check"_s}).out, u"No defaults changed since the last check.\n"_s);
     const QJsonObject log = json({u"guard"_s, u"log"_s});
     EXPECT_EQ(log[u"pinned"_s].toArray(), QJsonArray {u".pdf"_s});
-    EXPECT_EQ(log[u"history"_s][0][u"to"_s][u"desktopId"_s].toString(), u"org.kde.okular.desktop"_s);
+    // A process of its own, with no window before it, names the list whose line decides.
+    QHash<QString, std::pair<QString, QString>> changes; // target: (new desktop-file ID, list)
+    for (const QJsonValue& c : log[u"history"_s].toArray())
+        changes.insert(c[u"target"_s].toString(), {c[u"to"_s][u"desktopId"_s].toString(), c[u"file"_s].toString()});
+    EXPECT_EQ(changes.value(u".pdf"_s), std::pair(u"org.kde.okular.desktop"_s, home(u".config/mimeapps.list"_s)));
+    EXPECT_EQ(changes.value(u".png"_s), std::pair(u"gimp.desktop"_s, home(u".config/gnome-mimeapps.list"_s)));
 }
 
 TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
@@ -319,7 +331,7 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     const QString id = json({u"backup"_s, u"list"_s})[u"backups"_s][0][u"id"_s].toString();
     ASSERT_EQ(run({u"set"_s, u".pdf"_s, u"okular"_s}).status, 0);
     // .ts has none to record: TypeScript sources and MPEG transport streams open apart.
-    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  50 defaults  1 different from now"_s));
+    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  51 defaults  1 different from now"_s));
 
     const Outcome restore = run({u"backup"_s, u"restore"_s, id.left(8)});
     EXPECT_EQ(restore.status, 0) << restore.err.toStdString();

@@ -161,10 +161,15 @@ TEST(GuardState, JsonDocument)
     s.baseline.insert(mailto, {});
     s.baseline.insert(pdf, {app(u"org.gnome.Evince"_s)});
     s.pinned.insert(pdf);
-    DefaultChange c {
-        QUuid(u"{0D5E1C3A-1111-4222-8333-944455556666}"_s), pdf, std::nullopt, app(u"org.gnome.Evince"_s), t0, true,
-        u"/home/u/.config/mimeapps.list"_s};
+    DefaultChange c {QUuid(u"{0D5E1C3A-1111-4222-8333-944455556666}"_s),
+                     pdf,
+                     std::nullopt,
+                     app(u"org.gnome.Evince"_s),
+                     t0,
+                     true,
+                     u"/home/u/.config/mimeapps.list"_s};
     s.history.append(c);
+    s.lastLook = t0.addSecs(60);
 
     const QByteArray expected = R"({
   "baseline" : {
@@ -191,6 +196,7 @@ TEST(GuardState, JsonDocument)
       }
     }
   ],
+  "lastLook" : "2025-03-01T09:31:00Z",
   "pinned" : [
     ".pdf"
   ]
@@ -219,6 +225,8 @@ TEST(GuardState, RejectsBrokenDocuments)
     const GuardState ok = decode(R"({"baseline":{".PDF":{"app":null}},"pinned":[".pdf","pdf"],"history":[],"x":1})");
     EXPECT_EQ(ok.pinned.size(), 1);
     EXPECT_TRUE(ok.baseline.contains(pdf));
+    EXPECT_FALSE(ok.lastLook.isValid()); // a file from before the guard kept its look time
+    EXPECT_FALSE(decode(R"({"baseline":{},"pinned":[],"history":[],"lastLook":"soon"})").lastLook.isValid());
 }
 
 } // namespace

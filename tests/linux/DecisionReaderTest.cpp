@@ -70,27 +70,30 @@ QString defaults(const QString& lines)
     return u"[Default Applications]\n"_s + lines + u'\n';
 }
 
+// The applications every tree has, then the desktop's lists (and any other file) of the row.
+void buildTree(const QString& desktop, const QList<ListFile>& lists)
+{
+    using L = XdgTree::Level;
+    XdgTree::addApp(u"org.gnome.Evince"_s, u"Document Viewer"_s, {u"application/pdf"_s});
+    XdgTree::addApp(u"okular"_s, u"Okular"_s, {u"application/pdf"_s});
+    XdgTree::addApp(u"beta"_s, u"Beta"_s, {u"application/pdf"_s}, L::user);
+    // GIO does not accept an entry whose program is missing.
+    XdgTree::addApp(u"broken"_s, u"Broken"_s, {u"application/pdf"_s}, L::user, u"TryExec=/nonexistent/program\n"_s);
+    XdgTree::addApp(u"editor"_s, u"Text Editor"_s, {u"text/plain"_s});
+    XdgTree::addApp(u"mdedit"_s, u"Markdown Editor"_s, {u"text/markdown"_s});
+    XdgTree::addApp(u"viewer-a"_s, u"Viewer A"_s, {u"image/png"_s}, L::user);
+    XdgTree::addApp(u"viewer-b"_s, u"Viewer B"_s, {u"image/png"_s});
+    XdgTree::buildCaches();
+    if (!desktop.isEmpty())
+        qputenv("XDG_CURRENT_DESKTOP", desktop.toUtf8());
+    for (const ListFile& list : lists)
+        XdgTree::writeList(resolve(list.path), list.text);
+}
+
 class DecisionReaderTest : public ::testing::TestWithParam<Row>
 {
 protected:
-    void SetUp() override
-    {
-        using L = XdgTree::Level;
-        XdgTree::addApp(u"org.gnome.Evince"_s, u"Document Viewer"_s, {u"application/pdf"_s});
-        XdgTree::addApp(u"okular"_s, u"Okular"_s, {u"application/pdf"_s});
-        XdgTree::addApp(u"beta"_s, u"Beta"_s, {u"application/pdf"_s}, L::user);
-        // GIO does not accept an entry whose program is missing.
-        XdgTree::addApp(u"broken"_s, u"Broken"_s, {u"application/pdf"_s}, L::user, u"TryExec=/nonexistent/program\n"_s);
-        XdgTree::addApp(u"editor"_s, u"Text Editor"_s, {u"text/plain"_s});
-        XdgTree::addApp(u"mdedit"_s, u"Markdown Editor"_s, {u"text/markdown"_s});
-        XdgTree::addApp(u"viewer-a"_s, u"Viewer A"_s, {u"image/png"_s}, L::user);
-        XdgTree::addApp(u"viewer-b"_s, u"Viewer B"_s, {u"image/png"_s});
-        XdgTree::buildCaches();
-        if (!GetParam().desktop.isEmpty())
-            qputenv("XDG_CURRENT_DESKTOP", GetParam().desktop.toUtf8());
-        for (const ListFile& list : GetParam().lists)
-            XdgTree::writeList(resolve(list.path), list.text);
-    }
+    void SetUp() override { buildTree(GetParam().desktop, GetParam().lists); }
 };
 
 TEST_P(DecisionReaderTest, ExplainsWhatTheSystemOpens)
@@ -255,6 +258,62 @@ INSTANTIATE_TEST_SUITE_P(
              0,
              Group::InstalledHandlers,
              u"text/markdown"_s},
+        // GIO's default lookup opens a named entry whose user copy says Hidden=true.
+        Row {"HiddenUserCopyStillOpens",
+             {},
+             {{u"$USERAPPS/okular.desktop"_s, u"[Desktop Entry]\nType=Application\nExec=true %U\nHidden=true\n"_s},
+              {u"~/.config/mimeapps.list"_s, defaults(u"application/pdf=okular.desktop"_s)}},
+             u".pdf"_s,
+             u"okular.desktop"_s,
+             u"~/.config/mimeapps.list"_s,
+             2,
+             Group::DefaultApplications,
+             pdf},
+        // A removal in an applications folder's own list does not reach that folder's handlers.
+        Row {"RemovalInOwnFolderKeepsItsHandlers",
+             {},
+             {{u"$APPS/mimeapps.list"_s, u"[Removed Associations]\ntext/plain=editor.desktop;\n"_s}},
+             u".txt"_s,
+             u"editor.desktop"_s,
+             {},
+             0,
+             Group::InstalledHandlers,
+             u"text/plain"_s},
+        // A desktop name with a space is no name to GIO: its list is not read.
+        Row {"InvalidDesktopNameIgnored",
+             u"Budgie Desktop:KDE"_s,
+             {{u"~/.config/budgie desktop-mimeapps.list"_s, defaults(u"application/pdf=okular.desktop"_s)},
+              {u"~/.config/mimeapps.list"_s, defaults(u"application/pdf=org.gnome.Evince.desktop"_s)}},
+             u".pdf"_s,
+             u"org.gnome.Evince.desktop"_s,
+             u"~/.config/mimeapps.list"_s,
+             2,
+             Group::DefaultApplications,
+             pdf},
+        // GIO reads a list's additions before its removals, whatever their order in the file.
+        Row {
+            "AddedAndRemovedInOneList",
+            {},
+            {{u"~/.config/mimeapps.list"_s,
+              u"[Removed Associations]\nimage/png=viewer-b.desktop;\n[Added Associations]\nimage/png=viewer-b.desktop;\n"_s}},
+            u".png"_s,
+            u"viewer-b.desktop"_s,
+            u"~/.config/mimeapps.list"_s,
+            4,
+            Group::AddedAssociations,
+            u"image/png"_s},
+        // A key repeated in a list: its last line counts.
+        Row {"RepeatedKeyLastLineCounts",
+             {},
+             {{u"~/.config/mimeapps.list"_s,
+               defaults(u"application/pdf=okular.desktop\nimage/png=viewer-b.desktop\n"
+                        u"application/pdf=org.gnome.Evince.desktop"_s)}},
+             u".pdf"_s,
+             u"org.gnome.Evince.desktop"_s,
+             u"~/.config/mimeapps.list"_s,
+             4,
+             Group::DefaultApplications,
+             pdf},
         // GIO ignores a list it cannot parse as a whole.
         Row {"UnparseableUserListIgnored",
              {},
@@ -271,39 +330,88 @@ INSTANTIATE_TEST_SUITE_P(
              u"~/.config/mimeapps.list"_s}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class DecisionTextTest : public ::testing::Test
+// What the explanation says, word for word: each text is the whole summary, the desktop names
+// line or one step's line.
+struct WordingRow
 {
-protected:
-    void SetUp() override
-    {
-        qputenv("XDG_CURRENT_DESKTOP", "GNOME");
-        XdgTree::addApp(u"org.gnome.Evince"_s, u"Document Viewer"_s, {u"application/pdf"_s});
-        XdgTree::buildCaches();
-        XdgTree::writeList(
-            u"gnome-mimeapps.list"_s,
-            defaults(u"image/png=x.desktop\nimage/gif=x.desktop\napplication/pdf=org.gnome.Evince.desktop;"_s));
-    }
-    SystemLaunchServices system;
+    const char* name;
+    QString desktop;
+    QList<ListFile> lists;
+    QString target;
+    QStringList says; // "$APPS" stands for the system's applications folder
 };
 
-TEST_F(DecisionTextTest, SummariesNameTheLineAndTheApplication)
+void PrintTo(const WordingRow& row, std::ostream* os)
 {
-    const DecisionChain chain = system.explain(Target::fileExtension(u"pdf"_s));
-    ASSERT_TRUE(chain.decisiveStep());
-    EXPECT_EQ(
-        chain.decisiveStep()->summary(),
-        u"~/.config/gnome-mimeapps.list line 4 sets Document Viewer (org.gnome.Evince.desktop) for application/pdf"_s);
-    EXPECT_EQ(chain.summary(),
-              u".pdf opens in Document Viewer (org.gnome.Evince.desktop) because "
-              u"~/.config/gnome-mimeapps.list line 4 sets it for application/pdf"_s);
-    // The user's plain list is shown even though it does not exist.
-    ASSERT_GE(chain.steps.size(), 2);
-    EXPECT_EQ(chain.steps[1].summary(), u"~/.config/mimeapps.list does not exist"_s);
+    *os << row.name;
+}
 
+class DecisionWordingTest : public ::testing::TestWithParam<WordingRow>
+{
+protected:
+    void SetUp() override { buildTree(GetParam().desktop, GetParam().lists); }
+};
+
+TEST_P(DecisionWordingTest, SaysWhatDecides)
+{
+    SystemLaunchServices system;
+    const DecisionChain chain = system.explain(*Target::parse(GetParam().target));
+    QStringList texts {chain.summary(), chain.desktopSummary()};
+    for (const DecisionStep& step : chain.steps)
+        texts.append(step.summary());
+    for (QString text : GetParam().says) {
+        text.replace(u"$APPS"_s, XdgTree::applicationsDir(XdgTree::Level::system));
+        EXPECT_TRUE(texts.contains(text)) << text.toStdString() << "\nnot in:\n" << texts.join(u'\n').toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DecisionWordingTest,
+    ::testing::Values(
+        WordingRow {
+            "DesktopListSets",
+            u"GNOME"_s,
+            {{u"~/.config/gnome-mimeapps.list"_s,
+              defaults(u"image/png=x.desktop\nimage/gif=x.desktop\napplication/pdf=org.gnome.Evince.desktop;"_s)}},
+            u".pdf"_s,
+            {u".pdf opens in Document Viewer (org.gnome.Evince.desktop) because "
+             u"~/.config/gnome-mimeapps.list line 4 sets it for application/pdf"_s,
+             u"~/.config/gnome-mimeapps.list line 4 sets Document Viewer (org.gnome.Evince.desktop) for "
+             u"application/pdf"_s,
+             // The user's plain list is shown even though it does not exist.
+             u"~/.config/mimeapps.list does not exist"_s,
+             u"XDG_CURRENT_DESKTOP names gnome, so the system also reads gnome-mimeapps.list in each folder; "
+             u"it found ~/.config/gnome-mimeapps.list"_s}},
+        WordingRow {"AddedAssociationDecides",
+                    {},
+                    {{u"~/.config/mimeapps.list"_s, u"[Added Associations]\nimage/png=viewer-b.desktop;\n"_s}},
+                    u".png"_s,
+                    {u".png opens in Viewer B (viewer-b.desktop) because ~/.config/mimeapps.list line 2 adds it for "
+                     u"image/png and no list sets an installed default"_s,
+                     u"~/.config/mimeapps.list line 2 adds Viewer B (viewer-b.desktop) for image/png, and no list sets "
+                     u"an installed default"_s,
+                     u"XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists"_s}},
+        WordingRow {
+            "RemovalInOwnFolder",
+            u"Budgie Desktop:KDE"_s,
+            {{u"$APPS/mimeapps.list"_s, u"[Removed Associations]\ntext/plain=editor.desktop;\n"_s}},
+            u".txt"_s,
+            {u".txt opens in Text Editor (editor.desktop) because no list sets an installed default and it is "
+             u"the first installed application that handles text/plain"_s,
+             u"$APPS/mimeapps.list line 2 removes editor.desktop for text/plain, with no effect on applications "
+             u"installed in the same folder"_s,
+             u"XDG_CURRENT_DESKTOP names kde, so the system also reads kde-mimeapps.list in each folder. It "
+             u"ignores \u201CBudgie Desktop\u201D: a desktop name may hold only letters, digits, - and _"_s}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DecisionTextTest, UnknownTypesAndTypesNothingHandles)
+{
+    const SystemLaunchServices system;
     const DecisionChain unknown = system.explain(Target::fileExtension(u"zzqqxx"_s));
     EXPECT_FALSE(unknown.mimeType);
     EXPECT_TRUE(unknown.steps.isEmpty());
     EXPECT_EQ(unknown.summary(), u"The system doesn't recognise .zzqqxx files"_s);
+    EXPECT_EQ(unknown.desktopSummary(), QString());
 
     const DecisionChain none = system.explain(Target::scheme(u"nobody-handles-this"_s));
     EXPECT_FALSE(none.app);
@@ -312,21 +420,57 @@ TEST_F(DecisionTextTest, SummariesNameTheLineAndTheApplication)
     EXPECT_EQ(none.steps.last().summary(), u"No installed application handles x-scheme-handler/nobody-handles-this"_s);
 }
 
-// The guard names the list whose edit made a change: the one modified last after its previous look.
-TEST_F(DecisionTextTest, TheListEditedLastIsTheOneThatChanged)
+// Which list the guard names for a change: the one whose line now decides, when it was edited
+// after the guard's last look, whatever the order the lists were edited or are read in.
+struct AttributionRow
 {
-    XdgTree::writeList(u"mimeapps.list"_s, defaults(u"text/plain=editor.desktop"_s));
-    const QString gnome = resolve(u"~/.config/gnome-mimeapps.list"_s);
-    const QString plain = resolve(u"~/.config/mimeapps.list"_s);
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    for (const auto& [path, seconds] : {std::pair {gnome, 100}, std::pair {plain, 200}}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(now.addSecs(seconds), QFileDevice::FileModificationTime));
-    }
-    const DecisionChain chain = system.explain(Target::fileExtension(u"pdf"_s));
-    EXPECT_EQ(chain.listChangedSince(now.addSecs(50)), plain);
-    EXPECT_EQ(chain.listChangedSince(now.addSecs(250)), QString());
+    const char* name;
+    QString target;
+    int gnomeEdited; // seconds after the last look (negative: before it)
+    int plainEdited;
+    QString named; // the list named, empty for none
+};
+
+void PrintTo(const AttributionRow& row, std::ostream* os)
+{
+    *os << row.name;
 }
+
+class DecisionAttributionTest : public ::testing::TestWithParam<AttributionRow>
+{
+protected:
+    void SetUp() override
+    {
+        buildTree(u"GNOME"_s,
+                  {{u"~/.config/gnome-mimeapps.list"_s, defaults(u"image/png=viewer-b.desktop"_s)},
+                   {u"~/.config/mimeapps.list"_s, defaults(u"application/pdf=okular.desktop"_s)}});
+    }
+};
+
+TEST_P(DecisionAttributionTest, NamesTheDecidingListEditedSinceTheLastLook)
+{
+    const AttributionRow& row = GetParam();
+    const QDateTime look = QDateTime::currentDateTimeUtc();
+    for (const auto& [list, seconds] : {std::pair {u"~/.config/gnome-mimeapps.list"_s, row.gnomeEdited},
+                                        std::pair {u"~/.config/mimeapps.list"_s, row.plainEdited}}) {
+        QFile file(resolve(list));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(look.addSecs(seconds), QFileDevice::FileModificationTime));
+    }
+    const DecisionChain chain = SystemLaunchServices().explain(*Target::parse(row.target));
+    EXPECT_EQ(chain.listChangedSince(look), row.named.isEmpty() ? QString() : resolve(row.named));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, DecisionAttributionTest,
+    ::testing::Values(
+        // Another program edits mimeapps.list for another type a moment after the change.
+        AttributionRow {"DecidingListEditedFirst", u".png"_s, 100, 200, u"~/.config/gnome-mimeapps.list"_s},
+        // Edited last but read first: the list without an entry for the type is not the cause.
+        AttributionRow {"DecidingListReadSecond", u".pdf"_s, 200, 100, u"~/.config/mimeapps.list"_s},
+        AttributionRow {"DecidingListOlderThanTheLook", u".png"_s, -100, 200, {}},
+        // An installed handler decides (an application installed or removed): no list explains it.
+        AttributionRow {"NoListLineDecides", u".txt"_s, 100, 200, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -271,6 +271,9 @@ TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)
 TEST_F(SystemLaunchServicesTest, NeverWritesADefaultThatIsNotInstalled)
 {
     qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    // An entry GIO drops (its program is not on PATH) is not installed either.
+    const QString broken = XdgTree::addApp(u"broken"_s, u"Broken"_s, {u"application/pdf"_s}, XdgTree::Level::user,
+                                           u"TryExec=/nonexistent/program\n"_s);
     build();
     const QString gnome = u"[Default Applications]\napplication/pdf=alpha.desktop;\n"_s;
     XdgTree::writeList(u"gnome-mimeapps.list"_s, gnome);
@@ -278,9 +281,6 @@ TEST_F(SystemLaunchServicesTest, NeverWritesADefaultThatIsNotInstalled)
     const QString stray = elsewhere.filePath(u"stray.desktop"_s);
     QFile::copy(alpha, stray);
     EXPECT_EQ(service.change({pdf, url(stray)}), ChangeResult::appMissing());
-    // An entry GIO drops (its program is not on PATH) is not installed either.
-    const QString broken = XdgTree::addApp(u"broken"_s, u"Broken"_s, {u"application/pdf"_s}, XdgTree::Level::user,
-                                           u"TryExec=/nonexistent/program\n"_s);
     EXPECT_EQ(service.change({pdf, url(broken)}), ChangeResult::appMissing());
     EXPECT_FALSE(XdgTree::readList().contains(u"stray"_s));
     EXPECT_FALSE(XdgTree::readList().contains(u"broken"_s));
@@ -502,7 +502,7 @@ TEST(Unprivileged, ReadOnlyDesktopListDeclinesAndUnreadableEntriesAreHarmless)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores file permissions; this test runs as nobody";
-    qputenv("XDG_CURRENT_DESKTOP", "KDE");
+    qputenv("XDG_CURRENT_DESKTOP", "KDE:Budgie Desktop");
     const QStringList types {u"application/pdf"_s, u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s,
                              u"text/html"_s, u"text/plain"_s};
     XdgTree::addApp(u"alpha"_s, u"Alpha"_s, types);
@@ -518,6 +518,11 @@ TEST(Unprivileged, ReadOnlyDesktopListDeclinesAndUnreadableEntriesAreHarmless)
     // The browser moves together or not at all: a locked http keeps https and pages too.
     EXPECT_EQ(service.change({http, QUrl::fromLocalFile(beta)}), ChangeResult::declined());
     EXPECT_FALSE(XdgTree::readList().contains(u"beta"_s));
+    // A locked list of a desktop name GIO ignores keeps nothing.
+    const QString ignored = XdgTree::writeList(u"budgie desktop-mimeapps.list"_s,
+                                               u"[Default Applications]\ntext/x-csrc=alpha.desktop;\n"_s);
+    ASSERT_TRUE(QFile::setPermissions(ignored, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    EXPECT_EQ(service.change({Target::fileExtension(u"c"_s), QUrl::fromLocalFile(beta)}), ChangeResult::changed());
 
     // Our own list cannot be written: a failure with the system's reason.
     const QString config = Sandbox::instance().configHome();

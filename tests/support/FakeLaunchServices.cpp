@@ -195,4 +195,24 @@ void FakeLaunchServices::setIcon(const AppInfo& app, const QString& icon)
     m_icons.insert(app.url, icon);
 }
 
+void FakeLaunchServices::setDecidingList(const Target& target, const QString& file)
+{
+    QMutexLocker lock(&m_mutex);
+    m_decidingLists.insert(target, file);
+}
+
+DecisionChain FakeLaunchServices::explain(const Target& target) const
+{
+    DecisionChain chain = LaunchServicing::explain(target);
+    QMutexLocker lock(&m_mutex);
+    if (const QString file = m_decidingLists.value(target); !file.isEmpty()) {
+        DecisionStep step;
+        step.file = file;
+        step.line = 2;
+        step.chosen = QStringLiteral("decides.desktop");
+        chain.steps.append(step);
+    }
+    return chain;
+}
+
 } // namespace openwright::test

@@ -39,6 +39,8 @@ public:
     // The user's settings name `app` for `target` although it is gone; a change replaces it.
     void setRemovedDefault(const Target& target, const AppInfo& app);
     void removeApp(const QUrl& url);
+    // The explanation of `target` decides by a line of `file` (none: by no list).
+    void setDecidingList(const Target& target, const QString& file);
 
     int setCalls() const { return m_setCalls; }
     int readCalls() const { return m_readCalls; }
@@ -53,6 +55,7 @@ public:
     std::optional<QUrl> locate(const QString& bundleID) const override;
     QList<QUrl> allApplications() const override;
     QString iconName(const QUrl& app) const override;
+    DecisionChain explain(const Target& target) const override;
     void setIcon(const AppInfo& app, const QString& icon);
 
 private:
@@ -66,6 +69,7 @@ private:
     QHash<Target, QString> m_typeOf;
     QHash<QUrl, QString> m_icons;
     QHash<Target, QList<QUrl>> m_candidates;
+    QHash<Target, QString> m_decidingLists;
     QSet<Target> m_unknown;
     QSet<Target> m_sticky;
     QHash<Target, std::pair<LaunchError, bool>> m_errors;

@@ -10,6 +10,7 @@
 #include "ModelFixture.h"
 #include "RootView.h"
 #include "Sidebar.h"
+#include "WhyPanel.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -122,6 +123,17 @@ TEST_F(TypesTest, PickingAnAppShowsApplyingThenTheOutcome)
     EXPECT_EQ(row->statusText(), u"Changed"_s);
     EXPECT_FALSE(picker->isPending());
     EXPECT_EQ(picker->label(), u"Okular"_s);
+}
+
+TEST(WhyPanelText, ShowsTheDesktopNamesTheSystemTook)
+{
+    DecisionChain chain;
+    chain.target = pdf;
+    chain.mimeType = u"application/pdf"_s;
+    chain.steps.append(DecisionStep {});
+    chain.desktops = {u"gnome"_s};
+    chain.ignoredDesktops = {u"Budgie Desktop"_s};
+    EXPECT_TRUE(WhyPanel::html(chain, QPalette()).contains(chain.desktopSummary().toHtmlEscaped()));
 }
 
 TEST_F(TypesTest, TheCustomGroupComesWithTheFirstTypeAndGoesWithTheLast)

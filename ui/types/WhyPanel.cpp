@@ -102,6 +102,8 @@ QString WhyPanel::html(const DecisionChain& chain, const QPalette& palette)
     QString out = u"<p style=\"font-weight:600\">"_s + chain.summary().toHtmlEscaped() + u"</p>"_s;
     if (chain.mimeType)
         out += u"<p>"_s + span(tr("Type: %1").arg(*chain.mimeType), secondary, true) + u"</p>"_s;
+    if (const QString desktops = chain.desktopSummary(); !desktops.isEmpty())
+        out += u"<p>"_s + span(desktops + u'.', secondary, true) + u"</p>"_s;
     if (!chain.steps.isEmpty()) {
         out += u"<p style=\"font-weight:600; margin-top:%1px\">"_s.arg(Style::spacing(2))
             + tr("Where the system looked, in order").toHtmlEscaped()

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One process per generated desktop for the differential test: GIO reads the XDG variables
+// once per process, so each desktop gets a fresh one. For every target on the command line it
+// prints, tab-separated: the target, GIO's own default (g_app_info_get_default_for_type), what
+// status reads, what the explanation arrives at, whether the explanation agrees, and its summary.
+#include "SystemLaunchServices.h"
+
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
+
+#include <QFile>
+
+#include <cstdio>
+
+using namespace openwright;
+
+namespace {
+
+QString gioDefault(const QString& type)
+{
+    GAppInfo* info = g_app_info_get_default_for_type(type.toUtf8().constData(), false);
+    if (!info)
+        return {};
+    const QString path = G_IS_DESKTOP_APP_INFO(info)
+        ? QFile::decodeName(g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(info)))
+        : QStringLiteral("(not a desktop entry)");
+    g_object_unref(info);
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SystemLaunchServices system;
+    for (int i = 1; i < argc; ++i) {
+        const auto target = Target::parse(QString::fromUtf8(argv[i]));
+        const auto type = target ? SystemLaunchServices::contentType(*target) : std::nullopt;
+        if (!type) {
+            std::printf("%s\tunknown\n", argv[i]);
+            continue;
+        }
+        const auto status = system.defaultApp(*target);
+        const DecisionChain chain = system.explain(*target);
+        const QStringList fields {QString::fromUtf8(argv[i]),
+                                  gioDefault(*type),
+                                  status ? status->toLocalFile() : QString(),
+                                  chain.app ? chain.app->path : QString(),
+                                  chain.agreesWithSystem ? QStringLiteral("agrees") : QStringLiteral("differs"),
+                                  chain.summary()};
+        std::printf("%s\n", fields.join(u'\t').toUtf8().constData());
+    }
+    return 0;
+}
