@@ -50,45 +50,6 @@ void addResult(QJsonObject& o, const ChangeResult& result)
     o.insert(u"success"_s, result.isSuccess());
 }
 
-// The application `text` names for `target`: an installed desktop-file ID (that very entry) or
-// identity, else the name of one of the target's candidates as status shows it, or the start of
-// just one.
-std::optional<AppInfo> resolveApp(const DefaultsService& service, const Target& target, const QString& text,
-                                  Reply& reply)
-{
-    if (const auto located = service.locate(text))
-        return located->app;
-    const QList<AppInfo> candidates = service.state(target).candidates;
-    const QHash<QUrl, QString> shown = distinctNames(candidates);
-    QList<AppInfo> exact;
-    QList<AppInfo> starts;
-    for (const AppInfo& a : candidates) {
-        const QString name = shown.value(a.url, a.name);
-        if (name.compare(text, Qt::CaseInsensitive) == 0 || a.name.compare(text, Qt::CaseInsensitive) == 0)
-            exact.append(a);
-        else if (name.startsWith(text, Qt::CaseInsensitive))
-            starts.append(a);
-    }
-    const QList<AppInfo>& found = exact.isEmpty() ? starts : exact;
-    if (found.size() == 1)
-        return found.first();
-    QStringList choices;
-    for (const AppInfo& a : found.isEmpty() ? candidates : found)
-        choices.append(shown.value(a.url, a.name) + u" ("_s + desktopFileId(a) + u')');
-    if (!found.isEmpty()) {
-        reply.fail(2,
-                   u"\u201C%1\u201D could be %2. Give its desktop-file ID instead."_s.arg(text, choices.join(u", "_s)));
-    } else if (candidates.isEmpty()) {
-        reply.fail(2,
-                   u"There is no installed application called \u201C%1\u201D, and no installed app can open %2."_s.arg(
-                       text, target.description()));
-    } else {
-        reply.fail(2,
-                   u"There is no installed application called \u201C%1\u201D. Apps that can open %2: %3."_s.arg(
-                       text, target.description(), choices.join(u", "_s)));
-    }
-    return std::nullopt;
-}
 
 // What a change left: its outcome, and the default of the target and of those that moved with it.
 Reply changeReply(const AppModel& model, const Target& target, const AppInfo& app, const Invocation& inv)

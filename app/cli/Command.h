@@ -119,6 +119,7 @@ QString complete(const QStringList& words, const Data& data);
 
 // The commands, by table row.
 Reply status(const Invocation&, const Data&);
+Reply check(const Invocation&, const Data&);
 Reply why(const Invocation&, const Data&);
 Reply health(const Invocation&, const Data&);
 Reply guardLog(const Invocation&, const Data&);

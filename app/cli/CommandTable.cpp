@@ -24,6 +24,11 @@ const QList<Command> kCommands = {
      "what opens TARGET now. Choosing a web browser for http: sets https:, .html and .htm with it. Exits with 1 "
      "when the change did not succeed.",
      nullptr, &set},
+    {"check", "TARGET APP", "", "Exit with 0 when APP opens TARGET, 1 when not",
+     "Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as "
+     "xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program "
+     "when it is an identity.",
+     &check},
     {"why", "TARGET", "", "Explain which list decides the application for TARGET",
      "Explains why TARGET opens where it does: every mimeapps.list the system reads, in the order of the "
      "freedesktop.org standard (your desktop's own list, yours, the administrator's, the distribution's, then the "

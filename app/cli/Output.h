@@ -58,6 +58,11 @@ QJsonObject stepJson(const PlanStep& step);
 qsizetype changeCount(const QList<PlanStep>& plan);
 QString planSummary(const QList<PlanStep>& plan);
 
+// The application `text` names for `target` (see APP in the help); nothing, with the reply
+// failed with exit 2 and the choices, when none or several do.
+std::optional<AppInfo> resolveApp(const DefaultsService& service, const Target& target, const QString& text,
+                                  Reply& reply);
+
 // A profile's or backup's id as shown: a UUID's first eight characters, a preset's whole id.
 QString shortId(const Profile& profile);
 QJsonObject profileJson(const Profile& profile);

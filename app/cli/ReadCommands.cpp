@@ -196,6 +196,24 @@ Reply why(const Invocation& inv, const Data& data)
     return reply;
 }
 
+Reply check(const Invocation& inv, const Data& data)
+{
+    Reply reply;
+    const Target target = inv.target();
+    const auto app = resolveApp(data.service(), target, inv.arguments.at(1), reply);
+    if (!app)
+        return reply;
+    const auto located = data.service().locate(inv.arguments.at(1));
+    const auto current = data.service().currentDefault(target);
+    const bool yes = located ? located->satisfiedBy(current) : app->isSameEntry(current);
+    if (inv.json)
+        printJson(reply, {{u"target"_s, target.id()}, {u"app"_s, appJson(*app)}, {u"isDefault"_s, yes}});
+    else
+        reply.line(yes ? u"yes"_s : u"no"_s);
+    reply.status = yes ? 0 : 1;
+    return reply;
+}
+
 Reply health(const Invocation& inv, const Data& data)
 {
     QList<TargetState> states;

@@ -209,6 +209,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExitRow {"import_missing_file", {u"profile"_s, u"import"_s, u"nothing.json"_s}, 1, u"There is no file at "_s},
         ExitRow {"import_a_device", {u"profile"_s, u"import"_s, u"/dev/zero"_s}, 1, u"is not a regular file."_s},
         ExitRow {"already_the_default", {u"set"_s, u"mailto:"_s, u"thunderbird"_s}, 0, u"Already the default"_s},
+        // For scripts, the answer is the exit status ("no" goes to standard output).
+        ExitRow {"check_yes", {u"check"_s, u"mailto:"_s, u"thunderbird.desktop"_s}, 0, u"yes\n"_s},
+        ExitRow {"check_no", {u"check"_s, u".pdf"_s, u"org.kde.okular"_s}, 1, {}},
         // Atom was uninstalled and the user's list still names it: what opens now, and why not Atom.
         ExitRow {"removed_default",
                  {u"status"_s, u".md"_s},
