@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CategoryRow.h"
-#include "DropInspector.h"
 #include "FakeLaunchServices.h"
-#include "HealthCard.h"
-#include "IssueRow.h"
-#include "MainWindow.h"
-#include "MenuBarView.h"
 #include "ModelFixture.h"
-#include "OverviewView.h"
+#include "overview/DropInspector.h"
+#include "overview/HealthCard.h"
+#include "overview/IssueRow.h"
+#include "overview/OverviewView.h"
 #include "Printers.h"
-#include "RootView.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
+#include "shell/TrayPanel.h"
+#include "types/CategoryRow.h"
 
 #include <QDropEvent>
 #include <QLabel>
@@ -107,7 +107,7 @@ TEST_F(OverviewTest, ShowOnAnIssueSelectsItsGroup)
 
 TEST_F(OverviewTest, TrayPanelListsAtMostFourChanges)
 {
-    MenuBarView panel(*model);
+    TrayPanel panel(*model);
     int taken = 0;
     for (const FileCategory& c : Catalog::all()) {
         if (c.target != pdf && !model->states().value(c.target).current && taken < 4) {
@@ -122,7 +122,7 @@ TEST_F(OverviewTest, TrayPanelListsAtMostFourChanges)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     const QList<QWidget*> rows = panel.findChildren<QWidget*>(u"recentChange"_s);
-    ASSERT_EQ(rows.size(), MenuBarView::kMaxChanges);
+    ASSERT_EQ(rows.size(), TrayPanel::kMaxChanges);
     // Newest first; only a change that replaced an application can be reverted.
     bool namesPdf = false;
     for (QLabel* label : rows[0]->findChildren<QLabel*>())

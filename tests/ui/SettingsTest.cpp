@@ -4,9 +4,9 @@
 #include "FakeLaunchServices.h"
 #include "LaunchAtLogin.h"
 #include "ModelFakes.h"
-#include "SettingsView.h"
-#include "Switch.h"
+#include "settings/SettingsView.h"
 #include "Updater.h"
+#include "widgets/Switch.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppModel.h"
-#include "BackupRow.h"
-#include "BackupsView.h"
-#include "ChangeRow.h"
+#include "backups/BackupRow.h"
+#include "backups/BackupsView.h"
 #include "FakeLaunchServices.h"
-#include "GuardView.h"
+#include "guard/ChangeRow.h"
+#include "guard/GuardView.h"
 #include "ModelFixture.h"
 #include "PlatformText.h"
 #include "Presets.h"
 #include "Printers.h"
-#include "ProfileCard.h"
-#include "ProfileSheet.h"
-#include "ProfilesView.h"
-#include "StepRow.h"
+#include "profiles/ProfileCard.h"
+#include "profiles/ProfileSheet.h"
+#include "profiles/ProfilesView.h"
+#include "profiles/StepRow.h"
 
 #include <QAction>
 #include <QDir>

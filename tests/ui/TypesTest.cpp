@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AddTypeSheet.h"
-#include "AppChooser.h"
 #include "AppModel.h"
-#include "AppPicker.h"
-#include "CategoryListView.h"
-#include "CategoryRow.h"
 #include "FakeLaunchServices.h"
-#include "MainWindow.h"
 #include "ModelFixture.h"
-#include "RootView.h"
-#include "Sidebar.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
+#include "shell/Sidebar.h"
+#include "types/AddTypeSheet.h"
+#include "types/AppChooser.h"
+#include "types/AppPicker.h"
+#include "types/CategoryListView.h"
+#include "types/CategoryRow.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BackupRow.h"
 
-#include "AppModel.h"
-#include "DateText.h"
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "app/DateText.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChangeRow.h"
 
-#include "AppModel.h"
-#include "DateText.h"
-#include "DecisionChain.h"
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "app/DateText.h"
+#include "core/DecisionChain.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

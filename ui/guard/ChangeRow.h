@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "GuardState.h"
+#include "core/GuardState.h"
 
 #include <QWidget>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuardView.h"
 
-#include "AppIconView.h"
-#include "AppModel.h"
-#include "ChangeRow.h"
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "RowList.h"
-#include "Style.h"
-#include "Switch.h"
+#include "app/AppModel.h"
+#include "guard/ChangeRow.h"
+#include "widgets/AppIconView.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/RowList.h"
+#include "widgets/Style.h"
+#include "widgets/Switch.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "GuardState.h"
-#include "Page.h"
+#include "core/GuardState.h"
+#include "widgets/Page.h"
 
 #include <QTimer>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DropInspector.h"
 
-#include "AppModel.h"
-#include "CategoryRow.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "types/CategoryRow.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

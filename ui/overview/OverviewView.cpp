@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OverviewView.h"
 
-#include "AppModel.h"
-#include "DropInspector.h"
-#include "HealthCard.h"
-#include "IssueRow.h"
-#include "StatTile.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "overview/DropInspector.h"
+#include "overview/HealthCard.h"
+#include "overview/IssueRow.h"
+#include "overview/StatTile.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

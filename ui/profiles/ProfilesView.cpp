@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProfilesView.h"
 
-#include "AppModel.h"
-#include "CardFlow.h"
-#include "Icons.h"
-#include "PlatformText.h"
-#include "ProfileCard.h"
-#include "ProfileExport.h"
-#include "ProfileSheet.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "core/PlatformText.h"
+#include "core/ProfileExport.h"
+#include "profiles/CardFlow.h"
+#include "profiles/ProfileCard.h"
+#include "profiles/ProfileSheet.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QAction>
 #include <QDialog>

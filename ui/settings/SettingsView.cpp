@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsView.h"
 
-#include "AppModel.h"
-#include "LaunchAtLogin.h"
-#include "Style.h"
-#include "Switch.h"
-#include "Updater.h"
+#include "app/AppModel.h"
+#include "app/LaunchAtLogin.h"
+#include "app/Updater.h"
+#include "widgets/Style.h"
+#include "widgets/Switch.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

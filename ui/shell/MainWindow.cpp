@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
-#include "AppModel.h"
-#include "RootView.h"
+#include "app/AppModel.h"
+#include "shell/RootView.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RootView.h"
 
-#include "AppModel.h"
-#include "BackupsView.h"
-#include "CategoryListView.h"
-#include "GuardView.h"
-#include "Icons.h"
-#include "OverviewView.h"
-#include "Page.h"
-#include "ProfilesView.h"
-#include "Sidebar.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "backups/BackupsView.h"
+#include "guard/GuardView.h"
+#include "overview/OverviewView.h"
+#include "profiles/ProfilesView.h"
+#include "shell/Sidebar.h"
+#include "types/CategoryListView.h"
+#include "widgets/Icons.h"
+#include "widgets/Page.h"
+#include "widgets/Style.h"
 
 #include <QAction>
 #include <QHBoxLayout>

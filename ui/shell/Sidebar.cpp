@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Sidebar.h"
 
-#include "AppModel.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QPainter>
 #include <QStyledItemDelegate>

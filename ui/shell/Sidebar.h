@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SidebarItem.h"
+#include "app/SidebarItem.h"
 
 #include <QAbstractListModel>
 #include <QListView>

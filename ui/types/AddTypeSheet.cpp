@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AddTypeSheet.h"
 
-#include "AppModel.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "widgets/Style.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

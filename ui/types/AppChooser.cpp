@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppChooser.h"
 
-#include "AppIconView.h"
-#include "AppModel.h"
-#include "Async.h"
-#include "Icons.h"
-#include "Spinner.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "app/Async.h"
+#include "widgets/AppIconView.h"
+#include "widgets/Icons.h"
+#include "widgets/Spinner.h"
+#include "widgets/Style.h"
 
 #include <QAction>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AppInfo.h"
-#include "Target.h"
+#include "core/AppInfo.h"
+#include "core/Target.h"
 
 #include <QDialog>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppPicker.h"
 
-#include "AppChooser.h"
-#include "AppIconView.h"
-#include "AppModel.h"
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "Spinner.h"
-#include "Style.h"
-#include "WhyPanel.h"
+#include "app/AppModel.h"
+#include "types/AppChooser.h"
+#include "types/WhyPanel.h"
+#include "widgets/AppIconView.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/Spinner.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QMenu>

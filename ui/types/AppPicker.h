@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Catalog.h"
-#include "TargetState.h"
+#include "core/Catalog.h"
+#include "core/TargetState.h"
 
 #include <QPushButton>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CategoryListView.h"
 
-#include "AddTypeSheet.h"
-#include "AppModel.h"
-#include "AppPicker.h"
-#include "CategoryRow.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "types/AddTypeSheet.h"
+#include "types/AppPicker.h"
+#include "types/CategoryRow.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QAction>
 #include <QApplication>

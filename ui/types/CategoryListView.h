@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Catalog.h"
-#include "Page.h"
+#include "core/Catalog.h"
+#include "widgets/Page.h"
 
 #include <QElapsedTimer>
 #include <QHash>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MenuBarView.h"
+#include "TrayPanel.h"
 
-#include "AppIconView.h"
-#include "AppModel.h"
-#include "HealthCard.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "overview/HealthCard.h"
+#include "widgets/AppIconView.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -131,7 +131,7 @@ private:
 
 } // namespace
 
-MenuBarView::MenuBarView(AppModel& model, QWidget* parent)
+TrayPanel::TrayPanel(AppModel& model, QWidget* parent)
     : QFrame(parent, Qt::Popup)
     , m_model(model)
     // Only a compositor draws the corners see-through: Wayland always has one; on X11 it is
@@ -158,12 +158,12 @@ MenuBarView::MenuBarView(AppModel& model, QWidget* parent)
     column->addWidget(new Divider(this));
     column->addLayout(buildFooter());
 
-    connect(&m_model, &AppModel::statesChanged, this, &MenuBarView::updateHealth);
+    connect(&m_model, &AppModel::statesChanged, this, &TrayPanel::updateHealth);
     connect(&m_model, &AppModel::guardStateChanged, this, [this] {
         updateGuard();
         updateChanges();
     });
-    connect(&m_model, &AppModel::settingsChanged, this, &MenuBarView::updateGuard);
+    connect(&m_model, &AppModel::settingsChanged, this, &TrayPanel::updateGuard);
     // Where the panel becomes a window of its own (Wayland, without a parent to pop up from),
     // no pointer grab closes it: losing the focus it had does.
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
@@ -177,7 +177,7 @@ MenuBarView::MenuBarView(AppModel& model, QWidget* parent)
     updateChanges();
 }
 
-QLayout* MenuBarView::buildHeader()
+QLayout* TrayPanel::buildHeader()
 {
     auto* row = new QHBoxLayout;
     row->setSpacing(Style::spacing());
@@ -189,7 +189,7 @@ QLayout* MenuBarView::buildHeader()
     return row;
 }
 
-QWidget* MenuBarView::buildChanges()
+QWidget* TrayPanel::buildChanges()
 {
     m_changesSection = new QWidget(this);
     auto* column = new QVBoxLayout(m_changesSection);
@@ -203,7 +203,7 @@ QWidget* MenuBarView::buildChanges()
     return m_changesSection;
 }
 
-QLayout* MenuBarView::buildFooter()
+QLayout* TrayPanel::buildFooter()
 {
     auto* row = new QHBoxLayout;
     row->setSpacing(Style::spacing() / 2);
@@ -236,14 +236,14 @@ QLayout* MenuBarView::buildFooter()
     return row;
 }
 
-void MenuBarView::updateHealth()
+void TrayPanel::updateHealth()
 {
     const int score = m_model.health().score;
     m_health->setText(tr("Health %1").arg(score));
     static_cast<Pill*>(m_health)->setTone(healthTone(score));
 }
 
-void MenuBarView::updateGuard()
+void TrayPanel::updateGuard()
 {
     if (m_model.guardEnabled()) {
         m_guard->set(u"shield.lefthalf.filled"_s,
@@ -254,7 +254,7 @@ void MenuBarView::updateGuard()
     }
 }
 
-void MenuBarView::updateChanges()
+void TrayPanel::updateChanges()
 {
     while (QLayoutItem* item = m_changeRows->takeAt(0)) {
         if (QWidget* w = item->widget()) {
@@ -305,13 +305,13 @@ void MenuBarView::updateChanges()
         fitHeight();
 }
 
-void MenuBarView::fitHeight()
+void TrayPanel::fitHeight()
 {
     layout()->activate();
     resize(width(), hasHeightForWidth() ? heightForWidth(width()) : sizeHint().height());
 }
 
-void MenuBarView::popUp(const QRect& anchor)
+void TrayPanel::popUp(const QRect& anchor)
 {
     fitHeight();
     const QScreen* screen = QGuiApplication::screenAt(anchor.center());
@@ -331,7 +331,7 @@ void MenuBarView::popUp(const QRect& anchor)
     activateWindow();
 }
 
-void MenuBarView::paintEvent(QPaintEvent*)
+void TrayPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -347,13 +347,13 @@ void MenuBarView::paintEvent(QPaintEvent*)
     p.drawPath(path);
 }
 
-void MenuBarView::hideEvent(QHideEvent* event)
+void TrayPanel::hideEvent(QHideEvent* event)
 {
     m_hadFocus = false;
     QFrame::hideEvent(event);
 }
 
-void MenuBarView::keyPressEvent(QKeyEvent* event)
+void TrayPanel::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         close();

@@ -17,7 +17,7 @@ class IconLabel;
 // The tray's panel: a compact status of the defaults and the guard, the latest unresolved
 // changes with Revert, and the way to the window, a check, the settings and quit. A popup:
 // it closes when it loses focus and on Escape. It follows the model while it is open.
-class MenuBarView final : public QFrame
+class TrayPanel final : public QFrame
 {
     Q_OBJECT
 
@@ -25,7 +25,7 @@ public:
     // The panel lists no more than this many of the newest unresolved changes.
     static constexpr int kMaxChanges = 4;
 
-    explicit MenuBarView(AppModel& model, QWidget* parent = nullptr);
+    explicit TrayPanel(AppModel& model, QWidget* parent = nullptr);
 
     // Shows the panel beside `anchor` (the tray icon's area, or the pointer's spot) and inside
     // that screen's free area: below it where it fits, above it otherwise.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Switch.h"
 
-#include "Style.h"
+#include "widgets/Style.h"
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>

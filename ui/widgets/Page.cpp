@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Page.h"
 
-#include "Icons.h"
-#include "Style.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QScrollArea>
 #include <QToolButton>
