@@ -129,9 +129,17 @@ QFuture<void> AppModel::revert(const QUuid& changeID)
 {
     const auto it = std::find_if(m_guardState.history.cbegin(), m_guardState.history.cend(),
                                  [&](const DefaultChange& c) { return c.id == changeID; });
-    if (it == m_guardState.history.cend() || !it->from)
+    // A stale notification's Revert, or a second press: a resolved change is done with.
+    if (it == m_guardState.history.cend() || !it->from || it->resolved)
         return QtFuture::makeReadyFuture();
     const ChangeRequest request {it->target, it->from->url};
+    if (!m_service->fileExists(request.app)) {
+        // The previous application was removed: nothing can be put back, so no backup either;
+        // the outcome shows where the revert was asked for, as a change's does.
+        m_results.insert(request.target, ChangeResult::appMissing());
+        Q_EMIT resultsChanged();
+        return QtFuture::makeReadyFuture();
+    }
     autoBackup(BackupReason::beforeRevert(it->target));
     // Tracked like the batch itself, so that "not busy" means the change is marked resolved too.
     return landed(perform({request}), [this, changeID](const Results& results) {
@@ -315,6 +323,7 @@ void AppModel::markResolved(const QUuid& changeID)
     for (DefaultChange& c : m_guardState.history) {
         if (c.id == changeID) {
             c.resolved = true;
+            m_notifier->withdraw(changeID);
             Q_EMIT guardStateChanged();
             saveGuard();
             return;
@@ -324,6 +333,8 @@ void AppModel::markResolved(const QUuid& changeID)
 
 void AppModel::clearHistory()
 {
+    for (const DefaultChange& c : m_guardState.history)
+        m_notifier->withdraw(c.id);
     m_guardState.history.clear();
     Q_EMIT guardStateChanged();
     saveGuard();

@@ -9,6 +9,7 @@
 #include "shell/MainWindow.h"
 #include "shell/RootView.h"
 #include "shell/TrayPanel.h"
+#include "widgets/Style.h"
 #include "types/CategoryRow.h"
 
 #include <QDropEvent>
@@ -134,6 +135,45 @@ TEST_F(OverviewTest, TrayPanelListsAtMostFourChanges)
     EXPECT_EQ(reverts, 1);
     ASSERT_NE(rows[0]->findChild<QToolButton*>(), nullptr);
     EXPECT_EQ(rows[0]->findChild<QToolButton*>()->text(), u"Revert"_s);
+}
+
+TEST_F(OverviewTest, TrayPanelRevertsItsOwnRowAndSaysWhenItCannot)
+{
+    model->togglePin(pdf);
+    model->togglePin(mailto);
+    fake->setDefault(pdf, okular);
+    check();
+    fake->setDefault(mailto, evince);
+    check();
+    TrayPanel panel(*model);
+    const QUuid pdfChange = model->unresolvedChanges().value(1).id;
+    const auto revertOf = [&](int row) {
+        return panel.findChildren<QWidget*>(u"recentChange"_s).value(row)->findChild<QToolButton*>(u"revert"_s);
+    };
+    // The older change, below the newest: its own row's Revert reverts it, and only it.
+    ASSERT_TRUE(revertOf(1));
+    EXPECT_EQ(revertOf(1)->accessibleName(), u"Revert .pdf to Evince"_s);
+    revertOf(1)->click();
+    settle(*model);
+    EXPECT_EQ(fake->defaultApp(pdf), evince.url);
+    EXPECT_EQ(fake->defaultApp(mailto), evince.url);
+    ASSERT_EQ(model->unresolvedChanges().size(), 1);
+    EXPECT_EQ(model->unresolvedChanges()[0].target, mailto);
+    EXPECT_EQ(shown->closed, QStringList {uuidText(pdfChange)}); // its notification goes with it
+
+    // Thunderbird was removed meanwhile: the row says so, and no backup is taken for it.
+    deleted.insert(thunderbird.url);
+    const qsizetype backups = model->backups().size();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    revertOf(0)->click();
+    settle(*model);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(model->unresolvedChanges().size(), 1);
+    auto* outcome = panel.findChild<IconLabel*>(u"outcome"_s);
+    ASSERT_TRUE(outcome && !outcome->isHidden());
+    EXPECT_EQ(outcome->textLabel()->text(), u"That app is no longer installed"_s);
+    EXPECT_EQ(model->backups().size(), backups);
+    EXPECT_TRUE(revertOf(0)->isEnabled());
 }
 
 } // namespace

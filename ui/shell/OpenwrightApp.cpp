@@ -96,6 +96,7 @@ OpenwrightApp::~OpenwrightApp()
 {
     // A top-level window of its own: it goes before the model and the updater it shows.
     delete m_settings;
+    Notifier::shared().withdrawAll();
 }
 
 // "Check for Updates…" shows only in a build with an update feed, and waits while a check runs.

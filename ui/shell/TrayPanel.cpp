@@ -4,6 +4,7 @@
 #include "app/AppModel.h"
 #include "overview/HealthCard.h"
 #include "widgets/AppIconView.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/Icons.h"
 #include "widgets/Style.h"
 
@@ -64,34 +65,6 @@ protected:
 
 private:
     Style::Tone m_tone = Style::Tone::secondary;
-};
-
-// One line of text that gives way to the buttons beside it, shortened with an ellipsis; the
-// whole text is in its tooltip.
-class ElidedLabel final : public QLabel
-{
-public:
-    ElidedLabel(const QString& text, QWidget* parent)
-        : QLabel(text, parent)
-    {
-        setTextFormat(Qt::PlainText);
-        setToolTip(text);
-        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    }
-
-    QSize minimumSizeHint() const override
-    {
-        return {fontMetrics().averageCharWidth() * 6, QLabel::sizeHint().height()};
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setPen(palette().color(QPalette::WindowText));
-        const QRect r = contentsRect();
-        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text(), Qt::ElideRight, r.width()));
-    }
 };
 
 // A borderless icon-only button whose glyph takes the text colour, so it reads on any panel
@@ -164,6 +137,7 @@ TrayPanel::TrayPanel(AppModel& model, QWidget* parent)
         updateChanges();
     });
     connect(&m_model, &AppModel::settingsChanged, this, &TrayPanel::updateGuard);
+    connect(&m_model, &AppModel::resultsChanged, this, &TrayPanel::updateOutcomes);
     // Where the panel becomes a window of its own (Wayland, without a parent to pop up from),
     // no pointer grab closes it: losing the focus it had does.
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
@@ -256,6 +230,17 @@ void TrayPanel::updateGuard()
 
 void TrayPanel::updateChanges()
 {
+    const QList<DefaultChange> all = m_model.unresolvedChanges();
+    const QList<DefaultChange> changes = all.first(qMin(all.size(), qsizetype(kMaxChanges)));
+    QList<QUuid> ids;
+    for (const DefaultChange& c : changes)
+        ids.append(c.id);
+    m_changesSection->setVisible(!changes.isEmpty());
+    if (ids == m_shownChanges) {
+        updateOutcomes();
+        return;
+    }
+    m_shownChanges = ids;
     while (QLayoutItem* item = m_changeRows->takeAt(0)) {
         if (QWidget* w = item->widget()) {
             w->hide();
@@ -263,44 +248,73 @@ void TrayPanel::updateChanges()
         }
         delete item;
     }
-    const QList<DefaultChange> changes = m_model.unresolvedChanges();
+    m_lines.clear();
     QList<QWidget*> chain;
-    m_changesSection->setVisible(!changes.isEmpty());
-    for (const DefaultChange& change : changes.first(qMin(changes.size(), qsizetype(kMaxChanges)))) {
-        auto* line = new QWidget(m_changesSection);
-        line->setObjectName(u"recentChange"_s);
-        auto* row = new QHBoxLayout(line);
-        row->setContentsMargins(0, 0, 0, 0);
+    for (const DefaultChange& change : changes) {
+        ChangeLine line {change.id, change.target, new QWidget(m_changesSection), nullptr, nullptr};
+        line.row->setObjectName(u"recentChange"_s);
+        auto* column = new QVBoxLayout(line.row);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(0);
+        auto* row = new QHBoxLayout;
         row->setSpacing(Style::spacing());
-        auto* icon = new AppIconView(m_model, 18, line);
+        auto* icon = new AppIconView(m_model, 18, line.row);
         icon->setApp(change.to);
         row->addWidget(icon);
         const QString name = change.to ? change.to->name : tr("none");
-        auto* text = new ElidedLabel(change.target.description() + u": "_s + name, line);
-        text->setFont(Style::font(Style::Text::callout, font()));
+        auto* text = ElidedLabel::make(change.target.description() + u": "_s + name, Style::Text::callout,
+                                       Style::Tone::normal, line.row);
         row->addWidget(text, 1);
         if (change.from) {
-            auto* revert = new QToolButton(line);
-            revert->setText(tr("Revert"));
-            revert->setFont(Style::font(Style::Text::caption, font()));
-            revert->setFocusPolicy(Qt::StrongFocus);
-            revert->setAccessibleDescription(text->text());
+            line.revert = new QToolButton(line.row);
+            line.revert->setText(tr("Revert"));
+            line.revert->setObjectName(u"revert"_s);
+            line.revert->setFont(Style::font(Style::Text::caption, font()));
+            line.revert->setFocusPolicy(Qt::StrongFocus);
+            line.revert->setAccessibleName(tr("Revert %1 to %2").arg(change.target.description(), change.from->name));
             const QUuid id = change.id;
+            QToolButton* revert = line.revert;
             connect(revert, &QToolButton::clicked, this, [this, revert, id] {
-                // No second press while it runs; a revert that failed leaves the row, so the
-                // button comes back.
+                // No second press while it runs. A revert that could not be done leaves the row,
+                // and the button comes back beside its outcome.
                 revert->setEnabled(false);
-                continueOn(revert, m_model.revert(id), [revert] { revert->setEnabled(true); });
+                m_asked.insert(id);
+                continueOn(revert, m_model.revert(id), [this, revert] {
+                    revert->setEnabled(true);
+                    updateOutcomes();
+                });
             });
             row->addWidget(revert);
             chain.append(revert);
         }
-        m_changeRows->addWidget(line);
+        column->addLayout(row);
+        line.outcome = new IconLabel(line.row, IconLabel::Lines::elide);
+        line.outcome->setObjectName(u"outcome"_s);
+        line.outcome->hide();
+        column->addWidget(line.outcome);
+        m_changeRows->addWidget(line.row);
+        m_lines.append(line);
     }
     // The rows are newer than the buttons below them; Tab goes top to bottom all the same.
     chain += m_footer;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+    updateOutcomes();
+}
+
+void TrayPanel::updateOutcomes()
+{
+    for (const ChangeLine& line : std::as_const(m_lines)) {
+        const auto result = m_model.results().constFind(line.target);
+        if (!m_asked.contains(line.id) || m_model.pending().contains(line.target)
+            || result == m_model.results().cend() || result->isSuccess()) {
+            line.outcome->clear();
+            continue;
+        }
+        const Style::Tone tone
+            = result->kind() == ChangeResult::Case::Declined ? Style::Tone::secondary : Style::Tone::danger;
+        line.outcome->set(u"exclamationmark.circle.fill"_s, result->message(), tone);
+    }
     if (isVisible())
         fitHeight();
 }

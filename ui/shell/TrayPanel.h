@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Target.h"
+
 #include <QFrame>
+#include <QSet>
+#include <QUuid>
 
 class QLabel;
+class QToolButton;
 class QVBoxLayout;
 
 namespace openwright {
@@ -48,6 +53,8 @@ private:
     void updateHealth();
     void updateGuard();
     void updateChanges();
+    // A revert asked for here that could not be done says why on its row.
+    void updateOutcomes();
     void fitHeight();
 
     AppModel& m_model;
@@ -57,6 +64,17 @@ private:
     IconLabel* m_guard = nullptr;
     QWidget* m_changesSection = nullptr;
     QVBoxLayout* m_changeRows = nullptr;
+    struct ChangeLine
+    {
+        QUuid id;
+        Target target;
+        QWidget* row;
+        QToolButton* revert;
+        IconLabel* outcome;
+    };
+    QList<ChangeLine> m_lines;
+    QList<QUuid> m_shownChanges;
+    QSet<QUuid> m_asked; // reverts pressed in this panel
     QList<QWidget*> m_footer;
 };
 
