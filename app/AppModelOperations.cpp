@@ -12,10 +12,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtConcurrent/qtconcurrentrun.h>
 #include <QtConcurrent/qtconcurrenttask.h>
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
 namespace openwright {
 
@@ -123,6 +125,43 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
 QFuture<void> AppModel::change(const FileCategory& category, const AppInfo& app)
 {
     return perform({{category.target, app.url}}).then([](const Results&) {});
+}
+
+QFuture<void> AppModel::addAndChange(const FileCategory& category, const QUrl& file)
+{
+    const Target target = category.target;
+    m_pending.insert(target);
+    m_results.remove(target);
+    Q_EMIT pendingChanged();
+    Q_EMIT resultsChanged();
+    const auto service = m_service;
+    // On the change thread: a batch asked for meanwhile waits for the entry it may name.
+    auto install = QtConcurrent::run(&m_changes, [service, file]() -> std::variant<AppInfo, QString> {
+        try {
+            return service->appInfo(service->installApplication(file));
+        } catch (const LaunchError& e) {
+            return e.message();
+        }
+    });
+    return landed(install,
+                  [this, category](const std::variant<AppInfo, QString>& installed) {
+                      if (const auto* reason = std::get_if<QString>(&installed)) {
+                          m_pending.remove(category.target);
+                          m_results.insert(category.target, ChangeResult::failed(*reason));
+                          Q_EMIT pendingChanged();
+                          Q_EMIT resultsChanged();
+                          return QtFuture::makeReadyFuture();
+                      }
+                      const AppInfo app = std::get<AppInfo>(installed);
+                      return landed(perform({{category.target, app.url}}), [this, category, app](const Results&) {
+                          const auto it = m_results.find(category.target);
+                          if (it == m_results.end())
+                              return;
+                          *it = it->withNote(tr("Added %1 to your applications").arg(app.name));
+                          Q_EMIT resultsChanged();
+                      });
+                  })
+        .unwrap();
 }
 
 QFuture<void> AppModel::revert(const QUuid& changeID)
@@ -399,8 +438,8 @@ QFuture<AppModel::Results> AppModel::apply(const Profile& profile)
         if (requests.isEmpty() || step.kind != PlanStep::Case::alreadySet || !carried.contains(step.target()))
             continue;
         const auto state = m_states.constFind(step.target());
-        const auto current = state != m_states.cend() && state->current ? state->current
-                                                                         : m_service->currentDefault(step.target());
+        const auto current
+            = state != m_states.cend() && state->current ? state->current : m_service->currentDefault(step.target());
         if (current)
             requests.append({step.target(), current->url});
     }

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -210,6 +212,58 @@ TEST_F(TypesTest, EntriesWithTheSameNameAreToldApart)
     settle(*model);
     EXPECT_EQ(fake->defaultApp(mkv), vlcFlatpak.url);
     EXPECT_EQ(row.picker()->label(), u"VLC (Flatpak)"_s);
+}
+
+TEST_F(TypesTest, BrowseAddsAnEntryFromElsewhereOrSaysWhyNot)
+{
+    const QUrl foliate = QUrl::fromLocalFile(u"/home/me/Downloads/Foliate.desktop"_s);
+    const QUrl site = QUrl::fromLocalFile(u"/home/me/Downloads/site.desktop"_s);
+    const QUrl nightly = QUrl::fromLocalFile(u"/home/me/Downloads/Evince.desktop"_s);
+    fake->addLooseEntry(foliate, u"Foliate"_s);
+    fake->addLooseEntry(site, u"Site"_s, u"That entry is not an application: its Type is Link."_s);
+    fake->addLooseEntry(nightly, u"Evince Nightly"_s);
+    CategoryRow row(*model, model->category(pdf));
+    QString answer;
+    const auto open = [&] {
+        AppChooser* chooser = row.picker()->chooseAnother();
+        chooser->pickDesktopFile
+            = [&](QWidget*, const QString&, std::function<void(const QString&)> chosen) { chosen(answer); };
+        return QPointer<AppChooser>(chooser);
+    };
+
+    // No application: refused with the reason; the chooser stays and nothing is written.
+    QPointer<AppChooser> chooser = open();
+    answer = site.toLocalFile();
+    chooser->browseButton()->click();
+    EXPECT_EQ(chooser->problem(), u"That entry is not an application: its Type is Link."_s);
+    EXPECT_TRUE(chooser->isVisible());
+    answer = foliate.toLocalFile();
+    chooser->browseButton()->click();
+    EXPECT_FALSE(chooser && chooser->isVisible());
+    settle(*model);
+    EXPECT_EQ(fake->defaultApp(pdf), QUrl::fromLocalFile(u"/apps/Foliate.desktop"_s));
+    EXPECT_EQ(row.statusText(), u"Changed. Added Foliate to your applications"_s);
+
+    // An entry of an installed application's ID replaces it only once the user agrees.
+    chooser = open();
+    answer = nightly.toLocalFile();
+    chooser->browseButton()->click();
+    auto* question = chooser->findChild<QMessageBox*>(u"replaceQuestion"_s);
+    ASSERT_TRUE(question);
+    question->button(QMessageBox::Cancel)->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(chooser->isVisible());
+    EXPECT_EQ(fake->defaultApp(pdf), QUrl::fromLocalFile(u"/apps/Foliate.desktop"_s));
+    chooser->browseButton()->click();
+    question = chooser->findChild<QMessageBox*>(u"replaceQuestion"_s);
+    ASSERT_TRUE(question);
+    for (QAbstractButton* button : question->buttons()) {
+        if (button->text() == u"Replace"_s)
+            button->click();
+    }
+    settle(*model);
+    EXPECT_EQ(fake->defaultApp(pdf), evince.url);
+    EXPECT_EQ(row.picker()->label(), u"Evince Nightly"_s);
 }
 
 struct SheetCase

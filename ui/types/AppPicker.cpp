@@ -124,12 +124,15 @@ void AppPicker::rebuildMenu()
     connect(why, &QAction::triggered, this, &AppPicker::explain);
 }
 
-void AppPicker::chooseAnother()
+AppChooser* AppPicker::chooseAnother()
 {
     auto* chooser = new AppChooser(m_model, m_category.target, this);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     connect(chooser, &AppChooser::chosen, this, [this](const AppInfo& app) { m_model.change(m_category, app); });
+    connect(chooser, &AppChooser::chosenFile, this,
+            [this](const QUrl& file) { m_model.addAndChange(m_category, file); });
     chooser->open();
+    return chooser;
 }
 
 void AppPicker::explain()
