@@ -372,8 +372,10 @@ void AppModel::markResolved(const QUuid& changeID)
 
 void AppModel::clearHistory()
 {
-    for (const DefaultChange& c : m_guardState.history)
-        m_notifier->withdraw(c.id);
+    for (const DefaultChange& c : m_guardState.history) {
+        if (!c.resolved)
+            m_notifier->withdraw(c.id);
+    }
     m_guardState.history.clear();
     Q_EMIT guardStateChanged();
     saveGuard();

@@ -13,12 +13,15 @@
 #include "profiles/ProfileSheet.h"
 #include "profiles/ProfilesView.h"
 #include "profiles/StepRow.h"
+#include "widgets/RowList.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -248,15 +251,16 @@ TEST_F(ToolsTest, KeepResolvesWithoutChangingAndRevertAsksTheModel)
     EXPECT_TRUE(model->guardState().history.value(0).resolved);
     EXPECT_EQ(fake->setCalls(), 0);
     EXPECT_EQ(fake->defaultApp(pdf), okular.url);
-    row = view.findChild<ChangeRow*>();
-    ASSERT_TRUE(row && named<QLabel>(*row, u"handled"_s));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(view.findChild<ChangeRow*>(), row); // the same row, now handled
+    ASSERT_TRUE(named<QLabel>(*row, u"handled"_s));
     EXPECT_FALSE(named<QPushButton>(*row, u"keep"_s));
 
     fake->setDefault(pdf, evince);
     clock.advance(5min);
     await(model->checkGuard());
     settle(*model);
-    const auto rows = view.findChildren<ChangeRow*>();
+    const QList<QWidget*> rows = named<RowList>(view, u"changes"_s)->rows(); // newest first
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(named<QLabel>(*rows.at(1), u"detectedAt"_s)->text(), u"5 minutes ago"_s);
     named<QPushButton>(*rows.at(0), u"revert"_s)->click();
@@ -264,6 +268,51 @@ TEST_F(ToolsTest, KeepResolvesWithoutChangingAndRevertAsksTheModel)
     EXPECT_EQ(fake->setCalls(), 1);
     EXPECT_EQ(fake->defaultApp(pdf), okular.url);
     EXPECT_TRUE(model->unresolvedChanges().isEmpty());
+}
+
+TEST_F(ToolsTest, GuardRowsUpdateInPlaceAndTheFocusNeverJumpsToAnotherType)
+{
+    const Target epub = Target::fileExtension(u"epub"_s);
+    for (const Target& t : {pdf, mailto, epub})
+        model->togglePin(t);
+    fake->setDefault(pdf, okular);
+    fake->setDefault(mailto, evince);
+    fake->setDefault(epub, okular);
+    check();
+    GuardView view(*model);
+    view.resize(700, 320);
+    view.show();
+    const QList<ChangeRow*> rows = view.findChildren<ChangeRow*>();
+    ASSERT_EQ(rows.size(), 3);
+    QScrollBar* bar = view.findChild<QScrollArea*>()->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    const int scrolled = bar->value();
+    ASSERT_GT(scrolled, 0);
+
+    // Keep on the first: the same rows stay, and the focus goes to the next row's Keep.
+    auto* keep = named<QPushButton>(*rows[0], u"keep"_s);
+    EXPECT_TRUE(keep->accessibleName().endsWith(u" for "_s + rows[0]->change().target.description()));
+    keep->setFocus();
+    keep->click();
+    EXPECT_EQ(view.findChildren<ChangeRow*>(), rows);
+    EXPECT_TRUE(named<QLabel>(*rows[0], u"handled"_s));
+    EXPECT_EQ(view.focusWidget(), named<QPushButton>(*rows[1], u"keep"_s));
+    EXPECT_EQ(bar->value(), scrolled);
+
+    // Unpinning leaves the focus on the pinned list, not on the next "Stop watching".
+    auto* unpin = view.findChildren<QToolButton*>(u"unpin"_s).value(1);
+    ASSERT_TRUE(unpin);
+    EXPECT_EQ(unpin->accessibleName(), u"Stop watching .pdf"_s);
+    unpin->setFocus();
+    unpin->click();
+    EXPECT_EQ(view.focusWidget(), named<QWidget>(view, u"pinned"_s));
+    EXPECT_EQ(view.findChildren<QToolButton*>(u"unpin"_s).size(), 2);
+
+    auto* clear = named<QPushButton>(view, u"clearHistory"_s);
+    clear->setFocus();
+    clear->click();
+    EXPECT_EQ(view.focusWidget(), named<QWidget>(view, u"changes"_s));
+    EXPECT_EQ(shown->closed.size(), 3); // each change's notification goes with it
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "types/CategoryListView.h"
 #include "types/CategoryRow.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -264,6 +265,26 @@ TEST_F(TypesTest, BrowseAddsAnEntryFromElsewhereOrSaysWhyNot)
     settle(*model);
     EXPECT_EQ(fake->defaultApp(pdf), evince.url);
     EXPECT_EQ(row.picker()->label(), u"Evince Nightly"_s);
+}
+
+TEST_F(TypesTest, ASheetClosedWithEscapeGivesTheKeyboardBackToItsOpener)
+{
+    MainWindow window(*model);
+    window.show();
+    window.activateWindow();
+    model->setSelection(SidebarItem::groupItem(CategoryGroup::document));
+    CategoryListView* page = pageOf(window);
+    ASSERT_TRUE(page && page->addTypeButton());
+    page->addTypeButton()->setFocus();
+    page->addTypeButton()->click();
+    AddTypeSheet* sheet = page->addSheet();
+    ASSERT_TRUE(sheet);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(sheet->field(), &escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(page->addSheet() && page->addSheet()->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(window.focusWidget(), page->addTypeButton());
 }
 
 struct SheetCase

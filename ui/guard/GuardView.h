@@ -6,6 +6,8 @@
 
 #include <QTimer>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -35,6 +37,7 @@ private:
     void updateSwitch();
     void updatePinned();
     void updateChanges();
+    void keepFocusIn(RowList* list, const std::function<void()>& update, const QStringList& sameControls);
 
     AppModel& m_model;
     Switch* m_switch = nullptr;
