@@ -5,12 +5,13 @@
 #include "overview/HealthCard.h"
 #include "overview/IssueRow.h"
 #include "overview/OverviewView.h"
+#include "overview/StatTile.h"
 #include "Printers.h"
 #include "shell/MainWindow.h"
 #include "shell/RootView.h"
 #include "shell/TrayPanel.h"
-#include "widgets/Style.h"
 #include "types/CategoryRow.h"
+#include "widgets/Style.h"
 
 #include <QDropEvent>
 #include <QLabel>
@@ -90,6 +91,24 @@ TEST_F(OverviewTest, DroppingAFileInspectsItAndJumpsToTheOverview)
     EXPECT_EQ(inspector->findChild<CategoryRow*>(), nullptr);
 }
 
+TEST_F(OverviewTest, TheGuardTileCountsUnresolvedChanges)
+{
+    OverviewView view(*model);
+    StatTile* changes = nullptr;
+    for (StatTile* tile : view.findChildren<StatTile*>()) {
+        if (tile->accessibleName() == u"Changes spotted by Guard"_s)
+            changes = tile;
+    }
+    ASSERT_TRUE(changes);
+    EXPECT_EQ(changes->value(), u"0"_s);
+    fake->setDefault(pdf, okular);
+    fake->setDefault(mailto, evince);
+    check();
+    EXPECT_EQ(changes->value(), u"2"_s);
+    model->markResolved(model->unresolvedChanges().value(0).id);
+    EXPECT_EQ(changes->value(), u"1"_s);
+}
+
 TEST_F(OverviewTest, ShowOnAnIssueSelectsItsGroup)
 {
     deleted.insert(evince.url);
@@ -102,6 +121,7 @@ TEST_F(OverviewTest, ShowOnAnIssueSelectsItsGroup)
     ASSERT_NE(pdfIssue, nullptr);
     EXPECT_EQ(IssueRow::message(pdfIssue->issue()), u"Set to Evince, which is no longer installed."_s);
 
+    EXPECT_EQ(pdfIssue->showButton()->accessibleName(), u"Show .pdf"_s);
     pdfIssue->showButton()->click();
     EXPECT_EQ(model->selection(), SidebarItem::groupItem(model->category(pdf).group));
 }

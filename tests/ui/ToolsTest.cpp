@@ -13,6 +13,7 @@
 #include "profiles/ProfileSheet.h"
 #include "profiles/ProfilesView.h"
 #include "profiles/StepRow.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/RowList.h"
 
 #include <QAction>
@@ -127,6 +128,7 @@ TEST_F(ToolsTest, RunShowsEachOutcomeAndHowManyChanged)
     EXPECT_EQ(outcomes.value(pdf), u"Changed"_s);
     EXPECT_EQ(outcomes.value(mailto), platformText(PlatformText::Declined));
     EXPECT_EQ(sheet->closeButton()->text(), u"Done"_s);
+    EXPECT_FALSE(sheet->primaryButton()->isEnabled()); // one run per sheet
     sheet->closeButton()->click();
     settle(*model);
 }
@@ -175,6 +177,16 @@ TEST_F(ToolsTest, ExportedFileImportsAsEqualProfilesWithNewIds)
         EXPECT_EQ(imported, exported.at(i));
     }
     EXPECT_EQ(view.findChildren<ProfileCard*>().size(), Presets::all().size() + 4);
+}
+
+TEST(FileDialogs, StartInDocumentsOrElseHome)
+{
+    const QString documents = QDir::homePath() + u"/Documents"_s;
+    QDir(documents).removeRecursively();
+    EXPECT_EQ(FileDialogs::startFolder(), QDir::homePath());
+    ASSERT_TRUE(QDir().mkpath(documents));
+    EXPECT_EQ(FileDialogs::startFolder(), documents);
+    QDir(documents).removeRecursively();
 }
 
 TEST_F(ToolsTest, BrokenImportSaysSoAndAddsNothing)
@@ -282,6 +294,15 @@ TEST_F(ToolsTest, GuardRowsUpdateInPlaceAndTheFocusNeverJumpsToAnotherType)
     GuardView view(*model);
     view.resize(700, 320);
     view.show();
+    // Check Now waits for its check, and can be pressed again once it is done.
+    fake->setReadDelay(5ms);
+    auto* checkNow = named<QToolButton>(view, u"checkNow"_s);
+    checkNow->click();
+    EXPECT_FALSE(checkNow->isEnabled());
+    settle(*model);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(checkNow->isEnabled());
+    fake->setReadDelay(0ms);
     const QList<ChangeRow*> rows = view.findChildren<ChangeRow*>();
     ASSERT_EQ(rows.size(), 3);
     QScrollBar* bar = view.findChild<QScrollArea*>()->verticalScrollBar();

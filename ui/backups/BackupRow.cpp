@@ -9,6 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -63,6 +64,12 @@ BackupRow::BackupRow(AppModel& model, const Profile& backup, QWidget* parent)
     row->addWidget(m_difference);
 
     m_restore = new QPushButton(tr("Restore…"), this);
+    // Many rows share the titles: the time tells them apart.
+    const QString which
+        = tr("%1 from %2")
+              .arg(reason.title(),
+                   QLocale().toString(backup.createdAt.toTimeZone(m_model.zone()), QLocale::ShortFormat));
+    m_restore->setAccessibleName(tr("Restore %1").arg(which));
     m_restore->setObjectName(u"restore"_s);
     connect(m_restore, &QPushButton::clicked, this, [this] { Q_EMIT restoreRequested(m_backup); });
     row->addWidget(m_restore);
@@ -72,7 +79,7 @@ BackupRow::BackupRow(AppModel& model, const Profile& backup, QWidget* parent)
     const int size = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
     remove->setIcon(Icons::tinted(u"trash"_s, Style::color(Style::Tone::danger, palette()), size, devicePixelRatioF()));
     remove->setToolTip(tr("Delete this backup"));
-    remove->setAccessibleName(tr("Delete this backup"));
+    remove->setAccessibleName(tr("Delete %1").arg(which));
     remove->setAutoRaise(true);
     remove->setFocusPolicy(Qt::StrongFocus);
     connect(remove, &QToolButton::clicked, this, [this] { m_model.deleteProfile(m_backup); });

@@ -248,31 +248,34 @@ void GuardView::updateChanges()
 {
     const QList<DefaultChange>& history = m_model.guardState().history;
     const QSet<Target>& pins = m_model.guardState().pinned;
-    m_clear->setVisible(!history.isEmpty());
-    if (m_changesBuilt && history == m_shownHistory && pins == m_shownPins)
-        return;
-    m_changesBuilt = true;
-    m_shownHistory = history;
-    m_shownPins = pins;
-
     // Rows are updated in place: the list keeps its scroll position and the focus its row.
-    QHash<QUuid, ChangeRow*> kept;
-    for (QWidget* w : m_changeRows->rows()) {
-        if (auto* row = qobject_cast<ChangeRow*>(w))
-            kept.insert(row->change().id, row);
-    }
-    QList<QWidget*> rows;
-    for (const DefaultChange& change : history) {
-        ChangeRow* row = kept.value(change.id);
-        if (row)
-            row->setChange(change, pins.contains(change.target));
-        else
-            row = new ChangeRow(m_model, change, pins.contains(change.target));
-        rows.append(row);
-    }
-    if (rows.isEmpty())
-        rows.append(emptyRow(tr("No changes spotted yet."), u"noChanges"_s));
-    keepFocusIn(m_changeRows, [&] { m_changeRows->setRows(rows); }, {u"revert"_s, u"keep"_s});
+    keepFocusIn(m_changeRows,
+                [&] {
+                    m_clear->setVisible(!history.isEmpty());
+                    if (m_changesBuilt && history == m_shownHistory && pins == m_shownPins)
+                        return;
+                    m_changesBuilt = true;
+                    m_shownHistory = history;
+                    m_shownPins = pins;
+                    QHash<QUuid, ChangeRow*> kept;
+                    for (QWidget* w : m_changeRows->rows()) {
+                        if (auto* row = qobject_cast<ChangeRow*>(w))
+                            kept.insert(row->change().id, row);
+                    }
+                    QList<QWidget*> rows;
+                    for (const DefaultChange& change : history) {
+                        ChangeRow* row = kept.value(change.id);
+                        if (row)
+                            row->setChange(change, pins.contains(change.target));
+                        else
+                            row = new ChangeRow(m_model, change, pins.contains(change.target));
+                        rows.append(row);
+                    }
+                    if (rows.isEmpty())
+                        rows.append(emptyRow(tr("No changes spotted yet."), u"noChanges"_s));
+                    m_changeRows->setRows(rows);
+                },
+                {u"revert"_s, u"keep"_s});
 }
 
 // Runs `update` on `list`; when the control that had the focus went with it (its row removed,

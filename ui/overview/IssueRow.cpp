@@ -70,6 +70,7 @@ IssueRow::IssueRow(AppModel& model, const HealthReport::Issue& issue, QWidget* p
     text->addWidget(detail);
     row->addLayout(text, 1);
 
+    m_show->setAccessibleName(tr("Show %1").arg(issue.target.description()));
     m_show->setAccessibleDescription(category.title);
     row->addWidget(m_show, 0, Qt::AlignVCenter);
     const CategoryGroup group = category.group;

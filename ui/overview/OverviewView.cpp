@@ -129,8 +129,13 @@ void OverviewView::updateHealth()
         }
         delete item;
     }
-    for (const HealthReport::Issue& issue : report.issues)
-        m_issueRows->addWidget(new IssueRow(m_model, issue, m_issuesSection));
+    for (const HealthReport::Issue& issue : report.issues) {
+        auto* row = new IssueRow(m_model, issue, m_issuesSection);
+        // After the row has selected the group: its page shows the type selected.
+        const Target target = issue.target;
+        connect(row->showButton(), &QPushButton::clicked, this, [this, target] { Q_EMIT revealRequested(target); });
+        m_issueRows->addWidget(row);
+    }
     setUpdatesEnabled(true);
     orderFocus();
 }

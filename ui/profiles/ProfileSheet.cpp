@@ -82,6 +82,7 @@ QWidget* ProfileSheet::buildPlan()
 {
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(u"plan"_s);
+    scroll->setAccessibleName(tr("Steps"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -57,6 +57,7 @@ ScrollingPage::ScrollingPage(const QString& title, QWidget* parent)
     m_column->setContentsMargins(Style::spacing(3), Style::spacing(1), Style::spacing(3), Style::spacing(3));
     m_column->setSpacing(Style::spacing(2));
     m_scroll->setWidget(content);
+    m_scroll->setAccessibleName(title); // a tab stop of its own, for scrolling by keyboard
     m_scroll->viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
 }
