@@ -353,8 +353,9 @@ TEST_F(TypesTest, ALongCandidateListShowsTheCurrentAndTheLikeliestThenTheChooser
     ASSERT_EQ(order.size(), 40);
     int listed = 0;
     for (const AppInfo& app : order) {
-        if (app.name != u"Editor 30"_s)
+        if (app.name != u"Editor 30"_s) {
             EXPECT_EQ(items.contains(app.name), listed++ < 11) << app.name.toStdString();
+        }
     }
     ASSERT_TRUE(items.contains(u"Editor 30"_s));
     EXPECT_TRUE(items[u"Editor 30"_s]->isChecked());

@@ -115,9 +115,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (event->type() == QEvent::Show) {
         QWidget* focus = QApplication::focusWidget();
+        // Taken out again when it hides, which it does before it goes.
         m_openers.insert(dialog, focus && focus->window() == this ? focus : nullptr);
-        connect(
-            dialog, &QObject::destroyed, this, [this, dialog] { m_openers.remove(dialog); }, Qt::UniqueConnection);
         return false;
     }
     const QPointer<QWidget> opener = m_openers.take(dialog);
