@@ -65,10 +65,10 @@ BackupRow::BackupRow(AppModel& model, const Profile& backup, QWidget* parent)
 
     m_restore = new QPushButton(tr("Restore…"), this);
     // Many rows share the titles: the time tells them apart.
-    const QString which
-        = tr("%1 from %2")
-              .arg(reason.title(),
-                   QLocale().toString(backup.createdAt.toTimeZone(m_model.zone()), QLocale::ShortFormat));
+    const QDateTime created = backup.createdAt.toTimeZone(m_model.zone());
+    const QString which = tr("%1 from %2 %3")
+                              .arg(reason.title(), QLocale().toString(created.date(), QLocale::ShortFormat),
+                                   QLocale().toString(created.time(), QLocale::LongFormat));
     m_restore->setAccessibleName(tr("Restore %1").arg(which));
     m_restore->setObjectName(u"restore"_s);
     connect(m_restore, &QPushButton::clicked, this, [this] { Q_EMIT restoreRequested(m_backup); });
