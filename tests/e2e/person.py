@@ -320,19 +320,6 @@ if check(bool(tray), "the tray shows Openwright's icon"):
     shot("tray")
     keys("Escape")
 
-step("a change kept in the window takes its notification down")
-subprocess.run(["gio", "mime", "application/pdf", "org.kde.okular.desktop"], env=env, check=True,
-               stdout=subprocess.DEVNULL)
-if check(wait_for(lambda: revert_buttons(), 10) is not None, "the second takeover is notified"):
-    focus_window = main_window()[0]
-    xdotool("windowactivate", "--sync", focus_window)
-    click(find(APP, "list item", "Default Guard"))
-    keep = find(APP, "push button", pattern=r"^Keep Okular for \.pdf$")
-    if check(keep is not None, "the guard screen offers Keep for it"):
-        audit("Default Guard")
-        click(keep)
-        check(wait_for(lambda: not revert_buttons(), 5) is not None, "its notification is withdrawn")
-
 step("apply a preset, then restore the backup taken before it")
 before = text_of(MIMEAPPS)
 click(find(APP, "list item", "Profiles"))
@@ -368,6 +355,19 @@ if check(title is not None, "a backup was taken before the preset"):
         click(find(APP, "push button", "Done"))
         check(default_of("video/x-matroska") == re.search(r"^video/x-matroska=([^;\n]*)", before, re.M).group(1),
               "restoring the backup puts .mkv back")
+
+step("a change kept in the window takes its notification down")
+subprocess.run(["gio", "mime", "application/pdf", "org.kde.okular.desktop"], env=env, check=True,
+               stdout=subprocess.DEVNULL)
+if check(wait_for(lambda: revert_buttons(), 10) is not None, "the second takeover is notified"):
+    focus_window = main_window()[0]
+    xdotool("windowactivate", "--sync", focus_window)
+    click(find(APP, "list item", "Default Guard"))
+    keep = find(APP, "push button", pattern=r"^Keep Okular for \.pdf$")
+    if check(keep is not None, "the guard screen offers Keep for it"):
+        audit("Default Guard")
+        click(keep)
+        check(wait_for(lambda: not revert_buttons(), 5) is not None, "its notification is withdrawn")
 
 step("settings")
 keys("ctrl+comma")
