@@ -306,8 +306,8 @@ void TrayPanel::updateOutcomes()
 {
     for (const ChangeLine& line : std::as_const(m_lines)) {
         const auto result = m_model.results().constFind(line.target);
-        if (!m_asked.contains(line.id) || m_model.pending().contains(line.target)
-            || result == m_model.results().cend() || result->isSuccess()) {
+        if (!m_asked.contains(line.id) || m_model.pending().contains(line.target) || result == m_model.results().cend()
+            || result->isSuccess()) {
             line.outcome->clear();
             continue;
         }
