@@ -117,9 +117,16 @@ public:
     QFuture<QList<AppInfo>> installedApplications();
     AppInfo applicationAt(const QUrl& url) const { return m_service->appInfo(url); }
     QString iconName(const AppInfo& app) const { return m_service->iconName(app.url); }
+    // A desktop entry chosen from another folder: why it is no application, and whether adding
+    // it would replace an installed entry of the same ID (see ApplicationFile).
+    ApplicationFile checkApplicationFile(const QUrl& file) const { return m_service->checkApplicationFile(file); }
 
     // Changing defaults
     QFuture<void> change(const FileCategory& category, const AppInfo& app);
+    // Installs a copy of the entry at `file` among the user's applications (replacing one of the
+    // same ID) and makes it the default of `category`; the outcome says it was added. An entry
+    // that cannot be added fails the change with the reason.
+    QFuture<void> addAndChange(const FileCategory& category, const QUrl& file);
     QFuture<void> revert(const QUuid& changeID);
 
     // The Default Guard

@@ -12,10 +12,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtConcurrent/qtconcurrentrun.h>
 #include <QtConcurrent/qtconcurrenttask.h>
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
 namespace openwright {
 
@@ -125,13 +127,58 @@ QFuture<void> AppModel::change(const FileCategory& category, const AppInfo& app)
     return perform({{category.target, app.url}}).then([](const Results&) {});
 }
 
+QFuture<void> AppModel::addAndChange(const FileCategory& category, const QUrl& file)
+{
+    const Target target = category.target;
+    m_pending.insert(target);
+    m_results.remove(target);
+    Q_EMIT pendingChanged();
+    Q_EMIT resultsChanged();
+    const auto service = m_service;
+    // On the change thread: a batch asked for meanwhile waits for the entry it may name.
+    auto install = QtConcurrent::run(&m_changes, [service, file]() -> std::variant<AppInfo, QString> {
+        try {
+            return service->appInfo(service->installApplication(file));
+        } catch (const LaunchError& e) {
+            return e.message();
+        }
+    });
+    return landed(install,
+                  [this, category](const std::variant<AppInfo, QString>& installed) {
+                      if (const auto* reason = std::get_if<QString>(&installed)) {
+                          m_pending.remove(category.target);
+                          m_results.insert(category.target, ChangeResult::failed(*reason));
+                          Q_EMIT pendingChanged();
+                          Q_EMIT resultsChanged();
+                          return QtFuture::makeReadyFuture();
+                      }
+                      const AppInfo app = std::get<AppInfo>(installed);
+                      return landed(perform({{category.target, app.url}}), [this, category, app](const Results&) {
+                          const auto it = m_results.find(category.target);
+                          if (it == m_results.end())
+                              return;
+                          *it = it->withNote(tr("Added %1 to your applications").arg(app.name));
+                          Q_EMIT resultsChanged();
+                      });
+                  })
+        .unwrap();
+}
+
 QFuture<void> AppModel::revert(const QUuid& changeID)
 {
     const auto it = std::find_if(m_guardState.history.cbegin(), m_guardState.history.cend(),
                                  [&](const DefaultChange& c) { return c.id == changeID; });
-    if (it == m_guardState.history.cend() || !it->from)
+    // A stale notification's Revert, or a second press: a resolved change is done with.
+    if (it == m_guardState.history.cend() || !it->from || it->resolved)
         return QtFuture::makeReadyFuture();
     const ChangeRequest request {it->target, it->from->url};
+    if (!m_service->fileExists(request.app)) {
+        // The previous application was removed: nothing can be put back, so no backup either;
+        // the outcome shows where the revert was asked for, as a change's does.
+        m_results.insert(request.target, ChangeResult::appMissing());
+        Q_EMIT resultsChanged();
+        return QtFuture::makeReadyFuture();
+    }
     autoBackup(BackupReason::beforeRevert(it->target));
     // Tracked like the batch itself, so that "not busy" means the change is marked resolved too.
     return landed(perform({request}), [this, changeID](const Results& results) {
@@ -327,6 +374,7 @@ void AppModel::markResolved(const QUuid& changeID)
     for (DefaultChange& c : m_guardState.history) {
         if (c.id == changeID) {
             c.resolved = true;
+            m_notifier->withdraw(changeID);
             Q_EMIT guardStateChanged();
             saveGuard();
             return;
@@ -336,6 +384,10 @@ void AppModel::markResolved(const QUuid& changeID)
 
 void AppModel::clearHistory()
 {
+    for (const DefaultChange& c : m_guardState.history) {
+        if (!c.resolved)
+            m_notifier->withdraw(c.id);
+    }
     m_guardState.history.clear();
     Q_EMIT guardStateChanged();
     saveGuard();
@@ -400,8 +452,8 @@ QFuture<AppModel::Results> AppModel::apply(const Profile& profile)
         if (requests.isEmpty() || step.kind != PlanStep::Case::alreadySet || !carried.contains(step.target()))
             continue;
         const auto state = m_states.constFind(step.target());
-        const auto current = state != m_states.cend() && state->current ? state->current
-                                                                         : m_service->currentDefault(step.target());
+        const auto current
+            = state != m_states.cend() && state->current ? state->current : m_service->currentDefault(step.target());
         if (current)
             requests.append({step.target(), current->url});
     }

@@ -72,11 +72,47 @@ void DBusNotifications::show(const QString& changeID, const QString& title, cons
         m_beforeCapabilities.append({changeID, Text {title, body}});
         return;
     }
+    m_closeOnArrival.remove(changeID);
     if (const auto it = m_awaiting.find(changeID); it != m_awaiting.end()) {
         *it = Text {title, body};
         return;
     }
     send(changeID, {title, body});
+}
+
+QDBusMessage DBusNotifications::closeCall(uint id) const
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
+                                                       QLatin1StringView(kInterface), u"CloseNotification"_s);
+    call << id;
+    return call;
+}
+
+void DBusNotifications::close(const QString& changeID)
+{
+    m_beforeCapabilities.removeIf([&](const auto& waiting) { return waiting.first == changeID; });
+    if (m_awaiting.contains(changeID)) {
+        m_awaiting[changeID].reset(); // no repost either
+        m_closeOnArrival.insert(changeID);
+        return;
+    }
+    const uint id = m_notificationOf.take(changeID);
+    if (!id)
+        return;
+    m_changeOf.remove(id);
+    m_bus.asyncCall(closeCall(id));
+}
+
+void DBusNotifications::closeAll()
+{
+    m_beforeCapabilities.clear();
+    const auto shown = std::exchange(m_changeOf, {});
+    m_notificationOf.clear();
+    if (!m_bus.isConnected())
+        return;
+    // The process ends next: each call waits for the server (briefly, should it hang).
+    for (auto it = shown.cbegin(); it != shown.cend(); ++it)
+        m_bus.call(closeCall(it.key()), QDBus::Block, 1000);
 }
 
 void DBusNotifications::send(const QString& changeID, const Text& text)
@@ -97,6 +133,7 @@ void DBusNotifications::send(const QString& changeID, const Text& text)
         const std::optional<Text> repost = m_awaiting.take(changeID);
         const QDBusPendingReply<uint> reply = *w;
         if (reply.isError()) {
+            m_closeOnArrival.remove(changeID);
             // No server, or it refused: nothing to show, nothing to undo. Said once.
             static bool warned = false;
             if (!std::exchange(warned, true))
@@ -106,6 +143,11 @@ void DBusNotifications::send(const QString& changeID, const Text& text)
         const uint id = reply.value();
         if (const uint old = m_notificationOf.value(changeID, 0u); old && old != id)
             m_changeOf.remove(old);
+        if (m_closeOnArrival.remove(changeID)) {
+            m_notificationOf.remove(changeID);
+            m_bus.asyncCall(closeCall(id));
+            return;
+        }
         m_notificationOf.insert(changeID, id);
         m_changeOf.insert(id, changeID);
         if (repost)

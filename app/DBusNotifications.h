@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 
 #include <optional>
 
@@ -23,6 +24,8 @@ public:
     explicit DBusNotifications(const QDBusConnection& bus, QObject* parent = nullptr);
 
     void show(const QString& changeID, const QString& title, const QString& body) override;
+    void close(const QString& changeID) override;
+    void closeAll() override;
 
 private Q_SLOTS:
     void actionInvoked(uint id, const QString& action);
@@ -35,6 +38,7 @@ private:
         QString body;
     };
     void send(const QString& changeID, const Text& text);
+    QDBusMessage closeCall(uint id) const;
 
     QDBusConnection m_bus;
     // A change whose Notify is unanswered has no server id to replace yet: a repost waits here
@@ -42,6 +46,8 @@ private:
     QHash<QString, std::optional<Text>> m_awaiting;
     QHash<QString, uint> m_notificationOf; // change id -> server id
     QHash<uint, QString> m_changeOf; // server id -> change id
+    // Closed while their Notify was unanswered: taken down as soon as the server names them.
+    QSet<QString> m_closeOnArrival;
     std::optional<bool> m_bodyMarkup; // unknown until the server answers GetCapabilities
     QList<std::pair<QString, Text>> m_beforeCapabilities;
 };

@@ -53,6 +53,18 @@ void Notifier::post(const DefaultChange& change)
         m_backend->show(uuidText(change.id), title(change), body(change));
 }
 
+void Notifier::withdraw(const QUuid& changeID)
+{
+    if (m_backend)
+        m_backend->close(uuidText(changeID));
+}
+
+void Notifier::withdrawAll()
+{
+    if (m_backend)
+        m_backend->closeAll();
+}
+
 void Notifier::handleResponse(const QString& action, const QString& changeID)
 {
     const auto id = parseUuid(changeID);

@@ -22,6 +22,11 @@ public:
 
     virtual ~NotificationBackend() = default;
     virtual void show(const QString& changeID, const QString& title, const QString& body) = 0;
+    // Takes the change's notification down, if it still shows.
+    virtual void close(const QString& changeID) = 0;
+    // Takes every notification shown here down before the process ends: returns once the
+    // server has them.
+    virtual void closeAll() = 0;
     void setRespond(Respond respond) { m_respond = std::move(respond); }
 
 protected:
@@ -54,6 +59,10 @@ public:
     void setBackend(std::unique_ptr<NotificationBackend> backend);
 
     void post(const DefaultChange& change);
+    // A resolved change offers nothing more to do: its notification goes.
+    void withdraw(const QUuid& changeID);
+    // Openwright quits: none of its notifications may outlive it with a Revert nobody answers.
+    void withdrawAll();
     // Nothing to ask on this platform: posting needs no permission. Kept so the model's pin
     // flow stays the same everywhere.
     void requestPermission() { }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up floor: a bare Qt window of the main window's size, started the same way as
 // Openwright. Prints "ready RSS_KB" once its first frame is painted, and exits.
-#include "ProcessProbe.h"
+#include "app/StartupReport.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -19,7 +19,7 @@ protected:
         if (e->type() == QEvent::Paint && !m_painted) {
             m_painted = true;
             QTimer::singleShot(0, qApp, [] {
-                openwright::bench::reportReady();
+                openwright::startup::reportReady();
                 QCoreApplication::quit();
             });
         }

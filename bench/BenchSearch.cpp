@@ -4,12 +4,12 @@
 // offscreen; the worst keystroke of a typed word is what a person feels.
 #include "AppModel.h"
 #include "BenchSupport.h"
-#include "MainWindow.h"
 #include "ModelFakes.h"
 #include "Notifier.h"
-#include "OpenwrightApp.h"
-#include "RootView.h"
 #include "Sandbox.h"
+#include "shell/MainWindow.h"
+#include "shell/OpenwrightApp.h"
+#include "shell/RootView.h"
 #include "SystemLaunchServices.h"
 
 #include <QApplication>

@@ -56,6 +56,12 @@ public:
     std::optional<QString> exactName(const QUrl& app) const { return m_launchServices->exactName(app); }
     AppInfo appInfo(const QUrl& url) const { return m_launchServices->appInfo(url); }
     QString iconName(const QUrl& app) const { return m_launchServices->iconName(app); }
+    ApplicationFile checkApplicationFile(const QUrl& file) const
+    {
+        return m_launchServices->checkApplicationFile(file);
+    }
+    // Blocks until the platform lists the copy; throws LaunchError with the reason.
+    QUrl installApplication(const QUrl& file) const { return m_launchServices->installApplication(file); }
     // Every installed application a person would choose from, sorted by name. Blocks.
     QList<AppInfo> installedApplications() const;
     // Why the target opens in the application it does; reads the platform, so off the GUI thread.

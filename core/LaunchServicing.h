@@ -63,6 +63,16 @@ private:
     Meaning m_meaning = Meaning::other;
 };
 
+// A desktop entry the user picked outside the applications folders, looked at before it is
+// installed where the system finds it (only an installed entry can become a default).
+struct ApplicationFile
+{
+    QString problem; // why it is no application, for the user; empty when it is one
+    QString id; // the ID it is installed under: its own file name
+    bool installed = false; // it is already where the system finds it: nothing to copy
+    bool replaces = false; // another entry of that ID is installed, and would give way to it
+};
+
 // The one seam between the core and the platform service that knows which application opens
 // what. Reads never fail (absent or empty answers); setDefaultApp blocks until the platform
 // reports the change done and throws LaunchError otherwise. Implementations are thread-safe:
@@ -122,9 +132,25 @@ public:
         return {};
     }
 
+    // What installing the entry at `file` would do (see ApplicationFile).
+    virtual ApplicationFile checkApplicationFile(const QUrl& file) const
+    {
+        Q_UNUSED(file);
+        ApplicationFile none;
+        none.problem = QStringLiteral("Applications cannot be added on this system.");
+        return none;
+    }
+    // Installs a copy of the entry at `file` in the user's own applications, replacing one of
+    // the same ID, and returns it once the platform lists it. Throws LaunchError with the
+    // reason for the user.
+    virtual QUrl installApplication(const QUrl& file)
+    {
+        throw LaunchError::platform(QStringLiteral("openwright"), 0, checkApplicationFile(file).problem);
+    }
+
     // Removes what interrupted writes of the platform's files left behind; called at start by
     // the one process that may change defaults.
-    virtual void removeStaleTemporaries() {}
+    virtual void removeStaleTemporaries() { }
 
     // Why the target opens in the application it does, step by step. A platform that cannot
     // tell gives the target alone, without steps.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Cli.h"
-#include "OpenwrightApp.h"
+#include "app/cli/Cli.h"
+#include "shell/OpenwrightApp.h"
 
 #include <QApplication>
 

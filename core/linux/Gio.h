@@ -64,6 +64,9 @@ struct DesktopEntry
     QString icon;
 };
 DesktopEntry readDesktopEntry(const QString& path);
+// Why the file at `path` is no desktop entry of an application GIO would run, for the user;
+// nothing when it is one.
+std::optional<QString> applicationEntryProblem(const QString& path);
 
 // Whether the key file at `path` parses (a missing file does). GIO rewrites a list it cannot
 // parse from empty.

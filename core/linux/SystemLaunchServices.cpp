@@ -155,6 +155,53 @@ QList<QUrl> SystemLaunchServices::allApplications() const
     return urls;
 }
 
+ApplicationFile SystemLaunchServices::checkApplicationFile(const QUrl& file) const
+{
+    ApplicationFile out;
+    const QString path = file.toLocalFile();
+    out.id = desktopIdForPath(path, &out.installed);
+    if (const auto problem = gio::applicationEntryProblem(path)) {
+        out.problem = *problem;
+        return out;
+    }
+    // Not where GIO looks (a folder outside XDG_DATA_DIRS), or hidden there by another entry.
+    out.installed = out.installed && gio::appForId(out.id) && gio::appForId(out.id)->path == QDir::cleanPath(path);
+    if (!out.installed) {
+        const QString copy = gio::applicationDirs().first() + u'/' + out.id + u".desktop"_s;
+        out.replaces = gio::appForId(out.id).has_value() || QFileInfo::exists(copy);
+    }
+    return out;
+}
+
+QUrl SystemLaunchServices::installApplication(const QUrl& file)
+{
+    const ApplicationFile check = checkApplicationFile(file);
+    if (!check.problem.isEmpty())
+        throw LaunchError::platform(u"openwright"_s, 2, check.problem);
+    if (check.installed)
+        return file;
+    const QString dir = gio::applicationDirs().first();
+    const QString copy = dir + u'/' + check.id + u".desktop"_s;
+    QFile source(file.toLocalFile());
+    if (!source.open(QIODevice::ReadOnly))
+        throw LaunchError::platform(u"openwright"_s, 3, u"That file cannot be read: "_s + source.errorString());
+    try {
+        if (!QDir().mkpath(dir))
+            throw StoreError(u"Could not create the folder "_s + dir);
+        writeAtomically(copy, source.readAll(), FileAccess::asCreated);
+    } catch (const StoreError& e) {
+        throw LaunchError::platform(u"openwright"_s, 4, e.message());
+    }
+    // GIO learns of the new entry from its folder monitor a moment later (seconds, for a
+    // folder that did not exist before).
+    for (int waited = 0; waited < 8000; waited += 50) {
+        if (const auto app = gio::appForId(check.id); app && app->path == copy)
+            return QUrl::fromLocalFile(copy);
+        ::usleep(50 * 1000);
+    }
+    throw LaunchError::platform(u"openwright"_s, 5, u"The system does not list the added application yet."_s);
+}
+
 QString SystemLaunchServices::iconName(const QUrl& app) const
 {
     {

@@ -35,6 +35,8 @@ public:
     QList<QUrl> allApplications() const override;
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
+    ApplicationFile checkApplicationFile(const QUrl& file) const override;
+    QUrl installApplication(const QUrl& file) override;
     // The lists' temporaries ("mimeapps.list.XXXXXX") that a write killed part-way left in
     // $XDG_CONFIG_HOME, once they are a minute old: a write of another program may be under way.
     void removeStaleTemporaries() override;

@@ -64,6 +64,10 @@ public Q_SLOTS:
         return replacesId ? replacesId : m_next++;
     }
     QStringList GetCapabilities() { return m_capabilities; }
+    void CloseNotification(uint id) { closed.append(id); }
+
+public:
+    QList<uint> closed;
 
 private:
     QDBusConnection m_bus;
@@ -157,13 +161,30 @@ TEST_F(DBusTest, NotificationsReachTheServerAndAnswersComeBack)
     EXPECT_EQ(reverted.size(), 1);
     EXPECT_EQ(opened, 1);
 
+    // Resolved, the change's notification goes; one resolved before the server named it goes
+    // as soon as it does.
+    notifier.withdraw(change.id);
+    spinUntil([&] { return server.closed.size() == 1; });
+    EXPECT_EQ(server.closed[0], 7u);
+    DefaultChange other = change;
+    other.id = QUuid::createUuid();
+    notifier.post(other);
+    notifier.withdraw(other.id);
+    spinUntil([&] { return server.closed.size() == 2; });
+    EXPECT_EQ(server.calls.size(), 4);
+    EXPECT_EQ(server.closed[1], 8u);
+    server.emitSignal("ActionInvoked", {7u, u"revert"_s});
+    QThread::msleep(50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reverted.size(), 1);
+
     // The server goes away: posting is a quiet no-op.
     serverBus.unregisterService(u"org.freedesktop.Notifications"_s);
     bus.disconnect(u"server"_s);
     notifier.post(change);
     QThread::msleep(100);
     QCoreApplication::processEvents();
-    EXPECT_EQ(server.calls.size(), 3);
+    EXPECT_EQ(server.calls.size(), 4);
 }
 
 // A server that renders markup gets names that carry markup's own characters escaped.

@@ -114,10 +114,57 @@ def x_windows(name):
     return windows
 
 
-def focus_main_window():
-    # Without a window manager, focus stays where the last closed dialog left it.
-    main = max(x_windows("^Openwright$"), key=lambda w: w[3] * w[4])
-    xdotool("windowfocus", "--sync", main[0])
+def main_window():
+    return max(x_windows("^Openwright$"), key=lambda w: w[3] * w[4])
+
+
+def backups_taken():
+    return len([p for p in load("profiles.json") or [] if p.get("kind") == "snapshot"])
+
+
+def keyboard_is_back(what):
+    """After a sheet closed with Escape the window has the keyboard: Ctrl+Shift+B backs up."""
+    before = backups_taken()
+    keys("ctrl+shift+b")
+    check(wait_for(lambda: backups_taken() > before, 5) is not None,
+          f"after {what} closes with Escape, Ctrl+Shift+B backs up")
+
+
+def typing_is_back(what):
+    """After a sheet closed with Escape the window has the keyboard: Ctrl+F types into the search."""
+    keys("ctrl+f")
+    xdotool("type", "--delay", "40", "zz")
+    field = find(APP, "text", "Search types")
+    check(field is not None and wait_for(lambda: field.queryText().getText(0, -1) == "zz", 3) is not None,
+          f"after {what} closes with Escape, Ctrl+F types into the search")
+    keys("ctrl+a", "BackSpace")
+
+
+def audit(screen):
+    """Every control the keyboard reaches names what it acts on: none unnamed, no two buttons alike."""
+    frame = find(APP, "frame", "Openwright")
+    unnamed, seen, alike = [], set(), set()
+    for acc in find_all(frame):
+        try:
+            if not acc.getState().contains(pyatspi.STATE_FOCUSABLE):
+                continue
+            role, name = acc.getRoleName(), (acc.name or "").strip()
+        except Exception:
+            continue
+        if role in ("menu", "menu item", "menu bar", "list item"):
+            continue
+        if not name:
+            unnamed.append(role)
+        elif role in ("push button", "toggle button", "check box"):
+            if name in seen:
+                alike.add(name)
+            seen.add(name)
+    check(not unnamed and not alike,
+          f"{screen}: every control names what it acts on (unnamed: {unnamed}, alike: {sorted(alike)})")
+
+
+def revert_buttons():
+    return find_all(application("notification-daemon"), "push button", "Revert")
 
 
 def text_of(path):
@@ -153,13 +200,31 @@ check(window is not None, "the window appears")
 check(wait_for(lambda: load("guard.json") and ".ovpn" in load("guard.json")["baseline"], 20) is not None,
       "every default is read")
 shot("overview")
+audit("overview")
+
+step("at the smallest window size the whole sidebar shows")
+wid = main_window()[0]
+xdotool("windowsize", "--sync", wid, 900, 560)
+time.sleep(0.5)
+guard_row = find(APP, "list item", "Default Guard")
+frame = find(APP, "frame", "Openwright")
+if check(guard_row is not None and frame is not None, "the sidebar lists Default Guard"):
+    gx, gy, gw, gh = guard_row.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    fx, fy, fw, fh = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    check(showing(guard_row) and gy + gh <= fy + fh, f"Default Guard is above the fold at {fw}x{fh}")
+xdotool("windowsize", "--sync", wid, 1100, 700)
+time.sleep(0.3)
 
 step("pin the PDF type from the search results")
 click(find(APP, "text", "Search types"))
 xdotool("type", "--delay", "40", "pdf")
 pin = find(APP, "push button", "Pin .pdf")
 check(pin is not None, "the search shows .pdf with its pin")
+overview_row = find(APP, "list item", "Overview")
+check(overview_row is not None and not overview_row.getState().contains(pyatspi.STATE_SELECTED),
+      "nothing is highlighted in the sidebar while results show")
 shot("search")
+audit("search results")
 click(pin)
 check(wait_for(lambda: ".pdf" in load("guard.json")["pinned"]) is not None, ".pdf is pinned in guard.json")
 
@@ -167,19 +232,47 @@ step("the type list with its picker open, and the add sheet")
 click(find(APP, "push button", pattern=r"^Clear") or find(APP, "text", "Search types"))
 keys("ctrl+a", "BackSpace")
 click(find(APP, "list item", "Documents & Office"))
-picker = find(APP, "push button", pattern=r"^Choose the app for \.pdf|^Document Viewer")
+picker = find(APP, "push button", pattern=r"^Choose the app for \.pdf")
 if check(picker is not None, "the .pdf row has its picker"):
     windows = len(x_windows(""))
     click(picker)
     check(wait_for(lambda: len(x_windows("")) > windows, 3) is not None, "the picker opens its menu")
     shot("types-picker")
     keys("Escape")
+audit("Documents & Office")
 click(find(APP, "push button", "Add Type"))
 field = find(APP, "text", pattern=r"extension|scheme")
 if check(field is not None, "the add sheet opens"):
     xdotool("type", "--delay", "40", "nfo")
     shot("add-type")
     keys("Escape")
+    keyboard_is_back("the add sheet")
+
+step("a long candidate list: the menu shows a dozen, the chooser searches them all")
+keys("ctrl+f")
+xdotool("type", "--delay", "40", "txt")
+picker = find(APP, "push button", pattern=r"^Choose the app for \.txt")
+if check(picker is not None, "the search shows .txt with its picker"):
+    windows = {w[0] for w in x_windows("")}
+    click(picker)
+    menu = wait_for(lambda: [w for w in x_windows("") if w[0] not in windows], 3)
+    # Before, 150 editors made a menu of three screen-high columns.
+    check(bool(menu) and menu[0][3] < 400 and menu[0][4] < 600,
+          f"the menu is one short column ({menu[0][3]}x{menu[0][4]})" if menu else "the picker opens its menu")
+    if menu:
+        keys("Up")  # the last item, "Why this app?", then "Choose Another App…" above it
+        keys("Up")
+        keys("Return")
+        search = find(APP, "text", "Search applications")
+        if check(search is not None and find(APP, "list item", "Amber Notes", seconds=15) is not None,
+                 "the chooser lists every application"):
+            click(search)
+            xdotool("type", "--delay", "40", "edit")
+            check(find(APP, "list item", "Kestrel Edit") is not None, "its search finds them")
+            shot("chooser-search")
+        keys("Escape")
+keys("ctrl+f")
+keys("ctrl+a", "BackSpace")
 
 step("another program takes PDFs over")
 started = time.monotonic()
@@ -231,6 +324,11 @@ step("apply a preset, then restore the backup taken before it")
 before = text_of(MIMEAPPS)
 click(find(APP, "list item", "Profiles"))
 shot("profiles")
+audit("Profiles")
+click(find(APP, "push button", pattern=r"^Media & Creator"))
+if check(find(APP, "push button", pattern=r"^Apply \d+ Changes$") is not None, "a preset's card opens its sheet"):
+    keys("Escape")
+    typing_is_back("the profile sheet")
 click(find(APP, "push button", pattern=r"^Media & Creator"))
 apply = find(APP, "push button", pattern=r"^Apply \d+ Changes$")
 if check(apply is not None, "the preset's sheet offers its changes"):
@@ -244,6 +342,7 @@ check(default_of("video/x-matroska") != re.search(r"^video/x-matroska=([^;\n]*)"
       "the preset moved .mkv")
 click(find(APP, "list item", "Backups"))
 shot("backups")
+audit("Backups")
 title = find(APP, "label", pattern="^Before applying \u201cMedia & Creator\u201d$")
 if check(title is not None, "a backup was taken before the preset"):
     row = title.parent
@@ -257,14 +356,37 @@ if check(title is not None, "a backup was taken before the preset"):
         check(default_of("video/x-matroska") == re.search(r"^video/x-matroska=([^;\n]*)", before, re.M).group(1),
               "restoring the backup puts .mkv back")
 
+step("a change kept in the window takes its notification down")
+subprocess.run(["gio", "mime", "application/pdf", "org.kde.okular.desktop"], env=env, check=True,
+               stdout=subprocess.DEVNULL)
+if check(wait_for(lambda: revert_buttons(), 10) is not None, "the second takeover is notified"):
+    focus_window = main_window()[0]
+    xdotool("windowactivate", "--sync", focus_window)
+    click(find(APP, "list item", "Default Guard"))
+    keep = find(APP, "push button", pattern=r"^Keep Okular for \.pdf$")
+    if check(keep is not None, "the guard screen offers Keep for it"):
+        audit("Default Guard")
+        click(keep)
+        check(wait_for(lambda: not revert_buttons(), 5) is not None, "its notification is withdrawn")
+
 step("settings")
-focus_main_window()
 keys("ctrl+comma")
 check(find(APP, "label", pattern="^Open at login$") is not None, "Ctrl+, opens the settings")
+check(find(APP, "label", "Updates", seconds=1) is None, "a build without an update feed shows no Updates section")
 shot("settings")
 keys("Escape")
 
-app_process.terminate()
-app_process.wait(10)
+step("quitting takes Openwright's notifications down")
+subprocess.run(["gio", "mime", "application/pdf", "org.gnome.Evince.desktop"], env=env, check=True,
+               stdout=subprocess.DEVNULL)
+check(wait_for(lambda: revert_buttons(), 10) is not None, "a third takeover is notified")
+xdotool("windowactivate", "--sync", main_window()[0])
+keys("ctrl+q")
+try:
+    app_process.wait(10)
+except subprocess.TimeoutExpired:
+    app_process.terminate()
+    app_process.wait(10)
+check(wait_for(lambda: not revert_buttons(), 5) is not None, "no notification of Openwright's is left")
 print(f"{len(failures)} failed" if failures else "PASSED", flush=True)
 sys.exit(1 if failures else 0)

@@ -18,6 +18,18 @@ if [[ -z "${OPENWRIGHT_E2E_INNER:-}" ]]; then
     trap '[[ -n "${OPENWRIGHT_E2E_KEEP:-}" ]] || rm -rf "$root"' EXIT
     cmake --install "$build" --prefix "$root/prefix" >/dev/null
     bash "$sample" "$root/desktop"
+    # A desktop with many text editors, as some are: 150 more handlers of plain text.
+    apps=$root/desktop/usr/share/applications
+    icons=(org.gnome.TextEditor gvim kate)
+    i=0
+    for first in Amber Basalt Cedar Delta Ember Fjord Granite Harbor Indigo Juniper Kestrel Lumen Meadow Nimbus Onyx; do
+        for second in Notes Writer Edit Pad Text Scribe Draft Jot Quill Ledger; do
+            printf '[Desktop Entry]\nType=Application\nName=%s %s\nExec=gnome-text-editor %%U\nIcon=%s\nMimeType=text/plain;\n' \
+                "$first" "$second" "${icons[i % 3]}" >"$apps/com.example.${first}${second}.desktop"
+            i=$((i + 1))
+        done
+    done
+    update-desktop-database "$apps"
     mkdir -p "$artifacts"
     exec env -i PATH="/usr/bin:/bin:/usr/sbin:/sbin" LANG=C.UTF-8 OPENWRIGHT_E2E_INNER=1 \
         OPENWRIGHT_E2E_DARK="${OPENWRIGHT_E2E_DARK:-}" \

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -287,6 +288,52 @@ TEST_F(SystemLaunchServicesTest, NeverWritesADefaultThatIsNotInstalled)
     EXPECT_EQ(XdgTree::readList(u"gnome-mimeapps.list"_s), gnome);
 }
 
+// "Browse…" in the chooser: an entry from another folder is installed under its own ID, and
+// only then can it become a default; an entry that is no application says why.
+TEST_F(SystemLaunchServicesTest, AnEntryFromElsewhereIsAddedUnderItsOwnIdOrRefusedWithTheReason)
+{
+    build();
+    QTemporaryDir elsewhere;
+    const auto entry = [&](const QString& name, const QByteArray& contents) {
+        QFile file(elsewhere.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return url(file.fileName());
+    };
+    const QUrl reader
+        = entry(u"org.example.Reader.desktop"_s,
+                "[Desktop Entry]\nType=Application\nName=Reader\nExec=true %f\nMimeType=application/pdf;\n");
+    ApplicationFile check = system->checkApplicationFile(reader);
+    EXPECT_EQ(check.problem, QString());
+    EXPECT_EQ(check.id, u"org.example.Reader"_s);
+    EXPECT_FALSE(check.installed);
+    EXPECT_FALSE(check.replaces);
+    const QUrl installed = system->installApplication(reader);
+    EXPECT_EQ(installed, url(XdgTree::applicationsDir(XdgTree::Level::user) + u"/org.example.Reader.desktop"_s));
+    EXPECT_EQ(service.change({pdf, installed}), ChangeResult::changed());
+    EXPECT_TRUE(system->checkApplicationFile(installed).installed);
+    EXPECT_TRUE(system->checkApplicationFile(reader).replaces); // a second copy would replace the first
+    EXPECT_TRUE(system->checkApplicationFile(entry(u"empty.desktop"_s, {}))
+                    .problem.startsWith(u"That file is not a desktop entry"_s));
+
+    const std::pair<QByteArray, QString> refused[] = {
+        {"[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org\n",
+         u"That entry is not an application: its Type is Link."_s},
+        {"[Desktop Entry]\nType=Application\nName=Nothing\n",
+         u"That entry does not say which program to run: it has no Exec line."_s},
+        {"[Desktop Entry]\nType=Application\nName=Caf\xe9\nExec=true\n",
+         u"That file is not UTF-8 text, as a desktop entry must be."_s},
+        {"[Desktop Entry]\nType=Application\nName=Gone\nExec=no-such-program-here %f\n",
+         u"The program that entry runs is not installed."_s},
+    };
+    for (const auto& [contents, reason] : refused) {
+        const QUrl file = entry(u"refused.desktop"_s, contents);
+        EXPECT_EQ(system->checkApplicationFile(file).problem, reason) << contents.constData();
+        EXPECT_THROW(system->installApplication(file), LaunchError);
+    }
+    EXPECT_FALSE(QFile::exists(XdgTree::applicationsDir(XdgTree::Level::user) + u"/refused.desktop"_s));
+}
+
 TEST_F(SystemLaunchServicesTest, AFailedWriteOfOurOwnIsAFailureWithTheReason)
 {
     build();
@@ -328,8 +375,7 @@ protected:
         ASSERT_GE(fd, 0);
         const QByteArray chunk(64 * 1024, 'x');
         for (qsizetype size = chunk.size(); size > 0; size /= 2) {
-            while (::write(fd, chunk.constData(), size_t(size)) == ssize_t(size)) {
-            }
+            while (::write(fd, chunk.constData(), size_t(size)) == ssize_t(size)) { }
         }
         ::close(fd);
     }

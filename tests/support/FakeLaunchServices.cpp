@@ -215,4 +215,33 @@ DecisionChain FakeLaunchServices::explain(const Target& target) const
     return chain;
 }
 
+void FakeLaunchServices::addLooseEntry(const QUrl& file, const QString& name, const QString& problem)
+{
+    QMutexLocker lock(&m_mutex);
+    m_loose.insert(file, {name, problem});
+}
+
+ApplicationFile FakeLaunchServices::checkApplicationFile(const QUrl& file) const
+{
+    QMutexLocker lock(&m_mutex);
+    ApplicationFile out;
+    out.id = file.fileName().chopped(8); // ".desktop"
+    out.installed = m_apps.contains(file);
+    out.problem = m_loose.value(file).second;
+    out.replaces = !out.installed && m_apps.contains(QUrl::fromLocalFile(u"/apps/"_s + file.fileName()));
+    return out;
+}
+
+QUrl FakeLaunchServices::installApplication(const QUrl& file)
+{
+    const ApplicationFile check = checkApplicationFile(file);
+    if (!check.problem.isEmpty())
+        throw LaunchError::platform(u"fake"_s, 1, check.problem);
+    if (check.installed)
+        return file;
+    const AppInfo app {QUrl::fromLocalFile(u"/apps/"_s + file.fileName()), std::nullopt, m_loose.value(file).first};
+    addApp(app);
+    return app.url;
+}
+
 } // namespace openwright::test

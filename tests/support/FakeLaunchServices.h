@@ -57,6 +57,12 @@ public:
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
     void setIcon(const AppInfo& app, const QString& icon);
+    // A desktop entry outside the applications folders, as Browse… finds one: the application
+    // it holds, or why it is none.
+    void addLooseEntry(const QUrl& file, const QString& name, const QString& problem = {});
+    ApplicationFile checkApplicationFile(const QUrl& file) const override;
+    // Installs it as /apps/ID.desktop, replacing an application there.
+    QUrl installApplication(const QUrl& file) override;
 
 private:
     void readPause() const;
@@ -68,6 +74,7 @@ private:
     QHash<QString, AppInfo> m_removed; // by platform type
     QHash<Target, QString> m_typeOf;
     QHash<QUrl, QString> m_icons;
+    QHash<QUrl, std::pair<QString, QString>> m_loose; // name, problem
     QHash<Target, QList<QUrl>> m_candidates;
     QHash<Target, QString> m_decidingLists;
     QSet<Target> m_unknown;

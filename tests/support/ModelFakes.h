@@ -25,11 +25,15 @@ public:
         QString body;
     };
     QList<Shown> shown;
+    QStringList closed; // change ids whose notification was taken down
+    bool closedAll = false;
 
     void show(const QString& changeID, const QString& title, const QString& body) override
     {
         shown.append({changeID, title, body});
     }
+    void close(const QString& changeID) override { closed.append(changeID); }
+    void closeAll() override { closedAll = true; }
     void answer(const QString& action, const QString& changeID) const { respond(action, changeID); }
 };
 

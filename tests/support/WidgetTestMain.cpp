@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main() of the widget tests: the sandbox first (see TestMain.cpp), then a QApplication on
 // the offscreen platform with the application's icons and names set as at start-up.
-#include "OpenwrightApp.h"
 #include "Sandbox.h"
+#include "shell/OpenwrightApp.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Icons.h"
+#include "widgets/Icons.h"
 
 #include <QApplication>
 

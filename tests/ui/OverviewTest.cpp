@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CategoryRow.h"
-#include "DropInspector.h"
 #include "FakeLaunchServices.h"
-#include "HealthCard.h"
-#include "IssueRow.h"
-#include "MainWindow.h"
-#include "MenuBarView.h"
 #include "ModelFixture.h"
-#include "OverviewView.h"
+#include "overview/DropInspector.h"
+#include "overview/HealthCard.h"
+#include "overview/IssueRow.h"
+#include "overview/OverviewView.h"
+#include "overview/StatTile.h"
 #include "Printers.h"
-#include "RootView.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
+#include "shell/TrayPanel.h"
+#include "types/CategoryRow.h"
+#include "widgets/Style.h"
 
 #include <QDropEvent>
 #include <QLabel>
@@ -89,6 +91,24 @@ TEST_F(OverviewTest, DroppingAFileInspectsItAndJumpsToTheOverview)
     EXPECT_EQ(inspector->findChild<CategoryRow*>(), nullptr);
 }
 
+TEST_F(OverviewTest, TheGuardTileCountsUnresolvedChanges)
+{
+    OverviewView view(*model);
+    StatTile* changes = nullptr;
+    for (StatTile* tile : view.findChildren<StatTile*>()) {
+        if (tile->accessibleName() == u"Changes spotted by Guard"_s)
+            changes = tile;
+    }
+    ASSERT_TRUE(changes);
+    EXPECT_EQ(changes->value(), u"0"_s);
+    fake->setDefault(pdf, okular);
+    fake->setDefault(mailto, evince);
+    check();
+    EXPECT_EQ(changes->value(), u"2"_s);
+    model->markResolved(model->unresolvedChanges().value(0).id);
+    EXPECT_EQ(changes->value(), u"1"_s);
+}
+
 TEST_F(OverviewTest, ShowOnAnIssueSelectsItsGroup)
 {
     deleted.insert(evince.url);
@@ -101,13 +121,14 @@ TEST_F(OverviewTest, ShowOnAnIssueSelectsItsGroup)
     ASSERT_NE(pdfIssue, nullptr);
     EXPECT_EQ(IssueRow::message(pdfIssue->issue()), u"Set to Evince, which is no longer installed."_s);
 
+    EXPECT_EQ(pdfIssue->showButton()->accessibleName(), u"Show .pdf"_s);
     pdfIssue->showButton()->click();
     EXPECT_EQ(model->selection(), SidebarItem::groupItem(model->category(pdf).group));
 }
 
 TEST_F(OverviewTest, TrayPanelListsAtMostFourChanges)
 {
-    MenuBarView panel(*model);
+    TrayPanel panel(*model);
     int taken = 0;
     for (const FileCategory& c : Catalog::all()) {
         if (c.target != pdf && !model->states().value(c.target).current && taken < 4) {
@@ -122,7 +143,7 @@ TEST_F(OverviewTest, TrayPanelListsAtMostFourChanges)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     const QList<QWidget*> rows = panel.findChildren<QWidget*>(u"recentChange"_s);
-    ASSERT_EQ(rows.size(), MenuBarView::kMaxChanges);
+    ASSERT_EQ(rows.size(), TrayPanel::kMaxChanges);
     // Newest first; only a change that replaced an application can be reverted.
     bool namesPdf = false;
     for (QLabel* label : rows[0]->findChildren<QLabel*>())
@@ -134,6 +155,45 @@ TEST_F(OverviewTest, TrayPanelListsAtMostFourChanges)
     EXPECT_EQ(reverts, 1);
     ASSERT_NE(rows[0]->findChild<QToolButton*>(), nullptr);
     EXPECT_EQ(rows[0]->findChild<QToolButton*>()->text(), u"Revert"_s);
+}
+
+TEST_F(OverviewTest, TrayPanelRevertsItsOwnRowAndSaysWhenItCannot)
+{
+    model->togglePin(pdf);
+    model->togglePin(mailto);
+    fake->setDefault(pdf, okular);
+    check();
+    fake->setDefault(mailto, evince);
+    check();
+    TrayPanel panel(*model);
+    const QUuid pdfChange = model->unresolvedChanges().value(1).id;
+    const auto revertOf = [&](int row) {
+        return panel.findChildren<QWidget*>(u"recentChange"_s).value(row)->findChild<QToolButton*>(u"revert"_s);
+    };
+    // The older change, below the newest: its own row's Revert reverts it, and only it.
+    ASSERT_TRUE(revertOf(1));
+    EXPECT_EQ(revertOf(1)->accessibleName(), u"Revert .pdf to Evince"_s);
+    revertOf(1)->click();
+    settle(*model);
+    EXPECT_EQ(fake->defaultApp(pdf), evince.url);
+    EXPECT_EQ(fake->defaultApp(mailto), evince.url);
+    ASSERT_EQ(model->unresolvedChanges().size(), 1);
+    EXPECT_EQ(model->unresolvedChanges()[0].target, mailto);
+    EXPECT_EQ(shown->closed, QStringList {uuidText(pdfChange)}); // its notification goes with it
+
+    // Thunderbird was removed meanwhile: the row says so, and no backup is taken for it.
+    deleted.insert(thunderbird.url);
+    const qsizetype backups = model->backups().size();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    revertOf(0)->click();
+    settle(*model);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(model->unresolvedChanges().size(), 1);
+    auto* outcome = panel.findChild<IconLabel*>(u"outcome"_s);
+    ASSERT_TRUE(outcome && !outcome->isHidden());
+    EXPECT_EQ(outcome->textLabel()->text(), u"That app is no longer installed"_s);
+    EXPECT_EQ(model->backups().size(), backups);
+    EXPECT_TRUE(revertOf(0)->isEnabled());
 }
 
 } // namespace

@@ -1,24 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppModel.h"
-#include "BackupRow.h"
-#include "BackupsView.h"
-#include "ChangeRow.h"
+#include "backups/BackupRow.h"
+#include "backups/BackupsView.h"
 #include "FakeLaunchServices.h"
-#include "GuardView.h"
+#include "guard/ChangeRow.h"
+#include "guard/GuardView.h"
 #include "ModelFixture.h"
 #include "PlatformText.h"
 #include "Presets.h"
 #include "Printers.h"
-#include "ProfileCard.h"
-#include "ProfileSheet.h"
-#include "ProfilesView.h"
-#include "StepRow.h"
+#include "profiles/ProfileCard.h"
+#include "profiles/ProfileSheet.h"
+#include "profiles/ProfilesView.h"
+#include "profiles/StepRow.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/RowList.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -124,6 +128,7 @@ TEST_F(ToolsTest, RunShowsEachOutcomeAndHowManyChanged)
     EXPECT_EQ(outcomes.value(pdf), u"Changed"_s);
     EXPECT_EQ(outcomes.value(mailto), platformText(PlatformText::Declined));
     EXPECT_EQ(sheet->closeButton()->text(), u"Done"_s);
+    EXPECT_FALSE(sheet->primaryButton()->isEnabled()); // one run per sheet
     sheet->closeButton()->click();
     settle(*model);
 }
@@ -172,6 +177,16 @@ TEST_F(ToolsTest, ExportedFileImportsAsEqualProfilesWithNewIds)
         EXPECT_EQ(imported, exported.at(i));
     }
     EXPECT_EQ(view.findChildren<ProfileCard*>().size(), Presets::all().size() + 4);
+}
+
+TEST(FileDialogs, StartInDocumentsOrElseHome)
+{
+    const QString documents = QDir::homePath() + u"/Documents"_s;
+    QDir(documents).removeRecursively();
+    EXPECT_EQ(FileDialogs::startFolder(), QDir::homePath());
+    ASSERT_TRUE(QDir().mkpath(documents));
+    EXPECT_EQ(FileDialogs::startFolder(), documents);
+    QDir(documents).removeRecursively();
 }
 
 TEST_F(ToolsTest, BrokenImportSaysSoAndAddsNothing)
@@ -248,15 +263,16 @@ TEST_F(ToolsTest, KeepResolvesWithoutChangingAndRevertAsksTheModel)
     EXPECT_TRUE(model->guardState().history.value(0).resolved);
     EXPECT_EQ(fake->setCalls(), 0);
     EXPECT_EQ(fake->defaultApp(pdf), okular.url);
-    row = view.findChild<ChangeRow*>();
-    ASSERT_TRUE(row && named<QLabel>(*row, u"handled"_s));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(view.findChild<ChangeRow*>(), row); // the same row, now handled
+    ASSERT_TRUE(named<QLabel>(*row, u"handled"_s));
     EXPECT_FALSE(named<QPushButton>(*row, u"keep"_s));
 
     fake->setDefault(pdf, evince);
     clock.advance(5min);
     await(model->checkGuard());
     settle(*model);
-    const auto rows = view.findChildren<ChangeRow*>();
+    const QList<QWidget*> rows = named<RowList>(view, u"changes"_s)->rows(); // newest first
     ASSERT_EQ(rows.size(), 2);
     EXPECT_EQ(named<QLabel>(*rows.at(1), u"detectedAt"_s)->text(), u"5 minutes ago"_s);
     named<QPushButton>(*rows.at(0), u"revert"_s)->click();
@@ -264,6 +280,60 @@ TEST_F(ToolsTest, KeepResolvesWithoutChangingAndRevertAsksTheModel)
     EXPECT_EQ(fake->setCalls(), 1);
     EXPECT_EQ(fake->defaultApp(pdf), okular.url);
     EXPECT_TRUE(model->unresolvedChanges().isEmpty());
+}
+
+TEST_F(ToolsTest, GuardRowsUpdateInPlaceAndTheFocusNeverJumpsToAnotherType)
+{
+    const Target epub = Target::fileExtension(u"epub"_s);
+    for (const Target& t : {pdf, mailto, epub})
+        model->togglePin(t);
+    fake->setDefault(pdf, okular);
+    fake->setDefault(mailto, evince);
+    fake->setDefault(epub, okular);
+    check();
+    GuardView view(*model);
+    view.resize(700, 320);
+    view.show();
+    // Check Now waits for its check, and can be pressed again once it is done.
+    fake->setReadDelay(5ms);
+    auto* checkNow = named<QToolButton>(view, u"checkNow"_s);
+    checkNow->click();
+    EXPECT_FALSE(checkNow->isEnabled());
+    settle(*model);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(checkNow->isEnabled());
+    fake->setReadDelay(0ms);
+    const QList<ChangeRow*> rows = view.findChildren<ChangeRow*>();
+    ASSERT_EQ(rows.size(), 3);
+    QScrollBar* bar = view.findChild<QScrollArea*>()->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    const int scrolled = bar->value();
+    ASSERT_GT(scrolled, 0);
+
+    // Keep on the first: the same rows stay, and the focus goes to the next row's Keep.
+    auto* keep = named<QPushButton>(*rows[0], u"keep"_s);
+    EXPECT_TRUE(keep->accessibleName().endsWith(u" for "_s + rows[0]->change().target.description()));
+    keep->setFocus();
+    keep->click();
+    EXPECT_EQ(view.findChildren<ChangeRow*>(), rows);
+    EXPECT_TRUE(named<QLabel>(*rows[0], u"handled"_s));
+    EXPECT_EQ(view.focusWidget(), named<QPushButton>(*rows[1], u"keep"_s));
+    EXPECT_EQ(bar->value(), scrolled);
+
+    // Unpinning leaves the focus on the pinned list, not on the next "Stop watching".
+    auto* unpin = view.findChildren<QToolButton*>(u"unpin"_s).value(1);
+    ASSERT_TRUE(unpin);
+    EXPECT_EQ(unpin->accessibleName(), u"Stop watching .pdf"_s);
+    unpin->setFocus();
+    unpin->click();
+    EXPECT_EQ(view.focusWidget(), named<QWidget>(view, u"pinned"_s));
+    EXPECT_EQ(view.findChildren<QToolButton*>(u"unpin"_s).size(), 2);
+
+    auto* clear = named<QPushButton>(view, u"clearHistory"_s);
+    clear->setFocus();
+    clear->click();
+    EXPECT_EQ(view.focusWidget(), named<QWidget>(view, u"changes"_s));
+    EXPECT_EQ(shown->closed.size(), 3); // each change's notification goes with it
 }
 
 } // namespace

@@ -1,23 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AddTypeSheet.h"
-#include "AppChooser.h"
 #include "AppModel.h"
-#include "AppPicker.h"
-#include "CategoryListView.h"
-#include "CategoryRow.h"
 #include "FakeLaunchServices.h"
-#include "MainWindow.h"
 #include "ModelFixture.h"
-#include "RootView.h"
-#include "Sidebar.h"
-#include "WhyPanel.h"
+#include "shell/MainWindow.h"
+#include "shell/RootView.h"
+#include "shell/Sidebar.h"
+#include "types/AddTypeSheet.h"
+#include "types/AppChooser.h"
+#include "types/AppPicker.h"
+#include "types/CategoryListView.h"
+#include "types/CategoryRow.h"
+#include "types/WhyPanel.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Style.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -231,6 +237,200 @@ TEST_F(TypesTest, EntriesWithTheSameNameAreToldApart)
     EXPECT_EQ(row.picker()->label(), u"VLC (Flatpak)"_s);
 }
 
+TEST_F(TypesTest, BrowseAddsAnEntryFromElsewhereOrSaysWhyNot)
+{
+    const QUrl foliate = QUrl::fromLocalFile(u"/home/me/Downloads/Foliate.desktop"_s);
+    const QUrl site = QUrl::fromLocalFile(u"/home/me/Downloads/site.desktop"_s);
+    const QUrl nightly = QUrl::fromLocalFile(u"/home/me/Downloads/Evince.desktop"_s);
+    fake->addLooseEntry(foliate, u"Foliate"_s);
+    fake->addLooseEntry(site, u"Site"_s, u"That entry is not an application: its Type is Link."_s);
+    fake->addLooseEntry(nightly, u"Evince Nightly"_s);
+    CategoryRow row(*model, model->category(pdf));
+    QString answer;
+    const auto open = [&] {
+        AppChooser* chooser = row.picker()->chooseAnother();
+        chooser->pickDesktopFile
+            = [&](QWidget*, const QString&, std::function<void(const QString&)> chosen) { chosen(answer); };
+        return QPointer<AppChooser>(chooser);
+    };
+
+    // No application: refused with the reason; the chooser stays and nothing is written.
+    QPointer<AppChooser> chooser = open();
+    answer = site.toLocalFile();
+    chooser->browseButton()->click();
+    EXPECT_EQ(chooser->problem(), u"That entry is not an application: its Type is Link."_s);
+    EXPECT_TRUE(chooser->isVisible());
+    answer = foliate.toLocalFile();
+    chooser->browseButton()->click();
+    EXPECT_FALSE(chooser && chooser->isVisible());
+    settle(*model);
+    EXPECT_EQ(fake->defaultApp(pdf), QUrl::fromLocalFile(u"/apps/Foliate.desktop"_s));
+    EXPECT_EQ(row.statusText(), u"Changed. Added Foliate to your applications"_s);
+
+    // An entry of an installed application's ID replaces it only once the user agrees.
+    chooser = open();
+    answer = nightly.toLocalFile();
+    chooser->browseButton()->click();
+    auto* question = chooser->findChild<QMessageBox*>(u"replaceQuestion"_s);
+    ASSERT_TRUE(question);
+    question->button(QMessageBox::Cancel)->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(chooser->isVisible());
+    EXPECT_EQ(fake->defaultApp(pdf), QUrl::fromLocalFile(u"/apps/Foliate.desktop"_s));
+    chooser->browseButton()->click();
+    question = chooser->findChild<QMessageBox*>(u"replaceQuestion"_s);
+    ASSERT_TRUE(question);
+    for (QAbstractButton* button : question->buttons()) {
+        if (button->text() == u"Replace"_s)
+            button->click();
+    }
+    settle(*model);
+    EXPECT_EQ(fake->defaultApp(pdf), evince.url);
+    EXPECT_EQ(row.picker()->label(), u"Evince Nightly"_s);
+}
+
+TEST_F(TypesTest, ASheetClosedWithEscapeGivesTheKeyboardBackToItsOpener)
+{
+    MainWindow window(*model);
+    window.show();
+    window.activateWindow();
+    model->setSelection(SidebarItem::groupItem(CategoryGroup::document));
+    CategoryListView* page = pageOf(window);
+    ASSERT_TRUE(page && page->addTypeButton());
+    page->addTypeButton()->setFocus();
+    page->addTypeButton()->click();
+    AddTypeSheet* sheet = page->addSheet();
+    ASSERT_TRUE(sheet);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(sheet->field(), &escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(page->addSheet() && page->addSheet()->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(window.focusWidget(), page->addTypeButton());
+
+    // A type listed elsewhere is not added: the sheet says where it is, and Show goes there.
+    model->setSelection(SidebarItem::groupItem(CategoryGroup::media));
+    page = pageOf(window);
+    page->showAddSheet();
+    page->addSheet()->field()->setText(u".PDF"_s);
+    EXPECT_EQ(page->addSheet()->addButton()->text(), u"Show"_s);
+    page->addSheet()->addButton()->click();
+    EXPECT_EQ(model->selection(), SidebarItem::groupItem(CategoryGroup::document));
+    EXPECT_TRUE(model->customTargets().isEmpty());
+    page = pageOf(window);
+    ASSERT_TRUE(page && page->selectedRow());
+    EXPECT_EQ(page->selectedRow()->category().target, pdf);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.focusWidget(), page->selectedRow()->picker());
+}
+
+TEST_F(TypesTest, TheSidebarFitsTheSmallestWindowAndHighlightsNothingWhileSearching)
+{
+    model->addCustom(u".nfo"_s); // the longest sidebar: My File Types is listed too
+    MainWindow window(*model);
+    window.resize(window.minimumSize());
+    window.show();
+    QCoreApplication::processEvents();
+    auto* sidebar = window.findChild<Sidebar*>();
+    const QAbstractItemModel* rows = sidebar->model();
+    const QModelIndex guard = rows->index(rows->rowCount() - 1, 0);
+    EXPECT_EQ(guard.data().toString(), u"Default Guard"_s);
+    EXPECT_LE(sidebar->visualRect(guard).bottom(), sidebar->viewport()->height());
+    EXPECT_TRUE(sidebar->isCompact());
+    // The search prompt shows whole beside the search icon and the clear button.
+    auto* search = window.findChild<QLineEdit*>();
+    const int icons = 2 * (search->style()->pixelMetric(QStyle::PM_SmallIconSize) + 6);
+    EXPECT_GE(search->width() - icons, search->fontMetrics().horizontalAdvance(search->placeholderText()));
+
+    model->setSearchText(u"pdf"_s);
+    EXPECT_TRUE(sidebar->selectionModel()->selectedIndexes().isEmpty());
+    EXPECT_FALSE(sidebar->currentIndex().isValid());
+    // Choosing a row leaves the search for that screen.
+    sidebar->setCurrentIndex(rows->index(0, 0));
+    EXPECT_TRUE(model->searchText().isEmpty());
+    EXPECT_EQ(model->selection(), SidebarItem::overview());
+    EXPECT_EQ(sidebar->currentIndex().row(), 0);
+}
+
+TEST_F(TypesTest, ALongCandidateListShowsTheCurrentAndTheLikeliestThenTheChooser)
+{
+    const Target txt = Target::fileExtension(u"txt"_s);
+    QList<AppInfo> editors;
+    for (int i = 1; i <= 40; ++i)
+        editors.append(fake->addApp(u"Editor %1"_s.arg(i)));
+    fake->setCandidates(txt, editors);
+    fake->setDefault(txt, editors.at(29));
+    refresh();
+    CategoryRow row(*model, model->category(txt));
+    const auto items = menuOf(row.picker());
+    int apps = 0;
+    for (const QString& text : items.keys())
+        apps += int(text.startsWith(u"Editor "_s));
+    EXPECT_EQ(apps, 12);
+    // The platform's first eleven, and the current one wherever it stands.
+    const QList<AppInfo> order = model->states().value(txt).candidates;
+    ASSERT_EQ(order.size(), 40);
+    int listed = 0;
+    for (const AppInfo& app : order) {
+        if (app.name != u"Editor 30"_s) {
+            EXPECT_EQ(items.contains(app.name), listed++ < 11) << app.name.toStdString();
+        }
+    }
+    ASSERT_TRUE(items.contains(u"Editor 30"_s));
+    EXPECT_TRUE(items[u"Editor 30"_s]->isChecked());
+    EXPECT_TRUE(items.contains(u"Choose Another App…"_s));
+}
+
+TEST_F(TypesTest, RightToLeftMirrorsTheScreensAndTheSidebarRows)
+{
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    struct Restore
+    {
+        ~Restore() { QApplication::setLayoutDirection(Qt::LeftToRight); }
+    } restore;
+    MainWindow window(*model);
+    window.resize(1100, 700);
+    window.show();
+    QCoreApplication::processEvents();
+    auto* sidebar = window.findChild<Sidebar*>();
+    EXPECT_GT(sidebar->mapTo(&window, QPoint()).x(), window.width() / 2);
+
+    // A group's icon is drawn at the row's right end.
+    const QModelIndex documents = sidebar->model()->index(2, 0);
+    const QRect rect = sidebar->visualRect(documents);
+    const QImage image = sidebar->viewport()->grab(rect).toImage();
+    const QColor accent = Style::color(Style::Tone::accent, sidebar->palette());
+    int leftmost = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - accent.red()) + std::abs(c.green() - accent.green())
+                    + std::abs(c.blue() - accent.blue())
+                < 60)
+                leftmost = std::min(leftmost, x);
+        }
+    }
+    EXPECT_GT(leftmost, image.width() * 3 / 4);
+
+    // A row's text starts at its right; the picker sits left of the pin.
+    model->setSelection(SidebarItem::groupItem(CategoryGroup::document));
+    CategoryRow* row = rowOf(*pageOf(window), pdf);
+    ASSERT_TRUE(row);
+    QCoreApplication::processEvents();
+    EXPECT_LT(row->picker()->x(), row->pinButton()->x());
+    ElidedLabel label(u"PDF"_s);
+    label.resize(300, label.sizeHint().height());
+    const QImage text = label.grab().toImage();
+    int inked = text.width();
+    for (int y = 0; y < text.height(); ++y) {
+        for (int x = 0; x < text.width(); ++x) {
+            if (text.pixelColor(x, y) != text.pixelColor(0, 0))
+                inked = std::min(inked, x);
+        }
+    }
+    EXPECT_GT(inked, 150);
+}
+
 struct SheetCase
 {
     const char* name;
@@ -238,6 +438,7 @@ struct SheetCase
     bool valid;
     // The group shown after adding: the user's own for a new type, the catalog's for a known one.
     std::optional<CategoryGroup> shows;
+    QString listed = {}; // where the sheet says a listed type is
 };
 
 void PrintTo(const SheetCase& c, std::ostream* out)
@@ -257,6 +458,7 @@ TEST_P(AddTypeSheetTest, AddsOnlyATypeAndReturnAddsIt)
     sheet.field()->setText(c.text);
     EXPECT_EQ(sheet.addButton()->isEnabled(), c.valid);
     EXPECT_EQ(sheet.errorLine()->isVisible(), !c.valid && !c.text.isEmpty());
+    EXPECT_EQ(sheet.listedLine()->isVisible() ? sheet.listedLine()->text() : QString(), c.listed);
 
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(sheet.field(), &press);
@@ -274,7 +476,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, AddTypeSheetTest,
                                            SheetCase {"Extension", u".nfo"_s, true, CategoryGroup::custom},
                                            SheetCase {"BareExtension", u"nfo"_s, true, CategoryGroup::custom},
                                            SheetCase {"Scheme", u"myapp:"_s, true, CategoryGroup::custom},
-                                           SheetCase {"KnownType", u"zoommtg:"_s, true, CategoryGroup::communication},
+                                           SheetCase {"KnownType", u"zoommtg:"_s, true, CategoryGroup::communication,
+                                                      u"Zoom Meetings (zoommtg:) is already in Communication Links."_s},
+                                           SheetCase {"KnownTypeInCapitals", u".PDF"_s, true, CategoryGroup::document,
+                                                      u"PDF Documents (.pdf) is already in Documents & Office."_s},
                                            SheetCase {"Spaces", u"not a type"_s, false, {}},
                                            SheetCase {"TwoDots", u".tar.gz"_s, false, {}},
                                            SheetCase {"BadScheme", u"1zoom:"_s, false, {}}),

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BackupRow.h"
 
-#include "AppModel.h"
-#include "DateText.h"
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "app/DateText.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -63,6 +64,12 @@ BackupRow::BackupRow(AppModel& model, const Profile& backup, QWidget* parent)
     row->addWidget(m_difference);
 
     m_restore = new QPushButton(tr("Restore…"), this);
+    // Many rows share the titles: the time tells them apart.
+    const QDateTime created = backup.createdAt.toTimeZone(m_model.zone());
+    const QString which = tr("%1 from %2 %3")
+                              .arg(reason.title(), QLocale().toString(created.date(), QLocale::ShortFormat),
+                                   QLocale().toString(created.time(), QLocale::LongFormat));
+    m_restore->setAccessibleName(tr("Restore %1").arg(which));
     m_restore->setObjectName(u"restore"_s);
     connect(m_restore, &QPushButton::clicked, this, [this] { Q_EMIT restoreRequested(m_backup); });
     row->addWidget(m_restore);
@@ -72,7 +79,7 @@ BackupRow::BackupRow(AppModel& model, const Profile& backup, QWidget* parent)
     const int size = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
     remove->setIcon(Icons::tinted(u"trash"_s, Style::color(Style::Tone::danger, palette()), size, devicePixelRatioF()));
     remove->setToolTip(tr("Delete this backup"));
-    remove->setAccessibleName(tr("Delete this backup"));
+    remove->setAccessibleName(tr("Delete %1").arg(which));
     remove->setAutoRaise(true);
     remove->setFocusPolicy(Qt::StrongFocus);
     connect(remove, &QToolButton::clicked, this, [this] { m_model.deleteProfile(m_backup); });

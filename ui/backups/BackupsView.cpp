@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BackupsView.h"
 
-#include "AppModel.h"
-#include "BackupRow.h"
-#include "DateText.h"
-#include "HistoryHeader.h"
-#include "Icons.h"
-#include "ProfileSheet.h"
-#include "ProminentButton.h"
-#include "RowList.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "app/DateText.h"
+#include "backups/BackupRow.h"
+#include "backups/HistoryHeader.h"
+#include "profiles/ProfileSheet.h"
+#include "widgets/Icons.h"
+#include "widgets/ProminentButton.h"
+#include "widgets/RowList.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

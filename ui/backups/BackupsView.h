@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Page.h"
-#include "Profile.h"
+#include "core/Profile.h"
+#include "widgets/Page.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HistoryHeader.h"
 
-#include "AppModel.h"
-#include "Switch.h"
+#include "app/AppModel.h"
+#include "widgets/Switch.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

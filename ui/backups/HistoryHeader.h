@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Style.h"
+#include "widgets/Style.h"
 
 namespace openwright {
 class AppModel;

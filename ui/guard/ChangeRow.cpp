@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChangeRow.h"
 
-#include "AppModel.h"
-#include "DateText.h"
-#include "DecisionChain.h"
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "app/DateText.h"
+#include "core/DecisionChain.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,6 +32,7 @@ ChangeRow::ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, 
     : QWidget(parent)
     , m_model(model)
     , m_change(change)
+    , m_pinned(pinned)
 {
     const QString title = m_model.category(change.target).title;
     setAccessibleName(title);
@@ -39,12 +40,10 @@ ChangeRow::ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, 
     row->setContentsMargins(0, Style::spacing(), 0, Style::spacing());
     row->setSpacing(Style::spacing(2));
 
-    auto* icon = new QLabel(this);
-    const Style::Tone tone = change.resolved ? Style::Tone::secondary : Style::Tone::warning;
-    icon->setPixmap(Icons::tinted(pinned ? u"pin.fill"_s : u"arrow.left.arrow.right"_s, Style::color(tone, palette()),
-                                  kIconSize, devicePixelRatioF()));
-    icon->setFixedSize(kIconSize, kIconSize);
-    row->addWidget(icon, 0, Qt::AlignTop);
+    m_icon = new QLabel(this);
+    m_icon->setFixedSize(kIconSize, kIconSize);
+    row->addWidget(m_icon, 0, Qt::AlignTop);
+    paintIcon();
 
     auto* column = new QVBoxLayout;
     column->setSpacing(Style::spacing() / 4);
@@ -57,8 +56,12 @@ ChangeRow::ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, 
     apps->addWidget(from);
     auto* arrow = new QLabel(this);
     const int arrowSize = QFontMetrics(from->font()).height();
-    arrow->setPixmap(Icons::tinted(u"arrow.right"_s, Style::color(Style::Tone::secondary, palette()), arrowSize,
-                                   devicePixelRatioF()));
+    // Points the way the text reads: left in a right-to-left layout.
+    QPixmap glyph = Icons::tinted(u"arrow.right"_s, Style::color(Style::Tone::secondary, palette()), arrowSize,
+                                  devicePixelRatioF());
+    if (layoutDirection() == Qt::RightToLeft)
+        glyph = QPixmap::fromImage(glyph.toImage().mirrored(true, false));
+    arrow->setPixmap(glyph);
     arrow->setFixedSize(arrowSize, arrowSize);
     apps->addWidget(arrow);
     auto* to = ElidedLabel::make(nameOf(change.to), Style::Text::callout, Style::Tone::normal, this);
@@ -78,25 +81,52 @@ ChangeRow::ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, 
     m_time->setObjectName(u"detectedAt"_s);
     column->addWidget(m_time);
     row->addLayout(column, 1);
-    row->addWidget(buildActions(), 0, Qt::AlignVCenter);
+    m_actions = new QWidget(this);
+    auto* buttons = new QHBoxLayout(m_actions);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(Style::spacing());
+    row->addWidget(m_actions, 0, Qt::AlignVCenter);
+    buildActions();
     updateTime();
 }
 
-QWidget* ChangeRow::buildActions()
+void ChangeRow::setChange(const DefaultChange& change, bool pinned)
 {
-    auto* box = new QWidget(this);
-    auto* buttons = new QHBoxLayout(box);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(Style::spacing());
+    const bool resolvedChanged = change.resolved != m_change.resolved;
+    const bool iconChanged = resolvedChanged || pinned != m_pinned;
+    m_change = change;
+    m_pinned = pinned;
+    if (iconChanged)
+        paintIcon();
+    if (resolvedChanged)
+        buildActions();
+    updateTime();
+}
+
+void ChangeRow::paintIcon()
+{
+    const Style::Tone tone = m_change.resolved ? Style::Tone::secondary : Style::Tone::warning;
+    m_icon->setPixmap(Icons::tinted(m_pinned ? u"pin.fill"_s : u"arrow.left.arrow.right"_s,
+                                    Style::color(tone, palette()), kIconSize, devicePixelRatioF()));
+}
+
+void ChangeRow::buildActions()
+{
+    auto* buttons = static_cast<QHBoxLayout*>(m_actions->layout());
+    for (QWidget* old : m_actions->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        old->hide(); // at once: the view moves the focus on from a button that went
+    Style::clearLayout(buttons);
     if (m_change.resolved) {
-        auto* handled = Style::label(tr("Handled"), Style::Text::caption, Style::Tone::secondary, box);
+        auto* handled = Style::label(tr("Handled"), Style::Text::caption, Style::Tone::secondary, m_actions);
         handled->setObjectName(u"handled"_s);
         buttons->addWidget(handled);
-        return box;
+        return;
     }
+    const QString type = m_change.target.description();
     if (m_change.from) {
-        auto* revert = new QPushButton(tr("Revert"), box);
+        auto* revert = new QPushButton(tr("Revert"), m_actions);
         revert->setObjectName(u"revert"_s);
+        revert->setAccessibleName(tr("Revert %1 to %2").arg(type, m_change.from->name));
         connect(revert, &QPushButton::clicked, this, [this, revert] {
             // The row stays until the model says the change is resolved; a second click meanwhile
             // would only take a second backup.
@@ -105,11 +135,11 @@ QWidget* ChangeRow::buildActions()
         });
         buttons->addWidget(revert);
     }
-    auto* keep = new QPushButton(tr("Keep"), box);
+    auto* keep = new QPushButton(tr("Keep"), m_actions);
     keep->setObjectName(u"keep"_s);
+    keep->setAccessibleName(tr("Keep %1 for %2").arg(nameOf(m_change.to), type));
     connect(keep, &QPushButton::clicked, this, [this] { m_model.markResolved(m_change.id); });
     buttons->addWidget(keep);
-    return box;
 }
 
 void ChangeRow::updateTime()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "GuardState.h"
+#include "core/GuardState.h"
 
 #include <QWidget>
 
@@ -23,15 +23,21 @@ class ChangeRow final : public QWidget
 public:
     ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, QWidget* parent = nullptr);
     const DefaultChange& change() const { return m_change; }
+    // The same change later (resolved now, or its type pinned or unpinned): updated in place.
+    void setChange(const DefaultChange& change, bool pinned);
     // "5 minutes ago" moves on while the screen stays open.
     void updateTime();
 
 private:
-    QWidget* buildActions();
+    void buildActions();
+    void paintIcon();
 
     AppModel& m_model;
     DefaultChange m_change;
+    bool m_pinned;
+    QLabel* m_icon = nullptr;
     QLabel* m_time = nullptr;
+    QWidget* m_actions = nullptr;
 };
 
 } // namespace openwright::ui

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuardView.h"
 
-#include "AppIconView.h"
-#include "AppModel.h"
-#include "ChangeRow.h"
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "RowList.h"
-#include "Style.h"
-#include "Switch.h"
+#include "app/AppModel.h"
+#include "guard/ChangeRow.h"
+#include "widgets/AppIconView.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/RowList.h"
+#include "widgets/Style.h"
+#include "widgets/Switch.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -42,6 +44,55 @@ QWidget* emptyRow(const QString& text, const QString& objectName)
     label->setContentsMargins(0, Style::spacing(), 0, Style::spacing());
     return label;
 }
+
+// One pinned type: the icon and name of the application that opens it, and "Stop watching".
+class PinnedRow final : public QWidget
+{
+public:
+    PinnedRow(AppModel& model, const Target& target, const QString& title, QWidget* parent)
+        : QWidget(parent)
+        , m_target(target)
+        , m_icon(new AppIconView(model, kPinnedIconSize, this))
+        , m_title(ElidedLabel::make(title, Style::Text::body, Style::Tone::normal, this))
+        , m_app(ElidedLabel::make({}, Style::Text::body, Style::Tone::secondary, this))
+        , m_unpin(new QToolButton(this))
+    {
+        setObjectName(u"pinnedRow"_s);
+        setAccessibleName(title);
+        auto* line = new QHBoxLayout(this);
+        line->setContentsMargins(0, Style::spacing(), 0, Style::spacing());
+        line->setSpacing(Style::spacing(2));
+        line->addWidget(m_icon);
+        line->addWidget(m_title);
+        line->addWidget(m_app, 1);
+        m_unpin->setObjectName(u"unpin"_s);
+        const int size = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_unpin);
+        m_unpin->setIcon(
+            Icons::tinted(u"pin.slash"_s, Style::color(Style::Tone::secondary, palette()), size, devicePixelRatioF()));
+        m_unpin->setToolTip(GuardView::tr("Stop watching"));
+        m_unpin->setAccessibleName(GuardView::tr("Stop watching %1").arg(target.description()));
+        m_unpin->setAutoRaise(true);
+        m_unpin->setFocusPolicy(Qt::StrongFocus);
+        line->addWidget(m_unpin);
+    }
+
+    const Target& target() const { return m_target; }
+    QString title() const { return m_title->fullText(); }
+    QToolButton* unpinButton() const { return m_unpin; }
+    void setApp(const std::optional<AppInfo>& app)
+    {
+        m_icon->setApp(app);
+        m_app->setText(app ? app->name : GuardView::tr("No default"));
+    }
+    void setTitleWidth(int width) { m_title->setFixedWidth(width); }
+
+private:
+    Target m_target;
+    AppIconView* m_icon;
+    ElidedLabel* m_title;
+    ElidedLabel* m_app;
+    QToolButton* m_unpin;
+};
 
 } // namespace
 
@@ -122,6 +173,7 @@ void GuardView::buildPinned()
     m_pinnedTitle->setObjectName(u"pinnedTitle"_s);
     column()->addWidget(m_pinnedTitle);
     m_pinnedRows = new RowList(this);
+    m_pinnedRows->setAccessibleName(tr("Pinned types"));
     m_pinnedRows->setObjectName(u"pinned"_s);
     column()->addWidget(m_pinnedRows);
 }
@@ -134,11 +186,13 @@ void GuardView::buildChanges()
     header->addWidget(sectionTitle(tr("Recent Changes"), this));
     header->addStretch(1);
     m_clear = new QPushButton(tr("Clear"), this);
+    m_clear->setAccessibleName(tr("Clear recent changes"));
     m_clear->setObjectName(u"clearHistory"_s);
     connect(m_clear, &QPushButton::clicked, &m_model, &AppModel::clearHistory);
     header->addWidget(m_clear);
     column()->addLayout(header);
     m_changeRows = new RowList(this);
+    m_changeRows->setAccessibleName(tr("Recent changes"));
     m_changeRows->setObjectName(u"changes"_s);
     column()->addWidget(m_changeRows);
 }
@@ -161,70 +215,100 @@ void GuardView::updatePinned()
     if (shown == m_shownPinned && !m_pinnedRows->rows().isEmpty())
         return;
     m_shownPinned = shown;
-    m_pinnedRows->clear();
-    if (shown.isEmpty()) {
-        m_pinnedRows->addRow(emptyRow(tr("Click the pin next to any file type to watch it."), u"noPins"_s));
-        return;
-    }
 
-    // Titles share one column so the application names line up.
-    QList<QString> titles;
+    // Rows of types still pinned stay as they are; only the app beside them follows.
+    QHash<Target, PinnedRow*> kept;
+    for (QWidget* w : m_pinnedRows->rows()) {
+        if (auto* row = dynamic_cast<PinnedRow*>(w))
+            kept.insert(row->target(), row);
+    }
+    QList<QWidget*> rows;
     int titleWidth = 0;
     const QFontMetrics metrics(Style::font(Style::Text::body, font()));
     for (const auto& [target, app] : shown) {
-        titles.append(m_model.category(target).title);
-        titleWidth = std::max(titleWidth, metrics.horizontalAdvance(titles.last()));
+        PinnedRow* row = kept.value(target);
+        if (!row) {
+            row = new PinnedRow(m_model, target, m_model.category(target).title, this);
+            connect(row->unpinButton(), &QToolButton::clicked, this, [this, target] { m_model.togglePin(target); });
+        }
+        row->setApp(app);
+        titleWidth = std::max(titleWidth, metrics.horizontalAdvance(row->title()));
+        rows.append(row);
     }
+    // Titles share one column so the application names line up.
     titleWidth = std::min(titleWidth + Style::spacing(), Style::spacing(30));
-
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        const auto& [target, app] = shown.at(i);
-        auto* row = new QWidget;
-        row->setObjectName(u"pinnedRow"_s);
-        row->setAccessibleName(titles.at(i));
-        auto* line = new QHBoxLayout(row);
-        line->setContentsMargins(0, Style::spacing(), 0, Style::spacing());
-        line->setSpacing(Style::spacing(2));
-        auto* icon = new AppIconView(m_model, kPinnedIconSize, row);
-        icon->setApp(app);
-        line->addWidget(icon);
-        auto* title = ElidedLabel::make(titles.at(i), Style::Text::body, Style::Tone::normal, row);
-        title->setFixedWidth(titleWidth);
-        line->addWidget(title);
-        line->addWidget(
-            ElidedLabel::make(app ? app->name : tr("No default"), Style::Text::body, Style::Tone::secondary, row), 1);
-        auto* unpin = new QToolButton(row);
-        unpin->setObjectName(u"unpin"_s);
-        const int size = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, unpin);
-        unpin->setIcon(
-            Icons::tinted(u"pin.slash"_s, Style::color(Style::Tone::secondary, palette()), size, devicePixelRatioF()));
-        unpin->setToolTip(tr("Stop watching"));
-        unpin->setAccessibleName(tr("Stop watching"));
-        unpin->setAutoRaise(true);
-        unpin->setFocusPolicy(Qt::StrongFocus);
-        connect(unpin, &QToolButton::clicked, this, [this, target] { m_model.togglePin(target); });
-        line->addWidget(unpin);
-        m_pinnedRows->addRow(row);
-    }
+    for (QWidget* row : rows)
+        static_cast<PinnedRow*>(row)->setTitleWidth(titleWidth);
+    if (rows.isEmpty())
+        rows.append(emptyRow(tr("Click the pin next to any file type to watch it."), u"noPins"_s));
+    keepFocusIn(m_pinnedRows, [&] { m_pinnedRows->setRows(rows); }, {});
 }
 
 void GuardView::updateChanges()
 {
     const QList<DefaultChange>& history = m_model.guardState().history;
     const QSet<Target>& pins = m_model.guardState().pinned;
-    m_clear->setVisible(!history.isEmpty());
-    if (m_changesBuilt && history == m_shownHistory && pins == m_shownPins)
-        return;
-    m_changesBuilt = true;
-    m_shownHistory = history;
-    m_shownPins = pins;
-    m_changeRows->clear();
-    if (history.isEmpty()) {
-        m_changeRows->addRow(emptyRow(tr("No changes spotted yet."), u"noChanges"_s));
-        return;
+    // Rows are updated in place: the list keeps its scroll position and the focus its row.
+    keepFocusIn(m_changeRows,
+                [&] {
+                    m_clear->setVisible(!history.isEmpty());
+                    if (m_changesBuilt && history == m_shownHistory && pins == m_shownPins)
+                        return;
+                    m_changesBuilt = true;
+                    m_shownHistory = history;
+                    m_shownPins = pins;
+                    QHash<QUuid, ChangeRow*> kept;
+                    for (QWidget* w : m_changeRows->rows()) {
+                        if (auto* row = qobject_cast<ChangeRow*>(w))
+                            kept.insert(row->change().id, row);
+                    }
+                    QList<QWidget*> rows;
+                    for (const DefaultChange& change : history) {
+                        ChangeRow* row = kept.value(change.id);
+                        if (row)
+                            row->setChange(change, pins.contains(change.target));
+                        else
+                            row = new ChangeRow(m_model, change, pins.contains(change.target));
+                        rows.append(row);
+                    }
+                    if (rows.isEmpty())
+                        rows.append(emptyRow(tr("No changes spotted yet."), u"noChanges"_s));
+                    m_changeRows->setRows(rows);
+                },
+                {u"revert"_s, u"keep"_s});
+}
+
+// Runs `update` on `list`; when the control that had the focus went with it (its row removed,
+// or its buttons replaced by "Handled"), the focus moves to the same control of the next row
+// that has one (`sameControls` names the controls that count), else to the list itself: never
+// to whatever Qt would pick, which may unpin or revert something the user never pointed at.
+void GuardView::keepFocusIn(RowList* list, const std::function<void()>& update, const QStringList& sameControls)
+{
+    QPointer<QWidget> focus = window()->focusWidget();
+    const bool inside = focus && (list->isAncestorOf(focus) || focus == m_clear);
+    QWidget* focusRow = nullptr;
+    for (QWidget* row : list->rows()) {
+        if (focus && row->isAncestorOf(focus))
+            focusRow = row;
     }
-    for (const DefaultChange& change : history)
-        m_changeRows->addRow(new ChangeRow(m_model, change, pins.contains(change.target)));
+    const QString control = focus ? focus->objectName() : QString();
+    const qsizetype before = list->rows().indexOf(focusRow);
+    update();
+    if (!inside || (focus && focus->isVisible() && (list->isAncestorOf(focus) || focus == m_clear)))
+        return;
+    if (sameControls.contains(control)) {
+        const QList<QWidget*> rows = list->rows();
+        const qsizetype from = std::max<qsizetype>(0, rows.contains(focusRow) ? rows.indexOf(focusRow) : before);
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            QWidget* row = rows.at((from + i) % rows.size());
+            auto* same = row->findChild<QWidget*>(control);
+            if (same && same->isVisibleTo(row)) {
+                same->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+    }
+    list->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace openwright::ui

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "GuardState.h"
-#include "Page.h"
+#include "core/GuardState.h"
+#include "widgets/Page.h"
 
 #include <QTimer>
+
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -35,6 +37,7 @@ private:
     void updateSwitch();
     void updatePinned();
     void updateChanges();
+    void keepFocusIn(RowList* list, const std::function<void()>& update, const QStringList& sameControls);
 
     AppModel& m_model;
     Switch* m_switch = nullptr;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DropInspector.h"
 
-#include "AppModel.h"
-#include "CategoryRow.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "types/CategoryRow.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -127,6 +127,7 @@ void DropInspector::showInspected()
     m_row = new CategoryRow(m_model, m_model.category(*target), m_rowCard);
     m_rowLayout->addWidget(m_row);
     m_add->setText(tr("Add %1 to My File Types").arg(target->description()));
+    m_clear->setAccessibleName(tr("Clear %1").arg(target->description()));
     updateAddButton();
 }
 

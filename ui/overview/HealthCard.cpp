@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HealthCard.h"
 
-#include "PlatformText.h"
+#include "core/PlatformText.h"
 
 #include <QApplication>
 #include <QEvent>

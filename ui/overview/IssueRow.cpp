@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IssueRow.h"
 
-#include "AppModel.h"
-#include "Icons.h"
+#include "app/AppModel.h"
+#include "widgets/Icons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -70,6 +70,7 @@ IssueRow::IssueRow(AppModel& model, const HealthReport::Issue& issue, QWidget* p
     text->addWidget(detail);
     row->addLayout(text, 1);
 
+    m_show->setAccessibleName(tr("Show %1").arg(issue.target.description()));
     m_show->setAccessibleDescription(category.title);
     row->addWidget(m_show, 0, Qt::AlignVCenter);
     const CategoryGroup group = category.group;

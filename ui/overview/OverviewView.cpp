@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OverviewView.h"
 
-#include "AppModel.h"
-#include "DropInspector.h"
-#include "HealthCard.h"
-#include "IssueRow.h"
-#include "StatTile.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "overview/DropInspector.h"
+#include "overview/HealthCard.h"
+#include "overview/IssueRow.h"
+#include "overview/StatTile.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -129,8 +129,13 @@ void OverviewView::updateHealth()
         }
         delete item;
     }
-    for (const HealthReport::Issue& issue : report.issues)
-        m_issueRows->addWidget(new IssueRow(m_model, issue, m_issuesSection));
+    for (const HealthReport::Issue& issue : report.issues) {
+        auto* row = new IssueRow(m_model, issue, m_issuesSection);
+        // After the row has selected the group: its page shows the type selected.
+        const Target target = issue.target;
+        connect(row->showButton(), &QPushButton::clicked, this, [this, target] { Q_EMIT revealRequested(target); });
+        m_issueRows->addWidget(row);
+    }
     setUpdatesEnabled(true);
     orderFocus();
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "HealthReport.h"
-#include "Page.h"
+#include "core/HealthReport.h"
+#include "widgets/Page.h"
 
 class QVBoxLayout;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatTile.h"
 
-#include "Icons.h"
+#include "widgets/Icons.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

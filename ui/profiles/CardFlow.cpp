@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CardFlow.h"
 
-#include "Style.h"
+#include "widgets/Style.h"
 
+#include <QWidget>
+
+#include <QStyle>
 #include <QWidget>
 
 namespace openwright::ui {
@@ -94,8 +97,11 @@ int CardFlow::arrange(const QRect& rect, bool apply) const
         const int column = index % g.columns;
         const int row = index / g.columns;
         if (apply)
-            item->setGeometry(QRect(area.x() + column * (g.cellWidth + gap), area.y() + row * (g.cellHeight + gap),
-                                    g.cellWidth, g.cellHeight));
+            // Cards read from the right in a right-to-left layout.
+            item->setGeometry(
+                QStyle::visualRect(parentWidget() ? parentWidget()->layoutDirection() : Qt::LeftToRight, area,
+                                   QRect(area.x() + column * (g.cellWidth + gap), area.y() + row * (g.cellHeight + gap),
+                                         g.cellWidth, g.cellHeight)));
         ++index;
     }
     const QMargins m = contentsMargins();

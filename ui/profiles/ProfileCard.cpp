@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProfileCard.h"
 
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "Style.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QContextMenuEvent>
 #include <QHBoxLayout>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProfileSheet.h"
 
-#include "AppModel.h"
-#include "Icons.h"
-#include "PlatformText.h"
-#include "ProminentButton.h"
-#include "RowList.h"
-#include "StepRow.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "core/PlatformText.h"
+#include "profiles/StepRow.h"
+#include "widgets/Icons.h"
+#include "widgets/ProminentButton.h"
+#include "widgets/RowList.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -82,6 +82,7 @@ QWidget* ProfileSheet::buildPlan()
 {
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(u"plan"_s);
+    scroll->setAccessibleName(tr("Steps"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

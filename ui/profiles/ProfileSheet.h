@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ChangeResult.h"
-#include "ProfilePlanner.h"
+#include "core/ChangeResult.h"
+#include "core/ProfilePlanner.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,24 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProfilesView.h"
 
-#include "AppModel.h"
-#include "CardFlow.h"
-#include "Icons.h"
-#include "PlatformText.h"
-#include "ProfileCard.h"
-#include "ProfileExport.h"
-#include "ProfileSheet.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "core/PlatformText.h"
+#include "core/ProfileExport.h"
+#include "profiles/CardFlow.h"
+#include "profiles/ProfileCard.h"
+#include "profiles/ProfileSheet.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -28,22 +27,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The system's file dialog, limited to JSON files and opened without blocking.
+// The system's file dialog, limited to JSON files.
 void pickFile(QWidget* parent, const QString& proposedName, const std::function<void(const QString&)>& chosen,
-              QFileDialog::AcceptMode mode)
+              bool save)
 {
-    auto* dialog = new QFileDialog(parent->window());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->setAcceptMode(mode);
-    dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog->setNameFilter(ProfilesView::tr("JSON files (*.json)"));
-    dialog->setDefaultSuffix(u"json"_s);
-    dialog->setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    if (!proposedName.isEmpty())
-        dialog->selectFile(proposedName);
-    QObject::connect(dialog, &QFileDialog::fileSelected, parent, [chosen](const QString& path) { chosen(path); });
-    dialog->open();
+    FileDialogs::Options options;
+    options.nameFilter = ProfilesView::tr("JSON files (*.json)");
+    options.defaultSuffix = u"json"_s;
+    options.save = save;
+    FileDialogs::pick(parent, options, proposedName, chosen);
 }
 
 } // namespace
@@ -53,10 +45,10 @@ ProfilesView::ProfilesView(AppModel& model, QWidget* parent)
     , m_model(model)
 {
     pickExportFile = [](QWidget* parent, const QString& proposedName, std::function<void(const QString&)> chosen) {
-        pickFile(parent, proposedName, chosen, QFileDialog::AcceptSave);
+        pickFile(parent, proposedName, chosen, true);
     };
     pickImportFile = [](QWidget* parent, const QString&, std::function<void(const QString&)> chosen) {
-        pickFile(parent, {}, chosen, QFileDialog::AcceptOpen);
+        pickFile(parent, {}, chosen, false);
     };
     buildHeader();
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Page.h"
-#include "Profile.h"
+#include "core/Profile.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/Page.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -31,10 +32,8 @@ class ProfilesView final : public ScrollingPage
 public:
     // Asks the user for a file and calls `chosen` with its path, if they chose one. The
     // proposed name is empty when opening. Tests replace these with ones that answer at once.
-    using FilePicker = std::function<void(QWidget* parent, const QString& proposedName,
-                                          std::function<void(const QString& path)> chosen)>;
-    FilePicker pickExportFile;
-    FilePicker pickImportFile;
+    FileDialogs::Picker pickExportFile;
+    FileDialogs::Picker pickImportFile;
 
     explicit ProfilesView(AppModel& model, QWidget* parent = nullptr);
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StepRow.h"
 
-#include "Spinner.h"
+#include "widgets/Spinner.h"
 
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "Style.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsView.h"
 
-#include "AppModel.h"
-#include "LaunchAtLogin.h"
-#include "Style.h"
-#include "Switch.h"
-#include "Updater.h"
+#include "app/AppModel.h"
+#include "app/LaunchAtLogin.h"
+#include "app/Updater.h"
+#include "widgets/Style.h"
+#include "widgets/Switch.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -153,7 +153,9 @@ QWidget* SettingsView::buildUpdates()
     m_updateStatus->setFont(Style::font(Style::Text::caption, font()));
     m_updateStatus->setWordWrap(true);
     connect(m_checkNow, &QPushButton::clicked, this, &SettingsView::checkForUpdatesRequested);
-    return section.widget();
+    m_updatesSection = section.widget();
+    m_updatesSection->setObjectName(u"updates"_s);
+    return m_updatesSection;
 }
 
 QWidget* SettingsView::buildGuard()
@@ -200,8 +202,8 @@ void SettingsView::updateUpdates()
         const QSignalBlocker blocker(m_checkAutomatically);
         m_checkAutomatically->setChecked(m_updater.automaticallyChecks());
     }
-    // A build without an update feed has nothing to check: its controls stay disabled.
-    m_checkAutomatically->setEnabled(m_updater.isAvailable());
+    // A build without an update feed has nothing to check and nothing to switch: no section.
+    m_updatesSection->setVisible(m_updater.isAvailable());
     m_checkNow->setEnabled(m_updater.canCheck());
 
     const UpdateCheckResult& result = m_updater.lastResult();

@@ -46,6 +46,7 @@ private:
     Updater& m_updater;
     Switch* m_openAtLogin = nullptr;
     QLabel* m_loginError = nullptr;
+    QWidget* m_updatesSection = nullptr;
     Switch* m_checkAutomatically = nullptr;
     QLabel* m_updateStatus = nullptr;
     QPushButton* m_checkNow = nullptr;

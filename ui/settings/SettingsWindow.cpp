@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsWindow.h"
 
-#include "SettingsView.h"
-#include "Style.h"
+#include "settings/SettingsView.h"
+#include "widgets/Style.h"
 
 #include <QEvent>
 #include <QShortcut>

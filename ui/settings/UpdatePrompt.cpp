@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UpdatePrompt.h"
 
-#include "Updater.h"
+#include "app/Updater.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
-#include "AppModel.h"
-#include "RootView.h"
+#include "app/AppModel.h"
+#include "shell/RootView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace openwright::ui {
@@ -44,6 +46,8 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     setCentralWidget(m_root);
     setAcceptDrops(true);
     buildMenus();
+    // Sheets and dialogs hand the keyboard back: see eventFilter().
+    qApp->installEventFilter(this);
     if (!restoreGeometry(m_model.windowGeometry()))
         resize(1100, 700);
 }
@@ -97,6 +101,37 @@ void MainWindow::present()
     activateWindow();
     if (QWindow* w = windowHandle())
         w->requestActivate();
+}
+
+// When a sheet or dialog over this window closes (Escape included), the window is active again
+// and the control that opened it has the focus: a plain window manager would leave the focus
+// on the root window, and the next shortcut would go nowhere.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Show && event->type() != QEvent::Hide)
+        return false;
+    auto* dialog = qobject_cast<QDialog*>(watched);
+    if (!dialog || !dialog->parentWidget() || dialog->parentWidget()->window() != this)
+        return false;
+    if (event->type() == QEvent::Show) {
+        QWidget* focus = QApplication::focusWidget();
+        // Taken out again when it hides, which it does before it goes.
+        m_openers.insert(dialog, focus && focus->window() == this ? focus : nullptr);
+        return false;
+    }
+    const QPointer<QWidget> opener = m_openers.take(dialog);
+    QTimer::singleShot(0, this, [this, opener] {
+        if (!isVisible() || (QApplication::activeModalWidget() && QApplication::activeModalWidget() != this))
+            return;
+        activateWindow();
+        if (QWindow* w = windowHandle())
+            w->requestActivate();
+        if (opener && opener->isVisible() && opener->isEnabled())
+            opener->setFocus(Qt::PopupFocusReason);
+        else if (!focusWidget() || !focusWidget()->isVisible())
+            m_root->setFocus(Qt::OtherFocusReason);
+    });
+    return false;
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 
@@ -34,6 +36,7 @@ Q_SIGNALS:
     void firstShown();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -46,6 +49,8 @@ private:
     RootView* m_root;
     QAction* m_checkForUpdates = nullptr;
     bool m_shown = false;
+    // The control that had the focus when each open dialog of this window appeared.
+    QHash<QObject*, QPointer<QWidget>> m_openers;
 };
 
 } // namespace openwright::ui

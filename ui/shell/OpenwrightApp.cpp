@@ -1,24 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OpenwrightApp.h"
 
-#include "ProcessProbe.h"
-
-#include "AppId.h"
-#include "AppModel.h"
-#include "Cli.h"
-#include "DefaultsService.h"
-#include "DesktopAppearance.h"
-#include "Icons.h"
-#include "MainWindow.h"
-#include "Notifier.h"
-#include "SettingsView.h"
-#include "SettingsWindow.h"
-#include "SingleInstance.h"
-#include "Style.h"
-#include "SystemLaunchServices.h"
-#include "TrayIcon.h"
-#include "UpdatePrompt.h"
-#include "Updater.h"
+#include "app/AppId.h"
+#include "app/AppModel.h"
+#include "app/cli/Cli.h"
+#include "app/DesktopAppearance.h"
+#include "app/Notifier.h"
+#include "app/SingleInstance.h"
+#include "app/StartupReport.h"
+#include "app/Updater.h"
+#include "core/DefaultsService.h"
+#include "core/linux/SystemLaunchServices.h"
+#include "settings/SettingsView.h"
+#include "settings/SettingsWindow.h"
+#include "settings/UpdatePrompt.h"
+#include "shell/MainWindow.h"
+#include "shell/TrayIcon.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,6 +96,7 @@ OpenwrightApp::~OpenwrightApp()
 {
     // A top-level window of its own: it goes before the model and the updater it shows.
     delete m_settings;
+    Notifier::shared().withdrawAll();
 }
 
 // "Check for Updates…" shows only in a build with an update feed, and waits while a check runs.
@@ -139,10 +139,9 @@ void OpenwrightApp::startReading()
 
 void OpenwrightApp::reportStartup()
 {
-    // For bench/BenchStartup: the window painted with every default read, then quit.
+    // The window painted with every default read: say so with the memory it took, then quit.
     m_window->repaint();
-    std::printf("ready %ld\n", bench::residentKiB());
-    std::fflush(stdout);
+    startup::reportReady();
     m_app.quit();
 }
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RootView.h"
 
-#include "AppModel.h"
-#include "BackupsView.h"
-#include "CategoryListView.h"
-#include "GuardView.h"
-#include "Icons.h"
-#include "OverviewView.h"
-#include "Page.h"
-#include "ProfilesView.h"
-#include "Sidebar.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "backups/BackupsView.h"
+#include "guard/GuardView.h"
+#include "overview/OverviewView.h"
+#include "profiles/ProfilesView.h"
+#include "shell/Sidebar.h"
+#include "types/CategoryListView.h"
+#include "widgets/Icons.h"
+#include "widgets/Page.h"
+#include "widgets/Style.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -64,7 +65,7 @@ RootView::RootView(AppModel& model, QWidget* parent)
     splitter->addWidget(buildSidebar());
     splitter->addWidget(buildDetail());
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({Style::spacing(34), Style::spacing(110)});
+    splitter->setSizes({std::max(Style::spacing(34), splitter->widget(0)->minimumWidth()), Style::spacing(110)});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
@@ -85,7 +86,6 @@ RootView::RootView(AppModel& model, QWidget* parent)
 QWidget* RootView::buildSidebar()
 {
     auto* panel = new SidebarPanel;
-    panel->setMinimumWidth(220);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, Style::spacing(), 0, Style::spacing());
     column->setSpacing(Style::spacing());
@@ -104,6 +104,11 @@ QWidget* RootView::buildSidebar()
     auto* searchRow = new QHBoxLayout;
     searchRow->setContentsMargins(Style::spacing(), 0, Style::spacing(), 0);
     searchRow->addWidget(m_search);
+    // At least 220, and wide enough that the prompt shows whole beside the search icon and
+    // the clear button.
+    const int sideWidget = m_search->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_search) + 6;
+    const int prompt = m_search->fontMetrics().horizontalAdvance(m_search->placeholderText());
+    panel->setMinimumWidth(std::max(220, prompt + 2 * sideWidget + Style::spacing(4)));
     column->addLayout(searchRow);
     column->addWidget(new Sidebar(m_model, panel), 1);
     return panel;
@@ -238,7 +243,16 @@ void RootView::showPage(Page* page)
     m_page = page;
     m_stack->setCurrentWidget(page);
     connect(page, &Page::titleChanged, this, &RootView::updateHeader, Qt::UniqueConnection);
+    connect(page, &Page::revealRequested, this, &RootView::reveal, Qt::UniqueConnection);
     updateHeader();
+}
+
+// Asked by a page that may itself be leaving (its sheet chose another group): the page shown
+// by then has the row.
+void RootView::reveal(const Target& target)
+{
+    if (m_page)
+        m_page->reveal(target);
 }
 
 void RootView::updateHeader()

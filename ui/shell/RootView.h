@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Target.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -40,6 +42,7 @@ private:
     void choosePage();
     void showPage(Page* page);
     void updateHeader();
+    void reveal(const Target& target);
 
     AppModel& m_model;
     QLineEdit* m_search = nullptr;

@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Sidebar.h"
 
-#include "AppModel.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QPainter>
+#include <QResizeEvent>
 #include <QStyledItemDelegate>
 
 namespace openwright::ui {
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
 
 // Section titles in small secondary type; item rows with a rounded selection and a count
 // badge at the right end.
@@ -21,12 +20,15 @@ class SidebarDelegate final : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // Tighter rows, for a window too short to show every row at ease.
+    bool compact = false;
+
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const int line = option.fontMetrics.height();
         if (index.data(SidebarModel::HeaderRole).toBool())
-            return {0, line + Style::spacing(2)};
-        return {0, qMax(line + Style::spacing(), Style::spacing(4))};
+            return {0, line + (compact ? Style::spacing() : Style::spacing(2))};
+        return {0, compact ? line + Style::spacing() / 2 : qMax(line + Style::spacing(), Style::spacing(4))};
     }
 
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -35,13 +37,17 @@ public:
         p->setRenderHint(QPainter::Antialiasing);
         const QPalette& pal = option.palette;
         const QRect r = option.rect.adjusted(Style::spacing(), 0, -Style::spacing(), 0);
+        // Laid out left to right, then mirrored for a right-to-left layout.
+        const auto visual = [&](const QRect& rect) { return QStyle::visualRect(option.direction, option.rect, rect); };
+        const auto visualF = [&](const QRectF& rect) { return QRectF(visual(rect.toAlignedRect())); };
+        const Qt::Alignment leading = QStyle::visualAlignment(option.direction, Qt::AlignLeft);
         if (index.data(SidebarModel::HeaderRole).toBool()) {
             QFont f = Style::font(Style::Text::caption, option.font);
             f.setWeight(QFont::DemiBold);
             p->setFont(f);
             p->setPen(Style::color(Style::Tone::secondary, pal));
-            p->drawText(r.adjusted(Style::spacing() / 2, 0, 0, -Style::spacing() / 2), Qt::AlignLeft | Qt::AlignBottom,
-                        index.data().toString());
+            p->drawText(visual(r.adjusted(Style::spacing() / 2, 0, 0, -Style::spacing() / 2)),
+                        leading | Qt::AlignBottom, index.data().toString());
             p->restore();
             return;
         }
@@ -64,7 +70,7 @@ public:
         const QRect iconRect(x, r.center().y() - iconSize / 2 + 1, iconSize, iconSize);
         const QString symbol = index.data(SidebarModel::SymbolRole).toString();
         const QColor iconColor = selected ? text : Style::color(Style::Tone::accent, pal);
-        p->drawPixmap(iconRect, Icons::tinted(symbol, iconColor, iconSize, p->device()->devicePixelRatioF()));
+        p->drawPixmap(visual(iconRect), Icons::tinted(symbol, iconColor, iconSize, p->device()->devicePixelRatioF()));
 
         int right = r.right() - Style::spacing();
         const int badge = index.data(SidebarModel::BadgeRole).toInt();
@@ -80,22 +86,20 @@ public:
             fill.setAlphaF(selected ? 0.25 : 0.09);
             p->setPen(Qt::NoPen);
             p->setBrush(fill);
-            p->drawRoundedRect(box, box.height() / 2, box.height() / 2);
+            p->drawRoundedRect(visualF(box), box.height() / 2, box.height() / 2);
             p->setPen(selected ? text : Style::color(Style::Tone::secondary, pal));
-            p->drawText(box, Qt::AlignCenter, count);
+            p->drawText(visualF(box), Qt::AlignCenter, count);
             right = int(box.left()) - Style::spacing();
         }
         p->setFont(option.font);
         p->setPen(text);
         const QRect textRect(iconRect.right() + Style::spacing(), r.top(), right - iconRect.right() - Style::spacing(),
                              r.height());
-        p->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
+        p->drawText(visual(textRect), leading | Qt::AlignVCenter,
                     option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, textRect.width()));
         p->restore();
     }
 };
-
-} // namespace
 
 SidebarModel::SidebarModel(AppModel& model, QObject* parent)
     : QAbstractListModel(parent)
@@ -182,7 +186,8 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
     , m_rows(model)
 {
     setModel(&m_rows);
-    setItemDelegate(new SidebarDelegate(this));
+    m_delegate = new SidebarDelegate(this);
+    setItemDelegate(m_delegate);
     setFrameShape(QFrame::NoFrame);
     setMouseTracking(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -195,10 +200,14 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (m_updating)
             return;
-        if (const auto item = m_rows.itemAt(current.row()))
+        if (const auto item = m_rows.itemAt(current.row())) {
+            // Choosing a row while search results show leaves the search for that screen.
+            m_model.setSearchText({});
             m_model.setSelection(*item);
+        }
     });
     connect(&m_model, &AppModel::selectionChanged, this, &Sidebar::followSelection);
+    connect(&m_model, &AppModel::searchTextChanged, this, &Sidebar::followSelection);
     connect(&m_rows, &QAbstractItemModel::modelReset, this, &Sidebar::followSelection);
     followSelection();
 }
@@ -206,12 +215,38 @@ Sidebar::Sidebar(AppModel& model, QWidget* parent)
 void Sidebar::followSelection()
 {
     m_updating = true;
-    const int row = m_rows.rowOf(m_model.selection().value_or(SidebarItem::overview()));
-    if (row >= 0)
+    // Search results are no screen of the sidebar: nothing is highlighted while they show.
+    const int row
+        = m_model.searchText().isEmpty() ? m_rows.rowOf(m_model.selection().value_or(SidebarItem::overview())) : -1;
+    if (row >= 0) {
         setCurrentIndex(m_rows.index(row));
-    else
+    } else {
         clearSelection();
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+    }
     m_updating = false;
+}
+
+bool Sidebar::isCompact() const
+{
+    return m_delegate->compact;
+}
+
+void Sidebar::resizeEvent(QResizeEvent* event)
+{
+    QListView::resizeEvent(event);
+    // Every row fits at the window's minimum size, the guard's badge included: rows tighten
+    // when the comfortable ones would run below the fold.
+    const bool wasCompact = m_delegate->compact;
+    m_delegate->compact = false;
+    int comfortable = 0;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    for (int i = 0; i < m_rows.rowCount(); ++i)
+        comfortable += m_delegate->sizeHint(option, m_rows.index(i)).height();
+    m_delegate->compact = comfortable > viewport()->height();
+    if (m_delegate->compact != wasCompact)
+        scheduleDelayedItemsLayout();
 }
 
 } // namespace openwright::ui

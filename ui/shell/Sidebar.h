@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SidebarItem.h"
+#include "app/SidebarItem.h"
 
 #include <QAbstractListModel>
 #include <QListView>
@@ -11,6 +11,8 @@ class AppModel;
 }
 
 namespace openwright::ui {
+
+class SidebarDelegate;
 
 // The sidebar's rows as an item model over the application model: "Overview", the section
 // "File & Link Types" with one row per group (the user's own group only while it has members),
@@ -57,12 +59,18 @@ class Sidebar final : public QListView
 
 public:
     explicit Sidebar(AppModel& model, QWidget* parent = nullptr);
+    // Whether the rows are tightened to fit a short window.
+    bool isCompact() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void followSelection();
 
     AppModel& m_model;
     SidebarModel m_rows;
+    SidebarDelegate* m_delegate;
     bool m_updating = false;
 };
 

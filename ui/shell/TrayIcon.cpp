@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrayIcon.h"
 
-#include "AppModel.h"
-#include "Icons.h"
-#include "MenuBarView.h"
+#include "app/AppModel.h"
+#include "shell/TrayPanel.h"
+#include "widgets/Icons.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -86,10 +86,10 @@ void TrayIcon::togglePanel()
 void TrayIcon::showPanel()
 {
     if (!m_panel) {
-        m_panel = new MenuBarView(m_model);
-        connect(m_panel, &MenuBarView::openRequested, this, &TrayIcon::openRequested);
-        connect(m_panel, &MenuBarView::settingsRequested, this, &TrayIcon::settingsRequested);
-        connect(m_panel, &MenuBarView::quitRequested, this, &TrayIcon::quitRequested);
+        m_panel = new TrayPanel(m_model);
+        connect(m_panel, &TrayPanel::openRequested, this, &TrayIcon::openRequested);
+        connect(m_panel, &TrayPanel::settingsRequested, this, &TrayIcon::settingsRequested);
+        connect(m_panel, &TrayPanel::quitRequested, this, &TrayIcon::quitRequested);
     }
     m_panel->popUp(panelAnchor());
 }

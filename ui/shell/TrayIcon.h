@@ -14,10 +14,10 @@ class AppModel;
 
 namespace openwright::ui {
 
-class MenuBarView;
+class TrayPanel;
 
 // The status icon that stays while the window is closed. Activating it opens the small panel
-// (MenuBarView) near the icon; its context menu offers the panel's actions. Desktops without a
+// (TrayPanel) near the icon; its context menu offers the panel's actions. Desktops without a
 // tray at start-up may gain one later (a panel applet started after us): it keeps looking.
 class TrayIcon final : public QObject
 {
@@ -48,7 +48,7 @@ private:
     QSystemTrayIcon m_icon;
     QMenu* m_menu;
     QTimer m_retry;
-    QPointer<MenuBarView> m_panel;
+    QPointer<TrayPanel> m_panel;
 };
 
 } // namespace openwright::ui

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AddTypeSheet.h"
 
-#include "AppModel.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "widgets/Style.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -20,6 +20,7 @@ AddTypeSheet::AddTypeSheet(AppModel& model, QWidget* parent)
     , m_field(new QLineEdit(this))
     , m_error(Style::label(tr("That doesn't look like an extension or link type."), Style::Text::caption,
                            Style::Tone::danger, this))
+    , m_listed(Style::label({}, Style::Text::caption, Style::Tone::secondary, this))
 {
     setWindowTitle(tr("Add a File Type or Link"));
     setWindowModality(Qt::WindowModal);
@@ -48,6 +49,10 @@ AddTypeSheet::AddTypeSheet(AppModel& model, QWidget* parent)
     m_error->setSizePolicy(keep);
     m_error->setWordWrap(true);
     column->addWidget(m_error);
+    m_listed->setObjectName(u"listed"_s);
+    m_listed->setWordWrap(true);
+    m_listed->hide();
+    column->addWidget(m_listed);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QDialogButtonBox::Cancel);
@@ -63,11 +68,34 @@ AddTypeSheet::AddTypeSheet(AppModel& model, QWidget* parent)
     validate();
 }
 
+namespace {
+
+// The listed category of the type `text` names, if any.
+std::optional<FileCategory> listedCategory(const AppModel& model, const QString& text)
+{
+    const auto target = Target::parse(text);
+    if (!target)
+        return std::nullopt;
+    for (const FileCategory& c : model.categories()) {
+        if (c.target == *target)
+            return c;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void AddTypeSheet::validate()
 {
     const bool valid = Target::parse(m_field->text()).has_value();
+    const auto listed = listedCategory(m_model, m_field->text());
     m_add->setEnabled(valid);
+    m_add->setText(listed ? tr("Show") : tr("Add"));
     m_error->setVisible(!valid && !m_field->text().isEmpty());
+    m_listed->setVisible(listed.has_value());
+    if (listed) {
+        m_listed->setText(tr("%1 is already in %2.").arg(listed->title, CategoryGroups::title(listed->group)));
+    }
 }
 
 void AddTypeSheet::accept()
@@ -76,11 +104,15 @@ void AddTypeSheet::accept()
     const QString text = m_field->text();
     if (!Target::parse(text))
         return;
-    if (const auto target = m_model.addCustom(text)) {
-        // Show the group that now lists the type: "My File Types" for a new one, its own
-        // group for a type the catalog already has (it is not added twice).
-        m_model.setSelection(SidebarItem::groupItem(m_model.category(*target).group));
+    if (const auto listed = listedCategory(m_model, text)) {
+        // Not added twice: shown where it is, selected.
+        m_model.setSelection(SidebarItem::groupItem(listed->group));
+        QDialog::accept();
+        Q_EMIT revealRequested(listed->target);
+        return;
     }
+    if (const auto target = m_model.addCustom(text))
+        m_model.setSelection(SidebarItem::groupItem(m_model.category(*target).group));
     QDialog::accept();
 }
 

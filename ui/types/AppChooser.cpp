@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppChooser.h"
 
-#include "AppIconView.h"
-#include "AppModel.h"
-#include "Async.h"
-#include "Icons.h"
-#include "Spinner.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "app/Async.h"
+#include "widgets/AppIconView.h"
+#include "widgets/Icons.h"
+#include "widgets/Spinner.h"
+#include "widgets/Style.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -15,9 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace openwright::ui {
@@ -68,6 +69,13 @@ AppChooser::AppChooser(AppModel& model, const Target& target, QWidget* parent)
     , m_list(new QListWidget(this))
     , m_buttons(new QDialogButtonBox(this))
 {
+    pickDesktopFile = [this](QWidget* parent, const QString&, std::function<void(const QString&)> chosen) {
+        FileDialogs::Options options;
+        options.title = tr("Choose the app that should open ") + m_target.description();
+        options.nameFilter = tr("Applications (*.desktop)");
+        options.acceptLabel = tr("Use as Default");
+        FileDialogs::pick(parent, options, {}, chosen);
+    };
     setWindowTitle(tr("Choose Another App"));
     setWindowModality(Qt::WindowModal);
     const QString message = tr("Choose the app that should open ") + target.description();
@@ -102,6 +110,11 @@ AppChooser::AppChooser(AppModel& model, const Target& target, QWidget* parent)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_stack->addWidget(m_list);
     column->addWidget(m_stack, 1);
+    m_problem = Style::label({}, Style::Text::caption, Style::Tone::danger, this);
+    m_problem->setObjectName(u"problem"_s);
+    m_problem->setWordWrap(true);
+    m_problem->hide();
+    column->addWidget(m_problem);
 
     // "Browse…" stands apart on the left; the answer buttons keep the platform's order.
     auto* bottom = new QHBoxLayout;
@@ -190,21 +203,50 @@ void AppChooser::accept()
 
 void AppChooser::browse()
 {
-    const QString start = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
-    auto* dialog = new QFileDialog(this, tr("Choose the app that should open ") + m_target.description(), start,
-                                   tr("Applications (*.desktop)"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setLabelText(QFileDialog::Accept, tr("Use as Default"));
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        if (path.isEmpty())
-            return;
-        const AppInfo app = m_model.applicationAt(QUrl::fromLocalFile(path));
-        QDialog::accept();
-        Q_EMIT chosen(app);
+    QPointer<AppChooser> self(this);
+    pickDesktopFile(this, {}, [self](const QString& path) {
+        if (self)
+            self->useFile(path);
     });
-    dialog->open();
 }
 
+QString AppChooser::problem() const
+{
+    return m_problem->isHidden() ? QString() : m_problem->text();
+}
+
+void AppChooser::useFile(const QString& path)
+{
+    const QUrl file = QUrl::fromLocalFile(path);
+    const ApplicationFile entry = m_model.checkApplicationFile(file);
+    m_problem->setText(entry.problem);
+    m_problem->setVisible(!entry.problem.isEmpty());
+    if (!entry.problem.isEmpty())
+        return;
+    if (entry.installed) {
+        const AppInfo app = m_model.applicationAt(file);
+        QDialog::accept();
+        Q_EMIT chosen(app);
+        return;
+    }
+    const auto add = [this, file] {
+        QDialog::accept();
+        Q_EMIT chosenFile(file);
+    };
+    if (!entry.replaces) {
+        add();
+        return;
+    }
+    auto* question = new QMessageBox(QMessageBox::Question, tr("Replace the Installed App?"),
+                                     tr("An app with the ID \u201c%1\u201d is already installed. Replace it with the "
+                                        "one you chose?")
+                                         .arg(entry.id),
+                                     QMessageBox::Cancel, this);
+    question->setObjectName(u"replaceQuestion"_s);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* replace = question->addButton(tr("Replace"), QMessageBox::AcceptRole);
+    question->setDefaultButton(QMessageBox::Cancel);
+    connect(replace, &QPushButton::clicked, this, add);
+    question->open();
+}
 } // namespace openwright::ui

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppPicker.h"
 
-#include "AppChooser.h"
-#include "AppIconView.h"
-#include "AppModel.h"
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "Spinner.h"
-#include "Style.h"
-#include "WhyPanel.h"
+#include "app/AppModel.h"
+#include "types/AppChooser.h"
+#include "types/WhyPanel.h"
+#include "widgets/AppIconView.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/Spinner.h"
+#include "widgets/Style.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kWidth = 230;
 constexpr int kMenuIconSize = 20;
+constexpr int kMaxMenuApps = 12;
 
 // The names to show for the candidates and the current application side by side.
 QHash<QUrl, QString> namesFor(const TargetState& state)
@@ -46,7 +47,6 @@ AppPicker::AppPicker(AppModel& model, const FileCategory& category, QWidget* par
 {
     setFixedWidth(kWidth);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleDescription(tr("Choose the app that opens %1").arg(category.target.description()));
 
     // The label sits over the button face, leaving the style's menu arrow free at the right.
     auto* row = new QHBoxLayout(this);
@@ -89,7 +89,7 @@ void AppPicker::setState(const std::optional<TargetState>& state, bool pending)
     m_label->setFullText(text);
     Style::setTone(m_label, m_state && m_state->current ? Style::Tone::normal : Style::Tone::secondary);
     m_spinner->setVisible(pending);
-    setAccessibleName(text);
+    setAccessibleName(tr("Choose the app for %1 (%2)").arg(m_category.target.description(), text));
     // The button's own tooltip names the full application when the label had to shorten it.
     setToolTip(m_label->isElided() ? text : QString());
 }
@@ -103,7 +103,14 @@ void AppPicker::rebuildMenu()
         none->setEnabled(false);
     } else {
         const QHash<QUrl, QString> names = namesFor(*m_state);
+        // A type many programs can open (a hundred, for plain text) lists the current one and
+        // the platform's likeliest; the chooser has them all, with a search.
+        const bool listsCurrent = std::any_of(candidates.cbegin(), candidates.cend(),
+                                              [&](const AppInfo& a) { return a.isSameEntry(m_state->current); });
+        int others = kMaxMenuApps - (listsCurrent ? 1 : 0);
         for (const AppInfo& app : candidates) {
+            if (!app.isSameEntry(m_state->current) && others-- <= 0)
+                continue;
             QAction* item = m_menu->addAction(names.value(app.url, app.name));
             // Two packagings of one program are two choices: only this very entry is current.
             if (app.isSameEntry(m_state->current)) {
@@ -124,12 +131,15 @@ void AppPicker::rebuildMenu()
     connect(why, &QAction::triggered, this, &AppPicker::explain);
 }
 
-void AppPicker::chooseAnother()
+AppChooser* AppPicker::chooseAnother()
 {
     auto* chooser = new AppChooser(m_model, m_category.target, this);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     connect(chooser, &AppChooser::chosen, this, [this](const AppInfo& app) { m_model.change(m_category, app); });
+    connect(chooser, &AppChooser::chosenFile, this,
+            [this](const QUrl& file) { m_model.addAndChange(m_category, file); });
     chooser->open();
+    return chooser;
 }
 
 void AppPicker::explain()

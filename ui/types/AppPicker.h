@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Catalog.h"
-#include "TargetState.h"
+#include "core/Catalog.h"
+#include "core/TargetState.h"
 
 #include <QPushButton>
 
@@ -16,6 +16,7 @@ class AppModel;
 
 namespace openwright::ui {
 
+class AppChooser;
 class ElidedLabel;
 class Spinner;
 
@@ -36,12 +37,13 @@ public:
     bool isPending() const { return m_pending; }
     // Fills the menu from the current state; runs by itself each time the menu opens.
     void rebuildMenu();
+    // Opens the chooser of every installed application ("Choose Another App…").
+    AppChooser* chooseAnother();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 private:
-    void chooseAnother();
     void explain();
 
     AppModel& m_model;

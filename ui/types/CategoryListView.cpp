@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CategoryListView.h"
 
-#include "AddTypeSheet.h"
-#include "AppModel.h"
-#include "AppPicker.h"
-#include "CategoryRow.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "types/AddTypeSheet.h"
+#include "types/AppPicker.h"
+#include "types/CategoryRow.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,6 +48,13 @@ public:
         setContentsMargins(0, 0, 0, 0);
         m_column->setContentsMargins(0, 0, 0, 0);
         m_column->setSpacing(0);
+    }
+
+    CategoryRow* selected() const { return m_selected; }
+    void select(CategoryRow* row)
+    {
+        m_selected = row;
+        update();
     }
 
     // Puts `rows` in the layout in this order; rows left out are hidden, not destroyed.
@@ -131,9 +138,15 @@ protected:
             if (shown++ % 2 == 1)
                 p.fillRect(QRect(0, row->y(), width(), row->height()), band);
         }
+        if (m_selected && m_selected->isVisibleTo(this)) {
+            QColor selection = palette().color(QPalette::Highlight);
+            selection.setAlphaF(0.18);
+            p.fillRect(QRect(0, m_selected->y(), width(), m_selected->height()), selection);
+        }
     }
 
     QVBoxLayout* m_column;
+    QPointer<CategoryRow> m_selected;
 };
 
 CategoryListView::CategoryListView(AppModel& model, const QString& title, const QList<FileCategory>& categories,
@@ -194,6 +207,7 @@ void CategoryListView::buildList()
     column->addWidget(m_list);
     column->addStretch(1);
     m_scroll->setWidget(content);
+    m_scroll->setAccessibleName(title()); // a tab stop of its own, for scrolling by keyboard
     m_scroll->viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
     m_stack->addWidget(m_scroll);
@@ -341,6 +355,23 @@ bool CategoryListView::isShowingEmptyState() const
     return m_stack->currentWidget() == m_emptyPage;
 }
 
+void CategoryListView::reveal(const Target& target)
+{
+    for (CategoryRow* row : std::as_const(m_shown)) {
+        if (row->category().target != target)
+            continue;
+        m_list->select(row);
+        m_scroll->ensureWidgetVisible(row);
+        row->picker()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
+
+CategoryRow* CategoryListView::selectedRow() const
+{
+    return m_list->selected();
+}
+
 AddTypeSheet* CategoryListView::addSheet() const
 {
     return m_sheet;
@@ -355,6 +386,7 @@ void CategoryListView::showAddSheet()
     }
     m_sheet = new AddTypeSheet(m_model, this);
     m_sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_sheet, &AddTypeSheet::revealRequested, this, &Page::revealRequested);
     m_sheet->open();
 }
 

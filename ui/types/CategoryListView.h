@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Catalog.h"
-#include "Page.h"
+#include "core/Catalog.h"
+#include "widgets/Page.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -55,6 +55,9 @@ public:
     // The add sheet while it is open.
     AddTypeSheet* addSheet() const;
     void showAddSheet();
+    void reveal(const Target& target) override;
+    // The row shown selected (reveal()), if any.
+    CategoryRow* selectedRow() const;
 
     // How long the last setCategories() took on this thread, for the keystroke budget of the
     // search list (one frame, 16 ms, with the layout and painting that follow).

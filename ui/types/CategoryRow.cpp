@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CategoryRow.h"
 
-#include "AppIconView.h"
-#include "AppModel.h"
-#include "AppPicker.h"
-#include "ElidedLabel.h"
-#include "Icons.h"
-#include "PlatformText.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "core/PlatformText.h"
+#include "types/AppPicker.h"
+#include "widgets/AppIconView.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Catalog.h"
-#include "ChangeResult.h"
-#include "Style.h"
-#include "TargetState.h"
+#include "core/Catalog.h"
+#include "core/ChangeResult.h"
+#include "core/TargetState.h"
+#include "widgets/Style.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WhyPanel.h"
 
-#include "AppModel.h"
-#include "Async.h"
-#include "Spinner.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "app/Async.h"
+#include "widgets/Spinner.h"
+#include "widgets/Style.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

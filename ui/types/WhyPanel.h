@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Catalog.h"
-#include "DecisionChain.h"
+#include "core/Catalog.h"
+#include "core/DecisionChain.h"
 
 #include <QDialog>
 

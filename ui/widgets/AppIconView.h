@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AppInfo.h"
+#include "core/AppInfo.h"
 
 #include <QLabel>
 

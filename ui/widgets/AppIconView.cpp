@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppIconView.h"
 
-#include "AppModel.h"
-#include "Icons.h"
+#include "app/AppModel.h"
+#include "widgets/Icons.h"
 
 #include <QEvent>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Page.h"
 
-#include "Icons.h"
-#include "Style.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QScrollArea>
 #include <QToolButton>
@@ -57,6 +57,7 @@ ScrollingPage::ScrollingPage(const QString& title, QWidget* parent)
     m_column->setContentsMargins(Style::spacing(3), Style::spacing(1), Style::spacing(3), Style::spacing(3));
     m_column->setSpacing(Style::spacing(2));
     m_scroll->setWidget(content);
+    m_scroll->setAccessibleName(title); // a tab stop of its own, for scrolling by keyboard
     m_scroll->viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Switch.h"
 
-#include "Style.h"
+#include "widgets/Style.h"
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -40,7 +40,9 @@ void Switch::paintEvent(QPaintEvent*)
     p.setBrush(fill);
     p.drawRoundedRect(track, radius, radius);
     const qreal knob = track.height() - 4;
-    const qreal x = isChecked() ? track.right() - knob - 2 : track.left() + 2;
+    // On is the trailing end: the right, or the left in a right-to-left layout.
+    const bool trailing = isChecked() != (layoutDirection() == Qt::RightToLeft);
+    const qreal x = trailing ? track.right() - knob - 2 : track.left() + 2;
     p.setBrush(isChecked() ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Base));
     p.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
     if (hasFocus()) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Style.h"
 
-#include "ElidedLabel.h"
-#include "Icons.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
 
 #include <QApplication>
 #include <QBoxLayout>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Spinner.h"
 
-#include "Style.h"
+#include "widgets/Style.h"
 
 #include <QPainter>
 #include <QTimerEvent>

@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace openwright::ui {
 
@@ -72,7 +73,8 @@ void ElidedLabel::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     p.setFont(font());
-    p.drawText(area, int(alignment()) | Qt::TextSingleLine, m_shown);
+    // As QLabel does: a leading alignment follows the layout direction.
+    p.drawText(area, int(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextSingleLine, m_shown);
 }
 
 void ElidedLabel::resizeEvent(QResizeEvent* event)

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Target.h"
+
 #include <QFrame>
+#include <QSet>
+#include <QUuid>
 
 class QLabel;
+class QToolButton;
 class QVBoxLayout;
 
 namespace openwright {
@@ -17,7 +22,7 @@ class IconLabel;
 // The tray's panel: a compact status of the defaults and the guard, the latest unresolved
 // changes with Revert, and the way to the window, a check, the settings and quit. A popup:
 // it closes when it loses focus and on Escape. It follows the model while it is open.
-class MenuBarView final : public QFrame
+class TrayPanel final : public QFrame
 {
     Q_OBJECT
 
@@ -25,7 +30,7 @@ public:
     // The panel lists no more than this many of the newest unresolved changes.
     static constexpr int kMaxChanges = 4;
 
-    explicit MenuBarView(AppModel& model, QWidget* parent = nullptr);
+    explicit TrayPanel(AppModel& model, QWidget* parent = nullptr);
 
     // Shows the panel beside `anchor` (the tray icon's area, or the pointer's spot) and inside
     // that screen's free area: below it where it fits, above it otherwise.
@@ -48,6 +53,8 @@ private:
     void updateHealth();
     void updateGuard();
     void updateChanges();
+    // A revert asked for here that could not be done says why on its row.
+    void updateOutcomes();
     void fitHeight();
 
     AppModel& m_model;
@@ -57,6 +64,17 @@ private:
     IconLabel* m_guard = nullptr;
     QWidget* m_changesSection = nullptr;
     QVBoxLayout* m_changeRows = nullptr;
+    struct ChangeLine
+    {
+        QUuid id;
+        Target target;
+        QWidget* row;
+        QToolButton* revert;
+        IconLabel* outcome;
+    };
+    QList<ChangeLine> m_lines;
+    QList<QUuid> m_shownChanges;
+    QSet<QUuid> m_asked; // reverts pressed in this panel
     QList<QWidget*> m_footer;
 };
 

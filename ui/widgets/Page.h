@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Target.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -24,12 +26,17 @@ public:
     void setTitle(const QString& title);
     const QList<QWidget*>& headerWidgets() const { return m_headerWidgets; }
 
+    // Scrolls to and selects the row of `target`, where the page lists one.
+    virtual void reveal(const Target& target) { Q_UNUSED(target); }
+
     // A header button with an icon and its label beside it.
     static QToolButton* headerButton(const QString& symbol, const QString& text, const QString& tooltip,
                                      QWidget* parent = nullptr);
 
 Q_SIGNALS:
     void titleChanged();
+    // Asks the shell to show `target`'s row on the page now selected (see reveal()).
+    void revealRequested(const Target& target);
 
 protected:
     void addHeaderWidget(QWidget* widget);

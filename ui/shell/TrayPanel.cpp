@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MenuBarView.h"
+#include "TrayPanel.h"
 
-#include "AppIconView.h"
-#include "AppModel.h"
-#include "HealthCard.h"
-#include "Icons.h"
-#include "Style.h"
+#include "app/AppModel.h"
+#include "overview/HealthCard.h"
+#include "widgets/AppIconView.h"
+#include "widgets/ElidedLabel.h"
+#include "widgets/Icons.h"
+#include "widgets/Style.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -66,34 +67,6 @@ private:
     Style::Tone m_tone = Style::Tone::secondary;
 };
 
-// One line of text that gives way to the buttons beside it, shortened with an ellipsis; the
-// whole text is in its tooltip.
-class ElidedLabel final : public QLabel
-{
-public:
-    ElidedLabel(const QString& text, QWidget* parent)
-        : QLabel(text, parent)
-    {
-        setTextFormat(Qt::PlainText);
-        setToolTip(text);
-        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    }
-
-    QSize minimumSizeHint() const override
-    {
-        return {fontMetrics().averageCharWidth() * 6, QLabel::sizeHint().height()};
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setPen(palette().color(QPalette::WindowText));
-        const QRect r = contentsRect();
-        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, fontMetrics().elidedText(text(), Qt::ElideRight, r.width()));
-    }
-};
-
 // A borderless icon-only button whose glyph takes the text colour, so it reads on any panel
 // whatever the icon theme draws.
 class SymbolButton final : public QToolButton
@@ -131,7 +104,7 @@ private:
 
 } // namespace
 
-MenuBarView::MenuBarView(AppModel& model, QWidget* parent)
+TrayPanel::TrayPanel(AppModel& model, QWidget* parent)
     : QFrame(parent, Qt::Popup)
     , m_model(model)
     // Only a compositor draws the corners see-through: Wayland always has one; on X11 it is
@@ -158,12 +131,13 @@ MenuBarView::MenuBarView(AppModel& model, QWidget* parent)
     column->addWidget(new Divider(this));
     column->addLayout(buildFooter());
 
-    connect(&m_model, &AppModel::statesChanged, this, &MenuBarView::updateHealth);
+    connect(&m_model, &AppModel::statesChanged, this, &TrayPanel::updateHealth);
     connect(&m_model, &AppModel::guardStateChanged, this, [this] {
         updateGuard();
         updateChanges();
     });
-    connect(&m_model, &AppModel::settingsChanged, this, &MenuBarView::updateGuard);
+    connect(&m_model, &AppModel::settingsChanged, this, &TrayPanel::updateGuard);
+    connect(&m_model, &AppModel::resultsChanged, this, &TrayPanel::updateOutcomes);
     // Where the panel becomes a window of its own (Wayland, without a parent to pop up from),
     // no pointer grab closes it: losing the focus it had does.
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
@@ -177,7 +151,7 @@ MenuBarView::MenuBarView(AppModel& model, QWidget* parent)
     updateChanges();
 }
 
-QLayout* MenuBarView::buildHeader()
+QLayout* TrayPanel::buildHeader()
 {
     auto* row = new QHBoxLayout;
     row->setSpacing(Style::spacing());
@@ -189,7 +163,7 @@ QLayout* MenuBarView::buildHeader()
     return row;
 }
 
-QWidget* MenuBarView::buildChanges()
+QWidget* TrayPanel::buildChanges()
 {
     m_changesSection = new QWidget(this);
     auto* column = new QVBoxLayout(m_changesSection);
@@ -203,7 +177,7 @@ QWidget* MenuBarView::buildChanges()
     return m_changesSection;
 }
 
-QLayout* MenuBarView::buildFooter()
+QLayout* TrayPanel::buildFooter()
 {
     auto* row = new QHBoxLayout;
     row->setSpacing(Style::spacing() / 2);
@@ -236,14 +210,14 @@ QLayout* MenuBarView::buildFooter()
     return row;
 }
 
-void MenuBarView::updateHealth()
+void TrayPanel::updateHealth()
 {
     const int score = m_model.health().score;
     m_health->setText(tr("Health %1").arg(score));
     static_cast<Pill*>(m_health)->setTone(healthTone(score));
 }
 
-void MenuBarView::updateGuard()
+void TrayPanel::updateGuard()
 {
     if (m_model.guardEnabled()) {
         m_guard->set(u"shield.lefthalf.filled"_s,
@@ -254,8 +228,19 @@ void MenuBarView::updateGuard()
     }
 }
 
-void MenuBarView::updateChanges()
+void TrayPanel::updateChanges()
 {
+    const QList<DefaultChange> all = m_model.unresolvedChanges();
+    const QList<DefaultChange> changes = all.first(qMin(all.size(), qsizetype(kMaxChanges)));
+    QList<QUuid> ids;
+    for (const DefaultChange& c : changes)
+        ids.append(c.id);
+    m_changesSection->setVisible(!changes.isEmpty());
+    if (ids == m_shownChanges) {
+        updateOutcomes();
+        return;
+    }
+    m_shownChanges = ids;
     while (QLayoutItem* item = m_changeRows->takeAt(0)) {
         if (QWidget* w = item->widget()) {
             w->hide();
@@ -263,55 +248,84 @@ void MenuBarView::updateChanges()
         }
         delete item;
     }
-    const QList<DefaultChange> changes = m_model.unresolvedChanges();
+    m_lines.clear();
     QList<QWidget*> chain;
-    m_changesSection->setVisible(!changes.isEmpty());
-    for (const DefaultChange& change : changes.first(qMin(changes.size(), qsizetype(kMaxChanges)))) {
-        auto* line = new QWidget(m_changesSection);
-        line->setObjectName(u"recentChange"_s);
-        auto* row = new QHBoxLayout(line);
-        row->setContentsMargins(0, 0, 0, 0);
+    for (const DefaultChange& change : changes) {
+        ChangeLine line {change.id, change.target, new QWidget(m_changesSection), nullptr, nullptr};
+        line.row->setObjectName(u"recentChange"_s);
+        auto* column = new QVBoxLayout(line.row);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(0);
+        auto* row = new QHBoxLayout;
         row->setSpacing(Style::spacing());
-        auto* icon = new AppIconView(m_model, 18, line);
+        auto* icon = new AppIconView(m_model, 18, line.row);
         icon->setApp(change.to);
         row->addWidget(icon);
         const QString name = change.to ? change.to->name : tr("none");
-        auto* text = new ElidedLabel(change.target.description() + u": "_s + name, line);
-        text->setFont(Style::font(Style::Text::callout, font()));
+        auto* text = ElidedLabel::make(change.target.description() + u": "_s + name, Style::Text::callout,
+                                       Style::Tone::normal, line.row);
         row->addWidget(text, 1);
         if (change.from) {
-            auto* revert = new QToolButton(line);
-            revert->setText(tr("Revert"));
-            revert->setFont(Style::font(Style::Text::caption, font()));
-            revert->setFocusPolicy(Qt::StrongFocus);
-            revert->setAccessibleDescription(text->text());
+            line.revert = new QToolButton(line.row);
+            line.revert->setText(tr("Revert"));
+            line.revert->setObjectName(u"revert"_s);
+            line.revert->setFont(Style::font(Style::Text::caption, font()));
+            line.revert->setFocusPolicy(Qt::StrongFocus);
+            line.revert->setAccessibleName(tr("Revert %1 to %2").arg(change.target.description(), change.from->name));
             const QUuid id = change.id;
+            QToolButton* revert = line.revert;
             connect(revert, &QToolButton::clicked, this, [this, revert, id] {
-                // No second press while it runs; a revert that failed leaves the row, so the
-                // button comes back.
+                // No second press while it runs. A revert that could not be done leaves the row,
+                // and the button comes back beside its outcome.
                 revert->setEnabled(false);
-                continueOn(revert, m_model.revert(id), [revert] { revert->setEnabled(true); });
+                m_asked.insert(id);
+                continueOn(revert, m_model.revert(id), [this, revert] {
+                    revert->setEnabled(true);
+                    updateOutcomes();
+                });
             });
             row->addWidget(revert);
             chain.append(revert);
         }
-        m_changeRows->addWidget(line);
+        column->addLayout(row);
+        line.outcome = new IconLabel(line.row, IconLabel::Lines::elide);
+        line.outcome->setObjectName(u"outcome"_s);
+        line.outcome->hide();
+        column->addWidget(line.outcome);
+        m_changeRows->addWidget(line.row);
+        m_lines.append(line);
     }
     // The rows are newer than the buttons below them; Tab goes top to bottom all the same.
     chain += m_footer;
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+    updateOutcomes();
+}
+
+void TrayPanel::updateOutcomes()
+{
+    for (const ChangeLine& line : std::as_const(m_lines)) {
+        const auto result = m_model.results().constFind(line.target);
+        if (!m_asked.contains(line.id) || m_model.pending().contains(line.target) || result == m_model.results().cend()
+            || result->isSuccess()) {
+            line.outcome->clear();
+            continue;
+        }
+        const Style::Tone tone
+            = result->kind() == ChangeResult::Case::Declined ? Style::Tone::secondary : Style::Tone::danger;
+        line.outcome->set(u"exclamationmark.circle.fill"_s, result->message(), tone);
+    }
     if (isVisible())
         fitHeight();
 }
 
-void MenuBarView::fitHeight()
+void TrayPanel::fitHeight()
 {
     layout()->activate();
     resize(width(), hasHeightForWidth() ? heightForWidth(width()) : sizeHint().height());
 }
 
-void MenuBarView::popUp(const QRect& anchor)
+void TrayPanel::popUp(const QRect& anchor)
 {
     fitHeight();
     const QScreen* screen = QGuiApplication::screenAt(anchor.center());
@@ -331,7 +345,7 @@ void MenuBarView::popUp(const QRect& anchor)
     activateWindow();
 }
 
-void MenuBarView::paintEvent(QPaintEvent*)
+void TrayPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -347,13 +361,13 @@ void MenuBarView::paintEvent(QPaintEvent*)
     p.drawPath(path);
 }
 
-void MenuBarView::hideEvent(QHideEvent* event)
+void TrayPanel::hideEvent(QHideEvent* event)
 {
     m_hadFocus = false;
     QFrame::hideEvent(event);
 }
 
-void MenuBarView::keyPressEvent(QKeyEvent* event)
+void TrayPanel::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         close();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Icons.h"
 
-#include "Style.h"
+#include "widgets/Style.h"
 
 #include <QApplication>
 #include <QFileInfo>

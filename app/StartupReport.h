@@ -5,7 +5,9 @@
 
 #include <cstdio>
 
-namespace openwright::bench {
+// The line a started process prints once its first window is painted and it is ready: "ready"
+// and its resident memory. The start-up benchmarks wait for it and read the figure.
+namespace openwright::startup {
 
 // The process's resident memory in KiB, from /proc.
 inline long residentKiB()
@@ -20,11 +22,10 @@ inline long residentKiB()
     return -1;
 }
 
-// The line a start-up benchmark waits for.
 inline void reportReady()
 {
     std::printf("ready %ld\n", residentKiB());
     std::fflush(stdout);
 }
 
-} // namespace openwright::bench
+} // namespace openwright::startup
