@@ -123,6 +123,11 @@ public:
 
     // Changing defaults
     QFuture<void> change(const FileCategory& category, const AppInfo& app);
+    // Several changes as one batch ("set .png .jpg gimp" on the command line).
+    QFuture<Results> change(const QList<ChangeRequest>& requests);
+    // Puts each target back to what the system chooses by itself: the user's own choice of it
+    // goes (see DefaultsService::change). Backs up the defaults first.
+    QFuture<Results> reset(const QList<Target>& targets);
     // Installs a copy of the entry at `file` among the user's applications (replacing one of the
     // same ID) and makes it the default of `category`; the outcome says it was added. An entry
     // that cannot be added fails the change with the reason.

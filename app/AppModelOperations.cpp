@@ -127,6 +127,22 @@ QFuture<void> AppModel::change(const FileCategory& category, const AppInfo& app)
     return perform({{category.target, app.url}}).then([](const Results&) {});
 }
 
+QFuture<AppModel::Results> AppModel::change(const QList<ChangeRequest>& requests)
+{
+    return perform(requests);
+}
+
+QFuture<AppModel::Results> AppModel::reset(const QList<Target>& targets)
+{
+    if (targets.isEmpty())
+        return QtFuture::makeReadyFuture(Results());
+    QList<ChangeRequest> requests;
+    for (const Target& t : targets)
+        requests.append({t, QUrl()});
+    autoBackup(BackupReason::beforeRevert(targets.first()));
+    return perform(requests);
+}
+
 QFuture<void> AppModel::addAndChange(const FileCategory& category, const QUrl& file)
 {
     const Target target = category.target;

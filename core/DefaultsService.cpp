@@ -91,8 +91,31 @@ struct Engine
         });
     }
 
+    // A request without an application: back to what the system chooses by itself. Decided by
+    // reading the user's settings again.
+    ChangeResult reset(const Target& target, const QSet<QString>& explicitTypes) const
+    {
+        const QList<Target> targets = bundle(target, explicitTypes);
+        const auto chosen = [&] {
+            return std::any_of(targets.cbegin(), targets.cend(),
+                               [&](const Target& t) { return platform.hasUserChoice(t); });
+        };
+        if (!chosen())
+            return ChangeResult::alreadyDefault();
+        try {
+            platform.resetDefault(targets);
+        } catch (const LaunchError& error) {
+            return DefaultsService::classify(error, std::nullopt, AppInfo());
+        } catch (...) {
+            return ChangeResult::failed(u"The change could not be made"_s);
+        }
+        return chosen() ? ChangeResult::declined() : ChangeResult::changed();
+    }
+
     ChangeResult change(const ChangeRequest& request, const QSet<QString>& explicitTypes) const
     {
+        if (request.app.isEmpty())
+            return reset(request.target, explicitTypes);
         if (!fileExists(request.app))
             return ChangeResult::appMissing();
         const AppInfo wanted = platform.appInfo(request.app);
@@ -259,7 +282,7 @@ QFuture<DefaultsService::Results> DefaultsService::apply(const QList<ChangeReque
                             *it = ChangeResult::changed();
                     }
                 }
-                if (!it->isSuccess())
+                if (!it->isSuccess() || it.key().app.isEmpty())
                     continue;
                 const AppInfo wanted = platform->appInfo(it.key().app);
                 if (!e.allNamed(wanted, e.bundle(it.key().target, explicitTypes.value(it.key().target))))

@@ -37,9 +37,10 @@ public:
     {
         return m_launchServices->removedDefault(target);
     }
-    // Blocks until the platform answers: call it off the GUI thread. A target with linked
-    // targets (the web browser) moves them with it, and is already the default only when all
-    // of them name the application.
+    // Blocks until the platform answers: call it off the GUI thread. A request without an
+    // application resets the target: the user's own choice goes, and the system's stands. A
+    // target with linked targets (the web browser) moves them with it, and is already the
+    // default only when all of them name the application.
     ChangeResult change(const ChangeRequest& request) const;
     // Runs the batch on worker threads, every request at once except those that write one
     // platform type, which run in list order. An explicit request for a linked target (.html

@@ -93,6 +93,23 @@ public:
     // something else had to be done first (an unreadable list kept aside), else an empty string.
     virtual QString setDefaultApp(const QUrl& app, const QList<Target>& targets) = 0;
 
+    // Forgets the user's own choice for every target in `targets` (the first is the one asked
+    // for, the rest move with it), so that each opens in what the system would choose by
+    // itself; all of them or none. Returns false when there was no choice to forget. Throws
+    // LaunchError.
+    virtual bool resetDefault(const QList<Target>& targets)
+    {
+        Q_UNUSED(targets);
+        throw LaunchError::platform(QStringLiteral("openwright"), 0,
+                                    QStringLiteral("Defaults cannot be reset on this system."));
+    }
+    // Whether the user's own settings choose the application of the target (see resetDefault).
+    virtual bool hasUserChoice(const Target& target) const
+    {
+        Q_UNUSED(target);
+        return false;
+    }
+
     // The platform's type behind a target (on Linux its MIME type); nothing for an extension
     // the system does not know. Targets with one type share one default.
     virtual std::optional<QString> platformType(const Target& target) const = 0;

@@ -17,9 +17,9 @@ fi
 if [[ "${1:-}" == "--package" ]]; then
     packages+=(lintian)
 fi
-# What bench_cli measures the command line against: xdg-mime.
+# What bench_cli measures the command line against: GLib's `gio mime`.
 if [[ "${1:-}" == "--bench" ]]; then
-    packages+=(xdg-utils)
+    packages+=(libglib2.0-bin)
 fi
 
 missing=()

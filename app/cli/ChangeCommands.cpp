@@ -50,28 +50,72 @@ void addResult(QJsonObject& o, const ChangeResult& result)
     o.insert(u"success"_s, result.isSuccess());
 }
 
-
-// What a change left: its outcome, and the default of the target and of those that moved with it.
-Reply changeReply(const AppModel& model, const Target& target, const AppInfo& app, const Invocation& inv)
+// How a reset ended, in words: the ChangeResult texts speak of setting an application.
+QString resetMessage(const ChangeResult& result)
 {
-    const ChangeResult result = model.results().value(target, ChangeResult::failed(u"The change could not be made"_s));
+    switch (result.kind()) {
+    case ChangeResult::Case::Changed: return Texts::tr("Reset to the system default");
+    case ChangeResult::Case::AlreadyDefault: return Texts::tr("Already the system default");
+    default: return result.message();
+    }
+}
+
+// What a batch left: each target's outcome, and the default of the target and of those that
+// moved with it. One target set keeps the form of a single change: the outcome on a line of
+// its own, and with --json one object.
+Reply changeReply(const AppModel& model, const QList<Target>& targets, const std::optional<AppInfo>& app,
+                  const Invocation& inv)
+{
+    const bool single = app && targets.size() == 1;
     Reply reply;
-    reply.status = result.isSuccess() ? 0 : 1;
     const Style style {inv.color};
     Table table;
-    QJsonArray now;
-    for (const Target& t : QList<Target> {target} + target.linkedTargets()) {
-        const auto current = model.service().currentDefault(t);
-        now.append(QJsonObject {{u"target"_s, t.id()}, {u"app"_s, appJson(current)}});
-        table.row({t.description(), appName(current), style.dim(current ? desktopFileId(*current) : QString())});
-    }
-    if (inv.json) {
+    QJsonArray changes;
+    for (const Target& target : targets) {
+        const ChangeResult result
+            = model.results().value(target, ChangeResult::failed(u"The change could not be made"_s));
+        if (!result.isSuccess())
+            reply.status = 1;
+        const QString message = app ? result.message() : resetMessage(result);
+        QJsonArray now;
+        for (const Target& t : QList<Target> {target} + target.linkedTargets()) {
+            const auto current = model.service().currentDefault(t);
+            now.append(QJsonObject {{u"target"_s, t.id()}, {u"app"_s, appJson(current)}});
+            QStringList row {t.description(), appName(current),
+                             style.dim(current ? desktopFileId(*current) : QString())};
+            if (!single)
+                row.insert(1, t == target ? message : QString());
+            table.row(row);
+        }
         QJsonObject o {{u"target"_s, target.id()}, {u"app"_s, appJson(app)}, {u"now"_s, now}};
         addResult(o, result);
-        printJson(reply, o);
-    } else {
-        reply.line(result.message());
+        o.insert(u"message"_s, message);
+        changes.append(o);
+        if (single && !inv.json)
+            reply.line(message);
+    }
+    if (inv.json)
+        printJson(reply, single ? changes.first().toObject() : QJsonObject {{u"changes"_s, changes}});
+    else
         reply.out += table.text();
+    return reply;
+}
+
+// The targets `app` does not say it can open, refused unless the command forces it: the
+// window's "Choose Another App…" is where any application may be chosen on purpose.
+Reply undeclared(const DefaultsService& service, const QList<Target>& targets, const AppInfo& app)
+{
+    Reply reply;
+    for (const Target& target : targets) {
+        const QList<AppInfo> candidates = service.state(target).candidates;
+        if (std::any_of(candidates.cbegin(), candidates.cend(), [&](const AppInfo& a) { return a.isSameEntry(app); }))
+            continue;
+        const QString type = service.platformType(target).value_or(target.id());
+        const QString what = type == target.id() ? type : target.description() + u" ("_s + type + u')';
+        return reply.fail(2,
+                          Texts::tr("%1 (%2) does not say it can open %3. Add --force to make it the default "
+                                    "all the same.")
+                              .arg(app.name, desktopFileId(app), what));
     }
     return reply;
 }
@@ -175,14 +219,34 @@ QFuture<Reply> pinAs(const Invocation& inv, AppModel& model, bool pinned)
 
 QFuture<Reply> set(const Invocation& inv, AppModel& model)
 {
+    // One read, then every change as one batch.
     return refreshed(model, [inv, &model]() -> QFuture<Reply> {
-        const Target target = inv.target();
+        const QList<Target> targets = inv.targets();
         Reply reply;
-        const auto app = resolveApp(model.service(), target, inv.arguments.at(1), reply);
+        const auto app = resolveApp(model.service(), targets, inv.arguments.last(), reply);
         if (!app)
             return ready(reply);
-        return continueOn(&model, model.change(model.category(target), *app),
-                          [inv, &model, target, app] { return changeReply(model, target, *app, inv); });
+        if (const Reply refused = undeclared(model.service(), targets, *app);
+            refused.status != 0 && !inv.has(u"--force")) {
+            return ready(refused);
+        }
+        QList<ChangeRequest> requests;
+        for (const Target& t : targets)
+            requests.append({t, app->url});
+        return continueOn(&model, model.change(requests), [inv, &model, targets, app](const AppModel::Results&) {
+            return changeReply(model, targets, app, inv);
+        });
+    });
+}
+
+QFuture<Reply> reset(const Invocation& inv, AppModel& model)
+{
+    // Read first, so the backup taken before the reset holds the defaults as they are.
+    return refreshed(model, [inv, &model]() -> QFuture<Reply> {
+        const QList<Target> targets = inv.targets();
+        return continueOn(&model, model.reset(targets), [inv, &model, targets](const AppModel::Results&) {
+            return changeReply(model, targets, std::nullopt, inv);
+        });
     });
 }
 

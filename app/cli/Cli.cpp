@@ -147,7 +147,12 @@ int run(int argc, char** argv)
     switch (instance.lockOrFindRunning()) {
     case SingleInstance::Found::Running: {
         QString error;
-        const auto answer = instance.send({arguments, QDir::currentPath(), inv.input}, &error);
+        // As understood here: the running application gets types, never the caller's paths.
+        QStringList understood = QString::fromUtf8(inv.command->name).split(u' ') + inv.options;
+        if (json)
+            understood.append(u"--json"_s);
+        understood += QStringList {u"--"_s} + inv.arguments;
+        const auto answer = instance.send({understood, QDir::currentPath(), inv.input}, &error);
         return print(json, answer ? Reply {answer->out, answer->err, answer->status} : Reply().fail(1, error));
     }
     case SingleInstance::Found::Busy:

@@ -64,8 +64,10 @@ struct Invocation
     std::optional<QByteArray> input;
 
     bool has(QStringView option) const { return options.contains(option); }
-    // The argument at `index` as a target; the parser checked that it is one.
+    // The argument at `index` as a target; parseTargets() made it one.
     Target target(qsizetype index = 0) const { return Target::parse(arguments.at(index)).value_or(Target()); }
+    // Every TARGET argument, in order.
+    QList<Target> targets() const;
     QString path(qsizetype index) const;
 };
 
@@ -108,8 +110,15 @@ struct Parsed
     Reply reply;
 };
 Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool color);
-// Checks what needs the platform: every TARGET must be a type the system knows.
-Reply validate(const Invocation& invocation, const DefaultsService& service);
+// The kind of each of `count` positional arguments of `command` (TARGET, APP, …).
+QStringList argumentKinds(const Command& command, qsizetype count);
+// Reads every TARGET argument as a type (see resolveTarget) and writes it as the type's id, so
+// that the running application is handed types, never the caller's paths. The error to print
+// when one is no type. Families of types hook in here.
+Reply parseTargets(Invocation& invocation);
+// Checks what needs the platform: every TARGET must be a type the system knows (parseTargets
+// first).
+Reply validate(Invocation& invocation, const DefaultsService& service);
 // Reads the file a command takes in (profile import) into `invocation.input`, here, in the
 // caller's process: a regular file or a pipe it was handed. The error to print when it cannot.
 Reply readInput(Invocation& invocation);
@@ -128,6 +137,7 @@ Reply profilePlan(const Invocation&, const Data&);
 Reply profileExport(const Invocation&, const Data&);
 Reply backupList(const Invocation&, const Data&);
 QFuture<Reply> set(const Invocation&, AppModel&);
+QFuture<Reply> reset(const Invocation&, AppModel&);
 QFuture<Reply> pin(const Invocation&, AppModel&);
 QFuture<Reply> unpin(const Invocation&, AppModel&);
 QFuture<Reply> guardCheck(const Invocation&, AppModel&);

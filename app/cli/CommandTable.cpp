@@ -19,11 +19,19 @@ const QList<Command> kCommands = {
      "TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With "
      "--candidates, every application that can open each type too, the current one marked with *.",
      &status},
-    {"set", "TARGET APP", "", "Make APP open TARGET",
-     "Makes APP the default for TARGET and prints the outcome (Changed, Already the default, or why not) and "
-     "what opens TARGET now. Choosing a web browser for http: sets https:, .html and .htm with it. Exits with 1 "
-     "when the change did not succeed.",
+    {"set", "TARGET... APP", "--force", "Make APP open each TARGET",
+     "Makes APP the default for each TARGET, all in one go, and prints each outcome (Changed, Already the default, "
+     "or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is "
+     "refused, and nothing is changed, unless --force is given. Choosing a web browser for http: sets https:, "
+     ".html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; "
+     "with several, {\"changes\": [...]} with one object each.",
      nullptr, &set},
+    {"reset", "TARGET...", "", "Let the system choose what opens each TARGET again",
+     "Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop's own list, and the "
+     "associations that choices added), so that each opens in what the system chooses by itself, and prints what "
+     "that is. While automatic backups are on, the current defaults are backed up first. Exits with 1 when a "
+     "choice could not be removed.",
+     nullptr, &reset},
     {"check", "TARGET APP", "", "Exit with 0 when APP opens TARGET, 1 when not",
      "Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as "
      "xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program "
@@ -84,12 +92,18 @@ const char* const kDescription
       "link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain "
       "text, or with --json one JSON document for scripts.";
 const char* const kRunning
-    = "Commands that change Openwright's data (set, pin, unpin, guard check, profile apply and import, backup now, "
-      "restore and delete) are carried out by the running Openwright when there is one, so that the two never "
+    = "Commands that change Openwright's data (set, reset, pin, unpin, guard check, profile apply and import, "
+      "backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two "
+      "never "
       "overwrite each other's files; otherwise the command holds Openwright's lock while it runs, and a window "
       "started meanwhile waits for it.";
 const char* const kArguments[][2] = {
-    {"TARGET", "A file extension (.pdf or pdf) or a link type ending in a colon (mailto:)."},
+    {"TARGET",
+     "A file extension (.pdf or pdf), a link type ending in a colon (mailto:), a MIME type (application/pdf, "
+     "inode/directory; an alias such as application/x-pdf is read as the type it stands for), or a file or folder "
+     "(./report.pdf, ~/Downloads): the type the system gives it by its name and contents. A word is a path when it "
+     "starts with /, ./, ../ or ~, or when it names an existing file and cannot be an extension (report.pdf); a "
+     "single word (pdf) is always an extension."},
     {"APP",
      "A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity "
      "(com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other "
@@ -316,6 +330,22 @@ const QList<Command>& commands()
     return kCommands;
 }
 
+QStringList argumentKinds(const Command& command, qsizetype count)
+{
+    return kindsOf(argsOf(command), count);
+}
+
+QList<Target> Invocation::targets() const
+{
+    QList<Target> list;
+    const QStringList kinds = argumentKinds(*command, arguments.size());
+    for (qsizetype i = 0; i < kinds.size(); ++i) {
+        if (kinds[i] == u"TARGET"_s)
+            list.append(target(i));
+    }
+    return list;
+}
+
 Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool color)
 {
     Parsed parsed;
@@ -386,24 +416,17 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
         reply.fail(2, what + u". Usage: "_s + usage(*command));
         return parsed;
     }
-    const QStringList kinds = kindsOf(args, words.size());
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        if (kinds[i] == u"TARGET"_s && !Target::parse(words[i])) {
-            reply.fail(2, words[i] + u": That doesn't look like an extension or link type."_s);
-            return parsed;
-        }
-    }
     parsed.invocation = Invocation {command, words, options, json, color, workingDirectory, std::nullopt};
     return parsed;
 }
 
-Reply validate(const Invocation& inv, const DefaultsService& service)
+Reply validate(Invocation& inv, const DefaultsService& service)
 {
-    Reply reply;
-    const QStringList kinds = kindsOf(argsOf(*inv.command), inv.arguments.size());
-    for (qsizetype i = 0; i < kinds.size(); ++i) {
-        const Target target = inv.target(i);
-        if (kinds[i] == u"TARGET"_s && !service.platformType(target))
+    Reply reply = parseTargets(inv);
+    if (reply.status != 0)
+        return reply;
+    for (const Target& target : inv.targets()) {
+        if (!service.platformType(target))
             return reply.fail(2, platformText(PlatformText::UnknownTypePrefix) + target.payload() + u" files"_s);
     }
     return reply;
@@ -435,28 +458,38 @@ QString complete(const QStringList& words, const Data& data)
         }
     } else {
         const QStringList given = before.mid(nameWords(*command).size());
-        const QString kind = kindsOf(argsOf(*command), given.size() + 1).value(given.size());
-        if (kind == u"FILE"_s)
+        // The word as the last argument, or with more to come ("set .png .jpg gimp").
+        const QList<Arg> args = argsOf(*command);
+        QStringList kinds {kindsOf(args, given.size() + 1).value(given.size())};
+        if (std::any_of(args.cbegin(), args.cend(), [](const Arg& a) { return a.repeated; }))
+            kinds.append(kindsOf(args, given.size() + 2).value(given.size()));
+        if (kinds.contains(u"FILE"_s))
             return u":files\n"_s;
-        if (kind == u"TARGET"_s) {
+        if (kinds.contains(u"TARGET"_s)) {
             for (const FileCategory& c : data.categories())
                 found.append(c.target.id());
-        } else if (kind == u"APP"_s) {
+        }
+        if (kinds.contains(u"APP"_s)) {
+            // The applications that can open the first type, by name as status shows them and
+            // by desktop-file ID.
             if (const auto target = Target::parse(given.value(0))) {
-                for (const AppInfo& a : data.service().state(*target).candidates)
-                    found.append(desktopFileId(a));
+                const QList<AppInfo> candidates = data.service().state(*target).candidates;
+                const QHash<QUrl, QString> names = distinctNames(candidates);
+                for (const AppInfo& a : candidates)
+                    found << names.value(a.url, a.name) << desktopFileId(a);
             }
-        } else if (kind == u"NAME"_s) {
+        }
+        if (kinds.contains(u"NAME"_s)) {
             for (const Profile& p : text(command->name).startsWith(u"backup"_s) ? data.backups() : data.profiles())
                 found.append(shortId(p));
         }
     }
-    QString out;
-    for (const QString& f : found) {
-        if (f.startsWith(current))
-            out += f + u'\n';
+    QStringList shown;
+    for (const QString& f : std::as_const(found)) {
+        if (f.startsWith(current, Qt::CaseInsensitive) && !shown.contains(f))
+            shown.append(f);
     }
-    return out;
+    return shown.isEmpty() ? QString() : shown.join(u'\n') + u'\n';
 }
 
 } // namespace openwright::cli

@@ -250,15 +250,25 @@ std::optional<Profile> findProfile(const QList<Profile>& list, const QString& na
     return std::nullopt;
 }
 
-// The application `text` names for `target`: an installed desktop-file ID (that very entry) or
-// identity, else the name of one of the target's candidates as status shows it, or the start of
+// The application `text` names for `targets`: an installed desktop-file ID (that very entry) or
+// identity, else the name of one of the targets' candidates as status shows it, or the start of
 // just one.
-std::optional<AppInfo> resolveApp(const DefaultsService& service, const Target& target, const QString& text,
+std::optional<AppInfo> resolveApp(const DefaultsService& service, const QList<Target>& targets, const QString& text,
                                   Reply& reply)
 {
     if (const auto located = service.locate(text))
         return located->app;
-    const QList<AppInfo> candidates = service.state(target).candidates;
+    QList<AppInfo> candidates;
+    for (const Target& target : targets) {
+        for (const AppInfo& a : service.state(target).candidates) {
+            if (std::none_of(candidates.cbegin(), candidates.cend(), [&](const AppInfo& c) { return c.url == a.url; }))
+                candidates.append(a);
+        }
+    }
+    QStringList described;
+    for (const Target& target : targets)
+        described.append(target.description());
+    const QString what = described.join(u", "_s);
     const QHash<QUrl, QString> shown = distinctNames(candidates);
     QList<AppInfo> exact;
     QList<AppInfo> starts;
@@ -281,11 +291,11 @@ std::optional<AppInfo> resolveApp(const DefaultsService& service, const Target& 
     } else if (candidates.isEmpty()) {
         reply.fail(2,
                    u"There is no installed application called \u201C%1\u201D, and no installed app can open %2."_s.arg(
-                       text, target.description()));
+                       text, what));
     } else {
         reply.fail(2,
                    u"There is no installed application called \u201C%1\u201D. Apps that can open %2: %3."_s.arg(
-                       text, target.description(), choices.join(u", "_s)));
+                       text, what, choices.join(u", "_s)));
     }
     return std::nullopt;
 }

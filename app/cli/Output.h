@@ -3,9 +3,16 @@
 
 #include "Command.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace openwright::cli {
+
+// The command line's texts for a person, in the user's language: Texts::tr("…").
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 // Plain text for a terminal: rows of cells, each column padded to its widest cell, with
 // headings between groups of rows (the rows are then indented under them).
@@ -58,10 +65,14 @@ QJsonObject stepJson(const PlanStep& step);
 qsizetype changeCount(const QList<PlanStep>& plan);
 QString planSummary(const QList<PlanStep>& plan);
 
-// The application `text` names for `target` (see APP in the help); nothing, with the reply
-// failed with exit 2 and the choices, when none or several do.
-std::optional<AppInfo> resolveApp(const DefaultsService& service, const Target& target, const QString& text,
+// The application `text` names for `targets` (see APP in the help; a name is looked for among
+// the applications that can open them); nothing, with the reply failed with exit 2 and the
+// choices, when none or several do.
+std::optional<AppInfo> resolveApp(const DefaultsService& service, const QList<Target>& targets, const QString& text,
                                   Reply& reply);
+// The type a command-line word names (see TARGET in the help): nothing, with the reply failed
+// with exit 2 and what was expected, when it names none.
+std::optional<Target> resolveTarget(const QString& word, const QString& workingDirectory, Reply& reply);
 
 // A profile's or backup's id as shown: a UUID's first eight characters, a preset's whole id.
 QString shortId(const Profile& profile);

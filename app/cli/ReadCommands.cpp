@@ -200,7 +200,7 @@ Reply check(const Invocation& inv, const Data& data)
 {
     Reply reply;
     const Target target = inv.target();
-    const auto app = resolveApp(data.service(), target, inv.arguments.at(1), reply);
+    const auto app = resolveApp(data.service(), {target}, inv.arguments.at(1), reply);
     if (!app)
         return reply;
     const auto located = data.service().locate(inv.arguments.at(1));

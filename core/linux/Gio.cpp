@@ -66,6 +66,7 @@ struct AppListFree
 using AppListPtr = std::unique_ptr<GList, AppListFree>;
 
 constexpr const char* kDefaultGroup = "Default Applications";
+constexpr const char* kAddedGroup = "Added Associations";
 
 QString fromUtf8(const char* s)
 {
@@ -118,13 +119,13 @@ Error toError(const GError* e)
     return error;
 }
 
-// The [Default Applications] keys that stand for `contentType`, in file order: the type and
-// its aliases, compared as the system compares them.
-QStringList typeKeys(GKeyFile* file, const QString& contentType)
+// The keys of `group` that stand for `contentType`, in file order: the type and its aliases,
+// compared as the system compares them.
+QStringList typeKeys(GKeyFile* file, const QString& contentType, const char* group = kDefaultGroup)
 {
     QStringList keys;
     gsize count = 0;
-    GStrvPtr all(g_key_file_get_keys(file, kDefaultGroup, &count, nullptr));
+    GStrvPtr all(g_key_file_get_keys(file, group, &count, nullptr));
     for (gsize i = 0; i < count; ++i) {
         const QString key = fromUtf8(all.get()[i]);
         if (keys.contains(key))
@@ -134,6 +135,44 @@ QStringList typeKeys(GKeyFile* file, const QString& contentType)
             keys.append(key);
     }
     return keys;
+}
+
+// Removes the lines of `groups` for `contentType` (under the type or an alias). GKeyFile keeps
+// every line of a repeated key but finds only the last, and after removing that one no longer
+// sees the others, which it would still write out and the system would then read: the file is
+// read back from its own text until no line is left. Returns whether any line went.
+bool removeTypeLines(GKeyFile* file, const QString& contentType, std::initializer_list<const char*> groups)
+{
+    bool removed = false;
+    for (bool found = true; found;) {
+        found = false;
+        for (const char* group : groups) {
+            for (const QString& key : typeKeys(file, contentType, group))
+                found = g_key_file_remove_key(file, group, key.toUtf8().constData(), nullptr) || found;
+        }
+        if (!found)
+            break;
+        removed = true;
+        gsize length = 0;
+        GCharPtr data(g_key_file_to_data(file, &length, nullptr));
+        g_key_file_load_from_data(file, data.get(), length,
+                                  GKeyFileFlags(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS), nullptr);
+    }
+    return removed;
+}
+
+// Writes `file` to `path` by temporary file and rename, like GIO's own writes: a reader never
+// sees half a file.
+std::optional<Error> saveKeyFile(GKeyFile* file, const QByteArray& path)
+{
+    gsize length = 0;
+    GCharPtr data(g_key_file_to_data(file, &length, nullptr));
+    GError* raw = nullptr;
+    if (!g_file_set_contents(path.constData(), data.get(), gssize(length), &raw)) {
+        GErrorPtr error(raw);
+        return toError(error.get());
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -273,6 +312,47 @@ QStringList contentTypesForExtension(const QString& extension)
             types.append(type);
     }
     return types;
+}
+
+std::optional<QString> knownContentType(const QString& mimeType)
+{
+    GCharPtr type(g_content_type_from_mime_type(mimeType.toUtf8().constData()));
+    if (!type)
+        return std::nullopt;
+    const QString canonical = fromUtf8(type.get());
+    if (canonical.startsWith(QLatin1StringView("x-scheme-handler/")))
+        return canonical;
+    // The shared MIME database describes each type it knows in MIME/MEDIA/SUBTYPE.xml.
+    QStringList dirs {fromUtf8(g_get_user_data_dir())};
+    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+        dirs.append(fromUtf8(*d));
+    for (const QString& dir : std::as_const(dirs)) {
+        if (QFileInfo::exists(dir + QLatin1StringView("/mime/") + canonical + QLatin1StringView(".xml")))
+            return canonical;
+    }
+    // A type no database describes that installed applications declare all the same.
+    AppListPtr apps(g_app_info_get_all_for_type(type.get()));
+    return apps ? std::optional(canonical) : std::nullopt;
+}
+
+std::optional<QString> contentTypeOfFile(const QString& path, QString* problem)
+{
+    GObjectPtr<GFile> file(g_file_new_for_path(QFile::encodeName(path).constData()));
+    GError* raw = nullptr;
+    GObjectPtr<GFileInfo> info(
+        g_file_query_info(file.get(), G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE, G_FILE_QUERY_INFO_NONE, nullptr, &raw));
+    if (!info) {
+        GErrorPtr error(raw);
+        *problem = fromUtf8(error->message);
+        return std::nullopt;
+    }
+    const char* type = g_file_info_get_content_type(info.get());
+    if (!type || g_content_type_is_unknown(type)) {
+        *problem = QStringLiteral("The system cannot tell what kind of file it is");
+        return std::nullopt;
+    }
+    GCharPtr mimeType(g_content_type_get_mime_type(type));
+    return fromUtf8(mimeType ? mimeType.get() : type);
 }
 
 std::optional<App> defaultForType(const QString& contentType)
@@ -438,21 +518,43 @@ std::optional<Error> setListedDefault(const QString& path, const QString& conten
         GErrorPtr error(raw);
         return toError(error.get());
     }
-    // A key repeated in the group is kept once per line: remove until none is left.
-    for (const QString& key : typeKeys(file.get(), contentType)) {
-        while (g_key_file_remove_key(file.get(), kDefaultGroup, key.toUtf8().constData(), nullptr)) { }
-    }
+    removeTypeLines(file.get(), contentType, {kDefaultGroup});
     const QByteArray value = desktopFile.toUtf8();
     const gchar* const list[] = {value.constData(), nullptr};
     g_key_file_set_string_list(file.get(), kDefaultGroup, contentType.toUtf8().constData(), list, 1);
-    gsize length = 0;
-    GCharPtr data(g_key_file_to_data(file.get(), &length, nullptr));
-    // Temporary file and rename, like GIO's own writes: a reader never sees half a file.
-    if (!g_file_set_contents(filePath.constData(), data.get(), gssize(length), &raw)) {
-        GErrorPtr error(raw);
-        return toError(error.get());
+    return saveKeyFile(file.get(), filePath);
+}
+
+QStringList addedAssociations(const QString& path, const QString& contentType)
+{
+    QStringList entries;
+    GKeyFilePtr file(g_key_file_new());
+    if (!g_key_file_load_from_file(file.get(), path.toUtf8().constData(), G_KEY_FILE_NONE, nullptr))
+        return entries;
+    for (const QString& key : typeKeys(file.get(), contentType, kAddedGroup)) {
+        GStrvPtr list(g_key_file_get_string_list(file.get(), kAddedGroup, key.toUtf8().constData(), nullptr, nullptr));
+        for (gchar** entry = list.get(); entry && *entry; ++entry) {
+            if (**entry)
+                entries.append(fromUtf8(*entry));
+        }
     }
-    return std::nullopt;
+    return entries;
+}
+
+std::optional<Error> removeChoice(const QString& path, const QString& contentType, bool associations)
+{
+    GKeyFilePtr file(g_key_file_new());
+    GError* raw = nullptr;
+    const QByteArray filePath = path.toUtf8();
+    if (!g_key_file_load_from_file(file.get(), filePath.constData(),
+                                   GKeyFileFlags(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS), &raw)) {
+        GErrorPtr error(raw);
+        return error->domain == G_FILE_ERROR && error->code == G_FILE_ERROR_NOENT ? std::nullopt
+                                                                                  : std::optional(toError(error.get()));
+    }
+    const bool removed = associations ? removeTypeLines(file.get(), contentType, {kDefaultGroup, kAddedGroup})
+                                      : removeTypeLines(file.get(), contentType, {kDefaultGroup});
+    return removed ? saveKeyFile(file.get(), filePath) : std::nullopt;
 }
 
 } // namespace openwright::gio

@@ -29,6 +29,13 @@ std::optional<QString> contentTypeForExtension(const QString& extension);
 // system knows no such type.
 QStringList contentTypesForExtension(const QString& extension);
 
+// The type of `mimeType` as the system names it (an alias such as application/x-pdf becomes
+// application/pdf), when the shared MIME database or an installed application knows it.
+std::optional<QString> knownContentType(const QString& mimeType);
+// The type GIO gives the file or folder at `path`, by its name and contents; nothing, with
+// `problem` set to the system's reason, when the file cannot be looked at.
+std::optional<QString> contentTypeOfFile(const QString& path, QString* problem);
+
 std::optional<App> defaultForType(const QString& contentType);
 QList<App> allForType(const QString& contentType);
 // Every installed application that wants to be shown in menus, in GIO's order.
@@ -84,5 +91,13 @@ QList<ListedDefault> listedDefaults(const QString& path, const QString& contentT
 // Rewrites the type's default to name `desktopFile` alone, and drops the lines that name it
 // under an alias, keeping the rest of the file; atomically.
 std::optional<Error> setListedDefault(const QString& path, const QString& contentType, const QString& desktopFile);
+
+// In the list at `path`, the entries its [Added Associations] give `contentType`, under the
+// type or its aliases.
+QStringList addedAssociations(const QString& path, const QString& contentType);
+// Removes the type's lines (under the type or an alias) from [Default Applications] of the
+// list at `path`, and with `associations` from its [Added Associations] too, keeping the rest
+// of the file; atomically. Writes nothing when there is no such line.
+std::optional<Error> removeChoice(const QString& path, const QString& contentType, bool associations);
 
 } // namespace openwright::gio

@@ -7,6 +7,7 @@
 #include "JSONStore.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -363,12 +364,58 @@ std::optional<QString> restore(const Snapshot& snapshot)
     return std::nullopt;
 }
 
+// The types of all `targets`, each once.
+QStringList typesOf(const QList<Target>& targets)
+{
+    QStringList types;
+    for (const Target& t : targets) {
+        for (const QString& type : SystemLaunchServices::contentTypes(t)) {
+            if (!types.contains(type))
+                types.append(type);
+        }
+    }
+    return types;
+}
+
+Snapshot snapshotOnce(QList<Snapshot>& snapshots, const QString& path)
+{
+    const auto it
+        = std::find_if(snapshots.cbegin(), snapshots.cend(), [&](const Snapshot& s) { return s.path == path; });
+    if (it != snapshots.cend())
+        return *it;
+    snapshots.append(snapshotOf(path));
+    return snapshots.last();
+}
+
 LaunchError toLaunchError(const gio::Error& error)
 {
     // Our own write failed (a read-only ~/.config, a full disk): a failure with the system's
     // reason, not an override that keeps the current application.
     return LaunchError::platform(error.domain, error.code, error.message,
                                  error.missing ? LaunchError::Meaning::appMissing : LaunchError::Meaning::other);
+}
+
+// After a write failed part-way: puts every list back as it was, and says what could not be.
+LaunchError putBack(const gio::Error& failure, const QList<Snapshot>& snapshots, const QString& userList,
+                    const QString& keptAside)
+{
+    QStringList unrestored;
+    for (const Snapshot& snapshot : snapshots) {
+        // The unreadable list goes back by rename, which needs no space on the disk.
+        if (!keptAside.isEmpty() && snapshot.path == userList) {
+            if (::rename(QFile::encodeName(keptAside).constData(), QFile::encodeName(userList).constData()) != 0)
+                unrestored.append(keptAside + u": "_s + qt_error_string(errno));
+        } else if (const auto problem = restore(snapshot)) {
+            unrestored.append(*problem);
+        }
+    }
+    LaunchError error = toLaunchError(failure);
+    if (unrestored.isEmpty())
+        return error;
+    return LaunchError::platform(error.domain(), error.code(),
+                                 error.message() + u". The lists could not all be put back as they were: "_s
+                                     + unrestored.join(u"; "_s),
+                                 error.meaning());
 }
 
 } // namespace
@@ -390,13 +437,7 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
                                     u"That application is not installed where the system finds it"_s,
                                     LaunchError::Meaning::appMissing);
     }
-    QStringList types;
-    for (const Target& t : targets) {
-        for (const QString& type : contentTypes(t)) {
-            if (!types.contains(type))
-                types.append(type);
-        }
-    }
+    const QStringList types = typesOf(targets);
     const QString desktopFile = id + u".desktop"_s;
 
     QMutexLocker lock(&m_writeLock);
@@ -406,10 +447,8 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
 
     const QString userList = gio::userConfigDir() + u"/mimeapps.list"_s;
     QList<Snapshot> snapshots {snapshotOf(userList)};
-    for (const auto& o : *overrides) {
-        if (std::none_of(snapshots.cbegin(), snapshots.cend(), [&](const Snapshot& s) { return s.path == o.first; }))
-            snapshots.append(snapshotOf(o.first));
-    }
+    for (const auto& o : *overrides)
+        snapshotOnce(snapshots, o.first);
     QString keptAside;
     const QString note = keepUnreadableListAside(userList, &keptAside);
     // Older programs wrote some types under an alias (application/x-pdf), and the system tries
@@ -429,27 +468,83 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     }
     for (qsizetype i = 0; !failure && i < types.size(); ++i)
         failure = gio::setDefaultForType(id, types[i]);
-    if (failure) {
-        QStringList unrestored;
-        for (const Snapshot& snapshot : snapshots) {
-            // The unreadable list goes back by rename, which needs no space on the disk.
-            if (!keptAside.isEmpty() && snapshot.path == userList) {
-                if (::rename(QFile::encodeName(keptAside).constData(), QFile::encodeName(userList).constData()) != 0)
-                    unrestored.append(keptAside + u": "_s + qt_error_string(errno));
-            } else if (const auto problem = restore(snapshot)) {
-                unrestored.append(*problem);
-            }
-        }
-        LaunchError error = toLaunchError(*failure);
-        if (!unrestored.isEmpty()) {
-            error = LaunchError::platform(error.domain(), error.code(),
-                                          error.message() + u". The lists could not all be put back as they were: "_s
-                                              + unrestored.join(u"; "_s),
-                                          error.meaning());
-        }
-        throw error;
-    }
+    if (failure)
+        throw putBack(*failure, snapshots, userList, keptAside);
     return note;
+}
+
+bool SystemLaunchServices::hasUserChoice(const Target& target) const
+{
+    const QStringList lists = gio::userLists();
+    for (const QString& type : contentTypes(target)) {
+        for (const QString& list : lists) {
+            if (!listedFor(list, type).isEmpty())
+                return true;
+        }
+        if (!gio::addedAssociations(lists.last(), type).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+bool SystemLaunchServices::resetDefault(const QList<Target>& targets)
+{
+    if (targets.isEmpty())
+        return false;
+    if (!contentType(targets.first()))
+        throw LaunchError::unknownType(targets.first().payload());
+    const QStringList types = typesOf(targets);
+
+    QMutexLocker lock(&m_writeLock);
+    // The user's lines for the types: a default in each of the user's lists (the desktop's own
+    // ones too, which set writes where they would win), and the associations that choices added
+    // to mimeapps.list, the only list whose associations the system reads. A symlinked list is
+    // written where it points.
+    struct Edit
+    {
+        QString file;
+        QString type;
+        bool associations;
+    };
+    QList<Edit> edits;
+    const QStringList lists = gio::userLists();
+    for (const QString& path : lists) {
+        const QFileInfo list(path);
+        const bool plain = path == lists.last();
+        if (!list.exists())
+            continue;
+        for (const QString& type : types) {
+            if (!listedFor(path, type).isEmpty() || (plain && !gio::addedAssociations(path, type).isEmpty()))
+                edits.append({list.isSymLink() ? list.canonicalFilePath() : path, type, plain});
+        }
+    }
+    if (edits.isEmpty())
+        return false;
+    const QString userList = lists.last();
+    QString keptAside;
+    keepUnreadableListAside(userList, &keptAside);
+    QList<Snapshot> snapshots;
+    for (const Edit& edit : std::as_const(edits))
+        snapshotOnce(snapshots, edit.file);
+    for (const Edit& edit : std::as_const(edits)) {
+        if (const auto failure = gio::removeChoice(edit.file, edit.type, edit.associations))
+            throw putBack(*failure, snapshots, userList, keptAside);
+    }
+    // GIO's own reset (g_app_info_reset_type_associations) is not used: it also drops the
+    // user's [Removed Associations] line, and leaves alias lines and the desktop's own lists.
+    // Without a write of its own, GIO sees ours through its file monitor a moment later: wait
+    // until its answer is the one the lists now give.
+    const QDeadlineTimer deadline(2000);
+    for (const QString& type : types) {
+        while (!deadline.hasExpired()) {
+            const auto gio = gio::defaultForType(type);
+            const DecisionChain chain = gio::explain(targets.first(), type);
+            if ((gio ? gio->path : QString()) == (chain.app ? chain.app->path : QString()))
+                break;
+            ::usleep(10 * 1000);
+        }
+    }
+    return true;
 }
 
 std::optional<QList<std::pair<QString, QString>>> SystemLaunchServices::desktopOverrides(const QStringList& types,

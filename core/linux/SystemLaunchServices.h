@@ -25,6 +25,8 @@ public:
     std::optional<QUrl> defaultApp(const Target& target) const override;
     QList<QUrl> candidateApps(const Target& target) const override;
     QString setDefaultApp(const QUrl& app, const QList<Target>& targets) override;
+    bool resetDefault(const QList<Target>& targets) override;
+    bool hasUserChoice(const Target& target) const override;
     std::optional<QString> platformType(const Target& target) const override;
     QList<std::pair<QString, std::optional<QUrl>>> defaultsByType(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;

@@ -1,7 +1,7 @@
 # bash completion for openwright                                          -*- shell-script -*-
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The words come from openwright itself ("openwright --complete WORD..."), so they follow its
-# commands, the types it watches and the applications installed for each type.
+# commands, the types it watches and the applications installed for each type, by name and ID.
 
 _openwright()
 {
@@ -21,6 +21,11 @@ _openwright()
         local prefix=${cur%"${cur##*:}"}
         found=("${found[@]#"$prefix"}")
     fi
+    # Application names hold spaces: bash quotes what it inserts as it does for file names.
+    local f
+    for f in "${found[@]}"; do
+        [[ $f == *" "* ]] && { compopt -o filenames 2>/dev/null; break; }
+    done
     COMPREPLY=("${found[@]}")
 }
 complete -F _openwright openwright

@@ -186,9 +186,33 @@ INSTANTIATE_TEST_SUITE_P(
         ExitRow {"unknown_option_first", {u"--verbose"_s, u"status"_s}, 2, u"--verbose is not an option of status"_s},
         // Never the window: an option alone that is not the application's is a usage error.
         ExitRow {"unknown_option_alone", {u"-V"_s}, 2, u"-V is not an option."_s},
-        ExitRow {"missing_argument", {u"set"_s, u".pdf"_s}, 2, u"APP is missing. Usage: openwright set TARGET APP"_s},
+        ExitRow {"missing_argument",
+                 {u"set"_s, u".pdf"_s},
+                 2,
+                 u"APP is missing. Usage: openwright set [--force] TARGET... APP"_s},
+        ExitRow {"not_a_type",
+                 {u"why"_s, u"tar.gz"_s},
+                 2,
+                 u"tar.gz: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME "
+                 u"type (application/pdf) or a file (./report.pdf)."_s},
+        // Types as scripts name them: aliases through the MIME database, files by what they hold.
+        ExitRow {"mime_alias", {u"check"_s, u"application/x-pdf"_s, u"org.gnome.Evince"_s}, 0, u"yes\n"_s},
+        ExitRow {"scheme_handler_type", {u"status"_s, u"x-scheme-handler/mailto"_s}, 0, u"mailto:  "_s},
+        ExitRow {"unknown_mime_type",
+                 {u"status"_s, u"application/x-no-such-type"_s},
+                 2,
+                 u"application/x-no-such-type: The system knows no such MIME type."_s},
+        ExitRow {"file_by_contents", {u"status"_s, u"./env.sh"_s}, 0, u"application/x-shellscript"_s},
+        ExitRow {"folder", {u"status"_s, u"~"_s}, 0, u"inode/directory"_s},
         ExitRow {
-            "not_a_type", {u"why"_s, u"tar.gz"_s}, 2, u"tar.gz: That doesn't look like an extension or link type."_s},
+            "missing_file", {u"status"_s, u"./report.pdf"_s}, 2, u"./report.pdf: There is no such file or folder."_s},
+        ExitRow {"undeclared_app",
+                 {u"set"_s, u".png"_s, u".pdf"_s, u"vlc"_s},
+                 2,
+                 u"VLC media player (vlc.desktop) does not say it can open .png (image/png). Add --force"_s},
+        ExitRow {"forced_app", {u"set"_s, u"--force"_s, u".pdf"_s, u"vlc"_s}, 0, u"Changed\n"_s},
+        ExitRow {"nothing_to_reset", {u"reset"_s, u".mp3"_s}, 0, u".mp3  Already the system default  "_s},
+        ExitRow {"profile_by_id_prefix", {u"profile"_s, u"plan"_s, u"preset.wo"_s}, 0, u"mailto:"_s},
         ExitRow {
             "unknown_type", {u"status"_s, u".xyz"_s}, 2, u"openwright: The system doesn't recognise .xyz files\n"_s},
         ExitRow {"unknown_app",
@@ -229,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(
             0,
             u"Changed\nhttp:   Google Chrome  google-chrome.desktop\nhttps:  Google Chrome  google-chrome.desktop\n"
             u".html   Google Chrome  google-chrome.desktop\n.htm    Google Chrome  google-chrome.desktop\n"_s},
-        ExitRow {"help", {u"set"_s, u"--help"_s}, 0, u"Usage: openwright set TARGET APP [--json]"_s},
+        ExitRow {"help", {u"set"_s, u"--help"_s}, 0, u"Usage: openwright set [--force] TARGET... APP [--json]"_s},
         ExitRow {"version", {u"--version"_s}, 0, u"openwright 0.1.0"_s}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -240,11 +264,61 @@ TEST_F(CliTest, JsonForScripts)
     EXPECT_EQ(bad.status, 2);
     const QJsonObject error = QJsonDocument::fromJson(bad.out.toUtf8()).object();
     EXPECT_EQ(error[u"status"_s].toInt(), 2);
-    EXPECT_TRUE(error[u"error"_s].toString().startsWith(u"tar.gz: That doesn't look like"_s)) << bad.out.toStdString();
+    EXPECT_TRUE(error[u"error"_s].toString().startsWith(u"tar.gz: That is not a type."_s)) << bad.out.toStdString();
     const Outcome folders = run({u"status"_s, u"inode/directory"_s, u"--json"_s});
     EXPECT_EQ(folders.status, 0) << folders.err.toStdString();
     EXPECT_TRUE(folders.out.contains(u"\"inode/directory\""_s)) << folders.out.toStdString();
     EXPECT_FALSE(folders.out.contains(u"\\/"_s));
+    const QJsonObject why = json({u"why"_s, u".png"_s});
+    EXPECT_FALSE(why[u"desktops"_s].toArray().isEmpty());
+    EXPECT_EQ(why[u"app"_s][u"desktopId"_s].toString(), u"org.gnome.Loupe.desktop"_s);
+    const QJsonArray steps = why[u"steps"_s].toArray();
+    EXPECT_TRUE(std::any_of(steps.begin(), steps.end(), [](const QJsonValue& s) {
+        return s[u"decides"_s].toBool() && s[u"file"_s].toString().endsWith(u"/.config/gnome-mimeapps.list"_s);
+    })) << QJsonDocument(why).toJson().toStdString();
+}
+
+// Several targets in one command, one batch; and back to the system's choice.
+TEST_F(CliTest, SeveralTargetsAtOnceAndResetToTheSystemsChoice)
+{
+    const Outcome set = run({u"set"_s, u".png"_s, u"image/gif"_s, u"gimp"_s});
+    EXPECT_EQ(set.status, 0) << set.err.toStdString();
+    EXPECT_TRUE(set.out.contains(QRegularExpression(
+        u"^\\.png +Changed +GNU Image Manipulation Program +gimp.desktop$"_s, QRegularExpression::MultilineOption)))
+        << set.out.toStdString();
+    EXPECT_TRUE(
+        set.out.contains(QRegularExpression(u"^image/gif +Changed +GNU Image"_s, QRegularExpression::MultilineOption)))
+        << set.out.toStdString();
+    EXPECT_EQ(current(u"image/gif"_s), u"gimp.desktop"_s);
+
+    QFile list(home(u".config/mimeapps.list"_s));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    const QByteArray before = list.readAll();
+    list.close();
+    const QJsonObject reset = json({u"reset"_s, u".pdf"_s, u".png"_s});
+    const QJsonArray changes = reset[u"changes"_s].toArray();
+    ASSERT_EQ(changes.size(), 2) << QJsonDocument(reset).toJson().toStdString();
+    EXPECT_EQ(changes[0][u"message"_s].toString(), u"Reset to the system default"_s);
+    // The administrator's choice stands once the user's own is gone.
+    EXPECT_EQ(changes[0][u"now"_s][0][u"app"_s][u"desktopId"_s].toString(), u"org.kde.okular.desktop"_s);
+    EXPECT_EQ(current(u".pdf"_s), u"org.kde.okular.desktop"_s);
+    // Only the types' own lines went: the default, the associations choices added, and the
+    // GNOME list's line; every other line stays as it was.
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    const QByteArray after = list.readAll();
+    for (const QByteArray& line : before.split('\n')) {
+        const bool ours = line.startsWith("application/pdf=") || line.startsWith("image/png=");
+        if (!line.isEmpty() && !line.startsWith('#')) {
+            EXPECT_EQ(after.contains(line + '\n'), !ours) << line.toStdString();
+        }
+    }
+    QFile gnome(home(u".config/gnome-mimeapps.list"_s));
+    ASSERT_TRUE(gnome.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(gnome.readAll().contains("image/png="));
+    const QJsonArray backups = json({u"backup"_s, u"list"_s})[u"backups"_s].toArray();
+    EXPECT_TRUE(std::any_of(backups.begin(), backups.end(),
+                            [](const QJsonValue& b) { return b[u"backupReason"_s][u"kind"_s] == u"beforeRevert"_s; }));
+    EXPECT_TRUE(run({u"reset"_s, u".pdf"_s}).out.startsWith(u".pdf  Already the system default  Okular"_s));
 }
 
 TEST_F(CliTest, AChangeThatFailsSaysWhyAndExitsWithOne)
@@ -256,6 +330,14 @@ TEST_F(CliTest, AChangeThatFailsSaysWhyAndExitsWithOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(r.out.startsWith(u"Changed"_s)) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(u".pdf  Okular  org.kde.okular.desktop"_s)) << r.out.toStdString();
+
+    // The default moves, but the Default Guard's memory of it cannot be saved: not acknowledged.
+    QDir(home(u".config/mimeapps.list"_s)).removeRecursively();
+    QFile::remove(dataFile(u"guard.json"_s));
+    ASSERT_TRUE(QDir().mkpath(dataFile(u"guard.json"_s)));
+    const Outcome unsaved = run({u"set"_s, u".pdf"_s, u"org.gnome.Evince"_s});
+    EXPECT_EQ(unsaved.status, 1);
+    EXPECT_TRUE(unsaved.err.contains(u"could not save all of its data"_s)) << unsaved.err.toStdString();
 }
 
 TEST_F(CliTest, ADesktopFileIdMeansThatEntryWhereverItIsGiven)
@@ -373,13 +455,16 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(R"({"format":"openwright.profiles","version":1,"profiles":[{"id":"Y","name":"Old","summary":"",
         "symbol":"clock","kind":"snapshot","createdAt":"2025-03-01T09:30:00Z","backupReason":{"manual":{}},
-        "entries":[{"target":".md","bundleID":"atom","appName":"Atom"}]}]})");
+        "entries":[{"target":".md","bundleID":"atom","appName":"Atom"},
+                   {"target":".pdf","bundleID":"org.gnome.Evince","appName":"Document Viewer"}]}]})");
     file.close();
+    ASSERT_EQ(run({u"set"_s, u".pdf"_s, u"okular"_s}).status, 0);
     ASSERT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).status, 0);
     const Outcome gone = run({u"backup"_s, u"restore"_s, u"old"_s});
     EXPECT_EQ(gone.status, 1);
     EXPECT_TRUE(gone.out.contains(QRegularExpression(u"\\.md +Atom isn't installed +Not restored"_s)))
         << gone.out.toStdString();
+    EXPECT_TRUE(gone.out.endsWith(u"1 of 2 changed.\n"_s)) << gone.out.toStdString();
 }
 
 TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)
@@ -427,6 +512,15 @@ TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)
                                QString::fromUtf8(kReadingExport)},
                               u"bash"_s);
     EXPECT_EQ(piped.out, u"Imported 1 profile(s).\n"_s) << piped.err.toStdString();
+    // A relative path is the caller's; so is a file named as a target, whose type is sent.
+    QFile mine(m_root.filePath(u"mine.json"_s));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write(kReadingExport.toByteArray());
+    mine.close();
+    EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile(s).\n"_s);
+    const Outcome script = run({u"set"_s, u"./env.sh"_s, u"vim"_s});
+    EXPECT_EQ(script.status, 0) << script.err.toStdString();
+    EXPECT_TRUE(script.out.contains(u"\napplication/x-shellscript  Vim  vim.desktop\n"_s)) << script.out.toStdString();
 
     // A change the application could not save is not acknowledged.
     QFile::remove(dataFile(u"guard.json"_s));
@@ -458,8 +552,16 @@ TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
     for (const CompletionRow& row :
          {CompletionRow {u"pro"_s, u"profile"_s}, CompletionRow {u"guard "_s, u"check log"_s},
           CompletionRow {u"status --c"_s, u"--candidates"_s}, CompletionRow {u"why mail"_s, u"mailto:"_s},
-          CompletionRow {u"set zoommtg: "_s, u"Zoom.desktop"_s},
-          CompletionRow {u"set .mp4 org."_s, u"org.gnome.Totem.desktop org.videolan.VLC.desktop"_s}}) {
+          CompletionRow {u"set zoommtg: Z"_s, u"zoommtg: Zoom Zoom.desktop"_s},
+          CompletionRow {u"set .mp4 org."_s, u"org.gnome.Totem.desktop org.videolan.VLC.desktop"_s},
+          // Each position: the command, a type, an application by name or ID (or, where more
+          // types may follow, a type), a name.
+          CompletionRow {u"re"_s, u"reset"_s}, CompletionRow {u"reset mail"_s, u"mailto:"_s},
+          CompletionRow {u"set .png gi"_s, u"gimp.desktop"_s},
+          CompletionRow {u"set .png GNU"_s, u"GNU Image Manipulation Program"_s},
+          CompletionRow {u"set .png .we"_s, u".webp"_s},
+          CompletionRow {u"set .mp4 .mkv vl"_s, u"VLC VLC media player vlc.desktop"_s},
+          CompletionRow {u"profile apply preset.wo"_s, u"preset.work"_s}}) {
         QProcess bash;
         bash.setProcessEnvironment(m_env);
         bash.start(u"bash"_s,

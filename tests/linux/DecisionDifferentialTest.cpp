@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
@@ -122,6 +123,18 @@ public:
 
     QString report() const { return u"XDG_CURRENT_DESKTOP="_s + m_desktops + u'\n' + m_files; }
 
+    // The user's lists the system reads: one for each desktop name it accepts, then mimeapps.list.
+    QStringList userLists() const
+    {
+        static const QRegularExpression valid(u"^[A-Za-z0-9_-]+$"_s);
+        QStringList lists;
+        for (const QString& name : m_desktops.split(u':', Qt::SkipEmptyParts)) {
+            if (valid.match(name).hasMatch())
+                lists.append(configHome() + u'/' + name.toLower() + u"-mimeapps.list"_s);
+        }
+        return lists << configHome() + u"/mimeapps.list"_s;
+    }
+
 private:
     QString home() const { return m_root + u"/home"_s; }
     QString configHome() const { return home() + u"/.config"_s; }
@@ -224,15 +237,76 @@ struct Outcome
     QString failures; // empty when everything agreed
 };
 
+// Every file of the user's configuration folder, by path.
+QHash<QString, QByteArray> userFiles(const QString& folder)
+{
+    QHash<QString, QByteArray> files;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files)) {
+        QFile file(info.filePath());
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(info.filePath(), file.readAll());
+    }
+    return files;
+}
+
+// Resets .pdf and checks that only the user's lines for PDF (under its aliases too) went, and
+// all of them: none of the lists still chooses for it, and every other line stays.
+QString resetPdf(const Desktop& desktop, const QString& configHome)
+{
+    const QStringList lists = desktop.userLists();
+    static const QList<QByteArray> kPdfKeys {"application/pdf=", "application/x-pdf=", "image/pdf="};
+    const auto isPdf = [](const QByteArray& line) {
+        return std::any_of(kPdfKeys.cbegin(), kPdfKeys.cend(), [&](const QByteArray& k) { return line.startsWith(k); });
+    };
+    const QHash<QString, QByteArray> before = userFiles(configHome);
+    QProcess probe;
+    probe.setProcessEnvironment(desktop.environment());
+    probe.start(QStringLiteral(OPENWRIGHT_DECISION_PROBE), {u"--reset"_s, u".pdf"_s});
+    if (!probe.waitForFinished(30'000) || probe.exitCode() != 0)
+        return u"the reset failed: "_s + QString::fromUtf8(probe.readAllStandardError());
+    const QHash<QString, QByteArray> after = userFiles(configHome);
+    // Each line with its group; GKeyFile writes groups and lines as read, merging repeated groups.
+    const auto grouped = [](const QByteArray& text) {
+        QList<std::pair<QByteArray, QByteArray>> lines;
+        QByteArray group;
+        for (const QByteArray& line : text.split('\n')) {
+            if (line.startsWith('['))
+                group = line;
+            else if (!line.trimmed().isEmpty() && !line.startsWith('#'))
+                lines.append({group, line});
+        }
+        return lines;
+    };
+    QString failures;
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        // A list the system cannot read is kept aside whole, not edited.
+        if (!it->startsWith('['))
+            continue;
+        const auto now = grouped(after.value(it.key()));
+        for (const auto& [group, line] : grouped(*it)) {
+            const bool ours = isPdf(line) && lists.contains(it.key())
+                && (group == "[Default Applications]" || (group == "[Added Associations]" && it.key() == lists.last()));
+            const bool kept = now.contains(std::pair(group, line));
+            if (kept == ours)
+                failures += u"  reset "_s + (ours ? u"kept "_s : u"lost "_s) + QString::fromUtf8(line) + u" in "_s
+                    + it.key() + u'\n';
+        }
+    }
+    return failures;
+}
+
 Outcome check(const QString& root, quint64 seed, int index)
 {
     const Desktop desktop(root + u"/desktop-"_s + QString::number(index), seed + quint64(index));
+    Outcome outcome {index, 0, {}};
+    // Every third desktop is checked after a reset of .pdf: the system's own choice stands.
+    if (index % 3 == 2)
+        outcome.failures = resetPdf(desktop, desktop.environment().value(u"XDG_CONFIG_HOME"_s));
     QProcess probe;
     probe.setProcessEnvironment(desktop.environment());
     probe.start(QStringLiteral(OPENWRIGHT_DECISION_PROBE), kTargets);
-    Outcome outcome {index, 0, {}};
     if (!probe.waitForFinished(30'000) || probe.exitCode() != 0) {
-        outcome.failures = u"the probe failed: "_s + QString::fromUtf8(probe.readAllStandardError());
+        outcome.failures += u"the probe failed: "_s + QString::fromUtf8(probe.readAllStandardError());
         return outcome;
     }
     for (QString line : QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {

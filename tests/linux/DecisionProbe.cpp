@@ -3,6 +3,7 @@
 // once per process, so each desktop gets a fresh one. For every target on the command line it
 // prints, tab-separated: the target, GIO's own default (g_app_info_get_default_for_type), what
 // status reads, what the explanation arrives at, whether the explanation agrees, and its summary.
+// With --reset first, it resets the targets instead and prints nothing.
 #include "SystemLaunchServices.h"
 
 #include <gio/gdesktopappinfo.h>
@@ -33,6 +34,19 @@ QString gioDefault(const QString& type)
 int main(int argc, char** argv)
 {
     SystemLaunchServices system;
+    if (argc > 1 && qstrcmp(argv[1], "--reset") == 0) {
+        for (int i = 2; i < argc; ++i) {
+            if (const auto target = Target::parse(QString::fromUtf8(argv[i]))) {
+                try {
+                    system.resetDefault({*target});
+                } catch (const LaunchError& e) {
+                    std::fprintf(stderr, "%s: %s\n", argv[i], qPrintable(e.message()));
+                    return 1;
+                }
+            }
+        }
+        return 0;
+    }
     for (int i = 1; i < argc; ++i) {
         const auto target = Target::parse(QString::fromUtf8(argv[i]));
         const auto type = target ? SystemLaunchServices::contentType(*target) : std::nullopt;

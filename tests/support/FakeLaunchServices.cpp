@@ -99,6 +99,21 @@ std::optional<QUrl> FakeLaunchServices::defaultApp(const Target& target) const
     return m_defaults.value(typeOf(target));
 }
 
+bool FakeLaunchServices::resetDefault(const QList<Target>& targets)
+{
+    QMutexLocker lock(&m_mutex);
+    bool removed = false;
+    for (const Target& t : targets)
+        removed = m_defaults.remove(typeOf(t)) || removed;
+    return removed;
+}
+
+bool FakeLaunchServices::hasUserChoice(const Target& target) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_defaults.contains(typeOf(target));
+}
+
 QList<QUrl> FakeLaunchServices::candidateApps(const Target& target) const
 {
     readPause();

@@ -49,6 +49,9 @@ public:
     std::optional<QUrl> defaultApp(const Target& target) const override;
     QList<QUrl> candidateApps(const Target& target) const override;
     QString setDefaultApp(const QUrl& app, const QList<Target>& targets) override;
+    // Every default here is the user's choice; without it a type has none.
+    bool resetDefault(const QList<Target>& targets) override;
+    bool hasUserChoice(const Target& target) const override;
     std::optional<QString> platformType(const Target& target) const override;
     std::optional<AppInfo> removedDefault(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;

@@ -129,6 +129,12 @@ TEST_F(TypesTest, PickingAnAppShowsApplyingThenTheOutcome)
     EXPECT_EQ(row->statusText(), u"Changed"_s);
     EXPECT_FALSE(picker->isPending());
     EXPECT_EQ(picker->label(), u"Okular"_s);
+
+    // Back to the system's own choice, which here is none.
+    menuOf(picker)[u"Reset to System Default"_s]->trigger();
+    settle(*model);
+    EXPECT_EQ(row->statusText(), u"Changed"_s);
+    EXPECT_EQ(picker->label(), u"No default"_s);
 }
 
 TEST(WhyPanelText, ShowsTheDesktopNamesTheSystemTook)

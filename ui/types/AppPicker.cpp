@@ -125,6 +125,9 @@ void AppPicker::rebuildMenu()
         }
     }
     m_menu->addSeparator();
+    // Back to what the system would choose without the user's own choice.
+    QAction* reset = m_menu->addAction(tr("Reset to System Default"));
+    connect(reset, &QAction::triggered, this, [this] { m_model.reset({m_category.target}); });
     QAction* other = m_menu->addAction(tr("Choose Another App…"));
     connect(other, &QAction::triggered, this, &AppPicker::chooseAnother);
     QAction* why = m_menu->addAction(Icons::symbol(u"info.circle"_s), tr("Why this app?"));
