@@ -221,6 +221,8 @@ private:
     // For a kept type: puts the previous application back, or stops after a write war.
     void keep(const DefaultChange& change);
     DefaultChange* findChange(const QUuid& changeID);
+    // When the request's application is gone: records that as the target's outcome.
+    bool missingApp(const ChangeRequest& request);
     bool changedSince(const Target& target, quint64 since) const;
     bool isOurs(const Target& target, quint64 since) const;
     void afterObservation();

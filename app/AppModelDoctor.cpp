@@ -35,8 +35,9 @@ QFuture<CleanUpOutcome> AppModel::cleanUp(const QList<DoctorFinding>& selected)
         return QtFuture::makeReadyFuture(CleanUpOutcome());
     autoBackup(BackupReason::beforeProfile(tr("Clean Up")));
     const auto paths = m_doctorPaths;
+    const DoctorPlatform platform = m_doctorPlatform;
     // On the change thread: no change of a default writes the same files meanwhile.
-    auto fixing = QtConcurrent::task([paths, selected] { return Doctor::fix(selected, paths()); })
+    auto fixing = QtConcurrent::task([paths, platform, selected] { return Doctor::fix(selected, paths(), platform); })
                       .onThreadPool(m_changes)
                       .spawn();
     return landed(fixing,

@@ -187,13 +187,9 @@ QFuture<void> AppModel::revert(const QUuid& changeID)
     if (it == m_guardState.history.cend() || !it->from || it->resolved)
         return QtFuture::makeReadyFuture();
     const ChangeRequest request {it->target, it->from->url};
-    if (!m_service->fileExists(request.app)) {
-        // The previous application was removed: nothing can be put back, so no backup either;
-        // the outcome shows where the revert was asked for, as a change's does.
-        m_results.insert(request.target, ChangeResult::appMissing());
-        Q_EMIT resultsChanged();
+    // The previous application was removed: nothing can be put back, so no backup either.
+    if (missingApp(request))
         return QtFuture::makeReadyFuture();
-    }
     autoBackup(BackupReason::beforeRevert(it->target));
     // Tracked like the batch itself, so that "not busy" means the change is marked resolved too.
     return landed(perform({request}), [this, changeID](const Results& results) {
@@ -231,9 +227,12 @@ void AppModel::checkSoon(bool fileNotice)
         m_fileCheckPending = true;
     }
     m_clock->after(kNoticeDelay, this, [this, fileNotice] {
-        if (fileNotice)
-            m_fileCheckPending = false;
         checkGuard();
+        if (fileNotice) {
+            m_fileCheckPending = false;
+            // A list or an entry changed: the problems in them may have too.
+            examineFiles();
+        }
     });
 }
 
@@ -405,6 +404,16 @@ std::optional<Culprit> AppModel::likelyCulprit(const DefaultChange& change, cons
     return std::nullopt;
 }
 
+bool AppModel::missingApp(const ChangeRequest& request)
+{
+    if (m_service->fileExists(request.app))
+        return false;
+    // The outcome shows where the change was asked for, as a change's does.
+    m_results.insert(request.target, ChangeResult::appMissing());
+    Q_EMIT resultsChanged();
+    return true;
+}
+
 DefaultChange* AppModel::findChange(const QUuid& changeID)
 {
     for (DefaultChange& c : m_guardState.history) {
@@ -472,11 +481,8 @@ QFuture<void> AppModel::allow(const QUuid& changeID)
     if (!change || change->handling != DefaultChange::Handling::putBack || !change->to)
         return QtFuture::makeReadyFuture();
     const ChangeRequest request {change->target, change->to->url};
-    if (!m_service->fileExists(request.app)) {
-        m_results.insert(request.target, ChangeResult::appMissing());
-        Q_EMIT resultsChanged();
+    if (missingApp(request))
         return QtFuture::makeReadyFuture();
-    }
     return landed(perform({request}), [this, changeID](const Results& results) {
         DefaultChange* entry = findChange(changeID);
         if (!entry

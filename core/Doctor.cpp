@@ -3,6 +3,7 @@
 
 #include "DecisionChain.h"
 #include "JSONStore.h"
+#include "KeyFileLines.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,13 +32,7 @@ QString tr(const char* text)
     return QCoreApplication::translate("Doctor", text);
 }
 
-struct Line
-{
-    int number = 0;
-    QString group;
-    QString key;
-    QStringList values;
-};
+using Line = KeyFileLine;
 
 struct ListFile
 {
@@ -59,16 +54,6 @@ struct ListFile
     }
 };
 
-QStringList splitValues(const QString& value)
-{
-    QStringList values;
-    for (const QString& v : value.split(u';', Qt::SkipEmptyParts)) {
-        if (!v.trimmed().isEmpty())
-            values.append(v.trimmed());
-    }
-    return values;
-}
-
 // A read-only link, as configuration tools (home-manager and the like) leave the lists: the
 // target has no write permission for anyone, so no write of ours could be meant.
 bool isManaged(const QFileInfo& info, QString* target)
@@ -85,26 +70,12 @@ ListFile readList(const QString& path)
 {
     ListFile list;
     list.path = path;
-    QFile file(path);
     const QFileInfo info(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || !info.isReadable())
         return list;
     list.exists = true;
     list.managed = isManaged(info, &list.linkedTo);
-    QString group;
-    int number = 0;
-    while (!file.atEnd()) {
-        ++number;
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        if (line.startsWith(u'[')) {
-            group = line.mid(1, line.lastIndexOf(u']') - 1);
-            continue;
-        }
-        if (const qsizetype equals = line.indexOf(u'='); equals > 0)
-            list.entries.append({number, group, line.left(equals).trimmed(), splitValues(line.mid(equals + 1))});
-    }
+    list.entries = readKeyFileLines(path);
     return list;
 }
 
@@ -470,13 +441,22 @@ void renameEverywhere(QHash<QString, ListEdit>& edits, const DoctorPaths& paths,
 
 } // namespace
 
-CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& paths)
+CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& paths, const DoctorPlatform& platform)
 {
+    CleanUpOutcome outcome;
+    // Lines move when another program rewrites a list: only what is still there is fixed.
+    QSet<QString> current;
+    for (const DoctorFinding& f : examine(paths, platform))
+        current.insert(f.key());
     QHash<QString, ListEdit> edits;
     QStringList order; // files in the order their first fix was asked for
     for (const DoctorFinding& f : findings) {
         if (!f.fixable)
             continue;
+        if (!current.contains(f.key())) {
+            ++outcome.stale;
+            continue;
+        }
         for (const QString& file : {f.file, paths.userList()}) {
             if (!order.contains(file))
                 order.append(file);
@@ -514,7 +494,6 @@ CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& path
         edits[f.file].done.append(f.fix());
     }
 
-    CleanUpOutcome outcome;
     for (const QString& path : std::as_const(order)) {
         if (!edits.contains(path))
             continue;

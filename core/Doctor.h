@@ -82,6 +82,7 @@ struct CleanUpOutcome
     QStringList copies; // NAME.before-cleanup-N beside each changed file
     QStringList done; // one sentence a fix that was made
     QStringList problems; // a file that could not be written, with the reason; its fixes were not made
+    int stale = 0; // findings the files no longer show (changed since they were examined): left alone
 
     bool succeeded() const { return problems.isEmpty(); }
 };
@@ -94,9 +95,9 @@ namespace Doctor {
 
 QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& platform);
 // Fixes the given findings (as examine() gave them), file by file: each changed file is first
-// copied beside itself, then written whole through a temporary. Findings that are not fixable
-// are passed over.
-CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& paths);
+// copied beside itself, then written whole through a temporary. Findings that are not fixable,
+// and those the files no longer show (another program wrote them since), are passed over.
+CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& paths, const DoctorPlatform& platform);
 
 } // namespace Doctor
 

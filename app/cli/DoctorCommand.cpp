@@ -76,6 +76,9 @@ Reply doctorReply(const Invocation& inv, const AppModel& model, const std::optio
             reply.line(u"Fixed "_s + done);
         for (const QString& problem : outcome->problems)
             reply.fail(1, u"Not fixed: "_s + problem);
+        if (outcome->stale > 0)
+            reply.line(u"Left alone: "_s + QString::number(outcome->stale)
+                       + u" no longer found, as the files changed meanwhile."_s);
         if (!outcome->done.isEmpty() || !outcome->problems.isEmpty())
             reply.line();
     }

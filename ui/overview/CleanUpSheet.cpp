@@ -63,6 +63,8 @@ CleanUpSheet::CleanUpSheet(AppModel& model, QWidget* parent)
 
     connect(&m_model, &AppModel::doctorChanged, this, &CleanUpSheet::rebuild);
     rebuild();
+    // What the files say now, should another program have written them since.
+    m_model.examineFiles();
 }
 
 void CleanUpSheet::rebuild()
@@ -138,6 +140,8 @@ void CleanUpSheet::fixSelected()
             lines.append(tr("The old file is kept as %1").arg(homeRelativePath(copy)));
         for (const QString& problem : outcome.problems)
             lines.append(tr("Not fixed: %1").arg(problem));
+        if (outcome.stale > 0)
+            lines.append(tr("Left alone: %1 no longer found, as the files changed meanwhile.").arg(outcome.stale));
         if (lines.isEmpty())
             lines.append(tr("Nothing was changed."));
         m_outcome->setText(lines.join(u'\n'));
