@@ -4,6 +4,7 @@
 
 #include "BackupHistory.h"
 #include "Clock.h"
+#include "GioDoctor.h"
 #include "LinuxWorkspaceNotices.h"
 #include "Notifier.h"
 #include "Presets.h"
@@ -40,6 +41,9 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
     , m_notifier(config.notifier ? config.notifier : &Notifier::shared())
     , m_settings(std::make_unique<Settings>(orDefault(config.settingsPath, Settings::defaultPath())))
     , m_makeNotices(std::move(config.makeNotices))
+    , m_doctorPaths(config.doctorPaths ? std::move(config.doctorPaths)
+                                       : std::function<DoctorPaths()>(&gio::doctorPaths))
+    , m_doctorPlatform(config.doctorPlatform.installed ? std::move(config.doctorPlatform) : gio::doctorPlatform())
     , m_customStore(u"custom-types.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
     , m_profileStore(u"profiles.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
     , m_guardStore(u"guard.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
@@ -67,6 +71,10 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
     m_notifier->onRevert = [self](const QUuid& id) {
         if (self)
             self->revert(id);
+    };
+    m_notifier->onAllow = [self](const QUuid& id) {
+        if (self)
+            self->allow(id);
     };
     m_notifier->onOpen = [self] {
         if (!self)
@@ -215,7 +223,9 @@ HealthReport AppModel::health() const
             list.append(*it);
     }
     const auto service = m_service;
-    return HealthReport::evaluate(list, [service](const QUrl& url) { return service->fileExists(url); });
+    HealthReport report = HealthReport::evaluate(list, [service](const QUrl& url) { return service->fileExists(url); });
+    report.fileProblems = defaultsFileProblems();
+    return report;
 }
 
 QDateTime AppModel::now() const
@@ -322,6 +332,7 @@ QFuture<void> AppModel::refresh()
                       }
                       QFuture<void> naming = absorb(std::move(observed), since, readFrom);
                       afterObservation();
+                      examineFiles();
                       return naming;
                   })
         .unwrap();

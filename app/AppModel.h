@@ -4,6 +4,7 @@
 #include "Async.h"
 #include "Catalog.h"
 #include "DefaultsService.h"
+#include "Doctor.h"
 #include "GuardState.h"
 #include "HealthReport.h"
 #include "JSONStore.h"
@@ -39,6 +40,9 @@ struct AppModelConfig
     Notifier* notifier = nullptr; // default: Notifier::shared()
     // Makes the launch, quit and file notices when the guard starts; default: the platform's.
     std::function<std::unique_ptr<WorkspaceNotices>()> makeNotices;
+    // What the doctor reads and asks; default: the user's folders and GIO.
+    std::function<DoctorPaths()> doctorPaths;
+    DoctorPlatform doctorPlatform;
 };
 
 // The one object that owns the running application's state: the defaults of every watched
@@ -138,8 +142,21 @@ public:
     void startGuard();
     QFuture<void> checkGuard();
     void togglePin(const Target& target);
+    // "Always keep": a kept type is put back at once when another program takes it over. Keeping
+    // pins the type; unpinning it ends keeping too.
+    void setAlwaysKeep(const Target& target, bool keep);
+    // Accepts, after all, the application the guard put a kept type back from.
+    QFuture<void> allow(const QUuid& changeID);
     void markResolved(const QUuid& changeID);
     void clearHistory();
+
+    // The doctor: problems in the user's defaults files, found off this thread after every
+    // refresh, and their clean-up (a backup first; each changed file copied beside itself).
+    const QList<DoctorFinding>& doctorFindings() const { return m_findings; }
+    // The findings that count as problems (a managed list is only explained).
+    int defaultsFileProblems() const;
+    QFuture<void> examineFiles();
+    QFuture<CleanUpOutcome> cleanUp(const QList<DoctorFinding>& selected);
 
     // The user's types, profiles and backups
     std::optional<Target> addCustom(const QString& text);
@@ -174,6 +191,7 @@ Q_SIGNALS:
     void guardStateChanged();
     void settingsChanged();
     void saveProblemChanged();
+    void doctorChanged();
     // A notification was opened: the shell brings the main window to the front.
     void activationRequested();
 
@@ -203,6 +221,13 @@ private:
     QFuture<void> absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since, const QDateTime& readFrom);
     // Finds, off this thread, the list whose edit made each change, and records it.
     QFuture<void> noteChangedLists(const QList<DefaultChange>& changes, const QDateTime& since);
+    // Names the program that most likely made `change` (see Culprit); `since` is the last look.
+    std::optional<Culprit> likelyCulprit(const DefaultChange& change, const QDateTime& since) const;
+    // For a kept type: puts the previous application back, or stops after a write war.
+    void keep(const DefaultChange& change);
+    DefaultChange* findChange(const QUuid& changeID);
+    // When the request's application is gone: records that as the target's outcome.
+    bool missingApp(const ChangeRequest& request);
     bool changedSince(const Target& target, quint64 since) const;
     bool isOurs(const Target& target, quint64 since) const;
     void afterObservation();
@@ -226,6 +251,9 @@ private:
     Notifier* m_notifier;
     std::unique_ptr<Settings> m_settings;
     std::function<std::unique_ptr<WorkspaceNotices>()> m_makeNotices;
+    std::function<DoctorPaths()> m_doctorPaths;
+    DoctorPlatform m_doctorPlatform;
+    QList<DoctorFinding> m_findings;
 
     QHash<Target, TargetState> m_states;
     bool m_isLoading = false;
@@ -251,6 +279,8 @@ private:
     quint64 m_guardGeneration = 0;
     std::function<void()> m_cancelGuardTick;
     bool m_fileCheckPending = false;
+    // Applications started lately (as the notices name them), for naming culprits.
+    QList<std::pair<QDateTime, QString>> m_started;
     int m_inFlight = 0;
     // Observations read while one of our own changes was in flight are stale for its targets:
     // each completed batch stamps its targets, and older observations of them are ignored.

@@ -29,6 +29,21 @@ namespace {
 constexpr double kMinimumGuardInterval = 15; // seconds
 constexpr double kMaximumGuardInterval = 7 * 86400; // a hand-edited huge value still checks weekly
 constexpr auto kNoticeDelay = 3s;
+// A start this long before a change may have made it; takeovers this close together are a war.
+constexpr qint64 kCulpritWindow = 60; // seconds
+constexpr qsizetype kWarTakeovers = 3;
+
+// Whether the platform's name of a started application (a unit such as
+// "app-gnome-org.gnome.Evince-2417.scope", "-" written as "\x2d" inside the ID) is that entry's.
+bool startedAs(QString unit, const QString& desktopId)
+{
+    if (desktopId.isEmpty())
+        return false;
+    unit.replace(u"\\x2d"_s, u"-"_s);
+    const QString id = u'-' + desktopId;
+    return unit.contains(id + u'-') || unit.contains(id + u'@') || unit.endsWith(id + u".scope"_s)
+        || unit.endsWith(id + u".service"_s);
+}
 
 QList<Target> withLinked(const Target& target)
 {
@@ -188,13 +203,9 @@ QFuture<void> AppModel::revert(const QUuid& changeID)
     if (it == m_guardState.history.cend() || !it->from || it->resolved)
         return QtFuture::makeReadyFuture();
     const ChangeRequest request {it->target, it->from->url};
-    if (!m_service->fileExists(request.app)) {
-        // The previous application was removed: nothing can be put back, so no backup either;
-        // the outcome shows where the revert was asked for, as a change's does.
-        m_results.insert(request.target, ChangeResult::appMissing());
-        Q_EMIT resultsChanged();
+    // The previous application was removed: nothing can be put back, so no backup either.
+    if (missingApp(request))
         return QtFuture::makeReadyFuture();
-    }
     autoBackup(BackupReason::beforeRevert(it->target));
     // Tracked like the batch itself, so that "not busy" means the change is marked resolved too.
     return landed(perform({request}), [this, changeID](const Results& results) {
@@ -214,6 +225,11 @@ void AppModel::startGuard()
         return;
     connect(m_notices.get(), &WorkspaceNotices::applicationLaunchedOrQuit, this, [this] { checkSoon(false); });
     connect(m_notices.get(), &WorkspaceNotices::defaultsFilesChanged, this, [this] { checkSoon(true); });
+    connect(m_notices.get(), &WorkspaceNotices::applicationStarted, this, [this](const QString& name) {
+        const QDateTime now = m_clock->now();
+        m_started.removeIf([&](const auto& s) { return s.first.secsTo(now) > kCulpritWindow; });
+        m_started.append({now, name});
+    });
     m_notices->start();
     restartGuard();
 }
@@ -227,9 +243,12 @@ void AppModel::checkSoon(bool fileNotice)
         m_fileCheckPending = true;
     }
     m_clock->after(kNoticeDelay, this, [this, fileNotice] {
-        if (fileNotice)
-            m_fileCheckPending = false;
         checkGuard();
+        if (fileNotice) {
+            m_fileCheckPending = false;
+            // A list or an entry changed: the problems in them may have too.
+            examineFiles();
+        }
     });
 }
 
@@ -302,15 +321,24 @@ QFuture<void> AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, q
     observed.removeIf([&](const auto& it) { return isOurs(it.key(), since); });
     const GuardState before = m_guardState;
     const QDateTime previousLook = m_guardState.lastLook;
-    const QList<DefaultChange> changes = m_guardState.absorb(observed, m_clock->now());
+    QList<DefaultChange> changes = m_guardState.absorb(observed, m_clock->now());
     QList<Target> changed;
-    for (const DefaultChange& c : changes) {
+    for (DefaultChange& c : changes) {
         changed.append(c.target);
+        c.culprit = likelyCulprit(c, previousLook);
+        if (DefaultChange* entry = findChange(c.id))
+            entry->culprit = c.culprit;
         // The observed handler is known now (a backup taken next must see it); its candidates
         // follow with the re-read below.
         if (const auto it = m_states.find(c.target); it != m_states.end())
             it->current = c.to;
-        if (m_guardEnabled && m_guardState.pinned.contains(c.target))
+    }
+    for (const DefaultChange& c : std::as_const(changes)) {
+        if (!m_guardEnabled || !m_guardState.pinned.contains(c.target))
+            continue;
+        if (m_guardState.kept.contains(c.target))
+            keep(c);
+        else
             m_notifier->post(c);
     }
     QFuture<void> naming = QtFuture::makeReadyFuture();
@@ -367,6 +395,139 @@ QFuture<void> AppModel::noteChangedLists(const QList<DefaultChange>& changes, co
     });
 }
 
+std::optional<Culprit> AppModel::likelyCulprit(const DefaultChange& change, const QDateTime& since) const
+{
+    if (!change.to)
+        return std::nullopt;
+    const AppInfo& app = *change.to;
+    const QFileInfo entry(app.url.toLocalFile());
+    // The application that is the new default, started just before: the newest start counts.
+    const QString desktopId = entry.completeBaseName();
+    for (auto it = m_started.crbegin(); it != m_started.crend(); ++it) {
+        const qint64 before = it->first.secsTo(change.detectedAt);
+        const bool same = startedAs(it->second, desktopId) || (app.bundleID && startedAs(it->second, *app.bundleID));
+        if (before >= 0 && before <= kCulpritWindow && same)
+            return Culprit {app.name, Culprit::Reason::started, before};
+    }
+    // Its entry written since the guard last looked: installed or updated, and likely to have
+    // claimed its types as it was.
+    if (since.isValid() && !app.url.isEmpty() && entry.exists()) {
+        const QDateTime written = entry.lastModified().toUTC();
+        if (written > since)
+            return Culprit {app.name, Culprit::Reason::installed,
+                            std::max<qint64>(0, written.secsTo(QDateTime::currentDateTimeUtc()))};
+    }
+    return std::nullopt;
+}
+
+bool AppModel::missingApp(const ChangeRequest& request)
+{
+    if (m_service->fileExists(request.app))
+        return false;
+    // The outcome shows where the change was asked for, as a change's does.
+    m_results.insert(request.target, ChangeResult::appMissing());
+    Q_EMIT resultsChanged();
+    return true;
+}
+
+DefaultChange* AppModel::findChange(const QUuid& changeID)
+{
+    for (DefaultChange& c : m_guardState.history) {
+        if (c.id == changeID)
+            return &c;
+    }
+    return nullptr;
+}
+
+void AppModel::keep(const DefaultChange& change)
+{
+    const QDateTime now = m_clock->now();
+    const QList<DefaultChange>& history = m_guardState.history;
+    const auto ofTarget = [&](const DefaultChange& c) { return c.target == change.target && c.id != change.id; };
+    // A program that takes the type back at every put-back would fight for ever: after the third
+    // takeover within a minute the guard stops and leaves it to the person, until they revert or
+    // keep that change.
+    const bool waiting = std::any_of(history.cbegin(), history.cend(), [&](const DefaultChange& c) {
+        return ofTarget(c) && !c.resolved && c.handling == DefaultChange::Handling::stopped;
+    });
+    // Takeovers the guard answered by putting the type back; the first fight starts afresh.
+    const qsizetype recent = 1 + std::count_if(history.cbegin(), history.cend(), [&](const DefaultChange& c) {
+                                 return ofTarget(c) && c.handling == DefaultChange::Handling::putBack
+                                     && c.detectedAt.secsTo(now) <= kCulpritWindow;
+                             });
+    const bool canPutBack = change.from && m_service->fileExists(change.from->url);
+    if (waiting || !canPutBack) {
+        m_notifier->post(change);
+        return;
+    }
+    if (recent >= kWarTakeovers) {
+        DefaultChange* entry = findChange(change.id);
+        entry->handling = DefaultChange::Handling::stopped;
+        m_notifier->post(*entry);
+        Q_EMIT guardStateChanged();
+        saveGuard();
+        return;
+    }
+    // One backup a day before the guard changes defaults by itself, as before a revert.
+    const QDate today = now.toTimeZone(m_clock->zone()).date();
+    const bool firstToday = std::none_of(history.cbegin(), history.cend(), [&](const DefaultChange& c) {
+        return c.handling != DefaultChange::Handling::none && c.handling != DefaultChange::Handling::stopped
+            && c.detectedAt.toTimeZone(m_clock->zone()).date() == today;
+    });
+    if (firstToday)
+        autoBackup(BackupReason::beforeRevert(change.target));
+    const QUuid id = change.id;
+    landed(perform({{change.target, change.from->url}}), [this, id](const Results& results) {
+        DefaultChange* entry = findChange(id);
+        if (!entry)
+            return;
+        if (std::any_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); })) {
+            entry->handling = DefaultChange::Handling::putBack;
+            entry->resolved = true;
+            Q_EMIT guardStateChanged();
+            saveGuard();
+        }
+        m_notifier->post(*entry);
+    });
+}
+
+QFuture<void> AppModel::allow(const QUuid& changeID)
+{
+    const DefaultChange* change = findChange(changeID);
+    if (!change || change->handling != DefaultChange::Handling::putBack || !change->to)
+        return QtFuture::makeReadyFuture();
+    const ChangeRequest request {change->target, change->to->url};
+    if (missingApp(request))
+        return QtFuture::makeReadyFuture();
+    return landed(perform({request}), [this, changeID](const Results& results) {
+        DefaultChange* entry = findChange(changeID);
+        if (!entry
+            || std::none_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); }))
+            return;
+        entry->handling = DefaultChange::Handling::allowed;
+        m_notifier->withdraw(changeID);
+        Q_EMIT guardStateChanged();
+        saveGuard();
+    });
+}
+
+void AppModel::setAlwaysKeep(const Target& target, bool keep)
+{
+    if (keep == m_guardState.kept.contains(target) && (!keep || m_guardState.pinned.contains(target)))
+        return;
+    if (keep) {
+        if (!m_guardState.pinned.contains(target)) {
+            m_guardState.pinned.insert(target);
+            m_notifier->requestPermission();
+        }
+        m_guardState.kept.insert(target);
+    } else {
+        m_guardState.kept.remove(target);
+    }
+    Q_EMIT guardStateChanged();
+    saveGuard();
+}
+
 void AppModel::afterObservation()
 {
     if (BackupHistory::isDailyDue(backups(), m_clock->now(), m_clock->zone()))
@@ -377,6 +538,7 @@ void AppModel::togglePin(const Target& target)
 {
     if (m_guardState.pinned.contains(target)) {
         m_guardState.pinned.remove(target);
+        m_guardState.kept.remove(target);
     } else {
         m_guardState.pinned.insert(target);
         m_notifier->requestPermission();

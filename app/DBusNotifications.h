@@ -23,7 +23,8 @@ class DBusNotifications final : public QObject, public NotificationBackend
 public:
     explicit DBusNotifications(const QDBusConnection& bus, QObject* parent = nullptr);
 
-    void show(const QString& changeID, const QString& title, const QString& body) override;
+    void show(const QString& changeID, const QString& title, const QString& body, const QString& action,
+              const QString& actionTitle) override;
     void close(const QString& changeID) override;
     void closeAll() override;
 
@@ -36,6 +37,8 @@ private:
     {
         QString title;
         QString body;
+        QString action;
+        QString actionTitle;
     };
     void send(const QString& changeID, const Text& text);
     QDBusMessage closeCall(uint id) const;

@@ -5,6 +5,8 @@
 
 #include <QDBusConnection>
 
+#include <algorithm>
+
 namespace openwright {
 
 using namespace Qt::Literals::StringLiterals;
@@ -37,6 +39,8 @@ void Notifier::setBackend(std::unique_ptr<NotificationBackend> backend)
 
 QString Notifier::title(const DefaultChange& change)
 {
+    if (change.handling == DefaultChange::Handling::putBack)
+        return tr("%1 default put back").arg(change.target.description());
     return change.target.description() + u" default changed"_s;
 }
 
@@ -44,13 +48,55 @@ QString Notifier::body(const DefaultChange& change)
 {
     const QString newName = change.to ? change.to->name : u"no app"_s;
     const QString oldName = change.from ? change.from->name : u"no app"_s;
-    return newName + u" replaced "_s + oldName + u". Revert to keep "_s + oldName + u'.';
+    QString text;
+    switch (change.handling) {
+    case DefaultChange::Handling::putBack:
+    case DefaultChange::Handling::allowed:
+        text = tr("%1 replaced %2. Openwright put %2 back; Allow to keep %1.").arg(newName, oldName);
+        break;
+    case DefaultChange::Handling::stopped:
+        text = tr("%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the "
+                  "other program is done.")
+                   .arg(newName, oldName);
+        break;
+    case DefaultChange::Handling::none:
+        text = newName + u" replaced "_s + oldName + u". Revert to keep "_s + oldName + u'.';
+        break;
+    }
+    if (const QString likely = likelyCulprit(change); !likely.isEmpty())
+        text += u' ' + likely + u'.';
+    return text;
+}
+
+QString Notifier::durationText(qint64 seconds)
+{
+    seconds = std::max<qint64>(seconds, 0);
+    if (seconds < 60)
+        return seconds == 1 ? tr("1 second") : tr("%1 seconds").arg(seconds);
+    const qint64 minutes = seconds / 60;
+    if (minutes < 60)
+        return minutes == 1 ? tr("1 minute") : tr("%1 minutes").arg(minutes);
+    const qint64 hours = minutes / 60;
+    return hours == 1 ? tr("1 hour") : tr("%1 hours").arg(hours);
+}
+
+QString Notifier::likelyCulprit(const DefaultChange& change)
+{
+    if (!change.culprit)
+        return {};
+    const Culprit& c = *change.culprit;
+    if (c.reason == Culprit::Reason::started)
+        return tr("Probably %1, which started %2 before").arg(c.name, durationText(c.secondsBefore));
+    return tr("Probably %1, installed or updated %2 before").arg(c.name, durationText(c.secondsBefore));
 }
 
 void Notifier::post(const DefaultChange& change)
 {
-    if (m_backend)
-        m_backend->show(uuidText(change.id), title(change), body(change));
+    if (!m_backend)
+        return;
+    const bool putBack = change.handling == DefaultChange::Handling::putBack;
+    m_backend->show(uuidText(change.id), title(change), body(change),
+                    QLatin1StringView(putBack ? kAllowAction : kRevertAction), putBack ? tr("Allow") : tr("Revert"));
 }
 
 void Notifier::withdraw(const QUuid& changeID)
@@ -71,6 +117,11 @@ void Notifier::handleResponse(const QString& action, const QString& changeID)
     if (action == QLatin1StringView(kRevertAction) && id) {
         if (onRevert)
             onRevert(*id);
+        return;
+    }
+    if (action == QLatin1StringView(kAllowAction) && id) {
+        if (onAllow)
+            onAllow(*id);
         return;
     }
     if (onOpen)

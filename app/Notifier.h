@@ -21,7 +21,10 @@ public:
     using Respond = std::function<void(const QString& action, const QString& changeID)>;
 
     virtual ~NotificationBackend() = default;
-    virtual void show(const QString& changeID, const QString& title, const QString& body) = 0;
+    // `action` is the button's key and `actionTitle` its text.
+    virtual void show(const QString& changeID, const QString& title, const QString& body, const QString& action,
+                      const QString& actionTitle)
+        = 0;
     // Takes the change's notification down, if it still shows.
     virtual void close(const QString& changeID) = 0;
     // Takes every notification shown here down before the process ends: returns once the
@@ -41,7 +44,8 @@ private:
 };
 
 // The application's one link to desktop notifications: announces a takeover of a pinned type
-// with a "Revert" action and routes the answer to the model's two callbacks. One per process
+// with a "Revert" action (or, for a kept type the guard put back, "Allow") and routes the answer
+// to the model's callbacks. One per process
 // (`shared()`), used on the GUI thread.
 class Notifier final : public QObject
 {
@@ -49,6 +53,8 @@ class Notifier final : public QObject
 
 public:
     static constexpr auto kRevertAction = "revert";
+    // Accepts the application the guard put a kept type back from.
+    static constexpr auto kAllowAction = "allow";
 
     static Notifier& shared();
     explicit Notifier(QObject* parent = nullptr);
@@ -69,10 +75,15 @@ public:
 
     static QString title(const DefaultChange& change);
     static QString body(const DefaultChange& change);
+    // "Probably Anytype, which started 5 seconds before", or empty when nobody can be named.
+    static QString likelyCulprit(const DefaultChange& change);
+    // How long before: "5 seconds", "2 minutes".
+    static QString durationText(qint64 seconds);
     // Routing of an answer: "revert" with a readable change id reverts, anything else opens.
     void handleResponse(const QString& action, const QString& changeID);
 
     std::function<void(const QUuid&)> onRevert;
+    std::function<void(const QUuid&)> onAllow;
     std::function<void()> onOpen;
 
 private:

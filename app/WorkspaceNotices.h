@@ -19,6 +19,9 @@ public:
 
 Q_SIGNALS:
     void applicationLaunchedOrQuit();
+    // An application started, named by what the platform calls it (its unit): the guard names
+    // it when the change that follows makes it a default.
+    void applicationStarted(const QString& name);
     void defaultsFilesChanged();
 };
 

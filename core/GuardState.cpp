@@ -27,9 +27,28 @@ std::optional<QUuid> parseUuid(const QString& text)
     return id;
 }
 
+namespace {
+
+constexpr std::pair<DefaultChange::Handling, QLatin1StringView> kHandlings[] = {
+    {DefaultChange::Handling::putBack, "putBack"_L1},
+    {DefaultChange::Handling::allowed, "allowed"_L1},
+    {DefaultChange::Handling::stopped, "stopped"_L1},
+};
+
+} // namespace
+
 void DefaultChange::write(JsonWriter& out) const
 {
     out.beginObject();
+    if (culprit) {
+        out.key("culprit"_L1);
+        out.beginObject();
+        out.member("name"_L1, culprit->name);
+        out.member("reason"_L1, culprit->reason == Culprit::Reason::started ? u"started"_s : u"installed"_s);
+        out.key("secondsBefore"_L1);
+        out.integer(culprit->secondsBefore);
+        out.endObject();
+    }
     out.key("detectedAt"_L1);
     out.date(detectedAt);
     if (!file.isEmpty())
@@ -37,6 +56,10 @@ void DefaultChange::write(JsonWriter& out) const
     if (from) {
         out.key("from"_L1);
         from->write(out);
+    }
+    for (const auto& [value, name] : kHandlings) {
+        if (handling == value)
+            out.member("handling"_L1, QString(name));
     }
     out.member("id"_L1, uuidText(id));
     out.key("resolved"_L1);
@@ -67,6 +90,20 @@ DefaultChange DefaultChange::fromJson(const QJsonValue& value)
     c.detectedAt = Json::requireDate(o, "detectedAt"_L1);
     c.resolved = Json::requireBool(o, "resolved"_L1);
     c.file = Json::optionalString(o, "file"_L1).value_or(QString());
+    // Both are notes written by newer versions: one that does not read costs only the note.
+    if (const auto culprit = Json::optionalObject(o, "culprit"_L1)) {
+        const QString name = culprit->value("name"_L1).toString();
+        const QString reason = culprit->value("reason"_L1).toString();
+        if (!name.isEmpty() && (reason == "started"_L1 || reason == "installed"_L1)) {
+            c.culprit = Culprit {name, reason == "started"_L1 ? Culprit::Reason::started : Culprit::Reason::installed,
+                                 qint64(culprit->value("secondsBefore"_L1).toDouble())};
+        }
+    }
+    const QString handling = o.value("handling"_L1).toString();
+    for (const auto& [value, name] : kHandlings) {
+        if (handling == name)
+            c.handling = value;
+    }
     return c;
 }
 
@@ -83,7 +120,7 @@ QList<DefaultChange> GuardState::absorb(const QHash<Target, std::optional<AppInf
         const std::optional<AppInfo>& after = it.value();
         const bool same = (!before && !after) || (before && after && before->isSameApp(after));
         if (!same)
-            found.append(DefaultChange {QUuid::createUuid(), it.key(), before, after, at, false, {}});
+            found.append(DefaultChange {QUuid::createUuid(), it.key(), before, after, at, false, {}, {}, {}});
     }
     if (found.isEmpty())
         return found;
@@ -122,6 +159,12 @@ void GuardState::write(JsonWriter& out) const
     out.endObject();
     out.key("history"_L1);
     JsonCodec<QList<DefaultChange>>::encode(out, history);
+    if (!kept.isEmpty()) {
+        QList<Target> keep(kept.cbegin(), kept.cend());
+        std::sort(keep.begin(), keep.end(), lessById);
+        out.key("kept"_L1);
+        JsonCodec<QList<Target>>::encode(out, keep);
+    }
     if (lastLook.isValid()) {
         out.key("lastLook"_L1);
         out.date(lastLook);
@@ -150,6 +193,14 @@ GuardState GuardState::fromJson(const QJsonValue& value)
     }
     for (const QJsonValue& pin : Json::requireArray(o, "pinned"_L1))
         state.pinned.insert(Target::fromJson(pin));
+    // Written only once a type is always kept; older files have none.
+    if (o.contains("kept"_L1)) {
+        for (const QJsonValue& keep : Json::requireArray(o, "kept"_L1)) {
+            const Target target = Target::fromJson(keep);
+            if (state.pinned.contains(target))
+                state.kept.insert(target);
+        }
+    }
     for (const QJsonValue& change : Json::requireArray(o, "history"_L1))
         state.history.append(DefaultChange::fromJson(change));
     // Files written before the guard kept the time of its look have none; one that does not read

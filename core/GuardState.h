@@ -14,9 +14,34 @@
 
 namespace openwright {
 
+// The program that most likely made a change, where that can be told: the new default itself,
+// started shortly before, or its desktop entry written (installed or updated) since the last look.
+struct Culprit
+{
+    enum class Reason
+    {
+        started,
+        installed,
+    };
+    QString name;
+    Reason reason = Reason::started;
+    qint64 secondsBefore = 0; // before the change was detected
+
+    friend bool operator==(const Culprit&, const Culprit&) = default;
+};
+
 // One detected change of a default that this application did not make itself.
 struct DefaultChange
 {
+    // What the guard did about it by itself, for a type it always keeps.
+    enum class Handling
+    {
+        none,
+        putBack, // the previous application was put back at once
+        allowed, // put back, then the person accepted the new application after all
+        stopped, // taken over again and again: the guard stopped fighting and waits for the person
+    };
+
     QUuid id = QUuid::createUuid();
     Target target;
     std::optional<AppInfo> from;
@@ -24,6 +49,8 @@ struct DefaultChange
     QDateTime detectedAt;
     bool resolved = false;
     QString file; // the defaults list whose edit made the change; empty when not known
+    std::optional<Culprit> culprit;
+    Handling handling = Handling::none;
 
     void write(JsonWriter& out) const;
     static DefaultChange fromJson(const QJsonValue& value);
@@ -58,6 +85,8 @@ public:
 
     QHash<Target, Seen> baseline;
     QSet<Target> pinned;
+    // Pinned targets the guard puts back at once instead of asking ("Always keep").
+    QSet<Target> kept;
     QList<DefaultChange> history;
     // When the guard's last look began reading, by the wall clock; invalid before the first. A
     // defaults list modified later made what the next look finds, in this process or the next.

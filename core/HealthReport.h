@@ -32,6 +32,9 @@ struct HealthReport
     int total = 0;
     int configured = 0;
     QList<Issue> issues;
+    // Problems the doctor finds in the user's defaults files (see Doctor), counted beside the
+    // score: a broken line need not change any type's default. Set by the caller.
+    int fileProblems = 0;
 
     // `appExists` is asked once per state that has a current application.
     static HealthReport evaluate(const QList<TargetState>& states, const std::function<bool(const QUrl&)>& appExists);

@@ -201,10 +201,20 @@ QFuture<Reply> pinAs(const Invocation& inv, AppModel& model, bool pinned)
                     target.description())));
         }
         const bool was = model.guardState().pinned.contains(target);
+        const bool wasKept = model.guardState().kept.contains(target);
+        const bool keep = pinned && inv.has(u"--keep");
         if (was != pinned)
             model.togglePin(target);
+        if (pinned)
+            model.setAlwaysKeep(target, keep);
+        const bool changed = was != pinned || wasKept != keep;
         if (inv.json) {
-            printJson(reply, {{u"target"_s, target.id()}, {u"pinned"_s, pinned}, {u"changed"_s, was != pinned}});
+            printJson(reply,
+                      {{u"target"_s, target.id()}, {u"pinned"_s, pinned}, {u"keep"_s, keep}, {u"changed"_s, changed}});
+        } else if (keep) {
+            reply.line(target.description()
+                       + u" is pinned and always kept: Default Guard puts it back at once when another application "
+                         u"takes it over."_s);
         } else {
             reply.line(pinned ? target.description() + u" is pinned: Default Guard is watching this default."_s
                               : target.description() + u" is not pinned."_s);

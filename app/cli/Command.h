@@ -141,6 +141,7 @@ QFuture<Reply> reset(const Invocation&, AppModel&);
 QFuture<Reply> pin(const Invocation&, AppModel&);
 QFuture<Reply> unpin(const Invocation&, AppModel&);
 QFuture<Reply> guardCheck(const Invocation&, AppModel&);
+QFuture<Reply> doctor(const Invocation&, AppModel&);
 QFuture<Reply> profileApply(const Invocation&, AppModel&);
 QFuture<Reply> profileImport(const Invocation&, AppModel&);
 QFuture<Reply> backupNow(const Invocation&, AppModel&);

@@ -47,9 +47,11 @@ const QList<Command> kCommands = {
      "Shows the share of known types that open in a specific, installed application, and lists the types "
      "that need attention.",
      &health},
-    {"pin", "TARGET", "", "Let the Default Guard watch TARGET",
+    {"pin", "TARGET", "--keep", "Let the Default Guard watch TARGET",
      "Pins TARGET, one of the types Openwright lists: when another application takes it over, the running "
-     "Openwright notifies you and offers to put it back.",
+     "Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the "
+     "application back at once and tells you, offering to allow the new one; after three takeovers within a "
+     "minute it stops and waits for you. Without --keep, a kept type goes back to asking.",
      nullptr, &pin},
     {"unpin", "TARGET", "", "Stop watching TARGET", "Unpins TARGET.", nullptr, &unpin},
     {"guard check", "", "", "Check the defaults now and print the changes found",
@@ -57,7 +59,19 @@ const QList<Command> kCommands = {
      "found since the last check.",
      nullptr, &guardCheck},
     {"guard log", "", "", "Print the pinned types and the changes the Default Guard spotted",
-     "Prints the pinned types and the changes the Default Guard spotted, newest first.", &guardLog},
+     "Prints the pinned types (kept ones marked) and the changes the Default Guard spotted, newest first, with the "
+     "program that probably made each where that can be told.",
+     &guardLog},
+    {"doctor", "", "--fix", "Find problems in your defaults files, and fix them",
+     "Checks your own defaults files (mimeapps.list, your desktop's own list, the older lists in your "
+     "applications folder) and your own desktop entries, and lists each problem with its file and line: lines "
+     "naming applications no longer installed, another name of a type hiding its line, a type set twice, a "
+     "default that is also removed, an older list or another desktop's list deciding instead of yours, entries "
+     "of old \"open with a command\" dialogs and entries whose program is gone. A list that is a read-only link "
+     "made by a configuration tool is explained, never changed. With --fix, repairs them: every changed file is "
+     "first copied beside itself as NAME.before-cleanup-N, the defaults are backed up, and each file is written "
+     "whole or not at all. Exits with 1 when a file could not be written.",
+     nullptr, &doctor},
     {"profile list", "", "", "List the profiles and what applying each would change",
      "Lists the built-in profiles and your own, each with its id and what applying it would change.", &profileList},
     {"profile plan", "NAME", "", "Show what applying profile NAME would do",
@@ -92,7 +106,8 @@ const char* const kDescription
       "link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain "
       "text, or with --json one JSON document for scripts.";
 const char* const kRunning
-    = "Commands that change Openwright's data (set, reset, pin, unpin, guard check, profile apply and import, "
+    = "Commands that change Openwright's data (set, reset, pin, unpin, guard check, doctor, profile apply and "
+      "import, "
       "backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two "
       "never "
       "overwrite each other's files; otherwise the command holds Openwright's lock while it runs, and a window "

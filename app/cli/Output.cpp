@@ -4,6 +4,7 @@
 #include "DateText.h"
 #include "DecisionChain.h"
 #include "Json.h"
+#include "Notifier.h"
 #include "SystemLaunchServices.h"
 
 #include <QJsonArray>
@@ -141,19 +142,49 @@ QString dateText(const QDateTime& date)
 
 QStringList changeRow(const DefaultChange& change, const FileCategory& category, const Style& style)
 {
-    return {dateText(change.detectedAt), change.target.description(), category.title,
+    QString handled = change.resolved ? u"Handled"_s : QString();
+    if (change.handling == DefaultChange::Handling::putBack)
+        handled = u"Put back"_s;
+    else if (change.handling == DefaultChange::Handling::allowed)
+        handled = u"Allowed"_s;
+    else if (change.handling == DefaultChange::Handling::stopped && !change.resolved)
+        handled = u"Stopped putting back"_s;
+    return {dateText(change.detectedAt),
+            change.target.description(),
+            category.title,
             appName(change.from) + u" \u2192 "_s + appName(change.to),
             style.dim(change.file.isEmpty() ? QString() : homeRelativePath(change.file)),
-            style.dim(change.resolved ? u"Handled"_s : QString())};
+            Notifier::likelyCulprit(change),
+            style.dim(handled)};
 }
+
+namespace {
+
+QJsonValue handlingText(DefaultChange::Handling handling)
+{
+    switch (handling) {
+    case DefaultChange::Handling::none: return QJsonValue::Null;
+    case DefaultChange::Handling::putBack: return u"putBack"_s;
+    case DefaultChange::Handling::allowed: return u"allowed"_s;
+    case DefaultChange::Handling::stopped: return u"stopped"_s;
+    }
+    return QJsonValue::Null;
+}
+
+} // namespace
 
 QJsonObject changeJson(const DefaultChange& change, const FileCategory& category)
 {
-    return {{u"id"_s, uuidText(change.id)},  {u"target"_s, change.target.id()},
-            {u"title"_s, category.title},    {u"from"_s, appJson(change.from)},
-            {u"to"_s, appJson(change.to)},   {u"detectedAt"_s, Json::formatDate(change.detectedAt)},
+    return {{u"id"_s, uuidText(change.id)},
+            {u"target"_s, change.target.id()},
+            {u"title"_s, category.title},
+            {u"from"_s, appJson(change.from)},
+            {u"to"_s, appJson(change.to)},
+            {u"detectedAt"_s, Json::formatDate(change.detectedAt)},
             {u"resolved"_s, change.resolved},
-            {u"file"_s, change.file.isEmpty() ? QJsonValue::Null : QJsonValue(change.file)}};
+            {u"file"_s, change.file.isEmpty() ? QJsonValue::Null : QJsonValue(change.file)},
+            {u"likely"_s, change.culprit ? QJsonValue(Notifier::likelyCulprit(change)) : QJsonValue::Null},
+            {u"handling"_s, handlingText(change.handling)}};
 }
 
 QString stepText(const PlanStep& step)

@@ -3,6 +3,8 @@
 // None of them writes a data file, so none needs the lock or the running instance.
 #include "Output.h"
 
+#include "GioDoctor.h"
+
 #include "HealthReport.h"
 #include "JSONStore.h"
 #include "PlatformText.h"
@@ -220,8 +222,11 @@ Reply health(const Invocation& inv, const Data& data)
     for (const FileCategory& c : Catalog::all())
         states.append(stateOf(data.service(), c.target, false));
     const DefaultsService& service = data.service();
-    const HealthReport report
-        = HealthReport::evaluate(states, [&](const QUrl& url) { return service.fileExists(url); });
+    HealthReport report = HealthReport::evaluate(states, [&](const QUrl& url) { return service.fileExists(url); });
+    const QList<DoctorFinding> findings = Doctor::examine(gio::doctorPaths(), gio::doctorPlatform());
+    report.fileProblems = int(std::count_if(findings.cbegin(), findings.cend(), [](const DoctorFinding& f) {
+        return f.kind != DoctorFinding::Kind::managedList;
+    }));
 
     Reply reply;
     if (inv.json) {
@@ -237,7 +242,8 @@ Reply health(const Invocation& inv, const Data& data)
                   {{u"score"_s, report.score},
                    {u"total"_s, report.total},
                    {u"configured"_s, report.configured},
-                   {u"issues"_s, issues}});
+                   {u"issues"_s, issues},
+                   {u"fileProblems"_s, report.fileProblems}});
         return reply;
     }
     const Style style {inv.color};
@@ -248,6 +254,10 @@ Reply health(const Invocation& inv, const Data& data)
     // The hint begins with an ellipsis where the screen breaks the sentence.
     reply.line(style.dim(u"The share of known file and link types that open in a specific app "_s
                          + platformText(PlatformText::ProfileInstallHint).mid(1)));
+    if (report.fileProblems > 0) {
+        reply.line(QString::number(report.fileProblems) + (report.fileProblems == 1 ? u" problem"_s : u" problems"_s)
+                   + u" in your defaults files: see openwright doctor."_s);
+    }
     if (report.issues.isEmpty())
         return reply;
     reply.line();
@@ -265,20 +275,31 @@ Reply guardLog(const Invocation& inv, const Data& data)
     QList<Target> pinned = guard.pinned.values();
     std::sort(pinned.begin(), pinned.end(), lessById);
     QStringList pins;
-    for (const Target& t : pinned)
+    QStringList shownPins;
+    for (const Target& t : pinned) {
         pins.append(t.id());
+        shownPins.append(guard.kept.contains(t) ? t.id() + u" (always kept)"_s : t.id());
+    }
 
     Reply reply;
     if (inv.json) {
         QJsonArray history;
         for (const DefaultChange& c : guard.history)
             history.append(changeJson(c, data.category(c.target)));
-        printJson(reply, {{u"pinned"_s, QJsonArray::fromStringList(pins)}, {u"history"_s, history}});
+        QStringList kept;
+        for (const Target& t : pinned) {
+            if (guard.kept.contains(t))
+                kept.append(t.id());
+        }
+        printJson(reply,
+                  {{u"pinned"_s, QJsonArray::fromStringList(pins)},
+                   {u"kept"_s, QJsonArray::fromStringList(kept)},
+                   {u"history"_s, history}});
         return reply;
     }
     const Style style {inv.color};
     reply.line(u"Pinned ("_s + QString::number(pins.size()) + u')' + (pins.isEmpty() ? QString() : u": "_s)
-               + pins.join(u", "_s));
+               + shownPins.join(u", "_s));
     reply.line();
     if (guard.history.isEmpty()) {
         reply.line(u"No changes spotted yet."_s);

@@ -112,8 +112,10 @@ void LinuxWorkspaceNotices::folderChanged(const QString& path)
 
 void LinuxWorkspaceNotices::unitNew(const QString& unit, const QDBusObjectPath&)
 {
-    if (isApplicationUnit(unit))
-        Q_EMIT applicationLaunchedOrQuit();
+    if (!isApplicationUnit(unit))
+        return;
+    Q_EMIT applicationStarted(unit);
+    Q_EMIT applicationLaunchedOrQuit();
 }
 
 void LinuxWorkspaceNotices::unitRemoved(const QString& unit, const QDBusObjectPath&)

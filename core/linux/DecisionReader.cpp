@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecisionReader.h"
 
+#include "KeyFileLines.h"
+
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
@@ -87,23 +89,8 @@ struct Folder
 QHash<QString, int> entryLines(const QString& path)
 {
     QHash<QString, int> lines;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    QString group;
-    int number = 0;
-    while (!file.atEnd()) {
-        ++number;
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        if (line.startsWith(u'[')) {
-            group = line.mid(1, line.lastIndexOf(u']') - 1);
-            continue;
-        }
-        if (const qsizetype equals = line.indexOf(u'='); equals > 0)
-            lines.insert(group + u'\n' + line.left(equals).trimmed(), number);
-    }
+    for (const KeyFileLine& line : readKeyFileLines(path))
+        lines.insert(line.group + u'\n' + line.key, line.number);
     return lines;
 }
 

@@ -105,6 +105,65 @@ TEST_F(AppModelTest, RevertFromTheNotificationBacksUpFirstAndResolves)
     EXPECT_EQ(fake->setCalls(), calls);
 }
 
+// A kept type goes back at once, named after the program that started just before; a backup
+// comes first once a day; the third takeover within a minute ends the fight until the person acts.
+TEST_F(AppModelTest, KeptTypesArePutBackUntilAWriteWar)
+{
+    make();
+    refresh();
+    model->startGuard();
+    model->setAlwaysKeep(pdf, true);
+    EXPECT_TRUE(model->guardState().pinned.contains(pdf));
+    const auto takeover = [&](std::chrono::seconds after) {
+        notices->started(u"app-gnome-org.kde.okular-4711.scope"_s);
+        clock.setNow(clock.now().addSecs(after.count()));
+        fake->setDefault(pdf, okular);
+        check();
+        return model->guardState().history.first();
+    };
+
+    const DefaultChange first = takeover(5s);
+    EXPECT_EQ(service->currentDefault(pdf), evince);
+    EXPECT_EQ(first.handling, DefaultChange::Handling::putBack);
+    EXPECT_TRUE(first.resolved);
+    EXPECT_EQ(first.culprit, (Culprit {u"Okular"_s, Culprit::Reason::started, 5}));
+    ASSERT_EQ(shown->shown.size(), 1);
+    EXPECT_EQ(shown->shown[0].action, u"allow"_s);
+    EXPECT_EQ(shown->shown[0].title, u".pdf default put back"_s);
+    EXPECT_EQ(shown->shown[0].body,
+              u"Okular replaced Evince. Openwright put Evince back; Allow to keep Okular. "
+              u"Probably Okular, which started 5 seconds before."_s);
+    EXPECT_EQ(backupsWith(BackupReason::Case::beforeRevert).size(), 1);
+
+    const DefaultChange second = takeover(10s);
+    EXPECT_EQ(second.handling, DefaultChange::Handling::putBack);
+    EXPECT_EQ(service->currentDefault(pdf), evince);
+    EXPECT_EQ(backupsWith(BackupReason::Case::beforeRevert).size(), 1); // once a day
+
+    const DefaultChange third = takeover(10s);
+    EXPECT_EQ(third.handling, DefaultChange::Handling::stopped);
+    EXPECT_FALSE(third.resolved);
+    EXPECT_EQ(service->currentDefault(pdf), okular);
+    EXPECT_EQ(shown->shown.last().action, u"revert"_s);
+    EXPECT_TRUE(shown->shown.last().body.contains(u"stopped putting Evince back"_s));
+    EXPECT_TRUE(shown->shown.last().body.endsWith(u"Probably Okular, which started 10 seconds before."_s));
+
+    // The person reverts; later they allow the application after all from a put-back's notification.
+    await(model->revert(third.id));
+    EXPECT_EQ(service->currentDefault(pdf), evince);
+    shown->answer(u"allow"_s, uuidText(second.id));
+    settle(*model);
+    EXPECT_EQ(service->currentDefault(pdf), okular);
+    EXPECT_EQ(model->guardState().history[1].handling, DefaultChange::Handling::allowed);
+    EXPECT_TRUE(shown->closed.contains(uuidText(second.id)));
+    check();
+    EXPECT_EQ(model->guardState().history.size(), 3); // allowing is no takeover
+
+    // Unpinning ends keeping.
+    model->togglePin(pdf);
+    EXPECT_TRUE(model->guardState().kept.isEmpty());
+}
+
 TEST_F(AppModelTest, ChangesMarkPendingAndMoveTheBaseline)
 {
     make();
@@ -658,7 +717,7 @@ TEST_F(AppModelTest, AGuardFileNamingAppsThatAreGone)
     const AppInfo gone {QUrl::fromLocalFile(u"/apps/Gone.desktop"_s), u"gone"_s, u"Gone"_s};
     deleted.insert(gone.url);
     old.baseline.insert(pdf, {gone});
-    old.history.append({QUuid::createUuid(), pdf, gone, evince, clock.now().addDays(-1), false, {}});
+    old.history.append({QUuid::createUuid(), pdf, gone, evince, clock.now().addDays(-1), false, {}, {}, {}});
     JSONStore<GuardState>(u"guard.json"_s, dataDir()).save(old);
     make();
     refresh(); // evince replaced the application that is gone
@@ -673,7 +732,7 @@ TEST(Notifier, TextsAndRouting)
 {
     Notifier n;
     const AppInfo a {QUrl::fromLocalFile(u"/a.desktop"_s), u"a"_s, u"A"_s};
-    DefaultChange change {QUuid::createUuid(), pdf, a, std::nullopt, {}, false, {}};
+    DefaultChange change {QUuid::createUuid(), pdf, a, std::nullopt, {}, false, {}, {}, {}};
     EXPECT_EQ(Notifier::title(change), u".pdf default changed"_s);
     EXPECT_EQ(Notifier::body(change), u"no app replaced A. Revert to keep A."_s);
     change.from.reset();

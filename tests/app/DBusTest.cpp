@@ -130,7 +130,7 @@ TEST_F(DBusTest, NotificationsReachTheServerAndAnswersComeBack)
 
     const AppInfo a {QUrl::fromLocalFile(u"/a.desktop"_s), u"a"_s, u"Atril"_s};
     const AppInfo b {QUrl::fromLocalFile(u"/b.desktop"_s), u"b"_s, u"Bee"_s};
-    const DefaultChange change {QUuid::createUuid(), Target::fileExtension(u"pdf"_s), a, b, {}, false, {}};
+    const DefaultChange change {QUuid::createUuid(), Target::fileExtension(u"pdf"_s), a, b, {}, false, {}, {}, {}};
     notifier.post(change);
     notifier.post(change); // before the server has answered the first
     // The repost may follow at once: wait for "at least", never "exactly", a count.
@@ -194,7 +194,8 @@ TEST_F(DBusTest, BodiesAreEscapedForServersThatRenderMarkup)
     Notifier notifier;
     notifier.setBackend(std::make_unique<DBusNotifications>(bus.connect(u"client"_s)));
     const AppInfo tom {QUrl::fromLocalFile(u"/t.desktop"_s), u"t"_s, u"Tom & Jerry <3>"_s};
-    notifier.post(DefaultChange {QUuid::createUuid(), Target::fileExtension(u"pdf"_s), std::nullopt, tom, {}, false, {}});
+    notifier.post(
+        DefaultChange {QUuid::createUuid(), Target::fileExtension(u"pdf"_s), std::nullopt, tom, {}, false, {}, {}, {}});
     spinUntil([&] { return server.calls.size() >= 1; });
     EXPECT_EQ(server.calls[0].body, u"Tom &amp; Jerry &lt;3&gt; replaced no app. Revert to keep no app."_s);
 }

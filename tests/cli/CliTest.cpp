@@ -226,6 +226,11 @@ INSTANTIATE_TEST_SUITE_P(
                  u"VLC media player (vlc.desktop)."_s},
         ExitRow {"unknown_profile", {u"profile"_s, u"apply"_s, u"Gaming"_s}, 2, u"There is no profile called"_s},
         ExitRow {"pin_unlisted_type", {u"pin"_s, u".tar"_s}, 2, u".tar is not one of them"_s},
+        ExitRow {"pin_keep", {u"pin"_s, u"--keep"_s, u".pdf"_s}, 0, u".pdf is pinned and always kept"_s},
+        ExitRow {"doctor_finds_lines_of_uninstalled_apps",
+                 {u"doctor"_s},
+                 0,
+                 u"of ~/.config/mimeapps.list names atom.desktop for text/markdown, which is no longer installed."_s},
         ExitRow {"import_not_an_export",
                  {u"profile"_s, u"import"_s, u"env.sh"_s},
                  1,
@@ -383,6 +388,26 @@ TEST_F(CliTest, ADesktopFileIdMeansThatEntryWhereverItIsGiven)
     ASSERT_EQ(run({u"set"_s, u".png"_s, u"org.gnome.Loupe.desktop"_s}).status, 0);
     EXPECT_EQ(run({u"backup"_s, u"restore"_s, id}).status, 0);
     EXPECT_EQ(current(u".png"_s), u"eog.desktop"_s);
+}
+
+// doctor --fix keeps a copy of each list it changes and what opens each type, except where a
+// finding says otherwise (the GNOME list over the user's PNG choice).
+TEST_F(CliTest, DoctorFixKeepsACopyAndTheDefaults)
+{
+    const QString list = home(u".config/mimeapps.list"_s);
+    QFile before(list);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+    const QJsonObject fixed = json({u"doctor"_s, u"--fix"_s});
+    EXPECT_TRUE(fixed[u"fixed"_s][u"changedFiles"_s].toArray().contains(list));
+    QFile copy(list + u".before-cleanup-1"_s);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), old);
+    EXPECT_EQ(fixed[u"problems"_s].toInt(), 0);
+    EXPECT_EQ(current(u".pdf"_s), u"org.gnome.Evince.desktop"_s);
+    EXPECT_EQ(current(u".md"_s), u"org.kde.okular.desktop"_s);
+    EXPECT_EQ(current(u".png"_s), u"gimp.desktop"_s);
+    EXPECT_EQ(run({u"doctor"_s}).out, u"0 problems in your defaults files\n"_s);
 }
 
 TEST_F(CliTest, TheGuardReportsATakeoverOnce)

@@ -135,7 +135,7 @@ TEST(GuardState, HistoryCappedAtTwoHundred)
 {
     GuardState s;
     for (int i = 0; i < 199; ++i)
-        s.history.append(DefaultChange {QUuid::createUuid(), pdf, std::nullopt, std::nullopt, t0, false, {}});
+        s.history.append(DefaultChange {QUuid::createUuid(), pdf, std::nullopt, std::nullopt, t0, false, {}, {}, {}});
     const QUuid newestOld = s.history.first().id;
     const QUuid oldest = s.history.last().id;
     s.absorb({{pdf, app(u"a"_s)}, {doc, app(u"a"_s)}, {mailto, app(u"a"_s)}}, t0);
@@ -167,7 +167,9 @@ TEST(GuardState, JsonDocument)
                      app(u"org.gnome.Evince"_s),
                      t0,
                      true,
-                     u"/home/u/.config/mimeapps.list"_s};
+                     u"/home/u/.config/mimeapps.list"_s,
+                     {},
+                     {}};
     s.history.append(c);
     s.lastLook = t0.addSecs(60);
 
@@ -204,6 +206,40 @@ TEST(GuardState, JsonDocument)
 )";
     EXPECT_EQ(encodeDocument(s), expected);
     EXPECT_EQ(GuardState::fromJson(Json::read(expected)), s);
+}
+
+// The notes of kept types and named programs are optional members: files without them read as
+// before (above), files with them keep them, and a note that does not read is only dropped.
+TEST(GuardState, KeptTypesAndCulpritsRoundTrip)
+{
+    GuardState s;
+    s.pinned = {pdf, mailto};
+    s.kept = {pdf};
+    DefaultChange c {QUuid::createUuid(),
+                     pdf,
+                     app(u"a"_s),
+                     app(u"b"_s),
+                     t0,
+                     true,
+                     {},
+                     Culprit {u"Anytype"_s, Culprit::Reason::started, 5},
+                     DefaultChange::Handling::putBack};
+    s.history = {c};
+    c.culprit = Culprit {u"B"_s, Culprit::Reason::installed, 120};
+    c.handling = DefaultChange::Handling::stopped;
+    s.history.append(c);
+    const QByteArray doc = encodeDocument(s);
+    EXPECT_TRUE(doc.contains(R"("kept" : [)"));
+    EXPECT_TRUE(doc.contains(R"("handling" : "putBack")"));
+    EXPECT_EQ(GuardState::fromJson(Json::read(doc)), s);
+
+    const GuardState odd = GuardState::fromJson(Json::read(QByteArray(R"({"baseline":{},"pinned":[".pdf"],
+        "kept":[".pdf","mailto:"],"history":[{"id":"0D5E1C3A-1111-4222-8333-944455556666","target":".pdf",
+        "detectedAt":"2025-03-01T09:30:00Z","resolved":false,"culprit":{"name":"X","reason":"guessed"},
+        "handling":"later"}]})")));
+    EXPECT_EQ(odd.kept, QSet<Target> {pdf}); // only pinned types are kept
+    EXPECT_FALSE(odd.history[0].culprit);
+    EXPECT_EQ(odd.history[0].handling, DefaultChange::Handling::none);
 }
 
 TEST(GuardState, RejectsBrokenDocuments)

@@ -23,7 +23,7 @@ TargetState state(const char* ext, std::optional<AppInfo> current, QList<AppInfo
 TEST(HealthReport, EmptyListIsHealthy)
 {
     const auto r = HealthReport::evaluate({}, [](const QUrl&) { return false; });
-    EXPECT_EQ(r, (HealthReport {100, 0, 0, {}}));
+    EXPECT_EQ(r, (HealthReport {100, 0, 0, {}, 0}));
 }
 
 TEST(HealthReport, ScoresRoundDown)

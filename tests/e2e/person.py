@@ -369,6 +369,56 @@ if check(wait_for(lambda: revert_buttons(), 10) is not None, "the second takeove
         click(keep)
         check(wait_for(lambda: not revert_buttons(), 5) is not None, "its notification is withdrawn")
 
+step("an always-kept type: a program takes it twice, the guard puts it back twice and names it")
+GRABBY = os.path.join(os.environ["XDG_DATA_HOME"], "applications", "com.example.Grabby.desktop")
+
+
+def grab():
+    """What a self-integrating program does at every start: writes its entry, claims PDFs."""
+    with open(GRABBY, "w", encoding="utf-8") as f:
+        f.write("[Desktop Entry]\nType=Application\nName=Grabby Viewer\nExec=true %f\nMimeType=application/pdf;\n")
+    subprocess.run(["gio", "mime", "application/pdf", "com.example.Grabby.desktop"], env=env, check=True,
+                   stdout=subprocess.DEVNULL)
+
+
+def put_back_naming_grabby():
+    return [c for c in load("guard.json")["history"]
+            if c.get("handling") == "putBack" and c.get("culprit", {}).get("name") == "Grabby Viewer"]
+
+
+keep_box = find(APP, "check box", "Always keep .pdf")
+if check(keep_box is not None, "the pinned row offers Always keep"):
+    click(keep_box)
+    check(wait_for(lambda: ".pdf" in load("guard.json").get("kept", []), 5) is not None, ".pdf is kept in guard.json")
+    for n in (1, 2):
+        time.sleep(1.5)  # written after the guard's last look, which it keeps in whole seconds
+        grab()
+        check(wait_for(lambda: len(put_back_naming_grabby()) >= n, 15) is not None,
+              f"takeover {n}: the guard puts .pdf back and names Grabby Viewer")
+        check(wait_for(lambda: default_of("application/pdf") == "org.kde.okular.desktop", 5) is not None,
+              f"takeover {n}: Okular opens PDFs again")
+    check(wait_for(lambda: find("notification-daemon", "push button", "Allow", seconds=0.5), 5) is not None,
+          "the put-back's notification offers Allow")
+    check(find(APP, "label", pattern=r"^Probably Grabby Viewer") is not None, "the guard screen names the program")
+    shot("guard-culprit")
+    # Asking again from here on: the takeovers below are for Revert.
+    click(find(APP, "check box", "Always keep .pdf"))
+    check(wait_for(lambda: not load("guard.json").get("kept"), 5) is not None, ".pdf is no longer kept")
+
+step("the clean-up sheet fixes the defaults files, keeping a copy")
+click(find(APP, "list item", "Overview"))
+check(find(APP, "label", pattern=r"^\d+ problems? in your defaults files$") is not None,
+      "the overview counts the problems in the defaults files")
+click(find(APP, "push button", "Clean Up…"))
+fix = find(APP, "push button", "Fix Selected")
+if check(fix is not None, "the Clean Up sheet opens"):
+    shot("clean-up")
+    click(fix)
+    check(find(APP, "label", pattern=r"^Fixed ", seconds=10) is not None, "the sheet says what it fixed")
+    check(os.path.exists(MIMEAPPS + ".before-cleanup-1"), "a copy of mimeapps.list is kept beside it")
+    check("atom.desktop" not in text_of(MIMEAPPS), "the lines naming the uninstalled Atom are gone")
+    keys("Escape")
+
 step("settings")
 keys("ctrl+comma")
 check(find(APP, "label", pattern="^Open at login$") is not None, "Ctrl+, opens the settings")

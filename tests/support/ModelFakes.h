@@ -23,14 +23,16 @@ public:
         QString changeID;
         QString title;
         QString body;
+        QString action;
     };
     QList<Shown> shown;
     QStringList closed; // change ids whose notification was taken down
     bool closedAll = false;
 
-    void show(const QString& changeID, const QString& title, const QString& body) override
+    void show(const QString& changeID, const QString& title, const QString& body, const QString& action,
+              const QString&) override
     {
-        shown.append({changeID, title, body});
+        shown.append({changeID, title, body, action});
     }
     void close(const QString& changeID) override { closed.append(changeID); }
     void closeAll() override { closedAll = true; }
@@ -45,6 +47,7 @@ public:
     void start() override { ++starts; }
     void launchOrQuit() { Q_EMIT applicationLaunchedOrQuit(); }
     void filesChanged() { Q_EMIT defaultsFilesChanged(); }
+    void started(const QString& unit) { Q_EMIT applicationStarted(unit); }
 };
 
 // Runs the event loop until `done` holds (a model's results arrive through it).

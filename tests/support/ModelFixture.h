@@ -33,6 +33,9 @@ protected:
     FakeNotificationBackend* shown = nullptr;
     FakeNotices* notices = nullptr;
     int noticesMade = 0;
+    // The doctor's view of the files; unset, the sandbox's folders through GIO.
+    std::function<DoctorPaths()> doctorPaths;
+    DoctorPlatform doctorPlatform;
     std::unique_ptr<AppModel> model;
     AppInfo evince, okular, thunderbird;
 
@@ -59,6 +62,8 @@ protected:
         config.settingsPath = settingsPath();
         config.clock = &clock;
         config.notifier = &notifier;
+        config.doctorPaths = doctorPaths;
+        config.doctorPlatform = doctorPlatform;
         config.makeNotices = [this] {
             ++noticesMade;
             auto made = std::make_unique<FakeNotices>();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeLaunchServices.h"
 #include "ModelFixture.h"
+#include "overview/CleanUpSheet.h"
 #include "overview/DropInspector.h"
 #include "overview/HealthCard.h"
 #include "overview/IssueRow.h"
@@ -13,6 +14,8 @@
 #include "types/CategoryRow.h"
 #include "widgets/Style.h"
 
+#include <QCheckBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -38,6 +41,55 @@ protected:
         refresh();
     }
 };
+
+// The overview counts the problems in the defaults files; the sheet fixes the ticked ones after a
+// backup, keeps the old file beside the new one and says what it did.
+class CleanUpTest : public ModelFixture
+{
+};
+
+TEST_F(CleanUpTest, FixesTheTickedProblemsAndSaysWhat)
+{
+    const QString config = dir.filePath(u"config"_s);
+    QDir().mkpath(config);
+    QFile list(config + u"/mimeapps.list"_s);
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("[Default Applications]\napplication/pdf=gone.desktop;okular.desktop;\ntext/plain=gone.desktop;\n");
+    list.close();
+    doctorPaths = [&] { return DoctorPaths {config, dir.filePath(u"data"_s), {}}; };
+    doctorPlatform.installed = [](const QString& id) { return id != u"gone.desktop"; };
+    doctorPlatform.canonical = [](const QString& type) { return type; };
+    doctorPlatform.programFound = [](const QString&) { return true; };
+    doctorPlatform.installedRunning = [](const QString&) { return QString(); };
+    doctorPlatform.decidingList = [](const QString&) { return QString(); };
+    make();
+    refresh();
+    // Moved after the day's backup: the clean-up backs up what is set now.
+    fake->setDefault(pdf, okular);
+    check();
+    clock.setNow(clock.now().addSecs(60));
+    EXPECT_EQ(model->health().fileProblems, 2);
+    OverviewView view(*model);
+    auto* count = view.findChild<QWidget*>(u"fileProblems"_s);
+    ASSERT_TRUE(count && !count->isHidden());
+    EXPECT_TRUE(count->findChild<QLabel*>()->text() == u"2 problems in your defaults files"_s);
+
+    CleanUpSheet sheet(*model);
+    ASSERT_EQ(sheet.boxes().size(), 2);
+    sheet.boxes()[1]->setChecked(false); // text/plain stays as it is
+    sheet.fixButton()->click();
+    spinUntil([&] { return !sheet.outcomeText().isEmpty(); });
+    settle(*model);
+    EXPECT_TRUE(sheet.outcomeText().startsWith(u"Fixed ~"_s) || sheet.outcomeText().startsWith(u"Fixed /"_s))
+        << sheet.outcomeText().toStdString();
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_EQ(list.readAll(), "[Default Applications]\napplication/pdf=okular.desktop;\ntext/plain=gone.desktop;\n");
+    EXPECT_TRUE(QFile::exists(list.fileName() + u".before-cleanup-1"_s));
+    EXPECT_EQ(model->defaultsFileProblems(), 1);
+    EXPECT_EQ(sheet.boxes().size(), 1);
+    ASSERT_EQ(model->backups().size(), 2);
+    EXPECT_EQ(model->backups()[0].backupReason->title(), u"Before applying \u201CClean Up\u201D"_s);
+}
 
 TEST(HealthTone, FollowsTheScoreBands)
 {
@@ -139,6 +191,7 @@ TEST_F(OverviewTest, TrayPanelListsAtMostFourChanges)
     check();
     fake->setDefault(pdf, okular);
     check();
+    clock.setNow(clock.now().addSecs(60));
     ASSERT_EQ(model->unresolvedChanges().size(), 5);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -163,6 +216,7 @@ TEST_F(OverviewTest, TrayPanelRevertsItsOwnRowAndSaysWhenItCannot)
     model->togglePin(mailto);
     fake->setDefault(pdf, okular);
     check();
+    clock.setNow(clock.now().addSecs(60));
     fake->setDefault(mailto, evince);
     check();
     TrayPanel panel(*model);

@@ -3,6 +3,7 @@
 
 #include "app/AppModel.h"
 #include "app/DateText.h"
+#include "app/Notifier.h"
 #include "core/DecisionChain.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/Icons.h"
@@ -77,6 +78,9 @@ ChangeRow::ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, 
         column->addWidget(file);
     }
 
+    m_note = ElidedLabel::make({}, Style::Text::caption, Style::Tone::secondary, this);
+    m_note->setObjectName(u"note"_s);
+    column->addWidget(m_note);
     m_time = Style::label({}, Style::Text::caption, Style::Tone::secondary, this);
     m_time->setObjectName(u"detectedAt"_s);
     column->addWidget(m_time);
@@ -87,12 +91,25 @@ ChangeRow::ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, 
     buttons->setSpacing(Style::spacing());
     row->addWidget(m_actions, 0, Qt::AlignVCenter);
     buildActions();
+    updateNote();
     updateTime();
+}
+
+void ChangeRow::updateNote()
+{
+    // Who likely did it, and what the guard did by itself.
+    QStringList parts;
+    if (const QString likely = Notifier::likelyCulprit(m_change); !likely.isEmpty())
+        parts.append(likely);
+    if (m_change.handling == DefaultChange::Handling::stopped)
+        parts.append(tr("Taken over three times in a minute: the guard stopped putting it back"));
+    m_note->setText(parts.join(u". "_s));
+    m_note->setVisible(!parts.isEmpty());
 }
 
 void ChangeRow::setChange(const DefaultChange& change, bool pinned)
 {
-    const bool resolvedChanged = change.resolved != m_change.resolved;
+    const bool resolvedChanged = change.resolved != m_change.resolved || change.handling != m_change.handling;
     const bool iconChanged = resolvedChanged || pinned != m_pinned;
     m_change = change;
     m_pinned = pinned;
@@ -100,6 +117,7 @@ void ChangeRow::setChange(const DefaultChange& change, bool pinned)
         paintIcon();
     if (resolvedChanged)
         buildActions();
+    updateNote();
     updateTime();
 }
 
@@ -116,13 +134,28 @@ void ChangeRow::buildActions()
     for (QWidget* old : m_actions->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         old->hide(); // at once: the view moves the focus on from a button that went
     Style::clearLayout(buttons);
+    const QString type = m_change.target.description();
     if (m_change.resolved) {
-        auto* handled = Style::label(tr("Handled"), Style::Text::caption, Style::Tone::secondary, m_actions);
+        const bool putBack = m_change.handling == DefaultChange::Handling::putBack;
+        const QString text = putBack                                ? tr("Put back")
+            : m_change.handling == DefaultChange::Handling::allowed ? tr("Allowed")
+                                                                    : tr("Handled");
+        auto* handled = Style::label(text, Style::Text::caption, Style::Tone::secondary, m_actions);
         handled->setObjectName(u"handled"_s);
         buttons->addWidget(handled);
+        if (putBack && m_change.to) {
+            // The guard decided alone; the person may still take the new application.
+            auto* allow = new QPushButton(tr("Allow"), m_actions);
+            allow->setObjectName(u"allow"_s);
+            allow->setAccessibleName(tr("Allow %1 for %2").arg(m_change.to->name, type));
+            connect(allow, &QPushButton::clicked, this, [this, allow] {
+                allow->setEnabled(false);
+                continueOn(allow, m_model.allow(m_change.id), [allow] { allow->setEnabled(true); });
+            });
+            buttons->addWidget(allow);
+        }
         return;
     }
-    const QString type = m_change.target.description();
     if (m_change.from) {
         auto* revert = new QPushButton(tr("Revert"), m_actions);
         revert->setObjectName(u"revert"_s);

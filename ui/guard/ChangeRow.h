@@ -14,8 +14,10 @@ class AppModel;
 
 namespace openwright::ui {
 
-// One detected change: what took over which type and when, with Revert and Keep while it is
-// unresolved and "Handled" once it is.
+class ElidedLabel;
+
+// One detected change: what took over which type, which program likely did it, and when, with
+// Revert and Keep while it is unresolved and "Handled" (or "Put back", with Allow) once it is.
 class ChangeRow final : public QWidget
 {
     Q_OBJECT
@@ -31,12 +33,14 @@ public:
 private:
     void buildActions();
     void paintIcon();
+    void updateNote();
 
     AppModel& m_model;
     DefaultChange m_change;
     bool m_pinned;
     QLabel* m_icon = nullptr;
     QLabel* m_time = nullptr;
+    ElidedLabel* m_note = nullptr;
     QWidget* m_actions = nullptr;
 };
 

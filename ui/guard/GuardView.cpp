@@ -11,6 +11,7 @@
 #include "widgets/Switch.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -55,6 +56,7 @@ public:
         , m_icon(new AppIconView(model, kPinnedIconSize, this))
         , m_title(ElidedLabel::make(title, Style::Text::body, Style::Tone::normal, this))
         , m_app(ElidedLabel::make({}, Style::Text::body, Style::Tone::secondary, this))
+        , m_keep(new QCheckBox(GuardView::tr("Always keep"), this))
         , m_unpin(new QToolButton(this))
     {
         setObjectName(u"pinnedRow"_s);
@@ -65,6 +67,10 @@ public:
         line->addWidget(m_icon);
         line->addWidget(m_title);
         line->addWidget(m_app, 1);
+        m_keep->setObjectName(u"alwaysKeep"_s);
+        m_keep->setAccessibleName(GuardView::tr("Always keep %1").arg(target.description()));
+        m_keep->setToolTip(GuardView::tr("Put the app back at once when another program takes this type over"));
+        line->addWidget(m_keep);
         m_unpin->setObjectName(u"unpin"_s);
         const int size = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_unpin);
         m_unpin->setIcon(
@@ -79,6 +85,12 @@ public:
     const Target& target() const { return m_target; }
     QString title() const { return m_title->fullText(); }
     QToolButton* unpinButton() const { return m_unpin; }
+    QCheckBox* keepBox() const { return m_keep; }
+    void setKept(bool kept)
+    {
+        const QSignalBlocker block(m_keep);
+        m_keep->setChecked(kept);
+    }
     void setApp(const std::optional<AppInfo>& app)
     {
         m_icon->setApp(app);
@@ -91,6 +103,7 @@ private:
     AppIconView* m_icon;
     ElidedLabel* m_title;
     ElidedLabel* m_app;
+    QCheckBox* m_keep;
     QToolButton* m_unpin;
 };
 
@@ -212,26 +225,31 @@ void GuardView::updatePinned()
     for (const Target& t : targets)
         shown.append({t, m_model.states().value(t).current});
     m_pinnedTitle->setText(tr("Pinned (%1)").arg(targets.size()));
-    if (shown == m_shownPinned && !m_pinnedRows->rows().isEmpty())
+    const QSet<Target>& kept = m_model.guardState().kept;
+    if (shown == m_shownPinned && kept == m_shownKept && !m_pinnedRows->rows().isEmpty())
         return;
     m_shownPinned = shown;
+    m_shownKept = kept;
 
     // Rows of types still pinned stay as they are; only the app beside them follows.
-    QHash<Target, PinnedRow*> kept;
+    QHash<Target, PinnedRow*> stay;
     for (QWidget* w : m_pinnedRows->rows()) {
         if (auto* row = dynamic_cast<PinnedRow*>(w))
-            kept.insert(row->target(), row);
+            stay.insert(row->target(), row);
     }
     QList<QWidget*> rows;
     int titleWidth = 0;
     const QFontMetrics metrics(Style::font(Style::Text::body, font()));
     for (const auto& [target, app] : shown) {
-        PinnedRow* row = kept.value(target);
+        PinnedRow* row = stay.value(target);
         if (!row) {
             row = new PinnedRow(m_model, target, m_model.category(target).title, this);
             connect(row->unpinButton(), &QToolButton::clicked, this, [this, target] { m_model.togglePin(target); });
+            connect(row->keepBox(), &QCheckBox::toggled, this,
+                    [this, target](bool on) { m_model.setAlwaysKeep(target, on); });
         }
         row->setApp(app);
+        row->setKept(kept.contains(target));
         titleWidth = std::max(titleWidth, metrics.horizontalAdvance(row->title()));
         rows.append(row);
     }

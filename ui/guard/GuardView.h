@@ -49,6 +49,7 @@ private:
     QTimer m_clockTick;
     // What the lists show, so that a signal that changed neither leaves them alone.
     QList<std::pair<Target, std::optional<AppInfo>>> m_shownPinned;
+    QSet<Target> m_shownKept;
     QList<DefaultChange> m_shownHistory;
     QSet<Target> m_shownPins;
     bool m_changesBuilt = false;

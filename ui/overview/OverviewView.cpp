@@ -2,6 +2,7 @@
 #include "OverviewView.h"
 
 #include "app/AppModel.h"
+#include "overview/CleanUpSheet.h"
 #include "overview/DropInspector.h"
 #include "overview/HealthCard.h"
 #include "overview/IssueRow.h"
@@ -56,6 +57,7 @@ OverviewView::OverviewView(AppModel& model, QWidget* parent)
     , m_model(model)
 {
     column()->addLayout(buildSummary());
+    column()->addWidget(buildFileProblems());
     m_inspector = new DropInspector(m_model, this);
     column()->addWidget(m_inspector);
     column()->addWidget(buildIssues());
@@ -72,6 +74,8 @@ OverviewView::OverviewView(AppModel& model, QWidget* parent)
     connect(&m_model, &AppModel::inspectedChanged, this, &OverviewView::orderFocus);
     connect(&m_model, &AppModel::userProfilesChanged, this, &OverviewView::updateBackups);
     connect(&m_model, &AppModel::guardStateChanged, this, &OverviewView::updateChanges);
+    connect(&m_model, &AppModel::doctorChanged, this, &OverviewView::updateFileProblems);
+    updateFileProblems();
     updateHealth();
     updateBackups();
     updateChanges();
@@ -94,6 +98,30 @@ QLayout* OverviewView::buildSummary()
         tiles->addWidget(tile);
     row->addLayout(tiles, 2);
     return row;
+}
+
+QWidget* OverviewView::buildFileProblems()
+{
+    m_fileProblems = new QWidget(this);
+    m_fileProblems->setObjectName(u"fileProblems"_s);
+    auto* row = new QHBoxLayout(m_fileProblems);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(Style::spacing(2));
+    m_fileProblemsText = Style::label({}, Style::Text::headline, Style::Tone::normal, m_fileProblems);
+    row->addWidget(m_fileProblemsText, 1);
+    m_cleanUp = new QPushButton(tr("Clean Up…"), m_fileProblems);
+    m_cleanUp->setObjectName(u"cleanUp"_s);
+    connect(m_cleanUp, &QPushButton::clicked, this, [this] { (new CleanUpSheet(m_model, window()))->open(); });
+    row->addWidget(m_cleanUp);
+    return m_fileProblems;
+}
+
+void OverviewView::updateFileProblems()
+{
+    const int problems = m_model.defaultsFileProblems();
+    m_fileProblems->setVisible(problems > 0);
+    m_fileProblemsText->setText(problems == 1 ? tr("1 problem in your defaults files")
+                                              : tr("%1 problems in your defaults files").arg(problems));
 }
 
 QWidget* OverviewView::buildIssues()

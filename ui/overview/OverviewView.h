@@ -4,6 +4,8 @@
 #include "core/HealthReport.h"
 #include "widgets/Page.h"
 
+class QLabel;
+class QPushButton;
 class QVBoxLayout;
 
 namespace openwright {
@@ -16,8 +18,8 @@ class DropInspector;
 class HealthCard;
 class StatTile;
 
-// The first screen: how healthy the defaults are, three figures, the drop panel, and the
-// types that need attention. It follows the model as it changes.
+// The first screen: how healthy the defaults are, three figures, the problems in the defaults
+// files with their clean-up, the drop panel, and the types that need attention. It follows the model as it changes.
 class OverviewView final : public ScrollingPage
 {
     Q_OBJECT
@@ -31,6 +33,8 @@ protected:
 private:
     QLayout* buildSummary();
     QWidget* buildIssues();
+    QWidget* buildFileProblems();
+    void updateFileProblems();
     void updateHealth();
     void updateBackups();
     void updateChanges();
@@ -47,6 +51,9 @@ private:
     QVBoxLayout* m_issueRows = nullptr;
     QList<HealthReport::Issue> m_shownIssues;
     QWidget* m_loading = nullptr;
+    QWidget* m_fileProblems = nullptr;
+    QLabel* m_fileProblemsText = nullptr;
+    QPushButton* m_cleanUp = nullptr;
 };
 
 } // namespace openwright::ui

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The model's side of the doctor: examining the user's defaults files and cleaning them up.
+#include "AppModel.h"
+
+#include <QtConcurrent/qtconcurrenttask.h>
+
+#include <algorithm>
+
+namespace openwright {
+
+int AppModel::defaultsFileProblems() const
+{
+    return int(std::count_if(m_findings.cbegin(), m_findings.cend(),
+                             [](const DoctorFinding& f) { return f.kind != DoctorFinding::Kind::managedList; }));
+}
+
+QFuture<void> AppModel::examineFiles()
+{
+    const auto paths = m_doctorPaths;
+    const DoctorPlatform platform = m_doctorPlatform;
+    auto reading = QtConcurrent::task([paths, platform] { return Doctor::examine(paths(), platform); })
+                       .onThreadPool(m_readers)
+                       .spawn();
+    return landed(reading, [this](const QList<DoctorFinding>& findings) {
+        if (findings == m_findings)
+            return;
+        m_findings = findings;
+        Q_EMIT doctorChanged();
+    });
+}
+
+QFuture<CleanUpOutcome> AppModel::cleanUp(const QList<DoctorFinding>& selected)
+{
+    if (std::none_of(selected.cbegin(), selected.cend(), [](const DoctorFinding& f) { return f.fixable; }))
+        return QtFuture::makeReadyFuture(CleanUpOutcome());
+    autoBackup(BackupReason::beforeProfile(tr("Clean Up")));
+    const auto paths = m_doctorPaths;
+    const DoctorPlatform platform = m_doctorPlatform;
+    // On the change thread: no change of a default writes the same files meanwhile.
+    auto fixing = QtConcurrent::task([paths, platform, selected] { return Doctor::fix(selected, paths(), platform); })
+                      .onThreadPool(m_changes)
+                      .spawn();
+    return landed(fixing,
+                  [this](const CleanUpOutcome& outcome) {
+                      // Read again what the files say now: the defaults, then the problems left.
+                      return continueOn(this, refresh(),
+                                        [this, outcome] {
+                                            return continueOn(this, examineFiles(), [outcome] { return outcome; });
+                                        })
+                          .unwrap();
+                  })
+        .unwrap();
+}
+
+} // namespace openwright

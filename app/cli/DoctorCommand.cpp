@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// openwright doctor [--fix]: the problems in the user's defaults files, and their clean-up.
+#include "Output.h"
+
+#include "AppModel.h"
+#include "Async.h"
+#include "DecisionChain.h"
+
+#include <QJsonArray>
+
+namespace openwright::cli {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString kindName(DoctorFinding::Kind kind)
+{
+    static const char* const names[]
+        = {"uninstalledApp",  "shadowingAlias",   "duplicateKey",          "defaultAndRemoved", "deprecatedList",
+           "desktopOverride", "userappDuplicate", "userappMissingProgram", "missingProgram",    "managedList"};
+    return QString::fromLatin1(names[int(kind)]);
+}
+
+QJsonArray findingsJson(const QList<DoctorFinding>& findings)
+{
+    QJsonArray list;
+    for (const DoctorFinding& f : findings) {
+        list.append(QJsonObject {{u"kind"_s, kindName(f.kind)},
+                                 {u"file"_s, f.file},
+                                 {u"line"_s, f.line},
+                                 {u"type"_s, f.type.isEmpty() ? QJsonValue::Null : QJsonValue(f.type)},
+                                 {u"app"_s, f.id.isEmpty() ? QJsonValue::Null : QJsonValue(f.id)},
+                                 {u"explanation"_s, f.explanation()},
+                                 {u"fix"_s, f.fix()},
+                                 {u"fixable"_s, f.fixable},
+                                 {u"changesDefault"_s, f.changesDefault}});
+    }
+    return list;
+}
+
+void printFindings(Reply& reply, const QList<DoctorFinding>& findings, int problems, const Style& style)
+{
+    reply.line(style.bold(problems == 1 ? u"1 problem in your defaults files"_s
+                                        : QString::number(problems) + u" problems in your defaults files"_s));
+    for (const DoctorFinding& f : findings) {
+        reply.line();
+        reply.line(homeRelativePath(f.file) + (f.line > 0 ? u':' + QString::number(f.line) : QString()));
+        reply.line(u"  "_s + f.explanation());
+        reply.line(style.dim(u"  "_s + (f.fixable ? u"Fix: "_s : QString()) + f.fix()));
+    }
+}
+
+// The findings, and what a clean-up did before them.
+Reply doctorReply(const Invocation& inv, const AppModel& model, const std::optional<CleanUpOutcome>& outcome)
+{
+    Reply reply;
+    if (inv.json) {
+        QJsonObject o {{u"problems"_s, model.defaultsFileProblems()},
+                       {u"findings"_s, findingsJson(model.doctorFindings())}};
+        if (outcome) {
+            reply.status = outcome->succeeded() ? 0 : 1;
+            o.insert(u"fixed"_s,
+                     QJsonObject {{u"changedFiles"_s, QJsonArray::fromStringList(outcome->changedFiles)},
+                                  {u"copies"_s, QJsonArray::fromStringList(outcome->copies)},
+                                  {u"done"_s, QJsonArray::fromStringList(outcome->done)},
+                                  {u"problems"_s, QJsonArray::fromStringList(outcome->problems)}});
+        }
+        printJson(reply, o);
+        return reply;
+    }
+    if (outcome) {
+        for (const QString& copy : outcome->copies)
+            reply.line(u"Kept a copy as "_s + homeRelativePath(copy));
+        for (const QString& done : outcome->done)
+            reply.line(u"Fixed "_s + done);
+        for (const QString& problem : outcome->problems)
+            reply.fail(1, u"Not fixed: "_s + problem);
+        if (outcome->stale > 0)
+            reply.line(u"Left alone: "_s + QString::number(outcome->stale)
+                       + u" no longer found, as the files changed meanwhile."_s);
+        if (!outcome->done.isEmpty() || !outcome->problems.isEmpty())
+            reply.line();
+    }
+    printFindings(reply, model.doctorFindings(), model.defaultsFileProblems(), Style {inv.color});
+    return reply;
+}
+
+} // namespace
+
+QFuture<Reply> doctor(const Invocation& inv, AppModel& model)
+{
+    return continueOn(&model, model.examineFiles(),
+                      [inv, &model]() -> QFuture<Reply> {
+                          if (!inv.has(u"--fix"))
+                              return QtFuture::makeReadyFuture(doctorReply(inv, model, std::nullopt));
+                          return continueOn(&model, model.cleanUp(model.doctorFindings()),
+                                            [inv, &model](const CleanUpOutcome& outcome) {
+                                                return doctorReply(inv, model, outcome);
+                                            });
+                      })
+        .unwrap();
+}
+
+} // namespace openwright::cli

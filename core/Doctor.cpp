@@ -1,0 +1,532 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Doctor.h"
+
+#include "DecisionChain.h"
+#include "JSONStore.h"
+#include "KeyFileLines.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <utility>
+
+namespace openwright {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Kind = DoctorFinding::Kind;
+
+const QString kDefaultGroup = u"Default Applications"_s;
+const QString kAddedGroup = u"Added Associations"_s;
+const QString kRemovedGroup = u"Removed Associations"_s;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Doctor", text);
+}
+
+using Line = KeyFileLine;
+
+struct ListFile
+{
+    QString path;
+    bool exists = false;
+    bool managed = false;
+    QString linkedTo;
+    QList<Line> entries;
+
+    // The last line setting `key` in `group` (the one a key-file reader keeps).
+    const Line* last(const QString& group, const QString& key) const
+    {
+        const Line* found = nullptr;
+        for (const Line& l : entries) {
+            if (l.group == group && l.key == key)
+                found = &l;
+        }
+        return found;
+    }
+};
+
+// A read-only link, as configuration tools (home-manager and the like) leave the lists: the
+// target has no write permission for anyone, so no write of ours could be meant.
+bool isManaged(const QFileInfo& info, QString* target)
+{
+    if (!info.isSymLink())
+        return false;
+    *target = linkTarget(info.filePath());
+    // The mode bits, not what this user may do: root may write anything.
+    const QFile::Permissions write = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return !(QFileInfo(*target).permissions() & write);
+}
+
+ListFile readList(const QString& path)
+{
+    ListFile list;
+    list.path = path;
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable())
+        return list;
+    list.exists = true;
+    list.managed = isManaged(info, &list.linkedTo);
+    list.entries = readKeyFileLines(path);
+    return list;
+}
+
+// The lists of the user, in the order the system reads them: the desktop-specific ones, the
+// user's own, then the older ones in the applications folder.
+QStringList listPaths(const DoctorPaths& paths)
+{
+    QStringList lists;
+    for (const QString& desktop : paths.desktops)
+        lists.append(paths.configHome + u'/' + desktop + u"-mimeapps.list"_s);
+    lists.append(paths.userList());
+    lists.append(paths.applications() + u"/mimeapps.list"_s);
+    lists.append(paths.applications() + u"/defaults.list"_s);
+    return lists;
+}
+
+struct DesktopEntry
+{
+    bool hidden = false;
+    QString exec;
+    QString tryExec;
+};
+
+DesktopEntry readEntry(const QString& path)
+{
+    DesktopEntry entry;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return entry;
+    bool main = false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(u'[')) {
+            main = line == u"[Desktop Entry]";
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (!main || equals <= 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        if (key == u"Exec")
+            entry.exec = value;
+        else if (key == u"TryExec")
+            entry.tryExec = value;
+        else if (key == u"Hidden" || key == u"NoDisplay")
+            entry.hidden = entry.hidden || (key == u"Hidden" && value == u"true");
+    }
+    return entry;
+}
+
+// The program an Exec line runs: its first word, unquoted, past an "env VAR=value" prefix.
+QString programOf(const QString& exec)
+{
+    QStringList words;
+    QString word;
+    bool quoted = false;
+    for (const QChar c : exec) {
+        if (c == u'"') {
+            quoted = !quoted;
+        } else if (c.isSpace() && !quoted) {
+            if (!word.isEmpty())
+                words.append(std::exchange(word, {}));
+        } else {
+            word += c;
+        }
+    }
+    if (!word.isEmpty())
+        words.append(word);
+    qsizetype i = 0;
+    if (i < words.size() && words[i] == u"env") {
+        ++i;
+        while (i < words.size() && words[i].contains(u'='))
+            ++i;
+    }
+    return i < words.size() ? words[i] : QString();
+}
+
+QString lineText(const Line& line)
+{
+    return line.key + u'=' + line.values.join(u';') + u';';
+}
+
+QString backupName(const QString& path)
+{
+    for (int n = 1;; ++n) {
+        const QString name = path + u".before-cleanup-"_s + QString::number(n);
+        if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink())
+            return name;
+    }
+}
+
+} // namespace
+
+QString DoctorFinding::key() const
+{
+    return QString::number(int(kind)) + u'|' + file + u'|' + QString::number(line) + u'|' + type + u'|' + id;
+}
+
+QString DoctorFinding::explanation() const
+{
+    const QString where = homeRelativePath(file);
+    const QString at = QString::number(line);
+    switch (kind) {
+    case Kind::uninstalledApp:
+        return tr("Line %1 of %2 names %3 for %4, which is no longer installed.").arg(at, where, id, type);
+    case Kind::shadowingAlias:
+        if (changesDefault) {
+            return tr("Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes "
+                      "the first, so line %5 is ignored.")
+                .arg(at, where, type, other, QString::number(otherLine));
+        }
+        return tr("Line %1 of %2 sets %3, another name of %4, which line %5 sets too.")
+            .arg(at, where, type, other, QString::number(otherLine));
+    case Kind::duplicateKey:
+        return tr("%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.")
+            .arg(type, group, where, at, QString::number(otherLine));
+    case Kind::defaultAndRemoved:
+        return tr("Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.")
+            .arg(at, where, id, type);
+    case Kind::deprecatedList:
+        return tr("%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.")
+            .arg(where, at, type, id);
+    case Kind::desktopOverride:
+        return tr("Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.")
+            .arg(at, where, type, id, other);
+    case Kind::userappDuplicate:
+        return tr("%1 was made by an \"open with a command\" dialog and runs the same program as %2.")
+            .arg(where, other);
+    case Kind::userappMissingProgram:
+        return tr("%1 was made by an \"open with a command\" dialog; the program it runs (%2) is gone.")
+            .arg(where, other);
+    case Kind::missingProgram:
+        return tr("%1 runs %2, which is not found, so the system passes over it.").arg(where, other);
+    case Kind::managedList:
+        return tr("%1 is a read-only link to %2, managed by a configuration tool.").arg(where, homeRelativePath(other));
+    }
+    return {};
+}
+
+QString DoctorFinding::fix() const
+{
+    if (!fixable)
+        return tr("Managed by your configuration; change it there.");
+    const QString at = QString::number(line);
+    switch (kind) {
+    case Kind::uninstalledApp: return tr("Remove %1 from the line; the system passes over it already.").arg(id);
+    case Kind::shadowingAlias:
+        return changesDefault ? tr("Remove line %1, so that line %2 decides.").arg(at, QString::number(otherLine))
+                              : tr("Remove line %1; nothing else changes.").arg(at);
+    case Kind::duplicateKey: return tr("Remove line %1; nothing else changes.").arg(at);
+    case Kind::defaultAndRemoved: return tr("Keep %1 among the applications for %2.").arg(id, type);
+    case Kind::deprecatedList: return tr("Move the line to your own mimeapps.list; %1 stays the default.").arg(id);
+    case Kind::desktopOverride: return tr("Remove line %1, so that %2 opens in %3 again.").arg(at, type, other);
+    case Kind::userappDuplicate: return tr("Name %1 instead in your lists, and remove this entry.").arg(other);
+    case Kind::userappMissingProgram: return tr("Remove the entry and the lines naming it.");
+    case Kind::missingProgram: return tr("Remove the entry.");
+    case Kind::managedList: break;
+    }
+    return {};
+}
+
+namespace Doctor {
+
+QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& platform)
+{
+    QList<DoctorFinding> found;
+    const QString deprecatedFolder = paths.applications();
+    const ListFile user = readList(paths.userList());
+    for (const QString& path : listPaths(paths)) {
+        const ListFile list = readList(path);
+        if (!list.exists)
+            continue;
+        const bool desktopList = QFileInfo(path).fileName() != u"mimeapps.list" && path.startsWith(paths.configHome);
+        const bool deprecated = QFileInfo(path).path() == deprecatedFolder;
+        QList<DoctorFinding> ofList;
+        const auto add = [&](Kind kind, const Line& l, const QString& id) -> DoctorFinding& {
+            DoctorFinding f;
+            f.kind = kind;
+            f.file = path;
+            f.line = l.number;
+            f.type = l.key;
+            f.id = id;
+            f.group = l.group;
+            ofList.append(f);
+            return ofList.last();
+        };
+        for (const Line& l : list.entries) {
+            const Line* last = list.last(l.group, l.key);
+            if (last != &l) {
+                add(Kind::duplicateKey, l, {}).otherLine = last->number;
+                continue;
+            }
+            const QString canonical = platform.canonical(l.key);
+            if (l.group == kDefaultGroup || l.group == kAddedGroup) {
+                for (const QString& id : l.values) {
+                    if (!platform.installed(id))
+                        add(Kind::uninstalledApp, l, id).changesDefault = false;
+                }
+            }
+            if (canonical != l.key) {
+                if (const Line* own = list.last(l.group, canonical)) {
+                    DoctorFinding& f = add(Kind::shadowingAlias, l, {});
+                    f.other = canonical;
+                    f.otherLine = own->number;
+                    f.changesDefault = l.group == kDefaultGroup && l.number < own->number;
+                }
+            }
+            if (l.group == kRemovedGroup) {
+                for (const Line& d : list.entries) {
+                    if (d.group != kDefaultGroup || platform.canonical(d.key) != canonical)
+                        continue;
+                    for (const QString& id : l.values) {
+                        if (d.values.contains(id))
+                            add(Kind::defaultAndRemoved, l, id);
+                    }
+                }
+            }
+            if (l.group != kDefaultGroup || !(deprecated || desktopList))
+                continue;
+            const auto first = std::find_if(l.values.cbegin(), l.values.cend(), platform.installed);
+            if (first == l.values.cend() || platform.decidingList(canonical) != path)
+                continue;
+            if (deprecated) {
+                add(Kind::deprecatedList, l, *first);
+                continue;
+            }
+            // The user's own list names another application for the type: this list, left by
+            // another tool, overrides it.
+            for (const Line& u : user.entries) {
+                if (u.group != kDefaultGroup || platform.canonical(u.key) != canonical)
+                    continue;
+                const auto mine = std::find_if(u.values.cbegin(), u.values.cend(), platform.installed);
+                if (mine != u.values.cend() && *mine != *first) {
+                    DoctorFinding& f = add(Kind::desktopOverride, l, *first);
+                    f.other = *mine;
+                    f.changesDefault = true;
+                }
+                break;
+            }
+        }
+        if (list.managed) {
+            DoctorFinding managed;
+            managed.kind = Kind::managedList;
+            managed.file = path;
+            managed.other = list.linkedTo;
+            managed.fixable = false;
+            found.append(managed);
+            for (DoctorFinding& f : ofList)
+                f.fixable = false;
+        }
+        found.append(ofList);
+    }
+
+    const QFileInfoList entries = QDir(paths.applications()).entryInfoList({u"*.desktop"_s}, QDir::Files, QDir::Name);
+    for (const QFileInfo& info : entries) {
+        const DesktopEntry entry = readEntry(info.filePath());
+        DoctorFinding f;
+        f.file = info.filePath();
+        f.id = info.fileName();
+        if (info.fileName().startsWith(u"userapp-"_s)) {
+            f.other = programOf(entry.exec);
+            if (!platform.programFound(f.other)) {
+                f.kind = Kind::userappMissingProgram;
+                found.append(f);
+            } else if (const QString same = platform.installedRunning(f.other); !same.isEmpty()) {
+                f.kind = Kind::userappDuplicate;
+                f.other = same;
+                f.changesDefault = true;
+                found.append(f);
+            }
+            continue;
+        }
+        if (entry.hidden)
+            continue;
+        f.other = entry.tryExec.isEmpty() ? programOf(entry.exec) : entry.tryExec;
+        if (!f.other.isEmpty() && !platform.programFound(f.other)) {
+            f.kind = Kind::missingProgram;
+            found.append(f);
+        }
+    }
+    return found;
+}
+
+namespace {
+
+// The changes to one list, by line number of the file as read.
+struct ListEdit
+{
+    QSet<int> dropLines;
+    QHash<int, QHash<QString, QString>> ids; // line -> ID -> replacement (empty: drop it)
+    QList<std::pair<QString, QStringList>> defaults; // keys to add to [Default Applications]
+    bool remove = false; // the whole file goes (a desktop entry)
+    QStringList done;
+};
+
+QByteArray edited(const QString& path, const ListEdit& edit)
+{
+    // A list that is not there yet is made from nothing.
+    QFile file(path);
+    const QList<QByteArray> raw = file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
+    const ListFile list = readList(path);
+    QHash<int, const Line*> entryAt;
+    for (const Line& l : list.entries)
+        entryAt.insert(l.number, &l);
+    QStringList out;
+    int defaultsHeader = -1;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const int number = int(i) + 1;
+        if (i == raw.size() - 1 && raw[i].isEmpty())
+            break;
+        if (edit.dropLines.contains(number))
+            continue;
+        QString text = QString::fromUtf8(raw[i]);
+        if (text.trimmed() == u'[' + kDefaultGroup + u']')
+            defaultsHeader = int(out.size());
+        if (const auto ids = edit.ids.constFind(number); ids != edit.ids.cend() && entryAt.contains(number)) {
+            Line line = *entryAt.value(number);
+            QStringList values;
+            for (const QString& v : std::as_const(line.values)) {
+                const QString now = ids->contains(v) ? ids->value(v) : v;
+                if (!now.isEmpty() && !values.contains(now))
+                    values.append(now);
+            }
+            if (values.isEmpty())
+                continue;
+            line.values = values;
+            text = lineText(line);
+        }
+        out.append(text);
+    }
+    QStringList added;
+    for (const auto& [key, values] : edit.defaults)
+        added.append(lineText(Line {0, kDefaultGroup, key, values}));
+    if (!added.isEmpty()) {
+        if (defaultsHeader >= 0) {
+            for (qsizetype i = 0; i < added.size(); ++i)
+                out.insert(defaultsHeader + 1 + i, added[i]);
+        } else {
+            if (!out.isEmpty() && !out.last().isEmpty())
+                out.append(QString());
+            out.append(u'[' + kDefaultGroup + u']');
+            out.append(added);
+        }
+    }
+    return (out.join(u'\n') + u'\n').toUtf8();
+}
+
+// Every line of the user's lists that names `id`, as edits that replace it (or drop it).
+void renameEverywhere(QHash<QString, ListEdit>& edits, const DoctorPaths& paths, const QString& id,
+                      const QString& replacement)
+{
+    for (const QString& path : listPaths(paths)) {
+        const ListFile list = readList(path);
+        if (list.managed)
+            continue;
+        for (const Line& l : list.entries) {
+            if (l.values.contains(id))
+                edits[path].ids[l.number].insert(id, replacement);
+        }
+    }
+}
+
+} // namespace
+
+CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& paths, const DoctorPlatform& platform)
+{
+    CleanUpOutcome outcome;
+    // Lines move when another program rewrites a list: only what is still there is fixed.
+    QSet<QString> current;
+    for (const DoctorFinding& f : examine(paths, platform))
+        current.insert(f.key());
+    QHash<QString, ListEdit> edits;
+    QStringList order; // files in the order their first fix was asked for
+    for (const DoctorFinding& f : findings) {
+        if (!f.fixable)
+            continue;
+        if (!current.contains(f.key())) {
+            ++outcome.stale;
+            continue;
+        }
+        for (const QString& file : {f.file, paths.userList()}) {
+            if (!order.contains(file))
+                order.append(file);
+        }
+        ListEdit& edit = edits[f.file];
+        switch (f.kind) {
+        case Kind::uninstalledApp:
+        case Kind::defaultAndRemoved: edit.ids[f.line].insert(f.id, QString()); break;
+        case Kind::shadowingAlias:
+        case Kind::duplicateKey:
+        case Kind::desktopOverride: edit.dropLines.insert(f.line); break;
+        case Kind::deprecatedList: {
+            const ListFile list = readList(f.file);
+            const Line* line = list.last(kDefaultGroup, f.type);
+            const ListFile user = readList(paths.userList());
+            if (!line || user.managed)
+                continue;
+            edit.dropLines.insert(f.line);
+            if (!user.last(kDefaultGroup, f.type))
+                edits[paths.userList()].defaults.append({f.type, line->values});
+            break;
+        }
+        case Kind::userappDuplicate:
+        case Kind::userappMissingProgram:
+            renameEverywhere(edits, paths, f.id, f.kind == Kind::userappDuplicate ? f.other : QString());
+            for (const QString& file : listPaths(paths)) {
+                if (edits.contains(file) && !order.contains(file))
+                    order.append(file);
+            }
+            edits[f.file].remove = true;
+            break;
+        case Kind::missingProgram: edit.remove = true; break;
+        case Kind::managedList: continue;
+        }
+        edits[f.file].done.append(f.fix());
+    }
+
+    for (const QString& path : std::as_const(order)) {
+        if (!edits.contains(path))
+            continue;
+        const ListEdit& edit = edits[path];
+        if (!edit.remove && edit.dropLines.isEmpty() && edit.ids.isEmpty() && edit.defaults.isEmpty())
+            continue;
+        const QString copy = backupName(path);
+        try {
+            if (QFileInfo::exists(path)) {
+                const FileRead before = readWholeFile(path, 16 * 1024 * 1024);
+                if (!before.bytes)
+                    throw StoreError(before.problem);
+                writeAtomically(copy, *before.bytes, FileAccess::asCreated);
+            }
+            if (edit.remove) {
+                if (!QFile::remove(path))
+                    throw StoreError(tr("Could not remove %1.").arg(homeRelativePath(path)));
+            } else {
+                writeAtomically(linkTarget(path), edited(path, edit), FileAccess::asCreated);
+            }
+        } catch (const StoreError& e) {
+            outcome.problems.append(homeRelativePath(path) + u": "_s + e.message());
+            continue;
+        }
+        outcome.changedFiles.append(path);
+        if (QFileInfo::exists(copy))
+            outcome.copies.append(copy);
+        for (const QString& d : edit.done)
+            outcome.done.append(homeRelativePath(path) + u": "_s + d);
+    }
+    return outcome;
+}
+
+} // namespace Doctor
+
+} // namespace openwright

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace openwright {
+
+// What the doctor asks of the platform; each answer reads the installed system, never changes it.
+struct DoctorPlatform
+{
+    // Whether the desktop-file ID (with ".desktop") names an entry the system opens files with.
+    std::function<bool(const QString& id)> installed;
+    // The type an alias stands for (application/x-pdf → application/pdf); the type itself otherwise.
+    std::function<QString(const QString& type)> canonical;
+    // Whether a program named in TryExec or Exec is there (an absolute path, or on PATH).
+    std::function<bool(const QString& program)> programFound;
+    // An installed entry outside the user's own applications that runs `program`, by ID; empty for none.
+    std::function<QString(const QString& program)> installedRunning;
+    // The defaults list whose line now decides the type's application; empty when none does.
+    std::function<QString(const QString& type)> decidingList;
+};
+
+// The user's own files the doctor reads: their configuration and data folders and the desktop
+// names whose lists the system reads (lower case, in order).
+struct DoctorPaths
+{
+    QString configHome;
+    QString dataHome;
+    QStringList desktops;
+
+    QString userList() const { return configHome + QStringLiteral("/mimeapps.list"); }
+    QString applications() const { return dataHome + QStringLiteral("/applications"); }
+};
+
+// One problem in the user's defaults files, where it is, why it matters and what fixing it does.
+struct DoctorFinding
+{
+    enum class Kind
+    {
+        uninstalledApp, // a default or added association naming an application no longer installed
+        shadowingAlias, // an alias key beside its canonical type's key in the same group
+        duplicateKey, // a key twice in one group
+        defaultAndRemoved, // a default's application also in the type's Removed Associations
+        deprecatedList, // a list in the applications folder that still decides a type
+        desktopOverride, // a desktop-specific list that overrides the user's own choice
+        userappDuplicate, // an "open with a command" entry running an installed application's program
+        userappMissingProgram, // an "open with a command" entry whose program is gone
+        missingProgram, // a user desktop entry whose TryExec or Exec program is not found
+        managedList, // a read-only link managed by a configuration tool: explained, never changed
+    };
+
+    Kind kind = Kind::uninstalledApp;
+    QString file;
+    int line = 0; // 1-based; 0 for a whole file
+    QString type; // the key as written
+    QString id; // the application it is about (with ".desktop")
+    QString other; // the canonical line's or replacing application's ID, where there is one
+    int otherLine = 0;
+    QString group; // the list's group of the line
+    bool changesDefault = false; // fixing it changes which application opens the type
+    bool fixable = true;
+
+    // One stable name for the finding, to select it by.
+    QString key() const;
+    // Why it is a problem, in plain English, paths written with ~.
+    QString explanation() const;
+    // What fixing it does (or why it cannot be fixed here).
+    QString fix() const;
+
+    friend bool operator==(const DoctorFinding&, const DoctorFinding&) = default;
+};
+
+// What a clean-up did: each file it changed or removed, the copy it kept of each, and one line a
+// fix; or why it stopped. A file's fixes are written together or not at all.
+struct CleanUpOutcome
+{
+    QStringList changedFiles;
+    QStringList copies; // NAME.before-cleanup-N beside each changed file
+    QStringList done; // one sentence a fix that was made
+    QStringList problems; // a file that could not be written, with the reason; its fixes were not made
+    int stale = 0; // findings the files no longer show (changed since they were examined): left alone
+
+    bool succeeded() const { return problems.isEmpty(); }
+};
+
+// A check of the user's own defaults files and applications folder: $XDG_CONFIG_HOME/mimeapps.list
+// and its desktop-specific lists, the older lists in $XDG_DATA_HOME/applications and the desktop
+// entries there. Reads and writes files only; pure otherwise. Any thread; not concurrently with
+// another clean-up of the same files.
+namespace Doctor {
+
+QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& platform);
+// Fixes the given findings (as examine() gave them), file by file: each changed file is first
+// copied beside itself, then written whole through a temporary. Findings that are not fixable,
+// and those the files no longer show (another program wrote them since), are passed over.
+CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& paths, const DoctorPlatform& platform);
+
+} // namespace Doctor
+
+} // namespace openwright

@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The doctor on throw-away XDG trees, one process a row: each kind of problem is found where it
+// is, its fix leaves exactly the expected file (a copy of the old one beside it), and the PDF
+// default moves only where the finding says so.
+#include "Doctor.h"
+#include "GioDoctor.h"
+#include "XdgTree.h"
+
+#include <gio/gio.h>
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+using namespace openwright;
+using namespace openwright::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Kind = DoctorFinding::Kind;
+
+struct File
+{
+    QString path; // "~/" is XDG_CONFIG_HOME, "$USERAPPS/" the user's applications folder
+    QString text;
+};
+
+struct Row
+{
+    const char* name;
+    QList<File> files;
+    Kind kind;
+    QString file; // where the finding is
+    int line;
+    QString pdfBefore; // the PDF default before and after fixing everything found
+    QString pdfAfter;
+    QList<File> after; // files as the fixes leave them; empty text: removed. "%OTHER%": the finding's `other`
+    QString desktop = {};
+};
+
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+QString resolve(const QString& path)
+{
+    if (path.startsWith(u"~/"_s))
+        return Sandbox::instance().configHome() + path.mid(1);
+    if (path.startsWith(u"$USERAPPS/"_s))
+        return XdgTree::applicationsDir(XdgTree::Level::user) + path.mid(9);
+    return path;
+}
+
+QString read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void write(const QString& path, const QString& text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+QString pdfDefault()
+{
+    GAppInfo* info = g_app_info_get_default_for_type("application/pdf", false);
+    const QString id = info ? QString::fromUtf8(g_app_info_get_id(info)) : QString();
+    if (info)
+        g_object_unref(info);
+    return id;
+}
+
+const QString kDefaults = u"[Default Applications]\n"_s;
+const QString kEvince = u"application/pdf=org.gnome.Evince.desktop;\n"_s;
+const QString kOkular = u"application/pdf=okular.desktop;\n"_s;
+const QString kUserappGone = u"[Desktop Entry]\nType=Application\nName=foo\nExec=/nonexistent/foo %f\n"_s;
+const QString kUserappSame = u"[Desktop Entry]\nType=Application\nName=true\nExec=true %f\nNoDisplay=true\n"_s;
+
+class DoctorTrees : public ::testing::TestWithParam<Row>
+{
+};
+
+TEST_P(DoctorTrees, FindsAndFixes)
+{
+    const Row& row = GetParam();
+    if (!row.desktop.isEmpty())
+        qputenv("XDG_CURRENT_DESKTOP", row.desktop.toUtf8());
+    XdgTree::addApp(u"org.gnome.Evince"_s, u"Document Viewer"_s, {u"application/pdf"_s});
+    XdgTree::addApp(u"okular"_s, u"Okular"_s, {u"application/pdf"_s});
+    for (const File& f : row.files)
+        write(resolve(f.path), f.text);
+    XdgTree::buildCaches();
+    const DoctorPaths paths = gio::doctorPaths();
+    const DoctorPlatform platform = gio::doctorPlatform();
+    EXPECT_EQ(pdfDefault(), row.pdfBefore);
+
+    const QList<DoctorFinding> found = Doctor::examine(paths, platform);
+    const auto it = std::find_if(found.cbegin(), found.cend(), [&](const DoctorFinding& f) {
+        return f.kind == row.kind && f.file == resolve(row.file) && f.line == row.line;
+    });
+    ASSERT_NE(it, found.cend()) << "found " << found.size() << ", the first: "
+                                << (found.isEmpty() ? std::string() : found[0].explanation().toStdString());
+    EXPECT_FALSE(it->explanation().isEmpty());
+    EXPECT_EQ(it->changesDefault, row.pdfBefore != row.pdfAfter) << it->fix().toStdString();
+    QHash<QString, QString> before;
+    for (const File& f : row.after)
+        before.insert(resolve(f.path), read(resolve(f.path)));
+
+    const CleanUpOutcome outcome = Doctor::fix(found, paths, platform);
+    EXPECT_TRUE(outcome.succeeded()) << outcome.problems.join(u'\n').toStdString();
+    for (const File& f : row.after) {
+        const QString path = resolve(f.path);
+        QString expected = f.text;
+        expected.replace(u"%OTHER%"_s, it->other);
+        if (expected.isEmpty()) {
+            EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
+        } else {
+            EXPECT_EQ(read(path), expected) << path.toStdString();
+        }
+        if (before.value(path) != read(path)) {
+            EXPECT_TRUE(outcome.changedFiles.contains(path)) << path.toStdString();
+            if (!before.value(path).isEmpty()) {
+                EXPECT_EQ(read(path + u".before-cleanup-1"_s), before.value(path));
+            }
+        }
+    }
+    const QString pdfAfter = QString(row.pdfAfter).replace(u"%OTHER%"_s, it->other);
+    EXPECT_TRUE(XdgTree::eventually([&] { return pdfDefault() == pdfAfter; })) << pdfDefault().toStdString();
+    // The same findings again are stale: a list rewritten since is never edited by old line numbers.
+    EXPECT_TRUE(Doctor::fix(found, paths, platform).changedFiles.isEmpty());
+    // Fixed is fixed: what is left is only what cannot be changed here.
+    for (const DoctorFinding& f : Doctor::examine(paths, platform))
+        EXPECT_FALSE(f.fixable) << f.explanation().toStdString();
+}
+
+const QString ev = u"org.gnome.Evince.desktop"_s;
+const QString ok = u"okular.desktop"_s;
+
+INSTANTIATE_TEST_SUITE_P(
+    Generated, DoctorTrees,
+    ::testing::Values(
+        Row {"UninstalledApp",
+             {{u"~/mimeapps.list"_s, kDefaults + u"application/pdf=gone.desktop;okular.desktop;\n"_s}},
+             Kind::uninstalledApp,
+             u"~/mimeapps.list"_s,
+             2,
+             ok,
+             ok,
+             {{u"~/mimeapps.list"_s, kDefaults + kOkular}}},
+        Row {"AliasBeforeItsType",
+             {{u"~/mimeapps.list"_s, kDefaults + u"application/x-pdf=okular.desktop;\n"_s + kEvince}},
+             Kind::shadowingAlias,
+             u"~/mimeapps.list"_s,
+             2,
+             ok,
+             ev,
+             {{u"~/mimeapps.list"_s, kDefaults + kEvince}}},
+        Row {"AliasAfterItsType",
+             {{u"~/mimeapps.list"_s, kDefaults + kEvince + u"application/x-pdf=okular.desktop;\n"_s}},
+             Kind::shadowingAlias,
+             u"~/mimeapps.list"_s,
+             3,
+             ev,
+             ev,
+             {{u"~/mimeapps.list"_s, kDefaults + kEvince}}},
+        Row {"KeyTwice",
+             {{u"~/mimeapps.list"_s, u"# mine\n"_s + kDefaults + kEvince + kOkular}},
+             Kind::duplicateKey,
+             u"~/mimeapps.list"_s,
+             3,
+             ok,
+             ok,
+             {{u"~/mimeapps.list"_s, u"# mine\n"_s + kDefaults + kOkular}}},
+        Row {"DefaultAlsoRemoved",
+             {{u"~/mimeapps.list"_s,
+               kDefaults + kOkular
+                   + u"[Removed Associations]\napplication/pdf=okular.desktop;org.gnome.Evince.desktop;\n"_s}},
+             Kind::defaultAndRemoved,
+             u"~/mimeapps.list"_s,
+             4,
+             ok,
+             ok,
+             {{u"~/mimeapps.list"_s, kDefaults + kOkular + u"[Removed Associations]\n"_s + kEvince}}},
+        Row {"OlderListDecides",
+             {{u"$USERAPPS/mimeapps.list"_s, kDefaults + kOkular},
+              {u"~/mimeapps.list"_s, u"[Added Associations]\ntext/plain=okular.desktop;\n"_s}},
+             Kind::deprecatedList,
+             u"$USERAPPS/mimeapps.list"_s,
+             2,
+             ok,
+             ok,
+             {{u"$USERAPPS/mimeapps.list"_s, kDefaults},
+              {u"~/mimeapps.list"_s, u"[Added Associations]\ntext/plain=okular.desktop;\n\n"_s + kDefaults + kOkular}}},
+        Row {"DesktopListOverridesYours",
+             {{u"~/gnome-mimeapps.list"_s, kDefaults + kOkular}, {u"~/mimeapps.list"_s, kDefaults + kEvince}},
+             Kind::desktopOverride,
+             u"~/gnome-mimeapps.list"_s,
+             2,
+             ok,
+             ev,
+             {{u"~/gnome-mimeapps.list"_s, kDefaults}, {u"~/mimeapps.list"_s, kDefaults + kEvince}},
+             u"GNOME"_s},
+        Row {"CommandEntryWhoseProgramIsGone",
+             {{u"$USERAPPS/userapp-foo-ABC123.desktop"_s, kUserappGone},
+              {u"~/mimeapps.list"_s, kDefaults + u"application/pdf=userapp-foo-ABC123.desktop;okular.desktop;\n"_s}},
+             Kind::userappMissingProgram,
+             u"$USERAPPS/userapp-foo-ABC123.desktop"_s,
+             0,
+             ok,
+             ok,
+             {{u"$USERAPPS/userapp-foo-ABC123.desktop"_s, {}}, {u"~/mimeapps.list"_s, kDefaults + kOkular}}},
+        Row {"CommandEntryDuplicatingAnApp",
+             {{u"$USERAPPS/userapp-true-XYZ789.desktop"_s, kUserappSame},
+              {u"~/mimeapps.list"_s, kDefaults + u"application/pdf=userapp-true-XYZ789.desktop;\n"_s}},
+             Kind::userappDuplicate,
+             u"$USERAPPS/userapp-true-XYZ789.desktop"_s,
+             0,
+             u"userapp-true-XYZ789.desktop"_s,
+             u"%OTHER%"_s,
+             {{u"$USERAPPS/userapp-true-XYZ789.desktop"_s, {}},
+              {u"~/mimeapps.list"_s, kDefaults + u"application/pdf=%OTHER%;\n"_s}}},
+        Row {"EntryWhoseProgramIsGone",
+             {{u"$USERAPPS/mytool.desktop"_s,
+               u"[Desktop Entry]\nType=Application\nName=Tool\nTryExec=gone-tool\nExec=gone-tool %f\n"_s},
+              {u"~/mimeapps.list"_s, kDefaults + kEvince}},
+             Kind::missingProgram,
+             u"$USERAPPS/mytool.desktop"_s,
+             0,
+             ev,
+             ev,
+             {{u"$USERAPPS/mytool.desktop"_s, {}}}}),
+    [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
+
+// A list a configuration tool links read-only into place: explained, every finding in it left
+// alone, the link and its target unchanged.
+TEST(DoctorManaged, AReadOnlyLinkedListIsExplainedNeverChanged)
+{
+    XdgTree::addApp(u"okular"_s, u"Okular"_s, {u"application/pdf"_s});
+    const QString store = Sandbox::instance().root() + u"/nix/store/abc-mimeapps.list"_s;
+    write(store, kDefaults + u"application/pdf=gone.desktop;okular.desktop;\n"_s);
+    QFile::setPermissions(store, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QString list = Sandbox::instance().configHome() + u"/mimeapps.list"_s;
+    QDir().mkpath(QFileInfo(list).path());
+    ASSERT_TRUE(QFile::link(store, list));
+    XdgTree::buildCaches();
+
+    const QList<DoctorFinding> found = Doctor::examine(gio::doctorPaths(), gio::doctorPlatform());
+    ASSERT_EQ(found.size(), 2) << (found.isEmpty() ? std::string() : found[0].explanation().toStdString());
+    EXPECT_EQ(found[0].kind, Kind::managedList);
+    EXPECT_TRUE(found[0].explanation().contains(u"abc-mimeapps.list"_s));
+    EXPECT_EQ(found[0].fix(), u"Managed by your configuration; change it there."_s);
+    EXPECT_EQ(found[1].kind, Kind::uninstalledApp);
+    EXPECT_FALSE(found[1].fixable);
+
+    const CleanUpOutcome outcome = Doctor::fix(found, gio::doctorPaths(), gio::doctorPlatform());
+    EXPECT_TRUE(outcome.changedFiles.isEmpty());
+    EXPECT_TRUE(QFileInfo(list).isSymLink());
+    EXPECT_EQ(read(store), kDefaults + u"application/pdf=gone.desktop;okular.desktop;\n"_s);
+    EXPECT_FALSE(QFileInfo::exists(list + u".before-cleanup-1"_s));
+}
+
+} // namespace
