@@ -113,6 +113,7 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
                 m_states.insert(t, state);
         }
         ++m_changeCount;
+        noteApplicationDefaults(out.states);
         Q_EMIT pendingChanged();
         Q_EMIT resultsChanged();
         Q_EMIT statesChanged();
@@ -459,6 +460,12 @@ QFuture<AppModel::Results> AppModel::apply(const Profile& profile)
     }
     if (requests.isEmpty())
         return QtFuture::makeReadyFuture(Results());
+    // A run by application names types no list watches: the backup before it must hold them
+    // too, or restoring it could not put them back.
+    for (const ChangeRequest& r : requests) {
+        if (!m_states.contains(r.target))
+            m_states.insert(r.target, m_service->state(r.target));
+    }
     autoBackup(profile.kind == Profile::Kind::snapshot ? BackupReason::beforeRestore(profile.name)
                                                        : BackupReason::beforeProfile(profile.name));
     return perform(requests);

@@ -39,6 +39,11 @@ const QList<Command> kCommands = {
      "Shows the share of known types that open in a specific, installed application, and lists the types "
      "that need attention.",
      &health},
+    {"app", "APP", "", "Show the types APP declares and where it is the default",
+     "Lists the MIME types APP's desktop entry declares, by family (Video, Audio, Images, Documents, Text & Code, "
+     "Archives, Links, Other), with what opens each now. To make APP the default for a family, use set video/* "
+     "APP (or audio/*, image/*, text/*), or set --all APP for every type it declares.",
+     &appCommand},
     {"pin", "TARGET", "", "Let the Default Guard watch TARGET",
      "Pins TARGET, one of the types Openwright lists: when another application takes it over, the running "
      "Openwright notifies you and offers to put it back.",
@@ -370,6 +375,8 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
         return parsed;
     }
     words = words.mid(nameWords(*command).size());
+    if (const Command* family = familyCommand(*command, words, options))
+        command = family;
     const QStringList own = text(command->options).split(u' ', Qt::SkipEmptyParts);
     for (const QString& o : options) {
         if (!own.contains(o)) {
