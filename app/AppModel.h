@@ -227,7 +227,8 @@ private:
     void restartGuard();
     void scheduleGuardTick(quint64 generation);
     void checkSoon(bool fileNotice);
-    void autoBackup(const BackupReason& reason);
+    // `unlisted`: states of types no list holds that the backup must keep too.
+    void autoBackup(const BackupReason& reason, const QList<TargetState>& unlisted = {});
     void saveGuard();
     void saveCustom();
     // Saves `next` as the profiles file and adopts it; refuses (false) a list too large to load.

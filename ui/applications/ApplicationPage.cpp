@@ -57,6 +57,7 @@ void ApplicationPage::rebuild()
     m_familyStatus.clear();
     m_lines.clear();
     m_marked.clear();
+    m_buttonSize = QSize();
     if (const InstalledApp* app = m_model.applicationIndex().app(m_app)) {
         m_column->addWidget(buildHeader(*app));
         if (app->declared.isEmpty()) {
@@ -158,10 +159,20 @@ public:
         setAccessibleDescription(m_opensIn);
     }
     QSize sizeHint() const override { return {Style::spacing(40), minimumHeight()}; }
-    // The right-hand part of the line the button takes.
-    void setReserved(int width) { m_reserved = width; }
+    // The button at the right end of the line, sized once for all the lines of a page.
+    void setButton(QWidget* button, QSize size)
+    {
+        m_button = button;
+        m_button->resize(size);
+        m_reserved = size.width() + Style::spacing();
+    }
 
 protected:
+    void resizeEvent(QResizeEvent*) override
+    {
+        if (m_button)
+            m_button->move(width() - Style::spacing(2) - m_button->width(), (height() - m_button->height()) / 2);
+    }
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
@@ -197,6 +208,7 @@ private:
     QString m_opensIn;
     bool m_marked;
     QFont m_caption;
+    QWidget* m_button = nullptr;
     int m_reserved = 0;
 };
 
@@ -216,11 +228,9 @@ QWidget* ApplicationPage::buildLine(const InstalledApp& app, const DeclaredType&
         use->setAutoRaise(true);
         const QUrl url = app.app.url;
         connect(use, &QToolButton::clicked, this, [this, url, line] { m_model.useForType(url, line); });
-        auto* layout = new QHBoxLayout(row);
-        layout->setContentsMargins(0, 0, Style::spacing(2), 0);
-        layout->addStretch(1);
-        layout->addWidget(use);
-        row->setReserved(use->sizeHint().width() + Style::spacing());
+        if (!m_buttonSize.isValid())
+            m_buttonSize = use->sizeHint();
+        row->setButton(use, m_buttonSize);
     }
     m_lines.insert(line.type, row);
     m_marked.insert(line.type, marked);

@@ -63,6 +63,7 @@ private:
     QMap<TypeFamily, QLabel*> m_familyStatus;
     QHash<QString, QWidget*> m_lines; // by MIME type
     QHash<QString, bool> m_marked;
+    QSize m_buttonSize; // of every "Use for This Type" button on the page
 };
 
 } // namespace openwright::ui
