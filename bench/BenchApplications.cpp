@@ -2,8 +2,8 @@
 // Opening an application's page on a desktop of 1,000 applications: the one read of every
 // application with its declared types (timed once), then each page made from memory, laid out
 // and painted in the real window, offscreen. One frame is 16 ms.
-#include "AppModel.h"
 #include "applications/ApplicationsView.h"
+#include "AppModel.h"
 #include "BenchSupport.h"
 #include "ModelFakes.h"
 #include "Notifier.h"
@@ -41,9 +41,9 @@ QList<QUrl> buildDesktop()
         const int count = i == 0 ? kWidest : int(rng.bounded(41));
         for (int k = 0; k < count; ++k)
             declared.append(i == 0 ? pool.at(k % pool.size()) : pool.at(rng.bounded(pool.size())));
-        apps.append(QUrl::fromLocalFile(test::XdgTree::addApp(QStringLiteral("org.example.Bench") + QString::number(i),
-                                                              QStringLiteral("Bench App ") + QString::number(i),
-                                                              declared)));
+        apps.append(
+            QUrl::fromLocalFile(test::XdgTree::addApp(QStringLiteral("org.example.Bench") + QString::number(i),
+                                                      QStringLiteral("Bench App ") + QString::number(i), declared)));
     }
     test::XdgTree::buildCaches();
     return apps;

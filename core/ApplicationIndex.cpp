@@ -14,13 +14,19 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+QSet<QString> words(QStringView text)
+{
+    QSet<QString> set;
+    for (QStringView word : text.split(u' ', Qt::SkipEmptyParts))
+        set.insert(word.toString());
+    return set;
+}
+
 bool isDocument(QStringView subtype)
 {
-    static const QSet<QString> exact = {
-        u"pdf"_s, u"postscript"_s, u"rtf"_s, u"epub+zip"_s, u"msword"_s, u"x-mobipocket-ebook"_s,
-        u"vnd.amazon.ebook"_s, u"x-fictionbook+xml"_s, u"vnd.comicbook+zip"_s, u"vnd.comicbook-rar"_s,
-        u"x-cbr"_s, u"x-cbz"_s, u"oxps"_s, u"vnd.ms-xpsdocument"_s, u"x-dvi"_s, u"x-abiword"_s,
-    };
+    static const QSet<QString> exact
+        = words(u"pdf postscript rtf epub+zip msword x-mobipocket-ebook vnd.amazon.ebook x-fictionbook+xml "
+                u"vnd.comicbook+zip vnd.comicbook-rar x-cbr x-cbz oxps vnd.ms-xpsdocument x-dvi x-abiword");
     return exact.contains(subtype.toString()) || subtype.startsWith(u"vnd.oasis.opendocument.")
         || subtype.startsWith(u"vnd.openxmlformats-officedocument.") || subtype.startsWith(u"vnd.ms-")
         || subtype.startsWith(u"vnd.sun.xml.") || subtype.startsWith(u"x-iwork-");
@@ -28,24 +34,19 @@ bool isDocument(QStringView subtype)
 
 bool isArchive(QStringView subtype)
 {
-    static const QSet<QString> exact = {
-        u"zip"_s, u"x-zip"_s, u"x-zip-compressed"_s, u"x-tar"_s, u"gzip"_s, u"x-gzip"_s, u"x-bzip"_s,
-        u"x-bzip2"_s, u"x-xz"_s, u"x-lzma"_s, u"x-lzip"_s, u"zstd"_s, u"x-zstd"_s, u"x-7z-compressed"_s, u"x-rar"_s,
-        u"vnd.rar"_s, u"x-rar-compressed"_s, u"x-cpio"_s, u"x-archive"_s, u"x-ar"_s, u"x-lha"_s, u"x-arj"_s,
-        u"x-compress"_s, u"x-cd-image"_s, u"x-iso9660-image"_s, u"vnd.debian.binary-package"_s,
-        u"x-rpm"_s, u"x-java-archive"_s,
-    };
+    static const QSet<QString> exact
+        = words(u"zip x-zip x-zip-compressed x-tar gzip x-gzip x-bzip x-bzip2 x-xz x-lzma x-lzip zstd "
+                u"x-zstd x-7z-compressed x-rar vnd.rar x-rar-compressed x-cpio x-archive x-ar x-lha x-arj "
+                u"x-compress x-cd-image x-iso9660-image vnd.debian.binary-package x-rpm x-java-archive");
     return exact.contains(subtype.toString()) || (subtype.startsWith(u"x-") && subtype.endsWith(u"-compressed-tar"))
         || subtype.endsWith(u"-compressed");
 }
 
 bool isCode(QStringView subtype)
 {
-    static const QSet<QString> exact = {
-        u"json"_s, u"javascript"_s, u"x-javascript"_s, u"ecmascript"_s, u"xml"_s, u"x-shellscript"_s,
-        u"x-python"_s, u"x-perl"_s, u"x-ruby"_s, u"x-php"_s, u"x-yaml"_s, u"yaml"_s, u"toml"_s, u"sql"_s,
-        u"x-sql"_s, u"x-desktop"_s, u"x-wine-extension-ini"_s, u"xhtml+xml"_s, u"x-perl-script"_s,
-    };
+    static const QSet<QString> exact
+        = words(u"json javascript x-javascript ecmascript xml x-shellscript x-python x-perl x-ruby x-php "
+                u"x-yaml yaml toml sql x-sql x-desktop x-wine-extension-ini xhtml+xml x-perl-script");
     return exact.contains(subtype.toString()) || subtype.endsWith(u"+xml") || subtype.endsWith(u"+json");
 }
 
@@ -68,9 +69,9 @@ Target targetFor(const DefaultsService& service, const QString& type, const QSet
 
 const QList<TypeFamily>& TypeFamilies::allCases()
 {
-    static const QList<TypeFamily> all = {TypeFamily::video,    TypeFamily::audio,    TypeFamily::images,
-                                          TypeFamily::documents, TypeFamily::textCode, TypeFamily::archives,
-                                          TypeFamily::links,    TypeFamily::other};
+    static const QList<TypeFamily> all
+        = {TypeFamily::video,    TypeFamily::audio,    TypeFamily::images, TypeFamily::documents,
+           TypeFamily::textCode, TypeFamily::archives, TypeFamily::links,  TypeFamily::other};
     return all;
 }
 
@@ -142,7 +143,7 @@ QList<DeclaredType> InstalledApp::declaredIn(TypeFamily family) const
 }
 
 ApplicationIndex ApplicationIndex::read(const DefaultsService& service, const QList<FileCategory>& categories,
-                                       const QUrl& only)
+                                        const QUrl& only)
 {
     ApplicationIndex index;
     index.m_read = true;
@@ -235,19 +236,20 @@ Profile ApplicationIndex::useFor(const InstalledApp& app, std::optional<TypeFami
     profile.id = newIdentifier();
     profile.kind = Profile::Kind::custom;
     profile.symbol = u"square.grid.2x2"_s;
-    profile.name = family ? QCoreApplication::translate("ApplicationIndex", "Use %1 for All %2")
-                                .arg(app.shownName, TypeFamilies::title(*family))
-                          : QCoreApplication::translate("ApplicationIndex", "Use %1 for All Its Types").arg(app.shownName);
+    profile.name = family
+        ? QCoreApplication::translate("ApplicationIndex", "Use %1 for All %2")
+              .arg(app.shownName, TypeFamilies::title(*family))
+        : QCoreApplication::translate("ApplicationIndex", "Use %1 for All Its Types").arg(app.shownName);
     for (const DeclaredType& d : family ? app.declaredIn(*family) : app.declared)
         profile.entries.append({d.target, exactName, app.app.name});
     const qsizetype n = profile.entries.size();
     const QString what = family ? TypeFamilies::title(*family).toLower() + u' ' : QString();
-    profile.summary = n == 1 ? QCoreApplication::translate("ApplicationIndex", "%1 declares 1 %2type.")
-                                   .arg(app.shownName, what)
-                             : QCoreApplication::translate("ApplicationIndex", "%1 declares %2 %3types.")
-                                   .arg(app.shownName)
-                                   .arg(n)
-                                   .arg(what);
+    profile.summary = n == 1
+        ? QCoreApplication::translate("ApplicationIndex", "%1 declares 1 %2type.").arg(app.shownName, what)
+        : QCoreApplication::translate("ApplicationIndex", "%1 declares %2 %3types.")
+              .arg(app.shownName)
+              .arg(n)
+              .arg(what);
     return profile;
 }
 

@@ -14,12 +14,16 @@ namespace {
 
 const auto kAll = u"--all"_s;
 
-const Command kSetFamily = {
-    "set", "FAMILY APP", "--all", "Make APP open every type it declares in FAMILY",
-    "Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or "
-    "text/* for text and code), or with --all for every type it declares, and never for a type it does not "
-    "declare. Prints each type with its outcome; the changes run as one batch after a backup.",
-    nullptr, &setFamily};
+const Command kSetFamily
+    = {"set",
+       "FAMILY APP",
+       "--all",
+       "Make APP open every type it declares in FAMILY",
+       "Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or "
+       "text/* for text and code), or with --all for every type it declares, and never for a type it does not "
+       "declare. Prints each type with its outcome; the changes run as one batch after a backup.",
+       nullptr,
+       &setFamily};
 
 } // namespace
 
@@ -39,22 +43,24 @@ QFuture<Reply> setFamily(const Invocation& inv, AppModel& model)
 {
     // The defaults as they are now, then every application with what it declares.
     const auto read = continueOn(&model, model.refresh(), [&model] { return model.readApplications(); }).unwrap();
-    return continueOn(&model, read, [inv, &model]() -> QFuture<Reply> {
-               Reply reply;
-               const QString name = inv.arguments.value(1);
-               const InstalledApp* app = model.applicationIndex().find(model.service(), name);
-               if (!app)
-                   return QtFuture::makeReadyFuture(
-                       reply.fail(2, u"%1: No installed application has that name or desktop-file ID."_s.arg(name)));
-               const auto family = TypeFamilies::fromPattern(inv.arguments.value(0));
-               const auto profile = model.useFor(app->app.url, family);
-               if (!profile || profile->entries.isEmpty()) {
-                   const QString what = family ? TypeFamilies::title(*family) : u"any"_s;
-                   return QtFuture::makeReadyFuture(reply.fail(
-                       1, u"%1 declares no %2 types: nothing to change."_s.arg(app->shownName, what.toLower())));
-               }
-               return applyPlanned(*profile, inv, model);
-           })
+    return continueOn(
+               &model, read,
+               [inv, &model]() -> QFuture<Reply> {
+                   Reply reply;
+                   const QString name = inv.arguments.value(1);
+                   const InstalledApp* app = model.applicationIndex().find(model.service(), name);
+                   if (!app)
+                       return QtFuture::makeReadyFuture(reply.fail(
+                           2, u"%1: No installed application has that name or desktop-file ID."_s.arg(name)));
+                   const auto family = TypeFamilies::fromPattern(inv.arguments.value(0));
+                   const auto profile = model.useFor(app->app.url, family);
+                   if (!profile || profile->entries.isEmpty()) {
+                       const QString what = family ? TypeFamilies::title(*family) : u"any"_s;
+                       return QtFuture::makeReadyFuture(reply.fail(
+                           1, u"%1 declares no %2 types: nothing to change."_s.arg(app->shownName, what.toLower())));
+                   }
+                   return applyPlanned(*profile, inv, model);
+               })
         .unwrap();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppModel.h"
 #include "applications/ApplicationPage.h"
 #include "applications/ApplicationsView.h"
+#include "AppModel.h"
 #include "FakeLaunchServices.h"
 #include "ModelFixture.h"
 #include "profiles/ProfileSheet.h"

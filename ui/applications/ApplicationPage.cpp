@@ -24,6 +24,17 @@ constexpr int kIconSize = 48;
 
 } // namespace
 
+void takeDown(QBoxLayout* layout)
+{
+    while (QLayoutItem* item = layout->takeAt(0)) {
+        if (QWidget* w = item->widget()) {
+            w->hide();
+            w->deleteLater();
+        }
+        delete item;
+    }
+}
+
 ApplicationPage::ApplicationPage(AppModel& model, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
@@ -44,13 +55,7 @@ void ApplicationPage::show(const QUrl& app)
 void ApplicationPage::rebuild()
 {
     setUpdatesEnabled(false);
-    while (QLayoutItem* item = m_column->takeAt(0)) {
-        if (QWidget* w = item->widget()) {
-            w->hide();
-            w->deleteLater();
-        }
-        delete item;
-    }
+    takeDown(m_column);
     m_useForAll = nullptr;
     m_empty = nullptr;
     m_familyButtons.clear();
@@ -176,8 +181,8 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        const QRect area = rect().adjusted(Style::spacing(2), Style::spacing(), -Style::spacing(2) - m_reserved,
-                                           -Style::spacing());
+        const QRect area
+            = rect().adjusted(Style::spacing(2), Style::spacing(), -Style::spacing(2) - m_reserved, -Style::spacing());
         const QFontMetrics body = fontMetrics();
         const QFontMetrics caption(m_caption);
         const int right = std::min(area.width() / 2, caption.horizontalAdvance(m_opensIn) + Style::spacing(3));
@@ -192,8 +197,8 @@ protected:
         QRect opens(area.right() - right, area.top(), right, area.height());
         if (m_marked) {
             const int size = caption.height();
-            const QPixmap check = Icons::tinted(u"checkmark.circle.fill"_s, Style::color(Style::Tone::success, palette()),
-                                                size, devicePixelRatioF());
+            const QPixmap check = Icons::tinted(
+                u"checkmark.circle.fill"_s, Style::color(Style::Tone::success, palette()), size, devicePixelRatioF());
             const int textWidth = caption.horizontalAdvance(m_opensIn);
             const int x = opens.right() - textWidth - size - Style::spacing() / 2;
             p.drawPixmap(x, opens.center().y() - size / 2, check);
@@ -218,8 +223,11 @@ QWidget* ApplicationPage::buildLine(const InstalledApp& app, const DeclaredType&
 {
     const auto current = m_model.applicationIndex().currentDefault(line.type);
     const bool marked = current && current->url == app.app.url;
-    auto* row = new TypeLine(line, marked ? tr("Default") : current ? current->name : tr("No application"), marked,
-                             parent);
+    auto* row = new TypeLine(line,
+                             marked        ? tr("Default")
+                                 : current ? current->name
+                                           : tr("No application"),
+                             marked, parent);
     if (!marked) {
         auto* use = new QToolButton(row);
         use->setText(tr("Use for This Type"));

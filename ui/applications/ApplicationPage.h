@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QWidget>
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -19,6 +20,10 @@ class AppModel;
 namespace openwright::ui {
 
 class AppIconView;
+
+// Empties `layout` at once, its widgets hidden now and deleted once control returns to the loop
+// (a button of theirs may be the one whose click led here).
+void takeDown(QBoxLayout* layout);
 
 // One application's page: every type its entry declares, grouped by family, each line with what
 // opens it now and a mark where this application already does, and the buttons that make it

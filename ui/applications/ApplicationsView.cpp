@@ -70,7 +70,8 @@ private:
         const int n = m_model.applicationIndex().defaultCount(app.app.url);
         if (n == 0)
             return ApplicationsView::tr("Not a default");
-        return n == 1 ? ApplicationsView::tr("Default for 1 type") : ApplicationsView::tr("Default for %1 types").arg(n);
+        return n == 1 ? ApplicationsView::tr("Default for 1 type")
+                      : ApplicationsView::tr("Default for %1 types").arg(n);
     }
 
     void update()
@@ -216,13 +217,7 @@ void ApplicationHits::update()
     if (!m_model.searchText().isEmpty() && !m_model.applicationIndex().isRead())
         m_model.readApplications();
     const QList<InstalledApp> hits = m_model.applicationResults();
-    while (QLayoutItem* item = m_row->takeAt(0)) {
-        if (QWidget* w = item->widget()) {
-            w->hide();
-            w->deleteLater();
-        }
-        delete item;
-    }
+    takeDown(m_row);
     setVisible(!hits.isEmpty());
     if (hits.isEmpty())
         return;
