@@ -311,6 +311,8 @@ QFuture<void> AppModel::refresh()
     }
     const quint64 since = m_changeCount;
     const QDateTime readFrom = QDateTime::currentDateTimeUtc();
+    if (m_applications.isRead())
+        readApplications();
     return landed(readStates(watchedTargets()),
                   [this, since, readFrom](const Reading& reading) {
                       learnTypes(reading.types);

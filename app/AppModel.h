@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ApplicationIndex.h"
 #include "Async.h"
 #include "Catalog.h"
 #include "DefaultsService.h"
@@ -125,6 +126,24 @@ public:
     // it would replace an installed entry of the same ID (see ApplicationFile).
     ApplicationFile checkApplicationFile(const QUrl& file) const { return m_service->checkApplicationFile(file); }
 
+    // Choosing by application. The index is read once, off this thread, when first asked for
+    // (and again at each refresh once read); changes keep its defaults current, so an
+    // application's page is made from memory.
+    const ApplicationIndex& applicationIndex() const { return m_applications; }
+    QFuture<void> readApplications();
+    // The application whose page the Applications screen shows; empty for none.
+    QUrl selectedApplication() const { return m_selectedApplication; }
+    void setSelectedApplication(const QUrl& app);
+    // Installed applications whose name holds the search text, in the index's order.
+    QList<InstalledApp> applicationResults() const;
+    // Opens the page of `app`: the Applications screen, the search cleared.
+    void openApplication(const QUrl& app);
+    // A plan sheet's profile making `app` the default of what it declares in `family` (all
+    // of it without one); nothing for an application the index does not hold.
+    std::optional<Profile> useFor(const QUrl& app, std::optional<TypeFamily> family) const;
+    // Makes `app` the default of one type it declares.
+    QFuture<void> useForType(const QUrl& app, const DeclaredType& type);
+
     // Changing defaults
     QFuture<void> change(const FileCategory& category, const AppInfo& app);
     // Several changes as one batch ("set .png .jpg gimp" on the command line).
@@ -192,6 +211,8 @@ Q_SIGNALS:
     void settingsChanged();
     void saveProblemChanged();
     void doctorChanged();
+    void applicationsChanged();
+    void selectedApplicationChanged();
     // A notification was opened: the shell brings the main window to the front.
     void activationRequested();
 
@@ -204,6 +225,8 @@ private:
     };
 
     QList<Target> watchedTargets() const;
+    // Keeps the index's defaults current after a batch re-read `states`.
+    void noteApplicationDefaults(const QHash<Target, TargetState>& states);
     // Targets a batch writes: the requested ones, their linked ones, and every watched target
     // of a platform type they write (.jpeg moves with .jpg).
     QList<Target> affectedBy(const QList<ChangeRequest>& requests) const;
@@ -234,7 +257,8 @@ private:
     void restartGuard();
     void scheduleGuardTick(quint64 generation);
     void checkSoon(bool fileNotice);
-    void autoBackup(const BackupReason& reason);
+    // `unlisted`: states of types no list holds that the backup must keep too.
+    void autoBackup(const BackupReason& reason, const QList<TargetState>& unlisted = {});
     void saveGuard();
     void saveCustom();
     // Saves `next` as the profiles file and adopts it; refuses (false) a list too large to load.
@@ -290,6 +314,9 @@ private:
     QHash<Target, int> m_writing;
     // The platform type of each target read so far; no GIO call on the GUI thread needed.
     QHash<Target, QString> m_typeOf;
+    ApplicationIndex m_applications;
+    QFuture<void> m_applicationsReading; // the read under way, if any
+    QUrl m_selectedApplication;
     QMap<QString, QString> m_saveProblems; // by file
     quint64 m_failedSaves = 0;
     QThreadPool m_readers;

@@ -128,6 +128,7 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
                 m_states.insert(t, state);
         }
         ++m_changeCount;
+        noteApplicationDefaults(out.states);
         Q_EMIT pendingChanged();
         Q_EMIT resultsChanged();
         Q_EMIT statesChanged();
@@ -637,18 +638,33 @@ QFuture<AppModel::Results> AppModel::apply(const Profile& profile)
     }
     if (requests.isEmpty())
         return QtFuture::makeReadyFuture(Results());
+    // A run by application names types no list holds: the backup before it keeps them too, or
+    // restoring it could not put them back.
+    QSet<Target> listed;
+    for (const FileCategory& c : categories())
+        listed.insert(c.target);
+    QList<TargetState> unlisted;
+    for (const ChangeRequest& r : requests) {
+        if (!listed.contains(r.target)) {
+            TargetState state = m_service->state(r.target);
+            if (state.current)
+                state.current->bundleID = m_service->exactName(state.current->url);
+            unlisted.append(std::move(state));
+        }
+    }
     autoBackup(profile.kind == Profile::Kind::snapshot ? BackupReason::beforeRestore(profile.name)
-                                                       : BackupReason::beforeProfile(profile.name));
+                                                       : BackupReason::beforeProfile(profile.name),
+               unlisted);
     return perform(requests);
 }
 
-void AppModel::autoBackup(const BackupReason& reason)
+void AppModel::autoBackup(const BackupReason& reason, const QList<TargetState>& unlisted)
 {
     if (!m_autoBackupEnabled || m_states.isEmpty())
         return;
     const QDateTime now = m_clock->now();
     const Profile snapshot = Profile::snapshot(DateText::backupName(now, m_clock->zone()), Profile::Kind::snapshot,
-                                               reason, now, currentStates());
+                                               reason, now, currentStates() + unlisted);
     if (!BackupHistory::isNew(snapshot, backups()))
         return;
     QList<Profile> next = m_userProfiles;

@@ -16,7 +16,8 @@ struct SidebarItem
         overview,
         profiles,
         backups,
-        guardActivity
+        guardActivity,
+        applications
     };
 
     Kind kind = Kind::overview;
@@ -27,6 +28,7 @@ struct SidebarItem
     static SidebarItem profiles() { return {Kind::profiles}; }
     static SidebarItem backups() { return {Kind::backups}; }
     static SidebarItem guardActivity() { return {Kind::guardActivity}; }
+    static SidebarItem applications() { return {Kind::applications}; }
 
     friend bool operator==(const SidebarItem& a, const SidebarItem& b)
     {

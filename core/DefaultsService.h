@@ -65,6 +65,9 @@ public:
     QUrl installApplication(const QUrl& file) const { return m_launchServices->installApplication(file); }
     // Every installed application a person would choose from, sorted by name. Blocks.
     QList<AppInfo> installedApplications() const;
+    // The MIME types the application's entry declares, and a type's description (see LaunchServicing).
+    QStringList declaredTypes(const QUrl& app) const { return m_launchServices->declaredTypes(app); }
+    QString typeDescription(const QString& type) const { return m_launchServices->typeDescription(type); }
     // Why the target opens in the application it does; reads the platform, so off the GUI thread.
     DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
     void removeStaleTemporaries() const { m_launchServices->removeStaleTemporaries(); }

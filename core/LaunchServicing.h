@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <exception>
@@ -142,6 +143,18 @@ public:
     virtual std::optional<QString> exactName(const QUrl& app) const { return appInfo(app).bundleID; }
     // Every installed application a person would choose from, in the platform's order.
     virtual QList<QUrl> allApplications() const { return {}; }
+    // The MIME types the application's entry says it opens, as written there.
+    virtual QStringList declaredTypes(const QUrl& app) const
+    {
+        Q_UNUSED(app);
+        return {};
+    }
+    // What a person calls a platform type ("MPEG-4 video"); empty when the system cannot say.
+    virtual QString typeDescription(const QString& type) const
+    {
+        Q_UNUSED(type);
+        return {};
+    }
     // The application's icon: a theme icon name or an absolute file path; empty for none.
     virtual QString iconName(const QUrl& app) const
     {

@@ -19,6 +19,7 @@ run build/bench/bench_core
 run build/bench/bench_defaults
 run build/bench/bench_guard
 run build/bench/bench_search
+run build/bench/bench_applications
 bash scripts/sample-desktop.sh "$root"
 run env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$root/env.sh'; export QT_QPA_PLATFORM=xcb \
     DBUS_SESSION_BUS_ADDRESS=disabled:; xvfb-run -a -s '-screen 0 1280x800x24' \

@@ -18,7 +18,7 @@ bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$light" | grep -E "
 OPENWRIGHT_E2E_DARK=1 bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$dark" |
     grep -E "^(FAIL|PASSED)|failed"
 for shot in overview search types-picker add-type chooser-search notification guard guard-culprit clean-up tray profiles \
-    profile-sheet backups settings; do
+    profile-sheet backups applications settings; do
     cp "$light/$shot.png" "$out/$shot.png"
 done
 cp "$dark/overview.png" "$out/overview-dark.png"

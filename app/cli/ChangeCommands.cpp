@@ -171,19 +171,7 @@ QFuture<Reply> run(const Invocation& inv, AppModel& model, bool backup)
                                          backup ? u"backup"_s : u"profile"_s, reply);
         if (!profile)
             return ready(reply);
-        const QList<PlanStep> plan = model.plan(*profile);
-        if (changeCount(plan) == 0) {
-            // Nothing to do: no backup is taken, nothing is written.
-            const bool missing = backup && std::any_of(plan.cbegin(), plan.cend(), [](const PlanStep& s) {
-                return s.kind == PlanStep::Case::notInstalled;
-            });
-            if (!inv.json && !missing)
-                return ready({backup ? u"Same as now\n"_s : u"All set\n"_s, {}, 0});
-            return ready(ranReply(*profile, plan, {}, inv));
-        }
-        return continueOn(&model, model.apply(*profile), [inv, plan, profile](const AppModel::Results& results) {
-            return ranReply(*profile, plan, results, inv);
-        });
+        return applyPlanned(*profile, inv, model);
     });
 }
 
@@ -226,6 +214,24 @@ QFuture<Reply> pinAs(const Invocation& inv, AppModel& model, bool pinned)
 }
 
 } // namespace
+
+QFuture<Reply> applyPlanned(const Profile& profile, const Invocation& inv, AppModel& model)
+{
+    const bool backup = profile.kind == Profile::Kind::snapshot;
+    const QList<PlanStep> plan = model.plan(profile);
+    if (changeCount(plan) == 0) {
+        // Nothing to do: no backup is taken, nothing is written.
+        const bool missing = backup && std::any_of(plan.cbegin(), plan.cend(), [](const PlanStep& s) {
+            return s.kind == PlanStep::Case::notInstalled;
+        });
+        if (!inv.json && !missing)
+            return ready({backup ? u"Same as now\n"_s : u"All set\n"_s, {}, 0});
+        return ready(ranReply(profile, plan, {}, inv));
+    }
+    return continueOn(&model, model.apply(profile), [inv, plan, profile](const AppModel::Results& results) {
+        return ranReply(profile, plan, results, inv);
+    });
+}
 
 QFuture<Reply> set(const Invocation& inv, AppModel& model)
 {

@@ -138,6 +138,15 @@ Reply profileExport(const Invocation&, const Data&);
 Reply backupList(const Invocation&, const Data&);
 QFuture<Reply> set(const Invocation&, AppModel&);
 QFuture<Reply> reset(const Invocation&, AppModel&);
+// Choosing by application: the types APP declares (see Families.cpp, AppCommand.cpp).
+Reply appCommand(const Invocation&, const Data&);
+QFuture<Reply> setFamily(const Invocation&, AppModel&);
+// `set` with a family (video/*, audio/*, image/*, text/*) or --all in place of its TARGET: the
+// command that expands it, with `words` made "FAMILY APP"; nothing for any other command line.
+const Command* familyCommand(const Command& command, QStringList& words, const QStringList& options);
+// Plans `profile` against the defaults now, applies it as one batch (after a backup) and
+// replies with each step's outcome.
+QFuture<Reply> applyPlanned(const Profile& profile, const Invocation& inv, AppModel& model);
 QFuture<Reply> pin(const Invocation&, AppModel&);
 QFuture<Reply> unpin(const Invocation&, AppModel&);
 QFuture<Reply> guardCheck(const Invocation&, AppModel&);

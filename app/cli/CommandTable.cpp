@@ -24,7 +24,8 @@ const QList<Command> kCommands = {
      "or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is "
      "refused, and nothing is changed, unless --force is given. Choosing a web browser for http: sets https:, "
      ".html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; "
-     "with several, {\"changes\": [...]} with one object each.",
+     "with several, {\"changes\": [...]} with one object each. With a family (video/*, audio/*, image/*, text/*) "
+     "or --all in place of the TARGETs, every type APP declares there.",
      nullptr, &set},
     {"reset", "TARGET...", "", "Let the system choose what opens each TARGET again",
      "Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop's own list, and the "
@@ -47,6 +48,11 @@ const QList<Command> kCommands = {
      "Shows the share of known types that open in a specific, installed application, and lists the types "
      "that need attention.",
      &health},
+    {"app", "APP", "", "Show the types APP declares and where it is the default",
+     "Lists the MIME types APP's desktop entry declares, by family (Video, Audio, Images, Documents, Text & Code, "
+     "Archives, Links, Other), with what opens each now. To make APP the default for a family, use set video/* "
+     "APP (or audio/*, image/*, text/*), or set --all APP for every type it declares.",
+     &appCommand},
     {"pin", "TARGET", "--keep", "Let the Default Guard watch TARGET",
      "Pins TARGET, one of the types Openwright lists: when another application takes it over, the running "
      "Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the "
@@ -415,6 +421,8 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
         return parsed;
     }
     words = words.mid(nameWords(*command).size());
+    if (const Command* family = familyCommand(*command, words, options))
+        command = family;
     const QStringList own = text(command->options).split(u' ', Qt::SkipEmptyParts);
     for (const QString& o : options) {
         if (!own.contains(o)) {

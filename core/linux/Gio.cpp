@@ -102,7 +102,13 @@ std::optional<App> toApp(GAppInfo* info)
     const QString path = fromUtf8(file);
     const QString id = bareId(g_app_info_get_id(info));
     GCharPtr icon(g_app_info_get_icon(info) ? g_icon_to_string(g_app_info_get_icon(info)) : nullptr);
-    return App {path, id, name ? fromUtf8(name.get()) : fileBaseName(path), icon ? fromUtf8(icon.get()) : QString()};
+    QStringList types;
+    if (const char** declared = g_app_info_get_supported_types(info)) {
+        for (; *declared; ++declared)
+            types.append(fromUtf8(*declared));
+    }
+    return App {path, id, name ? fromUtf8(name.get()) : fileBaseName(path), icon ? fromUtf8(icon.get()) : QString(),
+                types};
 }
 
 Error toError(const GError* e)
@@ -370,6 +376,17 @@ QList<App> allForType(const QString& contentType)
             apps.append(std::move(*app));
     }
     return apps;
+}
+
+QString typeDescription(const QString& contentType)
+{
+    const QByteArray type = contentType.toUtf8();
+    if (g_content_type_is_unknown(type.constData()))
+        return {};
+    GCharPtr description(g_content_type_get_description(type.constData()));
+    const QString text = fromUtf8(description.get());
+    // GIO describes a type the database lacks by the type itself.
+    return text == contentType ? QString() : text;
 }
 
 QList<App> allApplications()

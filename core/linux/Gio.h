@@ -19,6 +19,7 @@ struct App
     QString id; // desktop-file ID without ".desktop"
     QString name; // localised Name
     QString icon; // Icon: a theme name or an absolute path; empty when none
+    QStringList types; // the MIME types its MimeType key declares, as written
 };
 
 // The MIME type the shared MIME database gives the name "x.EXT", judged by name alone;
@@ -38,6 +39,10 @@ std::optional<QString> contentTypeOfFile(const QString& path, QString* problem);
 
 std::optional<App> defaultForType(const QString& contentType);
 QList<App> allForType(const QString& contentType);
+// The MIME database's description of a type ("MPEG-4 video"), in the user's language; empty
+// for a type the database does not know.
+QString typeDescription(const QString& contentType);
+
 // Every installed application that wants to be shown in menus, in GIO's order.
 QList<App> allApplications();
 // The installed entry with this desktop-file ID (without ".desktop"), if GIO accepts it.

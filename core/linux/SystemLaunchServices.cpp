@@ -89,12 +89,13 @@ QUrl SystemLaunchServices::remember(const gio::App& app) const
     {
         QReadLocker read(&m_knownLock);
         const auto it = m_known.constFind(app.path);
-        if (it != m_known.cend() && it->desktopId == app.id && it->name == app.name && it->icon == app.icon)
+        if (it != m_known.cend() && it->desktopId == app.id && it->name == app.name && it->icon == app.icon
+            && it->types == app.types)
             return it->url;
     }
     const QUrl url = QUrl::fromLocalFile(app.path);
     QWriteLocker write(&m_knownLock);
-    m_known.insert(app.path, {app.id, ApplicationIdentity::canonical(app.id), app.name, app.icon, url});
+    m_known.insert(app.path, {app.id, ApplicationIdentity::canonical(app.id), app.name, app.icon, app.types, url});
     return url;
 }
 
@@ -154,6 +155,24 @@ QList<QUrl> SystemLaunchServices::allApplications() const
     for (const gio::App& app : gio::allApplications())
         urls.append(remember(app));
     return urls;
+}
+
+QStringList SystemLaunchServices::declaredTypes(const QUrl& app) const
+{
+    const QString path = app.toLocalFile();
+    {
+        QReadLocker read(&m_knownLock);
+        const auto it = m_known.constFind(path);
+        if (it != m_known.cend())
+            return it->types;
+    }
+    const auto found = gio::appForId(desktopIdForPath(path));
+    return found && found->path == QDir::cleanPath(path) ? found->types : QStringList();
+}
+
+QString SystemLaunchServices::typeDescription(const QString& type) const
+{
+    return gio::typeDescription(type);
 }
 
 ApplicationFile SystemLaunchServices::checkApplicationFile(const QUrl& file) const

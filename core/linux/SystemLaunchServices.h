@@ -35,6 +35,8 @@ public:
     std::optional<QString> exactName(const QUrl& app) const override;
     std::optional<AppInfo> removedDefault(const Target& target) const override;
     QList<QUrl> allApplications() const override;
+    QStringList declaredTypes(const QUrl& app) const override;
+    QString typeDescription(const QString& type) const override;
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
     ApplicationFile checkApplicationFile(const QUrl& file) const override;
@@ -59,6 +61,7 @@ private:
         QString identity; // canonical, see ApplicationIdentity
         QString name;
         QString icon;
+        QStringList types;
         QUrl url;
     };
     QUrl remember(const gio::App& app) const;

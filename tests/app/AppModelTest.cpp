@@ -753,3 +753,50 @@ TEST(Notifier, TextsAndRouting)
 }
 
 } // namespace
+
+namespace {
+
+// A family run sets what the application declares in that family and nothing else: not a type
+// of the family it does not declare, not a declared type of another family.
+TEST_F(AppModelTest, AFamilyChangeNeverTouchesAnUndeclaredType)
+{
+    const QString mp4 = u"video/mp4"_s, webm = u"video/webm"_s, ogg = u"video/ogg"_s, mp3 = u"audio/mpeg"_s;
+    const AppInfo vlc = fake->addApp(u"VLC"_s, u"org.videolan.vlc"_s);
+    const AppInfo totem = fake->addApp(u"Totem"_s, u"org.gnome.Totem"_s);
+    fake->setDeclared(vlc, {mp4, u"VIDEO/WEBM"_s, mp3, u"not a type"_s});
+    fake->setDeclared(totem, {mp4, webm, ogg, mp3});
+    for (const QString& type : {mp4, webm, ogg, mp3})
+        fake->setDefault(Target::mimeType(type), totem);
+    make();
+    refresh();
+    await(model->readApplications());
+    EXPECT_EQ(model->applicationIndex().defaultCount(totem.url), 4);
+
+    const auto profile = model->useFor(vlc.url, TypeFamily::video);
+    ASSERT_TRUE(profile);
+    QStringList planned;
+    for (const ProfileEntry& e : profile->entries)
+        planned.append(e.target.id());
+    EXPECT_EQ(planned, (QStringList {mp4, webm}));
+    await(model->apply(*profile));
+    settle(*model);
+
+    EXPECT_EQ(fake->setCalls(), 2);
+    for (const QString& type : {mp4, webm})
+        EXPECT_EQ(service->currentDefault(Target::mimeType(type)), vlc) << type.toStdString();
+    for (const QString& type : {ogg, mp3})
+        EXPECT_EQ(service->currentDefault(Target::mimeType(type)), totem) << type.toStdString();
+    // The index follows the change without another read.
+    const ApplicationIndex& index = model->applicationIndex();
+    EXPECT_EQ(index.defaultCount(vlc.url), 2);
+    EXPECT_EQ(index.defaultCount(totem.url), 2);
+    EXPECT_TRUE(index.isDefault(vlc.url, webm));
+    // The backup before the run holds the types no list watches, so it can put them back.
+    const QList<Profile> before = backupsWith(BackupReason::Case::beforeProfile);
+    ASSERT_EQ(before.size(), 1);
+    await(model->apply(before.first()));
+    settle(*model);
+    EXPECT_EQ(service->currentDefault(Target::mimeType(webm)), totem);
+}
+
+} // namespace

@@ -258,6 +258,14 @@ INSTANTIATE_TEST_SUITE_P(
             0,
             u"Changed\nhttp:   Google Chrome  google-chrome.desktop\nhttps:  Google Chrome  google-chrome.desktop\n"
             u".html   Google Chrome  google-chrome.desktop\n.htm    Google Chrome  google-chrome.desktop\n"_s},
+        // A family: the types the application declares there, and only those.
+        ExitRow {"family", {u"set"_s, u"video/*"_s, u"mpv"_s}, 0, u"video/x-matroska  Already set\n"_s},
+        ExitRow {"family_all", {u"set"_s, u"--all"_s, u"mpv"_s}, 0, u"14 of 14 changed."_s},
+        ExitRow {"family_none_declared",
+                 {u"set"_s, u"text/*"_s, u"mpv"_s},
+                 1,
+                 u"mpv Media Player declares no text & code types: nothing to change."_s},
+        ExitRow {"app", {u"app"_s, u"mpv"_s}, 0, u"Declares 15 types; the default for 1 of them."_s},
         ExitRow {"help", {u"set"_s, u"--help"_s}, 0, u"Usage: openwright set [--force] TARGET... APP [--json]"_s},
         ExitRow {"version", {u"--version"_s}, 0, u"openwright 0.1.0"_s}),
     [](const auto& info) { return std::string(info.param.name); });

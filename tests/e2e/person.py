@@ -118,6 +118,19 @@ def main_window():
     return max(x_windows("^Openwright$"), key=lambda w: w[3] * w[4])
 
 
+def run_sheet(what, screenshot=None):
+    """Applies the open plan sheet and checks that its footer reports every change made."""
+    apply = find(APP, "push button", pattern=r"^Apply \d+ Changes$")
+    if check(apply is not None, what):
+        click(apply)
+        footer = find(APP, "label", pattern=r"^\d+ of \d+ changed\.$", seconds=15)
+        check(footer is not None and footer.name.split()[0] == footer.name.split()[2],
+              f"the footer reports every change made ({footer.name if footer else 'none'})")
+        if screenshot:
+            shot(screenshot)
+        click(find(APP, "push button", "Done"))
+
+
 def backups_taken():
     return len([p for p in load("profiles.json") or [] if p.get("kind") == "snapshot"])
 
@@ -330,14 +343,7 @@ if check(find(APP, "push button", pattern=r"^Apply \d+ Changes$") is not None, "
     keys("Escape")
     typing_is_back("the profile sheet")
 click(find(APP, "push button", pattern=r"^Media & Creator"))
-apply = find(APP, "push button", pattern=r"^Apply \d+ Changes$")
-if check(apply is not None, "the preset's sheet offers its changes"):
-    click(apply)
-    footer = find(APP, "label", pattern=r"^\d+ of \d+ changed\.$", seconds=15)
-    check(footer is not None and footer.name.split()[0] == footer.name.split()[2],
-          f"the footer reports every change made ({footer.name if footer else 'none'})")
-    shot("profile-sheet")
-    click(find(APP, "push button", "Done"))
+run_sheet("the preset's sheet offers its changes", "profile-sheet")
 check(default_of("video/x-matroska") != re.search(r"^video/x-matroska=([^;\n]*)", before, re.M).group(1),
       "the preset moved .mkv")
 click(find(APP, "list item", "Backups"))
@@ -355,6 +361,35 @@ if check(title is not None, "a backup was taken before the preset"):
         click(find(APP, "push button", "Done"))
         check(default_of("video/x-matroska") == re.search(r"^video/x-matroska=([^;\n]*)", before, re.M).group(1),
               "restoring the backup puts .mkv back")
+
+step("one application for all its video types, from the Applications screen")
+
+
+def declared(desktop_id):
+    for folder in os.environ.get("XDG_DATA_DIRS", "").split(":") + [os.environ["XDG_DATA_HOME"]]:
+        match = re.search(r"^MimeType=(.*)$", text_of(os.path.join(folder, "applications", desktop_id)), re.M)
+        if match:
+            return [t for t in match.group(1).split(";") if t]
+    return []
+
+
+videos = [t for t in declared("mpv.desktop") if t.startswith("video/")]
+click(find(APP, "list item", "Applications"))
+filter_field = find(APP, "text", "Search applications")
+if filter_field is not None:
+    click(filter_field)
+    xdotool("type", "--delay", "40", "mpv")
+mpv = find(APP, "list item", "mpv Media Player", seconds=15)
+if check(mpv is not None and len(videos) > 1, f"the Applications screen lists mpv ({len(videos)} video types)"):
+    click(mpv)
+    click(find(APP, "push button", "Use for All Video"))
+    run_sheet("Use for All Video opens the plan sheet")
+    check(wait_for(lambda: all(default_of(t) == "mpv.desktop" for t in videos), 5) is not None,
+          "mimeapps.list names mpv for every video type it declares")
+    check(default_of("audio/mpeg") != "mpv.desktop", "its audio types are left alone")
+    check(find(APP, "label", f"{len(videos)} of {len(videos)} open in mpv Media Player") is not None,
+          "the page marks the whole family as mpv's")
+    shot("applications")
 
 step("a change kept in the window takes its notification down")
 subprocess.run(["gio", "mime", "application/pdf", "org.kde.okular.desktop"], env=env, check=True,

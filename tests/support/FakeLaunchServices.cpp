@@ -204,6 +204,18 @@ QString FakeLaunchServices::iconName(const QUrl& app) const
     return m_icons.value(app);
 }
 
+void FakeLaunchServices::setDeclared(const AppInfo& app, const QStringList& types)
+{
+    QMutexLocker lock(&m_mutex);
+    m_declared.insert(app.url, types);
+}
+
+QStringList FakeLaunchServices::declaredTypes(const QUrl& app) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_declared.value(app);
+}
+
 void FakeLaunchServices::setIcon(const AppInfo& app, const QString& icon)
 {
     QMutexLocker lock(&m_mutex);

@@ -60,6 +60,9 @@ public:
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
     void setIcon(const AppInfo& app, const QString& icon);
+    // The MIME types `app`'s entry declares.
+    void setDeclared(const AppInfo& app, const QStringList& types);
+    QStringList declaredTypes(const QUrl& app) const override;
     // A desktop entry outside the applications folders, as Browse… finds one: the application
     // it holds, or why it is none.
     void addLooseEntry(const QUrl& file, const QString& name, const QString& problem = {});
@@ -77,6 +80,7 @@ private:
     QHash<QString, AppInfo> m_removed; // by platform type
     QHash<Target, QString> m_typeOf;
     QHash<QUrl, QString> m_icons;
+    QHash<QUrl, QStringList> m_declared;
     QHash<QUrl, std::pair<QString, QString>> m_loose; // name, problem
     QHash<Target, QList<QUrl>> m_candidates;
     QHash<Target, QString> m_decidingLists;

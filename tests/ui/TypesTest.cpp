@@ -339,9 +339,9 @@ TEST_F(TypesTest, TheSidebarFitsTheSmallestWindowAndHighlightsNothingWhileSearch
     QCoreApplication::processEvents();
     auto* sidebar = window.findChild<Sidebar*>();
     const QAbstractItemModel* rows = sidebar->model();
-    const QModelIndex guard = rows->index(rows->rowCount() - 1, 0);
-    EXPECT_EQ(guard.data().toString(), u"Default Guard"_s);
-    EXPECT_LE(sidebar->visualRect(guard).bottom(), sidebar->viewport()->height());
+    const QModelIndex last = rows->index(rows->rowCount() - 1, 0);
+    EXPECT_EQ(last.data().toString(), u"Applications"_s);
+    EXPECT_LE(sidebar->visualRect(last).bottom(), sidebar->viewport()->height());
     EXPECT_TRUE(sidebar->isCompact());
     // The search prompt shows whole beside the search icon and the clear button.
     auto* search = window.findChild<QLineEdit*>();

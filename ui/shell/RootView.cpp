@@ -2,6 +2,7 @@
 #include "RootView.h"
 
 #include "app/AppModel.h"
+#include "applications/ApplicationsView.h"
 #include "backups/BackupsView.h"
 #include "guard/GuardView.h"
 #include "overview/OverviewView.h"
@@ -137,6 +138,7 @@ QWidget* RootView::buildDetail()
     column->addWidget(header);
     column->addWidget(buildProblemBanner(panel));
 
+    column->addWidget(new ApplicationHits(m_model, panel));
     m_stack = new QStackedWidget(panel);
     column->addWidget(m_stack, 1);
     return panel;
@@ -217,6 +219,7 @@ void RootView::choosePage()
     case SidebarItem::Kind::profiles: page = new ProfilesView(m_model); break;
     case SidebarItem::Kind::backups: page = new BackupsView(m_model); break;
     case SidebarItem::Kind::guardActivity: page = new GuardView(m_model); break;
+    case SidebarItem::Kind::applications: page = new ApplicationsView(m_model); break;
     }
     m_stack->addWidget(page);
     showPage(page);

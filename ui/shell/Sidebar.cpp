@@ -127,6 +127,7 @@ void SidebarModel::rebuild()
     m_rows.append({tr("Profiles"), u"square.stack"_s, SidebarItem::profiles()});
     m_rows.append({tr("Backups"), u"clock.arrow.circlepath"_s, SidebarItem::backups()});
     m_rows.append({tr("Default Guard"), u"shield.lefthalf.filled"_s, SidebarItem::guardActivity()});
+    m_rows.append({tr("Applications"), u"square.grid.2x2"_s, SidebarItem::applications()});
     endResetModel();
 }
 

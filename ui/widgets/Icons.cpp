@@ -43,6 +43,7 @@ const Row kTable[] = {
     {"clock.arrow.circlepath", "document-revert view-history"},
     {"shield.lefthalf.filled", "security-medium security-high"},
     {"shield.slash", "security-low"},
+    {"square.grid.2x2", "view-app-grid view-grid applications-other"},
     // Actions
     {"arrow.clockwise", "view-refresh"},
     {"arrow.triangle.2.circlepath", "emblem-synchronizing view-refresh"},

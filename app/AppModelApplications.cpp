@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Choosing by application: the index of installed applications and what they declare, and the
+// changes made from an application's page.
+#include "AppModel.h"
+
+#include "Clock.h"
+
+#include <QtConcurrent/qtconcurrenttask.h>
+
+namespace openwright {
+
+using namespace Qt::Literals::StringLiterals;
+
+QFuture<void> AppModel::readApplications()
+{
+    if (m_applicationsReading.isValid() && !m_applicationsReading.isFinished())
+        return m_applicationsReading;
+    const auto service = m_service;
+    const QList<FileCategory> listed = categories();
+    const quint64 since = m_changeCount;
+    auto read = QtConcurrent::task([service, listed] { return ApplicationIndex::read(*service, listed); })
+                    .onThreadPool(m_readers)
+                    .spawn();
+    m_applicationsReading = landed(read, [this, since](const ApplicationIndex& index) {
+        m_applications = index;
+        // A change that landed while the index was read is newer than what it holds.
+        QHash<Target, TargetState> newer;
+        for (auto it = m_states.cbegin(); it != m_states.cend(); ++it) {
+            if (changedSince(it.key(), since))
+                newer.insert(it.key(), *it);
+        }
+        noteApplicationDefaults(newer);
+        if (m_selectedApplication.isValid() && !m_applications.app(m_selectedApplication)) {
+            m_selectedApplication = QUrl();
+            Q_EMIT selectedApplicationChanged();
+        }
+        Q_EMIT applicationsChanged();
+    });
+    return m_applicationsReading;
+}
+
+void AppModel::setSelectedApplication(const QUrl& app)
+{
+    if (m_selectedApplication == app)
+        return;
+    m_selectedApplication = app;
+    Q_EMIT selectedApplicationChanged();
+}
+
+QList<InstalledApp> AppModel::applicationResults() const
+{
+    const QString query = m_searchText.trimmed();
+    QList<InstalledApp> found;
+    if (query.isEmpty())
+        return found;
+    for (const InstalledApp& app : m_applications.apps()) {
+        if (app.shownName.contains(query, Qt::CaseInsensitive))
+            found.append(app);
+    }
+    return found;
+}
+
+void AppModel::openApplication(const QUrl& app)
+{
+    setSelectedApplication(app);
+    setSearchText(QString());
+    setSelection(SidebarItem::applications());
+}
+
+std::optional<Profile> AppModel::useFor(const QUrl& app, std::optional<TypeFamily> family) const
+{
+    const InstalledApp* installed = m_applications.app(app);
+    if (!installed)
+        return std::nullopt;
+    Profile profile
+        = ApplicationIndex::useFor(*installed, family, m_service->exactName(app).value_or(app.toLocalFile()));
+    profile.createdAt = m_clock->now();
+    return profile;
+}
+
+QFuture<void> AppModel::useForType(const QUrl& app, const DeclaredType& type)
+{
+    return perform({{type.target, app}}).then([](const Results&) {});
+}
+
+void AppModel::noteApplicationDefaults(const QHash<Target, TargetState>& states)
+{
+    if (!m_applications.isRead())
+        return;
+    for (auto it = states.cbegin(); it != states.cend(); ++it) {
+        const Target& t = it.key();
+        const QString type = t.isMimeType() ? t.payload()
+            : t.isScheme()                  ? u"x-scheme-handler/"_s + t.payload()
+                                            : m_typeOf.value(t);
+        if (!type.isEmpty() && it->byType.isEmpty())
+            m_applications.setDefault(type, it->current);
+    }
+    Q_EMIT applicationsChanged();
+}
+
+} // namespace openwright

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// `set` for a whole family: `set video/* APP` (audio/*, image/*, text/*) or `set --all APP`
+// makes APP the default of the types it declares there, and of no other type.
+#include "Output.h"
+
+#include "AppModel.h"
+#include "Async.h"
+
+namespace openwright::cli {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const auto kAll = u"--all"_s;
+
+const Command kSetFamily
+    = {"set",
+       "FAMILY APP",
+       "--all",
+       "Make APP open every type it declares in FAMILY",
+       "Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or "
+       "text/* for text and code), or with --all for every type it declares, and never for a type it does not "
+       "declare. Prints each type with its outcome; the changes run as one batch after a backup.",
+       nullptr,
+       &setFamily};
+
+} // namespace
+
+const Command* familyCommand(const Command& command, QStringList& words, const QStringList& options)
+{
+    if (qstrcmp(command.name, "set") != 0)
+        return nullptr;
+    if (options.contains(kAll)) {
+        if (words.size() == 1)
+            words.prepend(u"*"_s);
+        return &kSetFamily;
+    }
+    return !words.isEmpty() && TypeFamilies::fromPattern(words.first()) ? &kSetFamily : nullptr;
+}
+
+QFuture<Reply> setFamily(const Invocation& inv, AppModel& model)
+{
+    // The defaults as they are now, then every application with what it declares.
+    const auto read = continueOn(&model, model.refresh(), [&model] { return model.readApplications(); }).unwrap();
+    return continueOn(
+               &model, read,
+               [inv, &model]() -> QFuture<Reply> {
+                   Reply reply;
+                   const QString name = inv.arguments.value(1);
+                   const InstalledApp* app = model.applicationIndex().find(model.service(), name);
+                   if (!app)
+                       return QtFuture::makeReadyFuture(reply.fail(
+                           2, u"%1: No installed application has that name or desktop-file ID."_s.arg(name)));
+                   const auto family = TypeFamilies::fromPattern(inv.arguments.value(0));
+                   const auto profile = model.useFor(app->app.url, family);
+                   if (!profile || profile->entries.isEmpty()) {
+                       const QString what = family ? TypeFamilies::title(*family) : u"any"_s;
+                       return QtFuture::makeReadyFuture(reply.fail(
+                           1, u"%1 declares no %2 types: nothing to change."_s.arg(app->shownName, what.toLower())));
+                   }
+                   return applyPlanned(*profile, inv, model);
+               })
+        .unwrap();
+}
+
+} // namespace openwright::cli

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening an application's page on a desktop of 1,000 applications: the one read of every
+// application with its declared types (timed once), then each page made from memory, laid out
+// and painted in the real window, offscreen. One frame is 16 ms.
+#include "applications/ApplicationsView.h"
+#include "AppModel.h"
+#include "BenchSupport.h"
+#include "ModelFakes.h"
+#include "Notifier.h"
+#include "Sandbox.h"
+#include "shell/MainWindow.h"
+#include "shell/OpenwrightApp.h"
+#include "SystemLaunchServices.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+using namespace openwright;
+
+namespace {
+
+constexpr int kApps = 1000;
+constexpr int kWidest = 200; // the types of the widest entry, as a media player declares
+
+// 1,000 entries declaring 0 to 40 types each from a pool of real media, image, document and text
+// types and made-up ones; the first declares kWidest.
+QList<QUrl> buildDesktop()
+{
+    QStringList pool;
+    for (const char* media : {"video", "audio", "image", "text"}) {
+        for (int i = 0; i < 60; ++i)
+            pool.append(QString::fromLatin1(media) + QStringLiteral("/x-bench-") + QString::number(i));
+    }
+    for (const char* real : {"video/mp4", "video/webm", "audio/mpeg", "audio/flac", "image/png", "image/jpeg",
+                             "text/plain", "text/markdown", "application/pdf", "application/zip"})
+        pool.append(QString::fromLatin1(real));
+    QRandomGenerator rng(21);
+    QList<QUrl> apps;
+    for (int i = 0; i < kApps; ++i) {
+        QStringList declared;
+        const int count = i == 0 ? kWidest : int(rng.bounded(41));
+        for (int k = 0; k < count; ++k)
+            declared.append(i == 0 ? pool.at(k % pool.size()) : pool.at(rng.bounded(pool.size())));
+        apps.append(
+            QUrl::fromLocalFile(test::XdgTree::addApp(QStringLiteral("org.example.Bench") + QString::number(i),
+                                                      QStringLiteral("Bench App ") + QString::number(i), declared)));
+    }
+    test::XdgTree::buildCaches();
+    return apps;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    test::Sandbox::instance(); // HOME and XDG_* point at a temporary tree before any GIO call
+    const QList<QUrl> apps = buildDesktop();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::OpenwrightApp::prepare(app);
+    QTemporaryDir data;
+    Notifier notifier;
+    AppModelConfig config;
+    config.dataDirectory = data.path();
+    config.settingsPath = data.filePath(QStringLiteral("settings.conf"));
+    config.notifier = &notifier;
+    config.makeNotices = [] { return std::unique_ptr<WorkspaceNotices>(); };
+    AppModel model(std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>()), std::move(config));
+    test::await(model.refresh());
+    const double firstRead = bench::elapsedMs([&] { test::await(model.readApplications()); });
+    ui::MainWindow window(model);
+    window.resize(1100, 700);
+    window.show();
+    model.setSelection(SidebarItem::applications());
+    QApplication::processEvents();
+
+    // Selecting an application, then the layout and the paint of its page.
+    const auto open = [&](const QUrl& url) {
+        return bench::elapsedMs([&] {
+            model.setSelectedApplication(url);
+            QApplication::processEvents();
+            QApplication::processEvents();
+        });
+    };
+    std::vector<double> pages;
+    std::vector<double> widest;
+    QRandomGenerator rng(7);
+    for (int round = 0; round < qEnvironmentVariableIntValue("BENCH_ROUNDS") + 40; ++round) {
+        pages.push_back(open(apps.at(1 + rng.bounded(kApps - 1))));
+        if (round % 4 == 0)
+            widest.push_back(open(apps.first()));
+    }
+    std::sort(pages.begin(), pages.end());
+    std::printf("applications-page: %.1f ms p95, median %.1f ms over %zu pages of %d applications (%lld read); "
+                "%d-type page %.1f ms median; first read %.0f ms\n",
+                pages[pages.size() * 95 / 100], pages[pages.size() / 2], pages.size(), kApps,
+                qlonglong(model.applicationIndex().apps().size()), kWidest, bench::median(widest), firstRead);
+    return 0;
+}
