@@ -19,7 +19,6 @@
 #include <memory>
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace openwright::gio {
@@ -358,45 +357,43 @@ void addPath(QCryptographicHash& hash, const QByteArray& path)
     addStat(hash, path, ::stat(path.constData(), &st) == 0 ? &st : nullptr);
 }
 
+// The names in the folder `dir` that `keep` accepts, in name order; none when it cannot be read.
+template<typename Keep> QList<QByteArray> namesIn(const QByteArray& dir, Keep keep)
+{
+    QList<QByteArray> names;
+    DIR* d = ::opendir(dir.constData());
+    if (!d)
+        return names;
+    while (const dirent* e = ::readdir(d)) {
+        const QByteArrayView name(e->d_name);
+        if (name != "." && name != ".." && keep(name))
+            names.append(name.toByteArray());
+    }
+    ::closedir(d);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 // Every file below `dir` (entries are found in subfolders too), in name order.
 void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
 {
     addPath(hash, dir);
-    DIR* d = ::opendir(dir.constData());
-    if (!d)
-        return;
-    QList<QByteArray> names;
-    while (const dirent* e = ::readdir(d)) {
-        if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0)
-            names.append(QByteArray(e->d_name));
-    }
-    std::sort(names.begin(), names.end());
-    for (const QByteArray& name : std::as_const(names)) {
+    for (const QByteArray& name : namesIn(dir, [](QByteArrayView) { return true; })) {
+        const QByteArray path = dir + '/' + name;
         struct stat st {};
-        const bool found = ::fstatat(::dirfd(d), name.constData(), &st, 0) == 0;
+        const bool found = ::stat(path.constData(), &st) == 0;
         if (found && S_ISDIR(st.st_mode) && depth < 8)
-            addTree(hash, dir + '/' + name, depth + 1);
+            addTree(hash, path, depth + 1);
         else
-            addStat(hash, dir + '/' + name, found ? &st : nullptr);
+            addStat(hash, path, found ? &st : nullptr);
     }
-    ::closedir(d);
 }
 
 // The lists of one configuration folder: mimeapps.list and the desktop-specific ones.
 void addLists(QCryptographicHash& hash, const QByteArray& dir)
 {
     addPath(hash, dir);
-    DIR* d = ::opendir(dir.constData());
-    if (!d)
-        return;
-    QList<QByteArray> names;
-    while (const dirent* e = ::readdir(d)) {
-        if (QByteArrayView(e->d_name).endsWith("mimeapps.list"))
-            names.append(QByteArray(e->d_name));
-    }
-    ::closedir(d);
-    std::sort(names.begin(), names.end());
-    for (const QByteArray& name : std::as_const(names))
+    for (const QByteArray& name : namesIn(dir, [](QByteArrayView n) { return n.endsWith("mimeapps.list"); }))
         addPath(hash, dir + '/' + name);
 }
 
