@@ -9,9 +9,12 @@
 #include "Notifier.h"
 #include "Presets.h"
 #include "Settings.h"
+#include "StateCache.h"
 
 #include <QDBusConnection>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QStandardPaths>
 #include <QtConcurrent/qtconcurrenttask.h>
 
 #include <algorithm>
@@ -25,6 +28,13 @@ namespace {
 
 // Refreshes are what the user waits for; guard checks can wait for them.
 constexpr int kRefreshPriority = 2;
+
+Q_LOGGING_CATEGORY(lcCache, "openwright.cache")
+
+QString defaultCacheDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u"/Openwright"_s;
+}
 
 QString orDefault(const QString& value, const QString& fallback)
 {
@@ -47,6 +57,7 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
     , m_customStore(u"custom-types.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
     , m_profileStore(u"profiles.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
     , m_guardStore(u"guard.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
+    , m_cachePath(orDefault(config.cacheDirectory, defaultCacheDirectory()) + u"/states"_s)
 {
     if (!m_makeNotices) {
         m_makeNotices = [] { return std::make_unique<LinuxWorkspaceNotices>(QDBusConnection::sessionBus()); };
@@ -83,6 +94,9 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
         Q_EMIT self->activationRequested();
     };
     m_readers.setMaxThreadCount(4);
+    // The guard reads every minute: a pool thread that expired in between would make every
+    // check start a thread.
+    m_readers.setExpiryTimeout(-1);
     m_changes.setMaxThreadCount(1);
 }
 
@@ -313,9 +327,10 @@ QFuture<void> AppModel::refresh()
     const QDateTime readFrom = QDateTime::currentDateTimeUtc();
     if (m_applications.isRead())
         readApplications();
-    return landed(readStates(watchedTargets()),
+    return landed(readStates(watchedTargets(), true),
                   [this, since, readFrom](const Reading& reading) {
                       learnTypes(reading.types);
+                      settleCache(reading, since);
                       // Overlapping refreshes each apply their own complete result; the first to finish
                       // ends the loading state. A target changed by us meanwhile keeps its newer state.
                       QHash<Target, TargetState> next;
@@ -340,12 +355,14 @@ QFuture<void> AppModel::refresh()
         .unwrap();
 }
 
-QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets)
+QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets, bool stamped)
 {
     // The task captures the service and the targets, never the model.
     const auto service = m_service;
-    return QtConcurrent::task([service, targets] {
+    return QtConcurrent::task([service, targets, stamped] {
                Reading reading;
+               if (stamped)
+                   reading.stamp = service->answersStamp();
                reading.states.reserve(targets.size());
                for (const Target& t : targets) {
                    reading.states.append(service->state(t));
@@ -373,6 +390,52 @@ QFuture<QList<AppInfo>> AppModel::installedApplications()
     return landed(
         QtConcurrent::task([service] { return service->installedApplications(); }).onThreadPool(m_readers).spawn(),
         [](QList<AppInfo> apps) { return apps; });
+}
+
+bool AppModel::showCachedStates()
+{
+    if (!m_states.isEmpty())
+        return false;
+    const auto stamp = m_service->answersStamp();
+    if (!stamp)
+        return false;
+    auto snapshot = StateCache::load(m_cachePath);
+    if (!snapshot || snapshot->stamp != *stamp)
+        return false;
+    m_cachedStamp = snapshot->stamp;
+    QHash<Target, TargetState> cached;
+    for (TargetState& s : snapshot->states)
+        cached.insert(s.target, std::move(s));
+    const QList<Target> watched = watchedTargets();
+    if (!std::all_of(watched.cbegin(), watched.cend(), [&](const Target& t) { return cached.contains(t); }))
+        return false;
+    cached.removeIf([&](const auto& it) { return !watched.contains(it.key()); });
+    learnTypes(snapshot->types);
+    m_cached = cached;
+    m_states = std::move(cached);
+    Q_EMIT statesChanged();
+    return true;
+}
+
+void AppModel::settleCache(const Reading& reading, quint64 since)
+{
+    for (const TargetState& s : reading.states) {
+        const auto it = m_cached.constFind(s.target);
+        if (it == m_cached.cend() || changedSince(s.target, since) || *it == s)
+            continue;
+        ++m_cacheDifferences;
+        qCWarning(lcCache, "The kept state of %s differed from the system's answer, which replaces it",
+                  qPrintable(s.target.description()));
+    }
+    m_cached.clear();
+    if (!reading.stamp || *reading.stamp == m_cachedStamp)
+        return;
+    m_cachedStamp = *reading.stamp;
+    // Written off this thread: the next start reads it, nothing here waits for it.
+    m_readers.start(
+        [path = m_cachePath, snapshot = StateSnapshot {*reading.stamp, reading.states, reading.types}] {
+            StateCache::save(path, snapshot);
+        });
 }
 
 void AppModel::learnTypes(const QHash<Target, QString>& types)

@@ -44,6 +44,8 @@ struct AppModelConfig
     // What the doctor reads and asks; default: the user's folders and GIO.
     std::function<DoctorPaths()> doctorPaths;
     DoctorPlatform doctorPlatform;
+    // Where the states last read are kept for the next start; default: $XDG_CACHE_HOME/Openwright.
+    QString cacheDirectory;
 };
 
 // The one object that owns the running application's state: the defaults of every watched
@@ -72,6 +74,13 @@ public:
     QTimeZone zone() const;
     const QHash<Target, TargetState>& states() const { return m_states; }
     bool isLoading() const { return m_isLoading; }
+    // Before the first refresh: takes the states the last run read from the platform when the
+    // platform's answers stamp says they still hold, so the first window shows every default at
+    // once. The next refresh replaces them and counts each one that the platform answers
+    // differently (cacheDifferences). False when there is nothing true to show.
+    bool showCachedStates();
+    // How many states taken from the cache the platform has since answered differently.
+    int cacheDifferences() const { return m_cacheDifferences; }
     // Whether any platform read or change started by the model has yet to land here.
     bool isBusy() const { return m_inFlight > 0; }
     const QSet<Target>& pending() const { return m_pending; }
@@ -222,6 +231,7 @@ private:
     {
         QList<TargetState> states;
         QHash<Target, QString> types;
+        std::optional<QByteArray> stamp; // taken before the states were read, if asked for
     };
 
     QList<Target> watchedTargets() const;
@@ -234,7 +244,10 @@ private:
     // name that finds that very entry again.
     QList<TargetState> currentStates() const;
     QFuture<Results> perform(const QList<ChangeRequest>& requests);
-    QFuture<Reading> readStates(const QList<Target>& targets);
+    QFuture<Reading> readStates(const QList<Target>& targets, bool stamped = false);
+    // Counts and logs the cached states the platform answers differently, and keeps this
+    // reading for the next start.
+    void settleCache(const Reading& reading, quint64 since);
     void learnTypes(const QHash<Target, QString>& types);
     // Reads the full state of `targets` off this thread and stores them here.
     QFuture<void> reload(const QList<Target>& targets);
@@ -317,6 +330,10 @@ private:
     ApplicationIndex m_applications;
     QFuture<void> m_applicationsReading; // the read under way, if any
     QUrl m_selectedApplication;
+    QString m_cachePath;
+    QHash<Target, TargetState> m_cached; // shown from the cache, not yet read from the platform
+    QByteArray m_cachedStamp; // of the cache file as last read or written
+    int m_cacheDifferences = 0;
     QMap<QString, QString> m_saveProblems; // by file
     quint64 m_failedSaves = 0;
     QThreadPool m_readers;

@@ -28,4 +28,12 @@ inline void reportReady()
     std::fflush(stdout);
 }
 
+// Once every default has been read from the platform too: the resident memory then, and how
+// many defaults shown from the kept states the platform answered differently.
+inline void reportSettled(int differences)
+{
+    std::printf("settled %ld %d\n", residentKiB(), differences);
+    std::fflush(stdout);
+}
+
 } // namespace openwright::startup

@@ -7,6 +7,9 @@
 // - typical: like a desktop's applications folder: a third of the entries open none of the
 //   catalog's types, the others a few, from a pool that also holds 120 other types;
 // - dense (stress): every entry opens four catalog types, about 19 handlers per type.
+// With "--desktop LABEL" it reads the desktop the environment already names instead (a
+// generated one, scripts/generate-desktop.sh, whose env.sh is sourced), and prints the ratio's
+// min/median/max over the rounds too.
 #include "Catalog.h"
 #include "DefaultsService.h"
 #include "Sandbox.h"
@@ -27,9 +30,39 @@ using namespace openwright;
 using namespace openwright::test;
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// Only a desktop below the root the benchmark script made: never the user's own.
+bool inGeneratedDesktop()
+{
+    const QString root = qEnvironmentVariable("OPENWRIGHT_BENCH_ROOT");
+    return !root.isEmpty() && qEnvironmentVariable("HOME") == root + u"/home"_s
+        && qEnvironmentVariable("XDG_CONFIG_HOME").startsWith(root + u'/')
+        && qEnvironmentVariable("XDG_DATA_HOME").startsWith(root + u'/');
+}
+
+void reportSpread(const QByteArray& name, const std::vector<double>& ms, const std::vector<double>& floors)
+{
+    std::vector<double> ratios;
+    for (size_t i = 0; i < ms.size(); ++i)
+        ratios.push_back(ms[i] / floors[i]);
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("%s: %.2f ms, floor %.2f ms, ratio %.3f (min %.3f, max %.3f)\n", name.constData(), bench::median(ms),
+                bench::median(floors), ratios[ratios.size() / 2], ratios.front(), ratios.back());
+    std::fflush(stdout);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
-    Sandbox::instance(); // HOME and XDG_* point at a temporary tree before any GIO call
+    const bool desktop = argc > 2 && qstrcmp(argv[1], "--desktop") == 0;
+    if (desktop && !inGeneratedDesktop()) {
+        std::fprintf(stderr, "bench_defaults --desktop runs only inside a generated desktop (OPENWRIGHT_BENCH_ROOT)\n");
+        return 2;
+    }
+    if (!desktop)
+        Sandbox::instance(); // HOME and XDG_* point at a temporary tree before any GIO call
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
@@ -40,30 +73,34 @@ int main(int argc, char** argv)
         return 0;
     }
     const bool dense = args.at(1) == u"dense"_s;
-    const QByteArray suffix = dense ? "-dense" : "";
+    const QByteArray suffix = desktop ? "-" + args.at(2).toUtf8() : QByteArray(dense ? "-dense" : "");
 
     QList<Target> targets;
     for (const FileCategory& c : Catalog::all())
         targets.append(c.target);
-    bench::buildTree(dense);
+    if (!desktop)
+        bench::buildTree(dense);
 
     DefaultsService service(std::make_shared<SystemLaunchServices>());
-    const int runs = 31;
+    const int runs = desktop ? 15 : 31;
     // Warm both paths once: GIO loads its caches on first use.
     for (const Target& t : targets)
         service.state(t);
 
+    const auto further = bench::furtherTypes(targets);
     const auto floorRefresh = [&] {
         for (const Target& t : targets) {
             const QByteArray type = bench::rawContentType(t);
             if (type.isEmpty())
                 continue;
-            if (GAppInfo* d = g_app_info_get_default_for_type(type.constData(), false))
-                g_object_unref(d);
-            g_list_free_full(g_app_info_get_all_for_type(type.constData()), g_object_unref);
+            for (const QByteArray& each : QList<QByteArray> {type} + further.value(t)) {
+                if (GAppInfo* d = g_app_info_get_default_for_type(each.constData(), false))
+                    g_object_unref(d);
+                g_list_free_full(g_app_info_get_all_for_type(each.constData()), g_object_unref);
+            }
         }
     };
-    const auto floorCheck = [&] { bench::rawDefaults(targets); };
+    const auto floorCheck = [&] { bench::rawDefaults(targets, further); };
     const auto refresh = [&] {
         QList<TargetState> states;
         states.reserve(targets.size());
@@ -83,6 +120,11 @@ int main(int argc, char** argv)
         rs.push_back(bench::elapsedMs(refresh));
         cfs.push_back(bench::elapsedMs(floorCheck));
         cs.push_back(bench::elapsedMs(check));
+    }
+    if (desktop) {
+        reportSpread("refresh-64" + suffix, rs, rfs);
+        reportSpread("guard-check-64" + suffix, cs, cfs);
+        return 0;
     }
     const double r = bench::median(rs), rf = bench::median(rfs), c = bench::median(cs), cf = bench::median(cfs);
     bench::report("refresh-64" + suffix, r, rf);

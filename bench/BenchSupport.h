@@ -90,15 +90,30 @@ inline QByteArray rawContentType(const Target& t)
     return g_content_type_is_unknown(type.constData()) ? QByteArray() : type;
 }
 
+// The further types a target's answer needs, where the MIME database gives its extension
+// several (.obj, .ts): GIO is asked about each (see SystemLaunchServices::contentTypes). Found
+// once, before anything is timed.
+inline QHash<Target, QList<QByteArray>> furtherTypes(const QList<Target>& targets)
+{
+    QHash<Target, QList<QByteArray>> further;
+    for (const Target& t : targets) {
+        for (const QString& type : SystemLaunchServices::contentTypes(t).mid(1))
+            further[t].append(type.toUtf8());
+    }
+    return further;
+}
+
 // The raw queries of a guard check: the default of each type, nothing built from it.
-inline void rawDefaults(const QList<Target>& targets)
+inline void rawDefaults(const QList<Target>& targets, const QHash<Target, QList<QByteArray>>& further = {})
 {
     for (const Target& t : targets) {
         const QByteArray type = rawContentType(t);
         if (type.isEmpty())
             continue;
-        if (GAppInfo* d = g_app_info_get_default_for_type(type.constData(), false))
-            g_object_unref(d);
+        for (const QByteArray& each : QList<QByteArray> {type} + further.value(t)) {
+            if (GAppInfo* d = g_app_info_get_default_for_type(each.constData(), false))
+                g_object_unref(d);
+        }
     }
 }
 

@@ -71,6 +71,8 @@ public:
     // Why the target opens in the application it does; reads the platform, so off the GUI thread.
     DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
     void removeStaleTemporaries() const { m_launchServices->removeStaleTemporaries(); }
+    // See LaunchServicing::answersStamp.
+    std::optional<QByteArray> answersStamp() const { return m_launchServices->answersStamp(); }
     bool fileExists(const QUrl& url) const { return m_fileExists(url); }
     std::optional<QString> platformType(const Target& target) const { return m_launchServices->platformType(target); }
     // The types a change of `target` writes: its own and its linked targets', each once.

@@ -178,6 +178,11 @@ public:
         throw LaunchError::platform(QStringLiteral("openwright"), 0, checkApplicationFile(file).problem);
     }
 
+    // A fingerprint of everything the platform's answers are made from: while it stays the
+    // same, answers read after it was taken are still the platform's answers. Cheap next to a
+    // read of every default. Nothing when the platform cannot tell.
+    virtual std::optional<QByteArray> answersStamp() const { return std::nullopt; }
+
     // Removes what interrupted writes of the platform's files left behind; called at start by
     // the one process that may change defaults.
     virtual void removeStaleTemporaries() { }

@@ -19,11 +19,25 @@ run build/bench/bench_core
 run build/bench/bench_defaults
 run build/bench/bench_guard
 run build/bench/bench_search
+# inside DESKTOP COMMAND…: runs a command inside a generated desktop, with nothing of yours.
+inside() {
+    local desktop=$1
+    shift
+    run env -i PATH="$PATH" LANG=C.UTF-8 OPENWRIGHT_BENCH_ROOT="$desktop" bash -c "source '$desktop/env.sh'; \
+        export QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled:; $*"
+}
+# Desktops of 30 to 3,000 applications: the sample desktop's 28 and generated ones.
+for apps in ${OPENWRIGHT_BENCH_SIZES:-30 300 1000 3000}; do
+    desktop=$root/desktop-$apps
+    bash scripts/generate-desktop.sh "$desktop" $((apps > 28 ? apps - 28 : 0))
+    inside "$desktop" "'$PWD/build/bench/bench_defaults' --desktop $apps"
+    inside "$desktop" "xvfb-run -a -s '-screen 0 1280x800x24' '$PWD/build/bench/bench_startup' \
+        '$PWD/build/ui/openwright' '$PWD/build/bench/bench_bare_window' $apps"
+done
 run build/bench/bench_applications
-bash scripts/sample-desktop.sh "$root"
-run env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$root/env.sh'; export QT_QPA_PLATFORM=xcb \
-    DBUS_SESSION_BUS_ADDRESS=disabled:; xvfb-run -a -s '-screen 0 1280x800x24' \
-    '$PWD/build/bench/bench_startup' '$PWD/build/ui/openwright' '$PWD/build/bench/bench_bare_window'"
+# Idle with the window hidden, on the largest desktop: wake-ups, CPU and threads from outside.
+inside "$desktop" "xvfb-run -a -s '-screen 0 1280x800x24' '$PWD/build/bench/bench_idle' \
+    '$PWD/build/ui/openwright' $apps"
 run build/bench/bench_cli
 
 [[ "${1:-}" == "--print" ]] && exit 0

@@ -8,6 +8,7 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,9 @@
 
 #include <algorithm>
 #include <memory>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace openwright::gio {
 
@@ -98,7 +102,12 @@ std::optional<App> toApp(GAppInfo* info)
         return std::nullopt;
     // GIO names an entry without a readable Name (missing, or not UTF-8) "Unnamed"; the file
     // name tells such entries apart, as it does when we read an entry ourselves.
-    GCharPtr name(g_desktop_app_info_get_locale_string(G_DESKTOP_APP_INFO(info), G_KEY_FILE_DESKTOP_KEY_NAME));
+    // GIO read the localised Name when it loaded the entry; only its stand-in needs a second look.
+    const char* loaded = g_app_info_get_name(info);
+    static const char* const unnamed = g_dgettext("glib20", "Unnamed");
+    GCharPtr name(loaded && qstrcmp(loaded, unnamed) != 0
+                      ? g_strdup(loaded)
+                      : g_desktop_app_info_get_locale_string(G_DESKTOP_APP_INFO(info), G_KEY_FILE_DESKTOP_KEY_NAME));
     const QString path = fromUtf8(file);
     const QString id = bareId(g_app_info_get_id(info));
     GCharPtr icon(g_app_info_get_icon(info) ? g_icon_to_string(g_app_info_get_icon(info)) : nullptr);
@@ -423,6 +432,94 @@ std::optional<Error> setDefaultForType(const QString& id, const QString& content
     return toError(error.get());
 }
 
+namespace {
+
+// Adds a file's identity and times to the fingerprint: a file replaced by rename, edited in
+// place, or unpacked with its old modification time kept (its change time moves) all differ.
+void addStat(QCryptographicHash& hash, const QByteArray& path, const struct stat* st)
+{
+    hash.addData(path);
+    if (!st) {
+        hash.addData(QByteArrayView("\0-", 2));
+        return;
+    }
+    const qint64 fields[] = {qint64(st->st_ino), qint64(st->st_size), qint64(st->st_mtim.tv_sec),
+                             qint64(st->st_mtim.tv_nsec), qint64(st->st_ctim.tv_sec), qint64(st->st_ctim.tv_nsec)};
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(fields), sizeof(fields)));
+}
+
+void addPath(QCryptographicHash& hash, const QByteArray& path)
+{
+    struct stat st {};
+    addStat(hash, path, ::stat(path.constData(), &st) == 0 ? &st : nullptr);
+}
+
+// The names in the folder `dir` that `keep` accepts, in name order; none when it cannot be read.
+template<typename Keep> QList<QByteArray> namesIn(const QByteArray& dir, Keep keep)
+{
+    QList<QByteArray> names;
+    DIR* d = ::opendir(dir.constData());
+    if (!d)
+        return names;
+    while (const dirent* e = ::readdir(d)) {
+        const QByteArrayView name(e->d_name);
+        if (name != "." && name != ".." && keep(name))
+            names.append(name.toByteArray());
+    }
+    ::closedir(d);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Every file below `dir` (entries are found in subfolders too), in name order.
+void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
+{
+    addPath(hash, dir);
+    for (const QByteArray& name : namesIn(dir, [](QByteArrayView) { return true; })) {
+        const QByteArray path = dir + '/' + name;
+        struct stat st {};
+        const bool found = ::stat(path.constData(), &st) == 0;
+        if (found && S_ISDIR(st.st_mode) && depth < 8)
+            addTree(hash, path, depth + 1);
+        else
+            addStat(hash, path, found ? &st : nullptr);
+    }
+}
+
+// The lists of one configuration folder: mimeapps.list and the desktop-specific ones.
+void addLists(QCryptographicHash& hash, const QByteArray& dir)
+{
+    addPath(hash, dir);
+    for (const QByteArray& name : namesIn(dir, [](QByteArrayView n) { return n.endsWith("mimeapps.list"); }))
+        addPath(hash, dir + '/' + name);
+}
+
+} // namespace
+
+QByteArray answersStamp()
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const char* variable : {"XDG_CURRENT_DESKTOP", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG", "PATH"}) {
+        hash.addData(QByteArrayView(variable));
+        hash.addData(qgetenv(variable));
+        hash.addData(QByteArrayView("\0", 1));
+    }
+    addLists(hash, QFile::encodeName(userConfigDir()));
+    for (const gchar* const* d = g_get_system_config_dirs(); d && *d; ++d)
+        addLists(hash, QByteArray(*d));
+    QList<QByteArray> dataDirs {QByteArray(g_get_user_data_dir())};
+    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+        dataDirs.append(QByteArray(*d));
+    for (const QByteArray& dir : std::as_const(dataDirs)) {
+        addTree(hash, dir + "/applications");
+        for (const char* file : {"", "/mime.cache", "/globs2", "/aliases", "/subclasses"})
+            addPath(hash, dir + "/mime" + file);
+    }
+    for (const QByteArray& dir : qgetenv("PATH").split(':'))
+        addPath(hash, dir);
+    return hash.result();
+}
+
 QStringList applicationDirs()
 {
     QStringList dirs {fromUtf8(g_get_user_data_dir()) + QLatin1StringView("/applications")};
@@ -506,21 +603,82 @@ bool listParses(const QString& path)
     return error->domain == G_FILE_ERROR && error->code == G_FILE_ERROR_NOENT;
 }
 
-QList<ListedDefault> listedDefaults(const QString& path, const QString& contentType)
+namespace {
+
+// The [Default Applications] lines of one list as parsed, with each key's canonical type; kept
+// while the file's identity and times stay the same, so a refresh parses each list once rather
+// than once per type asked about.
+struct ParsedList
 {
-    QList<ListedDefault> lines;
+    struct Line
+    {
+        ListedDefault line;
+        QString canonical;
+    };
+    QByteArray stamp; // empty: the file could not be read
+    QList<Line> lines;
+};
+
+QByteArray fileStamp(const QByteArray& path)
+{
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0)
+        return {};
+    const qint64 fields[] = {qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
+                             qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_sec), qint64(st.st_ctim.tv_nsec)};
+    return QByteArray(reinterpret_cast<const char*>(fields), sizeof(fields));
+}
+
+ParsedList parseList(const QByteArray& path, const QByteArray& stamp)
+{
+    ParsedList parsed;
     GKeyFilePtr file(g_key_file_new());
-    if (!g_key_file_load_from_file(file.get(), path.toUtf8().constData(), G_KEY_FILE_NONE, nullptr))
-        return lines;
-    for (const QString& key : typeKeys(file.get(), contentType)) {
-        GStrvPtr list(
-            g_key_file_get_string_list(file.get(), kDefaultGroup, key.toUtf8().constData(), nullptr, nullptr));
-        ListedDefault line {key, {}};
+    if (stamp.isEmpty() || !g_key_file_load_from_file(file.get(), path.constData(), G_KEY_FILE_NONE, nullptr))
+        return parsed;
+    parsed.stamp = stamp;
+    gsize count = 0;
+    GStrvPtr keys(g_key_file_get_keys(file.get(), kDefaultGroup, &count, nullptr));
+    QSet<QByteArray> seen;
+    for (gsize i = 0; i < count; ++i) {
+        const char* key = keys.get()[i];
+        if (seen.contains(QByteArray(key)))
+            continue; // a repeated key is one line to GKeyFile, holding the last value
+        seen.insert(QByteArray(key));
+        GStrvPtr list(g_key_file_get_string_list(file.get(), kDefaultGroup, key, nullptr, nullptr));
+        ParsedList::Line line {{fromUtf8(key), {}}, {}};
         for (gchar** entry = list.get(); entry && *entry; ++entry) {
             if (**entry)
-                line.desktopFiles.append(fromUtf8(*entry));
+                line.line.desktopFiles.append(fromUtf8(*entry));
         }
-        lines.append(std::move(line));
+        GCharPtr type(g_content_type_from_mime_type(key));
+        line.canonical = type ? fromUtf8(type.get()) : QString();
+        parsed.lines.append(std::move(line));
+    }
+    return parsed;
+}
+
+} // namespace
+
+QList<ListedDefault> listedDefaults(const QString& path, const QString& contentType)
+{
+    static QMutex mutex;
+    static QHash<QByteArray, ParsedList> parsed;
+    const QByteArray file = QFile::encodeName(path);
+    const QByteArray stamp = fileStamp(file);
+    ParsedList list;
+    {
+        QMutexLocker lock(&mutex);
+        list = parsed.value(file);
+    }
+    if (list.stamp.isEmpty() || list.stamp != stamp) {
+        list = parseList(file, stamp);
+        QMutexLocker lock(&mutex);
+        parsed.insert(file, list);
+    }
+    QList<ListedDefault> lines;
+    for (const ParsedList::Line& l : std::as_const(list.lines)) {
+        if (l.line.key == contentType || l.canonical == contentType)
+            lines.append(l.line);
     }
     return lines;
 }

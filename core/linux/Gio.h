@@ -61,6 +61,13 @@ struct Error
 // Makes the entry `id` the default for `contentType` in the user's mimeapps.list.
 std::optional<Error> setDefaultForType(const QString& id, const QString& contentType);
 
+// A fingerprint of everything GIO's answers about applications and types are made from: the
+// environment that places and orders the lists, and the identity and modification times of
+// every list, applications folder and entry, of the shared MIME database and of the folders
+// of PATH (an entry whose program is missing is dropped). Answers read after taking it hold
+// while it stays the same. Touches only metadata: stats, no file is read.
+QByteArray answersStamp();
+
 // The applications folders in precedence order: $XDG_DATA_HOME/applications first.
 QStringList applicationDirs();
 QString userConfigDir();

@@ -44,6 +44,7 @@ public:
     // The lists' temporaries ("mimeapps.list.XXXXXX") that a write killed part-way left in
     // $XDG_CONFIG_HOME, once they are a minute old: a write of another program may be under way.
     void removeStaleTemporaries() override;
+    std::optional<QByteArray> answersStamp() const override { return gio::answersStamp(); }
 
     // The MIME type a target is asked about by; nothing for an extension the system does not know.
     static std::optional<QString> contentType(const Target& target);

@@ -164,6 +164,30 @@ TEST_F(AppModelTest, KeptTypesArePutBackUntilAWriteWar)
     EXPECT_TRUE(model->guardState().kept.isEmpty());
 }
 
+TEST_F(AppModelTest, KeptStatesShowAtOnceWhileTheyHoldAndTheSystemsAnswersReplaceThem)
+{
+    fake->setAnswersStamp(QByteArray("one"));
+    make();
+    EXPECT_FALSE(model->showCachedStates()) << "nothing kept yet";
+    refresh();
+
+    make(); // the next start, once the last one has kept what it read
+    ASSERT_TRUE(model->showCachedStates());
+    EXPECT_EQ(model->states().value(pdf).current, evince);
+    EXPECT_EQ(model->states().value(pdf).candidates.size(), 2);
+    // Answered otherwise now: the refresh replaces the kept state, and counts it.
+    fake->setDefault(pdf, okular);
+    refresh();
+    EXPECT_EQ(model->states().value(pdf).current, okular);
+    EXPECT_EQ(model->cacheDifferences(), 1);
+
+    // Something the answers are made from changed: nothing kept is shown.
+    fake->setAnswersStamp(QByteArray("two"));
+    make();
+    EXPECT_FALSE(model->showCachedStates());
+    EXPECT_TRUE(model->states().isEmpty());
+}
+
 TEST_F(AppModelTest, ChangesMarkPendingAndMoveTheBaseline)
 {
     make();

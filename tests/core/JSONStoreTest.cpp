@@ -4,6 +4,7 @@
 #include "Printers.h"
 #include "Profile.h"
 #include "Sandbox.h"
+#include "StateCache.h"
 
 #include <QDir>
 #include <QFile>
@@ -211,6 +212,33 @@ TEST_F(JSONStoreTest, BadFilesLoadAsNothing)
         writeAll(store.path(), bytes);
         EXPECT_FALSE(store.load()) << bytes.left(40).toStdString();
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(StateCache, KeepsEveryFieldAndGivesNothingForADamagedFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"cache/states"_s);
+    EXPECT_FALSE(StateCache::load(path)) << "nothing kept yet";
+    const AppInfo evince {QUrl::fromLocalFile(u"/apps/evince.desktop"_s), u"org.gnome.Evince"_s, u"Evince"_s};
+    const AppInfo tool {QUrl::fromLocalFile(u"/apps/tool.desktop"_s), std::nullopt, u"tool"_s};
+    const Target obj = Target::fileExtension(u"obj"_s);
+    StateSnapshot snapshot {QByteArray("stamp\0bytes", 11),
+                            {TargetState {Target::fileExtension(u"pdf"_s), evince, {evince, tool}, {}, tool},
+                             TargetState {obj, std::nullopt, {tool}, {{u"model/obj"_s, tool}, {u"application/x-tgif"_s, {}}}},
+                             TargetState {Target::mimeType(u"inode/directory"_s), std::nullopt, {}}},
+                            {{obj, u"model/obj"_s}}};
+    StateCache::save(path, snapshot);
+    EXPECT_EQ(StateCache::load(path), snapshot);
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() - 3));
+    file.close();
+    EXPECT_FALSE(StateCache::load(path));
 }
 
 } // namespace

@@ -596,3 +596,52 @@ TEST(Harness, CtestPointsEveryVariableIntoTheBuildTree)
 }
 
 } // namespace
+
+// The stamp behind the kept states: every edit that can change an answer must change it.
+struct StampRow
+{
+    const char* name;
+    std::function<void()> edit;
+};
+
+class AnswersStamp : public SystemLaunchServicesTest, public ::testing::WithParamInterface<StampRow>
+{
+};
+
+TEST_P(AnswersStamp, MovesWithEveryInputOfTheAnswers)
+{
+    build();
+    const auto before = system->answersStamp();
+    ASSERT_TRUE(before.has_value());
+    EXPECT_EQ(system->answersStamp(), before) << "nothing changed";
+    const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP");
+    GetParam().edit();
+    EXPECT_NE(system->answersStamp(), before);
+    qputenv("XDG_CURRENT_DESKTOP", desktop);
+}
+
+void appendTo(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, AnswersStamp,
+    ::testing::Values(
+        StampRow {"AnEntryEditedInPlace",
+                  [] { appendTo(XdgTree::applicationsDir(XdgTree::Level::system) + u"/alpha.desktop"_s, "X-A=1\n"); }},
+        StampRow {"AnEntryAdded", [] { XdgTree::addApp(u"gamma"_s, u"Gamma"_s, {}, XdgTree::Level::user); }},
+        StampRow {"AnEntryInASubfolder",
+                  [] {
+                      const QString dir = XdgTree::applicationsDir(XdgTree::Level::system) + u"/kde"_s;
+                      QDir().mkpath(dir);
+                      appendTo(dir + u"/delta.desktop"_s, "[Desktop Entry]\n");
+                  }},
+        StampRow {"TheUsersList", [] { XdgTree::writeList(u"mimeapps.list"_s, u"[Default Applications]\n"_s); }},
+        StampRow {"ADesktopSpecificList",
+                  [] { XdgTree::writeList(u"xfce-mimeapps.list"_s, u"[Default Applications]\n"_s); }},
+        StampRow {"TheDesktopInUse", [] { qputenv("XDG_CURRENT_DESKTOP", "KDE"); }},
+        StampRow {"TheMimeDatabase", [] { XdgTree::addMimeTypes({{u"application/x-stamp"_s, u"*.stamp"_s}}); }}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -42,6 +42,18 @@ public:
     // The explanation of `target` decides by a line of `file` (none: by no list).
     void setDecidingList(const Target& target, const QString& file);
 
+    // What answersStamp() gives (none unless set): the kept states hold while it stays.
+    void setAnswersStamp(const std::optional<QByteArray>& stamp)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_stamp = stamp;
+    }
+    std::optional<QByteArray> answersStamp() const override
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_stamp;
+    }
+
     int setCalls() const { return m_setCalls; }
     int readCalls() const { return m_readCalls; }
     int maxInFlight() const { return m_maxInFlight; }
@@ -84,6 +96,7 @@ private:
     QHash<QUrl, std::pair<QString, QString>> m_loose; // name, problem
     QHash<Target, QList<QUrl>> m_candidates;
     QHash<Target, QString> m_decidingLists;
+    std::optional<QByteArray> m_stamp;
     QSet<Target> m_unknown;
     QSet<Target> m_sticky;
     QHash<Target, std::pair<LaunchError, bool>> m_errors;

@@ -60,6 +60,7 @@ protected:
         AppModelConfig config;
         config.dataDirectory = data.isEmpty() ? dataDir() : data;
         config.settingsPath = settingsPath();
+        config.cacheDirectory = dir.filePath(QStringLiteral("cache"));
         config.clock = &clock;
         config.notifier = &notifier;
         config.doctorPaths = doctorPaths;

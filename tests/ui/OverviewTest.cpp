@@ -99,6 +99,22 @@ TEST(HealthTone, FollowsTheScoreBands)
     EXPECT_EQ(healthTone(59), Style::Tone::danger);
 }
 
+TEST_F(OverviewTest, ClearingTheSearchBringsBackTheScreenItReplaced)
+{
+    MainWindow window(*model);
+    Page* overview = window.rootView()->currentPage();
+    model->setSearchText(u"pdf"_s);
+    EXPECT_NE(window.rootView()->currentPage(), overview);
+    model->setSearchText({});
+    EXPECT_EQ(window.rootView()->currentPage(), overview) << "kept, not built again";
+
+    // Another screen chosen meanwhile is built instead.
+    model->setSearchText(u"pdf"_s);
+    model->setSelection(SidebarItem::groupItem(CategoryGroup::media));
+    model->setSearchText({});
+    EXPECT_NE(window.rootView()->currentPage(), overview);
+}
+
 TEST_F(OverviewTest, DroppingAFileInspectsItAndJumpsToTheOverview)
 {
     MainWindow window(*model);

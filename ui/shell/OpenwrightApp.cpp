@@ -21,8 +21,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -64,6 +66,8 @@ OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Option
     , m_updater(std::make_unique<Updater>())
     , m_service(std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>()))
     , m_model(std::make_unique<AppModel>(m_service))
+    // Before the window is built: it shows the kept defaults from its first frame.
+    , m_fromCache(m_model->showCachedStates())
     , m_window(std::make_unique<MainWindow>(*m_model))
     , m_tray(std::make_unique<TrayIcon>(*m_model))
     , m_updatePrompt(std::make_unique<UpdatePrompt>(*m_updater))
@@ -130,18 +134,43 @@ void OpenwrightApp::startReading()
     if (m_reading)
         return;
     m_reading = true;
-    continueOn(this, m_model->refresh(), [this] {
+    const bool probe = qEnvironmentVariableIsSet("OPENWRIGHT_STARTUP_PROBE");
+    if (probe && m_fromCache)
+        reportWhenPainted();
+    continueOn(this, m_model->refresh(), [this, probe] {
         m_model->startGuard();
-        if (qEnvironmentVariableIsSet("OPENWRIGHT_STARTUP_PROBE"))
+        if (probe)
             reportStartup();
     });
+}
+
+void OpenwrightApp::reportWhenPainted()
+{
+    if (m_window->isVisible())
+        m_window->installEventFilter(this);
+}
+
+bool OpenwrightApp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_window.get() && event->type() == QEvent::Paint && !m_reportedReady) {
+        m_window->removeEventFilter(this);
+        // Once this frame is painted: the same moment the bare window's probe reports.
+        QTimer::singleShot(0, this, [this] {
+            m_reportedReady = true;
+            startup::reportReady();
+        });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void OpenwrightApp::reportStartup()
 {
     // The window painted with every default read: say so with the memory it took, then quit.
-    m_window->repaint();
-    startup::reportReady();
+    if (!m_reportedReady) {
+        m_window->repaint();
+        startup::reportReady();
+    }
+    startup::reportSettled(m_model->cacheDifferences());
     m_app.quit();
 }
 

@@ -58,6 +58,9 @@ public:
 private:
     void startReading();
     void reportStartup();
+    // The start-up probe with the defaults kept from the last run: ready at the first paint.
+    void reportWhenPainted();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showWindow();
     void connectUpdates();
     void quit();
@@ -66,11 +69,13 @@ private:
     std::unique_ptr<Updater> m_updater;
     std::shared_ptr<DefaultsService> m_service;
     std::unique_ptr<AppModel> m_model;
+    bool m_fromCache = false; // the first window shows the defaults kept from the last run
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<UpdatePrompt> m_updatePrompt;
     QPointer<SettingsWindow> m_settings;
     bool m_reading = false;
+    bool m_reportedReady = false;
 };
 
 } // namespace openwright::ui

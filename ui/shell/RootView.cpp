@@ -194,6 +194,10 @@ void RootView::choosePage()
         } else {
             m_searchPage->setCategories(m_model.searchResults(), empty);
         }
+        if (m_page && m_page != m_searchPage) {
+            m_behindSearch = m_page;
+            m_behindKey = m_pageKey;
+        }
         m_pageKey = u"search"_s;
         showPage(m_searchPage);
         return;
@@ -207,6 +211,15 @@ void RootView::choosePage()
     const bool customChanged = item.kind == SidebarItem::Kind::group && item.group == CategoryGroup::custom;
     if (key == m_pageKey && m_page && m_page != m_searchPage && !customChanged)
         return;
+    if (Page* behind = m_behindSearch) {
+        m_behindSearch = nullptr;
+        if (key == m_behindKey && !customChanged) {
+            m_pageKey = key;
+            showPage(behind);
+            return;
+        }
+        retire(behind);
+    }
     m_pageKey = key;
 
     Page* page = nullptr;
@@ -231,23 +244,28 @@ void RootView::showPage(Page* page)
         updateHeader();
         return;
     }
-    // Each screen starts afresh: the one left behind goes (the search page is kept).
-    if (m_page && m_page != m_searchPage) {
-        // Taken down once the user pauses: the first letter typed into the search field (which
-        // replaces the screen) should not also pay for destroying it.
-        m_stack->removeWidget(m_page);
-        m_page->hide();
-        for (QWidget* w : m_page->headerWidgets()) {
-            w->hide();
-            QTimer::singleShot(kRetireDelayMs, w, &QObject::deleteLater);
-        }
-        QTimer::singleShot(kRetireDelayMs, m_page.data(), &QObject::deleteLater);
-    }
+    // Each screen starts afresh: the one left behind goes (the search page is kept, and so is
+    // the screen behind it).
+    if (m_page && m_page != m_searchPage && m_page != m_behindSearch)
+        retire(m_page);
     m_page = page;
     m_stack->setCurrentWidget(page);
     connect(page, &Page::titleChanged, this, &RootView::updateHeader, Qt::UniqueConnection);
     connect(page, &Page::revealRequested, this, &RootView::reveal, Qt::UniqueConnection);
     updateHeader();
+}
+
+void RootView::retire(Page* page)
+{
+    // Taken down once the user pauses: the keystroke that replaced the screen should not also
+    // pay for destroying it.
+    m_stack->removeWidget(page);
+    page->hide();
+    for (QWidget* w : page->headerWidgets()) {
+        w->hide();
+        QTimer::singleShot(kRetireDelayMs, w, &QObject::deleteLater);
+    }
+    QTimer::singleShot(kRetireDelayMs, page, &QObject::deleteLater);
 }
 
 // Asked by a page that may itself be leaving (its sheet chose another group): the page shown

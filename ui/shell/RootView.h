@@ -41,6 +41,7 @@ private:
     QWidget* buildProblemBanner(QWidget* parent);
     void choosePage();
     void showPage(Page* page);
+    void retire(Page* page);
     void updateHeader();
     void reveal(const Target& target);
 
@@ -53,6 +54,9 @@ private:
     QPointer<Page> m_page;
     CategoryListView* m_searchPage = nullptr;
     QString m_pageKey;
+    // The screen the search replaced, kept as it was: clearing the field shows it again at once.
+    QPointer<Page> m_behindSearch;
+    QString m_behindKey;
 };
 
 } // namespace openwright::ui

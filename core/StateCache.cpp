@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "StateCache.h"
+
+#include "JSONStore.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace openwright::StateCache {
+
+namespace {
+
+// Raised with every change of the layout below or of how states are read: an older file is
+// then simply not used.
+constexpr quint32 kMagic = 0x4f575343; // "OWSC"
+constexpr quint32 kFormat = 1;
+
+void writeApp(QDataStream& out, const std::optional<AppInfo>& app)
+{
+    out << app.has_value();
+    if (!app)
+        return;
+    out << app->url << app->bundleID.has_value() << app->bundleID.value_or(QString()) << app->name;
+}
+
+std::optional<AppInfo> readApp(QDataStream& in)
+{
+    bool present = false;
+    in >> present;
+    if (!present)
+        return std::nullopt;
+    AppInfo app;
+    bool hasBundle = false;
+    QString bundle;
+    in >> app.url >> hasBundle >> bundle >> app.name;
+    if (hasBundle)
+        app.bundleID = bundle;
+    return app;
+}
+
+} // namespace
+
+std::optional<StateSnapshot> load(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QDataStream in(&file);
+    in.setVersion(QDataStream::Qt_6_4);
+    quint32 magic = 0, format = 0;
+    qint32 count = 0;
+    StateSnapshot snapshot;
+    in >> magic >> format >> snapshot.stamp >> count;
+    if (magic != kMagic || format != kFormat || count < 0 || in.status() != QDataStream::Ok)
+        return std::nullopt;
+    for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        QString id, type;
+        in >> id >> type;
+        const auto target = Target::parse(id);
+        if (!target)
+            return std::nullopt;
+        TargetState state {*target, readApp(in), {}};
+        qint32 candidates = 0, byType = 0;
+        in >> candidates;
+        for (qint32 k = 0; k < candidates && in.status() == QDataStream::Ok; ++k) {
+            if (auto app = readApp(in))
+                state.candidates.append(std::move(*app));
+        }
+        in >> byType;
+        for (qint32 k = 0; k < byType && in.status() == QDataStream::Ok; ++k) {
+            TypeDefault d;
+            in >> d.type;
+            d.app = readApp(in);
+            state.byType.append(std::move(d));
+        }
+        state.removedDefault = readApp(in);
+        if (!type.isEmpty())
+            snapshot.types.insert(*target, type);
+        snapshot.states.append(std::move(state));
+    }
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return std::nullopt;
+    return snapshot;
+}
+
+void save(const QString& path, const StateSnapshot& snapshot)
+{
+    QByteArray bytes;
+    {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_4);
+        out << kMagic << kFormat << snapshot.stamp << qint32(snapshot.states.size());
+        for (const TargetState& s : snapshot.states) {
+            out << s.target.id() << snapshot.types.value(s.target);
+            writeApp(out, s.current);
+            out << qint32(s.candidates.size());
+            for (const AppInfo& app : s.candidates)
+                writeApp(out, app);
+            out << qint32(s.byType.size());
+            for (const TypeDefault& d : s.byType) {
+                out << d.type;
+                writeApp(out, d.app);
+            }
+            writeApp(out, s.removedDefault);
+        }
+    }
+    try {
+        QDir().mkpath(QFileInfo(path).path());
+        writeAtomically(path, bytes);
+    } catch (const StoreError&) {
+        // Only a faster start is lost.
+    }
+}
+
+} // namespace openwright::StateCache
