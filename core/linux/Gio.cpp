@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -101,7 +102,11 @@ std::optional<App> toApp(GAppInfo* info)
     const QString path = fromUtf8(file);
     const QString id = bareId(g_app_info_get_id(info));
     GCharPtr icon(g_app_info_get_icon(info) ? g_icon_to_string(g_app_info_get_icon(info)) : nullptr);
-    return App {path, id, name ? fromUtf8(name.get()) : fileBaseName(path), icon ? fromUtf8(icon.get()) : QString()};
+    // Field codes stand for what is opened; without them the line is the program and its options.
+    static const QRegularExpression fieldCode(QStringLiteral("\\s*%[a-zA-Z]"));
+    const char* commandLine = g_app_info_get_commandline(info);
+    return App {path, id, name ? fromUtf8(name.get()) : fileBaseName(path), icon ? fromUtf8(icon.get()) : QString(),
+                commandLine ? fromUtf8(commandLine).remove(fieldCode).trimmed() : QString()};
 }
 
 Error toError(const GError* e)
@@ -337,6 +342,22 @@ QStringList applicationDirs()
 QString userConfigDir()
 {
     return fromUtf8(g_get_user_config_dir());
+}
+
+QStringList dataDirs()
+{
+    QStringList dirs {fromUtf8(g_get_user_data_dir())};
+    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+        dirs.append(fromUtf8(*d));
+    return dirs;
+}
+
+QStringList configDirs()
+{
+    QStringList dirs {userConfigDir()};
+    for (const gchar* const* d = g_get_system_config_dirs(); d && *d; ++d)
+        dirs.append(fromUtf8(*d));
+    return dirs;
 }
 
 QStringList userLists()

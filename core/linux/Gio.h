@@ -19,6 +19,7 @@ struct App
     QString id; // desktop-file ID without ".desktop"
     QString name; // localised Name
     QString icon; // Icon: a theme name or an absolute path; empty when none
+    QString commandLine; // Exec without its field codes (%U, %f…)
 };
 
 // The MIME type the shared MIME database gives the name "x.EXT", judged by name alone;
@@ -52,6 +53,9 @@ std::optional<Error> setDefaultForType(const QString& id, const QString& content
 // The applications folders in precedence order: $XDG_DATA_HOME/applications first.
 QStringList applicationDirs();
 QString userConfigDir();
+// The data and configuration folders in precedence order, the user's own first.
+QStringList dataDirs();
+QStringList configDirs();
 // The user's lists the system reads, strongest first: one desktop-specific list for each name
 // of XDG_CURRENT_DESKTOP it accepts, then mimeapps.list.
 QStringList userLists();

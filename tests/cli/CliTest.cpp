@@ -227,8 +227,13 @@ INSTANTIATE_TEST_SUITE_P(
             "browser_moves_together",
             {u"set"_s, u"http:"_s, u"com.google.Chrome"_s},
             0,
-            u"Changed\nhttp:   Google Chrome  google-chrome.desktop\nhttps:  Google Chrome  google-chrome.desktop\n"
-            u".html   Google Chrome  google-chrome.desktop\n.htm    Google Chrome  google-chrome.desktop\n"_s},
+            u"Changed\nhttp:                  Google Chrome  google-chrome.desktop\n"
+            u"https:                 Google Chrome  google-chrome.desktop\n"
+            u".html                  Google Chrome  google-chrome.desktop\n"
+            u".htm                   Google Chrome  google-chrome.desktop\n"
+            u"application/xhtml+xml  Google Chrome  google-chrome.desktop\n"
+            u"about:                 Google Chrome  google-chrome.desktop\n"
+            u"unknown:               Google Chrome  google-chrome.desktop\n"_s},
         ExitRow {"help", {u"set"_s, u"--help"_s}, 0, u"Usage: openwright set TARGET APP [--json]"_s},
         ExitRow {"version", {u"--version"_s}, 0, u"openwright 0.1.0"_s}),
     [](const auto& info) { return std::string(info.param.name); });
