@@ -60,24 +60,34 @@ DBusNotifications::DBusNotifications(const QDBusConnection& bus, QObject* parent
         m_bodyMarkup = !reply.isError() && reply.value().contains(u"body-markup"_s);
         const auto waiting = std::exchange(m_beforeCapabilities, {});
         for (const auto& [changeID, text] : waiting)
-            show(changeID, text.title, text.body);
+            show(changeID, text);
     });
 }
 
 void DBusNotifications::show(const QString& changeID, const QString& title, const QString& body)
 {
+    show(changeID, Text {title, body});
+}
+
+void DBusNotifications::showNotice(const QString& key, const QString& title, const QString& body)
+{
+    show(key, Text {title, body, false});
+}
+
+void DBusNotifications::show(const QString& changeID, const Text& text)
+{
     if (!m_bus.isConnected())
         return;
     if (!m_bodyMarkup) {
-        m_beforeCapabilities.append({changeID, Text {title, body}});
+        m_beforeCapabilities.append({changeID, text});
         return;
     }
     m_closeOnArrival.remove(changeID);
     if (const auto it = m_awaiting.find(changeID); it != m_awaiting.end()) {
-        *it = Text {title, body};
+        *it = text;
         return;
     }
-    send(changeID, {title, body});
+    send(changeID, text);
 }
 
 QDBusMessage DBusNotifications::closeCall(uint id) const
@@ -121,7 +131,9 @@ void DBusNotifications::send(const QString& changeID, const Text& text)
     QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
                                                        QLatin1StringView(kInterface), u"Notify"_s);
     // "default" is the click on the notification itself.
-    const QStringList actions {u"default"_s, u"Open"_s, QLatin1StringView(Notifier::kRevertAction), u"Revert"_s};
+    QStringList actions {u"default"_s, u"Open"_s};
+    if (text.revert)
+        actions << QLatin1StringView(Notifier::kRevertAction) << u"Revert"_s;
     // The desktop entry's id names the sender: servers show its name and icon.
     const QVariantMap hints {{u"desktop-entry"_s, QString::fromLatin1(kAppId)}};
     const QString body = *m_bodyMarkup ? escaped(text.body) : text.body;

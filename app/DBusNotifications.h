@@ -24,6 +24,7 @@ public:
     explicit DBusNotifications(const QDBusConnection& bus, QObject* parent = nullptr);
 
     void show(const QString& changeID, const QString& title, const QString& body) override;
+    void showNotice(const QString& key, const QString& title, const QString& body) override;
     void close(const QString& changeID) override;
     void closeAll() override;
 
@@ -36,6 +37,7 @@ private:
     {
         QString title;
         QString body;
+        bool revert = true; // offers Revert; a notice does not
     };
     void send(const QString& changeID, const Text& text);
     QDBusMessage closeCall(uint id) const;
@@ -50,6 +52,7 @@ private:
     QSet<QString> m_closeOnArrival;
     std::optional<bool> m_bodyMarkup; // unknown until the server answers GetCapabilities
     QList<std::pair<QString, Text>> m_beforeCapabilities;
+    void show(const QString& changeID, const Text& text);
 };
 
 } // namespace openwright

@@ -53,6 +53,15 @@ void Notifier::post(const DefaultChange& change)
         m_backend->show(uuidText(change.id), title(change), body(change));
 }
 
+void Notifier::announceBackground()
+{
+    if (!m_backend)
+        return;
+    m_backend->showNotice(QLatin1StringView(kBackgroundKey), tr("Openwright keeps guarding"),
+                          tr("Your defaults are still watched with the window closed. To quit, open Openwright "
+                             "again and choose File \u2192 Quit."));
+}
+
 void Notifier::withdraw(const QUuid& changeID)
 {
     if (m_backend)

@@ -22,6 +22,11 @@ public:
 
     virtual ~NotificationBackend() = default;
     virtual void show(const QString& changeID, const QString& title, const QString& body) = 0;
+    // A notice with nothing to revert (a click still opens the window), under `key` as a change's.
+    virtual void showNotice(const QString& key, const QString& title, const QString& body)
+    {
+        show(key, title, body);
+    }
     // Takes the change's notification down, if it still shows.
     virtual void close(const QString& changeID) = 0;
     // Takes every notification shown here down before the process ends: returns once the
@@ -59,6 +64,9 @@ public:
     void setBackend(std::unique_ptr<NotificationBackend> backend);
 
     void post(const DefaultChange& change);
+    // Openwright keeps guarding with its window closed and no tray: says so, and how to quit.
+    void announceBackground();
+    static constexpr auto kBackgroundKey = "background";
     // A resolved change offers nothing more to do: its notification goes.
     void withdraw(const QUuid& changeID);
     // Openwright quits: none of its notifications may outlive it with a Revert nobody answers.
