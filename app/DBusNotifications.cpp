@@ -123,7 +123,10 @@ void DBusNotifications::send(const QString& changeID, const Text& text)
     QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
                                                        QLatin1StringView(kInterface), u"Notify"_s);
     // "default" is the click on the notification itself.
-    const QStringList actions {u"default"_s, u"Open"_s, text.action, text.actionTitle};
+    // A notice (nothing to act on) has only the click that opens the window.
+    QStringList actions {u"default"_s, u"Open"_s};
+    if (!text.action.isEmpty())
+        actions << text.action << text.actionTitle;
     // The desktop entry's id names the sender: servers show its name and icon.
     const QVariantMap hints {{u"desktop-entry"_s, QString::fromLatin1(kAppId)}};
     const QString body = *m_bodyMarkup ? escaped(text.body) : text.body;

@@ -53,6 +53,7 @@ private:
     QSet<QString> m_closeOnArrival;
     std::optional<bool> m_bodyMarkup; // unknown until the server answers GetCapabilities
     QList<std::pair<QString, Text>> m_beforeCapabilities;
+    void show(const QString& changeID, const Text& text);
 };
 
 } // namespace openwright

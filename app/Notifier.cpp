@@ -99,6 +99,16 @@ void Notifier::post(const DefaultChange& change)
                     QLatin1StringView(putBack ? kAllowAction : kRevertAction), putBack ? tr("Allow") : tr("Revert"));
 }
 
+void Notifier::announceBackground()
+{
+    if (!m_backend)
+        return;
+    m_backend->show(QLatin1StringView(kBackgroundKey), tr("Openwright keeps guarding"),
+                          tr("Your defaults are still watched with the window closed. To quit, open Openwright "
+                             "again and choose File \u2192 Quit."),
+                     {}, {});
+}
+
 void Notifier::withdraw(const QUuid& changeID)
 {
     if (m_backend)

@@ -65,6 +65,9 @@ public:
     void setBackend(std::unique_ptr<NotificationBackend> backend);
 
     void post(const DefaultChange& change);
+    // Openwright keeps guarding with its window closed and no tray: says so, and how to quit.
+    void announceBackground();
+    static constexpr auto kBackgroundKey = "background";
     // A resolved change offers nothing more to do: its notification goes.
     void withdraw(const QUuid& changeID);
     // Openwright quits: none of its notifications may outlive it with a Revert nobody answers.

@@ -33,7 +33,9 @@ namespace {
 constexpr QByteArrayView kActivate = "activate";
 constexpr QByteArrayView kAck = "ok\n";
 constexpr QByteArrayView kUnsupported = "unsupported";
-constexpr qsizetype kMaxLineBytes = 64;
+constexpr qsizetype kMaxLineBytes = 512;
+// Activation tokens are short opaque words (a UUID, a compositor's name and a serial).
+constexpr qsizetype kMaxTokenBytes = 400;
 // A caller has this long to send its whole request; one that stalls is dropped.
 constexpr int kRequestTimeoutMs = 10'000;
 constexpr int kConnectTimeoutMs = 1'000;
@@ -225,7 +227,7 @@ bool SingleInstance::claim(int timeoutMs)
     case Found::Locked: listen(); return true;
     case Found::Unavailable: return false;
     case Found::Running:
-        m_running->write(kActivate.toByteArray() + '\n');
+        m_running->write(activationLine(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")));
         m_running->waitForBytesWritten(timeoutMs);
         m_running->waitForReadyRead(timeoutMs);
         m_running.reset();
@@ -235,6 +237,14 @@ bool SingleInstance::claim(int timeoutMs)
         return false;
     }
     return false;
+}
+
+QByteArray SingleInstance::activationLine(const QString& token)
+{
+    const QByteArray word = token.toUtf8();
+    const bool fits = !word.isEmpty() && word.size() <= kMaxTokenBytes
+        && std::all_of(word.cbegin(), word.cend(), [](char c) { return c > ' ' && c < 127; });
+    return kActivate.toByteArray() + (fits ? ' ' + word : QByteArray()) + '\n';
 }
 
 std::optional<InstanceAnswer> SingleInstance::send(const InstanceRequest& request, QString* error, int answerTimeoutMs)
@@ -325,13 +335,13 @@ void SingleInstance::accept(QLocalSocket* client)
                     return client->abort();
                 s.length = *length;
                 s.stage = Stage::body;
-            } else if (line == kActivate) {
+            } else if (line == kActivate || line.startsWith(kActivate.toByteArray() + ' ')) {
                 if (!s.buffer.isEmpty())
                     return client->abort();
                 client->write(kAck.data(), kAck.size());
                 client->flush();
                 s.stage = Stage::done;
-                Q_EMIT activationRequested();
+                Q_EMIT activationRequested(QString::fromUtf8(line.mid(kActivate.size()).trimmed()));
                 return;
             } else if (line == greeting() && m_handler) {
                 client->write(greeting() + '\n');

@@ -41,6 +41,7 @@ struct InstanceAnswer
 //
 // The socket speaks two exchanges, each a line and its answer line:
 //   "activate"   -> "ok"                        (a second start; kept from the first version)
+//   "activate TOKEN" -> "ok"                    (a second start given an activation token)
 //   "hello 1"    -> "hello 1" | "unsupported"   (then, only after "hello 1":)
 //   "request N" + N bytes of JSON {"arguments", "workingDirectory", "input" (base64, optional)}
 //                -> "answer N" + N bytes of JSON {"err", "out", "status"}
@@ -87,6 +88,9 @@ public:
     // returns false and problem() is not empty, nothing was handed over and this process
     // cannot run.
     bool claim(int timeoutMs = 3000);
+    // What a later start sends to show the window: "activate", with `token` when there is one
+    // that fits the line.
+    static QByteArray activationLine(const QString& token);
     // Why the last claim or lockOrFindRunning() could not go ahead, or why this instance
     // cannot be reached by later starts; a sentence for the user, empty when all is well.
     const QString& problem() const { return m_problem; }
@@ -103,8 +107,10 @@ public:
     void setRequestHandler(RequestHandler handler) { m_handler = std::move(handler); }
 
 Q_SIGNALS:
-    // A later start asked this instance to show its main window.
-    void activationRequested();
+    // A later start asked this instance to show its main window. `token` is the activation
+    // token that start was given (XDG_ACTIVATION_TOKEN, on Wayland), empty when none: without
+    // it a Wayland compositor may refuse to raise the window.
+    void activationRequested(const QString& token);
 
 private:
     void listen();

@@ -3,6 +3,7 @@
 
 #include "PlatformText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,6 +19,20 @@ using Group = DecisionStep::Group;
 // can reorder them.
 namespace text {
 
+QString desktopSetting()
+{
+    return QCoreApplication::translate("DecisionChain", "%1 (%2) names %3: links that desktop opens go to %4");
+}
+QString desktopSettingUnknown()
+{
+    return QCoreApplication::translate("DecisionChain",
+                                       "%1 (%2) names %3, which no installed application matches: links that "
+                                       "desktop opens may not open");
+}
+QString desktopSettingDiffers()
+{
+    return QCoreApplication::translate("DecisionChain", "; but links %1 opens follow its own setting, %2");
+}
 QString missing()
 {
     return u"%1 does not exist"_s;
@@ -226,6 +241,10 @@ QString DecisionStep::summary() const
     case Presence::Unreadable: return text::unreadable().arg(homeRelativePath(file));
     case Presence::Read: break;
     }
+    if (group == Group::DesktopSetting) {
+        return (chosenName.isEmpty() ? text::desktopSettingUnknown() : text::desktopSetting())
+            .arg(where(*this), mimeType, listed.value(0), chosenName);
+    }
     if (group == Group::InstalledHandlers) {
         if (decided())
             return text::handlerDecides().arg(typeText(*this), appText(chosenName, chosen)) + notes(*this);
@@ -248,7 +267,8 @@ QString DecisionStep::summary() const
             return text::removes().arg(where(*this), ids(removed), typeText(*this));
         return (keptBySameFolder ? text::removesInOwnFolder() : text::removesTooLate())
             .arg(where(*this), ids(listed), typeText(*this));
-    case Group::InstalledHandlers: break;
+    case Group::InstalledHandlers:
+    case Group::DesktopSetting: break;
     }
     return {};
 }
@@ -291,13 +311,18 @@ QString DecisionChain::summary() const
         case Group::DefaultApplications: s = text::opensBySetting().arg(target.id(), opener, where(*step), type); break;
         case Group::AddedAssociations: s = text::opensByAddition().arg(target.id(), opener, where(*step), type); break;
         case Group::RemovedAssociations:
-        case Group::InstalledHandlers: s = text::opensAsHandler().arg(target.id(), opener, type); break;
+        case Group::InstalledHandlers:
+        case Group::DesktopSetting: s = text::opensAsHandler().arg(target.id(), opener, type); break;
         }
     } else {
         s = text::opensInNothing().arg(target.id(), *mimeType);
     }
     if (!agreesWithSystem)
         s += systemDesktopId.isEmpty() ? text::systemHasNone() : text::systemDiffers().arg(systemDesktopId);
+    for (const DecisionStep& desktop : steps) {
+        if (desktop.group == Group::DesktopSetting && (!app || desktop.chosenName != app->name))
+            s += text::desktopSettingDiffers().arg(desktop.mimeType.section(u' ', 0, 0), desktop.listed.value(0));
+    }
     return s;
 }
 

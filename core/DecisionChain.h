@@ -24,6 +24,10 @@ struct DecisionStep
         AddedAssociations,
         RemovedAssociations,
         InstalledHandlers, // the applications that declare the type (mimeinfo.cache)
+        // A desktop's own browser setting (file, line, `mimeType` naming the desktop and key,
+        // `listed` the value, `chosenName` the application it names): links that desktop opens
+        // follow it, whatever the lists say. It never counts as the deciding step.
+        DesktopSetting,
     };
     enum class Presence
     {

@@ -97,8 +97,13 @@ std::optional<QUrl> Target::sampleURL() const
 QList<Target> Target::linkedTargets() const
 {
     if (m_kind == Kind::Scheme && m_payload == u"http")
-        return {scheme(QStringLiteral("https")), fileExtension(QStringLiteral("html")),
-                fileExtension(QStringLiteral("htm"))};
+        // What the desktops' own browser settings move together.
+        return {scheme(QStringLiteral("https")),
+                fileExtension(QStringLiteral("html")),
+                fileExtension(QStringLiteral("htm")),
+                mimeType(QStringLiteral("application/xhtml+xml")),
+                scheme(QStringLiteral("about")),
+                scheme(QStringLiteral("unknown"))};
     return {};
 }
 

@@ -19,7 +19,9 @@ QString TargetState::note() const
         QStringList parts;
         for (const TypeDefault& d : byType)
             parts.append((d.app ? d.app->name : u"nothing"_s) + u" opens "_s + d.type);
-        sentences.append(u"Depends on the file: "_s + parts.join(u"; "_s) + u'.');
+        // A link has no file: its types differ by who opens it (a desktop's own browser setting).
+        sentences.append((target.isScheme() ? u"Depends on who opens it: "_s : u"Depends on the file: "_s)
+                         + parts.join(u"; "_s) + u'.');
     }
     return sentences.join(u' ');
 }

@@ -40,8 +40,10 @@ QStringList LinuxWorkspaceNotices::watchedFolders()
         if (!clean.isEmpty() && !folders.contains(clean))
             folders.append(clean);
     };
-    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation))
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
         add(dir);
+        add(dir + u"/xfce4"_s); // Xfce's browser setting, helpers.rc
+    }
     for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         add(dir + u"/applications"_s);
     return folders;

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -116,8 +117,11 @@ std::optional<App> toApp(GAppInfo* info)
         for (; *declared; ++declared)
             types.append(fromUtf8(*declared));
     }
+    // Field codes stand for what is opened; without them the line is the program and its options.
+    static const QRegularExpression fieldCode(QStringLiteral("\\s*%[a-zA-Z]"));
+    const char* commandLine = g_app_info_get_commandline(info);
     return App {path, id, name ? fromUtf8(name.get()) : fileBaseName(path), icon ? fromUtf8(icon.get()) : QString(),
-                types};
+                types, commandLine ? fromUtf8(commandLine).remove(fieldCode).trimmed() : QString()};
 }
 
 Error toError(const GError* e)
@@ -531,6 +535,22 @@ QStringList applicationDirs()
 QString userConfigDir()
 {
     return fromUtf8(g_get_user_config_dir());
+}
+
+QStringList dataDirs()
+{
+    QStringList dirs {fromUtf8(g_get_user_data_dir())};
+    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+        dirs.append(fromUtf8(*d));
+    return dirs;
+}
+
+QStringList configDirs()
+{
+    QStringList dirs {userConfigDir()};
+    for (const gchar* const* d = g_get_system_config_dirs(); d && *d; ++d)
+        dirs.append(fromUtf8(*d));
+    return dirs;
 }
 
 QStringList userLists()

@@ -20,6 +20,7 @@ struct App
     QString name; // localised Name
     QString icon; // Icon: a theme name or an absolute path; empty when none
     QStringList types; // the MIME types its MimeType key declares, as written
+    QString commandLine; // Exec without its field codes (%U, %f…)
 };
 
 // The MIME type the shared MIME database gives the name "x.EXT", judged by name alone;
@@ -71,6 +72,9 @@ QByteArray answersStamp();
 // The applications folders in precedence order: $XDG_DATA_HOME/applications first.
 QStringList applicationDirs();
 QString userConfigDir();
+// The data and configuration folders in precedence order, the user's own first.
+QStringList dataDirs();
+QStringList configDirs();
 // The user's lists the system reads, strongest first: one desktop-specific list for each name
 // of XDG_CURRENT_DESKTOP it accepts, then mimeapps.list.
 QStringList userLists();

@@ -3,9 +3,11 @@
 
 #include "ApplicationIdentity.h"
 #include "DecisionReader.h"
+#include "DesktopBrowser.h"
 #include "Gio.h"
 #include "JSONStore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -41,6 +43,22 @@ QStringList listedFor(const QString& list, const QString& type)
     for (const gio::ListedDefault& line : gio::listedDefaults(list, type))
         listed += line.desktopFiles;
     return listed;
+}
+
+bool isWebLink(const QString& type)
+{
+    return type == u"x-scheme-handler/http" || type == u"x-scheme-handler/https";
+}
+
+// On a desktop that keeps a browser setting of its own, what it names for web links.
+std::optional<DesktopBrowser> desktopBrowserFor(const QString& type)
+{
+    if (!isWebLink(type))
+        return std::nullopt;
+    auto setting = DesktopBrowser::current();
+    if (!setting || setting->value.isEmpty())
+        return std::nullopt;
+    return setting;
 }
 
 } // namespace
@@ -113,6 +131,10 @@ std::optional<QUrl> SystemLaunchServices::defaultApp(const Target& target) const
     }
     if (!app)
         return std::nullopt;
+    // Links the desktop opens follow its own setting, the others the lists: when they differ,
+    // no one browser opens them all.
+    if (const auto desktop = desktopBrowserFor(types.first()); desktop && (!desktop->app || desktop->app->path != app->path))
+        return std::nullopt;
     return remember(*app);
 }
 
@@ -123,6 +145,12 @@ QList<std::pair<QString, std::optional<QUrl>>> SystemLaunchServices::defaultsByT
     for (qsizetype i = 0; types.size() > 1 && i < types.size(); ++i) {
         const auto app = gio::defaultForType(types[i]);
         defaults.append({types[i], app ? std::optional(remember(*app)) : std::nullopt});
+    }
+    if (const auto desktop = types.size() == 1 ? desktopBrowserFor(types.first()) : std::nullopt) {
+        const auto app = gio::defaultForType(types.first());
+        defaults.append({types.first(), app ? std::optional(remember(*app)) : std::nullopt});
+        defaults.append({QCoreApplication::translate("DesktopBrowser", "%1's links").arg(desktop->desktopName()),
+                         desktop->app ? std::optional(remember(*desktop->app)) : std::nullopt});
     }
     return defaults;
 }
@@ -240,9 +268,23 @@ std::optional<QString> SystemLaunchServices::platformType(const Target& target) 
 
 DecisionChain SystemLaunchServices::explain(const Target& target) const
 {
-    if (const auto type = contentType(target))
-        return gio::explain(target, *type);
-    return LaunchServicing::explain(target);
+    const auto type = contentType(target);
+    if (!type)
+        return LaunchServicing::explain(target);
+    DecisionChain chain = gio::explain(target, *type);
+    if (const auto desktop = desktopBrowserFor(*type)) {
+        // The desktop's own setting comes first: the links it opens never reach the lists.
+        DecisionStep step;
+        step.file = desktop->file;
+        step.line = desktop->line;
+        step.group = DecisionStep::Group::DesktopSetting;
+        step.mimeType = desktop->desktopName() + u' ' + desktop->key();
+        step.listed = {desktop->value};
+        if (desktop->app)
+            step.chosenName = desktop->app->name;
+        chain.steps.prepend(step);
+    }
+    return chain;
 }
 
 void SystemLaunchServices::removeStaleTemporaries()
@@ -466,6 +508,12 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
 
     const QString userList = gio::userConfigDir() + u"/mimeapps.list"_s;
     QList<Snapshot> snapshots {snapshotOf(userList)};
+    // The desktop's own browser setting moves with the browser's types, in the same change.
+    const auto desktop = std::any_of(types.cbegin(), types.cend(), isWebLink) ? DesktopBrowser::current() : std::nullopt;
+    if (desktop) {
+        for (const QString& file : desktop->filesWritten())
+            snapshotOnce(snapshots, file);
+    }
     for (const auto& o : *overrides)
         snapshotOnce(snapshots, o.first);
     QString keptAside;
@@ -487,6 +535,8 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     }
     for (qsizetype i = 0; !failure && i < types.size(); ++i)
         failure = gio::setDefaultForType(id, types[i]);
+    if (!failure && desktop)
+        failure = desktop->set(*gio::appForId(id));
     if (failure)
         throw putBack(*failure, snapshots, userList, keptAside);
     return note;

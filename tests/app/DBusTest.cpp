@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Notifications and launch notices over a private bus, against fake servers.
 #include "AppModel.h"
+#include "BackgroundPortal.h"
 #include "DBusNotifications.h"
 #include "FakeLaunchServices.h"
 #include "LinuxWorkspaceNotices.h"
@@ -14,8 +15,10 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +102,45 @@ public:
 
 public Q_SLOTS:
     void Subscribe() { ++subscribed; }
+
+private:
+    QDBusConnection m_bus;
+};
+
+// The Background portal: answers each request on its Request object, as the desktop would.
+class FakeBackgroundPortal : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Background")
+
+public:
+    QList<QVariantMap> requests;
+    std::optional<bool> allow = true; // nothing: the request ends with no answer (code 2)
+
+    explicit FakeBackgroundPortal(QDBusConnection bus)
+        : m_bus(bus)
+    {
+        m_bus.registerObject(u"/org/freedesktop/portal/desktop"_s, this, QDBusConnection::ExportAllSlots);
+        m_bus.registerService(u"org.freedesktop.portal.Desktop"_s);
+    }
+
+public Q_SLOTS:
+    QDBusObjectPath RequestBackground(const QString&, const QVariantMap& options, const QDBusMessage& message)
+    {
+        requests.append(options);
+        QString sender = message.service().mid(1);
+        sender.replace(u'.', u'_');
+        const QString path
+            = u"/org/freedesktop/portal/desktop/request/"_s + sender + u'/' + options.value(u"handle_token"_s).toString();
+        // The answer comes after the reply, as the user's click would.
+        QTimer::singleShot(10, this, [this, path] {
+            QDBusMessage response
+                = QDBusMessage::createSignal(path, u"org.freedesktop.portal.Request"_s, u"Response"_s);
+            response << uint(allow ? 0 : 2) << QVariantMap {{u"background"_s, allow.value_or(false)}};
+            m_bus.send(response);
+        });
+        return QDBusObjectPath(path);
+    }
 
 private:
     QDBusConnection m_bus;
@@ -188,6 +230,34 @@ TEST_F(DBusTest, NotificationsReachTheServerAndAnswersComeBack)
 }
 
 // A server that renders markup gets names that carry markup's own characters escaped.
+// Keeping on with no window asks the portal, which answers on a Request object; without a
+// portal, or without an answer, Openwright carries on as it would without one.
+TEST_F(DBusTest, TheBackgroundPortalIsAskedAndItsAnswerHeard)
+{
+    using Answer = BackgroundPortal::Answer;
+    QDBusConnection client = bus.connect(u"client"_s);
+    const auto ask = [&] {
+        BackgroundPortal portal(client);
+        std::optional<Answer> answer;
+        portal.request(u"Keeps guarding"_s, [&](Answer a) { answer = a; });
+        const QDeadlineTimer deadline(5000);
+        while (!answer && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return answer;
+    };
+    EXPECT_EQ(ask(), Answer::unavailable);
+
+    FakeBackgroundPortal fake(bus.connect(u"portal"_s));
+    EXPECT_EQ(ask(), Answer::allowed);
+    ASSERT_EQ(fake.requests.size(), 1);
+    EXPECT_EQ(fake.requests[0].value(u"reason"_s).toString(), u"Keeps guarding"_s);
+    EXPECT_FALSE(fake.requests[0].value(u"autostart"_s).toBool());
+    fake.allow = false;
+    EXPECT_EQ(ask(), Answer::refused);
+    fake.allow.reset();
+    EXPECT_EQ(ask(), Answer::unavailable);
+}
+
 TEST_F(DBusTest, BodiesAreEscapedForServersThatRenderMarkup)
 {
     FakeNotificationServer server(bus.connect(u"server"_s), {u"actions"_s, u"body"_s, u"body-markup"_s});

@@ -77,7 +77,8 @@ int main(int argc, char** argv)
         return 3;
     }
     // Keeps running after an activation, as the application does.
-    QObject::connect(&instance, &SingleInstance::activationRequested, &app, [] { say(QStringLiteral("activated")); });
+    QObject::connect(&instance, &SingleInstance::activationRequested, &app,
+                     [](const QString& token) { say(u"activated "_s + token); });
     QTimer::singleShot(20000, &app, [] { QCoreApplication::exit(3); });
     return app.exec();
 }

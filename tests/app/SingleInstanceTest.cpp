@@ -30,10 +30,15 @@ protected:
         }
     }
 
-    QProcess& start(const QStringList& args)
+    QProcess& start(const QStringList& args, const QString& activationToken = {})
     {
         auto* p = new QProcess;
         m_started.append(p);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(u"XDG_ACTIVATION_TOKEN"_s);
+        if (!activationToken.isEmpty())
+            env.insert(u"XDG_ACTIVATION_TOKEN"_s, activationToken);
+        p->setProcessEnvironment(env);
         p->start(QStringLiteral(OPENWRIGHT_PROBE), QStringList {m_folder} + args);
         return *p;
     }
@@ -67,12 +72,16 @@ TEST_P(Folders, ASecondStartHandsOverToTheFirst)
     ASSERT_TRUE(waitForLine(first, "primary"));
 
     // The second start returns once the first answers, well before it would give up waiting
-    // (3 s), while the first keeps running.
-    QProcess& second = start({u"start"_s});
+    // (3 s), while the first keeps running. On Wayland it passes on the token it was started
+    // with, which the first needs to raise its window; a third start without one still works.
+    QProcess& second = start({u"start"_s}, u"kwin-1f3c_TIME2231"_s);
     ASSERT_TRUE(second.waitForFinished(2500));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_TRUE(second.readAll().contains("handed-over"));
-    EXPECT_TRUE(waitForLine(first, "activated"));
+    EXPECT_TRUE(waitForLine(first, "activated kwin-1f3c_TIME2231\n"));
+    QProcess& third = start({u"start"_s});
+    ASSERT_TRUE(third.waitForFinished(2500));
+    EXPECT_TRUE(waitForLine(first, "activated \n"));
     EXPECT_EQ(first.state(), QProcess::Running);
 }
 

@@ -256,8 +256,13 @@ INSTANTIATE_TEST_SUITE_P(
             "browser_moves_together",
             {u"set"_s, u"http:"_s, u"com.google.Chrome"_s},
             0,
-            u"Changed\nhttp:   Google Chrome  google-chrome.desktop\nhttps:  Google Chrome  google-chrome.desktop\n"
-            u".html   Google Chrome  google-chrome.desktop\n.htm    Google Chrome  google-chrome.desktop\n"_s},
+            u"Changed\nhttp:                  Google Chrome  google-chrome.desktop\n"
+            u"https:                 Google Chrome  google-chrome.desktop\n"
+            u".html                  Google Chrome  google-chrome.desktop\n"
+            u".htm                   Google Chrome  google-chrome.desktop\n"
+            u"application/xhtml+xml  Google Chrome  google-chrome.desktop\n"
+            u"about:                 Google Chrome  google-chrome.desktop\n"
+            u"unknown:               Google Chrome  google-chrome.desktop\n"_s},
         // A family: the types the application declares there, and only those.
         ExitRow {"family", {u"set"_s, u"video/*"_s, u"mpv"_s}, 0, u"video/x-matroska  Already set\n"_s},
         ExitRow {"family_all", {u"set"_s, u"--all"_s, u"mpv"_s}, 0, u"14 of 14 changed."_s},

@@ -85,7 +85,9 @@ TEST(Target, IdentityAndDerivedProperties)
     EXPECT_NE(ext("http"), sch("http"));
     EXPECT_NE(qHash(ext("http")), qHash(sch("http")));
 
-    EXPECT_EQ(sch("http").linkedTargets(), (QList<Target> {sch("https"), ext("html"), ext("htm")}));
+    EXPECT_EQ(sch("http").linkedTargets(), (QList<Target> {sch("https"), ext("html"), ext("htm"),
+                                                           Target::mimeType(u"application/xhtml+xml"_s), sch("about"),
+                                                           sch("unknown")}));
     EXPECT_TRUE(sch("https").linkedTargets().isEmpty());
     EXPECT_TRUE(ext("html").linkedTargets().isEmpty());
 

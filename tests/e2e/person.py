@@ -473,5 +473,67 @@ except subprocess.TimeoutExpired:
     app_process.terminate()
     app_process.wait(10)
 check(wait_for(lambda: not revert_buttons(), 5) is not None, "no notification of Openwright's is left")
+
+step("a desktop without a tray: closing the window keeps guarding, and says so once")
+os.kill(int(os.environ["OPENWRIGHT_E2E_TRAYER_PID"]), 15)
+time.sleep(1)
+monitor = subprocess.Popen(
+    ["dbus-monitor", "--session", "interface='org.freedesktop.Notifications',member='Notify'"],
+    stdout=subprocess.PIPE, text=True)
+app_process = subprocess.Popen([PROGRAM], env=env)
+check(find(APP, "frame", "Openwright", seconds=20) is not None, "the window appears with no tray")
+check(wait_for(lambda: load("guard.json") and ".ovpn" in load("guard.json")["baseline"], 20) is not None,
+      "every default is read")
+xdotool("windowactivate", "--sync", main_window()[0])
+keys("ctrl+w")
+check(wait_for(lambda: not x_windows("^Openwright$"), 5) is not None, "the window closes")
+time.sleep(2)
+check(app_process.poll() is None, "Openwright keeps running with its window closed")
+shot("no-tray-background")
+history = len(load("guard.json")["history"])
+subprocess.run(["gio", "mime", "application/pdf", "org.kde.okular.desktop"], env=env, check=True,
+               stdout=subprocess.DEVNULL)
+check(wait_for(lambda: len(load("guard.json")["history"]) > history, 10) is not None,
+      "it still guards: the takeover is logged")
+monitor.terminate()
+calls = monitor.communicate()[0]
+check(calls.count('string "Openwright keeps guarding"') == 1,
+      "one notification says it keeps guarding in the background")
+check("File \u2192 Quit" in calls, "the notification says how to quit")
+
+step("a tray that comes late gets the icon")
+
+
+def tray_icons():
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname", "openwright"],
+                         capture_output=True, text=True).stdout.split()
+    small = []
+    for wid in out:
+        shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", wid], capture_output=True, text=True)
+        g = dict(line.split("=") for line in shell.stdout.split())
+        if int(g["WIDTH"]) <= 64 and int(g["HEIGHT"]) <= 64:
+            small.append(wid)
+    return small
+
+
+check(not tray_icons(), "no icon while there is no tray")
+tray = subprocess.Popen(["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request", "--height", "28",
+                         "--SetDockType", "false"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+check(wait_for(tray_icons, 10) is not None, "the icon appears in the tray started after Openwright")
+shot("late-tray")
+
+step("a second start brings the window back, and File \u2192 Quit quits")
+subprocess.run([PROGRAM], env=env, timeout=10)
+check(wait_for(lambda: x_windows("^Openwright$"), 10) is not None, "the window is back")
+xdotool("windowactivate", "--sync", main_window()[0])
+keys("ctrl+q")
+try:
+    app_process.wait(10)
+    check(True, "Quit ends Openwright")
+except subprocess.TimeoutExpired:
+    check(False, "Quit ends Openwright")
+    app_process.terminate()
+    app_process.wait(10)
+tray.terminate()
 print(f"{len(failures)} failed" if failures else "PASSED", flush=True)
 sys.exit(1 if failures else 0)

@@ -51,6 +51,8 @@ command -v xsetroot >/dev/null && xsetroot -solid "#4a5568"
 # the sample's folders hold application icons only.
 /usr/lib/notification-daemon/notification-daemon >"$root/notifications.log" 2>&1 &
 trayer --edge bottom --align right --widthtype request --height 28 --SetDockType false >"$root/tray.log" 2>&1 &
+# person.py takes the tray away and brings it back, as a desktop without one and a late panel do.
+export OPENWRIGHT_E2E_TRAYER_PID=$!
 sleep 0.5
 # shellcheck disable=SC1091
 source "$root/desktop/env.sh"

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -103,6 +104,114 @@ TEST_F(SystemLaunchServicesTest, WebBrowserMovesLinksAndPagesTogether)
         EXPECT_EQ(service.currentDefault(t)->bundleID, u"org.example.Browser"_s) << t.id().toStdString();
     EXPECT_EQ(service.change({http, url(browser)}), ChangeResult::alreadyDefault());
 }
+
+// Xfce and KDE open links with a browser setting of their own. On those desktops it is read
+// with the lists (a difference is a split browser), written with them in the same change,
+// and explained; elsewhere it is left alone.
+struct DesktopBrowserRow
+{
+    const char* name;
+    QByteArray desktop;
+    QString file; // below XDG_CONFIG_HOME
+    QString namesBolt; // the file, naming Bolt
+    QStringList afterFox; // lines the file holds once Fox is chosen
+    QStringList afterCedar;
+};
+
+class DesktopBrowsers : public SystemLaunchServicesTest, public ::testing::WithParamInterface<DesktopBrowserRow>
+{
+protected:
+    static QString write(const QString& path, const QString& text)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        return path;
+    }
+    static QString browserApp(const QString& id, const QString& name, const QString& exec)
+    {
+        return write(XdgTree::applicationsDir(XdgTree::Level::system) + u'/' + id + u".desktop"_s,
+                     u"[Desktop Entry]\nType=Application\nName=%1\nExec=%2 %u\n"
+                     u"MimeType=x-scheme-handler/http;x-scheme-handler/https;text/html;\n"_s.arg(name, exec));
+    }
+};
+
+TEST_P(DesktopBrowsers, AreReadWrittenAndExplained)
+{
+    const DesktopBrowserRow& row = GetParam();
+    qputenv("XDG_CURRENT_DESKTOP", row.desktop);
+    const QString fox = browserApp(u"org.example.Fox"_s, u"Fox"_s, u"cat"_s);
+    browserApp(u"org.example.Bolt"_s, u"Bolt"_s, u"env --ignore-environment"_s);
+    const QString cedar = browserApp(u"org.example.Cedar"_s, u"Cedar"_s, u"sort"_s);
+    // Xfce's helpers name programs, not desktop entries.
+    const QString helpers = Sandbox::instance().systemData() + u"/xfce4/helpers/"_s;
+    write(helpers + u"fox.desktop"_s, u"[Desktop Entry]\nType=X-XFCE-Helper\nName=Fox\nX-XFCE-Category=WebBrowser\n"
+                                      u"X-XFCE-Binaries=cat;\nX-XFCE-Commands=%B;\n"_s);
+    write(helpers + u"bolt.desktop"_s, u"[Desktop Entry]\nType=X-XFCE-Helper\nName=Bolt\nX-XFCE-Category=WebBrowser\n"
+                                       u"X-XFCE-Binaries=no-such-program;env;\nX-XFCE-Commands=%B;\n"_s);
+    const QString setting = write(Sandbox::instance().configHome() + u'/' + row.file, row.namesBolt);
+    build(u"[Default Applications]\nx-scheme-handler/http=org.example.Fox.desktop;\n"
+          u"x-scheme-handler/https=org.example.Fox.desktop;\ntext/html=org.example.Fox.desktop;\n"_s);
+    const auto text = [&] {
+        QFile file(setting);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const bool honoured = !row.afterFox.isEmpty();
+
+    // Links the desktop opens go to Bolt, the others to Fox: no one browser.
+    const TargetState split = service.state(http);
+    EXPECT_EQ(split.current.has_value(), !honoured);
+    if (honoured) {
+        ASSERT_EQ(split.byType.size(), 2);
+        EXPECT_EQ(split.byType[0].app->name, u"Fox"_s);
+        EXPECT_EQ(split.byType[1].app->name, u"Bolt"_s);
+        const DecisionChain why = system->explain(http);
+        ASSERT_FALSE(why.steps.isEmpty());
+        EXPECT_EQ(why.steps.first().group, DecisionStep::Group::DesktopSetting);
+        EXPECT_TRUE(why.steps.first().summary().contains(QFileInfo(row.file).fileName())
+                    && why.steps.first().summary().contains(u"Bolt"_s))
+            << why.steps.first().summary().toStdString();
+        EXPECT_TRUE(why.summary().contains(u"its own setting"_s)) << why.summary().toStdString();
+    } else {
+        const QList<DecisionStep> steps = system->explain(http).steps;
+        EXPECT_TRUE(std::none_of(steps.cbegin(), steps.cend(), [](const DecisionStep& s) {
+            return s.group == DecisionStep::Group::DesktopSetting;
+        }));
+    }
+
+    // Choosing the browser writes the desktop's setting too, keeping the rest of the file.
+    EXPECT_EQ(service.change({http, url(fox)}), ChangeResult::changed());
+    EXPECT_EQ(service.currentDefault(http)->name, u"Fox"_s);
+    for (const QString& line : row.afterFox)
+        EXPECT_TRUE(text().contains(line)) << text().toStdString();
+    if (!honoured) {
+        EXPECT_EQ(text(), row.namesBolt);
+    }
+    EXPECT_FALSE(text().contains(u"Bolt"_s) && honoured);
+
+    // A browser no Xfce helper starts gets the user's custom helper.
+    EXPECT_EQ(service.change({http, url(cedar)}), ChangeResult::changed());
+    EXPECT_EQ(service.currentDefault(http)->name, u"Cedar"_s);
+    for (const QString& line : row.afterCedar)
+        EXPECT_TRUE(text().contains(line)) << text().toStdString();
+    // The whole bundle moved, the desktops' own extras included.
+    for (const QString& type : {u"application/xhtml+xml"_s, u"x-scheme-handler/about"_s, u"x-scheme-handler/unknown"_s})
+        EXPECT_TRUE(XdgTree::readList().contains(type + u"=org.example.Cedar.desktop\n"_s)) << type.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, DesktopBrowsers,
+    ::testing::Values(
+        DesktopBrowserRow {"Xfce", "XFCE", u"xfce4/helpers.rc"_s, u"TerminalEmulator=xfce4-terminal\nWebBrowser=bolt\n"_s,
+                           {u"TerminalEmulator=xfce4-terminal\nWebBrowser=fox\n"_s},
+                           {u"WebBrowser=custom-WebBrowser\n"_s}},
+        DesktopBrowserRow {"KdeCommand", "KDE", u"kdeglobals"_s,
+                           u"[General]\nBrowserApplication[$e]=!env --ignore-environment\nfixed=Hack,10\n\n[KDE]\nx=1\n"_s,
+                           {u"[General]\nBrowserApplication=org.example.Fox.desktop\nfixed=Hack,10\n\n[KDE]\nx=1\n"_s},
+                           {u"BrowserApplication=org.example.Cedar.desktop\n"_s}},
+        DesktopBrowserRow {"ElsewhereIgnored", "GNOME", u"xfce4/helpers.rc"_s, u"WebBrowser=bolt\n"_s, {}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Lists that would keep the old default after GIO's own write: the user's desktop-specific
 // list, and a line under an alias, which the system tries in file order.

@@ -147,6 +147,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     m_model.setWindowGeometry(saveGeometry());
     event->accept();
+    Q_EMIT closed();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -34,6 +34,8 @@ Q_SIGNALS:
     void settingsRequested();
     void quitRequested();
     void firstShown();
+    // The window was closed, by the person or by a quit.
+    void closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

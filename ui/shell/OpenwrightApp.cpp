@@ -3,6 +3,7 @@
 
 #include "app/AppId.h"
 #include "app/AppModel.h"
+#include "app/BackgroundPortal.h"
 #include "app/cli/Cli.h"
 #include "app/DesktopAppearance.h"
 #include "app/Notifier.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QDBusConnection>
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
@@ -76,7 +78,13 @@ OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Option
     // Commands typed while the window runs are carried out here, against this one model.
     cli::serve(instance, *m_model);
 
-    connect(&instance, &SingleInstance::activationRequested, this, &OpenwrightApp::showWindow);
+    connect(&instance, &SingleInstance::activationRequested, this, [this](const QString& token) {
+        // On Wayland the compositor raises a window only with the token the start was given;
+        // Qt's xdg-activation support takes it from the environment when the window asks.
+        if (!token.isEmpty())
+            qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+        showWindow();
+    });
     connect(m_model.get(), &AppModel::activationRequested, this, &OpenwrightApp::showWindow);
     connect(m_window.get(), &MainWindow::quitRequested, this, &OpenwrightApp::quit);
     connect(m_window.get(), &MainWindow::settingsRequested, this, &OpenwrightApp::showSettings);
@@ -84,10 +92,9 @@ OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Option
     connect(m_tray.get(), &TrayIcon::openRequested, this, &OpenwrightApp::showWindow);
     connect(m_tray.get(), &TrayIcon::settingsRequested, this, &OpenwrightApp::showSettings);
     connect(m_tray.get(), &TrayIcon::quitRequested, this, &OpenwrightApp::quit);
-    // Closing the window quits only where nothing could bring it back.
-    m_app.setQuitOnLastWindowClosed(!m_tray->isShown());
-    connect(m_tray.get(), &TrayIcon::shownChanged, this,
-            [this](bool shown) { m_app.setQuitOnLastWindowClosed(!shown); });
+    // What closing the window means is decided as it closes: a tray may have come or gone.
+    m_app.setQuitOnLastWindowClosed(false);
+    connect(m_window.get(), &MainWindow::closed, this, &OpenwrightApp::windowClosed);
     connectUpdates();
 
     if (options.background)
@@ -179,8 +186,37 @@ void OpenwrightApp::showWindow()
     m_window->present();
 }
 
+void OpenwrightApp::windowClosed()
+{
+    if (m_quitting || m_tray->isShown())
+        return;
+    if (!m_model->guardEnabled())
+        return quit();
+    keepGuardingInBackground();
+}
+
+void OpenwrightApp::keepGuardingInBackground()
+{
+    // Asked, and said, once a run: the answer stands until Openwright quits.
+    if (std::exchange(m_backgroundAsked, true))
+        return;
+    m_portal = std::make_unique<BackgroundPortal>(QDBusConnection::sessionBus());
+    m_portal->request(tr("Openwright keeps guarding your default applications with its window closed."),
+                      [this](BackgroundPortal::Answer answer) {
+                          // The desktop said no: respect it, unless the window is back meanwhile.
+                          if (answer == BackgroundPortal::Answer::refused) {
+                              m_backgroundAsked = false;
+                              if (!m_window->isVisible())
+                                  quit();
+                              return;
+                          }
+                          Notifier::shared().announceBackground();
+                      });
+}
+
 void OpenwrightApp::quit()
 {
+    m_quitting = true;
     if (m_settings)
         m_settings->close();
     if (m_window->isVisible())

@@ -11,6 +11,7 @@ class QApplication;
 
 namespace openwright {
 class AppModel;
+class BackgroundPortal;
 class DefaultsService;
 class SingleInstance;
 class Updater;
@@ -27,7 +28,9 @@ class UpdatePrompt;
 // system's launch services and the one model, the main window and the tray; reads every default and starts
 // the guard when the window is first shown (at once with --background, which starts in the
 // tray without a window). Closing the window keeps the application running while the tray
-// icon shows; without a tray it quits, since nothing would bring the window back.
+// icon shows. Without a tray it keeps running while the guard is on, with the Background
+// portal's leave where there is one and a notification that says so; with the guard off it
+// quits, since nothing would be left to do.
 class OpenwrightApp final : public QObject
 {
     Q_OBJECT
@@ -64,6 +67,8 @@ private:
     void showWindow();
     void connectUpdates();
     void quit();
+    void windowClosed();
+    void keepGuardingInBackground();
 
     QApplication& m_app;
     std::unique_ptr<Updater> m_updater;
@@ -74,8 +79,11 @@ private:
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<UpdatePrompt> m_updatePrompt;
     QPointer<SettingsWindow> m_settings;
+    std::unique_ptr<BackgroundPortal> m_portal;
     bool m_reading = false;
     bool m_reportedReady = false;
+    bool m_quitting = false;
+    bool m_backgroundAsked = false;
 };
 
 } // namespace openwright::ui

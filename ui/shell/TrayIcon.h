@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDBusServiceWatcher>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
-#include <QTimer>
+
+#include <memory>
 
 class QMenu;
 
@@ -18,7 +20,9 @@ class TrayPanel;
 
 // The status icon that stays while the window is closed. Activating it opens the small panel
 // (TrayPanel) near the icon; its context menu offers the panel's actions. Desktops without a
-// tray at start-up may gain one later (a panel applet started after us): it keeps looking.
+// tray at start-up may gain one later (a panel started after us): the icon appears when a
+// StatusNotifier host registers on the session bus or, on X11, a system tray takes the screen
+// (Qt follows X11 trays itself once the icon is shown).
 class TrayIcon final : public QObject
 {
     Q_OBJECT
@@ -27,27 +31,31 @@ public:
     explicit TrayIcon(AppModel& model, QObject* parent = nullptr);
     ~TrayIcon() override;
 
-    bool isShown() const { return m_icon.isVisible(); }
+    // Whether a tray shows the icon now, so that closing the window leaves a way back.
+    bool isShown() const;
     void showPanel();
 
 Q_SIGNALS:
     void openRequested();
     void settingsRequested();
     void quitRequested();
-    // The icon appeared or went: whether closing the window may keep the application.
-    void shownChanged(bool shown);
+
+private Q_SLOTS:
+    void tryShow();
 
 private:
     void buildMenu();
-    void tryShow();
+    void createIcon();
     // A click on the icon opens the panel, and a second one closes it again.
     void togglePanel();
     QRect panelAnchor() const;
 
     AppModel& m_model;
-    QSystemTrayIcon m_icon;
+    // Made once a tray is there: Qt decides for the life of the process, as the first icon is
+    // made, whether it speaks to a StatusNotifier host.
+    std::unique_ptr<QSystemTrayIcon> m_icon;
     QMenu* m_menu;
-    QTimer m_retry;
+    QDBusServiceWatcher m_watcher;
     QPointer<TrayPanel> m_panel;
 };
 

@@ -27,6 +27,7 @@ QString groupName(DecisionStep::Group group)
     case DecisionStep::Group::AddedAssociations: return WhyPanel::tr("Added Associations");
     case DecisionStep::Group::RemovedAssociations: return WhyPanel::tr("Removed Associations");
     case DecisionStep::Group::InstalledHandlers: return WhyPanel::tr("Installed applications");
+    case DecisionStep::Group::DesktopSetting: return WhyPanel::tr("The desktop's browser setting");
     }
     return {};
 }
