@@ -3,6 +3,7 @@
 
 #include "AppId.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -121,7 +122,9 @@ void DBusNotifications::send(const QString& changeID, const Text& text)
     QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
                                                        QLatin1StringView(kInterface), u"Notify"_s);
     // "default" is the click on the notification itself.
-    const QStringList actions {u"default"_s, u"Open"_s, QLatin1StringView(Notifier::kRevertAction), u"Revert"_s};
+    const QStringList actions {u"default"_s, QCoreApplication::translate("Notifier", "Open"),
+                               QLatin1StringView(Notifier::kRevertAction),
+                               QCoreApplication::translate("Notifier", "Revert")};
     // The desktop entry's id names the sender: servers show its name and icon.
     const QVariantMap hints {{u"desktop-entry"_s, QString::fromLatin1(kAppId)}};
     const QString body = *m_bodyMarkup ? escaped(text.body) : text.body;

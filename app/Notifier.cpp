@@ -3,6 +3,7 @@
 
 #include "DBusNotifications.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 
 namespace openwright {
@@ -37,14 +38,15 @@ void Notifier::setBackend(std::unique_ptr<NotificationBackend> backend)
 
 QString Notifier::title(const DefaultChange& change)
 {
-    return change.target.description() + u" default changed"_s;
+    return QCoreApplication::translate("Notifier", "%1 default changed").arg(change.target.description());
 }
 
 QString Notifier::body(const DefaultChange& change)
 {
-    const QString newName = change.to ? change.to->name : u"no app"_s;
-    const QString oldName = change.from ? change.from->name : u"no app"_s;
-    return newName + u" replaced "_s + oldName + u". Revert to keep "_s + oldName + u'.';
+    const QString none = QCoreApplication::translate("Notifier", "no app");
+    const QString newName = change.to ? change.to->name : none;
+    const QString oldName = change.from ? change.from->name : none;
+    return QCoreApplication::translate("Notifier", "%1 replaced %2. Revert to keep %2.").arg(newName, oldName);
 }
 
 void Notifier::post(const DefaultChange& change)
