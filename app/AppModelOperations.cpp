@@ -10,6 +10,7 @@
 #include "ProfileExport.h"
 #include "WorkspaceNotices.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QtConcurrent/qtconcurrentrun.h>
@@ -686,7 +687,7 @@ bool AppModel::saveCurrentAsProfile(const QString& name)
     const QDateTime now = m_clock->now();
     Profile profile = Profile::snapshot(name, Profile::Kind::custom, std::nullopt, now, currentStates());
     profile.summary = DateText::abbreviatedDate(now.toTimeZone(m_clock->zone()).date()) + u" \u00B7 "_s
-        + QString::number(profile.entries.size()) + u" defaults"_s;
+        + QCoreApplication::translate("AppModel", "%n defaults", nullptr, int(profile.entries.size()));
     return commitProfiles(m_userProfiles + QList<Profile> {profile});
 }
 
@@ -710,10 +711,11 @@ int AppModel::importProfiles(const QByteArray& data)
 {
     const QList<Profile> imported = ProfileExport::decode(data);
     if (!commitProfiles(m_userProfiles + imported)) {
-        throw StoreError(u"Importing these profiles would make your profiles file larger than Openwright can read "
-                         u"back ("_s
-                             + QString::number(Json::kMaxDocumentBytes / (1024 * 1024))
-                             + u" MB). Nothing was imported; delete some backups or profiles first."_s,
+        throw StoreError(QCoreApplication::translate("AppModel",
+                                                     "Importing these profiles would make your profiles file larger "
+                                                     "than Openwright can read back (%1 MB). Nothing was imported; "
+                                                     "delete some backups or profiles first.")
+                             .arg(Json::kMaxDocumentBytes / (1024 * 1024)),
                          true);
     }
     return int(imported.size());

@@ -3,6 +3,7 @@
 
 #include "AppId.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -124,7 +125,7 @@ void DBusNotifications::send(const QString& changeID, const Text& text)
                                                        QLatin1StringView(kInterface), u"Notify"_s);
     // "default" is the click on the notification itself.
     // A notice (nothing to act on) has only the click that opens the window.
-    QStringList actions {u"default"_s, u"Open"_s};
+    QStringList actions {u"default"_s, QCoreApplication::translate("Notifier", "Open")};
     if (!text.action.isEmpty())
         actions << text.action << text.actionTitle;
     // The desktop entry's id names the sender: servers show its name and icon.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DateText.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <functional>
@@ -234,8 +235,18 @@ QString shortTime(const QTime& time, const QLocale& locale)
 QString backupName(const QDateTime& at, const QTimeZone& zone, const QLocale& locale)
 {
     const QDateTime local = at.toTimeZone(zone);
-    const QString glue = locale.language() == QLocale::English ? u" at "_s : u", "_s;
-    return abbreviatedDate(local.date(), locale) + glue + shortTime(local.time(), locale);
+    // The word between date and time belongs to a language: English's own, the translation's
+    // where the date speaks the language of the texts, else a comma, which reads in any.
+    QString pattern = u"%1, %2"_s;
+    if (locale.language() == QLocale::English) {
+        pattern = u"%1 at %2"_s;
+    } else if (locale.language() == QLocale().language()) {
+        const QString translated
+            = QCoreApplication::translate("DateText", "%1 at %2", "a backup's name: date and time");
+        if (translated != u"%1 at %2"_s)
+            pattern = translated;
+    }
+    return pattern.arg(abbreviatedDate(local.date(), locale), shortTime(local.time(), locale));
 }
 
 QString relativeTime(const QDateTime& at, const QDateTime& now, const QTimeZone& zone, const QLocale& locale)

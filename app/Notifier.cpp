@@ -3,6 +3,7 @@
 
 #include "DBusNotifications.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 
 #include <algorithm>
@@ -41,13 +42,14 @@ QString Notifier::title(const DefaultChange& change)
 {
     if (change.handling == DefaultChange::Handling::putBack)
         return tr("%1 default put back").arg(change.target.description());
-    return change.target.description() + u" default changed"_s;
+    return tr("%1 default changed").arg(change.target.description());
 }
 
 QString Notifier::body(const DefaultChange& change)
 {
-    const QString newName = change.to ? change.to->name : u"no app"_s;
-    const QString oldName = change.from ? change.from->name : u"no app"_s;
+    const QString none = tr("no app");
+    const QString newName = change.to ? change.to->name : none;
+    const QString oldName = change.from ? change.from->name : none;
     QString text;
     switch (change.handling) {
     case DefaultChange::Handling::putBack:
@@ -60,7 +62,7 @@ QString Notifier::body(const DefaultChange& change)
                    .arg(newName, oldName);
         break;
     case DefaultChange::Handling::none:
-        text = newName + u" replaced "_s + oldName + u". Revert to keep "_s + oldName + u'.';
+        text = tr("%1 replaced %2. Revert to keep %2.").arg(newName, oldName);
         break;
     }
     if (const QString likely = likelyCulprit(change); !likely.isEmpty())

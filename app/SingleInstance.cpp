@@ -3,6 +3,7 @@
 
 #include "AppId.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -217,8 +218,9 @@ QString SingleInstance::lockProblem() const
         ::close(fd);
         ::unlink(probe.constData());
     }
-    return u"Openwright cannot create its lock file %1: %2"_s.arg(
-        m_lockPath, error ? qt_error_string(error) : u"the folder cannot be written"_s);
+    return QCoreApplication::translate("cli", "Openwright cannot create its lock file %1: %2")
+        .arg(m_lockPath,
+             error ? qt_error_string(error) : QCoreApplication::translate("cli", "the folder cannot be written"));
 }
 
 bool SingleInstance::claim(int timeoutMs)
@@ -233,7 +235,8 @@ bool SingleInstance::claim(int timeoutMs)
         m_running.reset();
         return false;
     case Found::Busy:
-        m_problem = u"Another Openwright command is still running. Try again once it has finished."_s;
+        m_problem = QCoreApplication::translate(
+            "cli", "Another Openwright command is still running. Try again once it has finished.");
         return false;
     }
     return false;
@@ -256,18 +259,20 @@ std::optional<InstanceAnswer> SingleInstance::send(const InstanceRequest& reques
         return std::nullopt;
     };
     if (!m_running)
-        return fail(u"Openwright is not running."_s);
+        return fail(QCoreApplication::translate("cli", "Openwright is not running."));
     QLocalSocket& socket = *m_running;
     socket.write(greeting() + '\n');
     socket.waitForBytesWritten(kGreetingTimeoutMs);
     const auto hello = readLine(socket, QDeadlineTimer(kGreetingTimeoutMs));
     if (!hello) {
-        return fail(u"Openwright is running but does not answer, so nothing was done. Try again, or quit "
-                    u"Openwright and run the command then."_s);
+        return fail(QCoreApplication::translate("cli",
+                                                "Openwright is running but does not answer, so nothing was done. Try "
+                                                "again, or quit Openwright and run the command then."));
     }
     if (*hello != greeting()) {
-        return fail(u"The running Openwright cannot carry out commands from this version of the command line. "
-                    u"Quit it and try again."_s);
+        return fail(QCoreApplication::translate("cli",
+                                                "The running Openwright cannot carry out commands from this version of "
+                                                "the command line. Quit it and try again."));
     }
     QJsonObject object {{u"arguments"_s, QJsonArray::fromStringList(request.arguments)},
                         {u"workingDirectory"_s, request.workingDirectory}};
@@ -275,7 +280,7 @@ std::optional<InstanceAnswer> SingleInstance::send(const InstanceRequest& reques
         object.insert(u"input"_s, QString::fromLatin1(request.input->toBase64()));
     const QByteArray bytes = frame("request", object);
     if (bytes.size() - bytes.indexOf('\n') - 1 > kMaxRequestBytes)
-        return fail(u"The command is too long to hand to the running Openwright."_s);
+        return fail(QCoreApplication::translate("cli", "The command is too long to hand to the running Openwright."));
     socket.write(bytes);
     const QDeadlineTimer deadline(answerTimeoutMs);
     const auto header = readLine(socket, deadline);
@@ -283,7 +288,8 @@ std::optional<InstanceAnswer> SingleInstance::send(const InstanceRequest& reques
     const auto body = length ? readBytes(socket, *length, deadline) : std::nullopt;
     const auto answer = body ? objectOf(*body) : std::nullopt;
     if (!answer)
-        return fail(u"The running Openwright did not finish the command in time; it may still be carried out."_s);
+        return fail(QCoreApplication::translate(
+            "cli", "The running Openwright did not finish the command in time; it may still be carried out."));
     m_running.reset();
     return InstanceAnswer {answer->value(u"out"_s).toString(), answer->value(u"err"_s).toString(),
                            answer->value(u"status"_s).toInt(1)};
@@ -294,8 +300,11 @@ void SingleInstance::listen()
     // The lock proves no other instance listens: a socket file left behind is stale.
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     if (m_socketPath.isEmpty() || (QLocalServer::removeServer(m_socketPath), !m_server.listen(m_socketPath))) {
-        m_problem = u"Openwright cannot listen on %1 (%2): commands and later starts will not reach it."_s.arg(
-            m_socketPath, m_socketPath.isEmpty() ? u"no private folder for it"_s : m_server.errorString());
+        m_problem = QCoreApplication::translate(
+                        "cli", "Openwright cannot listen on %1 (%2): commands and later starts will not reach it.")
+                        .arg(m_socketPath,
+                             m_socketPath.isEmpty() ? QCoreApplication::translate("cli", "no private folder for it")
+                                                    : m_server.errorString());
         qWarning("%s", qPrintable(m_problem));
         return;
     }
@@ -377,8 +386,10 @@ void SingleInstance::accept(QLocalSocket* client)
             QByteArray bytes
                 = frame("answer", {{u"out"_s, answer.out}, {u"err"_s, answer.err}, {u"status"_s, answer.status}});
             if (bytes.size() > kMaxAnswerBytes) {
-                bytes = frame("answer",
-                              {{u"err"_s, u"openwright: the answer is too large to pass on\n"_s}, {u"status"_s, 1}});
+                bytes = frame(
+                    "answer",
+                    {{u"err"_s, QCoreApplication::translate("cli", "openwright: the answer is too large to pass on\n")},
+                     {u"status"_s, 1}});
             }
             guard->write(bytes);
             // Waits for the answer to be written before closing.

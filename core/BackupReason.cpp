@@ -3,6 +3,7 @@
 
 #include "Json.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace openwright {
@@ -18,11 +19,12 @@ constexpr const char* kCaseNames[] = {"manual", "daily", "beforeProfile", "befor
 QString BackupReason::title() const
 {
     switch (m_case) {
-    case Case::manual: return u"Saved by you"_s;
-    case Case::daily: return u"Daily backup"_s;
-    case Case::beforeProfile: return u"Before applying \u201C"_s + m_name + u'\u201D';
-    case Case::beforeRestore: return u"Before restoring \u201C"_s + m_name + u'\u201D';
-    case Case::beforeRevert: return u"Before reverting "_s + m_target.id();
+    case Case::manual: return QCoreApplication::translate("BackupReason", "Saved by you");
+    case Case::daily: return QCoreApplication::translate("BackupReason", "Daily backup");
+    case Case::beforeProfile: return QCoreApplication::translate("BackupReason", "Before applying “%1”").arg(m_name);
+    case Case::beforeRestore: return QCoreApplication::translate("BackupReason", "Before restoring “%1”").arg(m_name);
+    case Case::beforeRevert:
+        return QCoreApplication::translate("BackupReason", "Before reverting %1").arg(m_target.id());
     }
     return {};
 }

@@ -3,6 +3,8 @@
 
 #include "PlatformText.h"
 
+#include <QCoreApplication>
+
 namespace openwright {
 
 QString ChangeResult::message() const
@@ -11,10 +13,10 @@ QString ChangeResult::message() const
         return ChangeResult(m_case, m_text).message() + QStringLiteral(". ") + m_note;
     switch (m_case) {
     case Case::Failed: return m_text;
-    case Case::Changed: return QStringLiteral("Changed");
-    case Case::AlreadyDefault: return QStringLiteral("Already the default");
+    case Case::Changed: return QCoreApplication::translate("ChangeResult", "Changed");
+    case Case::AlreadyDefault: return QCoreApplication::translate("ChangeResult", "Already the default");
     case Case::Declined: return platformText(PlatformText::Declined);
-    case Case::AppMissing: return QStringLiteral("That app is no longer installed");
+    case Case::AppMissing: return QCoreApplication::translate("ChangeResult", "That app is no longer installed");
     }
     return m_text;
 }

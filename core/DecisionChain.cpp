@@ -35,144 +35,153 @@ QString desktopSettingDiffers()
 }
 QString missing()
 {
-    return u"%1 does not exist"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 does not exist");
 }
 QString unreadable()
 {
-    return u"%1 cannot be read as a list, so the system ignores all of it"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 cannot be read as a list, so the system ignores all of it");
 }
 QString noEntry()
 {
-    return u"%1 has no entry for %2"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 has no entry for %2");
 }
 QString fileLine()
 {
-    return u"%1 line %2"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 line %2");
 }
 QString app()
 {
-    return u"%1 (%2)"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 (%2)");
 }
 QString parentType()
 {
-    return u"%1 (a parent type)"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 (a parent type)");
 }
 QString parentTypeOf()
 {
-    return u"%1 (a parent type of %2)"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 (a parent type of %2)");
 }
 QString sets()
 {
-    return u"%1 sets %2 for %3"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 sets %2 for %3");
 }
 QString namesNone()
 {
-    return u"%1 names no application for %2"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 names no application for %2");
 }
 QString namesUninstalledOne()
 {
-    return u"%1 names %2 for %3, but it is not installed"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 names %2 for %3, but it is not installed");
 }
 QString namesUninstalledAll()
 {
-    return u"%1 names %2 for %3, but none of them is installed"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 names %2 for %3, but none of them is installed");
 }
 QString namesOutranked()
 {
-    return u"%1 names %2 for %3, outranked by the choice above"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 names %2 for %3, outranked by the choice above");
 }
 QString addsAndDecides()
 {
-    return u"%1 adds %2 for %3, and no list sets an installed default"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 adds %2 for %3, and no list sets an installed default");
 }
 QString adds()
 {
-    return u"%1 adds %2 for %3"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 adds %2 for %3");
 }
 QString removes()
 {
-    return u"%1 removes %2 from the applications for %3"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 removes %2 from the applications for %3");
 }
 QString removesTooLate()
 {
-    return u"%1 removes %2 for %3, with no effect: an earlier entry names it"_s;
+    return QCoreApplication::translate("DecisionChain",
+                                       "%1 removes %2 for %3, with no effect: an earlier entry names it");
 }
 QString removesInOwnFolder()
 {
-    return u"%1 removes %2 for %3, with no effect on applications installed in the same folder"_s;
+    return QCoreApplication::translate(
+        "DecisionChain", "%1 removes %2 for %3, with no effect on applications installed in the same folder");
 }
 QString handlerDecides()
 {
-    return u"No list sets an installed default for %1, so the first installed handler is used: %2"_s;
+    return QCoreApplication::translate(
+        "DecisionChain", "No list sets an installed default for %1, so the first installed handler is used: %2");
 }
 QString noHandlers()
 {
-    return u"No installed application handles %1"_s;
+    return QCoreApplication::translate("DecisionChain", "No installed application handles %1");
 }
 QString noUsableHandler()
 {
-    return u"No installed handler of %1 can be used"_s;
+    return QCoreApplication::translate("DecisionChain", "No installed handler of %1 can be used");
 }
 QString skippedNote()
 {
-    return u" (skipped %1: not installed)"_s;
+    return QCoreApplication::translate("DecisionChain", " (skipped %1: not installed)");
 }
 QString removedNote()
 {
-    return u" (removed: %1)"_s;
+    return QCoreApplication::translate("DecisionChain", " (removed: %1)");
 }
 QString opensBySetting()
 {
-    return u"%1 opens in %2 because %3 sets it for %4"_s;
+    return QCoreApplication::translate("DecisionChain", "%1 opens in %2 because %3 sets it for %4");
 }
 QString opensByAddition()
 {
-    return u"%1 opens in %2 because %3 adds it for %4 and no list sets an installed default"_s;
+    return QCoreApplication::translate(
+        "DecisionChain", "%1 opens in %2 because %3 adds it for %4 and no list sets an installed default");
 }
 QString opensAsHandler()
 {
-    return u"%1 opens in %2 because no list sets an installed default and it is the first installed application "
-           u"that handles %3"_s;
+    return QCoreApplication::translate(
+        "DecisionChain",
+        "%1 opens in %2 because no list sets an installed default and it is the first installed application "
+        "that handles %3");
 }
 QString opensInNothing()
 {
-    return u"Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it"_s;
+    return QCoreApplication::translate(
+        "DecisionChain",
+        "Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it");
 }
 QString systemDiffers()
 {
-    return u". The system reports %1 instead, so this explanation is incomplete"_s;
+    return QCoreApplication::translate("DecisionChain",
+                                       ". The system reports %1 instead, so this explanation is incomplete");
 }
 QString systemHasNone()
 {
-    return u". The system reports no application, so this explanation is incomplete"_s;
-}
-QString unknownFiles()
-{
-    return u" files"_s;
+    return QCoreApplication::translate("DecisionChain",
+                                       ". The system reports no application, so this explanation is incomplete");
 }
 QString unexplained()
 {
-    return u"No explanation is available for %1"_s;
+    return QCoreApplication::translate("DecisionChain", "No explanation is available for %1");
 }
 QString desktops()
 {
-    return u"XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder"_s;
+    return QCoreApplication::translate("DecisionChain",
+                                       "XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder");
 }
 QString noDesktops()
 {
-    return u"XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists"_s;
+    return QCoreApplication::translate(
+        "DecisionChain", "XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists");
 }
 QString desktopListsFound()
 {
-    return u"; it found %1"_s;
+    return QCoreApplication::translate("DecisionChain", "; it found %1");
 }
 QString desktopsIgnored()
 {
-    return u". It ignores %1: a desktop name may hold only letters, digits, - and _"_s;
+    return QCoreApplication::translate("DecisionChain",
+                                       ". It ignores %1: a desktop name may hold only letters, digits, - and _");
 }
 QString quoted()
 {
-    return u"\u201C%1\u201D"_s;
+    return QCoreApplication::translate("DecisionChain", "\u201C%1\u201D");
 }
 
 } // namespace text
@@ -228,7 +237,7 @@ QString homeRelativePath(const QString& path)
     if (home.isEmpty() || home == u"/"_s)
         return path;
     if (path == home)
-        return u"~"_s;
+        return QCoreApplication::translate("DecisionChain", "~");
     if (path.startsWith(home + u'/'))
         return u'~' + path.mid(home.size());
     return path;
@@ -299,7 +308,7 @@ QString DecisionChain::summary() const
         // Every scheme is a type; only a platform that cannot explain gives none for one.
         if (!target.isFileExtension())
             return text::unexplained().arg(target.id());
-        return platformText(PlatformText::UnknownTypePrefix) + target.payload() + text::unknownFiles();
+        return unknownTypeText(target.payload());
     }
 
     QString s;

@@ -4,6 +4,7 @@
 #include "PlatformText.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMutex>
 #include <QPromise>
@@ -132,7 +133,7 @@ struct Engine
                                              wanted);
         } catch (...) {
             // A back end must only raise LaunchError; anything else is still a failure, not a crash.
-            return ChangeResult::failed(u"The change could not be made"_s);
+            return ChangeResult::failed(QCoreApplication::translate("ChangeResult", "The change could not be made"));
         }
         const ChangeResult result = allNamed(wanted, targets) ? ChangeResult::changed() : ChangeResult::declined();
         return note.isEmpty() ? result : result.withNote(note);
@@ -234,7 +235,7 @@ ChangeResult DefaultsService::classify(const LaunchError& error, const std::opti
     if (after && wanted.isSameApp(after))
         return ChangeResult::changed();
     if (error.isUnknownType())
-        return ChangeResult::failed(platformText(PlatformText::UnknownTypePrefix) + error.extension() + u" files"_s);
+        return ChangeResult::failed(unknownTypeText(error.extension()));
     if (error.domain() == QLatin1StringView(kCocoaDomain)) {
         if (error.code() == kCocoaNoSuchFile || error.code() == kCocoaFileReadNoSuchFile)
             return ChangeResult::appMissing();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlatformText.h"
 
+#include <QCoreApplication>
+
 namespace openwright {
 
 namespace {
@@ -9,20 +11,23 @@ struct Row
 {
     PlatformText id;
     const char16_t* mac;
-    const char16_t* lin;
+    const char* lin;
 };
 
 constexpr Row kTexts[] = {
-    {PlatformText::UnknownTypePrefix, u"macOS doesn't recognise .", u"The system doesn't recognise ."},
-    {PlatformText::Declined, u"You kept the current app", u"Another setting keeps the current app"},
-    {PlatformText::ConfirmChange, u"Confirm the change in the Finder dialog\u2026", u"Applying\u2026"},
+    // Shown through unknownTypeText(), whose Linux sentence is translated whole.
+    {PlatformText::UnknownTypePrefix, u"macOS doesn't recognise .", "The system doesn't recognise ."},
+    {PlatformText::Declined, u"You kept the current app",
+     QT_TRANSLATE_NOOP("PlatformText", "Another setting keeps the current app")},
+    {PlatformText::ConfirmChange, u"Confirm the change in the Finder dialog\u2026",
+     QT_TRANSLATE_NOOP("PlatformText", "Applying…")},
     {PlatformText::ConfirmEach, u"Confirm each change in the Finder dialogs as they appear.",
-     u"Applying the changes\u2026"},
+     QT_TRANSLATE_NOOP("PlatformText", "Applying the changes…")},
     {PlatformText::ProfileIntro,
      u"A profile switches a whole set of defaults at once. macOS asks you to confirm each file-type change.",
-     u"A profile switches a whole set of defaults at once."},
+     QT_TRANSLATE_NOOP("PlatformText", "A profile switches a whole set of defaults at once.")},
     {PlatformText::ProfileInstallHint, u"\u2026instead of making macOS ask, or pointing at a deleted app.",
-     u"\u2026instead of making the system ask, or pointing at a deleted app."},
+     QT_TRANSLATE_NOOP("PlatformText", "…instead of making the system ask, or pointing at a deleted app.")},
 };
 
 const Row& row(PlatformText id)
@@ -43,7 +48,7 @@ QString macText(PlatformText text)
 
 QString linuxText(PlatformText text)
 {
-    return QString::fromUtf16(row(text).lin);
+    return QCoreApplication::translate("PlatformText", row(text).lin);
 }
 
 QString platformText(PlatformText text)
@@ -52,6 +57,15 @@ QString platformText(PlatformText text)
     return macText(text);
 #else
     return linuxText(text);
+#endif
+}
+
+QString unknownTypeText(const QString& extension)
+{
+#ifdef Q_OS_MACOS
+    return macText(PlatformText::UnknownTypePrefix) + extension + QStringLiteral(" files");
+#else
+    return QCoreApplication::translate("PlatformText", "The system doesn't recognise .%1 files").arg(extension);
 #endif
 }
 

@@ -18,6 +18,8 @@ enum class PlatformText
 };
 
 QString platformText(PlatformText text);
+// "The system doesn't recognise .EXT files", in the user's language.
+QString unknownTypeText(const QString& extension);
 QString macText(PlatformText text);
 QString linuxText(PlatformText text);
 

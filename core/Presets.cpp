@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Presets.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 
 namespace openwright::Presets {
@@ -36,10 +37,17 @@ QDateTime distantPast()
     return QDateTime(QDate(1, 1, 1), QTime(0, 0), QTimeZone::utc());
 }
 
-Profile preset(const QString& id, const QString& name, const QString& summary, const QString& symbol,
+Profile preset(const QString& id, const char* name, const char* summary, const QString& symbol,
                const QList<QList<ProfileEntry>>& rows)
 {
-    Profile p {id, name, summary, symbol, Profile::Kind::preset, distantPast(), {}, std::nullopt};
+    Profile p {id,
+               QCoreApplication::translate("Presets", name),
+               QCoreApplication::translate("Presets", summary),
+               symbol,
+               Profile::Kind::preset,
+               distantPast(),
+               {},
+               std::nullopt};
     for (const auto& row : rows)
         p.entries.append(row);
     return p;
@@ -50,8 +58,8 @@ Profile preset(const QString& id, const QString& name, const QString& summary, c
 const QList<Profile>& forMac()
 {
     static const QList<Profile> presets = {
-        preset(u"preset.work"_s, u"Work & Business"_s, u"Chrome, Outlook, Microsoft Office, Zoom and Slack."_s,
-               u"briefcase"_s,
+        preset(u"preset.work"_s, QT_TRANSLATE_NOOP("Presets", "Work & Business"),
+               QT_TRANSLATE_NOOP("Presets", "Chrome, Outlook, Microsoft Office, Zoom and Slack."), u"briefcase"_s,
                {entries(u"com.google.Chrome"_s, u"Google Chrome"_s, scheme("http")),
                 entries(u"com.microsoft.Outlook"_s, u"Microsoft Outlook"_s, scheme("mailto")),
                 entries(u"com.microsoft.Word"_s, u"Microsoft Word"_s, exts({"docx", "doc", "rtf"})),
@@ -59,17 +67,20 @@ const QList<Profile>& forMac()
                 entries(u"com.microsoft.Powerpoint"_s, u"Microsoft PowerPoint"_s, exts({"pptx"})),
                 entries(u"us.zoom.xos"_s, u"Zoom"_s, scheme("zoommtg")),
                 entries(u"com.tinyspeck.slackmacgap"_s, u"Slack"_s, scheme("slack"))}),
-        preset(u"preset.privacy"_s, u"Maximum Privacy"_s,
-               u"Brave, Proton Mail, Telegram and Apple's on-device viewers."_s, u"hand.raised"_s,
+        preset(u"preset.privacy"_s, QT_TRANSLATE_NOOP("Presets", "Maximum Privacy"),
+               QT_TRANSLATE_NOOP("Presets", "Brave, Proton Mail, Telegram and Apple's on-device viewers."),
+               u"hand.raised"_s,
                {entries(u"com.brave.Browser"_s, u"Brave Browser"_s, scheme("http")),
                 entries(u"ch.protonmail.desktop"_s, u"Proton Mail"_s, scheme("mailto")),
                 entries(u"ru.keepcoder.Telegram"_s, u"Telegram"_s, scheme("tg")),
                 entries(u"com.apple.Preview"_s, u"Preview"_s, exts({"pdf", "jpg", "png", "heic"}))}),
-        preset(u"preset.media"_s, u"Media & Creator"_s, u"VLC for every video and audio format, Preview for images."_s,
+        preset(u"preset.media"_s, QT_TRANSLATE_NOOP("Presets", "Media & Creator"),
+               QT_TRANSLATE_NOOP("Presets", "VLC for every video and audio format, Preview for images."),
                u"play.circle"_s,
                {entries(u"org.videolan.vlc"_s, u"VLC"_s, exts({"mp4", "mkv", "mov", "mp3", "flac"})),
                 entries(u"com.apple.Preview"_s, u"Preview"_s, exts({"jpg", "png", "webp", "heic"}))}),
-        preset(u"preset.developer"_s, u"Developer"_s, u"VS Code for code and config files, Terminal for ssh: links."_s,
+        preset(u"preset.developer"_s, QT_TRANSLATE_NOOP("Presets", "Developer"),
+               QT_TRANSLATE_NOOP("Presets", "VS Code for code and config files, Terminal for ssh: links."),
                u"terminal"_s,
                {entries(u"com.microsoft.VSCode"_s, u"Visual Studio Code"_s,
                         exts({"json", "md", "py", "swift", "js", "ts", "yaml", "xml", "sh", "log", "kt", "sql"})),
@@ -85,8 +96,8 @@ const QList<Profile>& forMac()
 const QList<Profile>& forLinux()
 {
     static const QList<Profile> presets = {
-        preset(u"preset.work"_s, u"Work & Business"_s, u"Chrome, Thunderbird, LibreOffice, Zoom and Slack."_s,
-               u"briefcase"_s,
+        preset(u"preset.work"_s, QT_TRANSLATE_NOOP("Presets", "Work & Business"),
+               QT_TRANSLATE_NOOP("Presets", "Chrome, Thunderbird, LibreOffice, Zoom and Slack."), u"briefcase"_s,
                {entries(u"com.google.Chrome"_s, u"Google Chrome"_s, scheme("http")),
                 entries(u"org.mozilla.Thunderbird"_s, u"Thunderbird"_s, scheme("mailto")),
                 entries(u"org.libreoffice.LibreOffice.writer"_s, u"LibreOffice Writer"_s, exts({"docx", "doc", "rtf"})),
@@ -94,18 +105,21 @@ const QList<Profile>& forLinux()
                 entries(u"org.libreoffice.LibreOffice.impress"_s, u"LibreOffice Impress"_s, exts({"pptx"})),
                 entries(u"us.zoom.xos"_s, u"Zoom"_s, scheme("zoommtg")),
                 entries(u"com.tinyspeck.slackmacgap"_s, u"Slack"_s, scheme("slack"))}),
-        preset(u"preset.privacy"_s, u"Maximum Privacy"_s,
-               u"Brave, Proton Mail, Telegram and the desktop's own viewers."_s, u"hand.raised"_s,
+        preset(u"preset.privacy"_s, QT_TRANSLATE_NOOP("Presets", "Maximum Privacy"),
+               QT_TRANSLATE_NOOP("Presets", "Brave, Proton Mail, Telegram and the desktop's own viewers."),
+               u"hand.raised"_s,
                {entries(u"com.brave.Browser"_s, u"Brave Browser"_s, scheme("http")),
                 entries(u"ch.protonmail.desktop"_s, u"Proton Mail"_s, scheme("mailto")),
                 entries(u"ru.keepcoder.Telegram"_s, u"Telegram"_s, scheme("tg")),
                 entries(u"org.gnome.Evince"_s, u"Document Viewer"_s, exts({"pdf"})),
                 entries(u"org.gnome.Loupe"_s, u"Image Viewer"_s, exts({"jpg", "png", "heic"}))}),
-        preset(u"preset.media"_s, u"Media & Creator"_s,
-               u"VLC for every video and audio format, Image Viewer for images."_s, u"play.circle"_s,
+        preset(u"preset.media"_s, QT_TRANSLATE_NOOP("Presets", "Media & Creator"),
+               QT_TRANSLATE_NOOP("Presets", "VLC for every video and audio format, Image Viewer for images."),
+               u"play.circle"_s,
                {entries(u"org.videolan.vlc"_s, u"VLC"_s, exts({"mp4", "mkv", "mov", "mp3", "flac"})),
                 entries(u"org.gnome.Loupe"_s, u"Image Viewer"_s, exts({"jpg", "png", "webp", "heic"}))}),
-        preset(u"preset.developer"_s, u"Developer"_s, u"VS Code for code and config files."_s, u"terminal"_s,
+        preset(u"preset.developer"_s, QT_TRANSLATE_NOOP("Presets", "Developer"),
+               QT_TRANSLATE_NOOP("Presets", "VS Code for code and config files."), u"terminal"_s,
                {entries(u"com.microsoft.VSCode"_s, u"Visual Studio Code"_s,
                         exts({"json", "md", "py", "swift", "js", "ts", "yaml", "xml", "sh", "log", "kt", "sql"}))}),
     };

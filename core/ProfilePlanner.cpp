@@ -13,9 +13,7 @@ QString PlanStep::skipReason() const
     switch (kind) {
     case Case::replaced:
         return QCoreApplication::translate("PlanStep", "Replaced by %1, the same file type").arg(replacedBy.id());
-    case Case::unknownType:
-        return platformText(PlatformText::UnknownTypePrefix) + target().payload()
-            + QCoreApplication::translate("PlanStep", " files");
+    case Case::unknownType: return unknownTypeText(target().payload());
     case Case::change:
     case Case::alreadySet:
     case Case::notInstalled: break;

@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-svg-dev libqt6svg6 libglib2.0-dev libgtest-dev libsodium-dev breeze-icon-theme
     shared-mime-info desktop-file-utils appstream libglib2.0-bin dbus tzdata librsvg2-bin libicu-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth xdotool x11-utils x11-xserver-utils openbox notification-daemon trayer at-spi2-core python3-pyatspi libatk-adaptor
 )
 # Extra tools that `scripts/fuzz.sh` needs: clang with libFuzzer.

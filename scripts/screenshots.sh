@@ -13,7 +13,8 @@ out=docs/screenshots
 mkdir -p "$out"
 light=$(mktemp -d)
 dark=$(mktemp -d)
-trap 'rm -rf "$light" "$dark"' EXIT
+german=$(mktemp -d)
+trap 'rm -rf "$light" "$dark" "$german"' EXIT
 bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$light" | grep -E "^(FAIL|PASSED)|failed"
 OPENWRIGHT_E2E_DARK=1 bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$dark" |
     grep -E "^(FAIL|PASSED)|failed"
@@ -21,6 +22,12 @@ for shot in overview search types-picker add-type chooser-search notification gu
     profile-sheet backups applications settings; do
     cp "$light/$shot.png" "$out/$shot.png"
 done
+# A German desktop: the overview and a type list, through a short tour (tests/e2e/tour.py).
+OPENWRIGHT_E2E_LANG=de_DE.UTF-8 OPENWRIGHT_E2E_DRIVER="$PWD/tests/e2e/tour.py" \
+    bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$german" "Dokumente & Büro=types" |
+    grep -E "^(FAIL|PASSED)"
+cp "$german/overview.png" "$out/overview-de.png"
+cp "$german/types.png" "$out/types-de.png"
 cp "$dark/overview.png" "$out/overview-dark.png"
 cp "$dark/types-picker.png" "$out/types-picker-dark.png"
 echo "Screenshots written to $out/"

@@ -9,6 +9,7 @@
 #include "JSONStore.h"
 #include "ProfileExport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 
@@ -143,7 +144,7 @@ Reply ranReply(const Profile& profile, const QList<PlanStep>& plan, const AppMod
             addResult(o, *it);
         } else if (restoring && step.kind == PlanStep::Case::notInstalled) {
             ++outcomes;
-            outcome = u"Not restored"_s;
+            outcome = QCoreApplication::translate("cli", "Not restored");
         }
         steps.append(o);
         table.row({step.target().description(), stepText(step), outcome});
@@ -159,7 +160,7 @@ Reply ranReply(const Profile& profile, const QList<PlanStep>& plan, const AppMod
     }
     reply.out = table.text();
     if (outcomes > 0)
-        reply.line(QString::number(succeeded) + u" of "_s + QString::number(outcomes) + u" changed."_s);
+        reply.line(QCoreApplication::translate("cli", "%1 of %2 changed.").arg(succeeded).arg(outcomes));
     return reply;
 }
 
@@ -185,8 +186,9 @@ QFuture<Reply> pinAs(const Invocation& inv, AppModel& model, bool pinned)
             && std::none_of(all.cbegin(), all.cend(), [&](const FileCategory& c) { return c.target == target; })) {
             return ready(reply.fail(
                 2,
-                u"The Default Guard watches only the types Openwright lists, and %1 is not one of them."_s.arg(
-                    target.description())));
+                QCoreApplication::translate(
+                    "cli", "The Default Guard watches only the types Openwright lists, and %1 is not one of them.")
+                    .arg(target.description())));
         }
         const bool was = model.guardState().pinned.contains(target);
         const bool wasKept = model.guardState().kept.contains(target);
@@ -204,8 +206,10 @@ QFuture<Reply> pinAs(const Invocation& inv, AppModel& model, bool pinned)
                        + u" is pinned and always kept: Default Guard puts it back at once when another application "
                          u"takes it over."_s);
         } else {
-            reply.line(pinned ? target.description() + u" is pinned: Default Guard is watching this default."_s
-                              : target.description() + u" is not pinned."_s);
+            reply.line(
+                (pinned ? QCoreApplication::translate("cli", "%1 is pinned: Default Guard is watching this default.")
+                        : QCoreApplication::translate("cli", "%1 is not pinned."))
+                    .arg(target.description()));
         }
         return ready(reply);
     };
@@ -225,7 +229,10 @@ QFuture<Reply> applyPlanned(const Profile& profile, const Invocation& inv, AppMo
             return s.kind == PlanStep::Case::notInstalled;
         });
         if (!inv.json && !missing)
-            return ready({backup ? u"Same as now\n"_s : u"All set\n"_s, {}, 0});
+            return ready({backup ? QCoreApplication::translate("cli", "Same as now\n")
+                                 : QCoreApplication::translate("cli", "All set\n"),
+                          {},
+                          0});
         return ready(ranReply(profile, plan, {}, inv));
     }
     return continueOn(&model, model.apply(profile), [inv, plan, profile](const AppModel::Results& results) {
@@ -296,7 +303,9 @@ QFuture<Reply> guardCheck(const Invocation& inv, AppModel& model)
         if (inv.json)
             printJson(reply, {{u"changes"_s, changes}});
         else
-            reply.out = table.isEmpty() ? u"No defaults changed since the last check.\n"_s : table.text();
+            reply.out = table.isEmpty()
+                ? QCoreApplication::translate("cli", "No defaults changed since the last check.\n")
+                : table.text();
         return ready(reply);
     });
 }
@@ -326,13 +335,13 @@ QFuture<Reply> profileImport(const Invocation& inv, AppModel& model)
 {
     Reply reply;
     if (!inv.input)
-        return ready(reply.fail(1, u"The file to import was not read."_s));
+        return ready(reply.fail(1, QCoreApplication::translate("cli", "The file to import was not read.")));
     try {
         const int count = model.importProfiles(*inv.input);
         if (inv.json)
             printJson(reply, {{u"imported"_s, count}});
         else
-            reply.line(u"Imported "_s + QString::number(count) + u" profile(s)."_s);
+            reply.line(QCoreApplication::translate("cli", "Imported %n profile(s).", nullptr, count));
     } catch (const DecodeError& e) {
         // Say what was wrong where the file is an export after all (a name it may not hold).
         const bool isExport = QByteArrayView(*inv.input).contains(ProfileExport::kFormat);
@@ -351,9 +360,11 @@ QFuture<Reply> backupNow(const Invocation& inv, AppModel& model)
         for (const Profile& b : model.backups())
             before.insert(b.id);
         if (!model.backUpNow()) {
-            return ready(reply.fail(1,
-                                    u"Another backup would make your profiles file larger than Openwright can read "
-                                    u"back. Delete some backups first."_s));
+            return ready(
+                reply.fail(1,
+                           QCoreApplication::translate("cli",
+                                                       "Another backup would make your profiles file larger than "
+                                                       "Openwright can read back. Delete some backups first.")));
         }
         for (const Profile& b : model.backups()) {
             if (before.contains(b.id))
@@ -361,8 +372,9 @@ QFuture<Reply> backupNow(const Invocation& inv, AppModel& model)
             if (inv.json) {
                 printJson(reply, {{u"backup"_s, profileJson(b)}});
             } else {
-                reply.line(u"Backed up "_s + QString::number(b.entries.size()) + u" defaults as \u201C"_s + b.name
-                           + u"\u201D ("_s + shortId(b) + u")."_s);
+                reply.line(QCoreApplication::translate("cli", "Backed up %n defaults as “%1” (%2).", nullptr,
+                                                       int(b.entries.size()))
+                               .arg(b.name, shortId(b)));
             }
         }
         return ready(reply);
@@ -379,8 +391,8 @@ QFuture<Reply> backupDelete(const Invocation& inv, AppModel& model)
     if (inv.json)
         printJson(reply, {{u"deleted"_s, profileJson(*backup)}});
     else
-        reply.line(u"Deleted the backup \u201C"_s + backup->name + u"\u201D ("_s
-                   + backup->backupReason.value_or(BackupReason::manual()).title() + u")."_s);
+        reply.line(QCoreApplication::translate("cli", "Deleted the backup “%1” (%2).")
+                       .arg(backup->name, backup->backupReason.value_or(BackupReason::manual()).title()));
     return ready(reply);
 }
 

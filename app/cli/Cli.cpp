@@ -6,6 +6,7 @@
 
 #include "AppModel.h"
 #include "Async.h"
+#include "Language.h"
 #include "SingleInstance.h"
 #include "SystemLaunchServices.h"
 
@@ -89,7 +90,7 @@ Reply wait(const QFuture<Reply>& future)
     if (!future.isFinished())
         loop.exec();
     if (future.isCanceled() || future.resultCount() == 0)
-        return Reply().fail(1, u"The command was interrupted."_s);
+        return Reply().fail(1, QCoreApplication::translate("cli", "The command was interrupted."));
     return future.result();
 }
 
@@ -126,6 +127,9 @@ int run(int argc, char** argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const bool json = arguments.contains(u"--json"_s);
+    // Machine-readable output stays in English, whatever the user's language.
+    if (!json)
+        Language::install(*QCoreApplication::instance());
     auto service = std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>());
     if (arguments.value(0) == u"--complete"_s)
         return print(false, {complete(arguments.mid(1), Data(*service)), {}, 0});
@@ -156,8 +160,11 @@ int run(int argc, char** argv)
         return print(json, answer ? Reply {answer->out, answer->err, answer->status} : Reply().fail(1, error));
     }
     case SingleInstance::Found::Busy:
-        return print(json, 
-            Reply().fail(1, u"Another Openwright command is still running. Try again once it has finished."_s));
+        return print(
+            json,
+            Reply().fail(1,
+                         QCoreApplication::translate(
+                             "cli", "Another Openwright command is still running. Try again once it has finished.")));
     case SingleInstance::Found::Unavailable: return print(json, Reply().fail(1, instance.problem()));
     case SingleInstance::Found::Locked: break;
     }
@@ -165,7 +172,10 @@ int run(int argc, char** argv)
     Reply reply = wait(inv.command->change(inv, model));
     // This process ends with the command: what it could not save is lost.
     if (model.failedSaves() > 0)
-        reply.fail(1, u"Openwright could not save all of its data, so what was not saved is lost: "_s + model.saveProblem());
+        reply.fail(1,
+                   QCoreApplication::translate(
+                       "cli", "Openwright could not save all of its data, so what was not saved is lost: ")
+                       + model.saveProblem());
     return print(json, reply);
 }
 
@@ -174,7 +184,7 @@ void serve(SingleInstance& instance, AppModel& model)
     const QPointer<AppModel> guard(&model);
     instance.setRequestHandler([guard](const InstanceRequest& request, const SingleInstance::Reply& reply) {
         if (!guard)
-            return reply(answerOf(Reply().fail(1, u"Openwright is quitting."_s)));
+            return reply(answerOf(Reply().fail(1, QCoreApplication::translate("cli", "Openwright is quitting."))));
         const Parsed parsed = parse(request.arguments, request.workingDirectory, false);
         if (!parsed.invocation)
             return reply(answerOf(parsed.reply));
@@ -189,8 +199,9 @@ void serve(SingleInstance& instance, AppModel& model)
         continueOn(guard, inv.command->change(inv, *guard), [guard, failedBefore, reply](Reply r) {
             if (guard->failedSaves() > failedBefore && !guard->saveProblem().isEmpty()) {
                 r.fail(1,
-                       u"Openwright could not save all of its data; what was not saved will be lost when Openwright "
-                       u"quits: "_s
+                       QCoreApplication::translate("cli",
+                                                   "Openwright could not save all of its data; what was not saved will "
+                                                   "be lost when Openwright quits: ")
                            + guard->saveProblem());
             }
             reply(answerOf(r));

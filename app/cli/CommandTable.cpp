@@ -5,6 +5,8 @@
 
 #include "PlatformText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace openwright::cli {
@@ -407,13 +409,18 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
         if (words.isEmpty() && (help || options.isEmpty()))
             reply.out = programHelp();
         else if (words.isEmpty())
-            reply.fail(2, options.first() + u" is not an option. See openwright --help."_s);
+            reply.fail(
+                2,
+                QCoreApplication::translate("cli", "%1 is not an option. See openwright --help.").arg(options.first()));
         else if (!subs.isEmpty() && help)
             reply.out = groupHelp(words.first());
         else if (!subs.isEmpty())
-            reply.fail(2, u"%1 needs one of: %2."_s.arg(words.first(), subs.join(u", "_s)));
+            reply.fail(
+                2, QCoreApplication::translate("cli", "%1 needs one of: %2.").arg(words.first(), subs.join(u", "_s)));
         else
-            reply.fail(2, u"\u201C%1\u201D is not a command. See openwright --help."_s.arg(words.first()));
+            reply.fail(
+                2,
+                QCoreApplication::translate("cli", "“%1” is not a command. See openwright --help.").arg(words.first()));
         return parsed;
     }
     if (help) {
@@ -426,7 +433,9 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
     const QStringList own = text(command->options).split(u' ', Qt::SkipEmptyParts);
     for (const QString& o : options) {
         if (!own.contains(o)) {
-            reply.fail(2, u"%1 is not an option of %2. See openwright %2 --help."_s.arg(o, text(command->name)));
+            reply.fail(2,
+                       QCoreApplication::translate("cli", "%1 is not an option of %2. See openwright %2 --help.")
+                           .arg(o, text(command->name)));
             return parsed;
         }
     }
@@ -434,9 +443,11 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
     const qsizetype required = std::count_if(args.cbegin(), args.cend(), [](const Arg& a) { return !a.optional; });
     const bool repeated = std::any_of(args.cbegin(), args.cend(), [](const Arg& a) { return a.repeated; });
     if (words.size() < required || (!repeated && words.size() > args.size())) {
-        const QString what = words.size() < required ? u"%1 is missing"_s.arg(kindsOf(args, required).at(words.size()))
-                                                     : u"\u201C%1\u201D is one argument too many"_s.arg(words.last());
-        reply.fail(2, what + u". Usage: "_s + usage(*command));
+        const QString what = words.size() < required
+            ? QCoreApplication::translate("cli", "%1 is missing. Usage: %2")
+                  .arg(kindsOf(args, required).at(words.size()))
+            : QCoreApplication::translate("cli", "“%1” is one argument too many. Usage: %2").arg(words.last());
+        reply.fail(2, what.arg(usage(*command)));
         return parsed;
     }
     parsed.invocation = Invocation {command, words, options, json, color, workingDirectory, std::nullopt};
@@ -450,7 +461,7 @@ Reply validate(Invocation& inv, const DefaultsService& service)
         return reply;
     for (const Target& target : inv.targets()) {
         if (!service.platformType(target))
-            return reply.fail(2, platformText(PlatformText::UnknownTypePrefix) + target.payload() + u" files"_s);
+            return reply.fail(2, unknownTypeText(target.payload()));
     }
     return reply;
 }

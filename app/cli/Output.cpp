@@ -7,6 +7,7 @@
 #include "Notifier.h"
 #include "SystemLaunchServices.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -122,7 +123,7 @@ QString desktopFileId(const AppInfo& app)
 
 QString appName(const std::optional<AppInfo>& app)
 {
-    return app ? app->name : u"No default"_s;
+    return app ? app->name : QCoreApplication::translate("cli", "No default");
 }
 
 QJsonValue appJson(const std::optional<AppInfo>& app)
@@ -142,13 +143,13 @@ QString dateText(const QDateTime& date)
 
 QStringList changeRow(const DefaultChange& change, const FileCategory& category, const Style& style)
 {
-    QString handled = change.resolved ? u"Handled"_s : QString();
+    QString handled = change.resolved ? QCoreApplication::translate("cli", "Handled") : QString();
     if (change.handling == DefaultChange::Handling::putBack)
-        handled = u"Put back"_s;
+        handled = QCoreApplication::translate("cli", "Put back");
     else if (change.handling == DefaultChange::Handling::allowed)
-        handled = u"Allowed"_s;
+        handled = QCoreApplication::translate("cli", "Allowed");
     else if (change.handling == DefaultChange::Handling::stopped && !change.resolved)
-        handled = u"Stopped putting back"_s;
+        handled = QCoreApplication::translate("cli", "Stopped putting back");
     return {dateText(change.detectedAt),
             change.target.description(),
             category.title,
@@ -191,8 +192,9 @@ QString stepText(const PlanStep& step)
 {
     switch (step.kind) {
     case PlanStep::Case::change: return appName(step.from) + u" \u2192 "_s + step.appName;
-    case PlanStep::Case::alreadySet: return u"Already set"_s;
-    case PlanStep::Case::notInstalled: return step.appName + u" isn't installed"_s;
+    case PlanStep::Case::alreadySet: return QCoreApplication::translate("cli", "Already set");
+    case PlanStep::Case::notInstalled:
+        return QCoreApplication::translate("cli", "%1 isn't installed").arg(step.appName);
     case PlanStep::Case::replaced:
     case PlanStep::Case::unknownType: return step.skipReason();
     }
@@ -223,8 +225,8 @@ QString planSummary(const QList<PlanStep>& plan)
 {
     const qsizetype changes = changeCount(plan);
     if (changes == 0)
-        return u"All set"_s;
-    return QString::number(changes) + u" of "_s + QString::number(plan.size()) + u" to change"_s;
+        return QCoreApplication::translate("cli", "All set");
+    return QCoreApplication::translate("cli", "%1 of %2 to change").arg(changes).arg(plan.size());
 }
 
 QString shortId(const Profile& profile)
@@ -271,13 +273,15 @@ std::optional<Profile> findProfile(const QList<Profile>& list, const QString& na
     if (found.size() == 1)
         return found.first();
     if (found.isEmpty()) {
-        reply.fail(2, u"There is no %1 called \u201C%2\u201D."_s.arg(what, name));
+        reply.fail(2, QCoreApplication::translate("cli", "There is no %1 called “%2”.").arg(what, name));
         return std::nullopt;
     }
     QStringList choices;
     for (const Profile& p : found)
         choices.append(shortId(p) + u" ("_s + p.name + u')');
-    reply.fail(2, u"\u201C%1\u201D could be %2; give its id instead."_s.arg(name, choices.join(u", "_s)));
+    reply.fail(
+        2,
+        QCoreApplication::translate("cli", "“%1” could be %2; give its id instead.").arg(name, choices.join(u", "_s)));
     return std::nullopt;
 }
 
@@ -318,15 +322,18 @@ std::optional<AppInfo> resolveApp(const DefaultsService& service, const QList<Ta
         choices.append(shown.value(a.url, a.name) + u" ("_s + desktopFileId(a) + u')');
     if (!found.isEmpty()) {
         reply.fail(2,
-                   u"\u201C%1\u201D could be %2. Give its desktop-file ID instead."_s.arg(text, choices.join(u", "_s)));
+                   QCoreApplication::translate("cli", "“%1” could be %2. Give its desktop-file ID instead.")
+                       .arg(text, choices.join(u", "_s)));
     } else if (candidates.isEmpty()) {
         reply.fail(2,
-                   u"There is no installed application called \u201C%1\u201D, and no installed app can open %2."_s.arg(
-                       text, what));
+                   QCoreApplication::translate(
+                       "cli", "There is no installed application called “%1”, and no installed app can open %2.")
+                       .arg(text, what));
     } else {
         reply.fail(2,
-                   u"There is no installed application called \u201C%1\u201D. Apps that can open %2: %3."_s.arg(
-                       text, what, choices.join(u", "_s)));
+                   QCoreApplication::translate(
+                       "cli", "There is no installed application called “%1”. Apps that can open %2: %3.")
+                       .arg(text, what, choices.join(u", "_s)));
     }
     return std::nullopt;
 }

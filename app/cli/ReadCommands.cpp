@@ -10,6 +10,7 @@
 #include "PlatformText.h"
 #include "ProfileExport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -38,9 +39,9 @@ TargetState stateOf(const DefaultsService& service, const Target& target, bool c
 QString appCell(const TargetState& state, bool known)
 {
     if (!known)
-        return platformText(PlatformText::UnknownTypePrefix) + state.target.payload() + u" files"_s;
+        return unknownTypeText(state.target.payload());
     if (!state.current && state.candidates.isEmpty())
-        return u"No installed app can open "_s + state.target.description();
+        return QCoreApplication::translate("cli", "No installed app can open %1").arg(state.target.description());
     return appName(state.current);
 }
 
@@ -48,11 +49,14 @@ QString issueMessage(const HealthReport::Issue& issue)
 {
     switch (issue.kind) {
     case HealthReport::Issue::Case::noHandler:
-        return u"No installed app can open "_s + issue.target.description()
-            + u". Install one, or ignore it if you never use it."_s;
-    case HealthReport::Issue::Case::noDefault: return u"Several apps can open it, but none is the default."_s;
+        return QCoreApplication::translate(
+                   "cli", "No installed app can open %1. Install one, or ignore it if you never use it.")
+            .arg(issue.target.description());
+    case HealthReport::Issue::Case::noDefault:
+        return QCoreApplication::translate("cli", "Several apps can open it, but none is the default.");
     case HealthReport::Issue::Case::missingApp:
-        return u"Set to "_s + appName(issue.app) + u", which is no longer installed."_s;
+        return QCoreApplication::translate("TargetState", "Set to %1, which is no longer installed.")
+            .arg(appName(issue.app));
     }
     return {};
 }
@@ -186,7 +190,7 @@ Reply why(const Invocation& inv, const Data& data)
     reply.line();
     reply.line(chain.desktopSummary() + u'.');
     reply.line();
-    reply.line(u"Where the system looks, in its order:"_s);
+    reply.line(QCoreApplication::translate("cli", "Where the system looks, in its order:"));
     Table table;
     for (qsizetype i = 0; i < chain.steps.size(); ++i) {
         const DecisionStep& step = chain.steps[i];
@@ -247,22 +251,28 @@ Reply health(const Invocation& inv, const Data& data)
         return reply;
     }
     const Style style {inv.color};
-    reply.line(style.bold(u"Defaults Health: "_s + QString::number(report.score)));
-    reply.line(QString::number(report.configured) + u'/' + QString::number(report.total) + u" types with a default. "_s
-               + (report.issues.isEmpty() ? u"Everything has a home."_s
-                                          : QString::number(report.issues.size()) + u" types need attention."_s));
+    reply.line(style.bold(QCoreApplication::translate("cli", "Defaults Health: %1").arg(report.score)));
+    reply.line(
+        QCoreApplication::translate("cli", "%1/%2 types with a default.").arg(report.configured).arg(report.total)
+        + u' '
+        + (report.issues.isEmpty()
+               ? QCoreApplication::translate("cli", "Everything has a home.")
+               : QCoreApplication::translate("cli", "%n types need attention.", nullptr, int(report.issues.size()))));
     // The hint begins with an ellipsis where the screen breaks the sentence.
-    reply.line(style.dim(u"The share of known file and link types that open in a specific app "_s
-                         + platformText(PlatformText::ProfileInstallHint).mid(1)));
+    reply.line(style.dim(
+        QCoreApplication::translate("cli", "The share of known file and link types that open in a specific app ")
+        + platformText(PlatformText::ProfileInstallHint).mid(1)));
     if (report.fileProblems > 0) {
-        reply.line(QString::number(report.fileProblems) + (report.fileProblems == 1 ? u" problem"_s : u" problems"_s)
-                   + u" in your defaults files: see openwright doctor."_s);
+        reply.line(report.fileProblems == 1
+                       ? QCoreApplication::translate("cli", "1 problem in your defaults files: see openwright doctor.")
+                       : QCoreApplication::translate("cli", "%1 problems in your defaults files: see openwright doctor.")
+                             .arg(report.fileProblems));
     }
     if (report.issues.isEmpty())
         return reply;
     reply.line();
     Table table;
-    table.heading(style.bold(u"Needs attention"_s));
+    table.heading(style.bold(QCoreApplication::translate("cli", "Needs attention")));
     for (const HealthReport::Issue& issue : report.issues)
         table.row({issue.target.description(), data.category(issue.target).title, issueMessage(issue)});
     reply.out += table.text();
@@ -298,15 +308,15 @@ Reply guardLog(const Invocation& inv, const Data& data)
         return reply;
     }
     const Style style {inv.color};
-    reply.line(u"Pinned ("_s + QString::number(pins.size()) + u')' + (pins.isEmpty() ? QString() : u": "_s)
-               + shownPins.join(u", "_s));
+    reply.line(QCoreApplication::translate("cli", "Pinned (%1)").arg(pins.size())
+               + (pins.isEmpty() ? QString() : u": "_s) + shownPins.join(u", "_s));
     reply.line();
     if (guard.history.isEmpty()) {
-        reply.line(u"No changes spotted yet."_s);
+        reply.line(QCoreApplication::translate("cli", "No changes spotted yet."));
         return reply;
     }
     Table table;
-    table.heading(style.bold(u"Recent Changes"_s));
+    table.heading(style.bold(QCoreApplication::translate("cli", "Recent Changes")));
     for (const DefaultChange& c : guard.history)
         table.row(changeRow(c, data.category(c.target), style));
     reply.out += table.text();
@@ -325,8 +335,9 @@ Reply profileList(const Invocation& inv, const Data& data)
             o.insert(u"changes"_s, changeCount(plan));
             list.append(o);
         } else {
-            table.row(
-                {shortId(p), p.name, p.kind == Profile::Kind::preset ? u"Preset"_s : QString(), planSummary(plan)});
+            table.row({shortId(p), p.name,
+                       p.kind == Profile::Kind::preset ? QCoreApplication::translate("cli", "Preset") : QString(),
+                       planSummary(plan)});
         }
     }
     if (inv.json)
@@ -374,7 +385,10 @@ Reply profileExport(const Invocation& inv, const Data& data)
         if (!p)
             return reply;
         if (p->kind == Profile::Kind::preset) {
-            return reply.fail(2, u"\u201C%1\u201D is built in; only your own profiles can be exported."_s.arg(p->name));
+            return reply.fail(
+                2,
+                QCoreApplication::translate("cli", "“%1” is built in; only your own profiles can be exported.")
+                    .arg(p->name));
         }
         chosen.append(*p);
     }
@@ -383,7 +397,7 @@ Reply profileExport(const Invocation& inv, const Data& data)
         std::copy_if(all.cbegin(), all.cend(), std::back_inserter(chosen),
                      [](const Profile& p) { return p.kind == Profile::Kind::custom; });
         if (chosen.isEmpty())
-            return reply.fail(1, u"You have no profiles of your own to export."_s);
+            return reply.fail(1, QCoreApplication::translate("cli", "You have no profiles of your own to export."));
     }
     const QByteArray bytes = ProfileExport(chosen).encoded();
     // "-" is standard output: the document alone.
@@ -395,16 +409,16 @@ Reply profileExport(const Invocation& inv, const Data& data)
     // Written whole or not at all, as the window writes it; a FIFO or device is not replaced.
     const QFileInfo existing(path);
     if (existing.exists() && !existing.isFile())
-        return reply.fail(1, u"Export failed: %1 is not a regular file."_s.arg(path));
+        return reply.fail(1, QCoreApplication::translate("cli", "Export failed: %1 is not a regular file.").arg(path));
     try {
         writeAtomically(path, bytes, FileAccess::asCreated);
     } catch (const StoreError& e) {
-        return reply.fail(1, u"Export failed: "_s + e.message());
+        return reply.fail(1, QCoreApplication::translate("cli", "Export failed: ") + e.message());
     }
     if (inv.json)
         printJson(reply, {{u"exported"_s, chosen.size()}, {u"file"_s, path}});
     else
-        reply.line(u"Exported "_s + QString::number(chosen.size()) + u" profile(s)."_s);
+        reply.line(QCoreApplication::translate("cli", "Exported %n profile(s).", nullptr, int(chosen.size())));
     return reply;
 }
 
@@ -424,14 +438,16 @@ Reply backupList(const Invocation& inv, const Data& data)
             continue;
         }
         table.row(
-            {shortId(b), b.name, b.backupReason.value_or(BackupReason::manual()).title(),
-             QString::number(b.entries.size()) + u" defaults"_s,
-             different == 0 ? style.dim(u"Same as now"_s) : QString::number(different) + u" different from now"_s});
+            // Named by its date in today's language, as the window shows it.
+            {shortId(b), dateText(b.createdAt), b.backupReason.value_or(BackupReason::manual()).title(),
+             QCoreApplication::translate("cli", "%n defaults", nullptr, int(b.entries.size())),
+             different == 0 ? style.dim(QCoreApplication::translate("cli", "Same as now"))
+                            : QCoreApplication::translate("cli", "%n different from now", nullptr, int(different))});
     }
     if (inv.json)
         printJson(reply, {{u"backups"_s, list}});
     else
-        reply.out = backups.isEmpty() ? u"No backups yet.\n"_s : table.text();
+        reply.out = backups.isEmpty() ? QCoreApplication::translate("cli", "No backups yet.\n") : table.text();
     return reply;
 }
 

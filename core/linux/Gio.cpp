@@ -3,6 +3,7 @@
 
 #include "DecisionReader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <gio/gdesktopappinfo.h>
@@ -568,30 +569,33 @@ std::optional<QString> applicationEntryProblem(const QString& path)
     const QByteArray file = QFile::encodeName(path);
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
-        return QStringLiteral("That file cannot be read: ") + source.errorString();
+        return QCoreApplication::translate("Applications", "That file cannot be read: %1").arg(source.errorString());
     // GKeyFile checks the encoding of names only; every value must be UTF-8 too.
     const QByteArray bytes = source.readAll();
     if (!g_utf8_validate(bytes.constData(), bytes.size(), nullptr))
-        return QStringLiteral("That file is not UTF-8 text, as a desktop entry must be.");
+        return QCoreApplication::translate("Applications", "That file is not UTF-8 text, as a desktop entry must be.");
     GKeyFilePtr entry(g_key_file_new());
     if (!g_key_file_load_from_data(entry.get(), bytes.constData(), bytes.size(), G_KEY_FILE_NONE, nullptr))
-        return QStringLiteral("That file is not a desktop entry.");
+        return QCoreApplication::translate("Applications", "That file is not a desktop entry.");
     if (!g_key_file_has_group(entry.get(), G_KEY_FILE_DESKTOP_GROUP))
-        return QStringLiteral("That file is not a desktop entry: it has no [Desktop Entry] group.");
+        return QCoreApplication::translate("Applications",
+                                           "That file is not a desktop entry: it has no [Desktop Entry] group.");
     GCharPtr type(g_key_file_get_string(entry.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_TYPE, nullptr));
     if (!type || qstrcmp(type.get(), G_KEY_FILE_DESKTOP_TYPE_APPLICATION) != 0) {
-        return type ? QStringLiteral("That entry is not an application: its Type is %1.").arg(fromUtf8(type.get()))
-                    : QStringLiteral("That entry is not an application: it has no Type.");
+        return type ? QCoreApplication::translate("Applications", "That entry is not an application: its Type is %1.")
+                          .arg(fromUtf8(type.get()))
+                    : QCoreApplication::translate("Applications", "That entry is not an application: it has no Type.");
     }
     GCharPtr exec(g_key_file_get_string(entry.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC, nullptr));
     const bool dbus = g_key_file_get_boolean(entry.get(), G_KEY_FILE_DESKTOP_GROUP,
                                              G_KEY_FILE_DESKTOP_KEY_DBUS_ACTIVATABLE, nullptr);
     if ((!exec || !*exec) && !dbus)
-        return QStringLiteral("That entry does not say which program to run: it has no Exec line.");
+        return QCoreApplication::translate("Applications",
+                                           "That entry does not say which program to run: it has no Exec line.");
     // GIO drops an entry whose program (TryExec, or Exec's first word) is not installed.
     GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new_from_filename(file.constData()));
     if (!info)
-        return QStringLiteral("The program that entry runs is not installed.");
+        return QCoreApplication::translate("Applications", "The program that entry runs is not installed.");
     return std::nullopt;
 }
 

@@ -232,7 +232,9 @@ QUrl SystemLaunchServices::installApplication(const QUrl& file)
     const QString copy = dir + u'/' + check.id + u".desktop"_s;
     QFile source(file.toLocalFile());
     if (!source.open(QIODevice::ReadOnly))
-        throw LaunchError::platform(u"openwright"_s, 3, u"That file cannot be read: "_s + source.errorString());
+        throw LaunchError::platform(
+            u"openwright"_s, 3,
+            QCoreApplication::translate("Applications", "That file cannot be read: %1").arg(source.errorString()));
     try {
         if (!QDir().mkpath(dir))
             throw StoreError(u"Could not create the folder "_s + dir);
@@ -247,7 +249,9 @@ QUrl SystemLaunchServices::installApplication(const QUrl& file)
             return QUrl::fromLocalFile(copy);
         ::usleep(50 * 1000);
     }
-    throw LaunchError::platform(u"openwright"_s, 5, u"The system does not list the added application yet."_s);
+    throw LaunchError::platform(
+        u"openwright"_s, 5,
+        QCoreApplication::translate("Applications", "The system does not list the added application yet."));
 }
 
 QString SystemLaunchServices::iconName(const QUrl& app) const
@@ -494,9 +498,10 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     bool installed = false;
     const QString id = desktopIdForPath(path, &installed);
     if (!app.isLocalFile() || !installed || !gio::appForId(id)) {
-        throw LaunchError::platform(u"openwright"_s, 1,
-                                    u"That application is not installed where the system finds it"_s,
-                                    LaunchError::Meaning::appMissing);
+        throw LaunchError::platform(
+            u"openwright"_s, 1,
+            QCoreApplication::translate("Applications", "That application is not installed where the system finds it"),
+            LaunchError::Meaning::appMissing);
     }
     const QStringList types = typesOf(targets);
     const QString desktopFile = id + u".desktop"_s;
@@ -656,10 +661,13 @@ QString SystemLaunchServices::keepUnreadableListAside(const QString& list, QStri
         if (!QFile::rename(list, kept))
             break;
         *keptAs = kept;
-        return u"Your mimeapps.list could not be read, so it was kept as "_s + QFileInfo(kept).fileName();
+        return QCoreApplication::translate("Applications", "Your mimeapps.list could not be read, so it was kept as %1")
+            .arg(QFileInfo(kept).fileName());
     }
-    throw LaunchError::platform(u"openwright"_s, 2,
-                                u"Your mimeapps.list could not be read or kept aside, so nothing was changed"_s);
+    throw LaunchError::platform(
+        u"openwright"_s, 2,
+        QCoreApplication::translate("Applications",
+                                    "Your mimeapps.list could not be read or kept aside, so nothing was changed"));
 }
 
 AppInfo AppInfo::read(const QUrl& url)

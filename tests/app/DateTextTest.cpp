@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DateText.h"
+#include "Language.h"
 #include "Printers.h"
 
 #include <QRegularExpression>
@@ -91,3 +92,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RelativeCase>& info) { return std::string(info.param.name); });
 
 } // namespace
+
+// The texts' language decides the locale of dates and numbers inside them: the user's own where
+// a translation speaks it, English (with the user's region) where none does.
+TEST(TextLocale, FollowsTheLanguageOfTheTexts)
+{
+    const auto name = [](const QLocale& system, const char* translated) {
+        return Language::textLocale(system, QString::fromLatin1(translated)).name();
+    };
+    EXPECT_EQ(name(QLocale(u"de_AT"_s), "de"), u"de_AT"_s);
+    EXPECT_EQ(name(QLocale(u"pt_BR"_s), "pt_BR"), u"pt_BR"_s);
+    EXPECT_EQ(name(QLocale(u"fr_FR"_s), "de"), u"de_DE"_s);
+    EXPECT_EQ(Language::textLocale(QLocale(u"ja_JP"_s), {}).language(), QLocale::English);
+    EXPECT_EQ(name(QLocale(u"en_GB"_s), ""), u"en_GB"_s);
+    EXPECT_EQ(name(QLocale::c(), ""), u"C"_s);
+}

@@ -461,6 +461,19 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     ASSERT_EQ(run({u"set"_s, u".pdf"_s, u"okular"_s}).status, 0);
     // .ts has none to record: TypeScript sources and MPEG transport streams open apart.
     EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  51 defaults  1 different from now"_s));
+    // In German, as the window would show it, dates included; JSON stays English.
+    QProcessEnvironment english = m_env;
+    m_env.remove(u"LC_ALL"_s);
+    m_env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
+    const QString german = run({u"backup"_s, u"list"_s}).out;
+    EXPECT_TRUE(german.contains(u"Von Ihnen gesichert  51 Standards  1 Unterschied zu jetzt"_s))
+        << german.toStdString();
+    EXPECT_TRUE(german.contains(QRegularExpression(u"\\d+\\. \\w+\\.? \\d{4} um \\d\\d:\\d\\d"_s)))
+        << german.toStdString();
+    const QByteArray listed = QJsonDocument(json({u"backup"_s, u"list"_s})).toJson();
+    EXPECT_TRUE(listed.contains("\"Saved by you\"") && !listed.contains("Von Ihnen")) << listed.toStdString();
+    EXPECT_EQ(run({u"status"_s, u".zzq"_s}).err, u"openwright: Das System kennt keine .zzq-Dateien\n"_s);
+    m_env = english;
 
     const Outcome restore = run({u"backup"_s, u"restore"_s, id.left(8)});
     EXPECT_EQ(restore.status, 0) << restore.err.toStdString();

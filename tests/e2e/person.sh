@@ -2,7 +2,7 @@
 # Runs tests/e2e/person.py: Openwright installed from the build into a throw-away prefix, on the
 # sample desktop, under Xvfb with a session bus and an accessibility bus of its own, a real
 # notification server (notification-daemon) and a tray host (trayer).
-#   person.sh BUILD_DIR SAMPLE_SCRIPT ARTIFACTS_DIR
+#   person.sh BUILD_DIR SAMPLE_SCRIPT ARTIFACTS_DIR [DRIVER ARGUMENTS...]
 set -euo pipefail
 build=$1
 sample=$2
@@ -32,7 +32,8 @@ if [[ -z "${OPENWRIGHT_E2E_INNER:-}" ]]; then
     update-desktop-database "$apps"
     mkdir -p "$artifacts"
     exec env -i PATH="/usr/bin:/bin:/usr/sbin:/sbin" LANG=C.UTF-8 OPENWRIGHT_E2E_INNER=1 \
-        OPENWRIGHT_E2E_DARK="${OPENWRIGHT_E2E_DARK:-}" \
+        OPENWRIGHT_E2E_DARK="${OPENWRIGHT_E2E_DARK:-}" OPENWRIGHT_E2E_LANG="${OPENWRIGHT_E2E_LANG:-}" \
+        OPENWRIGHT_E2E_DRIVER="${OPENWRIGHT_E2E_DRIVER:-}" \
         OPENWRIGHT_E2E_ROOT="$root" xvfb-run -a -s "-screen 0 1280x800x24" \
         dbus-run-session -- bash "$0" "$@"
 fi
@@ -56,5 +57,7 @@ export OPENWRIGHT_E2E_TRAYER_PID=$!
 sleep 0.5
 # shellcheck disable=SC1091
 source "$root/desktop/env.sh"
-export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=en_US.UTF-8
-/usr/bin/python3 "$here/person.py" "$root/prefix/bin/openwright" "$artifacts" "$build/tests/e2e_grab"
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG="${OPENWRIGHT_E2E_LANG:-en_US.UTF-8}"
+# scripts/screenshots.sh drives a short tour in another language with tests/e2e/tour.py instead.
+/usr/bin/python3 "${OPENWRIGHT_E2E_DRIVER:-$here/person.py}" "$root/prefix/bin/openwright" "$artifacts" \
+    "$build/tests/e2e_grab" "${@:4}"

@@ -156,18 +156,18 @@ TEST_F(ToolsTest, ExportedFileImportsAsEqualProfilesWithNewIds)
 
     answer = dir.filePath(u"one.json"_s);
     named<QAction>(*card(view, u"Weekend / Travel"_s), u"exportProfile"_s)->trigger();
-    EXPECT_EQ(view.message(), u"Exported 1 profile(s)."_s);
+    EXPECT_EQ(view.message(), u"Exported 1 profile."_s);
 
     answer = dir.filePath(u"all.json"_s);
     named<QAction>(view, u"exportMine"_s)->trigger();
-    EXPECT_EQ(view.message(), u"Exported 2 profile(s)."_s);
+    EXPECT_EQ(view.message(), u"Exported 2 profiles."_s);
     EXPECT_EQ(proposed,
               QStringList({u"Openwright Profiles.json"_s, u"Weekend - Travel.openwright.json"_s,
                            u"Openwright Profiles.json"_s}));
     EXPECT_EQ(QDir(dir.path()).entryList({u"all.json.*"_s}, QDir::Files | QDir::Hidden), QStringList());
 
     named<QAction>(view, u"importProfiles"_s)->trigger();
-    EXPECT_EQ(view.message(), u"Imported 2 profile(s)."_s);
+    EXPECT_EQ(view.message(), u"Imported 2 profiles."_s);
     const QList<Profile> all = custom();
     ASSERT_EQ(all.size(), 4);
     for (qsizetype i = 0; i < 2; ++i) {

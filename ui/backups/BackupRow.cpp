@@ -55,7 +55,7 @@ BackupRow::BackupRow(AppModel& model, const Profile& backup, QWidget* parent)
     title->setObjectName(u"title"_s);
     text->addWidget(title);
     const QString time = DateText::shortTime(backup.createdAt.toTimeZone(m_model.zone()).time());
-    text->addWidget(Style::label(time + u" \u00B7 "_s + tr("%1 defaults").arg(backup.entries.size()),
+    text->addWidget(Style::label(time + u" \u00B7 "_s + tr("%n defaults", nullptr, int(backup.entries.size())),
                                  Style::Text::caption, Style::Tone::secondary, this));
     row->addLayout(text, 1);
 
@@ -97,7 +97,7 @@ void BackupRow::updateDifference()
         m_difference->setText(tr("Same as now"));
         Style::setTone(m_difference, Style::Tone::secondary);
     } else {
-        m_difference->setText(tr("%1 different from now").arg(changes));
+        m_difference->setText(tr("%n different from now", nullptr, int(changes)));
         Style::setTone(m_difference, Style::Tone::warning);
     }
     m_restore->setEnabled(changes > 0);

@@ -184,7 +184,7 @@ void ProfilesView::exportProfiles(const QList<Profile>& profiles)
         if (const auto error = self->m_model.exportProfiles(profiles, path))
             self->setMessage(tr("Export failed: %1").arg(*error));
         else
-            self->setMessage(tr("Exported %1 profile(s).").arg(profiles.size()));
+            self->setMessage(tr("Exported %n profile(s).", nullptr, int(profiles.size())));
     });
 }
 
@@ -196,7 +196,7 @@ void ProfilesView::importProfiles()
             return;
         try {
             const int added = self->m_model.importProfilesFrom(path);
-            self->setMessage(tr("Imported %1 profile(s).").arg(added));
+            self->setMessage(tr("Imported %n profile(s).", nullptr, int(added)));
         } catch (const StoreError& e) {
             self->setMessage(e.message());
         } catch (const DecodeError&) {

@@ -86,10 +86,11 @@ QString intervalText(double seconds)
     const QLocale locale;
     if (seconds >= 60 && std::fmod(seconds, 60) == 0) {
         const double minutes = seconds / 60;
-        return minutes == 1 ? SettingsView::tr("1 minute")
-                            : SettingsView::tr("%1 minutes").arg(locale.toString(minutes));
+        return SettingsView::tr("%n minutes", nullptr, int(minutes));
     }
-    return seconds == 1 ? SettingsView::tr("1 second") : SettingsView::tr("%1 seconds").arg(locale.toString(seconds));
+    if (std::fmod(seconds, 1) == 0)
+        return SettingsView::tr("%n seconds", nullptr, int(seconds));
+    return SettingsView::tr("%1 seconds").arg(locale.toString(seconds));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "app/BackgroundPortal.h"
 #include "app/cli/Cli.h"
 #include "app/DesktopAppearance.h"
+#include "app/Language.h"
 #include "app/Notifier.h"
 #include "app/SingleInstance.h"
 #include "app/StartupReport.h"
@@ -50,6 +51,7 @@ OpenwrightApp::Options OpenwrightApp::parse(const QStringList& arguments)
 void OpenwrightApp::prepare(QApplication& app)
 {
     initResources();
+    Language::install(app);
     app.setApplicationName(u"Openwright"_s);
     app.setApplicationDisplayName(u"Openwright"_s);
     app.setDesktopFileName(QString::fromLatin1(kAppId));

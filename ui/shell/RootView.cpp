@@ -9,6 +9,7 @@
 #include "profiles/ProfilesView.h"
 #include "shell/Sidebar.h"
 #include "types/CategoryListView.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/Icons.h"
 #include "widgets/Page.h"
 #include "widgets/Style.h"
@@ -123,12 +124,13 @@ QWidget* RootView::buildDetail()
     column->setSpacing(0);
 
     auto* header = new QWidget(panel);
+    m_header = header;
+    header->installEventFilter(this);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(Style::spacing(3), Style::spacing(2), Style::spacing(2), Style::spacing());
     row->setSpacing(Style::spacing());
-    m_title = Style::label({}, Style::Text::largeTitle, Style::Tone::normal, header);
-    row->addWidget(m_title);
-    row->addStretch(1);
+    m_title = ElidedLabel::make({}, Style::Text::largeTitle, Style::Tone::normal, header);
+    row->addWidget(m_title, 1);
     m_headerButtons = new QHBoxLayout;
     m_headerButtons->setSpacing(Style::spacing() / 2);
     row->addLayout(m_headerButtons);
@@ -289,6 +291,30 @@ void RootView::updateHeader()
     for (QWidget* w : m_page->headerWidgets()) {
         m_headerButtons->addWidget(w);
         w->show();
+    }
+    fitHeader();
+}
+
+bool RootView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_header && event->type() == QEvent::Resize)
+        fitHeader();
+    return QWidget::eventFilter(watched, event);
+}
+
+// A narrow window or a long translation: the title keeps its room and the header's buttons their
+// icons, with their names in the tooltips and for screen readers; only then does the title elide.
+void RootView::fitHeader()
+{
+    const QList<QToolButton*> buttons = m_header->findChildren<QToolButton*>();
+    for (QToolButton* b : buttons)
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    if (m_header->sizeHint().width() <= m_header->width())
+        return;
+    for (QToolButton* b : buttons) {
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        if (b->toolTip().isEmpty())
+            b->setToolTip(b->accessibleName());
     }
 }
 

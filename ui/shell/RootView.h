@@ -19,6 +19,7 @@ class AppModel;
 namespace openwright::ui {
 
 class CategoryListView;
+class ElidedLabel;
 class Page;
 
 // The main window's content: the sidebar with its search field on the left, and on the right
@@ -35,6 +36,9 @@ public:
     void focusSearch();
     Page* currentPage() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildSidebar();
     QWidget* buildDetail();
@@ -43,11 +47,13 @@ private:
     void showPage(Page* page);
     void retire(Page* page);
     void updateHeader();
+    void fitHeader();
     void reveal(const Target& target);
 
     AppModel& m_model;
     QLineEdit* m_search = nullptr;
-    QLabel* m_title = nullptr;
+    QWidget* m_header = nullptr;
+    ElidedLabel* m_title = nullptr;
     QHBoxLayout* m_headerButtons = nullptr;
     QToolButton* m_refresh = nullptr;
     QStackedWidget* m_stack = nullptr;

@@ -221,7 +221,7 @@ void TrayPanel::updateGuard()
 {
     if (m_model.guardEnabled()) {
         m_guard->set(u"shield.lefthalf.filled"_s,
-                     tr("Guard is watching %1 pinned defaults").arg(m_model.guardState().pinned.size()),
+                     tr("Guard is watching %n pinned defaults", nullptr, int(m_model.guardState().pinned.size())),
                      Style::Tone::normal, Style::Text::callout);
     } else {
         m_guard->set(u"shield.slash"_s, tr("Default Guard is off"), Style::Tone::secondary, Style::Text::callout);

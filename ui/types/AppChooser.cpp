@@ -71,14 +71,14 @@ AppChooser::AppChooser(AppModel& model, const Target& target, QWidget* parent)
 {
     pickDesktopFile = [this](QWidget* parent, const QString&, std::function<void(const QString&)> chosen) {
         FileDialogs::Options options;
-        options.title = tr("Choose the app that should open ") + m_target.description();
+        options.title = tr("Choose the app that should open %1").arg(m_target.description());
         options.nameFilter = tr("Applications (*.desktop)");
         options.acceptLabel = tr("Use as Default");
         FileDialogs::pick(parent, options, {}, chosen);
     };
     setWindowTitle(tr("Choose Another App"));
     setWindowModality(Qt::WindowModal);
-    const QString message = tr("Choose the app that should open ") + target.description();
+    const QString message = tr("Choose the app that should open %1").arg(target.description());
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(Style::spacing(3), Style::spacing(3), Style::spacing(3), Style::spacing(2));

@@ -175,7 +175,7 @@ void CategoryRow::showStatus()
         else
             setStatus({}, note, Style::Tone::secondary);
     } else if (m_state && m_state->candidates.isEmpty()) {
-        setStatus({}, tr("No installed app can open ") + m_category.target.description(), Style::Tone::secondary);
+        setStatus({}, tr("No installed app can open %1").arg(m_category.target.description()), Style::Tone::secondary);
     } else {
         setStatus({}, {}, Style::Tone::secondary);
     }
