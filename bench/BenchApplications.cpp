@@ -4,6 +4,7 @@
 // and painted in the real window, offscreen. One frame is 16 ms.
 #include "applications/ApplicationsView.h"
 #include "AppModel.h"
+#include "BenchModel.h"
 #include "BenchSupport.h"
 #include "ModelFakes.h"
 #include "Notifier.h"
@@ -58,14 +59,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::OpenwrightApp::prepare(app);
-    QTemporaryDir data;
-    Notifier notifier;
-    AppModelConfig config;
-    config.dataDirectory = data.path();
-    config.settingsPath = data.filePath(QStringLiteral("settings.conf"));
-    config.notifier = &notifier;
-    config.makeNotices = [] { return std::unique_ptr<WorkspaceNotices>(); };
-    AppModel model(std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>()), std::move(config));
+    bench::BenchModel bench;
+    AppModel& model = bench.model;
     test::await(model.refresh());
     const double firstRead = bench::elapsedMs([&] { test::await(model.readApplications()); });
     ui::MainWindow window(model);

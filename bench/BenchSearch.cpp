@@ -7,6 +7,7 @@
 // which brings back the screen the search replaced. Prints the 95th percentile of them all, and
 // of the first keystrokes and the clearings on their own.
 #include "AppModel.h"
+#include "BenchModel.h"
 #include "BenchSupport.h"
 #include "ModelFakes.h"
 #include "Notifier.h"
@@ -59,14 +60,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::OpenwrightApp::prepare(app);
-    QTemporaryDir data;
-    Notifier notifier;
-    AppModelConfig config;
-    config.dataDirectory = data.path();
-    config.settingsPath = data.filePath(QStringLiteral("settings.conf"));
-    config.notifier = &notifier;
-    config.makeNotices = [] { return std::unique_ptr<WorkspaceNotices>(); };
-    AppModel model(std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>()), std::move(config));
+    bench::BenchModel bench;
+    AppModel& model = bench.model;
     for (const char* custom : {"log2", "nfo", "diz", "yml", "jpeg"})
         model.addCustom(QString::fromLatin1(custom));
     test::await(model.refresh());
