@@ -27,10 +27,11 @@ const QString kDefaultGroup = u"Default Applications"_s;
 const QString kAddedGroup = u"Added Associations"_s;
 const QString kRemovedGroup = u"Removed Associations"_s;
 
-QString tr(const char* text)
+// The doctor's texts, under one context lupdate can see (Doctor is a namespace, not a class).
+struct Texts
 {
-    return QCoreApplication::translate("Doctor", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Doctor)
+};
 
 using Line = KeyFileLine;
 
@@ -181,37 +182,40 @@ QString DoctorFinding::explanation() const
     const QString at = QString::number(line);
     switch (kind) {
     case Kind::uninstalledApp:
-        return tr("Line %1 of %2 names %3 for %4, which is no longer installed.").arg(at, where, id, type);
+        return Texts::tr("Line %1 of %2 names %3 for %4, which is no longer installed.").arg(at, where, id, type);
     case Kind::shadowingAlias:
         if (changesDefault) {
-            return tr("Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes "
-                      "the first, so line %5 is ignored.")
+            return Texts::tr(
+                       "Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes "
+                       "the first, so line %5 is ignored.")
                 .arg(at, where, type, other, QString::number(otherLine));
         }
-        return tr("Line %1 of %2 sets %3, another name of %4, which line %5 sets too.")
+        return Texts::tr("Line %1 of %2 sets %3, another name of %4, which line %5 sets too.")
             .arg(at, where, type, other, QString::number(otherLine));
     case Kind::duplicateKey:
-        return tr("%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.")
+        return Texts::tr("%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.")
             .arg(type, group, where, at, QString::number(otherLine));
     case Kind::defaultAndRemoved:
-        return tr("Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.")
+        return Texts::tr(
+                   "Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.")
             .arg(at, where, id, type);
     case Kind::deprecatedList:
-        return tr("%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.")
+        return Texts::tr("%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.")
             .arg(where, at, type, id);
     case Kind::desktopOverride:
-        return tr("Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.")
+        return Texts::tr("Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.")
             .arg(at, where, type, id, other);
     case Kind::userappDuplicate:
-        return tr("%1 was made by an \"open with a command\" dialog and runs the same program as %2.")
+        return Texts::tr("%1 was made by an \"open with a command\" dialog and runs the same program as %2.")
             .arg(where, other);
     case Kind::userappMissingProgram:
-        return tr("%1 was made by an \"open with a command\" dialog; the program it runs (%2) is gone.")
+        return Texts::tr("%1 was made by an \"open with a command\" dialog; the program it runs (%2) is gone.")
             .arg(where, other);
     case Kind::missingProgram:
-        return tr("%1 runs %2, which is not found, so the system passes over it.").arg(where, other);
+        return Texts::tr("%1 runs %2, which is not found, so the system passes over it.").arg(where, other);
     case Kind::managedList:
-        return tr("%1 is a read-only link to %2, managed by a configuration tool.").arg(where, homeRelativePath(other));
+        return Texts::tr("%1 is a read-only link to %2, managed by a configuration tool.")
+            .arg(where, homeRelativePath(other));
     }
     return {};
 }
@@ -219,20 +223,22 @@ QString DoctorFinding::explanation() const
 QString DoctorFinding::fix() const
 {
     if (!fixable)
-        return tr("Managed by your configuration; change it there.");
+        return Texts::tr("Managed by your configuration; change it there.");
     const QString at = QString::number(line);
     switch (kind) {
-    case Kind::uninstalledApp: return tr("Remove %1 from the line; the system passes over it already.").arg(id);
+    case Kind::uninstalledApp: return Texts::tr("Remove %1 from the line; the system passes over it already.").arg(id);
     case Kind::shadowingAlias:
-        return changesDefault ? tr("Remove line %1, so that line %2 decides.").arg(at, QString::number(otherLine))
-                              : tr("Remove line %1; nothing else changes.").arg(at);
-    case Kind::duplicateKey: return tr("Remove line %1; nothing else changes.").arg(at);
-    case Kind::defaultAndRemoved: return tr("Keep %1 among the applications for %2.").arg(id, type);
-    case Kind::deprecatedList: return tr("Move the line to your own mimeapps.list; %1 stays the default.").arg(id);
-    case Kind::desktopOverride: return tr("Remove line %1, so that %2 opens in %3 again.").arg(at, type, other);
-    case Kind::userappDuplicate: return tr("Name %1 instead in your lists, and remove this entry.").arg(other);
-    case Kind::userappMissingProgram: return tr("Remove the entry and the lines naming it.");
-    case Kind::missingProgram: return tr("Remove the entry.");
+        return changesDefault
+            ? Texts::tr("Remove line %1, so that line %2 decides.").arg(at, QString::number(otherLine))
+            : Texts::tr("Remove line %1; nothing else changes.").arg(at);
+    case Kind::duplicateKey: return Texts::tr("Remove line %1; nothing else changes.").arg(at);
+    case Kind::defaultAndRemoved: return Texts::tr("Keep %1 among the applications for %2.").arg(id, type);
+    case Kind::deprecatedList:
+        return Texts::tr("Move the line to your own mimeapps.list; %1 stays the default.").arg(id);
+    case Kind::desktopOverride: return Texts::tr("Remove line %1, so that %2 opens in %3 again.").arg(at, type, other);
+    case Kind::userappDuplicate: return Texts::tr("Name %1 instead in your lists, and remove this entry.").arg(other);
+    case Kind::userappMissingProgram: return Texts::tr("Remove the entry and the lines naming it.");
+    case Kind::missingProgram: return Texts::tr("Remove the entry.");
     case Kind::managedList: break;
     }
     return {};
@@ -510,7 +516,7 @@ CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& path
             }
             if (edit.remove) {
                 if (!QFile::remove(path))
-                    throw StoreError(tr("Could not remove %1.").arg(homeRelativePath(path)));
+                    throw StoreError(Texts::tr("Could not remove %1.").arg(homeRelativePath(path)));
             } else {
                 writeAtomically(linkTarget(path), edited(path, edit), FileAccess::asCreated);
             }

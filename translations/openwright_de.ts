@@ -16,6 +16,25 @@
     </message>
 </context>
 <context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>%1 für alle %2 verwenden</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>%1 für alle seine Typen verwenden</translation>
+    </message>
+    <message>
+        <source>%1 declares 1 %2type.</source>
+        <translation>%1 gibt 1 %2Typ an.</translation>
+    </message>
+    <message>
+        <source>%1 declares %2 %3types.</source>
+        <translation>%1 gibt %2 %3Typen an.</translation>
+    </message>
+</context>
+<context>
     <name>Applications</name>
     <message>
         <source>That file cannot be read: %1</source>
@@ -684,6 +703,33 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>Auf den Systemstandard zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>Bereits der Systemstandard</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>%1 (%2) gibt nicht an, %3 öffnen zu können. Fügen Sie --force hinzu, um sie trotzdem zur Standardanwendung zu machen.</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>: Diese Datei oder dieser Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>: Das System kennt diesen MIME-Typ nicht.</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>: Das ist kein Typ. Erwartet wird eine Endung (.pdf oder pdf), ein Linktyp (mailto:), ein MIME-Typ (application/pdf) oder eine Datei (./report.pdf).</translation>
+    </message>
+</context>
+<context>
     <name>DateText</name>
     <message>
         <source>%1 at %2</source>
@@ -833,6 +879,116 @@
         <source>~</source>
         <translation>~</translation>
     </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>%1 (%2) nennt %3: Links, die diese Arbeitsumgebung öffnet, gehen an %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>%1 (%2) nennt %3, wozu keine installierte Anwendung passt: Links, die diese Arbeitsumgebung öffnet, öffnen sich womöglich nicht</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>; Links, die %1 öffnet, folgen aber dessen eigener Einstellung, %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>Links von %1</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>Zeile %1 von %2 nennt für %4 die Anwendung %3, die nicht mehr installiert ist.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes the first, so line %5 is ignored.</source>
+        <translation>Zeile %1 von %2 legt %3 fest, einen anderen Namen für %4, bevor Zeile %5 %4 selbst festlegt: Das System nimmt die erste, daher wird Zeile %5 ignoriert.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>Zeile %1 von %2 legt %3 fest, einen anderen Namen für %4, den auch Zeile %5 festlegt.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>%1 ist in [%2] von %3 zweimal festgelegt (Zeilen %4 und %5); das System liest nur die letzte.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>Zeile %1 von %2 entfernt %3 aus den Anwendungen für %4, obwohl sie die Standardanwendung dieses Typs ist.</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>%1 ist eine ältere Liste, die das System noch liest: Ihre Zeile %2 bestimmt, dass %3 sich in %4 öffnet.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>Zeile %1 von %2, einer Liste für eine einzelne Arbeitsumgebung, lässt %3 sich in %4 öffnen und übergeht Ihre Wahl %5.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>%1 wurde von einem Dialog „Mit Befehl öffnen“ angelegt und startet dasselbe Programm wie %2.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>%1 wurde von einem Dialog „Mit Befehl öffnen“ angelegt; das Programm, das er startet (%2), ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>%1 startet %2, das nicht gefunden wird, daher übergeht das System den Eintrag.</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>%1 ist eine schreibgeschützte Verknüpfung auf %2, verwaltet von einem Konfigurationswerkzeug.</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>Von Ihrer Konfiguration verwaltet; ändern Sie es dort.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>%1 aus der Zeile entfernen; das System übergeht es bereits.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that line %2 decides.</source>
+        <translation>Zeile %1 entfernen, damit Zeile %2 entscheidet.</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>Zeile %1 entfernen; sonst ändert sich nichts.</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>%1 unter den Anwendungen für %2 behalten.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>Die Zeile in Ihre eigene mimeapps.list verschieben; %1 bleibt die Standardanwendung.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>Zeile %1 entfernen, damit %2 sich wieder in %3 öffnet.</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>Stattdessen %1 in Ihren Listen nennen und diesen Eintrag entfernen.</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>Den Eintrag und die Zeilen entfernen, die ihn nennen.</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>Den Eintrag entfernen.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -873,22 +1029,6 @@
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Revert</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>%1 default changed</source>
-        <translation>Standardanwendung für %1 geändert</translation>
-    </message>
-    <message>
-        <source>no app</source>
-        <translation>keine Anwendung</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Revert to keep %2.</source>
-        <translation>%1 hat %2 ersetzt. Setzen Sie zurück, um %2 zu behalten.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1152,45 @@
         <source>Depends on the file: %1.</source>
         <translation>Hängt von der Datei ab: %1.</translation>
     </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>Hängt davon ab, wer ihn öffnet: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>Text &amp; Code</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>
@@ -1122,10 +1301,6 @@
     <message>
         <source>“%1” is one argument too many. Usage: %2</source>
         <translation>„%1“ ist ein Argument zu viel. Aufruf: %2</translation>
-    </message>
-    <message>
-        <source>%1: That doesn&apos;t look like an extension or link type.</source>
-        <translation>%1: Das sieht nicht nach einer Dateiendung oder einem Linktyp aus.</translation>
     </message>
     <message>
         <source>No default</source>
@@ -1319,12 +1494,111 @@
         <translation>openwright: Die Antwort ist zu groß für die Weitergabe
 </translation>
     </message>
+    <message>
+        <source>Put back</source>
+        <translation>Zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Zugelassen</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>Zurücksetzen eingestellt</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>1 Problem in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
     <message>
         <source>Added %1 to your applications</source>
         <translation>%1 zu Ihren Anwendungen hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Aufräumen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>Standardanwendung für %1 zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>Standardanwendung für %1 geändert</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>keine Anwendung</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>%1 hat %2 ersetzt. Openwright hat %2 zurückgesetzt; wählen Sie „Zulassen“, um %1 zu behalten.</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>%1 hat erneut übernommen, dreimal in einer Minute. Openwright setzt %2 nicht mehr zurück; setzen Sie zurück, wenn das andere Programm fertig ist.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>%1 hat %2 ersetzt. Setzen Sie zurück, um %2 zu behalten.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>Wahrscheinlich %1, %2 zuvor gestartet</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>Wahrscheinlich %1, %2 zuvor installiert oder aktualisiert</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Zulassen</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>Openwright wacht weiter</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>Ihre Standardanwendungen werden auch bei geschlossenem Fenster überwacht. Zum Beenden öffnen Sie Openwright erneut und wählen Datei → Beenden.</translation>
     </message>
 </context>
 <context>
@@ -1493,6 +1767,111 @@
         <source>Why this app?</source>
         <translation>Warum diese Anwendung?</translation>
     </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>Auf Systemstandard zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>Anwendungen:</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>Die Typen anzeigen, die %1 öffnet</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>%1 gibt in seinem Desktop-Eintrag keine Typen an, daher legt Openwright die Anwendung für keinen Typ fest. Sie können sie trotzdem in der Liste eines Typs für diesen Typ wählen.</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>Gibt 1 Typ an</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>Gibt %1 Typen an</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>Standard für 1 Typ</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>Standard für %1 Typen</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>Für alle verwenden</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>%1 zur Standardanwendung für jeden angegebenen Typ machen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>%1 von %2 öffnen sich in %3</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>Für alle %1 verwenden</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>Keine Anwendung</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>Für diesen Typ verwenden</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>%1 für %2 verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>Keine Standardanwendung</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>Standard für 1 Typ</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>Standard für %1 Typen</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Anwendungen durchsuchen</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>Keine Anwendung ausgewählt</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>Wählen Sie eine Anwendung, um die Typen zu sehen, die sie öffnet, und machen Sie sie zur Standardanwendung für alle oder für eine ganze Familie.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -1630,6 +2009,73 @@
         <source>Keep %1 for %2</source>
         <translation>%1 für %2 behalten</translation>
     </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>Dreimal in einer Minute übernommen: Der Wächter setzt es nicht mehr zurück</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Zugelassen</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Zulassen</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>%1 für %2 zulassen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Aufräumen</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>Dateien Ihrer Standardanwendungen aufräumen</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>Jede geänderte Datei wird zuerst daneben kopiert, und Ihre Standardanwendungen werden gesichert. Eine Korrektur ändert nur dort, welche Anwendung einen Typ öffnet, wo sie es angibt.</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Auswahl korrigieren</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Korrektur: %1</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>Keine Probleme in den Dateien Ihrer Standardanwendungen.</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Korrigiert: %1</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>Die alte Datei wird als %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Nicht korrigiert: %1</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>Übergangene Probleme (die Dateien haben sich inzwischen geändert und zeigen sie nicht mehr): %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::DropInspector</name>
@@ -1715,6 +2161,18 @@
     <message>
         <source>No changes spotted yet.</source>
         <translation>Noch keine Änderungen bemerkt.</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>Immer behalten</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>%1 immer behalten</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>Die Anwendung sofort zurücksetzen, wenn ein anderes Programm diesen Typ übernimmt</translation>
     </message>
 </context>
 <context>
@@ -1833,6 +2291,13 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>Openwright überwacht Ihre Standardanwendungen auch bei geschlossenem Fenster weiter.</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::OverviewView</name>
     <message>
         <source>Reading your defaults…</source>
@@ -1857,6 +2322,18 @@
     <message>
         <source>Needs attention</source>
         <translation>Braucht Aufmerksamkeit</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>Aufräumen …</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 Problem in den Dateien Ihrer Standardanwendungen</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2603,10 @@
         <source>Default Guard</source>
         <translation>Standardwächter</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -2302,6 +2783,10 @@
     <message>
         <source>Removed: %1</source>
         <translation>Entfernt: %1</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>Browser-Einstellung der Arbeitsumgebung</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,25 @@
     </message>
 </context>
 <context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>Usar %1 para todo: %2</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>Usar %1 para todos sus tipos</translation>
+    </message>
+    <message>
+        <source>%1 declares 1 %2type.</source>
+        <translation>%1 declara 1 tipo %2</translation>
+    </message>
+    <message>
+        <source>%1 declares %2 %3types.</source>
+        <translation>%1 declara %2 tipos %3</translation>
+    </message>
+</context>
+<context>
     <name>Applications</name>
     <message>
         <source>That file cannot be read: %1</source>
@@ -684,6 +703,33 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>Restablecida la predeterminada del sistema</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>Ya es la predeterminada del sistema</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>%1 (%2) no indica que pueda abrir %3. Añada --force para hacerla predeterminada de todos modos.</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>: No existe ese archivo o carpeta.</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>: El sistema no conoce ese tipo MIME.</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>: Eso no es un tipo. Se esperaba una extensión (.pdf o pdf), un tipo de enlace (mailto:), un tipo MIME (application/pdf) o un archivo (./report.pdf).</translation>
+    </message>
+</context>
+<context>
     <name>DateText</name>
     <message>
         <source>%1 at %2</source>
@@ -833,6 +879,116 @@
         <source>~</source>
         <translation>~</translation>
     </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>%1 (%2) indica %3: los enlaces que abre ese escritorio van a %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>%1 (%2) indica %3, que no corresponde a ninguna aplicación instalada: puede que los enlaces que abre ese escritorio no se abran</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>; pero los enlaces que abre %1 siguen su propio ajuste, %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>Enlaces de %1</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>La línea %1 de %2 indica para %4 la aplicación %3, que ya no está instalada.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes the first, so line %5 is ignored.</source>
+        <translation>La línea %1 de %2 establece %3, otro nombre de %4, antes de que la línea %5 establezca el propio %4: el sistema toma la primera, así que la línea %5 se ignora.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>La línea %1 de %2 establece %3, otro nombre de %4, que la línea %5 también establece.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>%1 se establece dos veces en [%2] de %3 (líneas %4 y %5); el sistema solo lee la última.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>La línea %1 de %2 quita %3 de las aplicaciones para %4, aunque es la predeterminada de ese tipo.</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>%1 es una lista antigua que el sistema aún lee: su línea %2 decide que %3 se abre en %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>La línea %1 de %2, una lista para un solo escritorio, hace que %3 se abra en %4, por encima de su elección de %5.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>%1 lo creó un diálogo «abrir con una orden» y ejecuta el mismo programa que %2.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>%1 lo creó un diálogo «abrir con una orden»; el programa que ejecuta (%2) ya no existe.</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>%1 ejecuta %2, que no se encuentra, así que el sistema lo pasa por alto.</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>%1 es un enlace de solo lectura a %2, gestionado por una herramienta de configuración.</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>Lo gestiona su configuración; cámbielo allí.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>Quitar %1 de la línea; el sistema ya lo pasa por alto.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that line %2 decides.</source>
+        <translation>Quitar la línea %1, para que decida la línea %2.</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>Quitar la línea %1; no cambia nada más.</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>Mantener %1 entre las aplicaciones para %2.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>Mover la línea a su propio mimeapps.list; %1 sigue siendo la predeterminada.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>Quitar la línea %1, para que %2 vuelva a abrirse en %3.</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>Indicar %1 en su lugar en sus listas y quitar esta entrada.</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>Quitar la entrada y las líneas que la indican.</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>Quitar la entrada.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>No se pudo eliminar %1.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -873,22 +1029,6 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Revert</source>
-        <translation>Revertir</translation>
-    </message>
-    <message>
-        <source>%1 default changed</source>
-        <translation>Aplicación predeterminada de %1 cambiada</translation>
-    </message>
-    <message>
-        <source>no app</source>
-        <translation>ninguna aplicación</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Revert to keep %2.</source>
-        <translation>%1 reemplazó a %2. Revierta para mantener %2.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1152,45 @@
         <source>Depends on the file: %1.</source>
         <translation>Depende del archivo: %1.</translation>
     </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>Depende de quién lo abra: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>Texto y código</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archivos comprimidos</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>
@@ -1122,10 +1301,6 @@
     <message>
         <source>“%1” is one argument too many. Usage: %2</source>
         <translation>«%1» es un argumento de más. Uso: %2</translation>
-    </message>
-    <message>
-        <source>%1: That doesn&apos;t look like an extension or link type.</source>
-        <translation>%1: eso no parece una extensión ni un tipo de enlace.</translation>
     </message>
     <message>
         <source>No default</source>
@@ -1319,12 +1494,111 @@
         <translation>openwright: la respuesta es demasiado grande para transmitirla
 </translation>
     </message>
+    <message>
+        <source>Put back</source>
+        <translation>Revertido</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitido</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>Se dejó de revertir</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>1 problema en sus archivos de predeterminadas: vea openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>%1 problemas en sus archivos de predeterminadas: vea openwright doctor.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
     <message>
         <source>Added %1 to your applications</source>
         <translation>%1 añadida a sus aplicaciones</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpiar</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>Aplicación predeterminada para %1 revertida</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>Aplicación predeterminada para %1 cambiada</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>ninguna aplicación</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>%1 reemplazó a %2. Openwright revirtió a %2; pulse Permitir para mantener %1.</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>%1 volvió a quedarse con el tipo, tres veces en un minuto. Openwright dejó de revertir a %2; pulse Revertir cuando el otro programa termine.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>%1 reemplazó a %2. Pulse Revertir para mantener %2.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 horas</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>Probablemente %1, que se inició %2 antes</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>Probablemente %1, instalado o actualizado %2 antes</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Revertir</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>Openwright sigue vigilando</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>Sus aplicaciones predeterminadas se siguen vigilando con la ventana cerrada. Para salir, abra Openwright de nuevo y elija Archivo → Salir.</translation>
     </message>
 </context>
 <context>
@@ -1493,6 +1767,111 @@
         <source>Why this app?</source>
         <translation>¿Por qué esta aplicación?</translation>
     </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>Restablecer la predeterminada del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>Aplicaciones:</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>Mostrar los tipos que abre %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>%1 no declara tipos en su entrada de escritorio, así que Openwright no la establece para ninguno. Aún puede elegirla para un tipo desde la lista de ese tipo.</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>Declara 1 tipo</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>Declara %1 tipos</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>predeterminada para 1 tipo</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>predeterminada para %1 tipos</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>Usar para todos</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>Hacer %1 predeterminada para cada tipo que declara</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>%1 de %2 se abren en %3</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>Usar para todo: %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminada</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>Ninguna aplicación</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>Usar para este tipo</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>Usar %1 para %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>No es predeterminada</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>Predeterminada para 1 tipo</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>Predeterminada para %1 tipos</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicaciones</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Buscar aplicaciones</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>Ninguna aplicación seleccionada</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>Elija una aplicación para ver los tipos que abre y hacerla predeterminada para todos ellos o para toda una familia.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -1630,6 +2009,73 @@
         <source>Keep %1 for %2</source>
         <translation>Mantener %1 para %2</translation>
     </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>Se la quedaron tres veces en un minuto: el Guardián dejó de revertirla</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Revertido</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitido</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>Permitir %1 para %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpiar</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>Limpiar sus archivos de predeterminadas</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>Cada archivo modificado se copia primero a su lado, y se hace una copia de seguridad de sus aplicaciones predeterminadas. Una corrección solo cambia qué aplicación abre un tipo donde lo indica.</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Corregir lo seleccionado</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Corrección: %1</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>No hay problemas en sus archivos de predeterminadas.</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corregido: %1</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>El archivo antiguo se guarda como %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>No corregido: %1</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>Problemas sin tocar (los archivos cambiaron entretanto y ya no los muestran): %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>No se cambió nada.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::DropInspector</name>
@@ -1715,6 +2161,18 @@
     <message>
         <source>No changes spotted yet.</source>
         <translation>Aún no se ha detectado ningún cambio.</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>Mantener siempre</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>Mantener siempre %1</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>Revertir la aplicación al instante cuando otro programa se quede con este tipo</translation>
     </message>
 </context>
 <context>
@@ -1833,6 +2291,13 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>Openwright sigue vigilando sus aplicaciones predeterminadas con la ventana cerrada.</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::OverviewView</name>
     <message>
         <source>Reading your defaults…</source>
@@ -1857,6 +2322,18 @@
     <message>
         <source>Needs attention</source>
         <translation>Necesita atención</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>Limpiar…</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problema en sus archivos de predeterminadas</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problemas en sus archivos de predeterminadas</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2603,10 @@
         <source>Default Guard</source>
         <translation>Guardián de predeterminadas</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicaciones</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -2302,6 +2783,10 @@
     <message>
         <source>Removed: %1</source>
         <translation>Quitada: %1</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>Ajuste de navegador del escritorio</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,25 @@
     </message>
 </context>
 <context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>Utiliser %1 pour tout : %2</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>Utiliser %1 pour tous ses types</translation>
+    </message>
+    <message>
+        <source>%1 declares 1 %2type.</source>
+        <translation>%1 déclare 1 type %2</translation>
+    </message>
+    <message>
+        <source>%1 declares %2 %3types.</source>
+        <translation>%1 déclare %2 types %3</translation>
+    </message>
+</context>
+<context>
     <name>Applications</name>
     <message>
         <source>That file cannot be read: %1</source>
@@ -684,6 +703,33 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>Réinitialisé à l’application par défaut du système</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>Déjà l’application par défaut du système</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>%1 (%2) n’indique pas pouvoir ouvrir %3. Ajoutez --force pour en faire l’application par défaut malgré tout.</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>: ce fichier ou dossier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>: le système ne connaît pas ce type MIME.</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>: ce n’est pas un type. Attendu : une extension (.pdf ou pdf), un type de lien (mailto:), un type MIME (application/pdf) ou un fichier (./report.pdf).</translation>
+    </message>
+</context>
+<context>
     <name>DateText</name>
     <message>
         <source>%1 at %2</source>
@@ -833,6 +879,116 @@
         <source>~</source>
         <translation>~</translation>
     </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>%1 (%2) indique %3 : les liens qu’ouvre ce bureau vont à %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>%1 (%2) indique %3, qui ne correspond à aucune application installée : les liens qu’ouvre ce bureau risquent de ne pas s’ouvrir</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>; mais les liens qu’ouvre %1 suivent son propre réglage, %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>Liens de %1</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>La ligne %1 de %2 indique pour %4 l’application %3, qui n’est plus installée.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes the first, so line %5 is ignored.</source>
+        <translation>La ligne %1 de %2 définit %3, un autre nom de %4, avant que la ligne %5 ne définisse %4 lui-même : le système prend la première, la ligne %5 est donc ignorée.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>La ligne %1 de %2 définit %3, un autre nom de %4, que la ligne %5 définit aussi.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>%1 est défini deux fois dans [%2] de %3 (lignes %4 et %5) ; le système ne lit que la dernière.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>La ligne %1 de %2 retire %3 des applications pour %4, bien qu’elle soit l’application par défaut de ce type.</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>%1 est une ancienne liste que le système lit encore : sa ligne %2 décide que %3 s’ouvre dans %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>La ligne %1 de %2, une liste propre à un bureau, fait s’ouvrir %3 dans %4, à la place de votre choix, %5.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>%1 a été créé par une boîte de dialogue « ouvrir avec une commande » et lance le même programme que %2.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>%1 a été créé par une boîte de dialogue « ouvrir avec une commande » ; le programme qu’il lance (%2) n’existe plus.</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>%1 lance %2, qui est introuvable ; le système l’ignore donc.</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>%1 est un lien en lecture seule vers %2, géré par un outil de configuration.</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>Géré par votre configuration ; modifiez-le là-bas.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>Retirer %1 de la ligne ; le système l’ignore déjà.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that line %2 decides.</source>
+        <translation>Retirer la ligne %1, pour que la ligne %2 décide.</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>Retirer la ligne %1 ; rien d’autre ne change.</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>Garder %1 parmi les applications pour %2.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>Déplacer la ligne dans votre propre mimeapps.list ; %1 reste l’application par défaut.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>Retirer la ligne %1, pour que %2 s’ouvre de nouveau dans %3.</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>Indiquer plutôt %1 dans vos listes et supprimer cette entrée.</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>Supprimer l’entrée et les lignes qui la citent.</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>Supprimer l’entrée.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Impossible de supprimer %1.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -873,22 +1029,6 @@
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Revert</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>%1 default changed</source>
-        <translation>Application par défaut de %1 modifiée</translation>
-    </message>
-    <message>
-        <source>no app</source>
-        <translation>aucune application</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Revert to keep %2.</source>
-        <translation>%1 a remplacé %2. Rétablissez pour garder %2.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1152,45 @@
         <source>Depends on the file: %1.</source>
         <translation>Dépend du fichier : %1.</translation>
     </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>Dépend de qui l’ouvre : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>Texte et code</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>
@@ -1122,10 +1301,6 @@
     <message>
         <source>“%1” is one argument too many. Usage: %2</source>
         <translation>« %1 » est un argument de trop. Utilisation : %2</translation>
-    </message>
-    <message>
-        <source>%1: That doesn&apos;t look like an extension or link type.</source>
-        <translation>%1 : cela ne ressemble pas à une extension ni à un type de lien.</translation>
     </message>
     <message>
         <source>No default</source>
@@ -1319,12 +1494,111 @@
         <translation>openwright : la réponse est trop volumineuse pour être transmise
 </translation>
     </message>
+    <message>
+        <source>Put back</source>
+        <translation>Rétabli</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Autorisé</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>Plus rétabli</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>1 problème dans vos fichiers d’applications par défaut : voir openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>%1 problèmes dans vos fichiers d’applications par défaut : voir openwright doctor.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
     <message>
         <source>Added %1 to your applications</source>
         <translation>%1 ajouté à vos applications</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Nettoyer</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>Application par défaut pour %1 rétablie</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>Application par défaut pour %1 modifiée</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>aucune application</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>%1 a remplacé %2. Openwright a rétabli %2 ; choisissez Autoriser pour garder %1.</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>%1 a repris la main, trois fois en une minute. Openwright ne rétablit plus %2 ; choisissez Rétablir quand l’autre programme aura fini.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>%1 a remplacé %2. Choisissez Rétablir pour garder %2.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 heure</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 heures</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>Probablement %1, lancé %2 plus tôt</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>Probablement %1, installé ou mis à jour %2 plus tôt</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Autoriser</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>Openwright continue de surveiller</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>Vos applications par défaut restent surveillées fenêtre fermée. Pour quitter, rouvrez Openwright et choisissez Fichier → Quitter.</translation>
     </message>
 </context>
 <context>
@@ -1493,6 +1767,111 @@
         <source>Why this app?</source>
         <translation>Pourquoi cette application ?</translation>
     </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>Réinitialiser à la valeur par défaut du système</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>Applications :</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>Afficher les types qu’ouvre %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>%1 ne déclare aucun type dans son entrée de bureau ; Openwright ne la définit donc pour aucun. Vous pouvez tout de même la choisir pour un type depuis la liste de ce type.</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>Déclare 1 type</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>Déclare %1 types</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>par défaut pour 1 type</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>par défaut pour %1 types</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>Utiliser pour tous</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>Faire de %1 l’application par défaut de chaque type qu’elle déclare</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>%1 sur %2 s’ouvrent dans %3</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>Utiliser pour tout : %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>Aucune application</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>Utiliser pour ce type</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>Utiliser %1 pour %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>Par défaut pour aucun type</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>Par défaut pour 1 type</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>Par défaut pour %1 types</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Rechercher des applications</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>Aucune application sélectionnée</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>Choisissez une application pour voir les types qu’elle ouvre, et faites-en l’application par défaut pour tous ou pour toute une famille.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -1630,6 +2009,73 @@
         <source>Keep %1 for %2</source>
         <translation>Garder %1 pour %2</translation>
     </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>Repris trois fois en une minute : le Gardien a cessé de le rétablir</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Rétabli</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Autorisé</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Autoriser</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>Autoriser %1 pour %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Nettoyer</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>Nettoyer vos fichiers d’applications par défaut</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>Chaque fichier modifié est d’abord copié à côté de lui-même, et vos applications par défaut sont sauvegardées. Une correction ne change l’application qui ouvre un type que là où elle l’indique.</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Corriger la sélection</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Correction : %1</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>Aucun problème dans vos fichiers d’applications par défaut.</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corrigé : %1</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>L’ancien fichier est conservé sous le nom %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Non corrigé : %1</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>Problèmes laissés tels quels (les fichiers ont changé entre-temps et ne les montrent plus) : %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Rien n’a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::DropInspector</name>
@@ -1715,6 +2161,18 @@
     <message>
         <source>No changes spotted yet.</source>
         <translation>Aucun changement repéré pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>Toujours garder</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>Toujours garder %1</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>Rétablir l’application aussitôt qu’un autre programme s’approprie ce type</translation>
     </message>
 </context>
 <context>
@@ -1833,6 +2291,13 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>Openwright continue de surveiller vos applications par défaut, fenêtre fermée.</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::OverviewView</name>
     <message>
         <source>Reading your defaults…</source>
@@ -1857,6 +2322,18 @@
     <message>
         <source>Needs attention</source>
         <translation>À vérifier</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>Nettoyer…</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problème dans vos fichiers d’applications par défaut</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problèmes dans vos fichiers d’applications par défaut</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2603,10 @@
         <source>Default Guard</source>
         <translation>Gardien des applications par défaut</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -2302,6 +2783,10 @@
     <message>
         <source>Removed: %1</source>
         <translation>Retirée : %1</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>Réglage du navigateur du bureau</translation>
     </message>
 </context>
 </TS>

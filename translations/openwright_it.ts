@@ -16,6 +16,25 @@
     </message>
 </context>
 <context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>Usa %1 per tutto: %2</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>Usa %1 per tutti i suoi tipi</translation>
+    </message>
+    <message>
+        <source>%1 declares 1 %2type.</source>
+        <translation>%1 dichiara 1 tipo %2</translation>
+    </message>
+    <message>
+        <source>%1 declares %2 %3types.</source>
+        <translation>%1 dichiara %2 tipi %3</translation>
+    </message>
+</context>
+<context>
     <name>Applications</name>
     <message>
         <source>That file cannot be read: %1</source>
@@ -684,6 +703,33 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>Riportata alla predefinita di sistema</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>È già la predefinita di sistema</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>%1 (%2) non dichiara di poter aprire %3. Aggiungi --force per renderla comunque la predefinita.</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>: file o cartella inesistente.</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>: il sistema non conosce questo tipo MIME.</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>: questo non è un tipo. Atteso un&apos;estensione (.pdf o pdf), un tipo di link (mailto:), un tipo MIME (application/pdf) o un file (./report.pdf).</translation>
+    </message>
+</context>
+<context>
     <name>DateText</name>
     <message>
         <source>%1 at %2</source>
@@ -833,6 +879,116 @@
         <source>~</source>
         <translation>~</translation>
     </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>%1 (%2) indica %3: i link aperti da quel desktop vanno a %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>%1 (%2) indica %3, che non corrisponde ad alcuna applicazione installata: i link aperti da quel desktop potrebbero non aprirsi</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>; ma i link aperti da %1 seguono la sua impostazione, %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>Link di %1</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>La riga %1 di %2 indica per %4 l&apos;applicazione %3, che non è più installata.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes the first, so line %5 is ignored.</source>
+        <translation>La riga %1 di %2 imposta %3, un altro nome di %4, prima che la riga %5 imposti %4 stesso: il sistema prende la prima, quindi la riga %5 viene ignorata.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>La riga %1 di %2 imposta %3, un altro nome di %4, che anche la riga %5 imposta.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>%1 è impostato due volte in [%2] di %3 (righe %4 e %5); il sistema legge solo l&apos;ultima.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>La riga %1 di %2 toglie %3 dalle applicazioni per %4, benché sia la predefinita di quel tipo.</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>%1 è un elenco più vecchio che il sistema legge ancora: la sua riga %2 decide che %3 si apre in %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>La riga %1 di %2, un elenco per un solo desktop, fa aprire %3 in %4, scavalcando la tua scelta di %5.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>%1 è stato creato da una finestra «apri con un comando» ed esegue lo stesso programma di %2.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>%1 è stato creato da una finestra «apri con un comando»; il programma che esegue (%2) non c&apos;è più.</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>%1 esegue %2, che non si trova, quindi il sistema lo ignora.</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>%1 è un collegamento di sola lettura a %2, gestito da uno strumento di configurazione.</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>Gestito dalla tua configurazione; cambialo lì.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>Togliere %1 dalla riga; il sistema lo ignora già.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that line %2 decides.</source>
+        <translation>Togliere la riga %1, così decide la riga %2.</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>Togliere la riga %1; nient&apos;altro cambia.</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>Mantenere %1 tra le applicazioni per %2.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>Spostare la riga nel tuo mimeapps.list; %1 resta la predefinita.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>Togliere la riga %1, così %2 si apre di nuovo in %3.</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>Indicare invece %1 nei tuoi elenchi e togliere questa voce.</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>Togliere la voce e le righe che la indicano.</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>Togliere la voce.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Impossibile rimuovere %1.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -873,22 +1029,6 @@
     <message>
         <source>Open</source>
         <translation>Apri</translation>
-    </message>
-    <message>
-        <source>Revert</source>
-        <translation>Annulla modifica</translation>
-    </message>
-    <message>
-        <source>%1 default changed</source>
-        <translation>Applicazione predefinita per %1 cambiata</translation>
-    </message>
-    <message>
-        <source>no app</source>
-        <translation>nessuna applicazione</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Revert to keep %2.</source>
-        <translation>%1 ha sostituito %2. Annulla la modifica per tenere %2.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1152,45 @@
         <source>Depends on the file: %1.</source>
         <translation>Dipende dal file: %1.</translation>
     </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>Dipende da chi lo apre: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Immagini</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>Testo e codice</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archivi</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>
@@ -1122,10 +1301,6 @@
     <message>
         <source>“%1” is one argument too many. Usage: %2</source>
         <translation>«%1» è un argomento di troppo. Uso: %2</translation>
-    </message>
-    <message>
-        <source>%1: That doesn&apos;t look like an extension or link type.</source>
-        <translation>%1: non sembra un&apos;estensione né un tipo di link.</translation>
     </message>
     <message>
         <source>No default</source>
@@ -1319,12 +1494,111 @@
         <translation>openwright: la risposta è troppo grande da trasmettere
 </translation>
     </message>
+    <message>
+        <source>Put back</source>
+        <translation>Modifica annullata</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Consentito</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>Annullamento interrotto</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>1 problema nei file delle predefinite: vedi openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>%1 problemi nei file delle predefinite: vedi openwright doctor.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
     <message>
         <source>Added %1 to your applications</source>
         <translation>%1 aggiunta alle tue applicazioni</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Pulizia</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>Predefinita per %1 ripristinata</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>Predefinita per %1 cambiata</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>nessuna applicazione</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>%1 ha sostituito %2. Openwright ha rimesso %2; scegli Consenti per mantenere %1.</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>%1 se n&apos;è appropriata di nuovo, tre volte in un minuto. Openwright ha smesso di rimettere %2; scegli Annulla modifica quando l&apos;altro programma ha finito.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>%1 ha sostituito %2. Scegli Annulla modifica per mantenere %2.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 secondo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuti</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 ora</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 ore</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>Probabilmente %1, avviato %2 prima</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>Probabilmente %1, installato o aggiornato %2 prima</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Consenti</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Annulla modifica</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>Openwright continua a sorvegliare</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>Le tue predefinite restano sorvegliate anche a finestra chiusa. Per uscire, riapri Openwright e scegli File → Esci.</translation>
     </message>
 </context>
 <context>
@@ -1493,6 +1767,111 @@
         <source>Why this app?</source>
         <translation>Perché questa applicazione?</translation>
     </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>Ripristina la predefinita di sistema</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>Applicazioni:</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>Mostra i tipi che apre %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altre %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>%1 non dichiara tipi nella sua voce desktop, quindi Openwright non la imposta per nessuno. Puoi comunque sceglierla per un tipo dall&apos;elenco di quel tipo.</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>Dichiara 1 tipo</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>Dichiara %1 tipi</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>predefinita per 1 tipo</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>predefinita per %1 tipi</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>Usa per tutti</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>Rendi %1 la predefinita per ogni tipo che dichiara</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>%1 di %2 si aprono in %3</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>Usa per tutto: %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinita</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>Nessuna applicazione</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>Usa per questo tipo</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>Usa %1 per %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>Non predefinita</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>Predefinita per 1 tipo</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>Predefinita per %1 tipi</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applicazioni</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Cerca applicazioni</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>Nessuna applicazione selezionata</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>Scegli un&apos;applicazione per vedere i tipi che apre e renderla la predefinita per tutti o per un&apos;intera famiglia.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -1630,6 +2009,73 @@
         <source>Keep %1 for %2</source>
         <translation>Mantieni %1 per %2</translation>
     </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>Sottratta tre volte in un minuto: il Guardiano ha smesso di ripristinarla</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Modifica annullata</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Consentito</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Consenti</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>Consenti %1 per %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Pulizia</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>Pulisci i file delle predefinite</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>Ogni file modificato viene prima copiato accanto a sé stesso e viene fatto un backup delle tue predefinite. Una correzione cambia l&apos;applicazione che apre un tipo solo dove lo dice.</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Correggi i selezionati</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Correzione: %1</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>Nessun problema nei file delle predefinite.</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corretto: %1</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>Il vecchio file è conservato come %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Non corretto: %1</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>Problemi lasciati invariati (nel frattempo i file sono cambiati e non li mostrano più): %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Non è stato cambiato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::DropInspector</name>
@@ -1715,6 +2161,18 @@
     <message>
         <source>No changes spotted yet.</source>
         <translation>Ancora nessuna modifica rilevata.</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>Mantieni sempre</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>Mantieni sempre %1</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>Rimetti subito l&apos;applicazione quando un altro programma si appropria di questo tipo</translation>
     </message>
 </context>
 <context>
@@ -1833,6 +2291,13 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>Openwright continua a sorvegliare le tue applicazioni predefinite anche a finestra chiusa.</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::OverviewView</name>
     <message>
         <source>Reading your defaults…</source>
@@ -1857,6 +2322,18 @@
     <message>
         <source>Needs attention</source>
         <translation>Richiede attenzione</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>Pulisci…</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problema nei file delle predefinite</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problemi nei file delle predefinite</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2603,10 @@
         <source>Default Guard</source>
         <translation>Guardiano delle predefinite</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applicazioni</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -2302,6 +2783,10 @@
     <message>
         <source>Removed: %1</source>
         <translation>Rimossa: %1</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>Impostazione del browser del desktop</translation>
     </message>
 </context>
 </TS>

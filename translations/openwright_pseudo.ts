@@ -16,6 +16,25 @@
         </message>
     </context>
     <context>
+        <name>ApplicationIndex</name>
+        <message>
+            <source>Use %1 for All %2</source>
+            <translation>[Üšé %1 fõr Åll %2 ··]</translation>
+        </message>
+        <message>
+            <source>Use %1 for All Its Types</source>
+            <translation>[Üšé %1 fõr Åll Îtš Týpéš ······]</translation>
+        </message>
+        <message>
+            <source>%1 declares 1 %2type.</source>
+            <translation>[%1 déçláréš 1 %2týpé. ····]</translation>
+        </message>
+        <message>
+            <source>%1 declares %2 %3types.</source>
+            <translation>[%1 déçláréš %2 %3týpéš. ····]</translation>
+        </message>
+    </context>
+    <context>
         <name>Applications</name>
         <message>
             <source>That file cannot be read: %1</source>
@@ -684,6 +703,33 @@
         </message>
     </context>
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>Reset to the system default</source>
+            <translation>[Réšét tõ thé šýštém défáült ········]</translation>
+        </message>
+        <message>
+            <source>Already the system default</source>
+            <translation>[Ålréádý thé šýštém défáült ·······]</translation>
+        </message>
+        <message>
+            <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+            <translation>[%1 (%2) dõéš ñõt šáý ît çáñ õpéñ %3. Ådd --fõrçé tõ máké ît thé défáült áll thé šámé. ·····························]</translation>
+        </message>
+        <message>
+            <source>: There is no such file or folder.</source>
+            <translation>[: Théré îš ñõ šüçh fîlé õr fõldér. ···········]</translation>
+        </message>
+        <message>
+            <source>: The system knows no such MIME type.</source>
+            <translation>[: Thé šýštém kñõwš ñõ šüçh MÎMÉ týpé. ············]</translation>
+        </message>
+        <message>
+            <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+            <translation>[: Thát îš ñõt á týpé. Éxpéçtéd áñ éxtéñšîõñ (.pdf õr pdf), á lîñk týpé (máîltõ:), á MÎMÉ týpé (ápplîçátîõñ/pdf) õr á fîlé (./répõrt.pdf). ····················································]</translation>
+        </message>
+    </context>
+    <context>
         <name>DateText</name>
         <message>
             <source>%1 at %2</source>
@@ -833,6 +879,116 @@
             <source>~</source>
             <translation>[~]</translation>
         </message>
+        <message>
+            <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+            <translation>[%1 (%2) ñáméš %3: lîñkš thát déšktõp õpéñš gõ tõ %4 ··············]</translation>
+        </message>
+        <message>
+            <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+            <translation>[%1 (%2) ñáméš %3, whîçh ñõ îñštálléd ápplîçátîõñ mátçhéš: lîñkš thát déšktõp õpéñš máý ñõt õpéñ ·································]</translation>
+        </message>
+        <message>
+            <source>; but links %1 opens follow its own setting, %2</source>
+            <translation>[; büt lîñkš %1 õpéñš fõllõw îtš õwñ šéttîñg, %2 ··············]</translation>
+        </message>
+    </context>
+    <context>
+        <name>DesktopBrowser</name>
+        <message>
+            <source>%1's links</source>
+            <translation>[%1'š lîñkš]</translation>
+        </message>
+    </context>
+    <context>
+        <name>Doctor</name>
+        <message>
+            <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+            <translation>[Lîñé %1 õf %2 ñáméš %3 fõr %4, whîçh îš ñõ lõñgér îñštálléd. ··················]</translation>
+        </message>
+        <message>
+            <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes the first, so line %5 is ignored.</source>
+            <translation>[Lîñé %1 õf %2 šétš %3, áñõthér ñámé õf %4, béfõré lîñé %5 šétš %4 îtšélf: thé šýštém tákéš thé fîršt, šõ lîñé %5 îš îgñõréd. ·········································]</translation>
+        </message>
+        <message>
+            <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+            <translation>[Lîñé %1 õf %2 šétš %3, áñõthér ñámé õf %4, whîçh lîñé %5 šétš tõõ. ···················]</translation>
+        </message>
+        <message>
+            <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+            <translation>[%1 îš šét twîçé îñ [%2] õf %3 (lîñéš %4 áñd %5); thé šýštém réádš õñlý thé lášt. ·························]</translation>
+        </message>
+        <message>
+            <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+            <translation>[Lîñé %1 õf %2 rémõvéš %3 frõm thé ápplîçátîõñš fõr %4, álthõügh ît îš thé défáült õf thát týpé. ································]</translation>
+        </message>
+        <message>
+            <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+            <translation>[%1 îš áñ õldér lîšt thé šýštém štîll réádš: îtš lîñé %2 déçîdéš thát %3 õpéñš îñ %4. ···························]</translation>
+        </message>
+        <message>
+            <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+            <translation>[Lîñé %1 õf %2, á lîšt fõr õñé déšktõp, mákéš %3 õpéñ îñ %4, õvérrîdîñg ýõür çhõîçé õf %5. ·····························]</translation>
+        </message>
+        <message>
+            <source>%1 was made by an "open with a command" dialog and runs the same program as %2.</source>
+            <translation>[%1 wáš mádé bý áñ "õpéñ wîth á çõmmáñd" dîálõg áñd rüñš thé šámé prõgrám áš %2. ···························]</translation>
+        </message>
+        <message>
+            <source>%1 was made by an "open with a command" dialog; the program it runs (%2) is gone.</source>
+            <translation>[%1 wáš mádé bý áñ "õpéñ wîth á çõmmáñd" dîálõg; thé prõgrám ît rüñš (%2) îš gõñé. ····························]</translation>
+        </message>
+        <message>
+            <source>%1 runs %2, which is not found, so the system passes over it.</source>
+            <translation>[%1 rüñš %2, whîçh îš ñõt fõüñd, šõ thé šýštém páššéš õvér ît. ····················]</translation>
+        </message>
+        <message>
+            <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+            <translation>[%1 îš á réád-õñlý lîñk tõ %2, máñágéd bý á çõñfîgürátîõñ tõõl. ····················]</translation>
+        </message>
+        <message>
+            <source>Managed by your configuration; change it there.</source>
+            <translation>[Máñágéd bý ýõür çõñfîgürátîõñ; çháñgé ît théré. ················]</translation>
+        </message>
+        <message>
+            <source>Remove %1 from the line; the system passes over it already.</source>
+            <translation>[Rémõvé %1 frõm thé lîñé; thé šýštém páššéš õvér ît álréádý. ····················]</translation>
+        </message>
+        <message>
+            <source>Remove line %1, so that line %2 decides.</source>
+            <translation>[Rémõvé lîñé %1, šõ thát lîñé %2 déçîdéš. ···········]</translation>
+        </message>
+        <message>
+            <source>Remove line %1; nothing else changes.</source>
+            <translation>[Rémõvé lîñé %1; ñõthîñg élšé çháñgéš. ···········]</translation>
+        </message>
+        <message>
+            <source>Keep %1 among the applications for %2.</source>
+            <translation>[Kéép %1 ámõñg thé ápplîçátîõñš fõr %2. ···········]</translation>
+        </message>
+        <message>
+            <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+            <translation>[Mõvé thé lîñé tõ ýõür õwñ mîméáppš.lîšt; %1 štáýš thé défáült. ·····················]</translation>
+        </message>
+        <message>
+            <source>Remove line %1, so that %2 opens in %3 again.</source>
+            <translation>[Rémõvé lîñé %1, šõ thát %2 õpéñš îñ %3 ágáîñ. ·············]</translation>
+        </message>
+        <message>
+            <source>Name %1 instead in your lists, and remove this entry.</source>
+            <translation>[Ñámé %1 îñštéád îñ ýõür lîštš, áñd rémõvé thîš éñtrý. ·················]</translation>
+        </message>
+        <message>
+            <source>Remove the entry and the lines naming it.</source>
+            <translation>[Rémõvé thé éñtrý áñd thé lîñéš ñámîñg ît. ·············]</translation>
+        </message>
+        <message>
+            <source>Remove the entry.</source>
+            <translation>[Rémõvé thé éñtrý. ····]</translation>
+        </message>
+        <message>
+            <source>Could not remove %1.</source>
+            <translation>[Çõüld ñõt rémõvé %1. ····]</translation>
+        </message>
     </context>
     <context>
         <name>Files</name>
@@ -873,22 +1029,6 @@
         <message>
             <source>Open</source>
             <translation>[Õpéñ]</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>[Révért]</translation>
-        </message>
-        <message>
-            <source>%1 default changed</source>
-            <translation>[%1 défáült çháñgéd ···]</translation>
-        </message>
-        <message>
-            <source>no app</source>
-            <translation>[ñõ ápp]</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Revert to keep %2.</source>
-            <translation>[%1 répláçéd %2. Révért tõ kéép %2. ········]</translation>
         </message>
     </context>
     <context>
@@ -1012,6 +1152,45 @@
             <source>Depends on the file: %1.</source>
             <translation>[Dépéñdš õñ thé fîlé: %1. ······]</translation>
         </message>
+        <message>
+            <source>Depends on who opens it: %1.</source>
+            <translation>[Dépéñdš õñ whõ õpéñš ît: %1. ·······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>TypeFamily</name>
+        <message>
+            <source>Video</source>
+            <translation>[Vîdéõ]</translation>
+        </message>
+        <message>
+            <source>Audio</source>
+            <translation>[Åüdîõ]</translation>
+        </message>
+        <message>
+            <source>Images</source>
+            <translation>[Îmágéš]</translation>
+        </message>
+        <message>
+            <source>Documents</source>
+            <translation>[Dõçüméñtš ·]</translation>
+        </message>
+        <message>
+            <source>Text &amp; Code</source>
+            <translation>[Téxt &amp; Çõdé ·]</translation>
+        </message>
+        <message>
+            <source>Archives</source>
+            <translation>[Årçhîvéš]</translation>
+        </message>
+        <message>
+            <source>Links</source>
+            <translation>[Lîñkš]</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>[Õthér]</translation>
+        </message>
     </context>
     <context>
         <name>cli</name>
@@ -1122,10 +1301,6 @@
         <message>
             <source>“%1” is one argument too many. Usage: %2</source>
             <translation>[“%1” îš õñé árgüméñt tõõ máñý. Üšágé: %2 ···········]</translation>
-        </message>
-        <message>
-            <source>%1: That doesn't look like an extension or link type.</source>
-            <translation>[%1: Thát dõéšñ't lõõk lîké áñ éxtéñšîõñ õr lîñk týpé. ·················]</translation>
         </message>
         <message>
             <source>No default</source>
@@ -1319,12 +1494,111 @@
             <translation>[õpéñwrîght: thé áñšwér îš tõõ lárgé tõ pášš õñ
  ················]</translation>
         </message>
+        <message>
+            <source>Put back</source>
+            <translation>[Püt báçk]</translation>
+        </message>
+        <message>
+            <source>Allowed</source>
+            <translation>[Ållõwéd]</translation>
+        </message>
+        <message>
+            <source>Stopped putting back</source>
+            <translation>[Stõppéd püttîñg báçk ·····]</translation>
+        </message>
+        <message>
+            <source>1 problem in your defaults files: see openwright doctor.</source>
+            <translation>[1 prõblém îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</translation>
+        </message>
+        <message>
+            <source>%1 problems in your defaults files: see openwright doctor.</source>
+            <translation>[%1 prõblémš îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</translation>
+        </message>
     </context>
     <context>
         <name>openwright::AppModel</name>
         <message>
             <source>Added %1 to your applications</source>
             <translation>[Åddéd %1 tõ ýõür ápplîçátîõñš ········]</translation>
+        </message>
+        <message>
+            <source>Clean Up</source>
+            <translation>[Çléáñ Üp]</translation>
+        </message>
+    </context>
+    <context>
+        <name>openwright::Notifier</name>
+        <message>
+            <source>%1 default put back</source>
+            <translation>[%1 défáült püt báçk ····]</translation>
+        </message>
+        <message>
+            <source>%1 default changed</source>
+            <translation>[%1 défáült çháñgéd ···]</translation>
+        </message>
+        <message>
+            <source>no app</source>
+            <translation>[ñõ ápp]</translation>
+        </message>
+        <message>
+            <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+            <translation>[%1 répláçéd %2. Õpéñwrîght püt %2 báçk; Ållõw tõ kéép %1. ·················]</translation>
+        </message>
+        <message>
+            <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+            <translation>[%1 tõõk õvér ágáîñ, thréé tîméš îñ á mîñüté. Õpéñwrîght štõppéd püttîñg %2 báçk; Révért whéñ thé õthér prõgrám îš dõñé. ···········································]</translation>
+        </message>
+        <message>
+            <source>%1 replaced %2. Revert to keep %2.</source>
+            <translation>[%1 répláçéd %2. Révért tõ kéép %2. ········]</translation>
+        </message>
+        <message>
+            <source>1 second</source>
+            <translation>[1 šéçõñd]</translation>
+        </message>
+        <message>
+            <source>%1 seconds</source>
+            <translation>[%1 šéçõñdš]</translation>
+        </message>
+        <message>
+            <source>1 minute</source>
+            <translation>[1 mîñüté]</translation>
+        </message>
+        <message>
+            <source>%1 minutes</source>
+            <translation>[%1 mîñütéš]</translation>
+        </message>
+        <message>
+            <source>1 hour</source>
+            <translation>[1 hõür]</translation>
+        </message>
+        <message>
+            <source>%1 hours</source>
+            <translation>[%1 hõürš]</translation>
+        </message>
+        <message>
+            <source>Probably %1, which started %2 before</source>
+            <translation>[Prõbáblý %1, whîçh štártéd %2 béfõré ··········]</translation>
+        </message>
+        <message>
+            <source>Probably %1, installed or updated %2 before</source>
+            <translation>[Prõbáblý %1, îñštálléd õr üpdátéd %2 béfõré ·············]</translation>
+        </message>
+        <message>
+            <source>Allow</source>
+            <translation>[Ållõw]</translation>
+        </message>
+        <message>
+            <source>Revert</source>
+            <translation>[Révért]</translation>
+        </message>
+        <message>
+            <source>Openwright keeps guarding</source>
+            <translation>[Õpéñwrîght kéépš güárdîñg ·······]</translation>
+        </message>
+        <message>
+            <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+            <translation>[Ýõür défáültš áré štîll wátçhéd wîth thé wîñdõw çlõšéd. Tõ qüît, õpéñ Õpéñwrîght ágáîñ áñd çhõõšé Fîlé → Qüît. ·········································]</translation>
         </message>
     </context>
     <context>
@@ -1493,6 +1767,111 @@
             <source>Why this app?</source>
             <translation>[Whý thîš ápp? ··]</translation>
         </message>
+        <message>
+            <source>Reset to System Default</source>
+            <translation>[Réšét tõ Sýštém Défáült ······]</translation>
+        </message>
+    </context>
+    <context>
+        <name>openwright::ui::ApplicationHits</name>
+        <message>
+            <source>Applications:</source>
+            <translation>[Åpplîçátîõñš: ··]</translation>
+        </message>
+        <message>
+            <source>Show the types %1 opens</source>
+            <translation>[Shõw thé týpéš %1 õpéñš ·····]</translation>
+        </message>
+        <message>
+            <source>and %1 more</source>
+            <translation>[áñd %1 mõré ·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>openwright::ui::ApplicationPage</name>
+        <message>
+            <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type's list.</source>
+            <translation>[%1 déçláréš ñõ týpéš îñ îtš déšktõp éñtrý, šõ Õpéñwrîght šétš ît fõr ñõñé. Ýõü çáñ štîll çhõõšé ît fõr á týpé frõm thát týpé'š lîšt. ·················································]</translation>
+        </message>
+        <message>
+            <source>Declares 1 type</source>
+            <translation>[Déçláréš 1 týpé ···]</translation>
+        </message>
+        <message>
+            <source>Declares %1 types</source>
+            <translation>[Déçláréš %1 týpéš ···]</translation>
+        </message>
+        <message>
+            <source>default for 1 type</source>
+            <translation>[défáült fõr 1 týpé ····]</translation>
+        </message>
+        <message>
+            <source>default for %1 types</source>
+            <translation>[défáült fõr %1 týpéš ····]</translation>
+        </message>
+        <message>
+            <source>Use for All</source>
+            <translation>[Üšé fõr Åll ·]</translation>
+        </message>
+        <message>
+            <source>Make %1 the default for every type it declares</source>
+            <translation>[Máké %1 thé défáült fõr évérý týpé ît déçláréš ···············]</translation>
+        </message>
+        <message>
+            <source>%1 of %2 open in %3</source>
+            <translation>[%1 õf %2 õpéñ îñ %3 ··]</translation>
+        </message>
+        <message>
+            <source>Use for All %1</source>
+            <translation>[Üšé fõr Åll %1 ··]</translation>
+        </message>
+        <message>
+            <source>Default</source>
+            <translation>[Défáült]</translation>
+        </message>
+        <message>
+            <source>No application</source>
+            <translation>[Ñõ ápplîçátîõñ ···]</translation>
+        </message>
+        <message>
+            <source>Use for This Type</source>
+            <translation>[Üšé fõr Thîš Týpé ····]</translation>
+        </message>
+        <message>
+            <source>Use %1 for %2</source>
+            <translation>[Üšé %1 fõr %2 ·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>openwright::ui::ApplicationsView</name>
+        <message>
+            <source>Not a default</source>
+            <translation>[Ñõt á défáült ··]</translation>
+        </message>
+        <message>
+            <source>Default for 1 type</source>
+            <translation>[Défáült fõr 1 týpé ····]</translation>
+        </message>
+        <message>
+            <source>Default for %1 types</source>
+            <translation>[Défáült fõr %1 týpéš ····]</translation>
+        </message>
+        <message>
+            <source>Applications</source>
+            <translation>[Åpplîçátîõñš ··]</translation>
+        </message>
+        <message>
+            <source>Search applications</source>
+            <translation>[Séárçh ápplîçátîõñš ·····]</translation>
+        </message>
+        <message>
+            <source>No Application Selected</source>
+            <translation>[Ñõ Åpplîçátîõñ Séléçtéd ······]</translation>
+        </message>
+        <message>
+            <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+            <translation>[Çhõõšé áñ ápplîçátîõñ tõ šéé thé týpéš ît õpéñš, áñd máké ît thé défáült fõr áll õf thém õr fõr á whõlé fámîlý. ·········································]</translation>
+        </message>
     </context>
     <context>
         <name>openwright::ui::BackupRow</name>
@@ -1630,6 +2009,73 @@
             <source>Keep %1 for %2</source>
             <translation>[Kéép %1 fõr %2 ·]</translation>
         </message>
+        <message>
+            <source>Taken over three times in a minute: the guard stopped putting it back</source>
+            <translation>[Tákéñ õvér thréé tîméš îñ á mîñüté: thé güárd štõppéd püttîñg ît báçk ·························]</translation>
+        </message>
+        <message>
+            <source>Put back</source>
+            <translation>[Püt báçk]</translation>
+        </message>
+        <message>
+            <source>Allowed</source>
+            <translation>[Ållõwéd]</translation>
+        </message>
+        <message>
+            <source>Allow</source>
+            <translation>[Ållõw]</translation>
+        </message>
+        <message>
+            <source>Allow %1 for %2</source>
+            <translation>[Ållõw %1 fõr %2 ·]</translation>
+        </message>
+    </context>
+    <context>
+        <name>openwright::ui::CleanUpSheet</name>
+        <message>
+            <source>Clean Up</source>
+            <translation>[Çléáñ Üp]</translation>
+        </message>
+        <message>
+            <source>Clean Up Your Defaults Files</source>
+            <translation>[Çléáñ Üp Ýõür Défáültš Fîléš ········]</translation>
+        </message>
+        <message>
+            <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+            <translation>[Éáçh çháñgéd fîlé îš fîršt çõpîéd béšîdé îtšélf, áñd ýõür défáültš áré báçkéd üp. Å fîx çháñgéš whîçh ápp õpéñš á týpé õñlý whéré ît šáýš šõ. ·····················································]</translation>
+        </message>
+        <message>
+            <source>Fix Selected</source>
+            <translation>[Fîx Séléçtéd ··]</translation>
+        </message>
+        <message>
+            <source>Fix: %1</source>
+            <translation>[Fîx: %1]</translation>
+        </message>
+        <message>
+            <source>No problems in your defaults files.</source>
+            <translation>[Ñõ prõblémš îñ ýõür défáültš fîléš. ···········]</translation>
+        </message>
+        <message>
+            <source>Fixed %1</source>
+            <translation>[Fîxéd %1]</translation>
+        </message>
+        <message>
+            <source>The old file is kept as %1</source>
+            <translation>[Thé õld fîlé îš képt áš %1 ·······]</translation>
+        </message>
+        <message>
+            <source>Not fixed: %1</source>
+            <translation>[Ñõt fîxéd: %1 ·]</translation>
+        </message>
+        <message>
+            <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+            <translation>[Léft álõñé: %1 ñõ lõñgér fõüñd, áš thé fîléš çháñgéd méáñwhîlé. ·····················]</translation>
+        </message>
+        <message>
+            <source>Nothing was changed.</source>
+            <translation>[Ñõthîñg wáš çháñgéd. ·····]</translation>
+        </message>
     </context>
     <context>
         <name>openwright::ui::DropInspector</name>
@@ -1715,6 +2161,18 @@
         <message>
             <source>No changes spotted yet.</source>
             <translation>[Ñõ çháñgéš špõttéd ýét. ······]</translation>
+        </message>
+        <message>
+            <source>Always keep</source>
+            <translation>[Ålwáýš kéép ·]</translation>
+        </message>
+        <message>
+            <source>Always keep %1</source>
+            <translation>[Ålwáýš kéép %1 ··]</translation>
+        </message>
+        <message>
+            <source>Put the app back at once when another program takes this type over</source>
+            <translation>[Püt thé ápp báçk át õñçé whéñ áñõthér prõgrám tákéš thîš týpé õvér ·······················]</translation>
         </message>
     </context>
     <context>
@@ -1833,6 +2291,13 @@
         </message>
     </context>
     <context>
+        <name>openwright::ui::OpenwrightApp</name>
+        <message>
+            <source>Openwright keeps guarding your default applications with its window closed.</source>
+            <translation>[Õpéñwrîght kéépš güárdîñg ýõür défáült ápplîçátîõñš wîth îtš wîñdõw çlõšéd. ···························]</translation>
+        </message>
+    </context>
+    <context>
         <name>openwright::ui::OverviewView</name>
         <message>
             <source>Reading your defaults…</source>
@@ -1857,6 +2322,18 @@
         <message>
             <source>Needs attention</source>
             <translation>[Ñéédš áttéñtîõñ ···]</translation>
+        </message>
+        <message>
+            <source>Clean Up…</source>
+            <translation>[Çléáñ Üp… ·]</translation>
+        </message>
+        <message>
+            <source>1 problem in your defaults files</source>
+            <translation>[1 prõblém îñ ýõür défáültš fîléš ··········]</translation>
+        </message>
+        <message>
+            <source>%1 problems in your defaults files</source>
+            <translation>[%1 prõblémš îñ ýõür défáültš fîléš ··········]</translation>
         </message>
     </context>
     <context>
@@ -2126,6 +2603,10 @@
             <source>Default Guard</source>
             <translation>[Défáült Güárd ··]</translation>
         </message>
+        <message>
+            <source>Applications</source>
+            <translation>[Åpplîçátîõñš ··]</translation>
+        </message>
     </context>
     <context>
         <name>openwright::ui::Spinner</name>
@@ -2302,6 +2783,10 @@
         <message>
             <source>Removed: %1</source>
             <translation>[Rémõvéd: %1 ·]</translation>
+        </message>
+        <message>
+            <source>The desktop's browser setting</source>
+            <translation>[Thé déšktõp'š brõwšér šéttîñg ·········]</translation>
         </message>
     </context>
 </TS>

@@ -16,6 +16,25 @@
     </message>
 </context>
 <context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>Usar %1 para tudo: %2</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>Usar %1 para todos os seus tipos</translation>
+    </message>
+    <message>
+        <source>%1 declares 1 %2type.</source>
+        <translation>%1 declara 1 tipo %2</translation>
+    </message>
+    <message>
+        <source>%1 declares %2 %3types.</source>
+        <translation>%1 declara %2 tipos %3</translation>
+    </message>
+</context>
+<context>
     <name>Applications</name>
     <message>
         <source>That file cannot be read: %1</source>
@@ -684,6 +703,33 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>Redefinido para o padrão do sistema</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>Já é o padrão do sistema</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>%1 (%2) não diz que consegue abrir %3. Adicione --force para torná-lo o padrão mesmo assim.</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>: Esse arquivo ou pasta não existe.</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>: O sistema não conhece esse tipo MIME.</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>: Isso não é um tipo. Esperava-se uma extensão (.pdf ou pdf), um tipo de link (mailto:), um tipo MIME (application/pdf) ou um arquivo (./report.pdf).</translation>
+    </message>
+</context>
+<context>
     <name>DateText</name>
     <message>
         <source>%1 at %2</source>
@@ -833,6 +879,116 @@
         <source>~</source>
         <translation>~</translation>
     </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>%1 (%2) indica %3: os links que esse ambiente abre vão para %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>%1 (%2) indica %3, que não corresponde a nenhum aplicativo instalado: os links que esse ambiente abre podem não abrir</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>; mas os links que %1 abre seguem a configuração dele, %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>Links do %1</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>A linha %1 de %2 indica para %4 o aplicativo %3, que não está mais instalado.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes the first, so line %5 is ignored.</source>
+        <translation>A linha %1 de %2 define %3, outro nome de %4, antes que a linha %5 defina o próprio %4: o sistema usa a primeira, então a linha %5 é ignorada.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>A linha %1 de %2 define %3, outro nome de %4, que a linha %5 também define.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>%1 é definido duas vezes em [%2] de %3 (linhas %4 e %5); o sistema lê apenas a última.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>A linha %1 de %2 remove %3 dos aplicativos para %4, embora ele seja o padrão desse tipo.</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>%1 é uma lista antiga que o sistema ainda lê: a linha %2 dela decide que %3 abre no %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>A linha %1 de %2, uma lista para um só ambiente, faz %3 abrir no %4, passando por cima da sua escolha de %5.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>%1 foi criado por um diálogo “abrir com um comando” e executa o mesmo programa que %2.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>%1 foi criado por um diálogo “abrir com um comando”; o programa que ele executa (%2) não existe mais.</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>%1 executa %2, que não foi encontrado, então o sistema o ignora.</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>%1 é um link somente leitura para %2, gerenciado por uma ferramenta de configuração.</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>Gerenciado pela sua configuração; altere-o lá.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>Remover %1 da linha; o sistema já o ignora.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that line %2 decides.</source>
+        <translation>Remover a linha %1, para que a linha %2 decida.</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>Remover a linha %1; nada mais muda.</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>Manter %1 entre os aplicativos para %2.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>Mover a linha para o seu próprio mimeapps.list; %1 continua sendo o padrão.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>Remover a linha %1, para que %2 volte a abrir no %3.</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>Indicar %1 no lugar dela nas suas listas e remover esta entrada.</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>Remover a entrada e as linhas que a indicam.</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>Remover a entrada.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Não foi possível remover %1.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -873,22 +1029,6 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Revert</source>
-        <translation>Reverter</translation>
-    </message>
-    <message>
-        <source>%1 default changed</source>
-        <translation>Aplicativo padrão de %1 alterado</translation>
-    </message>
-    <message>
-        <source>no app</source>
-        <translation>nenhum aplicativo</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Revert to keep %2.</source>
-        <translation>%1 substituiu %2. Reverta para manter %2.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1152,45 @@
         <source>Depends on the file: %1.</source>
         <translation>Depende do arquivo: %1.</translation>
     </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>Depende de quem o abre: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Imagens</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>Texto e código</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Arquivos compactados</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outros</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>
@@ -1122,10 +1301,6 @@
     <message>
         <source>“%1” is one argument too many. Usage: %2</source>
         <translation>“%1” é um argumento a mais. Uso: %2</translation>
-    </message>
-    <message>
-        <source>%1: That doesn&apos;t look like an extension or link type.</source>
-        <translation>%1: isso não parece uma extensão nem um tipo de link.</translation>
     </message>
     <message>
         <source>No default</source>
@@ -1319,12 +1494,111 @@
         <translation>openwright: a resposta é grande demais para ser repassada
 </translation>
     </message>
+    <message>
+        <source>Put back</source>
+        <translation>Revertido</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitido</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>Parou de reverter</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>1 problema nos seus arquivos de padrões: veja openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>%1 problemas nos seus arquivos de padrões: veja openwright doctor.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
     <message>
         <source>Added %1 to your applications</source>
         <translation>%1 adicionado aos seus aplicativos</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpar</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>Padrão para %1 revertido</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>Padrão para %1 alterado</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>nenhum aplicativo</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>%1 substituiu %2. O Openwright reverteu para %2; escolha Permitir para manter %1.</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>%1 assumiu de novo, três vezes em um minuto. O Openwright parou de reverter para %2; escolha Reverter quando o outro programa terminar.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>%1 substituiu %2. Escolha Reverter para manter %2.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 horas</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>Provavelmente %1, iniciado %2 antes</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>Provavelmente %1, instalado ou atualizado %2 antes</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Reverter</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>O Openwright continua vigiando</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>Seus padrões continuam vigiados com a janela fechada. Para sair, abra o Openwright de novo e escolha Arquivo → Sair.</translation>
     </message>
 </context>
 <context>
@@ -1493,6 +1767,111 @@
         <source>Why this app?</source>
         <translation>Por que este aplicativo?</translation>
     </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>Redefinir para o padrão do sistema</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>Aplicativos:</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>Mostrar os tipos que %1 abre</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>%1 não declara tipos na sua entrada de desktop, então o Openwright não o define para nenhum. Você ainda pode escolhê-lo para um tipo na lista desse tipo.</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>Declara 1 tipo</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>Declara %1 tipos</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>padrão para 1 tipo</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>padrão para %1 tipos</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>Usar para todos</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>Tornar %1 o padrão para cada tipo que ele declara</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>%1 de %2 abrem no %3</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>Usar para tudo: %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>Nenhum aplicativo</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>Usar para este tipo</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>Usar %1 para %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>Não é padrão</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>Padrão para 1 tipo</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>Padrão para %1 tipos</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicativos</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Pesquisar aplicativos</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>Nenhum aplicativo selecionado</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>Escolha um aplicativo para ver os tipos que ele abre e torná-lo o padrão para todos eles ou para uma família inteira.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -1630,6 +2009,73 @@
         <source>Keep %1 for %2</source>
         <translation>Manter %1 para %2</translation>
     </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>Assumido três vezes em um minuto: o Guardião parou de revertê-lo</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Revertido</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitido</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>Permitir %1 para %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>Limpar seus arquivos de padrões</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>Cada arquivo alterado é primeiro copiado ao lado dele mesmo, e é feito um backup dos seus padrões. Uma correção só muda qual aplicativo abre um tipo onde ela diz isso.</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Corrigir selecionados</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Correção: %1</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>Nenhum problema nos seus arquivos de padrões.</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corrigido: %1</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>O arquivo antigo foi guardado como %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Não corrigido: %1</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>Problemas deixados como estavam (os arquivos mudaram nesse meio-tempo e não os mostram mais): %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Nada foi alterado.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::DropInspector</name>
@@ -1715,6 +2161,18 @@
     <message>
         <source>No changes spotted yet.</source>
         <translation>Nenhuma alteração detectada ainda.</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>Sempre manter</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>Sempre manter %1</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>Reverter o aplicativo na hora quando outro programa assumir este tipo</translation>
     </message>
 </context>
 <context>
@@ -1833,6 +2291,13 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>O Openwright continua vigiando seus aplicativos padrão com a janela fechada.</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::OverviewView</name>
     <message>
         <source>Reading your defaults…</source>
@@ -1857,6 +2322,18 @@
     <message>
         <source>Needs attention</source>
         <translation>Precisa de atenção</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>Limpar…</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problema nos seus arquivos de padrões</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problemas nos seus arquivos de padrões</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2603,10 @@
         <source>Default Guard</source>
         <translation>Guardião de padrões</translation>
     </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicativos</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -2302,6 +2783,10 @@
     <message>
         <source>Removed: %1</source>
         <translation>Removido: %1</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>Configuração de navegador do ambiente</translation>
     </message>
 </context>
 </TS>
