@@ -13,7 +13,9 @@ if [[ "${1:-}" == "--sanitize" ]]; then
     build=${BUILD_DIR:-build-sanitize}
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOPENWRIGHT_SANITIZE=address,undefined \
         -DOPENWRIGHT_BUILD_BENCH=OFF >/dev/null
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    # Full stacks, so that a suppression names the GIO call a leak comes from.
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 else
     build=${BUILD_DIR:-build}
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -96,6 +96,7 @@ TEST_F(ApplicationsTest, AFamilyPartlySetPlansOnlyWhatIsMissingAndMarksItOnceApp
         kinds.append(row->step().kind);
     EXPECT_EQ(kinds, (QList<PlanStep::Case> {PlanStep::Case::alreadySet, PlanStep::Case::change}));
     sheet->primaryButton()->click();
+    spinUntil([&] { return !sheet->isRunning(); });
     settle(*model);
     EXPECT_EQ(sheet->footerText(), u"1 of 1 changed."_s);
     EXPECT_TRUE(page.isMarked(webm));
