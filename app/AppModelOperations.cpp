@@ -66,7 +66,9 @@ QList<Target> AppModel::affectedBy(const QList<ChangeRequest>& requests) const
     for (const ChangeRequest& r : requests) {
         for (const Target& t : withLinked(r.target)) {
             add(t);
-            types.insert(m_typeOf.value(t, u"target:"_s + t.id()));
+            // A MIME type names its platform type itself, read or not (the Applications screen's
+            // changes): the watched extensions of that type move with it.
+            types.insert(t.isMimeType() ? t.payload() : m_typeOf.value(t, u"target:"_s + t.id()));
         }
     }
     for (const Target& t : watchedTargets()) {
