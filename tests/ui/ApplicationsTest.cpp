@@ -102,9 +102,6 @@ TEST_F(ApplicationsTest, AFamilyPartlySetPlansOnlyWhatIsMissingAndMarksItOnceApp
     EXPECT_TRUE(page.isMarked(webm));
     EXPECT_FALSE(page.familyButton(TypeFamily::video)->isEnabled());
     EXPECT_FALSE(page.isMarked(mp3));
-    EXPECT_TRUE(std::any_of(model->backups().cbegin(), model->backups().cend(), [](const Profile& b) {
-        return b.backupReason && b.backupReason->kind() == BackupReason::Case::beforeProfile;
-    }));
     sheet->close();
 }
 
