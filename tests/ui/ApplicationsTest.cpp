@@ -102,6 +102,10 @@ TEST_F(ApplicationsTest, AFamilyPartlySetPlansOnlyWhatIsMissingAndMarksItOnceApp
     EXPECT_TRUE(page.isMarked(webm));
     EXPECT_FALSE(page.familyButton(TypeFamily::video)->isEnabled());
     EXPECT_FALSE(page.isMarked(mp3));
+    const QList<Profile> backups = model->backups(); // a new list each call: iterate one
+    EXPECT_TRUE(std::any_of(backups.cbegin(), backups.cend(), [](const Profile& b) {
+        return b.backupReason && b.backupReason->kind() == BackupReason::Case::beforeProfile;
+    }));
     sheet->close();
 }
 
