@@ -5,6 +5,7 @@
 #include "LaunchAtLogin.h"
 #include "ModelFakes.h"
 #include "settings/SettingsView.h"
+#include "settings/SettingsWindow.h"
 #include "Updater.h"
 #include "widgets/Switch.h"
 
@@ -14,6 +15,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -113,6 +116,26 @@ TEST_F(SettingsTest, FifteenMinutesStores900)
     EXPECT_EQ(Settings(settingsPath()).value(Settings::guardInterval), 900);
     EXPECT_EQ(interval->count(), 4);
     EXPECT_EQ(interval->currentText(), u"15 minutes"_s);
+}
+
+// Wherever the main window is, the settings open wholly on the screen, over its middle when it
+// has room, scrolling only where the screen is shorter than the form.
+TEST_F(SettingsTest, TheWindowOpensWhollyOnTheScreen)
+{
+    make();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget main;
+    for (const QRect& at : {QRect(screen.center() - QPoint(300, 200), QSize(600, 400)),
+                            QRect(screen.bottomRight() - QPoint(150, 100), QSize(600, 400))}) {
+        main.setGeometry(at);
+        main.show();
+        SettingsWindow settings(*model, *updater);
+        settings.present(&main);
+        EXPECT_TRUE(screen.contains(settings.frameGeometry()));
+        if (screen.contains(at)) {
+            EXPECT_LE((settings.frameGeometry().center() - main.frameGeometry().center()).manhattanLength(), 2);
+        }
+    }
 }
 
 } // namespace

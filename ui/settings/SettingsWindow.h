@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+class QScrollArea;
+
 namespace openwright {
 class AppModel;
 class Updater;
@@ -23,16 +25,19 @@ public:
     SettingsWindow(AppModel& model, Updater& updater, QWidget* parent = nullptr);
 
     SettingsView* view() const { return m_view; }
-    // Shows the window, or brings it to the front when it is open already.
-    void present();
+    // Shows the window, placed over `over` (the main window) the first time, or brings it to
+    // the front when it is open already.
+    void present(const QWidget* over = nullptr);
 
 protected:
-    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fitHeight();
+    void place(const QWidget* over);
 
     SettingsView* m_view;
+    QScrollArea* m_scroll;
 };
 
 } // namespace openwright::ui

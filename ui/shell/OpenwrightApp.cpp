@@ -135,7 +135,7 @@ void OpenwrightApp::showSettings()
         connect(m_settings->view(), &SettingsView::checkForUpdatesRequested, m_updatePrompt.get(),
                 &UpdatePrompt::checkNow);
     }
-    m_settings->present();
+    m_settings->present(m_window.get());
 }
 
 void OpenwrightApp::startReading()
