@@ -242,14 +242,11 @@ Profile ApplicationIndex::useFor(const InstalledApp& app, std::optional<TypeFami
         : QCoreApplication::translate("ApplicationIndex", "Use %1 for All Its Types").arg(app.shownName);
     for (const DeclaredType& d : family ? app.declaredIn(*family) : app.declared)
         profile.entries.append({d.target, exactName, app.app.name});
-    const qsizetype n = profile.entries.size();
-    const QString what = family ? TypeFamilies::title(*family).toLower() + u' ' : QString();
-    profile.summary = n == 1
-        ? QCoreApplication::translate("ApplicationIndex", "%1 declares 1 %2type.").arg(app.shownName, what)
-        : QCoreApplication::translate("ApplicationIndex", "%1 declares %2 %3types.")
-              .arg(app.shownName)
-              .arg(n)
-              .arg(what);
+    const int n = int(profile.entries.size());
+    profile.summary = family ? QCoreApplication::translate("ApplicationIndex", "%1 declares %n type(s) in %2.", nullptr, n)
+                                   .arg(app.shownName, TypeFamilies::title(*family))
+                             : QCoreApplication::translate("ApplicationIndex", "%1 declares %n type(s).", nullptr, n)
+                                   .arg(app.shownName);
     return profile;
 }
 
