@@ -58,8 +58,10 @@ std::optional<QByteArray> readFile(const QString& path)
 }
 
 // The file's text with `key` of `group` set to `value` alone: its first line replaced, any
-// other (localised, "[$e]") form dropped, the group made when missing.
-QByteArray withKey(const QByteArray& bytes, const QString& group, const QString& key, const QString& value)
+// other (localised, "[$e]") form dropped, the group made when missing. Without a value, every
+// form of the key goes.
+QByteArray withKey(const QByteArray& bytes, const QString& group, const QString& key,
+                   const std::optional<QString>& value)
 {
     QStringList out;
     QString current;
@@ -74,8 +76,8 @@ QByteArray withKey(const QByteArray& bytes, const QString& group, const QString&
             QString k = t.left(t.indexOf(u'=')).trimmed();
             k = k.left(k.indexOf(u'[') < 0 ? k.size() : k.indexOf(u'['));
             if (k == key) {
-                if (!std::exchange(written, true))
-                    out.append(key + u'=' + value);
+                if (!std::exchange(written, true) && value)
+                    out.append(key + u'=' + *value);
                 continue;
             }
         }
@@ -83,14 +85,14 @@ QByteArray withKey(const QByteArray& bytes, const QString& group, const QString&
         if (current == group && !t.isEmpty())
             groupEnd = out.size();
     }
-    if (!written) {
+    if (!written && value) {
         if (groupEnd < 0) {
             if (!out.isEmpty() && !out.last().isEmpty())
                 out.append(QString());
             out.append(u'[' + group + u']');
             groupEnd = out.size();
         }
-        out.insert(groupEnd, key + u'=' + value);
+        out.insert(groupEnd, key + u'=' + *value);
     }
     QString text = out.join(u'\n');
     if (!text.endsWith(u'\n'))
@@ -313,6 +315,19 @@ std::optional<gio::Error> DesktopBrowser::set(const gio::App& app) const
         helper = QLatin1StringView(kCustomHelper);
     }
     return write(userFile(), withKey(before, QString(), key(), helper));
+}
+
+bool DesktopBrowser::isUsers() const
+{
+    return !file.isEmpty() && QFileInfo(file).absoluteFilePath() == QFileInfo(userFile()).absoluteFilePath();
+}
+
+std::optional<gio::Error> DesktopBrowser::reset() const
+{
+    if (!isUsers())
+        return std::nullopt;
+    const QString group = desktop == Desktop::kde ? u"General"_s : QString();
+    return write(userFile(), withKey(readFile(userFile()).value_or(QByteArray()), group, key(), std::nullopt));
 }
 
 } // namespace openwright

@@ -42,6 +42,10 @@ struct DesktopBrowser
     // Makes `app` the desktop's browser. Xfce needs a helper that starts it: one of the
     // installed helpers when one does, else the user's custom helper, written for it.
     std::optional<gio::Error> set(const gio::App& app) const;
+    // Whether the setting read is the user's own line.
+    bool isUsers() const;
+    // Removes the user's line, so that the system's setting, if any, applies again.
+    std::optional<gio::Error> reset() const;
 };
 
 } // namespace openwright

@@ -592,7 +592,11 @@ bool SystemLaunchServices::resetDefault(const QList<Target>& targets)
                 edits.append({list.isSymLink() ? list.canonicalFilePath() : path, type, plain});
         }
     }
-    if (edits.isEmpty())
+    // The user's own browser line of the desktop is part of the choice too (the system's stays).
+    auto desktop = std::any_of(types.cbegin(), types.cend(), isWebLink) ? DesktopBrowser::current() : std::nullopt;
+    if (desktop && !desktop->isUsers())
+        desktop.reset();
+    if (edits.isEmpty() && !desktop)
         return false;
     const QString userList = lists.last();
     QString keptAside;
@@ -600,8 +604,14 @@ bool SystemLaunchServices::resetDefault(const QList<Target>& targets)
     QList<Snapshot> snapshots;
     for (const Edit& edit : std::as_const(edits))
         snapshotOnce(snapshots, edit.file);
+    if (desktop)
+        snapshotOnce(snapshots, desktop->userFile());
     for (const Edit& edit : std::as_const(edits)) {
         if (const auto failure = gio::removeChoice(edit.file, edit.type, edit.associations))
+            throw putBack(*failure, snapshots, userList, keptAside);
+    }
+    if (desktop) {
+        if (const auto failure = desktop->reset())
             throw putBack(*failure, snapshots, userList, keptAside);
     }
     // GIO's own reset (g_app_info_reset_type_associations) is not used: it also drops the

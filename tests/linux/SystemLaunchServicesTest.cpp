@@ -118,6 +118,11 @@ struct DesktopBrowserRow
     QStringList afterCedar;
 };
 
+void PrintTo(const DesktopBrowserRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
 class DesktopBrowsers : public SystemLaunchServicesTest, public ::testing::WithParamInterface<DesktopBrowserRow>
 {
 protected:
@@ -198,6 +203,14 @@ TEST_P(DesktopBrowsers, AreReadWrittenAndExplained)
     // The whole bundle moved, the desktops' own extras included.
     for (const QString& type : {u"application/xhtml+xml"_s, u"x-scheme-handler/about"_s, u"x-scheme-handler/unknown"_s})
         EXPECT_TRUE(XdgTree::readList().contains(type + u"=org.example.Cedar.desktop\n"_s)) << type.toStdString();
+
+    // Back to the system's choice: the user's browser line goes with the user's list lines.
+    EXPECT_EQ(service.change({http, QUrl()}), ChangeResult::changed());
+    if (honoured) {
+        EXPECT_FALSE(text().contains(u"Browser"_s)) << text().toStdString();
+        EXPECT_TRUE(text().contains(row.file.endsWith(u"kdeglobals"_s) ? u"[KDE]\nx=1"_s : u"TerminalEmulator"_s));
+    }
+    EXPECT_TRUE(service.state(http).byType.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
