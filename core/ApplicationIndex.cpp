@@ -162,7 +162,7 @@ ApplicationIndex ApplicationIndex::read(const DefaultsService& service, const QL
         InstalledApp entry {app, names.value(app.url, app.name), service.iconName(app.url), {}};
         QSet<QString> declared;
         for (const QString& written : service.declaredTypes(app.url)) {
-            const QString type = written.trimmed().toLower();
+            const QString type = written.trimmed(); // the system matches types by their exact spelling
             if (!type.isEmpty() && type.contains(u'/'))
                 declared.insert(type);
         }

@@ -51,11 +51,14 @@ bool Target::isValidScheme(const QString& s)
 
 std::optional<Target> Target::parse(const QString& text)
 {
+    // A type and a subtype of the characters the MIME standard allows in names. The system
+    // matches types by their exact spelling (application/vnd.ms-excel.sheet.macroEnabled.12),
+    // so a type keeps its case.
+    static const QRegularExpression type(u"^[a-z0-9][a-z0-9!#$&^_.+-]*/[a-z0-9][a-z0-9!#$&^_.+-]*$"_s,
+                                         QRegularExpression::CaseInsensitiveOption);
+    if (const QString written = text.trimmed(); written.contains(u'/'))
+        return type.match(written).hasMatch() ? std::optional(mimeType(written)) : std::nullopt;
     QString t = text.trimmed().toLower();
-    // A type and a subtype of the characters the MIME standard allows in names.
-    static const QRegularExpression type(u"^[a-z0-9][a-z0-9!#$&^_.+-]*/[a-z0-9][a-z0-9!#$&^_.+-]*$"_s);
-    if (t.contains(u'/'))
-        return type.match(t).hasMatch() ? std::optional(mimeType(t)) : std::nullopt;
     if (t.endsWith(u':')) {
         t.chop(1);
         if (isValidScheme(t))

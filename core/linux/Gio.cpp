@@ -342,14 +342,27 @@ std::optional<QString> knownContentType(const QString& mimeType)
     const QString canonical = fromUtf8(type.get());
     if (canonical.startsWith(QLatin1StringView("x-scheme-handler/")))
         return canonical;
-    // The shared MIME database describes each type it knows in MIME/MEDIA/SUBTYPE.xml.
+    // The shared MIME database lists each type it knows in MIME/types, spelled as the system
+    // matches it (application/vnd.ms-excel.sheet.macroEnabled.12); a type written in another
+    // case (Application/PDF) is taken in the database's spelling.
     QStringList dirs {fromUtf8(g_get_user_data_dir())};
     for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
         dirs.append(fromUtf8(*d));
+    std::optional<QString> otherCase;
     for (const QString& dir : std::as_const(dirs)) {
-        if (QFileInfo::exists(dir + QLatin1StringView("/mime/") + canonical + QLatin1StringView(".xml")))
-            return canonical;
+        QFile types(dir + QLatin1StringView("/mime/types"));
+        if (!types.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : types.readAll().split('\n')) {
+            const QString known = QString::fromUtf8(line.trimmed());
+            if (known == canonical)
+                return canonical;
+            if (!otherCase && known.compare(canonical, Qt::CaseInsensitive) == 0)
+                otherCase = known;
+        }
     }
+    if (otherCase)
+        return otherCase;
     // A type no database describes that installed applications declare all the same.
     AppListPtr apps(g_app_info_get_all_for_type(type.get()));
     return apps ? std::optional(canonical) : std::nullopt;

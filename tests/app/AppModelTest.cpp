@@ -787,7 +787,7 @@ TEST_F(AppModelTest, AFamilyChangeNeverTouchesAnUndeclaredType)
     const QString mp4 = u"video/mp4"_s, webm = u"video/webm"_s, ogg = u"video/ogg"_s, mp3 = u"audio/mpeg"_s;
     const AppInfo vlc = fake->addApp(u"VLC"_s, u"org.videolan.vlc"_s);
     const AppInfo totem = fake->addApp(u"Totem"_s, u"org.gnome.Totem"_s);
-    fake->setDeclared(vlc, {mp4, u"VIDEO/WEBM"_s, mp3, u"not a type"_s});
+    fake->setDeclared(vlc, {mp4, webm, mp3, u"not a type"_s});
     fake->setDeclared(totem, {mp4, webm, ogg, mp3});
     for (const QString& type : {mp4, webm, ogg, mp3})
         fake->setDefault(Target::mimeType(type), totem);

@@ -198,6 +198,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Types as scripts name them: aliases through the MIME database, files by what they hold.
         ExitRow {"mime_alias", {u"check"_s, u"application/x-pdf"_s, u"org.gnome.Evince"_s}, 0, u"yes\n"_s},
         ExitRow {"scheme_handler_type", {u"status"_s, u"x-scheme-handler/mailto"_s}, 0, u"mailto:  "_s},
+        // The system matches types by their exact spelling: the database's is taken.
+        ExitRow {"mime_type_in_another_case", {u"check"_s, u"Application/PDF"_s, u"org.gnome.Evince"_s}, 0, u"yes\n"_s},
+        ExitRow {"mime_type_keeps_its_case",
+                 {u"status"_s, u"application/vnd.ms-excel.sheet.macroEnabled.12"_s},
+                 0,
+                 u"application/vnd.ms-excel.sheet.macroEnabled.12  "_s},
         ExitRow {"unknown_mime_type",
                  {u"status"_s, u"application/x-no-such-type"_s},
                  2,
