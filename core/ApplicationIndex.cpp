@@ -52,14 +52,21 @@ bool isCode(QStringView subtype)
 
 // What a change of `type` asks for. A link type the catalog knows as a scheme changes as that
 // scheme, so the web browser's bundle moves together; but only when the application declares
-// every type the bundle writes, since nothing it does not declare is ever changed.
+// every type the bundle writes, since nothing it does not declare is ever changed. The
+// browser's extras (about:, unknown:, XHTML pages), which few browsers declare, are the
+// exception: without them a browser could only be chosen for http alone, splitting it.
 Target targetFor(const DefaultsService& service, const QString& type, const QSet<QString>& declared)
 {
     static const auto scheme = u"x-scheme-handler/"_s;
     if (type.startsWith(scheme)) {
         const Target asScheme = Target::scheme(type.mid(scheme.size()));
-        const QSet<QString> written = service.writtenTypes(asScheme);
-        if (Target::isValidScheme(asScheme.payload()) && declared.contains(written))
+        QSet<QString> required = service.writtenTypes(asScheme);
+        for (const Target& extra : {Target::scheme(u"about"_s), Target::scheme(u"unknown"_s),
+                                    Target::mimeType(u"application/xhtml+xml"_s)}) {
+            if (const auto t = service.platformType(extra); t && *t != type)
+                required.remove(*t);
+        }
+        if (Target::isValidScheme(asScheme.payload()) && declared.contains(required))
             return asScheme;
     }
     return Target::mimeType(type);

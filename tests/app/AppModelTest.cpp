@@ -789,6 +789,13 @@ TEST_F(AppModelTest, AFamilyChangeNeverTouchesAnUndeclaredType)
     const AppInfo totem = fake->addApp(u"Totem"_s, u"org.gnome.Totem"_s);
     fake->setDeclared(vlc, {mp4, webm, mp3, u"not a type"_s});
     fake->setDeclared(totem, {mp4, webm, ogg, mp3});
+    const AppInfo firefox = fake->addApp(u"Firefox"_s, u"firefox"_s);
+    fake->setDeclared(firefox, {u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s, u"text/html"_s});
+    for (const char* web : {"http", "https"})
+        fake->shareType(Target::scheme(QString::fromLatin1(web)),
+                        Target::mimeType(u"x-scheme-handler/"_s + QString::fromLatin1(web)));
+    for (const char* page : {"html", "htm"})
+        fake->shareType(Target::fileExtension(QString::fromLatin1(page)), Target::mimeType(u"text/html"_s));
     for (const QString& type : {mp4, webm, ogg, mp3})
         fake->setDefault(Target::mimeType(type), totem);
     make();
@@ -815,6 +822,11 @@ TEST_F(AppModelTest, AFamilyChangeNeverTouchesAnUndeclaredType)
     EXPECT_EQ(index.defaultCount(vlc.url), 2);
     EXPECT_EQ(index.defaultCount(totem.url), 2);
     EXPECT_TRUE(index.isDefault(vlc.url, webm));
+    // A browser that declares the web's types but not the bundle's extras is still chosen for all of them.
+    const InstalledApp* fox = model->applicationIndex().app(firefox.url);
+    ASSERT_NE(fox, nullptr);
+    EXPECT_TRUE(std::any_of(fox->declared.cbegin(), fox->declared.cend(),
+                            [](const DeclaredType& d) { return d.target == Target::scheme(u"http"_s); }));
     // The backup before the run holds the types no list watches, so it can put them back.
     const QList<Profile> before = backupsWith(BackupReason::Case::beforeProfile);
     ASSERT_EQ(before.size(), 1);
