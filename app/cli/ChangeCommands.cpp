@@ -413,7 +413,9 @@ QFuture<Reply> carryOut(const Invocation& inv, AppModel& model)
     case Change::backupDelete: return backupDelete(inv, model);
     case Change::none: break;
     }
-    return ready(Reply().fail(1, u"%1 changes nothing."_s.arg(QString::fromUtf8(inv.command->name))));
+    // A command that reads: run() and serve() call its read instead.
+    return ready(Reply().fail(
+        1, QCoreApplication::translate("cli", "%1 changes nothing.").arg(QString::fromUtf8(inv.command->name))));
 }
 
 } // namespace openwright::cli
