@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 
-#include <algorithm>
-
 namespace openwright {
 
 using namespace Qt::Literals::StringLiterals;
@@ -68,28 +66,6 @@ QString Notifier::body(const DefaultChange& change)
     if (const QString likely = likelyCulprit(change); !likely.isEmpty())
         text += u' ' + likely + u'.';
     return text;
-}
-
-QString Notifier::durationText(qint64 seconds)
-{
-    seconds = std::max<qint64>(seconds, 0);
-    if (seconds < 60)
-        return seconds == 1 ? tr("1 second") : tr("%1 seconds").arg(seconds);
-    const qint64 minutes = seconds / 60;
-    if (minutes < 60)
-        return minutes == 1 ? tr("1 minute") : tr("%1 minutes").arg(minutes);
-    const qint64 hours = minutes / 60;
-    return hours == 1 ? tr("1 hour") : tr("%1 hours").arg(hours);
-}
-
-QString Notifier::likelyCulprit(const DefaultChange& change)
-{
-    if (!change.culprit)
-        return {};
-    const Culprit& c = *change.culprit;
-    if (c.reason == Culprit::Reason::started)
-        return tr("Probably %1, which started %2 before").arg(c.name, durationText(c.secondsBefore));
-    return tr("Probably %1, installed or updated %2 before").arg(c.name, durationText(c.secondsBefore));
 }
 
 void Notifier::post(const DefaultChange& change)

@@ -2,7 +2,10 @@
 // The command line as whole processes against GLib's own `gio mime`, in the same run, inside the
 // sample desktop:
 //   cli-one-type: one query ("openwright status application/pdf" against "gio mime
-//     application/pdf"), alternating, medians, with min/median/max of each;
+//     application/pdf"), alternating, medians of the wall time, with min/median/max of each,
+//     and the medians of the CPU time each used (a busy machine stretches the wall time only);
+//   cli-one-type-floor: in the same rounds, a program of Qt Core and GIO alone asking GIO the
+//     same question: what any Qt program pays, against gio mime;
 //   cli-status-64: "openwright status" for every watched type against "gio mime" once per type.
 // Then, on stderr, the types for which the two name different applications.
 #include "Sandbox.h"
@@ -17,8 +20,17 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <QElapsedTimer>
+#include <QFile>
+
 #include <algorithm>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace openwright;
 using namespace Qt::Literals::StringLiterals;
@@ -31,6 +43,42 @@ QByteArray output(const QString& program, const QStringList& args)
     p.start(program, args);
     p.waitForFinished(60'000);
     return p.readAllStandardOutput();
+}
+
+struct Timing
+{
+    double wallMs = -1;
+    double cpuMs = -1; // user and system
+};
+
+// One run as a script makes it, its output thrown away: from spawning to reaping.
+Timing timed(const QString& program, const QStringList& args)
+{
+    QList<QByteArray> words {QFile::encodeName(program)};
+    for (const QString& a : args)
+        words.append(a.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& w : words)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    Timing t;
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, argv.front(), &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        rusage usage {};
+        if (::wait4(pid, &status, 0, &usage) == pid) {
+            t.wallMs = double(timer.nsecsElapsed()) / 1e6;
+            t.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+                + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return t;
 }
 
 // The desktop-file ID `gio mime TYPE` names as the default, or nothing.
@@ -65,17 +113,37 @@ int main(int argc, char** argv)
     }
 
     // One type: the whole cost of a query, start-up included.
-    std::vector<double> cliOne;
-    std::vector<double> gioOne;
-    for (int i = 0; i < 41; ++i) {
-        cliOne.push_back(bench::elapsedMs([&] { output(cli, {u"status"_s, u"application/pdf"_s}); }));
-        gioOne.push_back(bench::elapsedMs([&] { output(gio, {u"mime"_s, u"application/pdf"_s}); }));
+    const QString floor = QStringLiteral(OPENWRIGHT_CLI_FLOOR);
+    struct Runs
+    {
+        std::vector<double> wall;
+        std::vector<double> cpu;
+        void add(const Timing& t)
+        {
+            wall.push_back(t.wallMs);
+            cpu.push_back(t.cpuMs);
+        }
+    };
+    Runs cliOne;
+    Runs gioOne;
+    Runs floorOne;
+    for (int i = 0; i < 61; ++i) {
+        cliOne.add(timed(cli, {u"status"_s, u"application/pdf"_s}));
+        gioOne.add(timed(gio, {u"mime"_s, u"application/pdf"_s}));
+        floorOne.add(timed(floor, {u"application/pdf"_s}));
     }
-    const double c1 = bench::median(cliOne);
-    const double g1 = bench::median(gioOne);
+    const double c1 = bench::median(cliOne.wall);
+    const double g1 = bench::median(gioOne.wall);
+    const double f1 = bench::median(floorOne.wall);
+    const double cc = bench::median(cliOne.cpu);
+    const double gc = bench::median(gioOne.cpu);
+    const double fc = bench::median(floorOne.cpu);
     std::printf("cli-one-type: %.1f ms, gio-mime %.1f ms, ratio %.2f (min/median/max: openwright %s ms, gio mime %s "
-                "ms)\n",
-                c1, g1, c1 / g1, spread(cliOne).constData(), spread(gioOne).constData());
+                "ms; cpu: openwright %.1f ms, gio mime %.1f ms, ratio %.2f)\n",
+                c1, g1, c1 / g1, spread(cliOne.wall).constData(), spread(gioOne.wall).constData(), cc, gc, cc / gc);
+    std::printf("cli-one-type-floor: qtcore+gio %.1f ms, ratio %.2f to gio mime, openwright %.2f to it "
+                "(min/median/max: %s ms; cpu: %.1f ms, ratio %.2f to gio mime)\n",
+                f1, f1 / g1, c1 / f1, spread(floorOne.wall).constData(), fc, fc / gc);
     std::fflush(stdout);
 
     // Each type's MIME type as Openwright maps it, and its answer, outside the timed part.

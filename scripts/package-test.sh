@@ -23,7 +23,8 @@ echo "lintian: no errors or warnings"
 dpkg -i "$deb" >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive apt-get -f install -y -qq >/dev/null
 dpkg -s openwright | grep -q "install ok installed"
 files=$(dpkg -L openwright | grep -v '^/\.$')
-for f in /usr/bin/openwright /usr/share/applications/io.github.openwright.Openwright.desktop \
+for f in /usr/bin/openwright /usr/libexec/openwright/openwright-command /usr/libexec/openwright/openwright-window \
+    /usr/share/applications/io.github.openwright.Openwright.desktop \
     /usr/share/metainfo/io.github.openwright.Openwright.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/io.github.openwright.Openwright.svg \
     /usr/share/icons/hicolor/48x48/apps/io.github.openwright.Openwright.png /usr/share/man/man1/openwright.1.gz \
@@ -41,6 +42,13 @@ env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_
 [[ $status -eq 124 ]] || { echo "openwright --background exited with $status instead of running"; exit 1; }
 [[ -s "$home/.local/share/Openwright/guard.json" ]] || { echo "it did not read the defaults"; exit 1; }
 echo "started: ran in the background and read every default"
+# As a script calls it: a query answered by openwright itself, a change by the program beside the
+# window's that holds the model.
+env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+    XDG_RUNTIME_DIR="$home/run" DBUS_SESSION_BUS_ADDRESS=disabled: \
+    bash -c 'openwright status .pdf >/dev/null && openwright backup now >/dev/null' ||
+    { echo "the installed commands failed"; exit 1; }
+echo "commands: a query and a change ran"
 
 dpkg -r openwright >/dev/null
 left=()

@@ -322,7 +322,7 @@ QFuture<Reply> backupRestore(const Invocation& inv, AppModel& model)
 
 Reply readInput(Invocation& inv)
 {
-    if (inv.command->change != &profileImport)
+    if (inv.command->change != Change::profileImport)
         return {};
     // "-" is standard input.
     const QString path = inv.arguments.at(0) == u"-"_s ? u"/dev/stdin"_s : inv.path(0);
@@ -394,6 +394,28 @@ QFuture<Reply> backupDelete(const Invocation& inv, AppModel& model)
         reply.line(QCoreApplication::translate("cli", "Deleted the backup “%1” (%2).")
                        .arg(backup->name, backup->backupReason.value_or(BackupReason::manual()).title()));
     return ready(reply);
+}
+
+QFuture<Reply> carryOut(const Invocation& inv, AppModel& model)
+{
+    switch (inv.command->change) {
+    case Change::set: return set(inv, model);
+    case Change::setFamily: return setFamily(inv, model);
+    case Change::reset: return reset(inv, model);
+    case Change::pin: return pin(inv, model);
+    case Change::unpin: return unpin(inv, model);
+    case Change::guardCheck: return guardCheck(inv, model);
+    case Change::doctor: return doctor(inv, model);
+    case Change::profileApply: return profileApply(inv, model);
+    case Change::profileImport: return profileImport(inv, model);
+    case Change::backupNow: return backupNow(inv, model);
+    case Change::backupRestore: return backupRestore(inv, model);
+    case Change::backupDelete: return backupDelete(inv, model);
+    case Change::none: break;
+    }
+    // A command that reads: run() and serve() call its read instead.
+    return ready(Reply().fail(
+        1, QCoreApplication::translate("cli", "%1 changes nothing.").arg(QString::fromUtf8(inv.command->name))));
 }
 
 } // namespace openwright::cli

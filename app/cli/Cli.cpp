@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The commands that change: carried out against the one model, here or by the running
+// application.
 #include "Cli.h"
 
 #include "Command.h"
-#include "Output.h"
 
 #include "AppModel.h"
 #include "Async.h"
-#include "Language.h"
 #include "SingleInstance.h"
-#include "SystemLaunchServices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,64 +15,11 @@
 #include <QFutureWatcher>
 #include <QPointer>
 
-#include <algorithm>
-#include <cstdio>
-
-#include <unistd.h>
-
 namespace openwright::cli {
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// Text as a terminal may show it: control characters in names (a NUL would end the output, an
-// escape sequence would drive the terminal) are written as \xHH, except line breaks, tabs and
-// the few colour codes Style writes itself.
-QByteArray printable(const QString& text)
-{
-    static constexpr QStringView kOwnCodes[] = {u"\x1b[0m", u"\x1b[1m", u"\x1b[2m"};
-    QString shown;
-    shown.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.category() != QChar::Other_Control || c == u'\n' || c == u'\t') {
-            shown += c;
-            continue;
-        }
-        const QStringView rest = QStringView(text).mid(i);
-        const auto own = std::find_if(std::begin(kOwnCodes), std::end(kOwnCodes),
-                                      [&](QStringView code) { return rest.startsWith(code); });
-        if (own != std::end(kOwnCodes)) {
-            shown += *own;
-            i += own->size() - 1;
-            continue;
-        }
-        shown += u"\\x"_s + QString::number(c.unicode(), 16).rightJustified(2, u'0').toUpper();
-    }
-    return shown.toUtf8();
-}
-
-// With --json an error is a JSON document too, on standard output, unless the command already
-// wrote its own (a run that partly failed).
-int print(bool json, Reply reply)
-{
-    if (json && reply.status != 0 && reply.out.isEmpty()) {
-        QString message = reply.err.trimmed();
-        if (message.startsWith(u"openwright: "_s))
-            message.remove(0, 12);
-        printJson(reply, {{u"error"_s, message}, {u"status"_s, reply.status}});
-    }
-    std::fputs(printable(reply.out).constData(), stdout);
-    std::fflush(stdout);
-    std::fputs(printable(reply.err).constData(), stderr);
-    return reply.status;
-}
-
-bool colorTerminal()
-{
-    return ::isatty(STDOUT_FILENO) == 1 && qgetenv("TERM") != "dumb" && !qEnvironmentVariableIsSet("NO_COLOR");
-}
 
 InstanceAnswer answerOf(const Reply& reply)
 {
@@ -94,89 +40,66 @@ Reply wait(const QFuture<Reply>& future)
     return future.result();
 }
 
-} // namespace
-
-bool isCommand(int argc, char** argv)
+// Openwright's own data as the running application's model holds it, for the commands that read.
+class LiveData final : public ModelData
 {
-    // The application starts only when every argument is one of its own or Qt's (a session
-    // manager restores it with "-session ID"); anything else, a typo included, is the command
-    // line's to answer, with a usage error where it is wrong.
-    static constexpr QByteArrayView kFlags[] = {"--background", "-reverse", "-nograb", "-dograb", "-sync"};
-    static constexpr QByteArrayView kWithValue[] = {
-        "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry", "-qwindowicon",
-        "-qwindowtitle", "-session", "-display", "-geometry", "-style", "-stylesheet", "-name", "-title"};
-    const auto in = [](const auto& list, QByteArrayView a) { return std::find(std::begin(list), std::end(list), a) != std::end(list); };
-    for (int i = 1; i < argc; ++i) {
-        const QByteArrayView a(argv[i]);
-        const qsizetype eq = a.indexOf('=');
-        if (in(kFlags, a) || (eq > 0 && in(kWithValue, a.first(eq))))
-            continue;
-        if (in(kWithValue, a) && i + 1 < argc) {
-            ++i;
-            continue;
-        }
-        return true;
+public:
+    explicit LiveData(const AppModel& model)
+        : m_model(model)
+    {
     }
-    return false;
-}
+    QList<Target> customTargets() const override { return m_model.customTargets(); }
+    GuardState guardState() const override { return m_model.guardState(); }
+    QList<Profile> userProfiles() const override { return m_model.userProfiles(); }
+    QList<PlanStep> plan(const Profile& profile) const override { return m_model.plan(profile); }
 
-int run(int argc, char** argv)
+private:
+    const AppModel& m_model;
+};
+
+// Two writers would overwrite each other's data files: the running application carries the
+// command out, or this process holds its lock while it does.
+Reply changeHere(Invocation& inv, const std::shared_ptr<DefaultsService>& service)
 {
-    std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance())
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    const bool json = arguments.contains(u"--json"_s);
-    // Machine-readable output stays in English, whatever the user's language.
-    if (!json)
-        Language::install(*QCoreApplication::instance());
-    auto service = std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>());
-    if (arguments.value(0) == u"--complete"_s)
-        return print(false, {complete(arguments.mid(1), Data(*service)), {}, 0});
-
-    const Parsed parsed = parse(arguments, QDir::currentPath(), colorTerminal());
-    if (!parsed.invocation)
-        return print(json, parsed.reply);
-    Invocation inv = *parsed.invocation;
     if (const Reply bad = validate(inv, *service); bad.status != 0)
-        return print(json, bad);
-    if (inv.command->read)
-        return print(json, inv.command->read(inv, Data(*service)));
+        return bad;
     if (const Reply bad = readInput(inv); bad.status != 0)
-        return print(json, bad);
-
-    // Two writers would overwrite each other's data files: the running application carries the
-    // command out, or this process holds its lock while it does.
+        return bad;
     SingleInstance instance;
     switch (instance.lockOrFindRunning()) {
     case SingleInstance::Found::Running: {
         QString error;
         // As understood here: the running application gets types, never the caller's paths.
         QStringList understood = QString::fromUtf8(inv.command->name).split(u' ') + inv.options;
-        if (json)
+        if (inv.json)
             understood.append(u"--json"_s);
         understood += QStringList {u"--"_s} + inv.arguments;
         const auto answer = instance.send({understood, QDir::currentPath(), inv.input}, &error);
-        return print(json, answer ? Reply {answer->out, answer->err, answer->status} : Reply().fail(1, error));
+        return answer ? Reply {answer->out, answer->err, answer->status} : Reply().fail(1, error);
     }
     case SingleInstance::Found::Busy:
-        return print(
-            json,
-            Reply().fail(1,
-                         QCoreApplication::translate(
-                             "cli", "Another Openwright command is still running. Try again once it has finished.")));
-    case SingleInstance::Found::Unavailable: return print(json, Reply().fail(1, instance.problem()));
+        return Reply().fail(1,
+                            QCoreApplication::translate(
+                                "cli", "Another Openwright command is still running. Try again once it has finished."));
+    case SingleInstance::Found::Unavailable: return Reply().fail(1, instance.problem());
     case SingleInstance::Found::Locked: break;
     }
     AppModel model(service);
-    Reply reply = wait(inv.command->change(inv, model));
+    Reply reply = wait(carryOut(inv, model));
     // This process ends with the command: what it could not save is lost.
     if (model.failedSaves() > 0)
         reply.fail(1,
                    QCoreApplication::translate(
                        "cli", "Openwright could not save all of its data, so what was not saved is lost: ")
                        + model.saveProblem());
-    return print(json, reply);
+    return reply;
+}
+
+} // namespace
+
+int run(int argc, char** argv)
+{
+    return run(argc, argv, &changeHere);
 }
 
 void serve(SingleInstance& instance, AppModel& model)
@@ -192,11 +115,13 @@ void serve(SingleInstance& instance, AppModel& model)
         inv.input = request.input;
         if (const Reply bad = validate(inv, guard->service()); bad.status != 0)
             return reply(answerOf(bad));
-        if (inv.command->read)
-            return reply(answerOf(inv.command->read(inv, Data(guard->service(), guard))));
+        if (inv.command->read) {
+            const LiveData live(*guard);
+            return reply(answerOf(inv.command->read(inv, Data(guard->service(), &live))));
+        }
         // Only the command's own saves count: one that failed means its change is not on disk.
         const quint64 failedBefore = guard->failedSaves();
-        continueOn(guard, inv.command->change(inv, *guard), [guard, failedBefore, reply](Reply r) {
+        continueOn(guard, carryOut(inv, *guard), [guard, failedBefore, reply](Reply r) {
             if (guard->failedSaves() > failedBefore && !guard->saveProblem().isEmpty()) {
                 r.fail(1,
                        QCoreApplication::translate("cli",

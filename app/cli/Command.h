@@ -35,6 +35,25 @@ struct Reply
 struct Invocation;
 class Data;
 
+// The commands that change, by table row: carried out against the model by carryOut(), which
+// only the programs that hold the model link.
+enum class Change
+{
+    none,
+    set,
+    setFamily,
+    reset,
+    pin,
+    unpin,
+    guardCheck,
+    doctor,
+    profileApply,
+    profileImport,
+    backupNow,
+    backupRestore,
+    backupDelete,
+};
+
 // One row of the command table: everything help, the man page, completion and the parser know.
 struct Command
 {
@@ -47,7 +66,7 @@ struct Command
     // Exactly one of the two. Reads never write anything and need no lock; changes run against
     // the one model: the running application's, or one built while holding its lock.
     Reply (*read)(const Invocation&, const Data&) = nullptr;
-    QFuture<Reply> (*change)(const Invocation&, AppModel&) = nullptr;
+    Change change = Change::none;
 };
 
 // A command line, understood.
@@ -71,12 +90,23 @@ struct Invocation
     QString path(qsizetype index) const;
 };
 
+// Openwright's own data as the model in this process holds it (the running application's).
+class ModelData
+{
+public:
+    virtual ~ModelData() = default;
+    virtual QList<Target> customTargets() const = 0;
+    virtual GuardState guardState() const = 0;
+    virtual QList<Profile> userProfiles() const = 0;
+    virtual QList<PlanStep> plan(const Profile& profile) const = 0;
+};
+
 // What the read commands see: the defaults through the service, and Openwright's own data from
 // the model when it lives in this process, else from the data files, read and never written.
 class Data final
 {
 public:
-    explicit Data(const DefaultsService& service, const AppModel* model = nullptr);
+    explicit Data(const DefaultsService& service, const ModelData* model = nullptr);
 
     const DefaultsService& service() const { return m_service; }
     QList<Target> customTargets() const;
@@ -92,7 +122,7 @@ public:
 
 private:
     const DefaultsService& m_service;
-    const AppModel* m_model;
+    const ModelData* m_model;
     // Each default and each located application is read once per command: a backup list plans
     // every backup against the same defaults.
     mutable QHash<Target, std::optional<AppInfo>> m_current;
@@ -136,6 +166,8 @@ Reply profileList(const Invocation&, const Data&);
 Reply profilePlan(const Invocation&, const Data&);
 Reply profileExport(const Invocation&, const Data&);
 Reply backupList(const Invocation&, const Data&);
+// Carries out the command `inv` names, one that changes, against `model`.
+QFuture<Reply> carryOut(const Invocation& inv, AppModel& model);
 QFuture<Reply> set(const Invocation&, AppModel&);
 QFuture<Reply> reset(const Invocation&, AppModel&);
 // Choosing by application: the types APP declares (see Families.cpp, AppCommand.cpp).

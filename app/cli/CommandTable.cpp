@@ -3,6 +3,7 @@
 // shell completion.
 #include "Output.h"
 
+#include "ApplicationIndex.h"
 #include "PlatformText.h"
 
 #include <QCoreApplication>
@@ -28,13 +29,13 @@ const QList<Command> kCommands = {
      ".html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; "
      "with several, {\"changes\": [...]} with one object each. With a family (video/*, audio/*, image/*, text/*) "
      "or --all in place of the TARGETs, every type APP declares there.",
-     nullptr, &set},
+     nullptr, Change::set},
     {"reset", "TARGET...", "", "Let the system choose what opens each TARGET again",
      "Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop's own list, and the "
      "associations that choices added), so that each opens in what the system chooses by itself, and prints what "
      "that is. While automatic backups are on, the current defaults are backed up first. Exits with 1 when a "
      "choice could not be removed.",
-     nullptr, &reset},
+     nullptr, Change::reset},
     {"check", "TARGET APP", "", "Exit with 0 when APP opens TARGET, 1 when not",
      "Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as "
      "xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program "
@@ -60,12 +61,12 @@ const QList<Command> kCommands = {
      "Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the "
      "application back at once and tells you, offering to allow the new one; after three takeovers within a "
      "minute it stops and waits for you. Without --keep, a kept type goes back to asking.",
-     nullptr, &pin},
-    {"unpin", "TARGET", "", "Stop watching TARGET", "Unpins TARGET.", nullptr, &unpin},
+     nullptr, Change::pin},
+    {"unpin", "TARGET", "", "Stop watching TARGET", "Unpins TARGET.", nullptr, Change::unpin},
     {"guard check", "", "", "Check the defaults now and print the changes found",
      "Reads every watched default now, records it as the Default Guard does, and prints the changes it "
      "found since the last check.",
-     nullptr, &guardCheck},
+     nullptr, Change::guardCheck},
     {"guard log", "", "", "Print the pinned types and the changes the Default Guard spotted",
      "Prints the pinned types (kept ones marked) and the changes the Default Guard spotted, newest first, with the "
      "program that probably made each where that can be told.",
@@ -79,7 +80,7 @@ const QList<Command> kCommands = {
      "made by a configuration tool is explained, never changed. With --fix, repairs them: every changed file is "
      "first copied beside itself as NAME.before-cleanup-N, the defaults are backed up, and each file is written "
      "whole or not at all. Exits with 1 when a file could not be written.",
-     nullptr, &doctor},
+     nullptr, Change::doctor},
     {"profile list", "", "", "List the profiles and what applying each would change",
      "Lists the built-in profiles and your own, each with its id and what applying it would change.", &profileList},
     {"profile plan", "NAME", "", "Show what applying profile NAME would do",
@@ -89,24 +90,37 @@ const QList<Command> kCommands = {
     {"profile apply", "NAME", "", "Apply profile NAME",
      "Applies profile NAME and prints each step's outcome. While automatic backups are on, the current defaults "
      "are backed up first. Exits with 1 when any change did not succeed.",
-     nullptr, &profileApply},
+     nullptr, Change::profileApply},
     {"profile export", "[NAME...] FILE", "", "Export profiles to FILE",
      "Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import "
      "and the window read.",
      &profileExport},
     {"profile import", "FILE", "", "Add the profiles of an export file",
-     "Adds the profiles of an export FILE to your own; backups in it join your backups.", nullptr, &profileImport},
+     "Adds the profiles of an export FILE to your own; backups in it join your backups.", nullptr,
+     Change::profileImport},
     {"backup list", "", "", "List the backups, newest first",
      "Lists the backups, newest first, with their ids, why each was taken and how it differs from now.", &backupList},
     {"backup now", "", "", "Back up the current defaults", "Saves the current defaults as a backup.", nullptr,
-     &backupNow},
+     Change::backupNow},
     {"backup restore", "NAME", "", "Restore backup NAME",
      "Puts back the defaults of backup NAME. While automatic backups are on, the current defaults are backed up "
      "first. Exits with 1 when any change did not succeed.",
-     nullptr, &backupRestore},
-    {"backup delete", "NAME", "", "Delete backup NAME", "Deletes backup NAME.", nullptr, &backupDelete},
+     nullptr, Change::backupRestore},
+    {"backup delete", "NAME", "", "Delete backup NAME", "Deletes backup NAME.", nullptr, Change::backupDelete},
     {"help", "[COMMAND...]", "", "Show help for a command", "Shows the help of COMMAND, or of the program."},
 };
+
+// `set` with a family in place of its TARGETs (see familyCommand).
+const Command kSetFamily
+    = {"set",
+       "FAMILY APP",
+       "--all",
+       "Make APP open every type it declares in FAMILY",
+       "Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or "
+       "text/* for text and code), or with --all for every type it declares, and never for a type it does not "
+       "declare. Prints each type with its outcome; the changes run as one batch after a backup.",
+       nullptr,
+       Change::setFamily};
 
 // Texts shared by --help and the man page: (term, description) rows and paragraphs.
 const char* const kDescription
@@ -351,6 +365,18 @@ QString manPage()
 const QList<Command>& commands()
 {
     return kCommands;
+}
+
+const Command* familyCommand(const Command& command, QStringList& words, const QStringList& options)
+{
+    if (qstrcmp(command.name, "set") != 0)
+        return nullptr;
+    if (options.contains(u"--all"_s)) {
+        if (words.size() == 1)
+            words.prepend(u"*"_s);
+        return &kSetFamily;
+    }
+    return !words.isEmpty() && TypeFamilies::fromPattern(words.first()) ? &kSetFamily : nullptr;
 }
 
 QStringList argumentKinds(const Command& command, qsizetype count)

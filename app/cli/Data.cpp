@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Command.h"
 
-#include "AppModel.h"
 #include "JSONStore.h"
 #include "Presets.h"
 
@@ -27,7 +26,7 @@ QString Invocation::path(qsizetype index) const
     return QDir(workingDirectory).absoluteFilePath(arguments.at(index));
 }
 
-Data::Data(const DefaultsService& service, const AppModel* model)
+Data::Data(const DefaultsService& service, const ModelData* model)
     : m_service(service)
     , m_model(model)
 {

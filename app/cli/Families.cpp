@@ -10,35 +10,6 @@ namespace openwright::cli {
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-const auto kAll = u"--all"_s;
-
-const Command kSetFamily
-    = {"set",
-       "FAMILY APP",
-       "--all",
-       "Make APP open every type it declares in FAMILY",
-       "Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or "
-       "text/* for text and code), or with --all for every type it declares, and never for a type it does not "
-       "declare. Prints each type with its outcome; the changes run as one batch after a backup.",
-       nullptr,
-       &setFamily};
-
-} // namespace
-
-const Command* familyCommand(const Command& command, QStringList& words, const QStringList& options)
-{
-    if (qstrcmp(command.name, "set") != 0)
-        return nullptr;
-    if (options.contains(kAll)) {
-        if (words.size() == 1)
-            words.prepend(u"*"_s);
-        return &kSetFamily;
-    }
-    return !words.isEmpty() && TypeFamilies::fromPattern(words.first()) ? &kSetFamily : nullptr;
-}
-
 QFuture<Reply> setFamily(const Invocation& inv, AppModel& model)
 {
     // The defaults as they are now, then every application with what it declares.

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line's own start: parsing, help, completion and the commands that read, with Qt
+// Core and GIO only. The commands that change are handed on (see run() in Cli.cpp).
+#include "Cli.h"
+
+#include "Command.h"
+#include "Output.h"
+
+#include "Language.h"
+#include "SystemLaunchServices.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <algorithm>
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace openwright::cli {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Text as a terminal may show it: control characters in names (a NUL would end the output, an
+// escape sequence would drive the terminal) are written as \xHH, except line breaks, tabs and
+// the few colour codes Style writes itself.
+QByteArray printable(const QString& text)
+{
+    static constexpr QStringView kOwnCodes[] = {u"\x1b[0m", u"\x1b[1m", u"\x1b[2m"};
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.category() != QChar::Other_Control || c == u'\n' || c == u'\t') {
+            shown += c;
+            continue;
+        }
+        const QStringView rest = QStringView(text).mid(i);
+        const auto own = std::find_if(std::begin(kOwnCodes), std::end(kOwnCodes),
+                                      [&](QStringView code) { return rest.startsWith(code); });
+        if (own != std::end(kOwnCodes)) {
+            shown += *own;
+            i += own->size() - 1;
+            continue;
+        }
+        shown += u"\\x"_s + QString::number(c.unicode(), 16).rightJustified(2, u'0').toUpper();
+    }
+    return shown.toUtf8();
+}
+
+// With --json an error is a JSON document too, on standard output, unless the command already
+// wrote its own (a run that partly failed).
+int print(bool json, Reply reply)
+{
+    if (json && reply.status != 0 && reply.out.isEmpty()) {
+        QString message = reply.err.trimmed();
+        if (message.startsWith(u"openwright: "_s))
+            message.remove(0, 12);
+        printJson(reply, {{u"error"_s, message}, {u"status"_s, reply.status}});
+    }
+    std::fputs(printable(reply.out).constData(), stdout);
+    std::fflush(stdout);
+    std::fputs(printable(reply.err).constData(), stderr);
+    return reply.status;
+}
+
+bool colorTerminal()
+{
+    return ::isatty(STDOUT_FILENO) == 1 && qgetenv("TERM") != "dumb" && !qEnvironmentVariableIsSet("NO_COLOR");
+}
+
+} // namespace
+
+bool isCommand(int argc, char** argv)
+{
+    // The application starts only when every argument is one of its own or Qt's (a session
+    // manager restores it with "-session ID"); anything else, a typo included, is the command
+    // line's to answer, with a usage error where it is wrong.
+    static constexpr QByteArrayView kFlags[] = {"--background", "-reverse", "-nograb", "-dograb", "-sync"};
+    static constexpr QByteArrayView kWithValue[] = {
+        "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry", "-qwindowicon",
+        "-qwindowtitle", "-session", "-display", "-geometry", "-style", "-stylesheet", "-name", "-title"};
+    const auto in = [](const auto& list, QByteArrayView a) { return std::find(std::begin(list), std::end(list), a) != std::end(list); };
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView a(argv[i]);
+        const qsizetype eq = a.indexOf('=');
+        if (in(kFlags, a) || (eq > 0 && in(kWithValue, a.first(eq))))
+            continue;
+        if (in(kWithValue, a) && i + 1 < argc) {
+            ++i;
+            continue;
+        }
+        return true;
+    }
+    return false;
+}
+
+int run(int argc, char** argv, const Changer& change)
+{
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance())
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool json = arguments.contains(u"--json"_s);
+    // Machine-readable output stays in English, whatever the user's language.
+    if (!json)
+        Language::install(*QCoreApplication::instance());
+    auto service = std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>());
+    if (arguments.value(0) == u"--complete"_s)
+        return print(false, {complete(arguments.mid(1), Data(*service)), {}, 0});
+
+    const Parsed parsed = parse(arguments, QDir::currentPath(), colorTerminal());
+    if (!parsed.invocation)
+        return print(json, parsed.reply);
+    Invocation inv = *parsed.invocation;
+    if (!inv.command->read)
+        return print(json, change(inv, service));
+    if (const Reply bad = validate(inv, *service); bad.status != 0)
+        return print(json, bad);
+    return print(json, inv.command->read(inv, Data(*service)));
+}
+
+} // namespace openwright::cli
