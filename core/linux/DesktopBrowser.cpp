@@ -3,6 +3,7 @@
 
 #include "JSONStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -295,9 +296,31 @@ QStringList DesktopBrowser::filesWritten() const
     return {userFile(), customHelperPath()};
 }
 
+namespace {
+
+// The user's file as it is; a file that is there but cannot be read is never replaced, since
+// it holds the desktop's other settings too.
+std::optional<QByteArray> userText(const QString& path, std::optional<gio::Error>& failure)
+{
+    if (auto bytes = readFile(path))
+        return bytes;
+    if (!QFileInfo::exists(path))
+        return QByteArray();
+    failure = gio::Error {u"openwright"_s, 6,
+                          QCoreApplication::translate("DesktopBrowser", "%1 cannot be read, so it was left as it is.")
+                              .arg(QDir::toNativeSeparators(path))};
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<gio::Error> DesktopBrowser::set(const gio::App& app) const
 {
-    const QByteArray before = readFile(userFile()).value_or(QByteArray());
+    std::optional<gio::Error> failure;
+    const auto read = userText(userFile(), failure);
+    if (!read)
+        return failure;
+    const QByteArray before = *read;
     if (desktop == Desktop::kde)
         return write(userFile(), withKey(before, u"General"_s, key(), app.id + u".desktop"_s));
 
@@ -327,7 +350,11 @@ std::optional<gio::Error> DesktopBrowser::reset() const
     if (!isUsers())
         return std::nullopt;
     const QString group = desktop == Desktop::kde ? u"General"_s : QString();
-    return write(userFile(), withKey(readFile(userFile()).value_or(QByteArray()), group, key(), std::nullopt));
+    std::optional<gio::Error> failure;
+    const auto before = userText(userFile(), failure);
+    if (!before)
+        return failure;
+    return write(userFile(), withKey(*before, group, key(), std::nullopt));
 }
 
 } // namespace openwright

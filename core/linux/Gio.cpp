@@ -58,8 +58,8 @@ struct GErrorFree
 };
 using GErrorPtr = std::unique_ptr<GError, GErrorFree>;
 
-// A command line without its field codes (%f, %U, …) and the blanks before each: they stand for
-// what is opened, and the rest is the program and its options. By hand: a regular expression
+// A command line without its field codes (%f, %U, …, and Flatpak's @@u and @@ fences) and the
+// blanks before each: they stand for what is opened, and the rest is the program and its options. By hand: a regular expression
 // costs a command more to compile than the one line it reads.
 QString withoutFieldCodes(const QString& line)
 {
@@ -72,6 +72,18 @@ QString withoutFieldCodes(const QString& line)
                 out.chop(1);
             ++i;
             continue;
+        }
+        // Flatpak's exported entries fence the files they pass with "@@u … @@" (or "@@ … @@").
+        if (line.at(i) == u'@' && next == u'@' && (i == 0 || line.at(i - 1).isSpace())) {
+            qsizetype end = i + 2;
+            if (end < line.size() && line.at(end).isLetter())
+                ++end;
+            if (end == line.size() || line.at(end).isSpace()) {
+                while (!out.isEmpty() && out.back().isSpace())
+                    out.chop(1);
+                i = end - 1;
+                continue;
+            }
         }
         out += line.at(i);
     }

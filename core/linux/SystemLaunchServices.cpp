@@ -540,8 +540,14 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     }
     for (qsizetype i = 0; !failure && i < types.size(); ++i)
         failure = gio::setDefaultForType(id, types[i]);
-    if (!failure && desktop)
-        failure = desktop->set(*gio::appForId(id));
+    if (!failure && desktop) {
+        if (const auto app = gio::appForId(id))
+            failure = desktop->set(*app);
+        else
+            failure = gio::Error {u"openwright"_s, 1,
+                                  QCoreApplication::translate(
+                                      "Applications", "That application is not installed where the system finds it")};
+    }
     if (failure)
         throw putBack(*failure, snapshots, userList, keptAside);
     return note;
