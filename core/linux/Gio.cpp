@@ -533,12 +533,15 @@ void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
     }
 }
 
-// The lists of one configuration folder: mimeapps.list and the desktop-specific ones.
+// The lists of one configuration folder: mimeapps.list and the desktop-specific ones, and the
+// browser settings of Xfce and KDE, which decide the browser beside them.
 void addLists(QCryptographicHash& hash, const QByteArray& dir)
 {
     addPath(hash, dir);
     for (const QByteArray& name : namesIn(dir, [](QByteArrayView n) { return n.endsWith("mimeapps.list"); }))
         addPath(hash, dir + '/' + name);
+    addPath(hash, dir + "/kdeglobals");
+    addPath(hash, dir + "/xfce4/helpers.rc");
 }
 
 } // namespace
@@ -559,6 +562,7 @@ QByteArray answersStamp()
         dataDirs.append(QByteArray(*d));
     for (const QByteArray& dir : std::as_const(dataDirs)) {
         addTree(hash, dir + "/applications");
+        addTree(hash, dir + "/xfce4/helpers");
         for (const char* file : {"", "/mime.cache", "/globs2", "/aliases", "/subclasses"})
             addPath(hash, dir + "/mime" + file);
     }

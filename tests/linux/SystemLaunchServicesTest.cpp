@@ -765,5 +765,12 @@ INSTANTIATE_TEST_SUITE_P(
         StampRow {"ADesktopSpecificList",
                   [] { XdgTree::writeList(u"xfce-mimeapps.list"_s, u"[Default Applications]\n"_s); }},
         StampRow {"TheDesktopInUse", [] { qputenv("XDG_CURRENT_DESKTOP", "KDE"); }},
+        StampRow {"AnXfceBrowserHelper",
+                  [] {
+                      const QString dir = QFileInfo(XdgTree::applicationsDir(XdgTree::Level::system)).path()
+                          + u"/xfce4/helpers"_s;
+                      QDir().mkpath(dir);
+                      appendTo(dir + u"/fox.desktop"_s, "[Desktop Entry]\n");
+                  }},
         StampRow {"TheMimeDatabase", [] { XdgTree::addMimeTypes({{u"application/x-stamp"_s, u"*.stamp"_s}}); }}),
     [](const auto& info) { return std::string(info.param.name); });
