@@ -71,8 +71,13 @@ QList<Target> AppModel::affectedBy(const QList<ChangeRequest>& requests) const
             types.insert(t.isMimeType() ? t.payload() : m_typeOf.value(t, u"target:"_s + t.id()));
         }
     }
+    // So do the watched types that open where a written type does: its subtypes and aliases
+    // without a default of their own (.c follows text/plain).
     for (const Target& t : watchedTargets()) {
-        if (const auto type = m_typeOf.constFind(t); type != m_typeOf.cend() && types.contains(*type))
+        const auto type = m_typeOf.constFind(t);
+        if (type != m_typeOf.cend()
+            && std::any_of(types.cbegin(), types.cend(),
+                           [&](const QString& written) { return m_service->inherits(*type, written); }))
             add(t);
     }
     return targets;

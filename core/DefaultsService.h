@@ -68,6 +68,10 @@ public:
     // The MIME types the application's entry declares, and a type's description (see LaunchServicing).
     QStringList declaredTypes(const QUrl& app) const { return m_launchServices->declaredTypes(app); }
     QString typeDescription(const QString& type) const { return m_launchServices->typeDescription(type); }
+    bool inherits(const QString& type, const QString& parent) const
+    {
+        return m_launchServices->inherits(type, parent);
+    }
     // Why the target opens in the application it does; reads the platform, so off the GUI thread.
     DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
     void removeStaleTemporaries() const { m_launchServices->removeStaleTemporaries(); }

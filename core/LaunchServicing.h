@@ -149,6 +149,9 @@ public:
         Q_UNUSED(app);
         return {};
     }
+    // Whether `type` is `parent`, an alias of it or one of its subtypes: a type with no default
+    // of its own opens where its parent's does (text/x-csrc where text/plain does).
+    virtual bool inherits(const QString& type, const QString& parent) const { return type == parent; }
     // What a person calls a platform type ("MPEG-4 video"); empty when the system cannot say.
     virtual QString typeDescription(const QString& type) const
     {

@@ -434,6 +434,11 @@ QList<App> allForType(const QString& contentType)
     return apps;
 }
 
+bool isA(const QString& type, const QString& parent)
+{
+    return g_content_type_is_a(type.toUtf8().constData(), parent.toUtf8().constData());
+}
+
 QString typeDescription(const QString& contentType)
 {
     const QByteArray type = contentType.toUtf8();

@@ -43,6 +43,8 @@ QList<App> allForType(const QString& contentType);
 // The MIME database's description of a type ("MPEG-4 video"), in the user's language; empty
 // for a type the database does not know.
 QString typeDescription(const QString& contentType);
+// Whether `type` is `parent`, one of its aliases or subtypes, as the MIME database says.
+bool isA(const QString& type, const QString& parent);
 
 // Every installed application that wants to be shown in menus, in GIO's order.
 QList<App> allApplications();

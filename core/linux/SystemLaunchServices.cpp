@@ -198,6 +198,11 @@ QStringList SystemLaunchServices::declaredTypes(const QUrl& app) const
     return found && found->path == QDir::cleanPath(path) ? found->types : QStringList();
 }
 
+bool SystemLaunchServices::inherits(const QString& type, const QString& parent) const
+{
+    return type == parent || gio::isA(type, parent);
+}
+
 QString SystemLaunchServices::typeDescription(const QString& type) const
 {
     return gio::typeDescription(type);

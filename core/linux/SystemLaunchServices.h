@@ -37,6 +37,7 @@ public:
     QList<QUrl> allApplications() const override;
     QStringList declaredTypes(const QUrl& app) const override;
     QString typeDescription(const QString& type) const override;
+    bool inherits(const QString& type, const QString& parent) const override;
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
     ApplicationFile checkApplicationFile(const QUrl& file) const override;

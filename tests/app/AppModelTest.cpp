@@ -239,19 +239,24 @@ TEST_F(AppModelTest, OwnChangesOfLinkedAndSharedTypesAreNotTakeovers)
     const Target htm = Target::fileExtension(u"htm"_s);
     const Target jpg = Target::fileExtension(u"jpg"_s);
     const Target jpeg = Target::fileExtension(u"jpeg"_s);
+    const Target c = Target::fileExtension(u"c"_s); // text/x-csrc, no default of its own
+    const Target text = Target::mimeType(u"text/plain"_s);
     fake->shareType(htm, html);
     fake->shareType(jpeg, jpg);
+    fake->shareType(c, Target::mimeType(u"text/x-csrc"_s));
+    fake->setParent(u"text/x-csrc"_s, u"text/plain"_s);
     const AppInfo firefox = fake->addApp(u"Firefox"_s, u"firefox"_s);
     const AppInfo chrome = fake->addApp(u"Chrome"_s, u"com.google.Chrome"_s);
-    for (const Target& t : {http, Target::scheme(u"https"_s), html, jpg})
+    for (const Target& t : {http, Target::scheme(u"https"_s), html, jpg, text})
         fake->setDefault(t, chrome);
     make();
     refresh();
-    for (const QString& text : {u"html"_s, u"htm"_s, u"jpeg"_s})
-        model->addCustom(text);
+    for (const QString& custom : {u"html"_s, u"htm"_s, u"jpeg"_s, u"c"_s})
+        model->addCustom(custom);
     settle(*model);
     model->togglePin(html);
     model->togglePin(jpeg);
+    model->togglePin(c);
 
     fake->setChangeDelay(200ms);
     fake->setMovesBeforeReporting(true);
@@ -268,6 +273,10 @@ TEST_F(AppModelTest, OwnChangesOfLinkedAndSharedTypesAreNotTakeovers)
     await(model->change(model->category(jpg), firefox));
     settle(*model);
     EXPECT_EQ(model->states().value(jpeg).current, firefox);
+    // A subtype follows its parent's change.
+    await(model->change({{text, firefox.url}}));
+    settle(*model);
+    EXPECT_EQ(model->states().value(c).current, firefox);
     check();
     EXPECT_TRUE(model->guardState().history.isEmpty());
     EXPECT_TRUE(shown->shown.isEmpty());

@@ -94,9 +94,29 @@ std::optional<QUrl> FakeLaunchServices::defaultApp(const Target& target) const
 {
     readPause();
     QMutexLocker lock(&m_mutex);
-    if (m_unknown.contains(target) || !m_defaults.contains(typeOf(target)))
+    if (m_unknown.contains(target))
         return std::nullopt;
-    return m_defaults.value(typeOf(target));
+    for (QString type = typeOf(target); !type.isEmpty(); type = m_parents.value(type)) {
+        if (m_defaults.contains(type))
+            return m_defaults.value(type);
+    }
+    return std::nullopt;
+}
+
+void FakeLaunchServices::setParent(const QString& type, const QString& parent)
+{
+    QMutexLocker lock(&m_mutex);
+    m_parents.insert(type, parent);
+}
+
+bool FakeLaunchServices::inherits(const QString& type, const QString& parent) const
+{
+    QMutexLocker lock(&m_mutex);
+    for (QString t = type; !t.isEmpty(); t = m_parents.value(t)) {
+        if (t == parent)
+            return true;
+    }
+    return false;
 }
 
 bool FakeLaunchServices::resetDefault(const QList<Target>& targets)

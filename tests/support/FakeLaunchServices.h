@@ -72,6 +72,9 @@ public:
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
     void setIcon(const AppInfo& app, const QString& icon);
+    // A type with no default of its own opens where `parent` does.
+    void setParent(const QString& type, const QString& parent);
+    bool inherits(const QString& type, const QString& parent) const override;
     // The MIME types `app`'s entry declares.
     void setDeclared(const AppInfo& app, const QStringList& types);
     QStringList declaredTypes(const QUrl& app) const override;
@@ -93,6 +96,7 @@ private:
     QHash<Target, QString> m_typeOf;
     QHash<QUrl, QString> m_icons;
     QHash<QUrl, QStringList> m_declared;
+    QHash<QString, QString> m_parents;
     QHash<QUrl, std::pair<QString, QString>> m_loose; // name, problem
     QHash<Target, QList<QUrl>> m_candidates;
     QHash<Target, QString> m_decidingLists;
