@@ -164,6 +164,43 @@ TEST_F(AppModelTest, KeptTypesArePutBackUntilAWriteWar)
     EXPECT_TRUE(model->guardState().kept.isEmpty());
 }
 
+// A clean-up that moves a kept type's default is a change of ours: not put back, not logged.
+TEST_F(AppModelTest, ACleanUpMovingAKeptDefaultIsNoTakeover)
+{
+    const QString config = dir.filePath(u"config"_s);
+    QDir().mkpath(config);
+    QFile list(config + u"/mimeapps.list"_s);
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("[Default Applications]\napplication/x-pdf=okular.desktop;\napplication/pdf=gone.desktop;\n");
+    list.close();
+    doctorPaths = [&] { return DoctorPaths {config, dir.filePath(u"data"_s), {}}; };
+    doctorPlatform.installed = [](const QString& id) { return id != u"gone.desktop"; };
+    doctorPlatform.canonical
+        = [](const QString& type) { return type == u"application/x-pdf" ? u"application/pdf"_s : type; };
+    doctorPlatform.programFound = [](const QString&) { return true; };
+    doctorPlatform.installedRunning = [](const QString&) { return QString(); };
+    doctorPlatform.decidingList = [](const QString&) { return QString(); };
+    // The system's answer follows the files as they are written.
+    doctorPlatform.writing = [&](const std::function<bool()>& write) {
+        if (write())
+            fake->setDefault(pdf, okular);
+    };
+    make();
+    refresh();
+    model->startGuard();
+    model->setAlwaysKeep(pdf, true);
+    ASSERT_FALSE(model->doctorFindings().isEmpty());
+
+    const CleanUpOutcome outcome = await(model->cleanUp(model->doctorFindings()));
+    settle(*model);
+    EXPECT_TRUE(outcome.succeeded());
+    check();
+    EXPECT_EQ(service->currentDefault(pdf), okular);
+    EXPECT_EQ(model->states().value(pdf).current, okular);
+    EXPECT_TRUE(model->guardState().history.isEmpty());
+    EXPECT_TRUE(shown->shown.isEmpty());
+}
+
 TEST_F(AppModelTest, KeptStatesShowAtOnceWhileTheyHoldAndTheSystemsAnswersReplaceThem)
 {
     fake->setAnswersStamp(QByteArray("one"));
