@@ -167,19 +167,7 @@ TEST_F(AppModelTest, KeptTypesArePutBackUntilAWriteWar)
 // A clean-up that moves a kept type's default is a change of ours: not put back, not logged.
 TEST_F(AppModelTest, ACleanUpMovingAKeptDefaultIsNoTakeover)
 {
-    const QString config = dir.filePath(u"config"_s);
-    QDir().mkpath(config);
-    QFile list(config + u"/mimeapps.list"_s);
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("[Default Applications]\napplication/x-pdf=okular.desktop;\napplication/pdf=gone.desktop;\n");
-    list.close();
-    doctorPaths = [&] { return DoctorPaths {config, dir.filePath(u"data"_s), {}}; };
-    doctorPlatform.installed = [](const QString& id) { return id != u"gone.desktop"; };
-    doctorPlatform.canonical
-        = [](const QString& type) { return type == u"application/x-pdf" ? u"application/pdf"_s : type; };
-    doctorPlatform.programFound = [](const QString&) { return true; };
-    doctorPlatform.installedRunning = [](const QString&) { return QString(); };
-    doctorPlatform.decidingList = [](const QString&) { return QString(); };
+    useDoctorList("[Default Applications]\napplication/x-pdf=okular.desktop;\napplication/pdf=gone.desktop;\n");
     // The system's answer follows the files as they are written.
     doctorPlatform.writing = [&](const std::function<bool()>& write) {
         if (write())
