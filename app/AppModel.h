@@ -244,6 +244,12 @@ private:
     // name that finds that very entry again.
     QList<TargetState> currentStates() const;
     QFuture<Results> perform(const QList<ChangeRequest>& requests);
+    // A change of ours starts writing `targets`: a check meanwhile does not count them as taken over.
+    void beginOwnChange(const QList<Target>& targets);
+    // It landed: `targets` are no longer in flight, and each re-read in `states` takes what is set
+    // now as its baseline and shown state (a `requested` one also when not shown yet).
+    void endOwnChange(const QList<Target>& targets, const QHash<Target, TargetState>& states,
+                      const QSet<Target>& requested = {});
     QFuture<Reading> readStates(const QList<Target>& targets, bool stamped = false);
     // Counts and logs the cached states the platform answers differently, and keeps this
     // reading for the next start.

@@ -36,15 +36,42 @@ QFuture<CleanUpOutcome> AppModel::cleanUp(const QList<DoctorFinding>& selected)
     autoBackup(BackupReason::beforeProfile(tr("Clean Up")));
     const auto paths = m_doctorPaths;
     const DoctorPlatform platform = m_doctorPlatform;
+    const auto service = m_service;
+    // A fix may move any watched default (an alias's line merged, an entry renamed, a parent
+    // type's line): each is ours while the clean-up runs, and each it moved takes its new default
+    // as the guard's baseline, as after a change of ours, so the guard never undoes the fix.
+    const QList<Target> watched = watchedTargets();
+    beginOwnChange(watched);
+    struct Outcome
+    {
+        CleanUpOutcome outcome;
+        QHash<Target, TargetState> moved;
+    };
     // On the change thread: no change of a default writes the same files meanwhile.
-    auto fixing = QtConcurrent::task([paths, platform, selected] { return Doctor::fix(selected, paths(), platform); })
+    auto fixing = QtConcurrent::task([paths, platform, selected, service, watched] {
+                      QHash<Target, std::optional<AppInfo>> before;
+                      for (const Target& t : watched)
+                          before.insert(t, service->currentDefault(t));
+                      Outcome out {Doctor::fix(selected, paths(), platform), {}};
+                      for (const Target& t : watched) {
+                          if (!out.outcome.changedFiles.isEmpty() && service->currentDefault(t) != before.value(t))
+                              out.moved.insert(t, service->state(t));
+                      }
+                      return out;
+                  })
                       .onThreadPool(m_changes)
                       .spawn();
     return landed(fixing,
-                  [this](const CleanUpOutcome& outcome) {
+                  [this, watched](const Outcome& out) {
+                      endOwnChange(watched, out.moved);
+                      if (!out.moved.isEmpty()) {
+                          Q_EMIT statesChanged();
+                          Q_EMIT guardStateChanged();
+                          saveGuard();
+                      }
                       // Read again what the files say now: the defaults, then the problems left.
                       return continueOn(this, refresh(),
-                                        [this, outcome] {
+                                        [this, outcome = out.outcome] {
                                             return continueOn(this, examineFiles(), [outcome] { return outcome; });
                                         })
                           .unwrap();

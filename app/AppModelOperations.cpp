@@ -83,6 +83,32 @@ QList<Target> AppModel::affectedBy(const QList<ChangeRequest>& requests) const
     return targets;
 }
 
+void AppModel::beginOwnChange(const QList<Target>& targets)
+{
+    for (const Target& t : targets)
+        ++m_writing[t];
+}
+
+void AppModel::endOwnChange(const QList<Target>& targets, const QHash<Target, TargetState>& states,
+                            const QSet<Target>& requested)
+{
+    for (const Target& t : targets) {
+        if (--m_writing[t] <= 0)
+            m_writing.remove(t);
+        const auto state = states.constFind(t);
+        if (state == states.cend())
+            continue;
+        m_changedAt.insert(t, m_changeCount + 1);
+        // The baseline takes what is actually set, also after a declined or failed change:
+        // the guard never reports what the user chose to keep.
+        m_guardState.accept(t, state->current);
+        if (requested.contains(t) || m_states.contains(t))
+            m_states.insert(t, *state);
+    }
+    ++m_changeCount;
+    noteApplicationDefaults(states);
+}
+
 QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& requests)
 {
     for (const ChangeRequest& r : requests) {
@@ -95,8 +121,7 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
     // Every target the batch may move is ours until its re-read lands: a check meanwhile must
     // not report it as taken over.
     const QList<Target> affected = affectedBy(requests);
-    for (const Target& t : affected)
-        ++m_writing[t];
+    beginOwnChange(affected);
     struct Outcome
     {
         Results results;
@@ -124,19 +149,7 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
             else
                 m_results.remove(r.target);
         }
-        for (const Target& t : affected) {
-            if (--m_writing[t] <= 0)
-                m_writing.remove(t);
-            const TargetState state = out.states.value(t);
-            m_changedAt.insert(t, m_changeCount + 1);
-            // The baseline takes what is actually set, also after a declined or failed change:
-            // the guard never reports what the user chose to keep.
-            m_guardState.accept(t, state.current);
-            if (requested.contains(t) || m_states.contains(t))
-                m_states.insert(t, state);
-        }
-        ++m_changeCount;
-        noteApplicationDefaults(out.states);
+        endOwnChange(affected, out.states, requested);
         Q_EMIT pendingChanged();
         Q_EMIT resultsChanged();
         Q_EMIT statesChanged();

@@ -155,6 +155,34 @@ QString programOf(const QString& exec)
     return i < words.size() ? words[i] : QString();
 }
 
+// The lines of `group` that GIO reads as one for `canonical`: the type's own key and its other
+// names, in file order (a repeated key by its last line, the one a key-file reader keeps).
+QList<const Line*> linesOf(const ListFile& list, const QString& group, const QString& canonical,
+                           const DoctorPlatform& platform)
+{
+    QList<const Line*> lines;
+    for (const Line& l : list.entries) {
+        if (l.group == group && list.last(group, l.key) == &l && platform.canonical(l.key) == canonical)
+            lines.append(&l);
+    }
+    return lines;
+}
+
+// IDs in the order given, each once, as GIO merges a type's lines.
+void appendOnce(QStringList& to, const QStringList& ids)
+{
+    for (const QString& id : ids) {
+        if (!to.contains(id))
+            to.append(id);
+    }
+}
+
+QString firstInstalled(const QStringList& ids, const DoctorPlatform& platform)
+{
+    const auto first = std::find_if(ids.cbegin(), ids.cend(), platform.installed);
+    return first == ids.cend() ? QString() : *first;
+}
+
 QString lineText(const Line& line)
 {
     return line.key + u'=' + line.values.join(u';') + u';';
@@ -184,10 +212,10 @@ QString DoctorFinding::explanation() const
     case Kind::uninstalledApp:
         return Texts::tr("Line %1 of %2 names %3 for %4, which is no longer installed.").arg(at, where, id, type);
     case Kind::shadowingAlias:
-        if (changesDefault) {
+        if (line < otherLine) {
             return Texts::tr(
-                       "Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes "
-                       "the first, so line %5 is ignored.")
+                       "Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries "
+                       "the applications of line %1 first.")
                 .arg(at, where, type, other, QString::number(otherLine));
         }
         return Texts::tr("Line %1 of %2 sets %3, another name of %4, which line %5 sets too.")
@@ -229,8 +257,11 @@ QString DoctorFinding::fix() const
     case Kind::uninstalledApp: return Texts::tr("Remove %1 from the line; the system passes over it already.").arg(id);
     case Kind::shadowingAlias:
         return changesDefault
-            ? Texts::tr("Remove line %1, so that line %2 decides.").arg(at, QString::number(otherLine))
-            : Texts::tr("Remove line %1; nothing else changes.").arg(at);
+            ? Texts::tr("Move the applications of line %1 into line %2 and remove line %1; this changes which "
+                        "application opens %3.")
+                  .arg(at, QString::number(otherLine), other)
+            : Texts::tr("Move the applications of line %1 into line %2 and remove line %1; nothing else changes.")
+                  .arg(at, QString::number(otherLine));
     case Kind::duplicateKey: return Texts::tr("Remove line %1; nothing else changes.").arg(at);
     case Kind::defaultAndRemoved: return Texts::tr("Keep %1 among the applications for %2.").arg(id, type);
     case Kind::deprecatedList:
@@ -251,6 +282,20 @@ QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& pla
     QList<DoctorFinding> found;
     const QString deprecatedFolder = paths.applications();
     const ListFile user = readList(paths.userList());
+    QHash<QString, QString> deciding;
+    // The application that opens the type: the first installed of the deciding list's lines for it.
+    const auto decidingApp = [&](const QString& canonical) {
+        if (const auto it = deciding.constFind(canonical); it != deciding.cend())
+            return *it;
+        const QString path = platform.decidingList(canonical);
+        QStringList ids;
+        if (!path.isEmpty()) {
+            const ListFile list = readList(path);
+            for (const Line* l : linesOf(list, kDefaultGroup, canonical, platform))
+                appendOnce(ids, l->values);
+        }
+        return *deciding.insert(canonical, firstInstalled(ids, platform));
+    };
     for (const QString& path : listPaths(paths)) {
         const ListFile list = readList(path);
         if (!list.exists)
@@ -258,6 +303,7 @@ QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& pla
         const bool desktopList = QFileInfo(path).fileName() != u"mimeapps.list" && path.startsWith(paths.configHome);
         const bool deprecated = QFileInfo(path).path() == deprecatedFolder;
         QList<DoctorFinding> ofList;
+        QSet<QString> removedReported;
         const auto add = [&](Kind kind, const Line& l, const QString& id) -> DoctorFinding& {
             DoctorFinding f;
             f.kind = kind;
@@ -287,17 +333,30 @@ QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& pla
                     DoctorFinding& f = add(Kind::shadowingAlias, l, {});
                     f.other = canonical;
                     f.otherLine = own->number;
-                    f.changesDefault = l.group == kDefaultGroup && l.number < own->number;
+                    // The fix moves the alias's IDs into the type's line where GIO reads them; only
+                    // another line of the type between the two can make the merged order differ.
+                    if (l.group == kDefaultGroup) {
+                        QStringList before;
+                        QStringList after;
+                        for (const Line* t : linesOf(list, l.group, canonical, platform)) {
+                            appendOnce(before, t->values);
+                            if (t == own && l.number < own->number)
+                                appendOnce(after, l.values);
+                            if (t != &l)
+                                appendOnce(after, t->values);
+                            if (t == own && l.number > own->number)
+                                appendOnce(after, l.values);
+                        }
+                        f.changesDefault = firstInstalled(before, platform) != firstInstalled(after, platform);
+                    }
                 }
             }
-            if (l.group == kRemovedGroup) {
-                for (const Line& d : list.entries) {
-                    if (d.group != kDefaultGroup || platform.canonical(d.key) != canonical)
-                        continue;
-                    for (const QString& id : l.values) {
-                        if (d.values.contains(id))
-                            add(Kind::defaultAndRemoved, l, id);
-                    }
+            // GIO's default lookup passes over removals: only the application that decides, also
+            // removed for its type, is a contradiction worth a fix. Once a type and list.
+            if (l.group == kRemovedGroup && !removedReported.contains(canonical)) {
+                if (const QString app = decidingApp(canonical); !app.isEmpty() && l.values.contains(app)) {
+                    removedReported.insert(canonical);
+                    add(Kind::defaultAndRemoved, l, app);
                 }
             }
             if (l.group != kDefaultGroup || !(deprecated || desktopList))
@@ -347,7 +406,7 @@ QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& pla
             if (!platform.programFound(f.other)) {
                 f.kind = Kind::userappMissingProgram;
                 found.append(f);
-            } else if (const QString same = platform.installedRunning(f.other); !same.isEmpty()) {
+            } else if (const QString same = platform.installedRunning(entry.exec); !same.isEmpty()) {
                 f.kind = Kind::userappDuplicate;
                 f.other = same;
                 f.changesDefault = true;
@@ -373,10 +432,26 @@ struct ListEdit
 {
     QSet<int> dropLines;
     QHash<int, QHash<QString, QString>> ids; // line -> ID -> replacement (empty: drop it)
+    QHash<int, QList<int>> merged; // line -> lines of the same type whose IDs join it where GIO read them
+    QHash<int, QStringList> appended; // line -> IDs from another list that follow its own
     QList<std::pair<QString, QStringList>> defaults; // keys to add to [Default Applications]
     bool remove = false; // the whole file goes (a desktop entry)
+    QStringList needs; // files whose changes must be written first: left alone when one of them fails
     QStringList done;
 };
+
+// A line's IDs with the replacements asked for it.
+QStringList replaced(const Line& line, const ListEdit& edit)
+{
+    const QHash<QString, QString> ids = edit.ids.value(line.number);
+    QStringList values;
+    for (const QString& v : line.values) {
+        const QString now = ids.contains(v) ? ids.value(v) : v;
+        if (!now.isEmpty())
+            values.append(now);
+    }
+    return values;
+}
 
 QByteArray edited(const QString& path, const ListEdit& edit)
 {
@@ -398,16 +473,21 @@ QByteArray edited(const QString& path, const ListEdit& edit)
         QString text = QString::fromUtf8(raw[i]);
         if (text.trimmed() == u'[' + kDefaultGroup + u']')
             defaultsHeader = int(out.size());
-        if (const auto ids = edit.ids.constFind(number); ids != edit.ids.cend() && entryAt.contains(number)) {
-            Line line = *entryAt.value(number);
+        const bool changed
+            = edit.ids.contains(number) || edit.merged.contains(number) || edit.appended.contains(number);
+        if (changed && entryAt.contains(number)) {
+            QList<int> parts = edit.merged.value(number);
+            parts.append(number);
+            std::sort(parts.begin(), parts.end());
             QStringList values;
-            for (const QString& v : std::as_const(line.values)) {
-                const QString now = ids->contains(v) ? ids->value(v) : v;
-                if (!now.isEmpty() && !values.contains(now))
-                    values.append(now);
+            for (int part : std::as_const(parts)) {
+                if (const Line* l = entryAt.value(part))
+                    appendOnce(values, replaced(*l, edit));
             }
+            appendOnce(values, edit.appended.value(number));
             if (values.isEmpty())
                 continue;
+            Line line = *entryAt.value(number);
             line.values = values;
             text = lineText(line);
         }
@@ -430,100 +510,153 @@ QByteArray edited(const QString& path, const ListEdit& edit)
     return (out.join(u'\n') + u'\n').toUtf8();
 }
 
-// Every line of the user's lists that names `id`, as edits that replace it (or drop it).
-void renameEverywhere(QHash<QString, ListEdit>& edits, const DoctorPaths& paths, const QString& id,
-                      const QString& replacement)
-{
-    for (const QString& path : listPaths(paths)) {
-        const ListFile list = readList(path);
-        if (list.managed)
-            continue;
-        for (const Line& l : list.entries) {
-            if (l.values.contains(id))
-                edits[path].ids[l.number].insert(id, replacement);
-        }
-    }
-}
-
 } // namespace
 
 CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& paths, const DoctorPlatform& platform)
 {
     CleanUpOutcome outcome;
-    // Lines move when another program rewrites a list: only what is still there is fixed.
-    QSet<QString> current;
+    // Lines move when another program rewrites a list: only what is still there is fixed, as it
+    // is now.
+    QHash<QString, DoctorFinding> current;
     for (const DoctorFinding& f : examine(paths, platform))
-        current.insert(f.key());
+        current.insert(f.key(), f);
     QHash<QString, ListEdit> edits;
     QStringList order; // files in the order their first fix was asked for
-    for (const DoctorFinding& f : findings) {
-        if (!f.fixable)
+    // The edit of a file; a reference valid until the next call.
+    const auto editOf = [&](const QString& path) -> ListEdit& {
+        if (!order.contains(path))
+            order.append(path);
+        return edits[path];
+    };
+    for (const DoctorFinding& asked : findings) {
+        if (!asked.fixable)
             continue;
-        if (!current.contains(f.key())) {
+        const auto now = current.constFind(asked.key());
+        if (now == current.cend()) {
             ++outcome.stale;
             continue;
         }
-        for (const QString& file : {f.file, paths.userList()}) {
-            if (!order.contains(file))
-                order.append(file);
-        }
-        ListEdit& edit = edits[f.file];
+        const DoctorFinding& f = *now;
         switch (f.kind) {
-        case Kind::uninstalledApp:
-        case Kind::defaultAndRemoved: edit.ids[f.line].insert(f.id, QString()); break;
-        case Kind::shadowingAlias:
+        case Kind::uninstalledApp: editOf(f.file).ids[f.line].insert(f.id, QString()); break;
+        case Kind::defaultAndRemoved: {
+            // Every removal of the type in the list, its other names' included.
+            const ListFile list = readList(f.file);
+            const QString canonical = platform.canonical(f.type);
+            for (const Line& l : list.entries) {
+                if (l.group == kRemovedGroup && l.values.contains(f.id) && platform.canonical(l.key) == canonical)
+                    editOf(f.file).ids[l.number].insert(f.id, QString());
+            }
+            break;
+        }
+        case Kind::shadowingAlias: {
+            ListEdit& edit = editOf(f.file);
+            edit.dropLines.insert(f.line);
+            edit.merged[f.otherLine].append(f.line);
+            break;
+        }
         case Kind::duplicateKey:
-        case Kind::desktopOverride: edit.dropLines.insert(f.line); break;
+        case Kind::desktopOverride: editOf(f.file).dropLines.insert(f.line); break;
         case Kind::deprecatedList: {
             const ListFile list = readList(f.file);
             const Line* line = list.last(kDefaultGroup, f.type);
             const ListFile user = readList(paths.userList());
             if (!line || user.managed)
                 continue;
-            edit.dropLines.insert(f.line);
-            if (!user.last(kDefaultGroup, f.type))
-                edits[paths.userList()].defaults.append({f.type, line->values});
+            // The IDs go after those the user's own list already gives for the type (which were
+            // passed over, or this list would not decide), so the same application decides.
+            const QString canonical = platform.canonical(f.type);
+            const QList<const Line*> mine = linesOf(user, kDefaultGroup, canonical, platform);
+            const QStringList ids = replaced(*line, edits.value(f.file));
+            ListEdit& gains = editOf(paths.userList());
+            if (mine.isEmpty())
+                gains.defaults.append({f.type, ids});
+            else
+                appendOnce(gains.appended[mine.last()->number], ids);
+            ListEdit& loses = editOf(f.file);
+            loses.dropLines.insert(f.line);
+            loses.needs.append(paths.userList());
             break;
         }
         case Kind::userappDuplicate:
-        case Kind::userappMissingProgram:
-            renameEverywhere(edits, paths, f.id, f.kind == Kind::userappDuplicate ? f.other : QString());
-            for (const QString& file : listPaths(paths)) {
-                if (edits.contains(file) && !order.contains(file))
-                    order.append(file);
+        case Kind::userappMissingProgram: {
+            // Every line of the user's lists that names the entry, renamed (or dropped) before the
+            // entry goes.
+            const QString replacement = f.kind == Kind::userappDuplicate ? f.other : QString();
+            QStringList renamed;
+            for (const QString& path : listPaths(paths)) {
+                const ListFile list = readList(path);
+                if (list.managed)
+                    continue;
+                for (const Line& l : list.entries) {
+                    if (!l.values.contains(f.id))
+                        continue;
+                    editOf(path).ids[l.number].insert(f.id, replacement);
+                    if (!renamed.contains(path))
+                        renamed.append(path);
+                }
             }
-            edits[f.file].remove = true;
+            ListEdit& entry = editOf(f.file);
+            entry.remove = true;
+            entry.needs.append(renamed);
             break;
-        case Kind::missingProgram: edit.remove = true; break;
+        }
+        case Kind::missingProgram: editOf(f.file).remove = true; break;
         case Kind::managedList: continue;
         }
-        edits[f.file].done.append(f.fix());
+        editOf(f.file).done.append(f.fix());
     }
 
-    for (const QString& path : std::as_const(order)) {
-        if (!edits.contains(path))
-            continue;
+    // Files that gain lines first, those that lose them after, entries last: a write that fails
+    // leaves what depends on it alone.
+    const auto rank = [&](const QString& path) {
         const ListEdit& edit = edits[path];
-        if (!edit.remove && edit.dropLines.isEmpty() && edit.ids.isEmpty() && edit.defaults.isEmpty())
+        return edit.remove ? 2 : edit.needs.isEmpty() ? 0 : 1;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](const QString& a, const QString& b) { return rank(a) < rank(b); });
+    QSet<QString> failed;
+    for (const QString& path : std::as_const(order)) {
+        const ListEdit& edit = edits[path];
+        if (!edit.remove && edit.dropLines.isEmpty() && edit.ids.isEmpty() && edit.merged.isEmpty()
+            && edit.appended.isEmpty() && edit.defaults.isEmpty())
             continue;
-        const QString copy = backupName(path);
-        try {
-            if (QFileInfo::exists(path)) {
-                const FileRead before = readWholeFile(path, 16 * 1024 * 1024);
-                if (!before.bytes)
-                    throw StoreError(before.problem);
-                writeAtomically(copy, *before.bytes, FileAccess::asCreated);
-            }
-            if (edit.remove) {
-                if (!QFile::remove(path))
-                    throw StoreError(Texts::tr("Could not remove %1.").arg(homeRelativePath(path)));
-            } else {
-                writeAtomically(linkTarget(path), edited(path, edit), FileAccess::asCreated);
-            }
-        } catch (const StoreError& e) {
-            outcome.problems.append(homeRelativePath(path) + u": "_s + e.message());
+        const auto unwritten = std::find_if(edit.needs.cbegin(), edit.needs.cend(),
+                                            [&](const QString& p) { return failed.contains(p); });
+        if (unwritten != edit.needs.cend()) {
+            failed.insert(path);
+            outcome.problems.append(
+                homeRelativePath(path) + u": "_s
+                + Texts::tr("left as it was, because %1 could not be changed.").arg(homeRelativePath(*unwritten)));
             continue;
         }
+        const QString copy = backupName(path);
+        const auto write = [&] {
+            try {
+                if (QFileInfo::exists(path)) {
+                    const FileRead before = readWholeFile(path, 16 * 1024 * 1024);
+                    if (!before.bytes)
+                        throw StoreError(before.problem);
+                    writeAtomically(copy, *before.bytes, FileAccess::asCreated);
+                }
+                if (edit.remove) {
+                    if (!QFile::remove(path))
+                        throw StoreError(Texts::tr("Could not remove %1.").arg(homeRelativePath(path)));
+                } else {
+                    writeAtomically(linkTarget(path), edited(path, edit), FileAccess::asCreated);
+                }
+            } catch (const StoreError& e) {
+                failed.insert(path);
+                outcome.problems.append(homeRelativePath(path) + u": "_s + e.message());
+                return false;
+            }
+            return true;
+        };
+        if (platform.writing)
+            platform.writing(write);
+        else
+            write();
+        if (failed.contains(path))
+            continue;
         outcome.changedFiles.append(path);
         if (QFileInfo::exists(copy))
             outcome.copies.append(copy);

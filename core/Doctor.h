@@ -12,16 +12,22 @@ namespace openwright {
 // What the doctor asks of the platform; each answer reads the installed system, never changes it.
 struct DoctorPlatform
 {
-    // Whether the desktop-file ID (with ".desktop") names an entry the system opens files with.
+    // Whether the desktop-file ID (with ".desktop") names an entry the system's default lookup
+    // opens files with.
     std::function<bool(const QString& id)> installed;
     // The type an alias stands for (application/x-pdf → application/pdf); the type itself otherwise.
     std::function<QString(const QString& type)> canonical;
     // Whether a program named in TryExec or Exec is there (an absolute path, or on PATH).
     std::function<bool(const QString& program)> programFound;
-    // An installed entry outside the user's own applications that runs `program`, by ID; empty for none.
-    std::function<QString(const QString& program)> installedRunning;
+    // An installed entry outside the user's own applications whose command line is the same as
+    // `exec` (an Exec value) once field codes are dropped and the program is found on PATH, by ID;
+    // empty for none.
+    std::function<QString(const QString& exec)> installedRunning;
     // The defaults list whose line now decides the type's application; empty when none does.
     std::function<QString(const QString& type)> decidingList;
+    // Runs `write` (one file's change, true when made) and returns once the system's own answers
+    // take it in, or after a short wait; unset: the fix runs it alone.
+    std::function<void(const std::function<bool()>& write)> writing;
 };
 
 // The user's own files the doctor reads: their configuration and data folders and the desktop

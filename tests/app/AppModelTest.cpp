@@ -164,6 +164,31 @@ TEST_F(AppModelTest, KeptTypesArePutBackUntilAWriteWar)
     EXPECT_TRUE(model->guardState().kept.isEmpty());
 }
 
+// A clean-up that moves a kept type's default is a change of ours: not put back, not logged.
+TEST_F(AppModelTest, ACleanUpMovingAKeptDefaultIsNoTakeover)
+{
+    useDoctorList("[Default Applications]\napplication/x-pdf=okular.desktop;\napplication/pdf=gone.desktop;\n");
+    // The system's answer follows the files as they are written.
+    doctorPlatform.writing = [&](const std::function<bool()>& write) {
+        if (write())
+            fake->setDefault(pdf, okular);
+    };
+    make();
+    refresh();
+    model->startGuard();
+    model->setAlwaysKeep(pdf, true);
+    ASSERT_FALSE(model->doctorFindings().isEmpty());
+
+    const CleanUpOutcome outcome = await(model->cleanUp(model->doctorFindings()));
+    settle(*model);
+    EXPECT_TRUE(outcome.succeeded());
+    check();
+    EXPECT_EQ(service->currentDefault(pdf), okular);
+    EXPECT_EQ(model->states().value(pdf).current, okular);
+    EXPECT_TRUE(model->guardState().history.isEmpty());
+    EXPECT_TRUE(shown->shown.isEmpty());
+}
+
 TEST_F(AppModelTest, KeptStatesShowAtOnceWhileTheyHoldAndTheSystemsAnswersReplaceThem)
 {
     fake->setAnswersStamp(QByteArray("one"));

@@ -24,7 +24,7 @@ using Kind = DoctorFinding::Kind;
 
 struct File
 {
-    QString path; // "~/" is XDG_CONFIG_HOME, "$USERAPPS/" the user's applications folder
+    QString path; // "~/" is XDG_CONFIG_HOME, "$USERAPPS/" the user's applications folder, "$SYSAPPS/" the system's
     QString text;
 };
 
@@ -52,6 +52,8 @@ QString resolve(const QString& path)
         return Sandbox::instance().configHome() + path.mid(1);
     if (path.startsWith(u"$USERAPPS/"_s))
         return XdgTree::applicationsDir(XdgTree::Level::user) + path.mid(9);
+    if (path.startsWith(u"$SYSAPPS/"_s))
+        return XdgTree::applicationsDir(XdgTree::Level::system) + path.mid(8);
     return path;
 }
 
@@ -83,6 +85,11 @@ const QString kEvince = u"application/pdf=org.gnome.Evince.desktop;\n"_s;
 const QString kOkular = u"application/pdf=okular.desktop;\n"_s;
 const QString kUserappGone = u"[Desktop Entry]\nType=Application\nName=foo\nExec=/nonexistent/foo %f\n"_s;
 const QString kUserappSame = u"[Desktop Entry]\nType=Application\nName=true\nExec=true %f\nNoDisplay=true\n"_s;
+// A launcher (here sh) runs many applications: only the same whole command line is the same application.
+const QString kUserappShell = u"[Desktop Entry]\nType=Application\nName=sh\nExec=sh -c \"exit 1\" %f\n"_s;
+const QString kShellApp = u"[Desktop Entry]\nType=Application\nName=Shell\nExec=/bin/sh -c \"exit 0\" %F\n"_s;
+const QString kAddedPdf
+    = u"[Added Associations]\napplication/pdf=org.gnome.Evince.desktop;\napplication/x-pdf=okular.desktop;\n"_s;
 
 class DoctorTrees : public ::testing::TestWithParam<Row>
 {
@@ -155,22 +162,26 @@ INSTANTIATE_TEST_SUITE_P(
              ok,
              ok,
              {{u"~/mimeapps.list"_s, kDefaults + kOkular}}},
+        // An alias's IDs join its type's line where the system reads them, in every group.
         Row {"AliasBeforeItsType",
-             {{u"~/mimeapps.list"_s, kDefaults + u"application/x-pdf=okular.desktop;\n"_s + kEvince}},
+             {{u"~/mimeapps.list"_s, kDefaults + u"application/x-pdf=okular.desktop;\n"_s + kEvince + kAddedPdf}},
              Kind::shadowingAlias,
              u"~/mimeapps.list"_s,
              2,
              ok,
-             ev,
-             {{u"~/mimeapps.list"_s, kDefaults + kEvince}}},
+             ok,
+             {{u"~/mimeapps.list"_s,
+               kDefaults + u"application/pdf=okular.desktop;org.gnome.Evince.desktop;\n[Added Associations]\n"_s
+                   + u"application/pdf=org.gnome.Evince.desktop;okular.desktop;\n"_s}}},
         Row {"AliasAfterItsType",
-             {{u"~/mimeapps.list"_s, kDefaults + kEvince + u"application/x-pdf=okular.desktop;\n"_s}},
+             {{u"~/mimeapps.list"_s,
+               kDefaults + u"application/pdf=gone.desktop;\napplication/x-pdf=okular.desktop;\n"_s}},
              Kind::shadowingAlias,
              u"~/mimeapps.list"_s,
              3,
-             ev,
-             ev,
-             {{u"~/mimeapps.list"_s, kDefaults + kEvince}}},
+             ok,
+             ok,
+             {{u"~/mimeapps.list"_s, kDefaults + kOkular}}},
         Row {"KeyTwice",
              {{u"~/mimeapps.list"_s, u"# mine\n"_s + kDefaults + kEvince + kOkular}},
              Kind::duplicateKey,
@@ -179,16 +190,20 @@ INSTANTIATE_TEST_SUITE_P(
              ok,
              ok,
              {{u"~/mimeapps.list"_s, u"# mine\n"_s + kDefaults + kOkular}}},
-        Row {"DefaultAlsoRemoved",
-             {{u"~/mimeapps.list"_s,
-               kDefaults + kOkular
-                   + u"[Removed Associations]\napplication/pdf=okular.desktop;org.gnome.Evince.desktop;\n"_s}},
-             Kind::defaultAndRemoved,
-             u"~/mimeapps.list"_s,
-             4,
-             ok,
-             ok,
-             {{u"~/mimeapps.list"_s, kDefaults + kOkular + u"[Removed Associations]\n"_s + kEvince}}},
+        // Only the application that decides is kept, not a fallback the user removed on purpose.
+        Row {
+            "DefaultAlsoRemoved",
+            {{u"~/mimeapps.list"_s,
+              kDefaults + u"application/pdf=okular.desktop;org.gnome.Evince.desktop;\n[Removed Associations]\n"_s
+                  + u"application/pdf=okular.desktop;org.gnome.Evince.desktop;\napplication/x-pdf=okular.desktop;\n"_s}},
+            Kind::defaultAndRemoved,
+            u"~/mimeapps.list"_s,
+            4,
+            ok,
+            ok,
+            {{u"~/mimeapps.list"_s,
+              kDefaults + u"application/pdf=okular.desktop;org.gnome.Evince.desktop;\n[Removed Associations]\n"_s
+                  + kEvince}}},
         Row {"OlderListDecides",
              {{u"$USERAPPS/mimeapps.list"_s, kDefaults + kOkular},
               {u"~/mimeapps.list"_s, u"[Added Associations]\ntext/plain=okular.desktop;\n"_s}},
@@ -199,6 +214,15 @@ INSTANTIATE_TEST_SUITE_P(
              ok,
              {{u"$USERAPPS/mimeapps.list"_s, kDefaults},
               {u"~/mimeapps.list"_s, u"[Added Associations]\ntext/plain=okular.desktop;\n\n"_s + kDefaults + kOkular}}},
+        Row {"OlderListDecidesOverYourPassedOverLine",
+             {{u"$USERAPPS/mimeapps.list"_s, kDefaults + kOkular},
+              {u"~/mimeapps.list"_s, kDefaults + u"application/pdf=gone.desktop;\n"_s}},
+             Kind::deprecatedList,
+             u"$USERAPPS/mimeapps.list"_s,
+             2,
+             ok,
+             ok,
+             {{u"$USERAPPS/mimeapps.list"_s, kDefaults}, {u"~/mimeapps.list"_s, kDefaults + kOkular}}},
         Row {"DesktopListOverridesYours",
              {{u"~/gnome-mimeapps.list"_s, kDefaults + kOkular}, {u"~/mimeapps.list"_s, kDefaults + kEvince}},
              Kind::desktopOverride,
@@ -219,6 +243,8 @@ INSTANTIATE_TEST_SUITE_P(
              {{u"$USERAPPS/userapp-foo-ABC123.desktop"_s, {}}, {u"~/mimeapps.list"_s, kDefaults + kOkular}}},
         Row {"CommandEntryDuplicatingAnApp",
              {{u"$USERAPPS/userapp-true-XYZ789.desktop"_s, kUserappSame},
+              {u"$USERAPPS/userapp-sh-DEF456.desktop"_s, kUserappShell},
+              {u"$SYSAPPS/shell-tool.desktop"_s, kShellApp},
               {u"~/mimeapps.list"_s, kDefaults + u"application/pdf=userapp-true-XYZ789.desktop;\n"_s}},
              Kind::userappDuplicate,
              u"$USERAPPS/userapp-true-XYZ789.desktop"_s,
@@ -226,7 +252,19 @@ INSTANTIATE_TEST_SUITE_P(
              u"userapp-true-XYZ789.desktop"_s,
              u"%OTHER%"_s,
              {{u"$USERAPPS/userapp-true-XYZ789.desktop"_s, {}},
+              {u"$USERAPPS/userapp-sh-DEF456.desktop"_s, kUserappShell},
               {u"~/mimeapps.list"_s, kDefaults + u"application/pdf=%OTHER%;\n"_s}}},
+        // The default lookup still opens a list-named entry whose own copy says Hidden=true.
+        Row {"HiddenCopyStillOpens",
+             {{u"$USERAPPS/okular.desktop"_s,
+               u"[Desktop Entry]\nType=Application\nName=Okular\nExec=true %U\nHidden=true\n"_s},
+              {u"~/mimeapps.list"_s, kDefaults + u"application/pdf=okular.desktop;gone.desktop;\n"_s}},
+             Kind::uninstalledApp,
+             u"~/mimeapps.list"_s,
+             2,
+             ok,
+             ok,
+             {{u"~/mimeapps.list"_s, kDefaults + kOkular}}},
         Row {"EntryWhoseProgramIsGone",
              {{u"$USERAPPS/mytool.desktop"_s,
                u"[Desktop Entry]\nType=Application\nName=Tool\nTryExec=gone-tool\nExec=gone-tool %f\n"_s},

@@ -7,6 +7,8 @@
 #include "ModelFakes.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -53,6 +55,25 @@ protected:
     }
 
     QString dataDir() const { return dir.filePath(QStringLiteral("data")); }
+    // The doctor over `text` as the user's mimeapps.list (returned) in a folder of this test, on a
+    // platform where all but gone.desktop is installed and application/x-pdf names application/pdf.
+    QString useDoctorList(const QByteArray& text)
+    {
+        const QString config = dir.filePath(QStringLiteral("config"));
+        QDir().mkpath(config);
+        QFile list(config + QStringLiteral("/mimeapps.list"));
+        if (!list.open(QIODevice::WriteOnly) || list.write(text) != text.size())
+            ADD_FAILURE() << "cannot write the list";
+        doctorPaths = [this, config] { return DoctorPaths {config, dir.filePath(QStringLiteral("data")), {}}; };
+        doctorPlatform.installed = [](const QString& id) { return id != QStringLiteral("gone.desktop"); };
+        doctorPlatform.canonical = [](const QString& type) {
+            return type == QStringLiteral("application/x-pdf") ? QStringLiteral("application/pdf") : type;
+        };
+        doctorPlatform.programFound = [](const QString&) { return true; };
+        doctorPlatform.installedRunning = [](const QString&) { return QString(); };
+        doctorPlatform.decidingList = [](const QString&) { return QString(); };
+        return list.fileName();
+    }
     QString settingsPath() const { return dir.filePath(QStringLiteral("settings.conf")); }
 
     AppModel& make(const QString& data = {})

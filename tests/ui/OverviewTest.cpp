@@ -50,18 +50,8 @@ class CleanUpTest : public ModelFixture
 
 TEST_F(CleanUpTest, FixesTheTickedProblemsAndSaysWhat)
 {
-    const QString config = dir.filePath(u"config"_s);
-    QDir().mkpath(config);
-    QFile list(config + u"/mimeapps.list"_s);
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("[Default Applications]\napplication/pdf=gone.desktop;okular.desktop;\ntext/plain=gone.desktop;\n");
-    list.close();
-    doctorPaths = [&] { return DoctorPaths {config, dir.filePath(u"data"_s), {}}; };
-    doctorPlatform.installed = [](const QString& id) { return id != u"gone.desktop"; };
-    doctorPlatform.canonical = [](const QString& type) { return type; };
-    doctorPlatform.programFound = [](const QString&) { return true; };
-    doctorPlatform.installedRunning = [](const QString&) { return QString(); };
-    doctorPlatform.decidingList = [](const QString&) { return QString(); };
+    QFile list(useDoctorList(
+        "[Default Applications]\napplication/pdf=gone.desktop;okular.desktop;\ntext/plain=gone.desktop;\n"));
     make();
     refresh();
     // Moved after the day's backup: the clean-up backs up what is set now.
