@@ -25,13 +25,19 @@
             <source>Use %1 for All Its Types</source>
             <translation>[Üšé %1 fõr Åll Îtš Týpéš ······]</translation>
         </message>
-        <message>
-            <source>%1 declares 1 %2type.</source>
-            <translation>[%1 déçláréš 1 %2týpé. ····]</translation>
+        <message numerus="yes">
+            <source>%1 declares %n type(s) in %2.</source>
+            <translation>
+                <numerusform>[%1 déçláréš %n týpé(š) îñ %2. ······]</numerusform>
+                <numerusform>[%1 déçláréš %n týpé(š) îñ %2. ······]</numerusform>
+            </translation>
         </message>
-        <message>
-            <source>%1 declares %2 %3types.</source>
-            <translation>[%1 déçláréš %2 %3týpéš. ····]</translation>
+        <message numerus="yes">
+            <source>%1 declares %n type(s).</source>
+            <translation>
+                <numerusform>[%1 déçláréš %n týpé(š). ·····]</numerusform>
+                <numerusform>[%1 déçláréš %n týpé(š). ·····]</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -898,16 +904,16 @@
             <source>%1's links</source>
             <translation>[%1'š lîñkš]</translation>
         </message>
+        <message>
+            <source>%1 cannot be read, so it was left as it is.</source>
+            <translation>[%1 çáññõt bé réád, šõ ît wáš léft áš ît îš. ·············]</translation>
+        </message>
     </context>
     <context>
         <name>Doctor</name>
         <message>
             <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
             <translation>[Lîñé %1 õf %2 ñáméš %3 fõr %4, whîçh îš ñõ lõñgér îñštálléd. ··················]</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system takes the first, so line %5 is ignored.</source>
-            <translation>[Lîñé %1 õf %2 šétš %3, áñõthér ñámé õf %4, béfõré lîñé %5 šétš %4 îtšélf: thé šýštém tákéš thé fîršt, šõ lîñé %5 îš îgñõréd. ·········································]</translation>
         </message>
         <message>
             <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
@@ -954,10 +960,6 @@
             <translation>[Rémõvé %1 frõm thé lîñé; thé šýštém páššéš õvér ît álréádý. ····················]</translation>
         </message>
         <message>
-            <source>Remove line %1, so that line %2 decides.</source>
-            <translation>[Rémõvé lîñé %1, šõ thát lîñé %2 déçîdéš. ···········]</translation>
-        </message>
-        <message>
             <source>Remove line %1; nothing else changes.</source>
             <translation>[Rémõvé lîñé %1; ñõthîñg élšé çháñgéš. ···········]</translation>
         </message>
@@ -988,6 +990,22 @@
         <message>
             <source>Could not remove %1.</source>
             <translation>[Çõüld ñõt rémõvé %1. ····]</translation>
+        </message>
+        <message>
+            <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
+            <translation>[Lîñé %1 õf %2 šétš %3, áñõthér ñámé õf %4, béfõré lîñé %5 šétš %4 îtšélf: thé šýštém trîéš thé ápplîçátîõñš õf lîñé %1 fîršt. ·········································]</translation>
+        </message>
+        <message>
+            <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
+            <translation>[Mõvé thé ápplîçátîõñš õf lîñé %1 îñtõ lîñé %2 áñd rémõvé lîñé %1; thîš çháñgéš whîçh ápplîçátîõñ õpéñš %3. ····································]</translation>
+        </message>
+        <message>
+            <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
+            <translation>[Mõvé thé ápplîçátîõñš õf lîñé %1 îñtõ lîñé %2 áñd rémõvé lîñé %1; ñõthîñg élšé çháñgéš. ·····························]</translation>
+        </message>
+        <message>
+            <source>left as it was, because %1 could not be changed.</source>
+            <translation>[léft áš ît wáš, béçáüšé %1 çõüld ñõt bé çháñgéd. ···············]</translation>
         </message>
     </context>
     <context>
@@ -1513,6 +1531,22 @@
         <message>
             <source>%1 problems in your defaults files: see openwright doctor.</source>
             <translation>[%1 prõblémš îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</translation>
+        </message>
+        <message>
+            <source>%1 changes nothing.</source>
+            <translation>[%1 çháñgéš ñõthîñg. ····]</translation>
+        </message>
+        <message>
+            <source>1 problem in your defaults files</source>
+            <translation>[1 prõblém îñ ýõür défáültš fîléš ··········]</translation>
+        </message>
+        <message>
+            <source>%1 problems in your defaults files</source>
+            <translation>[%1 prõblémš îñ ýõür défáültš fîléš ··········]</translation>
+        </message>
+        <message>
+            <source>Cannot start %1: %2</source>
+            <translation>[Çáññõt štárt %1: %2 ···]</translation>
         </message>
     </context>
     <context>
