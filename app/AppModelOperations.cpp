@@ -36,12 +36,12 @@ constexpr qsizetype kWarTakeovers = 3;
 
 // Whether the platform's name of a started application (a unit such as
 // "app-gnome-org.gnome.Evince-2417.scope", "-" written as "\x2d" inside the ID) is that entry's.
-bool startedAs(QString unit, const QString& desktopId)
+bool startedAs(const QString& unit, const QString& desktopId)
 {
     if (desktopId.isEmpty())
         return false;
-    unit.replace(u"\\x2d"_s, u"-"_s);
-    const QString id = u'-' + desktopId;
+    // Escaped, "firefox" is not "firefox\x2desr"; a launcher that does not escape leaves it open.
+    const QString id = u'-' + (unit.contains(u"\\x2d"_s) ? QString(desktopId).replace(u'-', u"\\x2d"_s) : desktopId);
     return unit.contains(id + u'-') || unit.contains(id + u'@') || unit.endsWith(id + u".scope"_s)
         || unit.endsWith(id + u".service"_s);
 }
