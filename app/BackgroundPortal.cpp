@@ -39,8 +39,11 @@ void BackgroundPortal::listen(const QString& path)
 void BackgroundPortal::request(const QString& reason, Done done)
 {
     m_done = std::move(done);
-    if (!m_bus.isConnected())
-        return finish(Answer::unavailable);
+    if (!m_bus.isConnected()) {
+        // Later, as promised: the caller may not be ready for its answer yet.
+        QMetaObject::invokeMethod(this, [this] { finish(Answer::unavailable); }, Qt::QueuedConnection);
+        return;
+    }
     // The portal answers at .../request/SENDER/TOKEN, SENDER being our unique name without
     // the colon and with "_" for ".": listening there first means no answer can be missed.
     const QString token = u"openwright%1"_s.arg(++m_requests);
