@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -95,6 +94,26 @@ QString fileBaseName(const QString& path)
     return name;
 }
 
+// Field codes (%U, %f…) stand for what is opened; without them, and the blanks before them, a
+// command line is the program and its options. Read for every entry GIO answers with, so by hand.
+QString withoutFieldCodes(const QString& commandLine)
+{
+    QString out;
+    out.reserve(commandLine.size());
+    for (qsizetype i = 0; i < commandLine.size(); ++i) {
+        const QChar c = commandLine.at(i);
+        const QChar next = i + 1 < commandLine.size() ? commandLine.at(i + 1) : QChar();
+        if (c == u'%' && next.isLetter() && next.unicode() < 128) {
+            while (!out.isEmpty() && out.back().isSpace())
+                out.chop(1);
+            ++i;
+            continue;
+        }
+        out.append(c);
+    }
+    return out.trimmed();
+}
+
 std::optional<App> toApp(GAppInfo* info)
 {
     if (!info || !G_IS_DESKTOP_APP_INFO(info))
@@ -115,14 +134,17 @@ std::optional<App> toApp(GAppInfo* info)
     GCharPtr icon(g_app_info_get_icon(info) ? g_icon_to_string(g_app_info_get_icon(info)) : nullptr);
     QStringList types;
     if (const char** declared = g_app_info_get_supported_types(info)) {
+        types.reserve(qsizetype(g_strv_length(const_cast<gchar**>(declared))));
         for (; *declared; ++declared)
             types.append(fromUtf8(*declared));
     }
-    // Field codes stand for what is opened; without them the line is the program and its options.
-    static const QRegularExpression fieldCode(QStringLiteral("\\s*%[a-zA-Z]"));
     const char* commandLine = g_app_info_get_commandline(info);
-    return App {path, id, name ? fromUtf8(name.get()) : fileBaseName(path), icon ? fromUtf8(icon.get()) : QString(),
-                types, commandLine ? fromUtf8(commandLine).remove(fieldCode).trimmed() : QString()};
+    return App {path,
+                id,
+                name ? fromUtf8(name.get()) : fileBaseName(path),
+                icon ? fromUtf8(icon.get()) : QString(),
+                types,
+                commandLine ? withoutFieldCodes(fromUtf8(commandLine)) : QString()};
 }
 
 Error toError(const GError* e)
