@@ -20,6 +20,10 @@
 #include <algorithm>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace openwright {
 
 using namespace Qt::Literals::StringLiterals;
@@ -350,6 +354,8 @@ QFuture<void> AppModel::refresh()
                       QFuture<void> naming = absorb(std::move(observed), since, readFrom);
                       afterObservation();
                       examineFiles();
+                      // Once the reading itself is dropped too, after this call.
+                      QMetaObject::invokeMethod(this, &AppModel::returnFreedMemory, Qt::QueuedConnection);
                       return naming;
                   })
         .unwrap();
@@ -435,7 +441,15 @@ void AppModel::settleCache(const Reading& reading, quint64 since)
     m_readers.start(
         [path = m_cachePath, snapshot = StateSnapshot {*reading.stamp, reading.states, reading.types}] {
             StateCache::save(path, snapshot);
+            returnFreedMemory();
         });
+}
+
+void AppModel::returnFreedMemory()
+{
+#ifdef __GLIBC__
+    ::malloc_trim(0);
+#endif
 }
 
 void AppModel::learnTypes(const QHash<Target, QString>& types)

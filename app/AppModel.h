@@ -169,6 +169,10 @@ public:
     // The Default Guard
     void startGuard();
     QFuture<void> checkGuard();
+    // Whether no window of the program is on screen. The guard's checks then read on this thread,
+    // a few milliseconds nobody waits for: handing the read to a reader and the answer back
+    // would wake two threads where one suffices, every check, all day.
+    void setInBackground(bool background) { m_inBackground = background; }
     void togglePin(const Target& target);
     // "Always keep": a kept type is put back at once when another program takes it over. Keeping
     // pins the type; unpinning it ends keeping too.
@@ -254,6 +258,11 @@ private:
     // Counts and logs the cached states the platform answers differently, and keeps this
     // reading for the next start.
     void settleCache(const Reading& reading, quint64 since);
+    // A full read makes and drops a great deal (GIO loads every candidate's entry afresh, the
+    // doctor reads every list and entry): the allocator keeps what was freed in each thread's
+    // heap, megabytes on a large desktop, unless it is handed back. Call once the read's own
+    // data is gone.
+    static void returnFreedMemory();
     void learnTypes(const QHash<Target, QString>& types);
     // Reads the full state of `targets` off this thread and stores them here.
     QFuture<void> reload(const QList<Target>& targets);
@@ -311,6 +320,7 @@ private:
     GuardState m_guardState;
     bool m_guardEnabled = true;
     double m_guardInterval = 60;
+    bool m_inBackground = false;
     bool m_autoBackupEnabled = true;
 
     JSONStore<QList<Target>> m_customStore;

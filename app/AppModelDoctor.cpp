@@ -18,7 +18,11 @@ QFuture<void> AppModel::examineFiles()
 {
     const auto paths = m_doctorPaths;
     const DoctorPlatform platform = m_doctorPlatform;
-    auto reading = QtConcurrent::task([paths, platform] { return Doctor::examine(paths(), platform); })
+    auto reading = QtConcurrent::task([paths, platform] {
+                       QList<DoctorFinding> findings = Doctor::examine(paths(), platform);
+                       returnFreedMemory();
+                       return findings;
+                   })
                        .onThreadPool(m_readers)
                        .spawn();
     return landed(reading, [this](const QList<DoctorFinding>& findings) {

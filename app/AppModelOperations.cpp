@@ -308,22 +308,21 @@ QFuture<void> AppModel::checkGuard()
     const auto service = m_service;
     const quint64 since = m_changeCount;
     const QDateTime readFrom = QDateTime::currentDateTimeUtc();
-    auto reading = QtConcurrent::task([service, targets] {
-                       QHash<Target, std::optional<AppInfo>> observed;
-                       observed.reserve(targets.size());
-                       for (const Target& t : targets)
-                           observed.insert(t, service->currentDefault(t));
-                       return observed;
-                   })
-                       .onThreadPool(m_readers)
-                       .spawn();
-    return landed(reading,
-                  [this, since, readFrom](QHash<Target, std::optional<AppInfo>> observed) {
-                      QFuture<void> naming = absorb(std::move(observed), since, readFrom);
-                      afterObservation();
-                      return naming;
-                  })
-        .unwrap();
+    auto read = [service, targets] {
+        QHash<Target, std::optional<AppInfo>> observed;
+        observed.reserve(targets.size());
+        for (const Target& t : targets)
+            observed.insert(t, service->currentDefault(t));
+        return observed;
+    };
+    auto land = [this, since, readFrom](QHash<Target, std::optional<AppInfo>> observed) {
+        QFuture<void> naming = absorb(std::move(observed), since, readFrom);
+        afterObservation();
+        return naming;
+    };
+    if (m_inBackground)
+        return land(read());
+    return landed(QtConcurrent::task(std::move(read)).onThreadPool(m_readers).spawn(), std::move(land)).unwrap();
 }
 
 bool AppModel::changedSince(const Target& target, quint64 since) const

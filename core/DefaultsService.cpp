@@ -170,11 +170,17 @@ QSet<QString> DefaultsService::writtenTypes(const Target& target) const
 
 TargetState DefaultsService::state(const Target& target) const
 {
-    TargetState state {target, currentDefault(target), {}, byType(target), removedDefault(target)};
-    const QList<QUrl> urls = m_launchServices->candidateApps(target);
+    const TargetReading reading = m_launchServices->read(target);
+    TargetState state {target,
+                       reading.current ? std::optional(m_launchServices->appInfo(*reading.current)) : std::nullopt,
+                       {},
+                       byType(reading.byType),
+                       reading.removed};
+    const QList<QUrl>& urls = reading.candidates;
     // Entries, not programs: two packagings of one program are two choices.
     QSet<QString> seen;
     seen.reserve(urls.size());
+    state.candidates.reserve(urls.size());
     for (const QUrl& url : urls) {
         AppInfo app = m_launchServices->appInfo(url);
         const QString key = pathOf(app.url);
@@ -200,7 +206,11 @@ std::optional<LocatedApp> DefaultsService::locate(const QString& name) const
 
 QList<TypeDefault> DefaultsService::byType(const Target& target) const
 {
-    const auto defaults = m_launchServices->defaultsByType(target);
+    return byType(m_launchServices->defaultsByType(target));
+}
+
+QList<TypeDefault> DefaultsService::byType(const QList<std::pair<QString, std::optional<QUrl>>>& defaults) const
+{
     const bool differ = std::any_of(defaults.cbegin(), defaults.cend(), [&](const auto& d) {
         return d.second.has_value() != defaults.first().second.has_value()
             || (d.second && pathOf(*d.second) != pathOf(*defaults.first().second));

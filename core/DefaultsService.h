@@ -86,6 +86,8 @@ public:
     static bool defaultFileExists(const QUrl& url);
 
 private:
+    QList<TypeDefault> byType(const QList<std::pair<QString, std::optional<QUrl>>>& defaults) const;
+
     std::shared_ptr<LaunchServicing> m_launchServices;
     FileExists m_fileExists;
 };

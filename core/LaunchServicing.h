@@ -74,6 +74,15 @@ struct ApplicationFile
     bool replaces = false; // another entry of that ID is installed, and would give way to it
 };
 
+// What a target's state shows, as the platform answers it (see LaunchServicing::read).
+struct TargetReading
+{
+    std::optional<QUrl> current;
+    QList<std::pair<QString, std::optional<QUrl>>> byType;
+    std::optional<AppInfo> removed;
+    QList<QUrl> candidates;
+};
+
 // The one seam between the core and the platform service that knows which application opens
 // what. Reads never fail (absent or empty answers); setDefaultApp blocks until the platform
 // reports the change done and throws LaunchError otherwise. Implementations are thread-safe:
@@ -127,6 +136,12 @@ public:
     {
         Q_UNUSED(target);
         return std::nullopt;
+    }
+    // defaultApp, defaultsByType, removedDefault and candidateApps of one target together: a
+    // platform whose answers share queries asks each of them once.
+    virtual TargetReading read(const Target& target) const
+    {
+        return {defaultApp(target), defaultsByType(target), removedDefault(target), candidateApps(target)};
     }
     // Reading an application at `url` (never fails; see AppInfo::read).
     virtual AppInfo appInfo(const QUrl& url) const = 0;

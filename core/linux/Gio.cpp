@@ -59,8 +59,8 @@ struct GErrorFree
 using GErrorPtr = std::unique_ptr<GError, GErrorFree>;
 
 // A command line without its field codes (%f, %U, …, and Flatpak's @@u and @@ fences) and the
-// blanks before each: they stand for what is opened, and the rest is the program and its options. By hand: a regular expression
-// costs a command more to compile than the one line it reads.
+// blanks before each: they stand for what is opened, and the rest is the program and its
+// options. Read for every entry GIO answers with, so by hand, without a regular expression.
 QString withoutFieldCodes(const QString& line)
 {
     QString out;
@@ -146,6 +146,7 @@ std::optional<App> toApp(GAppInfo* info)
     GCharPtr icon(g_app_info_get_icon(info) ? g_icon_to_string(g_app_info_get_icon(info)) : nullptr);
     QStringList types;
     if (const char** declared = g_app_info_get_supported_types(info)) {
+        types.reserve(qsizetype(g_strv_length(const_cast<gchar**>(declared))));
         for (; *declared; ++declared)
             types.append(fromUtf8(*declared));
     }

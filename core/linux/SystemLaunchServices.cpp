@@ -117,15 +117,48 @@ QUrl SystemLaunchServices::remember(const gio::App& app) const
     return url;
 }
 
+// The defaults of a target's types, and the desktop's own browser setting, each asked for once
+// and only when first needed: one state's several answers share them.
+struct SystemLaunchServices::TypeDefaults
+{
+    explicit TypeDefaults(const Target& target)
+        : types(contentTypes(target))
+        , defaults(types.size())
+    {
+    }
+    const std::optional<gio::App>& at(qsizetype i)
+    {
+        if (!defaults[i])
+            defaults[i] = gio::defaultForType(types[i]);
+        return *defaults[i];
+    }
+    const std::optional<DesktopBrowser>& desktop()
+    {
+        if (!browser)
+            browser = types.isEmpty() ? std::nullopt : desktopBrowserFor(types.first());
+        return *browser;
+    }
+
+    const QStringList types;
+    QList<std::optional<std::optional<gio::App>>> defaults;
+    std::optional<std::optional<DesktopBrowser>> browser;
+};
+
 std::optional<QUrl> SystemLaunchServices::defaultApp(const Target& target) const
 {
-    const QStringList types = contentTypes(target);
+    TypeDefaults defaults(target);
+    return defaultApp(defaults);
+}
+
+std::optional<QUrl> SystemLaunchServices::defaultApp(TypeDefaults& defaults) const
+{
+    const QStringList& types = defaults.types;
     if (types.isEmpty())
         return std::nullopt;
-    const auto app = gio::defaultForType(types.first());
+    const auto& app = defaults.at(0);
     // Files of one extension but another type open elsewhere: no one application opens them all.
     for (qsizetype i = 1; i < types.size(); ++i) {
-        const auto other = gio::defaultForType(types[i]);
+        const auto& other = defaults.at(i);
         if (other.has_value() != app.has_value() || (other && other->path != app->path))
             return std::nullopt;
     }
@@ -133,32 +166,49 @@ std::optional<QUrl> SystemLaunchServices::defaultApp(const Target& target) const
         return std::nullopt;
     // Links the desktop opens follow its own setting, the others the lists: when they differ,
     // no one browser opens them all.
-    if (const auto desktop = desktopBrowserFor(types.first()); desktop && (!desktop->app || desktop->app->path != app->path))
+    if (const auto& desktop = defaults.desktop(); desktop && (!desktop->app || desktop->app->path != app->path))
         return std::nullopt;
     return remember(*app);
 }
 
 QList<std::pair<QString, std::optional<QUrl>>> SystemLaunchServices::defaultsByType(const Target& target) const
 {
-    const QStringList types = contentTypes(target);
-    QList<std::pair<QString, std::optional<QUrl>>> defaults;
+    TypeDefaults defaults(target);
+    return defaultsByType(defaults);
+}
+
+QList<std::pair<QString, std::optional<QUrl>>> SystemLaunchServices::defaultsByType(TypeDefaults& defaults) const
+{
+    const QStringList& types = defaults.types;
+    QList<std::pair<QString, std::optional<QUrl>>> byType;
     for (qsizetype i = 0; types.size() > 1 && i < types.size(); ++i) {
-        const auto app = gio::defaultForType(types[i]);
-        defaults.append({types[i], app ? std::optional(remember(*app)) : std::nullopt});
+        const auto& app = defaults.at(i);
+        byType.append({types[i], app ? std::optional(remember(*app)) : std::nullopt});
     }
-    if (const auto desktop = types.size() == 1 ? desktopBrowserFor(types.first()) : std::nullopt) {
-        const auto app = gio::defaultForType(types.first());
-        defaults.append({types.first(), app ? std::optional(remember(*app)) : std::nullopt});
-        defaults.append({QCoreApplication::translate("DesktopBrowser", "%1's links").arg(desktop->desktopName()),
-                         desktop->app ? std::optional(remember(*desktop->app)) : std::nullopt});
+    if (const auto& desktop = types.size() == 1 ? defaults.desktop() : std::nullopt) {
+        const auto& app = defaults.at(0);
+        byType.append({types.first(), app ? std::optional(remember(*app)) : std::nullopt});
+        byType.append({QCoreApplication::translate("DesktopBrowser", "%1's links").arg(desktop->desktopName()),
+                       desktop->app ? std::optional(remember(*desktop->app)) : std::nullopt});
     }
-    return defaults;
+    return byType;
+}
+
+TargetReading SystemLaunchServices::read(const Target& target) const
+{
+    TypeDefaults defaults(target);
+    return {defaultApp(defaults), defaultsByType(defaults), removedDefault(defaults), candidateApps(defaults.types)};
 }
 
 QList<QUrl> SystemLaunchServices::candidateApps(const Target& target) const
 {
+    return candidateApps(contentTypes(target));
+}
+
+QList<QUrl> SystemLaunchServices::candidateApps(const QStringList& types) const
+{
     QList<QUrl> urls;
-    for (const QString& type : contentTypes(target)) {
+    for (const QString& type : types) {
         for (const gio::App& app : gio::allForType(type))
             urls.append(remember(app));
     }
@@ -356,18 +406,24 @@ std::optional<QUrl> SystemLaunchServices::locateExact(const QString& name) const
 
 std::optional<AppInfo> SystemLaunchServices::removedDefault(const Target& target) const
 {
+    TypeDefaults defaults(target);
+    return removedDefault(defaults);
+}
+
+std::optional<AppInfo> SystemLaunchServices::removedDefault(TypeDefaults& defaults) const
+{
     // The system passes over entries that are gone and goes on to weaker lists and the
     // installed handlers; the user's own lists still say what they chose.
     const QStringList lists = gio::userLists();
-    for (const QString& type : contentTypes(target)) {
+    for (qsizetype i = 0; i < defaults.types.size(); ++i) {
         QStringList named;
         for (const QString& list : lists)
-            named += listedFor(list, type);
+            named += listedFor(list, defaults.types[i]);
         if (named.isEmpty())
             continue;
         // Still chosen where one of them is installed, or is what opens the type after all (a
         // hidden user copy of an entry still counts for the system).
-        const auto current = gio::defaultForType(type);
+        const auto& current = defaults.at(i);
         const bool chosen = std::any_of(named.cbegin(), named.cend(), [&](const QString& desktopFile) {
             if (!desktopFile.endsWith(u".desktop"_s))
                 return false;

@@ -34,6 +34,7 @@ public:
     std::optional<QUrl> locateExact(const QString& name) const override;
     std::optional<QString> exactName(const QUrl& app) const override;
     std::optional<AppInfo> removedDefault(const Target& target) const override;
+    TargetReading read(const Target& target) const override;
     QList<QUrl> allApplications() const override;
     QStringList declaredTypes(const QUrl& app) const override;
     QString typeDescription(const QString& type) const override;
@@ -67,6 +68,11 @@ private:
         QUrl url;
     };
     QUrl remember(const gio::App& app) const;
+    struct TypeDefaults;
+    std::optional<QUrl> defaultApp(TypeDefaults& defaults) const;
+    QList<std::pair<QString, std::optional<QUrl>>> defaultsByType(TypeDefaults& defaults) const;
+    std::optional<AppInfo> removedDefault(TypeDefaults& defaults) const;
+    QList<QUrl> candidateApps(const QStringList& types) const;
     // The user's desktop-specific lists that name another default for one of `types`, as
     // (list, type) pairs; nothing when one of them cannot be written.
     static std::optional<QList<std::pair<QString, QString>>> desktopOverrides(const QStringList& types,

@@ -370,6 +370,19 @@ TEST_F(AppModelTest, OverlappingRefreshesNeverHoldUpTheGuiThread)
     EXPECT_TRUE(model->guardState().history.isEmpty());
 }
 
+// Hidden, a check has observed by the time it returns: no reader thread, no event to wait for.
+TEST_F(AppModelTest, InTheBackgroundACheckReadsWhereItIsAsked)
+{
+    make();
+    refresh();
+    model->setInBackground(true);
+    fake->setDefault(pdf, okular);
+    const auto checking = model->checkGuard();
+    ASSERT_EQ(model->guardState().history.size(), 1);
+    EXPECT_EQ(model->states().value(pdf).current, okular);
+    await(checking); // naming the list behind it still happens off this thread
+}
+
 // A quit during a change: the model and, with it, the last reference to the service go while
 // the platform is still answering. Nothing may wait for itself or touch what is gone.
 TEST_F(AppModelTest, AModelGoneBeforeThePlatformAnswers)

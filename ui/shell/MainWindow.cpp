@@ -137,10 +137,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    m_model.setInBackground(false);
     if (!m_shown) {
         m_shown = true;
         Q_EMIT firstShown();
     }
+}
+
+void MainWindow::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    m_model.setInBackground(true);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

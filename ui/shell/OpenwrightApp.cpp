@@ -30,6 +30,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 // Resources of a static library are registered by hand, from the global namespace.
 static void initResources()
@@ -99,10 +100,12 @@ OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Option
     connect(m_window.get(), &MainWindow::closed, this, &OpenwrightApp::windowClosed);
     connectUpdates();
 
-    if (options.background)
+    if (options.background) {
+        m_model->setInBackground(true);
         startReading();
-    else
+    } else {
         m_window->show();
+    }
 }
 
 OpenwrightApp::~OpenwrightApp()
@@ -175,9 +178,14 @@ bool OpenwrightApp::eventFilter(QObject* watched, QEvent* event)
 void OpenwrightApp::reportStartup()
 {
     // The window painted with every default read: say so with the memory it took, then quit.
-    if (!m_reportedReady) {
+    if (!std::exchange(m_reportedReady, true)) {
         m_window->repaint();
         startup::reportReady();
+    }
+    // Settled once the rest of the start-up's reading (the doctor's look at the files) has landed too.
+    if (m_model->isBusy()) {
+        QTimer::singleShot(10, this, &OpenwrightApp::reportStartup);
+        return;
     }
     startup::reportSettled(m_model->cacheDifferences());
     m_app.quit();
