@@ -19,6 +19,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -66,7 +67,15 @@ TEST_F(CleanUpTest, FixesTheTickedProblemsAndSaysWhat)
 
     CleanUpSheet sheet(*model);
     ASSERT_EQ(sheet.boxes().size(), 2);
-    sheet.boxes()[1]->setChecked(false); // text/plain stays as it is
+    // A click on a finding's explanation ticks its box, as on a box's own text.
+    const auto labels = sheet.findChildren<QLabel*>();
+    const auto second = std::find_if(labels.cbegin(), labels.cend(),
+                                     [](QLabel* l) { return l->text().contains(u"for text/plain"_s); });
+    ASSERT_NE(second, labels.cend());
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(*second, &release);
+    EXPECT_FALSE(sheet.boxes()[1]->isChecked()); // text/plain stays as it is
     sheet.fixButton()->click();
     spinUntil([&] { return !sheet.outcomeText().isEmpty(); });
     settle(*model);

@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -71,6 +73,7 @@ void CleanUpSheet::rebuild()
 {
     m_findings = m_model.doctorFindings();
     m_boxes.clear();
+    m_boxOf.clear();
     while (QLayoutItem* item = m_rows->takeAt(0)) {
         if (QWidget* w = item->widget())
             w->deleteLater();
@@ -79,27 +82,29 @@ void CleanUpSheet::rebuild()
     QWidget* list = m_rows->parentWidget();
     for (const DoctorFinding& f : std::as_const(m_findings)) {
         auto* row = new QWidget(list);
-        auto* lines = new QVBoxLayout(row);
-        lines->setContentsMargins(0, 0, 0, 0);
-        lines->setSpacing(Style::spacing() / 4);
-        auto* box = new QCheckBox(f.explanation(), row);
+        auto* columns = new QHBoxLayout(row);
+        columns->setContentsMargins(0, 0, 0, 0);
+        // The explanation names the file and line itself: the box needs no text of its own,
+        // and a click on the explanation ticks it as a click on a box's text would.
+        auto* box = new QCheckBox(row);
         box->setChecked(f.fixable);
         box->setEnabled(f.fixable);
         box->setAccessibleName(f.explanation());
-        // Long explanations wrap in the label below; the box keeps a short line.
-        box->setText(homeRelativePath(f.file) + (f.line > 0 ? u':' + QString::number(f.line) : QString()));
         connect(box, &QCheckBox::toggled, this, &CleanUpSheet::updateButton);
-        lines->addWidget(box);
+        columns->addWidget(box, 0, Qt::AlignTop);
         m_boxes.append(box);
+        auto* lines = new QVBoxLayout;
+        lines->setSpacing(Style::spacing() / 4);
         auto* why = Style::label(f.explanation(), Style::Text::body, Style::Tone::normal, row);
         why->setWordWrap(true);
-        why->setContentsMargins(Style::spacing(3), 0, 0, 0);
+        why->installEventFilter(this);
+        m_boxOf.insert(why, box);
         lines->addWidget(why);
         auto* fix = Style::label(f.fixable ? tr("Fix: %1").arg(f.fix()) : f.fix(), Style::Text::callout,
                                  f.changesDefault ? Style::Tone::warning : Style::Tone::secondary, row);
         fix->setWordWrap(true);
-        fix->setContentsMargins(Style::spacing(3), 0, 0, 0);
         lines->addWidget(fix);
+        columns->addLayout(lines, 1);
         m_rows->addWidget(row);
     }
     if (m_findings.isEmpty()) {
@@ -109,6 +114,15 @@ void CleanUpSheet::rebuild()
     }
     m_rows->addStretch(1);
     updateButton();
+}
+
+bool CleanUpSheet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (QCheckBox* box = m_boxOf.value(watched); box && box->isEnabled())
+            box->toggle();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CleanUpSheet::updateButton()

@@ -4,6 +4,7 @@
 #include "core/Doctor.h"
 
 #include <QDialog>
+#include <QHash>
 
 class QCheckBox;
 class QLabel;
@@ -29,6 +30,9 @@ public:
     const QList<QCheckBox*>& boxes() const { return m_boxes; }
     QString outcomeText() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void rebuild();
     void fixSelected();
@@ -37,6 +41,7 @@ private:
     AppModel& m_model;
     QList<DoctorFinding> m_findings;
     QList<QCheckBox*> m_boxes;
+    QHash<QObject*, QCheckBox*> m_boxOf; // a finding's explanation, and its box
     QVBoxLayout* m_rows = nullptr;
     QLabel* m_outcome = nullptr;
     QPushButton* m_fix = nullptr;
