@@ -1,2826 +1,2826 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
-    <context>
-        <name>AppModel</name>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n Standard</numerusform>
-                <numerusform>%n Standards</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
-            <translation>Wenn diese Profile importiert würden, wäre Ihre Profildatei größer, als Openwright zurücklesen kann (%1 MB). Es wurde nichts importiert; löschen Sie zuerst einige Sicherungen oder Profile.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ApplicationIndex</name>
-        <message>
-            <source>Use %1 for All %2</source>
-            <translation>%1 für alle %2 verwenden</translation>
-        </message>
-        <message>
-            <source>Use %1 for All Its Types</source>
-            <translation>%1 für alle seine Typen verwenden</translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s) in %2.</source>
-            <translation>
-                <numerusform>%1 gibt %n Typ unter %2 an.</numerusform>
-                <numerusform>%1 gibt %n Typen unter %2 an.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s).</source>
-            <translation>
-                <numerusform>%1 gibt %n Typ an.</numerusform>
-                <numerusform>%1 gibt %n Typen an.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>Applications</name>
-        <message>
-            <source>That file cannot be read: %1</source>
-            <translation>Diese Datei kann nicht gelesen werden: %1</translation>
-        </message>
-        <message>
-            <source>That file is not UTF-8 text, as a desktop entry must be.</source>
-            <translation>Diese Datei ist kein UTF-8-Text, wie es ein Desktop-Eintrag sein muss.</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry.</source>
-            <translation>Diese Datei ist kein Desktop-Eintrag.</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
-            <translation>Diese Datei ist kein Desktop-Eintrag: Ihr fehlt die Gruppe [Desktop Entry].</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: its Type is %1.</source>
-            <translation>Dieser Eintrag ist keine Anwendung: Sein Type ist %1.</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: it has no Type.</source>
-            <translation>Dieser Eintrag ist keine Anwendung: Er hat keinen Type.</translation>
-        </message>
-        <message>
-            <source>That entry does not say which program to run: it has no Exec line.</source>
-            <translation>Dieser Eintrag sagt nicht, welches Programm er startet: Ihm fehlt die Exec-Zeile.</translation>
-        </message>
-        <message>
-            <source>The program that entry runs is not installed.</source>
-            <translation>Das Programm, das dieser Eintrag startet, ist nicht installiert.</translation>
-        </message>
-        <message>
-            <source>The system does not list the added application yet.</source>
-            <translation>Das System führt die hinzugefügte Anwendung noch nicht auf.</translation>
-        </message>
-        <message>
-            <source>That application is not installed where the system finds it</source>
-            <translation>Diese Anwendung ist nicht dort installiert, wo das System sie findet</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read, so it was kept as %1</source>
-            <translation>Ihre mimeapps.list konnte nicht gelesen werden und wurde daher als %1 aufbewahrt</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
-            <translation>Ihre mimeapps.list konnte weder gelesen noch beiseitegelegt werden, daher wurde nichts geändert</translation>
-        </message>
-    </context>
-    <context>
-        <name>BackupReason</name>
-        <message>
-            <source>Saved by you</source>
-            <translation>Von Ihnen gesichert</translation>
-        </message>
-        <message>
-            <source>Daily backup</source>
-            <translation>Tägliche Sicherung</translation>
-        </message>
-        <message>
-            <source>Before applying “%1”</source>
-            <translation>Vor dem Anwenden von „%1“</translation>
-        </message>
-        <message>
-            <source>Before restoring “%1”</source>
-            <translation>Vor dem Wiederherstellen von „%1“</translation>
-        </message>
-        <message>
-            <source>Before reverting %1</source>
-            <translation>Vor dem Zurücksetzen von %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>Catalog</name>
-        <message>
-            <source>System Roles</source>
-            <translation>Systemrollen</translation>
-        </message>
-        <message>
-            <source>Documents &amp; Office</source>
-            <translation>Dokumente &amp; Büro</translation>
-        </message>
-        <message>
-            <source>AI &amp; Productivity</source>
-            <translation>KI &amp; Produktivität</translation>
-        </message>
-        <message>
-            <source>Code &amp; Developer</source>
-            <translation>Code &amp; Entwicklung</translation>
-        </message>
-        <message>
-            <source>Design &amp; Graphics</source>
-            <translation>Design &amp; Grafik</translation>
-        </message>
-        <message>
-            <source>E-Books &amp; Publishing</source>
-            <translation>E-Books &amp; Publizieren</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creative</source>
-            <translation>Medien &amp; Kreatives</translation>
-        </message>
-        <message>
-            <source>Archives &amp; Packages</source>
-            <translation>Archive &amp; Pakete</translation>
-        </message>
-        <message>
-            <source>3D Printing &amp; Spatial</source>
-            <translation>3D-Druck &amp; Räumliches</translation>
-        </message>
-        <message>
-            <source>Maps &amp; Navigation</source>
-            <translation>Karten &amp; Navigation</translation>
-        </message>
-        <message>
-            <source>Communication Links</source>
-            <translation>Kommunikationslinks</translation>
-        </message>
-        <message>
-            <source>Gaming &amp; Emulation</source>
-            <translation>Spiele &amp; Emulation</translation>
-        </message>
-        <message>
-            <source>Security &amp; Privacy</source>
-            <translation>Sicherheit &amp; Datenschutz</translation>
-        </message>
-        <message>
-            <source>My File Types</source>
-            <translation>Meine Dateitypen</translation>
-        </message>
-        <message>
-            <source>Web Browser</source>
-            <translation>Webbrowser</translation>
-        </message>
-        <message>
-            <source>Opens web links, plus https:, .html and .htm</source>
-            <translation>Öffnet Weblinks, dazu https:, .html und .htm</translation>
-        </message>
-        <message>
-            <source>Email</source>
-            <translation>E-Mail</translation>
-        </message>
-        <message>
-            <source>Composes new emails from mailto: links</source>
-            <translation>Verfasst neue E-Mails aus mailto:-Links</translation>
-        </message>
-        <message>
-            <source>Phone Calls</source>
-            <translation>Telefonanrufe</translation>
-        </message>
-        <message>
-            <source>Handles tel: links for calling</source>
-            <translation>Verarbeitet tel:-Links zum Anrufen</translation>
-        </message>
-        <message>
-            <source>SMS &amp; Messages</source>
-            <translation>SMS &amp; Nachrichten</translation>
-        </message>
-        <message>
-            <source>Handles sms: links for text messages</source>
-            <translation>Verarbeitet sms:-Links für Textnachrichten</translation>
-        </message>
-        <message>
-            <source>File Manager</source>
-            <translation>Dateimanager</translation>
-        </message>
-        <message>
-            <source>Opens folders</source>
-            <translation>Öffnet Ordner</translation>
-        </message>
-        <message>
-            <source>Calendar Subscriptions</source>
-            <translation>Kalenderabonnements</translation>
-        </message>
-        <message>
-            <source>Subscribes to webcal: calendar feeds</source>
-            <translation>Abonniert webcal:-Kalenderfeeds</translation>
-        </message>
-        <message>
-            <source>PDF Documents (.pdf)</source>
-            <translation>PDF-Dokumente (.pdf)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for PDF document files</source>
-            <translation>Betrachter/Editor für PDF-Dokumente</translation>
-        </message>
-        <message>
-            <source>Word Documents (.docx)</source>
-            <translation>Word-Dokumente (.docx)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Microsoft Word files</source>
-            <translation>Betrachter/Editor für Microsoft-Word-Dateien</translation>
-        </message>
-        <message>
-            <source>Legacy Word Docs (.doc)</source>
-            <translation>Ältere Word-Dokumente (.doc)</translation>
-        </message>
-        <message>
-            <source>Viewer for classic Word .doc files</source>
-            <translation>Betrachter für klassische Word-.doc-Dateien</translation>
-        </message>
-        <message>
-            <source>Excel Spreadsheets (.xlsx)</source>
-            <translation>Excel-Tabellen (.xlsx)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Excel spreadsheets</source>
-            <translation>Betrachter/Editor für Excel-Tabellen</translation>
-        </message>
-        <message>
-            <source>CSV Data Files (.csv)</source>
-            <translation>CSV-Dateien (.csv)</translation>
-        </message>
-        <message>
-            <source>Data viewer for comma-separated files</source>
-            <translation>Datenbetrachter für kommagetrennte Dateien</translation>
-        </message>
-        <message>
-            <source>PowerPoint Slides (.pptx)</source>
-            <translation>PowerPoint-Folien (.pptx)</translation>
-        </message>
-        <message>
-            <source>Viewer for slide presentations</source>
-            <translation>Betrachter für Präsentationen</translation>
-        </message>
-        <message>
-            <source>Text Files (.txt)</source>
-            <translation>Textdateien (.txt)</translation>
-        </message>
-        <message>
-            <source>Plain text editor or viewer</source>
-            <translation>Editor oder Betrachter für reinen Text</translation>
-        </message>
-        <message>
-            <source>Rich Text Format (.rtf)</source>
-            <translation>Rich Text Format (.rtf)</translation>
-        </message>
-        <message>
-            <source>Rich text document editor</source>
-            <translation>Editor für formatierte Textdokumente</translation>
-        </message>
-        <message>
-            <source>AI Prompt Configs (.prompt)</source>
-            <translation>KI-Prompt-Konfigurationen (.prompt)</translation>
-        </message>
-        <message>
-            <source>Editor for system prompts &amp; LLM configs</source>
-            <translation>Editor für Systemprompts &amp; LLM-Konfigurationen</translation>
-        </message>
-        <message>
-            <source>Vector DB Exports (.jsonl)</source>
-            <translation>Vektor-DB-Exporte (.jsonl)</translation>
-        </message>
-        <message>
-            <source>Viewer for JSON Lines dataset dumps</source>
-            <translation>Betrachter für JSON-Lines-Datensätze</translation>
-        </message>
-        <message>
-            <source>Subtitles &amp; Transcripts (.srt)</source>
-            <translation>Untertitel &amp; Transkripte (.srt)</translation>
-        </message>
-        <message>
-            <source>Viewer for speech transcripts</source>
-            <translation>Betrachter für Sprachtranskripte</translation>
-        </message>
-        <message>
-            <source>JSON Data (.json)</source>
-            <translation>JSON-Daten (.json)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for JSON configuration &amp; data files</source>
-            <translation>Betrachter/Editor für JSON-Konfigurations- &amp; Datendateien</translation>
-        </message>
-        <message>
-            <source>Markdown Files (.md)</source>
-            <translation>Markdown-Dateien (.md)</translation>
-        </message>
-        <message>
-            <source>Viewer for formatted Markdown docs</source>
-            <translation>Betrachter für formatierte Markdown-Dokumente</translation>
-        </message>
-        <message>
-            <source>Python Scripts (.py)</source>
-            <translation>Python-Skripte (.py)</translation>
-        </message>
-        <message>
-            <source>Editor for Python source files</source>
-            <translation>Editor für Python-Quelltexte</translation>
-        </message>
-        <message>
-            <source>Swift Code (.swift)</source>
-            <translation>Swift-Code (.swift)</translation>
-        </message>
-        <message>
-            <source>Editor for Swift source files</source>
-            <translation>Editor für Swift-Quelltexte</translation>
-        </message>
-        <message>
-            <source>JavaScript (.js)</source>
-            <translation>JavaScript (.js)</translation>
-        </message>
-        <message>
-            <source>Editor for JavaScript source files</source>
-            <translation>Editor für JavaScript-Quelltexte</translation>
-        </message>
-        <message>
-            <source>TypeScript (.ts)</source>
-            <translation>TypeScript (.ts)</translation>
-        </message>
-        <message>
-            <source>Editor for TypeScript source files</source>
-            <translation>Editor für TypeScript-Quelltexte</translation>
-        </message>
-        <message>
-            <source>YAML Configurations (.yaml)</source>
-            <translation>YAML-Konfigurationen (.yaml)</translation>
-        </message>
-        <message>
-            <source>Editor for YAML deployment files</source>
-            <translation>Editor für YAML-Bereitstellungsdateien</translation>
-        </message>
-        <message>
-            <source>XML Files (.xml)</source>
-            <translation>XML-Dateien (.xml)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for XML documents</source>
-            <translation>Betrachter/Editor für XML-Dokumente</translation>
-        </message>
-        <message>
-            <source>SQL Database Scripts (.sql)</source>
-            <translation>SQL-Datenbankskripte (.sql)</translation>
-        </message>
-        <message>
-            <source>Viewer for database export scripts</source>
-            <translation>Betrachter für Datenbank-Exportskripte</translation>
-        </message>
-        <message>
-            <source>Kotlin Code (.kt)</source>
-            <translation>Kotlin-Code (.kt)</translation>
-        </message>
-        <message>
-            <source>Editor for Kotlin source code</source>
-            <translation>Editor für Kotlin-Quelltexte</translation>
-        </message>
-        <message>
-            <source>Shell Scripts (.sh)</source>
-            <translation>Shell-Skripte (.sh)</translation>
-        </message>
-        <message>
-            <source>Editor for shell scripts</source>
-            <translation>Editor für Shell-Skripte</translation>
-        </message>
-        <message>
-            <source>Log Files (.log)</source>
-            <translation>Protokolldateien (.log)</translation>
-        </message>
-        <message>
-            <source>Viewer for application and system logs</source>
-            <translation>Betrachter für Anwendungs- und Systemprotokolle</translation>
-        </message>
-        <message>
-            <source>SSH Links (ssh:)</source>
-            <translation>SSH-Links (ssh:)</translation>
-        </message>
-        <message>
-            <source>Terminal app for ssh: connections</source>
-            <translation>Terminal für ssh:-Verbindungen</translation>
-        </message>
-        <message>
-            <source>Vector Graphics (.svg)</source>
-            <translation>Vektorgrafiken (.svg)</translation>
-        </message>
-        <message>
-            <source>Viewer for scalable vector graphics</source>
-            <translation>Betrachter für skalierbare Vektorgrafiken</translation>
-        </message>
-        <message>
-            <source>Photoshop Files (.psd)</source>
-            <translation>Photoshop-Dateien (.psd)</translation>
-        </message>
-        <message>
-            <source>Viewer for Adobe Photoshop documents</source>
-            <translation>Betrachter für Adobe-Photoshop-Dokumente</translation>
-        </message>
-        <message>
-            <source>RAW Camera Photos (.dng)</source>
-            <translation>RAW-Kamerafotos (.dng)</translation>
-        </message>
-        <message>
-            <source>Viewer for raw digital camera photos</source>
-            <translation>Betrachter für digitale Rohfotos</translation>
-        </message>
-        <message>
-            <source>TrueType Fonts (.ttf)</source>
-            <translation>TrueType-Schriften (.ttf)</translation>
-        </message>
-        <message>
-            <source>Font installer/previewer</source>
-            <translation>Schriften installieren/ansehen</translation>
-        </message>
-        <message>
-            <source>EPUB E-Books (.epub)</source>
-            <translation>EPUB-E-Books (.epub)</translation>
-        </message>
-        <message>
-            <source>Reader for EPUB digital books</source>
-            <translation>Reader für digitale EPUB-Bücher</translation>
-        </message>
-        <message>
-            <source>Kindle E-Books (.mobi)</source>
-            <translation>Kindle-E-Books (.mobi)</translation>
-        </message>
-        <message>
-            <source>Reader for MOBI digital books</source>
-            <translation>Reader für digitale MOBI-Bücher</translation>
-        </message>
-        <message>
-            <source>Comic Archives (.cbz)</source>
-            <translation>Comic-Archive (.cbz)</translation>
-        </message>
-        <message>
-            <source>Reader for comic book archives</source>
-            <translation>Reader für Comic-Archive</translation>
-        </message>
-        <message>
-            <source>MP4 Video (.mp4)</source>
-            <translation>MP4-Video (.mp4)</translation>
-        </message>
-        <message>
-            <source>Player for MP4 movies &amp; video clips</source>
-            <translation>Player für MP4-Filme &amp; Videoclips</translation>
-        </message>
-        <message>
-            <source>MKV Video (.mkv)</source>
-            <translation>MKV-Video (.mkv)</translation>
-        </message>
-        <message>
-            <source>Player for high-definition MKV videos</source>
-            <translation>Player für hochauflösende MKV-Videos</translation>
-        </message>
-        <message>
-            <source>QuickTime Movies (.mov)</source>
-            <translation>QuickTime-Filme (.mov)</translation>
-        </message>
-        <message>
-            <source>Player for QuickTime movies</source>
-            <translation>Player für QuickTime-Filme</translation>
-        </message>
-        <message>
-            <source>MP3 Audio (.mp3)</source>
-            <translation>MP3-Audio (.mp3)</translation>
-        </message>
-        <message>
-            <source>Player for MP3 audio tracks</source>
-            <translation>Player für MP3-Titel</translation>
-        </message>
-        <message>
-            <source>Lossless Audio (.flac)</source>
-            <translation>Verlustfreies Audio (.flac)</translation>
-        </message>
-        <message>
-            <source>Player for high-fidelity FLAC audio</source>
-            <translation>Player für hochwertiges FLAC-Audio</translation>
-        </message>
-        <message>
-            <source>JPEG Photos (.jpg)</source>
-            <translation>JPEG-Fotos (.jpg)</translation>
-        </message>
-        <message>
-            <source>Viewer for digital photos</source>
-            <translation>Betrachter für Digitalfotos</translation>
-        </message>
-        <message>
-            <source>PNG Images (.png)</source>
-            <translation>PNG-Bilder (.png)</translation>
-        </message>
-        <message>
-            <source>Viewer for transparent PNG images</source>
-            <translation>Betrachter für transparente PNG-Bilder</translation>
-        </message>
-        <message>
-            <source>WebP Media (.webp)</source>
-            <translation>WebP-Medien (.webp)</translation>
-        </message>
-        <message>
-            <source>Viewer for modern WebP graphics</source>
-            <translation>Betrachter für moderne WebP-Grafiken</translation>
-        </message>
-        <message>
-            <source>HEIC Photos (.heic)</source>
-            <translation>HEIC-Fotos (.heic)</translation>
-        </message>
-        <message>
-            <source>Viewer for high-efficiency photos</source>
-            <translation>Betrachter für hocheffiziente Fotos</translation>
-        </message>
-        <message>
-            <source>ZIP Archives (.zip)</source>
-            <translation>ZIP-Archive (.zip)</translation>
-        </message>
-        <message>
-            <source>Extractor for compressed ZIP archives</source>
-            <translation>Entpacker für komprimierte ZIP-Archive</translation>
-        </message>
-        <message>
-            <source>RAR Archives (.rar)</source>
-            <translation>RAR-Archive (.rar)</translation>
-        </message>
-        <message>
-            <source>Extractor for RAR compressed archives</source>
-            <translation>Entpacker für komprimierte RAR-Archive</translation>
-        </message>
-        <message>
-            <source>7-Zip Archives (.7z)</source>
-            <translation>7-Zip-Archive (.7z)</translation>
-        </message>
-        <message>
-            <source>Extractor for 7z archives</source>
-            <translation>Entpacker für 7z-Archive</translation>
-        </message>
-        <message>
-            <source>Disk Images (.dmg)</source>
-            <translation>Disk-Images (.dmg)</translation>
-        </message>
-        <message>
-            <source>Mounter for macOS disk images</source>
-            <translation>Einhängen von macOS-Disk-Images</translation>
-        </message>
-        <message>
-            <source>Torrent Files (.torrent)</source>
-            <translation>Torrent-Dateien (.torrent)</translation>
-        </message>
-        <message>
-            <source>Downloader for P2P torrent files</source>
-            <translation>Downloader für P2P-Torrent-Dateien</translation>
-        </message>
-        <message>
-            <source>3D Printing Models (.stl)</source>
-            <translation>3D-Druckmodelle (.stl)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D printer STL files</source>
-            <translation>Betrachter für STL-Dateien von 3D-Druckern</translation>
-        </message>
-        <message>
-            <source>3D CAD Models (.obj)</source>
-            <translation>3D-CAD-Modelle (.obj)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D object geometry</source>
-            <translation>Betrachter für 3D-Objektgeometrie</translation>
-        </message>
-        <message>
-            <source>3D GLTF Scenes (.gltf)</source>
-            <translation>3D-GLTF-Szenen (.gltf)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D GLTF asset scenes</source>
-            <translation>Betrachter für 3D-GLTF-Szenen</translation>
-        </message>
-        <message>
-            <source>USDZ Scenes (.usdz)</source>
-            <translation>USDZ-Szenen (.usdz)</translation>
-        </message>
-        <message>
-            <source>Viewer for Apple USDZ 3D scenes</source>
-            <translation>Betrachter für Apple-USDZ-3D-Szenen</translation>
-        </message>
-        <message>
-            <source>GPS Track Logs (.gpx)</source>
-            <translation>GPS-Tracks (.gpx)</translation>
-        </message>
-        <message>
-            <source>Viewer for GPX trails and routes</source>
-            <translation>Betrachter für GPX-Strecken und -Routen</translation>
-        </message>
-        <message>
-            <source>Google Earth Places (.kml)</source>
-            <translation>Google-Earth-Orte (.kml)</translation>
-        </message>
-        <message>
-            <source>Viewer for KML placemarks</source>
-            <translation>Betrachter für KML-Ortsmarken</translation>
-        </message>
-        <message>
-            <source>Telegram Links (tg:)</source>
-            <translation>Telegram-Links (tg:)</translation>
-        </message>
-        <message>
-            <source>Messenger app for Telegram links</source>
-            <translation>Messenger für Telegram-Links</translation>
-        </message>
-        <message>
-            <source>Zoom Meetings (zoommtg:)</source>
-            <translation>Zoom-Meetings (zoommtg:)</translation>
-        </message>
-        <message>
-            <source>Client for Zoom meeting links</source>
-            <translation>Client für Zoom-Meeting-Links</translation>
-        </message>
-        <message>
-            <source>Slack Links (slack:)</source>
-            <translation>Slack-Links (slack:)</translation>
-        </message>
-        <message>
-            <source>Client for Slack deep links</source>
-            <translation>Client für Slack-Deeplinks</translation>
-        </message>
-        <message>
-            <source>Disk Images (.iso)</source>
-            <translation>Disk-Images (.iso)</translation>
-        </message>
-        <message>
-            <source>Emulation launcher for console ISOs</source>
-            <translation>Emulator-Starter für Konsolen-ISOs</translation>
-        </message>
-        <message>
-            <source>GBA ROMs (.gba)</source>
-            <translation>GBA-ROMs (.gba)</translation>
-        </message>
-        <message>
-            <source>Emulator for GameBoy Advance ROMs</source>
-            <translation>Emulator für Game-Boy-Advance-ROMs</translation>
-        </message>
-        <message>
-            <source>OpenPGP Encryption (.gpg)</source>
-            <translation>OpenPGP-Verschlüsselung (.gpg)</translation>
-        </message>
-        <message>
-            <source>Security app for PGP/GPG files</source>
-            <translation>Sicherheitsanwendung für PGP/GPG-Dateien</translation>
-        </message>
-        <message>
-            <source>OpenVPN Profiles (.ovpn)</source>
-            <translation>OpenVPN-Profile (.ovpn)</translation>
-        </message>
-        <message>
-            <source>VPN client for OpenVPN configurations</source>
-            <translation>VPN-Client für OpenVPN-Konfigurationen</translation>
-        </message>
-        <message>
-            <source>Added by you</source>
-            <translation>Von Ihnen hinzugefügt</translation>
-        </message>
-    </context>
-    <context>
-        <name>ChangeResult</name>
-        <message>
-            <source>Changed</source>
-            <translation>Geändert</translation>
-        </message>
-        <message>
-            <source>Already the default</source>
-            <translation>Bereits die Standardanwendung</translation>
-        </message>
-        <message>
-            <source>That app is no longer installed</source>
-            <translation>Diese Anwendung ist nicht mehr installiert</translation>
-        </message>
-        <message>
-            <source>The change could not be made</source>
-            <translation>Die Änderung konnte nicht vorgenommen werden</translation>
-        </message>
-    </context>
-    <context>
-        <name>CommandLine</name>
-        <message>
-            <source>Reset to the system default</source>
-            <translation>Auf den Systemstandard zurückgesetzt</translation>
-        </message>
-        <message>
-            <source>Already the system default</source>
-            <translation>Bereits der Systemstandard</translation>
-        </message>
-        <message>
-            <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
-            <translation>%1 (%2) gibt nicht an, %3 öffnen zu können. Fügen Sie --force hinzu, um sie trotzdem zur Standardanwendung zu machen.</translation>
-        </message>
-        <message>
-            <source>: There is no such file or folder.</source>
-            <translation>: Diese Datei oder dieser Ordner existiert nicht.</translation>
-        </message>
-        <message>
-            <source>: The system knows no such MIME type.</source>
-            <translation>: Das System kennt diesen MIME-Typ nicht.</translation>
-        </message>
-        <message>
-            <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
-            <translation>: Das ist kein Typ. Erwartet wird eine Endung (.pdf oder pdf), ein Linktyp (mailto:), ein MIME-Typ (application/pdf) oder eine Datei (./report.pdf).</translation>
-        </message>
-    </context>
-    <context>
-        <name>DateText</name>
-        <message>
-            <source>%1 at %2</source>
-            <comment>a backup's name: date and time</comment>
-            <translation>%1 um %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>DecisionChain</name>
-        <message>
-            <source>%1 does not exist</source>
-            <translation>%1 existiert nicht</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read as a list, so the system ignores all of it</source>
-            <translation>%1 kann nicht als Liste gelesen werden, daher ignoriert das System sie ganz</translation>
-        </message>
-        <message>
-            <source>%1 has no entry for %2</source>
-            <translation>%1 hat keinen Eintrag für %2</translation>
-        </message>
-        <message>
-            <source>%1 line %2</source>
-            <translation>%1 Zeile %2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type)</source>
-            <translation>%1 (ein übergeordneter Typ)</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type of %2)</source>
-            <translation>%1 (ein übergeordneter Typ von %2)</translation>
-        </message>
-        <message>
-            <source>%1 sets %2 for %3</source>
-            <translation>%1 legt %2 für %3 fest</translation>
-        </message>
-        <message>
-            <source>%1 names no application for %2</source>
-            <translation>%1 nennt keine Anwendung für %2</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but it is not installed</source>
-            <translation>%1 nennt %2 für %3, aber sie ist nicht installiert</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but none of them is installed</source>
-            <translation>%1 nennt %2 für %3, aber keine davon ist installiert</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, outranked by the choice above</source>
-            <translation>%1 nennt %2 für %3, übertroffen von der Wahl darüber</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3, and no list sets an installed default</source>
-            <translation>%1 fügt %2 für %3 hinzu, und keine Liste legt eine installierte Standardanwendung fest</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3</source>
-            <translation>%1 fügt %2 für %3 hinzu</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 from the applications for %3</source>
-            <translation>%1 entfernt %2 aus den Anwendungen für %3</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
-            <translation>%1 entfernt %2 für %3, ohne Wirkung: Ein früherer Eintrag nennt sie</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
-            <translation>%1 entfernt %2 für %3, ohne Wirkung auf Anwendungen im selben Ordner</translation>
-        </message>
-        <message>
-            <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
-            <translation>Keine Liste legt eine installierte Standardanwendung für %1 fest, daher wird die erste installierte Anwendung dafür verwendet: %2</translation>
-        </message>
-        <message>
-            <source>No installed application handles %1</source>
-            <translation>Keine installierte Anwendung kann %1 öffnen</translation>
-        </message>
-        <message>
-            <source>No installed handler of %1 can be used</source>
-            <translation>Keine installierte Anwendung für %1 ist verwendbar</translation>
-        </message>
-        <message>
-            <source> (skipped %1: not installed)</source>
-            <translation> (übersprungen: %1, nicht installiert)</translation>
-        </message>
-        <message>
-            <source> (removed: %1)</source>
-            <translation> (entfernt: %1)</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 sets it for %4</source>
-            <translation>%1 öffnet sich in %2, weil %3 sie für %4 festlegt</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
-            <translation>%1 öffnet sich in %2, weil %3 sie für %4 hinzufügt und keine Liste eine installierte Standardanwendung festlegt</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
-            <translation>%1 öffnet sich in %2, weil keine Liste eine installierte Standardanwendung festlegt und sie die erste installierte Anwendung für %3 ist</translation>
-        </message>
-        <message>
-            <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
-            <translation>Nichts öffnet %1 (%2): Keine Liste nennt eine installierte Anwendung, und keine installierte Anwendung kann es öffnen</translation>
-        </message>
-        <message>
-            <source>. The system reports %1 instead, so this explanation is incomplete</source>
-            <translation>. Das System meldet stattdessen %1, daher ist diese Erklärung unvollständig</translation>
-        </message>
-        <message>
-            <source>. The system reports no application, so this explanation is incomplete</source>
-            <translation>. Das System meldet keine Anwendung, daher ist diese Erklärung unvollständig</translation>
-        </message>
-        <message>
-            <source>No explanation is available for %1</source>
-            <translation>Für %1 ist keine Erklärung verfügbar</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
-            <translation>XDG_CURRENT_DESKTOP nennt %1, daher liest das System in jedem Ordner auch %2</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
-            <translation>XDG_CURRENT_DESKTOP nennt keine Arbeitsumgebung, daher liest das System keine arbeitsumgebungsspezifischen Listen</translation>
-        </message>
-        <message>
-            <source>; it found %1</source>
-            <translation>; gefunden wurde %1</translation>
-        </message>
-        <message>
-            <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
-            <translation>. Es ignoriert %1: Ein Arbeitsumgebungsname darf nur Buchstaben, Ziffern, - und _ enthalten</translation>
-        </message>
-        <message>
-            <source>“%1”</source>
-            <translation>„%1“</translation>
-        </message>
-        <message>
-            <source>~</source>
-            <translation>~</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3: links that desktop opens go to %4</source>
-            <translation>%1 (%2) nennt %3: Links, die diese Arbeitsumgebung öffnet, gehen an %4</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
-            <translation>%1 (%2) nennt %3, wozu keine installierte Anwendung passt: Links, die diese Arbeitsumgebung öffnet, öffnen sich womöglich nicht</translation>
-        </message>
-        <message>
-            <source>; but links %1 opens follow its own setting, %2</source>
-            <translation>; Links, die %1 öffnet, folgen aber dessen eigener Einstellung, %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>DesktopBrowser</name>
-        <message>
-            <source>%1's links</source>
-            <translation>Links von %1</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read, so it was left as it is.</source>
-            <translation>%1 kann nicht gelesen werden und wurde daher nicht verändert.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Doctor</name>
-        <message>
-            <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
-            <translation>Zeile %1 von %2 nennt für %4 die Anwendung %3, die nicht mehr installiert ist.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
-            <translation>Zeile %1 von %2 legt %3 fest, einen anderen Namen für %4, den auch Zeile %5 festlegt.</translation>
-        </message>
-        <message>
-            <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-            <translation>%1 ist in [%2] von %3 zweimal festgelegt (Zeilen %4 und %5); das System liest nur die letzte.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
-            <translation>Zeile %1 von %2 entfernt %3 aus den Anwendungen für %4, obwohl sie die Standardanwendung dieses Typs ist.</translation>
-        </message>
-        <message>
-            <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
-            <translation>%1 ist eine ältere Liste, die das System noch liest: Ihre Zeile %2 bestimmt, dass %3 sich in %4 öffnet.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
-            <translation>Zeile %1 von %2, einer Liste für eine einzelne Arbeitsumgebung, lässt %3 sich in %4 öffnen und übergeht Ihre Wahl %5.</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog and runs the same program as %2.</source>
-            <translation>%1 wurde von einem Dialog „Mit Befehl öffnen“ angelegt und startet dasselbe Programm wie %2.</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog; the program it runs (%2) is gone.</source>
-            <translation>%1 wurde von einem Dialog „Mit Befehl öffnen“ angelegt; das Programm, das er startet (%2), ist nicht mehr vorhanden.</translation>
-        </message>
-        <message>
-            <source>%1 runs %2, which is not found, so the system passes over it.</source>
-            <translation>%1 startet %2, das nicht gefunden wird, daher übergeht das System den Eintrag.</translation>
-        </message>
-        <message>
-            <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
-            <translation>%1 ist eine schreibgeschützte Verknüpfung auf %2, verwaltet von einem Konfigurationswerkzeug.</translation>
-        </message>
-        <message>
-            <source>Managed by your configuration; change it there.</source>
-            <translation>Von Ihrer Konfiguration verwaltet; ändern Sie es dort.</translation>
-        </message>
-        <message>
-            <source>Remove %1 from the line; the system passes over it already.</source>
-            <translation>%1 aus der Zeile entfernen; das System übergeht es bereits.</translation>
-        </message>
-        <message>
-            <source>Remove line %1; nothing else changes.</source>
-            <translation>Zeile %1 entfernen; sonst ändert sich nichts.</translation>
-        </message>
-        <message>
-            <source>Keep %1 among the applications for %2.</source>
-            <translation>%1 unter den Anwendungen für %2 behalten.</translation>
-        </message>
-        <message>
-            <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-            <translation>Die Zeile in Ihre eigene mimeapps.list verschieben; %1 bleibt die Standardanwendung.</translation>
-        </message>
-        <message>
-            <source>Remove line %1, so that %2 opens in %3 again.</source>
-            <translation>Zeile %1 entfernen, damit %2 sich wieder in %3 öffnet.</translation>
-        </message>
-        <message>
-            <source>Name %1 instead in your lists, and remove this entry.</source>
-            <translation>Stattdessen %1 in Ihren Listen nennen und diesen Eintrag entfernen.</translation>
-        </message>
-        <message>
-            <source>Remove the entry and the lines naming it.</source>
-            <translation>Den Eintrag und die Zeilen entfernen, die ihn nennen.</translation>
-        </message>
-        <message>
-            <source>Remove the entry.</source>
-            <translation>Den Eintrag entfernen.</translation>
-        </message>
-        <message>
-            <source>Could not remove %1.</source>
-            <translation>%1 konnte nicht entfernt werden.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
-            <translation>Zeile %1 von %2 setzt %3, einen anderen Namen für %4, bevor Zeile %5 %4 selbst setzt: Das System versucht zuerst die Anwendungen aus Zeile %1.</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-            <translation>Die Anwendungen aus Zeile %1 in Zeile %2 übernehmen und Zeile %1 entfernen; dadurch ändert sich, welche Anwendung %3 öffnet.</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-            <translation>Die Anwendungen aus Zeile %1 in Zeile %2 übernehmen und Zeile %1 entfernen; sonst ändert sich nichts.</translation>
-        </message>
-        <message>
-            <source>left as it was, because %1 could not be changed.</source>
-            <translation>unverändert gelassen, weil %1 nicht geändert werden konnte.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Files</name>
-        <message>
-            <source>There is no file at %1.</source>
-            <translation>Unter %1 gibt es keine Datei.</translation>
-        </message>
-        <message>
-            <source>Could not read %1: %2</source>
-            <translation>%1 konnte nicht gelesen werden: %2</translation>
-        </message>
-        <message>
-            <source>%1 is not a regular file.</source>
-            <translation>%1 ist keine reguläre Datei.</translation>
-        </message>
-        <message>
-            <source>%1 is too large.</source>
-            <translation>%1 ist zu groß.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LaunchAtLogin</name>
-        <message>
-            <source>Could not write %1: %2</source>
-            <translation>%1 konnte nicht geschrieben werden: %2</translation>
-        </message>
-        <message>
-            <source>Could not remove %1: %2</source>
-            <translation>%1 konnte nicht entfernt werden: %2</translation>
-        </message>
-        <message>
-            <source>Could not create the folder %1: %2</source>
-            <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>Notifier</name>
-        <message>
-            <source>Open</source>
-            <translation>Öffnen</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlanStep</name>
-        <message>
-            <source>Replaced by %1, the same file type</source>
-            <translation>Ersetzt durch %1, denselben Dateityp</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlatformText</name>
-        <message>
-            <source>Another setting keeps the current app</source>
-            <translation>Eine andere Einstellung behält die aktuelle Anwendung bei</translation>
-        </message>
-        <message>
-            <source>Applying…</source>
-            <translation>Wird angewendet …</translation>
-        </message>
-        <message>
-            <source>Applying the changes…</source>
-            <translation>Die Änderungen werden angewendet …</translation>
-        </message>
-        <message>
-            <source>A profile switches a whole set of defaults at once.</source>
-            <translation>Ein Profil stellt eine ganze Reihe von Standardanwendungen auf einmal um.</translation>
-        </message>
-        <message>
-            <source>…instead of making the system ask, or pointing at a deleted app.</source>
-            <translation>…statt das System fragen zu lassen oder auf eine gelöschte Anwendung zu verweisen.</translation>
-        </message>
-        <message>
-            <source>The system doesn't recognise .%1 files</source>
-            <translation>Das System kennt keine .%1-Dateien</translation>
-        </message>
-    </context>
-    <context>
-        <name>Presets</name>
-        <message>
-            <source>Work &amp; Business</source>
-            <translation>Arbeit &amp; Büro</translation>
-        </message>
-        <message>
-            <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
-            <translation>Chrome, Outlook, Microsoft Office, Zoom und Slack.</translation>
-        </message>
-        <message>
-            <source>Maximum Privacy</source>
-            <translation>Maximale Privatsphäre</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and Apple's on-device viewers.</source>
-            <translation>Brave, Proton Mail, Telegram und Apples Betrachter auf dem Gerät.</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creator</source>
-            <translation>Medien &amp; Kreative</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Preview for images.</source>
-            <translation>VLC für alle Video- und Audioformate, Vorschau für Bilder.</translation>
-        </message>
-        <message>
-            <source>Developer</source>
-            <translation>Entwicklung</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files, Terminal for ssh: links.</source>
-            <translation>VS Code für Code- und Konfigurationsdateien, Terminal für ssh:-Links.</translation>
-        </message>
-        <message>
-            <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
-            <translation>Chrome, Thunderbird, LibreOffice, Zoom und Slack.</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and the desktop's own viewers.</source>
-            <translation>Brave, Proton Mail, Telegram und die Betrachter der Arbeitsumgebung.</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Image Viewer for images.</source>
-            <translation>VLC für alle Video- und Audioformate, Bildbetrachter für Bilder.</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files.</source>
-            <translation>VS Code für Code- und Konfigurationsdateien.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ProfileExport</name>
-        <message>
-            <source>That file isn't an Openwright profile export.</source>
-            <translation>Diese Datei ist kein Openwright-Profilexport.</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Openwright cannot start</source>
-            <translation>Openwright kann nicht starten</translation>
-        </message>
-    </context>
-    <context>
-        <name>TargetState</name>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>Auf %1 gesetzt, das nicht mehr installiert ist.</translation>
-        </message>
-        <message>
-            <source>%1 opens it for now.</source>
-            <translation>Vorerst öffnet %1 es.</translation>
-        </message>
-        <message>
-            <source>%1 opens %2</source>
-            <translation>%1 öffnet %2</translation>
-        </message>
-        <message>
-            <source>nothing opens %1</source>
-            <translation>nichts öffnet %1</translation>
-        </message>
-        <message>
-            <source>Depends on the file: %1.</source>
-            <translation>Hängt von der Datei ab: %1.</translation>
-        </message>
-        <message>
-            <source>Depends on who opens it: %1.</source>
-            <translation>Hängt davon ab, wer ihn öffnet: %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>TypeFamily</name>
-        <message>
-            <source>Video</source>
-            <translation>Video</translation>
-        </message>
-        <message>
-            <source>Audio</source>
-            <translation>Audio</translation>
-        </message>
-        <message>
-            <source>Images</source>
-            <translation>Bilder</translation>
-        </message>
-        <message>
-            <source>Documents</source>
-            <translation>Dokumente</translation>
-        </message>
-        <message>
-            <source>Text &amp; Code</source>
-            <translation>Text &amp; Code</translation>
-        </message>
-        <message>
-            <source>Archives</source>
-            <translation>Archive</translation>
-        </message>
-        <message>
-            <source>Links</source>
-            <translation>Links</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Sonstige</translation>
-        </message>
-    </context>
-    <context>
-        <name>cli</name>
-        <message>
-            <source>Not restored</source>
-            <translation>Nicht wiederhergestellt</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>%1 von %2 geändert.</translation>
-        </message>
-        <message>
-            <source>Same as now
+<context>
+    <name>AppModel</name>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n Standard</numerusform>
+            <numerusform>%n Standards</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
+        <translation>Wenn diese Profile importiert würden, wäre Ihre Profildatei größer, als Openwright zurücklesen kann (%1 MB). Es wurde nichts importiert; löschen Sie zuerst einige Sicherungen oder Profile.</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>%1 für alle %2 verwenden</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>%1 für alle seine Typen verwenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s) in %2.</source>
+        <translation>
+            <numerusform>%1 gibt %n Typ unter %2 an.</numerusform>
+            <numerusform>%1 gibt %n Typen unter %2 an.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s).</source>
+        <translation>
+            <numerusform>%1 gibt %n Typ an.</numerusform>
+            <numerusform>%1 gibt %n Typen an.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Applications</name>
+    <message>
+        <source>That file cannot be read: %1</source>
+        <translation>Diese Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>That file is not UTF-8 text, as a desktop entry must be.</source>
+        <translation>Diese Datei ist kein UTF-8-Text, wie es ein Desktop-Eintrag sein muss.</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry.</source>
+        <translation>Diese Datei ist kein Desktop-Eintrag.</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
+        <translation>Diese Datei ist kein Desktop-Eintrag: Ihr fehlt die Gruppe [Desktop Entry].</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: its Type is %1.</source>
+        <translation>Dieser Eintrag ist keine Anwendung: Sein Type ist %1.</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: it has no Type.</source>
+        <translation>Dieser Eintrag ist keine Anwendung: Er hat keinen Type.</translation>
+    </message>
+    <message>
+        <source>That entry does not say which program to run: it has no Exec line.</source>
+        <translation>Dieser Eintrag sagt nicht, welches Programm er startet: Ihm fehlt die Exec-Zeile.</translation>
+    </message>
+    <message>
+        <source>The program that entry runs is not installed.</source>
+        <translation>Das Programm, das dieser Eintrag startet, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The system does not list the added application yet.</source>
+        <translation>Das System führt die hinzugefügte Anwendung noch nicht auf.</translation>
+    </message>
+    <message>
+        <source>That application is not installed where the system finds it</source>
+        <translation>Diese Anwendung ist nicht dort installiert, wo das System sie findet</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read, so it was kept as %1</source>
+        <translation>Ihre mimeapps.list konnte nicht gelesen werden und wurde daher als %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
+        <translation>Ihre mimeapps.list konnte weder gelesen noch beiseitegelegt werden, daher wurde nichts geändert</translation>
+    </message>
+</context>
+<context>
+    <name>BackupReason</name>
+    <message>
+        <source>Saved by you</source>
+        <translation>Von Ihnen gesichert</translation>
+    </message>
+    <message>
+        <source>Daily backup</source>
+        <translation>Tägliche Sicherung</translation>
+    </message>
+    <message>
+        <source>Before applying “%1”</source>
+        <translation>Vor dem Anwenden von „%1“</translation>
+    </message>
+    <message>
+        <source>Before restoring “%1”</source>
+        <translation>Vor dem Wiederherstellen von „%1“</translation>
+    </message>
+    <message>
+        <source>Before reverting %1</source>
+        <translation>Vor dem Zurücksetzen von %1</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>System Roles</source>
+        <translation>Systemrollen</translation>
+    </message>
+    <message>
+        <source>Documents &amp; Office</source>
+        <translation>Dokumente &amp; Büro</translation>
+    </message>
+    <message>
+        <source>AI &amp; Productivity</source>
+        <translation>KI &amp; Produktivität</translation>
+    </message>
+    <message>
+        <source>Code &amp; Developer</source>
+        <translation>Code &amp; Entwicklung</translation>
+    </message>
+    <message>
+        <source>Design &amp; Graphics</source>
+        <translation>Design &amp; Grafik</translation>
+    </message>
+    <message>
+        <source>E-Books &amp; Publishing</source>
+        <translation>E-Books &amp; Publizieren</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creative</source>
+        <translation>Medien &amp; Kreatives</translation>
+    </message>
+    <message>
+        <source>Archives &amp; Packages</source>
+        <translation>Archive &amp; Pakete</translation>
+    </message>
+    <message>
+        <source>3D Printing &amp; Spatial</source>
+        <translation>3D-Druck &amp; Räumliches</translation>
+    </message>
+    <message>
+        <source>Maps &amp; Navigation</source>
+        <translation>Karten &amp; Navigation</translation>
+    </message>
+    <message>
+        <source>Communication Links</source>
+        <translation>Kommunikationslinks</translation>
+    </message>
+    <message>
+        <source>Gaming &amp; Emulation</source>
+        <translation>Spiele &amp; Emulation</translation>
+    </message>
+    <message>
+        <source>Security &amp; Privacy</source>
+        <translation>Sicherheit &amp; Datenschutz</translation>
+    </message>
+    <message>
+        <source>My File Types</source>
+        <translation>Meine Dateitypen</translation>
+    </message>
+    <message>
+        <source>Web Browser</source>
+        <translation>Webbrowser</translation>
+    </message>
+    <message>
+        <source>Opens web links, plus https:, .html and .htm</source>
+        <translation>Öffnet Weblinks, dazu https:, .html und .htm</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Composes new emails from mailto: links</source>
+        <translation>Verfasst neue E-Mails aus mailto:-Links</translation>
+    </message>
+    <message>
+        <source>Phone Calls</source>
+        <translation>Telefonanrufe</translation>
+    </message>
+    <message>
+        <source>Handles tel: links for calling</source>
+        <translation>Verarbeitet tel:-Links zum Anrufen</translation>
+    </message>
+    <message>
+        <source>SMS &amp; Messages</source>
+        <translation>SMS &amp; Nachrichten</translation>
+    </message>
+    <message>
+        <source>Handles sms: links for text messages</source>
+        <translation>Verarbeitet sms:-Links für Textnachrichten</translation>
+    </message>
+    <message>
+        <source>File Manager</source>
+        <translation>Dateimanager</translation>
+    </message>
+    <message>
+        <source>Opens folders</source>
+        <translation>Öffnet Ordner</translation>
+    </message>
+    <message>
+        <source>Calendar Subscriptions</source>
+        <translation>Kalenderabonnements</translation>
+    </message>
+    <message>
+        <source>Subscribes to webcal: calendar feeds</source>
+        <translation>Abonniert webcal:-Kalenderfeeds</translation>
+    </message>
+    <message>
+        <source>PDF Documents (.pdf)</source>
+        <translation>PDF-Dokumente (.pdf)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for PDF document files</source>
+        <translation>Betrachter/Editor für PDF-Dokumente</translation>
+    </message>
+    <message>
+        <source>Word Documents (.docx)</source>
+        <translation>Word-Dokumente (.docx)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Microsoft Word files</source>
+        <translation>Betrachter/Editor für Microsoft-Word-Dateien</translation>
+    </message>
+    <message>
+        <source>Legacy Word Docs (.doc)</source>
+        <translation>Ältere Word-Dokumente (.doc)</translation>
+    </message>
+    <message>
+        <source>Viewer for classic Word .doc files</source>
+        <translation>Betrachter für klassische Word-.doc-Dateien</translation>
+    </message>
+    <message>
+        <source>Excel Spreadsheets (.xlsx)</source>
+        <translation>Excel-Tabellen (.xlsx)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Excel spreadsheets</source>
+        <translation>Betrachter/Editor für Excel-Tabellen</translation>
+    </message>
+    <message>
+        <source>CSV Data Files (.csv)</source>
+        <translation>CSV-Dateien (.csv)</translation>
+    </message>
+    <message>
+        <source>Data viewer for comma-separated files</source>
+        <translation>Datenbetrachter für kommagetrennte Dateien</translation>
+    </message>
+    <message>
+        <source>PowerPoint Slides (.pptx)</source>
+        <translation>PowerPoint-Folien (.pptx)</translation>
+    </message>
+    <message>
+        <source>Viewer for slide presentations</source>
+        <translation>Betrachter für Präsentationen</translation>
+    </message>
+    <message>
+        <source>Text Files (.txt)</source>
+        <translation>Textdateien (.txt)</translation>
+    </message>
+    <message>
+        <source>Plain text editor or viewer</source>
+        <translation>Editor oder Betrachter für reinen Text</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (.rtf)</source>
+        <translation>Rich Text Format (.rtf)</translation>
+    </message>
+    <message>
+        <source>Rich text document editor</source>
+        <translation>Editor für formatierte Textdokumente</translation>
+    </message>
+    <message>
+        <source>AI Prompt Configs (.prompt)</source>
+        <translation>KI-Prompt-Konfigurationen (.prompt)</translation>
+    </message>
+    <message>
+        <source>Editor for system prompts &amp; LLM configs</source>
+        <translation>Editor für Systemprompts &amp; LLM-Konfigurationen</translation>
+    </message>
+    <message>
+        <source>Vector DB Exports (.jsonl)</source>
+        <translation>Vektor-DB-Exporte (.jsonl)</translation>
+    </message>
+    <message>
+        <source>Viewer for JSON Lines dataset dumps</source>
+        <translation>Betrachter für JSON-Lines-Datensätze</translation>
+    </message>
+    <message>
+        <source>Subtitles &amp; Transcripts (.srt)</source>
+        <translation>Untertitel &amp; Transkripte (.srt)</translation>
+    </message>
+    <message>
+        <source>Viewer for speech transcripts</source>
+        <translation>Betrachter für Sprachtranskripte</translation>
+    </message>
+    <message>
+        <source>JSON Data (.json)</source>
+        <translation>JSON-Daten (.json)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for JSON configuration &amp; data files</source>
+        <translation>Betrachter/Editor für JSON-Konfigurations- &amp; Datendateien</translation>
+    </message>
+    <message>
+        <source>Markdown Files (.md)</source>
+        <translation>Markdown-Dateien (.md)</translation>
+    </message>
+    <message>
+        <source>Viewer for formatted Markdown docs</source>
+        <translation>Betrachter für formatierte Markdown-Dokumente</translation>
+    </message>
+    <message>
+        <source>Python Scripts (.py)</source>
+        <translation>Python-Skripte (.py)</translation>
+    </message>
+    <message>
+        <source>Editor for Python source files</source>
+        <translation>Editor für Python-Quelltexte</translation>
+    </message>
+    <message>
+        <source>Swift Code (.swift)</source>
+        <translation>Swift-Code (.swift)</translation>
+    </message>
+    <message>
+        <source>Editor for Swift source files</source>
+        <translation>Editor für Swift-Quelltexte</translation>
+    </message>
+    <message>
+        <source>JavaScript (.js)</source>
+        <translation>JavaScript (.js)</translation>
+    </message>
+    <message>
+        <source>Editor for JavaScript source files</source>
+        <translation>Editor für JavaScript-Quelltexte</translation>
+    </message>
+    <message>
+        <source>TypeScript (.ts)</source>
+        <translation>TypeScript (.ts)</translation>
+    </message>
+    <message>
+        <source>Editor for TypeScript source files</source>
+        <translation>Editor für TypeScript-Quelltexte</translation>
+    </message>
+    <message>
+        <source>YAML Configurations (.yaml)</source>
+        <translation>YAML-Konfigurationen (.yaml)</translation>
+    </message>
+    <message>
+        <source>Editor for YAML deployment files</source>
+        <translation>Editor für YAML-Bereitstellungsdateien</translation>
+    </message>
+    <message>
+        <source>XML Files (.xml)</source>
+        <translation>XML-Dateien (.xml)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for XML documents</source>
+        <translation>Betrachter/Editor für XML-Dokumente</translation>
+    </message>
+    <message>
+        <source>SQL Database Scripts (.sql)</source>
+        <translation>SQL-Datenbankskripte (.sql)</translation>
+    </message>
+    <message>
+        <source>Viewer for database export scripts</source>
+        <translation>Betrachter für Datenbank-Exportskripte</translation>
+    </message>
+    <message>
+        <source>Kotlin Code (.kt)</source>
+        <translation>Kotlin-Code (.kt)</translation>
+    </message>
+    <message>
+        <source>Editor for Kotlin source code</source>
+        <translation>Editor für Kotlin-Quelltexte</translation>
+    </message>
+    <message>
+        <source>Shell Scripts (.sh)</source>
+        <translation>Shell-Skripte (.sh)</translation>
+    </message>
+    <message>
+        <source>Editor for shell scripts</source>
+        <translation>Editor für Shell-Skripte</translation>
+    </message>
+    <message>
+        <source>Log Files (.log)</source>
+        <translation>Protokolldateien (.log)</translation>
+    </message>
+    <message>
+        <source>Viewer for application and system logs</source>
+        <translation>Betrachter für Anwendungs- und Systemprotokolle</translation>
+    </message>
+    <message>
+        <source>SSH Links (ssh:)</source>
+        <translation>SSH-Links (ssh:)</translation>
+    </message>
+    <message>
+        <source>Terminal app for ssh: connections</source>
+        <translation>Terminal für ssh:-Verbindungen</translation>
+    </message>
+    <message>
+        <source>Vector Graphics (.svg)</source>
+        <translation>Vektorgrafiken (.svg)</translation>
+    </message>
+    <message>
+        <source>Viewer for scalable vector graphics</source>
+        <translation>Betrachter für skalierbare Vektorgrafiken</translation>
+    </message>
+    <message>
+        <source>Photoshop Files (.psd)</source>
+        <translation>Photoshop-Dateien (.psd)</translation>
+    </message>
+    <message>
+        <source>Viewer for Adobe Photoshop documents</source>
+        <translation>Betrachter für Adobe-Photoshop-Dokumente</translation>
+    </message>
+    <message>
+        <source>RAW Camera Photos (.dng)</source>
+        <translation>RAW-Kamerafotos (.dng)</translation>
+    </message>
+    <message>
+        <source>Viewer for raw digital camera photos</source>
+        <translation>Betrachter für digitale Rohfotos</translation>
+    </message>
+    <message>
+        <source>TrueType Fonts (.ttf)</source>
+        <translation>TrueType-Schriften (.ttf)</translation>
+    </message>
+    <message>
+        <source>Font installer/previewer</source>
+        <translation>Schriften installieren/ansehen</translation>
+    </message>
+    <message>
+        <source>EPUB E-Books (.epub)</source>
+        <translation>EPUB-E-Books (.epub)</translation>
+    </message>
+    <message>
+        <source>Reader for EPUB digital books</source>
+        <translation>Reader für digitale EPUB-Bücher</translation>
+    </message>
+    <message>
+        <source>Kindle E-Books (.mobi)</source>
+        <translation>Kindle-E-Books (.mobi)</translation>
+    </message>
+    <message>
+        <source>Reader for MOBI digital books</source>
+        <translation>Reader für digitale MOBI-Bücher</translation>
+    </message>
+    <message>
+        <source>Comic Archives (.cbz)</source>
+        <translation>Comic-Archive (.cbz)</translation>
+    </message>
+    <message>
+        <source>Reader for comic book archives</source>
+        <translation>Reader für Comic-Archive</translation>
+    </message>
+    <message>
+        <source>MP4 Video (.mp4)</source>
+        <translation>MP4-Video (.mp4)</translation>
+    </message>
+    <message>
+        <source>Player for MP4 movies &amp; video clips</source>
+        <translation>Player für MP4-Filme &amp; Videoclips</translation>
+    </message>
+    <message>
+        <source>MKV Video (.mkv)</source>
+        <translation>MKV-Video (.mkv)</translation>
+    </message>
+    <message>
+        <source>Player for high-definition MKV videos</source>
+        <translation>Player für hochauflösende MKV-Videos</translation>
+    </message>
+    <message>
+        <source>QuickTime Movies (.mov)</source>
+        <translation>QuickTime-Filme (.mov)</translation>
+    </message>
+    <message>
+        <source>Player for QuickTime movies</source>
+        <translation>Player für QuickTime-Filme</translation>
+    </message>
+    <message>
+        <source>MP3 Audio (.mp3)</source>
+        <translation>MP3-Audio (.mp3)</translation>
+    </message>
+    <message>
+        <source>Player for MP3 audio tracks</source>
+        <translation>Player für MP3-Titel</translation>
+    </message>
+    <message>
+        <source>Lossless Audio (.flac)</source>
+        <translation>Verlustfreies Audio (.flac)</translation>
+    </message>
+    <message>
+        <source>Player for high-fidelity FLAC audio</source>
+        <translation>Player für hochwertiges FLAC-Audio</translation>
+    </message>
+    <message>
+        <source>JPEG Photos (.jpg)</source>
+        <translation>JPEG-Fotos (.jpg)</translation>
+    </message>
+    <message>
+        <source>Viewer for digital photos</source>
+        <translation>Betrachter für Digitalfotos</translation>
+    </message>
+    <message>
+        <source>PNG Images (.png)</source>
+        <translation>PNG-Bilder (.png)</translation>
+    </message>
+    <message>
+        <source>Viewer for transparent PNG images</source>
+        <translation>Betrachter für transparente PNG-Bilder</translation>
+    </message>
+    <message>
+        <source>WebP Media (.webp)</source>
+        <translation>WebP-Medien (.webp)</translation>
+    </message>
+    <message>
+        <source>Viewer for modern WebP graphics</source>
+        <translation>Betrachter für moderne WebP-Grafiken</translation>
+    </message>
+    <message>
+        <source>HEIC Photos (.heic)</source>
+        <translation>HEIC-Fotos (.heic)</translation>
+    </message>
+    <message>
+        <source>Viewer for high-efficiency photos</source>
+        <translation>Betrachter für hocheffiziente Fotos</translation>
+    </message>
+    <message>
+        <source>ZIP Archives (.zip)</source>
+        <translation>ZIP-Archive (.zip)</translation>
+    </message>
+    <message>
+        <source>Extractor for compressed ZIP archives</source>
+        <translation>Entpacker für komprimierte ZIP-Archive</translation>
+    </message>
+    <message>
+        <source>RAR Archives (.rar)</source>
+        <translation>RAR-Archive (.rar)</translation>
+    </message>
+    <message>
+        <source>Extractor for RAR compressed archives</source>
+        <translation>Entpacker für komprimierte RAR-Archive</translation>
+    </message>
+    <message>
+        <source>7-Zip Archives (.7z)</source>
+        <translation>7-Zip-Archive (.7z)</translation>
+    </message>
+    <message>
+        <source>Extractor for 7z archives</source>
+        <translation>Entpacker für 7z-Archive</translation>
+    </message>
+    <message>
+        <source>Disk Images (.dmg)</source>
+        <translation>Disk-Images (.dmg)</translation>
+    </message>
+    <message>
+        <source>Mounter for macOS disk images</source>
+        <translation>Einhängen von macOS-Disk-Images</translation>
+    </message>
+    <message>
+        <source>Torrent Files (.torrent)</source>
+        <translation>Torrent-Dateien (.torrent)</translation>
+    </message>
+    <message>
+        <source>Downloader for P2P torrent files</source>
+        <translation>Downloader für P2P-Torrent-Dateien</translation>
+    </message>
+    <message>
+        <source>3D Printing Models (.stl)</source>
+        <translation>3D-Druckmodelle (.stl)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D printer STL files</source>
+        <translation>Betrachter für STL-Dateien von 3D-Druckern</translation>
+    </message>
+    <message>
+        <source>3D CAD Models (.obj)</source>
+        <translation>3D-CAD-Modelle (.obj)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D object geometry</source>
+        <translation>Betrachter für 3D-Objektgeometrie</translation>
+    </message>
+    <message>
+        <source>3D GLTF Scenes (.gltf)</source>
+        <translation>3D-GLTF-Szenen (.gltf)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D GLTF asset scenes</source>
+        <translation>Betrachter für 3D-GLTF-Szenen</translation>
+    </message>
+    <message>
+        <source>USDZ Scenes (.usdz)</source>
+        <translation>USDZ-Szenen (.usdz)</translation>
+    </message>
+    <message>
+        <source>Viewer for Apple USDZ 3D scenes</source>
+        <translation>Betrachter für Apple-USDZ-3D-Szenen</translation>
+    </message>
+    <message>
+        <source>GPS Track Logs (.gpx)</source>
+        <translation>GPS-Tracks (.gpx)</translation>
+    </message>
+    <message>
+        <source>Viewer for GPX trails and routes</source>
+        <translation>Betrachter für GPX-Strecken und -Routen</translation>
+    </message>
+    <message>
+        <source>Google Earth Places (.kml)</source>
+        <translation>Google-Earth-Orte (.kml)</translation>
+    </message>
+    <message>
+        <source>Viewer for KML placemarks</source>
+        <translation>Betrachter für KML-Ortsmarken</translation>
+    </message>
+    <message>
+        <source>Telegram Links (tg:)</source>
+        <translation>Telegram-Links (tg:)</translation>
+    </message>
+    <message>
+        <source>Messenger app for Telegram links</source>
+        <translation>Messenger für Telegram-Links</translation>
+    </message>
+    <message>
+        <source>Zoom Meetings (zoommtg:)</source>
+        <translation>Zoom-Meetings (zoommtg:)</translation>
+    </message>
+    <message>
+        <source>Client for Zoom meeting links</source>
+        <translation>Client für Zoom-Meeting-Links</translation>
+    </message>
+    <message>
+        <source>Slack Links (slack:)</source>
+        <translation>Slack-Links (slack:)</translation>
+    </message>
+    <message>
+        <source>Client for Slack deep links</source>
+        <translation>Client für Slack-Deeplinks</translation>
+    </message>
+    <message>
+        <source>Disk Images (.iso)</source>
+        <translation>Disk-Images (.iso)</translation>
+    </message>
+    <message>
+        <source>Emulation launcher for console ISOs</source>
+        <translation>Emulator-Starter für Konsolen-ISOs</translation>
+    </message>
+    <message>
+        <source>GBA ROMs (.gba)</source>
+        <translation>GBA-ROMs (.gba)</translation>
+    </message>
+    <message>
+        <source>Emulator for GameBoy Advance ROMs</source>
+        <translation>Emulator für Game-Boy-Advance-ROMs</translation>
+    </message>
+    <message>
+        <source>OpenPGP Encryption (.gpg)</source>
+        <translation>OpenPGP-Verschlüsselung (.gpg)</translation>
+    </message>
+    <message>
+        <source>Security app for PGP/GPG files</source>
+        <translation>Sicherheitsanwendung für PGP/GPG-Dateien</translation>
+    </message>
+    <message>
+        <source>OpenVPN Profiles (.ovpn)</source>
+        <translation>OpenVPN-Profile (.ovpn)</translation>
+    </message>
+    <message>
+        <source>VPN client for OpenVPN configurations</source>
+        <translation>VPN-Client für OpenVPN-Konfigurationen</translation>
+    </message>
+    <message>
+        <source>Added by you</source>
+        <translation>Von Ihnen hinzugefügt</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeResult</name>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Already the default</source>
+        <translation>Bereits die Standardanwendung</translation>
+    </message>
+    <message>
+        <source>That app is no longer installed</source>
+        <translation>Diese Anwendung ist nicht mehr installiert</translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>Die Änderung konnte nicht vorgenommen werden</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>Auf den Systemstandard zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>Bereits der Systemstandard</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>%1 (%2) gibt nicht an, %3 öffnen zu können. Fügen Sie --force hinzu, um sie trotzdem zur Standardanwendung zu machen.</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>: Diese Datei oder dieser Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>: Das System kennt diesen MIME-Typ nicht.</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>: Das ist kein Typ. Erwartet wird eine Endung (.pdf oder pdf), ein Linktyp (mailto:), ein MIME-Typ (application/pdf) oder eine Datei (./report.pdf).</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <source>%1 at %2</source>
+        <comment>a backup&apos;s name: date and time</comment>
+        <translation>%1 um %2</translation>
+    </message>
+</context>
+<context>
+    <name>DecisionChain</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a list, so the system ignores all of it</source>
+        <translation>%1 kann nicht als Liste gelesen werden, daher ignoriert das System sie ganz</translation>
+    </message>
+    <message>
+        <source>%1 has no entry for %2</source>
+        <translation>%1 hat keinen Eintrag für %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation>%1 Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type)</source>
+        <translation>%1 (ein übergeordneter Typ)</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type of %2)</source>
+        <translation>%1 (ein übergeordneter Typ von %2)</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 for %3</source>
+        <translation>%1 legt %2 für %3 fest</translation>
+    </message>
+    <message>
+        <source>%1 names no application for %2</source>
+        <translation>%1 nennt keine Anwendung für %2</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but it is not installed</source>
+        <translation>%1 nennt %2 für %3, aber sie ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but none of them is installed</source>
+        <translation>%1 nennt %2 für %3, aber keine davon ist installiert</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, outranked by the choice above</source>
+        <translation>%1 nennt %2 für %3, übertroffen von der Wahl darüber</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3, and no list sets an installed default</source>
+        <translation>%1 fügt %2 für %3 hinzu, und keine Liste legt eine installierte Standardanwendung fest</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3</source>
+        <translation>%1 fügt %2 für %3 hinzu</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 from the applications for %3</source>
+        <translation>%1 entfernt %2 aus den Anwendungen für %3</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
+        <translation>%1 entfernt %2 für %3, ohne Wirkung: Ein früherer Eintrag nennt sie</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
+        <translation>%1 entfernt %2 für %3, ohne Wirkung auf Anwendungen im selben Ordner</translation>
+    </message>
+    <message>
+        <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
+        <translation>Keine Liste legt eine installierte Standardanwendung für %1 fest, daher wird die erste installierte Anwendung dafür verwendet: %2</translation>
+    </message>
+    <message>
+        <source>No installed application handles %1</source>
+        <translation>Keine installierte Anwendung kann %1 öffnen</translation>
+    </message>
+    <message>
+        <source>No installed handler of %1 can be used</source>
+        <translation>Keine installierte Anwendung für %1 ist verwendbar</translation>
+    </message>
+    <message>
+        <source> (skipped %1: not installed)</source>
+        <translation> (übersprungen: %1, nicht installiert)</translation>
+    </message>
+    <message>
+        <source> (removed: %1)</source>
+        <translation> (entfernt: %1)</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets it for %4</source>
+        <translation>%1 öffnet sich in %2, weil %3 sie für %4 festlegt</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
+        <translation>%1 öffnet sich in %2, weil %3 sie für %4 hinzufügt und keine Liste eine installierte Standardanwendung festlegt</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
+        <translation>%1 öffnet sich in %2, weil keine Liste eine installierte Standardanwendung festlegt und sie die erste installierte Anwendung für %3 ist</translation>
+    </message>
+    <message>
+        <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
+        <translation>Nichts öffnet %1 (%2): Keine Liste nennt eine installierte Anwendung, und keine installierte Anwendung kann es öffnen</translation>
+    </message>
+    <message>
+        <source>. The system reports %1 instead, so this explanation is incomplete</source>
+        <translation>. Das System meldet stattdessen %1, daher ist diese Erklärung unvollständig</translation>
+    </message>
+    <message>
+        <source>. The system reports no application, so this explanation is incomplete</source>
+        <translation>. Das System meldet keine Anwendung, daher ist diese Erklärung unvollständig</translation>
+    </message>
+    <message>
+        <source>No explanation is available for %1</source>
+        <translation>Für %1 ist keine Erklärung verfügbar</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
+        <translation>XDG_CURRENT_DESKTOP nennt %1, daher liest das System in jedem Ordner auch %2</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
+        <translation>XDG_CURRENT_DESKTOP nennt keine Arbeitsumgebung, daher liest das System keine arbeitsumgebungsspezifischen Listen</translation>
+    </message>
+    <message>
+        <source>; it found %1</source>
+        <translation>; gefunden wurde %1</translation>
+    </message>
+    <message>
+        <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
+        <translation>. Es ignoriert %1: Ein Arbeitsumgebungsname darf nur Buchstaben, Ziffern, - und _ enthalten</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>~</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>%1 (%2) nennt %3: Links, die diese Arbeitsumgebung öffnet, gehen an %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>%1 (%2) nennt %3, wozu keine installierte Anwendung passt: Links, die diese Arbeitsumgebung öffnet, öffnen sich womöglich nicht</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>; Links, die %1 öffnet, folgen aber dessen eigener Einstellung, %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>Links von %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it was left as it is.</source>
+        <translation>%1 kann nicht gelesen werden und wurde daher nicht verändert.</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>Zeile %1 von %2 nennt für %4 die Anwendung %3, die nicht mehr installiert ist.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>Zeile %1 von %2 legt %3 fest, einen anderen Namen für %4, den auch Zeile %5 festlegt.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>%1 ist in [%2] von %3 zweimal festgelegt (Zeilen %4 und %5); das System liest nur die letzte.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>Zeile %1 von %2 entfernt %3 aus den Anwendungen für %4, obwohl sie die Standardanwendung dieses Typs ist.</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>%1 ist eine ältere Liste, die das System noch liest: Ihre Zeile %2 bestimmt, dass %3 sich in %4 öffnet.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>Zeile %1 von %2, einer Liste für eine einzelne Arbeitsumgebung, lässt %3 sich in %4 öffnen und übergeht Ihre Wahl %5.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>%1 wurde von einem Dialog „Mit Befehl öffnen“ angelegt und startet dasselbe Programm wie %2.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>%1 wurde von einem Dialog „Mit Befehl öffnen“ angelegt; das Programm, das er startet (%2), ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>%1 startet %2, das nicht gefunden wird, daher übergeht das System den Eintrag.</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>%1 ist eine schreibgeschützte Verknüpfung auf %2, verwaltet von einem Konfigurationswerkzeug.</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>Von Ihrer Konfiguration verwaltet; ändern Sie es dort.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>%1 aus der Zeile entfernen; das System übergeht es bereits.</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>Zeile %1 entfernen; sonst ändert sich nichts.</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>%1 unter den Anwendungen für %2 behalten.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>Die Zeile in Ihre eigene mimeapps.list verschieben; %1 bleibt die Standardanwendung.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>Zeile %1 entfernen, damit %2 sich wieder in %3 öffnet.</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>Stattdessen %1 in Ihren Listen nennen und diesen Eintrag entfernen.</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>Den Eintrag und die Zeilen entfernen, die ihn nennen.</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>Den Eintrag entfernen.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
+        <translation>Zeile %1 von %2 setzt %3, einen anderen Namen für %4, bevor Zeile %5 %4 selbst setzt: Das System versucht zuerst die Anwendungen aus Zeile %1.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
+        <translation>Die Anwendungen aus Zeile %1 in Zeile %2 übernehmen und Zeile %1 entfernen; dadurch ändert sich, welche Anwendung %3 öffnet.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
+        <translation>Die Anwendungen aus Zeile %1 in Zeile %2 übernehmen und Zeile %1 entfernen; sonst ändert sich nichts.</translation>
+    </message>
+    <message>
+        <source>left as it was, because %1 could not be changed.</source>
+        <translation>unverändert gelassen, weil %1 nicht geändert werden konnte.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>There is no file at %1.</source>
+        <translation>Unter %1 gibt es keine Datei.</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is too large.</source>
+        <translation>%1 ist zu groß.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not remove %1: %2</source>
+        <translation>%1 konnte nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not create the folder %1: %2</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>PlanStep</name>
+    <message>
+        <source>Replaced by %1, the same file type</source>
+        <translation>Ersetzt durch %1, denselben Dateityp</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformText</name>
+    <message>
+        <source>Another setting keeps the current app</source>
+        <translation>Eine andere Einstellung behält die aktuelle Anwendung bei</translation>
+    </message>
+    <message>
+        <source>Applying…</source>
+        <translation>Wird angewendet …</translation>
+    </message>
+    <message>
+        <source>Applying the changes…</source>
+        <translation>Die Änderungen werden angewendet …</translation>
+    </message>
+    <message>
+        <source>A profile switches a whole set of defaults at once.</source>
+        <translation>Ein Profil stellt eine ganze Reihe von Standardanwendungen auf einmal um.</translation>
+    </message>
+    <message>
+        <source>…instead of making the system ask, or pointing at a deleted app.</source>
+        <translation>…statt das System fragen zu lassen oder auf eine gelöschte Anwendung zu verweisen.</translation>
+    </message>
+    <message>
+        <source>The system doesn&apos;t recognise .%1 files</source>
+        <translation>Das System kennt keine .%1-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Work &amp; Business</source>
+        <translation>Arbeit &amp; Büro</translation>
+    </message>
+    <message>
+        <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
+        <translation>Chrome, Outlook, Microsoft Office, Zoom und Slack.</translation>
+    </message>
+    <message>
+        <source>Maximum Privacy</source>
+        <translation>Maximale Privatsphäre</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and Apple&apos;s on-device viewers.</source>
+        <translation>Brave, Proton Mail, Telegram und Apples Betrachter auf dem Gerät.</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creator</source>
+        <translation>Medien &amp; Kreative</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Preview for images.</source>
+        <translation>VLC für alle Video- und Audioformate, Vorschau für Bilder.</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Entwicklung</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files, Terminal for ssh: links.</source>
+        <translation>VS Code für Code- und Konfigurationsdateien, Terminal für ssh:-Links.</translation>
+    </message>
+    <message>
+        <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
+        <translation>Chrome, Thunderbird, LibreOffice, Zoom und Slack.</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and the desktop&apos;s own viewers.</source>
+        <translation>Brave, Proton Mail, Telegram und die Betrachter der Arbeitsumgebung.</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Image Viewer for images.</source>
+        <translation>VLC für alle Video- und Audioformate, Bildbetrachter für Bilder.</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files.</source>
+        <translation>VS Code für Code- und Konfigurationsdateien.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileExport</name>
+    <message>
+        <source>That file isn&apos;t an Openwright profile export.</source>
+        <translation>Diese Datei ist kein Openwright-Profilexport.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Openwright cannot start</source>
+        <translation>Openwright kann nicht starten</translation>
+    </message>
+</context>
+<context>
+    <name>TargetState</name>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>Auf %1 gesetzt, das nicht mehr installiert ist.</translation>
+    </message>
+    <message>
+        <source>%1 opens it for now.</source>
+        <translation>Vorerst öffnet %1 es.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2</source>
+        <translation>%1 öffnet %2</translation>
+    </message>
+    <message>
+        <source>nothing opens %1</source>
+        <translation>nichts öffnet %1</translation>
+    </message>
+    <message>
+        <source>Depends on the file: %1.</source>
+        <translation>Hängt von der Datei ab: %1.</translation>
+    </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>Hängt davon ab, wer ihn öffnet: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>Text &amp; Code</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstige</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>Not restored</source>
+        <translation>Nicht wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>%1 von %2 geändert.</translation>
+    </message>
+    <message>
+        <source>Same as now
 </source>
-            <translation>Wie jetzt
+        <translation>Wie jetzt
 </translation>
-        </message>
-        <message>
-            <source>All set
+    </message>
+    <message>
+        <source>All set
 </source>
-            <translation>Alles eingestellt
+        <translation>Alles eingestellt
 </translation>
-        </message>
-        <message>
-            <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
-            <translation>Der Standardwächter überwacht nur die Typen, die Openwright aufführt, und %1 gehört nicht dazu.</translation>
-        </message>
-        <message>
-            <source>%1 is pinned: Default Guard is watching this default.</source>
-            <translation>%1 ist angeheftet: Der Standardwächter überwacht diese Standardanwendung.</translation>
-        </message>
-        <message>
-            <source>%1 is not pinned.</source>
-            <translation>%1 ist nicht angeheftet.</translation>
-        </message>
-        <message>
-            <source>No defaults changed since the last check.
+    </message>
+    <message>
+        <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
+        <translation>Der Standardwächter überwacht nur die Typen, die Openwright aufführt, und %1 gehört nicht dazu.</translation>
+    </message>
+    <message>
+        <source>%1 is pinned: Default Guard is watching this default.</source>
+        <translation>%1 ist angeheftet: Der Standardwächter überwacht diese Standardanwendung.</translation>
+    </message>
+    <message>
+        <source>%1 is not pinned.</source>
+        <translation>%1 ist nicht angeheftet.</translation>
+    </message>
+    <message>
+        <source>No defaults changed since the last check.
 </source>
-            <translation>Seit der letzten Prüfung hat sich keine Standardanwendung geändert.
+        <translation>Seit der letzten Prüfung hat sich keine Standardanwendung geändert.
 </translation>
-        </message>
-        <message>
-            <source>The file to import was not read.</source>
-            <translation>Die zu importierende Datei wurde nicht gelesen.</translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>%n Profil importiert.</numerusform>
-                <numerusform>%n Profile importiert.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
-            <translation>Eine weitere Sicherung würde Ihre Profildatei größer machen, als Openwright zurücklesen kann. Löschen Sie zuerst einige Sicherungen.</translation>
-        </message>
-        <message numerus="yes">
-            <source>Backed up %n defaults as “%1” (%2).</source>
-            <translation>
-                <numerusform>%n Standard als „%1“ (%2) gesichert.</numerusform>
-                <numerusform>%n Standards als „%1“ (%2) gesichert.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Deleted the backup “%1” (%2).</source>
-            <translation>Sicherung „%1“ (%2) gelöscht.</translation>
-        </message>
-        <message>
-            <source>The command was interrupted.</source>
-            <translation>Der Befehl wurde unterbrochen.</translation>
-        </message>
-        <message>
-            <source>Another Openwright command is still running. Try again once it has finished.</source>
-            <translation>Ein anderer Openwright-Befehl läuft noch. Versuchen Sie es erneut, sobald er fertig ist.</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data, so what was not saved is lost: </source>
-            <translation>Openwright konnte nicht alle Daten speichern, nicht Gespeichertes ist verloren: </translation>
-        </message>
-        <message>
-            <source>Openwright is quitting.</source>
-            <translation>Openwright wird beendet.</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
-            <translation>Openwright konnte nicht alle Daten speichern; nicht Gespeichertes geht verloren, wenn Openwright beendet wird: </translation>
-        </message>
-        <message>
-            <source>%1 is not an option. See openwright --help.</source>
-            <translation>%1 ist keine Option. Siehe openwright --help.</translation>
-        </message>
-        <message>
-            <source>%1 needs one of: %2.</source>
-            <translation>%1 braucht eines von: %2.</translation>
-        </message>
-        <message>
-            <source>“%1” is not a command. See openwright --help.</source>
-            <translation>„%1“ ist kein Befehl. Siehe openwright --help.</translation>
-        </message>
-        <message>
-            <source>%1 is not an option of %2. See openwright %2 --help.</source>
-            <translation>%1 ist keine Option von %2. Siehe openwright %2 --help.</translation>
-        </message>
-        <message>
-            <source>%1 is missing. Usage: %2</source>
-            <translation>%1 fehlt. Aufruf: %2</translation>
-        </message>
-        <message>
-            <source>“%1” is one argument too many. Usage: %2</source>
-            <translation>„%1“ ist ein Argument zu viel. Aufruf: %2</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Kein Standard</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>Erledigt</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>Bereits eingestellt</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>%1 ist nicht installiert</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>Alles eingestellt</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>%1 von %2 zu ändern</translation>
-        </message>
-        <message>
-            <source>There is no %1 called “%2”.</source>
-            <translation>Es gibt kein %1 namens „%2“.</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2; give its id instead.</source>
-            <translation>„%1“ könnte %2 sein; geben Sie stattdessen die ID an.</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2. Give its desktop-file ID instead.</source>
-            <translation>„%1“ könnte %2 sein. Geben Sie stattdessen die Desktop-Datei-ID an.</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”, and no installed app can open %2.</source>
-            <translation>Es gibt keine installierte Anwendung namens „%1“, und keine installierte Anwendung kann %2 öffnen.</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
-            <translation>Es gibt keine installierte Anwendung namens „%1“. Anwendungen, die %2 öffnen können: %3.</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>Keine installierte Anwendung kann %1 öffnen</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>Keine installierte Anwendung kann %1 öffnen. Installieren Sie eine, oder ignorieren Sie es, wenn Sie es nie brauchen.</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>Mehrere Anwendungen können es öffnen, aber keine ist die Standardanwendung.</translation>
-        </message>
-        <message>
-            <source>Where the system looks, in its order:</source>
-            <translation>Wo das System sucht, in seiner Reihenfolge:</translation>
-        </message>
-        <message>
-            <source>Defaults Health: %1</source>
-            <translation>Zustand der Standards: %1</translation>
-        </message>
-        <message>
-            <source>%1/%2 types with a default.</source>
-            <translation>%1/%2 Typen mit Standardanwendung.</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>Alles hat ein Zuhause.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention.</source>
-            <translation>
-                <numerusform>%n Typ braucht Aufmerksamkeit.</numerusform>
-                <numerusform>%n Typen brauchen Aufmerksamkeit.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app </source>
-            <translation>Der Anteil bekannter Datei- und Linktypen, die sich in einer bestimmten Anwendung öffnen </translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>Braucht Aufmerksamkeit</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>Angeheftet (%1)</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>Noch keine Änderungen bemerkt.</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>Letzte Änderungen</translation>
-        </message>
-        <message>
-            <source>Preset</source>
-            <translation>Vorlage</translation>
-        </message>
-        <message>
-            <source>“%1” is built in; only your own profiles can be exported.</source>
-            <translation>„%1“ ist eingebaut; nur Ihre eigenen Profile lassen sich exportieren.</translation>
-        </message>
-        <message>
-            <source>You have no profiles of your own to export.</source>
-            <translation>Sie haben keine eigenen Profile zum Exportieren.</translation>
-        </message>
-        <message>
-            <source>Export failed: %1 is not a regular file.</source>
-            <translation>Export fehlgeschlagen: %1 ist keine reguläre Datei.</translation>
-        </message>
-        <message>
-            <source>Export failed: </source>
-            <translation>Export fehlgeschlagen: </translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>%n Profil exportiert.</numerusform>
-                <numerusform>%n Profile exportiert.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n Standard</numerusform>
-                <numerusform>%n Standards</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>Wie jetzt</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n Unterschied zu jetzt</numerusform>
-                <numerusform>%n Unterschiede zu jetzt</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>No backups yet.
+    </message>
+    <message>
+        <source>The file to import was not read.</source>
+        <translation>Die zu importierende Datei wurde nicht gelesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>%n Profil importiert.</numerusform>
+            <numerusform>%n Profile importiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
+        <translation>Eine weitere Sicherung würde Ihre Profildatei größer machen, als Openwright zurücklesen kann. Löschen Sie zuerst einige Sicherungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n defaults as “%1” (%2).</source>
+        <translation>
+            <numerusform>%n Standard als „%1“ (%2) gesichert.</numerusform>
+            <numerusform>%n Standards als „%1“ (%2) gesichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted the backup “%1” (%2).</source>
+        <translation>Sicherung „%1“ (%2) gelöscht.</translation>
+    </message>
+    <message>
+        <source>The command was interrupted.</source>
+        <translation>Der Befehl wurde unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Another Openwright command is still running. Try again once it has finished.</source>
+        <translation>Ein anderer Openwright-Befehl läuft noch. Versuchen Sie es erneut, sobald er fertig ist.</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data, so what was not saved is lost: </source>
+        <translation>Openwright konnte nicht alle Daten speichern, nicht Gespeichertes ist verloren: </translation>
+    </message>
+    <message>
+        <source>Openwright is quitting.</source>
+        <translation>Openwright wird beendet.</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
+        <translation>Openwright konnte nicht alle Daten speichern; nicht Gespeichertes geht verloren, wenn Openwright beendet wird: </translation>
+    </message>
+    <message>
+        <source>%1 is not an option. See openwright --help.</source>
+        <translation>%1 ist keine Option. Siehe openwright --help.</translation>
+    </message>
+    <message>
+        <source>%1 needs one of: %2.</source>
+        <translation>%1 braucht eines von: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a command. See openwright --help.</source>
+        <translation>„%1“ ist kein Befehl. Siehe openwright --help.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of %2. See openwright %2 --help.</source>
+        <translation>%1 ist keine Option von %2. Siehe openwright %2 --help.</translation>
+    </message>
+    <message>
+        <source>%1 is missing. Usage: %2</source>
+        <translation>%1 fehlt. Aufruf: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is one argument too many. Usage: %2</source>
+        <translation>„%1“ ist ein Argument zu viel. Aufruf: %2</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Kein Standard</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>Bereits eingestellt</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>%1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>Alles eingestellt</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>%1 von %2 zu ändern</translation>
+    </message>
+    <message>
+        <source>There is no %1 called “%2”.</source>
+        <translation>Es gibt kein %1 namens „%2“.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2; give its id instead.</source>
+        <translation>„%1“ könnte %2 sein; geben Sie stattdessen die ID an.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2. Give its desktop-file ID instead.</source>
+        <translation>„%1“ könnte %2 sein. Geben Sie stattdessen die Desktop-Datei-ID an.</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”, and no installed app can open %2.</source>
+        <translation>Es gibt keine installierte Anwendung namens „%1“, und keine installierte Anwendung kann %2 öffnen.</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
+        <translation>Es gibt keine installierte Anwendung namens „%1“. Anwendungen, die %2 öffnen können: %3.</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>Keine installierte Anwendung kann %1 öffnen</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>Keine installierte Anwendung kann %1 öffnen. Installieren Sie eine, oder ignorieren Sie es, wenn Sie es nie brauchen.</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>Mehrere Anwendungen können es öffnen, aber keine ist die Standardanwendung.</translation>
+    </message>
+    <message>
+        <source>Where the system looks, in its order:</source>
+        <translation>Wo das System sucht, in seiner Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>Defaults Health: %1</source>
+        <translation>Zustand der Standards: %1</translation>
+    </message>
+    <message>
+        <source>%1/%2 types with a default.</source>
+        <translation>%1/%2 Typen mit Standardanwendung.</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>Alles hat ein Zuhause.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention.</source>
+        <translation>
+            <numerusform>%n Typ braucht Aufmerksamkeit.</numerusform>
+            <numerusform>%n Typen brauchen Aufmerksamkeit.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app </source>
+        <translation>Der Anteil bekannter Datei- und Linktypen, die sich in einer bestimmten Anwendung öffnen </translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Braucht Aufmerksamkeit</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>Angeheftet (%1)</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>Noch keine Änderungen bemerkt.</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>Letzte Änderungen</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>“%1” is built in; only your own profiles can be exported.</source>
+        <translation>„%1“ ist eingebaut; nur Ihre eigenen Profile lassen sich exportieren.</translation>
+    </message>
+    <message>
+        <source>You have no profiles of your own to export.</source>
+        <translation>Sie haben keine eigenen Profile zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 is not a regular file.</source>
+        <translation>Export fehlgeschlagen: %1 ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>Export failed: </source>
+        <translation>Export fehlgeschlagen: </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>%n Profil exportiert.</numerusform>
+            <numerusform>%n Profile exportiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n Standard</numerusform>
+            <numerusform>%n Standards</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>Wie jetzt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n Unterschied zu jetzt</numerusform>
+            <numerusform>%n Unterschiede zu jetzt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No backups yet.
 </source>
-            <translation>Noch keine Sicherungen.
+        <translation>Noch keine Sicherungen.
 </translation>
-        </message>
-        <message>
-            <source>Openwright cannot create its lock file %1: %2</source>
-            <translation>Openwright kann seine Sperrdatei %1 nicht anlegen: %2</translation>
-        </message>
-        <message>
-            <source>the folder cannot be written</source>
-            <translation>der Ordner ist nicht beschreibbar</translation>
-        </message>
-        <message>
-            <source>Openwright is not running.</source>
-            <translation>Openwright läuft nicht.</translation>
-        </message>
-        <message>
-            <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
-            <translation>Openwright läuft, antwortet aber nicht, daher wurde nichts getan. Versuchen Sie es erneut, oder beenden Sie Openwright und führen Sie den Befehl dann aus.</translation>
-        </message>
-        <message>
-            <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
-            <translation>Das laufende Openwright kann keine Befehle dieser Version der Befehlszeile ausführen. Beenden Sie es und versuchen Sie es erneut.</translation>
-        </message>
-        <message>
-            <source>The command is too long to hand to the running Openwright.</source>
-            <translation>Der Befehl ist zu lang, um ihn an das laufende Openwright zu übergeben.</translation>
-        </message>
-        <message>
-            <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
-            <translation>Das laufende Openwright hat den Befehl nicht rechtzeitig beendet; er wird eventuell noch ausgeführt.</translation>
-        </message>
-        <message>
-            <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
-            <translation>Openwright kann nicht an %1 lauschen (%2): Befehle und spätere Starts erreichen es nicht.</translation>
-        </message>
-        <message>
-            <source>no private folder for it</source>
-            <translation>kein privater Ordner dafür</translation>
-        </message>
-        <message>
-            <source>openwright: the answer is too large to pass on
+    </message>
+    <message>
+        <source>Openwright cannot create its lock file %1: %2</source>
+        <translation>Openwright kann seine Sperrdatei %1 nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>der Ordner ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>Openwright is not running.</source>
+        <translation>Openwright läuft nicht.</translation>
+    </message>
+    <message>
+        <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
+        <translation>Openwright läuft, antwortet aber nicht, daher wurde nichts getan. Versuchen Sie es erneut, oder beenden Sie Openwright und führen Sie den Befehl dann aus.</translation>
+    </message>
+    <message>
+        <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
+        <translation>Das laufende Openwright kann keine Befehle dieser Version der Befehlszeile ausführen. Beenden Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The command is too long to hand to the running Openwright.</source>
+        <translation>Der Befehl ist zu lang, um ihn an das laufende Openwright zu übergeben.</translation>
+    </message>
+    <message>
+        <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
+        <translation>Das laufende Openwright hat den Befehl nicht rechtzeitig beendet; er wird eventuell noch ausgeführt.</translation>
+    </message>
+    <message>
+        <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
+        <translation>Openwright kann nicht an %1 lauschen (%2): Befehle und spätere Starts erreichen es nicht.</translation>
+    </message>
+    <message>
+        <source>no private folder for it</source>
+        <translation>kein privater Ordner dafür</translation>
+    </message>
+    <message>
+        <source>openwright: the answer is too large to pass on
 </source>
-            <translation>openwright: Die Antwort ist zu groß für die Weitergabe
+        <translation>openwright: Die Antwort ist zu groß für die Weitergabe
 </translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>Zurückgesetzt</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>Zugelassen</translation>
-        </message>
-        <message>
-            <source>Stopped putting back</source>
-            <translation>Zurücksetzen eingestellt</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files: see openwright doctor.</source>
-            <translation>1 Problem in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files: see openwright doctor.</source>
-            <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</translation>
-        </message>
-        <message>
-            <source>%1 changes nothing.</source>
-            <translation>%1 ändert nichts.</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>1 Problem in den Dateien Ihrer Standardanwendungen</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen</translation>
-        </message>
-        <message>
-            <source>Cannot start %1: %2</source>
-            <translation>%1 kann nicht gestartet werden: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::AppModel</name>
-        <message>
-            <source>Added %1 to your applications</source>
-            <translation>%1 zu Ihren Anwendungen hinzugefügt</translation>
-        </message>
-        <message>
-            <source>Clean Up</source>
-            <translation>Aufräumen</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Notifier</name>
-        <message>
-            <source>%1 default put back</source>
-            <translation>Standardanwendung für %1 zurückgesetzt</translation>
-        </message>
-        <message>
-            <source>%1 default changed</source>
-            <translation>Standardanwendung für %1 geändert</translation>
-        </message>
-        <message>
-            <source>no app</source>
-            <translation>keine Anwendung</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-            <translation>%1 hat %2 ersetzt. Openwright hat %2 zurückgesetzt; wählen Sie „Zulassen“, um %1 zu behalten.</translation>
-        </message>
-        <message>
-            <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
-            <translation>%1 hat erneut übernommen, dreimal in einer Minute. Openwright setzt %2 nicht mehr zurück; setzen Sie zurück, wenn das andere Programm fertig ist.</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Revert to keep %2.</source>
-            <translation>%1 hat %2 ersetzt. Setzen Sie zurück, um %2 zu behalten.</translation>
-        </message>
-        <message>
-            <source>1 second</source>
-            <translation>1 Sekunde</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>%1 Sekunden</translation>
-        </message>
-        <message>
-            <source>1 minute</source>
-            <translation>1 Minute</translation>
-        </message>
-        <message>
-            <source>%1 minutes</source>
-            <translation>%1 Minuten</translation>
-        </message>
-        <message>
-            <source>1 hour</source>
-            <translation>1 Stunde</translation>
-        </message>
-        <message>
-            <source>%1 hours</source>
-            <translation>%1 Stunden</translation>
-        </message>
-        <message>
-            <source>Probably %1, which started %2 before</source>
-            <translation>Wahrscheinlich %1, %2 zuvor gestartet</translation>
-        </message>
-        <message>
-            <source>Probably %1, installed or updated %2 before</source>
-            <translation>Wahrscheinlich %1, %2 zuvor installiert oder aktualisiert</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>Zulassen</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Zurücksetzen</translation>
-        </message>
-        <message>
-            <source>Openwright keeps guarding</source>
-            <translation>Openwright wacht weiter</translation>
-        </message>
-        <message>
-            <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
-            <translation>Ihre Standardanwendungen werden auch bei geschlossenem Fenster überwacht. Zum Beenden öffnen Sie Openwright erneut und wählen Datei → Beenden.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Updater</name>
-        <message>
-            <source>The update feed is too large.</source>
-            <translation>Der Update-Feed ist zu groß.</translation>
-        </message>
-        <message>
-            <source>The update feed was not found (HTTP %1).</source>
-            <translation>Der Update-Feed wurde nicht gefunden (HTTP %1).</translation>
-        </message>
-        <message>
-            <source>The update server answered with an error (HTTP %1).</source>
-            <translation>Der Update-Server hat mit einem Fehler geantwortet (HTTP %1).</translation>
-        </message>
-        <message>
-            <source>The update server did not answer in time.</source>
-            <translation>Der Update-Server hat nicht rechtzeitig geantwortet.</translation>
-        </message>
-        <message>
-            <source>The update feed redirects too often or to an unsafe address.</source>
-            <translation>Der Update-Feed leitet zu oft oder an eine unsichere Adresse weiter.</translation>
-        </message>
-        <message>
-            <source>Could not reach the update server: %1</source>
-            <translation>Der Update-Server ist nicht erreichbar: %1</translation>
-        </message>
-        <message>
-            <source>The update feed could not be read: it is not an RSS document.</source>
-            <translation>Der Update-Feed konnte nicht gelesen werden: Er ist kein RSS-Dokument.</translation>
-        </message>
-        <message>
-            <source>The update feed lists no releases.</source>
-            <translation>Der Update-Feed nennt keine Versionen.</translation>
-        </message>
-        <message>
-            <source>The update feed's signature is not valid.</source>
-            <translation>Die Signatur des Update-Feeds ist ungültig.</translation>
-        </message>
-        <message>
-            <source>You're up to date.</source>
-            <translation>Sie sind auf dem neuesten Stand.</translation>
-        </message>
-        <message>
-            <source>Openwright %1 is available.</source>
-            <translation>Openwright %1 ist verfügbar.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AddTypeSheet</name>
-        <message>
-            <source>That doesn't look like an extension or link type.</source>
-            <translation>Das sieht nicht nach einer Dateiendung oder einem Linktyp aus.</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link</source>
-            <translation>Dateityp oder Link hinzufügen</translation>
-        </message>
-        <message>
-            <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
-            <translation>Geben Sie eine Dateiendung wie &lt;b&gt;.log&lt;/b&gt; oder einen Linktyp wie &lt;b&gt;zoommtg:&lt;/b&gt; (mit Doppelpunkt am Ende) ein.</translation>
-        </message>
-        <message>
-            <source>.extension or scheme:</source>
-            <translation>.endung oder schema:</translation>
-        </message>
-        <message>
-            <source>File extension or link type</source>
-            <translation>Dateiendung oder Linktyp</translation>
-        </message>
-        <message>
-            <source>Add</source>
-            <translation>Hinzufügen</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>Anzeigen</translation>
-        </message>
-        <message>
-            <source>%1 is already in %2.</source>
-            <translation>%1 ist bereits in %2.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppChooser</name>
-        <message>
-            <source>Applications (*.desktop)</source>
-            <translation>Anwendungen (*.desktop)</translation>
-        </message>
-        <message>
-            <source>Use as Default</source>
-            <translation>Als Standard verwenden</translation>
-        </message>
-        <message>
-            <source>Choose Another App</source>
-            <translation>Andere Anwendung wählen</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>Anwendungen durchsuchen</translation>
-        </message>
-        <message>
-            <source>Looking for applications…</source>
-            <translation>Anwendungen werden gesucht …</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Anwendungen</translation>
-        </message>
-        <message>
-            <source>Browse…</source>
-            <translation>Durchsuchen …</translation>
-        </message>
-        <message>
-            <source>Choose an application's .desktop file from another folder</source>
-            <translation>Die .desktop-Datei einer Anwendung aus einem anderen Ordner wählen</translation>
-        </message>
-        <message>
-            <source>Replace the Installed App?</source>
-            <translation>Installierte Anwendung ersetzen?</translation>
-        </message>
-        <message>
-            <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
-            <translation>Eine Anwendung mit der ID „%1“ ist bereits installiert. Durch die gewählte ersetzen?</translation>
-        </message>
-        <message>
-            <source>Replace</source>
-            <translation>Ersetzen</translation>
-        </message>
-        <message>
-            <source>Choose the app that should open %1</source>
-            <translation>Wählen Sie die Anwendung, die %1 öffnen soll</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppIconView</name>
-        <message>
-            <source>No application</source>
-            <translation>Keine Anwendung</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppPicker</name>
-        <message>
-            <source>Loading…</source>
-            <translation>Wird geladen …</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Kein Standard</translation>
-        </message>
-        <message>
-            <source>Choose the app for %1 (%2)</source>
-            <translation>Anwendung für %1 (%2) wählen</translation>
-        </message>
-        <message>
-            <source>No apps can open this</source>
-            <translation>Keine Anwendung kann dies öffnen</translation>
-        </message>
-        <message>
-            <source>Choose Another App…</source>
-            <translation>Andere Anwendung wählen …</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>Warum diese Anwendung?</translation>
-        </message>
-        <message>
-            <source>Reset to System Default</source>
-            <translation>Auf Systemstandard zurücksetzen</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationHits</name>
-        <message>
-            <source>Applications:</source>
-            <translation>Anwendungen:</translation>
-        </message>
-        <message>
-            <source>Show the types %1 opens</source>
-            <translation>Die Typen anzeigen, die %1 öffnet</translation>
-        </message>
-        <message>
-            <source>and %1 more</source>
-            <translation>und %1 weitere</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationPage</name>
-        <message>
-            <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type's list.</source>
-            <translation>%1 gibt in seinem Desktop-Eintrag keine Typen an, daher legt Openwright die Anwendung für keinen Typ fest. Sie können sie trotzdem in der Liste eines Typs für diesen Typ wählen.</translation>
-        </message>
-        <message>
-            <source>Declares 1 type</source>
-            <translation>Gibt 1 Typ an</translation>
-        </message>
-        <message>
-            <source>Declares %1 types</source>
-            <translation>Gibt %1 Typen an</translation>
-        </message>
-        <message>
-            <source>default for 1 type</source>
-            <translation>Standard für 1 Typ</translation>
-        </message>
-        <message>
-            <source>default for %1 types</source>
-            <translation>Standard für %1 Typen</translation>
-        </message>
-        <message>
-            <source>Use for All</source>
-            <translation>Für alle verwenden</translation>
-        </message>
-        <message>
-            <source>Make %1 the default for every type it declares</source>
-            <translation>%1 zur Standardanwendung für jeden angegebenen Typ machen</translation>
-        </message>
-        <message>
-            <source>%1 of %2 open in %3</source>
-            <translation>%1 von %2 öffnen sich in %3</translation>
-        </message>
-        <message>
-            <source>Use for All %1</source>
-            <translation>Für alle %1 verwenden</translation>
-        </message>
-        <message>
-            <source>Default</source>
-            <translation>Standard</translation>
-        </message>
-        <message>
-            <source>No application</source>
-            <translation>Keine Anwendung</translation>
-        </message>
-        <message>
-            <source>Use for This Type</source>
-            <translation>Für diesen Typ verwenden</translation>
-        </message>
-        <message>
-            <source>Use %1 for %2</source>
-            <translation>%1 für %2 verwenden</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationsView</name>
-        <message>
-            <source>Not a default</source>
-            <translation>Keine Standardanwendung</translation>
-        </message>
-        <message>
-            <source>Default for 1 type</source>
-            <translation>Standard für 1 Typ</translation>
-        </message>
-        <message>
-            <source>Default for %1 types</source>
-            <translation>Standard für %1 Typen</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Anwendungen</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>Anwendungen durchsuchen</translation>
-        </message>
-        <message>
-            <source>No Application Selected</source>
-            <translation>Keine Anwendung ausgewählt</translation>
-        </message>
-        <message>
-            <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
-            <translation>Wählen Sie eine Anwendung, um die Typen zu sehen, die sie öffnet, und machen Sie sie zur Standardanwendung für alle oder für eine ganze Familie.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupRow</name>
-        <message>
-            <source>Restore…</source>
-            <translation>Wiederherstellen …</translation>
-        </message>
-        <message>
-            <source>%1 from %2 %3</source>
-            <translation>%1 vom %2 %3</translation>
-        </message>
-        <message>
-            <source>Restore %1</source>
-            <translation>%1 wiederherstellen</translation>
-        </message>
-        <message>
-            <source>Delete this backup</source>
-            <translation>Diese Sicherung löschen</translation>
-        </message>
-        <message>
-            <source>Delete %1</source>
-            <translation>%1 löschen</translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>Wie jetzt</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n Standard</numerusform>
-                <numerusform>%n Standards</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n Unterschied zu jetzt</numerusform>
-                <numerusform>%n Unterschiede zu jetzt</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupsView</name>
-        <message>
-            <source>Backups</source>
-            <translation>Sicherungen</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>Jetzt sichern</translation>
-        </message>
-        <message>
-            <source>Save your current defaults</source>
-            <translation>Ihre aktuellen Standardanwendungen sichern</translation>
-        </message>
-        <message>
-            <source>No Backups Yet</source>
-            <translation>Noch keine Sicherungen</translation>
-        </message>
-        <message>
-            <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
-            <translation>Sichern Sie Ihre Standardanwendungen, bevor Sie ein Profil ausprobieren oder neue Anwendungen installieren, damit Sie alles zurückholen können.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryListView</name>
-        <message>
-            <source>Add Type</source>
-            <translation>Typ hinzufügen</translation>
-        </message>
-        <message>
-            <source>Add any file extension or link type</source>
-            <translation>Beliebige Dateiendung oder beliebigen Linktyp hinzufügen</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link…</source>
-            <translation>Dateityp oder Link hinzufügen …</translation>
-        </message>
-        <message>
-            <source>Remove from My File Types</source>
-            <translation>Aus „Meine Dateitypen“ entfernen</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryRow</name>
-        <message>
-            <source>Unpin %1</source>
-            <translation>%1 lösen</translation>
-        </message>
-        <message>
-            <source>Pin %1</source>
-            <translation>%1 anheften</translation>
-        </message>
-        <message>
-            <source>Default Guard is watching this default</source>
-            <translation>Der Standardwächter überwacht diese Standardanwendung</translation>
-        </message>
-        <message>
-            <source>Pin to get alerted if another app takes it over</source>
-            <translation>Anheften, um gewarnt zu werden, wenn eine andere Anwendung sie übernimmt</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>Keine installierte Anwendung kann %1 öffnen</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ChangeRow</name>
-        <message>
-            <source>No default</source>
-            <translation>Kein Standard</translation>
-        </message>
-        <message>
-            <source>Changed in %1</source>
-            <translation>Geändert in %1</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>Erledigt</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Zurücksetzen</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>%1 auf %2 zurücksetzen</translation>
-        </message>
-        <message>
-            <source>Keep</source>
-            <translation>Behalten</translation>
-        </message>
-        <message>
-            <source>Keep %1 for %2</source>
-            <translation>%1 für %2 behalten</translation>
-        </message>
-        <message>
-            <source>Taken over three times in a minute: the guard stopped putting it back</source>
-            <translation>Dreimal in einer Minute übernommen: Der Wächter setzt es nicht mehr zurück</translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>Zurückgesetzt</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>Zugelassen</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>Zulassen</translation>
-        </message>
-        <message>
-            <source>Allow %1 for %2</source>
-            <translation>%1 für %2 zulassen</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CleanUpSheet</name>
-        <message>
-            <source>Clean Up</source>
-            <translation>Aufräumen</translation>
-        </message>
-        <message>
-            <source>Clean Up Your Defaults Files</source>
-            <translation>Dateien Ihrer Standardanwendungen aufräumen</translation>
-        </message>
-        <message>
-            <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-            <translation>Jede geänderte Datei wird zuerst daneben kopiert, und Ihre Standardanwendungen werden gesichert. Eine Korrektur ändert nur dort, welche Anwendung einen Typ öffnet, wo sie es angibt.</translation>
-        </message>
-        <message>
-            <source>Fix Selected</source>
-            <translation>Auswahl korrigieren</translation>
-        </message>
-        <message>
-            <source>Fix: %1</source>
-            <translation>Korrektur: %1</translation>
-        </message>
-        <message>
-            <source>No problems in your defaults files.</source>
-            <translation>Keine Probleme in den Dateien Ihrer Standardanwendungen.</translation>
-        </message>
-        <message>
-            <source>Fixed %1</source>
-            <translation>Korrigiert: %1</translation>
-        </message>
-        <message>
-            <source>The old file is kept as %1</source>
-            <translation>Die alte Datei wird als %1 aufbewahrt</translation>
-        </message>
-        <message>
-            <source>Not fixed: %1</source>
-            <translation>Nicht korrigiert: %1</translation>
-        </message>
-        <message>
-            <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
-            <translation>Übergangene Probleme (die Dateien haben sich inzwischen geändert und zeigen sie nicht mehr): %1.</translation>
-        </message>
-        <message>
-            <source>Nothing was changed.</source>
-            <translation>Es wurde nichts geändert.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::DropInspector</name>
-        <message>
-            <source>What opens this file?</source>
-            <translation>Was öffnet diese Datei?</translation>
-        </message>
-        <message>
-            <source>Drop any file onto this window to see and change which app opens it</source>
-            <translation>Ziehen Sie eine beliebige Datei auf dieses Fenster, um zu sehen und zu ändern, welche Anwendung sie öffnet</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Leeren</translation>
-        </message>
-        <message>
-            <source>Add %1 to My File Types</source>
-            <translation>%1 zu „Meine Dateitypen“ hinzufügen</translation>
-        </message>
-        <message>
-            <source>Clear %1</source>
-            <translation>%1 leeren</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::GuardView</name>
-        <message>
-            <source>Stop watching</source>
-            <translation>Nicht mehr überwachen</translation>
-        </message>
-        <message>
-            <source>Stop watching %1</source>
-            <translation>%1 nicht mehr überwachen</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Kein Standard</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Standardwächter</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>Jetzt prüfen</translation>
-        </message>
-        <message>
-            <source>Check for changed defaults now</source>
-            <translation>Jetzt auf geänderte Standardanwendungen prüfen</translation>
-        </message>
-        <message>
-            <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
-            <translation>Prüft Ihre Standardanwendungen im Hintergrund. Übernimmt eine Anwendung einen angehefteten Standard, erhalten Sie eine Benachrichtigung mit der Schaltfläche „Zurücksetzen“.</translation>
-        </message>
-        <message>
-            <source>Pinned types</source>
-            <translation>Angeheftete Typen</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>Letzte Änderungen</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Leeren</translation>
-        </message>
-        <message>
-            <source>Clear recent changes</source>
-            <translation>Letzte Änderungen leeren</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>Letzte Änderungen</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>Angeheftet (%1)</translation>
-        </message>
-        <message>
-            <source>Click the pin next to any file type to watch it.</source>
-            <translation>Klicken Sie auf die Nadel neben einem Dateityp, um ihn zu überwachen.</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>Noch keine Änderungen bemerkt.</translation>
-        </message>
-        <message>
-            <source>Always keep</source>
-            <translation>Immer behalten</translation>
-        </message>
-        <message>
-            <source>Always keep %1</source>
-            <translation>%1 immer behalten</translation>
-        </message>
-        <message>
-            <source>Put the app back at once when another program takes this type over</source>
-            <translation>Die Anwendung sofort zurücksetzen, wenn ein anderes Programm diesen Typ übernimmt</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HealthCard</name>
-        <message>
-            <source>Health score</source>
-            <translation>Zustandswert</translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app %1</source>
-            <translation>Der Anteil bekannter Datei- und Linktypen, die sich in einer bestimmten Anwendung öffnen %1</translation>
-        </message>
-        <message>
-            <source>Defaults Health</source>
-            <translation>Zustand der Standards</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>Alles hat ein Zuhause.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention</source>
-            <translation>
-                <numerusform>%n Typ braucht Aufmerksamkeit</numerusform>
-                <numerusform>%n Typen brauchen Aufmerksamkeit</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HistoryHeader</name>
-        <message>
-            <source>Automatic Backup History</source>
-            <translation>Verlauf der automatischen Sicherungen</translation>
-        </message>
-        <message>
-            <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
-            <translation>Sichert vor jedem Profil, jeder Wiederherstellung und jedem Zurücksetzen durch den Wächter sowie einmal täglich. Unveränderte Tage werden übersprungen; automatische Sicherungen werden 30 Tage lang aufbewahrt.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::IssueRow</name>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>Keine installierte Anwendung kann %1 öffnen. Installieren Sie eine, oder ignorieren Sie es, wenn Sie es nie brauchen.</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>Mehrere Anwendungen können es öffnen, aber keine ist die Standardanwendung.</translation>
-        </message>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>Auf %1 gesetzt, das nicht mehr installiert ist.</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>Anzeigen</translation>
-        </message>
-        <message>
-            <source>Show %1</source>
-            <translation>%1 anzeigen</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::MainWindow</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Datei</translation>
-        </message>
-        <message>
-            <source>Refresh Defaults</source>
-            <translation>Standardanwendungen neu einlesen</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>Jetzt sichern</translation>
-        </message>
-        <message>
-            <source>Settings…</source>
-            <translation>Einstellungen …</translation>
-        </message>
-        <message>
-            <source>Close Window</source>
-            <translation>Fenster schließen</translation>
-        </message>
-        <message>
-            <source>Quit</source>
-            <translation>Beenden</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>&amp;Bearbeiten</translation>
-        </message>
-        <message>
-            <source>Find Type</source>
-            <translation>Typ suchen</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>&amp;Hilfe</translation>
-        </message>
-        <message>
-            <source>About Openwright</source>
-            <translation>Über Openwright</translation>
-        </message>
-        <message>
-            <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
-            <translation>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Zeigt und ändert, welche Anwendung jede Art von Datei und Link öffnet, und sorgt dafür, dass es so bleibt.&lt;/p&gt;</translation>
-        </message>
-        <message>
-            <source>Check for Updates…</source>
-            <translation>Nach Aktualisierungen suchen …</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OpenwrightApp</name>
-        <message>
-            <source>Openwright keeps guarding your default applications with its window closed.</source>
-            <translation>Openwright überwacht Ihre Standardanwendungen auch bei geschlossenem Fenster weiter.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OverviewView</name>
-        <message>
-            <source>Reading your defaults…</source>
-            <translation>Ihre Standardanwendungen werden gelesen …</translation>
-        </message>
-        <message>
-            <source>Overview</source>
-            <translation>Übersicht</translation>
-        </message>
-        <message>
-            <source>Types with a default</source>
-            <translation>Typen mit Standardanwendung</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>Sicherungen</translation>
-        </message>
-        <message>
-            <source>Changes spotted by Guard</source>
-            <translation>Vom Wächter bemerkte Änderungen</translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>Braucht Aufmerksamkeit</translation>
-        </message>
-        <message>
-            <source>Clean Up…</source>
-            <translation>Aufräumen …</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>1 Problem in den Dateien Ihrer Standardanwendungen</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileCard</name>
-        <message>
-            <source>Preset</source>
-            <translation>Vorlage</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>%1 von %2 zu ändern</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>Alles eingestellt</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileSheet</name>
-        <message>
-            <source>Steps</source>
-            <translation>Schritte</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Abbrechen</translation>
-        </message>
-        <message>
-            <source>Restore %1 Defaults</source>
-            <translation>%1 Standards wiederherstellen</translation>
-        </message>
-        <message>
-            <source>Apply %1 Changes</source>
-            <translation>%1 Änderungen anwenden</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>%1 von %2 geändert.</translation>
-        </message>
-        <message>
-            <source>Done</source>
-            <translation>Fertig</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfilesView</name>
-        <message>
-            <source>JSON files (*.json)</source>
-            <translation>JSON-Dateien (*.json)</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>Profile</translation>
-        </message>
-        <message>
-            <source>Save Current as Profile</source>
-            <translation>Aktuelle als Profil speichern</translation>
-        </message>
-        <message>
-            <source>Save your current defaults as a profile</source>
-            <translation>Ihre aktuellen Standardanwendungen als Profil speichern</translation>
-        </message>
-        <message>
-            <source>Import &amp; Export</source>
-            <translation>Import &amp; Export</translation>
-        </message>
-        <message>
-            <source>Import Profiles…</source>
-            <translation>Profile importieren …</translation>
-        </message>
-        <message>
-            <source>Export My Profiles…</source>
-            <translation>Meine Profile exportieren …</translation>
-        </message>
-        <message>
-            <source>Export…</source>
-            <translation>Exportieren …</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Löschen</translation>
-        </message>
-        <message>
-            <source>Export failed: %1</source>
-            <translation>Export fehlgeschlagen: %1</translation>
-        </message>
-        <message>
-            <source>Save Current Defaults</source>
-            <translation>Aktuelle Standards speichern</translation>
-        </message>
-        <message>
-            <source>Profile name</source>
-            <translation>Profilname</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Abbrechen</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Speichern</translation>
-        </message>
-        <message>
-            <source>My Profile</source>
-            <translation>Mein Profil</translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>%n Profil exportiert.</numerusform>
-                <numerusform>%n Profile exportiert.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>%n Profil importiert.</numerusform>
-                <numerusform>%n Profile importiert.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::RootView</name>
-        <message>
-            <source>Search types, e.g. .md or browser</source>
-            <translation>Typen suchen, z. B. .md oder Browser</translation>
-        </message>
-        <message>
-            <source>Search types</source>
-            <translation>Typen suchen</translation>
-        </message>
-        <message>
-            <source>Refresh</source>
-            <translation>Neu einlesen</translation>
-        </message>
-        <message>
-            <source>Re-read all defaults (Ctrl+R)</source>
-            <translation>Alle Standardanwendungen neu einlesen (Strg+R)</translation>
-        </message>
-        <message>
-            <source>Openwright could not save its data: %1</source>
-            <translation>Openwright konnte seine Daten nicht speichern: %1</translation>
-        </message>
-        <message>
-            <source>No file types match</source>
-            <translation>Keine Dateitypen gefunden</translation>
-        </message>
-        <message>
-            <source>Search</source>
-            <translation>Suchen</translation>
-        </message>
-        <message>
-            <source>Nothing here yet.</source>
-            <translation>Hier ist noch nichts.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsView</name>
-        <message>
-            <source>1 minute</source>
-            <translation>1 Minute</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>%1 Sekunden</translation>
-        </message>
-        <message>
-            <source>General</source>
-            <translation>Allgemein</translation>
-        </message>
-        <message>
-            <source>Open at login</source>
-            <translation>Bei der Anmeldung öffnen</translation>
-        </message>
-        <message>
-            <source>Updates</source>
-            <translation>Aktualisierungen</translation>
-        </message>
-        <message>
-            <source>Check for updates automatically</source>
-            <translation>Automatisch nach Aktualisierungen suchen</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>Jetzt prüfen</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Standardwächter</translation>
-        </message>
-        <message>
-            <source>Watch for changed defaults</source>
-            <translation>Auf geänderte Standardanwendungen achten</translation>
-        </message>
-        <message>
-            <source>Check every</source>
-            <translation>Prüfen alle</translation>
-        </message>
-        <message>
-            <source>30 seconds</source>
-            <translation>30 Sekunden</translation>
-        </message>
-        <message>
-            <source>5 minutes</source>
-            <translation>5 Minuten</translation>
-        </message>
-        <message>
-            <source>15 minutes</source>
-            <translation>15 Minuten</translation>
-        </message>
-        <message>
-            <source>Openwright also checks whenever an app launches or quits.</source>
-            <translation>Openwright prüft auch, wann immer eine Anwendung startet oder beendet wird.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n minutes</source>
-            <translation>
-                <numerusform>%n Minute</numerusform>
-                <numerusform>%n Minuten</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n seconds</source>
-            <translation>
-                <numerusform>%n Sekunde</numerusform>
-                <numerusform>%n Sekunden</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsWindow</name>
-        <message>
-            <source>Settings</source>
-            <translation>Einstellungen</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Sidebar</name>
-        <message>
-            <source>Sidebar</source>
-            <translation>Seitenleiste</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SidebarModel</name>
-        <message>
-            <source>Overview</source>
-            <translation>Übersicht</translation>
-        </message>
-        <message>
-            <source>File &amp; Link Types</source>
-            <translation>Datei- &amp; Linktypen</translation>
-        </message>
-        <message>
-            <source>Tools</source>
-            <translation>Werkzeuge</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>Profile</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>Sicherungen</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Standardwächter</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Anwendungen</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Spinner</name>
-        <message>
-            <source>Working</source>
-            <translation>In Arbeit</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::StepRow</name>
-        <message>
-            <source>No default</source>
-            <translation>Kein Standard</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>Bereits eingestellt</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>%1 ist nicht installiert</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayIcon</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>Openwright öffnen</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>Jetzt prüfen</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Einstellungen</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>Openwright beenden</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayPanel</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>Letzte Änderungen</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>Openwright öffnen</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>Jetzt prüfen</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Einstellungen</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>Openwright beenden</translation>
-        </message>
-        <message>
-            <source>Health %1</source>
-            <translation>Zustand %1</translation>
-        </message>
-        <message>
-            <source>Default Guard is off</source>
-            <translation>Der Standardwächter ist aus</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>keine</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Zurücksetzen</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>%1 auf %2 zurücksetzen</translation>
-        </message>
-        <message numerus="yes">
-            <source>Guard is watching %n pinned defaults</source>
-            <translation>
-                <numerusform>Der Wächter überwacht %n angeheftete Standardanwendung</numerusform>
-                <numerusform>Der Wächter überwacht %n angeheftete Standardanwendungen</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::UpdatePrompt</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Open Download Page</source>
-            <translation>Download-Seite öffnen</translation>
-        </message>
-        <message>
-            <source>Later</source>
-            <translation>Später</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::WhyPanel</name>
-        <message>
-            <source>Default Applications</source>
-            <translation>Standardanwendungen</translation>
-        </message>
-        <message>
-            <source>Added Associations</source>
-            <translation>Hinzugefügte Zuordnungen</translation>
-        </message>
-        <message>
-            <source>Removed Associations</source>
-            <translation>Entfernte Zuordnungen</translation>
-        </message>
-        <message>
-            <source>Installed applications</source>
-            <translation>Installierte Anwendungen</translation>
-        </message>
-        <message>
-            <source>Installed applications that declare %1</source>
-            <translation>Installierte Anwendungen, die %1 angeben</translation>
-        </message>
-        <message>
-            <source>%1, line %2</source>
-            <translation>%1, Zeile %2</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>Warum diese Anwendung?</translation>
-        </message>
-        <message>
-            <source>Why %1 opens where it does</source>
-            <translation>Warum sich %1 dort öffnet, wo es sich öffnet</translation>
-        </message>
-        <message>
-            <source>Reading the lists…</source>
-            <translation>Listen werden gelesen …</translation>
-        </message>
-        <message>
-            <source>Explanation</source>
-            <translation>Erklärung</translation>
-        </message>
-        <message>
-            <source>Type: %1</source>
-            <translation>Typ: %1</translation>
-        </message>
-        <message>
-            <source>Where the system looked, in order</source>
-            <translation>Wo das System gesucht hat, der Reihe nach</translation>
-        </message>
-        <message>
-            <source>(decides)</source>
-            <translation>(entscheidet)</translation>
-        </message>
-        <message>
-            <source>Skipped, not installed: %1</source>
-            <translation>Übersprungen, nicht installiert: %1</translation>
-        </message>
-        <message>
-            <source>Removed: %1</source>
-            <translation>Entfernt: %1</translation>
-        </message>
-        <message>
-            <source>The desktop's browser setting</source>
-            <translation>Browser-Einstellung der Arbeitsumgebung</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Zugelassen</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>Zurücksetzen eingestellt</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>1 Problem in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 changes nothing.</source>
+        <translation>%1 ändert nichts.</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 Problem in den Dateien Ihrer Standardanwendungen</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen</translation>
+    </message>
+    <message>
+        <source>Cannot start %1: %2</source>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::AppModel</name>
+    <message>
+        <source>Added %1 to your applications</source>
+        <translation>%1 zu Ihren Anwendungen hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Aufräumen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>Standardanwendung für %1 zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>Standardanwendung für %1 geändert</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>keine Anwendung</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>%1 hat %2 ersetzt. Openwright hat %2 zurückgesetzt; wählen Sie „Zulassen“, um %1 zu behalten.</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>%1 hat erneut übernommen, dreimal in einer Minute. Openwright setzt %2 nicht mehr zurück; setzen Sie zurück, wenn das andere Programm fertig ist.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>%1 hat %2 ersetzt. Setzen Sie zurück, um %2 zu behalten.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>Wahrscheinlich %1, %2 zuvor gestartet</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>Wahrscheinlich %1, %2 zuvor installiert oder aktualisiert</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Zulassen</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>Openwright wacht weiter</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>Ihre Standardanwendungen werden auch bei geschlossenem Fenster überwacht. Zum Beenden öffnen Sie Openwright erneut und wählen Datei → Beenden.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Updater</name>
+    <message>
+        <source>The update feed is too large.</source>
+        <translation>Der Update-Feed ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The update feed was not found (HTTP %1).</source>
+        <translation>Der Update-Feed wurde nicht gefunden (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>Der Update-Server hat mit einem Fehler geantwortet (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time.</source>
+        <translation>Der Update-Server hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The update feed redirects too often or to an unsafe address.</source>
+        <translation>Der Update-Feed leitet zu oft oder an eine unsichere Adresse weiter.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server: %1</source>
+        <translation>Der Update-Server ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: it is not an RSS document.</source>
+        <translation>Der Update-Feed konnte nicht gelesen werden: Er ist kein RSS-Dokument.</translation>
+    </message>
+    <message>
+        <source>The update feed lists no releases.</source>
+        <translation>Der Update-Feed nennt keine Versionen.</translation>
+    </message>
+    <message>
+        <source>The update feed&apos;s signature is not valid.</source>
+        <translation>Die Signatur des Update-Feeds ist ungültig.</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date.</source>
+        <translation>Sie sind auf dem neuesten Stand.</translation>
+    </message>
+    <message>
+        <source>Openwright %1 is available.</source>
+        <translation>Openwright %1 ist verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AddTypeSheet</name>
+    <message>
+        <source>That doesn&apos;t look like an extension or link type.</source>
+        <translation>Das sieht nicht nach einer Dateiendung oder einem Linktyp aus.</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link</source>
+        <translation>Dateityp oder Link hinzufügen</translation>
+    </message>
+    <message>
+        <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
+        <translation>Geben Sie eine Dateiendung wie &lt;b&gt;.log&lt;/b&gt; oder einen Linktyp wie &lt;b&gt;zoommtg:&lt;/b&gt; (mit Doppelpunkt am Ende) ein.</translation>
+    </message>
+    <message>
+        <source>.extension or scheme:</source>
+        <translation>.endung oder schema:</translation>
+    </message>
+    <message>
+        <source>File extension or link type</source>
+        <translation>Dateiendung oder Linktyp</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>%1 is already in %2.</source>
+        <translation>%1 ist bereits in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppChooser</name>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Anwendungen (*.desktop)</translation>
+    </message>
+    <message>
+        <source>Use as Default</source>
+        <translation>Als Standard verwenden</translation>
+    </message>
+    <message>
+        <source>Choose Another App</source>
+        <translation>Andere Anwendung wählen</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Anwendungen durchsuchen</translation>
+    </message>
+    <message>
+        <source>Looking for applications…</source>
+        <translation>Anwendungen werden gesucht …</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>Choose an application&apos;s .desktop file from another folder</source>
+        <translation>Die .desktop-Datei einer Anwendung aus einem anderen Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Replace the Installed App?</source>
+        <translation>Installierte Anwendung ersetzen?</translation>
+    </message>
+    <message>
+        <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
+        <translation>Eine Anwendung mit der ID „%1“ ist bereits installiert. Durch die gewählte ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Choose the app that should open %1</source>
+        <translation>Wählen Sie die Anwendung, die %1 öffnen soll</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppIconView</name>
+    <message>
+        <source>No application</source>
+        <translation>Keine Anwendung</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppPicker</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen …</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Kein Standard</translation>
+    </message>
+    <message>
+        <source>Choose the app for %1 (%2)</source>
+        <translation>Anwendung für %1 (%2) wählen</translation>
+    </message>
+    <message>
+        <source>No apps can open this</source>
+        <translation>Keine Anwendung kann dies öffnen</translation>
+    </message>
+    <message>
+        <source>Choose Another App…</source>
+        <translation>Andere Anwendung wählen …</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>Warum diese Anwendung?</translation>
+    </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>Auf Systemstandard zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>Anwendungen:</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>Die Typen anzeigen, die %1 öffnet</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>%1 gibt in seinem Desktop-Eintrag keine Typen an, daher legt Openwright die Anwendung für keinen Typ fest. Sie können sie trotzdem in der Liste eines Typs für diesen Typ wählen.</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>Gibt 1 Typ an</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>Gibt %1 Typen an</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>Standard für 1 Typ</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>Standard für %1 Typen</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>Für alle verwenden</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>%1 zur Standardanwendung für jeden angegebenen Typ machen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>%1 von %2 öffnen sich in %3</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>Für alle %1 verwenden</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>Keine Anwendung</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>Für diesen Typ verwenden</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>%1 für %2 verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>Keine Standardanwendung</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>Standard für 1 Typ</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>Standard für %1 Typen</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Anwendungen durchsuchen</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>Keine Anwendung ausgewählt</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>Wählen Sie eine Anwendung, um die Typen zu sehen, die sie öffnet, und machen Sie sie zur Standardanwendung für alle oder für eine ganze Familie.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupRow</name>
+    <message>
+        <source>Restore…</source>
+        <translation>Wiederherstellen …</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 vom %2 %3</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>%1 wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Delete this backup</source>
+        <translation>Diese Sicherung löschen</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>Wie jetzt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n Standard</numerusform>
+            <numerusform>%n Standards</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n Unterschied zu jetzt</numerusform>
+            <numerusform>%n Unterschiede zu jetzt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupsView</name>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Jetzt sichern</translation>
+    </message>
+    <message>
+        <source>Save your current defaults</source>
+        <translation>Ihre aktuellen Standardanwendungen sichern</translation>
+    </message>
+    <message>
+        <source>No Backups Yet</source>
+        <translation>Noch keine Sicherungen</translation>
+    </message>
+    <message>
+        <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
+        <translation>Sichern Sie Ihre Standardanwendungen, bevor Sie ein Profil ausprobieren oder neue Anwendungen installieren, damit Sie alles zurückholen können.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryListView</name>
+    <message>
+        <source>Add Type</source>
+        <translation>Typ hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add any file extension or link type</source>
+        <translation>Beliebige Dateiendung oder beliebigen Linktyp hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link…</source>
+        <translation>Dateityp oder Link hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Remove from My File Types</source>
+        <translation>Aus „Meine Dateitypen“ entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryRow</name>
+    <message>
+        <source>Unpin %1</source>
+        <translation>%1 lösen</translation>
+    </message>
+    <message>
+        <source>Pin %1</source>
+        <translation>%1 anheften</translation>
+    </message>
+    <message>
+        <source>Default Guard is watching this default</source>
+        <translation>Der Standardwächter überwacht diese Standardanwendung</translation>
+    </message>
+    <message>
+        <source>Pin to get alerted if another app takes it over</source>
+        <translation>Anheften, um gewarnt zu werden, wenn eine andere Anwendung sie übernimmt</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>Keine installierte Anwendung kann %1 öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ChangeRow</name>
+    <message>
+        <source>No default</source>
+        <translation>Kein Standard</translation>
+    </message>
+    <message>
+        <source>Changed in %1</source>
+        <translation>Geändert in %1</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>%1 auf %2 zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Keep %1 for %2</source>
+        <translation>%1 für %2 behalten</translation>
+    </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>Dreimal in einer Minute übernommen: Der Wächter setzt es nicht mehr zurück</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Zugelassen</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Zulassen</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>%1 für %2 zulassen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Aufräumen</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>Dateien Ihrer Standardanwendungen aufräumen</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>Jede geänderte Datei wird zuerst daneben kopiert, und Ihre Standardanwendungen werden gesichert. Eine Korrektur ändert nur dort, welche Anwendung einen Typ öffnet, wo sie es angibt.</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Auswahl korrigieren</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Korrektur: %1</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>Keine Probleme in den Dateien Ihrer Standardanwendungen.</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Korrigiert: %1</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>Die alte Datei wird als %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Nicht korrigiert: %1</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>Übergangene Probleme (die Dateien haben sich inzwischen geändert und zeigen sie nicht mehr): %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::DropInspector</name>
+    <message>
+        <source>What opens this file?</source>
+        <translation>Was öffnet diese Datei?</translation>
+    </message>
+    <message>
+        <source>Drop any file onto this window to see and change which app opens it</source>
+        <translation>Ziehen Sie eine beliebige Datei auf dieses Fenster, um zu sehen und zu ändern, welche Anwendung sie öffnet</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Add %1 to My File Types</source>
+        <translation>%1 zu „Meine Dateitypen“ hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>%1 leeren</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::GuardView</name>
+    <message>
+        <source>Stop watching</source>
+        <translation>Nicht mehr überwachen</translation>
+    </message>
+    <message>
+        <source>Stop watching %1</source>
+        <translation>%1 nicht mehr überwachen</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Kein Standard</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Standardwächter</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Jetzt prüfen</translation>
+    </message>
+    <message>
+        <source>Check for changed defaults now</source>
+        <translation>Jetzt auf geänderte Standardanwendungen prüfen</translation>
+    </message>
+    <message>
+        <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
+        <translation>Prüft Ihre Standardanwendungen im Hintergrund. Übernimmt eine Anwendung einen angehefteten Standard, erhalten Sie eine Benachrichtigung mit der Schaltfläche „Zurücksetzen“.</translation>
+    </message>
+    <message>
+        <source>Pinned types</source>
+        <translation>Angeheftete Typen</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>Letzte Änderungen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Clear recent changes</source>
+        <translation>Letzte Änderungen leeren</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Letzte Änderungen</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>Angeheftet (%1)</translation>
+    </message>
+    <message>
+        <source>Click the pin next to any file type to watch it.</source>
+        <translation>Klicken Sie auf die Nadel neben einem Dateityp, um ihn zu überwachen.</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>Noch keine Änderungen bemerkt.</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>Immer behalten</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>%1 immer behalten</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>Die Anwendung sofort zurücksetzen, wenn ein anderes Programm diesen Typ übernimmt</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HealthCard</name>
+    <message>
+        <source>Health score</source>
+        <translation>Zustandswert</translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app %1</source>
+        <translation>Der Anteil bekannter Datei- und Linktypen, die sich in einer bestimmten Anwendung öffnen %1</translation>
+    </message>
+    <message>
+        <source>Defaults Health</source>
+        <translation>Zustand der Standards</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>Alles hat ein Zuhause.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention</source>
+        <translation>
+            <numerusform>%n Typ braucht Aufmerksamkeit</numerusform>
+            <numerusform>%n Typen brauchen Aufmerksamkeit</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HistoryHeader</name>
+    <message>
+        <source>Automatic Backup History</source>
+        <translation>Verlauf der automatischen Sicherungen</translation>
+    </message>
+    <message>
+        <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
+        <translation>Sichert vor jedem Profil, jeder Wiederherstellung und jedem Zurücksetzen durch den Wächter sowie einmal täglich. Unveränderte Tage werden übersprungen; automatische Sicherungen werden 30 Tage lang aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::IssueRow</name>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>Keine installierte Anwendung kann %1 öffnen. Installieren Sie eine, oder ignorieren Sie es, wenn Sie es nie brauchen.</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>Mehrere Anwendungen können es öffnen, aber keine ist die Standardanwendung.</translation>
+    </message>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>Auf %1 gesetzt, das nicht mehr installiert ist.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>%1 anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::MainWindow</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Refresh Defaults</source>
+        <translation>Standardanwendungen neu einlesen</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Jetzt sichern</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Find Type</source>
+        <translation>Typ suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>About Openwright</source>
+        <translation>Über Openwright</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Zeigt und ändert, welche Anwendung jede Art von Datei und Link öffnet, und sorgt dafür, dass es so bleibt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Aktualisierungen suchen …</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>Openwright überwacht Ihre Standardanwendungen auch bei geschlossenem Fenster weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OverviewView</name>
+    <message>
+        <source>Reading your defaults…</source>
+        <translation>Ihre Standardanwendungen werden gelesen …</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Types with a default</source>
+        <translation>Typen mit Standardanwendung</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Changes spotted by Guard</source>
+        <translation>Vom Wächter bemerkte Änderungen</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Braucht Aufmerksamkeit</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>Aufräumen …</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 Problem in den Dateien Ihrer Standardanwendungen</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileCard</name>
+    <message>
+        <source>Preset</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>%1 von %2 zu ändern</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>Alles eingestellt</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileSheet</name>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Restore %1 Defaults</source>
+        <translation>%1 Standards wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Apply %1 Changes</source>
+        <translation>%1 Änderungen anwenden</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>%1 von %2 geändert.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfilesView</name>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Save Current as Profile</source>
+        <translation>Aktuelle als Profil speichern</translation>
+    </message>
+    <message>
+        <source>Save your current defaults as a profile</source>
+        <translation>Ihre aktuellen Standardanwendungen als Profil speichern</translation>
+    </message>
+    <message>
+        <source>Import &amp; Export</source>
+        <translation>Import &amp; Export</translation>
+    </message>
+    <message>
+        <source>Import Profiles…</source>
+        <translation>Profile importieren …</translation>
+    </message>
+    <message>
+        <source>Export My Profiles…</source>
+        <translation>Meine Profile exportieren …</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren …</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Export fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Save Current Defaults</source>
+        <translation>Aktuelle Standards speichern</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>My Profile</source>
+        <translation>Mein Profil</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>%n Profil exportiert.</numerusform>
+            <numerusform>%n Profile exportiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>%n Profil importiert.</numerusform>
+            <numerusform>%n Profile importiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::RootView</name>
+    <message>
+        <source>Search types, e.g. .md or browser</source>
+        <translation>Typen suchen, z. B. .md oder Browser</translation>
+    </message>
+    <message>
+        <source>Search types</source>
+        <translation>Typen suchen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Neu einlesen</translation>
+    </message>
+    <message>
+        <source>Re-read all defaults (Ctrl+R)</source>
+        <translation>Alle Standardanwendungen neu einlesen (Strg+R)</translation>
+    </message>
+    <message>
+        <source>Openwright could not save its data: %1</source>
+        <translation>Openwright konnte seine Daten nicht speichern: %1</translation>
+    </message>
+    <message>
+        <source>No file types match</source>
+        <translation>Keine Dateitypen gefunden</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Nothing here yet.</source>
+        <translation>Hier ist noch nichts.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsView</name>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Bei der Anmeldung öffnen</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Aktualisierungen</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Automatisch nach Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Jetzt prüfen</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Standardwächter</translation>
+    </message>
+    <message>
+        <source>Watch for changed defaults</source>
+        <translation>Auf geänderte Standardanwendungen achten</translation>
+    </message>
+    <message>
+        <source>Check every</source>
+        <translation>Prüfen alle</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 Sekunden</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 Minuten</translation>
+    </message>
+    <message>
+        <source>15 minutes</source>
+        <translation>15 Minuten</translation>
+    </message>
+    <message>
+        <source>Openwright also checks whenever an app launches or quits.</source>
+        <translation>Openwright prüft auch, wann immer eine Anwendung startet oder beendet wird.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsWindow</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Sidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>Seitenleiste</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SidebarModel</name>
+    <message>
+        <source>Overview</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>File &amp; Link Types</source>
+        <translation>Datei- &amp; Linktypen</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Standardwächter</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Spinner</name>
+    <message>
+        <source>Working</source>
+        <translation>In Arbeit</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::StepRow</name>
+    <message>
+        <source>No default</source>
+        <translation>Kein Standard</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>Bereits eingestellt</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>%1 ist nicht installiert</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayIcon</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>Openwright öffnen</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Jetzt prüfen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>Openwright beenden</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayPanel</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Letzte Änderungen</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>Openwright öffnen</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Jetzt prüfen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>Openwright beenden</translation>
+    </message>
+    <message>
+        <source>Health %1</source>
+        <translation>Zustand %1</translation>
+    </message>
+    <message>
+        <source>Default Guard is off</source>
+        <translation>Der Standardwächter ist aus</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>%1 auf %2 zurücksetzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Guard is watching %n pinned defaults</source>
+        <translation>
+            <numerusform>Der Wächter überwacht %n angeheftete Standardanwendung</numerusform>
+            <numerusform>Der Wächter überwacht %n angeheftete Standardanwendungen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::UpdatePrompt</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>Download-Seite öffnen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::WhyPanel</name>
+    <message>
+        <source>Default Applications</source>
+        <translation>Standardanwendungen</translation>
+    </message>
+    <message>
+        <source>Added Associations</source>
+        <translation>Hinzugefügte Zuordnungen</translation>
+    </message>
+    <message>
+        <source>Removed Associations</source>
+        <translation>Entfernte Zuordnungen</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>Installierte Anwendungen</translation>
+    </message>
+    <message>
+        <source>Installed applications that declare %1</source>
+        <translation>Installierte Anwendungen, die %1 angeben</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>Warum diese Anwendung?</translation>
+    </message>
+    <message>
+        <source>Why %1 opens where it does</source>
+        <translation>Warum sich %1 dort öffnet, wo es sich öffnet</translation>
+    </message>
+    <message>
+        <source>Reading the lists…</source>
+        <translation>Listen werden gelesen …</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Erklärung</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Typ: %1</translation>
+    </message>
+    <message>
+        <source>Where the system looked, in order</source>
+        <translation>Wo das System gesucht hat, der Reihe nach</translation>
+    </message>
+    <message>
+        <source>(decides)</source>
+        <translation>(entscheidet)</translation>
+    </message>
+    <message>
+        <source>Skipped, not installed: %1</source>
+        <translation>Übersprungen, nicht installiert: %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Entfernt: %1</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>Browser-Einstellung der Arbeitsumgebung</translation>
+    </message>
+</context>
 </TS>

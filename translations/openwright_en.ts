@@ -1,147 +1,147 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
-    <context>
-        <name>AppModel</name>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n default</numerusform>
-                <numerusform>%n defaults</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>ApplicationIndex</name>
-        <message numerus="yes">
-            <source>%1 declares %n type(s) in %2.</source>
-            <translation>
-                <numerusform>%1 declares %n type in %2.</numerusform>
-                <numerusform>%1 declares %n types in %2.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s).</source>
-            <translation>
-                <numerusform>%1 declares %n type.</numerusform>
-                <numerusform>%1 declares %n types.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>cli</name>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>Imported %n profile.</numerusform>
-                <numerusform>Imported %n profiles.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>Backed up %n defaults as “%1” (%2).</source>
-            <translation>
-                <numerusform>Backed up %n default as “%1” (%2).</numerusform>
-                <numerusform>Backed up %n defaults as “%1” (%2).</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention.</source>
-            <translation>
-                <numerusform>%n type needs attention.</numerusform>
-                <numerusform>%n types need attention.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>Exported %n profile.</numerusform>
-                <numerusform>Exported %n profiles.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n default</numerusform>
-                <numerusform>%n defaults</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n different from now</numerusform>
-                <numerusform>%n different from now</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupRow</name>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n default</numerusform>
-                <numerusform>%n defaults</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n different from now</numerusform>
-                <numerusform>%n different from now</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HealthCard</name>
-        <message numerus="yes">
-            <source>%n types need attention</source>
-            <translation>
-                <numerusform>%n type needs attention</numerusform>
-                <numerusform>%n types need attention</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfilesView</name>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>Exported %n profile.</numerusform>
-                <numerusform>Exported %n profiles.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>Imported %n profile.</numerusform>
-                <numerusform>Imported %n profiles.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsView</name>
-        <message numerus="yes">
-            <source>%n minutes</source>
-            <translation>
-                <numerusform>%n minute</numerusform>
-                <numerusform>%n minutes</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n seconds</source>
-            <translation>
-                <numerusform>%n second</numerusform>
-                <numerusform>%n seconds</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayPanel</name>
-        <message numerus="yes">
-            <source>Guard is watching %n pinned defaults</source>
-            <translation>
-                <numerusform>Guard is watching %n pinned default</numerusform>
-                <numerusform>Guard is watching %n pinned defaults</numerusform>
-            </translation>
-        </message>
-    </context>
+<context>
+    <name>AppModel</name>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n default</numerusform>
+            <numerusform>%n defaults</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationIndex</name>
+    <message numerus="yes">
+        <source>%1 declares %n type(s) in %2.</source>
+        <translation>
+            <numerusform>%1 declares %n type in %2.</numerusform>
+            <numerusform>%1 declares %n types in %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s).</source>
+        <translation>
+            <numerusform>%1 declares %n type.</numerusform>
+            <numerusform>%1 declares %n types.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>Imported %n profile.</numerusform>
+            <numerusform>Imported %n profiles.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n defaults as “%1” (%2).</source>
+        <translation>
+            <numerusform>Backed up %n default as “%1” (%2).</numerusform>
+            <numerusform>Backed up %n defaults as “%1” (%2).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention.</source>
+        <translation>
+            <numerusform>%n type needs attention.</numerusform>
+            <numerusform>%n types need attention.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>Exported %n profile.</numerusform>
+            <numerusform>Exported %n profiles.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n default</numerusform>
+            <numerusform>%n defaults</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n different from now</numerusform>
+            <numerusform>%n different from now</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupRow</name>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n default</numerusform>
+            <numerusform>%n defaults</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n different from now</numerusform>
+            <numerusform>%n different from now</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HealthCard</name>
+    <message numerus="yes">
+        <source>%n types need attention</source>
+        <translation>
+            <numerusform>%n type needs attention</numerusform>
+            <numerusform>%n types need attention</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfilesView</name>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>Exported %n profile.</numerusform>
+            <numerusform>Exported %n profiles.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>Imported %n profile.</numerusform>
+            <numerusform>Imported %n profiles.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsView</name>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayPanel</name>
+    <message numerus="yes">
+        <source>Guard is watching %n pinned defaults</source>
+        <translation>
+            <numerusform>Guard is watching %n pinned default</numerusform>
+            <numerusform>Guard is watching %n pinned defaults</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

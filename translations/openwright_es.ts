@@ -1,2826 +1,2826 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
-    <context>
-        <name>AppModel</name>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n predeterminada</numerusform>
-                <numerusform>%n predeterminadas</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
-            <translation>Importar estos perfiles haría que su archivo de perfiles fuera más grande de lo que Openwright puede volver a leer (%1 MB). No se importó nada; elimine primero algunas copias de seguridad o perfiles.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ApplicationIndex</name>
-        <message>
-            <source>Use %1 for All %2</source>
-            <translation>Usar %1 para todo: %2</translation>
-        </message>
-        <message>
-            <source>Use %1 for All Its Types</source>
-            <translation>Usar %1 para todos sus tipos</translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s) in %2.</source>
-            <translation>
-                <numerusform>%1 declara %n tipo en %2.</numerusform>
-                <numerusform>%1 declara %n tipos en %2.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s).</source>
-            <translation>
-                <numerusform>%1 declara %n tipo.</numerusform>
-                <numerusform>%1 declara %n tipos.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>Applications</name>
-        <message>
-            <source>That file cannot be read: %1</source>
-            <translation>No se puede leer ese archivo: %1</translation>
-        </message>
-        <message>
-            <source>That file is not UTF-8 text, as a desktop entry must be.</source>
-            <translation>Ese archivo no es texto UTF-8, como debe serlo una entrada de escritorio.</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry.</source>
-            <translation>Ese archivo no es una entrada de escritorio.</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
-            <translation>Ese archivo no es una entrada de escritorio: no tiene el grupo [Desktop Entry].</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: its Type is %1.</source>
-            <translation>Esa entrada no es una aplicación: su Type es %1.</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: it has no Type.</source>
-            <translation>Esa entrada no es una aplicación: no tiene Type.</translation>
-        </message>
-        <message>
-            <source>That entry does not say which program to run: it has no Exec line.</source>
-            <translation>Esa entrada no indica qué programa ejecutar: no tiene línea Exec.</translation>
-        </message>
-        <message>
-            <source>The program that entry runs is not installed.</source>
-            <translation>El programa que ejecuta esa entrada no está instalado.</translation>
-        </message>
-        <message>
-            <source>The system does not list the added application yet.</source>
-            <translation>El sistema aún no muestra la aplicación añadida.</translation>
-        </message>
-        <message>
-            <source>That application is not installed where the system finds it</source>
-            <translation>Esa aplicación no está instalada donde el sistema la encuentra</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read, so it was kept as %1</source>
-            <translation>No se pudo leer su mimeapps.list, así que se guardó como %1</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
-            <translation>No se pudo leer ni apartar su mimeapps.list, así que no se cambió nada</translation>
-        </message>
-    </context>
-    <context>
-        <name>BackupReason</name>
-        <message>
-            <source>Saved by you</source>
-            <translation>Guardada por usted</translation>
-        </message>
-        <message>
-            <source>Daily backup</source>
-            <translation>Copia diaria</translation>
-        </message>
-        <message>
-            <source>Before applying “%1”</source>
-            <translation>Antes de aplicar «%1»</translation>
-        </message>
-        <message>
-            <source>Before restoring “%1”</source>
-            <translation>Antes de restaurar «%1»</translation>
-        </message>
-        <message>
-            <source>Before reverting %1</source>
-            <translation>Antes de revertir %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>Catalog</name>
-        <message>
-            <source>System Roles</source>
-            <translation>Funciones del sistema</translation>
-        </message>
-        <message>
-            <source>Documents &amp; Office</source>
-            <translation>Documentos y oficina</translation>
-        </message>
-        <message>
-            <source>AI &amp; Productivity</source>
-            <translation>IA y productividad</translation>
-        </message>
-        <message>
-            <source>Code &amp; Developer</source>
-            <translation>Código y desarrollo</translation>
-        </message>
-        <message>
-            <source>Design &amp; Graphics</source>
-            <translation>Diseño y gráficos</translation>
-        </message>
-        <message>
-            <source>E-Books &amp; Publishing</source>
-            <translation>Libros electrónicos y publicación</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creative</source>
-            <translation>Multimedia y creatividad</translation>
-        </message>
-        <message>
-            <source>Archives &amp; Packages</source>
-            <translation>Archivos comprimidos y paquetes</translation>
-        </message>
-        <message>
-            <source>3D Printing &amp; Spatial</source>
-            <translation>Impresión 3D y espacial</translation>
-        </message>
-        <message>
-            <source>Maps &amp; Navigation</source>
-            <translation>Mapas y navegación</translation>
-        </message>
-        <message>
-            <source>Communication Links</source>
-            <translation>Enlaces de comunicación</translation>
-        </message>
-        <message>
-            <source>Gaming &amp; Emulation</source>
-            <translation>Juegos y emulación</translation>
-        </message>
-        <message>
-            <source>Security &amp; Privacy</source>
-            <translation>Seguridad y privacidad</translation>
-        </message>
-        <message>
-            <source>My File Types</source>
-            <translation>Mis tipos de archivo</translation>
-        </message>
-        <message>
-            <source>Web Browser</source>
-            <translation>Navegador web</translation>
-        </message>
-        <message>
-            <source>Opens web links, plus https:, .html and .htm</source>
-            <translation>Abre enlaces web, además de https:, .html y .htm</translation>
-        </message>
-        <message>
-            <source>Email</source>
-            <translation>Correo electrónico</translation>
-        </message>
-        <message>
-            <source>Composes new emails from mailto: links</source>
-            <translation>Redacta correos nuevos desde enlaces mailto:</translation>
-        </message>
-        <message>
-            <source>Phone Calls</source>
-            <translation>Llamadas telefónicas</translation>
-        </message>
-        <message>
-            <source>Handles tel: links for calling</source>
-            <translation>Gestiona enlaces tel: para llamar</translation>
-        </message>
-        <message>
-            <source>SMS &amp; Messages</source>
-            <translation>SMS y mensajes</translation>
-        </message>
-        <message>
-            <source>Handles sms: links for text messages</source>
-            <translation>Gestiona enlaces sms: para mensajes de texto</translation>
-        </message>
-        <message>
-            <source>File Manager</source>
-            <translation>Gestor de archivos</translation>
-        </message>
-        <message>
-            <source>Opens folders</source>
-            <translation>Abre carpetas</translation>
-        </message>
-        <message>
-            <source>Calendar Subscriptions</source>
-            <translation>Suscripciones de calendario</translation>
-        </message>
-        <message>
-            <source>Subscribes to webcal: calendar feeds</source>
-            <translation>Se suscribe a calendarios webcal:</translation>
-        </message>
-        <message>
-            <source>PDF Documents (.pdf)</source>
-            <translation>Documentos PDF (.pdf)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for PDF document files</source>
-            <translation>Visor/editor de documentos PDF</translation>
-        </message>
-        <message>
-            <source>Word Documents (.docx)</source>
-            <translation>Documentos de Word (.docx)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Microsoft Word files</source>
-            <translation>Visor/editor de archivos de Microsoft Word</translation>
-        </message>
-        <message>
-            <source>Legacy Word Docs (.doc)</source>
-            <translation>Documentos de Word antiguos (.doc)</translation>
-        </message>
-        <message>
-            <source>Viewer for classic Word .doc files</source>
-            <translation>Visor de archivos .doc clásicos de Word</translation>
-        </message>
-        <message>
-            <source>Excel Spreadsheets (.xlsx)</source>
-            <translation>Hojas de cálculo de Excel (.xlsx)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Excel spreadsheets</source>
-            <translation>Visor/editor de hojas de cálculo de Excel</translation>
-        </message>
-        <message>
-            <source>CSV Data Files (.csv)</source>
-            <translation>Archivos de datos CSV (.csv)</translation>
-        </message>
-        <message>
-            <source>Data viewer for comma-separated files</source>
-            <translation>Visor de datos separados por comas</translation>
-        </message>
-        <message>
-            <source>PowerPoint Slides (.pptx)</source>
-            <translation>Diapositivas de PowerPoint (.pptx)</translation>
-        </message>
-        <message>
-            <source>Viewer for slide presentations</source>
-            <translation>Visor de presentaciones</translation>
-        </message>
-        <message>
-            <source>Text Files (.txt)</source>
-            <translation>Archivos de texto (.txt)</translation>
-        </message>
-        <message>
-            <source>Plain text editor or viewer</source>
-            <translation>Editor o visor de texto sin formato</translation>
-        </message>
-        <message>
-            <source>Rich Text Format (.rtf)</source>
-            <translation>Texto enriquecido (.rtf)</translation>
-        </message>
-        <message>
-            <source>Rich text document editor</source>
-            <translation>Editor de documentos de texto enriquecido</translation>
-        </message>
-        <message>
-            <source>AI Prompt Configs (.prompt)</source>
-            <translation>Configuraciones de prompts de IA (.prompt)</translation>
-        </message>
-        <message>
-            <source>Editor for system prompts &amp; LLM configs</source>
-            <translation>Editor de prompts del sistema y configuraciones de LLM</translation>
-        </message>
-        <message>
-            <source>Vector DB Exports (.jsonl)</source>
-            <translation>Exportaciones de BD vectoriales (.jsonl)</translation>
-        </message>
-        <message>
-            <source>Viewer for JSON Lines dataset dumps</source>
-            <translation>Visor de conjuntos de datos JSON Lines</translation>
-        </message>
-        <message>
-            <source>Subtitles &amp; Transcripts (.srt)</source>
-            <translation>Subtítulos y transcripciones (.srt)</translation>
-        </message>
-        <message>
-            <source>Viewer for speech transcripts</source>
-            <translation>Visor de transcripciones de voz</translation>
-        </message>
-        <message>
-            <source>JSON Data (.json)</source>
-            <translation>Datos JSON (.json)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for JSON configuration &amp; data files</source>
-            <translation>Visor/editor de archivos de configuración y datos JSON</translation>
-        </message>
-        <message>
-            <source>Markdown Files (.md)</source>
-            <translation>Archivos Markdown (.md)</translation>
-        </message>
-        <message>
-            <source>Viewer for formatted Markdown docs</source>
-            <translation>Visor de documentos Markdown con formato</translation>
-        </message>
-        <message>
-            <source>Python Scripts (.py)</source>
-            <translation>Scripts de Python (.py)</translation>
-        </message>
-        <message>
-            <source>Editor for Python source files</source>
-            <translation>Editor de código fuente de Python</translation>
-        </message>
-        <message>
-            <source>Swift Code (.swift)</source>
-            <translation>Código Swift (.swift)</translation>
-        </message>
-        <message>
-            <source>Editor for Swift source files</source>
-            <translation>Editor de código fuente de Swift</translation>
-        </message>
-        <message>
-            <source>JavaScript (.js)</source>
-            <translation>JavaScript (.js)</translation>
-        </message>
-        <message>
-            <source>Editor for JavaScript source files</source>
-            <translation>Editor de código fuente de JavaScript</translation>
-        </message>
-        <message>
-            <source>TypeScript (.ts)</source>
-            <translation>TypeScript (.ts)</translation>
-        </message>
-        <message>
-            <source>Editor for TypeScript source files</source>
-            <translation>Editor de código fuente de TypeScript</translation>
-        </message>
-        <message>
-            <source>YAML Configurations (.yaml)</source>
-            <translation>Configuraciones YAML (.yaml)</translation>
-        </message>
-        <message>
-            <source>Editor for YAML deployment files</source>
-            <translation>Editor de archivos de despliegue YAML</translation>
-        </message>
-        <message>
-            <source>XML Files (.xml)</source>
-            <translation>Archivos XML (.xml)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for XML documents</source>
-            <translation>Visor/editor de documentos XML</translation>
-        </message>
-        <message>
-            <source>SQL Database Scripts (.sql)</source>
-            <translation>Scripts de base de datos SQL (.sql)</translation>
-        </message>
-        <message>
-            <source>Viewer for database export scripts</source>
-            <translation>Visor de scripts de exportación de bases de datos</translation>
-        </message>
-        <message>
-            <source>Kotlin Code (.kt)</source>
-            <translation>Código Kotlin (.kt)</translation>
-        </message>
-        <message>
-            <source>Editor for Kotlin source code</source>
-            <translation>Editor de código fuente de Kotlin</translation>
-        </message>
-        <message>
-            <source>Shell Scripts (.sh)</source>
-            <translation>Scripts de shell (.sh)</translation>
-        </message>
-        <message>
-            <source>Editor for shell scripts</source>
-            <translation>Editor de scripts de shell</translation>
-        </message>
-        <message>
-            <source>Log Files (.log)</source>
-            <translation>Archivos de registro (.log)</translation>
-        </message>
-        <message>
-            <source>Viewer for application and system logs</source>
-            <translation>Visor de registros de aplicaciones y del sistema</translation>
-        </message>
-        <message>
-            <source>SSH Links (ssh:)</source>
-            <translation>Enlaces SSH (ssh:)</translation>
-        </message>
-        <message>
-            <source>Terminal app for ssh: connections</source>
-            <translation>Terminal para conexiones ssh:</translation>
-        </message>
-        <message>
-            <source>Vector Graphics (.svg)</source>
-            <translation>Gráficos vectoriales (.svg)</translation>
-        </message>
-        <message>
-            <source>Viewer for scalable vector graphics</source>
-            <translation>Visor de gráficos vectoriales escalables</translation>
-        </message>
-        <message>
-            <source>Photoshop Files (.psd)</source>
-            <translation>Archivos de Photoshop (.psd)</translation>
-        </message>
-        <message>
-            <source>Viewer for Adobe Photoshop documents</source>
-            <translation>Visor de documentos de Adobe Photoshop</translation>
-        </message>
-        <message>
-            <source>RAW Camera Photos (.dng)</source>
-            <translation>Fotos RAW (.dng)</translation>
-        </message>
-        <message>
-            <source>Viewer for raw digital camera photos</source>
-            <translation>Visor de fotos en bruto de cámaras digitales</translation>
-        </message>
-        <message>
-            <source>TrueType Fonts (.ttf)</source>
-            <translation>Fuentes TrueType (.ttf)</translation>
-        </message>
-        <message>
-            <source>Font installer/previewer</source>
-            <translation>Instalador/visor de fuentes</translation>
-        </message>
-        <message>
-            <source>EPUB E-Books (.epub)</source>
-            <translation>Libros EPUB (.epub)</translation>
-        </message>
-        <message>
-            <source>Reader for EPUB digital books</source>
-            <translation>Lector de libros digitales EPUB</translation>
-        </message>
-        <message>
-            <source>Kindle E-Books (.mobi)</source>
-            <translation>Libros Kindle (.mobi)</translation>
-        </message>
-        <message>
-            <source>Reader for MOBI digital books</source>
-            <translation>Lector de libros digitales MOBI</translation>
-        </message>
-        <message>
-            <source>Comic Archives (.cbz)</source>
-            <translation>Archivos de cómic (.cbz)</translation>
-        </message>
-        <message>
-            <source>Reader for comic book archives</source>
-            <translation>Lector de archivos de cómic</translation>
-        </message>
-        <message>
-            <source>MP4 Video (.mp4)</source>
-            <translation>Vídeo MP4 (.mp4)</translation>
-        </message>
-        <message>
-            <source>Player for MP4 movies &amp; video clips</source>
-            <translation>Reproductor de películas y clips MP4</translation>
-        </message>
-        <message>
-            <source>MKV Video (.mkv)</source>
-            <translation>Vídeo MKV (.mkv)</translation>
-        </message>
-        <message>
-            <source>Player for high-definition MKV videos</source>
-            <translation>Reproductor de vídeos MKV de alta definición</translation>
-        </message>
-        <message>
-            <source>QuickTime Movies (.mov)</source>
-            <translation>Películas QuickTime (.mov)</translation>
-        </message>
-        <message>
-            <source>Player for QuickTime movies</source>
-            <translation>Reproductor de películas QuickTime</translation>
-        </message>
-        <message>
-            <source>MP3 Audio (.mp3)</source>
-            <translation>Audio MP3 (.mp3)</translation>
-        </message>
-        <message>
-            <source>Player for MP3 audio tracks</source>
-            <translation>Reproductor de pistas MP3</translation>
-        </message>
-        <message>
-            <source>Lossless Audio (.flac)</source>
-            <translation>Audio sin pérdida (.flac)</translation>
-        </message>
-        <message>
-            <source>Player for high-fidelity FLAC audio</source>
-            <translation>Reproductor de audio FLAC de alta fidelidad</translation>
-        </message>
-        <message>
-            <source>JPEG Photos (.jpg)</source>
-            <translation>Fotos JPEG (.jpg)</translation>
-        </message>
-        <message>
-            <source>Viewer for digital photos</source>
-            <translation>Visor de fotos digitales</translation>
-        </message>
-        <message>
-            <source>PNG Images (.png)</source>
-            <translation>Imágenes PNG (.png)</translation>
-        </message>
-        <message>
-            <source>Viewer for transparent PNG images</source>
-            <translation>Visor de imágenes PNG transparentes</translation>
-        </message>
-        <message>
-            <source>WebP Media (.webp)</source>
-            <translation>Multimedia WebP (.webp)</translation>
-        </message>
-        <message>
-            <source>Viewer for modern WebP graphics</source>
-            <translation>Visor de gráficos WebP modernos</translation>
-        </message>
-        <message>
-            <source>HEIC Photos (.heic)</source>
-            <translation>Fotos HEIC (.heic)</translation>
-        </message>
-        <message>
-            <source>Viewer for high-efficiency photos</source>
-            <translation>Visor de fotos de alta eficiencia</translation>
-        </message>
-        <message>
-            <source>ZIP Archives (.zip)</source>
-            <translation>Archivos ZIP (.zip)</translation>
-        </message>
-        <message>
-            <source>Extractor for compressed ZIP archives</source>
-            <translation>Extractor de archivos ZIP comprimidos</translation>
-        </message>
-        <message>
-            <source>RAR Archives (.rar)</source>
-            <translation>Archivos RAR (.rar)</translation>
-        </message>
-        <message>
-            <source>Extractor for RAR compressed archives</source>
-            <translation>Extractor de archivos RAR comprimidos</translation>
-        </message>
-        <message>
-            <source>7-Zip Archives (.7z)</source>
-            <translation>Archivos 7-Zip (.7z)</translation>
-        </message>
-        <message>
-            <source>Extractor for 7z archives</source>
-            <translation>Extractor de archivos 7z</translation>
-        </message>
-        <message>
-            <source>Disk Images (.dmg)</source>
-            <translation>Imágenes de disco (.dmg)</translation>
-        </message>
-        <message>
-            <source>Mounter for macOS disk images</source>
-            <translation>Montador de imágenes de disco de macOS</translation>
-        </message>
-        <message>
-            <source>Torrent Files (.torrent)</source>
-            <translation>Archivos torrent (.torrent)</translation>
-        </message>
-        <message>
-            <source>Downloader for P2P torrent files</source>
-            <translation>Descargador de archivos torrent P2P</translation>
-        </message>
-        <message>
-            <source>3D Printing Models (.stl)</source>
-            <translation>Modelos de impresión 3D (.stl)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D printer STL files</source>
-            <translation>Visor de archivos STL de impresoras 3D</translation>
-        </message>
-        <message>
-            <source>3D CAD Models (.obj)</source>
-            <translation>Modelos CAD 3D (.obj)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D object geometry</source>
-            <translation>Visor de geometría de objetos 3D</translation>
-        </message>
-        <message>
-            <source>3D GLTF Scenes (.gltf)</source>
-            <translation>Escenas GLTF 3D (.gltf)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D GLTF asset scenes</source>
-            <translation>Visor de escenas 3D GLTF</translation>
-        </message>
-        <message>
-            <source>USDZ Scenes (.usdz)</source>
-            <translation>Escenas USDZ (.usdz)</translation>
-        </message>
-        <message>
-            <source>Viewer for Apple USDZ 3D scenes</source>
-            <translation>Visor de escenas 3D USDZ de Apple</translation>
-        </message>
-        <message>
-            <source>GPS Track Logs (.gpx)</source>
-            <translation>Rutas GPS (.gpx)</translation>
-        </message>
-        <message>
-            <source>Viewer for GPX trails and routes</source>
-            <translation>Visor de rutas y recorridos GPX</translation>
-        </message>
-        <message>
-            <source>Google Earth Places (.kml)</source>
-            <translation>Lugares de Google Earth (.kml)</translation>
-        </message>
-        <message>
-            <source>Viewer for KML placemarks</source>
-            <translation>Visor de marcadores KML</translation>
-        </message>
-        <message>
-            <source>Telegram Links (tg:)</source>
-            <translation>Enlaces de Telegram (tg:)</translation>
-        </message>
-        <message>
-            <source>Messenger app for Telegram links</source>
-            <translation>Mensajería para enlaces de Telegram</translation>
-        </message>
-        <message>
-            <source>Zoom Meetings (zoommtg:)</source>
-            <translation>Reuniones de Zoom (zoommtg:)</translation>
-        </message>
-        <message>
-            <source>Client for Zoom meeting links</source>
-            <translation>Cliente para enlaces de reuniones de Zoom</translation>
-        </message>
-        <message>
-            <source>Slack Links (slack:)</source>
-            <translation>Enlaces de Slack (slack:)</translation>
-        </message>
-        <message>
-            <source>Client for Slack deep links</source>
-            <translation>Cliente para enlaces profundos de Slack</translation>
-        </message>
-        <message>
-            <source>Disk Images (.iso)</source>
-            <translation>Imágenes de disco (.iso)</translation>
-        </message>
-        <message>
-            <source>Emulation launcher for console ISOs</source>
-            <translation>Lanzador de emulación para ISO de consolas</translation>
-        </message>
-        <message>
-            <source>GBA ROMs (.gba)</source>
-            <translation>ROM de GBA (.gba)</translation>
-        </message>
-        <message>
-            <source>Emulator for GameBoy Advance ROMs</source>
-            <translation>Emulador de ROM de Game Boy Advance</translation>
-        </message>
-        <message>
-            <source>OpenPGP Encryption (.gpg)</source>
-            <translation>Cifrado OpenPGP (.gpg)</translation>
-        </message>
-        <message>
-            <source>Security app for PGP/GPG files</source>
-            <translation>Aplicación de seguridad para archivos PGP/GPG</translation>
-        </message>
-        <message>
-            <source>OpenVPN Profiles (.ovpn)</source>
-            <translation>Perfiles de OpenVPN (.ovpn)</translation>
-        </message>
-        <message>
-            <source>VPN client for OpenVPN configurations</source>
-            <translation>Cliente VPN para configuraciones de OpenVPN</translation>
-        </message>
-        <message>
-            <source>Added by you</source>
-            <translation>Añadido por usted</translation>
-        </message>
-    </context>
-    <context>
-        <name>ChangeResult</name>
-        <message>
-            <source>Changed</source>
-            <translation>Cambiado</translation>
-        </message>
-        <message>
-            <source>Already the default</source>
-            <translation>Ya es la aplicación predeterminada</translation>
-        </message>
-        <message>
-            <source>That app is no longer installed</source>
-            <translation>Esa aplicación ya no está instalada</translation>
-        </message>
-        <message>
-            <source>The change could not be made</source>
-            <translation>No se pudo hacer el cambio</translation>
-        </message>
-    </context>
-    <context>
-        <name>CommandLine</name>
-        <message>
-            <source>Reset to the system default</source>
-            <translation>Restablecida la predeterminada del sistema</translation>
-        </message>
-        <message>
-            <source>Already the system default</source>
-            <translation>Ya es la predeterminada del sistema</translation>
-        </message>
-        <message>
-            <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
-            <translation>%1 (%2) no indica que pueda abrir %3. Añada --force para hacerla predeterminada de todos modos.</translation>
-        </message>
-        <message>
-            <source>: There is no such file or folder.</source>
-            <translation>: No existe ese archivo o carpeta.</translation>
-        </message>
-        <message>
-            <source>: The system knows no such MIME type.</source>
-            <translation>: El sistema no conoce ese tipo MIME.</translation>
-        </message>
-        <message>
-            <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
-            <translation>: Eso no es un tipo. Se esperaba una extensión (.pdf o pdf), un tipo de enlace (mailto:), un tipo MIME (application/pdf) o un archivo (./report.pdf).</translation>
-        </message>
-    </context>
-    <context>
-        <name>DateText</name>
-        <message>
-            <source>%1 at %2</source>
-            <comment>a backup's name: date and time</comment>
-            <translation>%1 a las %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>DecisionChain</name>
-        <message>
-            <source>%1 does not exist</source>
-            <translation>%1 no existe</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read as a list, so the system ignores all of it</source>
-            <translation>%1 no se puede leer como lista, así que el sistema la ignora por completo</translation>
-        </message>
-        <message>
-            <source>%1 has no entry for %2</source>
-            <translation>%1 no tiene ninguna entrada para %2</translation>
-        </message>
-        <message>
-            <source>%1 line %2</source>
-            <translation>%1, línea %2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type)</source>
-            <translation>%1 (un tipo padre)</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type of %2)</source>
-            <translation>%1 (un tipo padre de %2)</translation>
-        </message>
-        <message>
-            <source>%1 sets %2 for %3</source>
-            <translation>%1 establece %2 para %3</translation>
-        </message>
-        <message>
-            <source>%1 names no application for %2</source>
-            <translation>%1 no nombra ninguna aplicación para %2</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but it is not installed</source>
-            <translation>%1 nombra %2 para %3, pero no está instalada</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but none of them is installed</source>
-            <translation>%1 nombra %2 para %3, pero ninguna está instalada</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, outranked by the choice above</source>
-            <translation>%1 nombra %2 para %3, superada por la elección de arriba</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3, and no list sets an installed default</source>
-            <translation>%1 añade %2 para %3, y ninguna lista establece una predeterminada instalada</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3</source>
-            <translation>%1 añade %2 para %3</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 from the applications for %3</source>
-            <translation>%1 quita %2 de las aplicaciones para %3</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
-            <translation>%1 quita %2 para %3, sin efecto: una entrada anterior la nombra</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
-            <translation>%1 quita %2 para %3, sin efecto en las aplicaciones instaladas en la misma carpeta</translation>
-        </message>
-        <message>
-            <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
-            <translation>Ninguna lista establece una aplicación predeterminada instalada para %1, así que se usa la primera aplicación instalada que lo gestiona: %2</translation>
-        </message>
-        <message>
-            <source>No installed application handles %1</source>
-            <translation>Ninguna aplicación instalada gestiona %1</translation>
-        </message>
-        <message>
-            <source>No installed handler of %1 can be used</source>
-            <translation>No se puede usar ninguna aplicación instalada para %1</translation>
-        </message>
-        <message>
-            <source> (skipped %1: not installed)</source>
-            <translation> (omitida: %1, no instalada)</translation>
-        </message>
-        <message>
-            <source> (removed: %1)</source>
-            <translation> (quitada: %1)</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 sets it for %4</source>
-            <translation>%1 se abre en %2 porque %3 la establece para %4</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
-            <translation>%1 se abre en %2 porque %3 la añade para %4 y ninguna lista establece una predeterminada instalada</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
-            <translation>%1 se abre en %2 porque ninguna lista establece una predeterminada instalada y es la primera aplicación instalada que gestiona %3</translation>
-        </message>
-        <message>
-            <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
-            <translation>Nada abre %1 (%2): ninguna lista nombra una aplicación instalada, y no hay ninguna instalada que lo gestione</translation>
-        </message>
-        <message>
-            <source>. The system reports %1 instead, so this explanation is incomplete</source>
-            <translation>. El sistema indica %1 en su lugar, así que esta explicación está incompleta</translation>
-        </message>
-        <message>
-            <source>. The system reports no application, so this explanation is incomplete</source>
-            <translation>. El sistema no indica ninguna aplicación, así que esta explicación está incompleta</translation>
-        </message>
-        <message>
-            <source>No explanation is available for %1</source>
-            <translation>No hay explicación disponible para %1</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
-            <translation>XDG_CURRENT_DESKTOP nombra %1, así que el sistema también lee %2 en cada carpeta</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
-            <translation>XDG_CURRENT_DESKTOP no nombra ningún escritorio, así que el sistema no lee listas específicas de escritorio</translation>
-        </message>
-        <message>
-            <source>; it found %1</source>
-            <translation>; encontró %1</translation>
-        </message>
-        <message>
-            <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
-            <translation>. Ignora %1: un nombre de escritorio solo puede contener letras, dígitos, - y _</translation>
-        </message>
-        <message>
-            <source>“%1”</source>
-            <translation>«%1»</translation>
-        </message>
-        <message>
-            <source>~</source>
-            <translation>~</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3: links that desktop opens go to %4</source>
-            <translation>%1 (%2) indica %3: los enlaces que abre ese escritorio van a %4</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
-            <translation>%1 (%2) indica %3, que no corresponde a ninguna aplicación instalada: puede que los enlaces que abre ese escritorio no se abran</translation>
-        </message>
-        <message>
-            <source>; but links %1 opens follow its own setting, %2</source>
-            <translation>; pero los enlaces que abre %1 siguen su propio ajuste, %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>DesktopBrowser</name>
-        <message>
-            <source>%1's links</source>
-            <translation>Enlaces de %1</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read, so it was left as it is.</source>
-            <translation>No se puede leer %1, así que se ha dejado como estaba.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Doctor</name>
-        <message>
-            <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
-            <translation>La línea %1 de %2 indica para %4 la aplicación %3, que ya no está instalada.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
-            <translation>La línea %1 de %2 establece %3, otro nombre de %4, que la línea %5 también establece.</translation>
-        </message>
-        <message>
-            <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-            <translation>%1 se establece dos veces en [%2] de %3 (líneas %4 y %5); el sistema solo lee la última.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
-            <translation>La línea %1 de %2 quita %3 de las aplicaciones para %4, aunque es la predeterminada de ese tipo.</translation>
-        </message>
-        <message>
-            <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
-            <translation>%1 es una lista antigua que el sistema aún lee: su línea %2 decide que %3 se abre en %4.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
-            <translation>La línea %1 de %2, una lista para un solo escritorio, hace que %3 se abra en %4, por encima de su elección de %5.</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog and runs the same program as %2.</source>
-            <translation>%1 lo creó un diálogo «abrir con una orden» y ejecuta el mismo programa que %2.</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog; the program it runs (%2) is gone.</source>
-            <translation>%1 lo creó un diálogo «abrir con una orden»; el programa que ejecuta (%2) ya no existe.</translation>
-        </message>
-        <message>
-            <source>%1 runs %2, which is not found, so the system passes over it.</source>
-            <translation>%1 ejecuta %2, que no se encuentra, así que el sistema lo pasa por alto.</translation>
-        </message>
-        <message>
-            <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
-            <translation>%1 es un enlace de solo lectura a %2, gestionado por una herramienta de configuración.</translation>
-        </message>
-        <message>
-            <source>Managed by your configuration; change it there.</source>
-            <translation>Lo gestiona su configuración; cámbielo allí.</translation>
-        </message>
-        <message>
-            <source>Remove %1 from the line; the system passes over it already.</source>
-            <translation>Quitar %1 de la línea; el sistema ya lo pasa por alto.</translation>
-        </message>
-        <message>
-            <source>Remove line %1; nothing else changes.</source>
-            <translation>Quitar la línea %1; no cambia nada más.</translation>
-        </message>
-        <message>
-            <source>Keep %1 among the applications for %2.</source>
-            <translation>Mantener %1 entre las aplicaciones para %2.</translation>
-        </message>
-        <message>
-            <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-            <translation>Mover la línea a su propio mimeapps.list; %1 sigue siendo la predeterminada.</translation>
-        </message>
-        <message>
-            <source>Remove line %1, so that %2 opens in %3 again.</source>
-            <translation>Quitar la línea %1, para que %2 vuelva a abrirse en %3.</translation>
-        </message>
-        <message>
-            <source>Name %1 instead in your lists, and remove this entry.</source>
-            <translation>Indicar %1 en su lugar en sus listas y quitar esta entrada.</translation>
-        </message>
-        <message>
-            <source>Remove the entry and the lines naming it.</source>
-            <translation>Quitar la entrada y las líneas que la indican.</translation>
-        </message>
-        <message>
-            <source>Remove the entry.</source>
-            <translation>Quitar la entrada.</translation>
-        </message>
-        <message>
-            <source>Could not remove %1.</source>
-            <translation>No se pudo eliminar %1.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
-            <translation>La línea %1 de %2 establece %3, otro nombre de %4, antes de que la línea %5 establezca el propio %4: el sistema prueba primero las aplicaciones de la línea %1.</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-            <translation>Mover las aplicaciones de la línea %1 a la línea %2 y quitar la línea %1; esto cambia qué aplicación abre %3.</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-            <translation>Mover las aplicaciones de la línea %1 a la línea %2 y quitar la línea %1; no cambia nada más.</translation>
-        </message>
-        <message>
-            <source>left as it was, because %1 could not be changed.</source>
-            <translation>se ha dejado como estaba, porque no se pudo cambiar %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Files</name>
-        <message>
-            <source>There is no file at %1.</source>
-            <translation>No hay ningún archivo en %1.</translation>
-        </message>
-        <message>
-            <source>Could not read %1: %2</source>
-            <translation>No se pudo leer %1: %2</translation>
-        </message>
-        <message>
-            <source>%1 is not a regular file.</source>
-            <translation>%1 no es un archivo normal.</translation>
-        </message>
-        <message>
-            <source>%1 is too large.</source>
-            <translation>%1 es demasiado grande.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LaunchAtLogin</name>
-        <message>
-            <source>Could not write %1: %2</source>
-            <translation>No se pudo escribir %1: %2</translation>
-        </message>
-        <message>
-            <source>Could not remove %1: %2</source>
-            <translation>No se pudo eliminar %1: %2</translation>
-        </message>
-        <message>
-            <source>Could not create the folder %1: %2</source>
-            <translation>No se pudo crear la carpeta %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>Notifier</name>
-        <message>
-            <source>Open</source>
-            <translation>Abrir</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlanStep</name>
-        <message>
-            <source>Replaced by %1, the same file type</source>
-            <translation>Reemplazado por %1, el mismo tipo de archivo</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlatformText</name>
-        <message>
-            <source>Another setting keeps the current app</source>
-            <translation>Otro ajuste mantiene la aplicación actual</translation>
-        </message>
-        <message>
-            <source>Applying…</source>
-            <translation>Aplicando…</translation>
-        </message>
-        <message>
-            <source>Applying the changes…</source>
-            <translation>Aplicando los cambios…</translation>
-        </message>
-        <message>
-            <source>A profile switches a whole set of defaults at once.</source>
-            <translation>Un perfil cambia todo un conjunto de aplicaciones predeterminadas a la vez.</translation>
-        </message>
-        <message>
-            <source>…instead of making the system ask, or pointing at a deleted app.</source>
-            <translation>…en lugar de hacer que el sistema pregunte o de apuntar a una aplicación eliminada.</translation>
-        </message>
-        <message>
-            <source>The system doesn't recognise .%1 files</source>
-            <translation>El sistema no reconoce los archivos .%1</translation>
-        </message>
-    </context>
-    <context>
-        <name>Presets</name>
-        <message>
-            <source>Work &amp; Business</source>
-            <translation>Trabajo y empresa</translation>
-        </message>
-        <message>
-            <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
-            <translation>Chrome, Outlook, Microsoft Office, Zoom y Slack.</translation>
-        </message>
-        <message>
-            <source>Maximum Privacy</source>
-            <translation>Privacidad máxima</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and Apple's on-device viewers.</source>
-            <translation>Brave, Proton Mail, Telegram y los visores integrados de Apple.</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creator</source>
-            <translation>Multimedia y creación</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Preview for images.</source>
-            <translation>VLC para todos los formatos de vídeo y audio, Vista Previa para imágenes.</translation>
-        </message>
-        <message>
-            <source>Developer</source>
-            <translation>Desarrollo</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files, Terminal for ssh: links.</source>
-            <translation>VS Code para código y archivos de configuración, Terminal para enlaces ssh:.</translation>
-        </message>
-        <message>
-            <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
-            <translation>Chrome, Thunderbird, LibreOffice, Zoom y Slack.</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and the desktop's own viewers.</source>
-            <translation>Brave, Proton Mail, Telegram y los visores propios del escritorio.</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Image Viewer for images.</source>
-            <translation>VLC para todos los formatos de vídeo y audio, Visor de imágenes para imágenes.</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files.</source>
-            <translation>VS Code para código y archivos de configuración.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ProfileExport</name>
-        <message>
-            <source>That file isn't an Openwright profile export.</source>
-            <translation>Ese archivo no es una exportación de perfiles de Openwright.</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Openwright cannot start</source>
-            <translation>Openwright no puede iniciarse</translation>
-        </message>
-    </context>
-    <context>
-        <name>TargetState</name>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>Establecida en %1, que ya no está instalada.</translation>
-        </message>
-        <message>
-            <source>%1 opens it for now.</source>
-            <translation>Por ahora lo abre %1.</translation>
-        </message>
-        <message>
-            <source>%1 opens %2</source>
-            <translation>%1 abre %2</translation>
-        </message>
-        <message>
-            <source>nothing opens %1</source>
-            <translation>nada abre %1</translation>
-        </message>
-        <message>
-            <source>Depends on the file: %1.</source>
-            <translation>Depende del archivo: %1.</translation>
-        </message>
-        <message>
-            <source>Depends on who opens it: %1.</source>
-            <translation>Depende de quién lo abra: %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>TypeFamily</name>
-        <message>
-            <source>Video</source>
-            <translation>Vídeo</translation>
-        </message>
-        <message>
-            <source>Audio</source>
-            <translation>Audio</translation>
-        </message>
-        <message>
-            <source>Images</source>
-            <translation>Imágenes</translation>
-        </message>
-        <message>
-            <source>Documents</source>
-            <translation>Documentos</translation>
-        </message>
-        <message>
-            <source>Text &amp; Code</source>
-            <translation>Texto y código</translation>
-        </message>
-        <message>
-            <source>Archives</source>
-            <translation>Archivos comprimidos</translation>
-        </message>
-        <message>
-            <source>Links</source>
-            <translation>Enlaces</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Otros</translation>
-        </message>
-    </context>
-    <context>
-        <name>cli</name>
-        <message>
-            <source>Not restored</source>
-            <translation>No restaurado</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>%1 de %2 cambiados.</translation>
-        </message>
-        <message>
-            <source>Same as now
+<context>
+    <name>AppModel</name>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n predeterminada</numerusform>
+            <numerusform>%n predeterminadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
+        <translation>Importar estos perfiles haría que su archivo de perfiles fuera más grande de lo que Openwright puede volver a leer (%1 MB). No se importó nada; elimine primero algunas copias de seguridad o perfiles.</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>Usar %1 para todo: %2</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>Usar %1 para todos sus tipos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s) in %2.</source>
+        <translation>
+            <numerusform>%1 declara %n tipo en %2.</numerusform>
+            <numerusform>%1 declara %n tipos en %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s).</source>
+        <translation>
+            <numerusform>%1 declara %n tipo.</numerusform>
+            <numerusform>%1 declara %n tipos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Applications</name>
+    <message>
+        <source>That file cannot be read: %1</source>
+        <translation>No se puede leer ese archivo: %1</translation>
+    </message>
+    <message>
+        <source>That file is not UTF-8 text, as a desktop entry must be.</source>
+        <translation>Ese archivo no es texto UTF-8, como debe serlo una entrada de escritorio.</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry.</source>
+        <translation>Ese archivo no es una entrada de escritorio.</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
+        <translation>Ese archivo no es una entrada de escritorio: no tiene el grupo [Desktop Entry].</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: its Type is %1.</source>
+        <translation>Esa entrada no es una aplicación: su Type es %1.</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: it has no Type.</source>
+        <translation>Esa entrada no es una aplicación: no tiene Type.</translation>
+    </message>
+    <message>
+        <source>That entry does not say which program to run: it has no Exec line.</source>
+        <translation>Esa entrada no indica qué programa ejecutar: no tiene línea Exec.</translation>
+    </message>
+    <message>
+        <source>The program that entry runs is not installed.</source>
+        <translation>El programa que ejecuta esa entrada no está instalado.</translation>
+    </message>
+    <message>
+        <source>The system does not list the added application yet.</source>
+        <translation>El sistema aún no muestra la aplicación añadida.</translation>
+    </message>
+    <message>
+        <source>That application is not installed where the system finds it</source>
+        <translation>Esa aplicación no está instalada donde el sistema la encuentra</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read, so it was kept as %1</source>
+        <translation>No se pudo leer su mimeapps.list, así que se guardó como %1</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
+        <translation>No se pudo leer ni apartar su mimeapps.list, así que no se cambió nada</translation>
+    </message>
+</context>
+<context>
+    <name>BackupReason</name>
+    <message>
+        <source>Saved by you</source>
+        <translation>Guardada por usted</translation>
+    </message>
+    <message>
+        <source>Daily backup</source>
+        <translation>Copia diaria</translation>
+    </message>
+    <message>
+        <source>Before applying “%1”</source>
+        <translation>Antes de aplicar «%1»</translation>
+    </message>
+    <message>
+        <source>Before restoring “%1”</source>
+        <translation>Antes de restaurar «%1»</translation>
+    </message>
+    <message>
+        <source>Before reverting %1</source>
+        <translation>Antes de revertir %1</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>System Roles</source>
+        <translation>Funciones del sistema</translation>
+    </message>
+    <message>
+        <source>Documents &amp; Office</source>
+        <translation>Documentos y oficina</translation>
+    </message>
+    <message>
+        <source>AI &amp; Productivity</source>
+        <translation>IA y productividad</translation>
+    </message>
+    <message>
+        <source>Code &amp; Developer</source>
+        <translation>Código y desarrollo</translation>
+    </message>
+    <message>
+        <source>Design &amp; Graphics</source>
+        <translation>Diseño y gráficos</translation>
+    </message>
+    <message>
+        <source>E-Books &amp; Publishing</source>
+        <translation>Libros electrónicos y publicación</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creative</source>
+        <translation>Multimedia y creatividad</translation>
+    </message>
+    <message>
+        <source>Archives &amp; Packages</source>
+        <translation>Archivos comprimidos y paquetes</translation>
+    </message>
+    <message>
+        <source>3D Printing &amp; Spatial</source>
+        <translation>Impresión 3D y espacial</translation>
+    </message>
+    <message>
+        <source>Maps &amp; Navigation</source>
+        <translation>Mapas y navegación</translation>
+    </message>
+    <message>
+        <source>Communication Links</source>
+        <translation>Enlaces de comunicación</translation>
+    </message>
+    <message>
+        <source>Gaming &amp; Emulation</source>
+        <translation>Juegos y emulación</translation>
+    </message>
+    <message>
+        <source>Security &amp; Privacy</source>
+        <translation>Seguridad y privacidad</translation>
+    </message>
+    <message>
+        <source>My File Types</source>
+        <translation>Mis tipos de archivo</translation>
+    </message>
+    <message>
+        <source>Web Browser</source>
+        <translation>Navegador web</translation>
+    </message>
+    <message>
+        <source>Opens web links, plus https:, .html and .htm</source>
+        <translation>Abre enlaces web, además de https:, .html y .htm</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Composes new emails from mailto: links</source>
+        <translation>Redacta correos nuevos desde enlaces mailto:</translation>
+    </message>
+    <message>
+        <source>Phone Calls</source>
+        <translation>Llamadas telefónicas</translation>
+    </message>
+    <message>
+        <source>Handles tel: links for calling</source>
+        <translation>Gestiona enlaces tel: para llamar</translation>
+    </message>
+    <message>
+        <source>SMS &amp; Messages</source>
+        <translation>SMS y mensajes</translation>
+    </message>
+    <message>
+        <source>Handles sms: links for text messages</source>
+        <translation>Gestiona enlaces sms: para mensajes de texto</translation>
+    </message>
+    <message>
+        <source>File Manager</source>
+        <translation>Gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Opens folders</source>
+        <translation>Abre carpetas</translation>
+    </message>
+    <message>
+        <source>Calendar Subscriptions</source>
+        <translation>Suscripciones de calendario</translation>
+    </message>
+    <message>
+        <source>Subscribes to webcal: calendar feeds</source>
+        <translation>Se suscribe a calendarios webcal:</translation>
+    </message>
+    <message>
+        <source>PDF Documents (.pdf)</source>
+        <translation>Documentos PDF (.pdf)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for PDF document files</source>
+        <translation>Visor/editor de documentos PDF</translation>
+    </message>
+    <message>
+        <source>Word Documents (.docx)</source>
+        <translation>Documentos de Word (.docx)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Microsoft Word files</source>
+        <translation>Visor/editor de archivos de Microsoft Word</translation>
+    </message>
+    <message>
+        <source>Legacy Word Docs (.doc)</source>
+        <translation>Documentos de Word antiguos (.doc)</translation>
+    </message>
+    <message>
+        <source>Viewer for classic Word .doc files</source>
+        <translation>Visor de archivos .doc clásicos de Word</translation>
+    </message>
+    <message>
+        <source>Excel Spreadsheets (.xlsx)</source>
+        <translation>Hojas de cálculo de Excel (.xlsx)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Excel spreadsheets</source>
+        <translation>Visor/editor de hojas de cálculo de Excel</translation>
+    </message>
+    <message>
+        <source>CSV Data Files (.csv)</source>
+        <translation>Archivos de datos CSV (.csv)</translation>
+    </message>
+    <message>
+        <source>Data viewer for comma-separated files</source>
+        <translation>Visor de datos separados por comas</translation>
+    </message>
+    <message>
+        <source>PowerPoint Slides (.pptx)</source>
+        <translation>Diapositivas de PowerPoint (.pptx)</translation>
+    </message>
+    <message>
+        <source>Viewer for slide presentations</source>
+        <translation>Visor de presentaciones</translation>
+    </message>
+    <message>
+        <source>Text Files (.txt)</source>
+        <translation>Archivos de texto (.txt)</translation>
+    </message>
+    <message>
+        <source>Plain text editor or viewer</source>
+        <translation>Editor o visor de texto sin formato</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (.rtf)</source>
+        <translation>Texto enriquecido (.rtf)</translation>
+    </message>
+    <message>
+        <source>Rich text document editor</source>
+        <translation>Editor de documentos de texto enriquecido</translation>
+    </message>
+    <message>
+        <source>AI Prompt Configs (.prompt)</source>
+        <translation>Configuraciones de prompts de IA (.prompt)</translation>
+    </message>
+    <message>
+        <source>Editor for system prompts &amp; LLM configs</source>
+        <translation>Editor de prompts del sistema y configuraciones de LLM</translation>
+    </message>
+    <message>
+        <source>Vector DB Exports (.jsonl)</source>
+        <translation>Exportaciones de BD vectoriales (.jsonl)</translation>
+    </message>
+    <message>
+        <source>Viewer for JSON Lines dataset dumps</source>
+        <translation>Visor de conjuntos de datos JSON Lines</translation>
+    </message>
+    <message>
+        <source>Subtitles &amp; Transcripts (.srt)</source>
+        <translation>Subtítulos y transcripciones (.srt)</translation>
+    </message>
+    <message>
+        <source>Viewer for speech transcripts</source>
+        <translation>Visor de transcripciones de voz</translation>
+    </message>
+    <message>
+        <source>JSON Data (.json)</source>
+        <translation>Datos JSON (.json)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for JSON configuration &amp; data files</source>
+        <translation>Visor/editor de archivos de configuración y datos JSON</translation>
+    </message>
+    <message>
+        <source>Markdown Files (.md)</source>
+        <translation>Archivos Markdown (.md)</translation>
+    </message>
+    <message>
+        <source>Viewer for formatted Markdown docs</source>
+        <translation>Visor de documentos Markdown con formato</translation>
+    </message>
+    <message>
+        <source>Python Scripts (.py)</source>
+        <translation>Scripts de Python (.py)</translation>
+    </message>
+    <message>
+        <source>Editor for Python source files</source>
+        <translation>Editor de código fuente de Python</translation>
+    </message>
+    <message>
+        <source>Swift Code (.swift)</source>
+        <translation>Código Swift (.swift)</translation>
+    </message>
+    <message>
+        <source>Editor for Swift source files</source>
+        <translation>Editor de código fuente de Swift</translation>
+    </message>
+    <message>
+        <source>JavaScript (.js)</source>
+        <translation>JavaScript (.js)</translation>
+    </message>
+    <message>
+        <source>Editor for JavaScript source files</source>
+        <translation>Editor de código fuente de JavaScript</translation>
+    </message>
+    <message>
+        <source>TypeScript (.ts)</source>
+        <translation>TypeScript (.ts)</translation>
+    </message>
+    <message>
+        <source>Editor for TypeScript source files</source>
+        <translation>Editor de código fuente de TypeScript</translation>
+    </message>
+    <message>
+        <source>YAML Configurations (.yaml)</source>
+        <translation>Configuraciones YAML (.yaml)</translation>
+    </message>
+    <message>
+        <source>Editor for YAML deployment files</source>
+        <translation>Editor de archivos de despliegue YAML</translation>
+    </message>
+    <message>
+        <source>XML Files (.xml)</source>
+        <translation>Archivos XML (.xml)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for XML documents</source>
+        <translation>Visor/editor de documentos XML</translation>
+    </message>
+    <message>
+        <source>SQL Database Scripts (.sql)</source>
+        <translation>Scripts de base de datos SQL (.sql)</translation>
+    </message>
+    <message>
+        <source>Viewer for database export scripts</source>
+        <translation>Visor de scripts de exportación de bases de datos</translation>
+    </message>
+    <message>
+        <source>Kotlin Code (.kt)</source>
+        <translation>Código Kotlin (.kt)</translation>
+    </message>
+    <message>
+        <source>Editor for Kotlin source code</source>
+        <translation>Editor de código fuente de Kotlin</translation>
+    </message>
+    <message>
+        <source>Shell Scripts (.sh)</source>
+        <translation>Scripts de shell (.sh)</translation>
+    </message>
+    <message>
+        <source>Editor for shell scripts</source>
+        <translation>Editor de scripts de shell</translation>
+    </message>
+    <message>
+        <source>Log Files (.log)</source>
+        <translation>Archivos de registro (.log)</translation>
+    </message>
+    <message>
+        <source>Viewer for application and system logs</source>
+        <translation>Visor de registros de aplicaciones y del sistema</translation>
+    </message>
+    <message>
+        <source>SSH Links (ssh:)</source>
+        <translation>Enlaces SSH (ssh:)</translation>
+    </message>
+    <message>
+        <source>Terminal app for ssh: connections</source>
+        <translation>Terminal para conexiones ssh:</translation>
+    </message>
+    <message>
+        <source>Vector Graphics (.svg)</source>
+        <translation>Gráficos vectoriales (.svg)</translation>
+    </message>
+    <message>
+        <source>Viewer for scalable vector graphics</source>
+        <translation>Visor de gráficos vectoriales escalables</translation>
+    </message>
+    <message>
+        <source>Photoshop Files (.psd)</source>
+        <translation>Archivos de Photoshop (.psd)</translation>
+    </message>
+    <message>
+        <source>Viewer for Adobe Photoshop documents</source>
+        <translation>Visor de documentos de Adobe Photoshop</translation>
+    </message>
+    <message>
+        <source>RAW Camera Photos (.dng)</source>
+        <translation>Fotos RAW (.dng)</translation>
+    </message>
+    <message>
+        <source>Viewer for raw digital camera photos</source>
+        <translation>Visor de fotos en bruto de cámaras digitales</translation>
+    </message>
+    <message>
+        <source>TrueType Fonts (.ttf)</source>
+        <translation>Fuentes TrueType (.ttf)</translation>
+    </message>
+    <message>
+        <source>Font installer/previewer</source>
+        <translation>Instalador/visor de fuentes</translation>
+    </message>
+    <message>
+        <source>EPUB E-Books (.epub)</source>
+        <translation>Libros EPUB (.epub)</translation>
+    </message>
+    <message>
+        <source>Reader for EPUB digital books</source>
+        <translation>Lector de libros digitales EPUB</translation>
+    </message>
+    <message>
+        <source>Kindle E-Books (.mobi)</source>
+        <translation>Libros Kindle (.mobi)</translation>
+    </message>
+    <message>
+        <source>Reader for MOBI digital books</source>
+        <translation>Lector de libros digitales MOBI</translation>
+    </message>
+    <message>
+        <source>Comic Archives (.cbz)</source>
+        <translation>Archivos de cómic (.cbz)</translation>
+    </message>
+    <message>
+        <source>Reader for comic book archives</source>
+        <translation>Lector de archivos de cómic</translation>
+    </message>
+    <message>
+        <source>MP4 Video (.mp4)</source>
+        <translation>Vídeo MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>Player for MP4 movies &amp; video clips</source>
+        <translation>Reproductor de películas y clips MP4</translation>
+    </message>
+    <message>
+        <source>MKV Video (.mkv)</source>
+        <translation>Vídeo MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>Player for high-definition MKV videos</source>
+        <translation>Reproductor de vídeos MKV de alta definición</translation>
+    </message>
+    <message>
+        <source>QuickTime Movies (.mov)</source>
+        <translation>Películas QuickTime (.mov)</translation>
+    </message>
+    <message>
+        <source>Player for QuickTime movies</source>
+        <translation>Reproductor de películas QuickTime</translation>
+    </message>
+    <message>
+        <source>MP3 Audio (.mp3)</source>
+        <translation>Audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>Player for MP3 audio tracks</source>
+        <translation>Reproductor de pistas MP3</translation>
+    </message>
+    <message>
+        <source>Lossless Audio (.flac)</source>
+        <translation>Audio sin pérdida (.flac)</translation>
+    </message>
+    <message>
+        <source>Player for high-fidelity FLAC audio</source>
+        <translation>Reproductor de audio FLAC de alta fidelidad</translation>
+    </message>
+    <message>
+        <source>JPEG Photos (.jpg)</source>
+        <translation>Fotos JPEG (.jpg)</translation>
+    </message>
+    <message>
+        <source>Viewer for digital photos</source>
+        <translation>Visor de fotos digitales</translation>
+    </message>
+    <message>
+        <source>PNG Images (.png)</source>
+        <translation>Imágenes PNG (.png)</translation>
+    </message>
+    <message>
+        <source>Viewer for transparent PNG images</source>
+        <translation>Visor de imágenes PNG transparentes</translation>
+    </message>
+    <message>
+        <source>WebP Media (.webp)</source>
+        <translation>Multimedia WebP (.webp)</translation>
+    </message>
+    <message>
+        <source>Viewer for modern WebP graphics</source>
+        <translation>Visor de gráficos WebP modernos</translation>
+    </message>
+    <message>
+        <source>HEIC Photos (.heic)</source>
+        <translation>Fotos HEIC (.heic)</translation>
+    </message>
+    <message>
+        <source>Viewer for high-efficiency photos</source>
+        <translation>Visor de fotos de alta eficiencia</translation>
+    </message>
+    <message>
+        <source>ZIP Archives (.zip)</source>
+        <translation>Archivos ZIP (.zip)</translation>
+    </message>
+    <message>
+        <source>Extractor for compressed ZIP archives</source>
+        <translation>Extractor de archivos ZIP comprimidos</translation>
+    </message>
+    <message>
+        <source>RAR Archives (.rar)</source>
+        <translation>Archivos RAR (.rar)</translation>
+    </message>
+    <message>
+        <source>Extractor for RAR compressed archives</source>
+        <translation>Extractor de archivos RAR comprimidos</translation>
+    </message>
+    <message>
+        <source>7-Zip Archives (.7z)</source>
+        <translation>Archivos 7-Zip (.7z)</translation>
+    </message>
+    <message>
+        <source>Extractor for 7z archives</source>
+        <translation>Extractor de archivos 7z</translation>
+    </message>
+    <message>
+        <source>Disk Images (.dmg)</source>
+        <translation>Imágenes de disco (.dmg)</translation>
+    </message>
+    <message>
+        <source>Mounter for macOS disk images</source>
+        <translation>Montador de imágenes de disco de macOS</translation>
+    </message>
+    <message>
+        <source>Torrent Files (.torrent)</source>
+        <translation>Archivos torrent (.torrent)</translation>
+    </message>
+    <message>
+        <source>Downloader for P2P torrent files</source>
+        <translation>Descargador de archivos torrent P2P</translation>
+    </message>
+    <message>
+        <source>3D Printing Models (.stl)</source>
+        <translation>Modelos de impresión 3D (.stl)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D printer STL files</source>
+        <translation>Visor de archivos STL de impresoras 3D</translation>
+    </message>
+    <message>
+        <source>3D CAD Models (.obj)</source>
+        <translation>Modelos CAD 3D (.obj)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D object geometry</source>
+        <translation>Visor de geometría de objetos 3D</translation>
+    </message>
+    <message>
+        <source>3D GLTF Scenes (.gltf)</source>
+        <translation>Escenas GLTF 3D (.gltf)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D GLTF asset scenes</source>
+        <translation>Visor de escenas 3D GLTF</translation>
+    </message>
+    <message>
+        <source>USDZ Scenes (.usdz)</source>
+        <translation>Escenas USDZ (.usdz)</translation>
+    </message>
+    <message>
+        <source>Viewer for Apple USDZ 3D scenes</source>
+        <translation>Visor de escenas 3D USDZ de Apple</translation>
+    </message>
+    <message>
+        <source>GPS Track Logs (.gpx)</source>
+        <translation>Rutas GPS (.gpx)</translation>
+    </message>
+    <message>
+        <source>Viewer for GPX trails and routes</source>
+        <translation>Visor de rutas y recorridos GPX</translation>
+    </message>
+    <message>
+        <source>Google Earth Places (.kml)</source>
+        <translation>Lugares de Google Earth (.kml)</translation>
+    </message>
+    <message>
+        <source>Viewer for KML placemarks</source>
+        <translation>Visor de marcadores KML</translation>
+    </message>
+    <message>
+        <source>Telegram Links (tg:)</source>
+        <translation>Enlaces de Telegram (tg:)</translation>
+    </message>
+    <message>
+        <source>Messenger app for Telegram links</source>
+        <translation>Mensajería para enlaces de Telegram</translation>
+    </message>
+    <message>
+        <source>Zoom Meetings (zoommtg:)</source>
+        <translation>Reuniones de Zoom (zoommtg:)</translation>
+    </message>
+    <message>
+        <source>Client for Zoom meeting links</source>
+        <translation>Cliente para enlaces de reuniones de Zoom</translation>
+    </message>
+    <message>
+        <source>Slack Links (slack:)</source>
+        <translation>Enlaces de Slack (slack:)</translation>
+    </message>
+    <message>
+        <source>Client for Slack deep links</source>
+        <translation>Cliente para enlaces profundos de Slack</translation>
+    </message>
+    <message>
+        <source>Disk Images (.iso)</source>
+        <translation>Imágenes de disco (.iso)</translation>
+    </message>
+    <message>
+        <source>Emulation launcher for console ISOs</source>
+        <translation>Lanzador de emulación para ISO de consolas</translation>
+    </message>
+    <message>
+        <source>GBA ROMs (.gba)</source>
+        <translation>ROM de GBA (.gba)</translation>
+    </message>
+    <message>
+        <source>Emulator for GameBoy Advance ROMs</source>
+        <translation>Emulador de ROM de Game Boy Advance</translation>
+    </message>
+    <message>
+        <source>OpenPGP Encryption (.gpg)</source>
+        <translation>Cifrado OpenPGP (.gpg)</translation>
+    </message>
+    <message>
+        <source>Security app for PGP/GPG files</source>
+        <translation>Aplicación de seguridad para archivos PGP/GPG</translation>
+    </message>
+    <message>
+        <source>OpenVPN Profiles (.ovpn)</source>
+        <translation>Perfiles de OpenVPN (.ovpn)</translation>
+    </message>
+    <message>
+        <source>VPN client for OpenVPN configurations</source>
+        <translation>Cliente VPN para configuraciones de OpenVPN</translation>
+    </message>
+    <message>
+        <source>Added by you</source>
+        <translation>Añadido por usted</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeResult</name>
+    <message>
+        <source>Changed</source>
+        <translation>Cambiado</translation>
+    </message>
+    <message>
+        <source>Already the default</source>
+        <translation>Ya es la aplicación predeterminada</translation>
+    </message>
+    <message>
+        <source>That app is no longer installed</source>
+        <translation>Esa aplicación ya no está instalada</translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>No se pudo hacer el cambio</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>Restablecida la predeterminada del sistema</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>Ya es la predeterminada del sistema</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>%1 (%2) no indica que pueda abrir %3. Añada --force para hacerla predeterminada de todos modos.</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>: No existe ese archivo o carpeta.</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>: El sistema no conoce ese tipo MIME.</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>: Eso no es un tipo. Se esperaba una extensión (.pdf o pdf), un tipo de enlace (mailto:), un tipo MIME (application/pdf) o un archivo (./report.pdf).</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <source>%1 at %2</source>
+        <comment>a backup&apos;s name: date and time</comment>
+        <translation>%1 a las %2</translation>
+    </message>
+</context>
+<context>
+    <name>DecisionChain</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a list, so the system ignores all of it</source>
+        <translation>%1 no se puede leer como lista, así que el sistema la ignora por completo</translation>
+    </message>
+    <message>
+        <source>%1 has no entry for %2</source>
+        <translation>%1 no tiene ninguna entrada para %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation>%1, línea %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type)</source>
+        <translation>%1 (un tipo padre)</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type of %2)</source>
+        <translation>%1 (un tipo padre de %2)</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 for %3</source>
+        <translation>%1 establece %2 para %3</translation>
+    </message>
+    <message>
+        <source>%1 names no application for %2</source>
+        <translation>%1 no nombra ninguna aplicación para %2</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but it is not installed</source>
+        <translation>%1 nombra %2 para %3, pero no está instalada</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but none of them is installed</source>
+        <translation>%1 nombra %2 para %3, pero ninguna está instalada</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, outranked by the choice above</source>
+        <translation>%1 nombra %2 para %3, superada por la elección de arriba</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3, and no list sets an installed default</source>
+        <translation>%1 añade %2 para %3, y ninguna lista establece una predeterminada instalada</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3</source>
+        <translation>%1 añade %2 para %3</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 from the applications for %3</source>
+        <translation>%1 quita %2 de las aplicaciones para %3</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
+        <translation>%1 quita %2 para %3, sin efecto: una entrada anterior la nombra</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
+        <translation>%1 quita %2 para %3, sin efecto en las aplicaciones instaladas en la misma carpeta</translation>
+    </message>
+    <message>
+        <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
+        <translation>Ninguna lista establece una aplicación predeterminada instalada para %1, así que se usa la primera aplicación instalada que lo gestiona: %2</translation>
+    </message>
+    <message>
+        <source>No installed application handles %1</source>
+        <translation>Ninguna aplicación instalada gestiona %1</translation>
+    </message>
+    <message>
+        <source>No installed handler of %1 can be used</source>
+        <translation>No se puede usar ninguna aplicación instalada para %1</translation>
+    </message>
+    <message>
+        <source> (skipped %1: not installed)</source>
+        <translation> (omitida: %1, no instalada)</translation>
+    </message>
+    <message>
+        <source> (removed: %1)</source>
+        <translation> (quitada: %1)</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets it for %4</source>
+        <translation>%1 se abre en %2 porque %3 la establece para %4</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
+        <translation>%1 se abre en %2 porque %3 la añade para %4 y ninguna lista establece una predeterminada instalada</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
+        <translation>%1 se abre en %2 porque ninguna lista establece una predeterminada instalada y es la primera aplicación instalada que gestiona %3</translation>
+    </message>
+    <message>
+        <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
+        <translation>Nada abre %1 (%2): ninguna lista nombra una aplicación instalada, y no hay ninguna instalada que lo gestione</translation>
+    </message>
+    <message>
+        <source>. The system reports %1 instead, so this explanation is incomplete</source>
+        <translation>. El sistema indica %1 en su lugar, así que esta explicación está incompleta</translation>
+    </message>
+    <message>
+        <source>. The system reports no application, so this explanation is incomplete</source>
+        <translation>. El sistema no indica ninguna aplicación, así que esta explicación está incompleta</translation>
+    </message>
+    <message>
+        <source>No explanation is available for %1</source>
+        <translation>No hay explicación disponible para %1</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
+        <translation>XDG_CURRENT_DESKTOP nombra %1, así que el sistema también lee %2 en cada carpeta</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
+        <translation>XDG_CURRENT_DESKTOP no nombra ningún escritorio, así que el sistema no lee listas específicas de escritorio</translation>
+    </message>
+    <message>
+        <source>; it found %1</source>
+        <translation>; encontró %1</translation>
+    </message>
+    <message>
+        <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
+        <translation>. Ignora %1: un nombre de escritorio solo puede contener letras, dígitos, - y _</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>~</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>%1 (%2) indica %3: los enlaces que abre ese escritorio van a %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>%1 (%2) indica %3, que no corresponde a ninguna aplicación instalada: puede que los enlaces que abre ese escritorio no se abran</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>; pero los enlaces que abre %1 siguen su propio ajuste, %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>Enlaces de %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it was left as it is.</source>
+        <translation>No se puede leer %1, así que se ha dejado como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>La línea %1 de %2 indica para %4 la aplicación %3, que ya no está instalada.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>La línea %1 de %2 establece %3, otro nombre de %4, que la línea %5 también establece.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>%1 se establece dos veces en [%2] de %3 (líneas %4 y %5); el sistema solo lee la última.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>La línea %1 de %2 quita %3 de las aplicaciones para %4, aunque es la predeterminada de ese tipo.</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>%1 es una lista antigua que el sistema aún lee: su línea %2 decide que %3 se abre en %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>La línea %1 de %2, una lista para un solo escritorio, hace que %3 se abra en %4, por encima de su elección de %5.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>%1 lo creó un diálogo «abrir con una orden» y ejecuta el mismo programa que %2.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>%1 lo creó un diálogo «abrir con una orden»; el programa que ejecuta (%2) ya no existe.</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>%1 ejecuta %2, que no se encuentra, así que el sistema lo pasa por alto.</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>%1 es un enlace de solo lectura a %2, gestionado por una herramienta de configuración.</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>Lo gestiona su configuración; cámbielo allí.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>Quitar %1 de la línea; el sistema ya lo pasa por alto.</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>Quitar la línea %1; no cambia nada más.</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>Mantener %1 entre las aplicaciones para %2.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>Mover la línea a su propio mimeapps.list; %1 sigue siendo la predeterminada.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>Quitar la línea %1, para que %2 vuelva a abrirse en %3.</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>Indicar %1 en su lugar en sus listas y quitar esta entrada.</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>Quitar la entrada y las líneas que la indican.</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>Quitar la entrada.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>No se pudo eliminar %1.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
+        <translation>La línea %1 de %2 establece %3, otro nombre de %4, antes de que la línea %5 establezca el propio %4: el sistema prueba primero las aplicaciones de la línea %1.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
+        <translation>Mover las aplicaciones de la línea %1 a la línea %2 y quitar la línea %1; esto cambia qué aplicación abre %3.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
+        <translation>Mover las aplicaciones de la línea %1 a la línea %2 y quitar la línea %1; no cambia nada más.</translation>
+    </message>
+    <message>
+        <source>left as it was, because %1 could not be changed.</source>
+        <translation>se ha dejado como estaba, porque no se pudo cambiar %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>There is no file at %1.</source>
+        <translation>No hay ningún archivo en %1.</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 is too large.</source>
+        <translation>%1 es demasiado grande.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not remove %1: %2</source>
+        <translation>No se pudo eliminar %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not create the folder %1: %2</source>
+        <translation>No se pudo crear la carpeta %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>PlanStep</name>
+    <message>
+        <source>Replaced by %1, the same file type</source>
+        <translation>Reemplazado por %1, el mismo tipo de archivo</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformText</name>
+    <message>
+        <source>Another setting keeps the current app</source>
+        <translation>Otro ajuste mantiene la aplicación actual</translation>
+    </message>
+    <message>
+        <source>Applying…</source>
+        <translation>Aplicando…</translation>
+    </message>
+    <message>
+        <source>Applying the changes…</source>
+        <translation>Aplicando los cambios…</translation>
+    </message>
+    <message>
+        <source>A profile switches a whole set of defaults at once.</source>
+        <translation>Un perfil cambia todo un conjunto de aplicaciones predeterminadas a la vez.</translation>
+    </message>
+    <message>
+        <source>…instead of making the system ask, or pointing at a deleted app.</source>
+        <translation>…en lugar de hacer que el sistema pregunte o de apuntar a una aplicación eliminada.</translation>
+    </message>
+    <message>
+        <source>The system doesn&apos;t recognise .%1 files</source>
+        <translation>El sistema no reconoce los archivos .%1</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Work &amp; Business</source>
+        <translation>Trabajo y empresa</translation>
+    </message>
+    <message>
+        <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
+        <translation>Chrome, Outlook, Microsoft Office, Zoom y Slack.</translation>
+    </message>
+    <message>
+        <source>Maximum Privacy</source>
+        <translation>Privacidad máxima</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and Apple&apos;s on-device viewers.</source>
+        <translation>Brave, Proton Mail, Telegram y los visores integrados de Apple.</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creator</source>
+        <translation>Multimedia y creación</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Preview for images.</source>
+        <translation>VLC para todos los formatos de vídeo y audio, Vista Previa para imágenes.</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Desarrollo</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files, Terminal for ssh: links.</source>
+        <translation>VS Code para código y archivos de configuración, Terminal para enlaces ssh:.</translation>
+    </message>
+    <message>
+        <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
+        <translation>Chrome, Thunderbird, LibreOffice, Zoom y Slack.</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and the desktop&apos;s own viewers.</source>
+        <translation>Brave, Proton Mail, Telegram y los visores propios del escritorio.</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Image Viewer for images.</source>
+        <translation>VLC para todos los formatos de vídeo y audio, Visor de imágenes para imágenes.</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files.</source>
+        <translation>VS Code para código y archivos de configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileExport</name>
+    <message>
+        <source>That file isn&apos;t an Openwright profile export.</source>
+        <translation>Ese archivo no es una exportación de perfiles de Openwright.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Openwright cannot start</source>
+        <translation>Openwright no puede iniciarse</translation>
+    </message>
+</context>
+<context>
+    <name>TargetState</name>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>Establecida en %1, que ya no está instalada.</translation>
+    </message>
+    <message>
+        <source>%1 opens it for now.</source>
+        <translation>Por ahora lo abre %1.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2</source>
+        <translation>%1 abre %2</translation>
+    </message>
+    <message>
+        <source>nothing opens %1</source>
+        <translation>nada abre %1</translation>
+    </message>
+    <message>
+        <source>Depends on the file: %1.</source>
+        <translation>Depende del archivo: %1.</translation>
+    </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>Depende de quién lo abra: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>Texto y código</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archivos comprimidos</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>Not restored</source>
+        <translation>No restaurado</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>%1 de %2 cambiados.</translation>
+    </message>
+    <message>
+        <source>Same as now
 </source>
-            <translation>Igual que ahora
+        <translation>Igual que ahora
 </translation>
-        </message>
-        <message>
-            <source>All set
+    </message>
+    <message>
+        <source>All set
 </source>
-            <translation>Todo listo
+        <translation>Todo listo
 </translation>
-        </message>
-        <message>
-            <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
-            <translation>El Guardián de predeterminadas solo vigila los tipos que Openwright muestra, y %1 no es uno de ellos.</translation>
-        </message>
-        <message>
-            <source>%1 is pinned: Default Guard is watching this default.</source>
-            <translation>%1 está fijado: el Guardián vigila esta aplicación predeterminada.</translation>
-        </message>
-        <message>
-            <source>%1 is not pinned.</source>
-            <translation>%1 no está fijado.</translation>
-        </message>
-        <message>
-            <source>No defaults changed since the last check.
+    </message>
+    <message>
+        <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
+        <translation>El Guardián de predeterminadas solo vigila los tipos que Openwright muestra, y %1 no es uno de ellos.</translation>
+    </message>
+    <message>
+        <source>%1 is pinned: Default Guard is watching this default.</source>
+        <translation>%1 está fijado: el Guardián vigila esta aplicación predeterminada.</translation>
+    </message>
+    <message>
+        <source>%1 is not pinned.</source>
+        <translation>%1 no está fijado.</translation>
+    </message>
+    <message>
+        <source>No defaults changed since the last check.
 </source>
-            <translation>Ninguna aplicación predeterminada ha cambiado desde la última comprobación.
+        <translation>Ninguna aplicación predeterminada ha cambiado desde la última comprobación.
 </translation>
-        </message>
-        <message>
-            <source>The file to import was not read.</source>
-            <translation>No se leyó el archivo que importar.</translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>%n perfil importado.</numerusform>
-                <numerusform>%n perfiles importados.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
-            <translation>Otra copia de seguridad haría que su archivo de perfiles fuera más grande de lo que Openwright puede volver a leer. Elimine primero algunas copias.</translation>
-        </message>
-        <message numerus="yes">
-            <source>Backed up %n defaults as “%1” (%2).</source>
-            <translation>
-                <numerusform>%n predeterminada guardada como «%1» (%2).</numerusform>
-                <numerusform>%n predeterminadas guardadas como «%1» (%2).</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Deleted the backup “%1” (%2).</source>
-            <translation>Copia de seguridad «%1» eliminada (%2).</translation>
-        </message>
-        <message>
-            <source>The command was interrupted.</source>
-            <translation>Se interrumpió la orden.</translation>
-        </message>
-        <message>
-            <source>Another Openwright command is still running. Try again once it has finished.</source>
-            <translation>Aún se está ejecutando otra orden de Openwright. Inténtelo de nuevo cuando haya terminado.</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data, so what was not saved is lost: </source>
-            <translation>Openwright no pudo guardar todos sus datos, así que lo no guardado se ha perdido: </translation>
-        </message>
-        <message>
-            <source>Openwright is quitting.</source>
-            <translation>Openwright se está cerrando.</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
-            <translation>Openwright no pudo guardar todos sus datos; lo no guardado se perderá cuando Openwright se cierre: </translation>
-        </message>
-        <message>
-            <source>%1 is not an option. See openwright --help.</source>
-            <translation>%1 no es una opción. Consulte openwright --help.</translation>
-        </message>
-        <message>
-            <source>%1 needs one of: %2.</source>
-            <translation>%1 necesita uno de: %2.</translation>
-        </message>
-        <message>
-            <source>“%1” is not a command. See openwright --help.</source>
-            <translation>«%1» no es una orden. Consulte openwright --help.</translation>
-        </message>
-        <message>
-            <source>%1 is not an option of %2. See openwright %2 --help.</source>
-            <translation>%1 no es una opción de %2. Consulte openwright %2 --help.</translation>
-        </message>
-        <message>
-            <source>%1 is missing. Usage: %2</source>
-            <translation>Falta %1. Uso: %2</translation>
-        </message>
-        <message>
-            <source>“%1” is one argument too many. Usage: %2</source>
-            <translation>«%1» es un argumento de más. Uso: %2</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Sin predeterminada</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>Resuelto</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>Ya establecida</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>%1 no está instalada</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>Todo listo</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>%1 de %2 por cambiar</translation>
-        </message>
-        <message>
-            <source>There is no %1 called “%2”.</source>
-            <translation>No hay ningún %1 llamado «%2».</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2; give its id instead.</source>
-            <translation>«%1» podría ser %2; indique su id.</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2. Give its desktop-file ID instead.</source>
-            <translation>«%1» podría ser %2. Indique su ID de archivo desktop.</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”, and no installed app can open %2.</source>
-            <translation>No hay ninguna aplicación instalada llamada «%1», y ninguna aplicación instalada puede abrir %2.</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
-            <translation>No hay ninguna aplicación instalada llamada «%1». Aplicaciones que pueden abrir %2: %3.</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>Ninguna aplicación instalada puede abrir %1</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>Ninguna aplicación instalada puede abrir %1. Instale una, o ignórelo si nunca lo usa.</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>Varias aplicaciones pueden abrirlo, pero ninguna es la predeterminada.</translation>
-        </message>
-        <message>
-            <source>Where the system looks, in its order:</source>
-            <translation>Dónde busca el sistema, en su orden:</translation>
-        </message>
-        <message>
-            <source>Defaults Health: %1</source>
-            <translation>Salud de las predeterminadas: %1</translation>
-        </message>
-        <message>
-            <source>%1/%2 types with a default.</source>
-            <translation>%1/%2 tipos con aplicación predeterminada.</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>Todo tiene su sitio.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention.</source>
-            <translation>
-                <numerusform>%n tipo necesita atención.</numerusform>
-                <numerusform>%n tipos necesitan atención.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app </source>
-            <translation>La proporción de tipos de archivo y enlace conocidos que se abren en una aplicación concreta </translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>Necesita atención</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>Fijados (%1)</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>Aún no se ha detectado ningún cambio.</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>Cambios recientes</translation>
-        </message>
-        <message>
-            <source>Preset</source>
-            <translation>Preajuste</translation>
-        </message>
-        <message>
-            <source>“%1” is built in; only your own profiles can be exported.</source>
-            <translation>«%1» viene incluido; solo se pueden exportar sus propios perfiles.</translation>
-        </message>
-        <message>
-            <source>You have no profiles of your own to export.</source>
-            <translation>No tiene perfiles propios que exportar.</translation>
-        </message>
-        <message>
-            <source>Export failed: %1 is not a regular file.</source>
-            <translation>Error al exportar: %1 no es un archivo normal.</translation>
-        </message>
-        <message>
-            <source>Export failed: </source>
-            <translation>Error al exportar: </translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>%n perfil exportado.</numerusform>
-                <numerusform>%n perfiles exportados.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n predeterminada</numerusform>
-                <numerusform>%n predeterminadas</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>Igual que ahora</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n diferencia con ahora</numerusform>
-                <numerusform>%n diferencias con ahora</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>No backups yet.
+    </message>
+    <message>
+        <source>The file to import was not read.</source>
+        <translation>No se leyó el archivo que importar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>%n perfil importado.</numerusform>
+            <numerusform>%n perfiles importados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
+        <translation>Otra copia de seguridad haría que su archivo de perfiles fuera más grande de lo que Openwright puede volver a leer. Elimine primero algunas copias.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n defaults as “%1” (%2).</source>
+        <translation>
+            <numerusform>%n predeterminada guardada como «%1» (%2).</numerusform>
+            <numerusform>%n predeterminadas guardadas como «%1» (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted the backup “%1” (%2).</source>
+        <translation>Copia de seguridad «%1» eliminada (%2).</translation>
+    </message>
+    <message>
+        <source>The command was interrupted.</source>
+        <translation>Se interrumpió la orden.</translation>
+    </message>
+    <message>
+        <source>Another Openwright command is still running. Try again once it has finished.</source>
+        <translation>Aún se está ejecutando otra orden de Openwright. Inténtelo de nuevo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data, so what was not saved is lost: </source>
+        <translation>Openwright no pudo guardar todos sus datos, así que lo no guardado se ha perdido: </translation>
+    </message>
+    <message>
+        <source>Openwright is quitting.</source>
+        <translation>Openwright se está cerrando.</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
+        <translation>Openwright no pudo guardar todos sus datos; lo no guardado se perderá cuando Openwright se cierre: </translation>
+    </message>
+    <message>
+        <source>%1 is not an option. See openwright --help.</source>
+        <translation>%1 no es una opción. Consulte openwright --help.</translation>
+    </message>
+    <message>
+        <source>%1 needs one of: %2.</source>
+        <translation>%1 necesita uno de: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a command. See openwright --help.</source>
+        <translation>«%1» no es una orden. Consulte openwright --help.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of %2. See openwright %2 --help.</source>
+        <translation>%1 no es una opción de %2. Consulte openwright %2 --help.</translation>
+    </message>
+    <message>
+        <source>%1 is missing. Usage: %2</source>
+        <translation>Falta %1. Uso: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is one argument too many. Usage: %2</source>
+        <translation>«%1» es un argumento de más. Uso: %2</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Sin predeterminada</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>Resuelto</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>Ya establecida</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>%1 no está instalada</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>Todo listo</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>%1 de %2 por cambiar</translation>
+    </message>
+    <message>
+        <source>There is no %1 called “%2”.</source>
+        <translation>No hay ningún %1 llamado «%2».</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2; give its id instead.</source>
+        <translation>«%1» podría ser %2; indique su id.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2. Give its desktop-file ID instead.</source>
+        <translation>«%1» podría ser %2. Indique su ID de archivo desktop.</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”, and no installed app can open %2.</source>
+        <translation>No hay ninguna aplicación instalada llamada «%1», y ninguna aplicación instalada puede abrir %2.</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
+        <translation>No hay ninguna aplicación instalada llamada «%1». Aplicaciones que pueden abrir %2: %3.</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>Ninguna aplicación instalada puede abrir %1</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>Ninguna aplicación instalada puede abrir %1. Instale una, o ignórelo si nunca lo usa.</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>Varias aplicaciones pueden abrirlo, pero ninguna es la predeterminada.</translation>
+    </message>
+    <message>
+        <source>Where the system looks, in its order:</source>
+        <translation>Dónde busca el sistema, en su orden:</translation>
+    </message>
+    <message>
+        <source>Defaults Health: %1</source>
+        <translation>Salud de las predeterminadas: %1</translation>
+    </message>
+    <message>
+        <source>%1/%2 types with a default.</source>
+        <translation>%1/%2 tipos con aplicación predeterminada.</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>Todo tiene su sitio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention.</source>
+        <translation>
+            <numerusform>%n tipo necesita atención.</numerusform>
+            <numerusform>%n tipos necesitan atención.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app </source>
+        <translation>La proporción de tipos de archivo y enlace conocidos que se abren en una aplicación concreta </translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Necesita atención</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>Fijados (%1)</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>Aún no se ha detectado ningún cambio.</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>Cambios recientes</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preajuste</translation>
+    </message>
+    <message>
+        <source>“%1” is built in; only your own profiles can be exported.</source>
+        <translation>«%1» viene incluido; solo se pueden exportar sus propios perfiles.</translation>
+    </message>
+    <message>
+        <source>You have no profiles of your own to export.</source>
+        <translation>No tiene perfiles propios que exportar.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 is not a regular file.</source>
+        <translation>Error al exportar: %1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>Export failed: </source>
+        <translation>Error al exportar: </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>%n perfil exportado.</numerusform>
+            <numerusform>%n perfiles exportados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n predeterminada</numerusform>
+            <numerusform>%n predeterminadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>Igual que ahora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n diferencia con ahora</numerusform>
+            <numerusform>%n diferencias con ahora</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No backups yet.
 </source>
-            <translation>Aún no hay copias de seguridad.
+        <translation>Aún no hay copias de seguridad.
 </translation>
-        </message>
-        <message>
-            <source>Openwright cannot create its lock file %1: %2</source>
-            <translation>Openwright no puede crear su archivo de bloqueo %1: %2</translation>
-        </message>
-        <message>
-            <source>the folder cannot be written</source>
-            <translation>no se puede escribir en la carpeta</translation>
-        </message>
-        <message>
-            <source>Openwright is not running.</source>
-            <translation>Openwright no se está ejecutando.</translation>
-        </message>
-        <message>
-            <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
-            <translation>Openwright se está ejecutando pero no responde, así que no se hizo nada. Inténtelo de nuevo, o cierre Openwright y ejecute entonces la orden.</translation>
-        </message>
-        <message>
-            <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
-            <translation>El Openwright en ejecución no puede llevar a cabo órdenes de esta versión de la línea de órdenes. Ciérrelo e inténtelo de nuevo.</translation>
-        </message>
-        <message>
-            <source>The command is too long to hand to the running Openwright.</source>
-            <translation>La orden es demasiado larga para pasarla al Openwright en ejecución.</translation>
-        </message>
-        <message>
-            <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
-            <translation>El Openwright en ejecución no terminó la orden a tiempo; puede que aún se lleve a cabo.</translation>
-        </message>
-        <message>
-            <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
-            <translation>Openwright no puede escuchar en %1 (%2): las órdenes y los inicios posteriores no le llegarán.</translation>
-        </message>
-        <message>
-            <source>no private folder for it</source>
-            <translation>no hay carpeta privada para ello</translation>
-        </message>
-        <message>
-            <source>openwright: the answer is too large to pass on
+    </message>
+    <message>
+        <source>Openwright cannot create its lock file %1: %2</source>
+        <translation>Openwright no puede crear su archivo de bloqueo %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>no se puede escribir en la carpeta</translation>
+    </message>
+    <message>
+        <source>Openwright is not running.</source>
+        <translation>Openwright no se está ejecutando.</translation>
+    </message>
+    <message>
+        <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
+        <translation>Openwright se está ejecutando pero no responde, así que no se hizo nada. Inténtelo de nuevo, o cierre Openwright y ejecute entonces la orden.</translation>
+    </message>
+    <message>
+        <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
+        <translation>El Openwright en ejecución no puede llevar a cabo órdenes de esta versión de la línea de órdenes. Ciérrelo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The command is too long to hand to the running Openwright.</source>
+        <translation>La orden es demasiado larga para pasarla al Openwright en ejecución.</translation>
+    </message>
+    <message>
+        <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
+        <translation>El Openwright en ejecución no terminó la orden a tiempo; puede que aún se lleve a cabo.</translation>
+    </message>
+    <message>
+        <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
+        <translation>Openwright no puede escuchar en %1 (%2): las órdenes y los inicios posteriores no le llegarán.</translation>
+    </message>
+    <message>
+        <source>no private folder for it</source>
+        <translation>no hay carpeta privada para ello</translation>
+    </message>
+    <message>
+        <source>openwright: the answer is too large to pass on
 </source>
-            <translation>openwright: la respuesta es demasiado grande para transmitirla
+        <translation>openwright: la respuesta es demasiado grande para transmitirla
 </translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>Revertido</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>Permitido</translation>
-        </message>
-        <message>
-            <source>Stopped putting back</source>
-            <translation>Se dejó de revertir</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files: see openwright doctor.</source>
-            <translation>1 problema en sus archivos de predeterminadas: vea openwright doctor.</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files: see openwright doctor.</source>
-            <translation>%1 problemas en sus archivos de predeterminadas: vea openwright doctor.</translation>
-        </message>
-        <message>
-            <source>%1 changes nothing.</source>
-            <translation>%1 no cambia nada.</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>1 problema en sus archivos de aplicaciones predeterminadas</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>%1 problemas en sus archivos de aplicaciones predeterminadas</translation>
-        </message>
-        <message>
-            <source>Cannot start %1: %2</source>
-            <translation>No se puede iniciar %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::AppModel</name>
-        <message>
-            <source>Added %1 to your applications</source>
-            <translation>%1 añadida a sus aplicaciones</translation>
-        </message>
-        <message>
-            <source>Clean Up</source>
-            <translation>Limpiar</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Notifier</name>
-        <message>
-            <source>%1 default put back</source>
-            <translation>Aplicación predeterminada para %1 revertida</translation>
-        </message>
-        <message>
-            <source>%1 default changed</source>
-            <translation>Aplicación predeterminada para %1 cambiada</translation>
-        </message>
-        <message>
-            <source>no app</source>
-            <translation>ninguna aplicación</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-            <translation>%1 reemplazó a %2. Openwright revirtió a %2; pulse Permitir para mantener %1.</translation>
-        </message>
-        <message>
-            <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
-            <translation>%1 volvió a quedarse con el tipo, tres veces en un minuto. Openwright dejó de revertir a %2; pulse Revertir cuando el otro programa termine.</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Revert to keep %2.</source>
-            <translation>%1 reemplazó a %2. Pulse Revertir para mantener %2.</translation>
-        </message>
-        <message>
-            <source>1 second</source>
-            <translation>1 segundo</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>%1 segundos</translation>
-        </message>
-        <message>
-            <source>1 minute</source>
-            <translation>1 minuto</translation>
-        </message>
-        <message>
-            <source>%1 minutes</source>
-            <translation>%1 minutos</translation>
-        </message>
-        <message>
-            <source>1 hour</source>
-            <translation>1 hora</translation>
-        </message>
-        <message>
-            <source>%1 hours</source>
-            <translation>%1 horas</translation>
-        </message>
-        <message>
-            <source>Probably %1, which started %2 before</source>
-            <translation>Probablemente %1, que se inició %2 antes</translation>
-        </message>
-        <message>
-            <source>Probably %1, installed or updated %2 before</source>
-            <translation>Probablemente %1, instalado o actualizado %2 antes</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>Permitir</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Revertir</translation>
-        </message>
-        <message>
-            <source>Openwright keeps guarding</source>
-            <translation>Openwright sigue vigilando</translation>
-        </message>
-        <message>
-            <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
-            <translation>Sus aplicaciones predeterminadas se siguen vigilando con la ventana cerrada. Para salir, abra Openwright de nuevo y elija Archivo → Salir.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Updater</name>
-        <message>
-            <source>The update feed is too large.</source>
-            <translation>La fuente de actualizaciones es demasiado grande.</translation>
-        </message>
-        <message>
-            <source>The update feed was not found (HTTP %1).</source>
-            <translation>No se encontró la fuente de actualizaciones (HTTP %1).</translation>
-        </message>
-        <message>
-            <source>The update server answered with an error (HTTP %1).</source>
-            <translation>El servidor de actualizaciones respondió con un error (HTTP %1).</translation>
-        </message>
-        <message>
-            <source>The update server did not answer in time.</source>
-            <translation>El servidor de actualizaciones no respondió a tiempo.</translation>
-        </message>
-        <message>
-            <source>The update feed redirects too often or to an unsafe address.</source>
-            <translation>La fuente de actualizaciones redirige demasiadas veces o a una dirección no segura.</translation>
-        </message>
-        <message>
-            <source>Could not reach the update server: %1</source>
-            <translation>No se pudo contactar con el servidor de actualizaciones: %1</translation>
-        </message>
-        <message>
-            <source>The update feed could not be read: it is not an RSS document.</source>
-            <translation>No se pudo leer la fuente de actualizaciones: no es un documento RSS.</translation>
-        </message>
-        <message>
-            <source>The update feed lists no releases.</source>
-            <translation>La fuente de actualizaciones no incluye ninguna versión.</translation>
-        </message>
-        <message>
-            <source>The update feed's signature is not valid.</source>
-            <translation>La firma de la fuente de actualizaciones no es válida.</translation>
-        </message>
-        <message>
-            <source>You're up to date.</source>
-            <translation>Está al día.</translation>
-        </message>
-        <message>
-            <source>Openwright %1 is available.</source>
-            <translation>Openwright %1 está disponible.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AddTypeSheet</name>
-        <message>
-            <source>That doesn't look like an extension or link type.</source>
-            <translation>Eso no parece una extensión ni un tipo de enlace.</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link</source>
-            <translation>Añadir un tipo de archivo o enlace</translation>
-        </message>
-        <message>
-            <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
-            <translation>Escriba una extensión como &lt;b&gt;.log&lt;/b&gt; o un tipo de enlace como &lt;b&gt;zoommtg:&lt;/b&gt; (terminado en dos puntos).</translation>
-        </message>
-        <message>
-            <source>.extension or scheme:</source>
-            <translation>.extensión o esquema:</translation>
-        </message>
-        <message>
-            <source>File extension or link type</source>
-            <translation>Extensión de archivo o tipo de enlace</translation>
-        </message>
-        <message>
-            <source>Add</source>
-            <translation>Añadir</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>Mostrar</translation>
-        </message>
-        <message>
-            <source>%1 is already in %2.</source>
-            <translation>%1 ya está en %2.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppChooser</name>
-        <message>
-            <source>Applications (*.desktop)</source>
-            <translation>Aplicaciones (*.desktop)</translation>
-        </message>
-        <message>
-            <source>Use as Default</source>
-            <translation>Usar como predeterminada</translation>
-        </message>
-        <message>
-            <source>Choose Another App</source>
-            <translation>Elegir otra aplicación</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>Buscar aplicaciones</translation>
-        </message>
-        <message>
-            <source>Looking for applications…</source>
-            <translation>Buscando aplicaciones…</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Aplicaciones</translation>
-        </message>
-        <message>
-            <source>Browse…</source>
-            <translation>Examinar…</translation>
-        </message>
-        <message>
-            <source>Choose an application's .desktop file from another folder</source>
-            <translation>Elegir el archivo .desktop de una aplicación de otra carpeta</translation>
-        </message>
-        <message>
-            <source>Replace the Installed App?</source>
-            <translation>¿Reemplazar la aplicación instalada?</translation>
-        </message>
-        <message>
-            <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
-            <translation>Ya hay instalada una aplicación con el ID «%1». ¿Reemplazarla por la que eligió?</translation>
-        </message>
-        <message>
-            <source>Replace</source>
-            <translation>Reemplazar</translation>
-        </message>
-        <message>
-            <source>Choose the app that should open %1</source>
-            <translation>Elija la aplicación que debe abrir %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppIconView</name>
-        <message>
-            <source>No application</source>
-            <translation>Ninguna aplicación</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppPicker</name>
-        <message>
-            <source>Loading…</source>
-            <translation>Cargando…</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Sin predeterminada</translation>
-        </message>
-        <message>
-            <source>Choose the app for %1 (%2)</source>
-            <translation>Elegir la aplicación para %1 (%2)</translation>
-        </message>
-        <message>
-            <source>No apps can open this</source>
-            <translation>Ninguna aplicación puede abrir esto</translation>
-        </message>
-        <message>
-            <source>Choose Another App…</source>
-            <translation>Elegir otra aplicación…</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>¿Por qué esta aplicación?</translation>
-        </message>
-        <message>
-            <source>Reset to System Default</source>
-            <translation>Restablecer la predeterminada del sistema</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationHits</name>
-        <message>
-            <source>Applications:</source>
-            <translation>Aplicaciones:</translation>
-        </message>
-        <message>
-            <source>Show the types %1 opens</source>
-            <translation>Mostrar los tipos que abre %1</translation>
-        </message>
-        <message>
-            <source>and %1 more</source>
-            <translation>y %1 más</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationPage</name>
-        <message>
-            <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type's list.</source>
-            <translation>%1 no declara tipos en su entrada de escritorio, así que Openwright no la establece para ninguno. Aún puede elegirla para un tipo desde la lista de ese tipo.</translation>
-        </message>
-        <message>
-            <source>Declares 1 type</source>
-            <translation>Declara 1 tipo</translation>
-        </message>
-        <message>
-            <source>Declares %1 types</source>
-            <translation>Declara %1 tipos</translation>
-        </message>
-        <message>
-            <source>default for 1 type</source>
-            <translation>predeterminada para 1 tipo</translation>
-        </message>
-        <message>
-            <source>default for %1 types</source>
-            <translation>predeterminada para %1 tipos</translation>
-        </message>
-        <message>
-            <source>Use for All</source>
-            <translation>Usar para todos</translation>
-        </message>
-        <message>
-            <source>Make %1 the default for every type it declares</source>
-            <translation>Hacer %1 predeterminada para cada tipo que declara</translation>
-        </message>
-        <message>
-            <source>%1 of %2 open in %3</source>
-            <translation>%1 de %2 se abren en %3</translation>
-        </message>
-        <message>
-            <source>Use for All %1</source>
-            <translation>Usar para todo: %1</translation>
-        </message>
-        <message>
-            <source>Default</source>
-            <translation>Predeterminada</translation>
-        </message>
-        <message>
-            <source>No application</source>
-            <translation>Ninguna aplicación</translation>
-        </message>
-        <message>
-            <source>Use for This Type</source>
-            <translation>Usar para este tipo</translation>
-        </message>
-        <message>
-            <source>Use %1 for %2</source>
-            <translation>Usar %1 para %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationsView</name>
-        <message>
-            <source>Not a default</source>
-            <translation>No es predeterminada</translation>
-        </message>
-        <message>
-            <source>Default for 1 type</source>
-            <translation>Predeterminada para 1 tipo</translation>
-        </message>
-        <message>
-            <source>Default for %1 types</source>
-            <translation>Predeterminada para %1 tipos</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Aplicaciones</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>Buscar aplicaciones</translation>
-        </message>
-        <message>
-            <source>No Application Selected</source>
-            <translation>Ninguna aplicación seleccionada</translation>
-        </message>
-        <message>
-            <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
-            <translation>Elija una aplicación para ver los tipos que abre y hacerla predeterminada para todos ellos o para toda una familia.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupRow</name>
-        <message>
-            <source>Restore…</source>
-            <translation>Restaurar…</translation>
-        </message>
-        <message>
-            <source>%1 from %2 %3</source>
-            <translation>%1 del %2 %3</translation>
-        </message>
-        <message>
-            <source>Restore %1</source>
-            <translation>Restaurar %1</translation>
-        </message>
-        <message>
-            <source>Delete this backup</source>
-            <translation>Eliminar esta copia de seguridad</translation>
-        </message>
-        <message>
-            <source>Delete %1</source>
-            <translation>Eliminar %1</translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>Igual que ahora</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n predeterminada</numerusform>
-                <numerusform>%n predeterminadas</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n diferencia con ahora</numerusform>
-                <numerusform>%n diferencias con ahora</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupsView</name>
-        <message>
-            <source>Backups</source>
-            <translation>Copias de seguridad</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>Hacer copia ahora</translation>
-        </message>
-        <message>
-            <source>Save your current defaults</source>
-            <translation>Guardar sus aplicaciones predeterminadas actuales</translation>
-        </message>
-        <message>
-            <source>No Backups Yet</source>
-            <translation>Aún no hay copias</translation>
-        </message>
-        <message>
-            <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
-            <translation>Haga una copia de sus aplicaciones predeterminadas antes de probar un perfil o instalar aplicaciones nuevas, para poder dejarlo todo como estaba.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryListView</name>
-        <message>
-            <source>Add Type</source>
-            <translation>Añadir tipo</translation>
-        </message>
-        <message>
-            <source>Add any file extension or link type</source>
-            <translation>Añadir cualquier extensión de archivo o tipo de enlace</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link…</source>
-            <translation>Añadir un tipo de archivo o enlace…</translation>
-        </message>
-        <message>
-            <source>Remove from My File Types</source>
-            <translation>Quitar de Mis tipos de archivo</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryRow</name>
-        <message>
-            <source>Unpin %1</source>
-            <translation>Desfijar %1</translation>
-        </message>
-        <message>
-            <source>Pin %1</source>
-            <translation>Fijar %1</translation>
-        </message>
-        <message>
-            <source>Default Guard is watching this default</source>
-            <translation>El Guardián vigila esta aplicación predeterminada</translation>
-        </message>
-        <message>
-            <source>Pin to get alerted if another app takes it over</source>
-            <translation>Fíjela para recibir un aviso si otra aplicación se la queda</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>Ninguna aplicación instalada puede abrir %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ChangeRow</name>
-        <message>
-            <source>No default</source>
-            <translation>Sin predeterminada</translation>
-        </message>
-        <message>
-            <source>Changed in %1</source>
-            <translation>Cambiado en %1</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>Resuelto</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Revertir</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>Revertir %1 a %2</translation>
-        </message>
-        <message>
-            <source>Keep</source>
-            <translation>Mantener</translation>
-        </message>
-        <message>
-            <source>Keep %1 for %2</source>
-            <translation>Mantener %1 para %2</translation>
-        </message>
-        <message>
-            <source>Taken over three times in a minute: the guard stopped putting it back</source>
-            <translation>Se la quedaron tres veces en un minuto: el Guardián dejó de revertirla</translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>Revertido</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>Permitido</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>Permitir</translation>
-        </message>
-        <message>
-            <source>Allow %1 for %2</source>
-            <translation>Permitir %1 para %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CleanUpSheet</name>
-        <message>
-            <source>Clean Up</source>
-            <translation>Limpiar</translation>
-        </message>
-        <message>
-            <source>Clean Up Your Defaults Files</source>
-            <translation>Limpiar sus archivos de predeterminadas</translation>
-        </message>
-        <message>
-            <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-            <translation>Cada archivo modificado se copia primero a su lado, y se hace una copia de seguridad de sus aplicaciones predeterminadas. Una corrección solo cambia qué aplicación abre un tipo donde lo indica.</translation>
-        </message>
-        <message>
-            <source>Fix Selected</source>
-            <translation>Corregir lo seleccionado</translation>
-        </message>
-        <message>
-            <source>Fix: %1</source>
-            <translation>Corrección: %1</translation>
-        </message>
-        <message>
-            <source>No problems in your defaults files.</source>
-            <translation>No hay problemas en sus archivos de predeterminadas.</translation>
-        </message>
-        <message>
-            <source>Fixed %1</source>
-            <translation>Corregido: %1</translation>
-        </message>
-        <message>
-            <source>The old file is kept as %1</source>
-            <translation>El archivo antiguo se guarda como %1</translation>
-        </message>
-        <message>
-            <source>Not fixed: %1</source>
-            <translation>No corregido: %1</translation>
-        </message>
-        <message>
-            <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
-            <translation>Problemas sin tocar (los archivos cambiaron entretanto y ya no los muestran): %1.</translation>
-        </message>
-        <message>
-            <source>Nothing was changed.</source>
-            <translation>No se cambió nada.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::DropInspector</name>
-        <message>
-            <source>What opens this file?</source>
-            <translation>¿Qué abre este archivo?</translation>
-        </message>
-        <message>
-            <source>Drop any file onto this window to see and change which app opens it</source>
-            <translation>Arrastre cualquier archivo a esta ventana para ver y cambiar qué aplicación lo abre</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Borrar</translation>
-        </message>
-        <message>
-            <source>Add %1 to My File Types</source>
-            <translation>Añadir %1 a Mis tipos de archivo</translation>
-        </message>
-        <message>
-            <source>Clear %1</source>
-            <translation>Borrar %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::GuardView</name>
-        <message>
-            <source>Stop watching</source>
-            <translation>Dejar de vigilar</translation>
-        </message>
-        <message>
-            <source>Stop watching %1</source>
-            <translation>Dejar de vigilar %1</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Sin predeterminada</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Guardián de predeterminadas</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>Comprobar ahora</translation>
-        </message>
-        <message>
-            <source>Check for changed defaults now</source>
-            <translation>Comprobar ahora si han cambiado las predeterminadas</translation>
-        </message>
-        <message>
-            <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
-            <translation>Comprueba sus aplicaciones predeterminadas en segundo plano. Cuando una aplicación se queda con una predeterminada fijada, recibe una notificación con un botón Revertir.</translation>
-        </message>
-        <message>
-            <source>Pinned types</source>
-            <translation>Tipos fijados</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>Cambios recientes</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Borrar</translation>
-        </message>
-        <message>
-            <source>Clear recent changes</source>
-            <translation>Borrar los cambios recientes</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>Cambios recientes</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>Fijados (%1)</translation>
-        </message>
-        <message>
-            <source>Click the pin next to any file type to watch it.</source>
-            <translation>Pulse la chincheta junto a cualquier tipo de archivo para vigilarlo.</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>Aún no se ha detectado ningún cambio.</translation>
-        </message>
-        <message>
-            <source>Always keep</source>
-            <translation>Mantener siempre</translation>
-        </message>
-        <message>
-            <source>Always keep %1</source>
-            <translation>Mantener siempre %1</translation>
-        </message>
-        <message>
-            <source>Put the app back at once when another program takes this type over</source>
-            <translation>Revertir la aplicación al instante cuando otro programa se quede con este tipo</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HealthCard</name>
-        <message>
-            <source>Health score</source>
-            <translation>Puntuación de salud</translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app %1</source>
-            <translation>La proporción de tipos de archivo y enlace conocidos que se abren en una aplicación concreta %1</translation>
-        </message>
-        <message>
-            <source>Defaults Health</source>
-            <translation>Salud de las predeterminadas</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>Todo tiene su sitio.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention</source>
-            <translation>
-                <numerusform>%n tipo necesita atención</numerusform>
-                <numerusform>%n tipos necesitan atención</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HistoryHeader</name>
-        <message>
-            <source>Automatic Backup History</source>
-            <translation>Historial de copias automáticas</translation>
-        </message>
-        <message>
-            <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
-            <translation>Hace una copia antes de cada perfil, restauración y reversión del Guardián, y una vez al día. Los días sin cambios se omiten; las copias automáticas se guardan 30 días.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::IssueRow</name>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>Ninguna aplicación instalada puede abrir %1. Instale una, o ignórelo si nunca lo usa.</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>Varias aplicaciones pueden abrirlo, pero ninguna es la predeterminada.</translation>
-        </message>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>Establecida en %1, que ya no está instalada.</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>Mostrar</translation>
-        </message>
-        <message>
-            <source>Show %1</source>
-            <translation>Mostrar %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::MainWindow</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Archivo</translation>
-        </message>
-        <message>
-            <source>Refresh Defaults</source>
-            <translation>Volver a leer las predeterminadas</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>Hacer copia ahora</translation>
-        </message>
-        <message>
-            <source>Settings…</source>
-            <translation>Preferencias…</translation>
-        </message>
-        <message>
-            <source>Close Window</source>
-            <translation>Cerrar ventana</translation>
-        </message>
-        <message>
-            <source>Quit</source>
-            <translation>Salir</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>&amp;Editar</translation>
-        </message>
-        <message>
-            <source>Find Type</source>
-            <translation>Buscar tipo</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>A&amp;yuda</translation>
-        </message>
-        <message>
-            <source>About Openwright</source>
-            <translation>Acerca de Openwright</translation>
-        </message>
-        <message>
-            <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
-            <translation>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Muestra y cambia qué aplicación abre cada tipo de archivo y enlace, y hace que siga así.&lt;/p&gt;</translation>
-        </message>
-        <message>
-            <source>Check for Updates…</source>
-            <translation>Buscar actualizaciones…</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OpenwrightApp</name>
-        <message>
-            <source>Openwright keeps guarding your default applications with its window closed.</source>
-            <translation>Openwright sigue vigilando sus aplicaciones predeterminadas con la ventana cerrada.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OverviewView</name>
-        <message>
-            <source>Reading your defaults…</source>
-            <translation>Leyendo sus aplicaciones predeterminadas…</translation>
-        </message>
-        <message>
-            <source>Overview</source>
-            <translation>Resumen</translation>
-        </message>
-        <message>
-            <source>Types with a default</source>
-            <translation>Tipos con predeterminada</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>Copias de seguridad</translation>
-        </message>
-        <message>
-            <source>Changes spotted by Guard</source>
-            <translation>Cambios detectados por el Guardián</translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>Necesita atención</translation>
-        </message>
-        <message>
-            <source>Clean Up…</source>
-            <translation>Limpiar…</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>1 problema en sus archivos de aplicaciones predeterminadas</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>%1 problemas en sus archivos de aplicaciones predeterminadas</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileCard</name>
-        <message>
-            <source>Preset</source>
-            <translation>Preajuste</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>%1 de %2 por cambiar</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>Todo listo</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileSheet</name>
-        <message>
-            <source>Steps</source>
-            <translation>Pasos</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>Restore %1 Defaults</source>
-            <translation>Restaurar %1 predeterminadas</translation>
-        </message>
-        <message>
-            <source>Apply %1 Changes</source>
-            <translation>Aplicar %1 cambios</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>%1 de %2 cambiados.</translation>
-        </message>
-        <message>
-            <source>Done</source>
-            <translation>Hecho</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfilesView</name>
-        <message>
-            <source>JSON files (*.json)</source>
-            <translation>Archivos JSON (*.json)</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>Perfiles</translation>
-        </message>
-        <message>
-            <source>Save Current as Profile</source>
-            <translation>Guardar lo actual como perfil</translation>
-        </message>
-        <message>
-            <source>Save your current defaults as a profile</source>
-            <translation>Guardar sus aplicaciones predeterminadas actuales como perfil</translation>
-        </message>
-        <message>
-            <source>Import &amp; Export</source>
-            <translation>Importar y exportar</translation>
-        </message>
-        <message>
-            <source>Import Profiles…</source>
-            <translation>Importar perfiles…</translation>
-        </message>
-        <message>
-            <source>Export My Profiles…</source>
-            <translation>Exportar mis perfiles…</translation>
-        </message>
-        <message>
-            <source>Export…</source>
-            <translation>Exportar…</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Eliminar</translation>
-        </message>
-        <message>
-            <source>Export failed: %1</source>
-            <translation>Error al exportar: %1</translation>
-        </message>
-        <message>
-            <source>Save Current Defaults</source>
-            <translation>Guardar las predeterminadas actuales</translation>
-        </message>
-        <message>
-            <source>Profile name</source>
-            <translation>Nombre del perfil</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Guardar</translation>
-        </message>
-        <message>
-            <source>My Profile</source>
-            <translation>Mi perfil</translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>%n perfil exportado.</numerusform>
-                <numerusform>%n perfiles exportados.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>%n perfil importado.</numerusform>
-                <numerusform>%n perfiles importados.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::RootView</name>
-        <message>
-            <source>Search types, e.g. .md or browser</source>
-            <translation>Buscar tipos, p. ej. .md o navegador</translation>
-        </message>
-        <message>
-            <source>Search types</source>
-            <translation>Buscar tipos</translation>
-        </message>
-        <message>
-            <source>Refresh</source>
-            <translation>Actualizar</translation>
-        </message>
-        <message>
-            <source>Re-read all defaults (Ctrl+R)</source>
-            <translation>Volver a leer todas las predeterminadas (Ctrl+R)</translation>
-        </message>
-        <message>
-            <source>Openwright could not save its data: %1</source>
-            <translation>Openwright no pudo guardar sus datos: %1</translation>
-        </message>
-        <message>
-            <source>No file types match</source>
-            <translation>Ningún tipo de archivo coincide</translation>
-        </message>
-        <message>
-            <source>Search</source>
-            <translation>Buscar</translation>
-        </message>
-        <message>
-            <source>Nothing here yet.</source>
-            <translation>Aún no hay nada aquí.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsView</name>
-        <message>
-            <source>1 minute</source>
-            <translation>1 minuto</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>%1 segundos</translation>
-        </message>
-        <message>
-            <source>General</source>
-            <translation>General</translation>
-        </message>
-        <message>
-            <source>Open at login</source>
-            <translation>Abrir al iniciar sesión</translation>
-        </message>
-        <message>
-            <source>Updates</source>
-            <translation>Actualizaciones</translation>
-        </message>
-        <message>
-            <source>Check for updates automatically</source>
-            <translation>Buscar actualizaciones automáticamente</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>Comprobar ahora</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Guardián de predeterminadas</translation>
-        </message>
-        <message>
-            <source>Watch for changed defaults</source>
-            <translation>Vigilar cambios en las predeterminadas</translation>
-        </message>
-        <message>
-            <source>Check every</source>
-            <translation>Comprobar cada</translation>
-        </message>
-        <message>
-            <source>30 seconds</source>
-            <translation>30 segundos</translation>
-        </message>
-        <message>
-            <source>5 minutes</source>
-            <translation>5 minutos</translation>
-        </message>
-        <message>
-            <source>15 minutes</source>
-            <translation>15 minutos</translation>
-        </message>
-        <message>
-            <source>Openwright also checks whenever an app launches or quits.</source>
-            <translation>Openwright también comprueba cada vez que una aplicación se abre o se cierra.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n minutes</source>
-            <translation>
-                <numerusform>%n minuto</numerusform>
-                <numerusform>%n minutos</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n seconds</source>
-            <translation>
-                <numerusform>%n segundo</numerusform>
-                <numerusform>%n segundos</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsWindow</name>
-        <message>
-            <source>Settings</source>
-            <translation>Preferencias</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Sidebar</name>
-        <message>
-            <source>Sidebar</source>
-            <translation>Barra lateral</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SidebarModel</name>
-        <message>
-            <source>Overview</source>
-            <translation>Resumen</translation>
-        </message>
-        <message>
-            <source>File &amp; Link Types</source>
-            <translation>Tipos de archivo y enlace</translation>
-        </message>
-        <message>
-            <source>Tools</source>
-            <translation>Herramientas</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>Perfiles</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>Copias de seguridad</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Guardián de predeterminadas</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Aplicaciones</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Spinner</name>
-        <message>
-            <source>Working</source>
-            <translation>Trabajando</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::StepRow</name>
-        <message>
-            <source>No default</source>
-            <translation>Sin predeterminada</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>Ya establecida</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>%1 no está instalada</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayIcon</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>Abrir Openwright</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>Comprobar ahora</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Preferencias</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>Salir de Openwright</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayPanel</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>Cambios recientes</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>Abrir Openwright</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>Comprobar ahora</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Preferencias</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>Salir de Openwright</translation>
-        </message>
-        <message>
-            <source>Health %1</source>
-            <translation>Salud %1</translation>
-        </message>
-        <message>
-            <source>Default Guard is off</source>
-            <translation>El Guardián está desactivado</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>ninguno</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Revertir</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>Revertir %1 a %2</translation>
-        </message>
-        <message numerus="yes">
-            <source>Guard is watching %n pinned defaults</source>
-            <translation>
-                <numerusform>El Guardián vigila %n predeterminada fijada</numerusform>
-                <numerusform>El Guardián vigila %n predeterminadas fijadas</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::UpdatePrompt</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Open Download Page</source>
-            <translation>Abrir la página de descarga</translation>
-        </message>
-        <message>
-            <source>Later</source>
-            <translation>Más tarde</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::WhyPanel</name>
-        <message>
-            <source>Default Applications</source>
-            <translation>Aplicaciones predeterminadas</translation>
-        </message>
-        <message>
-            <source>Added Associations</source>
-            <translation>Asociaciones añadidas</translation>
-        </message>
-        <message>
-            <source>Removed Associations</source>
-            <translation>Asociaciones quitadas</translation>
-        </message>
-        <message>
-            <source>Installed applications</source>
-            <translation>Aplicaciones instaladas</translation>
-        </message>
-        <message>
-            <source>Installed applications that declare %1</source>
-            <translation>Aplicaciones instaladas que declaran %1</translation>
-        </message>
-        <message>
-            <source>%1, line %2</source>
-            <translation>%1, línea %2</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>¿Por qué esta aplicación?</translation>
-        </message>
-        <message>
-            <source>Why %1 opens where it does</source>
-            <translation>Por qué %1 se abre donde se abre</translation>
-        </message>
-        <message>
-            <source>Reading the lists…</source>
-            <translation>Leyendo las listas…</translation>
-        </message>
-        <message>
-            <source>Explanation</source>
-            <translation>Explicación</translation>
-        </message>
-        <message>
-            <source>Type: %1</source>
-            <translation>Tipo: %1</translation>
-        </message>
-        <message>
-            <source>Where the system looked, in order</source>
-            <translation>Dónde buscó el sistema, en orden</translation>
-        </message>
-        <message>
-            <source>(decides)</source>
-            <translation>(decide)</translation>
-        </message>
-        <message>
-            <source>Skipped, not installed: %1</source>
-            <translation>Omitida, no instalada: %1</translation>
-        </message>
-        <message>
-            <source>Removed: %1</source>
-            <translation>Quitada: %1</translation>
-        </message>
-        <message>
-            <source>The desktop's browser setting</source>
-            <translation>Ajuste de navegador del escritorio</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Revertido</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitido</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>Se dejó de revertir</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>1 problema en sus archivos de predeterminadas: vea openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>%1 problemas en sus archivos de predeterminadas: vea openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 changes nothing.</source>
+        <translation>%1 no cambia nada.</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problema en sus archivos de aplicaciones predeterminadas</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problemas en sus archivos de aplicaciones predeterminadas</translation>
+    </message>
+    <message>
+        <source>Cannot start %1: %2</source>
+        <translation>No se puede iniciar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::AppModel</name>
+    <message>
+        <source>Added %1 to your applications</source>
+        <translation>%1 añadida a sus aplicaciones</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpiar</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>Aplicación predeterminada para %1 revertida</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>Aplicación predeterminada para %1 cambiada</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>ninguna aplicación</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>%1 reemplazó a %2. Openwright revirtió a %2; pulse Permitir para mantener %1.</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>%1 volvió a quedarse con el tipo, tres veces en un minuto. Openwright dejó de revertir a %2; pulse Revertir cuando el otro programa termine.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>%1 reemplazó a %2. Pulse Revertir para mantener %2.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 horas</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>Probablemente %1, que se inició %2 antes</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>Probablemente %1, instalado o actualizado %2 antes</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Revertir</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>Openwright sigue vigilando</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>Sus aplicaciones predeterminadas se siguen vigilando con la ventana cerrada. Para salir, abra Openwright de nuevo y elija Archivo → Salir.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Updater</name>
+    <message>
+        <source>The update feed is too large.</source>
+        <translation>La fuente de actualizaciones es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The update feed was not found (HTTP %1).</source>
+        <translation>No se encontró la fuente de actualizaciones (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>El servidor de actualizaciones respondió con un error (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time.</source>
+        <translation>El servidor de actualizaciones no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The update feed redirects too often or to an unsafe address.</source>
+        <translation>La fuente de actualizaciones redirige demasiadas veces o a una dirección no segura.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server: %1</source>
+        <translation>No se pudo contactar con el servidor de actualizaciones: %1</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: it is not an RSS document.</source>
+        <translation>No se pudo leer la fuente de actualizaciones: no es un documento RSS.</translation>
+    </message>
+    <message>
+        <source>The update feed lists no releases.</source>
+        <translation>La fuente de actualizaciones no incluye ninguna versión.</translation>
+    </message>
+    <message>
+        <source>The update feed&apos;s signature is not valid.</source>
+        <translation>La firma de la fuente de actualizaciones no es válida.</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date.</source>
+        <translation>Está al día.</translation>
+    </message>
+    <message>
+        <source>Openwright %1 is available.</source>
+        <translation>Openwright %1 está disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AddTypeSheet</name>
+    <message>
+        <source>That doesn&apos;t look like an extension or link type.</source>
+        <translation>Eso no parece una extensión ni un tipo de enlace.</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link</source>
+        <translation>Añadir un tipo de archivo o enlace</translation>
+    </message>
+    <message>
+        <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
+        <translation>Escriba una extensión como &lt;b&gt;.log&lt;/b&gt; o un tipo de enlace como &lt;b&gt;zoommtg:&lt;/b&gt; (terminado en dos puntos).</translation>
+    </message>
+    <message>
+        <source>.extension or scheme:</source>
+        <translation>.extensión o esquema:</translation>
+    </message>
+    <message>
+        <source>File extension or link type</source>
+        <translation>Extensión de archivo o tipo de enlace</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>%1 is already in %2.</source>
+        <translation>%1 ya está en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppChooser</name>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Aplicaciones (*.desktop)</translation>
+    </message>
+    <message>
+        <source>Use as Default</source>
+        <translation>Usar como predeterminada</translation>
+    </message>
+    <message>
+        <source>Choose Another App</source>
+        <translation>Elegir otra aplicación</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Buscar aplicaciones</translation>
+    </message>
+    <message>
+        <source>Looking for applications…</source>
+        <translation>Buscando aplicaciones…</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicaciones</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Examinar…</translation>
+    </message>
+    <message>
+        <source>Choose an application&apos;s .desktop file from another folder</source>
+        <translation>Elegir el archivo .desktop de una aplicación de otra carpeta</translation>
+    </message>
+    <message>
+        <source>Replace the Installed App?</source>
+        <translation>¿Reemplazar la aplicación instalada?</translation>
+    </message>
+    <message>
+        <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
+        <translation>Ya hay instalada una aplicación con el ID «%1». ¿Reemplazarla por la que eligió?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Choose the app that should open %1</source>
+        <translation>Elija la aplicación que debe abrir %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppIconView</name>
+    <message>
+        <source>No application</source>
+        <translation>Ninguna aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppPicker</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Sin predeterminada</translation>
+    </message>
+    <message>
+        <source>Choose the app for %1 (%2)</source>
+        <translation>Elegir la aplicación para %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No apps can open this</source>
+        <translation>Ninguna aplicación puede abrir esto</translation>
+    </message>
+    <message>
+        <source>Choose Another App…</source>
+        <translation>Elegir otra aplicación…</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>¿Por qué esta aplicación?</translation>
+    </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>Restablecer la predeterminada del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>Aplicaciones:</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>Mostrar los tipos que abre %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>%1 no declara tipos en su entrada de escritorio, así que Openwright no la establece para ninguno. Aún puede elegirla para un tipo desde la lista de ese tipo.</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>Declara 1 tipo</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>Declara %1 tipos</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>predeterminada para 1 tipo</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>predeterminada para %1 tipos</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>Usar para todos</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>Hacer %1 predeterminada para cada tipo que declara</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>%1 de %2 se abren en %3</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>Usar para todo: %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminada</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>Ninguna aplicación</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>Usar para este tipo</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>Usar %1 para %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>No es predeterminada</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>Predeterminada para 1 tipo</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>Predeterminada para %1 tipos</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicaciones</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Buscar aplicaciones</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>Ninguna aplicación seleccionada</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>Elija una aplicación para ver los tipos que abre y hacerla predeterminada para todos ellos o para toda una familia.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupRow</name>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurar…</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 del %2 %3</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>Restaurar %1</translation>
+    </message>
+    <message>
+        <source>Delete this backup</source>
+        <translation>Eliminar esta copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Eliminar %1</translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>Igual que ahora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n predeterminada</numerusform>
+            <numerusform>%n predeterminadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n diferencia con ahora</numerusform>
+            <numerusform>%n diferencias con ahora</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupsView</name>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Hacer copia ahora</translation>
+    </message>
+    <message>
+        <source>Save your current defaults</source>
+        <translation>Guardar sus aplicaciones predeterminadas actuales</translation>
+    </message>
+    <message>
+        <source>No Backups Yet</source>
+        <translation>Aún no hay copias</translation>
+    </message>
+    <message>
+        <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
+        <translation>Haga una copia de sus aplicaciones predeterminadas antes de probar un perfil o instalar aplicaciones nuevas, para poder dejarlo todo como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryListView</name>
+    <message>
+        <source>Add Type</source>
+        <translation>Añadir tipo</translation>
+    </message>
+    <message>
+        <source>Add any file extension or link type</source>
+        <translation>Añadir cualquier extensión de archivo o tipo de enlace</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link…</source>
+        <translation>Añadir un tipo de archivo o enlace…</translation>
+    </message>
+    <message>
+        <source>Remove from My File Types</source>
+        <translation>Quitar de Mis tipos de archivo</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryRow</name>
+    <message>
+        <source>Unpin %1</source>
+        <translation>Desfijar %1</translation>
+    </message>
+    <message>
+        <source>Pin %1</source>
+        <translation>Fijar %1</translation>
+    </message>
+    <message>
+        <source>Default Guard is watching this default</source>
+        <translation>El Guardián vigila esta aplicación predeterminada</translation>
+    </message>
+    <message>
+        <source>Pin to get alerted if another app takes it over</source>
+        <translation>Fíjela para recibir un aviso si otra aplicación se la queda</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>Ninguna aplicación instalada puede abrir %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ChangeRow</name>
+    <message>
+        <source>No default</source>
+        <translation>Sin predeterminada</translation>
+    </message>
+    <message>
+        <source>Changed in %1</source>
+        <translation>Cambiado en %1</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>Resuelto</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Revertir</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>Revertir %1 a %2</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Mantener</translation>
+    </message>
+    <message>
+        <source>Keep %1 for %2</source>
+        <translation>Mantener %1 para %2</translation>
+    </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>Se la quedaron tres veces en un minuto: el Guardián dejó de revertirla</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Revertido</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitido</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>Permitir %1 para %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpiar</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>Limpiar sus archivos de predeterminadas</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>Cada archivo modificado se copia primero a su lado, y se hace una copia de seguridad de sus aplicaciones predeterminadas. Una corrección solo cambia qué aplicación abre un tipo donde lo indica.</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Corregir lo seleccionado</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Corrección: %1</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>No hay problemas en sus archivos de predeterminadas.</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corregido: %1</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>El archivo antiguo se guarda como %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>No corregido: %1</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>Problemas sin tocar (los archivos cambiaron entretanto y ya no los muestran): %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>No se cambió nada.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::DropInspector</name>
+    <message>
+        <source>What opens this file?</source>
+        <translation>¿Qué abre este archivo?</translation>
+    </message>
+    <message>
+        <source>Drop any file onto this window to see and change which app opens it</source>
+        <translation>Arrastre cualquier archivo a esta ventana para ver y cambiar qué aplicación lo abre</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Add %1 to My File Types</source>
+        <translation>Añadir %1 a Mis tipos de archivo</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Borrar %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::GuardView</name>
+    <message>
+        <source>Stop watching</source>
+        <translation>Dejar de vigilar</translation>
+    </message>
+    <message>
+        <source>Stop watching %1</source>
+        <translation>Dejar de vigilar %1</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Sin predeterminada</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Guardián de predeterminadas</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Comprobar ahora</translation>
+    </message>
+    <message>
+        <source>Check for changed defaults now</source>
+        <translation>Comprobar ahora si han cambiado las predeterminadas</translation>
+    </message>
+    <message>
+        <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
+        <translation>Comprueba sus aplicaciones predeterminadas en segundo plano. Cuando una aplicación se queda con una predeterminada fijada, recibe una notificación con un botón Revertir.</translation>
+    </message>
+    <message>
+        <source>Pinned types</source>
+        <translation>Tipos fijados</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>Cambios recientes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Clear recent changes</source>
+        <translation>Borrar los cambios recientes</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Cambios recientes</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>Fijados (%1)</translation>
+    </message>
+    <message>
+        <source>Click the pin next to any file type to watch it.</source>
+        <translation>Pulse la chincheta junto a cualquier tipo de archivo para vigilarlo.</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>Aún no se ha detectado ningún cambio.</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>Mantener siempre</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>Mantener siempre %1</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>Revertir la aplicación al instante cuando otro programa se quede con este tipo</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HealthCard</name>
+    <message>
+        <source>Health score</source>
+        <translation>Puntuación de salud</translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app %1</source>
+        <translation>La proporción de tipos de archivo y enlace conocidos que se abren en una aplicación concreta %1</translation>
+    </message>
+    <message>
+        <source>Defaults Health</source>
+        <translation>Salud de las predeterminadas</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>Todo tiene su sitio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention</source>
+        <translation>
+            <numerusform>%n tipo necesita atención</numerusform>
+            <numerusform>%n tipos necesitan atención</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HistoryHeader</name>
+    <message>
+        <source>Automatic Backup History</source>
+        <translation>Historial de copias automáticas</translation>
+    </message>
+    <message>
+        <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
+        <translation>Hace una copia antes de cada perfil, restauración y reversión del Guardián, y una vez al día. Los días sin cambios se omiten; las copias automáticas se guardan 30 días.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::IssueRow</name>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>Ninguna aplicación instalada puede abrir %1. Instale una, o ignórelo si nunca lo usa.</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>Varias aplicaciones pueden abrirlo, pero ninguna es la predeterminada.</translation>
+    </message>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>Establecida en %1, que ya no está instalada.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Mostrar %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::MainWindow</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Refresh Defaults</source>
+        <translation>Volver a leer las predeterminadas</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Hacer copia ahora</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Preferencias…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Find Type</source>
+        <translation>Buscar tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>About Openwright</source>
+        <translation>Acerca de Openwright</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Muestra y cambia qué aplicación abre cada tipo de archivo y enlace, y hace que siga así.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>Openwright sigue vigilando sus aplicaciones predeterminadas con la ventana cerrada.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OverviewView</name>
+    <message>
+        <source>Reading your defaults…</source>
+        <translation>Leyendo sus aplicaciones predeterminadas…</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Types with a default</source>
+        <translation>Tipos con predeterminada</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Changes spotted by Guard</source>
+        <translation>Cambios detectados por el Guardián</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Necesita atención</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>Limpiar…</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problema en sus archivos de aplicaciones predeterminadas</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problemas en sus archivos de aplicaciones predeterminadas</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileCard</name>
+    <message>
+        <source>Preset</source>
+        <translation>Preajuste</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>%1 de %2 por cambiar</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>Todo listo</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileSheet</name>
+    <message>
+        <source>Steps</source>
+        <translation>Pasos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Restore %1 Defaults</source>
+        <translation>Restaurar %1 predeterminadas</translation>
+    </message>
+    <message>
+        <source>Apply %1 Changes</source>
+        <translation>Aplicar %1 cambios</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>%1 de %2 cambiados.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfilesView</name>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Archivos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfiles</translation>
+    </message>
+    <message>
+        <source>Save Current as Profile</source>
+        <translation>Guardar lo actual como perfil</translation>
+    </message>
+    <message>
+        <source>Save your current defaults as a profile</source>
+        <translation>Guardar sus aplicaciones predeterminadas actuales como perfil</translation>
+    </message>
+    <message>
+        <source>Import &amp; Export</source>
+        <translation>Importar y exportar</translation>
+    </message>
+    <message>
+        <source>Import Profiles…</source>
+        <translation>Importar perfiles…</translation>
+    </message>
+    <message>
+        <source>Export My Profiles…</source>
+        <translation>Exportar mis perfiles…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Error al exportar: %1</translation>
+    </message>
+    <message>
+        <source>Save Current Defaults</source>
+        <translation>Guardar las predeterminadas actuales</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nombre del perfil</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>My Profile</source>
+        <translation>Mi perfil</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>%n perfil exportado.</numerusform>
+            <numerusform>%n perfiles exportados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>%n perfil importado.</numerusform>
+            <numerusform>%n perfiles importados.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::RootView</name>
+    <message>
+        <source>Search types, e.g. .md or browser</source>
+        <translation>Buscar tipos, p. ej. .md o navegador</translation>
+    </message>
+    <message>
+        <source>Search types</source>
+        <translation>Buscar tipos</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Re-read all defaults (Ctrl+R)</source>
+        <translation>Volver a leer todas las predeterminadas (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Openwright could not save its data: %1</source>
+        <translation>Openwright no pudo guardar sus datos: %1</translation>
+    </message>
+    <message>
+        <source>No file types match</source>
+        <translation>Ningún tipo de archivo coincide</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Nothing here yet.</source>
+        <translation>Aún no hay nada aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsView</name>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Actualizaciones</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Buscar actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Comprobar ahora</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Guardián de predeterminadas</translation>
+    </message>
+    <message>
+        <source>Watch for changed defaults</source>
+        <translation>Vigilar cambios en las predeterminadas</translation>
+    </message>
+    <message>
+        <source>Check every</source>
+        <translation>Comprobar cada</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 segundos</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minutos</translation>
+    </message>
+    <message>
+        <source>15 minutes</source>
+        <translation>15 minutos</translation>
+    </message>
+    <message>
+        <source>Openwright also checks whenever an app launches or quits.</source>
+        <translation>Openwright también comprueba cada vez que una aplicación se abre o se cierra.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsWindow</name>
+    <message>
+        <source>Settings</source>
+        <translation>Preferencias</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Sidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>Barra lateral</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SidebarModel</name>
+    <message>
+        <source>Overview</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>File &amp; Link Types</source>
+        <translation>Tipos de archivo y enlace</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfiles</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Guardián de predeterminadas</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicaciones</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Spinner</name>
+    <message>
+        <source>Working</source>
+        <translation>Trabajando</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::StepRow</name>
+    <message>
+        <source>No default</source>
+        <translation>Sin predeterminada</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>Ya establecida</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>%1 no está instalada</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayIcon</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>Abrir Openwright</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Comprobar ahora</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>Salir de Openwright</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayPanel</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Cambios recientes</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>Abrir Openwright</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Comprobar ahora</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>Salir de Openwright</translation>
+    </message>
+    <message>
+        <source>Health %1</source>
+        <translation>Salud %1</translation>
+    </message>
+    <message>
+        <source>Default Guard is off</source>
+        <translation>El Guardián está desactivado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Revertir</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>Revertir %1 a %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Guard is watching %n pinned defaults</source>
+        <translation>
+            <numerusform>El Guardián vigila %n predeterminada fijada</numerusform>
+            <numerusform>El Guardián vigila %n predeterminadas fijadas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::UpdatePrompt</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>Abrir la página de descarga</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::WhyPanel</name>
+    <message>
+        <source>Default Applications</source>
+        <translation>Aplicaciones predeterminadas</translation>
+    </message>
+    <message>
+        <source>Added Associations</source>
+        <translation>Asociaciones añadidas</translation>
+    </message>
+    <message>
+        <source>Removed Associations</source>
+        <translation>Asociaciones quitadas</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>Aplicaciones instaladas</translation>
+    </message>
+    <message>
+        <source>Installed applications that declare %1</source>
+        <translation>Aplicaciones instaladas que declaran %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, línea %2</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>¿Por qué esta aplicación?</translation>
+    </message>
+    <message>
+        <source>Why %1 opens where it does</source>
+        <translation>Por qué %1 se abre donde se abre</translation>
+    </message>
+    <message>
+        <source>Reading the lists…</source>
+        <translation>Leyendo las listas…</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Explicación</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Tipo: %1</translation>
+    </message>
+    <message>
+        <source>Where the system looked, in order</source>
+        <translation>Dónde buscó el sistema, en orden</translation>
+    </message>
+    <message>
+        <source>(decides)</source>
+        <translation>(decide)</translation>
+    </message>
+    <message>
+        <source>Skipped, not installed: %1</source>
+        <translation>Omitida, no instalada: %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Quitada: %1</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>Ajuste de navegador del escritorio</translation>
+    </message>
+</context>
 </TS>

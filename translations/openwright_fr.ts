@@ -1,2826 +1,2826 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
-    <context>
-        <name>AppModel</name>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n application par défaut</numerusform>
-                <numerusform>%n applications par défaut</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
-            <translation>Importer ces profils rendrait votre fichier de profils plus grand qu’Openwright ne peut le relire (%1 Mo). Rien n’a été importé ; supprimez d’abord des sauvegardes ou des profils.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ApplicationIndex</name>
-        <message>
-            <source>Use %1 for All %2</source>
-            <translation>Utiliser %1 pour tout : %2</translation>
-        </message>
-        <message>
-            <source>Use %1 for All Its Types</source>
-            <translation>Utiliser %1 pour tous ses types</translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s) in %2.</source>
-            <translation>
-                <numerusform>%1 déclare %n type dans %2.</numerusform>
-                <numerusform>%1 déclare %n types dans %2.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s).</source>
-            <translation>
-                <numerusform>%1 déclare %n type.</numerusform>
-                <numerusform>%1 déclare %n types.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>Applications</name>
-        <message>
-            <source>That file cannot be read: %1</source>
-            <translation>Ce fichier ne peut pas être lu : %1</translation>
-        </message>
-        <message>
-            <source>That file is not UTF-8 text, as a desktop entry must be.</source>
-            <translation>Ce fichier n’est pas du texte UTF-8, comme doit l’être une entrée de bureau.</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry.</source>
-            <translation>Ce fichier n’est pas une entrée de bureau.</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
-            <translation>Ce fichier n’est pas une entrée de bureau : il n’a pas de groupe [Desktop Entry].</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: its Type is %1.</source>
-            <translation>Cette entrée n’est pas une application : son Type est %1.</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: it has no Type.</source>
-            <translation>Cette entrée n’est pas une application : elle n’a pas de Type.</translation>
-        </message>
-        <message>
-            <source>That entry does not say which program to run: it has no Exec line.</source>
-            <translation>Cette entrée n’indique pas quel programme lancer : elle n’a pas de ligne Exec.</translation>
-        </message>
-        <message>
-            <source>The program that entry runs is not installed.</source>
-            <translation>Le programme que lance cette entrée n’est pas installé.</translation>
-        </message>
-        <message>
-            <source>The system does not list the added application yet.</source>
-            <translation>Le système ne liste pas encore l’application ajoutée.</translation>
-        </message>
-        <message>
-            <source>That application is not installed where the system finds it</source>
-            <translation>Cette application n’est pas installée là où le système la trouve</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read, so it was kept as %1</source>
-            <translation>Votre mimeapps.list n’a pas pu être lu ; il a été conservé sous le nom %1</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
-            <translation>Votre mimeapps.list n’a pu être ni lu ni mis de côté ; rien n’a donc été modifié</translation>
-        </message>
-    </context>
-    <context>
-        <name>BackupReason</name>
-        <message>
-            <source>Saved by you</source>
-            <translation>Enregistrée par vous</translation>
-        </message>
-        <message>
-            <source>Daily backup</source>
-            <translation>Sauvegarde quotidienne</translation>
-        </message>
-        <message>
-            <source>Before applying “%1”</source>
-            <translation>Avant d’appliquer « %1 »</translation>
-        </message>
-        <message>
-            <source>Before restoring “%1”</source>
-            <translation>Avant de restaurer « %1 »</translation>
-        </message>
-        <message>
-            <source>Before reverting %1</source>
-            <translation>Avant de rétablir %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>Catalog</name>
-        <message>
-            <source>System Roles</source>
-            <translation>Rôles système</translation>
-        </message>
-        <message>
-            <source>Documents &amp; Office</source>
-            <translation>Documents et bureautique</translation>
-        </message>
-        <message>
-            <source>AI &amp; Productivity</source>
-            <translation>IA et productivité</translation>
-        </message>
-        <message>
-            <source>Code &amp; Developer</source>
-            <translation>Code et développement</translation>
-        </message>
-        <message>
-            <source>Design &amp; Graphics</source>
-            <translation>Design et graphisme</translation>
-        </message>
-        <message>
-            <source>E-Books &amp; Publishing</source>
-            <translation>Livres numériques et édition</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creative</source>
-            <translation>Médias et création</translation>
-        </message>
-        <message>
-            <source>Archives &amp; Packages</source>
-            <translation>Archives et paquets</translation>
-        </message>
-        <message>
-            <source>3D Printing &amp; Spatial</source>
-            <translation>Impression 3D et spatial</translation>
-        </message>
-        <message>
-            <source>Maps &amp; Navigation</source>
-            <translation>Cartes et navigation</translation>
-        </message>
-        <message>
-            <source>Communication Links</source>
-            <translation>Liens de communication</translation>
-        </message>
-        <message>
-            <source>Gaming &amp; Emulation</source>
-            <translation>Jeux et émulation</translation>
-        </message>
-        <message>
-            <source>Security &amp; Privacy</source>
-            <translation>Sécurité et confidentialité</translation>
-        </message>
-        <message>
-            <source>My File Types</source>
-            <translation>Mes types de fichiers</translation>
-        </message>
-        <message>
-            <source>Web Browser</source>
-            <translation>Navigateur web</translation>
-        </message>
-        <message>
-            <source>Opens web links, plus https:, .html and .htm</source>
-            <translation>Ouvre les liens web, ainsi que https:, .html et .htm</translation>
-        </message>
-        <message>
-            <source>Email</source>
-            <translation>Courriel</translation>
-        </message>
-        <message>
-            <source>Composes new emails from mailto: links</source>
-            <translation>Rédige de nouveaux courriels depuis les liens mailto:</translation>
-        </message>
-        <message>
-            <source>Phone Calls</source>
-            <translation>Appels téléphoniques</translation>
-        </message>
-        <message>
-            <source>Handles tel: links for calling</source>
-            <translation>Gère les liens tel: pour appeler</translation>
-        </message>
-        <message>
-            <source>SMS &amp; Messages</source>
-            <translation>SMS et messages</translation>
-        </message>
-        <message>
-            <source>Handles sms: links for text messages</source>
-            <translation>Gère les liens sms: pour les messages texte</translation>
-        </message>
-        <message>
-            <source>File Manager</source>
-            <translation>Gestionnaire de fichiers</translation>
-        </message>
-        <message>
-            <source>Opens folders</source>
-            <translation>Ouvre les dossiers</translation>
-        </message>
-        <message>
-            <source>Calendar Subscriptions</source>
-            <translation>Abonnements de calendrier</translation>
-        </message>
-        <message>
-            <source>Subscribes to webcal: calendar feeds</source>
-            <translation>S’abonne aux flux de calendrier webcal:</translation>
-        </message>
-        <message>
-            <source>PDF Documents (.pdf)</source>
-            <translation>Documents PDF (.pdf)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for PDF document files</source>
-            <translation>Visionneuse/éditeur de documents PDF</translation>
-        </message>
-        <message>
-            <source>Word Documents (.docx)</source>
-            <translation>Documents Word (.docx)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Microsoft Word files</source>
-            <translation>Visionneuse/éditeur de fichiers Microsoft Word</translation>
-        </message>
-        <message>
-            <source>Legacy Word Docs (.doc)</source>
-            <translation>Anciens documents Word (.doc)</translation>
-        </message>
-        <message>
-            <source>Viewer for classic Word .doc files</source>
-            <translation>Visionneuse de fichiers Word .doc classiques</translation>
-        </message>
-        <message>
-            <source>Excel Spreadsheets (.xlsx)</source>
-            <translation>Feuilles de calcul Excel (.xlsx)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Excel spreadsheets</source>
-            <translation>Visionneuse/éditeur de feuilles de calcul Excel</translation>
-        </message>
-        <message>
-            <source>CSV Data Files (.csv)</source>
-            <translation>Fichiers de données CSV (.csv)</translation>
-        </message>
-        <message>
-            <source>Data viewer for comma-separated files</source>
-            <translation>Visionneuse de fichiers séparés par des virgules</translation>
-        </message>
-        <message>
-            <source>PowerPoint Slides (.pptx)</source>
-            <translation>Diapositives PowerPoint (.pptx)</translation>
-        </message>
-        <message>
-            <source>Viewer for slide presentations</source>
-            <translation>Visionneuse de présentations</translation>
-        </message>
-        <message>
-            <source>Text Files (.txt)</source>
-            <translation>Fichiers texte (.txt)</translation>
-        </message>
-        <message>
-            <source>Plain text editor or viewer</source>
-            <translation>Éditeur ou visionneuse de texte brut</translation>
-        </message>
-        <message>
-            <source>Rich Text Format (.rtf)</source>
-            <translation>Texte enrichi (.rtf)</translation>
-        </message>
-        <message>
-            <source>Rich text document editor</source>
-            <translation>Éditeur de documents en texte enrichi</translation>
-        </message>
-        <message>
-            <source>AI Prompt Configs (.prompt)</source>
-            <translation>Configurations de prompts IA (.prompt)</translation>
-        </message>
-        <message>
-            <source>Editor for system prompts &amp; LLM configs</source>
-            <translation>Éditeur de prompts système et de configurations LLM</translation>
-        </message>
-        <message>
-            <source>Vector DB Exports (.jsonl)</source>
-            <translation>Exports de bases vectorielles (.jsonl)</translation>
-        </message>
-        <message>
-            <source>Viewer for JSON Lines dataset dumps</source>
-            <translation>Visionneuse de jeux de données JSON Lines</translation>
-        </message>
-        <message>
-            <source>Subtitles &amp; Transcripts (.srt)</source>
-            <translation>Sous-titres et transcriptions (.srt)</translation>
-        </message>
-        <message>
-            <source>Viewer for speech transcripts</source>
-            <translation>Visionneuse de transcriptions</translation>
-        </message>
-        <message>
-            <source>JSON Data (.json)</source>
-            <translation>Données JSON (.json)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for JSON configuration &amp; data files</source>
-            <translation>Visionneuse/éditeur de fichiers de configuration et de données JSON</translation>
-        </message>
-        <message>
-            <source>Markdown Files (.md)</source>
-            <translation>Fichiers Markdown (.md)</translation>
-        </message>
-        <message>
-            <source>Viewer for formatted Markdown docs</source>
-            <translation>Visionneuse de documents Markdown mis en forme</translation>
-        </message>
-        <message>
-            <source>Python Scripts (.py)</source>
-            <translation>Scripts Python (.py)</translation>
-        </message>
-        <message>
-            <source>Editor for Python source files</source>
-            <translation>Éditeur de fichiers source Python</translation>
-        </message>
-        <message>
-            <source>Swift Code (.swift)</source>
-            <translation>Code Swift (.swift)</translation>
-        </message>
-        <message>
-            <source>Editor for Swift source files</source>
-            <translation>Éditeur de fichiers source Swift</translation>
-        </message>
-        <message>
-            <source>JavaScript (.js)</source>
-            <translation>JavaScript (.js)</translation>
-        </message>
-        <message>
-            <source>Editor for JavaScript source files</source>
-            <translation>Éditeur de fichiers source JavaScript</translation>
-        </message>
-        <message>
-            <source>TypeScript (.ts)</source>
-            <translation>TypeScript (.ts)</translation>
-        </message>
-        <message>
-            <source>Editor for TypeScript source files</source>
-            <translation>Éditeur de fichiers source TypeScript</translation>
-        </message>
-        <message>
-            <source>YAML Configurations (.yaml)</source>
-            <translation>Configurations YAML (.yaml)</translation>
-        </message>
-        <message>
-            <source>Editor for YAML deployment files</source>
-            <translation>Éditeur de fichiers de déploiement YAML</translation>
-        </message>
-        <message>
-            <source>XML Files (.xml)</source>
-            <translation>Fichiers XML (.xml)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for XML documents</source>
-            <translation>Visionneuse/éditeur de documents XML</translation>
-        </message>
-        <message>
-            <source>SQL Database Scripts (.sql)</source>
-            <translation>Scripts de base de données SQL (.sql)</translation>
-        </message>
-        <message>
-            <source>Viewer for database export scripts</source>
-            <translation>Visionneuse de scripts d’export de base de données</translation>
-        </message>
-        <message>
-            <source>Kotlin Code (.kt)</source>
-            <translation>Code Kotlin (.kt)</translation>
-        </message>
-        <message>
-            <source>Editor for Kotlin source code</source>
-            <translation>Éditeur de code source Kotlin</translation>
-        </message>
-        <message>
-            <source>Shell Scripts (.sh)</source>
-            <translation>Scripts shell (.sh)</translation>
-        </message>
-        <message>
-            <source>Editor for shell scripts</source>
-            <translation>Éditeur de scripts shell</translation>
-        </message>
-        <message>
-            <source>Log Files (.log)</source>
-            <translation>Fichiers journaux (.log)</translation>
-        </message>
-        <message>
-            <source>Viewer for application and system logs</source>
-            <translation>Visionneuse de journaux d’applications et du système</translation>
-        </message>
-        <message>
-            <source>SSH Links (ssh:)</source>
-            <translation>Liens SSH (ssh:)</translation>
-        </message>
-        <message>
-            <source>Terminal app for ssh: connections</source>
-            <translation>Terminal pour les connexions ssh:</translation>
-        </message>
-        <message>
-            <source>Vector Graphics (.svg)</source>
-            <translation>Graphiques vectoriels (.svg)</translation>
-        </message>
-        <message>
-            <source>Viewer for scalable vector graphics</source>
-            <translation>Visionneuse de graphiques vectoriels</translation>
-        </message>
-        <message>
-            <source>Photoshop Files (.psd)</source>
-            <translation>Fichiers Photoshop (.psd)</translation>
-        </message>
-        <message>
-            <source>Viewer for Adobe Photoshop documents</source>
-            <translation>Visionneuse de documents Adobe Photoshop</translation>
-        </message>
-        <message>
-            <source>RAW Camera Photos (.dng)</source>
-            <translation>Photos RAW (.dng)</translation>
-        </message>
-        <message>
-            <source>Viewer for raw digital camera photos</source>
-            <translation>Visionneuse de photos brutes d’appareil photo</translation>
-        </message>
-        <message>
-            <source>TrueType Fonts (.ttf)</source>
-            <translation>Polices TrueType (.ttf)</translation>
-        </message>
-        <message>
-            <source>Font installer/previewer</source>
-            <translation>Installation/aperçu de polices</translation>
-        </message>
-        <message>
-            <source>EPUB E-Books (.epub)</source>
-            <translation>Livres EPUB (.epub)</translation>
-        </message>
-        <message>
-            <source>Reader for EPUB digital books</source>
-            <translation>Liseuse de livres numériques EPUB</translation>
-        </message>
-        <message>
-            <source>Kindle E-Books (.mobi)</source>
-            <translation>Livres Kindle (.mobi)</translation>
-        </message>
-        <message>
-            <source>Reader for MOBI digital books</source>
-            <translation>Liseuse de livres numériques MOBI</translation>
-        </message>
-        <message>
-            <source>Comic Archives (.cbz)</source>
-            <translation>Archives de BD (.cbz)</translation>
-        </message>
-        <message>
-            <source>Reader for comic book archives</source>
-            <translation>Liseuse d’archives de bandes dessinées</translation>
-        </message>
-        <message>
-            <source>MP4 Video (.mp4)</source>
-            <translation>Vidéo MP4 (.mp4)</translation>
-        </message>
-        <message>
-            <source>Player for MP4 movies &amp; video clips</source>
-            <translation>Lecteur de films et clips MP4</translation>
-        </message>
-        <message>
-            <source>MKV Video (.mkv)</source>
-            <translation>Vidéo MKV (.mkv)</translation>
-        </message>
-        <message>
-            <source>Player for high-definition MKV videos</source>
-            <translation>Lecteur de vidéos MKV haute définition</translation>
-        </message>
-        <message>
-            <source>QuickTime Movies (.mov)</source>
-            <translation>Films QuickTime (.mov)</translation>
-        </message>
-        <message>
-            <source>Player for QuickTime movies</source>
-            <translation>Lecteur de films QuickTime</translation>
-        </message>
-        <message>
-            <source>MP3 Audio (.mp3)</source>
-            <translation>Audio MP3 (.mp3)</translation>
-        </message>
-        <message>
-            <source>Player for MP3 audio tracks</source>
-            <translation>Lecteur de pistes audio MP3</translation>
-        </message>
-        <message>
-            <source>Lossless Audio (.flac)</source>
-            <translation>Audio sans perte (.flac)</translation>
-        </message>
-        <message>
-            <source>Player for high-fidelity FLAC audio</source>
-            <translation>Lecteur d’audio FLAC haute fidélité</translation>
-        </message>
-        <message>
-            <source>JPEG Photos (.jpg)</source>
-            <translation>Photos JPEG (.jpg)</translation>
-        </message>
-        <message>
-            <source>Viewer for digital photos</source>
-            <translation>Visionneuse de photos numériques</translation>
-        </message>
-        <message>
-            <source>PNG Images (.png)</source>
-            <translation>Images PNG (.png)</translation>
-        </message>
-        <message>
-            <source>Viewer for transparent PNG images</source>
-            <translation>Visionneuse d’images PNG transparentes</translation>
-        </message>
-        <message>
-            <source>WebP Media (.webp)</source>
-            <translation>Médias WebP (.webp)</translation>
-        </message>
-        <message>
-            <source>Viewer for modern WebP graphics</source>
-            <translation>Visionneuse de graphiques WebP modernes</translation>
-        </message>
-        <message>
-            <source>HEIC Photos (.heic)</source>
-            <translation>Photos HEIC (.heic)</translation>
-        </message>
-        <message>
-            <source>Viewer for high-efficiency photos</source>
-            <translation>Visionneuse de photos haute efficacité</translation>
-        </message>
-        <message>
-            <source>ZIP Archives (.zip)</source>
-            <translation>Archives ZIP (.zip)</translation>
-        </message>
-        <message>
-            <source>Extractor for compressed ZIP archives</source>
-            <translation>Extracteur d’archives ZIP compressées</translation>
-        </message>
-        <message>
-            <source>RAR Archives (.rar)</source>
-            <translation>Archives RAR (.rar)</translation>
-        </message>
-        <message>
-            <source>Extractor for RAR compressed archives</source>
-            <translation>Extracteur d’archives RAR compressées</translation>
-        </message>
-        <message>
-            <source>7-Zip Archives (.7z)</source>
-            <translation>Archives 7-Zip (.7z)</translation>
-        </message>
-        <message>
-            <source>Extractor for 7z archives</source>
-            <translation>Extracteur d’archives 7z</translation>
-        </message>
-        <message>
-            <source>Disk Images (.dmg)</source>
-            <translation>Images disque (.dmg)</translation>
-        </message>
-        <message>
-            <source>Mounter for macOS disk images</source>
-            <translation>Montage d’images disque macOS</translation>
-        </message>
-        <message>
-            <source>Torrent Files (.torrent)</source>
-            <translation>Fichiers torrent (.torrent)</translation>
-        </message>
-        <message>
-            <source>Downloader for P2P torrent files</source>
-            <translation>Téléchargement de fichiers torrent P2P</translation>
-        </message>
-        <message>
-            <source>3D Printing Models (.stl)</source>
-            <translation>Modèles d’impression 3D (.stl)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D printer STL files</source>
-            <translation>Visionneuse de fichiers STL d’imprimante 3D</translation>
-        </message>
-        <message>
-            <source>3D CAD Models (.obj)</source>
-            <translation>Modèles CAO 3D (.obj)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D object geometry</source>
-            <translation>Visionneuse de géométrie d’objets 3D</translation>
-        </message>
-        <message>
-            <source>3D GLTF Scenes (.gltf)</source>
-            <translation>Scènes 3D GLTF (.gltf)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D GLTF asset scenes</source>
-            <translation>Visionneuse de scènes 3D GLTF</translation>
-        </message>
-        <message>
-            <source>USDZ Scenes (.usdz)</source>
-            <translation>Scènes USDZ (.usdz)</translation>
-        </message>
-        <message>
-            <source>Viewer for Apple USDZ 3D scenes</source>
-            <translation>Visionneuse de scènes 3D USDZ d’Apple</translation>
-        </message>
-        <message>
-            <source>GPS Track Logs (.gpx)</source>
-            <translation>Traces GPS (.gpx)</translation>
-        </message>
-        <message>
-            <source>Viewer for GPX trails and routes</source>
-            <translation>Visionneuse de traces et itinéraires GPX</translation>
-        </message>
-        <message>
-            <source>Google Earth Places (.kml)</source>
-            <translation>Lieux Google Earth (.kml)</translation>
-        </message>
-        <message>
-            <source>Viewer for KML placemarks</source>
-            <translation>Visionneuse de repères KML</translation>
-        </message>
-        <message>
-            <source>Telegram Links (tg:)</source>
-            <translation>Liens Telegram (tg:)</translation>
-        </message>
-        <message>
-            <source>Messenger app for Telegram links</source>
-            <translation>Messagerie pour les liens Telegram</translation>
-        </message>
-        <message>
-            <source>Zoom Meetings (zoommtg:)</source>
-            <translation>Réunions Zoom (zoommtg:)</translation>
-        </message>
-        <message>
-            <source>Client for Zoom meeting links</source>
-            <translation>Client pour les liens de réunion Zoom</translation>
-        </message>
-        <message>
-            <source>Slack Links (slack:)</source>
-            <translation>Liens Slack (slack:)</translation>
-        </message>
-        <message>
-            <source>Client for Slack deep links</source>
-            <translation>Client pour les liens profonds Slack</translation>
-        </message>
-        <message>
-            <source>Disk Images (.iso)</source>
-            <translation>Images disque (.iso)</translation>
-        </message>
-        <message>
-            <source>Emulation launcher for console ISOs</source>
-            <translation>Lanceur d’émulation pour ISO de consoles</translation>
-        </message>
-        <message>
-            <source>GBA ROMs (.gba)</source>
-            <translation>ROM GBA (.gba)</translation>
-        </message>
-        <message>
-            <source>Emulator for GameBoy Advance ROMs</source>
-            <translation>Émulateur de ROM Game Boy Advance</translation>
-        </message>
-        <message>
-            <source>OpenPGP Encryption (.gpg)</source>
-            <translation>Chiffrement OpenPGP (.gpg)</translation>
-        </message>
-        <message>
-            <source>Security app for PGP/GPG files</source>
-            <translation>Application de sécurité pour fichiers PGP/GPG</translation>
-        </message>
-        <message>
-            <source>OpenVPN Profiles (.ovpn)</source>
-            <translation>Profils OpenVPN (.ovpn)</translation>
-        </message>
-        <message>
-            <source>VPN client for OpenVPN configurations</source>
-            <translation>Client VPN pour configurations OpenVPN</translation>
-        </message>
-        <message>
-            <source>Added by you</source>
-            <translation>Ajouté par vous</translation>
-        </message>
-    </context>
-    <context>
-        <name>ChangeResult</name>
-        <message>
-            <source>Changed</source>
-            <translation>Modifié</translation>
-        </message>
-        <message>
-            <source>Already the default</source>
-            <translation>Déjà l’application par défaut</translation>
-        </message>
-        <message>
-            <source>That app is no longer installed</source>
-            <translation>Cette application n’est plus installée</translation>
-        </message>
-        <message>
-            <source>The change could not be made</source>
-            <translation>La modification n’a pas pu être effectuée</translation>
-        </message>
-    </context>
-    <context>
-        <name>CommandLine</name>
-        <message>
-            <source>Reset to the system default</source>
-            <translation>Réinitialisé à l’application par défaut du système</translation>
-        </message>
-        <message>
-            <source>Already the system default</source>
-            <translation>Déjà l’application par défaut du système</translation>
-        </message>
-        <message>
-            <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
-            <translation>%1 (%2) n’indique pas pouvoir ouvrir %3. Ajoutez --force pour en faire l’application par défaut malgré tout.</translation>
-        </message>
-        <message>
-            <source>: There is no such file or folder.</source>
-            <translation>: ce fichier ou dossier n’existe pas.</translation>
-        </message>
-        <message>
-            <source>: The system knows no such MIME type.</source>
-            <translation>: le système ne connaît pas ce type MIME.</translation>
-        </message>
-        <message>
-            <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
-            <translation>: ce n’est pas un type. Attendu : une extension (.pdf ou pdf), un type de lien (mailto:), un type MIME (application/pdf) ou un fichier (./report.pdf).</translation>
-        </message>
-    </context>
-    <context>
-        <name>DateText</name>
-        <message>
-            <source>%1 at %2</source>
-            <comment>a backup's name: date and time</comment>
-            <translation>%1 à %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>DecisionChain</name>
-        <message>
-            <source>%1 does not exist</source>
-            <translation>%1 n’existe pas</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read as a list, so the system ignores all of it</source>
-            <translation>%1 ne peut pas être lu comme une liste ; le système l’ignore donc entièrement</translation>
-        </message>
-        <message>
-            <source>%1 has no entry for %2</source>
-            <translation>%1 n’a pas d’entrée pour %2</translation>
-        </message>
-        <message>
-            <source>%1 line %2</source>
-            <translation>%1 ligne %2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type)</source>
-            <translation>%1 (un type parent)</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type of %2)</source>
-            <translation>%1 (un type parent de %2)</translation>
-        </message>
-        <message>
-            <source>%1 sets %2 for %3</source>
-            <translation>%1 définit %2 pour %3</translation>
-        </message>
-        <message>
-            <source>%1 names no application for %2</source>
-            <translation>%1 ne nomme aucune application pour %2</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but it is not installed</source>
-            <translation>%1 nomme %2 pour %3, mais elle n’est pas installée</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but none of them is installed</source>
-            <translation>%1 nomme %2 pour %3, mais aucune n’est installée</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, outranked by the choice above</source>
-            <translation>%1 nomme %2 pour %3, supplanté par le choix ci-dessus</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3, and no list sets an installed default</source>
-            <translation>%1 ajoute %2 pour %3, et aucune liste ne définit d’application par défaut installée</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3</source>
-            <translation>%1 ajoute %2 pour %3</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 from the applications for %3</source>
-            <translation>%1 retire %2 des applications pour %3</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
-            <translation>%1 retire %2 pour %3, sans effet : une entrée précédente la nomme</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
-            <translation>%1 retire %2 pour %3, sans effet sur les applications installées dans le même dossier</translation>
-        </message>
-        <message>
-            <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
-            <translation>Aucune liste ne définit d’application par défaut installée pour %1 ; la première application installée qui le gère est donc utilisée : %2</translation>
-        </message>
-        <message>
-            <source>No installed application handles %1</source>
-            <translation>Aucune application installée ne gère %1</translation>
-        </message>
-        <message>
-            <source>No installed handler of %1 can be used</source>
-            <translation>Aucune application installée pour %1 n’est utilisable</translation>
-        </message>
-        <message>
-            <source> (skipped %1: not installed)</source>
-            <translation> (ignorée : %1, non installée)</translation>
-        </message>
-        <message>
-            <source> (removed: %1)</source>
-            <translation> (retirée : %1)</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 sets it for %4</source>
-            <translation>%1 s’ouvre dans %2 parce que %3 la définit pour %4</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
-            <translation>%1 s’ouvre dans %2 parce que %3 l’ajoute pour %4 et qu’aucune liste ne définit d’application par défaut installée</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
-            <translation>%1 s’ouvre dans %2 parce qu’aucune liste ne définit d’application par défaut installée et que c’est la première application installée qui gère %3</translation>
-        </message>
-        <message>
-            <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
-            <translation>Rien n’ouvre %1 (%2) : aucune liste ne nomme d’application installée, et aucune application installée ne le gère</translation>
-        </message>
-        <message>
-            <source>. The system reports %1 instead, so this explanation is incomplete</source>
-            <translation>. Le système indique %1 à la place ; cette explication est donc incomplète</translation>
-        </message>
-        <message>
-            <source>. The system reports no application, so this explanation is incomplete</source>
-            <translation>. Le système n’indique aucune application ; cette explication est donc incomplète</translation>
-        </message>
-        <message>
-            <source>No explanation is available for %1</source>
-            <translation>Aucune explication n’est disponible pour %1</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
-            <translation>XDG_CURRENT_DESKTOP nomme %1 ; le système lit donc aussi %2 dans chaque dossier</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
-            <translation>XDG_CURRENT_DESKTOP ne nomme aucun bureau ; le système ne lit donc aucune liste propre à un bureau</translation>
-        </message>
-        <message>
-            <source>; it found %1</source>
-            <translation> ; il a trouvé %1</translation>
-        </message>
-        <message>
-            <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
-            <translation>. Il ignore %1 : un nom de bureau ne peut contenir que des lettres, des chiffres, - et _</translation>
-        </message>
-        <message>
-            <source>“%1”</source>
-            <translation>« %1 »</translation>
-        </message>
-        <message>
-            <source>~</source>
-            <translation>~</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3: links that desktop opens go to %4</source>
-            <translation>%1 (%2) indique %3 : les liens qu’ouvre ce bureau vont à %4</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
-            <translation>%1 (%2) indique %3, qui ne correspond à aucune application installée : les liens qu’ouvre ce bureau risquent de ne pas s’ouvrir</translation>
-        </message>
-        <message>
-            <source>; but links %1 opens follow its own setting, %2</source>
-            <translation>; mais les liens qu’ouvre %1 suivent son propre réglage, %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>DesktopBrowser</name>
-        <message>
-            <source>%1's links</source>
-            <translation>Liens de %1</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read, so it was left as it is.</source>
-            <translation>%1 ne peut pas être lu ; il a donc été laissé tel quel.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Doctor</name>
-        <message>
-            <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
-            <translation>La ligne %1 de %2 indique pour %4 l’application %3, qui n’est plus installée.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
-            <translation>La ligne %1 de %2 définit %3, un autre nom de %4, que la ligne %5 définit aussi.</translation>
-        </message>
-        <message>
-            <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-            <translation>%1 est défini deux fois dans [%2] de %3 (lignes %4 et %5) ; le système ne lit que la dernière.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
-            <translation>La ligne %1 de %2 retire %3 des applications pour %4, bien qu’elle soit l’application par défaut de ce type.</translation>
-        </message>
-        <message>
-            <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
-            <translation>%1 est une ancienne liste que le système lit encore : sa ligne %2 décide que %3 s’ouvre dans %4.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
-            <translation>La ligne %1 de %2, une liste propre à un bureau, fait s’ouvrir %3 dans %4, à la place de votre choix, %5.</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog and runs the same program as %2.</source>
-            <translation>%1 a été créé par une boîte de dialogue « ouvrir avec une commande » et lance le même programme que %2.</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog; the program it runs (%2) is gone.</source>
-            <translation>%1 a été créé par une boîte de dialogue « ouvrir avec une commande » ; le programme qu’il lance (%2) n’existe plus.</translation>
-        </message>
-        <message>
-            <source>%1 runs %2, which is not found, so the system passes over it.</source>
-            <translation>%1 lance %2, qui est introuvable ; le système l’ignore donc.</translation>
-        </message>
-        <message>
-            <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
-            <translation>%1 est un lien en lecture seule vers %2, géré par un outil de configuration.</translation>
-        </message>
-        <message>
-            <source>Managed by your configuration; change it there.</source>
-            <translation>Géré par votre configuration ; modifiez-le là-bas.</translation>
-        </message>
-        <message>
-            <source>Remove %1 from the line; the system passes over it already.</source>
-            <translation>Retirer %1 de la ligne ; le système l’ignore déjà.</translation>
-        </message>
-        <message>
-            <source>Remove line %1; nothing else changes.</source>
-            <translation>Retirer la ligne %1 ; rien d’autre ne change.</translation>
-        </message>
-        <message>
-            <source>Keep %1 among the applications for %2.</source>
-            <translation>Garder %1 parmi les applications pour %2.</translation>
-        </message>
-        <message>
-            <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-            <translation>Déplacer la ligne dans votre propre mimeapps.list ; %1 reste l’application par défaut.</translation>
-        </message>
-        <message>
-            <source>Remove line %1, so that %2 opens in %3 again.</source>
-            <translation>Retirer la ligne %1, pour que %2 s’ouvre de nouveau dans %3.</translation>
-        </message>
-        <message>
-            <source>Name %1 instead in your lists, and remove this entry.</source>
-            <translation>Indiquer plutôt %1 dans vos listes et supprimer cette entrée.</translation>
-        </message>
-        <message>
-            <source>Remove the entry and the lines naming it.</source>
-            <translation>Supprimer l’entrée et les lignes qui la citent.</translation>
-        </message>
-        <message>
-            <source>Remove the entry.</source>
-            <translation>Supprimer l’entrée.</translation>
-        </message>
-        <message>
-            <source>Could not remove %1.</source>
-            <translation>Impossible de supprimer %1.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
-            <translation>La ligne %1 de %2 définit %3, un autre nom de %4, avant que la ligne %5 ne définisse %4 lui-même : le système essaie d’abord les applications de la ligne %1.</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-            <translation>Déplacer les applications de la ligne %1 dans la ligne %2 et supprimer la ligne %1 ; cela change l’application qui ouvre %3.</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-            <translation>Déplacer les applications de la ligne %1 dans la ligne %2 et supprimer la ligne %1 ; rien d’autre ne change.</translation>
-        </message>
-        <message>
-            <source>left as it was, because %1 could not be changed.</source>
-            <translation>laissé tel quel, car %1 n’a pas pu être modifié.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Files</name>
-        <message>
-            <source>There is no file at %1.</source>
-            <translation>Il n’y a aucun fichier à l’emplacement %1.</translation>
-        </message>
-        <message>
-            <source>Could not read %1: %2</source>
-            <translation>Impossible de lire %1 : %2</translation>
-        </message>
-        <message>
-            <source>%1 is not a regular file.</source>
-            <translation>%1 n’est pas un fichier ordinaire.</translation>
-        </message>
-        <message>
-            <source>%1 is too large.</source>
-            <translation>%1 est trop volumineux.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LaunchAtLogin</name>
-        <message>
-            <source>Could not write %1: %2</source>
-            <translation>Impossible d’écrire %1 : %2</translation>
-        </message>
-        <message>
-            <source>Could not remove %1: %2</source>
-            <translation>Impossible de supprimer %1 : %2</translation>
-        </message>
-        <message>
-            <source>Could not create the folder %1: %2</source>
-            <translation>Impossible de créer le dossier %1 : %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>Notifier</name>
-        <message>
-            <source>Open</source>
-            <translation>Ouvrir</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlanStep</name>
-        <message>
-            <source>Replaced by %1, the same file type</source>
-            <translation>Remplacé par %1, le même type de fichier</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlatformText</name>
-        <message>
-            <source>Another setting keeps the current app</source>
-            <translation>Un autre réglage conserve l’application actuelle</translation>
-        </message>
-        <message>
-            <source>Applying…</source>
-            <translation>Application en cours…</translation>
-        </message>
-        <message>
-            <source>Applying the changes…</source>
-            <translation>Application des modifications…</translation>
-        </message>
-        <message>
-            <source>A profile switches a whole set of defaults at once.</source>
-            <translation>Un profil change tout un ensemble d’applications par défaut d’un coup.</translation>
-        </message>
-        <message>
-            <source>…instead of making the system ask, or pointing at a deleted app.</source>
-            <translation>…au lieu de laisser le système demander ou de pointer vers une application supprimée.</translation>
-        </message>
-        <message>
-            <source>The system doesn't recognise .%1 files</source>
-            <translation>Le système ne reconnaît pas les fichiers .%1</translation>
-        </message>
-    </context>
-    <context>
-        <name>Presets</name>
-        <message>
-            <source>Work &amp; Business</source>
-            <translation>Travail et entreprise</translation>
-        </message>
-        <message>
-            <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
-            <translation>Chrome, Outlook, Microsoft Office, Zoom et Slack.</translation>
-        </message>
-        <message>
-            <source>Maximum Privacy</source>
-            <translation>Confidentialité maximale</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and Apple's on-device viewers.</source>
-            <translation>Brave, Proton Mail, Telegram et les visionneuses intégrées d’Apple.</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creator</source>
-            <translation>Médias et création</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Preview for images.</source>
-            <translation>VLC pour tous les formats vidéo et audio, Aperçu pour les images.</translation>
-        </message>
-        <message>
-            <source>Developer</source>
-            <translation>Développement</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files, Terminal for ssh: links.</source>
-            <translation>VS Code pour le code et les fichiers de configuration, Terminal pour les liens ssh:.</translation>
-        </message>
-        <message>
-            <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
-            <translation>Chrome, Thunderbird, LibreOffice, Zoom et Slack.</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and the desktop's own viewers.</source>
-            <translation>Brave, Proton Mail, Telegram et les visionneuses du bureau.</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Image Viewer for images.</source>
-            <translation>VLC pour tous les formats vidéo et audio, Visionneuse d’images pour les images.</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files.</source>
-            <translation>VS Code pour le code et les fichiers de configuration.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ProfileExport</name>
-        <message>
-            <source>That file isn't an Openwright profile export.</source>
-            <translation>Ce fichier n’est pas un export de profils Openwright.</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Openwright cannot start</source>
-            <translation>Openwright ne peut pas démarrer</translation>
-        </message>
-    </context>
-    <context>
-        <name>TargetState</name>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>Défini sur %1, qui n’est plus installée.</translation>
-        </message>
-        <message>
-            <source>%1 opens it for now.</source>
-            <translation>%1 l’ouvre pour l’instant.</translation>
-        </message>
-        <message>
-            <source>%1 opens %2</source>
-            <translation>%1 ouvre %2</translation>
-        </message>
-        <message>
-            <source>nothing opens %1</source>
-            <translation>rien n’ouvre %1</translation>
-        </message>
-        <message>
-            <source>Depends on the file: %1.</source>
-            <translation>Dépend du fichier : %1.</translation>
-        </message>
-        <message>
-            <source>Depends on who opens it: %1.</source>
-            <translation>Dépend de qui l’ouvre : %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>TypeFamily</name>
-        <message>
-            <source>Video</source>
-            <translation>Vidéo</translation>
-        </message>
-        <message>
-            <source>Audio</source>
-            <translation>Audio</translation>
-        </message>
-        <message>
-            <source>Images</source>
-            <translation>Images</translation>
-        </message>
-        <message>
-            <source>Documents</source>
-            <translation>Documents</translation>
-        </message>
-        <message>
-            <source>Text &amp; Code</source>
-            <translation>Texte et code</translation>
-        </message>
-        <message>
-            <source>Archives</source>
-            <translation>Archives</translation>
-        </message>
-        <message>
-            <source>Links</source>
-            <translation>Liens</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Autres</translation>
-        </message>
-    </context>
-    <context>
-        <name>cli</name>
-        <message>
-            <source>Not restored</source>
-            <translation>Non restauré</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>%1 sur %2 modifiés.</translation>
-        </message>
-        <message>
-            <source>Same as now
+<context>
+    <name>AppModel</name>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n application par défaut</numerusform>
+            <numerusform>%n applications par défaut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
+        <translation>Importer ces profils rendrait votre fichier de profils plus grand qu’Openwright ne peut le relire (%1 Mo). Rien n’a été importé ; supprimez d’abord des sauvegardes ou des profils.</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>Utiliser %1 pour tout : %2</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>Utiliser %1 pour tous ses types</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s) in %2.</source>
+        <translation>
+            <numerusform>%1 déclare %n type dans %2.</numerusform>
+            <numerusform>%1 déclare %n types dans %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s).</source>
+        <translation>
+            <numerusform>%1 déclare %n type.</numerusform>
+            <numerusform>%1 déclare %n types.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Applications</name>
+    <message>
+        <source>That file cannot be read: %1</source>
+        <translation>Ce fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>That file is not UTF-8 text, as a desktop entry must be.</source>
+        <translation>Ce fichier n’est pas du texte UTF-8, comme doit l’être une entrée de bureau.</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry.</source>
+        <translation>Ce fichier n’est pas une entrée de bureau.</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
+        <translation>Ce fichier n’est pas une entrée de bureau : il n’a pas de groupe [Desktop Entry].</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: its Type is %1.</source>
+        <translation>Cette entrée n’est pas une application : son Type est %1.</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: it has no Type.</source>
+        <translation>Cette entrée n’est pas une application : elle n’a pas de Type.</translation>
+    </message>
+    <message>
+        <source>That entry does not say which program to run: it has no Exec line.</source>
+        <translation>Cette entrée n’indique pas quel programme lancer : elle n’a pas de ligne Exec.</translation>
+    </message>
+    <message>
+        <source>The program that entry runs is not installed.</source>
+        <translation>Le programme que lance cette entrée n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>The system does not list the added application yet.</source>
+        <translation>Le système ne liste pas encore l’application ajoutée.</translation>
+    </message>
+    <message>
+        <source>That application is not installed where the system finds it</source>
+        <translation>Cette application n’est pas installée là où le système la trouve</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read, so it was kept as %1</source>
+        <translation>Votre mimeapps.list n’a pas pu être lu ; il a été conservé sous le nom %1</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
+        <translation>Votre mimeapps.list n’a pu être ni lu ni mis de côté ; rien n’a donc été modifié</translation>
+    </message>
+</context>
+<context>
+    <name>BackupReason</name>
+    <message>
+        <source>Saved by you</source>
+        <translation>Enregistrée par vous</translation>
+    </message>
+    <message>
+        <source>Daily backup</source>
+        <translation>Sauvegarde quotidienne</translation>
+    </message>
+    <message>
+        <source>Before applying “%1”</source>
+        <translation>Avant d’appliquer « %1 »</translation>
+    </message>
+    <message>
+        <source>Before restoring “%1”</source>
+        <translation>Avant de restaurer « %1 »</translation>
+    </message>
+    <message>
+        <source>Before reverting %1</source>
+        <translation>Avant de rétablir %1</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>System Roles</source>
+        <translation>Rôles système</translation>
+    </message>
+    <message>
+        <source>Documents &amp; Office</source>
+        <translation>Documents et bureautique</translation>
+    </message>
+    <message>
+        <source>AI &amp; Productivity</source>
+        <translation>IA et productivité</translation>
+    </message>
+    <message>
+        <source>Code &amp; Developer</source>
+        <translation>Code et développement</translation>
+    </message>
+    <message>
+        <source>Design &amp; Graphics</source>
+        <translation>Design et graphisme</translation>
+    </message>
+    <message>
+        <source>E-Books &amp; Publishing</source>
+        <translation>Livres numériques et édition</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creative</source>
+        <translation>Médias et création</translation>
+    </message>
+    <message>
+        <source>Archives &amp; Packages</source>
+        <translation>Archives et paquets</translation>
+    </message>
+    <message>
+        <source>3D Printing &amp; Spatial</source>
+        <translation>Impression 3D et spatial</translation>
+    </message>
+    <message>
+        <source>Maps &amp; Navigation</source>
+        <translation>Cartes et navigation</translation>
+    </message>
+    <message>
+        <source>Communication Links</source>
+        <translation>Liens de communication</translation>
+    </message>
+    <message>
+        <source>Gaming &amp; Emulation</source>
+        <translation>Jeux et émulation</translation>
+    </message>
+    <message>
+        <source>Security &amp; Privacy</source>
+        <translation>Sécurité et confidentialité</translation>
+    </message>
+    <message>
+        <source>My File Types</source>
+        <translation>Mes types de fichiers</translation>
+    </message>
+    <message>
+        <source>Web Browser</source>
+        <translation>Navigateur web</translation>
+    </message>
+    <message>
+        <source>Opens web links, plus https:, .html and .htm</source>
+        <translation>Ouvre les liens web, ainsi que https:, .html et .htm</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Courriel</translation>
+    </message>
+    <message>
+        <source>Composes new emails from mailto: links</source>
+        <translation>Rédige de nouveaux courriels depuis les liens mailto:</translation>
+    </message>
+    <message>
+        <source>Phone Calls</source>
+        <translation>Appels téléphoniques</translation>
+    </message>
+    <message>
+        <source>Handles tel: links for calling</source>
+        <translation>Gère les liens tel: pour appeler</translation>
+    </message>
+    <message>
+        <source>SMS &amp; Messages</source>
+        <translation>SMS et messages</translation>
+    </message>
+    <message>
+        <source>Handles sms: links for text messages</source>
+        <translation>Gère les liens sms: pour les messages texte</translation>
+    </message>
+    <message>
+        <source>File Manager</source>
+        <translation>Gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Opens folders</source>
+        <translation>Ouvre les dossiers</translation>
+    </message>
+    <message>
+        <source>Calendar Subscriptions</source>
+        <translation>Abonnements de calendrier</translation>
+    </message>
+    <message>
+        <source>Subscribes to webcal: calendar feeds</source>
+        <translation>S’abonne aux flux de calendrier webcal:</translation>
+    </message>
+    <message>
+        <source>PDF Documents (.pdf)</source>
+        <translation>Documents PDF (.pdf)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for PDF document files</source>
+        <translation>Visionneuse/éditeur de documents PDF</translation>
+    </message>
+    <message>
+        <source>Word Documents (.docx)</source>
+        <translation>Documents Word (.docx)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Microsoft Word files</source>
+        <translation>Visionneuse/éditeur de fichiers Microsoft Word</translation>
+    </message>
+    <message>
+        <source>Legacy Word Docs (.doc)</source>
+        <translation>Anciens documents Word (.doc)</translation>
+    </message>
+    <message>
+        <source>Viewer for classic Word .doc files</source>
+        <translation>Visionneuse de fichiers Word .doc classiques</translation>
+    </message>
+    <message>
+        <source>Excel Spreadsheets (.xlsx)</source>
+        <translation>Feuilles de calcul Excel (.xlsx)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Excel spreadsheets</source>
+        <translation>Visionneuse/éditeur de feuilles de calcul Excel</translation>
+    </message>
+    <message>
+        <source>CSV Data Files (.csv)</source>
+        <translation>Fichiers de données CSV (.csv)</translation>
+    </message>
+    <message>
+        <source>Data viewer for comma-separated files</source>
+        <translation>Visionneuse de fichiers séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>PowerPoint Slides (.pptx)</source>
+        <translation>Diapositives PowerPoint (.pptx)</translation>
+    </message>
+    <message>
+        <source>Viewer for slide presentations</source>
+        <translation>Visionneuse de présentations</translation>
+    </message>
+    <message>
+        <source>Text Files (.txt)</source>
+        <translation>Fichiers texte (.txt)</translation>
+    </message>
+    <message>
+        <source>Plain text editor or viewer</source>
+        <translation>Éditeur ou visionneuse de texte brut</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (.rtf)</source>
+        <translation>Texte enrichi (.rtf)</translation>
+    </message>
+    <message>
+        <source>Rich text document editor</source>
+        <translation>Éditeur de documents en texte enrichi</translation>
+    </message>
+    <message>
+        <source>AI Prompt Configs (.prompt)</source>
+        <translation>Configurations de prompts IA (.prompt)</translation>
+    </message>
+    <message>
+        <source>Editor for system prompts &amp; LLM configs</source>
+        <translation>Éditeur de prompts système et de configurations LLM</translation>
+    </message>
+    <message>
+        <source>Vector DB Exports (.jsonl)</source>
+        <translation>Exports de bases vectorielles (.jsonl)</translation>
+    </message>
+    <message>
+        <source>Viewer for JSON Lines dataset dumps</source>
+        <translation>Visionneuse de jeux de données JSON Lines</translation>
+    </message>
+    <message>
+        <source>Subtitles &amp; Transcripts (.srt)</source>
+        <translation>Sous-titres et transcriptions (.srt)</translation>
+    </message>
+    <message>
+        <source>Viewer for speech transcripts</source>
+        <translation>Visionneuse de transcriptions</translation>
+    </message>
+    <message>
+        <source>JSON Data (.json)</source>
+        <translation>Données JSON (.json)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for JSON configuration &amp; data files</source>
+        <translation>Visionneuse/éditeur de fichiers de configuration et de données JSON</translation>
+    </message>
+    <message>
+        <source>Markdown Files (.md)</source>
+        <translation>Fichiers Markdown (.md)</translation>
+    </message>
+    <message>
+        <source>Viewer for formatted Markdown docs</source>
+        <translation>Visionneuse de documents Markdown mis en forme</translation>
+    </message>
+    <message>
+        <source>Python Scripts (.py)</source>
+        <translation>Scripts Python (.py)</translation>
+    </message>
+    <message>
+        <source>Editor for Python source files</source>
+        <translation>Éditeur de fichiers source Python</translation>
+    </message>
+    <message>
+        <source>Swift Code (.swift)</source>
+        <translation>Code Swift (.swift)</translation>
+    </message>
+    <message>
+        <source>Editor for Swift source files</source>
+        <translation>Éditeur de fichiers source Swift</translation>
+    </message>
+    <message>
+        <source>JavaScript (.js)</source>
+        <translation>JavaScript (.js)</translation>
+    </message>
+    <message>
+        <source>Editor for JavaScript source files</source>
+        <translation>Éditeur de fichiers source JavaScript</translation>
+    </message>
+    <message>
+        <source>TypeScript (.ts)</source>
+        <translation>TypeScript (.ts)</translation>
+    </message>
+    <message>
+        <source>Editor for TypeScript source files</source>
+        <translation>Éditeur de fichiers source TypeScript</translation>
+    </message>
+    <message>
+        <source>YAML Configurations (.yaml)</source>
+        <translation>Configurations YAML (.yaml)</translation>
+    </message>
+    <message>
+        <source>Editor for YAML deployment files</source>
+        <translation>Éditeur de fichiers de déploiement YAML</translation>
+    </message>
+    <message>
+        <source>XML Files (.xml)</source>
+        <translation>Fichiers XML (.xml)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for XML documents</source>
+        <translation>Visionneuse/éditeur de documents XML</translation>
+    </message>
+    <message>
+        <source>SQL Database Scripts (.sql)</source>
+        <translation>Scripts de base de données SQL (.sql)</translation>
+    </message>
+    <message>
+        <source>Viewer for database export scripts</source>
+        <translation>Visionneuse de scripts d’export de base de données</translation>
+    </message>
+    <message>
+        <source>Kotlin Code (.kt)</source>
+        <translation>Code Kotlin (.kt)</translation>
+    </message>
+    <message>
+        <source>Editor for Kotlin source code</source>
+        <translation>Éditeur de code source Kotlin</translation>
+    </message>
+    <message>
+        <source>Shell Scripts (.sh)</source>
+        <translation>Scripts shell (.sh)</translation>
+    </message>
+    <message>
+        <source>Editor for shell scripts</source>
+        <translation>Éditeur de scripts shell</translation>
+    </message>
+    <message>
+        <source>Log Files (.log)</source>
+        <translation>Fichiers journaux (.log)</translation>
+    </message>
+    <message>
+        <source>Viewer for application and system logs</source>
+        <translation>Visionneuse de journaux d’applications et du système</translation>
+    </message>
+    <message>
+        <source>SSH Links (ssh:)</source>
+        <translation>Liens SSH (ssh:)</translation>
+    </message>
+    <message>
+        <source>Terminal app for ssh: connections</source>
+        <translation>Terminal pour les connexions ssh:</translation>
+    </message>
+    <message>
+        <source>Vector Graphics (.svg)</source>
+        <translation>Graphiques vectoriels (.svg)</translation>
+    </message>
+    <message>
+        <source>Viewer for scalable vector graphics</source>
+        <translation>Visionneuse de graphiques vectoriels</translation>
+    </message>
+    <message>
+        <source>Photoshop Files (.psd)</source>
+        <translation>Fichiers Photoshop (.psd)</translation>
+    </message>
+    <message>
+        <source>Viewer for Adobe Photoshop documents</source>
+        <translation>Visionneuse de documents Adobe Photoshop</translation>
+    </message>
+    <message>
+        <source>RAW Camera Photos (.dng)</source>
+        <translation>Photos RAW (.dng)</translation>
+    </message>
+    <message>
+        <source>Viewer for raw digital camera photos</source>
+        <translation>Visionneuse de photos brutes d’appareil photo</translation>
+    </message>
+    <message>
+        <source>TrueType Fonts (.ttf)</source>
+        <translation>Polices TrueType (.ttf)</translation>
+    </message>
+    <message>
+        <source>Font installer/previewer</source>
+        <translation>Installation/aperçu de polices</translation>
+    </message>
+    <message>
+        <source>EPUB E-Books (.epub)</source>
+        <translation>Livres EPUB (.epub)</translation>
+    </message>
+    <message>
+        <source>Reader for EPUB digital books</source>
+        <translation>Liseuse de livres numériques EPUB</translation>
+    </message>
+    <message>
+        <source>Kindle E-Books (.mobi)</source>
+        <translation>Livres Kindle (.mobi)</translation>
+    </message>
+    <message>
+        <source>Reader for MOBI digital books</source>
+        <translation>Liseuse de livres numériques MOBI</translation>
+    </message>
+    <message>
+        <source>Comic Archives (.cbz)</source>
+        <translation>Archives de BD (.cbz)</translation>
+    </message>
+    <message>
+        <source>Reader for comic book archives</source>
+        <translation>Liseuse d’archives de bandes dessinées</translation>
+    </message>
+    <message>
+        <source>MP4 Video (.mp4)</source>
+        <translation>Vidéo MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>Player for MP4 movies &amp; video clips</source>
+        <translation>Lecteur de films et clips MP4</translation>
+    </message>
+    <message>
+        <source>MKV Video (.mkv)</source>
+        <translation>Vidéo MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>Player for high-definition MKV videos</source>
+        <translation>Lecteur de vidéos MKV haute définition</translation>
+    </message>
+    <message>
+        <source>QuickTime Movies (.mov)</source>
+        <translation>Films QuickTime (.mov)</translation>
+    </message>
+    <message>
+        <source>Player for QuickTime movies</source>
+        <translation>Lecteur de films QuickTime</translation>
+    </message>
+    <message>
+        <source>MP3 Audio (.mp3)</source>
+        <translation>Audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>Player for MP3 audio tracks</source>
+        <translation>Lecteur de pistes audio MP3</translation>
+    </message>
+    <message>
+        <source>Lossless Audio (.flac)</source>
+        <translation>Audio sans perte (.flac)</translation>
+    </message>
+    <message>
+        <source>Player for high-fidelity FLAC audio</source>
+        <translation>Lecteur d’audio FLAC haute fidélité</translation>
+    </message>
+    <message>
+        <source>JPEG Photos (.jpg)</source>
+        <translation>Photos JPEG (.jpg)</translation>
+    </message>
+    <message>
+        <source>Viewer for digital photos</source>
+        <translation>Visionneuse de photos numériques</translation>
+    </message>
+    <message>
+        <source>PNG Images (.png)</source>
+        <translation>Images PNG (.png)</translation>
+    </message>
+    <message>
+        <source>Viewer for transparent PNG images</source>
+        <translation>Visionneuse d’images PNG transparentes</translation>
+    </message>
+    <message>
+        <source>WebP Media (.webp)</source>
+        <translation>Médias WebP (.webp)</translation>
+    </message>
+    <message>
+        <source>Viewer for modern WebP graphics</source>
+        <translation>Visionneuse de graphiques WebP modernes</translation>
+    </message>
+    <message>
+        <source>HEIC Photos (.heic)</source>
+        <translation>Photos HEIC (.heic)</translation>
+    </message>
+    <message>
+        <source>Viewer for high-efficiency photos</source>
+        <translation>Visionneuse de photos haute efficacité</translation>
+    </message>
+    <message>
+        <source>ZIP Archives (.zip)</source>
+        <translation>Archives ZIP (.zip)</translation>
+    </message>
+    <message>
+        <source>Extractor for compressed ZIP archives</source>
+        <translation>Extracteur d’archives ZIP compressées</translation>
+    </message>
+    <message>
+        <source>RAR Archives (.rar)</source>
+        <translation>Archives RAR (.rar)</translation>
+    </message>
+    <message>
+        <source>Extractor for RAR compressed archives</source>
+        <translation>Extracteur d’archives RAR compressées</translation>
+    </message>
+    <message>
+        <source>7-Zip Archives (.7z)</source>
+        <translation>Archives 7-Zip (.7z)</translation>
+    </message>
+    <message>
+        <source>Extractor for 7z archives</source>
+        <translation>Extracteur d’archives 7z</translation>
+    </message>
+    <message>
+        <source>Disk Images (.dmg)</source>
+        <translation>Images disque (.dmg)</translation>
+    </message>
+    <message>
+        <source>Mounter for macOS disk images</source>
+        <translation>Montage d’images disque macOS</translation>
+    </message>
+    <message>
+        <source>Torrent Files (.torrent)</source>
+        <translation>Fichiers torrent (.torrent)</translation>
+    </message>
+    <message>
+        <source>Downloader for P2P torrent files</source>
+        <translation>Téléchargement de fichiers torrent P2P</translation>
+    </message>
+    <message>
+        <source>3D Printing Models (.stl)</source>
+        <translation>Modèles d’impression 3D (.stl)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D printer STL files</source>
+        <translation>Visionneuse de fichiers STL d’imprimante 3D</translation>
+    </message>
+    <message>
+        <source>3D CAD Models (.obj)</source>
+        <translation>Modèles CAO 3D (.obj)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D object geometry</source>
+        <translation>Visionneuse de géométrie d’objets 3D</translation>
+    </message>
+    <message>
+        <source>3D GLTF Scenes (.gltf)</source>
+        <translation>Scènes 3D GLTF (.gltf)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D GLTF asset scenes</source>
+        <translation>Visionneuse de scènes 3D GLTF</translation>
+    </message>
+    <message>
+        <source>USDZ Scenes (.usdz)</source>
+        <translation>Scènes USDZ (.usdz)</translation>
+    </message>
+    <message>
+        <source>Viewer for Apple USDZ 3D scenes</source>
+        <translation>Visionneuse de scènes 3D USDZ d’Apple</translation>
+    </message>
+    <message>
+        <source>GPS Track Logs (.gpx)</source>
+        <translation>Traces GPS (.gpx)</translation>
+    </message>
+    <message>
+        <source>Viewer for GPX trails and routes</source>
+        <translation>Visionneuse de traces et itinéraires GPX</translation>
+    </message>
+    <message>
+        <source>Google Earth Places (.kml)</source>
+        <translation>Lieux Google Earth (.kml)</translation>
+    </message>
+    <message>
+        <source>Viewer for KML placemarks</source>
+        <translation>Visionneuse de repères KML</translation>
+    </message>
+    <message>
+        <source>Telegram Links (tg:)</source>
+        <translation>Liens Telegram (tg:)</translation>
+    </message>
+    <message>
+        <source>Messenger app for Telegram links</source>
+        <translation>Messagerie pour les liens Telegram</translation>
+    </message>
+    <message>
+        <source>Zoom Meetings (zoommtg:)</source>
+        <translation>Réunions Zoom (zoommtg:)</translation>
+    </message>
+    <message>
+        <source>Client for Zoom meeting links</source>
+        <translation>Client pour les liens de réunion Zoom</translation>
+    </message>
+    <message>
+        <source>Slack Links (slack:)</source>
+        <translation>Liens Slack (slack:)</translation>
+    </message>
+    <message>
+        <source>Client for Slack deep links</source>
+        <translation>Client pour les liens profonds Slack</translation>
+    </message>
+    <message>
+        <source>Disk Images (.iso)</source>
+        <translation>Images disque (.iso)</translation>
+    </message>
+    <message>
+        <source>Emulation launcher for console ISOs</source>
+        <translation>Lanceur d’émulation pour ISO de consoles</translation>
+    </message>
+    <message>
+        <source>GBA ROMs (.gba)</source>
+        <translation>ROM GBA (.gba)</translation>
+    </message>
+    <message>
+        <source>Emulator for GameBoy Advance ROMs</source>
+        <translation>Émulateur de ROM Game Boy Advance</translation>
+    </message>
+    <message>
+        <source>OpenPGP Encryption (.gpg)</source>
+        <translation>Chiffrement OpenPGP (.gpg)</translation>
+    </message>
+    <message>
+        <source>Security app for PGP/GPG files</source>
+        <translation>Application de sécurité pour fichiers PGP/GPG</translation>
+    </message>
+    <message>
+        <source>OpenVPN Profiles (.ovpn)</source>
+        <translation>Profils OpenVPN (.ovpn)</translation>
+    </message>
+    <message>
+        <source>VPN client for OpenVPN configurations</source>
+        <translation>Client VPN pour configurations OpenVPN</translation>
+    </message>
+    <message>
+        <source>Added by you</source>
+        <translation>Ajouté par vous</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeResult</name>
+    <message>
+        <source>Changed</source>
+        <translation>Modifié</translation>
+    </message>
+    <message>
+        <source>Already the default</source>
+        <translation>Déjà l’application par défaut</translation>
+    </message>
+    <message>
+        <source>That app is no longer installed</source>
+        <translation>Cette application n’est plus installée</translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>La modification n’a pas pu être effectuée</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>Réinitialisé à l’application par défaut du système</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>Déjà l’application par défaut du système</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>%1 (%2) n’indique pas pouvoir ouvrir %3. Ajoutez --force pour en faire l’application par défaut malgré tout.</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>: ce fichier ou dossier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>: le système ne connaît pas ce type MIME.</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>: ce n’est pas un type. Attendu : une extension (.pdf ou pdf), un type de lien (mailto:), un type MIME (application/pdf) ou un fichier (./report.pdf).</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <source>%1 at %2</source>
+        <comment>a backup&apos;s name: date and time</comment>
+        <translation>%1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>DecisionChain</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a list, so the system ignores all of it</source>
+        <translation>%1 ne peut pas être lu comme une liste ; le système l’ignore donc entièrement</translation>
+    </message>
+    <message>
+        <source>%1 has no entry for %2</source>
+        <translation>%1 n’a pas d’entrée pour %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation>%1 ligne %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type)</source>
+        <translation>%1 (un type parent)</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type of %2)</source>
+        <translation>%1 (un type parent de %2)</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 for %3</source>
+        <translation>%1 définit %2 pour %3</translation>
+    </message>
+    <message>
+        <source>%1 names no application for %2</source>
+        <translation>%1 ne nomme aucune application pour %2</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but it is not installed</source>
+        <translation>%1 nomme %2 pour %3, mais elle n’est pas installée</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but none of them is installed</source>
+        <translation>%1 nomme %2 pour %3, mais aucune n’est installée</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, outranked by the choice above</source>
+        <translation>%1 nomme %2 pour %3, supplanté par le choix ci-dessus</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3, and no list sets an installed default</source>
+        <translation>%1 ajoute %2 pour %3, et aucune liste ne définit d’application par défaut installée</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3</source>
+        <translation>%1 ajoute %2 pour %3</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 from the applications for %3</source>
+        <translation>%1 retire %2 des applications pour %3</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
+        <translation>%1 retire %2 pour %3, sans effet : une entrée précédente la nomme</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
+        <translation>%1 retire %2 pour %3, sans effet sur les applications installées dans le même dossier</translation>
+    </message>
+    <message>
+        <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
+        <translation>Aucune liste ne définit d’application par défaut installée pour %1 ; la première application installée qui le gère est donc utilisée : %2</translation>
+    </message>
+    <message>
+        <source>No installed application handles %1</source>
+        <translation>Aucune application installée ne gère %1</translation>
+    </message>
+    <message>
+        <source>No installed handler of %1 can be used</source>
+        <translation>Aucune application installée pour %1 n’est utilisable</translation>
+    </message>
+    <message>
+        <source> (skipped %1: not installed)</source>
+        <translation> (ignorée : %1, non installée)</translation>
+    </message>
+    <message>
+        <source> (removed: %1)</source>
+        <translation> (retirée : %1)</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets it for %4</source>
+        <translation>%1 s’ouvre dans %2 parce que %3 la définit pour %4</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
+        <translation>%1 s’ouvre dans %2 parce que %3 l’ajoute pour %4 et qu’aucune liste ne définit d’application par défaut installée</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
+        <translation>%1 s’ouvre dans %2 parce qu’aucune liste ne définit d’application par défaut installée et que c’est la première application installée qui gère %3</translation>
+    </message>
+    <message>
+        <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
+        <translation>Rien n’ouvre %1 (%2) : aucune liste ne nomme d’application installée, et aucune application installée ne le gère</translation>
+    </message>
+    <message>
+        <source>. The system reports %1 instead, so this explanation is incomplete</source>
+        <translation>. Le système indique %1 à la place ; cette explication est donc incomplète</translation>
+    </message>
+    <message>
+        <source>. The system reports no application, so this explanation is incomplete</source>
+        <translation>. Le système n’indique aucune application ; cette explication est donc incomplète</translation>
+    </message>
+    <message>
+        <source>No explanation is available for %1</source>
+        <translation>Aucune explication n’est disponible pour %1</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
+        <translation>XDG_CURRENT_DESKTOP nomme %1 ; le système lit donc aussi %2 dans chaque dossier</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
+        <translation>XDG_CURRENT_DESKTOP ne nomme aucun bureau ; le système ne lit donc aucune liste propre à un bureau</translation>
+    </message>
+    <message>
+        <source>; it found %1</source>
+        <translation> ; il a trouvé %1</translation>
+    </message>
+    <message>
+        <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
+        <translation>. Il ignore %1 : un nom de bureau ne peut contenir que des lettres, des chiffres, - et _</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>~</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>%1 (%2) indique %3 : les liens qu’ouvre ce bureau vont à %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>%1 (%2) indique %3, qui ne correspond à aucune application installée : les liens qu’ouvre ce bureau risquent de ne pas s’ouvrir</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>; mais les liens qu’ouvre %1 suivent son propre réglage, %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>Liens de %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it was left as it is.</source>
+        <translation>%1 ne peut pas être lu ; il a donc été laissé tel quel.</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>La ligne %1 de %2 indique pour %4 l’application %3, qui n’est plus installée.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>La ligne %1 de %2 définit %3, un autre nom de %4, que la ligne %5 définit aussi.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>%1 est défini deux fois dans [%2] de %3 (lignes %4 et %5) ; le système ne lit que la dernière.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>La ligne %1 de %2 retire %3 des applications pour %4, bien qu’elle soit l’application par défaut de ce type.</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>%1 est une ancienne liste que le système lit encore : sa ligne %2 décide que %3 s’ouvre dans %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>La ligne %1 de %2, une liste propre à un bureau, fait s’ouvrir %3 dans %4, à la place de votre choix, %5.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>%1 a été créé par une boîte de dialogue « ouvrir avec une commande » et lance le même programme que %2.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>%1 a été créé par une boîte de dialogue « ouvrir avec une commande » ; le programme qu’il lance (%2) n’existe plus.</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>%1 lance %2, qui est introuvable ; le système l’ignore donc.</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>%1 est un lien en lecture seule vers %2, géré par un outil de configuration.</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>Géré par votre configuration ; modifiez-le là-bas.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>Retirer %1 de la ligne ; le système l’ignore déjà.</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>Retirer la ligne %1 ; rien d’autre ne change.</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>Garder %1 parmi les applications pour %2.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>Déplacer la ligne dans votre propre mimeapps.list ; %1 reste l’application par défaut.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>Retirer la ligne %1, pour que %2 s’ouvre de nouveau dans %3.</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>Indiquer plutôt %1 dans vos listes et supprimer cette entrée.</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>Supprimer l’entrée et les lignes qui la citent.</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>Supprimer l’entrée.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Impossible de supprimer %1.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
+        <translation>La ligne %1 de %2 définit %3, un autre nom de %4, avant que la ligne %5 ne définisse %4 lui-même : le système essaie d’abord les applications de la ligne %1.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
+        <translation>Déplacer les applications de la ligne %1 dans la ligne %2 et supprimer la ligne %1 ; cela change l’application qui ouvre %3.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
+        <translation>Déplacer les applications de la ligne %1 dans la ligne %2 et supprimer la ligne %1 ; rien d’autre ne change.</translation>
+    </message>
+    <message>
+        <source>left as it was, because %1 could not be changed.</source>
+        <translation>laissé tel quel, car %1 n’a pas pu être modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>There is no file at %1.</source>
+        <translation>Il n’y a aucun fichier à l’emplacement %1.</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 is too large.</source>
+        <translation>%1 est trop volumineux.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not remove %1: %2</source>
+        <translation>Impossible de supprimer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not create the folder %1: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>PlanStep</name>
+    <message>
+        <source>Replaced by %1, the same file type</source>
+        <translation>Remplacé par %1, le même type de fichier</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformText</name>
+    <message>
+        <source>Another setting keeps the current app</source>
+        <translation>Un autre réglage conserve l’application actuelle</translation>
+    </message>
+    <message>
+        <source>Applying…</source>
+        <translation>Application en cours…</translation>
+    </message>
+    <message>
+        <source>Applying the changes…</source>
+        <translation>Application des modifications…</translation>
+    </message>
+    <message>
+        <source>A profile switches a whole set of defaults at once.</source>
+        <translation>Un profil change tout un ensemble d’applications par défaut d’un coup.</translation>
+    </message>
+    <message>
+        <source>…instead of making the system ask, or pointing at a deleted app.</source>
+        <translation>…au lieu de laisser le système demander ou de pointer vers une application supprimée.</translation>
+    </message>
+    <message>
+        <source>The system doesn&apos;t recognise .%1 files</source>
+        <translation>Le système ne reconnaît pas les fichiers .%1</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Work &amp; Business</source>
+        <translation>Travail et entreprise</translation>
+    </message>
+    <message>
+        <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
+        <translation>Chrome, Outlook, Microsoft Office, Zoom et Slack.</translation>
+    </message>
+    <message>
+        <source>Maximum Privacy</source>
+        <translation>Confidentialité maximale</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and Apple&apos;s on-device viewers.</source>
+        <translation>Brave, Proton Mail, Telegram et les visionneuses intégrées d’Apple.</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creator</source>
+        <translation>Médias et création</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Preview for images.</source>
+        <translation>VLC pour tous les formats vidéo et audio, Aperçu pour les images.</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Développement</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files, Terminal for ssh: links.</source>
+        <translation>VS Code pour le code et les fichiers de configuration, Terminal pour les liens ssh:.</translation>
+    </message>
+    <message>
+        <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
+        <translation>Chrome, Thunderbird, LibreOffice, Zoom et Slack.</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and the desktop&apos;s own viewers.</source>
+        <translation>Brave, Proton Mail, Telegram et les visionneuses du bureau.</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Image Viewer for images.</source>
+        <translation>VLC pour tous les formats vidéo et audio, Visionneuse d’images pour les images.</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files.</source>
+        <translation>VS Code pour le code et les fichiers de configuration.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileExport</name>
+    <message>
+        <source>That file isn&apos;t an Openwright profile export.</source>
+        <translation>Ce fichier n’est pas un export de profils Openwright.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Openwright cannot start</source>
+        <translation>Openwright ne peut pas démarrer</translation>
+    </message>
+</context>
+<context>
+    <name>TargetState</name>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>Défini sur %1, qui n’est plus installée.</translation>
+    </message>
+    <message>
+        <source>%1 opens it for now.</source>
+        <translation>%1 l’ouvre pour l’instant.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2</source>
+        <translation>%1 ouvre %2</translation>
+    </message>
+    <message>
+        <source>nothing opens %1</source>
+        <translation>rien n’ouvre %1</translation>
+    </message>
+    <message>
+        <source>Depends on the file: %1.</source>
+        <translation>Dépend du fichier : %1.</translation>
+    </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>Dépend de qui l’ouvre : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>Texte et code</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>Not restored</source>
+        <translation>Non restauré</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>%1 sur %2 modifiés.</translation>
+    </message>
+    <message>
+        <source>Same as now
 </source>
-            <translation>Identique à maintenant
+        <translation>Identique à maintenant
 </translation>
-        </message>
-        <message>
-            <source>All set
+    </message>
+    <message>
+        <source>All set
 </source>
-            <translation>Tout est en place
+        <translation>Tout est en place
 </translation>
-        </message>
-        <message>
-            <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
-            <translation>Le Gardien des applications par défaut ne surveille que les types listés par Openwright, et %1 n’en fait pas partie.</translation>
-        </message>
-        <message>
-            <source>%1 is pinned: Default Guard is watching this default.</source>
-            <translation>%1 est épinglé : le Gardien surveille cette application par défaut.</translation>
-        </message>
-        <message>
-            <source>%1 is not pinned.</source>
-            <translation>%1 n’est pas épinglé.</translation>
-        </message>
-        <message>
-            <source>No defaults changed since the last check.
+    </message>
+    <message>
+        <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
+        <translation>Le Gardien des applications par défaut ne surveille que les types listés par Openwright, et %1 n’en fait pas partie.</translation>
+    </message>
+    <message>
+        <source>%1 is pinned: Default Guard is watching this default.</source>
+        <translation>%1 est épinglé : le Gardien surveille cette application par défaut.</translation>
+    </message>
+    <message>
+        <source>%1 is not pinned.</source>
+        <translation>%1 n’est pas épinglé.</translation>
+    </message>
+    <message>
+        <source>No defaults changed since the last check.
 </source>
-            <translation>Aucune application par défaut n’a changé depuis la dernière vérification.
+        <translation>Aucune application par défaut n’a changé depuis la dernière vérification.
 </translation>
-        </message>
-        <message>
-            <source>The file to import was not read.</source>
-            <translation>Le fichier à importer n’a pas été lu.</translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>%n profil importé.</numerusform>
-                <numerusform>%n profils importés.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
-            <translation>Une sauvegarde de plus rendrait votre fichier de profils plus grand qu’Openwright ne peut le relire. Supprimez d’abord des sauvegardes.</translation>
-        </message>
-        <message numerus="yes">
-            <source>Backed up %n defaults as “%1” (%2).</source>
-            <translation>
-                <numerusform>%n application par défaut sauvegardée sous « %1 » (%2).</numerusform>
-                <numerusform>%n applications par défaut sauvegardées sous « %1 » (%2).</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Deleted the backup “%1” (%2).</source>
-            <translation>Sauvegarde « %1 » supprimée (%2).</translation>
-        </message>
-        <message>
-            <source>The command was interrupted.</source>
-            <translation>La commande a été interrompue.</translation>
-        </message>
-        <message>
-            <source>Another Openwright command is still running. Try again once it has finished.</source>
-            <translation>Une autre commande Openwright est encore en cours. Réessayez quand elle sera terminée.</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data, so what was not saved is lost: </source>
-            <translation>Openwright n’a pas pu enregistrer toutes ses données ; ce qui n’a pas été enregistré est perdu : </translation>
-        </message>
-        <message>
-            <source>Openwright is quitting.</source>
-            <translation>Openwright se ferme.</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
-            <translation>Openwright n’a pas pu enregistrer toutes ses données ; ce qui n’a pas été enregistré sera perdu à la fermeture d’Openwright : </translation>
-        </message>
-        <message>
-            <source>%1 is not an option. See openwright --help.</source>
-            <translation>%1 n’est pas une option. Voir openwright --help.</translation>
-        </message>
-        <message>
-            <source>%1 needs one of: %2.</source>
-            <translation>%1 attend l’un de : %2.</translation>
-        </message>
-        <message>
-            <source>“%1” is not a command. See openwright --help.</source>
-            <translation>« %1 » n’est pas une commande. Voir openwright --help.</translation>
-        </message>
-        <message>
-            <source>%1 is not an option of %2. See openwright %2 --help.</source>
-            <translation>%1 n’est pas une option de %2. Voir openwright %2 --help.</translation>
-        </message>
-        <message>
-            <source>%1 is missing. Usage: %2</source>
-            <translation>%1 manquant. Utilisation : %2</translation>
-        </message>
-        <message>
-            <source>“%1” is one argument too many. Usage: %2</source>
-            <translation>« %1 » est un argument de trop. Utilisation : %2</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Aucune par défaut</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>Traité</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>Déjà en place</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>%1 n’est pas installé</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>Tout est en place</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>%1 sur %2 à modifier</translation>
-        </message>
-        <message>
-            <source>There is no %1 called “%2”.</source>
-            <translation>Il n’y a pas de %1 nommé « %2 ».</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2; give its id instead.</source>
-            <translation>« %1 » pourrait être %2 ; indiquez plutôt son identifiant.</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2. Give its desktop-file ID instead.</source>
-            <translation>« %1 » pourrait être %2. Indiquez plutôt son identifiant de fichier desktop.</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”, and no installed app can open %2.</source>
-            <translation>Aucune application installée ne s’appelle « %1 », et aucune application installée ne peut ouvrir %2.</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
-            <translation>Aucune application installée ne s’appelle « %1 ». Applications pouvant ouvrir %2 : %3.</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>Aucune application installée ne peut ouvrir %1</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>Aucune application installée ne peut ouvrir %1. Installez-en une, ou ignorez-le si vous ne l’utilisez jamais.</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>Plusieurs applications peuvent l’ouvrir, mais aucune n’est l’application par défaut.</translation>
-        </message>
-        <message>
-            <source>Where the system looks, in its order:</source>
-            <translation>Où le système cherche, dans son ordre :</translation>
-        </message>
-        <message>
-            <source>Defaults Health: %1</source>
-            <translation>Santé des applications par défaut : %1</translation>
-        </message>
-        <message>
-            <source>%1/%2 types with a default.</source>
-            <translation>%1/%2 types avec une application par défaut.</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>Chaque type a sa place.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention.</source>
-            <translation>
-                <numerusform>%n type demande votre attention.</numerusform>
-                <numerusform>%n types demandent votre attention.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app </source>
-            <translation>La part des types de fichiers et de liens connus qui s’ouvrent dans une application précise </translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>À vérifier</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>Épinglés (%1)</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>Aucun changement repéré pour l’instant.</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>Changements récents</translation>
-        </message>
-        <message>
-            <source>Preset</source>
-            <translation>Préréglage</translation>
-        </message>
-        <message>
-            <source>“%1” is built in; only your own profiles can be exported.</source>
-            <translation>« %1 » est intégré ; seuls vos propres profils peuvent être exportés.</translation>
-        </message>
-        <message>
-            <source>You have no profiles of your own to export.</source>
-            <translation>Vous n’avez aucun profil à vous à exporter.</translation>
-        </message>
-        <message>
-            <source>Export failed: %1 is not a regular file.</source>
-            <translation>Échec de l’export : %1 n’est pas un fichier ordinaire.</translation>
-        </message>
-        <message>
-            <source>Export failed: </source>
-            <translation>Échec de l’export : </translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>%n profil exporté.</numerusform>
-                <numerusform>%n profils exportés.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n application par défaut</numerusform>
-                <numerusform>%n applications par défaut</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>Identique à maintenant</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n différence avec maintenant</numerusform>
-                <numerusform>%n différences avec maintenant</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>No backups yet.
+    </message>
+    <message>
+        <source>The file to import was not read.</source>
+        <translation>Le fichier à importer n’a pas été lu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>%n profil importé.</numerusform>
+            <numerusform>%n profils importés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
+        <translation>Une sauvegarde de plus rendrait votre fichier de profils plus grand qu’Openwright ne peut le relire. Supprimez d’abord des sauvegardes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n defaults as “%1” (%2).</source>
+        <translation>
+            <numerusform>%n application par défaut sauvegardée sous « %1 » (%2).</numerusform>
+            <numerusform>%n applications par défaut sauvegardées sous « %1 » (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted the backup “%1” (%2).</source>
+        <translation>Sauvegarde « %1 » supprimée (%2).</translation>
+    </message>
+    <message>
+        <source>The command was interrupted.</source>
+        <translation>La commande a été interrompue.</translation>
+    </message>
+    <message>
+        <source>Another Openwright command is still running. Try again once it has finished.</source>
+        <translation>Une autre commande Openwright est encore en cours. Réessayez quand elle sera terminée.</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data, so what was not saved is lost: </source>
+        <translation>Openwright n’a pas pu enregistrer toutes ses données ; ce qui n’a pas été enregistré est perdu : </translation>
+    </message>
+    <message>
+        <source>Openwright is quitting.</source>
+        <translation>Openwright se ferme.</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
+        <translation>Openwright n’a pas pu enregistrer toutes ses données ; ce qui n’a pas été enregistré sera perdu à la fermeture d’Openwright : </translation>
+    </message>
+    <message>
+        <source>%1 is not an option. See openwright --help.</source>
+        <translation>%1 n’est pas une option. Voir openwright --help.</translation>
+    </message>
+    <message>
+        <source>%1 needs one of: %2.</source>
+        <translation>%1 attend l’un de : %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a command. See openwright --help.</source>
+        <translation>« %1 » n’est pas une commande. Voir openwright --help.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of %2. See openwright %2 --help.</source>
+        <translation>%1 n’est pas une option de %2. Voir openwright %2 --help.</translation>
+    </message>
+    <message>
+        <source>%1 is missing. Usage: %2</source>
+        <translation>%1 manquant. Utilisation : %2</translation>
+    </message>
+    <message>
+        <source>“%1” is one argument too many. Usage: %2</source>
+        <translation>« %1 » est un argument de trop. Utilisation : %2</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Aucune par défaut</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>Traité</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>Déjà en place</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>%1 n’est pas installé</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>Tout est en place</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>%1 sur %2 à modifier</translation>
+    </message>
+    <message>
+        <source>There is no %1 called “%2”.</source>
+        <translation>Il n’y a pas de %1 nommé « %2 ».</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2; give its id instead.</source>
+        <translation>« %1 » pourrait être %2 ; indiquez plutôt son identifiant.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2. Give its desktop-file ID instead.</source>
+        <translation>« %1 » pourrait être %2. Indiquez plutôt son identifiant de fichier desktop.</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”, and no installed app can open %2.</source>
+        <translation>Aucune application installée ne s’appelle « %1 », et aucune application installée ne peut ouvrir %2.</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
+        <translation>Aucune application installée ne s’appelle « %1 ». Applications pouvant ouvrir %2 : %3.</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>Aucune application installée ne peut ouvrir %1</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>Aucune application installée ne peut ouvrir %1. Installez-en une, ou ignorez-le si vous ne l’utilisez jamais.</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>Plusieurs applications peuvent l’ouvrir, mais aucune n’est l’application par défaut.</translation>
+    </message>
+    <message>
+        <source>Where the system looks, in its order:</source>
+        <translation>Où le système cherche, dans son ordre :</translation>
+    </message>
+    <message>
+        <source>Defaults Health: %1</source>
+        <translation>Santé des applications par défaut : %1</translation>
+    </message>
+    <message>
+        <source>%1/%2 types with a default.</source>
+        <translation>%1/%2 types avec une application par défaut.</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>Chaque type a sa place.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention.</source>
+        <translation>
+            <numerusform>%n type demande votre attention.</numerusform>
+            <numerusform>%n types demandent votre attention.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app </source>
+        <translation>La part des types de fichiers et de liens connus qui s’ouvrent dans une application précise </translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>À vérifier</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>Épinglés (%1)</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>Aucun changement repéré pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>Changements récents</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>“%1” is built in; only your own profiles can be exported.</source>
+        <translation>« %1 » est intégré ; seuls vos propres profils peuvent être exportés.</translation>
+    </message>
+    <message>
+        <source>You have no profiles of your own to export.</source>
+        <translation>Vous n’avez aucun profil à vous à exporter.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 is not a regular file.</source>
+        <translation>Échec de l’export : %1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>Export failed: </source>
+        <translation>Échec de l’export : </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>%n profil exporté.</numerusform>
+            <numerusform>%n profils exportés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n application par défaut</numerusform>
+            <numerusform>%n applications par défaut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>Identique à maintenant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n différence avec maintenant</numerusform>
+            <numerusform>%n différences avec maintenant</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No backups yet.
 </source>
-            <translation>Aucune sauvegarde pour l’instant.
+        <translation>Aucune sauvegarde pour l’instant.
 </translation>
-        </message>
-        <message>
-            <source>Openwright cannot create its lock file %1: %2</source>
-            <translation>Openwright ne peut pas créer son fichier de verrou %1 : %2</translation>
-        </message>
-        <message>
-            <source>the folder cannot be written</source>
-            <translation>le dossier n’est pas accessible en écriture</translation>
-        </message>
-        <message>
-            <source>Openwright is not running.</source>
-            <translation>Openwright n’est pas lancé.</translation>
-        </message>
-        <message>
-            <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
-            <translation>Openwright est lancé mais ne répond pas ; rien n’a été fait. Réessayez, ou quittez Openwright puis lancez la commande.</translation>
-        </message>
-        <message>
-            <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
-            <translation>L’Openwright en cours ne peut pas exécuter les commandes de cette version de la ligne de commande. Quittez-le et réessayez.</translation>
-        </message>
-        <message>
-            <source>The command is too long to hand to the running Openwright.</source>
-            <translation>La commande est trop longue pour être transmise à l’Openwright en cours.</translation>
-        </message>
-        <message>
-            <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
-            <translation>L’Openwright en cours n’a pas terminé la commande à temps ; elle peut encore être exécutée.</translation>
-        </message>
-        <message>
-            <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
-            <translation>Openwright ne peut pas écouter sur %1 (%2) : les commandes et les lancements suivants ne l’atteindront pas.</translation>
-        </message>
-        <message>
-            <source>no private folder for it</source>
-            <translation>aucun dossier privé pour cela</translation>
-        </message>
-        <message>
-            <source>openwright: the answer is too large to pass on
+    </message>
+    <message>
+        <source>Openwright cannot create its lock file %1: %2</source>
+        <translation>Openwright ne peut pas créer son fichier de verrou %1 : %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>le dossier n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>Openwright is not running.</source>
+        <translation>Openwright n’est pas lancé.</translation>
+    </message>
+    <message>
+        <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
+        <translation>Openwright est lancé mais ne répond pas ; rien n’a été fait. Réessayez, ou quittez Openwright puis lancez la commande.</translation>
+    </message>
+    <message>
+        <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
+        <translation>L’Openwright en cours ne peut pas exécuter les commandes de cette version de la ligne de commande. Quittez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>The command is too long to hand to the running Openwright.</source>
+        <translation>La commande est trop longue pour être transmise à l’Openwright en cours.</translation>
+    </message>
+    <message>
+        <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
+        <translation>L’Openwright en cours n’a pas terminé la commande à temps ; elle peut encore être exécutée.</translation>
+    </message>
+    <message>
+        <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
+        <translation>Openwright ne peut pas écouter sur %1 (%2) : les commandes et les lancements suivants ne l’atteindront pas.</translation>
+    </message>
+    <message>
+        <source>no private folder for it</source>
+        <translation>aucun dossier privé pour cela</translation>
+    </message>
+    <message>
+        <source>openwright: the answer is too large to pass on
 </source>
-            <translation>openwright : la réponse est trop volumineuse pour être transmise
+        <translation>openwright : la réponse est trop volumineuse pour être transmise
 </translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>Rétabli</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>Autorisé</translation>
-        </message>
-        <message>
-            <source>Stopped putting back</source>
-            <translation>Plus rétabli</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files: see openwright doctor.</source>
-            <translation>1 problème dans vos fichiers d’applications par défaut : voir openwright doctor.</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files: see openwright doctor.</source>
-            <translation>%1 problèmes dans vos fichiers d’applications par défaut : voir openwright doctor.</translation>
-        </message>
-        <message>
-            <source>%1 changes nothing.</source>
-            <translation>%1 ne change rien.</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>1 problème dans vos fichiers d’applications par défaut</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>%1 problèmes dans vos fichiers d’applications par défaut</translation>
-        </message>
-        <message>
-            <source>Cannot start %1: %2</source>
-            <translation>Impossible de démarrer %1 : %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::AppModel</name>
-        <message>
-            <source>Added %1 to your applications</source>
-            <translation>%1 ajouté à vos applications</translation>
-        </message>
-        <message>
-            <source>Clean Up</source>
-            <translation>Nettoyer</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Notifier</name>
-        <message>
-            <source>%1 default put back</source>
-            <translation>Application par défaut pour %1 rétablie</translation>
-        </message>
-        <message>
-            <source>%1 default changed</source>
-            <translation>Application par défaut pour %1 modifiée</translation>
-        </message>
-        <message>
-            <source>no app</source>
-            <translation>aucune application</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-            <translation>%1 a remplacé %2. Openwright a rétabli %2 ; choisissez Autoriser pour garder %1.</translation>
-        </message>
-        <message>
-            <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
-            <translation>%1 a repris la main, trois fois en une minute. Openwright ne rétablit plus %2 ; choisissez Rétablir quand l’autre programme aura fini.</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Revert to keep %2.</source>
-            <translation>%1 a remplacé %2. Choisissez Rétablir pour garder %2.</translation>
-        </message>
-        <message>
-            <source>1 second</source>
-            <translation>1 seconde</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>%1 secondes</translation>
-        </message>
-        <message>
-            <source>1 minute</source>
-            <translation>1 minute</translation>
-        </message>
-        <message>
-            <source>%1 minutes</source>
-            <translation>%1 minutes</translation>
-        </message>
-        <message>
-            <source>1 hour</source>
-            <translation>1 heure</translation>
-        </message>
-        <message>
-            <source>%1 hours</source>
-            <translation>%1 heures</translation>
-        </message>
-        <message>
-            <source>Probably %1, which started %2 before</source>
-            <translation>Probablement %1, lancé %2 plus tôt</translation>
-        </message>
-        <message>
-            <source>Probably %1, installed or updated %2 before</source>
-            <translation>Probablement %1, installé ou mis à jour %2 plus tôt</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>Autoriser</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Rétablir</translation>
-        </message>
-        <message>
-            <source>Openwright keeps guarding</source>
-            <translation>Openwright continue de surveiller</translation>
-        </message>
-        <message>
-            <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
-            <translation>Vos applications par défaut restent surveillées fenêtre fermée. Pour quitter, rouvrez Openwright et choisissez Fichier → Quitter.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Updater</name>
-        <message>
-            <source>The update feed is too large.</source>
-            <translation>Le flux de mises à jour est trop volumineux.</translation>
-        </message>
-        <message>
-            <source>The update feed was not found (HTTP %1).</source>
-            <translation>Le flux de mises à jour est introuvable (HTTP %1).</translation>
-        </message>
-        <message>
-            <source>The update server answered with an error (HTTP %1).</source>
-            <translation>Le serveur de mises à jour a répondu par une erreur (HTTP %1).</translation>
-        </message>
-        <message>
-            <source>The update server did not answer in time.</source>
-            <translation>Le serveur de mises à jour n’a pas répondu à temps.</translation>
-        </message>
-        <message>
-            <source>The update feed redirects too often or to an unsafe address.</source>
-            <translation>Le flux de mises à jour redirige trop souvent ou vers une adresse non sûre.</translation>
-        </message>
-        <message>
-            <source>Could not reach the update server: %1</source>
-            <translation>Impossible de joindre le serveur de mises à jour : %1</translation>
-        </message>
-        <message>
-            <source>The update feed could not be read: it is not an RSS document.</source>
-            <translation>Le flux de mises à jour n’a pas pu être lu : ce n’est pas un document RSS.</translation>
-        </message>
-        <message>
-            <source>The update feed lists no releases.</source>
-            <translation>Le flux de mises à jour ne liste aucune version.</translation>
-        </message>
-        <message>
-            <source>The update feed's signature is not valid.</source>
-            <translation>La signature du flux de mises à jour n’est pas valide.</translation>
-        </message>
-        <message>
-            <source>You're up to date.</source>
-            <translation>Vous êtes à jour.</translation>
-        </message>
-        <message>
-            <source>Openwright %1 is available.</source>
-            <translation>Openwright %1 est disponible.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AddTypeSheet</name>
-        <message>
-            <source>That doesn't look like an extension or link type.</source>
-            <translation>Cela ne ressemble pas à une extension ni à un type de lien.</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link</source>
-            <translation>Ajouter un type de fichier ou de lien</translation>
-        </message>
-        <message>
-            <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
-            <translation>Saisissez une extension comme &lt;b&gt;.log&lt;/b&gt; ou un type de lien comme &lt;b&gt;zoommtg:&lt;/b&gt; (terminé par deux-points).</translation>
-        </message>
-        <message>
-            <source>.extension or scheme:</source>
-            <translation>.extension ou schéma:</translation>
-        </message>
-        <message>
-            <source>File extension or link type</source>
-            <translation>Extension de fichier ou type de lien</translation>
-        </message>
-        <message>
-            <source>Add</source>
-            <translation>Ajouter</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>Afficher</translation>
-        </message>
-        <message>
-            <source>%1 is already in %2.</source>
-            <translation>%1 est déjà dans %2.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppChooser</name>
-        <message>
-            <source>Applications (*.desktop)</source>
-            <translation>Applications (*.desktop)</translation>
-        </message>
-        <message>
-            <source>Use as Default</source>
-            <translation>Utiliser par défaut</translation>
-        </message>
-        <message>
-            <source>Choose Another App</source>
-            <translation>Choisir une autre application</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>Rechercher des applications</translation>
-        </message>
-        <message>
-            <source>Looking for applications…</source>
-            <translation>Recherche des applications…</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Applications</translation>
-        </message>
-        <message>
-            <source>Browse…</source>
-            <translation>Parcourir…</translation>
-        </message>
-        <message>
-            <source>Choose an application's .desktop file from another folder</source>
-            <translation>Choisir le fichier .desktop d’une application dans un autre dossier</translation>
-        </message>
-        <message>
-            <source>Replace the Installed App?</source>
-            <translation>Remplacer l’application installée ?</translation>
-        </message>
-        <message>
-            <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
-            <translation>Une application avec l’identifiant « %1 » est déjà installée. La remplacer par celle que vous avez choisie ?</translation>
-        </message>
-        <message>
-            <source>Replace</source>
-            <translation>Remplacer</translation>
-        </message>
-        <message>
-            <source>Choose the app that should open %1</source>
-            <translation>Choisissez l’application qui doit ouvrir %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppIconView</name>
-        <message>
-            <source>No application</source>
-            <translation>Aucune application</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppPicker</name>
-        <message>
-            <source>Loading…</source>
-            <translation>Chargement…</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Aucune par défaut</translation>
-        </message>
-        <message>
-            <source>Choose the app for %1 (%2)</source>
-            <translation>Choisir l’application pour %1 (%2)</translation>
-        </message>
-        <message>
-            <source>No apps can open this</source>
-            <translation>Aucune application ne peut ouvrir ceci</translation>
-        </message>
-        <message>
-            <source>Choose Another App…</source>
-            <translation>Choisir une autre application…</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>Pourquoi cette application ?</translation>
-        </message>
-        <message>
-            <source>Reset to System Default</source>
-            <translation>Réinitialiser à la valeur par défaut du système</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationHits</name>
-        <message>
-            <source>Applications:</source>
-            <translation>Applications :</translation>
-        </message>
-        <message>
-            <source>Show the types %1 opens</source>
-            <translation>Afficher les types qu’ouvre %1</translation>
-        </message>
-        <message>
-            <source>and %1 more</source>
-            <translation>et %1 de plus</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationPage</name>
-        <message>
-            <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type's list.</source>
-            <translation>%1 ne déclare aucun type dans son entrée de bureau ; Openwright ne la définit donc pour aucun. Vous pouvez tout de même la choisir pour un type depuis la liste de ce type.</translation>
-        </message>
-        <message>
-            <source>Declares 1 type</source>
-            <translation>Déclare 1 type</translation>
-        </message>
-        <message>
-            <source>Declares %1 types</source>
-            <translation>Déclare %1 types</translation>
-        </message>
-        <message>
-            <source>default for 1 type</source>
-            <translation>par défaut pour 1 type</translation>
-        </message>
-        <message>
-            <source>default for %1 types</source>
-            <translation>par défaut pour %1 types</translation>
-        </message>
-        <message>
-            <source>Use for All</source>
-            <translation>Utiliser pour tous</translation>
-        </message>
-        <message>
-            <source>Make %1 the default for every type it declares</source>
-            <translation>Faire de %1 l’application par défaut de chaque type qu’elle déclare</translation>
-        </message>
-        <message>
-            <source>%1 of %2 open in %3</source>
-            <translation>%1 sur %2 s’ouvrent dans %3</translation>
-        </message>
-        <message>
-            <source>Use for All %1</source>
-            <translation>Utiliser pour tout : %1</translation>
-        </message>
-        <message>
-            <source>Default</source>
-            <translation>Par défaut</translation>
-        </message>
-        <message>
-            <source>No application</source>
-            <translation>Aucune application</translation>
-        </message>
-        <message>
-            <source>Use for This Type</source>
-            <translation>Utiliser pour ce type</translation>
-        </message>
-        <message>
-            <source>Use %1 for %2</source>
-            <translation>Utiliser %1 pour %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationsView</name>
-        <message>
-            <source>Not a default</source>
-            <translation>Par défaut pour aucun type</translation>
-        </message>
-        <message>
-            <source>Default for 1 type</source>
-            <translation>Par défaut pour 1 type</translation>
-        </message>
-        <message>
-            <source>Default for %1 types</source>
-            <translation>Par défaut pour %1 types</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Applications</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>Rechercher des applications</translation>
-        </message>
-        <message>
-            <source>No Application Selected</source>
-            <translation>Aucune application sélectionnée</translation>
-        </message>
-        <message>
-            <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
-            <translation>Choisissez une application pour voir les types qu’elle ouvre, et faites-en l’application par défaut pour tous ou pour toute une famille.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupRow</name>
-        <message>
-            <source>Restore…</source>
-            <translation>Restaurer…</translation>
-        </message>
-        <message>
-            <source>%1 from %2 %3</source>
-            <translation>%1 du %2 %3</translation>
-        </message>
-        <message>
-            <source>Restore %1</source>
-            <translation>Restaurer %1</translation>
-        </message>
-        <message>
-            <source>Delete this backup</source>
-            <translation>Supprimer cette sauvegarde</translation>
-        </message>
-        <message>
-            <source>Delete %1</source>
-            <translation>Supprimer %1</translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>Identique à maintenant</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n application par défaut</numerusform>
-                <numerusform>%n applications par défaut</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n différence avec maintenant</numerusform>
-                <numerusform>%n différences avec maintenant</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupsView</name>
-        <message>
-            <source>Backups</source>
-            <translation>Sauvegardes</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>Sauvegarder maintenant</translation>
-        </message>
-        <message>
-            <source>Save your current defaults</source>
-            <translation>Sauvegarder vos applications par défaut actuelles</translation>
-        </message>
-        <message>
-            <source>No Backups Yet</source>
-            <translation>Aucune sauvegarde</translation>
-        </message>
-        <message>
-            <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
-            <translation>Sauvegardez vos applications par défaut avant d’essayer un profil ou d’installer de nouvelles applications, pour pouvoir tout remettre en place.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryListView</name>
-        <message>
-            <source>Add Type</source>
-            <translation>Ajouter un type</translation>
-        </message>
-        <message>
-            <source>Add any file extension or link type</source>
-            <translation>Ajouter n’importe quelle extension ou type de lien</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link…</source>
-            <translation>Ajouter un type de fichier ou de lien…</translation>
-        </message>
-        <message>
-            <source>Remove from My File Types</source>
-            <translation>Retirer de Mes types de fichiers</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryRow</name>
-        <message>
-            <source>Unpin %1</source>
-            <translation>Désépingler %1</translation>
-        </message>
-        <message>
-            <source>Pin %1</source>
-            <translation>Épingler %1</translation>
-        </message>
-        <message>
-            <source>Default Guard is watching this default</source>
-            <translation>Le Gardien surveille cette application par défaut</translation>
-        </message>
-        <message>
-            <source>Pin to get alerted if another app takes it over</source>
-            <translation>Épinglez pour être averti si une autre application la remplace</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>Aucune application installée ne peut ouvrir %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ChangeRow</name>
-        <message>
-            <source>No default</source>
-            <translation>Aucune par défaut</translation>
-        </message>
-        <message>
-            <source>Changed in %1</source>
-            <translation>Modifié dans %1</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>Traité</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Rétablir</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>Rétablir %1 sur %2</translation>
-        </message>
-        <message>
-            <source>Keep</source>
-            <translation>Garder</translation>
-        </message>
-        <message>
-            <source>Keep %1 for %2</source>
-            <translation>Garder %1 pour %2</translation>
-        </message>
-        <message>
-            <source>Taken over three times in a minute: the guard stopped putting it back</source>
-            <translation>Repris trois fois en une minute : le Gardien a cessé de le rétablir</translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>Rétabli</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>Autorisé</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>Autoriser</translation>
-        </message>
-        <message>
-            <source>Allow %1 for %2</source>
-            <translation>Autoriser %1 pour %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CleanUpSheet</name>
-        <message>
-            <source>Clean Up</source>
-            <translation>Nettoyer</translation>
-        </message>
-        <message>
-            <source>Clean Up Your Defaults Files</source>
-            <translation>Nettoyer vos fichiers d’applications par défaut</translation>
-        </message>
-        <message>
-            <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-            <translation>Chaque fichier modifié est d’abord copié à côté de lui-même, et vos applications par défaut sont sauvegardées. Une correction ne change l’application qui ouvre un type que là où elle l’indique.</translation>
-        </message>
-        <message>
-            <source>Fix Selected</source>
-            <translation>Corriger la sélection</translation>
-        </message>
-        <message>
-            <source>Fix: %1</source>
-            <translation>Correction : %1</translation>
-        </message>
-        <message>
-            <source>No problems in your defaults files.</source>
-            <translation>Aucun problème dans vos fichiers d’applications par défaut.</translation>
-        </message>
-        <message>
-            <source>Fixed %1</source>
-            <translation>Corrigé : %1</translation>
-        </message>
-        <message>
-            <source>The old file is kept as %1</source>
-            <translation>L’ancien fichier est conservé sous le nom %1</translation>
-        </message>
-        <message>
-            <source>Not fixed: %1</source>
-            <translation>Non corrigé : %1</translation>
-        </message>
-        <message>
-            <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
-            <translation>Problèmes laissés tels quels (les fichiers ont changé entre-temps et ne les montrent plus) : %1.</translation>
-        </message>
-        <message>
-            <source>Nothing was changed.</source>
-            <translation>Rien n’a été modifié.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::DropInspector</name>
-        <message>
-            <source>What opens this file?</source>
-            <translation>Qu’est-ce qui ouvre ce fichier ?</translation>
-        </message>
-        <message>
-            <source>Drop any file onto this window to see and change which app opens it</source>
-            <translation>Déposez un fichier sur cette fenêtre pour voir et changer l’application qui l’ouvre</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Effacer</translation>
-        </message>
-        <message>
-            <source>Add %1 to My File Types</source>
-            <translation>Ajouter %1 à Mes types de fichiers</translation>
-        </message>
-        <message>
-            <source>Clear %1</source>
-            <translation>Effacer %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::GuardView</name>
-        <message>
-            <source>Stop watching</source>
-            <translation>Ne plus surveiller</translation>
-        </message>
-        <message>
-            <source>Stop watching %1</source>
-            <translation>Ne plus surveiller %1</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Aucune par défaut</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Gardien des applications par défaut</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>Vérifier maintenant</translation>
-        </message>
-        <message>
-            <source>Check for changed defaults now</source>
-            <translation>Vérifier maintenant les applications par défaut modifiées</translation>
-        </message>
-        <message>
-            <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
-            <translation>Vérifie vos applications par défaut en arrière-plan. Quand une application s’approprie un type épinglé, vous recevez une notification avec un bouton Rétablir.</translation>
-        </message>
-        <message>
-            <source>Pinned types</source>
-            <translation>Types épinglés</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>Changements récents</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Effacer</translation>
-        </message>
-        <message>
-            <source>Clear recent changes</source>
-            <translation>Effacer les changements récents</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>Changements récents</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>Épinglés (%1)</translation>
-        </message>
-        <message>
-            <source>Click the pin next to any file type to watch it.</source>
-            <translation>Cliquez sur l’épingle à côté d’un type de fichier pour le surveiller.</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>Aucun changement repéré pour l’instant.</translation>
-        </message>
-        <message>
-            <source>Always keep</source>
-            <translation>Toujours garder</translation>
-        </message>
-        <message>
-            <source>Always keep %1</source>
-            <translation>Toujours garder %1</translation>
-        </message>
-        <message>
-            <source>Put the app back at once when another program takes this type over</source>
-            <translation>Rétablir l’application aussitôt qu’un autre programme s’approprie ce type</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HealthCard</name>
-        <message>
-            <source>Health score</source>
-            <translation>Score de santé</translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app %1</source>
-            <translation>La part des types de fichiers et de liens connus qui s’ouvrent dans une application précise %1</translation>
-        </message>
-        <message>
-            <source>Defaults Health</source>
-            <translation>Santé des applications par défaut</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>Chaque type a sa place.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention</source>
-            <translation>
-                <numerusform>%n type demande votre attention</numerusform>
-                <numerusform>%n types demandent votre attention</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HistoryHeader</name>
-        <message>
-            <source>Automatic Backup History</source>
-            <translation>Historique des sauvegardes automatiques</translation>
-        </message>
-        <message>
-            <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
-            <translation>Sauvegarde avant chaque profil, restauration et rétablissement par le Gardien, et une fois par jour. Les jours sans changement sont ignorés ; les sauvegardes automatiques sont conservées 30 jours.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::IssueRow</name>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>Aucune application installée ne peut ouvrir %1. Installez-en une, ou ignorez-le si vous ne l’utilisez jamais.</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>Plusieurs applications peuvent l’ouvrir, mais aucune n’est l’application par défaut.</translation>
-        </message>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>Défini sur %1, qui n’est plus installée.</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>Afficher</translation>
-        </message>
-        <message>
-            <source>Show %1</source>
-            <translation>Afficher %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::MainWindow</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Fichier</translation>
-        </message>
-        <message>
-            <source>Refresh Defaults</source>
-            <translation>Relire les applications par défaut</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>Sauvegarder maintenant</translation>
-        </message>
-        <message>
-            <source>Settings…</source>
-            <translation>Paramètres…</translation>
-        </message>
-        <message>
-            <source>Close Window</source>
-            <translation>Fermer la fenêtre</translation>
-        </message>
-        <message>
-            <source>Quit</source>
-            <translation>Quitter</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>&amp;Édition</translation>
-        </message>
-        <message>
-            <source>Find Type</source>
-            <translation>Rechercher un type</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>&amp;Aide</translation>
-        </message>
-        <message>
-            <source>About Openwright</source>
-            <translation>À propos d’Openwright</translation>
-        </message>
-        <message>
-            <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
-            <translation>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Affiche et modifie l’application qui ouvre chaque type de fichier et de lien, et veille à ce que cela ne change pas.&lt;/p&gt;</translation>
-        </message>
-        <message>
-            <source>Check for Updates…</source>
-            <translation>Rechercher des mises à jour…</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OpenwrightApp</name>
-        <message>
-            <source>Openwright keeps guarding your default applications with its window closed.</source>
-            <translation>Openwright continue de surveiller vos applications par défaut, fenêtre fermée.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OverviewView</name>
-        <message>
-            <source>Reading your defaults…</source>
-            <translation>Lecture de vos applications par défaut…</translation>
-        </message>
-        <message>
-            <source>Overview</source>
-            <translation>Vue d’ensemble</translation>
-        </message>
-        <message>
-            <source>Types with a default</source>
-            <translation>Types avec une application par défaut</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>Sauvegardes</translation>
-        </message>
-        <message>
-            <source>Changes spotted by Guard</source>
-            <translation>Changements repérés par le Gardien</translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>À vérifier</translation>
-        </message>
-        <message>
-            <source>Clean Up…</source>
-            <translation>Nettoyer…</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>1 problème dans vos fichiers d’applications par défaut</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>%1 problèmes dans vos fichiers d’applications par défaut</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileCard</name>
-        <message>
-            <source>Preset</source>
-            <translation>Préréglage</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>%1 sur %2 à modifier</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>Tout est en place</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileSheet</name>
-        <message>
-            <source>Steps</source>
-            <translation>Étapes</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-        <message>
-            <source>Restore %1 Defaults</source>
-            <translation>Restaurer %1 applications par défaut</translation>
-        </message>
-        <message>
-            <source>Apply %1 Changes</source>
-            <translation>Appliquer %1 modifications</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>%1 sur %2 modifiés.</translation>
-        </message>
-        <message>
-            <source>Done</source>
-            <translation>Terminé</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfilesView</name>
-        <message>
-            <source>JSON files (*.json)</source>
-            <translation>Fichiers JSON (*.json)</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>Profils</translation>
-        </message>
-        <message>
-            <source>Save Current as Profile</source>
-            <translation>Enregistrer l’état actuel comme profil</translation>
-        </message>
-        <message>
-            <source>Save your current defaults as a profile</source>
-            <translation>Enregistrer vos applications par défaut actuelles comme profil</translation>
-        </message>
-        <message>
-            <source>Import &amp; Export</source>
-            <translation>Import et export</translation>
-        </message>
-        <message>
-            <source>Import Profiles…</source>
-            <translation>Importer des profils…</translation>
-        </message>
-        <message>
-            <source>Export My Profiles…</source>
-            <translation>Exporter mes profils…</translation>
-        </message>
-        <message>
-            <source>Export…</source>
-            <translation>Exporter…</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Supprimer</translation>
-        </message>
-        <message>
-            <source>Export failed: %1</source>
-            <translation>Échec de l’export : %1</translation>
-        </message>
-        <message>
-            <source>Save Current Defaults</source>
-            <translation>Enregistrer les applications par défaut actuelles</translation>
-        </message>
-        <message>
-            <source>Profile name</source>
-            <translation>Nom du profil</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annuler</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Enregistrer</translation>
-        </message>
-        <message>
-            <source>My Profile</source>
-            <translation>Mon profil</translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>%n profil exporté.</numerusform>
-                <numerusform>%n profils exportés.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>%n profil importé.</numerusform>
-                <numerusform>%n profils importés.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::RootView</name>
-        <message>
-            <source>Search types, e.g. .md or browser</source>
-            <translation>Rechercher des types, p. ex. .md ou navigateur</translation>
-        </message>
-        <message>
-            <source>Search types</source>
-            <translation>Rechercher des types</translation>
-        </message>
-        <message>
-            <source>Refresh</source>
-            <translation>Actualiser</translation>
-        </message>
-        <message>
-            <source>Re-read all defaults (Ctrl+R)</source>
-            <translation>Relire toutes les applications par défaut (Ctrl+R)</translation>
-        </message>
-        <message>
-            <source>Openwright could not save its data: %1</source>
-            <translation>Openwright n’a pas pu enregistrer ses données : %1</translation>
-        </message>
-        <message>
-            <source>No file types match</source>
-            <translation>Aucun type de fichier ne correspond</translation>
-        </message>
-        <message>
-            <source>Search</source>
-            <translation>Rechercher</translation>
-        </message>
-        <message>
-            <source>Nothing here yet.</source>
-            <translation>Rien pour l’instant.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsView</name>
-        <message>
-            <source>1 minute</source>
-            <translation>1 minute</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>%1 secondes</translation>
-        </message>
-        <message>
-            <source>General</source>
-            <translation>Général</translation>
-        </message>
-        <message>
-            <source>Open at login</source>
-            <translation>Ouvrir à la connexion</translation>
-        </message>
-        <message>
-            <source>Updates</source>
-            <translation>Mises à jour</translation>
-        </message>
-        <message>
-            <source>Check for updates automatically</source>
-            <translation>Rechercher automatiquement les mises à jour</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>Vérifier maintenant</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Gardien des applications par défaut</translation>
-        </message>
-        <message>
-            <source>Watch for changed defaults</source>
-            <translation>Surveiller les applications par défaut modifiées</translation>
-        </message>
-        <message>
-            <source>Check every</source>
-            <translation>Vérifier toutes les</translation>
-        </message>
-        <message>
-            <source>30 seconds</source>
-            <translation>30 secondes</translation>
-        </message>
-        <message>
-            <source>5 minutes</source>
-            <translation>5 minutes</translation>
-        </message>
-        <message>
-            <source>15 minutes</source>
-            <translation>15 minutes</translation>
-        </message>
-        <message>
-            <source>Openwright also checks whenever an app launches or quits.</source>
-            <translation>Openwright vérifie aussi chaque fois qu’une application démarre ou se ferme.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n minutes</source>
-            <translation>
-                <numerusform>%n minute</numerusform>
-                <numerusform>%n minutes</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n seconds</source>
-            <translation>
-                <numerusform>%n seconde</numerusform>
-                <numerusform>%n secondes</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsWindow</name>
-        <message>
-            <source>Settings</source>
-            <translation>Paramètres</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Sidebar</name>
-        <message>
-            <source>Sidebar</source>
-            <translation>Barre latérale</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SidebarModel</name>
-        <message>
-            <source>Overview</source>
-            <translation>Vue d’ensemble</translation>
-        </message>
-        <message>
-            <source>File &amp; Link Types</source>
-            <translation>Types de fichiers et de liens</translation>
-        </message>
-        <message>
-            <source>Tools</source>
-            <translation>Outils</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>Profils</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>Sauvegardes</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Gardien des applications par défaut</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Applications</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Spinner</name>
-        <message>
-            <source>Working</source>
-            <translation>En cours</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::StepRow</name>
-        <message>
-            <source>No default</source>
-            <translation>Aucune par défaut</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>Déjà en place</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>%1 n’est pas installé</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayIcon</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>Ouvrir Openwright</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>Vérifier maintenant</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Paramètres</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>Quitter Openwright</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayPanel</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>Changements récents</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>Ouvrir Openwright</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>Vérifier maintenant</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Paramètres</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>Quitter Openwright</translation>
-        </message>
-        <message>
-            <source>Health %1</source>
-            <translation>Santé %1</translation>
-        </message>
-        <message>
-            <source>Default Guard is off</source>
-            <translation>Le Gardien est désactivé</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>aucun</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Rétablir</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>Rétablir %1 sur %2</translation>
-        </message>
-        <message numerus="yes">
-            <source>Guard is watching %n pinned defaults</source>
-            <translation>
-                <numerusform>Le Gardien surveille %n application par défaut épinglée</numerusform>
-                <numerusform>Le Gardien surveille %n applications par défaut épinglées</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::UpdatePrompt</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Open Download Page</source>
-            <translation>Ouvrir la page de téléchargement</translation>
-        </message>
-        <message>
-            <source>Later</source>
-            <translation>Plus tard</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::WhyPanel</name>
-        <message>
-            <source>Default Applications</source>
-            <translation>Applications par défaut</translation>
-        </message>
-        <message>
-            <source>Added Associations</source>
-            <translation>Associations ajoutées</translation>
-        </message>
-        <message>
-            <source>Removed Associations</source>
-            <translation>Associations retirées</translation>
-        </message>
-        <message>
-            <source>Installed applications</source>
-            <translation>Applications installées</translation>
-        </message>
-        <message>
-            <source>Installed applications that declare %1</source>
-            <translation>Applications installées qui déclarent %1</translation>
-        </message>
-        <message>
-            <source>%1, line %2</source>
-            <translation>%1, ligne %2</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>Pourquoi cette application ?</translation>
-        </message>
-        <message>
-            <source>Why %1 opens where it does</source>
-            <translation>Pourquoi %1 s’ouvre là où il s’ouvre</translation>
-        </message>
-        <message>
-            <source>Reading the lists…</source>
-            <translation>Lecture des listes…</translation>
-        </message>
-        <message>
-            <source>Explanation</source>
-            <translation>Explication</translation>
-        </message>
-        <message>
-            <source>Type: %1</source>
-            <translation>Type : %1</translation>
-        </message>
-        <message>
-            <source>Where the system looked, in order</source>
-            <translation>Où le système a cherché, dans l’ordre</translation>
-        </message>
-        <message>
-            <source>(decides)</source>
-            <translation>(décide)</translation>
-        </message>
-        <message>
-            <source>Skipped, not installed: %1</source>
-            <translation>Ignorée, non installée : %1</translation>
-        </message>
-        <message>
-            <source>Removed: %1</source>
-            <translation>Retirée : %1</translation>
-        </message>
-        <message>
-            <source>The desktop's browser setting</source>
-            <translation>Réglage du navigateur du bureau</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Rétabli</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Autorisé</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>Plus rétabli</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>1 problème dans vos fichiers d’applications par défaut : voir openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>%1 problèmes dans vos fichiers d’applications par défaut : voir openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 changes nothing.</source>
+        <translation>%1 ne change rien.</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problème dans vos fichiers d’applications par défaut</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problèmes dans vos fichiers d’applications par défaut</translation>
+    </message>
+    <message>
+        <source>Cannot start %1: %2</source>
+        <translation>Impossible de démarrer %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::AppModel</name>
+    <message>
+        <source>Added %1 to your applications</source>
+        <translation>%1 ajouté à vos applications</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Nettoyer</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>Application par défaut pour %1 rétablie</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>Application par défaut pour %1 modifiée</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>aucune application</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>%1 a remplacé %2. Openwright a rétabli %2 ; choisissez Autoriser pour garder %1.</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>%1 a repris la main, trois fois en une minute. Openwright ne rétablit plus %2 ; choisissez Rétablir quand l’autre programme aura fini.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>%1 a remplacé %2. Choisissez Rétablir pour garder %2.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 heure</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 heures</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>Probablement %1, lancé %2 plus tôt</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>Probablement %1, installé ou mis à jour %2 plus tôt</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Autoriser</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>Openwright continue de surveiller</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>Vos applications par défaut restent surveillées fenêtre fermée. Pour quitter, rouvrez Openwright et choisissez Fichier → Quitter.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Updater</name>
+    <message>
+        <source>The update feed is too large.</source>
+        <translation>Le flux de mises à jour est trop volumineux.</translation>
+    </message>
+    <message>
+        <source>The update feed was not found (HTTP %1).</source>
+        <translation>Le flux de mises à jour est introuvable (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>Le serveur de mises à jour a répondu par une erreur (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time.</source>
+        <translation>Le serveur de mises à jour n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The update feed redirects too often or to an unsafe address.</source>
+        <translation>Le flux de mises à jour redirige trop souvent ou vers une adresse non sûre.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server: %1</source>
+        <translation>Impossible de joindre le serveur de mises à jour : %1</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: it is not an RSS document.</source>
+        <translation>Le flux de mises à jour n’a pas pu être lu : ce n’est pas un document RSS.</translation>
+    </message>
+    <message>
+        <source>The update feed lists no releases.</source>
+        <translation>Le flux de mises à jour ne liste aucune version.</translation>
+    </message>
+    <message>
+        <source>The update feed&apos;s signature is not valid.</source>
+        <translation>La signature du flux de mises à jour n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date.</source>
+        <translation>Vous êtes à jour.</translation>
+    </message>
+    <message>
+        <source>Openwright %1 is available.</source>
+        <translation>Openwright %1 est disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AddTypeSheet</name>
+    <message>
+        <source>That doesn&apos;t look like an extension or link type.</source>
+        <translation>Cela ne ressemble pas à une extension ni à un type de lien.</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link</source>
+        <translation>Ajouter un type de fichier ou de lien</translation>
+    </message>
+    <message>
+        <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
+        <translation>Saisissez une extension comme &lt;b&gt;.log&lt;/b&gt; ou un type de lien comme &lt;b&gt;zoommtg:&lt;/b&gt; (terminé par deux-points).</translation>
+    </message>
+    <message>
+        <source>.extension or scheme:</source>
+        <translation>.extension ou schéma:</translation>
+    </message>
+    <message>
+        <source>File extension or link type</source>
+        <translation>Extension de fichier ou type de lien</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>%1 is already in %2.</source>
+        <translation>%1 est déjà dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppChooser</name>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Applications (*.desktop)</translation>
+    </message>
+    <message>
+        <source>Use as Default</source>
+        <translation>Utiliser par défaut</translation>
+    </message>
+    <message>
+        <source>Choose Another App</source>
+        <translation>Choisir une autre application</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Rechercher des applications</translation>
+    </message>
+    <message>
+        <source>Looking for applications…</source>
+        <translation>Recherche des applications…</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Choose an application&apos;s .desktop file from another folder</source>
+        <translation>Choisir le fichier .desktop d’une application dans un autre dossier</translation>
+    </message>
+    <message>
+        <source>Replace the Installed App?</source>
+        <translation>Remplacer l’application installée ?</translation>
+    </message>
+    <message>
+        <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
+        <translation>Une application avec l’identifiant « %1 » est déjà installée. La remplacer par celle que vous avez choisie ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Choose the app that should open %1</source>
+        <translation>Choisissez l’application qui doit ouvrir %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppIconView</name>
+    <message>
+        <source>No application</source>
+        <translation>Aucune application</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppPicker</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Aucune par défaut</translation>
+    </message>
+    <message>
+        <source>Choose the app for %1 (%2)</source>
+        <translation>Choisir l’application pour %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No apps can open this</source>
+        <translation>Aucune application ne peut ouvrir ceci</translation>
+    </message>
+    <message>
+        <source>Choose Another App…</source>
+        <translation>Choisir une autre application…</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>Pourquoi cette application ?</translation>
+    </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>Réinitialiser à la valeur par défaut du système</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>Applications :</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>Afficher les types qu’ouvre %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>%1 ne déclare aucun type dans son entrée de bureau ; Openwright ne la définit donc pour aucun. Vous pouvez tout de même la choisir pour un type depuis la liste de ce type.</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>Déclare 1 type</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>Déclare %1 types</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>par défaut pour 1 type</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>par défaut pour %1 types</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>Utiliser pour tous</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>Faire de %1 l’application par défaut de chaque type qu’elle déclare</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>%1 sur %2 s’ouvrent dans %3</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>Utiliser pour tout : %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>Aucune application</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>Utiliser pour ce type</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>Utiliser %1 pour %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>Par défaut pour aucun type</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>Par défaut pour 1 type</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>Par défaut pour %1 types</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Rechercher des applications</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>Aucune application sélectionnée</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>Choisissez une application pour voir les types qu’elle ouvre, et faites-en l’application par défaut pour tous ou pour toute une famille.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupRow</name>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurer…</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 du %2 %3</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>Restaurer %1</translation>
+    </message>
+    <message>
+        <source>Delete this backup</source>
+        <translation>Supprimer cette sauvegarde</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>Identique à maintenant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n application par défaut</numerusform>
+            <numerusform>%n applications par défaut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n différence avec maintenant</numerusform>
+            <numerusform>%n différences avec maintenant</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupsView</name>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Sauvegarder maintenant</translation>
+    </message>
+    <message>
+        <source>Save your current defaults</source>
+        <translation>Sauvegarder vos applications par défaut actuelles</translation>
+    </message>
+    <message>
+        <source>No Backups Yet</source>
+        <translation>Aucune sauvegarde</translation>
+    </message>
+    <message>
+        <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
+        <translation>Sauvegardez vos applications par défaut avant d’essayer un profil ou d’installer de nouvelles applications, pour pouvoir tout remettre en place.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryListView</name>
+    <message>
+        <source>Add Type</source>
+        <translation>Ajouter un type</translation>
+    </message>
+    <message>
+        <source>Add any file extension or link type</source>
+        <translation>Ajouter n’importe quelle extension ou type de lien</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link…</source>
+        <translation>Ajouter un type de fichier ou de lien…</translation>
+    </message>
+    <message>
+        <source>Remove from My File Types</source>
+        <translation>Retirer de Mes types de fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryRow</name>
+    <message>
+        <source>Unpin %1</source>
+        <translation>Désépingler %1</translation>
+    </message>
+    <message>
+        <source>Pin %1</source>
+        <translation>Épingler %1</translation>
+    </message>
+    <message>
+        <source>Default Guard is watching this default</source>
+        <translation>Le Gardien surveille cette application par défaut</translation>
+    </message>
+    <message>
+        <source>Pin to get alerted if another app takes it over</source>
+        <translation>Épinglez pour être averti si une autre application la remplace</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>Aucune application installée ne peut ouvrir %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ChangeRow</name>
+    <message>
+        <source>No default</source>
+        <translation>Aucune par défaut</translation>
+    </message>
+    <message>
+        <source>Changed in %1</source>
+        <translation>Modifié dans %1</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>Traité</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>Rétablir %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Keep %1 for %2</source>
+        <translation>Garder %1 pour %2</translation>
+    </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>Repris trois fois en une minute : le Gardien a cessé de le rétablir</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Rétabli</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Autorisé</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Autoriser</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>Autoriser %1 pour %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Nettoyer</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>Nettoyer vos fichiers d’applications par défaut</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>Chaque fichier modifié est d’abord copié à côté de lui-même, et vos applications par défaut sont sauvegardées. Une correction ne change l’application qui ouvre un type que là où elle l’indique.</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Corriger la sélection</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Correction : %1</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>Aucun problème dans vos fichiers d’applications par défaut.</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corrigé : %1</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>L’ancien fichier est conservé sous le nom %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Non corrigé : %1</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>Problèmes laissés tels quels (les fichiers ont changé entre-temps et ne les montrent plus) : %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Rien n’a été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::DropInspector</name>
+    <message>
+        <source>What opens this file?</source>
+        <translation>Qu’est-ce qui ouvre ce fichier ?</translation>
+    </message>
+    <message>
+        <source>Drop any file onto this window to see and change which app opens it</source>
+        <translation>Déposez un fichier sur cette fenêtre pour voir et changer l’application qui l’ouvre</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Add %1 to My File Types</source>
+        <translation>Ajouter %1 à Mes types de fichiers</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Effacer %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::GuardView</name>
+    <message>
+        <source>Stop watching</source>
+        <translation>Ne plus surveiller</translation>
+    </message>
+    <message>
+        <source>Stop watching %1</source>
+        <translation>Ne plus surveiller %1</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Aucune par défaut</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Gardien des applications par défaut</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Vérifier maintenant</translation>
+    </message>
+    <message>
+        <source>Check for changed defaults now</source>
+        <translation>Vérifier maintenant les applications par défaut modifiées</translation>
+    </message>
+    <message>
+        <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
+        <translation>Vérifie vos applications par défaut en arrière-plan. Quand une application s’approprie un type épinglé, vous recevez une notification avec un bouton Rétablir.</translation>
+    </message>
+    <message>
+        <source>Pinned types</source>
+        <translation>Types épinglés</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>Changements récents</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Clear recent changes</source>
+        <translation>Effacer les changements récents</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Changements récents</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>Épinglés (%1)</translation>
+    </message>
+    <message>
+        <source>Click the pin next to any file type to watch it.</source>
+        <translation>Cliquez sur l’épingle à côté d’un type de fichier pour le surveiller.</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>Aucun changement repéré pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>Toujours garder</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>Toujours garder %1</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>Rétablir l’application aussitôt qu’un autre programme s’approprie ce type</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HealthCard</name>
+    <message>
+        <source>Health score</source>
+        <translation>Score de santé</translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app %1</source>
+        <translation>La part des types de fichiers et de liens connus qui s’ouvrent dans une application précise %1</translation>
+    </message>
+    <message>
+        <source>Defaults Health</source>
+        <translation>Santé des applications par défaut</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>Chaque type a sa place.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention</source>
+        <translation>
+            <numerusform>%n type demande votre attention</numerusform>
+            <numerusform>%n types demandent votre attention</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HistoryHeader</name>
+    <message>
+        <source>Automatic Backup History</source>
+        <translation>Historique des sauvegardes automatiques</translation>
+    </message>
+    <message>
+        <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
+        <translation>Sauvegarde avant chaque profil, restauration et rétablissement par le Gardien, et une fois par jour. Les jours sans changement sont ignorés ; les sauvegardes automatiques sont conservées 30 jours.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::IssueRow</name>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>Aucune application installée ne peut ouvrir %1. Installez-en une, ou ignorez-le si vous ne l’utilisez jamais.</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>Plusieurs applications peuvent l’ouvrir, mais aucune n’est l’application par défaut.</translation>
+    </message>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>Défini sur %1, qui n’est plus installée.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Afficher %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::MainWindow</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Refresh Defaults</source>
+        <translation>Relire les applications par défaut</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Sauvegarder maintenant</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Paramètres…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Find Type</source>
+        <translation>Rechercher un type</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>About Openwright</source>
+        <translation>À propos d’Openwright</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Affiche et modifie l’application qui ouvre chaque type de fichier et de lien, et veille à ce que cela ne change pas.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>Openwright continue de surveiller vos applications par défaut, fenêtre fermée.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OverviewView</name>
+    <message>
+        <source>Reading your defaults…</source>
+        <translation>Lecture de vos applications par défaut…</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Vue d’ensemble</translation>
+    </message>
+    <message>
+        <source>Types with a default</source>
+        <translation>Types avec une application par défaut</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Changes spotted by Guard</source>
+        <translation>Changements repérés par le Gardien</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>À vérifier</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>Nettoyer…</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problème dans vos fichiers d’applications par défaut</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problèmes dans vos fichiers d’applications par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileCard</name>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>%1 sur %2 à modifier</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>Tout est en place</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileSheet</name>
+    <message>
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Restore %1 Defaults</source>
+        <translation>Restaurer %1 applications par défaut</translation>
+    </message>
+    <message>
+        <source>Apply %1 Changes</source>
+        <translation>Appliquer %1 modifications</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>%1 sur %2 modifiés.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfilesView</name>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profils</translation>
+    </message>
+    <message>
+        <source>Save Current as Profile</source>
+        <translation>Enregistrer l’état actuel comme profil</translation>
+    </message>
+    <message>
+        <source>Save your current defaults as a profile</source>
+        <translation>Enregistrer vos applications par défaut actuelles comme profil</translation>
+    </message>
+    <message>
+        <source>Import &amp; Export</source>
+        <translation>Import et export</translation>
+    </message>
+    <message>
+        <source>Import Profiles…</source>
+        <translation>Importer des profils…</translation>
+    </message>
+    <message>
+        <source>Export My Profiles…</source>
+        <translation>Exporter mes profils…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Échec de l’export : %1</translation>
+    </message>
+    <message>
+        <source>Save Current Defaults</source>
+        <translation>Enregistrer les applications par défaut actuelles</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>My Profile</source>
+        <translation>Mon profil</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>%n profil exporté.</numerusform>
+            <numerusform>%n profils exportés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>%n profil importé.</numerusform>
+            <numerusform>%n profils importés.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::RootView</name>
+    <message>
+        <source>Search types, e.g. .md or browser</source>
+        <translation>Rechercher des types, p. ex. .md ou navigateur</translation>
+    </message>
+    <message>
+        <source>Search types</source>
+        <translation>Rechercher des types</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Re-read all defaults (Ctrl+R)</source>
+        <translation>Relire toutes les applications par défaut (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Openwright could not save its data: %1</source>
+        <translation>Openwright n’a pas pu enregistrer ses données : %1</translation>
+    </message>
+    <message>
+        <source>No file types match</source>
+        <translation>Aucun type de fichier ne correspond</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Nothing here yet.</source>
+        <translation>Rien pour l’instant.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsView</name>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Ouvrir à la connexion</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Rechercher automatiquement les mises à jour</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Vérifier maintenant</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Gardien des applications par défaut</translation>
+    </message>
+    <message>
+        <source>Watch for changed defaults</source>
+        <translation>Surveiller les applications par défaut modifiées</translation>
+    </message>
+    <message>
+        <source>Check every</source>
+        <translation>Vérifier toutes les</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 secondes</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minutes</translation>
+    </message>
+    <message>
+        <source>15 minutes</source>
+        <translation>15 minutes</translation>
+    </message>
+    <message>
+        <source>Openwright also checks whenever an app launches or quits.</source>
+        <translation>Openwright vérifie aussi chaque fois qu’une application démarre ou se ferme.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsWindow</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Sidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>Barre latérale</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SidebarModel</name>
+    <message>
+        <source>Overview</source>
+        <translation>Vue d’ensemble</translation>
+    </message>
+    <message>
+        <source>File &amp; Link Types</source>
+        <translation>Types de fichiers et de liens</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profils</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Gardien des applications par défaut</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Spinner</name>
+    <message>
+        <source>Working</source>
+        <translation>En cours</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::StepRow</name>
+    <message>
+        <source>No default</source>
+        <translation>Aucune par défaut</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>Déjà en place</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>%1 n’est pas installé</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayIcon</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>Ouvrir Openwright</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Vérifier maintenant</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>Quitter Openwright</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayPanel</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Changements récents</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>Ouvrir Openwright</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Vérifier maintenant</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>Quitter Openwright</translation>
+    </message>
+    <message>
+        <source>Health %1</source>
+        <translation>Santé %1</translation>
+    </message>
+    <message>
+        <source>Default Guard is off</source>
+        <translation>Le Gardien est désactivé</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>Rétablir %1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Guard is watching %n pinned defaults</source>
+        <translation>
+            <numerusform>Le Gardien surveille %n application par défaut épinglée</numerusform>
+            <numerusform>Le Gardien surveille %n applications par défaut épinglées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::UpdatePrompt</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>Ouvrir la page de téléchargement</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::WhyPanel</name>
+    <message>
+        <source>Default Applications</source>
+        <translation>Applications par défaut</translation>
+    </message>
+    <message>
+        <source>Added Associations</source>
+        <translation>Associations ajoutées</translation>
+    </message>
+    <message>
+        <source>Removed Associations</source>
+        <translation>Associations retirées</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>Applications installées</translation>
+    </message>
+    <message>
+        <source>Installed applications that declare %1</source>
+        <translation>Applications installées qui déclarent %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, ligne %2</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>Pourquoi cette application ?</translation>
+    </message>
+    <message>
+        <source>Why %1 opens where it does</source>
+        <translation>Pourquoi %1 s’ouvre là où il s’ouvre</translation>
+    </message>
+    <message>
+        <source>Reading the lists…</source>
+        <translation>Lecture des listes…</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Explication</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Type : %1</translation>
+    </message>
+    <message>
+        <source>Where the system looked, in order</source>
+        <translation>Où le système a cherché, dans l’ordre</translation>
+    </message>
+    <message>
+        <source>(decides)</source>
+        <translation>(décide)</translation>
+    </message>
+    <message>
+        <source>Skipped, not installed: %1</source>
+        <translation>Ignorée, non installée : %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Retirée : %1</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>Réglage du navigateur du bureau</translation>
+    </message>
+</context>
 </TS>

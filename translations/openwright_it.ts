@@ -1,2826 +1,2826 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
-    <context>
-        <name>AppModel</name>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n predefinita</numerusform>
-                <numerusform>%n predefinite</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
-            <translation>Importare questi profili renderebbe il file dei profili più grande di quanto Openwright riesca a rileggere (%1 MB). Non è stato importato nulla; elimina prima alcuni backup o profili.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ApplicationIndex</name>
-        <message>
-            <source>Use %1 for All %2</source>
-            <translation>Usa %1 per tutto: %2</translation>
-        </message>
-        <message>
-            <source>Use %1 for All Its Types</source>
-            <translation>Usa %1 per tutti i suoi tipi</translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s) in %2.</source>
-            <translation>
-                <numerusform>%1 dichiara %n tipo in %2.</numerusform>
-                <numerusform>%1 dichiara %n tipi in %2.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s).</source>
-            <translation>
-                <numerusform>%1 dichiara %n tipo.</numerusform>
-                <numerusform>%1 dichiara %n tipi.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>Applications</name>
-        <message>
-            <source>That file cannot be read: %1</source>
-            <translation>Impossibile leggere il file: %1</translation>
-        </message>
-        <message>
-            <source>That file is not UTF-8 text, as a desktop entry must be.</source>
-            <translation>Il file non è testo UTF-8, come deve esserlo una voce desktop.</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry.</source>
-            <translation>Il file non è una voce desktop.</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
-            <translation>Il file non è una voce desktop: manca il gruppo [Desktop Entry].</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: its Type is %1.</source>
-            <translation>La voce non è un'applicazione: il suo Type è %1.</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: it has no Type.</source>
-            <translation>La voce non è un'applicazione: non ha un Type.</translation>
-        </message>
-        <message>
-            <source>That entry does not say which program to run: it has no Exec line.</source>
-            <translation>La voce non dice quale programma avviare: manca la riga Exec.</translation>
-        </message>
-        <message>
-            <source>The program that entry runs is not installed.</source>
-            <translation>Il programma avviato da questa voce non è installato.</translation>
-        </message>
-        <message>
-            <source>The system does not list the added application yet.</source>
-            <translation>Il sistema non elenca ancora l'applicazione aggiunta.</translation>
-        </message>
-        <message>
-            <source>That application is not installed where the system finds it</source>
-            <translation>L'applicazione non è installata dove il sistema la trova</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read, so it was kept as %1</source>
-            <translation>Impossibile leggere il tuo mimeapps.list, quindi è stato conservato come %1</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
-            <translation>Impossibile leggere o mettere da parte il tuo mimeapps.list, quindi non è stato cambiato nulla</translation>
-        </message>
-    </context>
-    <context>
-        <name>BackupReason</name>
-        <message>
-            <source>Saved by you</source>
-            <translation>Salvato da te</translation>
-        </message>
-        <message>
-            <source>Daily backup</source>
-            <translation>Backup giornaliero</translation>
-        </message>
-        <message>
-            <source>Before applying “%1”</source>
-            <translation>Prima di applicare «%1»</translation>
-        </message>
-        <message>
-            <source>Before restoring “%1”</source>
-            <translation>Prima di ripristinare «%1»</translation>
-        </message>
-        <message>
-            <source>Before reverting %1</source>
-            <translation>Prima di annullare %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>Catalog</name>
-        <message>
-            <source>System Roles</source>
-            <translation>Ruoli di sistema</translation>
-        </message>
-        <message>
-            <source>Documents &amp; Office</source>
-            <translation>Documenti e ufficio</translation>
-        </message>
-        <message>
-            <source>AI &amp; Productivity</source>
-            <translation>IA e produttività</translation>
-        </message>
-        <message>
-            <source>Code &amp; Developer</source>
-            <translation>Codice e sviluppo</translation>
-        </message>
-        <message>
-            <source>Design &amp; Graphics</source>
-            <translation>Design e grafica</translation>
-        </message>
-        <message>
-            <source>E-Books &amp; Publishing</source>
-            <translation>E-book ed editoria</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creative</source>
-            <translation>Media e creatività</translation>
-        </message>
-        <message>
-            <source>Archives &amp; Packages</source>
-            <translation>Archivi e pacchetti</translation>
-        </message>
-        <message>
-            <source>3D Printing &amp; Spatial</source>
-            <translation>Stampa 3D e spaziale</translation>
-        </message>
-        <message>
-            <source>Maps &amp; Navigation</source>
-            <translation>Mappe e navigazione</translation>
-        </message>
-        <message>
-            <source>Communication Links</source>
-            <translation>Link di comunicazione</translation>
-        </message>
-        <message>
-            <source>Gaming &amp; Emulation</source>
-            <translation>Giochi ed emulazione</translation>
-        </message>
-        <message>
-            <source>Security &amp; Privacy</source>
-            <translation>Sicurezza e privacy</translation>
-        </message>
-        <message>
-            <source>My File Types</source>
-            <translation>I miei tipi di file</translation>
-        </message>
-        <message>
-            <source>Web Browser</source>
-            <translation>Browser web</translation>
-        </message>
-        <message>
-            <source>Opens web links, plus https:, .html and .htm</source>
-            <translation>Apre i link web, oltre a https:, .html e .htm</translation>
-        </message>
-        <message>
-            <source>Email</source>
-            <translation>Email</translation>
-        </message>
-        <message>
-            <source>Composes new emails from mailto: links</source>
-            <translation>Scrive nuove email dai link mailto:</translation>
-        </message>
-        <message>
-            <source>Phone Calls</source>
-            <translation>Chiamate telefoniche</translation>
-        </message>
-        <message>
-            <source>Handles tel: links for calling</source>
-            <translation>Gestisce i link tel: per chiamare</translation>
-        </message>
-        <message>
-            <source>SMS &amp; Messages</source>
-            <translation>SMS e messaggi</translation>
-        </message>
-        <message>
-            <source>Handles sms: links for text messages</source>
-            <translation>Gestisce i link sms: per i messaggi di testo</translation>
-        </message>
-        <message>
-            <source>File Manager</source>
-            <translation>Gestore file</translation>
-        </message>
-        <message>
-            <source>Opens folders</source>
-            <translation>Apre le cartelle</translation>
-        </message>
-        <message>
-            <source>Calendar Subscriptions</source>
-            <translation>Iscrizioni a calendari</translation>
-        </message>
-        <message>
-            <source>Subscribes to webcal: calendar feeds</source>
-            <translation>Si iscrive ai calendari webcal:</translation>
-        </message>
-        <message>
-            <source>PDF Documents (.pdf)</source>
-            <translation>Documenti PDF (.pdf)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for PDF document files</source>
-            <translation>Visualizzatore/editor di documenti PDF</translation>
-        </message>
-        <message>
-            <source>Word Documents (.docx)</source>
-            <translation>Documenti Word (.docx)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Microsoft Word files</source>
-            <translation>Visualizzatore/editor di file Microsoft Word</translation>
-        </message>
-        <message>
-            <source>Legacy Word Docs (.doc)</source>
-            <translation>Vecchi documenti Word (.doc)</translation>
-        </message>
-        <message>
-            <source>Viewer for classic Word .doc files</source>
-            <translation>Visualizzatore di file .doc classici di Word</translation>
-        </message>
-        <message>
-            <source>Excel Spreadsheets (.xlsx)</source>
-            <translation>Fogli di calcolo Excel (.xlsx)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Excel spreadsheets</source>
-            <translation>Visualizzatore/editor di fogli di calcolo Excel</translation>
-        </message>
-        <message>
-            <source>CSV Data Files (.csv)</source>
-            <translation>File di dati CSV (.csv)</translation>
-        </message>
-        <message>
-            <source>Data viewer for comma-separated files</source>
-            <translation>Visualizzatore di dati separati da virgole</translation>
-        </message>
-        <message>
-            <source>PowerPoint Slides (.pptx)</source>
-            <translation>Diapositive PowerPoint (.pptx)</translation>
-        </message>
-        <message>
-            <source>Viewer for slide presentations</source>
-            <translation>Visualizzatore di presentazioni</translation>
-        </message>
-        <message>
-            <source>Text Files (.txt)</source>
-            <translation>File di testo (.txt)</translation>
-        </message>
-        <message>
-            <source>Plain text editor or viewer</source>
-            <translation>Editor o visualizzatore di testo semplice</translation>
-        </message>
-        <message>
-            <source>Rich Text Format (.rtf)</source>
-            <translation>Rich Text Format (.rtf)</translation>
-        </message>
-        <message>
-            <source>Rich text document editor</source>
-            <translation>Editor di documenti in testo formattato</translation>
-        </message>
-        <message>
-            <source>AI Prompt Configs (.prompt)</source>
-            <translation>Configurazioni di prompt IA (.prompt)</translation>
-        </message>
-        <message>
-            <source>Editor for system prompts &amp; LLM configs</source>
-            <translation>Editor di prompt di sistema e configurazioni LLM</translation>
-        </message>
-        <message>
-            <source>Vector DB Exports (.jsonl)</source>
-            <translation>Esportazioni di DB vettoriali (.jsonl)</translation>
-        </message>
-        <message>
-            <source>Viewer for JSON Lines dataset dumps</source>
-            <translation>Visualizzatore di dataset JSON Lines</translation>
-        </message>
-        <message>
-            <source>Subtitles &amp; Transcripts (.srt)</source>
-            <translation>Sottotitoli e trascrizioni (.srt)</translation>
-        </message>
-        <message>
-            <source>Viewer for speech transcripts</source>
-            <translation>Visualizzatore di trascrizioni vocali</translation>
-        </message>
-        <message>
-            <source>JSON Data (.json)</source>
-            <translation>Dati JSON (.json)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for JSON configuration &amp; data files</source>
-            <translation>Visualizzatore/editor di file di configurazione e dati JSON</translation>
-        </message>
-        <message>
-            <source>Markdown Files (.md)</source>
-            <translation>File Markdown (.md)</translation>
-        </message>
-        <message>
-            <source>Viewer for formatted Markdown docs</source>
-            <translation>Visualizzatore di documenti Markdown formattati</translation>
-        </message>
-        <message>
-            <source>Python Scripts (.py)</source>
-            <translation>Script Python (.py)</translation>
-        </message>
-        <message>
-            <source>Editor for Python source files</source>
-            <translation>Editor di sorgenti Python</translation>
-        </message>
-        <message>
-            <source>Swift Code (.swift)</source>
-            <translation>Codice Swift (.swift)</translation>
-        </message>
-        <message>
-            <source>Editor for Swift source files</source>
-            <translation>Editor di sorgenti Swift</translation>
-        </message>
-        <message>
-            <source>JavaScript (.js)</source>
-            <translation>JavaScript (.js)</translation>
-        </message>
-        <message>
-            <source>Editor for JavaScript source files</source>
-            <translation>Editor di sorgenti JavaScript</translation>
-        </message>
-        <message>
-            <source>TypeScript (.ts)</source>
-            <translation>TypeScript (.ts)</translation>
-        </message>
-        <message>
-            <source>Editor for TypeScript source files</source>
-            <translation>Editor di sorgenti TypeScript</translation>
-        </message>
-        <message>
-            <source>YAML Configurations (.yaml)</source>
-            <translation>Configurazioni YAML (.yaml)</translation>
-        </message>
-        <message>
-            <source>Editor for YAML deployment files</source>
-            <translation>Editor di file di deployment YAML</translation>
-        </message>
-        <message>
-            <source>XML Files (.xml)</source>
-            <translation>File XML (.xml)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for XML documents</source>
-            <translation>Visualizzatore/editor di documenti XML</translation>
-        </message>
-        <message>
-            <source>SQL Database Scripts (.sql)</source>
-            <translation>Script di database SQL (.sql)</translation>
-        </message>
-        <message>
-            <source>Viewer for database export scripts</source>
-            <translation>Visualizzatore di script di esportazione di database</translation>
-        </message>
-        <message>
-            <source>Kotlin Code (.kt)</source>
-            <translation>Codice Kotlin (.kt)</translation>
-        </message>
-        <message>
-            <source>Editor for Kotlin source code</source>
-            <translation>Editor di codice sorgente Kotlin</translation>
-        </message>
-        <message>
-            <source>Shell Scripts (.sh)</source>
-            <translation>Script shell (.sh)</translation>
-        </message>
-        <message>
-            <source>Editor for shell scripts</source>
-            <translation>Editor di script shell</translation>
-        </message>
-        <message>
-            <source>Log Files (.log)</source>
-            <translation>File di log (.log)</translation>
-        </message>
-        <message>
-            <source>Viewer for application and system logs</source>
-            <translation>Visualizzatore di log di applicazioni e sistema</translation>
-        </message>
-        <message>
-            <source>SSH Links (ssh:)</source>
-            <translation>Link SSH (ssh:)</translation>
-        </message>
-        <message>
-            <source>Terminal app for ssh: connections</source>
-            <translation>Terminale per le connessioni ssh:</translation>
-        </message>
-        <message>
-            <source>Vector Graphics (.svg)</source>
-            <translation>Grafica vettoriale (.svg)</translation>
-        </message>
-        <message>
-            <source>Viewer for scalable vector graphics</source>
-            <translation>Visualizzatore di grafica vettoriale scalabile</translation>
-        </message>
-        <message>
-            <source>Photoshop Files (.psd)</source>
-            <translation>File Photoshop (.psd)</translation>
-        </message>
-        <message>
-            <source>Viewer for Adobe Photoshop documents</source>
-            <translation>Visualizzatore di documenti Adobe Photoshop</translation>
-        </message>
-        <message>
-            <source>RAW Camera Photos (.dng)</source>
-            <translation>Foto RAW (.dng)</translation>
-        </message>
-        <message>
-            <source>Viewer for raw digital camera photos</source>
-            <translation>Visualizzatore di foto grezze da fotocamera</translation>
-        </message>
-        <message>
-            <source>TrueType Fonts (.ttf)</source>
-            <translation>Caratteri TrueType (.ttf)</translation>
-        </message>
-        <message>
-            <source>Font installer/previewer</source>
-            <translation>Installazione/anteprima di caratteri</translation>
-        </message>
-        <message>
-            <source>EPUB E-Books (.epub)</source>
-            <translation>E-book EPUB (.epub)</translation>
-        </message>
-        <message>
-            <source>Reader for EPUB digital books</source>
-            <translation>Lettore di libri digitali EPUB</translation>
-        </message>
-        <message>
-            <source>Kindle E-Books (.mobi)</source>
-            <translation>E-book Kindle (.mobi)</translation>
-        </message>
-        <message>
-            <source>Reader for MOBI digital books</source>
-            <translation>Lettore di libri digitali MOBI</translation>
-        </message>
-        <message>
-            <source>Comic Archives (.cbz)</source>
-            <translation>Archivi di fumetti (.cbz)</translation>
-        </message>
-        <message>
-            <source>Reader for comic book archives</source>
-            <translation>Lettore di archivi di fumetti</translation>
-        </message>
-        <message>
-            <source>MP4 Video (.mp4)</source>
-            <translation>Video MP4 (.mp4)</translation>
-        </message>
-        <message>
-            <source>Player for MP4 movies &amp; video clips</source>
-            <translation>Lettore di film e clip MP4</translation>
-        </message>
-        <message>
-            <source>MKV Video (.mkv)</source>
-            <translation>Video MKV (.mkv)</translation>
-        </message>
-        <message>
-            <source>Player for high-definition MKV videos</source>
-            <translation>Lettore di video MKV ad alta definizione</translation>
-        </message>
-        <message>
-            <source>QuickTime Movies (.mov)</source>
-            <translation>Filmati QuickTime (.mov)</translation>
-        </message>
-        <message>
-            <source>Player for QuickTime movies</source>
-            <translation>Lettore di filmati QuickTime</translation>
-        </message>
-        <message>
-            <source>MP3 Audio (.mp3)</source>
-            <translation>Audio MP3 (.mp3)</translation>
-        </message>
-        <message>
-            <source>Player for MP3 audio tracks</source>
-            <translation>Lettore di brani audio MP3</translation>
-        </message>
-        <message>
-            <source>Lossless Audio (.flac)</source>
-            <translation>Audio lossless (.flac)</translation>
-        </message>
-        <message>
-            <source>Player for high-fidelity FLAC audio</source>
-            <translation>Lettore di audio FLAC ad alta fedeltà</translation>
-        </message>
-        <message>
-            <source>JPEG Photos (.jpg)</source>
-            <translation>Foto JPEG (.jpg)</translation>
-        </message>
-        <message>
-            <source>Viewer for digital photos</source>
-            <translation>Visualizzatore di foto digitali</translation>
-        </message>
-        <message>
-            <source>PNG Images (.png)</source>
-            <translation>Immagini PNG (.png)</translation>
-        </message>
-        <message>
-            <source>Viewer for transparent PNG images</source>
-            <translation>Visualizzatore di immagini PNG trasparenti</translation>
-        </message>
-        <message>
-            <source>WebP Media (.webp)</source>
-            <translation>Media WebP (.webp)</translation>
-        </message>
-        <message>
-            <source>Viewer for modern WebP graphics</source>
-            <translation>Visualizzatore di grafica WebP moderna</translation>
-        </message>
-        <message>
-            <source>HEIC Photos (.heic)</source>
-            <translation>Foto HEIC (.heic)</translation>
-        </message>
-        <message>
-            <source>Viewer for high-efficiency photos</source>
-            <translation>Visualizzatore di foto ad alta efficienza</translation>
-        </message>
-        <message>
-            <source>ZIP Archives (.zip)</source>
-            <translation>Archivi ZIP (.zip)</translation>
-        </message>
-        <message>
-            <source>Extractor for compressed ZIP archives</source>
-            <translation>Estrattore di archivi ZIP compressi</translation>
-        </message>
-        <message>
-            <source>RAR Archives (.rar)</source>
-            <translation>Archivi RAR (.rar)</translation>
-        </message>
-        <message>
-            <source>Extractor for RAR compressed archives</source>
-            <translation>Estrattore di archivi RAR compressi</translation>
-        </message>
-        <message>
-            <source>7-Zip Archives (.7z)</source>
-            <translation>Archivi 7-Zip (.7z)</translation>
-        </message>
-        <message>
-            <source>Extractor for 7z archives</source>
-            <translation>Estrattore di archivi 7z</translation>
-        </message>
-        <message>
-            <source>Disk Images (.dmg)</source>
-            <translation>Immagini disco (.dmg)</translation>
-        </message>
-        <message>
-            <source>Mounter for macOS disk images</source>
-            <translation>Montaggio di immagini disco macOS</translation>
-        </message>
-        <message>
-            <source>Torrent Files (.torrent)</source>
-            <translation>File torrent (.torrent)</translation>
-        </message>
-        <message>
-            <source>Downloader for P2P torrent files</source>
-            <translation>Downloader di file torrent P2P</translation>
-        </message>
-        <message>
-            <source>3D Printing Models (.stl)</source>
-            <translation>Modelli per stampa 3D (.stl)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D printer STL files</source>
-            <translation>Visualizzatore di file STL per stampanti 3D</translation>
-        </message>
-        <message>
-            <source>3D CAD Models (.obj)</source>
-            <translation>Modelli CAD 3D (.obj)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D object geometry</source>
-            <translation>Visualizzatore di geometrie di oggetti 3D</translation>
-        </message>
-        <message>
-            <source>3D GLTF Scenes (.gltf)</source>
-            <translation>Scene GLTF 3D (.gltf)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D GLTF asset scenes</source>
-            <translation>Visualizzatore di scene 3D GLTF</translation>
-        </message>
-        <message>
-            <source>USDZ Scenes (.usdz)</source>
-            <translation>Scene USDZ (.usdz)</translation>
-        </message>
-        <message>
-            <source>Viewer for Apple USDZ 3D scenes</source>
-            <translation>Visualizzatore di scene 3D USDZ di Apple</translation>
-        </message>
-        <message>
-            <source>GPS Track Logs (.gpx)</source>
-            <translation>Tracce GPS (.gpx)</translation>
-        </message>
-        <message>
-            <source>Viewer for GPX trails and routes</source>
-            <translation>Visualizzatore di tracce e percorsi GPX</translation>
-        </message>
-        <message>
-            <source>Google Earth Places (.kml)</source>
-            <translation>Luoghi di Google Earth (.kml)</translation>
-        </message>
-        <message>
-            <source>Viewer for KML placemarks</source>
-            <translation>Visualizzatore di segnaposti KML</translation>
-        </message>
-        <message>
-            <source>Telegram Links (tg:)</source>
-            <translation>Link di Telegram (tg:)</translation>
-        </message>
-        <message>
-            <source>Messenger app for Telegram links</source>
-            <translation>Messaggistica per i link di Telegram</translation>
-        </message>
-        <message>
-            <source>Zoom Meetings (zoommtg:)</source>
-            <translation>Riunioni Zoom (zoommtg:)</translation>
-        </message>
-        <message>
-            <source>Client for Zoom meeting links</source>
-            <translation>Client per i link delle riunioni Zoom</translation>
-        </message>
-        <message>
-            <source>Slack Links (slack:)</source>
-            <translation>Link di Slack (slack:)</translation>
-        </message>
-        <message>
-            <source>Client for Slack deep links</source>
-            <translation>Client per i deep link di Slack</translation>
-        </message>
-        <message>
-            <source>Disk Images (.iso)</source>
-            <translation>Immagini disco (.iso)</translation>
-        </message>
-        <message>
-            <source>Emulation launcher for console ISOs</source>
-            <translation>Avvio di emulatori per ISO di console</translation>
-        </message>
-        <message>
-            <source>GBA ROMs (.gba)</source>
-            <translation>ROM GBA (.gba)</translation>
-        </message>
-        <message>
-            <source>Emulator for GameBoy Advance ROMs</source>
-            <translation>Emulatore di ROM Game Boy Advance</translation>
-        </message>
-        <message>
-            <source>OpenPGP Encryption (.gpg)</source>
-            <translation>Cifratura OpenPGP (.gpg)</translation>
-        </message>
-        <message>
-            <source>Security app for PGP/GPG files</source>
-            <translation>Applicazione di sicurezza per file PGP/GPG</translation>
-        </message>
-        <message>
-            <source>OpenVPN Profiles (.ovpn)</source>
-            <translation>Profili OpenVPN (.ovpn)</translation>
-        </message>
-        <message>
-            <source>VPN client for OpenVPN configurations</source>
-            <translation>Client VPN per configurazioni OpenVPN</translation>
-        </message>
-        <message>
-            <source>Added by you</source>
-            <translation>Aggiunto da te</translation>
-        </message>
-    </context>
-    <context>
-        <name>ChangeResult</name>
-        <message>
-            <source>Changed</source>
-            <translation>Cambiata</translation>
-        </message>
-        <message>
-            <source>Already the default</source>
-            <translation>È già l'applicazione predefinita</translation>
-        </message>
-        <message>
-            <source>That app is no longer installed</source>
-            <translation>L'applicazione non è più installata</translation>
-        </message>
-        <message>
-            <source>The change could not be made</source>
-            <translation>Impossibile effettuare la modifica</translation>
-        </message>
-    </context>
-    <context>
-        <name>CommandLine</name>
-        <message>
-            <source>Reset to the system default</source>
-            <translation>Riportata alla predefinita di sistema</translation>
-        </message>
-        <message>
-            <source>Already the system default</source>
-            <translation>È già la predefinita di sistema</translation>
-        </message>
-        <message>
-            <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
-            <translation>%1 (%2) non dichiara di poter aprire %3. Aggiungi --force per renderla comunque la predefinita.</translation>
-        </message>
-        <message>
-            <source>: There is no such file or folder.</source>
-            <translation>: file o cartella inesistente.</translation>
-        </message>
-        <message>
-            <source>: The system knows no such MIME type.</source>
-            <translation>: il sistema non conosce questo tipo MIME.</translation>
-        </message>
-        <message>
-            <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
-            <translation>: questo non è un tipo. Atteso un'estensione (.pdf o pdf), un tipo di link (mailto:), un tipo MIME (application/pdf) o un file (./report.pdf).</translation>
-        </message>
-    </context>
-    <context>
-        <name>DateText</name>
-        <message>
-            <source>%1 at %2</source>
-            <comment>a backup's name: date and time</comment>
-            <translation>%1 alle %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>DecisionChain</name>
-        <message>
-            <source>%1 does not exist</source>
-            <translation>%1 non esiste</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read as a list, so the system ignores all of it</source>
-            <translation>%1 non può essere letto come elenco, quindi il sistema lo ignora del tutto</translation>
-        </message>
-        <message>
-            <source>%1 has no entry for %2</source>
-            <translation>%1 non ha una voce per %2</translation>
-        </message>
-        <message>
-            <source>%1 line %2</source>
-            <translation>%1, riga %2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type)</source>
-            <translation>%1 (un tipo genitore)</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type of %2)</source>
-            <translation>%1 (un tipo genitore di %2)</translation>
-        </message>
-        <message>
-            <source>%1 sets %2 for %3</source>
-            <translation>%1 imposta %2 per %3</translation>
-        </message>
-        <message>
-            <source>%1 names no application for %2</source>
-            <translation>%1 non indica alcuna applicazione per %2</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but it is not installed</source>
-            <translation>%1 indica %2 per %3, ma non è installata</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but none of them is installed</source>
-            <translation>%1 indica %2 per %3, ma nessuna è installata</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, outranked by the choice above</source>
-            <translation>%1 indica %2 per %3, superata dalla scelta precedente</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3, and no list sets an installed default</source>
-            <translation>%1 aggiunge %2 per %3, e nessun elenco imposta una predefinita installata</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3</source>
-            <translation>%1 aggiunge %2 per %3</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 from the applications for %3</source>
-            <translation>%1 rimuove %2 dalle applicazioni per %3</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
-            <translation>%1 rimuove %2 per %3, senza effetto: una voce precedente la indica</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
-            <translation>%1 rimuove %2 per %3, senza effetto sulle applicazioni installate nella stessa cartella</translation>
-        </message>
-        <message>
-            <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
-            <translation>Nessun elenco imposta un'applicazione predefinita installata per %1, quindi viene usata la prima applicazione installata che lo gestisce: %2</translation>
-        </message>
-        <message>
-            <source>No installed application handles %1</source>
-            <translation>Nessuna applicazione installata gestisce %1</translation>
-        </message>
-        <message>
-            <source>No installed handler of %1 can be used</source>
-            <translation>Nessuna applicazione installata per %1 è utilizzabile</translation>
-        </message>
-        <message>
-            <source> (skipped %1: not installed)</source>
-            <translation> (saltata: %1, non installata)</translation>
-        </message>
-        <message>
-            <source> (removed: %1)</source>
-            <translation> (rimossa: %1)</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 sets it for %4</source>
-            <translation>%1 si apre in %2 perché %3 la imposta per %4</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
-            <translation>%1 si apre in %2 perché %3 la aggiunge per %4 e nessun elenco imposta una predefinita installata</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
-            <translation>%1 si apre in %2 perché nessun elenco imposta una predefinita installata ed è la prima applicazione installata che gestisce %3</translation>
-        </message>
-        <message>
-            <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
-            <translation>Niente apre %1 (%2): nessun elenco indica un'applicazione installata, e non ce n'è nessuna installata che lo gestisca</translation>
-        </message>
-        <message>
-            <source>. The system reports %1 instead, so this explanation is incomplete</source>
-            <translation>. Il sistema riporta invece %1, quindi questa spiegazione è incompleta</translation>
-        </message>
-        <message>
-            <source>. The system reports no application, so this explanation is incomplete</source>
-            <translation>. Il sistema non riporta alcuna applicazione, quindi questa spiegazione è incompleta</translation>
-        </message>
-        <message>
-            <source>No explanation is available for %1</source>
-            <translation>Nessuna spiegazione disponibile per %1</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
-            <translation>XDG_CURRENT_DESKTOP indica %1, quindi il sistema legge anche %2 in ogni cartella</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
-            <translation>XDG_CURRENT_DESKTOP non indica alcun desktop, quindi il sistema non legge elenchi specifici del desktop</translation>
-        </message>
-        <message>
-            <source>; it found %1</source>
-            <translation>; ha trovato %1</translation>
-        </message>
-        <message>
-            <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
-            <translation>. Ignora %1: il nome di un desktop può contenere solo lettere, cifre, - e _</translation>
-        </message>
-        <message>
-            <source>“%1”</source>
-            <translation>«%1»</translation>
-        </message>
-        <message>
-            <source>~</source>
-            <translation>~</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3: links that desktop opens go to %4</source>
-            <translation>%1 (%2) indica %3: i link aperti da quel desktop vanno a %4</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
-            <translation>%1 (%2) indica %3, che non corrisponde ad alcuna applicazione installata: i link aperti da quel desktop potrebbero non aprirsi</translation>
-        </message>
-        <message>
-            <source>; but links %1 opens follow its own setting, %2</source>
-            <translation>; ma i link aperti da %1 seguono la sua impostazione, %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>DesktopBrowser</name>
-        <message>
-            <source>%1's links</source>
-            <translation>Link di %1</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read, so it was left as it is.</source>
-            <translation>Impossibile leggere %1, quindi è stato lasciato com’era.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Doctor</name>
-        <message>
-            <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
-            <translation>La riga %1 di %2 indica per %4 l'applicazione %3, che non è più installata.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
-            <translation>La riga %1 di %2 imposta %3, un altro nome di %4, che anche la riga %5 imposta.</translation>
-        </message>
-        <message>
-            <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-            <translation>%1 è impostato due volte in [%2] di %3 (righe %4 e %5); il sistema legge solo l'ultima.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
-            <translation>La riga %1 di %2 toglie %3 dalle applicazioni per %4, benché sia la predefinita di quel tipo.</translation>
-        </message>
-        <message>
-            <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
-            <translation>%1 è un elenco più vecchio che il sistema legge ancora: la sua riga %2 decide che %3 si apre in %4.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
-            <translation>La riga %1 di %2, un elenco per un solo desktop, fa aprire %3 in %4, scavalcando la tua scelta di %5.</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog and runs the same program as %2.</source>
-            <translation>%1 è stato creato da una finestra «apri con un comando» ed esegue lo stesso programma di %2.</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog; the program it runs (%2) is gone.</source>
-            <translation>%1 è stato creato da una finestra «apri con un comando»; il programma che esegue (%2) non c'è più.</translation>
-        </message>
-        <message>
-            <source>%1 runs %2, which is not found, so the system passes over it.</source>
-            <translation>%1 esegue %2, che non si trova, quindi il sistema lo ignora.</translation>
-        </message>
-        <message>
-            <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
-            <translation>%1 è un collegamento di sola lettura a %2, gestito da uno strumento di configurazione.</translation>
-        </message>
-        <message>
-            <source>Managed by your configuration; change it there.</source>
-            <translation>Gestito dalla tua configurazione; cambialo lì.</translation>
-        </message>
-        <message>
-            <source>Remove %1 from the line; the system passes over it already.</source>
-            <translation>Togliere %1 dalla riga; il sistema lo ignora già.</translation>
-        </message>
-        <message>
-            <source>Remove line %1; nothing else changes.</source>
-            <translation>Togliere la riga %1; nient'altro cambia.</translation>
-        </message>
-        <message>
-            <source>Keep %1 among the applications for %2.</source>
-            <translation>Mantenere %1 tra le applicazioni per %2.</translation>
-        </message>
-        <message>
-            <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-            <translation>Spostare la riga nel tuo mimeapps.list; %1 resta la predefinita.</translation>
-        </message>
-        <message>
-            <source>Remove line %1, so that %2 opens in %3 again.</source>
-            <translation>Togliere la riga %1, così %2 si apre di nuovo in %3.</translation>
-        </message>
-        <message>
-            <source>Name %1 instead in your lists, and remove this entry.</source>
-            <translation>Indicare invece %1 nei tuoi elenchi e togliere questa voce.</translation>
-        </message>
-        <message>
-            <source>Remove the entry and the lines naming it.</source>
-            <translation>Togliere la voce e le righe che la indicano.</translation>
-        </message>
-        <message>
-            <source>Remove the entry.</source>
-            <translation>Togliere la voce.</translation>
-        </message>
-        <message>
-            <source>Could not remove %1.</source>
-            <translation>Impossibile rimuovere %1.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
-            <translation>La riga %1 di %2 imposta %3, un altro nome di %4, prima che la riga %5 imposti %4 stesso: il sistema prova prima le applicazioni della riga %1.</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-            <translation>Sposta le applicazioni della riga %1 nella riga %2 e rimuovi la riga %1; questo cambia l’applicazione che apre %3.</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-            <translation>Sposta le applicazioni della riga %1 nella riga %2 e rimuovi la riga %1; nient’altro cambia.</translation>
-        </message>
-        <message>
-            <source>left as it was, because %1 could not be changed.</source>
-            <translation>lasciato com’era, perché non è stato possibile modificare %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Files</name>
-        <message>
-            <source>There is no file at %1.</source>
-            <translation>Non c'è nessun file in %1.</translation>
-        </message>
-        <message>
-            <source>Could not read %1: %2</source>
-            <translation>Impossibile leggere %1: %2</translation>
-        </message>
-        <message>
-            <source>%1 is not a regular file.</source>
-            <translation>%1 non è un file normale.</translation>
-        </message>
-        <message>
-            <source>%1 is too large.</source>
-            <translation>%1 è troppo grande.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LaunchAtLogin</name>
-        <message>
-            <source>Could not write %1: %2</source>
-            <translation>Impossibile scrivere %1: %2</translation>
-        </message>
-        <message>
-            <source>Could not remove %1: %2</source>
-            <translation>Impossibile rimuovere %1: %2</translation>
-        </message>
-        <message>
-            <source>Could not create the folder %1: %2</source>
-            <translation>Impossibile creare la cartella %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>Notifier</name>
-        <message>
-            <source>Open</source>
-            <translation>Apri</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlanStep</name>
-        <message>
-            <source>Replaced by %1, the same file type</source>
-            <translation>Sostituito da %1, lo stesso tipo di file</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlatformText</name>
-        <message>
-            <source>Another setting keeps the current app</source>
-            <translation>Un'altra impostazione mantiene l'applicazione attuale</translation>
-        </message>
-        <message>
-            <source>Applying…</source>
-            <translation>Applicazione in corso…</translation>
-        </message>
-        <message>
-            <source>Applying the changes…</source>
-            <translation>Applicazione delle modifiche…</translation>
-        </message>
-        <message>
-            <source>A profile switches a whole set of defaults at once.</source>
-            <translation>Un profilo cambia un intero insieme di applicazioni predefinite in una volta.</translation>
-        </message>
-        <message>
-            <source>…instead of making the system ask, or pointing at a deleted app.</source>
-            <translation>…invece di far chiedere al sistema o di puntare a un'applicazione eliminata.</translation>
-        </message>
-        <message>
-            <source>The system doesn't recognise .%1 files</source>
-            <translation>Il sistema non riconosce i file .%1</translation>
-        </message>
-    </context>
-    <context>
-        <name>Presets</name>
-        <message>
-            <source>Work &amp; Business</source>
-            <translation>Lavoro e affari</translation>
-        </message>
-        <message>
-            <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
-            <translation>Chrome, Outlook, Microsoft Office, Zoom e Slack.</translation>
-        </message>
-        <message>
-            <source>Maximum Privacy</source>
-            <translation>Massima privacy</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and Apple's on-device viewers.</source>
-            <translation>Brave, Proton Mail, Telegram e i visualizzatori integrati di Apple.</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creator</source>
-            <translation>Media e creatività</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Preview for images.</source>
-            <translation>VLC per tutti i formati video e audio, Anteprima per le immagini.</translation>
-        </message>
-        <message>
-            <source>Developer</source>
-            <translation>Sviluppo</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files, Terminal for ssh: links.</source>
-            <translation>VS Code per codice e file di configurazione, Terminale per i link ssh:.</translation>
-        </message>
-        <message>
-            <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
-            <translation>Chrome, Thunderbird, LibreOffice, Zoom e Slack.</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and the desktop's own viewers.</source>
-            <translation>Brave, Proton Mail, Telegram e i visualizzatori del desktop.</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Image Viewer for images.</source>
-            <translation>VLC per tutti i formati video e audio, Visualizzatore immagini per le immagini.</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files.</source>
-            <translation>VS Code per codice e file di configurazione.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ProfileExport</name>
-        <message>
-            <source>That file isn't an Openwright profile export.</source>
-            <translation>Il file non è un'esportazione di profili di Openwright.</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Openwright cannot start</source>
-            <translation>Impossibile avviare Openwright</translation>
-        </message>
-    </context>
-    <context>
-        <name>TargetState</name>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>Impostata su %1, che non è più installata.</translation>
-        </message>
-        <message>
-            <source>%1 opens it for now.</source>
-            <translation>Per ora lo apre %1.</translation>
-        </message>
-        <message>
-            <source>%1 opens %2</source>
-            <translation>%1 apre %2</translation>
-        </message>
-        <message>
-            <source>nothing opens %1</source>
-            <translation>niente apre %1</translation>
-        </message>
-        <message>
-            <source>Depends on the file: %1.</source>
-            <translation>Dipende dal file: %1.</translation>
-        </message>
-        <message>
-            <source>Depends on who opens it: %1.</source>
-            <translation>Dipende da chi lo apre: %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>TypeFamily</name>
-        <message>
-            <source>Video</source>
-            <translation>Video</translation>
-        </message>
-        <message>
-            <source>Audio</source>
-            <translation>Audio</translation>
-        </message>
-        <message>
-            <source>Images</source>
-            <translation>Immagini</translation>
-        </message>
-        <message>
-            <source>Documents</source>
-            <translation>Documenti</translation>
-        </message>
-        <message>
-            <source>Text &amp; Code</source>
-            <translation>Testo e codice</translation>
-        </message>
-        <message>
-            <source>Archives</source>
-            <translation>Archivi</translation>
-        </message>
-        <message>
-            <source>Links</source>
-            <translation>Link</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Altro</translation>
-        </message>
-    </context>
-    <context>
-        <name>cli</name>
-        <message>
-            <source>Not restored</source>
-            <translation>Non ripristinato</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>%1 di %2 cambiate.</translation>
-        </message>
-        <message>
-            <source>Same as now
+<context>
+    <name>AppModel</name>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n predefinita</numerusform>
+            <numerusform>%n predefinite</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
+        <translation>Importare questi profili renderebbe il file dei profili più grande di quanto Openwright riesca a rileggere (%1 MB). Non è stato importato nulla; elimina prima alcuni backup o profili.</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>Usa %1 per tutto: %2</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>Usa %1 per tutti i suoi tipi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s) in %2.</source>
+        <translation>
+            <numerusform>%1 dichiara %n tipo in %2.</numerusform>
+            <numerusform>%1 dichiara %n tipi in %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s).</source>
+        <translation>
+            <numerusform>%1 dichiara %n tipo.</numerusform>
+            <numerusform>%1 dichiara %n tipi.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Applications</name>
+    <message>
+        <source>That file cannot be read: %1</source>
+        <translation>Impossibile leggere il file: %1</translation>
+    </message>
+    <message>
+        <source>That file is not UTF-8 text, as a desktop entry must be.</source>
+        <translation>Il file non è testo UTF-8, come deve esserlo una voce desktop.</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry.</source>
+        <translation>Il file non è una voce desktop.</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
+        <translation>Il file non è una voce desktop: manca il gruppo [Desktop Entry].</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: its Type is %1.</source>
+        <translation>La voce non è un&apos;applicazione: il suo Type è %1.</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: it has no Type.</source>
+        <translation>La voce non è un&apos;applicazione: non ha un Type.</translation>
+    </message>
+    <message>
+        <source>That entry does not say which program to run: it has no Exec line.</source>
+        <translation>La voce non dice quale programma avviare: manca la riga Exec.</translation>
+    </message>
+    <message>
+        <source>The program that entry runs is not installed.</source>
+        <translation>Il programma avviato da questa voce non è installato.</translation>
+    </message>
+    <message>
+        <source>The system does not list the added application yet.</source>
+        <translation>Il sistema non elenca ancora l&apos;applicazione aggiunta.</translation>
+    </message>
+    <message>
+        <source>That application is not installed where the system finds it</source>
+        <translation>L&apos;applicazione non è installata dove il sistema la trova</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read, so it was kept as %1</source>
+        <translation>Impossibile leggere il tuo mimeapps.list, quindi è stato conservato come %1</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
+        <translation>Impossibile leggere o mettere da parte il tuo mimeapps.list, quindi non è stato cambiato nulla</translation>
+    </message>
+</context>
+<context>
+    <name>BackupReason</name>
+    <message>
+        <source>Saved by you</source>
+        <translation>Salvato da te</translation>
+    </message>
+    <message>
+        <source>Daily backup</source>
+        <translation>Backup giornaliero</translation>
+    </message>
+    <message>
+        <source>Before applying “%1”</source>
+        <translation>Prima di applicare «%1»</translation>
+    </message>
+    <message>
+        <source>Before restoring “%1”</source>
+        <translation>Prima di ripristinare «%1»</translation>
+    </message>
+    <message>
+        <source>Before reverting %1</source>
+        <translation>Prima di annullare %1</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>System Roles</source>
+        <translation>Ruoli di sistema</translation>
+    </message>
+    <message>
+        <source>Documents &amp; Office</source>
+        <translation>Documenti e ufficio</translation>
+    </message>
+    <message>
+        <source>AI &amp; Productivity</source>
+        <translation>IA e produttività</translation>
+    </message>
+    <message>
+        <source>Code &amp; Developer</source>
+        <translation>Codice e sviluppo</translation>
+    </message>
+    <message>
+        <source>Design &amp; Graphics</source>
+        <translation>Design e grafica</translation>
+    </message>
+    <message>
+        <source>E-Books &amp; Publishing</source>
+        <translation>E-book ed editoria</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creative</source>
+        <translation>Media e creatività</translation>
+    </message>
+    <message>
+        <source>Archives &amp; Packages</source>
+        <translation>Archivi e pacchetti</translation>
+    </message>
+    <message>
+        <source>3D Printing &amp; Spatial</source>
+        <translation>Stampa 3D e spaziale</translation>
+    </message>
+    <message>
+        <source>Maps &amp; Navigation</source>
+        <translation>Mappe e navigazione</translation>
+    </message>
+    <message>
+        <source>Communication Links</source>
+        <translation>Link di comunicazione</translation>
+    </message>
+    <message>
+        <source>Gaming &amp; Emulation</source>
+        <translation>Giochi ed emulazione</translation>
+    </message>
+    <message>
+        <source>Security &amp; Privacy</source>
+        <translation>Sicurezza e privacy</translation>
+    </message>
+    <message>
+        <source>My File Types</source>
+        <translation>I miei tipi di file</translation>
+    </message>
+    <message>
+        <source>Web Browser</source>
+        <translation>Browser web</translation>
+    </message>
+    <message>
+        <source>Opens web links, plus https:, .html and .htm</source>
+        <translation>Apre i link web, oltre a https:, .html e .htm</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Composes new emails from mailto: links</source>
+        <translation>Scrive nuove email dai link mailto:</translation>
+    </message>
+    <message>
+        <source>Phone Calls</source>
+        <translation>Chiamate telefoniche</translation>
+    </message>
+    <message>
+        <source>Handles tel: links for calling</source>
+        <translation>Gestisce i link tel: per chiamare</translation>
+    </message>
+    <message>
+        <source>SMS &amp; Messages</source>
+        <translation>SMS e messaggi</translation>
+    </message>
+    <message>
+        <source>Handles sms: links for text messages</source>
+        <translation>Gestisce i link sms: per i messaggi di testo</translation>
+    </message>
+    <message>
+        <source>File Manager</source>
+        <translation>Gestore file</translation>
+    </message>
+    <message>
+        <source>Opens folders</source>
+        <translation>Apre le cartelle</translation>
+    </message>
+    <message>
+        <source>Calendar Subscriptions</source>
+        <translation>Iscrizioni a calendari</translation>
+    </message>
+    <message>
+        <source>Subscribes to webcal: calendar feeds</source>
+        <translation>Si iscrive ai calendari webcal:</translation>
+    </message>
+    <message>
+        <source>PDF Documents (.pdf)</source>
+        <translation>Documenti PDF (.pdf)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for PDF document files</source>
+        <translation>Visualizzatore/editor di documenti PDF</translation>
+    </message>
+    <message>
+        <source>Word Documents (.docx)</source>
+        <translation>Documenti Word (.docx)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Microsoft Word files</source>
+        <translation>Visualizzatore/editor di file Microsoft Word</translation>
+    </message>
+    <message>
+        <source>Legacy Word Docs (.doc)</source>
+        <translation>Vecchi documenti Word (.doc)</translation>
+    </message>
+    <message>
+        <source>Viewer for classic Word .doc files</source>
+        <translation>Visualizzatore di file .doc classici di Word</translation>
+    </message>
+    <message>
+        <source>Excel Spreadsheets (.xlsx)</source>
+        <translation>Fogli di calcolo Excel (.xlsx)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Excel spreadsheets</source>
+        <translation>Visualizzatore/editor di fogli di calcolo Excel</translation>
+    </message>
+    <message>
+        <source>CSV Data Files (.csv)</source>
+        <translation>File di dati CSV (.csv)</translation>
+    </message>
+    <message>
+        <source>Data viewer for comma-separated files</source>
+        <translation>Visualizzatore di dati separati da virgole</translation>
+    </message>
+    <message>
+        <source>PowerPoint Slides (.pptx)</source>
+        <translation>Diapositive PowerPoint (.pptx)</translation>
+    </message>
+    <message>
+        <source>Viewer for slide presentations</source>
+        <translation>Visualizzatore di presentazioni</translation>
+    </message>
+    <message>
+        <source>Text Files (.txt)</source>
+        <translation>File di testo (.txt)</translation>
+    </message>
+    <message>
+        <source>Plain text editor or viewer</source>
+        <translation>Editor o visualizzatore di testo semplice</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (.rtf)</source>
+        <translation>Rich Text Format (.rtf)</translation>
+    </message>
+    <message>
+        <source>Rich text document editor</source>
+        <translation>Editor di documenti in testo formattato</translation>
+    </message>
+    <message>
+        <source>AI Prompt Configs (.prompt)</source>
+        <translation>Configurazioni di prompt IA (.prompt)</translation>
+    </message>
+    <message>
+        <source>Editor for system prompts &amp; LLM configs</source>
+        <translation>Editor di prompt di sistema e configurazioni LLM</translation>
+    </message>
+    <message>
+        <source>Vector DB Exports (.jsonl)</source>
+        <translation>Esportazioni di DB vettoriali (.jsonl)</translation>
+    </message>
+    <message>
+        <source>Viewer for JSON Lines dataset dumps</source>
+        <translation>Visualizzatore di dataset JSON Lines</translation>
+    </message>
+    <message>
+        <source>Subtitles &amp; Transcripts (.srt)</source>
+        <translation>Sottotitoli e trascrizioni (.srt)</translation>
+    </message>
+    <message>
+        <source>Viewer for speech transcripts</source>
+        <translation>Visualizzatore di trascrizioni vocali</translation>
+    </message>
+    <message>
+        <source>JSON Data (.json)</source>
+        <translation>Dati JSON (.json)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for JSON configuration &amp; data files</source>
+        <translation>Visualizzatore/editor di file di configurazione e dati JSON</translation>
+    </message>
+    <message>
+        <source>Markdown Files (.md)</source>
+        <translation>File Markdown (.md)</translation>
+    </message>
+    <message>
+        <source>Viewer for formatted Markdown docs</source>
+        <translation>Visualizzatore di documenti Markdown formattati</translation>
+    </message>
+    <message>
+        <source>Python Scripts (.py)</source>
+        <translation>Script Python (.py)</translation>
+    </message>
+    <message>
+        <source>Editor for Python source files</source>
+        <translation>Editor di sorgenti Python</translation>
+    </message>
+    <message>
+        <source>Swift Code (.swift)</source>
+        <translation>Codice Swift (.swift)</translation>
+    </message>
+    <message>
+        <source>Editor for Swift source files</source>
+        <translation>Editor di sorgenti Swift</translation>
+    </message>
+    <message>
+        <source>JavaScript (.js)</source>
+        <translation>JavaScript (.js)</translation>
+    </message>
+    <message>
+        <source>Editor for JavaScript source files</source>
+        <translation>Editor di sorgenti JavaScript</translation>
+    </message>
+    <message>
+        <source>TypeScript (.ts)</source>
+        <translation>TypeScript (.ts)</translation>
+    </message>
+    <message>
+        <source>Editor for TypeScript source files</source>
+        <translation>Editor di sorgenti TypeScript</translation>
+    </message>
+    <message>
+        <source>YAML Configurations (.yaml)</source>
+        <translation>Configurazioni YAML (.yaml)</translation>
+    </message>
+    <message>
+        <source>Editor for YAML deployment files</source>
+        <translation>Editor di file di deployment YAML</translation>
+    </message>
+    <message>
+        <source>XML Files (.xml)</source>
+        <translation>File XML (.xml)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for XML documents</source>
+        <translation>Visualizzatore/editor di documenti XML</translation>
+    </message>
+    <message>
+        <source>SQL Database Scripts (.sql)</source>
+        <translation>Script di database SQL (.sql)</translation>
+    </message>
+    <message>
+        <source>Viewer for database export scripts</source>
+        <translation>Visualizzatore di script di esportazione di database</translation>
+    </message>
+    <message>
+        <source>Kotlin Code (.kt)</source>
+        <translation>Codice Kotlin (.kt)</translation>
+    </message>
+    <message>
+        <source>Editor for Kotlin source code</source>
+        <translation>Editor di codice sorgente Kotlin</translation>
+    </message>
+    <message>
+        <source>Shell Scripts (.sh)</source>
+        <translation>Script shell (.sh)</translation>
+    </message>
+    <message>
+        <source>Editor for shell scripts</source>
+        <translation>Editor di script shell</translation>
+    </message>
+    <message>
+        <source>Log Files (.log)</source>
+        <translation>File di log (.log)</translation>
+    </message>
+    <message>
+        <source>Viewer for application and system logs</source>
+        <translation>Visualizzatore di log di applicazioni e sistema</translation>
+    </message>
+    <message>
+        <source>SSH Links (ssh:)</source>
+        <translation>Link SSH (ssh:)</translation>
+    </message>
+    <message>
+        <source>Terminal app for ssh: connections</source>
+        <translation>Terminale per le connessioni ssh:</translation>
+    </message>
+    <message>
+        <source>Vector Graphics (.svg)</source>
+        <translation>Grafica vettoriale (.svg)</translation>
+    </message>
+    <message>
+        <source>Viewer for scalable vector graphics</source>
+        <translation>Visualizzatore di grafica vettoriale scalabile</translation>
+    </message>
+    <message>
+        <source>Photoshop Files (.psd)</source>
+        <translation>File Photoshop (.psd)</translation>
+    </message>
+    <message>
+        <source>Viewer for Adobe Photoshop documents</source>
+        <translation>Visualizzatore di documenti Adobe Photoshop</translation>
+    </message>
+    <message>
+        <source>RAW Camera Photos (.dng)</source>
+        <translation>Foto RAW (.dng)</translation>
+    </message>
+    <message>
+        <source>Viewer for raw digital camera photos</source>
+        <translation>Visualizzatore di foto grezze da fotocamera</translation>
+    </message>
+    <message>
+        <source>TrueType Fonts (.ttf)</source>
+        <translation>Caratteri TrueType (.ttf)</translation>
+    </message>
+    <message>
+        <source>Font installer/previewer</source>
+        <translation>Installazione/anteprima di caratteri</translation>
+    </message>
+    <message>
+        <source>EPUB E-Books (.epub)</source>
+        <translation>E-book EPUB (.epub)</translation>
+    </message>
+    <message>
+        <source>Reader for EPUB digital books</source>
+        <translation>Lettore di libri digitali EPUB</translation>
+    </message>
+    <message>
+        <source>Kindle E-Books (.mobi)</source>
+        <translation>E-book Kindle (.mobi)</translation>
+    </message>
+    <message>
+        <source>Reader for MOBI digital books</source>
+        <translation>Lettore di libri digitali MOBI</translation>
+    </message>
+    <message>
+        <source>Comic Archives (.cbz)</source>
+        <translation>Archivi di fumetti (.cbz)</translation>
+    </message>
+    <message>
+        <source>Reader for comic book archives</source>
+        <translation>Lettore di archivi di fumetti</translation>
+    </message>
+    <message>
+        <source>MP4 Video (.mp4)</source>
+        <translation>Video MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>Player for MP4 movies &amp; video clips</source>
+        <translation>Lettore di film e clip MP4</translation>
+    </message>
+    <message>
+        <source>MKV Video (.mkv)</source>
+        <translation>Video MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>Player for high-definition MKV videos</source>
+        <translation>Lettore di video MKV ad alta definizione</translation>
+    </message>
+    <message>
+        <source>QuickTime Movies (.mov)</source>
+        <translation>Filmati QuickTime (.mov)</translation>
+    </message>
+    <message>
+        <source>Player for QuickTime movies</source>
+        <translation>Lettore di filmati QuickTime</translation>
+    </message>
+    <message>
+        <source>MP3 Audio (.mp3)</source>
+        <translation>Audio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>Player for MP3 audio tracks</source>
+        <translation>Lettore di brani audio MP3</translation>
+    </message>
+    <message>
+        <source>Lossless Audio (.flac)</source>
+        <translation>Audio lossless (.flac)</translation>
+    </message>
+    <message>
+        <source>Player for high-fidelity FLAC audio</source>
+        <translation>Lettore di audio FLAC ad alta fedeltà</translation>
+    </message>
+    <message>
+        <source>JPEG Photos (.jpg)</source>
+        <translation>Foto JPEG (.jpg)</translation>
+    </message>
+    <message>
+        <source>Viewer for digital photos</source>
+        <translation>Visualizzatore di foto digitali</translation>
+    </message>
+    <message>
+        <source>PNG Images (.png)</source>
+        <translation>Immagini PNG (.png)</translation>
+    </message>
+    <message>
+        <source>Viewer for transparent PNG images</source>
+        <translation>Visualizzatore di immagini PNG trasparenti</translation>
+    </message>
+    <message>
+        <source>WebP Media (.webp)</source>
+        <translation>Media WebP (.webp)</translation>
+    </message>
+    <message>
+        <source>Viewer for modern WebP graphics</source>
+        <translation>Visualizzatore di grafica WebP moderna</translation>
+    </message>
+    <message>
+        <source>HEIC Photos (.heic)</source>
+        <translation>Foto HEIC (.heic)</translation>
+    </message>
+    <message>
+        <source>Viewer for high-efficiency photos</source>
+        <translation>Visualizzatore di foto ad alta efficienza</translation>
+    </message>
+    <message>
+        <source>ZIP Archives (.zip)</source>
+        <translation>Archivi ZIP (.zip)</translation>
+    </message>
+    <message>
+        <source>Extractor for compressed ZIP archives</source>
+        <translation>Estrattore di archivi ZIP compressi</translation>
+    </message>
+    <message>
+        <source>RAR Archives (.rar)</source>
+        <translation>Archivi RAR (.rar)</translation>
+    </message>
+    <message>
+        <source>Extractor for RAR compressed archives</source>
+        <translation>Estrattore di archivi RAR compressi</translation>
+    </message>
+    <message>
+        <source>7-Zip Archives (.7z)</source>
+        <translation>Archivi 7-Zip (.7z)</translation>
+    </message>
+    <message>
+        <source>Extractor for 7z archives</source>
+        <translation>Estrattore di archivi 7z</translation>
+    </message>
+    <message>
+        <source>Disk Images (.dmg)</source>
+        <translation>Immagini disco (.dmg)</translation>
+    </message>
+    <message>
+        <source>Mounter for macOS disk images</source>
+        <translation>Montaggio di immagini disco macOS</translation>
+    </message>
+    <message>
+        <source>Torrent Files (.torrent)</source>
+        <translation>File torrent (.torrent)</translation>
+    </message>
+    <message>
+        <source>Downloader for P2P torrent files</source>
+        <translation>Downloader di file torrent P2P</translation>
+    </message>
+    <message>
+        <source>3D Printing Models (.stl)</source>
+        <translation>Modelli per stampa 3D (.stl)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D printer STL files</source>
+        <translation>Visualizzatore di file STL per stampanti 3D</translation>
+    </message>
+    <message>
+        <source>3D CAD Models (.obj)</source>
+        <translation>Modelli CAD 3D (.obj)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D object geometry</source>
+        <translation>Visualizzatore di geometrie di oggetti 3D</translation>
+    </message>
+    <message>
+        <source>3D GLTF Scenes (.gltf)</source>
+        <translation>Scene GLTF 3D (.gltf)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D GLTF asset scenes</source>
+        <translation>Visualizzatore di scene 3D GLTF</translation>
+    </message>
+    <message>
+        <source>USDZ Scenes (.usdz)</source>
+        <translation>Scene USDZ (.usdz)</translation>
+    </message>
+    <message>
+        <source>Viewer for Apple USDZ 3D scenes</source>
+        <translation>Visualizzatore di scene 3D USDZ di Apple</translation>
+    </message>
+    <message>
+        <source>GPS Track Logs (.gpx)</source>
+        <translation>Tracce GPS (.gpx)</translation>
+    </message>
+    <message>
+        <source>Viewer for GPX trails and routes</source>
+        <translation>Visualizzatore di tracce e percorsi GPX</translation>
+    </message>
+    <message>
+        <source>Google Earth Places (.kml)</source>
+        <translation>Luoghi di Google Earth (.kml)</translation>
+    </message>
+    <message>
+        <source>Viewer for KML placemarks</source>
+        <translation>Visualizzatore di segnaposti KML</translation>
+    </message>
+    <message>
+        <source>Telegram Links (tg:)</source>
+        <translation>Link di Telegram (tg:)</translation>
+    </message>
+    <message>
+        <source>Messenger app for Telegram links</source>
+        <translation>Messaggistica per i link di Telegram</translation>
+    </message>
+    <message>
+        <source>Zoom Meetings (zoommtg:)</source>
+        <translation>Riunioni Zoom (zoommtg:)</translation>
+    </message>
+    <message>
+        <source>Client for Zoom meeting links</source>
+        <translation>Client per i link delle riunioni Zoom</translation>
+    </message>
+    <message>
+        <source>Slack Links (slack:)</source>
+        <translation>Link di Slack (slack:)</translation>
+    </message>
+    <message>
+        <source>Client for Slack deep links</source>
+        <translation>Client per i deep link di Slack</translation>
+    </message>
+    <message>
+        <source>Disk Images (.iso)</source>
+        <translation>Immagini disco (.iso)</translation>
+    </message>
+    <message>
+        <source>Emulation launcher for console ISOs</source>
+        <translation>Avvio di emulatori per ISO di console</translation>
+    </message>
+    <message>
+        <source>GBA ROMs (.gba)</source>
+        <translation>ROM GBA (.gba)</translation>
+    </message>
+    <message>
+        <source>Emulator for GameBoy Advance ROMs</source>
+        <translation>Emulatore di ROM Game Boy Advance</translation>
+    </message>
+    <message>
+        <source>OpenPGP Encryption (.gpg)</source>
+        <translation>Cifratura OpenPGP (.gpg)</translation>
+    </message>
+    <message>
+        <source>Security app for PGP/GPG files</source>
+        <translation>Applicazione di sicurezza per file PGP/GPG</translation>
+    </message>
+    <message>
+        <source>OpenVPN Profiles (.ovpn)</source>
+        <translation>Profili OpenVPN (.ovpn)</translation>
+    </message>
+    <message>
+        <source>VPN client for OpenVPN configurations</source>
+        <translation>Client VPN per configurazioni OpenVPN</translation>
+    </message>
+    <message>
+        <source>Added by you</source>
+        <translation>Aggiunto da te</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeResult</name>
+    <message>
+        <source>Changed</source>
+        <translation>Cambiata</translation>
+    </message>
+    <message>
+        <source>Already the default</source>
+        <translation>È già l&apos;applicazione predefinita</translation>
+    </message>
+    <message>
+        <source>That app is no longer installed</source>
+        <translation>L&apos;applicazione non è più installata</translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>Impossibile effettuare la modifica</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>Riportata alla predefinita di sistema</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>È già la predefinita di sistema</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>%1 (%2) non dichiara di poter aprire %3. Aggiungi --force per renderla comunque la predefinita.</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>: file o cartella inesistente.</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>: il sistema non conosce questo tipo MIME.</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>: questo non è un tipo. Atteso un&apos;estensione (.pdf o pdf), un tipo di link (mailto:), un tipo MIME (application/pdf) o un file (./report.pdf).</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <source>%1 at %2</source>
+        <comment>a backup&apos;s name: date and time</comment>
+        <translation>%1 alle %2</translation>
+    </message>
+</context>
+<context>
+    <name>DecisionChain</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 non esiste</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a list, so the system ignores all of it</source>
+        <translation>%1 non può essere letto come elenco, quindi il sistema lo ignora del tutto</translation>
+    </message>
+    <message>
+        <source>%1 has no entry for %2</source>
+        <translation>%1 non ha una voce per %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation>%1, riga %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type)</source>
+        <translation>%1 (un tipo genitore)</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type of %2)</source>
+        <translation>%1 (un tipo genitore di %2)</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 for %3</source>
+        <translation>%1 imposta %2 per %3</translation>
+    </message>
+    <message>
+        <source>%1 names no application for %2</source>
+        <translation>%1 non indica alcuna applicazione per %2</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but it is not installed</source>
+        <translation>%1 indica %2 per %3, ma non è installata</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but none of them is installed</source>
+        <translation>%1 indica %2 per %3, ma nessuna è installata</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, outranked by the choice above</source>
+        <translation>%1 indica %2 per %3, superata dalla scelta precedente</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3, and no list sets an installed default</source>
+        <translation>%1 aggiunge %2 per %3, e nessun elenco imposta una predefinita installata</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3</source>
+        <translation>%1 aggiunge %2 per %3</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 from the applications for %3</source>
+        <translation>%1 rimuove %2 dalle applicazioni per %3</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
+        <translation>%1 rimuove %2 per %3, senza effetto: una voce precedente la indica</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
+        <translation>%1 rimuove %2 per %3, senza effetto sulle applicazioni installate nella stessa cartella</translation>
+    </message>
+    <message>
+        <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
+        <translation>Nessun elenco imposta un&apos;applicazione predefinita installata per %1, quindi viene usata la prima applicazione installata che lo gestisce: %2</translation>
+    </message>
+    <message>
+        <source>No installed application handles %1</source>
+        <translation>Nessuna applicazione installata gestisce %1</translation>
+    </message>
+    <message>
+        <source>No installed handler of %1 can be used</source>
+        <translation>Nessuna applicazione installata per %1 è utilizzabile</translation>
+    </message>
+    <message>
+        <source> (skipped %1: not installed)</source>
+        <translation> (saltata: %1, non installata)</translation>
+    </message>
+    <message>
+        <source> (removed: %1)</source>
+        <translation> (rimossa: %1)</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets it for %4</source>
+        <translation>%1 si apre in %2 perché %3 la imposta per %4</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
+        <translation>%1 si apre in %2 perché %3 la aggiunge per %4 e nessun elenco imposta una predefinita installata</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
+        <translation>%1 si apre in %2 perché nessun elenco imposta una predefinita installata ed è la prima applicazione installata che gestisce %3</translation>
+    </message>
+    <message>
+        <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
+        <translation>Niente apre %1 (%2): nessun elenco indica un&apos;applicazione installata, e non ce n&apos;è nessuna installata che lo gestisca</translation>
+    </message>
+    <message>
+        <source>. The system reports %1 instead, so this explanation is incomplete</source>
+        <translation>. Il sistema riporta invece %1, quindi questa spiegazione è incompleta</translation>
+    </message>
+    <message>
+        <source>. The system reports no application, so this explanation is incomplete</source>
+        <translation>. Il sistema non riporta alcuna applicazione, quindi questa spiegazione è incompleta</translation>
+    </message>
+    <message>
+        <source>No explanation is available for %1</source>
+        <translation>Nessuna spiegazione disponibile per %1</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
+        <translation>XDG_CURRENT_DESKTOP indica %1, quindi il sistema legge anche %2 in ogni cartella</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
+        <translation>XDG_CURRENT_DESKTOP non indica alcun desktop, quindi il sistema non legge elenchi specifici del desktop</translation>
+    </message>
+    <message>
+        <source>; it found %1</source>
+        <translation>; ha trovato %1</translation>
+    </message>
+    <message>
+        <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
+        <translation>. Ignora %1: il nome di un desktop può contenere solo lettere, cifre, - e _</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>~</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>%1 (%2) indica %3: i link aperti da quel desktop vanno a %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>%1 (%2) indica %3, che non corrisponde ad alcuna applicazione installata: i link aperti da quel desktop potrebbero non aprirsi</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>; ma i link aperti da %1 seguono la sua impostazione, %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>Link di %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it was left as it is.</source>
+        <translation>Impossibile leggere %1, quindi è stato lasciato com’era.</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>La riga %1 di %2 indica per %4 l&apos;applicazione %3, che non è più installata.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>La riga %1 di %2 imposta %3, un altro nome di %4, che anche la riga %5 imposta.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>%1 è impostato due volte in [%2] di %3 (righe %4 e %5); il sistema legge solo l&apos;ultima.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>La riga %1 di %2 toglie %3 dalle applicazioni per %4, benché sia la predefinita di quel tipo.</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>%1 è un elenco più vecchio che il sistema legge ancora: la sua riga %2 decide che %3 si apre in %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>La riga %1 di %2, un elenco per un solo desktop, fa aprire %3 in %4, scavalcando la tua scelta di %5.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>%1 è stato creato da una finestra «apri con un comando» ed esegue lo stesso programma di %2.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>%1 è stato creato da una finestra «apri con un comando»; il programma che esegue (%2) non c&apos;è più.</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>%1 esegue %2, che non si trova, quindi il sistema lo ignora.</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>%1 è un collegamento di sola lettura a %2, gestito da uno strumento di configurazione.</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>Gestito dalla tua configurazione; cambialo lì.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>Togliere %1 dalla riga; il sistema lo ignora già.</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>Togliere la riga %1; nient&apos;altro cambia.</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>Mantenere %1 tra le applicazioni per %2.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>Spostare la riga nel tuo mimeapps.list; %1 resta la predefinita.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>Togliere la riga %1, così %2 si apre di nuovo in %3.</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>Indicare invece %1 nei tuoi elenchi e togliere questa voce.</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>Togliere la voce e le righe che la indicano.</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>Togliere la voce.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Impossibile rimuovere %1.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
+        <translation>La riga %1 di %2 imposta %3, un altro nome di %4, prima che la riga %5 imposti %4 stesso: il sistema prova prima le applicazioni della riga %1.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
+        <translation>Sposta le applicazioni della riga %1 nella riga %2 e rimuovi la riga %1; questo cambia l’applicazione che apre %3.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
+        <translation>Sposta le applicazioni della riga %1 nella riga %2 e rimuovi la riga %1; nient’altro cambia.</translation>
+    </message>
+    <message>
+        <source>left as it was, because %1 could not be changed.</source>
+        <translation>lasciato com’era, perché non è stato possibile modificare %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>There is no file at %1.</source>
+        <translation>Non c&apos;è nessun file in %1.</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>%1 is too large.</source>
+        <translation>%1 è troppo grande.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not remove %1: %2</source>
+        <translation>Impossibile rimuovere %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not create the folder %1: %2</source>
+        <translation>Impossibile creare la cartella %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>PlanStep</name>
+    <message>
+        <source>Replaced by %1, the same file type</source>
+        <translation>Sostituito da %1, lo stesso tipo di file</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformText</name>
+    <message>
+        <source>Another setting keeps the current app</source>
+        <translation>Un&apos;altra impostazione mantiene l&apos;applicazione attuale</translation>
+    </message>
+    <message>
+        <source>Applying…</source>
+        <translation>Applicazione in corso…</translation>
+    </message>
+    <message>
+        <source>Applying the changes…</source>
+        <translation>Applicazione delle modifiche…</translation>
+    </message>
+    <message>
+        <source>A profile switches a whole set of defaults at once.</source>
+        <translation>Un profilo cambia un intero insieme di applicazioni predefinite in una volta.</translation>
+    </message>
+    <message>
+        <source>…instead of making the system ask, or pointing at a deleted app.</source>
+        <translation>…invece di far chiedere al sistema o di puntare a un&apos;applicazione eliminata.</translation>
+    </message>
+    <message>
+        <source>The system doesn&apos;t recognise .%1 files</source>
+        <translation>Il sistema non riconosce i file .%1</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Work &amp; Business</source>
+        <translation>Lavoro e affari</translation>
+    </message>
+    <message>
+        <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
+        <translation>Chrome, Outlook, Microsoft Office, Zoom e Slack.</translation>
+    </message>
+    <message>
+        <source>Maximum Privacy</source>
+        <translation>Massima privacy</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and Apple&apos;s on-device viewers.</source>
+        <translation>Brave, Proton Mail, Telegram e i visualizzatori integrati di Apple.</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creator</source>
+        <translation>Media e creatività</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Preview for images.</source>
+        <translation>VLC per tutti i formati video e audio, Anteprima per le immagini.</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Sviluppo</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files, Terminal for ssh: links.</source>
+        <translation>VS Code per codice e file di configurazione, Terminale per i link ssh:.</translation>
+    </message>
+    <message>
+        <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
+        <translation>Chrome, Thunderbird, LibreOffice, Zoom e Slack.</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and the desktop&apos;s own viewers.</source>
+        <translation>Brave, Proton Mail, Telegram e i visualizzatori del desktop.</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Image Viewer for images.</source>
+        <translation>VLC per tutti i formati video e audio, Visualizzatore immagini per le immagini.</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files.</source>
+        <translation>VS Code per codice e file di configurazione.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileExport</name>
+    <message>
+        <source>That file isn&apos;t an Openwright profile export.</source>
+        <translation>Il file non è un&apos;esportazione di profili di Openwright.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Openwright cannot start</source>
+        <translation>Impossibile avviare Openwright</translation>
+    </message>
+</context>
+<context>
+    <name>TargetState</name>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>Impostata su %1, che non è più installata.</translation>
+    </message>
+    <message>
+        <source>%1 opens it for now.</source>
+        <translation>Per ora lo apre %1.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2</source>
+        <translation>%1 apre %2</translation>
+    </message>
+    <message>
+        <source>nothing opens %1</source>
+        <translation>niente apre %1</translation>
+    </message>
+    <message>
+        <source>Depends on the file: %1.</source>
+        <translation>Dipende dal file: %1.</translation>
+    </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>Dipende da chi lo apre: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Immagini</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>Testo e codice</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archivi</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>Not restored</source>
+        <translation>Non ripristinato</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>%1 di %2 cambiate.</translation>
+    </message>
+    <message>
+        <source>Same as now
 </source>
-            <translation>Uguale ad ora
+        <translation>Uguale ad ora
 </translation>
-        </message>
-        <message>
-            <source>All set
+    </message>
+    <message>
+        <source>All set
 </source>
-            <translation>Tutto a posto
+        <translation>Tutto a posto
 </translation>
-        </message>
-        <message>
-            <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
-            <translation>Il Guardiano delle predefinite sorveglia solo i tipi elencati da Openwright, e %1 non è tra questi.</translation>
-        </message>
-        <message>
-            <source>%1 is pinned: Default Guard is watching this default.</source>
-            <translation>%1 è fissato: il Guardiano sorveglia questa predefinita.</translation>
-        </message>
-        <message>
-            <source>%1 is not pinned.</source>
-            <translation>%1 non è fissato.</translation>
-        </message>
-        <message>
-            <source>No defaults changed since the last check.
+    </message>
+    <message>
+        <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
+        <translation>Il Guardiano delle predefinite sorveglia solo i tipi elencati da Openwright, e %1 non è tra questi.</translation>
+    </message>
+    <message>
+        <source>%1 is pinned: Default Guard is watching this default.</source>
+        <translation>%1 è fissato: il Guardiano sorveglia questa predefinita.</translation>
+    </message>
+    <message>
+        <source>%1 is not pinned.</source>
+        <translation>%1 non è fissato.</translation>
+    </message>
+    <message>
+        <source>No defaults changed since the last check.
 </source>
-            <translation>Nessuna predefinita è cambiata dall'ultimo controllo.
+        <translation>Nessuna predefinita è cambiata dall&apos;ultimo controllo.
 </translation>
-        </message>
-        <message>
-            <source>The file to import was not read.</source>
-            <translation>Il file da importare non è stato letto.</translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>%n profilo importato.</numerusform>
-                <numerusform>%n profili importati.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
-            <translation>Un altro backup renderebbe il file dei profili più grande di quanto Openwright riesca a rileggere. Elimina prima alcuni backup.</translation>
-        </message>
-        <message numerus="yes">
-            <source>Backed up %n defaults as “%1” (%2).</source>
-            <translation>
-                <numerusform>%n predefinita salvata come «%1» (%2).</numerusform>
-                <numerusform>%n predefinite salvate come «%1» (%2).</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Deleted the backup “%1” (%2).</source>
-            <translation>Backup «%1» eliminato (%2).</translation>
-        </message>
-        <message>
-            <source>The command was interrupted.</source>
-            <translation>Il comando è stato interrotto.</translation>
-        </message>
-        <message>
-            <source>Another Openwright command is still running. Try again once it has finished.</source>
-            <translation>Un altro comando di Openwright è ancora in esecuzione. Riprova quando sarà terminato.</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data, so what was not saved is lost: </source>
-            <translation>Openwright non è riuscito a salvare tutti i suoi dati, quindi ciò che non è stato salvato è perso: </translation>
-        </message>
-        <message>
-            <source>Openwright is quitting.</source>
-            <translation>Openwright si sta chiudendo.</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
-            <translation>Openwright non è riuscito a salvare tutti i suoi dati; ciò che non è stato salvato andrà perso alla chiusura di Openwright: </translation>
-        </message>
-        <message>
-            <source>%1 is not an option. See openwright --help.</source>
-            <translation>%1 non è un'opzione. Vedi openwright --help.</translation>
-        </message>
-        <message>
-            <source>%1 needs one of: %2.</source>
-            <translation>%1 richiede uno tra: %2.</translation>
-        </message>
-        <message>
-            <source>“%1” is not a command. See openwright --help.</source>
-            <translation>«%1» non è un comando. Vedi openwright --help.</translation>
-        </message>
-        <message>
-            <source>%1 is not an option of %2. See openwright %2 --help.</source>
-            <translation>%1 non è un'opzione di %2. Vedi openwright %2 --help.</translation>
-        </message>
-        <message>
-            <source>%1 is missing. Usage: %2</source>
-            <translation>Manca %1. Uso: %2</translation>
-        </message>
-        <message>
-            <source>“%1” is one argument too many. Usage: %2</source>
-            <translation>«%1» è un argomento di troppo. Uso: %2</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Nessuna predefinita</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>Gestito</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>Già impostata</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>%1 non è installata</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>Tutto a posto</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>%1 di %2 da cambiare</translation>
-        </message>
-        <message>
-            <source>There is no %1 called “%2”.</source>
-            <translation>Non esiste %1 chiamato «%2».</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2; give its id instead.</source>
-            <translation>«%1» potrebbe essere %2; indica invece il suo id.</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2. Give its desktop-file ID instead.</source>
-            <translation>«%1» potrebbe essere %2. Indica invece il suo ID di file desktop.</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”, and no installed app can open %2.</source>
-            <translation>Non esiste un'applicazione installata chiamata «%1», e nessuna applicazione installata può aprire %2.</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
-            <translation>Non esiste un'applicazione installata chiamata «%1». Applicazioni che possono aprire %2: %3.</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>Nessuna applicazione installata può aprire %1</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>Nessuna applicazione installata può aprire %1. Installane una, o ignoralo se non lo usi mai.</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>Diverse applicazioni possono aprirlo, ma nessuna è la predefinita.</translation>
-        </message>
-        <message>
-            <source>Where the system looks, in its order:</source>
-            <translation>Dove cerca il sistema, nel suo ordine:</translation>
-        </message>
-        <message>
-            <source>Defaults Health: %1</source>
-            <translation>Salute delle predefinite: %1</translation>
-        </message>
-        <message>
-            <source>%1/%2 types with a default.</source>
-            <translation>%1/%2 tipi con applicazione predefinita.</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>Ogni cosa ha il suo posto.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention.</source>
-            <translation>
-                <numerusform>%n tipo richiede attenzione.</numerusform>
-                <numerusform>%n tipi richiedono attenzione.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app </source>
-            <translation>La quota di tipi di file e link noti che si aprono in un'applicazione specifica </translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>Richiede attenzione</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>Fissati (%1)</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>Ancora nessuna modifica rilevata.</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>Modifiche recenti</translation>
-        </message>
-        <message>
-            <source>Preset</source>
-            <translation>Predefinito</translation>
-        </message>
-        <message>
-            <source>“%1” is built in; only your own profiles can be exported.</source>
-            <translation>«%1» è incluso; si possono esportare solo i tuoi profili.</translation>
-        </message>
-        <message>
-            <source>You have no profiles of your own to export.</source>
-            <translation>Non hai profili tuoi da esportare.</translation>
-        </message>
-        <message>
-            <source>Export failed: %1 is not a regular file.</source>
-            <translation>Esportazione non riuscita: %1 non è un file normale.</translation>
-        </message>
-        <message>
-            <source>Export failed: </source>
-            <translation>Esportazione non riuscita: </translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>%n profilo esportato.</numerusform>
-                <numerusform>%n profili esportati.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n predefinita</numerusform>
-                <numerusform>%n predefinite</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>Uguale ad ora</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n differenza da ora</numerusform>
-                <numerusform>%n differenze da ora</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>No backups yet.
+    </message>
+    <message>
+        <source>The file to import was not read.</source>
+        <translation>Il file da importare non è stato letto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>%n profilo importato.</numerusform>
+            <numerusform>%n profili importati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
+        <translation>Un altro backup renderebbe il file dei profili più grande di quanto Openwright riesca a rileggere. Elimina prima alcuni backup.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n defaults as “%1” (%2).</source>
+        <translation>
+            <numerusform>%n predefinita salvata come «%1» (%2).</numerusform>
+            <numerusform>%n predefinite salvate come «%1» (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted the backup “%1” (%2).</source>
+        <translation>Backup «%1» eliminato (%2).</translation>
+    </message>
+    <message>
+        <source>The command was interrupted.</source>
+        <translation>Il comando è stato interrotto.</translation>
+    </message>
+    <message>
+        <source>Another Openwright command is still running. Try again once it has finished.</source>
+        <translation>Un altro comando di Openwright è ancora in esecuzione. Riprova quando sarà terminato.</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data, so what was not saved is lost: </source>
+        <translation>Openwright non è riuscito a salvare tutti i suoi dati, quindi ciò che non è stato salvato è perso: </translation>
+    </message>
+    <message>
+        <source>Openwright is quitting.</source>
+        <translation>Openwright si sta chiudendo.</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
+        <translation>Openwright non è riuscito a salvare tutti i suoi dati; ciò che non è stato salvato andrà perso alla chiusura di Openwright: </translation>
+    </message>
+    <message>
+        <source>%1 is not an option. See openwright --help.</source>
+        <translation>%1 non è un&apos;opzione. Vedi openwright --help.</translation>
+    </message>
+    <message>
+        <source>%1 needs one of: %2.</source>
+        <translation>%1 richiede uno tra: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a command. See openwright --help.</source>
+        <translation>«%1» non è un comando. Vedi openwright --help.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of %2. See openwright %2 --help.</source>
+        <translation>%1 non è un&apos;opzione di %2. Vedi openwright %2 --help.</translation>
+    </message>
+    <message>
+        <source>%1 is missing. Usage: %2</source>
+        <translation>Manca %1. Uso: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is one argument too many. Usage: %2</source>
+        <translation>«%1» è un argomento di troppo. Uso: %2</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Nessuna predefinita</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>Gestito</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>Già impostata</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>%1 non è installata</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>Tutto a posto</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>%1 di %2 da cambiare</translation>
+    </message>
+    <message>
+        <source>There is no %1 called “%2”.</source>
+        <translation>Non esiste %1 chiamato «%2».</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2; give its id instead.</source>
+        <translation>«%1» potrebbe essere %2; indica invece il suo id.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2. Give its desktop-file ID instead.</source>
+        <translation>«%1» potrebbe essere %2. Indica invece il suo ID di file desktop.</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”, and no installed app can open %2.</source>
+        <translation>Non esiste un&apos;applicazione installata chiamata «%1», e nessuna applicazione installata può aprire %2.</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
+        <translation>Non esiste un&apos;applicazione installata chiamata «%1». Applicazioni che possono aprire %2: %3.</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>Nessuna applicazione installata può aprire %1</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>Nessuna applicazione installata può aprire %1. Installane una, o ignoralo se non lo usi mai.</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>Diverse applicazioni possono aprirlo, ma nessuna è la predefinita.</translation>
+    </message>
+    <message>
+        <source>Where the system looks, in its order:</source>
+        <translation>Dove cerca il sistema, nel suo ordine:</translation>
+    </message>
+    <message>
+        <source>Defaults Health: %1</source>
+        <translation>Salute delle predefinite: %1</translation>
+    </message>
+    <message>
+        <source>%1/%2 types with a default.</source>
+        <translation>%1/%2 tipi con applicazione predefinita.</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>Ogni cosa ha il suo posto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention.</source>
+        <translation>
+            <numerusform>%n tipo richiede attenzione.</numerusform>
+            <numerusform>%n tipi richiedono attenzione.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app </source>
+        <translation>La quota di tipi di file e link noti che si aprono in un&apos;applicazione specifica </translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Richiede attenzione</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>Fissati (%1)</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>Ancora nessuna modifica rilevata.</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>Modifiche recenti</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>“%1” is built in; only your own profiles can be exported.</source>
+        <translation>«%1» è incluso; si possono esportare solo i tuoi profili.</translation>
+    </message>
+    <message>
+        <source>You have no profiles of your own to export.</source>
+        <translation>Non hai profili tuoi da esportare.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 is not a regular file.</source>
+        <translation>Esportazione non riuscita: %1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>Export failed: </source>
+        <translation>Esportazione non riuscita: </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>%n profilo esportato.</numerusform>
+            <numerusform>%n profili esportati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n predefinita</numerusform>
+            <numerusform>%n predefinite</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>Uguale ad ora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n differenza da ora</numerusform>
+            <numerusform>%n differenze da ora</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No backups yet.
 </source>
-            <translation>Ancora nessun backup.
+        <translation>Ancora nessun backup.
 </translation>
-        </message>
-        <message>
-            <source>Openwright cannot create its lock file %1: %2</source>
-            <translation>Openwright non può creare il suo file di blocco %1: %2</translation>
-        </message>
-        <message>
-            <source>the folder cannot be written</source>
-            <translation>la cartella non è scrivibile</translation>
-        </message>
-        <message>
-            <source>Openwright is not running.</source>
-            <translation>Openwright non è in esecuzione.</translation>
-        </message>
-        <message>
-            <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
-            <translation>Openwright è in esecuzione ma non risponde, quindi non è stato fatto nulla. Riprova, oppure chiudi Openwright ed esegui poi il comando.</translation>
-        </message>
-        <message>
-            <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
-            <translation>L'Openwright in esecuzione non può eseguire comandi da questa versione della riga di comando. Chiudilo e riprova.</translation>
-        </message>
-        <message>
-            <source>The command is too long to hand to the running Openwright.</source>
-            <translation>Il comando è troppo lungo per passarlo all'Openwright in esecuzione.</translation>
-        </message>
-        <message>
-            <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
-            <translation>L'Openwright in esecuzione non ha finito il comando in tempo; potrebbe ancora essere eseguito.</translation>
-        </message>
-        <message>
-            <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
-            <translation>Openwright non può restare in ascolto su %1 (%2): i comandi e gli avvii successivi non lo raggiungeranno.</translation>
-        </message>
-        <message>
-            <source>no private folder for it</source>
-            <translation>nessuna cartella privata disponibile</translation>
-        </message>
-        <message>
-            <source>openwright: the answer is too large to pass on
+    </message>
+    <message>
+        <source>Openwright cannot create its lock file %1: %2</source>
+        <translation>Openwright non può creare il suo file di blocco %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>la cartella non è scrivibile</translation>
+    </message>
+    <message>
+        <source>Openwright is not running.</source>
+        <translation>Openwright non è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
+        <translation>Openwright è in esecuzione ma non risponde, quindi non è stato fatto nulla. Riprova, oppure chiudi Openwright ed esegui poi il comando.</translation>
+    </message>
+    <message>
+        <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
+        <translation>L&apos;Openwright in esecuzione non può eseguire comandi da questa versione della riga di comando. Chiudilo e riprova.</translation>
+    </message>
+    <message>
+        <source>The command is too long to hand to the running Openwright.</source>
+        <translation>Il comando è troppo lungo per passarlo all&apos;Openwright in esecuzione.</translation>
+    </message>
+    <message>
+        <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
+        <translation>L&apos;Openwright in esecuzione non ha finito il comando in tempo; potrebbe ancora essere eseguito.</translation>
+    </message>
+    <message>
+        <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
+        <translation>Openwright non può restare in ascolto su %1 (%2): i comandi e gli avvii successivi non lo raggiungeranno.</translation>
+    </message>
+    <message>
+        <source>no private folder for it</source>
+        <translation>nessuna cartella privata disponibile</translation>
+    </message>
+    <message>
+        <source>openwright: the answer is too large to pass on
 </source>
-            <translation>openwright: la risposta è troppo grande da trasmettere
+        <translation>openwright: la risposta è troppo grande da trasmettere
 </translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>Modifica annullata</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>Consentito</translation>
-        </message>
-        <message>
-            <source>Stopped putting back</source>
-            <translation>Annullamento interrotto</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files: see openwright doctor.</source>
-            <translation>1 problema nei file delle predefinite: vedi openwright doctor.</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files: see openwright doctor.</source>
-            <translation>%1 problemi nei file delle predefinite: vedi openwright doctor.</translation>
-        </message>
-        <message>
-            <source>%1 changes nothing.</source>
-            <translation>%1 non cambia nulla.</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>1 problema nei file delle applicazioni predefinite</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>%1 problemi nei file delle applicazioni predefinite</translation>
-        </message>
-        <message>
-            <source>Cannot start %1: %2</source>
-            <translation>Impossibile avviare %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::AppModel</name>
-        <message>
-            <source>Added %1 to your applications</source>
-            <translation>%1 aggiunta alle tue applicazioni</translation>
-        </message>
-        <message>
-            <source>Clean Up</source>
-            <translation>Pulizia</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Notifier</name>
-        <message>
-            <source>%1 default put back</source>
-            <translation>Predefinita per %1 ripristinata</translation>
-        </message>
-        <message>
-            <source>%1 default changed</source>
-            <translation>Predefinita per %1 cambiata</translation>
-        </message>
-        <message>
-            <source>no app</source>
-            <translation>nessuna applicazione</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-            <translation>%1 ha sostituito %2. Openwright ha rimesso %2; scegli Consenti per mantenere %1.</translation>
-        </message>
-        <message>
-            <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
-            <translation>%1 se n'è appropriata di nuovo, tre volte in un minuto. Openwright ha smesso di rimettere %2; scegli Annulla modifica quando l'altro programma ha finito.</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Revert to keep %2.</source>
-            <translation>%1 ha sostituito %2. Scegli Annulla modifica per mantenere %2.</translation>
-        </message>
-        <message>
-            <source>1 second</source>
-            <translation>1 secondo</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>%1 secondi</translation>
-        </message>
-        <message>
-            <source>1 minute</source>
-            <translation>1 minuto</translation>
-        </message>
-        <message>
-            <source>%1 minutes</source>
-            <translation>%1 minuti</translation>
-        </message>
-        <message>
-            <source>1 hour</source>
-            <translation>1 ora</translation>
-        </message>
-        <message>
-            <source>%1 hours</source>
-            <translation>%1 ore</translation>
-        </message>
-        <message>
-            <source>Probably %1, which started %2 before</source>
-            <translation>Probabilmente %1, avviato %2 prima</translation>
-        </message>
-        <message>
-            <source>Probably %1, installed or updated %2 before</source>
-            <translation>Probabilmente %1, installato o aggiornato %2 prima</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>Consenti</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Annulla modifica</translation>
-        </message>
-        <message>
-            <source>Openwright keeps guarding</source>
-            <translation>Openwright continua a sorvegliare</translation>
-        </message>
-        <message>
-            <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
-            <translation>Le tue predefinite restano sorvegliate anche a finestra chiusa. Per uscire, riapri Openwright e scegli File → Esci.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Updater</name>
-        <message>
-            <source>The update feed is too large.</source>
-            <translation>Il feed degli aggiornamenti è troppo grande.</translation>
-        </message>
-        <message>
-            <source>The update feed was not found (HTTP %1).</source>
-            <translation>Feed degli aggiornamenti non trovato (HTTP %1).</translation>
-        </message>
-        <message>
-            <source>The update server answered with an error (HTTP %1).</source>
-            <translation>Il server degli aggiornamenti ha risposto con un errore (HTTP %1).</translation>
-        </message>
-        <message>
-            <source>The update server did not answer in time.</source>
-            <translation>Il server degli aggiornamenti non ha risposto in tempo.</translation>
-        </message>
-        <message>
-            <source>The update feed redirects too often or to an unsafe address.</source>
-            <translation>Il feed degli aggiornamenti reindirizza troppe volte o verso un indirizzo non sicuro.</translation>
-        </message>
-        <message>
-            <source>Could not reach the update server: %1</source>
-            <translation>Impossibile raggiungere il server degli aggiornamenti: %1</translation>
-        </message>
-        <message>
-            <source>The update feed could not be read: it is not an RSS document.</source>
-            <translation>Impossibile leggere il feed degli aggiornamenti: non è un documento RSS.</translation>
-        </message>
-        <message>
-            <source>The update feed lists no releases.</source>
-            <translation>Il feed degli aggiornamenti non elenca alcuna versione.</translation>
-        </message>
-        <message>
-            <source>The update feed's signature is not valid.</source>
-            <translation>La firma del feed degli aggiornamenti non è valida.</translation>
-        </message>
-        <message>
-            <source>You're up to date.</source>
-            <translation>Sei aggiornato.</translation>
-        </message>
-        <message>
-            <source>Openwright %1 is available.</source>
-            <translation>Openwright %1 è disponibile.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AddTypeSheet</name>
-        <message>
-            <source>That doesn't look like an extension or link type.</source>
-            <translation>Non sembra un'estensione né un tipo di link.</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link</source>
-            <translation>Aggiungi un tipo di file o di link</translation>
-        </message>
-        <message>
-            <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
-            <translation>Digita un'estensione come &lt;b&gt;.log&lt;/b&gt; o un tipo di link come &lt;b&gt;zoommtg:&lt;/b&gt; (che termina con i due punti).</translation>
-        </message>
-        <message>
-            <source>.extension or scheme:</source>
-            <translation>.estensione o schema:</translation>
-        </message>
-        <message>
-            <source>File extension or link type</source>
-            <translation>Estensione di file o tipo di link</translation>
-        </message>
-        <message>
-            <source>Add</source>
-            <translation>Aggiungi</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>Mostra</translation>
-        </message>
-        <message>
-            <source>%1 is already in %2.</source>
-            <translation>%1 è già in %2.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppChooser</name>
-        <message>
-            <source>Applications (*.desktop)</source>
-            <translation>Applicazioni (*.desktop)</translation>
-        </message>
-        <message>
-            <source>Use as Default</source>
-            <translation>Usa come predefinita</translation>
-        </message>
-        <message>
-            <source>Choose Another App</source>
-            <translation>Scegli un'altra applicazione</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>Cerca applicazioni</translation>
-        </message>
-        <message>
-            <source>Looking for applications…</source>
-            <translation>Ricerca delle applicazioni…</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Applicazioni</translation>
-        </message>
-        <message>
-            <source>Browse…</source>
-            <translation>Sfoglia…</translation>
-        </message>
-        <message>
-            <source>Choose an application's .desktop file from another folder</source>
-            <translation>Scegli il file .desktop di un'applicazione da un'altra cartella</translation>
-        </message>
-        <message>
-            <source>Replace the Installed App?</source>
-            <translation>Sostituire l'applicazione installata?</translation>
-        </message>
-        <message>
-            <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
-            <translation>Un'applicazione con l'ID «%1» è già installata. Sostituirla con quella che hai scelto?</translation>
-        </message>
-        <message>
-            <source>Replace</source>
-            <translation>Sostituisci</translation>
-        </message>
-        <message>
-            <source>Choose the app that should open %1</source>
-            <translation>Scegli l'applicazione che deve aprire %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppIconView</name>
-        <message>
-            <source>No application</source>
-            <translation>Nessuna applicazione</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppPicker</name>
-        <message>
-            <source>Loading…</source>
-            <translation>Caricamento…</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Nessuna predefinita</translation>
-        </message>
-        <message>
-            <source>Choose the app for %1 (%2)</source>
-            <translation>Scegli l'applicazione per %1 (%2)</translation>
-        </message>
-        <message>
-            <source>No apps can open this</source>
-            <translation>Nessuna applicazione può aprirlo</translation>
-        </message>
-        <message>
-            <source>Choose Another App…</source>
-            <translation>Scegli un'altra applicazione…</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>Perché questa applicazione?</translation>
-        </message>
-        <message>
-            <source>Reset to System Default</source>
-            <translation>Ripristina la predefinita di sistema</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationHits</name>
-        <message>
-            <source>Applications:</source>
-            <translation>Applicazioni:</translation>
-        </message>
-        <message>
-            <source>Show the types %1 opens</source>
-            <translation>Mostra i tipi che apre %1</translation>
-        </message>
-        <message>
-            <source>and %1 more</source>
-            <translation>e altre %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationPage</name>
-        <message>
-            <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type's list.</source>
-            <translation>%1 non dichiara tipi nella sua voce desktop, quindi Openwright non la imposta per nessuno. Puoi comunque sceglierla per un tipo dall'elenco di quel tipo.</translation>
-        </message>
-        <message>
-            <source>Declares 1 type</source>
-            <translation>Dichiara 1 tipo</translation>
-        </message>
-        <message>
-            <source>Declares %1 types</source>
-            <translation>Dichiara %1 tipi</translation>
-        </message>
-        <message>
-            <source>default for 1 type</source>
-            <translation>predefinita per 1 tipo</translation>
-        </message>
-        <message>
-            <source>default for %1 types</source>
-            <translation>predefinita per %1 tipi</translation>
-        </message>
-        <message>
-            <source>Use for All</source>
-            <translation>Usa per tutti</translation>
-        </message>
-        <message>
-            <source>Make %1 the default for every type it declares</source>
-            <translation>Rendi %1 la predefinita per ogni tipo che dichiara</translation>
-        </message>
-        <message>
-            <source>%1 of %2 open in %3</source>
-            <translation>%1 di %2 si aprono in %3</translation>
-        </message>
-        <message>
-            <source>Use for All %1</source>
-            <translation>Usa per tutto: %1</translation>
-        </message>
-        <message>
-            <source>Default</source>
-            <translation>Predefinita</translation>
-        </message>
-        <message>
-            <source>No application</source>
-            <translation>Nessuna applicazione</translation>
-        </message>
-        <message>
-            <source>Use for This Type</source>
-            <translation>Usa per questo tipo</translation>
-        </message>
-        <message>
-            <source>Use %1 for %2</source>
-            <translation>Usa %1 per %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationsView</name>
-        <message>
-            <source>Not a default</source>
-            <translation>Non predefinita</translation>
-        </message>
-        <message>
-            <source>Default for 1 type</source>
-            <translation>Predefinita per 1 tipo</translation>
-        </message>
-        <message>
-            <source>Default for %1 types</source>
-            <translation>Predefinita per %1 tipi</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Applicazioni</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>Cerca applicazioni</translation>
-        </message>
-        <message>
-            <source>No Application Selected</source>
-            <translation>Nessuna applicazione selezionata</translation>
-        </message>
-        <message>
-            <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
-            <translation>Scegli un'applicazione per vedere i tipi che apre e renderla la predefinita per tutti o per un'intera famiglia.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupRow</name>
-        <message>
-            <source>Restore…</source>
-            <translation>Ripristina…</translation>
-        </message>
-        <message>
-            <source>%1 from %2 %3</source>
-            <translation>%1 del %2 %3</translation>
-        </message>
-        <message>
-            <source>Restore %1</source>
-            <translation>Ripristina %1</translation>
-        </message>
-        <message>
-            <source>Delete this backup</source>
-            <translation>Elimina questo backup</translation>
-        </message>
-        <message>
-            <source>Delete %1</source>
-            <translation>Elimina %1</translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>Uguale ad ora</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n predefinita</numerusform>
-                <numerusform>%n predefinite</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n differenza da ora</numerusform>
-                <numerusform>%n differenze da ora</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupsView</name>
-        <message>
-            <source>Backups</source>
-            <translation>Backup</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>Esegui backup ora</translation>
-        </message>
-        <message>
-            <source>Save your current defaults</source>
-            <translation>Salva le applicazioni predefinite attuali</translation>
-        </message>
-        <message>
-            <source>No Backups Yet</source>
-            <translation>Ancora nessun backup</translation>
-        </message>
-        <message>
-            <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
-            <translation>Esegui un backup delle applicazioni predefinite prima di provare un profilo o installare nuove applicazioni, così potrai rimettere tutto a posto.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryListView</name>
-        <message>
-            <source>Add Type</source>
-            <translation>Aggiungi tipo</translation>
-        </message>
-        <message>
-            <source>Add any file extension or link type</source>
-            <translation>Aggiungi qualsiasi estensione di file o tipo di link</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link…</source>
-            <translation>Aggiungi un tipo di file o di link…</translation>
-        </message>
-        <message>
-            <source>Remove from My File Types</source>
-            <translation>Rimuovi da I miei tipi di file</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryRow</name>
-        <message>
-            <source>Unpin %1</source>
-            <translation>Sblocca %1</translation>
-        </message>
-        <message>
-            <source>Pin %1</source>
-            <translation>Fissa %1</translation>
-        </message>
-        <message>
-            <source>Default Guard is watching this default</source>
-            <translation>Il Guardiano sorveglia questa predefinita</translation>
-        </message>
-        <message>
-            <source>Pin to get alerted if another app takes it over</source>
-            <translation>Fissala per essere avvisato se un'altra applicazione se ne appropria</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>Nessuna applicazione installata può aprire %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ChangeRow</name>
-        <message>
-            <source>No default</source>
-            <translation>Nessuna predefinita</translation>
-        </message>
-        <message>
-            <source>Changed in %1</source>
-            <translation>Cambiato in %1</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>Gestito</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Annulla modifica</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>Riporta %1 a %2</translation>
-        </message>
-        <message>
-            <source>Keep</source>
-            <translation>Mantieni</translation>
-        </message>
-        <message>
-            <source>Keep %1 for %2</source>
-            <translation>Mantieni %1 per %2</translation>
-        </message>
-        <message>
-            <source>Taken over three times in a minute: the guard stopped putting it back</source>
-            <translation>Sottratta tre volte in un minuto: il Guardiano ha smesso di ripristinarla</translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>Modifica annullata</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>Consentito</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>Consenti</translation>
-        </message>
-        <message>
-            <source>Allow %1 for %2</source>
-            <translation>Consenti %1 per %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CleanUpSheet</name>
-        <message>
-            <source>Clean Up</source>
-            <translation>Pulizia</translation>
-        </message>
-        <message>
-            <source>Clean Up Your Defaults Files</source>
-            <translation>Pulisci i file delle predefinite</translation>
-        </message>
-        <message>
-            <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-            <translation>Ogni file modificato viene prima copiato accanto a sé stesso e viene fatto un backup delle tue predefinite. Una correzione cambia l'applicazione che apre un tipo solo dove lo dice.</translation>
-        </message>
-        <message>
-            <source>Fix Selected</source>
-            <translation>Correggi i selezionati</translation>
-        </message>
-        <message>
-            <source>Fix: %1</source>
-            <translation>Correzione: %1</translation>
-        </message>
-        <message>
-            <source>No problems in your defaults files.</source>
-            <translation>Nessun problema nei file delle predefinite.</translation>
-        </message>
-        <message>
-            <source>Fixed %1</source>
-            <translation>Corretto: %1</translation>
-        </message>
-        <message>
-            <source>The old file is kept as %1</source>
-            <translation>Il vecchio file è conservato come %1</translation>
-        </message>
-        <message>
-            <source>Not fixed: %1</source>
-            <translation>Non corretto: %1</translation>
-        </message>
-        <message>
-            <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
-            <translation>Problemi lasciati invariati (nel frattempo i file sono cambiati e non li mostrano più): %1.</translation>
-        </message>
-        <message>
-            <source>Nothing was changed.</source>
-            <translation>Non è stato cambiato nulla.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::DropInspector</name>
-        <message>
-            <source>What opens this file?</source>
-            <translation>Cosa apre questo file?</translation>
-        </message>
-        <message>
-            <source>Drop any file onto this window to see and change which app opens it</source>
-            <translation>Trascina un file qualsiasi su questa finestra per vedere e cambiare quale applicazione lo apre</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Cancella</translation>
-        </message>
-        <message>
-            <source>Add %1 to My File Types</source>
-            <translation>Aggiungi %1 a I miei tipi di file</translation>
-        </message>
-        <message>
-            <source>Clear %1</source>
-            <translation>Cancella %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::GuardView</name>
-        <message>
-            <source>Stop watching</source>
-            <translation>Smetti di sorvegliare</translation>
-        </message>
-        <message>
-            <source>Stop watching %1</source>
-            <translation>Smetti di sorvegliare %1</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Nessuna predefinita</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Guardiano delle predefinite</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>Controlla ora</translation>
-        </message>
-        <message>
-            <source>Check for changed defaults now</source>
-            <translation>Controlla ora se le predefinite sono cambiate</translation>
-        </message>
-        <message>
-            <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
-            <translation>Controlla le applicazioni predefinite in background. Quando un'applicazione si appropria di una predefinita fissata, ricevi una notifica con un pulsante Annulla modifica.</translation>
-        </message>
-        <message>
-            <source>Pinned types</source>
-            <translation>Tipi fissati</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>Modifiche recenti</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Cancella</translation>
-        </message>
-        <message>
-            <source>Clear recent changes</source>
-            <translation>Cancella le modifiche recenti</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>Modifiche recenti</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>Fissati (%1)</translation>
-        </message>
-        <message>
-            <source>Click the pin next to any file type to watch it.</source>
-            <translation>Fai clic sulla puntina accanto a un tipo di file per sorvegliarlo.</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>Ancora nessuna modifica rilevata.</translation>
-        </message>
-        <message>
-            <source>Always keep</source>
-            <translation>Mantieni sempre</translation>
-        </message>
-        <message>
-            <source>Always keep %1</source>
-            <translation>Mantieni sempre %1</translation>
-        </message>
-        <message>
-            <source>Put the app back at once when another program takes this type over</source>
-            <translation>Rimetti subito l'applicazione quando un altro programma si appropria di questo tipo</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HealthCard</name>
-        <message>
-            <source>Health score</source>
-            <translation>Punteggio di salute</translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app %1</source>
-            <translation>La quota di tipi di file e link noti che si aprono in un'applicazione specifica %1</translation>
-        </message>
-        <message>
-            <source>Defaults Health</source>
-            <translation>Salute delle predefinite</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>Ogni cosa ha il suo posto.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention</source>
-            <translation>
-                <numerusform>%n tipo richiede attenzione</numerusform>
-                <numerusform>%n tipi richiedono attenzione</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HistoryHeader</name>
-        <message>
-            <source>Automatic Backup History</source>
-            <translation>Cronologia dei backup automatici</translation>
-        </message>
-        <message>
-            <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
-            <translation>Esegue un backup prima di ogni profilo, ripristino e annullamento del Guardiano, e una volta al giorno. I giorni senza modifiche vengono saltati; i backup automatici vengono conservati per 30 giorni.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::IssueRow</name>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>Nessuna applicazione installata può aprire %1. Installane una, o ignoralo se non lo usi mai.</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>Diverse applicazioni possono aprirlo, ma nessuna è la predefinita.</translation>
-        </message>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>Impostata su %1, che non è più installata.</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>Mostra</translation>
-        </message>
-        <message>
-            <source>Show %1</source>
-            <translation>Mostra %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::MainWindow</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;File</translation>
-        </message>
-        <message>
-            <source>Refresh Defaults</source>
-            <translation>Rileggi le predefinite</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>Esegui backup ora</translation>
-        </message>
-        <message>
-            <source>Settings…</source>
-            <translation>Impostazioni…</translation>
-        </message>
-        <message>
-            <source>Close Window</source>
-            <translation>Chiudi finestra</translation>
-        </message>
-        <message>
-            <source>Quit</source>
-            <translation>Esci</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>&amp;Modifica</translation>
-        </message>
-        <message>
-            <source>Find Type</source>
-            <translation>Trova tipo</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>&amp;Aiuto</translation>
-        </message>
-        <message>
-            <source>About Openwright</source>
-            <translation>Informazioni su Openwright</translation>
-        </message>
-        <message>
-            <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
-            <translation>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Mostra e cambia quale applicazione apre ogni tipo di file e di link, e fa sì che resti così.&lt;/p&gt;</translation>
-        </message>
-        <message>
-            <source>Check for Updates…</source>
-            <translation>Controlla aggiornamenti…</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OpenwrightApp</name>
-        <message>
-            <source>Openwright keeps guarding your default applications with its window closed.</source>
-            <translation>Openwright continua a sorvegliare le tue applicazioni predefinite anche a finestra chiusa.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OverviewView</name>
-        <message>
-            <source>Reading your defaults…</source>
-            <translation>Lettura delle applicazioni predefinite…</translation>
-        </message>
-        <message>
-            <source>Overview</source>
-            <translation>Panoramica</translation>
-        </message>
-        <message>
-            <source>Types with a default</source>
-            <translation>Tipi con applicazione predefinita</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>Backup</translation>
-        </message>
-        <message>
-            <source>Changes spotted by Guard</source>
-            <translation>Modifiche rilevate dal Guardiano</translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>Richiede attenzione</translation>
-        </message>
-        <message>
-            <source>Clean Up…</source>
-            <translation>Pulisci…</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>1 problema nei file delle applicazioni predefinite</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>%1 problemi nei file delle applicazioni predefinite</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileCard</name>
-        <message>
-            <source>Preset</source>
-            <translation>Predefinito</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>%1 di %2 da cambiare</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>Tutto a posto</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileSheet</name>
-        <message>
-            <source>Steps</source>
-            <translation>Passaggi</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annulla</translation>
-        </message>
-        <message>
-            <source>Restore %1 Defaults</source>
-            <translation>Ripristina %1 predefinite</translation>
-        </message>
-        <message>
-            <source>Apply %1 Changes</source>
-            <translation>Applica %1 modifiche</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>%1 di %2 cambiate.</translation>
-        </message>
-        <message>
-            <source>Done</source>
-            <translation>Fatto</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfilesView</name>
-        <message>
-            <source>JSON files (*.json)</source>
-            <translation>File JSON (*.json)</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>Profili</translation>
-        </message>
-        <message>
-            <source>Save Current as Profile</source>
-            <translation>Salva le attuali come profilo</translation>
-        </message>
-        <message>
-            <source>Save your current defaults as a profile</source>
-            <translation>Salva le applicazioni predefinite attuali come profilo</translation>
-        </message>
-        <message>
-            <source>Import &amp; Export</source>
-            <translation>Importa ed esporta</translation>
-        </message>
-        <message>
-            <source>Import Profiles…</source>
-            <translation>Importa profili…</translation>
-        </message>
-        <message>
-            <source>Export My Profiles…</source>
-            <translation>Esporta i miei profili…</translation>
-        </message>
-        <message>
-            <source>Export…</source>
-            <translation>Esporta…</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Elimina</translation>
-        </message>
-        <message>
-            <source>Export failed: %1</source>
-            <translation>Esportazione non riuscita: %1</translation>
-        </message>
-        <message>
-            <source>Save Current Defaults</source>
-            <translation>Salva le predefinite attuali</translation>
-        </message>
-        <message>
-            <source>Profile name</source>
-            <translation>Nome del profilo</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Annulla</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Salva</translation>
-        </message>
-        <message>
-            <source>My Profile</source>
-            <translation>Il mio profilo</translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>%n profilo esportato.</numerusform>
-                <numerusform>%n profili esportati.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>%n profilo importato.</numerusform>
-                <numerusform>%n profili importati.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::RootView</name>
-        <message>
-            <source>Search types, e.g. .md or browser</source>
-            <translation>Cerca tipi, ad es. .md o browser</translation>
-        </message>
-        <message>
-            <source>Search types</source>
-            <translation>Cerca tipi</translation>
-        </message>
-        <message>
-            <source>Refresh</source>
-            <translation>Aggiorna</translation>
-        </message>
-        <message>
-            <source>Re-read all defaults (Ctrl+R)</source>
-            <translation>Rileggi tutte le predefinite (Ctrl+R)</translation>
-        </message>
-        <message>
-            <source>Openwright could not save its data: %1</source>
-            <translation>Openwright non è riuscito a salvare i suoi dati: %1</translation>
-        </message>
-        <message>
-            <source>No file types match</source>
-            <translation>Nessun tipo di file corrisponde</translation>
-        </message>
-        <message>
-            <source>Search</source>
-            <translation>Cerca</translation>
-        </message>
-        <message>
-            <source>Nothing here yet.</source>
-            <translation>Ancora niente qui.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsView</name>
-        <message>
-            <source>1 minute</source>
-            <translation>1 minuto</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>%1 secondi</translation>
-        </message>
-        <message>
-            <source>General</source>
-            <translation>Generale</translation>
-        </message>
-        <message>
-            <source>Open at login</source>
-            <translation>Apri all'accesso</translation>
-        </message>
-        <message>
-            <source>Updates</source>
-            <translation>Aggiornamenti</translation>
-        </message>
-        <message>
-            <source>Check for updates automatically</source>
-            <translation>Controlla automaticamente gli aggiornamenti</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>Controlla ora</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Guardiano delle predefinite</translation>
-        </message>
-        <message>
-            <source>Watch for changed defaults</source>
-            <translation>Sorveglia le predefinite cambiate</translation>
-        </message>
-        <message>
-            <source>Check every</source>
-            <translation>Controlla ogni</translation>
-        </message>
-        <message>
-            <source>30 seconds</source>
-            <translation>30 secondi</translation>
-        </message>
-        <message>
-            <source>5 minutes</source>
-            <translation>5 minuti</translation>
-        </message>
-        <message>
-            <source>15 minutes</source>
-            <translation>15 minuti</translation>
-        </message>
-        <message>
-            <source>Openwright also checks whenever an app launches or quits.</source>
-            <translation>Openwright controlla anche ogni volta che un'applicazione si avvia o si chiude.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n minutes</source>
-            <translation>
-                <numerusform>%n minuto</numerusform>
-                <numerusform>%n minuti</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n seconds</source>
-            <translation>
-                <numerusform>%n secondo</numerusform>
-                <numerusform>%n secondi</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsWindow</name>
-        <message>
-            <source>Settings</source>
-            <translation>Impostazioni</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Sidebar</name>
-        <message>
-            <source>Sidebar</source>
-            <translation>Barra laterale</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SidebarModel</name>
-        <message>
-            <source>Overview</source>
-            <translation>Panoramica</translation>
-        </message>
-        <message>
-            <source>File &amp; Link Types</source>
-            <translation>Tipi di file e di link</translation>
-        </message>
-        <message>
-            <source>Tools</source>
-            <translation>Strumenti</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>Profili</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>Backup</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Guardiano delle predefinite</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Applicazioni</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Spinner</name>
-        <message>
-            <source>Working</source>
-            <translation>In corso</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::StepRow</name>
-        <message>
-            <source>No default</source>
-            <translation>Nessuna predefinita</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>Già impostata</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>%1 non è installata</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayIcon</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>Apri Openwright</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>Controlla ora</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Impostazioni</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>Esci da Openwright</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayPanel</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>Modifiche recenti</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>Apri Openwright</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>Controlla ora</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Impostazioni</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>Esci da Openwright</translation>
-        </message>
-        <message>
-            <source>Health %1</source>
-            <translation>Salute %1</translation>
-        </message>
-        <message>
-            <source>Default Guard is off</source>
-            <translation>Il Guardiano è disattivato</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>nessuno</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Annulla modifica</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>Riporta %1 a %2</translation>
-        </message>
-        <message numerus="yes">
-            <source>Guard is watching %n pinned defaults</source>
-            <translation>
-                <numerusform>Il Guardiano sorveglia %n predefinita fissata</numerusform>
-                <numerusform>Il Guardiano sorveglia %n predefinite fissate</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::UpdatePrompt</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Open Download Page</source>
-            <translation>Apri la pagina di download</translation>
-        </message>
-        <message>
-            <source>Later</source>
-            <translation>Più tardi</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::WhyPanel</name>
-        <message>
-            <source>Default Applications</source>
-            <translation>Applicazioni predefinite</translation>
-        </message>
-        <message>
-            <source>Added Associations</source>
-            <translation>Associazioni aggiunte</translation>
-        </message>
-        <message>
-            <source>Removed Associations</source>
-            <translation>Associazioni rimosse</translation>
-        </message>
-        <message>
-            <source>Installed applications</source>
-            <translation>Applicazioni installate</translation>
-        </message>
-        <message>
-            <source>Installed applications that declare %1</source>
-            <translation>Applicazioni installate che dichiarano %1</translation>
-        </message>
-        <message>
-            <source>%1, line %2</source>
-            <translation>%1, riga %2</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>Perché questa applicazione?</translation>
-        </message>
-        <message>
-            <source>Why %1 opens where it does</source>
-            <translation>Perché %1 si apre dove si apre</translation>
-        </message>
-        <message>
-            <source>Reading the lists…</source>
-            <translation>Lettura degli elenchi…</translation>
-        </message>
-        <message>
-            <source>Explanation</source>
-            <translation>Spiegazione</translation>
-        </message>
-        <message>
-            <source>Type: %1</source>
-            <translation>Tipo: %1</translation>
-        </message>
-        <message>
-            <source>Where the system looked, in order</source>
-            <translation>Dove ha cercato il sistema, in ordine</translation>
-        </message>
-        <message>
-            <source>(decides)</source>
-            <translation>(decide)</translation>
-        </message>
-        <message>
-            <source>Skipped, not installed: %1</source>
-            <translation>Saltata, non installata: %1</translation>
-        </message>
-        <message>
-            <source>Removed: %1</source>
-            <translation>Rimossa: %1</translation>
-        </message>
-        <message>
-            <source>The desktop's browser setting</source>
-            <translation>Impostazione del browser del desktop</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Modifica annullata</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Consentito</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>Annullamento interrotto</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>1 problema nei file delle predefinite: vedi openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>%1 problemi nei file delle predefinite: vedi openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 changes nothing.</source>
+        <translation>%1 non cambia nulla.</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problema nei file delle applicazioni predefinite</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problemi nei file delle applicazioni predefinite</translation>
+    </message>
+    <message>
+        <source>Cannot start %1: %2</source>
+        <translation>Impossibile avviare %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::AppModel</name>
+    <message>
+        <source>Added %1 to your applications</source>
+        <translation>%1 aggiunta alle tue applicazioni</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Pulizia</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>Predefinita per %1 ripristinata</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>Predefinita per %1 cambiata</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>nessuna applicazione</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>%1 ha sostituito %2. Openwright ha rimesso %2; scegli Consenti per mantenere %1.</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>%1 se n&apos;è appropriata di nuovo, tre volte in un minuto. Openwright ha smesso di rimettere %2; scegli Annulla modifica quando l&apos;altro programma ha finito.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>%1 ha sostituito %2. Scegli Annulla modifica per mantenere %2.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 secondo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuti</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 ora</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 ore</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>Probabilmente %1, avviato %2 prima</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>Probabilmente %1, installato o aggiornato %2 prima</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Consenti</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Annulla modifica</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>Openwright continua a sorvegliare</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>Le tue predefinite restano sorvegliate anche a finestra chiusa. Per uscire, riapri Openwright e scegli File → Esci.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Updater</name>
+    <message>
+        <source>The update feed is too large.</source>
+        <translation>Il feed degli aggiornamenti è troppo grande.</translation>
+    </message>
+    <message>
+        <source>The update feed was not found (HTTP %1).</source>
+        <translation>Feed degli aggiornamenti non trovato (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>Il server degli aggiornamenti ha risposto con un errore (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time.</source>
+        <translation>Il server degli aggiornamenti non ha risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>The update feed redirects too often or to an unsafe address.</source>
+        <translation>Il feed degli aggiornamenti reindirizza troppe volte o verso un indirizzo non sicuro.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server: %1</source>
+        <translation>Impossibile raggiungere il server degli aggiornamenti: %1</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: it is not an RSS document.</source>
+        <translation>Impossibile leggere il feed degli aggiornamenti: non è un documento RSS.</translation>
+    </message>
+    <message>
+        <source>The update feed lists no releases.</source>
+        <translation>Il feed degli aggiornamenti non elenca alcuna versione.</translation>
+    </message>
+    <message>
+        <source>The update feed&apos;s signature is not valid.</source>
+        <translation>La firma del feed degli aggiornamenti non è valida.</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date.</source>
+        <translation>Sei aggiornato.</translation>
+    </message>
+    <message>
+        <source>Openwright %1 is available.</source>
+        <translation>Openwright %1 è disponibile.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AddTypeSheet</name>
+    <message>
+        <source>That doesn&apos;t look like an extension or link type.</source>
+        <translation>Non sembra un&apos;estensione né un tipo di link.</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link</source>
+        <translation>Aggiungi un tipo di file o di link</translation>
+    </message>
+    <message>
+        <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
+        <translation>Digita un&apos;estensione come &lt;b&gt;.log&lt;/b&gt; o un tipo di link come &lt;b&gt;zoommtg:&lt;/b&gt; (che termina con i due punti).</translation>
+    </message>
+    <message>
+        <source>.extension or scheme:</source>
+        <translation>.estensione o schema:</translation>
+    </message>
+    <message>
+        <source>File extension or link type</source>
+        <translation>Estensione di file o tipo di link</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>%1 is already in %2.</source>
+        <translation>%1 è già in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppChooser</name>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Applicazioni (*.desktop)</translation>
+    </message>
+    <message>
+        <source>Use as Default</source>
+        <translation>Usa come predefinita</translation>
+    </message>
+    <message>
+        <source>Choose Another App</source>
+        <translation>Scegli un&apos;altra applicazione</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Cerca applicazioni</translation>
+    </message>
+    <message>
+        <source>Looking for applications…</source>
+        <translation>Ricerca delle applicazioni…</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applicazioni</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Sfoglia…</translation>
+    </message>
+    <message>
+        <source>Choose an application&apos;s .desktop file from another folder</source>
+        <translation>Scegli il file .desktop di un&apos;applicazione da un&apos;altra cartella</translation>
+    </message>
+    <message>
+        <source>Replace the Installed App?</source>
+        <translation>Sostituire l&apos;applicazione installata?</translation>
+    </message>
+    <message>
+        <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
+        <translation>Un&apos;applicazione con l&apos;ID «%1» è già installata. Sostituirla con quella che hai scelto?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Choose the app that should open %1</source>
+        <translation>Scegli l&apos;applicazione che deve aprire %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppIconView</name>
+    <message>
+        <source>No application</source>
+        <translation>Nessuna applicazione</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppPicker</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Caricamento…</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Nessuna predefinita</translation>
+    </message>
+    <message>
+        <source>Choose the app for %1 (%2)</source>
+        <translation>Scegli l&apos;applicazione per %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No apps can open this</source>
+        <translation>Nessuna applicazione può aprirlo</translation>
+    </message>
+    <message>
+        <source>Choose Another App…</source>
+        <translation>Scegli un&apos;altra applicazione…</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>Perché questa applicazione?</translation>
+    </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>Ripristina la predefinita di sistema</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>Applicazioni:</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>Mostra i tipi che apre %1</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altre %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>%1 non dichiara tipi nella sua voce desktop, quindi Openwright non la imposta per nessuno. Puoi comunque sceglierla per un tipo dall&apos;elenco di quel tipo.</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>Dichiara 1 tipo</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>Dichiara %1 tipi</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>predefinita per 1 tipo</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>predefinita per %1 tipi</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>Usa per tutti</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>Rendi %1 la predefinita per ogni tipo che dichiara</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>%1 di %2 si aprono in %3</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>Usa per tutto: %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinita</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>Nessuna applicazione</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>Usa per questo tipo</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>Usa %1 per %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>Non predefinita</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>Predefinita per 1 tipo</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>Predefinita per %1 tipi</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applicazioni</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Cerca applicazioni</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>Nessuna applicazione selezionata</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>Scegli un&apos;applicazione per vedere i tipi che apre e renderla la predefinita per tutti o per un&apos;intera famiglia.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupRow</name>
+    <message>
+        <source>Restore…</source>
+        <translation>Ripristina…</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 del %2 %3</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>Ripristina %1</translation>
+    </message>
+    <message>
+        <source>Delete this backup</source>
+        <translation>Elimina questo backup</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Elimina %1</translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>Uguale ad ora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n predefinita</numerusform>
+            <numerusform>%n predefinite</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n differenza da ora</numerusform>
+            <numerusform>%n differenze da ora</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupsView</name>
+    <message>
+        <source>Backups</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Esegui backup ora</translation>
+    </message>
+    <message>
+        <source>Save your current defaults</source>
+        <translation>Salva le applicazioni predefinite attuali</translation>
+    </message>
+    <message>
+        <source>No Backups Yet</source>
+        <translation>Ancora nessun backup</translation>
+    </message>
+    <message>
+        <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
+        <translation>Esegui un backup delle applicazioni predefinite prima di provare un profilo o installare nuove applicazioni, così potrai rimettere tutto a posto.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryListView</name>
+    <message>
+        <source>Add Type</source>
+        <translation>Aggiungi tipo</translation>
+    </message>
+    <message>
+        <source>Add any file extension or link type</source>
+        <translation>Aggiungi qualsiasi estensione di file o tipo di link</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link…</source>
+        <translation>Aggiungi un tipo di file o di link…</translation>
+    </message>
+    <message>
+        <source>Remove from My File Types</source>
+        <translation>Rimuovi da I miei tipi di file</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryRow</name>
+    <message>
+        <source>Unpin %1</source>
+        <translation>Sblocca %1</translation>
+    </message>
+    <message>
+        <source>Pin %1</source>
+        <translation>Fissa %1</translation>
+    </message>
+    <message>
+        <source>Default Guard is watching this default</source>
+        <translation>Il Guardiano sorveglia questa predefinita</translation>
+    </message>
+    <message>
+        <source>Pin to get alerted if another app takes it over</source>
+        <translation>Fissala per essere avvisato se un&apos;altra applicazione se ne appropria</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>Nessuna applicazione installata può aprire %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ChangeRow</name>
+    <message>
+        <source>No default</source>
+        <translation>Nessuna predefinita</translation>
+    </message>
+    <message>
+        <source>Changed in %1</source>
+        <translation>Cambiato in %1</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>Gestito</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Annulla modifica</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>Riporta %1 a %2</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Mantieni</translation>
+    </message>
+    <message>
+        <source>Keep %1 for %2</source>
+        <translation>Mantieni %1 per %2</translation>
+    </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>Sottratta tre volte in un minuto: il Guardiano ha smesso di ripristinarla</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Modifica annullata</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Consentito</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Consenti</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>Consenti %1 per %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Pulizia</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>Pulisci i file delle predefinite</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>Ogni file modificato viene prima copiato accanto a sé stesso e viene fatto un backup delle tue predefinite. Una correzione cambia l&apos;applicazione che apre un tipo solo dove lo dice.</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Correggi i selezionati</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Correzione: %1</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>Nessun problema nei file delle predefinite.</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corretto: %1</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>Il vecchio file è conservato come %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Non corretto: %1</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>Problemi lasciati invariati (nel frattempo i file sono cambiati e non li mostrano più): %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Non è stato cambiato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::DropInspector</name>
+    <message>
+        <source>What opens this file?</source>
+        <translation>Cosa apre questo file?</translation>
+    </message>
+    <message>
+        <source>Drop any file onto this window to see and change which app opens it</source>
+        <translation>Trascina un file qualsiasi su questa finestra per vedere e cambiare quale applicazione lo apre</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Add %1 to My File Types</source>
+        <translation>Aggiungi %1 a I miei tipi di file</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Cancella %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::GuardView</name>
+    <message>
+        <source>Stop watching</source>
+        <translation>Smetti di sorvegliare</translation>
+    </message>
+    <message>
+        <source>Stop watching %1</source>
+        <translation>Smetti di sorvegliare %1</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Nessuna predefinita</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Guardiano delle predefinite</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Controlla ora</translation>
+    </message>
+    <message>
+        <source>Check for changed defaults now</source>
+        <translation>Controlla ora se le predefinite sono cambiate</translation>
+    </message>
+    <message>
+        <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
+        <translation>Controlla le applicazioni predefinite in background. Quando un&apos;applicazione si appropria di una predefinita fissata, ricevi una notifica con un pulsante Annulla modifica.</translation>
+    </message>
+    <message>
+        <source>Pinned types</source>
+        <translation>Tipi fissati</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>Modifiche recenti</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Clear recent changes</source>
+        <translation>Cancella le modifiche recenti</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Modifiche recenti</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>Fissati (%1)</translation>
+    </message>
+    <message>
+        <source>Click the pin next to any file type to watch it.</source>
+        <translation>Fai clic sulla puntina accanto a un tipo di file per sorvegliarlo.</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>Ancora nessuna modifica rilevata.</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>Mantieni sempre</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>Mantieni sempre %1</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>Rimetti subito l&apos;applicazione quando un altro programma si appropria di questo tipo</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HealthCard</name>
+    <message>
+        <source>Health score</source>
+        <translation>Punteggio di salute</translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app %1</source>
+        <translation>La quota di tipi di file e link noti che si aprono in un&apos;applicazione specifica %1</translation>
+    </message>
+    <message>
+        <source>Defaults Health</source>
+        <translation>Salute delle predefinite</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>Ogni cosa ha il suo posto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention</source>
+        <translation>
+            <numerusform>%n tipo richiede attenzione</numerusform>
+            <numerusform>%n tipi richiedono attenzione</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HistoryHeader</name>
+    <message>
+        <source>Automatic Backup History</source>
+        <translation>Cronologia dei backup automatici</translation>
+    </message>
+    <message>
+        <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
+        <translation>Esegue un backup prima di ogni profilo, ripristino e annullamento del Guardiano, e una volta al giorno. I giorni senza modifiche vengono saltati; i backup automatici vengono conservati per 30 giorni.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::IssueRow</name>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>Nessuna applicazione installata può aprire %1. Installane una, o ignoralo se non lo usi mai.</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>Diverse applicazioni possono aprirlo, ma nessuna è la predefinita.</translation>
+    </message>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>Impostata su %1, che non è più installata.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Mostra %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::MainWindow</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Refresh Defaults</source>
+        <translation>Rileggi le predefinite</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Esegui backup ora</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Impostazioni…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Chiudi finestra</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Find Type</source>
+        <translation>Trova tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>About Openwright</source>
+        <translation>Informazioni su Openwright</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Mostra e cambia quale applicazione apre ogni tipo di file e di link, e fa sì che resti così.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Controlla aggiornamenti…</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>Openwright continua a sorvegliare le tue applicazioni predefinite anche a finestra chiusa.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OverviewView</name>
+    <message>
+        <source>Reading your defaults…</source>
+        <translation>Lettura delle applicazioni predefinite…</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Panoramica</translation>
+    </message>
+    <message>
+        <source>Types with a default</source>
+        <translation>Tipi con applicazione predefinita</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Changes spotted by Guard</source>
+        <translation>Modifiche rilevate dal Guardiano</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Richiede attenzione</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>Pulisci…</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problema nei file delle applicazioni predefinite</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problemi nei file delle applicazioni predefinite</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileCard</name>
+    <message>
+        <source>Preset</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>%1 di %2 da cambiare</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>Tutto a posto</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileSheet</name>
+    <message>
+        <source>Steps</source>
+        <translation>Passaggi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Restore %1 Defaults</source>
+        <translation>Ripristina %1 predefinite</translation>
+    </message>
+    <message>
+        <source>Apply %1 Changes</source>
+        <translation>Applica %1 modifiche</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>%1 di %2 cambiate.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfilesView</name>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>File JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profili</translation>
+    </message>
+    <message>
+        <source>Save Current as Profile</source>
+        <translation>Salva le attuali come profilo</translation>
+    </message>
+    <message>
+        <source>Save your current defaults as a profile</source>
+        <translation>Salva le applicazioni predefinite attuali come profilo</translation>
+    </message>
+    <message>
+        <source>Import &amp; Export</source>
+        <translation>Importa ed esporta</translation>
+    </message>
+    <message>
+        <source>Import Profiles…</source>
+        <translation>Importa profili…</translation>
+    </message>
+    <message>
+        <source>Export My Profiles…</source>
+        <translation>Esporta i miei profili…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Esporta…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Esportazione non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Save Current Defaults</source>
+        <translation>Salva le predefinite attuali</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nome del profilo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>My Profile</source>
+        <translation>Il mio profilo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>%n profilo esportato.</numerusform>
+            <numerusform>%n profili esportati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>%n profilo importato.</numerusform>
+            <numerusform>%n profili importati.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::RootView</name>
+    <message>
+        <source>Search types, e.g. .md or browser</source>
+        <translation>Cerca tipi, ad es. .md o browser</translation>
+    </message>
+    <message>
+        <source>Search types</source>
+        <translation>Cerca tipi</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Re-read all defaults (Ctrl+R)</source>
+        <translation>Rileggi tutte le predefinite (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Openwright could not save its data: %1</source>
+        <translation>Openwright non è riuscito a salvare i suoi dati: %1</translation>
+    </message>
+    <message>
+        <source>No file types match</source>
+        <translation>Nessun tipo di file corrisponde</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Nothing here yet.</source>
+        <translation>Ancora niente qui.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsView</name>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Apri all&apos;accesso</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Controlla automaticamente gli aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Controlla ora</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Guardiano delle predefinite</translation>
+    </message>
+    <message>
+        <source>Watch for changed defaults</source>
+        <translation>Sorveglia le predefinite cambiate</translation>
+    </message>
+    <message>
+        <source>Check every</source>
+        <translation>Controlla ogni</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 secondi</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minuti</translation>
+    </message>
+    <message>
+        <source>15 minutes</source>
+        <translation>15 minuti</translation>
+    </message>
+    <message>
+        <source>Openwright also checks whenever an app launches or quits.</source>
+        <translation>Openwright controlla anche ogni volta che un&apos;applicazione si avvia o si chiude.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsWindow</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Sidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>Barra laterale</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SidebarModel</name>
+    <message>
+        <source>Overview</source>
+        <translation>Panoramica</translation>
+    </message>
+    <message>
+        <source>File &amp; Link Types</source>
+        <translation>Tipi di file e di link</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Strumenti</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Profili</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Guardiano delle predefinite</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applicazioni</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Spinner</name>
+    <message>
+        <source>Working</source>
+        <translation>In corso</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::StepRow</name>
+    <message>
+        <source>No default</source>
+        <translation>Nessuna predefinita</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>Già impostata</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>%1 non è installata</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayIcon</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>Apri Openwright</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Controlla ora</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>Esci da Openwright</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayPanel</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Modifiche recenti</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>Apri Openwright</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Controlla ora</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>Esci da Openwright</translation>
+    </message>
+    <message>
+        <source>Health %1</source>
+        <translation>Salute %1</translation>
+    </message>
+    <message>
+        <source>Default Guard is off</source>
+        <translation>Il Guardiano è disattivato</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Annulla modifica</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>Riporta %1 a %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Guard is watching %n pinned defaults</source>
+        <translation>
+            <numerusform>Il Guardiano sorveglia %n predefinita fissata</numerusform>
+            <numerusform>Il Guardiano sorveglia %n predefinite fissate</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::UpdatePrompt</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>Apri la pagina di download</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Più tardi</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::WhyPanel</name>
+    <message>
+        <source>Default Applications</source>
+        <translation>Applicazioni predefinite</translation>
+    </message>
+    <message>
+        <source>Added Associations</source>
+        <translation>Associazioni aggiunte</translation>
+    </message>
+    <message>
+        <source>Removed Associations</source>
+        <translation>Associazioni rimosse</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>Applicazioni installate</translation>
+    </message>
+    <message>
+        <source>Installed applications that declare %1</source>
+        <translation>Applicazioni installate che dichiarano %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, riga %2</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>Perché questa applicazione?</translation>
+    </message>
+    <message>
+        <source>Why %1 opens where it does</source>
+        <translation>Perché %1 si apre dove si apre</translation>
+    </message>
+    <message>
+        <source>Reading the lists…</source>
+        <translation>Lettura degli elenchi…</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Spiegazione</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Tipo: %1</translation>
+    </message>
+    <message>
+        <source>Where the system looked, in order</source>
+        <translation>Dove ha cercato il sistema, in ordine</translation>
+    </message>
+    <message>
+        <source>(decides)</source>
+        <translation>(decide)</translation>
+    </message>
+    <message>
+        <source>Skipped, not installed: %1</source>
+        <translation>Saltata, non installata: %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Rimossa: %1</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>Impostazione del browser del desktop</translation>
+    </message>
+</context>
 </TS>

@@ -1,2826 +1,2826 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
-    <context>
-        <name>AppModel</name>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n padrão</numerusform>
-                <numerusform>%n padrões</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
-            <translation>Importar esses perfis deixaria seu arquivo de perfis maior do que o Openwright consegue ler de volta (%1 MB). Nada foi importado; exclua primeiro alguns backups ou perfis.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ApplicationIndex</name>
-        <message>
-            <source>Use %1 for All %2</source>
-            <translation>Usar %1 para tudo: %2</translation>
-        </message>
-        <message>
-            <source>Use %1 for All Its Types</source>
-            <translation>Usar %1 para todos os seus tipos</translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s) in %2.</source>
-            <translation>
-                <numerusform>%1 declara %n tipo em %2.</numerusform>
-                <numerusform>%1 declara %n tipos em %2.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s).</source>
-            <translation>
-                <numerusform>%1 declara %n tipo.</numerusform>
-                <numerusform>%1 declara %n tipos.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>Applications</name>
-        <message>
-            <source>That file cannot be read: %1</source>
-            <translation>Não é possível ler esse arquivo: %1</translation>
-        </message>
-        <message>
-            <source>That file is not UTF-8 text, as a desktop entry must be.</source>
-            <translation>Esse arquivo não é texto UTF-8, como uma entrada de desktop deve ser.</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry.</source>
-            <translation>Esse arquivo não é uma entrada de desktop.</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
-            <translation>Esse arquivo não é uma entrada de desktop: não tem o grupo [Desktop Entry].</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: its Type is %1.</source>
-            <translation>Essa entrada não é um aplicativo: seu Type é %1.</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: it has no Type.</source>
-            <translation>Essa entrada não é um aplicativo: não tem Type.</translation>
-        </message>
-        <message>
-            <source>That entry does not say which program to run: it has no Exec line.</source>
-            <translation>Essa entrada não diz qual programa executar: não tem a linha Exec.</translation>
-        </message>
-        <message>
-            <source>The program that entry runs is not installed.</source>
-            <translation>O programa que essa entrada executa não está instalado.</translation>
-        </message>
-        <message>
-            <source>The system does not list the added application yet.</source>
-            <translation>O sistema ainda não lista o aplicativo adicionado.</translation>
-        </message>
-        <message>
-            <source>That application is not installed where the system finds it</source>
-            <translation>Esse aplicativo não está instalado onde o sistema o encontra</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read, so it was kept as %1</source>
-            <translation>Não foi possível ler seu mimeapps.list, então ele foi guardado como %1</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
-            <translation>Não foi possível ler nem guardar seu mimeapps.list, então nada foi alterado</translation>
-        </message>
-    </context>
-    <context>
-        <name>BackupReason</name>
-        <message>
-            <source>Saved by you</source>
-            <translation>Salvo por você</translation>
-        </message>
-        <message>
-            <source>Daily backup</source>
-            <translation>Backup diário</translation>
-        </message>
-        <message>
-            <source>Before applying “%1”</source>
-            <translation>Antes de aplicar “%1”</translation>
-        </message>
-        <message>
-            <source>Before restoring “%1”</source>
-            <translation>Antes de restaurar “%1”</translation>
-        </message>
-        <message>
-            <source>Before reverting %1</source>
-            <translation>Antes de reverter %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>Catalog</name>
-        <message>
-            <source>System Roles</source>
-            <translation>Funções do sistema</translation>
-        </message>
-        <message>
-            <source>Documents &amp; Office</source>
-            <translation>Documentos e escritório</translation>
-        </message>
-        <message>
-            <source>AI &amp; Productivity</source>
-            <translation>IA e produtividade</translation>
-        </message>
-        <message>
-            <source>Code &amp; Developer</source>
-            <translation>Código e desenvolvimento</translation>
-        </message>
-        <message>
-            <source>Design &amp; Graphics</source>
-            <translation>Design e gráficos</translation>
-        </message>
-        <message>
-            <source>E-Books &amp; Publishing</source>
-            <translation>E-books e publicação</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creative</source>
-            <translation>Mídia e criação</translation>
-        </message>
-        <message>
-            <source>Archives &amp; Packages</source>
-            <translation>Arquivos compactados e pacotes</translation>
-        </message>
-        <message>
-            <source>3D Printing &amp; Spatial</source>
-            <translation>Impressão 3D e espacial</translation>
-        </message>
-        <message>
-            <source>Maps &amp; Navigation</source>
-            <translation>Mapas e navegação</translation>
-        </message>
-        <message>
-            <source>Communication Links</source>
-            <translation>Links de comunicação</translation>
-        </message>
-        <message>
-            <source>Gaming &amp; Emulation</source>
-            <translation>Jogos e emulação</translation>
-        </message>
-        <message>
-            <source>Security &amp; Privacy</source>
-            <translation>Segurança e privacidade</translation>
-        </message>
-        <message>
-            <source>My File Types</source>
-            <translation>Meus tipos de arquivo</translation>
-        </message>
-        <message>
-            <source>Web Browser</source>
-            <translation>Navegador web</translation>
-        </message>
-        <message>
-            <source>Opens web links, plus https:, .html and .htm</source>
-            <translation>Abre links da web, além de https:, .html e .htm</translation>
-        </message>
-        <message>
-            <source>Email</source>
-            <translation>E-mail</translation>
-        </message>
-        <message>
-            <source>Composes new emails from mailto: links</source>
-            <translation>Escreve novos e-mails a partir de links mailto:</translation>
-        </message>
-        <message>
-            <source>Phone Calls</source>
-            <translation>Chamadas telefônicas</translation>
-        </message>
-        <message>
-            <source>Handles tel: links for calling</source>
-            <translation>Trata links tel: para ligar</translation>
-        </message>
-        <message>
-            <source>SMS &amp; Messages</source>
-            <translation>SMS e mensagens</translation>
-        </message>
-        <message>
-            <source>Handles sms: links for text messages</source>
-            <translation>Trata links sms: para mensagens de texto</translation>
-        </message>
-        <message>
-            <source>File Manager</source>
-            <translation>Gerenciador de arquivos</translation>
-        </message>
-        <message>
-            <source>Opens folders</source>
-            <translation>Abre pastas</translation>
-        </message>
-        <message>
-            <source>Calendar Subscriptions</source>
-            <translation>Assinaturas de agenda</translation>
-        </message>
-        <message>
-            <source>Subscribes to webcal: calendar feeds</source>
-            <translation>Assina feeds de agenda webcal:</translation>
-        </message>
-        <message>
-            <source>PDF Documents (.pdf)</source>
-            <translation>Documentos PDF (.pdf)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for PDF document files</source>
-            <translation>Visualizador/editor de documentos PDF</translation>
-        </message>
-        <message>
-            <source>Word Documents (.docx)</source>
-            <translation>Documentos do Word (.docx)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Microsoft Word files</source>
-            <translation>Visualizador/editor de arquivos do Microsoft Word</translation>
-        </message>
-        <message>
-            <source>Legacy Word Docs (.doc)</source>
-            <translation>Documentos antigos do Word (.doc)</translation>
-        </message>
-        <message>
-            <source>Viewer for classic Word .doc files</source>
-            <translation>Visualizador de arquivos .doc clássicos do Word</translation>
-        </message>
-        <message>
-            <source>Excel Spreadsheets (.xlsx)</source>
-            <translation>Planilhas do Excel (.xlsx)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Excel spreadsheets</source>
-            <translation>Visualizador/editor de planilhas do Excel</translation>
-        </message>
-        <message>
-            <source>CSV Data Files (.csv)</source>
-            <translation>Arquivos de dados CSV (.csv)</translation>
-        </message>
-        <message>
-            <source>Data viewer for comma-separated files</source>
-            <translation>Visualizador de dados separados por vírgula</translation>
-        </message>
-        <message>
-            <source>PowerPoint Slides (.pptx)</source>
-            <translation>Slides do PowerPoint (.pptx)</translation>
-        </message>
-        <message>
-            <source>Viewer for slide presentations</source>
-            <translation>Visualizador de apresentações</translation>
-        </message>
-        <message>
-            <source>Text Files (.txt)</source>
-            <translation>Arquivos de texto (.txt)</translation>
-        </message>
-        <message>
-            <source>Plain text editor or viewer</source>
-            <translation>Editor ou visualizador de texto simples</translation>
-        </message>
-        <message>
-            <source>Rich Text Format (.rtf)</source>
-            <translation>Rich Text Format (.rtf)</translation>
-        </message>
-        <message>
-            <source>Rich text document editor</source>
-            <translation>Editor de documentos de texto formatado</translation>
-        </message>
-        <message>
-            <source>AI Prompt Configs (.prompt)</source>
-            <translation>Configurações de prompts de IA (.prompt)</translation>
-        </message>
-        <message>
-            <source>Editor for system prompts &amp; LLM configs</source>
-            <translation>Editor de prompts de sistema e configurações de LLM</translation>
-        </message>
-        <message>
-            <source>Vector DB Exports (.jsonl)</source>
-            <translation>Exportações de BD vetorial (.jsonl)</translation>
-        </message>
-        <message>
-            <source>Viewer for JSON Lines dataset dumps</source>
-            <translation>Visualizador de conjuntos de dados JSON Lines</translation>
-        </message>
-        <message>
-            <source>Subtitles &amp; Transcripts (.srt)</source>
-            <translation>Legendas e transcrições (.srt)</translation>
-        </message>
-        <message>
-            <source>Viewer for speech transcripts</source>
-            <translation>Visualizador de transcrições de fala</translation>
-        </message>
-        <message>
-            <source>JSON Data (.json)</source>
-            <translation>Dados JSON (.json)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for JSON configuration &amp; data files</source>
-            <translation>Visualizador/editor de arquivos de configuração e dados JSON</translation>
-        </message>
-        <message>
-            <source>Markdown Files (.md)</source>
-            <translation>Arquivos Markdown (.md)</translation>
-        </message>
-        <message>
-            <source>Viewer for formatted Markdown docs</source>
-            <translation>Visualizador de documentos Markdown formatados</translation>
-        </message>
-        <message>
-            <source>Python Scripts (.py)</source>
-            <translation>Scripts Python (.py)</translation>
-        </message>
-        <message>
-            <source>Editor for Python source files</source>
-            <translation>Editor de código-fonte Python</translation>
-        </message>
-        <message>
-            <source>Swift Code (.swift)</source>
-            <translation>Código Swift (.swift)</translation>
-        </message>
-        <message>
-            <source>Editor for Swift source files</source>
-            <translation>Editor de código-fonte Swift</translation>
-        </message>
-        <message>
-            <source>JavaScript (.js)</source>
-            <translation>JavaScript (.js)</translation>
-        </message>
-        <message>
-            <source>Editor for JavaScript source files</source>
-            <translation>Editor de código-fonte JavaScript</translation>
-        </message>
-        <message>
-            <source>TypeScript (.ts)</source>
-            <translation>TypeScript (.ts)</translation>
-        </message>
-        <message>
-            <source>Editor for TypeScript source files</source>
-            <translation>Editor de código-fonte TypeScript</translation>
-        </message>
-        <message>
-            <source>YAML Configurations (.yaml)</source>
-            <translation>Configurações YAML (.yaml)</translation>
-        </message>
-        <message>
-            <source>Editor for YAML deployment files</source>
-            <translation>Editor de arquivos de implantação YAML</translation>
-        </message>
-        <message>
-            <source>XML Files (.xml)</source>
-            <translation>Arquivos XML (.xml)</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for XML documents</source>
-            <translation>Visualizador/editor de documentos XML</translation>
-        </message>
-        <message>
-            <source>SQL Database Scripts (.sql)</source>
-            <translation>Scripts de banco de dados SQL (.sql)</translation>
-        </message>
-        <message>
-            <source>Viewer for database export scripts</source>
-            <translation>Visualizador de scripts de exportação de banco de dados</translation>
-        </message>
-        <message>
-            <source>Kotlin Code (.kt)</source>
-            <translation>Código Kotlin (.kt)</translation>
-        </message>
-        <message>
-            <source>Editor for Kotlin source code</source>
-            <translation>Editor de código-fonte Kotlin</translation>
-        </message>
-        <message>
-            <source>Shell Scripts (.sh)</source>
-            <translation>Scripts de shell (.sh)</translation>
-        </message>
-        <message>
-            <source>Editor for shell scripts</source>
-            <translation>Editor de scripts de shell</translation>
-        </message>
-        <message>
-            <source>Log Files (.log)</source>
-            <translation>Arquivos de log (.log)</translation>
-        </message>
-        <message>
-            <source>Viewer for application and system logs</source>
-            <translation>Visualizador de logs de aplicativos e do sistema</translation>
-        </message>
-        <message>
-            <source>SSH Links (ssh:)</source>
-            <translation>Links SSH (ssh:)</translation>
-        </message>
-        <message>
-            <source>Terminal app for ssh: connections</source>
-            <translation>Terminal para conexões ssh:</translation>
-        </message>
-        <message>
-            <source>Vector Graphics (.svg)</source>
-            <translation>Gráficos vetoriais (.svg)</translation>
-        </message>
-        <message>
-            <source>Viewer for scalable vector graphics</source>
-            <translation>Visualizador de gráficos vetoriais escaláveis</translation>
-        </message>
-        <message>
-            <source>Photoshop Files (.psd)</source>
-            <translation>Arquivos do Photoshop (.psd)</translation>
-        </message>
-        <message>
-            <source>Viewer for Adobe Photoshop documents</source>
-            <translation>Visualizador de documentos do Adobe Photoshop</translation>
-        </message>
-        <message>
-            <source>RAW Camera Photos (.dng)</source>
-            <translation>Fotos RAW (.dng)</translation>
-        </message>
-        <message>
-            <source>Viewer for raw digital camera photos</source>
-            <translation>Visualizador de fotos brutas de câmeras digitais</translation>
-        </message>
-        <message>
-            <source>TrueType Fonts (.ttf)</source>
-            <translation>Fontes TrueType (.ttf)</translation>
-        </message>
-        <message>
-            <source>Font installer/previewer</source>
-            <translation>Instalador/visualizador de fontes</translation>
-        </message>
-        <message>
-            <source>EPUB E-Books (.epub)</source>
-            <translation>E-books EPUB (.epub)</translation>
-        </message>
-        <message>
-            <source>Reader for EPUB digital books</source>
-            <translation>Leitor de livros digitais EPUB</translation>
-        </message>
-        <message>
-            <source>Kindle E-Books (.mobi)</source>
-            <translation>E-books Kindle (.mobi)</translation>
-        </message>
-        <message>
-            <source>Reader for MOBI digital books</source>
-            <translation>Leitor de livros digitais MOBI</translation>
-        </message>
-        <message>
-            <source>Comic Archives (.cbz)</source>
-            <translation>Arquivos de quadrinhos (.cbz)</translation>
-        </message>
-        <message>
-            <source>Reader for comic book archives</source>
-            <translation>Leitor de arquivos de histórias em quadrinhos</translation>
-        </message>
-        <message>
-            <source>MP4 Video (.mp4)</source>
-            <translation>Vídeo MP4 (.mp4)</translation>
-        </message>
-        <message>
-            <source>Player for MP4 movies &amp; video clips</source>
-            <translation>Reprodutor de filmes e clipes MP4</translation>
-        </message>
-        <message>
-            <source>MKV Video (.mkv)</source>
-            <translation>Vídeo MKV (.mkv)</translation>
-        </message>
-        <message>
-            <source>Player for high-definition MKV videos</source>
-            <translation>Reprodutor de vídeos MKV em alta definição</translation>
-        </message>
-        <message>
-            <source>QuickTime Movies (.mov)</source>
-            <translation>Filmes QuickTime (.mov)</translation>
-        </message>
-        <message>
-            <source>Player for QuickTime movies</source>
-            <translation>Reprodutor de filmes QuickTime</translation>
-        </message>
-        <message>
-            <source>MP3 Audio (.mp3)</source>
-            <translation>Áudio MP3 (.mp3)</translation>
-        </message>
-        <message>
-            <source>Player for MP3 audio tracks</source>
-            <translation>Reprodutor de faixas de áudio MP3</translation>
-        </message>
-        <message>
-            <source>Lossless Audio (.flac)</source>
-            <translation>Áudio sem perdas (.flac)</translation>
-        </message>
-        <message>
-            <source>Player for high-fidelity FLAC audio</source>
-            <translation>Reprodutor de áudio FLAC de alta fidelidade</translation>
-        </message>
-        <message>
-            <source>JPEG Photos (.jpg)</source>
-            <translation>Fotos JPEG (.jpg)</translation>
-        </message>
-        <message>
-            <source>Viewer for digital photos</source>
-            <translation>Visualizador de fotos digitais</translation>
-        </message>
-        <message>
-            <source>PNG Images (.png)</source>
-            <translation>Imagens PNG (.png)</translation>
-        </message>
-        <message>
-            <source>Viewer for transparent PNG images</source>
-            <translation>Visualizador de imagens PNG transparentes</translation>
-        </message>
-        <message>
-            <source>WebP Media (.webp)</source>
-            <translation>Mídia WebP (.webp)</translation>
-        </message>
-        <message>
-            <source>Viewer for modern WebP graphics</source>
-            <translation>Visualizador de gráficos WebP modernos</translation>
-        </message>
-        <message>
-            <source>HEIC Photos (.heic)</source>
-            <translation>Fotos HEIC (.heic)</translation>
-        </message>
-        <message>
-            <source>Viewer for high-efficiency photos</source>
-            <translation>Visualizador de fotos de alta eficiência</translation>
-        </message>
-        <message>
-            <source>ZIP Archives (.zip)</source>
-            <translation>Arquivos ZIP (.zip)</translation>
-        </message>
-        <message>
-            <source>Extractor for compressed ZIP archives</source>
-            <translation>Extrator de arquivos ZIP compactados</translation>
-        </message>
-        <message>
-            <source>RAR Archives (.rar)</source>
-            <translation>Arquivos RAR (.rar)</translation>
-        </message>
-        <message>
-            <source>Extractor for RAR compressed archives</source>
-            <translation>Extrator de arquivos RAR compactados</translation>
-        </message>
-        <message>
-            <source>7-Zip Archives (.7z)</source>
-            <translation>Arquivos 7-Zip (.7z)</translation>
-        </message>
-        <message>
-            <source>Extractor for 7z archives</source>
-            <translation>Extrator de arquivos 7z</translation>
-        </message>
-        <message>
-            <source>Disk Images (.dmg)</source>
-            <translation>Imagens de disco (.dmg)</translation>
-        </message>
-        <message>
-            <source>Mounter for macOS disk images</source>
-            <translation>Montador de imagens de disco do macOS</translation>
-        </message>
-        <message>
-            <source>Torrent Files (.torrent)</source>
-            <translation>Arquivos torrent (.torrent)</translation>
-        </message>
-        <message>
-            <source>Downloader for P2P torrent files</source>
-            <translation>Baixador de arquivos torrent P2P</translation>
-        </message>
-        <message>
-            <source>3D Printing Models (.stl)</source>
-            <translation>Modelos de impressão 3D (.stl)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D printer STL files</source>
-            <translation>Visualizador de arquivos STL de impressoras 3D</translation>
-        </message>
-        <message>
-            <source>3D CAD Models (.obj)</source>
-            <translation>Modelos CAD 3D (.obj)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D object geometry</source>
-            <translation>Visualizador de geometria de objetos 3D</translation>
-        </message>
-        <message>
-            <source>3D GLTF Scenes (.gltf)</source>
-            <translation>Cenas GLTF 3D (.gltf)</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D GLTF asset scenes</source>
-            <translation>Visualizador de cenas 3D GLTF</translation>
-        </message>
-        <message>
-            <source>USDZ Scenes (.usdz)</source>
-            <translation>Cenas USDZ (.usdz)</translation>
-        </message>
-        <message>
-            <source>Viewer for Apple USDZ 3D scenes</source>
-            <translation>Visualizador de cenas 3D USDZ da Apple</translation>
-        </message>
-        <message>
-            <source>GPS Track Logs (.gpx)</source>
-            <translation>Trilhas GPS (.gpx)</translation>
-        </message>
-        <message>
-            <source>Viewer for GPX trails and routes</source>
-            <translation>Visualizador de trilhas e rotas GPX</translation>
-        </message>
-        <message>
-            <source>Google Earth Places (.kml)</source>
-            <translation>Lugares do Google Earth (.kml)</translation>
-        </message>
-        <message>
-            <source>Viewer for KML placemarks</source>
-            <translation>Visualizador de marcadores KML</translation>
-        </message>
-        <message>
-            <source>Telegram Links (tg:)</source>
-            <translation>Links do Telegram (tg:)</translation>
-        </message>
-        <message>
-            <source>Messenger app for Telegram links</source>
-            <translation>Mensageiro para links do Telegram</translation>
-        </message>
-        <message>
-            <source>Zoom Meetings (zoommtg:)</source>
-            <translation>Reuniões do Zoom (zoommtg:)</translation>
-        </message>
-        <message>
-            <source>Client for Zoom meeting links</source>
-            <translation>Cliente para links de reuniões do Zoom</translation>
-        </message>
-        <message>
-            <source>Slack Links (slack:)</source>
-            <translation>Links do Slack (slack:)</translation>
-        </message>
-        <message>
-            <source>Client for Slack deep links</source>
-            <translation>Cliente para links diretos do Slack</translation>
-        </message>
-        <message>
-            <source>Disk Images (.iso)</source>
-            <translation>Imagens de disco (.iso)</translation>
-        </message>
-        <message>
-            <source>Emulation launcher for console ISOs</source>
-            <translation>Iniciador de emulação para ISOs de consoles</translation>
-        </message>
-        <message>
-            <source>GBA ROMs (.gba)</source>
-            <translation>ROMs de GBA (.gba)</translation>
-        </message>
-        <message>
-            <source>Emulator for GameBoy Advance ROMs</source>
-            <translation>Emulador de ROMs de Game Boy Advance</translation>
-        </message>
-        <message>
-            <source>OpenPGP Encryption (.gpg)</source>
-            <translation>Criptografia OpenPGP (.gpg)</translation>
-        </message>
-        <message>
-            <source>Security app for PGP/GPG files</source>
-            <translation>Aplicativo de segurança para arquivos PGP/GPG</translation>
-        </message>
-        <message>
-            <source>OpenVPN Profiles (.ovpn)</source>
-            <translation>Perfis do OpenVPN (.ovpn)</translation>
-        </message>
-        <message>
-            <source>VPN client for OpenVPN configurations</source>
-            <translation>Cliente VPN para configurações do OpenVPN</translation>
-        </message>
-        <message>
-            <source>Added by you</source>
-            <translation>Adicionado por você</translation>
-        </message>
-    </context>
-    <context>
-        <name>ChangeResult</name>
-        <message>
-            <source>Changed</source>
-            <translation>Alterado</translation>
-        </message>
-        <message>
-            <source>Already the default</source>
-            <translation>Já é o aplicativo padrão</translation>
-        </message>
-        <message>
-            <source>That app is no longer installed</source>
-            <translation>Esse aplicativo não está mais instalado</translation>
-        </message>
-        <message>
-            <source>The change could not be made</source>
-            <translation>Não foi possível fazer a alteração</translation>
-        </message>
-    </context>
-    <context>
-        <name>CommandLine</name>
-        <message>
-            <source>Reset to the system default</source>
-            <translation>Redefinido para o padrão do sistema</translation>
-        </message>
-        <message>
-            <source>Already the system default</source>
-            <translation>Já é o padrão do sistema</translation>
-        </message>
-        <message>
-            <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
-            <translation>%1 (%2) não diz que consegue abrir %3. Adicione --force para torná-lo o padrão mesmo assim.</translation>
-        </message>
-        <message>
-            <source>: There is no such file or folder.</source>
-            <translation>: Esse arquivo ou pasta não existe.</translation>
-        </message>
-        <message>
-            <source>: The system knows no such MIME type.</source>
-            <translation>: O sistema não conhece esse tipo MIME.</translation>
-        </message>
-        <message>
-            <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
-            <translation>: Isso não é um tipo. Esperava-se uma extensão (.pdf ou pdf), um tipo de link (mailto:), um tipo MIME (application/pdf) ou um arquivo (./report.pdf).</translation>
-        </message>
-    </context>
-    <context>
-        <name>DateText</name>
-        <message>
-            <source>%1 at %2</source>
-            <comment>a backup's name: date and time</comment>
-            <translation>%1 às %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>DecisionChain</name>
-        <message>
-            <source>%1 does not exist</source>
-            <translation>%1 não existe</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read as a list, so the system ignores all of it</source>
-            <translation>%1 não pode ser lido como lista, então o sistema o ignora por completo</translation>
-        </message>
-        <message>
-            <source>%1 has no entry for %2</source>
-            <translation>%1 não tem entrada para %2</translation>
-        </message>
-        <message>
-            <source>%1 line %2</source>
-            <translation>%1, linha %2</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type)</source>
-            <translation>%1 (um tipo pai)</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type of %2)</source>
-            <translation>%1 (um tipo pai de %2)</translation>
-        </message>
-        <message>
-            <source>%1 sets %2 for %3</source>
-            <translation>%1 define %2 para %3</translation>
-        </message>
-        <message>
-            <source>%1 names no application for %2</source>
-            <translation>%1 não indica nenhum aplicativo para %2</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but it is not installed</source>
-            <translation>%1 indica %2 para %3, mas ele não está instalado</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but none of them is installed</source>
-            <translation>%1 indica %2 para %3, mas nenhum deles está instalado</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, outranked by the choice above</source>
-            <translation>%1 indica %2 para %3, superado pela escolha acima</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3, and no list sets an installed default</source>
-            <translation>%1 adiciona %2 para %3, e nenhuma lista define um padrão instalado</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3</source>
-            <translation>%1 adiciona %2 para %3</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 from the applications for %3</source>
-            <translation>%1 remove %2 dos aplicativos para %3</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
-            <translation>%1 remove %2 para %3, sem efeito: uma entrada anterior o indica</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
-            <translation>%1 remove %2 para %3, sem efeito nos aplicativos instalados na mesma pasta</translation>
-        </message>
-        <message>
-            <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
-            <translation>Nenhuma lista define um aplicativo padrão instalado para %1, então é usado o primeiro aplicativo instalado que o trata: %2</translation>
-        </message>
-        <message>
-            <source>No installed application handles %1</source>
-            <translation>Nenhum aplicativo instalado trata %1</translation>
-        </message>
-        <message>
-            <source>No installed handler of %1 can be used</source>
-            <translation>Nenhum aplicativo instalado para %1 pode ser usado</translation>
-        </message>
-        <message>
-            <source> (skipped %1: not installed)</source>
-            <translation> (ignorado: %1, não instalado)</translation>
-        </message>
-        <message>
-            <source> (removed: %1)</source>
-            <translation> (removido: %1)</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 sets it for %4</source>
-            <translation>%1 abre no %2 porque %3 o define para %4</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
-            <translation>%1 abre no %2 porque %3 o adiciona para %4 e nenhuma lista define um padrão instalado</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
-            <translation>%1 abre no %2 porque nenhuma lista define um padrão instalado e ele é o primeiro aplicativo instalado que trata %3</translation>
-        </message>
-        <message>
-            <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
-            <translation>Nada abre %1 (%2): nenhuma lista indica um aplicativo instalado, e nenhum instalado o trata</translation>
-        </message>
-        <message>
-            <source>. The system reports %1 instead, so this explanation is incomplete</source>
-            <translation>. O sistema informa %1 em vez disso, então esta explicação está incompleta</translation>
-        </message>
-        <message>
-            <source>. The system reports no application, so this explanation is incomplete</source>
-            <translation>. O sistema não informa nenhum aplicativo, então esta explicação está incompleta</translation>
-        </message>
-        <message>
-            <source>No explanation is available for %1</source>
-            <translation>Nenhuma explicação disponível para %1</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
-            <translation>XDG_CURRENT_DESKTOP indica %1, então o sistema também lê %2 em cada pasta</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
-            <translation>XDG_CURRENT_DESKTOP não indica nenhum ambiente, então o sistema não lê listas específicas de ambiente</translation>
-        </message>
-        <message>
-            <source>; it found %1</source>
-            <translation>; encontrou %1</translation>
-        </message>
-        <message>
-            <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
-            <translation>. Ele ignora %1: um nome de ambiente só pode conter letras, dígitos, - e _</translation>
-        </message>
-        <message>
-            <source>“%1”</source>
-            <translation>“%1”</translation>
-        </message>
-        <message>
-            <source>~</source>
-            <translation>~</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3: links that desktop opens go to %4</source>
-            <translation>%1 (%2) indica %3: os links que esse ambiente abre vão para %4</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
-            <translation>%1 (%2) indica %3, que não corresponde a nenhum aplicativo instalado: os links que esse ambiente abre podem não abrir</translation>
-        </message>
-        <message>
-            <source>; but links %1 opens follow its own setting, %2</source>
-            <translation>; mas os links que %1 abre seguem a configuração dele, %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>DesktopBrowser</name>
-        <message>
-            <source>%1's links</source>
-            <translation>Links do %1</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read, so it was left as it is.</source>
-            <translation>Não é possível ler %1, por isso ele foi deixado como estava.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Doctor</name>
-        <message>
-            <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
-            <translation>A linha %1 de %2 indica para %4 o aplicativo %3, que não está mais instalado.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
-            <translation>A linha %1 de %2 define %3, outro nome de %4, que a linha %5 também define.</translation>
-        </message>
-        <message>
-            <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-            <translation>%1 é definido duas vezes em [%2] de %3 (linhas %4 e %5); o sistema lê apenas a última.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
-            <translation>A linha %1 de %2 remove %3 dos aplicativos para %4, embora ele seja o padrão desse tipo.</translation>
-        </message>
-        <message>
-            <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
-            <translation>%1 é uma lista antiga que o sistema ainda lê: a linha %2 dela decide que %3 abre no %4.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
-            <translation>A linha %1 de %2, uma lista para um só ambiente, faz %3 abrir no %4, passando por cima da sua escolha de %5.</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog and runs the same program as %2.</source>
-            <translation>%1 foi criado por um diálogo “abrir com um comando” e executa o mesmo programa que %2.</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog; the program it runs (%2) is gone.</source>
-            <translation>%1 foi criado por um diálogo “abrir com um comando”; o programa que ele executa (%2) não existe mais.</translation>
-        </message>
-        <message>
-            <source>%1 runs %2, which is not found, so the system passes over it.</source>
-            <translation>%1 executa %2, que não foi encontrado, então o sistema o ignora.</translation>
-        </message>
-        <message>
-            <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
-            <translation>%1 é um link somente leitura para %2, gerenciado por uma ferramenta de configuração.</translation>
-        </message>
-        <message>
-            <source>Managed by your configuration; change it there.</source>
-            <translation>Gerenciado pela sua configuração; altere-o lá.</translation>
-        </message>
-        <message>
-            <source>Remove %1 from the line; the system passes over it already.</source>
-            <translation>Remover %1 da linha; o sistema já o ignora.</translation>
-        </message>
-        <message>
-            <source>Remove line %1; nothing else changes.</source>
-            <translation>Remover a linha %1; nada mais muda.</translation>
-        </message>
-        <message>
-            <source>Keep %1 among the applications for %2.</source>
-            <translation>Manter %1 entre os aplicativos para %2.</translation>
-        </message>
-        <message>
-            <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-            <translation>Mover a linha para o seu próprio mimeapps.list; %1 continua sendo o padrão.</translation>
-        </message>
-        <message>
-            <source>Remove line %1, so that %2 opens in %3 again.</source>
-            <translation>Remover a linha %1, para que %2 volte a abrir no %3.</translation>
-        </message>
-        <message>
-            <source>Name %1 instead in your lists, and remove this entry.</source>
-            <translation>Indicar %1 no lugar dela nas suas listas e remover esta entrada.</translation>
-        </message>
-        <message>
-            <source>Remove the entry and the lines naming it.</source>
-            <translation>Remover a entrada e as linhas que a indicam.</translation>
-        </message>
-        <message>
-            <source>Remove the entry.</source>
-            <translation>Remover a entrada.</translation>
-        </message>
-        <message>
-            <source>Could not remove %1.</source>
-            <translation>Não foi possível remover %1.</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
-            <translation>A linha %1 de %2 define %3, outro nome de %4, antes de a linha %5 definir o próprio %4: o sistema tenta primeiro os aplicativos da linha %1.</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-            <translation>Mover os aplicativos da linha %1 para a linha %2 e remover a linha %1; isso muda qual aplicativo abre %3.</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-            <translation>Mover os aplicativos da linha %1 para a linha %2 e remover a linha %1; nada mais muda.</translation>
-        </message>
-        <message>
-            <source>left as it was, because %1 could not be changed.</source>
-            <translation>deixado como estava, porque não foi possível alterar %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Files</name>
-        <message>
-            <source>There is no file at %1.</source>
-            <translation>Não há arquivo em %1.</translation>
-        </message>
-        <message>
-            <source>Could not read %1: %2</source>
-            <translation>Não foi possível ler %1: %2</translation>
-        </message>
-        <message>
-            <source>%1 is not a regular file.</source>
-            <translation>%1 não é um arquivo comum.</translation>
-        </message>
-        <message>
-            <source>%1 is too large.</source>
-            <translation>%1 é grande demais.</translation>
-        </message>
-    </context>
-    <context>
-        <name>LaunchAtLogin</name>
-        <message>
-            <source>Could not write %1: %2</source>
-            <translation>Não foi possível gravar %1: %2</translation>
-        </message>
-        <message>
-            <source>Could not remove %1: %2</source>
-            <translation>Não foi possível remover %1: %2</translation>
-        </message>
-        <message>
-            <source>Could not create the folder %1: %2</source>
-            <translation>Não foi possível criar a pasta %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>Notifier</name>
-        <message>
-            <source>Open</source>
-            <translation>Abrir</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlanStep</name>
-        <message>
-            <source>Replaced by %1, the same file type</source>
-            <translation>Substituído por %1, o mesmo tipo de arquivo</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlatformText</name>
-        <message>
-            <source>Another setting keeps the current app</source>
-            <translation>Outra configuração mantém o aplicativo atual</translation>
-        </message>
-        <message>
-            <source>Applying…</source>
-            <translation>Aplicando…</translation>
-        </message>
-        <message>
-            <source>Applying the changes…</source>
-            <translation>Aplicando as alterações…</translation>
-        </message>
-        <message>
-            <source>A profile switches a whole set of defaults at once.</source>
-            <translation>Um perfil troca todo um conjunto de aplicativos padrão de uma vez.</translation>
-        </message>
-        <message>
-            <source>…instead of making the system ask, or pointing at a deleted app.</source>
-            <translation>…em vez de fazer o sistema perguntar ou apontar para um aplicativo excluído.</translation>
-        </message>
-        <message>
-            <source>The system doesn't recognise .%1 files</source>
-            <translation>O sistema não reconhece arquivos .%1</translation>
-        </message>
-    </context>
-    <context>
-        <name>Presets</name>
-        <message>
-            <source>Work &amp; Business</source>
-            <translation>Trabalho e negócios</translation>
-        </message>
-        <message>
-            <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
-            <translation>Chrome, Outlook, Microsoft Office, Zoom e Slack.</translation>
-        </message>
-        <message>
-            <source>Maximum Privacy</source>
-            <translation>Privacidade máxima</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and Apple's on-device viewers.</source>
-            <translation>Brave, Proton Mail, Telegram e os visualizadores integrados da Apple.</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creator</source>
-            <translation>Mídia e criação</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Preview for images.</source>
-            <translation>VLC para todos os formatos de vídeo e áudio, Pré-Visualização para imagens.</translation>
-        </message>
-        <message>
-            <source>Developer</source>
-            <translation>Desenvolvimento</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files, Terminal for ssh: links.</source>
-            <translation>VS Code para código e arquivos de configuração, Terminal para links ssh:.</translation>
-        </message>
-        <message>
-            <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
-            <translation>Chrome, Thunderbird, LibreOffice, Zoom e Slack.</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and the desktop's own viewers.</source>
-            <translation>Brave, Proton Mail, Telegram e os visualizadores do próprio ambiente.</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Image Viewer for images.</source>
-            <translation>VLC para todos os formatos de vídeo e áudio, Visualizador de imagens para imagens.</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files.</source>
-            <translation>VS Code para código e arquivos de configuração.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ProfileExport</name>
-        <message>
-            <source>That file isn't an Openwright profile export.</source>
-            <translation>Esse arquivo não é uma exportação de perfis do Openwright.</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Openwright cannot start</source>
-            <translation>O Openwright não pode iniciar</translation>
-        </message>
-    </context>
-    <context>
-        <name>TargetState</name>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>Definido como %1, que não está mais instalado.</translation>
-        </message>
-        <message>
-            <source>%1 opens it for now.</source>
-            <translation>Por enquanto, %1 o abre.</translation>
-        </message>
-        <message>
-            <source>%1 opens %2</source>
-            <translation>%1 abre %2</translation>
-        </message>
-        <message>
-            <source>nothing opens %1</source>
-            <translation>nada abre %1</translation>
-        </message>
-        <message>
-            <source>Depends on the file: %1.</source>
-            <translation>Depende do arquivo: %1.</translation>
-        </message>
-        <message>
-            <source>Depends on who opens it: %1.</source>
-            <translation>Depende de quem o abre: %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>TypeFamily</name>
-        <message>
-            <source>Video</source>
-            <translation>Vídeo</translation>
-        </message>
-        <message>
-            <source>Audio</source>
-            <translation>Áudio</translation>
-        </message>
-        <message>
-            <source>Images</source>
-            <translation>Imagens</translation>
-        </message>
-        <message>
-            <source>Documents</source>
-            <translation>Documentos</translation>
-        </message>
-        <message>
-            <source>Text &amp; Code</source>
-            <translation>Texto e código</translation>
-        </message>
-        <message>
-            <source>Archives</source>
-            <translation>Arquivos compactados</translation>
-        </message>
-        <message>
-            <source>Links</source>
-            <translation>Links</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>Outros</translation>
-        </message>
-    </context>
-    <context>
-        <name>cli</name>
-        <message>
-            <source>Not restored</source>
-            <translation>Não restaurado</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>%1 de %2 alterados.</translation>
-        </message>
-        <message>
-            <source>Same as now
+<context>
+    <name>AppModel</name>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n padrão</numerusform>
+            <numerusform>%n padrões</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
+        <translation>Importar esses perfis deixaria seu arquivo de perfis maior do que o Openwright consegue ler de volta (%1 MB). Nada foi importado; exclua primeiro alguns backups ou perfis.</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>Usar %1 para tudo: %2</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>Usar %1 para todos os seus tipos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s) in %2.</source>
+        <translation>
+            <numerusform>%1 declara %n tipo em %2.</numerusform>
+            <numerusform>%1 declara %n tipos em %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s).</source>
+        <translation>
+            <numerusform>%1 declara %n tipo.</numerusform>
+            <numerusform>%1 declara %n tipos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Applications</name>
+    <message>
+        <source>That file cannot be read: %1</source>
+        <translation>Não é possível ler esse arquivo: %1</translation>
+    </message>
+    <message>
+        <source>That file is not UTF-8 text, as a desktop entry must be.</source>
+        <translation>Esse arquivo não é texto UTF-8, como uma entrada de desktop deve ser.</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry.</source>
+        <translation>Esse arquivo não é uma entrada de desktop.</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
+        <translation>Esse arquivo não é uma entrada de desktop: não tem o grupo [Desktop Entry].</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: its Type is %1.</source>
+        <translation>Essa entrada não é um aplicativo: seu Type é %1.</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: it has no Type.</source>
+        <translation>Essa entrada não é um aplicativo: não tem Type.</translation>
+    </message>
+    <message>
+        <source>That entry does not say which program to run: it has no Exec line.</source>
+        <translation>Essa entrada não diz qual programa executar: não tem a linha Exec.</translation>
+    </message>
+    <message>
+        <source>The program that entry runs is not installed.</source>
+        <translation>O programa que essa entrada executa não está instalado.</translation>
+    </message>
+    <message>
+        <source>The system does not list the added application yet.</source>
+        <translation>O sistema ainda não lista o aplicativo adicionado.</translation>
+    </message>
+    <message>
+        <source>That application is not installed where the system finds it</source>
+        <translation>Esse aplicativo não está instalado onde o sistema o encontra</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read, so it was kept as %1</source>
+        <translation>Não foi possível ler seu mimeapps.list, então ele foi guardado como %1</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
+        <translation>Não foi possível ler nem guardar seu mimeapps.list, então nada foi alterado</translation>
+    </message>
+</context>
+<context>
+    <name>BackupReason</name>
+    <message>
+        <source>Saved by you</source>
+        <translation>Salvo por você</translation>
+    </message>
+    <message>
+        <source>Daily backup</source>
+        <translation>Backup diário</translation>
+    </message>
+    <message>
+        <source>Before applying “%1”</source>
+        <translation>Antes de aplicar “%1”</translation>
+    </message>
+    <message>
+        <source>Before restoring “%1”</source>
+        <translation>Antes de restaurar “%1”</translation>
+    </message>
+    <message>
+        <source>Before reverting %1</source>
+        <translation>Antes de reverter %1</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>System Roles</source>
+        <translation>Funções do sistema</translation>
+    </message>
+    <message>
+        <source>Documents &amp; Office</source>
+        <translation>Documentos e escritório</translation>
+    </message>
+    <message>
+        <source>AI &amp; Productivity</source>
+        <translation>IA e produtividade</translation>
+    </message>
+    <message>
+        <source>Code &amp; Developer</source>
+        <translation>Código e desenvolvimento</translation>
+    </message>
+    <message>
+        <source>Design &amp; Graphics</source>
+        <translation>Design e gráficos</translation>
+    </message>
+    <message>
+        <source>E-Books &amp; Publishing</source>
+        <translation>E-books e publicação</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creative</source>
+        <translation>Mídia e criação</translation>
+    </message>
+    <message>
+        <source>Archives &amp; Packages</source>
+        <translation>Arquivos compactados e pacotes</translation>
+    </message>
+    <message>
+        <source>3D Printing &amp; Spatial</source>
+        <translation>Impressão 3D e espacial</translation>
+    </message>
+    <message>
+        <source>Maps &amp; Navigation</source>
+        <translation>Mapas e navegação</translation>
+    </message>
+    <message>
+        <source>Communication Links</source>
+        <translation>Links de comunicação</translation>
+    </message>
+    <message>
+        <source>Gaming &amp; Emulation</source>
+        <translation>Jogos e emulação</translation>
+    </message>
+    <message>
+        <source>Security &amp; Privacy</source>
+        <translation>Segurança e privacidade</translation>
+    </message>
+    <message>
+        <source>My File Types</source>
+        <translation>Meus tipos de arquivo</translation>
+    </message>
+    <message>
+        <source>Web Browser</source>
+        <translation>Navegador web</translation>
+    </message>
+    <message>
+        <source>Opens web links, plus https:, .html and .htm</source>
+        <translation>Abre links da web, além de https:, .html e .htm</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Composes new emails from mailto: links</source>
+        <translation>Escreve novos e-mails a partir de links mailto:</translation>
+    </message>
+    <message>
+        <source>Phone Calls</source>
+        <translation>Chamadas telefônicas</translation>
+    </message>
+    <message>
+        <source>Handles tel: links for calling</source>
+        <translation>Trata links tel: para ligar</translation>
+    </message>
+    <message>
+        <source>SMS &amp; Messages</source>
+        <translation>SMS e mensagens</translation>
+    </message>
+    <message>
+        <source>Handles sms: links for text messages</source>
+        <translation>Trata links sms: para mensagens de texto</translation>
+    </message>
+    <message>
+        <source>File Manager</source>
+        <translation>Gerenciador de arquivos</translation>
+    </message>
+    <message>
+        <source>Opens folders</source>
+        <translation>Abre pastas</translation>
+    </message>
+    <message>
+        <source>Calendar Subscriptions</source>
+        <translation>Assinaturas de agenda</translation>
+    </message>
+    <message>
+        <source>Subscribes to webcal: calendar feeds</source>
+        <translation>Assina feeds de agenda webcal:</translation>
+    </message>
+    <message>
+        <source>PDF Documents (.pdf)</source>
+        <translation>Documentos PDF (.pdf)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for PDF document files</source>
+        <translation>Visualizador/editor de documentos PDF</translation>
+    </message>
+    <message>
+        <source>Word Documents (.docx)</source>
+        <translation>Documentos do Word (.docx)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Microsoft Word files</source>
+        <translation>Visualizador/editor de arquivos do Microsoft Word</translation>
+    </message>
+    <message>
+        <source>Legacy Word Docs (.doc)</source>
+        <translation>Documentos antigos do Word (.doc)</translation>
+    </message>
+    <message>
+        <source>Viewer for classic Word .doc files</source>
+        <translation>Visualizador de arquivos .doc clássicos do Word</translation>
+    </message>
+    <message>
+        <source>Excel Spreadsheets (.xlsx)</source>
+        <translation>Planilhas do Excel (.xlsx)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Excel spreadsheets</source>
+        <translation>Visualizador/editor de planilhas do Excel</translation>
+    </message>
+    <message>
+        <source>CSV Data Files (.csv)</source>
+        <translation>Arquivos de dados CSV (.csv)</translation>
+    </message>
+    <message>
+        <source>Data viewer for comma-separated files</source>
+        <translation>Visualizador de dados separados por vírgula</translation>
+    </message>
+    <message>
+        <source>PowerPoint Slides (.pptx)</source>
+        <translation>Slides do PowerPoint (.pptx)</translation>
+    </message>
+    <message>
+        <source>Viewer for slide presentations</source>
+        <translation>Visualizador de apresentações</translation>
+    </message>
+    <message>
+        <source>Text Files (.txt)</source>
+        <translation>Arquivos de texto (.txt)</translation>
+    </message>
+    <message>
+        <source>Plain text editor or viewer</source>
+        <translation>Editor ou visualizador de texto simples</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (.rtf)</source>
+        <translation>Rich Text Format (.rtf)</translation>
+    </message>
+    <message>
+        <source>Rich text document editor</source>
+        <translation>Editor de documentos de texto formatado</translation>
+    </message>
+    <message>
+        <source>AI Prompt Configs (.prompt)</source>
+        <translation>Configurações de prompts de IA (.prompt)</translation>
+    </message>
+    <message>
+        <source>Editor for system prompts &amp; LLM configs</source>
+        <translation>Editor de prompts de sistema e configurações de LLM</translation>
+    </message>
+    <message>
+        <source>Vector DB Exports (.jsonl)</source>
+        <translation>Exportações de BD vetorial (.jsonl)</translation>
+    </message>
+    <message>
+        <source>Viewer for JSON Lines dataset dumps</source>
+        <translation>Visualizador de conjuntos de dados JSON Lines</translation>
+    </message>
+    <message>
+        <source>Subtitles &amp; Transcripts (.srt)</source>
+        <translation>Legendas e transcrições (.srt)</translation>
+    </message>
+    <message>
+        <source>Viewer for speech transcripts</source>
+        <translation>Visualizador de transcrições de fala</translation>
+    </message>
+    <message>
+        <source>JSON Data (.json)</source>
+        <translation>Dados JSON (.json)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for JSON configuration &amp; data files</source>
+        <translation>Visualizador/editor de arquivos de configuração e dados JSON</translation>
+    </message>
+    <message>
+        <source>Markdown Files (.md)</source>
+        <translation>Arquivos Markdown (.md)</translation>
+    </message>
+    <message>
+        <source>Viewer for formatted Markdown docs</source>
+        <translation>Visualizador de documentos Markdown formatados</translation>
+    </message>
+    <message>
+        <source>Python Scripts (.py)</source>
+        <translation>Scripts Python (.py)</translation>
+    </message>
+    <message>
+        <source>Editor for Python source files</source>
+        <translation>Editor de código-fonte Python</translation>
+    </message>
+    <message>
+        <source>Swift Code (.swift)</source>
+        <translation>Código Swift (.swift)</translation>
+    </message>
+    <message>
+        <source>Editor for Swift source files</source>
+        <translation>Editor de código-fonte Swift</translation>
+    </message>
+    <message>
+        <source>JavaScript (.js)</source>
+        <translation>JavaScript (.js)</translation>
+    </message>
+    <message>
+        <source>Editor for JavaScript source files</source>
+        <translation>Editor de código-fonte JavaScript</translation>
+    </message>
+    <message>
+        <source>TypeScript (.ts)</source>
+        <translation>TypeScript (.ts)</translation>
+    </message>
+    <message>
+        <source>Editor for TypeScript source files</source>
+        <translation>Editor de código-fonte TypeScript</translation>
+    </message>
+    <message>
+        <source>YAML Configurations (.yaml)</source>
+        <translation>Configurações YAML (.yaml)</translation>
+    </message>
+    <message>
+        <source>Editor for YAML deployment files</source>
+        <translation>Editor de arquivos de implantação YAML</translation>
+    </message>
+    <message>
+        <source>XML Files (.xml)</source>
+        <translation>Arquivos XML (.xml)</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for XML documents</source>
+        <translation>Visualizador/editor de documentos XML</translation>
+    </message>
+    <message>
+        <source>SQL Database Scripts (.sql)</source>
+        <translation>Scripts de banco de dados SQL (.sql)</translation>
+    </message>
+    <message>
+        <source>Viewer for database export scripts</source>
+        <translation>Visualizador de scripts de exportação de banco de dados</translation>
+    </message>
+    <message>
+        <source>Kotlin Code (.kt)</source>
+        <translation>Código Kotlin (.kt)</translation>
+    </message>
+    <message>
+        <source>Editor for Kotlin source code</source>
+        <translation>Editor de código-fonte Kotlin</translation>
+    </message>
+    <message>
+        <source>Shell Scripts (.sh)</source>
+        <translation>Scripts de shell (.sh)</translation>
+    </message>
+    <message>
+        <source>Editor for shell scripts</source>
+        <translation>Editor de scripts de shell</translation>
+    </message>
+    <message>
+        <source>Log Files (.log)</source>
+        <translation>Arquivos de log (.log)</translation>
+    </message>
+    <message>
+        <source>Viewer for application and system logs</source>
+        <translation>Visualizador de logs de aplicativos e do sistema</translation>
+    </message>
+    <message>
+        <source>SSH Links (ssh:)</source>
+        <translation>Links SSH (ssh:)</translation>
+    </message>
+    <message>
+        <source>Terminal app for ssh: connections</source>
+        <translation>Terminal para conexões ssh:</translation>
+    </message>
+    <message>
+        <source>Vector Graphics (.svg)</source>
+        <translation>Gráficos vetoriais (.svg)</translation>
+    </message>
+    <message>
+        <source>Viewer for scalable vector graphics</source>
+        <translation>Visualizador de gráficos vetoriais escaláveis</translation>
+    </message>
+    <message>
+        <source>Photoshop Files (.psd)</source>
+        <translation>Arquivos do Photoshop (.psd)</translation>
+    </message>
+    <message>
+        <source>Viewer for Adobe Photoshop documents</source>
+        <translation>Visualizador de documentos do Adobe Photoshop</translation>
+    </message>
+    <message>
+        <source>RAW Camera Photos (.dng)</source>
+        <translation>Fotos RAW (.dng)</translation>
+    </message>
+    <message>
+        <source>Viewer for raw digital camera photos</source>
+        <translation>Visualizador de fotos brutas de câmeras digitais</translation>
+    </message>
+    <message>
+        <source>TrueType Fonts (.ttf)</source>
+        <translation>Fontes TrueType (.ttf)</translation>
+    </message>
+    <message>
+        <source>Font installer/previewer</source>
+        <translation>Instalador/visualizador de fontes</translation>
+    </message>
+    <message>
+        <source>EPUB E-Books (.epub)</source>
+        <translation>E-books EPUB (.epub)</translation>
+    </message>
+    <message>
+        <source>Reader for EPUB digital books</source>
+        <translation>Leitor de livros digitais EPUB</translation>
+    </message>
+    <message>
+        <source>Kindle E-Books (.mobi)</source>
+        <translation>E-books Kindle (.mobi)</translation>
+    </message>
+    <message>
+        <source>Reader for MOBI digital books</source>
+        <translation>Leitor de livros digitais MOBI</translation>
+    </message>
+    <message>
+        <source>Comic Archives (.cbz)</source>
+        <translation>Arquivos de quadrinhos (.cbz)</translation>
+    </message>
+    <message>
+        <source>Reader for comic book archives</source>
+        <translation>Leitor de arquivos de histórias em quadrinhos</translation>
+    </message>
+    <message>
+        <source>MP4 Video (.mp4)</source>
+        <translation>Vídeo MP4 (.mp4)</translation>
+    </message>
+    <message>
+        <source>Player for MP4 movies &amp; video clips</source>
+        <translation>Reprodutor de filmes e clipes MP4</translation>
+    </message>
+    <message>
+        <source>MKV Video (.mkv)</source>
+        <translation>Vídeo MKV (.mkv)</translation>
+    </message>
+    <message>
+        <source>Player for high-definition MKV videos</source>
+        <translation>Reprodutor de vídeos MKV em alta definição</translation>
+    </message>
+    <message>
+        <source>QuickTime Movies (.mov)</source>
+        <translation>Filmes QuickTime (.mov)</translation>
+    </message>
+    <message>
+        <source>Player for QuickTime movies</source>
+        <translation>Reprodutor de filmes QuickTime</translation>
+    </message>
+    <message>
+        <source>MP3 Audio (.mp3)</source>
+        <translation>Áudio MP3 (.mp3)</translation>
+    </message>
+    <message>
+        <source>Player for MP3 audio tracks</source>
+        <translation>Reprodutor de faixas de áudio MP3</translation>
+    </message>
+    <message>
+        <source>Lossless Audio (.flac)</source>
+        <translation>Áudio sem perdas (.flac)</translation>
+    </message>
+    <message>
+        <source>Player for high-fidelity FLAC audio</source>
+        <translation>Reprodutor de áudio FLAC de alta fidelidade</translation>
+    </message>
+    <message>
+        <source>JPEG Photos (.jpg)</source>
+        <translation>Fotos JPEG (.jpg)</translation>
+    </message>
+    <message>
+        <source>Viewer for digital photos</source>
+        <translation>Visualizador de fotos digitais</translation>
+    </message>
+    <message>
+        <source>PNG Images (.png)</source>
+        <translation>Imagens PNG (.png)</translation>
+    </message>
+    <message>
+        <source>Viewer for transparent PNG images</source>
+        <translation>Visualizador de imagens PNG transparentes</translation>
+    </message>
+    <message>
+        <source>WebP Media (.webp)</source>
+        <translation>Mídia WebP (.webp)</translation>
+    </message>
+    <message>
+        <source>Viewer for modern WebP graphics</source>
+        <translation>Visualizador de gráficos WebP modernos</translation>
+    </message>
+    <message>
+        <source>HEIC Photos (.heic)</source>
+        <translation>Fotos HEIC (.heic)</translation>
+    </message>
+    <message>
+        <source>Viewer for high-efficiency photos</source>
+        <translation>Visualizador de fotos de alta eficiência</translation>
+    </message>
+    <message>
+        <source>ZIP Archives (.zip)</source>
+        <translation>Arquivos ZIP (.zip)</translation>
+    </message>
+    <message>
+        <source>Extractor for compressed ZIP archives</source>
+        <translation>Extrator de arquivos ZIP compactados</translation>
+    </message>
+    <message>
+        <source>RAR Archives (.rar)</source>
+        <translation>Arquivos RAR (.rar)</translation>
+    </message>
+    <message>
+        <source>Extractor for RAR compressed archives</source>
+        <translation>Extrator de arquivos RAR compactados</translation>
+    </message>
+    <message>
+        <source>7-Zip Archives (.7z)</source>
+        <translation>Arquivos 7-Zip (.7z)</translation>
+    </message>
+    <message>
+        <source>Extractor for 7z archives</source>
+        <translation>Extrator de arquivos 7z</translation>
+    </message>
+    <message>
+        <source>Disk Images (.dmg)</source>
+        <translation>Imagens de disco (.dmg)</translation>
+    </message>
+    <message>
+        <source>Mounter for macOS disk images</source>
+        <translation>Montador de imagens de disco do macOS</translation>
+    </message>
+    <message>
+        <source>Torrent Files (.torrent)</source>
+        <translation>Arquivos torrent (.torrent)</translation>
+    </message>
+    <message>
+        <source>Downloader for P2P torrent files</source>
+        <translation>Baixador de arquivos torrent P2P</translation>
+    </message>
+    <message>
+        <source>3D Printing Models (.stl)</source>
+        <translation>Modelos de impressão 3D (.stl)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D printer STL files</source>
+        <translation>Visualizador de arquivos STL de impressoras 3D</translation>
+    </message>
+    <message>
+        <source>3D CAD Models (.obj)</source>
+        <translation>Modelos CAD 3D (.obj)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D object geometry</source>
+        <translation>Visualizador de geometria de objetos 3D</translation>
+    </message>
+    <message>
+        <source>3D GLTF Scenes (.gltf)</source>
+        <translation>Cenas GLTF 3D (.gltf)</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D GLTF asset scenes</source>
+        <translation>Visualizador de cenas 3D GLTF</translation>
+    </message>
+    <message>
+        <source>USDZ Scenes (.usdz)</source>
+        <translation>Cenas USDZ (.usdz)</translation>
+    </message>
+    <message>
+        <source>Viewer for Apple USDZ 3D scenes</source>
+        <translation>Visualizador de cenas 3D USDZ da Apple</translation>
+    </message>
+    <message>
+        <source>GPS Track Logs (.gpx)</source>
+        <translation>Trilhas GPS (.gpx)</translation>
+    </message>
+    <message>
+        <source>Viewer for GPX trails and routes</source>
+        <translation>Visualizador de trilhas e rotas GPX</translation>
+    </message>
+    <message>
+        <source>Google Earth Places (.kml)</source>
+        <translation>Lugares do Google Earth (.kml)</translation>
+    </message>
+    <message>
+        <source>Viewer for KML placemarks</source>
+        <translation>Visualizador de marcadores KML</translation>
+    </message>
+    <message>
+        <source>Telegram Links (tg:)</source>
+        <translation>Links do Telegram (tg:)</translation>
+    </message>
+    <message>
+        <source>Messenger app for Telegram links</source>
+        <translation>Mensageiro para links do Telegram</translation>
+    </message>
+    <message>
+        <source>Zoom Meetings (zoommtg:)</source>
+        <translation>Reuniões do Zoom (zoommtg:)</translation>
+    </message>
+    <message>
+        <source>Client for Zoom meeting links</source>
+        <translation>Cliente para links de reuniões do Zoom</translation>
+    </message>
+    <message>
+        <source>Slack Links (slack:)</source>
+        <translation>Links do Slack (slack:)</translation>
+    </message>
+    <message>
+        <source>Client for Slack deep links</source>
+        <translation>Cliente para links diretos do Slack</translation>
+    </message>
+    <message>
+        <source>Disk Images (.iso)</source>
+        <translation>Imagens de disco (.iso)</translation>
+    </message>
+    <message>
+        <source>Emulation launcher for console ISOs</source>
+        <translation>Iniciador de emulação para ISOs de consoles</translation>
+    </message>
+    <message>
+        <source>GBA ROMs (.gba)</source>
+        <translation>ROMs de GBA (.gba)</translation>
+    </message>
+    <message>
+        <source>Emulator for GameBoy Advance ROMs</source>
+        <translation>Emulador de ROMs de Game Boy Advance</translation>
+    </message>
+    <message>
+        <source>OpenPGP Encryption (.gpg)</source>
+        <translation>Criptografia OpenPGP (.gpg)</translation>
+    </message>
+    <message>
+        <source>Security app for PGP/GPG files</source>
+        <translation>Aplicativo de segurança para arquivos PGP/GPG</translation>
+    </message>
+    <message>
+        <source>OpenVPN Profiles (.ovpn)</source>
+        <translation>Perfis do OpenVPN (.ovpn)</translation>
+    </message>
+    <message>
+        <source>VPN client for OpenVPN configurations</source>
+        <translation>Cliente VPN para configurações do OpenVPN</translation>
+    </message>
+    <message>
+        <source>Added by you</source>
+        <translation>Adicionado por você</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeResult</name>
+    <message>
+        <source>Changed</source>
+        <translation>Alterado</translation>
+    </message>
+    <message>
+        <source>Already the default</source>
+        <translation>Já é o aplicativo padrão</translation>
+    </message>
+    <message>
+        <source>That app is no longer installed</source>
+        <translation>Esse aplicativo não está mais instalado</translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>Não foi possível fazer a alteração</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>Redefinido para o padrão do sistema</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>Já é o padrão do sistema</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>%1 (%2) não diz que consegue abrir %3. Adicione --force para torná-lo o padrão mesmo assim.</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>: Esse arquivo ou pasta não existe.</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>: O sistema não conhece esse tipo MIME.</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>: Isso não é um tipo. Esperava-se uma extensão (.pdf ou pdf), um tipo de link (mailto:), um tipo MIME (application/pdf) ou um arquivo (./report.pdf).</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <source>%1 at %2</source>
+        <comment>a backup&apos;s name: date and time</comment>
+        <translation>%1 às %2</translation>
+    </message>
+</context>
+<context>
+    <name>DecisionChain</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 não existe</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a list, so the system ignores all of it</source>
+        <translation>%1 não pode ser lido como lista, então o sistema o ignora por completo</translation>
+    </message>
+    <message>
+        <source>%1 has no entry for %2</source>
+        <translation>%1 não tem entrada para %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation>%1, linha %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type)</source>
+        <translation>%1 (um tipo pai)</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type of %2)</source>
+        <translation>%1 (um tipo pai de %2)</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 for %3</source>
+        <translation>%1 define %2 para %3</translation>
+    </message>
+    <message>
+        <source>%1 names no application for %2</source>
+        <translation>%1 não indica nenhum aplicativo para %2</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but it is not installed</source>
+        <translation>%1 indica %2 para %3, mas ele não está instalado</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but none of them is installed</source>
+        <translation>%1 indica %2 para %3, mas nenhum deles está instalado</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, outranked by the choice above</source>
+        <translation>%1 indica %2 para %3, superado pela escolha acima</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3, and no list sets an installed default</source>
+        <translation>%1 adiciona %2 para %3, e nenhuma lista define um padrão instalado</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3</source>
+        <translation>%1 adiciona %2 para %3</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 from the applications for %3</source>
+        <translation>%1 remove %2 dos aplicativos para %3</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
+        <translation>%1 remove %2 para %3, sem efeito: uma entrada anterior o indica</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
+        <translation>%1 remove %2 para %3, sem efeito nos aplicativos instalados na mesma pasta</translation>
+    </message>
+    <message>
+        <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
+        <translation>Nenhuma lista define um aplicativo padrão instalado para %1, então é usado o primeiro aplicativo instalado que o trata: %2</translation>
+    </message>
+    <message>
+        <source>No installed application handles %1</source>
+        <translation>Nenhum aplicativo instalado trata %1</translation>
+    </message>
+    <message>
+        <source>No installed handler of %1 can be used</source>
+        <translation>Nenhum aplicativo instalado para %1 pode ser usado</translation>
+    </message>
+    <message>
+        <source> (skipped %1: not installed)</source>
+        <translation> (ignorado: %1, não instalado)</translation>
+    </message>
+    <message>
+        <source> (removed: %1)</source>
+        <translation> (removido: %1)</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets it for %4</source>
+        <translation>%1 abre no %2 porque %3 o define para %4</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
+        <translation>%1 abre no %2 porque %3 o adiciona para %4 e nenhuma lista define um padrão instalado</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
+        <translation>%1 abre no %2 porque nenhuma lista define um padrão instalado e ele é o primeiro aplicativo instalado que trata %3</translation>
+    </message>
+    <message>
+        <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
+        <translation>Nada abre %1 (%2): nenhuma lista indica um aplicativo instalado, e nenhum instalado o trata</translation>
+    </message>
+    <message>
+        <source>. The system reports %1 instead, so this explanation is incomplete</source>
+        <translation>. O sistema informa %1 em vez disso, então esta explicação está incompleta</translation>
+    </message>
+    <message>
+        <source>. The system reports no application, so this explanation is incomplete</source>
+        <translation>. O sistema não informa nenhum aplicativo, então esta explicação está incompleta</translation>
+    </message>
+    <message>
+        <source>No explanation is available for %1</source>
+        <translation>Nenhuma explicação disponível para %1</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
+        <translation>XDG_CURRENT_DESKTOP indica %1, então o sistema também lê %2 em cada pasta</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
+        <translation>XDG_CURRENT_DESKTOP não indica nenhum ambiente, então o sistema não lê listas específicas de ambiente</translation>
+    </message>
+    <message>
+        <source>; it found %1</source>
+        <translation>; encontrou %1</translation>
+    </message>
+    <message>
+        <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
+        <translation>. Ele ignora %1: um nome de ambiente só pode conter letras, dígitos, - e _</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>~</source>
+        <translation>~</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>%1 (%2) indica %3: os links que esse ambiente abre vão para %4</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>%1 (%2) indica %3, que não corresponde a nenhum aplicativo instalado: os links que esse ambiente abre podem não abrir</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>; mas os links que %1 abre seguem a configuração dele, %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>Links do %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it was left as it is.</source>
+        <translation>Não é possível ler %1, por isso ele foi deixado como estava.</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>A linha %1 de %2 indica para %4 o aplicativo %3, que não está mais instalado.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>A linha %1 de %2 define %3, outro nome de %4, que a linha %5 também define.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>%1 é definido duas vezes em [%2] de %3 (linhas %4 e %5); o sistema lê apenas a última.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>A linha %1 de %2 remove %3 dos aplicativos para %4, embora ele seja o padrão desse tipo.</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>%1 é uma lista antiga que o sistema ainda lê: a linha %2 dela decide que %3 abre no %4.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>A linha %1 de %2, uma lista para um só ambiente, faz %3 abrir no %4, passando por cima da sua escolha de %5.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>%1 foi criado por um diálogo “abrir com um comando” e executa o mesmo programa que %2.</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>%1 foi criado por um diálogo “abrir com um comando”; o programa que ele executa (%2) não existe mais.</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>%1 executa %2, que não foi encontrado, então o sistema o ignora.</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>%1 é um link somente leitura para %2, gerenciado por uma ferramenta de configuração.</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>Gerenciado pela sua configuração; altere-o lá.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>Remover %1 da linha; o sistema já o ignora.</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>Remover a linha %1; nada mais muda.</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>Manter %1 entre os aplicativos para %2.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>Mover a linha para o seu próprio mimeapps.list; %1 continua sendo o padrão.</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>Remover a linha %1, para que %2 volte a abrir no %3.</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>Indicar %1 no lugar dela nas suas listas e remover esta entrada.</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>Remover a entrada e as linhas que a indicam.</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>Remover a entrada.</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>Não foi possível remover %1.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
+        <translation>A linha %1 de %2 define %3, outro nome de %4, antes de a linha %5 definir o próprio %4: o sistema tenta primeiro os aplicativos da linha %1.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
+        <translation>Mover os aplicativos da linha %1 para a linha %2 e remover a linha %1; isso muda qual aplicativo abre %3.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
+        <translation>Mover os aplicativos da linha %1 para a linha %2 e remover a linha %1; nada mais muda.</translation>
+    </message>
+    <message>
+        <source>left as it was, because %1 could not be changed.</source>
+        <translation>deixado como estava, porque não foi possível alterar %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>There is no file at %1.</source>
+        <translation>Não há arquivo em %1.</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Não foi possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>%1 is too large.</source>
+        <translation>%1 é grande demais.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not remove %1: %2</source>
+        <translation>Não foi possível remover %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not create the folder %1: %2</source>
+        <translation>Não foi possível criar a pasta %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>PlanStep</name>
+    <message>
+        <source>Replaced by %1, the same file type</source>
+        <translation>Substituído por %1, o mesmo tipo de arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformText</name>
+    <message>
+        <source>Another setting keeps the current app</source>
+        <translation>Outra configuração mantém o aplicativo atual</translation>
+    </message>
+    <message>
+        <source>Applying…</source>
+        <translation>Aplicando…</translation>
+    </message>
+    <message>
+        <source>Applying the changes…</source>
+        <translation>Aplicando as alterações…</translation>
+    </message>
+    <message>
+        <source>A profile switches a whole set of defaults at once.</source>
+        <translation>Um perfil troca todo um conjunto de aplicativos padrão de uma vez.</translation>
+    </message>
+    <message>
+        <source>…instead of making the system ask, or pointing at a deleted app.</source>
+        <translation>…em vez de fazer o sistema perguntar ou apontar para um aplicativo excluído.</translation>
+    </message>
+    <message>
+        <source>The system doesn&apos;t recognise .%1 files</source>
+        <translation>O sistema não reconhece arquivos .%1</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Work &amp; Business</source>
+        <translation>Trabalho e negócios</translation>
+    </message>
+    <message>
+        <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
+        <translation>Chrome, Outlook, Microsoft Office, Zoom e Slack.</translation>
+    </message>
+    <message>
+        <source>Maximum Privacy</source>
+        <translation>Privacidade máxima</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and Apple&apos;s on-device viewers.</source>
+        <translation>Brave, Proton Mail, Telegram e os visualizadores integrados da Apple.</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creator</source>
+        <translation>Mídia e criação</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Preview for images.</source>
+        <translation>VLC para todos os formatos de vídeo e áudio, Pré-Visualização para imagens.</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Desenvolvimento</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files, Terminal for ssh: links.</source>
+        <translation>VS Code para código e arquivos de configuração, Terminal para links ssh:.</translation>
+    </message>
+    <message>
+        <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
+        <translation>Chrome, Thunderbird, LibreOffice, Zoom e Slack.</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and the desktop&apos;s own viewers.</source>
+        <translation>Brave, Proton Mail, Telegram e os visualizadores do próprio ambiente.</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Image Viewer for images.</source>
+        <translation>VLC para todos os formatos de vídeo e áudio, Visualizador de imagens para imagens.</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files.</source>
+        <translation>VS Code para código e arquivos de configuração.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileExport</name>
+    <message>
+        <source>That file isn&apos;t an Openwright profile export.</source>
+        <translation>Esse arquivo não é uma exportação de perfis do Openwright.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Openwright cannot start</source>
+        <translation>O Openwright não pode iniciar</translation>
+    </message>
+</context>
+<context>
+    <name>TargetState</name>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>Definido como %1, que não está mais instalado.</translation>
+    </message>
+    <message>
+        <source>%1 opens it for now.</source>
+        <translation>Por enquanto, %1 o abre.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2</source>
+        <translation>%1 abre %2</translation>
+    </message>
+    <message>
+        <source>nothing opens %1</source>
+        <translation>nada abre %1</translation>
+    </message>
+    <message>
+        <source>Depends on the file: %1.</source>
+        <translation>Depende do arquivo: %1.</translation>
+    </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>Depende de quem o abre: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Imagens</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>Texto e código</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Arquivos compactados</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outros</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>Not restored</source>
+        <translation>Não restaurado</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>%1 de %2 alterados.</translation>
+    </message>
+    <message>
+        <source>Same as now
 </source>
-            <translation>Igual a agora
+        <translation>Igual a agora
 </translation>
-        </message>
-        <message>
-            <source>All set
+    </message>
+    <message>
+        <source>All set
 </source>
-            <translation>Tudo certo
+        <translation>Tudo certo
 </translation>
-        </message>
-        <message>
-            <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
-            <translation>O Guardião de padrões só vigia os tipos que o Openwright lista, e %1 não é um deles.</translation>
-        </message>
-        <message>
-            <source>%1 is pinned: Default Guard is watching this default.</source>
-            <translation>%1 está fixado: o Guardião está vigiando este padrão.</translation>
-        </message>
-        <message>
-            <source>%1 is not pinned.</source>
-            <translation>%1 não está fixado.</translation>
-        </message>
-        <message>
-            <source>No defaults changed since the last check.
+    </message>
+    <message>
+        <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
+        <translation>O Guardião de padrões só vigia os tipos que o Openwright lista, e %1 não é um deles.</translation>
+    </message>
+    <message>
+        <source>%1 is pinned: Default Guard is watching this default.</source>
+        <translation>%1 está fixado: o Guardião está vigiando este padrão.</translation>
+    </message>
+    <message>
+        <source>%1 is not pinned.</source>
+        <translation>%1 não está fixado.</translation>
+    </message>
+    <message>
+        <source>No defaults changed since the last check.
 </source>
-            <translation>Nenhum padrão mudou desde a última verificação.
+        <translation>Nenhum padrão mudou desde a última verificação.
 </translation>
-        </message>
-        <message>
-            <source>The file to import was not read.</source>
-            <translation>O arquivo a importar não foi lido.</translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>%n perfil importado.</numerusform>
-                <numerusform>%n perfis importados.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
-            <translation>Outro backup deixaria seu arquivo de perfis maior do que o Openwright consegue ler de volta. Exclua alguns backups primeiro.</translation>
-        </message>
-        <message numerus="yes">
-            <source>Backed up %n defaults as “%1” (%2).</source>
-            <translation>
-                <numerusform>%n padrão salvo como “%1” (%2).</numerusform>
-                <numerusform>%n padrões salvos como “%1” (%2).</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Deleted the backup “%1” (%2).</source>
-            <translation>Backup “%1” excluído (%2).</translation>
-        </message>
-        <message>
-            <source>The command was interrupted.</source>
-            <translation>O comando foi interrompido.</translation>
-        </message>
-        <message>
-            <source>Another Openwright command is still running. Try again once it has finished.</source>
-            <translation>Outro comando do Openwright ainda está em execução. Tente novamente quando ele terminar.</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data, so what was not saved is lost: </source>
-            <translation>O Openwright não conseguiu salvar todos os seus dados, então o que não foi salvo se perdeu: </translation>
-        </message>
-        <message>
-            <source>Openwright is quitting.</source>
-            <translation>O Openwright está sendo encerrado.</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
-            <translation>O Openwright não conseguiu salvar todos os seus dados; o que não foi salvo será perdido quando o Openwright for encerrado: </translation>
-        </message>
-        <message>
-            <source>%1 is not an option. See openwright --help.</source>
-            <translation>%1 não é uma opção. Veja openwright --help.</translation>
-        </message>
-        <message>
-            <source>%1 needs one of: %2.</source>
-            <translation>%1 precisa de um destes: %2.</translation>
-        </message>
-        <message>
-            <source>“%1” is not a command. See openwright --help.</source>
-            <translation>“%1” não é um comando. Veja openwright --help.</translation>
-        </message>
-        <message>
-            <source>%1 is not an option of %2. See openwright %2 --help.</source>
-            <translation>%1 não é uma opção de %2. Veja openwright %2 --help.</translation>
-        </message>
-        <message>
-            <source>%1 is missing. Usage: %2</source>
-            <translation>Falta %1. Uso: %2</translation>
-        </message>
-        <message>
-            <source>“%1” is one argument too many. Usage: %2</source>
-            <translation>“%1” é um argumento a mais. Uso: %2</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Sem padrão</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>Resolvido</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>Já definido</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>%1 não está instalado</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>Tudo certo</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>%1 de %2 a alterar</translation>
-        </message>
-        <message>
-            <source>There is no %1 called “%2”.</source>
-            <translation>Não há %1 chamado “%2”.</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2; give its id instead.</source>
-            <translation>“%1” pode ser %2; informe o id.</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2. Give its desktop-file ID instead.</source>
-            <translation>“%1” pode ser %2. Informe o ID do arquivo desktop.</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”, and no installed app can open %2.</source>
-            <translation>Não há aplicativo instalado chamado “%1”, e nenhum aplicativo instalado abre %2.</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
-            <translation>Não há aplicativo instalado chamado “%1”. Aplicativos que abrem %2: %3.</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>Nenhum aplicativo instalado abre %1</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>Nenhum aplicativo instalado abre %1. Instale um, ou ignore se você nunca usa.</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>Vários aplicativos podem abri-lo, mas nenhum é o padrão.</translation>
-        </message>
-        <message>
-            <source>Where the system looks, in its order:</source>
-            <translation>Onde o sistema procura, na ordem dele:</translation>
-        </message>
-        <message>
-            <source>Defaults Health: %1</source>
-            <translation>Saúde dos padrões: %1</translation>
-        </message>
-        <message>
-            <source>%1/%2 types with a default.</source>
-            <translation>%1/%2 tipos com aplicativo padrão.</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>Tudo tem seu lugar.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention.</source>
-            <translation>
-                <numerusform>%n tipo precisa de atenção.</numerusform>
-                <numerusform>%n tipos precisam de atenção.</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app </source>
-            <translation>A parcela dos tipos de arquivo e link conhecidos que abrem em um aplicativo específico </translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>Precisa de atenção</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>Fixados (%1)</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>Nenhuma alteração detectada ainda.</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>Alterações recentes</translation>
-        </message>
-        <message>
-            <source>Preset</source>
-            <translation>Predefinição</translation>
-        </message>
-        <message>
-            <source>“%1” is built in; only your own profiles can be exported.</source>
-            <translation>“%1” é embutido; só seus próprios perfis podem ser exportados.</translation>
-        </message>
-        <message>
-            <source>You have no profiles of your own to export.</source>
-            <translation>Você não tem perfis próprios para exportar.</translation>
-        </message>
-        <message>
-            <source>Export failed: %1 is not a regular file.</source>
-            <translation>Falha ao exportar: %1 não é um arquivo comum.</translation>
-        </message>
-        <message>
-            <source>Export failed: </source>
-            <translation>Falha ao exportar: </translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>%n perfil exportado.</numerusform>
-                <numerusform>%n perfis exportados.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n padrão</numerusform>
-                <numerusform>%n padrões</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>Igual a agora</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n diferença de agora</numerusform>
-                <numerusform>%n diferenças de agora</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>No backups yet.
+    </message>
+    <message>
+        <source>The file to import was not read.</source>
+        <translation>O arquivo a importar não foi lido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>%n perfil importado.</numerusform>
+            <numerusform>%n perfis importados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
+        <translation>Outro backup deixaria seu arquivo de perfis maior do que o Openwright consegue ler de volta. Exclua alguns backups primeiro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n defaults as “%1” (%2).</source>
+        <translation>
+            <numerusform>%n padrão salvo como “%1” (%2).</numerusform>
+            <numerusform>%n padrões salvos como “%1” (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted the backup “%1” (%2).</source>
+        <translation>Backup “%1” excluído (%2).</translation>
+    </message>
+    <message>
+        <source>The command was interrupted.</source>
+        <translation>O comando foi interrompido.</translation>
+    </message>
+    <message>
+        <source>Another Openwright command is still running. Try again once it has finished.</source>
+        <translation>Outro comando do Openwright ainda está em execução. Tente novamente quando ele terminar.</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data, so what was not saved is lost: </source>
+        <translation>O Openwright não conseguiu salvar todos os seus dados, então o que não foi salvo se perdeu: </translation>
+    </message>
+    <message>
+        <source>Openwright is quitting.</source>
+        <translation>O Openwright está sendo encerrado.</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
+        <translation>O Openwright não conseguiu salvar todos os seus dados; o que não foi salvo será perdido quando o Openwright for encerrado: </translation>
+    </message>
+    <message>
+        <source>%1 is not an option. See openwright --help.</source>
+        <translation>%1 não é uma opção. Veja openwright --help.</translation>
+    </message>
+    <message>
+        <source>%1 needs one of: %2.</source>
+        <translation>%1 precisa de um destes: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a command. See openwright --help.</source>
+        <translation>“%1” não é um comando. Veja openwright --help.</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of %2. See openwright %2 --help.</source>
+        <translation>%1 não é uma opção de %2. Veja openwright %2 --help.</translation>
+    </message>
+    <message>
+        <source>%1 is missing. Usage: %2</source>
+        <translation>Falta %1. Uso: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is one argument too many. Usage: %2</source>
+        <translation>“%1” é um argumento a mais. Uso: %2</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Sem padrão</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>Resolvido</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>Já definido</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>%1 não está instalado</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>Tudo certo</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>%1 de %2 a alterar</translation>
+    </message>
+    <message>
+        <source>There is no %1 called “%2”.</source>
+        <translation>Não há %1 chamado “%2”.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2; give its id instead.</source>
+        <translation>“%1” pode ser %2; informe o id.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2. Give its desktop-file ID instead.</source>
+        <translation>“%1” pode ser %2. Informe o ID do arquivo desktop.</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”, and no installed app can open %2.</source>
+        <translation>Não há aplicativo instalado chamado “%1”, e nenhum aplicativo instalado abre %2.</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
+        <translation>Não há aplicativo instalado chamado “%1”. Aplicativos que abrem %2: %3.</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>Nenhum aplicativo instalado abre %1</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>Nenhum aplicativo instalado abre %1. Instale um, ou ignore se você nunca usa.</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>Vários aplicativos podem abri-lo, mas nenhum é o padrão.</translation>
+    </message>
+    <message>
+        <source>Where the system looks, in its order:</source>
+        <translation>Onde o sistema procura, na ordem dele:</translation>
+    </message>
+    <message>
+        <source>Defaults Health: %1</source>
+        <translation>Saúde dos padrões: %1</translation>
+    </message>
+    <message>
+        <source>%1/%2 types with a default.</source>
+        <translation>%1/%2 tipos com aplicativo padrão.</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>Tudo tem seu lugar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention.</source>
+        <translation>
+            <numerusform>%n tipo precisa de atenção.</numerusform>
+            <numerusform>%n tipos precisam de atenção.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app </source>
+        <translation>A parcela dos tipos de arquivo e link conhecidos que abrem em um aplicativo específico </translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Precisa de atenção</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>Fixados (%1)</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>Nenhuma alteração detectada ainda.</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>Alterações recentes</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Predefinição</translation>
+    </message>
+    <message>
+        <source>“%1” is built in; only your own profiles can be exported.</source>
+        <translation>“%1” é embutido; só seus próprios perfis podem ser exportados.</translation>
+    </message>
+    <message>
+        <source>You have no profiles of your own to export.</source>
+        <translation>Você não tem perfis próprios para exportar.</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 is not a regular file.</source>
+        <translation>Falha ao exportar: %1 não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>Export failed: </source>
+        <translation>Falha ao exportar: </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>%n perfil exportado.</numerusform>
+            <numerusform>%n perfis exportados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n padrão</numerusform>
+            <numerusform>%n padrões</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>Igual a agora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n diferença de agora</numerusform>
+            <numerusform>%n diferenças de agora</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No backups yet.
 </source>
-            <translation>Nenhum backup ainda.
+        <translation>Nenhum backup ainda.
 </translation>
-        </message>
-        <message>
-            <source>Openwright cannot create its lock file %1: %2</source>
-            <translation>O Openwright não pode criar seu arquivo de trava %1: %2</translation>
-        </message>
-        <message>
-            <source>the folder cannot be written</source>
-            <translation>não é possível gravar na pasta</translation>
-        </message>
-        <message>
-            <source>Openwright is not running.</source>
-            <translation>O Openwright não está em execução.</translation>
-        </message>
-        <message>
-            <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
-            <translation>O Openwright está em execução, mas não responde, então nada foi feito. Tente novamente, ou encerre o Openwright e execute o comando depois.</translation>
-        </message>
-        <message>
-            <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
-            <translation>O Openwright em execução não consegue executar comandos desta versão da linha de comando. Encerre-o e tente novamente.</translation>
-        </message>
-        <message>
-            <source>The command is too long to hand to the running Openwright.</source>
-            <translation>O comando é longo demais para ser passado ao Openwright em execução.</translation>
-        </message>
-        <message>
-            <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
-            <translation>O Openwright em execução não terminou o comando a tempo; ele ainda pode ser executado.</translation>
-        </message>
-        <message>
-            <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
-            <translation>O Openwright não pode escutar em %1 (%2): comandos e inicializações posteriores não chegarão a ele.</translation>
-        </message>
-        <message>
-            <source>no private folder for it</source>
-            <translation>nenhuma pasta privada para isso</translation>
-        </message>
-        <message>
-            <source>openwright: the answer is too large to pass on
+    </message>
+    <message>
+        <source>Openwright cannot create its lock file %1: %2</source>
+        <translation>O Openwright não pode criar seu arquivo de trava %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>não é possível gravar na pasta</translation>
+    </message>
+    <message>
+        <source>Openwright is not running.</source>
+        <translation>O Openwright não está em execução.</translation>
+    </message>
+    <message>
+        <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
+        <translation>O Openwright está em execução, mas não responde, então nada foi feito. Tente novamente, ou encerre o Openwright e execute o comando depois.</translation>
+    </message>
+    <message>
+        <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
+        <translation>O Openwright em execução não consegue executar comandos desta versão da linha de comando. Encerre-o e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The command is too long to hand to the running Openwright.</source>
+        <translation>O comando é longo demais para ser passado ao Openwright em execução.</translation>
+    </message>
+    <message>
+        <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
+        <translation>O Openwright em execução não terminou o comando a tempo; ele ainda pode ser executado.</translation>
+    </message>
+    <message>
+        <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
+        <translation>O Openwright não pode escutar em %1 (%2): comandos e inicializações posteriores não chegarão a ele.</translation>
+    </message>
+    <message>
+        <source>no private folder for it</source>
+        <translation>nenhuma pasta privada para isso</translation>
+    </message>
+    <message>
+        <source>openwright: the answer is too large to pass on
 </source>
-            <translation>openwright: a resposta é grande demais para ser repassada
+        <translation>openwright: a resposta é grande demais para ser repassada
 </translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>Revertido</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>Permitido</translation>
-        </message>
-        <message>
-            <source>Stopped putting back</source>
-            <translation>Parou de reverter</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files: see openwright doctor.</source>
-            <translation>1 problema nos seus arquivos de padrões: veja openwright doctor.</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files: see openwright doctor.</source>
-            <translation>%1 problemas nos seus arquivos de padrões: veja openwright doctor.</translation>
-        </message>
-        <message>
-            <source>%1 changes nothing.</source>
-            <translation>%1 não altera nada.</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>1 problema nos seus arquivos de aplicativos padrão</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>%1 problemas nos seus arquivos de aplicativos padrão</translation>
-        </message>
-        <message>
-            <source>Cannot start %1: %2</source>
-            <translation>Não é possível iniciar %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::AppModel</name>
-        <message>
-            <source>Added %1 to your applications</source>
-            <translation>%1 adicionado aos seus aplicativos</translation>
-        </message>
-        <message>
-            <source>Clean Up</source>
-            <translation>Limpar</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Notifier</name>
-        <message>
-            <source>%1 default put back</source>
-            <translation>Padrão para %1 revertido</translation>
-        </message>
-        <message>
-            <source>%1 default changed</source>
-            <translation>Padrão para %1 alterado</translation>
-        </message>
-        <message>
-            <source>no app</source>
-            <translation>nenhum aplicativo</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-            <translation>%1 substituiu %2. O Openwright reverteu para %2; escolha Permitir para manter %1.</translation>
-        </message>
-        <message>
-            <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
-            <translation>%1 assumiu de novo, três vezes em um minuto. O Openwright parou de reverter para %2; escolha Reverter quando o outro programa terminar.</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Revert to keep %2.</source>
-            <translation>%1 substituiu %2. Escolha Reverter para manter %2.</translation>
-        </message>
-        <message>
-            <source>1 second</source>
-            <translation>1 segundo</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>%1 segundos</translation>
-        </message>
-        <message>
-            <source>1 minute</source>
-            <translation>1 minuto</translation>
-        </message>
-        <message>
-            <source>%1 minutes</source>
-            <translation>%1 minutos</translation>
-        </message>
-        <message>
-            <source>1 hour</source>
-            <translation>1 hora</translation>
-        </message>
-        <message>
-            <source>%1 hours</source>
-            <translation>%1 horas</translation>
-        </message>
-        <message>
-            <source>Probably %1, which started %2 before</source>
-            <translation>Provavelmente %1, iniciado %2 antes</translation>
-        </message>
-        <message>
-            <source>Probably %1, installed or updated %2 before</source>
-            <translation>Provavelmente %1, instalado ou atualizado %2 antes</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>Permitir</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Reverter</translation>
-        </message>
-        <message>
-            <source>Openwright keeps guarding</source>
-            <translation>O Openwright continua vigiando</translation>
-        </message>
-        <message>
-            <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
-            <translation>Seus padrões continuam vigiados com a janela fechada. Para sair, abra o Openwright de novo e escolha Arquivo → Sair.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Updater</name>
-        <message>
-            <source>The update feed is too large.</source>
-            <translation>O feed de atualizações é grande demais.</translation>
-        </message>
-        <message>
-            <source>The update feed was not found (HTTP %1).</source>
-            <translation>O feed de atualizações não foi encontrado (HTTP %1).</translation>
-        </message>
-        <message>
-            <source>The update server answered with an error (HTTP %1).</source>
-            <translation>O servidor de atualizações respondeu com um erro (HTTP %1).</translation>
-        </message>
-        <message>
-            <source>The update server did not answer in time.</source>
-            <translation>O servidor de atualizações não respondeu a tempo.</translation>
-        </message>
-        <message>
-            <source>The update feed redirects too often or to an unsafe address.</source>
-            <translation>O feed de atualizações redireciona vezes demais ou para um endereço inseguro.</translation>
-        </message>
-        <message>
-            <source>Could not reach the update server: %1</source>
-            <translation>Não foi possível contatar o servidor de atualizações: %1</translation>
-        </message>
-        <message>
-            <source>The update feed could not be read: it is not an RSS document.</source>
-            <translation>Não foi possível ler o feed de atualizações: não é um documento RSS.</translation>
-        </message>
-        <message>
-            <source>The update feed lists no releases.</source>
-            <translation>O feed de atualizações não lista nenhuma versão.</translation>
-        </message>
-        <message>
-            <source>The update feed's signature is not valid.</source>
-            <translation>A assinatura do feed de atualizações não é válida.</translation>
-        </message>
-        <message>
-            <source>You're up to date.</source>
-            <translation>Você está atualizado.</translation>
-        </message>
-        <message>
-            <source>Openwright %1 is available.</source>
-            <translation>O Openwright %1 está disponível.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AddTypeSheet</name>
-        <message>
-            <source>That doesn't look like an extension or link type.</source>
-            <translation>Isso não parece uma extensão nem um tipo de link.</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link</source>
-            <translation>Adicionar um tipo de arquivo ou link</translation>
-        </message>
-        <message>
-            <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
-            <translation>Digite uma extensão como &lt;b&gt;.log&lt;/b&gt; ou um tipo de link como &lt;b&gt;zoommtg:&lt;/b&gt; (terminando com dois-pontos).</translation>
-        </message>
-        <message>
-            <source>.extension or scheme:</source>
-            <translation>.extensão ou esquema:</translation>
-        </message>
-        <message>
-            <source>File extension or link type</source>
-            <translation>Extensão de arquivo ou tipo de link</translation>
-        </message>
-        <message>
-            <source>Add</source>
-            <translation>Adicionar</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>Mostrar</translation>
-        </message>
-        <message>
-            <source>%1 is already in %2.</source>
-            <translation>%1 já está em %2.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppChooser</name>
-        <message>
-            <source>Applications (*.desktop)</source>
-            <translation>Aplicativos (*.desktop)</translation>
-        </message>
-        <message>
-            <source>Use as Default</source>
-            <translation>Usar como padrão</translation>
-        </message>
-        <message>
-            <source>Choose Another App</source>
-            <translation>Escolher outro aplicativo</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>Pesquisar aplicativos</translation>
-        </message>
-        <message>
-            <source>Looking for applications…</source>
-            <translation>Procurando aplicativos…</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Aplicativos</translation>
-        </message>
-        <message>
-            <source>Browse…</source>
-            <translation>Procurar…</translation>
-        </message>
-        <message>
-            <source>Choose an application's .desktop file from another folder</source>
-            <translation>Escolher o arquivo .desktop de um aplicativo em outra pasta</translation>
-        </message>
-        <message>
-            <source>Replace the Installed App?</source>
-            <translation>Substituir o aplicativo instalado?</translation>
-        </message>
-        <message>
-            <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
-            <translation>Um aplicativo com o ID “%1” já está instalado. Substituí-lo pelo que você escolheu?</translation>
-        </message>
-        <message>
-            <source>Replace</source>
-            <translation>Substituir</translation>
-        </message>
-        <message>
-            <source>Choose the app that should open %1</source>
-            <translation>Escolha o aplicativo que deve abrir %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppIconView</name>
-        <message>
-            <source>No application</source>
-            <translation>Nenhum aplicativo</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppPicker</name>
-        <message>
-            <source>Loading…</source>
-            <translation>Carregando…</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Sem padrão</translation>
-        </message>
-        <message>
-            <source>Choose the app for %1 (%2)</source>
-            <translation>Escolher o aplicativo para %1 (%2)</translation>
-        </message>
-        <message>
-            <source>No apps can open this</source>
-            <translation>Nenhum aplicativo abre isto</translation>
-        </message>
-        <message>
-            <source>Choose Another App…</source>
-            <translation>Escolher outro aplicativo…</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>Por que este aplicativo?</translation>
-        </message>
-        <message>
-            <source>Reset to System Default</source>
-            <translation>Redefinir para o padrão do sistema</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationHits</name>
-        <message>
-            <source>Applications:</source>
-            <translation>Aplicativos:</translation>
-        </message>
-        <message>
-            <source>Show the types %1 opens</source>
-            <translation>Mostrar os tipos que %1 abre</translation>
-        </message>
-        <message>
-            <source>and %1 more</source>
-            <translation>e mais %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationPage</name>
-        <message>
-            <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type's list.</source>
-            <translation>%1 não declara tipos na sua entrada de desktop, então o Openwright não o define para nenhum. Você ainda pode escolhê-lo para um tipo na lista desse tipo.</translation>
-        </message>
-        <message>
-            <source>Declares 1 type</source>
-            <translation>Declara 1 tipo</translation>
-        </message>
-        <message>
-            <source>Declares %1 types</source>
-            <translation>Declara %1 tipos</translation>
-        </message>
-        <message>
-            <source>default for 1 type</source>
-            <translation>padrão para 1 tipo</translation>
-        </message>
-        <message>
-            <source>default for %1 types</source>
-            <translation>padrão para %1 tipos</translation>
-        </message>
-        <message>
-            <source>Use for All</source>
-            <translation>Usar para todos</translation>
-        </message>
-        <message>
-            <source>Make %1 the default for every type it declares</source>
-            <translation>Tornar %1 o padrão para cada tipo que ele declara</translation>
-        </message>
-        <message>
-            <source>%1 of %2 open in %3</source>
-            <translation>%1 de %2 abrem no %3</translation>
-        </message>
-        <message>
-            <source>Use for All %1</source>
-            <translation>Usar para tudo: %1</translation>
-        </message>
-        <message>
-            <source>Default</source>
-            <translation>Padrão</translation>
-        </message>
-        <message>
-            <source>No application</source>
-            <translation>Nenhum aplicativo</translation>
-        </message>
-        <message>
-            <source>Use for This Type</source>
-            <translation>Usar para este tipo</translation>
-        </message>
-        <message>
-            <source>Use %1 for %2</source>
-            <translation>Usar %1 para %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationsView</name>
-        <message>
-            <source>Not a default</source>
-            <translation>Não é padrão</translation>
-        </message>
-        <message>
-            <source>Default for 1 type</source>
-            <translation>Padrão para 1 tipo</translation>
-        </message>
-        <message>
-            <source>Default for %1 types</source>
-            <translation>Padrão para %1 tipos</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Aplicativos</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>Pesquisar aplicativos</translation>
-        </message>
-        <message>
-            <source>No Application Selected</source>
-            <translation>Nenhum aplicativo selecionado</translation>
-        </message>
-        <message>
-            <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
-            <translation>Escolha um aplicativo para ver os tipos que ele abre e torná-lo o padrão para todos eles ou para uma família inteira.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupRow</name>
-        <message>
-            <source>Restore…</source>
-            <translation>Restaurar…</translation>
-        </message>
-        <message>
-            <source>%1 from %2 %3</source>
-            <translation>%1 de %2 %3</translation>
-        </message>
-        <message>
-            <source>Restore %1</source>
-            <translation>Restaurar %1</translation>
-        </message>
-        <message>
-            <source>Delete this backup</source>
-            <translation>Excluir este backup</translation>
-        </message>
-        <message>
-            <source>Delete %1</source>
-            <translation>Excluir %1</translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>Igual a agora</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>%n padrão</numerusform>
-                <numerusform>%n padrões</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>%n diferença de agora</numerusform>
-                <numerusform>%n diferenças de agora</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupsView</name>
-        <message>
-            <source>Backups</source>
-            <translation>Backups</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>Fazer backup agora</translation>
-        </message>
-        <message>
-            <source>Save your current defaults</source>
-            <translation>Salvar seus aplicativos padrão atuais</translation>
-        </message>
-        <message>
-            <source>No Backups Yet</source>
-            <translation>Nenhum backup ainda</translation>
-        </message>
-        <message>
-            <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
-            <translation>Faça backup dos seus aplicativos padrão antes de testar um perfil ou instalar novos aplicativos, para poder deixar tudo como estava.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryListView</name>
-        <message>
-            <source>Add Type</source>
-            <translation>Adicionar tipo</translation>
-        </message>
-        <message>
-            <source>Add any file extension or link type</source>
-            <translation>Adicionar qualquer extensão de arquivo ou tipo de link</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link…</source>
-            <translation>Adicionar um tipo de arquivo ou link…</translation>
-        </message>
-        <message>
-            <source>Remove from My File Types</source>
-            <translation>Remover de Meus tipos de arquivo</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryRow</name>
-        <message>
-            <source>Unpin %1</source>
-            <translation>Desafixar %1</translation>
-        </message>
-        <message>
-            <source>Pin %1</source>
-            <translation>Fixar %1</translation>
-        </message>
-        <message>
-            <source>Default Guard is watching this default</source>
-            <translation>O Guardião está vigiando este padrão</translation>
-        </message>
-        <message>
-            <source>Pin to get alerted if another app takes it over</source>
-            <translation>Fixe para ser avisado se outro aplicativo assumir este padrão</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>Nenhum aplicativo instalado abre %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ChangeRow</name>
-        <message>
-            <source>No default</source>
-            <translation>Sem padrão</translation>
-        </message>
-        <message>
-            <source>Changed in %1</source>
-            <translation>Alterado em %1</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>Resolvido</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Reverter</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>Reverter %1 para %2</translation>
-        </message>
-        <message>
-            <source>Keep</source>
-            <translation>Manter</translation>
-        </message>
-        <message>
-            <source>Keep %1 for %2</source>
-            <translation>Manter %1 para %2</translation>
-        </message>
-        <message>
-            <source>Taken over three times in a minute: the guard stopped putting it back</source>
-            <translation>Assumido três vezes em um minuto: o Guardião parou de revertê-lo</translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>Revertido</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>Permitido</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>Permitir</translation>
-        </message>
-        <message>
-            <source>Allow %1 for %2</source>
-            <translation>Permitir %1 para %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CleanUpSheet</name>
-        <message>
-            <source>Clean Up</source>
-            <translation>Limpar</translation>
-        </message>
-        <message>
-            <source>Clean Up Your Defaults Files</source>
-            <translation>Limpar seus arquivos de padrões</translation>
-        </message>
-        <message>
-            <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-            <translation>Cada arquivo alterado é primeiro copiado ao lado dele mesmo, e é feito um backup dos seus padrões. Uma correção só muda qual aplicativo abre um tipo onde ela diz isso.</translation>
-        </message>
-        <message>
-            <source>Fix Selected</source>
-            <translation>Corrigir selecionados</translation>
-        </message>
-        <message>
-            <source>Fix: %1</source>
-            <translation>Correção: %1</translation>
-        </message>
-        <message>
-            <source>No problems in your defaults files.</source>
-            <translation>Nenhum problema nos seus arquivos de padrões.</translation>
-        </message>
-        <message>
-            <source>Fixed %1</source>
-            <translation>Corrigido: %1</translation>
-        </message>
-        <message>
-            <source>The old file is kept as %1</source>
-            <translation>O arquivo antigo foi guardado como %1</translation>
-        </message>
-        <message>
-            <source>Not fixed: %1</source>
-            <translation>Não corrigido: %1</translation>
-        </message>
-        <message>
-            <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
-            <translation>Problemas deixados como estavam (os arquivos mudaram nesse meio-tempo e não os mostram mais): %1.</translation>
-        </message>
-        <message>
-            <source>Nothing was changed.</source>
-            <translation>Nada foi alterado.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::DropInspector</name>
-        <message>
-            <source>What opens this file?</source>
-            <translation>O que abre este arquivo?</translation>
-        </message>
-        <message>
-            <source>Drop any file onto this window to see and change which app opens it</source>
-            <translation>Solte qualquer arquivo nesta janela para ver e mudar qual aplicativo o abre</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Limpar</translation>
-        </message>
-        <message>
-            <source>Add %1 to My File Types</source>
-            <translation>Adicionar %1 a Meus tipos de arquivo</translation>
-        </message>
-        <message>
-            <source>Clear %1</source>
-            <translation>Limpar %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::GuardView</name>
-        <message>
-            <source>Stop watching</source>
-            <translation>Parar de vigiar</translation>
-        </message>
-        <message>
-            <source>Stop watching %1</source>
-            <translation>Parar de vigiar %1</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>Sem padrão</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Guardião de padrões</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>Verificar agora</translation>
-        </message>
-        <message>
-            <source>Check for changed defaults now</source>
-            <translation>Verificar agora se algum padrão mudou</translation>
-        </message>
-        <message>
-            <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
-            <translation>Verifica seus aplicativos padrão em segundo plano. Quando um aplicativo assume um padrão fixado, você recebe uma notificação com um botão Reverter.</translation>
-        </message>
-        <message>
-            <source>Pinned types</source>
-            <translation>Tipos fixados</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>Alterações recentes</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>Limpar</translation>
-        </message>
-        <message>
-            <source>Clear recent changes</source>
-            <translation>Limpar alterações recentes</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>Alterações recentes</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>Fixados (%1)</translation>
-        </message>
-        <message>
-            <source>Click the pin next to any file type to watch it.</source>
-            <translation>Clique no alfinete ao lado de qualquer tipo de arquivo para vigiá-lo.</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>Nenhuma alteração detectada ainda.</translation>
-        </message>
-        <message>
-            <source>Always keep</source>
-            <translation>Sempre manter</translation>
-        </message>
-        <message>
-            <source>Always keep %1</source>
-            <translation>Sempre manter %1</translation>
-        </message>
-        <message>
-            <source>Put the app back at once when another program takes this type over</source>
-            <translation>Reverter o aplicativo na hora quando outro programa assumir este tipo</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HealthCard</name>
-        <message>
-            <source>Health score</source>
-            <translation>Pontuação de saúde</translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app %1</source>
-            <translation>A parcela dos tipos de arquivo e link conhecidos que abrem em um aplicativo específico %1</translation>
-        </message>
-        <message>
-            <source>Defaults Health</source>
-            <translation>Saúde dos padrões</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>Tudo tem seu lugar.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention</source>
-            <translation>
-                <numerusform>%n tipo precisa de atenção</numerusform>
-                <numerusform>%n tipos precisam de atenção</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HistoryHeader</name>
-        <message>
-            <source>Automatic Backup History</source>
-            <translation>Histórico de backups automáticos</translation>
-        </message>
-        <message>
-            <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
-            <translation>Faz backup antes de cada perfil, restauração e reversão do Guardião, e uma vez por dia. Dias sem mudança são ignorados; backups automáticos são mantidos por 30 dias.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::IssueRow</name>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>Nenhum aplicativo instalado abre %1. Instale um, ou ignore se você nunca usa.</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>Vários aplicativos podem abri-lo, mas nenhum é o padrão.</translation>
-        </message>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>Definido como %1, que não está mais instalado.</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>Mostrar</translation>
-        </message>
-        <message>
-            <source>Show %1</source>
-            <translation>Mostrar %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::MainWindow</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Arquivo</translation>
-        </message>
-        <message>
-            <source>Refresh Defaults</source>
-            <translation>Reler padrões</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>Fazer backup agora</translation>
-        </message>
-        <message>
-            <source>Settings…</source>
-            <translation>Configurações…</translation>
-        </message>
-        <message>
-            <source>Close Window</source>
-            <translation>Fechar janela</translation>
-        </message>
-        <message>
-            <source>Quit</source>
-            <translation>Sair</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>&amp;Editar</translation>
-        </message>
-        <message>
-            <source>Find Type</source>
-            <translation>Localizar tipo</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>Aj&amp;uda</translation>
-        </message>
-        <message>
-            <source>About Openwright</source>
-            <translation>Sobre o Openwright</translation>
-        </message>
-        <message>
-            <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
-            <translation>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Mostra e muda qual aplicativo abre cada tipo de arquivo e link, e mantém tudo assim.&lt;/p&gt;</translation>
-        </message>
-        <message>
-            <source>Check for Updates…</source>
-            <translation>Verificar atualizações…</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OpenwrightApp</name>
-        <message>
-            <source>Openwright keeps guarding your default applications with its window closed.</source>
-            <translation>O Openwright continua vigiando seus aplicativos padrão com a janela fechada.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OverviewView</name>
-        <message>
-            <source>Reading your defaults…</source>
-            <translation>Lendo seus aplicativos padrão…</translation>
-        </message>
-        <message>
-            <source>Overview</source>
-            <translation>Visão geral</translation>
-        </message>
-        <message>
-            <source>Types with a default</source>
-            <translation>Tipos com aplicativo padrão</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>Backups</translation>
-        </message>
-        <message>
-            <source>Changes spotted by Guard</source>
-            <translation>Alterações detectadas pelo Guardião</translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>Precisa de atenção</translation>
-        </message>
-        <message>
-            <source>Clean Up…</source>
-            <translation>Limpar…</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>1 problema nos seus arquivos de aplicativos padrão</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>%1 problemas nos seus arquivos de aplicativos padrão</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileCard</name>
-        <message>
-            <source>Preset</source>
-            <translation>Predefinição</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>%1 de %2 a alterar</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>Tudo certo</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileSheet</name>
-        <message>
-            <source>Steps</source>
-            <translation>Etapas</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>Restore %1 Defaults</source>
-            <translation>Restaurar %1 padrões</translation>
-        </message>
-        <message>
-            <source>Apply %1 Changes</source>
-            <translation>Aplicar %1 alterações</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>%1 de %2 alterados.</translation>
-        </message>
-        <message>
-            <source>Done</source>
-            <translation>Concluído</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfilesView</name>
-        <message>
-            <source>JSON files (*.json)</source>
-            <translation>Arquivos JSON (*.json)</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>Perfis</translation>
-        </message>
-        <message>
-            <source>Save Current as Profile</source>
-            <translation>Salvar atual como perfil</translation>
-        </message>
-        <message>
-            <source>Save your current defaults as a profile</source>
-            <translation>Salvar seus aplicativos padrão atuais como perfil</translation>
-        </message>
-        <message>
-            <source>Import &amp; Export</source>
-            <translation>Importar e exportar</translation>
-        </message>
-        <message>
-            <source>Import Profiles…</source>
-            <translation>Importar perfis…</translation>
-        </message>
-        <message>
-            <source>Export My Profiles…</source>
-            <translation>Exportar meus perfis…</translation>
-        </message>
-        <message>
-            <source>Export…</source>
-            <translation>Exportar…</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Excluir</translation>
-        </message>
-        <message>
-            <source>Export failed: %1</source>
-            <translation>Falha ao exportar: %1</translation>
-        </message>
-        <message>
-            <source>Save Current Defaults</source>
-            <translation>Salvar padrões atuais</translation>
-        </message>
-        <message>
-            <source>Profile name</source>
-            <translation>Nome do perfil</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Salvar</translation>
-        </message>
-        <message>
-            <source>My Profile</source>
-            <translation>Meu perfil</translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>%n perfil exportado.</numerusform>
-                <numerusform>%n perfis exportados.</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>%n perfil importado.</numerusform>
-                <numerusform>%n perfis importados.</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::RootView</name>
-        <message>
-            <source>Search types, e.g. .md or browser</source>
-            <translation>Pesquisar tipos, ex.: .md ou navegador</translation>
-        </message>
-        <message>
-            <source>Search types</source>
-            <translation>Pesquisar tipos</translation>
-        </message>
-        <message>
-            <source>Refresh</source>
-            <translation>Atualizar</translation>
-        </message>
-        <message>
-            <source>Re-read all defaults (Ctrl+R)</source>
-            <translation>Reler todos os padrões (Ctrl+R)</translation>
-        </message>
-        <message>
-            <source>Openwright could not save its data: %1</source>
-            <translation>O Openwright não conseguiu salvar seus dados: %1</translation>
-        </message>
-        <message>
-            <source>No file types match</source>
-            <translation>Nenhum tipo de arquivo corresponde</translation>
-        </message>
-        <message>
-            <source>Search</source>
-            <translation>Pesquisar</translation>
-        </message>
-        <message>
-            <source>Nothing here yet.</source>
-            <translation>Nada aqui ainda.</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsView</name>
-        <message>
-            <source>1 minute</source>
-            <translation>1 minuto</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>%1 segundos</translation>
-        </message>
-        <message>
-            <source>General</source>
-            <translation>Geral</translation>
-        </message>
-        <message>
-            <source>Open at login</source>
-            <translation>Abrir ao iniciar a sessão</translation>
-        </message>
-        <message>
-            <source>Updates</source>
-            <translation>Atualizações</translation>
-        </message>
-        <message>
-            <source>Check for updates automatically</source>
-            <translation>Verificar atualizações automaticamente</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>Verificar agora</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Guardião de padrões</translation>
-        </message>
-        <message>
-            <source>Watch for changed defaults</source>
-            <translation>Vigiar padrões alterados</translation>
-        </message>
-        <message>
-            <source>Check every</source>
-            <translation>Verificar a cada</translation>
-        </message>
-        <message>
-            <source>30 seconds</source>
-            <translation>30 segundos</translation>
-        </message>
-        <message>
-            <source>5 minutes</source>
-            <translation>5 minutos</translation>
-        </message>
-        <message>
-            <source>15 minutes</source>
-            <translation>15 minutos</translation>
-        </message>
-        <message>
-            <source>Openwright also checks whenever an app launches or quits.</source>
-            <translation>O Openwright também verifica sempre que um aplicativo abre ou fecha.</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n minutes</source>
-            <translation>
-                <numerusform>%n minuto</numerusform>
-                <numerusform>%n minutos</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n seconds</source>
-            <translation>
-                <numerusform>%n segundo</numerusform>
-                <numerusform>%n segundos</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsWindow</name>
-        <message>
-            <source>Settings</source>
-            <translation>Configurações</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Sidebar</name>
-        <message>
-            <source>Sidebar</source>
-            <translation>Barra lateral</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SidebarModel</name>
-        <message>
-            <source>Overview</source>
-            <translation>Visão geral</translation>
-        </message>
-        <message>
-            <source>File &amp; Link Types</source>
-            <translation>Tipos de arquivo e link</translation>
-        </message>
-        <message>
-            <source>Tools</source>
-            <translation>Ferramentas</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>Perfis</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>Backups</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>Guardião de padrões</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>Aplicativos</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Spinner</name>
-        <message>
-            <source>Working</source>
-            <translation>Trabalhando</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::StepRow</name>
-        <message>
-            <source>No default</source>
-            <translation>Sem padrão</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>Já definido</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>%1 não está instalado</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayIcon</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>Abrir o Openwright</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>Verificar agora</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Configurações</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>Sair do Openwright</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayPanel</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>Alterações recentes</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>Abrir o Openwright</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>Verificar agora</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Configurações</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>Sair do Openwright</translation>
-        </message>
-        <message>
-            <source>Health %1</source>
-            <translation>Saúde %1</translation>
-        </message>
-        <message>
-            <source>Default Guard is off</source>
-            <translation>O Guardião está desligado</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>nenhum</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>Reverter</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>Reverter %1 para %2</translation>
-        </message>
-        <message numerus="yes">
-            <source>Guard is watching %n pinned defaults</source>
-            <translation>
-                <numerusform>O Guardião está vigiando %n padrão fixado</numerusform>
-                <numerusform>O Guardião está vigiando %n padrões fixados</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::UpdatePrompt</name>
-        <message>
-            <source>Openwright</source>
-            <translation>Openwright</translation>
-        </message>
-        <message>
-            <source>Open Download Page</source>
-            <translation>Abrir página de download</translation>
-        </message>
-        <message>
-            <source>Later</source>
-            <translation>Mais tarde</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::WhyPanel</name>
-        <message>
-            <source>Default Applications</source>
-            <translation>Aplicativos padrão</translation>
-        </message>
-        <message>
-            <source>Added Associations</source>
-            <translation>Associações adicionadas</translation>
-        </message>
-        <message>
-            <source>Removed Associations</source>
-            <translation>Associações removidas</translation>
-        </message>
-        <message>
-            <source>Installed applications</source>
-            <translation>Aplicativos instalados</translation>
-        </message>
-        <message>
-            <source>Installed applications that declare %1</source>
-            <translation>Aplicativos instalados que declaram %1</translation>
-        </message>
-        <message>
-            <source>%1, line %2</source>
-            <translation>%1, linha %2</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>Por que este aplicativo?</translation>
-        </message>
-        <message>
-            <source>Why %1 opens where it does</source>
-            <translation>Por que %1 abre onde abre</translation>
-        </message>
-        <message>
-            <source>Reading the lists…</source>
-            <translation>Lendo as listas…</translation>
-        </message>
-        <message>
-            <source>Explanation</source>
-            <translation>Explicação</translation>
-        </message>
-        <message>
-            <source>Type: %1</source>
-            <translation>Tipo: %1</translation>
-        </message>
-        <message>
-            <source>Where the system looked, in order</source>
-            <translation>Onde o sistema procurou, em ordem</translation>
-        </message>
-        <message>
-            <source>(decides)</source>
-            <translation>(decide)</translation>
-        </message>
-        <message>
-            <source>Skipped, not installed: %1</source>
-            <translation>Ignorado, não instalado: %1</translation>
-        </message>
-        <message>
-            <source>Removed: %1</source>
-            <translation>Removido: %1</translation>
-        </message>
-        <message>
-            <source>The desktop's browser setting</source>
-            <translation>Configuração de navegador do ambiente</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Revertido</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitido</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>Parou de reverter</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>1 problema nos seus arquivos de padrões: veja openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>%1 problemas nos seus arquivos de padrões: veja openwright doctor.</translation>
+    </message>
+    <message>
+        <source>%1 changes nothing.</source>
+        <translation>%1 não altera nada.</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problema nos seus arquivos de aplicativos padrão</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problemas nos seus arquivos de aplicativos padrão</translation>
+    </message>
+    <message>
+        <source>Cannot start %1: %2</source>
+        <translation>Não é possível iniciar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::AppModel</name>
+    <message>
+        <source>Added %1 to your applications</source>
+        <translation>%1 adicionado aos seus aplicativos</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpar</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>Padrão para %1 revertido</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>Padrão para %1 alterado</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>nenhum aplicativo</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>%1 substituiu %2. O Openwright reverteu para %2; escolha Permitir para manter %1.</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>%1 assumiu de novo, três vezes em um minuto. O Openwright parou de reverter para %2; escolha Reverter quando o outro programa terminar.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>%1 substituiu %2. Escolha Reverter para manter %2.</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 horas</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>Provavelmente %1, iniciado %2 antes</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>Provavelmente %1, instalado ou atualizado %2 antes</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Reverter</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>O Openwright continua vigiando</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>Seus padrões continuam vigiados com a janela fechada. Para sair, abra o Openwright de novo e escolha Arquivo → Sair.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Updater</name>
+    <message>
+        <source>The update feed is too large.</source>
+        <translation>O feed de atualizações é grande demais.</translation>
+    </message>
+    <message>
+        <source>The update feed was not found (HTTP %1).</source>
+        <translation>O feed de atualizações não foi encontrado (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>O servidor de atualizações respondeu com um erro (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time.</source>
+        <translation>O servidor de atualizações não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>The update feed redirects too often or to an unsafe address.</source>
+        <translation>O feed de atualizações redireciona vezes demais ou para um endereço inseguro.</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server: %1</source>
+        <translation>Não foi possível contatar o servidor de atualizações: %1</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: it is not an RSS document.</source>
+        <translation>Não foi possível ler o feed de atualizações: não é um documento RSS.</translation>
+    </message>
+    <message>
+        <source>The update feed lists no releases.</source>
+        <translation>O feed de atualizações não lista nenhuma versão.</translation>
+    </message>
+    <message>
+        <source>The update feed&apos;s signature is not valid.</source>
+        <translation>A assinatura do feed de atualizações não é válida.</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date.</source>
+        <translation>Você está atualizado.</translation>
+    </message>
+    <message>
+        <source>Openwright %1 is available.</source>
+        <translation>O Openwright %1 está disponível.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AddTypeSheet</name>
+    <message>
+        <source>That doesn&apos;t look like an extension or link type.</source>
+        <translation>Isso não parece uma extensão nem um tipo de link.</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link</source>
+        <translation>Adicionar um tipo de arquivo ou link</translation>
+    </message>
+    <message>
+        <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
+        <translation>Digite uma extensão como &lt;b&gt;.log&lt;/b&gt; ou um tipo de link como &lt;b&gt;zoommtg:&lt;/b&gt; (terminando com dois-pontos).</translation>
+    </message>
+    <message>
+        <source>.extension or scheme:</source>
+        <translation>.extensão ou esquema:</translation>
+    </message>
+    <message>
+        <source>File extension or link type</source>
+        <translation>Extensão de arquivo ou tipo de link</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>%1 is already in %2.</source>
+        <translation>%1 já está em %2.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppChooser</name>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>Aplicativos (*.desktop)</translation>
+    </message>
+    <message>
+        <source>Use as Default</source>
+        <translation>Usar como padrão</translation>
+    </message>
+    <message>
+        <source>Choose Another App</source>
+        <translation>Escolher outro aplicativo</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Pesquisar aplicativos</translation>
+    </message>
+    <message>
+        <source>Looking for applications…</source>
+        <translation>Procurando aplicativos…</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicativos</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>Choose an application&apos;s .desktop file from another folder</source>
+        <translation>Escolher o arquivo .desktop de um aplicativo em outra pasta</translation>
+    </message>
+    <message>
+        <source>Replace the Installed App?</source>
+        <translation>Substituir o aplicativo instalado?</translation>
+    </message>
+    <message>
+        <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
+        <translation>Um aplicativo com o ID “%1” já está instalado. Substituí-lo pelo que você escolheu?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Choose the app that should open %1</source>
+        <translation>Escolha o aplicativo que deve abrir %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppIconView</name>
+    <message>
+        <source>No application</source>
+        <translation>Nenhum aplicativo</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppPicker</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Carregando…</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Sem padrão</translation>
+    </message>
+    <message>
+        <source>Choose the app for %1 (%2)</source>
+        <translation>Escolher o aplicativo para %1 (%2)</translation>
+    </message>
+    <message>
+        <source>No apps can open this</source>
+        <translation>Nenhum aplicativo abre isto</translation>
+    </message>
+    <message>
+        <source>Choose Another App…</source>
+        <translation>Escolher outro aplicativo…</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>Por que este aplicativo?</translation>
+    </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>Redefinir para o padrão do sistema</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>Aplicativos:</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>Mostrar os tipos que %1 abre</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>%1 não declara tipos na sua entrada de desktop, então o Openwright não o define para nenhum. Você ainda pode escolhê-lo para um tipo na lista desse tipo.</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>Declara 1 tipo</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>Declara %1 tipos</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>padrão para 1 tipo</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>padrão para %1 tipos</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>Usar para todos</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>Tornar %1 o padrão para cada tipo que ele declara</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>%1 de %2 abrem no %3</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>Usar para tudo: %1</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>Nenhum aplicativo</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>Usar para este tipo</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>Usar %1 para %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>Não é padrão</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>Padrão para 1 tipo</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>Padrão para %1 tipos</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicativos</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Pesquisar aplicativos</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>Nenhum aplicativo selecionado</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>Escolha um aplicativo para ver os tipos que ele abre e torná-lo o padrão para todos eles ou para uma família inteira.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupRow</name>
+    <message>
+        <source>Restore…</source>
+        <translation>Restaurar…</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>%1 de %2 %3</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>Restaurar %1</translation>
+    </message>
+    <message>
+        <source>Delete this backup</source>
+        <translation>Excluir este backup</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Excluir %1</translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>Igual a agora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n padrão</numerusform>
+            <numerusform>%n padrões</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>%n diferença de agora</numerusform>
+            <numerusform>%n diferenças de agora</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupsView</name>
+    <message>
+        <source>Backups</source>
+        <translation>Backups</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Fazer backup agora</translation>
+    </message>
+    <message>
+        <source>Save your current defaults</source>
+        <translation>Salvar seus aplicativos padrão atuais</translation>
+    </message>
+    <message>
+        <source>No Backups Yet</source>
+        <translation>Nenhum backup ainda</translation>
+    </message>
+    <message>
+        <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
+        <translation>Faça backup dos seus aplicativos padrão antes de testar um perfil ou instalar novos aplicativos, para poder deixar tudo como estava.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryListView</name>
+    <message>
+        <source>Add Type</source>
+        <translation>Adicionar tipo</translation>
+    </message>
+    <message>
+        <source>Add any file extension or link type</source>
+        <translation>Adicionar qualquer extensão de arquivo ou tipo de link</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link…</source>
+        <translation>Adicionar um tipo de arquivo ou link…</translation>
+    </message>
+    <message>
+        <source>Remove from My File Types</source>
+        <translation>Remover de Meus tipos de arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryRow</name>
+    <message>
+        <source>Unpin %1</source>
+        <translation>Desafixar %1</translation>
+    </message>
+    <message>
+        <source>Pin %1</source>
+        <translation>Fixar %1</translation>
+    </message>
+    <message>
+        <source>Default Guard is watching this default</source>
+        <translation>O Guardião está vigiando este padrão</translation>
+    </message>
+    <message>
+        <source>Pin to get alerted if another app takes it over</source>
+        <translation>Fixe para ser avisado se outro aplicativo assumir este padrão</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>Nenhum aplicativo instalado abre %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ChangeRow</name>
+    <message>
+        <source>No default</source>
+        <translation>Sem padrão</translation>
+    </message>
+    <message>
+        <source>Changed in %1</source>
+        <translation>Alterado em %1</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>Resolvido</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Reverter</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>Reverter %1 para %2</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>Keep %1 for %2</source>
+        <translation>Manter %1 para %2</translation>
+    </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>Assumido três vezes em um minuto: o Guardião parou de revertê-lo</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Revertido</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>Permitido</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>Permitir</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>Permitir %1 para %2</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>Limpar seus arquivos de padrões</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>Cada arquivo alterado é primeiro copiado ao lado dele mesmo, e é feito um backup dos seus padrões. Uma correção só muda qual aplicativo abre um tipo onde ela diz isso.</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>Corrigir selecionados</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Correção: %1</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>Nenhum problema nos seus arquivos de padrões.</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corrigido: %1</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>O arquivo antigo foi guardado como %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Não corrigido: %1</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>Problemas deixados como estavam (os arquivos mudaram nesse meio-tempo e não os mostram mais): %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Nada foi alterado.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::DropInspector</name>
+    <message>
+        <source>What opens this file?</source>
+        <translation>O que abre este arquivo?</translation>
+    </message>
+    <message>
+        <source>Drop any file onto this window to see and change which app opens it</source>
+        <translation>Solte qualquer arquivo nesta janela para ver e mudar qual aplicativo o abre</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Add %1 to My File Types</source>
+        <translation>Adicionar %1 a Meus tipos de arquivo</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Limpar %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::GuardView</name>
+    <message>
+        <source>Stop watching</source>
+        <translation>Parar de vigiar</translation>
+    </message>
+    <message>
+        <source>Stop watching %1</source>
+        <translation>Parar de vigiar %1</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Sem padrão</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Guardião de padrões</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Verificar agora</translation>
+    </message>
+    <message>
+        <source>Check for changed defaults now</source>
+        <translation>Verificar agora se algum padrão mudou</translation>
+    </message>
+    <message>
+        <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
+        <translation>Verifica seus aplicativos padrão em segundo plano. Quando um aplicativo assume um padrão fixado, você recebe uma notificação com um botão Reverter.</translation>
+    </message>
+    <message>
+        <source>Pinned types</source>
+        <translation>Tipos fixados</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>Alterações recentes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Clear recent changes</source>
+        <translation>Limpar alterações recentes</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Alterações recentes</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>Fixados (%1)</translation>
+    </message>
+    <message>
+        <source>Click the pin next to any file type to watch it.</source>
+        <translation>Clique no alfinete ao lado de qualquer tipo de arquivo para vigiá-lo.</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>Nenhuma alteração detectada ainda.</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>Sempre manter</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>Sempre manter %1</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>Reverter o aplicativo na hora quando outro programa assumir este tipo</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HealthCard</name>
+    <message>
+        <source>Health score</source>
+        <translation>Pontuação de saúde</translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app %1</source>
+        <translation>A parcela dos tipos de arquivo e link conhecidos que abrem em um aplicativo específico %1</translation>
+    </message>
+    <message>
+        <source>Defaults Health</source>
+        <translation>Saúde dos padrões</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>Tudo tem seu lugar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention</source>
+        <translation>
+            <numerusform>%n tipo precisa de atenção</numerusform>
+            <numerusform>%n tipos precisam de atenção</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HistoryHeader</name>
+    <message>
+        <source>Automatic Backup History</source>
+        <translation>Histórico de backups automáticos</translation>
+    </message>
+    <message>
+        <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
+        <translation>Faz backup antes de cada perfil, restauração e reversão do Guardião, e uma vez por dia. Dias sem mudança são ignorados; backups automáticos são mantidos por 30 dias.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::IssueRow</name>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>Nenhum aplicativo instalado abre %1. Instale um, ou ignore se você nunca usa.</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>Vários aplicativos podem abri-lo, mas nenhum é o padrão.</translation>
+    </message>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>Definido como %1, que não está mais instalado.</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Mostrar %1</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::MainWindow</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>Refresh Defaults</source>
+        <translation>Reler padrões</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Fazer backup agora</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Configurações…</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fechar janela</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Find Type</source>
+        <translation>Localizar tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>About Openwright</source>
+        <translation>Sobre o Openwright</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Mostra e muda qual aplicativo abre cada tipo de arquivo e link, e mantém tudo assim.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Verificar atualizações…</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>O Openwright continua vigiando seus aplicativos padrão com a janela fechada.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OverviewView</name>
+    <message>
+        <source>Reading your defaults…</source>
+        <translation>Lendo seus aplicativos padrão…</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Visão geral</translation>
+    </message>
+    <message>
+        <source>Types with a default</source>
+        <translation>Tipos com aplicativo padrão</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Backups</translation>
+    </message>
+    <message>
+        <source>Changes spotted by Guard</source>
+        <translation>Alterações detectadas pelo Guardião</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Precisa de atenção</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>Limpar…</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>1 problema nos seus arquivos de aplicativos padrão</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>%1 problemas nos seus arquivos de aplicativos padrão</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileCard</name>
+    <message>
+        <source>Preset</source>
+        <translation>Predefinição</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>%1 de %2 a alterar</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>Tudo certo</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileSheet</name>
+    <message>
+        <source>Steps</source>
+        <translation>Etapas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Restore %1 Defaults</source>
+        <translation>Restaurar %1 padrões</translation>
+    </message>
+    <message>
+        <source>Apply %1 Changes</source>
+        <translation>Aplicar %1 alterações</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>%1 de %2 alterados.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfilesView</name>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Arquivos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfis</translation>
+    </message>
+    <message>
+        <source>Save Current as Profile</source>
+        <translation>Salvar atual como perfil</translation>
+    </message>
+    <message>
+        <source>Save your current defaults as a profile</source>
+        <translation>Salvar seus aplicativos padrão atuais como perfil</translation>
+    </message>
+    <message>
+        <source>Import &amp; Export</source>
+        <translation>Importar e exportar</translation>
+    </message>
+    <message>
+        <source>Import Profiles…</source>
+        <translation>Importar perfis…</translation>
+    </message>
+    <message>
+        <source>Export My Profiles…</source>
+        <translation>Exportar meus perfis…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>Falha ao exportar: %1</translation>
+    </message>
+    <message>
+        <source>Save Current Defaults</source>
+        <translation>Salvar padrões atuais</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nome do perfil</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>My Profile</source>
+        <translation>Meu perfil</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>%n perfil exportado.</numerusform>
+            <numerusform>%n perfis exportados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>%n perfil importado.</numerusform>
+            <numerusform>%n perfis importados.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::RootView</name>
+    <message>
+        <source>Search types, e.g. .md or browser</source>
+        <translation>Pesquisar tipos, ex.: .md ou navegador</translation>
+    </message>
+    <message>
+        <source>Search types</source>
+        <translation>Pesquisar tipos</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Re-read all defaults (Ctrl+R)</source>
+        <translation>Reler todos os padrões (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Openwright could not save its data: %1</source>
+        <translation>O Openwright não conseguiu salvar seus dados: %1</translation>
+    </message>
+    <message>
+        <source>No file types match</source>
+        <translation>Nenhum tipo de arquivo corresponde</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>Nothing here yet.</source>
+        <translation>Nada aqui ainda.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsView</name>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>Abrir ao iniciar a sessão</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Atualizações</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>Verificar atualizações automaticamente</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>Verificar agora</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Guardião de padrões</translation>
+    </message>
+    <message>
+        <source>Watch for changed defaults</source>
+        <translation>Vigiar padrões alterados</translation>
+    </message>
+    <message>
+        <source>Check every</source>
+        <translation>Verificar a cada</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 segundos</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minutos</translation>
+    </message>
+    <message>
+        <source>15 minutes</source>
+        <translation>15 minutos</translation>
+    </message>
+    <message>
+        <source>Openwright also checks whenever an app launches or quits.</source>
+        <translation>O Openwright também verifica sempre que um aplicativo abre ou fecha.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsWindow</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Sidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>Barra lateral</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SidebarModel</name>
+    <message>
+        <source>Overview</source>
+        <translation>Visão geral</translation>
+    </message>
+    <message>
+        <source>File &amp; Link Types</source>
+        <translation>Tipos de arquivo e link</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Ferramentas</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>Perfis</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Backups</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>Guardião de padrões</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicativos</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Spinner</name>
+    <message>
+        <source>Working</source>
+        <translation>Trabalhando</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::StepRow</name>
+    <message>
+        <source>No default</source>
+        <translation>Sem padrão</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>Já definido</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>%1 não está instalado</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayIcon</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>Abrir o Openwright</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Verificar agora</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>Sair do Openwright</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayPanel</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>Alterações recentes</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>Abrir o Openwright</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Verificar agora</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>Sair do Openwright</translation>
+    </message>
+    <message>
+        <source>Health %1</source>
+        <translation>Saúde %1</translation>
+    </message>
+    <message>
+        <source>Default Guard is off</source>
+        <translation>O Guardião está desligado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Reverter</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>Reverter %1 para %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Guard is watching %n pinned defaults</source>
+        <translation>
+            <numerusform>O Guardião está vigiando %n padrão fixado</numerusform>
+            <numerusform>O Guardião está vigiando %n padrões fixados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::UpdatePrompt</name>
+    <message>
+        <source>Openwright</source>
+        <translation>Openwright</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>Abrir página de download</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Mais tarde</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::WhyPanel</name>
+    <message>
+        <source>Default Applications</source>
+        <translation>Aplicativos padrão</translation>
+    </message>
+    <message>
+        <source>Added Associations</source>
+        <translation>Associações adicionadas</translation>
+    </message>
+    <message>
+        <source>Removed Associations</source>
+        <translation>Associações removidas</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>Aplicativos instalados</translation>
+    </message>
+    <message>
+        <source>Installed applications that declare %1</source>
+        <translation>Aplicativos instalados que declaram %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1, linha %2</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>Por que este aplicativo?</translation>
+    </message>
+    <message>
+        <source>Why %1 opens where it does</source>
+        <translation>Por que %1 abre onde abre</translation>
+    </message>
+    <message>
+        <source>Reading the lists…</source>
+        <translation>Lendo as listas…</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Explicação</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Tipo: %1</translation>
+    </message>
+    <message>
+        <source>Where the system looked, in order</source>
+        <translation>Onde o sistema procurou, em ordem</translation>
+    </message>
+    <message>
+        <source>(decides)</source>
+        <translation>(decide)</translation>
+    </message>
+    <message>
+        <source>Skipped, not installed: %1</source>
+        <translation>Ignorado, não instalado: %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Removido: %1</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>Configuração de navegador do ambiente</translation>
+    </message>
+</context>
 </TS>
