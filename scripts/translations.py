@@ -157,10 +157,14 @@ def fill(path, table_path):
 
 
 def write(tree, path):
+    # In lupdate's own layout (contexts at the margin), so that a fill changes only its texts.
     ET.indent(tree, space="    ")
+    text = ET.tostring(tree.getroot(), encoding="unicode")
+    text = "\n".join(line[4:] if line.startswith("    ") else line for line in text.split("\n"))
+    text = re.sub(r">([^<]*)<", lambda m: ">" + m.group(1).replace("'", "&apos;").replace('"', "&quot;") + "<", text)
     with open(path, "w", encoding="utf-8") as f:
         f.write('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')
-        f.write(ET.tostring(tree.getroot(), encoding="unicode"))
+        f.write(text)
         f.write("\n")
 
 

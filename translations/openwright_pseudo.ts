@@ -1,2826 +1,2826 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
-    <context>
-        <name>AppModel</name>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>[%n défáültš ·]</numerusform>
-                <numerusform>[%n défáültš ·]</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
-            <translation>[Împõrtîñg théšé prõfîléš wõüld máké ýõür prõfîléš fîlé lárgér tháñ Õpéñwrîght çáñ réád báçk (%1 MB). Ñõthîñg wáš împõrtéd; délété šõmé báçküpš õr prõfîléš fîršt. ·····························································]</translation>
-        </message>
-    </context>
-    <context>
-        <name>ApplicationIndex</name>
-        <message>
-            <source>Use %1 for All %2</source>
-            <translation>[Üšé %1 fõr Åll %2 ··]</translation>
-        </message>
-        <message>
-            <source>Use %1 for All Its Types</source>
-            <translation>[Üšé %1 fõr Åll Îtš Týpéš ······]</translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s) in %2.</source>
-            <translation>
-                <numerusform>[%1 déçláréš %n týpé(š) îñ %2. ······]</numerusform>
-                <numerusform>[%1 déçláréš %n týpé(š) îñ %2. ······]</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%1 declares %n type(s).</source>
-            <translation>
-                <numerusform>[%1 déçláréš %n týpé(š). ·····]</numerusform>
-                <numerusform>[%1 déçláréš %n týpé(š). ·····]</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>Applications</name>
-        <message>
-            <source>That file cannot be read: %1</source>
-            <translation>[Thát fîlé çáññõt bé réád: %1 ·······]</translation>
-        </message>
-        <message>
-            <source>That file is not UTF-8 text, as a desktop entry must be.</source>
-            <translation>[Thát fîlé îš ñõt ÜTF-8 téxt, áš á déšktõp éñtrý müšt bé. ···················]</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry.</source>
-            <translation>[Thát fîlé îš ñõt á déšktõp éñtrý. ··········]</translation>
-        </message>
-        <message>
-            <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
-            <translation>[Thát fîlé îš ñõt á déšktõp éñtrý: ît háš ñõ [Déšktõp Éñtrý] grõüp. ·······················]</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: its Type is %1.</source>
-            <translation>[Thát éñtrý îš ñõt áñ ápplîçátîõñ: îtš Týpé îš %1. ················]</translation>
-        </message>
-        <message>
-            <source>That entry is not an application: it has no Type.</source>
-            <translation>[Thát éñtrý îš ñõt áñ ápplîçátîõñ: ît háš ñõ Týpé. ·················]</translation>
-        </message>
-        <message>
-            <source>That entry does not say which program to run: it has no Exec line.</source>
-            <translation>[Thát éñtrý dõéš ñõt šáý whîçh prõgrám tõ rüñ: ît háš ñõ Éxéç lîñé. ·······················]</translation>
-        </message>
-        <message>
-            <source>The program that entry runs is not installed.</source>
-            <translation>[Thé prõgrám thát éñtrý rüñš îš ñõt îñštálléd. ···············]</translation>
-        </message>
-        <message>
-            <source>The system does not list the added application yet.</source>
-            <translation>[Thé šýštém dõéš ñõt lîšt thé áddéd ápplîçátîõñ ýét. ·················]</translation>
-        </message>
-        <message>
-            <source>That application is not installed where the system finds it</source>
-            <translation>[Thát ápplîçátîõñ îš ñõt îñštálléd whéré thé šýštém fîñdš ît ·····················]</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read, so it was kept as %1</source>
-            <translation>[Ýõür mîméáppš.lîšt çõüld ñõt bé réád, šõ ît wáš képt áš %1 ···················]</translation>
-        </message>
-        <message>
-            <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
-            <translation>[Ýõür mîméáppš.lîšt çõüld ñõt bé réád õr képt ášîdé, šõ ñõthîñg wáš çháñgéd ···························]</translation>
-        </message>
-    </context>
-    <context>
-        <name>BackupReason</name>
-        <message>
-            <source>Saved by you</source>
-            <translation>[Sávéd bý ýõü ··]</translation>
-        </message>
-        <message>
-            <source>Daily backup</source>
-            <translation>[Dáîlý báçküp ··]</translation>
-        </message>
-        <message>
-            <source>Before applying “%1”</source>
-            <translation>[Béfõré ápplýîñg “%1” ····]</translation>
-        </message>
-        <message>
-            <source>Before restoring “%1”</source>
-            <translation>[Béfõré réštõrîñg “%1” ·····]</translation>
-        </message>
-        <message>
-            <source>Before reverting %1</source>
-            <translation>[Béfõré révértîñg %1 ····]</translation>
-        </message>
-    </context>
-    <context>
-        <name>Catalog</name>
-        <message>
-            <source>System Roles</source>
-            <translation>[Sýštém Rõléš ··]</translation>
-        </message>
-        <message>
-            <source>Documents &amp; Office</source>
-            <translation>[Dõçüméñtš &amp; Õffîçé ····]</translation>
-        </message>
-        <message>
-            <source>AI &amp; Productivity</source>
-            <translation>[ÅÎ &amp; Prõdüçtîvîtý ····]</translation>
-        </message>
-        <message>
-            <source>Code &amp; Developer</source>
-            <translation>[Çõdé &amp; Dévélõpér ···]</translation>
-        </message>
-        <message>
-            <source>Design &amp; Graphics</source>
-            <translation>[Déšîgñ &amp; Gráphîçš ····]</translation>
-        </message>
-        <message>
-            <source>E-Books &amp; Publishing</source>
-            <translation>[É-Bõõkš &amp; Püblîšhîñg ·····]</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creative</source>
-            <translation>[Médîá &amp; Çréátîvé ···]</translation>
-        </message>
-        <message>
-            <source>Archives &amp; Packages</source>
-            <translation>[Årçhîvéš &amp; Páçkágéš ·····]</translation>
-        </message>
-        <message>
-            <source>3D Printing &amp; Spatial</source>
-            <translation>[3D Prîñtîñg &amp; Spátîál ·····]</translation>
-        </message>
-        <message>
-            <source>Maps &amp; Navigation</source>
-            <translation>[Mápš &amp; Ñávîgátîõñ ····]</translation>
-        </message>
-        <message>
-            <source>Communication Links</source>
-            <translation>[Çõmmüñîçátîõñ Lîñkš ·····]</translation>
-        </message>
-        <message>
-            <source>Gaming &amp; Emulation</source>
-            <translation>[Gámîñg &amp; Émülátîõñ ····]</translation>
-        </message>
-        <message>
-            <source>Security &amp; Privacy</source>
-            <translation>[Séçürîtý &amp; Prîváçý ····]</translation>
-        </message>
-        <message>
-            <source>My File Types</source>
-            <translation>[Mý Fîlé Týpéš ··]</translation>
-        </message>
-        <message>
-            <source>Web Browser</source>
-            <translation>[Wéb Brõwšér ·]</translation>
-        </message>
-        <message>
-            <source>Opens web links, plus https:, .html and .htm</source>
-            <translation>[Õpéñš wéb lîñkš, plüš httpš:, .html áñd .htm ···············]</translation>
-        </message>
-        <message>
-            <source>Email</source>
-            <translation>[Émáîl]</translation>
-        </message>
-        <message>
-            <source>Composes new emails from mailto: links</source>
-            <translation>[Çõmpõšéš ñéw émáîlš frõm máîltõ: lîñkš ············]</translation>
-        </message>
-        <message>
-            <source>Phone Calls</source>
-            <translation>[Phõñé Çállš ·]</translation>
-        </message>
-        <message>
-            <source>Handles tel: links for calling</source>
-            <translation>[Háñdléš tél: lîñkš fõr çállîñg ·········]</translation>
-        </message>
-        <message>
-            <source>SMS &amp; Messages</source>
-            <translation>[SMS &amp; Méššágéš ···]</translation>
-        </message>
-        <message>
-            <source>Handles sms: links for text messages</source>
-            <translation>[Háñdléš šmš: lîñkš fõr téxt méššágéš ···········]</translation>
-        </message>
-        <message>
-            <source>File Manager</source>
-            <translation>[Fîlé Máñágér ··]</translation>
-        </message>
-        <message>
-            <source>Opens folders</source>
-            <translation>[Õpéñš fõldérš ··]</translation>
-        </message>
-        <message>
-            <source>Calendar Subscriptions</source>
-            <translation>[Çáléñdár Sübšçrîptîõñš ······]</translation>
-        </message>
-        <message>
-            <source>Subscribes to webcal: calendar feeds</source>
-            <translation>[Sübšçrîbéš tõ wébçál: çáléñdár féédš ···········]</translation>
-        </message>
-        <message>
-            <source>PDF Documents (.pdf)</source>
-            <translation>[PDF Dõçüméñtš (.pdf) ·····]</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for PDF document files</source>
-            <translation>[Vîéwér/Édîtõr fõr PDF dõçüméñt fîléš ···········]</translation>
-        </message>
-        <message>
-            <source>Word Documents (.docx)</source>
-            <translation>[Wõrd Dõçüméñtš (.dõçx) ······]</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Microsoft Word files</source>
-            <translation>[Vîéwér/Édîtõr fõr Mîçrõšõft Wõrd fîléš ············]</translation>
-        </message>
-        <message>
-            <source>Legacy Word Docs (.doc)</source>
-            <translation>[Légáçý Wõrd Dõçš (.dõç) ······]</translation>
-        </message>
-        <message>
-            <source>Viewer for classic Word .doc files</source>
-            <translation>[Vîéwér fõr çláššîç Wõrd .dõç fîléš ···········]</translation>
-        </message>
-        <message>
-            <source>Excel Spreadsheets (.xlsx)</source>
-            <translation>[Éxçél Spréádšhéétš (.xlšx) ·······]</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for Excel spreadsheets</source>
-            <translation>[Vîéwér/Édîtõr fõr Éxçél špréádšhéétš ···········]</translation>
-        </message>
-        <message>
-            <source>CSV Data Files (.csv)</source>
-            <translation>[ÇSV Dátá Fîléš (.çšv) ·····]</translation>
-        </message>
-        <message>
-            <source>Data viewer for comma-separated files</source>
-            <translation>[Dátá vîéwér fõr çõmmá-šépárátéd fîléš ············]</translation>
-        </message>
-        <message>
-            <source>PowerPoint Slides (.pptx)</source>
-            <translation>[PõwérPõîñt Slîdéš (.pptx) ·······]</translation>
-        </message>
-        <message>
-            <source>Viewer for slide presentations</source>
-            <translation>[Vîéwér fõr šlîdé préšéñtátîõñš ·········]</translation>
-        </message>
-        <message>
-            <source>Text Files (.txt)</source>
-            <translation>[Téxt Fîléš (.txt) ····]</translation>
-        </message>
-        <message>
-            <source>Plain text editor or viewer</source>
-            <translation>[Pláîñ téxt édîtõr õr vîéwér ········]</translation>
-        </message>
-        <message>
-            <source>Rich Text Format (.rtf)</source>
-            <translation>[Rîçh Téxt Fõrmát (.rtf) ······]</translation>
-        </message>
-        <message>
-            <source>Rich text document editor</source>
-            <translation>[Rîçh téxt dõçüméñt édîtõr ·······]</translation>
-        </message>
-        <message>
-            <source>AI Prompt Configs (.prompt)</source>
-            <translation>[ÅÎ Prõmpt Çõñfîgš (.prõmpt) ········]</translation>
-        </message>
-        <message>
-            <source>Editor for system prompts &amp; LLM configs</source>
-            <translation>[Édîtõr fõr šýštém prõmptš &amp; LLM çõñfîgš ·············]</translation>
-        </message>
-        <message>
-            <source>Vector DB Exports (.jsonl)</source>
-            <translation>[Véçtõr DB Éxpõrtš (.jšõñl) ·······]</translation>
-        </message>
-        <message>
-            <source>Viewer for JSON Lines dataset dumps</source>
-            <translation>[Vîéwér fõr JSÕÑ Lîñéš dátášét dümpš ···········]</translation>
-        </message>
-        <message>
-            <source>Subtitles &amp; Transcripts (.srt)</source>
-            <translation>[Sübtîtléš &amp; Tráñšçrîptš (.šrt) ·········]</translation>
-        </message>
-        <message>
-            <source>Viewer for speech transcripts</source>
-            <translation>[Vîéwér fõr špééçh tráñšçrîptš ·········]</translation>
-        </message>
-        <message>
-            <source>JSON Data (.json)</source>
-            <translation>[JSÕÑ Dátá (.jšõñ) ····]</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for JSON configuration &amp; data files</source>
-            <translation>[Vîéwér/Édîtõr fõr JSÕÑ çõñfîgürátîõñ &amp; dátá fîléš ·················]</translation>
-        </message>
-        <message>
-            <source>Markdown Files (.md)</source>
-            <translation>[Márkdõwñ Fîléš (.md) ·····]</translation>
-        </message>
-        <message>
-            <source>Viewer for formatted Markdown docs</source>
-            <translation>[Vîéwér fõr fõrmáttéd Márkdõwñ dõçš ···········]</translation>
-        </message>
-        <message>
-            <source>Python Scripts (.py)</source>
-            <translation>[Pýthõñ Sçrîptš (.pý) ·····]</translation>
-        </message>
-        <message>
-            <source>Editor for Python source files</source>
-            <translation>[Édîtõr fõr Pýthõñ šõürçé fîléš ·········]</translation>
-        </message>
-        <message>
-            <source>Swift Code (.swift)</source>
-            <translation>[Swîft Çõdé (.šwîft) ·····]</translation>
-        </message>
-        <message>
-            <source>Editor for Swift source files</source>
-            <translation>[Édîtõr fõr Swîft šõürçé fîléš ·········]</translation>
-        </message>
-        <message>
-            <source>JavaScript (.js)</source>
-            <translation>[JáváSçrîpt (.jš) ···]</translation>
-        </message>
-        <message>
-            <source>Editor for JavaScript source files</source>
-            <translation>[Édîtõr fõr JáváSçrîpt šõürçé fîléš ···········]</translation>
-        </message>
-        <message>
-            <source>TypeScript (.ts)</source>
-            <translation>[TýpéSçrîpt (.tš) ···]</translation>
-        </message>
-        <message>
-            <source>Editor for TypeScript source files</source>
-            <translation>[Édîtõr fõr TýpéSçrîpt šõürçé fîléš ···········]</translation>
-        </message>
-        <message>
-            <source>YAML Configurations (.yaml)</source>
-            <translation>[ÝÅML Çõñfîgürátîõñš (.ýáml) ········]</translation>
-        </message>
-        <message>
-            <source>Editor for YAML deployment files</source>
-            <translation>[Édîtõr fõr ÝÅML déplõýméñt fîléš ··········]</translation>
-        </message>
-        <message>
-            <source>XML Files (.xml)</source>
-            <translation>[XML Fîléš (.xml) ···]</translation>
-        </message>
-        <message>
-            <source>Viewer/Editor for XML documents</source>
-            <translation>[Vîéwér/Édîtõr fõr XML dõçüméñtš ·········]</translation>
-        </message>
-        <message>
-            <source>SQL Database Scripts (.sql)</source>
-            <translation>[SQL Dátábášé Sçrîptš (.šql) ········]</translation>
-        </message>
-        <message>
-            <source>Viewer for database export scripts</source>
-            <translation>[Vîéwér fõr dátábášé éxpõrt šçrîptš ···········]</translation>
-        </message>
-        <message>
-            <source>Kotlin Code (.kt)</source>
-            <translation>[Kõtlîñ Çõdé (.kt) ····]</translation>
-        </message>
-        <message>
-            <source>Editor for Kotlin source code</source>
-            <translation>[Édîtõr fõr Kõtlîñ šõürçé çõdé ·········]</translation>
-        </message>
-        <message>
-            <source>Shell Scripts (.sh)</source>
-            <translation>[Shéll Sçrîptš (.šh) ·····]</translation>
-        </message>
-        <message>
-            <source>Editor for shell scripts</source>
-            <translation>[Édîtõr fõr šhéll šçrîptš ·······]</translation>
-        </message>
-        <message>
-            <source>Log Files (.log)</source>
-            <translation>[Lõg Fîléš (.lõg) ···]</translation>
-        </message>
-        <message>
-            <source>Viewer for application and system logs</source>
-            <translation>[Vîéwér fõr ápplîçátîõñ áñd šýštém lõgš ············]</translation>
-        </message>
-        <message>
-            <source>SSH Links (ssh:)</source>
-            <translation>[SSH Lîñkš (ššh:) ···]</translation>
-        </message>
-        <message>
-            <source>Terminal app for ssh: connections</source>
-            <translation>[Térmîñál ápp fõr ššh: çõññéçtîõñš ··········]</translation>
-        </message>
-        <message>
-            <source>Vector Graphics (.svg)</source>
-            <translation>[Véçtõr Gráphîçš (.švg) ······]</translation>
-        </message>
-        <message>
-            <source>Viewer for scalable vector graphics</source>
-            <translation>[Vîéwér fõr šçáláblé véçtõr gráphîçš ···········]</translation>
-        </message>
-        <message>
-            <source>Photoshop Files (.psd)</source>
-            <translation>[Phõtõšhõp Fîléš (.pšd) ······]</translation>
-        </message>
-        <message>
-            <source>Viewer for Adobe Photoshop documents</source>
-            <translation>[Vîéwér fõr Ådõbé Phõtõšhõp dõçüméñtš ···········]</translation>
-        </message>
-        <message>
-            <source>RAW Camera Photos (.dng)</source>
-            <translation>[RÅW Çámérá Phõtõš (.dñg) ·······]</translation>
-        </message>
-        <message>
-            <source>Viewer for raw digital camera photos</source>
-            <translation>[Vîéwér fõr ráw dîgîtál çámérá phõtõš ···········]</translation>
-        </message>
-        <message>
-            <source>TrueType Fonts (.ttf)</source>
-            <translation>[TrüéTýpé Fõñtš (.ttf) ·····]</translation>
-        </message>
-        <message>
-            <source>Font installer/previewer</source>
-            <translation>[Fõñt îñštállér/prévîéwér ·······]</translation>
-        </message>
-        <message>
-            <source>EPUB E-Books (.epub)</source>
-            <translation>[ÉPÜB É-Bõõkš (.épüb) ·····]</translation>
-        </message>
-        <message>
-            <source>Reader for EPUB digital books</source>
-            <translation>[Réádér fõr ÉPÜB dîgîtál bõõkš ·········]</translation>
-        </message>
-        <message>
-            <source>Kindle E-Books (.mobi)</source>
-            <translation>[Kîñdlé É-Bõõkš (.mõbî) ······]</translation>
-        </message>
-        <message>
-            <source>Reader for MOBI digital books</source>
-            <translation>[Réádér fõr MÕBÎ dîgîtál bõõkš ·········]</translation>
-        </message>
-        <message>
-            <source>Comic Archives (.cbz)</source>
-            <translation>[Çõmîç Årçhîvéš (.çbž) ·····]</translation>
-        </message>
-        <message>
-            <source>Reader for comic book archives</source>
-            <translation>[Réádér fõr çõmîç bõõk árçhîvéš ·········]</translation>
-        </message>
-        <message>
-            <source>MP4 Video (.mp4)</source>
-            <translation>[MP4 Vîdéõ (.mp4) ···]</translation>
-        </message>
-        <message>
-            <source>Player for MP4 movies &amp; video clips</source>
-            <translation>[Pláýér fõr MP4 mõvîéš &amp; vîdéõ çlîpš ···········]</translation>
-        </message>
-        <message>
-            <source>MKV Video (.mkv)</source>
-            <translation>[MKV Vîdéõ (.mkv) ···]</translation>
-        </message>
-        <message>
-            <source>Player for high-definition MKV videos</source>
-            <translation>[Pláýér fõr hîgh-défîñîtîõñ MKV vîdéõš ············]</translation>
-        </message>
-        <message>
-            <source>QuickTime Movies (.mov)</source>
-            <translation>[QüîçkTîmé Mõvîéš (.mõv) ······]</translation>
-        </message>
-        <message>
-            <source>Player for QuickTime movies</source>
-            <translation>[Pláýér fõr QüîçkTîmé mõvîéš ········]</translation>
-        </message>
-        <message>
-            <source>MP3 Audio (.mp3)</source>
-            <translation>[MP3 Åüdîõ (.mp3) ···]</translation>
-        </message>
-        <message>
-            <source>Player for MP3 audio tracks</source>
-            <translation>[Pláýér fõr MP3 áüdîõ tráçkš ········]</translation>
-        </message>
-        <message>
-            <source>Lossless Audio (.flac)</source>
-            <translation>[Lõššléšš Åüdîõ (.fláç) ······]</translation>
-        </message>
-        <message>
-            <source>Player for high-fidelity FLAC audio</source>
-            <translation>[Pláýér fõr hîgh-fîdélîtý FLÅÇ áüdîõ ···········]</translation>
-        </message>
-        <message>
-            <source>JPEG Photos (.jpg)</source>
-            <translation>[JPÉG Phõtõš (.jpg) ····]</translation>
-        </message>
-        <message>
-            <source>Viewer for digital photos</source>
-            <translation>[Vîéwér fõr dîgîtál phõtõš ·······]</translation>
-        </message>
-        <message>
-            <source>PNG Images (.png)</source>
-            <translation>[PÑG Îmágéš (.pñg) ····]</translation>
-        </message>
-        <message>
-            <source>Viewer for transparent PNG images</source>
-            <translation>[Vîéwér fõr tráñšpáréñt PÑG îmágéš ··········]</translation>
-        </message>
-        <message>
-            <source>WebP Media (.webp)</source>
-            <translation>[WébP Médîá (.wébp) ····]</translation>
-        </message>
-        <message>
-            <source>Viewer for modern WebP graphics</source>
-            <translation>[Vîéwér fõr mõdérñ WébP gráphîçš ·········]</translation>
-        </message>
-        <message>
-            <source>HEIC Photos (.heic)</source>
-            <translation>[HÉÎÇ Phõtõš (.héîç) ·····]</translation>
-        </message>
-        <message>
-            <source>Viewer for high-efficiency photos</source>
-            <translation>[Vîéwér fõr hîgh-éffîçîéñçý phõtõš ··········]</translation>
-        </message>
-        <message>
-            <source>ZIP Archives (.zip)</source>
-            <translation>[ZÎP Årçhîvéš (.žîp) ·····]</translation>
-        </message>
-        <message>
-            <source>Extractor for compressed ZIP archives</source>
-            <translation>[Éxtráçtõr fõr çõmpréššéd ZÎP árçhîvéš ············]</translation>
-        </message>
-        <message>
-            <source>RAR Archives (.rar)</source>
-            <translation>[RÅR Årçhîvéš (.rár) ·····]</translation>
-        </message>
-        <message>
-            <source>Extractor for RAR compressed archives</source>
-            <translation>[Éxtráçtõr fõr RÅR çõmpréššéd árçhîvéš ············]</translation>
-        </message>
-        <message>
-            <source>7-Zip Archives (.7z)</source>
-            <translation>[7-Zîp Årçhîvéš (.7ž) ·····]</translation>
-        </message>
-        <message>
-            <source>Extractor for 7z archives</source>
-            <translation>[Éxtráçtõr fõr 7ž árçhîvéš ·······]</translation>
-        </message>
-        <message>
-            <source>Disk Images (.dmg)</source>
-            <translation>[Dîšk Îmágéš (.dmg) ····]</translation>
-        </message>
-        <message>
-            <source>Mounter for macOS disk images</source>
-            <translation>[Mõüñtér fõr máçÕS dîšk îmágéš ·········]</translation>
-        </message>
-        <message>
-            <source>Torrent Files (.torrent)</source>
-            <translation>[Tõrréñt Fîléš (.tõrréñt) ·······]</translation>
-        </message>
-        <message>
-            <source>Downloader for P2P torrent files</source>
-            <translation>[Dõwñlõádér fõr P2P tõrréñt fîléš ··········]</translation>
-        </message>
-        <message>
-            <source>3D Printing Models (.stl)</source>
-            <translation>[3D Prîñtîñg Mõdélš (.štl) ·······]</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D printer STL files</source>
-            <translation>[Vîéwér fõr 3D prîñtér STL fîléš ·········]</translation>
-        </message>
-        <message>
-            <source>3D CAD Models (.obj)</source>
-            <translation>[3D ÇÅD Mõdélš (.õbj) ·····]</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D object geometry</source>
-            <translation>[Vîéwér fõr 3D õbjéçt géõmétrý ·········]</translation>
-        </message>
-        <message>
-            <source>3D GLTF Scenes (.gltf)</source>
-            <translation>[3D GLTF Sçéñéš (.gltf) ······]</translation>
-        </message>
-        <message>
-            <source>Viewer for 3D GLTF asset scenes</source>
-            <translation>[Vîéwér fõr 3D GLTF áššét šçéñéš ·········]</translation>
-        </message>
-        <message>
-            <source>USDZ Scenes (.usdz)</source>
-            <translation>[ÜSDZ Sçéñéš (.üšdž) ·····]</translation>
-        </message>
-        <message>
-            <source>Viewer for Apple USDZ 3D scenes</source>
-            <translation>[Vîéwér fõr Åpplé ÜSDZ 3D šçéñéš ·········]</translation>
-        </message>
-        <message>
-            <source>GPS Track Logs (.gpx)</source>
-            <translation>[GPS Tráçk Lõgš (.gpx) ·····]</translation>
-        </message>
-        <message>
-            <source>Viewer for GPX trails and routes</source>
-            <translation>[Vîéwér fõr GPX tráîlš áñd rõütéš ··········]</translation>
-        </message>
-        <message>
-            <source>Google Earth Places (.kml)</source>
-            <translation>[Gõõglé Éárth Pláçéš (.kml) ·······]</translation>
-        </message>
-        <message>
-            <source>Viewer for KML placemarks</source>
-            <translation>[Vîéwér fõr KML pláçémárkš ·······]</translation>
-        </message>
-        <message>
-            <source>Telegram Links (tg:)</source>
-            <translation>[Télégrám Lîñkš (tg:) ·····]</translation>
-        </message>
-        <message>
-            <source>Messenger app for Telegram links</source>
-            <translation>[Méššéñgér ápp fõr Télégrám lîñkš ··········]</translation>
-        </message>
-        <message>
-            <source>Zoom Meetings (zoommtg:)</source>
-            <translation>[Zõõm Méétîñgš (žõõmmtg:) ·······]</translation>
-        </message>
-        <message>
-            <source>Client for Zoom meeting links</source>
-            <translation>[Çlîéñt fõr Zõõm méétîñg lîñkš ·········]</translation>
-        </message>
-        <message>
-            <source>Slack Links (slack:)</source>
-            <translation>[Sláçk Lîñkš (šláçk:) ·····]</translation>
-        </message>
-        <message>
-            <source>Client for Slack deep links</source>
-            <translation>[Çlîéñt fõr Sláçk déép lîñkš ········]</translation>
-        </message>
-        <message>
-            <source>Disk Images (.iso)</source>
-            <translation>[Dîšk Îmágéš (.îšõ) ····]</translation>
-        </message>
-        <message>
-            <source>Emulation launcher for console ISOs</source>
-            <translation>[Émülátîõñ láüñçhér fõr çõñšõlé ÎSÕš ···········]</translation>
-        </message>
-        <message>
-            <source>GBA ROMs (.gba)</source>
-            <translation>[GBÅ RÕMš (.gbá) ···]</translation>
-        </message>
-        <message>
-            <source>Emulator for GameBoy Advance ROMs</source>
-            <translation>[Émülátõr fõr GáméBõý Ådváñçé RÕMš ··········]</translation>
-        </message>
-        <message>
-            <source>OpenPGP Encryption (.gpg)</source>
-            <translation>[ÕpéñPGP Éñçrýptîõñ (.gpg) ·······]</translation>
-        </message>
-        <message>
-            <source>Security app for PGP/GPG files</source>
-            <translation>[Séçürîtý ápp fõr PGP/GPG fîléš ·········]</translation>
-        </message>
-        <message>
-            <source>OpenVPN Profiles (.ovpn)</source>
-            <translation>[ÕpéñVPÑ Prõfîléš (.õvpñ) ·······]</translation>
-        </message>
-        <message>
-            <source>VPN client for OpenVPN configurations</source>
-            <translation>[VPÑ çlîéñt fõr ÕpéñVPÑ çõñfîgürátîõñš ············]</translation>
-        </message>
-        <message>
-            <source>Added by you</source>
-            <translation>[Åddéd bý ýõü ··]</translation>
-        </message>
-    </context>
-    <context>
-        <name>ChangeResult</name>
-        <message>
-            <source>Changed</source>
-            <translation>[Çháñgéd]</translation>
-        </message>
-        <message>
-            <source>Already the default</source>
-            <translation>[Ålréádý thé défáült ·····]</translation>
-        </message>
-        <message>
-            <source>That app is no longer installed</source>
-            <translation>[Thát ápp îš ñõ lõñgér îñštálléd ·········]</translation>
-        </message>
-        <message>
-            <source>The change could not be made</source>
-            <translation>[Thé çháñgé çõüld ñõt bé mádé ········]</translation>
-        </message>
-    </context>
-    <context>
-        <name>CommandLine</name>
-        <message>
-            <source>Reset to the system default</source>
-            <translation>[Réšét tõ thé šýštém défáült ········]</translation>
-        </message>
-        <message>
-            <source>Already the system default</source>
-            <translation>[Ålréádý thé šýštém défáült ·······]</translation>
-        </message>
-        <message>
-            <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
-            <translation>[%1 (%2) dõéš ñõt šáý ît çáñ õpéñ %3. Ådd --fõrçé tõ máké ît thé défáült áll thé šámé. ·····························]</translation>
-        </message>
-        <message>
-            <source>: There is no such file or folder.</source>
-            <translation>[: Théré îš ñõ šüçh fîlé õr fõldér. ···········]</translation>
-        </message>
-        <message>
-            <source>: The system knows no such MIME type.</source>
-            <translation>[: Thé šýštém kñõwš ñõ šüçh MÎMÉ týpé. ············]</translation>
-        </message>
-        <message>
-            <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
-            <translation>[: Thát îš ñõt á týpé. Éxpéçtéd áñ éxtéñšîõñ (.pdf õr pdf), á lîñk týpé (máîltõ:), á MÎMÉ týpé (ápplîçátîõñ/pdf) õr á fîlé (./répõrt.pdf). ····················································]</translation>
-        </message>
-    </context>
-    <context>
-        <name>DateText</name>
-        <message>
-            <source>%1 at %2</source>
-            <comment>a backup's name: date and time</comment>
-            <translation>[%1 át %2]</translation>
-        </message>
-    </context>
-    <context>
-        <name>DecisionChain</name>
-        <message>
-            <source>%1 does not exist</source>
-            <translation>[%1 dõéš ñõt éxîšt ···]</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read as a list, so the system ignores all of it</source>
-            <translation>[%1 çáññõt bé réád áš á lîšt, šõ thé šýštém îgñõréš áll õf ît ····················]</translation>
-        </message>
-        <message>
-            <source>%1 has no entry for %2</source>
-            <translation>[%1 háš ñõ éñtrý fõr %2 ····]</translation>
-        </message>
-        <message>
-            <source>%1 line %2</source>
-            <translation>[%1 lîñé %2]</translation>
-        </message>
-        <message>
-            <source>%1 (%2)</source>
-            <translation>[%1 (%2)]</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type)</source>
-            <translation>[%1 (á páréñt týpé) ···]</translation>
-        </message>
-        <message>
-            <source>%1 (a parent type of %2)</source>
-            <translation>[%1 (á páréñt týpé õf %2) ·····]</translation>
-        </message>
-        <message>
-            <source>%1 sets %2 for %3</source>
-            <translation>[%1 šétš %2 fõr %3 ·]</translation>
-        </message>
-        <message>
-            <source>%1 names no application for %2</source>
-            <translation>[%1 ñáméš ñõ ápplîçátîõñ fõr %2 ·······]</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but it is not installed</source>
-            <translation>[%1 ñáméš %2 fõr %3, büt ît îš ñõt îñštálléd ············]</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, but none of them is installed</source>
-            <translation>[%1 ñáméš %2 fõr %3, büt ñõñé õf thém îš îñštálléd ··············]</translation>
-        </message>
-        <message>
-            <source>%1 names %2 for %3, outranked by the choice above</source>
-            <translation>[%1 ñáméš %2 fõr %3, õütráñkéd bý thé çhõîçé ábõvé ··············]</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3, and no list sets an installed default</source>
-            <translation>[%1 áddš %2 fõr %3, áñd ñõ lîšt šétš áñ îñštálléd défáült ·················]</translation>
-        </message>
-        <message>
-            <source>%1 adds %2 for %3</source>
-            <translation>[%1 áddš %2 fõr %3 ·]</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 from the applications for %3</source>
-            <translation>[%1 rémõvéš %2 frõm thé ápplîçátîõñš fõr %3 ···········]</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
-            <translation>[%1 rémõvéš %2 fõr %3, wîth ñõ éfféçt: áñ éárlîér éñtrý ñáméš ît ····················]</translation>
-        </message>
-        <message>
-            <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
-            <translation>[%1 rémõvéš %2 fõr %3, wîth ñõ éfféçt õñ ápplîçátîõñš îñštálléd îñ thé šámé fõldér ···························]</translation>
-        </message>
-        <message>
-            <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
-            <translation>[Ñõ lîšt šétš áñ îñštálléd défáült fõr %1, šõ thé fîršt îñštálléd háñdlér îš üšéd: %2 ·····························]</translation>
-        </message>
-        <message>
-            <source>No installed application handles %1</source>
-            <translation>[Ñõ îñštálléd ápplîçátîõñ háñdléš %1 ··········]</translation>
-        </message>
-        <message>
-            <source>No installed handler of %1 can be used</source>
-            <translation>[Ñõ îñštálléd háñdlér õf %1 çáñ bé üšéd ···········]</translation>
-        </message>
-        <message>
-            <source> (skipped %1: not installed)</source>
-            <translation>[ (škîppéd %1: ñõt îñštálléd) ·······]</translation>
-        </message>
-        <message>
-            <source> (removed: %1)</source>
-            <translation>[ (rémõvéd: %1) ··]</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 sets it for %4</source>
-            <translation>[%1 õpéñš îñ %2 béçáüšé %3 šétš ît fõr %4 ··········]</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
-            <translation>[%1 õpéñš îñ %2 béçáüšé %3 áddš ît fõr %4 áñd ñõ lîšt šétš áñ îñštálléd défáült ·························]</translation>
-        </message>
-        <message>
-            <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
-            <translation>[%1 õpéñš îñ %2 béçáüšé ñõ lîšt šétš áñ îñštálléd défáült áñd ît îš thé fîršt îñštálléd ápplîçátîõñ thát háñdléš %3 ········································]</translation>
-        </message>
-        <message>
-            <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
-            <translation>[Ñõthîñg õpéñš %1 (%2): ñõ lîšt ñáméš áñ îñštálléd ápplîçátîõñ, áñd ñõñé îš îñštálléd thát háñdléš ît ···································]</translation>
-        </message>
-        <message>
-            <source>. The system reports %1 instead, so this explanation is incomplete</source>
-            <translation>[. Thé šýštém répõrtš %1 îñštéád, šõ thîš éxpláñátîõñ îš îñçõmplété ·······················]</translation>
-        </message>
-        <message>
-            <source>. The system reports no application, so this explanation is incomplete</source>
-            <translation>[. Thé šýštém répõrtš ñõ ápplîçátîõñ, šõ thîš éxpláñátîõñ îš îñçõmplété ·························]</translation>
-        </message>
-        <message>
-            <source>No explanation is available for %1</source>
-            <translation>[Ñõ éxpláñátîõñ îš áváîláblé fõr %1 ··········]</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
-            <translation>[XDG_ÇÜRRÉÑT_DÉSKTÕP ñáméš %1, šõ thé šýštém álšõ réádš %2 îñ éáçh fõldér ························]</translation>
-        </message>
-        <message>
-            <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
-            <translation>[XDG_ÇÜRRÉÑT_DÉSKTÕP ñáméš ñõ déšktõp, šõ thé šýštém réádš ñõ déšktõp-špéçîfîç lîštš ······························]</translation>
-        </message>
-        <message>
-            <source>; it found %1</source>
-            <translation>[; ît fõüñd %1 ·]</translation>
-        </message>
-        <message>
-            <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
-            <translation>[. Ît îgñõréš %1: á déšktõp ñámé máý hõld õñlý léttérš, dîgîtš, - áñd _ ························]</translation>
-        </message>
-        <message>
-            <source>“%1”</source>
-            <translation>[“%1”]</translation>
-        </message>
-        <message>
-            <source>~</source>
-            <translation>[~]</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3: links that desktop opens go to %4</source>
-            <translation>[%1 (%2) ñáméš %3: lîñkš thát déšktõp õpéñš gõ tõ %4 ··············]</translation>
-        </message>
-        <message>
-            <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
-            <translation>[%1 (%2) ñáméš %3, whîçh ñõ îñštálléd ápplîçátîõñ mátçhéš: lîñkš thát déšktõp õpéñš máý ñõt õpéñ ·································]</translation>
-        </message>
-        <message>
-            <source>; but links %1 opens follow its own setting, %2</source>
-            <translation>[; büt lîñkš %1 õpéñš fõllõw îtš õwñ šéttîñg, %2 ··············]</translation>
-        </message>
-    </context>
-    <context>
-        <name>DesktopBrowser</name>
-        <message>
-            <source>%1's links</source>
-            <translation>[%1'š lîñkš]</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read, so it was left as it is.</source>
-            <translation>[%1 çáññõt bé réád, šõ ît wáš léft áš ît îš. ·············]</translation>
-        </message>
-    </context>
-    <context>
-        <name>Doctor</name>
-        <message>
-            <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
-            <translation>[Lîñé %1 õf %2 ñáméš %3 fõr %4, whîçh îš ñõ lõñgér îñštálléd. ··················]</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
-            <translation>[Lîñé %1 õf %2 šétš %3, áñõthér ñámé õf %4, whîçh lîñé %5 šétš tõõ. ···················]</translation>
-        </message>
-        <message>
-            <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-            <translation>[%1 îš šét twîçé îñ [%2] õf %3 (lîñéš %4 áñd %5); thé šýštém réádš õñlý thé lášt. ·························]</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
-            <translation>[Lîñé %1 õf %2 rémõvéš %3 frõm thé ápplîçátîõñš fõr %4, álthõügh ît îš thé défáült õf thát týpé. ································]</translation>
-        </message>
-        <message>
-            <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
-            <translation>[%1 îš áñ õldér lîšt thé šýštém štîll réádš: îtš lîñé %2 déçîdéš thát %3 õpéñš îñ %4. ···························]</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
-            <translation>[Lîñé %1 õf %2, á lîšt fõr õñé déšktõp, mákéš %3 õpéñ îñ %4, õvérrîdîñg ýõür çhõîçé õf %5. ·····························]</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog and runs the same program as %2.</source>
-            <translation>[%1 wáš mádé bý áñ "õpéñ wîth á çõmmáñd" dîálõg áñd rüñš thé šámé prõgrám áš %2. ···························]</translation>
-        </message>
-        <message>
-            <source>%1 was made by an "open with a command" dialog; the program it runs (%2) is gone.</source>
-            <translation>[%1 wáš mádé bý áñ "õpéñ wîth á çõmmáñd" dîálõg; thé prõgrám ît rüñš (%2) îš gõñé. ····························]</translation>
-        </message>
-        <message>
-            <source>%1 runs %2, which is not found, so the system passes over it.</source>
-            <translation>[%1 rüñš %2, whîçh îš ñõt fõüñd, šõ thé šýštém páššéš õvér ît. ····················]</translation>
-        </message>
-        <message>
-            <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
-            <translation>[%1 îš á réád-õñlý lîñk tõ %2, máñágéd bý á çõñfîgürátîõñ tõõl. ····················]</translation>
-        </message>
-        <message>
-            <source>Managed by your configuration; change it there.</source>
-            <translation>[Máñágéd bý ýõür çõñfîgürátîõñ; çháñgé ît théré. ················]</translation>
-        </message>
-        <message>
-            <source>Remove %1 from the line; the system passes over it already.</source>
-            <translation>[Rémõvé %1 frõm thé lîñé; thé šýštém páššéš õvér ît álréádý. ····················]</translation>
-        </message>
-        <message>
-            <source>Remove line %1; nothing else changes.</source>
-            <translation>[Rémõvé lîñé %1; ñõthîñg élšé çháñgéš. ···········]</translation>
-        </message>
-        <message>
-            <source>Keep %1 among the applications for %2.</source>
-            <translation>[Kéép %1 ámõñg thé ápplîçátîõñš fõr %2. ···········]</translation>
-        </message>
-        <message>
-            <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-            <translation>[Mõvé thé lîñé tõ ýõür õwñ mîméáppš.lîšt; %1 štáýš thé défáült. ·····················]</translation>
-        </message>
-        <message>
-            <source>Remove line %1, so that %2 opens in %3 again.</source>
-            <translation>[Rémõvé lîñé %1, šõ thát %2 õpéñš îñ %3 ágáîñ. ·············]</translation>
-        </message>
-        <message>
-            <source>Name %1 instead in your lists, and remove this entry.</source>
-            <translation>[Ñámé %1 îñštéád îñ ýõür lîštš, áñd rémõvé thîš éñtrý. ·················]</translation>
-        </message>
-        <message>
-            <source>Remove the entry and the lines naming it.</source>
-            <translation>[Rémõvé thé éñtrý áñd thé lîñéš ñámîñg ît. ·············]</translation>
-        </message>
-        <message>
-            <source>Remove the entry.</source>
-            <translation>[Rémõvé thé éñtrý. ····]</translation>
-        </message>
-        <message>
-            <source>Could not remove %1.</source>
-            <translation>[Çõüld ñõt rémõvé %1. ····]</translation>
-        </message>
-        <message>
-            <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
-            <translation>[Lîñé %1 õf %2 šétš %3, áñõthér ñámé õf %4, béfõré lîñé %5 šétš %4 îtšélf: thé šýštém trîéš thé ápplîçátîõñš õf lîñé %1 fîršt. ·········································]</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-            <translation>[Mõvé thé ápplîçátîõñš õf lîñé %1 îñtõ lîñé %2 áñd rémõvé lîñé %1; thîš çháñgéš whîçh ápplîçátîõñ õpéñš %3. ····································]</translation>
-        </message>
-        <message>
-            <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-            <translation>[Mõvé thé ápplîçátîõñš õf lîñé %1 îñtõ lîñé %2 áñd rémõvé lîñé %1; ñõthîñg élšé çháñgéš. ·····························]</translation>
-        </message>
-        <message>
-            <source>left as it was, because %1 could not be changed.</source>
-            <translation>[léft áš ît wáš, béçáüšé %1 çõüld ñõt bé çháñgéd. ···············]</translation>
-        </message>
-    </context>
-    <context>
-        <name>Files</name>
-        <message>
-            <source>There is no file at %1.</source>
-            <translation>[Théré îš ñõ fîlé át %1. ·····]</translation>
-        </message>
-        <message>
-            <source>Could not read %1: %2</source>
-            <translation>[Çõüld ñõt réád %1: %2 ····]</translation>
-        </message>
-        <message>
-            <source>%1 is not a regular file.</source>
-            <translation>[%1 îš ñõt á régülár fîlé. ······]</translation>
-        </message>
-        <message>
-            <source>%1 is too large.</source>
-            <translation>[%1 îš tõõ lárgé. ···]</translation>
-        </message>
-    </context>
-    <context>
-        <name>LaunchAtLogin</name>
-        <message>
-            <source>Could not write %1: %2</source>
-            <translation>[Çõüld ñõt wrîté %1: %2 ····]</translation>
-        </message>
-        <message>
-            <source>Could not remove %1: %2</source>
-            <translation>[Çõüld ñõt rémõvé %1: %2 ·····]</translation>
-        </message>
-        <message>
-            <source>Could not create the folder %1: %2</source>
-            <translation>[Çõüld ñõt çréáté thé fõldér %1: %2 ·········]</translation>
-        </message>
-    </context>
-    <context>
-        <name>Notifier</name>
-        <message>
-            <source>Open</source>
-            <translation>[Õpéñ]</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlanStep</name>
-        <message>
-            <source>Replaced by %1, the same file type</source>
-            <translation>[Répláçéd bý %1, thé šámé fîlé týpé ··········]</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlatformText</name>
-        <message>
-            <source>Another setting keeps the current app</source>
-            <translation>[Åñõthér šéttîñg kéépš thé çürréñt ápp ············]</translation>
-        </message>
-        <message>
-            <source>Applying…</source>
-            <translation>[Åpplýîñg… ·]</translation>
-        </message>
-        <message>
-            <source>Applying the changes…</source>
-            <translation>[Åpplýîñg thé çháñgéš… ·····]</translation>
-        </message>
-        <message>
-            <source>A profile switches a whole set of defaults at once.</source>
-            <translation>[Å prõfîlé šwîtçhéš á whõlé šét õf défáültš át õñçé. ·················]</translation>
-        </message>
-        <message>
-            <source>…instead of making the system ask, or pointing at a deleted app.</source>
-            <translation>[…îñštéád õf mákîñg thé šýštém ášk, õr põîñtîñg át á délétéd ápp. ·······················]</translation>
-        </message>
-        <message>
-            <source>The system doesn't recognise .%1 files</source>
-            <translation>[Thé šýštém dõéšñ't réçõgñîšé .%1 fîléš ···········]</translation>
-        </message>
-    </context>
-    <context>
-        <name>Presets</name>
-        <message>
-            <source>Work &amp; Business</source>
-            <translation>[Wõrk &amp; Büšîñéšš ···]</translation>
-        </message>
-        <message>
-            <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
-            <translation>[Çhrõmé, Õütlõõk, Mîçrõšõft Õffîçé, Zõõm áñd Sláçk. ·················]</translation>
-        </message>
-        <message>
-            <source>Maximum Privacy</source>
-            <translation>[Máxîmüm Prîváçý ···]</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and Apple's on-device viewers.</source>
-            <translation>[Brávé, Prõtõñ Máîl, Télégrám áñd Åpplé'š õñ-dévîçé vîéwérš. ·····················]</translation>
-        </message>
-        <message>
-            <source>Media &amp; Creator</source>
-            <translation>[Médîá &amp; Çréátõr ···]</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Preview for images.</source>
-            <translation>[VLÇ fõr évérý vîdéõ áñd áüdîõ fõrmát, Prévîéw fõr îmágéš. ····················]</translation>
-        </message>
-        <message>
-            <source>Developer</source>
-            <translation>[Dévélõpér ·]</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files, Terminal for ssh: links.</source>
-            <translation>[VS Çõdé fõr çõdé áñd çõñfîg fîléš, Térmîñál fõr ššh: lîñkš. ·····················]</translation>
-        </message>
-        <message>
-            <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
-            <translation>[Çhrõmé, Thüñdérbîrd, LîbréÕffîçé, Zõõm áñd Sláçk. ·················]</translation>
-        </message>
-        <message>
-            <source>Brave, Proton Mail, Telegram and the desktop's own viewers.</source>
-            <translation>[Brávé, Prõtõñ Máîl, Télégrám áñd thé déšktõp'š õwñ vîéwérš. ·····················]</translation>
-        </message>
-        <message>
-            <source>VLC for every video and audio format, Image Viewer for images.</source>
-            <translation>[VLÇ fõr évérý vîdéõ áñd áüdîõ fõrmát, Îmágé Vîéwér fõr îmágéš. ······················]</translation>
-        </message>
-        <message>
-            <source>VS Code for code and config files.</source>
-            <translation>[VS Çõdé fõr çõdé áñd çõñfîg fîléš. ···········]</translation>
-        </message>
-    </context>
-    <context>
-        <name>ProfileExport</name>
-        <message>
-            <source>That file isn't an Openwright profile export.</source>
-            <translation>[Thát fîlé îšñ't áñ Õpéñwrîght prõfîlé éxpõrt. ···············]</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Openwright cannot start</source>
-            <translation>[Õpéñwrîght çáññõt štárt ······]</translation>
-        </message>
-    </context>
-    <context>
-        <name>TargetState</name>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>[Sét tõ %1, whîçh îš ñõ lõñgér îñštálléd. ············]</translation>
-        </message>
-        <message>
-            <source>%1 opens it for now.</source>
-            <translation>[%1 õpéñš ît fõr ñõw. ····]</translation>
-        </message>
-        <message>
-            <source>%1 opens %2</source>
-            <translation>[%1 õpéñš %2]</translation>
-        </message>
-        <message>
-            <source>nothing opens %1</source>
-            <translation>[ñõthîñg õpéñš %1 ···]</translation>
-        </message>
-        <message>
-            <source>Depends on the file: %1.</source>
-            <translation>[Dépéñdš õñ thé fîlé: %1. ······]</translation>
-        </message>
-        <message>
-            <source>Depends on who opens it: %1.</source>
-            <translation>[Dépéñdš õñ whõ õpéñš ît: %1. ·······]</translation>
-        </message>
-    </context>
-    <context>
-        <name>TypeFamily</name>
-        <message>
-            <source>Video</source>
-            <translation>[Vîdéõ]</translation>
-        </message>
-        <message>
-            <source>Audio</source>
-            <translation>[Åüdîõ]</translation>
-        </message>
-        <message>
-            <source>Images</source>
-            <translation>[Îmágéš]</translation>
-        </message>
-        <message>
-            <source>Documents</source>
-            <translation>[Dõçüméñtš ·]</translation>
-        </message>
-        <message>
-            <source>Text &amp; Code</source>
-            <translation>[Téxt &amp; Çõdé ·]</translation>
-        </message>
-        <message>
-            <source>Archives</source>
-            <translation>[Årçhîvéš]</translation>
-        </message>
-        <message>
-            <source>Links</source>
-            <translation>[Lîñkš]</translation>
-        </message>
-        <message>
-            <source>Other</source>
-            <translation>[Õthér]</translation>
-        </message>
-    </context>
-    <context>
-        <name>cli</name>
-        <message>
-            <source>Not restored</source>
-            <translation>[Ñõt réštõréd ··]</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>[%1 õf %2 çháñgéd. ··]</translation>
-        </message>
-        <message>
-            <source>Same as now
+<context>
+    <name>AppModel</name>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>[%n défáültš ·]</numerusform>
+            <numerusform>[%n défáültš ·]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
+        <translation>[Împõrtîñg théšé prõfîléš wõüld máké ýõür prõfîléš fîlé lárgér tháñ Õpéñwrîght çáñ réád báçk (%1 MB). Ñõthîñg wáš împõrtéd; délété šõmé báçküpš õr prõfîléš fîršt. ·····························································]</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationIndex</name>
+    <message>
+        <source>Use %1 for All %2</source>
+        <translation>[Üšé %1 fõr Åll %2 ··]</translation>
+    </message>
+    <message>
+        <source>Use %1 for All Its Types</source>
+        <translation>[Üšé %1 fõr Åll Îtš Týpéš ······]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s) in %2.</source>
+        <translation>
+            <numerusform>[%1 déçláréš %n týpé(š) îñ %2. ······]</numerusform>
+            <numerusform>[%1 déçláréš %n týpé(š) îñ %2. ······]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 declares %n type(s).</source>
+        <translation>
+            <numerusform>[%1 déçláréš %n týpé(š). ·····]</numerusform>
+            <numerusform>[%1 déçláréš %n týpé(š). ·····]</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Applications</name>
+    <message>
+        <source>That file cannot be read: %1</source>
+        <translation>[Thát fîlé çáññõt bé réád: %1 ·······]</translation>
+    </message>
+    <message>
+        <source>That file is not UTF-8 text, as a desktop entry must be.</source>
+        <translation>[Thát fîlé îš ñõt ÜTF-8 téxt, áš á déšktõp éñtrý müšt bé. ···················]</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry.</source>
+        <translation>[Thát fîlé îš ñõt á déšktõp éñtrý. ··········]</translation>
+    </message>
+    <message>
+        <source>That file is not a desktop entry: it has no [Desktop Entry] group.</source>
+        <translation>[Thát fîlé îš ñõt á déšktõp éñtrý: ît háš ñõ [Déšktõp Éñtrý] grõüp. ·······················]</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: its Type is %1.</source>
+        <translation>[Thát éñtrý îš ñõt áñ ápplîçátîõñ: îtš Týpé îš %1. ················]</translation>
+    </message>
+    <message>
+        <source>That entry is not an application: it has no Type.</source>
+        <translation>[Thát éñtrý îš ñõt áñ ápplîçátîõñ: ît háš ñõ Týpé. ·················]</translation>
+    </message>
+    <message>
+        <source>That entry does not say which program to run: it has no Exec line.</source>
+        <translation>[Thát éñtrý dõéš ñõt šáý whîçh prõgrám tõ rüñ: ît háš ñõ Éxéç lîñé. ·······················]</translation>
+    </message>
+    <message>
+        <source>The program that entry runs is not installed.</source>
+        <translation>[Thé prõgrám thát éñtrý rüñš îš ñõt îñštálléd. ···············]</translation>
+    </message>
+    <message>
+        <source>The system does not list the added application yet.</source>
+        <translation>[Thé šýštém dõéš ñõt lîšt thé áddéd ápplîçátîõñ ýét. ·················]</translation>
+    </message>
+    <message>
+        <source>That application is not installed where the system finds it</source>
+        <translation>[Thát ápplîçátîõñ îš ñõt îñštálléd whéré thé šýštém fîñdš ît ·····················]</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read, so it was kept as %1</source>
+        <translation>[Ýõür mîméáppš.lîšt çõüld ñõt bé réád, šõ ît wáš képt áš %1 ···················]</translation>
+    </message>
+    <message>
+        <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
+        <translation>[Ýõür mîméáppš.lîšt çõüld ñõt bé réád õr képt ášîdé, šõ ñõthîñg wáš çháñgéd ···························]</translation>
+    </message>
+</context>
+<context>
+    <name>BackupReason</name>
+    <message>
+        <source>Saved by you</source>
+        <translation>[Sávéd bý ýõü ··]</translation>
+    </message>
+    <message>
+        <source>Daily backup</source>
+        <translation>[Dáîlý báçküp ··]</translation>
+    </message>
+    <message>
+        <source>Before applying “%1”</source>
+        <translation>[Béfõré ápplýîñg “%1” ····]</translation>
+    </message>
+    <message>
+        <source>Before restoring “%1”</source>
+        <translation>[Béfõré réštõrîñg “%1” ·····]</translation>
+    </message>
+    <message>
+        <source>Before reverting %1</source>
+        <translation>[Béfõré révértîñg %1 ····]</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>System Roles</source>
+        <translation>[Sýštém Rõléš ··]</translation>
+    </message>
+    <message>
+        <source>Documents &amp; Office</source>
+        <translation>[Dõçüméñtš &amp; Õffîçé ····]</translation>
+    </message>
+    <message>
+        <source>AI &amp; Productivity</source>
+        <translation>[ÅÎ &amp; Prõdüçtîvîtý ····]</translation>
+    </message>
+    <message>
+        <source>Code &amp; Developer</source>
+        <translation>[Çõdé &amp; Dévélõpér ···]</translation>
+    </message>
+    <message>
+        <source>Design &amp; Graphics</source>
+        <translation>[Déšîgñ &amp; Gráphîçš ····]</translation>
+    </message>
+    <message>
+        <source>E-Books &amp; Publishing</source>
+        <translation>[É-Bõõkš &amp; Püblîšhîñg ·····]</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creative</source>
+        <translation>[Médîá &amp; Çréátîvé ···]</translation>
+    </message>
+    <message>
+        <source>Archives &amp; Packages</source>
+        <translation>[Årçhîvéš &amp; Páçkágéš ·····]</translation>
+    </message>
+    <message>
+        <source>3D Printing &amp; Spatial</source>
+        <translation>[3D Prîñtîñg &amp; Spátîál ·····]</translation>
+    </message>
+    <message>
+        <source>Maps &amp; Navigation</source>
+        <translation>[Mápš &amp; Ñávîgátîõñ ····]</translation>
+    </message>
+    <message>
+        <source>Communication Links</source>
+        <translation>[Çõmmüñîçátîõñ Lîñkš ·····]</translation>
+    </message>
+    <message>
+        <source>Gaming &amp; Emulation</source>
+        <translation>[Gámîñg &amp; Émülátîõñ ····]</translation>
+    </message>
+    <message>
+        <source>Security &amp; Privacy</source>
+        <translation>[Séçürîtý &amp; Prîváçý ····]</translation>
+    </message>
+    <message>
+        <source>My File Types</source>
+        <translation>[Mý Fîlé Týpéš ··]</translation>
+    </message>
+    <message>
+        <source>Web Browser</source>
+        <translation>[Wéb Brõwšér ·]</translation>
+    </message>
+    <message>
+        <source>Opens web links, plus https:, .html and .htm</source>
+        <translation>[Õpéñš wéb lîñkš, plüš httpš:, .html áñd .htm ···············]</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>[Émáîl]</translation>
+    </message>
+    <message>
+        <source>Composes new emails from mailto: links</source>
+        <translation>[Çõmpõšéš ñéw émáîlš frõm máîltõ: lîñkš ············]</translation>
+    </message>
+    <message>
+        <source>Phone Calls</source>
+        <translation>[Phõñé Çállš ·]</translation>
+    </message>
+    <message>
+        <source>Handles tel: links for calling</source>
+        <translation>[Háñdléš tél: lîñkš fõr çállîñg ·········]</translation>
+    </message>
+    <message>
+        <source>SMS &amp; Messages</source>
+        <translation>[SMS &amp; Méššágéš ···]</translation>
+    </message>
+    <message>
+        <source>Handles sms: links for text messages</source>
+        <translation>[Háñdléš šmš: lîñkš fõr téxt méššágéš ···········]</translation>
+    </message>
+    <message>
+        <source>File Manager</source>
+        <translation>[Fîlé Máñágér ··]</translation>
+    </message>
+    <message>
+        <source>Opens folders</source>
+        <translation>[Õpéñš fõldérš ··]</translation>
+    </message>
+    <message>
+        <source>Calendar Subscriptions</source>
+        <translation>[Çáléñdár Sübšçrîptîõñš ······]</translation>
+    </message>
+    <message>
+        <source>Subscribes to webcal: calendar feeds</source>
+        <translation>[Sübšçrîbéš tõ wébçál: çáléñdár féédš ···········]</translation>
+    </message>
+    <message>
+        <source>PDF Documents (.pdf)</source>
+        <translation>[PDF Dõçüméñtš (.pdf) ·····]</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for PDF document files</source>
+        <translation>[Vîéwér/Édîtõr fõr PDF dõçüméñt fîléš ···········]</translation>
+    </message>
+    <message>
+        <source>Word Documents (.docx)</source>
+        <translation>[Wõrd Dõçüméñtš (.dõçx) ······]</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Microsoft Word files</source>
+        <translation>[Vîéwér/Édîtõr fõr Mîçrõšõft Wõrd fîléš ············]</translation>
+    </message>
+    <message>
+        <source>Legacy Word Docs (.doc)</source>
+        <translation>[Légáçý Wõrd Dõçš (.dõç) ······]</translation>
+    </message>
+    <message>
+        <source>Viewer for classic Word .doc files</source>
+        <translation>[Vîéwér fõr çláššîç Wõrd .dõç fîléš ···········]</translation>
+    </message>
+    <message>
+        <source>Excel Spreadsheets (.xlsx)</source>
+        <translation>[Éxçél Spréádšhéétš (.xlšx) ·······]</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for Excel spreadsheets</source>
+        <translation>[Vîéwér/Édîtõr fõr Éxçél špréádšhéétš ···········]</translation>
+    </message>
+    <message>
+        <source>CSV Data Files (.csv)</source>
+        <translation>[ÇSV Dátá Fîléš (.çšv) ·····]</translation>
+    </message>
+    <message>
+        <source>Data viewer for comma-separated files</source>
+        <translation>[Dátá vîéwér fõr çõmmá-šépárátéd fîléš ············]</translation>
+    </message>
+    <message>
+        <source>PowerPoint Slides (.pptx)</source>
+        <translation>[PõwérPõîñt Slîdéš (.pptx) ·······]</translation>
+    </message>
+    <message>
+        <source>Viewer for slide presentations</source>
+        <translation>[Vîéwér fõr šlîdé préšéñtátîõñš ·········]</translation>
+    </message>
+    <message>
+        <source>Text Files (.txt)</source>
+        <translation>[Téxt Fîléš (.txt) ····]</translation>
+    </message>
+    <message>
+        <source>Plain text editor or viewer</source>
+        <translation>[Pláîñ téxt édîtõr õr vîéwér ········]</translation>
+    </message>
+    <message>
+        <source>Rich Text Format (.rtf)</source>
+        <translation>[Rîçh Téxt Fõrmát (.rtf) ······]</translation>
+    </message>
+    <message>
+        <source>Rich text document editor</source>
+        <translation>[Rîçh téxt dõçüméñt édîtõr ·······]</translation>
+    </message>
+    <message>
+        <source>AI Prompt Configs (.prompt)</source>
+        <translation>[ÅÎ Prõmpt Çõñfîgš (.prõmpt) ········]</translation>
+    </message>
+    <message>
+        <source>Editor for system prompts &amp; LLM configs</source>
+        <translation>[Édîtõr fõr šýštém prõmptš &amp; LLM çõñfîgš ·············]</translation>
+    </message>
+    <message>
+        <source>Vector DB Exports (.jsonl)</source>
+        <translation>[Véçtõr DB Éxpõrtš (.jšõñl) ·······]</translation>
+    </message>
+    <message>
+        <source>Viewer for JSON Lines dataset dumps</source>
+        <translation>[Vîéwér fõr JSÕÑ Lîñéš dátášét dümpš ···········]</translation>
+    </message>
+    <message>
+        <source>Subtitles &amp; Transcripts (.srt)</source>
+        <translation>[Sübtîtléš &amp; Tráñšçrîptš (.šrt) ·········]</translation>
+    </message>
+    <message>
+        <source>Viewer for speech transcripts</source>
+        <translation>[Vîéwér fõr špééçh tráñšçrîptš ·········]</translation>
+    </message>
+    <message>
+        <source>JSON Data (.json)</source>
+        <translation>[JSÕÑ Dátá (.jšõñ) ····]</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for JSON configuration &amp; data files</source>
+        <translation>[Vîéwér/Édîtõr fõr JSÕÑ çõñfîgürátîõñ &amp; dátá fîléš ·················]</translation>
+    </message>
+    <message>
+        <source>Markdown Files (.md)</source>
+        <translation>[Márkdõwñ Fîléš (.md) ·····]</translation>
+    </message>
+    <message>
+        <source>Viewer for formatted Markdown docs</source>
+        <translation>[Vîéwér fõr fõrmáttéd Márkdõwñ dõçš ···········]</translation>
+    </message>
+    <message>
+        <source>Python Scripts (.py)</source>
+        <translation>[Pýthõñ Sçrîptš (.pý) ·····]</translation>
+    </message>
+    <message>
+        <source>Editor for Python source files</source>
+        <translation>[Édîtõr fõr Pýthõñ šõürçé fîléš ·········]</translation>
+    </message>
+    <message>
+        <source>Swift Code (.swift)</source>
+        <translation>[Swîft Çõdé (.šwîft) ·····]</translation>
+    </message>
+    <message>
+        <source>Editor for Swift source files</source>
+        <translation>[Édîtõr fõr Swîft šõürçé fîléš ·········]</translation>
+    </message>
+    <message>
+        <source>JavaScript (.js)</source>
+        <translation>[JáváSçrîpt (.jš) ···]</translation>
+    </message>
+    <message>
+        <source>Editor for JavaScript source files</source>
+        <translation>[Édîtõr fõr JáváSçrîpt šõürçé fîléš ···········]</translation>
+    </message>
+    <message>
+        <source>TypeScript (.ts)</source>
+        <translation>[TýpéSçrîpt (.tš) ···]</translation>
+    </message>
+    <message>
+        <source>Editor for TypeScript source files</source>
+        <translation>[Édîtõr fõr TýpéSçrîpt šõürçé fîléš ···········]</translation>
+    </message>
+    <message>
+        <source>YAML Configurations (.yaml)</source>
+        <translation>[ÝÅML Çõñfîgürátîõñš (.ýáml) ········]</translation>
+    </message>
+    <message>
+        <source>Editor for YAML deployment files</source>
+        <translation>[Édîtõr fõr ÝÅML déplõýméñt fîléš ··········]</translation>
+    </message>
+    <message>
+        <source>XML Files (.xml)</source>
+        <translation>[XML Fîléš (.xml) ···]</translation>
+    </message>
+    <message>
+        <source>Viewer/Editor for XML documents</source>
+        <translation>[Vîéwér/Édîtõr fõr XML dõçüméñtš ·········]</translation>
+    </message>
+    <message>
+        <source>SQL Database Scripts (.sql)</source>
+        <translation>[SQL Dátábášé Sçrîptš (.šql) ········]</translation>
+    </message>
+    <message>
+        <source>Viewer for database export scripts</source>
+        <translation>[Vîéwér fõr dátábášé éxpõrt šçrîptš ···········]</translation>
+    </message>
+    <message>
+        <source>Kotlin Code (.kt)</source>
+        <translation>[Kõtlîñ Çõdé (.kt) ····]</translation>
+    </message>
+    <message>
+        <source>Editor for Kotlin source code</source>
+        <translation>[Édîtõr fõr Kõtlîñ šõürçé çõdé ·········]</translation>
+    </message>
+    <message>
+        <source>Shell Scripts (.sh)</source>
+        <translation>[Shéll Sçrîptš (.šh) ·····]</translation>
+    </message>
+    <message>
+        <source>Editor for shell scripts</source>
+        <translation>[Édîtõr fõr šhéll šçrîptš ·······]</translation>
+    </message>
+    <message>
+        <source>Log Files (.log)</source>
+        <translation>[Lõg Fîléš (.lõg) ···]</translation>
+    </message>
+    <message>
+        <source>Viewer for application and system logs</source>
+        <translation>[Vîéwér fõr ápplîçátîõñ áñd šýštém lõgš ············]</translation>
+    </message>
+    <message>
+        <source>SSH Links (ssh:)</source>
+        <translation>[SSH Lîñkš (ššh:) ···]</translation>
+    </message>
+    <message>
+        <source>Terminal app for ssh: connections</source>
+        <translation>[Térmîñál ápp fõr ššh: çõññéçtîõñš ··········]</translation>
+    </message>
+    <message>
+        <source>Vector Graphics (.svg)</source>
+        <translation>[Véçtõr Gráphîçš (.švg) ······]</translation>
+    </message>
+    <message>
+        <source>Viewer for scalable vector graphics</source>
+        <translation>[Vîéwér fõr šçáláblé véçtõr gráphîçš ···········]</translation>
+    </message>
+    <message>
+        <source>Photoshop Files (.psd)</source>
+        <translation>[Phõtõšhõp Fîléš (.pšd) ······]</translation>
+    </message>
+    <message>
+        <source>Viewer for Adobe Photoshop documents</source>
+        <translation>[Vîéwér fõr Ådõbé Phõtõšhõp dõçüméñtš ···········]</translation>
+    </message>
+    <message>
+        <source>RAW Camera Photos (.dng)</source>
+        <translation>[RÅW Çámérá Phõtõš (.dñg) ·······]</translation>
+    </message>
+    <message>
+        <source>Viewer for raw digital camera photos</source>
+        <translation>[Vîéwér fõr ráw dîgîtál çámérá phõtõš ···········]</translation>
+    </message>
+    <message>
+        <source>TrueType Fonts (.ttf)</source>
+        <translation>[TrüéTýpé Fõñtš (.ttf) ·····]</translation>
+    </message>
+    <message>
+        <source>Font installer/previewer</source>
+        <translation>[Fõñt îñštállér/prévîéwér ·······]</translation>
+    </message>
+    <message>
+        <source>EPUB E-Books (.epub)</source>
+        <translation>[ÉPÜB É-Bõõkš (.épüb) ·····]</translation>
+    </message>
+    <message>
+        <source>Reader for EPUB digital books</source>
+        <translation>[Réádér fõr ÉPÜB dîgîtál bõõkš ·········]</translation>
+    </message>
+    <message>
+        <source>Kindle E-Books (.mobi)</source>
+        <translation>[Kîñdlé É-Bõõkš (.mõbî) ······]</translation>
+    </message>
+    <message>
+        <source>Reader for MOBI digital books</source>
+        <translation>[Réádér fõr MÕBÎ dîgîtál bõõkš ·········]</translation>
+    </message>
+    <message>
+        <source>Comic Archives (.cbz)</source>
+        <translation>[Çõmîç Årçhîvéš (.çbž) ·····]</translation>
+    </message>
+    <message>
+        <source>Reader for comic book archives</source>
+        <translation>[Réádér fõr çõmîç bõõk árçhîvéš ·········]</translation>
+    </message>
+    <message>
+        <source>MP4 Video (.mp4)</source>
+        <translation>[MP4 Vîdéõ (.mp4) ···]</translation>
+    </message>
+    <message>
+        <source>Player for MP4 movies &amp; video clips</source>
+        <translation>[Pláýér fõr MP4 mõvîéš &amp; vîdéõ çlîpš ···········]</translation>
+    </message>
+    <message>
+        <source>MKV Video (.mkv)</source>
+        <translation>[MKV Vîdéõ (.mkv) ···]</translation>
+    </message>
+    <message>
+        <source>Player for high-definition MKV videos</source>
+        <translation>[Pláýér fõr hîgh-défîñîtîõñ MKV vîdéõš ············]</translation>
+    </message>
+    <message>
+        <source>QuickTime Movies (.mov)</source>
+        <translation>[QüîçkTîmé Mõvîéš (.mõv) ······]</translation>
+    </message>
+    <message>
+        <source>Player for QuickTime movies</source>
+        <translation>[Pláýér fõr QüîçkTîmé mõvîéš ········]</translation>
+    </message>
+    <message>
+        <source>MP3 Audio (.mp3)</source>
+        <translation>[MP3 Åüdîõ (.mp3) ···]</translation>
+    </message>
+    <message>
+        <source>Player for MP3 audio tracks</source>
+        <translation>[Pláýér fõr MP3 áüdîõ tráçkš ········]</translation>
+    </message>
+    <message>
+        <source>Lossless Audio (.flac)</source>
+        <translation>[Lõššléšš Åüdîõ (.fláç) ······]</translation>
+    </message>
+    <message>
+        <source>Player for high-fidelity FLAC audio</source>
+        <translation>[Pláýér fõr hîgh-fîdélîtý FLÅÇ áüdîõ ···········]</translation>
+    </message>
+    <message>
+        <source>JPEG Photos (.jpg)</source>
+        <translation>[JPÉG Phõtõš (.jpg) ····]</translation>
+    </message>
+    <message>
+        <source>Viewer for digital photos</source>
+        <translation>[Vîéwér fõr dîgîtál phõtõš ·······]</translation>
+    </message>
+    <message>
+        <source>PNG Images (.png)</source>
+        <translation>[PÑG Îmágéš (.pñg) ····]</translation>
+    </message>
+    <message>
+        <source>Viewer for transparent PNG images</source>
+        <translation>[Vîéwér fõr tráñšpáréñt PÑG îmágéš ··········]</translation>
+    </message>
+    <message>
+        <source>WebP Media (.webp)</source>
+        <translation>[WébP Médîá (.wébp) ····]</translation>
+    </message>
+    <message>
+        <source>Viewer for modern WebP graphics</source>
+        <translation>[Vîéwér fõr mõdérñ WébP gráphîçš ·········]</translation>
+    </message>
+    <message>
+        <source>HEIC Photos (.heic)</source>
+        <translation>[HÉÎÇ Phõtõš (.héîç) ·····]</translation>
+    </message>
+    <message>
+        <source>Viewer for high-efficiency photos</source>
+        <translation>[Vîéwér fõr hîgh-éffîçîéñçý phõtõš ··········]</translation>
+    </message>
+    <message>
+        <source>ZIP Archives (.zip)</source>
+        <translation>[ZÎP Årçhîvéš (.žîp) ·····]</translation>
+    </message>
+    <message>
+        <source>Extractor for compressed ZIP archives</source>
+        <translation>[Éxtráçtõr fõr çõmpréššéd ZÎP árçhîvéš ············]</translation>
+    </message>
+    <message>
+        <source>RAR Archives (.rar)</source>
+        <translation>[RÅR Årçhîvéš (.rár) ·····]</translation>
+    </message>
+    <message>
+        <source>Extractor for RAR compressed archives</source>
+        <translation>[Éxtráçtõr fõr RÅR çõmpréššéd árçhîvéš ············]</translation>
+    </message>
+    <message>
+        <source>7-Zip Archives (.7z)</source>
+        <translation>[7-Zîp Årçhîvéš (.7ž) ·····]</translation>
+    </message>
+    <message>
+        <source>Extractor for 7z archives</source>
+        <translation>[Éxtráçtõr fõr 7ž árçhîvéš ·······]</translation>
+    </message>
+    <message>
+        <source>Disk Images (.dmg)</source>
+        <translation>[Dîšk Îmágéš (.dmg) ····]</translation>
+    </message>
+    <message>
+        <source>Mounter for macOS disk images</source>
+        <translation>[Mõüñtér fõr máçÕS dîšk îmágéš ·········]</translation>
+    </message>
+    <message>
+        <source>Torrent Files (.torrent)</source>
+        <translation>[Tõrréñt Fîléš (.tõrréñt) ·······]</translation>
+    </message>
+    <message>
+        <source>Downloader for P2P torrent files</source>
+        <translation>[Dõwñlõádér fõr P2P tõrréñt fîléš ··········]</translation>
+    </message>
+    <message>
+        <source>3D Printing Models (.stl)</source>
+        <translation>[3D Prîñtîñg Mõdélš (.štl) ·······]</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D printer STL files</source>
+        <translation>[Vîéwér fõr 3D prîñtér STL fîléš ·········]</translation>
+    </message>
+    <message>
+        <source>3D CAD Models (.obj)</source>
+        <translation>[3D ÇÅD Mõdélš (.õbj) ·····]</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D object geometry</source>
+        <translation>[Vîéwér fõr 3D õbjéçt géõmétrý ·········]</translation>
+    </message>
+    <message>
+        <source>3D GLTF Scenes (.gltf)</source>
+        <translation>[3D GLTF Sçéñéš (.gltf) ······]</translation>
+    </message>
+    <message>
+        <source>Viewer for 3D GLTF asset scenes</source>
+        <translation>[Vîéwér fõr 3D GLTF áššét šçéñéš ·········]</translation>
+    </message>
+    <message>
+        <source>USDZ Scenes (.usdz)</source>
+        <translation>[ÜSDZ Sçéñéš (.üšdž) ·····]</translation>
+    </message>
+    <message>
+        <source>Viewer for Apple USDZ 3D scenes</source>
+        <translation>[Vîéwér fõr Åpplé ÜSDZ 3D šçéñéš ·········]</translation>
+    </message>
+    <message>
+        <source>GPS Track Logs (.gpx)</source>
+        <translation>[GPS Tráçk Lõgš (.gpx) ·····]</translation>
+    </message>
+    <message>
+        <source>Viewer for GPX trails and routes</source>
+        <translation>[Vîéwér fõr GPX tráîlš áñd rõütéš ··········]</translation>
+    </message>
+    <message>
+        <source>Google Earth Places (.kml)</source>
+        <translation>[Gõõglé Éárth Pláçéš (.kml) ·······]</translation>
+    </message>
+    <message>
+        <source>Viewer for KML placemarks</source>
+        <translation>[Vîéwér fõr KML pláçémárkš ·······]</translation>
+    </message>
+    <message>
+        <source>Telegram Links (tg:)</source>
+        <translation>[Télégrám Lîñkš (tg:) ·····]</translation>
+    </message>
+    <message>
+        <source>Messenger app for Telegram links</source>
+        <translation>[Méššéñgér ápp fõr Télégrám lîñkš ··········]</translation>
+    </message>
+    <message>
+        <source>Zoom Meetings (zoommtg:)</source>
+        <translation>[Zõõm Méétîñgš (žõõmmtg:) ·······]</translation>
+    </message>
+    <message>
+        <source>Client for Zoom meeting links</source>
+        <translation>[Çlîéñt fõr Zõõm méétîñg lîñkš ·········]</translation>
+    </message>
+    <message>
+        <source>Slack Links (slack:)</source>
+        <translation>[Sláçk Lîñkš (šláçk:) ·····]</translation>
+    </message>
+    <message>
+        <source>Client for Slack deep links</source>
+        <translation>[Çlîéñt fõr Sláçk déép lîñkš ········]</translation>
+    </message>
+    <message>
+        <source>Disk Images (.iso)</source>
+        <translation>[Dîšk Îmágéš (.îšõ) ····]</translation>
+    </message>
+    <message>
+        <source>Emulation launcher for console ISOs</source>
+        <translation>[Émülátîõñ láüñçhér fõr çõñšõlé ÎSÕš ···········]</translation>
+    </message>
+    <message>
+        <source>GBA ROMs (.gba)</source>
+        <translation>[GBÅ RÕMš (.gbá) ···]</translation>
+    </message>
+    <message>
+        <source>Emulator for GameBoy Advance ROMs</source>
+        <translation>[Émülátõr fõr GáméBõý Ådváñçé RÕMš ··········]</translation>
+    </message>
+    <message>
+        <source>OpenPGP Encryption (.gpg)</source>
+        <translation>[ÕpéñPGP Éñçrýptîõñ (.gpg) ·······]</translation>
+    </message>
+    <message>
+        <source>Security app for PGP/GPG files</source>
+        <translation>[Séçürîtý ápp fõr PGP/GPG fîléš ·········]</translation>
+    </message>
+    <message>
+        <source>OpenVPN Profiles (.ovpn)</source>
+        <translation>[ÕpéñVPÑ Prõfîléš (.õvpñ) ·······]</translation>
+    </message>
+    <message>
+        <source>VPN client for OpenVPN configurations</source>
+        <translation>[VPÑ çlîéñt fõr ÕpéñVPÑ çõñfîgürátîõñš ············]</translation>
+    </message>
+    <message>
+        <source>Added by you</source>
+        <translation>[Åddéd bý ýõü ··]</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeResult</name>
+    <message>
+        <source>Changed</source>
+        <translation>[Çháñgéd]</translation>
+    </message>
+    <message>
+        <source>Already the default</source>
+        <translation>[Ålréádý thé défáült ·····]</translation>
+    </message>
+    <message>
+        <source>That app is no longer installed</source>
+        <translation>[Thát ápp îš ñõ lõñgér îñštálléd ·········]</translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>[Thé çháñgé çõüld ñõt bé mádé ········]</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Reset to the system default</source>
+        <translation>[Réšét tõ thé šýštém défáült ········]</translation>
+    </message>
+    <message>
+        <source>Already the system default</source>
+        <translation>[Ålréádý thé šýštém défáült ·······]</translation>
+    </message>
+    <message>
+        <source>%1 (%2) does not say it can open %3. Add --force to make it the default all the same.</source>
+        <translation>[%1 (%2) dõéš ñõt šáý ît çáñ õpéñ %3. Ådd --fõrçé tõ máké ît thé défáült áll thé šámé. ·····························]</translation>
+    </message>
+    <message>
+        <source>: There is no such file or folder.</source>
+        <translation>[: Théré îš ñõ šüçh fîlé õr fõldér. ···········]</translation>
+    </message>
+    <message>
+        <source>: The system knows no such MIME type.</source>
+        <translation>[: Thé šýštém kñõwš ñõ šüçh MÎMÉ týpé. ············]</translation>
+    </message>
+    <message>
+        <source>: That is not a type. Expected an extension (.pdf or pdf), a link type (mailto:), a MIME type (application/pdf) or a file (./report.pdf).</source>
+        <translation>[: Thát îš ñõt á týpé. Éxpéçtéd áñ éxtéñšîõñ (.pdf õr pdf), á lîñk týpé (máîltõ:), á MÎMÉ týpé (ápplîçátîõñ/pdf) õr á fîlé (./répõrt.pdf). ····················································]</translation>
+    </message>
+</context>
+<context>
+    <name>DateText</name>
+    <message>
+        <source>%1 at %2</source>
+        <comment>a backup&apos;s name: date and time</comment>
+        <translation>[%1 át %2]</translation>
+    </message>
+</context>
+<context>
+    <name>DecisionChain</name>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>[%1 dõéš ñõt éxîšt ···]</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a list, so the system ignores all of it</source>
+        <translation>[%1 çáññõt bé réád áš á lîšt, šõ thé šýštém îgñõréš áll õf ît ····················]</translation>
+    </message>
+    <message>
+        <source>%1 has no entry for %2</source>
+        <translation>[%1 háš ñõ éñtrý fõr %2 ····]</translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation>[%1 lîñé %2]</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>[%1 (%2)]</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type)</source>
+        <translation>[%1 (á páréñt týpé) ···]</translation>
+    </message>
+    <message>
+        <source>%1 (a parent type of %2)</source>
+        <translation>[%1 (á páréñt týpé õf %2) ·····]</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 for %3</source>
+        <translation>[%1 šétš %2 fõr %3 ·]</translation>
+    </message>
+    <message>
+        <source>%1 names no application for %2</source>
+        <translation>[%1 ñáméš ñõ ápplîçátîõñ fõr %2 ·······]</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but it is not installed</source>
+        <translation>[%1 ñáméš %2 fõr %3, büt ît îš ñõt îñštálléd ············]</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, but none of them is installed</source>
+        <translation>[%1 ñáméš %2 fõr %3, büt ñõñé õf thém îš îñštálléd ··············]</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, outranked by the choice above</source>
+        <translation>[%1 ñáméš %2 fõr %3, õütráñkéd bý thé çhõîçé ábõvé ··············]</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3, and no list sets an installed default</source>
+        <translation>[%1 áddš %2 fõr %3, áñd ñõ lîšt šétš áñ îñštálléd défáült ·················]</translation>
+    </message>
+    <message>
+        <source>%1 adds %2 for %3</source>
+        <translation>[%1 áddš %2 fõr %3 ·]</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 from the applications for %3</source>
+        <translation>[%1 rémõvéš %2 frõm thé ápplîçátîõñš fõr %3 ···········]</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect: an earlier entry names it</source>
+        <translation>[%1 rémõvéš %2 fõr %3, wîth ñõ éfféçt: áñ éárlîér éñtrý ñáméš ît ····················]</translation>
+    </message>
+    <message>
+        <source>%1 removes %2 for %3, with no effect on applications installed in the same folder</source>
+        <translation>[%1 rémõvéš %2 fõr %3, wîth ñõ éfféçt õñ ápplîçátîõñš îñštálléd îñ thé šámé fõldér ···························]</translation>
+    </message>
+    <message>
+        <source>No list sets an installed default for %1, so the first installed handler is used: %2</source>
+        <translation>[Ñõ lîšt šétš áñ îñštálléd défáült fõr %1, šõ thé fîršt îñštálléd háñdlér îš üšéd: %2 ·····························]</translation>
+    </message>
+    <message>
+        <source>No installed application handles %1</source>
+        <translation>[Ñõ îñštálléd ápplîçátîõñ háñdléš %1 ··········]</translation>
+    </message>
+    <message>
+        <source>No installed handler of %1 can be used</source>
+        <translation>[Ñõ îñštálléd háñdlér õf %1 çáñ bé üšéd ···········]</translation>
+    </message>
+    <message>
+        <source> (skipped %1: not installed)</source>
+        <translation>[ (škîppéd %1: ñõt îñštálléd) ·······]</translation>
+    </message>
+    <message>
+        <source> (removed: %1)</source>
+        <translation>[ (rémõvéd: %1) ··]</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets it for %4</source>
+        <translation>[%1 õpéñš îñ %2 béçáüšé %3 šétš ît fõr %4 ··········]</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 adds it for %4 and no list sets an installed default</source>
+        <translation>[%1 õpéñš îñ %2 béçáüšé %3 áddš ît fõr %4 áñd ñõ lîšt šétš áñ îñštálléd défáült ·························]</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because no list sets an installed default and it is the first installed application that handles %3</source>
+        <translation>[%1 õpéñš îñ %2 béçáüšé ñõ lîšt šétš áñ îñštálléd défáült áñd ît îš thé fîršt îñštálléd ápplîçátîõñ thát háñdléš %3 ········································]</translation>
+    </message>
+    <message>
+        <source>Nothing opens %1 (%2): no list names an installed application, and none is installed that handles it</source>
+        <translation>[Ñõthîñg õpéñš %1 (%2): ñõ lîšt ñáméš áñ îñštálléd ápplîçátîõñ, áñd ñõñé îš îñštálléd thát háñdléš ît ···································]</translation>
+    </message>
+    <message>
+        <source>. The system reports %1 instead, so this explanation is incomplete</source>
+        <translation>[. Thé šýštém répõrtš %1 îñštéád, šõ thîš éxpláñátîõñ îš îñçõmplété ·······················]</translation>
+    </message>
+    <message>
+        <source>. The system reports no application, so this explanation is incomplete</source>
+        <translation>[. Thé šýštém répõrtš ñõ ápplîçátîõñ, šõ thîš éxpláñátîõñ îš îñçõmplété ·························]</translation>
+    </message>
+    <message>
+        <source>No explanation is available for %1</source>
+        <translation>[Ñõ éxpláñátîõñ îš áváîláblé fõr %1 ··········]</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so the system also reads %2 in each folder</source>
+        <translation>[XDG_ÇÜRRÉÑT_DÉSKTÕP ñáméš %1, šõ thé šýštém álšõ réádš %2 îñ éáçh fõldér ························]</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names no desktop, so the system reads no desktop-specific lists</source>
+        <translation>[XDG_ÇÜRRÉÑT_DÉSKTÕP ñáméš ñõ déšktõp, šõ thé šýštém réádš ñõ déšktõp-špéçîfîç lîštš ······························]</translation>
+    </message>
+    <message>
+        <source>; it found %1</source>
+        <translation>[; ît fõüñd %1 ·]</translation>
+    </message>
+    <message>
+        <source>. It ignores %1: a desktop name may hold only letters, digits, - and _</source>
+        <translation>[. Ît îgñõréš %1: á déšktõp ñámé máý hõld õñlý léttérš, dîgîtš, - áñd _ ························]</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>[“%1”]</translation>
+    </message>
+    <message>
+        <source>~</source>
+        <translation>[~]</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3: links that desktop opens go to %4</source>
+        <translation>[%1 (%2) ñáméš %3: lîñkš thát déšktõp õpéñš gõ tõ %4 ··············]</translation>
+    </message>
+    <message>
+        <source>%1 (%2) names %3, which no installed application matches: links that desktop opens may not open</source>
+        <translation>[%1 (%2) ñáméš %3, whîçh ñõ îñštálléd ápplîçátîõñ mátçhéš: lîñkš thát déšktõp õpéñš máý ñõt õpéñ ·································]</translation>
+    </message>
+    <message>
+        <source>; but links %1 opens follow its own setting, %2</source>
+        <translation>[; büt lîñkš %1 õpéñš fõllõw îtš õwñ šéttîñg, %2 ··············]</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopBrowser</name>
+    <message>
+        <source>%1&apos;s links</source>
+        <translation>[%1&apos;š lîñkš]</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, so it was left as it is.</source>
+        <translation>[%1 çáññõt bé réád, šõ ît wáš léft áš ît îš. ·············]</translation>
+    </message>
+</context>
+<context>
+    <name>Doctor</name>
+    <message>
+        <source>Line %1 of %2 names %3 for %4, which is no longer installed.</source>
+        <translation>[Lîñé %1 õf %2 ñáméš %3 fõr %4, whîçh îš ñõ lõñgér îñštálléd. ··················]</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, which line %5 sets too.</source>
+        <translation>[Lîñé %1 õf %2 šétš %3, áñõthér ñámé õf %4, whîçh lîñé %5 šétš tõõ. ···················]</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
+        <translation>[%1 îš šét twîçé îñ [%2] õf %3 (lîñéš %4 áñd %5); thé šýštém réádš õñlý thé lášt. ·························]</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
+        <translation>[Lîñé %1 õf %2 rémõvéš %3 frõm thé ápplîçátîõñš fõr %4, álthõügh ît îš thé défáült õf thát týpé. ································]</translation>
+    </message>
+    <message>
+        <source>%1 is an older list the system still reads: its line %2 decides that %3 opens in %4.</source>
+        <translation>[%1 îš áñ õldér lîšt thé šýštém štîll réádš: îtš lîñé %2 déçîdéš thát %3 õpéñš îñ %4. ···························]</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2, a list for one desktop, makes %3 open in %4, overriding your choice of %5.</source>
+        <translation>[Lîñé %1 õf %2, á lîšt fõr õñé déšktõp, mákéš %3 õpéñ îñ %4, õvérrîdîñg ýõür çhõîçé õf %5. ·····························]</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog and runs the same program as %2.</source>
+        <translation>[%1 wáš mádé bý áñ &quot;õpéñ wîth á çõmmáñd&quot; dîálõg áñd rüñš thé šámé prõgrám áš %2. ···························]</translation>
+    </message>
+    <message>
+        <source>%1 was made by an &quot;open with a command&quot; dialog; the program it runs (%2) is gone.</source>
+        <translation>[%1 wáš mádé bý áñ &quot;õpéñ wîth á çõmmáñd&quot; dîálõg; thé prõgrám ît rüñš (%2) îš gõñé. ····························]</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is not found, so the system passes over it.</source>
+        <translation>[%1 rüñš %2, whîçh îš ñõt fõüñd, šõ thé šýštém páššéš õvér ît. ····················]</translation>
+    </message>
+    <message>
+        <source>%1 is a read-only link to %2, managed by a configuration tool.</source>
+        <translation>[%1 îš á réád-õñlý lîñk tõ %2, máñágéd bý á çõñfîgürátîõñ tõõl. ····················]</translation>
+    </message>
+    <message>
+        <source>Managed by your configuration; change it there.</source>
+        <translation>[Máñágéd bý ýõür çõñfîgürátîõñ; çháñgé ît théré. ················]</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line; the system passes over it already.</source>
+        <translation>[Rémõvé %1 frõm thé lîñé; thé šýštém páššéš õvér ît álréádý. ····················]</translation>
+    </message>
+    <message>
+        <source>Remove line %1; nothing else changes.</source>
+        <translation>[Rémõvé lîñé %1; ñõthîñg élšé çháñgéš. ···········]</translation>
+    </message>
+    <message>
+        <source>Keep %1 among the applications for %2.</source>
+        <translation>[Kéép %1 ámõñg thé ápplîçátîõñš fõr %2. ···········]</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
+        <translation>[Mõvé thé lîñé tõ ýõür õwñ mîméáppš.lîšt; %1 štáýš thé défáült. ·····················]</translation>
+    </message>
+    <message>
+        <source>Remove line %1, so that %2 opens in %3 again.</source>
+        <translation>[Rémõvé lîñé %1, šõ thát %2 õpéñš îñ %3 ágáîñ. ·············]</translation>
+    </message>
+    <message>
+        <source>Name %1 instead in your lists, and remove this entry.</source>
+        <translation>[Ñámé %1 îñštéád îñ ýõür lîštš, áñd rémõvé thîš éñtrý. ·················]</translation>
+    </message>
+    <message>
+        <source>Remove the entry and the lines naming it.</source>
+        <translation>[Rémõvé thé éñtrý áñd thé lîñéš ñámîñg ît. ·············]</translation>
+    </message>
+    <message>
+        <source>Remove the entry.</source>
+        <translation>[Rémõvé thé éñtrý. ····]</translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation>[Çõüld ñõt rémõvé %1. ····]</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 sets %3, another name of %4, before line %5 sets %4 itself: the system tries the applications of line %1 first.</source>
+        <translation>[Lîñé %1 õf %2 šétš %3, áñõthér ñámé õf %4, béfõré lîñé %5 šétš %4 îtšélf: thé šýštém trîéš thé ápplîçátîõñš õf lîñé %1 fîršt. ·········································]</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
+        <translation>[Mõvé thé ápplîçátîõñš õf lîñé %1 îñtõ lîñé %2 áñd rémõvé lîñé %1; thîš çháñgéš whîçh ápplîçátîõñ õpéñš %3. ····································]</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
+        <translation>[Mõvé thé ápplîçátîõñš õf lîñé %1 îñtõ lîñé %2 áñd rémõvé lîñé %1; ñõthîñg élšé çháñgéš. ·····························]</translation>
+    </message>
+    <message>
+        <source>left as it was, because %1 could not be changed.</source>
+        <translation>[léft áš ît wáš, béçáüšé %1 çõüld ñõt bé çháñgéd. ···············]</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>There is no file at %1.</source>
+        <translation>[Théré îš ñõ fîlé át %1. ·····]</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>[Çõüld ñõt réád %1: %2 ····]</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>[%1 îš ñõt á régülár fîlé. ······]</translation>
+    </message>
+    <message>
+        <source>%1 is too large.</source>
+        <translation>[%1 îš tõõ lárgé. ···]</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchAtLogin</name>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>[Çõüld ñõt wrîté %1: %2 ····]</translation>
+    </message>
+    <message>
+        <source>Could not remove %1: %2</source>
+        <translation>[Çõüld ñõt rémõvé %1: %2 ·····]</translation>
+    </message>
+    <message>
+        <source>Could not create the folder %1: %2</source>
+        <translation>[Çõüld ñõt çréáté thé fõldér %1: %2 ·········]</translation>
+    </message>
+</context>
+<context>
+    <name>Notifier</name>
+    <message>
+        <source>Open</source>
+        <translation>[Õpéñ]</translation>
+    </message>
+</context>
+<context>
+    <name>PlanStep</name>
+    <message>
+        <source>Replaced by %1, the same file type</source>
+        <translation>[Répláçéd bý %1, thé šámé fîlé týpé ··········]</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformText</name>
+    <message>
+        <source>Another setting keeps the current app</source>
+        <translation>[Åñõthér šéttîñg kéépš thé çürréñt ápp ············]</translation>
+    </message>
+    <message>
+        <source>Applying…</source>
+        <translation>[Åpplýîñg… ·]</translation>
+    </message>
+    <message>
+        <source>Applying the changes…</source>
+        <translation>[Åpplýîñg thé çháñgéš… ·····]</translation>
+    </message>
+    <message>
+        <source>A profile switches a whole set of defaults at once.</source>
+        <translation>[Å prõfîlé šwîtçhéš á whõlé šét õf défáültš át õñçé. ·················]</translation>
+    </message>
+    <message>
+        <source>…instead of making the system ask, or pointing at a deleted app.</source>
+        <translation>[…îñštéád õf mákîñg thé šýštém ášk, õr põîñtîñg át á délétéd ápp. ·······················]</translation>
+    </message>
+    <message>
+        <source>The system doesn&apos;t recognise .%1 files</source>
+        <translation>[Thé šýštém dõéšñ&apos;t réçõgñîšé .%1 fîléš ···········]</translation>
+    </message>
+</context>
+<context>
+    <name>Presets</name>
+    <message>
+        <source>Work &amp; Business</source>
+        <translation>[Wõrk &amp; Büšîñéšš ···]</translation>
+    </message>
+    <message>
+        <source>Chrome, Outlook, Microsoft Office, Zoom and Slack.</source>
+        <translation>[Çhrõmé, Õütlõõk, Mîçrõšõft Õffîçé, Zõõm áñd Sláçk. ·················]</translation>
+    </message>
+    <message>
+        <source>Maximum Privacy</source>
+        <translation>[Máxîmüm Prîváçý ···]</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and Apple&apos;s on-device viewers.</source>
+        <translation>[Brávé, Prõtõñ Máîl, Télégrám áñd Åpplé&apos;š õñ-dévîçé vîéwérš. ·····················]</translation>
+    </message>
+    <message>
+        <source>Media &amp; Creator</source>
+        <translation>[Médîá &amp; Çréátõr ···]</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Preview for images.</source>
+        <translation>[VLÇ fõr évérý vîdéõ áñd áüdîõ fõrmát, Prévîéw fõr îmágéš. ····················]</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>[Dévélõpér ·]</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files, Terminal for ssh: links.</source>
+        <translation>[VS Çõdé fõr çõdé áñd çõñfîg fîléš, Térmîñál fõr ššh: lîñkš. ·····················]</translation>
+    </message>
+    <message>
+        <source>Chrome, Thunderbird, LibreOffice, Zoom and Slack.</source>
+        <translation>[Çhrõmé, Thüñdérbîrd, LîbréÕffîçé, Zõõm áñd Sláçk. ·················]</translation>
+    </message>
+    <message>
+        <source>Brave, Proton Mail, Telegram and the desktop&apos;s own viewers.</source>
+        <translation>[Brávé, Prõtõñ Máîl, Télégrám áñd thé déšktõp&apos;š õwñ vîéwérš. ·····················]</translation>
+    </message>
+    <message>
+        <source>VLC for every video and audio format, Image Viewer for images.</source>
+        <translation>[VLÇ fõr évérý vîdéõ áñd áüdîõ fõrmát, Îmágé Vîéwér fõr îmágéš. ······················]</translation>
+    </message>
+    <message>
+        <source>VS Code for code and config files.</source>
+        <translation>[VS Çõdé fõr çõdé áñd çõñfîg fîléš. ···········]</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileExport</name>
+    <message>
+        <source>That file isn&apos;t an Openwright profile export.</source>
+        <translation>[Thát fîlé îšñ&apos;t áñ Õpéñwrîght prõfîlé éxpõrt. ···············]</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Openwright cannot start</source>
+        <translation>[Õpéñwrîght çáññõt štárt ······]</translation>
+    </message>
+</context>
+<context>
+    <name>TargetState</name>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>[Sét tõ %1, whîçh îš ñõ lõñgér îñštálléd. ············]</translation>
+    </message>
+    <message>
+        <source>%1 opens it for now.</source>
+        <translation>[%1 õpéñš ît fõr ñõw. ····]</translation>
+    </message>
+    <message>
+        <source>%1 opens %2</source>
+        <translation>[%1 õpéñš %2]</translation>
+    </message>
+    <message>
+        <source>nothing opens %1</source>
+        <translation>[ñõthîñg õpéñš %1 ···]</translation>
+    </message>
+    <message>
+        <source>Depends on the file: %1.</source>
+        <translation>[Dépéñdš õñ thé fîlé: %1. ······]</translation>
+    </message>
+    <message>
+        <source>Depends on who opens it: %1.</source>
+        <translation>[Dépéñdš õñ whõ õpéñš ît: %1. ·······]</translation>
+    </message>
+</context>
+<context>
+    <name>TypeFamily</name>
+    <message>
+        <source>Video</source>
+        <translation>[Vîdéõ]</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>[Åüdîõ]</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>[Îmágéš]</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>[Dõçüméñtš ·]</translation>
+    </message>
+    <message>
+        <source>Text &amp; Code</source>
+        <translation>[Téxt &amp; Çõdé ·]</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>[Årçhîvéš]</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>[Lîñkš]</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>[Õthér]</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>Not restored</source>
+        <translation>[Ñõt réštõréd ··]</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>[%1 õf %2 çháñgéd. ··]</translation>
+    </message>
+    <message>
+        <source>Same as now
 </source>
-            <translation>[Sámé áš ñõw
+        <translation>[Sámé áš ñõw
  ··]</translation>
-        </message>
-        <message>
-            <source>All set
+    </message>
+    <message>
+        <source>All set
 </source>
-            <translation>[Åll šét
+        <translation>[Åll šét
 ]</translation>
-        </message>
-        <message>
-            <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
-            <translation>[Thé Défáült Güárd wátçhéš õñlý thé týpéš Õpéñwrîght lîštš, áñd %1 îš ñõt õñé õf thém. ······························]</translation>
-        </message>
-        <message>
-            <source>%1 is pinned: Default Guard is watching this default.</source>
-            <translation>[%1 îš pîññéd: Défáült Güárd îš wátçhîñg thîš défáült. ·················]</translation>
-        </message>
-        <message>
-            <source>%1 is not pinned.</source>
-            <translation>[%1 îš ñõt pîññéd. ···]</translation>
-        </message>
-        <message>
-            <source>No defaults changed since the last check.
+    </message>
+    <message>
+        <source>The Default Guard watches only the types Openwright lists, and %1 is not one of them.</source>
+        <translation>[Thé Défáült Güárd wátçhéš õñlý thé týpéš Õpéñwrîght lîštš, áñd %1 îš ñõt õñé õf thém. ······························]</translation>
+    </message>
+    <message>
+        <source>%1 is pinned: Default Guard is watching this default.</source>
+        <translation>[%1 îš pîññéd: Défáült Güárd îš wátçhîñg thîš défáült. ·················]</translation>
+    </message>
+    <message>
+        <source>%1 is not pinned.</source>
+        <translation>[%1 îš ñõt pîññéd. ···]</translation>
+    </message>
+    <message>
+        <source>No defaults changed since the last check.
 </source>
-            <translation>[Ñõ défáültš çháñgéd šîñçé thé lášt çhéçk.
+        <translation>[Ñõ défáültš çháñgéd šîñçé thé lášt çhéçk.
  ··············]</translation>
-        </message>
-        <message>
-            <source>The file to import was not read.</source>
-            <translation>[Thé fîlé tõ împõrt wáš ñõt réád. ··········]</translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>[Împõrtéd %n prõfîlé(š). ·····]</numerusform>
-                <numerusform>[Împõrtéd %n prõfîlé(š). ·····]</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
-            <translation>[Åñõthér báçküp wõüld máké ýõür prõfîléš fîlé lárgér tháñ Õpéñwrîght çáñ réád báçk. Délété šõmé báçküpš fîršt. ·········································]</translation>
-        </message>
-        <message numerus="yes">
-            <source>Backed up %n defaults as “%1” (%2).</source>
-            <translation>
-                <numerusform>[Báçkéd üp %n défáültš áš “%1” (%2). ·········]</numerusform>
-                <numerusform>[Báçkéd üp %n défáültš áš “%1” (%2). ·········]</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Deleted the backup “%1” (%2).</source>
-            <translation>[Délétéd thé báçküp “%1” (%2). ·······]</translation>
-        </message>
-        <message>
-            <source>The command was interrupted.</source>
-            <translation>[Thé çõmmáñd wáš îñtérrüptéd. ········]</translation>
-        </message>
-        <message>
-            <source>Another Openwright command is still running. Try again once it has finished.</source>
-            <translation>[Åñõthér Õpéñwrîght çõmmáñd îš štîll rüññîñg. Trý ágáîñ õñçé ît háš fîñîšhéd. ···························]</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data, so what was not saved is lost: </source>
-            <translation>[Õpéñwrîght çõüld ñõt šávé áll õf îtš dátá, šõ whát wáš ñõt šávéd îš lõšt:  ···························]</translation>
-        </message>
-        <message>
-            <source>Openwright is quitting.</source>
-            <translation>[Õpéñwrîght îš qüîttîñg. ······]</translation>
-        </message>
-        <message>
-            <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
-            <translation>[Õpéñwrîght çõüld ñõt šávé áll õf îtš dátá; whát wáš ñõt šávéd wîll bé lõšt whéñ Õpéñwrîght qüîtš:  ····································]</translation>
-        </message>
-        <message>
-            <source>%1 is not an option. See openwright --help.</source>
-            <translation>[%1 îš ñõt áñ õptîõñ. Séé õpéñwrîght --hélp. ·············]</translation>
-        </message>
-        <message>
-            <source>%1 needs one of: %2.</source>
-            <translation>[%1 ñéédš õñé õf: %2. ···]</translation>
-        </message>
-        <message>
-            <source>“%1” is not a command. See openwright --help.</source>
-            <translation>[“%1” îš ñõt á çõmmáñd. Séé õpéñwrîght --hélp. ··············]</translation>
-        </message>
-        <message>
-            <source>%1 is not an option of %2. See openwright %2 --help.</source>
-            <translation>[%1 îš ñõt áñ õptîõñ õf %2. Séé õpéñwrîght %2 --hélp. ···············]</translation>
-        </message>
-        <message>
-            <source>%1 is missing. Usage: %2</source>
-            <translation>[%1 îš mîššîñg. Üšágé: %2 ·····]</translation>
-        </message>
-        <message>
-            <source>“%1” is one argument too many. Usage: %2</source>
-            <translation>[“%1” îš õñé árgüméñt tõõ máñý. Üšágé: %2 ···········]</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>[Ñõ défáült ·]</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>[Háñdléd]</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>[Ålréádý šét ·]</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>[%1 îšñ't îñštálléd ···]</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>[Åll šét]</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>[%1 õf %2 tõ çháñgé ···]</translation>
-        </message>
-        <message>
-            <source>There is no %1 called “%2”.</source>
-            <translation>[Théré îš ñõ %1 çálléd “%2”. ······]</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2; give its id instead.</source>
-            <translation>[“%1” çõüld bé %2; gîvé îtš îd îñštéád. ···········]</translation>
-        </message>
-        <message>
-            <source>“%1” could be %2. Give its desktop-file ID instead.</source>
-            <translation>[“%1” çõüld bé %2. Gîvé îtš déšktõp-fîlé ÎD îñštéád. ················]</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”, and no installed app can open %2.</source>
-            <translation>[Théré îš ñõ îñštálléd ápplîçátîõñ çálléd “%1”, áñd ñõ îñštálléd ápp çáñ õpéñ %2. ···························]</translation>
-        </message>
-        <message>
-            <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
-            <translation>[Théré îš ñõ îñštálléd ápplîçátîõñ çálléd “%1”. Åppš thát çáñ õpéñ %2: %3. ························]</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>[Ñõ îñštálléd ápp çáñ õpéñ %1 ·······]</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>[Ñõ îñštálléd ápp çáñ õpéñ %1. Îñštáll õñé, õr îgñõré ît îf ýõü ñévér üšé ît. ···························]</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>[Sévérál áppš çáñ õpéñ ît, büt ñõñé îš thé défáült. ·················]</translation>
-        </message>
-        <message>
-            <source>Where the system looks, in its order:</source>
-            <translation>[Whéré thé šýštém lõõkš, îñ îtš õrdér: ············]</translation>
-        </message>
-        <message>
-            <source>Defaults Health: %1</source>
-            <translation>[Défáültš Héálth: %1 ····]</translation>
-        </message>
-        <message>
-            <source>%1/%2 types with a default.</source>
-            <translation>[%1/%2 týpéš wîth á défáült. ······]</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>[Évérýthîñg háš á hõmé. ······]</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention.</source>
-            <translation>
-                <numerusform>[%n týpéš ñééd áttéñtîõñ. ······]</numerusform>
-                <numerusform>[%n týpéš ñééd áttéñtîõñ. ······]</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app </source>
-            <translation>[Thé šháré õf kñõwñ fîlé áñd lîñk týpéš thát õpéñ îñ á špéçîfîç ápp  ························]</translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>[Ñéédš áttéñtîõñ ···]</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>[Pîññéd (%1) ·]</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>[Ñõ çháñgéš špõttéd ýét. ······]</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>[Réçéñt Çháñgéš ···]</translation>
-        </message>
-        <message>
-            <source>Preset</source>
-            <translation>[Préšét]</translation>
-        </message>
-        <message>
-            <source>“%1” is built in; only your own profiles can be exported.</source>
-            <translation>[“%1” îš büîlt îñ; õñlý ýõür õwñ prõfîléš çáñ bé éxpõrtéd. ···················]</translation>
-        </message>
-        <message>
-            <source>You have no profiles of your own to export.</source>
-            <translation>[Ýõü hávé ñõ prõfîléš õf ýõür õwñ tõ éxpõrt. ··············]</translation>
-        </message>
-        <message>
-            <source>Export failed: %1 is not a regular file.</source>
-            <translation>[Éxpõrt fáîléd: %1 îš ñõt á régülár fîlé. ············]</translation>
-        </message>
-        <message>
-            <source>Export failed: </source>
-            <translation>[Éxpõrt fáîléd:  ···]</translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>[Éxpõrtéd %n prõfîlé(š). ·····]</numerusform>
-                <numerusform>[Éxpõrtéd %n prõfîlé(š). ·····]</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>[%n défáültš ·]</numerusform>
-                <numerusform>[%n défáültš ·]</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>[Sámé áš ñõw ·]</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>[%n dîfféréñt frõm ñõw ·····]</numerusform>
-                <numerusform>[%n dîfféréñt frõm ñõw ·····]</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>No backups yet.
+    </message>
+    <message>
+        <source>The file to import was not read.</source>
+        <translation>[Thé fîlé tõ împõrt wáš ñõt réád. ··········]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>[Împõrtéd %n prõfîlé(š). ·····]</numerusform>
+            <numerusform>[Împõrtéd %n prõfîlé(š). ·····]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another backup would make your profiles file larger than Openwright can read back. Delete some backups first.</source>
+        <translation>[Åñõthér báçküp wõüld máké ýõür prõfîléš fîlé lárgér tháñ Õpéñwrîght çáñ réád báçk. Délété šõmé báçküpš fîršt. ·········································]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n defaults as “%1” (%2).</source>
+        <translation>
+            <numerusform>[Báçkéd üp %n défáültš áš “%1” (%2). ·········]</numerusform>
+            <numerusform>[Báçkéd üp %n défáültš áš “%1” (%2). ·········]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted the backup “%1” (%2).</source>
+        <translation>[Délétéd thé báçküp “%1” (%2). ·······]</translation>
+    </message>
+    <message>
+        <source>The command was interrupted.</source>
+        <translation>[Thé çõmmáñd wáš îñtérrüptéd. ········]</translation>
+    </message>
+    <message>
+        <source>Another Openwright command is still running. Try again once it has finished.</source>
+        <translation>[Åñõthér Õpéñwrîght çõmmáñd îš štîll rüññîñg. Trý ágáîñ õñçé ît háš fîñîšhéd. ···························]</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data, so what was not saved is lost: </source>
+        <translation>[Õpéñwrîght çõüld ñõt šávé áll õf îtš dátá, šõ whát wáš ñõt šávéd îš lõšt:  ···························]</translation>
+    </message>
+    <message>
+        <source>Openwright is quitting.</source>
+        <translation>[Õpéñwrîght îš qüîttîñg. ······]</translation>
+    </message>
+    <message>
+        <source>Openwright could not save all of its data; what was not saved will be lost when Openwright quits: </source>
+        <translation>[Õpéñwrîght çõüld ñõt šávé áll õf îtš dátá; whát wáš ñõt šávéd wîll bé lõšt whéñ Õpéñwrîght qüîtš:  ····································]</translation>
+    </message>
+    <message>
+        <source>%1 is not an option. See openwright --help.</source>
+        <translation>[%1 îš ñõt áñ õptîõñ. Séé õpéñwrîght --hélp. ·············]</translation>
+    </message>
+    <message>
+        <source>%1 needs one of: %2.</source>
+        <translation>[%1 ñéédš õñé õf: %2. ···]</translation>
+    </message>
+    <message>
+        <source>“%1” is not a command. See openwright --help.</source>
+        <translation>[“%1” îš ñõt á çõmmáñd. Séé õpéñwrîght --hélp. ··············]</translation>
+    </message>
+    <message>
+        <source>%1 is not an option of %2. See openwright %2 --help.</source>
+        <translation>[%1 îš ñõt áñ õptîõñ õf %2. Séé õpéñwrîght %2 --hélp. ···············]</translation>
+    </message>
+    <message>
+        <source>%1 is missing. Usage: %2</source>
+        <translation>[%1 îš mîššîñg. Üšágé: %2 ·····]</translation>
+    </message>
+    <message>
+        <source>“%1” is one argument too many. Usage: %2</source>
+        <translation>[“%1” îš õñé árgüméñt tõõ máñý. Üšágé: %2 ···········]</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>[Ñõ défáült ·]</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>[Háñdléd]</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>[Ålréádý šét ·]</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>[%1 îšñ&apos;t îñštálléd ···]</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>[Åll šét]</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>[%1 õf %2 tõ çháñgé ···]</translation>
+    </message>
+    <message>
+        <source>There is no %1 called “%2”.</source>
+        <translation>[Théré îš ñõ %1 çálléd “%2”. ······]</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2; give its id instead.</source>
+        <translation>[“%1” çõüld bé %2; gîvé îtš îd îñštéád. ···········]</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2. Give its desktop-file ID instead.</source>
+        <translation>[“%1” çõüld bé %2. Gîvé îtš déšktõp-fîlé ÎD îñštéád. ················]</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”, and no installed app can open %2.</source>
+        <translation>[Théré îš ñõ îñštálléd ápplîçátîõñ çálléd “%1”, áñd ñõ îñštálléd ápp çáñ õpéñ %2. ···························]</translation>
+    </message>
+    <message>
+        <source>There is no installed application called “%1”. Apps that can open %2: %3.</source>
+        <translation>[Théré îš ñõ îñštálléd ápplîçátîõñ çálléd “%1”. Åppš thát çáñ õpéñ %2: %3. ························]</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>[Ñõ îñštálléd ápp çáñ õpéñ %1 ·······]</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>[Ñõ îñštálléd ápp çáñ õpéñ %1. Îñštáll õñé, õr îgñõré ît îf ýõü ñévér üšé ît. ···························]</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>[Sévérál áppš çáñ õpéñ ît, büt ñõñé îš thé défáült. ·················]</translation>
+    </message>
+    <message>
+        <source>Where the system looks, in its order:</source>
+        <translation>[Whéré thé šýštém lõõkš, îñ îtš õrdér: ············]</translation>
+    </message>
+    <message>
+        <source>Defaults Health: %1</source>
+        <translation>[Défáültš Héálth: %1 ····]</translation>
+    </message>
+    <message>
+        <source>%1/%2 types with a default.</source>
+        <translation>[%1/%2 týpéš wîth á défáült. ······]</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>[Évérýthîñg háš á hõmé. ······]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention.</source>
+        <translation>
+            <numerusform>[%n týpéš ñééd áttéñtîõñ. ······]</numerusform>
+            <numerusform>[%n týpéš ñééd áttéñtîõñ. ······]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app </source>
+        <translation>[Thé šháré õf kñõwñ fîlé áñd lîñk týpéš thát õpéñ îñ á špéçîfîç ápp  ························]</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>[Ñéédš áttéñtîõñ ···]</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>[Pîññéd (%1) ·]</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>[Ñõ çháñgéš špõttéd ýét. ······]</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>[Réçéñt Çháñgéš ···]</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>[Préšét]</translation>
+    </message>
+    <message>
+        <source>“%1” is built in; only your own profiles can be exported.</source>
+        <translation>[“%1” îš büîlt îñ; õñlý ýõür õwñ prõfîléš çáñ bé éxpõrtéd. ···················]</translation>
+    </message>
+    <message>
+        <source>You have no profiles of your own to export.</source>
+        <translation>[Ýõü hávé ñõ prõfîléš õf ýõür õwñ tõ éxpõrt. ··············]</translation>
+    </message>
+    <message>
+        <source>Export failed: %1 is not a regular file.</source>
+        <translation>[Éxpõrt fáîléd: %1 îš ñõt á régülár fîlé. ············]</translation>
+    </message>
+    <message>
+        <source>Export failed: </source>
+        <translation>[Éxpõrt fáîléd:  ···]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>[Éxpõrtéd %n prõfîlé(š). ·····]</numerusform>
+            <numerusform>[Éxpõrtéd %n prõfîlé(š). ·····]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>[%n défáültš ·]</numerusform>
+            <numerusform>[%n défáültš ·]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>[Sámé áš ñõw ·]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>[%n dîfféréñt frõm ñõw ·····]</numerusform>
+            <numerusform>[%n dîfféréñt frõm ñõw ·····]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No backups yet.
 </source>
-            <translation>[Ñõ báçküpš ýét.
+        <translation>[Ñõ báçküpš ýét.
  ···]</translation>
-        </message>
-        <message>
-            <source>Openwright cannot create its lock file %1: %2</source>
-            <translation>[Õpéñwrîght çáññõt çréáté îtš lõçk fîlé %1: %2 ·············]</translation>
-        </message>
-        <message>
-            <source>the folder cannot be written</source>
-            <translation>[thé fõldér çáññõt bé wrîttéñ ········]</translation>
-        </message>
-        <message>
-            <source>Openwright is not running.</source>
-            <translation>[Õpéñwrîght îš ñõt rüññîñg. ·······]</translation>
-        </message>
-        <message>
-            <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
-            <translation>[Õpéñwrîght îš rüññîñg büt dõéš ñõt áñšwér, šõ ñõthîñg wáš dõñé. Trý ágáîñ, õr qüît Õpéñwrîght áñd rüñ thé çõmmáñd théñ. ·············································]</translation>
-        </message>
-        <message>
-            <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
-            <translation>[Thé rüññîñg Õpéñwrîght çáññõt çárrý õüt çõmmáñdš frõm thîš véršîõñ õf thé çõmmáñd lîñé. Qüît ît áñd trý ágáîñ. ·········································]</translation>
-        </message>
-        <message>
-            <source>The command is too long to hand to the running Openwright.</source>
-            <translation>[Thé çõmmáñd îš tõõ lõñg tõ háñd tõ thé rüññîñg Õpéñwrîght. ····················]</translation>
-        </message>
-        <message>
-            <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
-            <translation>[Thé rüññîñg Õpéñwrîght dîd ñõt fîñîšh thé çõmmáñd îñ tîmé; ît máý štîll bé çárrîéd õüt. ································]</translation>
-        </message>
-        <message>
-            <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
-            <translation>[Õpéñwrîght çáññõt lîštéñ õñ %1 (%2): çõmmáñdš áñd látér štártš wîll ñõt réáçh ît. ····························]</translation>
-        </message>
-        <message>
-            <source>no private folder for it</source>
-            <translation>[ñõ prîváté fõldér fõr ît ·······]</translation>
-        </message>
-        <message>
-            <source>openwright: the answer is too large to pass on
+    </message>
+    <message>
+        <source>Openwright cannot create its lock file %1: %2</source>
+        <translation>[Õpéñwrîght çáññõt çréáté îtš lõçk fîlé %1: %2 ·············]</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>[thé fõldér çáññõt bé wrîttéñ ········]</translation>
+    </message>
+    <message>
+        <source>Openwright is not running.</source>
+        <translation>[Õpéñwrîght îš ñõt rüññîñg. ·······]</translation>
+    </message>
+    <message>
+        <source>Openwright is running but does not answer, so nothing was done. Try again, or quit Openwright and run the command then.</source>
+        <translation>[Õpéñwrîght îš rüññîñg büt dõéš ñõt áñšwér, šõ ñõthîñg wáš dõñé. Trý ágáîñ, õr qüît Õpéñwrîght áñd rüñ thé çõmmáñd théñ. ·············································]</translation>
+    </message>
+    <message>
+        <source>The running Openwright cannot carry out commands from this version of the command line. Quit it and try again.</source>
+        <translation>[Thé rüññîñg Õpéñwrîght çáññõt çárrý õüt çõmmáñdš frõm thîš véršîõñ õf thé çõmmáñd lîñé. Qüît ît áñd trý ágáîñ. ·········································]</translation>
+    </message>
+    <message>
+        <source>The command is too long to hand to the running Openwright.</source>
+        <translation>[Thé çõmmáñd îš tõõ lõñg tõ háñd tõ thé rüññîñg Õpéñwrîght. ····················]</translation>
+    </message>
+    <message>
+        <source>The running Openwright did not finish the command in time; it may still be carried out.</source>
+        <translation>[Thé rüññîñg Õpéñwrîght dîd ñõt fîñîšh thé çõmmáñd îñ tîmé; ît máý štîll bé çárrîéd õüt. ································]</translation>
+    </message>
+    <message>
+        <source>Openwright cannot listen on %1 (%2): commands and later starts will not reach it.</source>
+        <translation>[Õpéñwrîght çáññõt lîštéñ õñ %1 (%2): çõmmáñdš áñd látér štártš wîll ñõt réáçh ît. ····························]</translation>
+    </message>
+    <message>
+        <source>no private folder for it</source>
+        <translation>[ñõ prîváté fõldér fõr ît ·······]</translation>
+    </message>
+    <message>
+        <source>openwright: the answer is too large to pass on
 </source>
-            <translation>[õpéñwrîght: thé áñšwér îš tõõ lárgé tõ pášš õñ
+        <translation>[õpéñwrîght: thé áñšwér îš tõõ lárgé tõ pášš õñ
  ················]</translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>[Püt báçk]</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>[Ållõwéd]</translation>
-        </message>
-        <message>
-            <source>Stopped putting back</source>
-            <translation>[Stõppéd püttîñg báçk ·····]</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files: see openwright doctor.</source>
-            <translation>[1 prõblém îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files: see openwright doctor.</source>
-            <translation>[%1 prõblémš îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</translation>
-        </message>
-        <message>
-            <source>%1 changes nothing.</source>
-            <translation>[%1 çháñgéš ñõthîñg. ····]</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>[1 prõblém îñ ýõür défáültš fîléš ··········]</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>[%1 prõblémš îñ ýõür défáültš fîléš ··········]</translation>
-        </message>
-        <message>
-            <source>Cannot start %1: %2</source>
-            <translation>[Çáññõt štárt %1: %2 ···]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::AppModel</name>
-        <message>
-            <source>Added %1 to your applications</source>
-            <translation>[Åddéd %1 tõ ýõür ápplîçátîõñš ········]</translation>
-        </message>
-        <message>
-            <source>Clean Up</source>
-            <translation>[Çléáñ Üp]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Notifier</name>
-        <message>
-            <source>%1 default put back</source>
-            <translation>[%1 défáült püt báçk ····]</translation>
-        </message>
-        <message>
-            <source>%1 default changed</source>
-            <translation>[%1 défáült çháñgéd ···]</translation>
-        </message>
-        <message>
-            <source>no app</source>
-            <translation>[ñõ ápp]</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-            <translation>[%1 répláçéd %2. Õpéñwrîght püt %2 báçk; Ållõw tõ kéép %1. ·················]</translation>
-        </message>
-        <message>
-            <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
-            <translation>[%1 tõõk õvér ágáîñ, thréé tîméš îñ á mîñüté. Õpéñwrîght štõppéd püttîñg %2 báçk; Révért whéñ thé õthér prõgrám îš dõñé. ···········································]</translation>
-        </message>
-        <message>
-            <source>%1 replaced %2. Revert to keep %2.</source>
-            <translation>[%1 répláçéd %2. Révért tõ kéép %2. ········]</translation>
-        </message>
-        <message>
-            <source>1 second</source>
-            <translation>[1 šéçõñd]</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>[%1 šéçõñdš]</translation>
-        </message>
-        <message>
-            <source>1 minute</source>
-            <translation>[1 mîñüté]</translation>
-        </message>
-        <message>
-            <source>%1 minutes</source>
-            <translation>[%1 mîñütéš]</translation>
-        </message>
-        <message>
-            <source>1 hour</source>
-            <translation>[1 hõür]</translation>
-        </message>
-        <message>
-            <source>%1 hours</source>
-            <translation>[%1 hõürš]</translation>
-        </message>
-        <message>
-            <source>Probably %1, which started %2 before</source>
-            <translation>[Prõbáblý %1, whîçh štártéd %2 béfõré ··········]</translation>
-        </message>
-        <message>
-            <source>Probably %1, installed or updated %2 before</source>
-            <translation>[Prõbáblý %1, îñštálléd õr üpdátéd %2 béfõré ·············]</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>[Ållõw]</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>[Révért]</translation>
-        </message>
-        <message>
-            <source>Openwright keeps guarding</source>
-            <translation>[Õpéñwrîght kéépš güárdîñg ·······]</translation>
-        </message>
-        <message>
-            <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
-            <translation>[Ýõür défáültš áré štîll wátçhéd wîth thé wîñdõw çlõšéd. Tõ qüît, õpéñ Õpéñwrîght ágáîñ áñd çhõõšé Fîlé → Qüît. ·········································]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::Updater</name>
-        <message>
-            <source>The update feed is too large.</source>
-            <translation>[Thé üpdáté fééd îš tõõ lárgé. ·········]</translation>
-        </message>
-        <message>
-            <source>The update feed was not found (HTTP %1).</source>
-            <translation>[Thé üpdáté fééd wáš ñõt fõüñd (HTTP %1). ············]</translation>
-        </message>
-        <message>
-            <source>The update server answered with an error (HTTP %1).</source>
-            <translation>[Thé üpdáté šérvér áñšwéréd wîth áñ érrõr (HTTP %1). ·················]</translation>
-        </message>
-        <message>
-            <source>The update server did not answer in time.</source>
-            <translation>[Thé üpdáté šérvér dîd ñõt áñšwér îñ tîmé. ·············]</translation>
-        </message>
-        <message>
-            <source>The update feed redirects too often or to an unsafe address.</source>
-            <translation>[Thé üpdáté fééd rédîréçtš tõõ õftéñ õr tõ áñ üñšáfé áddréšš. ·····················]</translation>
-        </message>
-        <message>
-            <source>Could not reach the update server: %1</source>
-            <translation>[Çõüld ñõt réáçh thé üpdáté šérvér: %1 ···········]</translation>
-        </message>
-        <message>
-            <source>The update feed could not be read: it is not an RSS document.</source>
-            <translation>[Thé üpdáté fééd çõüld ñõt bé réád: ît îš ñõt áñ RSS dõçüméñt. ·····················]</translation>
-        </message>
-        <message>
-            <source>The update feed lists no releases.</source>
-            <translation>[Thé üpdáté fééd lîštš ñõ réléášéš. ···········]</translation>
-        </message>
-        <message>
-            <source>The update feed's signature is not valid.</source>
-            <translation>[Thé üpdáté fééd'š šîgñátüré îš ñõt válîd. ·············]</translation>
-        </message>
-        <message>
-            <source>You're up to date.</source>
-            <translation>[Ýõü'ré üp tõ dáté. ····]</translation>
-        </message>
-        <message>
-            <source>Openwright %1 is available.</source>
-            <translation>[Õpéñwrîght %1 îš áváîláblé. ·······]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AddTypeSheet</name>
-        <message>
-            <source>That doesn't look like an extension or link type.</source>
-            <translation>[Thát dõéšñ't lõõk lîké áñ éxtéñšîõñ õr lîñk týpé. ·················]</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link</source>
-            <translation>[Ådd á Fîlé Týpé õr Lîñk ······]</translation>
-        </message>
-        <message>
-            <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
-            <translation>[Týpé á fîlé éxtéñšîõñ lîké &lt;b&gt;.lõg&lt;/b&gt; õr á lîñk týpé lîké &lt;b&gt;žõõmmtg:&lt;/b&gt; (éñdîñg wîth á çõlõñ). ······························]</translation>
-        </message>
-        <message>
-            <source>.extension or scheme:</source>
-            <translation>[.éxtéñšîõñ õr šçhémé: ·····]</translation>
-        </message>
-        <message>
-            <source>File extension or link type</source>
-            <translation>[Fîlé éxtéñšîõñ õr lîñk týpé ········]</translation>
-        </message>
-        <message>
-            <source>Add</source>
-            <translation>[Ådd]</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>[Shõw]</translation>
-        </message>
-        <message>
-            <source>%1 is already in %2.</source>
-            <translation>[%1 îš álréádý îñ %2. ···]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppChooser</name>
-        <message>
-            <source>Applications (*.desktop)</source>
-            <translation>[Åpplîçátîõñš (*.déšktõp) ·······]</translation>
-        </message>
-        <message>
-            <source>Use as Default</source>
-            <translation>[Üšé áš Défáült ···]</translation>
-        </message>
-        <message>
-            <source>Choose Another App</source>
-            <translation>[Çhõõšé Åñõthér Åpp ····]</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>[Séárçh ápplîçátîõñš ·····]</translation>
-        </message>
-        <message>
-            <source>Looking for applications…</source>
-            <translation>[Lõõkîñg fõr ápplîçátîõñš… ·······]</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>[Åpplîçátîõñš ··]</translation>
-        </message>
-        <message>
-            <source>Browse…</source>
-            <translation>[Brõwšé…]</translation>
-        </message>
-        <message>
-            <source>Choose an application's .desktop file from another folder</source>
-            <translation>[Çhõõšé áñ ápplîçátîõñ'š .déšktõp fîlé frõm áñõthér fõldér ····················]</translation>
-        </message>
-        <message>
-            <source>Replace the Installed App?</source>
-            <translation>[Répláçé thé Îñštálléd Åpp? ·······]</translation>
-        </message>
-        <message>
-            <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
-            <translation>[Åñ ápp wîth thé ÎD “%1” îš álréádý îñštálléd. Répláçé ît wîth thé õñé ýõü çhõšé? ····························]</translation>
-        </message>
-        <message>
-            <source>Replace</source>
-            <translation>[Répláçé]</translation>
-        </message>
-        <message>
-            <source>Choose the app that should open %1</source>
-            <translation>[Çhõõšé thé ápp thát šhõüld õpéñ %1 ··········]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppIconView</name>
-        <message>
-            <source>No application</source>
-            <translation>[Ñõ ápplîçátîõñ ···]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::AppPicker</name>
-        <message>
-            <source>Loading…</source>
-            <translation>[Lõádîñg…]</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>[Ñõ défáült ·]</translation>
-        </message>
-        <message>
-            <source>Choose the app for %1 (%2)</source>
-            <translation>[Çhõõšé thé ápp fõr %1 (%2) ······]</translation>
-        </message>
-        <message>
-            <source>No apps can open this</source>
-            <translation>[Ñõ áppš çáñ õpéñ thîš ·····]</translation>
-        </message>
-        <message>
-            <source>Choose Another App…</source>
-            <translation>[Çhõõšé Åñõthér Åpp… ·····]</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>[Whý thîš ápp? ··]</translation>
-        </message>
-        <message>
-            <source>Reset to System Default</source>
-            <translation>[Réšét tõ Sýštém Défáült ······]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationHits</name>
-        <message>
-            <source>Applications:</source>
-            <translation>[Åpplîçátîõñš: ··]</translation>
-        </message>
-        <message>
-            <source>Show the types %1 opens</source>
-            <translation>[Shõw thé týpéš %1 õpéñš ·····]</translation>
-        </message>
-        <message>
-            <source>and %1 more</source>
-            <translation>[áñd %1 mõré ·]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationPage</name>
-        <message>
-            <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type's list.</source>
-            <translation>[%1 déçláréš ñõ týpéš îñ îtš déšktõp éñtrý, šõ Õpéñwrîght šétš ît fõr ñõñé. Ýõü çáñ štîll çhõõšé ît fõr á týpé frõm thát týpé'š lîšt. ·················································]</translation>
-        </message>
-        <message>
-            <source>Declares 1 type</source>
-            <translation>[Déçláréš 1 týpé ···]</translation>
-        </message>
-        <message>
-            <source>Declares %1 types</source>
-            <translation>[Déçláréš %1 týpéš ···]</translation>
-        </message>
-        <message>
-            <source>default for 1 type</source>
-            <translation>[défáült fõr 1 týpé ····]</translation>
-        </message>
-        <message>
-            <source>default for %1 types</source>
-            <translation>[défáült fõr %1 týpéš ····]</translation>
-        </message>
-        <message>
-            <source>Use for All</source>
-            <translation>[Üšé fõr Åll ·]</translation>
-        </message>
-        <message>
-            <source>Make %1 the default for every type it declares</source>
-            <translation>[Máké %1 thé défáült fõr évérý týpé ît déçláréš ···············]</translation>
-        </message>
-        <message>
-            <source>%1 of %2 open in %3</source>
-            <translation>[%1 õf %2 õpéñ îñ %3 ··]</translation>
-        </message>
-        <message>
-            <source>Use for All %1</source>
-            <translation>[Üšé fõr Åll %1 ··]</translation>
-        </message>
-        <message>
-            <source>Default</source>
-            <translation>[Défáült]</translation>
-        </message>
-        <message>
-            <source>No application</source>
-            <translation>[Ñõ ápplîçátîõñ ···]</translation>
-        </message>
-        <message>
-            <source>Use for This Type</source>
-            <translation>[Üšé fõr Thîš Týpé ····]</translation>
-        </message>
-        <message>
-            <source>Use %1 for %2</source>
-            <translation>[Üšé %1 fõr %2 ·]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ApplicationsView</name>
-        <message>
-            <source>Not a default</source>
-            <translation>[Ñõt á défáült ··]</translation>
-        </message>
-        <message>
-            <source>Default for 1 type</source>
-            <translation>[Défáült fõr 1 týpé ····]</translation>
-        </message>
-        <message>
-            <source>Default for %1 types</source>
-            <translation>[Défáült fõr %1 týpéš ····]</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>[Åpplîçátîõñš ··]</translation>
-        </message>
-        <message>
-            <source>Search applications</source>
-            <translation>[Séárçh ápplîçátîõñš ·····]</translation>
-        </message>
-        <message>
-            <source>No Application Selected</source>
-            <translation>[Ñõ Åpplîçátîõñ Séléçtéd ······]</translation>
-        </message>
-        <message>
-            <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
-            <translation>[Çhõõšé áñ ápplîçátîõñ tõ šéé thé týpéš ît õpéñš, áñd máké ît thé défáült fõr áll õf thém õr fõr á whõlé fámîlý. ·········································]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupRow</name>
-        <message>
-            <source>Restore…</source>
-            <translation>[Réštõré…]</translation>
-        </message>
-        <message>
-            <source>%1 from %2 %3</source>
-            <translation>[%1 frõm %2 %3]</translation>
-        </message>
-        <message>
-            <source>Restore %1</source>
-            <translation>[Réštõré %1]</translation>
-        </message>
-        <message>
-            <source>Delete this backup</source>
-            <translation>[Délété thîš báçküp ····]</translation>
-        </message>
-        <message>
-            <source>Delete %1</source>
-            <translation>[Délété %1]</translation>
-        </message>
-        <message>
-            <source>Same as now</source>
-            <translation>[Sámé áš ñõw ·]</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n defaults</source>
-            <translation>
-                <numerusform>[%n défáültš ·]</numerusform>
-                <numerusform>[%n défáültš ·]</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n different from now</source>
-            <translation>
-                <numerusform>[%n dîfféréñt frõm ñõw ·····]</numerusform>
-                <numerusform>[%n dîfféréñt frõm ñõw ·····]</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::BackupsView</name>
-        <message>
-            <source>Backups</source>
-            <translation>[Báçküpš]</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>[Báçk Üp Ñõw ·]</translation>
-        </message>
-        <message>
-            <source>Save your current defaults</source>
-            <translation>[Sávé ýõür çürréñt défáültš ·······]</translation>
-        </message>
-        <message>
-            <source>No Backups Yet</source>
-            <translation>[Ñõ Báçküpš Ýét ···]</translation>
-        </message>
-        <message>
-            <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
-            <translation>[Báçk üp ýõür défáültš béfõré trýîñg á prõfîlé õr îñštállîñg ñéw áppš, šõ ýõü çáñ püt évérýthîñg báçk. ·····································]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryListView</name>
-        <message>
-            <source>Add Type</source>
-            <translation>[Ådd Týpé]</translation>
-        </message>
-        <message>
-            <source>Add any file extension or link type</source>
-            <translation>[Ådd áñý fîlé éxtéñšîõñ õr lîñk týpé ···········]</translation>
-        </message>
-        <message>
-            <source>Add a File Type or Link…</source>
-            <translation>[Ådd á Fîlé Týpé õr Lîñk… ·······]</translation>
-        </message>
-        <message>
-            <source>Remove from My File Types</source>
-            <translation>[Rémõvé frõm Mý Fîlé Týpéš ·······]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CategoryRow</name>
-        <message>
-            <source>Unpin %1</source>
-            <translation>[Üñpîñ %1]</translation>
-        </message>
-        <message>
-            <source>Pin %1</source>
-            <translation>[Pîñ %1]</translation>
-        </message>
-        <message>
-            <source>Default Guard is watching this default</source>
-            <translation>[Défáült Güárd îš wátçhîñg thîš défáült ············]</translation>
-        </message>
-        <message>
-            <source>Pin to get alerted if another app takes it over</source>
-            <translation>[Pîñ tõ gét álértéd îf áñõthér ápp tákéš ît õvér ················]</translation>
-        </message>
-        <message>
-            <source>No installed app can open %1</source>
-            <translation>[Ñõ îñštálléd ápp çáñ õpéñ %1 ·······]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ChangeRow</name>
-        <message>
-            <source>No default</source>
-            <translation>[Ñõ défáült ·]</translation>
-        </message>
-        <message>
-            <source>Changed in %1</source>
-            <translation>[Çháñgéd îñ %1 ·]</translation>
-        </message>
-        <message>
-            <source>Handled</source>
-            <translation>[Háñdléd]</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>[Révért]</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>[Révért %1 tõ %2 ·]</translation>
-        </message>
-        <message>
-            <source>Keep</source>
-            <translation>[Kéép]</translation>
-        </message>
-        <message>
-            <source>Keep %1 for %2</source>
-            <translation>[Kéép %1 fõr %2 ·]</translation>
-        </message>
-        <message>
-            <source>Taken over three times in a minute: the guard stopped putting it back</source>
-            <translation>[Tákéñ õvér thréé tîméš îñ á mîñüté: thé güárd štõppéd püttîñg ît báçk ·························]</translation>
-        </message>
-        <message>
-            <source>Put back</source>
-            <translation>[Püt báçk]</translation>
-        </message>
-        <message>
-            <source>Allowed</source>
-            <translation>[Ållõwéd]</translation>
-        </message>
-        <message>
-            <source>Allow</source>
-            <translation>[Ållõw]</translation>
-        </message>
-        <message>
-            <source>Allow %1 for %2</source>
-            <translation>[Ållõw %1 fõr %2 ·]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::CleanUpSheet</name>
-        <message>
-            <source>Clean Up</source>
-            <translation>[Çléáñ Üp]</translation>
-        </message>
-        <message>
-            <source>Clean Up Your Defaults Files</source>
-            <translation>[Çléáñ Üp Ýõür Défáültš Fîléš ········]</translation>
-        </message>
-        <message>
-            <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-            <translation>[Éáçh çháñgéd fîlé îš fîršt çõpîéd béšîdé îtšélf, áñd ýõür défáültš áré báçkéd üp. Å fîx çháñgéš whîçh ápp õpéñš á týpé õñlý whéré ît šáýš šõ. ·····················································]</translation>
-        </message>
-        <message>
-            <source>Fix Selected</source>
-            <translation>[Fîx Séléçtéd ··]</translation>
-        </message>
-        <message>
-            <source>Fix: %1</source>
-            <translation>[Fîx: %1]</translation>
-        </message>
-        <message>
-            <source>No problems in your defaults files.</source>
-            <translation>[Ñõ prõblémš îñ ýõür défáültš fîléš. ···········]</translation>
-        </message>
-        <message>
-            <source>Fixed %1</source>
-            <translation>[Fîxéd %1]</translation>
-        </message>
-        <message>
-            <source>The old file is kept as %1</source>
-            <translation>[Thé õld fîlé îš képt áš %1 ·······]</translation>
-        </message>
-        <message>
-            <source>Not fixed: %1</source>
-            <translation>[Ñõt fîxéd: %1 ·]</translation>
-        </message>
-        <message>
-            <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
-            <translation>[Léft álõñé: %1 ñõ lõñgér fõüñd, áš thé fîléš çháñgéd méáñwhîlé. ·····················]</translation>
-        </message>
-        <message>
-            <source>Nothing was changed.</source>
-            <translation>[Ñõthîñg wáš çháñgéd. ·····]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::DropInspector</name>
-        <message>
-            <source>What opens this file?</source>
-            <translation>[Whát õpéñš thîš fîlé? ·····]</translation>
-        </message>
-        <message>
-            <source>Drop any file onto this window to see and change which app opens it</source>
-            <translation>[Drõp áñý fîlé õñtõ thîš wîñdõw tõ šéé áñd çháñgé whîçh ápp õpéñš ît ························]</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>[Çléár]</translation>
-        </message>
-        <message>
-            <source>Add %1 to My File Types</source>
-            <translation>[Ådd %1 tõ Mý Fîlé Týpéš ·····]</translation>
-        </message>
-        <message>
-            <source>Clear %1</source>
-            <translation>[Çléár %1]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::GuardView</name>
-        <message>
-            <source>Stop watching</source>
-            <translation>[Stõp wátçhîñg ··]</translation>
-        </message>
-        <message>
-            <source>Stop watching %1</source>
-            <translation>[Stõp wátçhîñg %1 ···]</translation>
-        </message>
-        <message>
-            <source>No default</source>
-            <translation>[Ñõ défáült ·]</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>[Défáült Güárd ··]</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>[Çhéçk Ñõw ·]</translation>
-        </message>
-        <message>
-            <source>Check for changed defaults now</source>
-            <translation>[Çhéçk fõr çháñgéd défáültš ñõw ·········]</translation>
-        </message>
-        <message>
-            <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
-            <translation>[Çhéçkš ýõür défáültš îñ thé báçkgrõüñd. Whéñ áñ ápp tákéš õvér á pîññéd défáült, ýõü gét á ñõtîfîçátîõñ wîth á Révért büttõñ. ···············································]</translation>
-        </message>
-        <message>
-            <source>Pinned types</source>
-            <translation>[Pîññéd týpéš ··]</translation>
-        </message>
-        <message>
-            <source>Recent Changes</source>
-            <translation>[Réçéñt Çháñgéš ···]</translation>
-        </message>
-        <message>
-            <source>Clear</source>
-            <translation>[Çléár]</translation>
-        </message>
-        <message>
-            <source>Clear recent changes</source>
-            <translation>[Çléár réçéñt çháñgéš ·····]</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>[Réçéñt çháñgéš ···]</translation>
-        </message>
-        <message>
-            <source>Pinned (%1)</source>
-            <translation>[Pîññéd (%1) ·]</translation>
-        </message>
-        <message>
-            <source>Click the pin next to any file type to watch it.</source>
-            <translation>[Çlîçk thé pîñ ñéxt tõ áñý fîlé týpé tõ wátçh ît. ················]</translation>
-        </message>
-        <message>
-            <source>No changes spotted yet.</source>
-            <translation>[Ñõ çháñgéš špõttéd ýét. ······]</translation>
-        </message>
-        <message>
-            <source>Always keep</source>
-            <translation>[Ålwáýš kéép ·]</translation>
-        </message>
-        <message>
-            <source>Always keep %1</source>
-            <translation>[Ålwáýš kéép %1 ··]</translation>
-        </message>
-        <message>
-            <source>Put the app back at once when another program takes this type over</source>
-            <translation>[Püt thé ápp báçk át õñçé whéñ áñõthér prõgrám tákéš thîš týpé õvér ·······················]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HealthCard</name>
-        <message>
-            <source>Health score</source>
-            <translation>[Héálth šçõré ··]</translation>
-        </message>
-        <message>
-            <source>The share of known file and link types that open in a specific app %1</source>
-            <translation>[Thé šháré õf kñõwñ fîlé áñd lîñk týpéš thát õpéñ îñ á špéçîfîç ápp %1 ························]</translation>
-        </message>
-        <message>
-            <source>Defaults Health</source>
-            <translation>[Défáültš Héálth ···]</translation>
-        </message>
-        <message>
-            <source>Everything has a home.</source>
-            <translation>[Évérýthîñg háš á hõmé. ······]</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n types need attention</source>
-            <translation>
-                <numerusform>[%n týpéš ñééd áttéñtîõñ ·····]</numerusform>
-                <numerusform>[%n týpéš ñééd áttéñtîõñ ·····]</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::HistoryHeader</name>
-        <message>
-            <source>Automatic Backup History</source>
-            <translation>[Åütõmátîç Báçküp Hîštõrý ·······]</translation>
-        </message>
-        <message>
-            <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
-            <translation>[Báçkš üp béfõré évérý prõfîlé, réštõré áñd Güárd révért, áñd õñçé á dáý. Üñçháñgéd dáýš áré škîppéd; áütõmátîç báçküpš áré képt fõr 30 dáýš. ·····················································]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::IssueRow</name>
-        <message>
-            <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
-            <translation>[Ñõ îñštálléd ápp çáñ õpéñ %1. Îñštáll õñé, õr îgñõré ît îf ýõü ñévér üšé ît. ···························]</translation>
-        </message>
-        <message>
-            <source>Several apps can open it, but none is the default.</source>
-            <translation>[Sévérál áppš çáñ õpéñ ît, büt ñõñé îš thé défáült. ·················]</translation>
-        </message>
-        <message>
-            <source>Set to %1, which is no longer installed.</source>
-            <translation>[Sét tõ %1, whîçh îš ñõ lõñgér îñštálléd. ············]</translation>
-        </message>
-        <message>
-            <source>Show</source>
-            <translation>[Shõw]</translation>
-        </message>
-        <message>
-            <source>Show %1</source>
-            <translation>[Shõw %1]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::MainWindow</name>
-        <message>
-            <source>Openwright</source>
-            <translation>[Õpéñwrîght ·]</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>[&amp;Fîlé]</translation>
-        </message>
-        <message>
-            <source>Refresh Defaults</source>
-            <translation>[Réfréšh Défáültš ···]</translation>
-        </message>
-        <message>
-            <source>Back Up Now</source>
-            <translation>[Báçk Üp Ñõw ·]</translation>
-        </message>
-        <message>
-            <source>Settings…</source>
-            <translation>[Séttîñgš… ·]</translation>
-        </message>
-        <message>
-            <source>Close Window</source>
-            <translation>[Çlõšé Wîñdõw ··]</translation>
-        </message>
-        <message>
-            <source>Quit</source>
-            <translation>[Qüît]</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>[&amp;Édît]</translation>
-        </message>
-        <message>
-            <source>Find Type</source>
-            <translation>[Fîñd Týpé ·]</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>[&amp;Hélp]</translation>
-        </message>
-        <message>
-            <source>About Openwright</source>
-            <translation>[Åbõüt Õpéñwrîght ···]</translation>
-        </message>
-        <message>
-            <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
-            <translation>[&lt;h3&gt;Õpéñwrîght %1&lt;/h3&gt;&lt;p&gt;Shõwš áñd çháñgéš whîçh ápplîçátîõñ õpéñš éáçh kîñd õf fîlé áñd lîñk, áñd kéépš thém thát wáý.&lt;/p&gt; ·······································]</translation>
-        </message>
-        <message>
-            <source>Check for Updates…</source>
-            <translation>[Çhéçk fõr Üpdátéš… ····]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OpenwrightApp</name>
-        <message>
-            <source>Openwright keeps guarding your default applications with its window closed.</source>
-            <translation>[Õpéñwrîght kéépš güárdîñg ýõür défáült ápplîçátîõñš wîth îtš wîñdõw çlõšéd. ···························]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::OverviewView</name>
-        <message>
-            <source>Reading your defaults…</source>
-            <translation>[Réádîñg ýõür défáültš… ······]</translation>
-        </message>
-        <message>
-            <source>Overview</source>
-            <translation>[Õvérvîéw]</translation>
-        </message>
-        <message>
-            <source>Types with a default</source>
-            <translation>[Týpéš wîth á défáült ·····]</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>[Báçküpš]</translation>
-        </message>
-        <message>
-            <source>Changes spotted by Guard</source>
-            <translation>[Çháñgéš špõttéd bý Güárd ·······]</translation>
-        </message>
-        <message>
-            <source>Needs attention</source>
-            <translation>[Ñéédš áttéñtîõñ ···]</translation>
-        </message>
-        <message>
-            <source>Clean Up…</source>
-            <translation>[Çléáñ Üp… ·]</translation>
-        </message>
-        <message>
-            <source>1 problem in your defaults files</source>
-            <translation>[1 prõblém îñ ýõür défáültš fîléš ··········]</translation>
-        </message>
-        <message>
-            <source>%1 problems in your defaults files</source>
-            <translation>[%1 prõblémš îñ ýõür défáültš fîléš ··········]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileCard</name>
-        <message>
-            <source>Preset</source>
-            <translation>[Préšét]</translation>
-        </message>
-        <message>
-            <source>%1 of %2 to change</source>
-            <translation>[%1 õf %2 tõ çháñgé ···]</translation>
-        </message>
-        <message>
-            <source>All set</source>
-            <translation>[Åll šét]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfileSheet</name>
-        <message>
-            <source>Steps</source>
-            <translation>[Stépš]</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>[Çáñçél]</translation>
-        </message>
-        <message>
-            <source>Restore %1 Defaults</source>
-            <translation>[Réštõré %1 Défáültš ····]</translation>
-        </message>
-        <message>
-            <source>Apply %1 Changes</source>
-            <translation>[Åpplý %1 Çháñgéš ···]</translation>
-        </message>
-        <message>
-            <source>%1 of %2 changed.</source>
-            <translation>[%1 õf %2 çháñgéd. ··]</translation>
-        </message>
-        <message>
-            <source>Done</source>
-            <translation>[Dõñé]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::ProfilesView</name>
-        <message>
-            <source>JSON files (*.json)</source>
-            <translation>[JSÕÑ fîléš (*.jšõñ) ·····]</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>[Prõfîléš]</translation>
-        </message>
-        <message>
-            <source>Save Current as Profile</source>
-            <translation>[Sávé Çürréñt áš Prõfîlé ······]</translation>
-        </message>
-        <message>
-            <source>Save your current defaults as a profile</source>
-            <translation>[Sávé ýõür çürréñt défáültš áš á prõfîlé ·············]</translation>
-        </message>
-        <message>
-            <source>Import &amp; Export</source>
-            <translation>[Împõrt &amp; Éxpõrt ···]</translation>
-        </message>
-        <message>
-            <source>Import Profiles…</source>
-            <translation>[Împõrt Prõfîléš… ···]</translation>
-        </message>
-        <message>
-            <source>Export My Profiles…</source>
-            <translation>[Éxpõrt Mý Prõfîléš… ·····]</translation>
-        </message>
-        <message>
-            <source>Export…</source>
-            <translation>[Éxpõrt…]</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>[Délété]</translation>
-        </message>
-        <message>
-            <source>Export failed: %1</source>
-            <translation>[Éxpõrt fáîléd: %1 ···]</translation>
-        </message>
-        <message>
-            <source>Save Current Defaults</source>
-            <translation>[Sávé Çürréñt Défáültš ·····]</translation>
-        </message>
-        <message>
-            <source>Profile name</source>
-            <translation>[Prõfîlé ñámé ··]</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>[Çáñçél]</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>[Sávé]</translation>
-        </message>
-        <message>
-            <source>My Profile</source>
-            <translation>[Mý Prõfîlé ·]</translation>
-        </message>
-        <message numerus="yes">
-            <source>Exported %n profile(s).</source>
-            <translation>
-                <numerusform>[Éxpõrtéd %n prõfîlé(š). ·····]</numerusform>
-                <numerusform>[Éxpõrtéd %n prõfîlé(š). ·····]</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>Imported %n profile(s).</source>
-            <translation>
-                <numerusform>[Împõrtéd %n prõfîlé(š). ·····]</numerusform>
-                <numerusform>[Împõrtéd %n prõfîlé(š). ·····]</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::RootView</name>
-        <message>
-            <source>Search types, e.g. .md or browser</source>
-            <translation>[Séárçh týpéš, é.g. .md õr brõwšér ··········]</translation>
-        </message>
-        <message>
-            <source>Search types</source>
-            <translation>[Séárçh týpéš ··]</translation>
-        </message>
-        <message>
-            <source>Refresh</source>
-            <translation>[Réfréšh]</translation>
-        </message>
-        <message>
-            <source>Re-read all defaults (Ctrl+R)</source>
-            <translation>[Ré-réád áll défáültš (Çtrl+R) ·········]</translation>
-        </message>
-        <message>
-            <source>Openwright could not save its data: %1</source>
-            <translation>[Õpéñwrîght çõüld ñõt šávé îtš dátá: %1 ···········]</translation>
-        </message>
-        <message>
-            <source>No file types match</source>
-            <translation>[Ñõ fîlé týpéš mátçh ·····]</translation>
-        </message>
-        <message>
-            <source>Search</source>
-            <translation>[Séárçh]</translation>
-        </message>
-        <message>
-            <source>Nothing here yet.</source>
-            <translation>[Ñõthîñg héré ýét. ····]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsView</name>
-        <message>
-            <source>1 minute</source>
-            <translation>[1 mîñüté]</translation>
-        </message>
-        <message>
-            <source>%1 seconds</source>
-            <translation>[%1 šéçõñdš]</translation>
-        </message>
-        <message>
-            <source>General</source>
-            <translation>[Géñérál]</translation>
-        </message>
-        <message>
-            <source>Open at login</source>
-            <translation>[Õpéñ át lõgîñ ··]</translation>
-        </message>
-        <message>
-            <source>Updates</source>
-            <translation>[Üpdátéš]</translation>
-        </message>
-        <message>
-            <source>Check for updates automatically</source>
-            <translation>[Çhéçk fõr üpdátéš áütõmátîçállý ·········]</translation>
-        </message>
-        <message>
-            <source>Check Now</source>
-            <translation>[Çhéçk Ñõw ·]</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>[Défáült Güárd ··]</translation>
-        </message>
-        <message>
-            <source>Watch for changed defaults</source>
-            <translation>[Wátçh fõr çháñgéd défáültš ·······]</translation>
-        </message>
-        <message>
-            <source>Check every</source>
-            <translation>[Çhéçk évérý ·]</translation>
-        </message>
-        <message>
-            <source>30 seconds</source>
-            <translation>[30 šéçõñdš ·]</translation>
-        </message>
-        <message>
-            <source>5 minutes</source>
-            <translation>[5 mîñütéš ·]</translation>
-        </message>
-        <message>
-            <source>15 minutes</source>
-            <translation>[15 mîñütéš ·]</translation>
-        </message>
-        <message>
-            <source>Openwright also checks whenever an app launches or quits.</source>
-            <translation>[Õpéñwrîght álšõ çhéçkš whéñévér áñ ápp láüñçhéš õr qüîtš. ····················]</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n minutes</source>
-            <translation>
-                <numerusform>[%n mîñütéš]</numerusform>
-                <numerusform>[%n mîñütéš]</numerusform>
-            </translation>
-        </message>
-        <message numerus="yes">
-            <source>%n seconds</source>
-            <translation>
-                <numerusform>[%n šéçõñdš]</numerusform>
-                <numerusform>[%n šéçõñdš]</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SettingsWindow</name>
-        <message>
-            <source>Settings</source>
-            <translation>[Séttîñgš]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Sidebar</name>
-        <message>
-            <source>Sidebar</source>
-            <translation>[Sîdébár]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::SidebarModel</name>
-        <message>
-            <source>Overview</source>
-            <translation>[Õvérvîéw]</translation>
-        </message>
-        <message>
-            <source>File &amp; Link Types</source>
-            <translation>[Fîlé &amp; Lîñk Týpéš ····]</translation>
-        </message>
-        <message>
-            <source>Tools</source>
-            <translation>[Tõõlš]</translation>
-        </message>
-        <message>
-            <source>Profiles</source>
-            <translation>[Prõfîléš]</translation>
-        </message>
-        <message>
-            <source>Backups</source>
-            <translation>[Báçküpš]</translation>
-        </message>
-        <message>
-            <source>Default Guard</source>
-            <translation>[Défáült Güárd ··]</translation>
-        </message>
-        <message>
-            <source>Applications</source>
-            <translation>[Åpplîçátîõñš ··]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::Spinner</name>
-        <message>
-            <source>Working</source>
-            <translation>[Wõrkîñg]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::StepRow</name>
-        <message>
-            <source>No default</source>
-            <translation>[Ñõ défáült ·]</translation>
-        </message>
-        <message>
-            <source>Already set</source>
-            <translation>[Ålréádý šét ·]</translation>
-        </message>
-        <message>
-            <source>%1 isn't installed</source>
-            <translation>[%1 îšñ't îñštálléd ···]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayIcon</name>
-        <message>
-            <source>Openwright</source>
-            <translation>[Õpéñwrîght ·]</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>[Õpéñ Õpéñwrîght ···]</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>[Çhéçk ñõw ·]</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>[Séttîñgš]</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>[Qüît Õpéñwrîght ···]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::TrayPanel</name>
-        <message>
-            <source>Openwright</source>
-            <translation>[Õpéñwrîght ·]</translation>
-        </message>
-        <message>
-            <source>Recent changes</source>
-            <translation>[Réçéñt çháñgéš ···]</translation>
-        </message>
-        <message>
-            <source>Open Openwright</source>
-            <translation>[Õpéñ Õpéñwrîght ···]</translation>
-        </message>
-        <message>
-            <source>Check now</source>
-            <translation>[Çhéçk ñõw ·]</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>[Séttîñgš]</translation>
-        </message>
-        <message>
-            <source>Quit Openwright</source>
-            <translation>[Qüît Õpéñwrîght ···]</translation>
-        </message>
-        <message>
-            <source>Health %1</source>
-            <translation>[Héálth %1]</translation>
-        </message>
-        <message>
-            <source>Default Guard is off</source>
-            <translation>[Défáült Güárd îš õff ·····]</translation>
-        </message>
-        <message>
-            <source>none</source>
-            <translation>[ñõñé]</translation>
-        </message>
-        <message>
-            <source>Revert</source>
-            <translation>[Révért]</translation>
-        </message>
-        <message>
-            <source>Revert %1 to %2</source>
-            <translation>[Révért %1 tõ %2 ·]</translation>
-        </message>
-        <message numerus="yes">
-            <source>Guard is watching %n pinned defaults</source>
-            <translation>
-                <numerusform>[Güárd îš wátçhîñg %n pîññéd défáültš ···········]</numerusform>
-                <numerusform>[Güárd îš wátçhîñg %n pîññéd défáültš ···········]</numerusform>
-            </translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::UpdatePrompt</name>
-        <message>
-            <source>Openwright</source>
-            <translation>[Õpéñwrîght ·]</translation>
-        </message>
-        <message>
-            <source>Open Download Page</source>
-            <translation>[Õpéñ Dõwñlõád Págé ····]</translation>
-        </message>
-        <message>
-            <source>Later</source>
-            <translation>[Látér]</translation>
-        </message>
-    </context>
-    <context>
-        <name>openwright::ui::WhyPanel</name>
-        <message>
-            <source>Default Applications</source>
-            <translation>[Défáült Åpplîçátîõñš ·····]</translation>
-        </message>
-        <message>
-            <source>Added Associations</source>
-            <translation>[Åddéd Åššõçîátîõñš ····]</translation>
-        </message>
-        <message>
-            <source>Removed Associations</source>
-            <translation>[Rémõvéd Åššõçîátîõñš ·····]</translation>
-        </message>
-        <message>
-            <source>Installed applications</source>
-            <translation>[Îñštálléd ápplîçátîõñš ······]</translation>
-        </message>
-        <message>
-            <source>Installed applications that declare %1</source>
-            <translation>[Îñštálléd ápplîçátîõñš thát déçláré %1 ···········]</translation>
-        </message>
-        <message>
-            <source>%1, line %2</source>
-            <translation>[%1, lîñé %2]</translation>
-        </message>
-        <message>
-            <source>Why this app?</source>
-            <translation>[Whý thîš ápp? ··]</translation>
-        </message>
-        <message>
-            <source>Why %1 opens where it does</source>
-            <translation>[Whý %1 õpéñš whéré ît dõéš ·······]</translation>
-        </message>
-        <message>
-            <source>Reading the lists…</source>
-            <translation>[Réádîñg thé lîštš… ····]</translation>
-        </message>
-        <message>
-            <source>Explanation</source>
-            <translation>[Éxpláñátîõñ ·]</translation>
-        </message>
-        <message>
-            <source>Type: %1</source>
-            <translation>[Týpé: %1]</translation>
-        </message>
-        <message>
-            <source>Where the system looked, in order</source>
-            <translation>[Whéré thé šýštém lõõkéd, îñ õrdér ··········]</translation>
-        </message>
-        <message>
-            <source>(decides)</source>
-            <translation>[(déçîdéš) ·]</translation>
-        </message>
-        <message>
-            <source>Skipped, not installed: %1</source>
-            <translation>[Skîppéd, ñõt îñštálléd: %1 ·······]</translation>
-        </message>
-        <message>
-            <source>Removed: %1</source>
-            <translation>[Rémõvéd: %1 ·]</translation>
-        </message>
-        <message>
-            <source>The desktop's browser setting</source>
-            <translation>[Thé déšktõp'š brõwšér šéttîñg ·········]</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>[Püt báçk]</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>[Ållõwéd]</translation>
+    </message>
+    <message>
+        <source>Stopped putting back</source>
+        <translation>[Stõppéd püttîñg báçk ·····]</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files: see openwright doctor.</source>
+        <translation>[1 prõblém îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files: see openwright doctor.</source>
+        <translation>[%1 prõblémš îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</translation>
+    </message>
+    <message>
+        <source>%1 changes nothing.</source>
+        <translation>[%1 çháñgéš ñõthîñg. ····]</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>[1 prõblém îñ ýõür défáültš fîléš ··········]</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>[%1 prõblémš îñ ýõür défáültš fîléš ··········]</translation>
+    </message>
+    <message>
+        <source>Cannot start %1: %2</source>
+        <translation>[Çáññõt štárt %1: %2 ···]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::AppModel</name>
+    <message>
+        <source>Added %1 to your applications</source>
+        <translation>[Åddéd %1 tõ ýõür ápplîçátîõñš ········]</translation>
+    </message>
+    <message>
+        <source>Clean Up</source>
+        <translation>[Çléáñ Üp]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Notifier</name>
+    <message>
+        <source>%1 default put back</source>
+        <translation>[%1 défáült püt báçk ····]</translation>
+    </message>
+    <message>
+        <source>%1 default changed</source>
+        <translation>[%1 défáült çháñgéd ···]</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation>[ñõ ápp]</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
+        <translation>[%1 répláçéd %2. Õpéñwrîght püt %2 báçk; Ållõw tõ kéép %1. ·················]</translation>
+    </message>
+    <message>
+        <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
+        <translation>[%1 tõõk õvér ágáîñ, thréé tîméš îñ á mîñüté. Õpéñwrîght štõppéd püttîñg %2 báçk; Révért whéñ thé õthér prõgrám îš dõñé. ···········································]</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Revert to keep %2.</source>
+        <translation>[%1 répláçéd %2. Révért tõ kéép %2. ········]</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>[1 šéçõñd]</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>[%1 šéçõñdš]</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>[1 mîñüté]</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>[%1 mîñütéš]</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>[1 hõür]</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>[%1 hõürš]</translation>
+    </message>
+    <message>
+        <source>Probably %1, which started %2 before</source>
+        <translation>[Prõbáblý %1, whîçh štártéd %2 béfõré ··········]</translation>
+    </message>
+    <message>
+        <source>Probably %1, installed or updated %2 before</source>
+        <translation>[Prõbáblý %1, îñštálléd õr üpdátéd %2 béfõré ·············]</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>[Ållõw]</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>[Révért]</translation>
+    </message>
+    <message>
+        <source>Openwright keeps guarding</source>
+        <translation>[Õpéñwrîght kéépš güárdîñg ·······]</translation>
+    </message>
+    <message>
+        <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
+        <translation>[Ýõür défáültš áré štîll wátçhéd wîth thé wîñdõw çlõšéd. Tõ qüît, õpéñ Õpéñwrîght ágáîñ áñd çhõõšé Fîlé → Qüît. ·········································]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::Updater</name>
+    <message>
+        <source>The update feed is too large.</source>
+        <translation>[Thé üpdáté fééd îš tõõ lárgé. ·········]</translation>
+    </message>
+    <message>
+        <source>The update feed was not found (HTTP %1).</source>
+        <translation>[Thé üpdáté fééd wáš ñõt fõüñd (HTTP %1). ············]</translation>
+    </message>
+    <message>
+        <source>The update server answered with an error (HTTP %1).</source>
+        <translation>[Thé üpdáté šérvér áñšwéréd wîth áñ érrõr (HTTP %1). ·················]</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time.</source>
+        <translation>[Thé üpdáté šérvér dîd ñõt áñšwér îñ tîmé. ·············]</translation>
+    </message>
+    <message>
+        <source>The update feed redirects too often or to an unsafe address.</source>
+        <translation>[Thé üpdáté fééd rédîréçtš tõõ õftéñ õr tõ áñ üñšáfé áddréšš. ·····················]</translation>
+    </message>
+    <message>
+        <source>Could not reach the update server: %1</source>
+        <translation>[Çõüld ñõt réáçh thé üpdáté šérvér: %1 ···········]</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: it is not an RSS document.</source>
+        <translation>[Thé üpdáté fééd çõüld ñõt bé réád: ît îš ñõt áñ RSS dõçüméñt. ·····················]</translation>
+    </message>
+    <message>
+        <source>The update feed lists no releases.</source>
+        <translation>[Thé üpdáté fééd lîštš ñõ réléášéš. ···········]</translation>
+    </message>
+    <message>
+        <source>The update feed&apos;s signature is not valid.</source>
+        <translation>[Thé üpdáté fééd&apos;š šîgñátüré îš ñõt válîd. ·············]</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date.</source>
+        <translation>[Ýõü&apos;ré üp tõ dáté. ····]</translation>
+    </message>
+    <message>
+        <source>Openwright %1 is available.</source>
+        <translation>[Õpéñwrîght %1 îš áváîláblé. ·······]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AddTypeSheet</name>
+    <message>
+        <source>That doesn&apos;t look like an extension or link type.</source>
+        <translation>[Thát dõéšñ&apos;t lõõk lîké áñ éxtéñšîõñ õr lîñk týpé. ·················]</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link</source>
+        <translation>[Ådd á Fîlé Týpé õr Lîñk ······]</translation>
+    </message>
+    <message>
+        <source>Type a file extension like &lt;b&gt;.log&lt;/b&gt; or a link type like &lt;b&gt;zoommtg:&lt;/b&gt; (ending with a colon).</source>
+        <translation>[Týpé á fîlé éxtéñšîõñ lîké &lt;b&gt;.lõg&lt;/b&gt; õr á lîñk týpé lîké &lt;b&gt;žõõmmtg:&lt;/b&gt; (éñdîñg wîth á çõlõñ). ······························]</translation>
+    </message>
+    <message>
+        <source>.extension or scheme:</source>
+        <translation>[.éxtéñšîõñ õr šçhémé: ·····]</translation>
+    </message>
+    <message>
+        <source>File extension or link type</source>
+        <translation>[Fîlé éxtéñšîõñ õr lîñk týpé ········]</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>[Ådd]</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>[Shõw]</translation>
+    </message>
+    <message>
+        <source>%1 is already in %2.</source>
+        <translation>[%1 îš álréádý îñ %2. ···]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppChooser</name>
+    <message>
+        <source>Applications (*.desktop)</source>
+        <translation>[Åpplîçátîõñš (*.déšktõp) ·······]</translation>
+    </message>
+    <message>
+        <source>Use as Default</source>
+        <translation>[Üšé áš Défáült ···]</translation>
+    </message>
+    <message>
+        <source>Choose Another App</source>
+        <translation>[Çhõõšé Åñõthér Åpp ····]</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>[Séárçh ápplîçátîõñš ·····]</translation>
+    </message>
+    <message>
+        <source>Looking for applications…</source>
+        <translation>[Lõõkîñg fõr ápplîçátîõñš… ·······]</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>[Åpplîçátîõñš ··]</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>[Brõwšé…]</translation>
+    </message>
+    <message>
+        <source>Choose an application&apos;s .desktop file from another folder</source>
+        <translation>[Çhõõšé áñ ápplîçátîõñ&apos;š .déšktõp fîlé frõm áñõthér fõldér ····················]</translation>
+    </message>
+    <message>
+        <source>Replace the Installed App?</source>
+        <translation>[Répláçé thé Îñštálléd Åpp? ·······]</translation>
+    </message>
+    <message>
+        <source>An app with the ID “%1” is already installed. Replace it with the one you chose?</source>
+        <translation>[Åñ ápp wîth thé ÎD “%1” îš álréádý îñštálléd. Répláçé ît wîth thé õñé ýõü çhõšé? ····························]</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>[Répláçé]</translation>
+    </message>
+    <message>
+        <source>Choose the app that should open %1</source>
+        <translation>[Çhõõšé thé ápp thát šhõüld õpéñ %1 ··········]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppIconView</name>
+    <message>
+        <source>No application</source>
+        <translation>[Ñõ ápplîçátîõñ ···]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::AppPicker</name>
+    <message>
+        <source>Loading…</source>
+        <translation>[Lõádîñg…]</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>[Ñõ défáült ·]</translation>
+    </message>
+    <message>
+        <source>Choose the app for %1 (%2)</source>
+        <translation>[Çhõõšé thé ápp fõr %1 (%2) ······]</translation>
+    </message>
+    <message>
+        <source>No apps can open this</source>
+        <translation>[Ñõ áppš çáñ õpéñ thîš ·····]</translation>
+    </message>
+    <message>
+        <source>Choose Another App…</source>
+        <translation>[Çhõõšé Åñõthér Åpp… ·····]</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>[Whý thîš ápp? ··]</translation>
+    </message>
+    <message>
+        <source>Reset to System Default</source>
+        <translation>[Réšét tõ Sýštém Défáült ······]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationHits</name>
+    <message>
+        <source>Applications:</source>
+        <translation>[Åpplîçátîõñš: ··]</translation>
+    </message>
+    <message>
+        <source>Show the types %1 opens</source>
+        <translation>[Shõw thé týpéš %1 õpéñš ·····]</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>[áñd %1 mõré ·]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message>
+        <source>%1 declares no types in its desktop entry, so Openwright sets it for none. You can still choose it for a type from that type&apos;s list.</source>
+        <translation>[%1 déçláréš ñõ týpéš îñ îtš déšktõp éñtrý, šõ Õpéñwrîght šétš ît fõr ñõñé. Ýõü çáñ štîll çhõõšé ît fõr á týpé frõm thát týpé&apos;š lîšt. ·················································]</translation>
+    </message>
+    <message>
+        <source>Declares 1 type</source>
+        <translation>[Déçláréš 1 týpé ···]</translation>
+    </message>
+    <message>
+        <source>Declares %1 types</source>
+        <translation>[Déçláréš %1 týpéš ···]</translation>
+    </message>
+    <message>
+        <source>default for 1 type</source>
+        <translation>[défáült fõr 1 týpé ····]</translation>
+    </message>
+    <message>
+        <source>default for %1 types</source>
+        <translation>[défáült fõr %1 týpéš ····]</translation>
+    </message>
+    <message>
+        <source>Use for All</source>
+        <translation>[Üšé fõr Åll ·]</translation>
+    </message>
+    <message>
+        <source>Make %1 the default for every type it declares</source>
+        <translation>[Máké %1 thé défáült fõr évérý týpé ît déçláréš ···············]</translation>
+    </message>
+    <message>
+        <source>%1 of %2 open in %3</source>
+        <translation>[%1 õf %2 õpéñ îñ %3 ··]</translation>
+    </message>
+    <message>
+        <source>Use for All %1</source>
+        <translation>[Üšé fõr Åll %1 ··]</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>[Défáült]</translation>
+    </message>
+    <message>
+        <source>No application</source>
+        <translation>[Ñõ ápplîçátîõñ ···]</translation>
+    </message>
+    <message>
+        <source>Use for This Type</source>
+        <translation>[Üšé fõr Thîš Týpé ····]</translation>
+    </message>
+    <message>
+        <source>Use %1 for %2</source>
+        <translation>[Üšé %1 fõr %2 ·]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message>
+        <source>Not a default</source>
+        <translation>[Ñõt á défáült ··]</translation>
+    </message>
+    <message>
+        <source>Default for 1 type</source>
+        <translation>[Défáült fõr 1 týpé ····]</translation>
+    </message>
+    <message>
+        <source>Default for %1 types</source>
+        <translation>[Défáült fõr %1 týpéš ····]</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>[Åpplîçátîõñš ··]</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>[Séárçh ápplîçátîõñš ·····]</translation>
+    </message>
+    <message>
+        <source>No Application Selected</source>
+        <translation>[Ñõ Åpplîçátîõñ Séléçtéd ······]</translation>
+    </message>
+    <message>
+        <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
+        <translation>[Çhõõšé áñ ápplîçátîõñ tõ šéé thé týpéš ît õpéñš, áñd máké ît thé défáült fõr áll õf thém õr fõr á whõlé fámîlý. ·········································]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupRow</name>
+    <message>
+        <source>Restore…</source>
+        <translation>[Réštõré…]</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <translation>[%1 frõm %2 %3]</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>[Réštõré %1]</translation>
+    </message>
+    <message>
+        <source>Delete this backup</source>
+        <translation>[Délété thîš báçküp ····]</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>[Délété %1]</translation>
+    </message>
+    <message>
+        <source>Same as now</source>
+        <translation>[Sámé áš ñõw ·]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>[%n défáültš ·]</numerusform>
+            <numerusform>[%n défáültš ·]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n different from now</source>
+        <translation>
+            <numerusform>[%n dîfféréñt frõm ñõw ·····]</numerusform>
+            <numerusform>[%n dîfféréñt frõm ñõw ·····]</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::BackupsView</name>
+    <message>
+        <source>Backups</source>
+        <translation>[Báçküpš]</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>[Báçk Üp Ñõw ·]</translation>
+    </message>
+    <message>
+        <source>Save your current defaults</source>
+        <translation>[Sávé ýõür çürréñt défáültš ·······]</translation>
+    </message>
+    <message>
+        <source>No Backups Yet</source>
+        <translation>[Ñõ Báçküpš Ýét ···]</translation>
+    </message>
+    <message>
+        <source>Back up your defaults before trying a profile or installing new apps, so you can put everything back.</source>
+        <translation>[Báçk üp ýõür défáültš béfõré trýîñg á prõfîlé õr îñštállîñg ñéw áppš, šõ ýõü çáñ püt évérýthîñg báçk. ·····································]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryListView</name>
+    <message>
+        <source>Add Type</source>
+        <translation>[Ådd Týpé]</translation>
+    </message>
+    <message>
+        <source>Add any file extension or link type</source>
+        <translation>[Ådd áñý fîlé éxtéñšîõñ õr lîñk týpé ···········]</translation>
+    </message>
+    <message>
+        <source>Add a File Type or Link…</source>
+        <translation>[Ådd á Fîlé Týpé õr Lîñk… ·······]</translation>
+    </message>
+    <message>
+        <source>Remove from My File Types</source>
+        <translation>[Rémõvé frõm Mý Fîlé Týpéš ·······]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CategoryRow</name>
+    <message>
+        <source>Unpin %1</source>
+        <translation>[Üñpîñ %1]</translation>
+    </message>
+    <message>
+        <source>Pin %1</source>
+        <translation>[Pîñ %1]</translation>
+    </message>
+    <message>
+        <source>Default Guard is watching this default</source>
+        <translation>[Défáült Güárd îš wátçhîñg thîš défáült ············]</translation>
+    </message>
+    <message>
+        <source>Pin to get alerted if another app takes it over</source>
+        <translation>[Pîñ tõ gét álértéd îf áñõthér ápp tákéš ît õvér ················]</translation>
+    </message>
+    <message>
+        <source>No installed app can open %1</source>
+        <translation>[Ñõ îñštálléd ápp çáñ õpéñ %1 ·······]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ChangeRow</name>
+    <message>
+        <source>No default</source>
+        <translation>[Ñõ défáült ·]</translation>
+    </message>
+    <message>
+        <source>Changed in %1</source>
+        <translation>[Çháñgéd îñ %1 ·]</translation>
+    </message>
+    <message>
+        <source>Handled</source>
+        <translation>[Háñdléd]</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>[Révért]</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>[Révért %1 tõ %2 ·]</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>[Kéép]</translation>
+    </message>
+    <message>
+        <source>Keep %1 for %2</source>
+        <translation>[Kéép %1 fõr %2 ·]</translation>
+    </message>
+    <message>
+        <source>Taken over three times in a minute: the guard stopped putting it back</source>
+        <translation>[Tákéñ õvér thréé tîméš îñ á mîñüté: thé güárd štõppéd püttîñg ît báçk ·························]</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>[Püt báçk]</translation>
+    </message>
+    <message>
+        <source>Allowed</source>
+        <translation>[Ållõwéd]</translation>
+    </message>
+    <message>
+        <source>Allow</source>
+        <translation>[Ållõw]</translation>
+    </message>
+    <message>
+        <source>Allow %1 for %2</source>
+        <translation>[Ållõw %1 fõr %2 ·]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::CleanUpSheet</name>
+    <message>
+        <source>Clean Up</source>
+        <translation>[Çléáñ Üp]</translation>
+    </message>
+    <message>
+        <source>Clean Up Your Defaults Files</source>
+        <translation>[Çléáñ Üp Ýõür Défáültš Fîléš ········]</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
+        <translation>[Éáçh çháñgéd fîlé îš fîršt çõpîéd béšîdé îtšélf, áñd ýõür défáültš áré báçkéd üp. Å fîx çháñgéš whîçh ápp õpéñš á týpé õñlý whéré ît šáýš šõ. ·····················································]</translation>
+    </message>
+    <message>
+        <source>Fix Selected</source>
+        <translation>[Fîx Séléçtéd ··]</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>[Fîx: %1]</translation>
+    </message>
+    <message>
+        <source>No problems in your defaults files.</source>
+        <translation>[Ñõ prõblémš îñ ýõür défáültš fîléš. ···········]</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>[Fîxéd %1]</translation>
+    </message>
+    <message>
+        <source>The old file is kept as %1</source>
+        <translation>[Thé õld fîlé îš képt áš %1 ·······]</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>[Ñõt fîxéd: %1 ·]</translation>
+    </message>
+    <message>
+        <source>Left alone: %1 no longer found, as the files changed meanwhile.</source>
+        <translation>[Léft álõñé: %1 ñõ lõñgér fõüñd, áš thé fîléš çháñgéd méáñwhîlé. ·····················]</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>[Ñõthîñg wáš çháñgéd. ·····]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::DropInspector</name>
+    <message>
+        <source>What opens this file?</source>
+        <translation>[Whát õpéñš thîš fîlé? ·····]</translation>
+    </message>
+    <message>
+        <source>Drop any file onto this window to see and change which app opens it</source>
+        <translation>[Drõp áñý fîlé õñtõ thîš wîñdõw tõ šéé áñd çháñgé whîçh ápp õpéñš ît ························]</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>[Çléár]</translation>
+    </message>
+    <message>
+        <source>Add %1 to My File Types</source>
+        <translation>[Ådd %1 tõ Mý Fîlé Týpéš ·····]</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>[Çléár %1]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::GuardView</name>
+    <message>
+        <source>Stop watching</source>
+        <translation>[Stõp wátçhîñg ··]</translation>
+    </message>
+    <message>
+        <source>Stop watching %1</source>
+        <translation>[Stõp wátçhîñg %1 ···]</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>[Ñõ défáült ·]</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>[Défáült Güárd ··]</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>[Çhéçk Ñõw ·]</translation>
+    </message>
+    <message>
+        <source>Check for changed defaults now</source>
+        <translation>[Çhéçk fõr çháñgéd défáültš ñõw ·········]</translation>
+    </message>
+    <message>
+        <source>Checks your defaults in the background. When an app takes over a pinned default, you get a notification with a Revert button.</source>
+        <translation>[Çhéçkš ýõür défáültš îñ thé báçkgrõüñd. Whéñ áñ ápp tákéš õvér á pîññéd défáült, ýõü gét á ñõtîfîçátîõñ wîth á Révért büttõñ. ···············································]</translation>
+    </message>
+    <message>
+        <source>Pinned types</source>
+        <translation>[Pîññéd týpéš ··]</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation>[Réçéñt Çháñgéš ···]</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>[Çléár]</translation>
+    </message>
+    <message>
+        <source>Clear recent changes</source>
+        <translation>[Çléár réçéñt çháñgéš ·····]</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>[Réçéñt çháñgéš ···]</translation>
+    </message>
+    <message>
+        <source>Pinned (%1)</source>
+        <translation>[Pîññéd (%1) ·]</translation>
+    </message>
+    <message>
+        <source>Click the pin next to any file type to watch it.</source>
+        <translation>[Çlîçk thé pîñ ñéxt tõ áñý fîlé týpé tõ wátçh ît. ················]</translation>
+    </message>
+    <message>
+        <source>No changes spotted yet.</source>
+        <translation>[Ñõ çháñgéš špõttéd ýét. ······]</translation>
+    </message>
+    <message>
+        <source>Always keep</source>
+        <translation>[Ålwáýš kéép ·]</translation>
+    </message>
+    <message>
+        <source>Always keep %1</source>
+        <translation>[Ålwáýš kéép %1 ··]</translation>
+    </message>
+    <message>
+        <source>Put the app back at once when another program takes this type over</source>
+        <translation>[Püt thé ápp báçk át õñçé whéñ áñõthér prõgrám tákéš thîš týpé õvér ·······················]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HealthCard</name>
+    <message>
+        <source>Health score</source>
+        <translation>[Héálth šçõré ··]</translation>
+    </message>
+    <message>
+        <source>The share of known file and link types that open in a specific app %1</source>
+        <translation>[Thé šháré õf kñõwñ fîlé áñd lîñk týpéš thát õpéñ îñ á špéçîfîç ápp %1 ························]</translation>
+    </message>
+    <message>
+        <source>Defaults Health</source>
+        <translation>[Défáültš Héálth ···]</translation>
+    </message>
+    <message>
+        <source>Everything has a home.</source>
+        <translation>[Évérýthîñg háš á hõmé. ······]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types need attention</source>
+        <translation>
+            <numerusform>[%n týpéš ñééd áttéñtîõñ ·····]</numerusform>
+            <numerusform>[%n týpéš ñééd áttéñtîõñ ·····]</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::HistoryHeader</name>
+    <message>
+        <source>Automatic Backup History</source>
+        <translation>[Åütõmátîç Báçküp Hîštõrý ·······]</translation>
+    </message>
+    <message>
+        <source>Backs up before every profile, restore and Guard revert, and once a day. Unchanged days are skipped; automatic backups are kept for 30 days.</source>
+        <translation>[Báçkš üp béfõré évérý prõfîlé, réštõré áñd Güárd révért, áñd õñçé á dáý. Üñçháñgéd dáýš áré škîppéd; áütõmátîç báçküpš áré képt fõr 30 dáýš. ·····················································]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::IssueRow</name>
+    <message>
+        <source>No installed app can open %1. Install one, or ignore it if you never use it.</source>
+        <translation>[Ñõ îñštálléd ápp çáñ õpéñ %1. Îñštáll õñé, õr îgñõré ît îf ýõü ñévér üšé ît. ···························]</translation>
+    </message>
+    <message>
+        <source>Several apps can open it, but none is the default.</source>
+        <translation>[Sévérál áppš çáñ õpéñ ît, büt ñõñé îš thé défáült. ·················]</translation>
+    </message>
+    <message>
+        <source>Set to %1, which is no longer installed.</source>
+        <translation>[Sét tõ %1, whîçh îš ñõ lõñgér îñštálléd. ············]</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>[Shõw]</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>[Shõw %1]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::MainWindow</name>
+    <message>
+        <source>Openwright</source>
+        <translation>[Õpéñwrîght ·]</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>[&amp;Fîlé]</translation>
+    </message>
+    <message>
+        <source>Refresh Defaults</source>
+        <translation>[Réfréšh Défáültš ···]</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>[Báçk Üp Ñõw ·]</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>[Séttîñgš… ·]</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>[Çlõšé Wîñdõw ··]</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>[Qüît]</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>[&amp;Édît]</translation>
+    </message>
+    <message>
+        <source>Find Type</source>
+        <translation>[Fîñd Týpé ·]</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>[&amp;Hélp]</translation>
+    </message>
+    <message>
+        <source>About Openwright</source>
+        <translation>[Åbõüt Õpéñwrîght ···]</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Openwright %1&lt;/h3&gt;&lt;p&gt;Shows and changes which application opens each kind of file and link, and keeps them that way.&lt;/p&gt;</source>
+        <translation>[&lt;h3&gt;Õpéñwrîght %1&lt;/h3&gt;&lt;p&gt;Shõwš áñd çháñgéš whîçh ápplîçátîõñ õpéñš éáçh kîñd õf fîlé áñd lîñk, áñd kéépš thém thát wáý.&lt;/p&gt; ·······································]</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>[Çhéçk fõr Üpdátéš… ····]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OpenwrightApp</name>
+    <message>
+        <source>Openwright keeps guarding your default applications with its window closed.</source>
+        <translation>[Õpéñwrîght kéépš güárdîñg ýõür défáült ápplîçátîõñš wîth îtš wîñdõw çlõšéd. ···························]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OverviewView</name>
+    <message>
+        <source>Reading your defaults…</source>
+        <translation>[Réádîñg ýõür défáültš… ······]</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>[Õvérvîéw]</translation>
+    </message>
+    <message>
+        <source>Types with a default</source>
+        <translation>[Týpéš wîth á défáült ·····]</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>[Báçküpš]</translation>
+    </message>
+    <message>
+        <source>Changes spotted by Guard</source>
+        <translation>[Çháñgéš špõttéd bý Güárd ·······]</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>[Ñéédš áttéñtîõñ ···]</translation>
+    </message>
+    <message>
+        <source>Clean Up…</source>
+        <translation>[Çléáñ Üp… ·]</translation>
+    </message>
+    <message>
+        <source>1 problem in your defaults files</source>
+        <translation>[1 prõblém îñ ýõür défáültš fîléš ··········]</translation>
+    </message>
+    <message>
+        <source>%1 problems in your defaults files</source>
+        <translation>[%1 prõblémš îñ ýõür défáültš fîléš ··········]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileCard</name>
+    <message>
+        <source>Preset</source>
+        <translation>[Préšét]</translation>
+    </message>
+    <message>
+        <source>%1 of %2 to change</source>
+        <translation>[%1 õf %2 tõ çháñgé ···]</translation>
+    </message>
+    <message>
+        <source>All set</source>
+        <translation>[Åll šét]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfileSheet</name>
+    <message>
+        <source>Steps</source>
+        <translation>[Stépš]</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>[Çáñçél]</translation>
+    </message>
+    <message>
+        <source>Restore %1 Defaults</source>
+        <translation>[Réštõré %1 Défáültš ····]</translation>
+    </message>
+    <message>
+        <source>Apply %1 Changes</source>
+        <translation>[Åpplý %1 Çháñgéš ···]</translation>
+    </message>
+    <message>
+        <source>%1 of %2 changed.</source>
+        <translation>[%1 õf %2 çháñgéd. ··]</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>[Dõñé]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ProfilesView</name>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>[JSÕÑ fîléš (*.jšõñ) ·····]</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>[Prõfîléš]</translation>
+    </message>
+    <message>
+        <source>Save Current as Profile</source>
+        <translation>[Sávé Çürréñt áš Prõfîlé ······]</translation>
+    </message>
+    <message>
+        <source>Save your current defaults as a profile</source>
+        <translation>[Sávé ýõür çürréñt défáültš áš á prõfîlé ·············]</translation>
+    </message>
+    <message>
+        <source>Import &amp; Export</source>
+        <translation>[Împõrt &amp; Éxpõrt ···]</translation>
+    </message>
+    <message>
+        <source>Import Profiles…</source>
+        <translation>[Împõrt Prõfîléš… ···]</translation>
+    </message>
+    <message>
+        <source>Export My Profiles…</source>
+        <translation>[Éxpõrt Mý Prõfîléš… ·····]</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>[Éxpõrt…]</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>[Délété]</translation>
+    </message>
+    <message>
+        <source>Export failed: %1</source>
+        <translation>[Éxpõrt fáîléd: %1 ···]</translation>
+    </message>
+    <message>
+        <source>Save Current Defaults</source>
+        <translation>[Sávé Çürréñt Défáültš ·····]</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>[Prõfîlé ñámé ··]</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>[Çáñçél]</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>[Sávé]</translation>
+    </message>
+    <message>
+        <source>My Profile</source>
+        <translation>[Mý Prõfîlé ·]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n profile(s).</source>
+        <translation>
+            <numerusform>[Éxpõrtéd %n prõfîlé(š). ·····]</numerusform>
+            <numerusform>[Éxpõrtéd %n prõfîlé(š). ·····]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n profile(s).</source>
+        <translation>
+            <numerusform>[Împõrtéd %n prõfîlé(š). ·····]</numerusform>
+            <numerusform>[Împõrtéd %n prõfîlé(š). ·····]</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::RootView</name>
+    <message>
+        <source>Search types, e.g. .md or browser</source>
+        <translation>[Séárçh týpéš, é.g. .md õr brõwšér ··········]</translation>
+    </message>
+    <message>
+        <source>Search types</source>
+        <translation>[Séárçh týpéš ··]</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>[Réfréšh]</translation>
+    </message>
+    <message>
+        <source>Re-read all defaults (Ctrl+R)</source>
+        <translation>[Ré-réád áll défáültš (Çtrl+R) ·········]</translation>
+    </message>
+    <message>
+        <source>Openwright could not save its data: %1</source>
+        <translation>[Õpéñwrîght çõüld ñõt šávé îtš dátá: %1 ···········]</translation>
+    </message>
+    <message>
+        <source>No file types match</source>
+        <translation>[Ñõ fîlé týpéš mátçh ·····]</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>[Séárçh]</translation>
+    </message>
+    <message>
+        <source>Nothing here yet.</source>
+        <translation>[Ñõthîñg héré ýét. ····]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsView</name>
+    <message>
+        <source>1 minute</source>
+        <translation>[1 mîñüté]</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>[%1 šéçõñdš]</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>[Géñérál]</translation>
+    </message>
+    <message>
+        <source>Open at login</source>
+        <translation>[Õpéñ át lõgîñ ··]</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>[Üpdátéš]</translation>
+    </message>
+    <message>
+        <source>Check for updates automatically</source>
+        <translation>[Çhéçk fõr üpdátéš áütõmátîçállý ·········]</translation>
+    </message>
+    <message>
+        <source>Check Now</source>
+        <translation>[Çhéçk Ñõw ·]</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>[Défáült Güárd ··]</translation>
+    </message>
+    <message>
+        <source>Watch for changed defaults</source>
+        <translation>[Wátçh fõr çháñgéd défáültš ·······]</translation>
+    </message>
+    <message>
+        <source>Check every</source>
+        <translation>[Çhéçk évérý ·]</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>[30 šéçõñdš ·]</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>[5 mîñütéš ·]</translation>
+    </message>
+    <message>
+        <source>15 minutes</source>
+        <translation>[15 mîñütéš ·]</translation>
+    </message>
+    <message>
+        <source>Openwright also checks whenever an app launches or quits.</source>
+        <translation>[Õpéñwrîght álšõ çhéçkš whéñévér áñ ápp láüñçhéš õr qüîtš. ····················]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>[%n mîñütéš]</numerusform>
+            <numerusform>[%n mîñütéš]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>[%n šéçõñdš]</numerusform>
+            <numerusform>[%n šéçõñdš]</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SettingsWindow</name>
+    <message>
+        <source>Settings</source>
+        <translation>[Séttîñgš]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Sidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>[Sîdébár]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::SidebarModel</name>
+    <message>
+        <source>Overview</source>
+        <translation>[Õvérvîéw]</translation>
+    </message>
+    <message>
+        <source>File &amp; Link Types</source>
+        <translation>[Fîlé &amp; Lîñk Týpéš ····]</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>[Tõõlš]</translation>
+    </message>
+    <message>
+        <source>Profiles</source>
+        <translation>[Prõfîléš]</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>[Báçküpš]</translation>
+    </message>
+    <message>
+        <source>Default Guard</source>
+        <translation>[Défáült Güárd ··]</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>[Åpplîçátîõñš ··]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::Spinner</name>
+    <message>
+        <source>Working</source>
+        <translation>[Wõrkîñg]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::StepRow</name>
+    <message>
+        <source>No default</source>
+        <translation>[Ñõ défáült ·]</translation>
+    </message>
+    <message>
+        <source>Already set</source>
+        <translation>[Ålréádý šét ·]</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t installed</source>
+        <translation>[%1 îšñ&apos;t îñštálléd ···]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayIcon</name>
+    <message>
+        <source>Openwright</source>
+        <translation>[Õpéñwrîght ·]</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>[Õpéñ Õpéñwrîght ···]</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>[Çhéçk ñõw ·]</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>[Séttîñgš]</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>[Qüît Õpéñwrîght ···]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TrayPanel</name>
+    <message>
+        <source>Openwright</source>
+        <translation>[Õpéñwrîght ·]</translation>
+    </message>
+    <message>
+        <source>Recent changes</source>
+        <translation>[Réçéñt çháñgéš ···]</translation>
+    </message>
+    <message>
+        <source>Open Openwright</source>
+        <translation>[Õpéñ Õpéñwrîght ···]</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>[Çhéçk ñõw ·]</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>[Séttîñgš]</translation>
+    </message>
+    <message>
+        <source>Quit Openwright</source>
+        <translation>[Qüît Õpéñwrîght ···]</translation>
+    </message>
+    <message>
+        <source>Health %1</source>
+        <translation>[Héálth %1]</translation>
+    </message>
+    <message>
+        <source>Default Guard is off</source>
+        <translation>[Défáült Güárd îš õff ·····]</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>[ñõñé]</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>[Révért]</translation>
+    </message>
+    <message>
+        <source>Revert %1 to %2</source>
+        <translation>[Révért %1 tõ %2 ·]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Guard is watching %n pinned defaults</source>
+        <translation>
+            <numerusform>[Güárd îš wátçhîñg %n pîññéd défáültš ···········]</numerusform>
+            <numerusform>[Güárd îš wátçhîñg %n pîññéd défáültš ···········]</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::UpdatePrompt</name>
+    <message>
+        <source>Openwright</source>
+        <translation>[Õpéñwrîght ·]</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>[Õpéñ Dõwñlõád Págé ····]</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>[Látér]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::WhyPanel</name>
+    <message>
+        <source>Default Applications</source>
+        <translation>[Défáült Åpplîçátîõñš ·····]</translation>
+    </message>
+    <message>
+        <source>Added Associations</source>
+        <translation>[Åddéd Åššõçîátîõñš ····]</translation>
+    </message>
+    <message>
+        <source>Removed Associations</source>
+        <translation>[Rémõvéd Åššõçîátîõñš ·····]</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>[Îñštálléd ápplîçátîõñš ······]</translation>
+    </message>
+    <message>
+        <source>Installed applications that declare %1</source>
+        <translation>[Îñštálléd ápplîçátîõñš thát déçláré %1 ···········]</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>[%1, lîñé %2]</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation>[Whý thîš ápp? ··]</translation>
+    </message>
+    <message>
+        <source>Why %1 opens where it does</source>
+        <translation>[Whý %1 õpéñš whéré ît dõéš ·······]</translation>
+    </message>
+    <message>
+        <source>Reading the lists…</source>
+        <translation>[Réádîñg thé lîštš… ····]</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>[Éxpláñátîõñ ·]</translation>
+    </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>[Týpé: %1]</translation>
+    </message>
+    <message>
+        <source>Where the system looked, in order</source>
+        <translation>[Whéré thé šýštém lõõkéd, îñ õrdér ··········]</translation>
+    </message>
+    <message>
+        <source>(decides)</source>
+        <translation>[(déçîdéš) ·]</translation>
+    </message>
+    <message>
+        <source>Skipped, not installed: %1</source>
+        <translation>[Skîppéd, ñõt îñštálléd: %1 ·······]</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>[Rémõvéd: %1 ·]</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s browser setting</source>
+        <translation>[Thé déšktõp&apos;š brõwšér šéttîñg ·········]</translation>
+    </message>
+</context>
 </TS>
