@@ -32,17 +32,6 @@ Profile backup(QDateTime at, std::optional<BackupReason> reason, QList<ProfileEn
             std::move(reason)};
 }
 
-TEST(BackupReason, TitlesSymbolsAutomatic)
-{
-    EXPECT_EQ(BackupReason::beforeProfile(u"Developer"_s).title(), u"Before applying \u201CDeveloper\u201D"_s);
-    EXPECT_EQ(BackupReason::beforeRestore(u"B"_s).title(), u"Before restoring \u201CB\u201D"_s);
-    EXPECT_EQ(BackupReason::beforeRevert(Target::scheme(u"mailto"_s)).title(), u"Before reverting mailto:"_s);
-    EXPECT_FALSE(BackupReason::manual().isAutomatic());
-    EXPECT_TRUE(BackupReason::daily().isAutomatic());
-    EXPECT_TRUE(BackupReason::beforeRestore(u"x"_s).isAutomatic());
-    EXPECT_NE(BackupReason::beforeProfile(u"a"_s), BackupReason::beforeRestore(u"a"_s));
-}
-
 TEST(BackupReason, JsonForms)
 {
     const auto text = [](const BackupReason& r) {

@@ -121,60 +121,9 @@ TEST(ProfilePlanner, StepsPerEntry)
     EXPECT_EQ(named.value(1), PlanStep::alreadySet(pdf));
 }
 
-struct PresetTable
-{
-    const char* name;
-    const QList<Profile>& (*presets)();
-    QList<qsizetype> counts;
-};
-
-class PresetTables : public ::testing::TestWithParam<PresetTable>
-{
-};
-
-// Both platforms ship the same four presets; only their entries and summaries differ.
-TEST_P(PresetTables, FourPresetsAsShipped)
-{
-    const auto& all = GetParam().presets();
-    ASSERT_EQ(all.size(), 4);
-    const QStringList ids {u"preset.work"_s, u"preset.privacy"_s, u"preset.media"_s, u"preset.developer"_s};
-    const QStringList names {u"Work & Business"_s, u"Maximum Privacy"_s, u"Media & Creator"_s, u"Developer"_s};
-    const QStringList symbols {u"briefcase"_s, u"hand.raised"_s, u"play.circle"_s, u"terminal"_s};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(all[i].id, ids[i]);
-        EXPECT_EQ(all[i].name, names[i]);
-        EXPECT_EQ(all[i].symbol, symbols[i]);
-        EXPECT_EQ(all[i].entries.size(), GetParam().counts[i]) << ids[i].toStdString();
-        EXPECT_EQ(all[i].kind, Profile::Kind::preset);
-        EXPECT_FALSE(all[i].backupReason.has_value());
-        EXPECT_EQ(all[i].createdAt.date(), QDate(1, 1, 1));
-    }
-    EXPECT_EQ(GetParam().presets(), all);
-
-    // Applying privacy after work plans the browser back to Brave.
-    World w;
-    w.defaults.insert(Target::scheme(u"http"_s),
-                      AppInfo {QUrl::fromLocalFile(u"/c.desktop"_s), u"com.google.Chrome"_s, u"Google Chrome"_s});
-    w.installed.insert(u"com.brave.Browser"_s, QUrl::fromLocalFile(u"/b.desktop"_s));
-    const auto steps = w.plan(all[1]);
-    EXPECT_EQ(steps[0].kind, PlanStep::Case::change);
-    EXPECT_EQ(steps[0].request.app, QUrl::fromLocalFile(u"/b.desktop"_s));
-}
-
-INSTANTIATE_TEST_SUITE_P(Tables, PresetTables,
-                         ::testing::Values(PresetTable {"mac", &Presets::forMac, {10, 7, 9, 13}},
-                                           PresetTable {"linux", &Presets::forLinux, {10, 7, 9, 12}}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST(Presets, EachPlatformItsOwnPrograms)
 {
     EXPECT_EQ(&Presets::all(), &Presets::forLinux());
-    const auto& mac = Presets::forMac();
-    EXPECT_EQ(mac[3].entries.last().target, Target::scheme(u"ssh"_s));
-    EXPECT_EQ(mac[3].entries.last().bundleID, u"com.apple.Terminal"_s);
-    EXPECT_EQ(mac[0].entries[7].bundleID, u"com.microsoft.Powerpoint"_s);
-    EXPECT_EQ(mac[0].entries[7].appName, u"Microsoft PowerPoint"_s);
-
     // Nothing on Linux names a macOS program, and no terminal is made the ssh: handler.
     for (const Profile& p : Presets::forLinux()) {
         for (const ProfileEntry& e : p.entries) {
