@@ -375,11 +375,8 @@ std::optional<QString> knownContentType(const QString& mimeType)
     // The shared MIME database lists each type it knows in MIME/types, spelled as the system
     // matches it (application/vnd.ms-excel.sheet.macroEnabled.12); a type written in another
     // case (Application/PDF) is taken in the database's spelling.
-    QStringList dirs {fromUtf8(g_get_user_data_dir())};
-    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
-        dirs.append(fromUtf8(*d));
     std::optional<QString> otherCase;
-    for (const QString& dir : std::as_const(dirs)) {
+    for (const QString& dir : dataDirs()) {
         QFile types(dir + QLatin1StringView("/mime/types"));
         if (!types.open(QIODevice::ReadOnly))
             continue;

@@ -2,6 +2,7 @@
 #include "GioDoctor.h"
 
 #include "DecisionReader.h"
+#include "Gio.h"
 
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
@@ -84,10 +85,7 @@ DoctorPlatform doctorPlatform()
         // As the default lookup opens it: the first copy in folder order that loads, which drops
         // one whose program is missing but keeps one that says Hidden=true (which
         // g_desktop_app_info_new() drops).
-        QStringList folders {QFile::decodeName(g_get_user_data_dir())};
-        for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
-            folders.append(QFile::decodeName(*d));
-        for (const QString& folder : std::as_const(folders)) {
+        for (const QString& folder : dataDirs()) {
             const QString file = entryFile(folder + u"/applications"_s, id);
             if (file.isEmpty())
                 continue;
