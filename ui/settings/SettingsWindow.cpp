@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsWindow.h"
 
+#include "app/AppModel.h"
 #include "settings/SettingsView.h"
 #include "widgets/Style.h"
+#include "widgets/Windows.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -16,6 +18,7 @@ namespace openwright::ui {
 
 SettingsWindow::SettingsWindow(AppModel& model, Updater& updater, QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , m_model(model)
     , m_view(new SettingsView(model, updater, this))
 {
     // The desktop adds the application's name: "Settings — Openwright".
@@ -35,6 +38,19 @@ SettingsWindow::SettingsWindow(AppModel& model, Updater& updater, QWidget* paren
     fitHeight();
     for (const QKeySequence& key : {QKeySequence(QKeySequence::Cancel), QKeySequence(QKeySequence::Close)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+}
+
+// A window on screen: the guard's reads go back off the GUI thread while it shows.
+void SettingsWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_model.setInBackground(false);
+}
+
+void SettingsWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    m_model.setInBackground(!anotherWindowShows(this));
 }
 
 bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)

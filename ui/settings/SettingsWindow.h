@@ -31,11 +31,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void fitHeight();
     void place(const QWidget* over);
 
+    AppModel& m_model;
     SettingsView* m_view;
     QScrollArea* m_scroll;
 };

@@ -3,6 +3,7 @@
 
 #include "app/AppModel.h"
 #include "shell/RootView.h"
+#include "widgets/Windows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -147,7 +148,7 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::hideEvent(QHideEvent* event)
 {
     QMainWindow::hideEvent(event);
-    m_model.setInBackground(true);
+    m_model.setInBackground(!anotherWindowShows(this));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
