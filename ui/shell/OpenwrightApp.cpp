@@ -42,6 +42,10 @@ namespace openwright::ui {
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+constexpr int kFirstFrameWaitMs = 500;
+} // namespace
+
 OpenwrightApp::Options OpenwrightApp::parse(const QStringList& arguments)
 {
     Options options;
@@ -91,7 +95,7 @@ OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Option
     connect(m_model.get(), &AppModel::activationRequested, this, &OpenwrightApp::showWindow);
     connect(m_window.get(), &MainWindow::quitRequested, this, &OpenwrightApp::quit);
     connect(m_window.get(), &MainWindow::settingsRequested, this, &OpenwrightApp::showSettings);
-    connect(m_window.get(), &MainWindow::firstShown, this, &OpenwrightApp::startReading);
+    connect(m_window.get(), &MainWindow::firstShown, this, &OpenwrightApp::readAfterFirstFrame);
     connect(m_tray.get(), &TrayIcon::openRequested, this, &OpenwrightApp::showWindow);
     connect(m_tray.get(), &TrayIcon::settingsRequested, this, &OpenwrightApp::showSettings);
     connect(m_tray.get(), &TrayIcon::quitRequested, this, &OpenwrightApp::quit);
@@ -141,35 +145,38 @@ void OpenwrightApp::showSettings()
     m_settings->present(m_window.get());
 }
 
+// With kept defaults on screen their first frame goes first, and the system's read right after
+// it: on two cores the reader would otherwise compete with the first paint. Without them the
+// window shows that it is reading, and the read starts at once.
+void OpenwrightApp::readAfterFirstFrame()
+{
+    if (!m_fromCache)
+        return startReading();
+    m_window->installEventFilter(this);
+    // A window the desktop never paints (minimised at start) still reads.
+    QTimer::singleShot(kFirstFrameWaitMs, this, &OpenwrightApp::startReading);
+}
+
 void OpenwrightApp::startReading()
 {
-    if (m_reading)
+    if (std::exchange(m_reading, true))
         return;
-    m_reading = true;
-    const bool probe = qEnvironmentVariableIsSet("OPENWRIGHT_STARTUP_PROBE");
-    if (probe && m_fromCache)
-        reportWhenPainted();
-    continueOn(this, m_model->refresh(), [this, probe] {
+    continueOn(this, m_model->refresh(), [this] {
         m_model->startGuard();
-        if (probe)
+        if (qEnvironmentVariableIsSet("OPENWRIGHT_STARTUP_PROBE"))
             reportStartup();
     });
 }
 
-void OpenwrightApp::reportWhenPainted()
-{
-    if (m_window->isVisible())
-        m_window->installEventFilter(this);
-}
-
 bool OpenwrightApp::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_window.get() && event->type() == QEvent::Paint && !m_reportedReady) {
+    if (watched == m_window.get() && event->type() == QEvent::Paint) {
         m_window->removeEventFilter(this);
         // Once this frame is painted: the same moment the bare window's probe reports.
         QTimer::singleShot(0, this, [this] {
-            m_reportedReady = true;
-            startup::reportReady();
+            if (qEnvironmentVariableIsSet("OPENWRIGHT_STARTUP_PROBE") && !std::exchange(m_reportedReady, true))
+                startup::reportReady();
+            startReading();
         });
     }
     return QObject::eventFilter(watched, event);

@@ -59,10 +59,9 @@ public:
     static int run(QApplication& app);
 
 private:
+    void readAfterFirstFrame();
     void startReading();
     void reportStartup();
-    // The start-up probe with the defaults kept from the last run: ready at the first paint.
-    void reportWhenPainted();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showWindow();
     void connectUpdates();
