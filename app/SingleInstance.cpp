@@ -2,6 +2,7 @@
 #include "SingleInstance.h"
 
 #include "AppId.h"
+#include "LocalSocket.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalSocket>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
@@ -65,7 +65,7 @@ std::optional<qsizetype> frameLength(const QByteArray& line, QByteArrayView word
 }
 
 // One line without its "\n", read before `deadline`; nothing when none comes or it is too long.
-std::optional<QByteArray> readLine(QLocalSocket& socket, const QDeadlineTimer& deadline)
+std::optional<QByteArray> readLine(LocalSocket& socket, const QDeadlineTimer& deadline)
 {
     while (!socket.canReadLine()) {
         if (socket.bytesAvailable() > kMaxLineBytes || !socket.waitForReadyRead(int(deadline.remainingTime())))
@@ -78,7 +78,7 @@ std::optional<QByteArray> readLine(QLocalSocket& socket, const QDeadlineTimer& d
     return line;
 }
 
-std::optional<QByteArray> readBytes(QLocalSocket& socket, qsizetype count, const QDeadlineTimer& deadline)
+std::optional<QByteArray> readBytes(LocalSocket& socket, qsizetype count, const QDeadlineTimer& deadline)
 {
     while (socket.bytesAvailable() < count) {
         if (!socket.waitForReadyRead(int(deadline.remainingTime())))
@@ -180,9 +180,8 @@ SingleInstance::Found SingleInstance::lockOrFindRunning(int waitMs)
         }
         // A lock without a socket is a command at work, or an instance about to listen.
         if (!m_socketPath.isEmpty()) {
-            auto socket = std::make_unique<QLocalSocket>();
-            socket->connectToServer(m_socketPath);
-            if (socket->waitForConnected(kConnectTimeoutMs)) {
+            auto socket = std::make_unique<LocalSocket>();
+            if (socket->connectTo(m_socketPath, kConnectTimeoutMs)) {
                 m_running = std::move(socket);
                 return Found::Running;
             }
@@ -260,7 +259,7 @@ std::optional<InstanceAnswer> SingleInstance::send(const InstanceRequest& reques
     };
     if (!m_running)
         return fail(QCoreApplication::translate("cli", "Openwright is not running."));
-    QLocalSocket& socket = *m_running;
+    LocalSocket& socket = *m_running;
     socket.write(greeting() + '\n');
     socket.waitForBytesWritten(kGreetingTimeoutMs);
     const auto hello = readLine(socket, QDeadlineTimer(kGreetingTimeoutMs));
@@ -298,8 +297,7 @@ std::optional<InstanceAnswer> SingleInstance::send(const InstanceRequest& reques
 void SingleInstance::listen()
 {
     // The lock proves no other instance listens: a socket file left behind is stale.
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    if (m_socketPath.isEmpty() || (QLocalServer::removeServer(m_socketPath), !m_server.listen(m_socketPath))) {
+    if (m_socketPath.isEmpty() || !m_server.listen(m_socketPath)) {
         m_problem = QCoreApplication::translate(
                         "cli", "Openwright cannot listen on %1 (%2): commands and later starts will not reach it.")
                         .arg(m_socketPath,
@@ -308,24 +306,24 @@ void SingleInstance::listen()
         qWarning("%s", qPrintable(m_problem));
         return;
     }
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = m_server.nextPendingConnection())
+    connect(&m_server, &LocalServer::newConnection, this, [this] {
+        while (LocalSocket* client = m_server.nextPendingConnection())
             accept(client);
     });
 }
 
-void SingleInstance::accept(QLocalSocket* client)
+void SingleInstance::accept(LocalSocket* client)
 {
     using Stage = Session::Stage;
     auto session = std::make_shared<Session>();
     // Nothing a client sends is buffered beyond one request; more than that drops the client.
-    client->setReadBufferSize(kMaxRequestBytes + 2 * kMaxLineBytes);
-    connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    client->setReadLimit(kMaxRequestBytes + 2 * kMaxLineBytes);
+    connect(client, &LocalSocket::disconnected, client, &QObject::deleteLater);
     QTimer::singleShot(kRequestTimeoutMs, client, [client, session] {
         if (session->stage != Stage::answering)
             client->abort();
     });
-    connect(client, &QLocalSocket::readyRead, this, [this, client, session] {
+    connect(client, &LocalSocket::readyRead, this, [this, client, session] {
         Session& s = *session;
         if (s.stage == Stage::answering || s.stage == Stage::done)
             return client->abort();
@@ -347,7 +345,7 @@ void SingleInstance::accept(QLocalSocket* client)
             } else if (line == kActivate || line.startsWith(kActivate.toByteArray() + ' ')) {
                 if (!s.buffer.isEmpty())
                     return client->abort();
-                client->write(kAck.data(), kAck.size());
+                client->write(kAck);
                 client->flush();
                 s.stage = Stage::done;
                 Q_EMIT activationRequested(QString::fromUtf8(line.mid(kActivate.size()).trimmed()));
@@ -379,7 +377,7 @@ void SingleInstance::accept(QLocalSocket* client)
         if (const QJsonValue input = object->value(u"input"_s); input.isString())
             request.input = QByteArray::fromBase64(input.toString().toLatin1());
         s.stage = Stage::answering;
-        const QPointer<QLocalSocket> guard(client);
+        const QPointer<LocalSocket> guard(client);
         m_handler(request, [guard](const InstanceAnswer& answer) {
             if (!guard)
                 return;

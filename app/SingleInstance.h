@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLocalServer>
+#include "LocalSocket.h"
+
 #include <QLockFile>
 #include <QObject>
 #include <QStringList>
@@ -9,8 +10,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QLocalSocket;
 
 namespace openwright {
 
@@ -114,7 +113,7 @@ Q_SIGNALS:
 
 private:
     void listen();
-    void accept(QLocalSocket* client);
+    void accept(LocalSocket* client);
     // A lock whose owner cannot be read (empty, unreadable), left long enough that no live
     // process is still writing it: a crash between creating and writing, or a full folder.
     bool isAbandoned(QLockFile& lock) const;
@@ -123,8 +122,8 @@ private:
     QString m_lockPath;
     QString m_socketPath;
     std::unique_ptr<QLockFile> m_lock;
-    std::unique_ptr<QLocalSocket> m_running; // the connection lockOrFindRunning() found
-    QLocalServer m_server;
+    std::unique_ptr<LocalSocket> m_running; // the connection lockOrFindRunning() found
+    LocalServer m_server;
     RequestHandler m_handler;
     QString m_problem;
 };

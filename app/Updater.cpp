@@ -3,8 +3,6 @@
 
 #include "Settings.h"
 
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QXmlStreamReader>
 
 #include <sodium.h>
@@ -154,7 +152,8 @@ Updater::Updater(UpdaterConfig config, QObject* parent)
     const auto key = QByteArray::fromBase64Encoding(m_config.publicKey.trimmed().toLatin1(),
                                                     QByteArray::AbortOnBase64DecodingErrors);
     const QUrl feed(m_config.feedUrl, QUrl::StrictMode);
-    m_available = key && key.decoded.size() == crypto_sign_PUBLICKEYBYTES && isWebPage(feed) && sodiumReady();
+    m_available = key && key.decoded.size() == crypto_sign_PUBLICKEYBYTES && isWebPage(feed) && sodiumReady()
+        && FeedDownload::isSupported();
     if (!m_available)
         return;
     m_publicKey = key.decoded;
@@ -170,10 +169,8 @@ Updater::Updater(UpdaterConfig config, QObject* parent)
 
 Updater::~Updater()
 {
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-    }
+    if (m_download)
+        m_download->abort();
 }
 
 void Updater::setAutomaticallyChecks(bool enabled)
@@ -198,51 +195,38 @@ void Updater::checkForUpdates()
 {
     if (!canCheck())
         return;
-    QNetworkRequest request(QUrl(m_config.feedUrl, QUrl::StrictMode));
-    request.setTransferTimeout(int(m_config.timeout.count()));
-    // A feed may move to https, never back; its signatures protect it over plain http.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(kMaxRedirects);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QString(u"Openwright/"_s + m_config.currentVersion));
-
-    m_tooLarge = false;
-    m_reply = m_network.get(request);
-    connect(m_reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
-        if (received > kMaxFeedBytes || total > kMaxFeedBytes) {
-            m_tooLarge = true;
-            m_reply->abort();
-        }
-    });
-    connect(m_reply, &QNetworkReply::finished, this, &Updater::finishCheck);
+    m_download = FeedDownload::start({QUrl(m_config.feedUrl, QUrl::StrictMode), u"Openwright/"_s + m_config.currentVersion,
+                                      m_config.timeout, kMaxFeedBytes, kMaxRedirects},
+                                     this);
+    connect(m_download, &FeedDownload::finished, this, &Updater::finishCheck);
     Q_EMIT canCheckChanged(false);
 }
 
-void Updater::finishCheck()
+void Updater::finishCheck(const FeedResponse& response)
 {
-    QNetworkReply* reply = m_reply;
-    m_reply = nullptr;
-    reply->deleteLater();
+    m_download->deleteLater();
+    m_download = nullptr;
 
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    using Failure = FeedResponse::Failure;
+    const int status = response.httpStatus;
     const auto failed = [](const QString& message) {
         return UpdateCheckResult {UpdateCheckResult::Kind::Failed, {}, {}, message};
     };
     UpdateCheckResult result;
-    if (m_tooLarge)
+    if (response.failure == Failure::tooLarge)
         result = failed(tr("The update feed is too large."));
-    else if (reply->error() == QNetworkReply::NoError)
-        result = evaluate(reply->readAll());
+    else if (response.failure == Failure::none)
+        result = evaluate(response.body);
     else if (status == 404 || status == 410)
         result = failed(tr("The update feed was not found (HTTP %1).").arg(status));
     else if (status >= 400)
         result = failed(tr("The update server answered with an error (HTTP %1).").arg(status));
-    else if (reply->error() == QNetworkReply::OperationCanceledError || reply->error() == QNetworkReply::TimeoutError)
+    else if (response.failure == Failure::timedOut)
         result = failed(tr("The update server did not answer in time."));
-    else if (reply->error() == QNetworkReply::TooManyRedirectsError
-             || reply->error() == QNetworkReply::InsecureRedirectError)
+    else if (response.failure == Failure::badRedirect)
         result = failed(tr("The update feed redirects too often or to an unsafe address."));
     else
-        result = failed(tr("Could not reach the update server: %1").arg(reply->errorString()));
+        result = failed(tr("Could not reach the update server: %1").arg(response.errorText));
 
     setResult(std::move(result));
     Q_EMIT canCheckChanged(canCheck());

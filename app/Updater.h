@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FeedDownload.h"
+
 #include <QByteArray>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -73,7 +73,7 @@ public:
 
     bool isAvailable() const { return m_available; }
     // False while a check runs, and always when unavailable.
-    bool canCheck() const { return m_available && !m_reply; }
+    bool canCheck() const { return m_available && !m_download; }
     const UpdateCheckResult& lastResult() const { return m_result; }
 
     // Whether to check by itself: a short while after start, then once a day. Stored setting.
@@ -93,7 +93,7 @@ Q_SIGNALS:
 
 private:
     void scheduleAutomaticCheck(std::chrono::milliseconds delay);
-    void finishCheck();
+    void finishCheck(const FeedResponse& response);
     UpdateCheckResult evaluate(const QByteArray& feed);
     void setResult(UpdateCheckResult result);
 
@@ -102,10 +102,8 @@ private:
     QByteArray m_publicKey;
     bool m_available = false;
     bool m_automatic = true;
-    bool m_tooLarge = false;
     UpdateCheckResult m_result;
-    QNetworkAccessManager m_network;
-    QPointer<QNetworkReply> m_reply;
+    QPointer<FeedDownload> m_download;
     QTimer m_timer;
 };
 

@@ -1548,6 +1548,10 @@
         <source>Cannot start %1: %2</source>
         <translation>%1 kann nicht gestartet werden: %2</translation>
     </message>
+    <message>
+        <source>the path is too long for a socket</source>
+        <translation>der Pfad ist zu lang für einen Socket</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1548,6 +1548,10 @@
         <source>Cannot start %1: %2</source>
         <translation>No se puede iniciar %1: %2</translation>
     </message>
+    <message>
+        <source>the path is too long for a socket</source>
+        <translation>la ruta es demasiado larga para un socket</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1548,6 +1548,10 @@
         <source>Cannot start %1: %2</source>
         <translation>Impossible de démarrer %1 : %2</translation>
     </message>
+    <message>
+        <source>the path is too long for a socket</source>
+        <translation>le chemin est trop long pour un socket</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1548,6 +1548,10 @@
         <source>Cannot start %1: %2</source>
         <translation>Impossibile avviare %1: %2</translation>
     </message>
+    <message>
+        <source>the path is too long for a socket</source>
+        <translation>il percorso è troppo lungo per un socket</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

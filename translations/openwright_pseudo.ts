@@ -1548,6 +1548,10 @@
         <source>Cannot start %1: %2</source>
         <translation>[Çáññõt štárt %1: %2 ···]</translation>
     </message>
+    <message>
+        <source>the path is too long for a socket</source>
+        <translation>[thé páth îš tõõ lõñg fõr á šõçkét ··········]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1548,6 +1548,10 @@
         <source>Cannot start %1: %2</source>
         <translation>Não é possível iniciar %1: %2</translation>
     </message>
+    <message>
+        <source>the path is too long for a socket</source>
+        <translation>o caminho é longo demais para um socket</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

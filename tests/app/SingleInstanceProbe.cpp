@@ -5,7 +5,8 @@
 //   serve       claims and answers requests: out = the arguments and working directory, status 7
 //   deaf        claims and then never runs its event loop again (a hung instance)
 //   hold MS     takes the lock as a command does, prints "locked", holds it MS milliseconds
-//   send ARG…   hands ARG… to the running instance and prints its answer ("locked" if none runs)
+//   send ARG…   hands ARG… to the running instance and prints its answer ("locked" if none runs);
+//               with ARG "large", 3 MiB of input too, which the instance answers back
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,10 @@ int main(int argc, char** argv)
             return 0;
         }
         QString error;
-        const auto answer = instance.send({args.mid(3), QDir::currentPath(), std::nullopt}, &error);
+        std::optional<QByteArray> input;
+        if (args.value(3) == u"large"_s)
+            input = QByteArray(3 << 20, 'x');
+        const auto answer = instance.send({args.mid(3), QDir::currentPath(), input}, &error);
         if (!answer) {
             say(QStringLiteral("error: ") + error);
             return 1;
@@ -63,7 +67,10 @@ int main(int argc, char** argv)
         instance.setRequestHandler([](const InstanceRequest& request, const SingleInstance::Reply& reply) {
             // Answers later, from the event loop, as commands that wait for the platform do.
             QTimer::singleShot(10, [request, reply] {
-                reply({request.arguments.join(u' ') + QStringLiteral(" in ") + request.workingDirectory, {}, 7});
+                QString out = request.arguments.join(u' ') + QStringLiteral(" in ") + request.workingDirectory;
+                if (request.input)
+                    out += u" with "_s + QString::number(request.input->size()) + u' ' + QString::fromLatin1(*request.input);
+                reply({out, {}, 7});
             });
         });
     }

@@ -141,6 +141,13 @@ TEST_F(SingleInstanceTest, TheRunningInstanceCarriesOutACommandAndAnswers)
     ASSERT_TRUE(command.waitForFinished(5000));
     EXPECT_EQ(command.exitCode(), 7);
     EXPECT_EQ(command.readAll().trimmed(), "out: pin .pdf in " + QDir::currentPath().toUtf8());
+    // A request and an answer far larger than the socket's buffers go through whole.
+    QProcess& large = start({u"send"_s, u"large"_s});
+    ASSERT_TRUE(large.waitForFinished(10000));
+    EXPECT_EQ(large.exitCode(), 7);
+    const QByteArray out = large.readAll().trimmed();
+    EXPECT_TRUE(out.startsWith("out: large in ")) << out.left(100).constData();
+    EXPECT_TRUE(out.endsWith(" with 3145728 " + QByteArray(3 << 20, 'x')));
 
     // A request larger than the limit is refused before it is read whole.
     const QString socket = QDir(m_folder).filePath(QString::fromLatin1(openwright::kAppId) + u".socket"_s);
