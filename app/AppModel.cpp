@@ -61,7 +61,8 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
     , m_customStore(u"custom-types.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
     , m_profileStore(u"profiles.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
     , m_guardStore(u"guard.json"_s, orDefault(config.dataDirectory, JSONStoreFile::defaultDirectory()))
-    , m_cachePath(orDefault(config.cacheDirectory, defaultCacheDirectory()) + u"/states"_s)
+    , m_cacheDirectory(orDefault(config.cacheDirectory, defaultCacheDirectory()))
+    , m_cachePath(m_cacheDirectory + u"/states"_s)
 {
     if (!m_makeNotices) {
         m_makeNotices = [] { return std::make_unique<LinuxWorkspaceNotices>(QDBusConnection::sessionBus()); };

@@ -81,6 +81,8 @@ public:
     bool showCachedStates();
     // How many states taken from the cache the platform has since answered differently.
     int cacheDifferences() const { return m_cacheDifferences; }
+    // Where kept drawings and states live: the user's cache folder, or the one the config gave.
+    QString cacheDirectory() const { return m_cacheDirectory; }
     // Whether any platform read or change started by the model has yet to land here.
     bool isBusy() const { return m_inFlight > 0; }
     const QSet<Target>& pending() const { return m_pending; }
@@ -346,6 +348,7 @@ private:
     ApplicationIndex m_applications;
     QFuture<void> m_applicationsReading; // the read under way, if any
     QUrl m_selectedApplication;
+    QString m_cacheDirectory;
     QString m_cachePath;
     QHash<Target, TargetState> m_cached; // shown from the cache, not yet read from the platform
     QByteArray m_cachedStamp; // of the cache file as last read or written

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "DrawingCache.h"
 #include "JSONStore.h"
 #include "GuardState.h"
 #include "Printers.h"
@@ -239,6 +240,26 @@ TEST(StateCache, KeepsEveryFieldAndGivesNothingForADamagedFile)
     ASSERT_TRUE(file.resize(file.size() - 3));
     file.close();
     EXPECT_FALSE(StateCache::load(path));
+}
+
+// Kept drawings are used only while the files they were drawn from, and the key, are the same.
+TEST(DrawingCache, KeepsDrawingsWhileTheirSourcesAndKeyStand)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"cache/drawings"_s), theme = dir.filePath(u"index.theme"_s);
+    writeAll(theme, "[Icon Theme]\n");
+    const auto kept = [&](const QByteArray& key) { return DrawingCache(path, key, {theme}).find(u"pin"_s); };
+    {
+        DrawingCache cache(path, "breeze", {theme});
+        EXPECT_FALSE(cache.find(u"pin"_s)) << "nothing kept yet";
+        cache.insert(u"pin"_s, "drawing");
+        cache.save();
+    }
+    ASSERT_TRUE(kept("breeze"));
+    EXPECT_EQ(*kept("breeze"), "drawing");
+    EXPECT_FALSE(kept("Adwaita")) << "another theme";
+    writeAll(theme, "[Icon Theme]\nInherits=hicolor\n");
+    EXPECT_FALSE(kept("breeze")) << "the theme changed";
 }
 
 } // namespace

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/OpenwrightApp.h"
 #include "widgets/Icons.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace openwright::ui;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -18,7 +22,22 @@ TEST(Icons, EverySymbolResolvesInTheFallbackThemes)
             EXPECT_FALSE(Icons::symbol(symbol).isNull()) << symbol.toStdString() << (dark ? " (dark)" : "");
     }
     Icons::install();
-    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_FALSE(OpenwrightApp::appIcon().isNull());
+}
+
+// A symbol drawn from the kept drawings of an earlier run is the one drawn from the theme.
+TEST(Icons, KeptDrawingsDrawTheSameSymbols)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"drawings"_s);
+    Icons::keepDrawingsIn(path);
+    const QImage drawn = Icons::tinted(u"pin.fill"_s, Qt::red, 18, 2.0).toImage();
+    Icons::saveDrawings();
+    ASSERT_TRUE(QFile::exists(path));
+    Icons::keepDrawingsIn(path);
+    const QImage kept = Icons::tinted(u"pin.fill"_s, Qt::red, 18, 2.0).toImage();
+    EXPECT_EQ(kept.convertToFormat(drawn.format()), drawn);
+    EXPECT_EQ(kept.devicePixelRatio(), 2.0);
 }
 
 } // namespace

@@ -43,7 +43,17 @@ namespace openwright::ui {
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
 constexpr int kFirstFrameWaitMs = 500;
+
+// Before the window is built: it shows the kept defaults, and draws its symbols as kept, from its
+// first frame.
+bool showKept(AppModel& model)
+{
+    Icons::keepDrawingsIn(model.cacheDirectory() + u"/drawings"_s);
+    return model.showCachedStates();
+}
+
 } // namespace
 
 OpenwrightApp::Options OpenwrightApp::parse(const QStringList& arguments)
@@ -67,7 +77,19 @@ void OpenwrightApp::prepare(QApplication& app)
         app.setPalette(Style::darkPalette());
     }
     Icons::install();
-    app.setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kAppId), QIcon(u":/icons/openwright.svg"_s)));
+}
+
+QIcon OpenwrightApp::appIcon()
+{
+    return QIcon::fromTheme(QString::fromLatin1(kAppId), QIcon(u":/icons/openwright.svg"_s));
+}
+
+void OpenwrightApp::showAppIcon()
+{
+    // Drawn from a scalable file at every size the window system asks for: after the first
+    // frame of a start with kept defaults, not before it.
+    if (QApplication::windowIcon().isNull())
+        m_app.setWindowIcon(appIcon());
 }
 
 OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Options options)
@@ -75,8 +97,7 @@ OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Option
     , m_updater(std::make_unique<Updater>())
     , m_service(std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>()))
     , m_model(std::make_unique<AppModel>(m_service))
-    // Before the window is built: it shows the kept defaults from its first frame.
-    , m_fromCache(m_model->showCachedStates())
+    , m_fromCache(showKept(*m_model))
     , m_window(std::make_unique<MainWindow>(*m_model))
     , m_tray(std::make_unique<TrayIcon>(*m_model))
     , m_updatePrompt(std::make_unique<UpdatePrompt>(*m_updater))
@@ -117,6 +138,7 @@ OpenwrightApp::~OpenwrightApp()
     // A top-level window of its own: it goes before the model and the updater it shows.
     delete m_settings;
     Notifier::shared().withdrawAll();
+    Icons::saveDrawings();
 }
 
 // "Check for Updates…" shows only in a build with an update feed, and waits while a check runs.
@@ -161,6 +183,7 @@ void OpenwrightApp::startReading()
 {
     if (std::exchange(m_reading, true))
         return;
+    showAppIcon();
     continueOn(this, m_model->refresh(), [this] {
         m_model->startGuard();
         if (qEnvironmentVariableIsSet("OPENWRIGHT_STARTUP_PROBE"))

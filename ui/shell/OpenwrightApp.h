@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -53,12 +54,15 @@ public:
     // Opens the settings window, or brings the open one to the front.
     void showSettings();
 
-    // Sets the application's names, icon, palette-matching icons: before any window exists.
+    // Sets the application's names, palette and matching icons: before any window exists.
     static void prepare(QApplication& app);
+    // The application's own icon: the installed theme's, else the one built in.
+    static QIcon appIcon();
     // Runs the whole application; returns the exit status.
     static int run(QApplication& app);
 
 private:
+    void showAppIcon();
     void readAfterFirstFrame();
     void startReading();
     void reportStartup();

@@ -1,20 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Icons.h"
 
+#include "core/DrawingCache.h"
 #include "widgets/Style.h"
 
 #include <QApplication>
+#include <QDataStream>
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPalette>
+#include <QTimer>
+
+#include <cstring>
+#include <memory>
 
 namespace openwright::ui::Icons {
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+constexpr int kSaveDelayMs = 3000;
 
 struct Row
 {
@@ -178,7 +187,39 @@ QIcon symbol(const QString& name)
     return QIcon(new SymbolEngine(name));
 }
 
-QPixmap tinted(const QString& name, const QColor& color, int size, qreal devicePixelRatio)
+namespace {
+
+std::unique_ptr<DrawingCache> g_drawings;
+QHash<QString, QPixmap> g_drawn;
+
+QByteArray encode(const QPixmap& pixmap)
+{
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << qint32(image.width()) << qint32(image.height()) << image.devicePixelRatio()
+        << QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    return bytes;
+}
+
+QPixmap decode(const QByteArray& bytes)
+{
+    QDataStream in(bytes);
+    qint32 width = 0, height = 0;
+    qreal ratio = 1;
+    QByteArray bits;
+    in >> width >> height >> ratio >> bits;
+    if (in.status() != QDataStream::Ok || width <= 0 || height <= 0 || width > 1024 || height > 1024 || ratio <= 0
+        || bits.size() != qsizetype(width) * height * 4)
+        return {};
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(y), bits.constData() + qsizetype(y) * width * 4, size_t(width) * 4);
+    image.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(std::move(image));
+}
+
+QPixmap render(const QString& name, const QColor& color, int size, qreal devicePixelRatio)
 {
     QPixmap source = shape(name).pixmap(QSize(size, size), devicePixelRatio);
     if (source.isNull())
@@ -191,6 +232,55 @@ QPixmap tinted(const QString& name, const QColor& color, int size, qreal deviceP
     p.setCompositionMode(QPainter::CompositionMode_SourceIn);
     p.fillRect(out.rect(), color);
     return out;
+}
+
+} // namespace
+
+QPixmap tinted(const QString& name, const QColor& color, int size, qreal devicePixelRatio)
+{
+    const QString key = name + u'|' + QIcon::themeName() + u'|' + QString::number(color.rgba(), 16) + u'|'
+        + QString::number(size) + u'|' + QString::number(devicePixelRatio);
+    if (const auto it = g_drawn.constFind(key); it != g_drawn.cend())
+        return *it;
+    QPixmap out;
+    if (const QByteArray* kept = g_drawings ? g_drawings->find(key) : nullptr)
+        out = decode(*kept);
+    if (out.isNull()) {
+        out = render(name, color, size, devicePixelRatio);
+        if (g_drawings && !out.isNull()) {
+            const bool first = !g_drawings->hasUnsaved();
+            g_drawings->insert(key, encode(out));
+            // Once the screen has settled, not in the middle of drawing it.
+            if (first)
+                QTimer::singleShot(kSaveDelayMs, qApp, &saveDrawings);
+        }
+    }
+    g_drawn.insert(key, out);
+    return out;
+}
+
+void keepDrawingsIn(const QString& path)
+{
+    // Valid while the themes that draw the symbols, and the program drawing them, are the same.
+    const QStringList paths = QIcon::themeSearchPaths();
+    QStringList sources;
+    for (const QString& theme : {QIcon::themeName(), QIcon::fallbackThemeName(), u"hicolor"_s}) {
+        for (const QString& dir : paths) {
+            for (const QString& file : {u"index.theme"_s, u"icon-theme.cache"_s})
+                sources.append(dir + u'/' + theme + u'/' + file);
+        }
+    }
+    const QByteArray key = (QIcon::themeName() + u'|' + QIcon::fallbackThemeName() + u'|' + paths.join(u':') + u'|'
+                            + QCoreApplication::applicationVersion() + u'|' + QString::fromLatin1(qVersion()))
+                               .toUtf8();
+    g_drawings = std::make_unique<DrawingCache>(path, key, sources);
+    g_drawn.clear();
+}
+
+void saveDrawings()
+{
+    if (g_drawings)
+        g_drawings->save();
 }
 
 QIcon application(const QString& iconName)

@@ -24,6 +24,12 @@ QIcon application(const QString& iconName);
 // The placeholder drawn where an application has no icon.
 QPixmap placeholder(int size, const QPalette& palette, qreal devicePixelRatio = 1.0);
 
+// Keeps the symbols drawn in this run in `path` for the next one, and draws them from there
+// while the icon themes are unchanged: rendering them from the theme is much of a first frame.
+void keepDrawingsIn(const QString& path);
+// Writes the drawings kept since the last save (also done shortly after drawing new ones).
+void saveDrawings();
+
 // Picks the fallback theme for the palette (light or dark icons) and, on a system without a
 // theme of its own, uses it as the theme. Call once the palette is set.
 void install();

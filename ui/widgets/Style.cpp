@@ -5,6 +5,7 @@
 #include "widgets/Icons.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QBoxLayout>
 #include <QFontMetrics>
 #include <QLayoutItem>
@@ -104,9 +105,45 @@ void setTone(QLabel* label, Tone tone)
     label->setPalette(p);
 }
 
+namespace {
+
+// Wrapped text is asked its height for every width a layout tries, and each answer lays the
+// text out again: the answers are kept until the text, font or wrapping changes.
+class Label final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    int heightForWidth(int width) const override
+    {
+        if (text() != m_text || font() != m_font || wordWrap() != m_wraps) {
+            m_heights.clear();
+            m_text = text();
+            m_font = font();
+            m_wraps = wordWrap();
+        }
+        if (const auto it = m_heights.constFind(width); it != m_heights.cend())
+            return *it;
+        if (m_heights.size() >= kKeptHeights)
+            m_heights.clear();
+        const int height = QLabel::heightForWidth(width);
+        m_heights.insert(width, height);
+        return height;
+    }
+
+private:
+    static constexpr qsizetype kKeptHeights = 16;
+    mutable QString m_text;
+    mutable QFont m_font;
+    mutable bool m_wraps = false;
+    mutable QHash<int, int> m_heights;
+};
+
+} // namespace
+
 QLabel* label(const QString& text, Text role, Tone tone, QWidget* parent)
 {
-    auto* l = new QLabel(text, parent);
+    auto* l = new Label(text, parent);
     l->setTextFormat(Qt::PlainText);
     l->setFont(font(role, l->font()));
     if (tone != Tone::normal)
@@ -116,8 +153,16 @@ QLabel* label(const QString& text, Text role, Tone tone, QWidget* parent)
 
 int spacing(int units)
 {
-    // 8 px at a 10 pt font, scaled with the user's font.
-    const int base = qMax(6, QFontMetrics(QApplication::font()).height() / 2);
+    // 8 px at a 10 pt font, scaled with the user's font. Asked for by every widget as it is
+    // built: measured once for each font.
+    // Kept for the program's life: a font must not outlive the application that made it.
+    static QFont* measured = nullptr;
+    static int base = 0;
+    if (const QFont font = QApplication::font(); !measured || font != *measured) {
+        delete measured;
+        measured = new QFont(font);
+        base = qMax(6, QFontMetrics(font).height() / 2);
+    }
     return base * units;
 }
 

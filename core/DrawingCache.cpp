@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DrawingCache.h"
+
+#include "JSONStore.h"
+
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+namespace openwright {
+
+namespace {
+
+constexpr quint32 kMagic = 0x4f574443; // "OWDC"
+constexpr quint32 kFormat = 1;
+// More drawings than any run draws: a file past it is not ours to trust.
+constexpr qint32 kMaxDrawings = 4096;
+
+} // namespace
+
+DrawingCache::DrawingCache(QString path, QByteArray key, QStringList sources)
+    : m_path(std::move(path))
+    , m_key(std::move(key))
+    , m_sources(std::move(sources))
+{
+}
+
+QByteArray DrawingCache::stamp() const
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(m_key);
+    for (const QString& source : m_sources) {
+        struct stat st = {};
+        const QByteArray name = QFile::encodeName(source);
+        hash.addData(name);
+        if (::stat(name.constData(), &st) == 0) {
+            const qint64 facts[] = {qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
+                                    qint64(st.st_mtim.tv_nsec)};
+            hash.addData(QByteArrayView(reinterpret_cast<const char*>(facts), sizeof facts));
+        }
+        hash.addData("\n");
+    }
+    return hash.result();
+}
+
+void DrawingCache::load()
+{
+    m_loaded = true;
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QDataStream in(&file);
+    in.setVersion(QDataStream::Qt_6_4);
+    quint32 magic = 0, format = 0;
+    QByteArray stamp;
+    qint32 count = 0;
+    in >> magic >> format >> stamp >> count;
+    if (magic != kMagic || format != kFormat || count < 0 || count > kMaxDrawings || stamp != this->stamp())
+        return;
+    QHash<QString, QByteArray> drawings;
+    for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        QString name;
+        QByteArray drawing;
+        in >> name >> drawing;
+        drawings.insert(name, drawing);
+    }
+    if (in.status() == QDataStream::Ok && in.atEnd())
+        m_drawings = std::move(drawings);
+}
+
+const QByteArray* DrawingCache::find(const QString& name)
+{
+    if (!m_loaded)
+        load();
+    const auto it = m_drawings.constFind(name);
+    return it == m_drawings.cend() ? nullptr : &*it;
+}
+
+void DrawingCache::insert(const QString& name, QByteArray drawing)
+{
+    if (!m_loaded)
+        load();
+    if (m_drawings.size() >= kMaxDrawings)
+        return;
+    m_drawings.insert(name, std::move(drawing));
+    m_unsaved = true;
+}
+
+void DrawingCache::save()
+{
+    if (!m_unsaved)
+        return;
+    m_unsaved = false;
+    QByteArray bytes;
+    {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_4);
+        out << kMagic << kFormat << stamp() << qint32(m_drawings.size());
+        for (auto it = m_drawings.cbegin(); it != m_drawings.cend(); ++it)
+            out << it.key() << it.value();
+    }
+    try {
+        QDir().mkpath(QFileInfo(m_path).path());
+        writeAtomically(m_path, bytes);
+    } catch (const StoreError&) {
+    }
+}
+
+} // namespace openwright
