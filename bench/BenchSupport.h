@@ -83,6 +83,9 @@ inline QByteArray rawContentType(const Target& t)
 {
     if (t.isScheme())
         return "x-scheme-handler/" + t.payload().toUtf8();
+    // A type given by its MIME type (the folder) is asked about as it is.
+    if (t.isMimeType())
+        return t.payload().toUtf8();
     gboolean uncertain = false;
     gchar* guessed = g_content_type_guess(("x." + t.payload().toUtf8()).constData(), nullptr, 0, &uncertain);
     QByteArray type(guessed);

@@ -84,12 +84,13 @@ QIcon OpenwrightApp::appIcon()
     return QIcon::fromTheme(QString::fromLatin1(kAppId), QIcon(u":/icons/openwright.svg"_s));
 }
 
-void OpenwrightApp::showAppIcon()
+void OpenwrightApp::showIcons()
 {
-    // Drawn from a scalable file at every size the window system asks for: after the first
-    // frame of a start with kept defaults, not before it.
+    // Drawn from a scalable file at every size the window system and the tray ask for: after
+    // the first frame of a start with kept defaults, not before it.
     if (QApplication::windowIcon().isNull())
         m_app.setWindowIcon(appIcon());
+    m_tray->start();
 }
 
 OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Options options)
@@ -183,7 +184,7 @@ void OpenwrightApp::startReading()
 {
     if (std::exchange(m_reading, true))
         return;
-    showAppIcon();
+    showIcons();
     continueOn(this, m_model->refresh(), [this] {
         m_model->startGuard();
         if (qEnvironmentVariableIsSet("OPENWRIGHT_STARTUP_PROBE"))

@@ -62,7 +62,7 @@ public:
     static int run(QApplication& app);
 
 private:
-    void showAppIcon();
+    void showIcons();
     void readAfterFirstFrame();
     void startReading();
     void reportStartup();

@@ -55,6 +55,11 @@ TrayIcon::TrayIcon(AppModel& model, QObject* parent)
     QDBusConnection::sessionBus().connect(QLatin1StringView(kWatcher), QLatin1StringView(kWatcherPath),
                                           QLatin1StringView(kWatcher), u"StatusNotifierHostRegistered"_s, this,
                                           SLOT(tryShow()));
+}
+
+void TrayIcon::start()
+{
+    m_started = true;
     tryShow();
 }
 
@@ -98,7 +103,7 @@ void TrayIcon::tryShow()
 {
     // Off X11 only a StatusNotifier host shows the icon, and Qt must not be asked before one is
     // there: as the first icon is made it settles for good on whether it speaks to one.
-    if (!m_icon && !isX11() && !hostRegistered())
+    if (!m_started || (!m_icon && !isX11() && !hostRegistered()))
         return;
     if (!m_icon)
         createIcon();

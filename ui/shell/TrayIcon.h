@@ -31,6 +31,9 @@ public:
     explicit TrayIcon(AppModel& model, QObject* parent = nullptr);
     ~TrayIcon() override;
 
+    // Shows the icon, with the application's icon, when a tray is there now or comes later.
+    // Once the application's icon is set: after the window's first frame.
+    void start();
     // Whether a tray shows the icon now, so that closing the window leaves a way back.
     bool isShown() const;
     void showPanel();
@@ -57,6 +60,7 @@ private:
     QMenu* m_menu;
     QDBusServiceWatcher m_watcher;
     QPointer<TrayPanel> m_panel;
+    bool m_started = false;
 };
 
 } // namespace openwright::ui
