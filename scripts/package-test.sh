@@ -24,6 +24,7 @@ dpkg -i "$deb" >/dev/null 2>&1 || DEBIAN_FRONTEND=noninteractive apt-get -f inst
 dpkg -s openwright | grep -q "install ok installed"
 files=$(dpkg -L openwright | grep -v '^/\.$')
 for f in /usr/bin/openwright /usr/libexec/openwright/openwright-command /usr/libexec/openwright/openwright-window \
+    /usr/lib/*/openwright/openwright-read.so \
     /usr/share/applications/io.github.openwright.Openwright.desktop \
     /usr/share/metainfo/io.github.openwright.Openwright.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/io.github.openwright.Openwright.svg \

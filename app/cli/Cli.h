@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Launch.h" // isCommand()
+
 #include <functional>
 #include <memory>
 
@@ -16,11 +18,6 @@ namespace openwright::cli {
 
 struct Invocation;
 struct Reply;
-
-// Whether the arguments ask for a command rather than the window: a first argument that is a
-// word (a command, or one that gets an error), or --help, --version, --json. main() asks before
-// it creates any QGuiApplication.
-bool isCommand(int argc, char** argv);
 
 // Runs the command and returns its exit status: 0 done, 1 a change that did not succeed or
 // could not be made, 2 bad input. Creates its own QCoreApplication. A command that changes

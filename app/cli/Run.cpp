@@ -73,30 +73,6 @@ bool colorTerminal()
 
 } // namespace
 
-bool isCommand(int argc, char** argv)
-{
-    // The application starts only when every argument is one of its own or Qt's (a session
-    // manager restores it with "-session ID"); anything else, a typo included, is the command
-    // line's to answer, with a usage error where it is wrong.
-    static constexpr QByteArrayView kFlags[] = {"--background", "-reverse", "-nograb", "-dograb", "-sync"};
-    static constexpr QByteArrayView kWithValue[] = {
-        "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry", "-qwindowicon",
-        "-qwindowtitle", "-session", "-display", "-geometry", "-style", "-stylesheet", "-name", "-title"};
-    const auto in = [](const auto& list, QByteArrayView a) { return std::find(std::begin(list), std::end(list), a) != std::end(list); };
-    for (int i = 1; i < argc; ++i) {
-        const QByteArrayView a(argv[i]);
-        const qsizetype eq = a.indexOf('=');
-        if (in(kFlags, a) || (eq > 0 && in(kWithValue, a.first(eq))))
-            continue;
-        if (in(kWithValue, a) && i + 1 < argc) {
-            ++i;
-            continue;
-        }
-        return true;
-    }
-    return false;
-}
-
 int run(int argc, char** argv, const Changer& change)
 {
     std::unique_ptr<QCoreApplication> app;
