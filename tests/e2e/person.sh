@@ -31,7 +31,14 @@ if [[ -z "${OPENWRIGHT_E2E_INNER:-}" ]]; then
     done
     update-desktop-database "$apps"
     mkdir -p "$artifacts"
+    # The desktop's own programs (the accessibility bus, the window manager, the notification
+    # server, the tray) keep their caches and sockets in a home of their own here, not yours.
+    session=$root/session
+    mkdir -p "$session/.config" "$session/.cache" "$session/.local/share" "$session/.local/state"
+    mkdir -m 700 -p "$session/run"
     exec env -i PATH="/usr/bin:/bin:/usr/sbin:/sbin" LANG=C.UTF-8 OPENWRIGHT_E2E_INNER=1 \
+        HOME="$session" XDG_CONFIG_HOME="$session/.config" XDG_CACHE_HOME="$session/.cache" \
+        XDG_DATA_HOME="$session/.local/share" XDG_STATE_HOME="$session/.local/state" XDG_RUNTIME_DIR="$session/run" \
         OPENWRIGHT_E2E_DARK="${OPENWRIGHT_E2E_DARK:-}" OPENWRIGHT_E2E_LANG="${OPENWRIGHT_E2E_LANG:-}" \
         OPENWRIGHT_E2E_DRIVER="${OPENWRIGHT_E2E_DRIVER:-}" \
         OPENWRIGHT_E2E_ROOT="$root" xvfb-run -a -s "-screen 0 1280x800x24" \
