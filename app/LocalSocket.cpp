@@ -82,8 +82,9 @@ bool LocalSocket::connectTo(const QString& path, int timeoutMs)
 void LocalSocket::adopt(int fd)
 {
     m_fd = fd;
-    m_readable = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-    m_writable = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Write);
+    // Children too: one let go by close() goes with the socket if the event loop does not run again.
+    m_readable = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read, this);
+    m_writable = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Write, this);
     m_writable->setEnabled(false);
     connect(m_readable.get(), &QSocketNotifier::activated, this, [this] {
         const bool open = receive();

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <optional>
 #include <csignal>
 
 #include <sys/resource.h>
@@ -248,15 +249,18 @@ TEST(DrawingCache, KeepsDrawingsWhileTheirSourcesAndKeyStand)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"cache/drawings"_s), theme = dir.filePath(u"index.theme"_s);
     writeAll(theme, "[Icon Theme]\n");
-    const auto kept = [&](const QByteArray& key) { return DrawingCache(path, key, {theme}).find(u"pin"_s); };
+    const auto kept = [&](const QByteArray& key) -> std::optional<QByteArray> {
+        DrawingCache cache(path, key, {theme});
+        const QByteArray* drawing = cache.find(u"pin"_s);
+        return drawing ? std::optional(*drawing) : std::nullopt;
+    };
     {
         DrawingCache cache(path, "breeze", {theme});
         EXPECT_FALSE(cache.find(u"pin"_s)) << "nothing kept yet";
         cache.insert(u"pin"_s, "drawing");
         cache.save();
     }
-    ASSERT_TRUE(kept("breeze"));
-    EXPECT_EQ(*kept("breeze"), "drawing");
+    EXPECT_EQ(kept("breeze"), "drawing");
     EXPECT_FALSE(kept("Adwaita")) << "another theme";
     writeAll(theme, "[Icon Theme]\nInherits=hicolor\n");
     EXPECT_FALSE(kept("breeze")) << "the theme changed";

@@ -38,6 +38,7 @@ TEST(Icons, KeptDrawingsDrawTheSameSymbols)
     const QImage kept = Icons::tinted(u"pin.fill"_s, Qt::red, 18, 2.0).toImage();
     EXPECT_EQ(kept.convertToFormat(drawn.format()), drawn);
     EXPECT_EQ(kept.devicePixelRatio(), 2.0);
+    Icons::keepDrawingsIn({});
 }
 
 } // namespace

@@ -261,6 +261,11 @@ QPixmap tinted(const QString& name, const QColor& color, int size, qreal deviceP
 
 void keepDrawingsIn(const QString& path)
 {
+    g_drawn.clear();
+    if (path.isEmpty()) {
+        g_drawings.reset();
+        return;
+    }
     // Valid while the themes that draw the symbols, and the program drawing them, are the same.
     const QStringList paths = QIcon::themeSearchPaths();
     QStringList sources;
@@ -274,7 +279,6 @@ void keepDrawingsIn(const QString& path)
                             + QCoreApplication::applicationVersion() + u'|' + QString::fromLatin1(qVersion()))
                                .toUtf8();
     g_drawings = std::make_unique<DrawingCache>(path, key, sources);
-    g_drawn.clear();
 }
 
 void saveDrawings()

@@ -26,6 +26,7 @@ QPixmap placeholder(int size, const QPalette& palette, qreal devicePixelRatio = 
 
 // Keeps the symbols drawn in this run in `path` for the next one, and draws them from there
 // while the icon themes are unchanged: rendering them from the theme is much of a first frame.
+// An empty path keeps none.
 void keepDrawingsIn(const QString& path);
 // Writes the drawings kept since the last save (also done shortly after drawing new ones).
 void saveDrawings();
