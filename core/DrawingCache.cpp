@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DrawingCache.h"
 
+#include "FileStamp.h"
 #include "JSONStore.h"
 
 #include <QCryptographicHash>
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sys/stat.h>
 
 namespace openwright {
 
@@ -33,17 +33,8 @@ QByteArray DrawingCache::stamp() const
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     hash.addData(m_key);
-    for (const QString& source : m_sources) {
-        struct stat st = {};
-        const QByteArray name = QFile::encodeName(source);
-        hash.addData(name);
-        if (::stat(name.constData(), &st) == 0) {
-            const qint64 facts[] = {qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
-                                    qint64(st.st_mtim.tv_nsec)};
-            hash.addData(QByteArrayView(reinterpret_cast<const char*>(facts), sizeof facts));
-        }
-        hash.addData("\n");
-    }
+    for (const QString& source : m_sources)
+        FileStamp::add(hash, QFile::encodeName(source));
     return hash.result();
 }
 

@@ -2,6 +2,7 @@
 #include "Gio.h"
 
 #include "DecisionReader.h"
+#include "FileStamp.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -484,26 +485,6 @@ std::optional<Error> setDefaultForType(const QString& id, const QString& content
 
 namespace {
 
-// Adds a file's identity and times to the fingerprint: a file replaced by rename, edited in
-// place, or unpacked with its old modification time kept (its change time moves) all differ.
-void addStat(QCryptographicHash& hash, const QByteArray& path, const struct stat* st)
-{
-    hash.addData(path);
-    if (!st) {
-        hash.addData(QByteArrayView("\0-", 2));
-        return;
-    }
-    const qint64 fields[] = {qint64(st->st_ino), qint64(st->st_size), qint64(st->st_mtim.tv_sec),
-                             qint64(st->st_mtim.tv_nsec), qint64(st->st_ctim.tv_sec), qint64(st->st_ctim.tv_nsec)};
-    hash.addData(QByteArrayView(reinterpret_cast<const char*>(fields), sizeof(fields)));
-}
-
-void addPath(QCryptographicHash& hash, const QByteArray& path)
-{
-    struct stat st {};
-    addStat(hash, path, ::stat(path.constData(), &st) == 0 ? &st : nullptr);
-}
-
 // The names in the folder `dir` that `keep` accepts, in name order; none when it cannot be read.
 template<typename Keep> QList<QByteArray> namesIn(const QByteArray& dir, Keep keep)
 {
@@ -524,7 +505,7 @@ template<typename Keep> QList<QByteArray> namesIn(const QByteArray& dir, Keep ke
 // Every file below `dir` (entries are found in subfolders too), in name order.
 void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
 {
-    addPath(hash, dir);
+    FileStamp::add(hash, dir);
     for (const QByteArray& name : namesIn(dir, [](QByteArrayView) { return true; })) {
         const QByteArray path = dir + '/' + name;
         struct stat st {};
@@ -532,7 +513,7 @@ void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
         if (found && S_ISDIR(st.st_mode) && depth < 8)
             addTree(hash, path, depth + 1);
         else
-            addStat(hash, path, found ? &st : nullptr);
+            FileStamp::add(hash, path, found ? &st : nullptr);
     }
 }
 
@@ -540,11 +521,11 @@ void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
 // browser settings of Xfce and KDE, which decide the browser beside them.
 void addLists(QCryptographicHash& hash, const QByteArray& dir)
 {
-    addPath(hash, dir);
+    FileStamp::add(hash, dir);
     for (const QByteArray& name : namesIn(dir, [](QByteArrayView n) { return n.endsWith("mimeapps.list"); }))
-        addPath(hash, dir + '/' + name);
-    addPath(hash, dir + "/kdeglobals");
-    addPath(hash, dir + "/xfce4/helpers.rc");
+        FileStamp::add(hash, dir + '/' + name);
+    FileStamp::add(hash, dir + "/kdeglobals");
+    FileStamp::add(hash, dir + "/xfce4/helpers.rc");
 }
 
 } // namespace
@@ -567,10 +548,10 @@ QByteArray answersStamp()
         addTree(hash, dir + "/applications");
         addTree(hash, dir + "/xfce4/helpers");
         for (const char* file : {"", "/mime.cache", "/globs2", "/aliases", "/subclasses"})
-            addPath(hash, dir + "/mime" + file);
+            FileStamp::add(hash, dir + "/mime" + file);
     }
     for (const QByteArray& dir : qgetenv("PATH").split(':'))
-        addPath(hash, dir);
+        FileStamp::add(hash, dir);
     return hash.result();
 }
 
