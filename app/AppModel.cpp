@@ -448,7 +448,9 @@ void AppModel::settleCache(const Reading& reading, quint64 since)
 
 void AppModel::returnFreedMemory()
 {
-#ifdef __GLIBC__
+    // Under a sanitizer its own allocator stands in for glibc's, whose arenas are then never set
+    // up: trimming them crashes.
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
     ::malloc_trim(0);
 #endif
 }
