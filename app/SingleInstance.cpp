@@ -224,20 +224,32 @@ QString SingleInstance::lockProblem() const
 
 bool SingleInstance::claim(int timeoutMs)
 {
-    switch (lockOrFindRunning()) {
-    case Found::Locked: listen(); return true;
-    case Found::Unavailable: return false;
-    case Found::Running:
-        m_running->write(activationLine(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")));
-        m_running->waitForBytesWritten(timeoutMs);
-        m_running->waitForReadyRead(timeoutMs);
-        m_running.reset();
-        return false;
-    case Found::Busy:
-        m_problem = QCoreApplication::translate(
-            "cli", "Another Openwright command is still running. Try again once it has finished.");
-        return false;
+    // An instance that closes the connection unanswered is quitting, and its lock goes with it:
+    // this start then takes over. One that is slow to answer (starting itself) shows its window
+    // once it reads the request. A few tries, in case one closes without quitting.
+    for (int tries = 0; tries < 3; ++tries) {
+        switch (lockOrFindRunning()) {
+        case Found::Locked: listen(); return true;
+        case Found::Unavailable: return false;
+        case Found::Running: {
+            const QDeadlineTimer deadline(timeoutMs);
+            m_running->write(activationLine(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")));
+            m_running->waitForBytesWritten(int(deadline.remainingTime()));
+            const bool answered = readLine(*m_running, deadline).has_value();
+            m_running.reset();
+            if (answered || deadline.hasExpired())
+                return false;
+            continue;
+        }
+        case Found::Busy:
+            m_problem = QCoreApplication::translate(
+                "cli", "Another Openwright command is still running. Try again once it has finished.");
+            return false;
+        }
     }
+    m_problem = QCoreApplication::translate("cli",
+                                            "Openwright is running but does not answer. Quit it, or end its process, "
+                                            "and start it again.");
     return false;
 }
 

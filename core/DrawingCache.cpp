@@ -41,6 +41,9 @@ QByteArray DrawingCache::stamp() const
 void DrawingCache::load()
 {
     m_loaded = true;
+    // What this run draws is drawn from the themes as they are now: it is saved under this stamp
+    // even when they change before the save, so that the next run does not take it for theirs.
+    m_stamp = stamp();
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return;
@@ -50,7 +53,7 @@ void DrawingCache::load()
     QByteArray stamp;
     qint32 count = 0;
     in >> magic >> format >> stamp >> count;
-    if (magic != kMagic || format != kFormat || count < 0 || count > kMaxDrawings || stamp != this->stamp())
+    if (magic != kMagic || format != kFormat || count < 0 || count > kMaxDrawings || stamp != m_stamp)
         return;
     QHash<QString, QByteArray> drawings;
     for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
@@ -90,7 +93,7 @@ void DrawingCache::save()
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
         out.setVersion(QDataStream::Qt_6_4);
-        out << kMagic << kFormat << stamp() << qint32(m_drawings.size());
+        out << kMagic << kFormat << m_stamp << qint32(m_drawings.size());
         for (auto it = m_drawings.cbegin(); it != m_drawings.cend(); ++it)
             out << it.key() << it.value();
     }

@@ -31,6 +31,7 @@ private:
     QString m_path;
     QByteArray m_key;
     QStringList m_sources;
+    QByteArray m_stamp; // the sources' as the drawings were loaded
     QHash<QString, QByteArray> m_drawings;
     bool m_loaded = false;
     bool m_unsaved = false;

@@ -21,9 +21,11 @@ extern "C" int openwright_read_main(int argc, char** argv)
         const launch::OwnFile changer = launch::program("openwright-command");
         if (changer)
             ::execv(changer.path, argv);
+        // Before the message is made: converting and translating it may set errno.
+        const int error = errno;
         return cli::Reply().fail(1,
                                  QCoreApplication::translate("cli", "Cannot start %1: %2")
                                      .arg(QString::fromLocal8Bit(changer ? changer.path : "openwright-command"),
-                                          QString::fromLocal8Bit(std::strerror(errno))));
+                                          QString::fromLocal8Bit(std::strerror(error))));
     });
 }

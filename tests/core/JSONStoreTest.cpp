@@ -264,6 +264,17 @@ TEST(DrawingCache, KeepsDrawingsWhileTheirSourcesAndKeyStand)
     EXPECT_FALSE(kept("Adwaita")) << "another theme";
     writeAll(theme, "[Icon Theme]\nInherits=hicolor\n");
     EXPECT_FALSE(kept("breeze")) << "the theme changed";
+
+    // A run that drew from the theme as it was, and saves after it changed (a package upgrade
+    // while the window is open), does not pass its drawings off as the new theme's.
+    {
+        DrawingCache cache(path, "breeze", {theme});
+        EXPECT_FALSE(cache.find(u"pin"_s));
+        writeAll(theme, "[Icon Theme]\nInherits=Adwaita,hicolor\n");
+        cache.insert(u"pin"_s, "old drawing");
+        cache.save();
+    }
+    EXPECT_FALSE(kept("breeze")) << "drawn before the theme changed";
 }
 
 } // namespace

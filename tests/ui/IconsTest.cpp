@@ -38,6 +38,21 @@ TEST(Icons, KeptDrawingsDrawTheSameSymbols)
     const QImage kept = Icons::tinted(u"pin.fill"_s, Qt::red, 18, 2.0).toImage();
     EXPECT_EQ(kept.convertToFormat(drawn.format()), drawn);
     EXPECT_EQ(kept.devicePixelRatio(), 2.0);
+
+    // A kept drawing damaged within (its ratio no number) is drawn again from the theme.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    // 36 by 36 pixels at a ratio of 2, then the pixels.
+    const QByteArray size = QByteArray::fromHex("0000002400000024");
+    const QByteArray ratio = size + QByteArray::fromHex("4000000000000000");
+    ASSERT_EQ(bytes.count(ratio), 1);
+    bytes.replace(ratio, size + QByteArray::fromHex("7ff8000000000000"));
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+    Icons::keepDrawingsIn(path);
+    EXPECT_EQ(Icons::tinted(u"pin.fill"_s, Qt::red, 18, 2.0).devicePixelRatio(), 2.0);
     Icons::keepDrawingsIn({});
 }
 

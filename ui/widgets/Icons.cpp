@@ -209,8 +209,9 @@ QPixmap decode(const QByteArray& bytes)
     qreal ratio = 1;
     QByteArray bits;
     in >> width >> height >> ratio >> bits;
-    if (in.status() != QDataStream::Ok || width <= 0 || height <= 0 || width > 1024 || height > 1024 || ratio <= 0
-        || bits.size() != qsizetype(width) * height * 4)
+    // A damaged ratio (not a number, say) would pass a test that it is above zero.
+    if (in.status() != QDataStream::Ok || width <= 0 || height <= 0 || width > 1024 || height > 1024
+        || !(ratio > 0 && ratio <= 16) || bits.size() != qsizetype(width) * height * 4)
         return {};
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < height; ++y)
