@@ -1552,6 +1552,10 @@
         <source>the path is too long for a socket</source>
         <translation>der Pfad ist zu lang für einen Socket</translation>
     </message>
+    <message>
+        <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
+        <translation>Openwright läuft, antwortet aber nicht. Beenden Sie es oder seinen Prozess, und starten Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

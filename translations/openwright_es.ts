@@ -1552,6 +1552,10 @@
         <source>the path is too long for a socket</source>
         <translation>la ruta es demasiado larga para un socket</translation>
     </message>
+    <message>
+        <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
+        <translation>Openwright se está ejecutando pero no responde. Ciérrelo, o termine su proceso, y vuelva a iniciarlo.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

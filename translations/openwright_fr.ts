@@ -1552,6 +1552,10 @@
         <source>the path is too long for a socket</source>
         <translation>le chemin est trop long pour un socket</translation>
     </message>
+    <message>
+        <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
+        <translation>Openwright est en cours d’exécution mais ne répond pas. Quittez-le, ou arrêtez son processus, puis relancez-le.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

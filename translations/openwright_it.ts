@@ -1552,6 +1552,10 @@
         <source>the path is too long for a socket</source>
         <translation>il percorso è troppo lungo per un socket</translation>
     </message>
+    <message>
+        <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
+        <translation>Openwright è in esecuzione ma non risponde. Chiudilo, o termina il suo processo, e avvialo di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1552,6 +1552,10 @@
         <source>the path is too long for a socket</source>
         <translation>[thé páth îš tõõ lõñg fõr á šõçkét ··········]</translation>
     </message>
+    <message>
+        <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
+        <translation>[Õpéñwrîght îš rüññîñg büt dõéš ñõt áñšwér. Qüît ît, õr éñd îtš prõçéšš, áñd štárt ît ágáîñ. ·································]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1552,6 +1552,10 @@
         <source>the path is too long for a socket</source>
         <translation>o caminho é longo demais para um socket</translation>
     </message>
+    <message>
+        <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
+        <translation>O Openwright está em execução, mas não responde. Feche-o, ou encerre o processo dele, e inicie-o novamente.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
