@@ -291,16 +291,19 @@ QList<DefaultChange> AppModel::unresolvedChanges() const
 
 QList<Target> AppModel::watchedTargets() const
 {
+    // Asked for at every check of the guard: the catalog's targets as they are, then the few
+    // others it does not hold already, compared one by one.
+    const QList<FileCategory>& catalog = Catalog::all();
     QList<Target> list;
-    QSet<Target> seen;
+    list.reserve(catalog.size() + m_customTargets.size() + 1);
+    for (const FileCategory& c : catalog)
+        list.append(c.target);
     const auto add = [&](const Target& t) {
-        if (!seen.contains(t)) {
-            seen.insert(t);
+        if (!list.contains(t))
             list.append(t);
-        }
     };
-    for (const FileCategory& c : categories())
-        add(c.target);
+    for (const Target& t : m_customTargets)
+        add(t);
     if (m_inspected)
         add(*m_inspected);
     return list;
