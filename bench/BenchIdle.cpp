@@ -8,7 +8,8 @@
 // Beside it, watched the same way over the same seconds, runs its floor: a plain GLib program
 // (bench_idle --floor) that asks GIO the default of every watched type at the same interval
 // and does nothing else. Prints both per hour (wake-ups, CPU, page faults) with the ratio of
-// their CPU, and the CPU of each check (a burst of busy seconds): median, min and max.
+// their CPU, the CPU of each check (a burst of busy seconds): median, min and max, and the
+// memory each touched over the watch (smaps' Referenced after clear_refs).
 // Run by scripts/bench.sh inside a generated desktop under Xvfb:
 //   bench_idle OPENWRIGHT LABEL
 #include "BenchSupport.h"
@@ -98,6 +99,36 @@ qint64 faults(qint64 pid)
     return fields.value(7).toLongLong() + fields.value(9).toLongLong(); // minflt, majflt
 }
 
+// Forgets which pages of the process were touched; touchedKiB() then tells those touched since.
+void clearTouched(qint64 pid)
+{
+    QFile refs(QStringLiteral("/proc/%1/clear_refs").arg(pid));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("1");
+}
+
+// The memory the process touched since clearTouched, all of it and its own (anonymous) part:
+// on a machine that takes back memory left unused for a while, each page costs at the next
+// touch, and the libraries' pages are counted by the folio, so the anonymous part is the one
+// to compare.
+std::pair<qint64, qint64> touchedKiB(qint64 pid)
+{
+    qint64 all = 0, anonymous = 0;
+    bool file = false;
+    for (const QByteArray& line : readAll(QStringLiteral("/proc/%1/smaps").arg(pid)).split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 5 && fields[0].contains('-') && !line.startsWith(' ')) // a mapping's first line
+            file = fields.size() >= 6 && fields[5].startsWith('/');
+        else if (line.startsWith("Referenced:")) {
+            const qint64 kib = fields.value(1).toLongLong();
+            all += kib;
+            if (!file)
+                anonymous += kib;
+        }
+    }
+    return {all, anonymous};
+}
+
 // One process watched second by second.
 struct Watch
 {
@@ -120,6 +151,7 @@ struct Watch
     {
         before = last = sample(pid);
         lastCpuNs = cpuOf(before);
+        clearTouched(pid);
         faultsBefore = faultsLast = faults(pid);
     }
     void step()
@@ -204,6 +236,8 @@ int main(int argc, char** argv)
         watch.step();
         floorWatch.step();
     }
+    const auto [touched, touchedOwn] = touchedKiB(pid);
+    const auto [floorTouched, floorTouchedOwn] = touchedKiB(floorPid);
     const bool ran = process.state() == QProcess::Running && floor.state() == QProcess::Running;
     floor.kill();
     floor.waitForFinished();
@@ -244,6 +278,8 @@ int main(int argc, char** argv)
                 double(watch.cpuNs()) / double(floorWatch.cpuNs()));
     std::printf("idle-%s-check: %s, floor %s\n", argv[2], watch.checks().constData(),
                 floorWatch.checks().constData());
+    std::printf("idle-%s-touched in %d s: %.1f MiB (own %.1f MiB), floor %.1f MiB (own %.1f MiB)\n", argv[2],
+                seconds, touched / 1024.0, touchedOwn / 1024.0, floorTouched / 1024.0, floorTouchedOwn / 1024.0);
     // Who wakes: each thread's voluntary+involuntary switches over the whole watch. A read of an
     // entry the page cache no longer holds waits for the disk, and that wait counts as voluntary.
     std::printf("idle-%s-threads in %d s: %s\n", argv[2], seconds, qPrintable(perThread.join(u", ")));
