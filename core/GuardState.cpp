@@ -114,7 +114,10 @@ QList<DefaultChange> GuardState::absorb(const QHash<Target, std::optional<AppInf
         const auto previous = baseline.constFind(it.key());
         const bool known = previous != baseline.cend();
         const std::optional<AppInfo> before = known ? previous->app : std::nullopt;
-        baseline.insert(it.key(), Seen {it.value()});
+        // Most checks find what was seen: left alone, the baseline stays shared with the copies
+        // the caller keeps, and is neither copied nor compared entry by entry.
+        if (!known || previous->app != it.value())
+            baseline.insert(it.key(), Seen {it.value()});
         if (!known)
             continue;
         const std::optional<AppInfo>& after = it.value();
