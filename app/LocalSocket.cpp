@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -305,6 +306,15 @@ void LocalServer::acceptAll()
         if (fd < 0) {
             if (errno == EINTR || errno == ECONNABORTED)
                 continue;
+            // Out of descriptors or memory: the connection waits in the backlog and the socket
+            // stays readable, so asking again at once would spin. Ask again in a while.
+            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                m_notifier->setEnabled(false);
+                QTimer::singleShot(kAcceptRetryMs, this, [this] {
+                    if (m_notifier)
+                        m_notifier->setEnabled(true);
+                });
+            }
             break;
         }
         auto* socket = new LocalSocket(this);

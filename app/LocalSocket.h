@@ -92,6 +92,8 @@ public:
     QString errorString() const { return m_error; }
     // The next accepted connection, a child of the server; nullptr when none waits.
     LocalSocket* nextPendingConnection();
+    // How long a server out of descriptors waits before it accepts again.
+    static constexpr int kAcceptRetryMs = 500;
 
 Q_SIGNALS:
     void newConnection();

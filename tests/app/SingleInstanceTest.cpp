@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppId.h"
+#include "LocalSocket.h"
 #include "SingleInstance.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -195,6 +202,41 @@ TEST_F(SingleInstanceTest, AnInstanceThatNeverAnswersFailsTheCommandInsteadOfHan
     ASSERT_TRUE(command.waitForFinished(openwright::SingleInstance::kGreetingTimeoutMs + 3000));
     EXPECT_EQ(command.exitCode(), 1);
     EXPECT_TRUE(command.readAll().contains("does not answer, so nothing was done"));
+}
+
+// Out of descriptors, a server cannot accept what waits; it must neither spin on the readable
+// socket meanwhile nor lose the connection.
+TEST(LocalServer, OutOfDescriptorsItWaitsAndThenAccepts)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"socket"_s);
+    openwright::LocalServer server;
+    ASSERT_TRUE(server.listen(path));
+    QLocalSocket client;
+    client.connectToServer(path);
+    ASSERT_TRUE(client.waitForConnected(2000)); // in the backlog, not yet accepted
+
+    const int lowestFree = ::dup(0);
+    ASSERT_GE(lowestFree, 0);
+    ::close(lowestFree);
+    rlimit limit {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    const rlimit full = limit;
+    limit.rlim_cur = rlim_t(lowestFree);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+    int wakeUps = 0;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, [&] { ++wakeUps; });
+    QEventLoop loop;
+    QTimer::singleShot(openwright::LocalServer::kAcceptRetryMs / 2, &loop, &QEventLoop::quit);
+    loop.exec();
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &full), 0);
+    EXPECT_LT(wakeUps, 20) << "it asked again and again";
+    EXPECT_EQ(server.nextPendingConnection(), nullptr);
+
+    QObject::connect(&server, &openwright::LocalServer::newConnection, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_NE(server.nextPendingConnection(), nullptr);
 }
 
 } // namespace
