@@ -513,6 +513,24 @@ template<typename T> bool AppModel::save(JSONStore<T>& store, const T& value)
     return fits;
 }
 
+QFuture<void> AppModel::settled()
+{
+    if (m_inFlight == 0)
+        return QtFuture::makeReadyFuture();
+    auto promise = std::make_shared<QPromise<void>>();
+    promise->start();
+    m_settling.append(promise);
+    return promise->future();
+}
+
+void AppModel::landedOne()
+{
+    if (--m_inFlight > 0)
+        return;
+    for (const auto& promise : std::exchange(m_settling, {}))
+        promise->finish();
+}
+
 void AppModel::saveGuard()
 {
     save(m_guardStore, m_guardState);

@@ -18,6 +18,7 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QPromise>
 #include <QSet>
 #include <QThreadPool>
 
@@ -85,6 +86,9 @@ public:
     QString cacheDirectory() const { return m_cacheDirectory; }
     // Whether any platform read or change started by the model has yet to land here.
     bool isBusy() const { return m_inFlight > 0; }
+    // Finished once nothing is in flight: a put-back the guard started by itself has landed
+    // and is recorded too. A command ends only then.
+    QFuture<void> settled();
     const QSet<Target>& pending() const { return m_pending; }
     const QHash<Target, ChangeResult>& results() const { return m_results; }
     std::optional<SidebarItem> selection() const { return m_selection; }
@@ -159,6 +163,16 @@ public:
     QFuture<void> change(const FileCategory& category, const AppInfo& app);
     // Several changes as one batch ("set .png .jpg gimp" on the command line).
     QFuture<Results> change(const QList<ChangeRequest>& requests);
+    // A type that no change asked for but that moved with one: a subtype opening where its
+    // parent does (text/x-kotlin with text/plain).
+    struct MovedAlong
+    {
+        Target target;
+        std::optional<AppInfo> from;
+        std::optional<AppInfo> to;
+    };
+    // The types moved along since the last call, oldest first; a command prints them.
+    QList<MovedAlong> takeMovedAlong() { return std::exchange(m_movedAlong, {}); }
     // Puts each target back to what the system chooses by itself: the user's own choice of it
     // goes (see DefaultsService::change). Backs up the defaults first.
     QFuture<Results> reset(const QList<Target>& targets);
@@ -298,6 +312,13 @@ private:
     // Runs `fn` on this thread once `future` finishes (see continueOn), counting the work in
     // flight until `fn` has run: isBusy() then says whether anything is still to land.
     template<typename T, typename F> auto landed(QFuture<T> future, F fn);
+    void landedOne();
+    // A backup of the defaults before a change by the person (and of the types it names that no
+    // list holds), unless one already holds them.
+    void backUpBefore(const QList<ChangeRequest>& requests);
+    QList<TargetState> unlistedStates(const QList<ChangeRequest>& requests) const;
+    // Marks the open (unanswered) rows of `target` for which `stale` holds as resolved.
+    template<typename F> void resolveOpen(const Target& target, F stale);
 
     std::shared_ptr<DefaultsService> m_service;
     std::unique_ptr<Clock> m_ownClock;
@@ -337,6 +358,8 @@ private:
     // Applications started lately (as the notices name them), for naming culprits.
     QList<std::pair<QDateTime, QString>> m_started;
     int m_inFlight = 0;
+    QList<std::shared_ptr<QPromise<void>>> m_settling;
+    QList<MovedAlong> m_movedAlong;
     // Observations read while one of our own changes was in flight are stale for its targets:
     // each completed batch stamps its targets, and older observations of them are ignored.
     quint64 m_changeCount = 0;
@@ -365,9 +388,9 @@ template<typename T, typename F> auto AppModel::landed(QFuture<T> future, F fn)
     return continueOn(this, future, [this, fn = std::move(fn)](auto&&... value) mutable {
         struct Landing
         {
-            int& inFlight;
-            ~Landing() { --inFlight; }
-        } landing {m_inFlight};
+            AppModel* model;
+            ~Landing() { model->landedOne(); }
+        } landing {this};
         return fn(std::forward<decltype(value)>(value)...);
     });
 }

@@ -122,8 +122,23 @@ QList<DefaultChange> GuardState::absorb(const QHash<Target, std::optional<AppInf
             continue;
         const std::optional<AppInfo>& after = it.value();
         const bool same = (!before && !after) || (before && after && before->isSameApp(after));
-        if (!same)
-            found.append(DefaultChange {QUuid::createUuid(), it.key(), before, after, at, false, {}, {}, {}});
+        if (same)
+            continue;
+        DefaultChange change {QUuid::createUuid(), it.key(), before, after, at, false, {}, {}, {}};
+        // A takeover of a takeover the person has not answered yet: the older row is stale, and
+        // the new one reverts to what was chosen before either. One that goes back to that choice
+        // ends the older row and is no change of anyone's choice at all.
+        const auto open = std::find_if(history.begin(), history.end(), [&](const DefaultChange& c) {
+            return c.target == it.key() && !c.resolved && c.handling == DefaultChange::Handling::none;
+        });
+        if (open != history.end()) {
+            open->resolved = true;
+            const bool back = (!open->from && !after) || (open->from && after && open->from->isSameApp(after));
+            if (back)
+                continue;
+            change.from = open->from;
+        }
+        found.append(change);
     }
     if (found.isEmpty())
         return found;

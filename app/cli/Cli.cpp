@@ -26,15 +26,20 @@ InstanceAnswer answerOf(const Reply& reply)
     return {reply.out, reply.err, reply.status};
 }
 
-// Waits for a command of this process, whose model works on this thread's event loop.
-Reply wait(const QFuture<Reply>& future)
+// Waits for work of this process, whose model works on this thread's event loop.
+template<typename T> void waitFor(const QFuture<T>& future)
 {
     QEventLoop loop;
-    QFutureWatcher<Reply> watcher;
+    QFutureWatcher<T> watcher;
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
     watcher.setFuture(future);
     if (!future.isFinished())
         loop.exec();
+}
+
+Reply wait(const QFuture<Reply>& future)
+{
+    waitFor(future);
     if (future.isCanceled() || future.resultCount() == 0)
         return Reply().fail(1, QCoreApplication::translate("cli", "The command was interrupted."));
     return future.result();
@@ -86,7 +91,9 @@ Reply changeHere(Invocation& inv, const std::shared_ptr<DefaultsService>& servic
     }
     AppModel model(service);
     Reply reply = wait(carryOut(inv, model));
-    // This process ends with the command: what it could not save is lost.
+    // This process ends with the command: what the guard started meanwhile (a put-back) lands
+    // and is recorded first, and what could not be saved is lost.
+    waitFor(model.settled());
     if (model.failedSaves() > 0)
         reply.fail(1,
                    QCoreApplication::translate(

@@ -60,7 +60,7 @@ TEST_F(AppModelTest, TakeoversAreLoggedAndPinnedOnesAnnounced)
     check();
     EXPECT_EQ(model->guardState().history.size(), 2);
     model->setGuardEnabled(false);
-    fake->setDefault(pdf, evince);
+    fake->setDefault(pdf, thunderbird);
     check();
     EXPECT_EQ(model->guardState().history.size(), 3);
     EXPECT_EQ(shown->shown.size(), 1);
@@ -103,6 +103,31 @@ TEST_F(AppModelTest, RevertFromTheNotificationBacksUpFirstAndResolves)
     const int calls = fake->setCalls();
     await(model->revert(QUuid::createUuid()));
     EXPECT_EQ(fake->setCalls(), calls);
+
+    // Two programs take the type before the person answers: only the newest row is open, and its
+    // Revert gives back the person's choice, never the first intruder; a keep resolves a row
+    // whose application no longer holds the type.
+    fake->setDefault(pdf, okular);
+    check();
+    const QUuid stale = model->unresolvedChanges().value(0).id;
+    fake->setDefault(pdf, thunderbird);
+    check();
+    ASSERT_EQ(model->unresolvedChanges().size(), 1);
+    const DefaultChange newest = model->unresolvedChanges().first();
+    EXPECT_EQ(newest.from, evince);
+    EXPECT_EQ(newest.to, thunderbird);
+    EXPECT_TRUE(shown->closed.contains(uuidText(stale)));
+    fake->setDefault(pdf, okular);
+    check();
+    fake->setDefault(pdf, evince);
+    check();
+    EXPECT_TRUE(model->unresolvedChanges().isEmpty()) << "a type given back to the choice leaves nothing to revert";
+    fake->setDefault(pdf, okular);
+    check();
+    fake->setDefault(pdf, evince);
+    model->setAlwaysKeep(pdf, true);
+    check();
+    EXPECT_TRUE(model->unresolvedChanges().isEmpty());
 }
 
 // A kept type goes back at once, named after the program that started just before; a backup
@@ -793,9 +818,10 @@ TEST_F(AppModelTest, AGuardFileNamingAppsThatAreGone)
     make();
     refresh(); // evince replaced the application that is gone
     EXPECT_EQ(model->guardState().history.size(), 2);
-    await(model->revert(old.history[0].id));
+    ASSERT_EQ(model->unresolvedChanges().size(), 1);
+    await(model->revert(model->unresolvedChanges()[0].id));
     EXPECT_EQ(model->results().value(pdf, ChangeResult::failed({})), ChangeResult::appMissing());
-    EXPECT_EQ(model->unresolvedChanges().size(), 2);
+    EXPECT_EQ(model->unresolvedChanges().size(), 1);
     EXPECT_EQ(model->health().issues.size(), 62); // only the two known defaults are configured
 }
 

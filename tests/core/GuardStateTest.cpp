@@ -84,13 +84,14 @@ INSTANTIATE_TEST_SUITE_P(
                                     {},
                                     {{pdf, app(u"b"_s)}, {doc, std::nullopt}, {mailto, std::nullopt}},
                                     {u".doc a>-"_s, u".pdf ->b"_s}},
+                      // The second takeover of .pdf, unanswered, reverts to what was chosen before both.
                       DetectionRow {"BlockOrderedByTargetAheadOfOlderEntries",
                                     {{pdf, app(u"a"_s)}, {doc, app(u"a"_s)}, {mailto, app(u"a"_s)}},
                                     [](GuardState& s) {
                                         s.absorb({{pdf, app(u"old"_s)}}, t0);
                                     },
                                     {{mailto, app(u"b"_s)}, {pdf, app(u"b"_s)}, {doc, app(u"b"_s)}},
-                                    {u".doc a>b"_s, u".pdf old>b"_s, u"mailto: a>b"_s, u".pdf a>old"_s}},
+                                    {u".doc a>b"_s, u".pdf a>b"_s, u"mailto: a>b"_s, u".pdf a>old"_s}},
                       // Code point order, as the JSON writer sorts keys: U+FFFD before U+1F600.
                       DetectionRow {"BeyondTheBasicPlane",
                                     {{smiley, app(u"a"_s)}, {replacement, app(u"a"_s)}},
