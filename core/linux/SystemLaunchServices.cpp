@@ -248,6 +248,19 @@ QStringList SystemLaunchServices::declaredTypes(const QUrl& app) const
     return found && found->path == QDir::cleanPath(path) ? found->types : QStringList();
 }
 
+QStringList SystemLaunchServices::subtypes(const QSet<QString>& types) const
+{
+    QStringList found;
+    if (types.isEmpty())
+        return found;
+    for (const QString& type : gio::registeredTypes()) {
+        if (!types.contains(type)
+            && std::any_of(types.cbegin(), types.cend(), [&](const QString& t) { return gio::isA(type, t); }))
+            found.append(type);
+    }
+    return found;
+}
+
 bool SystemLaunchServices::inherits(const QString& type, const QString& parent) const
 {
     return type == parent || gio::isA(type, parent);
@@ -513,6 +526,25 @@ Snapshot snapshotOnce(QList<Snapshot>& snapshots, const QString& path)
     return snapshots.last();
 }
 
+// A list the user cannot change: a link to a file they cannot write (Home Manager, stow into a
+// read-only store), a dangling link, or a read-only file. GIO's write would replace it with a
+// private copy, so a change that must write it is refused instead, naming it.
+std::optional<LaunchError> managedList(const QString& path)
+{
+    const QFileInfo list(path);
+    if (!list.exists() && !list.isSymLink())
+        return std::nullopt;
+    const QString file = list.isSymLink() ? list.canonicalFilePath() : path;
+    if (!file.isEmpty() && ::access(QFile::encodeName(file).constData(), W_OK) == 0)
+        return std::nullopt;
+    return LaunchError::platform(
+        u"openwright"_s, 3,
+        QCoreApplication::translate("Applications",
+                                    "%1 is read-only, as a configuration tool leaves it, so nothing was changed. "
+                                    "Change it where your configuration is kept.")
+            .arg(path));
+}
+
 LaunchError toLaunchError(const gio::Error& error)
 {
     // Our own write failed (a read-only ~/.config, a full disk): a failure with the system's
@@ -573,6 +605,8 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
         return {}; // a list that cannot be written keeps one of the types: move none of them
 
     const QString userList = gio::userConfigDir() + u"/mimeapps.list"_s;
+    if (auto managed = managedList(userList))
+        throw *managed;
     QList<Snapshot> snapshots {snapshotOf(userList)};
     // The desktop's own browser setting moves with the browser's types, in the same change.
     const auto desktop = std::any_of(types.cbegin(), types.cend(), isWebLink) ? DesktopBrowser::current() : std::nullopt;
@@ -655,8 +689,11 @@ bool SystemLaunchServices::resetDefault(const QList<Target>& targets)
         if (!list.exists())
             continue;
         for (const QString& type : types) {
-            if (!listedFor(path, type).isEmpty() || (plain && !gio::addedAssociations(path, type).isEmpty()))
-                edits.append({list.isSymLink() ? list.canonicalFilePath() : path, type, plain});
+            if (listedFor(path, type).isEmpty() && (!plain || gio::addedAssociations(path, type).isEmpty()))
+                continue;
+            if (auto managed = managedList(path))
+                throw *managed;
+            edits.append({list.isSymLink() ? list.canonicalFilePath() : path, type, plain});
         }
     }
     // The user's own browser line of the desktop is part of the choice too (the system's stays).
@@ -712,8 +749,14 @@ std::optional<QList<std::pair<QString, QString>>> SystemLaunchServices::desktopO
             continue;
         const QString file = list.isSymLink() ? list.canonicalFilePath() : list.filePath();
         for (const QString& type : types) {
+            // The system passes over entries that are not installed: a line naming only such
+            // entries decides nothing, and one naming the new default first among the installed
+            // ones already agrees.
             const QStringList listed = listedFor(list.filePath(), type);
-            if (listed.isEmpty() || listed.first() == desktopFile)
+            const auto deciding = std::find_if(listed.cbegin(), listed.cend(), [](const QString& item) {
+                return item.endsWith(u".desktop"_s) && gio::appForId(item.chopped(8)).has_value();
+            });
+            if (deciding == listed.cend() || *deciding == desktopFile)
                 continue;
             // A list made read-only (as configuration managers leave them) is the user's or
             // the administrator's choice: it keeps the current application.

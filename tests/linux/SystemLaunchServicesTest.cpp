@@ -673,7 +673,7 @@ TEST(Unprivileged, ReadOnlyDesktopListDeclinesAndUnreadableEntriesAreHarmless)
     qputenv("XDG_CURRENT_DESKTOP", "KDE:Budgie Desktop");
     const QStringList types {u"application/pdf"_s, u"x-scheme-handler/http"_s, u"x-scheme-handler/https"_s,
                              u"text/html"_s, u"text/plain"_s};
-    XdgTree::addApp(u"alpha"_s, u"Alpha"_s, types);
+    const QString alphaPath = XdgTree::addApp(u"alpha"_s, u"Alpha"_s, types);
     const QString beta = XdgTree::addApp(u"beta"_s, u"Beta"_s, types);
     XdgTree::buildCaches();
     const QString kdeList = XdgTree::writeList(
@@ -686,6 +686,37 @@ TEST(Unprivileged, ReadOnlyDesktopListDeclinesAndUnreadableEntriesAreHarmless)
     // The browser moves together or not at all: a locked http keeps https and pages too.
     EXPECT_EQ(service.change({http, QUrl::fromLocalFile(beta)}), ChangeResult::declined());
     EXPECT_FALSE(XdgTree::readList().contains(u"beta"_s));
+    // A reset that would have to edit the locked list is refused, naming it, not done around it.
+    SystemLaunchServices system;
+    const QByteArray lockedList = XdgTree::readList(u"kde-mimeapps.list"_s).toUtf8();
+    try {
+        system.resetDefault({pdf});
+        ADD_FAILURE() << "a reset rewrote a read-only list";
+    } catch (const LaunchError& e) {
+        EXPECT_TRUE(e.message().contains(kdeList)) << e.message().toStdString();
+    }
+    EXPECT_EQ(XdgTree::readList(u"kde-mimeapps.list"_s).toUtf8(), lockedList);
+
+    // mimeapps.list a link into a read-only store (Home Manager, stow): a change is refused and
+    // the link stays; GIO's own write would replace it with a private copy.
+    const QString store = Sandbox::instance().root() + u"/store"_s;
+    QDir().mkpath(store);
+    const QString userList = Sandbox::instance().configHome() + u"/mimeapps.list"_s;
+    const Target md = Target::fileExtension(u"md"_s);
+    ASSERT_EQ(service.change({md, QUrl::fromLocalFile(beta)}), ChangeResult::changed());
+    QFile::remove(userList);
+    {
+        QFile file(store + u"/mimeapps.list"_s);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Default Applications]\ntext/markdown=beta.desktop;\n");
+    }
+    ASSERT_TRUE(QFile::link(store + u"/mimeapps.list"_s, userList));
+    ASSERT_TRUE(QFile::setPermissions(store + u"/mimeapps.list"_s, QFile::ReadOwner | QFile::ReadOther));
+    const ChangeResult managed = service.change({md, QUrl::fromLocalFile(alphaPath)});
+    EXPECT_EQ(managed.kind(), ChangeResult::Case::Failed);
+    EXPECT_TRUE(managed.message().contains(userList)) << managed.message().toStdString();
+    EXPECT_TRUE(QFileInfo(userList).isSymLink());
+    QFile::remove(userList);
     // A locked list of a desktop name GIO ignores keeps nothing.
     const QString ignored = XdgTree::writeList(u"budgie desktop-mimeapps.list"_s,
                                                u"[Default Applications]\ntext/x-csrc=alpha.desktop;\n"_s);
