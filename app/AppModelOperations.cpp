@@ -126,15 +126,36 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
     {
         Results results;
         QHash<Target, TargetState> states;
+        QList<MovedAlong> moved;
     };
     const auto service = m_service;
     // The batch and the re-read after it both run off this thread, with nothing of the model's,
     // one batch after the other: a batch's outcome is read back before the next one writes, so
     // two runs of ours never report each other's change as a setting that kept the old app.
     auto work = QtConcurrent::task([service, requests, affected] {
-                    Outcome out {service->apply(requests).result(), {}};
+                    // The subtypes of what the batch writes can move with it: each is read
+                    // before and after, and one that moved is told, never left unsaid.
+                    QSet<QString> written;
+                    for (const ChangeRequest& r : requests)
+                        written.unite(service->writtenTypes(r.target));
+                    QList<std::pair<Target, std::optional<QUrl>>> dependents;
+                    for (const QString& type : service->subtypes(written)) {
+                        const Target t = Target::mimeType(type);
+                        if (!affected.contains(t))
+                            dependents.append({t, service->defaultURL(t)});
+                    }
+                    Outcome out {service->apply(requests).result(), {}, {}};
                     for (const Target& t : affected)
                         out.states.insert(t, service->state(t));
+                    for (const auto& [t, before] : dependents) {
+                        const auto after = service->defaultURL(t);
+                        if (after == before)
+                            continue;
+                        const auto read = [&](const std::optional<QUrl>& url) {
+                            return url ? std::optional(service->appInfo(*url)) : std::nullopt;
+                        };
+                        out.moved.append({t, read(before), read(after)});
+                    }
                     return out;
                 })
                     .onThreadPool(m_changes)
@@ -150,6 +171,10 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
                 m_results.remove(r.target);
         }
         endOwnChange(affected, out.states, requested);
+        // Kept until a command takes them; a window that never asks keeps the newest only.
+        m_movedAlong += out.moved;
+        if (m_movedAlong.size() > 4096)
+            m_movedAlong.remove(0, m_movedAlong.size() - 4096);
         Q_EMIT pendingChanged();
         Q_EMIT resultsChanged();
         Q_EMIT statesChanged();
@@ -161,11 +186,13 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
 
 QFuture<void> AppModel::change(const FileCategory& category, const AppInfo& app)
 {
+    backUpBefore({{category.target, app.url}});
     return perform({{category.target, app.url}}).then([](const Results&) {});
 }
 
 QFuture<AppModel::Results> AppModel::change(const QList<ChangeRequest>& requests)
 {
+    backUpBefore(requests);
     return perform(requests);
 }
 
@@ -217,6 +244,22 @@ QFuture<void> AppModel::addAndChange(const FileCategory& category, const QUrl& f
         .unwrap();
 }
 
+template<typename F> void AppModel::resolveOpen(const Target& target, F stale)
+{
+    bool any = false;
+    for (DefaultChange& c : m_guardState.history) {
+        if (c.target == target && !c.resolved && c.handling == DefaultChange::Handling::none && stale(c)) {
+            c.resolved = true;
+            m_notifier->withdraw(c.id);
+            any = true;
+        }
+    }
+    if (any) {
+        Q_EMIT guardStateChanged();
+        saveGuard();
+    }
+}
+
 QFuture<void> AppModel::revert(const QUuid& changeID)
 {
     const auto it = std::find_if(m_guardState.history.cbegin(), m_guardState.history.cend(),
@@ -230,11 +273,16 @@ QFuture<void> AppModel::revert(const QUuid& changeID)
         return QtFuture::makeReadyFuture();
     autoBackup(BackupReason::beforeRevert(it->target));
     // Tracked like the batch itself, so that "not busy" means the change is marked resolved too.
-    return landed(perform({request}), [this, changeID](const Results& results) {
-        if (std::any_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); }))
-            markResolved(changeID);
+    return landed(perform({request}), [this, changeID, target = it->target](const Results& results) {
+        if (std::none_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); }))
+            return;
+        // Every open row of the type is undone with it: a stale one's Revert would hand the type
+        // to an earlier intruder.
+        resolveOpen(target, [&](const DefaultChange& c) { return c.id != changeID; });
+        markResolved(changeID);
     });
 }
+
 
 // The Default Guard
 
@@ -343,6 +391,13 @@ QFuture<void> AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, q
     const GuardState before = m_guardState;
     const QDateTime previousLook = m_guardState.lastLook;
     QList<DefaultChange> changes = m_guardState.absorb(observed, m_clock->now());
+    // Rows a later change made stale offer nothing any more.
+    for (qsizetype i = 0; i < before.history.size(); ++i) {
+        const DefaultChange& was = before.history[i];
+        if (!was.resolved && std::any_of(m_guardState.history.cbegin(), m_guardState.history.cend(),
+                                         [&](const DefaultChange& c) { return c.id == was.id && c.resolved; }))
+            m_notifier->withdraw(was.id);
+    }
     QList<Target> changed;
     for (DefaultChange& c : changes) {
         changed.append(c.target);
@@ -542,6 +597,14 @@ void AppModel::setAlwaysKeep(const Target& target, bool keep)
             m_notifier->requestPermission();
         }
         m_guardState.kept.insert(target);
+        // What another program set before and has since lost is no longer the person's to revert.
+        const auto seen = m_guardState.baseline.constFind(target);
+        if (seen != m_guardState.baseline.cend()) {
+            const std::optional<AppInfo> now = seen->app;
+            resolveOpen(target, [&](const DefaultChange& c) {
+                return !((!c.to && !now) || (c.to && now && c.to->isSameApp(now)));
+            });
+        }
     } else {
         m_guardState.kept.remove(target);
     }
@@ -658,8 +721,16 @@ QFuture<AppModel::Results> AppModel::apply(const Profile& profile)
     }
     if (requests.isEmpty())
         return QtFuture::makeReadyFuture(Results());
-    // A run by application names types no list holds: the backup before it keeps them too, or
-    // restoring it could not put them back.
+    autoBackup(profile.kind == Profile::Kind::snapshot ? BackupReason::beforeRestore(profile.name)
+                                                       : BackupReason::beforeProfile(profile.name),
+               unlistedStates(requests));
+    return perform(requests);
+}
+
+QList<TargetState> AppModel::unlistedStates(const QList<ChangeRequest>& requests) const
+{
+    // A change may name types no list holds: the backup before it keeps them too, or restoring
+    // it could not put them back.
     QSet<Target> listed;
     for (const FileCategory& c : categories())
         listed.insert(c.target);
@@ -672,10 +743,20 @@ QFuture<AppModel::Results> AppModel::apply(const Profile& profile)
             unlisted.append(std::move(state));
         }
     }
-    autoBackup(profile.kind == Profile::Kind::snapshot ? BackupReason::beforeRestore(profile.name)
-                                                       : BackupReason::beforeProfile(profile.name),
-               unlisted);
-    return perform(requests);
+    return unlisted;
+}
+
+void AppModel::backUpBefore(const QList<ChangeRequest>& requests)
+{
+    if (requests.isEmpty())
+        return;
+    QStringList targets;
+    for (const ChangeRequest& r : requests)
+        targets.append(r.target.id());
+    // Named as a run of its own would be ("Before applying “Okular for .pdf”"): a stored reason
+    // every version reads.
+    const QString name = tr("%1 for %2").arg(m_service->appInfo(requests.first().app).name, targets.join(u", "_s));
+    autoBackup(BackupReason::beforeProfile(name), unlistedStates(requests));
 }
 
 void AppModel::autoBackup(const BackupReason& reason, const QList<TargetState>& unlisted)

@@ -72,6 +72,9 @@ public:
     {
         return m_launchServices->inherits(type, parent);
     }
+    QStringList subtypes(const QSet<QString>& types) const { return m_launchServices->subtypes(types); }
+    // The default as the platform names it, without reading the application: cheap to compare.
+    std::optional<QUrl> defaultURL(const Target& target) const { return m_launchServices->defaultApp(target); }
     // Why the target opens in the application it does; reads the platform, so off the GUI thread.
     DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
     void removeStaleTemporaries() const { m_launchServices->removeStaleTemporaries(); }

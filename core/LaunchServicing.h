@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -167,6 +168,14 @@ public:
     // Whether `type` is `parent`, an alias of it or one of its subtypes: a type with no default
     // of its own opens where its parent's does (text/x-csrc where text/plain does).
     virtual bool inherits(const QString& type, const QString& parent) const { return type == parent; }
+    // Every type the platform knows that inherits one of `types` (its subtypes, theirs, and
+    // aliases resolved), without `types` themselves: what a change of `types` can move along
+    // where nothing names a default of its own (text/x-kotlin with text/plain).
+    virtual QStringList subtypes(const QSet<QString>& types) const
+    {
+        Q_UNUSED(types);
+        return {};
+    }
     // What a person calls a platform type ("MPEG-4 video"); empty when the system cannot say.
     virtual QString typeDescription(const QString& type) const
     {

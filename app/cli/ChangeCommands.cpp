@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 
 #include <algorithm>
 
@@ -61,6 +62,15 @@ QString resetMessage(const ChangeResult& result)
     }
 }
 
+// What the target and those that move with it open now, as read after a change.
+QJsonArray nowJson(const AppModel& model, const Target& target)
+{
+    QJsonArray now;
+    for (const Target& t : QList<Target> {target} + target.linkedTargets())
+        now.append(QJsonObject {{u"target"_s, t.id()}, {u"app"_s, appJson(model.service().currentDefault(t))}});
+    return now;
+}
+
 // What a batch left: each target's outcome, and the default of the target and of those that
 // moved with it. One target set keeps the form of a single change: the outcome on a line of
 // its own, and with --json one object.
@@ -78,17 +88,15 @@ Reply changeReply(const AppModel& model, const QList<Target>& targets, const std
         if (!result.isSuccess())
             reply.status = 1;
         const QString message = app ? result.message() : resetMessage(result);
-        QJsonArray now;
         for (const Target& t : QList<Target> {target} + target.linkedTargets()) {
             const auto current = model.service().currentDefault(t);
-            now.append(QJsonObject {{u"target"_s, t.id()}, {u"app"_s, appJson(current)}});
             QStringList row {t.description(), appName(current),
                              style.dim(current ? desktopFileId(*current) : QString())};
             if (!single)
                 row.insert(1, t == target ? message : QString());
             table.row(row);
         }
-        QJsonObject o {{u"target"_s, target.id()}, {u"app"_s, appJson(app)}, {u"now"_s, now}};
+        QJsonObject o {{u"target"_s, target.id()}, {u"app"_s, appJson(app)}, {u"now"_s, nowJson(model, target)}};
         addResult(o, result);
         o.insert(u"message"_s, message);
         changes.append(o);
@@ -124,8 +132,8 @@ Reply undeclared(const DefaultsService& service, const QList<Target>& targets, c
 // A profile's or backup's steps with the outcome of each change.
 // A restore puts back every default of the backup: one whose application is gone is not
 // restored, and counts as such.
-Reply ranReply(const Profile& profile, const QList<PlanStep>& plan, const AppModel::Results& results,
-               const Invocation& inv)
+Reply ranReply(const AppModel& model, const Profile& profile, const QList<PlanStep>& plan,
+               const AppModel::Results& results, const Invocation& inv)
 {
     const bool restoring = profile.kind == Profile::Kind::snapshot;
     Reply reply;
@@ -142,6 +150,7 @@ Reply ranReply(const Profile& profile, const QList<PlanStep>& plan, const AppMod
             succeeded += it->isSuccess() ? 1 : 0;
             outcome = it->message();
             addResult(o, *it);
+            o.insert(u"now"_s, nowJson(model, step.target()));
         } else if (restoring && step.kind == PlanStep::Case::notInstalled) {
             ++outcomes;
             outcome = QCoreApplication::translate("cli", "Not restored");
@@ -233,10 +242,10 @@ QFuture<Reply> applyPlanned(const Profile& profile, const Invocation& inv, AppMo
                                  : QCoreApplication::translate("cli", "All set\n"),
                           {},
                           0});
-        return ready(ranReply(profile, plan, {}, inv));
+        return ready(ranReply(model, profile, plan, {}, inv));
     }
-    return continueOn(&model, model.apply(profile), [inv, plan, profile](const AppModel::Results& results) {
-        return ranReply(profile, plan, results, inv);
+    return continueOn(&model, model.apply(profile), [inv, plan, profile, &model](const AppModel::Results& results) {
+        return ranReply(model, profile, plan, results, inv);
     });
 }
 
@@ -283,30 +292,37 @@ QFuture<Reply> unpin(const Invocation& inv, AppModel& model)
     return pinAs(inv, model, false);
 }
 
+// The guard's changes not among `known`, as a check found and handled them.
+static Reply guardChanges(const Invocation& inv, const AppModel& model, const QSet<QUuid>& known)
+{
+    Reply reply;
+    const Style style {inv.color};
+    Table table;
+    QJsonArray changes;
+    for (const DefaultChange& c : model.guardState().history) {
+        if (known.contains(c.id))
+            continue;
+        changes.append(changeJson(c, model.category(c.target)));
+        table.row(changeRow(c, model.category(c.target), style));
+    }
+    if (inv.json)
+        printJson(reply, {{u"changes"_s, changes}});
+    else
+        reply.out = table.isEmpty()
+            ? QCoreApplication::translate("cli", "No defaults changed since the last check.\n")
+            : table.text();
+    return reply;
+}
+
 QFuture<Reply> guardCheck(const Invocation& inv, AppModel& model)
 {
     QSet<QUuid> known;
     for (const DefaultChange& c : model.guardState().history)
         known.insert(c.id);
-    // The read absorbs what it sees into the guard, as every check does.
+    // The read absorbs what it sees into the guard, as every check does; the reply waits for
+    // what the guard does about it (a put-back) to land and be recorded.
     return refreshed(model, [inv, &model, known] {
-        Reply reply;
-        const Style style {inv.color};
-        Table table;
-        QJsonArray changes;
-        for (const DefaultChange& c : model.guardState().history) {
-            if (known.contains(c.id))
-                continue;
-            changes.append(changeJson(c, model.category(c.target)));
-            table.row(changeRow(c, model.category(c.target), style));
-        }
-        if (inv.json)
-            printJson(reply, {{u"changes"_s, changes}});
-        else
-            reply.out = table.isEmpty()
-                ? QCoreApplication::translate("cli", "No defaults changed since the last check.\n")
-                : table.text();
-        return ready(reply);
+        return continueOn(&model, model.settled(), [inv, &model, known] { return guardChanges(inv, model, known); });
     });
 }
 
@@ -396,7 +412,48 @@ QFuture<Reply> backupDelete(const Invocation& inv, AppModel& model)
     return ready(reply);
 }
 
-QFuture<Reply> carryOut(const Invocation& inv, AppModel& model)
+namespace {
+
+// Adds to a command's reply the types that moved along with its changes (see
+// AppModel::takeMovedAlong): in JSON as "alsoMoved", each with what it opened and opens now;
+// as text one line each, since a script or a person must not learn of them by surprise.
+Reply withMovedAlong(Reply reply, AppModel& model, const Invocation& inv)
+{
+    const QList<AppModel::MovedAlong> moved = model.takeMovedAlong();
+    if (moved.isEmpty())
+        return reply;
+    // The newest move of each type stands.
+    QList<AppModel::MovedAlong> last;
+    for (auto it = moved.crbegin(); it != moved.crend(); ++it) {
+        if (std::none_of(last.cbegin(), last.cend(), [&](const AppModel::MovedAlong& m) { return m.target == it->target; }))
+            last.prepend(*it);
+    }
+    if (inv.json) {
+        QJsonDocument doc = QJsonDocument::fromJson(reply.out.toUtf8());
+        if (!doc.isObject())
+            return reply;
+        QJsonArray list;
+        for (const AppModel::MovedAlong& m : std::as_const(last))
+            list.append(QJsonObject {{u"target"_s, m.target.id()}, {u"from"_s, appJson(m.from)}, {u"app"_s, appJson(m.to)}});
+        QJsonObject o = doc.object();
+        o.insert(u"alsoMoved"_s, list);
+        reply.out.clear();
+        printJson(reply, o);
+        return reply;
+    }
+    const Style style {inv.color};
+    Table table;
+    for (const AppModel::MovedAlong& m : std::as_const(last)) {
+        const QString description = model.service().typeDescription(m.target.payload());
+        table.row({m.target.id(), description, appName(m.from) + u" → "_s + appName(m.to),
+                   style.dim(m.to ? desktopFileId(*m.to) : QString())});
+    }
+    reply.line(QCoreApplication::translate("cli", "Also moved, since they open where a changed type does:"));
+    reply.out += table.text();
+    return reply;
+}
+
+QFuture<Reply> carriedOut(const Invocation& inv, AppModel& model)
 {
     switch (inv.command->change) {
     case Change::set: return set(inv, model);
@@ -416,6 +473,19 @@ QFuture<Reply> carryOut(const Invocation& inv, AppModel& model)
     // A command that reads: run() and serve() call its read instead.
     return ready(Reply().fail(
         1, QCoreApplication::translate("cli", "%1 changes nothing.").arg(QString::fromUtf8(inv.command->name))));
+}
+
+} // namespace
+
+QFuture<Reply> carryOut(const Invocation& inv, AppModel& model)
+{
+    // What moved before this command is not its doing.
+    model.takeMovedAlong();
+    return continueOn(&model, carriedOut(inv, model), [inv, &model](Reply reply) {
+        return continueOn(&model, model.settled(),
+                          [inv, &model, reply]() { return withMovedAlong(reply, model, inv); });
+    })
+        .unwrap();
 }
 
 } // namespace openwright::cli

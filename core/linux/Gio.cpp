@@ -433,6 +433,21 @@ QList<App> allForType(const QString& contentType)
     return apps;
 }
 
+const QStringList& registeredTypes()
+{
+    // The shared MIME database is read once per process, as GIO itself reads it.
+    static const QStringList types = [] {
+        QStringList list;
+        GList* registered = g_content_types_get_registered();
+        for (GList* l = registered; l; l = l->next)
+            list.append(QString::fromUtf8(static_cast<const char*>(l->data)));
+        g_list_free_full(registered, g_free);
+        list.sort();
+        return list;
+    }();
+    return types;
+}
+
 bool isA(const QString& type, const QString& parent)
 {
     return g_content_type_is_a(type.toUtf8().constData(), parent.toUtf8().constData());

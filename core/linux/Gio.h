@@ -43,6 +43,8 @@ QList<App> allForType(const QString& contentType);
 // The MIME database's description of a type ("MPEG-4 video"), in the user's language; empty
 // for a type the database does not know.
 QString typeDescription(const QString& contentType);
+// Every MIME type the shared MIME database knows, sorted.
+const QStringList& registeredTypes();
 // Whether `type` is `parent`, one of its aliases or subtypes, as the MIME database says.
 bool isA(const QString& type, const QString& parent);
 

@@ -39,6 +39,7 @@ public:
     QStringList declaredTypes(const QUrl& app) const override;
     QString typeDescription(const QString& type) const override;
     bool inherits(const QString& type, const QString& parent) const override;
+    QStringList subtypes(const QSet<QString>& types) const override;
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
     ApplicationFile checkApplicationFile(const QUrl& file) const override;

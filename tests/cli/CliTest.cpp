@@ -485,7 +485,7 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     EXPECT_EQ(restore.status, 0) << restore.err.toStdString();
     EXPECT_TRUE(restore.out.contains(QRegularExpression(u"\\.pdf +Okular \u2192 Document Viewer +Changed"_s)))
         << restore.out.toStdString();
-    EXPECT_TRUE(restore.out.endsWith(u"1 of 1 changed.\n"_s));
+    EXPECT_TRUE(restore.out.contains(u"1 of 1 changed.\n"_s)) << restore.out.toStdString();
     EXPECT_EQ(current(u".pdf"_s), u"org.gnome.Evince.desktop"_s);
     // The restore backed up the defaults it replaced first, as the window does.
     const QJsonArray backups = json({u"backup"_s, u"list"_s})[u"backups"_s].toArray();
@@ -521,7 +521,7 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     EXPECT_EQ(gone.status, 1);
     EXPECT_TRUE(gone.out.contains(QRegularExpression(u"\\.md +Atom isn't installed +Not restored"_s)))
         << gone.out.toStdString();
-    EXPECT_TRUE(gone.out.endsWith(u"1 of 2 changed.\n"_s)) << gone.out.toStdString();
+    EXPECT_TRUE(gone.out.contains(u"1 of 2 changed.\n"_s)) << gone.out.toStdString();
 }
 
 TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)
