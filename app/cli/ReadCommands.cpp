@@ -71,15 +71,35 @@ QString issueKind(HealthReport::Issue::Case kind)
     return {};
 }
 
+// A switch rather than a table: a group added later fails the build's warnings, not a script's run.
+QString groupName(DecisionStep::Group group)
+{
+    switch (group) {
+    case DecisionStep::Group::DefaultApplications: return u"defaultApplications"_s;
+    case DecisionStep::Group::AddedAssociations: return u"addedAssociations"_s;
+    case DecisionStep::Group::RemovedAssociations: return u"removedAssociations"_s;
+    case DecisionStep::Group::InstalledHandlers: return u"installedHandlers"_s;
+    case DecisionStep::Group::DesktopSetting: return u"desktopSetting"_s;
+    }
+    return {};
+}
+
+QString presenceName(DecisionStep::Presence presence)
+{
+    switch (presence) {
+    case DecisionStep::Presence::Read: return u"read"_s;
+    case DecisionStep::Presence::Missing: return u"missing"_s;
+    case DecisionStep::Presence::Unreadable: return u"unreadable"_s;
+    }
+    return {};
+}
+
 QJsonObject stepJson(const DecisionStep& step, bool decides)
 {
-    static const char* const kGroups[]
-        = {"defaultApplications", "addedAssociations", "removedAssociations", "installedHandlers"};
-    static const char* const kPresence[] = {"read", "missing", "unreadable"};
     return {{u"file"_s, step.file},
-            {u"presence"_s, QString::fromLatin1(kPresence[int(step.presence)])},
+            {u"presence"_s, presenceName(step.presence)},
             {u"line"_s, step.line},
-            {u"group"_s, QString::fromLatin1(kGroups[int(step.group)])},
+            {u"group"_s, groupName(step.group)},
             {u"type"_s, step.mimeType},
             {u"parentType"_s, step.parentType},
             {u"listed"_s, QJsonArray::fromStringList(step.listed)},
