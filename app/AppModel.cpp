@@ -309,6 +309,17 @@ QList<Target> AppModel::watchedTargets() const
     return list;
 }
 
+TargetState AppModel::withExactNames(TargetState state) const
+{
+    if (state.current)
+        state.current->bundleID = m_service->exactName(state.current->url);
+    for (TypeDefault& d : state.byType) {
+        if (d.app)
+            d.app->bundleID = m_service->exactName(d.app->url);
+    }
+    return state;
+}
+
 QList<TargetState> AppModel::currentStates() const
 {
     QList<TargetState> list;
@@ -316,11 +327,8 @@ QList<TargetState> AppModel::currentStates() const
         const auto it = m_states.constFind(c.target);
         if (it == m_states.cend())
             continue;
-        TargetState state = *it;
         // A record names the very entry: restored, another packaging of the program would not do.
-        if (state.current)
-            state.current->bundleID = m_service->exactName(state.current->url);
-        list.append(std::move(state));
+        list.append(withExactNames(*it));
     }
     return list;
 }

@@ -263,6 +263,8 @@ private:
     // The states of every listed type as profiles and backups record them: each default by the
     // name that finds that very entry again.
     QList<TargetState> currentStates() const;
+    // `state` with each of its applications named as a record names them (see currentStates).
+    TargetState withExactNames(TargetState state) const;
     QFuture<Results> perform(const QList<ChangeRequest>& requests);
     // A change of ours starts writing `targets`: a check meanwhile does not count them as taken over.
     void beginOwnChange(const QList<Target>& targets);

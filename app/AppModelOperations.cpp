@@ -72,13 +72,20 @@ QList<Target> AppModel::affectedBy(const QList<ChangeRequest>& requests) const
         }
     }
     // So do the watched types that open where a written type does: its subtypes and aliases
-    // without a default of their own (.c follows text/plain).
+    // without a default of their own (.c follows text/plain). And the browser, whose state
+    // holds its linked types too: a restore of https alone splits or joins it.
     for (const Target& t : watchedTargets()) {
         const auto type = m_typeOf.constFind(t);
         if (type != m_typeOf.cend()
             && std::any_of(types.cbegin(), types.cend(),
                            [&](const QString& written) { return m_service->inherits(*type, written); }))
             add(t);
+        for (const Target& linked : t.linkedTargets()) {
+            const auto known = m_typeOf.constFind(linked);
+            const auto linkedType = known != m_typeOf.cend() ? std::optional(*known) : m_service->platformType(linked);
+            if (linkedType && types.contains(*linkedType))
+                add(t);
+        }
     }
     return targets;
 }
@@ -736,12 +743,8 @@ QList<TargetState> AppModel::unlistedStates(const QList<ChangeRequest>& requests
         listed.insert(c.target);
     QList<TargetState> unlisted;
     for (const ChangeRequest& r : requests) {
-        if (!listed.contains(r.target)) {
-            TargetState state = m_service->state(r.target);
-            if (state.current)
-                state.current->bundleID = m_service->exactName(state.current->url);
-            unlisted.append(std::move(state));
-        }
+        if (!listed.contains(r.target))
+            unlisted.append(withExactNames(m_service->state(r.target)));
     }
     return unlisted;
 }

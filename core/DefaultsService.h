@@ -77,6 +77,8 @@ public:
     std::optional<QUrl> defaultURL(const Target& target) const { return m_launchServices->defaultApp(target); }
     // Why the target opens in the application it does; reads the platform, so off the GUI thread.
     DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
+    // One explanation for each type where the target's types may open apart (see LaunchServicing).
+    QList<DecisionChain> explainEach(const Target& target) const { return m_launchServices->explainEach(target); }
     void removeStaleTemporaries() const { m_launchServices->removeStaleTemporaries(); }
     // See LaunchServicing::answersStamp.
     std::optional<QByteArray> answersStamp() const { return m_launchServices->answersStamp(); }

@@ -15,6 +15,8 @@ HealthReport HealthReport::evaluate(const QList<TargetState>& states, const std:
         // Where the system passes over a removed default, what it opens instead is no choice.
         if (s.removedDefault) {
             report.issues.append({Issue::Case::missingApp, s.target, s.removedDefault});
+        } else if (!s.current && !s.byType.isEmpty()) {
+            report.issues.append({Issue::Case::split, s.target, std::nullopt, s.byType});
         } else if (!s.current) {
             report.issues.append(
                 {s.candidates.isEmpty() ? Issue::Case::noHandler : Issue::Case::noDefault, s.target, std::nullopt});

@@ -19,11 +19,15 @@ struct HealthReport
         {
             noHandler,
             noDefault,
-            missingApp
+            missingApp,
+            // The target's types open in different applications: a browser split between its
+            // links and pages, an extension whose types differ (see TargetState::byType).
+            split
         };
         Case kind;
         Target target;
         std::optional<AppInfo> app; // only for missingApp
+        QList<TypeDefault> byType {}; // only for split
 
         friend bool operator==(const Issue&, const Issue&) = default;
     };

@@ -222,6 +222,10 @@ public:
         chain.target = target;
         return chain;
     }
+    // Why each of the target's types opens where it does, where they differ or may: each type
+    // of an extension the system gives several, and each linked type that splits a browser from
+    // its links, named as its own target (https:, .html). One chain, explain()'s, otherwise.
+    virtual QList<DecisionChain> explainEach(const Target& target) const { return {explain(target)}; }
 };
 
 } // namespace openwright

@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace openwright {
 
 using namespace Qt::Literals::StringLiterals;
@@ -56,9 +58,24 @@ Profile Profile::snapshot(const QString& name, Kind kind, const std::optional<Ba
                           const QDateTime& at, const QList<TargetState>& states)
 {
     Profile p;
+    const auto add = [&](const Target& target, const AppInfo& app) {
+        if (app.bundleID && std::none_of(p.entries.cbegin(), p.entries.cend(),
+                                         [&](const ProfileEntry& e) { return e.target == target; }))
+            p.entries.append({target, *app.bundleID, app.name});
+    };
     for (const TargetState& s : states) {
-        if (s.current && s.current->bundleID)
-            p.entries.append({s.target, *s.current->bundleID, s.current->name});
+        if (s.current) {
+            add(s.target, *s.current);
+            continue;
+        }
+        // Types that open apart (a split browser, an extension of several types) are kept each
+        // by its own type, so that applying the profile puts each back; a desktop's own browser
+        // setting is no type, and it moves with the links' type.
+        for (const TypeDefault& d : s.byType) {
+            const auto type = Target::parse(d.type);
+            if (d.app && type && type->isMimeType())
+                add(*type, *d.app);
+        }
     }
     p.id = newIdentifier();
     p.name = name;

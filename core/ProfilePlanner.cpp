@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 
 namespace openwright {
 
@@ -63,8 +64,26 @@ QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefaul
             steps.append(PlanStep::change({entry.target, located->app.url}, current, entry.appName));
         else
             steps.append(PlanStep::notInstalled(entry.target, entry.appName));
+        steps.last().type = types[i].value_or(QString());
     }
     return steps;
+}
+
+qsizetype differences(const QList<PlanStep>& plan)
+{
+    qsizetype count = 0;
+    QSet<QString> types;
+    for (const PlanStep& step : plan) {
+        if (step.kind != PlanStep::Case::change)
+            continue;
+        if (step.type.isEmpty()) {
+            ++count;
+        } else if (!types.contains(step.type)) {
+            types.insert(step.type);
+            ++count;
+        }
+    }
+    return count;
 }
 
 } // namespace openwright::ProfilePlanner

@@ -27,21 +27,28 @@ struct PlanStep
     std::optional<AppInfo> from; // change: the current default
     QString appName; // change: the entry's appName ("to"); notInstalled: the entry's appName
     Target replacedBy; // replaced: the later entry's target
+    QString type; // the platform type, when the planner was told it: targets of one type are one difference
 
     static PlanStep change(ChangeRequest request, std::optional<AppInfo> from, QString to)
     {
-        return {Case::change, std::move(request), std::move(from), std::move(to), {}};
+        return {Case::change, std::move(request), std::move(from), std::move(to), {}, {}};
     }
-    static PlanStep alreadySet(Target target) { return {Case::alreadySet, {std::move(target), {}}, {}, {}, {}}; }
+    static PlanStep alreadySet(Target target)
+    {
+        return {Case::alreadySet, {std::move(target), {}}, {}, {}, {}, {}};
+    }
     static PlanStep notInstalled(Target target, QString appName)
     {
-        return {Case::notInstalled, {std::move(target), {}}, {}, std::move(appName), {}};
+        return {Case::notInstalled, {std::move(target), {}}, {}, std::move(appName), {}, {}};
     }
     static PlanStep replaced(Target target, Target by)
     {
-        return {Case::replaced, {std::move(target), {}}, {}, {}, std::move(by)};
+        return {Case::replaced, {std::move(target), {}}, {}, {}, std::move(by), {}};
     }
-    static PlanStep unknownType(Target target) { return {Case::unknownType, {std::move(target), {}}, {}, {}, {}}; }
+    static PlanStep unknownType(Target target)
+    {
+        return {Case::unknownType, {std::move(target), {}}, {}, {}, {}, {}};
+    }
 
     const Target& target() const { return request.target; }
     // Why a replaced or unknownType step is not attempted, as its line says; empty otherwise.
@@ -62,6 +69,10 @@ using PlatformType = std::function<std::optional<QString>(const Target&)>;
 
 QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefault, const Locate& locate,
                      const PlatformType& platformType = {});
+
+// How many defaults the plan changes: its changes, those of one platform type once (.mov and
+// video/quicktime set one default).
+qsizetype differences(const QList<PlanStep>& plan);
 
 } // namespace ProfilePlanner
 

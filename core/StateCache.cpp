@@ -15,7 +15,7 @@ namespace {
 // Raised with every change of the layout below or of how states are read: an older file is
 // then simply not used.
 constexpr quint32 kMagic = 0x4f575343; // "OWSC"
-constexpr quint32 kFormat = 1;
+constexpr quint32 kFormat = 2; // 2: the browser reads as split where its linked types differ
 
 void writeApp(QDataStream& out, const std::optional<AppInfo>& app)
 {

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace openwright {
 
 using namespace Qt::Literals::StringLiterals;
@@ -18,15 +20,32 @@ QString TargetState::note() const
             sentences.append(QCoreApplication::translate("TargetState", "%1 opens it for now.").arg(current->name));
     }
     if (!byType.isEmpty()) {
+        // Types that open in one application are named together, in the order first seen.
+        QList<std::pair<const std::optional<AppInfo>*, QStringList>> groups;
+        for (const TypeDefault& d : byType) {
+            const auto same = std::find_if(groups.begin(), groups.end(), [&](const auto& g) {
+                return g.first->has_value() == d.app.has_value() && (!d.app || (*g.first)->url == d.app->url);
+            });
+            if (same == groups.end())
+                groups.append({&d.app, {d.type}});
+            else
+                same->second.append(d.type);
+        }
         QStringList parts;
-        for (const TypeDefault& d : byType)
-            parts.append(d.app ? QCoreApplication::translate("TargetState", "%1 opens %2").arg(d.app->name, d.type)
-                               : QCoreApplication::translate("TargetState", "nothing opens %1").arg(d.type));
-        // A link has no file: its types differ by who opens it (a desktop's own browser setting).
-        sentences.append(target.isScheme() ? QCoreApplication::translate("TargetState", "Depends on who opens it: %1.")
-                                                 .arg(parts.join(u"; "_s))
-                                           : QCoreApplication::translate("TargetState", "Depends on the file: %1.")
-                                                 .arg(parts.join(u"; "_s)));
+        for (const auto& [app, types] : std::as_const(groups)) {
+            const QString named = types.join(u", "_s);
+            parts.append(*app ? QCoreApplication::translate("TargetState", "%1 opens %2").arg((*app)->name, named)
+                              : QCoreApplication::translate("TargetState", "nothing opens %1").arg(named));
+        }
+        // The browser's types are its links, pages and the desktop's own setting; another
+        // extension's are what its files hold.
+        sentences.append(!target.linkedTargets().isEmpty()
+                             ? QCoreApplication::translate("TargetState", "Split between browsers: %1.")
+                                   .arg(parts.join(u"; "_s))
+                         : target.isScheme() ? QCoreApplication::translate("TargetState", "Depends on who opens it: %1.")
+                                                   .arg(parts.join(u"; "_s))
+                                             : QCoreApplication::translate("TargetState", "Depends on the file: %1.")
+                                                   .arg(parts.join(u"; "_s)));
     }
     return sentences.join(u' ');
 }

@@ -217,8 +217,7 @@ QJsonObject stepJson(const PlanStep& step)
 
 qsizetype changeCount(const QList<PlanStep>& plan)
 {
-    return std::count_if(plan.cbegin(), plan.cend(),
-                         [](const PlanStep& s) { return s.kind == PlanStep::Case::change; });
+    return ProfilePlanner::differences(plan);
 }
 
 QString planSummary(const QList<PlanStep>& plan)

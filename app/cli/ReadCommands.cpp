@@ -40,6 +40,8 @@ QString appCell(const TargetState& state, bool known)
 {
     if (!known)
         return unknownTypeText(state.target.payload());
+    if (!state.current && !state.byType.isEmpty())
+        return QCoreApplication::translate("cli", "Different apps");
     if (!state.current && state.candidates.isEmpty())
         return QCoreApplication::translate("cli", "No installed app can open %1").arg(state.target.description());
     return appName(state.current);
@@ -57,6 +59,7 @@ QString issueMessage(const HealthReport::Issue& issue)
     case HealthReport::Issue::Case::missingApp:
         return QCoreApplication::translate("TargetState", "Set to %1, which is no longer installed.")
             .arg(appName(issue.app));
+    case HealthReport::Issue::Case::split: return TargetState {issue.target, {}, {}, issue.byType}.note();
     }
     return {};
 }
@@ -67,19 +70,40 @@ QString issueKind(HealthReport::Issue::Case kind)
     case HealthReport::Issue::Case::noHandler: return u"noHandler"_s;
     case HealthReport::Issue::Case::noDefault: return u"noDefault"_s;
     case HealthReport::Issue::Case::missingApp: return u"missingApp"_s;
+    case HealthReport::Issue::Case::split: return u"split"_s;
+    }
+    return {};
+}
+
+// A switch rather than a table: a group added later fails the build's warnings, not a script's run.
+QString groupName(DecisionStep::Group group)
+{
+    switch (group) {
+    case DecisionStep::Group::DefaultApplications: return u"defaultApplications"_s;
+    case DecisionStep::Group::AddedAssociations: return u"addedAssociations"_s;
+    case DecisionStep::Group::RemovedAssociations: return u"removedAssociations"_s;
+    case DecisionStep::Group::InstalledHandlers: return u"installedHandlers"_s;
+    case DecisionStep::Group::DesktopSetting: return u"desktopSetting"_s;
+    }
+    return {};
+}
+
+QString presenceName(DecisionStep::Presence presence)
+{
+    switch (presence) {
+    case DecisionStep::Presence::Read: return u"read"_s;
+    case DecisionStep::Presence::Missing: return u"missing"_s;
+    case DecisionStep::Presence::Unreadable: return u"unreadable"_s;
     }
     return {};
 }
 
 QJsonObject stepJson(const DecisionStep& step, bool decides)
 {
-    static const char* const kGroups[]
-        = {"defaultApplications", "addedAssociations", "removedAssociations", "installedHandlers"};
-    static const char* const kPresence[] = {"read", "missing", "unreadable"};
     return {{u"file"_s, step.file},
-            {u"presence"_s, QString::fromLatin1(kPresence[int(step.presence)])},
+            {u"presence"_s, presenceName(step.presence)},
             {u"line"_s, step.line},
-            {u"group"_s, QString::fromLatin1(kGroups[int(step.group)])},
+            {u"group"_s, groupName(step.group)},
             {u"type"_s, step.mimeType},
             {u"parentType"_s, step.parentType},
             {u"listed"_s, QJsonArray::fromStringList(step.listed)},
@@ -156,49 +180,73 @@ Reply status(const Invocation& inv, const Data& data)
     return reply;
 }
 
+namespace {
+
+QJsonObject chainJson(const DecisionChain& chain)
+{
+    const DecisionStep* decisive = chain.decisiveStep();
+    QJsonArray steps;
+    for (const DecisionStep& step : chain.steps)
+        steps.append(stepJson(step, &step == decisive));
+    QJsonValue app = QJsonValue::Null;
+    if (chain.app) {
+        app = QJsonObject {
+            {u"desktopId"_s, chain.app->desktopId}, {u"name"_s, chain.app->name}, {u"path"_s, chain.app->path}};
+    }
+    return {{u"target"_s, chain.target.id()},
+            {u"type"_s, chain.mimeType.value_or(QString())},
+            {u"app"_s, app},
+            {u"summary"_s, chain.summary()},
+            {u"agreesWithSystem"_s, chain.agreesWithSystem},
+            {u"systemDesktopId"_s, chain.systemDesktopId},
+            {u"steps"_s, steps}};
+}
+
+} // namespace
+
 Reply why(const Invocation& inv, const Data& data)
 {
-    const DecisionChain chain = data.service().explain(inv.target());
-    const DecisionStep* decisive = chain.decisiveStep();
+    // One explanation a type where the target's types open apart: an extension of several
+    // types, a browser split between links and pages.
+    const QList<DecisionChain> chains = data.service().explainEach(inv.target());
+    const DecisionChain& chain = chains.first();
     Reply reply;
     if (inv.json) {
-        QJsonArray steps;
-        for (const DecisionStep& step : chain.steps)
-            steps.append(stepJson(step, &step == decisive));
-        QJsonValue app = QJsonValue::Null;
-        if (chain.app) {
-            app = QJsonObject {
-                {u"desktopId"_s, chain.app->desktopId}, {u"name"_s, chain.app->name}, {u"path"_s, chain.app->path}};
-        }
-        printJson(reply,
-                  {{u"target"_s, chain.target.id()},
-                   {u"type"_s, chain.mimeType.value_or(QString())},
-                   {u"app"_s, app},
-                   {u"summary"_s, chain.summary()},
-                   {u"agreesWithSystem"_s, chain.agreesWithSystem},
-                   {u"systemDesktopId"_s, chain.systemDesktopId},
-                   {u"desktops"_s, QJsonArray::fromStringList(chain.desktops)},
-                   {u"ignoredDesktops"_s, QJsonArray::fromStringList(chain.ignoredDesktops)},
-                   {u"desktopLists"_s, QJsonArray::fromStringList(chain.desktopLists)},
-                   {u"steps"_s, steps}});
+        // The first type's explanation stays at the top, as scripts read it; `byType` has each.
+        QJsonObject o = chainJson(chain);
+        o.insert(u"desktops"_s, QJsonArray::fromStringList(chain.desktops));
+        o.insert(u"ignoredDesktops"_s, QJsonArray::fromStringList(chain.ignoredDesktops));
+        o.insert(u"desktopLists"_s, QJsonArray::fromStringList(chain.desktopLists));
+        QJsonArray byType;
+        for (qsizetype i = 0; chains.size() > 1 && i < chains.size(); ++i)
+            byType.append(chainJson(chains[i]));
+        o.insert(u"byType"_s, byType);
+        printJson(reply, o);
         return reply;
     }
     const Style style {inv.color};
-    reply.line(style.bold(chain.summary() + u'.'));
+    for (const DecisionChain& c : chains)
+        reply.line(style.bold(c.summary() + u'.'));
     if (chain.steps.isEmpty())
         return reply;
     reply.line();
     reply.line(chain.desktopSummary() + u'.');
-    reply.line();
-    reply.line(QCoreApplication::translate("cli", "Where the system looks, in its order:"));
-    Table table;
-    for (qsizetype i = 0; i < chain.steps.size(); ++i) {
-        const DecisionStep& step = chain.steps[i];
-        const bool decides = &step == decisive;
-        table.row({QString::number(i + 1), decides ? u"\u2192"_s : QString(),
-                   decides ? style.bold(step.summary()) : step.summary()});
+    for (const DecisionChain& c : chains) {
+        reply.line();
+        reply.line(chains.size() == 1
+                       ? QCoreApplication::translate("cli", "Where the system looks, in its order:")
+                       : QCoreApplication::translate("cli", "Where the system looks for %1, in its order:")
+                             .arg(c.mimeType.value_or(c.target.id())));
+        const DecisionStep* decisive = c.decisiveStep();
+        Table table;
+        for (qsizetype i = 0; i < c.steps.size(); ++i) {
+            const DecisionStep& step = c.steps[i];
+            const bool decides = &step == decisive;
+            table.row({QString::number(i + 1), decides ? u"\u2192"_s : QString(),
+                       decides ? style.bold(step.summary()) : step.summary()});
+        }
+        reply.out += table.text();
     }
-    reply.out += table.text();
     return reply;
 }
 

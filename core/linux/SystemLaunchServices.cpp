@@ -117,20 +117,56 @@ QUrl SystemLaunchServices::remember(const gio::App& app) const
     return url;
 }
 
-// The defaults of a target's types, and the desktop's own browser setting, each asked for once
-// and only when first needed: one state's several answers share them.
+namespace {
+
+// The types a change of the target also writes (the browser's https, pages, about: and
+// unknown:), leaving out `own`: each once.
+QStringList linkedTypes(const Target& target, const QStringList& own)
+{
+    QStringList types;
+    for (const Target& linked : target.linkedTargets()) {
+        const auto type = SystemLaunchServices::contentType(linked);
+        if (type && !own.contains(*type) && !types.contains(*type))
+            types.append(*type);
+    }
+    return types;
+}
+
+} // namespace
+
+// The defaults of a target's types, of the types that move with it, and the desktop's own
+// browser setting, each asked for once and only when first needed: one state's several
+// answers share them.
 struct SystemLaunchServices::TypeDefaults
 {
     explicit TypeDefaults(const Target& target)
         : types(contentTypes(target))
-        , defaults(types.size())
+        , linked(linkedTypes(target, types))
+        , defaults(types.size() + linked.size())
     {
     }
+    // The default of types[i], or of linked[i - types.size()].
     const std::optional<gio::App>& at(qsizetype i)
     {
         if (!defaults[i])
-            defaults[i] = gio::defaultForType(types[i]);
+            defaults[i] = gio::defaultForType(i < types.size() ? types[i] : linked[i - types.size()]);
         return *defaults[i];
+    }
+    // The default of linked[j] where it is the type's own: named for it in the user's lists (as
+    // browsers and xdg-mime leave them) or an application that declares it. A type that only
+    // falls back to a parent type's application (XHTML to a text editor) is no browser's.
+    const std::optional<gio::App>& linkedAt(qsizetype j)
+    {
+        static const std::optional<gio::App> none;
+        const auto& app = at(types.size() + j);
+        if (!app || app->types.contains(linked[j]))
+            return app;
+        const QString desktopFile = app->id + u".desktop"_s;
+        for (const QString& list : gio::userLists()) {
+            if (listedFor(list, linked[j]).contains(desktopFile))
+                return app;
+        }
+        return none;
     }
     const std::optional<DesktopBrowser>& desktop()
     {
@@ -140,6 +176,9 @@ struct SystemLaunchServices::TypeDefaults
     }
 
     const QStringList types;
+    // The linked targets' types. One without a default of its own (see linkedAt) splits
+    // nothing: the next change of the target gives it one.
+    const QStringList linked;
     QList<std::optional<std::optional<gio::App>>> defaults;
     std::optional<std::optional<DesktopBrowser>> browser;
 };
@@ -164,6 +203,11 @@ std::optional<QUrl> SystemLaunchServices::defaultApp(TypeDefaults& defaults) con
     }
     if (!app)
         return std::nullopt;
+    // A browser split between links, secure links and pages is no one browser either.
+    for (qsizetype j = 0; j < defaults.linked.size(); ++j) {
+        if (const auto& other = defaults.linkedAt(j); other && other->path != app->path)
+            return std::nullopt;
+    }
     // Links the desktop opens follow its own setting, the others the lists: when they differ,
     // no one browser opens them all.
     if (const auto& desktop = defaults.desktop(); desktop && (!desktop->app || desktop->app->path != app->path))
@@ -181,16 +225,25 @@ QList<std::pair<QString, std::optional<QUrl>>> SystemLaunchServices::defaultsByT
 {
     const QStringList& types = defaults.types;
     QList<std::pair<QString, std::optional<QUrl>>> byType;
-    for (qsizetype i = 0; types.size() > 1 && i < types.size(); ++i) {
-        const auto& app = defaults.at(i);
-        byType.append({types[i], app ? std::optional(remember(*app)) : std::nullopt});
+    const auto add = [&](const QString& type, const std::optional<gio::App>& app) {
+        byType.append({type, app ? std::optional(remember(*app)) : std::nullopt});
+    };
+    for (qsizetype i = 0; types.size() > 1 && i < types.size(); ++i)
+        add(types[i], defaults.at(i));
+    if (types.size() != 1)
+        return byType;
+    // One type, and those that move with it where they have a default: the caller keeps the
+    // list only where they differ.
+    add(types.first(), defaults.at(0));
+    for (qsizetype j = 0; j < defaults.linked.size(); ++j) {
+        if (const auto& app = defaults.linkedAt(j))
+            add(defaults.linked[j], app);
     }
-    if (const auto& desktop = types.size() == 1 ? defaults.desktop() : std::nullopt) {
-        const auto& app = defaults.at(0);
-        byType.append({types.first(), app ? std::optional(remember(*app)) : std::nullopt});
-        byType.append({QCoreApplication::translate("DesktopBrowser", "%1's links").arg(desktop->desktopName()),
-                       desktop->app ? std::optional(remember(*desktop->app)) : std::nullopt});
+    if (const auto& desktop = defaults.desktop()) {
+        add(QCoreApplication::translate("DesktopBrowser", "%1's links").arg(desktop->desktopName()), desktop->app);
     }
+    if (byType.size() == 1)
+        byType.clear();
     return byType;
 }
 
@@ -343,8 +396,13 @@ DecisionChain SystemLaunchServices::explain(const Target& target) const
     const auto type = contentType(target);
     if (!type)
         return LaunchServicing::explain(target);
-    DecisionChain chain = gio::explain(target, *type);
-    if (const auto desktop = desktopBrowserFor(*type)) {
+    return explain(target, *type);
+}
+
+DecisionChain SystemLaunchServices::explain(const Target& target, const QString& type)
+{
+    DecisionChain chain = gio::explain(target, type);
+    if (const auto desktop = desktopBrowserFor(type)) {
         // The desktop's own setting comes first: the links it opens never reach the lists.
         DecisionStep step;
         step.file = desktop->file;
@@ -357,6 +415,36 @@ DecisionChain SystemLaunchServices::explain(const Target& target) const
         chain.steps.prepend(step);
     }
     return chain;
+}
+
+QList<DecisionChain> SystemLaunchServices::explainEach(const Target& target) const
+{
+    const QStringList types = contentTypes(target);
+    if (types.size() > 1) {
+        QList<DecisionChain> chains;
+        for (const QString& type : types)
+            chains.append(explain(target, type));
+        return chains;
+    }
+    QList<DecisionChain> chains {explain(target)};
+    TypeDefaults defaults(target);
+    if (types.isEmpty() || defaults.linked.isEmpty() || defaultApp(defaults))
+        return chains;
+    // A split browser: each linked type that opens in another application than the target.
+    // A split by the desktop's own setting alone is in the target's own explanation.
+    const auto& own = defaults.at(0);
+    QStringList explained;
+    for (const Target& linked : target.linkedTargets()) {
+        const auto type = contentType(linked);
+        const qsizetype i = type ? defaults.linked.indexOf(*type) : -1;
+        if (i < 0 || explained.contains(*type))
+            continue;
+        explained.append(*type);
+        const auto& app = defaults.linkedAt(i);
+        if (app && (!own || app->path != own->path))
+            chains.append(explain(linked, *type));
+    }
+    return chains;
 }
 
 void SystemLaunchServices::removeStaleTemporaries()

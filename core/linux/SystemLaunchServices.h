@@ -42,6 +42,7 @@ public:
     QStringList subtypes(const QSet<QString>& types) const override;
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
+    QList<DecisionChain> explainEach(const Target& target) const override;
     ApplicationFile checkApplicationFile(const QUrl& file) const override;
     QUrl installApplication(const QUrl& file) override;
     // The lists' temporaries ("mimeapps.list.XXXXXX") that a write killed part-way left in
@@ -73,6 +74,7 @@ private:
     std::optional<QUrl> defaultApp(TypeDefaults& defaults) const;
     QList<std::pair<QString, std::optional<QUrl>>> defaultsByType(TypeDefaults& defaults) const;
     std::optional<AppInfo> removedDefault(TypeDefaults& defaults) const;
+    static DecisionChain explain(const Target& target, const QString& type);
     QList<QUrl> candidateApps(const QStringList& types) const;
     // The user's desktop-specific lists that name another default for one of `types`, as
     // (list, type) pairs; nothing when one of them cannot be written.

@@ -347,7 +347,7 @@ TEST_F(AppModelTest, ARunKeepsItsOwnEntryForALinkedType)
     Profile backup = Profile::snapshot(u"Before"_s, Profile::Kind::snapshot, BackupReason::manual(), clock.now(), {});
     backup.entries = {{http, u"firefox"_s, u"Firefox"_s}, {html, u"chromium"_s, u"Chromium"_s}};
     const QList<PlanStep> plan = model->plan(backup);
-    ASSERT_EQ(plan.value(1), PlanStep::alreadySet(html));
+    ASSERT_EQ(plan.value(1).kind, PlanStep::Case::alreadySet);
     const auto results = await(model->apply(backup));
     EXPECT_EQ(results.value({http, firefox.url}, ChangeResult::failed({})), ChangeResult::changed());
     EXPECT_EQ(results.value({html, chromium.url}, ChangeResult::failed({})), ChangeResult::alreadyDefault());

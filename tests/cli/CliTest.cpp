@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -145,6 +146,61 @@ INSTANTIATE_TEST_SUITE_P(
         DecisionRow {"no_list", u".mp3"_s, u"org.videolan.VLC.desktop"_s,
                      u"because no list sets an installed default and it is the first installed application"_s,
                      u"VLC media player"_s, u"vlc.desktop"_s, u"because ~/.config/mimeapps.list line"_s}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// KDE and Xfce keep a browser setting of their own: naming another browser than the lists is a
+// split, explained with the desktop's step, also once our own change wrote it.
+struct DesktopSettingRow
+{
+    const char* name;
+    QString desktop;
+    QString file; // below ~/.config
+    QString text; // naming Google Chrome
+};
+
+void PrintTo(const DesktopSettingRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class DesktopSetting : public CliTest, public ::testing::WithParamInterface<DesktopSettingRow>
+{
+};
+
+TEST_P(DesktopSetting, SplitsTheBrowserAndIsExplained)
+{
+    const DesktopSettingRow& row = GetParam();
+    m_env.insert(u"XDG_CURRENT_DESKTOP"_s, row.desktop);
+    QDir().mkpath(QFileInfo(home(u".config/"_s + row.file)).path());
+    QFile file(home(u".config/"_s + row.file));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(row.text.toUtf8());
+    file.close();
+
+    EXPECT_TRUE(json({u"status"_s, u"http:"_s})[u"types"_s][0][u"app"_s].isNull());
+    EXPECT_EQ(run({u"check"_s, u"http:"_s, u"firefox"_s}).status, 1);
+    const QString health = run({u"health"_s}).out;
+    EXPECT_TRUE(health.contains(u"Split between browsers: Firefox opens x-scheme-handler/http"_s)
+                && health.contains(u"Google Chrome opens "_s))
+        << health.toStdString();
+    // As the desktop left it, and once our own change wrote it.
+    for (const bool ours : {false, true}) {
+        if (ours) {
+            ASSERT_EQ(run({u"set"_s, u"http:"_s, u"firefox"_s}).status, 0);
+        }
+        const Outcome why = run({u"why"_s, u"http:"_s, u"--json"_s});
+        ASSERT_EQ(why.status, 0) << ours << why.err.toStdString();
+        const QJsonObject o = QJsonDocument::fromJson(why.out.toUtf8()).object();
+        EXPECT_EQ(o[u"steps"_s][0][u"group"_s].toString(), u"desktopSetting"_s) << ours;
+    }
+    EXPECT_EQ(run({u"check"_s, u"http:"_s, u"firefox"_s}).status, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, DesktopSetting,
+    ::testing::Values(DesktopSettingRow {"KDE", u"KDE"_s, u"kdeglobals"_s,
+                                         u"[General]\nBrowserApplication=google-chrome.desktop\n"_s},
+                      DesktopSettingRow {"Xfce", u"XFCE"_s, u"xfce4/helpers.rc"_s, u"WebBrowser=google-chrome\n"_s}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Exit statuses and the one line that says what was wrong.
@@ -465,14 +521,14 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     ASSERT_EQ(now.status, 0) << now.err.toStdString();
     const QString id = json({u"backup"_s, u"list"_s})[u"backups"_s][0][u"id"_s].toString();
     ASSERT_EQ(run({u"set"_s, u".pdf"_s, u"okular"_s}).status, 0);
-    // .ts has none to record: TypeScript sources and MPEG transport streams open apart.
-    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  51 defaults  1 different from now"_s));
+    // .ts is recorded by each of its types: TypeScript sources and MPEG transport streams open apart.
+    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  54 defaults  1 different from now"_s));
     // In German, as the window would show it, dates included; JSON stays English.
     QProcessEnvironment english = m_env;
     m_env.remove(u"LC_ALL"_s);
     m_env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
     const QString german = run({u"backup"_s, u"list"_s}).out;
-    EXPECT_TRUE(german.contains(u"Von Ihnen gesichert  51 Standards  1 Unterschied zu jetzt"_s))
+    EXPECT_TRUE(german.contains(u"Von Ihnen gesichert  54 Standards  1 Unterschied zu jetzt"_s))
         << german.toStdString();
     EXPECT_TRUE(german.contains(QRegularExpression(u"\\d+\\. \\w+\\.? \\d{4} um \\d\\d:\\d\\d"_s)))
         << german.toStdString();
@@ -481,11 +537,15 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     EXPECT_EQ(run({u"status"_s, u".zzq"_s}).err, u"openwright: Das System kennt keine .zzq-Dateien\n"_s);
     m_env = english;
 
+    // One of .ts's types changed too: the restore puts it back.
+    ASSERT_EQ(run({u"set"_s, u"video/mp2t"_s, u"mpv"_s}).status, 0);
     const Outcome restore = run({u"backup"_s, u"restore"_s, id.left(8)});
     EXPECT_EQ(restore.status, 0) << restore.err.toStdString();
     EXPECT_TRUE(restore.out.contains(QRegularExpression(u"\\.pdf +Okular \u2192 Document Viewer +Changed"_s)))
         << restore.out.toStdString();
-    EXPECT_TRUE(restore.out.contains(u"1 of 1 changed.\n"_s)) << restore.out.toStdString();
+    EXPECT_TRUE(restore.out.contains(QRegularExpression(u"video/mp2t +mpv Media Player \u2192 VLC +Changed"_s)))
+        << restore.out.toStdString();
+    EXPECT_TRUE(restore.out.contains(u"2 of 2 changed.\n"_s)) << restore.out.toStdString();
     EXPECT_EQ(current(u".pdf"_s), u"org.gnome.Evince.desktop"_s);
     // The restore backed up the defaults it replaced first, as the window does.
     const QJsonArray backups = json({u"backup"_s, u"list"_s})[u"backups"_s].toArray();
@@ -522,6 +582,43 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     EXPECT_TRUE(gone.out.contains(QRegularExpression(u"\\.md +Atom isn't installed +Not restored"_s)))
         << gone.out.toStdString();
     EXPECT_TRUE(gone.out.contains(u"1 of 2 changed.\n"_s)) << gone.out.toStdString();
+}
+
+// What browsers and xdg-mime leave: links in Firefox, secure links in Chrome, pages in Brave.
+// Shown as split everywhere, backed up by type and put back so.
+TEST_F(CliTest, ASplitBrowserIsShownAndBackedUpAsSplit)
+{
+    ASSERT_EQ(run({u"set"_s, u"https:"_s, u"google-chrome"_s}).status, 0);
+    ASSERT_EQ(run({u"set"_s, u".html"_s, u"brave-browser"_s}).status, 0);
+    const QString split = u"Split between browsers: Firefox opens x-scheme-handler/http, application/xhtml+xml; "
+                          u"Google Chrome opens x-scheme-handler/https; Brave Web Browser opens text/html."_s;
+    const Outcome status = run({u"status"_s, u"http:"_s});
+    EXPECT_TRUE(status.out.contains(split)) << status.out.toStdString();
+    EXPECT_TRUE(run({u"health"_s}).out.contains(split));
+    EXPECT_EQ(run({u"check"_s, u"http:"_s, u"firefox"_s}).status, 1);
+    const QString why = run({u"why"_s, u"http:"_s}).out;
+    EXPECT_TRUE(why.contains(u"\nhttps: opens in Google Chrome (google-chrome.desktop) because"_s)
+                && why.contains(u"\n.html opens in Brave Web Browser (brave-browser.desktop) because"_s)
+                && why.contains(u"Where the system looks for text/html, in its order:"_s))
+        << why.toStdString();
+    EXPECT_EQ(json({u"why"_s, u"http:"_s})[u"byType"_s].toArray().size(), 3);
+
+    ASSERT_EQ(run({u"backup"_s, u"now"_s}).status, 0);
+    const QString id = json({u"backup"_s, u"list"_s})[u"backups"_s][0][u"id"_s].toString();
+    // Choosing the browser links already name repairs the split.
+    ASSERT_EQ(run({u"set"_s, u"http:"_s, u"firefox"_s}).status, 0);
+    EXPECT_EQ(run({u"check"_s, u"http:"_s, u"firefox"_s}).status, 0);
+    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"2 different from now"_s));
+    const Outcome restore = run({u"backup"_s, u"restore"_s, id.left(8)});
+    EXPECT_EQ(restore.status, 0) << restore.err.toStdString();
+    EXPECT_TRUE(restore.out.contains(QRegularExpression(u"x-scheme-handler/https +Firefox \u2192 Google Chrome +Changed"_s)))
+        << restore.out.toStdString();
+    EXPECT_TRUE(restore.out.endsWith(u"2 of 2 changed.\n"_s)) << restore.out.toStdString();
+    EXPECT_EQ(current(u"https:"_s), u"google-chrome.desktop"_s);
+    EXPECT_EQ(current(u".html"_s), u"brave-browser.desktop"_s);
+    // The choice gave about: and unknown: Firefox too, which the backup did not hold.
+    EXPECT_TRUE(run({u"status"_s, u"http:"_s})
+                    .out.contains(u"Google Chrome opens x-scheme-handler/https; Brave Web Browser opens text/html."_s));
 }
 
 TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)

@@ -114,4 +114,24 @@ TEST(BackupHistory, PruneKeepsManualAndNewestHundredWithinThirtyDays)
     EXPECT_EQ(survivors[0].id, list[1].id);
 }
 
+// Types that open apart (a split browser, an extension of several types) are kept each by its
+// own type, so that a restore puts each back; the desktop's browser setting is no type.
+TEST(BackupHistory, ASplitIsKeptByEachType)
+{
+    const AppInfo fox {QUrl(u"file:///apps/fox.desktop"_s), u"fox"_s, u"Fox"_s};
+    const AppInfo bolt {QUrl(u"file:///apps/bolt.desktop"_s), u"bolt"_s, u"Bolt"_s};
+    const QList<TargetState> states {
+        {Target::scheme(u"http"_s),
+         std::nullopt,
+         {},
+         {{u"x-scheme-handler/http"_s, fox}, {u"text/html"_s, bolt}, {u"KDE's links"_s, bolt}}},
+        {Target::fileExtension(u"ts"_s), std::nullopt, {}, {{u"video/mp2t"_s, fox}, {u"text/x-ow"_s, std::nullopt}}},
+        {Target::fileExtension(u"pdf"_s), fox, {}}};
+    QStringList kept;
+    for (const ProfileEntry& e : Profile::snapshot(u"b"_s, Profile::Kind::snapshot, {}, now, states).entries)
+        kept.append(e.target.id() + u'=' + e.bundleID);
+    EXPECT_EQ(kept, (QStringList {u"x-scheme-handler/http=fox"_s, u"text/html=bolt"_s, u"video/mp2t=fox"_s,
+                                  u".pdf=fox"_s}));
+}
+
 } // namespace

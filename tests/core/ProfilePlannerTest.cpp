@@ -77,10 +77,19 @@ TEST(ProfilePlanner, SharedTypesAndUnknownExtensions)
         {yml, u"com.microsoft.VSCode"_s, u"Code"_s},
         {swift, u"com.microsoft.VSCode"_s, u"Code"_s},
     }));
+    const auto typed = [](PlanStep step, const QString& type) {
+        step.type = type;
+        return step;
+    };
     EXPECT_EQ(steps,
-              (QList<PlanStep> {PlanStep::replaced(jpg, jpeg), PlanStep::change({jpeg, previewUrl}, {}, u"Image Viewer"_s),
-                                PlanStep::change({yaml, code}, {}, u"Code"_s), PlanStep::change({yml, code}, {}, u"Code"_s),
+              (QList<PlanStep> {PlanStep::replaced(jpg, jpeg),
+                                typed(PlanStep::change({jpeg, previewUrl}, {}, u"Image Viewer"_s), u"image/jpeg"_s),
+                                typed(PlanStep::change({yaml, code}, {}, u"Code"_s), u"application/yaml"_s),
+                                typed(PlanStep::change({yml, code}, {}, u"Code"_s), u"application/yaml"_s),
                                 PlanStep::unknownType(swift)}));
+    // .yaml and .yml set one default: one difference from now ("Use for All Video" leaves .mov
+    // and video/quicktime in a backup).
+    EXPECT_EQ(ProfilePlanner::differences(steps), 2);
     EXPECT_EQ(steps[0].skipReason(), u"Replaced by .jpeg, the same file type"_s);
     EXPECT_EQ(steps[4].skipReason(), u"The system doesn't recognise .swift files"_s);
 }

@@ -91,8 +91,7 @@ BackupRow::BackupRow(AppModel& model, const Profile& backup, QWidget* parent)
 void BackupRow::updateDifference()
 {
     const QList<PlanStep> plan = m_model.plan(m_backup);
-    const auto changes
-        = std::count_if(plan.cbegin(), plan.cend(), [](const PlanStep& s) { return s.kind == PlanStep::Case::change; });
+    const qsizetype changes = ProfilePlanner::differences(plan);
     if (changes == 0) {
         m_difference->setText(tr("Same as now"));
         Style::setTone(m_difference, Style::Tone::secondary);

@@ -21,6 +21,7 @@ QString symbolOf(HealthReport::Issue::Case kind)
     case HealthReport::Issue::Case::noHandler: return u"app.dashed"_s;
     case HealthReport::Issue::Case::noDefault: return u"questionmark.circle"_s;
     case HealthReport::Issue::Case::missingApp: return u"trash"_s;
+    case HealthReport::Issue::Case::split: return u"arrow.left.arrow.right"_s;
     }
     return {};
 }
@@ -36,6 +37,7 @@ QString IssueRow::message(const HealthReport::Issue& issue)
     case HealthReport::Issue::Case::noDefault: return tr("Several apps can open it, but none is the default.");
     case HealthReport::Issue::Case::missingApp:
         return tr("Set to %1, which is no longer installed.").arg(issue.app ? issue.app->name : QString());
+    case HealthReport::Issue::Case::split: return TargetState {issue.target, {}, {}, issue.byType}.note();
     }
     return {};
 }
