@@ -189,6 +189,23 @@ TEST_F(AppModelTest, ACleanUpMovingAKeptDefaultIsNoTakeover)
     EXPECT_TRUE(shown->shown.isEmpty());
 }
 
+// A clean-up from the command line, which has read no default yet, still backs up first.
+TEST_F(AppModelTest, ACleanUpBeforeAnyReadBacksUpFirst)
+{
+    useDoctorList("[Default Applications]\napplication/pdf=gone.desktop;okular.desktop;\n");
+    make();
+    await(model->examineFiles());
+    ASSERT_FALSE(model->doctorFindings().isEmpty());
+    ASSERT_TRUE(model->backups().isEmpty());
+
+    const CleanUpOutcome outcome = await(model->cleanUp(model->doctorFindings()));
+    settle(*model);
+    EXPECT_FALSE(outcome.changedFiles.isEmpty());
+    const auto before = backupsWith(BackupReason::Case::beforeProfile);
+    ASSERT_EQ(before.size(), 1);
+    EXPECT_FALSE(before[0].entries.isEmpty());
+}
+
 TEST_F(AppModelTest, KeptStatesShowAtOnceWhileTheyHoldAndTheSystemsAnswersReplaceThem)
 {
     fake->setAnswersStamp(QByteArray("one"));
