@@ -305,6 +305,7 @@ private:
     void checkSoon(bool fileNotice);
     // `unlisted`: states of types no list holds that the backup must keep too.
     void autoBackup(const BackupReason& reason, const QList<TargetState>& unlisted = {});
+    QFuture<CleanUpOutcome> cleanUpRead(const QList<DoctorFinding>& selected);
     void saveGuard();
     void saveCustom();
     // Saves `next` as the profiles file and adopts it; refuses (false) a list too large to load.

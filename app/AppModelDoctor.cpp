@@ -37,6 +37,15 @@ QFuture<CleanUpOutcome> AppModel::cleanUp(const QList<DoctorFinding>& selected)
 {
     if (std::none_of(selected.cbegin(), selected.cend(), [](const DoctorFinding& f) { return f.fixable; }))
         return QtFuture::makeReadyFuture(CleanUpOutcome());
+    // The backup before it holds the defaults as they are: read them first where nothing has
+    // read them yet (a command line run).
+    if (m_states.isEmpty())
+        return continueOn(this, refresh(), [this, selected] { return cleanUpRead(selected); }).unwrap();
+    return cleanUpRead(selected);
+}
+
+QFuture<CleanUpOutcome> AppModel::cleanUpRead(const QList<DoctorFinding>& selected)
+{
     autoBackup(BackupReason::beforeProfile(tr("Clean Up")));
     const auto paths = m_doctorPaths;
     const DoctorPlatform platform = m_doctorPlatform;

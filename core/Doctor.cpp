@@ -42,8 +42,9 @@ struct ListFile
     bool managed = false;
     QString linkedTo;
     QList<Line> entries;
+    QList<KeyFileStray> strays; // lines the system cannot parse: one makes it ignore the whole list
 
-    // The last line setting `key` in `group` (the one a key-file reader keeps).
+    // The last line setting `key` in `group`: a key-file reader keeps its value.
     const Line* last(const QString& group, const QString& key) const
     {
         const Line* found = nullptr;
@@ -52,6 +53,15 @@ struct ListFile
                 found = &l;
         }
         return found;
+    }
+    // The first line setting `key` in `group`: a key-file reader keeps the key at its place.
+    const Line* first(const QString& group, const QString& key) const
+    {
+        for (const Line& l : entries) {
+            if (l.group == group && l.key == key)
+                return &l;
+        }
+        return nullptr;
     }
 };
 
@@ -76,7 +86,7 @@ ListFile readList(const QString& path)
         return list;
     list.exists = true;
     list.managed = isManaged(info, &list.linkedTo);
-    list.entries = readKeyFileLines(path);
+    list.entries = readKeyFileLines(path, &list.strays);
     return list;
 }
 
@@ -156,16 +166,23 @@ QString programOf(const QString& exec)
 }
 
 // The lines of `group` that GIO reads as one for `canonical`: the type's own key and its other
-// names, in file order (a repeated key by its last line, the one a key-file reader keeps).
+// names, each at the place of its first line with the value of its last (as GKeyFile keeps a
+// repeated key), in that order.
 QList<const Line*> linesOf(const ListFile& list, const QString& group, const QString& canonical,
                            const DoctorPlatform& platform)
 {
     QList<const Line*> lines;
     for (const Line& l : list.entries) {
-        if (l.group == group && list.last(group, l.key) == &l && platform.canonical(l.key) == canonical)
-            lines.append(&l);
+        if (l.group == group && list.first(group, l.key) == &l && platform.canonical(l.key) == canonical)
+            lines.append(list.last(group, l.key));
     }
     return lines;
+}
+
+// An ID as the finding shows it: quoted where blanks around it are part of it.
+QString shown(const QString& id)
+{
+    return id == id.trimmed() ? id : u'\u201C' + id + u'\u201D';
 }
 
 // IDs in the order given, each once, as GIO merges a type's lines.
@@ -183,9 +200,35 @@ QString firstInstalled(const QStringList& ids, const DoctorPlatform& platform)
     return first == ids.cend() ? QString() : *first;
 }
 
+// An item as GKeyFile writes it into a list: the separator and escapes escaped, a blank at the
+// start of the value kept.
+QString escaped(const QString& item, bool first)
+{
+    QString out;
+    for (qsizetype i = 0; i < item.size(); ++i) {
+        const QChar c = item[i];
+        if (c == u'\\' || c == u';')
+            out += u'\\' + QString(c);
+        else if (c == u'\n')
+            out += u"\\n"_s;
+        else if (c == u'\t')
+            out += u"\\t"_s;
+        else if (c == u'\r')
+            out += u"\\r"_s;
+        else if (c == u' ' && first && i == 0)
+            out += u"\\s"_s;
+        else
+            out += c;
+    }
+    return out;
+}
+
 QString lineText(const Line& line)
 {
-    return line.key + u'=' + line.values.join(u';') + u';';
+    QString text = line.key + u'=';
+    for (qsizetype i = 0; i < line.values.size(); ++i)
+        text += escaped(line.values[i], i == 0) + u';';
+    return text;
 }
 
 QString backupName(const QString& path)
@@ -210,7 +253,7 @@ QString DoctorFinding::explanation() const
     const QString at = QString::number(line);
     switch (kind) {
     case Kind::uninstalledApp:
-        return Texts::tr("Line %1 of %2 names %3 for %4, which is no longer installed.").arg(at, where, id, type);
+        return Texts::tr("Line %1 of %2 names %3 for %4, which is no longer installed.").arg(at, where, shown(id), type);
     case Kind::shadowingAlias:
         if (line < otherLine) {
             return Texts::tr(
@@ -221,7 +264,8 @@ QString DoctorFinding::explanation() const
         return Texts::tr("Line %1 of %2 sets %3, another name of %4, which line %5 sets too.")
             .arg(at, where, type, other, QString::number(otherLine));
     case Kind::duplicateKey:
-        return Texts::tr("%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.")
+        return Texts::tr("%1 is set twice in [%2] of %3 (lines %4 and %5); the system keeps the place of the first "
+                         "and the applications of the last.")
             .arg(type, group, where, at, QString::number(otherLine));
     case Kind::defaultAndRemoved:
         return Texts::tr(
@@ -244,6 +288,18 @@ QString DoctorFinding::explanation() const
     case Kind::managedList:
         return Texts::tr("%1 is a read-only link to %2, managed by a configuration tool.")
             .arg(where, homeRelativePath(other));
+    case Kind::unreadableList:
+        return Texts::tr("Line %1 of %2 (\u201C%3\u201D) is no setting, group or comment, so the system ignores the "
+                         "whole list: none of its defaults count.")
+            .arg(at, where, other);
+    case Kind::untrimmedItem:
+        return Texts::tr("Line %1 of %2 names %3 for %4: with the blank around it, the name never matches an "
+                         "application.")
+            .arg(at, where, shown(id), type);
+    case Kind::ignoredGroup:
+        return Texts::tr("[%1] in %2 (line %3) is ignored by the system: only your own mimeapps.list may add or "
+                         "remove applications.")
+            .arg(group, where, at);
     }
     return {};
 }
@@ -253,31 +309,53 @@ QString DoctorFinding::fix() const
     if (!fixable)
         return Texts::tr("Managed by your configuration; change it there.");
     const QString at = QString::number(line);
+    QString action;
     switch (kind) {
-    case Kind::uninstalledApp: return Texts::tr("Remove %1 from the line; the system passes over it already.").arg(id);
+    case Kind::uninstalledApp: action = Texts::tr("Remove %1 from the line.").arg(shown(id)); break;
     case Kind::shadowingAlias:
-        return changesDefault
-            ? Texts::tr("Move the applications of line %1 into line %2 and remove line %1; this changes which "
-                        "application opens %3.")
-                  .arg(at, QString::number(otherLine), other)
-            : Texts::tr("Move the applications of line %1 into line %2 and remove line %1; nothing else changes.")
-                  .arg(at, QString::number(otherLine));
-    case Kind::duplicateKey: return Texts::tr("Remove line %1; nothing else changes.").arg(at);
-    case Kind::defaultAndRemoved: return Texts::tr("Keep %1 among the applications for %2.").arg(id, type);
-    case Kind::deprecatedList:
-        return Texts::tr("Move the line to your own mimeapps.list; %1 stays the default.").arg(id);
-    case Kind::desktopOverride: return Texts::tr("Remove line %1, so that %2 opens in %3 again.").arg(at, type, other);
-    case Kind::userappDuplicate: return Texts::tr("Name %1 instead in your lists, and remove this entry.").arg(other);
-    case Kind::userappMissingProgram: return Texts::tr("Remove the entry and the lines naming it.");
-    case Kind::missingProgram: return Texts::tr("Remove the entry.");
-    case Kind::managedList: break;
+        action = Texts::tr("Move the applications of line %1 into line %2 and remove line %1.")
+                     .arg(at, QString::number(otherLine));
+        break;
+    case Kind::duplicateKey:
+        action = Texts::tr("Keep one line for %1, with the applications the system reads now.").arg(type);
+        break;
+    case Kind::defaultAndRemoved: action = Texts::tr("Keep %1 among the applications for %2.").arg(id, type); break;
+    case Kind::deprecatedList: action = Texts::tr("Move the line to your own mimeapps.list."); break;
+    case Kind::desktopOverride: action = Texts::tr("Remove line %1.").arg(at); break;
+    case Kind::userappDuplicate:
+        action = Texts::tr("Name %1 instead in your lists, and remove this entry.").arg(other);
+        break;
+    case Kind::userappMissingProgram: action = Texts::tr("Remove the entry and the lines naming it."); break;
+    case Kind::missingProgram: action = Texts::tr("Remove the entry."); break;
+    case Kind::managedList: return {};
+    case Kind::unreadableList:
+        action = Texts::tr("Remove the lines the system cannot read, so that it reads the list again.");
+        break;
+    case Kind::untrimmedItem: action = Texts::tr("Write it as %1.").arg(id.trimmed()); break;
+    case Kind::ignoredGroup: action = Texts::tr("Remove the group."); break;
     }
-    return {};
+    if (!predictable) {
+        return action + u' '
+            + Texts::tr("Which application opens each type afterwards cannot be told for sure, so this fix is not "
+                        "selected by itself.");
+    }
+    if (moves.isEmpty())
+        return action + u' ' + Texts::tr("Nothing else changes.");
+    QStringList effects;
+    for (const Move& m : moves) {
+        const QString to = m.to.isEmpty() ? Texts::tr("no application") : m.to;
+        const QString from = m.from.isEmpty() ? Texts::tr("no application") : m.from;
+        effects.append(Texts::tr("%1 opens in %2 instead of %3").arg(m.type, to, from));
+    }
+    return action + u' ' + Texts::tr("Afterwards %1.").arg(effects.join(u"; "_s));
 }
 
 namespace Doctor {
 
-QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& platform)
+namespace {
+
+// The problems in the files as they are, without what fixing each would do.
+QList<DoctorFinding> problems(const DoctorPaths& paths, const DoctorPlatform& platform)
 {
     QList<DoctorFinding> found;
     const QString deprecatedFolder = paths.applications();
@@ -302,8 +380,12 @@ QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& pla
             continue;
         const bool desktopList = QFileInfo(path).fileName() != u"mimeapps.list" && path.startsWith(paths.configHome);
         const bool deprecated = QFileInfo(path).path() == deprecatedFolder;
+        // Only the plain mimeapps.list may add or remove associations; elsewhere the system
+        // ignores those groups (and warns).
+        const bool mayTweak = QFileInfo(path).fileName() == u"mimeapps.list";
         QList<DoctorFinding> ofList;
         QSet<QString> removedReported;
+        QSet<QString> ignoredReported;
         const auto add = [&](Kind kind, const Line& l, const QString& id) -> DoctorFinding& {
             DoctorFinding f;
             f.kind = kind;
@@ -315,7 +397,23 @@ QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& pla
             ofList.append(f);
             return ofList.last();
         };
+        if (!list.strays.isEmpty()) {
+            DoctorFinding f;
+            f.kind = Kind::unreadableList;
+            f.file = path;
+            f.line = list.strays.first().number;
+            f.other = list.strays.first().text;
+            ofList.append(f);
+        }
         for (const Line& l : list.entries) {
+            const bool tweak = l.group == kAddedGroup || l.group == kRemovedGroup;
+            if (tweak && !mayTweak) {
+                if (!ignoredReported.contains(l.group)) {
+                    ignoredReported.insert(l.group);
+                    add(Kind::ignoredGroup, l, {});
+                }
+                continue;
+            }
             const Line* last = list.last(l.group, l.key);
             if (last != &l) {
                 add(Kind::duplicateKey, l, {}).otherLine = last->number;
@@ -324,8 +422,13 @@ QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& pla
             const QString canonical = platform.canonical(l.key);
             if (l.group == kDefaultGroup || l.group == kAddedGroup) {
                 for (const QString& id : l.values) {
-                    if (!platform.installed(id))
-                        add(Kind::uninstalledApp, l, id).changesDefault = false;
+                    const QString trimmed = id.trimmed();
+                    if (trimmed.isEmpty())
+                        continue;
+                    if (!platform.installed(trimmed))
+                        add(Kind::uninstalledApp, l, id);
+                    else if (trimmed != id)
+                        add(Kind::untrimmedItem, l, id);
                 }
             }
             if (canonical != l.key) {
@@ -333,22 +436,6 @@ QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& pla
                     DoctorFinding& f = add(Kind::shadowingAlias, l, {});
                     f.other = canonical;
                     f.otherLine = own->number;
-                    // The fix moves the alias's IDs into the type's line where GIO reads them; only
-                    // another line of the type between the two can make the merged order differ.
-                    if (l.group == kDefaultGroup) {
-                        QStringList before;
-                        QStringList after;
-                        for (const Line* t : linesOf(list, l.group, canonical, platform)) {
-                            appendOnce(before, t->values);
-                            if (t == own && l.number < own->number)
-                                appendOnce(after, l.values);
-                            if (t != &l)
-                                appendOnce(after, t->values);
-                            if (t == own && l.number > own->number)
-                                appendOnce(after, l.values);
-                        }
-                        f.changesDefault = firstInstalled(before, platform) != firstInstalled(after, platform);
-                    }
                 }
             }
             // GIO's default lookup passes over removals: only the application that decides, also
@@ -425,12 +512,11 @@ QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& pla
     return found;
 }
 
-namespace {
-
 // The changes to one list, by line number of the file as read.
 struct ListEdit
 {
     QSet<int> dropLines;
+    QHash<int, int> valuesFrom; // line -> line whose IDs it takes (a repeated key's last)
     QHash<int, QHash<QString, QString>> ids; // line -> ID -> replacement (empty: drop it)
     QHash<int, QList<int>> merged; // line -> lines of the same type whose IDs join it where GIO read them
     QHash<int, QStringList> appended; // line -> IDs from another list that follow its own
@@ -453,17 +539,34 @@ QStringList replaced(const Line& line, const ListEdit& edit)
     return values;
 }
 
-QByteArray edited(const QString& path, const ListEdit& edit)
+// The list's text after `edit`; nullopt when nothing but blank lines would be left. A group
+// the edit empties goes with its header.
+std::optional<QByteArray> edited(const QString& path, const ListEdit& edit)
 {
     // A list that is not there yet is made from nothing.
     QFile file(path);
     const QList<QByteArray> raw = file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
     const ListFile list = readList(path);
     QHash<int, const Line*> entryAt;
-    for (const Line& l : list.entries)
+    QSet<QString> hadEntries;
+    for (const Line& l : list.entries) {
         entryAt.insert(l.number, &l);
-    QStringList out;
-    int defaultsHeader = -1;
+        hadEntries.insert(l.group);
+    }
+    // A line's place among the lines of its type: where its key first stands.
+    const auto place = [&](int number) {
+        const Line* l = entryAt.value(number);
+        const Line* first = l ? list.first(l->group, l->key) : nullptr;
+        return first ? first->number : number;
+    };
+    struct Out
+    {
+        QString text;
+        QString header; // the group this line opens, if it is a header
+        bool entry = false;
+    };
+    QList<Out> out;
+    qsizetype defaultsHeader = -1;
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const int number = int(i) + 1;
         if (i == raw.size() - 1 && raw[i].isEmpty())
@@ -471,14 +574,19 @@ QByteArray edited(const QString& path, const ListEdit& edit)
         if (edit.dropLines.contains(number))
             continue;
         QString text = QString::fromUtf8(raw[i]);
-        if (text.trimmed() == u'[' + kDefaultGroup + u']')
-            defaultsHeader = int(out.size());
-        const bool changed
-            = edit.ids.contains(number) || edit.merged.contains(number) || edit.appended.contains(number);
-        if (changed && entryAt.contains(number)) {
+        const QString trimmed = text.trimmed();
+        Out line {text, {}, entryAt.contains(number)};
+        if (trimmed.startsWith(u'[') && trimmed.endsWith(u']') && !line.entry) {
+            line.header = trimmed.mid(1, trimmed.size() - 2);
+            if (line.header == kDefaultGroup)
+                defaultsHeader = out.size();
+        }
+        const bool changed = edit.ids.contains(number) || edit.merged.contains(number)
+            || edit.appended.contains(number) || edit.valuesFrom.contains(number);
+        if (changed && line.entry) {
             QList<int> parts = edit.merged.value(number);
-            parts.append(number);
-            std::sort(parts.begin(), parts.end());
+            parts.append(edit.valuesFrom.value(number, number));
+            std::stable_sort(parts.begin(), parts.end(), [&](int a, int b) { return place(a) < place(b); });
             QStringList values;
             for (int part : std::as_const(parts)) {
                 if (const Line* l = entryAt.value(part))
@@ -487,30 +595,270 @@ QByteArray edited(const QString& path, const ListEdit& edit)
             appendOnce(values, edit.appended.value(number));
             if (values.isEmpty())
                 continue;
-            Line line = *entryAt.value(number);
-            line.values = values;
-            text = lineText(line);
+            Line l = *entryAt.value(number);
+            l.values = values;
+            line.text = lineText(l);
         }
-        out.append(text);
+        out.append(line);
     }
-    QStringList added;
+    QList<Out> added;
     for (const auto& [key, values] : edit.defaults)
-        added.append(lineText(Line {0, kDefaultGroup, key, values}));
+        added.append({lineText(Line {0, kDefaultGroup, key, values}), {}, true});
     if (!added.isEmpty()) {
         if (defaultsHeader >= 0) {
             for (qsizetype i = 0; i < added.size(); ++i)
                 out.insert(defaultsHeader + 1 + i, added[i]);
         } else {
-            if (!out.isEmpty() && !out.last().isEmpty())
-                out.append(QString());
-            out.append(u'[' + kDefaultGroup + u']');
+            if (!out.isEmpty() && !out.last().text.isEmpty())
+                out.append(Out {});
+            out.append(Out {u'[' + kDefaultGroup + u']', kDefaultGroup, false});
             out.append(added);
         }
     }
-    return (out.join(u'\n') + u'\n').toUtf8();
+    // Headers of groups the edit left without a line, and the blank lines before them.
+    for (qsizetype i = out.size() - 1; i >= 0; --i) {
+        if (out[i].header.isEmpty() || !hadEntries.contains(out[i].header))
+            continue;
+        qsizetype next = i + 1;
+        while (next < out.size() && out[next].header.isEmpty() && !out[next].entry)
+            ++next;
+        const bool empty = (next == out.size() || !out[next].header.isEmpty())
+            && std::none_of(out.cbegin() + i + 1, out.cbegin() + next,
+                            [](const Out& o) { return !o.text.trimmed().isEmpty(); });
+        if (!empty)
+            continue;
+        out.remove(i, next - i);
+        while (i > 0 && i == out.size() && out[i - 1].text.trimmed().isEmpty())
+            out.remove(--i);
+    }
+    if (std::all_of(out.cbegin(), out.cend(), [](const Out& o) { return o.text.trimmed().isEmpty(); }))
+        return std::nullopt;
+    QStringList lines;
+    for (const Out& o : std::as_const(out))
+        lines.append(o.text);
+    return (lines.join(u'\n') + u'\n').toUtf8();
+}
+
+// The edits of the files a clean-up changes, in the order their first fix was asked for.
+struct Plan
+{
+    QHash<QString, ListEdit> edits;
+    QStringList order;
+
+    // The edit of a file; a reference valid until the next call.
+    ListEdit& editOf(const QString& path)
+    {
+        if (!order.contains(path))
+            order.append(path);
+        return edits[path];
+    }
+};
+
+// Adds the fix of `f` (as the files show it now) to `plan`; false when it cannot be made.
+bool plan(Plan& into, const DoctorFinding& f, const DoctorPaths& paths, const DoctorPlatform& platform)
+{
+    const auto editOf = [&](const QString& path) -> ListEdit& { return into.editOf(path); };
+    auto& edits = into.edits;
+    switch (f.kind) {
+    case Kind::uninstalledApp: editOf(f.file).ids[f.line].insert(f.id, QString()); break;
+    case Kind::defaultAndRemoved: {
+        // Every removal of the type in the list, its other names' included.
+        const ListFile list = readList(f.file);
+        const QString canonical = platform.canonical(f.type);
+        for (const Line& l : list.entries) {
+            if (l.group == kRemovedGroup && l.values.contains(f.id) && platform.canonical(l.key) == canonical)
+                editOf(f.file).ids[l.number].insert(f.id, QString());
+        }
+        break;
+    }
+    case Kind::shadowingAlias: {
+        // Every line of the other name goes; its IDs join the type's line in the order GIO
+        // merged them.
+        ListEdit& edit = editOf(f.file);
+        for (const Line& l : readList(f.file).entries) {
+            if (l.group == f.group && l.key == f.type)
+                edit.dropLines.insert(l.number);
+        }
+        edit.merged[f.otherLine].append(f.line);
+        break;
+    }
+    case Kind::duplicateKey: {
+        // GKeyFile keeps the key where it first stands with its last value: the first line
+        // takes the last one's IDs, the others go.
+        const ListFile list = readList(f.file);
+        ListEdit& edit = editOf(f.file);
+        const Line* first = list.first(f.group, f.type);
+        if (!first || first->number != f.line) {
+            edit.dropLines.insert(f.line);
+            break;
+        }
+        edit.valuesFrom.insert(f.line, f.otherLine);
+        for (const Line& l : list.entries) {
+            if (l.group == f.group && l.key == f.type && l.number != f.line)
+                edit.dropLines.insert(l.number);
+        }
+        break;
+    }
+    case Kind::desktopOverride:
+        for (const Line& l : readList(f.file).entries) {
+            if (l.group == f.group && l.key == f.type)
+                editOf(f.file).dropLines.insert(l.number);
+        }
+        break;
+    case Kind::unreadableList:
+        for (const KeyFileStray& stray : readList(f.file).strays)
+            editOf(f.file).dropLines.insert(stray.number);
+        break;
+    case Kind::untrimmedItem: editOf(f.file).ids[f.line].insert(f.id, f.id.trimmed()); break;
+    case Kind::ignoredGroup:
+        for (const Line& l : readList(f.file).entries) {
+            if (l.group == f.group)
+                editOf(f.file).dropLines.insert(l.number);
+        }
+        break;
+    case Kind::deprecatedList: {
+        const ListFile list = readList(f.file);
+        const Line* line = list.last(kDefaultGroup, f.type);
+        const ListFile user = readList(paths.userList());
+        if (!line || user.managed)
+            return false;
+        // The IDs go after those the user's own list already gives for the type (which were
+        // passed over, or this list would not decide), so the same application decides.
+        const QString canonical = platform.canonical(f.type);
+        const QList<const Line*> mine = linesOf(user, kDefaultGroup, canonical, platform);
+        const QStringList ids = replaced(*line, edits.value(f.file));
+        ListEdit& gains = editOf(paths.userList());
+        if (mine.isEmpty())
+            gains.defaults.append({f.type, ids});
+        else
+            appendOnce(gains.appended[mine.last()->number], ids);
+        ListEdit& loses = editOf(f.file);
+        loses.dropLines.insert(f.line);
+        loses.needs.append(paths.userList());
+        break;
+    }
+    case Kind::userappDuplicate:
+    case Kind::userappMissingProgram: {
+        // Every line of the user's lists that names the entry, renamed (or dropped) before the
+        // entry goes.
+        const QString replacement = f.kind == Kind::userappDuplicate ? f.other : QString();
+        QStringList renamed;
+        for (const QString& path : listPaths(paths)) {
+            const ListFile list = readList(path);
+            if (list.managed)
+                continue;
+            for (const Line& l : list.entries) {
+                if (!l.values.contains(f.id))
+                    continue;
+                editOf(path).ids[l.number].insert(f.id, replacement);
+                if (!renamed.contains(path))
+                    renamed.append(path);
+            }
+        }
+        ListEdit& entry = editOf(f.file);
+        entry.remove = true;
+        entry.needs.append(renamed);
+        break;
+    }
+    case Kind::missingProgram: editOf(f.file).remove = true; break;
+    case Kind::managedList: return false;
+    }
+    return true;
+}
+
+// The files as the plan leaves them: each list's new text, nullopt for a file that goes.
+FileChanges changesOf(const Plan& plan)
+{
+    FileChanges changes;
+    for (const QString& path : plan.order) {
+        const ListEdit edit = plan.edits.value(path);
+        if (edit.remove)
+            changes.insert(path, std::nullopt);
+        else
+            changes.insert(path, edited(path, edit));
+    }
+    return changes;
+}
+
+// The types a change of the user's files can move: those their lists name, those the entries
+// the change removes declare, and the types inheriting from them.
+QStringList typesAt(const DoctorPaths& paths, const DoctorPlatform& platform, const FileChanges& changes)
+{
+    QStringList named;
+    for (const QString& path : listPaths(paths)) {
+        for (const Line& l : readList(path).entries) {
+            if (!named.contains(l.key))
+                named.append(l.key);
+        }
+    }
+    QStringList ids;
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+        if (!*it && it.key().endsWith(u".desktop"_s))
+            ids.append(QFileInfo(it.key()).fileName());
+    }
+    return platform.affected(named, ids);
+}
+
+// What fixing each finding alone would change: the types it moves, as the system will read the
+// files afterwards, or that this cannot be known.
+void predict(QList<DoctorFinding>& found, const DoctorPaths& paths, const DoctorPlatform& platform)
+{
+    QHash<QString, QString> now;
+    for (DoctorFinding& f : found) {
+        if (!f.fixable)
+            continue;
+        Plan p;
+        if (!platform.opens || !platform.affected || !plan(p, f, paths, platform)) {
+            f.predictable = false;
+            f.changesDefault = true;
+            continue;
+        }
+        const FileChanges changes = changesOf(p);
+        const QStringList types = typesAt(paths, platform, changes);
+        QStringList unknown;
+        for (const QString& t : types) {
+            if (!now.contains(t))
+                unknown.append(t);
+        }
+        if (!unknown.isEmpty())
+            now.insert(platform.opens(unknown, {}));
+        const QHash<QString, QString> after = platform.opens(types, changes);
+        f.moves.clear();
+        for (const QString& t : types) {
+            if (now.value(t) != after.value(t))
+                f.moves.append({t, now.value(t), after.value(t)});
+        }
+        // The reading of the files must be the system's own where it matters, or the
+        // prediction is only a guess.
+        QStringList checked;
+        for (const DoctorFinding::Move& m : std::as_const(f.moves))
+            checked.append(m.type);
+        if (!f.type.isEmpty())
+            checked.append(platform.canonical(f.type));
+        f.predictable = !platform.agrees
+            || std::all_of(checked.cbegin(), checked.cend(), [&](const QString& t) { return platform.agrees(t); });
+        f.changesDefault = !f.moves.isEmpty() || !f.predictable;
+    }
 }
 
 } // namespace
+
+QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& platform)
+{
+    QList<DoctorFinding> found = problems(paths, platform);
+    predict(found, paths, platform);
+    return found;
+}
+
+QList<DoctorFinding> selectedByDefault(const QList<DoctorFinding>& findings)
+{
+    QList<DoctorFinding> selected;
+    for (const DoctorFinding& f : findings) {
+        if (f.fixable && f.predictable)
+            selected.append(f);
+    }
+    return selected;
+}
 
 CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& paths, const DoctorPlatform& platform)
 {
@@ -518,16 +866,11 @@ CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& path
     // Lines move when another program rewrites a list: only what is still there is fixed, as it
     // is now.
     QHash<QString, DoctorFinding> current;
-    for (const DoctorFinding& f : examine(paths, platform))
+    for (const DoctorFinding& f : problems(paths, platform))
         current.insert(f.key(), f);
-    QHash<QString, ListEdit> edits;
-    QStringList order; // files in the order their first fix was asked for
-    // The edit of a file; a reference valid until the next call.
-    const auto editOf = [&](const QString& path) -> ListEdit& {
-        if (!order.contains(path))
-            order.append(path);
-        return edits[path];
-    };
+    Plan p;
+    auto& edits = p.edits;
+    auto& order = p.order;
     for (const DoctorFinding& asked : findings) {
         if (!asked.fixable)
             continue;
@@ -536,76 +879,15 @@ CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& path
             ++outcome.stale;
             continue;
         }
-        const DoctorFinding& f = *now;
-        switch (f.kind) {
-        case Kind::uninstalledApp: editOf(f.file).ids[f.line].insert(f.id, QString()); break;
-        case Kind::defaultAndRemoved: {
-            // Every removal of the type in the list, its other names' included.
-            const ListFile list = readList(f.file);
-            const QString canonical = platform.canonical(f.type);
-            for (const Line& l : list.entries) {
-                if (l.group == kRemovedGroup && l.values.contains(f.id) && platform.canonical(l.key) == canonical)
-                    editOf(f.file).ids[l.number].insert(f.id, QString());
-            }
-            break;
-        }
-        case Kind::shadowingAlias: {
-            ListEdit& edit = editOf(f.file);
-            edit.dropLines.insert(f.line);
-            edit.merged[f.otherLine].append(f.line);
-            break;
-        }
-        case Kind::duplicateKey:
-        case Kind::desktopOverride: editOf(f.file).dropLines.insert(f.line); break;
-        case Kind::deprecatedList: {
-            const ListFile list = readList(f.file);
-            const Line* line = list.last(kDefaultGroup, f.type);
-            const ListFile user = readList(paths.userList());
-            if (!line || user.managed)
-                continue;
-            // The IDs go after those the user's own list already gives for the type (which were
-            // passed over, or this list would not decide), so the same application decides.
-            const QString canonical = platform.canonical(f.type);
-            const QList<const Line*> mine = linesOf(user, kDefaultGroup, canonical, platform);
-            const QStringList ids = replaced(*line, edits.value(f.file));
-            ListEdit& gains = editOf(paths.userList());
-            if (mine.isEmpty())
-                gains.defaults.append({f.type, ids});
-            else
-                appendOnce(gains.appended[mine.last()->number], ids);
-            ListEdit& loses = editOf(f.file);
-            loses.dropLines.insert(f.line);
-            loses.needs.append(paths.userList());
-            break;
-        }
-        case Kind::userappDuplicate:
-        case Kind::userappMissingProgram: {
-            // Every line of the user's lists that names the entry, renamed (or dropped) before the
-            // entry goes.
-            const QString replacement = f.kind == Kind::userappDuplicate ? f.other : QString();
-            QStringList renamed;
-            for (const QString& path : listPaths(paths)) {
-                const ListFile list = readList(path);
-                if (list.managed)
-                    continue;
-                for (const Line& l : list.entries) {
-                    if (!l.values.contains(f.id))
-                        continue;
-                    editOf(path).ids[l.number].insert(f.id, replacement);
-                    if (!renamed.contains(path))
-                        renamed.append(path);
-                }
-            }
-            ListEdit& entry = editOf(f.file);
-            entry.remove = true;
-            entry.needs.append(renamed);
-            break;
-        }
-        case Kind::missingProgram: editOf(f.file).remove = true; break;
-        case Kind::managedList: continue;
-        }
-        editOf(f.file).done.append(f.fix());
+        if (!plan(p, *now, paths, platform))
+            continue;
+        // The text as the person read it: what this fix alone was to change.
+        p.editOf(now->file).done.append(asked.fix());
     }
+    // What opens each type the changes can move, before them: every type that moved is named.
+    const FileChanges changes = changesOf(p);
+    const QStringList types = platform.opens && platform.affected ? typesAt(paths, platform, changes) : QStringList();
+    const QHash<QString, QString> before = types.isEmpty() ? QHash<QString, QString>() : platform.opens(types, {});
 
     // Files that gain lines first, those that lose them after, entries last: a write that fails
     // leaves what depends on it alone.
@@ -618,7 +900,7 @@ CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& path
     for (const QString& path : std::as_const(order)) {
         const ListEdit& edit = edits[path];
         if (!edit.remove && edit.dropLines.isEmpty() && edit.ids.isEmpty() && edit.merged.isEmpty()
-            && edit.appended.isEmpty() && edit.defaults.isEmpty())
+            && edit.appended.isEmpty() && edit.defaults.isEmpty() && edit.valuesFrom.isEmpty())
             continue;
         const auto unwritten = std::find_if(edit.needs.cbegin(), edit.needs.cend(),
                                             [&](const QString& p) { return failed.contains(p); });
@@ -638,11 +920,13 @@ CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& path
                         throw StoreError(before.problem);
                     writeAtomically(copy, *before.bytes, FileAccess::asCreated);
                 }
-                if (edit.remove) {
-                    if (!QFile::remove(path))
+                // A list left empty goes too, unless it is a link (whose target is what is edited).
+                const std::optional<QByteArray> text = changes.value(path);
+                if (!text && !QFileInfo(path).isSymLink()) {
+                    if (QFileInfo::exists(path) && !QFile::remove(path))
                         throw StoreError(Texts::tr("Could not remove %1.").arg(homeRelativePath(path)));
                 } else {
-                    writeAtomically(linkTarget(path), edited(path, edit), FileAccess::asCreated);
+                    writeAtomically(linkTarget(path), text.value_or(QByteArray()), FileAccess::asCreated);
                 }
             } catch (const StoreError& e) {
                 failed.insert(path);
@@ -662,6 +946,17 @@ CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& path
             outcome.copies.append(copy);
         for (const QString& d : edit.done)
             outcome.done.append(homeRelativePath(path) + u": "_s + d);
+    }
+    // What opens each type now, as the system reads the files as written.
+    if (!outcome.changedFiles.isEmpty() && !types.isEmpty()) {
+        const QHash<QString, QString> after = platform.opens(types, {});
+        for (const QString& t : types) {
+            if (before.value(t) == after.value(t))
+                continue;
+            const QString to = after.value(t).isEmpty() ? Texts::tr("no application") : after.value(t);
+            const QString from = before.value(t).isEmpty() ? Texts::tr("no application") : before.value(t);
+            outcome.moved.append(Texts::tr("%1 now opens in %2 (before: %3)").arg(t, to, from));
+        }
     }
     return outcome;
 }

@@ -5,9 +5,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <QByteArray>
+#include <QHash>
+
 #include <functional>
+#include <optional>
 
 namespace openwright {
+
+// Files as a change would leave them, by path: the new text, or nullopt for a file removed.
+using FileChanges = QHash<QString, std::optional<QByteArray>>;
 
 // What the doctor asks of the platform; each answer reads the installed system, never changes it.
 struct DoctorPlatform
@@ -25,6 +32,15 @@ struct DoctorPlatform
     std::function<QString(const QString& exec)> installedRunning;
     // The defaults list whose line now decides the type's application; empty when none does.
     std::function<QString(const QString& type)> decidingList;
+    // What opens each of `types` (a desktop-file ID; empty for nothing) as the system reads its
+    // files, with `changed` read as given there. Unset: the effect of a fix cannot be predicted.
+    std::function<QHash<QString, QString>(const QStringList& types, const FileChanges& changed)> opens;
+    // `types` with the types the entries of `ids` declare and every type inheriting from one of
+    // them: all whose default a change of their lines or of those entries can move.
+    std::function<QStringList(const QStringList& types, const QStringList& ids)> affected;
+    // Whether the system's own answer for the type is what opens() says for the files as they
+    // are; where not, no prediction for it can be trusted.
+    std::function<bool(const QString& type)> agrees;
     // Runs `write` (one file's change, true when made) and returns once the system's own answers
     // take it in, or after a short wait; unset: the fix runs it alone.
     std::function<void(const std::function<bool()>& write)> writing;
@@ -57,6 +73,19 @@ struct DoctorFinding
         userappMissingProgram, // an "open with a command" entry whose program is gone
         missingProgram, // a user desktop entry whose TryExec or Exec program is not found
         managedList, // a read-only link managed by a configuration tool: explained, never changed
+        unreadableList, // a line the system cannot parse, which makes it ignore the whole list
+        untrimmedItem, // an item with blanks around it, which never matches an entry
+        ignoredGroup, // associations in a list that may only set defaults: the system ignores them
+    };
+
+    // A type whose application the fix changes, as the system will read the files afterwards.
+    struct Move
+    {
+        QString type;
+        QString from; // desktop-file IDs; empty: none, the system asks
+        QString to;
+
+        friend bool operator==(const Move&, const Move&) = default;
     };
 
     Kind kind = Kind::uninstalledApp;
@@ -67,8 +96,12 @@ struct DoctorFinding
     QString other; // the canonical line's or replacing application's ID, where there is one
     int otherLine = 0;
     QString group; // the list's group of the line
-    bool changesDefault = false; // fixing it changes which application opens the type
+    bool changesDefault = false; // fixing it changes (or may change) which application opens a type
     bool fixable = true;
+    // Whether what opens each type after the fix is known for sure; a fix that is not is left
+    // unselected.
+    bool predictable = true;
+    QList<Move> moves; // every type the fix alone moves
 
     // One stable name for the finding, to select it by.
     QString key() const;
@@ -87,6 +120,7 @@ struct CleanUpOutcome
     QStringList changedFiles;
     QStringList copies; // NAME.before-cleanup-N beside each changed file
     QStringList done; // one sentence a fix that was made
+    QStringList moved; // one sentence a type whose application changed: what opens it now
     QStringList problems; // a file that could not be written, with the reason; its fixes were not made
     int stale = 0; // findings the files no longer show (changed since they were examined): left alone
 
@@ -100,6 +134,8 @@ struct CleanUpOutcome
 namespace Doctor {
 
 QList<DoctorFinding> examine(const DoctorPaths& paths, const DoctorPlatform& platform);
+// The findings selected unless the person chooses otherwise: those fixable with a known effect.
+QList<DoctorFinding> selectedByDefault(const QList<DoctorFinding>& findings);
 // Fixes the given findings (as examine() gave them), file by file: each changed file is first
 // copied beside itself, then written whole through a temporary. Findings that are not fixable,
 // and those the files no longer show (another program wrote them since), are passed over.

@@ -18,7 +18,8 @@ QString kindName(DoctorFinding::Kind kind)
 {
     static const char* const names[]
         = {"uninstalledApp",  "shadowingAlias",   "duplicateKey",          "defaultAndRemoved", "deprecatedList",
-           "desktopOverride", "userappDuplicate", "userappMissingProgram", "missingProgram",    "managedList"};
+           "desktopOverride", "userappDuplicate", "userappMissingProgram", "missingProgram",    "managedList",
+           "unreadableList",  "untrimmedItem",    "ignoredGroup"};
     return QString::fromLatin1(names[int(kind)]);
 }
 
@@ -26,6 +27,12 @@ QJsonArray findingsJson(const QList<DoctorFinding>& findings)
 {
     QJsonArray list;
     for (const DoctorFinding& f : findings) {
+        QJsonArray moves;
+        for (const DoctorFinding::Move& m : f.moves) {
+            moves.append(QJsonObject {{u"type"_s, m.type},
+                                      {u"from"_s, m.from.isEmpty() ? QJsonValue::Null : QJsonValue(m.from)},
+                                      {u"to"_s, m.to.isEmpty() ? QJsonValue::Null : QJsonValue(m.to)}});
+        }
         list.append(QJsonObject {{u"kind"_s, kindName(f.kind)},
                                  {u"file"_s, f.file},
                                  {u"line"_s, f.line},
@@ -34,7 +41,9 @@ QJsonArray findingsJson(const QList<DoctorFinding>& findings)
                                  {u"explanation"_s, f.explanation()},
                                  {u"fix"_s, f.fix()},
                                  {u"fixable"_s, f.fixable},
-                                 {u"changesDefault"_s, f.changesDefault}});
+                                 {u"changesDefault"_s, f.changesDefault},
+                                 {u"predictable"_s, f.predictable},
+                                 {u"moves"_s, moves}});
     }
     return list;
 }
@@ -65,6 +74,7 @@ Reply doctorReply(const Invocation& inv, const AppModel& model, const std::optio
                      QJsonObject {{u"changedFiles"_s, QJsonArray::fromStringList(outcome->changedFiles)},
                                   {u"copies"_s, QJsonArray::fromStringList(outcome->copies)},
                                   {u"done"_s, QJsonArray::fromStringList(outcome->done)},
+                                  {u"moved"_s, QJsonArray::fromStringList(outcome->moved)},
                                   {u"problems"_s, QJsonArray::fromStringList(outcome->problems)}});
         }
         printJson(reply, o);
@@ -75,6 +85,8 @@ Reply doctorReply(const Invocation& inv, const AppModel& model, const std::optio
             reply.line(u"Kept a copy as "_s + homeRelativePath(copy));
         for (const QString& done : outcome->done)
             reply.line(u"Fixed "_s + done);
+        for (const QString& moved : outcome->moved)
+            reply.line(moved);
         for (const QString& problem : outcome->problems)
             reply.fail(1, u"Not fixed: "_s + problem);
         if (outcome->stale > 0)
@@ -95,7 +107,8 @@ QFuture<Reply> doctor(const Invocation& inv, AppModel& model)
                       [inv, &model]() -> QFuture<Reply> {
                           if (!inv.has(u"--fix"))
                               return QtFuture::makeReadyFuture(doctorReply(inv, model, std::nullopt));
-                          return continueOn(&model, model.cleanUp(model.doctorFindings()),
+                          // A fix whose effect cannot be told beforehand is left for the person.
+                          return continueOn(&model, model.cleanUp(Doctor::selectedByDefault(model.doctorFindings())),
                                             [inv, &model](const CleanUpOutcome& outcome) {
                                                 return doctorReply(inv, model, outcome);
                                             });

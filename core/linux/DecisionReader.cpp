@@ -86,10 +86,13 @@ struct Folder
 
 // GKeyFile does not say where an entry is, so find its line in the text: the last line that
 // sets the key in a section of that name, as GKeyFile keeps the last value.
-QHash<QString, int> entryLines(const QString& path)
+QHash<QString, int> entryLines(const QString& path, const FileOverlay* overlay)
 {
     QHash<QString, int> lines;
-    for (const KeyFileLine& line : readKeyFileLines(path))
+    const auto given = overlay ? overlay->constFind(path) : FileOverlay::const_iterator();
+    const QList<KeyFileLine> all = overlay && given != overlay->cend() ? parseKeyFileLines(given->value_or(QByteArray()))
+                                                                       : readKeyFileLines(path);
+    for (const KeyFileLine& line : all)
         lines.insert(line.group + u'\n' + line.key, line.number);
     return lines;
 }
@@ -122,28 +125,46 @@ QList<Entry> readGroup(GKeyFile* file, const char* group, const QHash<QString, i
     return entries;
 }
 
-Owned<GKeyFile> loadKeyFile(const QString& path)
+Owned<GKeyFile> loadKeyFile(const QString& path, const FileOverlay* overlay = nullptr)
 {
     Owned<GKeyFile> file(g_key_file_new());
+    if (overlay) {
+        if (const auto given = overlay->constFind(path); given != overlay->cend()) {
+            if (!*given || !g_key_file_load_from_data(file.get(), (*given)->constData(), gsize((*given)->size()),
+                                                      G_KEY_FILE_NONE, nullptr))
+                return nullptr;
+            return file;
+        }
+    }
     if (!g_key_file_load_from_file(file.get(), QFile::encodeName(path).constData(), G_KEY_FILE_NONE, nullptr))
         return nullptr;
     return file;
 }
 
-List readList(const QString& path, bool mayTweak, bool userOwn)
+// Whether the file is there, or would be with the overlay's changes.
+bool present(const QString& path, const FileOverlay* overlay)
+{
+    if (overlay) {
+        if (const auto given = overlay->constFind(path); given != overlay->cend())
+            return given->has_value();
+    }
+    return QFileInfo::exists(path);
+}
+
+List readList(const QString& path, bool mayTweak, bool userOwn, const FileOverlay* overlay)
 {
     List list;
     list.path = path;
     list.userOwn = userOwn;
-    if (!QFileInfo::exists(path))
+    if (!present(path, overlay))
         return list;
-    const Owned<GKeyFile> file = loadKeyFile(path);
+    const Owned<GKeyFile> file = loadKeyFile(path, overlay);
     if (!file) {
         list.presence = Presence::Unreadable;
         return list;
     }
     list.presence = Presence::Read;
-    const QHash<QString, int> lines = entryLines(path);
+    const QHash<QString, int> lines = entryLines(path, overlay);
     list.defaults = readGroup(file.get(), kDefaultGroup, lines);
     // GIO ignores these groups in desktop-specific lists and in defaults.list.
     if (mayTweak) {
@@ -162,7 +183,8 @@ QString buildPath(const QString& dir, const QString& name)
 }
 
 // Every desktop-file ID in an applications folder, named as GIO names them, with its file.
-void collectApps(const QString& dir, const QString& prefix, int depth, QHash<QString, QString>& apps)
+void collectApps(const QString& dir, const QString& prefix, int depth, QHash<QString, QString>& apps,
+                 const FileOverlay* overlay)
 {
     if (depth > kMaxFolderDepth)
         return;
@@ -170,48 +192,51 @@ void collectApps(const QString& dir, const QString& prefix, int depth, QHash<QSt
         = QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     for (const QFileInfo& entry : entries) {
         const QString name = entry.fileName();
-        if (name.endsWith(u".desktop"_s))
-            apps.insert(prefix + name, buildPath(dir, name));
-        else if (entry.isDir())
-            collectApps(buildPath(dir, name), prefix + name + u'-', depth + 1, apps);
+        if (name.endsWith(u".desktop"_s)) {
+            if (const QString path = buildPath(dir, name); present(path, overlay))
+                apps.insert(prefix + name, path);
+        } else if (entry.isDir()) {
+            collectApps(buildPath(dir, name), prefix + name + u'-', depth + 1, apps, overlay);
+        }
     }
 }
 
-Folder readFolder(const QString& dir, bool applications, bool user, const QStringList& desktops)
+Folder readFolder(const QString& dir, bool applications, bool user, const QStringList& desktops,
+                  const FileOverlay* overlay)
 {
     Folder folder;
     for (const QString& desktop : desktops)
-        folder.lists.append(readList(buildPath(dir, desktop + u"-mimeapps.list"_s), false, user));
+        folder.lists.append(readList(buildPath(dir, desktop + u"-mimeapps.list"_s), false, user, overlay));
     folder.plain = folder.lists.size();
-    folder.lists.append(readList(buildPath(dir, u"mimeapps.list"_s), true, user));
+    folder.lists.append(readList(buildPath(dir, u"mimeapps.list"_s), true, user, overlay));
     if (applications) {
         // Never part of the standard, but GIO still reads it.
-        folder.lists.append(readList(buildPath(dir, u"defaults.list"_s), false, false));
+        folder.lists.append(readList(buildPath(dir, u"defaults.list"_s), false, false, overlay));
         if (const Owned<GKeyFile> cache = loadKeyFile(buildPath(dir, u"mimeinfo.cache"_s)))
             folder.cache = readGroup(cache.get(), kCacheGroup, {});
-        collectApps(dir, {}, 0, folder.apps);
+        collectApps(dir, {}, 0, folder.apps, overlay);
     }
     return folder;
 }
 
 // The folders in GIO's order: the user's configuration, the system's, then the applications
 // folders, the user's first.
-QList<Folder> readFolders(const QStringList& desktops)
+QList<Folder> readFolders(const QStringList& desktops, const FileOverlay* overlay = nullptr)
 {
     const auto applications
         = [](const char* dataDir) { return buildPath(QFile::decodeName(dataDir), u"applications"_s); };
-    QList<Folder> folders {readFolder(QFile::decodeName(g_get_user_config_dir()), false, true, desktops)};
+    QList<Folder> folders {readFolder(QFile::decodeName(g_get_user_config_dir()), false, true, desktops, overlay)};
     for (const gchar* const* d = g_get_system_config_dirs(); d && *d; ++d)
-        folders.append(readFolder(QFile::decodeName(*d), false, false, desktops));
-    folders.append(readFolder(applications(g_get_user_data_dir()), true, false, desktops));
+        folders.append(readFolder(QFile::decodeName(*d), false, false, desktops, overlay));
+    folders.append(readFolder(applications(g_get_user_data_dir()), true, false, desktops, overlay));
     for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
-        folders.append(readFolder(applications(*d), true, false, desktops));
+        folders.append(readFolder(applications(*d), true, false, desktops, overlay));
     return folders;
 }
 
-// The type and its parent types, nearest first, in the order GIO falls back through them: the
-// subclass data of the shared MIME database, in every folder GIO reads it from.
-QStringList typeAndParents(const QString& contentType)
+// The parent types of each type: the subclass data of the shared MIME database, in every folder
+// GIO reads it from.
+QHash<QString, QStringList> parentTypes()
 {
     // The folders GIO reads the database from, named as GIO names them. Not through
     // g_content_type_get_mime_dirs(): its first call after a type was looked up reloads the
@@ -234,6 +259,12 @@ QStringList typeAndParents(const QString& contentType)
                 list.append(parent);
         }
     }
+    return parents;
+}
+
+// The type and its parent types, nearest first, in the order GIO falls back through them.
+QStringList typeAndParents(const QString& contentType, const QHash<QString, QStringList>& parents)
+{
     QStringList types {unalias(contentType)};
     for (qsizetype i = 0; i < types.size(); ++i) {
         for (const QString& parent : parents.value(types[i])) {
@@ -280,11 +311,19 @@ class Explainer final
 {
 public:
     Explainer(const Target& target, const QString& contentType)
+        : Explainer(target, contentType, readFolders(currentDesktops()), parentTypes())
+    {
+    }
+
+    // On folders and type data already read (or read with some files changed).
+    Explainer(const Target& target, const QString& contentType, const QList<Folder>& folders,
+              const QHash<QString, QStringList>& parents)
+        : m_folders(folders)
+        , m_parents(parents)
     {
         m_chain.target = target;
         m_chain.mimeType = contentType;
         m_chain.desktops = currentDesktops(&m_chain.ignoredDesktops);
-        m_folders = readFolders(m_chain.desktops);
         for (const Folder& folder : std::as_const(m_folders)) {
             for (qsizetype i = 0; i < folder.plain; ++i) {
                 if (folder.lists[i].presence != Presence::Missing)
@@ -293,9 +332,9 @@ public:
         }
     }
 
-    DecisionChain run()
+    DecisionChain run(bool compare = true)
     {
-        const QStringList types = typeAndParents(*m_chain.mimeType);
+        const QStringList types = typeAndParents(*m_chain.mimeType, m_parents);
         for (qsizetype i = 0; i < types.size(); ++i) {
             // The removals stay in force for the parent types; the entries tried do not.
             m_hits.clear();
@@ -305,7 +344,8 @@ public:
             if (!m_chain.app)
                 associations(types[i], i > 0);
         }
-        compareWithSystem();
+        if (compare)
+            compareWithSystem();
         return std::move(m_chain);
     }
 
@@ -553,6 +593,7 @@ private:
     }
 
     QList<Folder> m_folders;
+    QHash<QString, QStringList> m_parents;
     DecisionChain m_chain;
     QHash<QString, std::optional<App>> m_installed;
     QStringList m_hits; // entries tried for the current type, in order
@@ -582,6 +623,53 @@ QStringList currentDesktops(QStringList* ignored)
 DecisionChain explain(const Target& target, const QString& contentType)
 {
     return Explainer(target, contentType).run();
+}
+
+QHash<QString, QString> predictDefaults(const QStringList& types, const FileOverlay& changed)
+{
+    const QList<Folder> folders = readFolders(currentDesktops(), &changed);
+    const QHash<QString, QStringList> parents = parentTypes();
+    QHash<QString, QString> opens;
+    for (const QString& type : types) {
+        if (opens.contains(type))
+            continue;
+        const DecisionChain chain = Explainer(Target(), type, folders, parents).run(false);
+        opens.insert(type, chain.app ? chain.app->desktopId : QString());
+    }
+    return opens;
+}
+
+QStringList affectedTypes(const QStringList& types, const QStringList& ids)
+{
+    QStringList all;
+    for (const QString& type : types) {
+        if (const QString canonical = unalias(type); !all.contains(canonical))
+            all.append(canonical);
+    }
+    if (!ids.isEmpty()) {
+        for (const Folder& folder : readFolders({})) {
+            for (const Entry& entry : folder.cache) {
+                const bool declared = std::any_of(ids.cbegin(), ids.cend(),
+                                                  [&](const QString& id) { return entry.ids.contains(id); });
+                if (declared && !all.contains(entry.canonical))
+                    all.append(entry.canonical);
+            }
+        }
+    }
+    // A type without a default of its own follows its parent's.
+    QHash<QString, QStringList> children;
+    const QHash<QString, QStringList> parents = parentTypes();
+    for (auto it = parents.cbegin(); it != parents.cend(); ++it) {
+        for (const QString& parent : *it)
+            children[unalias(parent)].append(it.key());
+    }
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        for (const QString& child : children.value(all[i])) {
+            if (const QString canonical = unalias(child); !all.contains(canonical))
+                all.append(canonical);
+        }
+    }
+    return all;
 }
 
 } // namespace openwright::gio

@@ -3,6 +3,11 @@
 
 #include "DecisionChain.h"
 
+#include <QByteArray>
+#include <QHash>
+
+#include <optional>
+
 namespace openwright::gio {
 
 // Why the system opens `contentType` with the application it does. Reads every mimeapps.list
@@ -11,6 +16,18 @@ namespace openwright::gio {
 // associations, and entries GIO does not accept. The result is checked against GIO's answer.
 // Thread-safe; reads the files afresh on every call.
 DecisionChain explain(const Target& target, const QString& contentType);
+
+// Files read as given instead of from disk, by path (as the system names them); nullopt: gone.
+using FileOverlay = QHash<QString, std::optional<QByteArray>>;
+
+// What the system opens each of `types` with (a desktop-file ID, empty for nothing), following
+// the same lookup as explain(), with the files in `changed` read as given there. Reads the files
+// once for all the types. Thread-safe.
+QHash<QString, QString> predictDefaults(const QStringList& types, const FileOverlay& changed = {});
+
+// `types` (canonical), the types the installed entries of `ids` declare, and every type that
+// inherits from one of them: those whose default a change of their lines or entries can move.
+QStringList affectedTypes(const QStringList& types, const QStringList& ids);
 
 // The desktop names of XDG_CURRENT_DESKTOP that GIO takes, in lower case and in order, as its
 // desktop-specific lists are named; names GIO ignores go to `ignored`, as written.

@@ -798,7 +798,16 @@ std::optional<Error> removeChoice(const QString& path, const QString& contentTyp
     }
     const bool removed = associations ? removeTypeLines(file.get(), contentType, {kDefaultGroup, kAddedGroup})
                                       : removeTypeLines(file.get(), contentType, {kDefaultGroup});
-    return removed ? saveKeyFile(file.get(), filePath) : std::nullopt;
+    if (!removed)
+        return std::nullopt;
+    // A group the reset emptied goes with its header.
+    for (const char* group : {kDefaultGroup, kAddedGroup}) {
+        gsize count = 0;
+        GStrvPtr keys(g_key_file_get_keys(file.get(), group, &count, nullptr));
+        if (keys && count == 0)
+            g_key_file_remove_group(file.get(), group, nullptr);
+    }
+    return saveKeyFile(file.get(), filePath);
 }
 
 } // namespace openwright::gio

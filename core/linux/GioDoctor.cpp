@@ -7,6 +7,7 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -163,6 +164,14 @@ DoctorPlatform doctorPlatform()
         g_main_context_pop_thread_default(context);
         g_main_context_unref(context);
     };
+    platform.opens = [](const QStringList& types, const FileChanges& changed) {
+        FileOverlay overlay;
+        for (auto it = changed.cbegin(); it != changed.cend(); ++it)
+            overlay.insert(QDir::cleanPath(it.key()), *it);
+        return predictDefaults(types, overlay);
+    };
+    platform.affected = [](const QStringList& types, const QStringList& ids) { return affectedTypes(types, ids); };
+    platform.agrees = [](const QString& type) { return explain(Target(), type).agreesWithSystem; };
     platform.decidingList = [](const QString& type) {
         const DecisionChain chain = explain(Target(), type);
         const DecisionStep* step = chain.decisiveStep();

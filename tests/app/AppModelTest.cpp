@@ -214,6 +214,31 @@ TEST_F(AppModelTest, ACleanUpMovingAKeptDefaultIsNoTakeover)
     EXPECT_TRUE(shown->shown.isEmpty());
 }
 
+// A clean-up from the command line, which has read no default yet, still backs up what was set
+// before it.
+TEST_F(AppModelTest, ACleanUpBeforeAnyReadBacksUpFirst)
+{
+    useDoctorList("[Default Applications]\napplication/pdf=gone.desktop;okular.desktop;\n");
+    doctorPlatform.writing = [&](const std::function<bool()>& write) {
+        if (write())
+            fake->setDefault(pdf, okular);
+    };
+    make();
+    await(model->examineFiles());
+    ASSERT_FALSE(model->doctorFindings().isEmpty());
+    ASSERT_TRUE(model->backups().isEmpty());
+
+    const CleanUpOutcome outcome = await(model->cleanUp(model->doctorFindings()));
+    settle(*model);
+    EXPECT_FALSE(outcome.changedFiles.isEmpty());
+    ASSERT_FALSE(model->backups().isEmpty());
+    const Profile& first = model->backups().last();
+    const auto pdfEntry = std::find_if(first.entries.cbegin(), first.entries.cend(),
+                                       [](const ProfileEntry& e) { return e.target == pdf; });
+    ASSERT_NE(pdfEntry, first.entries.cend());
+    EXPECT_NE(pdfEntry->bundleID, u"org.kde.okular"_s);
+}
+
 TEST_F(AppModelTest, KeptStatesShowAtOnceWhileTheyHoldAndTheSystemsAnswersReplaceThem)
 {
     fake->setAnswersStamp(QByteArray("one"));

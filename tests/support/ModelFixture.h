@@ -72,6 +72,8 @@ protected:
         doctorPlatform.programFound = [](const QString&) { return true; };
         doctorPlatform.installedRunning = [](const QString&) { return QString(); };
         doctorPlatform.decidingList = [](const QString&) { return QString(); };
+        doctorPlatform.opens = [](const QStringList&, const FileChanges&) { return QHash<QString, QString>(); };
+        doctorPlatform.affected = [](const QStringList& types, const QStringList&) { return types; };
         return list.fileName();
     }
     QString settingsPath() const { return dir.filePath(QStringLiteral("settings.conf")); }

@@ -31,7 +31,8 @@ CleanUpSheet::CleanUpSheet(AppModel& model, QWidget* parent)
     column->setSpacing(Style::spacing(2));
     column->addWidget(Style::label(tr("Clean Up Your Defaults Files"), Style::Text::title, Style::Tone::normal, this));
     auto* about = Style::label(tr("Each changed file is first copied beside itself, and your defaults are backed up. "
-                                  "A fix changes which app opens a type only where it says so."),
+                                  "A fix changes which app opens a type only where it says so; one whose effect cannot be told "
+                                  "beforehand is not selected."),
                                Style::Text::callout, Style::Tone::secondary, this);
     about->setWordWrap(true);
     column->addWidget(about);
@@ -87,7 +88,8 @@ void CleanUpSheet::rebuild()
         // The explanation names the file and line itself: the box needs no text of its own,
         // and a click on the explanation ticks it as a click on a box's text would.
         auto* box = new QCheckBox(row);
-        box->setChecked(f.fixable);
+        // A fix whose effect on what opens a type is not known for sure is the person's choice.
+        box->setChecked(f.fixable && f.predictable);
         box->setEnabled(f.fixable);
         box->setAccessibleName(f.explanation());
         connect(box, &QCheckBox::toggled, this, &CleanUpSheet::updateButton);
@@ -150,6 +152,7 @@ void CleanUpSheet::fixSelected()
         QStringList lines;
         for (const QString& done : outcome.done)
             lines.append(tr("Fixed %1").arg(done));
+        lines.append(outcome.moved);
         for (const QString& copy : outcome.copies)
             lines.append(tr("The old file is kept as %1").arg(homeRelativePath(copy)));
         for (const QString& problem : outcome.problems)
