@@ -72,6 +72,15 @@ public:
     {
         return m_launchServices->inherits(type, parent);
     }
+    // See LaunchServicing: a type by its canonical name, the types that follow one, a file's
+    // type, and whether the user's own settings name an application. Each reads the platform.
+    std::optional<QString> realType(const QString& type) const { return m_launchServices->realType(type); }
+    QStringList subtypes(const QString& type) const { return m_launchServices->subtypes(type); }
+    std::optional<QString> fileType(const QUrl& file) const { return m_launchServices->fileType(file); }
+    bool isUsersChoice(const Target& target, const QUrl& app) const
+    {
+        return m_launchServices->isUsersChoice(target, app);
+    }
     // Why the target opens in the application it does; reads the platform, so off the GUI thread.
     DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
     void removeStaleTemporaries() const { m_launchServices->removeStaleTemporaries(); }
