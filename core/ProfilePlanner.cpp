@@ -57,8 +57,10 @@ QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefaul
         // identity by any packaging of the program, so it is located first.
         const std::optional<LocatedApp> located = locate(entry.bundleID);
         const bool sameIdentity = current && current->bundleID && *current->bundleID == entry.bundleID;
+        // A backup compares what opens: one that matches it is the same as now.
         const bool satisfied = located ? located->satisfiedBy(current) : sameIdentity;
-        if (satisfied && (!usersChoice || usersChoice(entry.target, *current)))
+        const bool chosen = !usersChoice || profile.kind == Profile::Kind::snapshot || usersChoice(entry.target, *current);
+        if (satisfied && chosen)
             steps.append(PlanStep::alreadySet(entry.target));
         else if (satisfied)
             steps.append(PlanStep::change({entry.target, current->url}, current, entry.appName));

@@ -63,7 +63,8 @@ using PlatformType = std::function<std::optional<QString>(const Target&)>;
 using UsersChoice = std::function<bool(const Target&, const AppInfo&)>;
 
 // With `usersChoice`, an application that opens the target only because the system falls back
-// to it is not yet set: the step writes it, as a change does.
+// to it is not yet set: the step writes it, as a change does (a backup's step, which puts back
+// what opened, counts it as set).
 QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefault, const Locate& locate,
                      const PlatformType& platformType = {}, const UsersChoice& usersChoice = {});
 

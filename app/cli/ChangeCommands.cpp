@@ -61,11 +61,62 @@ QString resetMessage(const ChangeResult& result)
     }
 }
 
+// The types with no default of their own that open where a changed type does (text/x-kotlin
+// where text/plain does), with what opened them before: a change of that type moves them too,
+// and the reply names every one that moved.
+struct Followers
+{
+    QList<std::pair<QString, QString>> types; // (subtype, the changed type it follows)
+    QHash<QString, std::optional<AppInfo>> before;
+};
+
+Followers followersOf(const DefaultsService& service, const QList<Target>& targets)
+{
+    QSet<QString> changed;
+    for (const Target& t : targets)
+        changed.unite(service.writtenTypes(t));
+    Followers followers;
+    for (const QString& type : std::as_const(changed)) {
+        for (const QString& subtype : service.subtypes(type)) {
+            if (changed.contains(subtype) || followers.before.contains(subtype))
+                continue;
+            followers.types.append({subtype, type});
+            followers.before.insert(subtype, service.currentDefault(Target::mimeType(subtype)));
+        }
+    }
+    std::sort(followers.types.begin(), followers.types.end());
+    return followers;
+}
+
+// The followers that moved, each with what opens it now, as rows under the reply's own.
+void addMoved(const DefaultsService& service, const Followers& followers, const Style& style, Reply& reply,
+              QJsonObject& json)
+{
+    Table table;
+    QJsonArray moved;
+    for (const auto& [type, parent] : followers.types) {
+        const auto now = service.currentDefault(Target::mimeType(type));
+        const auto& before = followers.before.value(type);
+        if (now.has_value() == before.has_value() && (!now || now->isSameEntry(before)))
+            continue;
+        const QString message = QCoreApplication::translate("cli", "Moved with %1").arg(parent);
+        table.row({type, message, appName(now), style.dim(now ? desktopFileId(*now) : QString())});
+        moved.append(QJsonObject {{u"type"_s, type},
+                                  {u"follows"_s, parent},
+                                  {u"message"_s, message},
+                                  {u"was"_s, appJson(before)},
+                                  {u"app"_s, appJson(now)}});
+    }
+    if (!moved.isEmpty())
+        json.insert(u"moved"_s, moved);
+    reply.out += table.text();
+}
+
 // What a batch left: each target's outcome, and the default of the target and of those that
 // moved with it. One target set keeps the form of a single change: the outcome on a line of
 // its own, and with --json one object.
 Reply changeReply(const AppModel& model, const QList<Target>& targets, const std::optional<AppInfo>& app,
-                  const Invocation& inv)
+                  const Followers& followers, const Invocation& inv)
 {
     const bool single = app && targets.size() == 1;
     Reply reply;
@@ -95,10 +146,14 @@ Reply changeReply(const AppModel& model, const QList<Target>& targets, const std
         if (single && !inv.json)
             reply.line(message);
     }
-    if (inv.json)
-        printJson(reply, single ? changes.first().toObject() : QJsonObject {{u"changes"_s, changes}});
-    else
+    QJsonObject json = single ? changes.first().toObject() : QJsonObject {{u"changes"_s, changes}};
+    if (!inv.json)
         reply.out += table.text();
+    addMoved(model.service(), followers, style, reply, json);
+    if (inv.json) {
+        reply.out.clear();
+        printJson(reply, json);
+    }
     return reply;
 }
 
@@ -108,8 +163,11 @@ Reply undeclared(const DefaultsService& service, const QList<Target>& targets, c
 {
     Reply reply;
     for (const Target& target : targets) {
-        const QList<AppInfo> candidates = service.state(target).candidates;
-        if (std::any_of(candidates.cbegin(), candidates.cend(), [&](const AppInfo& a) { return a.isSameEntry(app); }))
+        const TargetState state = service.state(target);
+        const QList<AppInfo>& candidates = state.candidates;
+        // What opens the target already can open it (a hidden copy of an entry is no candidate).
+        if (app.isSameEntry(state.current)
+            || std::any_of(candidates.cbegin(), candidates.cend(), [&](const AppInfo& a) { return a.isSameEntry(app); }))
             continue;
         const QString type = service.platformType(target).value_or(target.id());
         const QString what = type == target.id() ? type : target.description() + u" ("_s + type + u')';
@@ -124,8 +182,8 @@ Reply undeclared(const DefaultsService& service, const QList<Target>& targets, c
 // A profile's or backup's steps with the outcome of each change.
 // A restore puts back every default of the backup: one whose application is gone is not
 // restored, and counts as such.
-Reply ranReply(const Profile& profile, const QList<PlanStep>& plan, const AppModel::Results& results,
-               const Invocation& inv)
+Reply ranReply(const DefaultsService& service, const Profile& profile, const QList<PlanStep>& plan,
+               const AppModel::Results& results, const Followers& followers, const Invocation& inv)
 {
     const bool restoring = profile.kind == Profile::Kind::snapshot;
     Reply reply;
@@ -150,15 +208,17 @@ Reply ranReply(const Profile& profile, const QList<PlanStep>& plan, const AppMod
         table.row({step.target().description(), stepText(step), outcome});
     }
     reply.status = succeeded == outcomes ? 0 : 1;
+    QJsonObject json {{u"profile"_s, profileJson(profile)},
+                      {u"steps"_s, steps},
+                      {u"changed"_s, succeeded},
+                      {u"outcomes"_s, outcomes}};
+    reply.out = table.text();
+    addMoved(service, followers, Style {inv.color}, reply, json);
     if (inv.json) {
-        printJson(reply,
-                  {{u"profile"_s, profileJson(profile)},
-                   {u"steps"_s, steps},
-                   {u"changed"_s, succeeded},
-                   {u"outcomes"_s, outcomes}});
+        reply.out.clear();
+        printJson(reply, json);
         return reply;
     }
-    reply.out = table.text();
     if (outcomes > 0)
         reply.line(QCoreApplication::translate("cli", "%1 of %2 changed.").arg(succeeded).arg(outcomes));
     return reply;
@@ -233,11 +293,18 @@ QFuture<Reply> applyPlanned(const Profile& profile, const Invocation& inv, AppMo
                                  : QCoreApplication::translate("cli", "All set\n"),
                           {},
                           0});
-        return ready(ranReply(profile, plan, {}, inv));
+        return ready(ranReply(model.service(), profile, plan, {}, {}, inv));
     }
-    return continueOn(&model, model.apply(profile), [inv, plan, profile](const AppModel::Results& results) {
-        return ranReply(profile, plan, results, inv);
-    });
+    QList<Target> changing;
+    for (const PlanStep& step : plan) {
+        if (step.kind == PlanStep::Case::change)
+            changing.append(step.target());
+    }
+    const Followers followers = followersOf(model.service(), changing);
+    return continueOn(&model, model.apply(profile),
+                      [inv, plan, profile, followers, &model](const AppModel::Results& results) {
+                          return ranReply(model.service(), profile, plan, results, followers, inv);
+                      });
 }
 
 QFuture<Reply> set(const Invocation& inv, AppModel& model)
@@ -256,9 +323,11 @@ QFuture<Reply> set(const Invocation& inv, AppModel& model)
         QList<ChangeRequest> requests;
         for (const Target& t : targets)
             requests.append({t, app->url});
-        return continueOn(&model, model.change(requests), [inv, &model, targets, app](const AppModel::Results&) {
-            return changeReply(model, targets, app, inv);
-        });
+        const Followers followers = followersOf(model.service(), targets);
+        return continueOn(&model, model.change(requests),
+                          [inv, &model, targets, app, followers](const AppModel::Results&) {
+                              return changeReply(model, targets, app, followers, inv);
+                          });
     });
 }
 
@@ -267,8 +336,9 @@ QFuture<Reply> reset(const Invocation& inv, AppModel& model)
     // Read first, so the backup taken before the reset holds the defaults as they are.
     return refreshed(model, [inv, &model]() -> QFuture<Reply> {
         const QList<Target> targets = inv.targets();
-        return continueOn(&model, model.reset(targets), [inv, &model, targets](const AppModel::Results&) {
-            return changeReply(model, targets, std::nullopt, inv);
+        const Followers followers = followersOf(model.service(), targets);
+        return continueOn(&model, model.reset(targets), [inv, &model, targets, followers](const AppModel::Results&) {
+            return changeReply(model, targets, std::nullopt, followers, inv);
         });
     });
 }
