@@ -197,7 +197,11 @@ FileCategory AppModel::category(const Target& target) const
         if (c.target == target)
             return c;
     }
-    return FileCategory::custom(target);
+    // Not one of the user's types (a dropped file's, say): what the system calls it.
+    FileCategory c = FileCategory::custom(target);
+    const QString type = target.isMimeType() ? target.payload() : m_typeOf.value(target);
+    c.summary = type.isEmpty() ? QString() : m_service->typeDescription(type);
+    return c;
 }
 
 QList<FileCategory> AppModel::searchResults() const
@@ -490,11 +494,28 @@ QFuture<void> AppModel::inspect(const QUrl& fileURL)
     const QString name = QFileInfo(fileURL.path()).fileName();
     const qsizetype dot = name.lastIndexOf(u'.');
     const QString extension = dot > 0 ? name.mid(dot + 1).toLower() : QString();
-    if (extension.isEmpty())
-        return QtFuture::makeReadyFuture();
-    const Target target = Target::fileExtension(extension);
-    setInspected(target);
-    return reload({target});
+    // The file opens by the type the system gives it, contents included, as `status FILE`
+    // says: by its extension only where that is the same type (a text file named
+    // data.frobnicate is plain text; a Makefile or a folder has a type and no extension).
+    const auto service = m_service;
+    auto typed = QtConcurrent::task([service, fileURL, extension]() -> std::optional<Target> {
+                     const auto type = service->fileType(fileURL);
+                     const Target byName = Target::fileExtension(extension);
+                     if (!type || (!extension.isEmpty() && service->platformType(byName) == type))
+                         return extension.isEmpty() ? std::nullopt : std::optional(byName);
+                     static constexpr QStringView kScheme = u"x-scheme-handler/";
+                     return type->startsWith(kScheme) ? Target::scheme(type->mid(kScheme.size()))
+                                                      : Target::mimeType(*type);
+                 })
+                     .onThreadPool(m_readers)
+                     .spawn();
+    return landed(typed, [this](const std::optional<Target>& target) -> QFuture<void> {
+               if (!target)
+                   return QtFuture::makeReadyFuture();
+               setInspected(*target);
+               return reload({*target});
+           })
+        .unwrap();
 }
 
 template<typename T> bool AppModel::save(JSONStore<T>& store, const T& value)

@@ -700,7 +700,8 @@ QList<PlanStep> AppModel::plan(const Profile& profile) const
             if (const auto it = m_typeOf.constFind(t); it != m_typeOf.cend())
                 return *it;
             return m_service->platformType(t);
-        });
+        },
+        [this](const Target& t, const AppInfo& app) { return m_service->isUsersChoice(t, app.url); });
 }
 
 QFuture<AppModel::Results> AppModel::apply(const Profile& profile)

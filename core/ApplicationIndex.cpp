@@ -52,21 +52,14 @@ bool isCode(QStringView subtype)
 
 // What a change of `type` asks for. A link type the catalog knows as a scheme changes as that
 // scheme, so the web browser's bundle moves together; but only when the application declares
-// every type the bundle writes, since nothing it does not declare is ever changed. The
-// browser's extras (about:, unknown:, XHTML pages), which few browsers declare, are the
-// exception: without them a browser could only be chosen for http alone, splitting it.
+// every type the bundle writes, since nothing it does not declare is ever changed (a browser
+// that does not declare about: and unknown: is chosen for its own types one by one).
 Target targetFor(const DefaultsService& service, const QString& type, const QSet<QString>& declared)
 {
     static const auto scheme = u"x-scheme-handler/"_s;
     if (type.startsWith(scheme)) {
         const Target asScheme = Target::scheme(type.mid(scheme.size()));
-        QSet<QString> required = service.writtenTypes(asScheme);
-        for (const Target& extra : {Target::scheme(u"about"_s), Target::scheme(u"unknown"_s),
-                                    Target::mimeType(u"application/xhtml+xml"_s)}) {
-            if (const auto t = service.platformType(extra); t && *t != type)
-                required.remove(*t);
-        }
-        if (Target::isValidScheme(asScheme.payload()) && declared.contains(required))
+        if (Target::isValidScheme(asScheme.payload()) && declared.contains(service.writtenTypes(asScheme)))
             return asScheme;
     }
     return Target::mimeType(type);
@@ -169,9 +162,13 @@ ApplicationIndex ApplicationIndex::read(const DefaultsService& service, const QL
         InstalledApp entry {app, names.value(app.url, app.name), service.iconName(app.url), {}};
         QSet<QString> declared;
         for (const QString& written : service.declaredTypes(app.url)) {
-            const QString type = written.trimmed(); // the system matches types by their exact spelling
-            if (!type.isEmpty() && type.contains(u'/'))
-                declared.insert(type);
+            // Only a type some file has can change, by the one name the system gives it: an
+            // alias or another spelling is that type, and a type no database knows is none.
+            const QString type = written.trimmed();
+            if (type.isEmpty() || !type.contains(u'/'))
+                continue;
+            if (const auto real = service.realType(type))
+                declared.insert(*real);
         }
         for (const QString& type : declared) {
             DeclaredType line {type, targetFor(service, type, declared), TypeFamilies::of(type), {}, false};

@@ -40,7 +40,7 @@ std::optional<TypeFamily> fromPattern(const QString& pattern);
 // One type an application's entry declares.
 struct DeclaredType
 {
-    QString type; // the MIME type as the entry writes it
+    QString type; // the MIME type the entry declares, by the name the system gives it
     Target target; // what a change of it asks for (see ApplicationIndex::read)
     TypeFamily family = TypeFamily::other;
     QString title; // the catalog's or the user's title, else the MIME database's description

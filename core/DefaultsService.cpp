@@ -84,11 +84,13 @@ struct Engine
     }
 
     // Whether `wanted` opens every target and the user's settings name it: a default the
-    // system passes over (removed) still has to be replaced, even by what opens now.
+    // system passes over (removed) still has to be replaced, even by what opens now, and so
+    // does one the system only falls back to, which a later install could take over.
     bool allNamed(const AppInfo& wanted, const QList<Target>& targets) const
     {
         return std::all_of(targets.cbegin(), targets.cend(), [&](const Target& t) {
-            return wanted.isSameEntry(current(t)) && !platform.removedDefault(t);
+            return wanted.isSameEntry(current(t)) && !platform.removedDefault(t)
+                && platform.isUsersChoice(t, wanted.url);
         });
     }
 

@@ -75,6 +75,14 @@ public:
     QStringList subtypes(const QSet<QString>& types) const { return m_launchServices->subtypes(types); }
     // The default as the platform names it, without reading the application: cheap to compare.
     std::optional<QUrl> defaultURL(const Target& target) const { return m_launchServices->defaultApp(target); }
+    // See LaunchServicing: a type by its canonical name, a file's type, and whether the user's
+    // own settings name an application. Each reads the platform.
+    std::optional<QString> realType(const QString& type) const { return m_launchServices->realType(type); }
+    std::optional<QString> fileType(const QUrl& file) const { return m_launchServices->fileType(file); }
+    bool isUsersChoice(const Target& target, const QUrl& app) const
+    {
+        return m_launchServices->isUsersChoice(target, app);
+    }
     // Why the target opens in the application it does; reads the platform, so off the GUI thread.
     DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
     // One explanation for each type where the target's types may open apart (see LaunchServicing).

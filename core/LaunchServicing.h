@@ -114,6 +114,15 @@ public:
         throw LaunchError::platform(QStringLiteral("openwright"), 0,
                                     QStringLiteral("Defaults cannot be reset on this system."));
     }
+    // Whether the user's own settings name `app` as the target's default, for every type of it:
+    // an application the system merely falls back to is no choice, and a later install may
+    // take its place.
+    virtual bool isUsersChoice(const Target& target, const QUrl& app) const
+    {
+        Q_UNUSED(target);
+        Q_UNUSED(app);
+        return true;
+    }
     // Whether the user's own settings choose the application of the target (see resetDefault).
     virtual bool hasUserChoice(const Target& target) const
     {
@@ -164,6 +173,16 @@ public:
     {
         Q_UNUSED(app);
         return {};
+    }
+    // `type` as the system knows it, by its canonical name (an alias or another spelling of a
+    // type is that type); nothing for a type no file has, whatever an entry declares.
+    virtual std::optional<QString> realType(const QString& type) const { return type; }
+    // The platform type of the file or folder at `file`, by its name and contents, as opening
+    // it would decide; nothing when the system cannot tell.
+    virtual std::optional<QString> fileType(const QUrl& file) const
+    {
+        Q_UNUSED(file);
+        return std::nullopt;
     }
     // Whether `type` is `parent`, an alias of it or one of its subtypes: a type with no default
     // of its own opens where its parent's does (text/x-csrc where text/plain does).

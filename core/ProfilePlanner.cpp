@@ -27,7 +27,7 @@ QString PlanStep::skipReason() const
 namespace openwright::ProfilePlanner {
 
 QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefault, const Locate& locate,
-                     const PlatformType& platformType)
+                     const PlatformType& platformType, const UsersChoice& usersChoice)
 {
     // The entry that decides each platform type: the last one naming it.
     QList<std::optional<QString>> types;
@@ -58,8 +58,13 @@ QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefaul
         // identity by any packaging of the program, so it is located first.
         const std::optional<LocatedApp> located = locate(entry.bundleID);
         const bool sameIdentity = current && current->bundleID && *current->bundleID == entry.bundleID;
-        if (located ? located->satisfiedBy(current) : sameIdentity)
+        // A backup compares what opens: one that matches it is the same as now.
+        const bool satisfied = located ? located->satisfiedBy(current) : sameIdentity;
+        const bool chosen = !usersChoice || profile.kind == Profile::Kind::snapshot || usersChoice(entry.target, *current);
+        if (satisfied && chosen)
             steps.append(PlanStep::alreadySet(entry.target));
+        else if (satisfied)
+            steps.append(PlanStep::change({entry.target, current->url}, current, entry.appName));
         else if (located)
             steps.append(PlanStep::change({entry.target, located->app.url}, current, entry.appName));
         else

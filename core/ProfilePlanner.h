@@ -66,9 +66,14 @@ namespace ProfilePlanner {
 using CurrentDefault = std::function<std::optional<AppInfo>(const Target&)>;
 using Locate = std::function<std::optional<LocatedApp>(const QString& name)>;
 using PlatformType = std::function<std::optional<QString>(const Target&)>;
+// Whether the user's own settings name the application as the target's default.
+using UsersChoice = std::function<bool(const Target&, const AppInfo&)>;
 
+// With `usersChoice`, an application that opens the target only because the system falls back
+// to it is not yet set: the step writes it, as a change does (a backup's step, which puts back
+// what opened, counts it as set).
 QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefault, const Locate& locate,
-                     const PlatformType& platformType = {});
+                     const PlatformType& platformType = {}, const UsersChoice& usersChoice = {});
 
 // How many defaults the plan changes: its changes, those of one platform type once (.mov and
 // video/quicktime set one default).

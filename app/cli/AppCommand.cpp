@@ -14,9 +14,9 @@ Reply appCommand(const Invocation& inv, const Data& data)
 {
     Reply reply;
     const QString name = inv.arguments.value(0);
-    const auto located = data.service().locate(name);
+    const auto located = locateApp(data.service(), name, reply);
     if (!located)
-        return reply.fail(2, u"%1: No installed application has that name or desktop-file ID."_s.arg(name));
+        return reply;
     const ApplicationIndex index = ApplicationIndex::read(data.service(), data.categories(), located->app.url);
     const InstalledApp* found = index.app(located->app.url);
     if (!found)

@@ -116,8 +116,11 @@ Reply undeclared(const DefaultsService& service, const QList<Target>& targets, c
 {
     Reply reply;
     for (const Target& target : targets) {
-        const QList<AppInfo> candidates = service.state(target).candidates;
-        if (std::any_of(candidates.cbegin(), candidates.cend(), [&](const AppInfo& a) { return a.isSameEntry(app); }))
+        const TargetState state = service.state(target);
+        const QList<AppInfo>& candidates = state.candidates;
+        // What opens the target already can open it (a hidden copy of an entry is no candidate).
+        if (app.isSameEntry(state.current)
+            || std::any_of(candidates.cbegin(), candidates.cend(), [&](const AppInfo& a) { return a.isSameEntry(app); }))
             continue;
         const QString type = service.platformType(target).value_or(target.id());
         const QString what = type == target.id() ? type : target.description() + u" ("_s + type + u')';

@@ -102,7 +102,8 @@ QList<PlanStep> Data::plan(const Profile& profile) const
                 m_located.insert(name, m_service.locate(name));
             return m_located.value(name);
         },
-        [this](const Target& t) { return m_service.platformType(t); });
+        [this](const Target& t) { return m_service.platformType(t); },
+        [this](const Target& t, const AppInfo& app) { return m_service.isUsersChoice(t, app.url); });
 }
 
 } // namespace openwright::cli

@@ -19,10 +19,13 @@ QFuture<Reply> setFamily(const Invocation& inv, AppModel& model)
                [inv, &model]() -> QFuture<Reply> {
                    Reply reply;
                    const QString name = inv.arguments.value(1);
-                   const InstalledApp* app = model.applicationIndex().find(model.service(), name);
+                   const auto located = locateApp(model.service(), name, reply);
+                   if (!located)
+                       return QtFuture::makeReadyFuture(reply);
+                   const InstalledApp* app = model.applicationIndex().app(located->app.url);
                    if (!app)
                        return QtFuture::makeReadyFuture(reply.fail(
-                           2, u"%1: No installed application has that name or desktop-file ID."_s.arg(name)));
+                           2, u"%1 is not an application a person would choose from."_s.arg(name)));
                    const auto family = TypeFamilies::fromPattern(inv.arguments.value(0));
                    const auto profile = model.useFor(app->app.url, family);
                    if (!profile || profile->entries.isEmpty()) {

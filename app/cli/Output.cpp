@@ -287,11 +287,38 @@ std::optional<Profile> findProfile(const QList<Profile>& list, const QString& na
 // The application `text` names for `targets`: an installed desktop-file ID (that very entry) or
 // identity, else the name of one of the targets' candidates as status shows it, or the start of
 // just one.
+std::optional<LocatedApp> locateApp(const DefaultsService& service, const QString& text, Reply& reply)
+{
+    const auto located = service.locate(text);
+    if (!located) {
+        reply.fail(2,
+                   QCoreApplication::translate("cli", "%1: No installed application has that name or desktop-file ID.")
+                       .arg(text));
+        return std::nullopt;
+    }
+    if (!text.endsWith(u".desktop"_s) || !located->exact)
+        return located;
+    const auto other = service.locate(text.chopped(8));
+    if (!other || !other->exact || other->app.url == located->app.url)
+        return located;
+    // Each by a name that means it alone: an ID that itself ends in ".desktop" needs the suffix.
+    const auto unambiguous = [&](const AppInfo& app) {
+        const QString id = service.exactName(app.url).value_or(app.name);
+        return id.endsWith(u".desktop"_s) ? id + u".desktop"_s : id;
+    };
+    reply.fail(2,
+               QCoreApplication::translate("cli", "“%1” could be %2 (%3) or %4 (%5). Give the one you mean.")
+                   .arg(text, located->app.name, unambiguous(located->app), other->app.name, unambiguous(other->app)));
+    return std::nullopt;
+}
+
 std::optional<AppInfo> resolveApp(const DefaultsService& service, const QList<Target>& targets, const QString& text,
                                   Reply& reply)
 {
-    if (const auto located = service.locate(text))
-        return located->app;
+    if (service.locate(text)) {
+        const auto located = locateApp(service, text, reply);
+        return located ? std::optional(located->app) : std::nullopt;
+    }
     QList<AppInfo> candidates;
     for (const Target& target : targets) {
         for (const AppInfo& a : service.state(target).candidates) {

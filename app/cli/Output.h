@@ -70,6 +70,10 @@ QString planSummary(const QList<PlanStep>& plan);
 // choices, when none or several do.
 std::optional<AppInfo> resolveApp(const DefaultsService& service, const QList<Target>& targets, const QString& text,
                                   Reply& reply);
+// The installed application a desktop-file ID or identity names; nothing, with the reply failed
+// with exit 2, when none does or when a name ending in ".desktop" names two entries (the ID
+// org.telegram.desktop, and the ID org.telegram written with its suffix).
+std::optional<LocatedApp> locateApp(const DefaultsService& service, const QString& text, Reply& reply);
 // The type a command-line word names (see TARGET in the help): nothing, with the reply failed
 // with exit 2 and what was expected, when it names none.
 std::optional<Target> resolveTarget(const QString& word, const QString& workingDirectory, Reply& reply);

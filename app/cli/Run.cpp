@@ -75,6 +75,8 @@ bool colorTerminal()
 
 int run(int argc, char** argv, const Changer& change)
 {
+    // A command's standard error carries its own messages only.
+    gio::quietLogs();
     std::unique_ptr<QCoreApplication> app;
     if (!QCoreApplication::instance())
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -396,6 +397,30 @@ std::optional<QString> knownContentType(const QString& mimeType)
     return apps ? std::optional(canonical) : std::nullopt;
 }
 
+std::optional<QString> databaseType(const QString& mimeType)
+{
+    GCharPtr type(g_content_type_from_mime_type(mimeType.toUtf8().constData()));
+    if (!type)
+        return std::nullopt;
+    const QString canonical = fromUtf8(type.get());
+    if (canonical.startsWith(QLatin1StringView("x-scheme-handler/")))
+        return canonical.size() > 17 ? std::optional(canonical) : std::nullopt;
+    std::optional<QString> otherCase;
+    for (const QString& dir : dataDirs()) {
+        QFile types(dir + QLatin1StringView("/mime/types"));
+        if (!types.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : types.readAll().split('\n')) {
+            const QString known = QString::fromUtf8(line.trimmed());
+            if (known == canonical)
+                return canonical;
+            if (!otherCase && known.compare(canonical, Qt::CaseInsensitive) == 0)
+                otherCase = known;
+        }
+    }
+    return otherCase;
+}
+
 std::optional<QString> contentTypeOfFile(const QString& path, QString* problem)
 {
     GObjectPtr<GFile> file(g_file_new_for_path(QFile::encodeName(path).constData()));
@@ -483,6 +508,44 @@ std::optional<App> appForId(const QString& id)
     const QByteArray desktopId = (id + QLatin1StringView(".desktop")).toUtf8();
     GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new(desktopId.constData()));
     return toApp(G_APP_INFO(info.get()));
+}
+
+std::optional<App> listedEntryForId(const QString& id)
+{
+    if (auto app = appForId(id))
+        return app;
+    // The user's folder comes first and masks every other entry of the ID.
+    const QString path = applicationDirs().first() + u'/' + id + QLatin1StringView(".desktop");
+    GKeyFilePtr file(g_key_file_new());
+    if (!g_key_file_load_from_file(file.get(), QFile::encodeName(path).constData(), G_KEY_FILE_NONE, nullptr)
+        || !g_key_file_get_boolean(file.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_HIDDEN, nullptr))
+        return std::nullopt;
+    GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData()));
+    auto app = info ? toApp(G_APP_INFO(info.get())) : std::nullopt;
+    if (!app) {
+        // A hidden copy need not say more than Hidden=true: it stands for the ID all the same.
+        return App {path, id, fileBaseName(path), {}, {}, {}};
+    }
+    app->path = path;
+    app->id = id;
+    return app;
+}
+
+namespace {
+
+GLogWriterOutput quietWriter(GLogLevelFlags level, const GLogField* fields, gsize count, gpointer data)
+{
+    if ((level & G_LOG_LEVEL_ERROR) || !qEnvironmentVariableIsEmpty("G_MESSAGES_DEBUG"))
+        return g_log_writer_default(level, fields, count, data);
+    return G_LOG_WRITER_HANDLED;
+}
+
+} // namespace
+
+void quietLogs()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { g_log_set_writer_func(quietWriter, nullptr, nullptr); });
 }
 
 std::optional<Error> setDefaultForType(const QString& id, const QString& contentType)

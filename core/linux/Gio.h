@@ -34,6 +34,10 @@ QStringList contentTypesForExtension(const QString& extension);
 // The type of `mimeType` as the system names it (an alias such as application/x-pdf becomes
 // application/pdf), when the shared MIME database or an installed application knows it.
 std::optional<QString> knownContentType(const QString& mimeType);
+// The type of `mimeType` as the shared MIME database names it (aliases and other spellings of
+// one type are that type); nothing for a type no database describes, even where an application
+// declares it. Link types (x-scheme-handler/…) are real types of their own.
+std::optional<QString> databaseType(const QString& mimeType);
 // The type GIO gives the file or folder at `path`, by its name and contents; nothing, with
 // `problem` set to the system's reason, when the file cannot be looked at.
 std::optional<QString> contentTypeOfFile(const QString& path, QString* problem);
@@ -52,6 +56,14 @@ bool isA(const QString& type, const QString& parent);
 QList<App> allApplications();
 // The installed entry with this desktop-file ID (without ".desktop"), if GIO accepts it.
 std::optional<App> appForId(const QString& id);
+// appForId, or else the user's own copy of the entry when it says Hidden=true: GIO drops such
+// an entry everywhere but in its default lookup, which still opens files in it where a list
+// names it.
+std::optional<App> listedEntryForId(const QString& id);
+
+// Keeps GLib's log messages off standard error unless G_MESSAGES_DEBUG asks for them (the
+// warnings it prints about odd lists are ours to report, in words of our own).
+void quietLogs();
 
 // An error reported by GLib, with its quark name, code and message.
 struct Error

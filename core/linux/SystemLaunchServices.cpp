@@ -476,7 +476,7 @@ std::optional<QUrl> SystemLaunchServices::locate(const QString& bundleID) const
     std::optional<gio::App> best;
     qsizetype bestRank = 0;
     for (const QString& id : ApplicationIdentity::desktopIdsFor(bundleID)) {
-        const auto app = gio::appForId(id);
+        const auto app = gio::listedEntryForId(id);
         if (!app)
             continue;
         const qsizetype r = rank(QDir::cleanPath(app->path));
@@ -499,7 +499,7 @@ std::optional<QUrl> SystemLaunchServices::locateExact(const QString& name) const
     for (const QString& id : std::as_const(ids)) {
         if (id.isEmpty() || id.contains(u'/'))
             continue;
-        if (const auto app = gio::appForId(id))
+        if (const auto app = gio::listedEntryForId(id))
             return remember(*app);
     }
     return std::nullopt;
@@ -678,7 +678,9 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     const QString path = app.toLocalFile();
     bool installed = false;
     const QString id = desktopIdForPath(path, &installed);
-    if (!app.isLocalFile() || !installed || !gio::appForId(id)) {
+    // A hidden user copy of a list-named entry still opens the type's files (see listedEntryForId).
+    const auto entry = gio::listedEntryForId(id);
+    if (!app.isLocalFile() || !installed || !entry) {
         throw LaunchError::platform(
             u"openwright"_s, 1,
             QCoreApplication::translate("Applications", "That application is not installed where the system finds it"),
@@ -721,10 +723,12 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
         if ((failure = gio::setListedDefault(list, type, desktopFile)))
             break;
     }
+    // GIO refuses to write a hidden entry, which its lookup honours all the same: written as it would.
+    const bool hidden = !gio::appForId(id);
     for (qsizetype i = 0; !failure && i < types.size(); ++i)
-        failure = gio::setDefaultForType(id, types[i]);
+        failure = hidden ? gio::setListedDefault(userList, types[i], desktopFile) : gio::setDefaultForType(id, types[i]);
     if (!failure && desktop) {
-        if (const auto app = gio::appForId(id))
+        if (const auto app = gio::listedEntryForId(id))
             failure = desktop->set(*app);
         else
             failure = gio::Error {u"openwright"_s, 1,
@@ -733,6 +737,16 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     }
     if (failure)
         throw putBack(*failure, snapshots, userList, keptAside);
+    // Without GIO's own write, GIO sees ours through its file monitor a moment later.
+    const QDeadlineTimer deadline(hidden ? 2000 : 0);
+    for (const QString& type : types) {
+        while (!deadline.hasExpired()) {
+            const auto now = gio::defaultForType(type);
+            if (now && now->path == entry->path)
+                break;
+            ::usleep(10 * 1000);
+        }
+    }
     return note;
 }
 
@@ -748,6 +762,26 @@ bool SystemLaunchServices::hasUserChoice(const Target& target) const
             return true;
     }
     return false;
+}
+
+bool SystemLaunchServices::isUsersChoice(const Target& target, const QUrl& app) const
+{
+    const QString desktopFile = desktopIdForPath(app.toLocalFile()) + u".desktop"_s;
+    const QStringList lists = gio::userLists();
+    const QStringList types = contentTypes(target);
+    return !types.isEmpty() && std::all_of(types.cbegin(), types.cend(), [&](const QString& type) {
+        return std::any_of(lists.cbegin(), lists.cend(),
+                           [&](const QString& list) { return listedFor(list, type).contains(desktopFile); });
+    });
+}
+
+std::optional<QString> SystemLaunchServices::fileType(const QUrl& file) const
+{
+    QString problem;
+    const auto type = file.isLocalFile() ? gio::contentTypeOfFile(file.toLocalFile(), &problem) : std::nullopt;
+    if (!type)
+        return std::nullopt;
+    return gio::knownContentType(*type).value_or(*type);
 }
 
 bool SystemLaunchServices::resetDefault(const QList<Target>& targets)

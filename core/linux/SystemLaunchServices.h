@@ -27,6 +27,9 @@ public:
     QString setDefaultApp(const QUrl& app, const QList<Target>& targets) override;
     bool resetDefault(const QList<Target>& targets) override;
     bool hasUserChoice(const Target& target) const override;
+    bool isUsersChoice(const Target& target, const QUrl& app) const override;
+    std::optional<QString> realType(const QString& type) const override { return gio::databaseType(type); }
+    std::optional<QString> fileType(const QUrl& file) const override;
     std::optional<QString> platformType(const Target& target) const override;
     QList<std::pair<QString, std::optional<QUrl>>> defaultsByType(const Target& target) const override;
     AppInfo appInfo(const QUrl& url) const override;

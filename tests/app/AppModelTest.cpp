@@ -779,6 +779,14 @@ TEST_F(AppModelTest, SearchAndInspector)
     await(model->inspect(QUrl::fromLocalFile(u"/tmp/README"_s)));
     await(model->inspect(QUrl::fromLocalFile(u"/home/u/.bashrc"_s))); // hidden, not an extension
     EXPECT_EQ(model->inspected(), Target::fileExtension(u"txt"_s));
+    // By the type the system gives the file's contents, as `status FILE` says: by the
+    // extension only where that is the same type.
+    fake->setFileType(QUrl::fromLocalFile(u"/tmp/data.frobnicate"_s), u"text/plain"_s);
+    await(model->inspect(QUrl::fromLocalFile(u"/tmp/data.frobnicate"_s)));
+    EXPECT_EQ(model->inspected(), Target::mimeType(u"text/plain"_s));
+    fake->setFileType(QUrl::fromLocalFile(u"/tmp/Makefile"_s), u"text/x-makefile"_s);
+    await(model->inspect(QUrl::fromLocalFile(u"/tmp/Makefile"_s)));
+    EXPECT_EQ(model->inspected(), Target::mimeType(u"text/x-makefile"_s));
     await(model->inspect(QUrl::fromLocalFile(u"/tmp/a.weird"_s)));
     EXPECT_TRUE(model->states().contains(Target::fileExtension(u"weird"_s)));
     EXPECT_EQ(model->category(Target::fileExtension(u"weird"_s)).id, u"custom:.weird"_s);
@@ -920,11 +928,13 @@ TEST_F(AppModelTest, AFamilyChangeNeverTouchesAnUndeclaredType)
     EXPECT_EQ(index.defaultCount(vlc.url), 2);
     EXPECT_EQ(index.defaultCount(totem.url), 2);
     EXPECT_TRUE(index.isDefault(vlc.url, webm));
-    // A browser that declares the web's types but not the bundle's extras is still chosen for all of them.
+    // A browser that declares the web's types but not the bundle's extras (about:, unknown:) is
+    // chosen for its own types one by one: nothing it does not declare moves.
     const InstalledApp* fox = model->applicationIndex().app(firefox.url);
     ASSERT_NE(fox, nullptr);
-    EXPECT_TRUE(std::any_of(fox->declared.cbegin(), fox->declared.cend(),
-                            [](const DeclaredType& d) { return d.target == Target::scheme(u"http"_s); }));
+    EXPECT_TRUE(std::any_of(fox->declared.cbegin(), fox->declared.cend(), [](const DeclaredType& d) {
+        return d.target == Target::mimeType(u"x-scheme-handler/http"_s);
+    }));
     // The backup before the run holds the types no list watches, so it can put them back.
     const QList<Profile> before = backupsWith(BackupReason::Case::beforeProfile);
     ASSERT_EQ(before.size(), 1);

@@ -300,6 +300,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExitRow {"import_missing_file", {u"profile"_s, u"import"_s, u"nothing.json"_s}, 1, u"There is no file at "_s},
         ExitRow {"import_a_device", {u"profile"_s, u"import"_s, u"/dev/zero"_s}, 1, u"is not a regular file."_s},
         ExitRow {"already_the_default", {u"set"_s, u"mailto:"_s, u"thunderbird"_s}, 0, u"Already the default"_s},
+        // No list names an .mp3 default: what the system falls back to is written when chosen.
+        ExitRow {"fallback_is_written", {u"set"_s, u".mp3"_s, u"org.videolan.VLC.desktop"_s}, 0, u"Changed\n"_s},
         // For scripts, the answer is the exit status ("no" goes to standard output).
         ExitRow {"check_yes", {u"check"_s, u"mailto:"_s, u"thunderbird.desktop"_s}, 0, u"yes\n"_s},
         ExitRow {"check_no", {u"check"_s, u".pdf"_s, u"org.kde.okular"_s}, 1, {}},
@@ -336,6 +338,79 @@ INSTANTIATE_TEST_SUITE_P(
         ExitRow {"help", {u"set"_s, u"--help"_s}, 0, u"Usage: openwright set [--force] TARGET... APP [--json]"_s},
         ExitRow {"version", {u"--version"_s}, 0, u"openwright 0.1.0"_s}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// "Use for All" changes the types the entry declares that files have, by their system names,
+// and names every type that moved with them: those with no default of their own follow their
+// parent type's.
+TEST_F(CliTest, UseForAllChangesOnlyRealDeclaredTypesAndNamesWhatMovedWithThem)
+{
+    const QString apps = home(u".local/share/applications"_s);
+    QFile entry(apps + u"/viewer.desktop"_s);
+    ASSERT_TRUE(QDir().mkpath(apps) && entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Viewer\nExec=loupe %U\nMimeType=Text/Plain;image/jpg;image/png;\n");
+    entry.close();
+    ASSERT_EQ(QProcess::execute(u"update-desktop-database"_s, {u"-q"_s, apps}), 0);
+    ASSERT_EQ(current(u"text/x-kotlin"_s), u"org.gnome.TextEditor.desktop"_s);
+
+    const Outcome all = run({u"set"_s, u"--all"_s, u"viewer"_s});
+    EXPECT_EQ(all.status, 0) << all.err.toStdString();
+    EXPECT_FALSE(all.out.contains(u"image/jpg"_s) || all.out.contains(u"Text/Plain"_s)) << all.out.toStdString();
+    EXPECT_TRUE(all.out.contains(QRegularExpression(u"^text/plain .*Changed$"_s, QRegularExpression::MultilineOption)))
+        << all.out.toStdString();
+    EXPECT_TRUE(all.out.contains(QRegularExpression(u"^text/x-kotlin +.* \u2192 Viewer +viewer.desktop$"_s,
+                                                    QRegularExpression::MultilineOption)))
+        << all.out.toStdString();
+    EXPECT_EQ(current(u"text/x-kotlin"_s), u"viewer.desktop"_s);
+    // A type with a default of its own stays, and is not named.
+    EXPECT_EQ(current(u"text/x-python"_s), u"code.desktop"_s);
+    EXPECT_FALSE(all.out.contains(u"text/x-python"_s));
+
+    // A browser that does not declare about: and unknown: leaves them alone.
+    const QString about = current(u"about:"_s);
+    const Outcome chrome = run({u"set"_s, u"--all"_s, u"google-chrome"_s});
+    EXPECT_EQ(chrome.status, 0) << chrome.err.toStdString();
+    EXPECT_FALSE(chrome.out.contains(u"about:"_s) || chrome.out.contains(u"unknown:"_s)) << chrome.out.toStdString();
+    EXPECT_EQ(current(u"about:"_s), about);
+    EXPECT_EQ(current(u"http:"_s), u"google-chrome.desktop"_s);
+}
+
+// An entry the system opens files in is found by its name, and a name finds one entry.
+TEST_F(CliTest, AHiddenEntryTheSystemUsesIsFoundAndANameMeansOneEntry)
+{
+    const QString apps = home(u".local/share/applications"_s);
+    ASSERT_TRUE(QDir().mkpath(apps));
+    const auto write = [&](const QString& name, const QByteArray& text) {
+        QFile file(apps + u'/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Desktop Entry]\nType=Application\n" + text);
+    };
+    // A hidden user copy of the PDF default: the lists still open PDFs in it.
+    write(u"org.gnome.Evince.desktop"_s, "Name=Document Viewer\nExec=evince %U\nHidden=true\n");
+    // Telegram's own entry beside its Flatpak: org.telegram.desktop is one's ID, the other's file.
+    write(u"org.telegram.desktop"_s, "Name=Telegram\nExec=loupe %u\nMimeType=x-scheme-handler/tg;\n");
+    ASSERT_EQ(QProcess::execute(u"update-desktop-database"_s, {u"-q"_s, apps}), 0);
+
+    const Outcome check = run({u"check"_s, u".pdf"_s, u"org.gnome.Evince"_s});
+    EXPECT_EQ(check.status, 0) << check.err.toStdString();
+    EXPECT_EQ(check.out, u"yes\n"_s);
+    EXPECT_TRUE(run({u"set"_s, u".pdf"_s, u"org.gnome.Evince"_s}).out.startsWith(u"Already the default\n"_s));
+
+    const Outcome tg = run({u"set"_s, u"tg:"_s, u"org.telegram.desktop"_s});
+    EXPECT_EQ(tg.status, 2);
+    EXPECT_TRUE(tg.err.contains(u"(org.telegram.desktop.desktop)"_s) && tg.err.contains(u"(org.telegram)"_s))
+        << tg.err.toStdString();
+    EXPECT_EQ(current(u"tg:"_s), u"org.telegram.desktop.desktop"_s);
+
+    // GLib's warnings (here: associations in a desktop's list, which it ignores) are not a
+    // command's to print.
+    QFile gnome(home(u".config/gnome-mimeapps.list"_s));
+    ASSERT_TRUE(gnome.open(QIODevice::Append));
+    gnome.write("[Added Associations]\nimage/png=gimp.desktop;\n");
+    gnome.close();
+    const Outcome status = run({u"status"_s, u".png"_s});
+    EXPECT_EQ(status.status, 0);
+    EXPECT_EQ(status.err, QString());
+}
 
 // Scripts read JSON: errors come as a document too, and nothing is escaped that need not be.
 TEST_F(CliTest, JsonForScripts)

@@ -4,6 +4,7 @@
 #include "Printers.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,7 @@ struct World
     QStringList located;
     // The platform's type of each target; unset: every target a type of its own.
     std::optional<QHash<Target, QString>> types;
+    QSet<Target> fallbacks; // opened by an application no list of the user's names
 
     QList<PlanStep> plan(const Profile& p)
     {
@@ -54,7 +56,7 @@ struct World
                     return LocatedApp {{installed.value(id), id, {}}, false};
                 return std::nullopt;
             },
-            platformType);
+            platformType, [&](const Target& t, const AppInfo&) { return !fallbacks.contains(t); });
     }
 };
 
@@ -128,6 +130,11 @@ TEST(ProfilePlanner, StepsPerEntry)
     const auto named = w.plan(profileOf({{pdf, u"flatpak.preview"_s, u"Preview"_s}, {pdf, u"preview"_s, {}}}));
     EXPECT_EQ(named.value(0), PlanStep::change({pdf, flatpak.url}, w.defaults.value(pdf), u"Preview"_s));
     EXPECT_EQ(named.value(1), PlanStep::alreadySet(pdf));
+
+    // What the system merely falls back to is no choice yet: the plan writes it, as `set` does.
+    w.fallbacks.insert(pdf);
+    EXPECT_EQ(w.plan(profileOf({{pdf, u"com.apple.Preview"_s, u"Preview"_s}})).value(0),
+              PlanStep::change({pdf, previewUrl}, w.defaults.value(pdf), u"Preview"_s));
 }
 
 TEST(Presets, EachPlatformItsOwnPrograms)

@@ -41,6 +41,18 @@ public:
     void removeApp(const QUrl& url);
     // The explanation of `target` decides by a line of `file` (none: by no list).
     void setDecidingList(const Target& target, const QString& file);
+    // The type the "system" gives the file at `file` by its contents.
+    void setFileType(const QUrl& file, const QString& type)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_fileTypes.insert(file, type);
+    }
+    std::optional<QString> fileType(const QUrl& file) const override
+    {
+        QMutexLocker lock(&m_mutex);
+        const auto it = m_fileTypes.constFind(file);
+        return it == m_fileTypes.cend() ? std::nullopt : std::optional(*it);
+    }
 
     // What answersStamp() gives (none unless set): the kept states hold while it stays.
     void setAnswersStamp(const std::optional<QByteArray>& stamp)
@@ -100,6 +112,7 @@ private:
     QHash<QUrl, std::pair<QString, QString>> m_loose; // name, problem
     QHash<Target, QList<QUrl>> m_candidates;
     QHash<Target, QString> m_decidingLists;
+    QHash<QUrl, QString> m_fileTypes;
     std::optional<QByteArray> m_stamp;
     QSet<Target> m_unknown;
     QSet<Target> m_sticky;

@@ -145,6 +145,7 @@ TEST_F(OverviewTest, DroppingAFileInspectsItAndJumpsToTheOverview)
     EXPECT_EQ(row->category().target, org);
 
     // .org is no type of the catalog: it can be added, and then it is one of the user's.
+    EXPECT_NE(row->category().summary, u"Added by you"_s);
     QPushButton* add = inspector->addButton();
     ASSERT_FALSE(add->isHidden());
     EXPECT_EQ(add->text(), u"Add .org to My File Types"_s);
