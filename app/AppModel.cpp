@@ -273,10 +273,12 @@ QList<Profile> AppModel::profiles() const
 
 QList<Profile> AppModel::backups() const
 {
+    // Newest first; of two taken within one second (dates keep whole seconds), the one stored
+    // later, so that the newest is always first (a backup is new only beside the newest).
     QList<Profile> list;
-    for (const Profile& p : m_userProfiles) {
-        if (p.kind == Profile::Kind::snapshot)
-            list.append(p);
+    for (auto it = m_userProfiles.crbegin(); it != m_userProfiles.crend(); ++it) {
+        if (it->kind == Profile::Kind::snapshot)
+            list.append(*it);
     }
     std::stable_sort(list.begin(), list.end(),
                      [](const Profile& a, const Profile& b) { return a.createdAt > b.createdAt; });

@@ -59,16 +59,33 @@ QFuture<CleanUpOutcome> AppModel::cleanUpRead(const QList<DoctorFinding>& select
     {
         CleanUpOutcome outcome;
         QHash<Target, TargetState> moved;
+        QList<MovedAlong> along;
     };
     // On the change thread: no change of a default writes the same files meanwhile.
     auto fixing = QtConcurrent::task([paths, platform, selected, service, watched] {
                       QHash<Target, std::optional<AppInfo>> before;
                       for (const Target& t : watched)
                           before.insert(t, service->currentDefault(t));
-                      Outcome out {Doctor::fix(selected, paths(), platform), {}};
+                      // A rewritten list or a removed entry can move any type a file may have:
+                      // each is compared, so that what moved is told whatever the fix predicted.
+                      QList<std::pair<Target, std::optional<QUrl>>> types;
+                      for (const QString& type : service->subtypes({QStringLiteral("application/octet-stream")}))
+                          types.append({Target::mimeType(type), service->defaultURL(Target::mimeType(type))});
+                      Outcome out {Doctor::fix(selected, paths(), platform), {}, {}};
+                      if (out.outcome.changedFiles.isEmpty())
+                          return out;
+                      const auto read = [&](const std::optional<QUrl>& url) {
+                          return url ? std::optional(service->appInfo(*url)) : std::nullopt;
+                      };
                       for (const Target& t : watched) {
-                          if (!out.outcome.changedFiles.isEmpty() && service->currentDefault(t) != before.value(t))
+                          if (const auto now = service->currentDefault(t); now != before.value(t)) {
                               out.moved.insert(t, service->state(t));
+                              out.along.append({t, before.value(t), now});
+                          }
+                      }
+                      for (const auto& [t, was] : types) {
+                          if (const auto now = service->defaultURL(t); now != was)
+                              out.along.append({t, read(was), read(now)});
                       }
                       return out;
                   })
@@ -77,6 +94,7 @@ QFuture<CleanUpOutcome> AppModel::cleanUpRead(const QList<DoctorFinding>& select
     return landed(fixing,
                   [this, watched](const Outcome& out) {
                       endOwnChange(watched, out.moved);
+                      m_movedAlong += out.along;
                       if (!out.moved.isEmpty()) {
                           Q_EMIT statesChanged();
                           Q_EMIT guardStateChanged();

@@ -604,14 +604,8 @@ void AppModel::setAlwaysKeep(const Target& target, bool keep)
             m_notifier->requestPermission();
         }
         m_guardState.kept.insert(target);
-        // What another program set before and has since lost is no longer the person's to revert.
-        const auto seen = m_guardState.baseline.constFind(target);
-        if (seen != m_guardState.baseline.cend()) {
-            const std::optional<AppInfo> now = seen->app;
-            resolveOpen(target, [&](const DefaultChange& c) {
-                return !((!c.to && !now) || (c.to && now && c.to->isSameApp(now)));
-            });
-        }
+        // Kept from now on is what opens now: an open row's Revert would undo that choice.
+        resolveOpen(target, [](const DefaultChange&) { return true; });
     } else {
         m_guardState.kept.remove(target);
     }

@@ -13,6 +13,8 @@
 #include <QSet>
 
 #include <algorithm>
+
+#include <unistd.h>
 #include <utility>
 
 namespace openwright {
@@ -65,16 +67,18 @@ struct ListFile
     }
 };
 
-// A read-only link, as configuration tools (home-manager and the like) leave the lists: the
-// target has no write permission for anyone, so no write of ours could be meant.
+// A read-only list, as configuration tools (home-manager and the like) or an administrator
+// leave them: a link to a file, or a file, that has no write permission for anyone, or one this
+// user may not write. No write of ours could be meant; replacing it by rename would undo theirs.
 bool isManaged(const QFileInfo& info, QString* target)
 {
-    if (!info.isSymLink())
-        return false;
-    *target = linkTarget(info.filePath());
-    // The mode bits, not what this user may do: root may write anything.
+    if (info.isSymLink())
+        *target = linkTarget(info.filePath());
+    const QString file = info.isSymLink() ? *target : info.filePath();
+    // The mode bits, not only what this user may do: root may write anything.
     const QFile::Permissions write = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    return !(QFileInfo(*target).permissions() & write);
+    return !(QFileInfo(file).permissions() & write)
+        || (::geteuid() != 0 && ::access(QFile::encodeName(file).constData(), W_OK) != 0);
 }
 
 ListFile readList(const QString& path)
@@ -286,6 +290,8 @@ QString DoctorFinding::explanation() const
     case Kind::missingProgram:
         return Texts::tr("%1 runs %2, which is not found, so the system passes over it.").arg(where, other);
     case Kind::managedList:
+        if (other.isEmpty())
+            return Texts::tr("%1 is read-only, managed by a configuration tool or an administrator.").arg(where);
         return Texts::tr("%1 is a read-only link to %2, managed by a configuration tool.")
             .arg(where, homeRelativePath(other));
     case Kind::unreadableList:

@@ -60,7 +60,8 @@ QList<PlanStep> plan(const Profile& profile, const CurrentDefault& currentDefaul
         const bool sameIdentity = current && current->bundleID && *current->bundleID == entry.bundleID;
         // A backup compares what opens: one that matches it is the same as now.
         const bool satisfied = located ? located->satisfiedBy(current) : sameIdentity;
-        const bool chosen = !usersChoice || profile.kind == Profile::Kind::snapshot || usersChoice(entry.target, *current);
+        const bool chosen
+            = !current || !usersChoice || profile.kind == Profile::Kind::snapshot || usersChoice(entry.target, *current);
         if (satisfied && chosen)
             steps.append(PlanStep::alreadySet(entry.target));
         else if (satisfied)

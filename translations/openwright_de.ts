@@ -90,6 +90,10 @@
         <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
         <translation>Ihre mimeapps.list konnte weder gelesen noch beiseitegelegt werden, daher wurde nichts geändert</translation>
     </message>
+    <message>
+        <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
+        <translation>%1 ist schreibgeschützt, wie ein Konfigurationswerkzeug sie hinterlässt, daher wurde nichts geändert. Ändern Sie sie dort, wo Ihre Konfiguration verwaltet wird.</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -920,10 +924,6 @@
         <translation>Zeile %1 von %2 legt %3 fest, einen anderen Namen für %4, den auch Zeile %5 festlegt.</translation>
     </message>
     <message>
-        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-        <translation>%1 ist in [%2] von %3 zweimal festgelegt (Zeilen %4 und %5); das System liest nur die letzte.</translation>
-    </message>
-    <message>
         <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
         <translation>Zeile %1 von %2 entfernt %3 aus den Anwendungen für %4, obwohl sie die Standardanwendung dieses Typs ist.</translation>
     </message>
@@ -956,24 +956,8 @@
         <translation>Von Ihrer Konfiguration verwaltet; ändern Sie es dort.</translation>
     </message>
     <message>
-        <source>Remove %1 from the line; the system passes over it already.</source>
-        <translation>%1 aus der Zeile entfernen; das System übergeht es bereits.</translation>
-    </message>
-    <message>
-        <source>Remove line %1; nothing else changes.</source>
-        <translation>Zeile %1 entfernen; sonst ändert sich nichts.</translation>
-    </message>
-    <message>
         <source>Keep %1 among the applications for %2.</source>
         <translation>%1 unter den Anwendungen für %2 behalten.</translation>
-    </message>
-    <message>
-        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-        <translation>Die Zeile in Ihre eigene mimeapps.list verschieben; %1 bleibt die Standardanwendung.</translation>
-    </message>
-    <message>
-        <source>Remove line %1, so that %2 opens in %3 again.</source>
-        <translation>Zeile %1 entfernen, damit %2 sich wieder in %3 öffnet.</translation>
     </message>
     <message>
         <source>Name %1 instead in your lists, and remove this entry.</source>
@@ -996,16 +980,84 @@
         <translation>Zeile %1 von %2 setzt %3, einen anderen Namen für %4, bevor Zeile %5 %4 selbst setzt: Das System versucht zuerst die Anwendungen aus Zeile %1.</translation>
     </message>
     <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-        <translation>Die Anwendungen aus Zeile %1 in Zeile %2 übernehmen und Zeile %1 entfernen; dadurch ändert sich, welche Anwendung %3 öffnet.</translation>
-    </message>
-    <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-        <translation>Die Anwendungen aus Zeile %1 in Zeile %2 übernehmen und Zeile %1 entfernen; sonst ändert sich nichts.</translation>
-    </message>
-    <message>
         <source>left as it was, because %1 could not be changed.</source>
         <translation>unverändert gelassen, weil %1 nicht geändert werden konnte.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system keeps the place of the first and the applications of the last.</source>
+        <translation>%1 ist in [%2] von %3 zweimal gesetzt (Zeilen %4 und %5); das System behält die Stelle der ersten und die Anwendungen der letzten.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, managed by a configuration tool or an administrator.</source>
+        <translation>%1 ist schreibgeschützt, verwaltet von einem Konfigurationswerkzeug oder einer Administratorin.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 (“%3”) is no setting, group or comment, so the system ignores the whole list: none of its defaults count.</source>
+        <translation>Zeile %1 von %2 („%3“) ist weder Einstellung noch Gruppe noch Kommentar, daher ignoriert das System die ganze Liste: Keine ihrer Standardanwendungen zählt.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 names %3 for %4: with the blank around it, the name never matches an application.</source>
+        <translation>Zeile %1 von %2 nennt %3 für %4: Mit dem Leerzeichen darum passt der Name zu keiner Anwendung.</translation>
+    </message>
+    <message>
+        <source>[%1] in %2 (line %3) is ignored by the system: only your own mimeapps.list may add or remove applications.</source>
+        <translation>[%1] in %2 (Zeile %3) wird vom System ignoriert: Nur Ihre eigene mimeapps.list kann Anwendungen hinzufügen oder entfernen.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line.</source>
+        <translation>%1 aus der Zeile entfernen.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1.</source>
+        <translation>Die Anwendungen aus Zeile %1 in Zeile %2 übernehmen und Zeile %1 entfernen.</translation>
+    </message>
+    <message>
+        <source>Keep one line for %1, with the applications the system reads now.</source>
+        <translation>Eine Zeile für %1 behalten, mit den Anwendungen, die das System jetzt liest.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list.</source>
+        <translation>Die Zeile in Ihre eigene mimeapps.list verschieben.</translation>
+    </message>
+    <message>
+        <source>Remove line %1.</source>
+        <translation>Zeile %1 entfernen.</translation>
+    </message>
+    <message>
+        <source>Remove the lines the system cannot read, so that it reads the list again.</source>
+        <translation>Die Zeilen entfernen, die das System nicht lesen kann, damit es die Liste wieder liest.</translation>
+    </message>
+    <message>
+        <source>Write it as %1.</source>
+        <translation>Als %1 schreiben.</translation>
+    </message>
+    <message>
+        <source>Remove the group.</source>
+        <translation>Die Gruppe entfernen.</translation>
+    </message>
+    <message>
+        <source>Which application opens each type afterwards cannot be told for sure, so this fix is not selected by itself.</source>
+        <translation>Welche Anwendung danach jeden Typ öffnet, lässt sich nicht sicher sagen, daher ist diese Korrektur nicht von selbst ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Nothing else changes.</source>
+        <translation>Sonst ändert sich nichts.</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>keine Anwendung</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 instead of %3</source>
+        <translation>%1 öffnet sich in %2 statt in %3</translation>
+    </message>
+    <message>
+        <source>Afterwards %1.</source>
+        <translation>Danach: %1.</translation>
+    </message>
+    <message>
+        <source>%1 now opens in %2 (before: %3)</source>
+        <translation>%1 öffnet sich jetzt in %2 (vorher: %3)</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1225,10 @@
     <message>
         <source>Depends on who opens it: %1.</source>
         <translation>Hängt davon ab, wer ihn öffnet: %1.</translation>
+    </message>
+    <message>
+        <source>Split between browsers: %1.</source>
+        <translation>Auf mehrere Browser verteilt: %1.</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1612,26 @@
         <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
         <translation>Openwright läuft, antwortet aber nicht. Beenden Sie es oder seinen Prozess, und starten Sie es erneut.</translation>
     </message>
+    <message>
+        <source>Also moved, since they open where a changed type does:</source>
+        <translation>Ebenfalls geändert, weil sie sich dort öffnen, wo ein geänderter Typ sich öffnet:</translation>
+    </message>
+    <message>
+        <source>%1: No installed application has that name or desktop-file ID.</source>
+        <translation>%1: Keine installierte Anwendung hat diesen Namen oder diese Desktop-Datei-ID.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2 (%3) or %4 (%5). Give the one you mean.</source>
+        <translation>„%1“ könnte %2 (%3) oder %4 (%5) sein. Geben Sie die gemeinte an.</translation>
+    </message>
+    <message>
+        <source>Different apps</source>
+        <translation>Verschiedene Anwendungen</translation>
+    </message>
+    <message>
+        <source>Where the system looks for %1, in its order:</source>
+        <translation>Wo das System für %1 sucht, in seiner Reihenfolge:</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1566,6 +1642,10 @@
     <message>
         <source>Clean Up</source>
         <translation>Aufräumen</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation>%1 für %2</translation>
     </message>
 </context>
 <context>
@@ -2083,10 +2163,6 @@
         <translation>Dateien Ihrer Standardanwendungen aufräumen</translation>
     </message>
     <message>
-        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-        <translation>Jede geänderte Datei wird zuerst daneben kopiert, und Ihre Standardanwendungen werden gesichert. Eine Korrektur ändert nur dort, welche Anwendung einen Typ öffnet, wo sie es angibt.</translation>
-    </message>
-    <message>
         <source>Fix Selected</source>
         <translation>Auswahl korrigieren</translation>
     </message>
@@ -2117,6 +2193,10 @@
     <message>
         <source>Nothing was changed.</source>
         <translation>Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
+        <translation>Jede geänderte Datei wird zuerst neben sich kopiert, und Ihre Standardanwendungen werden gesichert. Eine Korrektur ändert nur dort, wo sie es sagt, welche Anwendung einen Typ öffnet; eine, deren Wirkung sich vorher nicht sagen lässt, ist nicht ausgewählt.</translation>
     </message>
 </context>
 <context>

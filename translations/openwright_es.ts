@@ -90,6 +90,10 @@
         <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
         <translation>No se pudo leer ni apartar su mimeapps.list, así que no se cambió nada</translation>
     </message>
+    <message>
+        <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
+        <translation>%1 es de solo lectura, como la deja una herramienta de configuración, así que no se cambió nada. Cámbielo donde se guarda su configuración.</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -920,10 +924,6 @@
         <translation>La línea %1 de %2 establece %3, otro nombre de %4, que la línea %5 también establece.</translation>
     </message>
     <message>
-        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-        <translation>%1 se establece dos veces en [%2] de %3 (líneas %4 y %5); el sistema solo lee la última.</translation>
-    </message>
-    <message>
         <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
         <translation>La línea %1 de %2 quita %3 de las aplicaciones para %4, aunque es la predeterminada de ese tipo.</translation>
     </message>
@@ -956,24 +956,8 @@
         <translation>Lo gestiona su configuración; cámbielo allí.</translation>
     </message>
     <message>
-        <source>Remove %1 from the line; the system passes over it already.</source>
-        <translation>Quitar %1 de la línea; el sistema ya lo pasa por alto.</translation>
-    </message>
-    <message>
-        <source>Remove line %1; nothing else changes.</source>
-        <translation>Quitar la línea %1; no cambia nada más.</translation>
-    </message>
-    <message>
         <source>Keep %1 among the applications for %2.</source>
         <translation>Mantener %1 entre las aplicaciones para %2.</translation>
-    </message>
-    <message>
-        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-        <translation>Mover la línea a su propio mimeapps.list; %1 sigue siendo la predeterminada.</translation>
-    </message>
-    <message>
-        <source>Remove line %1, so that %2 opens in %3 again.</source>
-        <translation>Quitar la línea %1, para que %2 vuelva a abrirse en %3.</translation>
     </message>
     <message>
         <source>Name %1 instead in your lists, and remove this entry.</source>
@@ -996,16 +980,84 @@
         <translation>La línea %1 de %2 establece %3, otro nombre de %4, antes de que la línea %5 establezca el propio %4: el sistema prueba primero las aplicaciones de la línea %1.</translation>
     </message>
     <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-        <translation>Mover las aplicaciones de la línea %1 a la línea %2 y quitar la línea %1; esto cambia qué aplicación abre %3.</translation>
-    </message>
-    <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-        <translation>Mover las aplicaciones de la línea %1 a la línea %2 y quitar la línea %1; no cambia nada más.</translation>
-    </message>
-    <message>
         <source>left as it was, because %1 could not be changed.</source>
         <translation>se ha dejado como estaba, porque no se pudo cambiar %1.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system keeps the place of the first and the applications of the last.</source>
+        <translation>%1 se define dos veces en [%2] de %3 (líneas %4 y %5); el sistema conserva la posición de la primera y las aplicaciones de la última.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, managed by a configuration tool or an administrator.</source>
+        <translation>%1 es de solo lectura, gestionado por una herramienta de configuración o un administrador.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 (“%3”) is no setting, group or comment, so the system ignores the whole list: none of its defaults count.</source>
+        <translation>La línea %1 de %2 («%3») no es un ajuste, grupo ni comentario, así que el sistema ignora toda la lista: ninguna de sus aplicaciones predeterminadas cuenta.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 names %3 for %4: with the blank around it, the name never matches an application.</source>
+        <translation>La línea %1 de %2 nombra %3 para %4: con el espacio que lo rodea, el nombre nunca coincide con una aplicación.</translation>
+    </message>
+    <message>
+        <source>[%1] in %2 (line %3) is ignored by the system: only your own mimeapps.list may add or remove applications.</source>
+        <translation>El sistema ignora [%1] en %2 (línea %3): solo su propio mimeapps.list puede añadir o quitar aplicaciones.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line.</source>
+        <translation>Quitar %1 de la línea.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1.</source>
+        <translation>Pasar las aplicaciones de la línea %1 a la línea %2 y quitar la línea %1.</translation>
+    </message>
+    <message>
+        <source>Keep one line for %1, with the applications the system reads now.</source>
+        <translation>Dejar una línea para %1, con las aplicaciones que el sistema lee ahora.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list.</source>
+        <translation>Mover la línea a su propio mimeapps.list.</translation>
+    </message>
+    <message>
+        <source>Remove line %1.</source>
+        <translation>Quitar la línea %1.</translation>
+    </message>
+    <message>
+        <source>Remove the lines the system cannot read, so that it reads the list again.</source>
+        <translation>Quitar las líneas que el sistema no puede leer, para que vuelva a leer la lista.</translation>
+    </message>
+    <message>
+        <source>Write it as %1.</source>
+        <translation>Escribirlo como %1.</translation>
+    </message>
+    <message>
+        <source>Remove the group.</source>
+        <translation>Quitar el grupo.</translation>
+    </message>
+    <message>
+        <source>Which application opens each type afterwards cannot be told for sure, so this fix is not selected by itself.</source>
+        <translation>No se puede saber con certeza qué aplicación abrirá cada tipo después, así que esta corrección no se selecciona sola.</translation>
+    </message>
+    <message>
+        <source>Nothing else changes.</source>
+        <translation>No cambia nada más.</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>ninguna aplicación</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 instead of %3</source>
+        <translation>%1 se abre en %2 en lugar de %3</translation>
+    </message>
+    <message>
+        <source>Afterwards %1.</source>
+        <translation>Después: %1.</translation>
+    </message>
+    <message>
+        <source>%1 now opens in %2 (before: %3)</source>
+        <translation>%1 ahora se abre en %2 (antes: %3)</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1225,10 @@
     <message>
         <source>Depends on who opens it: %1.</source>
         <translation>Depende de quién lo abra: %1.</translation>
+    </message>
+    <message>
+        <source>Split between browsers: %1.</source>
+        <translation>Repartido entre navegadores: %1.</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1612,26 @@
         <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
         <translation>Openwright se está ejecutando pero no responde. Ciérrelo, o termine su proceso, y vuelva a iniciarlo.</translation>
     </message>
+    <message>
+        <source>Also moved, since they open where a changed type does:</source>
+        <translation>También cambiaron, porque se abren donde se abre un tipo cambiado:</translation>
+    </message>
+    <message>
+        <source>%1: No installed application has that name or desktop-file ID.</source>
+        <translation>%1: ninguna aplicación instalada tiene ese nombre o ID de archivo de escritorio.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2 (%3) or %4 (%5). Give the one you mean.</source>
+        <translation>«%1» podría ser %2 (%3) o %4 (%5). Indique la que quiere decir.</translation>
+    </message>
+    <message>
+        <source>Different apps</source>
+        <translation>Aplicaciones distintas</translation>
+    </message>
+    <message>
+        <source>Where the system looks for %1, in its order:</source>
+        <translation>Dónde busca el sistema para %1, en su orden:</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1566,6 +1642,10 @@
     <message>
         <source>Clean Up</source>
         <translation>Limpiar</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation>%1 para %2</translation>
     </message>
 </context>
 <context>
@@ -2083,10 +2163,6 @@
         <translation>Limpiar sus archivos de predeterminadas</translation>
     </message>
     <message>
-        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-        <translation>Cada archivo modificado se copia primero a su lado, y se hace una copia de seguridad de sus aplicaciones predeterminadas. Una corrección solo cambia qué aplicación abre un tipo donde lo indica.</translation>
-    </message>
-    <message>
         <source>Fix Selected</source>
         <translation>Corregir lo seleccionado</translation>
     </message>
@@ -2117,6 +2193,10 @@
     <message>
         <source>Nothing was changed.</source>
         <translation>No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
+        <translation>Cada archivo cambiado se copia antes a su lado, y se hace una copia de seguridad de sus aplicaciones predeterminadas. Una corrección cambia qué aplicación abre un tipo solo donde lo dice; la que no puede predecirse no se selecciona.</translation>
     </message>
 </context>
 <context>

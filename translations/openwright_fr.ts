@@ -90,6 +90,10 @@
         <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
         <translation>Votre mimeapps.list n’a pu être ni lu ni mis de côté ; rien n’a donc été modifié</translation>
     </message>
+    <message>
+        <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
+        <translation>%1 est en lecture seule, comme le laisse un outil de configuration ; rien n’a donc été modifié. Modifiez-le là où votre configuration est gérée.</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -920,10 +924,6 @@
         <translation>La ligne %1 de %2 définit %3, un autre nom de %4, que la ligne %5 définit aussi.</translation>
     </message>
     <message>
-        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-        <translation>%1 est défini deux fois dans [%2] de %3 (lignes %4 et %5) ; le système ne lit que la dernière.</translation>
-    </message>
-    <message>
         <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
         <translation>La ligne %1 de %2 retire %3 des applications pour %4, bien qu’elle soit l’application par défaut de ce type.</translation>
     </message>
@@ -956,24 +956,8 @@
         <translation>Géré par votre configuration ; modifiez-le là-bas.</translation>
     </message>
     <message>
-        <source>Remove %1 from the line; the system passes over it already.</source>
-        <translation>Retirer %1 de la ligne ; le système l’ignore déjà.</translation>
-    </message>
-    <message>
-        <source>Remove line %1; nothing else changes.</source>
-        <translation>Retirer la ligne %1 ; rien d’autre ne change.</translation>
-    </message>
-    <message>
         <source>Keep %1 among the applications for %2.</source>
         <translation>Garder %1 parmi les applications pour %2.</translation>
-    </message>
-    <message>
-        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-        <translation>Déplacer la ligne dans votre propre mimeapps.list ; %1 reste l’application par défaut.</translation>
-    </message>
-    <message>
-        <source>Remove line %1, so that %2 opens in %3 again.</source>
-        <translation>Retirer la ligne %1, pour que %2 s’ouvre de nouveau dans %3.</translation>
     </message>
     <message>
         <source>Name %1 instead in your lists, and remove this entry.</source>
@@ -996,16 +980,84 @@
         <translation>La ligne %1 de %2 définit %3, un autre nom de %4, avant que la ligne %5 ne définisse %4 lui-même : le système essaie d’abord les applications de la ligne %1.</translation>
     </message>
     <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-        <translation>Déplacer les applications de la ligne %1 dans la ligne %2 et supprimer la ligne %1 ; cela change l’application qui ouvre %3.</translation>
-    </message>
-    <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-        <translation>Déplacer les applications de la ligne %1 dans la ligne %2 et supprimer la ligne %1 ; rien d’autre ne change.</translation>
-    </message>
-    <message>
         <source>left as it was, because %1 could not be changed.</source>
         <translation>laissé tel quel, car %1 n’a pas pu être modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system keeps the place of the first and the applications of the last.</source>
+        <translation>%1 est défini deux fois dans [%2] de %3 (lignes %4 et %5) ; le système garde la place de la première et les applications de la dernière.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, managed by a configuration tool or an administrator.</source>
+        <translation>%1 est en lecture seule, géré par un outil de configuration ou un administrateur.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 (“%3”) is no setting, group or comment, so the system ignores the whole list: none of its defaults count.</source>
+        <translation>La ligne %1 de %2 (« %3 ») n’est ni un réglage, ni un groupe, ni un commentaire : le système ignore donc toute la liste, aucune de ses applications par défaut ne compte.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 names %3 for %4: with the blank around it, the name never matches an application.</source>
+        <translation>La ligne %1 de %2 nomme %3 pour %4 : avec l’espace qui l’entoure, ce nom ne correspond jamais à une application.</translation>
+    </message>
+    <message>
+        <source>[%1] in %2 (line %3) is ignored by the system: only your own mimeapps.list may add or remove applications.</source>
+        <translation>Le système ignore [%1] dans %2 (ligne %3) : seul votre propre mimeapps.list peut ajouter ou retirer des applications.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line.</source>
+        <translation>Retirer %1 de la ligne.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1.</source>
+        <translation>Déplacer les applications de la ligne %1 dans la ligne %2 et retirer la ligne %1.</translation>
+    </message>
+    <message>
+        <source>Keep one line for %1, with the applications the system reads now.</source>
+        <translation>Garder une ligne pour %1, avec les applications que le système lit maintenant.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list.</source>
+        <translation>Déplacer la ligne dans votre propre mimeapps.list.</translation>
+    </message>
+    <message>
+        <source>Remove line %1.</source>
+        <translation>Retirer la ligne %1.</translation>
+    </message>
+    <message>
+        <source>Remove the lines the system cannot read, so that it reads the list again.</source>
+        <translation>Retirer les lignes que le système ne sait pas lire, pour qu’il lise de nouveau la liste.</translation>
+    </message>
+    <message>
+        <source>Write it as %1.</source>
+        <translation>L’écrire sous la forme %1.</translation>
+    </message>
+    <message>
+        <source>Remove the group.</source>
+        <translation>Retirer le groupe.</translation>
+    </message>
+    <message>
+        <source>Which application opens each type afterwards cannot be told for sure, so this fix is not selected by itself.</source>
+        <translation>On ne peut pas dire à coup sûr quelle application ouvrira chaque type ensuite : cette correction n’est donc pas cochée d’office.</translation>
+    </message>
+    <message>
+        <source>Nothing else changes.</source>
+        <translation>Rien d’autre ne change.</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>aucune application</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 instead of %3</source>
+        <translation>%1 s’ouvre dans %2 au lieu de %3</translation>
+    </message>
+    <message>
+        <source>Afterwards %1.</source>
+        <translation>Ensuite : %1.</translation>
+    </message>
+    <message>
+        <source>%1 now opens in %2 (before: %3)</source>
+        <translation>%1 s’ouvre maintenant dans %2 (avant : %3)</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1225,10 @@
     <message>
         <source>Depends on who opens it: %1.</source>
         <translation>Dépend de qui l’ouvre : %1.</translation>
+    </message>
+    <message>
+        <source>Split between browsers: %1.</source>
+        <translation>Réparti entre navigateurs : %1.</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1612,26 @@
         <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
         <translation>Openwright est en cours d’exécution mais ne répond pas. Quittez-le, ou arrêtez son processus, puis relancez-le.</translation>
     </message>
+    <message>
+        <source>Also moved, since they open where a changed type does:</source>
+        <translation>Ont aussi changé, car ils s’ouvrent là où s’ouvre un type modifié :</translation>
+    </message>
+    <message>
+        <source>%1: No installed application has that name or desktop-file ID.</source>
+        <translation>%1 : aucune application installée ne porte ce nom ou cet identifiant de fichier desktop.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2 (%3) or %4 (%5). Give the one you mean.</source>
+        <translation>« %1 » peut désigner %2 (%3) ou %4 (%5). Indiquez celle que vous voulez.</translation>
+    </message>
+    <message>
+        <source>Different apps</source>
+        <translation>Applications différentes</translation>
+    </message>
+    <message>
+        <source>Where the system looks for %1, in its order:</source>
+        <translation>Où le système cherche pour %1, dans son ordre :</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1566,6 +1642,10 @@
     <message>
         <source>Clean Up</source>
         <translation>Nettoyer</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation>%1 pour %2</translation>
     </message>
 </context>
 <context>
@@ -2083,10 +2163,6 @@
         <translation>Nettoyer vos fichiers d’applications par défaut</translation>
     </message>
     <message>
-        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-        <translation>Chaque fichier modifié est d’abord copié à côté de lui-même, et vos applications par défaut sont sauvegardées. Une correction ne change l’application qui ouvre un type que là où elle l’indique.</translation>
-    </message>
-    <message>
         <source>Fix Selected</source>
         <translation>Corriger la sélection</translation>
     </message>
@@ -2117,6 +2193,10 @@
     <message>
         <source>Nothing was changed.</source>
         <translation>Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
+        <translation>Chaque fichier modifié est d’abord copié à côté de lui-même, et vos applications par défaut sont sauvegardées. Une correction ne change l’application d’un type que là où elle le dit ; celle dont l’effet ne peut être prévu n’est pas cochée.</translation>
     </message>
 </context>
 <context>

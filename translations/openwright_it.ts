@@ -90,6 +90,10 @@
         <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
         <translation>Impossibile leggere o mettere da parte il tuo mimeapps.list, quindi non è stato cambiato nulla</translation>
     </message>
+    <message>
+        <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
+        <translation>%1 è in sola lettura, come lo lascia uno strumento di configurazione, quindi non è stato cambiato nulla. Cambialo dove è gestita la tua configurazione.</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -920,10 +924,6 @@
         <translation>La riga %1 di %2 imposta %3, un altro nome di %4, che anche la riga %5 imposta.</translation>
     </message>
     <message>
-        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-        <translation>%1 è impostato due volte in [%2] di %3 (righe %4 e %5); il sistema legge solo l&apos;ultima.</translation>
-    </message>
-    <message>
         <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
         <translation>La riga %1 di %2 toglie %3 dalle applicazioni per %4, benché sia la predefinita di quel tipo.</translation>
     </message>
@@ -956,24 +956,8 @@
         <translation>Gestito dalla tua configurazione; cambialo lì.</translation>
     </message>
     <message>
-        <source>Remove %1 from the line; the system passes over it already.</source>
-        <translation>Togliere %1 dalla riga; il sistema lo ignora già.</translation>
-    </message>
-    <message>
-        <source>Remove line %1; nothing else changes.</source>
-        <translation>Togliere la riga %1; nient&apos;altro cambia.</translation>
-    </message>
-    <message>
         <source>Keep %1 among the applications for %2.</source>
         <translation>Mantenere %1 tra le applicazioni per %2.</translation>
-    </message>
-    <message>
-        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-        <translation>Spostare la riga nel tuo mimeapps.list; %1 resta la predefinita.</translation>
-    </message>
-    <message>
-        <source>Remove line %1, so that %2 opens in %3 again.</source>
-        <translation>Togliere la riga %1, così %2 si apre di nuovo in %3.</translation>
     </message>
     <message>
         <source>Name %1 instead in your lists, and remove this entry.</source>
@@ -996,16 +980,84 @@
         <translation>La riga %1 di %2 imposta %3, un altro nome di %4, prima che la riga %5 imposti %4 stesso: il sistema prova prima le applicazioni della riga %1.</translation>
     </message>
     <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-        <translation>Sposta le applicazioni della riga %1 nella riga %2 e rimuovi la riga %1; questo cambia l’applicazione che apre %3.</translation>
-    </message>
-    <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-        <translation>Sposta le applicazioni della riga %1 nella riga %2 e rimuovi la riga %1; nient’altro cambia.</translation>
-    </message>
-    <message>
         <source>left as it was, because %1 could not be changed.</source>
         <translation>lasciato com’era, perché non è stato possibile modificare %1.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system keeps the place of the first and the applications of the last.</source>
+        <translation>%1 è impostato due volte in [%2] di %3 (righe %4 e %5); il sistema mantiene la posizione della prima e le applicazioni dell’ultima.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, managed by a configuration tool or an administrator.</source>
+        <translation>%1 è in sola lettura, gestito da uno strumento di configurazione o da un amministratore.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 (“%3”) is no setting, group or comment, so the system ignores the whole list: none of its defaults count.</source>
+        <translation>La riga %1 di %2 («%3») non è un’impostazione, un gruppo o un commento, quindi il sistema ignora l’intero elenco: nessuna delle sue predefinite conta.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 names %3 for %4: with the blank around it, the name never matches an application.</source>
+        <translation>La riga %1 di %2 indica %3 per %4: con lo spazio attorno, il nome non corrisponde mai a un’applicazione.</translation>
+    </message>
+    <message>
+        <source>[%1] in %2 (line %3) is ignored by the system: only your own mimeapps.list may add or remove applications.</source>
+        <translation>Il sistema ignora [%1] in %2 (riga %3): solo il tuo mimeapps.list può aggiungere o rimuovere applicazioni.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line.</source>
+        <translation>Rimuovere %1 dalla riga.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1.</source>
+        <translation>Spostare le applicazioni della riga %1 nella riga %2 e rimuovere la riga %1.</translation>
+    </message>
+    <message>
+        <source>Keep one line for %1, with the applications the system reads now.</source>
+        <translation>Tenere una riga per %1, con le applicazioni che il sistema legge ora.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list.</source>
+        <translation>Spostare la riga nel tuo mimeapps.list.</translation>
+    </message>
+    <message>
+        <source>Remove line %1.</source>
+        <translation>Rimuovere la riga %1.</translation>
+    </message>
+    <message>
+        <source>Remove the lines the system cannot read, so that it reads the list again.</source>
+        <translation>Rimuovere le righe che il sistema non sa leggere, così che legga di nuovo l’elenco.</translation>
+    </message>
+    <message>
+        <source>Write it as %1.</source>
+        <translation>Scriverlo come %1.</translation>
+    </message>
+    <message>
+        <source>Remove the group.</source>
+        <translation>Rimuovere il gruppo.</translation>
+    </message>
+    <message>
+        <source>Which application opens each type afterwards cannot be told for sure, so this fix is not selected by itself.</source>
+        <translation>Non si può dire con certezza quale applicazione aprirà ogni tipo dopo, quindi questa correzione non è selezionata da sé.</translation>
+    </message>
+    <message>
+        <source>Nothing else changes.</source>
+        <translation>Nient’altro cambia.</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>nessuna applicazione</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 instead of %3</source>
+        <translation>%1 si apre in %2 invece che in %3</translation>
+    </message>
+    <message>
+        <source>Afterwards %1.</source>
+        <translation>Dopo: %1.</translation>
+    </message>
+    <message>
+        <source>%1 now opens in %2 (before: %3)</source>
+        <translation>%1 ora si apre in %2 (prima: %3)</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1225,10 @@
     <message>
         <source>Depends on who opens it: %1.</source>
         <translation>Dipende da chi lo apre: %1.</translation>
+    </message>
+    <message>
+        <source>Split between browsers: %1.</source>
+        <translation>Diviso tra browser: %1.</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1612,26 @@
         <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
         <translation>Openwright è in esecuzione ma non risponde. Chiudilo, o termina il suo processo, e avvialo di nuovo.</translation>
     </message>
+    <message>
+        <source>Also moved, since they open where a changed type does:</source>
+        <translation>Cambiati anche questi, perché si aprono dove si apre un tipo cambiato:</translation>
+    </message>
+    <message>
+        <source>%1: No installed application has that name or desktop-file ID.</source>
+        <translation>%1: nessuna applicazione installata ha quel nome o ID del file desktop.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2 (%3) or %4 (%5). Give the one you mean.</source>
+        <translation>«%1» potrebbe essere %2 (%3) o %4 (%5). Indica quella che intendi.</translation>
+    </message>
+    <message>
+        <source>Different apps</source>
+        <translation>Applicazioni diverse</translation>
+    </message>
+    <message>
+        <source>Where the system looks for %1, in its order:</source>
+        <translation>Dove cerca il sistema per %1, nel suo ordine:</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1566,6 +1642,10 @@
     <message>
         <source>Clean Up</source>
         <translation>Pulizia</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation>%1 per %2</translation>
     </message>
 </context>
 <context>
@@ -2083,10 +2163,6 @@
         <translation>Pulisci i file delle predefinite</translation>
     </message>
     <message>
-        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-        <translation>Ogni file modificato viene prima copiato accanto a sé stesso e viene fatto un backup delle tue predefinite. Una correzione cambia l&apos;applicazione che apre un tipo solo dove lo dice.</translation>
-    </message>
-    <message>
         <source>Fix Selected</source>
         <translation>Correggi i selezionati</translation>
     </message>
@@ -2117,6 +2193,10 @@
     <message>
         <source>Nothing was changed.</source>
         <translation>Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
+        <translation>Ogni file cambiato viene prima copiato accanto a sé, e le tue predefinite vengono salvate. Una correzione cambia l’applicazione di un tipo solo dove lo dice; quella il cui effetto non si può prevedere non è selezionata.</translation>
     </message>
 </context>
 <context>

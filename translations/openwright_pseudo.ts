@@ -90,6 +90,10 @@
         <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
         <translation>[Ýõür mîméáppš.lîšt çõüld ñõt bé réád õr képt ášîdé, šõ ñõthîñg wáš çháñgéd ···························]</translation>
     </message>
+    <message>
+        <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
+        <translation>[%1 îš réád-õñlý, áš á çõñfîgürátîõñ tõõl léávéš ît, šõ ñõthîñg wáš çháñgéd. Çháñgé ît whéré ýõür çõñfîgürátîõñ îš képt. ············································]</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -920,10 +924,6 @@
         <translation>[Lîñé %1 õf %2 šétš %3, áñõthér ñámé õf %4, whîçh lîñé %5 šétš tõõ. ···················]</translation>
     </message>
     <message>
-        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-        <translation>[%1 îš šét twîçé îñ [%2] õf %3 (lîñéš %4 áñd %5); thé šýštém réádš õñlý thé lášt. ·························]</translation>
-    </message>
-    <message>
         <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
         <translation>[Lîñé %1 õf %2 rémõvéš %3 frõm thé ápplîçátîõñš fõr %4, álthõügh ît îš thé défáült õf thát týpé. ································]</translation>
     </message>
@@ -956,24 +956,8 @@
         <translation>[Máñágéd bý ýõür çõñfîgürátîõñ; çháñgé ît théré. ················]</translation>
     </message>
     <message>
-        <source>Remove %1 from the line; the system passes over it already.</source>
-        <translation>[Rémõvé %1 frõm thé lîñé; thé šýštém páššéš õvér ît álréádý. ····················]</translation>
-    </message>
-    <message>
-        <source>Remove line %1; nothing else changes.</source>
-        <translation>[Rémõvé lîñé %1; ñõthîñg élšé çháñgéš. ···········]</translation>
-    </message>
-    <message>
         <source>Keep %1 among the applications for %2.</source>
         <translation>[Kéép %1 ámõñg thé ápplîçátîõñš fõr %2. ···········]</translation>
-    </message>
-    <message>
-        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-        <translation>[Mõvé thé lîñé tõ ýõür õwñ mîméáppš.lîšt; %1 štáýš thé défáült. ·····················]</translation>
-    </message>
-    <message>
-        <source>Remove line %1, so that %2 opens in %3 again.</source>
-        <translation>[Rémõvé lîñé %1, šõ thát %2 õpéñš îñ %3 ágáîñ. ·············]</translation>
     </message>
     <message>
         <source>Name %1 instead in your lists, and remove this entry.</source>
@@ -996,16 +980,84 @@
         <translation>[Lîñé %1 õf %2 šétš %3, áñõthér ñámé õf %4, béfõré lîñé %5 šétš %4 îtšélf: thé šýštém trîéš thé ápplîçátîõñš õf lîñé %1 fîršt. ·········································]</translation>
     </message>
     <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-        <translation>[Mõvé thé ápplîçátîõñš õf lîñé %1 îñtõ lîñé %2 áñd rémõvé lîñé %1; thîš çháñgéš whîçh ápplîçátîõñ õpéñš %3. ····································]</translation>
-    </message>
-    <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-        <translation>[Mõvé thé ápplîçátîõñš õf lîñé %1 îñtõ lîñé %2 áñd rémõvé lîñé %1; ñõthîñg élšé çháñgéš. ·····························]</translation>
-    </message>
-    <message>
         <source>left as it was, because %1 could not be changed.</source>
         <translation>[léft áš ît wáš, béçáüšé %1 çõüld ñõt bé çháñgéd. ···············]</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system keeps the place of the first and the applications of the last.</source>
+        <translation>[%1 îš šét twîçé îñ [%2] õf %3 (lîñéš %4 áñd %5); thé šýštém kéépš thé pláçé õf thé fîršt áñd thé ápplîçátîõñš õf thé lášt. ··········································]</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, managed by a configuration tool or an administrator.</source>
+        <translation>[%1 îš réád-õñlý, máñágéd bý á çõñfîgürátîõñ tõõl õr áñ ádmîñîštrátõr. ························]</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 (“%3”) is no setting, group or comment, so the system ignores the whole list: none of its defaults count.</source>
+        <translation>[Lîñé %1 õf %2 (“%3”) îš ñõ šéttîñg, grõüp õr çõmméñt, šõ thé šýštém îgñõréš thé whõlé lîšt: ñõñé õf îtš défáültš çõüñt. ··········································]</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 names %3 for %4: with the blank around it, the name never matches an application.</source>
+        <translation>[Lîñé %1 õf %2 ñáméš %3 fõr %4: wîth thé bláñk árõüñd ît, thé ñámé ñévér mátçhéš áñ ápplîçátîõñ. ································]</translation>
+    </message>
+    <message>
+        <source>[%1] in %2 (line %3) is ignored by the system: only your own mimeapps.list may add or remove applications.</source>
+        <translation>[[%1] îñ %2 (lîñé %3) îš îgñõréd bý thé šýštém: õñlý ýõür õwñ mîméáppš.lîšt máý ádd õr rémõvé ápplîçátîõñš. ·····································]</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line.</source>
+        <translation>[Rémõvé %1 frõm thé lîñé. ······]</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1.</source>
+        <translation>[Mõvé thé ápplîçátîõñš õf lîñé %1 îñtõ lîñé %2 áñd rémõvé lîñé %1. ·····················]</translation>
+    </message>
+    <message>
+        <source>Keep one line for %1, with the applications the system reads now.</source>
+        <translation>[Kéép õñé lîñé fõr %1, wîth thé ápplîçátîõñš thé šýštém réádš ñõw. ······················]</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list.</source>
+        <translation>[Mõvé thé lîñé tõ ýõür õwñ mîméáppš.lîšt. ·············]</translation>
+    </message>
+    <message>
+        <source>Remove line %1.</source>
+        <translation>[Rémõvé lîñé %1. ··]</translation>
+    </message>
+    <message>
+        <source>Remove the lines the system cannot read, so that it reads the list again.</source>
+        <translation>[Rémõvé thé lîñéš thé šýštém çáññõt réád, šõ thát ît réádš thé lîšt ágáîñ. ··························]</translation>
+    </message>
+    <message>
+        <source>Write it as %1.</source>
+        <translation>[Wrîté ît áš %1. ··]</translation>
+    </message>
+    <message>
+        <source>Remove the group.</source>
+        <translation>[Rémõvé thé grõüp. ····]</translation>
+    </message>
+    <message>
+        <source>Which application opens each type afterwards cannot be told for sure, so this fix is not selected by itself.</source>
+        <translation>[Whîçh ápplîçátîõñ õpéñš éáçh týpé áftérwárdš çáññõt bé tõld fõr šüré, šõ thîš fîx îš ñõt šéléçtéd bý îtšélf. ········································]</translation>
+    </message>
+    <message>
+        <source>Nothing else changes.</source>
+        <translation>[Ñõthîñg élšé çháñgéš. ·····]</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>[ñõ ápplîçátîõñ ···]</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 instead of %3</source>
+        <translation>[%1 õpéñš îñ %2 îñštéád õf %3 ······]</translation>
+    </message>
+    <message>
+        <source>Afterwards %1.</source>
+        <translation>[Åftérwárdš %1. ··]</translation>
+    </message>
+    <message>
+        <source>%1 now opens in %2 (before: %3)</source>
+        <translation>[%1 ñõw õpéñš îñ %2 (béfõré: %3) ·······]</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1225,10 @@
     <message>
         <source>Depends on who opens it: %1.</source>
         <translation>[Dépéñdš õñ whõ õpéñš ît: %1. ·······]</translation>
+    </message>
+    <message>
+        <source>Split between browsers: %1.</source>
+        <translation>[Splît bétwééñ brõwšérš: %1. ·······]</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1612,26 @@
         <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
         <translation>[Õpéñwrîght îš rüññîñg büt dõéš ñõt áñšwér. Qüît ît, õr éñd îtš prõçéšš, áñd štárt ît ágáîñ. ·································]</translation>
     </message>
+    <message>
+        <source>Also moved, since they open where a changed type does:</source>
+        <translation>[Ålšõ mõvéd, šîñçé théý õpéñ whéré á çháñgéd týpé dõéš: ···················]</translation>
+    </message>
+    <message>
+        <source>%1: No installed application has that name or desktop-file ID.</source>
+        <translation>[%1: Ñõ îñštálléd ápplîçátîõñ háš thát ñámé õr déšktõp-fîlé ÎD. ·····················]</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2 (%3) or %4 (%5). Give the one you mean.</source>
+        <translation>[“%1” çõüld bé %2 (%3) õr %4 (%5). Gîvé thé õñé ýõü méáñ. ···············]</translation>
+    </message>
+    <message>
+        <source>Different apps</source>
+        <translation>[Dîfféréñt áppš ···]</translation>
+    </message>
+    <message>
+        <source>Where the system looks for %1, in its order:</source>
+        <translation>[Whéré thé šýštém lõõkš fõr %1, îñ îtš õrdér: ··············]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1566,6 +1642,10 @@
     <message>
         <source>Clean Up</source>
         <translation>[Çléáñ Üp]</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation>[%1 fõr %2]</translation>
     </message>
 </context>
 <context>
@@ -2083,10 +2163,6 @@
         <translation>[Çléáñ Üp Ýõür Défáültš Fîléš ········]</translation>
     </message>
     <message>
-        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-        <translation>[Éáçh çháñgéd fîlé îš fîršt çõpîéd béšîdé îtšélf, áñd ýõür défáültš áré báçkéd üp. Å fîx çháñgéš whîçh ápp õpéñš á týpé õñlý whéré ît šáýš šõ. ·····················································]</translation>
-    </message>
-    <message>
         <source>Fix Selected</source>
         <translation>[Fîx Séléçtéd ··]</translation>
     </message>
@@ -2117,6 +2193,10 @@
     <message>
         <source>Nothing was changed.</source>
         <translation>[Ñõthîñg wáš çháñgéd. ·····]</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
+        <translation>[Éáçh çháñgéd fîlé îš fîršt çõpîéd béšîdé îtšélf, áñd ýõür défáültš áré báçkéd üp. Å fîx çháñgéš whîçh ápp õpéñš á týpé õñlý whéré ît šáýš šõ; õñé whõšé éfféçt çáññõt bé tõld béfõréháñd îš ñõt šéléçtéd. ·············································································]</translation>
     </message>
 </context>
 <context>

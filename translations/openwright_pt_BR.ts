@@ -90,6 +90,10 @@
         <source>Your mimeapps.list could not be read or kept aside, so nothing was changed</source>
         <translation>Não foi possível ler nem guardar seu mimeapps.list, então nada foi alterado</translation>
     </message>
+    <message>
+        <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
+        <translation>%1 é somente leitura, como uma ferramenta de configuração o deixa, então nada foi alterado. Altere-o onde sua configuração é mantida.</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -920,10 +924,6 @@
         <translation>A linha %1 de %2 define %3, outro nome de %4, que a linha %5 também define.</translation>
     </message>
     <message>
-        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system reads only the last.</source>
-        <translation>%1 é definido duas vezes em [%2] de %3 (linhas %4 e %5); o sistema lê apenas a última.</translation>
-    </message>
-    <message>
         <source>Line %1 of %2 removes %3 from the applications for %4, although it is the default of that type.</source>
         <translation>A linha %1 de %2 remove %3 dos aplicativos para %4, embora ele seja o padrão desse tipo.</translation>
     </message>
@@ -956,24 +956,8 @@
         <translation>Gerenciado pela sua configuração; altere-o lá.</translation>
     </message>
     <message>
-        <source>Remove %1 from the line; the system passes over it already.</source>
-        <translation>Remover %1 da linha; o sistema já o ignora.</translation>
-    </message>
-    <message>
-        <source>Remove line %1; nothing else changes.</source>
-        <translation>Remover a linha %1; nada mais muda.</translation>
-    </message>
-    <message>
         <source>Keep %1 among the applications for %2.</source>
         <translation>Manter %1 entre os aplicativos para %2.</translation>
-    </message>
-    <message>
-        <source>Move the line to your own mimeapps.list; %1 stays the default.</source>
-        <translation>Mover a linha para o seu próprio mimeapps.list; %1 continua sendo o padrão.</translation>
-    </message>
-    <message>
-        <source>Remove line %1, so that %2 opens in %3 again.</source>
-        <translation>Remover a linha %1, para que %2 volte a abrir no %3.</translation>
     </message>
     <message>
         <source>Name %1 instead in your lists, and remove this entry.</source>
@@ -996,16 +980,84 @@
         <translation>A linha %1 de %2 define %3, outro nome de %4, antes de a linha %5 definir o próprio %4: o sistema tenta primeiro os aplicativos da linha %1.</translation>
     </message>
     <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; this changes which application opens %3.</source>
-        <translation>Mover os aplicativos da linha %1 para a linha %2 e remover a linha %1; isso muda qual aplicativo abre %3.</translation>
-    </message>
-    <message>
-        <source>Move the applications of line %1 into line %2 and remove line %1; nothing else changes.</source>
-        <translation>Mover os aplicativos da linha %1 para a linha %2 e remover a linha %1; nada mais muda.</translation>
-    </message>
-    <message>
         <source>left as it was, because %1 could not be changed.</source>
         <translation>deixado como estava, porque não foi possível alterar %1.</translation>
+    </message>
+    <message>
+        <source>%1 is set twice in [%2] of %3 (lines %4 and %5); the system keeps the place of the first and the applications of the last.</source>
+        <translation>%1 está definido duas vezes em [%2] de %3 (linhas %4 e %5); o sistema mantém a posição da primeira e os aplicativos da última.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only, managed by a configuration tool or an administrator.</source>
+        <translation>%1 é somente leitura, gerenciado por uma ferramenta de configuração ou um administrador.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 (“%3”) is no setting, group or comment, so the system ignores the whole list: none of its defaults count.</source>
+        <translation>A linha %1 de %2 (“%3”) não é configuração, grupo nem comentário, então o sistema ignora a lista inteira: nenhum de seus padrões conta.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 names %3 for %4: with the blank around it, the name never matches an application.</source>
+        <translation>A linha %1 de %2 indica %3 para %4: com o espaço em volta, o nome nunca corresponde a um aplicativo.</translation>
+    </message>
+    <message>
+        <source>[%1] in %2 (line %3) is ignored by the system: only your own mimeapps.list may add or remove applications.</source>
+        <translation>O sistema ignora [%1] em %2 (linha %3): só o seu próprio mimeapps.list pode adicionar ou remover aplicativos.</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the line.</source>
+        <translation>Remover %1 da linha.</translation>
+    </message>
+    <message>
+        <source>Move the applications of line %1 into line %2 and remove line %1.</source>
+        <translation>Mover os aplicativos da linha %1 para a linha %2 e remover a linha %1.</translation>
+    </message>
+    <message>
+        <source>Keep one line for %1, with the applications the system reads now.</source>
+        <translation>Manter uma linha para %1, com os aplicativos que o sistema lê agora.</translation>
+    </message>
+    <message>
+        <source>Move the line to your own mimeapps.list.</source>
+        <translation>Mover a linha para o seu próprio mimeapps.list.</translation>
+    </message>
+    <message>
+        <source>Remove line %1.</source>
+        <translation>Remover a linha %1.</translation>
+    </message>
+    <message>
+        <source>Remove the lines the system cannot read, so that it reads the list again.</source>
+        <translation>Remover as linhas que o sistema não consegue ler, para que ele volte a ler a lista.</translation>
+    </message>
+    <message>
+        <source>Write it as %1.</source>
+        <translation>Escrevê-lo como %1.</translation>
+    </message>
+    <message>
+        <source>Remove the group.</source>
+        <translation>Remover o grupo.</translation>
+    </message>
+    <message>
+        <source>Which application opens each type afterwards cannot be told for sure, so this fix is not selected by itself.</source>
+        <translation>Não é possível saber ao certo qual aplicativo abrirá cada tipo depois, então esta correção não é selecionada por si só.</translation>
+    </message>
+    <message>
+        <source>Nothing else changes.</source>
+        <translation>Nada mais muda.</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>nenhum aplicativo</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 instead of %3</source>
+        <translation>%1 abre em %2 em vez de %3</translation>
+    </message>
+    <message>
+        <source>Afterwards %1.</source>
+        <translation>Depois: %1.</translation>
+    </message>
+    <message>
+        <source>%1 now opens in %2 (before: %3)</source>
+        <translation>%1 agora abre em %2 (antes: %3)</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1225,10 @@
     <message>
         <source>Depends on who opens it: %1.</source>
         <translation>Depende de quem o abre: %1.</translation>
+    </message>
+    <message>
+        <source>Split between browsers: %1.</source>
+        <translation>Dividido entre navegadores: %1.</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1612,26 @@
         <source>Openwright is running but does not answer. Quit it, or end its process, and start it again.</source>
         <translation>O Openwright está em execução, mas não responde. Feche-o, ou encerre o processo dele, e inicie-o novamente.</translation>
     </message>
+    <message>
+        <source>Also moved, since they open where a changed type does:</source>
+        <translation>Também mudaram, pois abrem onde abre um tipo alterado:</translation>
+    </message>
+    <message>
+        <source>%1: No installed application has that name or desktop-file ID.</source>
+        <translation>%1: nenhum aplicativo instalado tem esse nome ou ID de arquivo desktop.</translation>
+    </message>
+    <message>
+        <source>“%1” could be %2 (%3) or %4 (%5). Give the one you mean.</source>
+        <translation>“%1” pode ser %2 (%3) ou %4 (%5). Indique o que você quer.</translation>
+    </message>
+    <message>
+        <source>Different apps</source>
+        <translation>Aplicativos diferentes</translation>
+    </message>
+    <message>
+        <source>Where the system looks for %1, in its order:</source>
+        <translation>Onde o sistema procura para %1, na sua ordem:</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1566,6 +1642,10 @@
     <message>
         <source>Clean Up</source>
         <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation>%1 para %2</translation>
     </message>
 </context>
 <context>
@@ -2083,10 +2163,6 @@
         <translation>Limpar seus arquivos de padrões</translation>
     </message>
     <message>
-        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so.</source>
-        <translation>Cada arquivo alterado é primeiro copiado ao lado dele mesmo, e é feito um backup dos seus padrões. Uma correção só muda qual aplicativo abre um tipo onde ela diz isso.</translation>
-    </message>
-    <message>
         <source>Fix Selected</source>
         <translation>Corrigir selecionados</translation>
     </message>
@@ -2117,6 +2193,10 @@
     <message>
         <source>Nothing was changed.</source>
         <translation>Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
+        <translation>Cada arquivo alterado é antes copiado ao lado dele, e seus padrões recebem um backup. Uma correção só muda qual aplicativo abre um tipo onde ela diz; a que não pode ser prevista não é selecionada.</translation>
     </message>
 </context>
 <context>

@@ -62,12 +62,30 @@ QString resetMessage(const ChangeResult& result)
     }
 }
 
+// What opens the target's own type: the browser's links open where x-scheme-handler/http does
+// even while its pages open elsewhere (each of those is a line of its own), and a link whose
+// desktop's setting differs still opens where the lists say for everyone else.
+std::optional<AppInfo> ownDefault(const DefaultsService& service, const Target& target)
+{
+    // A link type written as a MIME type (a backup keeps a split browser so) is that link.
+    static constexpr QStringView kScheme = u"x-scheme-handler/";
+    if (target.isMimeType() && target.payload().startsWith(kScheme))
+        return ownDefault(service, Target::scheme(target.payload().mid(kScheme.size())));
+    if (const auto type = service.platformType(target)) {
+        for (const TypeDefault& d : service.byType(target)) {
+            if (d.type == *type)
+                return d.app;
+        }
+    }
+    return service.currentDefault(target);
+}
+
 // What the target and those that move with it open now, as read after a change.
 QJsonArray nowJson(const AppModel& model, const Target& target)
 {
     QJsonArray now;
     for (const Target& t : QList<Target> {target} + target.linkedTargets())
-        now.append(QJsonObject {{u"target"_s, t.id()}, {u"app"_s, appJson(model.service().currentDefault(t))}});
+        now.append(QJsonObject {{u"target"_s, t.id()}, {u"app"_s, appJson(ownDefault(model.service(), t))}});
     return now;
 }
 
@@ -89,7 +107,7 @@ Reply changeReply(const AppModel& model, const QList<Target>& targets, const std
             reply.status = 1;
         const QString message = app ? result.message() : resetMessage(result);
         for (const Target& t : QList<Target> {target} + target.linkedTargets()) {
-            const auto current = model.service().currentDefault(t);
+            const auto current = ownDefault(model.service(), t);
             QStringList row {t.description(), appName(current),
                              style.dim(current ? desktopFileId(*current) : QString())};
             if (!single)

@@ -74,6 +74,7 @@ TARGETS = [".pdf", ".txt", ".md", ".kt", ".srt", ".c", ".py", ".png", ".jpg", ".
 PINNABLE = [".pdf", ".txt", ".md", ".png", ".jpg", ".mp4", ".mkv", ".mp3", "mailto:", ".py"]
 EXTRA_TYPES = ["application/xhtml+xml", "x-scheme-handler/about", "x-scheme-handler/unknown"]
 FAMILIES = ["video/*", "audio/*", "image/*", "text/*"]
+UNKEPT = {"x-scheme-handler/about", "x-scheme-handler/unknown"}
 DIST_TARGETS = TARGETS
 
 
@@ -190,6 +191,10 @@ class Desktop:
             "QT_QPA_PLATFORM": "offscreen",
             "NO_COLOR": "1",
         }
+        # A sanitized build reads its options (leak suppressions) from the caller's environment.
+        for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
+            if name in os.environ:
+                env[name] = os.environ[name]
         return env
 
     def write(self, path, text, mode=0o644):
@@ -449,16 +454,20 @@ class Case:
         if changed and words[0] not in ("why", "status", "check") and words[:2] != ["guard", "check"]:
             # A backup taken before, or one already holding the earlier state, can undo it.
             kept = {t for b in backups_after.values() for target in b for t in self.types_held(target)}
-            wanted = [t for t in changed if before.get(t) and t in kept]
+            # about: and unknown: are kept by a backup only while the browser is split: a forced
+            # choice that gave them to a merged browser is not (a known gap, see the README).
+            wanted = [t for t in changed if before.get(t) and t in kept and t not in UNKEPT]
             if not backups_after:
                 problems.append("I4: %s changed %s with no backup at all" % (" ".join(words), ", ".join(changed)))
             elif wanted and not any(self.holds(b, before, wanted) for b in backups_after.values()):
-                problems.append("I4: no backup holds what %s opened before %s" % (", ".join(wanted), " ".join(words)))
+                problems.append("I4: no backup holds what %s opened before %s" % (", ".join(
+                    "%s (%s→%s)" % (t, before[t], after.get(t) or "-") for t in wanted), " ".join(words)))
         return problems
 
     def types_held(self, target):
-        types = self.mime.types(target)
-        return types if len(types) == 1 else []
+        # An extension of several types is kept whole while they open in one application, and
+        # by each type (MIME-type entries) while they open apart.
+        return self.mime.types(target)
 
     def holds(self, backup, before, changed):
         """Whether `backup` keeps what each of the changed types opened before."""

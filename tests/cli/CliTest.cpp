@@ -688,7 +688,7 @@ TEST_F(CliTest, ASplitBrowserIsShownAndBackedUpAsSplit)
     EXPECT_EQ(restore.status, 0) << restore.err.toStdString();
     EXPECT_TRUE(restore.out.contains(QRegularExpression(u"x-scheme-handler/https +Firefox \u2192 Google Chrome +Changed"_s)))
         << restore.out.toStdString();
-    EXPECT_TRUE(restore.out.endsWith(u"2 of 2 changed.\n"_s)) << restore.out.toStdString();
+    EXPECT_TRUE(restore.out.contains(u"2 of 2 changed.\n"_s)) << restore.out.toStdString();
     EXPECT_EQ(current(u"https:"_s), u"google-chrome.desktop"_s);
     EXPECT_EQ(current(u".html"_s), u"brave-browser.desktop"_s);
     // The choice gave about: and unknown: Firefox too, which the backup did not hold.
