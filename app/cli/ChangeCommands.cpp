@@ -498,13 +498,43 @@ QFuture<Reply> carriedOut(const Invocation& inv, AppModel& model)
 
 } // namespace
 
+// Adds what the guard found and did while the command read the defaults (a kept type put
+// back): a command's reply names every default that changed meanwhile, not only its own.
+Reply withGuardChanges(Reply reply, const AppModel& model, const Invocation& inv, const QSet<QUuid>& known)
+{
+    if (inv.command->change == Change::guardCheck)
+        return reply; // its reply is these changes
+    const Reply seen = guardChanges(inv, model, known);
+    if (!seen.out.contains(u"\"target\""_s) && inv.json)
+        return reply;
+    if (inv.json) {
+        QJsonObject o = QJsonDocument::fromJson(reply.out.toUtf8()).object();
+        if (o.isEmpty())
+            return reply;
+        o.insert(u"guardChanges"_s, QJsonDocument::fromJson(seen.out.toUtf8()).object().value(u"changes"_s));
+        reply.out.clear();
+        printJson(reply, o);
+        return reply;
+    }
+    if (std::none_of(model.guardState().history.cbegin(), model.guardState().history.cend(),
+                     [&](const DefaultChange& c) { return !known.contains(c.id); }))
+        return reply;
+    reply.line(QCoreApplication::translate("cli", "Meanwhile the Default Guard saw:"));
+    reply.out += seen.out;
+    return reply;
+}
+
 QFuture<Reply> carryOut(const Invocation& inv, AppModel& model)
 {
     // What moved before this command is not its doing.
     model.takeMovedAlong();
-    return continueOn(&model, carriedOut(inv, model), [inv, &model](Reply reply) {
-        return continueOn(&model, model.settled(),
-                          [inv, &model, reply]() { return withMovedAlong(reply, model, inv); });
+    QSet<QUuid> known;
+    for (const DefaultChange& c : model.guardState().history)
+        known.insert(c.id);
+    return continueOn(&model, carriedOut(inv, model), [inv, &model, known](Reply reply) {
+        return continueOn(&model, model.settled(), [inv, &model, reply, known]() {
+            return withMovedAlong(withGuardChanges(reply, model, inv, known), model, inv);
+        });
     })
         .unwrap();
 }

@@ -159,10 +159,20 @@ struct SystemLaunchServices::TypeDefaults
     {
         static const std::optional<gio::App> none;
         const auto& app = at(types.size() + j);
-        if (!app || app->types.contains(linked[j]))
+        // A link type has no parent to fall back on: whatever opens it was chosen for it.
+        if (!app || app->types.contains(linked[j]) || linked[j].startsWith(u"x-scheme-handler/"_s))
             return app;
+        // Any list the system reads, the administrator's too, makes it the type's own.
         const QString desktopFile = app->id + u".desktop"_s;
-        for (const QString& list : gio::userLists()) {
+        QStringList lists = gio::userLists();
+        const QStringList desktops = lists.first(lists.size() - 1);
+        QStringList folders = gio::configDirs().mid(1) + gio::applicationDirs();
+        for (const QString& folder : std::as_const(folders)) {
+            for (const QString& desktopList : desktops)
+                lists.append(folder + u'/' + QFileInfo(desktopList).fileName());
+            lists.append(folder + u"/mimeapps.list"_s);
+        }
+        for (const QString& list : std::as_const(lists)) {
             if (listedFor(list, linked[j]).contains(desktopFile))
                 return app;
         }

@@ -74,7 +74,11 @@ TARGETS = [".pdf", ".txt", ".md", ".kt", ".srt", ".c", ".py", ".png", ".jpg", ".
 PINNABLE = [".pdf", ".txt", ".md", ".png", ".jpg", ".mp4", ".mkv", ".mp3", "mailto:", ".py"]
 EXTRA_TYPES = ["application/xhtml+xml", "x-scheme-handler/about", "x-scheme-handler/unknown"]
 FAMILIES = ["video/*", "audio/*", "image/*", "text/*"]
-UNKEPT = {"x-scheme-handler/about", "x-scheme-handler/unknown"}
+# Kept by a backup only while the browser is split: a forced choice that gave them to a merged
+# browser is not (a known gap, see the README).
+UNKEPT = {"x-scheme-handler/about", "x-scheme-handler/unknown", "application/xhtml+xml"}
+# A backup's browser entry restores the links and pages with it.
+BUNDLE = {"http:": ["x-scheme-handler/http", "x-scheme-handler/https", "text/html"]}
 DIST_TARGETS = TARGETS
 
 
@@ -454,9 +458,9 @@ class Case:
         if changed and words[0] not in ("why", "status", "check") and words[:2] != ["guard", "check"]:
             # A backup taken before, or one already holding the earlier state, can undo it.
             kept = {t for b in backups_after.values() for target in b for t in self.types_held(target)}
-            # about: and unknown: are kept by a backup only while the browser is split: a forced
-            # choice that gave them to a merged browser is not (a known gap, see the README).
-            wanted = [t for t in changed if before.get(t) and t in kept and t not in UNKEPT]
+            # The guard's own put-backs back up once a day, not before each.
+            guarded = {t for c in (doc or {}).get("guardChanges") or [] for t in self.mime.types(c.get("target", ""))}
+            wanted = [t for t in changed if before.get(t) and t in kept and t not in UNKEPT | guarded]
             if not backups_after:
                 problems.append("I4: %s changed %s with no backup at all" % (" ".join(words), ", ".join(changed)))
             elif wanted and not any(self.holds(b, before, wanted) for b in backups_after.values()):
@@ -467,7 +471,7 @@ class Case:
     def types_held(self, target):
         # An extension of several types is kept whole while they open in one application, and
         # by each type (MIME-type entries) while they open apart.
-        return self.mime.types(target)
+        return BUNDLE.get(target) or self.mime.types(target)
 
     def holds(self, backup, before, changed):
         """Whether `backup` keeps what each of the changed types opened before."""
