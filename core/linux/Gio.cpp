@@ -366,45 +366,13 @@ QStringList contentTypesForExtension(const QString& extension)
     return types;
 }
 
-std::optional<QString> knownContentType(const QString& mimeType)
-{
-    GCharPtr type(g_content_type_from_mime_type(mimeType.toUtf8().constData()));
-    if (!type)
-        return std::nullopt;
-    const QString canonical = fromUtf8(type.get());
-    if (canonical.startsWith(QLatin1StringView("x-scheme-handler/")))
-        return canonical;
-    // The shared MIME database lists each type it knows in MIME/types, spelled as the system
-    // matches it (application/vnd.ms-excel.sheet.macroEnabled.12); a type written in another
-    // case (Application/PDF) is taken in the database's spelling.
-    std::optional<QString> otherCase;
-    for (const QString& dir : dataDirs()) {
-        QFile types(dir + QLatin1StringView("/mime/types"));
-        if (!types.open(QIODevice::ReadOnly))
-            continue;
-        for (const QByteArray& line : types.readAll().split('\n')) {
-            const QString known = QString::fromUtf8(line.trimmed());
-            if (known == canonical)
-                return canonical;
-            if (!otherCase && known.compare(canonical, Qt::CaseInsensitive) == 0)
-                otherCase = known;
-        }
-    }
-    if (otherCase)
-        return otherCase;
-    // A type no database describes that installed applications declare all the same.
-    AppListPtr apps(g_app_info_get_all_for_type(type.get()));
-    return apps ? std::optional(canonical) : std::nullopt;
-}
+namespace {
 
-std::optional<QString> databaseType(const QString& mimeType)
+// `canonical` as the shared MIME database spells it: the database lists each type it knows in
+// MIME/types, spelled as the system matches it (application/vnd.ms-excel.sheet.macroEnabled.12);
+// a type written in another case (Application/PDF) is taken in the database's spelling.
+std::optional<QString> databaseSpelling(const QString& canonical)
 {
-    GCharPtr type(g_content_type_from_mime_type(mimeType.toUtf8().constData()));
-    if (!type)
-        return std::nullopt;
-    const QString canonical = fromUtf8(type.get());
-    if (canonical.startsWith(QLatin1StringView("x-scheme-handler/")))
-        return canonical.size() > 17 ? std::optional(canonical) : std::nullopt;
     std::optional<QString> otherCase;
     for (const QString& dir : dataDirs()) {
         QFile types(dir + QLatin1StringView("/mime/types"));
@@ -419,6 +387,34 @@ std::optional<QString> databaseType(const QString& mimeType)
         }
     }
     return otherCase;
+}
+
+} // namespace
+
+std::optional<QString> knownContentType(const QString& mimeType)
+{
+    GCharPtr type(g_content_type_from_mime_type(mimeType.toUtf8().constData()));
+    if (!type)
+        return std::nullopt;
+    const QString canonical = fromUtf8(type.get());
+    if (canonical.startsWith(QLatin1StringView("x-scheme-handler/")))
+        return canonical;
+    if (const auto known = databaseSpelling(canonical))
+        return known;
+    // A type no database describes that installed applications declare all the same.
+    AppListPtr apps(g_app_info_get_all_for_type(type.get()));
+    return apps ? std::optional(canonical) : std::nullopt;
+}
+
+std::optional<QString> databaseType(const QString& mimeType)
+{
+    GCharPtr type(g_content_type_from_mime_type(mimeType.toUtf8().constData()));
+    if (!type)
+        return std::nullopt;
+    const QString canonical = fromUtf8(type.get());
+    if (canonical.startsWith(QLatin1StringView("x-scheme-handler/")))
+        return canonical.size() > 17 ? std::optional(canonical) : std::nullopt;
+    return databaseSpelling(canonical);
 }
 
 std::optional<QString> contentTypeOfFile(const QString& path, QString* problem)
