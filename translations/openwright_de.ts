@@ -1632,6 +1632,10 @@
         <source>Where the system looks for %1, in its order:</source>
         <translation>Wo das System für %1 sucht, in seiner Reihenfolge:</translation>
     </message>
+    <message>
+        <source>Meanwhile the Default Guard saw:</source>
+        <translation>Währenddessen bemerkte der Standardwächter:</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1632,6 +1632,10 @@
         <source>Where the system looks for %1, in its order:</source>
         <translation>Dónde busca el sistema para %1, en su orden:</translation>
     </message>
+    <message>
+        <source>Meanwhile the Default Guard saw:</source>
+        <translation>Mientras tanto, el Guardián vio:</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

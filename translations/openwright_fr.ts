@@ -1632,6 +1632,10 @@
         <source>Where the system looks for %1, in its order:</source>
         <translation>Où le système cherche pour %1, dans son ordre :</translation>
     </message>
+    <message>
+        <source>Meanwhile the Default Guard saw:</source>
+        <translation>Pendant ce temps, le Gardien a vu :</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1632,6 +1632,10 @@
         <source>Where the system looks for %1, in its order:</source>
         <translation>Dove cerca il sistema per %1, nel suo ordine:</translation>
     </message>
+    <message>
+        <source>Meanwhile the Default Guard saw:</source>
+        <translation>Nel frattempo il Guardiano ha visto:</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

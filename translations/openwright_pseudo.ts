@@ -1632,6 +1632,10 @@
         <source>Where the system looks for %1, in its order:</source>
         <translation>[Whéré thé šýštém lõõkš fõr %1, îñ îtš õrdér: ··············]</translation>
     </message>
+    <message>
+        <source>Meanwhile the Default Guard saw:</source>
+        <translation>[Méáñwhîlé thé Défáült Güárd šáw: ··········]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1632,6 +1632,10 @@
         <source>Where the system looks for %1, in its order:</source>
         <translation>Onde o sistema procura para %1, na sua ordem:</translation>
     </message>
+    <message>
+        <source>Meanwhile the Default Guard saw:</source>
+        <translation>Enquanto isso, o Guardião viu:</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
