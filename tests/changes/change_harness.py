@@ -131,10 +131,11 @@ def digest(path):
 class Desktop:
     """One generated desktop in `root`, written with the case's random generator."""
 
-    def __init__(self, root, rnd, drop_to):
+    def __init__(self, root, rnd, drop_to, readonly_files=True):
         self.root = root
         self.rnd = rnd
         self.drop_to = drop_to  # run as nobody: root ignores file modes
+        self.readonly_files = readonly_files
         self.home = os.path.join(root, "home")
         self.config = os.path.join(self.home, ".config")
         self.data = os.path.join(self.home, ".local/share")
@@ -163,7 +164,7 @@ class Desktop:
         for n in names:
             if rnd.random() < 0.35:
                 self.write_list(os.path.join(self.config, n.lower() + "-mimeapps.list"), True, user=True,
-                                readonly=rnd.random() < 0.3)
+                                readonly=rnd.random() < 0.3 and readonly_files)
             if rnd.random() < 0.3:
                 self.write_list(os.path.join(self.sys_config, n.lower() + "-mimeapps.list"), True)
         if rnd.random() < 0.4:
@@ -243,7 +244,8 @@ class Desktop:
             text += "[%s]\n%s\n" % (group, "\n".join(lines))
         if user and rnd.random() < 0.04:
             text += "a stray line\n"
-        managed = user and path.endswith("/mimeapps.list") and ".local" not in path and rnd.random() < 0.1
+        managed = (user and path.endswith("/mimeapps.list") and ".local" not in path and rnd.random() < 0.1
+                   and self.readonly_files)
         if managed:
             # Home Manager or stow: the list is a link to a file the user cannot write.
             store = os.path.join(self.root, "store")
@@ -316,8 +318,9 @@ class Case:
         self.rnd = random.Random(seed)
         self.root = tempfile.mkdtemp(prefix="change-%d-" % seed, dir=args.work)
         os.chmod(self.root, 0o755)
-        self.drop_to = os.getuid() == 0
-        self.desktop = Desktop(self.root, self.rnd, self.drop_to)
+        self.drop_to = args.drop_to
+        # Root writes any file: read-only ones are made only for a user they bind.
+        self.desktop = Desktop(self.root, self.rnd, self.drop_to, readonly_files=os.getuid() != 0 or self.drop_to)
         self.env = self.desktop.env()
         self.watched = sorted({t for target in TARGETS for t in mime.types(target)} | set(EXTRA_TYPES))
         self.log = []
@@ -579,6 +582,13 @@ def main():
     args = ap.parse_args()
     for name in ("openwright", "probe", "running_app"):
         setattr(args, name, os.path.abspath(getattr(args, name)))
+    # As root, the commands run as nobody, whom file modes bind; where nobody cannot reach the
+    # build (a private folder), as root, without read-only files.
+    args.drop_to = os.getuid() == 0 and subprocess.run(
+        ["setpriv", "--reuid=%d" % NOBODY, "--regid=%d" % NOBODY, "--clear-groups", "--", "test", "-x",
+         args.openwright]).returncode == 0
+    if os.getuid() == 0 and not args.drop_to:
+        print("nobody cannot run %s: the commands run as root, without read-only files" % args.openwright)
     args.work = args.work or tempfile.mkdtemp(prefix="openwright-changes-")
     os.makedirs(args.work, exist_ok=True)
     os.chmod(args.work, 0o755)
