@@ -563,6 +563,15 @@ TEST_F(AppModelTest, ManualBackupThatDayPreventsTheDaily)
     EXPECT_EQ(model->backups().size(), 3);
     EXPECT_TRUE(model->backups()[0].name.startsWith(u"Mar 1, 2025 at 9:30"_s))
         << model->backups()[0].name.toStdString();
+
+    // A change by the person backs up first, twice within one second too: the newest of that
+    // second comes first, and it holds what the second change replaced.
+    await(model->change({{pdf, okular.url}}));
+    await(model->change({{pdf, evince.url}}));
+    const QList<ProfileEntry>& newest = model->backups()[0].entries;
+    const auto held = std::find_if(newest.cbegin(), newest.cend(), [](const ProfileEntry& e) { return e.target == pdf; });
+    ASSERT_NE(held, newest.cend());
+    EXPECT_EQ(held->bundleID, u"org.kde.okular"_s);
 }
 
 TEST_F(AppModelTest, AutomaticBackupsArePrunedWhenOneIsAdded)
