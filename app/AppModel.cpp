@@ -273,16 +273,8 @@ QList<Profile> AppModel::profiles() const
 
 QList<Profile> AppModel::backups() const
 {
-    // Newest first; of two taken within one second (dates keep whole seconds), the one stored
-    // later, so that the newest is always first (a backup is new only beside the newest).
-    QList<Profile> list;
-    for (auto it = m_userProfiles.crbegin(); it != m_userProfiles.crend(); ++it) {
-        if (it->kind == Profile::Kind::snapshot)
-            list.append(*it);
-    }
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Profile& a, const Profile& b) { return a.createdAt > b.createdAt; });
-    return list;
+    // The newest is always first: a backup is new only beside the newest.
+    return BackupHistory::newestFirst(m_userProfiles);
 }
 
 QList<DefaultChange> AppModel::unresolvedChanges() const

@@ -7,6 +7,18 @@
 
 namespace openwright::BackupHistory {
 
+QList<Profile> newestFirst(const QList<Profile>& stored)
+{
+    QList<Profile> list;
+    for (auto it = stored.crbegin(); it != stored.crend(); ++it) {
+        if (it->kind == Profile::Kind::snapshot)
+            list.append(*it);
+    }
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Profile& a, const Profile& b) { return a.createdAt > b.createdAt; });
+    return list;
+}
+
 bool isNew(const Profile& candidate, const QList<Profile>& backups)
 {
     if (candidate.entries.isEmpty())

@@ -14,6 +14,9 @@ namespace BackupHistory {
 constexpr qint64 kRetentionSeconds = 2'592'000; // 30 days
 constexpr qsizetype kMaxAutomatic = 100;
 
+// The snapshots among `stored` (kept in the order they were stored), newest first; of two
+// taken within one second (dates keep whole seconds), the one stored later.
+QList<Profile> newestFirst(const QList<Profile>& stored);
 bool isNew(const Profile& candidate, const QList<Profile>& backups);
 // "Today" is the calendar day of `now` in `zone` (the user's time zone).
 bool isDailyDue(const QList<Profile>& backups, const QDateTime& now, const QTimeZone& zone);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Command.h"
 
+#include "BackupHistory.h"
 #include "JSONStore.h"
 #include "Presets.h"
 
@@ -76,14 +77,7 @@ QList<Profile> Data::profiles() const
 
 QList<Profile> Data::backups() const
 {
-    QList<Profile> list;
-    for (const Profile& p : userProfiles()) {
-        if (p.kind == Profile::Kind::snapshot)
-            list.append(p);
-    }
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Profile& a, const Profile& b) { return a.createdAt > b.createdAt; });
-    return list;
+    return BackupHistory::newestFirst(userProfiles());
 }
 
 QList<PlanStep> Data::plan(const Profile& profile) const

@@ -72,6 +72,18 @@ TEST(BackupHistory, IsNewComparesWithLatestBySetOfEntries)
     EXPECT_TRUE(BackupHistory::isNew(backup(now, {}, {renamed}), list));
 }
 
+TEST(BackupHistory, NewestFirstAndOfOneSecondTheOneStoredLater)
+{
+    const Profile first = backup(now, {}, {entry("pdf")});
+    const Profile second = backup(now, {}, {entry("doc")});
+    Profile profile = backup(now.addDays(1), {});
+    profile.kind = Profile::Kind::custom;
+    const QList<Profile> list = BackupHistory::newestFirst({backup(now.addDays(-1), {}), first, second, profile});
+    ASSERT_EQ(list.size(), 3);
+    EXPECT_EQ(list.at(0).id, second.id);
+    EXPECT_EQ(list.at(1).id, first.id);
+}
+
 TEST(BackupHistory, DailyDueFollowsTheUsersCalendarDay)
 {
     // Tokyo is UTC+9: 23:59 UTC on the 30th is 08:59 on the 31st there.
