@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LaunchAtLogin.h"
+#include "Launch.h"
 #include "Sandbox.h"
 
 #include <QDir>
@@ -10,6 +11,9 @@
 
 #include <gio/gdesktopappinfo.h>
 #include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
 
 using namespace openwright;
 using namespace Qt::Literals::StringLiterals;
@@ -104,6 +108,45 @@ INSTANTIATE_TEST_SUITE_P(Entries, LaunchAtLoginRead,
                                            std::pair {"hidden=true\n", true},
                                            std::pair {"[Desktop Action quit]\nName=Quit\nExec=x\nHidden=true\n", true},
                                            std::pair {"X-GNOME-Autostart-enabled=false\n", false}));
+
+// How the session, a session manager restoring it, or a person starts "openwright": the window
+// for the application's own and Qt's options, the command line for anything else.
+struct LaunchRow
+{
+    std::vector<const char*> args;
+    bool command;
+};
+
+void PrintTo(const LaunchRow& row, std::ostream* os)
+{
+    *os << "openwright";
+    for (const char* arg : row.args)
+        *os << ' ' << arg;
+}
+
+class LaunchArguments : public ::testing::TestWithParam<LaunchRow>
+{
+};
+
+TEST_P(LaunchArguments, DecideBetweenTheWindowAndTheCommandLine)
+{
+    std::vector<char*> argv {const_cast<char*>("openwright")};
+    for (const char* arg : GetParam().args)
+        argv.push_back(const_cast<char*>(arg));
+    argv.push_back(nullptr);
+    EXPECT_EQ(cli::isCommand(int(argv.size()) - 1, argv.data()), GetParam().command);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Starts, LaunchArguments,
+    ::testing::Values(LaunchRow {{}, false}, LaunchRow {{"--background"}, false},
+                      LaunchRow {{"-session", "10d2e5c0a1b7f3e4d5c6b7a8_1234_5678"}, false},
+                      LaunchRow {{"-session", "status", "--background"}, false}, // a value, not a command
+                      LaunchRow {{"-style", "Fusion"}, false}, LaunchRow {{"-style=Fusion"}, false},
+                      LaunchRow {{"-platform", "wayland", "-reverse"}, false}, LaunchRow {{"status"}, true},
+                      LaunchRow {{"--help"}, true}, LaunchRow {{"--version"}, true}, LaunchRow {{"--json"}, true},
+                      LaunchRow {{"-V"}, true}, LaunchRow {{"--background", "status"}, true},
+                      LaunchRow {{"-session"}, true})); // no ID: a usage error, not a window
 
 TEST_F(LaunchAtLoginTest, EnablingReplacesAnEntryTheUserSwitchedOffAndDisablingRemovesIt)
 {

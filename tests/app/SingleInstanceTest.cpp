@@ -142,7 +142,13 @@ TEST_F(SingleInstanceTest, AnInstanceThatGoesAwayDoesNotBlockTheNext)
     ::kill(pid_t(next.processId()), SIGKILL); // leaves its lock file and socket behind
     next.waitForFinished(5000);
 
-    EXPECT_TRUE(waitForLine(start({u"start"_s}), "primary"));
+    // The restarted instance listens in place of the dead one's socket: later starts reach it.
+    QProcess& restarted = start({u"start"_s});
+    ASSERT_TRUE(waitForLine(restarted, "primary"));
+    QProcess& later = start({u"start"_s});
+    ASSERT_TRUE(later.waitForFinished(2500));
+    EXPECT_TRUE(later.readAll().contains("handed-over"));
+    EXPECT_TRUE(waitForLine(restarted, "activated \n"));
 }
 
 TEST_F(SingleInstanceTest, AStartWaitsForACommandThatHoldsTheLockThenRuns)

@@ -109,6 +109,23 @@ TEST_F(ApplicationsTest, AFamilyPartlySetPlansOnlyWhatIsMissingAndMarksItOnceApp
     sheet->close();
 }
 
+// A Flatpak of VLC beside the package: what the package opens is not the Flatpak's default.
+TEST_F(ApplicationsTest, AnotherPackagingOfTheSameNameIsNotTheDefault)
+{
+    const AppInfo flatpak = fake->addApp(
+        AppInfo {QUrl::fromLocalFile(u"/var/lib/flatpak/exports/share/applications/org.videolan.VLC.desktop"_s),
+                 u"org.videolan.VLC"_s, u"VLC"_s});
+    fake->setDeclared(flatpak, {mp4});
+    await(model->readApplications());
+    settle(*model);
+    model->setSelectedApplication(flatpak.url);
+    ApplicationsView view(*model);
+    ApplicationPage& page = *view.page();
+    EXPECT_FALSE(page.isMarked(mp4));
+    EXPECT_NE(page.useForTypeButton(mp4), nullptr);
+    EXPECT_EQ(page.familyStatus(TypeFamily::video), u"0 of 1 open in VLC (Flatpak)"_s);
+}
+
 TEST_F(ApplicationsTest, SearchFindsAnApplicationAndItsHitOpensThePage)
 {
     RootView root(*model);

@@ -32,21 +32,25 @@ TEST(Icons, KeptDrawingsDrawTheSameSymbols)
     const QString path = dir.filePath(u"drawings"_s);
     Icons::keepDrawingsIn(path);
     const QImage drawn = Icons::tinted(u"pin.fill"_s, Qt::red, 18, 2.0).toImage();
+    // The same symbol and size in another colour is a drawing of its own.
+    const QImage blue = Icons::tinted(u"pin.fill"_s, Qt::blue, 18, 2.0).toImage();
+    EXPECT_NE(blue.convertToFormat(drawn.format()), drawn);
     Icons::saveDrawings();
     ASSERT_TRUE(QFile::exists(path));
     Icons::keepDrawingsIn(path);
     const QImage kept = Icons::tinted(u"pin.fill"_s, Qt::red, 18, 2.0).toImage();
     EXPECT_EQ(kept.convertToFormat(drawn.format()), drawn);
     EXPECT_EQ(kept.devicePixelRatio(), 2.0);
+    EXPECT_EQ(Icons::tinted(u"pin.fill"_s, Qt::blue, 18, 2.0).toImage().convertToFormat(blue.format()), blue);
 
     // A kept drawing damaged within (its ratio no number) is drawn again from the theme.
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     QByteArray bytes = file.readAll();
-    // 36 by 36 pixels at a ratio of 2, then the pixels.
+    // 36 by 36 pixels at a ratio of 2, then the pixels: the red pin's and the blue one's.
     const QByteArray size = QByteArray::fromHex("0000002400000024");
     const QByteArray ratio = size + QByteArray::fromHex("4000000000000000");
-    ASSERT_EQ(bytes.count(ratio), 1);
+    ASSERT_EQ(bytes.count(ratio), 2);
     bytes.replace(ratio, size + QByteArray::fromHex("7ff8000000000000"));
     file.seek(0);
     file.write(bytes);

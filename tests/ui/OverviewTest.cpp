@@ -77,6 +77,11 @@ TEST_F(CleanUpTest, FixesTheTickedProblemsAndSaysWhat)
     QCoreApplication::sendEvent(*second, &release);
     EXPECT_FALSE(sheet.boxes()[1]->isChecked()); // text/plain stays as it is
     sheet.fixButton()->click();
+    // One clean-up at a time, whatever is ticked meanwhile.
+    EXPECT_FALSE(sheet.fixButton()->isEnabled());
+    sheet.boxes()[0]->toggle();
+    sheet.boxes()[0]->toggle();
+    EXPECT_FALSE(sheet.fixButton()->isEnabled());
     spinUntil([&] { return !sheet.outcomeText().isEmpty(); });
     settle(*model);
     EXPECT_TRUE(sheet.outcomeText().startsWith(u"Fixed ~"_s) || sheet.outcomeText().startsWith(u"Fixed /"_s))

@@ -247,7 +247,7 @@ TEST_F(ToolsTest, BackupEqualToNowCannotBeRestored)
     view.sheet()->close();
 }
 
-TEST_F(ToolsTest, KeepResolvesWithoutChangingAndRevertAsksTheModel)
+TEST_F(ToolsTest, KeepResolvesWithoutChangingRevertAndAllowAskTheModel)
 {
     model->togglePin(pdf);
     fake->setDefault(pdf, okular);
@@ -280,6 +280,25 @@ TEST_F(ToolsTest, KeepResolvesWithoutChangingAndRevertAsksTheModel)
     EXPECT_EQ(fake->setCalls(), 1);
     EXPECT_EQ(fake->defaultApp(pdf), okular.url);
     EXPECT_TRUE(model->unresolvedChanges().isEmpty());
+
+    // Kept now: the guard puts Okular back; Allow takes Evince after all, and the row says so.
+    model->setAlwaysKeep(pdf, true);
+    fake->setDefault(pdf, evince);
+    clock.advance(1min);
+    check();
+    auto* putBack = qobject_cast<ChangeRow*>(named<RowList>(view, u"changes"_s)->rows().value(0));
+    ASSERT_TRUE(putBack && putBack->change().handling == DefaultChange::Handling::putBack);
+    EXPECT_EQ(named<QLabel>(*putBack, u"handled"_s)->text(), u"Put back"_s);
+    auto* allow = named<QPushButton>(*putBack, u"allow"_s);
+    ASSERT_TRUE(allow);
+    allow->click();
+    EXPECT_FALSE(allow->isEnabled());
+    settle(*model);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fake->defaultApp(pdf), evince.url);
+    EXPECT_EQ(named<QLabel>(*putBack, u"handled"_s)->text(), u"Allowed"_s);
+    EXPECT_FALSE(named<QPushButton>(*putBack, u"allow"_s)) << "a second Allow would change nothing";
 }
 
 TEST_F(ToolsTest, GuardRowsUpdateInPlaceAndTheFocusNeverJumpsToAnotherType)
