@@ -3,6 +3,7 @@
 // sample desktop of its own per test (scripts/sample-desktop.sh; HOME and every XDG_* variable
 // from its env.sh).
 #include "Command.h"
+#include "Printers.h"
 
 #include <QDir>
 #include <QFile>
@@ -558,6 +559,23 @@ TEST_F(CliTest, DoctorFixKeepsACopyAndTheDefaults)
     EXPECT_EQ(current(u".md"_s), u"org.kde.okular.desktop"_s);
     EXPECT_EQ(current(u".png"_s), u"gimp.desktop"_s);
     EXPECT_EQ(run({u"doctor"_s}).out, u"0 problems in your defaults files\n"_s);
+
+    // A second clean-up keeps a copy of its own: the first, of the list as it was, stays.
+    QFile mine(list);
+    ASSERT_TRUE(mine.open(QIODevice::ReadWrite));
+    const QByteArray between = mine.readAll().replace("text/plain=", "text/plain=gone.desktop;");
+    mine.resize(0);
+    mine.write(between);
+    mine.close();
+    const QJsonObject again = json({u"doctor"_s, u"--fix"_s});
+    EXPECT_EQ(QVariant(again[u"fixed"_s][u"copies"_s].toArray().toVariantList()).toStringList(),
+              QStringList {list + u".before-cleanup-2"_s});
+    // Read afresh by name: a copy replaced by rename would still read as it was through `copy`.
+    for (const auto& [n, text] : {std::pair(1, old), std::pair(2, between)}) {
+        QFile kept(list + u".before-cleanup-"_s + QString::number(n));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << n;
+        EXPECT_EQ(kept.readAll(), text) << n;
+    }
 }
 
 TEST_F(CliTest, TheGuardReportsATakeoverOnce)
