@@ -290,10 +290,12 @@ INSTANTIATE_TEST_SUITE_P(
         ExitRow {"unknown_profile", {u"profile"_s, u"apply"_s, u"Gaming"_s}, 2, u"There is no profile called"_s},
         ExitRow {"pin_unlisted_type", {u"pin"_s, u".tar"_s}, 2, u".tar is not one of them"_s},
         ExitRow {"pin_keep", {u"pin"_s, u"--keep"_s, u".pdf"_s}, 0, u".pdf is pinned and always kept"_s},
+        // The association the sample's list adds for Atom, not only its default line.
         ExitRow {"doctor_finds_lines_of_uninstalled_apps",
                  {u"doctor"_s},
                  0,
-                 u"of ~/.config/mimeapps.list names atom.desktop for text/markdown, which is no longer installed."_s},
+                 u"Line 25 of ~/.config/mimeapps.list names atom.desktop for text/markdown, which is no longer "
+                 u"installed."_s},
         ExitRow {"import_not_an_export",
                  {u"profile"_s, u"import"_s, u"env.sh"_s},
                  1,
