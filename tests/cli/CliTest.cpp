@@ -267,6 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
                  u"application/x-no-such-type: The system knows no such MIME type."_s},
         ExitRow {"file_by_contents", {u"status"_s, u"./env.sh"_s}, 0, u"application/x-shellscript"_s},
         ExitRow {"folder", {u"status"_s, u"~"_s}, 0, u"inode/directory"_s},
+        ExitRow {"file_in_home", {u"status"_s, u"~/.config/mimeapps.list"_s}, 0, u"text/plain  Text Editor"_s},
         ExitRow {
             "missing_file", {u"status"_s, u"./report.pdf"_s}, 2, u"./report.pdf: There is no such file or folder."_s},
         ExitRow {"undeclared_app",
