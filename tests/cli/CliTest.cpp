@@ -583,7 +583,11 @@ TEST_F(CliTest, DoctorFixKeepsACopyAndTheDefaults)
 
 TEST_F(CliTest, TheGuardReportsATakeoverOnce)
 {
-    ASSERT_EQ(run({u"pin"_s, u".pdf"_s}).status, 0);
+    // Pinned without --keep after with it: watched, and no longer put back.
+    ASSERT_EQ(run({u"pin"_s, u"--keep"_s, u".pdf"_s}).status, 0);
+    EXPECT_EQ(run({u"pin"_s, u".pdf"_s}).out, u".pdf is pinned: Default Guard is watching this default.\n"_s);
+    const QJsonArray kept = json({u"guard"_s, u"log"_s})[u"kept"_s].toArray();
+    EXPECT_TRUE(kept.isEmpty()) << QJsonDocument(kept).toJson().toStdString();
     // Other programs make GIMP the default for .png in the GNOME list, then Okular for .pdf in
     // mimeapps.list: edited in the other order than the system reads them.
     const auto edit = [&](const QString& name, const QByteArray& from, const QByteArray& to) {
