@@ -428,6 +428,22 @@ TEST_F(CliTest, JsonForScripts)
     EXPECT_EQ(folders.status, 0) << folders.err.toStdString();
     EXPECT_TRUE(folders.out.contains(u"\"inode/directory\""_s)) << folders.out.toStdString();
     EXPECT_FALSE(folders.out.contains(u"\\/"_s));
+    QStringList groups;
+    for (const QJsonValue& t : json({u"status"_s, u".pdf"_s, u".png"_s})[u"types"_s].toArray())
+        groups.append(t[u"group"_s].toString());
+    EXPECT_EQ(groups, (QStringList {u"document"_s, u"media"_s}));
+    // The user's list adds Visual Studio Code for JSON, and here removes Vim: each step in its group.
+    QFile list(home(u".config/mimeapps.list"_s));
+    ASSERT_TRUE(list.open(QIODevice::Append));
+    list.write("\n[Removed Associations]\napplication/json=vim.desktop;\n");
+    list.close();
+    QStringList lines;
+    for (const QJsonValue& s : json({u"why"_s, u"application/json"_s})[u"steps"_s].toArray()) {
+        if (s[u"line"_s].toInt() > 0)
+            lines.append(QString::number(s[u"line"_s].toInt()) + u' ' + s[u"group"_s].toString());
+    }
+    EXPECT_EQ(lines,
+              (QStringList {u"24 addedAssociations"_s, u"28 removedAssociations"_s, u"11 defaultApplications"_s}));
     const QJsonObject why = json({u"why"_s, u".png"_s});
     EXPECT_FALSE(why[u"desktops"_s].toArray().isEmpty());
     EXPECT_EQ(why[u"app"_s][u"desktopId"_s].toString(), u"org.gnome.Loupe.desktop"_s);
@@ -659,7 +675,13 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     file.close();
     EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile(s).\n"_s);
     EXPECT_TRUE(run({u"profile"_s, u"list"_s}).out.contains(QRegularExpression(u"Reading +1 of 1 to change"_s)));
-    EXPECT_EQ(run({u"profile"_s, u"export"_s, u"reading"_s, u"out.json"_s}).out, u"Exported 1 profile(s).\n"_s);
+    // By the shortest start of its id that is taken for one: four characters.
+    QString reading;
+    for (const QJsonValue& p : json({u"profile"_s, u"list"_s})[u"profiles"_s].toArray()) {
+        if (p[u"name"_s] == u"Reading"_s)
+            reading = p[u"id"_s].toString();
+    }
+    EXPECT_EQ(run({u"profile"_s, u"export"_s, reading.left(4), u"out.json"_s}).out, u"Exported 1 profile(s).\n"_s);
     EXPECT_TRUE(run({u"profile"_s, u"export"_s, u"reading"_s, u"-"_s}).out.startsWith(u"{\n"_s));
     QFile exported(m_root.filePath(u"out.json"_s));
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
