@@ -505,6 +505,13 @@ TEST_F(CliTest, AChangeThatFailsSaysWhyAndExitsWithOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(r.out.startsWith(u"Changed"_s)) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(u".pdf  Okular  org.kde.okular.desktop"_s)) << r.out.toStdString();
+    // For a script: the run's own document, and no error document after it.
+    const Outcome j = run({u"set"_s, u".pdf"_s, u"org.gnome.Evince"_s, u"--json"_s});
+    EXPECT_EQ(j.status, 1);
+    QJsonParseError error;
+    const QJsonObject o = QJsonDocument::fromJson(j.out.toUtf8(), &error).object();
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << j.out.toStdString();
+    EXPECT_EQ(o[u"target"_s].toString(), u".pdf"_s) << j.out.toStdString();
 
     // The default moves, but the Default Guard's memory of it cannot be saved: not acknowledged.
     QDir(home(u".config/mimeapps.list"_s)).removeRecursively();
