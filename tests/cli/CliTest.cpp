@@ -376,6 +376,19 @@ TEST_F(CliTest, UseForAllChangesOnlyRealDeclaredTypesAndNamesWhatMovedWithThem)
     EXPECT_FALSE(chrome.out.contains(u"about:"_s) || chrome.out.contains(u"unknown:"_s)) << chrome.out.toStdString();
     EXPECT_EQ(current(u"about:"_s), about);
     EXPECT_EQ(current(u"http:"_s), u"google-chrome.desktop"_s);
+
+    // One that declares plain links alone gets those, and the browser keeps the rest.
+    QFile links(apps + u"/links.desktop"_s);
+    ASSERT_TRUE(links.open(QIODevice::WriteOnly));
+    links.write(
+        "[Desktop Entry]\nType=Application\nName=Link Opener\nExec=loupe %u\nMimeType=x-scheme-handler/http;\n");
+    links.close();
+    ASSERT_EQ(QProcess::execute(u"update-desktop-database"_s, {u"-q"_s, apps}), 0);
+    const Outcome only = run({u"set"_s, u"--all"_s, u"links"_s});
+    EXPECT_EQ(only.status, 0) << only.err.toStdString();
+    EXPECT_EQ(only.out, u"x-scheme-handler/http  Google Chrome \u2192 Link Opener  Changed\n1 of 1 changed.\n"_s);
+    for (const QString& kept : {u"https:"_s, u".html"_s, u"application/xhtml+xml"_s, u"about:"_s})
+        EXPECT_EQ(current(kept), kept == u"about:"_s ? about : u"google-chrome.desktop"_s) << kept.toStdString();
 }
 
 // An entry the system opens files in is found by its name, and a name finds one entry.
