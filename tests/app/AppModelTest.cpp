@@ -185,6 +185,19 @@ TEST_F(AppModelTest, KeptTypesArePutBackUntilAWriteWar)
     // Unpinning ends keeping.
     model->togglePin(pdf);
     EXPECT_TRUE(model->guardState().kept.isEmpty());
+
+    // A start names the culprit for a minute, not after.
+    for (const auto& [app, after, named] : {std::tuple(evince, 60, true), std::tuple(thunderbird, 61, false)}) {
+        notices->started(u"app-gnome-"_s + *app.bundleID + u"-4712.scope"_s);
+        clock.setNow(clock.now().addSecs(after));
+        fake->setDefault(pdf, app);
+        check();
+        const DefaultChange& change = model->guardState().history.first();
+        EXPECT_EQ(change.to, app);
+        EXPECT_EQ(change.culprit,
+                  named ? std::optional(Culprit {app.name, Culprit::Reason::started, after}) : std::nullopt)
+            << after;
+    }
 }
 
 // A clean-up that moves a kept type's default is a change of ours: not put back, not logged.

@@ -3,6 +3,7 @@
 // sample desktop of its own per test (scripts/sample-desktop.sh; HOME and every XDG_* variable
 // from its env.sh).
 #include "Command.h"
+#include "Printers.h"
 
 #include <QDir>
 #include <QFile>
@@ -266,6 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
                  u"application/x-no-such-type: The system knows no such MIME type."_s},
         ExitRow {"file_by_contents", {u"status"_s, u"./env.sh"_s}, 0, u"application/x-shellscript"_s},
         ExitRow {"folder", {u"status"_s, u"~"_s}, 0, u"inode/directory"_s},
+        ExitRow {"file_in_home", {u"status"_s, u"~/.config/mimeapps.list"_s}, 0, u"text/plain  Text Editor"_s},
         ExitRow {
             "missing_file", {u"status"_s, u"./report.pdf"_s}, 2, u"./report.pdf: There is no such file or folder."_s},
         ExitRow {"undeclared_app",
@@ -289,10 +291,12 @@ INSTANTIATE_TEST_SUITE_P(
         ExitRow {"unknown_profile", {u"profile"_s, u"apply"_s, u"Gaming"_s}, 2, u"There is no profile called"_s},
         ExitRow {"pin_unlisted_type", {u"pin"_s, u".tar"_s}, 2, u".tar is not one of them"_s},
         ExitRow {"pin_keep", {u"pin"_s, u"--keep"_s, u".pdf"_s}, 0, u".pdf is pinned and always kept"_s},
+        // The association the sample's list adds for Atom, not only its default line.
         ExitRow {"doctor_finds_lines_of_uninstalled_apps",
                  {u"doctor"_s},
                  0,
-                 u"of ~/.config/mimeapps.list names atom.desktop for text/markdown, which is no longer installed."_s},
+                 u"Line 25 of ~/.config/mimeapps.list names atom.desktop for text/markdown, which is no longer "
+                 u"installed."_s},
         ExitRow {"import_not_an_export",
                  {u"profile"_s, u"import"_s, u"env.sh"_s},
                  1,
@@ -372,6 +376,19 @@ TEST_F(CliTest, UseForAllChangesOnlyRealDeclaredTypesAndNamesWhatMovedWithThem)
     EXPECT_FALSE(chrome.out.contains(u"about:"_s) || chrome.out.contains(u"unknown:"_s)) << chrome.out.toStdString();
     EXPECT_EQ(current(u"about:"_s), about);
     EXPECT_EQ(current(u"http:"_s), u"google-chrome.desktop"_s);
+
+    // One that declares plain links alone gets those, and the browser keeps the rest.
+    QFile links(apps + u"/links.desktop"_s);
+    ASSERT_TRUE(links.open(QIODevice::WriteOnly));
+    links.write(
+        "[Desktop Entry]\nType=Application\nName=Link Opener\nExec=loupe %u\nMimeType=x-scheme-handler/http;\n");
+    links.close();
+    ASSERT_EQ(QProcess::execute(u"update-desktop-database"_s, {u"-q"_s, apps}), 0);
+    const Outcome only = run({u"set"_s, u"--all"_s, u"links"_s});
+    EXPECT_EQ(only.status, 0) << only.err.toStdString();
+    EXPECT_EQ(only.out, u"x-scheme-handler/http  Google Chrome \u2192 Link Opener  Changed\n1 of 1 changed.\n"_s);
+    for (const QString& kept : {u"https:"_s, u".html"_s, u"application/xhtml+xml"_s, u"about:"_s})
+        EXPECT_EQ(current(kept), kept == u"about:"_s ? about : u"google-chrome.desktop"_s) << kept.toStdString();
 }
 
 // An entry the system opens files in is found by its name, and a name finds one entry.
@@ -424,6 +441,22 @@ TEST_F(CliTest, JsonForScripts)
     EXPECT_EQ(folders.status, 0) << folders.err.toStdString();
     EXPECT_TRUE(folders.out.contains(u"\"inode/directory\""_s)) << folders.out.toStdString();
     EXPECT_FALSE(folders.out.contains(u"\\/"_s));
+    QStringList groups;
+    for (const QJsonValue& t : json({u"status"_s, u".pdf"_s, u".png"_s})[u"types"_s].toArray())
+        groups.append(t[u"group"_s].toString());
+    EXPECT_EQ(groups, (QStringList {u"document"_s, u"media"_s}));
+    // The user's list adds Visual Studio Code for JSON, and here removes Vim: each step in its group.
+    QFile list(home(u".config/mimeapps.list"_s));
+    ASSERT_TRUE(list.open(QIODevice::Append));
+    list.write("\n[Removed Associations]\napplication/json=vim.desktop;\n");
+    list.close();
+    QStringList lines;
+    for (const QJsonValue& s : json({u"why"_s, u"application/json"_s})[u"steps"_s].toArray()) {
+        if (s[u"line"_s].toInt() > 0)
+            lines.append(QString::number(s[u"line"_s].toInt()) + u' ' + s[u"group"_s].toString());
+    }
+    EXPECT_EQ(lines,
+              (QStringList {u"24 addedAssociations"_s, u"28 removedAssociations"_s, u"11 defaultApplications"_s}));
     const QJsonObject why = json({u"why"_s, u".png"_s});
     EXPECT_FALSE(why[u"desktops"_s].toArray().isEmpty());
     EXPECT_EQ(why[u"app"_s][u"desktopId"_s].toString(), u"org.gnome.Loupe.desktop"_s);
@@ -485,6 +518,13 @@ TEST_F(CliTest, AChangeThatFailsSaysWhyAndExitsWithOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(r.out.startsWith(u"Changed"_s)) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(u".pdf  Okular  org.kde.okular.desktop"_s)) << r.out.toStdString();
+    // For a script: the run's own document, and no error document after it.
+    const Outcome j = run({u"set"_s, u".pdf"_s, u"org.gnome.Evince"_s, u"--json"_s});
+    EXPECT_EQ(j.status, 1);
+    QJsonParseError error;
+    const QJsonObject o = QJsonDocument::fromJson(j.out.toUtf8(), &error).object();
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << j.out.toStdString();
+    EXPECT_EQ(o[u"target"_s].toString(), u".pdf"_s) << j.out.toStdString();
 
     // The default moves, but the Default Guard's memory of it cannot be saved: not acknowledged.
     QDir(home(u".config/mimeapps.list"_s)).removeRecursively();
@@ -558,11 +598,32 @@ TEST_F(CliTest, DoctorFixKeepsACopyAndTheDefaults)
     EXPECT_EQ(current(u".md"_s), u"org.kde.okular.desktop"_s);
     EXPECT_EQ(current(u".png"_s), u"gimp.desktop"_s);
     EXPECT_EQ(run({u"doctor"_s}).out, u"0 problems in your defaults files\n"_s);
+
+    // A second clean-up keeps a copy of its own: the first, of the list as it was, stays.
+    QFile mine(list);
+    ASSERT_TRUE(mine.open(QIODevice::ReadWrite));
+    const QByteArray between = mine.readAll().replace("text/plain=", "text/plain=gone.desktop;");
+    mine.resize(0);
+    mine.write(between);
+    mine.close();
+    const QJsonObject again = json({u"doctor"_s, u"--fix"_s});
+    EXPECT_EQ(QVariant(again[u"fixed"_s][u"copies"_s].toArray().toVariantList()).toStringList(),
+              QStringList {list + u".before-cleanup-2"_s});
+    // Read afresh by name: a copy replaced by rename would still read as it was through `copy`.
+    for (const auto& [n, text] : {std::pair(1, old), std::pair(2, between)}) {
+        QFile kept(list + u".before-cleanup-"_s + QString::number(n));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << n;
+        EXPECT_EQ(kept.readAll(), text) << n;
+    }
 }
 
 TEST_F(CliTest, TheGuardReportsATakeoverOnce)
 {
-    ASSERT_EQ(run({u"pin"_s, u".pdf"_s}).status, 0);
+    // Pinned without --keep after with it: watched, and no longer put back.
+    ASSERT_EQ(run({u"pin"_s, u"--keep"_s, u".pdf"_s}).status, 0);
+    EXPECT_EQ(run({u"pin"_s, u".pdf"_s}).out, u".pdf is pinned: Default Guard is watching this default.\n"_s);
+    const QJsonArray kept = json({u"guard"_s, u"log"_s})[u"kept"_s].toArray();
+    EXPECT_TRUE(kept.isEmpty()) << QJsonDocument(kept).toJson().toStdString();
     // Other programs make GIMP the default for .png in the GNOME list, then Okular for .pdf in
     // mimeapps.list: edited in the other order than the system reads them.
     const auto edit = [&](const QString& name, const QByteArray& from, const QByteArray& to) {
@@ -634,7 +695,13 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     file.close();
     EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile(s).\n"_s);
     EXPECT_TRUE(run({u"profile"_s, u"list"_s}).out.contains(QRegularExpression(u"Reading +1 of 1 to change"_s)));
-    EXPECT_EQ(run({u"profile"_s, u"export"_s, u"reading"_s, u"out.json"_s}).out, u"Exported 1 profile(s).\n"_s);
+    // By the shortest start of its id that is taken for one: four characters.
+    QString reading;
+    for (const QJsonValue& p : json({u"profile"_s, u"list"_s})[u"profiles"_s].toArray()) {
+        if (p[u"name"_s] == u"Reading"_s)
+            reading = p[u"id"_s].toString();
+    }
+    EXPECT_EQ(run({u"profile"_s, u"export"_s, reading.left(4), u"out.json"_s}).out, u"Exported 1 profile(s).\n"_s);
     EXPECT_TRUE(run({u"profile"_s, u"export"_s, u"reading"_s, u"-"_s}).out.startsWith(u"{\n"_s));
     QFile exported(m_root.filePath(u"out.json"_s));
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));

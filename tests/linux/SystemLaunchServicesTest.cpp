@@ -770,6 +770,7 @@ struct StampRow
 {
     const char* name;
     std::function<void()> edit;
+    std::function<void()> setup = {}; // what the tree holds before the stamp is taken
 };
 
 class AnswersStamp : public SystemLaunchServicesTest, public ::testing::WithParamInterface<StampRow>
@@ -778,6 +779,8 @@ class AnswersStamp : public SystemLaunchServicesTest, public ::testing::WithPara
 
 TEST_P(AnswersStamp, MovesWithEveryInputOfTheAnswers)
 {
+    if (GetParam().setup)
+        GetParam().setup();
     build();
     const auto before = system->answersStamp();
     ASSERT_TRUE(before.has_value());
@@ -808,8 +811,11 @@ INSTANTIATE_TEST_SUITE_P(
                       appendTo(dir + u"/delta.desktop"_s, "[Desktop Entry]\n");
                   }},
         StampRow {"TheUsersList", [] { XdgTree::writeList(u"mimeapps.list"_s, u"[Default Applications]\n"_s); }},
-        StampRow {"ADesktopSpecificList",
-                  [] { XdgTree::writeList(u"xfce-mimeapps.list"_s, u"[Default Applications]\n"_s); }},
+        // In place: the folder's own times stay, only the list's move.
+        StampRow {
+            "ADesktopSpecificListEditedInPlace",
+            [] { appendTo(Sandbox::instance().configHome() + u"/xfce-mimeapps.list"_s, "text/plain=beta.desktop;\n"); },
+            [] { XdgTree::writeList(u"xfce-mimeapps.list"_s, u"[Default Applications]\n"_s); }},
         StampRow {"TheDesktopInUse", [] { qputenv("XDG_CURRENT_DESKTOP", "KDE"); }},
         StampRow {"AnXfceBrowserHelper",
                   [] {
