@@ -581,7 +581,7 @@ TEST_F(AppModelTest, ManualBackupThatDayPreventsTheDaily)
     // second comes first, and it holds what the second change replaced.
     await(model->change({{pdf, okular.url}}));
     await(model->change({{pdf, evince.url}}));
-    const QList<ProfileEntry>& newest = model->backups()[0].entries;
+    const QList<ProfileEntry> newest = model->backups()[0].entries;
     const auto held = std::find_if(newest.cbegin(), newest.cend(), [](const ProfileEntry& e) { return e.target == pdf; });
     ASSERT_NE(held, newest.cend());
     EXPECT_EQ(held->bundleID, u"org.kde.okular"_s);
