@@ -243,7 +243,7 @@ TEST_F(AppModelTest, ACleanUpBeforeAnyReadBacksUpFirst)
     settle(*model);
     EXPECT_FALSE(outcome.changedFiles.isEmpty());
     ASSERT_FALSE(model->backups().isEmpty());
-    const Profile& first = model->backups().last();
+    const Profile first = model->backups().last();
     const auto pdfEntry = std::find_if(first.entries.cbegin(), first.entries.cend(),
                                        [](const ProfileEntry& e) { return e.target == pdf; });
     ASSERT_NE(pdfEntry, first.entries.cend());
