@@ -36,13 +36,15 @@ if [[ -z "${OPENWRIGHT_E2E_INNER:-}" ]]; then
     session=$root/session
     mkdir -p "$session/.config" "$session/.cache" "$session/.local/share" "$session/.local/state"
     mkdir -m 700 -p "$session/run"
-    exec env -i PATH="/usr/bin:/bin:/usr/sbin:/sbin" LANG=C.UTF-8 OPENWRIGHT_E2E_INNER=1 \
+    # Not exec: the trap above removes the throw-away tree (some 170 MB) once the run ends.
+    env -i PATH="/usr/bin:/bin:/usr/sbin:/sbin" LANG=C.UTF-8 OPENWRIGHT_E2E_INNER=1 \
         HOME="$session" XDG_CONFIG_HOME="$session/.config" XDG_CACHE_HOME="$session/.cache" \
         XDG_DATA_HOME="$session/.local/share" XDG_STATE_HOME="$session/.local/state" XDG_RUNTIME_DIR="$session/run" \
         OPENWRIGHT_E2E_DARK="${OPENWRIGHT_E2E_DARK:-}" OPENWRIGHT_E2E_LANG="${OPENWRIGHT_E2E_LANG:-}" \
         OPENWRIGHT_E2E_DRIVER="${OPENWRIGHT_E2E_DRIVER:-}" \
         OPENWRIGHT_E2E_ROOT="$root" xvfb-run -a -s "-screen 0 1280x800x24" \
         dbus-run-session -- bash "$0" "$@"
+    exit 0 # a failed run has left already, with its status (set -e)
 fi
 
 root=$OPENWRIGHT_E2E_ROOT
