@@ -2,6 +2,7 @@
 // The sample desktop (scripts/sample-desktop.sh) read through the GIO back end: the facts the
 // demos, screenshots and tests of the real binary rely on.
 #include "DefaultsService.h"
+#include "Gio.h"
 #include "Printers.h"
 #include "Sandbox.h"
 #include "SystemLaunchServices.h"
@@ -70,6 +71,17 @@ TEST_F(SampleDesktopTest, BothVlcPackagingsOpenMp4)
     EXPECT_TRUE(ids.contains(u"vlc"_s)) << ids.join(u' ').toStdString();
     EXPECT_TRUE(ids.contains(u"org.videolan.VLC"_s)) << ids.join(u' ').toStdString();
     EXPECT_EQ(desktopId(service.currentDefault(target(".mp4"))->url), u"vlc"_s);
+
+    // Flatpak's file fences ("@@u %U @@", "@@ %F @@") are no part of the command a desktop's
+    // browser setting names.
+    QHash<QString, QString> commands;
+    for (const gio::App& app : gio::allApplications())
+        commands.insert(app.id, app.commandLine);
+    const QString run = u"flatpak run --branch=stable --arch=x86_64 "_s;
+    EXPECT_EQ(commands.value(u"org.videolan.VLC"_s),
+              run + u"--command=/app/bin/vlc --file-forwarding org.videolan.VLC --started-from-file"_s);
+    EXPECT_EQ(commands.value(u"com.prusa3d.PrusaSlicer"_s),
+              run + u"--command=entrypoint --file-forwarding com.prusa3d.PrusaSlicer"_s);
 }
 
 TEST_F(SampleDesktopTest, TypesWithoutHandlers)
