@@ -140,12 +140,19 @@ def mutants_of(path, number, code):
         close_at = closing(plain, open_at)
         if close_at is None:
             continue
-        condition = code[open_at + 1:close_at]
-        add("never", open_at + 1, close_at, "false")
+        # Of an `if (init; condition)`, only the condition.
+        start = open_at + 1
+        semicolon = plain.rfind(";", start, close_at)
+        if semicolon >= 0:
+            start = semicolon + 1
+            while plain[start] == " ":
+                start += 1
+        condition = code[start:close_at]
+        add("never", start, close_at, "false")
         if condition.startswith("!"):
-            add("drop !", open_at + 1, open_at + 2, "")
+            add("drop !", start, start + 1, "")
         else:
-            add("negate", open_at + 1, close_at, f"!({condition})")
+            add("negate", start, close_at, f"!({condition})")
     m = re.fullmatch(r"\s*(return|break|continue);\s*", plain)
     if m:
         add("drop " + m.group(1), m.start(1), len(code.rstrip()), ";")
