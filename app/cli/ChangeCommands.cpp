@@ -504,9 +504,10 @@ Reply withGuardChanges(Reply reply, const AppModel& model, const Invocation& inv
 {
     if (inv.command->change == Change::guardCheck)
         return reply; // its reply is these changes
-    const Reply seen = guardChanges(inv, model, known);
-    if (!seen.out.contains(u"\"target\""_s) && inv.json)
+    if (std::none_of(model.guardState().history.cbegin(), model.guardState().history.cend(),
+                     [&](const DefaultChange& c) { return !known.contains(c.id); }))
         return reply;
+    const Reply seen = guardChanges(inv, model, known);
     if (inv.json) {
         QJsonObject o = QJsonDocument::fromJson(reply.out.toUtf8()).object();
         if (o.isEmpty())
@@ -516,9 +517,6 @@ Reply withGuardChanges(Reply reply, const AppModel& model, const Invocation& inv
         printJson(reply, o);
         return reply;
     }
-    if (std::none_of(model.guardState().history.cbegin(), model.guardState().history.cend(),
-                     [&](const DefaultChange& c) { return !known.contains(c.id); }))
-        return reply;
     reply.line(QCoreApplication::translate("cli", "Meanwhile the Default Guard saw:"));
     reply.out += seen.out;
     return reply;
