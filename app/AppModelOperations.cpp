@@ -834,7 +834,7 @@ std::optional<QString> AppModel::exportProfiles(const QList<Profile>& profiles, 
     if (profiles.isEmpty())
         return std::nullopt;
     try {
-        writeAtomically(path, ProfileExport(profiles).encoded(), FileAccess::asCreated);
+        writeAtomically(path, ProfileExport(profiles).encoded(), FileAccess::choices);
     } catch (const StoreError& e) {
         return e.message();
     }

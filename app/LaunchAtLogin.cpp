@@ -2,6 +2,7 @@
 #include "LaunchAtLogin.h"
 
 #include "AppId.h"
+#include "JSONStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -109,30 +110,12 @@ QByteArray entry(const QString& executable)
 constexpr const char* kCouldNotWrite = QT_TRANSLATE_NOOP("LaunchAtLogin", "Could not write %1: %2");
 
 // Temporary file, fsync, rename: the session never sees half an entry.
-std::optional<QString> writeAtomically(const QString& path, const QByteArray& bytes)
+std::optional<QString> write(const QString& path, const QByteArray& bytes)
 {
-    const QFileInfo info(path);
-    QByteArray temporary = QFile::encodeName(info.absolutePath() + u"/."_s + info.fileName() + u".XXXXXX"_s);
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return failure(kCouldNotWrite, path, errno);
-    int error = 0;
-    for (qsizetype written = 0; written < bytes.size() && !error;) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (n > 0)
-            written += n;
-        else if (n == 0 || errno != EINTR)
-            error = n == 0 ? EIO : errno;
-    }
-    if (!error && (::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0))
-        error = errno;
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (!error && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
-        error = errno;
-    if (error) {
-        ::unlink(temporary.constData());
-        return failure(kCouldNotWrite, path, error);
+    try {
+        writeAtomically(path, bytes, FileAccess::asCreated);
+    } catch (const StoreError& e) {
+        return e.systemError() ? failure(kCouldNotWrite, path, e.systemError()) : e.message();
     }
     return std::nullopt;
 }
@@ -189,7 +172,7 @@ std::optional<QString> set(bool enable, const QString& executable)
     if (error)
         return failure(QT_TRANSLATE_NOOP("LaunchAtLogin", "Could not create the folder %1: %2"), folder(),
                        error.value());
-    return writeAtomically(path, entry(executable.isEmpty() ? QCoreApplication::applicationFilePath() : executable));
+    return write(path, entry(executable.isEmpty() ? QCoreApplication::applicationFilePath() : executable));
 }
 
 } // namespace openwright::LaunchAtLogin

@@ -550,8 +550,8 @@ QStringList replaced(const Line& line, const ListEdit& edit)
 std::optional<QByteArray> edited(const QString& path, const ListEdit& edit)
 {
     // A list that is not there yet is made from nothing.
-    QFile file(path);
-    const QList<QByteArray> raw = file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
+    const FileRead read = readWholeFile(path, kMaxConfigFileBytes);
+    const QList<QByteArray> raw = read.bytes ? read.bytes->split('\n') : QList<QByteArray>();
     const ListFile list = readList(path);
     QHash<int, const Line*> entryAt;
     QSet<QString> hadEntries;
@@ -921,10 +921,10 @@ CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& path
         const auto write = [&] {
             try {
                 if (QFileInfo::exists(path)) {
-                    const FileRead before = readWholeFile(path, 16 * 1024 * 1024);
+                    const FileRead before = readWholeFile(path, kMaxConfigFileBytes);
                     if (!before.bytes)
                         throw StoreError(before.problem);
-                    writeAtomically(copy, *before.bytes, FileAccess::asCreated);
+                    writeAtomically(copy, *before.bytes, FileAccess::choices);
                 }
                 // A list left empty goes too, unless it is a link (whose target is what is edited).
                 const std::optional<QByteArray> text = changes.value(path);
@@ -932,7 +932,7 @@ CleanUpOutcome fix(const QList<DoctorFinding>& findings, const DoctorPaths& path
                     if (QFileInfo::exists(path) && !QFile::remove(path))
                         throw StoreError(Texts::tr("Could not remove %1.").arg(homeRelativePath(path)));
                 } else {
-                    writeAtomically(linkTarget(path), text.value_or(QByteArray()), FileAccess::asCreated);
+                    writeAtomically(path, text.value_or(QByteArray()), FileAccess::asCreated);
                 }
             } catch (const StoreError& e) {
                 failed.insert(path);

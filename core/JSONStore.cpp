@@ -2,9 +2,11 @@
 #include "JSONStore.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -13,6 +15,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace openwright {
@@ -23,24 +26,87 @@ namespace {
 
 [[noreturn]] void fail(const QString& what, int error)
 {
-    throw StoreError(what + u": "_s + qt_error_string(error));
+    throw StoreError(what + u": "_s + qt_error_string(error), false, error);
 }
 
-// The process's umask, read without changing it (umask() itself would race other threads).
-mode_t currentUmask()
+QByteArray encoded(const QString& path)
 {
-    QFile status(u"/proc/self/status"_s);
-    if (status.open(QIODevice::ReadOnly)) {
-        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-            if (line.startsWith("Umask:")) {
-                bool ok = false;
-                const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
-                if (ok)
-                    return mode_t(mask & 0777);
-            }
+    return QFile::encodeName(path);
+}
+
+QString folderOf(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+// A folder with a default ACL decides for itself who may read what is made in it.
+bool hasDefaultAcl(const QString& folder)
+{
+    return ::getxattr(encoded(folder).constData(), "system.posix_acl_default", nullptr, 0) > 0;
+}
+
+// A sticky folder that another user owns (/tmp): a link in it may be anyone's trap.
+bool inOthersStickyFolder(const QString& path)
+{
+    struct stat st = {};
+    return ::stat(encoded(folderOf(path)).constData(), &st) == 0 && (st.st_mode & S_ISVTX) && st.st_uid != ::geteuid();
+}
+
+// Where a write to `path` lands. A link is followed only where the user made it: the link and
+// what it ends at are the user's own and it does not lie in another user's sticky folder.
+// Anything else is refused with its reason: writing through it would replace another's file.
+QString landingPath(const QString& path)
+{
+    QString current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st = {};
+        if (::lstat(encoded(current).constData(), &st) != 0)
+            return current;
+        if (!S_ISLNK(st.st_mode)) {
+            if (hop > 0 && st.st_uid != ::geteuid())
+                throw StoreError(QCoreApplication::translate("Files", "%1 is a link to %2, which belongs to another user; "
+                                                                      "nothing was written.")
+                                     .arg(path, current));
+            return current;
         }
+        if (st.st_uid != ::geteuid() || inOthersStickyFolder(current))
+            throw StoreError(QCoreApplication::translate("Files", "%1 is a link that another user could have placed "
+                                                                  "there; nothing was written through it.")
+                                 .arg(current));
+        current = QFileInfo(current).symLinkTarget();
     }
-    return 022;
+    throw StoreError(QCoreApplication::translate("Files", "%1 is a loop of links; nothing was written.").arg(path));
+}
+
+// A file written through a link changes nothing at the link's own path, and whoever watches that
+// path (GIO watches the lists) would not see the change: the link is made anew, as it was.
+void renewLink(const QString& link)
+{
+    char target[4096];
+    const ssize_t n = ::readlink(encoded(link).constData(), target, sizeof target - 1);
+    if (n <= 0)
+        return;
+    target[n] = '\0';
+    const QByteArray name = encoded(link) + ".renew";
+    ::unlink(name.constData());
+    if (::symlink(target, name.constData()) != 0 || ::rename(name.constData(), encoded(link).constData()) != 0)
+        ::unlink(name.constData());
+}
+
+// A new file "PATH.XXXXXX" made with `mode` (less what the umask or the folder's ACL takes).
+int createTemporary(const QString& path, mode_t mode, QByteArray* name)
+{
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *name = encoded(path) + '.';
+        for (int i = 0; i < 6; ++i)
+            name->append(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 } // namespace
@@ -60,13 +126,18 @@ QString linkTarget(const QString& path)
 
 // With the system's reason for any failure (QSaveFile reports a full disk as "Unknown
 // error"). The temporary is "TARGET.XXXXXX", beside the file that is really replaced.
-void writeAtomically(const QString& linkOrPath, const QByteArray& bytes, FileAccess access)
+void writeAtomically(const QString& linkOrPath, const QByteArray& bytes, FileAccess access, Links links)
 {
-    // A file kept elsewhere through a link (dotfiles in a repository) stays a link: its target
-    // is replaced, atomically within the target's folder.
-    const QString path = linkTarget(linkOrPath);
-    QByteArray name = QFile::encodeName(path) + ".XXXXXX";
-    const int fd = ::mkstemp(name.data());
+    const QString path = links == Links::followOwn ? landingPath(linkOrPath) : linkOrPath;
+    struct stat existing = {};
+    // A rewrite keeps who may read the file, and whose it is; a cache is ours alone whatever was there.
+    const bool keep = links == Links::followOwn && ::stat(encoded(path).constData(), &existing) == 0
+        && S_ISREG(existing.st_mode);
+    mode_t mode = 0600;
+    if (access == FileAccess::asCreated || (access == FileAccess::choices && hasDefaultAcl(folderOf(path))))
+        mode = 0666;
+    QByteArray name;
+    const int fd = createTemporary(path, mode, &name);
     if (fd < 0)
         fail(u"Could not save "_s + path, errno);
     const auto abandon = [&](int error) {
@@ -74,9 +145,13 @@ void writeAtomically(const QString& linkOrPath, const QByteArray& bytes, FileAcc
         ::unlink(name.constData());
         fail(u"Could not save "_s + path, error);
     };
-    // mkstemp creates the file for its owner alone; a document is readable as any new file is.
-    if (access == FileAccess::asCreated && ::fchmod(fd, 0666 & ~currentUmask()) != 0)
-        abandon(errno);
+    if (keep) {
+        if ((existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())
+            && ::fchown(fd, existing.st_uid, existing.st_gid) != 0 && errno != EPERM)
+            abandon(errno);
+        if (::fchmod(fd, existing.st_mode & 07777) != 0)
+            abandon(errno);
+    }
     for (qsizetype done = 0; done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
@@ -92,18 +167,22 @@ void writeAtomically(const QString& linkOrPath, const QByteArray& bytes, FileAcc
         ::unlink(name.constData());
         fail(u"Could not save "_s + path, error);
     }
-    if (::rename(name.constData(), QFile::encodeName(path).constData()) != 0) {
+    if (::rename(name.constData(), encoded(path).constData()) != 0) {
         const int error = errno;
         ::unlink(name.constData());
         fail(u"Could not save "_s + path, error);
     }
+    if (path != linkOrPath)
+        renewLink(linkOrPath);
 }
 
-FileRead readWholeFile(const QString& path, qsizetype maxBytes, bool pipes)
+namespace {
+
+FileRead readFile(const QString& path, qsizetype maxBytes, bool pipes, bool ownOnly)
 {
     const auto problem = [&](const QString& text) { return FileRead {std::nullopt, text}; };
     // Opened without blocking: opening a FIFO that no one writes would wait for ever.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (ownOnly ? O_NOFOLLOW : 0));
     if (fd < 0) {
         if (errno == ENOENT)
             return problem(QCoreApplication::translate("Files", "There is no file at %1.").arg(path));
@@ -118,17 +197,24 @@ FileRead readWholeFile(const QString& path, qsizetype maxBytes, bool pipes)
     ::fstat(fd, &st);
     // A pipe handed to this process is an anonymous one ("pipe:[N]"); a named FIFO in a
     // folder is not read: it may never be written to.
-    char link[64] = {};
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-    const ssize_t n = ::readlink(self.constData(), link, sizeof link - 1);
-    const bool anonymousPipe = S_ISFIFO(st.st_mode) && n > 0 && QByteArrayView(link, n).startsWith("pipe:");
-    if (!S_ISREG(st.st_mode) && !(pipes && anonymousPipe))
+    bool anonymousPipe = false;
+    if (pipes && S_ISFIFO(st.st_mode)) {
+        char link[64] = {};
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+        const ssize_t n = ::readlink(self.constData(), link, sizeof link - 1);
+        anonymousPipe = n > 0 && QByteArrayView(link, n).startsWith("pipe:");
+    }
+    if (!S_ISREG(st.st_mode) && !anonymousPipe)
         return problem(QCoreApplication::translate("Files", "%1 is not a regular file.").arg(path));
+    if (ownOnly && st.st_uid != ::geteuid())
+        return problem(QCoreApplication::translate("Files", "%1 belongs to another user.").arg(path));
     if (S_ISREG(st.st_mode) && st.st_size > maxBytes)
-        return problem(QCoreApplication::translate("Files", "%1 is too large.").arg(path));
+        return {std::nullopt, QCoreApplication::translate("Files", "%1 is too large.").arg(path), true};
     if (anonymousPipe)
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QByteArray bytes;
+    if (S_ISREG(st.st_mode))
+        bytes.reserve(qsizetype(st.st_size));
     char buffer[64 * 1024];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -141,9 +227,49 @@ FileRead readWholeFile(const QString& path, qsizetype maxBytes, bool pipes)
             break;
         bytes.append(buffer, got);
         if (bytes.size() > maxBytes)
-            return problem(QCoreApplication::translate("Files", "%1 is too large.").arg(path));
+            return {std::nullopt, QCoreApplication::translate("Files", "%1 is too large.").arg(path), true};
     }
     return {bytes, {}};
+}
+
+} // namespace
+
+FileRead readWholeFile(const QString& path, qsizetype maxBytes, bool pipes)
+{
+    return readFile(path, maxBytes, pipes, false);
+}
+
+FileRead readOwnFile(const QString& path, qsizetype maxBytes)
+{
+    return readFile(path, maxBytes, false, true);
+}
+
+std::optional<QByteArray> readCacheFile(const QString& path, qsizetype maxBytes)
+{
+    FileRead read = readOwnFile(path, maxBytes);
+    if (read.tooLarge) {
+        const QByteArray aside = encoded(path + u".too-large"_s);
+        if (::rename(encoded(path).constData(), aside.constData()) == 0)
+            qWarning("Openwright set its cache %s aside (larger than %lld MB, far more than it writes); it is made "
+                     "anew.",
+                     qPrintable(path), static_cast<long long>(maxBytes / (1024 * 1024)));
+    }
+    return std::move(read.bytes);
+}
+
+void removeStaleTemporaries(const QString& path, int olderThanSeconds)
+{
+    const QFileInfo info(path);
+    static const QRegularExpression suffix(u"^\\.[A-Za-z0-9]{6}$"_s);
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-olderThanSeconds);
+    const QFileInfoList files
+        = info.dir().entryInfoList({info.fileName() + u".??????"_s}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& file : files) {
+        if (!file.isSymLink() && file.ownerId() == ::geteuid()
+            && suffix.match(QStringView(file.fileName()).mid(info.fileName().size())).hasMatch()
+            && (olderThanSeconds <= 0 || file.lastModified().toUTC() < before))
+            QFile::remove(file.filePath());
+    }
 }
 
 JSONStoreFile::JSONStoreFile(const QString& fileName, const QString& directory)
@@ -158,17 +284,14 @@ QString JSONStoreFile::defaultDirectory()
 
 std::optional<QByteArray> JSONStoreFile::loadBytes()
 {
-    QFile file(m_path);
-    const QFileInfo info(m_path);
-    if (!info.exists()) {
+    if (!QFileInfo::exists(m_path)) {
         m_disk = Disk::Fine;
         return std::nullopt;
     }
-    if (!info.isFile() || info.size() > Json::kMaxDocumentBytes || !file.open(QIODevice::ReadOnly)) {
+    FileRead read = readWholeFile(m_path, Json::kMaxDocumentBytes);
+    if (!read.bytes)
         m_disk = Disk::Unreadable;
-        return std::nullopt;
-    }
-    return file.readAll();
+    return std::move(read.bytes);
 }
 
 void JSONStoreFile::saveBytes(const QByteArray& bytes, Validator decodes)
@@ -187,9 +310,8 @@ void JSONStoreFile::saveBytes(const QByteArray& bytes, Validator decodes)
     if (info.exists() && !info.isFile())
         throw StoreError(m_path + u" is not a file"_s);
     if (m_disk != Disk::Fine && info.exists()) {
-        QFile existing(m_path);
-        const bool fine = info.size() <= Json::kMaxDocumentBytes && existing.open(QIODevice::ReadOnly)
-            && decodes(existing.readAll());
+        const FileRead existing = readWholeFile(m_path, Json::kMaxDocumentBytes);
+        const bool fine = existing.bytes && decodes(*existing.bytes);
         if (!fine)
             keepUnreadableCopy();
     }
@@ -200,13 +322,7 @@ void JSONStoreFile::saveBytes(const QByteArray& bytes, Validator decodes)
 
 void JSONStoreFile::removeStaleTemporaries() const
 {
-    const QFileInfo info(linkTarget(m_path));
-    static const QRegularExpression suffix(u"^\\.[A-Za-z0-9]{6}$"_s);
-    const QStringList names = info.dir().entryList({info.fileName() + u".??????"_s}, QDir::Files | QDir::Hidden);
-    for (const QString& name : names) {
-        if (suffix.match(QStringView(name).mid(info.fileName().size())).hasMatch())
-            QFile::remove(info.dir().filePath(name));
-    }
+    openwright::removeStaleTemporaries(linkTarget(m_path), 0);
 }
 
 void JSONStoreFile::keepUnreadableCopy()

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cerrno>
 #include <exception>
 #include <optional>
 
@@ -15,35 +16,50 @@ namespace openwright {
 class StoreError final : public std::exception
 {
 public:
-    explicit StoreError(QString message, bool tooLarge = false)
+    explicit StoreError(QString message, bool tooLarge = false, int systemError = 0)
         : m_message(std::move(message))
         , m_utf8(m_message.toUtf8())
         , m_tooLarge(tooLarge)
+        , m_systemError(systemError)
     {
     }
     const QString& message() const { return m_message; }
     // Nothing was written: the document is over Json::kMaxDocumentBytes.
     bool tooLarge() const { return m_tooLarge; }
+    // The file or folder may not be written (permissions, a read-only file system).
+    int systemError() const { return m_systemError; }
+    bool denied() const { return m_systemError == EACCES || m_systemError == EPERM || m_systemError == EROFS; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 
 private:
     QString m_message;
     QByteArray m_utf8;
     bool m_tooLarge;
+    int m_systemError;
 };
 
-// Who may read a file written by writeAtomically().
+// Who may read a file written by writeAtomically() when it makes the file. A file it replaces
+// keeps its mode and owner.
 enum class FileAccess
 {
-    ownerOnly, // the data files: 0600
-    asCreated, // a document the user saves (an export): what the umask gives a new file
+    ownerOnly, // Openwright's own files (data, caches): 0600
+    asCreated, // a file other programs read too (a list, a desktop entry): what the umask gives
+    choices, // a copy of a person's choices (an export, a copy before a clean-up): 0600, unless
+             // the folder's default ACL says otherwise
+};
+
+// What writeAtomically() makes of a symbolic link at the path.
+enum class Links
+{
+    followOwn, // written through (dotfiles kept elsewhere) where the user made the link; refused otherwise
+    replace, // the link itself is replaced by the new file (caches are never written through)
 };
 
 // Writes `bytes` to `path` through a temporary beside it, fsync and rename: the path holds the
 // old content or the new, never a part. Every write is checked, so a full disk fails here
-// rather than leaving a short file. A symbolic link stays a link: its target is replaced.
-// Throws StoreError with the system's reason.
-void writeAtomically(const QString& path, const QByteArray& bytes, FileAccess access = FileAccess::ownerOnly);
+// rather than leaving a short file. Throws StoreError with the system's reason.
+void writeAtomically(const QString& path, const QByteArray& bytes, FileAccess access = FileAccess::ownerOnly,
+                     Links links = Links::followOwn);
 // Where a chain of symbolic links at `path` ends (`path` itself when it is no link).
 QString linkTarget(const QString& path);
 
@@ -55,8 +71,21 @@ struct FileRead
 {
     std::optional<QByteArray> bytes;
     QString problem;
+    bool tooLarge = false;
 };
 FileRead readWholeFile(const QString& path, qsizetype maxBytes, bool pipes = false);
+// Far larger than any real list of defaults, desktop settings file or desktop entry.
+inline constexpr qsizetype kMaxConfigFileBytes = 16 * 1024 * 1024;
+// The same for a file of Openwright's own (a cache): a link, or a file of another user's, is
+// not read.
+FileRead readOwnFile(const QString& path, qsizetype maxBytes);
+// A cache file's bytes, read as readOwnFile() reads. One larger than `maxBytes` (far above any
+// this program writes) is set aside as "PATH.too-large", once, and said on the log: the cache
+// is then rebuilt.
+std::optional<QByteArray> readCacheFile(const QString& path, qsizetype maxBytes);
+// Removes what an interrupted write left beside `path` ("PATH.XXXXXX", this user's own) once
+// it is older than `olderThanSeconds` (another program may be writing the file right now).
+void removeStaleTemporaries(const QString& path, int olderThanSeconds);
 
 // One JSON file holding one value, read whole and written whole, atomically.
 // An unreadable file loads as nothing; before a save would replace it, it is kept beside

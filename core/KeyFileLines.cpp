@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyFileLines.h"
 
+#include "JSONStore.h"
+
 #include <QFile>
 
 namespace openwright {
@@ -93,10 +95,10 @@ QList<KeyFileLine> parseKeyFileLines(const QByteArray& text, QList<KeyFileStray>
 
 QList<KeyFileLine> readKeyFileLines(const QString& path, QList<KeyFileStray>* strays)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileRead read = readWholeFile(path, kMaxConfigFileBytes);
+    if (!read.bytes)
         return {};
-    return parseKeyFileLines(file.readAll(), strays);
+    return parseKeyFileLines(*read.bytes, strays);
 }
 
 } // namespace openwright

@@ -459,7 +459,7 @@ Reply profileExport(const Invocation& inv, const Data& data)
     if (existing.exists() && !existing.isFile())
         return reply.fail(1, QCoreApplication::translate("cli", "Export failed: %1 is not a regular file.").arg(path));
     try {
-        writeAtomically(path, bytes, FileAccess::asCreated);
+        writeAtomically(path, bytes, FileAccess::choices);
     } catch (const StoreError& e) {
         return reply.fail(1, QCoreApplication::translate("cli", "Export failed: ") + e.message());
     }

@@ -52,10 +52,7 @@ QList<KeyLine> keyLines(const QByteArray& bytes)
 
 std::optional<QByteArray> readFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+    return readWholeFile(path, kMaxConfigFileBytes).bytes;
 }
 
 // The file's text with `key` of `group` set to `value` alone: its first line replaced, any

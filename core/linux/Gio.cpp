@@ -3,6 +3,7 @@
 
 #include "DecisionReader.h"
 #include "FileStamp.h"
+#include "JSONStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -213,16 +214,16 @@ bool removeTypeLines(GKeyFile* file, const QString& contentType, std::initialize
     return removed;
 }
 
-// Writes `file` to `path` by temporary file and rename, like GIO's own writes: a reader never
-// sees half a file.
+// Writes `file` to `path` by temporary file and rename, like GIO's own writes (a reader never
+// sees half a file), keeping the list's mode and a link of the user's own.
 std::optional<Error> saveKeyFile(GKeyFile* file, const QByteArray& path)
 {
     gsize length = 0;
     GCharPtr data(g_key_file_to_data(file, &length, nullptr));
-    GError* raw = nullptr;
-    if (!g_file_set_contents(path.constData(), data.get(), gssize(length), &raw)) {
-        GErrorPtr error(raw);
-        return toError(error.get());
+    try {
+        writeAtomically(QFile::decodeName(path), QByteArray(data.get(), qsizetype(length)), FileAccess::asCreated);
+    } catch (const StoreError& e) {
+        return Error {QStringLiteral("openwright"), 0, e.message(), e.denied(), false};
     }
     return std::nullopt;
 }
@@ -375,10 +376,10 @@ std::optional<QString> databaseSpelling(const QString& canonical)
 {
     std::optional<QString> otherCase;
     for (const QString& dir : dataDirs()) {
-        QFile types(dir + QLatin1StringView("/mime/types"));
-        if (!types.open(QIODevice::ReadOnly))
+        const FileRead types = readWholeFile(dir + QLatin1StringView("/mime/types"), kMaxConfigFileBytes);
+        if (!types.bytes)
             continue;
-        for (const QByteArray& line : types.readAll().split('\n')) {
+        for (const QByteArray& line : types.bytes->split('\n')) {
             const QString known = QString::fromUtf8(line.trimmed());
             if (known == canonical)
                 return canonical;
@@ -671,11 +672,11 @@ QStringList userLists()
 std::optional<QString> applicationEntryProblem(const QString& path)
 {
     const QByteArray file = QFile::encodeName(path);
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("Applications", "That file cannot be read: %1").arg(source.errorString());
+    const FileRead source = readWholeFile(path, kMaxConfigFileBytes);
+    if (!source.bytes)
+        return source.problem;
     // GKeyFile checks the encoding of names only; every value must be UTF-8 too.
-    const QByteArray bytes = source.readAll();
+    const QByteArray& bytes = *source.bytes;
     if (!g_utf8_validate(bytes.constData(), bytes.size(), nullptr))
         return QCoreApplication::translate("Applications", "That file is not UTF-8 text, as a desktop entry must be.");
     GKeyFilePtr entry(g_key_file_new());

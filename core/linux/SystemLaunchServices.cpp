@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace openwright {
@@ -361,15 +362,14 @@ QUrl SystemLaunchServices::installApplication(const QUrl& file)
         return file;
     const QString dir = gio::applicationDirs().first();
     const QString copy = dir + u'/' + check.id + u".desktop"_s;
-    QFile source(file.toLocalFile());
-    if (!source.open(QIODevice::ReadOnly))
+    const FileRead source = readWholeFile(file.toLocalFile(), kMaxConfigFileBytes);
+    if (!source.bytes)
         throw LaunchError::platform(
-            u"openwright"_s, 3,
-            QCoreApplication::translate("Applications", "That file cannot be read: %1").arg(source.errorString()));
+u"openwright"_s, 3, source.problem);
     try {
         if (!QDir().mkpath(dir))
             throw StoreError(u"Could not create the folder "_s + dir);
-        writeAtomically(copy, source.readAll(), FileAccess::asCreated);
+        writeAtomically(copy, *source.bytes, FileAccess::asCreated);
     } catch (const StoreError& e) {
         throw LaunchError::platform(u"openwright"_s, 4, e.message());
     }
@@ -459,15 +459,23 @@ QList<DecisionChain> SystemLaunchServices::explainEach(const Target& target) con
 
 void SystemLaunchServices::removeStaleTemporaries()
 {
-    // GLib writes LIST.XXXXXX beside the list and renames it; the desktop-specific lists
-    // ("gnome-mimeapps.list") are written the same way.
-    static const QRegularExpression temporary(u"^([A-Za-z0-9_-]+-)?mimeapps\\.list\\.[A-Za-z0-9]{6}$"_s);
-    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QDir config(gio::userConfigDir());
-    const QFileInfoList files = config.entryInfoList({u"*mimeapps.list.??????"_s}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo& file : files) {
-        if (temporary.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < stale)
-            QFile::remove(file.filePath());
+    // Every file written here is written as FILE.XXXXXX beside it and renamed, by GLib and by
+    // us alike: the lists (desktop-specific ones too, and the copies a clean-up keeps), desktop
+    // entries, the login entry and the desktops' settings files. One older than a minute was
+    // left by a writer that did not finish.
+    static const QRegularExpression written(
+        u"^(([A-Za-z0-9_-]+-)?mimeapps\\.list(\\.before-cleanup-[0-9]+)?|[^/]+\\.desktop|kdeglobals|helpers\\.rc)"
+        "\\.[A-Za-z0-9]{6}$"_s);
+    const QString config = gio::userConfigDir();
+    const QString applications = gio::applicationDirs().value(0);
+    for (const QString& folder : {config, applications, config + u"/autostart"_s, config + u"/xfce4"_s}) {
+        if (folder.isEmpty())
+            continue;
+        const QStringList names = QDir(folder).entryList({u"*.??????"_s}, QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString& name : names) {
+            if (const auto match = written.match(name); match.hasMatch())
+                openwright::removeStaleTemporaries(folder + u'/' + match.captured(1), 60);
+        }
     }
 }
 
@@ -572,21 +580,22 @@ struct Snapshot
 {
     QString path;
     std::optional<QByteArray> bytes; // absent: there was no file
+    bool unreadable = false; // there was one, but it could not be read: it is not put back
 };
 
 Snapshot snapshotOf(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo::exists(path))
         return {path, std::nullopt};
-    return {path, file.readAll()};
+    FileRead read = readWholeFile(path, kMaxConfigFileBytes);
+    return {path, std::move(read.bytes), !read.bytes.has_value()};
 }
 
 // Puts a list back as it was; the system's reason when it could not. A list whose bytes did not
 // change is not written at all: on a full disk that write could only lose it.
 std::optional<QString> restore(const Snapshot& snapshot)
 {
-    if (snapshotOf(snapshot.path).bytes == snapshot.bytes)
+    if (snapshot.unreadable || snapshotOf(snapshot.path).bytes == snapshot.bytes)
         return std::nullopt;
     if (!snapshot.bytes) {
         if (QFile::remove(snapshot.path))
@@ -733,10 +742,18 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
         if ((failure = gio::setListedDefault(list, type, desktopFile)))
             break;
     }
-    // GIO refuses to write a hidden entry, which its lookup honours all the same: written as it would.
-    const bool hidden = !gio::appForId(id);
+    // GIO refuses to write a hidden entry, which its lookup honours all the same: written as it
+    // would. GIO's write also replaces a list kept elsewhere through a link by a file, and gives a
+    // new list the umask's mode: such a list is written by us, and the mode put back.
+    const bool ownWrite = !gio::appForId(id) || QFileInfo(userList).isSymLink();
+    struct stat before = {};
+    const bool existed = ::stat(QFile::encodeName(userList).constData(), &before) == 0;
     for (qsizetype i = 0; !failure && i < types.size(); ++i)
-        failure = hidden ? gio::setListedDefault(userList, types[i], desktopFile) : gio::setDefaultForType(id, types[i]);
+        failure = ownWrite ? gio::setListedDefault(userList, types[i], desktopFile) : gio::setDefaultForType(id, types[i]);
+    struct stat after = {};
+    if (existed && !failure && ::stat(QFile::encodeName(userList).constData(), &after) == 0
+        && (after.st_mode & 07777) != (before.st_mode & 07777))
+        ::chmod(QFile::encodeName(userList).constData(), before.st_mode & 07777);
     if (!failure && desktop) {
         if (const auto app = gio::listedEntryForId(id))
             failure = desktop->set(*app);
@@ -748,7 +765,7 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
     if (failure)
         throw putBack(*failure, snapshots, userList, keptAside);
     // Without GIO's own write, GIO sees ours through its file monitor a moment later.
-    const QDeadlineTimer deadline(hidden ? 2000 : 0);
+    const QDeadlineTimer deadline(ownWrite ? 2000 : 0);
     for (const QString& type : types) {
         while (!deadline.hasExpired()) {
             const auto now = gio::defaultForType(type);

@@ -22,6 +22,7 @@
 #include <cerrno>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace openwright;
@@ -484,22 +485,61 @@ TEST_F(SystemLaunchServicesTest, AFailedWriteOfOurOwnIsAFailureWithTheReason)
 }
 
 // What GLib's writes killed part-way left beside the lists goes once it is a minute old.
-TEST_F(SystemLaunchServicesTest, StaleTemporariesOfTheListsAreRemoved)
+// What writes killed half-way leave (a clean-up's copies, the desktops' settings, desktop
+// entries and lists in every folder written) goes at the next start; what another program may be
+// writing right now (fresh), or that is not a temporary, stays.
+TEST_F(SystemLaunchServicesTest, StaleTemporariesOfEveryFileWrittenAreRemoved)
 {
     build();
-    const QDir config(Sandbox::instance().configHome());
+    const QString config = Sandbox::instance().configHome(), apps = Sandbox::instance().dataHome() + u"/applications"_s;
     const QDateTime old = QDateTime::currentDateTime().addSecs(-120);
-    for (const QString& name : {u"mimeapps.list.Ab12Cd"_s, u"gnome-mimeapps.list.Xy34Zw"_s, u"mimeapps.list.Fresh1"_s,
-                                u"mimeapps.list.unreadable-1"_s, u"notes.txt.Ab12Cd"_s}) {
-        QFile file(config.filePath(name));
+    const QStringList stale {config + u"/mimeapps.list.Ab12Cd"_s, config + u"/gnome-mimeapps.list.Xy34Zw"_s,
+                             config + u"/mimeapps.list.before-cleanup-1.Qr56St"_s, config + u"/kdeglobals.Kd0001"_s,
+                             config + u"/xfce4/helpers.rc.Xf0002"_s, config + u"/autostart/x.desktop.Au0003"_s,
+                             apps + u"/mimeapps.list.Ap0004"_s, apps + u"/tool.desktop.Ap0005"_s};
+    const QStringList kept {config + u"/mimeapps.list.Fresh1"_s, config + u"/mimeapps.list.unreadable-1"_s,
+                            config + u"/notes.txt.Ab12Cd"_s, apps + u"/mimeapps.list.before-cleanup-2"_s};
+    for (const QString& path : stale + kept) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        if (!name.contains(u"Fresh"_s))
+        if (!path.contains(u"Fresh"_s))
             file.setFileTime(old, QFileDevice::FileModificationTime);
     }
     system->removeStaleTemporaries();
-    EXPECT_EQ(config.entryList({u"*.*"_s}, QDir::Files),
-              (QStringList {u"mimeapps.list"_s, u"mimeapps.list.Fresh1"_s, u"mimeapps.list.unreadable-1"_s,
-                            u"notes.txt.Ab12Cd"_s}));
+    for (const QString& path : stale)
+        EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
+    for (const QString& path : kept)
+        EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+}
+
+// A list the person keeps private stays private, and one kept elsewhere through their own link
+// stays a link, whichever way it is written: GIO's own write, ours, a reset.
+TEST_F(SystemLaunchServicesTest, WritesKeepTheListsModeAndTheUsersOwnLink)
+{
+    build(u"[Default Applications]\napplication/pdf=alpha.desktop;\ntext/plain=alpha.desktop;\n"_s);
+    const QString list = Sandbox::instance().configHome() + u"/mimeapps.list"_s;
+    const QString kept = Sandbox::instance().root() + u"/dotfiles-mimeapps.list"_s;
+    const auto mode = [](const QString& path) {
+        struct stat st = {};
+        ::stat(QFile::encodeName(path).constData(), &st);
+        return st.st_mode & 07777;
+    };
+    for (const bool linked : {false, true}) {
+        if (linked) {
+            ASSERT_TRUE(QFile::rename(list, kept));
+            ASSERT_TRUE(QFile::link(kept, list));
+        }
+        ::chmod(QFile::encodeName(list).constData(), 0600);
+        EXPECT_EQ(service.change({pdf, url(beta)}).kind(), ChangeResult::Case::Changed);
+        EXPECT_TRUE(system->resetDefault({Target::fileExtension(u"txt"_s)}));
+        EXPECT_EQ(mode(list), 0600u) << "linked: " << linked;
+        EXPECT_EQ(QFileInfo(list).isSymLink(), linked);
+        EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"beta"_s);
+        EXPECT_TRUE(XdgTree::readList().contains(u"application/pdf=beta.desktop"_s)) << XdgTree::readList().toStdString();
+        service.change({pdf, url(alpha)});
+        XdgTree::writeList(u"mimeapps.list"_s, u"[Default Applications]\napplication/pdf=alpha.desktop;\ntext/plain=alpha.desktop;\n"_s);
+    }
 }
 
 // Run by run-on-small-disk.sh, on a file system of its own that the test fills.
