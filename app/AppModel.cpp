@@ -73,6 +73,9 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
         store->removeStaleTemporaries();
     }
     m_service->removeStaleTemporaries();
+    // The caches are this instance's alone.
+    for (const QString& cache : {m_cachePath, m_cacheDirectory + u"/drawings"_s})
+        removeStaleTemporaries(cache, 0);
     m_customTargets = m_customStore.load().value_or(QList<Target>());
     m_userProfiles = m_profileStore.load().value_or(QList<Profile>());
     m_guardState = m_guardStore.load().value_or(GuardState());

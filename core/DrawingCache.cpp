@@ -16,9 +16,17 @@ namespace openwright {
 namespace {
 
 constexpr quint32 kMagic = 0x4f574443; // "OWDC"
-constexpr quint32 kFormat = 1;
+constexpr quint32 kFormat = 2; // 2: each drawing with its check
 // More drawings than any run draws: a file past it is not ours to trust.
 constexpr qint32 kMaxDrawings = 4096;
+// Many times the file of a real run (some hundred small symbols).
+constexpr qsizetype kMaxBytes = 32 * 1024 * 1024;
+
+// A damaged drawing may still be a well-formed one (a bit flipped on disk): each is kept with this.
+QByteArray check(const QByteArray& drawing)
+{
+    return QCryptographicHash::hash(drawing, QCryptographicHash::Sha256).left(8);
+}
 
 } // namespace
 
@@ -44,10 +52,10 @@ void DrawingCache::load()
     // What this run draws is drawn from the themes as they are now: it is saved under this stamp
     // even when they change before the save, so that the next run does not take it for theirs.
     m_stamp = stamp();
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readCacheFile(m_path, kMaxBytes);
+    if (!bytes)
         return;
-    QDataStream in(&file);
+    QDataStream in(*bytes);
     in.setVersion(QDataStream::Qt_6_4);
     quint32 magic = 0, format = 0;
     QByteArray stamp;
@@ -58,9 +66,11 @@ void DrawingCache::load()
     QHash<QString, QByteArray> drawings;
     for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         QString name;
-        QByteArray drawing;
-        in >> name >> drawing;
-        drawings.insert(name, drawing);
+        QByteArray drawing, kept;
+        in >> name >> drawing >> kept;
+        // Dropped, and so drawn again and saved.
+        if (kept == check(drawing))
+            drawings.insert(name, drawing);
     }
     if (in.status() == QDataStream::Ok && in.atEnd())
         m_drawings = std::move(drawings);
@@ -95,11 +105,11 @@ void DrawingCache::save()
         out.setVersion(QDataStream::Qt_6_4);
         out << kMagic << kFormat << m_stamp << qint32(m_drawings.size());
         for (auto it = m_drawings.cbegin(); it != m_drawings.cend(); ++it)
-            out << it.key() << it.value();
+            out << it.key() << it.value() << check(it.value());
     }
     try {
         QDir().mkpath(QFileInfo(m_path).path());
-        writeAtomically(m_path, bytes);
+        writeAtomically(m_path, bytes, FileAccess::ownerOnly, Links::replace);
     } catch (const StoreError&) {
     }
 }

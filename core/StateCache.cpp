@@ -16,6 +16,8 @@ namespace {
 // then simply not used.
 constexpr quint32 kMagic = 0x4f575343; // "OWSC"
 constexpr quint32 kFormat = 2; // 2: the browser reads as split where its linked types differ
+// Some eight times the cache of a desktop of 10,000 applications.
+constexpr qsizetype kMaxBytes = 64 * 1024 * 1024;
 
 void writeApp(QDataStream& out, const std::optional<AppInfo>& app)
 {
@@ -44,10 +46,10 @@ std::optional<AppInfo> readApp(QDataStream& in)
 
 std::optional<StateSnapshot> load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readCacheFile(path, kMaxBytes);
+    if (!bytes)
         return std::nullopt;
-    QDataStream in(&file);
+    QDataStream in(*bytes);
     in.setVersion(QDataStream::Qt_6_4);
     quint32 magic = 0, format = 0;
     qint32 count = 0;
@@ -108,7 +110,7 @@ void save(const QString& path, const StateSnapshot& snapshot)
     }
     try {
         QDir().mkpath(QFileInfo(path).path());
-        writeAtomically(path, bytes);
+        writeAtomically(path, bytes, FileAccess::ownerOnly, Links::replace);
     } catch (const StoreError&) {
         // Only a faster start is lost.
     }

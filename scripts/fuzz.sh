@@ -13,7 +13,7 @@ cmake --build build-fuzz --target fuzz_documents
 corpus=build-fuzz/corpus
 mkdir -p "$corpus" build-fuzz/findings
 i=0
-for kind in 0 1 2 3; do
+for kind in 0 1 2 3 4 5; do
     for doc in fuzz/seeds/*.json; do
         { printf "\\x$(printf %02x $kind)"; cat "$doc"; } > "$corpus/seed-$kind-$i"
         i=$((i + 1))

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace openwright::ui;
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,6 +25,23 @@ TEST(Icons, EverySymbolResolvesInTheFallbackThemes)
     }
     Icons::install();
     EXPECT_FALSE(OpenwrightApp::appIcon().isNull());
+}
+
+// An entry's Icon= naming a FIFO or a device is not waited for; a drawing file is shown.
+TEST(Icons, AnApplicationIconIsReadOnlyFromARegularFile)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(u"icon.png"_s), svg = dir.filePath(u"icon.svg"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_TRUE(Icons::application(fifo).isNull());
+    EXPECT_TRUE(Icons::application(u"/dev/zero"_s).isNull());
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16"><rect width="16" height="16"/></svg>)");
+    file.close();
+    const QIcon icon = Icons::application(svg);
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixmap(64, 64).width(), 64) << "drawn large enough for any size shown";
 }
 
 // A symbol drawn from the kept drawings of an earlier run is the one drawn from the theme.

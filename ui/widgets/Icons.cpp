@@ -2,9 +2,12 @@
 #include "Icons.h"
 
 #include "core/DrawingCache.h"
+#include "core/JSONStore.h"
 #include "widgets/Style.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImageReader>
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
@@ -288,6 +291,28 @@ void saveDrawings()
         g_drawings->save();
 }
 
+namespace {
+
+// An entry's Icon= may name any file: only a regular one is read (a FIFO would never answer),
+// and only so much of it. A scalable drawing is drawn large enough for any size shown.
+QIcon iconFromFile(const QString& path)
+{
+    constexpr qsizetype kMaxIconBytes = 8 * 1024 * 1024;
+    const FileRead read = readWholeFile(path, kMaxIconBytes);
+    if (!read.bytes)
+        return {};
+    QBuffer buffer;
+    buffer.setData(*read.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    if (reader.format().startsWith("svg") && reader.size().isValid())
+        reader.setScaledSize(reader.size().scaled(256, 256, Qt::KeepAspectRatio));
+    const QImage image = reader.read();
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+}
+
+} // namespace
+
 QIcon application(const QString& iconName)
 {
     if (iconName.isEmpty())
@@ -297,7 +322,7 @@ QIcon application(const QString& iconName)
         return *it;
     QIcon icon;
     if (iconName.startsWith(u'/'))
-        icon = QFileInfo::exists(iconName) ? QIcon(iconName) : QIcon();
+        icon = iconFromFile(iconName);
     else
         icon = QIcon::fromTheme(iconName);
     cache.insert(iconName, icon);
