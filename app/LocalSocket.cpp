@@ -181,9 +181,9 @@ bool LocalSocket::waitForReadyRead(int timeoutMs)
     while (m_fd >= 0) {
         if (!wait(short(POLLIN | (m_out.isEmpty() ? 0 : POLLOUT)), remaining(deadline)))
             return false;
-        if (!send())
-            break;
-        const bool open = receive();
+        // A peer that stops reading may still have answered (a refusal): that answer is read.
+        const bool sent = send();
+        const bool open = receive() && sent;
         if (m_in.size() > before)
             return true;
         if (!open)
@@ -202,8 +202,11 @@ void LocalSocket::write(QByteArrayView bytes)
 
 void LocalSocket::flush()
 {
-    if (!send())
+    if (!send()) {
+        // What the peer said before it closed is still read.
+        receive();
         return close();
+    }
     updateNotifiers();
 }
 

@@ -19,7 +19,9 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <utility>
 
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -41,6 +43,10 @@ constexpr qsizetype kMaxTokenBytes = 400;
 constexpr int kRequestTimeoutMs = 10'000;
 constexpr int kConnectTimeoutMs = 1'000;
 constexpr int kPollMs = 50;
+// Bounds on all connections together: a flood of large unfinished requests (from this user's
+// own programs) cannot make the window hold more than this.
+constexpr int kMaxUnfinishedRequests = 8;
+constexpr qsizetype kMaxReservedBytes = 64 * 1024 * 1024;
 
 QByteArray greeting()
 {
@@ -110,6 +116,7 @@ struct Session
     Stage stage = Stage::greeting;
     QByteArray buffer;
     qsizetype length = 0;
+    bool reserved = false; // counted in the instance's bounds
 };
 
 } // namespace
@@ -124,16 +131,24 @@ QString socketPathFor(const QString& folder)
     const QString path = QDir(folder).filePath(QString::fromLatin1(kAppId) + u".socket"_s);
     if (QFile::encodeName(path).size() < qsizetype(sizeof(sockaddr_un::sun_path)))
         return path;
-    const QByteArray dir = "/tmp/openwright-" + QByteArray::number(::getuid());
-    if (::mkdir(dir.constData(), 0700) != 0 && errno != EEXIST)
-        return {};
-    // Another user could have made it first: only a folder of ours that no one else may enter.
-    struct stat st = {};
-    if (::lstat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 077))
-        return {};
     const QByteArray name
         = QCryptographicHash::hash(QFile::encodeName(QDir(folder).absolutePath()), QCryptographicHash::Sha256).toHex();
-    return QFile::decodeName(dir) + u'/' + QString::fromLatin1(name.left(24)) + u".socket"_s;
+    // Another user could have made the folder first, to receive the commands: only a folder of
+    // ours that no one else may enter is used. Every start and command tries the same names in
+    // the same order, so all of them meet in the first that is ours.
+    const QByteArray base = QFile::encodeName(QDir::tempPath()) + "/openwright-" + QByteArray::number(::getuid());
+    for (int n = 0; n < 10; ++n) {
+        const QByteArray dir = n == 0 ? base : base + '-' + QByteArray::number(n);
+        const QByteArray path = dir + '/' + name.left(24) + ".socket";
+        if (path.size() >= qsizetype(sizeof(sockaddr_un::sun_path)))
+            return {};
+        if (::mkdir(dir.constData(), 0700) != 0 && errno != EEXIST)
+            continue;
+        struct stat st = {};
+        if (::lstat(dir.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && !(st.st_mode & 077))
+            return QFile::decodeName(path);
+    }
+    return {};
 }
 
 } // namespace
@@ -167,6 +182,11 @@ SingleInstance::Found SingleInstance::lockOrFindRunning(int waitMs)
     lock->setStaleLockTime(0);
     m_problem.clear();
     for (;;) {
+        // Asked first: QLockFile would wait for ever on a FIFO there.
+        if (const auto problem = lockFileProblem()) {
+            m_problem = *problem;
+            return Found::Unavailable;
+        }
         if (lock->tryLock(0)) {
             m_lock = std::move(lock);
             return Found::Locked;
@@ -203,6 +223,34 @@ bool SingleInstance::isAbandoned(QLockFile& lock) const
     // and still names none never will.
     const QFileInfo info(m_lockPath);
     return info.exists() && info.lastModified().msecsTo(QDateTime::currentDateTime()) > 1000;
+}
+
+std::optional<QString> SingleInstance::lockFileProblem() const
+{
+    // What is at the lock's path, when it cannot be a lock of a running Openwright: said as it
+    // is, with the way out, rather than taken for a command at work.
+    const QByteArray path = QFile::encodeName(m_lockPath);
+    struct stat st = {};
+    if (::lstat(path.constData(), &st) != 0)
+        return std::nullopt;
+    const auto said = [&](const char* what) {
+        return QCoreApplication::translate("cli", what).arg(m_lockPath);
+    };
+    if (S_ISDIR(st.st_mode))
+        return said(QT_TRANSLATE_NOOP("cli", "Openwright keeps its lock file at %1, but a folder is there. Remove the "
+                                             "folder and try again."));
+    if (!S_ISREG(st.st_mode))
+        return said(QT_TRANSLATE_NOOP("cli", "Openwright keeps its lock file at %1, but something other than a file "
+                                             "is there. Remove it and try again."));
+    if (st.st_uid != ::geteuid())
+        return said(QT_TRANSLATE_NOOP("cli", "Openwright's lock file %1 belongs to another user. Remove it and try "
+                                             "again."));
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return QCoreApplication::translate("cli", "Openwright cannot read its lock file %1: %2. Remove it and try again.")
+            .arg(m_lockPath, qt_error_string(errno));
+    ::close(fd);
+    return std::nullopt;
 }
 
 QString SingleInstance::lockProblem() const
@@ -298,6 +346,8 @@ std::optional<InstanceAnswer> SingleInstance::send(const InstanceRequest& reques
     const auto length = header ? frameLength(*header, "answer", kMaxAnswerBytes) : std::nullopt;
     const auto body = length ? readBytes(socket, *length, deadline) : std::nullopt;
     const auto answer = body ? objectOf(*body) : std::nullopt;
+    // Before the time was up, no answer means the connection closed: the instance is gone.
+    m_wentAway = !answer && !deadline.hasExpired();
     if (!answer)
         return fail(QCoreApplication::translate(
             "cli", "The running Openwright did not finish the command in time; it may still be carried out."));
@@ -329,13 +379,21 @@ void SingleInstance::accept(LocalSocket* client)
     using Stage = Session::Stage;
     auto session = std::make_shared<Session>();
     // Nothing a client sends is buffered beyond one request; more than that drops the client.
+    // What all clients together may hold is bounded when each announces its request.
     client->setReadLimit(kMaxRequestBytes + 2 * kMaxLineBytes);
+    const auto release = [this, session] {
+        if (std::exchange(session->reserved, false)) {
+            --m_unfinished;
+            m_reserved -= session->length;
+        }
+    };
+    connect(client, &LocalSocket::disconnected, this, release);
     connect(client, &LocalSocket::disconnected, client, &QObject::deleteLater);
     QTimer::singleShot(kRequestTimeoutMs, client, [client, session] {
         if (session->stage != Stage::answering)
             client->abort();
     });
-    connect(client, &LocalSocket::readyRead, this, [this, client, session] {
+    connect(client, &LocalSocket::readyRead, this, [this, client, session, release] {
         Session& s = *session;
         if (s.stage == Stage::answering || s.stage == Stage::done)
             return client->abort();
@@ -352,7 +410,20 @@ void SingleInstance::accept(LocalSocket* client)
                 const auto length = frameLength(line, "request", kMaxRequestBytes);
                 if (!length)
                     return client->abort();
+                if (m_unfinished >= kMaxUnfinishedRequests || m_reserved + *length > kMaxReservedBytes) {
+                    client->write(frame("answer", {{u"err"_s, QCoreApplication::translate("cli",
+                                                                                           "Openwright is busy with "
+                                                                                           "other commands. Try again "
+                                                                                           "in a moment.\n")},
+                                                   {u"status"_s, 1}}));
+                    client->disconnectFromServer();
+                    s.stage = Stage::done;
+                    return;
+                }
                 s.length = *length;
+                s.reserved = true;
+                ++m_unfinished;
+                m_reserved += s.length;
                 s.stage = Stage::body;
             } else if (line == kActivate || line.startsWith(kActivate.toByteArray() + ' ')) {
                 if (!s.buffer.isEmpty())
@@ -380,6 +451,7 @@ void SingleInstance::accept(LocalSocket* client)
             return client->abort();
         const auto object = objectOf(s.buffer.left(s.length));
         s.buffer.clear();
+        release();
         if (!object)
             return client->abort();
         InstanceRequest request;

@@ -101,6 +101,9 @@ public:
     // Carries out `request` in the instance found by lockOrFindRunning() and returns its answer;
     // nothing, with `error` set to a sentence for the user, when it cannot or does not answer.
     std::optional<InstanceAnswer> send(const InstanceRequest& request, QString* error, int answerTimeoutMs = 120'000);
+    // After a send() without an answer: the instance closed the connection (it ended) rather
+    // than taking too long.
+    bool instanceWentAway() const { return m_wentAway; }
 
     // Makes this instance carry out requests; without a handler it answers "unsupported".
     void setRequestHandler(RequestHandler handler) { m_handler = std::move(handler); }
@@ -118,6 +121,7 @@ private:
     // process is still writing it: a crash between creating and writing, or a full folder.
     bool isAbandoned(QLockFile& lock) const;
     QString lockProblem() const;
+    std::optional<QString> lockFileProblem() const;
 
     QString m_lockPath;
     QString m_socketPath;
@@ -125,6 +129,10 @@ private:
     std::unique_ptr<LocalSocket> m_running; // the connection lockOrFindRunning() found
     LocalServer m_server;
     RequestHandler m_handler;
+    // Requests announced and not yet read whole, and the bytes they may still bring.
+    bool m_wentAway = false;
+    int m_unfinished = 0;
+    qsizetype m_reserved = 0;
     QString m_problem;
 };
 

@@ -4,6 +4,7 @@
 //   start       claims: prints "primary" and waits to be activated, or prints "handed-over"
 //   serve       claims and answers requests: out = the arguments and working directory, status 7
 //   deaf        claims and then never runs its event loop again (a hung instance)
+//   dies        claims, and ends (as if killed) once a request came, without answering
 //   hold MS     takes the lock as a command does, prints "locked", holds it MS milliseconds
 //   send ARG…   hands ARG… to the running instance and prints its answer ("locked" if none runs);
 //               with ARG "large", 3 MiB of input too, which the instance answers back
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace openwright;
 using namespace Qt::Literals::StringLiterals;
@@ -56,13 +58,15 @@ int main(int argc, char** argv)
             input = QByteArray(3 << 20, 'x');
         const auto answer = instance.send({args.mid(3), QDir::currentPath(), input}, &error);
         if (!answer) {
-            say(QStringLiteral("error: ") + error);
+            say((instance.instanceWentAway() ? u"went away: "_s : u"error: "_s) + error);
             return 1;
         }
         say(QStringLiteral("out: ") + answer->out);
         return answer->status;
     }
 
+    if (mode == QStringLiteral("dies"))
+        instance.setRequestHandler([](const InstanceRequest&, const SingleInstance::Reply&) { std::_Exit(9); });
     if (mode == QStringLiteral("serve")) {
         instance.setRequestHandler([](const InstanceRequest& request, const SingleInstance::Reply& reply) {
             // Answers later, from the event loop, as commands that wait for the platform do.

@@ -19,8 +19,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -45,6 +49,8 @@ protected:
         m_started.append(p);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(u"XDG_ACTIVATION_TOKEN"_s);
+        // A runtime folder too deep for a socket sends it to TMPDIR: this test's own.
+        env.insert(u"TMPDIR"_s, m_dir.path());
         if (!activationToken.isEmpty())
             env.insert(u"XDG_ACTIVATION_TOKEN"_s, activationToken);
         p->setProcessEnvironment(env);
@@ -95,6 +101,61 @@ TEST_P(Folders, ASecondStartHandsOverToTheFirst)
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, Folders, ::testing::Values(1, 120));
+
+// The short folder for the socket was made first by another user (or left open to others): it
+// is never used, and every start and command meets in the next one instead.
+TEST_F(SingleInstanceTest, AShortFolderSomeoneElseMadeIsNotUsed)
+{
+    m_folder = m_dir.filePath(QString(120, u'd'));
+    ASSERT_TRUE(QDir().mkpath(m_folder));
+    const QByteArray taken = QFile::encodeName(m_dir.path()) + "/openwright-" + QByteArray::number(::getuid());
+    ASSERT_EQ(::mkdir(taken.constData(), 0777), 0);
+    ::chmod(taken.constData(), 0777);
+    if (::getuid() == 0) {
+        ASSERT_EQ(::chown(taken.constData(), 65534, 65534), 0);
+    }
+    QProcess& first = start({u"serve"_s});
+    ASSERT_TRUE(waitForLine(first, "primary"));
+    QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
+    ASSERT_TRUE(command.waitForFinished(5000));
+    EXPECT_EQ(command.exitCode(), 7) << command.readAll().constData();
+    EXPECT_EQ(QDir(QFile::decodeName(taken)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+// What lies where the lock should be, and cannot be a running Openwright's, is said as it is at
+// once, not taken for a command that is still running.
+TEST_F(SingleInstanceTest, ALockThatCannotBeOursSaysWhatIsWrong)
+{
+    const QString lock = QDir(m_folder).filePath(QString::fromLatin1(openwright::kAppId) + u".lock"_s);
+    const QByteArray path = QFile::encodeName(lock);
+    const struct
+    {
+        const char* name;
+        std::function<void()> make;
+        QByteArray said;
+    } cases[] = {
+        {"a folder", [&] { ::mkdir(path.constData(), 0700); }, "a folder is there"},
+        {"a FIFO", [&] { ::mkfifo(path.constData(), 0600); }, "something other than a file"},
+        {"another user's or unreadable",
+         [&] {
+             QFile(lock).open(QIODevice::WriteOnly);
+             ::chmod(path.constData(), 0);
+             if (::getuid() == 0)
+                 (void)::chown(path.constData(), 65534, 65534);
+         },
+         ::getuid() == 0 ? "belongs to another user" : "cannot read its lock file"},
+    };
+    for (const auto& c : cases) {
+        c.make();
+        QProcess& blocked = start({u"start"_s});
+        ASSERT_TRUE(blocked.waitForFinished(2000)) << c.name;
+        const QByteArray out = blocked.readAll();
+        EXPECT_EQ(blocked.exitCode(), 1) << c.name;
+        EXPECT_TRUE(out.contains(c.said) && out.contains(path)) << c.name << ": " << out.constData();
+        ::rmdir(path.constData());
+        ::unlink(path.constData());
+    }
+}
 
 // A lock that names no owner (a crash between making and writing it) locks no one out; where
 // no lock can be made at all, the start says why instead of waiting.
@@ -196,6 +257,50 @@ TEST_F(SingleInstanceTest, TheRunningInstanceCarriesOutACommandAndAnswers)
     flood.write("activate\n" + QByteArray(4 * 1024 * 1024, 'x'));
     EXPECT_TRUE(flood.state() == QLocalSocket::UnconnectedState || flood.waitForDisconnected(2000));
     EXPECT_EQ(running.state(), QProcess::Running);
+}
+
+// Many clients of this user's announcing large requests and never finishing them cannot make the
+// instance hold more than its bound: past it, they are refused with a reason, and the instance
+// serves commands again once they are gone.
+TEST_F(SingleInstanceTest, UnfinishedRequestsAreBoundedTogether)
+{
+    QProcess& running = start({u"serve"_s});
+    ASSERT_TRUE(waitForLine(running, "primary"));
+    const QString socket = QDir(m_folder).filePath(QString::fromLatin1(openwright::kAppId) + u".socket"_s);
+    std::vector<std::unique_ptr<QLocalSocket>> clients;
+    const auto announce = [&](qsizetype length) -> QByteArray {
+        auto& client = clients.emplace_back(std::make_unique<QLocalSocket>());
+        client->connectToServer(socket);
+        if (!client->waitForConnected(2000))
+            return "not connected";
+        client->write("hello 1\n");
+        if (!client->waitForReadyRead(2000) || client->readLine() != "hello 1\n")
+            return "no greeting";
+        client->write("request " + QByteArray::number(length) + '\n' + QByteArray(qMin<qsizetype>(length - 1, 1 << 20), 'x'));
+        client->waitForBytesWritten(2000);
+        return client->waitForReadyRead(500) ? client->readAll() : QByteArray();
+    };
+    constexpr qsizetype kLarge = 40 << 20;
+    EXPECT_EQ(announce(kLarge), QByteArray()) << "the first large one is waited for";
+    EXPECT_TRUE(announce(kLarge).contains("busy with other commands")) << "two would pass the bound";
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(announce(100), QByteArray()) << i;
+    EXPECT_TRUE(announce(100).contains("busy with other commands")) << "the ninth unfinished one";
+    clients.clear();
+    QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
+    ASSERT_TRUE(command.waitForFinished(5000));
+    EXPECT_EQ(command.exitCode(), 7);
+}
+
+// An instance that ends while it carries out a command (killed) is told apart from a slow one.
+TEST_F(SingleInstanceTest, AnInstanceThatEndsMidCommandIsToldApartFromASlowOne)
+{
+    QProcess& dying = start({u"dies"_s});
+    ASSERT_TRUE(waitForLine(dying, "primary"));
+    QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
+    ASSERT_TRUE(command.waitForFinished(5000));
+    EXPECT_EQ(command.exitCode(), 1);
+    EXPECT_TRUE(command.readAll().startsWith("went away: "));
 }
 
 TEST_F(SingleInstanceTest, AnInstanceThatNeverAnswersFailsTheCommandInsteadOfHanging)
