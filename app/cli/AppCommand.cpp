@@ -47,7 +47,7 @@ Reply appCommand(const Invocation& inv, const Data& data)
         printJson(reply, {{u"app"_s, appJson(found->app)}, {u"declared"_s, declared}, {u"defaultFor"_s, defaults}});
         return reply;
     }
-    reply.line(style.bold(found->shownName) + u"  "_s + style.dim(desktopFileId(found->app)));
+    reply.line(style.bold(inOneLine(found->shownName)) + u"  "_s + style.dim(desktopFileId(found->app)));
     if (found->declared.isEmpty()) {
         reply.line(u"Declares no types in its desktop entry."_s);
         return reply;

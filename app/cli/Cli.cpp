@@ -7,9 +7,12 @@
 
 #include "AppModel.h"
 #include "Async.h"
+#include "FileStamp.h"
+#include "JSONStore.h"
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QEventLoop>
 #include <QFutureWatcher>
@@ -62,6 +65,17 @@ private:
     const AppModel& m_model;
 };
 
+// What a change could touch: the files the defaults are read from, and Openwright's own data.
+QByteArray changeStamp(const DefaultsService& service)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(service.answersStamp().value_or(QByteArray()));
+    const QDir data(JSONStoreFile::defaultDirectory());
+    for (const QString& name : data.entryList({u"*.json"_s}, QDir::Files | QDir::Hidden))
+        FileStamp::add(hash, QFile::encodeName(data.filePath(name)));
+    return hash.result();
+}
+
 // Two writers would overwrite each other's data files: the running application carries the
 // command out, or this process holds its lock while it does.
 Reply changeHere(Invocation& inv, const std::shared_ptr<DefaultsService>& service)
@@ -79,8 +93,22 @@ Reply changeHere(Invocation& inv, const std::shared_ptr<DefaultsService>& servic
         if (inv.json)
             understood.append(u"--json"_s);
         understood += QStringList {u"--"_s} + inv.arguments;
+        const QByteArray before = changeStamp(*service);
         const auto answer = instance.send({understood, QDir::currentPath(), inv.input}, &error);
-        return answer ? Reply {answer->out, answer->err, answer->status} : Reply().fail(1, error);
+        if (answer)
+            return Reply {answer->out, answer->err, answer->status};
+        // The window went away (it was ended) before it answered: what is on disk says what it did.
+        if (instance.instanceWentAway()) {
+            error = changeStamp(*service) == before
+                ? QCoreApplication::translate("cli",
+                                              "Openwright ended before it carried out the command: nothing was "
+                                              "changed. Run the command again.")
+                : QCoreApplication::translate("cli",
+                                              "Openwright ended while it carried out the command: it changed some "
+                                              "of what was asked, or all of it. See what is set now with "
+                                              "\"openwright status\".");
+        }
+        return Reply().fail(1, error);
     }
     case SingleInstance::Found::Busy:
         return Reply().fail(1,

@@ -7,6 +7,10 @@
 #include <iterator>
 #include <string_view>
 
+#include <climits>
+#include <cstdlib>
+
+#include <sys/auxv.h>
 #include <unistd.h>
 
 namespace openwright::cli {
@@ -47,12 +51,19 @@ namespace {
 // `name` beside the running program (a build tree) or in `installed`, relative to its folder.
 OwnFile ownFile(const char* name, const char* installed, int mode)
 {
-    char self[4096];
-    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    char self[4096] = {};
     OwnFile file;
-    if (length <= 0)
-        return file;
-    self[length] = '\0';
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length > 0) {
+        self[length] = '\0';
+    } else {
+        // Without /proc (a chroot, a build sandbox): the path this program was started by.
+        const auto started = reinterpret_cast<const char*>(::getauxval(AT_EXECFN));
+        if (!started || !::realpath(started, self)) {
+            file.problem = "it cannot tell where it is installed: /proc/self/exe cannot be read (is /proc mounted?)";
+            return file;
+        }
+    }
     const int dir = int(std::strrchr(self, '/') + 1 - self);
     for (const char* folder : {"", installed}) {
         const int written
@@ -61,6 +72,7 @@ OwnFile ownFile(const char* name, const char* installed, int mode)
             return file;
     }
     file.path[0] = '\0';
+    file.problem = "it is not installed beside this program";
     return file;
 }
 

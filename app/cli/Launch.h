@@ -20,6 +20,7 @@ namespace openwright::launch {
 struct OwnFile
 {
     char path[4096] = {};
+    const char* problem = ""; // why there is no path
     explicit operator bool() const { return path[0] != '\0'; }
 };
 

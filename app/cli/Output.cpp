@@ -59,6 +59,12 @@ QString stepKind(PlanStep::Case kind)
 
 } // namespace
 
+QString inOneLine(const QString& text)
+{
+    QString out = text;
+    return out.replace(u'\n', u"\\n"_s).replace(u'\t', u"\\t"_s).replace(u'\r', u"\\r"_s);
+}
+
 Reply& Reply::fail(int code, const QString& message)
 {
     if (status == 0) {
@@ -78,19 +84,20 @@ QString Table::text() const
         const qsizetype sized = line.runsOn ? line.cells.size() - 1 : line.cells.size();
         widths.resize(std::max(widths.size(), sized));
         for (qsizetype i = 0; i < sized; ++i)
-            widths[i] = std::max(widths[i], visibleWidth(line.cells[i]));
+            widths[i] = std::max(widths[i], visibleWidth(inOneLine(line.cells[i])));
     }
     QString text;
     for (const Line& line : m_lines) {
         if (line.heading) {
-            text += line.cells.first() + u'\n';
+            text += inOneLine(line.cells.first()) + u'\n';
             continue;
         }
         QString row = indented ? u"  "_s : QString();
         for (qsizetype i = 0; i < line.cells.size(); ++i) {
-            row += line.cells[i];
+            const QString cell = inOneLine(line.cells[i]);
+            row += cell;
             if (i + 1 < line.cells.size())
-                row += QString(widths[i] - visibleWidth(line.cells[i]) + 2, u' ');
+                row += QString(widths[i] - visibleWidth(cell) + 2, u' ');
         }
         while (row.endsWith(u' '))
             row.chop(1);
@@ -123,7 +130,7 @@ QString desktopFileId(const AppInfo& app)
 
 QString appName(const std::optional<AppInfo>& app)
 {
-    return app ? app->name : QCoreApplication::translate("cli", "No default");
+    return app ? inOneLine(app->name) : QCoreApplication::translate("cli", "No default");
 }
 
 QJsonValue appJson(const std::optional<AppInfo>& app)

@@ -14,6 +14,10 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
+// A name from a desktop entry may hold a line break or a tab: shown escaped, so that it cannot
+// break a row or a line. (The other control characters are escaped as a reply is printed.)
+QString inOneLine(const QString& text);
+
 // Plain text for a terminal: rows of cells, each column padded to its widest cell, with
 // headings between groups of rows (the rows are then indented under them).
 class Table final

@@ -26,6 +26,6 @@ extern "C" int openwright_read_main(int argc, char** argv)
         return cli::Reply().fail(1,
                                  QCoreApplication::translate("cli", "Cannot start %1: %2")
                                      .arg(QString::fromLocal8Bit(changer ? changer.path : "openwright-command"),
-                                          QString::fromLocal8Bit(std::strerror(error))));
+                                          QString::fromLocal8Bit(changer ? std::strerror(error) : changer.problem)));
     });
 }

@@ -21,7 +21,7 @@ int main(int argc, char** argv)
         // (Qt Core does). Binding GLib's, ICU's and libstdc++'s all at once costs a query 0.5 ms.
         const launch::OwnFile library = launch::readLibrary();
         if (!library) {
-            std::fprintf(stderr, "openwright: Cannot load %s: %s\n", launch::kReadLibrary, std::strerror(errno));
+            std::fprintf(stderr, "openwright: Cannot load %s: %s\n", launch::kReadLibrary, library.problem);
             return 1;
         }
         void* handle = ::dlopen(library.path, RTLD_LAZY | RTLD_LOCAL);
@@ -40,6 +40,6 @@ int main(int argc, char** argv)
     if (window)
         ::execv(window.path, argv);
     std::fprintf(stderr, "openwright: Cannot start the window's program %s: %s\n",
-                 window ? window.path : "openwright-window", std::strerror(errno));
+                 window ? window.path : "openwright-window", window ? std::strerror(errno) : window.problem);
     return 1;
 }

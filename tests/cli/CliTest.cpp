@@ -829,6 +829,70 @@ TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)
     app.waitForFinished(5000);
 }
 
+// The application ended (killed) while it carried out a command: the command line says whether
+// anything changed, from what is on disk, rather than that it "may still be carried out".
+TEST_F(CliTest, ACommandWhoseApplicationEndsSaysWhetherAnythingChanged)
+{
+    for (const auto& [mode, said] : {std::pair {u"dies-before"_s, u"nothing was changed"_s},
+                                     std::pair {u"dies-after"_s, u"it changed some of what was asked"_s}}) {
+        QProcess app;
+        app.setProcessEnvironment(m_env);
+        app.start(QStringLiteral(OPENWRIGHT_RUNNING_APP), {mode});
+        QByteArray seen;
+        while (!seen.contains("ready\n") && app.waitForReadyRead(10'000))
+            seen += app.readAllStandardOutput();
+        ASSERT_TRUE(seen.contains("ready\n")) << seen.toStdString();
+        const Outcome pin = run({u"pin"_s, u".pdf"_s});
+        EXPECT_EQ(pin.status, 1);
+        EXPECT_TRUE(pin.err.contains(said)) << pin.err.toStdString();
+        app.waitForFinished(5000);
+    }
+}
+
+// Names come from any desktop entry: a tab, a newline or an escape in one is shown escaped, and
+// the table's columns stay whole.
+TEST_F(CliTest, ControlCharactersInANameAreShownEscaped)
+{
+    QFile entry(m_env.value(u"XDG_DATA_HOME"_s) + u"/applications/odd.desktop"_s);
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Odd\\tName\\nHere\x1b]0;title\x07\nExec=true %f\n"
+                "MimeType=application/x-odd-thing;\n");
+    entry.close();
+    const Outcome app = run({u"app"_s, u"odd.desktop"_s});
+    EXPECT_EQ(app.status, 0) << app.err.toStdString();
+    EXPECT_TRUE(app.out.contains(u"Odd\\tName\\nHere\\x1B]0;title\\x07"_s)) << app.out.toStdString();
+    EXPECT_FALSE(app.out.contains(u'\x1b') || app.out.contains(u'\t') || app.out.contains(u'\x07'));
+}
+
+// Without /proc (a chroot, a build sandbox) the launcher still finds its own parts; and an export
+// onto a link another user planted in a shared folder writes nothing through it.
+TEST_F(CliTest, WithoutProcAndThroughAPlantedLink)
+{
+    if (::geteuid() != 0 || QStandardPaths::findExecutable(u"unshare"_s).isEmpty())
+        GTEST_SKIP() << "needs root, for a mount namespace and another user's link";
+    const Outcome version = run({u"--mount"_s, u"--propagation"_s, u"private"_s, u"sh"_s, u"-c"_s,
+                                 u"mount -t tmpfs none /proc && exec \"$0\" status .pdf"_s, QStringLiteral(OPENWRIGHT_CLI)},
+                                u"unshare"_s);
+    EXPECT_EQ(version.status, 0) << version.err.toStdString();
+    EXPECT_TRUE(version.out.contains(u"org.gnome.Evince.desktop"_s)) << version.out.toStdString();
+
+    const QString shared = m_root.filePath(u"shared"_s), planted = shared + u"/report.json"_s;
+    const QString autostart = home(u".config/autostart/evil.desktop"_s);
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ::chmod(QFile::encodeName(shared).constData(), 01777);
+    ASSERT_TRUE(QFile::link(autostart, planted));
+    ASSERT_EQ(::lchown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+    QFile mine(m_root.filePath(u"mine.json"_s));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write(kReadingExport.toByteArray());
+    mine.close();
+    ASSERT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).status, 0);
+    const Outcome exported = run({u"profile"_s, u"export"_s, u"Reading"_s, planted});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_TRUE(exported.err.contains(planted)) << exported.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(autostart));
+}
+
 struct CompletionRow
 {
     QString line;

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include <sys/stat.h>
 
@@ -49,6 +50,19 @@ int main(int argc, char** argv)
     AppModel model(std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>()));
     cli::serve(instance, model);
     const QString guardFile = JSONStoreFile::defaultDirectory() + QStringLiteral("/guard.json");
+    // "dies-before" / "dies-after": ends (as if killed) on the first request, before it changes
+    // anything or once it has changed a data file, without answering.
+    const QString dies = app.arguments().value(1);
+    if (dies.startsWith(QStringLiteral("dies-"))) {
+        instance.setRequestHandler([dies, guardFile](const InstanceRequest&, const SingleInstance::Reply&) {
+            if (dies == QStringLiteral("dies-after")) {
+                QFile file(guardFile);
+                if (file.open(QIODevice::Append))
+                    file.write(" ");
+            }
+            std::_Exit(9);
+        });
+    }
     // Queued: the model saves right after it announces the change.
     QObject::connect(
         &model, &AppModel::guardStateChanged, &model, [guardFile] { say("saved guard.json " + stamp(guardFile)); },
