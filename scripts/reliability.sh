@@ -149,3 +149,97 @@ for kind in full readonly folder; do
     mountpoint -q "$data" && umount "$data"
     echo "data folder $kind: changing commands: 9, acknowledged: $acknowledged, acknowledged but not saved: $lost"
 done
+
+echo "== 6. links, FIFOs, devices and huge files where Openwright reads and writes"
+# Each hazard is laid at each of Openwright's files in turn, as another user or an accident
+# leaves them; then the window starts (and reads every default and draws the icons shown) and
+# a change, an export and a guard check run. A hang is a start or command that does not finish
+# in time; a loss is the victim file changed; an intrusion is a file appearing where a planted
+# link points.
+desk=$work/hazards
+bash scripts/sample-desktop.sh "$desk" >/dev/null
+eval "$(bash -c "source '$desk/env.sh'; echo cache=\$XDG_CACHE_HOME/Openwright runtime=\$XDG_RUNTIME_DIR apps=\$XDG_DATA_HOME/applications")"
+mkdir -p "$cache" "$apps"
+victim=$work/victim-bashrc intruded=$work/intruded-autostart.desktop shared=$work/shared
+mkdir -p "$shared" && chmod 1777 "$shared"
+printf '[Desktop Entry]\nType=Application\nName=Icon Trap\nExec=true %%f\nIcon=%s\nMimeType=application/pdf;\n' \
+    "$work/icon" >"$apps/icon-trap.desktop"
+cli() { env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$desk/env.sh'; timeout 30 '$program' $*" >/dev/null 2>&1; }
+cli set .pdf icon-trap.desktop
+cli profile import - <<<'{"format":"openwright.profiles","version":1,"profiles":[{"id":"X","name":"Reading","summary":"","symbol":"book","kind":"preset","createdAt":"2025-03-01T09:30:00Z","entries":[{"target":".pdf","bundleID":"org.kde.okular","appName":"Okular"}]}]}' || true
+tried=0 hangs=0 losses=0 intrusions=0 peak=0
+lay() { # place, hazard
+    rm -rf "$1"
+    case $2 in
+        link-to-victim) ln -s "$victim" "$1" && chown -h 65534:65534 "$1" ;;
+        dangling-link) ln -s "$intruded" "$1" && chown -h 65534:65534 "$1" ;;
+        fifo) mkfifo "$1" ;;
+        device) ln -s /dev/urandom "$1" ;;
+        huge) truncate -s 500M "$1" ;;
+        folder) mkdir "$1" ;;
+    esac
+}
+for place in "$cache/states" "$cache/drawings" "$work/icon" "$runtime/io.github.openwright.Openwright.lock" \
+    "$shared/report.json"; do
+    for hazard in link-to-victim dangling-link fifo device huge folder; do
+        tried=$((tried + 1))
+        printf '# mine\n' >"$victim" && chmod 600 "$victim"
+        rm -f "$intruded"
+        before=$(stat -c '%i %a' "$victim")$(md5sum <"$victim")
+        lay "$place" "$hazard"
+        out=$(env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$desk/env.sh'; export QT_QPA_PLATFORM=offscreen \
+            OPENWRIGHT_STARTUP_PROBE=1; timeout 30 '$program'" 2>&1) || true
+        status=ok
+        if ! grep -q '^ready' <<<"$out"; then
+            # A refusal with its reason (the lock) is no hang: a start that said nothing is.
+            grep -qiE "lock file|cannot" <<<"$out" || status=hang
+        fi
+        kb=$(grep -oE '^(ready|settled) [0-9]+' <<<"$out" | grep -oE '[0-9]+' | sort -n | tail -1 || true)
+        kb=${kb:-0}
+        ((kb > peak)) && peak=$kb
+        for command in "set .pdf okular" "profile export Reading $shared/report.json" "guard check" "set .pdf icon-trap.desktop"; do
+            env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$desk/env.sh'; timeout 30 '$program' $command" \
+                >/dev/null 2>&1
+            (($? == 124)) && status=hang
+        done
+        [[ $status == hang ]] && hangs=$((hangs + 1)) && echo "    hang: $hazard at $place"
+        after=$(stat -c '%i %a' "$victim")$(md5sum <"$victim")
+        [[ $before == "$after" ]] || { losses=$((losses + 1)); echo "    loss: $hazard at $place"; }
+        [[ -e $intruded ]] && { intrusions=$((intrusions + 1)); echo "    intrusion: $hazard at $place"; }
+        rm -rf "$place"
+    done
+done
+echo "hazards tried: $tried, hangs: $hangs, losses: $losses, intrusions: $intrusions, largest memory at a start: ${peak} KiB"
+
+echo "== 7. a flood of unfinished requests on the window's socket"
+env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$desk/env.sh'; export QT_QPA_PLATFORM=offscreen; \
+    timeout 300 '$program' --background" >/dev/null 2>&1 &
+for ((w = 0; w < 100; w++)); do [[ -S $runtime/io.github.openwright.Openwright.socket ]] && break; sleep 0.1; done
+window=$(pgrep -n -f openwright-window || true)
+python3 - "$runtime/io.github.openwright.Openwright.socket" <<'PY'
+import socket, sys
+clients, refused = [], 0
+for i in range(40):
+    s = socket.socket(socket.AF_UNIX)
+    s.connect(sys.argv[1])
+    s.sendall(b"hello 1\n")
+    s.recv(64)
+    s.settimeout(5)
+    try:
+        s.sendall(b"request %d\n" % (48 << 20))
+        chunk = b"x" * (1 << 20)
+        for _ in range(47):
+            s.sendall(chunk)
+    except OSError:
+        pass
+    s.settimeout(0.2)
+    try:
+        if b"busy" in s.recv(4096):
+            refused += 1
+    except OSError:
+        pass
+    clients.append(s)
+print(f"clients: 40, each announcing 48 MiB and sending 47; refused as busy: {refused}")
+PY
+[[ -n $window ]] && echo "window's peak memory: $(awk '/VmHWM/ { print $2, $3 }' /proc/"$window"/status)"
+[[ -n $window ]] && kill "$window" 2>/dev/null || true
