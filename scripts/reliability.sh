@@ -165,7 +165,7 @@ mkdir -p "$shared" && chmod 1777 "$shared"
 printf '[Desktop Entry]\nType=Application\nName=Icon Trap\nExec=true %%f\nIcon=%s\nMimeType=application/pdf;\n' \
     "$work/icon" >"$apps/icon-trap.desktop"
 cli() { env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$desk/env.sh'; timeout 30 '$program' $*" >/dev/null 2>&1; }
-cli set .pdf icon-trap.desktop
+cli set .pdf icon-trap.desktop --force || echo "could not make the icon trap the default for .pdf"
 cli profile import - <<<'{"format":"openwright.profiles","version":1,"profiles":[{"id":"X","name":"Reading","summary":"","symbol":"book","kind":"preset","createdAt":"2025-03-01T09:30:00Z","entries":[{"target":".pdf","bundleID":"org.kde.okular","appName":"Okular"}]}]}' || true
 tried=0 hangs=0 losses=0 intrusions=0 peak=0
 lay() { # place, hazard
@@ -197,10 +197,12 @@ for place in "$cache/states" "$cache/drawings" "$work/icon" "$runtime/io.github.
         kb=$(grep -oE '^(ready|settled) [0-9]+' <<<"$out" | grep -oE '[0-9]+' | sort -n | tail -1 || true)
         kb=${kb:-0}
         ((kb > peak)) && peak=$kb
-        for command in "set .pdf okular" "profile export Reading $shared/report.json" "guard check" "set .pdf icon-trap.desktop"; do
+        for command in "set .pdf okular" "profile export Reading $shared/report.json" "guard check" \
+            "set .pdf icon-trap.desktop --force"; do
+            rc=0
             env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$desk/env.sh'; timeout 30 '$program' $command" \
-                >/dev/null 2>&1
-            (($? == 124)) && status=hang
+                >/dev/null 2>&1 || rc=$?
+            ((rc == 124)) && status=hang
         done
         [[ $status == hang ]] && hangs=$((hangs + 1)) && echo "    hang: $hazard at $place"
         after=$(stat -c '%i %a' "$victim")$(md5sum <"$victim")
@@ -215,7 +217,7 @@ echo "== 7. a flood of unfinished requests on the window's socket"
 env -i PATH="$PATH" LANG=C.UTF-8 bash -c "source '$desk/env.sh'; export QT_QPA_PLATFORM=offscreen; \
     timeout 300 '$program' --background" >/dev/null 2>&1 &
 for ((w = 0; w < 100; w++)); do [[ -S $runtime/io.github.openwright.Openwright.socket ]] && break; sleep 0.1; done
-window=$(pgrep -n -f openwright-window || true)
+window=$(pgrep -n -f -- "$program --background" || true)
 python3 - "$runtime/io.github.openwright.Openwright.socket" <<'PY'
 import socket, sys
 clients, refused = [], 0
