@@ -19,7 +19,6 @@
 #include <cerrno>
 #include <cstdio>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace openwright {
@@ -743,17 +742,11 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
             break;
     }
     // GIO refuses to write a hidden entry, which its lookup honours all the same: written as it
-    // would. GIO's write also replaces a list kept elsewhere through a link by a file, and gives a
-    // new list the umask's mode: such a list is written by us, and the mode put back.
+    // would. GIO's write also replaces a list kept elsewhere through a link by a file: such a
+    // list is written by us.
     const bool ownWrite = !gio::appForId(id) || QFileInfo(userList).isSymLink();
-    struct stat before = {};
-    const bool existed = ::stat(QFile::encodeName(userList).constData(), &before) == 0;
     for (qsizetype i = 0; !failure && i < types.size(); ++i)
         failure = ownWrite ? gio::setListedDefault(userList, types[i], desktopFile) : gio::setDefaultForType(id, types[i]);
-    struct stat after = {};
-    if (existed && !failure && ::stat(QFile::encodeName(userList).constData(), &after) == 0
-        && (after.st_mode & 07777) != (before.st_mode & 07777))
-        ::chmod(QFile::encodeName(userList).constData(), before.st_mode & 07777);
     if (!failure && desktop) {
         if (const auto app = gio::listedEntryForId(id))
             failure = desktop->set(*app);

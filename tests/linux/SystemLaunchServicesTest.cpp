@@ -470,6 +470,10 @@ TEST_F(SystemLaunchServicesTest, AnEntryFromElsewhereIsAddedUnderItsOwnIdOrRefus
         EXPECT_THROW(system->installApplication(file), LaunchError);
     }
     EXPECT_FALSE(QFile::exists(XdgTree::applicationsDir(XdgTree::Level::user) + u"/refused.desktop"_s));
+    // A FIFO named as the entry is refused at once, never waited for.
+    const QString fifo = elsewhere.filePath(u"fifo.desktop"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(system->checkApplicationFile(url(fifo)).problem, fifo + u" is not a regular file."_s);
 }
 
 TEST_F(SystemLaunchServicesTest, AFailedWriteOfOurOwnIsAFailureWithTheReason)

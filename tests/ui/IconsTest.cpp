@@ -42,6 +42,10 @@ TEST(Icons, AnApplicationIconIsReadOnlyFromARegularFile)
     const QIcon icon = Icons::application(svg);
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.pixmap(64, 64).width(), 64) << "drawn large enough for any size shown";
+    // A picture is shown at the size it was drawn.
+    const QString png = dir.filePath(u"icon16.png"_s);
+    QImage(16, 16, QImage::Format_ARGB32).save(png);
+    EXPECT_EQ(Icons::application(png).availableSizes(), QList<QSize> {QSize(16, 16)});
 }
 
 // A symbol drawn from the kept drawings of an earlier run is the one drawn from the theme.
