@@ -11,7 +11,7 @@ namespace openwright {
 int AppModel::defaultsFileProblems() const
 {
     return int(std::count_if(m_findings.cbegin(), m_findings.cend(),
-                             [](const DoctorFinding& f) { return f.kind != DoctorFinding::Kind::managedList; }));
+                             [](const DoctorFinding& f) { return f.isProblem(); }));
 }
 
 QFuture<void> AppModel::examineFiles()

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace openwright {
 
 using namespace Qt::Literals::StringLiterals;
@@ -360,6 +362,20 @@ QString DecisionChain::desktopSummary() const
         s += text::desktopsIgnored().arg(ids(names));
     }
     return s;
+}
+
+QString DecisionChain::systemSetting() const
+{
+    const DecisionStep* step = decisiveStep();
+    if (!step || step->file.isEmpty() || step->group != DecisionStep::Group::DefaultApplications)
+        return {};
+    const QString folder = QFileInfo(step->file).absolutePath();
+    const QStringList system = qEnvironmentVariable("XDG_CONFIG_DIRS", QStringLiteral("/etc/xdg")).split(u':', Qt::SkipEmptyParts);
+    if (!std::any_of(system.cbegin(), system.cend(),
+                     [&](const QString& dir) { return QDir::cleanPath(dir) == QDir::cleanPath(folder); }))
+        return {};
+    return QCoreApplication::translate("DecisionChain", "Set by your system: %1 line %2")
+        .arg(step->file, QString::number(step->line));
 }
 
 } // namespace openwright

@@ -93,6 +93,9 @@ struct DecisionChain
     QString listChangedSince(const QDateTime& since) const;
     // One line of plain English for the whole explanation.
     QString summary() const;
+    // "Set by your system: FILE line N" when the deciding line is in a list an administrator
+    // keeps for every account (a folder of XDG_CONFIG_DIRS); empty otherwise.
+    QString systemSetting() const;
     // Which desktop names the system considered and the lists they make it read; empty for a
     // platform without desktop-specific lists.
     QString desktopSummary() const;

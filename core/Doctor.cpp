@@ -306,12 +306,19 @@ QString DoctorFinding::explanation() const
         return Texts::tr("[%1] in %2 (line %3) is ignored by the system: only your own mimeapps.list may add or "
                          "remove applications.")
             .arg(group, where, at);
+    case Kind::overridesSystem:
+        return Texts::tr("Line %1 of %2 makes %3 open in %4, your own choice; your system sets %5 for everyone "
+                         "(%6 line %7).")
+            .arg(at, where, type, id, other, otherFile, QString::number(otherLine));
     }
     return {};
 }
 
 QString DoctorFinding::fix() const
 {
+    if (kind == Kind::overridesSystem)
+        return Texts::tr("Nothing to fix: your line wins, as it should. To follow your system's choice, reset the "
+                         "type to the system default.");
     if (!fixable)
         return Texts::tr("Managed by your configuration; change it there.");
     const QString at = QString::number(line);
@@ -339,6 +346,7 @@ QString DoctorFinding::fix() const
         break;
     case Kind::untrimmedItem: action = Texts::tr("Write it as %1.").arg(id.trimmed()); break;
     case Kind::ignoredGroup: action = Texts::tr("Remove the group."); break;
+    case Kind::overridesSystem: return {};
     }
     if (!predictable) {
         return action + u' '
@@ -486,6 +494,48 @@ QList<DoctorFinding> problems(const DoctorPaths& paths, const DoctorPlatform& pl
                 f.fixable = false;
         }
         found.append(ofList);
+    }
+
+    // A default of the user's own where an administrator's list sets another for everyone: the
+    // user's line wins, as it should; said, so that nobody wonders why the organisation's does
+    // not apply here.
+    for (const Line& u : user.entries) {
+        if (u.group != kDefaultGroup || user.last(u.group, u.key) != &u)
+            continue;
+        const QString canonical = platform.canonical(u.key);
+        const QString mine = firstInstalled(u.values, platform);
+        if (mine.isEmpty())
+            continue;
+        QStringList systemLists;
+        for (const QString& dir : paths.systemConfigDirs) {
+            for (const QString& desktop : paths.desktops)
+                systemLists.append(dir + u'/' + desktop + u"-mimeapps.list"_s);
+            systemLists.append(dir + u"/mimeapps.list"_s);
+        }
+        for (const QString& path : std::as_const(systemLists)) {
+            const ListFile system = readList(path);
+            const auto line = std::find_if(system.entries.cbegin(), system.entries.cend(), [&](const Line& s) {
+                return s.group == kDefaultGroup && platform.canonical(s.key) == canonical
+                    && !firstInstalled(s.values, platform).isEmpty();
+            });
+            if (line == system.entries.cend())
+                continue;
+            if (const QString theirs = firstInstalled(line->values, platform); theirs != mine) {
+                DoctorFinding f;
+                f.kind = Kind::overridesSystem;
+                f.file = paths.userList();
+                f.line = u.number;
+                f.type = u.key;
+                f.id = mine;
+                f.group = u.group;
+                f.other = theirs;
+                f.otherFile = path;
+                f.otherLine = line->number;
+                f.fixable = false;
+                found.append(f);
+            }
+            break;
+        }
     }
 
     const QFileInfoList entries = QDir(paths.applications()).entryInfoList({u"*.desktop"_s}, QDir::Files, QDir::Name);
@@ -767,7 +817,8 @@ bool plan(Plan& into, const DoctorFinding& f, const DoctorPaths& paths, const Do
         break;
     }
     case Kind::missingProgram: editOf(f.file).remove = true; break;
-    case Kind::managedList: return false;
+    case Kind::managedList:
+    case Kind::overridesSystem: return false;
     }
     return true;
 }

@@ -53,6 +53,7 @@ struct DoctorPaths
     QString configHome;
     QString dataHome;
     QStringList desktops;
+    QStringList systemConfigDirs; // XDG_CONFIG_DIRS: the lists an administrator keeps
 
     QString userList() const { return configHome + QStringLiteral("/mimeapps.list"); }
     QString applications() const { return dataHome + QStringLiteral("/applications"); }
@@ -76,6 +77,8 @@ struct DoctorFinding
         unreadableList, // a line the system cannot parse, which makes it ignore the whole list
         untrimmedItem, // an item with blanks around it, which never matches an entry
         ignoredGroup, // associations in a list that may only set defaults: the system ignores them
+        overridesSystem, // the user's own choice where the system's list (an administrator's) sets
+                         // another: explained, never changed
     };
 
     // A type whose application the fix changes, as the system will read the files afterwards.
@@ -95,6 +98,7 @@ struct DoctorFinding
     QString id; // the application it is about (with ".desktop")
     QString other; // the canonical line's or replacing application's ID, where there is one
     int otherLine = 0;
+    QString otherFile; // where `other` is set, when it is another file
     QString group; // the list's group of the line
     bool changesDefault = false; // fixing it changes (or may change) which application opens a type
     bool fixable = true;
@@ -103,6 +107,9 @@ struct DoctorFinding
     bool predictable = true;
     QList<Move> moves; // every type the fix alone moves
 
+    // Whether it counts against the desktop's health: a managed list and a choice of the user's
+    // own over the system's are said, not held against anyone.
+    bool isProblem() const { return kind != Kind::managedList && kind != Kind::overridesSystem; }
     // One stable name for the finding, to select it by.
     QString key() const;
     // Why it is a problem, in plain English, paths written with ~.

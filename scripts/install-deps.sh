@@ -9,6 +9,7 @@ packages=(
     shared-mime-info desktop-file-utils appstream libglib2.0-bin dbus tzdata librsvg2-bin libicu-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth xdotool x11-utils x11-xserver-utils openbox notification-daemon trayer at-spi2-core python3-pyatspi libatk-adaptor
+    ansible-core
 )
 # Extra tools that `scripts/fuzz.sh` needs: clang with libFuzzer.
 if [[ "${1:-}" == "--fuzz" ]]; then

@@ -152,7 +152,8 @@ Reply undeclared(const DefaultsService& service, const QList<Target>& targets, c
 
 // A profile's or backup's steps with the outcome of each change.
 // A restore puts back every default of the backup: one whose application is gone is not
-// restored, and counts as such.
+// restored, and counts as such. So does an entry of a profile an administrator applies to
+// every account (--system): a machine without its application is not as they were told.
 Reply ranReply(const AppModel& model, const Profile& profile, const QList<PlanStep>& plan,
                const AppModel::Results& results, const Invocation& inv)
 {
@@ -172,9 +173,10 @@ Reply ranReply(const AppModel& model, const Profile& profile, const QList<PlanSt
             outcome = it->message();
             addResult(o, *it);
             o.insert(u"now"_s, nowJson(model, step.target()));
-        } else if (restoring && step.kind == PlanStep::Case::notInstalled) {
+        } else if ((restoring || inv.system) && step.kind == PlanStep::Case::notInstalled) {
             ++outcomes;
-            outcome = QCoreApplication::translate("cli", "Not restored");
+            outcome = restoring ? QCoreApplication::translate("cli", "Not restored")
+                                : QCoreApplication::translate("cli", "Not set: not installed here");
         }
         steps.append(o);
         table.row({step.target().description(), stepText(step), outcome});
@@ -255,7 +257,7 @@ QFuture<Reply> applyPlanned(const Profile& profile, const Invocation& inv, AppMo
     const QList<PlanStep> plan = model.plan(profile);
     if (changeCount(plan) == 0) {
         // Nothing to do: no backup is taken, nothing is written.
-        const bool missing = backup && std::any_of(plan.cbegin(), plan.cend(), [](const PlanStep& s) {
+        const bool missing = (backup || inv.system) && std::any_of(plan.cbegin(), plan.cend(), [](const PlanStep& s) {
             return s.kind == PlanStep::Case::notInstalled;
         });
         if (!inv.json && !missing)

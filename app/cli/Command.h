@@ -81,6 +81,8 @@ struct Invocation
     // The FILE a command reads, read by the caller's process (see readInput): the running
     // application never opens the caller's paths.
     std::optional<QByteArray> input;
+    // --system: what every new account gets (see enterScope in run()).
+    bool system = false;
 
     bool has(QStringView option) const { return options.contains(option); }
     // The argument at `index` as a target; parseTargets() made it one.

@@ -91,9 +91,11 @@ const QList<Command> kCommands = {
      "Applies profile NAME and prints each step's outcome. While automatic backups are on, the current defaults "
      "are backed up first. Exits with 1 when any change did not succeed.",
      nullptr, Change::profileApply},
-    {"profile export", "[NAME...] FILE", "", "Export profiles to FILE",
+    {"profile export", "[NAME...] FILE", "--format=mimeapps", "Export profiles to FILE",
      "Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import "
-     "and the window read.",
+     "and the window read. With --format=mimeapps, their defaults as a mimeapps.list fragment instead, for "
+     "those who ship the file themselves; an entry whose application is not installed here is left out, with a "
+     "comment.",
      &profileExport},
     {"profile import", "FILE", "", "Add the profiles of an export file",
      "Adds the profiles of an export FILE to your own; backups in it join your backups.", nullptr,
@@ -152,6 +154,11 @@ const char* const kOptions[][2] = {
     {"--json", "Print one JSON document instead of text."},
     {"-h, --help", "Show the help of the program, or of the command given."},
     {"--version", "Show the version."},
+    {"--system",
+     "Read or change what every new account of this machine gets: the system's list, the first folder of "
+     "XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Changing needs root; backups are kept apart, in "
+     "/var/lib/openwright."},
+    {"--desktop DESKTOP", "With --system: read and write as DESKTOP (KDE, GNOME, XFCE) does, its own list first."},
     {"--background", "Without a command: start with the window hidden, guarding from the tray (as at login)."},
 };
 const char* const kEnvironment[][2] = {
@@ -160,6 +167,7 @@ const char* const kEnvironment[][2] = {
     {"XDG_CONFIG_HOME", "Where mimeapps.list and the settings are (default ~/.config)."},
     {"XDG_DATA_HOME", "Where the applications of your own and Openwright's data files are (default ~/.local/share)."},
     {"NO_COLOR", "When set, text output has no colours."},
+    {"OPENWRIGHT_SYSTEM_DATA", "With --system: where the system's backups are kept (default /var/lib/openwright)."},
 };
 const char* const kExitStatus[][2] = {
     {"0", "Done."},
@@ -412,13 +420,30 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
     bool json = false;
     bool help = false;
     bool onlyWords = false;
-    for (const QString& a : arguments) {
+    bool system = false;
+    QString desktop;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        // An option with a value, given as "--option VALUE" or "--option=VALUE".
+        const auto value = [&](const QString& name) -> std::optional<QString> {
+            if (a == name && i + 1 < arguments.size())
+                return arguments[++i];
+            if (a.startsWith(name + u'='))
+                return a.mid(name.size() + 1);
+            return std::nullopt;
+        };
         if (onlyWords || !a.startsWith(u'-') || a == u"-"_s)
             words.append(a);
         else if (a == u"--"_s)
             onlyWords = true;
         else if (a == u"--json"_s)
             json = true;
+        else if (a == u"--system"_s)
+            system = true;
+        else if (const auto d = value(u"--desktop"_s))
+            desktop = *d;
+        else if (const auto f = value(u"--format"_s))
+            options.append(u"--format="_s + *f);
         else if (a == u"--help"_s || a == u"-h"_s)
             help = true;
         else
@@ -476,7 +501,12 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
         reply.fail(2, what.arg(usage(*command)));
         return parsed;
     }
-    parsed.invocation = Invocation {command, words, options, json, color, workingDirectory, std::nullopt};
+    if (!desktop.isEmpty() && !system) {
+        reply.fail(2, QCoreApplication::translate("cli", "--desktop goes with --system: your own desktop is the one "
+                                                          "you are logged in to."));
+        return parsed;
+    }
+    parsed.invocation = Invocation {command, words, options, json, color, workingDirectory, std::nullopt, system};
     return parsed;
 }
 

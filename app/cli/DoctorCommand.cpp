@@ -19,7 +19,7 @@ QString kindName(DoctorFinding::Kind kind)
     static const char* const names[]
         = {"uninstalledApp",  "shadowingAlias",   "duplicateKey",          "defaultAndRemoved", "deprecatedList",
            "desktopOverride", "userappDuplicate", "userappMissingProgram", "missingProgram",    "managedList",
-           "unreadableList",  "untrimmedItem",    "ignoredGroup"};
+           "unreadableList",  "untrimmedItem",    "ignoredGroup",          "overridesSystem"};
     return QString::fromLatin1(names[int(kind)]);
 }
 

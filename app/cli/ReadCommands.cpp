@@ -9,6 +9,7 @@
 #include "JSONStore.h"
 #include "PlatformText.h"
 #include "ProfileExport.h"
+#include "SystemLaunchServices.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -217,6 +218,7 @@ Reply why(const Invocation& inv, const Data& data)
         o.insert(u"desktops"_s, QJsonArray::fromStringList(chain.desktops));
         o.insert(u"ignoredDesktops"_s, QJsonArray::fromStringList(chain.ignoredDesktops));
         o.insert(u"desktopLists"_s, QJsonArray::fromStringList(chain.desktopLists));
+        o.insert(u"setBySystem"_s, chain.systemSetting().isEmpty() ? QJsonValue() : QJsonValue(chain.systemSetting()));
         QJsonArray byType;
         for (qsizetype i = 0; chains.size() > 1 && i < chains.size(); ++i)
             byType.append(chainJson(chains[i]));
@@ -227,6 +229,8 @@ Reply why(const Invocation& inv, const Data& data)
     const Style style {inv.color};
     for (const DecisionChain& c : chains)
         reply.line(style.bold(c.summary() + u'.'));
+    if (const QString system = chain.systemSetting(); !system.isEmpty())
+        reply.line(system + u'.');
     if (chain.steps.isEmpty())
         return reply;
     reply.line();
@@ -277,7 +281,7 @@ Reply health(const Invocation& inv, const Data& data)
     HealthReport report = HealthReport::evaluate(states, [&](const QUrl& url) { return service.fileExists(url); });
     const QList<DoctorFinding> findings = Doctor::examine(gio::doctorPaths(), gio::doctorPlatform());
     report.fileProblems = int(std::count_if(findings.cbegin(), findings.cend(), [](const DoctorFinding& f) {
-        return f.kind != DoctorFinding::Kind::managedList;
+        return f.isProblem();
     }));
 
     Reply reply;
@@ -422,6 +426,41 @@ Reply profilePlan(const Invocation& inv, const Data& data)
     return reply;
 }
 
+namespace {
+
+// The profiles' defaults as lines of a mimeapps.list, every type of each target, in order (a
+// later entry for a type wins, as applying does). An entry whose application is not installed
+// here cannot be named by its desktop file: it is left out, with a comment saying so.
+QByteArray mimeappsFragment(const QList<Profile>& profiles, const DefaultsService& service)
+{
+    QStringList order;
+    QHash<QString, QString> lines;
+    QStringList missing;
+    for (const Profile& p : profiles) {
+        for (const ProfileEntry& e : p.entries) {
+            const auto located = service.locate(e.bundleID);
+            if (!located) {
+                missing.append(u"# "_s + e.target.id() + u": "_s + e.appName + u" ("_s + e.bundleID
+                               + u") is not installed here"_s);
+                continue;
+            }
+            for (const QString& type : SystemLaunchServices::contentTypes(e.target)) {
+                if (!lines.contains(type))
+                    order.append(type);
+                lines.insert(type, desktopFileId(located->app));
+            }
+        }
+    }
+    QString text = u"[Default Applications]\n"_s;
+    for (const QString& line : std::as_const(missing))
+        text += line + u'\n';
+    for (const QString& type : std::as_const(order))
+        text += type + u'=' + lines.value(type) + u";\n"_s;
+    return text.toUtf8();
+}
+
+} // namespace
+
 Reply profileExport(const Invocation& inv, const Data& data)
 {
     Reply reply;
@@ -447,7 +486,9 @@ Reply profileExport(const Invocation& inv, const Data& data)
         if (chosen.isEmpty())
             return reply.fail(1, QCoreApplication::translate("cli", "You have no profiles of your own to export."));
     }
-    const QByteArray bytes = ProfileExport(chosen).encoded();
+    const QByteArray bytes = inv.has(u"--format=mimeapps")
+        ? mimeappsFragment(chosen, data.service())
+        : ProfileExport(chosen).encoded();
     // "-" is standard output: the document alone.
     if (inv.arguments.last() == u"-"_s) {
         reply.out = QString::fromUtf8(bytes);

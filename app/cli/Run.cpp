@@ -11,10 +11,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace openwright::cli {
@@ -22,6 +24,37 @@ namespace openwright::cli {
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// --system: the command runs as a new account of this machine would, whose own list is the
+// system's: the first folder of XDG_CONFIG_DIRS, where every new account's defaults come from.
+// Its data (the backups) and caches are the system's, kept apart from anyone's; it has no
+// applications of its own. --desktop: as that desktop reads. Set before anything reads the
+// environment (GIO reads it once); the program a change is handed to inherits it.
+void enterScope(const QStringList& arguments)
+{
+    const qsizetype end = arguments.contains(u"--"_s) ? arguments.indexOf(u"--"_s) : arguments.size();
+    const QStringList options = arguments.mid(0, end);
+    if (!options.contains(u"--system"_s))
+        return;
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        if (options[i] == u"--desktop"_s && i + 1 < options.size())
+            qputenv("XDG_CURRENT_DESKTOP", options[i + 1].toUtf8());
+        else if (options[i].startsWith(u"--desktop="_s))
+            qputenv("XDG_CURRENT_DESKTOP", options[i].mid(10).toUtf8());
+    }
+    const QString first = qEnvironmentVariable("XDG_CONFIG_DIRS").split(u':', Qt::SkipEmptyParts).value(0, u"/etc/xdg"_s);
+    const QString data = qEnvironmentVariable("OPENWRIGHT_SYSTEM_DATA", u"/var/lib/openwright"_s);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(first));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(data + u"/cache"_s));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(data + u"/state"_s));
+    // A lock of the system's own: no person's running window carries the command out.
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(data + u"/run"_s));
+    if (::geteuid() == 0) {
+        QDir().mkpath(data + u"/run"_s);
+        ::chmod(QFile::encodeName(data + u"/run"_s).constData(), 0700);
+    }
+}
 
 // Text as a terminal may show it: control characters in names (a NUL would end the output, an
 // escape sequence would drive the terminal) are written as \xHH, except line breaks, tabs and
@@ -81,6 +114,7 @@ int run(int argc, char** argv, const Changer& change)
     if (!QCoreApplication::instance())
         app = std::make_unique<QCoreApplication>(argc, argv);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
+    enterScope(arguments);
     const bool json = arguments.contains(u"--json"_s);
     // Machine-readable output stays in English, whatever the user's language.
     if (!json)
@@ -93,6 +127,11 @@ int run(int argc, char** argv, const Changer& change)
     if (!parsed.invocation)
         return print(json, parsed.reply);
     Invocation inv = *parsed.invocation;
+    if (!inv.command->read && inv.system && ::geteuid() != 0) {
+        return print(json, Reply().fail(2, QCoreApplication::translate(
+                                               "cli", "--system changes what every new account of this machine "
+                                                      "gets: run it as root, for example with sudo.")));
+    }
     if (!inv.command->read)
         return print(json, change(inv, service));
     if (const Reply bad = validate(inv, *service); bad.status != 0)

@@ -76,7 +76,11 @@ QStringList commandWords(const char* commandLine)
 
 DoctorPaths doctorPaths()
 {
-    return {QFile::decodeName(g_get_user_config_dir()), QFile::decodeName(g_get_user_data_dir()), currentDesktops()};
+    QStringList system;
+    for (const gchar* const* dir = g_get_system_config_dirs(); dir && *dir; ++dir)
+        system.append(QFile::decodeName(*dir));
+    return {QFile::decodeName(g_get_user_config_dir()), QFile::decodeName(g_get_user_data_dir()), currentDesktops(),
+            system};
 }
 
 DoctorPlatform doctorPlatform()

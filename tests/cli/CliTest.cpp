@@ -597,7 +597,10 @@ TEST_F(CliTest, DoctorFixKeepsACopyAndTheDefaults)
     EXPECT_EQ(current(u".pdf"_s), u"org.gnome.Evince.desktop"_s);
     EXPECT_EQ(current(u".md"_s), u"org.kde.okular.desktop"_s);
     EXPECT_EQ(current(u".png"_s), u"gimp.desktop"_s);
-    EXPECT_EQ(run({u"doctor"_s}).out, u"0 problems in your defaults files\n"_s);
+    // Only the administrator's PDF line that the person's own overrides is left, said and kept.
+    const Outcome after = run({u"doctor"_s});
+    EXPECT_TRUE(after.out.startsWith(u"0 problems in your defaults files\n"_s)) << after.out.toStdString();
+    EXPECT_TRUE(after.out.contains(u"your system sets org.kde.okular.desktop for everyone"_s));
 
     // A second clean-up keeps a copy of its own: the first, of the list as it was, stays.
     QFile mine(list);
@@ -891,6 +894,61 @@ TEST_F(CliTest, WithoutProcAndThroughAPlantedLink)
     EXPECT_EQ(exported.status, 1);
     EXPECT_TRUE(exported.err.contains(planted)) << exported.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(autostart));
+}
+
+// --system reads and writes what every new account gets: the first folder of XDG_CONFIG_DIRS,
+// with the system's backups kept apart; the person's own line still wins for them, and Clean Up
+// says so without removing it. Without root, nothing is changed.
+TEST_F(CliTest, TheSystemScopeIsWhatEveryNewAccountGets)
+{
+    const QString systemList = m_env.value(u"XDG_CONFIG_DIRS"_s).section(u':', 0, 0) + u"/mimeapps.list"_s;
+    m_env.insert(u"OPENWRIGHT_SYSTEM_DATA"_s, m_root.filePath(u"var/lib/openwright"_s));
+    const auto systemLines = [&] {
+        QFile file(systemList);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QString before = systemLines();
+    if (::geteuid() != 0) {
+        const Outcome refused = run({u"set"_s, u".txt"_s, u"gedit"_s, u"--system"_s});
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_TRUE(refused.err.contains(u"run it as root"_s)) << refused.err.toStdString();
+        EXPECT_EQ(systemLines(), before);
+        GTEST_SKIP() << "the rest writes the system's list: needs root";
+    }
+    QFile exported(m_root.filePath(u"lab.json"_s));
+    ASSERT_TRUE(exported.open(QIODevice::WriteOnly));
+    exported.write(R"({"format":"openwright.profiles","version":1,"profiles":[{"id":"L","name":"Lab","summary":"",
+        "symbol":"book","kind":"custom","createdAt":"2025-03-01T09:30:00Z","entries":[
+        {"target":".png","bundleID":"gimp","appName":"GIMP"},
+        {"target":".odt","bundleID":"com.example.NoSuchOffice","appName":"No Such Office"}]}]})");
+    exported.close();
+    ASSERT_EQ(run({u"profile"_s, u"import"_s, u"lab.json"_s, u"--system"_s}).status, 0);
+    const Outcome applied = run({u"profile"_s, u"apply"_s, u"Lab"_s, u"--system"_s});
+    EXPECT_EQ(applied.status, 1) << applied.out.toStdString() << applied.err.toStdString();
+    EXPECT_TRUE(applied.out.contains(u"Not set: not installed here"_s)) << applied.out.toStdString();
+    EXPECT_TRUE(systemLines().contains(u"image/png=gimp.desktop;"_s)) << systemLines().toStdString();
+    EXPECT_FALSE(systemLines().contains(u"NoSuchOffice"_s));
+    EXPECT_TRUE(QFileInfo::exists(m_root.filePath(u"var/lib/openwright/Openwright/profiles.json"_s)))
+        << "the system's backup, apart from the person's";
+    EXPECT_EQ(QFileInfo(systemList).dir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList {u"mimeapps.list"_s})
+        << "nothing but the list in the system's folder";
+
+    const Outcome why = run({u"why"_s, u".png"_s, u"--system"_s});
+    EXPECT_TRUE(why.out.contains(u"Set by your system: "_s + systemList + u" line"_s)) << why.out.toStdString();
+    EXPECT_EQ(json({u"status"_s, u".png"_s, u"--system"_s})[u"types"_s][0][u"app"_s][u"desktopId"_s],
+              u"gimp.desktop"_s);
+    // The administrator's PDF viewer is Okular; the person chose Evince in their own list: that
+    // stands, and Clean Up explains it.
+    EXPECT_EQ(current(u".pdf"_s), u"org.gnome.Evince.desktop"_s);
+    const Outcome doctor = run({u"doctor"_s});
+    EXPECT_TRUE(doctor.out.contains(u"your system sets org.kde.okular.desktop for everyone"_s)) << doctor.out.toStdString();
+
+    EXPECT_EQ(run({u"profile"_s, u"export"_s, u"Lab"_s, u"-"_s, u"--format"_s, u"mimeapps"_s, u"--system"_s}).out,
+              u"[Default Applications]\n# .odt: No Such Office (com.example.NoSuchOffice) is not installed here\n"
+              u"image/png=gimp.desktop;\n"_s);
+    EXPECT_EQ(run({u"reset"_s, u".png"_s, u"--system"_s}).status, 0);
+    EXPECT_FALSE(systemLines().contains(u"image/png="_s));
 }
 
 struct CompletionRow

@@ -101,6 +101,8 @@ QString WhyPanel::html(const DecisionChain& chain, const QPalette& palette)
     const QColor warning = Style::color(Style::Tone::warning, palette);
 
     QString out = u"<p style=\"font-weight:600\">"_s + chain.summary().toHtmlEscaped() + u"</p>"_s;
+    if (const QString system = chain.systemSetting(); !system.isEmpty())
+        out += u"<p>"_s + span(system + u'.', secondary, true) + u"</p>"_s;
     if (chain.mimeType)
         out += u"<p>"_s + span(tr("Type: %1").arg(*chain.mimeType), secondary, true) + u"</p>"_s;
     if (const QString desktops = chain.desktopSummary(); !desktops.isEmpty())
