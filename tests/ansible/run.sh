@@ -28,6 +28,8 @@ PY
 
 system_scope=false
 [[ $(id -u) -eq 0 ]] && system_scope=true
+system_data_before=no
+[[ -e /var/lib/openwright ]] && system_data_before=yes
 {
     echo "machines:"
     echo "  hosts:"
@@ -38,9 +40,10 @@ system_scope=false
         [[ $host == two ]] && desktop=KDE
         printf '{"format":"openwright.profiles","version":1,"profiles":[{"id":"X","name":"Reading","summary":"","symbol":"book","kind":"custom","createdAt":"2025-03-01T09:30:00Z","entries":[{"target":".md","bundleID":"org.gnome.TextEditor","appName":"Text Editor"}]}]}' \
             >"$root/reading.json"
+        # The system's backups too stay in the machine's sandbox.
         env_json=$(env -i bash -c "source '$root/env.sh'; export XDG_CURRENT_DESKTOP=$desktop \
-            PATH='$program_dir':\$PATH; python3 -c 'import json, os; print(json.dumps({k: v for k, v in os.environ.items() \
-            if k.startswith(\"XDG_\") or k in (\"HOME\", \"PATH\", \"LANG\")}))'")
+            OPENWRIGHT_SYSTEM_DATA='$root/var/lib/openwright' PATH='$program_dir':\$PATH; python3 -c 'import json, os; print(json.dumps({k: v for k, v in os.environ.items() \
+            if k.startswith(\"XDG_\") or k in (\"HOME\", \"PATH\", \"LANG\", \"OPENWRIGHT_SYSTEM_DATA\")}))'")
         echo "    $host:"
         echo "      ansible_connection: local"
         echo "      ansible_python_interpreter: $(command -v python3)"
@@ -77,5 +80,7 @@ for host in one two; do
     expect $host text/markdown org.gnome.TextEditor.desktop
     $system_scope && expect $host text/plain org.gnome.TextEditor.desktop new
 done
+# Nothing of the system scope may land outside the sandboxes.
+[[ $system_data_before == no && -e /var/lib/openwright ]] && { echo "FAIL: /var/lib/openwright was written"; failures=$((failures + 1)); }
 ((failures == 0)) && echo "gio mime agrees on both machines"
 exit $((failures > 0))
