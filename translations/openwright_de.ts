@@ -1636,6 +1636,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>Währenddessen bemerkte der Standardwächter:</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1636,6 +1636,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>Mientras tanto, el Guardián vio:</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>No se puede escribir la salida: %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1636,6 +1636,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>Pendant ce temps, le Gardien a vu :</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Impossible d’écrire la sortie : %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

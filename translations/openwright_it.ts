@@ -1636,6 +1636,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>Nel frattempo il Guardiano ha visto:</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Impossibile scrivere l’output: %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1636,6 +1636,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>[Méáñwhîlé thé Défáült Güárd šáw: ··········]</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>[Çáññõt wrîté thé õütpüt: %1 ·······]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

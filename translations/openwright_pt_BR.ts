@@ -1636,6 +1636,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>Enquanto isso, o Guardião viu:</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Não é possível gravar a saída: %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

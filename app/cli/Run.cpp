@@ -13,7 +13,9 @@
 #include <QDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <unistd.h>
 
@@ -61,7 +63,16 @@ int print(bool json, Reply reply)
         printJson(reply, {{u"error"_s, message}, {u"status"_s, reply.status}});
     }
     std::fputs(printable(reply.out).constData(), stdout);
-    std::fflush(stdout);
+    // As coreutils do: output that never reached its file (a full disk, a closed descriptor)
+    // fails the command, with the reason on standard error. Nothing writes to it afterwards.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || std::fclose(stdout) != 0) {
+        const int error = errno;
+        reply.err += u"openwright: "_s
+            + QCoreApplication::translate("cli", "Cannot write the output: %1")
+                  .arg(QString::fromLocal8Bit(std::strerror(error)))
+            + u'\n';
+        reply.status = reply.status == 0 ? 1 : reply.status;
+    }
     std::fputs(printable(reply.err).constData(), stderr);
     return reply.status;
 }

@@ -466,6 +466,34 @@ TEST_F(CliTest, JsonForScripts)
     })) << QJsonDocument(why).toJson().toStdString();
 }
 
+// Output that cannot be written is a failure, said on standard error, as coreutils say it.
+TEST_F(CliTest, AnUnwritableOutputFailsTheCommand)
+{
+    QFile exported(m_root.filePath(u"reading.json"_s));
+    ASSERT_TRUE(exported.open(QIODevice::WriteOnly));
+    exported.write(kReadingExport.toByteArray());
+    exported.close();
+    ASSERT_EQ(run({u"profile"_s, u"import"_s, exported.fileName()}).status, 0);
+    const QList<QStringList> commands {
+        {u"status"_s, u".pdf"_s},
+        {u"profile"_s, u"export"_s, u"Reading"_s, u"-"_s},
+        {u"health"_s, u"--json"_s},
+        {u"--help"_s},
+    };
+    for (const QStringList& args : commands) {
+        QProcess p;
+        p.setProcessEnvironment(m_env);
+        p.setWorkingDirectory(m_root.path());
+        p.setStandardOutputFile(u"/dev/full"_s);
+        p.start(QStringLiteral(OPENWRIGHT_CLI), args);
+        ASSERT_TRUE(p.waitForFinished(30'000));
+        EXPECT_EQ(p.exitCode(), 1) << args.join(u' ').toStdString();
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
+                  u"openwright: Cannot write the output: No space left on device\n"_s)
+            << args.join(u' ').toStdString();
+    }
+}
+
 // Several targets in one command, one batch; and back to the system's choice.
 TEST_F(CliTest, SeveralTargetsAtOnceAndResetToTheSystemsChoice)
 {
