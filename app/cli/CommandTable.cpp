@@ -159,7 +159,7 @@ const char* const kEnvironment[][2] = {
      "The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set."},
     {"XDG_CONFIG_HOME", "Where mimeapps.list and the settings are (default ~/.config)."},
     {"XDG_DATA_HOME", "Where the applications of your own and Openwright's data files are (default ~/.local/share)."},
-    {"NO_COLOR", "When set, text output has no colours."},
+    {"NO_COLOR", "When set and not empty, text output has no colours."},
 };
 const char* const kExitStatus[][2] = {
     {"0", "Done."},

@@ -77,9 +77,10 @@ int print(bool json, Reply reply)
     return reply.status;
 }
 
+// NO_COLOR counts only when it holds something (no-color.org): an empty one is as if unset.
 bool colorTerminal()
 {
-    return ::isatty(STDOUT_FILENO) == 1 && qgetenv("TERM") != "dumb" && !qEnvironmentVariableIsSet("NO_COLOR");
+    return ::isatty(STDOUT_FILENO) == 1 && qgetenv("TERM") != "dumb" && qgetenv("NO_COLOR").isEmpty();
 }
 
 } // namespace

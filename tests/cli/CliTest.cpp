@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -493,6 +495,47 @@ TEST_F(CliTest, AnUnwritableOutputFailsTheCommand)
             << args.join(u' ').toStdString();
     }
 }
+
+// Colours only on a terminal that takes them, and never with NO_COLOR set to something
+// (no-color.org: an empty NO_COLOR is as if unset).
+struct ColourRow
+{
+    const char* name;
+    std::optional<QString> noColor;
+    QString term;
+    bool colour;
+};
+
+void PrintTo(const ColourRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class Colour : public CliTest, public ::testing::WithParamInterface<ColourRow>
+{
+};
+
+TEST_P(Colour, FollowsTheTerminalAndNoColor)
+{
+    const ColourRow& row = GetParam();
+    m_env.remove(u"NO_COLOR"_s);
+    if (row.noColor)
+        m_env.insert(u"NO_COLOR"_s, *row.noColor);
+    m_env.insert(u"TERM"_s, row.term);
+    // script(1) gives the command a terminal for its standard output.
+    const QString command = u"exec '"_s + QStringLiteral(OPENWRIGHT_CLI) + u"' status .pdf"_s;
+    const Outcome r = run({u"-qec"_s, command, u"/dev/null"_s}, u"script"_s);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(u"org.gnome.Evince.desktop"_s)) << r.out.toStdString();
+    EXPECT_EQ(r.out.contains(u"\x1b["_s), row.colour) << r.out.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Terminals, Colour,
+                         ::testing::Values(ColourRow {"plain", std::nullopt, u"xterm"_s, true},
+                                           ColourRow {"no_color", u"1"_s, u"xterm"_s, false},
+                                           ColourRow {"empty_no_color", u""_s, u"xterm"_s, true},
+                                           ColourRow {"dumb_terminal", std::nullopt, u"dumb"_s, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Several targets in one command, one batch; and back to the system's choice.
 TEST_F(CliTest, SeveralTargetsAtOnceAndResetToTheSystemsChoice)
