@@ -468,6 +468,33 @@ TEST_F(CliTest, JsonForScripts)
     })) << QJsonDocument(why).toJson().toStdString();
 }
 
+// Every document a command prints names its form, as the export file does: reads, changes
+// (carried out by the model) and errors alike.
+TEST_F(CliTest, EveryJsonDocumentNamesItsFormat)
+{
+    const QList<QStringList> commands {
+        {u"status"_s, u".pdf"_s},
+        {u"why"_s, u".md"_s},
+        {u"check"_s, u"mailto:"_s, u"thunderbird"_s},
+        {u"health"_s},
+        {u"guard"_s, u"log"_s},
+        {u"profile"_s, u"list"_s},
+        {u"profile"_s, u"plan"_s, u"preset.media"_s},
+        {u"backup"_s, u"list"_s},
+        {u"app"_s, u"mpv"_s},
+        {u"set"_s, u".pdf"_s, u"okular"_s},
+        {u"backup"_s, u"now"_s},
+        {u"why"_s, u"tar.gz"_s},
+    };
+    for (const QStringList& args : commands) {
+        const Outcome r = run(args + QStringList {u"--json"_s});
+        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        EXPECT_EQ(o[u"format"_s].toString(), u"openwright.cli"_s) << args.join(u' ').toStdString() << r.out.toStdString();
+        EXPECT_EQ(o[u"version"_s].toInt(), 1) << args.join(u' ').toStdString();
+        EXPECT_GT(o.size(), 2) << args.join(u' ').toStdString();
+    }
+}
+
 // Output that cannot be written is a failure, said on standard error, as coreutils say it.
 TEST_F(CliTest, AnUnwritableOutputFailsTheCommand)
 {
