@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -205,6 +206,26 @@ INSTANTIATE_TEST_SUITE_P(
                                          u"[General]\nBrowserApplication=google-chrome.desktop\n"_s},
                       DesktopSettingRow {"Xfce", u"XFCE"_s, u"xfce4/helpers.rc"_s, u"WebBrowser=google-chrome\n"_s}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A desktop setting that names no installed browser is explained, and nothing else is said.
+TEST_F(CliTest, ABrowserSettingNamingNothingInstalledIsExplainedQuietly)
+{
+    for (const auto& [desktop, file, text] :
+         {std::tuple {u"KDE"_s, u"kdeglobals"_s, "[General]\nBrowserApplication=nothing.desktop\n"},
+          std::tuple {u"XFCE"_s, u"xfce4/helpers.rc"_s, "WebBrowser=nothing\n"}}) {
+        m_env.insert(u"XDG_CURRENT_DESKTOP"_s, desktop);
+        QDir().mkpath(QFileInfo(home(u".config/"_s + file)).path());
+        QFile setting(home(u".config/"_s + file));
+        ASSERT_TRUE(setting.open(QIODevice::WriteOnly));
+        setting.write(text);
+        setting.close();
+        const Outcome why = run({u"why"_s, u"http:"_s});
+        EXPECT_EQ(why.status, 0) << desktop.toStdString();
+        EXPECT_TRUE(why.out.contains(u", which no installed application matches: links that desktop opens may not open"_s))
+            << why.out.toStdString();
+        EXPECT_EQ(why.err, QString()) << desktop.toStdString();
+    }
+}
 
 // Exit statuses and the one line that says what was wrong.
 struct ExitRow
