@@ -6,8 +6,8 @@
     <message numerus="yes">
         <source>%n defaults</source>
         <translation>
-            <numerusform>%n Standard</numerusform>
-            <numerusform>%n Standards</numerusform>
+            <numerusform>%n Standardanwendung</numerusform>
+            <numerusform>%n Standardanwendungen</numerusform>
         </translation>
     </message>
     <message>
@@ -1324,8 +1324,8 @@
     <message numerus="yes">
         <source>Backed up %n defaults as “%1” (%2).</source>
         <translation>
-            <numerusform>%n Standard als „%1“ (%2) gesichert.</numerusform>
-            <numerusform>%n Standards als „%1“ (%2) gesichert.</numerusform>
+            <numerusform>%n Standardanwendung als „%1“ (%2) gesichert.</numerusform>
+            <numerusform>%n Standardanwendungen als „%1“ (%2) gesichert.</numerusform>
         </translation>
     </message>
     <message>
@@ -1505,8 +1505,8 @@
     <message numerus="yes">
         <source>%n defaults</source>
         <translation>
-            <numerusform>%n Standard</numerusform>
-            <numerusform>%n Standards</numerusform>
+            <numerusform>%n Standardanwendung</numerusform>
+            <numerusform>%n Standardanwendungen</numerusform>
         </translation>
     </message>
     <message>
@@ -1671,10 +1671,6 @@
         <translation>keine Anwendung</translation>
     </message>
     <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>%1 hat %2 ersetzt. Openwright hat %2 zurückgesetzt; wählen Sie „Zulassen“, um %1 zu behalten.</translation>
-    </message>
-    <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
         <translation>%1 hat erneut übernommen, dreimal in einer Minute. Openwright setzt %2 nicht mehr zurück; setzen Sie zurück, wenn das andere Programm fertig ist.</translation>
     </message>
@@ -1729,6 +1725,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>Ihre Standardanwendungen werden auch bei geschlossenem Fenster überwacht. Zum Beenden öffnen Sie Openwright erneut und wählen Datei → Beenden.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>%1 hat %2 ersetzt. Openwright hat %2 zurückgesetzt. Wählen Sie „Zulassen“, um %1 zu behalten.</translation>
     </message>
 </context>
 <context>
@@ -2032,8 +2032,8 @@
     <message numerus="yes">
         <source>%n defaults</source>
         <translation>
-            <numerusform>%n Standard</numerusform>
-            <numerusform>%n Standards</numerusform>
+            <numerusform>%n Standardanwendung</numerusform>
+            <numerusform>%n Standardanwendungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2493,7 +2493,7 @@
     </message>
     <message>
         <source>Restore %1 Defaults</source>
-        <translation>%1 Standards wiederherstellen</translation>
+        <translation>%1 Standardanwendungen wiederherstellen</translation>
     </message>
     <message>
         <source>Apply %1 Changes</source>

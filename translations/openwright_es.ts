@@ -1671,10 +1671,6 @@
         <translation>ninguna aplicación</translation>
     </message>
     <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>%1 reemplazó a %2. Openwright revirtió a %2; pulse Permitir para mantener %1.</translation>
-    </message>
-    <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
         <translation>%1 volvió a quedarse con el tipo, tres veces en un minuto. Openwright dejó de revertir a %2; pulse Revertir cuando el otro programa termine.</translation>
     </message>
@@ -1729,6 +1725,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>Sus aplicaciones predeterminadas se siguen vigilando con la ventana cerrada. Para salir, abra Openwright de nuevo y elija Archivo → Salir.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>%1 reemplazó a %2. Openwright revirtió a %2. Pulse Permitir para mantener %1.</translation>
     </message>
 </context>
 <context>

@@ -1671,10 +1671,6 @@
         <translation>aucune application</translation>
     </message>
     <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>%1 a remplacé %2. Openwright a rétabli %2 ; choisissez Autoriser pour garder %1.</translation>
-    </message>
-    <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
         <translation>%1 a repris la main, trois fois en une minute. Openwright ne rétablit plus %2 ; choisissez Rétablir quand l’autre programme aura fini.</translation>
     </message>
@@ -1729,6 +1725,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>Vos applications par défaut restent surveillées fenêtre fermée. Pour quitter, rouvrez Openwright et choisissez Fichier → Quitter.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>%1 a remplacé %2. Openwright a rétabli %2. Choisissez Autoriser pour garder %1.</translation>
     </message>
 </context>
 <context>

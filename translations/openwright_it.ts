@@ -1671,10 +1671,6 @@
         <translation>nessuna applicazione</translation>
     </message>
     <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>%1 ha sostituito %2. Openwright ha rimesso %2; scegli Consenti per mantenere %1.</translation>
-    </message>
-    <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
         <translation>%1 se n&apos;è appropriata di nuovo, tre volte in un minuto. Openwright ha smesso di rimettere %2; scegli Annulla modifica quando l&apos;altro programma ha finito.</translation>
     </message>
@@ -1729,6 +1725,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>Le tue predefinite restano sorvegliate anche a finestra chiusa. Per uscire, riapri Openwright e scegli File → Esci.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>%1 ha sostituito %2. Openwright ha rimesso %2. Scegli Consenti per mantenere %1.</translation>
     </message>
 </context>
 <context>

@@ -1671,10 +1671,6 @@
         <translation>[ñõ ápp]</translation>
     </message>
     <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>[%1 répláçéd %2. Õpéñwrîght püt %2 báçk; Ållõw tõ kéép %1. ·················]</translation>
-    </message>
-    <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
         <translation>[%1 tõõk õvér ágáîñ, thréé tîméš îñ á mîñüté. Õpéñwrîght štõppéd püttîñg %2 báçk; Révért whéñ thé õthér prõgrám îš dõñé. ···········································]</translation>
     </message>
@@ -1729,6 +1725,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>[Ýõür défáültš áré štîll wátçhéd wîth thé wîñdõw çlõšéd. Tõ qüît, õpéñ Õpéñwrîght ágáîñ áñd çhõõšé Fîlé → Qüît. ·········································]</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>[%1 répláçéd %2. Õpéñwrîght püt %2 báçk. Çhõõšé Ållõw tõ kéép %1. ···················]</translation>
     </message>
 </context>
 <context>

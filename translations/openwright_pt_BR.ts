@@ -1671,10 +1671,6 @@
         <translation>nenhum aplicativo</translation>
     </message>
     <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>%1 substituiu %2. O Openwright reverteu para %2; escolha Permitir para manter %1.</translation>
-    </message>
-    <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
         <translation>%1 assumiu de novo, três vezes em um minuto. O Openwright parou de reverter para %2; escolha Reverter quando o outro programa terminar.</translation>
     </message>
@@ -1729,6 +1725,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>Seus padrões continuam vigiados com a janela fechada. Para sair, abra o Openwright de novo e escolha Arquivo → Sair.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>%1 substituiu %2. O Openwright reverteu para %2. Escolha Permitir para manter %1.</translation>
     </message>
 </context>
 <context>

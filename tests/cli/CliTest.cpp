@@ -783,7 +783,7 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     m_env.remove(u"LC_ALL"_s);
     m_env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
     const QString german = run({u"backup"_s, u"list"_s}).out;
-    EXPECT_TRUE(german.contains(u"Von Ihnen gesichert  54 Standards  1 Unterschied zu jetzt"_s))
+    EXPECT_TRUE(german.contains(u"Von Ihnen gesichert  54 Standardanwendungen  1 Unterschied zu jetzt"_s))
         << german.toStdString();
     EXPECT_TRUE(german.contains(QRegularExpression(u"\\d+\\. \\w+\\.? \\d{4} um \\d\\d:\\d\\d"_s)))
         << german.toStdString();
