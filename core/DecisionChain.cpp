@@ -251,7 +251,7 @@ QString DecisionStep::summary() const
     case Presence::Read: break;
     }
     if (group == Group::DesktopSetting) {
-        const QString named = listed.value(0);
+        const QString named = through.isEmpty() ? listed.value(0) : listed.value(0) + u" ("_s + through + u')';
         // Each text gets exactly its arguments: a surplus one would be a warning on stderr.
         if (chosenName.isEmpty())
             return text::desktopSettingUnknown().arg(where(*this), mimeType, named);

@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>%1 kann nicht gelesen werden und wurde daher nicht verändert.</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>Debians Browser für Xfce, der %1 startet</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>

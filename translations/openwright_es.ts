@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>No se puede leer %1, así que se ha dejado como estaba.</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>el navegador de Debian para Xfce, que abre %1</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>

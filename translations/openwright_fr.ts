@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>%1 ne peut pas être lu ; il a donc été laissé tel quel.</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>le navigateur Debian de Xfce, qui lance %1</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>

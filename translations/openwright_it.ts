@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>Impossibile leggere %1, quindi è stato lasciato com’era.</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>il browser Debian di Xfce, che avvia %1</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>

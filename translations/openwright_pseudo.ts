@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>[%1 çáññõt bé réád, šõ ît wáš léft áš ît îš. ·············]</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>[Xfçé&apos;š Débîáñ brõwšér, whîçh štártš %1 ···········]</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>

@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>Não é possível ler %1, por isso ele foi deixado como estava.</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>o navegador do Debian para o Xfce, que abre %1</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>

@@ -227,6 +227,95 @@ TEST_F(CliTest, ABrowserSettingNamingNothingInstalledIsExplainedQuietly)
     }
 }
 
+// Debian's Xfce ships WebBrowser=debian-sensible-browser (in /etc/xdg): a helper that starts
+// sensible-browser, which starts $BROWSER, else the x-www-browser alternative.
+struct SensibleBrowserRow
+{
+    const char* name;
+    QStringList links; // x-www-browser's way to the program, below the sample's root; empty for none
+    QString browserVariable;
+    QString opens; // the application's name; empty for none
+};
+
+void PrintTo(const SensibleBrowserRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class SensibleBrowser : public CliTest, public ::testing::WithParamInterface<SensibleBrowserRow>
+{
+};
+
+TEST_P(SensibleBrowser, IsTheBrowserTheAlternativeNames)
+{
+    const SensibleBrowserRow& row = GetParam();
+    const QString root = m_root.path();
+    m_env.insert(u"XDG_CURRENT_DESKTOP"_s, u"XFCE"_s);
+    // The sample's programs alone: the machine's own x-www-browser is never looked at.
+    m_env.insert(u"PATH"_s, root + u"/bin"_s);
+    m_env.remove(u"BROWSER"_s);
+    if (!row.browserVariable.isEmpty())
+        m_env.insert(u"BROWSER"_s, row.browserVariable);
+    const auto write = [](const QString& path, const QByteArray& text) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write(root + u"/etc/xdg/xfce4/helpers.rc"_s, "WebBrowser=debian-sensible-browser\n");
+    write(root + u"/usr/share/xfce4/helpers/debian-sensible-browser.desktop"_s,
+          "[Desktop Entry]\nNoDisplay=true\nVersion=1.0\nType=X-XFCE-Helper\nX-XFCE-Category=WebBrowser\n"
+          "X-XFCE-Commands=sensible-browser\nX-XFCE-CommandsWithParameter=sensible-browser \"%s\"\n"
+          "Icon=debian-logo\nName=Debian Sensible Browser\n");
+    // bin/x-www-browser -> etc/alternatives/x-www-browser -> … -> the program, as update-alternatives
+    // leaves them in /usr/bin and /etc.
+    QString from = root + u"/bin/x-www-browser"_s;
+    for (const QString& link : row.links) {
+        QDir().mkpath(QFileInfo(root + link).path());
+        ASSERT_TRUE(QFile::link(root + link, from)) << from.toStdString();
+        from = root + link;
+    }
+    if (!QFileInfo::exists(from) && !row.links.isEmpty()) {
+        write(from, "#!/bin/sh\n");
+        QFile::setPermissions(from, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    const Outcome why = run({u"why"_s, u"http:"_s});
+    ASSERT_EQ(why.status, 0) << why.err.toStdString();
+    EXPECT_EQ(why.err, QString());
+    const QString setting = row.opens.isEmpty()
+        ? u"names debian-sensible-browser, which no installed application matches"_s
+        : u"names debian-sensible-browser (Xfce's Debian browser, which starts "_s + row.opens
+            + u"): links that desktop opens go to "_s + row.opens;
+    EXPECT_TRUE(why.out.contains(setting)) << why.out.toStdString();
+    // The lists name Firefox: any other browser of the desktop's splits it.
+    const QJsonValue app = json({u"status"_s, u"http:"_s})[u"types"_s][0][u"app"_s];
+    EXPECT_EQ(app[u"name"_s].toString(), row.opens == u"Firefox"_s ? row.opens : QString());
+
+    // Choosing a browser never names the helper that follows the alternative.
+    ASSERT_EQ(run({u"set"_s, u"http:"_s, u"google-chrome"_s}).status, 0);
+    QFile users(home(u".config/xfce4/helpers.rc"_s));
+    ASSERT_TRUE(users.open(QIODevice::ReadOnly));
+    EXPECT_EQ(users.readAll(), "WebBrowser=custom-WebBrowser\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Alternatives, SensibleBrowser,
+    ::testing::Values(
+        SensibleBrowserRow {"alternative", {u"/etc/alternatives/x-www-browser"_s, u"/bin/firefox"_s}, {}, u"Firefox"_s},
+        SensibleBrowserRow {"through_links",
+                            {u"/etc/alternatives/x-www-browser"_s, u"/usr/bin/google-chrome"_s,
+                             u"/etc/alternatives/google-chrome"_s, u"/opt/google/chrome/google-chrome-stable"_s},
+                            {},
+                            u"Google Chrome"_s},
+        SensibleBrowserRow {"browser_variable",
+                            {u"/etc/alternatives/x-www-browser"_s, u"/bin/firefox"_s},
+                            u"google-chrome-stable %s:firefox"_s,
+                            u"Google Chrome"_s},
+        SensibleBrowserRow {"unknown_program", {u"/etc/alternatives/x-www-browser"_s, u"/usr/bin/lynx"_s}, {}, {}},
+        SensibleBrowserRow {"no_alternative", {}, {}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Exit statuses and the one line that says what was wrong.
 struct ExitRow
 {
