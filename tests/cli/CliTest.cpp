@@ -1085,11 +1085,27 @@ TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
         EXPECT_TRUE(page.contains(u".B "_s + name)) << c.name;
         EXPECT_TRUE(help.contains(u"  "_s + name + u' ')) << c.name;
     }
-    if (!QStandardPaths::findExecutable(u"groff"_s).isEmpty()) {
-        QProcess groff;
-        groff.start(u"groff"_s, {u"-man"_s, u"-ww"_s, u"-z"_s, man.fileName()});
-        ASSERT_TRUE(groff.waitForFinished(10'000));
-        EXPECT_EQ(groff.readAllStandardError(), QByteArray());
+    // Every file Openwright reads or writes, every variable it follows, and examples.
+    for (const QString& part :
+         {u".SH FILES"_s, u"Openwright.conf"_s, u"autostart/io.github.openwright.Openwright.desktop"_s,
+          u"kdeglobals"_s, u"xfce4/helpers.rc"_s, u"custom\\-WebBrowser.desktop"_s,
+          u"$XDG_CONFIG_DIRS/mimeapps.list"_s, u".SH ENVIRONMENT"_s, u"LANGUAGE"_s, u"XDG_DATA_DIRS"_s,
+          u"XDG_CONFIG_DIRS"_s, u"OPENWRIGHT_PSEUDO"_s, u".SH EXAMPLES"_s}) {
+        EXPECT_TRUE(page.contains(part)) << part.toStdString();
+    }
+    // As lintian reads it: groff's warnings through man, and groff's own.
+    const QList<std::pair<QString, QStringList>> checkers {
+        {u"man"_s, {u"--warnings"_s, u"-E"_s, u"UTF-8"_s, u"-l"_s, u"-Tutf8"_s, u"-Z"_s, man.fileName()}},
+        {u"groff"_s, {u"-man"_s, u"-ww"_s, u"-z"_s, man.fileName()}}};
+    for (const auto& [program, args] : checkers) {
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            continue;
+        QProcess checker;
+        checker.setProcessEnvironment(m_env);
+        checker.setStandardOutputFile(QProcess::nullDevice());
+        checker.start(program, args);
+        ASSERT_TRUE(checker.waitForFinished(10'000));
+        EXPECT_EQ(checker.readAllStandardError(), QByteArray()) << program.toStdString();
     }
 }
 
