@@ -41,7 +41,7 @@ echo "lintian: nothing that is not overridden, in the source and the binaries"
 # The package's own tests (debian/tests) against the installed package; autopkgtest installs it.
 autopkgtest --no-built-binaries "$build"/openwright_*.deb "$source" -- null >"$build/autopkgtest.log" 2>&1 ||
     { tail -n 40 "$build/autopkgtest.log"; echo "autopkgtest failed"; exit 1; }
-grep -E '^(command-line|window) ' "$build/autopkgtest.log"
+sed -n '/@@@ summary/,$p' "$build/autopkgtest.log" | grep -E '^(command-line|window) '
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 dpkg -s openwright | grep -q "install ok installed"
