@@ -22,9 +22,11 @@ git ls-files -z --cached --others --exclude-standard |
     while IFS= read -r -d '' f; do [[ -e $f || -L $f ]] && printf '%s\0' "$f"; done |
     tar --null -T - -cf - | tar -C "$source" -xf -
 # debhelper gives the build a home of its own: the compiler cache stays the caller's. Builds of
-# the same folder share their compiled objects.
+# the same folder share their compiled objects. Without a base folder: ccache would rewrite the
+# paths the compiler sees, and the debugging information (so the build IDs) would differ from a
+# build without it.
 export CCACHE_DIR="${CCACHE_DIR:-$(ccache -k cache_dir 2>/dev/null || echo "$HOME/.cache/ccache")}"
-export CCACHE_BASEDIR="$source"
+unset CCACHE_BASEDIR
 # Without it debhelper builds with one job.
 export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-parallel=$(nproc)}"
 start=$SECONDS
