@@ -43,9 +43,25 @@ QString failure(const char* what, const QString& path, int error)
         .arg(shown(path), QString::fromLocal8Bit(std::strerror(error)));
 }
 
+// A desktop-entry string value: `\`, line breaks and tabs escaped.
+QString stringValue(const QString& text)
+{
+    QString value;
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\': value += u"\\\\"_s; break;
+        case '\n': value += u"\\n"_s; break;
+        case '\t': value += u"\\t"_s; break;
+        case '\r': value += u"\\r"_s; break;
+        default: value += c;
+        }
+    }
+    return value;
+}
+
 // One argument of an Exec key: quoted when it holds a reserved character, with `"`, `` ` ``,
 // `$` and `\` escaped inside the quotes and `%` doubled (it starts field codes). The result is
-// then escaped once more as a desktop-entry string value, where `\` is itself an escape.
+// then escaped once more as a string value, where `\` is itself an escape.
 QString execArgument(const QString& argument)
 {
     static const QString reserved = u" \t\n\"'\\><~|&;$*?#()`"_s;
@@ -62,48 +78,59 @@ QString execArgument(const QString& argument)
     }
     if (quote)
         exec += u'"';
-
-    QString value;
-    for (const QChar c : std::as_const(exec)) {
-        switch (c.unicode()) {
-        case '\\': value += u"\\\\"_s; break;
-        case '\n': value += u"\\n"_s; break;
-        case '\t': value += u"\\t"_s; break;
-        case '\r': value += u"\\r"_s; break;
-        default: value += c;
-        }
-    }
-    return value;
+    return stringValue(exec);
 }
 
-// The installed program is started by name, so the entry survives a reinstall that moves it;
-// a build run from its folder is started by its path.
-QString command(const QString& executable)
+// The "openwright" program that goes with the running one, the window's: beside it in a build,
+// in the bin folder once installed (the window's program is in libexec/openwright). A person
+// starts the window through it, and so does the session.
+QString launcherFor(const QString& running)
 {
-    const QFileInfo running(executable);
-    const QFileInfo installed(QStringLiteral(OPENWRIGHT_INSTALLED_EXECUTABLE));
-    const bool isInstalled = running.absoluteFilePath() == installed.absoluteFilePath()
-        || (installed.exists() && running.canonicalFilePath() == installed.canonicalFilePath());
-    if (isInstalled)
-        return u"openwright"_s;
+    const QDir dir = QFileInfo(running).absoluteDir();
+    for (const QString& launcher :
+         {dir.filePath(u"openwright"_s),
+          QDir::cleanPath(dir.filePath(QStringLiteral(OPENWRIGHT_BIN_FROM_LIBEXEC) + u"/openwright"_s))}) {
+        if (QFileInfo(launcher).isExecutable())
+            return launcher;
+    }
+    return running;
+}
+
+struct Command
+{
+    QString exec; // the Exec value's program, escaped
+    QString tryExec; // the TryExec value, escaped
+};
+
+// Started by name when the session finds this very program by that name, so that the entry
+// survives a reinstall that moves it; by its path otherwise (a build run from its folder).
+Command command(const QString& launcher)
+{
+    const QFileInfo program(launcher);
+    const QString onPath = QStandardPaths::findExecutable(u"openwright"_s);
+    if (!onPath.isEmpty() && QFileInfo(onPath).canonicalFilePath() == program.canonicalFilePath())
+        return {u"openwright"_s, u"openwright"_s};
     // GLib looks the program up by its Exec text before expanding "%%", so it drops an entry
     // whose program path holds a '%': env is started instead and is handed the path.
-    const QString path = running.absoluteFilePath();
-    return path.contains(u'%') ? u"/usr/bin/env "_s + execArgument(path) : execArgument(path);
+    const QString path = program.absoluteFilePath();
+    return {path.contains(u'%') ? u"/usr/bin/env "_s + execArgument(path) : execArgument(path), stringValue(path)};
 }
 
-QByteArray entry(const QString& executable)
+QByteArray entry(const QString& launcher)
 {
-    // One pass of arg(): a '%' in the command is never taken for a placeholder.
+    const Command start = command(launcher);
+    // One pass of arg(): a '%' in the command is never taken for a placeholder. TryExec: once
+    // the program is gone (the package removed), the session skips the entry.
     return u"[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Openwright\n"
            "Comment=Keeps your default applications the way you set them\n"
-           "Exec=%1 --background\n"
-           "Icon=%2\n"
+           "TryExec=%1\n"
+           "Exec=%2 --background\n"
+           "Icon=%3\n"
            "Terminal=false\n"
            "NoDisplay=false\n"
-           "X-GNOME-Autostart-enabled=true\n"_s.arg(command(executable), QLatin1StringView(kAppId))
+           "X-GNOME-Autostart-enabled=true\n"_s.arg(start.tryExec, start.exec, QLatin1StringView(kAppId))
                .toUtf8();
 }
 
@@ -158,7 +185,7 @@ bool enabled()
     return seenMainGroup;
 }
 
-std::optional<QString> set(bool enable, const QString& executable)
+std::optional<QString> set(bool enable, const QString& launcher)
 {
     const QString path = entryPath();
     if (!enable) {
@@ -172,7 +199,7 @@ std::optional<QString> set(bool enable, const QString& executable)
     if (error)
         return failure(QT_TRANSLATE_NOOP("LaunchAtLogin", "Could not create the folder %1: %2"), folder(),
                        error.value());
-    return write(path, entry(executable.isEmpty() ? QCoreApplication::applicationFilePath() : executable));
+    return write(path, entry(launcher.isEmpty() ? launcherFor(QCoreApplication::applicationFilePath()) : launcher));
 }
 
 } // namespace openwright::LaunchAtLogin

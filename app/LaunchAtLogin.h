@@ -22,9 +22,9 @@ bool enabled();
 
 // Writes the entry (replacing one the user switched off) or removes it. Returns nothing on
 // success, else a text for the user that names the file and the system's reason.
-// `executable` is the program to start, by default the running one: the entry names the
-// command "openwright" when that is the installed program, else its absolute path.
-std::optional<QString> set(bool enabled, const QString& executable = {});
+// `launcher` is the program to start, by default the "openwright" that goes with the running
+// window's program: the entry names it by name when the session finds it so, else by path.
+std::optional<QString> set(bool enabled, const QString& launcher = {});
 
 } // namespace LaunchAtLogin
 

@@ -52,7 +52,7 @@ QString Notifier::body(const DefaultChange& change)
     switch (change.handling) {
     case DefaultChange::Handling::putBack:
     case DefaultChange::Handling::allowed:
-        text = tr("%1 replaced %2. Openwright put %2 back; Allow to keep %1.").arg(newName, oldName);
+        text = tr("%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.").arg(newName, oldName);
         break;
     case DefaultChange::Handling::stopped:
         text = tr("%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the "

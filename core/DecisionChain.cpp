@@ -253,8 +253,11 @@ QString DecisionStep::summary() const
     case Presence::Read: break;
     }
     if (group == Group::DesktopSetting) {
-        return (chosenName.isEmpty() ? text::desktopSettingUnknown() : text::desktopSetting())
-            .arg(where(*this), mimeType, listed.value(0), chosenName);
+        const QString named = through.isEmpty() ? listed.value(0) : listed.value(0) + u" ("_s + through + u')';
+        // Each text gets exactly its arguments: a surplus one would be a warning on stderr.
+        if (chosenName.isEmpty())
+            return text::desktopSettingUnknown().arg(where(*this), mimeType, named);
+        return text::desktopSetting().arg(where(*this), mimeType, named, chosenName);
     }
     if (group == Group::InstalledHandlers) {
         if (decided())

@@ -48,6 +48,9 @@ struct DecisionStep
     QStringList removed;
     QString chosen; // the ID that decided, when this step decided
     QString chosenName;
+    // For a desktop setting that names the application through something else (a helper that
+    // starts the system's browser): how it leads there.
+    QString through;
     // For a Removed Associations step without effect: what it names is installed in the folder
     // of the list itself, and the system still takes that folder's handlers.
     bool keptBySameFolder = false;

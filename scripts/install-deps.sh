@@ -15,9 +15,10 @@ packages=(
 if [[ "${1:-}" == "--fuzz" ]]; then
     packages+=(clang libclang-rt-dev)
 fi
-# What `scripts/package-test.sh` checks the package with.
+# What `scripts/package-test.sh` builds the package with (debian/control's build dependencies
+# come from `apt-get build-dep`) and checks it with.
 if [[ "${1:-}" == "--package" ]]; then
-    packages+=(lintian)
+    packages+=(dpkg-dev debhelper fakeroot lintian autopkgtest)
 fi
 # What bench_cli measures the command line against: GLib's `gio mime`.
 if [[ "${1:-}" == "--bench" ]]; then

@@ -6,8 +6,8 @@
     <message numerus="yes">
         <source>%n defaults</source>
         <translation>
-            <numerusform>%n Standard</numerusform>
-            <numerusform>%n Standards</numerusform>
+            <numerusform>%n Standardanwendung</numerusform>
+            <numerusform>%n Standardanwendungen</numerusform>
         </translation>
     </message>
     <message>
@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>%1 kann nicht gelesen werden und wurde daher nicht verändert.</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>Debians Browser für Xfce, der %1 startet</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>
@@ -1324,8 +1328,8 @@
     <message numerus="yes">
         <source>Backed up %n defaults as “%1” (%2).</source>
         <translation>
-            <numerusform>%n Standard als „%1“ (%2) gesichert.</numerusform>
-            <numerusform>%n Standards als „%1“ (%2) gesichert.</numerusform>
+            <numerusform>%n Standardanwendung als „%1“ (%2) gesichert.</numerusform>
+            <numerusform>%n Standardanwendungen als „%1“ (%2) gesichert.</numerusform>
         </translation>
     </message>
     <message>
@@ -1505,8 +1509,8 @@
     <message numerus="yes">
         <source>%n defaults</source>
         <translation>
-            <numerusform>%n Standard</numerusform>
-            <numerusform>%n Standards</numerusform>
+            <numerusform>%n Standardanwendung</numerusform>
+            <numerusform>%n Standardanwendungen</numerusform>
         </translation>
     </message>
     <message>
@@ -1636,6 +1640,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>Währenddessen bemerkte der Standardwächter:</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1665,10 +1673,6 @@
     <message>
         <source>no app</source>
         <translation>keine Anwendung</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>%1 hat %2 ersetzt. Openwright hat %2 zurückgesetzt; wählen Sie „Zulassen“, um %1 zu behalten.</translation>
     </message>
     <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
@@ -1725,6 +1729,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>Ihre Standardanwendungen werden auch bei geschlossenem Fenster überwacht. Zum Beenden öffnen Sie Openwright erneut und wählen Datei → Beenden.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>%1 hat %2 ersetzt. Openwright hat %2 zurückgesetzt. Wählen Sie „Zulassen“, um %1 zu behalten.</translation>
     </message>
 </context>
 <context>
@@ -2028,8 +2036,8 @@
     <message numerus="yes">
         <source>%n defaults</source>
         <translation>
-            <numerusform>%n Standard</numerusform>
-            <numerusform>%n Standards</numerusform>
+            <numerusform>%n Standardanwendung</numerusform>
+            <numerusform>%n Standardanwendungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2489,7 +2497,7 @@
     </message>
     <message>
         <source>Restore %1 Defaults</source>
-        <translation>%1 Standards wiederherstellen</translation>
+        <translation>%1 Standardanwendungen wiederherstellen</translation>
     </message>
     <message>
         <source>Apply %1 Changes</source>

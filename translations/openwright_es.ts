@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>No se puede leer %1, así que se ha dejado como estaba.</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>el navegador de Debian para Xfce, que abre %1</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>
@@ -1636,6 +1640,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>Mientras tanto, el Guardián vio:</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>No se puede escribir la salida: %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1665,10 +1673,6 @@
     <message>
         <source>no app</source>
         <translation>ninguna aplicación</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>%1 reemplazó a %2. Openwright revirtió a %2; pulse Permitir para mantener %1.</translation>
     </message>
     <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
@@ -1725,6 +1729,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>Sus aplicaciones predeterminadas se siguen vigilando con la ventana cerrada. Para salir, abra Openwright de nuevo y elija Archivo → Salir.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>%1 reemplazó a %2. Openwright revirtió a %2. Pulse Permitir para mantener %1.</translation>
     </message>
 </context>
 <context>

@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>%1 ne peut pas être lu ; il a donc été laissé tel quel.</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>le navigateur Debian de Xfce, qui lance %1</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>
@@ -1636,6 +1640,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>Pendant ce temps, le Gardien a vu :</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Impossible d’écrire la sortie : %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1665,10 +1673,6 @@
     <message>
         <source>no app</source>
         <translation>aucune application</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>%1 a remplacé %2. Openwright a rétabli %2 ; choisissez Autoriser pour garder %1.</translation>
     </message>
     <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
@@ -1725,6 +1729,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>Vos applications par défaut restent surveillées fenêtre fermée. Pour quitter, rouvrez Openwright et choisissez Fichier → Quitter.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>%1 a remplacé %2. Openwright a rétabli %2. Choisissez Autoriser pour garder %1.</translation>
     </message>
 </context>
 <context>

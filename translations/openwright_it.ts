@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>Impossibile leggere %1, quindi è stato lasciato com’era.</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>il browser Debian di Xfce, che avvia %1</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>
@@ -1636,6 +1640,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>Nel frattempo il Guardiano ha visto:</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Impossibile scrivere l’output: %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1665,10 +1673,6 @@
     <message>
         <source>no app</source>
         <translation>nessuna applicazione</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>%1 ha sostituito %2. Openwright ha rimesso %2; scegli Consenti per mantenere %1.</translation>
     </message>
     <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
@@ -1725,6 +1729,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>Le tue predefinite restano sorvegliate anche a finestra chiusa. Per uscire, riapri Openwright e scegli File → Esci.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>%1 ha sostituito %2. Openwright ha rimesso %2. Scegli Consenti per mantenere %1.</translation>
     </message>
 </context>
 <context>

@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>[%1 çáññõt bé réád, šõ ît wáš léft áš ît îš. ·············]</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>[Xfçé&apos;š Débîáñ brõwšér, whîçh štártš %1 ···········]</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>
@@ -1636,6 +1640,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>[Méáñwhîlé thé Défáült Güárd šáw: ··········]</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>[Çáññõt wrîté thé õütpüt: %1 ·······]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1665,10 +1673,6 @@
     <message>
         <source>no app</source>
         <translation>[ñõ ápp]</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>[%1 répláçéd %2. Õpéñwrîght püt %2 báçk; Ållõw tõ kéép %1. ·················]</translation>
     </message>
     <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
@@ -1725,6 +1729,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>[Ýõür défáültš áré štîll wátçhéd wîth thé wîñdõw çlõšéd. Tõ qüît, õpéñ Õpéñwrîght ágáîñ áñd çhõõšé Fîlé → Qüît. ·········································]</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>[%1 répláçéd %2. Õpéñwrîght püt %2 báçk. Çhõõšé Ållõw tõ kéép %1. ···················]</translation>
     </message>
 </context>
 <context>

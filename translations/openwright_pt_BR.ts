@@ -912,6 +912,10 @@
         <source>%1 cannot be read, so it was left as it is.</source>
         <translation>Não é possível ler %1, por isso ele foi deixado como estava.</translation>
     </message>
+    <message>
+        <source>Xfce&apos;s Debian browser, which starts %1</source>
+        <translation>o navegador do Debian para o Xfce, que abre %1</translation>
+    </message>
 </context>
 <context>
     <name>Doctor</name>
@@ -1636,6 +1640,10 @@
         <source>Meanwhile the Default Guard saw:</source>
         <translation>Enquanto isso, o Guardião viu:</translation>
     </message>
+    <message>
+        <source>Cannot write the output: %1</source>
+        <translation>Não é possível gravar a saída: %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1665,10 +1673,6 @@
     <message>
         <source>no app</source>
         <translation>nenhum aplicativo</translation>
-    </message>
-    <message>
-        <source>%1 replaced %2. Openwright put %2 back; Allow to keep %1.</source>
-        <translation>%1 substituiu %2. O Openwright reverteu para %2; escolha Permitir para manter %1.</translation>
     </message>
     <message>
         <source>%1 took over again, three times in a minute. Openwright stopped putting %2 back; Revert when the other program is done.</source>
@@ -1725,6 +1729,10 @@
     <message>
         <source>Your defaults are still watched with the window closed. To quit, open Openwright again and choose File → Quit.</source>
         <translation>Seus padrões continuam vigiados com a janela fechada. Para sair, abra o Openwright de novo e escolha Arquivo → Sair.</translation>
+    </message>
+    <message>
+        <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
+        <translation>%1 substituiu %2. O Openwright reverteu para %2. Escolha Permitir para manter %1.</translation>
     </message>
 </context>
 <context>

@@ -162,12 +162,60 @@ const char* const kOptions[][2] = {
     {"--background", "Without a command: start with the window hidden, guarding from the tray (as at login)."},
 };
 const char* const kEnvironment[][2] = {
+    {"LANG, LC_ALL, LC_MESSAGES, LANGUAGE",
+     "The language of the texts: German, French, Spanish, Brazilian Portuguese or Italian, else English. Dates and "
+     "numbers in a sentence follow its language. --json output is always English."},
     {"XDG_CURRENT_DESKTOP",
-     "The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set."},
+     "The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set; on "
+     "XFCE and KDE the desktop's own browser setting is read and written with the web links."},
     {"XDG_CONFIG_HOME", "Where mimeapps.list and the settings are (default ~/.config)."},
+    {"XDG_CONFIG_DIRS",
+     "The administrator's defaults lists and desktop settings, below the user's (default /etc/xdg)."},
     {"XDG_DATA_HOME", "Where the applications of your own and Openwright's data files are (default ~/.local/share)."},
-    {"NO_COLOR", "When set, text output has no colours."},
+    {"XDG_DATA_DIRS",
+     "Where the installed applications, the distribution's defaults lists, the MIME database and Xfce's helpers "
+     "are (default /usr/local/share:/usr/share)."},
+    {"BROWSER",
+     "On Xfce, when its browser setting is Debian's sensible-browser helper: the browser that helper starts, before "
+     "the x-www-browser alternative."},
+    {"NO_COLOR", "When set and not empty, text output has no colours."},
     {"OPENWRIGHT_SYSTEM_DATA", "With --system: where the system's backups are kept (default /var/lib/openwright)."},
+    {"OPENWRIGHT_PSEUDO",
+     "When set to 1, the texts are shown in the pseudo-translation (longer, accented and bracketed), to find texts "
+     "left untranslated or cut off."},
+};
+const char* const kFiles[][2] = {
+    {"$XDG_DATA_HOME/Openwright",
+     "custom-types.json, profiles.json and guard.json: the added types, the profiles and backups, and the Default "
+     "Guard's memory."},
+    {"$XDG_CONFIG_HOME/Openwright/Openwright.conf",
+     "The settings: the guard on or off and its interval, automatic backups and update checks."},
+    {"$XDG_CONFIG_HOME/autostart/io.github.openwright.Openwright.desktop",
+     "Present while \"Open at login\" is on: the session starts openwright --background."},
+    {"$XDG_CONFIG_HOME/mimeapps.list",
+     "The defaults that set changes, with the desktop's own list (such as gnome-mimeapps.list) where that would "
+     "otherwise win."},
+    {"$XDG_CONFIG_DIRS/mimeapps.list, $XDG_DATA_DIRS/applications/mimeapps.list",
+     "The administrator's and the distribution's defaults, read after the user's; never written."},
+    {"$XDG_DATA_HOME/applications/mimeapps.list",
+     "An older place of the user's defaults, still read by the system; the Clean Up moves what it decides."},
+    {"$XDG_CONFIG_HOME/kdeglobals", "KDE's browser setting ([General] BrowserApplication), read and written by set."},
+    {"$XDG_CONFIG_HOME/xfce4/helpers.rc",
+     "Xfce's browser setting (WebBrowser, the name of an Xfce helper), read and written by set; the system's is in "
+     "$XDG_CONFIG_DIRS/xfce4/helpers.rc."},
+    {"$XDG_DATA_HOME/xfce4/helpers/custom-WebBrowser.desktop",
+     "The Xfce helper set writes for a browser that no installed helper starts."},
+    {"/var/lib/openwright",
+     "With --system: the system's backups and data, kept apart from every person's (OPENWRIGHT_SYSTEM_DATA)."},
+};
+const char* const kExamples[][2] = {
+    {"openwright status .pdf mailto:", "What opens PDF files and email links."},
+    {"openwright why .md", "Why Markdown files open where they do: every list the system reads, in its order."},
+    {"openwright set http: firefox", "Make Firefox the web browser: links, secure links and web pages together."},
+    {"openwright set video/* vlc", "Make VLC the default for every video type it declares."},
+    {"openwright check mailto: thunderbird && echo yes", "Ask in a script whether Thunderbird opens email links."},
+    {"openwright profile export Work - > work.json", "Write the profile Work to a file, to import elsewhere."},
+    {"openwright status --json .pdf", "The same answer as one JSON document, for scripts."},
 };
 const char* const kExitStatus[][2] = {
     {"0", "Done."},
@@ -335,11 +383,12 @@ QString roff(const QString& s)
     return out;
 }
 
-template<size_t N> QString roffTerms(const char* const (&rows)[N][2])
+// Terms in bold, or in italics (`font` "I", as paths are set).
+template<size_t N> QString roffTerms(const char* const (&rows)[N][2], const QString& font = u"B"_s)
 {
     QString out;
     for (const auto& row : rows)
-        out += u".TP\n.B "_s + roff(text(row[0])) + u'\n' + roff(text(row[1])) + u'\n';
+        out += u".TP\n."_s + font + u' ' + roff(text(row[0])) + u'\n' + roff(text(row[1])) + u'\n';
     return out;
 }
 
@@ -360,11 +409,8 @@ QString manPage()
     }
     out += u".SH ARGUMENTS\n"_s + roffTerms(kArguments) + u".SH OPTIONS\n"_s + roffTerms(kOptions)
         + u".SH EXIT STATUS\n"_s + roffTerms(kExitStatus) + u".SH ENVIRONMENT\n"_s + roffTerms(kEnvironment);
-    out += u".SH FILES\n.TP\n.I $XDG_DATA_HOME/Openwright\ncustom\\-types.json, profiles.json and guard.json: the "
-           u"added types, the profiles and backups, and the Default Guard's memory.\n.TP\n"
-           u".I $XDG_CONFIG_HOME/mimeapps.list\nThe defaults that set changes, with the desktop's own list "
-           u"(such as gnome\\-mimeapps.list) where that would otherwise win.\n"
-           u".SH SEE ALSO\n.BR xdg\\-mime (1),\n.BR gio (1)\n"_s;
+    out += u".SH FILES\n"_s + roffTerms(kFiles, u"I"_s) + u".SH EXAMPLES\n"_s + roffTerms(kExamples)
+        + u".SH SEE ALSO\n.BR xdg\\-mime (1),\n.BR gio (1),\n.BR sensible\\-browser (1)\n"_s;
     return out;
 }
 

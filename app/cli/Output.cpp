@@ -118,9 +118,14 @@ QString Style::dim(const QString& text) const
 
 void printJson(Reply& reply, const QJsonObject& object)
 {
+    // Every document names its form, as the export file does, so that a script can tell a later
+    // one (which may add members) from this.
+    QJsonObject document = object;
+    document.insert(u"format"_s, u"openwright.cli"_s);
+    document.insert(u"version"_s, 1);
     // The data files' writer escapes every "/"; scripts read paths and types plainly. Each "/"
     // is escaped, so each "\/" is one escaped slash.
-    reply.out += QString::fromUtf8(Json::write(object).replace("\\/", "/"));
+    reply.out += QString::fromUtf8(Json::write(document).replace("\\/", "/"));
 }
 
 QString desktopFileId(const AppInfo& app)

@@ -14,7 +14,9 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -94,14 +96,24 @@ int print(bool json, Reply reply)
         printJson(reply, {{u"error"_s, message}, {u"status"_s, reply.status}});
     }
     std::fputs(printable(reply.out).constData(), stdout);
-    std::fflush(stdout);
+    // As coreutils do: output that never reached its file (a full disk, a closed descriptor)
+    // fails the command, with the reason on standard error. Nothing writes to it afterwards.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || std::fclose(stdout) != 0) {
+        const int error = errno;
+        reply.err += u"openwright: "_s
+            + QCoreApplication::translate("cli", "Cannot write the output: %1")
+                  .arg(QString::fromLocal8Bit(std::strerror(error)))
+            + u'\n';
+        reply.status = reply.status == 0 ? 1 : reply.status;
+    }
     std::fputs(printable(reply.err).constData(), stderr);
     return reply.status;
 }
 
+// NO_COLOR counts only when it holds something (no-color.org): an empty one is as if unset.
 bool colorTerminal()
 {
-    return ::isatty(STDOUT_FILENO) == 1 && qgetenv("TERM") != "dumb" && !qEnvironmentVariableIsSet("NO_COLOR");
+    return ::isatty(STDOUT_FILENO) == 1 && qgetenv("TERM") != "dumb" && qgetenv("NO_COLOR").isEmpty();
 }
 
 } // namespace

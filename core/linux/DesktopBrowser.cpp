@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace openwright {
 
@@ -179,6 +180,46 @@ std::optional<Helper> readHelper(const QString& name)
     return std::nullopt;
 }
 
+// Debian's helper debian-sensible-browser, which Debian's Xfce names as its browser, starts
+// sensible-browser, which starts the x-www-browser alternative: whatever the system's browser is.
+bool startsSystemBrowser(const Helper& helper)
+{
+    QStringList programs = helper.binaries;
+    programs.append(executableName(helper.command));
+    return std::any_of(programs.cbegin(), programs.cend(), [](const QString& program) {
+        const QString name = QFileInfo(program.trimmed()).fileName();
+        return name == u"sensible-browser" || name == u"x-www-browser";
+    });
+}
+
+// The browser sensible-browser starts: the first program $BROWSER lists, else the x-www-browser
+// alternative, /usr/bin/x-www-browser, a link through /etc/alternatives to the browser's program
+// (itself perhaps a link): the entry that runs one of the programs along that way.
+std::optional<gio::App> systemBrowser(const QList<gio::App>& apps)
+{
+    for (QString command : qEnvironmentVariable("BROWSER").split(u':', Qt::SkipEmptyParts)) {
+        command = command.remove(u"%s"_s).trimmed();
+        if (!command.isEmpty() && executableName(command) != u"sensible-browser")
+            return appRunning(command, apps);
+    }
+    // Looked up along PATH, which holds /usr/bin, rather than at its fixed place: a test's
+    // throw-away tree can stand in for the system's.
+    QString link = QStandardPaths::findExecutable(u"x-www-browser"_s);
+    QStringList programs;
+    for (int hops = 0; !link.isEmpty() && QFileInfo(link).isSymLink() && hops < 16; ++hops) {
+        link = QFileInfo(link).symLinkTarget();
+        if (const QString name = QFileInfo(link).fileName(); name != u"x-www-browser" && !programs.contains(name))
+            programs.append(name);
+    }
+    for (const QString& program : std::as_const(programs)) {
+        for (const gio::App& app : apps) {
+            if (executableName(app.commandLine) == program)
+                return app;
+        }
+    }
+    return std::nullopt;
+}
+
 // An Xfce helper names programs (X-XFCE-Binaries), or a command of its own (a custom helper);
 // the installed entry that runs them is what opens links. A name without helper file may still
 // be a desktop-file ID, as some distributions' defaults are.
@@ -187,6 +228,8 @@ std::optional<gio::App> xfceApp(const QString& name, const QList<gio::App>& apps
     const auto helper = readHelper(name);
     if (!helper)
         return gio::appForId(name);
+    if (startsSystemBrowser(*helper))
+        return systemBrowser(apps);
     if (!helper->command.isEmpty() && !helper->command.contains(u"%B"_s))
         return appRunning(helper->command, apps);
     for (const QString& binary : helper->binaries) {
@@ -218,7 +261,8 @@ QString helperFor(const gio::App& app, const QList<gio::App>& apps)
         for (const QFileInfo& file : files) {
             const QString name = file.completeBaseName();
             const auto helper = readHelper(name);
-            if (!helper || helper->category != u"WebBrowser")
+            // One that starts whatever the system's browser is would not keep this one.
+            if (!helper || helper->category != u"WebBrowser" || startsSystemBrowser(*helper))
                 continue;
             if (const auto opens = xfceApp(name, apps); opens && opens->path == app.path)
                 return name;
@@ -266,8 +310,17 @@ std::optional<DesktopBrowser> DesktopBrowser::current()
         if (!setting.file.isEmpty())
             break;
     }
-    if (!setting.value.isEmpty())
-        setting.app = setting.desktop == Desktop::kde ? kdeApp(setting.value) : xfceApp(setting.value, applications());
+    if (setting.value.isEmpty())
+        return setting;
+    if (setting.desktop == Desktop::kde) {
+        setting.app = kdeApp(setting.value);
+        return setting;
+    }
+    setting.app = xfceApp(setting.value, applications());
+    if (const auto helper = readHelper(setting.value); setting.app && helper && startsSystemBrowser(*helper)) {
+        setting.through = QCoreApplication::translate("DesktopBrowser", "Xfce's Debian browser, which starts %1")
+                              .arg(setting.app->name);
+    }
     return setting;
 }
 

@@ -29,6 +29,9 @@ struct DesktopBrowser
     int line = 0; // 1-based line of the key in `file`
     QString value; // as written; empty when not set
     std::optional<gio::App> app; // the installed application the value names
+    // How the value leads to `app` when it names no application itself: "Xfce's Debian browser,
+    // which starts Firefox ESR". Empty otherwise.
+    QString through;
 
     // The setting of the current desktop, when it keeps one (set or not).
     static std::optional<DesktopBrowser> current();

@@ -421,6 +421,7 @@ DecisionChain SystemLaunchServices::explain(const Target& target, const QString&
         step.listed = {desktop->value};
         if (desktop->app)
             step.chosenName = desktop->app->name;
+        step.through = desktop->through;
         chain.steps.prepend(step);
     }
     return chain;

@@ -154,7 +154,7 @@ TEST_F(AppModelTest, KeptTypesArePutBackUntilAWriteWar)
     EXPECT_EQ(shown->shown[0].action, u"allow"_s);
     EXPECT_EQ(shown->shown[0].title, u".pdf default put back"_s);
     EXPECT_EQ(shown->shown[0].body,
-              u"Okular replaced Evince. Openwright put Evince back; Allow to keep Okular. "
+              u"Okular replaced Evince. Openwright put Evince back. Choose Allow to keep Okular. "
               u"Probably Okular, which started 5 seconds before."_s);
     EXPECT_EQ(backupsWith(BackupReason::Case::beforeRevert).size(), 1);
 

@@ -86,11 +86,74 @@ TEST_P(LaunchAtLoginExec, TheSessionStartsThisProgramInTheBackground)
 INSTANTIATE_TEST_SUITE_P(Paths, LaunchAtLoginExec,
                          ::testing::Values("bin", "My Apps", "a$b\"c`d\\e'f;g", "100%", "50% off"));
 
-TEST_F(LaunchAtLoginTest, TheInstalledProgramIsStartedByName)
+// Where the window's program runs from, and so what the session starts: "openwright", by name
+// where the session finds it so, else by its path. The window's own path is never the answer.
+struct LayoutRow
 {
-    ASSERT_EQ(LaunchAtLogin::set(true, QStringLiteral(OPENWRIGHT_INSTALLED_EXECUTABLE)), std::nullopt);
-    EXPECT_TRUE(readFile(LaunchAtLogin::entryPath()).contains("\nExec=openwright --background\n"));
+    const char* name;
+    const char* window; // below a temporary folder
+    bool installed; // the launcher is in the bin folder, else beside the window
+    bool onPath; // the launcher's folder is on PATH
+};
+
+void PrintTo(const LayoutRow& row, std::ostream* os)
+{
+    *os << row.name;
 }
+
+class LaunchAtLoginLayout : public LaunchAtLoginTest, public ::testing::WithParamInterface<LayoutRow>
+{
+};
+
+TEST_P(LaunchAtLoginLayout, TheSessionStartsOpenwrightAndSkipsItOnceItIsGone)
+{
+    const LayoutRow& row = GetParam();
+    QTemporaryDir dir;
+    const QString window = dir.filePath(QString::fromUtf8(row.window));
+    const QString folder = QFileInfo(window).path();
+    const QString launcher = row.installed
+        ? QDir::cleanPath(folder + u'/' + QStringLiteral(OPENWRIGHT_BIN_FROM_LIBEXEC) + u"/openwright"_s)
+        : folder + u"/openwright"_s;
+    QDir().mkpath(folder);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(OPENWRIGHT_LAUNCH_AT_LOGIN_PROBE), window));
+    writeFile(launcher, "#!/bin/sh\n");
+    QFile::setPermissions(launcher, QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = (row.onPath ? QFile::encodeName(QFileInfo(launcher).path()) + ':' : QByteArray())
+        + qgetenv("PATH");
+
+    QProcess probe;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"PATH"_s, QString::fromLocal8Bit(path));
+    probe.setProcessEnvironment(env);
+    probe.start(window);
+    ASSERT_TRUE(probe.waitForFinished(30000));
+    ASSERT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().constData();
+
+    // Read as the session reads it, with the same PATH.
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", path);
+    const QByteArray file = QFile::encodeName(LaunchAtLogin::entryPath());
+    GDesktopAppInfo* info = g_desktop_app_info_new_from_filename(file.constData());
+    EXPECT_NE(info, nullptr) << readFile(LaunchAtLogin::entryPath()).constData();
+    if (info) {
+        EXPECT_EQ(QString::fromUtf8(g_app_info_get_commandline(G_APP_INFO(info))),
+                  (row.onPath ? u"openwright"_s : launcher) + u" --background"_s);
+        g_object_unref(info);
+    }
+    QFile::remove(launcher);
+    info = g_desktop_app_info_new_from_filename(file.constData());
+    EXPECT_EQ(info, nullptr) << "an entry whose program is gone";
+    if (info)
+        g_object_unref(info);
+    qputenv("PATH", savedPath);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, LaunchAtLoginLayout,
+                         ::testing::Values(LayoutRow {"build", "build/ui/openwright-window", false, false},
+                                           LayoutRow {"installed", "usr/libexec/openwright/openwright-window", true, true},
+                                           LayoutRow {"installed_elsewhere", "opt/libexec/openwright/openwright-window",
+                                                      true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class LaunchAtLoginRead : public LaunchAtLoginTest, public ::testing::WithParamInterface<std::pair<const char*, bool>>
 {

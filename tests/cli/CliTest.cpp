@@ -18,6 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -202,6 +205,115 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DesktopSettingRow {"KDE", u"KDE"_s, u"kdeglobals"_s,
                                          u"[General]\nBrowserApplication=google-chrome.desktop\n"_s},
                       DesktopSettingRow {"Xfce", u"XFCE"_s, u"xfce4/helpers.rc"_s, u"WebBrowser=google-chrome\n"_s}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A desktop setting that names no installed browser is explained, and nothing else is said.
+TEST_F(CliTest, ABrowserSettingNamingNothingInstalledIsExplainedQuietly)
+{
+    for (const auto& [desktop, file, text] :
+         {std::tuple {u"KDE"_s, u"kdeglobals"_s, "[General]\nBrowserApplication=nothing.desktop\n"},
+          std::tuple {u"XFCE"_s, u"xfce4/helpers.rc"_s, "WebBrowser=nothing\n"}}) {
+        m_env.insert(u"XDG_CURRENT_DESKTOP"_s, desktop);
+        QDir().mkpath(QFileInfo(home(u".config/"_s + file)).path());
+        QFile setting(home(u".config/"_s + file));
+        ASSERT_TRUE(setting.open(QIODevice::WriteOnly));
+        setting.write(text);
+        setting.close();
+        const Outcome why = run({u"why"_s, u"http:"_s});
+        EXPECT_EQ(why.status, 0) << desktop.toStdString();
+        EXPECT_TRUE(why.out.contains(u", which no installed application matches: links that desktop opens may not open"_s))
+            << why.out.toStdString();
+        EXPECT_EQ(why.err, QString()) << desktop.toStdString();
+    }
+}
+
+// Debian's Xfce ships WebBrowser=debian-sensible-browser (in /etc/xdg): a helper that starts
+// sensible-browser, which starts $BROWSER, else the x-www-browser alternative.
+struct SensibleBrowserRow
+{
+    const char* name;
+    QStringList links; // x-www-browser's way to the program, below the sample's root; empty for none
+    QString browserVariable;
+    QString opens; // the application's name; empty for none
+};
+
+void PrintTo(const SensibleBrowserRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class SensibleBrowser : public CliTest, public ::testing::WithParamInterface<SensibleBrowserRow>
+{
+};
+
+TEST_P(SensibleBrowser, IsTheBrowserTheAlternativeNames)
+{
+    const SensibleBrowserRow& row = GetParam();
+    const QString root = m_root.path();
+    m_env.insert(u"XDG_CURRENT_DESKTOP"_s, u"XFCE"_s);
+    // The sample's programs alone: the machine's own x-www-browser is never looked at.
+    m_env.insert(u"PATH"_s, root + u"/bin"_s);
+    m_env.remove(u"BROWSER"_s);
+    if (!row.browserVariable.isEmpty())
+        m_env.insert(u"BROWSER"_s, row.browserVariable);
+    const auto write = [](const QString& path, const QByteArray& text) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write(root + u"/etc/xdg/xfce4/helpers.rc"_s, "WebBrowser=debian-sensible-browser\n");
+    write(root + u"/usr/share/xfce4/helpers/debian-sensible-browser.desktop"_s,
+          "[Desktop Entry]\nNoDisplay=true\nVersion=1.0\nType=X-XFCE-Helper\nX-XFCE-Category=WebBrowser\n"
+          "X-XFCE-Commands=sensible-browser\nX-XFCE-CommandsWithParameter=sensible-browser \"%s\"\n"
+          "Icon=debian-logo\nName=Debian Sensible Browser\n");
+    // bin/x-www-browser -> etc/alternatives/x-www-browser -> … -> the program, as update-alternatives
+    // leaves them in /usr/bin and /etc.
+    QString from = root + u"/bin/x-www-browser"_s;
+    for (const QString& link : row.links) {
+        QDir().mkpath(QFileInfo(root + link).path());
+        ASSERT_TRUE(QFile::link(root + link, from)) << from.toStdString();
+        from = root + link;
+    }
+    if (!QFileInfo::exists(from) && !row.links.isEmpty()) {
+        write(from, "#!/bin/sh\n");
+        QFile::setPermissions(from, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    const Outcome why = run({u"why"_s, u"http:"_s});
+    ASSERT_EQ(why.status, 0) << why.err.toStdString();
+    EXPECT_EQ(why.err, QString());
+    const QString setting = row.opens.isEmpty()
+        ? u"names debian-sensible-browser, which no installed application matches"_s
+        : u"names debian-sensible-browser (Xfce's Debian browser, which starts "_s + row.opens
+            + u"): links that desktop opens go to "_s + row.opens;
+    EXPECT_TRUE(why.out.contains(setting)) << why.out.toStdString();
+    // The lists name Firefox: any other browser of the desktop's splits it.
+    const QJsonValue app = json({u"status"_s, u"http:"_s})[u"types"_s][0][u"app"_s];
+    EXPECT_EQ(app[u"name"_s].toString(), row.opens == u"Firefox"_s ? row.opens : QString());
+
+    // Choosing a browser never names the helper that follows the alternative.
+    ASSERT_EQ(run({u"set"_s, u"http:"_s, u"google-chrome"_s}).status, 0);
+    QFile users(home(u".config/xfce4/helpers.rc"_s));
+    ASSERT_TRUE(users.open(QIODevice::ReadOnly));
+    EXPECT_EQ(users.readAll(), "WebBrowser=custom-WebBrowser\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Alternatives, SensibleBrowser,
+    ::testing::Values(
+        SensibleBrowserRow {"alternative", {u"/etc/alternatives/x-www-browser"_s, u"/bin/firefox"_s}, {}, u"Firefox"_s},
+        SensibleBrowserRow {"through_links",
+                            {u"/etc/alternatives/x-www-browser"_s, u"/usr/bin/google-chrome"_s,
+                             u"/etc/alternatives/google-chrome"_s, u"/opt/google/chrome/google-chrome-stable"_s},
+                            {},
+                            u"Google Chrome"_s},
+        SensibleBrowserRow {"browser_variable",
+                            {u"/etc/alternatives/x-www-browser"_s, u"/bin/firefox"_s},
+                            u"google-chrome-stable %s:firefox"_s,
+                            u"Google Chrome"_s},
+        SensibleBrowserRow {"unknown_program", {u"/etc/alternatives/x-www-browser"_s, u"/usr/bin/lynx"_s}, {}, {}},
+        SensibleBrowserRow {"no_alternative", {}, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Exit statuses and the one line that says what was wrong.
@@ -466,6 +578,102 @@ TEST_F(CliTest, JsonForScripts)
     })) << QJsonDocument(why).toJson().toStdString();
 }
 
+// Every document a command prints names its form, as the export file does: reads, changes
+// (carried out by the model) and errors alike.
+TEST_F(CliTest, EveryJsonDocumentNamesItsFormat)
+{
+    const QList<QStringList> commands {
+        {u"status"_s, u".pdf"_s},
+        {u"why"_s, u".md"_s},
+        {u"check"_s, u"mailto:"_s, u"thunderbird"_s},
+        {u"health"_s},
+        {u"guard"_s, u"log"_s},
+        {u"profile"_s, u"list"_s},
+        {u"profile"_s, u"plan"_s, u"preset.media"_s},
+        {u"backup"_s, u"list"_s},
+        {u"app"_s, u"mpv"_s},
+        {u"set"_s, u".pdf"_s, u"okular"_s},
+        {u"backup"_s, u"now"_s},
+        {u"why"_s, u"tar.gz"_s},
+    };
+    for (const QStringList& args : commands) {
+        const Outcome r = run(args + QStringList {u"--json"_s});
+        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        EXPECT_EQ(o[u"format"_s].toString(), u"openwright.cli"_s) << args.join(u' ').toStdString() << r.out.toStdString();
+        EXPECT_EQ(o[u"version"_s].toInt(), 1) << args.join(u' ').toStdString();
+        EXPECT_GT(o.size(), 2) << args.join(u' ').toStdString();
+    }
+}
+
+// Output that cannot be written is a failure, said on standard error, as coreutils say it.
+TEST_F(CliTest, AnUnwritableOutputFailsTheCommand)
+{
+    QFile exported(m_root.filePath(u"reading.json"_s));
+    ASSERT_TRUE(exported.open(QIODevice::WriteOnly));
+    exported.write(kReadingExport.toByteArray());
+    exported.close();
+    ASSERT_EQ(run({u"profile"_s, u"import"_s, exported.fileName()}).status, 0);
+    const QList<QStringList> commands {
+        {u"status"_s, u".pdf"_s},
+        {u"profile"_s, u"export"_s, u"Reading"_s, u"-"_s},
+        {u"health"_s, u"--json"_s},
+        {u"--help"_s},
+    };
+    for (const QStringList& args : commands) {
+        QProcess p;
+        p.setProcessEnvironment(m_env);
+        p.setWorkingDirectory(m_root.path());
+        p.setStandardOutputFile(u"/dev/full"_s);
+        p.start(QStringLiteral(OPENWRIGHT_CLI), args);
+        ASSERT_TRUE(p.waitForFinished(30'000));
+        EXPECT_EQ(p.exitCode(), 1) << args.join(u' ').toStdString();
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()),
+                  u"openwright: Cannot write the output: No space left on device\n"_s)
+            << args.join(u' ').toStdString();
+    }
+}
+
+// Colours only on a terminal that takes them, and never with NO_COLOR set to something
+// (no-color.org: an empty NO_COLOR is as if unset).
+struct ColourRow
+{
+    const char* name;
+    std::optional<QString> noColor;
+    QString term;
+    bool colour;
+};
+
+void PrintTo(const ColourRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class Colour : public CliTest, public ::testing::WithParamInterface<ColourRow>
+{
+};
+
+TEST_P(Colour, FollowsTheTerminalAndNoColor)
+{
+    const ColourRow& row = GetParam();
+    m_env.remove(u"NO_COLOR"_s);
+    if (row.noColor)
+        m_env.insert(u"NO_COLOR"_s, *row.noColor);
+    m_env.insert(u"TERM"_s, row.term);
+    // script(1) gives the command a terminal for its standard output.
+    const QString command = u"exec '"_s + QStringLiteral(OPENWRIGHT_CLI) + u"' status .pdf"_s;
+    const Outcome r = run({u"-qec"_s, command, u"/dev/null"_s}, u"script"_s);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(u"org.gnome.Evince.desktop"_s)) << r.out.toStdString();
+    EXPECT_EQ(r.out.contains(u"\x1b["_s), row.colour) << r.out.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Terminals, Colour,
+                         ::testing::Values(ColourRow {"plain", std::nullopt, u"xterm"_s, true},
+                                           ColourRow {"no_color", u"1"_s, u"xterm"_s, false},
+                                           ColourRow {"empty_no_color", u""_s, u"xterm"_s, true},
+                                           ColourRow {"dumb_terminal", std::nullopt, u"dumb"_s, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Several targets in one command, one batch; and back to the system's choice.
 TEST_F(CliTest, SeveralTargetsAtOnceAndResetToTheSystemsChoice)
 {
@@ -667,7 +875,7 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     m_env.remove(u"LC_ALL"_s);
     m_env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
     const QString german = run({u"backup"_s, u"list"_s}).out;
-    EXPECT_TRUE(german.contains(u"Von Ihnen gesichert  54 Standards  1 Unterschied zu jetzt"_s))
+    EXPECT_TRUE(german.contains(u"Von Ihnen gesichert  54 Standardanwendungen  1 Unterschied zu jetzt"_s))
         << german.toStdString();
     EXPECT_TRUE(german.contains(QRegularExpression(u"\\d+\\. \\w+\\.? \\d{4} um \\d\\d:\\d\\d"_s)))
         << german.toStdString();
@@ -999,11 +1207,27 @@ TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
         EXPECT_TRUE(page.contains(u".B "_s + name)) << c.name;
         EXPECT_TRUE(help.contains(u"  "_s + name + u' ')) << c.name;
     }
-    if (!QStandardPaths::findExecutable(u"groff"_s).isEmpty()) {
-        QProcess groff;
-        groff.start(u"groff"_s, {u"-man"_s, u"-ww"_s, u"-z"_s, man.fileName()});
-        ASSERT_TRUE(groff.waitForFinished(10'000));
-        EXPECT_EQ(groff.readAllStandardError(), QByteArray());
+    // Every file Openwright reads or writes, every variable it follows, and examples.
+    for (const QString& part :
+         {u".SH FILES"_s, u"Openwright.conf"_s, u"autostart/io.github.openwright.Openwright.desktop"_s,
+          u"kdeglobals"_s, u"xfce4/helpers.rc"_s, u"custom\\-WebBrowser.desktop"_s,
+          u"$XDG_CONFIG_DIRS/mimeapps.list"_s, u".SH ENVIRONMENT"_s, u"LANGUAGE"_s, u"XDG_DATA_DIRS"_s,
+          u"XDG_CONFIG_DIRS"_s, u"OPENWRIGHT_PSEUDO"_s, u".SH EXAMPLES"_s}) {
+        EXPECT_TRUE(page.contains(part)) << part.toStdString();
+    }
+    // As lintian reads it: groff's warnings through man, and groff's own.
+    const QList<std::pair<QString, QStringList>> checkers {
+        {u"man"_s, {u"--warnings"_s, u"-E"_s, u"UTF-8"_s, u"-l"_s, u"-Tutf8"_s, u"-Z"_s, man.fileName()}},
+        {u"groff"_s, {u"-man"_s, u"-ww"_s, u"-z"_s, man.fileName()}}};
+    for (const auto& [program, args] : checkers) {
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            continue;
+        QProcess checker;
+        checker.setProcessEnvironment(m_env);
+        checker.setStandardOutputFile(QProcess::nullDevice());
+        checker.start(program, args);
+        ASSERT_TRUE(checker.waitForFinished(10'000));
+        EXPECT_EQ(checker.readAllStandardError(), QByteArray()) << program.toStdString();
     }
 }
 
