@@ -1081,15 +1081,14 @@ TEST_F(CliTest, WithoutProcAndThroughAPlantedLink)
 {
     if (::geteuid() != 0 || QStandardPaths::findExecutable(u"unshare"_s).isEmpty())
         GTEST_SKIP() << "needs root, for a mount namespace and another user's link";
-    // LeakSanitizer needs /proc itself: a sanitized build looks for leaks everywhere but here.
-    const QProcessEnvironment saved = m_env;
-    m_env.insert(u"ASAN_OPTIONS"_s, m_env.value(u"ASAN_OPTIONS"_s, qEnvironmentVariable("ASAN_OPTIONS")) + u":detect_leaks=0"_s);
+    // The sanitizers need /proc themselves: a sanitized build cannot start without it.
+#ifndef __SANITIZE_ADDRESS__
     const Outcome version = run({u"--mount"_s, u"--propagation"_s, u"private"_s, u"sh"_s, u"-c"_s,
                                  u"mount -t tmpfs none /proc && exec \"$0\" status .pdf"_s, QStringLiteral(OPENWRIGHT_CLI)},
                                 u"unshare"_s);
     EXPECT_EQ(version.status, 0) << version.err.toStdString();
     EXPECT_TRUE(version.out.contains(u"org.gnome.Evince.desktop"_s)) << version.out.toStdString();
-    m_env = saved;
+#endif
 
     const QString shared = m_root.filePath(u"shared"_s), planted = shared + u"/report.json"_s;
     const QString autostart = home(u".config/autostart/evil.desktop"_s);
