@@ -58,6 +58,14 @@ protected:
         return *p;
     }
 
+    // A command handing "pin .pdf" to the running instance, once it has finished (or the wait is over).
+    QProcess& sendPin(int waitMs = 5000)
+    {
+        QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
+        command.waitForFinished(waitMs);
+        return command;
+    }
+
     static bool waitForLine(QProcess& p, const QByteArray& line)
     {
         QByteArray seen;
@@ -116,8 +124,8 @@ TEST_F(SingleInstanceTest, AShortFolderSomeoneElseMadeIsNotUsed)
     }
     QProcess& first = start({u"serve"_s});
     ASSERT_TRUE(waitForLine(first, "primary"));
-    QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
-    ASSERT_TRUE(command.waitForFinished(5000));
+    QProcess& command = sendPin();
+    ASSERT_EQ(command.state(), QProcess::NotRunning);
     EXPECT_EQ(command.exitCode(), 7) << command.readAll().constData();
     EXPECT_EQ(QDir(QFile::decodeName(taken)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
@@ -228,8 +236,8 @@ TEST_F(SingleInstanceTest, TheRunningInstanceCarriesOutACommandAndAnswers)
 {
     QProcess& running = start({u"serve"_s});
     ASSERT_TRUE(waitForLine(running, "primary"));
-    QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
-    ASSERT_TRUE(command.waitForFinished(5000));
+    QProcess& command = sendPin();
+    ASSERT_EQ(command.state(), QProcess::NotRunning);
     EXPECT_EQ(command.exitCode(), 7);
     EXPECT_EQ(command.readAll().trimmed(), "out: pin .pdf in " + QDir::currentPath().toUtf8());
     // A request and an answer far larger than the socket's buffers go through whole.
@@ -287,8 +295,8 @@ TEST_F(SingleInstanceTest, UnfinishedRequestsAreBoundedTogether)
         EXPECT_EQ(announce(100), QByteArray()) << i;
     EXPECT_TRUE(announce(100).contains("busy with other commands")) << "the ninth unfinished one";
     clients.clear();
-    QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
-    ASSERT_TRUE(command.waitForFinished(5000));
+    QProcess& command = sendPin();
+    ASSERT_EQ(command.state(), QProcess::NotRunning);
     EXPECT_EQ(command.exitCode(), 7);
 }
 
@@ -297,8 +305,8 @@ TEST_F(SingleInstanceTest, AnInstanceThatEndsMidCommandIsToldApartFromASlowOne)
 {
     QProcess& dying = start({u"dies"_s});
     ASSERT_TRUE(waitForLine(dying, "primary"));
-    QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
-    ASSERT_TRUE(command.waitForFinished(5000));
+    QProcess& command = sendPin();
+    ASSERT_EQ(command.state(), QProcess::NotRunning);
     EXPECT_EQ(command.exitCode(), 1);
     EXPECT_TRUE(command.readAll().startsWith("went away: "));
 }
@@ -309,8 +317,8 @@ TEST_F(SingleInstanceTest, AnInstanceThatNeverAnswersFailsTheCommandInsteadOfHan
     ASSERT_TRUE(waitForLine(stuck, "primary"));
     QElapsedTimer timer;
     timer.start();
-    QProcess& command = start({u"send"_s, u"pin"_s, u".pdf"_s});
-    ASSERT_TRUE(command.waitForFinished(openwright::SingleInstance::kGreetingTimeoutMs + 3000));
+    QProcess& command = sendPin(openwright::SingleInstance::kGreetingTimeoutMs + 3000);
+    ASSERT_EQ(command.state(), QProcess::NotRunning);
     EXPECT_EQ(command.exitCode(), 1);
     EXPECT_TRUE(command.readAll().contains("does not answer, so nothing was done"));
 }
