@@ -37,7 +37,41 @@ QString escaped(const QString& text)
     return out;
 }
 
+QDBusMessage call(const QString& method)
+{
+    return QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
+                                          QLatin1StringView(kInterface), method);
+}
+
+QDBusMessage notifyCall(uint replaces, const QString& title, const QString& body, const QStringList& actions,
+                        bool bodyMarkup)
+{
+    QDBusMessage notify = call(u"Notify"_s);
+    // The desktop entry's id names the sender: servers show its name and icon.
+    const QVariantMap hints {{u"desktop-entry"_s, QString::fromLatin1(kAppId)}};
+    notify << u"Openwright"_s << replaces << QString::fromLatin1(kAppId) << title << (bodyMarkup ? escaped(body) : body)
+           << actions << hints << qint32(-1);
+    return notify;
+}
+
+bool rendersMarkup(const QDBusMessage& capabilities)
+{
+    return capabilities.type() == QDBusMessage::ReplyMessage
+        && capabilities.arguments().value(0).toStringList().contains(u"body-markup"_s);
+}
+
 } // namespace
+
+QString DBusNotifications::showOnce(const QDBusConnection& bus, const QString& title, const QString& body)
+{
+    if (!bus.isConnected())
+        return bus.lastError().isValid() ? bus.lastError().message()
+                                         : QCoreApplication::translate("Notifier", "There is no session bus.");
+    constexpr int kTimeoutMs = 2000;
+    const bool markup = rendersMarkup(bus.call(call(u"GetCapabilities"_s), QDBus::Block, kTimeoutMs));
+    const QDBusMessage answer = bus.call(notifyCall(0, title, body, {}, markup), QDBus::Block, kTimeoutMs);
+    return answer.type() == QDBusMessage::ErrorMessage ? answer.errorMessage() : QString();
+}
 
 DBusNotifications::DBusNotifications(const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
@@ -52,13 +86,10 @@ DBusNotifications::DBusNotifications(const QDBusConnection& bus, QObject* parent
                   SLOT(notificationClosed(uint, uint)));
     // Servers that render markup in the body need application names escaped ("Tom & Jerry").
     // Until the server says which it is, notifications wait.
-    const QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
-                                                             QLatin1StringView(kInterface), u"GetCapabilities"_s);
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call(u"GetCapabilities"_s)), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         w->deleteLater();
-        const QDBusPendingReply<QStringList> reply = *w;
-        m_bodyMarkup = !reply.isError() && reply.value().contains(u"body-markup"_s);
+        m_bodyMarkup = rendersMarkup(w->reply());
         const auto waiting = std::exchange(m_beforeCapabilities, {});
         for (const auto& [changeID, text] : waiting)
             show(changeID, text.title, text.body, text.action, text.actionTitle);
@@ -85,10 +116,9 @@ void DBusNotifications::show(const QString& changeID, const QString& title, cons
 
 QDBusMessage DBusNotifications::closeCall(uint id) const
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
-                                                       QLatin1StringView(kInterface), u"CloseNotification"_s);
-    call << id;
-    return call;
+    QDBusMessage close = call(u"CloseNotification"_s);
+    close << id;
+    return close;
 }
 
 void DBusNotifications::close(const QString& changeID)
@@ -121,19 +151,14 @@ void DBusNotifications::closeAll()
 void DBusNotifications::send(const QString& changeID, const Text& text)
 {
     m_awaiting.insert(changeID, std::nullopt);
-    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1StringView(kService), QLatin1StringView(kPath),
-                                                       QLatin1StringView(kInterface), u"Notify"_s);
     // "default" is the click on the notification itself.
     // A notice (nothing to act on) has only the click that opens the window.
     QStringList actions {u"default"_s, QCoreApplication::translate("Notifier", "Open")};
     if (!text.action.isEmpty())
         actions << text.action << text.actionTitle;
-    // The desktop entry's id names the sender: servers show its name and icon.
-    const QVariantMap hints {{u"desktop-entry"_s, QString::fromLatin1(kAppId)}};
-    const QString body = *m_bodyMarkup ? escaped(text.body) : text.body;
-    call << u"Openwright"_s << m_notificationOf.value(changeID, 0u) << QString::fromLatin1(kAppId) << text.title << body
-         << actions << hints << qint32(-1);
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    const QDBusMessage notify
+        = notifyCall(m_notificationOf.value(changeID, 0u), text.title, text.body, actions, *m_bodyMarkup);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(notify), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, changeID](QDBusPendingCallWatcher* w) {
         w->deleteLater();
         const std::optional<Text> repost = m_awaiting.take(changeID);

@@ -27,6 +27,9 @@ public:
               const QString& actionTitle) override;
     void close(const QString& changeID) override;
     void closeAll() override;
+    // One notification with nothing to answer, from a process about to end: waits (briefly) until
+    // the server has it. Returns why it could not be shown, or nothing.
+    static QString showOnce(const QDBusConnection& bus, const QString& title, const QString& body);
 
 private Q_SLOTS:
     void actionInvoked(uint id, const QString& action);

@@ -40,8 +40,9 @@ void install(QCoreApplication& app)
     const bool loaded = pseudo() ? own->load(u"openwright_pseudo"_s, kFolder)
                                  : own->load(QLocale(), u"openwright"_s, u"_"_s, kFolder);
     if (!loaded) {
-        // Texts stay in English then, whose plural forms ("1 default") come from a file too.
-        if (QLocale().language() == QLocale::C || !own->load(u"openwright_en"_s, kFolder))
+        // Texts stay in English then, whose plural forms ("1 default") come from a file too: in
+        // the C locale as well, Debian's default where no language was chosen.
+        if (!own->load(u"openwright_en"_s, kFolder))
             delete own;
         else
             QCoreApplication::installTranslator(own);

@@ -27,6 +27,18 @@ update)
 check | status)
     ts=()
     for l in "${languages[@]}" en; do ts+=("translations/openwright_$l.ts"); done
+    if [[ "$1" == check && -x "$LUPDATE" ]]; then
+        # A text the code has and the files lack would show in English: read the code into
+        # copies, where such a text comes in unfinished.
+        copies=$(mktemp -d)
+        trap 'rm -rf "$copies"' EXIT
+        cp "${ts[@]}" "$copies"/
+        "$LUPDATE" -silent -locations none -no-obsolete -no-ui-lines -extensions cpp,h core app ui \
+            -ts "$copies"/openwright_{de,es,fr,it,pt_BR}.ts 2>/dev/null
+        "$LUPDATE" -silent -locations none -no-obsolete -pluralonly -extensions cpp,h core app ui \
+            -ts "$copies"/openwright_en.ts 2>/dev/null
+        ts=("$copies"/openwright_{de,es,fr,it,pt_BR,en}.ts)
+    fi
     python3 scripts/translations.py "$1" "${ts[@]}"
     ;;
 *)

@@ -43,10 +43,6 @@
 <context>
     <name>Applications</name>
     <message>
-        <source>That file cannot be read: %1</source>
-        <translation>Diese Datei kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
         <source>That file is not UTF-8 text, as a desktop entry must be.</source>
         <translation>Diese Datei ist kein UTF-8-Text, wie es ein Desktop-Eintrag sein muss.</translation>
     </message>
@@ -901,6 +897,10 @@
         <source>; but links %1 opens follow its own setting, %2</source>
         <translation>; Links, die %1 öffnet, folgen aber dessen eigener Einstellung, %2</translation>
     </message>
+    <message>
+        <source>Set by your system: %1 line %2</source>
+        <translation>Von Ihrem System festgelegt: %1, Zeile %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -1063,6 +1063,14 @@
         <source>%1 now opens in %2 (before: %3)</source>
         <translation>%1 öffnet sich jetzt in %2 (vorher: %3)</translation>
     </message>
+    <message>
+        <source>Line %1 of %2 makes %3 open in %4, your own choice; your system sets %5 for everyone (%6 line %7).</source>
+        <translation>Zeile %1 von %2 lässt %3 mit %4 öffnen, Ihrer eigenen Wahl; Ihr System legt %5 für alle fest (%6, Zeile %7).</translation>
+    </message>
+    <message>
+        <source>Nothing to fix: your line wins, as it should. To follow your system&apos;s choice, reset the type to the system default.</source>
+        <translation>Nichts zu beheben: Ihre Zeile hat Vorrang, wie es sein soll. Um der Wahl Ihres Systems zu folgen, setzen Sie den Typ auf die Systemvorgabe zurück.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1081,6 +1089,22 @@
     <message>
         <source>%1 is too large.</source>
         <translation>%1 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which belongs to another user; nothing was written.</source>
+        <translation>%1 ist ein Link auf %2, das einem anderen Benutzer gehört; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is a link that another user could have placed there; nothing was written through it.</source>
+        <translation>%1 ist ein Link, den ein anderer Benutzer dort abgelegt haben könnte; es wurde nichts darüber geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links; nothing was written.</source>
+        <translation>%1 ist eine Schleife von Links; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 gehört einem anderen Benutzer.</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1127,10 @@
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>There is no session bus.</source>
+        <translation>Es gibt keinen Sitzungsbus.</translation>
     </message>
 </context>
 <context>
@@ -1643,6 +1671,75 @@
     <message>
         <source>Cannot write the output: %1</source>
         <translation>Die Ausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Not set: not installed here</source>
+        <translation>Nicht festgelegt: hier nicht installiert</translation>
+    </message>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, zurückgesetzt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n default(s) changed since the last check:</source>
+        <translation>
+            <numerusform>%n Standardanwendung hat sich seit der letzten Prüfung geändert:</numerusform>
+            <numerusform>%n Standardanwendungen haben sich seit der letzten Prüfung geändert:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Openwright ended before it carried out the command: nothing was changed. Run the command again.</source>
+        <translation>Openwright wurde beendet, bevor es den Befehl ausgeführt hat: Es wurde nichts geändert. Führen Sie den Befehl erneut aus.</translation>
+    </message>
+    <message>
+        <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
+        <translation>Openwright wurde beendet, während es den Befehl ausführte: Es hat einen Teil des Verlangten geändert oder alles. Was jetzt festgelegt ist, zeigt "openwright status".</translation>
+    </message>
+    <message>
+        <source>Openwright did not finish “%1”</source>
+        <translation>Openwright hat „%1“ nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Openwright finished “%1”</source>
+        <translation>Openwright hat „%1“ abgeschlossen</translation>
+    </message>
+    <message>
+        <source>The notification could not be shown: %1</source>
+        <translation>Die Benachrichtigung konnte nicht angezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>--desktop goes with --system: your own desktop is the one you are logged in to.</source>
+        <translation>--desktop gehört zu --system: Ihr eigener Desktop ist der, an dem Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>--notify goes with a command that changes, without --json: it tells a person what the command did.</source>
+        <translation>--notify gehört zu einem Befehl, der etwas ändert, ohne --json: Es teilt einem Menschen mit, was der Befehl getan hat.</translation>
+    </message>
+    <message>
+        <source>--system changes what every new account of this machine gets: run it as root, for example with sudo.</source>
+        <translation>--system ändert, was jedes neue Konto dieses Rechners erhält: Führen Sie es als root aus, zum Beispiel mit sudo.</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but a folder is there. Remove the folder and try again.</source>
+        <translation>Openwright legt seine Sperrdatei unter %1 ab, aber dort ist ein Ordner. Entfernen Sie den Ordner und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but something other than a file is there. Remove it and try again.</source>
+        <translation>Openwright legt seine Sperrdatei unter %1 ab, aber dort ist etwas anderes als eine Datei. Entfernen Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Openwright&apos;s lock file %1 belongs to another user. Remove it and try again.</source>
+        <translation>Die Sperrdatei %1 von Openwright gehört einem anderen Benutzer. Entfernen Sie sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Openwright cannot read its lock file %1: %2. Remove it and try again.</source>
+        <translation>Openwright kann seine Sperrdatei %1 nicht lesen: %2. Entfernen Sie sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Openwright is busy with other commands. Try again in a moment.
+</source>
+        <translation>Openwright ist mit anderen Befehlen beschäftigt. Versuchen Sie es gleich noch einmal.
+</translation>
     </message>
 </context>
 <context>

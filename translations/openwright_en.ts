@@ -72,6 +72,13 @@
             <numerusform>%n different from now</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n default(s) changed since the last check:</source>
+        <translation>
+            <numerusform>%n default changed since the last check:</numerusform>
+            <numerusform>%n defaults changed since the last check:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>

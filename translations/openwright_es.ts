@@ -43,10 +43,6 @@
 <context>
     <name>Applications</name>
     <message>
-        <source>That file cannot be read: %1</source>
-        <translation>No se puede leer ese archivo: %1</translation>
-    </message>
-    <message>
         <source>That file is not UTF-8 text, as a desktop entry must be.</source>
         <translation>Ese archivo no es texto UTF-8, como debe serlo una entrada de escritorio.</translation>
     </message>
@@ -901,6 +897,10 @@
         <source>; but links %1 opens follow its own setting, %2</source>
         <translation>; pero los enlaces que abre %1 siguen su propio ajuste, %2</translation>
     </message>
+    <message>
+        <source>Set by your system: %1 line %2</source>
+        <translation>Establecido por su sistema: %1, línea %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -1063,6 +1063,14 @@
         <source>%1 now opens in %2 (before: %3)</source>
         <translation>%1 ahora se abre en %2 (antes: %3)</translation>
     </message>
+    <message>
+        <source>Line %1 of %2 makes %3 open in %4, your own choice; your system sets %5 for everyone (%6 line %7).</source>
+        <translation>La línea %1 de %2 hace que %3 se abra con %4, su propia elección; su sistema establece %5 para todos (%6, línea %7).</translation>
+    </message>
+    <message>
+        <source>Nothing to fix: your line wins, as it should. To follow your system&apos;s choice, reset the type to the system default.</source>
+        <translation>Nada que corregir: su línea prevalece, como debe ser. Para seguir la elección de su sistema, restablezca el tipo al predeterminado del sistema.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1081,6 +1089,22 @@
     <message>
         <source>%1 is too large.</source>
         <translation>%1 es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which belongs to another user; nothing was written.</source>
+        <translation>%1 es un enlace a %2, que pertenece a otro usuario; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>%1 is a link that another user could have placed there; nothing was written through it.</source>
+        <translation>%1 es un enlace que otro usuario podría haber puesto ahí; no se escribió nada a través de él.</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links; nothing was written.</source>
+        <translation>%1 es un bucle de enlaces; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 pertenece a otro usuario.</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1127,10 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>There is no session bus.</source>
+        <translation>No hay bus de sesión.</translation>
     </message>
 </context>
 <context>
@@ -1643,6 +1671,75 @@
     <message>
         <source>Cannot write the output: %1</source>
         <translation>No se puede escribir la salida: %1</translation>
+    </message>
+    <message>
+        <source>Not set: not installed here</source>
+        <translation>No establecido: no está instalado aquí</translation>
+    </message>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, restablecido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n default(s) changed since the last check:</source>
+        <translation>
+            <numerusform>%n aplicación predeterminada cambió desde la última comprobación:</numerusform>
+            <numerusform>%n aplicaciones predeterminadas cambiaron desde la última comprobación:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Openwright ended before it carried out the command: nothing was changed. Run the command again.</source>
+        <translation>Openwright terminó antes de ejecutar la orden: no se cambió nada. Vuelva a ejecutar la orden.</translation>
+    </message>
+    <message>
+        <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
+        <translation>Openwright terminó mientras ejecutaba la orden: cambió parte de lo pedido, o todo. Vea lo que está establecido ahora con "openwright status".</translation>
+    </message>
+    <message>
+        <source>Openwright did not finish “%1”</source>
+        <translation>Openwright no terminó «%1»</translation>
+    </message>
+    <message>
+        <source>Openwright finished “%1”</source>
+        <translation>Openwright terminó «%1»</translation>
+    </message>
+    <message>
+        <source>The notification could not be shown: %1</source>
+        <translation>No se pudo mostrar la notificación: %1</translation>
+    </message>
+    <message>
+        <source>--desktop goes with --system: your own desktop is the one you are logged in to.</source>
+        <translation>--desktop va con --system: su propio escritorio es aquel en el que ha iniciado sesión.</translation>
+    </message>
+    <message>
+        <source>--notify goes with a command that changes, without --json: it tells a person what the command did.</source>
+        <translation>--notify va con una orden que cambia algo, sin --json: cuenta a una persona lo que hizo la orden.</translation>
+    </message>
+    <message>
+        <source>--system changes what every new account of this machine gets: run it as root, for example with sudo.</source>
+        <translation>--system cambia lo que recibe cada cuenta nueva de esta máquina: ejecútelo como root, por ejemplo con sudo.</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but a folder is there. Remove the folder and try again.</source>
+        <translation>Openwright guarda su archivo de bloqueo en %1, pero ahí hay una carpeta. Elimine la carpeta y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but something other than a file is there. Remove it and try again.</source>
+        <translation>Openwright guarda su archivo de bloqueo en %1, pero ahí hay algo que no es un archivo. Elimínelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Openwright&apos;s lock file %1 belongs to another user. Remove it and try again.</source>
+        <translation>El archivo de bloqueo %1 de Openwright pertenece a otro usuario. Elimínelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Openwright cannot read its lock file %1: %2. Remove it and try again.</source>
+        <translation>Openwright no puede leer su archivo de bloqueo %1: %2. Elimínelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Openwright is busy with other commands. Try again in a moment.
+</source>
+        <translation>Openwright está ocupado con otras órdenes. Vuelva a intentarlo en un momento.
+</translation>
     </message>
 </context>
 <context>

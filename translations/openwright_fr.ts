@@ -43,10 +43,6 @@
 <context>
     <name>Applications</name>
     <message>
-        <source>That file cannot be read: %1</source>
-        <translation>Ce fichier ne peut pas être lu : %1</translation>
-    </message>
-    <message>
         <source>That file is not UTF-8 text, as a desktop entry must be.</source>
         <translation>Ce fichier n’est pas du texte UTF-8, comme doit l’être une entrée de bureau.</translation>
     </message>
@@ -901,6 +897,10 @@
         <source>; but links %1 opens follow its own setting, %2</source>
         <translation>; mais les liens qu’ouvre %1 suivent son propre réglage, %2</translation>
     </message>
+    <message>
+        <source>Set by your system: %1 line %2</source>
+        <translation>Défini par votre système : %1, ligne %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -1063,6 +1063,14 @@
         <source>%1 now opens in %2 (before: %3)</source>
         <translation>%1 s’ouvre maintenant dans %2 (avant : %3)</translation>
     </message>
+    <message>
+        <source>Line %1 of %2 makes %3 open in %4, your own choice; your system sets %5 for everyone (%6 line %7).</source>
+        <translation>La ligne %1 de %2 fait ouvrir %3 avec %4, votre propre choix ; votre système définit %5 pour tout le monde (%6, ligne %7).</translation>
+    </message>
+    <message>
+        <source>Nothing to fix: your line wins, as it should. To follow your system&apos;s choice, reset the type to the system default.</source>
+        <translation>Rien à corriger : votre ligne l’emporte, comme il se doit. Pour suivre le choix de votre système, rétablissez le type par défaut du système.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1081,6 +1089,22 @@
     <message>
         <source>%1 is too large.</source>
         <translation>%1 est trop volumineux.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which belongs to another user; nothing was written.</source>
+        <translation>%1 est un lien vers %2, qui appartient à un autre utilisateur ; rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is a link that another user could have placed there; nothing was written through it.</source>
+        <translation>%1 est un lien qu’un autre utilisateur a pu placer là ; rien n’a été écrit à travers lui.</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links; nothing was written.</source>
+        <translation>%1 est une boucle de liens ; rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 appartient à un autre utilisateur.</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1127,10 @@
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>There is no session bus.</source>
+        <translation>Il n’y a pas de bus de session.</translation>
     </message>
 </context>
 <context>
@@ -1643,6 +1671,75 @@
     <message>
         <source>Cannot write the output: %1</source>
         <translation>Impossible d’écrire la sortie : %1</translation>
+    </message>
+    <message>
+        <source>Not set: not installed here</source>
+        <translation>Non défini : pas installé ici</translation>
+    </message>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, rétabli</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n default(s) changed since the last check:</source>
+        <translation>
+            <numerusform>%n application par défaut a changé depuis la dernière vérification :</numerusform>
+            <numerusform>%n applications par défaut ont changé depuis la dernière vérification :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Openwright ended before it carried out the command: nothing was changed. Run the command again.</source>
+        <translation>Openwright s’est arrêté avant d’exécuter la commande : rien n’a été modifié. Relancez la commande.</translation>
+    </message>
+    <message>
+        <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
+        <translation>Openwright s’est arrêté pendant l’exécution de la commande : il a modifié une partie de ce qui était demandé, ou tout. Voyez ce qui est défini maintenant avec "openwright status".</translation>
+    </message>
+    <message>
+        <source>Openwright did not finish “%1”</source>
+        <translation>Openwright n’a pas terminé « %1 »</translation>
+    </message>
+    <message>
+        <source>Openwright finished “%1”</source>
+        <translation>Openwright a terminé « %1 »</translation>
+    </message>
+    <message>
+        <source>The notification could not be shown: %1</source>
+        <translation>La notification n’a pas pu être affichée : %1</translation>
+    </message>
+    <message>
+        <source>--desktop goes with --system: your own desktop is the one you are logged in to.</source>
+        <translation>--desktop va avec --system : votre propre bureau est celui de votre session.</translation>
+    </message>
+    <message>
+        <source>--notify goes with a command that changes, without --json: it tells a person what the command did.</source>
+        <translation>--notify va avec une commande qui modifie, sans --json : il dit à une personne ce que la commande a fait.</translation>
+    </message>
+    <message>
+        <source>--system changes what every new account of this machine gets: run it as root, for example with sudo.</source>
+        <translation>--system modifie ce que reçoit chaque nouveau compte de cette machine : lancez-le en root, par exemple avec sudo.</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but a folder is there. Remove the folder and try again.</source>
+        <translation>Openwright garde son fichier de verrou dans %1, mais un dossier s’y trouve. Supprimez le dossier et réessayez.</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but something other than a file is there. Remove it and try again.</source>
+        <translation>Openwright garde son fichier de verrou dans %1, mais autre chose qu’un fichier s’y trouve. Supprimez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>Openwright&apos;s lock file %1 belongs to another user. Remove it and try again.</source>
+        <translation>Le fichier de verrou %1 d’Openwright appartient à un autre utilisateur. Supprimez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>Openwright cannot read its lock file %1: %2. Remove it and try again.</source>
+        <translation>Openwright ne peut pas lire son fichier de verrou %1 : %2. Supprimez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>Openwright is busy with other commands. Try again in a moment.
+</source>
+        <translation>Openwright est occupé par d’autres commandes. Réessayez dans un instant.
+</translation>
     </message>
 </context>
 <context>

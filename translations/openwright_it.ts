@@ -43,10 +43,6 @@
 <context>
     <name>Applications</name>
     <message>
-        <source>That file cannot be read: %1</source>
-        <translation>Impossibile leggere il file: %1</translation>
-    </message>
-    <message>
         <source>That file is not UTF-8 text, as a desktop entry must be.</source>
         <translation>Il file non è testo UTF-8, come deve esserlo una voce desktop.</translation>
     </message>
@@ -901,6 +897,10 @@
         <source>; but links %1 opens follow its own setting, %2</source>
         <translation>; ma i link aperti da %1 seguono la sua impostazione, %2</translation>
     </message>
+    <message>
+        <source>Set by your system: %1 line %2</source>
+        <translation>Impostato dal sistema: %1, riga %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -1063,6 +1063,14 @@
         <source>%1 now opens in %2 (before: %3)</source>
         <translation>%1 ora si apre in %2 (prima: %3)</translation>
     </message>
+    <message>
+        <source>Line %1 of %2 makes %3 open in %4, your own choice; your system sets %5 for everyone (%6 line %7).</source>
+        <translation>La riga %1 di %2 fa aprire %3 con %4, una tua scelta; il sistema imposta %5 per tutti (%6, riga %7).</translation>
+    </message>
+    <message>
+        <source>Nothing to fix: your line wins, as it should. To follow your system&apos;s choice, reset the type to the system default.</source>
+        <translation>Niente da correggere: la tua riga prevale, come deve. Per seguire la scelta del sistema, ripristina il tipo al predefinito di sistema.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1081,6 +1089,22 @@
     <message>
         <source>%1 is too large.</source>
         <translation>%1 è troppo grande.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which belongs to another user; nothing was written.</source>
+        <translation>%1 è un collegamento a %2, che appartiene a un altro utente; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>%1 is a link that another user could have placed there; nothing was written through it.</source>
+        <translation>%1 è un collegamento che un altro utente potrebbe aver messo lì; non è stato scritto nulla attraverso di esso.</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links; nothing was written.</source>
+        <translation>%1 è un ciclo di collegamenti; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 appartiene a un altro utente.</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1127,10 @@
     <message>
         <source>Open</source>
         <translation>Apri</translation>
+    </message>
+    <message>
+        <source>There is no session bus.</source>
+        <translation>Non c’è un bus di sessione.</translation>
     </message>
 </context>
 <context>
@@ -1643,6 +1671,75 @@
     <message>
         <source>Cannot write the output: %1</source>
         <translation>Impossibile scrivere l’output: %1</translation>
+    </message>
+    <message>
+        <source>Not set: not installed here</source>
+        <translation>Non impostato: non installato qui</translation>
+    </message>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, ripristinato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n default(s) changed since the last check:</source>
+        <translation>
+            <numerusform>%n applicazione predefinita è cambiata dall’ultimo controllo:</numerusform>
+            <numerusform>%n applicazioni predefinite sono cambiate dall’ultimo controllo:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Openwright ended before it carried out the command: nothing was changed. Run the command again.</source>
+        <translation>Openwright è terminato prima di eseguire il comando: non è stato cambiato nulla. Esegui di nuovo il comando.</translation>
+    </message>
+    <message>
+        <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
+        <translation>Openwright è terminato mentre eseguiva il comando: ha cambiato parte di quanto richiesto, o tutto. Vedi cosa è impostato ora con "openwright status".</translation>
+    </message>
+    <message>
+        <source>Openwright did not finish “%1”</source>
+        <translation>Openwright non ha completato «%1»</translation>
+    </message>
+    <message>
+        <source>Openwright finished “%1”</source>
+        <translation>Openwright ha completato «%1»</translation>
+    </message>
+    <message>
+        <source>The notification could not be shown: %1</source>
+        <translation>Impossibile mostrare la notifica: %1</translation>
+    </message>
+    <message>
+        <source>--desktop goes with --system: your own desktop is the one you are logged in to.</source>
+        <translation>--desktop va con --system: il tuo desktop è quello in cui hai effettuato l’accesso.</translation>
+    </message>
+    <message>
+        <source>--notify goes with a command that changes, without --json: it tells a person what the command did.</source>
+        <translation>--notify va con un comando che modifica, senza --json: dice a una persona cosa ha fatto il comando.</translation>
+    </message>
+    <message>
+        <source>--system changes what every new account of this machine gets: run it as root, for example with sudo.</source>
+        <translation>--system cambia ciò che riceve ogni nuovo account di questa macchina: eseguilo come root, ad esempio con sudo.</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but a folder is there. Remove the folder and try again.</source>
+        <translation>Openwright tiene il suo file di blocco in %1, ma lì c’è una cartella. Rimuovi la cartella e riprova.</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but something other than a file is there. Remove it and try again.</source>
+        <translation>Openwright tiene il suo file di blocco in %1, ma lì c’è qualcosa che non è un file. Rimuovilo e riprova.</translation>
+    </message>
+    <message>
+        <source>Openwright&apos;s lock file %1 belongs to another user. Remove it and try again.</source>
+        <translation>Il file di blocco %1 di Openwright appartiene a un altro utente. Rimuovilo e riprova.</translation>
+    </message>
+    <message>
+        <source>Openwright cannot read its lock file %1: %2. Remove it and try again.</source>
+        <translation>Openwright non può leggere il suo file di blocco %1: %2. Rimuovilo e riprova.</translation>
+    </message>
+    <message>
+        <source>Openwright is busy with other commands. Try again in a moment.
+</source>
+        <translation>Openwright è occupato con altri comandi. Riprova tra un momento.
+</translation>
     </message>
 </context>
 <context>

@@ -43,10 +43,6 @@
 <context>
     <name>Applications</name>
     <message>
-        <source>That file cannot be read: %1</source>
-        <translation>[Thát fîlé çáññõt bé réád: %1 ·······]</translation>
-    </message>
-    <message>
         <source>That file is not UTF-8 text, as a desktop entry must be.</source>
         <translation>[Thát fîlé îš ñõt ÜTF-8 téxt, áš á déšktõp éñtrý müšt bé. ···················]</translation>
     </message>
@@ -901,6 +897,10 @@
         <source>; but links %1 opens follow its own setting, %2</source>
         <translation>[; büt lîñkš %1 õpéñš fõllõw îtš õwñ šéttîñg, %2 ··············]</translation>
     </message>
+    <message>
+        <source>Set by your system: %1 line %2</source>
+        <translation>[Sét bý ýõür šýštém: %1 lîñé %2 ·······]</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -1063,6 +1063,14 @@
         <source>%1 now opens in %2 (before: %3)</source>
         <translation>[%1 ñõw õpéñš îñ %2 (béfõré: %3) ·······]</translation>
     </message>
+    <message>
+        <source>Line %1 of %2 makes %3 open in %4, your own choice; your system sets %5 for everyone (%6 line %7).</source>
+        <translation>[Lîñé %1 õf %2 mákéš %3 õpéñ îñ %4, ýõür õwñ çhõîçé; ýõür šýštém šétš %5 fõr évérýõñé (%6 lîñé %7). ·······························]</translation>
+    </message>
+    <message>
+        <source>Nothing to fix: your line wins, as it should. To follow your system&apos;s choice, reset the type to the system default.</source>
+        <translation>[Ñõthîñg tõ fîx: ýõür lîñé wîñš, áš ît šhõüld. Tõ fõllõw ýõür šýštém&apos;š çhõîçé, réšét thé týpé tõ thé šýštém défáült. ···········································]</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1081,6 +1089,22 @@
     <message>
         <source>%1 is too large.</source>
         <translation>[%1 îš tõõ lárgé. ···]</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which belongs to another user; nothing was written.</source>
+        <translation>[%1 îš á lîñk tõ %2, whîçh bélõñgš tõ áñõthér üšér; ñõthîñg wáš wrîttéñ. ························]</translation>
+    </message>
+    <message>
+        <source>%1 is a link that another user could have placed there; nothing was written through it.</source>
+        <translation>[%1 îš á lîñk thát áñõthér üšér çõüld hávé pláçéd théré; ñõthîñg wáš wrîttéñ thrõügh ît. ·······························]</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links; nothing was written.</source>
+        <translation>[%1 îš á lõõp õf lîñkš; ñõthîñg wáš wrîttéñ. ·············]</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>[%1 bélõñgš tõ áñõthér üšér. ·······]</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1127,10 @@
     <message>
         <source>Open</source>
         <translation>[Õpéñ]</translation>
+    </message>
+    <message>
+        <source>There is no session bus.</source>
+        <translation>[Théré îš ñõ šéššîõñ büš. ·······]</translation>
     </message>
 </context>
 <context>
@@ -1643,6 +1671,75 @@
     <message>
         <source>Cannot write the output: %1</source>
         <translation>[Çáññõt wrîté thé õütpüt: %1 ·······]</translation>
+    </message>
+    <message>
+        <source>Not set: not installed here</source>
+        <translation>[Ñõt šét: ñõt îñštálléd héré ········]</translation>
+    </message>
+    <message>
+        <source>%1, put back</source>
+        <translation>[%1, püt báçk ·]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n default(s) changed since the last check:</source>
+        <translation>
+            <numerusform>[%n défáült(š) çháñgéd šîñçé thé lášt çhéçk: ·············]</numerusform>
+            <numerusform>[%n défáült(š) çháñgéd šîñçé thé lášt çhéçk: ·············]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Openwright ended before it carried out the command: nothing was changed. Run the command again.</source>
+        <translation>[Õpéñwrîght éñdéd béfõré ît çárrîéd õüt thé çõmmáñd: ñõthîñg wáš çháñgéd. Rüñ thé çõmmáñd ágáîñ. ···································]</translation>
+    </message>
+    <message>
+        <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
+        <translation>[Õpéñwrîght éñdéd whîlé ît çárrîéd õüt thé çõmmáñd: ît çháñgéd šõmé õf whát wáš áškéd, õr áll õf ît. Séé whát îš šét ñõw wîth &quot;õpéñwrîght štátüš&quot;. ·······················································]</translation>
+    </message>
+    <message>
+        <source>Openwright did not finish “%1”</source>
+        <translation>[Õpéñwrîght dîd ñõt fîñîšh “%1” ········]</translation>
+    </message>
+    <message>
+        <source>Openwright finished “%1”</source>
+        <translation>[Õpéñwrîght fîñîšhéd “%1” ······]</translation>
+    </message>
+    <message>
+        <source>The notification could not be shown: %1</source>
+        <translation>[Thé ñõtîfîçátîõñ çõüld ñõt bé šhõwñ: %1 ············]</translation>
+    </message>
+    <message>
+        <source>--desktop goes with --system: your own desktop is the one you are logged in to.</source>
+        <translation>[--déšktõp gõéš wîth --šýštém: ýõür õwñ déšktõp îš thé õñé ýõü áré lõggéd îñ tõ. ·····························]</translation>
+    </message>
+    <message>
+        <source>--notify goes with a command that changes, without --json: it tells a person what the command did.</source>
+        <translation>[--ñõtîfý gõéš wîth á çõmmáñd thát çháñgéš, wîthõüt --jšõñ: ît téllš á péršõñ whát thé çõmmáñd dîd. ····································]</translation>
+    </message>
+    <message>
+        <source>--system changes what every new account of this machine gets: run it as root, for example with sudo.</source>
+        <translation>[--šýštém çháñgéš whát évérý ñéw áççõüñt õf thîš máçhîñé gétš: rüñ ît áš rõõt, fõr éxámplé wîth šüdõ. ·····································]</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but a folder is there. Remove the folder and try again.</source>
+        <translation>[Õpéñwrîght kéépš îtš lõçk fîlé át %1, büt á fõldér îš théré. Rémõvé thé fõldér áñd trý ágáîñ. ·································]</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but something other than a file is there. Remove it and try again.</source>
+        <translation>[Õpéñwrîght kéépš îtš lõçk fîlé át %1, büt šõméthîñg õthér tháñ á fîlé îš théré. Rémõvé ît áñd trý ágáîñ. ······································]</translation>
+    </message>
+    <message>
+        <source>Openwright&apos;s lock file %1 belongs to another user. Remove it and try again.</source>
+        <translation>[Õpéñwrîght&apos;š lõçk fîlé %1 bélõñgš tõ áñõthér üšér. Rémõvé ît áñd trý ágáîñ. ··························]</translation>
+    </message>
+    <message>
+        <source>Openwright cannot read its lock file %1: %2. Remove it and try again.</source>
+        <translation>[Õpéñwrîght çáññõt réád îtš lõçk fîlé %1: %2. Rémõvé ît áñd trý ágáîñ. ·······················]</translation>
+    </message>
+    <message>
+        <source>Openwright is busy with other commands. Try again in a moment.
+</source>
+        <translation>[Õpéñwrîght îš büšý wîth õthér çõmmáñdš. Trý ágáîñ îñ á mõméñt.
+ ······················]</translation>
     </message>
 </context>
 <context>

@@ -43,10 +43,6 @@
 <context>
     <name>Applications</name>
     <message>
-        <source>That file cannot be read: %1</source>
-        <translation>Não é possível ler esse arquivo: %1</translation>
-    </message>
-    <message>
         <source>That file is not UTF-8 text, as a desktop entry must be.</source>
         <translation>Esse arquivo não é texto UTF-8, como uma entrada de desktop deve ser.</translation>
     </message>
@@ -901,6 +897,10 @@
         <source>; but links %1 opens follow its own setting, %2</source>
         <translation>; mas os links que %1 abre seguem a configuração dele, %2</translation>
     </message>
+    <message>
+        <source>Set by your system: %1 line %2</source>
+        <translation>Definido pelo seu sistema: %1, linha %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -1063,6 +1063,14 @@
         <source>%1 now opens in %2 (before: %3)</source>
         <translation>%1 agora abre em %2 (antes: %3)</translation>
     </message>
+    <message>
+        <source>Line %1 of %2 makes %3 open in %4, your own choice; your system sets %5 for everyone (%6 line %7).</source>
+        <translation>A linha %1 de %2 faz %3 abrir com %4, sua própria escolha; seu sistema define %5 para todos (%6, linha %7).</translation>
+    </message>
+    <message>
+        <source>Nothing to fix: your line wins, as it should. To follow your system&apos;s choice, reset the type to the system default.</source>
+        <translation>Nada a corrigir: sua linha prevalece, como deve ser. Para seguir a escolha do seu sistema, redefina o tipo para o padrão do sistema.</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1081,6 +1089,22 @@
     <message>
         <source>%1 is too large.</source>
         <translation>%1 é grande demais.</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which belongs to another user; nothing was written.</source>
+        <translation>%1 é um link para %2, que pertence a outro usuário; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1 is a link that another user could have placed there; nothing was written through it.</source>
+        <translation>%1 é um link que outro usuário pode ter colocado ali; nada foi gravado por meio dele.</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links; nothing was written.</source>
+        <translation>%1 é um laço de links; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user.</source>
+        <translation>%1 pertence a outro usuário.</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1127,10 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>There is no session bus.</source>
+        <translation>Não há barramento de sessão.</translation>
     </message>
 </context>
 <context>
@@ -1643,6 +1671,75 @@
     <message>
         <source>Cannot write the output: %1</source>
         <translation>Não é possível gravar a saída: %1</translation>
+    </message>
+    <message>
+        <source>Not set: not installed here</source>
+        <translation>Não definido: não instalado aqui</translation>
+    </message>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, restaurado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n default(s) changed since the last check:</source>
+        <translation>
+            <numerusform>%n aplicativo padrão mudou desde a última verificação:</numerusform>
+            <numerusform>%n aplicativos padrão mudaram desde a última verificação:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Openwright ended before it carried out the command: nothing was changed. Run the command again.</source>
+        <translation>O Openwright terminou antes de executar o comando: nada foi alterado. Execute o comando novamente.</translation>
+    </message>
+    <message>
+        <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
+        <translation>O Openwright terminou enquanto executava o comando: alterou parte do que foi pedido, ou tudo. Veja o que está definido agora com "openwright status".</translation>
+    </message>
+    <message>
+        <source>Openwright did not finish “%1”</source>
+        <translation>O Openwright não concluiu “%1”</translation>
+    </message>
+    <message>
+        <source>Openwright finished “%1”</source>
+        <translation>O Openwright concluiu “%1”</translation>
+    </message>
+    <message>
+        <source>The notification could not be shown: %1</source>
+        <translation>Não foi possível mostrar a notificação: %1</translation>
+    </message>
+    <message>
+        <source>--desktop goes with --system: your own desktop is the one you are logged in to.</source>
+        <translation>--desktop acompanha --system: seu próprio ambiente é aquele em que você está conectado.</translation>
+    </message>
+    <message>
+        <source>--notify goes with a command that changes, without --json: it tells a person what the command did.</source>
+        <translation>--notify acompanha um comando que altera algo, sem --json: ele diz a uma pessoa o que o comando fez.</translation>
+    </message>
+    <message>
+        <source>--system changes what every new account of this machine gets: run it as root, for example with sudo.</source>
+        <translation>--system altera o que cada nova conta desta máquina recebe: execute-o como root, por exemplo com sudo.</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but a folder is there. Remove the folder and try again.</source>
+        <translation>O Openwright mantém seu arquivo de bloqueio em %1, mas há uma pasta ali. Remova a pasta e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Openwright keeps its lock file at %1, but something other than a file is there. Remove it and try again.</source>
+        <translation>O Openwright mantém seu arquivo de bloqueio em %1, mas há algo que não é um arquivo ali. Remova-o e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Openwright&apos;s lock file %1 belongs to another user. Remove it and try again.</source>
+        <translation>O arquivo de bloqueio %1 do Openwright pertence a outro usuário. Remova-o e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Openwright cannot read its lock file %1: %2. Remove it and try again.</source>
+        <translation>O Openwright não consegue ler seu arquivo de bloqueio %1: %2. Remova-o e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Openwright is busy with other commands. Try again in a moment.
+</source>
+        <translation>O Openwright está ocupado com outros comandos. Tente novamente em instantes.
+</translation>
     </message>
 </context>
 <context>

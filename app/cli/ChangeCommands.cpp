@@ -322,18 +322,28 @@ static Reply guardChanges(const Invocation& inv, const AppModel& model, const QS
     const Style style {inv.color};
     Table table;
     QJsonArray changes;
+    // Told as a notification: a count for its title, then a line per change, in no columns.
+    QStringList lines;
     for (const DefaultChange& c : model.guardState().history) {
         if (known.contains(c.id))
             continue;
         changes.append(changeJson(c, model.category(c.target)));
         table.row(changeRow(c, model.category(c.target), style));
+        QString line = model.category(c.target).title + u": "_s + appName(c.from) + u" \u2192 "_s + appName(c.to);
+        if (c.handling == DefaultChange::Handling::putBack)
+            line = QCoreApplication::translate("cli", "%1, put back").arg(line);
+        lines.append(line);
     }
     if (inv.json)
         printJson(reply, {{u"changes"_s, changes}});
+    else if (table.isEmpty())
+        reply.out = QCoreApplication::translate("cli", "No defaults changed since the last check.\n");
+    else if (inv.notify)
+        reply.out = QCoreApplication::translate("cli", "%n default(s) changed since the last check:", nullptr,
+                                                int(lines.size()))
+            + u'\n' + lines.join(u'\n') + u'\n';
     else
-        reply.out = table.isEmpty()
-            ? QCoreApplication::translate("cli", "No defaults changed since the last check.\n")
-            : table.text();
+        reply.out = table.text();
     return reply;
 }
 

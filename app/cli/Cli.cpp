@@ -7,6 +7,7 @@
 
 #include "AppModel.h"
 #include "Async.h"
+#include "DBusNotifications.h"
 #include "FileStamp.h"
 #include "JSONStore.h"
 #include "SingleInstance.h"
@@ -92,6 +93,8 @@ Reply changeHere(Invocation& inv, const std::shared_ptr<DefaultsService>& servic
         QStringList understood = QString::fromUtf8(inv.command->name).split(u' ') + inv.options;
         if (inv.json)
             understood.append(u"--json"_s);
+        if (inv.notify)
+            understood.append(u"--notify"_s);
         understood += QStringList {u"--"_s} + inv.arguments;
         const QByteArray before = changeStamp(*service);
         const auto answer = instance.send({understood, QDir::currentPath(), inv.input}, &error);
@@ -130,11 +133,40 @@ Reply changeHere(Invocation& inv, const std::shared_ptr<DefaultsService>& servic
     return reply;
 }
 
+// A command started from the desktop entry's actions has no terminal: what it printed is told
+// as a notification as well, its first line the title. The notification offers nothing to
+// answer, as this process ends now.
+void tell(const Invocation& inv, Reply& reply)
+{
+    QStringList lines = (reply.status == 0 ? reply.out : reply.err).split(u'\n', Qt::SkipEmptyParts);
+    for (QString& line : lines) {
+        if (line.startsWith(u"openwright: "_s))
+            line.remove(0, 12);
+    }
+    const QString name = QString::fromUtf8(inv.command->name);
+    QString title;
+    if (reply.status != 0)
+        title = QCoreApplication::translate("cli", "Openwright did not finish “%1”").arg(name);
+    else if (!lines.isEmpty())
+        title = lines.takeFirst();
+    else
+        title = QCoreApplication::translate("cli", "Openwright finished “%1”").arg(name);
+    const QString problem = DBusNotifications::showOnce(QDBusConnection::sessionBus(), title, lines.join(u'\n'));
+    if (!problem.isEmpty())
+        reply.err += u"openwright: "_s
+            + QCoreApplication::translate("cli", "The notification could not be shown: %1").arg(problem) + u'\n';
+}
+
 } // namespace
 
 int run(int argc, char** argv)
 {
-    return run(argc, argv, &changeHere);
+    return run(argc, argv, [](Invocation& inv, const std::shared_ptr<DefaultsService>& service) {
+        Reply reply = changeHere(inv, service);
+        if (inv.notify)
+            tell(inv, reply);
+        return reply;
+    });
 }
 
 void serve(SingleInstance& instance, AppModel& model)

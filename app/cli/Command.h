@@ -83,6 +83,8 @@ struct Invocation
     std::optional<QByteArray> input;
     // --system: what every new account gets (see enterScope in run()).
     bool system = false;
+    // --notify: the outcome is told as a desktop notification too (see tell() in Cli.cpp).
+    bool notify = false;
 
     bool has(QStringView option) const { return options.contains(option); }
     // The argument at `index` as a target; parseTargets() made it one.

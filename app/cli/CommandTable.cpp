@@ -159,6 +159,9 @@ const char* const kOptions[][2] = {
      "XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Changing needs root; backups are kept apart, in "
      "/var/lib/openwright."},
     {"--desktop DESKTOP", "With --system: read and write as DESKTOP (KDE, GNOME, XFCE) does, its own list first."},
+    {"--notify",
+     "With a command that changes: also show its outcome as a desktop notification, for a command started where no "
+     "terminal shows what it prints (the desktop entry's Check Now and Back Up Now)."},
     {"--background", "Without a command: start with the window hidden, guarding from the tray (as at login)."},
 };
 const char* const kEnvironment[][2] = {
@@ -467,6 +470,7 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
     bool help = false;
     bool onlyWords = false;
     bool system = false;
+    bool notify = false;
     QString desktop;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
@@ -486,6 +490,8 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
             json = true;
         else if (a == u"--system"_s)
             system = true;
+        else if (a == u"--notify"_s)
+            notify = true;
         else if (const auto d = value(u"--desktop"_s))
             desktop = *d;
         else if (const auto f = value(u"--format"_s))
@@ -552,7 +558,13 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
                                                           "you are logged in to."));
         return parsed;
     }
-    parsed.invocation = Invocation {command, words, options, json, color, workingDirectory, std::nullopt, system};
+    if (notify && (command->read || json)) {
+        reply.fail(2, QCoreApplication::translate("cli", "--notify goes with a command that changes, without --json: "
+                                                          "it tells a person what the command did."));
+        return parsed;
+    }
+    parsed.invocation
+        = Invocation {command, words, options, json, color, workingDirectory, std::nullopt, system, notify};
     return parsed;
 }
 

@@ -4,6 +4,7 @@
 #include "BackgroundPortal.h"
 #include "DBusNotifications.h"
 #include "FakeLaunchServices.h"
+#include "FakeNotificationServer.h"
 #include "LinuxWorkspaceNotices.h"
 #include "ManualClock.h"
 #include "ModelFakes.h"
@@ -27,58 +28,6 @@ using namespace openwright::test;
 using namespace Qt::Literals::StringLiterals;
 using namespace std::chrono_literals;
 
-// A notification server that records what it is asked and answers as the user would.
-class FakeNotificationServer : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    struct Call
-    {
-        QString appName;
-        uint replacesId;
-        QString summary;
-        QString body;
-        QStringList actions;
-    };
-    QList<Call> calls;
-
-    explicit FakeNotificationServer(QDBusConnection bus, QStringList capabilities = {u"actions"_s, u"body"_s})
-        : m_bus(bus)
-        , m_capabilities(std::move(capabilities))
-    {
-        m_bus.registerObject(u"/org/freedesktop/Notifications"_s, this, QDBusConnection::ExportAllSlots);
-        m_bus.registerService(u"org.freedesktop.Notifications"_s);
-    }
-    void emitSignal(const char* name, const QVariantList& args)
-    {
-        QDBusMessage signal = QDBusMessage::createSignal(u"/org/freedesktop/Notifications"_s,
-                                                         u"org.freedesktop.Notifications"_s, QString::fromLatin1(name));
-        signal.setArguments(args);
-        m_bus.send(signal);
-    }
-
-public Q_SLOTS:
-    uint Notify(const QString& appName, uint replacesId, const QString&, const QString& summary, const QString& body,
-                const QStringList& actions, const QVariantMap&, int)
-    {
-        calls.append({appName, replacesId, summary, body, actions});
-        return replacesId ? replacesId : m_next++;
-    }
-    QStringList GetCapabilities() { return m_capabilities; }
-    void CloseNotification(uint id) { closed.append(id); }
-
-public:
-    QList<uint> closed;
-
-private:
-    QDBusConnection m_bus;
-    QStringList m_capabilities;
-    uint m_next = 7;
-};
-
-// The systemd user manager's side of application launches.
 class FakeSystemd : public QObject
 {
     Q_OBJECT

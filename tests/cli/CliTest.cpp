@@ -3,7 +3,10 @@
 // sample desktop of its own per test (scripts/sample-desktop.sh; HOME and every XDG_* variable
 // from its env.sh).
 #include "Command.h"
+#include "FakeNotificationServer.h"
+#include "ModelFakes.h"
 #include "Printers.h"
+#include "PrivateBus.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +27,7 @@
 #include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
+using openwright::test::spinUntil;
 
 namespace {
 
@@ -65,8 +69,12 @@ protected:
         p.setWorkingDirectory(m_root.path());
         p.start(program, args);
         Outcome r;
-        if (!p.waitForFinished(30'000))
+        // The event loop runs meanwhile: a command may call on a fake server of this process.
+        try {
+            spinUntil([&] { return p.state() == QProcess::NotRunning; }, 30'000);
+        } catch (const std::runtime_error&) {
             return r;
+        }
         r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
         r.out = QString::fromUtf8(p.readAllStandardOutput());
         r.err = QString::fromUtf8(p.readAllStandardError());
@@ -862,6 +870,63 @@ TEST_F(CliTest, TheGuardReportsATakeoverOnce)
     EXPECT_EQ(changes.value(u".png"_s), std::pair(u"gimp.desktop"_s, home(u".config/gnome-mimeapps.list"_s)));
 }
 
+// The desktop entry's actions run where no terminal shows what they print: each tells what it
+// did as a notification, a failure too.
+TEST_F(CliTest, TheDesktopEntrysActionsTellWhatTheyDid)
+{
+    openwright::test::PrivateBus bus;
+    if (!bus.isRunning())
+        GTEST_SKIP() << "no dbus-daemon (Debian package dbus)";
+    openwright::test::FakeNotificationServer server(bus.connect(u"server"_s));
+    m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, bus.address());
+    QFile entry(QStringLiteral(OPENWRIGHT_DESKTOP_ENTRY));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    QHash<QString, QStringList> actions;
+    QString group;
+    for (const QByteArray& line : entry.readAll().split('\n')) {
+        if (line.startsWith('['))
+            group = QString::fromUtf8(line).remove(u"[Desktop Action "_s).chopped(1);
+        else if (line.startsWith("Exec=openwright ") && group != u"[Desktop Entr"_s)
+            actions.insert(group, QString::fromUtf8(line.mid(16)).split(u' '));
+    }
+    ASSERT_EQ(actions.size(), 2);
+    const auto told = [&](const QString& action, int status = 0) {
+        const qsizetype before = server.calls.size();
+        const Outcome r = run(actions.value(action));
+        EXPECT_EQ(r.status, status) << r.err.toStdString();
+        EXPECT_EQ(server.calls.size(), before + 1) << r.err.toStdString();
+        return server.calls.value(before);
+    };
+
+    EXPECT_EQ(told(u"check-now"_s).summary, u"No defaults changed since the last check."_s);
+    ASSERT_EQ(run({u"pin"_s, u".pdf"_s}).status, 0);
+    // Another program makes Okular the default.
+    QFile list(home(u".config/mimeapps.list"_s));
+    ASSERT_TRUE(list.open(QIODevice::ReadWrite));
+    const QByteArray text = list.readAll().replace("application/pdf=org.gnome.Evince.desktop;",
+                                                   "application/pdf=org.kde.okular.desktop;");
+    list.resize(0);
+    list.write(text);
+    list.close();
+    const auto change = told(u"check-now"_s);
+    EXPECT_EQ(change.summary, u"1 default changed since the last check:"_s);
+    EXPECT_EQ(change.body, u"PDF Documents (.pdf): Document Viewer \u2192 Okular"_s);
+    EXPECT_TRUE(change.actions.isEmpty()) << "nothing is left to answer it";
+    EXPECT_TRUE(told(u"back-up-now"_s).summary.startsWith(u"Backed up "_s));
+    // No bus at all: the command still does its work and says why nothing was shown.
+    m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path="_s + m_root.filePath(u"no-bus"_s));
+    const Outcome alone = run(actions.value(u"check-now"_s));
+    EXPECT_EQ(alone.status, 0);
+    EXPECT_TRUE(alone.err.contains(u"The notification could not be shown"_s)) << alone.err.toStdString();
+    m_env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, bus.address());
+    // Backups cannot be saved where a folder stands in for the file.
+    ASSERT_TRUE(QFile::remove(dataFile(u"profiles.json"_s)));
+    ASSERT_TRUE(QDir().mkpath(dataFile(u"profiles.json"_s)));
+    const auto failed = told(u"back-up-now"_s, 1);
+    EXPECT_EQ(failed.summary, u"Openwright did not finish \u201cbackup now\u201d"_s);
+    EXPECT_TRUE(failed.body.contains(u"is not a file"_s)) << failed.body.toStdString();
+}
+
 TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
 {
     const Outcome now = run({u"backup"_s, u"now"_s});
@@ -904,7 +969,7 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(kReadingExport.toByteArray());
     file.close();
-    EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile(s).\n"_s);
+    EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile.\n"_s);
     EXPECT_TRUE(run({u"profile"_s, u"list"_s}).out.contains(QRegularExpression(u"Reading +1 of 1 to change"_s)));
     // By the shortest start of its id that is taken for one: four characters.
     QString reading;
@@ -912,7 +977,7 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
         if (p[u"name"_s] == u"Reading"_s)
             reading = p[u"id"_s].toString();
     }
-    EXPECT_EQ(run({u"profile"_s, u"export"_s, reading.left(4), u"out.json"_s}).out, u"Exported 1 profile(s).\n"_s);
+    EXPECT_EQ(run({u"profile"_s, u"export"_s, reading.left(4), u"out.json"_s}).out, u"Exported 1 profile.\n"_s);
     EXPECT_TRUE(run({u"profile"_s, u"export"_s, u"reading"_s, u"-"_s}).out.startsWith(u"{\n"_s));
     QFile exported(m_root.filePath(u"out.json"_s));
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
@@ -995,7 +1060,8 @@ TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)
     EXPECT_EQ(pin.status, 0) << pin.err.toStdString();
     EXPECT_EQ(pin.out, u".pdf is pinned: Default Guard is watching this default.\n"_s);
     // The application saved the guard file once, and nothing wrote it after that.
-    QByteArray saves;
+    // What came while the command ran is read already.
+    QByteArray saves = app.readAllStandardOutput();
     while (app.waitForReadyRead(300))
         saves += app.readAllStandardOutput();
     EXPECT_EQ(saves, "saved guard.json " + stamp() + '\n');
@@ -1018,13 +1084,13 @@ TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)
     const Outcome piped = run({u"-c"_s, uR"("$0" profile import <(echo "$1"))"_s, QStringLiteral(OPENWRIGHT_CLI),
                                QString::fromUtf8(kReadingExport)},
                               u"bash"_s);
-    EXPECT_EQ(piped.out, u"Imported 1 profile(s).\n"_s) << piped.err.toStdString();
+    EXPECT_EQ(piped.out, u"Imported 1 profile.\n"_s) << piped.err.toStdString();
     // A relative path is the caller's; so is a file named as a target, whose type is sent.
     QFile mine(m_root.filePath(u"mine.json"_s));
     ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
     mine.write(kReadingExport.toByteArray());
     mine.close();
-    EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile(s).\n"_s);
+    EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile.\n"_s);
     const Outcome script = run({u"set"_s, u"./env.sh"_s, u"vim"_s});
     EXPECT_EQ(script.status, 0) << script.err.toStdString();
     EXPECT_TRUE(script.out.contains(u"\napplication/x-shellscript  Vim  vim.desktop\n"_s)) << script.out.toStdString();

@@ -6,6 +6,7 @@
 #include "AppModel.h"
 #include "Async.h"
 #include "Cli.h"
+#include "Language.h"
 #include "SingleInstance.h"
 #include "SystemLaunchServices.h"
 
@@ -42,6 +43,7 @@ QByteArray stamp(const QString& path)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    Language::install(app); // as the window's start does
     SingleInstance instance;
     if (!instance.claim()) {
         say("not the first instance");
