@@ -14,8 +14,11 @@ if [[ -z "${OPENWRIGHT_E2E_INNER:-}" ]]; then
     trap 'rm -rf "$root"' EXIT
     bash "$sample" "$root"
     # The sample's folders replace HOME and every XDG variable: nothing reaches a real desktop.
-    exec env -i PATH="$PATH" LANG=C.UTF-8 OPENWRIGHT_E2E_INNER=1 OPENWRIGHT_E2E_ROOT="$root" \
-        xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash "$0" "$@"
+    # Not exec: the trap above removes the throw-away tree once the run ends.
+    status=0
+    env -i PATH="$PATH" LANG=C.UTF-8 OPENWRIGHT_E2E_INNER=1 OPENWRIGHT_E2E_ROOT="$root" \
+        xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash "$0" "$@" || status=$?
+    exit "$status"
 fi
 
 # shellcheck disable=SC1091
