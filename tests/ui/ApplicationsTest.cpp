@@ -76,6 +76,18 @@ TEST_F(ApplicationsTest, AnApplicationDeclaringNothingSaysSoAndOffersNoChange)
     EXPECT_TRUE(view.page()->families().isEmpty());
 }
 
+// A name with an ampersand ("Text & Code") shows it, and gives its button no shortcut.
+TEST_F(ApplicationsTest, AnAmpersandInAFamilysNameIsShownNotAShortcut)
+{
+    fake->setDeclared(vlc, {mp4, u"text/plain"_s});
+    await(model->readApplications());
+    model->setSelectedApplication(vlc.url);
+    ApplicationsView view(*model);
+    QPushButton* button = view.page()->familyButton(TypeFamily::textCode);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->shortcut().isEmpty()) << button->text().toStdString();
+}
+
 TEST_F(ApplicationsTest, AFamilyPartlySetPlansOnlyWhatIsMissingAndMarksItOnceApplied)
 {
     model->setSelectedApplication(vlc.url);

@@ -129,7 +129,7 @@ QWidget* ApplicationPage::buildFamily(const InstalledApp& app, TypeFamily family
     m_familyStatus.insert(family, status);
     head->addWidget(status);
     head->addStretch(1);
-    auto* button = new QPushButton(tr("Use for All %1").arg(TypeFamilies::title(family)), section);
+    auto* button = new QPushButton(tr("Use for All %1").arg(Style::literal(TypeFamilies::title(family))), section);
     button->setEnabled(set < lines.size());
     connect(button, &QPushButton::clicked, this, [this, family] { Q_EMIT useForRequested(family); });
     m_familyButtons.insert(family, button);

@@ -225,7 +225,7 @@ void ApplicationHits::update()
     for (const InstalledApp& app : hits.mid(0, kShown)) {
         auto* open = new QToolButton(this);
         open->setObjectName(u"applicationHit"_s);
-        open->setText(app.shownName);
+        open->setText(Style::literal(app.shownName));
         open->setToolTip(tr("Show the types %1 opens").arg(app.shownName));
         QIcon icon = Icons::application(app.icon);
         open->setIcon(icon.isNull() ? Icons::symbol(u"app.dashed"_s) : icon);

@@ -126,7 +126,7 @@ void DropInspector::showInspected()
         return;
     m_row = new CategoryRow(m_model, m_model.category(*target), m_rowCard);
     m_rowLayout->addWidget(m_row);
-    m_add->setText(tr("Add %1 to My File Types").arg(target->description()));
+    m_add->setText(tr("Add %1 to My File Types").arg(Style::literal(target->description())));
     m_clear->setAccessibleName(tr("Clear %1").arg(target->description()));
     updateAddButton();
 }

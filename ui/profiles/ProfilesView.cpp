@@ -86,7 +86,7 @@ void ProfilesView::buildHeader()
 
     auto* files = headerButton(u"square.and.arrow.up.on.square"_s, tr("Import & Export"), {}, this);
     files->setObjectName(u"importExport"_s);
-    files->setText(tr("Import & Export").replace(u'&', u"&&"_s)); // a plain ampersand, not a mnemonic
+    files->setText(Style::literal(tr("Import & Export")));
     files->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(files);
     QAction* import = menu->addAction(tr("Import Profiles…"), this, &ProfilesView::importProfiles);

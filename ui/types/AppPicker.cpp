@@ -111,7 +111,7 @@ void AppPicker::rebuildMenu()
         for (const AppInfo& app : candidates) {
             if (!app.isSameEntry(m_state->current) && others-- <= 0)
                 continue;
-            QAction* item = m_menu->addAction(names.value(app.url, app.name));
+            QAction* item = m_menu->addAction(Style::literal(names.value(app.url, app.name)));
             // Two packagings of one program are two choices: only this very entry is current.
             if (app.isSameEntry(m_state->current)) {
                 // Checked and without an icon, so the style draws its own check mark.

@@ -50,6 +50,13 @@ bool isDark(const QPalette& palette);
 QLabel* label(const QString& text, Text role = Text::body, Tone tone = Tone::normal, QWidget* parent = nullptr);
 void setTone(QLabel* label, Tone tone);
 
+// A name as a button or menu item shows it: an ampersand there would mark the letter after it
+// as a shortcut ("Text & Code" read as "Text _Code").
+inline QString literal(QString text)
+{
+    return text.replace(u'&', QStringLiteral("&&"));
+}
+
 // Spacing in device-independent pixels, scaled to the font so large fonts keep their air.
 int spacing(int units = 1);
 void clearLayout(QBoxLayout* layout);
