@@ -349,17 +349,8 @@ QFuture<void> AppModel::refresh()
                       learnTypes(reading.types);
                       settleCache(reading, since);
                       // Overlapping refreshes each apply their own complete result; the first to finish
-                      // ends the loading state. A target changed by us meanwhile keeps its newer state.
-                      QHash<Target, TargetState> next;
-                      QHash<Target, std::optional<AppInfo>> observed;
-                      next.reserve(reading.states.size());
-                      for (const TargetState& s : reading.states) {
-                          const bool stale = changedSince(s.target, since) && m_states.contains(s.target);
-                          next.insert(s.target, stale ? m_states.value(s.target) : s);
-                          observed.insert(s.target, s.current);
-                      }
-                      m_states = std::move(next);
-                      Q_EMIT statesChanged();
+                      // ends the loading state.
+                      auto observed = takeStates(reading, since, std::nullopt);
                       if (m_isLoading) {
                           m_isLoading = false;
                           Q_EMIT loadingChanged();
@@ -387,28 +378,36 @@ QFuture<void> AppModel::refreshFor(const QList<Target>& changing)
     return landed(readStates(watchedTargets(), false, full),
                   [this, since, readFrom, full](const Reading& reading) {
                       learnTypes(reading.types);
-                      QHash<Target, TargetState> next;
-                      QHash<Target, std::optional<AppInfo>> observed;
-                      next.reserve(reading.states.size());
-                      for (const TargetState& s : reading.states) {
-                          const auto known = m_states.constFind(s.target);
-                          observed.insert(s.target, s.current);
-                          if (known != m_states.cend() && changedSince(s.target, since)) {
-                              next.insert(s.target, *known);
-                              continue;
-                          }
-                          TargetState state = s;
-                          if (!full.contains(s.target) && known != m_states.cend())
-                              state.candidates = known->candidates;
-                          next.insert(s.target, std::move(state));
-                      }
-                      m_states = std::move(next);
-                      Q_EMIT statesChanged();
+                      auto observed = takeStates(reading, since, full);
                       QFuture<void> naming = absorb(std::move(observed), since, readFrom);
                       afterObservation();
                       return naming;
                   })
         .unwrap();
+}
+
+QHash<Target, std::optional<AppInfo>> AppModel::takeStates(const Reading& reading, quint64 since,
+                                                           const std::optional<QSet<Target>>& full)
+{
+    QHash<Target, TargetState> next;
+    QHash<Target, std::optional<AppInfo>> observed;
+    next.reserve(reading.states.size());
+    for (const TargetState& s : reading.states) {
+        observed.insert(s.target, s.current);
+        const auto known = m_states.constFind(s.target);
+        // A target changed by us meanwhile keeps its newer state.
+        if (known != m_states.cend() && changedSince(s.target, since)) {
+            next.insert(s.target, *known);
+            continue;
+        }
+        TargetState state = s;
+        if (full && !full->contains(s.target) && known != m_states.cend())
+            state.candidates = known->candidates;
+        next.insert(s.target, std::move(state));
+    }
+    m_states = std::move(next);
+    Q_EMIT statesChanged();
+    return observed;
 }
 
 QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets, bool stamped,

@@ -281,6 +281,10 @@ private:
     // `full`: the targets read with their candidates; all of them when absent.
     QFuture<Reading> readStates(const QList<Target>& targets, bool stamped = false,
                                 std::optional<QSet<Target>> full = std::nullopt);
+    // Takes a reading's states as shown, and returns the defaults it observed. A target changed
+    // since `since` keeps its state; one outside `full` (when given) keeps its candidates.
+    QHash<Target, std::optional<AppInfo>> takeStates(const Reading& reading, quint64 since,
+                                                     const std::optional<QSet<Target>>& full);
     // Counts and logs the cached states the platform answers differently, and keeps this
     // reading for the next start.
     void settleCache(const Reading& reading, quint64 since);
