@@ -680,7 +680,7 @@ TEST_F(AppModelTest, CustomTypes)
     EXPECT_EQ(model->customTargets(), QList<Target> {nfo});
     settle(*model);
     EXPECT_TRUE(model->states().contains(nfo));
-    EXPECT_EQ(model->categories().size(), 65);
+    EXPECT_EQ(model->categories().size(), 66);
     EXPECT_EQ(model->categories(CategoryGroup::custom).size(), 1);
     const HealthReport health = model->health();
     EXPECT_EQ(health.total, 65); // added types are not scored
@@ -875,7 +875,7 @@ TEST_F(AppModelTest, AGuardFileNamingAppsThatAreGone)
     await(model->revert(model->unresolvedChanges()[0].id));
     EXPECT_EQ(model->results().value(pdf, ChangeResult::failed({})), ChangeResult::appMissing());
     EXPECT_EQ(model->unresolvedChanges().size(), 1);
-    EXPECT_EQ(model->health().issues.size(), 62); // only the two known defaults are configured
+    EXPECT_EQ(model->health().issues.size(), 63); // only the two known defaults are configured
 }
 
 TEST(Notifier, TextsAndRouting)
