@@ -6,11 +6,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace openwright {
 
@@ -42,15 +47,72 @@ QString gnomeKey()
     return QString::fromLatin1(DesktopTerminal::kGnomeKey);
 }
 
-// Terminals first: a program name shared by several entries most likely means the terminal.
-QList<gio::App> applications(const QList<gio::App>& terminals)
+// The installed applications as the terminal's reading needs them. Reading every entry takes
+// seconds on a desktop of 10,000 applications, and the guard reads the terminal at every check:
+// the answer is kept while no applications folder changed (an entry added, removed or renamed
+// changes its folder's time, which GIO's own index of the folders relies on too).
+struct Installed
 {
-    QList<gio::App> apps = terminals;
-    for (gio::App& app : gio::allApplications()) {
-        if (std::none_of(apps.cbegin(), apps.cend(), [&](const gio::App& a) { return a.path == app.path; }))
-            apps.append(std::move(app));
+    QByteArray stamp;
+    QStringList folders; // the applications folders and their subfolders, when read
+    QList<gio::App> terminals;
+    QList<gio::App> all; // terminals first: a program name shared by several entries most likely means the terminal
+};
+
+QStringList applicationFolders()
+{
+    QStringList folders {QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/applications"_s};
+    for (const QString& dir :
+         qEnvironmentVariable("XDG_DATA_DIRS", u"/usr/local/share:/usr/share"_s).split(u':', Qt::SkipEmptyParts))
+        folders.append(dir + u"/applications"_s);
+    return folders;
+}
+
+QByteArray folderStamp(const QStringList& folders)
+{
+    QByteArray stamp = folders.join(u':').toUtf8();
+    for (const QString& folder : folders) {
+        struct stat st = {};
+        stamp += '\n';
+        if (::stat(QFile::encodeName(folder).constData(), &st) == 0) {
+            stamp += QByteArray::number(qulonglong(st.st_ino)) + ':' + QByteArray::number(qlonglong(st.st_mtim.tv_sec))
+                + '.' + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
+        }
     }
-    return apps;
+    return stamp;
+}
+
+Installed installed()
+{
+    static QMutex mutex;
+    static Installed kept;
+    QMutexLocker lock(&mutex);
+    if (!kept.folders.isEmpty() && folderStamp(kept.folders) == kept.stamp)
+        return kept;
+    Installed fresh;
+    for (const QString& folder : applicationFolders()) {
+        fresh.folders.append(folder);
+        for (const QString& sub : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            fresh.folders.append(folder + u'/' + sub);
+    }
+    // Taken before the entries are read: a change meanwhile is read again next time.
+    fresh.stamp = folderStamp(fresh.folders);
+    fresh.terminals = gio::applicationsInCategory(QString::fromLatin1(kCategory));
+    fresh.all = fresh.terminals;
+    QSet<QString> seen;
+    for (const gio::App& app : std::as_const(fresh.terminals))
+        seen.insert(app.path);
+    for (gio::App& app : gio::allApplications()) {
+        if (!seen.contains(app.path))
+            fresh.all.append(std::move(app));
+    }
+    kept = fresh;
+    return fresh;
+}
+
+QList<gio::App> applications()
+{
+    return installed().all;
 }
 
 // The desktop-file ID of a list's entry ("kitty.desktop:new-window" is kitty's action); empty
@@ -165,7 +227,7 @@ std::optional<TerminalSource> readKeyFileSetting(const QString& relative, const 
     return std::nullopt;
 }
 
-std::optional<TerminalSource> readDesktopSetting(DesktopTerminal::Desktop desktop, const QList<gio::App>& terminals)
+std::optional<TerminalSource> readDesktopSetting(DesktopTerminal::Desktop desktop)
 {
     std::optional<TerminalSource> source;
     QString command; // the value, when it is a command rather than a name
@@ -175,7 +237,7 @@ std::optional<TerminalSource> readDesktopSetting(DesktopTerminal::Desktop deskto
         source = readKeyFileSetting(u"/xfce4/helpers.rc"_s, QString(), {u"TerminalEmulator"_s});
         if (source) {
             const QString& name = source->listed.first();
-            source->app = xfceApp(name, applications(terminals), terminalRole());
+            source->app = xfceApp(name, applications(), terminalRole());
             if (const auto helper = readHelper(name); source->app && helper && startsSystemChoice(*helper, terminalRole()))
                 source->through = QCoreApplication::translate("DesktopTerminal", "Xfce's Debian terminal, which starts %1")
                                       .arg(source->app->name);
@@ -207,7 +269,7 @@ std::optional<TerminalSource> readDesktopSetting(DesktopTerminal::Desktop deskto
     }
     if (!source)
         return source;
-    const QList<gio::App> apps = applications(terminals);
+    const QList<gio::App> apps = applications();
     if (terminalRole().systemPrograms.contains(executableName(command))) {
         source->app = systemChoice(apps, terminalRole());
         if (source->app)
@@ -219,7 +281,7 @@ std::optional<TerminalSource> readDesktopSetting(DesktopTerminal::Desktop deskto
     return source;
 }
 
-std::optional<TerminalSource> readAlternative(const QList<gio::App>& terminals)
+std::optional<TerminalSource> readAlternative()
 {
     const QString target = alternativeTarget(QString::fromLatin1(kAlternative));
     if (target.isEmpty())
@@ -228,7 +290,7 @@ std::optional<TerminalSource> readAlternative(const QList<gio::App>& terminals)
     source.kind = TerminalSource::Kind::alternative;
     source.file = QStandardPaths::findExecutable(QString::fromLatin1(kAlternative));
     source.listed = {target};
-    source.app = systemChoice(applications(terminals), terminalRole());
+    source.app = systemChoice(applications(), terminalRole());
     return source;
 }
 
@@ -263,14 +325,14 @@ DesktopTerminal::Reading DesktopTerminal::read()
 {
     Reading reading;
     reading.desktop = currentDesktop();
-    reading.candidates = gio::applicationsInCategory(QString::fromLatin1(kCategory));
+    reading.candidates = installed().terminals;
     for (const QString& path : listPaths()) {
         TerminalSource source = readList(path, reading.candidates);
         if (source.exists || path == userList())
             reading.lists.append(std::move(source));
     }
-    reading.desktopSetting = readDesktopSetting(reading.desktop, reading.candidates);
-    reading.alternative = readAlternative(reading.candidates);
+    reading.desktopSetting = readDesktopSetting(reading.desktop);
+    reading.alternative = readAlternative();
     return reading;
 }
 
@@ -474,8 +536,7 @@ std::optional<gio::Error> DesktopTerminal::set(const gio::App& app)
     const QString command = app.commandLine;
     switch (currentDesktop()) {
     case Desktop::xfce: {
-        const auto terminals = gio::applicationsInCategory(QString::fromLatin1(kCategory));
-        QString helper = helperFor(app, applications(terminals), terminalRole());
+        QString helper = helperFor(app, applications(), terminalRole());
         if (helper.isEmpty()) {
             // No installed helper starts it: a custom helper does, as Xfce's own settings make one.
             if (auto failure = writeCustomHelper(app, terminalRole(), u"%1 -e \"%s\""_s))
