@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -48,15 +49,17 @@ QString gnomeKey()
 }
 
 // The installed applications as the terminal's reading needs them. Reading every entry takes
-// seconds on a desktop of 10,000 applications, and the guard reads the terminal at every check:
-// the answer is kept while no applications folder changed (an entry added, removed or renamed
-// changes its folder's time, which GIO's own index of the folders relies on too).
+// seconds on a desktop of 10,000 applications, and the terminal is read at every guard check and
+// by every command: the terminals are found by the files that mention their category, each
+// confirmed through GIO, and every application is read only where a setting names a program no
+// terminal runs. Both are kept while no applications folder changed (an entry added, removed or
+// renamed changes its folder's time, which GIO's own index of the folders relies on too).
 struct Installed
 {
     QByteArray stamp;
     QStringList folders; // the applications folders and their subfolders, when read
-    QList<gio::App> terminals;
-    QList<gio::App> all; // terminals first: a program name shared by several entries most likely means the terminal
+    QList<gio::App> terminals; // in the folders' order, then by ID
+    std::optional<QList<gio::App>> all; // terminals first: a program name shared by several entries most likely means the terminal
 };
 
 QStringList applicationFolders()
@@ -82,37 +85,84 @@ QByteArray folderStamp(const QStringList& folders)
     return stamp;
 }
 
-Installed installed()
+// The IDs whose entry, as the folders' order decides it, mentions the terminals' category
+// anywhere: GIO confirms each.
+QStringList mentioningTerminals(const QStringList& roots)
+{
+    QStringList ids;
+    QSet<QString> seen;
+    for (const QString& root : roots) {
+        QStringList here;
+        QDirIterator it(root, {u"*.desktop"_s}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            // The desktop-file ID: the path below the folder, its slashes as dashes.
+            const QString id = path.mid(root.size() + 1).replace(u'/', u'-');
+            if (seen.contains(id))
+                continue; // an earlier folder's entry of the same ID is the one installed
+            seen.insert(id);
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly) && file.read(256 * 1024).contains(kCategory))
+                here.append(id);
+        }
+        here.sort();
+        ids += here;
+    }
+    return ids;
+}
+
+template<typename Work> auto withInstalled(Work work)
 {
     static QMutex mutex;
     static Installed kept;
     QMutexLocker lock(&mutex);
-    if (!kept.folders.isEmpty() && folderStamp(kept.folders) == kept.stamp)
-        return kept;
-    Installed fresh;
-    for (const QString& folder : applicationFolders()) {
-        fresh.folders.append(folder);
-        for (const QString& sub : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            fresh.folders.append(folder + u'/' + sub);
+    if (kept.folders.isEmpty() || folderStamp(kept.folders) != kept.stamp) {
+        Installed fresh;
+        const QStringList roots = applicationFolders();
+        for (const QString& folder : roots) {
+            fresh.folders.append(folder);
+            for (const QString& sub : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                fresh.folders.append(folder + u'/' + sub);
+        }
+        // Taken before the entries are read: a change meanwhile is read again next time.
+        fresh.stamp = folderStamp(fresh.folders);
+        for (const QString& id : mentioningTerminals(roots)) {
+            if (auto app = gio::applicationInCategory(id, QString::fromLatin1(kCategory)))
+                fresh.terminals.append(std::move(*app));
+        }
+        kept = std::move(fresh);
     }
-    // Taken before the entries are read: a change meanwhile is read again next time.
-    fresh.stamp = folderStamp(fresh.folders);
-    fresh.terminals = gio::applicationsInCategory(QString::fromLatin1(kCategory));
-    fresh.all = fresh.terminals;
-    QSet<QString> seen;
-    for (const gio::App& app : std::as_const(fresh.terminals))
-        seen.insert(app.path);
-    for (gio::App& app : gio::allApplications()) {
-        if (!seen.contains(app.path))
-            fresh.all.append(std::move(app));
-    }
-    kept = fresh;
-    return fresh;
+    return work(kept);
+}
+
+QList<gio::App> terminals()
+{
+    return withInstalled([](const Installed& i) { return i.terminals; });
 }
 
 QList<gio::App> applications()
 {
-    return installed().all;
+    return withInstalled([](Installed& i) {
+        if (!i.all) {
+            QList<gio::App> all = i.terminals;
+            QSet<QString> seen;
+            for (const gio::App& app : std::as_const(i.terminals))
+                seen.insert(app.path);
+            for (gio::App& app : gio::allApplications()) {
+                if (!seen.contains(app.path))
+                    all.append(std::move(app));
+            }
+            i.all = std::move(all);
+        }
+        return *i.all;
+    });
+}
+
+// What `find` finds among the terminals, else among every application.
+template<typename Find> auto terminalsFirst(Find find)
+{
+    auto found = find(terminals());
+    return found ? found : find(applications());
 }
 
 // The desktop-file ID of a list's entry ("kitty.desktop:new-window" is kitty's action); empty
@@ -237,7 +287,7 @@ std::optional<TerminalSource> readDesktopSetting(DesktopTerminal::Desktop deskto
         source = readKeyFileSetting(u"/xfce4/helpers.rc"_s, QString(), {u"TerminalEmulator"_s});
         if (source) {
             const QString& name = source->listed.first();
-            source->app = xfceApp(name, applications(), terminalRole());
+            source->app = terminalsFirst([&](const QList<gio::App>& apps) { return xfceApp(name, apps, terminalRole()); });
             if (const auto helper = readHelper(name); source->app && helper && startsSystemChoice(*helper, terminalRole()))
                 source->through = QCoreApplication::translate("DesktopTerminal", "Xfce's Debian terminal, which starts %1")
                                       .arg(source->app->name);
@@ -269,14 +319,13 @@ std::optional<TerminalSource> readDesktopSetting(DesktopTerminal::Desktop deskto
     }
     if (!source)
         return source;
-    const QList<gio::App> apps = applications();
     if (terminalRole().systemPrograms.contains(executableName(command))) {
-        source->app = systemChoice(apps, terminalRole());
+        source->app = terminalsFirst([](const QList<gio::App>& apps) { return systemChoice(apps, terminalRole()); });
         if (source->app)
             source->through = QCoreApplication::translate("DesktopTerminal", "the system's terminal, %1")
                                   .arg(source->app->name);
     } else {
-        source->app = appRunning(command, apps);
+        source->app = terminalsFirst([&](const QList<gio::App>& apps) { return appRunning(command, apps); });
     }
     return source;
 }
@@ -290,7 +339,7 @@ std::optional<TerminalSource> readAlternative()
     source.kind = TerminalSource::Kind::alternative;
     source.file = QStandardPaths::findExecutable(QString::fromLatin1(kAlternative));
     source.listed = {target};
-    source.app = systemChoice(applications(), terminalRole());
+    source.app = terminalsFirst([](const QList<gio::App>& apps) { return systemChoice(apps, terminalRole()); });
     return source;
 }
 
@@ -325,7 +374,7 @@ DesktopTerminal::Reading DesktopTerminal::read()
 {
     Reading reading;
     reading.desktop = currentDesktop();
-    reading.candidates = installed().terminals;
+    reading.candidates = terminals();
     for (const QString& path : listPaths()) {
         TerminalSource source = readList(path, reading.candidates);
         if (source.exists || path == userList())
@@ -536,7 +585,9 @@ std::optional<gio::Error> DesktopTerminal::set(const gio::App& app)
     const QString command = app.commandLine;
     switch (currentDesktop()) {
     case Desktop::xfce: {
-        QString helper = helperFor(app, applications(), terminalRole());
+        QString helper = helperFor(app, terminals(), terminalRole());
+        if (helper.isEmpty())
+            helper = helperFor(app, applications(), terminalRole());
         if (helper.isEmpty()) {
             // No installed helper starts it: a custom helper does, as Xfce's own settings make one.
             if (auto failure = writeCustomHelper(app, terminalRole(), u"%1 -e \"%s\""_s))

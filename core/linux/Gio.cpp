@@ -517,6 +517,17 @@ QList<App> applicationsInCategory(const QString& category)
     return apps;
 }
 
+std::optional<App> applicationInCategory(const QString& id, const QString& category)
+{
+    GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new(id.toUtf8().constData()));
+    if (!info || !g_app_info_should_show(G_APP_INFO(info.get())))
+        return std::nullopt;
+    const char* categories = g_desktop_app_info_get_categories(info.get());
+    if (!categories || !fromUtf8(categories).split(u';', Qt::SkipEmptyParts).contains(category))
+        return std::nullopt;
+    return toApp(G_APP_INFO(info.get()));
+}
+
 std::optional<App> appForId(const QString& id)
 {
     const QByteArray desktopId = (id + QLatin1StringView(".desktop")).toUtf8();

@@ -56,6 +56,9 @@ bool isA(const QString& type, const QString& parent);
 QList<App> allApplications();
 // Every installed application of a desktop-entry category ("TerminalEmulator"), in GIO's order.
 QList<App> applicationsInCategory(const QString& category);
+// The entry of desktop-file ID `id` (with ".desktop"), if it is installed, shown, and in
+// `category`: what applicationsInCategory() would list of it, without reading every entry.
+std::optional<App> applicationInCategory(const QString& id, const QString& category);
 // The installed entry with this desktop-file ID (without ".desktop"), if GIO accepts it.
 std::optional<App> appForId(const QString& id);
 // appForId, or else the user's own copy of the entry when it says Hidden=true: GIO drops such
