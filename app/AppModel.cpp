@@ -374,17 +374,55 @@ QFuture<void> AppModel::refresh()
         .unwrap();
 }
 
-QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets, bool stamped)
+QFuture<void> AppModel::refreshFor(const QList<Target>& changing)
+{
+    QSet<Target> full;
+    for (const Target& t : changing) {
+        full.insert(t);
+        for (const Target& linked : t.linkedTargets())
+            full.insert(linked);
+    }
+    const quint64 since = m_changeCount;
+    const QDateTime readFrom = QDateTime::currentDateTimeUtc();
+    return landed(readStates(watchedTargets(), false, full),
+                  [this, since, readFrom, full](const Reading& reading) {
+                      learnTypes(reading.types);
+                      QHash<Target, TargetState> next;
+                      QHash<Target, std::optional<AppInfo>> observed;
+                      next.reserve(reading.states.size());
+                      for (const TargetState& s : reading.states) {
+                          const auto known = m_states.constFind(s.target);
+                          observed.insert(s.target, s.current);
+                          if (known != m_states.cend() && changedSince(s.target, since)) {
+                              next.insert(s.target, *known);
+                              continue;
+                          }
+                          TargetState state = s;
+                          if (!full.contains(s.target) && known != m_states.cend())
+                              state.candidates = known->candidates;
+                          next.insert(s.target, std::move(state));
+                      }
+                      m_states = std::move(next);
+                      Q_EMIT statesChanged();
+                      QFuture<void> naming = absorb(std::move(observed), since, readFrom);
+                      afterObservation();
+                      return naming;
+                  })
+        .unwrap();
+}
+
+QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets, bool stamped,
+                                                std::optional<QSet<Target>> full)
 {
     // The task captures the service and the targets, never the model.
     const auto service = m_service;
-    return QtConcurrent::task([service, targets, stamped] {
+    return QtConcurrent::task([service, targets, stamped, full = std::move(full)] {
                Reading reading;
                if (stamped)
                    reading.stamp = service->answersStamp();
                reading.states.reserve(targets.size());
                for (const Target& t : targets) {
-                   reading.states.append(service->state(t));
+                   reading.states.append(service->state(t, !full || full->contains(t)));
                    if (const auto type = service->platformType(t))
                        reading.types.insert(t, *type);
                }

@@ -128,6 +128,12 @@ public:
 
     // Reading defaults
     QFuture<void> refresh();
+    // What a change of `changing` needs, read in a fraction of a refresh: every watched default
+    // afresh (what the guard compares and a backup keeps), but the applications able to open a
+    // target only for `changing` and what moves with them; the other targets keep the
+    // candidates they had. The kept states, the index and the files' findings wait for the
+    // next refresh.
+    QFuture<void> refreshFor(const QList<Target>& changing);
     QFuture<void> inspect(const QUrl& fileURL);
     // Why the target opens in the application it opens in, read off this thread.
     QFuture<DecisionChain> explain(const Target& target);
@@ -272,7 +278,9 @@ private:
     // now as its baseline and shown state (a `requested` one also when not shown yet).
     void endOwnChange(const QList<Target>& targets, const QHash<Target, TargetState>& states,
                       const QSet<Target>& requested = {});
-    QFuture<Reading> readStates(const QList<Target>& targets, bool stamped = false);
+    // `full`: the targets read with their candidates; all of them when absent.
+    QFuture<Reading> readStates(const QList<Target>& targets, bool stamped = false,
+                                std::optional<QSet<Target>> full = std::nullopt);
     // Counts and logs the cached states the platform answers differently, and keeps this
     // reading for the next start.
     void settleCache(const Reading& reading, quint64 since);

@@ -20,17 +20,8 @@
 #include <QSet>
 #include <QStandardPaths>
 
-#include <QElapsedTimer>
-#include <QFile>
-
 #include <algorithm>
 #include <cstdio>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace openwright;
 using namespace Qt::Literals::StringLiterals;
@@ -45,42 +36,6 @@ QByteArray output(const QString& program, const QStringList& args)
     return p.readAllStandardOutput();
 }
 
-struct Timing
-{
-    double wallMs = -1;
-    double cpuMs = -1; // user and system
-};
-
-// One run as a script makes it, its output thrown away: from spawning to reaping.
-Timing timed(const QString& program, const QStringList& args)
-{
-    QList<QByteArray> words {QFile::encodeName(program)};
-    for (const QString& a : args)
-        words.append(a.toLocal8Bit());
-    std::vector<char*> argv;
-    for (QByteArray& w : words)
-        argv.push_back(w.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    Timing t;
-    QElapsedTimer timer;
-    timer.start();
-    pid_t pid = 0;
-    if (::posix_spawn(&pid, argv.front(), &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        rusage usage {};
-        if (::wait4(pid, &status, 0, &usage) == pid) {
-            t.wallMs = double(timer.nsecsElapsed()) / 1e6;
-            t.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-                + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-        }
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    return t;
-}
-
 // The desktop-file ID `gio mime TYPE` names as the default, or nothing.
 QString gioDefault(const QByteArray& answer)
 {
@@ -89,13 +44,6 @@ QString gioDefault(const QByteArray& answer)
             return QString::fromUtf8(line.mid(line.lastIndexOf(": ") + 2)).trimmed();
     }
     return {};
-}
-
-QByteArray spread(std::vector<double> runs)
-{
-    std::sort(runs.begin(), runs.end());
-    return QByteArray::number(runs.front(), 'f', 1) + '/' + QByteArray::number(bench::median(runs), 'f', 1) + '/'
-        + QByteArray::number(runs.back(), 'f', 1);
 }
 
 } // namespace
@@ -118,7 +66,7 @@ int main(int argc, char** argv)
     {
         std::vector<double> wall;
         std::vector<double> cpu;
-        void add(const Timing& t)
+        void add(const bench::Timing& t)
         {
             wall.push_back(t.wallMs);
             cpu.push_back(t.cpuMs);
@@ -128,9 +76,9 @@ int main(int argc, char** argv)
     Runs gioOne;
     Runs floorOne;
     for (int i = 0; i < 61; ++i) {
-        cliOne.add(timed(cli, {u"status"_s, u"application/pdf"_s}));
-        gioOne.add(timed(gio, {u"mime"_s, u"application/pdf"_s}));
-        floorOne.add(timed(floor, {u"application/pdf"_s}));
+        cliOne.add(bench::timed(cli, {u"status"_s, u"application/pdf"_s}));
+        gioOne.add(bench::timed(gio, {u"mime"_s, u"application/pdf"_s}));
+        floorOne.add(bench::timed(floor, {u"application/pdf"_s}));
     }
     const double c1 = bench::median(cliOne.wall);
     const double g1 = bench::median(gioOne.wall);
@@ -140,10 +88,10 @@ int main(int argc, char** argv)
     const double fc = bench::median(floorOne.cpu);
     std::printf("cli-one-type: %.1f ms, gio-mime %.1f ms, ratio %.2f (min/median/max: openwright %s ms, gio mime %s "
                 "ms; cpu: openwright %.1f ms, gio mime %.1f ms, ratio %.2f)\n",
-                c1, g1, c1 / g1, spread(cliOne.wall).constData(), spread(gioOne.wall).constData(), cc, gc, cc / gc);
+                c1, g1, c1 / g1, bench::spread(cliOne.wall).constData(), bench::spread(gioOne.wall).constData(), cc, gc, cc / gc);
     std::printf("cli-one-type-floor: qtcore+gio %.1f ms, ratio %.2f to gio mime, openwright %.2f to it "
                 "(min/median/max: %s ms; cpu: %.1f ms, ratio %.2f to gio mime)\n",
-                f1, f1 / g1, c1 / f1, spread(floorOne.wall).constData(), fc, fc / gc);
+                f1, f1 / g1, c1 / f1, bench::spread(floorOne.wall).constData(), fc, fc / gc);
     std::fflush(stdout);
 
     // Each type's MIME type as Openwright maps it, and its answer, outside the timed part.

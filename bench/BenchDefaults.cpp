@@ -32,15 +32,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Only a desktop below the root the benchmark script made: never the user's own.
-bool inGeneratedDesktop()
-{
-    const QString root = qEnvironmentVariable("OPENWRIGHT_BENCH_ROOT");
-    return !root.isEmpty() && qEnvironmentVariable("HOME") == root + u"/home"_s
-        && qEnvironmentVariable("XDG_CONFIG_HOME").startsWith(root + u'/')
-        && qEnvironmentVariable("XDG_DATA_HOME").startsWith(root + u'/');
-}
-
 void reportSpread(const QByteArray& name, const std::vector<double>& ms, const std::vector<double>& floors)
 {
     std::vector<double> ratios;
@@ -57,7 +48,7 @@ void reportSpread(const QByteArray& name, const std::vector<double>& ms, const s
 int main(int argc, char** argv)
 {
     const bool desktop = argc > 2 && qstrcmp(argv[1], "--desktop") == 0;
-    if (desktop && !inGeneratedDesktop()) {
+    if (desktop && !bench::inGeneratedDesktop()) {
         std::fprintf(stderr, "bench_defaults --desktop runs only inside a generated desktop (OPENWRIGHT_BENCH_ROOT)\n");
         return 2;
     }

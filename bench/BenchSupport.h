@@ -7,6 +7,8 @@
 #include "XdgTree.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QStringList>
 #include <QRandomGenerator>
 
 #include <gio/gio.h>
@@ -15,6 +17,12 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace openwright::bench {
 
@@ -30,6 +38,59 @@ inline double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// Only a desktop below the root the benchmark script made: never the user's own.
+inline bool inGeneratedDesktop()
+{
+    const QString root = qEnvironmentVariable("OPENWRIGHT_BENCH_ROOT");
+    return !root.isEmpty() && qEnvironmentVariable("HOME") == root + QStringLiteral("/home")
+        && qEnvironmentVariable("XDG_CONFIG_HOME").startsWith(root + QLatin1Char('/'))
+        && qEnvironmentVariable("XDG_DATA_HOME").startsWith(root + QLatin1Char('/'));
+}
+
+struct Timing
+{
+    double wallMs = -1;
+    double cpuMs = -1; // user and system
+};
+
+// One run as a script makes it, its output thrown away: from spawning to reaping.
+inline Timing timed(const QString& program, const QStringList& args)
+{
+    QList<QByteArray> words {QFile::encodeName(program)};
+    for (const QString& a : args)
+        words.append(a.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& w : words)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    Timing t;
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, argv.front(), &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        rusage usage {};
+        if (::wait4(pid, &status, 0, &usage) == pid) {
+            t.wallMs = double(timer.nsecsElapsed()) / 1e6;
+            t.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+                + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return t;
+}
+
+// min/median/max of `runs`, as "1.0/2.0/3.0".
+inline QByteArray spread(std::vector<double> runs)
+{
+    std::sort(runs.begin(), runs.end());
+    return QByteArray::number(runs.front(), 'f', 1) + '/' + QByteArray::number(median(runs), 'f', 1) + '/'
+        + QByteArray::number(runs.back(), 'f', 1);
 }
 
 // One line of a case against its floor measured in the same run.

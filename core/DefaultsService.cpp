@@ -170,9 +170,9 @@ QSet<QString> DefaultsService::writtenTypes(const Target& target) const
     return types;
 }
 
-TargetState DefaultsService::state(const Target& target) const
+TargetState DefaultsService::state(const Target& target, bool candidates) const
 {
-    const TargetReading reading = m_launchServices->read(target);
+    const TargetReading reading = m_launchServices->read(target, candidates);
     TargetState state {target,
                        reading.current ? std::optional(m_launchServices->appInfo(*reading.current)) : std::nullopt,
                        {},

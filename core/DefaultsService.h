@@ -28,7 +28,9 @@ public:
 
     explicit DefaultsService(std::shared_ptr<LaunchServicing> launchServices, FileExists fileExists = {});
 
-    TargetState state(const Target& target) const;
+    // Without `candidates`, the state's candidates stay empty: what a change needs of the
+    // targets it does not change, at the cost of asking for their defaults alone.
+    TargetState state(const Target& target, bool candidates = true) const;
     std::optional<AppInfo> currentDefault(const Target& target) const;
     // The default of each of the target's types where they differ (see TargetState::byType).
     QList<TypeDefault> byType(const Target& target) const;

@@ -148,10 +148,12 @@ public:
         return std::nullopt;
     }
     // defaultApp, defaultsByType, removedDefault and candidateApps of one target together: a
-    // platform whose answers share queries asks each of them once.
-    virtual TargetReading read(const Target& target) const
+    // platform whose answers share queries asks each of them once. Without `candidates` the
+    // costliest part, every application able to open the target, is left out.
+    virtual TargetReading read(const Target& target, bool candidates = true) const
     {
-        return {defaultApp(target), defaultsByType(target), removedDefault(target), candidateApps(target)};
+        return {defaultApp(target), defaultsByType(target), removedDefault(target),
+                candidates ? candidateApps(target) : QList<QUrl>()};
     }
     // Reading an application at `url` (never fails; see AppInfo::read).
     virtual AppInfo appInfo(const QUrl& url) const = 0;

@@ -26,11 +26,12 @@ inside() {
     run env -i PATH="$PATH" LANG=C.UTF-8 OPENWRIGHT_BENCH_ROOT="$desktop" bash -c "source '$desktop/env.sh'; \
         export QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled:; $*"
 }
-# Desktops of 30 to 3,000 applications: the sample desktop's 28 and generated ones.
-for apps in ${OPENWRIGHT_BENCH_SIZES:-30 300 1000 3000}; do
+# Desktops of 30 to 10,000 applications: the sample desktop's 28 and generated ones.
+for apps in ${OPENWRIGHT_BENCH_SIZES:-30 300 1000 3000 10000}; do
     desktop=$root/desktop-$apps
     bash scripts/generate-desktop.sh "$desktop" $((apps > 28 ? apps - 28 : 0))
     inside "$desktop" "'$PWD/build/bench/bench_defaults' --desktop $apps"
+    inside "$desktop" "'$PWD/build/bench/bench_changes' $apps"
     inside "$desktop" "xvfb-run -a -s '-screen 0 1280x800x24' '$PWD/build/bench/bench_startup' \
         '$PWD/build/ui/openwright' '$PWD/build/bench/bench_bare_window' $apps"
 done

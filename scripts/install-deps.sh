@@ -20,9 +20,9 @@ fi
 if [[ "${1:-}" == "--package" ]]; then
     packages+=(dpkg-dev debhelper fakeroot lintian autopkgtest)
 fi
-# What bench_cli measures the command line against: GLib's `gio mime`.
+# What the command line is measured against: GLib's `gio mime` and xdg-utils' `xdg-mime`.
 if [[ "${1:-}" == "--bench" ]]; then
-    packages+=(libglib2.0-bin)
+    packages+=(libglib2.0-bin xdg-utils)
 fi
 
 missing=()

@@ -27,10 +27,11 @@ QFuture<Reply> ready(const Reply& reply)
     return QtFuture::makeReadyFuture(reply);
 }
 
-// `next` (returning QFuture<Reply>) runs once the model has read every default afresh.
-template<typename F> QFuture<Reply> refreshed(AppModel& model, F next)
+// `next` (returning QFuture<Reply>) runs once the model has read every default afresh, and
+// everything about the targets the command changes (see AppModel::refreshFor).
+template<typename F> QFuture<Reply> refreshed(AppModel& model, const QList<Target>& changing, F next)
 {
-    return continueOn(&model, model.refresh(), std::move(next)).unwrap();
+    return continueOn(&model, model.refreshFor(changing), std::move(next)).unwrap();
 }
 
 QString resultKind(const ChangeResult& result)
@@ -198,7 +199,7 @@ Reply ranReply(const AppModel& model, const Profile& profile, const QList<PlanSt
 
 QFuture<Reply> run(const Invocation& inv, AppModel& model, bool backup)
 {
-    return refreshed(model, [inv, &model, backup]() -> QFuture<Reply> {
+    return refreshed(model, {}, [inv, &model, backup]() -> QFuture<Reply> {
         Reply reply;
         const auto profile = findProfile(backup ? model.backups() : model.profiles(), inv.arguments.at(0),
                                          backup ? u"backup"_s : u"profile"_s, reply);
@@ -246,7 +247,7 @@ QFuture<Reply> pinAs(const Invocation& inv, AppModel& model, bool pinned)
         return ready(reply);
     };
     // A new pin starts from the default as it is now.
-    return pinned ? refreshed(model, work) : work();
+    return pinned ? refreshed(model, {}, work) : work();
 }
 
 } // namespace
@@ -275,7 +276,7 @@ QFuture<Reply> applyPlanned(const Profile& profile, const Invocation& inv, AppMo
 QFuture<Reply> set(const Invocation& inv, AppModel& model)
 {
     // One read, then every change as one batch.
-    return refreshed(model, [inv, &model]() -> QFuture<Reply> {
+    return refreshed(model, inv.targets(), [inv, &model]() -> QFuture<Reply> {
         const QList<Target> targets = inv.targets();
         Reply reply;
         const auto app = resolveApp(model.service(), targets, inv.arguments.last(), reply);
@@ -297,7 +298,7 @@ QFuture<Reply> set(const Invocation& inv, AppModel& model)
 QFuture<Reply> reset(const Invocation& inv, AppModel& model)
 {
     // Read first, so the backup taken before the reset holds the defaults as they are.
-    return refreshed(model, [inv, &model]() -> QFuture<Reply> {
+    return refreshed(model, inv.targets(), [inv, &model]() -> QFuture<Reply> {
         const QList<Target> targets = inv.targets();
         return continueOn(&model, model.reset(targets), [inv, &model, targets](const AppModel::Results&) {
             return changeReply(model, targets, std::nullopt, inv);
@@ -354,7 +355,7 @@ QFuture<Reply> guardCheck(const Invocation& inv, AppModel& model)
         known.insert(c.id);
     // The read absorbs what it sees into the guard, as every check does; the reply waits for
     // what the guard does about it (a put-back) to land and be recorded.
-    return refreshed(model, [inv, &model, known] {
+    return refreshed(model, {}, [inv, &model, known] {
         return continueOn(&model, model.settled(), [inv, &model, known] { return guardChanges(inv, model, known); });
     });
 }
@@ -403,7 +404,7 @@ QFuture<Reply> profileImport(const Invocation& inv, AppModel& model)
 
 QFuture<Reply> backupNow(const Invocation& inv, AppModel& model)
 {
-    return refreshed(model, [inv, &model] {
+    return refreshed(model, {}, [inv, &model] {
         Reply reply;
         QSet<QString> before;
         for (const Profile& b : model.backups())

@@ -13,7 +13,7 @@ using namespace Qt::Literals::StringLiterals;
 QFuture<Reply> setFamily(const Invocation& inv, AppModel& model)
 {
     // The defaults as they are now, then every application with what it declares.
-    const auto read = continueOn(&model, model.refresh(), [&model] { return model.readApplications(); }).unwrap();
+    const auto read = continueOn(&model, model.refreshFor({}), [&model] { return model.readApplications(); }).unwrap();
     return continueOn(
                &model, read,
                [inv, &model]() -> QFuture<Reply> {

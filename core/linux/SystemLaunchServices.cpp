@@ -262,12 +262,13 @@ QList<std::pair<QString, std::optional<QUrl>>> SystemLaunchServices::defaultsByT
     return byType;
 }
 
-TargetReading SystemLaunchServices::read(const Target& target) const
+TargetReading SystemLaunchServices::read(const Target& target, bool candidates) const
 {
     if (target.isRole())
         return readRole(DesktopTerminal::read());
     TypeDefaults defaults(target);
-    return {defaultApp(defaults), defaultsByType(defaults), removedDefault(defaults), candidateApps(defaults.types)};
+    return {defaultApp(defaults), defaultsByType(defaults), removedDefault(defaults),
+            candidates ? candidateApps(defaults.types) : QList<QUrl>()};
 }
 
 QList<QUrl> SystemLaunchServices::candidateApps(const Target& target) const

@@ -38,7 +38,7 @@ public:
     std::optional<QUrl> locateExact(const QString& name) const override;
     std::optional<QString> exactName(const QUrl& app) const override;
     std::optional<AppInfo> removedDefault(const Target& target) const override;
-    TargetReading read(const Target& target) const override;
+    TargetReading read(const Target& target, bool candidates = true) const override;
     QList<QUrl> allApplications() const override;
     QStringList declaredTypes(const QUrl& app) const override;
     QString typeDescription(const QString& type) const override;

@@ -408,6 +408,27 @@ TEST_F(AppModelTest, ASlowRefreshNeverUndoesANewerChange)
     EXPECT_TRUE(model->guardState().history.isEmpty());
 }
 
+// A command's read before its change: every watched default afresh, so the guard sees what
+// another program did, but the applications able to open a type only for the changed one.
+TEST_F(AppModelTest, AChangesReadAsksForCandidatesOnlyOfWhatItChanges)
+{
+    const AppInfo atril = fake->addApp(u"Atril"_s, u"org.mate.atril"_s);
+    const Target png = Target::fileExtension(u"png"_s);
+    make();
+    refresh();
+    model->togglePin(mailto);
+    fake->setCandidates(pdf, {evince, okular, atril});
+    fake->setCandidates(png, {atril});
+    fake->setDefault(mailto, atril);
+    await(model->refreshFor({pdf}));
+    settle(*model);
+    EXPECT_EQ(model->states().value(pdf).candidates.size(), 3);
+    EXPECT_TRUE(model->states().value(png).candidates.isEmpty()) << "kept from the last full read";
+    EXPECT_EQ(model->states().value(mailto).current, atril);
+    ASSERT_EQ(model->guardState().history.size(), 1);
+    EXPECT_EQ(model->guardState().history.first().to, atril);
+}
+
 TEST_F(AppModelTest, OverlappingRefreshesNeverHoldUpTheGuiThread)
 {
     make();

@@ -64,7 +64,7 @@ protected:
         QFile list(config + QStringLiteral("/mimeapps.list"));
         if (!list.open(QIODevice::WriteOnly) || list.write(text) != text.size())
             ADD_FAILURE() << "cannot write the list";
-        doctorPaths = [this, config] { return DoctorPaths {config, dir.filePath(QStringLiteral("data")), {}}; };
+        doctorPaths = [this, config] { return DoctorPaths {config, dir.filePath(QStringLiteral("data")), {}, {}}; };
         doctorPlatform.installed = [](const QString& id) { return id != QStringLiteral("gone.desktop"); };
         doctorPlatform.canonical = [](const QString& type) {
             return type == QStringLiteral("application/x-pdf") ? QStringLiteral("application/pdf") : type;
