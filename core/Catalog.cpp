@@ -55,12 +55,17 @@ using G = CategoryGroup;
 constexpr auto E = Target::Kind::FileExtension;
 constexpr auto S = Target::Kind::Scheme;
 constexpr auto T = Target::Kind::MimeType;
+constexpr auto R = Target::Kind::Role;
 
 constexpr Row kRows[] = {
     {"browser", QT_TRANSLATE_NOOP("Catalog", "Web Browser"),
      QT_TRANSLATE_NOOP("Catalog", "Opens web links, plus https:, .html and .htm"), G::systemRole, S, "http"},
     {"email", QT_TRANSLATE_NOOP("Catalog", "Email"),
      QT_TRANSLATE_NOOP("Catalog", "Composes new emails from mailto: links"), G::systemRole, S, "mailto"},
+    // Linux: programs that run in a terminal (Terminal=true) open in the desktop's terminal,
+    // which each desktop keeps in a setting of its own.
+    {"terminal", QT_TRANSLATE_NOOP("Catalog", "Terminal"),
+     QT_TRANSLATE_NOOP("Catalog", "Runs programs that need a terminal"), G::systemRole, R, "terminal"},
     {"phone", QT_TRANSLATE_NOOP("Catalog", "Phone Calls"),
      QT_TRANSLATE_NOOP("Catalog", "Handles tel: links for calling"), G::systemRole, S, "tel"},
     {"sms", QT_TRANSLATE_NOOP("Catalog", "SMS & Messages"),
@@ -251,6 +256,7 @@ const QList<FileCategory>& all()
             const QString payload = QString::fromLatin1(r.payload);
             const Target target = r.kind == S ? Target::scheme(payload)
                 : r.kind == T                 ? Target::mimeType(payload)
+                : r.kind == R                 ? Target::role(payload)
                                               : Target::fileExtension(payload);
             list.append({QString::fromLatin1(r.id), QCoreApplication::translate("Catalog", r.title),
                          QCoreApplication::translate("Catalog", r.summary), r.group, target});

@@ -55,7 +55,7 @@ struct FileCategory
     friend bool operator==(const FileCategory&, const FileCategory&) = default;
 };
 
-// The built-in list of 64 types. Static data, built once and shared read-only.
+// The built-in list of 65 types. Static data, built once and shared read-only.
 namespace Catalog {
 const QList<FileCategory>& all();
 std::optional<FileCategory> category(const QString& id);

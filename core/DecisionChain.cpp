@@ -35,6 +35,59 @@ QString desktopSettingDiffers()
 {
     return QCoreApplication::translate("DecisionChain", "; but links %1 opens follow its own setting, %2");
 }
+QString terminalListNames()
+{
+    return QCoreApplication::translate("DecisionChain", "%1 names %2 first among the installed terminals");
+}
+QString terminalListNone()
+{
+    return QCoreApplication::translate("DecisionChain", "%1 names %2, but none of them is an installed terminal");
+}
+QString terminalListEmpty()
+{
+    return QCoreApplication::translate("DecisionChain", "%1 names no terminal");
+}
+QString terminalSetting()
+{
+    return QCoreApplication::translate("DecisionChain", "%1 sets %2 to %3: the terminal that desktop starts is %4");
+}
+QString terminalSettingUnknown()
+{
+    return QCoreApplication::translate("DecisionChain",
+                                       "%1 sets %2 to %3, which no installed terminal matches: that desktop may "
+                                       "start no terminal");
+}
+QString settingsSchema()
+{
+    return QCoreApplication::translate("DecisionChain", "GSettings %1");
+}
+QString alternative()
+{
+    return QCoreApplication::translate("DecisionChain",
+                                       "%1 leads to %2, which is %3: programs that start x-terminal-emulator use it");
+}
+QString alternativeUnknown()
+{
+    return QCoreApplication::translate("DecisionChain", "%1 leads to %2, which no installed terminal runs");
+}
+QString opensByTerminalList()
+{
+    return QCoreApplication::translate("DecisionChain",
+                                       "%1 opens in %2 because %3 names it first among the installed terminals");
+}
+QString opensByTerminalSetting()
+{
+    return QCoreApplication::translate("DecisionChain", "%1 opens in %2 because %3 sets %4");
+}
+QString terminalListDiffers()
+{
+    return QCoreApplication::translate("DecisionChain", "; but xdg-terminal-exec starts %1, which %2 names first");
+}
+QString terminalDesktops()
+{
+    return QCoreApplication::translate(
+        "DecisionChain", "XDG_CURRENT_DESKTOP names %1, so xdg-terminal-exec also reads %2 in each folder");
+}
 QString missing()
 {
     return QCoreApplication::translate("DecisionChain", "%1 does not exist");
@@ -181,6 +234,10 @@ QString desktopsIgnored()
     return QCoreApplication::translate("DecisionChain",
                                        ". It ignores %1: a desktop name may hold only letters, digits, - and _");
 }
+QString terminals()
+{
+    return QCoreApplication::translate("DecisionChain", "the terminal");
+}
 QString quoted()
 {
     return QCoreApplication::translate("DecisionChain", "\u201C%1\u201D");
@@ -200,12 +257,25 @@ QString appText(const QString& name, const QString& desktopId)
 
 QString where(const DecisionStep& step)
 {
+    // A desktop's GSettings key is no file: `file` names its schema.
+    if (step.group == Group::TerminalSetting && step.line == 0)
+        return text::settingsSchema().arg(step.file);
     return text::fileLine().arg(homeRelativePath(step.file), QString::number(step.line));
 }
 
 QString typeText(const DecisionStep& step)
 {
     return step.parentType ? text::parentType().arg(step.mimeType) : step.mimeType;
+}
+
+// The first listed entry that is installed: the one a terminal list's step names.
+QString firstInstalled(const DecisionStep& step)
+{
+    for (const QString& entry : step.listed) {
+        if (!step.skipped.contains(entry))
+            return entry;
+    }
+    return step.listed.value(0);
 }
 
 QString notes(const DecisionStep& step)
@@ -259,6 +329,27 @@ QString DecisionStep::summary() const
             return text::desktopSettingUnknown().arg(where(*this), mimeType, named);
         return text::desktopSetting().arg(where(*this), mimeType, named, chosenName);
     }
+    if (group == Group::TerminalList) {
+        if (listed.isEmpty())
+            return text::terminalListEmpty().arg(homeRelativePath(file));
+        if (chosenName.isEmpty() && skipped.size() == listed.size())
+            return text::terminalListNone().arg(where(*this), ids(listed));
+        if (chosenName.isEmpty())
+            return text::namesOutranked().arg(where(*this), ids(listed), text::terminals()) + notes(*this);
+        return text::terminalListNames().arg(where(*this), appText(chosenName, firstInstalled(*this))) + notes(*this);
+    }
+    if (group == Group::TerminalSetting) {
+        const QString named = through.isEmpty() ? listed.value(0) : listed.value(0) + u" ("_s + through + u')';
+        const QString key = mimeType.section(u' ', 1);
+        if (chosenName.isEmpty())
+            return text::terminalSettingUnknown().arg(where(*this), key, named);
+        return text::terminalSetting().arg(where(*this), key, named, chosenName);
+    }
+    if (group == Group::SystemAlternative) {
+        if (chosenName.isEmpty())
+            return text::alternativeUnknown().arg(file, listed.value(0));
+        return text::alternative().arg(file, listed.value(0), chosenName);
+    }
     if (group == Group::InstalledHandlers) {
         if (decided())
             return text::handlerDecides().arg(typeText(*this), appText(chosenName, chosen)) + notes(*this);
@@ -282,7 +373,10 @@ QString DecisionStep::summary() const
         return (keptBySameFolder ? text::removesInOwnFolder() : text::removesTooLate())
             .arg(where(*this), ids(listed), typeText(*this));
     case Group::InstalledHandlers:
-    case Group::DesktopSetting: break;
+    case Group::DesktopSetting:
+    case Group::TerminalList:
+    case Group::TerminalSetting:
+    case Group::SystemAlternative: break;
     }
     return {};
 }
@@ -324,9 +418,14 @@ QString DecisionChain::summary() const
         switch (step->group) {
         case Group::DefaultApplications: s = text::opensBySetting().arg(target.id(), opener, where(*step), type); break;
         case Group::AddedAssociations: s = text::opensByAddition().arg(target.id(), opener, where(*step), type); break;
+        case Group::TerminalList: s = text::opensByTerminalList().arg(target.id(), opener, where(*step)); break;
+        case Group::TerminalSetting:
+            s = text::opensByTerminalSetting().arg(target.id(), opener, where(*step), step->mimeType.section(u' ', 1));
+            break;
         case Group::RemovedAssociations:
         case Group::InstalledHandlers:
-        case Group::DesktopSetting: s = text::opensAsHandler().arg(target.id(), opener, type); break;
+        case Group::DesktopSetting:
+        case Group::SystemAlternative: s = text::opensAsHandler().arg(target.id(), opener, type); break;
         }
     } else {
         s = text::opensInNothing().arg(target.id(), *mimeType);
@@ -336,6 +435,10 @@ QString DecisionChain::summary() const
     for (const DecisionStep& desktop : steps) {
         if (desktop.group == Group::DesktopSetting && (!app || desktop.chosenName != app->name))
             s += text::desktopSettingDiffers().arg(desktop.mimeType.section(u' ', 0, 0), desktop.listed.value(0));
+        // The lists' terminal, where the desktop's own setting names another.
+        if (desktop.group == Group::TerminalList && !desktop.decided() && !desktop.chosenName.isEmpty()
+            && (!app || desktop.chosenName != app->name))
+            s += text::terminalListDiffers().arg(desktop.chosenName, homeRelativePath(desktop.file));
     }
     return s;
 }
@@ -349,9 +452,10 @@ QString DecisionChain::desktopSummary() const
         s = text::noDesktops();
     } else {
         QStringList lists;
+        const bool terminal = target.isRole();
         for (const QString& desktop : desktops)
-            lists.append(desktop + u"-mimeapps.list"_s);
-        s = text::desktops().arg(ids(desktops), ids(lists));
+            lists.append(desktop + (terminal ? u"-xdg-terminals.list"_s : u"-mimeapps.list"_s));
+        s = (terminal ? text::terminalDesktops() : text::desktops()).arg(ids(desktops), ids(lists));
         QStringList found;
         for (const QString& list : desktopLists)
             found.append(homeRelativePath(list));

@@ -28,6 +28,15 @@ struct DecisionStep
         // `listed` the value, `chosenName` the application it names): links that desktop opens
         // follow it, whatever the lists say. It never counts as the deciding step.
         DesktopSetting,
+        // An xdg-terminals.list (`listed` its entries, `skipped` those that are no installed
+        // terminal); `chosenName` is set on the first that names an installed terminal.
+        TerminalList,
+        // A desktop's own terminal setting (`mimeType` naming the desktop and key, `listed` the
+        // value; for GSettings `file` is the schema and `line` 0). Its own launches follow it.
+        TerminalSetting,
+        // Debian's x-terminal-emulator (`file` its link, `listed` where it leads): shown, never
+        // deciding, never written.
+        SystemAlternative,
     };
     enum class Presence
     {

@@ -50,6 +50,12 @@ bool isMimeName(QStringView s)
 
 } // namespace
 
+const QStringList& Target::roleNames()
+{
+    static const QStringList names {QStringLiteral("terminal")};
+    return names;
+}
+
 bool Target::isValidScheme(const QString& s)
 {
     const QList<uint> scalars = s.toUcs4();
@@ -71,6 +77,9 @@ std::optional<Target> Target::parse(const QString& text)
                                                                                 : std::nullopt;
     }
     QString t = text.trimmed().toLower();
+    // A bare role name is the role; the extension of that name is still written with its dot.
+    if (roleNames().contains(t))
+        return role(t);
     if (t.endsWith(u':')) {
         t.chop(1);
         if (isValidScheme(t))
@@ -91,7 +100,8 @@ QString Target::id() const
     switch (m_kind) {
     case Kind::FileExtension: return u'.' + m_payload;
     case Kind::Scheme: return m_payload + u':';
-    case Kind::MimeType: return m_payload;
+    case Kind::MimeType:
+    case Kind::Role: return m_payload;
     }
     return m_payload;
 }
@@ -127,7 +137,8 @@ void Target::write(JsonWriter& out) const
     switch (m_kind) {
     case Kind::FileExtension: out.string(u".", m_payload); break;
     case Kind::Scheme: out.string(m_payload, u":"); break;
-    case Kind::MimeType: out.string(m_payload); break;
+    case Kind::MimeType:
+    case Kind::Role: out.string(m_payload); break;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QJsonValue>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <algorithm>
@@ -15,10 +16,12 @@ namespace openwright {
 
 class JsonWriter;
 
-// What a default is set for: files with one extension, links with one URL scheme, or one
-// platform type named directly (folders: "inode/directory"). An immutable value; its `id`
-// (".pdf", "mailto:", "inode/directory") is also its label and its JSON form. A type contains
-// "/", which no extension or scheme can, so the three never read as each other.
+// What a default is set for: files with one extension, links with one URL scheme, one
+// platform type named directly (folders: "inode/directory"), or a role the desktop fills with
+// an application outside every type ("terminal"). An immutable value; its `id` (".pdf",
+// "mailto:", "inode/directory", "terminal") is also its label and its JSON form. A type
+// contains "/", which no extension or scheme can, and a role is one of a few bare words that
+// an extension's id (with its dot) never is, so the four never read as each other.
 // Safe to copy and use on any thread.
 class Target final
 {
@@ -27,13 +30,17 @@ public:
     {
         FileExtension = 0,
         Scheme = 1,
-        MimeType = 2
+        MimeType = 2,
+        Role = 3
     };
 
     Target() = default;
     static Target fileExtension(QString extension) { return Target(Kind::FileExtension, std::move(extension)); }
     static Target scheme(QString scheme) { return Target(Kind::Scheme, std::move(scheme)); }
     static Target mimeType(QString type) { return Target(Kind::MimeType, std::move(type)); }
+    static Target role(QString name) { return Target(Kind::Role, std::move(name)); }
+    // The roles there are, by name: the terminal programs that run in one open in.
+    static const QStringList& roleNames();
 
     // The only way user text, stored strings and JSON member names become targets.
     static std::optional<Target> parse(const QString& text);
@@ -43,6 +50,7 @@ public:
     bool isScheme() const { return m_kind == Kind::Scheme; }
     bool isFileExtension() const { return m_kind == Kind::FileExtension; }
     bool isMimeType() const { return m_kind == Kind::MimeType; }
+    bool isRole() const { return m_kind == Kind::Role; }
     const QString& payload() const { return m_payload; }
 
     QString id() const;

@@ -688,6 +688,14 @@
         <source>Added by you</source>
         <translation>Von Ihnen hinzugefügt</translation>
     </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Runs programs that need a terminal</source>
+        <translation>Führt Programme aus, die ein Terminal brauchen</translation>
+    </message>
 </context>
 <context>
     <name>ChangeResult</name>
@@ -901,6 +909,58 @@
         <source>Set by your system: %1 line %2</source>
         <translation>Von Ihrem System festgelegt: %1, Zeile %2</translation>
     </message>
+    <message>
+        <source>%1 names %2 first among the installed terminals</source>
+        <translation>%1 nennt %2 als erstes der installierten Terminals</translation>
+    </message>
+    <message>
+        <source>%1 names %2, but none of them is an installed terminal</source>
+        <translation>%1 nennt %2, aber keines davon ist ein installiertes Terminal</translation>
+    </message>
+    <message>
+        <source>%1 names no terminal</source>
+        <translation>%1 nennt kein Terminal</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3: the terminal that desktop starts is %4</source>
+        <translation>%1 setzt %2 auf %3: Das Terminal, das diese Arbeitsumgebung startet, ist %4</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3, which no installed terminal matches: that desktop may start no terminal</source>
+        <translation>%1 setzt %2 auf %3, wozu kein installiertes Terminal passt: Diese Arbeitsumgebung startet womöglich kein Terminal</translation>
+    </message>
+    <message>
+        <source>GSettings %1</source>
+        <translation>GSettings %1</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which is %3: programs that start x-terminal-emulator use it</source>
+        <translation>%1 führt zu %2, also %3: Programme, die x-terminal-emulator starten, verwenden es</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which no installed terminal runs</source>
+        <translation>%1 führt zu %2, das kein installiertes Terminal ausführt</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 names it first among the installed terminals</source>
+        <translation>%1 öffnet sich in %2, weil %3 es als erstes der installierten Terminals nennt</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets %4</source>
+        <translation>%1 öffnet sich in %2, weil %3 %4 festlegt</translation>
+    </message>
+    <message>
+        <source>; but xdg-terminal-exec starts %1, which %2 names first</source>
+        <translation>; xdg-terminal-exec startet aber %1, das %2 als erstes nennt</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so xdg-terminal-exec also reads %2 in each folder</source>
+        <translation>XDG_CURRENT_DESKTOP nennt %1, daher liest xdg-terminal-exec in jedem Ordner auch %2</translation>
+    </message>
+    <message>
+        <source>the terminal</source>
+        <translation>das Terminal</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -915,6 +975,21 @@
     <message>
         <source>Xfce&apos;s Debian browser, which starts %1</source>
         <translation>Debians Browser für Xfce, der %1 startet</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopTerminal</name>
+    <message>
+        <source>Xfce&apos;s Debian terminal, which starts %1</source>
+        <translation>das Debian-Terminal von Xfce, das %1 startet</translation>
+    </message>
+    <message>
+        <source>the system&apos;s terminal, %1</source>
+        <translation>das Terminal des Systems, %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s terminal</source>
+        <translation>Terminal von %1</translation>
     </message>
 </context>
 <context>
@@ -1693,7 +1768,7 @@
     </message>
     <message>
         <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
-        <translation>Openwright wurde beendet, während es den Befehl ausführte: Es hat einen Teil des Verlangten geändert oder alles. Was jetzt festgelegt ist, zeigt "openwright status".</translation>
+        <translation>Openwright wurde beendet, während es den Befehl ausführte: Es hat einen Teil des Verlangten geändert oder alles. Was jetzt festgelegt ist, zeigt &quot;openwright status&quot;.</translation>
     </message>
     <message>
         <source>Openwright did not finish “%1”</source>
@@ -3018,6 +3093,18 @@
     <message>
         <source>The desktop&apos;s browser setting</source>
         <translation>Browser-Einstellung der Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>Terminal list</source>
+        <translation>Terminal-Liste</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s terminal setting</source>
+        <translation>Terminal-Einstellung der Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>The system&apos;s alternative</source>
+        <translation>Alternative des Systems</translation>
     </message>
 </context>
 </TS>

@@ -688,6 +688,14 @@
         <source>Added by you</source>
         <translation>Añadido por usted</translation>
     </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Runs programs that need a terminal</source>
+        <translation>Ejecuta los programas que necesitan un terminal</translation>
+    </message>
 </context>
 <context>
     <name>ChangeResult</name>
@@ -901,6 +909,58 @@
         <source>Set by your system: %1 line %2</source>
         <translation>Establecido por su sistema: %1, línea %2</translation>
     </message>
+    <message>
+        <source>%1 names %2 first among the installed terminals</source>
+        <translation>%1 nombra %2 primero entre los terminales instalados</translation>
+    </message>
+    <message>
+        <source>%1 names %2, but none of them is an installed terminal</source>
+        <translation>%1 nombra %2, pero ninguno es un terminal instalado</translation>
+    </message>
+    <message>
+        <source>%1 names no terminal</source>
+        <translation>%1 no nombra ningún terminal</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3: the terminal that desktop starts is %4</source>
+        <translation>%1 establece %2 en %3: el terminal que abre ese escritorio es %4</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3, which no installed terminal matches: that desktop may start no terminal</source>
+        <translation>%1 establece %2 en %3, que no corresponde a ningún terminal instalado: ese escritorio quizá no abra ningún terminal</translation>
+    </message>
+    <message>
+        <source>GSettings %1</source>
+        <translation>GSettings %1</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which is %3: programs that start x-terminal-emulator use it</source>
+        <translation>%1 lleva a %2, que es %3: los programas que abren x-terminal-emulator lo usan</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which no installed terminal runs</source>
+        <translation>%1 lleva a %2, que ningún terminal instalado ejecuta</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 names it first among the installed terminals</source>
+        <translation>%1 se abre en %2 porque %3 lo nombra primero entre los terminales instalados</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets %4</source>
+        <translation>%1 se abre en %2 porque %3 establece %4</translation>
+    </message>
+    <message>
+        <source>; but xdg-terminal-exec starts %1, which %2 names first</source>
+        <translation>; pero xdg-terminal-exec abre %1, que %2 nombra primero</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so xdg-terminal-exec also reads %2 in each folder</source>
+        <translation>XDG_CURRENT_DESKTOP nombra %1, así que xdg-terminal-exec también lee %2 en cada carpeta</translation>
+    </message>
+    <message>
+        <source>the terminal</source>
+        <translation>el terminal</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -915,6 +975,21 @@
     <message>
         <source>Xfce&apos;s Debian browser, which starts %1</source>
         <translation>el navegador de Debian para Xfce, que abre %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopTerminal</name>
+    <message>
+        <source>Xfce&apos;s Debian terminal, which starts %1</source>
+        <translation>el terminal de Debian de Xfce, que abre %1</translation>
+    </message>
+    <message>
+        <source>the system&apos;s terminal, %1</source>
+        <translation>el terminal del sistema, %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s terminal</source>
+        <translation>terminal de %1</translation>
     </message>
 </context>
 <context>
@@ -1693,7 +1768,7 @@
     </message>
     <message>
         <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
-        <translation>Openwright terminó mientras ejecutaba la orden: cambió parte de lo pedido, o todo. Vea lo que está establecido ahora con "openwright status".</translation>
+        <translation>Openwright terminó mientras ejecutaba la orden: cambió parte de lo pedido, o todo. Vea lo que está establecido ahora con &quot;openwright status&quot;.</translation>
     </message>
     <message>
         <source>Openwright did not finish “%1”</source>
@@ -3018,6 +3093,18 @@
     <message>
         <source>The desktop&apos;s browser setting</source>
         <translation>Ajuste de navegador del escritorio</translation>
+    </message>
+    <message>
+        <source>Terminal list</source>
+        <translation>Lista de terminales</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s terminal setting</source>
+        <translation>Ajuste de terminal del escritorio</translation>
+    </message>
+    <message>
+        <source>The system&apos;s alternative</source>
+        <translation>Alternativa del sistema</translation>
     </message>
 </context>
 </TS>

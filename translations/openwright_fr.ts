@@ -688,6 +688,14 @@
         <source>Added by you</source>
         <translation>Ajouté par vous</translation>
     </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Runs programs that need a terminal</source>
+        <translation>Exécute les programmes qui ont besoin d’un terminal</translation>
+    </message>
 </context>
 <context>
     <name>ChangeResult</name>
@@ -901,6 +909,58 @@
         <source>Set by your system: %1 line %2</source>
         <translation>Défini par votre système : %1, ligne %2</translation>
     </message>
+    <message>
+        <source>%1 names %2 first among the installed terminals</source>
+        <translation>%1 nomme %2 en premier parmi les terminaux installés</translation>
+    </message>
+    <message>
+        <source>%1 names %2, but none of them is an installed terminal</source>
+        <translation>%1 nomme %2, mais aucun n’est un terminal installé</translation>
+    </message>
+    <message>
+        <source>%1 names no terminal</source>
+        <translation>%1 ne nomme aucun terminal</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3: the terminal that desktop starts is %4</source>
+        <translation>%1 règle %2 sur %3 : le terminal que ce bureau lance est %4</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3, which no installed terminal matches: that desktop may start no terminal</source>
+        <translation>%1 règle %2 sur %3, qui ne correspond à aucun terminal installé : ce bureau risque de ne lancer aucun terminal</translation>
+    </message>
+    <message>
+        <source>GSettings %1</source>
+        <translation>GSettings %1</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which is %3: programs that start x-terminal-emulator use it</source>
+        <translation>%1 mène à %2, c’est-à-dire %3 : les programmes qui lancent x-terminal-emulator l’utilisent</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which no installed terminal runs</source>
+        <translation>%1 mène à %2, qu’aucun terminal installé n’exécute</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 names it first among the installed terminals</source>
+        <translation>%1 s’ouvre dans %2 car %3 le nomme en premier parmi les terminaux installés</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets %4</source>
+        <translation>%1 s’ouvre dans %2 car %3 règle %4</translation>
+    </message>
+    <message>
+        <source>; but xdg-terminal-exec starts %1, which %2 names first</source>
+        <translation> ; mais xdg-terminal-exec lance %1, que %2 nomme en premier</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so xdg-terminal-exec also reads %2 in each folder</source>
+        <translation>XDG_CURRENT_DESKTOP nomme %1, donc xdg-terminal-exec lit aussi %2 dans chaque dossier</translation>
+    </message>
+    <message>
+        <source>the terminal</source>
+        <translation>le terminal</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -915,6 +975,21 @@
     <message>
         <source>Xfce&apos;s Debian browser, which starts %1</source>
         <translation>le navigateur Debian de Xfce, qui lance %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopTerminal</name>
+    <message>
+        <source>Xfce&apos;s Debian terminal, which starts %1</source>
+        <translation>le terminal Debian de Xfce, qui lance %1</translation>
+    </message>
+    <message>
+        <source>the system&apos;s terminal, %1</source>
+        <translation>le terminal du système, %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s terminal</source>
+        <translation>terminal de %1</translation>
     </message>
 </context>
 <context>
@@ -1693,7 +1768,7 @@
     </message>
     <message>
         <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
-        <translation>Openwright s’est arrêté pendant l’exécution de la commande : il a modifié une partie de ce qui était demandé, ou tout. Voyez ce qui est défini maintenant avec "openwright status".</translation>
+        <translation>Openwright s’est arrêté pendant l’exécution de la commande : il a modifié une partie de ce qui était demandé, ou tout. Voyez ce qui est défini maintenant avec &quot;openwright status&quot;.</translation>
     </message>
     <message>
         <source>Openwright did not finish “%1”</source>
@@ -3018,6 +3093,18 @@
     <message>
         <source>The desktop&apos;s browser setting</source>
         <translation>Réglage du navigateur du bureau</translation>
+    </message>
+    <message>
+        <source>Terminal list</source>
+        <translation>Liste des terminaux</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s terminal setting</source>
+        <translation>Réglage du terminal du bureau</translation>
+    </message>
+    <message>
+        <source>The system&apos;s alternative</source>
+        <translation>Alternative du système</translation>
     </message>
 </context>
 </TS>

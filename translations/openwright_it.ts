@@ -688,6 +688,14 @@
         <source>Added by you</source>
         <translation>Aggiunto da te</translation>
     </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminale</translation>
+    </message>
+    <message>
+        <source>Runs programs that need a terminal</source>
+        <translation>Esegue i programmi che richiedono un terminale</translation>
+    </message>
 </context>
 <context>
     <name>ChangeResult</name>
@@ -901,6 +909,58 @@
         <source>Set by your system: %1 line %2</source>
         <translation>Impostato dal sistema: %1, riga %2</translation>
     </message>
+    <message>
+        <source>%1 names %2 first among the installed terminals</source>
+        <translation>%1 indica %2 per primo tra i terminali installati</translation>
+    </message>
+    <message>
+        <source>%1 names %2, but none of them is an installed terminal</source>
+        <translation>%1 indica %2, ma nessuno è un terminale installato</translation>
+    </message>
+    <message>
+        <source>%1 names no terminal</source>
+        <translation>%1 non indica alcun terminale</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3: the terminal that desktop starts is %4</source>
+        <translation>%1 imposta %2 su %3: il terminale che quel desktop avvia è %4</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3, which no installed terminal matches: that desktop may start no terminal</source>
+        <translation>%1 imposta %2 su %3, a cui non corrisponde alcun terminale installato: quel desktop potrebbe non avviare alcun terminale</translation>
+    </message>
+    <message>
+        <source>GSettings %1</source>
+        <translation>GSettings %1</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which is %3: programs that start x-terminal-emulator use it</source>
+        <translation>%1 porta a %2, cioè %3: i programmi che avviano x-terminal-emulator lo usano</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which no installed terminal runs</source>
+        <translation>%1 porta a %2, che nessun terminale installato esegue</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 names it first among the installed terminals</source>
+        <translation>%1 si apre in %2 perché %3 lo indica per primo tra i terminali installati</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets %4</source>
+        <translation>%1 si apre in %2 perché %3 imposta %4</translation>
+    </message>
+    <message>
+        <source>; but xdg-terminal-exec starts %1, which %2 names first</source>
+        <translation>; ma xdg-terminal-exec avvia %1, che %2 indica per primo</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so xdg-terminal-exec also reads %2 in each folder</source>
+        <translation>XDG_CURRENT_DESKTOP indica %1, quindi xdg-terminal-exec legge anche %2 in ogni cartella</translation>
+    </message>
+    <message>
+        <source>the terminal</source>
+        <translation>il terminale</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -915,6 +975,21 @@
     <message>
         <source>Xfce&apos;s Debian browser, which starts %1</source>
         <translation>il browser Debian di Xfce, che avvia %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopTerminal</name>
+    <message>
+        <source>Xfce&apos;s Debian terminal, which starts %1</source>
+        <translation>il terminale Debian di Xfce, che avvia %1</translation>
+    </message>
+    <message>
+        <source>the system&apos;s terminal, %1</source>
+        <translation>il terminale del sistema, %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s terminal</source>
+        <translation>terminale di %1</translation>
     </message>
 </context>
 <context>
@@ -1693,7 +1768,7 @@
     </message>
     <message>
         <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
-        <translation>Openwright è terminato mentre eseguiva il comando: ha cambiato parte di quanto richiesto, o tutto. Vedi cosa è impostato ora con "openwright status".</translation>
+        <translation>Openwright è terminato mentre eseguiva il comando: ha cambiato parte di quanto richiesto, o tutto. Vedi cosa è impostato ora con &quot;openwright status&quot;.</translation>
     </message>
     <message>
         <source>Openwright did not finish “%1”</source>
@@ -3018,6 +3093,18 @@
     <message>
         <source>The desktop&apos;s browser setting</source>
         <translation>Impostazione del browser del desktop</translation>
+    </message>
+    <message>
+        <source>Terminal list</source>
+        <translation>Elenco dei terminali</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s terminal setting</source>
+        <translation>Impostazione del terminale del desktop</translation>
+    </message>
+    <message>
+        <source>The system&apos;s alternative</source>
+        <translation>Alternativa del sistema</translation>
     </message>
 </context>
 </TS>

@@ -688,6 +688,14 @@
         <source>Added by you</source>
         <translation>[Åddéd bý ýõü ··]</translation>
     </message>
+    <message>
+        <source>Terminal</source>
+        <translation>[Térmîñál]</translation>
+    </message>
+    <message>
+        <source>Runs programs that need a terminal</source>
+        <translation>[Rüñš prõgrámš thát ñééd á térmîñál ···········]</translation>
+    </message>
 </context>
 <context>
     <name>ChangeResult</name>
@@ -901,6 +909,58 @@
         <source>Set by your system: %1 line %2</source>
         <translation>[Sét bý ýõür šýštém: %1 lîñé %2 ·······]</translation>
     </message>
+    <message>
+        <source>%1 names %2 first among the installed terminals</source>
+        <translation>[%1 ñáméš %2 fîršt ámõñg thé îñštálléd térmîñálš ··············]</translation>
+    </message>
+    <message>
+        <source>%1 names %2, but none of them is an installed terminal</source>
+        <translation>[%1 ñáméš %2, büt ñõñé õf thém îš áñ îñštálléd térmîñál ·················]</translation>
+    </message>
+    <message>
+        <source>%1 names no terminal</source>
+        <translation>[%1 ñáméš ñõ térmîñál ····]</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3: the terminal that desktop starts is %4</source>
+        <translation>[%1 šétš %2 tõ %3: thé térmîñál thát déšktõp štártš îš %4 ················]</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3, which no installed terminal matches: that desktop may start no terminal</source>
+        <translation>[%1 šétš %2 tõ %3, whîçh ñõ îñštálléd térmîñál mátçhéš: thát déšktõp máý štárt ñõ térmîñál ······························]</translation>
+    </message>
+    <message>
+        <source>GSettings %1</source>
+        <translation>[GSéttîñgš %1 ·]</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which is %3: programs that start x-terminal-emulator use it</source>
+        <translation>[%1 léádš tõ %2, whîçh îš %3: prõgrámš thát štárt x-térmîñál-émülátõr üšé ît ·························]</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which no installed terminal runs</source>
+        <translation>[%1 léádš tõ %2, whîçh ñõ îñštálléd térmîñál rüñš ···············]</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 names it first among the installed terminals</source>
+        <translation>[%1 õpéñš îñ %2 béçáüšé %3 ñáméš ît fîršt ámõñg thé îñštálléd térmîñálš ·······················]</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets %4</source>
+        <translation>[%1 õpéñš îñ %2 béçáüšé %3 šétš %4 ·······]</translation>
+    </message>
+    <message>
+        <source>; but xdg-terminal-exec starts %1, which %2 names first</source>
+        <translation>[; büt xdg-térmîñál-éxéç štártš %1, whîçh %2 ñáméš fîršt ·················]</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so xdg-terminal-exec also reads %2 in each folder</source>
+        <translation>[XDG_ÇÜRRÉÑT_DÉSKTÕP ñáméš %1, šõ xdg-térmîñál-éxéç álšõ réádš %2 îñ éáçh fõldér ···························]</translation>
+    </message>
+    <message>
+        <source>the terminal</source>
+        <translation>[thé térmîñál ··]</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -915,6 +975,21 @@
     <message>
         <source>Xfce&apos;s Debian browser, which starts %1</source>
         <translation>[Xfçé&apos;š Débîáñ brõwšér, whîçh štártš %1 ···········]</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopTerminal</name>
+    <message>
+        <source>Xfce&apos;s Debian terminal, which starts %1</source>
+        <translation>[Xfçé&apos;š Débîáñ térmîñál, whîçh štártš %1 ············]</translation>
+    </message>
+    <message>
+        <source>the system&apos;s terminal, %1</source>
+        <translation>[thé šýštém&apos;š térmîñál, %1 ······]</translation>
+    </message>
+    <message>
+        <source>%1&apos;s terminal</source>
+        <translation>[%1&apos;š térmîñál ·]</translation>
     </message>
 </context>
 <context>
@@ -3018,6 +3093,18 @@
     <message>
         <source>The desktop&apos;s browser setting</source>
         <translation>[Thé déšktõp&apos;š brõwšér šéttîñg ·········]</translation>
+    </message>
+    <message>
+        <source>Terminal list</source>
+        <translation>[Térmîñál lîšt ··]</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s terminal setting</source>
+        <translation>[Thé déšktõp&apos;š térmîñál šéttîñg ·········]</translation>
+    </message>
+    <message>
+        <source>The system&apos;s alternative</source>
+        <translation>[Thé šýštém&apos;š áltérñátîvé ·······]</translation>
     </message>
 </context>
 </TS>

@@ -688,6 +688,14 @@
         <source>Added by you</source>
         <translation>Adicionado por você</translation>
     </message>
+    <message>
+        <source>Terminal</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Runs programs that need a terminal</source>
+        <translation>Executa os programas que precisam de um terminal</translation>
+    </message>
 </context>
 <context>
     <name>ChangeResult</name>
@@ -901,6 +909,58 @@
         <source>Set by your system: %1 line %2</source>
         <translation>Definido pelo seu sistema: %1, linha %2</translation>
     </message>
+    <message>
+        <source>%1 names %2 first among the installed terminals</source>
+        <translation>%1 indica %2 primeiro entre os terminais instalados</translation>
+    </message>
+    <message>
+        <source>%1 names %2, but none of them is an installed terminal</source>
+        <translation>%1 indica %2, mas nenhum deles é um terminal instalado</translation>
+    </message>
+    <message>
+        <source>%1 names no terminal</source>
+        <translation>%1 não indica nenhum terminal</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3: the terminal that desktop starts is %4</source>
+        <translation>%1 define %2 como %3: o terminal que esse ambiente abre é %4</translation>
+    </message>
+    <message>
+        <source>%1 sets %2 to %3, which no installed terminal matches: that desktop may start no terminal</source>
+        <translation>%1 define %2 como %3, que não corresponde a nenhum terminal instalado: esse ambiente pode não abrir nenhum terminal</translation>
+    </message>
+    <message>
+        <source>GSettings %1</source>
+        <translation>GSettings %1</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which is %3: programs that start x-terminal-emulator use it</source>
+        <translation>%1 leva a %2, que é %3: os programas que abrem x-terminal-emulator o usam</translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, which no installed terminal runs</source>
+        <translation>%1 leva a %2, que nenhum terminal instalado executa</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 names it first among the installed terminals</source>
+        <translation>%1 abre em %2 porque %3 o indica primeiro entre os terminais instalados</translation>
+    </message>
+    <message>
+        <source>%1 opens in %2 because %3 sets %4</source>
+        <translation>%1 abre em %2 porque %3 define %4</translation>
+    </message>
+    <message>
+        <source>; but xdg-terminal-exec starts %1, which %2 names first</source>
+        <translation>; mas o xdg-terminal-exec abre %1, que %2 indica primeiro</translation>
+    </message>
+    <message>
+        <source>XDG_CURRENT_DESKTOP names %1, so xdg-terminal-exec also reads %2 in each folder</source>
+        <translation>XDG_CURRENT_DESKTOP indica %1, então o xdg-terminal-exec também lê %2 em cada pasta</translation>
+    </message>
+    <message>
+        <source>the terminal</source>
+        <translation>o terminal</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBrowser</name>
@@ -915,6 +975,21 @@
     <message>
         <source>Xfce&apos;s Debian browser, which starts %1</source>
         <translation>o navegador do Debian para o Xfce, que abre %1</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopTerminal</name>
+    <message>
+        <source>Xfce&apos;s Debian terminal, which starts %1</source>
+        <translation>o terminal do Debian do Xfce, que abre %1</translation>
+    </message>
+    <message>
+        <source>the system&apos;s terminal, %1</source>
+        <translation>o terminal do sistema, %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s terminal</source>
+        <translation>terminal do %1</translation>
     </message>
 </context>
 <context>
@@ -1693,7 +1768,7 @@
     </message>
     <message>
         <source>Openwright ended while it carried out the command: it changed some of what was asked, or all of it. See what is set now with &quot;openwright status&quot;.</source>
-        <translation>O Openwright terminou enquanto executava o comando: alterou parte do que foi pedido, ou tudo. Veja o que está definido agora com "openwright status".</translation>
+        <translation>O Openwright terminou enquanto executava o comando: alterou parte do que foi pedido, ou tudo. Veja o que está definido agora com &quot;openwright status&quot;.</translation>
     </message>
     <message>
         <source>Openwright did not finish “%1”</source>
@@ -3018,6 +3093,18 @@
     <message>
         <source>The desktop&apos;s browser setting</source>
         <translation>Configuração de navegador do ambiente</translation>
+    </message>
+    <message>
+        <source>Terminal list</source>
+        <translation>Lista de terminais</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s terminal setting</source>
+        <translation>Configuração de terminal do ambiente</translation>
+    </message>
+    <message>
+        <source>The system&apos;s alternative</source>
+        <translation>Alternativa do sistema</translation>
     </message>
 </context>
 </TS>

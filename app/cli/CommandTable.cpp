@@ -139,10 +139,11 @@ const char* const kRunning
 const char* const kArguments[][2] = {
     {"TARGET",
      "A file extension (.pdf or pdf), a link type ending in a colon (mailto:), a MIME type (application/pdf, "
-     "inode/directory; an alias such as application/x-pdf is read as the type it stands for), or a file or folder "
-     "(./report.pdf, ~/Downloads): the type the system gives it by its name and contents. A word is a path when it "
-     "starts with /, ./, ../ or ~, or when it names an existing file and cannot be an extension (report.pdf); a "
-     "single word (pdf) is always an extension."},
+     "inode/directory; an alias such as application/x-pdf is read as the type it stands for), the role terminal "
+     "(the terminal that programs which run in one open in), or a file or folder (./report.pdf, ~/Downloads): the "
+     "type the system gives it by its name and contents. A word is a path when it starts with /, ./, ../ or ~, or "
+     "when it names an existing file and cannot be an extension (report.pdf); any other single word (pdf) is an "
+     "extension, and .terminal the extension of that name."},
     {"APP",
      "A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity "
      "(com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other "

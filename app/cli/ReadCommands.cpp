@@ -85,6 +85,9 @@ QString groupName(DecisionStep::Group group)
     case DecisionStep::Group::RemovedAssociations: return u"removedAssociations"_s;
     case DecisionStep::Group::InstalledHandlers: return u"installedHandlers"_s;
     case DecisionStep::Group::DesktopSetting: return u"desktopSetting"_s;
+    case DecisionStep::Group::TerminalList: return u"terminalList"_s;
+    case DecisionStep::Group::TerminalSetting: return u"terminalSetting"_s;
+    case DecisionStep::Group::SystemAlternative: return u"systemAlternative"_s;
     }
     return {};
 }

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DesktopBrowser.h"
 
-#include "JSONStore.h"
+#include "DesktopConfig.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 
 namespace openwright {
 
@@ -16,104 +13,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr auto kCustomHelper = "custom-WebBrowser";
+using namespace desktopconfig;
 
-// One "key=value" line of a key file, with the group it sits in ("" before the first group).
-struct KeyLine
+const HelperRole& browserRole()
 {
-    QString group;
-    QString key; // without a locale or "[$e]" suffix
-    QString value;
-    int number = 0;
-};
-
-QList<KeyLine> keyLines(const QByteArray& bytes)
-{
-    QList<KeyLine> lines;
-    QString group;
-    int number = 0;
-    for (const QByteArray& raw : bytes.split('\n')) {
-        ++number;
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            group = line.mid(1, line.size() - 2);
-            continue;
-        }
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0)
-            continue;
-        QString key = line.left(eq).trimmed();
-        key = key.left(key.indexOf(u'[') < 0 ? key.size() : key.indexOf(u'['));
-        lines.append({group, key, line.mid(eq + 1).trimmed(), number});
-    }
-    return lines;
-}
-
-std::optional<QByteArray> readFile(const QString& path)
-{
-    return readWholeFile(path, kMaxConfigFileBytes).bytes;
-}
-
-// The file's text with `key` of `group` set to `value` alone: its first line replaced, any
-// other (localised, "[$e]") form dropped, the group made when missing. Without a value, every
-// form of the key goes.
-QByteArray withKey(const QByteArray& bytes, const QString& group, const QString& key,
-                   const std::optional<QString>& value)
-{
-    QStringList out;
-    QString current;
-    bool written = false;
-    qsizetype groupEnd = group.isEmpty() ? 0 : -1; // where the group's last line is, to append after it
-    const QStringList lines = bytes.isEmpty() ? QStringList() : QString::fromUtf8(bytes).split(u'\n');
-    for (const QString& line : lines) {
-        const QString t = line.trimmed();
-        if (t.startsWith(u'[') && t.endsWith(u']')) {
-            current = t.mid(1, t.size() - 2);
-        } else if (current == group && t.contains(u'=')) {
-            QString k = t.left(t.indexOf(u'=')).trimmed();
-            k = k.left(k.indexOf(u'[') < 0 ? k.size() : k.indexOf(u'['));
-            if (k == key) {
-                if (!std::exchange(written, true) && value)
-                    out.append(key + u'=' + *value);
-                continue;
-            }
-        }
-        out.append(line);
-        if (current == group && !t.isEmpty())
-            groupEnd = out.size();
-    }
-    if (!written && value) {
-        if (groupEnd < 0) {
-            if (!out.isEmpty() && !out.last().isEmpty())
-                out.append(QString());
-            out.append(u'[' + group + u']');
-            groupEnd = out.size();
-        }
-        out.insert(groupEnd, key + u'=' + *value);
-    }
-    QString text = out.join(u'\n');
-    if (!text.endsWith(u'\n'))
-        text += u'\n';
-    return text.toUtf8();
-}
-
-std::optional<gio::Error> write(const QString& path, const QByteArray& bytes)
-{
-    try {
-        QDir().mkpath(QFileInfo(path).path());
-        writeAtomically(path, bytes, FileAccess::asCreated);
-    } catch (const StoreError& e) {
-        return gio::Error {u"openwright"_s, 6, e.message()};
-    }
-    return std::nullopt;
-}
-
-QString executableName(const QString& commandLine)
-{
-    const QStringList words = QProcess::splitCommand(commandLine);
-    return words.isEmpty() ? QString() : QFileInfo(words.first()).fileName();
+    static const HelperRole role {u"WebBrowser"_s, {u"sensible-browser"_s, u"x-www-browser"_s}, u"BROWSER"_s,
+                                  u"x-www-browser"_s};
+    return role;
 }
 
 // Browsers first: a program name shared by several entries most likely means the browser.
@@ -127,148 +33,11 @@ QList<gio::App> applications()
     return apps;
 }
 
-// The application a command starts: the entry with exactly that command line, else the first
-// that runs the same program.
-std::optional<gio::App> appRunning(const QString& command, const QList<gio::App>& apps)
-{
-    for (const gio::App& app : apps) {
-        if (app.commandLine == command)
-            return app;
-    }
-    const QString program = executableName(command);
-    for (const gio::App& app : apps) {
-        if (!program.isEmpty() && executableName(app.commandLine) == program)
-            return app;
-    }
-    return std::nullopt;
-}
-
-QStringList helperDirs()
-{
-    QStringList dirs;
-    for (const QString& dir : gio::dataDirs())
-        dirs.append(dir + u"/xfce4/helpers"_s);
-    return dirs;
-}
-
-struct Helper
-{
-    QString category;
-    QStringList binaries;
-    QString command; // the first of X-XFCE-Commands
-};
-
-std::optional<Helper> readHelper(const QString& name)
-{
-    for (const QString& dir : helperDirs()) {
-        const auto bytes = readFile(dir + u'/' + name + u".desktop"_s);
-        if (!bytes)
-            continue;
-        Helper helper;
-        for (const KeyLine& line : keyLines(*bytes)) {
-            if (line.group != u"Desktop Entry")
-                continue;
-            if (line.key == u"X-XFCE-Category")
-                helper.category = line.value;
-            else if (line.key == u"X-XFCE-Binaries")
-                helper.binaries = line.value.split(u';', Qt::SkipEmptyParts);
-            else if (line.key == u"X-XFCE-Commands")
-                helper.command = line.value.section(u';', 0, 0).trimmed();
-        }
-        return helper;
-    }
-    return std::nullopt;
-}
-
-// Debian's helper debian-sensible-browser, which Debian's Xfce names as its browser, starts
-// sensible-browser, which starts the x-www-browser alternative: whatever the system's browser is.
-bool startsSystemBrowser(const Helper& helper)
-{
-    QStringList programs = helper.binaries;
-    programs.append(executableName(helper.command));
-    return std::any_of(programs.cbegin(), programs.cend(), [](const QString& program) {
-        const QString name = QFileInfo(program.trimmed()).fileName();
-        return name == u"sensible-browser" || name == u"x-www-browser";
-    });
-}
-
-// The browser sensible-browser starts: the first program $BROWSER lists, else the x-www-browser
-// alternative, /usr/bin/x-www-browser, a link through /etc/alternatives to the browser's program
-// (itself perhaps a link): the entry that runs one of the programs along that way.
-std::optional<gio::App> systemBrowser(const QList<gio::App>& apps)
-{
-    for (QString command : qEnvironmentVariable("BROWSER").split(u':', Qt::SkipEmptyParts)) {
-        command = command.remove(u"%s"_s).trimmed();
-        if (!command.isEmpty() && executableName(command) != u"sensible-browser")
-            return appRunning(command, apps);
-    }
-    // Looked up along PATH, which holds /usr/bin, rather than at its fixed place: a test's
-    // throw-away tree can stand in for the system's.
-    QString link = QStandardPaths::findExecutable(u"x-www-browser"_s);
-    QStringList programs;
-    for (int hops = 0; !link.isEmpty() && QFileInfo(link).isSymLink() && hops < 16; ++hops) {
-        link = QFileInfo(link).symLinkTarget();
-        if (const QString name = QFileInfo(link).fileName(); name != u"x-www-browser" && !programs.contains(name))
-            programs.append(name);
-    }
-    for (const QString& program : std::as_const(programs)) {
-        for (const gio::App& app : apps) {
-            if (executableName(app.commandLine) == program)
-                return app;
-        }
-    }
-    return std::nullopt;
-}
-
-// An Xfce helper names programs (X-XFCE-Binaries), or a command of its own (a custom helper);
-// the installed entry that runs them is what opens links. A name without helper file may still
-// be a desktop-file ID, as some distributions' defaults are.
-std::optional<gio::App> xfceApp(const QString& name, const QList<gio::App>& apps)
-{
-    const auto helper = readHelper(name);
-    if (!helper)
-        return gio::appForId(name);
-    if (startsSystemBrowser(*helper))
-        return systemBrowser(apps);
-    if (!helper->command.isEmpty() && !helper->command.contains(u"%B"_s))
-        return appRunning(helper->command, apps);
-    for (const QString& binary : helper->binaries) {
-        for (const gio::App& app : apps) {
-            if (executableName(app.commandLine) == QFileInfo(binary.trimmed()).fileName())
-                return app;
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<gio::App> kdeApp(const QString& value)
 {
     if (value.startsWith(u'!'))
         return appRunning(value.mid(1).trimmed(), applications());
     return gio::appForId(value.endsWith(u".desktop"_s) ? value.chopped(8) : value);
-}
-
-QString customHelperPath()
-{
-    return helperDirs().first() + u'/' + QLatin1StringView(kCustomHelper) + u".desktop"_s;
-}
-
-// The installed helper that starts `app`, if one does; the user's own helpers first.
-QString helperFor(const gio::App& app, const QList<gio::App>& apps)
-{
-    for (const QString& dir : helperDirs()) {
-        const QFileInfoList files = QDir(dir).entryInfoList({u"*.desktop"_s}, QDir::Files, QDir::Name);
-        for (const QFileInfo& file : files) {
-            const QString name = file.completeBaseName();
-            const auto helper = readHelper(name);
-            // One that starts whatever the system's browser is would not keep this one.
-            if (!helper || helper->category != u"WebBrowser" || startsSystemBrowser(*helper))
-                continue;
-            if (const auto opens = xfceApp(name, apps); opens && opens->path == app.path)
-                return name;
-        }
-    }
-    return {};
 }
 
 } // namespace
@@ -316,8 +85,8 @@ std::optional<DesktopBrowser> DesktopBrowser::current()
         setting.app = kdeApp(setting.value);
         return setting;
     }
-    setting.app = xfceApp(setting.value, applications());
-    if (const auto helper = readHelper(setting.value); setting.app && helper && startsSystemBrowser(*helper)) {
+    setting.app = xfceApp(setting.value, applications(), browserRole());
+    if (const auto helper = readHelper(setting.value); setting.app && helper && startsSystemChoice(*helper, browserRole())) {
         setting.through = QCoreApplication::translate("DesktopBrowser", "Xfce's Debian browser, which starts %1")
                               .arg(setting.app->name);
     }
@@ -343,26 +112,9 @@ QStringList DesktopBrowser::filesWritten() const
 {
     if (desktop == Desktop::kde)
         return {userFile()};
-    return {userFile(), customHelperPath()};
+    return {userFile(), customHelperPath(browserRole())};
 }
 
-namespace {
-
-// The user's file as it is; a file that is there but cannot be read is never replaced, since
-// it holds the desktop's other settings too.
-std::optional<QByteArray> userText(const QString& path, std::optional<gio::Error>& failure)
-{
-    if (auto bytes = readFile(path))
-        return bytes;
-    if (!QFileInfo::exists(path))
-        return QByteArray();
-    failure = gio::Error {u"openwright"_s, 6,
-                          QCoreApplication::translate("DesktopBrowser", "%1 cannot be read, so it was left as it is.")
-                              .arg(QDir::toNativeSeparators(path))};
-    return std::nullopt;
-}
-
-} // namespace
 
 std::optional<gio::Error> DesktopBrowser::set(const gio::App& app) const
 {
@@ -374,18 +126,12 @@ std::optional<gio::Error> DesktopBrowser::set(const gio::App& app) const
     if (desktop == Desktop::kde)
         return write(userFile(), withKey(before, u"General"_s, key(), app.id + u".desktop"_s));
 
-    QString helper = helperFor(app, applications());
+    QString helper = helperFor(app, applications(), browserRole());
     if (helper.isEmpty()) {
         // No installed helper starts it: a custom helper does, as Xfce's own settings make one.
-        const QString command = app.commandLine;
-        const QByteArray text = u"[Desktop Entry]\nNoDisplay=true\nVersion=1.0\nType=X-XFCE-Helper\n"
-                                u"X-XFCE-Category=WebBrowser\nX-XFCE-Commands=%1\n"
-                                u"X-XFCE-CommandsWithParameter=%1 \"%s\"\nIcon=%2\nName=%3\n"_s
-                                    .arg(command, app.icon, app.name)
-                                    .toUtf8();
-        if (auto failure = write(customHelperPath(), text))
+        if (auto failure = writeCustomHelper(app, browserRole(), u"%1 \"%s\""_s))
             return failure;
-        helper = QLatin1StringView(kCustomHelper);
+        helper = customHelperName(browserRole());
     }
     return write(userFile(), withKey(before, QString(), key(), helper));
 }

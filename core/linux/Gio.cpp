@@ -500,6 +500,34 @@ QList<App> allApplications()
     return apps;
 }
 
+QList<App> applicationsInCategory(const QString& category)
+{
+    AppListPtr list(g_app_info_get_all());
+    QList<App> apps;
+    for (GList* l = list.get(); l; l = l->next) {
+        auto* info = static_cast<GAppInfo*>(l->data);
+        if (!g_app_info_should_show(info) || !G_IS_DESKTOP_APP_INFO(info))
+            continue;
+        const char* categories = g_desktop_app_info_get_categories(G_DESKTOP_APP_INFO(info));
+        if (!categories || !fromUtf8(categories).split(u';', Qt::SkipEmptyParts).contains(category))
+            continue;
+        if (auto app = toApp(info))
+            apps.append(std::move(*app));
+    }
+    return apps;
+}
+
+std::optional<App> applicationInCategory(const QString& id, const QString& category)
+{
+    GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new(id.toUtf8().constData()));
+    if (!info || !g_app_info_should_show(G_APP_INFO(info.get())))
+        return std::nullopt;
+    const char* categories = g_desktop_app_info_get_categories(info.get());
+    if (!categories || !fromUtf8(categories).split(u';', Qt::SkipEmptyParts).contains(category))
+        return std::nullopt;
+    return toApp(G_APP_INFO(info.get()));
+}
+
 std::optional<App> appForId(const QString& id)
 {
     const QByteArray desktopId = (id + QLatin1StringView(".desktop")).toUtf8();
@@ -560,6 +588,73 @@ std::optional<Error> setDefaultForType(const QString& id, const QString& content
 
 namespace {
 
+struct SchemaUnref
+{
+    void operator()(GSettingsSchema* p) const
+    {
+        if (p)
+            g_settings_schema_unref(p);
+    }
+};
+
+// The settings of an installed schema that has the key; nothing otherwise.
+GObjectPtr<GSettings> settingsWith(const QString& schema, const QString& key)
+{
+    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+    if (!source)
+        return nullptr;
+    const QByteArray id = schema.toUtf8();
+    std::unique_ptr<GSettingsSchema, SchemaUnref> found(g_settings_schema_source_lookup(source, id.constData(), TRUE));
+    if (!found || !g_settings_schema_has_key(found.get(), key.toUtf8().constData()))
+        return nullptr;
+    return GObjectPtr<GSettings>(g_settings_new_full(found.get(), nullptr, nullptr));
+}
+
+} // namespace
+
+std::optional<QString> settingsString(const QString& schema, const QString& key)
+{
+    const auto settings = settingsWith(schema, key);
+    if (!settings)
+        return std::nullopt;
+    GCharPtr value(g_settings_get_string(settings.get(), key.toUtf8().constData()));
+    return fromUtf8(value.get());
+}
+
+bool settingsKeyIsSet(const QString& schema, const QString& key)
+{
+    const auto settings = settingsWith(schema, key);
+    if (!settings)
+        return false;
+    GVariant* own = g_settings_get_user_value(settings.get(), key.toUtf8().constData());
+    if (own)
+        g_variant_unref(own);
+    return own != nullptr;
+}
+
+std::optional<Error> setSettingsString(const QString& schema, const QString& key, const QString& value)
+{
+    const auto settings = settingsWith(schema, key);
+    if (!settings)
+        return Error {QStringLiteral("openwright"), 7, QStringLiteral("The settings schema %1 is not installed").arg(schema)};
+    if (!g_settings_set_string(settings.get(), key.toUtf8().constData(), value.toUtf8().constData()))
+        return Error {QStringLiteral("openwright"), 7, QStringLiteral("%1 %2 cannot be changed").arg(schema, key)};
+    g_settings_sync();
+    return std::nullopt;
+}
+
+std::optional<Error> resetSettingsKey(const QString& schema, const QString& key)
+{
+    const auto settings = settingsWith(schema, key);
+    if (!settings)
+        return std::nullopt;
+    g_settings_reset(settings.get(), key.toUtf8().constData());
+    g_settings_sync();
+    return std::nullopt;
+}
+
+namespace {
+
 // The names in the folder `dir` that `keep` accepts, in name order; none when it cannot be read.
 template<typename Keep> QList<QByteArray> namesIn(const QByteArray& dir, Keep keep)
 {
@@ -597,7 +692,9 @@ void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
 void addLists(QCryptographicHash& hash, const QByteArray& dir)
 {
     FileStamp::add(hash, dir);
-    for (const QByteArray& name : namesIn(dir, [](QByteArrayView n) { return n.endsWith("mimeapps.list"); }))
+    for (const QByteArray& name : namesIn(dir, [](QByteArrayView n) {
+             return n.endsWith("mimeapps.list") || n.endsWith("xdg-terminals.list");
+         }))
         FileStamp::add(hash, dir + '/' + name);
     FileStamp::add(hash, dir + "/kdeglobals");
     FileStamp::add(hash, dir + "/xfce4/helpers.rc");
@@ -622,11 +719,17 @@ QByteArray answersStamp()
     for (const QByteArray& dir : std::as_const(dataDirs)) {
         addTree(hash, dir + "/applications");
         addTree(hash, dir + "/xfce4/helpers");
+        addTree(hash, dir + "/xdg-terminal-exec");
         for (const char* file : {"", "/mime.cache", "/globs2", "/aliases", "/subclasses"})
             FileStamp::add(hash, dir + "/mime" + file);
     }
     for (const QByteArray& dir : qgetenv("PATH").split(':'))
         FileStamp::add(hash, dir);
+    // GNOME's terminal lives in GSettings, which no file stamp sees.
+    hash.addData(settingsString(QStringLiteral("org.gnome.desktop.default-applications.terminal"),
+                                QStringLiteral("exec"))
+                     .value_or(QString())
+                     .toUtf8());
     return hash.result();
 }
 

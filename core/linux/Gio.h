@@ -54,6 +54,11 @@ bool isA(const QString& type, const QString& parent);
 
 // Every installed application that wants to be shown in menus, in GIO's order.
 QList<App> allApplications();
+// Every installed application of a desktop-entry category ("TerminalEmulator"), in GIO's order.
+QList<App> applicationsInCategory(const QString& category);
+// The entry of desktop-file ID `id` (with ".desktop"), if it is installed, shown, and in
+// `category`: what applicationsInCategory() would list of it, without reading every entry.
+std::optional<App> applicationInCategory(const QString& id, const QString& category);
 // The installed entry with this desktop-file ID (without ".desktop"), if GIO accepts it.
 std::optional<App> appForId(const QString& id);
 // appForId, or else the user's own copy of the entry when it says Hidden=true: GIO drops such
@@ -78,11 +83,22 @@ struct Error
 // Makes the entry `id` the default for `contentType` in the user's mimeapps.list.
 std::optional<Error> setDefaultForType(const QString& id, const QString& contentType);
 
+// A string key of a GSettings schema, when the schema is installed (GSettings aborts the
+// process on a schema it does not know, so every access looks it up first).
+std::optional<QString> settingsString(const QString& schema, const QString& key);
+// Sets a string key of an installed schema and waits until it is written.
+std::optional<Error> setSettingsString(const QString& schema, const QString& key, const QString& value);
+// Puts the key back to the schema's default.
+std::optional<Error> resetSettingsKey(const QString& schema, const QString& key);
+// Whether the user's settings hold a value of their own for the key.
+bool settingsKeyIsSet(const QString& schema, const QString& key);
+
 // A fingerprint of everything GIO's answers about applications and types are made from: the
 // environment that places and orders the lists, and the identity and modification times of
-// every list, applications folder and entry, of the shared MIME database and of the folders
-// of PATH (an entry whose program is missing is dropped). Answers read after taking it hold
-// while it stays the same. Touches only metadata: stats, no file is read.
+// every list (terminal lists too), applications folder and entry, of the shared MIME database
+// and of the folders of PATH (an entry whose program is missing is dropped), and GNOME's
+// terminal setting. Answers read after taking it hold while it stays the same. Touches only
+// metadata, but for that one GSettings key: stats, no file is read.
 QByteArray answersStamp();
 
 // The applications folders in precedence order: $XDG_DATA_HOME/applications first.

@@ -4,6 +4,7 @@
 #include "ApplicationIdentity.h"
 #include "DecisionReader.h"
 #include "DesktopBrowser.h"
+#include "DesktopTerminal.h"
 #include "Gio.h"
 #include "JSONStore.h"
 
@@ -195,6 +196,8 @@ struct SystemLaunchServices::TypeDefaults
 
 std::optional<QUrl> SystemLaunchServices::defaultApp(const Target& target) const
 {
+    if (target.isRole())
+        return readRole(DesktopTerminal::read()).current;
     TypeDefaults defaults(target);
     return defaultApp(defaults);
 }
@@ -227,6 +230,8 @@ std::optional<QUrl> SystemLaunchServices::defaultApp(TypeDefaults& defaults) con
 
 QList<std::pair<QString, std::optional<QUrl>>> SystemLaunchServices::defaultsByType(const Target& target) const
 {
+    if (target.isRole())
+        return readRole(DesktopTerminal::read()).byType;
     TypeDefaults defaults(target);
     return defaultsByType(defaults);
 }
@@ -259,6 +264,8 @@ QList<std::pair<QString, std::optional<QUrl>>> SystemLaunchServices::defaultsByT
 
 TargetReading SystemLaunchServices::read(const Target& target, bool candidates) const
 {
+    if (target.isRole())
+        return readRole(DesktopTerminal::read());
     TypeDefaults defaults(target);
     return {defaultApp(defaults), defaultsByType(defaults), removedDefault(defaults),
             candidates ? candidateApps(defaults.types) : QList<QUrl>()};
@@ -266,7 +273,29 @@ TargetReading SystemLaunchServices::read(const Target& target, bool candidates) 
 
 QList<QUrl> SystemLaunchServices::candidateApps(const Target& target) const
 {
+    if (target.isRole())
+        return readRole(DesktopTerminal::read()).candidates;
     return candidateApps(contentTypes(target));
+}
+
+TargetReading SystemLaunchServices::readRole(const DesktopTerminal::Reading& reading) const
+{
+    TargetReading out;
+    const auto url = [this](const std::optional<gio::App>& app) {
+        return app ? std::optional(remember(*app)) : std::nullopt;
+    };
+    out.current = url(reading.current());
+    // A split: what xdg-terminal-exec starts, and what the desktop starts itself.
+    if (reading.split()) {
+        out.byType.append({u"xdg-terminals.list"_s,
+                           url(reading.decidingList()->app)});
+        out.byType.append({QCoreApplication::translate("DesktopTerminal", "%1's terminal")
+                               .arg(DesktopTerminal::desktopName(reading.desktop)),
+                           url(reading.desktopSetting->app)});
+    }
+    for (const gio::App& app : reading.candidates)
+        out.candidates.append(remember(app));
+    return out;
 }
 
 QList<QUrl> SystemLaunchServices::candidateApps(const QStringList& types) const
@@ -398,11 +427,16 @@ QString SystemLaunchServices::iconName(const QUrl& app) const
 
 std::optional<QString> SystemLaunchServices::platformType(const Target& target) const
 {
+    // A role has no MIME type; the desktop-entry category of its applications stands for it.
+    if (target.isRole())
+        return QString::fromLatin1(DesktopTerminal::kCategory);
     return contentType(target);
 }
 
 DecisionChain SystemLaunchServices::explain(const Target& target) const
 {
+    if (target.isRole())
+        return DesktopTerminal::explain(target, DesktopTerminal::read());
     const auto type = contentType(target);
     if (!type)
         return LaunchServicing::explain(target);
@@ -430,6 +464,8 @@ DecisionChain SystemLaunchServices::explain(const Target& target, const QString&
 
 QList<DecisionChain> SystemLaunchServices::explainEach(const Target& target) const
 {
+    if (target.isRole())
+        return {explain(target)};
     const QStringList types = contentTypes(target);
     if (types.size() > 1) {
         QList<DecisionChain> chains;
@@ -465,7 +501,8 @@ void SystemLaunchServices::removeStaleTemporaries()
     // entries, the login entry and the desktops' settings files. One older than a minute was
     // left by a writer that did not finish.
     static const QRegularExpression written(
-        u"^(([A-Za-z0-9_-]+-)?mimeapps\\.list(\\.before-cleanup-[0-9]+)?|[^/]+\\.desktop|kdeglobals|helpers\\.rc)"
+        u"^(([A-Za-z0-9_-]+-)?mimeapps\\.list(\\.before-cleanup-[0-9]+)?|([A-Za-z0-9_-]+-)?xdg-terminals\\.list|"
+        u"[^/]+\\.desktop|kdeglobals|helpers\\.rc)"
         "\\.[A-Za-z0-9]{6}$"_s);
     const QString config = gio::userConfigDir();
     const QString applications = gio::applicationDirs().value(0);
@@ -690,6 +727,10 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
 {
     if (targets.isEmpty())
         return {};
+    if (targets.first().isRole()) {
+        setTerminal(app);
+        return {};
+    }
     if (!contentType(targets.first()))
         throw LaunchError::unknownType(targets.first().payload());
 
@@ -774,6 +815,8 @@ QString SystemLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>
 
 bool SystemLaunchServices::hasUserChoice(const Target& target) const
 {
+    if (target.isRole())
+        return DesktopTerminal::read().hasUserChoice();
     const QStringList lists = gio::userLists();
     for (const QString& type : contentTypes(target)) {
         for (const QString& list : lists) {
@@ -788,6 +831,17 @@ bool SystemLaunchServices::hasUserChoice(const Target& target) const
 
 bool SystemLaunchServices::isUsersChoice(const Target& target, const QUrl& app) const
 {
+    if (target.isRole()) {
+        // Every setting that decides names it, and one of them is the user's own.
+        const DesktopTerminal::Reading reading = DesktopTerminal::read();
+        const QString path = QDir::cleanPath(app.toLocalFile());
+        QList<const TerminalSource*> deciding {reading.decidingList()};
+        if (reading.desktopSetting)
+            deciding.append(&*reading.desktopSetting);
+        deciding.removeAll(nullptr);
+        return std::all_of(deciding.cbegin(), deciding.cend(), [&](const TerminalSource* s) { return s->app && s->app->path == path; })
+            && std::any_of(deciding.cbegin(), deciding.cend(), [](const TerminalSource* s) { return s->users; });
+    }
     const QString desktopFile = desktopIdForPath(app.toLocalFile()) + u".desktop"_s;
     const QStringList lists = gio::userLists();
     const QStringList types = contentTypes(target);
@@ -810,6 +864,8 @@ bool SystemLaunchServices::resetDefault(const QList<Target>& targets)
 {
     if (targets.isEmpty())
         return false;
+    if (targets.first().isRole())
+        return resetTerminal();
     if (!contentType(targets.first()))
         throw LaunchError::unknownType(targets.first().payload());
     const QStringList types = typesOf(targets);
@@ -932,6 +988,39 @@ QString SystemLaunchServices::keepUnreadableListAside(const QString& list, QStri
         u"openwright"_s, 2,
         QCoreApplication::translate("Applications",
                                     "Your mimeapps.list could not be read or kept aside, so nothing was changed"));
+}
+
+void SystemLaunchServices::setTerminal(const QUrl& app)
+{
+    bool installed = false;
+    const QString id = desktopIdForPath(app.toLocalFile(), &installed);
+    const auto entry = installed ? gio::appForId(id) : std::nullopt;
+    if (!app.isLocalFile() || !entry || entry->path != QDir::cleanPath(app.toLocalFile())) {
+        throw LaunchError::platform(
+            u"openwright"_s, 1,
+            QCoreApplication::translate("Applications", "That application is not installed where the system finds it"),
+            LaunchError::Meaning::appMissing);
+    }
+    QMutexLocker lock(&m_writeLock);
+    QList<Snapshot> snapshots;
+    for (const QString& file : DesktopTerminal::filesWritten())
+        snapshotOnce(snapshots, file);
+    // GSettings is written last: a failure before it leaves only files to put back.
+    if (const auto failure = DesktopTerminal::set(*entry))
+        throw putBack(*failure, snapshots, {}, {});
+}
+
+bool SystemLaunchServices::resetTerminal()
+{
+    QMutexLocker lock(&m_writeLock);
+    if (!DesktopTerminal::read().hasUserChoice())
+        return false;
+    QList<Snapshot> snapshots;
+    for (const QString& file : DesktopTerminal::filesWritten())
+        snapshotOnce(snapshots, file);
+    if (const auto failure = DesktopTerminal::reset())
+        throw putBack(*failure, snapshots, {}, {});
+    return true;
 }
 
 AppInfo AppInfo::read(const QUrl& url)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DesktopTerminal.h"
 #include "Gio.h"
 #include "LaunchServicing.h"
 
@@ -79,6 +80,10 @@ private:
     std::optional<AppInfo> removedDefault(TypeDefaults& defaults) const;
     static DecisionChain explain(const Target& target, const QString& type);
     QList<QUrl> candidateApps(const QStringList& types) const;
+    // The terminal role's state, from one reading of its settings.
+    TargetReading readRole(const DesktopTerminal::Reading& reading) const;
+    void setTerminal(const QUrl& app);
+    bool resetTerminal();
     // The user's desktop-specific lists that name another default for one of `types`, as
     // (list, type) pairs; nothing when one of them cannot be written.
     static std::optional<QList<std::pair<QString, QString>>> desktopOverrides(const QStringList& types,

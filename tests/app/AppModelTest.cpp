@@ -40,7 +40,7 @@ TEST_F(AppModelTest, TakeoversAreLoggedAndPinnedOnesAnnounced)
 {
     make();
     refresh();
-    EXPECT_EQ(model->states().size(), 64);
+    EXPECT_EQ(model->states().size(), 65);
     EXPECT_TRUE(model->guardState().history.isEmpty());
     model->togglePin(pdf);
 
@@ -448,7 +448,7 @@ TEST_F(AppModelTest, OverlappingRefreshesNeverHoldUpTheGuiThread)
     await(checking);
     settle(*model);
     EXPECT_GT(ticks, 10); // the event loop kept running throughout
-    EXPECT_EQ(model->states().size(), 64);
+    EXPECT_EQ(model->states().size(), 65);
     EXPECT_TRUE(model->guardState().history.isEmpty());
 }
 
@@ -701,10 +701,10 @@ TEST_F(AppModelTest, CustomTypes)
     EXPECT_EQ(model->customTargets(), QList<Target> {nfo});
     settle(*model);
     EXPECT_TRUE(model->states().contains(nfo));
-    EXPECT_EQ(model->categories().size(), 65);
+    EXPECT_EQ(model->categories().size(), 66);
     EXPECT_EQ(model->categories(CategoryGroup::custom).size(), 1);
     const HealthReport health = model->health();
-    EXPECT_EQ(health.total, 64); // added types are not scored
+    EXPECT_EQ(health.total, 65); // added types are not scored
 
     model->removeCustom(nfo);
     EXPECT_TRUE(model->guardState().pinned.contains(nfo));
@@ -896,7 +896,7 @@ TEST_F(AppModelTest, AGuardFileNamingAppsThatAreGone)
     await(model->revert(model->unresolvedChanges()[0].id));
     EXPECT_EQ(model->results().value(pdf, ChangeResult::failed({})), ChangeResult::appMissing());
     EXPECT_EQ(model->unresolvedChanges().size(), 1);
-    EXPECT_EQ(model->health().issues.size(), 62); // only the two known defaults are configured
+    EXPECT_EQ(model->health().issues.size(), 63); // only the two known defaults are configured
 }
 
 TEST(Notifier, TextsAndRouting)

@@ -258,7 +258,7 @@ TEST_F(NoticesTest, ALaunchLeadsToOneCheckThreeSecondsLater)
     clock.advance(2999ms, [&] { settle(*model); });
     EXPECT_EQ(fake->readCalls(), reads);
     clock.advance(1ms, [&] { settle(*model); });
-    EXPECT_EQ(fake->readCalls(), reads + 64);
+    EXPECT_EQ(fake->readCalls(), reads + 65);
 
     systemd.unit("UnitRemoved", u"app-org.gnome.Evince@autostart.service"_s);
     spinUntil([&] { return clock.scheduled() == 1; });
@@ -276,7 +276,7 @@ TEST_F(NoticesTest, ARenameReplaceOfMimeappsListLeadsToOneCheck)
     EXPECT_EQ(clock.scheduled(), 1); // both notices share the one check
     const int reads = fake->readCalls();
     clock.advance(3s, [&] { settle(*model); });
-    EXPECT_EQ(fake->readCalls(), reads + 64);
+    EXPECT_EQ(fake->readCalls(), reads + 65);
 }
 
 // A first ~/.local/share/applications (or a first Flatpak) appears after the guard started.

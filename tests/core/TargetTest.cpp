@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 Target::mimeType(u"application/vnd.ms-excel.sheet.macroEnabled.12"_s)},
                       ParseRow {"vendor_type", u"application/vnd.oasis.opendocument.text"_s,
                                 Target::mimeType(u"application/vnd.oasis.opendocument.text"_s)},
+                      ParseRow {"role", u" Terminal"_s, Target::role(u"terminal"_s)},
+                      ParseRow {"dotted_role_name_is_extension", u".terminal"_s, ext("terminal")},
                       ParseRow {"half_a_type", u"text/"_s, std::nullopt},
                       ParseRow {"path", u"/usr/bin"_s, std::nullopt}, ParseRow {"two_slashes", u"a/b/c"_s, std::nullopt},
                       ParseRow {"inner_blank", u"my file"_s, std::nullopt},

@@ -55,6 +55,10 @@ Sandbox::Sandbox()
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
     qputenv("XDG_DATA_DIRS", systemData().toUtf8());
     qputenv("XDG_CONFIG_DIRS", systemConfig().toUtf8());
+    // GSettings keeps its values in memory and finds schemas only in the sandbox's data folder:
+    // no test reaches the person's dconf database.
+    qputenv("GSETTINGS_BACKEND", "memory");
+    qunsetenv("GSETTINGS_SCHEMA_DIR");
     if (qEnvironmentVariableIsEmpty("OPENWRIGHT_TEST_KEEP_DESKTOP"))
         qunsetenv("XDG_CURRENT_DESKTOP");
     // No test talks to a session bus it did not start itself.

@@ -28,6 +28,9 @@ QString groupName(DecisionStep::Group group)
     case DecisionStep::Group::RemovedAssociations: return WhyPanel::tr("Removed Associations");
     case DecisionStep::Group::InstalledHandlers: return WhyPanel::tr("Installed applications");
     case DecisionStep::Group::DesktopSetting: return WhyPanel::tr("The desktop's browser setting");
+    case DecisionStep::Group::TerminalList: return WhyPanel::tr("Terminal list");
+    case DecisionStep::Group::TerminalSetting: return WhyPanel::tr("The desktop's terminal setting");
+    case DecisionStep::Group::SystemAlternative: return WhyPanel::tr("The system's alternative");
     }
     return {};
 }
