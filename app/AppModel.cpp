@@ -401,8 +401,10 @@ QHash<Target, std::optional<AppInfo>> AppModel::takeStates(const Reading& readin
             continue;
         }
         TargetState state = s;
-        if (full && !full->contains(s.target) && known != m_states.cend())
+        if (full && !full->contains(s.target) && known != m_states.cend()) {
             state.candidates = known->candidates;
+            state.recommended = known->recommended;
+        }
         next.insert(s.target, std::move(state));
     }
     m_states = std::move(next);
@@ -438,6 +440,14 @@ QFuture<DecisionChain> AppModel::explain(const Target& target)
     return landed(
         QtConcurrent::task([service, target] { return service->explain(target); }).onThreadPool(m_readers).spawn(),
         [](DecisionChain chain) { return chain; });
+}
+
+QFuture<Associations> AppModel::associations(const Target& target)
+{
+    const auto service = m_service;
+    return landed(
+        QtConcurrent::task([service, target] { return service->associations(target); }).onThreadPool(m_readers).spawn(),
+        [](Associations offer) { return offer; });
 }
 
 QFuture<QList<AppInfo>> AppModel::installedApplications()

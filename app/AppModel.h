@@ -137,6 +137,8 @@ public:
     QFuture<void> inspect(const QUrl& fileURL);
     // Why the target opens in the application it opens in, read off this thread.
     QFuture<DecisionChain> explain(const Target& target);
+    // What the system offers for the target, in its order, read off this thread.
+    QFuture<Associations> associations(const Target& target);
 
     // Applications, for the screens: the installed ones to choose from (read off this thread),
     // one read from its entry (a file chosen by the user), and an icon's theme name or path.
@@ -182,6 +184,10 @@ public:
     // Puts each target back to what the system chooses by itself: the user's own choice of it
     // goes (see DefaultsService::change). Backs up the defaults first.
     QFuture<Results> reset(const QList<Target>& targets);
+    // Changes what the system offers for the target (an order, a removal, a removal undone; see
+    // DefaultsService::arrange), as a change of its own: backed up first, and the guard takes
+    // the default it leaves.
+    QFuture<ChangeResult> arrange(const Target& target, Arrangement how, const QList<QUrl>& apps);
     // Installs a copy of the entry at `file` among the user's applications (replacing one of the
     // same ID) and makes it the default of `category`; the outcome says it was added. An entry
     // that cannot be added fails the change with the reason.

@@ -93,7 +93,7 @@ void AppModel::noteApplicationDefaults(const QHash<Target, TargetState>& states)
             : t.isScheme()                  ? u"x-scheme-handler/"_s + t.payload()
                                             : m_typeOf.value(t);
         if (!type.isEmpty() && it->byType.isEmpty())
-            m_applications.setDefault(type, it->current);
+            m_applications.setDefault(type, it->current, it->source);
     }
     Q_EMIT applicationsChanged();
 }

@@ -214,6 +214,35 @@ QFuture<AppModel::Results> AppModel::reset(const QList<Target>& targets)
     return perform(requests);
 }
 
+QFuture<ChangeResult> AppModel::arrange(const Target& target, Arrangement how, const QList<QUrl>& apps)
+{
+    autoBackup(BackupReason::beforeProfile(tr("The order of %1").arg(target.id())));
+    // The first app becomes the default, and a removal may move it: every target that can move.
+    const QList<Target> affected = affectedBy({{target, apps.value(0)}});
+    beginOwnChange(affected);
+    struct Outcome
+    {
+        ChangeResult result;
+        QHash<Target, TargetState> states;
+    };
+    const auto service = m_service;
+    auto work = QtConcurrent::task([service, target, how, apps, affected] {
+                    Outcome out {service->arrange(target, how, apps), {}};
+                    for (const Target& t : affected)
+                        out.states.insert(t, service->state(t));
+                    return out;
+                })
+                    .onThreadPool(m_changes)
+                    .spawn();
+    return landed(work, [this, target, affected](const Outcome& out) {
+        endOwnChange(affected, out.states, {target});
+        Q_EMIT statesChanged();
+        Q_EMIT guardStateChanged();
+        saveGuard();
+        return out.result;
+    });
+}
+
 QFuture<void> AppModel::addAndChange(const FileCategory& category, const QUrl& file)
 {
     const Target target = category.target;

@@ -155,6 +155,7 @@ ApplicationIndex ApplicationIndex::read(const DefaultsService& service, const QL
     const QList<AppInfo> apps = service.installedApplications();
     const QHash<QUrl, QString> names = distinctNames(apps);
     QHash<QString, QString> descriptions;
+    QHash<QString, std::optional<QString>> realTypes;
     index.m_apps.reserve(apps.size());
     for (const AppInfo& app : apps) {
         if (!only.isEmpty() && app.url != only)
@@ -167,8 +168,12 @@ ApplicationIndex ApplicationIndex::read(const DefaultsService& service, const QL
             const QString type = written.trimmed();
             if (type.isEmpty() || !type.contains(u'/'))
                 continue;
-            if (const auto real = service.realType(type))
-                declared.insert(*real);
+            // Applications share most types: each spelling is looked up once.
+            auto real = realTypes.constFind(type);
+            if (real == realTypes.cend())
+                real = realTypes.insert(type, service.realType(type));
+            if (*real)
+                declared.insert(**real);
         }
         for (const QString& type : declared) {
             DeclaredType line {type, targetFor(service, type, declared), TypeFamilies::of(type), {}, false};
@@ -181,8 +186,10 @@ ApplicationIndex ApplicationIndex::read(const DefaultsService& service, const QL
                     description = descriptions.insert(type, service.typeDescription(type));
                 line.title = description->isEmpty() ? type : *description;
             }
-            if (!index.m_defaults.contains(type))
+            if (!index.m_defaults.contains(type)) {
                 index.m_defaults.insert(type, service.currentDefault(Target::mimeType(type)));
+                index.m_sources.insert(type, service.source(Target::mimeType(type)));
+            }
             entry.declared.append(std::move(line));
         }
         std::sort(entry.declared.begin(), entry.declared.end(), [](const DeclaredType& a, const DeclaredType& b) {
@@ -213,10 +220,14 @@ bool ApplicationIndex::isDefault(const QUrl& app, const QString& type) const
     return it != m_defaults.cend() && *it && it->value().url == app;
 }
 
-void ApplicationIndex::setDefault(const QString& type, const std::optional<AppInfo>& app)
+void ApplicationIndex::setDefault(const QString& type, const std::optional<AppInfo>& app,
+                                  std::optional<DefaultSource> source)
 {
     const auto it = m_defaults.find(type);
-    if (it == m_defaults.end() || *it == app)
+    if (it == m_defaults.end())
+        return;
+    m_sources.insert(type, source);
+    if (*it == app)
         return;
     if (*it)
         --m_counts[it->value().url];

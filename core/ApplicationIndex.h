@@ -77,10 +77,11 @@ public:
     // The installed application a name means: its desktop-file ID, identity or exact name.
     const InstalledApp* find(const DefaultsService& service, const QString& name) const;
     std::optional<AppInfo> currentDefault(const QString& type) const { return m_defaults.value(type); }
+    std::optional<DefaultSource> source(const QString& type) const { return m_sources.value(type); }
     bool isDefault(const QUrl& app, const QString& type) const;
     // How many declared types of any application open in `app`.
     int defaultCount(const QUrl& app) const { return m_counts.value(app); }
-    void setDefault(const QString& type, const std::optional<AppInfo>& app);
+    void setDefault(const QString& type, const std::optional<AppInfo>& app, std::optional<DefaultSource> source);
     QStringList types() const { return m_defaults.keys(); }
 
     // A profile that makes `app` the default of every type it declares in `family` (all of them
@@ -94,6 +95,7 @@ private:
     QList<InstalledApp> m_apps;
     QHash<QUrl, qsizetype> m_byUrl;
     QHash<QString, std::optional<AppInfo>> m_defaults;
+    QHash<QString, std::optional<DefaultSource>> m_sources;
     QHash<QUrl, int> m_counts;
 };
 

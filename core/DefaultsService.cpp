@@ -47,6 +47,7 @@ const QCollator& nameCollator()
     thread_local const QCollator collator = [] {
         QCollator c {QLocale()};
         c.setCaseSensitivity(Qt::CaseInsensitive);
+        c.setNumericMode(true); // "App 2" before "App 10"
         return c;
     }();
     return collator;
@@ -160,6 +161,21 @@ std::optional<AppInfo> DefaultsService::currentDefault(const Target& target) con
     return Engine {*m_launchServices, m_fileExists}.current(target);
 }
 
+ChangeResult DefaultsService::arrange(const Target& target, Arrangement how, const QList<QUrl>& apps) const
+{
+    try {
+        const QString note = m_launchServices->arrange(Engine {*m_launchServices, m_fileExists}.bundle(target, {}), how, apps);
+        return note.isEmpty() ? ChangeResult::changed() : ChangeResult::changed().withNote(note);
+    } catch (const LaunchError& e) {
+        return e.isUnknownType() ? ChangeResult::failed(unknownTypeText(e.extension())) : ChangeResult::failed(e.message());
+    }
+}
+
+std::optional<DefaultSource> DefaultsService::source(const Target& target) const
+{
+    return m_launchServices->source(target);
+}
+
 QSet<QString> DefaultsService::writtenTypes(const Target& target) const
 {
     QSet<QString> types;
@@ -177,7 +193,8 @@ TargetState DefaultsService::state(const Target& target, bool candidates) const
                        reading.current ? std::optional(m_launchServices->appInfo(*reading.current)) : std::nullopt,
                        {},
                        byType(reading.byType),
-                       reading.removed};
+                       reading.removed,
+                       reading.source};
     const QList<QUrl>& urls = reading.candidates;
     // Entries, not programs: two packagings of one program are two choices.
     QSet<QString> seen;
@@ -191,9 +208,16 @@ TargetState DefaultsService::state(const Target& target, bool candidates) const
         seen.insert(key);
         state.candidates.append(std::move(app));
     }
+    QSet<QString> recommended;
+    for (const QUrl& url : reading.recommended)
+        recommended.insert(pathOf(url));
+    const auto isRecommended = [&](const AppInfo& app) { return recommended.contains(pathOf(app.url)); };
     const QCollator& collator = nameCollator();
-    std::stable_sort(state.candidates.begin(), state.candidates.end(),
-                     [&](const AppInfo& a, const AppInfo& b) { return collator.compare(a.name, b.name) < 0; });
+    std::stable_sort(state.candidates.begin(), state.candidates.end(), [&](const AppInfo& a, const AppInfo& b) {
+        const bool ra = isRecommended(a), rb = isRecommended(b);
+        return ra != rb ? ra : collator.compare(a.name, b.name) < 0;
+    });
+    state.recommended = std::count_if(state.candidates.cbegin(), state.candidates.cend(), isRecommended);
     return state;
 }
 

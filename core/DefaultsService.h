@@ -32,6 +32,7 @@ public:
     // targets it does not change, at the cost of asking for their defaults alone.
     TargetState state(const Target& target, bool candidates = true) const;
     std::optional<AppInfo> currentDefault(const Target& target) const;
+    std::optional<DefaultSource> source(const Target& target) const;
     // The default of each of the target's types where they differ (see TargetState::byType).
     QList<TypeDefault> byType(const Target& target) const;
     // The default the user's settings name although it is no longer installed (see TargetState).
@@ -44,6 +45,11 @@ public:
     // target with linked targets (the web browser) moves them with it, and is already the
     // default only when all of them name the application.
     ChangeResult change(const ChangeRequest& request) const;
+    // What the system offers for the target, in its order (see Associations).
+    Associations associations(const Target& target) const { return m_launchServices->associations(target); }
+    // Changes the offer of the target, and of those that move with it; blocks. Changed, with a
+    // note where the system does not follow all of it, or failed with the reason.
+    ChangeResult arrange(const Target& target, Arrangement how, const QList<QUrl>& apps) const;
     // Runs the batch on worker threads, every request at once except those that write one
     // platform type, which run in list order. An explicit request for a linked target (.html
     // next to the browser) wins over the bundle. Each outcome is decided by what is set once

@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "DecisionChain.h"
 #include "Target.h"
+#include "TargetState.h"
 
 #include <QByteArray>
 #include <QList>
@@ -82,6 +83,28 @@ struct TargetReading
     QList<std::pair<QString, std::optional<QUrl>>> byType;
     std::optional<AppInfo> removed;
     QList<QUrl> candidates;
+    std::optional<DefaultSource> source {}; // where the platform can tell
+    // Of the candidates, those made for the target's type (not merely for a parent type); empty
+    // where the platform does not tell them apart.
+    QList<QUrl> recommended {};
+};
+
+// The applications the system offers for a target, in the order it tries them: the default
+// first, then the user's added ones, then the others (as `gio mime` lists them).
+struct Associations
+{
+    QList<QUrl> offered;
+    QList<QUrl> recommended; // of `offered`, those made for the type itself
+    QStringList removed; // what the user's list removed from the offer, as written ("atom.desktop")
+    QList<QUrl> restorable; // of `removed`, the installed ones
+};
+
+// A change of a target's offer (see LaunchServicing::arrange).
+enum class Arrangement
+{
+    order, // the given applications first, in this order, the first the default
+    remove, // the one given no longer offered
+    restore, // a removed one offered again
 };
 
 // The one seam between the core and the platform service that knows which application opens
@@ -114,6 +137,19 @@ public:
         throw LaunchError::platform(QStringLiteral("openwright"), 0,
                                     QStringLiteral("Defaults cannot be reset on this system."));
     }
+    // What the system offers for the target (see Associations).
+    virtual Associations associations(const Target& target) const { return {candidateApps(target), {}, {}, {}}; }
+    // Changes what the system offers for every target in `targets` (the first is the one asked
+    // for, the rest move with it): all of them or none. Returns a note for the user when the
+    // system does not follow all of it, else an empty string. Throws LaunchError.
+    virtual QString arrange(const QList<Target>& targets, Arrangement how, const QList<QUrl>& apps)
+    {
+        Q_UNUSED(targets);
+        Q_UNUSED(how);
+        Q_UNUSED(apps);
+        throw LaunchError::platform(QStringLiteral("openwright"), 0,
+                                    QStringLiteral("The order of applications cannot be changed on this system."));
+    }
     // Whether the user's own settings name `app` as the target's default, for every type of it:
     // an application the system merely falls back to is no choice, and a later install may
     // take its place.
@@ -140,6 +176,9 @@ public:
         Q_UNUSED(target);
         return {};
     }
+    // Where the target's answer comes from (see TargetReading); nothing where the platform
+    // cannot tell.
+    virtual std::optional<DefaultSource> source(const Target& target) const { return read(target, false).source; }
     // The application the user's own settings still make the target's default although it is
     // no longer installed: the system passes over it, and defaultApp() is what opens instead.
     virtual std::optional<AppInfo> removedDefault(const Target& target) const

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace openwright::StateCache {
 
 namespace {
@@ -15,7 +17,8 @@ namespace {
 // Raised with every change of the layout below or of how states are read: an older file is
 // then simply not used.
 constexpr quint32 kMagic = 0x4f575343; // "OWSC"
-constexpr quint32 kFormat = 2; // 2: the browser reads as split where its linked types differ
+// 2: the browser reads as split where its linked types differ; 3: where each answer comes from
+constexpr quint32 kFormat = 3;
 // Some eight times the cache of a desktop of 10,000 applications.
 constexpr qsizetype kMaxBytes = 64 * 1024 * 1024;
 
@@ -78,6 +81,12 @@ std::optional<StateSnapshot> load(const QString& path)
             state.byType.append(std::move(d));
         }
         state.removedDefault = readApp(in);
+        qint8 source = -1;
+        qint32 recommended = 0;
+        in >> source >> recommended;
+        state.recommended = std::clamp<qsizetype>(recommended, 0, state.candidates.size());
+        if (source >= 0 && source <= qint8(DefaultSource::system))
+            state.source = DefaultSource(source);
         if (!type.isEmpty())
             snapshot.types.insert(*target, type);
         snapshot.states.append(std::move(state));
@@ -106,6 +115,7 @@ void save(const QString& path, const StateSnapshot& snapshot)
                 writeApp(out, d.app);
             }
             writeApp(out, s.removedDefault);
+            out << qint8(s.source ? int(*s.source) : -1) << qint32(s.recommended);
         }
     }
     try {

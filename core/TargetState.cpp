@@ -10,6 +10,28 @@ namespace openwright {
 
 using namespace Qt::Literals::StringLiterals;
 
+QString sourceText(DefaultSource source)
+{
+    switch (source) {
+    case DefaultSource::notSet: return QCoreApplication::translate("TargetState", "Not set");
+    case DefaultSource::user: return QCoreApplication::translate("TargetState", "Set by you");
+    case DefaultSource::desktop: return QCoreApplication::translate("TargetState", "Desktop default");
+    case DefaultSource::system: return QCoreApplication::translate("TargetState", "Chosen by the system");
+    }
+    return {};
+}
+
+QString sourceName(DefaultSource source)
+{
+    switch (source) {
+    case DefaultSource::notSet: return u"notSet"_s;
+    case DefaultSource::user: return u"user"_s;
+    case DefaultSource::desktop: return u"desktop"_s;
+    case DefaultSource::system: return u"system"_s;
+    }
+    return {};
+}
+
 QString TargetState::note() const
 {
     QStringList sentences;

@@ -19,6 +19,20 @@ struct TypeDefault
     friend bool operator==(const TypeDefault&, const TypeDefault&) = default;
 };
 
+// Where a target's answer comes from, as a person asks it at a glance.
+enum class DefaultSource
+{
+    notSet, // nothing opens it
+    user, // the user's own settings decide
+    desktop, // a list or setting of the desktop or the administrator decides
+    system, // nothing names it: the system takes the first installed handler
+};
+
+// "Set by you", "Desktop default", "Chosen by the system", "Not set".
+QString sourceText(DefaultSource source);
+// The source's name in JSON and on the command line: "user", "desktop", "system", "notSet".
+QString sourceName(DefaultSource source);
+
 // What is known about one target at one moment: its default and the applications able to
 // open it, de-duplicated and ordered by name.
 struct TargetState
@@ -33,6 +47,11 @@ struct TargetState
     // The application the user's settings still name for the target although it is no longer
     // installed. The system passes over it: `current` is what opens instead, if anything.
     std::optional<AppInfo> removedDefault {};
+    // Where the answer comes from; absent where the platform cannot tell.
+    std::optional<DefaultSource> source {};
+    // The first `recommended` candidates are made for the target's type, the rest open it as
+    // one of a parent type (any text editor for source code); each part is in name order.
+    qsizetype recommended = 0;
 
     // What the row says about the state beyond the application that opens it: a default that
     // is no longer installed, and where the target's files open by type. Empty when there is

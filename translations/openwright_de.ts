@@ -90,6 +90,22 @@
         <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
         <translation>%1 ist schreibgeschützt, wie ein Konfigurationswerkzeug sie hinterlässt, daher wurde nichts geändert. Ändern Sie sie dort, wo Ihre Konfiguration verwaltet wird.</translation>
     </message>
+    <message>
+        <source>%1: links</source>
+        <translation>%1:-Links</translation>
+    </message>
+    <message>
+        <source>The terminal has one choice, not an order: set it instead.</source>
+        <translation>Für das Terminal gibt es eine Wahl, keine Reihenfolge: Legen Sie es stattdessen fest.</translation>
+    </message>
+    <message>
+        <source>The system still offers %1: a list of the desktop or the administrator names it, and the system reads removals only in mimeapps.list.</source>
+        <translation>Das System bietet %1 weiterhin an: Eine Liste der Arbeitsumgebung oder der Administration nennt es, und das System liest Entfernungen nur in mimeapps.list.</translation>
+    </message>
+    <message>
+        <source>The system does not offer them in this order yet.</source>
+        <translation>Das System bietet sie noch nicht in dieser Reihenfolge an.</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -1337,6 +1353,22 @@
         <source>Split between browsers: %1.</source>
         <translation>Auf mehrere Browser verteilt: %1.</translation>
     </message>
+    <message>
+        <source>Not set</source>
+        <translation>Nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>Set by you</source>
+        <translation>Von Ihnen festgelegt</translation>
+    </message>
+    <message>
+        <source>Desktop default</source>
+        <translation>Desktop-Standard</translation>
+    </message>
+    <message>
+        <source>Chosen by the system</source>
+        <translation>Vom System gewählt</translation>
+    </message>
 </context>
 <context>
     <name>TypeFamily</name>
@@ -1816,6 +1848,18 @@
         <translation>Openwright ist mit anderen Befehlen beschäftigt. Versuchen Sie es gleich noch einmal.
 </translation>
     </message>
+    <message>
+        <source>default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>as a parent type</source>
+        <translation>als übergeordneter Typ</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1830,6 +1874,10 @@
     <message>
         <source>%1 for %2</source>
         <translation>%1 für %2</translation>
+    </message>
+    <message>
+        <source>The order of %1</source>
+        <translation>Die Reihenfolge für %1</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2087,10 @@
         <source>Choose the app that should open %1</source>
         <translation>Wählen Sie die Anwendung, die %1 öffnen soll</translation>
     </message>
+    <message>
+        <source>Made for %1</source>
+        <translation>Für %1 gemacht</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AppIconView</name>
@@ -2076,6 +2128,17 @@
     <message>
         <source>Reset to System Default</source>
         <translation>Auf Systemstandard zurücksetzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Choose Another App… shows %n more</source>
+        <translation>
+            <numerusform>„Andere Anwendung wählen …“ zeigt %n weitere</numerusform>
+            <numerusform>„Andere Anwendung wählen …“ zeigt %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Order Apps…</source>
+        <translation>Anwendungen anordnen …</translation>
     </message>
 </context>
 <context>
@@ -2601,6 +2664,45 @@
     <message>
         <source>Openwright keeps guarding your default applications with its window closed.</source>
         <translation>Openwright überwacht Ihre Standardanwendungen auch bei geschlossenem Fenster weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OrderSheet</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Order Apps</source>
+        <translation>Anwendungen anordnen</translation>
+    </message>
+    <message>
+        <source>The apps offered for %1</source>
+        <translation>Die angebotenen Anwendungen für %1</translation>
+    </message>
+    <message>
+        <source>The system tries them in this order: the first is the default. An app you remove is no longer offered for it, until you give it back.</source>
+        <translation>Das System versucht sie in dieser Reihenfolge: Die erste ist der Standard. Eine entfernte Anwendung wird dafür nicht mehr angeboten, bis Sie sie zurückgeben.</translation>
+    </message>
+    <message>
+        <source>Apps offered for %1</source>
+        <translation>Angebotene Anwendungen für %1</translation>
+    </message>
+    <message>
+        <source>%1 (removed)</source>
+        <translation>%1 (entfernt)</translation>
+    </message>
+    <message>
+        <source>Give Back</source>
+        <translation>Zurückgeben</translation>
     </message>
 </context>
 <context>

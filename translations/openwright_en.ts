@@ -81,6 +81,16 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::AppPicker</name>
+    <message numerus="yes">
+        <source>Choose Another App… shows %n more</source>
+        <translation>
+            <numerusform>Choose Another App… shows %n more</numerusform>
+            <numerusform>Choose Another App… shows %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::BackupRow</name>
     <message numerus="yes">
         <source>%n defaults</source>

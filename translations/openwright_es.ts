@@ -90,6 +90,22 @@
         <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
         <translation>%1 es de solo lectura, como la deja una herramienta de configuración, así que no se cambió nada. Cámbielo donde se guarda su configuración.</translation>
     </message>
+    <message>
+        <source>%1: links</source>
+        <translation>Enlaces %1:</translation>
+    </message>
+    <message>
+        <source>The terminal has one choice, not an order: set it instead.</source>
+        <translation>El terminal tiene una elección, no un orden: establézcalo en su lugar.</translation>
+    </message>
+    <message>
+        <source>The system still offers %1: a list of the desktop or the administrator names it, and the system reads removals only in mimeapps.list.</source>
+        <translation>El sistema sigue ofreciendo %1: una lista del escritorio o del administrador lo nombra, y el sistema solo lee las eliminaciones en mimeapps.list.</translation>
+    </message>
+    <message>
+        <source>The system does not offer them in this order yet.</source>
+        <translation>El sistema todavía no los ofrece en este orden.</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -1337,6 +1353,22 @@
         <source>Split between browsers: %1.</source>
         <translation>Repartido entre navegadores: %1.</translation>
     </message>
+    <message>
+        <source>Not set</source>
+        <translation>Sin definir</translation>
+    </message>
+    <message>
+        <source>Set by you</source>
+        <translation>Elegida por usted</translation>
+    </message>
+    <message>
+        <source>Desktop default</source>
+        <translation>Predeterminada del escritorio</translation>
+    </message>
+    <message>
+        <source>Chosen by the system</source>
+        <translation>Elegida por el sistema</translation>
+    </message>
 </context>
 <context>
     <name>TypeFamily</name>
@@ -1816,6 +1848,18 @@
         <translation>Openwright está ocupado con otras órdenes. Vuelva a intentarlo en un momento.
 </translation>
     </message>
+    <message>
+        <source>default</source>
+        <translation>predeterminada</translation>
+    </message>
+    <message>
+        <source>as a parent type</source>
+        <translation>como tipo padre</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>eliminada</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1830,6 +1874,10 @@
     <message>
         <source>%1 for %2</source>
         <translation>%1 para %2</translation>
+    </message>
+    <message>
+        <source>The order of %1</source>
+        <translation>El orden de %1</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2087,10 @@
         <source>Choose the app that should open %1</source>
         <translation>Elija la aplicación que debe abrir %1</translation>
     </message>
+    <message>
+        <source>Made for %1</source>
+        <translation>Hecha para %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AppIconView</name>
@@ -2076,6 +2128,17 @@
     <message>
         <source>Reset to System Default</source>
         <translation>Restablecer la predeterminada del sistema</translation>
+    </message>
+    <message numerus="yes">
+        <source>Choose Another App… shows %n more</source>
+        <translation>
+            <numerusform>«Elegir otra aplicación…» muestra %n más</numerusform>
+            <numerusform>«Elegir otra aplicación…» muestra %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Order Apps…</source>
+        <translation>Ordenar aplicaciones…</translation>
     </message>
 </context>
 <context>
@@ -2601,6 +2664,45 @@
     <message>
         <source>Openwright keeps guarding your default applications with its window closed.</source>
         <translation>Openwright sigue vigilando sus aplicaciones predeterminadas con la ventana cerrada.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OrderSheet</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Order Apps</source>
+        <translation>Ordenar aplicaciones</translation>
+    </message>
+    <message>
+        <source>The apps offered for %1</source>
+        <translation>Las aplicaciones ofrecidas para %1</translation>
+    </message>
+    <message>
+        <source>The system tries them in this order: the first is the default. An app you remove is no longer offered for it, until you give it back.</source>
+        <translation>El sistema las prueba en este orden: la primera es la predeterminada. Una aplicación que quite deja de ofrecerse para ello hasta que la devuelva.</translation>
+    </message>
+    <message>
+        <source>Apps offered for %1</source>
+        <translation>Aplicaciones ofrecidas para %1</translation>
+    </message>
+    <message>
+        <source>%1 (removed)</source>
+        <translation>%1 (quitada)</translation>
+    </message>
+    <message>
+        <source>Give Back</source>
+        <translation>Devolver</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,22 @@
         <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
         <translation>%1 est en lecture seule, comme le laisse un outil de configuration ; rien n’a donc été modifié. Modifiez-le là où votre configuration est gérée.</translation>
     </message>
+    <message>
+        <source>%1: links</source>
+        <translation>Liens %1:</translation>
+    </message>
+    <message>
+        <source>The terminal has one choice, not an order: set it instead.</source>
+        <translation>Le terminal est un choix, pas un ordre : définissez-le plutôt.</translation>
+    </message>
+    <message>
+        <source>The system still offers %1: a list of the desktop or the administrator names it, and the system reads removals only in mimeapps.list.</source>
+        <translation>Le système propose toujours %1 : une liste du bureau ou de l&apos;administrateur le nomme, et le système ne lit les suppressions que dans mimeapps.list.</translation>
+    </message>
+    <message>
+        <source>The system does not offer them in this order yet.</source>
+        <translation>Le système ne les propose pas encore dans cet ordre.</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -1337,6 +1353,22 @@
         <source>Split between browsers: %1.</source>
         <translation>Réparti entre navigateurs : %1.</translation>
     </message>
+    <message>
+        <source>Not set</source>
+        <translation>Non défini</translation>
+    </message>
+    <message>
+        <source>Set by you</source>
+        <translation>Choisi par vous</translation>
+    </message>
+    <message>
+        <source>Desktop default</source>
+        <translation>Par défaut du bureau</translation>
+    </message>
+    <message>
+        <source>Chosen by the system</source>
+        <translation>Choisi par le système</translation>
+    </message>
 </context>
 <context>
     <name>TypeFamily</name>
@@ -1816,6 +1848,18 @@
         <translation>Openwright est occupé par d’autres commandes. Réessayez dans un instant.
 </translation>
     </message>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>as a parent type</source>
+        <translation>comme type parent</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>supprimée</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1830,6 +1874,10 @@
     <message>
         <source>%1 for %2</source>
         <translation>%1 pour %2</translation>
+    </message>
+    <message>
+        <source>The order of %1</source>
+        <translation>L&apos;ordre de %1</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2087,10 @@
         <source>Choose the app that should open %1</source>
         <translation>Choisissez l’application qui doit ouvrir %1</translation>
     </message>
+    <message>
+        <source>Made for %1</source>
+        <translation>Conçue pour %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AppIconView</name>
@@ -2076,6 +2128,17 @@
     <message>
         <source>Reset to System Default</source>
         <translation>Réinitialiser à la valeur par défaut du système</translation>
+    </message>
+    <message numerus="yes">
+        <source>Choose Another App… shows %n more</source>
+        <translation>
+            <numerusform>« Choisir une autre application… » en montre %n de plus</numerusform>
+            <numerusform>« Choisir une autre application… » en montre %n de plus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Order Apps…</source>
+        <translation>Ordonner les applications…</translation>
     </message>
 </context>
 <context>
@@ -2601,6 +2664,45 @@
     <message>
         <source>Openwright keeps guarding your default applications with its window closed.</source>
         <translation>Openwright continue de surveiller vos applications par défaut, fenêtre fermée.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OrderSheet</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Order Apps</source>
+        <translation>Ordonner les applications</translation>
+    </message>
+    <message>
+        <source>The apps offered for %1</source>
+        <translation>Les applications proposées pour %1</translation>
+    </message>
+    <message>
+        <source>The system tries them in this order: the first is the default. An app you remove is no longer offered for it, until you give it back.</source>
+        <translation>Le système les essaie dans cet ordre : la première est celle par défaut. Une application retirée n&apos;est plus proposée, jusqu&apos;à ce que vous la rendiez.</translation>
+    </message>
+    <message>
+        <source>Apps offered for %1</source>
+        <translation>Applications proposées pour %1</translation>
+    </message>
+    <message>
+        <source>%1 (removed)</source>
+        <translation>%1 (retirée)</translation>
+    </message>
+    <message>
+        <source>Give Back</source>
+        <translation>Rendre</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,22 @@
         <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
         <translation>%1 è in sola lettura, come lo lascia uno strumento di configurazione, quindi non è stato cambiato nulla. Cambialo dove è gestita la tua configurazione.</translation>
     </message>
+    <message>
+        <source>%1: links</source>
+        <translation>Link %1:</translation>
+    </message>
+    <message>
+        <source>The terminal has one choice, not an order: set it instead.</source>
+        <translation>Il terminale è una scelta, non un ordine: impostalo invece.</translation>
+    </message>
+    <message>
+        <source>The system still offers %1: a list of the desktop or the administrator names it, and the system reads removals only in mimeapps.list.</source>
+        <translation>Il sistema offre ancora %1: un elenco del desktop o dell&apos;amministratore lo nomina, e il sistema legge le rimozioni solo in mimeapps.list.</translation>
+    </message>
+    <message>
+        <source>The system does not offer them in this order yet.</source>
+        <translation>Il sistema non le offre ancora in quest&apos;ordine.</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -1337,6 +1353,22 @@
         <source>Split between browsers: %1.</source>
         <translation>Diviso tra browser: %1.</translation>
     </message>
+    <message>
+        <source>Not set</source>
+        <translation>Non impostata</translation>
+    </message>
+    <message>
+        <source>Set by you</source>
+        <translation>Impostata da te</translation>
+    </message>
+    <message>
+        <source>Desktop default</source>
+        <translation>Predefinita del desktop</translation>
+    </message>
+    <message>
+        <source>Chosen by the system</source>
+        <translation>Scelta dal sistema</translation>
+    </message>
 </context>
 <context>
     <name>TypeFamily</name>
@@ -1816,6 +1848,18 @@
         <translation>Openwright è occupato con altri comandi. Riprova tra un momento.
 </translation>
     </message>
+    <message>
+        <source>default</source>
+        <translation>predefinita</translation>
+    </message>
+    <message>
+        <source>as a parent type</source>
+        <translation>come tipo padre</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>rimossa</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1830,6 +1874,10 @@
     <message>
         <source>%1 for %2</source>
         <translation>%1 per %2</translation>
+    </message>
+    <message>
+        <source>The order of %1</source>
+        <translation>L&apos;ordine di %1</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2087,10 @@
         <source>Choose the app that should open %1</source>
         <translation>Scegli l&apos;applicazione che deve aprire %1</translation>
     </message>
+    <message>
+        <source>Made for %1</source>
+        <translation>Pensata per %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AppIconView</name>
@@ -2076,6 +2128,17 @@
     <message>
         <source>Reset to System Default</source>
         <translation>Ripristina la predefinita di sistema</translation>
+    </message>
+    <message numerus="yes">
+        <source>Choose Another App… shows %n more</source>
+        <translation>
+            <numerusform>«Scegli un&apos;altra applicazione…» ne mostra altre %n</numerusform>
+            <numerusform>«Scegli un&apos;altra applicazione…» ne mostra altre %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Order Apps…</source>
+        <translation>Ordina applicazioni…</translation>
     </message>
 </context>
 <context>
@@ -2601,6 +2664,45 @@
     <message>
         <source>Openwright keeps guarding your default applications with its window closed.</source>
         <translation>Openwright continua a sorvegliare le tue applicazioni predefinite anche a finestra chiusa.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OrderSheet</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Order Apps</source>
+        <translation>Ordina applicazioni</translation>
+    </message>
+    <message>
+        <source>The apps offered for %1</source>
+        <translation>Le applicazioni offerte per %1</translation>
+    </message>
+    <message>
+        <source>The system tries them in this order: the first is the default. An app you remove is no longer offered for it, until you give it back.</source>
+        <translation>Il sistema le prova in quest&apos;ordine: la prima è la predefinita. Un&apos;applicazione rimossa non viene più offerta, finché non la restituisci.</translation>
+    </message>
+    <message>
+        <source>Apps offered for %1</source>
+        <translation>Applicazioni offerte per %1</translation>
+    </message>
+    <message>
+        <source>%1 (removed)</source>
+        <translation>%1 (rimossa)</translation>
+    </message>
+    <message>
+        <source>Give Back</source>
+        <translation>Restituisci</translation>
     </message>
 </context>
 <context>

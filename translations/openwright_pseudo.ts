@@ -90,6 +90,22 @@
         <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
         <translation>[%1 îš réád-õñlý, áš á çõñfîgürátîõñ tõõl léávéš ît, šõ ñõthîñg wáš çháñgéd. Çháñgé ît whéré ýõür çõñfîgürátîõñ îš képt. ············································]</translation>
     </message>
+    <message>
+        <source>%1: links</source>
+        <translation>[%1: lîñkš]</translation>
+    </message>
+    <message>
+        <source>The terminal has one choice, not an order: set it instead.</source>
+        <translation>[Thé térmîñál háš õñé çhõîçé, ñõt áñ õrdér: šét ît îñštéád. ····················]</translation>
+    </message>
+    <message>
+        <source>The system still offers %1: a list of the desktop or the administrator names it, and the system reads removals only in mimeapps.list.</source>
+        <translation>[Thé šýštém štîll õfférš %1: á lîšt õf thé déšktõp õr thé ádmîñîštrátõr ñáméš ît, áñd thé šýštém réádš rémõválš õñlý îñ mîméáppš.lîšt. ·················································]</translation>
+    </message>
+    <message>
+        <source>The system does not offer them in this order yet.</source>
+        <translation>[Thé šýštém dõéš ñõt õffér thém îñ thîš õrdér ýét. ·················]</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -1337,6 +1353,22 @@
         <source>Split between browsers: %1.</source>
         <translation>[Splît bétwééñ brõwšérš: %1. ·······]</translation>
     </message>
+    <message>
+        <source>Not set</source>
+        <translation>[Ñõt šét]</translation>
+    </message>
+    <message>
+        <source>Set by you</source>
+        <translation>[Sét bý ýõü ·]</translation>
+    </message>
+    <message>
+        <source>Desktop default</source>
+        <translation>[Déšktõp défáült ···]</translation>
+    </message>
+    <message>
+        <source>Chosen by the system</source>
+        <translation>[Çhõšéñ bý thé šýštém ·····]</translation>
+    </message>
 </context>
 <context>
     <name>TypeFamily</name>
@@ -1816,6 +1848,18 @@
         <translation>[Õpéñwrîght îš büšý wîth õthér çõmmáñdš. Trý ágáîñ îñ á mõméñt.
  ······················]</translation>
     </message>
+    <message>
+        <source>default</source>
+        <translation>[défáült]</translation>
+    </message>
+    <message>
+        <source>as a parent type</source>
+        <translation>[áš á páréñt týpé ···]</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>[rémõvéd]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1830,6 +1874,10 @@
     <message>
         <source>%1 for %2</source>
         <translation>[%1 fõr %2]</translation>
+    </message>
+    <message>
+        <source>The order of %1</source>
+        <translation>[Thé õrdér õf %1 ··]</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2087,10 @@
         <source>Choose the app that should open %1</source>
         <translation>[Çhõõšé thé ápp thát šhõüld õpéñ %1 ··········]</translation>
     </message>
+    <message>
+        <source>Made for %1</source>
+        <translation>[Mádé fõr %1 ·]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AppIconView</name>
@@ -2076,6 +2128,17 @@
     <message>
         <source>Reset to System Default</source>
         <translation>[Réšét tõ Sýštém Défáült ······]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Choose Another App… shows %n more</source>
+        <translation>
+            <numerusform>[Çhõõšé Åñõthér Åpp… šhõwš %n mõré ·········]</numerusform>
+            <numerusform>[Çhõõšé Åñõthér Åpp… šhõwš %n mõré ·········]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Order Apps…</source>
+        <translation>[Õrdér Åppš… ·]</translation>
     </message>
 </context>
 <context>
@@ -2601,6 +2664,45 @@
     <message>
         <source>Openwright keeps guarding your default applications with its window closed.</source>
         <translation>[Õpéñwrîght kéépš güárdîñg ýõür défáült ápplîçátîõñš wîth îtš wîñdõw çlõšéd. ···························]</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OrderSheet</name>
+    <message>
+        <source>Move Up</source>
+        <translation>[Mõvé Üp]</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>[Mõvé Dõwñ ·]</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>[Rémõvé]</translation>
+    </message>
+    <message>
+        <source>Order Apps</source>
+        <translation>[Õrdér Åppš ·]</translation>
+    </message>
+    <message>
+        <source>The apps offered for %1</source>
+        <translation>[Thé áppš õfféréd fõr %1 ·····]</translation>
+    </message>
+    <message>
+        <source>The system tries them in this order: the first is the default. An app you remove is no longer offered for it, until you give it back.</source>
+        <translation>[Thé šýštém trîéš thém îñ thîš õrdér: thé fîršt îš thé défáült. Åñ ápp ýõü rémõvé îš ñõ lõñgér õfféréd fõr ît, üñtîl ýõü gîvé ît báçk. ··················································]</translation>
+    </message>
+    <message>
+        <source>Apps offered for %1</source>
+        <translation>[Åppš õfféréd fõr %1 ····]</translation>
+    </message>
+    <message>
+        <source>%1 (removed)</source>
+        <translation>[%1 (rémõvéd) ·]</translation>
+    </message>
+    <message>
+        <source>Give Back</source>
+        <translation>[Gîvé Báçk ·]</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,22 @@
         <source>%1 is read-only, as a configuration tool leaves it, so nothing was changed. Change it where your configuration is kept.</source>
         <translation>%1 é somente leitura, como uma ferramenta de configuração o deixa, então nada foi alterado. Altere-o onde sua configuração é mantida.</translation>
     </message>
+    <message>
+        <source>%1: links</source>
+        <translation>Links %1:</translation>
+    </message>
+    <message>
+        <source>The terminal has one choice, not an order: set it instead.</source>
+        <translation>O terminal é uma escolha, não uma ordem: defina-o em vez disso.</translation>
+    </message>
+    <message>
+        <source>The system still offers %1: a list of the desktop or the administrator names it, and the system reads removals only in mimeapps.list.</source>
+        <translation>O sistema ainda oferece %1: uma lista da área de trabalho ou do administrador o nomeia, e o sistema só lê remoções em mimeapps.list.</translation>
+    </message>
+    <message>
+        <source>The system does not offer them in this order yet.</source>
+        <translation>O sistema ainda não os oferece nesta ordem.</translation>
+    </message>
 </context>
 <context>
     <name>BackupReason</name>
@@ -1337,6 +1353,22 @@
         <source>Split between browsers: %1.</source>
         <translation>Dividido entre navegadores: %1.</translation>
     </message>
+    <message>
+        <source>Not set</source>
+        <translation>Não definido</translation>
+    </message>
+    <message>
+        <source>Set by you</source>
+        <translation>Definido por você</translation>
+    </message>
+    <message>
+        <source>Desktop default</source>
+        <translation>Padrão da área de trabalho</translation>
+    </message>
+    <message>
+        <source>Chosen by the system</source>
+        <translation>Escolhido pelo sistema</translation>
+    </message>
 </context>
 <context>
     <name>TypeFamily</name>
@@ -1816,6 +1848,18 @@
         <translation>O Openwright está ocupado com outros comandos. Tente novamente em instantes.
 </translation>
     </message>
+    <message>
+        <source>default</source>
+        <translation>padrão</translation>
+    </message>
+    <message>
+        <source>as a parent type</source>
+        <translation>como tipo pai</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>removido</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>
@@ -1830,6 +1874,10 @@
     <message>
         <source>%1 for %2</source>
         <translation>%1 para %2</translation>
+    </message>
+    <message>
+        <source>The order of %1</source>
+        <translation>A ordem de %1</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2087,10 @@
         <source>Choose the app that should open %1</source>
         <translation>Escolha o aplicativo que deve abrir %1</translation>
     </message>
+    <message>
+        <source>Made for %1</source>
+        <translation>Feito para %1</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AppIconView</name>
@@ -2076,6 +2128,17 @@
     <message>
         <source>Reset to System Default</source>
         <translation>Redefinir para o padrão do sistema</translation>
+    </message>
+    <message numerus="yes">
+        <source>Choose Another App… shows %n more</source>
+        <translation>
+            <numerusform>“Escolher outro aplicativo…” mostra mais %n</numerusform>
+            <numerusform>“Escolher outro aplicativo…” mostra mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Order Apps…</source>
+        <translation>Ordenar aplicativos…</translation>
     </message>
 </context>
 <context>
@@ -2601,6 +2664,45 @@
     <message>
         <source>Openwright keeps guarding your default applications with its window closed.</source>
         <translation>O Openwright continua vigiando seus aplicativos padrão com a janela fechada.</translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::OrderSheet</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Order Apps</source>
+        <translation>Ordenar aplicativos</translation>
+    </message>
+    <message>
+        <source>The apps offered for %1</source>
+        <translation>Os aplicativos oferecidos para %1</translation>
+    </message>
+    <message>
+        <source>The system tries them in this order: the first is the default. An app you remove is no longer offered for it, until you give it back.</source>
+        <translation>O sistema os tenta nesta ordem: o primeiro é o padrão. Um aplicativo removido deixa de ser oferecido até você devolvê-lo.</translation>
+    </message>
+    <message>
+        <source>Apps offered for %1</source>
+        <translation>Aplicativos oferecidos para %1</translation>
+    </message>
+    <message>
+        <source>%1 (removed)</source>
+        <translation>%1 (removido)</translation>
+    </message>
+    <message>
+        <source>Give Back</source>
+        <translation>Devolver</translation>
     </message>
 </context>
 <context>

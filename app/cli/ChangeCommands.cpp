@@ -487,6 +487,30 @@ Reply withMovedAlong(Reply reply, AppModel& model, const Invocation& inv)
     return reply;
 }
 
+QFuture<Reply> arrange(const Invocation& inv, AppModel& model, Arrangement how)
+{
+    return refreshed(model, {inv.target()}, [inv, &model, how]() -> QFuture<Reply> {
+        const Target target = inv.target();
+        Reply reply;
+        QList<QUrl> apps;
+        for (const QString& name : inv.arguments.mid(1)) {
+            const auto app = resolveApp(model.service(), {target}, name, reply);
+            if (!app)
+                return ready(reply);
+            apps.append(app->url);
+        }
+        return continueOn(&model, model.arrange(target, how, apps), [inv, &model, target](const ChangeResult& result) {
+            Reply reply;
+            if (!inv.json)
+                reply.line(result.message());
+            printOrder(reply, inv, model.service(), target,
+                       {{u"outcome"_s, result.message()}, {u"changed"_s, result.isSuccess()}});
+            reply.status = result.isSuccess() ? 0 : 1;
+            return reply;
+        });
+    });
+}
+
 QFuture<Reply> carriedOut(const Invocation& inv, AppModel& model)
 {
     switch (inv.command->change) {
@@ -502,6 +526,9 @@ QFuture<Reply> carriedOut(const Invocation& inv, AppModel& model)
     case Change::backupNow: return backupNow(inv, model);
     case Change::backupRestore: return backupRestore(inv, model);
     case Change::backupDelete: return backupDelete(inv, model);
+    case Change::reorder: return arrange(inv, model, Arrangement::order);
+    case Change::removeAssociation: return arrange(inv, model, Arrangement::remove);
+    case Change::restoreAssociation: return arrange(inv, model, Arrangement::restore);
     case Change::none: break;
     }
     // A command that reads: run() and serve() call its read instead.

@@ -52,6 +52,9 @@ enum class Change
     backupNow,
     backupRestore,
     backupDelete,
+    reorder,
+    removeAssociation,
+    restoreAssociation,
 };
 
 // One row of the command table: everything help, the man page, completion and the parser know.
@@ -164,6 +167,7 @@ QString complete(const QStringList& words, const Data& data);
 Reply status(const Invocation&, const Data&);
 Reply check(const Invocation&, const Data&);
 Reply why(const Invocation&, const Data&);
+Reply order(const Invocation&, const Data&);
 Reply health(const Invocation&, const Data&);
 Reply guardLog(const Invocation&, const Data&);
 Reply profileList(const Invocation&, const Data&);

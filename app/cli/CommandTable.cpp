@@ -47,6 +47,29 @@ const QList<Command> kCommands = {
      "installed applications), what each says about the type, which entries are skipped because their "
      "application is not installed, and which one decides.",
      &why},
+    {"order", "TARGET", "", "Show the order in which the system offers applications for TARGET",
+     "Lists every application the system offers for TARGET, in the order it tries them, as gio mime lists them: "
+     "the default first, then the applications added for it, then the others. The default is marked, and so are "
+     "the applications that open it only as a parent type (a text editor for source code); the applications "
+     "you removed from it follow. Change it with reorder, remove and restore-association.",
+     &order},
+    {"reorder", "TARGET APP...", "", "Make the system offer the APPs first for TARGET, in this order",
+     "Writes the APPs, in this order, as the default line of TARGET and its fallbacks and as associations added "
+     "for it, in your mimeapps.list (and in your desktop's own list where that names TARGET): the first APP "
+     "becomes the default, and the system offers the others next. A web browser's links, secure links and pages "
+     "take the order together. While automatic backups are on, the current defaults are backed up first. Prints "
+     "the outcome and the new order; exits with 1 when the change did not succeed.",
+     nullptr, Change::reorder},
+    {"remove", "TARGET APP", "", "Stop the system offering APP for TARGET",
+     "Removes APP from what the system offers for TARGET: a [Removed Associations] line in your mimeapps.list, and "
+     "APP leaves your default and added lines of TARGET. The system reads removals only in mimeapps.list, not in "
+     "a desktop's own list: where the system still offers APP, the outcome says so. Undo it with "
+     "restore-association. Backed up first, as every change; exits with 1 when the change did not succeed.",
+     nullptr, Change::removeAssociation},
+    {"restore-association", "TARGET APP", "", "Let the system offer APP for TARGET again",
+     "Takes APP off the applications you removed from TARGET, so that the system offers it again, and prints the "
+     "new order.",
+     nullptr, Change::restoreAssociation},
     {"health", "", "", "Show the health score and the types that need attention",
      "Shows the share of known types that open in a specific, installed application, and lists the types "
      "that need attention.",
@@ -130,9 +153,8 @@ const char* const kDescription
       "link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain "
       "text, or with --json one JSON document for scripts.";
 const char* const kRunning
-    = "Commands that change Openwright's data (set, reset, pin, unpin, guard check, doctor, profile apply and "
-      "import, "
-      "backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two "
+    = "Commands that change Openwright's data (set, reset, reorder, remove, restore-association, pin, unpin, guard "
+      "check, doctor, profile apply and import, backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two "
       "never "
       "overwrite each other's files; otherwise the command holds Openwright's lock while it runs, and a window "
       "started meanwhile waits for it.";

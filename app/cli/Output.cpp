@@ -376,4 +376,46 @@ std::optional<AppInfo> resolveApp(const DefaultsService& service, const QList<Ta
     return std::nullopt;
 }
 
+void printOrder(Reply& reply, const Invocation& inv, const DefaultsService& service, const Target& target,
+                const QJsonObject& extra)
+{
+    const Associations offer = service.associations(target);
+    const auto current = service.currentDefault(target);
+    QList<AppInfo> apps;
+    for (const QUrl& url : offer.offered)
+        apps.append(service.appInfo(url));
+    if (inv.json) {
+        QJsonObject o = extra;
+        QJsonArray order;
+        for (const AppInfo& app : std::as_const(apps)) {
+            QJsonObject a = appJson(app).toObject();
+            a.insert(u"default"_s, app.isSameEntry(current));
+            a.insert(u"recommended"_s, offer.recommended.contains(app.url));
+            order.append(a);
+        }
+        o.insert(u"target"_s, target.id());
+        o.insert(u"order"_s, order);
+        o.insert(u"removed"_s, QJsonArray::fromStringList(offer.removed));
+        printJson(reply, o);
+        return;
+    }
+    const Style style {inv.color};
+    const QHash<QUrl, QString> names = distinctNames(apps);
+    Table table;
+    table.heading(style.bold(target.description()));
+    for (qsizetype i = 0; i < apps.size(); ++i) {
+        const AppInfo& app = apps[i];
+        // Most apps are made for the type itself: those that open it as a parent type are marked.
+        const QString mark = app.isSameEntry(current)           ? QCoreApplication::translate("cli", "default")
+            : !offer.recommended.contains(app.url) ? QCoreApplication::translate("cli", "as a parent type")
+                                                                : QString();
+        table.row({QString::number(i + 1), names.value(app.url, app.name), style.dim(desktopFileId(app)), mark});
+    }
+    if (apps.isEmpty())
+        table.row({QCoreApplication::translate("cli", "No installed app can open %1").arg(target.description())});
+    for (const QString& removed : offer.removed)
+        table.row({QCoreApplication::translate("cli", "removed"), removed});
+    reply.out += table.text();
+}
+
 } // namespace openwright::cli

@@ -74,6 +74,10 @@ QString planSummary(const QList<PlanStep>& plan);
 // choices, when none or several do.
 std::optional<AppInfo> resolveApp(const DefaultsService& service, const QList<Target>& targets, const QString& text,
                                   Reply& reply);
+// What the system offers for `target`, in its order, numbered, the default and the apps made
+// for the type marked, then what the user removed; with --json one object, `extra` merged in.
+void printOrder(Reply& reply, const Invocation& inv, const DefaultsService& service, const Target& target,
+                const QJsonObject& extra = {});
 // The installed application a desktop-file ID or identity names; nothing, with the reply failed
 // with exit 2, when none does or when a name ending in ".desktop" names two entries (the ID
 // org.telegram.desktop, and the ID org.telegram written with its suffix).

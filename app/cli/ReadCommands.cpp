@@ -31,7 +31,8 @@ TargetState stateOf(const DefaultsService& service, const Target& target, bool c
     if (candidates)
         return service.state(target);
     TargetState state {
-        target, service.currentDefault(target), {}, service.byType(target), service.removedDefault(target)};
+        target, service.currentDefault(target), {}, service.byType(target), service.removedDefault(target),
+        service.source(target)};
     if (!state.current)
         state.candidates = service.state(target).candidates;
     return state;
@@ -149,10 +150,14 @@ Reply status(const Invocation& inv, const Data& data)
                 byType.append(QJsonObject {{u"type"_s, d.type}, {u"app"_s, appJson(d.app)}});
             o.insert(u"byType"_s, byType);
             o.insert(u"removedDefault"_s, appJson(state.removedDefault));
+            o.insert(u"source"_s, state.source ? QJsonValue(sourceName(*state.source)) : QJsonValue::Null);
             if (candidates) {
                 QJsonArray list;
-                for (const AppInfo& a : state.candidates)
-                    list.append(appJson(a));
+                for (qsizetype i = 0; i < state.candidates.size(); ++i) {
+                    QJsonObject app = appJson(state.candidates[i]).toObject();
+                    app.insert(u"recommended"_s, i < state.recommended);
+                    list.append(app);
+                }
                 o.insert(u"candidates"_s, list);
             }
             types.append(o);
@@ -167,6 +172,7 @@ Reply status(const Invocation& inv, const Data& data)
         }
         table.row({c.target.description(), c.title, appCell(state, type.has_value()),
                    style.dim(state.current ? desktopFileId(*state.current) : QString()),
+                   style.dim(state.source ? sourceText(*state.source) : QString()),
                    pinned.contains(c.target) ? u"pinned"_s : QString()});
         if (const QString note = state.note(); !note.isEmpty())
             table.remark({{}, {}, note});
@@ -272,6 +278,13 @@ Reply check(const Invocation& inv, const Data& data)
     else
         reply.line(yes ? u"yes"_s : u"no"_s);
     reply.status = yes ? 0 : 1;
+    return reply;
+}
+
+Reply order(const Invocation& inv, const Data& data)
+{
+    Reply reply;
+    printOrder(reply, inv, data.service(), inv.target());
     return reply;
 }
 

@@ -10,10 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
 
 #include <algorithm>
 #include <memory>
 #include <utility>
+
+#include <sys/stat.h>
 
 namespace openwright::gio {
 
@@ -82,6 +85,8 @@ struct Folder
     qsizetype plain = -1; // mimeapps.list, the only list that may add or remove associations
     QList<Entry> cache;
     QHash<QString, QString> apps; // every desktop-file ID in the folder, as GIO names them, and its file
+    QStringList read; // every file and folder it was read from, present or not
+    QByteArray stamp; // of `read`, each taken before it was read
 };
 
 // GKeyFile does not say where an entry is, so find its line in the text: the last line that
@@ -174,6 +179,22 @@ List readList(const QString& path, bool mayTweak, bool userOwn, const FileOverla
     return list;
 }
 
+// Each path's identity, time and size, or that it is missing.
+QByteArray statStamp(const QStringList& paths)
+{
+    QByteArray stamp;
+    for (const QString& path : paths) {
+        struct stat st = {};
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+            stamp += "-\n";
+            continue;
+        }
+        stamp += QByteArray::number(qulonglong(st.st_ino)) + ':' + QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.'
+            + QByteArray::number(qlonglong(st.st_mtim.tv_nsec)) + ':' + QByteArray::number(qlonglong(st.st_size)) + '\n';
+    }
+    return stamp;
+}
+
 // A path as GLib joins it (g_build_filename), so that it compares equal with the paths GIO gives.
 QString buildPath(const QString& dir, const QString& name)
 {
@@ -184,10 +205,12 @@ QString buildPath(const QString& dir, const QString& name)
 
 // Every desktop-file ID in an applications folder, named as GIO names them, with its file.
 void collectApps(const QString& dir, const QString& prefix, int depth, QHash<QString, QString>& apps,
-                 const FileOverlay* overlay)
+                 const FileOverlay* overlay, Folder& folder)
 {
     if (depth > kMaxFolderDepth)
         return;
+    folder.read.append(dir);
+    folder.stamp += statStamp({dir});
     const QFileInfoList entries
         = QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     for (const QFileInfo& entry : entries) {
@@ -196,7 +219,7 @@ void collectApps(const QString& dir, const QString& prefix, int depth, QHash<QSt
             if (const QString path = buildPath(dir, name); present(path, overlay))
                 apps.insert(prefix + name, path);
         } else if (entry.isDir()) {
-            collectApps(buildPath(dir, name), prefix + name + u'-', depth + 1, apps, overlay);
+            collectApps(buildPath(dir, name), prefix + name + u'-', depth + 1, apps, overlay, folder);
         }
     }
 }
@@ -206,15 +229,23 @@ Folder readFolder(const QString& dir, bool applications, bool user, const QStrin
 {
     Folder folder;
     for (const QString& desktop : desktops)
-        folder.lists.append(readList(buildPath(dir, desktop + u"-mimeapps.list"_s), false, user, overlay));
-    folder.plain = folder.lists.size();
-    folder.lists.append(readList(buildPath(dir, u"mimeapps.list"_s), true, user, overlay));
+        folder.read.append(buildPath(dir, desktop + u"-mimeapps.list"_s));
+    folder.read.append(buildPath(dir, u"mimeapps.list"_s));
     if (applications) {
         // Never part of the standard, but GIO still reads it.
-        folder.lists.append(readList(buildPath(dir, u"defaults.list"_s), false, false, overlay));
-        if (const Owned<GKeyFile> cache = loadKeyFile(buildPath(dir, u"mimeinfo.cache"_s)))
+        folder.read.append(buildPath(dir, u"defaults.list"_s));
+        folder.read.append(buildPath(dir, u"mimeinfo.cache"_s));
+    }
+    folder.stamp = statStamp(folder.read);
+    for (qsizetype i = 0; i < desktops.size(); ++i)
+        folder.lists.append(readList(folder.read[i], false, user, overlay));
+    folder.plain = folder.lists.size();
+    folder.lists.append(readList(folder.read[folder.plain], true, user, overlay));
+    if (applications) {
+        folder.lists.append(readList(folder.read[folder.plain + 1], false, false, overlay));
+        if (const Owned<GKeyFile> cache = loadKeyFile(folder.read[folder.plain + 2]))
             folder.cache = readGroup(cache.get(), kCacheGroup, {});
-        collectApps(dir, {}, 0, folder.apps, overlay);
+        collectApps(dir, {}, 0, folder.apps, overlay, folder);
     }
     return folder;
 }
@@ -236,17 +267,22 @@ QList<Folder> readFolders(const QStringList& desktops, const FileOverlay* overla
 
 // The parent types of each type: the subclass data of the shared MIME database, in every folder
 // GIO reads it from.
+// The files of the shared MIME database's subclass data, in every folder GIO reads it from, named
+// as GIO names them. Not through g_content_type_get_mime_dirs(): its first call after a type
+// was looked up reloads the database and loses the first load (LeakSanitizer reports it).
+QStringList subclassFiles()
+{
+    QStringList files {QFile::decodeName(g_get_user_data_dir()) + u"/mime/subclasses"_s};
+    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+        files.append(QFile::decodeName(*d) + u"/mime/subclasses"_s);
+    return files;
+}
+
 QHash<QString, QStringList> parentTypes()
 {
-    // The folders GIO reads the database from, named as GIO names them. Not through
-    // g_content_type_get_mime_dirs(): its first call after a type was looked up reloads the
-    // database and loses the first load (LeakSanitizer reports it).
-    QStringList mimeDirs {QFile::decodeName(g_get_user_data_dir()) + u"/mime"_s};
-    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
-        mimeDirs.append(QFile::decodeName(*d) + u"/mime"_s);
     QHash<QString, QStringList> parents;
-    for (const QString& dir : mimeDirs) {
-        QFile file(dir + u"/subclasses"_s);
+    for (const QString& path : subclassFiles()) {
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         while (!file.atEnd()) {
@@ -637,6 +673,71 @@ QHash<QString, QString> predictDefaults(const QStringList& types, const FileOver
         opens.insert(type, chain.app ? chain.app->desktopId : QString());
     }
     return opens;
+}
+
+namespace {
+
+// The folders and type data as the lookup reads them, kept while nothing they were read from
+// changes: an entry added, removed or renamed changes its folder's time, a list or cache its
+// own. A few dozen stats for each row instead of listing every applications folder.
+struct Kept
+{
+    QString places; // the folders and desktop names they were read for
+    QStringList read;
+    QByteArray stamp;
+    QList<Folder> folders;
+    QHash<QString, QStringList> parents;
+};
+
+Kept keptFolders()
+{
+    static QMutex mutex;
+    static Kept kept;
+    const QStringList desktops = currentDesktops();
+    QString places = desktops.join(u':') + u'\n' + QFile::decodeName(g_get_user_config_dir()) + u'\n'
+        + QFile::decodeName(g_get_user_data_dir());
+    for (const gchar* const* d = g_get_system_config_dirs(); d && *d; ++d)
+        places += u'\n' + QFile::decodeName(*d);
+    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+        places += u'\n' + QFile::decodeName(*d);
+    QMutexLocker lock(&mutex);
+    if (kept.places == places && statStamp(kept.read) == kept.stamp)
+        return kept;
+    Kept fresh;
+    fresh.places = places;
+    // Each stamped before it is read: a change meanwhile is read again next time.
+    fresh.read = subclassFiles();
+    fresh.stamp = statStamp(fresh.read);
+    fresh.parents = parentTypes();
+    fresh.folders = readFolders(desktops);
+    for (const Folder& folder : std::as_const(fresh.folders)) {
+        fresh.read += folder.read;
+        fresh.stamp += folder.stamp;
+    }
+    kept = fresh;
+    return kept;
+}
+
+bool isUnder(const QString& path, const char* dir)
+{
+    const QString folder = QDir::cleanPath(QFile::decodeName(dir));
+    return QDir::cleanPath(path).startsWith(folder + u'/');
+}
+
+} // namespace
+
+DefaultSource answerSource(const QString& contentType)
+{
+    const Kept kept = keptFolders();
+    const DecisionChain chain = Explainer(Target(), contentType, kept.folders, kept.parents).run(false);
+    const DecisionStep* step = chain.decisiveStep();
+    if (!chain.app || !step)
+        return DefaultSource::notSet;
+    if (step->file.isEmpty())
+        return DefaultSource::system;
+    return isUnder(step->file, g_get_user_config_dir()) || isUnder(step->file, g_get_user_data_dir())
+        ? DefaultSource::user
+        : DefaultSource::desktop;
 }
 
 QStringList affectedTypes(const QStringList& types, const QStringList& ids)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DecisionChain.h"
+#include "TargetState.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -24,6 +25,11 @@ using FileOverlay = QHash<QString, std::optional<QByteArray>>;
 // the same lookup as explain(), with the files in `changed` read as given there. Reads the files
 // once for all the types. Thread-safe.
 QHash<QString, QString> predictDefaults(const QStringList& types, const FileOverlay& changed = {});
+
+// Where the system's answer for `contentType` comes from: the user's own lists, another list
+// (a desktop's or the administrator's), or the first installed handler. Keeps what it read
+// while none of those files changes. Thread-safe.
+DefaultSource answerSource(const QString& contentType);
 
 // `types` (canonical), the types the installed entries of `ids` declare, and every type that
 // inherits from one of them: those whose default a change of their lines or entries can move.

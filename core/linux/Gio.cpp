@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -107,6 +108,7 @@ using AppListPtr = std::unique_ptr<GList, AppListFree>;
 
 constexpr const char* kDefaultGroup = "Default Applications";
 constexpr const char* kAddedGroup = "Added Associations";
+constexpr const char* kRemovedGroup = "Removed Associations";
 
 QString fromUtf8(const char* s)
 {
@@ -372,20 +374,43 @@ namespace {
 // `canonical` as the shared MIME database spells it: the database lists each type it knows in
 // MIME/types, spelled as the system matches it (application/vnd.ms-excel.sheet.macroEnabled.12);
 // a type written in another case (Application/PDF) is taken in the database's spelling.
+QByteArray fileStamp(const QByteArray& path);
+
+// The types one MIME/types file lists, kept while the file stays the same: every declared type
+// of a thousand applications is looked up here.
+struct DatabaseTypes
+{
+    QByteArray stamp;
+    QSet<QString> exact;
+    QHash<QString, QString> folded; // lower case to the first spelling listed
+};
+
 std::optional<QString> databaseSpelling(const QString& canonical)
 {
+    static QMutex mutex;
+    static QHash<QString, DatabaseTypes> kept;
     std::optional<QString> otherCase;
+    const QString lower = canonical.toLower();
     for (const QString& dir : dataDirs()) {
-        const FileRead types = readWholeFile(dir + QLatin1StringView("/mime/types"), kMaxConfigFileBytes);
-        if (!types.bytes)
-            continue;
-        for (const QByteArray& line : types.bytes->split('\n')) {
-            const QString known = QString::fromUtf8(line.trimmed());
-            if (known == canonical)
-                return canonical;
-            if (!otherCase && known.compare(canonical, Qt::CaseInsensitive) == 0)
-                otherCase = known;
+        const QString path = dir + QLatin1StringView("/mime/types");
+        const QByteArray stamp = fileStamp(QFile::encodeName(path));
+        QMutexLocker lock(&mutex);
+        DatabaseTypes& types = kept[path];
+        if (types.stamp != stamp || stamp.isEmpty()) {
+            types = {stamp, {}, {}};
+            const FileRead read = readWholeFile(path, kMaxConfigFileBytes);
+            if (read.bytes) {
+                for (const QByteArray& line : read.bytes->split('\n')) {
+                    const QString known = QString::fromUtf8(line.trimmed());
+                    types.exact.insert(known);
+                    types.folded.insert(known.toLower(), types.folded.value(known.toLower(), known));
+                }
+            }
         }
+        if (types.exact.contains(canonical))
+            return canonical;
+        if (!otherCase && types.folded.contains(lower))
+            otherCase = types.folded.value(lower);
     }
     return otherCase;
 }
@@ -455,6 +480,19 @@ QList<App> allForType(const QString& contentType)
     return apps;
 }
 
+bool isMadeFor(const App& app, const QString& contentType, const QStringList& added)
+{
+    if (added.contains(app.id + QStringLiteral(".desktop")))
+        return true;
+    const QByteArray type = contentType.toUtf8();
+    return std::any_of(app.types.cbegin(), app.types.cend(), [&](const QString& declared) {
+        if (declared == contentType)
+            return true;
+        GCharPtr canonical(g_content_type_from_mime_type(declared.toUtf8().constData()));
+        return canonical && g_content_type_equals(canonical.get(), type.constData());
+    });
+}
+
 const QStringList& registeredTypes()
 {
     // The shared MIME database is read once per process, as GIO itself reads it.
@@ -477,13 +515,17 @@ bool isA(const QString& type, const QString& parent)
 
 QString typeDescription(const QString& contentType)
 {
+    // A link type is named as a link, not by the type that stands for it.
+    if (contentType.startsWith(QLatin1StringView("x-scheme-handler/")) && contentType.size() > 17)
+        return QCoreApplication::translate("Applications", "%1: links").arg(contentType.mid(17));
     const QByteArray type = contentType.toUtf8();
     if (g_content_type_is_unknown(type.constData()))
         return {};
     GCharPtr description(g_content_type_get_description(type.constData()));
     const QString text = fromUtf8(description.get());
-    // GIO describes a type the database lacks by the type itself.
-    return text == contentType ? QString() : text;
+    // GIO describes a type the database lacks by the type itself ("%s type", in GLib's words).
+    const QString generic = QString::fromUtf8(g_dgettext("glib20", "%s type")).replace(QStringLiteral("%s"), contentType);
+    return text == contentType || text == generic ? QString() : text;
 }
 
 QList<App> allApplications()
@@ -969,6 +1011,82 @@ std::optional<Error> removeChoice(const QString& path, const QString& contentTyp
         GStrvPtr keys(g_key_file_get_keys(file.get(), group, &count, nullptr));
         if (keys && count == 0)
             g_key_file_remove_group(file.get(), group, nullptr);
+    }
+    return saveKeyFile(file.get(), filePath);
+}
+
+namespace {
+
+constexpr const char* kTypeGroups[] = {kDefaultGroup, kAddedGroup, kRemovedGroup};
+
+QStringList* groupOf(TypeLines& lines, int group)
+{
+    QStringList* lists[] = {&lines.defaults, &lines.added, &lines.removed};
+    return lists[group];
+}
+
+TypeLines linesOf(GKeyFile* file, const QString& contentType)
+{
+    TypeLines lines;
+    for (int g = 0; g < 3; ++g) {
+        QStringList& list = *groupOf(lines, g);
+        for (const QString& key : typeKeys(file, contentType, kTypeGroups[g])) {
+            GStrvPtr entries(g_key_file_get_string_list(file, kTypeGroups[g], key.toUtf8().constData(), nullptr, nullptr));
+            for (gchar** entry = entries.get(); entry && *entry; ++entry) {
+                if (**entry && !list.contains(fromUtf8(*entry)))
+                    list.append(fromUtf8(*entry));
+            }
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+TypeLines typeLines(const QString& path, const QString& contentType)
+{
+    GKeyFilePtr file(g_key_file_new());
+    if (!g_key_file_load_from_file(file.get(), path.toUtf8().constData(), G_KEY_FILE_NONE, nullptr))
+        return {};
+    return linesOf(file.get(), contentType);
+}
+
+std::optional<Error> editTypeLines(const QString& path, const QString& contentType,
+                                   const std::function<void(TypeLines&)>& edit)
+{
+    GKeyFilePtr file(g_key_file_new());
+    GError* raw = nullptr;
+    const QByteArray filePath = path.toUtf8();
+    if (!g_key_file_load_from_file(file.get(), filePath.constData(),
+                                   GKeyFileFlags(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS), &raw)) {
+        GErrorPtr error(raw);
+        if (error->domain != G_FILE_ERROR || error->code != G_FILE_ERROR_NOENT)
+            return toError(error.get());
+    }
+    const TypeLines before = linesOf(file.get(), contentType);
+    TypeLines lines = before;
+    edit(lines);
+    if (lines == before)
+        return std::nullopt;
+    // Lines under an alias go with the rest: the type is written once, by the name asked for.
+    removeTypeLines(file.get(), contentType, {kDefaultGroup, kAddedGroup, kRemovedGroup});
+    const QByteArray key = contentType.toUtf8();
+    for (int g = 0; g < 3; ++g) {
+        const QStringList& list = *groupOf(lines, g);
+        if (!list.isEmpty()) {
+            QList<QByteArray> values;
+            for (const QString& id : list)
+                values.append(id.toUtf8());
+            std::vector<const gchar*> entries;
+            for (const QByteArray& v : std::as_const(values))
+                entries.push_back(v.constData());
+            g_key_file_set_string_list(file.get(), kTypeGroups[g], key.constData(), entries.data(), entries.size());
+        }
+        // A group left empty goes with its header.
+        gsize count = 0;
+        GStrvPtr keys(g_key_file_get_keys(file.get(), kTypeGroups[g], &count, nullptr));
+        if (keys && count == 0)
+            g_key_file_remove_group(file.get(), kTypeGroups[g], nullptr);
     }
     return saveKeyFile(file.get(), filePath);
 }

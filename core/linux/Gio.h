@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The door to GIO and GLib: Qt types in, Qt types out. Nothing else but DecisionReader.cpp
@@ -44,6 +45,9 @@ std::optional<QString> contentTypeOfFile(const QString& path, QString* problem);
 
 std::optional<App> defaultForType(const QString& contentType);
 QList<App> allForType(const QString& contentType);
+// Whether `app` is made for the type itself, not only for a parent type: its entry declares
+// the type (or an alias of it), or the user's list adds it for the type (`added`, as listed).
+bool isMadeFor(const App& app, const QString& contentType, const QStringList& added);
 // The MIME database's description of a type ("MPEG-4 video"), in the user's language; empty
 // for a type the database does not know.
 QString typeDescription(const QString& contentType);
@@ -147,5 +151,23 @@ QStringList addedAssociations(const QString& path, const QString& contentType);
 // list at `path`, and with `associations` from its [Added Associations] too, keeping the rest
 // of the file; atomically. Writes nothing when there is no such line.
 std::optional<Error> removeChoice(const QString& path, const QString& contentType, bool associations);
+
+// A type's lines of one list, each group's entries in order, as written ("vlc.desktop").
+struct TypeLines
+{
+    QStringList defaults; // [Default Applications]
+    QStringList added; // [Added Associations]
+    QStringList removed; // [Removed Associations]
+
+    friend bool operator==(const TypeLines&, const TypeLines&) = default;
+};
+// The type's lines of the list at `path`, under the type or its aliases; empty for a list that is
+// missing or does not parse.
+TypeLines typeLines(const QString& path, const QString& contentType);
+// Lets `edit` change the type's lines of the list at `path` (a missing list being empty) and
+// writes them back under the type's own name, keeping the rest of the file; atomically, and
+// nothing when `edit` changed nothing.
+std::optional<Error> editTypeLines(const QString& path, const QString& contentType,
+                                   const std::function<void(TypeLines&)>& edit);
 
 } // namespace openwright::gio

@@ -267,8 +267,24 @@ TargetReading SystemLaunchServices::read(const Target& target, bool candidates) 
     if (target.isRole())
         return readRole(DesktopTerminal::read());
     TypeDefaults defaults(target);
-    return {defaultApp(defaults), defaultsByType(defaults), removedDefault(defaults),
-            candidates ? candidateApps(defaults.types) : QList<QUrl>()};
+    QList<QUrl> madeFor;
+    TargetReading reading {defaultApp(defaults), defaultsByType(defaults), removedDefault(defaults),
+                           candidates ? candidateApps(defaults.types, &madeFor) : QList<QUrl>()};
+    reading.recommended = std::move(madeFor);
+    // A split target's first type stands for it, as its first type names it.
+    if (reading.current || !reading.byType.isEmpty())
+        reading.source = gio::answerSource(defaults.types.first());
+    else if (!defaults.types.isEmpty())
+        reading.source = DefaultSource::notSet;
+    return reading;
+}
+
+std::optional<DefaultSource> SystemLaunchServices::source(const Target& target) const
+{
+    if (target.isRole())
+        return readRole(DesktopTerminal::read()).source;
+    const QStringList types = contentTypes(target);
+    return types.isEmpty() ? std::nullopt : std::optional(gio::answerSource(types.first()));
 }
 
 QList<QUrl> SystemLaunchServices::candidateApps(const Target& target) const
@@ -295,15 +311,27 @@ TargetReading SystemLaunchServices::readRole(const DesktopTerminal::Reading& rea
     }
     for (const gio::App& app : reading.candidates)
         out.candidates.append(remember(app));
+    if (!reading.current() && !reading.split())
+        out.source = DefaultSource::notSet;
+    else if (reading.hasUserChoice())
+        out.source = DefaultSource::user;
+    else if (reading.decidingList() || reading.desktopSetting)
+        out.source = DefaultSource::desktop;
+    else
+        out.source = DefaultSource::system;
     return out;
 }
 
-QList<QUrl> SystemLaunchServices::candidateApps(const QStringList& types) const
+QList<QUrl> SystemLaunchServices::candidateApps(const QStringList& types, QList<QUrl>* madeFor) const
 {
     QList<QUrl> urls;
     for (const QString& type : types) {
-        for (const gio::App& app : gio::allForType(type))
+        const QStringList added = madeFor ? gio::addedAssociations(gio::userLists().last(), type) : QStringList();
+        for (const gio::App& app : gio::allForType(type)) {
             urls.append(remember(app));
+            if (madeFor && gio::isMadeFor(app, type, added))
+                madeFor->append(urls.last());
+        }
     }
     return urls;
 }
@@ -1021,6 +1049,147 @@ bool SystemLaunchServices::resetTerminal()
     if (const auto failure = DesktopTerminal::reset())
         throw putBack(*failure, snapshots, {}, {});
     return true;
+}
+
+Associations SystemLaunchServices::associations(const Target& target) const
+{
+    Associations out;
+    if (target.isRole()) {
+        out.offered = candidateApps(target);
+        return out;
+    }
+    const QStringList types = contentTypes(target);
+    if (types.isEmpty())
+        return out;
+    // The first type decides the order, as it does the default.
+    const QStringList added = gio::addedAssociations(gio::userLists().last(), types.first());
+    QSet<QString> seen;
+    for (const gio::App& app : gio::allForType(types.first())) {
+        if (seen.contains(app.path))
+            continue;
+        seen.insert(app.path);
+        out.offered.append(remember(app));
+        if (gio::isMadeFor(app, types.first(), added))
+            out.recommended.append(out.offered.last());
+    }
+    out.removed = gio::typeLines(gio::userLists().last(), types.first()).removed;
+    for (const QString& removed : std::as_const(out.removed)) {
+        if (const auto app = gio::listedEntryForId(removed.chopped(removed.endsWith(u".desktop"_s) ? 8 : 0)))
+            out.restorable.append(remember(*app));
+    }
+    return out;
+}
+
+QString SystemLaunchServices::arrange(const QList<Target>& targets, Arrangement how, const QList<QUrl>& apps)
+{
+    if (targets.isEmpty() || apps.isEmpty())
+        return {};
+    if (targets.first().isRole()) {
+        throw LaunchError::platform(u"openwright"_s, 1,
+                                    QCoreApplication::translate("Applications",
+                                                                "The terminal has one choice, not an order: set it instead."));
+    }
+    if (!contentType(targets.first()))
+        throw LaunchError::unknownType(targets.first().payload());
+    QStringList ids;
+    for (const QUrl& app : apps) {
+        bool installed = false;
+        const QString id = desktopIdForPath(app.toLocalFile(), &installed);
+        // A removed one may be given back whatever its state; an order names installed entries.
+        if (how != Arrangement::restore && (!installed || !gio::listedEntryForId(id))) {
+            throw LaunchError::platform(
+                u"openwright"_s, 1,
+                QCoreApplication::translate("Applications", "That application is not installed where the system finds it"),
+                LaunchError::Meaning::appMissing);
+        }
+        ids.append(id + u".desktop"_s);
+    }
+    const QStringList types = typesOf(targets);
+
+    QMutexLocker lock(&m_writeLock);
+    // The user's mimeapps.list carries the order as the default line's fallbacks and as added
+    // associations, and the removals: the only list whose associations the system reads. The
+    // user's desktop lists outrank its default line, so where they name the type they take the
+    // same order (and lose what is removed).
+    const QStringList lists = gio::userLists();
+    const QString userList = lists.last();
+    QStringList files {userList};
+    for (const QString& list : lists.first(lists.size() - 1)) {
+        if (std::any_of(types.cbegin(), types.cend(), [&](const QString& t) { return !listedFor(list, t).isEmpty(); }))
+            files.append(list);
+    }
+    for (const QString& file : std::as_const(files)) {
+        if (auto managed = managedList(file))
+            throw *managed;
+    }
+    QString keptAside;
+    const QString note = keepUnreadableListAside(userList, &keptAside);
+    QList<Snapshot> snapshots;
+    for (const QString& file : std::as_const(files))
+        snapshotOnce(snapshots, QFileInfo(file).isSymLink() ? QFileInfo(file).canonicalFilePath() : file);
+    const auto edit = [&](gio::TypeLines& lines, bool plain) {
+        switch (how) {
+        case Arrangement::order:
+            lines.defaults = ids;
+            if (plain) {
+                QStringList rest = lines.added;
+                rest.removeIf([&](const QString& id) { return ids.contains(id); });
+                lines.added = ids + rest;
+                lines.removed.removeIf([&](const QString& id) { return ids.contains(id); });
+            }
+            break;
+        case Arrangement::remove:
+            lines.defaults.removeAll(ids.first());
+            if (plain) {
+                lines.added.removeAll(ids.first());
+                if (!lines.removed.contains(ids.first()))
+                    lines.removed.append(ids.first());
+            }
+            break;
+        case Arrangement::restore:
+            if (plain)
+                lines.removed.removeAll(ids.first());
+            break;
+        }
+    };
+    for (const QString& file : std::as_const(files)) {
+        const QString path = QFileInfo(file).isSymLink() ? QFileInfo(file).canonicalFilePath() : file;
+        for (const QString& type : types) {
+            // A desktop list only where it names the type: it reads no associations.
+            if (file != userList && listedFor(file, type).isEmpty())
+                continue;
+            const auto failure
+                = gio::editTypeLines(path, type, [&](gio::TypeLines& lines) { edit(lines, file == userList); });
+            if (failure)
+                throw putBack(*failure, snapshots, userList, keptAside);
+        }
+    }
+    // GIO sees the lists through its file monitor a moment later: wait until its offer follows.
+    const auto follows = [&](const QList<gio::App>& offered) {
+        QStringList now;
+        for (const gio::App& app : offered)
+            now.append(app.id + u".desktop"_s);
+        switch (how) {
+        case Arrangement::order: return now.first(std::min(now.size(), ids.size())) == ids;
+        case Arrangement::remove: return !now.contains(ids.first());
+        case Arrangement::restore: return true;
+        }
+        return true;
+    };
+    const QDeadlineTimer deadline(how == Arrangement::restore ? 200 : 2000);
+    bool followed = false;
+    while (!(followed = follows(gio::allForType(types.first()))) && !deadline.hasExpired())
+        ::usleep(10 * 1000);
+    if (!followed) {
+        const QString still = how == Arrangement::remove
+            ? QCoreApplication::translate("Applications",
+                                          "The system still offers %1: a list of the desktop or the administrator "
+                                          "names it, and the system reads removals only in mimeapps.list.")
+                  .arg(ids.first())
+            : QCoreApplication::translate("Applications", "The system does not offer them in this order yet.");
+        return note.isEmpty() ? still : note + u' ' + still;
+    }
+    return note;
 }
 
 AppInfo AppInfo::read(const QUrl& url)

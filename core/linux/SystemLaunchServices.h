@@ -27,6 +27,8 @@ public:
     QList<QUrl> candidateApps(const Target& target) const override;
     QString setDefaultApp(const QUrl& app, const QList<Target>& targets) override;
     bool resetDefault(const QList<Target>& targets) override;
+    Associations associations(const Target& target) const override;
+    QString arrange(const QList<Target>& targets, Arrangement how, const QList<QUrl>& apps) override;
     bool hasUserChoice(const Target& target) const override;
     bool isUsersChoice(const Target& target, const QUrl& app) const override;
     std::optional<QString> realType(const QString& type) const override { return gio::databaseType(type); }
@@ -38,6 +40,7 @@ public:
     std::optional<QUrl> locateExact(const QString& name) const override;
     std::optional<QString> exactName(const QUrl& app) const override;
     std::optional<AppInfo> removedDefault(const Target& target) const override;
+    std::optional<DefaultSource> source(const Target& target) const override;
     TargetReading read(const Target& target, bool candidates = true) const override;
     QList<QUrl> allApplications() const override;
     QStringList declaredTypes(const QUrl& app) const override;
@@ -79,7 +82,8 @@ private:
     QList<std::pair<QString, std::optional<QUrl>>> defaultsByType(TypeDefaults& defaults) const;
     std::optional<AppInfo> removedDefault(TypeDefaults& defaults) const;
     static DecisionChain explain(const Target& target, const QString& type);
-    QList<QUrl> candidateApps(const QStringList& types) const;
+    // With `madeFor`, also those made for one of the types itself (see gio::isMadeFor).
+    QList<QUrl> candidateApps(const QStringList& types, QList<QUrl>* madeFor = nullptr) const;
     // The terminal role's state, from one reading of its settings.
     TargetReading readRole(const DesktopTerminal::Reading& reading) const;
     void setTerminal(const QUrl& app);

@@ -433,8 +433,11 @@ INSTANTIATE_TEST_SUITE_P(
         ExitRow {"removed_default",
                  {u"status"_s, u".md"_s},
                  0,
-                 u"Okular  org.kde.okular.desktop\n"
+                 u"Okular  org.kde.okular.desktop  Chosen by the system\n"
                  u"                           Set to atom, which is no longer installed. Okular opens it for now.\n"_s},
+        // The order the system offers, changed and shown; a removal listed after it.
+        ExitRow {"reorder", {u"reorder"_s, u".pdf"_s, u"okular"_s, u"evince"_s}, 0, u"Changed\n.pdf\n  1  Okular  "_s},
+        ExitRow {"remove_association", {u"remove"_s, u".pdf"_s, u"firefox"_s}, 0, u"  removed  firefox.desktop\n"_s},
         ExitRow {"removed_default_health",
                  {u"health"_s},
                  0,
@@ -1252,7 +1255,7 @@ TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
           CompletionRow {u"set .mp4 org."_s, u"org.gnome.Totem.desktop org.videolan.VLC.desktop"_s},
           // Each position: the command, a type, an application by name or ID (or, where more
           // types may follow, a type), a name.
-          CompletionRow {u"re"_s, u"reset"_s}, CompletionRow {u"reset mail"_s, u"mailto:"_s},
+          CompletionRow {u"rese"_s, u"reset"_s}, CompletionRow {u"reset mail"_s, u"mailto:"_s},
           CompletionRow {u"set .png gi"_s, u"gimp.desktop"_s},
           CompletionRow {u"set .png GNU"_s, u"GNU Image Manipulation Program"_s},
           CompletionRow {u"set .png .we"_s, u".webp"_s},
@@ -1274,7 +1277,7 @@ TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
     const QString help = run({u"--help"_s}).out;
     for (const openwright::cli::Command& c : openwright::cli::commands()) {
         const QString name = QString::fromLatin1(c.name);
-        EXPECT_TRUE(page.contains(u".B "_s + name)) << c.name;
+        EXPECT_TRUE(page.contains(u".B "_s + QString(name).replace(u'-', u"\\-"_s))) << c.name; // roff's hyphen
         EXPECT_TRUE(help.contains(u"  "_s + name + u' ')) << c.name;
     }
     // Every file Openwright reads or writes, every variable it follows, and examples.

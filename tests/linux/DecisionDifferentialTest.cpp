@@ -314,11 +314,14 @@ Outcome check(const QString& root, quint64 seed, int index)
         if (f.size() == 2)
             continue; // a type the MIME database does not know
         ++outcome.checks;
-        if (f.size() != 6 || f[1] != f[2] || f[1] != f[3] || f[4] != u"agrees"_s)
+        // Where the answer comes from, as status says it, is where "why" finds the deciding line;
+        // nothing opens it exactly when GIO names nothing.
+        if (f.size() != 8 || f[1] != f[2] || f[1] != f[3] || f[4] != u"agrees"_s || f[6] != f[7]
+            || (f[1].isEmpty() != (f[6] == u"notSet"_s)))
             outcome.failures += u"  "_s + line.replace(root, u"…"_s) + u'\n';
     }
     if (!outcome.failures.isEmpty()) {
-        outcome.failures = u"target, GIO, status, why, agreement, summary:\n"_s + outcome.failures
+        outcome.failures = u"target, GIO, status, why, agreement, summary, source, why's source:\n"_s + outcome.failures
             + desktop.report().replace(root, u"…"_s);
     }
     return outcome;

@@ -2,7 +2,9 @@
 // One process per generated desktop for the differential test: GIO reads the XDG variables
 // once per process, so each desktop gets a fresh one. For every target on the command line it
 // prints, tab-separated: the target, GIO's own default (g_app_info_get_default_for_type), what
-// status reads, what the explanation arrives at, whether the explanation agrees, and its summary.
+// status reads, what the explanation arrives at, whether the explanation agrees, its summary,
+// where status says the answer comes from, and where the explanation's deciding step is (the
+// user's home, another list, the installed handlers).
 // With --reset first, it resets the targets instead and prints nothing.
 #include "SystemLaunchServices.h"
 
@@ -27,6 +29,17 @@ QString gioDefault(const QString& type)
         : QStringLiteral("(not a desktop entry)");
     g_object_unref(info);
     return path;
+}
+
+QString whySource(const DecisionChain& chain)
+{
+    const DecisionStep* step = chain.decisiveStep();
+    if (!chain.app || !step)
+        return sourceName(DefaultSource::notSet);
+    if (step->file.isEmpty())
+        return sourceName(DefaultSource::system);
+    return sourceName(step->file.startsWith(qEnvironmentVariable("HOME") + u'/') ? DefaultSource::user
+                                                                                 : DefaultSource::desktop);
 }
 
 } // namespace
@@ -61,7 +74,9 @@ int main(int argc, char** argv)
                                   status ? status->toLocalFile() : QString(),
                                   chain.app ? chain.app->path : QString(),
                                   chain.agreesWithSystem ? QStringLiteral("agrees") : QStringLiteral("differs"),
-                                  chain.summary()};
+                                  chain.summary(),
+                                  sourceName(system.read(*target, false).source.value_or(DefaultSource::notSet)),
+                                  whySource(chain)};
         std::printf("%s\n", fields.join(u'\t').toUtf8().constData());
     }
     return 0;

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -87,9 +88,12 @@ TEST_F(SystemLaunchServicesTest, UnknownExtensionsAndSchemes)
     EXPECT_EQ(service.change({unknown, url(alpha)}),
               ChangeResult::failed(u"The system doesn't recognise .zzqqxx files"_s));
     const Target scheme = Target::scheme(u"nobody-handles-this"_s);
-    EXPECT_EQ(service.state(scheme), (TargetState {scheme, std::nullopt, {}}));
+    EXPECT_EQ(service.state(scheme), (TargetState {scheme, std::nullopt, {}, {}, {}, DefaultSource::notSet}));
     // A scheme is always a type: it can be given a handler.
     EXPECT_EQ(service.change({scheme, url(alpha)}), ChangeResult::changed());
+    // Named as a link, and a type the database lacks has no name (not GIO's "… type").
+    EXPECT_EQ(system->typeDescription(u"x-scheme-handler/https"_s), u"https: links"_s);
+    EXPECT_EQ(system->typeDescription(u"application/x-ow-nothing-knows"_s), QString());
 }
 
 TEST_F(SystemLaunchServicesTest, WebBrowserMovesLinksAndPagesTogether)
@@ -385,10 +389,125 @@ TEST_F(SystemLaunchServicesTest, AnExtensionOfSeveralTypesIsReadAndWrittenAsAWho
     EXPECT_EQ(explained, types);
 
     EXPECT_EQ(service.change({pair, url(viewer)}), ChangeResult::changed());
-    EXPECT_EQ(service.state(pair), (TargetState {pair, AppInfo::read(url(viewer)), split.candidates}));
+    EXPECT_EQ(service.state(pair), (TargetState {pair, AppInfo::read(url(viewer)), split.candidates, {}, {}, DefaultSource::user, split.recommended}));
     const QString list = XdgTree::readList();
     EXPECT_TRUE(list.contains(u"application/x-ow-drawing=viewer.desktop"_s)) << list.toStdString();
     EXPECT_TRUE(list.contains(u"model/x-ow-mesh=viewer.desktop"_s)) << list.toStdString();
+}
+
+TEST_F(SystemLaunchServicesTest, EachAnswerSaysWhereItComesFromAsTheListsChange)
+{
+    const Target txt = Target::fileExtension(u"txt"_s);
+    const Target png = Target::fileExtension(u"png"_s);
+    using enum DefaultSource;
+    build();
+    // Each step changes the files within this one process: what was read and kept must follow.
+    const std::function<void()> steps[] = {
+        [] {},
+        [] { XdgTree::writeList(XdgTree::applicationsDir(XdgTree::Level::system) + u"/mimeapps.list"_s,
+                                u"[Default Applications]\ntext/plain=alpha.desktop;\n"_s); },
+        [&] { ASSERT_EQ(service.change({pdf, {}}), ChangeResult::changed()); },
+        [&] {
+            XdgTree::addApp(u"gamma"_s, u"Gamma"_s, {u"image/png"_s}, XdgTree::Level::user);
+            XdgTree::buildCaches();
+        },
+        // The app the desktop's list gives, chosen: now the user's own choice.
+        [&] { ASSERT_EQ(service.change({txt, url(alpha)}), ChangeResult::changed()); },
+    };
+    const DefaultSource expected[][3] = {
+        // pdf, txt, png
+        {user, system, notSet},
+        {user, desktop, notSet},
+        {system, desktop, notSet},
+        {system, desktop, system},
+        {system, user, system},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        steps[i]();
+        const Target targets[] = {pdf, txt, png};
+        for (size_t k = 0; k < std::size(targets); ++k) {
+            SCOPED_TRACE(testing::Message() << "step " << i << ", " << targets[k].id().toStdString());
+            EXPECT_EQ(service.source(targets[k]), expected[i][k]);
+            EXPECT_EQ(service.state(targets[k], false).source, expected[i][k]);
+        }
+    }
+}
+
+TEST_F(SystemLaunchServicesTest, TheAppsMadeForATypeAreItsFirstCandidates)
+{
+    // Alpha opens C source as plain text; "Cee 10" and "Cee 9" are made for it.
+    const QString cee10 = XdgTree::addApp(u"cee10"_s, u"Cee 10"_s, {u"text/x-csrc"_s});
+    const QString cee9 = XdgTree::addApp(u"cee9"_s, u"Cee 9"_s, {u"text/x-csrc"_s});
+    build();
+    const TargetState c = service.state(Target::fileExtension(u"c"_s));
+    QList<QUrl> order;
+    for (const AppInfo& app : c.candidates)
+        order.append(app.url);
+    EXPECT_EQ(order, (QList {url(cee9), url(cee10), url(alpha)}));
+    EXPECT_EQ(c.recommended, 2);
+}
+
+// What `gio mime TYPE` lists under a heading ("Registered applications", "Recommended
+// applications"): GIO's own word, from a process of its own.
+QStringList gioListed(const QString& type, const QString& heading)
+{
+    QProcess gio;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"LC_ALL"_s, u"C"_s); // the headings in English
+    gio.setProcessEnvironment(env);
+    gio.start(u"gio"_s, {u"mime"_s, type});
+    gio.waitForFinished(10'000);
+    QStringList ids;
+    bool under = false;
+    for (const QString& line : QString::fromUtf8(gio.readAllStandardOutput()).split(u'\n')) {
+        if (!line.startsWith(u'\t'))
+            under = line.startsWith(heading);
+        else if (under)
+            ids.append(line.trimmed());
+    }
+    return ids;
+}
+
+TEST_F(SystemLaunchServicesTest, AnOrderARemovalAndItsUndoAreWhatGioOffers)
+{
+    const QString gamma = XdgTree::addApp(u"gamma"_s, u"Gamma"_s, {u"application/pdf"_s});
+    build(u"[Default Applications]\n# mine\napplication/pdf=alpha.desktop;\n[Added Associations]\ntext/plain=beta.desktop;\n"_s);
+    const auto ids = [](const QList<QUrl>& apps) {
+        QStringList ids;
+        for (const QUrl& app : apps)
+            ids.append(QFileInfo(app.toLocalFile()).fileName());
+        return ids;
+    };
+    const auto offered = [&] { return ids(service.associations(pdf).offered); };
+    struct Step
+    {
+        Arrangement how;
+        QStringList apps;
+        QStringList first; // what the offer starts with, the default first
+        QStringList removed;
+    };
+    const Step steps[] = {
+        {Arrangement::order, {gamma}, {u"gamma.desktop"_s}, {}},
+        {Arrangement::order, {beta, gamma}, {u"beta.desktop"_s, u"gamma.desktop"_s}, {}},
+        {Arrangement::remove, {beta}, {u"gamma.desktop"_s, u"alpha.desktop"_s}, {u"beta.desktop"_s}},
+        {Arrangement::restore, {beta}, {u"gamma.desktop"_s}, {}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.first.join(u' ').toStdString());
+        QList<QUrl> apps;
+        for (const QString& app : step.apps)
+            apps.append(url(app));
+        EXPECT_EQ(service.arrange(pdf, step.how, apps), ChangeResult::changed());
+        EXPECT_EQ(offered().first(std::min(offered().size(), step.first.size())), step.first);
+        EXPECT_EQ(offered(), gioListed(u"application/pdf"_s, u"Registered applications"_s));
+        EXPECT_EQ(ids(service.associations(pdf).recommended),
+                  gioListed(u"application/pdf"_s, u"Recommended applications"_s));
+        EXPECT_EQ(service.associations(pdf).removed, step.removed);
+        EXPECT_EQ(service.currentDefault(pdf)->url.fileName(), step.first.first());
+    }
+    // The user's other lines and comments stay.
+    const QString list = XdgTree::readList();
+    EXPECT_TRUE(list.contains(u"# mine"_s) && list.contains(u"text/plain=beta.desktop;"_s)) << list.toStdString();
 }
 
 TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)

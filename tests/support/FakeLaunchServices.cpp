@@ -53,6 +53,30 @@ void FakeLaunchServices::setCandidates(const Target& target, const QList<AppInfo
     setCandidateUrls(target, urls);
 }
 
+void FakeLaunchServices::setRecommended(const Target& target, const QList<AppInfo>& apps)
+{
+    QMutexLocker lock(&m_mutex);
+    for (const AppInfo& a : apps)
+        m_recommended[target].append(a.url);
+}
+
+void FakeLaunchServices::setSource(const Target& target, DefaultSource source)
+{
+    QMutexLocker lock(&m_mutex);
+    m_sources.insert(target, source);
+}
+
+TargetReading FakeLaunchServices::read(const Target& target, bool candidates) const
+{
+    TargetReading reading = LaunchServicing::read(target, candidates);
+    QMutexLocker lock(&m_mutex);
+    if (candidates)
+        reading.recommended = m_recommended.value(target);
+    if (const auto it = m_sources.constFind(target); it != m_sources.cend())
+        reading.source = *it;
+    return reading;
+}
+
 void FakeLaunchServices::setCandidateUrls(const Target& target, const QList<QUrl>& urls)
 {
     QMutexLocker lock(&m_mutex);
@@ -141,6 +165,42 @@ QList<QUrl> FakeLaunchServices::candidateApps(const Target& target) const
     if (m_unknown.contains(target))
         return {};
     return m_candidates.value(target);
+}
+
+Associations FakeLaunchServices::associations(const Target& target) const
+{
+    QMutexLocker lock(&m_mutex);
+    Associations offer {m_candidates.value(target), m_recommended.value(target), {}, m_removedAssociations.value(target)};
+    for (const QUrl& app : offer.restorable)
+        offer.removed.append(app.fileName());
+    return offer;
+}
+
+QString FakeLaunchServices::arrange(const QList<Target>& targets, Arrangement how, const QList<QUrl>& apps)
+{
+    QMutexLocker lock(&m_mutex);
+    const Target target = targets.value(0);
+    QList<QUrl>& offered = m_candidates[target];
+    QList<QUrl>& removed = m_removedAssociations[target];
+    switch (how) {
+    case Arrangement::order:
+        offered.removeIf([&](const QUrl& app) { return apps.contains(app); });
+        offered = apps + offered;
+        break;
+    case Arrangement::remove:
+        offered.removeAll(apps.value(0));
+        removed.append(apps.value(0));
+        break;
+    case Arrangement::restore:
+        removed.removeAll(apps.value(0));
+        offered.append(apps.value(0));
+        break;
+    }
+    if (offered.isEmpty())
+        m_defaults.remove(typeOf(target));
+    else
+        m_defaults.insert(typeOf(target), offered.first());
+    return {};
 }
 
 QString FakeLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>& targets)

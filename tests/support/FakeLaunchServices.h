@@ -24,6 +24,13 @@ public:
     void setDefault(const Target& target, const std::optional<AppInfo>& app);
     void setCandidates(const Target& target, const QList<AppInfo>& apps);
     void setCandidateUrls(const Target& target, const QList<QUrl>& urls);
+    // The candidates made for the target's type, and where its answer comes from.
+    void setRecommended(const Target& target, const QList<AppInfo>& apps);
+    void setSource(const Target& target, DefaultSource source);
+    TargetReading read(const Target& target, bool candidates = true) const override;
+    // The candidates are the offer, in order; a removal keeps the app aside, the default moving on.
+    Associations associations(const Target& target) const override;
+    QString arrange(const QList<Target>& targets, Arrangement how, const QList<QUrl>& apps) override;
     // Extensions the "system" does not know: reads answer nothing, changes raise unknownType.
     void setUnknown(const Target& target);
     // The next changes of `target` raise this error (after `movesAnyway` decides the default).
@@ -111,6 +118,9 @@ private:
     QHash<QString, QString> m_parents;
     QHash<QUrl, std::pair<QString, QString>> m_loose; // name, problem
     QHash<Target, QList<QUrl>> m_candidates;
+    QHash<Target, QList<QUrl>> m_recommended;
+    QHash<Target, QList<QUrl>> m_removedAssociations;
+    QHash<Target, DefaultSource> m_sources;
     QHash<Target, QString> m_decidingLists;
     QHash<QUrl, QString> m_fileTypes;
     std::optional<QByteArray> m_stamp;

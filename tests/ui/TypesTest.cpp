@@ -10,11 +10,14 @@
 #include "types/AppPicker.h"
 #include "types/CategoryListView.h"
 #include "types/CategoryRow.h"
+#include "types/OrderSheet.h"
 #include "types/WhyPanel.h"
 #include "widgets/ElidedLabel.h"
+#include "widgets/KeyboardHabits.h"
 #include "widgets/Style.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,6 +140,81 @@ TEST_F(TypesTest, PickingAnAppShowsApplyingThenTheOutcome)
     EXPECT_EQ(picker->label(), u"No default"_s);
 }
 
+TEST_F(TypesTest, TheKeyboardSearchesMenusOpensContextMenusAndClearsSearches)
+{
+    const QString style = QApplication::style()->name();
+    const std::unique_ptr<QObject> keys(KeyboardHabits::install(*qApp));
+    const auto press = [](QWidget* to, int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(to, &event);
+    };
+
+    // "o" in a picker's menu reaches Okular, which no mnemonic marks.
+    CategoryRow row(*model, model->category(pdf));
+    row.picker()->rebuildMenu();
+    QMenu* menu = row.picker()->menu();
+    menu->popup({0, 0});
+    press(menu, Qt::Key_O, {}, u"o"_s);
+    ASSERT_TRUE(menu->activeAction());
+    EXPECT_EQ(menu->activeAction()->text(), u"Okular"_s);
+    menu->hide();
+
+    // Shift+F10 on a control asks its row for the row's menu, as the Menu key does.
+    QWidget owner;
+    auto* control = new QPushButton(u"Pin"_s, &owner);
+    owner.setContextMenuPolicy(Qt::CustomContextMenu);
+    int asked = 0;
+    QObject::connect(&owner, &QWidget::customContextMenuRequested, [&] { ++asked; });
+    press(control, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(asked, 1);
+
+    // Escape clears a search first, and the next one leaves; a field one fills in leaves at once.
+    for (const bool searching : {true, false}) {
+        QDialog sheet;
+        auto* field = new QLineEdit(&sheet);
+        field->setClearButtonEnabled(searching);
+        sheet.show();
+        field->setText(u"okul"_s);
+        press(field, Qt::Key_Escape);
+        EXPECT_EQ(field->text().isEmpty(), searching);
+        EXPECT_EQ(sheet.isVisible(), searching);
+        press(field, Qt::Key_Escape);
+        EXPECT_FALSE(sheet.isVisible());
+    }
+    QApplication::setStyle(style);
+}
+
+TEST_F(TypesTest, TheOrderSheetMovesRemovesAndGivesBack)
+{
+    CategoryRow row(*model, model->category(pdf));
+    QPointer<OrderSheet> sheet = row.picker()->orderApps();
+    const auto shown = [&] {
+        spinUntil([&] { return sheet->isLoaded() && sheet->removeButton()->isEnabled() == (sheet->list()->currentRow() >= 0); });
+        QStringList names;
+        for (int i = 0; i < sheet->list()->count(); ++i)
+            names.append(sheet->list()->item(i)->text());
+        return names;
+    };
+    const auto press = [&](int row, QPushButton* button) {
+        sheet->list()->setCurrentRow(row);
+        ASSERT_TRUE(button->isEnabled());
+        button->click();
+        spinUntil([&] { return !sheet->outcome().isEmpty() && sheet->removeButton()->isEnabled(); });
+    };
+    EXPECT_EQ(shown(), (QStringList {u"Evince"_s, u"Okular"_s}));
+    press(1, sheet->upButton());
+    EXPECT_EQ(shown(), (QStringList {u"Okular"_s, u"Evince"_s}));
+    EXPECT_EQ(sheet->outcome(), u"Changed"_s);
+    EXPECT_EQ(model->states().value(pdf).current->name, u"Okular"_s); // the first is the default
+    press(0, sheet->removeButton());
+    EXPECT_EQ(shown(), (QStringList {u"Evince"_s, u"Okular (removed)"_s}));
+    EXPECT_EQ(sheet->removeButton()->text(), u"Give Back"_s);
+    EXPECT_FALSE(sheet->upButton()->isEnabled());
+    press(1, sheet->removeButton());
+    EXPECT_EQ(shown(), (QStringList {u"Evince"_s, u"Okular"_s}));
+    sheet->close();
+}
+
 TEST(WhyPanelText, ShowsTheDesktopNamesTheSystemTook)
 {
     DecisionChain chain;
@@ -241,6 +319,37 @@ TEST_F(TypesTest, EntriesWithTheSameNameAreToldApart)
     settle(*model);
     EXPECT_EQ(fake->defaultApp(mkv), vlcFlatpak.url);
     EXPECT_EQ(row.picker()->label(), u"VLC (Flatpak)"_s);
+}
+
+TEST_F(TypesTest, TheAppsMadeForATypeComeFirstAndACutListSaysSo)
+{
+    // Sixteen apps open it as one of a parent type; Zed and Xreader are made for it.
+    QList<AppInfo> apps;
+    for (int i = 16; i >= 1; --i)
+        apps.append(fake->addApp(u"App %1"_s.arg(i), u"org.example.App%1"_s.arg(i)));
+    const AppInfo zed = fake->addApp(u"Zed"_s, u"dev.zed.Zed"_s);
+    const AppInfo xreader = fake->addApp(u"Xreader"_s, u"org.x.reader"_s);
+    fake->setCandidates(mkv, apps + QList {zed, xreader});
+    fake->setRecommended(mkv, {zed, xreader});
+    fake->setSource(mkv, DefaultSource::desktop);
+    refresh();
+    CategoryRow row(*model, model->category(mkv));
+    EXPECT_EQ(row.sourceText(), u"Desktop default"_s);
+
+    row.picker()->rebuildMenu();
+    QStringList shown;
+    for (QAction* a : row.picker()->menu()->actions())
+        shown.append(a->isSeparator() ? u"—"_s : a->text());
+    const QStringList expected {u"Xreader"_s, u"Zed"_s, u"—"_s, u"App 1"_s, u"App 2"_s, u"App 3"_s, u"App 4"_s,
+                                u"App 5"_s, u"App 6"_s, u"App 7"_s, u"App 8"_s, u"App 9"_s, u"App 10"_s,
+                                u"Choose Another App… shows 6 more"_s};
+    EXPECT_EQ(shown.first(expected.size()), expected) << shown.join(u", "_s).toStdString();
+
+    AppChooser chooser(*model, mkv);
+    spinUntil([&] { return chooser.isLoaded(); });
+    EXPECT_EQ(chooser.list()->item(0)->text(), u"Xreader"_s);
+    EXPECT_TRUE(chooser.list()->item(1)->font().bold());
+    EXPECT_FALSE(chooser.list()->item(2)->font().bold());
 }
 
 TEST_F(TypesTest, BrowseAddsAnEntryFromElsewhereOrSaysWhyNot)

@@ -145,15 +145,17 @@ QWidget* ApplicationPage::buildFamily(const InstalledApp& app, TypeFamily family
 namespace {
 
 // One declared type: its title over its MIME type, and what opens it now or the mark that this
-// application does. Painted in one widget, since a media player declares two hundred types.
+// application does, over where that answer comes from. Painted in one widget, since a media
+// player declares two hundred types.
 class TypeLine final : public QWidget
 {
 public:
-    TypeLine(const DeclaredType& line, QString opensIn, bool marked, QWidget* parent)
+    TypeLine(const DeclaredType& line, QString opensIn, QString source, bool marked, QWidget* parent)
         : QWidget(parent)
         , m_title(line.title)
         , m_type(line.type)
         , m_opensIn(std::move(opensIn))
+        , m_source(std::move(source))
         , m_marked(marked)
     {
         m_caption = Style::font(Style::Text::caption, font());
@@ -161,7 +163,7 @@ public:
         setMinimumHeight(lines + Style::spacing(2));
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         setAccessibleName(line.title);
-        setAccessibleDescription(m_opensIn);
+        setAccessibleDescription(m_source.isEmpty() ? m_opensIn : m_opensIn + u", "_s + m_source);
     }
     QSize sizeHint() const override { return {Style::spacing(40), minimumHeight()}; }
     // The button at the right end of the line, sized once for all the lines of a page.
@@ -185,7 +187,9 @@ protected:
             = rect().adjusted(Style::spacing(2), Style::spacing(), -Style::spacing(2) - m_reserved, -Style::spacing());
         const QFontMetrics body = fontMetrics();
         const QFontMetrics caption(m_caption);
-        const int right = std::min(area.width() / 2, caption.horizontalAdvance(m_opensIn) + Style::spacing(3));
+        const int right = std::min(area.width() / 2, std::max(caption.horizontalAdvance(m_opensIn),
+                                                              caption.horizontalAdvance(m_source))
+                                                         + Style::spacing(3));
         const QRect names = area.adjusted(0, 0, -right - Style::spacing(), 0);
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(names.left(), names.top() + body.ascent(), body.elidedText(m_title, Qt::ElideRight, names.width()));
@@ -195,6 +199,12 @@ protected:
         p.drawText(names.left(), names.top() + body.height() + caption.ascent(),
                    caption.elidedText(m_type, Qt::ElideRight, names.width()));
         QRect opens(area.right() - right, area.top(), right, area.height());
+        if (!m_source.isEmpty()) {
+            const QRect below = opens.adjusted(0, body.height(), 0, 0);
+            opens.setHeight(body.height());
+            p.setPen(secondary);
+            p.drawText(below, Qt::AlignRight | Qt::AlignTop, caption.elidedText(m_source, Qt::ElideRight, right));
+        }
         if (m_marked) {
             const int size = caption.height();
             const QPixmap check = Icons::tinted(
@@ -211,6 +221,7 @@ private:
     QString m_title;
     QString m_type;
     QString m_opensIn;
+    QString m_source;
     bool m_marked;
     QFont m_caption;
     QWidget* m_button = nullptr;
@@ -222,12 +233,13 @@ private:
 QWidget* ApplicationPage::buildLine(const InstalledApp& app, const DeclaredType& line, QWidget* parent)
 {
     const auto current = m_model.applicationIndex().currentDefault(line.type);
+    const auto source = m_model.applicationIndex().source(line.type);
     const bool marked = current && current->url == app.app.url;
     auto* row = new TypeLine(line,
                              marked        ? tr("Default")
                                  : current ? current->name
                                            : tr("No application"),
-                             marked, parent);
+                             current && source ? sourceText(*source) : QString(), marked, parent);
     if (!marked) {
         auto* use = new QToolButton(row);
         use->setText(tr("Use for This Type"));

@@ -19,6 +19,7 @@
 #include "shell/MainWindow.h"
 #include "shell/TrayIcon.h"
 #include "widgets/Icons.h"
+#include "widgets/KeyboardHabits.h"
 #include "widgets/Style.h"
 
 #include <QAction>
@@ -72,10 +73,13 @@ void OpenwrightApp::prepare(QApplication& app)
     app.setDesktopFileName(QString::fromLatin1(kAppId));
     app.setApplicationVersion(QStringLiteral(OPENWRIGHT_VERSION));
     // A dark desktop that gives Qt no palette of its own (no platform theme) still gets dark.
-    if (DesktopAppearance::prefersDark() && !Style::isDark(app.palette())) {
+    const bool dark = DesktopAppearance::prefersDark() && !Style::isDark(app.palette());
+    if (dark)
         app.setStyle(u"Fusion"_s);
+    // Before the palette: a change of style puts the palette back.
+    KeyboardHabits::install(app);
+    if (dark)
         app.setPalette(Style::darkPalette());
-    }
     Icons::install();
 }
 

@@ -18,8 +18,11 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace openwright::ui {
 
@@ -144,8 +147,16 @@ AppChooser::AppChooser(AppModel& model, const Target& target, QWidget* parent)
     continueOn(this, m_model.installedApplications(), [this](const QList<AppInfo>& apps) { load(apps); });
 }
 
-void AppChooser::load(const QList<AppInfo>& apps)
+void AppChooser::load(const QList<AppInfo>& all)
 {
+    // The apps made for the type first, marked, as desktop choosers list them.
+    QSet<QString> made;
+    if (const auto state = m_model.states().constFind(m_target); state != m_model.states().cend()) {
+        for (const AppInfo& app : state->candidates.first(state->recommended))
+            made.insert(pathOf(app.url));
+    }
+    QList<AppInfo> apps = all;
+    std::stable_partition(apps.begin(), apps.end(), [&](const AppInfo& a) { return made.contains(pathOf(a.url)); });
     m_apps = apps;
     const QHash<QUrl, QString> names = distinctNames(apps);
     const QPixmap placeholder = Icons::placeholder(kIconSize, palette(), devicePixelRatioF());
@@ -158,6 +169,12 @@ void AppChooser::load(const QList<AppInfo>& apps)
         auto* item = new QListWidgetItem(icon, names.value(app.url, app.name), m_list);
         item->setData(kAppRole, i);
         item->setToolTip(pathOf(app.url));
+        if (made.contains(pathOf(app.url))) {
+            QFont bold = m_list->font();
+            bold.setBold(true);
+            item->setFont(bold);
+            item->setToolTip(tr("Made for %1").arg(m_target.description()) + u'\n' + pathOf(app.url));
+        }
     }
     m_list->setUpdatesEnabled(true);
     m_loaded = true;

@@ -3,6 +3,7 @@
 
 #include "app/AppModel.h"
 #include "types/AppChooser.h"
+#include "types/OrderSheet.h"
 #include "types/WhyPanel.h"
 #include "widgets/AppIconView.h"
 #include "widgets/ElidedLabel.h"
@@ -108,9 +109,20 @@ void AppPicker::rebuildMenu()
         const bool listsCurrent = std::any_of(candidates.cbegin(), candidates.cend(),
                                               [&](const AppInfo& a) { return a.isSameEntry(m_state->current); });
         int others = kMaxMenuApps - (listsCurrent ? 1 : 0);
-        for (const AppInfo& app : candidates) {
-            if (!app.isSameEntry(m_state->current) && others-- <= 0)
+        int left = 0;
+        bool separated = false;
+        // The apps made for the type first (as desktop choosers list them), then those that open
+        // it as one of a parent type, set apart.
+        for (qsizetype i = 0; i < candidates.size(); ++i) {
+            const AppInfo& app = candidates[i];
+            if (!app.isSameEntry(m_state->current) && others-- <= 0) {
+                ++left;
                 continue;
+            }
+            if (!separated && m_state->recommended > 0 && i >= m_state->recommended && !m_menu->isEmpty()) {
+                m_menu->addSeparator();
+                separated = true;
+            }
             QAction* item = m_menu->addAction(Style::literal(names.value(app.url, app.name)));
             // Two packagings of one program are two choices: only this very entry is current.
             if (app.isSameEntry(m_state->current)) {
@@ -123,6 +135,9 @@ void AppPicker::rebuildMenu()
             item->setIcon(QIcon(AppIconView::pixmapFor(m_model, app, kMenuIconSize, this)));
             connect(item, &QAction::triggered, this, [this, app] { m_model.change(m_category, app); });
         }
+        // The list was cut: say so, and where the rest are.
+        if (left > 0)
+            m_menu->addAction(tr("Choose Another App… shows %n more", nullptr, left))->setEnabled(false);
     }
     m_menu->addSeparator();
     // Back to what the system would choose without the user's own choice.
@@ -130,6 +145,11 @@ void AppPicker::rebuildMenu()
     connect(reset, &QAction::triggered, this, [this] { m_model.reset({m_category.target}); });
     QAction* other = m_menu->addAction(tr("Choose Another App…"));
     connect(other, &QAction::triggered, this, &AppPicker::chooseAnother);
+    // The terminal is one choice, not an order.
+    if (!m_category.target.isRole()) {
+        QAction* order = m_menu->addAction(tr("Order Apps…"));
+        connect(order, &QAction::triggered, this, &AppPicker::orderApps);
+    }
     QAction* why = m_menu->addAction(Icons::symbol(u"info.circle"_s), tr("Why this app?"));
     connect(why, &QAction::triggered, this, &AppPicker::explain);
 }
@@ -143,6 +163,14 @@ AppChooser* AppPicker::chooseAnother()
             [this](const QUrl& file) { m_model.addAndChange(m_category, file); });
     chooser->open();
     return chooser;
+}
+
+OrderSheet* AppPicker::orderApps()
+{
+    auto* sheet = new OrderSheet(m_model, m_category, this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
+    return sheet;
 }
 
 void AppPicker::explain()

@@ -17,6 +17,7 @@ class AppModel;
 namespace openwright::ui {
 
 class AppChooser;
+class OrderSheet;
 class ElidedLabel;
 class Spinner;
 
@@ -39,6 +40,8 @@ public:
     void rebuildMenu();
     // Opens the chooser of every installed application ("Choose Another App…").
     AppChooser* chooseAnother();
+    // Opens the order of the apps offered for the type.
+    OrderSheet* orderApps();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -11,6 +11,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -46,6 +47,7 @@ CategoryRow::CategoryRow(AppModel& model, const FileCategory& category, QWidget*
     , m_summary(new ElidedLabel(this))
     , m_pin(new QToolButton(this))
     , m_picker(new AppPicker(model, category, this))
+    , m_source(new QLabel(this))
 {
     setAccessibleName(category.title);
 
@@ -75,7 +77,17 @@ CategoryRow::CategoryRow(AppModel& model, const FileCategory& category, QWidget*
         showPin();
     });
     row->addWidget(m_pin, 0, Qt::AlignVCenter);
-    row->addWidget(m_picker, 0, Qt::AlignVCenter);
+    // Where the answer comes from, under the app it names, as a status column reads.
+    auto* choice = new QVBoxLayout;
+    choice->setSpacing(0);
+    choice->addStretch();
+    choice->addWidget(m_picker);
+    m_source->setFont(Style::font(Style::Text::caption, font()));
+    Style::setTone(m_source, Style::Tone::secondary);
+    m_source->setContentsMargins(Style::spacing(), 0, 0, 0);
+    choice->addWidget(m_source);
+    choice->addStretch();
+    row->addLayout(choice);
     setTabOrder(m_pin, m_picker);
 
     m_state = stateOf(model, category.target);
@@ -84,6 +96,7 @@ CategoryRow::CategoryRow(AppModel& model, const FileCategory& category, QWidget*
     m_pinned = model.guardState().pinned.contains(category.target);
     m_icon->setApp(m_state ? m_state->current : std::nullopt);
     m_picker->setState(m_state, m_pending);
+    showSource();
     showStatus();
     showPin();
 
@@ -133,7 +146,21 @@ void CategoryRow::followState()
     if (appChanged)
         m_icon->setApp(m_state ? m_state->current : std::nullopt);
     m_picker->setState(m_state, m_pending);
+    showSource();
     showStatus();
+}
+
+QString CategoryRow::sourceText() const
+{
+    return m_source->isHidden() ? QString() : m_source->text();
+}
+
+void CategoryRow::showSource()
+{
+    const QString text = m_state && m_state->source ? openwright::sourceText(*m_state->source) : QString();
+    m_source->setText(text);
+    m_source->setVisible(!text.isEmpty());
+    m_picker->setAccessibleDescription(text);
 }
 
 void CategoryRow::followStatus()
@@ -199,6 +226,7 @@ void CategoryRow::changeEvent(QEvent* event)
     // Tinted glyphs and tones are drawn for one palette: redraw them for the new one.
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
         Style::setTone(m_summary, Style::Tone::secondary);
+        Style::setTone(m_source, Style::Tone::secondary);
         showStatus();
         showPin();
     }

@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class QLabel;
 class QToolButton;
 class QVBoxLayout;
 
@@ -38,6 +39,8 @@ public:
 
     AppPicker* picker() const { return m_picker; }
     QToolButton* pinButton() const { return m_pin; }
+    // Where the answer comes from ("Set by you"), empty when the row does not say.
+    QString sourceText() const;
     // The status line's text, empty when it shows nothing.
     QString statusText() const;
     // The first and last widgets of the row in the tab chain.
@@ -51,6 +54,7 @@ private:
     void followState();
     void followStatus();
     void followPin();
+    void showSource();
     void showStatus();
     void setStatus(const QString& symbol, const QString& text, Style::Tone tone);
     void showPin();
@@ -64,6 +68,7 @@ private:
     IconLabel* m_status = nullptr;
     QToolButton* m_pin;
     AppPicker* m_picker;
+    QLabel* m_source;
 
     // What the row shows now: a model signal about other types compares equal and costs nothing.
     std::optional<TargetState> m_state;
