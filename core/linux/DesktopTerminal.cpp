@@ -415,6 +415,15 @@ std::optional<gio::App> DesktopTerminal::Reading::current() const
     return listChoice();
 }
 
+DefaultSource DesktopTerminal::Reading::source() const
+{
+    if (!current() && !split())
+        return DefaultSource::notSet;
+    if (hasUserChoice())
+        return DefaultSource::user;
+    return decidingList() || desktopSetting ? DefaultSource::desktop : DefaultSource::system;
+}
+
 bool DesktopTerminal::Reading::hasUserChoice() const
 {
     return (desktopSetting && desktopSetting->users)

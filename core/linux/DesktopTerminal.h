@@ -3,6 +3,7 @@
 
 #include "DecisionChain.h"
 #include "Gio.h"
+#include "TargetState.h"
 
 #include <QString>
 #include <QStringList>
@@ -73,6 +74,9 @@ public:
         bool split() const;
         // Whether the user's own files or settings choose a terminal.
         bool hasUserChoice() const;
+        // Who chooses it: the user, the desktop's or the system's lists and settings, or
+        // nothing (the first installed terminal).
+        DefaultSource source() const;
     };
 
     static Desktop currentDesktop();

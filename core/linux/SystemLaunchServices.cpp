@@ -311,14 +311,7 @@ TargetReading SystemLaunchServices::readRole(const DesktopTerminal::Reading& rea
     }
     for (const gio::App& app : reading.candidates)
         out.candidates.append(remember(app));
-    if (!reading.current() && !reading.split())
-        out.source = DefaultSource::notSet;
-    else if (reading.hasUserChoice())
-        out.source = DefaultSource::user;
-    else if (reading.decidingList() || reading.desktopSetting)
-        out.source = DefaultSource::desktop;
-    else
-        out.source = DefaultSource::system;
+    out.source = reading.source();
     return out;
 }
 

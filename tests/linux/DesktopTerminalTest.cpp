@@ -204,6 +204,7 @@ struct ReadingRow
     std::optional<QString> status; // what opens, as status shows it
     std::optional<QString> why; // the application why arrives at
     QString note; // a part of why's summary
+    DefaultSource source;
 };
 
 void PrintTo(const ReadingRow& row, std::ostream* os)
@@ -253,19 +254,21 @@ TEST_P(TerminalReadings, StatusAndWhyAgree)
     EXPECT_EQ(why.app ? std::optional(why.app->name) : std::nullopt, row.why);
     EXPECT_EQ(reading.split(), status.has_value() != why.app.has_value() || (status && status->name != why.app->name));
     EXPECT_TRUE(why.summary().contains(row.note)) << why.summary().toStdString();
+    EXPECT_EQ(reading.source(), row.source);
 }
 
 using D = DesktopTerminal::Desktop;
+using enum DefaultSource;
 INSTANTIATE_TEST_SUITE_P(
     Rows, TerminalReadings,
     ::testing::Values(
-        ReadingRow {"nothing_set_first_installed", D::none, {}, {}, u"Xterm"_s, u"Xterm"_s, u"first installed"_s},
-        ReadingRow {"list_decides", D::none, {}, u"Kitty"_s, u"Kitty"_s, u"Kitty"_s, u"names it first"_s},
-        ReadingRow {"desktop_decides", D::kde, u"Konsole"_s, {}, u"Konsole"_s, u"Konsole"_s, u"sets TerminalService"_s},
+        ReadingRow {"nothing_set_first_installed", D::none, {}, {}, u"Xterm"_s, u"Xterm"_s, u"first installed"_s, system},
+        ReadingRow {"list_decides", D::none, {}, u"Kitty"_s, u"Kitty"_s, u"Kitty"_s, u"names it first"_s, user},
+        ReadingRow {"desktop_decides", D::kde, u"Konsole"_s, {}, u"Konsole"_s, u"Konsole"_s, u"sets TerminalService"_s, desktop},
         ReadingRow {"desktop_and_list_agree", D::xfce, u"Kitty"_s, u"Kitty"_s, u"Kitty"_s, u"Kitty"_s,
-                    u"sets TerminalService"_s},
-        ReadingRow {"split", D::kde, u"Konsole"_s, u"Kitty"_s, {}, u"Konsole"_s, u"xdg-terminal-exec starts Kitty"_s},
-        ReadingRow {"desktop_names_nothing_installed", D::gnome, u""_s, {}, {}, {}, u"Nothing opens terminal"_s}),
+                    u"sets TerminalService"_s, user},
+        ReadingRow {"split", D::kde, u"Konsole"_s, u"Kitty"_s, {}, u"Konsole"_s, u"xdg-terminal-exec starts Kitty"_s, user},
+        ReadingRow {"desktop_names_nothing_installed", D::gnome, u""_s, {}, {}, {}, u"Nothing opens terminal"_s, notSet}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -503,11 +503,13 @@ TEST_F(SystemLaunchServicesTest, AnOrderARemovalAndItsUndoAreWhatGioOffers)
         EXPECT_EQ(ids(service.associations(pdf).recommended),
                   gioListed(u"application/pdf"_s, u"Recommended applications"_s));
         EXPECT_EQ(service.associations(pdf).removed, step.removed);
+        EXPECT_EQ(ids(service.associations(pdf).restorable), step.removed); // each installed
         EXPECT_EQ(service.currentDefault(pdf)->url.fileName(), step.first.first());
     }
-    // The user's other lines and comments stay.
+    // The user's other lines and comments stay; the group the undo emptied goes.
     const QString list = XdgTree::readList();
     EXPECT_TRUE(list.contains(u"# mine"_s) && list.contains(u"text/plain=beta.desktop;"_s)) << list.toStdString();
+    EXPECT_FALSE(list.contains(u"[Removed Associations]"_s)) << list.toStdString();
 }
 
 TEST_F(SystemLaunchServicesTest, TwentyChangesInOneBatchAllPersist)
