@@ -143,13 +143,13 @@ void AppPicker::rebuildMenu()
     // Back to what the system would choose without the user's own choice.
     QAction* reset = m_menu->addAction(tr("Reset to System Default"));
     connect(reset, &QAction::triggered, this, [this] { m_model.reset({m_category.target}); });
-    QAction* other = m_menu->addAction(tr("Choose Another App…"));
-    connect(other, &QAction::triggered, this, &AppPicker::chooseAnother);
     // The terminal is one choice, not an order.
     if (!m_category.target.isRole()) {
         QAction* order = m_menu->addAction(tr("Order Apps…"));
         connect(order, &QAction::triggered, this, &AppPicker::orderApps);
     }
+    QAction* other = m_menu->addAction(tr("Choose Another App…"));
+    connect(other, &QAction::triggered, this, &AppPicker::chooseAnother);
     QAction* why = m_menu->addAction(Icons::symbol(u"info.circle"_s), tr("Why this app?"));
     connect(why, &QAction::triggered, this, &AppPicker::explain);
 }
