@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include <gtest/gtest.h>
 
 using namespace openwright;
@@ -59,9 +62,17 @@ TEST_F(ApplicationsTest, ListsTheApplicationsAndShowsNoPageUntilOneIsChosen)
     const QModelIndex vlcRow = view.list()->model()->index(4, 0);
     EXPECT_EQ(vlcRow.data(Qt::AccessibleDescriptionRole).toString(), u"Default for 1 type"_s);
 
+    // Typing a name, then Return, opens the match; Down goes to the first match.
+    const auto press = [&](int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(view.filter(), &event);
+    };
+    view.filter()->setText(u"o"_s);
+    press(Qt::Key_Down);
+    EXPECT_EQ(view.list()->currentIndex().data(Qt::AccessibleTextRole).toString(), u"Okular"_s);
     view.filter()->setText(u"to"_s);
     EXPECT_EQ(view.list()->model()->rowCount(), 1);
-    view.list()->setCurrentIndex(view.list()->model()->index(0, 0));
+    press(Qt::Key_Return);
     EXPECT_EQ(model->selectedApplication(), totem.url);
     EXPECT_FALSE(view.isShowingPlaceholder());
 }

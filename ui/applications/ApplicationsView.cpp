@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollArea>
+#include <QKeyEvent>
 #include <QSortFilterProxyModel>
 #include <QStackedLayout>
 #include <QToolButton>
@@ -138,6 +139,9 @@ QWidget* ApplicationsView::buildList()
         if (current.isValid())
             m_model.setSelectedApplication(current.data(kUrlRole).toUrl());
     });
+    // From the search field: Return opens the first match, Down goes into the matches.
+    connect(m_filter, &QLineEdit::returnPressed, this, &ApplicationsView::openFirstMatch);
+    m_filter->installEventFilter(this);
     column->addWidget(m_list, 1);
     return panel;
 }
@@ -160,6 +164,23 @@ QWidget* ApplicationsView::buildDetail()
     scroll->setWidget(m_page);
     m_detail->addWidget(scroll);
     return detail;
+}
+
+void ApplicationsView::openFirstMatch()
+{
+    if (m_filtered->rowCount() > 0 && !m_list->currentIndex().isValid())
+        m_list->setCurrentIndex(m_filtered->index(0, 0));
+}
+
+bool ApplicationsView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_filter && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
+        openFirstMatch();
+        m_list->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool ApplicationsView::isShowingPlaceholder() const

@@ -40,10 +40,15 @@ public:
     ProfileSheet* sheet() const { return m_sheet; }
     void openSheet(std::optional<TypeFamily> family);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* buildList();
     QWidget* buildDetail();
     void followSelection();
+    // Selects the first application the search shows, unless one it shows is selected.
+    void openFirstMatch();
 
     AppModel& m_model;
     ApplicationListModel* m_apps = nullptr;
