@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DecisionReader.h"
 
+#include "Gio.h"
 #include "KeyFileLines.h"
 
 #include <gio/gdesktopappinfo.h>
@@ -16,7 +17,6 @@
 #include <memory>
 #include <utility>
 
-#include <sys/stat.h>
 
 namespace openwright::gio {
 
@@ -179,22 +179,6 @@ List readList(const QString& path, bool mayTweak, bool userOwn, const FileOverla
     return list;
 }
 
-// Each path's identity, time and size, or that it is missing.
-QByteArray statStamp(const QStringList& paths)
-{
-    QByteArray stamp;
-    for (const QString& path : paths) {
-        struct stat st = {};
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-            stamp += "-\n";
-            continue;
-        }
-        stamp += QByteArray::number(qulonglong(st.st_ino)) + ':' + QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.'
-            + QByteArray::number(qlonglong(st.st_mtim.tv_nsec)) + ':' + QByteArray::number(qlonglong(st.st_size)) + '\n';
-    }
-    return stamp;
-}
-
 // A path as GLib joins it (g_build_filename), so that it compares equal with the paths GIO gives.
 QString buildPath(const QString& dir, const QString& name)
 {
@@ -210,7 +194,7 @@ void collectApps(const QString& dir, const QString& prefix, int depth, QHash<QSt
     if (depth > kMaxFolderDepth)
         return;
     folder.read.append(dir);
-    folder.stamp += statStamp({dir});
+    folder.stamp += pathsStamp({dir});
     const QFileInfoList entries
         = QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     for (const QFileInfo& entry : entries) {
@@ -236,7 +220,7 @@ Folder readFolder(const QString& dir, bool applications, bool user, const QStrin
         folder.read.append(buildPath(dir, u"defaults.list"_s));
         folder.read.append(buildPath(dir, u"mimeinfo.cache"_s));
     }
-    folder.stamp = statStamp(folder.read);
+    folder.stamp = pathsStamp(folder.read);
     for (qsizetype i = 0; i < desktops.size(); ++i)
         folder.lists.append(readList(folder.read[i], false, user, overlay));
     folder.plain = folder.lists.size();
@@ -701,13 +685,13 @@ Kept keptFolders()
     for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
         places += u'\n' + QFile::decodeName(*d);
     QMutexLocker lock(&mutex);
-    if (kept.places == places && statStamp(kept.read) == kept.stamp)
+    if (kept.places == places && pathsStamp(kept.read) == kept.stamp)
         return kept;
     Kept fresh;
     fresh.places = places;
     // Each stamped before it is read: a change meanwhile is read again next time.
     fresh.read = subclassFiles();
-    fresh.stamp = statStamp(fresh.read);
+    fresh.stamp = pathsStamp(fresh.read);
     fresh.parents = parentTypes();
     fresh.folders = readFolders(desktops);
     for (const Folder& folder : std::as_const(fresh.folders)) {

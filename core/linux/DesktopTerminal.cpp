@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <functional>
 
-#include <sys/stat.h>
 
 namespace openwright {
 
@@ -71,19 +70,6 @@ QStringList applicationFolders()
     return folders;
 }
 
-QByteArray folderStamp(const QStringList& folders)
-{
-    QByteArray stamp = folders.join(u':').toUtf8();
-    for (const QString& folder : folders) {
-        struct stat st = {};
-        stamp += '\n';
-        if (::stat(QFile::encodeName(folder).constData(), &st) == 0) {
-            stamp += QByteArray::number(qulonglong(st.st_ino)) + ':' + QByteArray::number(qlonglong(st.st_mtim.tv_sec))
-                + '.' + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
-        }
-    }
-    return stamp;
-}
 
 // The IDs whose entry, as the folders' order decides it, mentions the terminals' category
 // anywhere: GIO confirms each.
@@ -116,7 +102,7 @@ template<typename Work> auto withInstalled(Work work)
     static QMutex mutex;
     static Installed kept;
     QMutexLocker lock(&mutex);
-    if (kept.folders.isEmpty() || folderStamp(kept.folders) != kept.stamp) {
+    if (kept.folders.isEmpty() || gio::pathsStamp(kept.folders) != kept.stamp) {
         Installed fresh;
         const QStringList roots = applicationFolders();
         for (const QString& folder : roots) {
@@ -125,7 +111,7 @@ template<typename Work> auto withInstalled(Work work)
                 fresh.folders.append(folder + u'/' + sub);
         }
         // Taken before the entries are read: a change meanwhile is read again next time.
-        fresh.stamp = folderStamp(fresh.folders);
+        fresh.stamp = gio::pathsStamp(fresh.folders);
         for (const QString& id : mentioningTerminals(roots)) {
             if (auto app = gio::applicationInCategory(id, QString::fromLatin1(kCategory)))
                 fresh.terminals.append(std::move(*app));

@@ -744,6 +744,16 @@ void addLists(QCryptographicHash& hash, const QByteArray& dir)
 
 } // namespace
 
+QByteArray pathsStamp(const QStringList& paths)
+{
+    QByteArray stamp;
+    for (const QString& path : paths) {
+        const QByteArray one = fileStamp(QFile::encodeName(path));
+        stamp += one.isEmpty() ? QByteArray("-") : '+' + one;
+    }
+    return stamp;
+}
+
 QByteArray answersStamp()
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);

@@ -104,6 +104,9 @@ bool settingsKeyIsSet(const QString& schema, const QString& key);
 // terminal setting. Answers read after taking it hold while it stays the same. Touches only
 // metadata, but for that one GSettings key: stats, no file is read.
 QByteArray answersStamp();
+// Each path's identity, size and times, or that it is missing, in order: equal while none of
+// the files or folders changed (an entry added to a folder changes the folder's time).
+QByteArray pathsStamp(const QStringList& paths);
 
 // The applications folders in precedence order: $XDG_DATA_HOME/applications first.
 QStringList applicationDirs();
