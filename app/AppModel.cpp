@@ -143,6 +143,15 @@ void AppModel::setInspected(std::optional<Target> target)
     Q_EMIT inspectedChanged();
 }
 
+void AppModel::setSelectedType(std::optional<Target> target)
+{
+    if (m_selectedType == target)
+        return;
+    m_selectedType = std::move(target);
+    if (m_selectedType && !m_states.contains(*m_selectedType))
+        reload({*m_selectedType});
+}
+
 void AppModel::setGuardEnabled(bool enabled)
 {
     m_guardEnabled = enabled;
@@ -296,7 +305,7 @@ QList<Target> AppModel::watchedTargets() const
     // others it does not hold already, compared one by one.
     const QList<FileCategory>& catalog = Catalog::all();
     QList<Target> list;
-    list.reserve(catalog.size() + m_customTargets.size() + 1);
+    list.reserve(catalog.size() + m_customTargets.size() + 2);
     for (const FileCategory& c : catalog)
         list.append(c.target);
     const auto add = [&](const Target& t) {
@@ -307,6 +316,8 @@ QList<Target> AppModel::watchedTargets() const
         add(t);
     if (m_inspected)
         add(*m_inspected);
+    if (m_selectedType)
+        add(*m_selectedType);
     return list;
 }
 
@@ -342,7 +353,9 @@ QFuture<void> AppModel::refresh()
     }
     const quint64 since = m_changeCount;
     const QDateTime readFrom = QDateTime::currentDateTimeUtc();
-    if (m_applications.isRead())
+    if (m_types.isRead())
+        readTypes();
+    else if (m_applications.isRead())
         readApplications();
     return landed(readStates(watchedTargets(), true),
                   [this, since, readFrom](const Reading& reading) {

@@ -12,6 +12,7 @@
 #include "Profile.h"
 #include "ProfilePlanner.h"
 #include "SidebarItem.h"
+#include "TypeIndex.h"
 
 #include <QFuture>
 #include <QHash>
@@ -166,6 +167,23 @@ public:
     std::optional<Profile> useFor(const QUrl& app, std::optional<TypeFamily> family) const;
     // Makes `app` the default of one type it declares.
     QFuture<void> useForType(const QUrl& app, const DeclaredType& type);
+    // Every type the system knows (the All Types list): read once, off this thread, when first
+    // asked for, after the applications (and again at each refresh once read); changes keep
+    // its defaults current.
+    const TypeIndex& typeIndex() const { return m_types; }
+    QFuture<void> readTypes();
+    // Known types the catalog and the user's types do not list whose name, description,
+    // patterns or application hold the search text.
+    QList<KnownType> typeResults() const;
+    // The type selected in the All Types list: watched while selected, as a listed type is, so
+    // its state is read and kept current.
+    std::optional<Target> selectedType() const { return m_selectedType; }
+    void setSelectedType(std::optional<Target> target);
+    // What the All Types list is filtered by, kept while another screen shows.
+    const QString& typeFilter() const { return m_typeFilter; }
+    void setTypeFilter(const QString& text) { m_typeFilter = text; }
+    // Opens All Types, the search cleared: filtered by `filter`, with `type` selected if given.
+    void openTypes(const QString& filter, std::optional<Target> type = std::nullopt);
 
     // Changing defaults
     QFuture<void> change(const FileCategory& category, const AppInfo& app);
@@ -178,6 +196,7 @@ public:
         Target target;
         std::optional<AppInfo> from;
         std::optional<AppInfo> to;
+        std::optional<DefaultSource> source; // where its answer now comes from, when read
     };
     // The types moved along since the last call, oldest first; a command prints them.
     QList<MovedAlong> takeMovedAlong() { return std::exchange(m_movedAlong, {}); }
@@ -253,6 +272,9 @@ Q_SIGNALS:
     void saveProblemChanged();
     void doctorChanged();
     void applicationsChanged();
+    void typesChanged();
+    // openTypes() asked All Types for another filter or type.
+    void typesOpened();
     void selectedApplicationChanged();
     // A notification was opened: the shell brings the main window to the front.
     void activationRequested();
@@ -269,6 +291,7 @@ private:
     QList<Target> watchedTargets() const;
     // Keeps the index's defaults current after a batch re-read `states`.
     void noteApplicationDefaults(const QHash<Target, TargetState>& states);
+    void noteMovedAlong(const QList<MovedAlong>& moved);
     // Targets a batch writes: the requested ones, their linked ones, and every watched target
     // of a platform type they write (.jpeg moves with .jpg).
     QList<Target> affectedBy(const QList<ChangeRequest>& requests) const;
@@ -359,6 +382,8 @@ private:
     std::optional<SidebarItem> m_selection = SidebarItem::overview();
     QString m_searchText;
     std::optional<Target> m_inspected;
+    std::optional<Target> m_selectedType;
+    QString m_typeFilter;
     QList<Target> m_customTargets;
     QList<Profile> m_userProfiles;
     GuardState m_guardState;
@@ -390,6 +415,8 @@ private:
     // The platform type of each target read so far; no GIO call on the GUI thread needed.
     QHash<Target, QString> m_typeOf;
     ApplicationIndex m_applications;
+    TypeIndex m_types;
+    QFuture<void> m_typesReading;
     QFuture<void> m_applicationsReading; // the read under way, if any
     QUrl m_selectedApplication;
     QString m_cacheDirectory;

@@ -83,19 +83,88 @@ QFuture<void> AppModel::useForType(const QUrl& app, const DeclaredType& type)
     return perform({{type.target, app}}).then([](const Results&) {});
 }
 
+QFuture<void> AppModel::readTypes()
+{
+    if (m_typesReading.isValid() && !m_typesReading.isFinished())
+        return m_typesReading;
+    const auto service = m_service;
+    const QList<FileCategory> listed = categories();
+    const quint64 since = m_changeCount;
+    // The link types and the defaults of what applications declare come with their index.
+    m_typesReading = readApplications().then(this, [this, service, listed, since] {
+        const ApplicationIndex apps = m_applications;
+        auto read = QtConcurrent::task([service, listed, apps] { return TypeIndex::read(*service, listed, apps); })
+                        .onThreadPool(m_readers)
+                        .spawn();
+        return landed(read, [this, since](const TypeIndex& index) {
+            m_types = index;
+            QHash<Target, TargetState> newer;
+            for (auto it = m_states.cbegin(); it != m_states.cend(); ++it) {
+                if (changedSince(it.key(), since))
+                    newer.insert(it.key(), *it);
+            }
+            noteApplicationDefaults(newer);
+            Q_EMIT typesChanged();
+        });
+    }).unwrap();
+    return m_typesReading;
+}
+
+void AppModel::openTypes(const QString& filter, std::optional<Target> type)
+{
+    m_typeFilter = filter;
+    if (type)
+        setSelectedType(type);
+    setSearchText(QString());
+    setSelection(SidebarItem::allTypes());
+    Q_EMIT typesOpened();
+}
+
+QList<KnownType> AppModel::typeResults() const
+{
+    const QString query = m_searchText.trimmed();
+    QList<KnownType> found;
+    if (query.isEmpty())
+        return found;
+    for (const KnownType& type : m_types.types()) {
+        if (type.title.isEmpty() && TypeIndex::matches(type, query))
+            found.append(type);
+    }
+    return found;
+}
+
 void AppModel::noteApplicationDefaults(const QHash<Target, TargetState>& states)
 {
-    if (!m_applications.isRead())
+    if (!m_applications.isRead() && !m_types.isRead())
         return;
     for (auto it = states.cbegin(); it != states.cend(); ++it) {
         const Target& t = it.key();
         const QString type = t.isMimeType() ? t.payload()
             : t.isScheme()                  ? u"x-scheme-handler/"_s + t.payload()
                                             : m_typeOf.value(t);
-        if (!type.isEmpty() && it->byType.isEmpty())
-            m_applications.setDefault(type, it->current, it->source);
+        if (type.isEmpty() || !it->byType.isEmpty())
+            continue;
+        m_applications.setDefault(type, it->current, it->source);
+        m_types.setDefault(type, it->current, it->source);
     }
     Q_EMIT applicationsChanged();
+    if (m_types.isRead())
+        Q_EMIT typesChanged();
+}
+
+void AppModel::noteMovedAlong(const QList<MovedAlong>& moved)
+{
+    // A subtype that moved with its parent's change opens in the parent's app, by the system's
+    // choice: no list of its own decides it.
+    for (const MovedAlong& m : moved) {
+        m_applications.setDefault(m.target.payload(), m.to, m.source);
+        m_types.setDefault(m.target.payload(), m.to, m.source);
+    }
+    if (moved.isEmpty())
+        return;
+    Q_EMIT applicationsChanged();
+    if (m_types.isRead())
+        Q_EMIT typesChanged();
 }
 
 } // namespace openwright

@@ -80,12 +80,12 @@ QFuture<CleanUpOutcome> AppModel::cleanUpRead(const QList<DoctorFinding>& select
                       for (const Target& t : watched) {
                           if (const auto now = service->currentDefault(t); now != before.value(t)) {
                               out.moved.insert(t, service->state(t));
-                              out.along.append({t, before.value(t), now});
+                              out.along.append({t, before.value(t), now, std::nullopt});
                           }
                       }
                       for (const auto& [t, was] : types) {
                           if (const auto now = service->defaultURL(t); now != was)
-                              out.along.append({t, read(was), read(now)});
+                              out.along.append({t, read(was), read(now), std::nullopt});
                       }
                       return out;
                   })

@@ -161,7 +161,7 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
                         const auto read = [&](const std::optional<QUrl>& url) {
                             return url ? std::optional(service->appInfo(*url)) : std::nullopt;
                         };
-                        out.moved.append({t, read(before), read(after)});
+                        out.moved.append({t, read(before), read(after), service->source(t)});
                     }
                     return out;
                 })
@@ -179,6 +179,7 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
         }
         endOwnChange(affected, out.states, requested);
         // Kept until a command takes them; a window that never asks keeps the newest only.
+        noteMovedAlong(out.moved);
         m_movedAlong += out.moved;
         if (m_movedAlong.size() > 4096)
             m_movedAlong.remove(0, m_movedAlong.size() - 4096);

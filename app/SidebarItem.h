@@ -17,7 +17,8 @@ struct SidebarItem
         profiles,
         backups,
         guardActivity,
-        applications
+        applications,
+        allTypes
     };
 
     Kind kind = Kind::overview;
@@ -29,6 +30,7 @@ struct SidebarItem
     static SidebarItem backups() { return {Kind::backups}; }
     static SidebarItem guardActivity() { return {Kind::guardActivity}; }
     static SidebarItem applications() { return {Kind::applications}; }
+    static SidebarItem allTypes() { return {Kind::allTypes}; }
 
     friend bool operator==(const SidebarItem& a, const SidebarItem& b)
     {

@@ -76,6 +76,8 @@ public:
     // The MIME types the application's entry declares, and a type's description (see LaunchServicing).
     QStringList declaredTypes(const QUrl& app) const { return m_launchServices->declaredTypes(app); }
     QString typeDescription(const QString& type) const { return m_launchServices->typeDescription(type); }
+    QStringList knownTypes() const { return m_launchServices->knownTypes(); }
+    QHash<QString, QStringList> typePatterns() const { return m_launchServices->typePatterns(); }
     bool inherits(const QString& type, const QString& parent) const
     {
         return m_launchServices->inherits(type, parent);

@@ -7,6 +7,7 @@
 #include "TargetState.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -236,6 +237,11 @@ public:
         Q_UNUSED(types);
         return {};
     }
+    // Every type the platform's database knows, by its canonical name, sorted. Link types are
+    // not among them: they are what installed applications declare.
+    virtual QStringList knownTypes() const { return {}; }
+    // The file-name patterns ("*.pdf", "Makefile") of each type that has some, by type.
+    virtual QHash<QString, QStringList> typePatterns() const { return {}; }
     // What a person calls a platform type ("MPEG-4 video"); empty when the system cannot say.
     virtual QString typeDescription(const QString& type) const
     {

@@ -415,7 +415,53 @@ std::optional<QString> databaseSpelling(const QString& canonical)
     return otherCase;
 }
 
+// Every glob of every type, as the globs2 files list them, kept while none of them changes.
+struct TypeGlobs
+{
+    QByteArray stamp;
+    QHash<QString, QStringList> byType;
+};
+
 } // namespace
+
+QHash<QString, QStringList> globPatterns()
+{
+    static QMutex mutex;
+    static TypeGlobs kept;
+    const QStringList dirs = dataDirs();
+    QByteArray stamp;
+    for (const QString& dir : dirs)
+        stamp += fileStamp(QFile::encodeName(dir + QLatin1StringView("/mime/globs2"))) + '/';
+    QMutexLocker lock(&mutex);
+    if (kept.stamp == stamp && !kept.byType.isEmpty())
+        return kept.byType;
+    kept = {stamp, {}};
+    // A folder's __NOGLOBS__ line takes back the globs of its type from the folders after it.
+    QSet<QString> noGlobs;
+    for (const QString& dir : dirs) {
+        const FileRead read = readWholeFile(dir + QLatin1StringView("/mime/globs2"), kMaxConfigFileBytes);
+        if (!read.bytes)
+            continue;
+        QSet<QString> cleared;
+        for (const QByteArray& line : read.bytes->split('\n')) {
+            // weight:type:glob[:flags]; a glob may hold a colon only as the last field's start.
+            const QList<QByteArray> fields = line.trimmed().split(':');
+            if (fields.size() < 3 || fields[0].startsWith('#'))
+                continue;
+            const QString type = QString::fromUtf8(fields[1]);
+            const QString glob = QString::fromUtf8(fields[2]);
+            if (glob == QLatin1StringView("__NOGLOBS__")) {
+                cleared.insert(type);
+                continue;
+            }
+            QStringList& globs = kept.byType[type];
+            if (!noGlobs.contains(type) && !glob.isEmpty() && !globs.contains(glob))
+                globs.append(glob);
+        }
+        noGlobs.unite(cleared);
+    }
+    return kept.byType;
+}
 
 std::optional<QString> knownContentType(const QString& mimeType)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -53,6 +54,9 @@ bool isMadeFor(const App& app, const QString& contentType, const QStringList& ad
 QString typeDescription(const QString& contentType);
 // Every MIME type the shared MIME database knows, sorted.
 const QStringList& registeredTypes();
+// The file-name patterns ("*.pdf", "Makefile") the shared MIME database gives each type, by the
+// type's name, heaviest first; read again when a database changes.
+QHash<QString, QStringList> globPatterns();
 // Whether `type` is `parent`, one of its aliases or subtypes, as the MIME database says.
 bool isA(const QString& type, const QString& parent);
 

@@ -385,6 +385,16 @@ QString SystemLaunchServices::typeDescription(const QString& type) const
     return gio::typeDescription(type);
 }
 
+QStringList SystemLaunchServices::knownTypes() const
+{
+    return gio::registeredTypes();
+}
+
+QHash<QString, QStringList> SystemLaunchServices::typePatterns() const
+{
+    return gio::globPatterns();
+}
+
 ApplicationFile SystemLaunchServices::checkApplicationFile(const QUrl& file) const
 {
     ApplicationFile out;

@@ -45,6 +45,8 @@ public:
     QList<QUrl> allApplications() const override;
     QStringList declaredTypes(const QUrl& app) const override;
     QString typeDescription(const QString& type) const override;
+    QStringList knownTypes() const override;
+    QHash<QString, QStringList> typePatterns() const override;
     bool inherits(const QString& type, const QString& parent) const override;
     QStringList subtypes(const QSet<QString>& types) const override;
     QString iconName(const QUrl& app) const override;

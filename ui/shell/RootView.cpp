@@ -8,6 +8,7 @@
 #include "overview/OverviewView.h"
 #include "profiles/ProfilesView.h"
 #include "shell/Sidebar.h"
+#include "types/AllTypesView.h"
 #include "types/CategoryListView.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/Icons.h"
@@ -141,6 +142,7 @@ QWidget* RootView::buildDetail()
     column->addWidget(buildProblemBanner(panel));
 
     column->addWidget(new ApplicationHits(m_model, panel));
+    column->addWidget(new TypeHits(m_model, panel));
     m_stack = new QStackedWidget(panel);
     column->addWidget(m_stack, 1);
     return panel;
@@ -235,6 +237,7 @@ void RootView::choosePage()
     case SidebarItem::Kind::backups: page = new BackupsView(m_model); break;
     case SidebarItem::Kind::guardActivity: page = new GuardView(m_model); break;
     case SidebarItem::Kind::applications: page = new ApplicationsView(m_model); break;
+    case SidebarItem::Kind::allTypes: page = new AllTypesView(m_model); break;
     }
     m_stack->addWidget(page);
     showPage(page);

@@ -123,6 +123,7 @@ void SidebarModel::rebuild()
             continue;
         m_rows.append({CategoryGroups::title(g), CategoryGroups::symbol(g), SidebarItem::groupItem(g)});
     }
+    m_rows.append({tr("All Types"), u"list.bullet.rectangle"_s, SidebarItem::allTypes()});
     m_rows.append({tr("Tools"), {}, std::nullopt});
     m_rows.append({tr("Profiles"), u"square.stack"_s, SidebarItem::profiles()});
     m_rows.append({tr("Backups"), u"clock.arrow.circlepath"_s, SidebarItem::backups()});

@@ -36,6 +36,8 @@ public:
     // The text the label shows: "Loading…", "No default", or the current application's name.
     QString label() const;
     bool isPending() const { return m_pending; }
+    // The picker's menu, for a list that opens it where the pointer is.
+    QMenu* menu() const { return m_menu; }
     // Fills the menu from the current state; runs by itself each time the menu opens.
     void rebuildMenu();
     // Opens the chooser of every installed application ("Choose Another App…").

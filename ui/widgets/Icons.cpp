@@ -56,6 +56,7 @@ const Row kTable[] = {
     {"shield.lefthalf.filled", "security-medium security-high"},
     {"shield.slash", "security-low"},
     {"square.grid.2x2", "view-app-grid view-grid applications-other"},
+    {"list.bullet.rectangle", "view-list-details view-list-text"},
     // Actions
     {"arrow.clockwise", "view-refresh"},
     {"arrow.triangle.2.circlepath", "emblem-synchronizing view-refresh"},
