@@ -680,6 +680,28 @@ if check(mpv is not None and len(videos) > 1, f"the Applications screen lists mp
     check(not [c for c in guard_state()["history"] if c["target"] in (".mp4", ".mov", ".mkv")],
           "the guard does not report the run's own changes to the video extensions")
 
+step("a type no list shows, changed from All Types")
+click(find(APP, "list item", "All Types"))
+types_filter = find(APP, "text", "Filter types")
+if check(types_filter is not None, "All Types has its filter"):
+    click(types_filter)
+    xdotool("type", "--delay", "40", "text/x-tex")
+    keys("Down")  # into the matches, at the first: TeX (then TeXInfo)
+    picker = find(APP, "push button", pattern=r"^Choose the app for text/x-tex \(", seconds=15)
+    if check(picker is not None, "the selected type has its picker"):
+        tex_app = lambda: f"Choose the app for text/x-tex ({entry_key(gio_default('text/x-tex'), 'Name')})"
+        agree("All Types, the selected type", lambda: picker.name, tex_app)
+        shot("all-types")
+        audit("All Types")
+        windows = len(x_windows(""))
+        click(picker)
+        if check(wait_for(lambda: len(x_windows("")) > windows, 3) is not None, "the picker opens its menu"):
+            keys("Down")  # the first app that is not the current one
+            keys("Return")
+            check(wait_for(lambda: gio_default("text/x-tex") not in ("vim.desktop", None), 5) is not None,
+                  "GIO opens TeX with the app chosen in All Types")
+            agree("All Types, changed", lambda: picker.name, tex_app)
+
 step("a change kept in the window takes its notification down")
 subprocess.run(["gio", "mime", "application/pdf", "org.kde.okular.desktop"], env=env, check=True,
                stdout=subprocess.DEVNULL)

@@ -320,6 +320,23 @@ Outcome check(const QString& root, quint64 seed, int index)
             || (f[1].isEmpty() != (f[6] == u"notSet"_s)))
             outcome.failures += u"  "_s + line.replace(root, u"…"_s) + u'\n';
     }
+    // Every fourth desktop, every type of the All Types list: its app is GIO's, and nothing
+    // opens it exactly when it says "Not set".
+    if (index % 4 == 1) {
+        QProcess all;
+        all.setProcessEnvironment(desktop.environment());
+        all.start(QStringLiteral(OPENWRIGHT_DECISION_PROBE), {u"--all-types"_s});
+        if (!all.waitForFinished(60'000) || all.exitCode() != 0) {
+            outcome.failures += u"the probe of every type failed: "_s + QString::fromUtf8(all.readAllStandardError());
+            return outcome;
+        }
+        for (QString line : QString::fromUtf8(all.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList f = line.split(u'\t');
+            ++outcome.checks;
+            if (f.size() != 4 || f[1] != f[2] || f[2].isEmpty() != (f[3] == u"notSet"_s))
+                outcome.failures += u"  all types: "_s + line.replace(root, u"…"_s) + u'\n';
+        }
+    }
     if (!outcome.failures.isEmpty()) {
         outcome.failures = u"target, GIO, status, why, agreement, summary, source, why's source:\n"_s + outcome.failures
             + desktop.report().replace(root, u"…"_s);

@@ -5,8 +5,13 @@
 // status reads, what the explanation arrives at, whether the explanation agrees, its summary,
 // where status says the answer comes from, and where the explanation's deciding step is (the
 // user's home, another list, the installed handlers).
-// With --reset first, it resets the targets instead and prints nothing.
+// With --reset first, it resets the targets instead and prints nothing. With --all-types, it
+// prints every type of the All Types list instead: the type, GIO's default, the list's app, and
+// where the list says the answer comes from.
+#include "ApplicationIndex.h"
+#include "DefaultsService.h"
 #include "SystemLaunchServices.h"
+#include "TypeIndex.h"
 
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
@@ -57,6 +62,17 @@ int main(int argc, char** argv)
                     return 1;
                 }
             }
+        }
+        return 0;
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--all-types") == 0) {
+        const DefaultsService service(std::make_shared<SystemLaunchServices>());
+        const ApplicationIndex apps = ApplicationIndex::read(service, Catalog::all());
+        const TypeIndex types = TypeIndex::read(service, Catalog::all(), apps);
+        for (const KnownType& t : types.types()) {
+            const QStringList fields {t.type, gioDefault(t.type), t.current ? t.current->url.toLocalFile() : QString(),
+                                      sourceName(t.source.value_or(DefaultSource::notSet))};
+            std::printf("%s\n", fields.join(u'\t').toUtf8().constData());
         }
         return 0;
     }

@@ -133,6 +133,40 @@ void FakeLaunchServices::setParent(const QString& type, const QString& parent)
     m_parents.insert(type, parent);
 }
 
+QStringList FakeLaunchServices::subtypes(const QSet<QString>& types) const
+{
+    QStringList found;
+    for (const QString& type : knownTypes()) {
+        if (!types.contains(type)
+            && std::any_of(types.cbegin(), types.cend(), [&](const QString& t) { return inherits(type, t); }))
+            found.append(type);
+    }
+    return found;
+}
+
+QStringList FakeLaunchServices::knownTypes() const
+{
+    QMutexLocker lock(&m_mutex);
+    QStringList all = m_defaults.keys() + m_parents.keys() + m_parents.values() + m_typeOf.values();
+    for (const QStringList& declared : m_declared)
+        all += declared;
+    all.removeIf([](const QString& t) { return !t.contains(u'/') || t.startsWith(u"x-scheme-handler/"); });
+    all.sort();
+    all.removeDuplicates();
+    return all;
+}
+
+QHash<QString, QStringList> FakeLaunchServices::typePatterns() const
+{
+    QMutexLocker lock(&m_mutex);
+    QHash<QString, QStringList> patterns;
+    for (auto it = m_typeOf.cbegin(); it != m_typeOf.cend(); ++it) {
+        if (it.key().isFileExtension() && it->contains(u'/'))
+            patterns[*it].append(u"*."_s + it.key().payload());
+    }
+    return patterns;
+}
+
 bool FakeLaunchServices::inherits(const QString& type, const QString& parent) const
 {
     QMutexLocker lock(&m_mutex);

@@ -94,6 +94,11 @@ public:
     // A type with no default of its own opens where `parent` does.
     void setParent(const QString& type, const QString& parent);
     bool inherits(const QString& type, const QString& parent) const override;
+    QStringList subtypes(const QSet<QString>& types) const override;
+    // Every MIME type the fake's tables name (defaults, parents, declared types), and the
+    // "*.EXT" pattern of each extension given a MIME type.
+    QStringList knownTypes() const override;
+    QHash<QString, QStringList> typePatterns() const override;
     // The MIME types `app`'s entry declares.
     void setDeclared(const AppInfo& app, const QStringList& types);
     QStringList declaredTypes(const QUrl& app) const override;

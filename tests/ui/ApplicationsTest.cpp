@@ -4,14 +4,18 @@
 #include "AppModel.h"
 #include "FakeLaunchServices.h"
 #include "ModelFixture.h"
+#include "Printers.h"
 #include "profiles/ProfileSheet.h"
 #include "profiles/StepRow.h"
 #include "shell/RootView.h"
+#include "types/AllTypesView.h"
+#include "types/AppPicker.h"
 
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -164,6 +168,118 @@ TEST_F(ApplicationsTest, SearchFindsAnApplicationAndItsHitOpensThePage)
     auto* view = qobject_cast<ApplicationsView*>(root.currentPage());
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->page()->app(), vlc.url);
+}
+
+} // namespace
+
+namespace {
+
+const Target plain = Target::mimeType(u"text/plain"_s);
+const Target frob = Target::mimeType(u"text/x-frob"_s);
+
+// Three MIME types and a link type: PDF, listed in the catalog; plain text, set by the user to
+// Okular; Frob source, whose files (*.frob) open where plain text does; mailto, declared by
+// Thunderbird.
+class AllTypesTest : public ModelFixture
+{
+protected:
+    void SetUp() override
+    {
+        fake->shareType(pdf, Target::mimeType(u"application/pdf"_s));
+        fake->setDefault(pdf, evince);
+        fake->setDeclared(evince, {u"application/pdf"_s});
+        fake->setDeclared(thunderbird, {u"x-scheme-handler/mailto"_s});
+        fake->setDefault(plain, okular);
+        fake->setSource(plain, DefaultSource::user);
+        fake->setParent(u"text/x-frob"_s, u"text/plain"_s);
+        fake->shareType(Target::fileExtension(u"frob"_s), frob);
+        make();
+        refresh();
+        await(model->readTypes());
+        settle(*model);
+    }
+
+    // Every row shown, a group as "NAME (COUNT)", a type as its cells joined by " | ".
+    static QStringList rows(const AllTypesView& view)
+    {
+        const QAbstractItemModel* m = view.tree()->model();
+        QStringList out;
+        for (int g = 0; g < m->rowCount(); ++g) {
+            const QModelIndex group = m->index(g, 0);
+            out.append(group.data().toString());
+            for (int r = 0; r < m->rowCount(group); ++r) {
+                QStringList cells;
+                for (int c = 0; c < AllTypesView::columnCount; ++c)
+                    cells.append(m->index(r, c, group).data().toString());
+                out.append(cells.join(u" | "_s));
+            }
+        }
+        return out;
+    }
+};
+
+TEST_F(AllTypesTest, ListsEveryTypeByMediaTypeAndFiltersByAnyOfItsCells)
+{
+    AllTypesView view(*model);
+    ASSERT_FALSE(view.isLoading());
+    const QString pdfTitle = model->category(pdf).title;
+    EXPECT_EQ(rows(view), (QStringList {
+                              u"application (1)"_s,
+                              pdfTitle + u" | application/pdf | *.pdf | Evince | "_s,
+                              u"text (2)"_s,
+                              u"text/plain | text/plain |  | Okular | Set by you"_s,
+                              u"text/x-frob | text/x-frob | *.frob | Okular | "_s,
+                              u"x-scheme-handler (1)"_s,
+                              u"x-scheme-handler/mailto | x-scheme-handler/mailto |  | No default | "_s,
+                          }));
+
+    // By a pattern, a name, an app; a group without a match goes.
+    const struct
+    {
+        const char* text;
+        QStringList shown;
+    } filters[] = {
+        {".frob", {u"text (1)"_s, u"text/x-frob | text/x-frob | *.frob | Okular | "_s}},
+        {"MAILTO", {u"x-scheme-handler (1)"_s, u"x-scheme-handler/mailto | x-scheme-handler/mailto |  | No default | "_s}},
+        {"okular", {u"text (2)"_s, u"text/plain | text/plain |  | Okular | Set by you"_s,
+                    u"text/x-frob | text/x-frob | *.frob | Okular | "_s}},
+        {"nothing like it", {}},
+    };
+    for (const auto& f : filters) {
+        SCOPED_TRACE(f.text);
+        view.filter()->setText(QString::fromUtf8(f.text));
+        EXPECT_EQ(rows(view), f.shown);
+    }
+    // The search finds the types no list shows, and none the catalog lists.
+    model->setSearchText(u"frob"_s);
+    ASSERT_EQ(model->typeResults().size(), 1);
+    EXPECT_EQ(model->typeResults().first().type, u"text/x-frob"_s);
+    model->setSearchText(u"pdf"_s);
+    EXPECT_TRUE(model->typeResults().isEmpty());
+}
+
+TEST_F(AllTypesTest, TheSelectedTypeIsWatchedAndAChangeMovesItsSubtypeRowsToo)
+{
+    AllTypesView view(*model);
+    view.filter()->setText(u"frob"_s);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(view.filter(), &down);
+    EXPECT_EQ(model->selectedType(), frob);
+    ASSERT_NE(view.picker(), nullptr);
+    settle(*model);
+    EXPECT_EQ(view.picker()->label(), u"Okular"_s);
+    // Watched while selected: a refresh keeps it, as the guard does.
+    refresh();
+    EXPECT_EQ(view.picker()->label(), u"Okular"_s);
+
+    // Plain text to Evince: Frob, which has no default of its own, moves with it.
+    view.filter()->clear();
+    await(model->change(model->category(plain), evince));
+    settle(*model);
+    EXPECT_EQ(model->typeIndex().find(u"text/plain"_s)->current, evince);
+    EXPECT_EQ(model->typeIndex().find(u"text/x-frob"_s)->current, evince);
+    EXPECT_TRUE(rows(view).contains(u"text/x-frob | text/x-frob | *.frob | Evince | "_s)) << rows(view).join(u'\n').toStdString();
+    EXPECT_EQ(view.picker()->label(), u"Evince"_s);
 }
 
 } // namespace

@@ -114,10 +114,12 @@ public:
             return {};
         if (index.internalId() == kGroupId) {
             const Group& g = m_groups.at(index.row());
+            // The cells the group's title spans still name it to a screen reader.
             if (index.column() != 0)
-                return {};
+                return role == Qt::AccessibleTextRole ? QVariant(g.mediaType) : QVariant();
+            // The filter counts what it shows.
             if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-                return AllTypesView::tr("%1 (%2)").arg(g.mediaType).arg(g.count);
+                return g.mediaType;
             if (role == Qt::FontRole) {
                 QFont bold;
                 bold.setBold(true);
@@ -140,6 +142,8 @@ public:
                 return t.type;
             break;
         case AllTypesView::patternsColumn:
+            if (role == Qt::AccessibleTextRole && t.patterns.isEmpty())
+                return AllTypesView::tr("No patterns");
             if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
                 return t.patterns.join(", "_L1);
             break;
@@ -156,6 +160,8 @@ public:
         case AllTypesView::sourceColumn:
             if ((role == Qt::DisplayRole || role == Qt::AccessibleTextRole) && t.source)
                 return sourceText(*t.source);
+            if (role == Qt::AccessibleTextRole)
+                return AllTypesView::tr("Unknown");
             if (role == Qt::ForegroundRole)
                 return Style::color(Style::Tone::secondary, QPalette());
             break;
@@ -227,6 +233,8 @@ public:
     {
         setSourceModel(types);
         setRecursiveFilteringEnabled(true);
+        setSortLocaleAware(true);
+        setSortCaseSensitivity(Qt::CaseInsensitive);
     }
 
     void setQuery(const QString& query)
@@ -235,6 +243,14 @@ public:
             return;
         m_query = query;
         invalidateRowsFilter();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (index.isValid() && !index.parent().isValid() && index.column() == 0
+            && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+            return AllTypesView::tr("%1 (%2)").arg(QSortFilterProxyModel::data(index, role).toString()).arg(rowCount(index));
+        return QSortFilterProxyModel::data(index, role);
     }
 
 protected:
@@ -293,6 +309,9 @@ AllTypesView::AllTypesView(AppModel& model, QWidget* parent)
     m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tree->setIconSize(QSize(Style::spacing(2), Style::spacing(2)));
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    // By description at first; a click on a header sorts by that column within each group.
+    m_tree->setSortingEnabled(true);
+    m_tree->sortByColumn(typeColumn, Qt::AscendingOrder);
     m_tree->installEventFilter(this);
     QHeaderView* header = m_tree->header();
     header->setStretchLastSection(false);
@@ -301,8 +320,12 @@ AllTypesView::AllTypesView(AppModel& model, QWidget* parent)
     const int unit = fontMetrics().averageCharWidth();
     header->resizeSection(nameColumn, unit * 28);
     header->resizeSection(patternsColumn, unit * 14);
-    header->resizeSection(appColumn, unit * 22);
-    header->resizeSection(sourceColumn, unit * 20);
+    header->resizeSection(appColumn, unit * 24);
+    // The status column fits its longest text, in the user's language.
+    int status = fontMetrics().horizontalAdvance(tr("Status"));
+    for (DefaultSource source : {DefaultSource::notSet, DefaultSource::user, DefaultSource::desktop, DefaultSource::system})
+        status = std::max(status, fontMetrics().horizontalAdvance(sourceText(source)));
+    header->resizeSection(sourceColumn, status + unit * 3);
     m_stack->addWidget(m_tree);
     column->addLayout(m_stack, 1);
 
