@@ -94,6 +94,9 @@ public:
 
     int columnCount(const QModelIndex& = {}) const override { return AllTypesView::columnCount; }
 
+    // Asked for by every cell at every paint: worked out once per palette.
+    void setPalette(const QPalette& palette) { m_secondary = Style::color(Style::Tone::secondary, palette); }
+
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
@@ -155,7 +158,7 @@ public:
             if (role == Qt::DecorationRole && t.current)
                 return icon(*t.current);
             if (role == Qt::ForegroundRole && !t.current)
-                return Style::color(Style::Tone::secondary, QPalette());
+                return m_secondary;
             break;
         case AllTypesView::sourceColumn:
             if ((role == Qt::DisplayRole || role == Qt::AccessibleTextRole) && t.source)
@@ -163,7 +166,7 @@ public:
             if (role == Qt::AccessibleTextRole)
                 return AllTypesView::tr("Unknown");
             if (role == Qt::ForegroundRole)
-                return Style::color(Style::Tone::secondary, QPalette());
+                return m_secondary;
             break;
         default: break;
         }
@@ -221,6 +224,7 @@ private:
     AppModel& m_model;
     QList<Group> m_groups;
     mutable QHash<QUrl, QIcon> m_icons;
+    QColor m_secondary;
 };
 
 // Keeps the types that match the filter text, and the groups that hold one.
@@ -283,6 +287,7 @@ AllTypesView::AllTypesView(AppModel& model, QWidget* parent)
     , m_detailSource(Style::label({}, Style::Text::caption, Style::Tone::secondary, m_detail))
     , m_pickerSlot(new QHBoxLayout)
 {
+    m_types->setPalette(palette());
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(Style::spacing(3), 0, Style::spacing(3), Style::spacing(2));
     column->setSpacing(Style::spacing());
@@ -393,9 +398,11 @@ void AllTypesView::applyFilter(const QString& text)
 
 void AllTypesView::arrangeGroups()
 {
-    for (int row = 0; row < m_filtered->rowCount(); ++row)
+    // The groups alone: expandAll() would walk every type too.
+    for (int row = 0; row < m_filtered->rowCount(); ++row) {
         m_tree->setFirstColumnSpanned(row, {}, true);
-    m_tree->expandAll();
+        m_tree->expand(m_filtered->index(row, 0));
+    }
 }
 
 void AllTypesView::reveal(const Target& target)
@@ -450,6 +457,13 @@ void AllTypesView::openMenu(const QPoint& at)
     // The picker's own menu, where the pointer is.
     if (m_picker && m_picker->menu())
         m_picker->menu()->popup(at);
+}
+
+void AllTypesView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        m_types->setPalette(palette());
+    Page::changeEvent(event);
 }
 
 bool AllTypesView::eventFilter(QObject* watched, QEvent* event)

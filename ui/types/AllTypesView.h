@@ -53,6 +53,7 @@ public:
     std::chrono::microseconds lastFilterTime() const { return m_lastFilter; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
