@@ -2038,6 +2038,69 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::AllTypesView</name>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>MIME Type</source>
+        <translation>MIME-Typ</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>Opens With</source>
+        <translation>Öffnen mit</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>No patterns</source>
+        <translation>Keine Muster</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Kein Standard</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>All Types</source>
+        <translation>Alle Typen</translation>
+    </message>
+    <message>
+        <source>Filter by description, MIME type, pattern or app</source>
+        <translation>Nach Beschreibung, MIME-Typ, Muster oder Anwendung filtern</translation>
+    </message>
+    <message>
+        <source>Filter types</source>
+        <translation>Typen filtern</translation>
+    </message>
+    <message>
+        <source>Reading every type…</source>
+        <translation>Alle Typen werden gelesen …</translation>
+    </message>
+    <message>
+        <source>The system&apos;s MIME database and every installed application are read once.</source>
+        <translation>Die MIME-Datenbank des Systems und jede installierte Anwendung werden einmal gelesen.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Alle Typen</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::AppChooser</name>
     <message>
         <source>Applications (*.desktop)</source>
@@ -3015,6 +3078,10 @@
         <source>Applications</source>
         <translation>Anwendungen</translation>
     </message>
+    <message>
+        <source>All Types</source>
+        <translation>Alle Typen</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -3112,6 +3179,20 @@
         <translation>
             <numerusform>Der Wächter überwacht %n angeheftete Standardanwendung</numerusform>
             <numerusform>Der Wächter überwacht %n angeheftete Standardanwendungen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TypeHits</name>
+    <message>
+        <source>Other types:</source>
+        <translation>Weitere Typen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n in All Types</source>
+        <translation>
+            <numerusform>%n in Alle Typen</numerusform>
+            <numerusform>Alle %n in Alle Typen</numerusform>
         </translation>
     </message>
 </context>

@@ -161,4 +161,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>openwright::ui::TypeHits</name>
+    <message numerus="yes">
+        <source>All %n in All Types</source>
+        <translation>
+            <numerusform>%n in All Types</numerusform>
+            <numerusform>All %n in All Types</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2038,6 +2038,69 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::AllTypesView</name>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>MIME Type</source>
+        <translation>Tipo MIME</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Patrones</translation>
+    </message>
+    <message>
+        <source>Opens With</source>
+        <translation>Se abre con</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>No patterns</source>
+        <translation>Sin patrones</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Sin predeterminada</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>All Types</source>
+        <translation>Todos los tipos</translation>
+    </message>
+    <message>
+        <source>Filter by description, MIME type, pattern or app</source>
+        <translation>Filtre por descripción, tipo MIME, patrón o aplicación</translation>
+    </message>
+    <message>
+        <source>Filter types</source>
+        <translation>Filtrar tipos</translation>
+    </message>
+    <message>
+        <source>Reading every type…</source>
+        <translation>Leyendo todos los tipos…</translation>
+    </message>
+    <message>
+        <source>The system&apos;s MIME database and every installed application are read once.</source>
+        <translation>La base de datos MIME del sistema y cada aplicación instalada se leen una vez.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Todos los tipos</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::AppChooser</name>
     <message>
         <source>Applications (*.desktop)</source>
@@ -3015,6 +3078,10 @@
         <source>Applications</source>
         <translation>Aplicaciones</translation>
     </message>
+    <message>
+        <source>All Types</source>
+        <translation>Todos los tipos</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -3112,6 +3179,20 @@
         <translation>
             <numerusform>El Guardián vigila %n predeterminada fijada</numerusform>
             <numerusform>El Guardián vigila %n predeterminadas fijadas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TypeHits</name>
+    <message>
+        <source>Other types:</source>
+        <translation>Otros tipos:</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n in All Types</source>
+        <translation>
+            <numerusform>El %n en Todos los tipos</numerusform>
+            <numerusform>Los %n en Todos los tipos</numerusform>
         </translation>
     </message>
 </context>

@@ -2038,6 +2038,69 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::AllTypesView</name>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>MIME Type</source>
+        <translation>Type MIME</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Motifs</translation>
+    </message>
+    <message>
+        <source>Opens With</source>
+        <translation>Ouvrir avec</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>No patterns</source>
+        <translation>Aucun motif</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Aucune par défaut</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>All Types</source>
+        <translation>Tous les types</translation>
+    </message>
+    <message>
+        <source>Filter by description, MIME type, pattern or app</source>
+        <translation>Filtrer par description, type MIME, motif ou application</translation>
+    </message>
+    <message>
+        <source>Filter types</source>
+        <translation>Filtrer les types</translation>
+    </message>
+    <message>
+        <source>Reading every type…</source>
+        <translation>Lecture de tous les types…</translation>
+    </message>
+    <message>
+        <source>The system&apos;s MIME database and every installed application are read once.</source>
+        <translation>La base MIME du système et chaque application installée sont lues une fois.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Tous les types</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::AppChooser</name>
     <message>
         <source>Applications (*.desktop)</source>
@@ -3015,6 +3078,10 @@
         <source>Applications</source>
         <translation>Applications</translation>
     </message>
+    <message>
+        <source>All Types</source>
+        <translation>Tous les types</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -3112,6 +3179,20 @@
         <translation>
             <numerusform>Le Gardien surveille %n application par défaut épinglée</numerusform>
             <numerusform>Le Gardien surveille %n applications par défaut épinglées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TypeHits</name>
+    <message>
+        <source>Other types:</source>
+        <translation>Autres types :</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n in All Types</source>
+        <translation>
+            <numerusform>Le %n dans Tous les types</numerusform>
+            <numerusform>Les %n dans Tous les types</numerusform>
         </translation>
     </message>
 </context>

@@ -2038,6 +2038,69 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::AllTypesView</name>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>MIME Type</source>
+        <translation>Tipo MIME</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Modelli</translation>
+    </message>
+    <message>
+        <source>Opens With</source>
+        <translation>Si apre con</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>No patterns</source>
+        <translation>Nessun modello</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Nessuna predefinita</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>All Types</source>
+        <translation>Tutti i tipi</translation>
+    </message>
+    <message>
+        <source>Filter by description, MIME type, pattern or app</source>
+        <translation>Filtra per descrizione, tipo MIME, modello o applicazione</translation>
+    </message>
+    <message>
+        <source>Filter types</source>
+        <translation>Filtra i tipi</translation>
+    </message>
+    <message>
+        <source>Reading every type…</source>
+        <translation>Lettura di tutti i tipi…</translation>
+    </message>
+    <message>
+        <source>The system&apos;s MIME database and every installed application are read once.</source>
+        <translation>Il database MIME del sistema e ogni applicazione installata vengono letti una volta.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Tutti i tipi</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::AppChooser</name>
     <message>
         <source>Applications (*.desktop)</source>
@@ -3015,6 +3078,10 @@
         <source>Applications</source>
         <translation>Applicazioni</translation>
     </message>
+    <message>
+        <source>All Types</source>
+        <translation>Tutti i tipi</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -3112,6 +3179,20 @@
         <translation>
             <numerusform>Il Guardiano sorveglia %n predefinita fissata</numerusform>
             <numerusform>Il Guardiano sorveglia %n predefinite fissate</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TypeHits</name>
+    <message>
+        <source>Other types:</source>
+        <translation>Altri tipi:</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n in All Types</source>
+        <translation>
+            <numerusform>%n in Tutti i tipi</numerusform>
+            <numerusform>Tutti i %n in Tutti i tipi</numerusform>
         </translation>
     </message>
 </context>

@@ -2038,6 +2038,69 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::AllTypesView</name>
+    <message>
+        <source>Type</source>
+        <translation>[Týpé]</translation>
+    </message>
+    <message>
+        <source>MIME Type</source>
+        <translation>[MÎMÉ Týpé ·]</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>[Páttérñš]</translation>
+    </message>
+    <message>
+        <source>Opens With</source>
+        <translation>[Õpéñš Wîth ·]</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>[Státüš]</translation>
+    </message>
+    <message>
+        <source>No patterns</source>
+        <translation>[Ñõ páttérñš ·]</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>[Ñõ défáült ·]</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>[Üñkñõwñ]</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>[%1 (%2)]</translation>
+    </message>
+    <message>
+        <source>All Types</source>
+        <translation>[Åll Týpéš ·]</translation>
+    </message>
+    <message>
+        <source>Filter by description, MIME type, pattern or app</source>
+        <translation>[Fîltér bý déšçrîptîõñ, MÎMÉ týpé, páttérñ õr ápp ················]</translation>
+    </message>
+    <message>
+        <source>Filter types</source>
+        <translation>[Fîltér týpéš ··]</translation>
+    </message>
+    <message>
+        <source>Reading every type…</source>
+        <translation>[Réádîñg évérý týpé… ·····]</translation>
+    </message>
+    <message>
+        <source>The system&apos;s MIME database and every installed application are read once.</source>
+        <translation>[Thé šýštém&apos;š MÎMÉ dátábášé áñd évérý îñštálléd ápplîçátîõñ áré réád õñçé. ··························]</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>[Åll týpéš ·]</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::AppChooser</name>
     <message>
         <source>Applications (*.desktop)</source>
@@ -3015,6 +3078,10 @@
         <source>Applications</source>
         <translation>[Åpplîçátîõñš ··]</translation>
     </message>
+    <message>
+        <source>All Types</source>
+        <translation>[Åll Týpéš ·]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -3112,6 +3179,20 @@
         <translation>
             <numerusform>[Güárd îš wátçhîñg %n pîññéd défáültš ···········]</numerusform>
             <numerusform>[Güárd îš wátçhîñg %n pîññéd défáültš ···········]</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TypeHits</name>
+    <message>
+        <source>Other types:</source>
+        <translation>[Õthér týpéš: ··]</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n in All Types</source>
+        <translation>
+            <numerusform>[Åll %n îñ Åll Týpéš ····]</numerusform>
+            <numerusform>[Åll %n îñ Åll Týpéš ····]</numerusform>
         </translation>
     </message>
 </context>

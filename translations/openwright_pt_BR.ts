@@ -1517,7 +1517,7 @@
     </message>
     <message>
         <source>No default</source>
-        <translation>Sem padrão</translation>
+        <translation>Nenhum padrão definido</translation>
     </message>
     <message>
         <source>Handled</source>
@@ -2038,6 +2038,69 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::AllTypesView</name>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>MIME Type</source>
+        <translation>Tipo MIME</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Padrões</translation>
+    </message>
+    <message>
+        <source>Opens With</source>
+        <translation>Abre com</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Situação</translation>
+    </message>
+    <message>
+        <source>No patterns</source>
+        <translation>Nenhum padrão</translation>
+    </message>
+    <message>
+        <source>No default</source>
+        <translation>Nenhum padrão definido</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>All Types</source>
+        <translation>Todos os tipos</translation>
+    </message>
+    <message>
+        <source>Filter by description, MIME type, pattern or app</source>
+        <translation>Filtrar por descrição, tipo MIME, padrão ou aplicativo</translation>
+    </message>
+    <message>
+        <source>Filter types</source>
+        <translation>Filtrar tipos</translation>
+    </message>
+    <message>
+        <source>Reading every type…</source>
+        <translation>Lendo todos os tipos…</translation>
+    </message>
+    <message>
+        <source>The system&apos;s MIME database and every installed application are read once.</source>
+        <translation>O banco de dados MIME do sistema e cada aplicativo instalado são lidos uma vez.</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Todos os tipos</translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::AppChooser</name>
     <message>
         <source>Applications (*.desktop)</source>
@@ -2107,7 +2170,7 @@
     </message>
     <message>
         <source>No default</source>
-        <translation>Sem padrão</translation>
+        <translation>Nenhum padrão definido</translation>
     </message>
     <message>
         <source>Choose the app for %1 (%2)</source>
@@ -2352,7 +2415,7 @@
     <name>openwright::ui::ChangeRow</name>
     <message>
         <source>No default</source>
-        <translation>Sem padrão</translation>
+        <translation>Nenhum padrão definido</translation>
     </message>
     <message>
         <source>Changed in %1</source>
@@ -2481,7 +2544,7 @@
     </message>
     <message>
         <source>No default</source>
-        <translation>Sem padrão</translation>
+        <translation>Nenhum padrão definido</translation>
     </message>
     <message>
         <source>Default Guard</source>
@@ -3015,6 +3078,10 @@
         <source>Applications</source>
         <translation>Aplicativos</translation>
     </message>
+    <message>
+        <source>All Types</source>
+        <translation>Todos os tipos</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::Spinner</name>
@@ -3027,7 +3094,7 @@
     <name>openwright::ui::StepRow</name>
     <message>
         <source>No default</source>
-        <translation>Sem padrão</translation>
+        <translation>Nenhum padrão definido</translation>
     </message>
     <message>
         <source>Already set</source>
@@ -3112,6 +3179,20 @@
         <translation>
             <numerusform>O Guardião está vigiando %n padrão fixado</numerusform>
             <numerusform>O Guardião está vigiando %n padrões fixados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::TypeHits</name>
+    <message>
+        <source>Other types:</source>
+        <translation>Outros tipos:</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n in All Types</source>
+        <translation>
+            <numerusform>O %n em Todos os tipos</numerusform>
+            <numerusform>Todos os %n em Todos os tipos</numerusform>
         </translation>
     </message>
 </context>

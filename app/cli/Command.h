@@ -165,6 +165,7 @@ QString complete(const QStringList& words, const Data& data);
 
 // The commands, by table row.
 Reply status(const Invocation&, const Data&);
+Reply types(const Invocation&, const Data&);
 Reply check(const Invocation&, const Data&);
 Reply why(const Invocation&, const Data&);
 Reply order(const Invocation&, const Data&);

@@ -22,6 +22,12 @@ const QList<Command> kCommands = {
      "TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With "
      "--candidates, every application that can open each type too, the current one marked with *.",
      &status},
+    {"types", "[TEXT]", "", "List every type the system knows, with what opens it",
+     "Lists every MIME type of the shared MIME database and every link type an installed application declares, "
+     "grouped by media type: its MIME type, its description, its file-name patterns, the application that opens it "
+     "and where that answer comes from. With TEXT, only the types whose MIME type, description, patterns or "
+     "application hold it, in any case.",
+     &types},
     {"set", "TARGET... APP", "--force", "Make APP open each TARGET",
      "Makes APP the default for each TARGET, all in one go, and prints each outcome (Changed, Already the default, "
      "or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is "
@@ -170,6 +176,7 @@ const char* const kArguments[][2] = {
      "A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity "
      "(com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other "
      "name starts so. An ambiguous name is refused with the choices listed."},
+    {"TEXT", "Words to look for, such as tex or *.md."},
     {"NAME", "A profile's or backup's name, or its id as profile list and backup list show it."},
     {"FILE", "A file name, relative to the current folder."},
 };

@@ -5,11 +5,13 @@
 
 #include "GioDoctor.h"
 
+#include "ApplicationIndex.h"
 #include "HealthReport.h"
 #include "JSONStore.h"
 #include "PlatformText.h"
 #include "ProfileExport.h"
 #include "SystemLaunchServices.h"
+#include "TypeIndex.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -181,6 +183,50 @@ Reply status(const Invocation& inv, const Data& data)
             const QString mark = a.isSameEntry(state.current) ? u"* "_s : u"  "_s;
             table.row({{}, {}, mark + names.value(a.url, a.name), style.dim(desktopFileId(a))});
         }
+    }
+    Reply reply;
+    if (inv.json)
+        printJson(reply, {{u"types"_s, types}});
+    else
+        reply.out = table.text();
+    return reply;
+}
+
+Reply types(const Invocation& inv, const Data& data)
+{
+    const QList<FileCategory> listed = data.categories();
+    const ApplicationIndex apps = ApplicationIndex::read(data.service(), listed);
+    const TypeIndex index = TypeIndex::read(data.service(), listed, apps);
+    const QString query = inv.arguments.join(u' ').trimmed();
+    const Style style {inv.color};
+    Table table;
+    QJsonArray types;
+    QString mediaType;
+    for (const KnownType& t : index.types()) {
+        if (!query.isEmpty() && !TypeIndex::matches(t, query))
+            continue;
+        if (inv.json) {
+            types.append(QJsonObject {{u"type"_s, t.type},
+                                      {u"description"_s, t.description},
+                                      {u"title"_s, t.title.isEmpty() ? QJsonValue::Null : QJsonValue(t.title)},
+                                      {u"patterns"_s, QJsonArray::fromStringList(t.patterns)},
+                                      {u"app"_s, appJson(t.current)},
+                                      {u"source"_s, t.source ? QJsonValue(sourceName(*t.source)) : QJsonValue::Null}});
+            continue;
+        }
+        if (t.mediaType != mediaType) {
+            if (!mediaType.isEmpty())
+                table.heading({});
+            mediaType = t.mediaType;
+            table.heading(style.bold(mediaType));
+        }
+        // A long list of patterns (a systemd unit's ten) is cut: --json has them all.
+        QString patterns = t.patterns.join(u' ');
+        if (patterns.size() > 32)
+            patterns = patterns.left(31) + u'…';
+        table.row({t.type, t.description, patterns, appName(t.current),
+                   style.dim(t.current ? desktopFileId(*t.current) : QString()),
+                   style.dim(t.source ? sourceText(*t.source) : QString())});
     }
     Reply reply;
     if (inv.json)

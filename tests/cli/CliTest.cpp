@@ -580,6 +580,17 @@ TEST_F(CliTest, JsonForScripts)
     }
     EXPECT_EQ(lines,
               (QStringList {u"24 addedAssociations"_s, u"28 removedAssociations"_s, u"11 defaultApplications"_s}));
+    // Every type of one search, with what opens it and why: the links Thunderbird declares, and
+    // TeX by one of its patterns.
+    QStringList found;
+    for (const QJsonValue& t : json({u"types"_s, u"thunder"_s})[u"types"_s].toArray())
+        found.append(t[u"type"_s].toString() + u' ' + t[u"source"_s].toString());
+    EXPECT_TRUE(found.contains(u"x-scheme-handler/mailto user"_s) && found.contains(u"x-scheme-handler/mid system"_s))
+        << found.join(u", "_s).toStdString();
+    const QJsonArray tex = json({u"types"_s, u"*.ltx"_s})[u"types"_s].toArray();
+    ASSERT_EQ(tex.size(), 1);
+    EXPECT_EQ(tex[0][u"app"_s][u"desktopId"_s].toString(), u"vim.desktop"_s);
+    EXPECT_TRUE(tex[0][u"patterns"_s].toArray().contains(u"*.tex"_s));
     const QJsonObject why = json({u"why"_s, u".png"_s});
     EXPECT_FALSE(why[u"desktops"_s].toArray().isEmpty());
     EXPECT_EQ(why[u"app"_s][u"desktopId"_s].toString(), u"org.gnome.Loupe.desktop"_s);
@@ -595,6 +606,7 @@ TEST_F(CliTest, EveryJsonDocumentNamesItsFormat)
 {
     const QList<QStringList> commands {
         {u"status"_s, u".pdf"_s},
+        {u"types"_s, u"pdf"_s},
         {u"why"_s, u".md"_s},
         {u"check"_s, u"mailto:"_s, u"thunderbird"_s},
         {u"health"_s},

@@ -83,7 +83,10 @@ class TextFitTest : public ModelFixture
 protected:
     void SetUp() override
     {
+        // A type of All Types, selected there: its details and picker show under the list.
+        fake->setDefault(Target::mimeType(u"text/plain"_s), evince);
         make();
+        model->setSelectedType(Target::mimeType(u"text/plain"_s));
         model->togglePin(pdf);
         model->backUpNow();
         refresh();
@@ -101,6 +104,7 @@ TEST_F(TextFitTest, EveryScreenShowsItsWholeTextsAtTheSmallestWindow)
                                                     {SidebarItem::guardActivity(), u"guard"_s}};
     for (CategoryGroup group : CategoryGroups::allCases())
         screens.append({SidebarItem::groupItem(group), CategoryGroups::rawValue(group)});
+    screens.append({SidebarItem::allTypes(), u"all-types"_s});
     QStringList found;
     for (const auto& [item, name] : screens) {
         model->setSelection(item);

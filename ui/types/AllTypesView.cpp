@@ -321,16 +321,6 @@ AllTypesView::AllTypesView(AppModel& model, QWidget* parent)
     QHeaderView* header = m_tree->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setSectionResizeMode(typeColumn, QHeaderView::Stretch);
-    const int unit = fontMetrics().averageCharWidth();
-    header->resizeSection(nameColumn, unit * 28);
-    header->resizeSection(patternsColumn, unit * 14);
-    header->resizeSection(appColumn, unit * 24);
-    // The status column fits its longest text, in the user's language.
-    int status = fontMetrics().horizontalAdvance(tr("Status"));
-    for (DefaultSource source : {DefaultSource::notSet, DefaultSource::user, DefaultSource::desktop, DefaultSource::system})
-        status = std::max(status, fontMetrics().horizontalAdvance(sourceText(source)));
-    header->resizeSection(sourceColumn, status + unit * 3);
     m_stack->addWidget(m_tree);
     column->addLayout(m_stack, 1);
 
@@ -361,6 +351,9 @@ AllTypesView::AllTypesView(AppModel& model, QWidget* parent)
     connect(m_filtered, &QAbstractItemModel::modelReset, this, &AllTypesView::arrangeGroups);
     connect(&m_model, &AppModel::typesChanged, this, [this] {
         m_stack->setCurrentIndex(isLoading() ? 0 : 1);
+        // The type selected before the list was read is selected once it is.
+        if (const auto selected = m_model.selectedType(); selected && !m_tree->currentIndex().isValid())
+            reveal(*selected);
         showSelected();
     });
     connect(&m_model, &AppModel::typesOpened, this, [this] {
@@ -466,8 +459,32 @@ void AllTypesView::changeEvent(QEvent* event)
     Page::changeEvent(event);
 }
 
+void AllTypesView::fitColumns()
+{
+    // The status column fits its longest text, in the user's language; the others share the
+    // rest of the width, so that every column shows at the smallest window too.
+    QHeaderView* header = m_tree->header();
+    const QFontMetrics metrics = fontMetrics();
+    const int unit = metrics.averageCharWidth();
+    int status = metrics.horizontalAdvance(tr("Status"));
+    for (DefaultSource source : {DefaultSource::notSet, DefaultSource::user, DefaultSource::desktop, DefaultSource::system})
+        status = std::max(status, metrics.horizontalAdvance(sourceText(source)));
+    status += unit * 3;
+    const int rest = std::max(m_tree->viewport()->width() - status, unit * 40);
+    const int type = rest * 30 / 100;
+    const int name = rest * 26 / 100;
+    const int patterns = rest * 14 / 100;
+    header->resizeSection(typeColumn, type);
+    header->resizeSection(nameColumn, name);
+    header->resizeSection(patternsColumn, patterns);
+    header->resizeSection(appColumn, rest - type - name - patterns);
+    header->resizeSection(sourceColumn, status);
+}
+
 bool AllTypesView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_tree && event->type() == QEvent::Resize)
+        fitColumns();
     if (event->type() != QEvent::KeyPress)
         return Page::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();

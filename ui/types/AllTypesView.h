@@ -61,6 +61,7 @@ private:
     void showSelected();
     void updatePicker();
     void openMenu(const QPoint& at);
+    void fitColumns();
     // Group rows span the columns and every group is open: after each filter or reset.
     void arrangeGroups();
 
