@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds a throw-away Linux desktop under ROOT: a home, the XDG folders, a system data folder
-# and a Flatpak data folder with about 28 applications, their icons and mimeapps.list files at
+# and a Flatpak data folder with about 29 applications, their icons and mimeapps.list files at
 # every level GIO reads. Source ROOT/env.sh to run a program inside it; nothing outside ROOT is
 # touched. Safe to run again on the same ROOT: every file of the sample is written afresh
 # (the lists included), files it does not know are left alone.
@@ -64,6 +64,7 @@ declare -A glyphs=(
     [nib]='<path d="M14 12h20l-2 9-8 15-8-15z" fill="#fff"/><circle cx="24" cy="21" r="2.6" fill="@c"/><path d="M24 23.5V34" stroke="@c" stroke-width="1.8"/>'
     [arrow]='<path d="M24 11v18M16.5 22l7.5 7.5 7.5-7.5M14 36h20" fill="none" stroke="#fff" stroke-width="3.2" stroke-linecap="round" stroke-linejoin="round"/>'
     [book]='<path d="M24 16c-3.5-2.5-8-3.5-13-3.5v21c5 0 9.5 1 13 3.5 3.5-2.5 8-3.5 13-3.5v-21c-5 0-9.5 1-13 3.5z" fill="#fff"/><path d="M24 17v19" stroke="@c" stroke-width="2"/>'
+    [prompt]='<rect x="10" y="12" width="28" height="24" rx="3" fill="#fff"/><path d="M15.5 19.5l5 4.5-5 4.5M23 29.5h8" fill="none" stroke="@c" stroke-width="2.6" stroke-linecap="round" stroke-linejoin="round"/>'
     [cube]='<path d="M24 10l12 6.5v14L24 37l-12-6.5v-14z" fill="#fff"/><path d="M12.5 16.8L24 23l11.5-6.2M24 23v13.5" fill="none" stroke="@c" stroke-width="2" stroke-linejoin="round"/>'
 )
 
@@ -115,8 +116,9 @@ app() {
     [[ $1 == flatpak ]] && keys+="X-Flatpak=$id"$'\n'
     [[ -n $extra ]] && keys+="${extra//|/$'\n'}"$'\n'
     [[ $keys == *Terminal=* ]] || keys+="Terminal=false"$'\n'
-    printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s\n%sMimeType=%s;\n' \
-        "$name" "$exec" "$keys" "$mimes" >"$share/applications/$id.desktop"
+    [[ -z $mimes ]] || keys+="MimeType=$mimes;"$'\n'
+    printf '[Desktop Entry]\nType=Application\nName=%s\nExec=%s\n%s' \
+        "$name" "$exec" "$keys" >"$share/applications/$id.desktop"
     local program=${exec%% *}
     printf '#!/bin/sh\nexit 0\n' >"$bin/$program"
     chmod 0755 "$bin/$program"
@@ -152,6 +154,8 @@ app system  org.gnome.TextEditor    "Text Editor"                     "gnome-tex
 app system  vim                     "Vim"                             "vim %F"                                           gvim                    square "#019733" vee     "text/english;text/plain;text/x-makefile;text/x-c++hdr;text/x-c++src;text/x-chdr;text/x-csrc;text/x-java;text/x-tcl;text/x-tex;application/x-shellscript;text/x-c;text/x-c++" \
                                                                                                                                                                           "Terminal=true"
 app system  org.kde.kate            "Kate"                            "kate -b %U"                                       kate                    square "#4a6cb3" kay     "text/plain"
+app system  org.gnome.Console       "Console"                         "kgx"                                              org.gnome.Console       square "#241f31" prompt  "" \
+    "Categories=GTK;System;TerminalEmulator;"
 app flatpak org.telegram.desktop    "Telegram Desktop"                "$flatpak_run --command=telegram-desktop --file-forwarding org.telegram.desktop -- @@u %u @@" \
                                                                                                                          org.telegram.desktop    circle "#2aabee" plane   "x-scheme-handler/tg;x-scheme-handler/tonsite"
 app system  slack                   "Slack"                           "slack %U"                                         pixmaps/slack.svg       square "#4a154b" hash    "x-scheme-handler/slack"

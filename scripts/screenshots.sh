@@ -14,20 +14,27 @@ mkdir -p "$out"
 light=$(mktemp -d)
 dark=$(mktemp -d)
 german=$(mktemp -d)
-trap 'rm -rf "$light" "$dark" "$german"' EXIT
+roles=$(mktemp -d)
+trap 'rm -rf "$light" "$dark" "$german" "$roles"' EXIT
 bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$light" | grep -E "^(FAIL|PASSED)|failed"
 OPENWRIGHT_E2E_DARK=1 bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$dark" |
     grep -E "^(FAIL|PASSED)|failed"
 for shot in overview search types-picker add-type chooser-search notification guard guard-culprit clean-up tray profiles \
-    profile-sheet backups applications settings; do
+    profile-sheet backups applications all-types order-sheet settings; do
     cp "$light/$shot.png" "$out/$shot.png"
 done
-# A German desktop: the overview and a type list, through a short tour (tests/e2e/tour.py).
+# A German desktop: the overview, a type list and All Types, through a short tour
+# (tests/e2e/tour.py); then the system roles with the terminal, in English.
 OPENWRIGHT_E2E_LANG=de_DE.UTF-8 OPENWRIGHT_E2E_DRIVER="$PWD/tests/e2e/tour.py" \
-    bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$german" "Dokumente & Büro=types" |
-    grep -E "^(FAIL|PASSED)"
+    bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$german" "Dokumente & Büro=types" \
+    "Alle Typen=all-types" | grep -E "^(FAIL|PASSED)"
 cp "$german/overview.png" "$out/overview-de.png"
 cp "$german/types.png" "$out/types-de.png"
+cp "$german/all-types.png" "$out/all-types-de.png"
+OPENWRIGHT_E2E_DRIVER="$PWD/tests/e2e/tour.py" \
+    bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$roles" "System Roles=system-roles" |
+    grep -E "^(FAIL|PASSED)"
+cp "$roles/system-roles.png" "$out/system-roles.png"
 cp "$dark/overview.png" "$out/overview-dark.png"
 cp "$dark/types-picker.png" "$out/types-picker-dark.png"
 echo "Screenshots written to $out/"

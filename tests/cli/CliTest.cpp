@@ -950,13 +950,13 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     const QString id = json({u"backup"_s, u"list"_s})[u"backups"_s][0][u"id"_s].toString();
     ASSERT_EQ(run({u"set"_s, u".pdf"_s, u"okular"_s}).status, 0);
     // .ts is recorded by each of its types: TypeScript sources and MPEG transport streams open apart.
-    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  54 defaults  1 different from now"_s));
+    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  55 defaults  1 different from now"_s));
     // In German, as the window would show it, dates included; JSON stays English.
     QProcessEnvironment english = m_env;
     m_env.remove(u"LC_ALL"_s);
     m_env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
     const QString german = run({u"backup"_s, u"list"_s}).out;
-    EXPECT_TRUE(german.contains(u"Von Ihnen gesichert  54 Standardanwendungen  1 Unterschied zu jetzt"_s))
+    EXPECT_TRUE(german.contains(u"Von Ihnen gesichert  55 Standardanwendungen  1 Unterschied zu jetzt"_s))
         << german.toStdString();
     EXPECT_TRUE(german.contains(QRegularExpression(u"\\d+\\. \\w+\\.? \\d{4} um \\d\\d:\\d\\d"_s)))
         << german.toStdString();

@@ -701,6 +701,14 @@ if check(types_filter is not None, "All Types has its filter"):
             check(wait_for(lambda: gio_default("text/x-tex") not in ("vim.desktop", None), 5) is not None,
                   "GIO opens TeX with the app chosen in All Types")
             agree("All Types, changed", lambda: picker.name, tex_app)
+        windows = len(x_windows(""))
+        click(picker)
+        if check(wait_for(lambda: len(x_windows("")) > windows, 3) is not None, "the picker opens its menu again"):
+            keys("Up", "Up", "Up")  # from the end: Why this app?, Choose Another App…, Order Apps…
+            keys("Return")
+            if check(find(APP, "push button", "Move Up", seconds=10) is not None, "Order Apps… opens the order"):
+                shot("order-sheet")
+                keys("Escape")
 
 step("a change kept in the window takes its notification down")
 subprocess.run(["gio", "mime", "application/pdf", "org.kde.okular.desktop"], env=env, check=True,

@@ -318,6 +318,7 @@ AllTypesView::AllTypesView(AppModel& model, QWidget* parent)
     m_tree->setSortingEnabled(true);
     m_tree->sortByColumn(typeColumn, Qt::AscendingOrder);
     m_tree->installEventFilter(this);
+    m_tree->viewport()->installEventFilter(this);
     QHeaderView* header = m_tree->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::Interactive);
@@ -483,7 +484,8 @@ void AllTypesView::fitColumns()
 
 bool AllTypesView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_tree && event->type() == QEvent::Resize)
+    // The viewport's own resize: it comes after the tree's, and after a scroll bar came or went.
+    if (watched == m_tree->viewport() && event->type() == QEvent::Resize)
         fitColumns();
     if (event->type() != QEvent::KeyPress)
         return Page::eventFilter(watched, event);
