@@ -2767,6 +2767,10 @@
         <source>Give Back</source>
         <translation>Zurückgeben</translation>
     </message>
+    <message>
+        <source>In bold: the apps made for it. The others open it as a parent type.</source>
+        <translation>Fett: die Anwendungen, die dafür gemacht sind. Die anderen öffnen es als übergeordneten Typ.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::OverviewView</name>

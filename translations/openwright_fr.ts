@@ -2767,6 +2767,10 @@
         <source>Give Back</source>
         <translation>Rendre</translation>
     </message>
+    <message>
+        <source>In bold: the apps made for it. The others open it as a parent type.</source>
+        <translation>En gras : les applications faites pour lui. Les autres l’ouvrent comme type parent.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::OverviewView</name>

@@ -2767,6 +2767,10 @@
         <source>Give Back</source>
         <translation>Restituisci</translation>
     </message>
+    <message>
+        <source>In bold: the apps made for it. The others open it as a parent type.</source>
+        <translation>In grassetto: le applicazioni fatte per esso. Le altre lo aprono come tipo padre.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::OverviewView</name>

@@ -2767,6 +2767,10 @@
         <source>Give Back</source>
         <translation>[Gîvé Báçk ·]</translation>
     </message>
+    <message>
+        <source>In bold: the apps made for it. The others open it as a parent type.</source>
+        <translation>[Îñ bõld: thé áppš mádé fõr ît. Thé õthérš õpéñ ît áš á páréñt týpé. ························]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::OverviewView</name>

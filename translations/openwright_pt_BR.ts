@@ -2767,6 +2767,10 @@
         <source>Give Back</source>
         <translation>Devolver</translation>
     </message>
+    <message>
+        <source>In bold: the apps made for it. The others open it as a parent type.</source>
+        <translation>Em negrito: os aplicativos feitos para ele. Os outros o abrem como tipo pai.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::OverviewView</name>

@@ -186,6 +186,7 @@ TEST_F(TypesTest, TheKeyboardSearchesMenusOpensContextMenusAndClearsSearches)
 
 TEST_F(TypesTest, TheOrderSheetMovesRemovesAndGivesBack)
 {
+    fake->setRecommended(pdf, {evince}); // Okular opens PDF as a parent type, here
     CategoryRow row(*model, model->category(pdf));
     QPointer<OrderSheet> sheet = row.picker()->orderApps();
     const auto shown = [&] {
@@ -202,6 +203,9 @@ TEST_F(TypesTest, TheOrderSheetMovesRemovesAndGivesBack)
         spinUntil([&] { return !sheet->outcome().isEmpty() && sheet->removeButton()->isEnabled(); });
     };
     EXPECT_EQ(shown(), (QStringList {u"Evince"_s, u"Okular"_s}));
+    // The system's order stands; the apps made for the type are marked.
+    EXPECT_TRUE(sheet->list()->item(0)->font().bold());
+    EXPECT_FALSE(sheet->list()->item(1)->font().bold());
     press(1, sheet->upButton());
     EXPECT_EQ(shown(), (QStringList {u"Okular"_s, u"Evince"_s}));
     EXPECT_EQ(sheet->outcome(), u"Changed"_s);

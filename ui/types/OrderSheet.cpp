@@ -48,6 +48,11 @@ OrderSheet::OrderSheet(AppModel& model, const FileCategory& category, QWidget* p
                              Style::Text::callout, Style::Tone::secondary, this);
     sub->setWordWrap(true);
     column->addWidget(sub);
+    // Recommended first, as in every menu: here the order is the system's, so they are marked.
+    auto* recommended = Style::label(tr("In bold: the apps made for it. The others open it as a parent type."),
+                                     Style::Text::callout, Style::Tone::secondary, this);
+    recommended->setWordWrap(true);
+    column->addWidget(recommended);
 
     m_list->setAccessibleName(tr("Apps offered for %1").arg(category.target.description()));
     m_list->setIconSize(QSize(24, 24));
@@ -98,6 +103,11 @@ void OrderSheet::show(const Associations& offer)
         item->setData(kRemovedRole, removed);
         if (removed)
             item->setForeground(Style::color(Style::Tone::secondary, palette()));
+        if (!removed && offer.recommended.contains(app.url)) {
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
         if (item->data(kUrlRole).toString() == current)
             m_list->setCurrentItem(item);
     };
