@@ -292,6 +292,9 @@ private:
     // Keeps the index's defaults current after a batch re-read `states`.
     void noteApplicationDefaults(const QHash<Target, TargetState>& states);
     void noteMovedAlong(const QList<MovedAlong>& moved);
+    void rereadIndexes();
+    // One read of the type index, and another if readTypes() was asked again meanwhile.
+    QFuture<void> readTypesOnce();
     // Targets a batch writes: the requested ones, their linked ones, and every watched target
     // of a platform type they write (.jpeg moves with .jpg).
     QList<Target> affectedBy(const QList<ChangeRequest>& requests) const;
@@ -417,6 +420,7 @@ private:
     ApplicationIndex m_applications;
     TypeIndex m_types;
     QFuture<void> m_typesReading;
+    quint64 m_typesAsked = 0; // readTypes() calls, to tell a read that landed too early
     QFuture<void> m_applicationsReading; // the read under way, if any
     QUrl m_selectedApplication;
     QString m_cacheDirectory;

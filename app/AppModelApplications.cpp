@@ -83,31 +83,55 @@ QFuture<void> AppModel::useForType(const QUrl& app, const DeclaredType& type)
     return perform({{type.target, app}}).then([](const Results&) {});
 }
 
+void AppModel::rereadIndexes()
+{
+    // Where the answers of the types a change reached come from can change without their app
+    // moving (a parent type reset): the indexes read once are read again behind the change.
+    if (m_types.isRead())
+        readTypes();
+    else if (m_applications.isRead())
+        readApplications();
+}
+
 QFuture<void> AppModel::readTypes()
 {
+    // Asked again while a read is under way (a change landed): that read reads once more when
+    // it lands, since what it holds may be older than the change.
+    ++m_typesAsked;
     if (m_typesReading.isValid() && !m_typesReading.isFinished())
         return m_typesReading;
+    m_typesReading = readTypesOnce();
+    return m_typesReading;
+}
+
+QFuture<void> AppModel::readTypesOnce()
+{
+    const quint64 asked = m_typesAsked;
     const auto service = m_service;
     const QList<FileCategory> listed = categories();
     const quint64 since = m_changeCount;
-    // The link types and the defaults of what applications declare come with their index.
-    m_typesReading = readApplications().then(this, [this, service, listed, since] {
-        const ApplicationIndex apps = m_applications;
-        auto read = QtConcurrent::task([service, listed, apps] { return TypeIndex::read(*service, listed, apps); })
-                        .onThreadPool(m_readers)
-                        .spawn();
-        return landed(read, [this, since](const TypeIndex& index) {
-            m_types = index;
-            QHash<Target, TargetState> newer;
-            for (auto it = m_states.cbegin(); it != m_states.cend(); ++it) {
-                if (changedSince(it.key(), since))
-                    newer.insert(it.key(), *it);
-            }
-            noteApplicationDefaults(newer);
-            Q_EMIT typesChanged();
-        });
-    }).unwrap();
-    return m_typesReading;
+    // The link types come with the applications' index, read first.
+    return readApplications()
+        .then(this,
+              [this, service, listed, since, asked] {
+                  const ApplicationIndex apps = m_applications;
+                  auto read = QtConcurrent::task([service, listed, apps] { return TypeIndex::read(*service, listed, apps); })
+                                  .onThreadPool(m_readers)
+                                  .spawn();
+                  return landed(read, [this, since, asked](const TypeIndex& index) -> QFuture<void> {
+                      m_types = index;
+                      QHash<Target, TargetState> newer;
+                      for (auto it = m_states.cbegin(); it != m_states.cend(); ++it) {
+                          if (changedSince(it.key(), since))
+                              newer.insert(it.key(), *it);
+                      }
+                      noteApplicationDefaults(newer);
+                      Q_EMIT typesChanged();
+                      return m_typesAsked == asked ? QtFuture::makeReadyFuture() : readTypesOnce();
+                  })
+                      .unwrap();
+              })
+        .unwrap();
 }
 
 void AppModel::openTypes(const QString& filter, std::optional<Target> type)

@@ -180,6 +180,7 @@ QFuture<AppModel::Results> AppModel::perform(const QList<ChangeRequest>& request
         endOwnChange(affected, out.states, requested);
         // Kept until a command takes them; a window that never asks keeps the newest only.
         noteMovedAlong(out.moved);
+        rereadIndexes();
         m_movedAlong += out.moved;
         if (m_movedAlong.size() > 4096)
             m_movedAlong.remove(0, m_movedAlong.size() - 4096);
@@ -237,6 +238,7 @@ QFuture<ChangeResult> AppModel::arrange(const Target& target, Arrangement how, c
                     .spawn();
     return landed(work, [this, target, affected](const Outcome& out) {
         endOwnChange(affected, out.states, {target});
+        rereadIndexes();
         Q_EMIT statesChanged();
         Q_EMIT guardStateChanged();
         saveGuard();

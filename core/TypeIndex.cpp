@@ -32,8 +32,6 @@ TypeIndex TypeIndex::read(const DefaultsService& service, const QList<FileCatego
         }
     }
     const QHash<QString, QStringList> patterns = service.typePatterns();
-    const QStringList declared = apps.types();
-    const QSet<QString> declaredSet(declared.cbegin(), declared.cend());
     index.m_types.reserve(types.size());
     for (const QString& type : std::as_const(types)) {
         const qsizetype slash = type.indexOf(u'/');
@@ -43,14 +41,10 @@ TypeIndex TypeIndex::read(const DefaultsService& service, const QList<FileCatego
                          patterns.value(type), titles.value(type), {}, {}};
         if (known.description.isEmpty())
             known.description = type;
-        // A declared type's default was read with the applications; the rest are read here.
-        if (declaredSet.contains(type)) {
-            known.current = apps.currentDefault(type);
-            known.source = apps.source(type);
-        } else {
-            known.current = service.currentDefault(known.target);
-            known.source = service.source(known.target);
-        }
+        // Read afresh, not taken from the applications: a change of a parent type changes
+        // where a subtype's answer comes from without moving its app.
+        known.current = service.currentDefault(known.target);
+        known.source = service.source(known.target);
         index.m_types.append(std::move(known));
     }
     std::sort(index.m_types.begin(), index.m_types.end(), [](const KnownType& a, const KnownType& b) {

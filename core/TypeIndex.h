@@ -37,8 +37,8 @@ struct KnownType
 class TypeIndex final
 {
 public:
-    // Blocks on the platform: call it off the GUI thread. The link types and the defaults of
-    // declared types come from `apps`, read before.
+    // Blocks on the platform: call it off the GUI thread. The link types come from `apps`,
+    // read before.
     static TypeIndex read(const DefaultsService& service, const QList<FileCategory>& categories,
                           const ApplicationIndex& apps);
 

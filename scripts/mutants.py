@@ -33,11 +33,11 @@ ROOT = Path(__file__).resolve().parent.parent
 
 # The tests that cover each folder, most specific first: ctest names and the targets they need.
 COVERAGE = [
-    ("core/linux/", ["linux", "linux_tests", "differential_tests", "sample_tests", "cli_tests"]),
-    ("core/", ["core_tests", "linux", "app_tests", "cli_tests"]),
+    ("core/linux/", ["linux", "linux_tests", "differential_tests", "sample_tests", "sample_change_tests", "cli_tests"]),
+    ("core/", ["core_tests", "linux", "app_tests", "cli_tests", "sample_change_tests", "ui_tests"]),
     ("app/cli/", ["cli_tests"]),
     ("app/linux/", ["app_tests", "single_instance_tests", "dbus_tests"]),
-    ("app/", ["app_tests", "single_instance_tests", "dbus_tests", "cli_tests", "ui_tests"]),
+    ("app/", ["app_tests", "single_instance_tests", "dbus_tests", "cli_tests", "ui_tests", "sample_change_tests"]),
     ("ui/", ["ui_tests", "text_fit"]),
 ]
 SLOW = ["changes.harness", "e2e.person"]
