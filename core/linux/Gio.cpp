@@ -539,18 +539,25 @@ bool isMadeFor(const App& app, const QString& contentType, const QStringList& ad
     });
 }
 
-const QStringList& registeredTypes()
+QStringList registeredTypes()
 {
-    // The shared MIME database is read once per process, as GIO itself reads it.
-    static const QStringList types = [] {
-        QStringList list;
-        GList* registered = g_content_types_get_registered();
-        for (GList* l = registered; l; l = l->next)
-            list.append(QString::fromUtf8(static_cast<const char*>(l->data)));
-        g_list_free_full(registered, g_free);
-        list.sort();
-        return list;
-    }();
+    // Read again when a package changed the shared MIME database, as GIO itself reads it.
+    static QMutex mutex;
+    static QByteArray stamp;
+    static QStringList types;
+    QByteArray now;
+    for (const QString& dir : dataDirs())
+        now += fileStamp(QFile::encodeName(dir + QLatin1StringView("/mime/types"))) + '/';
+    QMutexLocker lock(&mutex);
+    if (now == stamp && !types.isEmpty())
+        return types;
+    stamp = now;
+    types.clear();
+    GList* registered = g_content_types_get_registered();
+    for (GList* l = registered; l; l = l->next)
+        types.append(QString::fromUtf8(static_cast<const char*>(l->data)));
+    g_list_free_full(registered, g_free);
+    types.sort();
     return types;
 }
 

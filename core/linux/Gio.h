@@ -53,7 +53,7 @@ bool isMadeFor(const App& app, const QString& contentType, const QStringList& ad
 // for a type the database does not know.
 QString typeDescription(const QString& contentType);
 // Every MIME type the shared MIME database knows, sorted.
-const QStringList& registeredTypes();
+QStringList registeredTypes();
 // The file-name patterns ("*.pdf", "Makefile") the shared MIME database gives each type, by the
 // type's name, heaviest first; read again when a database changes.
 QHash<QString, QStringList> globPatterns();

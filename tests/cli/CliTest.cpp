@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <tuple>
 
@@ -587,6 +588,7 @@ TEST_F(CliTest, JsonForScripts)
         found.append(t[u"type"_s].toString() + u' ' + t[u"source"_s].toString());
     EXPECT_TRUE(found.contains(u"x-scheme-handler/mailto user"_s) && found.contains(u"x-scheme-handler/mid system"_s))
         << found.join(u", "_s).toStdString();
+    EXPECT_TRUE(std::is_sorted(found.cbegin(), found.cend())) << found.join(u", "_s).toStdString(); // by media type
     const QJsonArray tex = json({u"types"_s, u"*.ltx"_s})[u"types"_s].toArray();
     ASSERT_EQ(tex.size(), 1);
     EXPECT_EQ(tex[0][u"app"_s][u"desktopId"_s].toString(), u"vim.desktop"_s);

@@ -250,6 +250,15 @@ TEST_F(AllTypesTest, ListsEveryTypeByMediaTypeAndFiltersByAnyOfItsCells)
         view.filter()->setText(QString::fromUtf8(f.text));
         EXPECT_EQ(rows(view), f.shown);
     }
+    // A type without patterns still names its cell to a screen reader; a type asked for is
+    // selected wherever the list scrolled.
+    view.filter()->clear();
+    const QModelIndex text = view.tree()->model()->index(1, 0);
+    EXPECT_EQ(view.tree()->model()->index(0, AllTypesView::patternsColumn, text).data(Qt::AccessibleTextRole),
+              u"No patterns"_s);
+    view.reveal(frob);
+    EXPECT_EQ(view.tree()->currentIndex().siblingAtColumn(AllTypesView::nameColumn).data().toString(), u"text/x-frob"_s);
+    EXPECT_EQ(model->selectedType(), frob);
     // The search finds the types no list shows, and none the catalog lists.
     model->setSearchText(u"frob"_s);
     ASSERT_EQ(model->typeResults().size(), 1);
