@@ -63,8 +63,9 @@ const QList<Command> kCommands = {
      "Writes the APPs, in this order, as the default line of TARGET and its fallbacks and as associations added "
      "for it, in your mimeapps.list (and in your desktop's own list where that names TARGET): the first APP "
      "becomes the default, and the system offers the others next. A web browser's links, secure links and pages "
-     "take the order together. While automatic backups are on, the current defaults are backed up first. Prints "
-     "the outcome and the new order; exits with 1 when the change did not succeed.",
+     "take the order together, and on KDE and Xfce the desktop's own browser setting takes the first APP. While "
+     "automatic backups are on, the current defaults are backed up first. Prints the outcome and the new order; "
+     "exits with 1 when the change did not succeed.",
      nullptr, Change::reorder},
     {"remove", "TARGET APP", "", "Stop the system offering APP for TARGET",
      "Removes APP from what the system offers for TARGET: a [Removed Associations] line in your mimeapps.list, and "

@@ -1130,6 +1130,15 @@ QString SystemLaunchServices::arrange(const QList<Target>& targets, Arrangement 
     QList<Snapshot> snapshots;
     for (const QString& file : std::as_const(files))
         snapshotOnce(snapshots, QFileInfo(file).isSymLink() ? QFileInfo(file).canonicalFilePath() : file);
+    // The desktop's own browser setting takes the first of an order of the browser's types, as
+    // it does a change: the lists alone would leave the browser split on KDE and Xfce.
+    const auto desktop = how == Arrangement::order && std::any_of(types.cbegin(), types.cend(), isWebLink)
+        ? DesktopBrowser::current()
+        : std::nullopt;
+    if (desktop) {
+        for (const QString& file : desktop->filesWritten())
+            snapshotOnce(snapshots, file);
+    }
     const auto edit = [&](gio::TypeLines& lines, bool plain) {
         switch (how) {
         case Arrangement::order:
@@ -1166,6 +1175,11 @@ QString SystemLaunchServices::arrange(const QList<Target>& targets, Arrangement 
             if (failure)
                 throw putBack(*failure, snapshots, userList, keptAside);
         }
+    }
+    // Each app of an order was found installed above.
+    if (const auto first = desktop ? gio::listedEntryForId(ids.first().chopped(8)) : std::nullopt) {
+        if (const auto failure = desktop->set(*first))
+            throw putBack(*failure, snapshots, userList, keptAside);
     }
     // GIO sees the lists through its file monitor a moment later: wait until its offer follows.
     const auto follows = [&](const QList<gio::App>& offered) {

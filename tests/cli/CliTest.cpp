@@ -207,6 +207,10 @@ TEST_P(DesktopSetting, SplitsTheBrowserAndIsExplained)
         EXPECT_EQ(o[u"steps"_s][0][u"group"_s].toString(), u"desktopSetting"_s) << ours;
     }
     EXPECT_EQ(run({u"check"_s, u"http:"_s, u"firefox"_s}).status, 0);
+    // An order of the browser's apps moves the desktop's setting with its first, as set does.
+    ASSERT_EQ(run({u"reorder"_s, u"http:"_s, u"google-chrome"_s, u"firefox"_s}).status, 0);
+    EXPECT_EQ(run({u"check"_s, u"http:"_s, u"google-chrome"_s}).status, 0);
+    EXPECT_FALSE(run({u"health"_s}).out.contains(u"Split between browsers"_s));
 }
 
 INSTANTIATE_TEST_SUITE_P(
