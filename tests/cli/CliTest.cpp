@@ -443,6 +443,11 @@ INSTANTIATE_TEST_SUITE_P(
         // The order the system offers, changed and shown; a removal listed after it.
         ExitRow {"reorder", {u"reorder"_s, u".pdf"_s, u"okular"_s, u"evince"_s}, 0, u"Changed\n.pdf\n  1  Okular  "_s},
         ExitRow {"remove_association", {u"remove"_s, u".pdf"_s, u"firefox"_s}, 0, u"  removed  firefox.desktop\n"_s},
+        // GNOME's own list names PNG's default, and outranks the user's: it takes the order too.
+        ExitRow {"reorder_desktop_list",
+                 {u"reorder"_s, u".png"_s, u"gimp"_s, u"org.gnome.Loupe"_s},
+                 0,
+                 u"Changed\n.png\n  1  GNU Image Manipulation Program  gimp.desktop             default\n"_s},
         ExitRow {"removed_default_health",
                  {u"health"_s},
                  0,
