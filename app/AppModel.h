@@ -75,6 +75,9 @@ public:
     QDateTime now() const;
     QTimeZone zone() const;
     const QHash<Target, TargetState>& states() const { return m_states; }
+    // Whether a read found the system's type of `target` (an extension no installed MIME
+    // description knows has none).
+    bool knowsType(const Target& target) const { return m_typeOf.contains(target); }
     bool isLoading() const { return m_isLoading; }
     // Before the first refresh: takes the states the last run read from the platform when the
     // platform's answers stamp says they still hold, so the first window shows every default at

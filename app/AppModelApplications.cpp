@@ -111,26 +111,28 @@ QFuture<void> AppModel::readTypesOnce()
     const QList<FileCategory> listed = categories();
     const quint64 since = m_changeCount;
     // The link types come with the applications' index, read first.
-    return readApplications()
-        .then(this,
-              [this, service, listed, since, asked] {
-                  const ApplicationIndex apps = m_applications;
-                  auto read = QtConcurrent::task([service, listed, apps] { return TypeIndex::read(*service, listed, apps); })
-                                  .onThreadPool(m_readers)
-                                  .spawn();
-                  return landed(read, [this, since, asked](const TypeIndex& index) -> QFuture<void> {
-                      m_types = index;
-                      QHash<Target, TargetState> newer;
-                      for (auto it = m_states.cbegin(); it != m_states.cend(); ++it) {
-                          if (changedSince(it.key(), since))
-                              newer.insert(it.key(), *it);
-                      }
-                      noteApplicationDefaults(newer);
-                      Q_EMIT typesChanged();
-                      return m_typesAsked == asked ? QtFuture::makeReadyFuture() : readTypesOnce();
-                  })
-                      .unwrap();
-              })
+    return continueOn(
+               this, readApplications(),
+               [this, service, listed, since, asked] {
+                   const ApplicationIndex apps = m_applications;
+                   auto read
+                       = QtConcurrent::task([service, listed, apps] { return TypeIndex::read(*service, listed, apps); })
+                             .onThreadPool(m_readers)
+                             .spawn();
+                   return landed(read,
+                                 [this, since, asked](const TypeIndex& index) -> QFuture<void> {
+                                     m_types = index;
+                                     QHash<Target, TargetState> newer;
+                                     for (auto it = m_states.cbegin(); it != m_states.cend(); ++it) {
+                                         if (changedSince(it.key(), since))
+                                             newer.insert(it.key(), *it);
+                                     }
+                                     noteApplicationDefaults(newer);
+                                     Q_EMIT typesChanged();
+                                     return m_typesAsked == asked ? QtFuture::makeReadyFuture() : readTypesOnce();
+                                 })
+                       .unwrap();
+               })
         .unwrap();
 }
 

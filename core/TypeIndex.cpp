@@ -37,8 +37,14 @@ TypeIndex TypeIndex::read(const DefaultsService& service, const QList<FileCatego
         const qsizetype slash = type.indexOf(u'/');
         if (slash <= 0)
             continue;
-        KnownType known {type, Target::mimeType(type), type.left(slash), service.typeDescription(type),
-                         patterns.value(type), titles.value(type), {}, {}};
+        KnownType known {type,
+                         Target::mimeType(type),
+                         type.left(slash),
+                         service.typeDescription(type),
+                         patterns.value(type),
+                         titles.value(type),
+                         {},
+                         {}};
         if (known.description.isEmpty())
             known.description = type;
         // Read afresh, not taken from the applications: a change of a parent type changes
@@ -65,7 +71,8 @@ bool TypeIndex::matches(const KnownType& type, const QString& query)
 {
     const auto holds = [&](const QString& text) { return text.contains(query, Qt::CaseInsensitive); };
     return holds(type.type) || holds(type.description) || holds(type.title)
-        || std::any_of(type.patterns.cbegin(), type.patterns.cend(), holds) || (type.current && holds(type.current->name));
+        || std::any_of(type.patterns.cbegin(), type.patterns.cend(), holds)
+        || (type.current && holds(type.current->name));
 }
 
 void TypeIndex::setDefault(const QString& type, const std::optional<AppInfo>& app, std::optional<DefaultSource> source)

@@ -2036,6 +2036,10 @@
         <source>%1 is already in %2.</source>
         <translation>%1 ist bereits in %2.</translation>
     </message>
+    <message>
+        <source>The system does not recognise %1 files: no app can open them until a program you install describes them. Added, the type waits for one.</source>
+        <translation>Das System erkennt %1-Dateien nicht: Keine Anwendung kann sie öffnen, bis ein Programm, das Sie installieren, sie beschreibt. Hinzugefügt wartet der Typ darauf.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AllTypesView</name>
@@ -3218,30 +3222,6 @@
 <context>
     <name>openwright::ui::WhyPanel</name>
     <message>
-        <source>Default Applications</source>
-        <translation>Standardanwendungen</translation>
-    </message>
-    <message>
-        <source>Added Associations</source>
-        <translation>Hinzugefügte Zuordnungen</translation>
-    </message>
-    <message>
-        <source>Removed Associations</source>
-        <translation>Entfernte Zuordnungen</translation>
-    </message>
-    <message>
-        <source>Installed applications</source>
-        <translation>Installierte Anwendungen</translation>
-    </message>
-    <message>
-        <source>Installed applications that declare %1</source>
-        <translation>Installierte Anwendungen, die %1 angeben</translation>
-    </message>
-    <message>
-        <source>%1, line %2</source>
-        <translation>%1, Zeile %2</translation>
-    </message>
-    <message>
         <source>Why this app?</source>
         <translation>Warum diese Anwendung?</translation>
     </message>
@@ -3276,22 +3256,6 @@
     <message>
         <source>Removed: %1</source>
         <translation>Entfernt: %1</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s browser setting</source>
-        <translation>Browser-Einstellung der Arbeitsumgebung</translation>
-    </message>
-    <message>
-        <source>Terminal list</source>
-        <translation>Terminal-Liste</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s terminal setting</source>
-        <translation>Terminal-Einstellung der Arbeitsumgebung</translation>
-    </message>
-    <message>
-        <source>The system&apos;s alternative</source>
-        <translation>Alternative des Systems</translation>
     </message>
 </context>
 </TS>

@@ -2036,6 +2036,10 @@
         <source>%1 is already in %2.</source>
         <translation>%1 ya está en %2.</translation>
     </message>
+    <message>
+        <source>The system does not recognise %1 files: no app can open them until a program you install describes them. Added, the type waits for one.</source>
+        <translation>El sistema no reconoce los archivos %1: ninguna aplicación puede abrirlos hasta que un programa que instale los describa. Una vez añadido, el tipo espera a que ocurra.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AllTypesView</name>
@@ -3218,30 +3222,6 @@
 <context>
     <name>openwright::ui::WhyPanel</name>
     <message>
-        <source>Default Applications</source>
-        <translation>Aplicaciones predeterminadas</translation>
-    </message>
-    <message>
-        <source>Added Associations</source>
-        <translation>Asociaciones añadidas</translation>
-    </message>
-    <message>
-        <source>Removed Associations</source>
-        <translation>Asociaciones quitadas</translation>
-    </message>
-    <message>
-        <source>Installed applications</source>
-        <translation>Aplicaciones instaladas</translation>
-    </message>
-    <message>
-        <source>Installed applications that declare %1</source>
-        <translation>Aplicaciones instaladas que declaran %1</translation>
-    </message>
-    <message>
-        <source>%1, line %2</source>
-        <translation>%1, línea %2</translation>
-    </message>
-    <message>
         <source>Why this app?</source>
         <translation>¿Por qué esta aplicación?</translation>
     </message>
@@ -3276,22 +3256,6 @@
     <message>
         <source>Removed: %1</source>
         <translation>Quitada: %1</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s browser setting</source>
-        <translation>Ajuste de navegador del escritorio</translation>
-    </message>
-    <message>
-        <source>Terminal list</source>
-        <translation>Lista de terminales</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s terminal setting</source>
-        <translation>Ajuste de terminal del escritorio</translation>
-    </message>
-    <message>
-        <source>The system&apos;s alternative</source>
-        <translation>Alternativa del sistema</translation>
     </message>
 </context>
 </TS>

@@ -2036,6 +2036,10 @@
         <source>%1 is already in %2.</source>
         <translation>%1 est déjà dans %2.</translation>
     </message>
+    <message>
+        <source>The system does not recognise %1 files: no app can open them until a program you install describes them. Added, the type waits for one.</source>
+        <translation>Le système ne reconnaît pas les fichiers %1 : aucune application ne peut les ouvrir tant qu’un programme que vous installez ne les décrit pas. Ajouté, le type attend ce moment.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AllTypesView</name>
@@ -3218,30 +3222,6 @@
 <context>
     <name>openwright::ui::WhyPanel</name>
     <message>
-        <source>Default Applications</source>
-        <translation>Applications par défaut</translation>
-    </message>
-    <message>
-        <source>Added Associations</source>
-        <translation>Associations ajoutées</translation>
-    </message>
-    <message>
-        <source>Removed Associations</source>
-        <translation>Associations retirées</translation>
-    </message>
-    <message>
-        <source>Installed applications</source>
-        <translation>Applications installées</translation>
-    </message>
-    <message>
-        <source>Installed applications that declare %1</source>
-        <translation>Applications installées qui déclarent %1</translation>
-    </message>
-    <message>
-        <source>%1, line %2</source>
-        <translation>%1, ligne %2</translation>
-    </message>
-    <message>
         <source>Why this app?</source>
         <translation>Pourquoi cette application ?</translation>
     </message>
@@ -3276,22 +3256,6 @@
     <message>
         <source>Removed: %1</source>
         <translation>Retirée : %1</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s browser setting</source>
-        <translation>Réglage du navigateur du bureau</translation>
-    </message>
-    <message>
-        <source>Terminal list</source>
-        <translation>Liste des terminaux</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s terminal setting</source>
-        <translation>Réglage du terminal du bureau</translation>
-    </message>
-    <message>
-        <source>The system&apos;s alternative</source>
-        <translation>Alternative du système</translation>
     </message>
 </context>
 </TS>

@@ -2036,6 +2036,10 @@
         <source>%1 is already in %2.</source>
         <translation>%1 è già in %2.</translation>
     </message>
+    <message>
+        <source>The system does not recognise %1 files: no app can open them until a program you install describes them. Added, the type waits for one.</source>
+        <translation>Il sistema non riconosce i file %1: nessuna applicazione può aprirli finché un programma che installi non li descrive. Una volta aggiunto, il tipo resta in attesa.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AllTypesView</name>
@@ -3218,30 +3222,6 @@
 <context>
     <name>openwright::ui::WhyPanel</name>
     <message>
-        <source>Default Applications</source>
-        <translation>Applicazioni predefinite</translation>
-    </message>
-    <message>
-        <source>Added Associations</source>
-        <translation>Associazioni aggiunte</translation>
-    </message>
-    <message>
-        <source>Removed Associations</source>
-        <translation>Associazioni rimosse</translation>
-    </message>
-    <message>
-        <source>Installed applications</source>
-        <translation>Applicazioni installate</translation>
-    </message>
-    <message>
-        <source>Installed applications that declare %1</source>
-        <translation>Applicazioni installate che dichiarano %1</translation>
-    </message>
-    <message>
-        <source>%1, line %2</source>
-        <translation>%1, riga %2</translation>
-    </message>
-    <message>
         <source>Why this app?</source>
         <translation>Perché questa applicazione?</translation>
     </message>
@@ -3276,22 +3256,6 @@
     <message>
         <source>Removed: %1</source>
         <translation>Rimossa: %1</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s browser setting</source>
-        <translation>Impostazione del browser del desktop</translation>
-    </message>
-    <message>
-        <source>Terminal list</source>
-        <translation>Elenco dei terminali</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s terminal setting</source>
-        <translation>Impostazione del terminale del desktop</translation>
-    </message>
-    <message>
-        <source>The system&apos;s alternative</source>
-        <translation>Alternativa del sistema</translation>
     </message>
 </context>
 </TS>

@@ -2036,6 +2036,10 @@
         <source>%1 is already in %2.</source>
         <translation>[%1 îš álréádý îñ %2. ···]</translation>
     </message>
+    <message>
+        <source>The system does not recognise %1 files: no app can open them until a program you install describes them. Added, the type waits for one.</source>
+        <translation>[Thé šýštém dõéš ñõt réçõgñîšé %1 fîléš: ñõ ápp çáñ õpéñ thém üñtîl á prõgrám ýõü îñštáll déšçrîbéš thém. Åddéd, thé týpé wáîtš fõr õñé. ··················································]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AllTypesView</name>
@@ -3218,30 +3222,6 @@
 <context>
     <name>openwright::ui::WhyPanel</name>
     <message>
-        <source>Default Applications</source>
-        <translation>[Défáült Åpplîçátîõñš ·····]</translation>
-    </message>
-    <message>
-        <source>Added Associations</source>
-        <translation>[Åddéd Åššõçîátîõñš ····]</translation>
-    </message>
-    <message>
-        <source>Removed Associations</source>
-        <translation>[Rémõvéd Åššõçîátîõñš ·····]</translation>
-    </message>
-    <message>
-        <source>Installed applications</source>
-        <translation>[Îñštálléd ápplîçátîõñš ······]</translation>
-    </message>
-    <message>
-        <source>Installed applications that declare %1</source>
-        <translation>[Îñštálléd ápplîçátîõñš thát déçláré %1 ···········]</translation>
-    </message>
-    <message>
-        <source>%1, line %2</source>
-        <translation>[%1, lîñé %2]</translation>
-    </message>
-    <message>
         <source>Why this app?</source>
         <translation>[Whý thîš ápp? ··]</translation>
     </message>
@@ -3276,22 +3256,6 @@
     <message>
         <source>Removed: %1</source>
         <translation>[Rémõvéd: %1 ·]</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s browser setting</source>
-        <translation>[Thé déšktõp&apos;š brõwšér šéttîñg ·········]</translation>
-    </message>
-    <message>
-        <source>Terminal list</source>
-        <translation>[Térmîñál lîšt ··]</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s terminal setting</source>
-        <translation>[Thé déšktõp&apos;š térmîñál šéttîñg ·········]</translation>
-    </message>
-    <message>
-        <source>The system&apos;s alternative</source>
-        <translation>[Thé šýštém&apos;š áltérñátîvé ·······]</translation>
     </message>
 </context>
 </TS>

@@ -2036,6 +2036,10 @@
         <source>%1 is already in %2.</source>
         <translation>%1 já está em %2.</translation>
     </message>
+    <message>
+        <source>The system does not recognise %1 files: no app can open them until a program you install describes them. Added, the type waits for one.</source>
+        <translation>O sistema não reconhece arquivos %1: nenhum aplicativo pode abri-los até que um programa que você instalar os descreva. Adicionado, o tipo aguarda por isso.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AllTypesView</name>
@@ -3218,30 +3222,6 @@
 <context>
     <name>openwright::ui::WhyPanel</name>
     <message>
-        <source>Default Applications</source>
-        <translation>Aplicativos padrão</translation>
-    </message>
-    <message>
-        <source>Added Associations</source>
-        <translation>Associações adicionadas</translation>
-    </message>
-    <message>
-        <source>Removed Associations</source>
-        <translation>Associações removidas</translation>
-    </message>
-    <message>
-        <source>Installed applications</source>
-        <translation>Aplicativos instalados</translation>
-    </message>
-    <message>
-        <source>Installed applications that declare %1</source>
-        <translation>Aplicativos instalados que declaram %1</translation>
-    </message>
-    <message>
-        <source>%1, line %2</source>
-        <translation>%1, linha %2</translation>
-    </message>
-    <message>
         <source>Why this app?</source>
         <translation>Por que este aplicativo?</translation>
     </message>
@@ -3276,22 +3256,6 @@
     <message>
         <source>Removed: %1</source>
         <translation>Removido: %1</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s browser setting</source>
-        <translation>Configuração de navegador do ambiente</translation>
-    </message>
-    <message>
-        <source>Terminal list</source>
-        <translation>Lista de terminais</translation>
-    </message>
-    <message>
-        <source>The desktop&apos;s terminal setting</source>
-        <translation>Configuração de terminal do ambiente</translation>
-    </message>
-    <message>
-        <source>The system&apos;s alternative</source>
-        <translation>Alternativa do sistema</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,11 @@ public:
         env.insert(u"XDG_CURRENT_DESKTOP"_s, m_desktops);
         env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"disabled:"_s);
         env.insert(u"GIO_USE_VFS"_s, u"local"_s);
+        // A sanitized probe reads its suppressions (GLib's own leaks) as the test does.
+        for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
+            if (qEnvironmentVariableIsSet(name))
+                env.insert(QString::fromLatin1(name), qEnvironmentVariable(name));
+        }
         return env;
     }
 

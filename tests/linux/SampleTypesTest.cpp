@@ -81,13 +81,19 @@ TEST(SampleTypes, AllTypesIsWhatAFreshReadSaysAfterEveryChange)
         // The applications' pages say the same of what they declare.
         for (const QString& type : apps.types()) {
             const KnownType declared {type, {}, {}, {}, {}, {}, apps.currentDefault(type), apps.source(type)};
-            const KnownType kept {type, {}, {}, {}, {}, {}, model.applicationIndex().currentDefault(type),
+            const KnownType kept {type,
+                                  {},
+                                  {},
+                                  {},
+                                  {},
+                                  {},
+                                  model.applicationIndex().currentDefault(type),
                                   model.applicationIndex().source(type)};
             if (describe(kept) != describe(declared))
                 differ.append(u"application page: "_s + describe(kept) + u", fresh: "_s + describe(declared));
         }
-        ASSERT_TRUE(differ.isEmpty()) << "seed " << seed << ", step " << step << " (" << what.toStdString()
-                                      << "):\n" << differ.mid(0, 10).join(u'\n').toStdString();
+        ASSERT_TRUE(differ.isEmpty()) << "seed " << seed << ", step " << step << " (" << what.toStdString() << "):\n"
+                                      << differ.mid(0, 10).join(u'\n').toStdString();
     }
 }
 

@@ -230,6 +230,25 @@ TEST(WhyPanelText, ShowsTheDesktopNamesTheSystemTook)
     EXPECT_TRUE(WhyPanel::html(chain, QPalette()).contains(chain.desktopSummary().toHtmlEscaped()));
 }
 
+// Each step names its file once (its line does), and the group as the file spells it, in every
+// language.
+TEST(WhyPanelText, NamesEachFileOnceAndItsGroupAsWritten)
+{
+    DecisionChain chain;
+    chain.target = pdf;
+    chain.mimeType = u"application/pdf"_s;
+    DecisionStep step;
+    step.file = u"/etc/xdg/mimeapps.list"_s;
+    step.line = 3;
+    step.group = DecisionStep::Group::AddedAssociations;
+    step.mimeType = u"application/pdf"_s;
+    step.listed = {u"okular.desktop"_s};
+    chain.steps.append(step);
+    const QString html = WhyPanel::html(chain, QPalette());
+    EXPECT_EQ(html.count(u"/etc/xdg/mimeapps.list"_s), 1) << html.toStdString();
+    EXPECT_TRUE(html.contains(u"[Added Associations]"_s)) << html.toStdString();
+}
+
 TEST_F(TypesTest, TheCustomGroupComesWithTheFirstTypeAndGoesWithTheLast)
 {
     MainWindow window(*model);
@@ -572,6 +591,7 @@ class AddTypeSheetTest : public TypesTest, public ::testing::WithParamInterface<
 TEST_P(AddTypeSheetTest, AddsOnlyATypeAndReturnAddsIt)
 {
     const SheetCase& c = GetParam();
+    fake->setUnknown(Target::fileExtension(u"xyz"_s)); // no installed MIME description knows it
     AddTypeSheet sheet(*model);
     sheet.show();
     sheet.field()->setText(c.text);
@@ -588,6 +608,12 @@ TEST_P(AddTypeSheetTest, AddsOnlyATypeAndReturnAddsIt)
     } else {
         EXPECT_EQ(model->selection(), SidebarItem::overview());
     }
+    // Its row says the same, not that an app is missing.
+    if (!c.listed.isEmpty() && c.shows == CategoryGroup::custom) {
+        refresh();
+        CategoryRow row(*model, model->category(model->customTargets().first()));
+        EXPECT_EQ(row.statusText(), u"The system doesn't recognise .xyz files"_s);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, AddTypeSheetTest,
@@ -599,6 +625,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, AddTypeSheetTest,
                                                       u"Zoom Meetings (zoommtg:) is already in Communication Links."_s},
                                            SheetCase {"KnownTypeInCapitals", u".PDF"_s, true, CategoryGroup::document,
                                                       u"PDF Documents (.pdf) is already in Documents & Office."_s},
+                                           SheetCase {"UnknownExtension", u".xyz"_s, true, CategoryGroup::custom,
+                                                      u"The system does not recognise .xyz files: no app can open them "
+                                                      u"until a program you install describes them. Added, the type "
+                                                      u"waits for one."_s},
                                            SheetCase {"Spaces", u"not a type"_s, false, {}},
                                            SheetCase {"TwoDots", u".tar.gz"_s, false, {}},
                                            SheetCase {"BadScheme", u"1zoom:"_s, false, {}}),

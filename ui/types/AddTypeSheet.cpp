@@ -92,9 +92,17 @@ void AddTypeSheet::validate()
     m_add->setEnabled(valid);
     m_add->setText(listed ? tr("Show") : tr("Add"));
     m_error->setVisible(!valid && !m_field->text().isEmpty());
-    m_listed->setVisible(listed.has_value());
+    // An extension no installed MIME description knows is said at once: no app can be chosen
+    // for it, whatever is added.
+    const auto target = Target::parse(m_field->text());
+    const bool unknown = target && !listed && target->isFileExtension() && !m_model.service().platformType(*target);
+    m_listed->setVisible(listed.has_value() || unknown);
     if (listed) {
         m_listed->setText(tr("%1 is already in %2.").arg(listed->title, CategoryGroups::title(listed->group)));
+    } else if (unknown) {
+        m_listed->setText(tr("The system does not recognise %1 files: no app can open them until a program you "
+                             "install describes them. Added, the type waits for one.")
+                              .arg(target->description()));
     }
 }
 

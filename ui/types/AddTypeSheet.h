@@ -28,7 +28,8 @@ public:
     QLineEdit* field() const { return m_field; }
     QPushButton* addButton() const { return m_add; }
     QLabel* errorLine() const { return m_error; }
-    // "PDF Documents (.pdf) is already in Documents & Office.", while the text names such a type.
+    // "PDF Documents (.pdf) is already in Documents & Office." while the text names such a type, or
+    // that the system does not recognise the extension it names.
     QLabel* listedLine() const { return m_listed; }
 
 Q_SIGNALS:

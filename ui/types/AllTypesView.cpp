@@ -253,7 +253,9 @@ public:
     {
         if (index.isValid() && !index.parent().isValid() && index.column() == 0
             && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
-            return AllTypesView::tr("%1 (%2)").arg(QSortFilterProxyModel::data(index, role).toString()).arg(rowCount(index));
+            return AllTypesView::tr("%1 (%2)")
+                .arg(QSortFilterProxyModel::data(index, role).toString())
+                .arg(rowCount(index));
         return QSortFilterProxyModel::data(index, role);
     }
 
@@ -301,9 +303,9 @@ AllTypesView::AllTypesView(AppModel& model, QWidget* parent)
     column->addWidget(m_filter);
 
     m_stack = new QStackedLayout;
-    auto* loading = new EmptyState(u"list.bullet.rectangle"_s, tr("Reading every type…"),
-                                   tr("The system's MIME database and every installed application are read once."),
-                                   this);
+    auto* loading
+        = new EmptyState(u"list.bullet.rectangle"_s, tr("Reading every type…"),
+                         tr("The system's MIME database and every installed application are read once."), this);
     m_stack->addWidget(loading);
     m_tree->setObjectName(u"allTypes"_s);
     m_tree->setAccessibleName(tr("All types"));
@@ -468,7 +470,8 @@ void AllTypesView::fitColumns()
     const QFontMetrics metrics = fontMetrics();
     const int unit = metrics.averageCharWidth();
     int status = metrics.horizontalAdvance(tr("Status"));
-    for (DefaultSource source : {DefaultSource::notSet, DefaultSource::user, DefaultSource::desktop, DefaultSource::system})
+    for (DefaultSource source :
+         {DefaultSource::notSet, DefaultSource::user, DefaultSource::desktop, DefaultSource::system})
         status = std::max(status, metrics.horizontalAdvance(sourceText(source)));
     status += unit * 3;
     const int rest = std::max(m_tree->viewport()->width() - status, unit * 40);
@@ -545,8 +548,7 @@ void TypeHits::update()
         auto* all = new QToolButton(this);
         all->setObjectName(u"typeHitsAll"_s);
         all->setText(tr("All %n in All Types", nullptr, int(hits.size())));
-        connect(all, &QToolButton::clicked, this,
-                [this] { m_model.openTypes(m_model.searchText().trimmed()); });
+        connect(all, &QToolButton::clicked, this, [this] { m_model.openTypes(m_model.searchText().trimmed()); });
         m_row->addWidget(all);
     }
     m_row->addStretch(1);

@@ -3,7 +3,6 @@
 
 #include "widgets/Page.h"
 
-
 #include <chrono>
 
 class QHBoxLayout;

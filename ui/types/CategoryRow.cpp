@@ -201,6 +201,10 @@ void CategoryRow::showStatus()
             setStatus(u"trash"_s, note, Style::Tone::danger);
         else
             setStatus({}, note, Style::Tone::secondary);
+    } else if (m_state && m_state->candidates.isEmpty() && m_category.target.isFileExtension()
+               && !m_model.knowsType(m_category.target)) {
+        // Not a missing app: no installed program describes the type at all.
+        setStatus({}, unknownTypeText(m_category.target.payload()), Style::Tone::secondary);
     } else if (m_state && m_state->candidates.isEmpty()) {
         setStatus({}, tr("No installed app can open %1").arg(m_category.target.description()), Style::Tone::secondary);
     } else {

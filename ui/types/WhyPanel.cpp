@@ -20,30 +20,21 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString groupName(DecisionStep::Group group)
-{
-    switch (group) {
-    case DecisionStep::Group::DefaultApplications: return WhyPanel::tr("Default Applications");
-    case DecisionStep::Group::AddedAssociations: return WhyPanel::tr("Added Associations");
-    case DecisionStep::Group::RemovedAssociations: return WhyPanel::tr("Removed Associations");
-    case DecisionStep::Group::InstalledHandlers: return WhyPanel::tr("Installed applications");
-    case DecisionStep::Group::DesktopSetting: return WhyPanel::tr("The desktop's browser setting");
-    case DecisionStep::Group::TerminalList: return WhyPanel::tr("Terminal list");
-    case DecisionStep::Group::TerminalSetting: return WhyPanel::tr("The desktop's terminal setting");
-    case DecisionStep::Group::SystemAlternative: return WhyPanel::tr("The system's alternative");
-    }
-    return {};
-}
-
-// Where a step was read: the list and its line, or the installed handlers.
+// Under a step, the group of the list it was read in, as the file spells it (file syntax is
+// never translated); the step's own line already names the file and the line.
 QString location(const DecisionStep& step)
 {
-    if (step.group == DecisionStep::Group::InstalledHandlers)
-        return WhyPanel::tr("Installed applications that declare %1").arg(step.mimeType);
-    QString where = homeRelativePath(step.file);
-    if (step.line > 0)
-        where = WhyPanel::tr("%1, line %2").arg(where, QString::number(step.line));
-    return where + u" · ["_s + groupName(step.group) + u']';
+    switch (step.group) {
+    case DecisionStep::Group::DefaultApplications: return u"[Default Applications]"_s;
+    case DecisionStep::Group::AddedAssociations: return u"[Added Associations]"_s;
+    case DecisionStep::Group::RemovedAssociations: return u"[Removed Associations]"_s;
+    case DecisionStep::Group::InstalledHandlers:
+    case DecisionStep::Group::DesktopSetting:
+    case DecisionStep::Group::TerminalList:
+    case DecisionStep::Group::TerminalSetting:
+    case DecisionStep::Group::SystemAlternative: return {};
+    }
+    return {};
 }
 
 QString span(const QString& text, const QColor& color, bool small = false)
@@ -120,7 +111,8 @@ QString WhyPanel::html(const DecisionChain& chain, const QPalette& palette)
                 out += u"<b>"_s + step.summary().toHtmlEscaped() + u"</b> "_s + span(tr("(decides)"), success);
             else
                 out += step.summary().toHtmlEscaped();
-            out += u"<br>"_s + span(location(step), secondary, true);
+            if (const QString group = location(step); !group.isEmpty() && step.presence == DecisionStep::Presence::Read)
+                out += u"<br>"_s + span(group, secondary, true);
             if (!step.skipped.isEmpty()) {
                 out += u"<br>"_s
                     + span(tr("Skipped, not installed: %1").arg(step.skipped.join(u", "_s)), warning, true);
