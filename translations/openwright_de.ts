@@ -2856,6 +2856,13 @@
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n Standardanwendung</numerusform>
+            <numerusform>%n Standardanwendungen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>

@@ -118,6 +118,16 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::ProfileSheet</name>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n default</numerusform>
+            <numerusform>%n defaults</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::ProfilesView</name>
     <message numerus="yes">
         <source>Exported %n profile(s).</source>

@@ -2856,6 +2856,13 @@
         <source>Done</source>
         <translation>Hecho</translation>
     </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n predeterminada</numerusform>
+            <numerusform>%n predeterminadas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>

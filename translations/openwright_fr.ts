@@ -2856,6 +2856,13 @@
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n application par défaut</numerusform>
+            <numerusform>%n applications par défaut</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>

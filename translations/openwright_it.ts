@@ -2856,6 +2856,13 @@
         <source>Done</source>
         <translation>Fatto</translation>
     </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n predefinita</numerusform>
+            <numerusform>%n predefinite</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>

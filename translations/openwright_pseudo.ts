@@ -2856,6 +2856,13 @@
         <source>Done</source>
         <translation>[Dõñé]</translation>
     </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>[%n défáültš ·]</numerusform>
+            <numerusform>[%n défáültš ·]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>

@@ -2856,6 +2856,13 @@
         <source>Done</source>
         <translation>Concluído</translation>
     </message>
+    <message numerus="yes">
+        <source>%n defaults</source>
+        <translation>
+            <numerusform>%n padrão</numerusform>
+            <numerusform>%n padrões</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>

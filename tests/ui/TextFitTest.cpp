@@ -1,20 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every screen in a language other than English, at the smallest window: each label and button
-// shows its whole text. Run once per shipped language and once in the pseudo-translation, whose
-// texts are 40% longer than English (see tests/CMakeLists.txt). With OPENWRIGHT_SHOTS=DIR it
+// Every screen, panel, sheet and dialog in a language other than English, the screens at the
+// smallest window: each label and button shows its whole text. Run once per shipped language and once in the
+// pseudo-translation, whose texts are 40% longer than English (see tests/CMakeLists.txt). With OPENWRIGHT_SHOTS=DIR it
 // also saves each screen as DIR/SCREEN.png, for the README.
 #include "app/Updater.h"
 #include "ModelFixture.h"
+#include "overview/CleanUpSheet.h"
+#include "profiles/ProfileSheet.h"
 #include "Sandbox.h"
 #include "settings/SettingsWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/OpenwrightApp.h"
+#include "shell/TrayPanel.h"
+#include "types/AddTypeSheet.h"
+#include "types/AppChooser.h"
+#include "types/OrderSheet.h"
+#include "types/WhyPanel.h"
 #include "widgets/ElidedLabel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -47,9 +58,15 @@ QStringList clipped(QWidget& root, const QString& screen)
     };
     for (QLabel* label : root.findChildren<QLabel*>()) {
         const QString text = plain(label->text());
-        // An elided label shortens on purpose and shows the rest as its tooltip.
-        if (!label->isVisibleTo(&root) || text.trimmed().isEmpty() || qobject_cast<ElidedLabel*>(label))
+        if (!label->isVisibleTo(&root) || text.trimmed().isEmpty())
             continue;
+        // An elided label shortens a long text on purpose and shows the rest as its tooltip; a
+        // short one, such as a MIME type or an app's name, reads whole.
+        if (auto* elided = qobject_cast<ElidedLabel*>(label)) {
+            if (elided->isElided() && text.size() <= 20)
+                report(label, text, label->fontMetrics().horizontalAdvance(text), label->width());
+            continue;
+        }
         const QRect box = label->contentsRect();
         if (label->wordWrap()) {
             const int need = label->heightForWidth(label->width());
@@ -68,6 +85,17 @@ QStringList clipped(QWidget& root, const QString& screen)
         if (need > button->width() + 1)
             report(button, plain(button->text()), need, button->width());
     }
+    // A text of its whole width, cut by what holds it: a page wider than its scroll area.
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        const QString text = label ? plain(label->text()) : button ? plain(button->text()) : QString();
+        if (text.trimmed().isEmpty() || !w->isVisibleTo(&root))
+            continue;
+        const int shown = w->visibleRegion().boundingRect().width();
+        if (shown > 0 && shown + 1 < w->width())
+            report(w, text, w->width(), shown);
+    }
     return found;
 }
 
@@ -81,10 +109,17 @@ void save(QWidget& widget, const QString& name)
 class TextFitTest : public ModelFixture
 {
 protected:
+    AppInfo vlc;
+
     void SetUp() override
     {
         // A type of All Types, selected there: its details and picker show under the list.
         fake->setDefault(Target::mimeType(u"text/plain"_s), evince);
+        // An application's page with two families.
+        vlc = fake->addApp(u"VLC media player"_s, u"org.videolan.vlc"_s);
+        fake->setDeclared(vlc, {u"video/mp4"_s, u"video/webm"_s, u"audio/mpeg"_s});
+        fake->setDefault(Target::mimeType(u"video/mp4"_s), vlc);
+        fake->setUnknown(Target::fileExtension(u"xyz"_s));
         make();
         model->setSelectedType(Target::mimeType(u"text/plain"_s));
         model->togglePin(pdf);
@@ -105,9 +140,13 @@ TEST_F(TextFitTest, EveryScreenShowsItsWholeTextsAtTheSmallestWindow)
     for (CategoryGroup group : CategoryGroups::allCases())
         screens.append({SidebarItem::groupItem(group), CategoryGroups::rawValue(group)});
     screens.append({SidebarItem::allTypes(), u"all-types"_s});
+    screens.append({SidebarItem::applications(), u"applications-none"_s});
+    screens.append({SidebarItem::applications(), u"applications"_s});
     QStringList found;
     for (const auto& [item, name] : screens) {
         model->setSelection(item);
+        if (name == u"applications"_s)
+            model->setSelectedApplication(vlc.url);
         settle(*model);
         QCoreApplication::processEvents();
         found += clipped(window, name);
@@ -119,6 +158,72 @@ TEST_F(TextFitTest, EveryScreenShowsItsWholeTextsAtTheSmallestWindow)
     QCoreApplication::processEvents();
     found += clipped(settings, u"settings"_s);
     save(settings, u"settings"_s);
+    EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
+}
+
+// A 1024×600 screen less a 32 px panel holds the whole window, frame and title bar included;
+// a large screen gets the usual size.
+TEST(FirstWindow, FitsTheScreensFreeArea)
+{
+    const QSize small(1024, 600 - 32);
+    EXPECT_TRUE(
+        QRect(QPoint(), small).contains(QRect(QPoint(), MainWindow::firstSize(small) + MainWindow::kFrameRoom)));
+    EXPECT_TRUE(QRect(QPoint(), small).contains(QRect(QPoint(), MainWindow::kMinimumSize + MainWindow::kFrameRoom)));
+    EXPECT_EQ(MainWindow::firstSize(QSize(1920, 1050)), QSize(1100, 700));
+    EXPECT_EQ(MainWindow::firstSize(QSize()), QSize(1100, 700));
+}
+
+TEST_F(TextFitTest, EverySheetDialogAndTheTrayPanelShowTheirWholeTexts)
+{
+    // A takeover of the pinned .pdf, for the tray panel's changes.
+    fake->setDefault(pdf, okular);
+    check();
+    ASSERT_TRUE(model->saveCurrentAsProfile(u"Everyday"_s));
+    fake->setDefault(mailto, evince);
+    refresh();
+    MainWindow window(*model);
+    QStringList found;
+    const auto walk = [&](QWidget* shown, const QString& name) {
+        ASSERT_TRUE(shown) << name.toStdString();
+        shown->show();
+        QCoreApplication::processEvents();
+        settle(*model);
+        QCoreApplication::processEvents();
+        found += clipped(*shown, name);
+        save(*shown, name);
+        shown->hide(); // not close(): some delete themselves when closed
+    };
+    TrayPanel panel(*model);
+    panel.popUp(
+        QRect(QGuiApplication::primaryScreen()->availableGeometry().bottomRight() - QPoint(24, 24), QSize(24, 24)));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(panel.frameGeometry()))
+        << "the tray panel leaves the screen";
+    walk(&panel, u"tray-panel"_s);
+    const FileCategory pdfCategory = model->category(pdf);
+    CleanUpSheet cleanUp(*model);
+    walk(&cleanUp, u"clean-up"_s);
+    WhyPanel why(*model, pdfCategory);
+    walk(&why, u"why"_s);
+    AppChooser chooser(*model, pdf);
+    walk(&chooser, u"chooser"_s);
+    OrderSheet order(*model, pdfCategory);
+    walk(&order, u"order"_s);
+    AddTypeSheet add(*model);
+    add.field()->setText(u".xyz"_s);
+    walk(&add, u"add-type"_s);
+    ASSERT_FALSE(model->profiles().isEmpty());
+    ProfileSheet plan(*model, model->profiles().first());
+    walk(&plan, u"plan"_s);
+    model->backUpNow();
+    ASSERT_FALSE(model->backups().isEmpty());
+    // A restore that puts back MIME types, whose names are long.
+    Profile backup = model->backups().first();
+    for (const QString& type : {u"video/x-matroska"_s, u"application/vnd.oasis.opendocument.text"_s})
+        backup.entries.append({Target::mimeType(type), vlc.bundleID.value_or(QString()), vlc.name});
+    ProfileSheet restore(*model, backup);
+    walk(&restore, u"restore"_s);
+    walk(window.aboutBox(), u"about"_s);
     EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
 }
 

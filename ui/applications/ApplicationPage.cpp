@@ -95,14 +95,18 @@ QWidget* ApplicationPage::buildHeader(const InstalledApp& app)
     row->addWidget(icon, 0, Qt::AlignTop);
     auto* text = new QVBoxLayout;
     text->setSpacing(Style::spacing() / 4);
+    // The texts wrap: a long name or a long translation never widens the page past its window.
     auto* name = Style::label(app.shownName, Style::Text::title, Style::Tone::normal, header);
     name->setObjectName(u"appName"_s);
+    name->setWordWrap(true);
     text->addWidget(name);
     const int count = m_model.applicationIndex().defaultCount(app.app.url);
     const qsizetype declared = app.declared.size();
     const QString declares = declared == 1 ? tr("Declares 1 type") : tr("Declares %1 types").arg(declared);
     const QString opens = count == 1 ? tr("default for 1 type") : tr("default for %1 types").arg(count);
-    text->addWidget(Style::label(declares + u", "_s + opens, Style::Text::callout, Style::Tone::secondary, header));
+    auto* counts = Style::label(declares + u", "_s + opens, Style::Text::callout, Style::Tone::secondary, header);
+    counts->setWordWrap(true);
+    text->addWidget(counts);
     row->addLayout(text, 1);
     m_useForAll = new QPushButton(tr("Use for All"), header);
     m_useForAll->setObjectName(u"useForAll"_s);
@@ -126,9 +130,9 @@ QWidget* ApplicationPage::buildFamily(const InstalledApp& app, TypeFamily family
         set += m_model.applicationIndex().isDefault(app.app.url, line.type) ? 1 : 0;
     auto* status = Style::label(tr("%1 of %2 open in %3").arg(set).arg(lines.size()).arg(app.shownName),
                                 Style::Text::caption, Style::Tone::secondary, section);
+    status->setWordWrap(true);
     m_familyStatus.insert(family, status);
-    head->addWidget(status);
-    head->addStretch(1);
+    head->addWidget(status, 1);
     auto* button = new QPushButton(tr("Use for All %1").arg(Style::literal(TypeFamilies::title(family))), section);
     button->setEnabled(set < lines.size());
     connect(button, &QPushButton::clicked, this, [this, family] { Q_EMIT useForRequested(family); });
@@ -187,9 +191,9 @@ protected:
             = rect().adjusted(Style::spacing(2), Style::spacing(), -Style::spacing(2) - m_reserved, -Style::spacing());
         const QFontMetrics body = fontMetrics();
         const QFontMetrics caption(m_caption);
-        const int right = std::min(area.width() / 2, std::max(caption.horizontalAdvance(m_opensIn),
-                                                              caption.horizontalAdvance(m_source))
-                                                         + Style::spacing(3));
+        const int right = std::min(area.width() / 2,
+                                   std::max(caption.horizontalAdvance(m_opensIn), caption.horizontalAdvance(m_source))
+                                       + Style::spacing(3));
         const QRect names = area.adjusted(0, 0, -right - Style::spacing(), 0);
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(names.left(), names.top() + body.ascent(), body.elidedText(m_title, Qt::ElideRight, names.width()));

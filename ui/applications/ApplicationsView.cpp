@@ -9,10 +9,10 @@
 
 #include <QAbstractListModel>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollArea>
-#include <QKeyEvent>
 #include <QSortFilterProxyModel>
 #include <QStackedLayout>
 #include <QToolButton>
@@ -128,6 +128,9 @@ QWidget* ApplicationsView::buildList()
     m_filtered->setFilterCaseSensitivity(Qt::CaseInsensitive);
     connect(m_filter, &QLineEdit::textChanged, m_filtered, &QSortFilterProxyModel::setFilterFixedString);
     m_list = new QListView(panel);
+    // Wide enough for a usual name and its count; the page beside it takes the rest.
+    m_list->setMinimumWidth(Style::spacing(26));
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // names elide instead
     m_list->setObjectName(u"applications"_s);
     m_list->setAccessibleName(tr("Applications"));
     m_list->setModel(m_filtered);

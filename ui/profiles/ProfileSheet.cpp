@@ -69,8 +69,13 @@ QWidget* ProfileSheet::buildHeader()
     auto* name = Style::label(m_profile.name, Style::Text::title, Style::Tone::normal, header);
     name->setWordWrap(true);
     text->addWidget(name);
-    if (!m_profile.summary.isEmpty()) {
-        auto* summary = Style::label(m_profile.summary, Style::Text::callout, Style::Tone::secondary, header);
+    // A backup keeps its summary as written when it was taken, in English: counted here instead,
+    // in the window's language.
+    const QString line = m_profile.kind == Profile::Kind::snapshot
+        ? tr("%n defaults", nullptr, int(m_profile.entries.size()))
+        : m_profile.summary;
+    if (!line.isEmpty()) {
+        auto* summary = Style::label(line, Style::Text::callout, Style::Tone::secondary, header);
         summary->setWordWrap(true);
         text->addWidget(summary);
     }
@@ -93,11 +98,17 @@ QWidget* ProfileSheet::buildPlan()
     auto* inner = new QVBoxLayout(content);
     inner->setContentsMargins(0, 0, 0, 0);
     auto* list = new RowList(content);
+    // The types' column as wide as its longest name (a MIME type reads whole), up to about a
+    // third of the sheet: the apps beside it need the rest.
+    int column = 0;
     for (const PlanStep& step : m_plan) {
         auto* row = new StepRow(step);
         list->addRow(row);
         m_rows.append(row);
+        column = std::max(column, row->targetWidth());
     }
+    for (StepRow* row : std::as_const(m_rows))
+        row->setTargetWidth(std::clamp(column, Style::spacing(11), Style::spacing(22)));
     inner->addWidget(list);
     inner->addStretch(1);
     scroll->setWidget(content);

@@ -17,7 +17,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr int kTargetColumn = 90;
+constexpr int kTargetColumn = 90; // until the plan sets its width
 constexpr int kOutcomeSize = 18;
 
 } // namespace
@@ -32,9 +32,9 @@ StepRow::StepRow(const PlanStep& step, QWidget* parent)
     row->setContentsMargins(0, Style::spacing(), 0, Style::spacing());
     row->setSpacing(Style::spacing());
 
-    auto* target = ElidedLabel::make(step.target().description(), Style::Text::body, Style::Tone::normal, this);
-    target->setFixedWidth(kTargetColumn);
-    row->addWidget(target);
+    m_target = ElidedLabel::make(step.target().description(), Style::Text::body, Style::Tone::normal, this);
+    m_target->setFixedWidth(kTargetColumn);
+    row->addWidget(m_target);
     row->addWidget(buildMiddle(), 1);
 
     // The spinner and the outcome share one cell, kept while empty so rows keep one height.
@@ -47,6 +47,16 @@ StepRow::StepRow(const PlanStep& step, QWidget* parent)
     m_outcome->setFixedSize(kOutcomeSize, kOutcomeSize);
     m_outcome->hide();
     row->addWidget(status);
+}
+
+int StepRow::targetWidth() const
+{
+    return m_target->fontMetrics().horizontalAdvance(m_step.target().description()) + 1;
+}
+
+void StepRow::setTargetWidth(int width)
+{
+    m_target->setFixedWidth(width);
 }
 
 QWidget* StepRow::buildMiddle()

@@ -25,15 +25,19 @@ public:
     const PlanStep& step() const { return m_step; }
     void setState(const std::optional<ChangeResult>& result, bool running);
     const std::optional<ChangeResult>& result() const { return m_result; }
+    // The first column, the type: the width its whole name takes, and the width it is given
+    // (the same in every row of a plan).
+    int targetWidth() const;
+    void setTargetWidth(int width);
 
 private:
     QWidget* buildMiddle();
 
     PlanStep m_step;
     std::optional<ChangeResult> m_result;
+    QLabel* m_target = nullptr;
     Spinner* m_spinner = nullptr;
     QLabel* m_outcome = nullptr;
 };
-
 
 } // namespace openwright::ui

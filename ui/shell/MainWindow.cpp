@@ -43,14 +43,36 @@ MainWindow::MainWindow(AppModel& model, QWidget* parent)
     , m_root(new RootView(model, this))
 {
     setWindowTitle(tr("Openwright"));
-    setMinimumSize(900, 560);
+    setMinimumSize(kMinimumSize);
     setCentralWidget(m_root);
     setAcceptDrops(true);
     buildMenus();
     // Sheets and dialogs hand the keyboard back: see eventFilter().
     qApp->installEventFilter(this);
     if (!restoreGeometry(m_model.windowGeometry()))
-        resize(1100, 700);
+        resize(firstSize(screen() ? screen()->availableGeometry().size() : QSize()));
+}
+
+QMessageBox* MainWindow::aboutBox()
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("About Openwright"),
+                                tr("<h3>Openwright %1</h3><p>Shows and changes which application opens each kind "
+                                   "of file and link, and keeps them that way.</p>")
+                                    .arg(QApplication::applicationVersion()),
+                                QMessageBox::Ok, this);
+    const QIcon icon = windowIcon();
+    box->setIconPixmap(icon.pixmap(icon.actualSize(QSize(64, 64))));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
+}
+
+QSize MainWindow::firstSize(const QSize& available)
+{
+    const QSize wanted(1100, 700);
+    if (!available.isValid())
+        return wanted;
+    // The frame is not known before the window manager has drawn it: leave room for a usual one.
+    return wanted.boundedTo(available - kFrameRoom).expandedTo(kMinimumSize);
 }
 
 void MainWindow::buildMenus()
@@ -76,12 +98,7 @@ void MainWindow::buildMenus()
     find->setShortcut(QKeySequence::Find);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    QAction* about = help->addAction(tr("About Openwright"), this, [this] {
-        QMessageBox::about(this, tr("About Openwright"),
-                           tr("<h3>Openwright %1</h3><p>Shows and changes which application opens each kind of "
-                              "file and link, and keeps them that way.</p>")
-                               .arg(QApplication::applicationVersion()));
-    });
+    QAction* about = help->addAction(tr("About Openwright"), this, [this] { aboutBox()->open(); });
     about->setMenuRole(QAction::AboutRole);
     m_checkForUpdates = help->addAction(tr("Check for Updates…"));
     m_checkForUpdates->setVisible(false);

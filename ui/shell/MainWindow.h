@@ -7,6 +7,8 @@
 
 class QAction;
 
+class QMessageBox;
+
 namespace openwright {
 class AppModel;
 }
@@ -29,6 +31,15 @@ public:
     QAction* checkForUpdatesAction() const { return m_checkForUpdates; }
     // Brings the window to the front, restoring it when minimised.
     void present();
+    // Small enough that a 1024×600 screen, less a panel and the title bar, holds all of it.
+    static constexpr QSize kMinimumSize {900, 480};
+    // What a usual window frame and title bar take around the window.
+    static constexpr QSize kFrameRoom {16, 40};
+    // The size a first window opens at, given its screen's free area (invalid when unknown):
+    // as large as suits the screens, never larger than that area.
+    static QSize firstSize(const QSize& available);
+    // The About box, not yet shown; it deletes itself when closed.
+    QMessageBox* aboutBox();
 
 Q_SIGNALS:
     void settingsRequested();

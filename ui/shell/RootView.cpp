@@ -15,6 +15,7 @@
 #include "widgets/Page.h"
 #include "widgets/Style.h"
 
+#include <algorithm>
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -108,10 +109,12 @@ QWidget* RootView::buildSidebar()
     searchRow->setContentsMargins(Style::spacing(), 0, Style::spacing(), 0);
     searchRow->addWidget(m_search);
     // At least 220, and wide enough that the prompt shows whole beside the search icon and
-    // the clear button.
+    // the clear button, but never so wide that the smallest window cuts the rows' names: a
+    // longer prompt ends in "…" and reads whole as the field's tooltip.
     const int sideWidget = m_search->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, m_search) + 6;
     const int prompt = m_search->fontMetrics().horizontalAdvance(m_search->placeholderText());
-    panel->setMinimumWidth(std::max(220, prompt + 2 * sideWidget + Style::spacing(4)));
+    panel->setMinimumWidth(std::clamp(prompt + 2 * sideWidget + Style::spacing(4), 220, Style::spacing(42)));
+    m_search->setToolTip(m_search->placeholderText());
     column->addLayout(searchRow);
     column->addWidget(new Sidebar(m_model, panel), 1);
     return panel;

@@ -327,22 +327,39 @@ void TrayPanel::fitHeight()
 
 void TrayPanel::popUp(const QRect& anchor)
 {
+    m_anchor = anchor;
+    // Polished, the texts have their final fonts: the first opening is placed from the size it
+    // shows at, not from a smaller one measured before.
+    ensurePolished();
     fitHeight();
-    const QScreen* screen = QGuiApplication::screenAt(anchor.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(anchor.topLeft(), size());
-    const int gap = Style::spacing() / 2;
-    QPoint at(anchor.center().x() - width() / 2, anchor.bottom() + gap);
-    if (at.y() + height() > area.bottom())
-        at.setY(anchor.top() - height() - gap);
-    at.setX(qBound(area.left(), at.x(), area.right() - width()));
-    at.setY(qBound(area.top(), at.y(), area.bottom() - height()));
-    move(at);
+    place();
     m_footer.first()->setFocus(Qt::PopupFocusReason);
     show();
     raise();
     activateWindow();
+}
+
+void TrayPanel::place()
+{
+    const QScreen* screen = QGuiApplication::screenAt(m_anchor.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(m_anchor.topLeft(), size());
+    const int gap = Style::spacing() / 2;
+    QPoint at(m_anchor.center().x() - width() / 2, m_anchor.bottom() + gap);
+    if (at.y() + height() > area.bottom())
+        at.setY(m_anchor.top() - height() - gap);
+    at.setX(qBound(area.left(), at.x(), area.right() - width()));
+    at.setY(qBound(area.top(), at.y(), area.bottom() - height()));
+    move(at);
+}
+
+void TrayPanel::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    // A panel that grows while open (a row's outcome, a late layout) stays on its screen.
+    if (isVisible() && m_anchor.isValid())
+        place();
 }
 
 void TrayPanel::paintEvent(QPaintEvent*)

@@ -45,6 +45,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QLayout* buildHeader();
@@ -56,10 +57,13 @@ private:
     // A revert asked for here that could not be done says why on its row.
     void updateOutcomes();
     void fitHeight();
+    // Moves the panel beside the anchor, inside the free area of the anchor's screen.
+    void place();
 
     AppModel& m_model;
     bool m_rounded;
     bool m_hadFocus = false;
+    QRect m_anchor;
     QLabel* m_health = nullptr;
     IconLabel* m_guard = nullptr;
     QWidget* m_changesSection = nullptr;

@@ -5,9 +5,9 @@
 #include "widgets/Icons.h"
 
 #include <QApplication>
-#include <QHash>
 #include <QBoxLayout>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLayoutItem>
 #include <QPainter>
 #include <QPainterPath>
@@ -242,6 +242,9 @@ IconLabel::IconLabel(QWidget* parent, Lines lines)
     row->addWidget(m_icon);
     row->addWidget(m_text, 1);
     m_text->setTextFormat(Qt::PlainText);
+    // A long translation goes on to a second line rather than being cut mid-word.
+    m_text->setWordWrap(lines == Lines::wrap);
+    row->setAlignment(m_icon, Qt::AlignTop);
     m_icon->hide();
 }
 
@@ -292,7 +295,13 @@ EmptyState::EmptyState(const QString& symbol, const QString& title, const QStrin
         text->setAlignment(Qt::AlignCenter);
         text->setWordWrap(true);
         text->setMaximumWidth(Style::spacing(60));
-        column->addWidget(text, 0, Qt::AlignHCenter);
+        // Centred by stretches, not by a layout alignment: an aligned wrapped label is given
+        // the height of its one-line hint and loses its first and last lines.
+        auto* centred = new QHBoxLayout;
+        centred->addStretch(1);
+        centred->addWidget(text, 100);
+        centred->addStretch(1);
+        column->addLayout(centred);
     }
     m_actions->setAlignment(Qt::AlignHCenter);
     column->addLayout(m_actions);
