@@ -250,12 +250,25 @@ public:
     bool saveCurrentAsProfile(const QString& name);
     bool backUpNow();
     void deleteProfile(const Profile& profile);
-    // Returns how many were added. Throws DecodeError for a file that is not a profile export,
-    // and StoreError when the profiles would grow too large to read back; nothing is added then.
-    int importProfiles(const QByteArray& data);
+    // Puts a deleted profile of the user's back where it was (the Undo of a delete); false when
+    // it could not be stored.
+    bool putBackProfile(const Profile& profile, qsizetype at);
+    struct ProfileImport
+    {
+        int added = 0;
+        // The names of the profiles in the file that the user already has, same name and
+        // defaults: not added twice.
+        QStringList alreadyThere;
+    };
+    // "Already there, not imported again: “Mine”." for the profiles an import left out.
+    static QString alreadyThereText(const QStringList& names);
+    // Adds the file's profiles the user does not have yet. Throws DecodeError for a file that
+    // is not a profile export, and StoreError when the profiles would grow too large to read
+    // back; nothing is added then.
+    ProfileImport importProfiles(const QByteArray& data);
     // The same for the file at `path`, read here (refused, as StoreError with the reason, when
     // it is not a readable regular file or larger than a profiles file may be).
-    int importProfilesFrom(const QString& path);
+    ProfileImport importProfilesFrom(const QString& path);
     // Writes an export file of `profiles` to `path`, atomically: a failed write leaves what was
     // there before. Returns the system's reason on failure.
     std::optional<QString> exportProfiles(const QList<Profile>& profiles, const QString& path) const;

@@ -76,9 +76,9 @@ QList<Target> AppModel::affectedBy(const QList<ChangeRequest>& requests) const
     // holds its linked types too: a restore of https alone splits or joins it.
     for (const Target& t : watchedTargets()) {
         const auto type = m_typeOf.constFind(t);
-        if (type != m_typeOf.cend()
-            && std::any_of(types.cbegin(), types.cend(),
-                           [&](const QString& written) { return m_service->inherits(*type, written); }))
+        if (type != m_typeOf.cend() && std::any_of(types.cbegin(), types.cend(), [&](const QString& written) {
+                return m_service->inherits(*type, written);
+            }))
             add(t);
         for (const Target& linked : t.linkedTargets()) {
             const auto known = m_typeOf.constFind(linked);
@@ -322,7 +322,6 @@ QFuture<void> AppModel::revert(const QUuid& changeID)
     });
 }
 
-
 // The Default Guard
 
 void AppModel::startGuard()
@@ -433,8 +432,9 @@ QFuture<void> AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, q
     // Rows a later change made stale offer nothing any more.
     for (qsizetype i = 0; i < before.history.size(); ++i) {
         const DefaultChange& was = before.history[i];
-        if (!was.resolved && std::any_of(m_guardState.history.cbegin(), m_guardState.history.cend(),
-                                         [&](const DefaultChange& c) { return c.id == was.id && c.resolved; }))
+        if (!was.resolved
+            && std::any_of(m_guardState.history.cbegin(), m_guardState.history.cend(),
+                           [&](const DefaultChange& c) { return c.id == was.id && c.resolved; }))
             m_notifier->withdraw(was.id);
     }
     QList<Target> changed;
@@ -837,10 +837,41 @@ void AppModel::deleteProfile(const Profile& profile)
     commitProfiles(std::move(next));
 }
 
-int AppModel::importProfiles(const QByteArray& data)
+bool AppModel::putBackProfile(const Profile& profile, qsizetype at)
 {
-    const QList<Profile> imported = ProfileExport::decode(data);
-    if (!commitProfiles(m_userProfiles + imported)) {
+    QList<Profile> next = m_userProfiles;
+    if (std::any_of(next.cbegin(), next.cend(), [&](const Profile& p) { return p.id == profile.id; }))
+        return true;
+    next.insert(std::clamp(at, qsizetype(0), next.size()), profile);
+    return commitProfiles(std::move(next));
+}
+
+QString AppModel::alreadyThereText(const QStringList& names)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted.append(u"\u201C"_s + name + u"\u201D"_s);
+    return QCoreApplication::translate("AppModel", "Already there, not imported again: %1.").arg(quoted.join(u", "_s));
+}
+
+AppModel::ProfileImport AppModel::importProfiles(const QByteArray& data)
+{
+    // An export imported twice, or one's own profile imported back, is there already: the
+    // same name and the same defaults.
+    const auto same = [](const Profile& a, const Profile& b) {
+        return a.name == b.name && a.symbol == b.symbol && a.entries == b.entries;
+    };
+    ProfileImport outcome;
+    QList<Profile> next = m_userProfiles;
+    for (const Profile& profile : ProfileExport::decode(data)) {
+        if (std::any_of(next.cbegin(), next.cend(), [&](const Profile& p) { return same(p, profile); })) {
+            outcome.alreadyThere.append(profile.name);
+            continue;
+        }
+        next.append(profile);
+        ++outcome.added;
+    }
+    if (outcome.added > 0 && !commitProfiles(std::move(next))) {
         throw StoreError(QCoreApplication::translate("AppModel",
                                                      "Importing these profiles would make your profiles file larger "
                                                      "than Openwright can read back (%1 MB). Nothing was imported; "
@@ -848,10 +879,10 @@ int AppModel::importProfiles(const QByteArray& data)
                              .arg(Json::kMaxDocumentBytes / (1024 * 1024)),
                          true);
     }
-    return int(imported.size());
+    return outcome;
 }
 
-int AppModel::importProfilesFrom(const QString& path)
+AppModel::ProfileImport AppModel::importProfilesFrom(const QString& path)
 {
     // Any path the user picks: a folder, a FIFO, a device or a huge file is refused before
     // reading, and nothing here can block.

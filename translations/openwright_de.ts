@@ -14,6 +14,10 @@
         <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
         <translation>Wenn diese Profile importiert würden, wäre Ihre Profildatei größer, als Openwright zurücklesen kann (%1 MB). Es wurde nichts importiert; löschen Sie zuerst einige Sicherungen oder Profile.</translation>
     </message>
+    <message>
+        <source>Already there, not imported again: %1.</source>
+        <translation>Bereits vorhanden, nicht erneut importiert: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationIndex</name>
@@ -2863,6 +2867,13 @@
             <numerusform>%n Standardanwendungen</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n already set</source>
+        <translation>
+            <numerusform>%n bereits festgelegt</numerusform>
+            <numerusform>%n bereits festgelegt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>
@@ -2939,6 +2950,14 @@
             <numerusform>%n Profil importiert.</numerusform>
             <numerusform>%n Profile importiert.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Deleted “%1”.</source>
+        <translation>„%1“ gelöscht.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
     </message>
 </context>
 <context>

@@ -126,6 +126,13 @@
             <numerusform>%n defaults</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n already set</source>
+        <translation>
+            <numerusform>%n already set</numerusform>
+            <numerusform>%n already set</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>

@@ -14,6 +14,10 @@
         <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
         <translation>Importar estos perfiles haría que su archivo de perfiles fuera más grande de lo que Openwright puede volver a leer (%1 MB). No se importó nada; elimine primero algunas copias de seguridad o perfiles.</translation>
     </message>
+    <message>
+        <source>Already there, not imported again: %1.</source>
+        <translation>Ya existe, no se ha vuelto a importar: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationIndex</name>
@@ -2863,6 +2867,13 @@
             <numerusform>%n predeterminadas</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n already set</source>
+        <translation>
+            <numerusform>%n ya establecida</numerusform>
+            <numerusform>%n ya establecidas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>
@@ -2939,6 +2950,14 @@
             <numerusform>%n perfil importado.</numerusform>
             <numerusform>%n perfiles importados.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Deleted “%1”.</source>
+        <translation>Se eliminó «%1».</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,10 @@
         <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
         <translation>Importer ces profils rendrait votre fichier de profils plus grand qu’Openwright ne peut le relire (%1 Mo). Rien n’a été importé ; supprimez d’abord des sauvegardes ou des profils.</translation>
     </message>
+    <message>
+        <source>Already there, not imported again: %1.</source>
+        <translation>Déjà présent, non importé à nouveau : %1.</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationIndex</name>
@@ -2863,6 +2867,13 @@
             <numerusform>%n applications par défaut</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n already set</source>
+        <translation>
+            <numerusform>%n déjà définie</numerusform>
+            <numerusform>%n déjà définies</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>
@@ -2939,6 +2950,14 @@
             <numerusform>%n profil importé.</numerusform>
             <numerusform>%n profils importés.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Deleted “%1”.</source>
+        <translation>« %1 » supprimé.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

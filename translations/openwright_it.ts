@@ -14,6 +14,10 @@
         <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
         <translation>Importare questi profili renderebbe il file dei profili più grande di quanto Openwright riesca a rileggere (%1 MB). Non è stato importato nulla; elimina prima alcuni backup o profili.</translation>
     </message>
+    <message>
+        <source>Already there, not imported again: %1.</source>
+        <translation>Già presente, non importato di nuovo: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationIndex</name>
@@ -2863,6 +2867,13 @@
             <numerusform>%n predefinite</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n already set</source>
+        <translation>
+            <numerusform>%n già impostata</numerusform>
+            <numerusform>%n già impostate</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>
@@ -2939,6 +2950,14 @@
             <numerusform>%n profilo importato.</numerusform>
             <numerusform>%n profili importati.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Deleted “%1”.</source>
+        <translation>«%1» eliminato.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,10 @@
         <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
         <translation>[Împõrtîñg théšé prõfîléš wõüld máké ýõür prõfîléš fîlé lárgér tháñ Õpéñwrîght çáñ réád báçk (%1 MB). Ñõthîñg wáš împõrtéd; délété šõmé báçküpš õr prõfîléš fîršt. ·····························································]</translation>
     </message>
+    <message>
+        <source>Already there, not imported again: %1.</source>
+        <translation>[Ålréádý théré, ñõt împõrtéd ágáîñ: %1. ···········]</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationIndex</name>
@@ -2863,6 +2867,13 @@
             <numerusform>[%n défáültš ·]</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n already set</source>
+        <translation>
+            <numerusform>[%n álréádý šét ··]</numerusform>
+            <numerusform>[%n álréádý šét ··]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>
@@ -2939,6 +2950,14 @@
             <numerusform>[Împõrtéd %n prõfîlé(š). ·····]</numerusform>
             <numerusform>[Împõrtéd %n prõfîlé(š). ·····]</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Deleted “%1”.</source>
+        <translation>[Délétéd “%1”. ·]</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>[Üñdõ]</translation>
     </message>
 </context>
 <context>

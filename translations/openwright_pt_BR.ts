@@ -14,6 +14,10 @@
         <source>Importing these profiles would make your profiles file larger than Openwright can read back (%1 MB). Nothing was imported; delete some backups or profiles first.</source>
         <translation>Importar esses perfis deixaria seu arquivo de perfis maior do que o Openwright consegue ler de volta (%1 MB). Nada foi importado; exclua primeiro alguns backups ou perfis.</translation>
     </message>
+    <message>
+        <source>Already there, not imported again: %1.</source>
+        <translation>Já existe, não foi importado de novo: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationIndex</name>
@@ -2863,6 +2867,13 @@
             <numerusform>%n padrões</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n already set</source>
+        <translation>
+            <numerusform>%n já definido</numerusform>
+            <numerusform>%n já definidos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfilesView</name>
@@ -2939,6 +2950,14 @@
             <numerusform>%n perfil importado.</numerusform>
             <numerusform>%n perfis importados.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Deleted “%1”.</source>
+        <translation>“%1” excluído.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
     </message>
 </context>
 <context>

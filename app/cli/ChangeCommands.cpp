@@ -139,7 +139,8 @@ Reply undeclared(const DefaultsService& service, const QList<Target>& targets, c
         const QList<AppInfo>& candidates = state.candidates;
         // What opens the target already can open it (a hidden copy of an entry is no candidate).
         if (app.isSameEntry(state.current)
-            || std::any_of(candidates.cbegin(), candidates.cend(), [&](const AppInfo& a) { return a.isSameEntry(app); }))
+            || std::any_of(candidates.cbegin(), candidates.cend(),
+                           [&](const AppInfo& a) { return a.isSameEntry(app); }))
             continue;
         const QString type = service.platformType(target).value_or(target.id());
         const QString what = type == target.id() ? type : target.description() + u" ("_s + type + u')';
@@ -259,8 +260,8 @@ QFuture<Reply> applyPlanned(const Profile& profile, const Invocation& inv, AppMo
     if (changeCount(plan) == 0) {
         // Nothing to do: no backup is taken, nothing is written.
         const bool missing = (backup || inv.system) && std::any_of(plan.cbegin(), plan.cend(), [](const PlanStep& s) {
-            return s.kind == PlanStep::Case::notInstalled;
-        });
+                                 return s.kind == PlanStep::Case::notInstalled;
+                             });
         if (!inv.json && !missing)
             return ready({backup ? QCoreApplication::translate("cli", "Same as now\n")
                                  : QCoreApplication::translate("cli", "All set\n"),
@@ -387,11 +388,16 @@ QFuture<Reply> profileImport(const Invocation& inv, AppModel& model)
     if (!inv.input)
         return ready(reply.fail(1, QCoreApplication::translate("cli", "The file to import was not read.")));
     try {
-        const int count = model.importProfiles(*inv.input);
-        if (inv.json)
-            printJson(reply, {{u"imported"_s, count}});
-        else
-            reply.line(QCoreApplication::translate("cli", "Imported %n profile(s).", nullptr, count));
+        const AppModel::ProfileImport outcome = model.importProfiles(*inv.input);
+        if (inv.json) {
+            printJson(reply,
+                      {{u"imported"_s, outcome.added},
+                       {u"alreadyThere"_s, QJsonArray::fromStringList(outcome.alreadyThere)}});
+        } else {
+            reply.line(QCoreApplication::translate("cli", "Imported %n profile(s).", nullptr, outcome.added));
+            if (!outcome.alreadyThere.isEmpty())
+                reply.line(AppModel::alreadyThereText(outcome.alreadyThere));
+        }
     } catch (const DecodeError& e) {
         // Say what was wrong where the file is an export after all (a name it may not hold).
         const bool isExport = QByteArrayView(*inv.input).contains(ProfileExport::kFormat);
@@ -459,7 +465,8 @@ Reply withMovedAlong(Reply reply, AppModel& model, const Invocation& inv)
     // The newest move of each type stands.
     QList<AppModel::MovedAlong> last;
     for (auto it = moved.crbegin(); it != moved.crend(); ++it) {
-        if (std::none_of(last.cbegin(), last.cend(), [&](const AppModel::MovedAlong& m) { return m.target == it->target; }))
+        if (std::none_of(last.cbegin(), last.cend(),
+                         [&](const AppModel::MovedAlong& m) { return m.target == it->target; }))
             last.prepend(*it);
     }
     if (inv.json) {
@@ -468,7 +475,8 @@ Reply withMovedAlong(Reply reply, AppModel& model, const Invocation& inv)
             return reply;
         QJsonArray list;
         for (const AppModel::MovedAlong& m : std::as_const(last))
-            list.append(QJsonObject {{u"target"_s, m.target.id()}, {u"from"_s, appJson(m.from)}, {u"app"_s, appJson(m.to)}});
+            list.append(
+                QJsonObject {{u"target"_s, m.target.id()}, {u"from"_s, appJson(m.from)}, {u"app"_s, appJson(m.to)}});
         QJsonObject o = doc.object();
         o.insert(u"alsoMoved"_s, list);
         reply.out.clear();
@@ -569,11 +577,12 @@ QFuture<Reply> carryOut(const Invocation& inv, AppModel& model)
     QSet<QUuid> known;
     for (const DefaultChange& c : model.guardState().history)
         known.insert(c.id);
-    return continueOn(&model, carriedOut(inv, model), [inv, &model, known](Reply reply) {
-        return continueOn(&model, model.settled(), [inv, &model, reply, known]() {
-            return withMovedAlong(withGuardChanges(reply, model, inv, known), model, inv);
-        });
-    })
+    return continueOn(&model, carriedOut(inv, model),
+                      [inv, &model, known](Reply reply) {
+                          return continueOn(&model, model.settled(), [inv, &model, reply, known]() {
+                              return withMovedAlong(withGuardChanges(reply, model, inv, known), model, inv);
+                          });
+                      })
         .unwrap();
 }
 

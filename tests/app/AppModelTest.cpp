@@ -603,7 +603,8 @@ TEST_F(AppModelTest, ManualBackupThatDayPreventsTheDaily)
     await(model->change({{pdf, okular.url}}));
     await(model->change({{pdf, evince.url}}));
     const QList<ProfileEntry> newest = model->backups()[0].entries;
-    const auto held = std::find_if(newest.cbegin(), newest.cend(), [](const ProfileEntry& e) { return e.target == pdf; });
+    const auto held
+        = std::find_if(newest.cbegin(), newest.cend(), [](const ProfileEntry& e) { return e.target == pdf; });
     ASSERT_NE(held, newest.cend());
     EXPECT_EQ(held->bundleID, u"org.kde.okular"_s);
 }
@@ -671,15 +672,23 @@ TEST_F(AppModelTest, ProfilesApplyRestoreAndImport)
     EXPECT_TRUE(mine.summary.endsWith(u" defaults"_s));
     EXPECT_EQ(model->profiles().size(), 5);
 
-    const QByteArray file = ProfileExport({mine}).encoded();
-    EXPECT_EQ(model->importProfiles(file), 1);
-    EXPECT_EQ(model->importProfiles(file), 1);
-    EXPECT_EQ(model->profiles().size(), 7);
-    EXPECT_NE(model->profiles()[5].id, model->profiles()[6].id);
-    EXPECT_THROW(model->importProfiles("[]"), DecodeError);
-    EXPECT_EQ(model->profiles().size(), 7);
-    model->deleteProfile(mine);
+    Profile renamed = mine;
+    renamed.name = u"Mine too"_s;
+    const QByteArray file = ProfileExport({mine, renamed}).encoded();
+    const AppModel::ProfileImport first = model->importProfiles(file);
+    EXPECT_EQ(first.added, 1);
+    EXPECT_EQ(first.alreadyThere, QStringList {u"Mine"_s});
+    EXPECT_EQ(model->importProfiles(file).added, 0);
     EXPECT_EQ(model->profiles().size(), 6);
+    EXPECT_NE(model->profiles()[5].id, renamed.id);
+    EXPECT_THROW(model->importProfiles("[]"), DecodeError);
+    EXPECT_EQ(model->profiles().size(), 6);
+    model->deleteProfile(mine);
+    EXPECT_EQ(model->profiles().size(), 5);
+    EXPECT_TRUE(model->putBackProfile(mine, 0));
+    EXPECT_EQ(model->userProfiles().first().id, mine.id);
+    model->deleteProfile(mine);
+    EXPECT_EQ(model->profiles().size(), 5);
 
     model->setAutoBackupEnabled(false);
     const qsizetype backups = model->backups().size();
@@ -783,11 +792,11 @@ TEST_F(AppModelTest, AnImportTooLargeToStoreIsRefused)
     refresh();
     Profile huge = Presets::all()[0];
     huge.name = QString(Json::kMaxDocumentBytes / 4, u'/'); // each "/" is stored as two characters
-    const QByteArray file = ProfileExport({huge}).encoded();
-    EXPECT_EQ(model->importProfiles(file), 1); // half the limit: fits once, not twice
+    EXPECT_EQ(model->importProfiles(ProfileExport({huge}).encoded()).added, 1); // half the limit: fits once, not twice
+    huge.name[0] = u'-';
     const qsizetype before = model->userProfiles().size();
     try {
-        model->importProfiles(file);
+        model->importProfiles(ProfileExport({huge}).encoded());
         FAIL() << "imported";
     } catch (const StoreError& e) {
         EXPECT_TRUE(e.message().contains(u"Nothing was imported"_s));

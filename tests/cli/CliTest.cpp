@@ -234,7 +234,8 @@ TEST_F(CliTest, ABrowserSettingNamingNothingInstalledIsExplainedQuietly)
         setting.close();
         const Outcome why = run({u"why"_s, u"http:"_s});
         EXPECT_EQ(why.status, 0) << desktop.toStdString();
-        EXPECT_TRUE(why.out.contains(u", which no installed application matches: links that desktop opens may not open"_s))
+        EXPECT_TRUE(
+            why.out.contains(u", which no installed application matches: links that desktop opens may not open"_s))
             << why.out.toStdString();
         EXPECT_EQ(why.err, QString()) << desktop.toStdString();
     }
@@ -453,17 +454,16 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  u"Markdown Files (.md)         Set to atom, which is no longer installed.\n"_s},
         // An identity: the entry of the program that this system has.
-        ExitRow {
-            "browser_moves_together",
-            {u"set"_s, u"http:"_s, u"com.google.Chrome"_s},
-            0,
-            u"Changed\nhttp:                  Google Chrome  google-chrome.desktop\n"
-            u"https:                 Google Chrome  google-chrome.desktop\n"
-            u".html                  Google Chrome  google-chrome.desktop\n"
-            u".htm                   Google Chrome  google-chrome.desktop\n"
-            u"application/xhtml+xml  Google Chrome  google-chrome.desktop\n"
-            u"about:                 Google Chrome  google-chrome.desktop\n"
-            u"unknown:               Google Chrome  google-chrome.desktop\n"_s},
+        ExitRow {"browser_moves_together",
+                 {u"set"_s, u"http:"_s, u"com.google.Chrome"_s},
+                 0,
+                 u"Changed\nhttp:                  Google Chrome  google-chrome.desktop\n"
+                 u"https:                 Google Chrome  google-chrome.desktop\n"
+                 u".html                  Google Chrome  google-chrome.desktop\n"
+                 u".htm                   Google Chrome  google-chrome.desktop\n"
+                 u"application/xhtml+xml  Google Chrome  google-chrome.desktop\n"
+                 u"about:                 Google Chrome  google-chrome.desktop\n"
+                 u"unknown:               Google Chrome  google-chrome.desktop\n"_s},
         // A family: the types the application declares there, and only those.
         ExitRow {"family", {u"set"_s, u"video/*"_s, u"mpv"_s}, 0, u"video/x-matroska  Already set\n"_s},
         ExitRow {"family_all", {u"set"_s, u"--all"_s, u"mpv"_s}, 0, u"14 of 14 changed."_s},
@@ -484,7 +484,8 @@ TEST_F(CliTest, UseForAllChangesOnlyRealDeclaredTypesAndNamesWhatMovedWithThem)
     const QString apps = home(u".local/share/applications"_s);
     QFile entry(apps + u"/viewer.desktop"_s);
     ASSERT_TRUE(QDir().mkpath(apps) && entry.open(QIODevice::WriteOnly));
-    entry.write("[Desktop Entry]\nType=Application\nName=Viewer\nExec=loupe %U\nMimeType=Text/Plain;image/jpg;image/png;\n");
+    entry.write(
+        "[Desktop Entry]\nType=Application\nName=Viewer\nExec=loupe %U\nMimeType=Text/Plain;image/jpg;image/png;\n");
     entry.close();
     ASSERT_EQ(QProcess::execute(u"update-desktop-database"_s, {u"-q"_s, apps}), 0);
     ASSERT_EQ(current(u"text/x-kotlin"_s), u"org.gnome.TextEditor.desktop"_s);
@@ -633,7 +634,8 @@ TEST_F(CliTest, EveryJsonDocumentNamesItsFormat)
     for (const QStringList& args : commands) {
         const Outcome r = run(args + QStringList {u"--json"_s});
         const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
-        EXPECT_EQ(o[u"format"_s].toString(), u"openwright.cli"_s) << args.join(u' ').toStdString() << r.out.toStdString();
+        EXPECT_EQ(o[u"format"_s].toString(), u"openwright.cli"_s)
+            << args.join(u' ').toStdString() << r.out.toStdString();
         EXPECT_EQ(o[u"version"_s].toInt(), 1) << args.join(u' ').toStdString();
         EXPECT_GT(o.size(), 2) << args.join(u' ').toStdString();
     }
@@ -1056,7 +1058,8 @@ TEST_F(CliTest, ASplitBrowserIsShownAndBackedUpAsSplit)
     EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"2 different from now"_s));
     const Outcome restore = run({u"backup"_s, u"restore"_s, id.left(8)});
     EXPECT_EQ(restore.status, 0) << restore.err.toStdString();
-    EXPECT_TRUE(restore.out.contains(QRegularExpression(u"x-scheme-handler/https +Firefox \u2192 Google Chrome +Changed"_s)))
+    EXPECT_TRUE(
+        restore.out.contains(QRegularExpression(u"x-scheme-handler/https +Firefox \u2192 Google Chrome +Changed"_s)))
         << restore.out.toStdString();
     EXPECT_TRUE(restore.out.contains(u"2 of 2 changed.\n"_s)) << restore.out.toStdString();
     EXPECT_EQ(current(u"https:"_s), u"google-chrome.desktop"_s);
@@ -1117,7 +1120,9 @@ TEST_F(CliTest, ACommandWhileTheApplicationRunsIsCarriedOutByIt)
     ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
     mine.write(kReadingExport.toByteArray());
     mine.close();
-    EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile.\n"_s);
+    // The piped import added it: the same profile is not added twice.
+    EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out,
+              u"Imported 0 profiles.\nAlready there, not imported again: \u201CReading\u201D.\n"_s);
     const Outcome script = run({u"set"_s, u"./env.sh"_s, u"vim"_s});
     EXPECT_EQ(script.status, 0) << script.err.toStdString();
     EXPECT_TRUE(script.out.contains(u"\napplication/x-shellscript  Vim  vim.desktop\n"_s)) << script.out.toStdString();
@@ -1174,11 +1179,12 @@ TEST_F(CliTest, WithoutProcAndThroughAPlantedLink)
 {
     if (::geteuid() != 0 || QStandardPaths::findExecutable(u"unshare"_s).isEmpty())
         GTEST_SKIP() << "needs root, for a mount namespace and another user's link";
-    // The sanitizers need /proc themselves: a sanitized build cannot start without it.
+        // The sanitizers need /proc themselves: a sanitized build cannot start without it.
 #ifndef __SANITIZE_ADDRESS__
-    const Outcome version = run({u"--mount"_s, u"--propagation"_s, u"private"_s, u"sh"_s, u"-c"_s,
-                                 u"mount -t tmpfs none /proc && exec \"$0\" status .pdf"_s, QStringLiteral(OPENWRIGHT_CLI)},
-                                u"unshare"_s);
+    const Outcome version
+        = run({u"--mount"_s, u"--propagation"_s, u"private"_s, u"sh"_s, u"-c"_s,
+               u"mount -t tmpfs none /proc && exec \"$0\" status .pdf"_s, QStringLiteral(OPENWRIGHT_CLI)},
+              u"unshare"_s);
     EXPECT_EQ(version.status, 0) << version.err.toStdString();
     EXPECT_TRUE(version.out.contains(u"org.gnome.Evince.desktop"_s)) << version.out.toStdString();
 #endif
@@ -1246,7 +1252,8 @@ TEST_F(CliTest, TheSystemScopeIsWhatEveryNewAccountGets)
     // stands, and Clean Up explains it.
     EXPECT_EQ(current(u".pdf"_s), u"org.gnome.Evince.desktop"_s);
     const Outcome doctor = run({u"doctor"_s});
-    EXPECT_TRUE(doctor.out.contains(u"your system sets org.kde.okular.desktop for everyone"_s)) << doctor.out.toStdString();
+    EXPECT_TRUE(doctor.out.contains(u"your system sets org.kde.okular.desktop for everyone"_s))
+        << doctor.out.toStdString();
 
     EXPECT_EQ(run({u"profile"_s, u"export"_s, u"Lab"_s, u"-"_s, u"--format"_s, u"mimeapps"_s, u"--system"_s}).out,
               u"[Default Applications]\n# .odt: No Such Office (com.example.NoSuchOffice) is not installed here\n"
@@ -1305,10 +1312,10 @@ TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
     }
     // Every file Openwright reads or writes, every variable it follows, and examples.
     for (const QString& part :
-         {u".SH FILES"_s, u"Openwright.conf"_s, u"autostart/io.github.openwright.Openwright.desktop"_s,
-          u"kdeglobals"_s, u"xfce4/helpers.rc"_s, u"custom\\-WebBrowser.desktop"_s,
-          u"$XDG_CONFIG_DIRS/mimeapps.list"_s, u".SH ENVIRONMENT"_s, u"LANGUAGE"_s, u"XDG_DATA_DIRS"_s,
-          u"XDG_CONFIG_DIRS"_s, u"OPENWRIGHT_PSEUDO"_s, u".SH EXAMPLES"_s}) {
+         {u".SH FILES"_s, u"Openwright.conf"_s, u"autostart/io.github.openwright.Openwright.desktop"_s, u"kdeglobals"_s,
+          u"xfce4/helpers.rc"_s, u"custom\\-WebBrowser.desktop"_s, u"$XDG_CONFIG_DIRS/mimeapps.list"_s,
+          u".SH ENVIRONMENT"_s, u"LANGUAGE"_s, u"XDG_DATA_DIRS"_s, u"XDG_CONFIG_DIRS"_s, u"OPENWRIGHT_PSEUDO"_s,
+          u".SH EXAMPLES"_s}) {
         EXPECT_TRUE(page.contains(part)) << part.toStdString();
     }
     // As lintian reads it: groff's warnings through man, and groff's own.

@@ -121,7 +121,13 @@ TEST_F(ApplicationsTest, AFamilyPartlySetPlansOnlyWhatIsMissingAndMarksItOnceApp
     QList<PlanStep::Case> kinds;
     for (StepRow* row : sheet->rows())
         kinds.append(row->step().kind);
-    EXPECT_EQ(kinds, (QList<PlanStep::Case> {PlanStep::Case::alreadySet, PlanStep::Case::change}));
+    // What differs first; what is already set folded under its count.
+    EXPECT_EQ(kinds, (QList<PlanStep::Case> {PlanStep::Case::change, PlanStep::Case::alreadySet}));
+    ASSERT_TRUE(sheet->showUnchangedButton());
+    EXPECT_EQ(sheet->showUnchangedButton()->text(), u"1 already set"_s);
+    EXPECT_FALSE(sheet->rows()[1]->isVisibleTo(sheet));
+    sheet->showUnchangedButton()->click();
+    EXPECT_TRUE(sheet->rows()[1]->isVisibleTo(sheet));
     sheet->primaryButton()->click();
     spinUntil([&] { return !sheet->isRunning(); });
     settle(*model);
@@ -223,15 +229,16 @@ TEST_F(AllTypesTest, ListsEveryTypeByMediaTypeAndFiltersByAnyOfItsCells)
     AllTypesView view(*model);
     ASSERT_FALSE(view.isLoading());
     const QString pdfTitle = model->category(pdf).title;
-    EXPECT_EQ(rows(view), (QStringList {
-                              u"application (1)"_s,
-                              pdfTitle + u" | application/pdf | *.pdf | Evince | "_s,
-                              u"text (2)"_s,
-                              u"text/plain | text/plain |  | Okular | Set by you"_s,
-                              u"text/x-frob | text/x-frob | *.frob | Okular | "_s,
-                              u"x-scheme-handler (1)"_s,
-                              u"x-scheme-handler/mailto | x-scheme-handler/mailto |  | No default | "_s,
-                          }));
+    EXPECT_EQ(rows(view),
+              (QStringList {
+                  u"application (1)"_s,
+                  pdfTitle + u" | application/pdf | *.pdf | Evince | "_s,
+                  u"text (2)"_s,
+                  u"text/plain | text/plain |  | Okular | Set by you"_s,
+                  u"text/x-frob | text/x-frob | *.frob | Okular | "_s,
+                  u"x-scheme-handler (1)"_s,
+                  u"x-scheme-handler/mailto | x-scheme-handler/mailto |  | No default | "_s,
+              }));
 
     // By a pattern, a name, an app; a group without a match goes.
     const struct
@@ -240,9 +247,11 @@ TEST_F(AllTypesTest, ListsEveryTypeByMediaTypeAndFiltersByAnyOfItsCells)
         QStringList shown;
     } filters[] = {
         {".frob", {u"text (1)"_s, u"text/x-frob | text/x-frob | *.frob | Okular | "_s}},
-        {"MAILTO", {u"x-scheme-handler (1)"_s, u"x-scheme-handler/mailto | x-scheme-handler/mailto |  | No default | "_s}},
-        {"okular", {u"text (2)"_s, u"text/plain | text/plain |  | Okular | Set by you"_s,
-                    u"text/x-frob | text/x-frob | *.frob | Okular | "_s}},
+        {"MAILTO",
+         {u"x-scheme-handler (1)"_s, u"x-scheme-handler/mailto | x-scheme-handler/mailto |  | No default | "_s}},
+        {"okular",
+         {u"text (2)"_s, u"text/plain | text/plain |  | Okular | Set by you"_s,
+          u"text/x-frob | text/x-frob | *.frob | Okular | "_s}},
         {"nothing like it", {}},
     };
     for (const auto& f : filters) {
@@ -257,7 +266,8 @@ TEST_F(AllTypesTest, ListsEveryTypeByMediaTypeAndFiltersByAnyOfItsCells)
     EXPECT_EQ(view.tree()->model()->index(0, AllTypesView::patternsColumn, text).data(Qt::AccessibleTextRole),
               u"No patterns"_s);
     view.reveal(frob);
-    EXPECT_EQ(view.tree()->currentIndex().siblingAtColumn(AllTypesView::nameColumn).data().toString(), u"text/x-frob"_s);
+    EXPECT_EQ(view.tree()->currentIndex().siblingAtColumn(AllTypesView::nameColumn).data().toString(),
+              u"text/x-frob"_s);
     EXPECT_EQ(model->selectedType(), frob);
     // The search finds the types no list shows, and none the catalog lists.
     model->setSearchText(u"frob"_s);
@@ -287,7 +297,8 @@ TEST_F(AllTypesTest, TheSelectedTypeIsWatchedAndAChangeMovesItsSubtypeRowsToo)
     settle(*model);
     EXPECT_EQ(model->typeIndex().find(u"text/plain"_s)->current, evince);
     EXPECT_EQ(model->typeIndex().find(u"text/x-frob"_s)->current, evince);
-    EXPECT_TRUE(rows(view).contains(u"text/x-frob | text/x-frob | *.frob | Evince | "_s)) << rows(view).join(u'\n').toStdString();
+    EXPECT_TRUE(rows(view).contains(u"text/x-frob | text/x-frob | *.frob | Evince | "_s))
+        << rows(view).join(u'\n').toStdString();
     EXPECT_EQ(view.picker()->label(), u"Evince"_s);
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/OpenwrightApp.h"
 #include "widgets/Icons.h"
+#include "shell/OpenwrightApp.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,7 +37,8 @@ TEST(Icons, AnApplicationIconIsReadOnlyFromARegularFile)
     EXPECT_TRUE(Icons::application(u"/dev/zero"_s).isNull());
     QFile file(svg);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16"><rect width="16" height="16"/></svg>)");
+    file.write(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16"><rect width="16" height="16"/></svg>)");
     file.close();
     const QIcon icon = Icons::application(svg);
     ASSERT_FALSE(icon.isNull());
@@ -46,6 +47,22 @@ TEST(Icons, AnApplicationIconIsReadOnlyFromARegularFile)
     const QString png = dir.filePath(u"icon16.png"_s);
     QImage(16, 16, QImage::Format_ARGB32).save(png);
     EXPECT_EQ(Icons::application(png).availableSizes(), QList<QSize> {QSize(16, 16)});
+}
+
+// Pinned and not pinned differ by shape, not by colour alone: filled and outlined.
+TEST(Icons, APinnedPinIsFilledAndAnUnpinnedOneOutlined)
+{
+    const auto inked = [](const QString& symbol) {
+        const QImage image = Icons::tinted(symbol, Qt::black, 32, 1.0).toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                count += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_GT(inked(u"pin"_s), 0);
+    EXPECT_GT(inked(u"pin.fill"_s), inked(u"pin"_s) * 5 / 4);
 }
 
 // A symbol drawn from the kept drawings of an earlier run is the one drawn from the theme.

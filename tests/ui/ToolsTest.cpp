@@ -133,7 +133,7 @@ TEST_F(ToolsTest, RunShowsEachOutcomeAndHowManyChanged)
     settle(*model);
 }
 
-TEST_F(ToolsTest, ExportedFileImportsAsEqualProfilesWithNewIds)
+TEST_F(ToolsTest, ExportImportAndAnUndoneDeleteKeepOneCardForEachProfile)
 {
     ASSERT_TRUE(model->saveCurrentAsProfile(u"Mine"_s));
     clock.advance(1min);
@@ -166,17 +166,31 @@ TEST_F(ToolsTest, ExportedFileImportsAsEqualProfilesWithNewIds)
                            u"Openwright Profiles.json"_s}));
     EXPECT_EQ(QDir(dir.path()).entryList({u"all.json.*"_s}, QDir::Files | QDir::Hidden), QStringList());
 
+    // A delete can be undone, in place; the next action dismisses its message.
+    named<QAction>(*card(view, u"Mine"_s), u"deleteProfile"_s)->trigger();
+    EXPECT_EQ(view.message(), u"Deleted \u201CMine\u201D."_s);
+    ASSERT_TRUE(view.messageAction());
+    EXPECT_TRUE(view.messageAction()->hasFocus() || !view.isActiveWindow());
+    view.messageAction()->click();
+    EXPECT_EQ(custom(), exported);
+    EXPECT_EQ(view.message(), QString());
+    named<QAction>(*card(view, u"Mine"_s), u"deleteProfile"_s)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // What is there already is not added twice: the same name and defaults.
     named<QAction>(view, u"importProfiles"_s)->trigger();
-    EXPECT_EQ(view.message(), u"Imported 2 profiles."_s);
+    EXPECT_EQ(view.message(),
+              u"Imported 1 profile. Already there, not imported again: \u201CWeekend / Travel\u201D."_s);
+    EXPECT_FALSE(view.messageAction());
     const QList<Profile> all = custom();
-    ASSERT_EQ(all.size(), 4);
-    for (qsizetype i = 0; i < 2; ++i) {
-        Profile imported = all.at(2 + i);
-        EXPECT_NE(imported.id, exported.at(i).id);
-        imported.id = exported.at(i).id;
-        EXPECT_EQ(imported, exported.at(i));
-    }
-    EXPECT_EQ(view.findChildren<ProfileCard*>().size(), Presets::all().size() + 4);
+    ASSERT_EQ(all.size(), 2);
+    Profile imported = all.at(1);
+    EXPECT_NE(imported.id, exported.at(0).id);
+    imported.id = exported.at(0).id;
+    EXPECT_EQ(imported, exported.at(0));
+    named<QAction>(view, u"importProfiles"_s)->trigger();
+    EXPECT_EQ(view.message(), u"Already there, not imported again: \u201CMine\u201D, \u201CWeekend / Travel\u201D."_s);
+    EXPECT_EQ(view.findChildren<ProfileCard*>().size(), Presets::all().size() + 2);
 }
 
 TEST(FileDialogs, StartInDocumentsOrElseHome)

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -97,19 +98,46 @@ QWidget* ProfileSheet::buildPlan()
     content->setAutoFillBackground(false);
     auto* inner = new QVBoxLayout(content);
     inner->setContentsMargins(0, 0, 0, 0);
+    // What differs first; what is already set folded under its count, so that a restore of fifty
+    // defaults shows its few differences at once.
     auto* list = new RowList(content);
+    auto* unchanged = new RowList(content);
     // The types' column as wide as its longest name (a MIME type reads whole), up to about a
     // third of the sheet: the apps beside it need the rest.
     int column = 0;
-    for (const PlanStep& step : m_plan) {
-        auto* row = new StepRow(step);
-        list->addRow(row);
-        m_rows.append(row);
-        column = std::max(column, row->targetWidth());
+    for (bool same : {false, true}) {
+        for (const PlanStep& step : m_plan) {
+            if ((step.kind == PlanStep::Case::alreadySet) != same)
+                continue;
+            auto* row = new StepRow(step);
+            (same ? unchanged : list)->addRow(row);
+            m_rows.append(row);
+            column = std::max(column, row->targetWidth());
+        }
     }
     for (StepRow* row : std::as_const(m_rows))
         row->setTargetWidth(std::clamp(column, Style::spacing(11), Style::spacing(22)));
+    const int same = int(std::count_if(m_plan.cbegin(), m_plan.cend(),
+                                       [](const PlanStep& s) { return s.kind == PlanStep::Case::alreadySet; }));
+    const bool allSame = same == m_plan.size();
+    list->setVisible(!allSame);
     inner->addWidget(list);
+    if (same > 0 && !allSame) {
+        m_showUnchanged = new QToolButton(content);
+        m_showUnchanged->setObjectName(u"showUnchanged"_s);
+        m_showUnchanged->setText(tr("%n already set", nullptr, same));
+        m_showUnchanged->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        m_showUnchanged->setArrowType(Qt::RightArrow);
+        m_showUnchanged->setAutoRaise(true);
+        m_showUnchanged->setCheckable(true);
+        connect(m_showUnchanged, &QToolButton::toggled, unchanged, [this, unchanged](bool shown) {
+            unchanged->setVisible(shown);
+            m_showUnchanged->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
+        });
+        inner->addWidget(m_showUnchanged, 0, Qt::AlignLeft);
+    }
+    unchanged->setVisible(allSame);
+    inner->addWidget(unchanged);
     inner->addStretch(1);
     scroll->setWidget(content);
     return scroll;

@@ -8,6 +8,7 @@
 #include <QHash>
 
 class QPushButton;
+class QToolButton;
 
 namespace openwright {
 class AppModel;
@@ -28,7 +29,9 @@ public:
     ProfileSheet(AppModel& model, const Profile& profile, QWidget* parent = nullptr);
 
     const Profile& profile() const { return m_profile; }
+    // What differs first, then what is already set (folded under the toggle while anything differs).
     const QList<StepRow*>& rows() const { return m_rows; }
+    QToolButton* showUnchangedButton() const { return m_showUnchanged; }
     QPushButton* primaryButton() const { return m_primary; }
     QPushButton* closeButton() const { return m_close; }
     QString footerText() const;
@@ -54,6 +57,7 @@ private:
     IconLabel* m_footer = nullptr;
     QPushButton* m_close = nullptr;
     QPushButton* m_primary = nullptr;
+    QToolButton* m_showUnchanged = nullptr;
 };
 
 } // namespace openwright::ui

@@ -14,12 +14,16 @@
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace openwright::ui {
 
@@ -56,16 +60,29 @@ ProfilesView::ProfilesView(AppModel& model, QWidget* parent)
         = Style::label(platformText(PlatformText::ProfileIntro), Style::Text::body, Style::Tone::secondary, this);
     intro->setWordWrap(true);
     column()->addWidget(intro);
+    // What the last action did, in its tone, with an Undo where it can be undone: above the
+    // cards, where the eye is after a menu closes.
+    m_messageBar = new Card(this);
+    m_messageBar->setObjectName(u"message"_s);
+    auto* bar = new QHBoxLayout(m_messageBar);
+    bar->setContentsMargins(Style::spacing(2), Style::spacing(), Style::spacing(), Style::spacing());
+    m_message = new IconLabel(m_messageBar);
+    m_message->textLabel()->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    bar->addWidget(m_message, 1);
+    m_messageAction = new QPushButton(m_messageBar);
+    connect(m_messageAction, &QPushButton::clicked, this, [this] {
+        const auto action = std::exchange(m_action, {});
+        setMessage({});
+        if (action)
+            action();
+    });
+    bar->addWidget(m_messageAction);
+    m_messageBar->hide();
+    column()->addWidget(m_messageBar);
     m_grid = new QWidget(this);
     m_grid->setObjectName(u"profileGrid"_s);
     new CardFlow(m_grid);
     column()->addWidget(m_grid);
-    m_message = Style::label({}, Style::Text::body, Style::Tone::normal, this);
-    m_message->setObjectName(u"message"_s);
-    m_message->setWordWrap(true);
-    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_message->hide();
-    column()->addWidget(m_message);
     column()->addStretch(1);
 
     m_planUpdate.setSingleShot(true);
@@ -129,7 +146,7 @@ void ProfilesView::rebuildCards()
             card->addAction(exportOne);
             auto* remove = new QAction(Icons::symbol(u"trash"_s), tr("Delete"), card);
             remove->setObjectName(u"deleteProfile"_s);
-            connect(remove, &QAction::triggered, this, [this, profile] { m_model.deleteProfile(profile); });
+            connect(remove, &QAction::triggered, this, [this, profile] { deleteProfile(profile); });
             card->addAction(remove);
         }
         flow->addWidget(card);
@@ -154,8 +171,26 @@ ProfileSheet* ProfilesView::sheet() const
     return m_sheet;
 }
 
+void ProfilesView::deleteProfile(const Profile& profile)
+{
+    const QList<Profile> mine = m_model.userProfiles();
+    const auto at = std::find_if(mine.cbegin(), mine.cend(), [&](const Profile& p) { return p.id == profile.id; });
+    if (at == mine.cend())
+        return;
+    const qsizetype index = at - mine.cbegin();
+    m_model.deleteProfile(profile);
+    setMessage(tr("Deleted \u201C%1\u201D.").arg(profile.name), Style::Tone::normal, tr("Undo"),
+               [this, profile, index] {
+                   if (!m_model.putBackProfile(profile, index))
+                       setMessage(m_model.saveProblem(), Style::Tone::danger);
+               });
+    // The card and its menu are gone: the keyboard goes to the Undo.
+    m_messageAction->setFocus(Qt::OtherFocusReason);
+}
+
 void ProfilesView::openSheet(const Profile& profile)
 {
+    setMessage({});
     if (m_sheet && m_sheet->isVisible())
         return;
     m_sheet = new ProfileSheet(m_model, profile, window());
@@ -175,6 +210,7 @@ QString ProfilesView::proposedFileName(const QList<Profile>& profiles)
 
 void ProfilesView::exportProfiles(const QList<Profile>& profiles)
 {
+    setMessage({});
     if (profiles.isEmpty())
         return;
     QPointer<ProfilesView> self(this);
@@ -182,42 +218,64 @@ void ProfilesView::exportProfiles(const QList<Profile>& profiles)
         if (!self || path.isEmpty())
             return;
         if (const auto error = self->m_model.exportProfiles(profiles, path))
-            self->setMessage(tr("Export failed: %1").arg(*error));
+            self->setMessage(tr("Export failed: %1").arg(*error), Style::Tone::danger);
         else
-            self->setMessage(tr("Exported %n profile(s).", nullptr, int(profiles.size())));
+            self->setMessage(tr("Exported %n profile(s).", nullptr, int(profiles.size())), Style::Tone::success);
     });
 }
 
 void ProfilesView::importProfiles()
 {
+    setMessage({});
     QPointer<ProfilesView> self(this);
     pickImportFile(this, {}, [self](const QString& path) {
         if (!self || path.isEmpty())
             return;
         try {
-            const int added = self->m_model.importProfilesFrom(path);
-            self->setMessage(tr("Imported %n profile(s).", nullptr, int(added)));
+            const AppModel::ProfileImport outcome = self->m_model.importProfilesFrom(path);
+            if (outcome.alreadyThere.isEmpty()) {
+                self->setMessage(tr("Imported %n profile(s).", nullptr, outcome.added), Style::Tone::success);
+            } else {
+                const QString there = AppModel::alreadyThereText(outcome.alreadyThere);
+                self->setMessage(
+                    outcome.added == 0 ? there : tr("Imported %n profile(s).", nullptr, outcome.added) + u' ' + there,
+                    outcome.added == 0 ? Style::Tone::normal : Style::Tone::success);
+            }
         } catch (const StoreError& e) {
-            self->setMessage(e.message());
+            self->setMessage(e.message(), Style::Tone::danger);
         } catch (const DecodeError&) {
-            self->setMessage(ProfileExport::notAnExportMessage());
+            self->setMessage(ProfileExport::notAnExportMessage(), Style::Tone::danger);
         }
     });
 }
 
 QString ProfilesView::message() const
 {
-    return m_message->text();
+    return m_messageBar->isHidden() ? QString() : m_message->textLabel()->text();
 }
 
-void ProfilesView::setMessage(const QString& text)
+QPushButton* ProfilesView::messageAction() const
 {
-    m_message->setText(text);
-    m_message->setVisible(!text.isEmpty());
+    return m_messageAction->isHidden() ? nullptr : m_messageAction;
+}
+
+void ProfilesView::setMessage(const QString& text, Style::Tone tone, const QString& actionText,
+                              std::function<void()> action)
+{
+    m_action = std::move(action);
+    m_messageAction->setText(actionText);
+    m_messageAction->setVisible(m_action != nullptr);
+    const QString symbol = tone == Style::Tone::success ? u"checkmark.circle.fill"_s
+        : tone == Style::Tone::danger                   ? u"exclamationmark.circle.fill"_s
+                                                        : u"info.circle"_s;
+    m_message->set(symbol, text, tone, Style::Text::body);
+    m_messageBar->setTint(tone == Style::Tone::normal ? std::nullopt : std::optional(tone));
+    m_messageBar->setVisible(!text.isEmpty());
 }
 
 void ProfilesView::promptForName()
 {
+    setMessage({});
     auto* prompt = new QDialog(window());
     prompt->setObjectName(u"namePrompt"_s);
     prompt->setAttribute(Qt::WA_DeleteOnClose);
@@ -242,7 +300,7 @@ void ProfilesView::promptForName()
     connect(prompt, &QDialog::accepted, this, [this, name] {
         const QString entered = name->text().trimmed();
         if (!m_model.saveCurrentAsProfile(entered.isEmpty() ? tr("My Profile") : entered))
-            setMessage(m_model.saveProblem());
+            setMessage(m_model.saveProblem(), Style::Tone::danger);
     });
     prompt->open();
     name->setFocus();

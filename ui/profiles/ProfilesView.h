@@ -4,6 +4,7 @@
 #include "core/Profile.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/Page.h"
+#include "widgets/Style.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -12,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 namespace openwright {
@@ -20,6 +22,8 @@ class AppModel;
 
 namespace openwright::ui {
 
+class Card;
+class IconLabel;
 class ProfileCard;
 class ProfileSheet;
 
@@ -41,8 +45,11 @@ public:
     ProfileSheet* sheet() const;
     void exportProfiles(const QList<Profile>& profiles);
     void importProfiles();
-    // The outcome of the last import or export, shown below the cards.
+    // The outcome of the last action (an import, an export, a delete), shown above the cards in
+    // its tone until the next action.
     QString message() const;
+    // The message's button, such as a delete's Undo; null when it has none.
+    QPushButton* messageAction() const;
 
     static QString proposedFileName(const QList<Profile>& profiles);
 
@@ -51,12 +58,17 @@ private:
     void promptForName();
     void rebuildCards();
     void updatePlans();
-    void setMessage(const QString& text);
+    void setMessage(const QString& text, Style::Tone tone = Style::Tone::normal, const QString& actionText = {},
+                    std::function<void()> action = {});
+    void deleteProfile(const Profile& profile);
 
     AppModel& m_model;
     QWidget* m_grid = nullptr;
     QList<ProfileCard*> m_cards;
-    QLabel* m_message = nullptr;
+    Card* m_messageBar = nullptr;
+    IconLabel* m_message = nullptr;
+    QPushButton* m_messageAction = nullptr;
+    std::function<void()> m_action;
     QAction* m_exportMine = nullptr;
     QPointer<ProfileSheet> m_sheet;
     // States arrive in bursts (a refresh, a guard check); the plans follow once per burst.

@@ -7,13 +7,14 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QImageReader>
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QTimer>
 
@@ -59,7 +60,7 @@ const Row kTable[] = {
     {"list.bullet.rectangle", "view-list-details view-list-text"},
     // Actions
     {"arrow.clockwise", "view-refresh"},
-    {"arrow.triangle.2.circlepath", "emblem-synchronizing view-refresh"},
+    {"arrow.triangle.2.circlepath", "media-playlist-repeat view-refresh"}, // not a folder emblem
     {"plus", "list-add"},
     {"plus.square.on.square", "document-new list-add"},
     {"square.and.arrow.up.on.square", "document-export document-share"},
@@ -224,8 +225,40 @@ QPixmap decode(const QByteArray& bytes)
     return QPixmap::fromImage(std::move(image));
 }
 
+// A pushpin, drawn here rather than taken from the theme: pinned (filled) and not pinned
+// (outlined) must differ by shape, not by colour alone, and themes draw one pin or none.
+QPixmap pushpin(bool filled, const QColor& color, int size, qreal devicePixelRatio)
+{
+    QPixmap out(QSize(size, size) * devicePixelRatio);
+    out.setDevicePixelRatio(devicePixelRatio);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 16.0, size / 16.0);
+    // Leaning, as a pin stuck into a board: head up right, needle down left.
+    p.translate(8, 8);
+    p.rotate(45);
+    p.translate(-8, -8);
+    QPainterPath body;
+    body.addRoundedRect(QRectF(5.5, 1, 5, 2.2), 0.8, 0.8); // the head
+    body.moveTo(6.5, 3.2);
+    body.lineTo(9.5, 3.2);
+    body.lineTo(10.3, 8);
+    body.lineTo(5.7, 8);
+    body.closeSubpath();
+    body.addRoundedRect(QRectF(3.5, 8, 9, 2), 0.8, 0.8); // the collar
+    const QPen pen(color, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(filled ? QBrush(color) : Qt::NoBrush);
+    p.drawPath(body.simplified());
+    p.drawLine(QPointF(8, 10), QPointF(8, 15)); // the needle
+    return out;
+}
+
 QPixmap render(const QString& name, const QColor& color, int size, qreal devicePixelRatio)
 {
+    if (name == u"pin"_s || name == u"pin.fill"_s)
+        return pushpin(name == u"pin.fill"_s, color, size, devicePixelRatio);
     QPixmap source = shape(name).pixmap(QSize(size, size), devicePixelRatio);
     if (source.isNull())
         return source;
