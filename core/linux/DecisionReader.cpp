@@ -17,7 +17,6 @@
 #include <memory>
 #include <utility>
 
-
 namespace openwright::gio {
 
 using namespace Qt::Literals::StringLiterals;
@@ -95,8 +94,9 @@ QHash<QString, int> entryLines(const QString& path, const FileOverlay* overlay)
 {
     QHash<QString, int> lines;
     const auto given = overlay ? overlay->constFind(path) : FileOverlay::const_iterator();
-    const QList<KeyFileLine> all = overlay && given != overlay->cend() ? parseKeyFileLines(given->value_or(QByteArray()))
-                                                                       : readKeyFileLines(path);
+    const QList<KeyFileLine> all = overlay && given != overlay->cend()
+        ? parseKeyFileLines(given->value_or(QByteArray()))
+        : readKeyFileLines(path);
     for (const KeyFileLine& line : all)
         lines.insert(line.group + u'\n' + line.key, line.number);
     return lines;
@@ -135,8 +135,9 @@ Owned<GKeyFile> loadKeyFile(const QString& path, const FileOverlay* overlay = nu
     Owned<GKeyFile> file(g_key_file_new());
     if (overlay) {
         if (const auto given = overlay->constFind(path); given != overlay->cend()) {
-            if (!*given || !g_key_file_load_from_data(file.get(), (*given)->constData(), gsize((*given)->size()),
-                                                      G_KEY_FILE_NONE, nullptr))
+            if (!*given
+                || !g_key_file_load_from_data(file.get(), (*given)->constData(), gsize((*given)->size()),
+                                              G_KEY_FILE_NONE, nullptr))
                 return nullptr;
             return file;
         }
@@ -601,6 +602,7 @@ private:
 
     void compareWithSystem()
     {
+        gio::settleOutsideWrites();
         Owned<GAppInfo> info(g_app_info_get_default_for_type(m_chain.mimeType->toUtf8().constData(), false));
         const bool desktopEntry = info && G_IS_DESKTOP_APP_INFO(info.get());
         const QString systemPath = desktopEntry
@@ -734,8 +736,8 @@ QStringList affectedTypes(const QStringList& types, const QStringList& ids)
     if (!ids.isEmpty()) {
         for (const Folder& folder : readFolders({})) {
             for (const Entry& entry : folder.cache) {
-                const bool declared = std::any_of(ids.cbegin(), ids.cend(),
-                                                  [&](const QString& id) { return entry.ids.contains(id); });
+                const bool declared
+                    = std::any_of(ids.cbegin(), ids.cend(), [&](const QString& id) { return entry.ids.contains(id); });
                 if (declared && !all.contains(entry.canonical))
                     all.append(entry.canonical);
             }

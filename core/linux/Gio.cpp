@@ -156,8 +156,12 @@ std::optional<App> toApp(GAppInfo* info)
             types.append(fromUtf8(*declared));
     }
     const char* commandLine = g_app_info_get_commandline(info);
-    return App {path, id, name ? fromUtf8(name.get()) : fileBaseName(path), icon ? fromUtf8(icon.get()) : QString(),
-                types, commandLine ? withoutFieldCodes(fromUtf8(commandLine)).trimmed() : QString()};
+    return App {path,
+                id,
+                name ? fromUtf8(name.get()) : fileBaseName(path),
+                icon ? fromUtf8(icon.get()) : QString(),
+                types,
+                commandLine ? withoutFieldCodes(fromUtf8(commandLine)).trimmed() : QString()};
 }
 
 Error toError(const GError* e)
@@ -509,14 +513,104 @@ std::optional<QString> contentTypeOfFile(const QString& path, QString* problem)
     return fromUtf8(mimeType ? mimeType.get() : type);
 }
 
+namespace {
+
+// What GIO watches for the answers it keeps: the lists of the config folders and the data
+// folders' applications folders, each folder itself too (a rename into it changes its time).
+QByteArray watchedStamp()
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const QByteArray user = QFile::encodeName(userConfigDir());
+    FileStamp::add(hash, user);
+    for (const QString& list : userLists())
+        FileStamp::add(hash, QFile::encodeName(list));
+    for (const gchar* const* d = g_get_system_config_dirs(); d && *d; ++d)
+        FileStamp::add(hash, QByteArray(*d) + "/mimeapps.list");
+    FileStamp::add(hash, QByteArray(g_get_user_data_dir()) + "/applications");
+    for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
+        FileStamp::add(hash, QByteArray(*d) + "/applications");
+    return hash.result();
+}
+
+// GIO takes in a list or an entry another program rewrote when its folder monitor reports it, a
+// moment later (later still under load); until then a long-running process gets the old answers
+// from its cache. When what GIO watches changed since the last look and GIO has not noticed
+// anything since, this waits for its application monitor's notice, at most a quarter second.
+// A process's first look waits for nothing: GIO reads everything afresh then.
+class OutsideWrites final
+{
+public:
+    static OutsideWrites& instance()
+    {
+        static auto* kept = new OutsideWrites; // for the process's life: GIO keeps its monitor
+        return *kept;
+    }
+
+    void settle()
+    {
+        QMutexLocker lock(&m_mutex);
+        while (g_main_context_iteration(m_context, false)) { }
+        const QByteArray now = watchedStamp();
+        if (now != m_seen && m_notices == m_noticesSeen) {
+            bool late = false;
+            GSource* timeout = g_timeout_source_new(250);
+            g_source_set_callback(
+                timeout,
+                [](gpointer late) {
+                    *static_cast<bool*>(late) = true;
+                    return gboolean(G_SOURCE_REMOVE);
+                },
+                &late, nullptr);
+            g_source_attach(timeout, m_context);
+            while (m_notices == m_noticesSeen && !late)
+                g_main_context_iteration(m_context, true);
+            g_source_destroy(timeout);
+            g_source_unref(timeout);
+        }
+        m_seen = now;
+        m_noticesSeen = m_notices;
+    }
+
+private:
+    OutsideWrites()
+        : m_context(g_main_context_new())
+    {
+        // The monitor's notices come to the context current when it was made: ours, drained at
+        // each look, so a notice is never lost while nobody waits.
+        g_main_context_push_thread_default(m_context);
+        GAppInfoMonitor* monitor = g_app_info_monitor_get();
+        g_signal_connect_swapped(monitor, "changed", G_CALLBACK(+[](int* count) { ++*count; }), &m_notices);
+        g_main_context_pop_thread_default(m_context);
+        // A lookup sets up the folder monitors the notices come from.
+        if (GAppInfo* any = g_app_info_get_default_for_type("text/plain", false))
+            g_object_unref(any);
+        m_seen = watchedStamp();
+    }
+
+    QMutex m_mutex;
+    GMainContext* m_context;
+    QByteArray m_seen;
+    int m_notices = 0;
+    int m_noticesSeen = 0;
+};
+
+} // namespace
+
+void settleOutsideWrites()
+{
+    OutsideWrites::instance().settle();
+}
+
 std::optional<App> defaultForType(const QString& contentType)
 {
+    settleOutsideWrites();
     GObjectPtr<GAppInfo> info(g_app_info_get_default_for_type(contentType.toUtf8().constData(), false));
     return toApp(info.get());
 }
 
 QList<App> allForType(const QString& contentType)
 {
+    settleOutsideWrites();
     AppListPtr list(g_app_info_get_all_for_type(contentType.toUtf8().constData()));
     QList<App> apps;
     for (GList* l = list.get(); l; l = l->next) {
@@ -577,7 +671,8 @@ QString typeDescription(const QString& contentType)
     GCharPtr description(g_content_type_get_description(type.constData()));
     const QString text = fromUtf8(description.get());
     // GIO describes a type the database lacks by the type itself ("%s type", in GLib's words).
-    const QString generic = QString::fromUtf8(g_dgettext("glib20", "%s type")).replace(QStringLiteral("%s"), contentType);
+    const QString generic
+        = QString::fromUtf8(g_dgettext("glib20", "%s type")).replace(QStringLiteral("%s"), contentType);
     return text == contentType || text == generic ? QString() : text;
 }
 
@@ -731,7 +826,8 @@ std::optional<Error> setSettingsString(const QString& schema, const QString& key
 {
     const auto settings = settingsWith(schema, key);
     if (!settings)
-        return Error {QStringLiteral("openwright"), 7, QStringLiteral("The settings schema %1 is not installed").arg(schema)};
+        return Error {QStringLiteral("openwright"), 7,
+                      QStringLiteral("The settings schema %1 is not installed").arg(schema)};
     if (!g_settings_set_string(settings.get(), key.toUtf8().constData(), value.toUtf8().constData()))
         return Error {QStringLiteral("openwright"), 7, QStringLiteral("%1 %2 cannot be changed").arg(schema, key)};
     g_settings_sync();
@@ -773,7 +869,9 @@ void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
     FileStamp::add(hash, dir);
     for (const QByteArray& name : namesIn(dir, [](QByteArrayView) { return true; })) {
         const QByteArray path = dir + '/' + name;
-        struct stat st {};
+        struct stat st
+        {
+        };
         const bool found = ::stat(path.constData(), &st) == 0;
         if (found && S_ISDIR(st.st_mode) && depth < 8)
             addTree(hash, path, depth + 1);
@@ -787,9 +885,8 @@ void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
 void addLists(QCryptographicHash& hash, const QByteArray& dir)
 {
     FileStamp::add(hash, dir);
-    for (const QByteArray& name : namesIn(dir, [](QByteArrayView n) {
-             return n.endsWith("mimeapps.list") || n.endsWith("xdg-terminals.list");
-         }))
+    for (const QByteArray& name :
+         namesIn(dir, [](QByteArrayView n) { return n.endsWith("mimeapps.list") || n.endsWith("xdg-terminals.list"); }))
         FileStamp::add(hash, dir + '/' + name);
     FileStamp::add(hash, dir + "/kdeglobals");
     FileStamp::add(hash, dir + "/xfce4/helpers.rc");
@@ -831,10 +928,10 @@ QByteArray answersStamp()
     for (const QByteArray& dir : qgetenv("PATH").split(':'))
         FileStamp::add(hash, dir);
     // GNOME's terminal lives in GSettings, which no file stamp sees.
-    hash.addData(settingsString(QStringLiteral("org.gnome.desktop.default-applications.terminal"),
-                                QStringLiteral("exec"))
-                     .value_or(QString())
-                     .toUtf8());
+    hash.addData(
+        settingsString(QStringLiteral("org.gnome.desktop.default-applications.terminal"), QStringLiteral("exec"))
+            .value_or(QString())
+            .toUtf8());
     return hash.result();
 }
 
@@ -958,10 +1055,12 @@ struct ParsedList
 
 QByteArray fileStamp(const QByteArray& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(path.constData(), &st) != 0)
         return {};
-    const qint64 fields[] = {qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
+    const qint64 fields[] = {qint64(st.st_ino),          qint64(st.st_size),        qint64(st.st_mtim.tv_sec),
                              qint64(st.st_mtim.tv_nsec), qint64(st.st_ctim.tv_sec), qint64(st.st_ctim.tv_nsec)};
     return QByteArray(reinterpret_cast<const char*>(fields), sizeof(fields));
 }
@@ -1094,7 +1193,8 @@ TypeLines linesOf(GKeyFile* file, const QString& contentType)
     for (int g = 0; g < 3; ++g) {
         QStringList& list = *groupOf(lines, g);
         for (const QString& key : typeKeys(file, contentType, kTypeGroups[g])) {
-            GStrvPtr entries(g_key_file_get_string_list(file, kTypeGroups[g], key.toUtf8().constData(), nullptr, nullptr));
+            GStrvPtr entries(
+                g_key_file_get_string_list(file, kTypeGroups[g], key.toUtf8().constData(), nullptr, nullptr));
             for (gchar** entry = entries.get(); entry && *entry; ++entry) {
                 if (**entry && !list.contains(fromUtf8(*entry)))
                     list.append(fromUtf8(*entry));

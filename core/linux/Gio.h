@@ -44,6 +44,9 @@ std::optional<QString> databaseType(const QString& mimeType);
 // `problem` set to the system's reason, when the file cannot be looked at.
 std::optional<QString> contentTypeOfFile(const QString& path, QString* problem);
 
+// Waits, briefly, until GIO has taken in a change another program made to the lists or
+// entries it keeps (see Gio.cpp); the lookups below call it first.
+void settleOutsideWrites();
 std::optional<App> defaultForType(const QString& contentType);
 QList<App> allForType(const QString& contentType);
 // Whether `app` is made for the type itself, not only for a parent type: its entry declares
