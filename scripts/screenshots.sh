@@ -15,7 +15,9 @@ light=$(mktemp -d)
 dark=$(mktemp -d)
 german=$(mktemp -d)
 roles=$(mktemp -d)
-trap 'rm -rf "$light" "$dark" "$german" "$roles"' EXIT
+small=$(mktemp -d)
+rtl=$(mktemp -d)
+trap 'rm -rf "$light" "$dark" "$german" "$roles" "$small" "$rtl"' EXIT
 bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$light" | grep -E "^(FAIL|PASSED)|failed"
 OPENWRIGHT_E2E_DARK=1 bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$dark" |
     grep -E "^(FAIL|PASSED)|failed"
@@ -35,6 +37,17 @@ OPENWRIGHT_E2E_DRIVER="$PWD/tests/e2e/tour.py" \
     bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$roles" "System Roles=system-roles" |
     grep -E "^(FAIL|PASSED)"
 cp "$roles/system-roles.png" "$out/system-roles.png"
+# A 1024×600 screen (the window opens at what its free area holds), and a right-to-left look.
+OPENWRIGHT_E2E_SCREEN=1024x600x24 OPENWRIGHT_E2E_LANG=fr_FR.UTF-8 OPENWRIGHT_E2E_DRIVER="$PWD/tests/e2e/tour.py" \
+    bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$small" "Applications=applications" |
+    grep -E "^(FAIL|PASSED)"
+cp "$small/overview.png" "$out/overview-1024x600.png"
+cp "$small/applications.png" "$out/applications-1024x600-fr.png"
+OPENWRIGHT_E2E_ARGS=-reverse OPENWRIGHT_E2E_DRIVER="$PWD/tests/e2e/tour.py" \
+    bash tests/e2e/person.sh "$build" scripts/sample-desktop.sh "$rtl" "Documents & Office=types" |
+    grep -E "^(FAIL|PASSED)"
+cp "$rtl/overview.png" "$out/overview-rtl.png"
+cp "$rtl/types.png" "$out/types-rtl.png"
 cp "$dark/overview.png" "$out/overview-dark.png"
 cp "$dark/types-picker.png" "$out/types-picker-dark.png"
 echo "Screenshots written to $out/"

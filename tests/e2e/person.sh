@@ -41,8 +41,8 @@ if [[ -z "${OPENWRIGHT_E2E_INNER:-}" ]]; then
         HOME="$session" XDG_CONFIG_HOME="$session/.config" XDG_CACHE_HOME="$session/.cache" \
         XDG_DATA_HOME="$session/.local/share" XDG_STATE_HOME="$session/.local/state" XDG_RUNTIME_DIR="$session/run" \
         OPENWRIGHT_E2E_DARK="${OPENWRIGHT_E2E_DARK:-}" OPENWRIGHT_E2E_LANG="${OPENWRIGHT_E2E_LANG:-}" \
-        OPENWRIGHT_E2E_DRIVER="${OPENWRIGHT_E2E_DRIVER:-}" \
-        OPENWRIGHT_E2E_ROOT="$root" xvfb-run -a -s "-screen 0 1280x800x24" \
+        OPENWRIGHT_E2E_DRIVER="${OPENWRIGHT_E2E_DRIVER:-}" OPENWRIGHT_E2E_ARGS="${OPENWRIGHT_E2E_ARGS:-}" \
+        OPENWRIGHT_E2E_ROOT="$root" xvfb-run -a -s "-screen 0 ${OPENWRIGHT_E2E_SCREEN:-1280x800x24}" \
         dbus-run-session -- bash "$0" "$@"
     exit 0 # a failed run has left already, with its status (set -e)
 fi

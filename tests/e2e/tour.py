@@ -60,7 +60,8 @@ def read_everything():
         return ".ovpn" in json.load(f)["baseline"]
 
 
-program = subprocess.Popen([PROGRAM])
+# OPENWRIGHT_E2E_ARGS: Qt's own arguments, such as -reverse for a right-to-left look.
+program = subprocess.Popen([PROGRAM] + os.environ.get("OPENWRIGHT_E2E_ARGS", "").split())
 wait_for(read_everything)
 shot("overview")
 for pair in sys.argv[4:]:
