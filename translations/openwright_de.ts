@@ -1328,6 +1328,13 @@
     </message>
 </context>
 <context>
+    <name>Style</name>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+</context>
+<context>
     <name>TargetState</name>
     <message>
         <source>Set to %1, which is no longer installed.</source>
@@ -2312,6 +2319,10 @@
         <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
         <translation>Wählen Sie eine Anwendung, um die Typen zu sehen, die sie öffnet, und machen Sie sie zur Standardanwendung für alle oder für eine ganze Familie.</translation>
     </message>
+    <message>
+        <source>Types the application opens</source>
+        <translation>Typen, die die Anwendung öffnet</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -2515,6 +2526,10 @@
     <message>
         <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
         <translation>Jede geänderte Datei wird zuerst neben sich kopiert, und Ihre Standardanwendungen werden gesichert. Eine Korrektur ändert nur dort, wo sie es sagt, welche Anwendung einen Typ öffnet; eine, deren Wirkung sich vorher nicht sagen lässt, ist nicht ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Problems found</source>
+        <translation>Gefundene Probleme</translation>
     </message>
 </context>
 <context>
@@ -3115,6 +3130,20 @@
     <message>
         <source>All Types</source>
         <translation>Alle Typen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes wait</source>
+        <translation>
+            <numerusform>%n Änderung wartet</numerusform>
+            <numerusform>%n Änderungen warten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types</source>
+        <translation>
+            <numerusform>%n Typ</numerusform>
+            <numerusform>%n Typen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

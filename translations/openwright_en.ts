@@ -169,6 +169,23 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::SidebarModel</name>
+    <message numerus="yes">
+        <source>%n changes wait</source>
+        <translation>
+            <numerusform>%n change waits</numerusform>
+            <numerusform>%n changes wait</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types</source>
+        <translation>
+            <numerusform>%n type</numerusform>
+            <numerusform>%n types</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::TrayPanel</name>
     <message numerus="yes">
         <source>Guard is watching %n pinned defaults</source>

@@ -1328,6 +1328,13 @@
     </message>
 </context>
 <context>
+    <name>Style</name>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
     <name>TargetState</name>
     <message>
         <source>Set to %1, which is no longer installed.</source>
@@ -2312,6 +2319,10 @@
         <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
         <translation>Elija una aplicación para ver los tipos que abre y hacerla predeterminada para todos ellos o para toda una familia.</translation>
     </message>
+    <message>
+        <source>Types the application opens</source>
+        <translation>Tipos que abre la aplicación</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -2515,6 +2526,10 @@
     <message>
         <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
         <translation>Cada archivo cambiado se copia antes a su lado, y se hace una copia de seguridad de sus aplicaciones predeterminadas. Una corrección cambia qué aplicación abre un tipo solo donde lo dice; la que no puede predecirse no se selecciona.</translation>
+    </message>
+    <message>
+        <source>Problems found</source>
+        <translation>Problemas encontrados</translation>
     </message>
 </context>
 <context>
@@ -3115,6 +3130,20 @@
     <message>
         <source>All Types</source>
         <translation>Todos los tipos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes wait</source>
+        <translation>
+            <numerusform>%n cambio pendiente</numerusform>
+            <numerusform>%n cambios pendientes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types</source>
+        <translation>
+            <numerusform>%n tipo</numerusform>
+            <numerusform>%n tipos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

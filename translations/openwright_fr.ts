@@ -1328,6 +1328,13 @@
     </message>
 </context>
 <context>
+    <name>Style</name>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
     <name>TargetState</name>
     <message>
         <source>Set to %1, which is no longer installed.</source>
@@ -2312,6 +2319,10 @@
         <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
         <translation>Choisissez une application pour voir les types qu’elle ouvre, et faites-en l’application par défaut pour tous ou pour toute une famille.</translation>
     </message>
+    <message>
+        <source>Types the application opens</source>
+        <translation>Types que l’application ouvre</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -2515,6 +2526,10 @@
     <message>
         <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
         <translation>Chaque fichier modifié est d’abord copié à côté de lui-même, et vos applications par défaut sont sauvegardées. Une correction ne change l’application d’un type que là où elle le dit ; celle dont l’effet ne peut être prévu n’est pas cochée.</translation>
+    </message>
+    <message>
+        <source>Problems found</source>
+        <translation>Problèmes trouvés</translation>
     </message>
 </context>
 <context>
@@ -3115,6 +3130,20 @@
     <message>
         <source>All Types</source>
         <translation>Tous les types</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes wait</source>
+        <translation>
+            <numerusform>%n modification en attente</numerusform>
+            <numerusform>%n modifications en attente</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types</source>
+        <translation>
+            <numerusform>%n type</numerusform>
+            <numerusform>%n types</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1328,6 +1328,13 @@
     </message>
 </context>
 <context>
+    <name>Style</name>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+</context>
+<context>
     <name>TargetState</name>
     <message>
         <source>Set to %1, which is no longer installed.</source>
@@ -2312,6 +2319,10 @@
         <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
         <translation>Scegli un&apos;applicazione per vedere i tipi che apre e renderla la predefinita per tutti o per un&apos;intera famiglia.</translation>
     </message>
+    <message>
+        <source>Types the application opens</source>
+        <translation>Tipi che l’applicazione apre</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -2515,6 +2526,10 @@
     <message>
         <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
         <translation>Ogni file cambiato viene prima copiato accanto a sé, e le tue predefinite vengono salvate. Una correzione cambia l’applicazione di un tipo solo dove lo dice; quella il cui effetto non si può prevedere non è selezionata.</translation>
+    </message>
+    <message>
+        <source>Problems found</source>
+        <translation>Problemi trovati</translation>
     </message>
 </context>
 <context>
@@ -3115,6 +3130,20 @@
     <message>
         <source>All Types</source>
         <translation>Tutti i tipi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes wait</source>
+        <translation>
+            <numerusform>%n modifica in attesa</numerusform>
+            <numerusform>%n modifiche in attesa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types</source>
+        <translation>
+            <numerusform>%n tipo</numerusform>
+            <numerusform>%n tipi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1328,6 +1328,13 @@
     </message>
 </context>
 <context>
+    <name>Style</name>
+    <message>
+        <source>Clear</source>
+        <translation>[Çléár]</translation>
+    </message>
+</context>
+<context>
     <name>TargetState</name>
     <message>
         <source>Set to %1, which is no longer installed.</source>
@@ -2312,6 +2319,10 @@
         <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
         <translation>[Çhõõšé áñ ápplîçátîõñ tõ šéé thé týpéš ît õpéñš, áñd máké ît thé défáült fõr áll õf thém õr fõr á whõlé fámîlý. ·········································]</translation>
     </message>
+    <message>
+        <source>Types the application opens</source>
+        <translation>[Týpéš thé ápplîçátîõñ õpéñš ········]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -2515,6 +2526,10 @@
     <message>
         <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
         <translation>[Éáçh çháñgéd fîlé îš fîršt çõpîéd béšîdé îtšélf, áñd ýõür défáültš áré báçkéd üp. Å fîx çháñgéš whîçh ápp õpéñš á týpé õñlý whéré ît šáýš šõ; õñé whõšé éfféçt çáññõt bé tõld béfõréháñd îš ñõt šéléçtéd. ·············································································]</translation>
+    </message>
+    <message>
+        <source>Problems found</source>
+        <translation>[Prõblémš fõüñd ···]</translation>
     </message>
 </context>
 <context>
@@ -3115,6 +3130,20 @@
     <message>
         <source>All Types</source>
         <translation>[Åll Týpéš ·]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes wait</source>
+        <translation>
+            <numerusform>[%n çháñgéš wáît ··]</numerusform>
+            <numerusform>[%n çháñgéš wáît ··]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types</source>
+        <translation>
+            <numerusform>[%n týpéš]</numerusform>
+            <numerusform>[%n týpéš]</numerusform>
+        </translation>
     </message>
 </context>
 <context>

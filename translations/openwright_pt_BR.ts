@@ -1328,6 +1328,13 @@
     </message>
 </context>
 <context>
+    <name>Style</name>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+</context>
+<context>
     <name>TargetState</name>
     <message>
         <source>Set to %1, which is no longer installed.</source>
@@ -2312,6 +2319,10 @@
         <source>Choose an application to see the types it opens, and make it the default for all of them or for a whole family.</source>
         <translation>Escolha um aplicativo para ver os tipos que ele abre e torná-lo o padrão para todos eles ou para uma família inteira.</translation>
     </message>
+    <message>
+        <source>Types the application opens</source>
+        <translation>Tipos que o aplicativo abre</translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::BackupRow</name>
@@ -2515,6 +2526,10 @@
     <message>
         <source>Each changed file is first copied beside itself, and your defaults are backed up. A fix changes which app opens a type only where it says so; one whose effect cannot be told beforehand is not selected.</source>
         <translation>Cada arquivo alterado é antes copiado ao lado dele, e seus padrões recebem um backup. Uma correção só muda qual aplicativo abre um tipo onde ela diz; a que não pode ser prevista não é selecionada.</translation>
+    </message>
+    <message>
+        <source>Problems found</source>
+        <translation>Problemas encontrados</translation>
     </message>
 </context>
 <context>
@@ -3115,6 +3130,20 @@
     <message>
         <source>All Types</source>
         <translation>Todos os tipos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes wait</source>
+        <translation>
+            <numerusform>%n alteração aguardando</numerusform>
+            <numerusform>%n alterações aguardando</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types</source>
+        <translation>
+            <numerusform>%n tipo</numerusform>
+            <numerusform>%n tipos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

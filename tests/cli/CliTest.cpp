@@ -999,6 +999,9 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     file.write(kReadingExport.toByteArray());
     file.close();
     EXPECT_EQ(run({u"profile"_s, u"import"_s, u"mine.json"_s}).out, u"Imported 1 profile.\n"_s);
+    const QJsonObject again = json({u"profile"_s, u"import"_s, u"mine.json"_s});
+    EXPECT_EQ(again[u"imported"_s], 0);
+    EXPECT_EQ(again[u"alreadyThere"_s].toArray(), QJsonArray {u"Reading"_s});
     EXPECT_TRUE(run({u"profile"_s, u"list"_s}).out.contains(QRegularExpression(u"Reading +1 of 1 to change"_s)));
     // By the shortest start of its id that is taken for one: four characters.
     QString reading;

@@ -112,6 +112,9 @@ TEST_F(ToolsTest, RunShowsEachOutcomeAndHowManyChanged)
     ProfileSheet* sheet = view.sheet();
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->primaryButton()->text(), u"Apply 2 Changes"_s);
+    // Nothing is already set: no fold, every step in sight.
+    EXPECT_FALSE(sheet->showUnchangedButton());
+    EXPECT_TRUE(sheet->rows().value(0) && sheet->rows()[0]->isVisibleTo(sheet));
     sheet->primaryButton()->click();
     EXPECT_TRUE(sheet->isRunning());
     EXPECT_EQ(sheet->footerText(), platformText(PlatformText::ConfirmEach));

@@ -120,6 +120,7 @@ QWidget* ApplicationsView::buildList()
     m_filter->setPlaceholderText(tr("Search applications"));
     m_filter->setAccessibleName(tr("Search applications"));
     m_filter->setClearButtonEnabled(true);
+    Style::nameFieldButtons(m_filter);
     column->addWidget(m_filter);
     m_apps = new ApplicationListModel(m_model, this);
     m_filtered = new QSortFilterProxyModel(this);
@@ -159,6 +160,7 @@ QWidget* ApplicationsView::buildDetail()
                                    detail);
     m_detail->addWidget(m_placeholder);
     auto* scroll = new QScrollArea(detail);
+    scroll->setAccessibleName(tr("Types the application opens"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -30,14 +30,16 @@ CleanUpSheet::CleanUpSheet(AppModel& model, QWidget* parent)
     column->setContentsMargins(Style::spacing(3), Style::spacing(3), Style::spacing(3), Style::spacing(3));
     column->setSpacing(Style::spacing(2));
     column->addWidget(Style::label(tr("Clean Up Your Defaults Files"), Style::Text::title, Style::Tone::normal, this));
-    auto* about = Style::label(tr("Each changed file is first copied beside itself, and your defaults are backed up. "
-                                  "A fix changes which app opens a type only where it says so; one whose effect cannot be told "
-                                  "beforehand is not selected."),
-                               Style::Text::callout, Style::Tone::secondary, this);
+    auto* about
+        = Style::label(tr("Each changed file is first copied beside itself, and your defaults are backed up. "
+                          "A fix changes which app opens a type only where it says so; one whose effect cannot be told "
+                          "beforehand is not selected."),
+                       Style::Text::callout, Style::Tone::secondary, this);
     about->setWordWrap(true);
     column->addWidget(about);
 
     auto* scroll = new QScrollArea(this);
+    scroll->setAccessibleName(tr("Problems found")); // a tab stop of its own, for scrolling
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* list = new QWidget(scroll);

@@ -99,6 +99,7 @@ QWidget* RootView::buildSidebar()
     m_search->setClearButtonEnabled(true);
     m_search->addAction(Icons::symbol(u"magnifyingglass"_s), QLineEdit::LeadingPosition);
     m_search->setAccessibleName(tr("Search types"));
+    Style::nameFieldButtons(m_search);
     m_search->setText(m_model.searchText());
     connect(m_search, &QLineEdit::textChanged, &m_model, &AppModel::setSearchText);
     connect(&m_model, &AppModel::searchTextChanged, this, [this] {

@@ -108,8 +108,9 @@ SidebarModel::SidebarModel(AppModel& model, QObject* parent)
     rebuild();
     connect(&m_model, &AppModel::customTargetsChanged, this, &SidebarModel::rebuild);
     // Badges: the counts of the groups and of unresolved changes.
-    connect(&m_model, &AppModel::guardStateChanged, this,
-            [this] { Q_EMIT dataChanged(index(0), index(rowCount() - 1), {BadgeRole}); });
+    connect(&m_model, &AppModel::guardStateChanged, this, [this] {
+        Q_EMIT dataChanged(index(0), index(rowCount() - 1), {BadgeRole, Qt::AccessibleDescriptionRole});
+    });
 }
 
 void SidebarModel::rebuild()
@@ -157,6 +158,14 @@ QVariant SidebarModel::data(const QModelIndex& index, int role) const
     case HeaderRole: return !row.item.has_value();
     case SymbolRole: return row.symbol;
     case BadgeRole: return row.item ? badge(*row.item) : 0;
+    // What the badge shows, for a screen reader, which reads it after the name.
+    case Qt::AccessibleDescriptionRole: {
+        const int count = row.item ? badge(*row.item) : 0;
+        if (count == 0)
+            return {};
+        return row.item->kind == SidebarItem::Kind::guardActivity ? tr("%n changes wait", nullptr, count)
+                                                                  : tr("%n types", nullptr, count);
+    }
     default: return {};
     }
 }

@@ -297,6 +297,7 @@ AllTypesView::AllTypesView(AppModel& model, QWidget* parent)
     m_filter->setPlaceholderText(tr("Filter by description, MIME type, pattern or app"));
     m_filter->setAccessibleName(tr("Filter types"));
     m_filter->setClearButtonEnabled(true);
+    Style::nameFieldButtons(m_filter);
     m_filter->setText(m_model.typeFilter());
     m_filter->installEventFilter(this);
     connect(m_filter, &QLineEdit::textChanged, this, &AllTypesView::applyFilter);

@@ -94,6 +94,7 @@ AppChooser::AppChooser(AppModel& model, const Target& target, QWidget* parent)
     m_search->setClearButtonEnabled(true);
     m_search->addAction(Icons::symbol(u"magnifyingglass"_s), QLineEdit::LeadingPosition);
     m_search->setAccessibleName(tr("Search applications"));
+    Style::nameFieldButtons(m_search);
     m_search->installEventFilter(new SearchKeys(m_list, this));
     column->addWidget(m_search);
 

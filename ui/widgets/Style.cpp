@@ -4,13 +4,17 @@
 #include "widgets/ElidedLabel.h"
 #include "widgets/Icons.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHash>
 #include <QLayoutItem>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolButton>
 
 namespace openwright::ui {
 
@@ -174,6 +178,18 @@ void clearLayout(QBoxLayout* layout)
         else if (auto* inner = qobject_cast<QBoxLayout*>(item->layout()))
             clearLayout(inner);
         delete item;
+    }
+}
+
+void nameFieldButtons(QLineEdit* field)
+{
+    for (QToolButton* button : field->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        const QAction* action = button->defaultAction();
+        // Qt's own name for the clear button's action.
+        if (action && action->objectName() == QLatin1StringView("_q_qlineeditclearaction"))
+            button->setAccessibleName(QCoreApplication::translate("Style", "Clear"));
+        else if (button->accessibleName().isEmpty() && button->text().isEmpty())
+            button->setAccessibleName(field->accessibleName());
     }
 }
 

@@ -11,6 +11,7 @@
 
 class QBoxLayout;
 class QHBoxLayout;
+class QLineEdit;
 class QVBoxLayout;
 
 namespace openwright::ui {
@@ -60,6 +61,9 @@ inline QString literal(QString text)
 // Spacing in device-independent pixels, scaled to the font so large fonts keep their air.
 int spacing(int units = 1);
 void clearLayout(QBoxLayout* layout);
+// Names the buttons inside a text field for screen readers: its clear button "Clear", and an
+// icon beside the text by the field's own name. Call once its buttons are added.
+void nameFieldButtons(QLineEdit* field);
 
 } // namespace Style
 
