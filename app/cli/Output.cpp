@@ -18,20 +18,57 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The width a cell takes on screen: its text without colour codes.
+// The columns a character takes in a terminal: none for a combining mark or a zero-width
+// character, two for East Asian wide and full-width characters and emoji (Unicode's East Asian
+// Width W and F, as terminals draw them), one for the rest.
+int columns(char32_t c)
+{
+    if (c == 0x200B || c == 0x200C || c == 0x200D || c == 0x2060 || c == 0xFEFF || (c >= 0xFE00 && c <= 0xFE0F))
+        return 0;
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_Enclosing:
+    case QChar::Other_Format: return 0;
+    default: break;
+    }
+    static constexpr std::pair<char32_t, char32_t> kWide[] = {
+        {0x1100, 0x115F},   {0x231A, 0x231B},   {0x2329, 0x232A},   {0x23E9, 0x23EC},   {0x25FD, 0x25FE},
+        {0x2614, 0x2615},   {0x2648, 0x2653},   {0x26AA, 0x26AB},   {0x26BD, 0x26BE},   {0x26F5, 0x26F5},
+        {0x2705, 0x2705},   {0x270A, 0x270B},   {0x2728, 0x2728},   {0x274C, 0x274C},   {0x2753, 0x2755},
+        {0x2795, 0x2797},   {0x2B1B, 0x2B1C},   {0x2E80, 0x303E},   {0x3041, 0x33FF},   {0x3400, 0x4DBF},
+        {0x4E00, 0x9FFF},   {0xA000, 0xA4CF},   {0xA960, 0xA97F},   {0xAC00, 0xD7A3},   {0xF900, 0xFAFF},
+        {0xFE10, 0xFE19},   {0xFE30, 0xFE6F},   {0xFF00, 0xFF60},   {0xFFE0, 0xFFE6},   {0x16FE0, 0x16FE4},
+        {0x17000, 0x18CFF}, {0x1B000, 0x1B2FF}, {0x1F004, 0x1F004}, {0x1F0CF, 0x1F0CF}, {0x1F18E, 0x1F18E},
+        {0x1F191, 0x1F19A}, {0x1F200, 0x1F251}, {0x1F300, 0x1F64F}, {0x1F680, 0x1F6FF}, {0x1F7E0, 0x1F7EB},
+        {0x1F90C, 0x1F9FF}, {0x1FA70, 0x1FAFF}, {0x20000, 0x3FFFD},
+    };
+    for (const auto& [first, last] : kWide) {
+        if (c < first)
+            return 1;
+        if (c <= last)
+            return 2;
+    }
+    return 1;
+}
+
+} // namespace
+
 qsizetype visibleWidth(const QString& text)
 {
     qsizetype width = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == u'\x1b') {
-            while (i < text.size() && text.at(i) != u'm')
+    const QList<uint> points = text.toUcs4();
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        if (points.at(i) == 0x1b) {
+            while (i < points.size() && points.at(i) != u'm')
                 ++i;
             continue;
         }
-        ++width;
+        width += columns(char32_t(points.at(i)));
     }
     return width;
 }
+
+namespace {
 
 QString reasonKind(const BackupReason& reason)
 {
@@ -406,9 +443,9 @@ void printOrder(Reply& reply, const Invocation& inv, const DefaultsService& serv
     for (qsizetype i = 0; i < apps.size(); ++i) {
         const AppInfo& app = apps[i];
         // Most apps are made for the type itself: those that open it as a parent type are marked.
-        const QString mark = app.isSameEntry(current)           ? QCoreApplication::translate("cli", "default")
-            : !offer.recommended.contains(app.url) ? QCoreApplication::translate("cli", "as a parent type")
-                                                                : QString();
+        const QString mark = app.isSameEntry(current) ? QCoreApplication::translate("cli", "default")
+            : !offer.recommended.contains(app.url)    ? QCoreApplication::translate("cli", "as a parent type")
+                                                      : QString();
         table.row({QString::number(i + 1), names.value(app.url, app.name), style.dim(desktopFileId(app)), mark});
     }
     if (apps.isEmpty())

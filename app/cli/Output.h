@@ -18,6 +18,10 @@ struct Texts
 // break a row or a line. (The other control characters are escaped as a reply is printed.)
 QString inOneLine(const QString& text);
 
+// The columns `text` takes in a terminal: colour codes take none, combining marks none, East
+// Asian wide characters and emoji two.
+qsizetype visibleWidth(const QString& text);
+
 // Plain text for a terminal: rows of cells, each column padded to its widest cell, with
 // headings between groups of rows (the rows are then indented under them).
 class Table final

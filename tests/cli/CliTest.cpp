@@ -5,6 +5,7 @@
 #include "Command.h"
 #include "FakeNotificationServer.h"
 #include "ModelFakes.h"
+#include "Output.h"
 #include "Printers.h"
 #include "PrivateBus.h"
 
@@ -1335,6 +1336,30 @@ TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
         ASSERT_TRUE(checker.waitForFinished(10'000));
         EXPECT_EQ(checker.readAllStandardError(), QByteArray()) << program.toStdString();
     }
+}
+
+// A table's columns line up in a terminal whatever the script of the names: padded by the
+// columns each character takes, not by its code units.
+TEST(Table, PadsByTheColumnsATerminalDraws)
+{
+    struct Case
+    {
+        QString name;
+        qsizetype columns;
+    };
+    const Case cases[] = {{u"Okular"_s, 6},
+                          {u"\u6587\u66F8\u30D3\u30E5\u30FC\u30A2"_s, 12},
+                          {u"Cafe\u0301"_s, 4},
+                          {u"\U0001F600 Smile"_s, 8},
+                          {u"\x1b[1mBold\x1b[0m"_s, 4},
+                          {u"\uD55C\uAE00 \uBDF0\uC5B4"_s, 9}};
+    openwright::cli::Table table;
+    for (const Case& c : cases) {
+        EXPECT_EQ(openwright::cli::visibleWidth(c.name), c.columns) << c.name.toStdString();
+        table.row({c.name, u"|"_s});
+    }
+    for (const QString& line : table.text().split(u'\n', Qt::SkipEmptyParts))
+        EXPECT_EQ(openwright::cli::visibleWidth(line), 12 + 2 + 1) << line.toStdString();
 }
 
 } // namespace
