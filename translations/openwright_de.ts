@@ -2241,22 +2241,6 @@
         <translation>%1 gibt in seinem Desktop-Eintrag keine Typen an, daher legt Openwright die Anwendung für keinen Typ fest. Sie können sie trotzdem in der Liste eines Typs für diesen Typ wählen.</translation>
     </message>
     <message>
-        <source>Declares 1 type</source>
-        <translation>Gibt 1 Typ an</translation>
-    </message>
-    <message>
-        <source>Declares %1 types</source>
-        <translation>Gibt %1 Typen an</translation>
-    </message>
-    <message>
-        <source>default for 1 type</source>
-        <translation>Standard für 1 Typ</translation>
-    </message>
-    <message>
-        <source>default for %1 types</source>
-        <translation>Standard für %1 Typen</translation>
-    </message>
-    <message>
         <source>Use for All</source>
         <translation>Für alle verwenden</translation>
     </message>
@@ -2288,20 +2272,26 @@
         <source>Use %1 for %2</source>
         <translation>%1 für %2 verwenden</translation>
     </message>
+    <message numerus="yes">
+        <source>Declares %n types</source>
+        <translation>
+            <numerusform>Gibt %n Typ an</numerusform>
+            <numerusform>Gibt %n Typen an</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>default for %n types</source>
+        <translation>
+            <numerusform>Standard für %n Typ</numerusform>
+            <numerusform>Standard für %n Typen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ApplicationsView</name>
     <message>
         <source>Not a default</source>
         <translation>Keine Standardanwendung</translation>
-    </message>
-    <message>
-        <source>Default for 1 type</source>
-        <translation>Standard für 1 Typ</translation>
-    </message>
-    <message>
-        <source>Default for %1 types</source>
-        <translation>Standard für %1 Typen</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -2322,6 +2312,13 @@
     <message>
         <source>Types the application opens</source>
         <translation>Typen, die die Anwendung öffnet</translation>
+    </message>
+    <message numerus="yes">
+        <source>Default for %n types</source>
+        <translation>
+            <numerusform>Standard für %n Typ</numerusform>
+            <numerusform>Standard für %n Typen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2825,13 +2822,12 @@
         <source>Clean Up…</source>
         <translation>Aufräumen …</translation>
     </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>1 Problem in den Dateien Ihrer Standardanwendungen</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen</translation>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n Problem in den Dateien Ihrer Standardanwendungen</numerusform>
+            <numerusform>%n Probleme in den Dateien Ihrer Standardanwendungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2860,14 +2856,6 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Restore %1 Defaults</source>
-        <translation>%1 Standardanwendungen wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Apply %1 Changes</source>
-        <translation>%1 Änderungen anwenden</translation>
-    </message>
-    <message>
         <source>%1 of %2 changed.</source>
         <translation>%1 von %2 geändert.</translation>
     </message>
@@ -2887,6 +2875,20 @@
         <translation>
             <numerusform>%n bereits festgelegt</numerusform>
             <numerusform>%n bereits festgelegt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore %n Defaults</source>
+        <translation>
+            <numerusform>%n Standardanwendung wiederherstellen</numerusform>
+            <numerusform>%n Standardanwendungen wiederherstellen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apply %n Changes</source>
+        <translation>
+            <numerusform>%n Änderung anwenden</numerusform>
+            <numerusform>%n Änderungen anwenden</numerusform>
         </translation>
     </message>
 </context>

@@ -91,6 +91,33 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::ApplicationPage</name>
+    <message numerus="yes">
+        <source>Declares %n types</source>
+        <translation>
+            <numerusform>Declares %n type</numerusform>
+            <numerusform>Declares %n types</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>default for %n types</source>
+        <translation>
+            <numerusform>default for %n type</numerusform>
+            <numerusform>default for %n types</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>openwright::ui::ApplicationsView</name>
+    <message numerus="yes">
+        <source>Default for %n types</source>
+        <translation>
+            <numerusform>Default for %n type</numerusform>
+            <numerusform>Default for %n types</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::BackupRow</name>
     <message numerus="yes">
         <source>%n defaults</source>
@@ -118,6 +145,16 @@
     </message>
 </context>
 <context>
+    <name>openwright::ui::OverviewView</name>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n problem in your defaults files</numerusform>
+            <numerusform>%n problems in your defaults files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>openwright::ui::ProfileSheet</name>
     <message numerus="yes">
         <source>%n defaults</source>
@@ -131,6 +168,20 @@
         <translation>
             <numerusform>%n already set</numerusform>
             <numerusform>%n already set</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore %n Defaults</source>
+        <translation>
+            <numerusform>Restore %n Default</numerusform>
+            <numerusform>Restore %n Defaults</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apply %n Changes</source>
+        <translation>
+            <numerusform>Apply %n Change</numerusform>
+            <numerusform>Apply %n Changes</numerusform>
         </translation>
     </message>
 </context>

@@ -2241,22 +2241,6 @@
         <translation>%1 no declara tipos en su entrada de escritorio, así que Openwright no la establece para ninguno. Aún puede elegirla para un tipo desde la lista de ese tipo.</translation>
     </message>
     <message>
-        <source>Declares 1 type</source>
-        <translation>Declara 1 tipo</translation>
-    </message>
-    <message>
-        <source>Declares %1 types</source>
-        <translation>Declara %1 tipos</translation>
-    </message>
-    <message>
-        <source>default for 1 type</source>
-        <translation>predeterminada para 1 tipo</translation>
-    </message>
-    <message>
-        <source>default for %1 types</source>
-        <translation>predeterminada para %1 tipos</translation>
-    </message>
-    <message>
         <source>Use for All</source>
         <translation>Usar para todos</translation>
     </message>
@@ -2288,20 +2272,26 @@
         <source>Use %1 for %2</source>
         <translation>Usar %1 para %2</translation>
     </message>
+    <message numerus="yes">
+        <source>Declares %n types</source>
+        <translation>
+            <numerusform>Declara %n tipo</numerusform>
+            <numerusform>Declara %n tipos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>default for %n types</source>
+        <translation>
+            <numerusform>predeterminada para %n tipo</numerusform>
+            <numerusform>predeterminada para %n tipos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ApplicationsView</name>
     <message>
         <source>Not a default</source>
         <translation>No es predeterminada</translation>
-    </message>
-    <message>
-        <source>Default for 1 type</source>
-        <translation>Predeterminada para 1 tipo</translation>
-    </message>
-    <message>
-        <source>Default for %1 types</source>
-        <translation>Predeterminada para %1 tipos</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -2322,6 +2312,13 @@
     <message>
         <source>Types the application opens</source>
         <translation>Tipos que abre la aplicación</translation>
+    </message>
+    <message numerus="yes">
+        <source>Default for %n types</source>
+        <translation>
+            <numerusform>Predeterminada para %n tipo</numerusform>
+            <numerusform>Predeterminada para %n tipos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2825,13 +2822,12 @@
         <source>Clean Up…</source>
         <translation>Limpiar…</translation>
     </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>1 problema en sus archivos de aplicaciones predeterminadas</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>%1 problemas en sus archivos de aplicaciones predeterminadas</translation>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n problema en sus archivos de aplicaciones predeterminadas</numerusform>
+            <numerusform>%n problemas en sus archivos de aplicaciones predeterminadas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2860,14 +2856,6 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Restore %1 Defaults</source>
-        <translation>Restaurar %1 predeterminadas</translation>
-    </message>
-    <message>
-        <source>Apply %1 Changes</source>
-        <translation>Aplicar %1 cambios</translation>
-    </message>
-    <message>
         <source>%1 of %2 changed.</source>
         <translation>%1 de %2 cambiados.</translation>
     </message>
@@ -2887,6 +2875,20 @@
         <translation>
             <numerusform>%n ya establecida</numerusform>
             <numerusform>%n ya establecidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore %n Defaults</source>
+        <translation>
+            <numerusform>Restaurar %n predeterminada</numerusform>
+            <numerusform>Restaurar %n predeterminadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apply %n Changes</source>
+        <translation>
+            <numerusform>Aplicar %n cambio</numerusform>
+            <numerusform>Aplicar %n cambios</numerusform>
         </translation>
     </message>
 </context>

@@ -2241,22 +2241,6 @@
         <translation>%1 ne déclare aucun type dans son entrée de bureau ; Openwright ne la définit donc pour aucun. Vous pouvez tout de même la choisir pour un type depuis la liste de ce type.</translation>
     </message>
     <message>
-        <source>Declares 1 type</source>
-        <translation>Déclare 1 type</translation>
-    </message>
-    <message>
-        <source>Declares %1 types</source>
-        <translation>Déclare %1 types</translation>
-    </message>
-    <message>
-        <source>default for 1 type</source>
-        <translation>par défaut pour 1 type</translation>
-    </message>
-    <message>
-        <source>default for %1 types</source>
-        <translation>par défaut pour %1 types</translation>
-    </message>
-    <message>
         <source>Use for All</source>
         <translation>Utiliser pour tous</translation>
     </message>
@@ -2288,20 +2272,26 @@
         <source>Use %1 for %2</source>
         <translation>Utiliser %1 pour %2</translation>
     </message>
+    <message numerus="yes">
+        <source>Declares %n types</source>
+        <translation>
+            <numerusform>Déclare %n type</numerusform>
+            <numerusform>Déclare %n types</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>default for %n types</source>
+        <translation>
+            <numerusform>par défaut pour %n type</numerusform>
+            <numerusform>par défaut pour %n types</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ApplicationsView</name>
     <message>
         <source>Not a default</source>
         <translation>Par défaut pour aucun type</translation>
-    </message>
-    <message>
-        <source>Default for 1 type</source>
-        <translation>Par défaut pour 1 type</translation>
-    </message>
-    <message>
-        <source>Default for %1 types</source>
-        <translation>Par défaut pour %1 types</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -2322,6 +2312,13 @@
     <message>
         <source>Types the application opens</source>
         <translation>Types que l’application ouvre</translation>
+    </message>
+    <message numerus="yes">
+        <source>Default for %n types</source>
+        <translation>
+            <numerusform>Par défaut pour %n type</numerusform>
+            <numerusform>Par défaut pour %n types</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2825,13 +2822,12 @@
         <source>Clean Up…</source>
         <translation>Nettoyer…</translation>
     </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>1 problème dans vos fichiers d’applications par défaut</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>%1 problèmes dans vos fichiers d’applications par défaut</translation>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n problème dans vos fichiers d’applications par défaut</numerusform>
+            <numerusform>%n problèmes dans vos fichiers d’applications par défaut</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2860,14 +2856,6 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Restore %1 Defaults</source>
-        <translation>Restaurer %1 applications par défaut</translation>
-    </message>
-    <message>
-        <source>Apply %1 Changes</source>
-        <translation>Appliquer %1 modifications</translation>
-    </message>
-    <message>
         <source>%1 of %2 changed.</source>
         <translation>%1 sur %2 modifiés.</translation>
     </message>
@@ -2887,6 +2875,20 @@
         <translation>
             <numerusform>%n déjà définie</numerusform>
             <numerusform>%n déjà définies</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore %n Defaults</source>
+        <translation>
+            <numerusform>Restaurer %n application par défaut</numerusform>
+            <numerusform>Restaurer %n applications par défaut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apply %n Changes</source>
+        <translation>
+            <numerusform>Appliquer %n modification</numerusform>
+            <numerusform>Appliquer %n modifications</numerusform>
         </translation>
     </message>
 </context>

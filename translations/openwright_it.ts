@@ -2241,22 +2241,6 @@
         <translation>%1 non dichiara tipi nella sua voce desktop, quindi Openwright non la imposta per nessuno. Puoi comunque sceglierla per un tipo dall&apos;elenco di quel tipo.</translation>
     </message>
     <message>
-        <source>Declares 1 type</source>
-        <translation>Dichiara 1 tipo</translation>
-    </message>
-    <message>
-        <source>Declares %1 types</source>
-        <translation>Dichiara %1 tipi</translation>
-    </message>
-    <message>
-        <source>default for 1 type</source>
-        <translation>predefinita per 1 tipo</translation>
-    </message>
-    <message>
-        <source>default for %1 types</source>
-        <translation>predefinita per %1 tipi</translation>
-    </message>
-    <message>
         <source>Use for All</source>
         <translation>Usa per tutti</translation>
     </message>
@@ -2288,20 +2272,26 @@
         <source>Use %1 for %2</source>
         <translation>Usa %1 per %2</translation>
     </message>
+    <message numerus="yes">
+        <source>Declares %n types</source>
+        <translation>
+            <numerusform>Dichiara %n tipo</numerusform>
+            <numerusform>Dichiara %n tipi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>default for %n types</source>
+        <translation>
+            <numerusform>predefinita per %n tipo</numerusform>
+            <numerusform>predefinita per %n tipi</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ApplicationsView</name>
     <message>
         <source>Not a default</source>
         <translation>Non predefinita</translation>
-    </message>
-    <message>
-        <source>Default for 1 type</source>
-        <translation>Predefinita per 1 tipo</translation>
-    </message>
-    <message>
-        <source>Default for %1 types</source>
-        <translation>Predefinita per %1 tipi</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -2322,6 +2312,13 @@
     <message>
         <source>Types the application opens</source>
         <translation>Tipi che l’applicazione apre</translation>
+    </message>
+    <message numerus="yes">
+        <source>Default for %n types</source>
+        <translation>
+            <numerusform>Predefinita per %n tipo</numerusform>
+            <numerusform>Predefinita per %n tipi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2825,13 +2822,12 @@
         <source>Clean Up…</source>
         <translation>Pulisci…</translation>
     </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>1 problema nei file delle applicazioni predefinite</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>%1 problemi nei file delle applicazioni predefinite</translation>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n problema nei file delle applicazioni predefinite</numerusform>
+            <numerusform>%n problemi nei file delle applicazioni predefinite</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2860,14 +2856,6 @@
         <translation>Annulla</translation>
     </message>
     <message>
-        <source>Restore %1 Defaults</source>
-        <translation>Ripristina %1 predefinite</translation>
-    </message>
-    <message>
-        <source>Apply %1 Changes</source>
-        <translation>Applica %1 modifiche</translation>
-    </message>
-    <message>
         <source>%1 of %2 changed.</source>
         <translation>%1 di %2 cambiate.</translation>
     </message>
@@ -2887,6 +2875,20 @@
         <translation>
             <numerusform>%n già impostata</numerusform>
             <numerusform>%n già impostate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore %n Defaults</source>
+        <translation>
+            <numerusform>Ripristina %n predefinita</numerusform>
+            <numerusform>Ripristina %n predefinite</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apply %n Changes</source>
+        <translation>
+            <numerusform>Applica %n modifica</numerusform>
+            <numerusform>Applica %n modifiche</numerusform>
         </translation>
     </message>
 </context>

@@ -2241,22 +2241,6 @@
         <translation>[%1 déçláréš ñõ týpéš îñ îtš déšktõp éñtrý, šõ Õpéñwrîght šétš ît fõr ñõñé. Ýõü çáñ štîll çhõõšé ît fõr á týpé frõm thát týpé&apos;š lîšt. ·················································]</translation>
     </message>
     <message>
-        <source>Declares 1 type</source>
-        <translation>[Déçláréš 1 týpé ···]</translation>
-    </message>
-    <message>
-        <source>Declares %1 types</source>
-        <translation>[Déçláréš %1 týpéš ···]</translation>
-    </message>
-    <message>
-        <source>default for 1 type</source>
-        <translation>[défáült fõr 1 týpé ····]</translation>
-    </message>
-    <message>
-        <source>default for %1 types</source>
-        <translation>[défáült fõr %1 týpéš ····]</translation>
-    </message>
-    <message>
         <source>Use for All</source>
         <translation>[Üšé fõr Åll ·]</translation>
     </message>
@@ -2288,20 +2272,26 @@
         <source>Use %1 for %2</source>
         <translation>[Üšé %1 fõr %2 ·]</translation>
     </message>
+    <message numerus="yes">
+        <source>Declares %n types</source>
+        <translation>
+            <numerusform>[Déçláréš %n týpéš ···]</numerusform>
+            <numerusform>[Déçláréš %n týpéš ···]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>default for %n types</source>
+        <translation>
+            <numerusform>[défáült fõr %n týpéš ····]</numerusform>
+            <numerusform>[défáült fõr %n týpéš ····]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ApplicationsView</name>
     <message>
         <source>Not a default</source>
         <translation>[Ñõt á défáült ··]</translation>
-    </message>
-    <message>
-        <source>Default for 1 type</source>
-        <translation>[Défáült fõr 1 týpé ····]</translation>
-    </message>
-    <message>
-        <source>Default for %1 types</source>
-        <translation>[Défáült fõr %1 týpéš ····]</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -2322,6 +2312,13 @@
     <message>
         <source>Types the application opens</source>
         <translation>[Týpéš thé ápplîçátîõñ õpéñš ········]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Default for %n types</source>
+        <translation>
+            <numerusform>[Défáült fõr %n týpéš ····]</numerusform>
+            <numerusform>[Défáült fõr %n týpéš ····]</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2825,13 +2822,12 @@
         <source>Clean Up…</source>
         <translation>[Çléáñ Üp… ·]</translation>
     </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>[1 prõblém îñ ýõür défáültš fîléš ··········]</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>[%1 prõblémš îñ ýõür défáültš fîléš ··········]</translation>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>[%n prõblémš îñ ýõür défáültš fîléš ··········]</numerusform>
+            <numerusform>[%n prõblémš îñ ýõür défáültš fîléš ··········]</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2860,14 +2856,6 @@
         <translation>[Çáñçél]</translation>
     </message>
     <message>
-        <source>Restore %1 Defaults</source>
-        <translation>[Réštõré %1 Défáültš ····]</translation>
-    </message>
-    <message>
-        <source>Apply %1 Changes</source>
-        <translation>[Åpplý %1 Çháñgéš ···]</translation>
-    </message>
-    <message>
         <source>%1 of %2 changed.</source>
         <translation>[%1 õf %2 çháñgéd. ··]</translation>
     </message>
@@ -2887,6 +2875,20 @@
         <translation>
             <numerusform>[%n álréádý šét ··]</numerusform>
             <numerusform>[%n álréádý šét ··]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore %n Defaults</source>
+        <translation>
+            <numerusform>[Réštõré %n Défáültš ····]</numerusform>
+            <numerusform>[Réštõré %n Défáültš ····]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apply %n Changes</source>
+        <translation>
+            <numerusform>[Åpplý %n Çháñgéš ···]</numerusform>
+            <numerusform>[Åpplý %n Çháñgéš ···]</numerusform>
         </translation>
     </message>
 </context>

@@ -2241,22 +2241,6 @@
         <translation>%1 não declara tipos na sua entrada de desktop, então o Openwright não o define para nenhum. Você ainda pode escolhê-lo para um tipo na lista desse tipo.</translation>
     </message>
     <message>
-        <source>Declares 1 type</source>
-        <translation>Declara 1 tipo</translation>
-    </message>
-    <message>
-        <source>Declares %1 types</source>
-        <translation>Declara %1 tipos</translation>
-    </message>
-    <message>
-        <source>default for 1 type</source>
-        <translation>padrão para 1 tipo</translation>
-    </message>
-    <message>
-        <source>default for %1 types</source>
-        <translation>padrão para %1 tipos</translation>
-    </message>
-    <message>
         <source>Use for All</source>
         <translation>Usar para todos</translation>
     </message>
@@ -2288,20 +2272,26 @@
         <source>Use %1 for %2</source>
         <translation>Usar %1 para %2</translation>
     </message>
+    <message numerus="yes">
+        <source>Declares %n types</source>
+        <translation>
+            <numerusform>Declara %n tipo</numerusform>
+            <numerusform>Declara %n tipos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>default for %n types</source>
+        <translation>
+            <numerusform>padrão para %n tipo</numerusform>
+            <numerusform>padrão para %n tipos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ApplicationsView</name>
     <message>
         <source>Not a default</source>
         <translation>Não é padrão</translation>
-    </message>
-    <message>
-        <source>Default for 1 type</source>
-        <translation>Padrão para 1 tipo</translation>
-    </message>
-    <message>
-        <source>Default for %1 types</source>
-        <translation>Padrão para %1 tipos</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -2322,6 +2312,13 @@
     <message>
         <source>Types the application opens</source>
         <translation>Tipos que o aplicativo abre</translation>
+    </message>
+    <message numerus="yes">
+        <source>Default for %n types</source>
+        <translation>
+            <numerusform>Padrão para %n tipo</numerusform>
+            <numerusform>Padrão para %n tipos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2825,13 +2822,12 @@
         <source>Clean Up…</source>
         <translation>Limpar…</translation>
     </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>1 problema nos seus arquivos de aplicativos padrão</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>%1 problemas nos seus arquivos de aplicativos padrão</translation>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n problema nos seus arquivos de aplicativos padrão</numerusform>
+            <numerusform>%n problemas nos seus arquivos de aplicativos padrão</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2860,14 +2856,6 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Restore %1 Defaults</source>
-        <translation>Restaurar %1 padrões</translation>
-    </message>
-    <message>
-        <source>Apply %1 Changes</source>
-        <translation>Aplicar %1 alterações</translation>
-    </message>
-    <message>
         <source>%1 of %2 changed.</source>
         <translation>%1 de %2 alterados.</translation>
     </message>
@@ -2887,6 +2875,20 @@
         <translation>
             <numerusform>%n já definido</numerusform>
             <numerusform>%n já definidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore %n Defaults</source>
+        <translation>
+            <numerusform>Restaurar %n padrão</numerusform>
+            <numerusform>Restaurar %n padrões</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apply %n Changes</source>
+        <translation>
+            <numerusform>Aplicar %n alteração</numerusform>
+            <numerusform>Aplicar %n alterações</numerusform>
         </translation>
     </message>
 </context>

@@ -260,7 +260,7 @@ TEST_F(ToolsTest, BackupEqualToNowCannotBeRestored)
     EXPECT_EQ(row->differenceText(), u"1 different from now"_s);
     row->restoreButton()->click();
     ASSERT_TRUE(view.sheet());
-    EXPECT_EQ(view.sheet()->primaryButton()->text(), u"Restore 1 Defaults"_s);
+    EXPECT_EQ(view.sheet()->primaryButton()->text(), u"Restore 1 Default"_s);
     view.sheet()->close();
 }
 

@@ -102,8 +102,9 @@ QWidget* ApplicationPage::buildHeader(const InstalledApp& app)
     text->addWidget(name);
     const int count = m_model.applicationIndex().defaultCount(app.app.url);
     const qsizetype declared = app.declared.size();
-    const QString declares = declared == 1 ? tr("Declares 1 type") : tr("Declares %1 types").arg(declared);
-    const QString opens = count == 1 ? tr("default for 1 type") : tr("default for %1 types").arg(count);
+    // Plurals by the language's own rules: French says "0 type", Polish has three forms.
+    const QString declares = tr("Declares %n types", nullptr, int(declared));
+    const QString opens = tr("default for %n types", nullptr, count);
     auto* counts = Style::label(declares + u", "_s + opens, Style::Text::callout, Style::Tone::secondary, header);
     counts->setWordWrap(true);
     text->addWidget(counts);

@@ -71,8 +71,7 @@ private:
         const int n = m_model.applicationIndex().defaultCount(app.app.url);
         if (n == 0)
             return ApplicationsView::tr("Not a default");
-        return n == 1 ? ApplicationsView::tr("Default for 1 type")
-                      : ApplicationsView::tr("Default for %1 types").arg(n);
+        return ApplicationsView::tr("Default for %n types", nullptr, n);
     }
 
     void update()

@@ -120,8 +120,7 @@ void OverviewView::updateFileProblems()
 {
     const int problems = m_model.defaultsFileProblems();
     m_fileProblems->setVisible(problems > 0);
-    m_fileProblemsText->setText(problems == 1 ? tr("1 problem in your defaults files")
-                                              : tr("%1 problems in your defaults files").arg(problems));
+    m_fileProblemsText->setText(tr("%n problems in your defaults files", nullptr, problems));
 }
 
 QWidget* OverviewView::buildIssues()

@@ -158,8 +158,8 @@ QWidget* ProfileSheet::buildFooter()
     m_close->setAutoDefault(false);
     connect(m_close, &QPushButton::clicked, this, &ProfileSheet::reject);
     row->addWidget(m_close);
-    const QString primary = m_profile.kind == Profile::Kind::snapshot ? tr("Restore %1 Defaults").arg(m_changes)
-                                                                      : tr("Apply %1 Changes").arg(m_changes);
+    const QString primary = m_profile.kind == Profile::Kind::snapshot ? tr("Restore %n Defaults", nullptr, m_changes)
+                                                                      : tr("Apply %n Changes", nullptr, m_changes);
     m_primary = new ProminentButton(primary, footer);
     m_primary->setObjectName(u"primary"_s);
     connect(m_primary, &QPushButton::clicked, this, &ProfileSheet::run);
