@@ -190,7 +190,9 @@ TEST_F(TypesTest, TheOrderSheetMovesRemovesAndGivesBack)
     CategoryRow row(*model, model->category(pdf));
     QPointer<OrderSheet> sheet = row.picker()->orderApps();
     const auto shown = [&] {
-        spinUntil([&] { return sheet->isLoaded() && sheet->removeButton()->isEnabled() == (sheet->list()->currentRow() >= 0); });
+        spinUntil([&] {
+            return sheet->isLoaded() && sheet->removeButton()->isEnabled() == (sheet->list()->currentRow() >= 0);
+        });
         QStringList names;
         for (int i = 0; i < sheet->list()->count(); ++i)
             names.append(sheet->list()->item(i)->text());
@@ -363,9 +365,13 @@ TEST_F(TypesTest, TheAppsMadeForATypeComeFirstAndACutListSaysSo)
     QStringList shown;
     for (QAction* a : row.picker()->menu()->actions())
         shown.append(a->isSeparator() ? u"—"_s : a->text());
-    const QStringList expected {u"Xreader"_s, u"Zed"_s, u"—"_s, u"App 1"_s, u"App 2"_s, u"App 3"_s, u"App 4"_s,
-                                u"App 5"_s, u"App 6"_s, u"App 7"_s, u"App 8"_s, u"App 9"_s, u"App 10"_s,
-                                u"Choose Another App… shows 6 more"_s};
+    const QStringList expected {u"Xreader"_s, u"Zed"_s,
+                                u"—"_s,       u"App 1"_s,
+                                u"App 2"_s,   u"App 3"_s,
+                                u"App 4"_s,   u"App 5"_s,
+                                u"App 6"_s,   u"App 7"_s,
+                                u"App 8"_s,   u"App 9"_s,
+                                u"App 10"_s,  u"Choose Another App… shows 6 more"_s};
     EXPECT_EQ(shown.first(expected.size()), expected) << shown.join(u", "_s).toStdString();
 
     AppChooser chooser(*model, mkv);
@@ -532,6 +538,12 @@ TEST_F(TypesTest, RightToLeftMirrorsTheScreensAndTheSidebarRows)
     QCoreApplication::processEvents();
     auto* sidebar = window.findChild<Sidebar*>();
     EXPECT_GT(sidebar->mapTo(&window, QPoint()).x(), window.width() / 2);
+    // A label starts where the lines start, whatever its text's own direction; and follows a
+    // change of direction.
+    QLabel* name = Style::label(u"Okular"_s, Style::Text::body, Style::Tone::normal, &window);
+    EXPECT_EQ(name->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight | Qt::AlignAbsolute);
+    name->setLayoutDirection(Qt::LeftToRight);
+    EXPECT_EQ(name->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 
     // A group's icon is drawn at the row's right end.
     const QModelIndex documents = sidebar->model()->index(2, 0);

@@ -185,6 +185,8 @@ protected:
         if (m_button)
             m_button->move(width() - Style::spacing(2) - m_button->width(), (height() - m_button->height()) / 2);
     }
+    // Laid out in absolute positions, the mark beside its text: in a right-to-left window too,
+    // where the painter would otherwise move the texts and leave the mark over them.
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
@@ -208,7 +210,8 @@ protected:
             const QRect below = opens.adjusted(0, body.height(), 0, 0);
             opens.setHeight(body.height());
             p.setPen(secondary);
-            p.drawText(below, Qt::AlignRight | Qt::AlignTop, caption.elidedText(m_source, Qt::ElideRight, right));
+            p.drawText(below, Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop,
+                       caption.elidedText(m_source, Qt::ElideRight, right));
         }
         if (m_marked) {
             const int size = caption.height();
@@ -219,7 +222,8 @@ protected:
             p.drawPixmap(x, opens.center().y() - size / 2, check);
             p.setPen(Style::color(Style::Tone::success, palette()));
         }
-        p.drawText(opens, Qt::AlignRight | Qt::AlignVCenter, caption.elidedText(m_opensIn, Qt::ElideLeft, right));
+        p.drawText(opens, Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter,
+                   caption.elidedText(m_opensIn, Qt::ElideLeft, right));
     }
 
 private:

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHash>
 #include <QLayoutItem>
@@ -116,7 +117,11 @@ namespace {
 class Label final : public QLabel
 {
 public:
-    using QLabel::QLabel;
+    Label(const QString& text, QWidget* parent)
+        : QLabel(text, parent)
+    {
+        followDirection();
+    }
 
     int heightForWidth(int width) const override
     {
@@ -135,7 +140,29 @@ public:
         return height;
     }
 
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::LayoutDirectionChange)
+            followDirection();
+    }
+
 private:
+    // A label at the start of its line starts where the window's lines start: QLabel aligns a
+    // text by the text's own direction, so an English name in a right-to-left window went to
+    // the left while the layout around it went right. Centred and end-aligned texts are left.
+    void followDirection()
+    {
+        const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+        if (horizontal != Qt::AlignLeft && !(m_following && horizontal == (Qt::AlignRight | Qt::AlignAbsolute)))
+            return;
+        m_following = true;
+        const Qt::Alignment start = isRightToLeft() ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft;
+        setAlignment(start | (alignment() & Qt::AlignVertical_Mask));
+    }
+
+    bool m_following = false;
     static constexpr qsizetype kKeptHeights = 16;
     mutable QString m_text;
     mutable QFont m_font;
