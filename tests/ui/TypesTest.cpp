@@ -468,6 +468,24 @@ TEST_F(TypesTest, ASheetClosedWithEscapeGivesTheKeyboardBackToItsOpener)
     EXPECT_EQ(window.focusWidget(), page->selectedRow()->picker());
 }
 
+// Tab reads the header as it is laid out, Add Type then Refresh, and then the page.
+TEST_F(TypesTest, TabGoesThroughTheHeaderInReadingOrder)
+{
+    MainWindow window(*model);
+    window.show();
+    model->setSelection(SidebarItem::groupItem(CategoryGroup::document));
+    QCoreApplication::processEvents();
+    QStringList order;
+    QWidget* w = window.findChild<QLineEdit*>(); // the sidebar's search
+    for (int i = 0; i < 400 && order.size() < 4; ++i) {
+        w = w->nextInFocusChain();
+        if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && !w->accessibleName().isEmpty()
+            && !order.contains(w->accessibleName()))
+            order.append(w->accessibleName());
+    }
+    EXPECT_EQ(order, (QStringList {u"Sidebar"_s, u"Add Type"_s, u"Refresh"_s, u"Documents & Office"_s}));
+}
+
 TEST_F(TypesTest, TheSidebarFitsTheSmallestWindowAndHighlightsNothingWhileSearching)
 {
     model->addCustom(u".nfo"_s); // the longest sidebar: My File Types is listed too

@@ -144,9 +144,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         activateWindow();
         if (QWindow* w = windowHandle())
             w->requestActivate();
-        if (opener && opener->isVisible() && opener->isEnabled())
+        // A sheet that sent the keyboard somewhere on purpose (Show goes to a row) keeps it there.
+        QWidget* now = focusWidget();
+        if (now && now != opener && now != m_root && now->isVisible())
+            now->setFocus(Qt::OtherFocusReason);
+        else if (opener && opener->isVisible() && opener->isEnabled())
             opener->setFocus(Qt::PopupFocusReason);
-        else if (!focusWidget() || !focusWidget()->isVisible())
+        else if (!now || !now->isVisible())
             m_root->setFocus(Qt::OtherFocusReason);
     });
     return false;

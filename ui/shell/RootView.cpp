@@ -295,10 +295,18 @@ void RootView::updateHeader()
     }
     if (!m_page)
         return;
+    // Tab goes as the window reads: the sidebar, the header's buttons from the page's to
+    // Refresh, then the page. The header's buttons are made with their page, after the rest.
+    QWidget* previous = findChild<Sidebar*>();
     for (QWidget* w : m_page->headerWidgets()) {
         m_headerButtons->addWidget(w);
         w->show();
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
     }
+    if (previous)
+        setTabOrder(previous, m_refresh);
     fitHeader();
 }
 
