@@ -258,10 +258,25 @@ TEST_F(ToolsTest, BackupEqualToNowCannotBeRestored)
     fake->setDefault(pdf, okular);
     refresh();
     EXPECT_EQ(row->differenceText(), u"1 different from now"_s);
+    view.show();
+    const QString id = row->backup().id;
     row->restoreButton()->click();
-    ASSERT_TRUE(view.sheet());
-    EXPECT_EQ(view.sheet()->primaryButton()->text(), u"Restore 1 Default"_s);
-    view.sheet()->close();
+    ProfileSheet* sheet = view.sheet();
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->primaryButton()->text(), u"Restore 1 Default"_s);
+    sheet->primaryButton()->click();
+    spinUntil([&] { return !sheet->isRunning(); });
+    settle(*model);
+    // The run rebuilt the rows: Done gives the keyboard to the same backup's row, now the
+    // defaults, so to its delete.
+    sheet->closeButton()->click();
+    spinUntil([&] { return view.focusWidget() && view.focusWidget()->objectName() == u"delete"_s; });
+    QWidget* focused = view.focusWidget();
+    ASSERT_TRUE(focused && focused->objectName() == u"delete"_s);
+    auto* now = qobject_cast<BackupRow*>(focused->parentWidget());
+    ASSERT_TRUE(now);
+    EXPECT_EQ(now->backup().id, id);
+    EXPECT_EQ(now->differenceText(), u"Same as now"_s);
 }
 
 TEST_F(ToolsTest, KeepResolvesWithoutChangingRevertAndAllowAskTheModel)

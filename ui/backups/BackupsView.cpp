@@ -11,9 +11,11 @@
 #include "widgets/RowList.h"
 #include "widgets/Style.h"
 
+#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMap>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -177,6 +179,24 @@ void BackupsView::openRestore(const Profile& backup)
     if (m_restoring && m_restoring->isVisible())
         return;
     m_restoring = new ProfileSheet(m_model, backup, window());
+    // A run rebuilds the rows, the Restore button that opened the sheet with them: the
+    // keyboard goes back to the same backup's row as it stands now.
+    connect(m_restoring, &QDialog::finished, this, [this, id = backup.id] {
+        QTimer::singleShot(0, this, [this, id] {
+            for (BackupRow* row : std::as_const(m_rows)) {
+                if (row->backup().id != id || !row->isVisible())
+                    continue;
+                // Restore, or where it cannot (the backup is now the defaults) the row's delete.
+                for (QAbstractButton* button : row->findChildren<QAbstractButton*>()) {
+                    if (button->isEnabled() && button->isVisible() && (button->focusPolicy() & Qt::TabFocus)) {
+                        button->setFocus(Qt::OtherFocusReason);
+                        break;
+                    }
+                }
+                return;
+            }
+        });
+    });
     m_restoring->open();
 }
 
