@@ -562,6 +562,9 @@ TEST_F(TypesTest, RightToLeftMirrorsTheScreensAndTheSidebarRows)
     EXPECT_EQ(name->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight | Qt::AlignAbsolute);
     name->setLayoutDirection(Qt::LeftToRight);
     EXPECT_EQ(name->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    name->setAlignment(Qt::AlignCenter); // a centred one stays centred
+    name->setLayoutDirection(Qt::RightToLeft);
+    EXPECT_EQ(name->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 
     // A group's icon is drawn at the row's right end.
     const QModelIndex documents = sidebar->model()->index(2, 0);
