@@ -2,6 +2,7 @@
 #include "Language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -20,17 +21,39 @@ bool pseudo()
     return !value.isEmpty() && value != "0";
 }
 
+// Qt looks only for the user's languages and their parents: pt_PT finds no "pt" and would fall
+// to English although the Brazilian texts read well in Portugal. A language's sibling comes next.
+bool loadSibling(QTranslator& translator)
+{
+    const QStringList shipped = QDir(kFolder).entryList({u"openwright_*.qm"_s});
+    for (const QString& wanted : QLocale().uiLanguages()) {
+        const QLocale::Language language = QLocale(wanted).language();
+        if (language == QLocale::English || language == QLocale::C || language == QLocale::AnyLanguage)
+            continue;
+        for (const QString& file : shipped) {
+            const QString name = file.mid(11).chopped(3); // "openwright_pt_BR.qm" → "pt_BR"
+            if (QLocale(name).language() == language && translator.load(file, kFolder))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 QLocale textLocale(const QLocale& system, const QString& translated)
 {
+    // By name, not the system's locale itself: that formats dates by LC_TIME, which may speak
+    // another language than the sentence a date stands in.
     if (!translated.isEmpty()) {
         const QLocale language(translated);
-        return language.language() == system.language() ? system : language;
+        return language.language() == system.language() ? QLocale(system.name()) : language;
     }
     // The C locale formats as the untranslated texts expect already.
-    if (system.language() == QLocale::C || system.language() == QLocale::English)
+    if (system.language() == QLocale::C)
         return system;
+    if (system.language() == QLocale::English)
+        return QLocale(system.name());
     return QLocale(QLocale::English, system.territory());
 }
 
@@ -38,7 +61,7 @@ void install(QCoreApplication& app)
 {
     auto* own = new QTranslator(&app);
     const bool loaded = pseudo() ? own->load(u"openwright_pseudo"_s, kFolder)
-                                 : own->load(QLocale(), u"openwright"_s, u"_"_s, kFolder);
+                                 : own->load(QLocale(), u"openwright"_s, u"_"_s, kFolder) || loadSibling(*own);
     if (!loaded) {
         // Texts stay in English then, whose plural forms ("1 default") come from a file too: in
         // the C locale as well, Debian's default where no language was chosen.

@@ -16,8 +16,9 @@ namespace openwright::Language {
 void install(QCoreApplication& app);
 
 // The locale of a person whose system says `system`, once texts are in `translated` ("de",
-// "pt_BR"; empty when no translation matched): the system's own where the languages agree,
-// so the region's formats stay; else English, the language of the untranslated texts.
+// "pt_BR"; empty when no translation matched): the system's language and region where the
+// languages agree, so the region's formats stay (but not a time locale in another language);
+// else English, the language of the untranslated texts.
 QLocale textLocale(const QLocale& system, const QString& translated);
 
 } // namespace openwright::Language

@@ -965,10 +965,12 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     ASSERT_EQ(run({u"set"_s, u".pdf"_s, u"okular"_s}).status, 0);
     // .ts is recorded by each of its types: TypeScript sources and MPEG transport streams open apart.
     EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Saved by you  55 defaults  1 different from now"_s));
-    // In German, as the window would show it, dates included; JSON stays English.
+    // In German, as the window would show it, dates included even where the time locale is
+    // another; JSON stays English.
     QProcessEnvironment english = m_env;
     m_env.remove(u"LC_ALL"_s);
     m_env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
+    m_env.insert(u"LC_TIME"_s, u"en_US.UTF-8"_s);
     const QString german = run({u"backup"_s, u"list"_s}).out;
     EXPECT_TRUE(german.contains(u"Von Ihnen gesichert  55 Standardanwendungen  1 Unterschied zu jetzt"_s))
         << german.toStdString();
@@ -977,6 +979,9 @@ TEST_F(CliTest, BackupsAndProfilesFollowTheWindowsRules)
     const QByteArray listed = QJsonDocument(json({u"backup"_s, u"list"_s})).toJson();
     EXPECT_TRUE(listed.contains("\"Saved by you\"") && !listed.contains("Von Ihnen")) << listed.toStdString();
     EXPECT_EQ(run({u"status"_s, u".zzq"_s}).err, u"openwright: Das System kennt keine .zzq-Dateien\n"_s);
+    // A language without its own translation takes its sibling's: European Portuguese, Brazil's.
+    m_env.insert(u"LANG"_s, u"pt_PT.UTF-8"_s);
+    EXPECT_TRUE(run({u"backup"_s, u"list"_s}).out.contains(u"Salvo por você"_s));
     m_env = english;
 
     // One of .ts's types changed too: the restore puts it back.
