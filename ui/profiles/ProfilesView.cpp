@@ -101,11 +101,7 @@ void ProfilesView::buildHeader()
     connect(save, &QToolButton::clicked, this, &ProfilesView::promptForName);
     addHeaderWidget(save);
 
-    auto* files = headerButton(u"square.and.arrow.up.on.square"_s, tr("Import & Export"), {}, this);
-    files->setObjectName(u"importExport"_s);
-    files->setText(Style::literal(tr("Import & Export")));
-    files->setPopupMode(QToolButton::InstantPopup);
-    auto* menu = new QMenu(files);
+    auto* menu = new QMenu(this);
     QAction* import = menu->addAction(tr("Import Profiles…"), this, &ProfilesView::importProfiles);
     import->setObjectName(u"importProfiles"_s);
     m_exportMine = menu->addAction(tr("Export My Profiles…"), this, [this] {
@@ -117,7 +113,8 @@ void ProfilesView::buildHeader()
         exportProfiles(mine);
     });
     m_exportMine->setObjectName(u"exportMine"_s);
-    files->setMenu(menu);
+    auto* files = headerMenuButton(u"square.and.arrow.up.on.square"_s, tr("Import & Export"), menu, this);
+    files->setObjectName(u"importExport"_s);
     addHeaderWidget(files);
 }
 

@@ -4,11 +4,59 @@
 #include "widgets/Icons.h"
 #include "widgets/Style.h"
 
+#include <QMenu>
 #include <QScrollArea>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace openwright::ui {
+
+namespace {
+
+// A header button that opens a menu, its arrow after the label on the text's line. The style
+// draws a menu button's arrow small in the bottom corner, below the baseline.
+class MenuHeaderButton final : public QToolButton
+{
+public:
+    using QToolButton::QToolButton;
+
+    QSize sizeHint() const override { return QToolButton::sizeHint() + QSize(arrowRoom(), 0); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        option.features &= ~QStyleOptionToolButton::HasMenu;
+        QStyleOptionToolButton panel = option;
+        panel.text.clear();
+        panel.icon = QIcon();
+        painter.drawComplexControl(QStyle::CC_ToolButton, panel);
+
+        const int room = arrowRoom();
+        QStyleOptionToolButton label = option;
+        label.rect = QStyle::visualRect(layoutDirection(), rect(), rect().adjusted(0, 0, -room, 0));
+        painter.drawControl(QStyle::CE_ToolButtonLabel, label);
+
+        // Into the label's own trailing margin, so the arrow follows the text closely.
+        QStyleOption arrow = option;
+        const int size = arrowSize();
+        const QRect end(width() - room - spacing(), rect().center().y() - size / 2 + 1, size, size);
+        arrow.rect = QStyle::visualRect(layoutDirection(), rect(), end);
+        painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
+    }
+
+private:
+    int arrowSize() const { return fontMetrics().height() / 2 + 1; }
+    int spacing() const { return Style::spacing(1) / 2; }
+    int arrowRoom() const { return arrowSize() + spacing(); }
+};
+
+} // namespace
 
 Page::Page(const QString& title, QWidget* parent)
     : QWidget(parent)
@@ -39,6 +87,21 @@ QToolButton* Page::headerButton(const QString& symbol, const QString& text, cons
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+QToolButton* Page::headerMenuButton(const QString& symbol, const QString& text, QMenu* menu, QWidget* parent)
+{
+    auto* button = new MenuHeaderButton(parent);
+    button->setIcon(Icons::symbol(symbol));
+    button->setText(Style::literal(text));
+    button->setAccessibleName(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setPopupMode(QToolButton::InstantPopup);
+    menu->setParent(button, menu->windowFlags());
+    button->setMenu(menu);
     return button;
 }
 

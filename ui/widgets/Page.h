@@ -6,6 +6,7 @@
 #include <QList>
 #include <QWidget>
 
+class QMenu;
 class QScrollArea;
 class QToolButton;
 class QVBoxLayout;
@@ -32,6 +33,9 @@ public:
     // A header button with an icon and its label beside it.
     static QToolButton* headerButton(const QString& symbol, const QString& text, const QString& tooltip,
                                      QWidget* parent = nullptr);
+    // A header button that opens `menu` (which it takes), its arrow on the label's line.
+    static QToolButton* headerMenuButton(const QString& symbol, const QString& text, QMenu* menu,
+                                         QWidget* parent = nullptr);
 
 Q_SIGNALS:
     void titleChanged();
