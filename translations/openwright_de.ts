@@ -1871,6 +1871,519 @@
         <source>removed</source>
         <translation>entfernt</translation>
     </message>
+    <message>
+        <source>Declares no types in its desktop entry.</source>
+        <translation>Gibt im Desktop-Eintrag keine Typen an.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Declares %n types; the default for %1 of them.</source>
+        <translation>
+            <numerusform>Gibt %n Typ an; Standardanwendung für %1 davon.</numerusform>
+            <numerusform>Gibt %n Typen an; Standardanwendung für %1 davon.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>Die Änderung konnte nicht vorgenommen werden</translation>
+    </message>
+    <message>
+        <source>Kept a copy as %1</source>
+        <translation>Kopie als %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Korrigiert: %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Nicht korrigiert: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Left alone: %n no longer found, as the files changed meanwhile.</source>
+        <translation>
+            <numerusform>Übergangen: %n Problem ist nicht mehr zu finden, da sich die Dateien inzwischen geändert haben.</numerusform>
+            <numerusform>Übergangen: %n Probleme sind nicht mehr zu finden, da sich die Dateien inzwischen geändert haben.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli help</name>
+    <message>
+        <source>Show which application opens each type</source>
+        <translation>Anzeigen, welche Anwendung jeden Typ öffnet</translation>
+    </message>
+    <message>
+        <source>Shows each type&apos;s display form, title and current application, by name and desktop-file ID. Without TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With --candidates, every application that can open each type too, the current one marked with *.</source>
+        <translation>Zeigt für jeden Typ Anzeigeform, Titel und aktuelle Anwendung, mit Namen und Desktop-Datei-ID. Ohne TARGETs jeden Typ, den Openwright verfolgt, in den Abschnitten seiner Seitenleiste; angeheftete Typen sind markiert. Mit --candidates zusätzlich jede Anwendung, die den jeweiligen Typ öffnen kann, die aktuelle mit * markiert.</translation>
+    </message>
+    <message>
+        <source>List every type the system knows, with what opens it</source>
+        <translation>Alle Typen auflisten, die das System kennt, mit dem, was sie öffnet</translation>
+    </message>
+    <message>
+        <source>Lists every MIME type of the shared MIME database and every link type an installed application declares, grouped by media type: its MIME type, its description, its file-name patterns, the application that opens it and where that answer comes from. With TEXT, only the types whose MIME type, description, patterns or application hold it, in any case.</source>
+        <translation>Listet jeden MIME-Typ der gemeinsamen MIME-Datenbank und jeden Linktyp, den eine installierte Anwendung angibt, nach Medientyp gruppiert auf: seinen MIME-Typ, seine Beschreibung, seine Dateinamensmuster, die Anwendung, die ihn öffnet, und woher diese Antwort stammt. Mit TEXT nur die Typen, deren MIME-Typ, Beschreibung, Muster oder Anwendung ihn enthält, ohne Unterscheidung von Groß- und Kleinschreibung.</translation>
+    </message>
+    <message>
+        <source>Make APP open each TARGET</source>
+        <translation>APP jedes TARGET öffnen lassen</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for each TARGET, all in one go, and prints each outcome (Changed, Already the default, or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is refused, and nothing is changed, unless --force is given. Choosing a web browser for http: sets https:, .html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; with several, {&quot;changes&quot;: [...]} with one object each. With a family (video/*, audio/*, image/*, text/*) or --all in place of the TARGETs, every type APP declares there.</source>
+        <translation>Macht APP in einem Zug zur Standardanwendung für jedes TARGET und gibt jedes Ergebnis aus (Geändert, Bereits die Standardanwendung oder warum nicht) sowie, was jedes TARGET jetzt öffnet. Eine Anwendung, die nicht angibt, ein TARGET öffnen zu können, wird abgelehnt, und nichts wird geändert, es sei denn, --force ist angegeben. Wird ein Webbrowser für http: gewählt, werden https:, .html und .htm mit festgelegt. Endet mit Status 1, wenn eine Änderung nicht gelungen ist. Mit --json und einem TARGET ein Objekt; mit mehreren {&quot;changes&quot;: [...]} mit je einem Objekt. Mit einer Familie (video/*, audio/*, image/*, text/*) oder --all anstelle der TARGETs jeden Typ, den APP dort angibt.</translation>
+    </message>
+    <message>
+        <source>Let the system choose what opens each TARGET again</source>
+        <translation>Wieder das System wählen lassen, was jedes TARGET öffnet</translation>
+    </message>
+    <message>
+        <source>Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop&apos;s own list, and the associations that choices added), so that each opens in what the system chooses by itself, and prints what that is. While automatic backups are on, the current defaults are backed up first. Exits with 1 when a choice could not be removed.</source>
+        <translation>Entfernt Ihre eigene Wahl für jedes TARGET (seine Zeile in Ihrer mimeapps.list und in der eigenen Liste Ihrer Arbeitsumgebung sowie die Zuordnungen, die solche Wahlen hinzugefügt haben), sodass sich jedes in dem öffnet, was das System von sich aus wählt, und gibt aus, was das ist. Solange automatische Sicherungen eingeschaltet sind, werden die aktuellen Standardanwendungen zuerst gesichert. Endet mit Status 1, wenn eine Wahl nicht entfernt werden konnte.</translation>
+    </message>
+    <message>
+        <source>Exit with 0 when APP opens TARGET, 1 when not</source>
+        <translation>Mit Status 0 enden, wenn APP TARGET öffnet, sonst mit 1</translation>
+    </message>
+    <message>
+        <source>Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program when it is an identity.</source>
+        <translation>Beantwortet für Skripte, ob APP die Standardanwendung für TARGET ist: gibt yes oder no aus und endet mit Status 0 oder 1, wie es xdg-settings check tut. Ist APP eine Desktop-Datei-ID, zählt genau dieser Eintrag; ist es eine Identität, jede Paketierung des Programms.</translation>
+    </message>
+    <message>
+        <source>Explain which list decides the application for TARGET</source>
+        <translation>Erklären, welche Liste über die Anwendung für TARGET entscheidet</translation>
+    </message>
+    <message>
+        <source>Explains why TARGET opens where it does: every mimeapps.list the system reads, in the order of the freedesktop.org standard (your desktop&apos;s own list, yours, the administrator&apos;s, the distribution&apos;s, then the installed applications), what each says about the type, which entries are skipped because their application is not installed, and which one decides.</source>
+        <translation>Erklärt, warum sich TARGET dort öffnet, wo es sich öffnet: jede mimeapps.list, die das System liest, in der Reihenfolge des freedesktop.org-Standards (die eigene Liste Ihrer Arbeitsumgebung, Ihre, die der Administration, die der Distribution, dann die installierten Anwendungen), was jede über den Typ sagt, welche Einträge übersprungen werden, weil ihre Anwendung nicht installiert ist, und welche entscheidet.</translation>
+    </message>
+    <message>
+        <source>Show the order in which the system offers applications for TARGET</source>
+        <translation>Die Reihenfolge anzeigen, in der das System Anwendungen für TARGET anbietet</translation>
+    </message>
+    <message>
+        <source>Lists every application the system offers for TARGET, in the order it tries them, as gio mime lists them: the default first, then the applications added for it, then the others. The default is marked, and so are the applications that open it only as a parent type (a text editor for source code); the applications you removed from it follow. Change it with reorder, remove and restore-association.</source>
+        <translation>Listet jede Anwendung, die das System für TARGET anbietet, in der Reihenfolge auf, in der es sie versucht, so wie gio mime sie auflistet: zuerst die Standardanwendung, dann die dafür hinzugefügten Anwendungen, dann die übrigen. Die Standardanwendung ist markiert, ebenso die Anwendungen, die es nur als übergeordneten Typ öffnen (ein Texteditor für Quelltext); danach folgen die Anwendungen, die Sie dafür entfernt haben. Ändern lässt sich die Reihenfolge mit reorder, remove und restore-association.</translation>
+    </message>
+    <message>
+        <source>Make the system offer the APPs first for TARGET, in this order</source>
+        <translation>Das System die APPs für TARGET zuerst anbieten lassen, in dieser Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Writes the APPs, in this order, as the default line of TARGET and its fallbacks and as associations added for it, in your mimeapps.list (and in your desktop&apos;s own list where that names TARGET): the first APP becomes the default, and the system offers the others next. A web browser&apos;s links, secure links and pages take the order together, and on KDE and Xfce the desktop&apos;s own browser setting takes the first APP. While automatic backups are on, the current defaults are backed up first. Prints the outcome and the new order; exits with 1 when the change did not succeed.</source>
+        <translation>Schreibt die APPs in dieser Reihenfolge als Standardzeile von TARGET samt Ausweichanwendungen und als dafür hinzugefügte Zuordnungen in Ihre mimeapps.list (und in die eigene Liste Ihrer Arbeitsumgebung, wo diese TARGET nennt): Die erste APP wird zur Standardanwendung, und das System bietet die anderen als Nächstes an. Links, sichere Links und Seiten eines Webbrowsers übernehmen die Reihenfolge gemeinsam, und unter KDE und Xfce übernimmt die eigene Browsereinstellung der Arbeitsumgebung die erste APP. Solange automatische Sicherungen eingeschaltet sind, werden die aktuellen Standardanwendungen zuerst gesichert. Gibt das Ergebnis und die neue Reihenfolge aus; endet mit Status 1, wenn die Änderung nicht gelungen ist.</translation>
+    </message>
+    <message>
+        <source>Stop the system offering APP for TARGET</source>
+        <translation>Das System APP nicht mehr für TARGET anbieten lassen</translation>
+    </message>
+    <message>
+        <source>Removes APP from what the system offers for TARGET: a [Removed Associations] line in your mimeapps.list, and APP leaves your default and added lines of TARGET. The system reads removals only in mimeapps.list, not in a desktop&apos;s own list: where the system still offers APP, the outcome says so. Undo it with restore-association. Backed up first, as every change; exits with 1 when the change did not succeed.</source>
+        <translation>Entfernt APP aus dem, was das System für TARGET anbietet: eine Zeile [Removed Associations] in Ihrer mimeapps.list, und APP wird aus Ihrer Standardzeile und Ihren Zeilen hinzugefügter Zuordnungen für TARGET entfernt. Das System liest Entfernungen nur in mimeapps.list, nicht in der eigenen Liste einer Arbeitsumgebung: Wo das System APP weiterhin anbietet, sagt das Ergebnis es. Rückgängig machen lässt es sich mit restore-association. Wie bei jeder Änderung wird zuerst gesichert; endet mit Status 1, wenn die Änderung nicht gelungen ist.</translation>
+    </message>
+    <message>
+        <source>Let the system offer APP for TARGET again</source>
+        <translation>Das System APP wieder für TARGET anbieten lassen</translation>
+    </message>
+    <message>
+        <source>Takes APP off the applications you removed from TARGET, so that the system offers it again, and prints the new order.</source>
+        <translation>Streicht APP aus den Anwendungen, die Sie für TARGET entfernt haben, sodass das System sie wieder anbietet, und gibt die neue Reihenfolge aus.</translation>
+    </message>
+    <message>
+        <source>Show the health score and the types that need attention</source>
+        <translation>Den Zustandswert und die Typen anzeigen, die Aufmerksamkeit brauchen</translation>
+    </message>
+    <message>
+        <source>Shows the share of known types that open in a specific, installed application, and lists the types that need attention.</source>
+        <translation>Zeigt den Anteil bekannter Typen, die sich in einer bestimmten, installierten Anwendung öffnen, und listet die Typen auf, die Aufmerksamkeit brauchen.</translation>
+    </message>
+    <message>
+        <source>Show the types APP declares and where it is the default</source>
+        <translation>Die Typen anzeigen, die APP angibt, und wofür sie die Standardanwendung ist</translation>
+    </message>
+    <message>
+        <source>Lists the MIME types APP&apos;s desktop entry declares, by family (Video, Audio, Images, Documents, Text &amp; Code, Archives, Links, Other), with what opens each now. To make APP the default for a family, use set video/* APP (or audio/*, image/*, text/*), or set --all APP for every type it declares.</source>
+        <translation>Listet die MIME-Typen, die der Desktop-Eintrag von APP angibt, nach Familie auf (Video, Audio, Bilder, Dokumente, Text &amp; Code, Archive, Links, Sonstige), jeweils mit dem, was sie jetzt öffnet. Um APP zur Standardanwendung für eine Familie zu machen, verwenden Sie set video/* APP (oder audio/*, image/*, text/*), oder set --all APP für jeden Typ, den sie angibt.</translation>
+    </message>
+    <message>
+        <source>Let the Default Guard watch TARGET</source>
+        <translation>TARGET vom Standardwächter überwachen lassen</translation>
+    </message>
+    <message>
+        <source>Pins TARGET, one of the types Openwright lists: when another application takes it over, the running Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the application back at once and tells you, offering to allow the new one; after three takeovers within a minute it stops and waits for you. Without --keep, a kept type goes back to asking.</source>
+        <translation>Heftet TARGET an, einen der Typen, die Openwright aufführt: Übernimmt eine andere Anwendung ihn, benachrichtigt Sie das laufende Openwright und bietet an, ihn zurückzusetzen. Mit --keep behält es TARGET immer: Es setzt die Anwendung sofort zurück und teilt es Ihnen mit, mit dem Angebot, die neue zuzulassen; nach drei Übernahmen innerhalb einer Minute hört es damit auf und wartet auf Sie. Ohne --keep wird bei einem immer behaltenen Typ wieder nachgefragt.</translation>
+    </message>
+    <message>
+        <source>Stop watching TARGET</source>
+        <translation>TARGET nicht mehr überwachen</translation>
+    </message>
+    <message>
+        <source>Unpins TARGET.</source>
+        <translation>Löst die Anheftung von TARGET.</translation>
+    </message>
+    <message>
+        <source>Check the defaults now and print the changes found</source>
+        <translation>Die Standardanwendungen jetzt prüfen und gefundene Änderungen ausgeben</translation>
+    </message>
+    <message>
+        <source>Reads every watched default now, records it as the Default Guard does, and prints the changes it found since the last check.</source>
+        <translation>Liest jetzt jede überwachte Standardanwendung, hält sie fest, wie es der Standardwächter tut, und gibt die Änderungen aus, die seit der letzten Prüfung gefunden wurden.</translation>
+    </message>
+    <message>
+        <source>Print the pinned types and the changes the Default Guard spotted</source>
+        <translation>Die angehefteten Typen und die vom Standardwächter bemerkten Änderungen ausgeben</translation>
+    </message>
+    <message>
+        <source>Prints the pinned types (kept ones marked) and the changes the Default Guard spotted, newest first, with the program that probably made each where that can be told.</source>
+        <translation>Gibt die angehefteten Typen (immer behaltene markiert) und die vom Standardwächter bemerkten Änderungen aus, die neuesten zuerst, jeweils mit dem Programm, das sie wahrscheinlich vorgenommen hat, sofern sich das sagen lässt.</translation>
+    </message>
+    <message>
+        <source>Find problems in your defaults files, and fix them</source>
+        <translation>Probleme in den Dateien Ihrer Standardanwendungen finden und beheben</translation>
+    </message>
+    <message>
+        <source>Checks your own defaults files (mimeapps.list, your desktop&apos;s own list, the older lists in your applications folder) and your own desktop entries, and lists each problem with its file and line: lines naming applications no longer installed, another name of a type hiding its line, a type set twice, a default that is also removed, an older list or another desktop&apos;s list deciding instead of yours, entries of old &quot;open with a command&quot; dialogs and entries whose program is gone. A list that is a read-only link made by a configuration tool is explained, never changed. With --fix, repairs them: every changed file is first copied beside itself as NAME.before-cleanup-N, the defaults are backed up, and each file is written whole or not at all. Exits with 1 when a file could not be written.</source>
+        <translation>Prüft die Dateien Ihrer eigenen Standardanwendungen (mimeapps.list, die eigene Liste Ihrer Arbeitsumgebung, die älteren Listen in Ihrem Anwendungsordner) und Ihre eigenen Desktop-Einträge und listet jedes Problem mit Datei und Zeile auf: Zeilen, die nicht mehr installierte Anwendungen nennen, ein anderer Name eines Typs, der dessen Zeile verdeckt, ein zweimal gesetzter Typ, eine Standardanwendung, die zugleich entfernt ist, eine ältere Liste oder die Liste einer anderen Arbeitsumgebung, die statt Ihrer entscheidet, Einträge alter Dialoge „Mit Befehl öffnen“ und Einträge, deren Programm nicht mehr vorhanden ist. Eine Liste, die eine schreibgeschützte Verknüpfung eines Konfigurationswerkzeugs ist, wird erklärt, nie geändert. Mit --fix werden die Probleme behoben: Jede geänderte Datei wird zuerst als NAME.before-cleanup-N neben sich kopiert, die Standardanwendungen werden gesichert, und jede Datei wird ganz oder gar nicht geschrieben. Endet mit Status 1, wenn eine Datei nicht geschrieben werden konnte.</translation>
+    </message>
+    <message>
+        <source>List the profiles and what applying each would change</source>
+        <translation>Die Profile auflisten und was das Anwenden jedes Profils ändern würde</translation>
+    </message>
+    <message>
+        <source>Lists the built-in profiles and your own, each with its id and what applying it would change.</source>
+        <translation>Listet die eingebauten Profile und Ihre eigenen auf, jeweils mit ID und dem, was das Anwenden ändern würde.</translation>
+    </message>
+    <message>
+        <source>Show what applying profile NAME would do</source>
+        <translation>Anzeigen, was das Anwenden des Profils NAME bewirken würde</translation>
+    </message>
+    <message>
+        <source>Shows, type by type, what applying profile NAME would change, which defaults are already set and which applications are not installed.</source>
+        <translation>Zeigt Typ für Typ, was das Anwenden des Profils NAME ändern würde, welche Standardanwendungen bereits festgelegt sind und welche Anwendungen nicht installiert sind.</translation>
+    </message>
+    <message>
+        <source>Apply profile NAME</source>
+        <translation>Profil NAME anwenden</translation>
+    </message>
+    <message>
+        <source>Applies profile NAME and prints each step&apos;s outcome. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>Wendet das Profil NAME an und gibt das Ergebnis jedes Schritts aus. Solange automatische Sicherungen eingeschaltet sind, werden die aktuellen Standardanwendungen zuerst gesichert. Endet mit Status 1, wenn eine Änderung nicht gelungen ist.</translation>
+    </message>
+    <message>
+        <source>Export profiles to FILE</source>
+        <translation>Profile in FILE exportieren</translation>
+    </message>
+    <message>
+        <source>Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import and the window read. With --format=mimeapps, their defaults as a mimeapps.list fragment instead, for those who ship the file themselves; an entry whose application is not installed here is left out, with a comment.</source>
+        <translation>Schreibt Ihre Profile NAME... in FILE, ohne NAMEs alle Ihre eigenen, in dem Format, das profile import und das Fenster lesen. Mit --format=mimeapps stattdessen ihre Standardanwendungen als mimeapps.list-Fragment, für alle, die die Datei selbst ausliefern; ein Eintrag, dessen Anwendung hier nicht installiert ist, wird mit einem Kommentar ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Add the profiles of an export file</source>
+        <translation>Die Profile einer Exportdatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Adds the profiles of an export FILE to your own; backups in it join your backups.</source>
+        <translation>Fügt die Profile der Exportdatei FILE zu Ihren eigenen hinzu; darin enthaltene Sicherungen kommen zu Ihren Sicherungen hinzu.</translation>
+    </message>
+    <message>
+        <source>List the backups, newest first</source>
+        <translation>Die Sicherungen auflisten, die neuesten zuerst</translation>
+    </message>
+    <message>
+        <source>Lists the backups, newest first, with their ids, why each was taken and how it differs from now.</source>
+        <translation>Listet die Sicherungen auf, die neuesten zuerst, mit ihren IDs, dem Anlass jeder Sicherung und ihrem Unterschied zum jetzigen Stand.</translation>
+    </message>
+    <message>
+        <source>Back up the current defaults</source>
+        <translation>Die aktuellen Standardanwendungen sichern</translation>
+    </message>
+    <message>
+        <source>Saves the current defaults as a backup.</source>
+        <translation>Speichert die aktuellen Standardanwendungen als Sicherung.</translation>
+    </message>
+    <message>
+        <source>Restore backup NAME</source>
+        <translation>Sicherung NAME wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Puts back the defaults of backup NAME. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>Stellt die Standardanwendungen der Sicherung NAME wieder her. Solange automatische Sicherungen eingeschaltet sind, werden die aktuellen Standardanwendungen zuerst gesichert. Endet mit Status 1, wenn eine Änderung nicht gelungen ist.</translation>
+    </message>
+    <message>
+        <source>Delete backup NAME</source>
+        <translation>Sicherung NAME löschen</translation>
+    </message>
+    <message>
+        <source>Deletes backup NAME.</source>
+        <translation>Löscht die Sicherung NAME.</translation>
+    </message>
+    <message>
+        <source>Show help for a command</source>
+        <translation>Hilfe zu einem Befehl anzeigen</translation>
+    </message>
+    <message>
+        <source>Shows the help of COMMAND, or of the program.</source>
+        <translation>Zeigt die Hilfe zu COMMAND oder zum Programm.</translation>
+    </message>
+    <message>
+        <source>Make APP open every type it declares in FAMILY</source>
+        <translation>APP jeden Typ öffnen lassen, den sie in FAMILY angibt</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or text/* for text and code), or with --all for every type it declares, and never for a type it does not declare. Prints each type with its outcome; the changes run as one batch after a backup.</source>
+        <translation>Macht APP zur Standardanwendung für die Typen, die ihr Desktop-Eintrag in FAMILY angibt (video/*, audio/*, image/* oder text/* für Text und Code), oder mit --all für jeden Typ, den sie angibt, und nie für einen Typ, den sie nicht angibt. Gibt jeden Typ mit seinem Ergebnis aus; die Änderungen laufen nach einer Sicherung in einem Durchgang.</translation>
+    </message>
+    <message>
+        <source>Shows and changes which installed application opens each kind of file (by extension) and each kind of link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain text, or with --json one JSON document for scripts.</source>
+        <translation>Zeigt und ändert, welche installierte Anwendung jede Art von Datei (nach Endung) und jede Art von Link (nach URL-Schema) öffnet. Ohne Befehl wird die Anwendung gestartet. Befehle brauchen keine grafische Anzeige; sie geben reinen Text aus, oder mit --json ein JSON-Dokument für Skripte.</translation>
+    </message>
+    <message>
+        <source>Commands that change Openwright&apos;s data (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply and import, backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two never overwrite each other&apos;s files; otherwise the command holds Openwright&apos;s lock while it runs, and a window started meanwhile waits for it.</source>
+        <translation>Befehle, die Daten von Openwright ändern (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply und import, backup now, restore und delete), werden vom laufenden Openwright ausgeführt, sofern eines läuft, damit sich die beiden nie gegenseitig die Dateien überschreiben; andernfalls hält der Befehl während seiner Ausführung die Sperre von Openwright, und ein währenddessen gestartetes Fenster wartet auf ihn.</translation>
+    </message>
+    <message>
+        <source>A file extension (.pdf or pdf), a link type ending in a colon (mailto:), a MIME type (application/pdf, inode/directory; an alias such as application/x-pdf is read as the type it stands for), the role terminal (the terminal that programs which run in one open in), or a file or folder (./report.pdf, ~/Downloads): the type the system gives it by its name and contents. A word is a path when it starts with /, ./, ../ or ~, or when it names an existing file and cannot be an extension (report.pdf); any other single word (pdf) is an extension, and .terminal the extension of that name.</source>
+        <translation>Eine Dateiendung (.pdf oder pdf), ein Linktyp mit Doppelpunkt am Ende (mailto:), ein MIME-Typ (application/pdf, inode/directory; ein Alias wie application/x-pdf gilt als der Typ, für den er steht), die Rolle terminal (das Terminal, in dem sich Programme öffnen, die in einem laufen) oder eine Datei bzw. ein Ordner (./report.pdf, ~/Downloads): der Typ, den das System nach Name und Inhalt dafür bestimmt. Ein Wort ist ein Pfad, wenn es mit /, ./, ../ oder ~ beginnt oder wenn es eine vorhandene Datei nennt und keine Endung sein kann (report.pdf); jedes andere einzelne Wort (pdf) ist eine Endung, und .terminal die Endung dieses Namens.</translation>
+    </message>
+    <message>
+        <source>A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity (com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other name starts so. An ambiguous name is refused with the choices listed.</source>
+        <translation>Eine Desktop-Datei-ID (org.gnome.Evince oder org.gnome.Evince.desktop), eine Anwendungsidentität (com.google.Chrome) oder ein Name, wie status --candidates ihn zeigt; der Anfang eines Namens genügt, wenn kein anderer Name so beginnt. Ein mehrdeutiger Name wird abgelehnt, wobei die Möglichkeiten aufgeführt werden.</translation>
+    </message>
+    <message>
+        <source>Words to look for, such as tex or *.md.</source>
+        <translation>Zu suchende Wörter, etwa tex oder *.md.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>BEZEICHNUNG</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s or backup&apos;s name, or its id as profile list and backup list show it.</source>
+        <translation>Der Name eines Profils oder einer Sicherung, oder die ID, wie profile list und backup list sie zeigen.</translation>
+    </message>
+    <message>
+        <source>A file name, relative to the current folder.</source>
+        <translation>Ein Dateiname, relativ zum aktuellen Ordner.</translation>
+    </message>
+    <message>
+        <source>Print one JSON document instead of text.</source>
+        <translation>Ein JSON-Dokument statt Text ausgeben.</translation>
+    </message>
+    <message>
+        <source>Show the help of the program, or of the command given.</source>
+        <translation>Die Hilfe zum Programm oder zum angegebenen Befehl anzeigen.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Die Version anzeigen.</translation>
+    </message>
+    <message>
+        <source>Read or change what every new account of this machine gets: the system&apos;s list, the first folder of XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Changing needs root; backups are kept apart, in /var/lib/openwright.</source>
+        <translation>Lesen oder ändern, was jedes neue Konto dieses Rechners erhält: die Liste des Systems, im ersten Ordner von XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Ändern erfordert root; Sicherungen werden getrennt aufbewahrt, in /var/lib/openwright.</translation>
+    </message>
+    <message>
+        <source>With --system: read and write as DESKTOP (KDE, GNOME, XFCE) does, its own list first.</source>
+        <translation>Mit --system: lesen und schreiben, wie es DESKTOP (KDE, GNOME, XFCE) tut, dessen eigene Liste zuerst.</translation>
+    </message>
+    <message>
+        <source>With a command that changes: also show its outcome as a desktop notification, for a command started where no terminal shows what it prints (the desktop entry&apos;s Check Now and Back Up Now).</source>
+        <translation>Bei einem Befehl, der etwas ändert: sein Ergebnis zusätzlich als Desktop-Benachrichtigung anzeigen, für einen Befehl, der dort gestartet wird, wo kein Terminal seine Ausgabe zeigt („Jetzt prüfen“ und „Jetzt sichern“ des Desktop-Eintrags).</translation>
+    </message>
+    <message>
+        <source>Without a command: start with the window hidden, guarding from the tray (as at login).</source>
+        <translation>Ohne Befehl: mit verborgenem Fenster starten und vom Infobereich aus wachen (wie bei der Anmeldung).</translation>
+    </message>
+    <message>
+        <source>The language of the texts: German, French, Spanish, Brazilian Portuguese or Italian, else English. Dates and numbers in a sentence follow its language. --json output is always English.</source>
+        <translation>Die Sprache der Texte: Deutsch, Französisch, Spanisch, brasilianisches Portugiesisch oder Italienisch, sonst Englisch. Datums- und Zahlenangaben in einem Satz folgen dessen Sprache. Die Ausgabe von --json ist immer englisch.</translation>
+    </message>
+    <message>
+        <source>The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set; on XFCE and KDE the desktop&apos;s own browser setting is read and written with the web links.</source>
+        <translation>Die Arbeitsumgebungen, deren eigene Liste der Standardanwendungen (etwa gnome-mimeapps.list) zuerst gelesen und von set ebenfalls geschrieben wird; unter XFCE und KDE wird die eigene Browsereinstellung der Arbeitsumgebung mit den Weblinks gelesen und geschrieben.</translation>
+    </message>
+    <message>
+        <source>Where mimeapps.list and the settings are (default ~/.config).</source>
+        <translation>Wo mimeapps.list und die Einstellungen liegen (Standardwert ~/.config).</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s defaults lists and desktop settings, below the user&apos;s (default /etc/xdg).</source>
+        <translation>Die Listen der Standardanwendungen und die Arbeitsumgebungseinstellungen der Administration, nachrangig gegenüber denen des Benutzers (Standardwert /etc/xdg).</translation>
+    </message>
+    <message>
+        <source>Where the applications of your own and Openwright&apos;s data files are (default ~/.local/share).</source>
+        <translation>Wo Ihre eigenen Anwendungen und die Datendateien von Openwright liegen (Standardwert ~/.local/share).</translation>
+    </message>
+    <message>
+        <source>Where the installed applications, the distribution&apos;s defaults lists, the MIME database and Xfce&apos;s helpers are (default /usr/local/share:/usr/share).</source>
+        <translation>Wo die installierten Anwendungen, die Listen der Standardanwendungen der Distribution, die MIME-Datenbank und die Helfer von Xfce liegen (Standardwert /usr/local/share:/usr/share).</translation>
+    </message>
+    <message>
+        <source>On Xfce, when its browser setting is Debian&apos;s sensible-browser helper: the browser that helper starts, before the x-www-browser alternative.</source>
+        <translation>Unter Xfce, wenn dessen Browsereinstellung der Debian-Helfer sensible-browser ist: der Browser, den dieser Helfer startet, vor der Alternative x-www-browser.</translation>
+    </message>
+    <message>
+        <source>When set and not empty, text output has no colours.</source>
+        <translation>Wenn gesetzt und nicht leer, hat die Textausgabe keine Farben.</translation>
+    </message>
+    <message>
+        <source>With --system: where the system&apos;s backups are kept (default /var/lib/openwright).</source>
+        <translation>Mit --system: wo die Sicherungen des Systems aufbewahrt werden (Standardwert /var/lib/openwright).</translation>
+    </message>
+    <message>
+        <source>When set to 1, the texts are shown in the pseudo-translation (longer, accented and bracketed), to find texts left untranslated or cut off.</source>
+        <translation>Wenn auf 1 gesetzt, werden die Texte in der Pseudoübersetzung angezeigt (länger, mit Akzenten und in Klammern), um unübersetzte oder abgeschnittene Texte zu finden.</translation>
+    </message>
+    <message>
+        <source>custom-types.json, profiles.json and guard.json: the added types, the profiles and backups, and the Default Guard&apos;s memory.</source>
+        <translation>custom-types.json, profiles.json und guard.json: die hinzugefügten Typen, die Profile und Sicherungen sowie das Gedächtnis des Standardwächters.</translation>
+    </message>
+    <message>
+        <source>The settings: the guard on or off and its interval, automatic backups and update checks.</source>
+        <translation>Die Einstellungen: Wächter ein oder aus und sein Intervall, automatische Sicherungen und die Suche nach Aktualisierungen.</translation>
+    </message>
+    <message>
+        <source>Present while &quot;Open at login&quot; is on: the session starts openwright --background.</source>
+        <translation>Vorhanden, solange „Bei der Anmeldung öffnen“ eingeschaltet ist: Die Sitzung startet openwright --background.</translation>
+    </message>
+    <message>
+        <source>The defaults that set changes, with the desktop&apos;s own list (such as gnome-mimeapps.list) where that would otherwise win.</source>
+        <translation>Die Standardanwendungen, die set ändert, zusammen mit der eigenen Liste der Arbeitsumgebung (etwa gnome-mimeapps.list), wo diese sonst Vorrang hätte.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s and the distribution&apos;s defaults, read after the user&apos;s; never written.</source>
+        <translation>Die Standardanwendungen der Administration und der Distribution, nach denen des Benutzers gelesen; nie geschrieben.</translation>
+    </message>
+    <message>
+        <source>An older place of the user&apos;s defaults, still read by the system; the Clean Up moves what it decides.</source>
+        <translation>Ein älterer Ort für die Standardanwendungen des Benutzers, vom System noch gelesen; „Aufräumen“ verschiebt, was dort entscheidet.</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s browser setting ([General] BrowserApplication), read and written by set.</source>
+        <translation>Die Browsereinstellung von KDE ([General] BrowserApplication), von set gelesen und geschrieben.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s browser setting (WebBrowser, the name of an Xfce helper), read and written by set; the system&apos;s is in $XDG_CONFIG_DIRS/xfce4/helpers.rc.</source>
+        <translation>Die Browsereinstellung von Xfce (WebBrowser, der Name eines Xfce-Helfers), von set gelesen und geschrieben; die des Systems steht in $XDG_CONFIG_DIRS/xfce4/helpers.rc.</translation>
+    </message>
+    <message>
+        <source>The Xfce helper set writes for a browser that no installed helper starts.</source>
+        <translation>Der Xfce-Helfer, den set für einen Browser schreibt, den kein installierter Helfer startet.</translation>
+    </message>
+    <message>
+        <source>With --system: the system&apos;s backups and data, kept apart from every person&apos;s (OPENWRIGHT_SYSTEM_DATA).</source>
+        <translation>Mit --system: die Sicherungen und Daten des Systems, getrennt von denen jeder Person aufbewahrt (OPENWRIGHT_SYSTEM_DATA).</translation>
+    </message>
+    <message>
+        <source>What opens PDF files and email links.</source>
+        <translation>Was PDF-Dateien und E-Mail-Links öffnet.</translation>
+    </message>
+    <message>
+        <source>Why Markdown files open where they do: every list the system reads, in its order.</source>
+        <translation>Warum sich Markdown-Dateien dort öffnen, wo sie sich öffnen: jede Liste, die das System liest, in seiner Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>Make Firefox the web browser: links, secure links and web pages together.</source>
+        <translation>Firefox zum Webbrowser machen: Links, sichere Links und Webseiten zusammen.</translation>
+    </message>
+    <message>
+        <source>Make VLC the default for every video type it declares.</source>
+        <translation>VLC zur Standardanwendung für jeden Videotyp machen, den es angibt.</translation>
+    </message>
+    <message>
+        <source>Ask in a script whether Thunderbird opens email links.</source>
+        <translation>In einem Skript fragen, ob Thunderbird E-Mail-Links öffnet.</translation>
+    </message>
+    <message>
+        <source>Write the profile Work to a file, to import elsewhere.</source>
+        <translation>Das Profil Work in eine Datei schreiben, um es anderswo zu importieren.</translation>
+    </message>
+    <message>
+        <source>The same answer as one JSON document, for scripts.</source>
+        <translation>Dieselbe Antwort als ein JSON-Dokument, für Skripte.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Erledigt.</translation>
+    </message>
+    <message>
+        <source>A change did not succeed, or the command could not be carried out.</source>
+        <translation>Eine Änderung ist nicht gelungen, oder der Befehl konnte nicht ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>Bad input: an unknown command or option, text that is not a type, a type the system does not recognise, or an unknown or ambiguous application or name.</source>
+        <translation>Ungültige Eingabe: ein unbekannter Befehl oder eine unbekannte Option, Text, der kein Typ ist, ein Typ, den das System nicht erkennt, oder eine Anwendung oder ein Name, die unbekannt oder mehrdeutig sind.</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>ÜBERSICHT</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>BESCHREIBUNG</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>BEFEHLE</translation>
+    </message>
+    <message>
+        <source>ARGUMENTS</source>
+        <translation>ARGUMENTE</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONEN</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>EXIT-STATUS</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>UMGEBUNGSVARIABLEN</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>DATEIEN</translation>
+    </message>
+    <message>
+        <source>EXAMPLES</source>
+        <translation>BEISPIELE</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>SIEHE AUCH</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Exit-Status:</translation>
+    </message>
+    <message>
+        <source>See &quot;%1&quot; for one command.</source>
+        <translation>Siehe „%1“ für einen einzelnen Befehl.</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>Dienstprogramme für Benutzer</translation>
+    </message>
+    <message>
+        <source>show and change which application opens each file and link type</source>
+        <translation>zeigt und ändert, welche Anwendung jeden Datei- und Linktyp öffnet</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

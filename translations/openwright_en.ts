@@ -79,6 +79,20 @@
             <numerusform>%n defaults changed since the last check:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Declares %n types; the default for %1 of them.</source>
+        <translation>
+            <numerusform>Declares %n type; the default for %1 of them.</numerusform>
+            <numerusform>Declares %n types; the default for %1 of them.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left alone: %n no longer found, as the files changed meanwhile.</source>
+        <translation>
+            <numerusform>Left alone: %n no longer found, as the files changed meanwhile.</numerusform>
+            <numerusform>Left alone: %n no longer found, as the files changed meanwhile.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AppPicker</name>

@@ -1871,6 +1871,519 @@
         <source>removed</source>
         <translation>eliminada</translation>
     </message>
+    <message>
+        <source>Declares no types in its desktop entry.</source>
+        <translation>No declara ningún tipo en su entrada de escritorio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Declares %n types; the default for %1 of them.</source>
+        <translation>
+            <numerusform>Declara %n tipo; es la predeterminada para %1 de %n.</numerusform>
+            <numerusform>Declara %n tipos; es la predeterminada para %1 de ellos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>No se pudo hacer el cambio</translation>
+    </message>
+    <message>
+        <source>Kept a copy as %1</source>
+        <translation>Se guardó una copia como %1</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corregido: %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>No corregido: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Left alone: %n no longer found, as the files changed meanwhile.</source>
+        <translation>
+            <numerusform>Problema sin tocar (los archivos cambiaron entretanto y ya no lo muestran): %n.</numerusform>
+            <numerusform>Problemas sin tocar (los archivos cambiaron entretanto y ya no los muestran): %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli help</name>
+    <message>
+        <source>Show which application opens each type</source>
+        <translation>Mostrar qué aplicación abre cada tipo</translation>
+    </message>
+    <message>
+        <source>Shows each type&apos;s display form, title and current application, by name and desktop-file ID. Without TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With --candidates, every application that can open each type too, the current one marked with *.</source>
+        <translation>Muestra de cada tipo su forma de presentación, su título y su aplicación actual, por nombre e ID de archivo de escritorio. Sin TARGETs, todos los tipos que vigila Openwright, en las secciones de su barra lateral; los tipos fijados aparecen marcados. Con --candidates, también todas las aplicaciones que pueden abrir cada tipo, con la actual marcada con *.</translation>
+    </message>
+    <message>
+        <source>List every type the system knows, with what opens it</source>
+        <translation>Enumerar todos los tipos que conoce el sistema, con lo que abre cada uno</translation>
+    </message>
+    <message>
+        <source>Lists every MIME type of the shared MIME database and every link type an installed application declares, grouped by media type: its MIME type, its description, its file-name patterns, the application that opens it and where that answer comes from. With TEXT, only the types whose MIME type, description, patterns or application hold it, in any case.</source>
+        <translation>Enumera todos los tipos MIME de la base de datos MIME compartida y todos los tipos de enlace que declara alguna aplicación instalada, agrupados por tipo de medio: su tipo MIME, su descripción, sus patrones de nombre de archivo, la aplicación que lo abre y de dónde procede esa respuesta. Con TEXT, solo los tipos cuyo tipo MIME, descripción, patrones o aplicación lo contienen, sin distinguir mayúsculas de minúsculas.</translation>
+    </message>
+    <message>
+        <source>Make APP open each TARGET</source>
+        <translation>Hacer que APP abra cada TARGET</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for each TARGET, all in one go, and prints each outcome (Changed, Already the default, or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is refused, and nothing is changed, unless --force is given. Choosing a web browser for http: sets https:, .html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; with several, {&quot;changes&quot;: [...]} with one object each. With a family (video/*, audio/*, image/*, text/*) or --all in place of the TARGETs, every type APP declares there.</source>
+        <translation>Hace de APP la predeterminada para cada TARGET, todo de una vez, y muestra cada resultado (Cambiado, Ya es la aplicación predeterminada, o por qué no) y lo que abre ahora cada TARGET. Una aplicación que no indica que pueda abrir un TARGET se rechaza, y no se cambia nada, salvo que se indique --force. Elegir un navegador web para http: establece con él también https:, .html y .htm. Sale con 1 si un cambio no tuvo éxito. Con --json y un solo TARGET, un objeto; con varios, {&quot;changes&quot;: [...]} con un objeto por cada uno. Con una familia (video/*, audio/*, image/*, text/*) o --all en lugar de los TARGETs, todos los tipos que APP declara allí.</translation>
+    </message>
+    <message>
+        <source>Let the system choose what opens each TARGET again</source>
+        <translation>Dejar que el sistema vuelva a elegir qué abre cada TARGET</translation>
+    </message>
+    <message>
+        <source>Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop&apos;s own list, and the associations that choices added), so that each opens in what the system chooses by itself, and prints what that is. While automatic backups are on, the current defaults are backed up first. Exits with 1 when a choice could not be removed.</source>
+        <translation>Quita su propia elección para cada TARGET (la línea correspondiente en su mimeapps.list y en la lista propia de su escritorio, y las asociaciones que añadieron esas elecciones), de modo que cada uno se abra en lo que el sistema elija por sí mismo, y muestra qué es. Mientras las copias de seguridad automáticas estén activadas, antes se hace una copia de seguridad de las predeterminadas actuales. Sale con 1 si no se pudo quitar una elección.</translation>
+    </message>
+    <message>
+        <source>Exit with 0 when APP opens TARGET, 1 when not</source>
+        <translation>Salir con 0 si APP abre TARGET, con 1 si no</translation>
+    </message>
+    <message>
+        <source>Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program when it is an identity.</source>
+        <translation>Responde, para scripts, si APP es la predeterminada para TARGET: muestra yes o no y sale con 0 o 1, como hace xdg-settings check. Cuenta la entrada exacta cuando APP es un ID de archivo de escritorio, y cualquier empaquetado del programa cuando es una identidad.</translation>
+    </message>
+    <message>
+        <source>Explain which list decides the application for TARGET</source>
+        <translation>Explicar qué lista decide la aplicación para TARGET</translation>
+    </message>
+    <message>
+        <source>Explains why TARGET opens where it does: every mimeapps.list the system reads, in the order of the freedesktop.org standard (your desktop&apos;s own list, yours, the administrator&apos;s, the distribution&apos;s, then the installed applications), what each says about the type, which entries are skipped because their application is not installed, and which one decides.</source>
+        <translation>Explica por qué TARGET se abre donde se abre: cada mimeapps.list que lee el sistema, en el orden del estándar de freedesktop.org (la lista propia de su escritorio, la suya, la del administrador, la de la distribución y, después, las aplicaciones instaladas), lo que dice cada una sobre el tipo, qué entradas se omiten porque su aplicación no está instalada, y cuál decide.</translation>
+    </message>
+    <message>
+        <source>Show the order in which the system offers applications for TARGET</source>
+        <translation>Mostrar el orden en que el sistema ofrece aplicaciones para TARGET</translation>
+    </message>
+    <message>
+        <source>Lists every application the system offers for TARGET, in the order it tries them, as gio mime lists them: the default first, then the applications added for it, then the others. The default is marked, and so are the applications that open it only as a parent type (a text editor for source code); the applications you removed from it follow. Change it with reorder, remove and restore-association.</source>
+        <translation>Enumera todas las aplicaciones que el sistema ofrece para TARGET, en el orden en que las prueba, como las enumera gio mime: primero la predeterminada, luego las aplicaciones añadidas para él y después las demás. La predeterminada aparece marcada, y también las aplicaciones que solo lo abren como tipo padre (un editor de texto para código fuente); a continuación van las aplicaciones que usted quitó de él. Cambie el orden con reorder, remove y restore-association.</translation>
+    </message>
+    <message>
+        <source>Make the system offer the APPs first for TARGET, in this order</source>
+        <translation>Hacer que el sistema ofrezca primero las APPs para TARGET, en este orden</translation>
+    </message>
+    <message>
+        <source>Writes the APPs, in this order, as the default line of TARGET and its fallbacks and as associations added for it, in your mimeapps.list (and in your desktop&apos;s own list where that names TARGET): the first APP becomes the default, and the system offers the others next. A web browser&apos;s links, secure links and pages take the order together, and on KDE and Xfce the desktop&apos;s own browser setting takes the first APP. While automatic backups are on, the current defaults are backed up first. Prints the outcome and the new order; exits with 1 when the change did not succeed.</source>
+        <translation>Escribe las APPs, en este orden, como la línea predeterminada de TARGET y sus alternativas y como asociaciones añadidas para él, en su mimeapps.list (y en la lista propia de su escritorio allí donde esa lista nombre TARGET): la primera APP pasa a ser la predeterminada, y el sistema ofrece las demás a continuación. Los enlaces, los enlaces seguros y las páginas de un navegador web toman el orden juntos, y en KDE y Xfce el ajuste de navegador propio del escritorio toma la primera APP. Mientras las copias de seguridad automáticas estén activadas, antes se hace una copia de seguridad de las predeterminadas actuales. Muestra el resultado y el nuevo orden; sale con 1 si el cambio no tuvo éxito.</translation>
+    </message>
+    <message>
+        <source>Stop the system offering APP for TARGET</source>
+        <translation>Hacer que el sistema deje de ofrecer APP para TARGET</translation>
+    </message>
+    <message>
+        <source>Removes APP from what the system offers for TARGET: a [Removed Associations] line in your mimeapps.list, and APP leaves your default and added lines of TARGET. The system reads removals only in mimeapps.list, not in a desktop&apos;s own list: where the system still offers APP, the outcome says so. Undo it with restore-association. Backed up first, as every change; exits with 1 when the change did not succeed.</source>
+        <translation>Quita APP de lo que el sistema ofrece para TARGET: una línea [Removed Associations] en su mimeapps.list, y APP sale de sus líneas de predeterminada y de aplicaciones añadidas de TARGET. El sistema solo lee las eliminaciones en mimeapps.list, no en la lista propia de un escritorio: cuando el sistema sigue ofreciendo APP, el resultado lo indica. Deshágalo con restore-association. Antes se hace una copia de seguridad, como en todo cambio; sale con 1 si el cambio no tuvo éxito.</translation>
+    </message>
+    <message>
+        <source>Let the system offer APP for TARGET again</source>
+        <translation>Dejar que el sistema vuelva a ofrecer APP para TARGET</translation>
+    </message>
+    <message>
+        <source>Takes APP off the applications you removed from TARGET, so that the system offers it again, and prints the new order.</source>
+        <translation>Saca APP de las aplicaciones que usted quitó de TARGET, para que el sistema vuelva a ofrecerla, y muestra el nuevo orden.</translation>
+    </message>
+    <message>
+        <source>Show the health score and the types that need attention</source>
+        <translation>Mostrar la puntuación de salud y los tipos que necesitan atención</translation>
+    </message>
+    <message>
+        <source>Shows the share of known types that open in a specific, installed application, and lists the types that need attention.</source>
+        <translation>Muestra la proporción de tipos conocidos que se abren en una aplicación concreta e instalada, y enumera los tipos que necesitan atención.</translation>
+    </message>
+    <message>
+        <source>Show the types APP declares and where it is the default</source>
+        <translation>Mostrar los tipos que declara APP y dónde es la predeterminada</translation>
+    </message>
+    <message>
+        <source>Lists the MIME types APP&apos;s desktop entry declares, by family (Video, Audio, Images, Documents, Text &amp; Code, Archives, Links, Other), with what opens each now. To make APP the default for a family, use set video/* APP (or audio/*, image/*, text/*), or set --all APP for every type it declares.</source>
+        <translation>Enumera los tipos MIME que declara la entrada de escritorio de APP, por familia (Vídeo, Audio, Imágenes, Documentos, Texto y código, Archivos comprimidos, Enlaces, Otros), con lo que abre ahora cada uno. Para hacer de APP la predeterminada de una familia, use set video/* APP (o audio/*, image/*, text/*), o set --all APP para todos los tipos que declara.</translation>
+    </message>
+    <message>
+        <source>Let the Default Guard watch TARGET</source>
+        <translation>Hacer que el Guardián de predeterminadas vigile TARGET</translation>
+    </message>
+    <message>
+        <source>Pins TARGET, one of the types Openwright lists: when another application takes it over, the running Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the application back at once and tells you, offering to allow the new one; after three takeovers within a minute it stops and waits for you. Without --keep, a kept type goes back to asking.</source>
+        <translation>Fija TARGET, uno de los tipos que muestra Openwright: cuando otra aplicación se queda con él, el Openwright en ejecución se lo notifica y le ofrece revertirlo. Con --keep, mantiene siempre TARGET: revierte la aplicación al instante y se lo comunica, ofreciéndole permitir la nueva; si otra aplicación se lo queda tres veces en un minuto, deja de revertirlo y espera a que usted decida. Sin --keep, un tipo que se mantenía siempre vuelve a preguntar.</translation>
+    </message>
+    <message>
+        <source>Stop watching TARGET</source>
+        <translation>Dejar de vigilar TARGET</translation>
+    </message>
+    <message>
+        <source>Unpins TARGET.</source>
+        <translation>Desfija TARGET.</translation>
+    </message>
+    <message>
+        <source>Check the defaults now and print the changes found</source>
+        <translation>Comprobar ahora las predeterminadas y mostrar los cambios encontrados</translation>
+    </message>
+    <message>
+        <source>Reads every watched default now, records it as the Default Guard does, and prints the changes it found since the last check.</source>
+        <translation>Lee ahora cada predeterminada vigilada, la registra como hace el Guardián de predeterminadas y muestra los cambios que ha encontrado desde la última comprobación.</translation>
+    </message>
+    <message>
+        <source>Print the pinned types and the changes the Default Guard spotted</source>
+        <translation>Mostrar los tipos fijados y los cambios que detectó el Guardián de predeterminadas</translation>
+    </message>
+    <message>
+        <source>Prints the pinned types (kept ones marked) and the changes the Default Guard spotted, newest first, with the program that probably made each where that can be told.</source>
+        <translation>Muestra los tipos fijados (marcados los que se mantienen siempre) y los cambios que detectó el Guardián de predeterminadas, del más reciente al más antiguo, con el programa que probablemente hizo cada uno, cuando se puede saber.</translation>
+    </message>
+    <message>
+        <source>Find problems in your defaults files, and fix them</source>
+        <translation>Encontrar problemas en sus archivos de predeterminadas y corregirlos</translation>
+    </message>
+    <message>
+        <source>Checks your own defaults files (mimeapps.list, your desktop&apos;s own list, the older lists in your applications folder) and your own desktop entries, and lists each problem with its file and line: lines naming applications no longer installed, another name of a type hiding its line, a type set twice, a default that is also removed, an older list or another desktop&apos;s list deciding instead of yours, entries of old &quot;open with a command&quot; dialogs and entries whose program is gone. A list that is a read-only link made by a configuration tool is explained, never changed. With --fix, repairs them: every changed file is first copied beside itself as NAME.before-cleanup-N, the defaults are backed up, and each file is written whole or not at all. Exits with 1 when a file could not be written.</source>
+        <translation>Comprueba sus propios archivos de predeterminadas (mimeapps.list, la lista propia de su escritorio, las listas antiguas de su carpeta de aplicaciones) y sus propias entradas de escritorio, y enumera cada problema con su archivo y su línea: líneas que nombran aplicaciones que ya no están instaladas, otro nombre de un tipo que oculta su línea, un tipo establecido dos veces, una predeterminada que además está quitada, una lista antigua o la lista de otro escritorio que decide en lugar de la suya, entradas de antiguos diálogos «abrir con una orden» y entradas cuyo programa ya no existe. Una lista que es un enlace de solo lectura creado por una herramienta de configuración se explica, nunca se cambia. Con --fix, los corrige: cada archivo que cambia se copia antes a su lado como NAME.before-cleanup-N, se hace una copia de seguridad de las predeterminadas y cada archivo se escribe entero o no se escribe. Sale con 1 si no se pudo escribir un archivo.</translation>
+    </message>
+    <message>
+        <source>List the profiles and what applying each would change</source>
+        <translation>Enumerar los perfiles y lo que cambiaría aplicar cada uno</translation>
+    </message>
+    <message>
+        <source>Lists the built-in profiles and your own, each with its id and what applying it would change.</source>
+        <translation>Enumera los perfiles incluidos y los suyos propios, cada uno con su id y lo que cambiaría aplicarlo.</translation>
+    </message>
+    <message>
+        <source>Show what applying profile NAME would do</source>
+        <translation>Mostrar qué haría aplicar el perfil NAME</translation>
+    </message>
+    <message>
+        <source>Shows, type by type, what applying profile NAME would change, which defaults are already set and which applications are not installed.</source>
+        <translation>Muestra, tipo por tipo, qué cambiaría aplicar el perfil NAME, qué predeterminadas ya están establecidas y qué aplicaciones no están instaladas.</translation>
+    </message>
+    <message>
+        <source>Apply profile NAME</source>
+        <translation>Aplicar el perfil NAME</translation>
+    </message>
+    <message>
+        <source>Applies profile NAME and prints each step&apos;s outcome. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>Aplica el perfil NAME y muestra el resultado de cada paso. Mientras las copias de seguridad automáticas estén activadas, antes se hace una copia de seguridad de las predeterminadas actuales. Sale con 1 si algún cambio no tuvo éxito.</translation>
+    </message>
+    <message>
+        <source>Export profiles to FILE</source>
+        <translation>Exportar perfiles a FILE</translation>
+    </message>
+    <message>
+        <source>Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import and the window read. With --format=mimeapps, their defaults as a mimeapps.list fragment instead, for those who ship the file themselves; an entry whose application is not installed here is left out, with a comment.</source>
+        <translation>Escribe sus perfiles NAME... en FILE, o sin NAMEs todos los suyos propios, en el formato que leen profile import y la ventana. Con --format=mimeapps, escribe en su lugar sus predeterminadas como fragmento de mimeapps.list, para quien distribuye el archivo por su cuenta; una entrada cuya aplicación no está instalada aquí se omite, con un comentario.</translation>
+    </message>
+    <message>
+        <source>Add the profiles of an export file</source>
+        <translation>Añadir los perfiles de un archivo de exportación</translation>
+    </message>
+    <message>
+        <source>Adds the profiles of an export FILE to your own; backups in it join your backups.</source>
+        <translation>Añade a los suyos los perfiles de un archivo de exportación FILE; las copias de seguridad que contenga se suman a las suyas.</translation>
+    </message>
+    <message>
+        <source>List the backups, newest first</source>
+        <translation>Enumerar las copias de seguridad, de la más reciente a la más antigua</translation>
+    </message>
+    <message>
+        <source>Lists the backups, newest first, with their ids, why each was taken and how it differs from now.</source>
+        <translation>Enumera las copias de seguridad, de la más reciente a la más antigua, con sus ids, el motivo de cada una y en qué se diferencia de ahora.</translation>
+    </message>
+    <message>
+        <source>Back up the current defaults</source>
+        <translation>Hacer una copia de seguridad de las predeterminadas actuales</translation>
+    </message>
+    <message>
+        <source>Saves the current defaults as a backup.</source>
+        <translation>Guarda las predeterminadas actuales como copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>Restore backup NAME</source>
+        <translation>Restaurar la copia de seguridad NAME</translation>
+    </message>
+    <message>
+        <source>Puts back the defaults of backup NAME. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>Restablece las predeterminadas de la copia de seguridad NAME. Mientras las copias de seguridad automáticas estén activadas, antes se hace una copia de seguridad de las predeterminadas actuales. Sale con 1 si algún cambio no tuvo éxito.</translation>
+    </message>
+    <message>
+        <source>Delete backup NAME</source>
+        <translation>Eliminar la copia de seguridad NAME</translation>
+    </message>
+    <message>
+        <source>Deletes backup NAME.</source>
+        <translation>Elimina la copia de seguridad NAME.</translation>
+    </message>
+    <message>
+        <source>Show help for a command</source>
+        <translation>Mostrar la ayuda de una orden</translation>
+    </message>
+    <message>
+        <source>Shows the help of COMMAND, or of the program.</source>
+        <translation>Muestra la ayuda de COMMAND o del programa.</translation>
+    </message>
+    <message>
+        <source>Make APP open every type it declares in FAMILY</source>
+        <translation>Hacer que APP abra todos los tipos que declara en FAMILY</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or text/* for text and code), or with --all for every type it declares, and never for a type it does not declare. Prints each type with its outcome; the changes run as one batch after a backup.</source>
+        <translation>Hace de APP la predeterminada para los tipos que su entrada de escritorio declara en FAMILY (video/*, audio/*, image/*, o text/* para texto y código), o con --all para todos los tipos que declara, y nunca para un tipo que no declara. Muestra cada tipo con su resultado; los cambios se ejecutan como un solo lote tras una copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>Shows and changes which installed application opens each kind of file (by extension) and each kind of link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain text, or with --json one JSON document for scripts.</source>
+        <translation>Muestra y cambia qué aplicación instalada abre cada tipo de archivo (por extensión) y cada tipo de enlace (por esquema de URL). Sin una orden, inicia la aplicación. Las órdenes no necesitan pantalla gráfica; muestran texto sin formato o, con --json, un único documento JSON para scripts.</translation>
+    </message>
+    <message>
+        <source>Commands that change Openwright&apos;s data (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply and import, backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two never overwrite each other&apos;s files; otherwise the command holds Openwright&apos;s lock while it runs, and a window started meanwhile waits for it.</source>
+        <translation>Las órdenes que cambian los datos de Openwright (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply e import, backup now, restore y delete) las lleva a cabo el Openwright en ejecución cuando lo hay, para que ninguno de los dos sobrescriba nunca los archivos del otro; si no, la orden mantiene el bloqueo de Openwright mientras se ejecuta, y una ventana que se abra entretanto espera a que termine.</translation>
+    </message>
+    <message>
+        <source>A file extension (.pdf or pdf), a link type ending in a colon (mailto:), a MIME type (application/pdf, inode/directory; an alias such as application/x-pdf is read as the type it stands for), the role terminal (the terminal that programs which run in one open in), or a file or folder (./report.pdf, ~/Downloads): the type the system gives it by its name and contents. A word is a path when it starts with /, ./, ../ or ~, or when it names an existing file and cannot be an extension (report.pdf); any other single word (pdf) is an extension, and .terminal the extension of that name.</source>
+        <translation>Una extensión de archivo (.pdf o pdf), un tipo de enlace terminado en dos puntos (mailto:), un tipo MIME (application/pdf, inode/directory; un alias como application/x-pdf se lee como el tipo al que representa), la función terminal (el terminal en el que se abren los programas que se ejecutan en uno), o un archivo o carpeta (./report.pdf, ~/Downloads): el tipo que el sistema le asigna por su nombre y su contenido. Una palabra es una ruta cuando empieza por /, ./, ../ o ~, o cuando nombra un archivo existente y no puede ser una extensión (report.pdf); cualquier otra palabra suelta (pdf) es una extensión, y .terminal es la extensión de ese nombre.</translation>
+    </message>
+    <message>
+        <source>A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity (com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other name starts so. An ambiguous name is refused with the choices listed.</source>
+        <translation>Un ID de archivo de escritorio (org.gnome.Evince o org.gnome.Evince.desktop), una identidad de aplicación (com.google.Chrome) o un nombre tal como lo muestra status --candidates; basta con el comienzo de un nombre cuando ningún otro nombre empieza igual. Un nombre ambiguo se rechaza, con la lista de opciones posibles.</translation>
+    </message>
+    <message>
+        <source>Words to look for, such as tex or *.md.</source>
+        <translation>Palabras que buscar, como tex o *.md.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s or backup&apos;s name, or its id as profile list and backup list show it.</source>
+        <translation>El nombre de un perfil o de una copia de seguridad, o su id tal como lo muestran profile list y backup list.</translation>
+    </message>
+    <message>
+        <source>A file name, relative to the current folder.</source>
+        <translation>Un nombre de archivo, relativo a la carpeta actual.</translation>
+    </message>
+    <message>
+        <source>Print one JSON document instead of text.</source>
+        <translation>Mostrar un único documento JSON en lugar de texto.</translation>
+    </message>
+    <message>
+        <source>Show the help of the program, or of the command given.</source>
+        <translation>Mostrar la ayuda del programa o de la orden indicada.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Mostrar la versión.</translation>
+    </message>
+    <message>
+        <source>Read or change what every new account of this machine gets: the system&apos;s list, the first folder of XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Changing needs root; backups are kept apart, in /var/lib/openwright.</source>
+        <translation>Leer o cambiar lo que recibe cada cuenta nueva de esta máquina: la lista del sistema, en la primera carpeta de XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Para cambiarla hace falta ser root; las copias de seguridad se guardan aparte, en /var/lib/openwright.</translation>
+    </message>
+    <message>
+        <source>With --system: read and write as DESKTOP (KDE, GNOME, XFCE) does, its own list first.</source>
+        <translation>Con --system: leer y escribir como lo hace DESKTOP (KDE, GNOME, XFCE), con su propia lista primero.</translation>
+    </message>
+    <message>
+        <source>With a command that changes: also show its outcome as a desktop notification, for a command started where no terminal shows what it prints (the desktop entry&apos;s Check Now and Back Up Now).</source>
+        <translation>Con una orden que cambia algo: mostrar además su resultado como notificación del escritorio, para una orden iniciada donde ningún terminal muestra lo que escribe («Comprobar ahora» y «Hacer copia ahora» de la entrada de escritorio).</translation>
+    </message>
+    <message>
+        <source>Without a command: start with the window hidden, guarding from the tray (as at login).</source>
+        <translation>Sin una orden: iniciar con la ventana oculta, vigilando desde la bandeja del sistema (como al iniciar sesión).</translation>
+    </message>
+    <message>
+        <source>The language of the texts: German, French, Spanish, Brazilian Portuguese or Italian, else English. Dates and numbers in a sentence follow its language. --json output is always English.</source>
+        <translation>El idioma de los textos: alemán, francés, español, portugués de Brasil o italiano; si no, inglés. Las fechas y los números de una frase siguen el idioma de esta. La salida de --json siempre está en inglés.</translation>
+    </message>
+    <message>
+        <source>The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set; on XFCE and KDE the desktop&apos;s own browser setting is read and written with the web links.</source>
+        <translation>Los escritorios cuya lista propia de predeterminadas (como gnome-mimeapps.list) se lee primero y también escribe set; en XFCE y KDE, el ajuste de navegador propio del escritorio se lee y se escribe junto con los enlaces web.</translation>
+    </message>
+    <message>
+        <source>Where mimeapps.list and the settings are (default ~/.config).</source>
+        <translation>Dónde están mimeapps.list y las preferencias (por omisión, ~/.config).</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s defaults lists and desktop settings, below the user&apos;s (default /etc/xdg).</source>
+        <translation>Las listas de predeterminadas y los ajustes de escritorio del administrador, por debajo de los del usuario (por omisión, /etc/xdg).</translation>
+    </message>
+    <message>
+        <source>Where the applications of your own and Openwright&apos;s data files are (default ~/.local/share).</source>
+        <translation>Dónde están sus propias aplicaciones y los archivos de datos de Openwright (por omisión, ~/.local/share).</translation>
+    </message>
+    <message>
+        <source>Where the installed applications, the distribution&apos;s defaults lists, the MIME database and Xfce&apos;s helpers are (default /usr/local/share:/usr/share).</source>
+        <translation>Dónde están las aplicaciones instaladas, las listas de predeterminadas de la distribución, la base de datos MIME y los ayudantes de Xfce (por omisión, /usr/local/share:/usr/share).</translation>
+    </message>
+    <message>
+        <source>On Xfce, when its browser setting is Debian&apos;s sensible-browser helper: the browser that helper starts, before the x-www-browser alternative.</source>
+        <translation>En Xfce, cuando su ajuste de navegador es el ayudante sensible-browser de Debian: el navegador que inicia ese ayudante, antes que la alternativa x-www-browser.</translation>
+    </message>
+    <message>
+        <source>When set and not empty, text output has no colours.</source>
+        <translation>Si está definida y no está vacía, la salida de texto no tiene colores.</translation>
+    </message>
+    <message>
+        <source>With --system: where the system&apos;s backups are kept (default /var/lib/openwright).</source>
+        <translation>Con --system: dónde se guardan las copias de seguridad del sistema (por omisión, /var/lib/openwright).</translation>
+    </message>
+    <message>
+        <source>When set to 1, the texts are shown in the pseudo-translation (longer, accented and bracketed), to find texts left untranslated or cut off.</source>
+        <translation>Si vale 1, los textos se muestran en la pseudotraducción (más largos, con acentos y entre corchetes), para encontrar textos sin traducir o cortados.</translation>
+    </message>
+    <message>
+        <source>custom-types.json, profiles.json and guard.json: the added types, the profiles and backups, and the Default Guard&apos;s memory.</source>
+        <translation>custom-types.json, profiles.json y guard.json: los tipos añadidos, los perfiles y las copias de seguridad, y la memoria del Guardián de predeterminadas.</translation>
+    </message>
+    <message>
+        <source>The settings: the guard on or off and its interval, automatic backups and update checks.</source>
+        <translation>Las preferencias: el Guardián activado o desactivado y su intervalo, las copias de seguridad automáticas y la búsqueda de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>Present while &quot;Open at login&quot; is on: the session starts openwright --background.</source>
+        <translation>Existe mientras «Abrir al iniciar sesión» está activado: la sesión inicia openwright --background.</translation>
+    </message>
+    <message>
+        <source>The defaults that set changes, with the desktop&apos;s own list (such as gnome-mimeapps.list) where that would otherwise win.</source>
+        <translation>Las predeterminadas que cambia set, junto con la lista propia del escritorio (como gnome-mimeapps.list) allí donde, si no, esta prevalecería.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s and the distribution&apos;s defaults, read after the user&apos;s; never written.</source>
+        <translation>Las predeterminadas del administrador y de la distribución, que se leen después de las del usuario; nunca se escriben.</translation>
+    </message>
+    <message>
+        <source>An older place of the user&apos;s defaults, still read by the system; the Clean Up moves what it decides.</source>
+        <translation>Un lugar antiguo de las predeterminadas del usuario que el sistema aún lee; «Limpiar» traslada lo que allí se decide.</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s browser setting ([General] BrowserApplication), read and written by set.</source>
+        <translation>El ajuste de navegador de KDE ([General] BrowserApplication), que set lee y escribe.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s browser setting (WebBrowser, the name of an Xfce helper), read and written by set; the system&apos;s is in $XDG_CONFIG_DIRS/xfce4/helpers.rc.</source>
+        <translation>El ajuste de navegador de Xfce (WebBrowser, el nombre de un ayudante de Xfce), que set lee y escribe; el del sistema está en $XDG_CONFIG_DIRS/xfce4/helpers.rc.</translation>
+    </message>
+    <message>
+        <source>The Xfce helper set writes for a browser that no installed helper starts.</source>
+        <translation>El ayudante de Xfce que escribe set para un navegador que no inicia ningún ayudante instalado.</translation>
+    </message>
+    <message>
+        <source>With --system: the system&apos;s backups and data, kept apart from every person&apos;s (OPENWRIGHT_SYSTEM_DATA).</source>
+        <translation>Con --system: las copias de seguridad y los datos del sistema, guardados aparte de los de cada persona (OPENWRIGHT_SYSTEM_DATA).</translation>
+    </message>
+    <message>
+        <source>What opens PDF files and email links.</source>
+        <translation>Qué abre los archivos PDF y los enlaces de correo electrónico.</translation>
+    </message>
+    <message>
+        <source>Why Markdown files open where they do: every list the system reads, in its order.</source>
+        <translation>Por qué los archivos Markdown se abren donde se abren: cada lista que lee el sistema, en su orden.</translation>
+    </message>
+    <message>
+        <source>Make Firefox the web browser: links, secure links and web pages together.</source>
+        <translation>Hacer de Firefox el navegador web: enlaces, enlaces seguros y páginas web a la vez.</translation>
+    </message>
+    <message>
+        <source>Make VLC the default for every video type it declares.</source>
+        <translation>Hacer de VLC la predeterminada para todos los tipos de vídeo que declara.</translation>
+    </message>
+    <message>
+        <source>Ask in a script whether Thunderbird opens email links.</source>
+        <translation>Preguntar en un script si Thunderbird abre los enlaces de correo electrónico.</translation>
+    </message>
+    <message>
+        <source>Write the profile Work to a file, to import elsewhere.</source>
+        <translation>Escribir el perfil Work en un archivo, para importarlo en otro lugar.</translation>
+    </message>
+    <message>
+        <source>The same answer as one JSON document, for scripts.</source>
+        <translation>La misma respuesta como un único documento JSON, para scripts.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hecho.</translation>
+    </message>
+    <message>
+        <source>A change did not succeed, or the command could not be carried out.</source>
+        <translation>Un cambio no tuvo éxito, o no se pudo llevar a cabo la orden.</translation>
+    </message>
+    <message>
+        <source>Bad input: an unknown command or option, text that is not a type, a type the system does not recognise, or an unknown or ambiguous application or name.</source>
+        <translation>Entrada incorrecta: una orden u opción desconocida, un texto que no es un tipo, un tipo que el sistema no reconoce, o una aplicación o un nombre desconocidos o ambiguos.</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SINOPSIS</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIPCIÓN</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>ÓRDENES</translation>
+    </message>
+    <message>
+        <source>ARGUMENTS</source>
+        <translation>ARGUMENTOS</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPCIONES</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>ESTADO DE SALIDA</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>ENTORNO</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>ARCHIVOS</translation>
+    </message>
+    <message>
+        <source>EXAMPLES</source>
+        <translation>EJEMPLOS</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>VÉASE TAMBIÉN</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Modo de empleo:</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Órdenes:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Estado de salida:</translation>
+    </message>
+    <message>
+        <source>See &quot;%1&quot; for one command.</source>
+        <translation>Consulte «%1» para una sola orden.</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>Órdenes de usuario</translation>
+    </message>
+    <message>
+        <source>show and change which application opens each file and link type</source>
+        <translation>muestra y cambia qué aplicación abre cada tipo de archivo y de enlace</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1871,6 +1871,519 @@
         <source>removed</source>
         <translation>supprimée</translation>
     </message>
+    <message>
+        <source>Declares no types in its desktop entry.</source>
+        <translation>Ne déclare aucun type dans son entrée de bureau.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Declares %n types; the default for %1 of them.</source>
+        <translation>
+            <numerusform>Déclare %n type ; par défaut pour %1 d’entre eux.</numerusform>
+            <numerusform>Déclare %n types ; par défaut pour %1 d’entre eux.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>La modification n’a pas pu être effectuée</translation>
+    </message>
+    <message>
+        <source>Kept a copy as %1</source>
+        <translation>Copie conservée sous le nom %1</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corrigé : %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Non corrigé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Left alone: %n no longer found, as the files changed meanwhile.</source>
+        <translation>
+            <numerusform>Laissé tel quel : %n problème qui n’apparaît plus, car les fichiers ont changé entre-temps.</numerusform>
+            <numerusform>Laissés tels quels : %n problèmes qui n’apparaissent plus, car les fichiers ont changé entre-temps.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli help</name>
+    <message>
+        <source>Show which application opens each type</source>
+        <translation>Afficher l’application qui ouvre chaque type</translation>
+    </message>
+    <message>
+        <source>Shows each type&apos;s display form, title and current application, by name and desktop-file ID. Without TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With --candidates, every application that can open each type too, the current one marked with *.</source>
+        <translation>Affiche pour chaque type sa forme d’affichage, son titre et son application actuelle, par nom et par identifiant de fichier desktop. Sans TARGETs, tous les types que suit Openwright, dans les sections de sa barre latérale ; les types épinglés sont marqués. Avec --candidates, également toutes les applications pouvant ouvrir chaque type, l’actuelle marquée d’un *.</translation>
+    </message>
+    <message>
+        <source>List every type the system knows, with what opens it</source>
+        <translation>Lister tous les types que connaît le système, avec ce qui les ouvre</translation>
+    </message>
+    <message>
+        <source>Lists every MIME type of the shared MIME database and every link type an installed application declares, grouped by media type: its MIME type, its description, its file-name patterns, the application that opens it and where that answer comes from. With TEXT, only the types whose MIME type, description, patterns or application hold it, in any case.</source>
+        <translation>Liste chaque type MIME de la base de données MIME partagée et chaque type de lien déclaré par une application installée, regroupés par type de média : son type MIME, sa description, ses motifs de nom de fichier, l’application qui l’ouvre et l’origine de cette réponse. Avec TEXT, seulement les types dont le type MIME, la description, les motifs ou l’application le contiennent, sans tenir compte de la casse.</translation>
+    </message>
+    <message>
+        <source>Make APP open each TARGET</source>
+        <translation>Faire ouvrir chaque TARGET par APP</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for each TARGET, all in one go, and prints each outcome (Changed, Already the default, or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is refused, and nothing is changed, unless --force is given. Choosing a web browser for http: sets https:, .html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; with several, {&quot;changes&quot;: [...]} with one object each. With a family (video/*, audio/*, image/*, text/*) or --all in place of the TARGETs, every type APP declares there.</source>
+        <translation>Fait d’APP l’application par défaut de chaque TARGET, en une seule fois, et affiche chaque résultat (Modifié, Déjà l’application par défaut, ou la raison de l’échec) et ce qui ouvre maintenant chaque TARGET. Une application qui n’indique pas pouvoir ouvrir un TARGET est refusée, et rien n’est modifié, sauf si --force est indiqué. Choisir un navigateur web pour http: définit aussi https:, .html et .htm. Renvoie le code 1 quand une modification a échoué. Avec --json et un seul TARGET, un objet ; avec plusieurs, {&quot;changes&quot;: [...]} avec un objet pour chacun. Avec une famille (video/*, audio/*, image/*, text/*) ou --all à la place des TARGETs, tous les types qu’APP y déclare.</translation>
+    </message>
+    <message>
+        <source>Let the system choose what opens each TARGET again</source>
+        <translation>Laisser de nouveau le système choisir ce qui ouvre chaque TARGET</translation>
+    </message>
+    <message>
+        <source>Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop&apos;s own list, and the associations that choices added), so that each opens in what the system chooses by itself, and prints what that is. While automatic backups are on, the current defaults are backed up first. Exits with 1 when a choice could not be removed.</source>
+        <translation>Supprime votre propre choix pour chaque TARGET (sa ligne dans votre mimeapps.list et dans la liste propre à votre bureau, ainsi que les associations que des choix ont ajoutées), pour que chacun s’ouvre dans ce que le système choisit de lui-même, et affiche de quoi il s’agit. Tant que les sauvegardes automatiques sont activées, les applications par défaut actuelles sont d’abord sauvegardées. Renvoie le code 1 quand un choix n’a pas pu être supprimé.</translation>
+    </message>
+    <message>
+        <source>Exit with 0 when APP opens TARGET, 1 when not</source>
+        <translation>Renvoyer 0 si APP ouvre TARGET, 1 sinon</translation>
+    </message>
+    <message>
+        <source>Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program when it is an identity.</source>
+        <translation>Indique si APP est l’application par défaut de TARGET, pour les scripts : affiche yes ou no et renvoie 0 ou 1, comme le fait xdg-settings check. Quand APP est un identifiant de fichier desktop, seule cette entrée précise compte ; quand c’est une identité, n’importe quel empaquetage du programme compte.</translation>
+    </message>
+    <message>
+        <source>Explain which list decides the application for TARGET</source>
+        <translation>Expliquer quelle liste décide de l’application pour TARGET</translation>
+    </message>
+    <message>
+        <source>Explains why TARGET opens where it does: every mimeapps.list the system reads, in the order of the freedesktop.org standard (your desktop&apos;s own list, yours, the administrator&apos;s, the distribution&apos;s, then the installed applications), what each says about the type, which entries are skipped because their application is not installed, and which one decides.</source>
+        <translation>Explique pourquoi TARGET s’ouvre là où il s’ouvre : chaque mimeapps.list que lit le système, dans l’ordre de la norme freedesktop.org (la liste propre à votre bureau, la vôtre, celle de l’administrateur, celle de la distribution, puis les applications installées), ce que chaque liste dit du type, quelles entrées sont ignorées parce que leur application n’est pas installée, et laquelle décide.</translation>
+    </message>
+    <message>
+        <source>Show the order in which the system offers applications for TARGET</source>
+        <translation>Afficher l’ordre dans lequel le système propose les applications pour TARGET</translation>
+    </message>
+    <message>
+        <source>Lists every application the system offers for TARGET, in the order it tries them, as gio mime lists them: the default first, then the applications added for it, then the others. The default is marked, and so are the applications that open it only as a parent type (a text editor for source code); the applications you removed from it follow. Change it with reorder, remove and restore-association.</source>
+        <translation>Liste chaque application que le système propose pour TARGET, dans l’ordre où il les essaie, comme les liste gio mime : l’application par défaut d’abord, puis les applications ajoutées pour ce type, puis les autres. L’application par défaut est marquée, de même que les applications qui ne l’ouvrent que comme type parent (un éditeur de texte pour du code source) ; les applications que vous en avez retirées suivent. Modifiez cet ordre avec reorder, remove et restore-association.</translation>
+    </message>
+    <message>
+        <source>Make the system offer the APPs first for TARGET, in this order</source>
+        <translation>Faire que le système propose d’abord les APPs pour TARGET, dans cet ordre</translation>
+    </message>
+    <message>
+        <source>Writes the APPs, in this order, as the default line of TARGET and its fallbacks and as associations added for it, in your mimeapps.list (and in your desktop&apos;s own list where that names TARGET): the first APP becomes the default, and the system offers the others next. A web browser&apos;s links, secure links and pages take the order together, and on KDE and Xfce the desktop&apos;s own browser setting takes the first APP. While automatic backups are on, the current defaults are backed up first. Prints the outcome and the new order; exits with 1 when the change did not succeed.</source>
+        <translation>Écrit les APPs, dans cet ordre, comme ligne par défaut de TARGET avec ses solutions de repli et comme associations ajoutées pour ce type, dans votre mimeapps.list (et dans la liste propre à votre bureau si elle nomme TARGET) : la première APP devient l’application par défaut, et le système propose les autres ensuite. Les liens, les liens sécurisés et les pages d’un navigateur web prennent l’ordre ensemble, et sous KDE et Xfce, le réglage de navigateur propre au bureau prend la première APP. Tant que les sauvegardes automatiques sont activées, les applications par défaut actuelles sont d’abord sauvegardées. Affiche le résultat et le nouvel ordre ; renvoie le code 1 quand la modification a échoué.</translation>
+    </message>
+    <message>
+        <source>Stop the system offering APP for TARGET</source>
+        <translation>Empêcher le système de proposer APP pour TARGET</translation>
+    </message>
+    <message>
+        <source>Removes APP from what the system offers for TARGET: a [Removed Associations] line in your mimeapps.list, and APP leaves your default and added lines of TARGET. The system reads removals only in mimeapps.list, not in a desktop&apos;s own list: where the system still offers APP, the outcome says so. Undo it with restore-association. Backed up first, as every change; exits with 1 when the change did not succeed.</source>
+        <translation>Retire APP de ce que le système propose pour TARGET : une ligne [Removed Associations] dans votre mimeapps.list, et APP quitte vos lignes d’application par défaut et d’applications ajoutées de TARGET. Le système ne lit les suppressions que dans mimeapps.list, pas dans la liste propre à un bureau : si le système propose toujours APP, le résultat l’indique. Annulez avec restore-association. Une sauvegarde est faite d’abord, comme pour toute modification ; renvoie le code 1 quand la modification a échoué.</translation>
+    </message>
+    <message>
+        <source>Let the system offer APP for TARGET again</source>
+        <translation>Laisser de nouveau le système proposer APP pour TARGET</translation>
+    </message>
+    <message>
+        <source>Takes APP off the applications you removed from TARGET, so that the system offers it again, and prints the new order.</source>
+        <translation>Enlève APP des applications que vous avez retirées de TARGET, pour que le système la propose de nouveau, et affiche le nouvel ordre.</translation>
+    </message>
+    <message>
+        <source>Show the health score and the types that need attention</source>
+        <translation>Afficher le score de santé et les types qui demandent votre attention</translation>
+    </message>
+    <message>
+        <source>Shows the share of known types that open in a specific, installed application, and lists the types that need attention.</source>
+        <translation>Affiche la part des types connus qui s’ouvrent dans une application précise et installée, et liste les types qui demandent votre attention.</translation>
+    </message>
+    <message>
+        <source>Show the types APP declares and where it is the default</source>
+        <translation>Afficher les types que déclare APP et ceux dont elle est l’application par défaut</translation>
+    </message>
+    <message>
+        <source>Lists the MIME types APP&apos;s desktop entry declares, by family (Video, Audio, Images, Documents, Text &amp; Code, Archives, Links, Other), with what opens each now. To make APP the default for a family, use set video/* APP (or audio/*, image/*, text/*), or set --all APP for every type it declares.</source>
+        <translation>Liste les types MIME que déclare l’entrée de bureau d’APP, par famille (Vidéo, Audio, Images, Documents, Texte et code, Archives, Liens, Autres), avec ce qui ouvre chacun actuellement. Pour faire d’APP l’application par défaut d’une famille, utilisez set video/* APP (ou audio/*, image/*, text/*), ou set --all APP pour tous les types qu’elle déclare.</translation>
+    </message>
+    <message>
+        <source>Let the Default Guard watch TARGET</source>
+        <translation>Faire surveiller TARGET par le Gardien des applications par défaut</translation>
+    </message>
+    <message>
+        <source>Pins TARGET, one of the types Openwright lists: when another application takes it over, the running Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the application back at once and tells you, offering to allow the new one; after three takeovers within a minute it stops and waits for you. Without --keep, a kept type goes back to asking.</source>
+        <translation>Épingle TARGET, l’un des types que liste Openwright : quand une autre application se l’approprie, l’Openwright en cours vous avertit et propose de rétablir la précédente. Avec --keep, il garde toujours TARGET : il rétablit aussitôt l’application et vous en informe, en proposant d’autoriser la nouvelle ; après trois reprises en une minute, il s’arrête et attend votre décision. Sans --keep, un type gardé recommence à vous demander.</translation>
+    </message>
+    <message>
+        <source>Stop watching TARGET</source>
+        <translation>Ne plus surveiller TARGET</translation>
+    </message>
+    <message>
+        <source>Unpins TARGET.</source>
+        <translation>Désépingle TARGET.</translation>
+    </message>
+    <message>
+        <source>Check the defaults now and print the changes found</source>
+        <translation>Vérifier maintenant les applications par défaut et afficher les changements trouvés</translation>
+    </message>
+    <message>
+        <source>Reads every watched default now, records it as the Default Guard does, and prints the changes it found since the last check.</source>
+        <translation>Lit maintenant chaque application par défaut surveillée, l’enregistre comme le fait le Gardien des applications par défaut, et affiche les changements trouvés depuis la dernière vérification.</translation>
+    </message>
+    <message>
+        <source>Print the pinned types and the changes the Default Guard spotted</source>
+        <translation>Afficher les types épinglés et les changements repérés par le Gardien des applications par défaut</translation>
+    </message>
+    <message>
+        <source>Prints the pinned types (kept ones marked) and the changes the Default Guard spotted, newest first, with the program that probably made each where that can be told.</source>
+        <translation>Affiche les types épinglés (ceux toujours gardés étant marqués) et les changements repérés par le Gardien des applications par défaut, du plus récent au plus ancien, avec le programme qui a probablement fait chacun d’eux quand on peut le déterminer.</translation>
+    </message>
+    <message>
+        <source>Find problems in your defaults files, and fix them</source>
+        <translation>Trouver les problèmes de vos fichiers d’applications par défaut, et les corriger</translation>
+    </message>
+    <message>
+        <source>Checks your own defaults files (mimeapps.list, your desktop&apos;s own list, the older lists in your applications folder) and your own desktop entries, and lists each problem with its file and line: lines naming applications no longer installed, another name of a type hiding its line, a type set twice, a default that is also removed, an older list or another desktop&apos;s list deciding instead of yours, entries of old &quot;open with a command&quot; dialogs and entries whose program is gone. A list that is a read-only link made by a configuration tool is explained, never changed. With --fix, repairs them: every changed file is first copied beside itself as NAME.before-cleanup-N, the defaults are backed up, and each file is written whole or not at all. Exits with 1 when a file could not be written.</source>
+        <translation>Vérifie vos propres fichiers d’applications par défaut (mimeapps.list, la liste propre à votre bureau, les anciennes listes de votre dossier applications) et vos propres entrées de bureau, et liste chaque problème avec son fichier et sa ligne : lignes nommant des applications qui ne sont plus installées, autre nom d’un type masquant sa ligne, type défini deux fois, application par défaut également retirée, ancienne liste ou liste d’un autre bureau décidant à la place de la vôtre, entrées d’anciennes boîtes de dialogue « ouvrir avec une commande » et entrées dont le programme a disparu. Une liste qui est un lien en lecture seule créé par un outil de configuration est expliquée, jamais modifiée. Avec --fix, les répare : chaque fichier modifié est d’abord copié à côté de lui-même sous le nom NAME.before-cleanup-N, les applications par défaut sont sauvegardées, et chaque fichier est écrit en entier ou pas du tout. Renvoie le code 1 quand un fichier n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>List the profiles and what applying each would change</source>
+        <translation>Lister les profils et ce que chacun changerait s’il était appliqué</translation>
+    </message>
+    <message>
+        <source>Lists the built-in profiles and your own, each with its id and what applying it would change.</source>
+        <translation>Liste les profils intégrés et les vôtres, chacun avec son identifiant et ce qu’il changerait s’il était appliqué.</translation>
+    </message>
+    <message>
+        <source>Show what applying profile NAME would do</source>
+        <translation>Afficher ce que ferait le profil NAME s’il était appliqué</translation>
+    </message>
+    <message>
+        <source>Shows, type by type, what applying profile NAME would change, which defaults are already set and which applications are not installed.</source>
+        <translation>Affiche, type par type, ce que changerait le profil NAME s’il était appliqué, quelles applications par défaut sont déjà en place et quelles applications ne sont pas installées.</translation>
+    </message>
+    <message>
+        <source>Apply profile NAME</source>
+        <translation>Appliquer le profil NAME</translation>
+    </message>
+    <message>
+        <source>Applies profile NAME and prints each step&apos;s outcome. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>Applique le profil NAME et affiche le résultat de chaque étape. Tant que les sauvegardes automatiques sont activées, les applications par défaut actuelles sont d’abord sauvegardées. Renvoie le code 1 quand une modification a échoué.</translation>
+    </message>
+    <message>
+        <source>Export profiles to FILE</source>
+        <translation>Exporter des profils vers FILE</translation>
+    </message>
+    <message>
+        <source>Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import and the window read. With --format=mimeapps, their defaults as a mimeapps.list fragment instead, for those who ship the file themselves; an entry whose application is not installed here is left out, with a comment.</source>
+        <translation>Écrit vos profils NAME... dans FILE, ou sans NAMEs tous les vôtres, au format que lisent profile import et la fenêtre. Avec --format=mimeapps, écrit plutôt leurs applications par défaut sous forme de fragment de mimeapps.list, pour ceux qui distribuent eux-mêmes ce fichier ; une entrée dont l’application n’est pas installée ici est omise, avec un commentaire.</translation>
+    </message>
+    <message>
+        <source>Add the profiles of an export file</source>
+        <translation>Ajouter les profils d’un fichier d’export</translation>
+    </message>
+    <message>
+        <source>Adds the profiles of an export FILE to your own; backups in it join your backups.</source>
+        <translation>Ajoute à vos profils ceux du fichier d’export FILE ; les sauvegardes qu’il contient rejoignent les vôtres.</translation>
+    </message>
+    <message>
+        <source>List the backups, newest first</source>
+        <translation>Lister les sauvegardes, de la plus récente à la plus ancienne</translation>
+    </message>
+    <message>
+        <source>Lists the backups, newest first, with their ids, why each was taken and how it differs from now.</source>
+        <translation>Liste les sauvegardes, de la plus récente à la plus ancienne, avec leurs identifiants, la raison de chacune et ce qui la distingue de l’état actuel.</translation>
+    </message>
+    <message>
+        <source>Back up the current defaults</source>
+        <translation>Sauvegarder les applications par défaut actuelles</translation>
+    </message>
+    <message>
+        <source>Saves the current defaults as a backup.</source>
+        <translation>Enregistre les applications par défaut actuelles dans une sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Restore backup NAME</source>
+        <translation>Restaurer la sauvegarde NAME</translation>
+    </message>
+    <message>
+        <source>Puts back the defaults of backup NAME. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>Remet en place les applications par défaut de la sauvegarde NAME. Tant que les sauvegardes automatiques sont activées, les applications par défaut actuelles sont d’abord sauvegardées. Renvoie le code 1 quand une modification a échoué.</translation>
+    </message>
+    <message>
+        <source>Delete backup NAME</source>
+        <translation>Supprimer la sauvegarde NAME</translation>
+    </message>
+    <message>
+        <source>Deletes backup NAME.</source>
+        <translation>Supprime la sauvegarde NAME.</translation>
+    </message>
+    <message>
+        <source>Show help for a command</source>
+        <translation>Afficher l’aide d’une commande</translation>
+    </message>
+    <message>
+        <source>Shows the help of COMMAND, or of the program.</source>
+        <translation>Affiche l’aide de COMMAND, ou celle du programme.</translation>
+    </message>
+    <message>
+        <source>Make APP open every type it declares in FAMILY</source>
+        <translation>Faire ouvrir par APP tous les types qu’elle déclare dans FAMILY</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or text/* for text and code), or with --all for every type it declares, and never for a type it does not declare. Prints each type with its outcome; the changes run as one batch after a backup.</source>
+        <translation>Fait d’APP l’application par défaut des types que déclare son entrée de bureau dans FAMILY (video/*, audio/*, image/*, ou text/* pour le texte et le code), ou, avec --all, de tous les types qu’elle déclare, et jamais d’un type qu’elle ne déclare pas. Affiche chaque type avec son résultat ; les modifications sont effectuées en un seul lot après une sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Shows and changes which installed application opens each kind of file (by extension) and each kind of link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain text, or with --json one JSON document for scripts.</source>
+        <translation>Affiche et modifie l’application installée qui ouvre chaque type de fichier (par extension) et chaque type de lien (par schéma d’URL). Sans commande, démarre l’application. Les commandes n’ont besoin d’aucun affichage graphique ; elles écrivent du texte brut, ou avec --json un document JSON pour les scripts.</translation>
+    </message>
+    <message>
+        <source>Commands that change Openwright&apos;s data (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply and import, backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two never overwrite each other&apos;s files; otherwise the command holds Openwright&apos;s lock while it runs, and a window started meanwhile waits for it.</source>
+        <translation>Les commandes qui modifient les données d’Openwright (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply et import, backup now, restore et delete) sont exécutées par l’Openwright en cours s’il y en a un, afin que les deux n’écrasent jamais les fichiers l’un de l’autre ; sinon, la commande détient le verrou d’Openwright pendant son exécution, et une fenêtre ouverte entre-temps l’attend.</translation>
+    </message>
+    <message>
+        <source>A file extension (.pdf or pdf), a link type ending in a colon (mailto:), a MIME type (application/pdf, inode/directory; an alias such as application/x-pdf is read as the type it stands for), the role terminal (the terminal that programs which run in one open in), or a file or folder (./report.pdf, ~/Downloads): the type the system gives it by its name and contents. A word is a path when it starts with /, ./, ../ or ~, or when it names an existing file and cannot be an extension (report.pdf); any other single word (pdf) is an extension, and .terminal the extension of that name.</source>
+        <translation>Une extension de fichier (.pdf ou pdf), un type de lien terminé par deux-points (mailto:), un type MIME (application/pdf, inode/directory ; un alias comme application/x-pdf est lu comme le type qu’il représente), le rôle terminal (le terminal dans lequel s’ouvrent les programmes qui s’exécutent dans un terminal), ou un fichier ou dossier (./report.pdf, ~/Downloads) : le type que le système lui donne d’après son nom et son contenu. Un mot est un chemin quand il commence par /, ./, ../ ou ~, ou quand il nomme un fichier existant et ne peut pas être une extension (report.pdf) ; tout autre mot isolé (pdf) est une extension, et .terminal l’extension de ce nom.</translation>
+    </message>
+    <message>
+        <source>A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity (com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other name starts so. An ambiguous name is refused with the choices listed.</source>
+        <translation>Un identifiant de fichier desktop (org.gnome.Evince ou org.gnome.Evince.desktop), une identité d’application (com.google.Chrome), ou un nom tel que l’affiche status --candidates ; le début d’un nom suffit quand aucun autre nom ne commence ainsi. Un nom ambigu est refusé, avec la liste des choix possibles.</translation>
+    </message>
+    <message>
+        <source>Words to look for, such as tex or *.md.</source>
+        <translation>Mots à rechercher, comme tex ou *.md.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s or backup&apos;s name, or its id as profile list and backup list show it.</source>
+        <translation>Le nom d’un profil ou d’une sauvegarde, ou son identifiant tel que l’affichent profile list et backup list.</translation>
+    </message>
+    <message>
+        <source>A file name, relative to the current folder.</source>
+        <translation>Un nom de fichier, relatif au dossier courant.</translation>
+    </message>
+    <message>
+        <source>Print one JSON document instead of text.</source>
+        <translation>Afficher un document JSON au lieu de texte.</translation>
+    </message>
+    <message>
+        <source>Show the help of the program, or of the command given.</source>
+        <translation>Afficher l’aide du programme, ou de la commande indiquée.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Afficher la version.</translation>
+    </message>
+    <message>
+        <source>Read or change what every new account of this machine gets: the system&apos;s list, the first folder of XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Changing needs root; backups are kept apart, in /var/lib/openwright.</source>
+        <translation>Lire ou modifier ce que reçoit chaque nouveau compte de cette machine : la liste du système, dans le premier dossier de XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Toute modification nécessite les droits root ; les sauvegardes sont conservées à part, dans /var/lib/openwright.</translation>
+    </message>
+    <message>
+        <source>With --system: read and write as DESKTOP (KDE, GNOME, XFCE) does, its own list first.</source>
+        <translation>Avec --system : lire et écrire comme le fait DESKTOP (KDE, GNOME, XFCE), sa propre liste en premier.</translation>
+    </message>
+    <message>
+        <source>With a command that changes: also show its outcome as a desktop notification, for a command started where no terminal shows what it prints (the desktop entry&apos;s Check Now and Back Up Now).</source>
+        <translation>Avec une commande qui modifie : afficher aussi son résultat dans une notification de bureau, pour une commande lancée là où aucun terminal ne montre ce qu’elle écrit (Vérifier maintenant et Sauvegarder maintenant de l’entrée de bureau).</translation>
+    </message>
+    <message>
+        <source>Without a command: start with the window hidden, guarding from the tray (as at login).</source>
+        <translation>Sans commande : démarrer avec la fenêtre masquée, en surveillant depuis la zone de notification (comme à la connexion).</translation>
+    </message>
+    <message>
+        <source>The language of the texts: German, French, Spanish, Brazilian Portuguese or Italian, else English. Dates and numbers in a sentence follow its language. --json output is always English.</source>
+        <translation>La langue des textes : allemand, français, espagnol, portugais du Brésil ou italien, sinon anglais. Les dates et les nombres dans une phrase suivent sa langue. La sortie de --json est toujours en anglais.</translation>
+    </message>
+    <message>
+        <source>The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set; on XFCE and KDE the desktop&apos;s own browser setting is read and written with the web links.</source>
+        <translation>Les bureaux dont la liste d’applications par défaut propre (comme gnome-mimeapps.list) est lue en premier et aussi écrite par set ; sous XFCE et KDE, le réglage de navigateur propre au bureau est lu et écrit avec les liens web.</translation>
+    </message>
+    <message>
+        <source>Where mimeapps.list and the settings are (default ~/.config).</source>
+        <translation>L’emplacement de mimeapps.list et des paramètres (par défaut ~/.config).</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s defaults lists and desktop settings, below the user&apos;s (default /etc/xdg).</source>
+        <translation>Les listes d’applications par défaut et les réglages de bureau de l’administrateur, après ceux de l’utilisateur (par défaut /etc/xdg).</translation>
+    </message>
+    <message>
+        <source>Where the applications of your own and Openwright&apos;s data files are (default ~/.local/share).</source>
+        <translation>L’emplacement de vos propres applications et des fichiers de données d’Openwright (par défaut ~/.local/share).</translation>
+    </message>
+    <message>
+        <source>Where the installed applications, the distribution&apos;s defaults lists, the MIME database and Xfce&apos;s helpers are (default /usr/local/share:/usr/share).</source>
+        <translation>L’emplacement des applications installées, des listes d’applications par défaut de la distribution, de la base de données MIME et des assistants de Xfce (par défaut /usr/local/share:/usr/share).</translation>
+    </message>
+    <message>
+        <source>On Xfce, when its browser setting is Debian&apos;s sensible-browser helper: the browser that helper starts, before the x-www-browser alternative.</source>
+        <translation>Sous Xfce, quand son réglage de navigateur est l’assistant sensible-browser de Debian : le navigateur que lance cet assistant, avant l’alternative x-www-browser.</translation>
+    </message>
+    <message>
+        <source>When set and not empty, text output has no colours.</source>
+        <translation>Si elle est définie et non vide, la sortie texte n’a pas de couleurs.</translation>
+    </message>
+    <message>
+        <source>With --system: where the system&apos;s backups are kept (default /var/lib/openwright).</source>
+        <translation>Avec --system : l’emplacement où sont conservées les sauvegardes du système (par défaut /var/lib/openwright).</translation>
+    </message>
+    <message>
+        <source>When set to 1, the texts are shown in the pseudo-translation (longer, accented and bracketed), to find texts left untranslated or cut off.</source>
+        <translation>Si elle vaut 1, les textes sont affichés dans la pseudo-traduction (plus longs, accentués et entre crochets), pour repérer les textes non traduits ou tronqués.</translation>
+    </message>
+    <message>
+        <source>custom-types.json, profiles.json and guard.json: the added types, the profiles and backups, and the Default Guard&apos;s memory.</source>
+        <translation>custom-types.json, profiles.json et guard.json : les types ajoutés, les profils et les sauvegardes, et la mémoire du Gardien des applications par défaut.</translation>
+    </message>
+    <message>
+        <source>The settings: the guard on or off and its interval, automatic backups and update checks.</source>
+        <translation>Les paramètres : le Gardien activé ou non et son intervalle, les sauvegardes automatiques et la recherche de mises à jour.</translation>
+    </message>
+    <message>
+        <source>Present while &quot;Open at login&quot; is on: the session starts openwright --background.</source>
+        <translation>Présent tant que « Ouvrir à la connexion » est activé : la session lance openwright --background.</translation>
+    </message>
+    <message>
+        <source>The defaults that set changes, with the desktop&apos;s own list (such as gnome-mimeapps.list) where that would otherwise win.</source>
+        <translation>Les applications par défaut que modifie set, avec la liste propre au bureau (comme gnome-mimeapps.list) là où elle l’emporterait sinon.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s and the distribution&apos;s defaults, read after the user&apos;s; never written.</source>
+        <translation>Les applications par défaut de l’administrateur et de la distribution, lues après celles de l’utilisateur ; jamais écrites.</translation>
+    </message>
+    <message>
+        <source>An older place of the user&apos;s defaults, still read by the system; the Clean Up moves what it decides.</source>
+        <translation>Un ancien emplacement des applications par défaut de l’utilisateur, encore lu par le système ; Nettoyer déplace ce qui y est décidé.</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s browser setting ([General] BrowserApplication), read and written by set.</source>
+        <translation>Le réglage de navigateur de KDE ([General] BrowserApplication), lu et écrit par set.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s browser setting (WebBrowser, the name of an Xfce helper), read and written by set; the system&apos;s is in $XDG_CONFIG_DIRS/xfce4/helpers.rc.</source>
+        <translation>Le réglage de navigateur de Xfce (WebBrowser, le nom d’un assistant Xfce), lu et écrit par set ; celui du système se trouve dans $XDG_CONFIG_DIRS/xfce4/helpers.rc.</translation>
+    </message>
+    <message>
+        <source>The Xfce helper set writes for a browser that no installed helper starts.</source>
+        <translation>L’assistant Xfce qu’écrit set pour un navigateur qu’aucun assistant installé ne lance.</translation>
+    </message>
+    <message>
+        <source>With --system: the system&apos;s backups and data, kept apart from every person&apos;s (OPENWRIGHT_SYSTEM_DATA).</source>
+        <translation>Avec --system : les sauvegardes et les données du système, conservées à part de celles de chaque personne (OPENWRIGHT_SYSTEM_DATA).</translation>
+    </message>
+    <message>
+        <source>What opens PDF files and email links.</source>
+        <translation>Ce qui ouvre les fichiers PDF et les liens de courriel.</translation>
+    </message>
+    <message>
+        <source>Why Markdown files open where they do: every list the system reads, in its order.</source>
+        <translation>Pourquoi les fichiers Markdown s’ouvrent là où ils s’ouvrent : chaque liste que lit le système, dans son ordre.</translation>
+    </message>
+    <message>
+        <source>Make Firefox the web browser: links, secure links and web pages together.</source>
+        <translation>Faire de Firefox le navigateur web : liens, liens sécurisés et pages web ensemble.</translation>
+    </message>
+    <message>
+        <source>Make VLC the default for every video type it declares.</source>
+        <translation>Faire de VLC l’application par défaut de chaque type vidéo qu’il déclare.</translation>
+    </message>
+    <message>
+        <source>Ask in a script whether Thunderbird opens email links.</source>
+        <translation>Demander dans un script si Thunderbird ouvre les liens de courriel.</translation>
+    </message>
+    <message>
+        <source>Write the profile Work to a file, to import elsewhere.</source>
+        <translation>Écrire le profil Work dans un fichier, à importer ailleurs.</translation>
+    </message>
+    <message>
+        <source>The same answer as one JSON document, for scripts.</source>
+        <translation>La même réponse sous forme d’un document JSON, pour les scripts.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>A change did not succeed, or the command could not be carried out.</source>
+        <translation>Une modification a échoué, ou la commande n’a pas pu être exécutée.</translation>
+    </message>
+    <message>
+        <source>Bad input: an unknown command or option, text that is not a type, a type the system does not recognise, or an unknown or ambiguous application or name.</source>
+        <translation>Entrée incorrecte : commande ou option inconnue, texte qui n’est pas un type, type que le système ne reconnaît pas, ou application ou nom inconnus ou ambigus.</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>COMMANDES</translation>
+    </message>
+    <message>
+        <source>ARGUMENTS</source>
+        <translation>ARGUMENTS</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>CODE DE RETOUR</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>ENVIRONNEMENT</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>FICHIERS</translation>
+    </message>
+    <message>
+        <source>EXAMPLES</source>
+        <translation>EXEMPLES</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>VOIR AUSSI</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Utilisation :</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commandes :</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments :</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Code de retour :</translation>
+    </message>
+    <message>
+        <source>See &quot;%1&quot; for one command.</source>
+        <translation>Voir « %1 » pour une seule commande.</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>Commandes de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>show and change which application opens each file and link type</source>
+        <translation>affiche et change l&apos;application qui ouvre chaque type de fichier et de lien</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -1871,6 +1871,519 @@
         <source>removed</source>
         <translation>rimossa</translation>
     </message>
+    <message>
+        <source>Declares no types in its desktop entry.</source>
+        <translation>Non dichiara tipi nella sua voce desktop.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Declares %n types; the default for %1 of them.</source>
+        <translation>
+            <numerusform>Dichiara %n tipo; è la predefinita per %1 di essi.</numerusform>
+            <numerusform>Dichiara %n tipi; è la predefinita per %1 di essi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>Impossibile effettuare la modifica</translation>
+    </message>
+    <message>
+        <source>Kept a copy as %1</source>
+        <translation>Copia conservata come %1</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corretto: %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Non corretto: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Left alone: %n no longer found, as the files changed meanwhile.</source>
+        <translation>
+            <numerusform>Lasciato invariato: %n problema non più trovato, perché nel frattempo i file sono cambiati.</numerusform>
+            <numerusform>Lasciati invariati: %n problemi non più trovati, perché nel frattempo i file sono cambiati.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli help</name>
+    <message>
+        <source>Show which application opens each type</source>
+        <translation>Mostra quale applicazione apre ogni tipo</translation>
+    </message>
+    <message>
+        <source>Shows each type&apos;s display form, title and current application, by name and desktop-file ID. Without TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With --candidates, every application that can open each type too, the current one marked with *.</source>
+        <translation>Mostra per ogni tipo la forma visualizzata, il titolo e l&apos;applicazione attuale, con nome e ID del file desktop. Senza TARGETs, tutti i tipi che Openwright segue, nelle sezioni della sua barra laterale; i tipi fissati sono contrassegnati. Con --candidates, anche tutte le applicazioni che possono aprire ogni tipo, con quella attuale contrassegnata da *.</translation>
+    </message>
+    <message>
+        <source>List every type the system knows, with what opens it</source>
+        <translation>Elenca tutti i tipi noti al sistema, con ciò che li apre</translation>
+    </message>
+    <message>
+        <source>Lists every MIME type of the shared MIME database and every link type an installed application declares, grouped by media type: its MIME type, its description, its file-name patterns, the application that opens it and where that answer comes from. With TEXT, only the types whose MIME type, description, patterns or application hold it, in any case.</source>
+        <translation>Elenca tutti i tipi MIME del database MIME condiviso e tutti i tipi di link dichiarati da un&apos;applicazione installata, raggruppati per tipo di media: il tipo MIME, la descrizione, i modelli di nome file, l&apos;applicazione che lo apre e da dove viene questa risposta. Con TEXT, solo i tipi il cui tipo MIME, descrizione, modelli o applicazione lo contengono, senza distinzione tra maiuscole e minuscole.</translation>
+    </message>
+    <message>
+        <source>Make APP open each TARGET</source>
+        <translation>Fa aprire ogni TARGET con APP</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for each TARGET, all in one go, and prints each outcome (Changed, Already the default, or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is refused, and nothing is changed, unless --force is given. Choosing a web browser for http: sets https:, .html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; with several, {&quot;changes&quot;: [...]} with one object each. With a family (video/*, audio/*, image/*, text/*) or --all in place of the TARGETs, every type APP declares there.</source>
+        <translation>Rende APP la predefinita per ogni TARGET, tutto in una volta, e stampa ogni esito (Cambiata, È già l&apos;applicazione predefinita, o il motivo per cui no) e cosa apre ora ogni TARGET. Un&apos;applicazione che non dichiara di poter aprire un TARGET viene rifiutata, e non si cambia nulla, a meno che non si indichi --force. Scegliere un browser web per http: imposta con esso anche https:, .html e .htm. Esce con 1 quando una modifica non è riuscita. Con --json e un solo TARGET, un oggetto; con più TARGET, {&quot;changes&quot;: [...]} con un oggetto ciascuno. Con una famiglia (video/*, audio/*, image/*, text/*) o --all al posto dei TARGETs, tutti i tipi che APP vi dichiara.</translation>
+    </message>
+    <message>
+        <source>Let the system choose what opens each TARGET again</source>
+        <translation>Lascia di nuovo al sistema la scelta di cosa apre ogni TARGET</translation>
+    </message>
+    <message>
+        <source>Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop&apos;s own list, and the associations that choices added), so that each opens in what the system chooses by itself, and prints what that is. While automatic backups are on, the current defaults are backed up first. Exits with 1 when a choice could not be removed.</source>
+        <translation>Rimuove la tua scelta per ogni TARGET (la sua riga nel tuo mimeapps.list e nell&apos;elenco specifico del tuo desktop, e le associazioni aggiunte da quelle scelte), così che ognuno si apra con ciò che il sistema sceglie da sé, e stampa di cosa si tratta. Se i backup automatici sono attivi, prima viene eseguito un backup delle predefinite attuali. Esce con 1 quando non è stato possibile rimuovere una scelta.</translation>
+    </message>
+    <message>
+        <source>Exit with 0 when APP opens TARGET, 1 when not</source>
+        <translation>Esce con 0 se APP apre TARGET, con 1 se no</translation>
+    </message>
+    <message>
+        <source>Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program when it is an identity.</source>
+        <translation>Risponde se APP è la predefinita per TARGET, per gli script: stampa yes o no ed esce con 0 o 1, come fa xdg-settings check. Se APP è un ID del file desktop conta proprio quella voce; se è un&apos;identità, qualsiasi pacchettizzazione del programma.</translation>
+    </message>
+    <message>
+        <source>Explain which list decides the application for TARGET</source>
+        <translation>Spiega quale elenco decide l&apos;applicazione per TARGET</translation>
+    </message>
+    <message>
+        <source>Explains why TARGET opens where it does: every mimeapps.list the system reads, in the order of the freedesktop.org standard (your desktop&apos;s own list, yours, the administrator&apos;s, the distribution&apos;s, then the installed applications), what each says about the type, which entries are skipped because their application is not installed, and which one decides.</source>
+        <translation>Spiega perché TARGET si apre dove si apre: ogni mimeapps.list che il sistema legge, nell&apos;ordine dello standard freedesktop.org (l&apos;elenco specifico del tuo desktop, il tuo, quello dell&apos;amministratore, quello della distribuzione, poi le applicazioni installate), cosa dice ciascuno sul tipo, quali voci vengono saltate perché la loro applicazione non è installata, e quale decide.</translation>
+    </message>
+    <message>
+        <source>Show the order in which the system offers applications for TARGET</source>
+        <translation>Mostra l&apos;ordine in cui il sistema offre le applicazioni per TARGET</translation>
+    </message>
+    <message>
+        <source>Lists every application the system offers for TARGET, in the order it tries them, as gio mime lists them: the default first, then the applications added for it, then the others. The default is marked, and so are the applications that open it only as a parent type (a text editor for source code); the applications you removed from it follow. Change it with reorder, remove and restore-association.</source>
+        <translation>Elenca tutte le applicazioni che il sistema offre per TARGET, nell&apos;ordine in cui le prova, come le elenca gio mime: prima la predefinita, poi le applicazioni aggiunte per esso, poi le altre. La predefinita è contrassegnata, e così le applicazioni che lo aprono solo come tipo padre (un editor di testo per il codice sorgente); seguono le applicazioni che hai rimosso da esso. Cambia l&apos;ordine con reorder, remove e restore-association.</translation>
+    </message>
+    <message>
+        <source>Make the system offer the APPs first for TARGET, in this order</source>
+        <translation>Fa sì che il sistema offra per prime le APPs per TARGET, in quest&apos;ordine</translation>
+    </message>
+    <message>
+        <source>Writes the APPs, in this order, as the default line of TARGET and its fallbacks and as associations added for it, in your mimeapps.list (and in your desktop&apos;s own list where that names TARGET): the first APP becomes the default, and the system offers the others next. A web browser&apos;s links, secure links and pages take the order together, and on KDE and Xfce the desktop&apos;s own browser setting takes the first APP. While automatic backups are on, the current defaults are backed up first. Prints the outcome and the new order; exits with 1 when the change did not succeed.</source>
+        <translation>Scrive le APPs, in quest&apos;ordine, come riga della predefinita di TARGET e delle sue alternative e come associazioni aggiunte per esso, nel tuo mimeapps.list (e nell&apos;elenco specifico del tuo desktop, dove questo indica TARGET): la prima APP diventa la predefinita, e il sistema offre le altre subito dopo. I link, i link sicuri e le pagine di un browser web prendono l&apos;ordine insieme, e su KDE e Xfce l&apos;impostazione del browser specifica del desktop prende la prima APP. Se i backup automatici sono attivi, prima viene eseguito un backup delle predefinite attuali. Stampa l&apos;esito e il nuovo ordine; esce con 1 quando la modifica non è riuscita.</translation>
+    </message>
+    <message>
+        <source>Stop the system offering APP for TARGET</source>
+        <translation>Fa sì che il sistema non offra più APP per TARGET</translation>
+    </message>
+    <message>
+        <source>Removes APP from what the system offers for TARGET: a [Removed Associations] line in your mimeapps.list, and APP leaves your default and added lines of TARGET. The system reads removals only in mimeapps.list, not in a desktop&apos;s own list: where the system still offers APP, the outcome says so. Undo it with restore-association. Backed up first, as every change; exits with 1 when the change did not succeed.</source>
+        <translation>Toglie APP da ciò che il sistema offre per TARGET: una riga [Removed Associations] nel tuo mimeapps.list, e APP esce dalle tue righe di TARGET per la predefinita e per le aggiunte. Il sistema legge le rimozioni solo in mimeapps.list, non nell&apos;elenco specifico di un desktop: dove il sistema offre ancora APP, l&apos;esito lo dice. Annullalo con restore-association. Prima viene eseguito un backup, come per ogni modifica; esce con 1 quando la modifica non è riuscita.</translation>
+    </message>
+    <message>
+        <source>Let the system offer APP for TARGET again</source>
+        <translation>Fa sì che il sistema offra di nuovo APP per TARGET</translation>
+    </message>
+    <message>
+        <source>Takes APP off the applications you removed from TARGET, so that the system offers it again, and prints the new order.</source>
+        <translation>Toglie APP dalle applicazioni che hai rimosso da TARGET, così che il sistema la offra di nuovo, e stampa il nuovo ordine.</translation>
+    </message>
+    <message>
+        <source>Show the health score and the types that need attention</source>
+        <translation>Mostra il punteggio di salute e i tipi che richiedono attenzione</translation>
+    </message>
+    <message>
+        <source>Shows the share of known types that open in a specific, installed application, and lists the types that need attention.</source>
+        <translation>Mostra la quota di tipi noti che si aprono in un&apos;applicazione specifica e installata, ed elenca i tipi che richiedono attenzione.</translation>
+    </message>
+    <message>
+        <source>Show the types APP declares and where it is the default</source>
+        <translation>Mostra i tipi che APP dichiara e dove è la predefinita</translation>
+    </message>
+    <message>
+        <source>Lists the MIME types APP&apos;s desktop entry declares, by family (Video, Audio, Images, Documents, Text &amp; Code, Archives, Links, Other), with what opens each now. To make APP the default for a family, use set video/* APP (or audio/*, image/*, text/*), or set --all APP for every type it declares.</source>
+        <translation>Elenca i tipi MIME che la voce desktop di APP dichiara, per famiglia (Video, Audio, Immagini, Documenti, Testo e codice, Archivi, Link, Altro), con ciò che apre ciascuno ora. Per rendere APP la predefinita per una famiglia, usa set video/* APP (o audio/*, image/*, text/*), oppure set --all APP per ogni tipo che dichiara.</translation>
+    </message>
+    <message>
+        <source>Let the Default Guard watch TARGET</source>
+        <translation>Fa sorvegliare TARGET dal Guardiano delle predefinite</translation>
+    </message>
+    <message>
+        <source>Pins TARGET, one of the types Openwright lists: when another application takes it over, the running Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the application back at once and tells you, offering to allow the new one; after three takeovers within a minute it stops and waits for you. Without --keep, a kept type goes back to asking.</source>
+        <translation>Fissa TARGET, uno dei tipi elencati da Openwright: quando un&apos;altra applicazione se ne appropria, l&apos;Openwright in esecuzione ti avvisa e propone di ripristinarla. Con --keep mantiene sempre TARGET: rimette subito l&apos;applicazione e te lo dice, proponendo di consentire quella nuova; dopo tre appropriazioni entro un minuto si ferma e ti aspetta. Senza --keep, un tipo mantenuto torna a chiedere.</translation>
+    </message>
+    <message>
+        <source>Stop watching TARGET</source>
+        <translation>Smette di sorvegliare TARGET</translation>
+    </message>
+    <message>
+        <source>Unpins TARGET.</source>
+        <translation>Sblocca TARGET.</translation>
+    </message>
+    <message>
+        <source>Check the defaults now and print the changes found</source>
+        <translation>Controlla ora le predefinite e stampa le modifiche trovate</translation>
+    </message>
+    <message>
+        <source>Reads every watched default now, records it as the Default Guard does, and prints the changes it found since the last check.</source>
+        <translation>Legge ora ogni predefinita sorvegliata, la registra come fa il Guardiano delle predefinite, e stampa le modifiche trovate dall&apos;ultimo controllo.</translation>
+    </message>
+    <message>
+        <source>Print the pinned types and the changes the Default Guard spotted</source>
+        <translation>Stampa i tipi fissati e le modifiche rilevate dal Guardiano delle predefinite</translation>
+    </message>
+    <message>
+        <source>Prints the pinned types (kept ones marked) and the changes the Default Guard spotted, newest first, with the program that probably made each where that can be told.</source>
+        <translation>Stampa i tipi fissati (contrassegnati quelli mantenuti) e le modifiche rilevate dal Guardiano delle predefinite, dalla più recente, con il programma che probabilmente ha fatto ciascuna, dove lo si può dire.</translation>
+    </message>
+    <message>
+        <source>Find problems in your defaults files, and fix them</source>
+        <translation>Trova i problemi nei tuoi file delle predefinite e li corregge</translation>
+    </message>
+    <message>
+        <source>Checks your own defaults files (mimeapps.list, your desktop&apos;s own list, the older lists in your applications folder) and your own desktop entries, and lists each problem with its file and line: lines naming applications no longer installed, another name of a type hiding its line, a type set twice, a default that is also removed, an older list or another desktop&apos;s list deciding instead of yours, entries of old &quot;open with a command&quot; dialogs and entries whose program is gone. A list that is a read-only link made by a configuration tool is explained, never changed. With --fix, repairs them: every changed file is first copied beside itself as NAME.before-cleanup-N, the defaults are backed up, and each file is written whole or not at all. Exits with 1 when a file could not be written.</source>
+        <translation>Controlla i tuoi file delle predefinite (mimeapps.list, l&apos;elenco specifico del tuo desktop, gli elenchi più vecchi nella tua cartella delle applicazioni) e le tue voci desktop, ed elenca ogni problema con il suo file e la sua riga: righe che indicano applicazioni non più installate, un altro nome di un tipo che ne nasconde la riga, un tipo impostato due volte, una predefinita che è anche rimossa, un elenco più vecchio o l&apos;elenco di un altro desktop che decide al posto del tuo, voci di vecchie finestre «apri con un comando» e voci il cui programma non c&apos;è più. Un elenco che è un collegamento di sola lettura creato da uno strumento di configurazione viene spiegato, mai modificato. Con --fix li corregge: ogni file modificato viene prima copiato accanto a sé come NAME.before-cleanup-N, viene eseguito un backup delle predefinite, e ogni file viene scritto per intero o per niente. Esce con 1 quando non è stato possibile scrivere un file.</translation>
+    </message>
+    <message>
+        <source>List the profiles and what applying each would change</source>
+        <translation>Elenca i profili e cosa cambierebbe applicando ciascuno</translation>
+    </message>
+    <message>
+        <source>Lists the built-in profiles and your own, each with its id and what applying it would change.</source>
+        <translation>Elenca i profili inclusi e i tuoi, ciascuno con il suo id e cosa cambierebbe applicandolo.</translation>
+    </message>
+    <message>
+        <source>Show what applying profile NAME would do</source>
+        <translation>Mostra cosa farebbe applicare il profilo NAME</translation>
+    </message>
+    <message>
+        <source>Shows, type by type, what applying profile NAME would change, which defaults are already set and which applications are not installed.</source>
+        <translation>Mostra, tipo per tipo, cosa cambierebbe applicando il profilo NAME, quali predefinite sono già impostate e quali applicazioni non sono installate.</translation>
+    </message>
+    <message>
+        <source>Apply profile NAME</source>
+        <translation>Applica il profilo NAME</translation>
+    </message>
+    <message>
+        <source>Applies profile NAME and prints each step&apos;s outcome. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>Applica il profilo NAME e stampa l&apos;esito di ogni passaggio. Se i backup automatici sono attivi, prima viene eseguito un backup delle predefinite attuali. Esce con 1 quando una modifica non è riuscita.</translation>
+    </message>
+    <message>
+        <source>Export profiles to FILE</source>
+        <translation>Esporta profili in FILE</translation>
+    </message>
+    <message>
+        <source>Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import and the window read. With --format=mimeapps, their defaults as a mimeapps.list fragment instead, for those who ship the file themselves; an entry whose application is not installed here is left out, with a comment.</source>
+        <translation>Scrive i tuoi profili NAME... in FILE, o senza NAMEs tutti i tuoi, nel formato che leggono profile import e la finestra. Con --format=mimeapps, invece, le loro predefinite come frammento di mimeapps.list, per chi distribuisce il file da sé; una voce la cui applicazione non è installata qui viene omessa, con un commento.</translation>
+    </message>
+    <message>
+        <source>Add the profiles of an export file</source>
+        <translation>Aggiunge i profili di un file di esportazione</translation>
+    </message>
+    <message>
+        <source>Adds the profiles of an export FILE to your own; backups in it join your backups.</source>
+        <translation>Aggiunge ai tuoi i profili di un FILE di esportazione; i backup che contiene si uniscono ai tuoi backup.</translation>
+    </message>
+    <message>
+        <source>List the backups, newest first</source>
+        <translation>Elenca i backup, dal più recente</translation>
+    </message>
+    <message>
+        <source>Lists the backups, newest first, with their ids, why each was taken and how it differs from now.</source>
+        <translation>Elenca i backup, dal più recente, con i loro id, il motivo di ciascuno e in cosa differisce da ora.</translation>
+    </message>
+    <message>
+        <source>Back up the current defaults</source>
+        <translation>Esegue un backup delle predefinite attuali</translation>
+    </message>
+    <message>
+        <source>Saves the current defaults as a backup.</source>
+        <translation>Salva le predefinite attuali come backup.</translation>
+    </message>
+    <message>
+        <source>Restore backup NAME</source>
+        <translation>Ripristina il backup NAME</translation>
+    </message>
+    <message>
+        <source>Puts back the defaults of backup NAME. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>Rimette le predefinite del backup NAME. Se i backup automatici sono attivi, prima viene eseguito un backup delle predefinite attuali. Esce con 1 quando una modifica non è riuscita.</translation>
+    </message>
+    <message>
+        <source>Delete backup NAME</source>
+        <translation>Elimina il backup NAME</translation>
+    </message>
+    <message>
+        <source>Deletes backup NAME.</source>
+        <translation>Elimina il backup NAME.</translation>
+    </message>
+    <message>
+        <source>Show help for a command</source>
+        <translation>Mostra l&apos;aiuto per un comando</translation>
+    </message>
+    <message>
+        <source>Shows the help of COMMAND, or of the program.</source>
+        <translation>Mostra l&apos;aiuto di COMMAND, o del programma.</translation>
+    </message>
+    <message>
+        <source>Make APP open every type it declares in FAMILY</source>
+        <translation>Fa aprire con APP ogni tipo che dichiara in FAMILY</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or text/* for text and code), or with --all for every type it declares, and never for a type it does not declare. Prints each type with its outcome; the changes run as one batch after a backup.</source>
+        <translation>Rende APP la predefinita per i tipi che la sua voce desktop dichiara in FAMILY (video/*, audio/*, image/*, o text/* per testo e codice), o con --all per ogni tipo che dichiara, e mai per un tipo che non dichiara. Stampa ogni tipo con il suo esito; le modifiche vengono eseguite in un unico blocco dopo un backup.</translation>
+    </message>
+    <message>
+        <source>Shows and changes which installed application opens each kind of file (by extension) and each kind of link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain text, or with --json one JSON document for scripts.</source>
+        <translation>Mostra e cambia quale applicazione installata apre ogni tipo di file (per estensione) e ogni tipo di link (per schema URL). Senza un comando, avvia l&apos;applicazione. I comandi non richiedono un display; stampano testo semplice, o con --json un documento JSON per gli script.</translation>
+    </message>
+    <message>
+        <source>Commands that change Openwright&apos;s data (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply and import, backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two never overwrite each other&apos;s files; otherwise the command holds Openwright&apos;s lock while it runs, and a window started meanwhile waits for it.</source>
+        <translation>I comandi che modificano i dati di Openwright (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply e import, backup now, restore e delete) vengono eseguiti dall&apos;Openwright in esecuzione, se ce n&apos;è uno, così che i due non sovrascrivano mai i file l&apos;uno dell&apos;altro; altrimenti il comando tiene il blocco di Openwright mentre è in esecuzione, e una finestra avviata nel frattempo lo attende.</translation>
+    </message>
+    <message>
+        <source>A file extension (.pdf or pdf), a link type ending in a colon (mailto:), a MIME type (application/pdf, inode/directory; an alias such as application/x-pdf is read as the type it stands for), the role terminal (the terminal that programs which run in one open in), or a file or folder (./report.pdf, ~/Downloads): the type the system gives it by its name and contents. A word is a path when it starts with /, ./, ../ or ~, or when it names an existing file and cannot be an extension (report.pdf); any other single word (pdf) is an extension, and .terminal the extension of that name.</source>
+        <translation>Un&apos;estensione di file (.pdf o pdf), un tipo di link che termina con i due punti (mailto:), un tipo MIME (application/pdf, inode/directory; un alias come application/x-pdf viene letto come il tipo che rappresenta), il ruolo terminal (il terminale in cui si aprono i programmi che girano in un terminale), o un file o una cartella (./report.pdf, ~/Downloads): il tipo che il sistema gli attribuisce in base al nome e al contenuto. Una parola è un percorso quando inizia con /, ./, ../ o ~, oppure quando indica un file esistente e non può essere un&apos;estensione (report.pdf); qualsiasi altra parola singola (pdf) è un&apos;estensione, e .terminal è l&apos;estensione con quel nome.</translation>
+    </message>
+    <message>
+        <source>A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity (com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other name starts so. An ambiguous name is refused with the choices listed.</source>
+        <translation>Un ID di file desktop (org.gnome.Evince o org.gnome.Evince.desktop), un&apos;identità di applicazione (com.google.Chrome), o un nome come lo mostra status --candidates; basta l&apos;inizio di un nome quando nessun altro nome inizia così. Un nome ambiguo viene rifiutato, con l&apos;elenco delle scelte possibili.</translation>
+    </message>
+    <message>
+        <source>Words to look for, such as tex or *.md.</source>
+        <translation>Parole da cercare, come tex o *.md.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOME</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s or backup&apos;s name, or its id as profile list and backup list show it.</source>
+        <translation>Il nome di un profilo o di un backup, o il suo id come lo mostrano profile list e backup list.</translation>
+    </message>
+    <message>
+        <source>A file name, relative to the current folder.</source>
+        <translation>Un nome di file, relativo alla cartella attuale.</translation>
+    </message>
+    <message>
+        <source>Print one JSON document instead of text.</source>
+        <translation>Stampa un documento JSON invece del testo.</translation>
+    </message>
+    <message>
+        <source>Show the help of the program, or of the command given.</source>
+        <translation>Mostra l&apos;aiuto del programma, o del comando indicato.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Mostra la versione.</translation>
+    </message>
+    <message>
+        <source>Read or change what every new account of this machine gets: the system&apos;s list, the first folder of XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Changing needs root; backups are kept apart, in /var/lib/openwright.</source>
+        <translation>Legge o cambia ciò che riceve ogni nuovo account di questa macchina: l&apos;elenco del sistema, nella prima cartella di XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Le modifiche richiedono root; i backup sono conservati a parte, in /var/lib/openwright.</translation>
+    </message>
+    <message>
+        <source>With --system: read and write as DESKTOP (KDE, GNOME, XFCE) does, its own list first.</source>
+        <translation>Con --system: legge e scrive come fa DESKTOP (KDE, GNOME, XFCE), prima il suo elenco specifico.</translation>
+    </message>
+    <message>
+        <source>With a command that changes: also show its outcome as a desktop notification, for a command started where no terminal shows what it prints (the desktop entry&apos;s Check Now and Back Up Now).</source>
+        <translation>Con un comando che modifica: mostra anche il suo esito come notifica del desktop, per un comando avviato dove nessun terminale mostra ciò che stampa (Controlla ora ed Esegui backup ora della voce desktop).</translation>
+    </message>
+    <message>
+        <source>Without a command: start with the window hidden, guarding from the tray (as at login).</source>
+        <translation>Senza un comando: si avvia con la finestra nascosta, sorvegliando dall&apos;area di notifica (come all&apos;accesso).</translation>
+    </message>
+    <message>
+        <source>The language of the texts: German, French, Spanish, Brazilian Portuguese or Italian, else English. Dates and numbers in a sentence follow its language. --json output is always English.</source>
+        <translation>La lingua dei testi: tedesco, francese, spagnolo, portoghese brasiliano o italiano, altrimenti inglese. Date e numeri in una frase seguono la lingua della frase. L&apos;output di --json è sempre in inglese.</translation>
+    </message>
+    <message>
+        <source>The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set; on XFCE and KDE the desktop&apos;s own browser setting is read and written with the web links.</source>
+        <translation>I desktop il cui elenco specifico delle predefinite (come gnome-mimeapps.list) viene letto per primo e scritto anche da set; su XFCE e KDE l&apos;impostazione del browser specifica del desktop viene letta e scritta insieme ai link web.</translation>
+    </message>
+    <message>
+        <source>Where mimeapps.list and the settings are (default ~/.config).</source>
+        <translation>Dove si trovano mimeapps.list e le impostazioni (predefinito ~/.config).</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s defaults lists and desktop settings, below the user&apos;s (default /etc/xdg).</source>
+        <translation>Gli elenchi delle predefinite e le impostazioni del desktop dell&apos;amministratore, subordinati a quelli dell&apos;utente (predefinito /etc/xdg).</translation>
+    </message>
+    <message>
+        <source>Where the applications of your own and Openwright&apos;s data files are (default ~/.local/share).</source>
+        <translation>Dove si trovano le tue applicazioni e i file di dati di Openwright (predefinito ~/.local/share).</translation>
+    </message>
+    <message>
+        <source>Where the installed applications, the distribution&apos;s defaults lists, the MIME database and Xfce&apos;s helpers are (default /usr/local/share:/usr/share).</source>
+        <translation>Dove si trovano le applicazioni installate, gli elenchi delle predefinite della distribuzione, il database MIME e gli helper di Xfce (predefinito /usr/local/share:/usr/share).</translation>
+    </message>
+    <message>
+        <source>On Xfce, when its browser setting is Debian&apos;s sensible-browser helper: the browser that helper starts, before the x-www-browser alternative.</source>
+        <translation>Su Xfce, quando l&apos;impostazione del browser è l&apos;helper sensible-browser di Debian: il browser che quell&apos;helper avvia, prima dell&apos;alternativa x-www-browser.</translation>
+    </message>
+    <message>
+        <source>When set and not empty, text output has no colours.</source>
+        <translation>Se impostata e non vuota, l&apos;output testuale è senza colori.</translation>
+    </message>
+    <message>
+        <source>With --system: where the system&apos;s backups are kept (default /var/lib/openwright).</source>
+        <translation>Con --system: dove sono conservati i backup del sistema (predefinito /var/lib/openwright).</translation>
+    </message>
+    <message>
+        <source>When set to 1, the texts are shown in the pseudo-translation (longer, accented and bracketed), to find texts left untranslated or cut off.</source>
+        <translation>Se impostata a 1, i testi vengono mostrati nella pseudo-traduzione (più lunghi, accentati e tra parentesi), per trovare testi rimasti non tradotti o troncati.</translation>
+    </message>
+    <message>
+        <source>custom-types.json, profiles.json and guard.json: the added types, the profiles and backups, and the Default Guard&apos;s memory.</source>
+        <translation>custom-types.json, profiles.json e guard.json: i tipi aggiunti, i profili e i backup, e la memoria del Guardiano delle predefinite.</translation>
+    </message>
+    <message>
+        <source>The settings: the guard on or off and its interval, automatic backups and update checks.</source>
+        <translation>Le impostazioni: il Guardiano attivo o no e il suo intervallo, i backup automatici e i controlli degli aggiornamenti.</translation>
+    </message>
+    <message>
+        <source>Present while &quot;Open at login&quot; is on: the session starts openwright --background.</source>
+        <translation>Presente finché «Apri all&apos;accesso» è attivo: la sessione avvia openwright --background.</translation>
+    </message>
+    <message>
+        <source>The defaults that set changes, with the desktop&apos;s own list (such as gnome-mimeapps.list) where that would otherwise win.</source>
+        <translation>Le predefinite che set cambia, insieme all&apos;elenco specifico del desktop (come gnome-mimeapps.list) dove altrimenti prevarrebbe quello.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s and the distribution&apos;s defaults, read after the user&apos;s; never written.</source>
+        <translation>Le predefinite dell&apos;amministratore e della distribuzione, lette dopo quelle dell&apos;utente; mai scritte.</translation>
+    </message>
+    <message>
+        <source>An older place of the user&apos;s defaults, still read by the system; the Clean Up moves what it decides.</source>
+        <translation>Una vecchia posizione delle predefinite dell&apos;utente, ancora letta dal sistema; la Pulizia sposta ciò che quel file decide.</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s browser setting ([General] BrowserApplication), read and written by set.</source>
+        <translation>L&apos;impostazione del browser di KDE ([General] BrowserApplication), letta e scritta da set.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s browser setting (WebBrowser, the name of an Xfce helper), read and written by set; the system&apos;s is in $XDG_CONFIG_DIRS/xfce4/helpers.rc.</source>
+        <translation>L&apos;impostazione del browser di Xfce (WebBrowser, il nome di un helper di Xfce), letta e scritta da set; quella del sistema è in $XDG_CONFIG_DIRS/xfce4/helpers.rc.</translation>
+    </message>
+    <message>
+        <source>The Xfce helper set writes for a browser that no installed helper starts.</source>
+        <translation>L&apos;helper di Xfce che set scrive per un browser che nessun helper installato avvia.</translation>
+    </message>
+    <message>
+        <source>With --system: the system&apos;s backups and data, kept apart from every person&apos;s (OPENWRIGHT_SYSTEM_DATA).</source>
+        <translation>Con --system: i backup e i dati del sistema, tenuti separati da quelli di ogni persona (OPENWRIGHT_SYSTEM_DATA).</translation>
+    </message>
+    <message>
+        <source>What opens PDF files and email links.</source>
+        <translation>Cosa apre i file PDF e i link email.</translation>
+    </message>
+    <message>
+        <source>Why Markdown files open where they do: every list the system reads, in its order.</source>
+        <translation>Perché i file Markdown si aprono dove si aprono: ogni elenco che il sistema legge, nel suo ordine.</translation>
+    </message>
+    <message>
+        <source>Make Firefox the web browser: links, secure links and web pages together.</source>
+        <translation>Rende Firefox il browser web: link, link sicuri e pagine web insieme.</translation>
+    </message>
+    <message>
+        <source>Make VLC the default for every video type it declares.</source>
+        <translation>Rende VLC la predefinita per ogni tipo video che dichiara.</translation>
+    </message>
+    <message>
+        <source>Ask in a script whether Thunderbird opens email links.</source>
+        <translation>Chiede in uno script se Thunderbird apre i link email.</translation>
+    </message>
+    <message>
+        <source>Write the profile Work to a file, to import elsewhere.</source>
+        <translation>Scrive il profilo Work in un file, da importare altrove.</translation>
+    </message>
+    <message>
+        <source>The same answer as one JSON document, for scripts.</source>
+        <translation>La stessa risposta come unico documento JSON, per gli script.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fatto.</translation>
+    </message>
+    <message>
+        <source>A change did not succeed, or the command could not be carried out.</source>
+        <translation>Una modifica non è riuscita, o non è stato possibile eseguire il comando.</translation>
+    </message>
+    <message>
+        <source>Bad input: an unknown command or option, text that is not a type, a type the system does not recognise, or an unknown or ambiguous application or name.</source>
+        <translation>Input non valido: un comando o un&apos;opzione sconosciuti, un testo che non è un tipo, un tipo che il sistema non riconosce, o un&apos;applicazione o un nome sconosciuti o ambigui.</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SINTASSI</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIZIONE</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>COMANDI</translation>
+    </message>
+    <message>
+        <source>ARGUMENTS</source>
+        <translation>ARGOMENTI</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPZIONI</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>STATO D&apos;USCITA</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>VARIABILI D&apos;AMBIENTE</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>EXAMPLES</source>
+        <translation>ESEMPI</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>VEDERE ANCHE</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandi:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argomenti:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Stato di uscita:</translation>
+    </message>
+    <message>
+        <source>See &quot;%1&quot; for one command.</source>
+        <translation>Vedi &quot;%1&quot; per un singolo comando.</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>Comandi utente</translation>
+    </message>
+    <message>
+        <source>show and change which application opens each file and link type</source>
+        <translation>mostra e cambia quale applicazione apre ciascun tipo di file e di collegamento</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

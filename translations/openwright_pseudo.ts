@@ -1871,6 +1871,519 @@
         <source>removed</source>
         <translation>[rémõvéd]</translation>
     </message>
+    <message>
+        <source>Declares no types in its desktop entry.</source>
+        <translation>[Déçláréš ñõ týpéš îñ îtš déšktõp éñtrý. ·············]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Declares %n types; the default for %1 of them.</source>
+        <translation>
+            <numerusform>[Déçláréš %n týpéš; thé défáült fõr %1 õf thém. ··············]</numerusform>
+            <numerusform>[Déçláréš %n týpéš; thé défáült fõr %1 õf thém. ··············]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>[Thé çháñgé çõüld ñõt bé mádé ········]</translation>
+    </message>
+    <message>
+        <source>Kept a copy as %1</source>
+        <translation>[Képt á çõpý áš %1 ···]</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>[Fîxéd %1]</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>[Ñõt fîxéd: %1 ·]</translation>
+    </message>
+    <message numerus="yes">
+        <source>Left alone: %n no longer found, as the files changed meanwhile.</source>
+        <translation>
+            <numerusform>[Léft álõñé: %n ñõ lõñgér fõüñd, áš thé fîléš çháñgéd méáñwhîlé. ·····················]</numerusform>
+            <numerusform>[Léft álõñé: %n ñõ lõñgér fõüñd, áš thé fîléš çháñgéd méáñwhîlé. ·····················]</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli help</name>
+    <message>
+        <source>Show which application opens each type</source>
+        <translation>[Shõw whîçh ápplîçátîõñ õpéñš éáçh týpé ············]</translation>
+    </message>
+    <message>
+        <source>Shows each type&apos;s display form, title and current application, by name and desktop-file ID. Without TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With --candidates, every application that can open each type too, the current one marked with *.</source>
+        <translation>[Shõwš éáçh týpé&apos;š dîšpláý fõrm, tîtlé áñd çürréñt ápplîçátîõñ, bý ñámé áñd déšktõp-fîlé ÎD. Wîthõüt TÅRGÉTš, évérý týpé Õpéñwrîght wátçhéš, îñ thé šéçtîõñš õf îtš šîdébár; pîññéd týpéš áré márkéd. Wîth --çáñdîdátéš, évérý ápplîçátîõñ thát çáñ õpéñ éáçh týpé tõõ, thé çürréñt õñé márkéd wîth *. ··················································································································]</translation>
+    </message>
+    <message>
+        <source>List every type the system knows, with what opens it</source>
+        <translation>[Lîšt évérý týpé thé šýštém kñõwš, wîth whát õpéñš ît ··················]</translation>
+    </message>
+    <message>
+        <source>Lists every MIME type of the shared MIME database and every link type an installed application declares, grouped by media type: its MIME type, its description, its file-name patterns, the application that opens it and where that answer comes from. With TEXT, only the types whose MIME type, description, patterns or application hold it, in any case.</source>
+        <translation>[Lîštš évérý MÎMÉ týpé õf thé šháréd MÎMÉ dátábášé áñd évérý lîñk týpé áñ îñštálléd ápplîçátîõñ déçláréš, grõüpéd bý médîá týpé: îtš MÎMÉ týpé, îtš déšçrîptîõñ, îtš fîlé-ñámé páttérñš, thé ápplîçátîõñ thát õpéñš ît áñd whéré thát áñšwér çõméš frõm. Wîth TÉXT, õñlý thé týpéš whõšé MÎMÉ týpé, déšçrîptîõñ, páttérñš õr ápplîçátîõñ hõld ît, îñ áñý çášé. ·········································································································································]</translation>
+    </message>
+    <message>
+        <source>Make APP open each TARGET</source>
+        <translation>[Máké ÅPP õpéñ éáçh TÅRGÉT ·······]</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for each TARGET, all in one go, and prints each outcome (Changed, Already the default, or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is refused, and nothing is changed, unless --force is given. Choosing a web browser for http: sets https:, .html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; with several, {&quot;changes&quot;: [...]} with one object each. With a family (video/*, audio/*, image/*, text/*) or --all in place of the TARGETs, every type APP declares there.</source>
+        <translation>[Mákéš ÅPP thé défáült fõr éáçh TÅRGÉT, áll îñ õñé gõ, áñd prîñtš éáçh õütçõmé (Çháñgéd, Ålréádý thé défáült, õr whý ñõt) áñd whát õpéñš éáçh TÅRGÉT ñõw. Åñ ápplîçátîõñ thát dõéš ñõt šáý ît çáñ õpéñ á TÅRGÉT îš réfüšéd, áñd ñõthîñg îš çháñgéd, üñléšš --fõrçé îš gîvéñ. Çhõõšîñg á wéb brõwšér fõr http: šétš httpš:, .html áñd .htm wîth ît. Éxîtš wîth 1 whéñ á çháñgé dîd ñõt šüççééd. Wîth --jšõñ áñd õñé TÅRGÉT, õñé õbjéçt; wîth šévérál, {&quot;çháñgéš&quot;: [...]} wîth õñé õbjéçt éáçh. Wîth á fámîlý (vîdéõ/*, áüdîõ/*, îmágé/*, téxt/*) õr --áll îñ pláçé õf thé TÅRGÉTš, évérý týpé ÅPP déçláréš théré. ·········································································································································································································································]</translation>
+    </message>
+    <message>
+        <source>Let the system choose what opens each TARGET again</source>
+        <translation>[Lét thé šýštém çhõõšé whát õpéñš éáçh TÅRGÉT ágáîñ ·················]</translation>
+    </message>
+    <message>
+        <source>Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop&apos;s own list, and the associations that choices added), so that each opens in what the system chooses by itself, and prints what that is. While automatic backups are on, the current defaults are backed up first. Exits with 1 when a choice could not be removed.</source>
+        <translation>[Rémõvéš ýõür õwñ çhõîçé fõr éáçh TÅRGÉT (îtš lîñé îñ ýõür mîméáppš.lîšt áñd ýõür déšktõp&apos;š õwñ lîšt, áñd thé áššõçîátîõñš thát çhõîçéš áddéd), šõ thát éáçh õpéñš îñ whát thé šýštém çhõõšéš bý îtšélf, áñd prîñtš whát thát îš. Whîlé áütõmátîç báçküpš áré õñ, thé çürréñt défáültš áré báçkéd üp fîršt. Éxîtš wîth 1 whéñ á çhõîçé çõüld ñõt bé rémõvéd. ········································································································································]</translation>
+    </message>
+    <message>
+        <source>Exit with 0 when APP opens TARGET, 1 when not</source>
+        <translation>[Éxît wîth 0 whéñ ÅPP õpéñš TÅRGÉT, 1 whéñ ñõt ···············]</translation>
+    </message>
+    <message>
+        <source>Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program when it is an identity.</source>
+        <translation>[Åñšwérš whéthér ÅPP îš thé défáült fõr TÅRGÉT, fõr šçrîptš: prîñtš ýéš õr ñõ áñd éxîtš wîth 0 õr 1, áš xdg-šéttîñgš çhéçk dõéš. Thé vérý éñtrý çõüñtš whéñ ÅPP îš á déšktõp-fîlé ÎD, áñý páçkágîñg õf thé prõgrám whéñ ît îš áñ îdéñtîtý. ··························································································]</translation>
+    </message>
+    <message>
+        <source>Explain which list decides the application for TARGET</source>
+        <translation>[Éxpláîñ whîçh lîšt déçîdéš thé ápplîçátîõñ fõr TÅRGÉT ··················]</translation>
+    </message>
+    <message>
+        <source>Explains why TARGET opens where it does: every mimeapps.list the system reads, in the order of the freedesktop.org standard (your desktop&apos;s own list, yours, the administrator&apos;s, the distribution&apos;s, then the installed applications), what each says about the type, which entries are skipped because their application is not installed, and which one decides.</source>
+        <translation>[Éxpláîñš whý TÅRGÉT õpéñš whéré ît dõéš: évérý mîméáppš.lîšt thé šýštém réádš, îñ thé õrdér õf thé fréédéšktõp.õrg štáñdárd (ýõür déšktõp&apos;š õwñ lîšt, ýõürš, thé ádmîñîštrátõr&apos;š, thé dîštrîbütîõñ&apos;š, théñ thé îñštálléd ápplîçátîõñš), whát éáçh šáýš ábõüt thé týpé, whîçh éñtrîéš áré škîppéd béçáüšé théîr ápplîçátîõñ îš ñõt îñštálléd, áñd whîçh õñé déçîdéš. ···········································································································································]</translation>
+    </message>
+    <message>
+        <source>Show the order in which the system offers applications for TARGET</source>
+        <translation>[Shõw thé õrdér îñ whîçh thé šýštém õfférš ápplîçátîõñš fõr TÅRGÉT ·······················]</translation>
+    </message>
+    <message>
+        <source>Lists every application the system offers for TARGET, in the order it tries them, as gio mime lists them: the default first, then the applications added for it, then the others. The default is marked, and so are the applications that open it only as a parent type (a text editor for source code); the applications you removed from it follow. Change it with reorder, remove and restore-association.</source>
+        <translation>[Lîštš évérý ápplîçátîõñ thé šýštém õfférš fõr TÅRGÉT, îñ thé õrdér ît trîéš thém, áš gîõ mîmé lîštš thém: thé défáült fîršt, théñ thé ápplîçátîõñš áddéd fõr ît, théñ thé õthérš. Thé défáült îš márkéd, áñd šõ áré thé ápplîçátîõñš thát õpéñ ît õñlý áš á páréñt týpé (á téxt édîtõr fõr šõürçé çõdé); thé ápplîçátîõñš ýõü rémõvéd frõm ît fõllõw. Çháñgé ît wîth réõrdér, rémõvé áñd réštõré-áššõçîátîõñ. ····························································································································································]</translation>
+    </message>
+    <message>
+        <source>Make the system offer the APPs first for TARGET, in this order</source>
+        <translation>[Máké thé šýštém õffér thé ÅPPš fîršt fõr TÅRGÉT, îñ thîš õrdér ······················]</translation>
+    </message>
+    <message>
+        <source>Writes the APPs, in this order, as the default line of TARGET and its fallbacks and as associations added for it, in your mimeapps.list (and in your desktop&apos;s own list where that names TARGET): the first APP becomes the default, and the system offers the others next. A web browser&apos;s links, secure links and pages take the order together, and on KDE and Xfce the desktop&apos;s own browser setting takes the first APP. While automatic backups are on, the current defaults are backed up first. Prints the outcome and the new order; exits with 1 when the change did not succeed.</source>
+        <translation>[Wrîtéš thé ÅPPš, îñ thîš õrdér, áš thé défáült lîñé õf TÅRGÉT áñd îtš fállbáçkš áñd áš áššõçîátîõñš áddéd fõr ît, îñ ýõür mîméáppš.lîšt (áñd îñ ýõür déšktõp&apos;š õwñ lîšt whéré thát ñáméš TÅRGÉT): thé fîršt ÅPP béçõméš thé défáült, áñd thé šýštém õfférš thé õthérš ñéxt. Å wéb brõwšér&apos;š lîñkš, šéçüré lîñkš áñd págéš táké thé õrdér tõgéthér, áñd õñ KDÉ áñd Xfçé thé déšktõp&apos;š õwñ brõwšér šéttîñg tákéš thé fîršt ÅPP. Whîlé áütõmátîç báçküpš áré õñ, thé çürréñt défáültš áré báçkéd üp fîršt. Prîñtš thé õütçõmé áñd thé ñéw õrdér; éxîtš wîth 1 whéñ thé çháñgé dîd ñõt šüççééd. ·································································································································································································································]</translation>
+    </message>
+    <message>
+        <source>Stop the system offering APP for TARGET</source>
+        <translation>[Stõp thé šýštém õfférîñg ÅPP fõr TÅRGÉT ·············]</translation>
+    </message>
+    <message>
+        <source>Removes APP from what the system offers for TARGET: a [Removed Associations] line in your mimeapps.list, and APP leaves your default and added lines of TARGET. The system reads removals only in mimeapps.list, not in a desktop&apos;s own list: where the system still offers APP, the outcome says so. Undo it with restore-association. Backed up first, as every change; exits with 1 when the change did not succeed.</source>
+        <translation>[Rémõvéš ÅPP frõm whát thé šýštém õfférš fõr TÅRGÉT: á [Rémõvéd Åššõçîátîõñš] lîñé îñ ýõür mîméáppš.lîšt, áñd ÅPP léávéš ýõür défáült áñd áddéd lîñéš õf TÅRGÉT. Thé šýštém réádš rémõválš õñlý îñ mîméáppš.lîšt, ñõt îñ á déšktõp&apos;š õwñ lîšt: whéré thé šýštém štîll õfférš ÅPP, thé õütçõmé šáýš šõ. Üñdõ ît wîth réštõré-áššõçîátîõñ. Báçkéd üp fîršt, áš évérý çháñgé; éxîtš wîth 1 whéñ thé çháñgé dîd ñõt šüççééd. ································································································································································]</translation>
+    </message>
+    <message>
+        <source>Let the system offer APP for TARGET again</source>
+        <translation>[Lét thé šýštém õffér ÅPP fõr TÅRGÉT ágáîñ ·············]</translation>
+    </message>
+    <message>
+        <source>Takes APP off the applications you removed from TARGET, so that the system offers it again, and prints the new order.</source>
+        <translation>[Tákéš ÅPP õff thé ápplîçátîõñš ýõü rémõvéd frõm TÅRGÉT, šõ thát thé šýštém õfférš ît ágáîñ, áñd prîñtš thé ñéw õrdér. ············································]</translation>
+    </message>
+    <message>
+        <source>Show the health score and the types that need attention</source>
+        <translation>[Shõw thé héálth šçõré áñd thé týpéš thát ñééd áttéñtîõñ ···················]</translation>
+    </message>
+    <message>
+        <source>Shows the share of known types that open in a specific, installed application, and lists the types that need attention.</source>
+        <translation>[Shõwš thé šháré õf kñõwñ týpéš thát õpéñ îñ á špéçîfîç, îñštálléd ápplîçátîõñ, áñd lîštš thé týpéš thát ñééd áttéñtîõñ. ·············································]</translation>
+    </message>
+    <message>
+        <source>Show the types APP declares and where it is the default</source>
+        <translation>[Shõw thé týpéš ÅPP déçláréš áñd whéré ît îš thé défáült ···················]</translation>
+    </message>
+    <message>
+        <source>Lists the MIME types APP&apos;s desktop entry declares, by family (Video, Audio, Images, Documents, Text &amp; Code, Archives, Links, Other), with what opens each now. To make APP the default for a family, use set video/* APP (or audio/*, image/*, text/*), or set --all APP for every type it declares.</source>
+        <translation>[Lîštš thé MÎMÉ týpéš ÅPP&apos;š déšktõp éñtrý déçláréš, bý fámîlý (Vîdéõ, Åüdîõ, Îmágéš, Dõçüméñtš, Téxt &amp; Çõdé, Årçhîvéš, Lîñkš, Õthér), wîth whát õpéñš éáçh ñõw. Tõ máké ÅPP thé défáült fõr á fámîlý, üšé šét vîdéõ/* ÅPP (õr áüdîõ/*, îmágé/*, téxt/*), õr šét --áll ÅPP fõr évérý týpé ît déçláréš. ··················································································································]</translation>
+    </message>
+    <message>
+        <source>Let the Default Guard watch TARGET</source>
+        <translation>[Lét thé Défáült Güárd wátçh TÅRGÉT ···········]</translation>
+    </message>
+    <message>
+        <source>Pins TARGET, one of the types Openwright lists: when another application takes it over, the running Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the application back at once and tells you, offering to allow the new one; after three takeovers within a minute it stops and waits for you. Without --keep, a kept type goes back to asking.</source>
+        <translation>[Pîñš TÅRGÉT, õñé õf thé týpéš Õpéñwrîght lîštš: whéñ áñõthér ápplîçátîõñ tákéš ît õvér, thé rüññîñg Õpéñwrîght ñõtîfîéš ýõü áñd õfférš tõ püt ît báçk. Wîth --kéép ît álwáýš kéépš TÅRGÉT: ît pütš thé ápplîçátîõñ báçk át õñçé áñd téllš ýõü, õfférîñg tõ állõw thé ñéw õñé; áftér thréé tákéõvérš wîthîñ á mîñüté ît štõpš áñd wáîtš fõr ýõü. Wîthõüt --kéép, á képt týpé gõéš báçk tõ áškîñg. ·······················································································································································]</translation>
+    </message>
+    <message>
+        <source>Stop watching TARGET</source>
+        <translation>[Stõp wátçhîñg TÅRGÉT ·····]</translation>
+    </message>
+    <message>
+        <source>Unpins TARGET.</source>
+        <translation>[Üñpîñš TÅRGÉT. ···]</translation>
+    </message>
+    <message>
+        <source>Check the defaults now and print the changes found</source>
+        <translation>[Çhéçk thé défáültš ñõw áñd prîñt thé çháñgéš fõüñd ·················]</translation>
+    </message>
+    <message>
+        <source>Reads every watched default now, records it as the Default Guard does, and prints the changes it found since the last check.</source>
+        <translation>[Réádš évérý wátçhéd défáült ñõw, réçõrdš ît áš thé Défáült Güárd dõéš, áñd prîñtš thé çháñgéš ît fõüñd šîñçé thé lášt çhéçk. ···············································]</translation>
+    </message>
+    <message>
+        <source>Print the pinned types and the changes the Default Guard spotted</source>
+        <translation>[Prîñt thé pîññéd týpéš áñd thé çháñgéš thé Défáült Güárd špõttéd ·······················]</translation>
+    </message>
+    <message>
+        <source>Prints the pinned types (kept ones marked) and the changes the Default Guard spotted, newest first, with the program that probably made each where that can be told.</source>
+        <translation>[Prîñtš thé pîññéd týpéš (képt õñéš márkéd) áñd thé çháñgéš thé Défáült Güárd špõttéd, ñéwéšt fîršt, wîth thé prõgrám thát prõbáblý mádé éáçh whéré thát çáñ bé tõld. ·······························································]</translation>
+    </message>
+    <message>
+        <source>Find problems in your defaults files, and fix them</source>
+        <translation>[Fîñd prõblémš îñ ýõür défáültš fîléš, áñd fîx thém ·················]</translation>
+    </message>
+    <message>
+        <source>Checks your own defaults files (mimeapps.list, your desktop&apos;s own list, the older lists in your applications folder) and your own desktop entries, and lists each problem with its file and line: lines naming applications no longer installed, another name of a type hiding its line, a type set twice, a default that is also removed, an older list or another desktop&apos;s list deciding instead of yours, entries of old &quot;open with a command&quot; dialogs and entries whose program is gone. A list that is a read-only link made by a configuration tool is explained, never changed. With --fix, repairs them: every changed file is first copied beside itself as NAME.before-cleanup-N, the defaults are backed up, and each file is written whole or not at all. Exits with 1 when a file could not be written.</source>
+        <translation>[Çhéçkš ýõür õwñ défáültš fîléš (mîméáppš.lîšt, ýõür déšktõp&apos;š õwñ lîšt, thé õldér lîštš îñ ýõür ápplîçátîõñš fõldér) áñd ýõür õwñ déšktõp éñtrîéš, áñd lîštš éáçh prõblém wîth îtš fîlé áñd lîñé: lîñéš ñámîñg ápplîçátîõñš ñõ lõñgér îñštálléd, áñõthér ñámé õf á týpé hîdîñg îtš lîñé, á týpé šét twîçé, á défáült thát îš álšõ rémõvéd, áñ õldér lîšt õr áñõthér déšktõp&apos;š lîšt déçîdîñg îñštéád õf ýõürš, éñtrîéš õf õld &quot;õpéñ wîth á çõmmáñd&quot; dîálõgš áñd éñtrîéš whõšé prõgrám îš gõñé. Å lîšt thát îš á réád-õñlý lîñk mádé bý á çõñfîgürátîõñ tõõl îš éxpláîñéd, ñévér çháñgéd. Wîth --fîx, répáîrš thém: évérý çháñgéd fîlé îš fîršt çõpîéd béšîdé îtšélf áš ÑÅMÉ.béfõré-çléáñüp-Ñ, thé défáültš áré báçkéd üp, áñd éáçh fîlé îš wrîttéñ whõlé õr ñõt át áll. Éxîtš wîth 1 whéñ á fîlé çõüld ñõt bé wrîttéñ. ·························································································································································································································································································································]</translation>
+    </message>
+    <message>
+        <source>List the profiles and what applying each would change</source>
+        <translation>[Lîšt thé prõfîléš áñd whát ápplýîñg éáçh wõüld çháñgé ··················]</translation>
+    </message>
+    <message>
+        <source>Lists the built-in profiles and your own, each with its id and what applying it would change.</source>
+        <translation>[Lîštš thé büîlt-îñ prõfîléš áñd ýõür õwñ, éáçh wîth îtš îd áñd whát ápplýîñg ît wõüld çháñgé. ··································]</translation>
+    </message>
+    <message>
+        <source>Show what applying profile NAME would do</source>
+        <translation>[Shõw whát ápplýîñg prõfîlé ÑÅMÉ wõüld dõ ·············]</translation>
+    </message>
+    <message>
+        <source>Shows, type by type, what applying profile NAME would change, which defaults are already set and which applications are not installed.</source>
+        <translation>[Shõwš, týpé bý týpé, whát ápplýîñg prõfîlé ÑÅMÉ wõüld çháñgé, whîçh défáültš áré álréádý šét áñd whîçh ápplîçátîõñš áré ñõt îñštálléd. ···················································]</translation>
+    </message>
+    <message>
+        <source>Apply profile NAME</source>
+        <translation>[Åpplý prõfîlé ÑÅMÉ ····]</translation>
+    </message>
+    <message>
+        <source>Applies profile NAME and prints each step&apos;s outcome. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>[Åpplîéš prõfîlé ÑÅMÉ áñd prîñtš éáçh štép&apos;š õütçõmé. Whîlé áütõmátîç báçküpš áré õñ, thé çürréñt défáültš áré báçkéd üp fîršt. Éxîtš wîth 1 whéñ áñý çháñgé dîd ñõt šüççééd. ··································································]</translation>
+    </message>
+    <message>
+        <source>Export profiles to FILE</source>
+        <translation>[Éxpõrt prõfîléš tõ FÎLÉ ······]</translation>
+    </message>
+    <message>
+        <source>Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import and the window read. With --format=mimeapps, their defaults as a mimeapps.list fragment instead, for those who ship the file themselves; an entry whose application is not installed here is left out, with a comment.</source>
+        <translation>[Wrîtéš ýõür prõfîléš ÑÅMÉ... tõ FÎLÉ, õr wîthõüt ÑÅMÉš áll õf ýõür õwñ, îñ thé fõrmát thát prõfîlé împõrt áñd thé wîñdõw réád. Wîth --fõrmát=mîméáppš, théîr défáültš áš á mîméáppš.lîšt frágméñt îñštéád, fõr thõšé whõ šhîp thé fîlé thémšélvéš; áñ éñtrý whõšé ápplîçátîõñ îš ñõt îñštálléd héré îš léft õüt, wîth á çõmméñt. ·····························································································································]</translation>
+    </message>
+    <message>
+        <source>Add the profiles of an export file</source>
+        <translation>[Ådd thé prõfîléš õf áñ éxpõrt fîlé ···········]</translation>
+    </message>
+    <message>
+        <source>Adds the profiles of an export FILE to your own; backups in it join your backups.</source>
+        <translation>[Åddš thé prõfîléš õf áñ éxpõrt FÎLÉ tõ ýõür õwñ; báçküpš îñ ît jõîñ ýõür báçküpš. ·····························]</translation>
+    </message>
+    <message>
+        <source>List the backups, newest first</source>
+        <translation>[Lîšt thé báçküpš, ñéwéšt fîršt ·········]</translation>
+    </message>
+    <message>
+        <source>Lists the backups, newest first, with their ids, why each was taken and how it differs from now.</source>
+        <translation>[Lîštš thé báçküpš, ñéwéšt fîršt, wîth théîr îdš, whý éáçh wáš tákéñ áñd hõw ît dîfférš frõm ñõw. ···································]</translation>
+    </message>
+    <message>
+        <source>Back up the current defaults</source>
+        <translation>[Báçk üp thé çürréñt défáültš ········]</translation>
+    </message>
+    <message>
+        <source>Saves the current defaults as a backup.</source>
+        <translation>[Sávéš thé çürréñt défáültš áš á báçküp. ·············]</translation>
+    </message>
+    <message>
+        <source>Restore backup NAME</source>
+        <translation>[Réštõré báçküp ÑÅMÉ ·····]</translation>
+    </message>
+    <message>
+        <source>Puts back the defaults of backup NAME. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>[Pütš báçk thé défáültš õf báçküp ÑÅMÉ. Whîlé áütõmátîç báçküpš áré õñ, thé çürréñt défáültš áré báçkéd üp fîršt. Éxîtš wîth 1 whéñ áñý çháñgé dîd ñõt šüççééd. ····························································]</translation>
+    </message>
+    <message>
+        <source>Delete backup NAME</source>
+        <translation>[Délété báçküp ÑÅMÉ ····]</translation>
+    </message>
+    <message>
+        <source>Deletes backup NAME.</source>
+        <translation>[Délétéš báçküp ÑÅMÉ. ·····]</translation>
+    </message>
+    <message>
+        <source>Show help for a command</source>
+        <translation>[Shõw hélp fõr á çõmmáñd ······]</translation>
+    </message>
+    <message>
+        <source>Shows the help of COMMAND, or of the program.</source>
+        <translation>[Shõwš thé hélp õf ÇÕMMÅÑD, õr õf thé prõgrám. ···············]</translation>
+    </message>
+    <message>
+        <source>Make APP open every type it declares in FAMILY</source>
+        <translation>[Máké ÅPP õpéñ évérý týpé ît déçláréš îñ FÅMÎLÝ ···············]</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or text/* for text and code), or with --all for every type it declares, and never for a type it does not declare. Prints each type with its outcome; the changes run as one batch after a backup.</source>
+        <translation>[Mákéš ÅPP thé défáült fõr thé týpéš îtš déšktõp éñtrý déçláréš îñ FÅMÎLÝ (vîdéõ/*, áüdîõ/*, îmágé/*, õr téxt/* fõr téxt áñd çõdé), õr wîth --áll fõr évérý týpé ît déçláréš, áñd ñévér fõr á týpé ît dõéš ñõt déçláré. Prîñtš éáçh týpé wîth îtš õütçõmé; thé çháñgéš rüñ áš õñé bátçh áftér á báçküp. ···················································································································]</translation>
+    </message>
+    <message>
+        <source>Shows and changes which installed application opens each kind of file (by extension) and each kind of link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain text, or with --json one JSON document for scripts.</source>
+        <translation>[Shõwš áñd çháñgéš whîçh îñštálléd ápplîçátîõñ õpéñš éáçh kîñd õf fîlé (bý éxtéñšîõñ) áñd éáçh kîñd õf lîñk (bý ÜRL šçhémé). Wîthõüt á çõmmáñd, štártš thé ápplîçátîõñ. Çõmmáñdš ñééd ñõ dîšpláý; théý prîñt pláîñ téxt, õr wîth --jšõñ õñé JSÕÑ dõçüméñt fõr šçrîptš. ·····································································································]</translation>
+    </message>
+    <message>
+        <source>Commands that change Openwright&apos;s data (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply and import, backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two never overwrite each other&apos;s files; otherwise the command holds Openwright&apos;s lock while it runs, and a window started meanwhile waits for it.</source>
+        <translation>[Çõmmáñdš thát çháñgé Õpéñwrîght&apos;š dátá (šét, réšét, réõrdér, rémõvé, réštõré-áššõçîátîõñ, pîñ, üñpîñ, güárd çhéçk, dõçtõr, prõfîlé ápplý áñd împõrt, báçküp ñõw, réštõré áñd délété) áré çárrîéd õüt bý thé rüññîñg Õpéñwrîght whéñ théré îš õñé, šõ thát thé twõ ñévér õvérwrîté éáçh õthér&apos;š fîléš; õthérwîšé thé çõmmáñd hõldš Õpéñwrîght&apos;š lõçk whîlé ît rüñš, áñd á wîñdõw štártéd méáñwhîlé wáîtš fõr ît. ·····························································································································································]</translation>
+    </message>
+    <message>
+        <source>A file extension (.pdf or pdf), a link type ending in a colon (mailto:), a MIME type (application/pdf, inode/directory; an alias such as application/x-pdf is read as the type it stands for), the role terminal (the terminal that programs which run in one open in), or a file or folder (./report.pdf, ~/Downloads): the type the system gives it by its name and contents. A word is a path when it starts with /, ./, ../ or ~, or when it names an existing file and cannot be an extension (report.pdf); any other single word (pdf) is an extension, and .terminal the extension of that name.</source>
+        <translation>[Å fîlé éxtéñšîõñ (.pdf õr pdf), á lîñk týpé éñdîñg îñ á çõlõñ (máîltõ:), á MÎMÉ týpé (ápplîçátîõñ/pdf, îñõdé/dîréçtõrý; áñ álîáš šüçh áš ápplîçátîõñ/x-pdf îš réád áš thé týpé ît štáñdš fõr), thé rõlé térmîñál (thé térmîñál thát prõgrámš whîçh rüñ îñ õñé õpéñ îñ), õr á fîlé õr fõldér (./répõrt.pdf, ~/Dõwñlõádš): thé týpé thé šýštém gîvéš ît bý îtš ñámé áñd çõñtéñtš. Å wõrd îš á páth whéñ ît štártš wîth /, ./, ../ õr ~, õr whéñ ît ñáméš áñ éxîštîñg fîlé áñd çáññõt bé áñ éxtéñšîõñ (répõrt.pdf); áñý õthér šîñglé wõrd (pdf) îš áñ éxtéñšîõñ, áñd .térmîñál thé éxtéñšîõñ õf thát ñámé. ······································································································································································································································]</translation>
+    </message>
+    <message>
+        <source>A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity (com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other name starts so. An ambiguous name is refused with the choices listed.</source>
+        <translation>[Å déšktõp-fîlé ÎD (õrg.gñõmé.Évîñçé õr õrg.gñõmé.Évîñçé.déšktõp), áñ ápplîçátîõñ îdéñtîtý (çõm.gõõglé.Çhrõmé), õr á ñámé áš štátüš --çáñdîdátéš šhõwš ît; thé štárt õf á ñámé îš éñõügh whéñ ñõ õthér ñámé štártš šõ. Åñ ámbîgüõüš ñámé îš réfüšéd wîth thé çhõîçéš lîštéd. ········································································································]</translation>
+    </message>
+    <message>
+        <source>Words to look for, such as tex or *.md.</source>
+        <translation>[Wõrdš tõ lõõk fõr, šüçh áš téx õr *.md. ·············]</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>[ÑÅMÉ]</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s or backup&apos;s name, or its id as profile list and backup list show it.</source>
+        <translation>[Å prõfîlé&apos;š õr báçküp&apos;š ñámé, õr îtš îd áš prõfîlé lîšt áñd báçküp lîšt šhõw ît. ·····························]</translation>
+    </message>
+    <message>
+        <source>A file name, relative to the current folder.</source>
+        <translation>[Å fîlé ñámé, rélátîvé tõ thé çürréñt fõldér. ···············]</translation>
+    </message>
+    <message>
+        <source>Print one JSON document instead of text.</source>
+        <translation>[Prîñt õñé JSÕÑ dõçüméñt îñštéád õf téxt. ·············]</translation>
+    </message>
+    <message>
+        <source>Show the help of the program, or of the command given.</source>
+        <translation>[Shõw thé hélp õf thé prõgrám, õr õf thé çõmmáñd gîvéñ. ···················]</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>[Shõw thé véršîõñ. ····]</translation>
+    </message>
+    <message>
+        <source>Read or change what every new account of this machine gets: the system&apos;s list, the first folder of XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Changing needs root; backups are kept apart, in /var/lib/openwright.</source>
+        <translation>[Réád õr çháñgé whát évérý ñéw áççõüñt õf thîš máçhîñé gétš: thé šýštém&apos;š lîšt, thé fîršt fõldér õf XDG_ÇÕÑFÎG_DÎRS (/étç/xdg/mîméáppš.lîšt). Çháñgîñg ñéédš rõõt; báçküpš áré képt ápárt, îñ /vár/lîb/õpéñwrîght. ·················································································]</translation>
+    </message>
+    <message>
+        <source>With --system: read and write as DESKTOP (KDE, GNOME, XFCE) does, its own list first.</source>
+        <translation>[Wîth --šýštém: réád áñd wrîté áš DÉSKTÕP (KDÉ, GÑÕMÉ, XFÇÉ) dõéš, îtš õwñ lîšt fîršt. ·······························]</translation>
+    </message>
+    <message>
+        <source>With a command that changes: also show its outcome as a desktop notification, for a command started where no terminal shows what it prints (the desktop entry&apos;s Check Now and Back Up Now).</source>
+        <translation>[Wîth á çõmmáñd thát çháñgéš: álšõ šhõw îtš õütçõmé áš á déšktõp ñõtîfîçátîõñ, fõr á çõmmáñd štártéd whéré ñõ térmîñál šhõwš whát ît prîñtš (thé déšktõp éñtrý&apos;š Çhéçk Ñõw áñd Báçk Üp Ñõw). ········································································]</translation>
+    </message>
+    <message>
+        <source>Without a command: start with the window hidden, guarding from the tray (as at login).</source>
+        <translation>[Wîthõüt á çõmmáñd: štárt wîth thé wîñdõw hîddéñ, güárdîñg frõm thé tráý (áš át lõgîñ). ·······························]</translation>
+    </message>
+    <message>
+        <source>The language of the texts: German, French, Spanish, Brazilian Portuguese or Italian, else English. Dates and numbers in a sentence follow its language. --json output is always English.</source>
+        <translation>[Thé láñgüágé õf thé téxtš: Gérmáñ, Fréñçh, Spáñîšh, Brážîlîáñ Põrtügüéšé õr Îtálîáñ, élšé Éñglîšh. Dátéš áñd ñümbérš îñ á šéñtéñçé fõllõw îtš láñgüágé. --jšõñ õütpüt îš álwáýš Éñglîšh. ·······································································]</translation>
+    </message>
+    <message>
+        <source>The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set; on XFCE and KDE the desktop&apos;s own browser setting is read and written with the web links.</source>
+        <translation>[Thé déšktõpš whõšé õwñ défáültš lîšt (šüçh áš gñõmé-mîméáppš.lîšt) îš réád fîršt áñd álšõ wrîttéñ bý šét; õñ XFÇÉ áñd KDÉ thé déšktõp&apos;š õwñ brõwšér šéttîñg îš réád áñd wrîttéñ wîth thé wéb lîñkš. ···········································································]</translation>
+    </message>
+    <message>
+        <source>Where mimeapps.list and the settings are (default ~/.config).</source>
+        <translation>[Whéré mîméáppš.lîšt áñd thé šéttîñgš áré (défáült ~/.çõñfîg). ·····················]</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s defaults lists and desktop settings, below the user&apos;s (default /etc/xdg).</source>
+        <translation>[Thé ádmîñîštrátõr&apos;š défáültš lîštš áñd déšktõp šéttîñgš, bélõw thé üšér&apos;š (défáült /étç/xdg). ··································]</translation>
+    </message>
+    <message>
+        <source>Where the applications of your own and Openwright&apos;s data files are (default ~/.local/share).</source>
+        <translation>[Whéré thé ápplîçátîõñš õf ýõür õwñ áñd Õpéñwrîght&apos;š dátá fîléš áré (défáült ~/.lõçál/šháré). ··································]</translation>
+    </message>
+    <message>
+        <source>Where the installed applications, the distribution&apos;s defaults lists, the MIME database and Xfce&apos;s helpers are (default /usr/local/share:/usr/share).</source>
+        <translation>[Whéré thé îñštálléd ápplîçátîõñš, thé dîštrîbütîõñ&apos;š défáültš lîštš, thé MÎMÉ dátábášé áñd Xfçé&apos;š hélpérš áré (défáült /üšr/lõçál/šháré:/üšr/šháré). ························································]</translation>
+    </message>
+    <message>
+        <source>On Xfce, when its browser setting is Debian&apos;s sensible-browser helper: the browser that helper starts, before the x-www-browser alternative.</source>
+        <translation>[Õñ Xfçé, whéñ îtš brõwšér šéttîñg îš Débîáñ&apos;š šéñšîblé-brõwšér hélpér: thé brõwšér thát hélpér štártš, béfõré thé x-www-brõwšér áltérñátîvé. ·····················································]</translation>
+    </message>
+    <message>
+        <source>When set and not empty, text output has no colours.</source>
+        <translation>[Whéñ šét áñd ñõt émptý, téxt õütpüt háš ñõ çõlõürš. ·················]</translation>
+    </message>
+    <message>
+        <source>With --system: where the system&apos;s backups are kept (default /var/lib/openwright).</source>
+        <translation>[Wîth --šýštém: whéré thé šýštém&apos;š báçküpš áré képt (défáült /vár/lîb/õpéñwrîght). ·····························]</translation>
+    </message>
+    <message>
+        <source>When set to 1, the texts are shown in the pseudo-translation (longer, accented and bracketed), to find texts left untranslated or cut off.</source>
+        <translation>[Whéñ šét tõ 1, thé téxtš áré šhõwñ îñ thé pšéüdõ-tráñšlátîõñ (lõñgér, áççéñtéd áñd bráçkétéd), tõ fîñd téxtš léft üñtráñšlátéd õr çüt õff. ····················································]</translation>
+    </message>
+    <message>
+        <source>custom-types.json, profiles.json and guard.json: the added types, the profiles and backups, and the Default Guard&apos;s memory.</source>
+        <translation>[çüštõm-týpéš.jšõñ, prõfîléš.jšõñ áñd güárd.jšõñ: thé áddéd týpéš, thé prõfîléš áñd báçküpš, áñd thé Défáült Güárd&apos;š mémõrý. ··············································]</translation>
+    </message>
+    <message>
+        <source>The settings: the guard on or off and its interval, automatic backups and update checks.</source>
+        <translation>[Thé šéttîñgš: thé güárd õñ õr õff áñd îtš îñtérvál, áütõmátîç báçküpš áñd üpdáté çhéçkš. ································]</translation>
+    </message>
+    <message>
+        <source>Present while &quot;Open at login&quot; is on: the session starts openwright --background.</source>
+        <translation>[Préšéñt whîlé &quot;Õpéñ át lõgîñ&quot; îš õñ: thé šéššîõñ štártš õpéñwrîght --báçkgrõüñd. ·····························]</translation>
+    </message>
+    <message>
+        <source>The defaults that set changes, with the desktop&apos;s own list (such as gnome-mimeapps.list) where that would otherwise win.</source>
+        <translation>[Thé défáültš thát šét çháñgéš, wîth thé déšktõp&apos;š õwñ lîšt (šüçh áš gñõmé-mîméáppš.lîšt) whéré thát wõüld õthérwîšé wîñ. ·············································]</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s and the distribution&apos;s defaults, read after the user&apos;s; never written.</source>
+        <translation>[Thé ádmîñîštrátõr&apos;š áñd thé dîštrîbütîõñ&apos;š défáültš, réád áftér thé üšér&apos;š; ñévér wrîttéñ. ·································]</translation>
+    </message>
+    <message>
+        <source>An older place of the user&apos;s defaults, still read by the system; the Clean Up moves what it decides.</source>
+        <translation>[Åñ õldér pláçé õf thé üšér&apos;š défáültš, štîll réád bý thé šýštém; thé Çléáñ Üp mõvéš whát ît déçîdéš. ·····································]</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s browser setting ([General] BrowserApplication), read and written by set.</source>
+        <translation>[KDÉ&apos;š brõwšér šéttîñg ([Géñérál] BrõwšérÅpplîçátîõñ), réád áñd wrîttéñ bý šét. ····························]</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s browser setting (WebBrowser, the name of an Xfce helper), read and written by set; the system&apos;s is in $XDG_CONFIG_DIRS/xfce4/helpers.rc.</source>
+        <translation>[Xfçé&apos;š brõwšér šéttîñg (WébBrõwšér, thé ñámé õf áñ Xfçé hélpér), réád áñd wrîttéñ bý šét; thé šýštém&apos;š îš îñ $XDG_ÇÕÑFÎG_DÎRS/xfçé4/hélpérš.rç. ······················································]</translation>
+    </message>
+    <message>
+        <source>The Xfce helper set writes for a browser that no installed helper starts.</source>
+        <translation>[Thé Xfçé hélpér šét wrîtéš fõr á brõwšér thát ñõ îñštálléd hélpér štártš. ··························]</translation>
+    </message>
+    <message>
+        <source>With --system: the system&apos;s backups and data, kept apart from every person&apos;s (OPENWRIGHT_SYSTEM_DATA).</source>
+        <translation>[Wîth --šýštém: thé šýštém&apos;š báçküpš áñd dátá, képt ápárt frõm évérý péršõñ&apos;š (ÕPÉÑWRÎGHT_SÝSTÉM_DÅTÅ). ······································]</translation>
+    </message>
+    <message>
+        <source>What opens PDF files and email links.</source>
+        <translation>[Whát õpéñš PDF fîléš áñd émáîl lîñkš. ············]</translation>
+    </message>
+    <message>
+        <source>Why Markdown files open where they do: every list the system reads, in its order.</source>
+        <translation>[Whý Márkdõwñ fîléš õpéñ whéré théý dõ: évérý lîšt thé šýštém réádš, îñ îtš õrdér. ·····························]</translation>
+    </message>
+    <message>
+        <source>Make Firefox the web browser: links, secure links and web pages together.</source>
+        <translation>[Máké Fîréfõx thé wéb brõwšér: lîñkš, šéçüré lîñkš áñd wéb págéš tõgéthér. ··························]</translation>
+    </message>
+    <message>
+        <source>Make VLC the default for every video type it declares.</source>
+        <translation>[Máké VLÇ thé défáült fõr évérý vîdéõ týpé ît déçláréš. ···················]</translation>
+    </message>
+    <message>
+        <source>Ask in a script whether Thunderbird opens email links.</source>
+        <translation>[Åšk îñ á šçrîpt whéthér Thüñdérbîrd õpéñš émáîl lîñkš. ···················]</translation>
+    </message>
+    <message>
+        <source>Write the profile Work to a file, to import elsewhere.</source>
+        <translation>[Wrîté thé prõfîlé Wõrk tõ á fîlé, tõ împõrt élšéwhéré. ···················]</translation>
+    </message>
+    <message>
+        <source>The same answer as one JSON document, for scripts.</source>
+        <translation>[Thé šámé áñšwér áš õñé JSÕÑ dõçüméñt, fõr šçrîptš. ·················]</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>[Dõñé.]</translation>
+    </message>
+    <message>
+        <source>A change did not succeed, or the command could not be carried out.</source>
+        <translation>[Å çháñgé dîd ñõt šüççééd, õr thé çõmmáñd çõüld ñõt bé çárrîéd õüt. ·······················]</translation>
+    </message>
+    <message>
+        <source>Bad input: an unknown command or option, text that is not a type, a type the system does not recognise, or an unknown or ambiguous application or name.</source>
+        <translation>[Bád îñpüt: áñ üñkñõwñ çõmmáñd õr õptîõñ, téxt thát îš ñõt á týpé, á týpé thé šýštém dõéš ñõt réçõgñîšé, õr áñ üñkñõwñ õr ámbîgüõüš ápplîçátîõñ õr ñámé. ·························································]</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>[SÝÑÕPSÎS]</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>[DÉSÇRÎPTÎÕÑ ·]</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>[ÇÕMMÅÑDS]</translation>
+    </message>
+    <message>
+        <source>ARGUMENTS</source>
+        <translation>[ÅRGÜMÉÑTS ·]</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>[ÕPTÎÕÑS]</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>[ÉXÎT STÅTÜS ·]</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>[ÉÑVÎRÕÑMÉÑT ·]</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>[FÎLÉS]</translation>
+    </message>
+    <message>
+        <source>EXAMPLES</source>
+        <translation>[ÉXÅMPLÉS]</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>[SÉÉ ÅLSÕ]</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>[Üšágé:]</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>[Çõmmáñdš: ·]</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>[Årgüméñtš: ·]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>[Õptîõñš:]</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>[Éxît štátüš: ··]</translation>
+    </message>
+    <message>
+        <source>See &quot;%1&quot; for one command.</source>
+        <translation>[Séé &quot;%1&quot; fõr õñé çõmmáñd. ······]</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>[Üšér Çõmmáñdš ··]</translation>
+    </message>
+    <message>
+        <source>show and change which application opens each file and link type</source>
+        <translation>[šhõw áñd çháñgé whîçh ápplîçátîõñ õpéñš éáçh fîlé áñd lîñk týpé ······················]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

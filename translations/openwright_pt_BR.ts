@@ -1871,6 +1871,519 @@
         <source>removed</source>
         <translation>removido</translation>
     </message>
+    <message>
+        <source>Declares no types in its desktop entry.</source>
+        <translation>Não declara nenhum tipo na sua entrada de desktop.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Declares %n types; the default for %1 of them.</source>
+        <translation>
+            <numerusform>Declara %n tipo; é o padrão para %1 deles.</numerusform>
+            <numerusform>Declara %n tipos; é o padrão para %1 deles.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The change could not be made</source>
+        <translation>Não foi possível fazer a alteração</translation>
+    </message>
+    <message>
+        <source>Kept a copy as %1</source>
+        <translation>Cópia guardada como %1</translation>
+    </message>
+    <message>
+        <source>Fixed %1</source>
+        <translation>Corrigido: %1</translation>
+    </message>
+    <message>
+        <source>Not fixed: %1</source>
+        <translation>Não corrigido: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Left alone: %n no longer found, as the files changed meanwhile.</source>
+        <translation>
+            <numerusform>Deixado como estava: %n problema não foi mais encontrado, pois os arquivos mudaram nesse meio-tempo.</numerusform>
+            <numerusform>Deixados como estavam: %n problemas não foram mais encontrados, pois os arquivos mudaram nesse meio-tempo.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>cli help</name>
+    <message>
+        <source>Show which application opens each type</source>
+        <translation>Mostrar qual aplicativo abre cada tipo</translation>
+    </message>
+    <message>
+        <source>Shows each type&apos;s display form, title and current application, by name and desktop-file ID. Without TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With --candidates, every application that can open each type too, the current one marked with *.</source>
+        <translation>Mostra, para cada tipo, a forma de exibição, o título e o aplicativo atual, pelo nome e pelo ID do arquivo desktop. Sem TARGETs, todos os tipos que o Openwright acompanha, nas seções da sua barra lateral; os tipos fixados são marcados. Com --candidates, também todos os aplicativos que podem abrir cada tipo, com o atual marcado com *.</translation>
+    </message>
+    <message>
+        <source>List every type the system knows, with what opens it</source>
+        <translation>Listar todos os tipos que o sistema conhece, com o que abre cada um</translation>
+    </message>
+    <message>
+        <source>Lists every MIME type of the shared MIME database and every link type an installed application declares, grouped by media type: its MIME type, its description, its file-name patterns, the application that opens it and where that answer comes from. With TEXT, only the types whose MIME type, description, patterns or application hold it, in any case.</source>
+        <translation>Lista todos os tipos MIME do banco de dados MIME compartilhado e todos os tipos de link que um aplicativo instalado declara, agrupados por tipo de mídia: o tipo MIME, a descrição, os padrões de nome de arquivo, o aplicativo que o abre e de onde vem essa resposta. Com TEXT, só os tipos cujo tipo MIME, descrição, padrões ou aplicativo o contêm, sem diferenciar maiúsculas de minúsculas.</translation>
+    </message>
+    <message>
+        <source>Make APP open each TARGET</source>
+        <translation>Fazer APP abrir cada TARGET</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for each TARGET, all in one go, and prints each outcome (Changed, Already the default, or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is refused, and nothing is changed, unless --force is given. Choosing a web browser for http: sets https:, .html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; with several, {&quot;changes&quot;: [...]} with one object each. With a family (video/*, audio/*, image/*, text/*) or --all in place of the TARGETs, every type APP declares there.</source>
+        <translation>Torna APP o padrão para cada TARGET, tudo de uma vez, e mostra o resultado de cada um (Alterado, Já é o aplicativo padrão, ou o motivo de não ter sido alterado) e o que abre cada TARGET agora. Um aplicativo que não diz que consegue abrir um TARGET é recusado, e nada é alterado, a menos que se use --force. Escolher um navegador web para http: define com ele também https:, .html e .htm. Sai com 1 quando uma alteração falha. Com --json e um TARGET, um objeto; com vários, {&quot;changes&quot;: [...]} com um objeto para cada. Com uma família (video/*, audio/*, image/*, text/*) ou --all no lugar dos TARGETs, todos os tipos que APP declara ali.</translation>
+    </message>
+    <message>
+        <source>Let the system choose what opens each TARGET again</source>
+        <translation>Deixar o sistema escolher de novo o que abre cada TARGET</translation>
+    </message>
+    <message>
+        <source>Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop&apos;s own list, and the associations that choices added), so that each opens in what the system chooses by itself, and prints what that is. While automatic backups are on, the current defaults are backed up first. Exits with 1 when a choice could not be removed.</source>
+        <translation>Remove sua própria escolha para cada TARGET (a linha dele no seu mimeapps.list e na lista própria do seu ambiente, e as associações que essa escolha adicionou), para que cada um abra no que o sistema escolher por conta própria, e mostra qual é. Enquanto os backups automáticos estão ativados, primeiro é feito um backup dos padrões atuais. Sai com 1 quando não foi possível remover uma escolha.</translation>
+    </message>
+    <message>
+        <source>Exit with 0 when APP opens TARGET, 1 when not</source>
+        <translation>Sair com 0 quando APP abre TARGET, com 1 quando não</translation>
+    </message>
+    <message>
+        <source>Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program when it is an identity.</source>
+        <translation>Responde se APP é o padrão para TARGET, para scripts: mostra yes ou no e sai com 0 ou 1, como faz o xdg-settings check. Quando APP é um ID de arquivo desktop, conta exatamente essa entrada; quando é uma identidade, qualquer empacotamento do programa.</translation>
+    </message>
+    <message>
+        <source>Explain which list decides the application for TARGET</source>
+        <translation>Explicar qual lista decide o aplicativo para TARGET</translation>
+    </message>
+    <message>
+        <source>Explains why TARGET opens where it does: every mimeapps.list the system reads, in the order of the freedesktop.org standard (your desktop&apos;s own list, yours, the administrator&apos;s, the distribution&apos;s, then the installed applications), what each says about the type, which entries are skipped because their application is not installed, and which one decides.</source>
+        <translation>Explica por que TARGET abre onde abre: cada mimeapps.list que o sistema lê, na ordem da especificação do freedesktop.org (a lista própria do seu ambiente, a sua, a do administrador, a da distribuição e, depois, os aplicativos instalados), o que cada uma diz sobre o tipo, quais entradas são ignoradas porque o aplicativo delas não está instalado e qual decide.</translation>
+    </message>
+    <message>
+        <source>Show the order in which the system offers applications for TARGET</source>
+        <translation>Mostrar a ordem em que o sistema oferece aplicativos para TARGET</translation>
+    </message>
+    <message>
+        <source>Lists every application the system offers for TARGET, in the order it tries them, as gio mime lists them: the default first, then the applications added for it, then the others. The default is marked, and so are the applications that open it only as a parent type (a text editor for source code); the applications you removed from it follow. Change it with reorder, remove and restore-association.</source>
+        <translation>Lista todos os aplicativos que o sistema oferece para TARGET, na ordem em que ele os tenta, como o gio mime os lista: primeiro o padrão, depois os aplicativos adicionados para ele e, por fim, os outros. O padrão é marcado, assim como os aplicativos que só o abrem como tipo pai (um editor de texto para código-fonte); em seguida vêm os aplicativos que você removeu dele. Altere a ordem com reorder, remove e restore-association.</translation>
+    </message>
+    <message>
+        <source>Make the system offer the APPs first for TARGET, in this order</source>
+        <translation>Fazer o sistema oferecer primeiro os APPs para TARGET, nesta ordem</translation>
+    </message>
+    <message>
+        <source>Writes the APPs, in this order, as the default line of TARGET and its fallbacks and as associations added for it, in your mimeapps.list (and in your desktop&apos;s own list where that names TARGET): the first APP becomes the default, and the system offers the others next. A web browser&apos;s links, secure links and pages take the order together, and on KDE and Xfce the desktop&apos;s own browser setting takes the first APP. While automatic backups are on, the current defaults are backed up first. Prints the outcome and the new order; exits with 1 when the change did not succeed.</source>
+        <translation>Grava os APPs, nesta ordem, como a linha de padrão de TARGET e suas alternativas e como associações adicionadas para ele, no seu mimeapps.list (e na lista própria do seu ambiente, onde ela indica TARGET): o primeiro APP se torna o padrão, e o sistema oferece os outros em seguida. Os links, os links seguros e as páginas de um navegador web recebem a ordem juntos, e no KDE e no Xfce a configuração de navegador do próprio ambiente recebe o primeiro APP. Enquanto os backups automáticos estão ativados, primeiro é feito um backup dos padrões atuais. Mostra o resultado e a nova ordem; sai com 1 quando a alteração falha.</translation>
+    </message>
+    <message>
+        <source>Stop the system offering APP for TARGET</source>
+        <translation>Fazer o sistema deixar de oferecer APP para TARGET</translation>
+    </message>
+    <message>
+        <source>Removes APP from what the system offers for TARGET: a [Removed Associations] line in your mimeapps.list, and APP leaves your default and added lines of TARGET. The system reads removals only in mimeapps.list, not in a desktop&apos;s own list: where the system still offers APP, the outcome says so. Undo it with restore-association. Backed up first, as every change; exits with 1 when the change did not succeed.</source>
+        <translation>Remove APP do que o sistema oferece para TARGET: uma linha [Removed Associations] no seu mimeapps.list, e APP sai das suas linhas de padrão e de adicionados de TARGET. O sistema só lê remoções em mimeapps.list, não na lista própria de um ambiente: onde o sistema ainda oferece APP, o resultado informa isso. Desfaça com restore-association. Como em toda alteração, antes é feito um backup; sai com 1 quando a alteração falha.</translation>
+    </message>
+    <message>
+        <source>Let the system offer APP for TARGET again</source>
+        <translation>Deixar o sistema oferecer APP para TARGET de novo</translation>
+    </message>
+    <message>
+        <source>Takes APP off the applications you removed from TARGET, so that the system offers it again, and prints the new order.</source>
+        <translation>Tira APP dos aplicativos que você removeu de TARGET, para que o sistema volte a oferecê-lo, e mostra a nova ordem.</translation>
+    </message>
+    <message>
+        <source>Show the health score and the types that need attention</source>
+        <translation>Mostrar a pontuação de saúde e os tipos que precisam de atenção</translation>
+    </message>
+    <message>
+        <source>Shows the share of known types that open in a specific, installed application, and lists the types that need attention.</source>
+        <translation>Mostra a parcela dos tipos conhecidos que abrem em um aplicativo específico e instalado, e lista os tipos que precisam de atenção.</translation>
+    </message>
+    <message>
+        <source>Show the types APP declares and where it is the default</source>
+        <translation>Mostrar os tipos que APP declara e onde ele é o padrão</translation>
+    </message>
+    <message>
+        <source>Lists the MIME types APP&apos;s desktop entry declares, by family (Video, Audio, Images, Documents, Text &amp; Code, Archives, Links, Other), with what opens each now. To make APP the default for a family, use set video/* APP (or audio/*, image/*, text/*), or set --all APP for every type it declares.</source>
+        <translation>Lista os tipos MIME que a entrada de desktop de APP declara, por família (Vídeo, Áudio, Imagens, Documentos, Texto e código, Arquivos compactados, Links, Outros), com o que abre cada um agora. Para tornar APP o padrão de uma família, use set video/* APP (ou audio/*, image/*, text/*), ou set --all APP para todos os tipos que ele declara.</translation>
+    </message>
+    <message>
+        <source>Let the Default Guard watch TARGET</source>
+        <translation>Deixar o Guardião de padrões vigiar TARGET</translation>
+    </message>
+    <message>
+        <source>Pins TARGET, one of the types Openwright lists: when another application takes it over, the running Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the application back at once and tells you, offering to allow the new one; after three takeovers within a minute it stops and waits for you. Without --keep, a kept type goes back to asking.</source>
+        <translation>Fixa TARGET, um dos tipos que o Openwright lista: quando outro aplicativo o assume, o Openwright em execução avisa você e oferece revertê-lo. Com --keep, ele sempre mantém TARGET: reverte o aplicativo na hora e avisa você, oferecendo permitir o novo; se TARGET for assumido três vezes em um minuto, ele para e espera por você. Sem --keep, um tipo mantido volta a perguntar.</translation>
+    </message>
+    <message>
+        <source>Stop watching TARGET</source>
+        <translation>Parar de vigiar TARGET</translation>
+    </message>
+    <message>
+        <source>Unpins TARGET.</source>
+        <translation>Desafixa TARGET.</translation>
+    </message>
+    <message>
+        <source>Check the defaults now and print the changes found</source>
+        <translation>Verificar os padrões agora e mostrar as alterações encontradas</translation>
+    </message>
+    <message>
+        <source>Reads every watched default now, records it as the Default Guard does, and prints the changes it found since the last check.</source>
+        <translation>Lê agora cada padrão vigiado, registra-o como faz o Guardião de padrões e mostra as alterações encontradas desde a última verificação.</translation>
+    </message>
+    <message>
+        <source>Print the pinned types and the changes the Default Guard spotted</source>
+        <translation>Mostrar os tipos fixados e as alterações detectadas pelo Guardião de padrões</translation>
+    </message>
+    <message>
+        <source>Prints the pinned types (kept ones marked) and the changes the Default Guard spotted, newest first, with the program that probably made each where that can be told.</source>
+        <translation>Mostra os tipos fixados (com os mantidos marcados) e as alterações detectadas pelo Guardião de padrões, das mais recentes para as mais antigas, com o programa que provavelmente fez cada uma, quando é possível saber.</translation>
+    </message>
+    <message>
+        <source>Find problems in your defaults files, and fix them</source>
+        <translation>Encontrar problemas nos seus arquivos de padrões e corrigi-los</translation>
+    </message>
+    <message>
+        <source>Checks your own defaults files (mimeapps.list, your desktop&apos;s own list, the older lists in your applications folder) and your own desktop entries, and lists each problem with its file and line: lines naming applications no longer installed, another name of a type hiding its line, a type set twice, a default that is also removed, an older list or another desktop&apos;s list deciding instead of yours, entries of old &quot;open with a command&quot; dialogs and entries whose program is gone. A list that is a read-only link made by a configuration tool is explained, never changed. With --fix, repairs them: every changed file is first copied beside itself as NAME.before-cleanup-N, the defaults are backed up, and each file is written whole or not at all. Exits with 1 when a file could not be written.</source>
+        <translation>Verifica seus próprios arquivos de padrões (mimeapps.list, a lista própria do seu ambiente, as listas antigas na sua pasta de aplicativos) e suas próprias entradas de desktop, e lista cada problema com o arquivo e a linha: linhas que indicam aplicativos que não estão mais instalados, outro nome de um tipo escondendo a linha dele, um tipo definido duas vezes, um padrão que também está removido, uma lista antiga ou a lista de outro ambiente decidindo no lugar da sua, entradas de antigos diálogos “abrir com um comando” e entradas cujo programa não existe mais. Uma lista que é um link somente leitura criado por uma ferramenta de configuração é explicada, nunca alterada. Com --fix, corrige esses problemas: cada arquivo alterado é antes copiado ao lado dele como NAME.before-cleanup-N, é feito um backup dos padrões, e cada arquivo é gravado inteiro ou não é gravado. Sai com 1 quando não foi possível gravar um arquivo.</translation>
+    </message>
+    <message>
+        <source>List the profiles and what applying each would change</source>
+        <translation>Listar os perfis e o que aplicar cada um alteraria</translation>
+    </message>
+    <message>
+        <source>Lists the built-in profiles and your own, each with its id and what applying it would change.</source>
+        <translation>Lista os perfis embutidos e os seus, cada um com seu id e o que aplicá-lo alteraria.</translation>
+    </message>
+    <message>
+        <source>Show what applying profile NAME would do</source>
+        <translation>Mostrar o que aplicar o perfil NAME faria</translation>
+    </message>
+    <message>
+        <source>Shows, type by type, what applying profile NAME would change, which defaults are already set and which applications are not installed.</source>
+        <translation>Mostra, tipo por tipo, o que aplicar o perfil NAME alteraria, quais padrões já estão definidos e quais aplicativos não estão instalados.</translation>
+    </message>
+    <message>
+        <source>Apply profile NAME</source>
+        <translation>Aplicar o perfil NAME</translation>
+    </message>
+    <message>
+        <source>Applies profile NAME and prints each step&apos;s outcome. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>Aplica o perfil NAME e mostra o resultado de cada etapa. Enquanto os backups automáticos estão ativados, primeiro é feito um backup dos padrões atuais. Sai com 1 quando alguma alteração falha.</translation>
+    </message>
+    <message>
+        <source>Export profiles to FILE</source>
+        <translation>Exportar perfis para FILE</translation>
+    </message>
+    <message>
+        <source>Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import and the window read. With --format=mimeapps, their defaults as a mimeapps.list fragment instead, for those who ship the file themselves; an entry whose application is not installed here is left out, with a comment.</source>
+        <translation>Grava seus perfis NAME... em FILE ou, sem NAMEs, todos os seus, no formato que o profile import e a janela leem. Com --format=mimeapps, grava em vez disso os padrões deles como um trecho de mimeapps.list, para quem distribui o arquivo por conta própria; uma entrada cujo aplicativo não está instalado aqui fica de fora, com um comentário.</translation>
+    </message>
+    <message>
+        <source>Add the profiles of an export file</source>
+        <translation>Adicionar os perfis de um arquivo de exportação</translation>
+    </message>
+    <message>
+        <source>Adds the profiles of an export FILE to your own; backups in it join your backups.</source>
+        <translation>Adiciona os perfis de um FILE de exportação aos seus; os backups contidos nele se juntam aos seus backups.</translation>
+    </message>
+    <message>
+        <source>List the backups, newest first</source>
+        <translation>Listar os backups, do mais recente ao mais antigo</translation>
+    </message>
+    <message>
+        <source>Lists the backups, newest first, with their ids, why each was taken and how it differs from now.</source>
+        <translation>Lista os backups, do mais recente ao mais antigo, com seus ids, o motivo de cada um e como ele difere de agora.</translation>
+    </message>
+    <message>
+        <source>Back up the current defaults</source>
+        <translation>Fazer backup dos padrões atuais</translation>
+    </message>
+    <message>
+        <source>Saves the current defaults as a backup.</source>
+        <translation>Salva os padrões atuais como backup.</translation>
+    </message>
+    <message>
+        <source>Restore backup NAME</source>
+        <translation>Restaurar o backup NAME</translation>
+    </message>
+    <message>
+        <source>Puts back the defaults of backup NAME. While automatic backups are on, the current defaults are backed up first. Exits with 1 when any change did not succeed.</source>
+        <translation>Restaura os padrões do backup NAME. Enquanto os backups automáticos estão ativados, primeiro é feito um backup dos padrões atuais. Sai com 1 quando alguma alteração falha.</translation>
+    </message>
+    <message>
+        <source>Delete backup NAME</source>
+        <translation>Excluir o backup NAME</translation>
+    </message>
+    <message>
+        <source>Deletes backup NAME.</source>
+        <translation>Exclui o backup NAME.</translation>
+    </message>
+    <message>
+        <source>Show help for a command</source>
+        <translation>Mostrar a ajuda de um comando</translation>
+    </message>
+    <message>
+        <source>Shows the help of COMMAND, or of the program.</source>
+        <translation>Mostra a ajuda de COMMAND ou do programa.</translation>
+    </message>
+    <message>
+        <source>Make APP open every type it declares in FAMILY</source>
+        <translation>Fazer APP abrir todos os tipos que ele declara em FAMILY</translation>
+    </message>
+    <message>
+        <source>Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or text/* for text and code), or with --all for every type it declares, and never for a type it does not declare. Prints each type with its outcome; the changes run as one batch after a backup.</source>
+        <translation>Torna APP o padrão para os tipos que a entrada de desktop dele declara em FAMILY (video/*, audio/*, image/* ou text/* para texto e código) ou, com --all, para todos os tipos que ele declara, e nunca para um tipo que ele não declara. Mostra cada tipo com seu resultado; as alterações são feitas em um só lote, depois de um backup.</translation>
+    </message>
+    <message>
+        <source>Shows and changes which installed application opens each kind of file (by extension) and each kind of link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain text, or with --json one JSON document for scripts.</source>
+        <translation>Mostra e altera qual aplicativo instalado abre cada tipo de arquivo (pela extensão) e cada tipo de link (pelo esquema da URL). Sem um comando, inicia o aplicativo. Os comandos não precisam de tela gráfica; eles mostram texto simples ou, com --json, um documento JSON para scripts.</translation>
+    </message>
+    <message>
+        <source>Commands that change Openwright&apos;s data (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply and import, backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two never overwrite each other&apos;s files; otherwise the command holds Openwright&apos;s lock while it runs, and a window started meanwhile waits for it.</source>
+        <translation>Os comandos que alteram os dados do Openwright (set, reset, reorder, remove, restore-association, pin, unpin, guard check, doctor, profile apply e import, backup now, restore e delete) são realizados pelo Openwright em execução, quando houver um, para que os dois nunca sobrescrevam os arquivos um do outro; caso contrário, o comando mantém o bloqueio do Openwright enquanto roda, e uma janela aberta nesse meio-tempo espera por ele.</translation>
+    </message>
+    <message>
+        <source>A file extension (.pdf or pdf), a link type ending in a colon (mailto:), a MIME type (application/pdf, inode/directory; an alias such as application/x-pdf is read as the type it stands for), the role terminal (the terminal that programs which run in one open in), or a file or folder (./report.pdf, ~/Downloads): the type the system gives it by its name and contents. A word is a path when it starts with /, ./, ../ or ~, or when it names an existing file and cannot be an extension (report.pdf); any other single word (pdf) is an extension, and .terminal the extension of that name.</source>
+        <translation>Uma extensão de arquivo (.pdf ou pdf), um tipo de link terminado em dois-pontos (mailto:), um tipo MIME (application/pdf, inode/directory; um alias como application/x-pdf é lido como o tipo que ele representa), a função terminal (o terminal em que abrem os programas que rodam em um terminal) ou um arquivo ou pasta (./report.pdf, ~/Downloads): o tipo que o sistema atribui a ele pelo nome e pelo conteúdo. Uma palavra é um caminho quando começa com /, ./, ../ ou ~, ou quando indica um arquivo existente e não pode ser uma extensão (report.pdf); qualquer outra palavra isolada (pdf) é uma extensão, e .terminal é a extensão com esse nome.</translation>
+    </message>
+    <message>
+        <source>A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity (com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other name starts so. An ambiguous name is refused with the choices listed.</source>
+        <translation>Um ID de arquivo desktop (org.gnome.Evince ou org.gnome.Evince.desktop), uma identidade de aplicativo (com.google.Chrome) ou um nome como status --candidates o mostra; o início de um nome basta quando nenhum outro nome começa assim. Um nome ambíguo é recusado, com as opções listadas.</translation>
+    </message>
+    <message>
+        <source>Words to look for, such as tex or *.md.</source>
+        <translation>Palavras a procurar, como tex ou *.md.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOME</translation>
+    </message>
+    <message>
+        <source>A profile&apos;s or backup&apos;s name, or its id as profile list and backup list show it.</source>
+        <translation>O nome de um perfil ou backup, ou o id dele como profile list e backup list o mostram.</translation>
+    </message>
+    <message>
+        <source>A file name, relative to the current folder.</source>
+        <translation>Um nome de arquivo, relativo à pasta atual.</translation>
+    </message>
+    <message>
+        <source>Print one JSON document instead of text.</source>
+        <translation>Mostrar um documento JSON em vez de texto.</translation>
+    </message>
+    <message>
+        <source>Show the help of the program, or of the command given.</source>
+        <translation>Mostrar a ajuda do programa ou do comando informado.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Mostrar a versão.</translation>
+    </message>
+    <message>
+        <source>Read or change what every new account of this machine gets: the system&apos;s list, the first folder of XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Changing needs root; backups are kept apart, in /var/lib/openwright.</source>
+        <translation>Ler ou alterar o que cada nova conta desta máquina recebe: a lista do sistema, na primeira pasta de XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Alterar exige root; os backups são mantidos à parte, em /var/lib/openwright.</translation>
+    </message>
+    <message>
+        <source>With --system: read and write as DESKTOP (KDE, GNOME, XFCE) does, its own list first.</source>
+        <translation>Com --system: ler e gravar como DESKTOP (KDE, GNOME, XFCE) faz, com a lista própria dele primeiro.</translation>
+    </message>
+    <message>
+        <source>With a command that changes: also show its outcome as a desktop notification, for a command started where no terminal shows what it prints (the desktop entry&apos;s Check Now and Back Up Now).</source>
+        <translation>Com um comando que altera algo: mostrar também o resultado como notificação da área de trabalho, para um comando iniciado onde nenhum terminal mostra o que ele imprime (Verificar agora e Fazer backup agora, da entrada de desktop).</translation>
+    </message>
+    <message>
+        <source>Without a command: start with the window hidden, guarding from the tray (as at login).</source>
+        <translation>Sem um comando: iniciar com a janela oculta, vigiando a partir da bandeja (como ao iniciar a sessão).</translation>
+    </message>
+    <message>
+        <source>The language of the texts: German, French, Spanish, Brazilian Portuguese or Italian, else English. Dates and numbers in a sentence follow its language. --json output is always English.</source>
+        <translation>O idioma dos textos: alemão, francês, espanhol, português do Brasil ou italiano; caso contrário, inglês. Datas e números em uma frase seguem o idioma dela. A saída de --json é sempre em inglês.</translation>
+    </message>
+    <message>
+        <source>The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set; on XFCE and KDE the desktop&apos;s own browser setting is read and written with the web links.</source>
+        <translation>Os ambientes cuja lista própria de padrões (como gnome-mimeapps.list) é lida primeiro e também gravada por set; no XFCE e no KDE, a configuração de navegador do próprio ambiente é lida e gravada junto com os links da web.</translation>
+    </message>
+    <message>
+        <source>Where mimeapps.list and the settings are (default ~/.config).</source>
+        <translation>Onde ficam o mimeapps.list e as configurações (padrão: ~/.config).</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s defaults lists and desktop settings, below the user&apos;s (default /etc/xdg).</source>
+        <translation>As listas de padrões e as configurações de ambiente do administrador, abaixo das do usuário (padrão: /etc/xdg).</translation>
+    </message>
+    <message>
+        <source>Where the applications of your own and Openwright&apos;s data files are (default ~/.local/share).</source>
+        <translation>Onde ficam os seus próprios aplicativos e os arquivos de dados do Openwright (padrão: ~/.local/share).</translation>
+    </message>
+    <message>
+        <source>Where the installed applications, the distribution&apos;s defaults lists, the MIME database and Xfce&apos;s helpers are (default /usr/local/share:/usr/share).</source>
+        <translation>Onde ficam os aplicativos instalados, as listas de padrões da distribuição, o banco de dados MIME e os auxiliares do Xfce (padrão: /usr/local/share:/usr/share).</translation>
+    </message>
+    <message>
+        <source>On Xfce, when its browser setting is Debian&apos;s sensible-browser helper: the browser that helper starts, before the x-www-browser alternative.</source>
+        <translation>No Xfce, quando a configuração de navegador dele é o auxiliar sensible-browser do Debian: o navegador que esse auxiliar abre, antes da alternativa x-www-browser.</translation>
+    </message>
+    <message>
+        <source>When set and not empty, text output has no colours.</source>
+        <translation>Quando definida e não vazia, a saída de texto não tem cores.</translation>
+    </message>
+    <message>
+        <source>With --system: where the system&apos;s backups are kept (default /var/lib/openwright).</source>
+        <translation>Com --system: onde ficam os backups do sistema (padrão: /var/lib/openwright).</translation>
+    </message>
+    <message>
+        <source>When set to 1, the texts are shown in the pseudo-translation (longer, accented and bracketed), to find texts left untranslated or cut off.</source>
+        <translation>Quando definida como 1, os textos são mostrados na pseudotradução (mais longos, acentuados e entre colchetes), para encontrar textos não traduzidos ou cortados.</translation>
+    </message>
+    <message>
+        <source>custom-types.json, profiles.json and guard.json: the added types, the profiles and backups, and the Default Guard&apos;s memory.</source>
+        <translation>custom-types.json, profiles.json e guard.json: os tipos adicionados, os perfis e backups, e a memória do Guardião de padrões.</translation>
+    </message>
+    <message>
+        <source>The settings: the guard on or off and its interval, automatic backups and update checks.</source>
+        <translation>As configurações: o Guardião ligado ou desligado e seu intervalo, os backups automáticos e a verificação de atualizações.</translation>
+    </message>
+    <message>
+        <source>Present while &quot;Open at login&quot; is on: the session starts openwright --background.</source>
+        <translation>Presente enquanto “Abrir ao iniciar a sessão” está ativado: a sessão inicia openwright --background.</translation>
+    </message>
+    <message>
+        <source>The defaults that set changes, with the desktop&apos;s own list (such as gnome-mimeapps.list) where that would otherwise win.</source>
+        <translation>Os padrões que set altera, junto com a lista própria do ambiente (como gnome-mimeapps.list) onde, caso contrário, ela prevaleceria.</translation>
+    </message>
+    <message>
+        <source>The administrator&apos;s and the distribution&apos;s defaults, read after the user&apos;s; never written.</source>
+        <translation>Os padrões do administrador e da distribuição, lidos depois dos do usuário; nunca gravados.</translation>
+    </message>
+    <message>
+        <source>An older place of the user&apos;s defaults, still read by the system; the Clean Up moves what it decides.</source>
+        <translation>Um local antigo dos padrões do usuário, ainda lido pelo sistema; a função Limpar move o que ele decide.</translation>
+    </message>
+    <message>
+        <source>KDE&apos;s browser setting ([General] BrowserApplication), read and written by set.</source>
+        <translation>A configuração de navegador do KDE ([General] BrowserApplication), lida e gravada por set.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s browser setting (WebBrowser, the name of an Xfce helper), read and written by set; the system&apos;s is in $XDG_CONFIG_DIRS/xfce4/helpers.rc.</source>
+        <translation>A configuração de navegador do Xfce (WebBrowser, o nome de um auxiliar do Xfce), lida e gravada por set; a do sistema fica em $XDG_CONFIG_DIRS/xfce4/helpers.rc.</translation>
+    </message>
+    <message>
+        <source>The Xfce helper set writes for a browser that no installed helper starts.</source>
+        <translation>O auxiliar do Xfce que set grava para um navegador que nenhum auxiliar instalado abre.</translation>
+    </message>
+    <message>
+        <source>With --system: the system&apos;s backups and data, kept apart from every person&apos;s (OPENWRIGHT_SYSTEM_DATA).</source>
+        <translation>Com --system: os backups e dados do sistema, mantidos à parte dos de cada pessoa (OPENWRIGHT_SYSTEM_DATA).</translation>
+    </message>
+    <message>
+        <source>What opens PDF files and email links.</source>
+        <translation>O que abre arquivos PDF e links de e-mail.</translation>
+    </message>
+    <message>
+        <source>Why Markdown files open where they do: every list the system reads, in its order.</source>
+        <translation>Por que arquivos Markdown abrem onde abrem: cada lista que o sistema lê, na ordem dele.</translation>
+    </message>
+    <message>
+        <source>Make Firefox the web browser: links, secure links and web pages together.</source>
+        <translation>Tornar o Firefox o navegador web: links, links seguros e páginas da web juntos.</translation>
+    </message>
+    <message>
+        <source>Make VLC the default for every video type it declares.</source>
+        <translation>Tornar o VLC o padrão para todos os tipos de vídeo que ele declara.</translation>
+    </message>
+    <message>
+        <source>Ask in a script whether Thunderbird opens email links.</source>
+        <translation>Perguntar em um script se o Thunderbird abre links de e-mail.</translation>
+    </message>
+    <message>
+        <source>Write the profile Work to a file, to import elsewhere.</source>
+        <translation>Gravar o perfil Work em um arquivo, para importar em outro lugar.</translation>
+    </message>
+    <message>
+        <source>The same answer as one JSON document, for scripts.</source>
+        <translation>A mesma resposta como um documento JSON, para scripts.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Concluído.</translation>
+    </message>
+    <message>
+        <source>A change did not succeed, or the command could not be carried out.</source>
+        <translation>Uma alteração falhou, ou não foi possível executar o comando.</translation>
+    </message>
+    <message>
+        <source>Bad input: an unknown command or option, text that is not a type, a type the system does not recognise, or an unknown or ambiguous application or name.</source>
+        <translation>Entrada inválida: um comando ou opção desconhecido, um texto que não é um tipo, um tipo que o sistema não reconhece, ou um aplicativo ou nome desconhecido ou ambíguo.</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SINOPSE</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIÇÃO</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>COMANDOS</translation>
+    </message>
+    <message>
+        <source>ARGUMENTS</source>
+        <translation>ARGUMENTOS</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPÇÕES</translation>
+    </message>
+    <message>
+        <source>EXIT STATUS</source>
+        <translation>STATUS DE SAÍDA</translation>
+    </message>
+    <message>
+        <source>ENVIRONMENT</source>
+        <translation>AMBIENTE</translation>
+    </message>
+    <message>
+        <source>FILES</source>
+        <translation>ARQUIVOS</translation>
+    </message>
+    <message>
+        <source>EXAMPLES</source>
+        <translation>EXEMPLOS</translation>
+    </message>
+    <message>
+        <source>SEE ALSO</source>
+        <translation>VEJA TAMBÉM</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Exit status:</source>
+        <translation>Status de saída:</translation>
+    </message>
+    <message>
+        <source>See &quot;%1&quot; for one command.</source>
+        <translation>Veja &quot;%1&quot; para um único comando.</translation>
+    </message>
+    <message>
+        <source>User Commands</source>
+        <translation>Comandos de usuário</translation>
+    </message>
+    <message>
+        <source>show and change which application opens each file and link type</source>
+        <translation>mostra e altera qual aplicativo abre cada tipo de arquivo e de link</translation>
+    </message>
 </context>
 <context>
     <name>openwright::AppModel</name>

@@ -4,6 +4,7 @@
 
 #include "ApplicationIndex.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace openwright::cli {
@@ -49,10 +50,12 @@ Reply appCommand(const Invocation& inv, const Data& data)
     }
     reply.line(style.bold(inOneLine(found->shownName)) + u"  "_s + style.dim(desktopFileId(found->app)));
     if (found->declared.isEmpty()) {
-        reply.line(u"Declares no types in its desktop entry."_s);
+        reply.line(QCoreApplication::translate("cli", "Declares no types in its desktop entry."));
         return reply;
     }
-    reply.line(u"Declares %1 types; the default for %2 of them."_s.arg(found->declared.size()).arg(defaults));
+    reply.line(QCoreApplication::translate("cli", "Declares %n types; the default for %1 of them.", nullptr,
+                                           int(found->declared.size()))
+                   .arg(defaults));
     reply.out += table.text();
     return reply;
 }

@@ -102,8 +102,8 @@ Reply changeReply(const AppModel& model, const QList<Target>& targets, const std
     Table table;
     QJsonArray changes;
     for (const Target& target : targets) {
-        const ChangeResult result
-            = model.results().value(target, ChangeResult::failed(u"The change could not be made"_s));
+        const ChangeResult result = model.results().value(
+            target, ChangeResult::failed(QCoreApplication::translate("cli", "The change could not be made")));
         if (!result.isSuccess())
             reply.status = 1;
         const QString message = app ? result.message() : resetMessage(result);

@@ -17,129 +17,181 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QList<Command> kCommands = {
-    {"status", "[TARGET...]", "--candidates", "Show which application opens each type",
-     "Shows each type's display form, title and current application, by name and desktop-file ID. Without "
-     "TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With "
-     "--candidates, every application that can open each type too, the current one marked with *.",
+    {"status", "[TARGET...]", "--candidates", QT_TRANSLATE_NOOP("cli help", "Show which application opens each type"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Shows each type's display form, title and current application, by name and desktop-file ID. Without "
+         "TARGETs, every type Openwright watches, in the sections of its sidebar; pinned types are marked. With "
+         "--candidates, every application that can open each type too, the current one marked with *."),
      &status},
-    {"types", "[TEXT]", "", "List every type the system knows, with what opens it",
-     "Lists every MIME type of the shared MIME database and every link type an installed application declares, "
-     "grouped by media type: its MIME type, its description, its file-name patterns, the application that opens it "
-     "and where that answer comes from. With TEXT, only the types whose MIME type, description, patterns or "
-     "application hold it, in any case.",
+    {"types", "[TEXT]", "", QT_TRANSLATE_NOOP("cli help", "List every type the system knows, with what opens it"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Lists every MIME type of the shared MIME database and every link type an installed application declares, "
+         "grouped by media type: its MIME type, its description, its file-name patterns, the application that opens it "
+         "and where that answer comes from. With TEXT, only the types whose MIME type, description, patterns or "
+         "application hold it, in any case."),
      &types},
-    {"set", "TARGET... APP", "--force", "Make APP open each TARGET",
-     "Makes APP the default for each TARGET, all in one go, and prints each outcome (Changed, Already the default, "
-     "or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is "
-     "refused, and nothing is changed, unless --force is given. Choosing a web browser for http: sets https:, "
-     ".html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; "
-     "with several, {\"changes\": [...]} with one object each. With a family (video/*, audio/*, image/*, text/*) "
-     "or --all in place of the TARGETs, every type APP declares there.",
+    {"set", "TARGET... APP", "--force", QT_TRANSLATE_NOOP("cli help", "Make APP open each TARGET"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Makes APP the default for each TARGET, all in one go, and prints each outcome (Changed, Already the default, "
+         "or why not) and what opens each TARGET now. An application that does not say it can open a TARGET is "
+         "refused, and nothing is changed, unless --force is given. Choosing a web browser for http: sets https:, "
+         ".html and .htm with it. Exits with 1 when a change did not succeed. With --json and one TARGET, one object; "
+         "with several, {\"changes\": [...]} with one object each. With a family (video/*, audio/*, image/*, text/*) "
+         "or --all in place of the TARGETs, every type APP declares there."),
      nullptr, Change::set},
-    {"reset", "TARGET...", "", "Let the system choose what opens each TARGET again",
-     "Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop's own list, and the "
-     "associations that choices added), so that each opens in what the system chooses by itself, and prints what "
-     "that is. While automatic backups are on, the current defaults are backed up first. Exits with 1 when a "
-     "choice could not be removed.",
+    {"reset", "TARGET...", "", QT_TRANSLATE_NOOP("cli help", "Let the system choose what opens each TARGET again"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Removes your own choice for each TARGET (its line in your mimeapps.list and your desktop's own list, and the "
+         "associations that choices added), so that each opens in what the system chooses by itself, and prints what "
+         "that is. While automatic backups are on, the current defaults are backed up first. Exits with 1 when a "
+         "choice could not be removed."),
      nullptr, Change::reset},
-    {"check", "TARGET APP", "", "Exit with 0 when APP opens TARGET, 1 when not",
-     "Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as "
-     "xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program "
-     "when it is an identity.",
+    {"check", "TARGET APP", "", QT_TRANSLATE_NOOP("cli help", "Exit with 0 when APP opens TARGET, 1 when not"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Answers whether APP is the default for TARGET, for scripts: prints yes or no and exits with 0 or 1, as "
+         "xdg-settings check does. The very entry counts when APP is a desktop-file ID, any packaging of the program "
+         "when it is an identity."),
      &check},
-    {"why", "TARGET", "", "Explain which list decides the application for TARGET",
-     "Explains why TARGET opens where it does: every mimeapps.list the system reads, in the order of the "
-     "freedesktop.org standard (your desktop's own list, yours, the administrator's, the distribution's, then the "
-     "installed applications), what each says about the type, which entries are skipped because their "
-     "application is not installed, and which one decides.",
+    {"why", "TARGET", "", QT_TRANSLATE_NOOP("cli help", "Explain which list decides the application for TARGET"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Explains why TARGET opens where it does: every mimeapps.list the system reads, in the order of the "
+         "freedesktop.org standard (your desktop's own list, yours, the administrator's, the distribution's, then the "
+         "installed applications), what each says about the type, which entries are skipped because their "
+         "application is not installed, and which one decides."),
      &why},
-    {"order", "TARGET", "", "Show the order in which the system offers applications for TARGET",
-     "Lists every application the system offers for TARGET, in the order it tries them, as gio mime lists them: "
-     "the default first, then the applications added for it, then the others. The default is marked, and so are "
-     "the applications that open it only as a parent type (a text editor for source code); the applications "
-     "you removed from it follow. Change it with reorder, remove and restore-association.",
+    {"order", "TARGET", "",
+     QT_TRANSLATE_NOOP("cli help", "Show the order in which the system offers applications for TARGET"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Lists every application the system offers for TARGET, in the order it tries them, as gio mime lists them: "
+         "the default first, then the applications added for it, then the others. The default is marked, and so are "
+         "the applications that open it only as a parent type (a text editor for source code); the applications "
+         "you removed from it follow. Change it with reorder, remove and restore-association."),
      &order},
-    {"reorder", "TARGET APP...", "", "Make the system offer the APPs first for TARGET, in this order",
-     "Writes the APPs, in this order, as the default line of TARGET and its fallbacks and as associations added "
-     "for it, in your mimeapps.list (and in your desktop's own list where that names TARGET): the first APP "
-     "becomes the default, and the system offers the others next. A web browser's links, secure links and pages "
-     "take the order together, and on KDE and Xfce the desktop's own browser setting takes the first APP. While "
-     "automatic backups are on, the current defaults are backed up first. Prints the outcome and the new order; "
-     "exits with 1 when the change did not succeed.",
+    {"reorder", "TARGET APP...", "",
+     QT_TRANSLATE_NOOP("cli help", "Make the system offer the APPs first for TARGET, in this order"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Writes the APPs, in this order, as the default line of TARGET and its fallbacks and as associations added "
+         "for it, in your mimeapps.list (and in your desktop's own list where that names TARGET): the first APP "
+         "becomes the default, and the system offers the others next. A web browser's links, secure links and pages "
+         "take the order together, and on KDE and Xfce the desktop's own browser setting takes the first APP. While "
+         "automatic backups are on, the current defaults are backed up first. Prints the outcome and the new order; "
+         "exits with 1 when the change did not succeed."),
      nullptr, Change::reorder},
-    {"remove", "TARGET APP", "", "Stop the system offering APP for TARGET",
-     "Removes APP from what the system offers for TARGET: a [Removed Associations] line in your mimeapps.list, and "
-     "APP leaves your default and added lines of TARGET. The system reads removals only in mimeapps.list, not in "
-     "a desktop's own list: where the system still offers APP, the outcome says so. Undo it with "
-     "restore-association. Backed up first, as every change; exits with 1 when the change did not succeed.",
+    {"remove", "TARGET APP", "", QT_TRANSLATE_NOOP("cli help", "Stop the system offering APP for TARGET"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Removes APP from what the system offers for TARGET: a [Removed Associations] line in your mimeapps.list, and "
+         "APP leaves your default and added lines of TARGET. The system reads removals only in mimeapps.list, not in "
+         "a desktop's own list: where the system still offers APP, the outcome says so. Undo it with "
+         "restore-association. Backed up first, as every change; exits with 1 when the change did not succeed."),
      nullptr, Change::removeAssociation},
-    {"restore-association", "TARGET APP", "", "Let the system offer APP for TARGET again",
-     "Takes APP off the applications you removed from TARGET, so that the system offers it again, and prints the "
-     "new order.",
+    {"restore-association", "TARGET APP", "",
+     QT_TRANSLATE_NOOP("cli help", "Let the system offer APP for TARGET again"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Takes APP off the applications you removed from TARGET, so that the system offers it again, and prints the "
+         "new order."),
      nullptr, Change::restoreAssociation},
-    {"health", "", "", "Show the health score and the types that need attention",
-     "Shows the share of known types that open in a specific, installed application, and lists the types "
-     "that need attention.",
+    {"health", "", "", QT_TRANSLATE_NOOP("cli help", "Show the health score and the types that need attention"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Shows the share of known types that open in a specific, installed application, and lists the types "
+         "that need attention."),
      &health},
-    {"app", "APP", "", "Show the types APP declares and where it is the default",
-     "Lists the MIME types APP's desktop entry declares, by family (Video, Audio, Images, Documents, Text & Code, "
-     "Archives, Links, Other), with what opens each now. To make APP the default for a family, use set video/* "
-     "APP (or audio/*, image/*, text/*), or set --all APP for every type it declares.",
+    {"app", "APP", "", QT_TRANSLATE_NOOP("cli help", "Show the types APP declares and where it is the default"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Lists the MIME types APP's desktop entry declares, by family (Video, Audio, Images, Documents, Text & Code, "
+         "Archives, Links, Other), with what opens each now. To make APP the default for a family, use set video/* "
+         "APP (or audio/*, image/*, text/*), or set --all APP for every type it declares."),
      &appCommand},
-    {"pin", "TARGET", "--keep", "Let the Default Guard watch TARGET",
-     "Pins TARGET, one of the types Openwright lists: when another application takes it over, the running "
-     "Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the "
-     "application back at once and tells you, offering to allow the new one; after three takeovers within a "
-     "minute it stops and waits for you. Without --keep, a kept type goes back to asking.",
+    {"pin", "TARGET", "--keep", QT_TRANSLATE_NOOP("cli help", "Let the Default Guard watch TARGET"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Pins TARGET, one of the types Openwright lists: when another application takes it over, the running "
+         "Openwright notifies you and offers to put it back. With --keep it always keeps TARGET: it puts the "
+         "application back at once and tells you, offering to allow the new one; after three takeovers within a "
+         "minute it stops and waits for you. Without --keep, a kept type goes back to asking."),
      nullptr, Change::pin},
-    {"unpin", "TARGET", "", "Stop watching TARGET", "Unpins TARGET.", nullptr, Change::unpin},
-    {"guard check", "", "", "Check the defaults now and print the changes found",
-     "Reads every watched default now, records it as the Default Guard does, and prints the changes it "
-     "found since the last check.",
+    {"unpin", "TARGET", "", QT_TRANSLATE_NOOP("cli help", "Stop watching TARGET"),
+     QT_TRANSLATE_NOOP("cli help", "Unpins TARGET."), nullptr, Change::unpin},
+    {"guard check", "", "", QT_TRANSLATE_NOOP("cli help", "Check the defaults now and print the changes found"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Reads every watched default now, records it as the Default Guard does, and prints the changes it "
+         "found since the last check."),
      nullptr, Change::guardCheck},
-    {"guard log", "", "", "Print the pinned types and the changes the Default Guard spotted",
-     "Prints the pinned types (kept ones marked) and the changes the Default Guard spotted, newest first, with the "
-     "program that probably made each where that can be told.",
+    {"guard log", "", "",
+     QT_TRANSLATE_NOOP("cli help", "Print the pinned types and the changes the Default Guard spotted"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Prints the pinned types (kept ones marked) and the changes the Default Guard spotted, newest first, with the "
+         "program that probably made each where that can be told."),
      &guardLog},
-    {"doctor", "", "--fix", "Find problems in your defaults files, and fix them",
-     "Checks your own defaults files (mimeapps.list, your desktop's own list, the older lists in your "
-     "applications folder) and your own desktop entries, and lists each problem with its file and line: lines "
-     "naming applications no longer installed, another name of a type hiding its line, a type set twice, a "
-     "default that is also removed, an older list or another desktop's list deciding instead of yours, entries "
-     "of old \"open with a command\" dialogs and entries whose program is gone. A list that is a read-only link "
-     "made by a configuration tool is explained, never changed. With --fix, repairs them: every changed file is "
-     "first copied beside itself as NAME.before-cleanup-N, the defaults are backed up, and each file is written "
-     "whole or not at all. Exits with 1 when a file could not be written.",
+    {"doctor", "", "--fix", QT_TRANSLATE_NOOP("cli help", "Find problems in your defaults files, and fix them"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Checks your own defaults files (mimeapps.list, your desktop's own list, the older lists in your "
+         "applications folder) and your own desktop entries, and lists each problem with its file and line: lines "
+         "naming applications no longer installed, another name of a type hiding its line, a type set twice, a "
+         "default that is also removed, an older list or another desktop's list deciding instead of yours, entries "
+         "of old \"open with a command\" dialogs and entries whose program is gone. A list that is a read-only link "
+         "made by a configuration tool is explained, never changed. With --fix, repairs them: every changed file is "
+         "first copied beside itself as NAME.before-cleanup-N, the defaults are backed up, and each file is written "
+         "whole or not at all. Exits with 1 when a file could not be written."),
      nullptr, Change::doctor},
-    {"profile list", "", "", "List the profiles and what applying each would change",
-     "Lists the built-in profiles and your own, each with its id and what applying it would change.", &profileList},
-    {"profile plan", "NAME", "", "Show what applying profile NAME would do",
-     "Shows, type by type, what applying profile NAME would change, which defaults are already set and which "
-     "applications are not installed.",
+    {"profile list", "", "", QT_TRANSLATE_NOOP("cli help", "List the profiles and what applying each would change"),
+     QT_TRANSLATE_NOOP("cli help",
+                       "Lists the built-in profiles and your own, each with its id and what applying it would change."),
+     &profileList},
+    {"profile plan", "NAME", "", QT_TRANSLATE_NOOP("cli help", "Show what applying profile NAME would do"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Shows, type by type, what applying profile NAME would change, which defaults are already set and which "
+         "applications are not installed."),
      &profilePlan},
-    {"profile apply", "NAME", "", "Apply profile NAME",
-     "Applies profile NAME and prints each step's outcome. While automatic backups are on, the current defaults "
-     "are backed up first. Exits with 1 when any change did not succeed.",
+    {"profile apply", "NAME", "", QT_TRANSLATE_NOOP("cli help", "Apply profile NAME"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Applies profile NAME and prints each step's outcome. While automatic backups are on, the current defaults "
+         "are backed up first. Exits with 1 when any change did not succeed."),
      nullptr, Change::profileApply},
-    {"profile export", "[NAME...] FILE", "--format=mimeapps", "Export profiles to FILE",
-     "Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import "
-     "and the window read. With --format=mimeapps, their defaults as a mimeapps.list fragment instead, for "
-     "those who ship the file themselves; an entry whose application is not installed here is left out, with a "
-     "comment.",
+    {"profile export", "[NAME...] FILE", "--format=mimeapps", QT_TRANSLATE_NOOP("cli help", "Export profiles to FILE"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Writes your profiles NAME... to FILE, or without NAMEs all of your own, in the format that profile import "
+         "and the window read. With --format=mimeapps, their defaults as a mimeapps.list fragment instead, for "
+         "those who ship the file themselves; an entry whose application is not installed here is left out, with a "
+         "comment."),
      &profileExport},
-    {"profile import", "FILE", "", "Add the profiles of an export file",
-     "Adds the profiles of an export FILE to your own; backups in it join your backups.", nullptr,
-     Change::profileImport},
-    {"backup list", "", "", "List the backups, newest first",
-     "Lists the backups, newest first, with their ids, why each was taken and how it differs from now.", &backupList},
-    {"backup now", "", "", "Back up the current defaults", "Saves the current defaults as a backup.", nullptr,
-     Change::backupNow},
-    {"backup restore", "NAME", "", "Restore backup NAME",
-     "Puts back the defaults of backup NAME. While automatic backups are on, the current defaults are backed up "
-     "first. Exits with 1 when any change did not succeed.",
+    {"profile import", "FILE", "", QT_TRANSLATE_NOOP("cli help", "Add the profiles of an export file"),
+     QT_TRANSLATE_NOOP("cli help", "Adds the profiles of an export FILE to your own; backups in it join your backups."),
+     nullptr, Change::profileImport},
+    {"backup list", "", "", QT_TRANSLATE_NOOP("cli help", "List the backups, newest first"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Lists the backups, newest first, with their ids, why each was taken and how it differs from now."),
+     &backupList},
+    {"backup now", "", "", QT_TRANSLATE_NOOP("cli help", "Back up the current defaults"),
+     QT_TRANSLATE_NOOP("cli help", "Saves the current defaults as a backup."), nullptr, Change::backupNow},
+    {"backup restore", "NAME", "", QT_TRANSLATE_NOOP("cli help", "Restore backup NAME"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Puts back the defaults of backup NAME. While automatic backups are on, the current defaults are backed up "
+         "first. Exits with 1 when any change did not succeed."),
      nullptr, Change::backupRestore},
-    {"backup delete", "NAME", "", "Delete backup NAME", "Deletes backup NAME.", nullptr, Change::backupDelete},
-    {"help", "[COMMAND...]", "", "Show help for a command", "Shows the help of COMMAND, or of the program."},
+    {"backup delete", "NAME", "", QT_TRANSLATE_NOOP("cli help", "Delete backup NAME"),
+     QT_TRANSLATE_NOOP("cli help", "Deletes backup NAME."), nullptr, Change::backupDelete},
+    {"help", "[COMMAND...]", "", QT_TRANSLATE_NOOP("cli help", "Show help for a command"),
+     QT_TRANSLATE_NOOP("cli help", "Shows the help of COMMAND, or of the program.")},
 };
 
 // `set` with a family in place of its TARGETs (see familyCommand).
@@ -147,121 +199,182 @@ const Command kSetFamily
     = {"set",
        "FAMILY APP",
        "--all",
-       "Make APP open every type it declares in FAMILY",
-       "Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or "
-       "text/* for text and code), or with --all for every type it declares, and never for a type it does not "
-       "declare. Prints each type with its outcome; the changes run as one batch after a backup.",
+       QT_TRANSLATE_NOOP("cli help", "Make APP open every type it declares in FAMILY"),
+       QT_TRANSLATE_NOOP(
+           "cli help",
+           "Makes APP the default for the types its desktop entry declares in FAMILY (video/*, audio/*, image/*, or "
+           "text/* for text and code), or with --all for every type it declares, and never for a type it does not "
+           "declare. Prints each type with its outcome; the changes run as one batch after a backup."),
        nullptr,
        Change::setFamily};
 
 // Texts shared by --help and the man page: (term, description) rows and paragraphs.
-const char* const kDescription
-    = "Shows and changes which installed application opens each kind of file (by extension) and each kind of "
-      "link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain "
-      "text, or with --json one JSON document for scripts.";
-const char* const kRunning
-    = "Commands that change Openwright's data (set, reset, reorder, remove, restore-association, pin, unpin, guard "
-      "check, doctor, profile apply and import, backup now, restore and delete) are carried out by the running Openwright when there is one, so that the two "
-      "never "
-      "overwrite each other's files; otherwise the command holds Openwright's lock while it runs, and a window "
-      "started meanwhile waits for it.";
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "cli help",
+    "Shows and changes which installed application opens each kind of file (by extension) and each kind of "
+    "link (by URL scheme). Without a command, starts the application. Commands need no display; they print plain "
+    "text, or with --json one JSON document for scripts.");
+const char* const kRunning = QT_TRANSLATE_NOOP(
+    "cli help",
+    "Commands that change Openwright's data (set, reset, reorder, remove, restore-association, pin, unpin, guard "
+    "check, doctor, profile apply and import, backup now, restore and delete) are carried out by the running "
+    "Openwright when there is one, so that the two "
+    "never "
+    "overwrite each other's files; otherwise the command holds Openwright's lock while it runs, and a window "
+    "started meanwhile waits for it.");
 const char* const kArguments[][2] = {
     {"TARGET",
-     "A file extension (.pdf or pdf), a link type ending in a colon (mailto:), a MIME type (application/pdf, "
-     "inode/directory; an alias such as application/x-pdf is read as the type it stands for), the role terminal "
-     "(the terminal that programs which run in one open in), or a file or folder (./report.pdf, ~/Downloads): the "
-     "type the system gives it by its name and contents. A word is a path when it starts with /, ./, ../ or ~, or "
-     "when it names an existing file and cannot be an extension (report.pdf); any other single word (pdf) is an "
-     "extension, and .terminal the extension of that name."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "A file extension (.pdf or pdf), a link type ending in a colon (mailto:), a MIME type (application/pdf, "
+         "inode/directory; an alias such as application/x-pdf is read as the type it stands for), the role terminal "
+         "(the terminal that programs which run in one open in), or a file or folder (./report.pdf, ~/Downloads): the "
+         "type the system gives it by its name and contents. A word is a path when it starts with /, ./, ../ or ~, or "
+         "when it names an existing file and cannot be an extension (report.pdf); any other single word (pdf) is an "
+         "extension, and .terminal the extension of that name.")},
     {"APP",
-     "A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity "
-     "(com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other "
-     "name starts so. An ambiguous name is refused with the choices listed."},
-    {"TEXT", "Words to look for, such as tex or *.md."},
-    {"NAME", "A profile's or backup's name, or its id as profile list and backup list show it."},
-    {"FILE", "A file name, relative to the current folder."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "A desktop-file ID (org.gnome.Evince or org.gnome.Evince.desktop), an application identity "
+         "(com.google.Chrome), or a name as status --candidates shows it; the start of a name is enough when no other "
+         "name starts so. An ambiguous name is refused with the choices listed.")},
+    {"TEXT", QT_TRANSLATE_NOOP("cli help", "Words to look for, such as tex or *.md.")},
+    {"NAME",
+     QT_TRANSLATE_NOOP("cli help", "A profile's or backup's name, or its id as profile list and backup list show it.")},
+    {"FILE", QT_TRANSLATE_NOOP("cli help", "A file name, relative to the current folder.")},
 };
 const char* const kOptions[][2] = {
-    {"--json", "Print one JSON document instead of text."},
-    {"-h, --help", "Show the help of the program, or of the command given."},
-    {"--version", "Show the version."},
+    {"--json", QT_TRANSLATE_NOOP("cli help", "Print one JSON document instead of text.")},
+    {"-h, --help", QT_TRANSLATE_NOOP("cli help", "Show the help of the program, or of the command given.")},
+    {"--version", QT_TRANSLATE_NOOP("cli help", "Show the version.")},
     {"--system",
-     "Read or change what every new account of this machine gets: the system's list, the first folder of "
-     "XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Changing needs root; backups are kept apart, in "
-     "/var/lib/openwright."},
-    {"--desktop DESKTOP", "With --system: read and write as DESKTOP (KDE, GNOME, XFCE) does, its own list first."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Read or change what every new account of this machine gets: the system's list, the first folder of "
+         "XDG_CONFIG_DIRS (/etc/xdg/mimeapps.list). Changing needs root; backups are kept apart, in "
+         "/var/lib/openwright.")},
+    {"--desktop DESKTOP",
+     QT_TRANSLATE_NOOP("cli help",
+                       "With --system: read and write as DESKTOP (KDE, GNOME, XFCE) does, its own list first.")},
     {"--notify",
-     "With a command that changes: also show its outcome as a desktop notification, for a command started where no "
-     "terminal shows what it prints (the desktop entry's Check Now and Back Up Now)."},
-    {"--background", "Without a command: start with the window hidden, guarding from the tray (as at login)."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "With a command that changes: also show its outcome as a desktop notification, for a command started where no "
+         "terminal shows what it prints (the desktop entry's Check Now and Back Up Now).")},
+    {"--background",
+     QT_TRANSLATE_NOOP("cli help",
+                       "Without a command: start with the window hidden, guarding from the tray (as at login).")},
 };
 const char* const kEnvironment[][2] = {
     {"LANG, LC_ALL, LC_MESSAGES, LANGUAGE",
-     "The language of the texts: German, French, Spanish, Brazilian Portuguese or Italian, else English. Dates and "
-     "numbers in a sentence follow its language. --json output is always English."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "The language of the texts: German, French, Spanish, Brazilian Portuguese or Italian, else English. Dates and "
+         "numbers in a sentence follow its language. --json output is always English.")},
     {"XDG_CURRENT_DESKTOP",
-     "The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set; on "
-     "XFCE and KDE the desktop's own browser setting is read and written with the web links."},
-    {"XDG_CONFIG_HOME", "Where mimeapps.list and the settings are (default ~/.config)."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "The desktops whose own defaults list (such as gnome-mimeapps.list) is read first and also written by set; on "
+         "XFCE and KDE the desktop's own browser setting is read and written with the web links.")},
+    {"XDG_CONFIG_HOME", QT_TRANSLATE_NOOP("cli help", "Where mimeapps.list and the settings are (default ~/.config).")},
     {"XDG_CONFIG_DIRS",
-     "The administrator's defaults lists and desktop settings, below the user's (default /etc/xdg)."},
-    {"XDG_DATA_HOME", "Where the applications of your own and Openwright's data files are (default ~/.local/share)."},
+     QT_TRANSLATE_NOOP(
+         "cli help", "The administrator's defaults lists and desktop settings, below the user's (default /etc/xdg).")},
+    {"XDG_DATA_HOME",
+     QT_TRANSLATE_NOOP("cli help",
+                       "Where the applications of your own and Openwright's data files are (default ~/.local/share).")},
     {"XDG_DATA_DIRS",
-     "Where the installed applications, the distribution's defaults lists, the MIME database and Xfce's helpers "
-     "are (default /usr/local/share:/usr/share)."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Where the installed applications, the distribution's defaults lists, the MIME database and Xfce's helpers "
+         "are (default /usr/local/share:/usr/share).")},
     {"BROWSER",
-     "On Xfce, when its browser setting is Debian's sensible-browser helper: the browser that helper starts, before "
-     "the x-www-browser alternative."},
-    {"NO_COLOR", "When set and not empty, text output has no colours."},
-    {"OPENWRIGHT_SYSTEM_DATA", "With --system: where the system's backups are kept (default /var/lib/openwright)."},
+     QT_TRANSLATE_NOOP("cli help",
+                       "On Xfce, when its browser setting is Debian's sensible-browser helper: the browser that helper "
+                       "starts, before "
+                       "the x-www-browser alternative.")},
+    {"NO_COLOR", QT_TRANSLATE_NOOP("cli help", "When set and not empty, text output has no colours.")},
+    {"OPENWRIGHT_SYSTEM_DATA",
+     QT_TRANSLATE_NOOP("cli help",
+                       "With --system: where the system's backups are kept (default /var/lib/openwright).")},
     {"OPENWRIGHT_PSEUDO",
-     "When set to 1, the texts are shown in the pseudo-translation (longer, accented and bracketed), to find texts "
-     "left untranslated or cut off."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "When set to 1, the texts are shown in the pseudo-translation (longer, accented and bracketed), to find texts "
+         "left untranslated or cut off.")},
 };
 const char* const kFiles[][2] = {
     {"$XDG_DATA_HOME/Openwright",
-     "custom-types.json, profiles.json and guard.json: the added types, the profiles and backups, and the Default "
-     "Guard's memory."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "custom-types.json, profiles.json and guard.json: the added types, the profiles and backups, and the Default "
+         "Guard's memory.")},
     {"$XDG_CONFIG_HOME/Openwright/Openwright.conf",
-     "The settings: the guard on or off and its interval, automatic backups and update checks."},
+     QT_TRANSLATE_NOOP("cli help",
+                       "The settings: the guard on or off and its interval, automatic backups and update checks.")},
     {"$XDG_CONFIG_HOME/autostart/io.github.openwright.Openwright.desktop",
-     "Present while \"Open at login\" is on: the session starts openwright --background."},
+     QT_TRANSLATE_NOOP("cli help",
+                       "Present while \"Open at login\" is on: the session starts openwright --background.")},
     {"$XDG_CONFIG_HOME/mimeapps.list",
-     "The defaults that set changes, with the desktop's own list (such as gnome-mimeapps.list) where that would "
-     "otherwise win."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "The defaults that set changes, with the desktop's own list (such as gnome-mimeapps.list) where that would "
+         "otherwise win.")},
     {"$XDG_CONFIG_DIRS/mimeapps.list, $XDG_DATA_DIRS/applications/mimeapps.list",
-     "The administrator's and the distribution's defaults, read after the user's; never written."},
+     QT_TRANSLATE_NOOP("cli help",
+                       "The administrator's and the distribution's defaults, read after the user's; never written.")},
     {"$XDG_DATA_HOME/applications/mimeapps.list",
-     "An older place of the user's defaults, still read by the system; the Clean Up moves what it decides."},
-    {"$XDG_CONFIG_HOME/kdeglobals", "KDE's browser setting ([General] BrowserApplication), read and written by set."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "An older place of the user's defaults, still read by the system; the Clean Up moves what it decides.")},
+    {"$XDG_CONFIG_HOME/kdeglobals",
+     QT_TRANSLATE_NOOP("cli help", "KDE's browser setting ([General] BrowserApplication), read and written by set.")},
     {"$XDG_CONFIG_HOME/xfce4/helpers.rc",
-     "Xfce's browser setting (WebBrowser, the name of an Xfce helper), read and written by set; the system's is in "
-     "$XDG_CONFIG_DIRS/xfce4/helpers.rc."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Xfce's browser setting (WebBrowser, the name of an Xfce helper), read and written by set; the system's is in "
+         "$XDG_CONFIG_DIRS/xfce4/helpers.rc.")},
     {"$XDG_DATA_HOME/xfce4/helpers/custom-WebBrowser.desktop",
-     "The Xfce helper set writes for a browser that no installed helper starts."},
+     QT_TRANSLATE_NOOP("cli help", "The Xfce helper set writes for a browser that no installed helper starts.")},
     {"/var/lib/openwright",
-     "With --system: the system's backups and data, kept apart from every person's (OPENWRIGHT_SYSTEM_DATA)."},
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "With --system: the system's backups and data, kept apart from every person's (OPENWRIGHT_SYSTEM_DATA).")},
 };
 const char* const kExamples[][2] = {
-    {"openwright status .pdf mailto:", "What opens PDF files and email links."},
-    {"openwright why .md", "Why Markdown files open where they do: every list the system reads, in its order."},
-    {"openwright set http: firefox", "Make Firefox the web browser: links, secure links and web pages together."},
-    {"openwright set video/* vlc", "Make VLC the default for every video type it declares."},
-    {"openwright check mailto: thunderbird && echo yes", "Ask in a script whether Thunderbird opens email links."},
-    {"openwright profile export Work - > work.json", "Write the profile Work to a file, to import elsewhere."},
-    {"openwright status --json .pdf", "The same answer as one JSON document, for scripts."},
+    {"openwright status .pdf mailto:", QT_TRANSLATE_NOOP("cli help", "What opens PDF files and email links.")},
+    {"openwright why .md",
+     QT_TRANSLATE_NOOP("cli help",
+                       "Why Markdown files open where they do: every list the system reads, in its order.")},
+    {"openwright set http: firefox",
+     QT_TRANSLATE_NOOP("cli help", "Make Firefox the web browser: links, secure links and web pages together.")},
+    {"openwright set video/* vlc",
+     QT_TRANSLATE_NOOP("cli help", "Make VLC the default for every video type it declares.")},
+    {"openwright check mailto: thunderbird && echo yes",
+     QT_TRANSLATE_NOOP("cli help", "Ask in a script whether Thunderbird opens email links.")},
+    {"openwright profile export Work - > work.json",
+     QT_TRANSLATE_NOOP("cli help", "Write the profile Work to a file, to import elsewhere.")},
+    {"openwright status --json .pdf",
+     QT_TRANSLATE_NOOP("cli help", "The same answer as one JSON document, for scripts.")},
 };
 const char* const kExitStatus[][2] = {
-    {"0", "Done."},
-    {"1", "A change did not succeed, or the command could not be carried out."},
+    {"0", QT_TRANSLATE_NOOP("cli help", "Done.")},
+    {"1", QT_TRANSLATE_NOOP("cli help", "A change did not succeed, or the command could not be carried out.")},
     {"2",
-     "Bad input: an unknown command or option, text that is not a type, a type the system does not "
-     "recognise, or an unknown or ambiguous application or name."},
+     QT_TRANSLATE_NOOP("cli help",
+                       "Bad input: an unknown command or option, text that is not a type, a type the system does not "
+                       "recognise, or an unknown or ambiguous application or name.")},
 };
 
 QString text(const char* s)
 {
     return QString::fromUtf8(s);
+}
+
+// A help text in the user's language; names, arguments and options stay as typed.
+QString helpText(const char* s)
+{
+    return QCoreApplication::translate("cli help", s);
 }
 
 QStringList nameWords(const Command& c)
@@ -346,9 +459,18 @@ QString usage(const Command& c)
 // Plain text wrapped at 78 columns after `indent`.
 QString wrap(const QString& paragraph, int indent)
 {
+    // French sets a space before : ; ? ! » and after «: those stay with their word.
+    QStringList words;
+    for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+        static const QString kBefore = u":;?!»"_s;
+        if (!words.isEmpty() && (words.last() == u"«"_s || (word.size() == 1 && kBefore.contains(word))))
+            words.last() += u' ' + word;
+        else
+            words.append(word);
+    }
     QString out;
     QString line;
-    for (const QString& word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString& word : std::as_const(words)) {
         if (!line.isEmpty() && indent + line.size() + 1 + word.size() > 78) {
             out += QString(indent, u' ') + line + u'\n';
             line.clear();
@@ -362,22 +484,25 @@ template<size_t N> QString terms(const char* const (&rows)[N][2])
 {
     QString out;
     for (const auto& row : rows)
-        out += u"  "_s + text(row[0]) + u'\n' + wrap(text(row[1]), 6);
+        out += u"  "_s + text(row[0]) + u'\n' + wrap(helpText(row[1]), 6);
     return out;
 }
 
 QString programHelp()
 {
-    QString out = u"Usage: openwright [COMMAND] [ARGUMENTS] [--json]\n\n"_s + wrap(text(kDescription), 0) + u'\n';
+    QString out = helpText(QT_TRANSLATE_NOOP("cli help", "Usage:"))
+        + u" openwright [COMMAND] [ARGUMENTS] [--json]\n\n"_s + wrap(helpText(kDescription), 0) + u'\n';
     Table table;
     for (const Command& c : kCommands)
-        table.row({u"  "_s + text(c.name) + u' ' + text(c.arguments), text(c.summary)});
-    out += u"Commands:\n"_s + table.text() + u'\n';
-    out += u"Arguments:\n"_s + terms(kArguments) + u'\n';
-    out += u"Options:\n"_s + terms(kOptions) + u'\n';
-    out += u"Exit status:\n"_s + terms(kExitStatus) + u'\n';
-    out += wrap(text(kRunning), 0);
-    out += u"\nSee \"openwright COMMAND --help\" for one command.\n"_s;
+        table.row({u"  "_s + text(c.name) + u' ' + text(c.arguments), helpText(c.summary)});
+    out += helpText(QT_TRANSLATE_NOOP("cli help", "Commands:")) + u'\n' + table.text() + u'\n';
+    out += helpText(QT_TRANSLATE_NOOP("cli help", "Arguments:")) + u'\n' + terms(kArguments) + u'\n';
+    out += helpText(QT_TRANSLATE_NOOP("cli help", "Options:")) + u'\n' + terms(kOptions) + u'\n';
+    out += helpText(QT_TRANSLATE_NOOP("cli help", "Exit status:")) + u'\n' + terms(kExitStatus) + u'\n';
+    out += wrap(helpText(kRunning), 0);
+    out += u'\n'
+        + helpText(QT_TRANSLATE_NOOP("cli help", "See \"%1\" for one command.")).arg(u"openwright COMMAND --help"_s)
+        + u'\n';
     return out;
 }
 
@@ -386,15 +511,20 @@ QString groupHelp(const QString& group)
     Table table;
     for (const Command& c : kCommands) {
         if (nameWords(c).first() == group)
-            table.row({u"  "_s + usage(c), text(c.summary)});
+            table.row({u"  "_s + usage(c), helpText(c.summary)});
     }
-    return u"Usage: openwright "_s + group + u" COMMAND [ARGUMENTS] [--json]\n\nCommands:\n"_s + table.text()
-        + u"\nSee \"openwright "_s + group + u" COMMAND --help\" for one command.\n"_s;
+    return helpText(QT_TRANSLATE_NOOP("cli help", "Usage:")) + u" openwright "_s + group
+        + u" COMMAND [ARGUMENTS] [--json]\n\n"_s + helpText(QT_TRANSLATE_NOOP("cli help", "Commands:")) + u'\n'
+        + table.text() + u'\n'
+        + helpText(QT_TRANSLATE_NOOP("cli help", "See \"%1\" for one command."))
+              .arg(u"openwright "_s + group + u" COMMAND --help"_s)
+        + u'\n';
 }
 
 QString commandHelp(const Command& c)
 {
-    QString out = u"Usage: "_s + usage(c) + u" [--json]\n\n"_s + wrap(text(c.help), 0);
+    QString out = helpText(QT_TRANSLATE_NOOP("cli help", "Usage:")) + u' ' + usage(c) + u" [--json]\n\n"_s
+        + wrap(helpText(c.help), 0);
     QStringList kinds;
     for (const Arg& a : argsOf(c)) {
         if (!kinds.contains(a.kind))
@@ -402,7 +532,7 @@ QString commandHelp(const Command& c)
     }
     for (const auto& row : kArguments) {
         if (kinds.contains(text(row[0])))
-            out += u'\n' + text(row[0]) + u": "_s + wrap(text(row[1]), 0).trimmed() + u'\n';
+            out += u'\n' + wrap(text(row[0]) + u": "_s + helpText(row[1]), 0);
     }
     return out;
 }
@@ -422,29 +552,44 @@ template<size_t N> QString roffTerms(const char* const (&rows)[N][2], const QStr
 {
     QString out;
     for (const auto& row : rows)
-        out += u".TP\n."_s + font + u' ' + roff(text(row[0])) + u'\n' + roff(text(row[1])) + u'\n';
+        out += u".TP\n."_s + font + u' ' + roff(text(row[0])) + u'\n' + roff(helpText(row[1])) + u'\n';
     return out;
+}
+
+// A section heading of the man page, in capitals as man pages set them.
+QString section(const char* heading)
+{
+    return u".SH "_s + roff(helpText(heading)) + u'\n';
 }
 
 QString manPage()
 {
-    QString out = u".TH OPENWRIGHT 1 \"\" \"Openwright "_s + QStringLiteral(OPENWRIGHT_VERSION)
-        + u"\" \"User Commands\"\n.SH NAME\nopenwright \\- show and change which application opens each file and "
-          u"link type\n.SH SYNOPSIS\n.B openwright\n[\\fB\\-\\-background\\fR]\n.br\n.B openwright\n.I COMMAND\n[\\fIARGUMENTS\\fR] "
-          u"[\\fB\\-\\-json\\fR]\n.SH DESCRIPTION\n"_s
-        + roff(text(kDescription)) + u"\n.PP\n"_s + roff(text(kRunning)) + u"\n.SH COMMANDS\n"_s;
+    QString out = u".TH OPENWRIGHT 1 \"\" \"Openwright "_s + QStringLiteral(OPENWRIGHT_VERSION) + u"\" \""_s
+        + helpText(QT_TRANSLATE_NOOP("cli help", "User Commands")) + u"\"\n"_s
+        + section(QT_TRANSLATE_NOOP("cli help", "NAME")) + u"openwright \\- "_s
+        + roff(helpText(
+            QT_TRANSLATE_NOOP("cli help", "show and change which application opens each file and link type")))
+        + u'\n' + section(QT_TRANSLATE_NOOP("cli help", "SYNOPSIS"))
+        + u".B openwright\n[\\fB\\-\\-background\\fR]\n.br\n.B openwright\n.I COMMAND\n[\\fIARGUMENTS\\fR] "
+          u"[\\fB\\-\\-json\\fR]\n"_s
+        + section(QT_TRANSLATE_NOOP("cli help", "DESCRIPTION")) + roff(helpText(kDescription)) + u"\n.PP\n"_s
+        + roff(helpText(kRunning)) + u'\n' + section(QT_TRANSLATE_NOOP("cli help", "COMMANDS"));
     for (const Command& c : kCommands) {
         out += u".TP\n.B "_s + roff(text(c.name));
         if (*c.options)
             out += u" \\fR[\\fB"_s + roff(text(c.options)) + u"\\fR]"_s;
         if (*c.arguments)
             out += u" \\fI"_s + roff(text(c.arguments)) + u"\\fR"_s;
-        out += u'\n' + roff(text(c.help)) + u'\n';
+        out += u'\n' + roff(helpText(c.help)) + u'\n';
     }
-    out += u".SH ARGUMENTS\n"_s + roffTerms(kArguments) + u".SH OPTIONS\n"_s + roffTerms(kOptions)
-        + u".SH EXIT STATUS\n"_s + roffTerms(kExitStatus) + u".SH ENVIRONMENT\n"_s + roffTerms(kEnvironment);
-    out += u".SH FILES\n"_s + roffTerms(kFiles, u"I"_s) + u".SH EXAMPLES\n"_s + roffTerms(kExamples)
-        + u".SH SEE ALSO\n.BR xdg\\-mime (1),\n.BR gio (1),\n.BR sensible\\-browser (1)\n"_s;
+    out += section(QT_TRANSLATE_NOOP("cli help", "ARGUMENTS")) + roffTerms(kArguments)
+        + section(QT_TRANSLATE_NOOP("cli help", "OPTIONS")) + roffTerms(kOptions)
+        + section(QT_TRANSLATE_NOOP("cli help", "EXIT STATUS")) + roffTerms(kExitStatus)
+        + section(QT_TRANSLATE_NOOP("cli help", "ENVIRONMENT")) + roffTerms(kEnvironment);
+    out += section(QT_TRANSLATE_NOOP("cli help", "FILES")) + roffTerms(kFiles, u"I"_s)
+        + section(QT_TRANSLATE_NOOP("cli help", "EXAMPLES")) + roffTerms(kExamples)
+        + section(QT_TRANSLATE_NOOP("cli help", "SEE ALSO"))
+        + u".BR xdg\\-mime (1),\n.BR gio (1),\n.BR sensible\\-browser (1)\n"_s;
     return out;
 }
 
@@ -585,13 +730,17 @@ Parsed parse(const QStringList& arguments, const QString& workingDirectory, bool
         return parsed;
     }
     if (!desktop.isEmpty() && !system) {
-        reply.fail(2, QCoreApplication::translate("cli", "--desktop goes with --system: your own desktop is the one "
-                                                          "you are logged in to."));
+        reply.fail(2,
+                   QCoreApplication::translate("cli",
+                                               "--desktop goes with --system: your own desktop is the one "
+                                               "you are logged in to."));
         return parsed;
     }
     if (notify && (command->read || json)) {
-        reply.fail(2, QCoreApplication::translate("cli", "--notify goes with a command that changes, without --json: "
-                                                          "it tells a person what the command did."));
+        reply.fail(2,
+                   QCoreApplication::translate("cli",
+                                               "--notify goes with a command that changes, without --json: "
+                                               "it tells a person what the command did."));
         return parsed;
     }
     parsed.invocation

@@ -6,6 +6,7 @@
 #include "Async.h"
 #include "DecisionChain.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace openwright::cli {
@@ -50,9 +51,9 @@ QJsonArray findingsJson(const QList<DoctorFinding>& findings)
 
 void printFindings(Reply& reply, const QList<DoctorFinding>& findings, int problems, const Style& style)
 {
-    reply.line(style.bold(problems == 1
-                              ? QCoreApplication::translate("cli", "1 problem in your defaults files")
-                              : QCoreApplication::translate("cli", "%1 problems in your defaults files").arg(problems)));
+    reply.line(style.bold(
+        problems == 1 ? QCoreApplication::translate("cli", "1 problem in your defaults files")
+                      : QCoreApplication::translate("cli", "%1 problems in your defaults files").arg(problems)));
     for (const DoctorFinding& f : findings) {
         reply.line();
         reply.line(homeRelativePath(f.file) + (f.line > 0 ? u':' + QString::number(f.line) : QString()));
@@ -82,16 +83,16 @@ Reply doctorReply(const Invocation& inv, const AppModel& model, const std::optio
     }
     if (outcome) {
         for (const QString& copy : outcome->copies)
-            reply.line(u"Kept a copy as "_s + homeRelativePath(copy));
+            reply.line(QCoreApplication::translate("cli", "Kept a copy as %1").arg(homeRelativePath(copy)));
         for (const QString& done : outcome->done)
-            reply.line(u"Fixed "_s + done);
+            reply.line(QCoreApplication::translate("cli", "Fixed %1").arg(done));
         for (const QString& moved : outcome->moved)
             reply.line(moved);
         for (const QString& problem : outcome->problems)
-            reply.fail(1, u"Not fixed: "_s + problem);
+            reply.fail(1, QCoreApplication::translate("cli", "Not fixed: %1").arg(problem));
         if (outcome->stale > 0)
-            reply.line(u"Left alone: "_s + QString::number(outcome->stale)
-                       + u" no longer found, as the files changed meanwhile."_s);
+            reply.line(QCoreApplication::translate(
+                "cli", "Left alone: %n no longer found, as the files changed meanwhile.", nullptr, outcome->stale));
         if (!outcome->done.isEmpty() || !outcome->problems.isEmpty())
             reply.line();
     }

@@ -1327,19 +1327,39 @@ TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
           u".SH EXAMPLES"_s}) {
         EXPECT_TRUE(page.contains(part)) << part.toStdString();
     }
-    // As lintian reads it: groff's warnings through man, and groff's own.
-    const QList<std::pair<QString, QStringList>> checkers {
-        {u"man"_s, {u"--warnings"_s, u"-E"_s, u"UTF-8"_s, u"-l"_s, u"-Tutf8"_s, u"-Z"_s, man.fileName()}},
-        {u"groff"_s, {u"-man"_s, u"-ww"_s, u"-z"_s, man.fileName()}}};
-    for (const auto& [program, args] : checkers) {
-        if (QStandardPaths::findExecutable(program).isEmpty())
-            continue;
-        QProcess checker;
-        checker.setProcessEnvironment(m_env);
-        checker.setStandardOutputFile(QProcess::nullDevice());
-        checker.start(program, args);
-        ASSERT_TRUE(checker.waitForFinished(10'000));
-        EXPECT_EQ(checker.readAllStandardError(), QByteArray()) << program.toStdString();
+    // The help and the man page speak the user's language; names, options and arguments stay.
+    const QString manFolder = QFileInfo(man.fileName()).absolutePath() + u"/man/"_s;
+    QFile german(manFolder + u"de/openwright.1"_s);
+    ASSERT_TRUE(german.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(german.readAll().contains(".SH BESCHREIBUNG\n"));
+    m_env.insert(u"LC_ALL"_s, u"de_DE.UTF-8"_s);
+    EXPECT_TRUE(run({u"set"_s, u"--help"_s})
+                    .out.startsWith(u"Aufruf: openwright set [--force] TARGET... APP [--json]\n\nMacht APP"_s));
+    m_env.insert(u"LC_ALL"_s, u"fr_FR.UTF-8"_s);
+    const QString french = run({u"--help"_s}).out;
+    EXPECT_FALSE(QRegularExpression(u"\n *[:;?!»]"_s).match(french).hasMatch()) << french.toStdString();
+    m_env.remove(u"LC_ALL"_s);
+
+    // As lintian reads them: groff's warnings through man, and groff's own.
+    QStringList pages {man.fileName()};
+    for (const QString& language : QDir(manFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        pages.append(manFolder + language + u"/openwright.1"_s);
+    EXPECT_EQ(pages.size(), 6);
+    for (const QString& page : pages) {
+        const QList<std::pair<QString, QStringList>> checkers {
+            {u"man"_s, {u"--warnings"_s, u"-E"_s, u"UTF-8"_s, u"-l"_s, u"-Tutf8"_s, u"-Z"_s, page}},
+            {u"groff"_s, {u"-man"_s, u"-ww"_s, u"-z"_s, u"-Kutf8"_s, page}}};
+        for (const auto& [program, args] : checkers) {
+            if (QStandardPaths::findExecutable(program).isEmpty())
+                continue;
+            QProcess checker;
+            checker.setProcessEnvironment(m_env);
+            checker.setStandardOutputFile(QProcess::nullDevice());
+            checker.start(program, args);
+            ASSERT_TRUE(checker.waitForFinished(10'000));
+            EXPECT_EQ(checker.readAllStandardError(), QByteArray())
+                << program.toStdString() << ' ' << page.toStdString();
+        }
     }
 }
 
