@@ -157,6 +157,12 @@ protected:
         fake->setDeclared(vlc, {u"video/mp4"_s, u"video/webm"_s, u"audio/mpeg"_s});
         fake->setDefault(Target::mimeType(u"video/mp4"_s), vlc);
         fake->setUnknown(Target::fileExtension(u"xyz"_s));
+        // Search hits among the other types, too long to sit side by side at the smallest window.
+        const AppInfo archiver = fake->addApp(u"Archiver"_s, u"org.example.Archiver"_s);
+        QStringList compressed;
+        for (const char* kind : {"bzip2", "gzip", "lzip", "xz", "zstd"})
+            compressed.append(u"application/x-compressed-document-"_s + QLatin1StringView(kind));
+        fake->setDeclared(archiver, compressed);
         make();
         model->setSelectedType(Target::mimeType(u"text/plain"_s));
         model->togglePin(pdf);
@@ -189,6 +195,16 @@ TEST_F(TextFitTest, EveryScreenShowsItsWholeTextsAtTheSmallestWindow)
         found += clipped(window, name) + unnamed(window, name);
         save(window, name);
     }
+    // The hits that fit show whole; "All N" leads to the rest.
+    model->setSearchText(u"compressed-document"_s);
+    settle(*model);
+    QCoreApplication::processEvents();
+    found += clipped(window, u"search"_s);
+    const auto* all = window.findChild<QWidget*>(u"typeHitsAll"_s);
+    EXPECT_TRUE(all && all->isVisible());
+    save(window, u"search"_s);
+    model->setSearchText({});
+
     Updater updater;
     SettingsWindow settings(*model, updater);
     settings.show();

@@ -88,10 +88,22 @@ class TypeHits final : public QWidget
 public:
     explicit TypeHits(AppModel& model, QWidget* parent = nullptr);
     void update();
+    // Narrow enough for the smallest window: the hits that do not fit are left to "All N".
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Shows the hits whose whole names fit the width, in order, and "All N" when one is left out.
+    void fit();
+
     AppModel& m_model;
     QHBoxLayout* m_row;
+    QWidget* m_label = nullptr;
+    QList<QWidget*> m_hits;
+    QWidget* m_all = nullptr;
+    qsizetype m_allCount = 0;
 };
 
 } // namespace openwright::ui
