@@ -1731,24 +1731,8 @@
         <translation>Zurücksetzen eingestellt</translation>
     </message>
     <message>
-        <source>1 problem in your defaults files: see openwright doctor.</source>
-        <translation>1 Problem in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files: see openwright doctor.</source>
-        <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</translation>
-    </message>
-    <message>
         <source>%1 changes nothing.</source>
         <translation>%1 ändert nichts.</translation>
-    </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>1 Problem in den Dateien Ihrer Standardanwendungen</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>%1 Probleme in den Dateien Ihrer Standardanwendungen</translation>
     </message>
     <message>
         <source>Cannot start %1: %2</source>
@@ -1903,6 +1887,20 @@
         <translation>
             <numerusform>Übergangen: %n Problem ist nicht mehr zu finden, da sich die Dateien inzwischen geändert haben.</numerusform>
             <numerusform>Übergangen: %n Probleme sind nicht mehr zu finden, da sich die Dateien inzwischen geändert haben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n Problem in den Dateien Ihrer Standardanwendungen</numerusform>
+            <numerusform>%n Probleme in den Dateien Ihrer Standardanwendungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files: see openwright doctor.</source>
+        <translation>
+            <numerusform>%n Problem in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</numerusform>
+            <numerusform>%n Probleme in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</numerusform>
         </translation>
     </message>
 </context>

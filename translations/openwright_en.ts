@@ -93,6 +93,20 @@
             <numerusform>Left alone: %n no longer found, as the files changed meanwhile.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n problem in your defaults files</numerusform>
+            <numerusform>%n problems in your defaults files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files: see openwright doctor.</source>
+        <translation>
+            <numerusform>%n problem in your defaults files: see openwright doctor.</numerusform>
+            <numerusform>%n problems in your defaults files: see openwright doctor.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AppPicker</name>

@@ -1731,24 +1731,8 @@
         <translation>Se dejó de revertir</translation>
     </message>
     <message>
-        <source>1 problem in your defaults files: see openwright doctor.</source>
-        <translation>1 problema en sus archivos de predeterminadas: vea openwright doctor.</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files: see openwright doctor.</source>
-        <translation>%1 problemas en sus archivos de predeterminadas: vea openwright doctor.</translation>
-    </message>
-    <message>
         <source>%1 changes nothing.</source>
         <translation>%1 no cambia nada.</translation>
-    </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>1 problema en sus archivos de aplicaciones predeterminadas</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>%1 problemas en sus archivos de aplicaciones predeterminadas</translation>
     </message>
     <message>
         <source>Cannot start %1: %2</source>
@@ -1903,6 +1887,20 @@
         <translation>
             <numerusform>Problema sin tocar (los archivos cambiaron entretanto y ya no lo muestran): %n.</numerusform>
             <numerusform>Problemas sin tocar (los archivos cambiaron entretanto y ya no los muestran): %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n problema en sus archivos de aplicaciones predeterminadas</numerusform>
+            <numerusform>%n problemas en sus archivos de aplicaciones predeterminadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files: see openwright doctor.</source>
+        <translation>
+            <numerusform>%n problema en sus archivos de predeterminadas: vea openwright doctor.</numerusform>
+            <numerusform>%n problemas en sus archivos de predeterminadas: vea openwright doctor.</numerusform>
         </translation>
     </message>
 </context>

@@ -1731,24 +1731,8 @@
         <translation>Plus rétabli</translation>
     </message>
     <message>
-        <source>1 problem in your defaults files: see openwright doctor.</source>
-        <translation>1 problème dans vos fichiers d’applications par défaut : voir openwright doctor.</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files: see openwright doctor.</source>
-        <translation>%1 problèmes dans vos fichiers d’applications par défaut : voir openwright doctor.</translation>
-    </message>
-    <message>
         <source>%1 changes nothing.</source>
         <translation>%1 ne change rien.</translation>
-    </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>1 problème dans vos fichiers d’applications par défaut</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>%1 problèmes dans vos fichiers d’applications par défaut</translation>
     </message>
     <message>
         <source>Cannot start %1: %2</source>
@@ -1903,6 +1887,20 @@
         <translation>
             <numerusform>Laissé tel quel : %n problème qui n’apparaît plus, car les fichiers ont changé entre-temps.</numerusform>
             <numerusform>Laissés tels quels : %n problèmes qui n’apparaissent plus, car les fichiers ont changé entre-temps.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n problème dans vos fichiers d’applications par défaut</numerusform>
+            <numerusform>%n problèmes dans vos fichiers d’applications par défaut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files: see openwright doctor.</source>
+        <translation>
+            <numerusform>%n problème dans vos fichiers d’applications par défaut : voir openwright doctor.</numerusform>
+            <numerusform>%n problèmes dans vos fichiers d’applications par défaut : voir openwright doctor.</numerusform>
         </translation>
     </message>
 </context>

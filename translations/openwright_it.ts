@@ -1731,24 +1731,8 @@
         <translation>Annullamento interrotto</translation>
     </message>
     <message>
-        <source>1 problem in your defaults files: see openwright doctor.</source>
-        <translation>1 problema nei file delle predefinite: vedi openwright doctor.</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files: see openwright doctor.</source>
-        <translation>%1 problemi nei file delle predefinite: vedi openwright doctor.</translation>
-    </message>
-    <message>
         <source>%1 changes nothing.</source>
         <translation>%1 non cambia nulla.</translation>
-    </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>1 problema nei file delle applicazioni predefinite</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>%1 problemi nei file delle applicazioni predefinite</translation>
     </message>
     <message>
         <source>Cannot start %1: %2</source>
@@ -1903,6 +1887,20 @@
         <translation>
             <numerusform>Lasciato invariato: %n problema non più trovato, perché nel frattempo i file sono cambiati.</numerusform>
             <numerusform>Lasciati invariati: %n problemi non più trovati, perché nel frattempo i file sono cambiati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n problema nei file delle applicazioni predefinite</numerusform>
+            <numerusform>%n problemi nei file delle applicazioni predefinite</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files: see openwright doctor.</source>
+        <translation>
+            <numerusform>%n problema nei file delle predefinite: vedi openwright doctor.</numerusform>
+            <numerusform>%n problemi nei file delle predefinite: vedi openwright doctor.</numerusform>
         </translation>
     </message>
 </context>

@@ -1731,24 +1731,8 @@
         <translation>[Stõppéd püttîñg báçk ·····]</translation>
     </message>
     <message>
-        <source>1 problem in your defaults files: see openwright doctor.</source>
-        <translation>[1 prõblém îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files: see openwright doctor.</source>
-        <translation>[%1 prõblémš îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</translation>
-    </message>
-    <message>
         <source>%1 changes nothing.</source>
         <translation>[%1 çháñgéš ñõthîñg. ····]</translation>
-    </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>[1 prõblém îñ ýõür défáültš fîléš ··········]</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>[%1 prõblémš îñ ýõür défáültš fîléš ··········]</translation>
     </message>
     <message>
         <source>Cannot start %1: %2</source>
@@ -1903,6 +1887,20 @@
         <translation>
             <numerusform>[Léft álõñé: %n ñõ lõñgér fõüñd, áš thé fîléš çháñgéd méáñwhîlé. ·····················]</numerusform>
             <numerusform>[Léft álõñé: %n ñõ lõñgér fõüñd, áš thé fîléš çháñgéd méáñwhîlé. ·····················]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>[%n prõblémš îñ ýõür défáültš fîléš ··········]</numerusform>
+            <numerusform>[%n prõblémš îñ ýõür défáültš fîléš ··········]</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files: see openwright doctor.</source>
+        <translation>
+            <numerusform>[%n prõblémš îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</numerusform>
+            <numerusform>[%n prõblémš îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</numerusform>
         </translation>
     </message>
 </context>

@@ -1731,24 +1731,8 @@
         <translation>Parou de reverter</translation>
     </message>
     <message>
-        <source>1 problem in your defaults files: see openwright doctor.</source>
-        <translation>1 problema nos seus arquivos de padrões: veja openwright doctor.</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files: see openwright doctor.</source>
-        <translation>%1 problemas nos seus arquivos de padrões: veja openwright doctor.</translation>
-    </message>
-    <message>
         <source>%1 changes nothing.</source>
         <translation>%1 não altera nada.</translation>
-    </message>
-    <message>
-        <source>1 problem in your defaults files</source>
-        <translation>1 problema nos seus arquivos de aplicativos padrão</translation>
-    </message>
-    <message>
-        <source>%1 problems in your defaults files</source>
-        <translation>%1 problemas nos seus arquivos de aplicativos padrão</translation>
     </message>
     <message>
         <source>Cannot start %1: %2</source>
@@ -1903,6 +1887,20 @@
         <translation>
             <numerusform>Deixado como estava: %n problema não foi mais encontrado, pois os arquivos mudaram nesse meio-tempo.</numerusform>
             <numerusform>Deixados como estavam: %n problemas não foram mais encontrados, pois os arquivos mudaram nesse meio-tempo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files</source>
+        <translation>
+            <numerusform>%n problema nos seus arquivos de aplicativos padrão</numerusform>
+            <numerusform>%n problemas nos seus arquivos de aplicativos padrão</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems in your defaults files: see openwright doctor.</source>
+        <translation>
+            <numerusform>%n problema nos seus arquivos de padrões: veja openwright doctor.</numerusform>
+            <numerusform>%n problemas nos seus arquivos de padrões: veja openwright doctor.</numerusform>
         </translation>
     </message>
 </context>

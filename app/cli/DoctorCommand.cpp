@@ -51,9 +51,7 @@ QJsonArray findingsJson(const QList<DoctorFinding>& findings)
 
 void printFindings(Reply& reply, const QList<DoctorFinding>& findings, int problems, const Style& style)
 {
-    reply.line(style.bold(
-        problems == 1 ? QCoreApplication::translate("cli", "1 problem in your defaults files")
-                      : QCoreApplication::translate("cli", "%1 problems in your defaults files").arg(problems)));
+    reply.line(style.bold(QCoreApplication::translate("cli", "%n problems in your defaults files", nullptr, problems)));
     for (const DoctorFinding& f : findings) {
         reply.line();
         reply.line(homeRelativePath(f.file) + (f.line > 0 ? u':' + QString::number(f.line) : QString()));

@@ -32,9 +32,12 @@ TargetState stateOf(const DefaultsService& service, const Target& target, bool c
 {
     if (candidates)
         return service.state(target);
-    TargetState state {
-        target, service.currentDefault(target), {}, service.byType(target), service.removedDefault(target),
-        service.source(target)};
+    TargetState state {target,
+                       service.currentDefault(target),
+                       {},
+                       service.byType(target),
+                       service.removedDefault(target),
+                       service.source(target)};
     if (!state.current)
         state.candidates = service.state(target).candidates;
     return state;
@@ -342,9 +345,8 @@ Reply health(const Invocation& inv, const Data& data)
     const DefaultsService& service = data.service();
     HealthReport report = HealthReport::evaluate(states, [&](const QUrl& url) { return service.fileExists(url); });
     const QList<DoctorFinding> findings = Doctor::examine(gio::doctorPaths(), gio::doctorPlatform());
-    report.fileProblems = int(std::count_if(findings.cbegin(), findings.cend(), [](const DoctorFinding& f) {
-        return f.isProblem();
-    }));
+    report.fileProblems
+        = int(std::count_if(findings.cbegin(), findings.cend(), [](const DoctorFinding& f) { return f.isProblem(); }));
 
     Reply reply;
     if (inv.json) {
@@ -377,10 +379,8 @@ Reply health(const Invocation& inv, const Data& data)
         QCoreApplication::translate("cli", "The share of known file and link types that open in a specific app ")
         + platformText(PlatformText::ProfileInstallHint).mid(1)));
     if (report.fileProblems > 0) {
-        reply.line(report.fileProblems == 1
-                       ? QCoreApplication::translate("cli", "1 problem in your defaults files: see openwright doctor.")
-                       : QCoreApplication::translate("cli", "%1 problems in your defaults files: see openwright doctor.")
-                             .arg(report.fileProblems));
+        reply.line(QCoreApplication::translate("cli", "%n problems in your defaults files: see openwright doctor.",
+                                               nullptr, report.fileProblems));
     }
     if (report.issues.isEmpty())
         return reply;
@@ -548,9 +548,8 @@ Reply profileExport(const Invocation& inv, const Data& data)
         if (chosen.isEmpty())
             return reply.fail(1, QCoreApplication::translate("cli", "You have no profiles of your own to export."));
     }
-    const QByteArray bytes = inv.has(u"--format=mimeapps")
-        ? mimeappsFragment(chosen, data.service())
-        : ProfileExport(chosen).encoded();
+    const QByteArray bytes
+        = inv.has(u"--format=mimeapps") ? mimeappsFragment(chosen, data.service()) : ProfileExport(chosen).encoded();
     // "-" is standard output: the document alone.
     if (inv.arguments.last() == u"-"_s) {
         reply.out = QString::fromUtf8(bytes);
