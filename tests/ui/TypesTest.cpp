@@ -28,6 +28,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -668,3 +670,77 @@ INSTANTIATE_TEST_SUITE_P(Texts, AddTypeSheetTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+// Set .pdf, pin it, and undo the change from Backups, by keyboard alone: few keys, and every
+// stop on the way shows that it holds the focus (the style draws it for controls; a scroll
+// area gets a ring).
+TEST_F(TypesTest, TheKeyboardTaskTakesFewKeysAndShowsEveryStop)
+{
+    const std::unique_ptr<QObject> habits(KeyboardHabits::install(*qApp));
+    MainWindow window(*model);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    int keys = 0;
+    QStringList unseen;
+    const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* to
+            = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+        QTest::keyClick(to ? to : &window, Qt::Key(key), modifiers);
+        ++keys;
+        settle(*model);
+        QCoreApplication::processEvents();
+        // An item view shows its current row; a page's scroll area shows nothing by itself.
+        auto* area = qobject_cast<QAbstractScrollArea*>(QApplication::focusWidget());
+        if (area && !qobject_cast<QAbstractItemView*>(area) && !QApplication::activePopupWidget()) {
+            const auto rings = area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            if (std::none_of(rings.begin(), rings.end(), [area](QWidget* w) {
+                    return w->isVisible() && w->geometry() == area->rect()
+                        && w->testAttribute(Qt::WA_TransparentForMouseEvents);
+                }))
+                unseen.append(area->accessibleName());
+        }
+    };
+    const auto type = [&](const QString& text) {
+        for (const QChar c : text)
+            press(c.toUpper().unicode());
+    };
+    // A menu runs its own loop: its keys are sent from within it.
+    const auto choose = [&](const QString& item) {
+        QTimer::singleShot(0, [&, item] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (int i = 0; menu && i < 10 && !(menu->activeAction() && menu->activeAction()->text() == item); ++i)
+                press(Qt::Key_Down);
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_Space);
+    };
+
+    press(Qt::Key_F, Qt::ControlModifier);
+    type(u"pdf"_s);
+    press(Qt::Key_Down); // the first result's first control: its pin
+    press(Qt::Key_Tab);
+    choose(u"Okular"_s);
+    EXPECT_EQ(model->states().value(pdf).current, okular);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Space);
+    EXPECT_TRUE(model->guardState().pinned.contains(pdf));
+
+    press(Qt::Key_F, Qt::ControlModifier);
+    press(Qt::Key_Escape); // the search cleared
+    press(Qt::Key_Tab); // the sidebar
+    type(u"b"_s); // Backups
+    ASSERT_EQ(model->selection(), std::optional(SidebarItem::backups()));
+    const auto onRestore = [] { return QApplication::focusWidget()->accessibleName().startsWith(u"Restore "_s); };
+    for (int i = 0; i < 8 && !onRestore(); ++i)
+        press(Qt::Key_Tab);
+    ASSERT_TRUE(onRestore());
+    press(Qt::Key_Space); // the restore sheet
+    press(Qt::Key_Return); // Restore 1 Default
+    press(Qt::Key_Return); // Done
+    EXPECT_EQ(model->states().value(pdf).current, evince);
+    EXPECT_TRUE(model->guardState().pinned.contains(pdf));
+    EXPECT_TRUE(unseen.isEmpty()) << unseen.join(u", "_s).toStdString();
+    EXPECT_LE(keys, 24);
+    std::printf("The keyboard task took %d keys.\n", keys);
+}

@@ -159,6 +159,7 @@ QWidget* ApplicationsView::buildDetail()
                                    detail);
     m_detail->addWidget(m_placeholder);
     auto* scroll = new QScrollArea(detail);
+    Style::showFocus(scroll);
     scroll->setAccessibleName(tr("Types the application opens"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);

@@ -39,6 +39,7 @@ CleanUpSheet::CleanUpSheet(AppModel& model, QWidget* parent)
     column->addWidget(about);
 
     auto* scroll = new QScrollArea(this);
+    Style::showFocus(scroll);
     scroll->setAccessibleName(tr("Problems found")); // a tab stop of its own, for scrolling
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);

@@ -87,6 +87,7 @@ QWidget* ProfileSheet::buildHeader()
 QWidget* ProfileSheet::buildPlan()
 {
     auto* scroll = new QScrollArea(this);
+    Style::showFocus(scroll);
     scroll->setObjectName(u"plan"_s);
     scroll->setAccessibleName(tr("Steps"));
     scroll->setFrameShape(QFrame::NoFrame);

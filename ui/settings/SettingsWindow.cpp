@@ -26,6 +26,7 @@ SettingsWindow::SettingsWindow(AppModel& model, Updater& updater, QWidget* paren
     setAttribute(Qt::WA_DeleteOnClose);
     // It scrolls only where the screen is shorter than the form.
     m_scroll = new QScrollArea(this);
+    Style::showFocus(m_scroll);
     m_scroll->setAccessibleName(tr("Settings"));
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);

@@ -16,8 +16,10 @@
 #include "widgets/Style.h"
 
 #include <algorithm>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -100,6 +102,7 @@ QWidget* RootView::buildSidebar()
     m_search->addAction(Icons::symbol(u"magnifyingglass"_s), QLineEdit::LeadingPosition);
     m_search->setAccessibleName(tr("Search types"));
     Style::nameFieldButtons(m_search);
+    m_search->installEventFilter(this);
     m_search->setText(m_model.searchText());
     connect(m_search, &QLineEdit::textChanged, &m_model, &AppModel::setSearchText);
     connect(&m_model, &AppModel::searchTextChanged, this, [this] {
@@ -310,10 +313,38 @@ void RootView::updateHeader()
     fitHeader();
 }
 
+namespace {
+
+// The first control of `page` that Tab reaches, its scroll area left out.
+QWidget* firstControl(QWidget* page)
+{
+    if (!page)
+        return nullptr;
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !qobject_cast<QAbstractScrollArea*>(w))
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 bool RootView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_header && event->type() == QEvent::Resize)
         fitHeader();
+    // Down or Enter in a search goes to the first result's first control, as Tab would after
+    // the header's buttons and the page itself.
+    if (watched == m_search && event->type() == QEvent::KeyPress && !m_search->text().trimmed().isEmpty()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (QWidget* first = firstControl(m_page)) {
+                first->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -173,6 +173,7 @@ void CategoryListView::buildList()
     m_stack->addWidget(m_emptyPage);
 
     m_scroll = new QScrollArea(this);
+    Style::showFocus(m_scroll);
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -114,6 +114,7 @@ ScrollingPage::ScrollingPage(const QString& title, QWidget* parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(m_scroll);
     m_scroll->setWidgetResizable(true);
+    Style::showFocus(m_scroll);
     m_scroll->setFrameShape(QFrame::NoFrame);
     auto* content = new QWidget;
     content->setLayout(m_column);

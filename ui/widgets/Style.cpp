@@ -4,11 +4,13 @@
 #include "widgets/ElidedLabel.h"
 #include "widgets/Icons.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHash>
 #include <QLayoutItem>
@@ -206,6 +208,59 @@ void clearLayout(QBoxLayout* layout)
             clearLayout(inner);
         delete item;
     }
+}
+
+namespace {
+
+// Drawn over the scroll area it rings, letting every click through.
+class FocusRing final : public QWidget
+{
+public:
+    explicit FocusRing(QAbstractScrollArea* area)
+        : QWidget(area)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+        area->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* area = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            // A click shows where it landed by itself; the ring is for the keyboard.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
+                setGeometry(area->rect());
+                raise();
+                show();
+            }
+            break;
+        case QEvent::FocusOut: hide(); break;
+        case QEvent::Resize: setGeometry(area->rect()); break;
+        default: break;
+        }
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const qreal width = 2.0;
+        p.setPen(QPen(palette().color(QPalette::Highlight), width));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2), 4, 4);
+    }
+};
+
+} // namespace
+
+void showFocus(QAbstractScrollArea* area)
+{
+    new FocusRing(area);
 }
 
 void nameFieldButtons(QLineEdit* field)

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QAbstractScrollArea;
 class QBoxLayout;
 class QHBoxLayout;
 class QLineEdit;
@@ -64,6 +65,9 @@ void clearLayout(QBoxLayout* layout);
 // Names the buttons inside a text field for screen readers: its clear button "Clear", and an
 // icon beside the text by the field's own name. Call once its buttons are added.
 void nameFieldButtons(QLineEdit* field);
+// Rings `area` in the highlight colour while it holds the keyboard focus: a scroll area is a
+// Tab stop (the arrows scroll it) that the style shows no focus for.
+void showFocus(QAbstractScrollArea* area);
 
 } // namespace Style
 
