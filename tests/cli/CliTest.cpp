@@ -1332,6 +1332,7 @@ TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
     QFile german(manFolder + u"de/openwright.1"_s);
     ASSERT_TRUE(german.open(QIODevice::ReadOnly));
     EXPECT_TRUE(german.readAll().contains(".SH BESCHREIBUNG\n"));
+    EXPECT_TRUE(run({u"set"_s, u"--help"_s}).out.contains(u"\n\nAPP: A desktop-file ID (org.gnome.Evince or"_s));
     m_env.insert(u"LC_ALL"_s, u"de_DE.UTF-8"_s);
     EXPECT_TRUE(run({u"set"_s, u"--help"_s})
                     .out.startsWith(u"Aufruf: openwright set [--force] TARGET... APP [--json]\n\nMacht APP"_s));
