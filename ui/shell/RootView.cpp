@@ -37,6 +37,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int kRetireDelayMs = 400;
+// The search page is made once the window has shown its first frames.
+constexpr int kPrepareSearchDelayMs = 100;
 
 // The sidebar sits on the view background, a shade apart from the screens beside it.
 class SidebarPanel final : public QWidget
@@ -198,7 +200,7 @@ void RootView::choosePage()
     const QString text = m_model.searchText();
     if (!text.isEmpty()) {
         // One search page, updated in place as the text changes: typing stays within a frame.
-        const QString empty = tr("No file types match") + u" \""_s + text + u"\"."_s;
+        const QString empty = noMatchText(text);
         if (!m_searchPage) {
             m_searchPage = new CategoryListView(m_model, tr("Search"), m_model.searchResults(), std::nullopt, empty);
             m_stack->addWidget(m_searchPage);
@@ -265,6 +267,29 @@ void RootView::showPage(Page* page)
     connect(page, &Page::titleChanged, this, &RootView::updateHeader, Qt::UniqueConnection);
     connect(page, &Page::revealRequested, this, &RootView::reveal, Qt::UniqueConnection);
     updateHeader();
+}
+
+QString RootView::noMatchText(const QString& text) const
+{
+    return tr("No file types match") + u" \""_s + text + u"\"."_s;
+}
+
+void RootView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_searchPage)
+        QTimer::singleShot(kPrepareSearchDelayMs, this, &RootView::prepareSearch);
+}
+
+void RootView::prepareSearch()
+{
+    if (m_searchPage || !isVisible())
+        return;
+    // Every type's row, made a few at a time between events (the page budgets its work), and
+    // polished and laid out behind the current screen: a search then shows rows already made.
+    m_searchPage = new CategoryListView(m_model, tr("Search"), m_model.categories(), std::nullopt, noMatchText({}));
+    m_stack->addWidget(m_searchPage);
+    m_searchPage->ensurePolished();
 }
 
 void RootView::retire(Page* page)

@@ -38,12 +38,16 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* buildSidebar();
     QWidget* buildDetail();
     QWidget* buildProblemBanner(QWidget* parent);
     void choosePage();
+    // Makes the search page, idle after the first frames, so the first keystroke only filters.
+    void prepareSearch();
+    QString noMatchText(const QString& text) const;
     void showPage(Page* page);
     void retire(Page* page);
     void updateHeader();
