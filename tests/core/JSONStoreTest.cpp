@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DrawingCache.h"
 #include "JSONStore.h"
+#include "DrawingCache.h"
 #include "GuardState.h"
 #include "Printers.h"
 #include "Profile.h"
@@ -15,8 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <optional>
 #include <csignal>
+#include <optional>
 
 #include <sys/resource.h>
 
@@ -227,12 +227,15 @@ TEST(StateCache, KeepsEveryFieldAndGivesNothingForADamagedFile)
     EXPECT_FALSE(StateCache::load(path)) << "nothing kept yet";
     const AppInfo evince {QUrl::fromLocalFile(u"/apps/evince.desktop"_s), u"org.gnome.Evince"_s, u"Evince"_s};
     const AppInfo tool {QUrl::fromLocalFile(u"/apps/tool.desktop"_s), std::nullopt, u"tool"_s};
+    // Kept once each, the entries stay apart by every field: the same file under another name.
+    const AppInfo renamed {evince.url, u"org.gnome.Evince"_s, u"Document Viewer"_s};
     const Target obj = Target::fileExtension(u"obj"_s);
-    StateSnapshot snapshot {QByteArray("stamp\0bytes", 11),
-                            {TargetState {Target::fileExtension(u"pdf"_s), evince, {evince, tool}, {}, tool},
-                             TargetState {obj, std::nullopt, {tool}, {{u"model/obj"_s, tool}, {u"application/x-tgif"_s, {}}}},
-                             TargetState {Target::mimeType(u"inode/directory"_s), std::nullopt, {}}},
-                            {{obj, u"model/obj"_s}}};
+    StateSnapshot snapshot {
+        QByteArray("stamp\0bytes", 11),
+        {TargetState {Target::fileExtension(u"pdf"_s), evince, {evince, tool, renamed}, {}, tool},
+         TargetState {obj, std::nullopt, {tool}, {{u"model/obj"_s, tool}, {u"application/x-tgif"_s, {}}}},
+         TargetState {Target::mimeType(u"inode/directory"_s), std::nullopt, {}}},
+        {{obj, u"model/obj"_s}}};
     StateCache::save(path, snapshot);
     EXPECT_EQ(StateCache::load(path), snapshot);
 
