@@ -866,7 +866,7 @@ template<typename Keep> QList<QByteArray> namesIn(const QByteArray& dir, Keep ke
 // Every file below `dir` (entries are found in subfolders too), in name order. At 10,000
 // applications this walk is most of a start's wait before the kept defaults show, so each entry
 // is looked up by its name within its open folder, and the folder's records are gathered and
-// digested in one pass (a SHA-256 of 10,000 records cost more than the lookups).
+// digested in one cheap pass (a SHA-256 of 10,000 records cost more than the lookups).
 void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
 {
     FileStamp::add(hash, dir);
@@ -904,10 +904,12 @@ void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
         }
     }
     ::closedir(d);
-    // Two 64-bit digests with fixed seeds: the stamp only has to change when a record does.
-    const quint64 digest[] = {quint64(qHashBits(records.constData(), size_t(records.size()), 0x9e3779b9)),
-                              quint64(qHashBits(records.constData(), size_t(records.size()), 0x85ebca6b))};
-    hash.addData(QByteArrayView(reinterpret_cast<const char*>(digest), sizeof(digest)));
+    // A 64-bit FNV-1a digest: the stamp only has to change when a record does, and must come
+    // out the same in every process (Qt's seeded hashes do not).
+    quint64 digest = 0xcbf29ce484222325ULL;
+    for (const char c : std::as_const(records))
+        digest = (digest ^ quint8(c)) * 0x100000001b3ULL;
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(&digest), sizeof(digest)));
     for (const QByteArray& name : std::as_const(subfolders))
         addTree(hash, dir + '/' + name, depth + 1);
 }

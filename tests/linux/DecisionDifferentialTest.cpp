@@ -307,6 +307,20 @@ Outcome check(const QString& root, quint64 seed, int index)
     // Every third desktop is checked after a reset of .pdf: the system's own choice stands.
     if (index % 3 == 2)
         outcome.failures = resetPdf(desktop, desktop.environment().value(u"XDG_CONFIG_HOME"_s));
+    // Every fifth desktop: the kept defaults' stamp is the same in two processes, or a start
+    // would never trust what it kept.
+    if (index % 5 == 0) {
+        QStringList stamps;
+        for (int run = 0; run < 2; ++run) {
+            QProcess stamp;
+            stamp.setProcessEnvironment(desktop.environment());
+            stamp.start(QStringLiteral(OPENWRIGHT_DECISION_PROBE), {u"--stamp"_s});
+            stamp.waitForFinished(30'000);
+            stamps.append(QString::fromLatin1(stamp.readAllStandardOutput()).trimmed());
+        }
+        if (stamps[0].isEmpty() || stamps[0] != stamps[1])
+            outcome.failures += u"  the stamp differs between two processes: "_s + stamps.join(u" / "_s) + u'\n';
+    }
     QProcess probe;
     probe.setProcessEnvironment(desktop.environment());
     probe.start(QStringLiteral(OPENWRIGHT_DECISION_PROBE), kTargets);

@@ -5,7 +5,8 @@
 // status reads, what the explanation arrives at, whether the explanation agrees, its summary,
 // where status says the answer comes from, and where the explanation's deciding step is (the
 // user's home, another list, the installed handlers).
-// With --reset first, it resets the targets instead and prints nothing. With --all-types, it
+// With --reset first, it resets the targets instead and prints nothing; with --stamp, it prints
+// the stamp a start compares its kept defaults by, which must come out the same in every process. With --all-types, it
 // prints every type of the All Types list instead: the type, GIO's default, the list's app, and
 // where the list says the answer comes from.
 #include "ApplicationIndex.h"
@@ -63,6 +64,10 @@ int main(int argc, char** argv)
                 }
             }
         }
+        return 0;
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--stamp") == 0) {
+        std::printf("%s\n", system.answersStamp().value_or(QByteArray()).toHex().constData());
         return 0;
     }
     if (argc > 1 && qstrcmp(argv[1], "--all-types") == 0) {
