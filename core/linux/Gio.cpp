@@ -231,6 +231,7 @@ std::optional<Error> saveKeyFile(GKeyFile* file, const QByteArray& path)
     } catch (const StoreError& e) {
         return Error {QStringLiteral("openwright"), 0, e.message(), e.denied(), false};
     }
+    noteOwnWrite();
     return std::nullopt;
 }
 
@@ -571,6 +572,16 @@ public:
         m_noticesSeen = m_notices;
     }
 
+    // A list this process wrote itself: a later look need not wait for GIO to notice it (GIO
+    // may take longer than the wait allows, as each change of a batch then would).
+    void ownWrite()
+    {
+        QMutexLocker lock(&m_mutex);
+        while (g_main_context_iteration(m_context, false)) { }
+        if (m_notices == m_noticesSeen)
+            m_seen = watchedStamp();
+    }
+
 private:
     OutsideWrites()
         : m_context(g_main_context_new())
@@ -599,6 +610,11 @@ private:
 void settleOutsideWrites()
 {
     OutsideWrites::instance().settle();
+}
+
+void noteOwnWrite()
+{
+    OutsideWrites::instance().ownWrite();
 }
 
 std::optional<App> defaultForType(const QString& contentType)
@@ -770,8 +786,10 @@ std::optional<Error> setDefaultForType(const QString& id, const QString& content
     if (!info)
         return Error {QStringLiteral("openwright"), 0, QStringLiteral("No installed application ") + id, false, true};
     GError* raw = nullptr;
-    if (g_app_info_set_as_default_for_type(G_APP_INFO(info.get()), contentType.toUtf8().constData(), &raw))
+    if (g_app_info_set_as_default_for_type(G_APP_INFO(info.get()), contentType.toUtf8().constData(), &raw)) {
+        noteOwnWrite();
         return std::nullopt;
+    }
     GErrorPtr error(raw);
     return toError(error.get());
 }

@@ -47,6 +47,9 @@ std::optional<QString> contentTypeOfFile(const QString& path, QString* problem);
 // Waits, briefly, until GIO has taken in a change another program made to the lists or
 // entries it keeps (see Gio.cpp); the lookups below call it first.
 void settleOutsideWrites();
+// Says that this process changed a list itself, so the next lookup does not wait for GIO to
+// notice that change as if another program had made it.
+void noteOwnWrite();
 std::optional<App> defaultForType(const QString& contentType);
 QList<App> allForType(const QString& contentType);
 // Whether `app` is made for the type itself, not only for a parent type: its entry declares
