@@ -239,7 +239,15 @@ TEST(StateCache, KeepsEveryFieldAndGivesNothingForADamagedFile)
     StateCache::save(path, snapshot);
     EXPECT_EQ(StateCache::load(path), snapshot);
 
+    // The last state ends with its removed default's place in the table of applications, then
+    // its source (1 byte) and its count of recommended (4): a place past the table is damage.
     QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(file.size() - 9));
+    ASSERT_EQ(file.write(QByteArray("\x00\x00\x01\x00", 4)), 4);
+    file.close();
+    EXPECT_FALSE(StateCache::load(path));
+    StateCache::save(path, snapshot);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.resize(file.size() - 3));
     file.close();
