@@ -163,6 +163,9 @@ protected:
         for (const char* kind : {"bzip2", "gzip", "lzip", "xz", "zstd"})
             compressed.append(u"application/x-compressed-document-"_s + QLatin1StringView(kind));
         fake->setDeclared(archiver, compressed);
+        // And applications of the same words, more than the row shows.
+        for (int i = 1; i <= 8; ++i)
+            fake->addApp(u"Compressed Document Viewer Professional %1"_s.arg(i), u"org.example.Viewer%1"_s.arg(i));
         make();
         model->setSelectedType(Target::mimeType(u"text/plain"_s));
         model->togglePin(pdf);
@@ -195,13 +198,15 @@ TEST_F(TextFitTest, EveryScreenShowsItsWholeTextsAtTheSmallestWindow)
         found += clipped(window, name) + unnamed(window, name);
         save(window, name);
     }
-    // The hits that fit show whole; "All N" leads to the rest.
-    model->setSearchText(u"compressed-document"_s);
+    // The hits that fit show whole; "All N" and "and N more" stand for the rest.
+    model->setSearchText(u"compressed"_s);
     settle(*model);
     QCoreApplication::processEvents();
     found += clipped(window, u"search"_s);
-    const auto* all = window.findChild<QWidget*>(u"typeHitsAll"_s);
-    EXPECT_TRUE(all && all->isVisible());
+    for (const char* rest : {"typeHitsAll", "applicationHitsMore"}) {
+        const auto* tail = window.findChild<QWidget*>(QLatin1StringView(rest));
+        EXPECT_TRUE(tail && tail->isVisible()) << rest;
+    }
     save(window, u"search"_s);
     model->setSearchText({});
 

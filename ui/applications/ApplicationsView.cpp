@@ -225,13 +225,10 @@ void ApplicationsView::openSheet(std::optional<TypeFamily> family)
 }
 
 ApplicationHits::ApplicationHits(AppModel& model, QWidget* parent)
-    : QWidget(parent)
+    : HitRow(parent)
     , m_model(model)
-    , m_row(new QHBoxLayout(this))
 {
     setObjectName(u"applicationHits"_s);
-    m_row->setContentsMargins(Style::spacing(3), 0, Style::spacing(3), Style::spacing());
-    m_row->setSpacing(Style::spacing());
     connect(&m_model, &AppModel::searchTextChanged, this, &ApplicationHits::update);
     connect(&m_model, &AppModel::applicationsChanged, this, &ApplicationHits::update);
     update();
@@ -243,11 +240,11 @@ void ApplicationHits::update()
     if (!m_model.searchText().isEmpty() && !m_model.applicationIndex().isRead())
         m_model.readApplications();
     const QList<InstalledApp> hits = m_model.applicationResults();
-    takeDown(m_row);
+    clearHits();
     setVisible(!hits.isEmpty());
     if (hits.isEmpty())
         return;
-    m_row->addWidget(Style::label(tr("Applications:"), Style::Text::callout, Style::Tone::secondary, this));
+    setLead(Style::label(tr("Applications:"), Style::Text::callout, Style::Tone::secondary, this));
     for (const InstalledApp& app : hits.mid(0, kShown)) {
         auto* open = new QToolButton(this);
         open->setObjectName(u"applicationHit"_s);
@@ -258,12 +255,11 @@ void ApplicationHits::update()
         open->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         const QUrl url = app.app.url;
         connect(open, &QToolButton::clicked, this, [this, url] { m_model.openApplication(url); });
-        m_row->addWidget(open);
+        addHit(open);
     }
-    if (hits.size() > kShown)
-        m_row->addWidget(Style::label(tr("and %1 more").arg(hits.size() - kShown), Style::Text::callout,
-                                      Style::Tone::secondary, this));
-    m_row->addStretch(1);
+    auto* more = Style::label({}, Style::Text::callout, Style::Tone::secondary, this);
+    more->setObjectName(u"applicationHitsMore"_s);
+    setTail(more, hits.size(), [more](qsizetype left) { more->setText(tr("and %1 more").arg(left)); });
 }
 
 } // namespace openwright::ui

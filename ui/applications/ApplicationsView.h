@@ -3,6 +3,7 @@
 
 #include "core/ApplicationIndex.h"
 #include "profiles/ProfileSheet.h"
+#include "widgets/HitRow.h"
 #include "widgets/Page.h"
 
 #include <QPointer>
@@ -63,7 +64,7 @@ private:
 
 // Above the search results: the applications whose name matches the search text, each a button
 // that opens its page. Hidden while nothing matches.
-class ApplicationHits final : public QWidget
+class ApplicationHits final : public HitRow
 {
     Q_OBJECT
 
@@ -73,7 +74,6 @@ public:
 
 private:
     AppModel& m_model;
-    QHBoxLayout* m_row;
 };
 
 } // namespace openwright::ui

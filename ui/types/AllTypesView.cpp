@@ -513,13 +513,10 @@ bool AllTypesView::eventFilter(QObject* watched, QEvent* event)
 }
 
 TypeHits::TypeHits(AppModel& model, QWidget* parent)
-    : QWidget(parent)
+    : HitRow(parent)
     , m_model(model)
-    , m_row(new QHBoxLayout(this))
 {
     setObjectName(u"typeHits"_s);
-    m_row->setContentsMargins(Style::spacing(3), 0, Style::spacing(3), Style::spacing());
-    m_row->setSpacing(Style::spacing());
     connect(&m_model, &AppModel::searchTextChanged, this, &TypeHits::update);
     connect(&m_model, &AppModel::typesChanged, this, &TypeHits::update);
     update();
@@ -531,15 +528,11 @@ void TypeHits::update()
     if (!m_model.searchText().trimmed().isEmpty() && !m_model.typeIndex().isRead())
         m_model.readTypes();
     const QList<KnownType> hits = m_model.typeResults();
-    takeDown(m_row);
-    m_label = nullptr;
-    m_hits.clear();
-    m_all = nullptr;
+    clearHits();
     setVisible(!hits.isEmpty());
     if (hits.isEmpty())
         return;
-    m_label = Style::label(tr("Other types:"), Style::Text::callout, Style::Tone::secondary, this);
-    m_row->addWidget(m_label);
+    setLead(Style::label(tr("Other types:"), Style::Text::callout, Style::Tone::secondary, this));
     for (const KnownType& type : hits.mid(0, kShown)) {
         auto* open = new QToolButton(this);
         open->setObjectName(u"typeHit"_s);
@@ -547,60 +540,13 @@ void TypeHits::update()
         open->setToolTip(type.type);
         const Target target = type.target;
         connect(open, &QToolButton::clicked, this, [this, target] { m_model.openTypes(QString(), target); });
-        m_row->addWidget(open);
-        m_hits.append(open);
+        addHit(open);
     }
     auto* all = new QToolButton(this);
     all->setObjectName(u"typeHitsAll"_s);
     all->setText(tr("All %n in All Types", nullptr, int(hits.size())));
     connect(all, &QToolButton::clicked, this, [this] { m_model.openTypes(m_model.searchText().trimmed()); });
-    m_row->addWidget(all);
-    m_all = all;
-    m_row->addStretch(1);
-    m_allCount = hits.size();
-    fit();
-}
-
-QSize TypeHits::minimumSizeHint() const
-{
-    if (!m_label || !m_all)
-        return QWidget::minimumSizeHint();
-    const QMargins margins = m_row->contentsMargins();
-    return {margins.left() + m_label->sizeHint().width() + m_row->spacing() + m_all->sizeHint().width()
-                + margins.right(),
-            QWidget::minimumSizeHint().height()};
-}
-
-void TypeHits::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    fit();
-}
-
-void TypeHits::fit()
-{
-    if (!m_label || !m_all)
-        return;
-    const QMargins margins = m_row->contentsMargins();
-    const int spacing = m_row->spacing();
-    const int room = width() - margins.left() - margins.right() - m_label->sizeHint().width();
-    const auto widthOf = [spacing](const QList<QWidget*>& hits, qsizetype count) {
-        int total = 0;
-        for (qsizetype i = 0; i < count; ++i)
-            total += spacing + hits[i]->sizeHint().width();
-        return total;
-    };
-    // Every hit when all of them fit with nothing left out; else as many as fit beside "All N".
-    qsizetype shown = m_hits.size();
-    const bool allShown = m_allCount <= m_hits.size() && widthOf(m_hits, shown) <= room;
-    if (!allShown) {
-        const int left = room - spacing - m_all->sizeHint().width();
-        while (shown > 0 && widthOf(m_hits, shown) > left)
-            --shown;
-    }
-    for (qsizetype i = 0; i < m_hits.size(); ++i)
-        m_hits[i]->setVisible(i < shown);
-    m_all->setVisible(!allShown);
+    setTail(all, hits.size());
 }
 
 } // namespace openwright::ui

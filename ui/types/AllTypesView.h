@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "widgets/HitRow.h"
 #include "widgets/Page.h"
 
 #include <chrono>
@@ -81,29 +82,16 @@ private:
 
 // Under the search field, while the search text matches types no list shows: the first few as
 // buttons that open them in All Types, and one that shows every match there.
-class TypeHits final : public QWidget
+class TypeHits final : public HitRow
 {
     Q_OBJECT
 
 public:
     explicit TypeHits(AppModel& model, QWidget* parent = nullptr);
     void update();
-    // Narrow enough for the smallest window: the hits that do not fit are left to "All N".
-    QSize minimumSizeHint() const override;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Shows the hits whose whole names fit the width, in order, and "All N" when one is left out.
-    void fit();
-
     AppModel& m_model;
-    QHBoxLayout* m_row;
-    QWidget* m_label = nullptr;
-    QList<QWidget*> m_hits;
-    QWidget* m_all = nullptr;
-    qsizetype m_allCount = 0;
 };
 
 } // namespace openwright::ui
