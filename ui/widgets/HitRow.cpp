@@ -27,13 +27,12 @@ QSize HitRow::minimumSizeHint() const
 
 void HitRow::clearHits()
 {
-    while (QLayoutItem* item = m_row->takeAt(0)) {
-        if (QWidget* w = item->widget()) {
+    // Hidden at once: the row is not painted again with what is about to go.
+    for (QWidget* w : m_hits + QList<QWidget*> {m_lead, m_tail}) {
+        if (w)
             w->hide();
-            w->deleteLater();
-        }
-        delete item;
     }
+    Style::clearLayout(m_row);
     m_lead = nullptr;
     m_hits.clear();
     m_tail = nullptr;

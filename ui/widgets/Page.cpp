@@ -77,28 +77,33 @@ void Page::addHeaderWidget(QWidget* widget)
     m_headerWidgets.append(widget);
 }
 
-QToolButton* Page::headerButton(const QString& symbol, const QString& text, const QString& tooltip, QWidget* parent)
+namespace {
+
+// The look every header button shares: its icon with `shown` beside it, flat until hovered,
+// reached by Tab; a screen reader reads `name`.
+QToolButton* dress(QToolButton* button, const QString& symbol, const QString& shown, const QString& name)
 {
-    auto* button = new QToolButton(parent);
     button->setIcon(Icons::symbol(symbol));
-    button->setText(text);
-    button->setToolTip(tooltip);
-    button->setAccessibleName(text);
+    button->setText(shown);
+    button->setAccessibleName(name);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
+} // namespace
+
+QToolButton* Page::headerButton(const QString& symbol, const QString& text, const QString& tooltip, QWidget* parent)
+{
+    QToolButton* button = dress(new QToolButton(parent), symbol, text, text);
+    button->setToolTip(tooltip);
+    return button;
+}
+
 QToolButton* Page::headerMenuButton(const QString& symbol, const QString& text, QMenu* menu, QWidget* parent)
 {
-    auto* button = new MenuHeaderButton(parent);
-    button->setIcon(Icons::symbol(symbol));
-    button->setText(Style::literal(text));
-    button->setAccessibleName(text);
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::TabFocus);
+    QToolButton* button = dress(new MenuHeaderButton(parent), symbol, Style::literal(text), text);
     button->setPopupMode(QToolButton::InstantPopup);
     menu->setParent(button, menu->windowFlags());
     button->setMenu(menu);
