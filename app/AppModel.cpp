@@ -471,14 +471,25 @@ QFuture<QList<AppInfo>> AppModel::installedApplications()
         [](QList<AppInfo> apps) { return apps; });
 }
 
-bool AppModel::showCachedStates()
+KeptRead::KeptRead(std::shared_ptr<const DefaultsService> service, const QString& cachePath)
+    : m_stamp(std::async(std::launch::async, [service = std::move(service)] { return service->answersStamp(); }))
+    , m_snapshot(std::async(std::launch::async, [cachePath] { return StateCache::load(cachePath); }))
+{
+}
+
+QString AppModel::keptStatesPath()
+{
+    return defaultCacheDirectory() + u"/states"_s;
+}
+
+bool AppModel::showCachedStates(KeptRead* ahead)
 {
     if (!m_states.isEmpty())
         return false;
-    const auto stamp = m_service->answersStamp();
+    const auto stamp = ahead ? ahead->stamp() : m_service->answersStamp();
     if (!stamp)
         return false;
-    auto snapshot = StateCache::load(m_cachePath);
+    auto snapshot = ahead ? ahead->snapshot() : StateCache::load(m_cachePath);
     if (!snapshot || snapshot->stamp != *stamp)
         return false;
     m_cachedStamp = snapshot->stamp;

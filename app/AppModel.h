@@ -12,6 +12,7 @@
 #include "Profile.h"
 #include "ProfilePlanner.h"
 #include "SidebarItem.h"
+#include "StateCache.h"
 #include "TypeIndex.h"
 
 #include <QFuture>
@@ -23,6 +24,7 @@
 #include <QSet>
 #include <QThreadPool>
 
+#include <future>
 #include <memory>
 #include <optional>
 #include <type_traits>
@@ -59,6 +61,22 @@ struct AppModelConfig
 // that capture only the service and the targets; their results come back to this thread.
 // Operations that wait on the platform return a QFuture that finishes once their effects
 // are applied here.
+// The kept states of the last run and the answers stamp they are checked against, each read on a
+// thread of its own from the moment the window's process starts: at 10,000 applications the
+// stamp's look at every entry takes as long as starting Qt does, and the first frame should wait
+// for neither after the other. Safe to drop unread.
+class KeptRead
+{
+public:
+    KeptRead(std::shared_ptr<const DefaultsService> service, const QString& cachePath);
+    std::optional<QByteArray> stamp() { return m_stamp.get(); }
+    std::optional<StateSnapshot> snapshot() { return m_snapshot.get(); }
+
+private:
+    std::future<std::optional<QByteArray>> m_stamp;
+    std::future<std::optional<StateSnapshot>> m_snapshot;
+};
+
 class AppModel final : public QObject
 {
     Q_OBJECT
@@ -83,7 +101,10 @@ public:
     // platform's answers stamp says they still hold, so the first window shows every default at
     // once. The next refresh replaces them and counts each one that the platform answers
     // differently (cacheDifferences). False when there is nothing true to show.
-    bool showCachedStates();
+    // `ahead`, when given, holds both already on their way (keptStatesPath's file).
+    bool showCachedStates(KeptRead* ahead = nullptr);
+    // The file of kept states of a model built without a cache folder of its own.
+    static QString keptStatesPath();
     // How many states taken from the cache the platform has since answered differently.
     int cacheDifferences() const { return m_cacheDifferences; }
     // Where kept drawings and states live: the user's cache folder, or the one the config gave.

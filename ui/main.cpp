@@ -2,13 +2,11 @@
 #include "app/cli/Cli.h"
 #include "shell/OpenwrightApp.h"
 
-#include <QApplication>
 
 int main(int argc, char** argv)
 {
     // "openwright status" and the other commands need no display: decided before any window.
     if (openwright::cli::isCommand(argc, argv))
         return openwright::cli::run(argc, argv);
-    QApplication app(argc, argv);
-    return openwright::ui::OpenwrightApp::run(app);
+    return openwright::ui::OpenwrightApp::run(argc, argv);
 }

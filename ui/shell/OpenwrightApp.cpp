@@ -49,10 +49,10 @@ constexpr int kFirstFrameWaitMs = 500;
 
 // Before the window is built: it shows the kept defaults, and draws its symbols as kept, from its
 // first frame.
-bool showKept(AppModel& model)
+bool showKept(AppModel& model, KeptRead* kept)
 {
     Icons::keepDrawingsIn(model.cacheDirectory() + u"/drawings"_s);
-    return model.showCachedStates();
+    return model.showCachedStates(kept);
 }
 
 } // namespace
@@ -97,12 +97,13 @@ void OpenwrightApp::showIcons()
     m_tray->start();
 }
 
-OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Options options)
+OpenwrightApp::OpenwrightApp(QApplication& app, SingleInstance& instance, Options options,
+                             std::shared_ptr<DefaultsService> service, KeptRead* kept)
     : m_app(app)
     , m_updater(std::make_unique<Updater>())
-    , m_service(std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>()))
+    , m_service(std::move(service))
     , m_model(std::make_unique<AppModel>(m_service))
-    , m_fromCache(showKept(*m_model))
+    , m_fromCache(showKept(*m_model, kept))
     , m_window(std::make_unique<MainWindow>(*m_model))
     , m_tray(std::make_unique<TrayIcon>(*m_model))
     , m_updatePrompt(std::make_unique<UpdatePrompt>(*m_updater))
@@ -269,8 +270,11 @@ void OpenwrightApp::quit()
     m_app.quit();
 }
 
-int OpenwrightApp::run(QApplication& app)
+int OpenwrightApp::run(int& argc, char** argv)
 {
+    auto service = std::make_shared<DefaultsService>(std::make_shared<SystemLaunchServices>());
+    KeptRead kept(service, AppModel::keptStatesPath());
+    QApplication app(argc, argv);
     prepare(app);
     SingleInstance instance;
     if (!instance.claim()) {
@@ -281,7 +285,7 @@ int OpenwrightApp::run(QApplication& app)
         QMessageBox::critical(nullptr, QObject::tr("Openwright cannot start"), instance.problem());
         return 1;
     }
-    OpenwrightApp shell(app, instance, parse(app.arguments()));
+    OpenwrightApp shell(app, instance, parse(app.arguments()), std::move(service), &kept);
     return app.exec();
 }
 

@@ -14,6 +14,7 @@ namespace openwright {
 class AppModel;
 class BackgroundPortal;
 class DefaultsService;
+class KeptRead;
 class SingleInstance;
 class Updater;
 } // namespace openwright
@@ -43,7 +44,9 @@ public:
     };
     static Options parse(const QStringList& arguments);
 
-    OpenwrightApp(QApplication& app, SingleInstance& instance, Options options);
+    // `kept`, when given, is the read of the kept states already under way for `service`.
+    OpenwrightApp(QApplication& app, SingleInstance& instance, Options options,
+                  std::shared_ptr<DefaultsService> service, KeptRead* kept = nullptr);
     ~OpenwrightApp() override;
 
     AppModel& model() const { return *m_model; }
@@ -58,8 +61,8 @@ public:
     static void prepare(QApplication& app);
     // The application's own icon: the installed theme's, else the one built in.
     static QIcon appIcon();
-    // Runs the whole application; returns the exit status.
-    static int run(QApplication& app);
+    // Runs the whole application, from the creation of the QApplication; returns the exit status.
+    static int run(int& argc, char** argv);
 
 private:
     void showIcons();
