@@ -103,6 +103,8 @@ public:
     // differently (cacheDifferences). False when there is nothing true to show.
     // `ahead`, when given, holds both already on their way (keptStatesPath's file).
     bool showCachedStates(KeptRead* ahead = nullptr);
+    // Every target the model reads: the catalog's and the user's own.
+    QList<Target> watchedTargets() const;
     // The file of kept states of a model built without a cache folder of its own.
     static QString keptStatesPath();
     // How many states taken from the cache the platform has since answered differently.
@@ -325,7 +327,6 @@ private:
         std::optional<QByteArray> stamp; // taken before the states were read, if asked for
     };
 
-    QList<Target> watchedTargets() const;
     // Keeps the index's defaults current after a batch re-read `states`.
     void noteApplicationDefaults(const QHash<Target, TargetState>& states);
     void noteMovedAlong(const QList<MovedAlong>& moved);

@@ -218,7 +218,31 @@ TargetState DefaultsService::state(const Target& target, bool candidates) const
         return ra != rb ? ra : collator.compare(a.name, b.name) < 0;
     });
     state.recommended = std::count_if(state.candidates.cbegin(), state.candidates.cend(), isRecommended);
+    state.otherOpeners = otherOpeners(reading.openers);
     return state;
+}
+
+QList<OpenerDifference> DefaultsService::otherOpeners(const QList<OpenerAnswer>& answers) const
+{
+    // The first answer is GIO's, the one a state's `current` holds.
+    QList<OpenerDifference> differences;
+    for (qsizetype i = 1; i < answers.size(); ++i) {
+        const OpenerAnswer& a = answers[i];
+        const QString& gio = answers.first().id;
+        if (a.startsOnly(gio) || !a.inSession)
+            continue;
+        differences.append({a.opener, a.app ? std::optional(m_launchServices->appInfo(*a.app)) : std::nullopt,
+                            a.id == gio || a.tied.contains(gio)});
+    }
+    return differences;
+}
+
+QList<OpenerDifference> DefaultsService::otherOpeners(const Target& target) const
+{
+    if (!m_launchServices->othersDecide())
+        return {};
+    const auto type = m_launchServices->platformType(target);
+    return type ? otherOpeners(m_launchServices->openers(*type)) : QList<OpenerDifference>();
 }
 
 std::optional<LocatedApp> DefaultsService::locate(const QString& name) const

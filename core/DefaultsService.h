@@ -97,6 +97,16 @@ public:
     DecisionChain explain(const Target& target) const { return m_launchServices->explain(target); }
     // One explanation for each type where the target's types may open apart (see LaunchServicing).
     QList<DecisionChain> explainEach(const Target& target) const { return m_launchServices->explainEach(target); }
+    // The openers that would start something else for `target` than its default (see
+    // TargetState::otherOpeners); `answers`, from openers(), when already read.
+    QList<OpenerDifference> otherOpeners(const Target& target) const;
+    QList<OpenerDifference> otherOpeners(const QList<OpenerAnswer>& answers) const;
+    bool othersDecide() const { return m_launchServices->othersDecide(); }
+    // See LaunchServicing::openers.
+    QList<OpenerAnswer> openers(const QString& platformType, const QString& file = {}) const
+    {
+        return m_launchServices->openers(platformType, file);
+    }
     void removeStaleTemporaries() const { m_launchServices->removeStaleTemporaries(); }
     // See LaunchServicing::answersStamp.
     std::optional<QByteArray> answersStamp() const { return m_launchServices->answersStamp(); }

@@ -21,7 +21,11 @@ HealthReport HealthReport::evaluate(const QList<TargetState>& states, const std:
             report.issues.append(
                 {s.candidates.isEmpty() ? Issue::Case::noHandler : Issue::Case::noDefault, s.target, std::nullopt});
         } else if (appExists(s.current->url)) {
+            // It opens where it should in GTK programs, and it counts so; where others differ it
+            // still needs a look.
             ++report.configured;
+            if (!s.otherOpeners.isEmpty())
+                report.issues.append({Issue::Case::openersDiffer, s.target, s.current, {}, s.otherOpeners});
         } else {
             report.issues.append({Issue::Case::missingApp, s.target, s.current});
         }

@@ -22,12 +22,15 @@ struct HealthReport
             missingApp,
             // The target's types open in different applications: a browser split between its
             // links and pages, an extension whose types differ (see TargetState::byType).
-            split
+            split,
+            // Other programs than GTK programs would start something else (TargetState::otherOpeners).
+            openersDiffer,
         };
         Case kind;
         Target target;
         std::optional<AppInfo> app; // only for missingApp
         QList<TypeDefault> byType {}; // only for split
+        QList<OpenerDifference> otherOpeners {}; // only for openersDiffer
 
         friend bool operator==(const Issue&, const Issue&) = default;
     };

@@ -3,6 +3,7 @@
 
 #include "AppInfo.h"
 #include "DecisionChain.h"
+#include "Opener.h"
 #include "Target.h"
 #include "TargetState.h"
 
@@ -88,6 +89,8 @@ struct TargetReading
     // Of the candidates, those made for the target's type (not merely for a parent type); empty
     // where the platform does not tell them apart.
     QList<QUrl> recommended {};
+    // What each opener would start (see openers()), where others than GIO decide here.
+    QList<OpenerAnswer> openers {};
 };
 
 // The applications the system offers for a target, in the order it tries them: the default
@@ -292,6 +295,17 @@ public:
     // of an extension the system gives several, and each linked type that splits a browser from
     // its links, named as its own target (https:, .html). One chain, explain()'s, otherwise.
     virtual QList<DecisionChain> explainEach(const Target& target) const { return {explain(target)}; }
+    // What each program that opens files here (see Opener) would start for the platform type,
+    // GIO's answer first; `file`, when given, is the file being opened. Empty where the platform
+    // has one opener only.
+    // Whether an opener other than the platform's own decides by rules of its own here.
+    virtual bool othersDecide() const { return false; }
+    virtual QList<OpenerAnswer> openers(const QString& platformType, const QString& file = {}) const
+    {
+        Q_UNUSED(platformType);
+        Q_UNUSED(file);
+        return {};
+    }
 };
 
 } // namespace openwright

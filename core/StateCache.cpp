@@ -22,7 +22,7 @@ namespace {
 constexpr quint32 kMagic = 0x4f575343; // "OWSC"
 // 2: the browser reads as split where its linked types differ; 3: where each answer comes from;
 // 4: each application once, in a table the states refer to
-constexpr quint32 kFormat = 4;
+constexpr quint32 kFormat = 5;
 // Some eight times the cache of a desktop of 10,000 applications.
 constexpr qsizetype kMaxBytes = 64 * 1024 * 1024;
 
@@ -140,6 +140,18 @@ std::optional<StateSnapshot> load(const QString& path)
         state.recommended = std::clamp<qsizetype>(recommended, 0, state.candidates.size());
         if (source >= 0 && source <= qint8(DefaultSource::system))
             state.source = DefaultSource(source);
+        qint32 others = 0;
+        in >> others;
+        for (qint32 k = 0; k < others && in.status() == QDataStream::Ok && ok; ++k) {
+            qint8 opener = 0;
+            bool byChance = false;
+            in >> opener;
+            const auto other = app();
+            in >> byChance;
+            if (opener < qint8(Opener::kde) || opener > qint8(Opener::xdgOpen))
+                return std::nullopt;
+            state.otherOpeners.append({Opener(opener), other, byChance});
+        }
         if (!type.isEmpty())
             snapshot.types.insert(*target, type);
         snapshot.states.append(std::move(state));
@@ -167,6 +179,9 @@ void save(const QString& path, const StateSnapshot& snapshot)
                 out << d.type << qint32(apps.indexOf(d.app));
             out << qint32(apps.indexOf(s.removedDefault)) << qint8(s.source ? int(*s.source) : -1)
                 << qint32(s.recommended);
+            out << qint32(s.otherOpeners.size());
+            for (const OpenerDifference& d : s.otherOpeners)
+                out << qint8(d.opener) << qint32(apps.indexOf(d.app)) << d.byChance;
         }
     }
     QByteArray bytes;

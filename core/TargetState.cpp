@@ -69,6 +69,17 @@ QString TargetState::note() const
                                              : QCoreApplication::translate("TargetState", "Depends on the file: %1.")
                                                    .arg(parts.join(u"; "_s)));
     }
+    if (!otherOpeners.isEmpty()) {
+        sentences.append(differenceText(otherOpeners) + u'.');
+        for (const OpenerDifference& d : otherOpeners) {
+            const QString who = openerLabel(d.opener);
+            sentences.append(!d.app ? QCoreApplication::translate("TargetState", "%1: nothing.").arg(who)
+                                 : d.byChance
+                                 ? QCoreApplication::translate("TargetState", "%1: %2 or another, by chance.")
+                                       .arg(who, d.app->name)
+                                 : QCoreApplication::translate("TargetState", "%1: %2.").arg(who, d.app->name));
+        }
+    }
     return sentences.join(u' ');
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppInfo.h"
+#include "Opener.h"
 #include "Target.h"
 
 #include <QList>
@@ -52,6 +53,9 @@ struct TargetState
     // The first `recommended` candidates are made for the target's type, the rest open it as
     // one of a parent type (any text editor for source code); each part is in name order.
     qsizetype recommended = 0;
+    // The programs with rules of their own (KDE programs, xdg-open) that would start something
+    // else for the target's files than `current`, or might; empty when they all agree.
+    QList<OpenerDifference> otherOpeners {};
 
     // What the row says about the state beyond the application that opens it: a default that
     // is no longer installed, and where the target's files open by type. Empty when there is

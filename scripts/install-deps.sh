@@ -10,6 +10,8 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth xdotool x11-utils x11-xserver-utils openbox notification-daemon trayer at-spi2-core python3-pyatspi libatk-adaptor
     ansible-core
+    # The programs that open files by rules of their own, which the openers' test runs for real.
+    xdg-utils mailcap file kde-cli-tools libkf5service-bin
 )
 # Extra tools that `scripts/fuzz.sh` needs: clang with libFuzzer.
 if [[ "${1:-}" == "--fuzz" ]]; then

@@ -307,6 +307,77 @@ QFuture<Reply> reset(const Invocation& inv, AppModel& model)
     });
 }
 
+namespace {
+
+// Whether every opener here certainly starts what GTK programs start for `target`.
+bool openersAgree(const DefaultsService& service, const Target& target, QList<OpenerAnswer>* answers = nullptr)
+{
+    const auto type = service.platformType(target);
+    const QList<OpenerAnswer> all = type ? service.openers(*type) : QList<OpenerAnswer>();
+    if (answers)
+        *answers = all;
+    return all.isEmpty()
+        || std::all_of(all.cbegin(), all.cend(), [&](const OpenerAnswer& a) { return a.startsOnly(all.first().id); });
+}
+
+} // namespace
+
+QFuture<Reply> agree(const Invocation& inv, AppModel& model)
+{
+    const QList<Target> given = inv.targets();
+    return refreshed(model, given, [inv, &model, given]() -> QFuture<Reply> {
+        // What GTK programs start is pinned as the explicit default, which every opener honours.
+        QList<ChangeRequest> requests;
+        for (const Target& t : given.isEmpty() ? model.watchedTargets() : given) {
+            QList<OpenerAnswer> answers;
+            if (openersAgree(model.service(), t, &answers) || !answers.first().app)
+                continue;
+            // A target whose types open apart (a split browser, an extension of two types) keeps
+            // them apart: pinning its first type's app would move the others.
+            const auto current = model.service().currentDefault(t);
+            if (current && current->url == *answers.first().app)
+                requests.append({t, *answers.first().app});
+        }
+        if (requests.isEmpty()) {
+            Reply reply;
+            if (inv.json)
+                printJson(reply, {{u"changes"_s, QJsonArray()}});
+            else
+                reply.line(QCoreApplication::translate("cli", "Every program already opens each type alike."));
+            return ready(reply);
+        }
+        return continueOn(&model, model.change(requests), [inv, &model, requests](const AppModel::Results&) {
+            Reply reply;
+            const Style style {inv.color};
+            Table table;
+            QJsonArray changes;
+            for (const ChangeRequest& r : requests) {
+                const ChangeResult result = model.results().value(
+                    r.target, ChangeResult::failed(QCoreApplication::translate("cli", "The change could not be made")));
+                QList<OpenerAnswer> answers;
+                const bool agreed = openersAgree(model.service(), r.target, &answers);
+                if (!result.isSuccess() || !agreed)
+                    reply.status = 1;
+                QString outcome = result.message();
+                if (result.isSuccess())
+                    outcome = agreed ? QCoreApplication::translate("cli", "every program agrees")
+                                     : QCoreApplication::translate("cli", "still opens differently");
+                const AppInfo app = model.service().appInfo(r.app);
+                table.row({r.target.description(), app.name, style.dim(desktopFileId(app)), outcome});
+                QJsonObject o {{u"target"_s, r.target.id()}, {u"app"_s, appJson(app)}, {u"agreed"_s, agreed},
+                               {u"openers"_s, openersJson(answers, model.service())}};
+                addResult(o, result);
+                changes.append(o);
+            }
+            if (inv.json)
+                printJson(reply, {{u"changes"_s, changes}});
+            else
+                reply.out += table.text();
+            return reply;
+        });
+    });
+}
+
 QFuture<Reply> pin(const Invocation& inv, AppModel& model)
 {
     return pinAs(inv, model, true);
@@ -537,6 +608,7 @@ QFuture<Reply> carriedOut(const Invocation& inv, AppModel& model)
     case Change::reorder: return arrange(inv, model, Arrangement::order);
     case Change::removeAssociation: return arrange(inv, model, Arrangement::remove);
     case Change::restoreAssociation: return arrange(inv, model, Arrangement::restore);
+    case Change::agree: return agree(inv, model);
     case Change::none: break;
     }
     // A command that reads: run() and serve() call its read instead.

@@ -55,6 +55,7 @@ enum class Change
     reorder,
     removeAssociation,
     restoreAssociation,
+    agree,
 };
 
 // One row of the command table: everything help, the man page, completion and the parser know.
@@ -168,6 +169,7 @@ Reply status(const Invocation&, const Data&);
 Reply types(const Invocation&, const Data&);
 Reply check(const Invocation&, const Data&);
 Reply why(const Invocation&, const Data&);
+Reply openLocation(const Invocation&, const Data&);
 Reply order(const Invocation&, const Data&);
 Reply health(const Invocation&, const Data&);
 Reply guardLog(const Invocation&, const Data&);
@@ -189,6 +191,7 @@ const Command* familyCommand(const Command& command, QStringList& words, const Q
 // replies with each step's outcome.
 QFuture<Reply> applyPlanned(const Profile& profile, const Invocation& inv, AppModel& model);
 QFuture<Reply> pin(const Invocation&, AppModel&);
+QFuture<Reply> agree(const Invocation&, AppModel&);
 QFuture<Reply> unpin(const Invocation&, AppModel&);
 QFuture<Reply> guardCheck(const Invocation&, AppModel&);
 QFuture<Reply> doctor(const Invocation&, AppModel&);

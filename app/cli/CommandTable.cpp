@@ -65,6 +65,14 @@ const QList<Command> kCommands = {
          "installed applications), what each says about the type, which entries are skipped because their "
          "application is not installed, and which one decides."),
      &why},
+    {"open", "LOCATION", "--dry-run",
+     QT_TRANSLATE_NOOP("cli help", "Open a file or link, or show what each program would start for it"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Opens LOCATION as GTK programs do. With --dry-run, starts nothing and prints what each program that opens "
+         "files here would start for it, and why: GTK programs (GIO), KDE programs where KDE's libraries are "
+         "installed, and xdg-open as it hands over on this desktop or decides by itself."),
+     &openLocation},
     {"order", "TARGET", "",
      QT_TRANSLATE_NOOP("cli help", "Show the order in which the system offers applications for TARGET"),
      QT_TRANSLATE_NOOP(
@@ -100,6 +108,15 @@ const QList<Command> kCommands = {
          "Takes APP off the applications you removed from TARGET, so that the system offers it again, and prints the "
          "new order."),
      nullptr, Change::restoreAssociation},
+    {"agree", "[TARGET...]", "", QT_TRANSLATE_NOOP("cli help", "Make every program open each TARGET alike"),
+     QT_TRANSLATE_NOOP(
+         "cli help",
+         "Where the programs that open files here would start different applications for a TARGET (GTK programs, "
+         "KDE programs, xdg-open), writes what GTK programs start now as the TARGET's explicit default, which each "
+         "of them honours. Without TARGETs, every type Openwright watches where they differ. While automatic backups "
+         "are on, the current defaults are backed up first. Prints each TARGET and its outcome; exits with 1 when "
+         "one still opens differently."),
+     nullptr, Change::agree},
     {"health", "", "", QT_TRANSLATE_NOOP("cli help", "Show the health score and the types that need attention"),
      QT_TRANSLATE_NOOP(
          "cli help",
@@ -242,11 +259,16 @@ const char* const kArguments[][2] = {
     {"NAME",
      QT_TRANSLATE_NOOP("cli help", "A profile's or backup's name, or its id as profile list and backup list show it.")},
     {"FILE", QT_TRANSLATE_NOOP("cli help", "A file name, relative to the current folder.")},
+    {"LOCATION",
+     QT_TRANSLATE_NOOP("cli help",
+                       "A file (./report.pdf, relative to the current folder) or a link (https://example.org, "
+                       "mailto:ann@example.org).")},
 };
 const char* const kOptions[][2] = {
     {"--json", QT_TRANSLATE_NOOP("cli help", "Print one JSON document instead of text.")},
     {"-h, --help", QT_TRANSLATE_NOOP("cli help", "Show the help of the program, or of the command given.")},
     {"--version", QT_TRANSLATE_NOOP("cli help", "Show the version.")},
+    {"--dry-run", QT_TRANSLATE_NOOP("cli help", "With open: say what each program would start, and start nothing.")},
     {"--system",
      QT_TRANSLATE_NOOP(
          "cli help",

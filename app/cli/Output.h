@@ -60,6 +60,10 @@ QString desktopFileId(const AppInfo& app);
 // The application's name, or "No default".
 QString appName(const std::optional<AppInfo>& app);
 QJsonValue appJson(const std::optional<AppInfo>& app);
+// Each opener's answer (see LaunchServicing::openers): as JSON, and as a table of label, what
+// it starts and why.
+QJsonArray openersJson(const QList<OpenerAnswer>& answers, const DefaultsService& service);
+void printOpeners(Reply& reply, const QList<OpenerAnswer>& answers, const DefaultsService& service);
 // A date in the user's time zone, as backups are named ("6 Dec 2025 at 11:54").
 QString dateText(const QDateTime& date);
 

@@ -40,6 +40,7 @@ TargetState stateOf(const DefaultsService& service, const Target& target, bool c
                        service.source(target)};
     if (!state.current)
         state.candidates = service.state(target).candidates;
+    state.otherOpeners = service.otherOpeners(target);
     return state;
 }
 
@@ -67,8 +68,17 @@ QString issueMessage(const HealthReport::Issue& issue)
         return QCoreApplication::translate("TargetState", "Set to %1, which is no longer installed.")
             .arg(appName(issue.app));
     case HealthReport::Issue::Case::split: return TargetState {issue.target, {}, {}, issue.byType}.note();
+    case HealthReport::Issue::Case::openersDiffer:
+        return TargetState {issue.target, {}, {}, {}, {}, {}, 0, issue.otherOpeners}.note();
     }
     return {};
+}
+
+int differing(const HealthReport& report)
+{
+    return int(std::count_if(report.issues.cbegin(), report.issues.cend(), [](const HealthReport::Issue& i) {
+        return i.kind == HealthReport::Issue::Case::openersDiffer;
+    }));
 }
 
 QString issueKind(HealthReport::Issue::Case kind)
@@ -78,6 +88,7 @@ QString issueKind(HealthReport::Issue::Case kind)
     case HealthReport::Issue::Case::noDefault: return u"noDefault"_s;
     case HealthReport::Issue::Case::missingApp: return u"missingApp"_s;
     case HealthReport::Issue::Case::split: return u"split"_s;
+    case HealthReport::Issue::Case::openersDiffer: return u"openersDiffer"_s;
     }
     return {};
 }
@@ -156,6 +167,11 @@ Reply status(const Invocation& inv, const Data& data)
             o.insert(u"byType"_s, byType);
             o.insert(u"removedDefault"_s, appJson(state.removedDefault));
             o.insert(u"source"_s, state.source ? QJsonValue(sourceName(*state.source)) : QJsonValue::Null);
+            QJsonArray others;
+            for (const OpenerDifference& d : state.otherOpeners)
+                others.append(QJsonObject {{u"opener"_s, openerName(d.opener)}, {u"app"_s, appJson(d.app)},
+                                           {u"byChance"_s, d.byChance}});
+            o.insert(u"otherOpeners"_s, others);
             if (candidates) {
                 QJsonArray list;
                 for (qsizetype i = 0; i < state.candidates.size(); ++i) {
@@ -263,6 +279,14 @@ QJsonObject chainJson(const DecisionChain& chain)
 
 } // namespace
 
+// Each opener's answer, where others than GIO decide by rules of their own here.
+static QList<OpenerAnswer> whoElse(const DefaultsService& service, const DecisionChain& chain)
+{
+    if (!service.othersDecide() || !chain.mimeType)
+        return {};
+    return service.openers(*chain.mimeType);
+}
+
 Reply why(const Invocation& inv, const Data& data)
 {
     // One explanation a type where the target's types open apart: an extension of several
@@ -281,6 +305,7 @@ Reply why(const Invocation& inv, const Data& data)
         for (qsizetype i = 0; chains.size() > 1 && i < chains.size(); ++i)
             byType.append(chainJson(chains[i]));
         o.insert(u"byType"_s, byType);
+        o.insert(u"openers"_s, openersJson(whoElse(data.service(), chain), data.service()));
         printJson(reply, o);
         return reply;
     }
@@ -308,6 +333,11 @@ Reply why(const Invocation& inv, const Data& data)
                        decides ? style.bold(step.summary()) : step.summary()});
         }
         reply.out += table.text();
+    }
+    if (const QList<OpenerAnswer> answers = whoElse(data.service(), chain); !answers.isEmpty()) {
+        reply.line();
+        reply.line(QCoreApplication::translate("cli", "What each program that opens files starts:"));
+        printOpeners(reply, answers, data.service());
     }
     return reply;
 }
@@ -363,7 +393,8 @@ Reply health(const Invocation& inv, const Data& data)
                    {u"total"_s, report.total},
                    {u"configured"_s, report.configured},
                    {u"issues"_s, issues},
-                   {u"fileProblems"_s, report.fileProblems}});
+                   {u"fileProblems"_s, report.fileProblems},
+                   {u"openersDiffer"_s, differing(report)}});
         return reply;
     }
     const Style style {inv.color};
@@ -381,6 +412,10 @@ Reply health(const Invocation& inv, const Data& data)
     if (report.fileProblems > 0) {
         reply.line(QCoreApplication::translate("cli", "%n problems in your defaults files: see openwright doctor.",
                                                nullptr, report.fileProblems));
+    }
+    if (const int differ = differing(report); differ > 0) {
+        reply.line(QCoreApplication::translate("cli", "%n types open differently in other programs: see openwright agree.",
+                                               nullptr, differ));
     }
     if (report.issues.isEmpty())
         return reply;

@@ -3,6 +3,7 @@
 
 #include "Gio.h"
 #include "KeyFileLines.h"
+#include "MimeLists.h"
 
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
@@ -50,46 +51,6 @@ QString fromUtf8(const char* s)
     return s ? QString::fromUtf8(s) : QString();
 }
 
-// The type an alias stands for, as GIO compares types.
-QString unalias(const QString& type)
-{
-    Owned<gchar> canonical(g_content_type_from_mime_type(type.toUtf8().constData()));
-    return canonical ? fromUtf8(canonical.get()) : type;
-}
-
-// One key of one group: a type and the desktop-file IDs given for it.
-struct Entry
-{
-    QString type; // as written
-    QString canonical;
-    QStringList ids;
-    int line = 0;
-};
-
-struct List
-{
-    QString path;
-    Presence presence = Presence::Missing;
-    bool userOwn = false;
-    QList<Entry> defaults;
-    QList<Entry> added;
-    QList<Entry> removed;
-};
-
-// A folder the system reads lists from: a configuration folder, or an applications folder with
-// its desktop entries and their mimeinfo.cache.
-struct Folder
-{
-    QString dir;
-    bool applications = false;
-    bool user = false;
-    QList<List> lists; // in precedence order
-    qsizetype plain = -1; // mimeapps.list, the only list that may add or remove associations
-    QList<Entry> cache;
-    QHash<QString, QString> apps; // every desktop-file ID in the folder, as GIO names them, and its file
-    QStringList read; // every file and folder it was read from, present or not
-    QByteArray stamp; // of `read`, each taken before it was read
-};
 
 // GKeyFile does not say where an entry is, so find its line in the text: the last line that
 // sets the key in a section of that name, as GKeyFile keeps the last value.
@@ -215,7 +176,10 @@ void collectApps(const QString& dir, const QString& prefix, int depth, QHash<QSt
 Folder readFolder(const QString& dir, bool applications, bool user, const QStringList& desktops,
                   const FileOverlay* overlay)
 {
-    Folder folder {dir, applications, user};
+    Folder folder;
+    folder.dir = dir;
+    folder.applications = applications;
+    folder.user = user;
     for (const QString& desktop : desktops)
         folder.read.append(buildPath(dir, desktop + u"-mimeapps.list"_s));
     folder.read.append(buildPath(dir, u"mimeapps.list"_s));
@@ -295,7 +259,7 @@ QHash<QString, QStringList> parentTypes()
 }
 
 // The type and its parent types, nearest first, in the order GIO falls back through them.
-QStringList typeAndParents(const QString& contentType, const QHash<QString, QStringList>& parents)
+QStringList typeAndParentsOf(const QString& contentType, const QHash<QString, QStringList>& parents)
 {
     QStringList types {unalias(contentType)};
     for (qsizetype i = 0; i < types.size(); ++i) {
@@ -361,7 +325,7 @@ public:
 
     DecisionChain run(bool compare = true)
     {
-        const QStringList types = typeAndParents(*m_chain.mimeType, m_parents);
+        const QStringList types = typeAndParentsOf(*m_chain.mimeType, m_parents);
         for (qsizetype i = 0; i < types.size(); ++i) {
             // The removals stay in force for the parent types; the entries tried do not.
             m_hits.clear();
@@ -728,6 +692,23 @@ DecisionChain explain(const Target& target, const QString& contentType)
 {
     const Kept kept = keptFolders();
     return Explainer(target, contentType, kept.folders, kept.parents).run();
+}
+
+QString unalias(const QString& type)
+{
+    Owned<gchar> canonical(g_content_type_from_mime_type(type.toUtf8().constData()));
+    return canonical ? fromUtf8(canonical.get()) : type;
+}
+
+QStringList typeAndParents(const QString& contentType, const QHash<QString, QStringList>& parents)
+{
+    return typeAndParentsOf(contentType, parents);
+}
+
+ReadLists keptLists()
+{
+    const Kept kept = keptFolders();
+    return {kept.folders, kept.parents};
 }
 
 DefaultSource answerSource(const QString& contentType)

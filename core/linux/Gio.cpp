@@ -794,6 +794,15 @@ std::optional<Error> setDefaultForType(const QString& id, const QString& content
     return toError(error.get());
 }
 
+std::optional<Error> launchDefault(const QString& uri)
+{
+    GError* raw = nullptr;
+    if (g_app_info_launch_default_for_uri(uri.toUtf8().constData(), nullptr, &raw))
+        return std::nullopt;
+    GErrorPtr error(raw);
+    return toError(error.get());
+}
+
 namespace {
 
 struct SchemaUnref

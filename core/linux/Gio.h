@@ -96,6 +96,8 @@ struct Error
 
 // Makes the entry `id` the default for `contentType` in the user's mimeapps.list.
 std::optional<Error> setDefaultForType(const QString& id, const QString& contentType);
+// Opens `uri` in its default application, as `gio open` does.
+std::optional<Error> launchDefault(const QString& uri);
 
 // A string key of a GSettings schema, when the schema is installed (GSettings aborts the
 // process on a schema it does not know, so every access looks it up first).

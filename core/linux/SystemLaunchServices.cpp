@@ -3,6 +3,7 @@
 
 #include "ApplicationIdentity.h"
 #include "DecisionReader.h"
+#include "Openers.h"
 #include "DesktopBrowser.h"
 #include "DesktopTerminal.h"
 #include "Gio.h"
@@ -271,6 +272,8 @@ TargetReading SystemLaunchServices::read(const Target& target, bool candidates) 
     TargetReading reading {defaultApp(defaults), defaultsByType(defaults), removedDefault(defaults),
                            candidates ? candidateApps(defaults.types, &madeFor) : QList<QUrl>()};
     reading.recommended = std::move(madeFor);
+    if (!defaults.types.isEmpty() && gio::othersDecide())
+        reading.openers = gio::openers(defaults.types.first());
     // A split target's first type stands for it, as its first type names it.
     if (reading.current || !reading.byType.isEmpty())
         reading.source = gio::answerSource(defaults.types.first());
@@ -491,6 +494,16 @@ DecisionChain SystemLaunchServices::explain(const Target& target, const QString&
         chain.steps.prepend(step);
     }
     return chain;
+}
+
+bool SystemLaunchServices::othersDecide() const
+{
+    return gio::othersDecide();
+}
+
+QList<OpenerAnswer> SystemLaunchServices::openers(const QString& platformType, const QString& file) const
+{
+    return gio::openers(platformType, file);
 }
 
 QList<DecisionChain> SystemLaunchServices::explainEach(const Target& target) const

@@ -52,6 +52,8 @@ public:
     QString iconName(const QUrl& app) const override;
     DecisionChain explain(const Target& target) const override;
     QList<DecisionChain> explainEach(const Target& target) const override;
+    QList<OpenerAnswer> openers(const QString& platformType, const QString& file = {}) const override;
+    bool othersDecide() const override;
     ApplicationFile checkApplicationFile(const QUrl& file) const override;
     QUrl installApplication(const QUrl& file) override;
     // The lists' temporaries ("mimeapps.list.XXXXXX") that a write killed part-way left in

@@ -66,4 +66,18 @@ TEST(HealthReport, IssuesInStateOrder)
     EXPECT_EQ(r.score, 20);
 }
 
+// A type other openers start elsewhere still counts as set, and is listed for a look, its row
+// saying who differs.
+TEST(HealthReport, OpenersThatDifferAreListedWithoutCostingTheScore)
+{
+    TargetState md = state("md", app("editor"), {app("editor"), app("viewer")});
+    md.otherOpeners = {{Opener::kde, app("viewer"), false}, {Opener::xdgOpen, std::nullopt}};
+    const auto r = HealthReport::evaluate({md, state("txt", app("editor"))}, [](const QUrl&) { return true; });
+    EXPECT_EQ(r.score, 100);
+    ASSERT_EQ(r.issues.size(), 1);
+    EXPECT_EQ(r.issues[0].kind, HealthReport::Issue::Case::openersDiffer);
+    EXPECT_EQ(r.issues[0].otherOpeners, md.otherOpeners);
+    EXPECT_EQ(md.note(), u"Opens differently in KDE programs and with xdg-open. KDE programs: viewer. xdg-open: nothing."_s);
+}
+
 } // namespace

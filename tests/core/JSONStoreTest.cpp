@@ -232,7 +232,8 @@ TEST(StateCache, KeepsEveryFieldAndGivesNothingForADamagedFile)
     const Target obj = Target::fileExtension(u"obj"_s);
     StateSnapshot snapshot {
         QByteArray("stamp\0bytes", 11),
-        {TargetState {Target::fileExtension(u"pdf"_s), evince, {evince, tool, renamed}, {}, tool},
+        {TargetState {Target::fileExtension(u"pdf"_s), evince, {evince, tool, renamed}, {}, tool, {}, 0,
+                      {{Opener::kde, tool, true}, {Opener::xdgOpen, std::nullopt}}},
          TargetState {obj, std::nullopt, {tool}, {{u"model/obj"_s, tool}, {u"application/x-tgif"_s, {}}}},
          TargetState {Target::mimeType(u"inode/directory"_s), std::nullopt, {}}},
         {{obj, u"model/obj"_s}}};
@@ -240,10 +241,11 @@ TEST(StateCache, KeepsEveryFieldAndGivesNothingForADamagedFile)
     EXPECT_EQ(StateCache::load(path), snapshot);
 
     // The last state ends with its removed default's place in the table of applications, then
-    // its source (1 byte) and its count of recommended (4): a place past the table is damage.
+    // its source (1 byte), its count of recommended (4) and of other openers (4): a place past
+    // the table is damage.
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.seek(file.size() - 9));
+    ASSERT_TRUE(file.seek(file.size() - 13));
     ASSERT_EQ(file.write(QByteArray("\x00\x00\x01\x00", 4)), 4);
     file.close();
     EXPECT_FALSE(StateCache::load(path));

@@ -21,7 +21,8 @@ QString symbolOf(HealthReport::Issue::Case kind)
     case HealthReport::Issue::Case::noHandler: return u"app.dashed"_s;
     case HealthReport::Issue::Case::noDefault: return u"questionmark.circle"_s;
     case HealthReport::Issue::Case::missingApp: return u"trash"_s;
-    case HealthReport::Issue::Case::split: return u"arrow.left.arrow.right"_s;
+    case HealthReport::Issue::Case::split:
+    case HealthReport::Issue::Case::openersDiffer: return u"arrow.left.arrow.right"_s;
     }
     return {};
 }
@@ -38,6 +39,8 @@ QString IssueRow::message(const HealthReport::Issue& issue)
     case HealthReport::Issue::Case::missingApp:
         return tr("Set to %1, which is no longer installed.").arg(issue.app ? issue.app->name : QString());
     case HealthReport::Issue::Case::split: return TargetState {issue.target, {}, {}, issue.byType}.note();
+    case HealthReport::Issue::Case::openersDiffer:
+        return TargetState {issue.target, {}, {}, {}, {}, {}, 0, issue.otherOpeners}.note();
     }
     return {};
 }
