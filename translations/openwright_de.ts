@@ -1229,6 +1229,77 @@
     </message>
 </context>
 <context>
+    <name>Openers</name>
+    <message>
+        <source>%1, named for %2 in %3</source>
+        <translation>%1, in %3 für %2 genannt</translation>
+    </message>
+    <message>
+        <source>%1, ranked first by InitialPreference=%2</source>
+        <translation>%1, durch InitialPreference=%2 an erster Stelle</translation>
+    </message>
+    <message>
+        <source> (as a handler of %1)</source>
+        <translation> (als Anwendung für %1)</translation>
+    </message>
+    <message>
+        <source>; KDE picks by chance between it and %1</source>
+        <translation>; KDE wählt zufällig zwischen ihr und %1</translation>
+    </message>
+    <message>
+        <source>%1, the browser in kdeglobals</source>
+        <translation>%1, der Browser in kdeglobals</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>keine Anwendung</translation>
+    </message>
+    <message>
+        <source>it hands over to kde-open5, which is not installed</source>
+        <translation>es übergibt an kde-open5, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>as %1: %2</source>
+        <translation>wie %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, the first for %2 in %3</source>
+        <translation>%1, die erste für %2 in %3</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, which it cannot find</source>
+        <translation>%1 nennt %2 für %3, das es nicht findet</translation>
+    </message>
+    <message>
+        <source>no display, so no application</source>
+        <translation>keine grafische Anzeige, daher keine Anwendung</translation>
+    </message>
+    <message>
+        <source>no application for %1</source>
+        <translation>keine Anwendung für %1</translation>
+    </message>
+    <message>
+        <source>GTK programs</source>
+        <translation>GTK-Programme</translation>
+    </message>
+    <message>
+        <source>KDE programs</source>
+        <translation>KDE-Programme</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs and with xdg-open</source>
+        <translation>Öffnet sich in KDE-Programmen und mit xdg-open anders</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs</source>
+        <translation>Öffnet sich in KDE-Programmen anders</translation>
+    </message>
+    <message>
+        <source>Opens differently with xdg-open</source>
+        <translation>Öffnet sich mit xdg-open anders</translation>
+    </message>
+</context>
+<context>
     <name>PlanStep</name>
     <message>
         <source>Replaced by %1, the same file type</source>
@@ -1379,6 +1450,18 @@
     <message>
         <source>Chosen by the system</source>
         <translation>Vom System gewählt</translation>
+    </message>
+    <message>
+        <source>%1: nothing.</source>
+        <translation>%1: nichts.</translation>
+    </message>
+    <message>
+        <source>%1: %2 or another, by chance.</source>
+        <translation>%1: zufällig %2 oder eine andere.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1903,6 +1986,41 @@
             <numerusform>%n Probleme in den Dateien Ihrer Standardanwendungen: siehe openwright doctor.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Every program already opens each type alike.</source>
+        <translation>Jedes Programm öffnet jeden Typ bereits gleich.</translation>
+    </message>
+    <message>
+        <source>every program agrees</source>
+        <translation>alle Programme einig</translation>
+    </message>
+    <message>
+        <source>still opens differently</source>
+        <translation>öffnet sich weiterhin anders</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>no application; runs %1</source>
+        <translation>keine Anwendung; führt %1 aus</translation>
+    </message>
+    <message>
+        <source>%1 is %2. Each program would start:</source>
+        <translation>%1 ist %2. Jedes Programm würde starten:</translation>
+    </message>
+    <message>
+        <source>What each program that opens files starts:</source>
+        <translation>Was jedes Programm startet, das Dateien öffnet:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs: see openwright agree.</source>
+        <translation>
+            <numerusform>%n Typ öffnet sich in anderen Programmen anders: siehe openwright agree.</numerusform>
+            <numerusform>%n Typen öffnen sich in anderen Programmen anders: siehe openwright agree.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2381,6 +2499,30 @@
     <message>
         <source>show and change which application opens each file and link type</source>
         <translation>zeigt und ändert, welche Anwendung jeden Datei- und Linktyp öffnet</translation>
+    </message>
+    <message>
+        <source>Open a file or link, or show what each program would start for it</source>
+        <translation>Eine Datei oder einen Link öffnen oder anzeigen, was jedes Programm dafür starten würde</translation>
+    </message>
+    <message>
+        <source>Opens LOCATION as GTK programs do. With --dry-run, starts nothing and prints what each program that opens files here would start for it, and why: GTK programs (GIO), KDE programs where KDE&apos;s libraries are installed, and xdg-open as it hands over on this desktop or decides by itself.</source>
+        <translation>Öffnet LOCATION, wie GTK-Programme es tun. Mit --dry-run wird nichts gestartet, sondern ausgegeben, was jedes Programm, das hier Dateien öffnet, dafür starten würde, und warum: GTK-Programme (GIO), KDE-Programme, wo die Bibliotheken von KDE installiert sind, und xdg-open, je nachdem, ob es in dieser Arbeitsumgebung weitergibt oder selbst entscheidet.</translation>
+    </message>
+    <message>
+        <source>Make every program open each TARGET alike</source>
+        <translation>Jedes TARGET von allen Programmen gleich öffnen lassen</translation>
+    </message>
+    <message>
+        <source>Where the programs that open files here would start different applications for a TARGET (GTK programs, KDE programs, xdg-open), writes what GTK programs start now as the TARGET&apos;s explicit default, which each of them honours. Without TARGETs, every type Openwright watches where they differ. While automatic backups are on, the current defaults are backed up first. Prints each TARGET and its outcome; exits with 1 when one still opens differently.</source>
+        <translation>Schreibt für jedes TARGET, für das die Programme, die hier Dateien öffnen (GTK-Programme, KDE-Programme, xdg-open), verschiedene Anwendungen starten würden, die Anwendung, die GTK-Programme jetzt starten, als ausdrückliche Standardanwendung, die jedes dieser Programme befolgt. Ohne TARGETs für jeden Typ, den Openwright verfolgt und bei dem sie sich unterscheiden. Solange automatische Sicherungen eingeschaltet sind, werden die aktuellen Standardanwendungen zuerst gesichert. Gibt jedes TARGET mit seinem Ergebnis aus; endet mit Status 1, wenn sich eines weiterhin anders öffnet.</translation>
+    </message>
+    <message>
+        <source>A file (./report.pdf, relative to the current folder) or a link (https://example.org, mailto:ann@example.org).</source>
+        <translation>Eine Datei (./report.pdf, relativ zum aktuellen Ordner) oder ein Link (https://example.org, mailto:ann@example.org).</translation>
+    </message>
+    <message>
+        <source>With open: say what each program would start, and start nothing.</source>
+        <translation>Mit open: sagen, was jedes Programm starten würde, und nichts starten.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,13 @@
             <numerusform>%n problems in your defaults files: see openwright doctor.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs: see openwright agree.</source>
+        <translation>
+            <numerusform>%n type opens differently in other programs: see openwright agree.</numerusform>
+            <numerusform>%n types open differently in other programs: see openwright agree.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::AppPicker</name>

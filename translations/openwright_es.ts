@@ -1229,6 +1229,77 @@
     </message>
 </context>
 <context>
+    <name>Openers</name>
+    <message>
+        <source>%1, named for %2 in %3</source>
+        <translation>%1, nombrada para %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1, ranked first by InitialPreference=%2</source>
+        <translation>%1, primera por InitialPreference=%2</translation>
+    </message>
+    <message>
+        <source> (as a handler of %1)</source>
+        <translation> (como aplicación que gestiona %1)</translation>
+    </message>
+    <message>
+        <source>; KDE picks by chance between it and %1</source>
+        <translation>; KDE elige al azar entre ella y %1</translation>
+    </message>
+    <message>
+        <source>%1, the browser in kdeglobals</source>
+        <translation>%1, el navegador de kdeglobals</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>ninguna aplicación</translation>
+    </message>
+    <message>
+        <source>it hands over to kde-open5, which is not installed</source>
+        <translation>delega en kde-open5, que no está instalado</translation>
+    </message>
+    <message>
+        <source>as %1: %2</source>
+        <translation>como %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, the first for %2 in %3</source>
+        <translation>%1, la primera para %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, which it cannot find</source>
+        <translation>%1 nombra %2 para %3, que no encuentra</translation>
+    </message>
+    <message>
+        <source>no display, so no application</source>
+        <translation>sin pantalla gráfica, así que ninguna aplicación</translation>
+    </message>
+    <message>
+        <source>no application for %1</source>
+        <translation>ninguna aplicación para %1</translation>
+    </message>
+    <message>
+        <source>GTK programs</source>
+        <translation>Programas GTK</translation>
+    </message>
+    <message>
+        <source>KDE programs</source>
+        <translation>Programas KDE</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs and with xdg-open</source>
+        <translation>Se abre distinto en programas KDE y con xdg-open</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs</source>
+        <translation>Se abre distinto en programas KDE</translation>
+    </message>
+    <message>
+        <source>Opens differently with xdg-open</source>
+        <translation>Se abre distinto con xdg-open</translation>
+    </message>
+</context>
+<context>
     <name>PlanStep</name>
     <message>
         <source>Replaced by %1, the same file type</source>
@@ -1379,6 +1450,18 @@
     <message>
         <source>Chosen by the system</source>
         <translation>Elegida por el sistema</translation>
+    </message>
+    <message>
+        <source>%1: nothing.</source>
+        <translation>%1: nada.</translation>
+    </message>
+    <message>
+        <source>%1: %2 or another, by chance.</source>
+        <translation>%1: %2 u otra, al azar.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1903,6 +1986,41 @@
             <numerusform>%n problemas en sus archivos de predeterminadas: vea openwright doctor.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Every program already opens each type alike.</source>
+        <translation>Todos los programas ya abren cada tipo del mismo modo.</translation>
+    </message>
+    <message>
+        <source>every program agrees</source>
+        <translation>todos los programas coinciden</translation>
+    </message>
+    <message>
+        <source>still opens differently</source>
+        <translation>aún se abre distinto</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>no application; runs %1</source>
+        <translation>ninguna aplicación; ejecuta %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2. Each program would start:</source>
+        <translation>%1 es %2. Cada programa iniciaría:</translation>
+    </message>
+    <message>
+        <source>What each program that opens files starts:</source>
+        <translation>Qué inicia cada programa que abre archivos:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs: see openwright agree.</source>
+        <translation>
+            <numerusform>%n tipo se abre distinto en otros programas: vea openwright agree.</numerusform>
+            <numerusform>%n tipos se abren distinto en otros programas: vea openwright agree.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2381,6 +2499,30 @@
     <message>
         <source>show and change which application opens each file and link type</source>
         <translation>muestra y cambia qué aplicación abre cada tipo de archivo y de enlace</translation>
+    </message>
+    <message>
+        <source>Open a file or link, or show what each program would start for it</source>
+        <translation>Abrir un archivo o enlace, o mostrar qué iniciaría cada programa para él</translation>
+    </message>
+    <message>
+        <source>Opens LOCATION as GTK programs do. With --dry-run, starts nothing and prints what each program that opens files here would start for it, and why: GTK programs (GIO), KDE programs where KDE&apos;s libraries are installed, and xdg-open as it hands over on this desktop or decides by itself.</source>
+        <translation>Abre LOCATION como lo hacen los programas GTK. Con --dry-run, no inicia nada y muestra qué iniciaría para él cada programa que abre archivos aquí, y por qué: los programas GTK (GIO), los programas KDE donde estén instaladas las bibliotecas de KDE, y xdg-open según delegue en este escritorio o decida por sí mismo.</translation>
+    </message>
+    <message>
+        <source>Make every program open each TARGET alike</source>
+        <translation>Hacer que todos los programas abran cada TARGET del mismo modo</translation>
+    </message>
+    <message>
+        <source>Where the programs that open files here would start different applications for a TARGET (GTK programs, KDE programs, xdg-open), writes what GTK programs start now as the TARGET&apos;s explicit default, which each of them honours. Without TARGETs, every type Openwright watches where they differ. While automatic backups are on, the current defaults are backed up first. Prints each TARGET and its outcome; exits with 1 when one still opens differently.</source>
+        <translation>Cuando los programas que abren archivos aquí iniciarían aplicaciones distintas para un TARGET (programas GTK, programas KDE, xdg-open), escribe lo que inician ahora los programas GTK como predeterminada explícita del TARGET, que cada uno de ellos respeta. Sin TARGETs, todos los tipos que vigila Openwright en los que difieren. Mientras las copias de seguridad automáticas estén activadas, antes se hace una copia de seguridad de las predeterminadas actuales. Muestra cada TARGET y su resultado; sale con 1 si alguno aún se abre distinto.</translation>
+    </message>
+    <message>
+        <source>A file (./report.pdf, relative to the current folder) or a link (https://example.org, mailto:ann@example.org).</source>
+        <translation>Un archivo (./report.pdf, relativo a la carpeta actual) o un enlace (https://example.org, mailto:ann@example.org).</translation>
+    </message>
+    <message>
+        <source>With open: say what each program would start, and start nothing.</source>
+        <translation>Con open: indicar qué iniciaría cada programa, sin iniciar nada.</translation>
     </message>
 </context>
 <context>

@@ -1229,6 +1229,77 @@
     </message>
 </context>
 <context>
+    <name>Openers</name>
+    <message>
+        <source>%1, named for %2 in %3</source>
+        <translation>%1, nommée pour %2 dans %3</translation>
+    </message>
+    <message>
+        <source>%1, ranked first by InitialPreference=%2</source>
+        <translation>%1, classée première par InitialPreference=%2</translation>
+    </message>
+    <message>
+        <source> (as a handler of %1)</source>
+        <translation> (comme application gérant %1)</translation>
+    </message>
+    <message>
+        <source>; KDE picks by chance between it and %1</source>
+        <translation> ; KDE choisit au hasard entre elle et %1</translation>
+    </message>
+    <message>
+        <source>%1, the browser in kdeglobals</source>
+        <translation>%1, le navigateur de kdeglobals</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>aucune application</translation>
+    </message>
+    <message>
+        <source>it hands over to kde-open5, which is not installed</source>
+        <translation>il passe la main à kde-open5, qui n’est pas installé</translation>
+    </message>
+    <message>
+        <source>as %1: %2</source>
+        <translation>comme %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, the first for %2 in %3</source>
+        <translation>%1, la première pour %2 dans %3</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, which it cannot find</source>
+        <translation>%1 nomme %2 pour %3, qu’il ne trouve pas</translation>
+    </message>
+    <message>
+        <source>no display, so no application</source>
+        <translation>aucun affichage graphique, donc aucune application</translation>
+    </message>
+    <message>
+        <source>no application for %1</source>
+        <translation>aucune application pour %1</translation>
+    </message>
+    <message>
+        <source>GTK programs</source>
+        <translation>Programmes GTK</translation>
+    </message>
+    <message>
+        <source>KDE programs</source>
+        <translation>Programmes KDE</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs and with xdg-open</source>
+        <translation>S’ouvre autrement dans les programmes KDE et avec xdg-open</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs</source>
+        <translation>S’ouvre autrement dans les programmes KDE</translation>
+    </message>
+    <message>
+        <source>Opens differently with xdg-open</source>
+        <translation>S’ouvre autrement avec xdg-open</translation>
+    </message>
+</context>
+<context>
     <name>PlanStep</name>
     <message>
         <source>Replaced by %1, the same file type</source>
@@ -1379,6 +1450,18 @@
     <message>
         <source>Chosen by the system</source>
         <translation>Choisi par le système</translation>
+    </message>
+    <message>
+        <source>%1: nothing.</source>
+        <translation>%1 : rien.</translation>
+    </message>
+    <message>
+        <source>%1: %2 or another, by chance.</source>
+        <translation>%1 : %2 ou une autre, au hasard.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -1903,6 +1986,41 @@
             <numerusform>%n problèmes dans vos fichiers d’applications par défaut : voir openwright doctor.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Every program already opens each type alike.</source>
+        <translation>Tous les programmes ouvrent déjà chaque type de la même façon.</translation>
+    </message>
+    <message>
+        <source>every program agrees</source>
+        <translation>tous les programmes concordent</translation>
+    </message>
+    <message>
+        <source>still opens differently</source>
+        <translation>s’ouvre toujours autrement</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>no application; runs %1</source>
+        <translation>aucune application ; lance %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2. Each program would start:</source>
+        <translation>%1 est %2. Chaque programme lancerait :</translation>
+    </message>
+    <message>
+        <source>What each program that opens files starts:</source>
+        <translation>Ce que lance chaque programme qui ouvre des fichiers :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs: see openwright agree.</source>
+        <translation>
+            <numerusform>%n type s’ouvre autrement dans d’autres programmes : voir openwright agree.</numerusform>
+            <numerusform>%n types s’ouvrent autrement dans d’autres programmes : voir openwright agree.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2381,6 +2499,30 @@
     <message>
         <source>show and change which application opens each file and link type</source>
         <translation>affiche et change l&apos;application qui ouvre chaque type de fichier et de lien</translation>
+    </message>
+    <message>
+        <source>Open a file or link, or show what each program would start for it</source>
+        <translation>Ouvrir un fichier ou un lien, ou afficher ce que chaque programme lancerait pour lui</translation>
+    </message>
+    <message>
+        <source>Opens LOCATION as GTK programs do. With --dry-run, starts nothing and prints what each program that opens files here would start for it, and why: GTK programs (GIO), KDE programs where KDE&apos;s libraries are installed, and xdg-open as it hands over on this desktop or decides by itself.</source>
+        <translation>Ouvre LOCATION comme le font les programmes GTK. Avec --dry-run, ne lance rien et affiche ce que lancerait pour lui chaque programme qui ouvre des fichiers ici, et pourquoi : les programmes GTK (GIO), les programmes KDE là où les bibliothèques de KDE sont installées, et xdg-open selon qu’il passe la main sur ce bureau ou décide lui-même.</translation>
+    </message>
+    <message>
+        <source>Make every program open each TARGET alike</source>
+        <translation>Faire ouvrir chaque TARGET de la même façon par tous les programmes</translation>
+    </message>
+    <message>
+        <source>Where the programs that open files here would start different applications for a TARGET (GTK programs, KDE programs, xdg-open), writes what GTK programs start now as the TARGET&apos;s explicit default, which each of them honours. Without TARGETs, every type Openwright watches where they differ. While automatic backups are on, the current defaults are backed up first. Prints each TARGET and its outcome; exits with 1 when one still opens differently.</source>
+        <translation>Là où les programmes qui ouvrent des fichiers ici lanceraient des applications différentes pour un TARGET (programmes GTK, programmes KDE, xdg-open), écrit ce que lancent maintenant les programmes GTK comme application par défaut explicite du TARGET, que chacun d’eux respecte. Sans TARGETs, tous les types que suit Openwright pour lesquels ils diffèrent. Tant que les sauvegardes automatiques sont activées, les applications par défaut actuelles sont d’abord sauvegardées. Affiche chaque TARGET et son résultat ; renvoie le code 1 quand l’un d’eux s’ouvre toujours autrement.</translation>
+    </message>
+    <message>
+        <source>A file (./report.pdf, relative to the current folder) or a link (https://example.org, mailto:ann@example.org).</source>
+        <translation>Un fichier (./report.pdf, relatif au dossier courant) ou un lien (https://example.org, mailto:ann@example.org).</translation>
+    </message>
+    <message>
+        <source>With open: say what each program would start, and start nothing.</source>
+        <translation>Avec open : indiquer ce que chaque programme lancerait, sans rien lancer.</translation>
     </message>
 </context>
 <context>

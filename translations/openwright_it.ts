@@ -1229,6 +1229,77 @@
     </message>
 </context>
 <context>
+    <name>Openers</name>
+    <message>
+        <source>%1, named for %2 in %3</source>
+        <translation>%1, indicata per %2 in %3</translation>
+    </message>
+    <message>
+        <source>%1, ranked first by InitialPreference=%2</source>
+        <translation>%1, messa al primo posto da InitialPreference=%2</translation>
+    </message>
+    <message>
+        <source> (as a handler of %1)</source>
+        <translation> (come applicazione che gestisce %1)</translation>
+    </message>
+    <message>
+        <source>; KDE picks by chance between it and %1</source>
+        <translation>; KDE sceglie a caso tra questa e %1</translation>
+    </message>
+    <message>
+        <source>%1, the browser in kdeglobals</source>
+        <translation>%1, il browser in kdeglobals</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>nessuna applicazione</translation>
+    </message>
+    <message>
+        <source>it hands over to kde-open5, which is not installed</source>
+        <translation>passa la mano a kde-open5, che non è installato</translation>
+    </message>
+    <message>
+        <source>as %1: %2</source>
+        <translation>come %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, the first for %2 in %3</source>
+        <translation>%1, la prima per %2 in %3</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, which it cannot find</source>
+        <translation>%1 indica %2 per %3, che non riesce a trovare</translation>
+    </message>
+    <message>
+        <source>no display, so no application</source>
+        <translation>nessun display, quindi nessuna applicazione</translation>
+    </message>
+    <message>
+        <source>no application for %1</source>
+        <translation>nessuna applicazione per %1</translation>
+    </message>
+    <message>
+        <source>GTK programs</source>
+        <translation>Programmi GTK</translation>
+    </message>
+    <message>
+        <source>KDE programs</source>
+        <translation>Programmi KDE</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs and with xdg-open</source>
+        <translation>Si apre diversamente nei programmi KDE e con xdg-open</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs</source>
+        <translation>Si apre diversamente nei programmi KDE</translation>
+    </message>
+    <message>
+        <source>Opens differently with xdg-open</source>
+        <translation>Si apre diversamente con xdg-open</translation>
+    </message>
+</context>
+<context>
     <name>PlanStep</name>
     <message>
         <source>Replaced by %1, the same file type</source>
@@ -1379,6 +1450,18 @@
     <message>
         <source>Chosen by the system</source>
         <translation>Scelta dal sistema</translation>
+    </message>
+    <message>
+        <source>%1: nothing.</source>
+        <translation>%1: niente.</translation>
+    </message>
+    <message>
+        <source>%1: %2 or another, by chance.</source>
+        <translation>%1: %2 o un&apos;altra, a caso.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1903,6 +1986,41 @@
             <numerusform>%n problemi nei file delle predefinite: vedi openwright doctor.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Every program already opens each type alike.</source>
+        <translation>Ogni programma apre già ogni tipo allo stesso modo.</translation>
+    </message>
+    <message>
+        <source>every program agrees</source>
+        <translation>tutti i programmi concordano</translation>
+    </message>
+    <message>
+        <source>still opens differently</source>
+        <translation>si apre ancora diversamente</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>niente</translation>
+    </message>
+    <message>
+        <source>no application; runs %1</source>
+        <translation>nessuna applicazione; esegue %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2. Each program would start:</source>
+        <translation>%1 è %2. Ogni programma avvierebbe:</translation>
+    </message>
+    <message>
+        <source>What each program that opens files starts:</source>
+        <translation>Cosa avvia ogni programma che apre file:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs: see openwright agree.</source>
+        <translation>
+            <numerusform>%n tipo si apre diversamente in altri programmi: vedi openwright agree.</numerusform>
+            <numerusform>%n tipi si aprono diversamente in altri programmi: vedi openwright agree.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2381,6 +2499,30 @@
     <message>
         <source>show and change which application opens each file and link type</source>
         <translation>mostra e cambia quale applicazione apre ciascun tipo di file e di collegamento</translation>
+    </message>
+    <message>
+        <source>Open a file or link, or show what each program would start for it</source>
+        <translation>Apre un file o un link, o mostra cosa avvierebbe ogni programma per esso</translation>
+    </message>
+    <message>
+        <source>Opens LOCATION as GTK programs do. With --dry-run, starts nothing and prints what each program that opens files here would start for it, and why: GTK programs (GIO), KDE programs where KDE&apos;s libraries are installed, and xdg-open as it hands over on this desktop or decides by itself.</source>
+        <translation>Apre LOCATION come fanno i programmi GTK. Con --dry-run, non avvia nulla e stampa cosa avvierebbe per esso ogni programma che apre file qui, e perché: i programmi GTK (GIO), i programmi KDE dove sono installate le librerie di KDE, e xdg-open a seconda che su questo desktop passi la mano o decida da sé.</translation>
+    </message>
+    <message>
+        <source>Make every program open each TARGET alike</source>
+        <translation>Fa sì che ogni programma apra ogni TARGET allo stesso modo</translation>
+    </message>
+    <message>
+        <source>Where the programs that open files here would start different applications for a TARGET (GTK programs, KDE programs, xdg-open), writes what GTK programs start now as the TARGET&apos;s explicit default, which each of them honours. Without TARGETs, every type Openwright watches where they differ. While automatic backups are on, the current defaults are backed up first. Prints each TARGET and its outcome; exits with 1 when one still opens differently.</source>
+        <translation>Dove i programmi che aprono file qui avvierebbero applicazioni diverse per un TARGET (programmi GTK, programmi KDE, xdg-open), scrive ciò che i programmi GTK avviano ora come predefinita esplicita del TARGET, che ognuno di essi rispetta. Senza TARGETs, ogni tipo che Openwright segue in cui differiscono. Se i backup automatici sono attivi, prima viene eseguito un backup delle predefinite attuali. Stampa ogni TARGET e il suo esito; esce con 1 quando uno si apre ancora diversamente.</translation>
+    </message>
+    <message>
+        <source>A file (./report.pdf, relative to the current folder) or a link (https://example.org, mailto:ann@example.org).</source>
+        <translation>Un file (./report.pdf, relativo alla cartella attuale) o un link (https://example.org, mailto:ann@example.org).</translation>
+    </message>
+    <message>
+        <source>With open: say what each program would start, and start nothing.</source>
+        <translation>Con open: dice cosa avvierebbe ogni programma, senza avviare nulla.</translation>
     </message>
 </context>
 <context>

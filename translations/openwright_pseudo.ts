@@ -1229,6 +1229,77 @@
     </message>
 </context>
 <context>
+    <name>Openers</name>
+    <message>
+        <source>%1, named for %2 in %3</source>
+        <translation>[%1, ñáméd fõr %2 îñ %3 ···]</translation>
+    </message>
+    <message>
+        <source>%1, ranked first by InitialPreference=%2</source>
+        <translation>[%1, ráñkéd fîršt bý ÎñîtîálPréféréñçé=%2 ···········]</translation>
+    </message>
+    <message>
+        <source> (as a handler of %1)</source>
+        <translation>[ (áš á háñdlér õf %1) ·····]</translation>
+    </message>
+    <message>
+        <source>; KDE picks by chance between it and %1</source>
+        <translation>[; KDÉ pîçkš bý çháñçé bétwééñ ît áñd %1 ············]</translation>
+    </message>
+    <message>
+        <source>%1, the browser in kdeglobals</source>
+        <translation>[%1, thé brõwšér îñ kdéglõbálš ········]</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>[ñõ ápplîçátîõñ ···]</translation>
+    </message>
+    <message>
+        <source>it hands over to kde-open5, which is not installed</source>
+        <translation>[ît háñdš õvér tõ kdé-õpéñ5, whîçh îš ñõt îñštálléd ·················]</translation>
+    </message>
+    <message>
+        <source>as %1: %2</source>
+        <translation>[áš %1: %2]</translation>
+    </message>
+    <message>
+        <source>%1, the first for %2 in %3</source>
+        <translation>[%1, thé fîršt fõr %2 îñ %3 ·····]</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, which it cannot find</source>
+        <translation>[%1 ñáméš %2 fõr %3, whîçh ît çáññõt fîñd ···········]</translation>
+    </message>
+    <message>
+        <source>no display, so no application</source>
+        <translation>[ñõ dîšpláý, šõ ñõ ápplîçátîõñ ·········]</translation>
+    </message>
+    <message>
+        <source>no application for %1</source>
+        <translation>[ñõ ápplîçátîõñ fõr %1 ·····]</translation>
+    </message>
+    <message>
+        <source>GTK programs</source>
+        <translation>[GTK prõgrámš ··]</translation>
+    </message>
+    <message>
+        <source>KDE programs</source>
+        <translation>[KDÉ prõgrámš ··]</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs and with xdg-open</source>
+        <translation>[Õpéñš dîfféréñtlý îñ KDÉ prõgrámš áñd wîth xdg-õpéñ ·················]</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs</source>
+        <translation>[Õpéñš dîfféréñtlý îñ KDÉ prõgrámš ··········]</translation>
+    </message>
+    <message>
+        <source>Opens differently with xdg-open</source>
+        <translation>[Õpéñš dîfféréñtlý wîth xdg-õpéñ ·········]</translation>
+    </message>
+</context>
+<context>
     <name>PlanStep</name>
     <message>
         <source>Replaced by %1, the same file type</source>
@@ -1379,6 +1450,18 @@
     <message>
         <source>Chosen by the system</source>
         <translation>[Çhõšéñ bý thé šýštém ·····]</translation>
+    </message>
+    <message>
+        <source>%1: nothing.</source>
+        <translation>[%1: ñõthîñg. ·]</translation>
+    </message>
+    <message>
+        <source>%1: %2 or another, by chance.</source>
+        <translation>[%1: %2 õr áñõthér, bý çháñçé. ·······]</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>[%1: %2.]</translation>
     </message>
 </context>
 <context>
@@ -1903,6 +1986,41 @@
             <numerusform>[%n prõblémš îñ ýõür défáültš fîléš: šéé õpéñwrîght dõçtõr. ···················]</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Every program already opens each type alike.</source>
+        <translation>[Évérý prõgrám álréádý õpéñš éáçh týpé álîké. ···············]</translation>
+    </message>
+    <message>
+        <source>every program agrees</source>
+        <translation>[évérý prõgrám ágrééš ·····]</translation>
+    </message>
+    <message>
+        <source>still opens differently</source>
+        <translation>[štîll õpéñš dîfféréñtlý ······]</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>[ñõthîñg]</translation>
+    </message>
+    <message>
+        <source>no application; runs %1</source>
+        <translation>[ñõ ápplîçátîõñ; rüñš %1 ·····]</translation>
+    </message>
+    <message>
+        <source>%1 is %2. Each program would start:</source>
+        <translation>[%1 îš %2. Éáçh prõgrám wõüld štárt: ·········]</translation>
+    </message>
+    <message>
+        <source>What each program that opens files starts:</source>
+        <translation>[Whát éáçh prõgrám thát õpéñš fîléš štártš: ··············]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs: see openwright agree.</source>
+        <translation>
+            <numerusform>[%n týpéš õpéñ dîfféréñtlý îñ õthér prõgrámš: šéé õpéñwrîght ágréé. ·······················]</numerusform>
+            <numerusform>[%n týpéš õpéñ dîfféréñtlý îñ õthér prõgrámš: šéé õpéñwrîght ágréé. ·······················]</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2381,6 +2499,30 @@
     <message>
         <source>show and change which application opens each file and link type</source>
         <translation>[šhõw áñd çháñgé whîçh ápplîçátîõñ õpéñš éáçh fîlé áñd lîñk týpé ······················]</translation>
+    </message>
+    <message>
+        <source>Open a file or link, or show what each program would start for it</source>
+        <translation>[Õpéñ á fîlé õr lîñk, õr šhõw whát éáçh prõgrám wõüld štárt fõr ît ·······················]</translation>
+    </message>
+    <message>
+        <source>Opens LOCATION as GTK programs do. With --dry-run, starts nothing and prints what each program that opens files here would start for it, and why: GTK programs (GIO), KDE programs where KDE&apos;s libraries are installed, and xdg-open as it hands over on this desktop or decides by itself.</source>
+        <translation>[Õpéñš LÕÇÅTÎÕÑ áš GTK prõgrámš dõ. Wîth --drý-rüñ, štártš ñõthîñg áñd prîñtš whát éáçh prõgrám thát õpéñš fîléš héré wõüld štárt fõr ît, áñd whý: GTK prõgrámš (GÎÕ), KDÉ prõgrámš whéré KDÉ&apos;š lîbrárîéš áré îñštálléd, áñd xdg-õpéñ áš ît háñdš õvér õñ thîš déšktõp õr déçîdéš bý îtšélf. ··············································································································]</translation>
+    </message>
+    <message>
+        <source>Make every program open each TARGET alike</source>
+        <translation>[Máké évérý prõgrám õpéñ éáçh TÅRGÉT álîké ·············]</translation>
+    </message>
+    <message>
+        <source>Where the programs that open files here would start different applications for a TARGET (GTK programs, KDE programs, xdg-open), writes what GTK programs start now as the TARGET&apos;s explicit default, which each of them honours. Without TARGETs, every type Openwright watches where they differ. While automatic backups are on, the current defaults are backed up first. Prints each TARGET and its outcome; exits with 1 when one still opens differently.</source>
+        <translation>[Whéré thé prõgrámš thát õpéñ fîléš héré wõüld štárt dîfféréñt ápplîçátîõñš fõr á TÅRGÉT (GTK prõgrámš, KDÉ prõgrámš, xdg-õpéñ), wrîtéš whát GTK prõgrámš štárt ñõw áš thé TÅRGÉT&apos;š éxplîçît défáült, whîçh éáçh õf thém hõñõürš. Wîthõüt TÅRGÉTš, évérý týpé Õpéñwrîght wátçhéš whéré théý dîffér. Whîlé áütõmátîç báçküpš áré õñ, thé çürréñt défáültš áré báçkéd üp fîršt. Prîñtš éáçh TÅRGÉT áñd îtš õütçõmé; éxîtš wîth 1 whéñ õñé štîll õpéñš dîfféréñtlý. ················································································································································································]</translation>
+    </message>
+    <message>
+        <source>A file (./report.pdf, relative to the current folder) or a link (https://example.org, mailto:ann@example.org).</source>
+        <translation>[Å fîlé (./répõrt.pdf, rélátîvé tõ thé çürréñt fõldér) õr á lîñk (httpš://éxámplé.õrg, máîltõ:áññ@éxámplé.õrg). ·········································]</translation>
+    </message>
+    <message>
+        <source>With open: say what each program would start, and start nothing.</source>
+        <translation>[Wîth õpéñ: šáý whát éáçh prõgrám wõüld štárt, áñd štárt ñõthîñg. ·······················]</translation>
     </message>
 </context>
 <context>

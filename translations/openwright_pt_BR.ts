@@ -1229,6 +1229,77 @@
     </message>
 </context>
 <context>
+    <name>Openers</name>
+    <message>
+        <source>%1, named for %2 in %3</source>
+        <translation>%1, indicado para %2 em %3</translation>
+    </message>
+    <message>
+        <source>%1, ranked first by InitialPreference=%2</source>
+        <translation>%1, em primeiro lugar por InitialPreference=%2</translation>
+    </message>
+    <message>
+        <source> (as a handler of %1)</source>
+        <translation> (como aplicativo que trata %1)</translation>
+    </message>
+    <message>
+        <source>; KDE picks by chance between it and %1</source>
+        <translation>; o KDE escolhe ao acaso entre ele e %1</translation>
+    </message>
+    <message>
+        <source>%1, the browser in kdeglobals</source>
+        <translation>%1, o navegador em kdeglobals</translation>
+    </message>
+    <message>
+        <source>no application</source>
+        <translation>nenhum aplicativo</translation>
+    </message>
+    <message>
+        <source>it hands over to kde-open5, which is not installed</source>
+        <translation>ele repassa para o kde-open5, que não está instalado</translation>
+    </message>
+    <message>
+        <source>as %1: %2</source>
+        <translation>como %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, the first for %2 in %3</source>
+        <translation>%1, o primeiro para %2 em %3</translation>
+    </message>
+    <message>
+        <source>%1 names %2 for %3, which it cannot find</source>
+        <translation>%1 indica %2 para %3, que ele não consegue encontrar</translation>
+    </message>
+    <message>
+        <source>no display, so no application</source>
+        <translation>sem tela gráfica, então nenhum aplicativo</translation>
+    </message>
+    <message>
+        <source>no application for %1</source>
+        <translation>nenhum aplicativo para %1</translation>
+    </message>
+    <message>
+        <source>GTK programs</source>
+        <translation>Programas GTK</translation>
+    </message>
+    <message>
+        <source>KDE programs</source>
+        <translation>Programas KDE</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs and with xdg-open</source>
+        <translation>Abre diferente nos programas KDE e com o xdg-open</translation>
+    </message>
+    <message>
+        <source>Opens differently in KDE programs</source>
+        <translation>Abre diferente nos programas KDE</translation>
+    </message>
+    <message>
+        <source>Opens differently with xdg-open</source>
+        <translation>Abre diferente com o xdg-open</translation>
+    </message>
+</context>
+<context>
     <name>PlanStep</name>
     <message>
         <source>Replaced by %1, the same file type</source>
@@ -1379,6 +1450,18 @@
     <message>
         <source>Chosen by the system</source>
         <translation>Escolhido pelo sistema</translation>
+    </message>
+    <message>
+        <source>%1: nothing.</source>
+        <translation>%1: nada.</translation>
+    </message>
+    <message>
+        <source>%1: %2 or another, by chance.</source>
+        <translation>%1: %2 ou outro, ao acaso.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1903,6 +1986,41 @@
             <numerusform>%n problemas nos seus arquivos de padrões: veja openwright doctor.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Every program already opens each type alike.</source>
+        <translation>Todos os programas já abrem cada tipo da mesma forma.</translation>
+    </message>
+    <message>
+        <source>every program agrees</source>
+        <translation>todos os programas concordam</translation>
+    </message>
+    <message>
+        <source>still opens differently</source>
+        <translation>ainda abre diferente</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>no application; runs %1</source>
+        <translation>nenhum aplicativo; executa %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2. Each program would start:</source>
+        <translation>%1 é %2. Cada programa iniciaria:</translation>
+    </message>
+    <message>
+        <source>What each program that opens files starts:</source>
+        <translation>O que cada programa que abre arquivos inicia:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs: see openwright agree.</source>
+        <translation>
+            <numerusform>%n tipo abre diferente em outros programas: veja openwright agree.</numerusform>
+            <numerusform>%n tipos abrem diferente em outros programas: veja openwright agree.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2381,6 +2499,30 @@
     <message>
         <source>show and change which application opens each file and link type</source>
         <translation>mostra e altera qual aplicativo abre cada tipo de arquivo e de link</translation>
+    </message>
+    <message>
+        <source>Open a file or link, or show what each program would start for it</source>
+        <translation>Abrir um arquivo ou link, ou mostrar o que cada programa iniciaria para ele</translation>
+    </message>
+    <message>
+        <source>Opens LOCATION as GTK programs do. With --dry-run, starts nothing and prints what each program that opens files here would start for it, and why: GTK programs (GIO), KDE programs where KDE&apos;s libraries are installed, and xdg-open as it hands over on this desktop or decides by itself.</source>
+        <translation>Abre LOCATION como os programas GTK fazem. Com --dry-run, não inicia nada e mostra o que cada programa que abre arquivos aqui iniciaria para ele, e por quê: os programas GTK (GIO), os programas KDE onde as bibliotecas do KDE estão instaladas, e o xdg-open conforme repassa neste ambiente ou decide por conta própria.</translation>
+    </message>
+    <message>
+        <source>Make every program open each TARGET alike</source>
+        <translation>Fazer todos os programas abrirem cada TARGET da mesma forma</translation>
+    </message>
+    <message>
+        <source>Where the programs that open files here would start different applications for a TARGET (GTK programs, KDE programs, xdg-open), writes what GTK programs start now as the TARGET&apos;s explicit default, which each of them honours. Without TARGETs, every type Openwright watches where they differ. While automatic backups are on, the current defaults are backed up first. Prints each TARGET and its outcome; exits with 1 when one still opens differently.</source>
+        <translation>Onde os programas que abrem arquivos aqui iniciariam aplicativos diferentes para um TARGET (programas GTK, programas KDE, xdg-open), grava o que os programas GTK iniciam agora como padrão explícito do TARGET, que cada um deles respeita. Sem TARGETs, todos os tipos que o Openwright acompanha em que eles diferem. Enquanto os backups automáticos estão ativados, primeiro é feito um backup dos padrões atuais. Mostra cada TARGET e seu resultado; sai com 1 quando algum ainda abre diferente.</translation>
+    </message>
+    <message>
+        <source>A file (./report.pdf, relative to the current folder) or a link (https://example.org, mailto:ann@example.org).</source>
+        <translation>Um arquivo (./report.pdf, relativo à pasta atual) ou um link (https://example.org, mailto:ann@example.org).</translation>
+    </message>
+    <message>
+        <source>With open: say what each program would start, and start nothing.</source>
+        <translation>Com open: dizer o que cada programa iniciaria, sem iniciar nada.</translation>
     </message>
 </context>
 <context>
