@@ -47,6 +47,9 @@ struct OpenerAnswer
     // False for an answer that holds only outside a desktop session (xdg-open with no display
     // looks at no desktop entry): true of this process, not of the person's desktop.
     bool inSession = true;
+    // Why no explicit default can make this opener start what GTK programs start (it cannot see
+    // that entry, it asks for another type); empty when one can.
+    QString unsettled {};
 
     // Whether this answer certainly starts `app` (a tie may start another).
     bool startsOnly(const QString& desktopId) const { return tied.isEmpty() && id == desktopId; }

@@ -359,9 +359,12 @@ QFuture<Reply> agree(const Invocation& inv, AppModel& model)
                 if (!result.isSuccess() || !agreed)
                     reply.status = 1;
                 QString outcome = result.message();
-                if (result.isSuccess())
-                    outcome = agreed ? QCoreApplication::translate("cli", "every program agrees")
-                                     : QCoreApplication::translate("cli", "still opens differently");
+                if (result.isSuccess() && agreed)
+                    outcome = QCoreApplication::translate("cli", "every program agrees");
+                else if (result.isSuccess())
+                    outcome = unsettled(answers).isEmpty()
+                        ? QCoreApplication::translate("cli", "still opens differently")
+                        : QCoreApplication::translate("cli", "still opens differently: %1").arg(unsettled(answers));
                 const AppInfo app = model.service().appInfo(r.app);
                 table.row({r.target.description(), app.name, style.dim(desktopFileId(app)), outcome});
                 QJsonObject o {{u"target"_s, r.target.id()}, {u"app"_s, appJson(app)}, {u"agreed"_s, agreed},

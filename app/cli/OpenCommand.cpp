@@ -68,6 +68,16 @@ QString label(const OpenerAnswer& answer)
 
 } // namespace
 
+QString unsettled(const QList<OpenerAnswer>& answers)
+{
+    QStringList why;
+    for (const OpenerAnswer& a : answers) {
+        if (!a.unsettled.isEmpty() && !why.contains(a.unsettled))
+            why.append(a.unsettled);
+    }
+    return why.join(u"; "_s);
+}
+
 QJsonArray openersJson(const QList<OpenerAnswer>& answers, const DefaultsService& service)
 {
     QJsonArray out;
@@ -83,6 +93,8 @@ QJsonArray openersJson(const QList<OpenerAnswer>& answers, const DefaultsService
         }
         if (!a.fallback.isEmpty())
             o.insert(u"fallback"_s, a.fallback);
+        if (!a.unsettled.isEmpty())
+            o.insert(u"unsettled"_s, a.unsettled);
         out.append(o);
     }
     return out;
@@ -109,9 +121,12 @@ Reply openLocation(const Invocation& inv, const Data& data)
     }
     const QList<OpenerAnswer> answers = data.service().openers(location->type, location->file);
     if (inv.json) {
-        printJson(reply, {{u"target"_s, location->type},
-                          {u"file"_s, location->file.isEmpty() ? QJsonValue() : QJsonValue(location->file)},
-                          {u"openers"_s, openersJson(answers, data.service())}});
+        QJsonObject o {{u"target"_s, location->type},
+                       {u"file"_s, location->file.isEmpty() ? QJsonValue() : QJsonValue(location->file)},
+                       {u"openers"_s, openersJson(answers, data.service())}};
+        if (const QString why = unsettled(answers); !why.isEmpty())
+            o.insert(u"conflict"_s, why);
+        printJson(reply, o);
         return reply;
     }
     reply.line(QCoreApplication::translate("cli", "%1 is %2. Each program would start:")

@@ -64,6 +64,8 @@ QJsonValue appJson(const std::optional<AppInfo>& app);
 // it starts and why.
 QJsonArray openersJson(const QList<OpenerAnswer>& answers, const DefaultsService& service);
 void printOpeners(Reply& reply, const QList<OpenerAnswer>& answers, const DefaultsService& service);
+// Why no explicit default can make the openers agree, each reason once; empty when one can.
+QString unsettled(const QList<OpenerAnswer>& answers);
 // A date in the user's time zone, as backups are named ("6 Dec 2025 at 11:54").
 QString dateText(const QDateTime& date);
 

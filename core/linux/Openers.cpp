@@ -164,6 +164,7 @@ struct Offer
     int preference = 0;
     QString source; // the list that names it; empty for its own InitialPreference
     bool removed = false;
+    QString borrowedFrom {}; // the parent type whose stronger offer it took
 };
 
 struct Listed
@@ -300,8 +301,10 @@ std::optional<Ranked> rankKde(const QString& type, const ReadLists& lists, const
             const auto f = final.find(it.key());
             if (f == final.end())
                 final.insert(it.key(), {std::min(depth, 1), *it, kind});
-            else if (it->preference > f->offer.preference)
+            else if (it->preference > f->offer.preference) {
                 f->offer = *it;
+                f->offer.borrowedFrom = kind;
+            }
         }
     }
     if (final.isEmpty())
@@ -367,6 +370,15 @@ OpenerAnswer kdeAnswer(const QString& type, const ReadLists& lists, const Servic
         if (!answer.tied.isEmpty())
             answer.rule += QCoreApplication::translate("Openers", "; KDE picks by chance between it and %1")
                                .arg(answer.tied.join(u", "_s));
+        // What a default of the type's own cannot outrank; kept for markUnsettled.
+        if (!ranked.offer.borrowedFrom.isEmpty())
+            answer.unsettled = QCoreApplication::translate("Openers", "KDE programs rank %1 first through its default for %2")
+                                   .arg(name, ranked.offer.borrowedFrom);
+        else if (ranked.offer.source.isEmpty() && ranked.offer.preference >= 1000)
+            answer.unsettled
+                = QCoreApplication::translate("Openers", "KDE programs rank %1 first by InitialPreference=%2, above any default")
+                      .arg(name)
+                      .arg(ranked.offer.preference);
     };
     // A web link, secure or not, goes to the secure links' handler first.
     const bool web = type == u"x-scheme-handler/http"_s || type == u"x-scheme-handler/https"_s;
@@ -524,6 +536,7 @@ OpenerAnswer xdgOpenAnswer(const QString& type, const QString& file, const QList
                 answer.app = other.app;
                 answer.id = other.id;
                 answer.tied = other.tied;
+                answer.unsettled = other.unsettled;
                 answer.rule = QCoreApplication::translate("Openers", "as %1: %2").arg(openerLabel(to), other.rule);
                 return answer;
             }
@@ -551,6 +564,48 @@ OpenerAnswer xdgOpenAnswer(const QString& type, const QString& file, const QList
         && !QStandardPaths::findExecutable(u"run-mailcap"_s).isEmpty())
         answer.fallback = u"run-mailcap"_s;
     return answer;
+}
+
+bool isHidden(const QString& path)
+{
+    KeyFile file(g_key_file_new());
+    return g_key_file_load_from_file(file.get(), QFile::encodeName(path).constData(), G_KEY_FILE_NONE, nullptr)
+        && g_key_file_get_boolean(file.get(), G_KEY_FILE_DESKTOP_GROUP, "Hidden", nullptr);
+}
+
+// What no explicit default can settle, on the answers that differ from GTK programs'.
+void markUnsettled(QList<OpenerAnswer>& answers, const QString& type, const QString& file, const ReadLists& lists)
+{
+    const OpenerAnswer& gio = answers.first();
+    if (!gio.app)
+        return;
+    const QString web = type == u"x-scheme-handler/http"_s ? u"x-scheme-handler/https"_s
+        : type == u"x-scheme-handler/https"_s             ? u"x-scheme-handler/http"_s
+                                                          : QString();
+    for (qsizetype i = 1; i < answers.size(); ++i) {
+        OpenerAnswer& a = answers[i];
+        if (a.startsOnly(gio.id)) {
+            a.unsettled.clear();
+            continue;
+        }
+        if (!a.unsettled.isEmpty())
+            continue;
+        const Opener judge = a.opener == Opener::xdgOpen && a.route == u"kde"_s ? Opener::kde : a.opener;
+        if (judge == Opener::kde && isHidden(gio.app->toLocalFile())) {
+            a.unsettled = QCoreApplication::translate("Openers", "KDE programs do not see %1: its entry is hidden")
+                              .arg(gio.id);
+        } else if (judge == Opener::kde && !web.isEmpty() && gioAnswer(web).id != gio.id) {
+            a.unsettled = QCoreApplication::translate(
+                "Openers", "KDE programs open links and secure links in one app, GTK programs in two");
+        } else if (a.opener == Opener::xdgOpen && a.route == u"generic"_s) {
+            const QString asked = file.isEmpty() ? type : fileType(file);
+            if (asked != type)
+                a.unsettled = QCoreApplication::translate("Openers", "xdg-open asks for %1, the type file gives it")
+                                  .arg(asked);
+            else if (genericFind(lists, gio.id).isEmpty())
+                a.unsettled = QCoreApplication::translate("Openers", "xdg-open cannot find %1 by its ID").arg(gio.id);
+        }
+    }
 }
 
 } // namespace
@@ -595,6 +650,7 @@ QList<OpenerAnswer> openers(const QString& contentType, const QString& file)
     if (kdePresent())
         answers.append(kdeAnswer(type, lists, *services(lists)));
     answers.append(xdgOpenAnswer(type, file, answers, lists));
+    markUnsettled(answers, type, file, lists);
     return answers;
 }
 

@@ -795,7 +795,8 @@ def agree(program, tree, case, mimedb, tools):
         # The case's types are no catalog types: named, as a script names what it needs settled.
         out = subprocess.run([program, "agree"] + case["types"], env=tree.env(case["desktop"]), cwd=tree.files,
                              stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=120)
-        return out.returncode == 0, (out.stdout + out.stderr).strip()
+        # 1 says a type still opens differently: what stays apart is judged below, by type.
+        return out.returncode in (0, 1), (out.stdout + out.stderr).strip()
     # The GIO answer becomes an explicit default, for the type and its aliases, in the user's
     # mimeapps.list and in any desktop-specific list of the user's that names the type.
     desk = Desk(tree, case, mimedb)
