@@ -215,6 +215,10 @@ public:
     QFuture<void> change(const FileCategory& category, const AppInfo& app);
     // Several changes as one batch ("set .png .jpg gimp" on the command line).
     QFuture<Results> change(const QList<ChangeRequest>& requests);
+    // "Make every program agree": what GTK programs open each watched target with, where other
+    // openers differ (TargetState::otherOpeners), becomes its explicit default, after a backup.
+    // A target whose types open apart keeps them apart.
+    QFuture<Results> makeOpenersAgree();
     // A type that no change asked for but that moved with one: a subtype opening where its
     // parent does (text/x-kotlin with text/plain).
     struct MovedAlong

@@ -205,6 +205,18 @@ QFuture<AppModel::Results> AppModel::change(const QList<ChangeRequest>& requests
     return perform(requests);
 }
 
+QFuture<AppModel::Results> AppModel::makeOpenersAgree()
+{
+    QList<ChangeRequest> requests;
+    for (const TargetState& s : std::as_const(m_states)) {
+        if (!s.otherOpeners.isEmpty() && s.current && s.byType.isEmpty())
+            requests.append({s.target, s.current->url});
+    }
+    if (requests.isEmpty())
+        return QtFuture::makeReadyFuture(Results());
+    return change(requests);
+}
+
 QFuture<AppModel::Results> AppModel::reset(const QList<Target>& targets)
 {
     if (targets.isEmpty())

@@ -1298,6 +1298,30 @@
         <source>Opens differently with xdg-open</source>
         <translation>Öffnet sich mit xdg-open anders</translation>
     </message>
+    <message>
+        <source>KDE programs rank %1 first through its default for %2</source>
+        <translation>KDE-Programme setzen %1 über seine Standardanwendung für %2 an die erste Stelle</translation>
+    </message>
+    <message>
+        <source>KDE programs rank %1 first by InitialPreference=%2, above any default</source>
+        <translation>KDE-Programme setzen %1 mit InitialPreference=%2 über jede Standardanwendung</translation>
+    </message>
+    <message>
+        <source>KDE programs do not see %1: its entry is hidden</source>
+        <translation>KDE-Programme sehen %1 nicht: der Eintrag ist ausgeblendet</translation>
+    </message>
+    <message>
+        <source>KDE programs open links and secure links in one app, GTK programs in two</source>
+        <translation>KDE-Programme öffnen Links und sichere Links in einer App, GTK-Programme in zwei</translation>
+    </message>
+    <message>
+        <source>xdg-open asks for %1, the type file gives it</source>
+        <translation>xdg-open fragt nach %1, dem Typ, den file angibt</translation>
+    </message>
+    <message>
+        <source>xdg-open cannot find %1 by its ID</source>
+        <translation>xdg-open findet %1 nicht über seine ID</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2020,6 +2044,10 @@
             <numerusform>%n Typ öffnet sich in anderen Programmen anders: siehe openwright agree.</numerusform>
             <numerusform>%n Typen öffnen sich in anderen Programmen anders: siehe openwright agree.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>still opens differently: %1</source>
+        <translation>öffnet sich weiterhin anders: %1</translation>
     </message>
 </context>
 <context>
@@ -3480,6 +3508,17 @@
         <translation>
             <numerusform>%n Problem in den Dateien Ihrer Standardanwendungen</numerusform>
             <numerusform>%n Probleme in den Dateien Ihrer Standardanwendungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Make every program agree</source>
+        <translation>Alle Programme angleichen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs</source>
+        <translation>
+            <numerusform>%n Typ öffnet sich in anderen Programmen anders</numerusform>
+            <numerusform>%n Typen öffnen sich in anderen Programmen anders</numerusform>
         </translation>
     </message>
 </context>

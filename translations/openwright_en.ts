@@ -188,6 +188,13 @@
             <numerusform>%n problems in your defaults files</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs</source>
+        <translation>
+            <numerusform>%n type opens differently in other programs</numerusform>
+            <numerusform>%n types open differently in other programs</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>openwright::ui::ProfileSheet</name>

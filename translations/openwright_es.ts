@@ -1298,6 +1298,30 @@
         <source>Opens differently with xdg-open</source>
         <translation>Se abre distinto con xdg-open</translation>
     </message>
+    <message>
+        <source>KDE programs rank %1 first through its default for %2</source>
+        <translation>Los programas KDE ponen primero %1 por su predeterminada para %2</translation>
+    </message>
+    <message>
+        <source>KDE programs rank %1 first by InitialPreference=%2, above any default</source>
+        <translation>Los programas KDE ponen primero %1 por InitialPreference=%2, por encima de toda predeterminada</translation>
+    </message>
+    <message>
+        <source>KDE programs do not see %1: its entry is hidden</source>
+        <translation>Los programas KDE no ven %1: su entrada está oculta</translation>
+    </message>
+    <message>
+        <source>KDE programs open links and secure links in one app, GTK programs in two</source>
+        <translation>Los programas KDE abren enlaces y enlaces seguros en una app; los programas GTK, en dos</translation>
+    </message>
+    <message>
+        <source>xdg-open asks for %1, the type file gives it</source>
+        <translation>xdg-open pide %1, el tipo que le da file</translation>
+    </message>
+    <message>
+        <source>xdg-open cannot find %1 by its ID</source>
+        <translation>xdg-open no encuentra %1 por su ID</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2020,6 +2044,10 @@
             <numerusform>%n tipo se abre distinto en otros programas: vea openwright agree.</numerusform>
             <numerusform>%n tipos se abren distinto en otros programas: vea openwright agree.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>still opens differently: %1</source>
+        <translation>aún se abre distinto: %1</translation>
     </message>
 </context>
 <context>
@@ -3480,6 +3508,17 @@
         <translation>
             <numerusform>%n problema en sus archivos de aplicaciones predeterminadas</numerusform>
             <numerusform>%n problemas en sus archivos de aplicaciones predeterminadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Make every program agree</source>
+        <translation>Igualar todos los programas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs</source>
+        <translation>
+            <numerusform>%n tipo se abre distinto en otros programas</numerusform>
+            <numerusform>%n tipos se abren distinto en otros programas</numerusform>
         </translation>
     </message>
 </context>

@@ -1298,6 +1298,30 @@
         <source>Opens differently with xdg-open</source>
         <translation>S’ouvre autrement avec xdg-open</translation>
     </message>
+    <message>
+        <source>KDE programs rank %1 first through its default for %2</source>
+        <translation>Les programmes KDE placent %1 en premier par son application par défaut pour %2</translation>
+    </message>
+    <message>
+        <source>KDE programs rank %1 first by InitialPreference=%2, above any default</source>
+        <translation>Les programmes KDE placent %1 en premier par InitialPreference=%2, au-dessus de tout défaut</translation>
+    </message>
+    <message>
+        <source>KDE programs do not see %1: its entry is hidden</source>
+        <translation>Les programmes KDE ne voient pas %1 : son entrée est masquée</translation>
+    </message>
+    <message>
+        <source>KDE programs open links and secure links in one app, GTK programs in two</source>
+        <translation>Les programmes KDE ouvrent liens et liens sécurisés dans une app, les programmes GTK dans deux</translation>
+    </message>
+    <message>
+        <source>xdg-open asks for %1, the type file gives it</source>
+        <translation>xdg-open demande %1, le type que file lui donne</translation>
+    </message>
+    <message>
+        <source>xdg-open cannot find %1 by its ID</source>
+        <translation>xdg-open ne trouve pas %1 par son ID</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2020,6 +2044,10 @@
             <numerusform>%n type s’ouvre autrement dans d’autres programmes : voir openwright agree.</numerusform>
             <numerusform>%n types s’ouvrent autrement dans d’autres programmes : voir openwright agree.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>still opens differently: %1</source>
+        <translation>s’ouvre toujours autrement : %1</translation>
     </message>
 </context>
 <context>
@@ -3480,6 +3508,17 @@
         <translation>
             <numerusform>%n problème dans vos fichiers d’applications par défaut</numerusform>
             <numerusform>%n problèmes dans vos fichiers d’applications par défaut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Make every program agree</source>
+        <translation>Accorder tous les programmes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs</source>
+        <translation>
+            <numerusform>%n type s’ouvre autrement dans d’autres programmes</numerusform>
+            <numerusform>%n types s’ouvrent autrement dans d’autres programmes</numerusform>
         </translation>
     </message>
 </context>

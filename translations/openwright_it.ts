@@ -1298,6 +1298,30 @@
         <source>Opens differently with xdg-open</source>
         <translation>Si apre diversamente con xdg-open</translation>
     </message>
+    <message>
+        <source>KDE programs rank %1 first through its default for %2</source>
+        <translation>I programmi KDE mettono %1 al primo posto tramite la sua predefinita per %2</translation>
+    </message>
+    <message>
+        <source>KDE programs rank %1 first by InitialPreference=%2, above any default</source>
+        <translation>I programmi KDE mettono %1 al primo posto con InitialPreference=%2, sopra ogni predefinita</translation>
+    </message>
+    <message>
+        <source>KDE programs do not see %1: its entry is hidden</source>
+        <translation>I programmi KDE non vedono %1: la sua voce è nascosta</translation>
+    </message>
+    <message>
+        <source>KDE programs open links and secure links in one app, GTK programs in two</source>
+        <translation>I programmi KDE aprono link e link sicuri in un’app, i programmi GTK in due</translation>
+    </message>
+    <message>
+        <source>xdg-open asks for %1, the type file gives it</source>
+        <translation>xdg-open chiede %1, il tipo che gli dà file</translation>
+    </message>
+    <message>
+        <source>xdg-open cannot find %1 by its ID</source>
+        <translation>xdg-open non trova %1 dal suo ID</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2020,6 +2044,10 @@
             <numerusform>%n tipo si apre diversamente in altri programmi: vedi openwright agree.</numerusform>
             <numerusform>%n tipi si aprono diversamente in altri programmi: vedi openwright agree.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>still opens differently: %1</source>
+        <translation>si apre ancora diversamente: %1</translation>
     </message>
 </context>
 <context>
@@ -3480,6 +3508,17 @@
         <translation>
             <numerusform>%n problema nei file delle applicazioni predefinite</numerusform>
             <numerusform>%n problemi nei file delle applicazioni predefinite</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Make every program agree</source>
+        <translation>Metti d’accordo tutti i programmi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs</source>
+        <translation>
+            <numerusform>%n tipo si apre diversamente in altri programmi</numerusform>
+            <numerusform>%n tipi si aprono diversamente in altri programmi</numerusform>
         </translation>
     </message>
 </context>

@@ -1298,6 +1298,30 @@
         <source>Opens differently with xdg-open</source>
         <translation>[Õpéñš dîfféréñtlý wîth xdg-õpéñ ·········]</translation>
     </message>
+    <message>
+        <source>KDE programs rank %1 first through its default for %2</source>
+        <translation>[KDÉ prõgrámš ráñk %1 fîršt thrõügh îtš défáült fõr %2 ·················]</translation>
+    </message>
+    <message>
+        <source>KDE programs rank %1 first by InitialPreference=%2, above any default</source>
+        <translation>[KDÉ prõgrámš ráñk %1 fîršt bý ÎñîtîálPréféréñçé=%2, ábõvé áñý défáült ·······················]</translation>
+    </message>
+    <message>
+        <source>KDE programs do not see %1: its entry is hidden</source>
+        <translation>[KDÉ prõgrámš dõ ñõt šéé %1: îtš éñtrý îš hîddéñ ···············]</translation>
+    </message>
+    <message>
+        <source>KDE programs open links and secure links in one app, GTK programs in two</source>
+        <translation>[KDÉ prõgrámš õpéñ lîñkš áñd šéçüré lîñkš îñ õñé ápp, GTK prõgrámš îñ twõ ··························]</translation>
+    </message>
+    <message>
+        <source>xdg-open asks for %1, the type file gives it</source>
+        <translation>[xdg-õpéñ áškš fõr %1, thé týpé fîlé gîvéš ît ··············]</translation>
+    </message>
+    <message>
+        <source>xdg-open cannot find %1 by its ID</source>
+        <translation>[xdg-õpéñ çáññõt fîñd %1 bý îtš ÎD ·········]</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2020,6 +2044,10 @@
             <numerusform>[%n týpéš õpéñ dîfféréñtlý îñ õthér prõgrámš: šéé õpéñwrîght ágréé. ·······················]</numerusform>
             <numerusform>[%n týpéš õpéñ dîfféréñtlý îñ õthér prõgrámš: šéé õpéñwrîght ágréé. ·······················]</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>still opens differently: %1</source>
+        <translation>[štîll õpéñš dîfféréñtlý: %1 ·······]</translation>
     </message>
 </context>
 <context>
@@ -3480,6 +3508,17 @@
         <translation>
             <numerusform>[%n prõblémš îñ ýõür défáültš fîléš ··········]</numerusform>
             <numerusform>[%n prõblémš îñ ýõür défáültš fîléš ··········]</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Make every program agree</source>
+        <translation>[Máké évérý prõgrám ágréé ·······]</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs</source>
+        <translation>
+            <numerusform>[%n týpéš õpéñ dîfféréñtlý îñ õthér prõgrámš ·············]</numerusform>
+            <numerusform>[%n týpéš õpéñ dîfféréñtlý îñ õthér prõgrámš ·············]</numerusform>
         </translation>
     </message>
 </context>

@@ -1298,6 +1298,30 @@
         <source>Opens differently with xdg-open</source>
         <translation>Abre diferente com o xdg-open</translation>
     </message>
+    <message>
+        <source>KDE programs rank %1 first through its default for %2</source>
+        <translation>Os programas KDE põem %1 em primeiro pelo seu padrão para %2</translation>
+    </message>
+    <message>
+        <source>KDE programs rank %1 first by InitialPreference=%2, above any default</source>
+        <translation>Os programas KDE põem %1 em primeiro por InitialPreference=%2, acima de qualquer padrão</translation>
+    </message>
+    <message>
+        <source>KDE programs do not see %1: its entry is hidden</source>
+        <translation>Os programas KDE não veem %1: a entrada está oculta</translation>
+    </message>
+    <message>
+        <source>KDE programs open links and secure links in one app, GTK programs in two</source>
+        <translation>Os programas KDE abrem links e links seguros em um app; os programas GTK, em dois</translation>
+    </message>
+    <message>
+        <source>xdg-open asks for %1, the type file gives it</source>
+        <translation>xdg-open pede %1, o tipo que o file dá</translation>
+    </message>
+    <message>
+        <source>xdg-open cannot find %1 by its ID</source>
+        <translation>xdg-open não encontra %1 pelo ID</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2020,6 +2044,10 @@
             <numerusform>%n tipo abre diferente em outros programas: veja openwright agree.</numerusform>
             <numerusform>%n tipos abrem diferente em outros programas: veja openwright agree.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>still opens differently: %1</source>
+        <translation>ainda abre diferente: %1</translation>
     </message>
 </context>
 <context>
@@ -3480,6 +3508,17 @@
         <translation>
             <numerusform>%n problema nos seus arquivos de aplicativos padrão</numerusform>
             <numerusform>%n problemas nos seus arquivos de aplicativos padrão</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Make every program agree</source>
+        <translation>Fazer todos os programas concordarem</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n types open differently in other programs</source>
+        <translation>
+            <numerusform>%n tipo abre diferente em outros programas</numerusform>
+            <numerusform>%n tipos abrem diferente em outros programas</numerusform>
         </translation>
     </message>
 </context>

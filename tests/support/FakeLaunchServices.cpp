@@ -74,7 +74,17 @@ TargetReading FakeLaunchServices::read(const Target& target, bool candidates) co
         reading.recommended = m_recommended.value(target);
     if (const auto it = m_sources.constFind(target); it != m_sources.cend())
         reading.source = *it;
+    if (const auto it = m_kde.constFind(target); it != m_kde.cend() && reading.current) {
+        reading.openers = {{Opener::gio, reading.current, reading.current->fileName()},
+                           {Opener::kde, *it, it->fileName()}};
+    }
     return reading;
+}
+
+void FakeLaunchServices::setKdeOpens(const Target& target, const QUrl& app)
+{
+    QMutexLocker lock(&m_mutex);
+    m_kde.insert(target, app);
 }
 
 void FakeLaunchServices::setCandidateUrls(const Target& target, const QList<QUrl>& urls)
@@ -241,6 +251,11 @@ QString FakeLaunchServices::setDefaultApp(const QUrl& app, const QList<Target>& 
 {
     ++m_setCalls;
     const Target target = targets.value(0);
+    {
+        QMutexLocker lock(&m_mutex);
+        for (const Target& t : targets)
+            m_kde.remove(t);
+    }
     const auto moveAll = [&] {
         for (const Target& t : targets) {
             m_defaults.insert(typeOf(t), app);

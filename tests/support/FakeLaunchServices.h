@@ -27,6 +27,15 @@ public:
     // The candidates made for the target's type, and where its answer comes from.
     void setRecommended(const Target& target, const QList<AppInfo>& apps);
     void setSource(const Target& target, DefaultSource source);
+    // KDE programs start `app` for the target until a change writes its default explicitly.
+    void setKdeOpens(const Target& target, const QUrl& app);
+    // A default other openers disagree with was chosen by the system, not written by the user.
+    bool isUsersChoice(const Target& target, const QUrl& app) const override
+    {
+        Q_UNUSED(app);
+        QMutexLocker lock(&m_mutex);
+        return !m_kde.contains(target);
+    }
     TargetReading read(const Target& target, bool candidates = true) const override;
     // The candidates are the offer, in order; a removal keeps the app aside, the default moving on.
     Associations associations(const Target& target) const override;
@@ -126,6 +135,7 @@ private:
     QHash<Target, QList<QUrl>> m_recommended;
     QHash<Target, QList<QUrl>> m_removedAssociations;
     QHash<Target, DefaultSource> m_sources;
+    QHash<Target, QUrl> m_kde;
     QHash<Target, QString> m_decidingLists;
     QHash<QUrl, QString> m_fileTypes;
     std::optional<QByteArray> m_stamp;

@@ -43,6 +43,27 @@ protected:
     }
 };
 
+// Where KDE programs would open a type elsewhere, the overview says how many and one button
+// pins what GTK programs open, for those types only.
+TEST_F(OverviewTest, MakesEveryProgramAgree)
+{
+    fake->setKdeOpens(pdf, okular.url);
+    refresh();
+    OverviewView view(*model);
+    auto* row = view.findChild<QWidget*>(u"openers"_s);
+    ASSERT_TRUE(row && !row->isHidden());
+    EXPECT_EQ(row->findChild<QLabel*>()->text(), u"1 type opens differently in other programs"_s);
+    const auto before = model->states().value(pdf).current;
+    const int calls = fake->setCalls();
+    view.findChild<QPushButton*>(u"agree"_s)->click();
+    settle(*model);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fake->setCalls(), calls + 1);
+    EXPECT_EQ(model->states().value(pdf).current, before);
+    EXPECT_TRUE(model->states().value(pdf).otherOpeners.isEmpty());
+    EXPECT_TRUE(row->isHidden());
+}
+
 // The overview counts the problems in the defaults files; the sheet fixes the ticked ones after a
 // backup, keeps the old file beside the new one and says what it did.
 class CleanUpTest : public ModelFixture

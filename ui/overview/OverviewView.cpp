@@ -58,6 +58,7 @@ OverviewView::OverviewView(AppModel& model, QWidget* parent)
 {
     column()->addLayout(buildSummary());
     column()->addWidget(buildFileProblems());
+    column()->addWidget(buildOpeners());
     m_inspector = new DropInspector(m_model, this);
     column()->addWidget(m_inspector);
     column()->addWidget(buildIssues());
@@ -123,6 +124,25 @@ void OverviewView::updateFileProblems()
     m_fileProblemsText->setText(tr("%n problems in your defaults files", nullptr, problems));
 }
 
+// Where KDE programs or xdg-open would start something else: one button settles them all.
+QWidget* OverviewView::buildOpeners()
+{
+    m_openers = new QWidget(this);
+    m_openers->setObjectName(u"openers"_s);
+    auto* row = new QHBoxLayout(m_openers);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(Style::spacing(2));
+    m_openersText = Style::label({}, Style::Text::headline, Style::Tone::normal, m_openers);
+    m_openersText->setWordWrap(true);
+    row->addWidget(m_openersText, 1);
+    m_agree = new QPushButton(tr("Make every program agree"), m_openers);
+    m_agree->setObjectName(u"agree"_s);
+    connect(m_agree, &QPushButton::clicked, this, [this] { m_model.makeOpenersAgree(); });
+    row->addWidget(m_agree);
+    m_openers->hide();
+    return m_openers;
+}
+
 QWidget* OverviewView::buildIssues()
 {
     m_issuesSection = new QWidget(this);
@@ -143,6 +163,11 @@ void OverviewView::updateHealth()
     m_health->setReport(report);
     m_configured->setValue(QString::number(report.configured) + u'/' + QString::number(report.total));
 
+    const int differ = int(std::count_if(report.issues.cbegin(), report.issues.cend(), [](const auto& i) {
+        return i.kind == HealthReport::Issue::Case::openersDiffer;
+    }));
+    m_openers->setVisible(differ > 0);
+    m_openersText->setText(tr("%n types open differently in other programs", nullptr, differ));
     m_issuesSection->setVisible(!report.issues.isEmpty());
     // Rows are rebuilt only when the issues themselves changed, not on every re-read.
     if (report.issues == m_shownIssues)

@@ -34,6 +34,7 @@ private:
     QLayout* buildSummary();
     QWidget* buildIssues();
     QWidget* buildFileProblems();
+    QWidget* buildOpeners();
     void updateFileProblems();
     void updateHealth();
     void updateBackups();
@@ -54,6 +55,9 @@ private:
     QWidget* m_fileProblems = nullptr;
     QLabel* m_fileProblemsText = nullptr;
     QPushButton* m_cleanUp = nullptr;
+    QWidget* m_openers = nullptr;
+    QLabel* m_openersText = nullptr;
+    QPushButton* m_agree = nullptr;
 };
 
 } // namespace openwright::ui
