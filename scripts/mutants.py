@@ -33,6 +33,8 @@ ROOT = Path(__file__).resolve().parent.parent
 
 # The tests that cover each folder, most specific first: ctest names and the targets they need.
 COVERAGE = [
+    # The openers' rules are judged by the real openers.
+    ("core/linux/Openers", ["e2e.openers"]),
     ("core/linux/", ["linux", "linux_tests", "differential_tests", "sample_tests", "sample_change_tests", "cli_tests"]),
     ("core/", ["core_tests", "linux", "app_tests", "cli_tests", "sample_change_tests", "ui_tests"]),
     ("app/cli/", ["cli_tests"]),
@@ -41,7 +43,7 @@ COVERAGE = [
     ("ui/", ["ui_tests", "text_fit"]),
 ]
 SLOW = ["changes.harness", "e2e.person"]
-TARGET_OF = {"linux": "linux_tests", "text_fit": "text_fit_tests", "changes.harness": "all", "e2e.person": "all"}
+TARGET_OF = {"e2e.openers": "all", "linux": "linux_tests", "text_fit": "text_fit_tests", "changes.harness": "all", "e2e.person": "all"}
 
 
 @dataclass
