@@ -754,6 +754,34 @@ TEST_F(CliTest, SeveralTargetsAtOnceAndResetToTheSystemsChoice)
     EXPECT_TRUE(run({u"reset"_s, u".pdf"_s}).out.startsWith(u".pdf  Already the system default  Okular"_s));
 }
 
+// Under KDE, with KDE's menu in place: the types KDE programs open elsewhere are flagged, and
+// agree pins what GTK programs open for them, leaving a split extension's types as they were.
+TEST_F(CliTest, AgreeSettlesWhatKdeProgramsOpenElsewhere)
+{
+    if (!QFile::exists(u"/etc/xdg/menus/kf5-applications.menu"_s))
+        GTEST_SKIP() << "KDE's service libraries are not installed";
+    const QString menus = m_env.value(u"XDG_CONFIG_DIRS"_s).section(u':', 0, 0) + u"/menus"_s;
+    ASSERT_TRUE(QDir().mkpath(menus));
+    ASSERT_TRUE(QFile::copy(u"/etc/xdg/menus/kf5-applications.menu"_s, menus + u"/kf5-applications.menu"_s));
+    m_env.insert(u"XDG_CURRENT_DESKTOP"_s, u"KDE"_s);
+    m_env.insert(u"KDE_SESSION_VERSION"_s, u"5"_s);
+    const Outcome status = run({u"status"_s, u".sh"_s});
+    EXPECT_TRUE(status.out.contains(u"Opens differently in KDE programs"_s)) << status.out.toStdString();
+    const QJsonValue split = json({u"status"_s, u".ts"_s})[u"types"_s][0][u"byType"_s];
+    EXPECT_GT(json({u"health"_s})[u"openersDiffer"_s].toInt(), 0);
+
+    const Outcome agree = run({u"agree"_s});
+    EXPECT_EQ(agree.status, 0) << agree.out.toStdString() << agree.err.toStdString();
+    EXPECT_TRUE(agree.out.contains(
+        QRegularExpression(u"^\\.sh +Vim +vim.desktop +every program agrees$"_s, QRegularExpression::MultilineOption)))
+        << agree.out.toStdString();
+    EXPECT_FALSE(agree.out.contains(u".ts "_s));
+    EXPECT_EQ(current(u".sh"_s), u"vim.desktop"_s);
+    EXPECT_EQ(json({u"status"_s, u".ts"_s})[u"types"_s][0][u"byType"_s], split);
+    EXPECT_EQ(json({u"health"_s})[u"openersDiffer"_s].toInt(), 0);
+    EXPECT_EQ(run({u"agree"_s}).out, u"Every program already opens each type alike.\n"_s);
+}
+
 TEST_F(CliTest, AChangeThatFailsSaysWhyAndExitsWithOne)
 {
     // A folder where the user's list belongs: the system's write of it fails.

@@ -78,6 +78,11 @@ TEST(HealthReport, OpenersThatDifferAreListedWithoutCostingTheScore)
     EXPECT_EQ(r.issues[0].kind, HealthReport::Issue::Case::openersDiffer);
     EXPECT_EQ(r.issues[0].otherOpeners, md.otherOpeners);
     EXPECT_EQ(md.note(), u"Opens differently in KDE programs and with xdg-open. KDE programs: viewer. xdg-open: nothing."_s);
+    // Each opener named alone.
+    EXPECT_EQ(differenceText({{Opener::kde, app("viewer")}}), u"Opens differently in KDE programs"_s);
+    EXPECT_EQ(differenceText({{Opener::xdgOpen, app("viewer")}}), u"Opens differently with xdg-open"_s);
+    EXPECT_EQ(differenceText({}), QString());
+
 }
 
 } // namespace
