@@ -35,19 +35,10 @@ std::optional<Location> locate(const QString& text, const QString& workingDirect
             return locate(QUrl(text).toLocalFile(), workingDirectory, reply);
         return Location {u"x-scheme-handler/"_s + scheme, {}, text};
     }
-    const QString path = text.startsWith(u"~/"_s) ? QDir::homePath() + text.mid(1)
-                                                   : QDir(workingDirectory).absoluteFilePath(text);
-    if (!QFileInfo::exists(path)) {
-        reply.fail(2, text + Texts::tr(": There is no such file or folder."));
+    const auto file = typedFile(text, workingDirectory, reply);
+    if (!file)
         return std::nullopt;
-    }
-    QString problem;
-    const auto type = gio::contentTypeOfFile(path, &problem);
-    if (!type) {
-        reply.fail(2, text + u": "_s + problem + u'.');
-        return std::nullopt;
-    }
-    return Location {*type, path, QUrl::fromLocalFile(path).toString()};
+    return Location {file->type, file->path, QUrl::fromLocalFile(file->path).toString()};
 }
 
 QString appText(const OpenerAnswer& answer, const DefaultsService& service)

@@ -95,6 +95,14 @@ std::optional<LocatedApp> locateApp(const DefaultsService& service, const QStrin
 // The type a command-line word names (see TARGET in the help): nothing, with the reply failed
 // with exit 2 and what was expected, when it names none.
 std::optional<Target> resolveTarget(const QString& word, const QString& workingDirectory, Reply& reply);
+// A file named on the command line (relative to the caller's folder, or under ~), with the type
+// the system gives it by name and contents; the error to print when there is none.
+struct TypedFile
+{
+    QString path; // absolute
+    QString type;
+};
+std::optional<TypedFile> typedFile(const QString& text, const QString& workingDirectory, Reply& reply);
 
 // A profile's or backup's id as shown: a UUID's first eight characters, a preset's whole id.
 QString shortId(const Profile& profile);

@@ -40,6 +40,16 @@ Target typeTarget(const QString& mimeType)
 
 std::optional<Target> fileTarget(const QString& text, const QString& workingDirectory, Reply& reply)
 {
+    const auto file = typedFile(text, workingDirectory, reply);
+    if (!file)
+        return std::nullopt;
+    return typeTarget(gio::knownContentType(file->type).value_or(file->type));
+}
+
+} // namespace
+
+std::optional<TypedFile> typedFile(const QString& text, const QString& workingDirectory, Reply& reply)
+{
     const QString path = absolutePath(text, workingDirectory);
     if (!QFileInfo::exists(path)) {
         reply.fail(2, text + Texts::tr(": There is no such file or folder."));
@@ -51,10 +61,8 @@ std::optional<Target> fileTarget(const QString& text, const QString& workingDire
         reply.fail(2, text + u": "_s + problem + u'.');
         return std::nullopt;
     }
-    return typeTarget(gio::knownContentType(*type).value_or(*type));
+    return TypedFile {path, *type};
 }
-
-} // namespace
 
 std::optional<Target> resolveTarget(const QString& word, const QString& workingDirectory, Reply& reply)
 {
