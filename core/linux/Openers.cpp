@@ -247,10 +247,13 @@ QHash<QString, Offer> offersFor(const QString& kind, const QList<std::pair<QStri
 
 struct Ranked
 {
-    QStringList winners; // sorted
-    int level = 0;
-    Offer offer;
-    QString kind; // the type whose offer it is
+    struct Winner
+    {
+        QString id;
+        Offer offer;
+        QString kind; // the type whose offer it is
+    };
+    QList<Winner> winners; // by ID, so that a tie reads the same at every run
 };
 
 // The services the lists remove from `kind`, under that very key.
@@ -312,12 +315,12 @@ std::optional<Ranked> rankKde(const QString& type, const ReadLists& lists, const
     const auto best = std::min_element(final.cbegin(), final.cend(), [](const Final& a, const Final& b) {
         return std::pair(a.level, -a.offer.preference) < std::pair(b.level, -b.offer.preference);
     });
-    Ranked ranked {{}, best->level, best->offer, best->kind};
+    Ranked ranked;
     for (auto it = final.cbegin(); it != final.cend(); ++it) {
         if (it->level == best->level && it->offer.preference == best->offer.preference)
-            ranked.winners.append(it.key());
+            ranked.winners.append({it.key(), it->offer, it->kind});
     }
-    std::sort(ranked.winners.begin(), ranked.winners.end());
+    std::sort(ranked.winners.begin(), ranked.winners.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
     return ranked;
 }
 
@@ -352,33 +355,41 @@ OpenerAnswer kdeAnswer(const QString& type, const ReadLists& lists, const Servic
 {
     OpenerAnswer answer {Opener::kde, std::nullopt, {}, {}, {}};
     const auto settle = [&](const Ranked& ranked, const QString& asked) {
-        const QString& id = ranked.winners.first();
-        const QString path = services.byId[id].path;
+        const Ranked::Winner& first = ranked.winners.first();
+        const QString path = services.byId[first.id].path;
         answer.app = QUrl::fromLocalFile(path);
-        answer.id = id;
-        answer.tied = ranked.winners.mid(1);
-        const QString name = nameOf(path, id);
-        if (!ranked.offer.source.isEmpty())
+        answer.id = first.id;
+        for (qsizetype i = 1; i < ranked.winners.size(); ++i)
+            answer.tied.append(ranked.winners[i].id);
+        const QString name = nameOf(path, first.id);
+        const Offer& offer = first.offer;
+        if (!offer.source.isEmpty())
             answer.rule = QCoreApplication::translate("Openers", "%1, named for %2 in %3")
-                              .arg(name, ranked.kind, ranked.offer.source);
+                              .arg(name, offer.borrowedFrom.isEmpty() ? first.kind : offer.borrowedFrom, offer.source);
         else
             answer.rule = QCoreApplication::translate("Openers", "%1, ranked first by InitialPreference=%2")
                               .arg(name)
-                              .arg(ranked.offer.preference);
-        if (ranked.kind != asked)
-            answer.rule += QCoreApplication::translate("Openers", " (as a handler of %1)").arg(ranked.kind);
+                              .arg(offer.preference);
+        if (first.kind != asked)
+            answer.rule += QCoreApplication::translate("Openers", " (as a handler of %1)").arg(first.kind);
         if (!answer.tied.isEmpty())
             answer.rule += QCoreApplication::translate("Openers", "; KDE picks by chance between it and %1")
                                .arg(answer.tied.join(u", "_s));
-        // What a default of the type's own cannot outrank; kept for markUnsettled.
-        if (!ranked.offer.borrowedFrom.isEmpty())
-            answer.unsettled = QCoreApplication::translate("Openers", "KDE programs rank %1 first through its default for %2")
-                                   .arg(name, ranked.offer.borrowedFrom);
-        else if (ranked.offer.source.isEmpty() && ranked.offer.preference >= 1000)
-            answer.unsettled
-                = QCoreApplication::translate("Openers", "KDE programs rank %1 first by InitialPreference=%2, above any default")
-                      .arg(name)
-                      .arg(ranked.offer.preference);
+        // What a default of the type's own cannot outrank, for any service that may come first;
+        // kept for markUnsettled.
+        for (const Ranked::Winner& w : ranked.winners) {
+            const QString wName = w.id == first.id ? name : nameOf(services.byId[w.id].path, w.id);
+            if (!w.offer.borrowedFrom.isEmpty())
+                answer.unsettled = QCoreApplication::translate("Openers", "KDE programs rank %1 first through its default for %2")
+                                       .arg(wName, w.offer.borrowedFrom);
+            else if (w.offer.source.isEmpty() && w.offer.preference >= 1000)
+                answer.unsettled = QCoreApplication::translate(
+                                       "Openers", "KDE programs rank %1 first by InitialPreference=%2, above any default")
+                                       .arg(wName)
+                                       .arg(w.offer.preference);
+            if (!answer.unsettled.isEmpty())
+                break;
+        }
     };
     // A web link, secure or not, goes to the secure links' handler first.
     const bool web = type == u"x-scheme-handler/http"_s || type == u"x-scheme-handler/https"_s;
@@ -417,20 +428,24 @@ OpenerAnswer gioAnswer(const QString& type)
     return answer;
 }
 
-// The entry xdg-utils finds for a desktop-file ID: a file of that name in an applications
-// folder, or vendor/name.desktop for vendor-name.desktop while the name has no dash of its own;
-// with `byName`, a file of that name in any subfolder. Empty when none.
-QString genericFind(const ReadLists& lists, const QString& id, bool byName = false)
+// The entry xdg-utils finds for a desktop-file ID. xdg-mime, checking a list's line: a file of
+// that name in an applications folder, or vendor/name.desktop for vendor-name.desktop while the
+// name has no dash of its own. xdg-open, starting an ID it was given (`starting`): that name, the
+// name with its first dash made a slash, or a file of that name in any subfolder. Empty when none.
+QString genericFind(const ReadLists& lists, const QString& id, bool starting = false)
 {
+    QString nested = id;
+    if (const qsizetype dash = nested.indexOf(u'-'); dash > 0)
+        nested[dash] = u'/';
     for (const Folder& folder : lists.folders) {
         if (!folder.applications)
             continue;
         if (const auto it = folder.apps.constFind(id); it != folder.apps.cend()) {
-            const QFileInfo file(*it);
-            if (file.absolutePath() == QFileInfo(folder.dir).absoluteFilePath() || !file.fileName().contains(u'-'))
+            const QString relative = QDir(folder.dir).relativeFilePath(*it);
+            if (relative == id || (starting ? relative == nested : !QFileInfo(*it).fileName().contains(u'-')))
                 return *it;
         }
-        for (auto it = folder.apps.cbegin(); byName && it != folder.apps.cend(); ++it) {
+        for (auto it = folder.apps.cbegin(); starting && it != folder.apps.cend(); ++it) {
             if (QFileInfo(*it).fileName() == id)
                 return *it;
         }
@@ -443,6 +458,7 @@ struct Generic
     QString id; // as xdg-mime gives it
     QString where;
     QString path; // what xdg-open then starts; empty when it finds nothing
+    bool aheadOfDefault = false; // from a list it reads before the one a default is written to
 };
 
 // xdg-mime's own answer on a desktop it does not know: the type as written (no aliases, no
@@ -457,7 +473,8 @@ Generic genericDefault(const QString& type, const ReadLists& lists)
                 if (e.type != type || e.ids.isEmpty())
                     continue;
                 if (const QString path = genericFind(lists, e.ids.first()); !path.isEmpty())
-                    return {e.ids.first(), homeRelativePath(folder.lists[i].path), path};
+                    return {e.ids.first(), homeRelativePath(folder.lists[i].path), path,
+                            folder.user && !folder.applications && i < folder.plain};
             }
         }
     }
@@ -599,9 +616,14 @@ void markUnsettled(QList<OpenerAnswer>& answers, const QString& type, const QStr
                 "Openers", "KDE programs open links and secure links in one app, GTK programs in two");
         } else if (a.opener == Opener::xdgOpen && a.route == u"generic"_s) {
             const QString asked = file.isEmpty() ? type : fileType(file);
+            const Generic found = genericDefault(asked, lists);
             if (asked != type)
                 a.unsettled = QCoreApplication::translate("Openers", "xdg-open asks for %1, the type file gives it")
                                   .arg(asked);
+            else if (found.aheadOfDefault && found.id != gio.id)
+                // GTK programs pass over that entry (it cannot run here, say); xdg-open does not.
+                a.unsettled = QCoreApplication::translate("Openers", "xdg-open takes %1 from %2, which it reads first")
+                                  .arg(found.id, found.where);
             else if (genericFind(lists, gio.id).isEmpty())
                 a.unsettled = QCoreApplication::translate("Openers", "xdg-open cannot find %1 by its ID").arg(gio.id);
         }

@@ -889,9 +889,11 @@ bool SystemLaunchServices::isUsersChoice(const Target& target, const QUrl& app) 
     const QString desktopFile = desktopIdForPath(app.toLocalFile()) + u".desktop"_s;
     const QStringList lists = gio::userLists();
     const QStringList types = contentTypes(target);
+    // Named first: behind an entry that is not installed it is only a fallback, which that
+    // entry's install takes over, and xdg-mime reads the first entry alone.
     return !types.isEmpty() && std::all_of(types.cbegin(), types.cend(), [&](const QString& type) {
         return std::any_of(lists.cbegin(), lists.cend(),
-                           [&](const QString& list) { return listedFor(list, type).contains(desktopFile); });
+                           [&](const QString& list) { return listedFor(list, type).value(0) == desktopFile; });
     });
 }
 
