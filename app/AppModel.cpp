@@ -368,7 +368,7 @@ QFuture<void> AppModel::refresh()
                           m_isLoading = false;
                           Q_EMIT loadingChanged();
                       }
-                      QFuture<void> naming = absorb(std::move(observed), since, readFrom);
+                      QFuture<void> naming = absorb(std::move(observed), since, readFrom, pinnedOpeners(reading));
                       afterObservation();
                       examineFiles();
                       // Once the reading itself is dropped too, after this call.
@@ -392,11 +392,23 @@ QFuture<void> AppModel::refreshFor(const QList<Target>& changing)
                   [this, since, readFrom, full](const Reading& reading) {
                       learnTypes(reading.types);
                       auto observed = takeStates(reading, since, full);
-                      QFuture<void> naming = absorb(std::move(observed), since, readFrom);
+                      QFuture<void> naming = absorb(std::move(observed), since, readFrom, pinnedOpeners(reading));
                       afterObservation();
                       return naming;
                   })
         .unwrap();
+}
+
+QHash<Target, QList<OpenerDifference>> AppModel::pinnedOpeners(const Reading& reading) const
+{
+    QHash<Target, QList<OpenerDifference>> out;
+    if (!m_guardEnabled)
+        return out;
+    for (const TargetState& s : reading.states) {
+        if (m_guardState.pinned.contains(s.target))
+            out.insert(s.target, s.otherOpeners);
+    }
+    return out;
 }
 
 QHash<Target, std::optional<AppInfo>> AppModel::takeStates(const Reading& reading, quint64 since,

@@ -215,10 +215,10 @@ public:
     QFuture<void> change(const FileCategory& category, const AppInfo& app);
     // Several changes as one batch ("set .png .jpg gimp" on the command line).
     QFuture<Results> change(const QList<ChangeRequest>& requests);
-    // "Make every program agree": what GTK programs open each watched target with, where other
-    // openers differ (TargetState::otherOpeners), becomes its explicit default, after a backup.
-    // A target whose types open apart keeps them apart.
-    QFuture<Results> makeOpenersAgree();
+    // "Make every program agree": what GTK programs open each target of `among` (every listed
+    // one when empty) with, where other openers differ (TargetState::otherOpeners), becomes its
+    // explicit default, after one backup. A target whose types open apart keeps them apart.
+    QFuture<Results> makeOpenersAgree(const QList<Target>& among = {});
     // A type that no change asked for but that moved with one: a subtype opening where its
     // parent does (text/x-kotlin with text/plain).
     struct MovedAlong
@@ -346,6 +346,7 @@ private:
     // `state` with each of its applications named as a record names them (see currentStates).
     TargetState withExactNames(TargetState state) const;
     QFuture<Results> perform(const QList<ChangeRequest>& requests);
+    QFuture<Results> agreeRound(const QList<Target>& targets, std::shared_ptr<Results> done, int round);
     // A change of ours starts writing `targets`: a check meanwhile does not count them as taken over.
     void beginOwnChange(const QList<Target>& targets);
     // It landed: `targets` are no longer in flight, and each re-read in `states` takes what is set
@@ -373,7 +374,11 @@ private:
     // `since` is the change count when the observation began (see m_changeCount); `readFrom`
     // the wall-clock time it began, compared with the lists' modification times. The future
     // finishes once the lists behind the changes found are named.
-    QFuture<void> absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since, const QDateTime& readFrom);
+    // What other openers start for each pinned target of `reading`, for absorb.
+    QHash<Target, QList<OpenerDifference>> pinnedOpeners(const Reading& reading) const;
+    bool stillDiffers(const Target& target, std::optional<Opener> opener) const;
+    QFuture<void> absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since, const QDateTime& readFrom,
+                         QHash<Target, QList<OpenerDifference>> openers = {});
     // Finds, off this thread, the list whose edit made each change, and records it.
     QFuture<void> noteChangedLists(const QList<DefaultChange>& changes, const QDateTime& since);
     // Names the program that most likely made `change` (see Culprit); `since` is the last look.

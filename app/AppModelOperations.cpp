@@ -108,7 +108,7 @@ void AppModel::endOwnChange(const QList<Target>& targets, const QHash<Target, Ta
         m_changedAt.insert(t, m_changeCount + 1);
         // The baseline takes what is actually set, also after a declined or failed change:
         // the guard never reports what the user chose to keep.
-        m_guardState.accept(t, state->current);
+        m_guardState.accept(t, state->current, state->otherOpeners);
         if (requested.contains(t) || m_states.contains(t))
             m_states.insert(t, *state);
     }
@@ -205,16 +205,53 @@ QFuture<AppModel::Results> AppModel::change(const QList<ChangeRequest>& requests
     return perform(requests);
 }
 
-QFuture<AppModel::Results> AppModel::makeOpenersAgree()
+QFuture<AppModel::Results> AppModel::makeOpenersAgree(const QList<Target>& among)
 {
-    QList<ChangeRequest> requests;
-    for (const TargetState& s : std::as_const(m_states)) {
-        if (!s.otherOpeners.isEmpty() && s.current && s.byType.isEmpty())
-            requests.append({s.target, s.current->url});
+    QList<Target> targets = among;
+    if (targets.isEmpty()) {
+        for (const TargetState& s : std::as_const(m_states))
+            targets.append(s.target);
     }
-    if (requests.isEmpty())
-        return QtFuture::makeReadyFuture(Results());
-    return change(requests);
+    return agreeRound(targets, std::make_shared<Results>(), 0);
+}
+
+// One round of makeOpenersAgree: the openers of every target not pinned yet are asked afresh,
+// off this thread. A default written for a parent type can move what KDE programs start for its
+// subtypes, so a round follows each write, a few at most.
+QFuture<AppModel::Results> AppModel::agreeRound(const QList<Target>& targets, std::shared_ptr<Results> done, int round)
+{
+    QSet<Target> pinned;
+    for (auto it = done->cbegin(); it != done->cend(); ++it)
+        pinned.insert(it.key().target);
+    const auto service = m_service;
+    auto asked = QtConcurrent::run(&m_changes, [service, targets, pinned] {
+        QList<ChangeRequest> requests;
+        for (const Target& t : targets) {
+            if (pinned.contains(t) || service->otherOpeners(t).isEmpty())
+                continue;
+            const auto type = service->platformType(t);
+            const QList<OpenerAnswer> answers = type ? service->openers(*type) : QList<OpenerAnswer>();
+            const auto current = service->currentDefault(t);
+            // A target whose types open apart (a split browser, an extension of two types)
+            // keeps them apart: pinning its first type's app would move the others.
+            if (!answers.isEmpty() && answers.first().app && current && current->url == *answers.first().app)
+                requests.append({t, current->url});
+        }
+        return requests;
+    });
+    // Tracked, so that "settled" waits for every round.
+    return landed(asked, [this, targets, done, round](const QList<ChangeRequest>& requests) {
+        if (requests.isEmpty() || round == 4)
+            return QtFuture::makeReadyFuture(*done);
+        if (round == 0)
+            backUpBefore(requests);
+        return continueOn(this, perform(requests), [this, targets, done, round](const Results& results) {
+                   done->insert(results);
+                   return agreeRound(targets, done, round + 1);
+               })
+            .unwrap();
+    })
+        .unwrap();
 }
 
 QFuture<AppModel::Results> AppModel::reset(const QList<Target>& targets)
@@ -324,14 +361,25 @@ QFuture<void> AppModel::revert(const QUuid& changeID)
         return QtFuture::makeReadyFuture();
     autoBackup(BackupReason::beforeRevert(it->target));
     // Tracked like the batch itself, so that "not busy" means the change is marked resolved too.
-    return landed(perform({request}), [this, changeID, target = it->target](const Results& results) {
-        if (std::none_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); }))
+    return landed(perform({request}), [this, changeID, target = it->target, opener = it->opener](const Results& results) {
+        if (std::none_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); })
+            || stillDiffers(target, opener))
             return;
         // Every open row of the type is undone with it: a stale one's Revert would hand the type
         // to an earlier intruder.
         resolveOpen(target, [&](const DefaultChange& c) { return c.id != changeID; });
         markResolved(changeID);
     });
+}
+
+// Whether `opener` still starts another app than the default of `target`, as last read: an
+// explicit default cannot settle every such difference, and a put-back that did not is none.
+bool AppModel::stillDiffers(const Target& target, std::optional<Opener> opener) const
+{
+    if (!opener)
+        return false;
+    const QList<OpenerDifference> others = m_states.value(target).otherOpeners;
+    return std::any_of(others.cbegin(), others.cend(), [&](const OpenerDifference& d) { return d.opener == *opener; });
 }
 
 // The Default Guard
@@ -406,15 +454,26 @@ QFuture<void> AppModel::checkGuard()
     const auto service = m_service;
     const quint64 since = m_changeCount;
     const QDateTime readFrom = QDateTime::currentDateTimeUtc();
-    auto read = [service, targets] {
-        QHash<Target, std::optional<AppInfo>> observed;
-        observed.reserve(targets.size());
-        for (const Target& t : targets)
-            observed.insert(t, service->currentDefault(t));
-        return observed;
+    // What other openers start is asked for pinned targets only: a new disagreement there is a
+    // takeover, and elsewhere the rows show it when read.
+    const QSet<Target> pinned = m_guardEnabled ? m_guardState.pinned : QSet<Target>();
+    struct Look
+    {
+        QHash<Target, std::optional<AppInfo>> defaults;
+        QHash<Target, QList<OpenerDifference>> openers;
     };
-    auto land = [this, since, readFrom](QHash<Target, std::optional<AppInfo>> observed) {
-        QFuture<void> naming = absorb(std::move(observed), since, readFrom);
+    auto read = [service, targets, pinned] {
+        Look look;
+        look.defaults.reserve(targets.size());
+        for (const Target& t : targets) {
+            look.defaults.insert(t, service->currentDefault(t));
+            if (pinned.contains(t))
+                look.openers.insert(t, service->otherOpeners(t));
+        }
+        return look;
+    };
+    auto land = [this, since, readFrom](Look look) {
+        QFuture<void> naming = absorb(std::move(look.defaults), since, readFrom, std::move(look.openers));
         afterObservation();
         return naming;
     };
@@ -433,7 +492,8 @@ bool AppModel::isOurs(const Target& target, quint64 since) const
     return m_writing.contains(target) || changedSince(target, since);
 }
 
-QFuture<void> AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since, const QDateTime& readFrom)
+QFuture<void> AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, quint64 since, const QDateTime& readFrom,
+                               QHash<Target, QList<OpenerDifference>> openers)
 {
     // What a change of ours is doing, or did after this observation was read, is not a
     // takeover: the batch itself sets the baseline of its targets.
@@ -441,6 +501,12 @@ QFuture<void> AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, q
     const GuardState before = m_guardState;
     const QDateTime previousLook = m_guardState.lastLook;
     QList<DefaultChange> changes = m_guardState.absorb(observed, m_clock->now());
+    // Other openers are weighed where the default itself stayed: a new default is one change.
+    openers.removeIf([&](const auto& it) {
+        return !observed.contains(it.key())
+            || std::any_of(changes.cbegin(), changes.cend(), [&](const DefaultChange& c) { return c.target == it.key(); });
+    });
+    changes += m_guardState.absorbOpeners(openers, observed, m_clock->now());
     // Rows a later change made stale offer nothing any more.
     for (qsizetype i = 0; i < before.history.size(); ++i) {
         const DefaultChange& was = before.history[i];
@@ -456,8 +522,8 @@ QFuture<void> AppModel::absorb(QHash<Target, std::optional<AppInfo>> observed, q
         if (DefaultChange* entry = findChange(c.id))
             entry->culprit = c.culprit;
         // The observed handler is known now (a backup taken next must see it); its candidates
-        // follow with the re-read below.
-        if (const auto it = m_states.find(c.target); it != m_states.end())
+        // follow with the re-read below. Another opener's change leaves the default as it was.
+        if (const auto it = m_states.find(c.target); it != m_states.end() && !c.opener)
             it->current = c.to;
     }
     for (const DefaultChange& c : std::as_const(changes)) {
@@ -608,7 +674,8 @@ void AppModel::keep(const DefaultChange& change)
         DefaultChange* entry = findChange(id);
         if (!entry)
             return;
-        if (std::any_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); })) {
+        if (std::any_of(results.cbegin(), results.cend(), [](const ChangeResult& r) { return r.isSuccess(); })
+            && !stillDiffers(entry->target, entry->opener)) {
             entry->handling = DefaultChange::Handling::putBack;
             entry->resolved = true;
             Q_EMIT guardStateChanged();
@@ -668,9 +735,13 @@ void AppModel::togglePin(const Target& target)
     if (m_guardState.pinned.contains(target)) {
         m_guardState.pinned.remove(target);
         m_guardState.kept.remove(target);
+        m_guardState.openersSeen.remove(target);
     } else {
         m_guardState.pinned.insert(target);
         m_notifier->requestPermission();
+        // What other openers start now is no takeover: only what differs after pinning is.
+        if (const auto it = m_states.constFind(target); it != m_states.cend())
+            m_guardState.acceptOpeners(target, it->otherOpeners);
     }
     Q_EMIT guardStateChanged();
     saveGuard();

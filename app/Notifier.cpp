@@ -38,6 +38,9 @@ void Notifier::setBackend(std::unique_ptr<NotificationBackend> backend)
 
 QString Notifier::title(const DefaultChange& change)
 {
+    if (change.opener)
+        return *change.opener == Opener::kde ? tr("%1 opens differently in KDE programs").arg(change.target.description())
+                                             : tr("%1 opens differently with xdg-open").arg(change.target.description());
     if (change.handling == DefaultChange::Handling::putBack)
         return tr("%1 default put back").arg(change.target.description());
     return tr("%1 default changed").arg(change.target.description());
@@ -49,6 +52,27 @@ QString Notifier::body(const DefaultChange& change)
     const QString newName = change.to ? change.to->name : none;
     const QString oldName = change.from ? change.from->name : none;
     QString text;
+    if (change.opener) {
+        const bool kde = *change.opener == Opener::kde;
+        switch (change.handling) {
+        case DefaultChange::Handling::putBack:
+        case DefaultChange::Handling::allowed:
+            text = kde ? tr("KDE programs opened it in %1. Openwright made every program open %2 again. Choose Allow to "
+                            "open it in %1 everywhere.")
+                       : tr("xdg-open opened it in %1. Openwright made every program open %2 again. Choose Allow to "
+                            "open it in %1 everywhere.");
+            break;
+        case DefaultChange::Handling::stopped:
+        case DefaultChange::Handling::none:
+            text = kde ? tr("KDE programs now open it in %1, not %2. Revert to make every program open %2.")
+                       : tr("xdg-open now opens it in %1, not %2. Revert to make every program open %2.");
+            break;
+        }
+        text = text.arg(newName, oldName);
+        if (const QString likely = likelyCulprit(change); !likely.isEmpty())
+            text += u' ' + likely + u'.';
+        return text;
+    }
     switch (change.handling) {
     case DefaultChange::Handling::putBack:
     case DefaultChange::Handling::allowed:

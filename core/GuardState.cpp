@@ -29,6 +29,12 @@ std::optional<QUuid> parseUuid(const QString& text)
 
 namespace {
 
+// One opener's answer as the guard keeps it: "kde=file:///usr/share/applications/okular.desktop".
+QString seenKey(const OpenerDifference& d)
+{
+    return openerName(d.opener) + u'=' + (d.app ? d.app->url.toString() : QString());
+}
+
 constexpr std::pair<DefaultChange::Handling, QLatin1StringView> kHandlings[] = {
     {DefaultChange::Handling::putBack, "putBack"_L1},
     {DefaultChange::Handling::allowed, "allowed"_L1},
@@ -62,6 +68,8 @@ void DefaultChange::write(JsonWriter& out) const
             out.member("handling"_L1, QString(name));
     }
     out.member("id"_L1, uuidText(id));
+    if (opener)
+        out.member("opener"_L1, openerName(*opener));
     out.key("resolved"_L1);
     out.boolean(resolved);
     out.key("target"_L1);
@@ -104,6 +112,10 @@ DefaultChange DefaultChange::fromJson(const QJsonValue& value)
         if (handling == name)
             c.handling = value;
     }
+    for (const Opener opener : {Opener::kde, Opener::xdgOpen}) {
+        if (o.value("opener"_L1).toString() == openerName(opener))
+            c.opener = opener;
+    }
     return c;
 }
 
@@ -140,9 +152,48 @@ QList<DefaultChange> GuardState::absorb(const QHash<Target, std::optional<AppInf
         }
         found.append(change);
     }
-    if (found.isEmpty())
-        return found;
+    prepend(history, found);
+    return found;
+}
 
+QList<DefaultChange> GuardState::absorbOpeners(const QHash<Target, QList<OpenerDifference>>& observed,
+                                               const QHash<Target, std::optional<AppInfo>>& defaults, const QDateTime& at)
+{
+    QList<DefaultChange> found;
+    for (auto it = observed.cbegin(); it != observed.cend(); ++it) {
+        QStringList now;
+        for (const OpenerDifference& d : it.value())
+            now.append(seenKey(d));
+        const auto previous = openersSeen.constFind(it.key());
+        const bool known = previous != openersSeen.cend();
+        const QStringList before = known ? *previous : QStringList();
+        openersSeen.insert(it.key(), now);
+        // An open row of an opener that agrees again, or starts yet another app, is stale.
+        for (DefaultChange& c : history) {
+            if (c.target == it.key() && c.opener && !c.resolved
+                && std::none_of(it.value().cbegin(), it.value().cend(), [&](const OpenerDifference& d) {
+                       return d.opener == *c.opener && d.app == c.to;
+                   }))
+                c.resolved = true;
+        }
+        if (!known)
+            continue;
+        for (const OpenerDifference& d : it.value()) {
+            if (before.contains(seenKey(d)))
+                continue;
+            DefaultChange change {QUuid::createUuid(), it.key(), defaults.value(it.key()), d.app, at, false, {}, {}, {}};
+            change.opener = d.opener;
+            found.append(change);
+        }
+    }
+    prepend(history, found);
+    return found;
+}
+
+void GuardState::prepend(QList<DefaultChange>& history, const QList<DefaultChange>& found)
+{
+    if (found.isEmpty())
+        return;
     QList<DefaultChange> block = found;
     std::stable_sort(block.begin(), block.end(),
                      [](const DefaultChange& a, const DefaultChange& b) { return lessById(a.target, b.target); });
@@ -150,12 +201,28 @@ QList<DefaultChange> GuardState::absorb(const QHash<Target, std::optional<AppInf
     if (block.size() > kHistoryLimit)
         block.resize(kHistoryLimit);
     history = std::move(block);
-    return found;
 }
 
-void GuardState::accept(const Target& target, const std::optional<AppInfo>& app)
+void GuardState::accept(const Target& target, const std::optional<AppInfo>& app,
+                        const std::optional<QList<OpenerDifference>>& others)
 {
     baseline.insert(target, Seen {app});
+    if (others)
+        acceptOpeners(target, *others);
+    else
+        openersSeen.remove(target);
+}
+
+void GuardState::acceptOpeners(const Target& target, const QList<OpenerDifference>& others)
+{
+    if (!pinned.contains(target)) {
+        openersSeen.remove(target);
+        return;
+    }
+    QStringList seen;
+    for (const OpenerDifference& d : others)
+        seen.append(seenKey(d));
+    openersSeen.insert(target, seen);
 }
 
 void GuardState::write(JsonWriter& out) const
@@ -186,6 +253,20 @@ void GuardState::write(JsonWriter& out) const
     if (lastLook.isValid()) {
         out.key("lastLook"_L1);
         out.date(lastLook);
+    }
+    if (!openersSeen.isEmpty()) {
+        QList<Target> seen = openersSeen.keys();
+        std::sort(seen.begin(), seen.end(), lessById);
+        out.key("openers"_L1);
+        out.beginObject();
+        for (const Target& t : seen) {
+            out.key(QStringView(t.id()));
+            out.beginArray();
+            for (const QString& seen : openersSeen.value(t))
+                out.string(seen);
+            out.endArray();
+        }
+        out.endObject();
     }
     // Pins are a set; sorted, the file stays the same when they do.
     QList<Target> pins(pinned.cbegin(), pinned.cend());
@@ -221,6 +302,17 @@ GuardState GuardState::fromJson(const QJsonValue& value)
     }
     for (const QJsonValue& change : Json::requireArray(o, "history"_L1))
         state.history.append(DefaultChange::fromJson(change));
+    // Written by newer versions only; what does not read is looked at afresh.
+    const QJsonObject openers = o.value("openers"_L1).toObject();
+    for (auto it = openers.constBegin(); it != openers.constEnd(); ++it) {
+        const auto target = Target::parse(it.key());
+        if (!target || !it.value().isArray())
+            continue;
+        QStringList seen;
+        for (const QJsonValue& v : it.value().toArray())
+            seen.append(v.toString());
+        state.openersSeen.insert(*target, seen);
+    }
     // Files written before the guard kept the time of its look have none; one that does not read
     // costs only the naming of the lists behind the next changes, not the history.
     if (const auto look = Json::optionalString(o, "lastLook"_L1)) {

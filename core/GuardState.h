@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppInfo.h"
+#include "Opener.h"
 #include "Target.h"
 
 #include <QDateTime>
@@ -51,6 +52,9 @@ struct DefaultChange
     QString file; // the defaults list whose edit made the change; empty when not known
     std::optional<Culprit> culprit;
     Handling handling = Handling::none;
+    // Set when the default stayed `from` but this other opener (KDE programs, xdg-open) now
+    // starts `to` instead: a takeover all the same for a pinned type.
+    std::optional<Opener> opener {};
 
     void write(JsonWriter& out) const;
     static DefaultChange fromJson(const QJsonValue& value);
@@ -92,16 +96,34 @@ public:
     // defaults list modified later made what the next look finds, in this process or the next.
     QDateTime lastLook;
 
+    // What other openers started instead of the default at the last look, for pinned targets:
+    // "kde=/usr/share/applications/okular.desktop"; empty where every opener agreed.
+    QHash<Target, QStringList> openersSeen;
+
     // Records a batch of observations and returns the changes it found against the baseline.
     // The baseline always takes the latest observation, so a change is logged once.
     QList<DefaultChange> absorb(const QHash<Target, std::optional<AppInfo>>& observed, const QDateTime& at);
-    // Makes `app` the baseline of `target` without logging: the user's own change.
-    void accept(const Target& target, const std::optional<AppInfo>& app);
+    // The same for what other openers start for targets whose default stayed `defaults`: an
+    // opener that now starts another application than at the last look is a change; one that
+    // agrees again ends its open row.
+    QList<DefaultChange> absorbOpeners(const QHash<Target, QList<OpenerDifference>>& observed,
+                                       const QHash<Target, std::optional<AppInfo>>& defaults, const QDateTime& at);
+    // Makes `app` the baseline of `target` without logging: the user's own change. What other
+    // openers start after it (`others`) is the baseline of a pinned target's openers; when not
+    // known, the next look takes it without logging.
+    void accept(const Target& target, const std::optional<AppInfo>& app,
+                const std::optional<QList<OpenerDifference>>& others = std::nullopt);
+    // Makes `others` the baseline of a pinned target's other openers, without logging.
+    void acceptOpeners(const Target& target, const QList<OpenerDifference>& others);
 
     void write(JsonWriter& out) const;
     static GuardState fromJson(const QJsonValue& value);
 
     friend bool operator==(const GuardState&, const GuardState&) = default;
+
+private:
+    // Newest first, kept to kHistoryLimit.
+    static void prepend(QList<DefaultChange>& history, const QList<DefaultChange>& found);
 };
 
 } // namespace openwright

@@ -317,7 +317,9 @@ bool openersAgree(const DefaultsService& service, const Target& target, QList<Op
     if (answers)
         *answers = all;
     return all.isEmpty()
-        || std::all_of(all.cbegin(), all.cend(), [&](const OpenerAnswer& a) { return a.startsOnly(all.first().id); });
+        || std::all_of(all.cbegin(), all.cend(),
+                       // Without a display xdg-open consults no entries: nothing to agree with.
+                       [&](const OpenerAnswer& a) { return a.startsOnly(all.first().id) || !a.inSession; });
 }
 
 } // namespace
@@ -326,54 +328,53 @@ QFuture<Reply> agree(const Invocation& inv, AppModel& model)
 {
     const QList<Target> given = inv.targets();
     return refreshed(model, given, [inv, &model, given]() -> QFuture<Reply> {
-        // What GTK programs start is pinned as the explicit default, which every opener honours.
-        QList<ChangeRequest> requests;
-        for (const Target& t : given.isEmpty() ? model.watchedTargets() : given) {
-            QList<OpenerAnswer> answers;
-            if (openersAgree(model.service(), t, &answers) || !answers.first().app)
-                continue;
-            // A target whose types open apart (a split browser, an extension of two types) keeps
-            // them apart: pinning its first type's app would move the others.
-            const auto current = model.service().currentDefault(t);
-            if (current && current->url == *answers.first().app)
-                requests.append({t, *answers.first().app});
-        }
-        if (requests.isEmpty()) {
-            Reply reply;
-            if (inv.json)
-                printJson(reply, {{u"changes"_s, QJsonArray()}});
-            else
-                reply.line(QCoreApplication::translate("cli", "Every program already opens each type alike."));
-            return ready(reply);
-        }
-        return continueOn(&model, model.change(requests), [inv, &model, requests](const AppModel::Results&) {
+        const QList<Target> targets = given.isEmpty() ? model.watchedTargets() : given;
+        return continueOn(&model, model.makeOpenersAgree(targets), [inv, &model, targets](const AppModel::Results& done) {
             Reply reply;
             const Style style {inv.color};
             Table table;
             QJsonArray changes;
-            for (const ChangeRequest& r : requests) {
-                const ChangeResult result = model.results().value(
-                    r.target, ChangeResult::failed(QCoreApplication::translate("cli", "The change could not be made")));
+            QHash<Target, std::pair<QUrl, ChangeResult>> pinned;
+            for (auto it = done.cbegin(); it != done.cend(); ++it)
+                pinned.insert(it.key().target, {it.key().app, *it});
+            for (const Target& t : targets) {
                 QList<OpenerAnswer> answers;
-                const bool agreed = openersAgree(model.service(), r.target, &answers);
-                if (!result.isSuccess() || !agreed)
-                    reply.status = 1;
-                QString outcome = result.message();
-                if (result.isSuccess() && agreed)
+                const bool agreed = openersAgree(model.service(), t, &answers);
+                const auto it = pinned.constFind(t);
+                // A target agree left alone is named, not passed over in silence: its types
+                // open in different apps (a split browser), so pinning one would move the others.
+                // As status and health count them.
+                if (it == pinned.cend() && (model.service().otherOpeners(t).isEmpty() || !answers.first().app))
+                    continue;
+                QString outcome;
+                if (it == pinned.cend())
+                    outcome = QCoreApplication::translate("cli", "left alone: its types open in different apps; choose one app for it first");
+                else if (!it->second.isSuccess())
+                    outcome = it->second.message();
+                else if (agreed)
                     outcome = QCoreApplication::translate("cli", "every program agrees");
-                else if (result.isSuccess())
+                else
                     outcome = unsettled(answers).isEmpty()
                         ? QCoreApplication::translate("cli", "still opens differently")
                         : QCoreApplication::translate("cli", "still opens differently: %1").arg(unsettled(answers));
-                const AppInfo app = model.service().appInfo(r.app);
-                table.row({r.target.description(), app.name, style.dim(desktopFileId(app)), outcome});
-                QJsonObject o {{u"target"_s, r.target.id()}, {u"app"_s, appJson(app)}, {u"agreed"_s, agreed},
-                               {u"openers"_s, openersJson(answers, model.service())}};
-                addResult(o, result);
+                const bool ok = agreed && it != pinned.cend() && it->second.isSuccess();
+                if (!ok)
+                    reply.status = 1;
+                QJsonObject o {{u"target"_s, t.id()}, {u"agreed"_s, ok}, {u"openers"_s, openersJson(answers, model.service())}};
+                if (it != pinned.cend()) {
+                    const AppInfo app = model.service().appInfo(it->first);
+                    table.row({t.description(), app.name, style.dim(desktopFileId(app)), outcome});
+                    o.insert(u"app"_s, appJson(app));
+                    addResult(o, it->second);
+                } else {
+                    table.row({t.description(), QString(), QString(), outcome});
+                }
                 changes.append(o);
             }
             if (inv.json)
                 printJson(reply, {{u"changes"_s, changes}});
+            else if (changes.isEmpty())
+                reply.line(QCoreApplication::translate("cli", "Every program already opens each type alike."));
             else
                 reply.out += table.text();
             return reply;
@@ -406,6 +407,8 @@ static Reply guardChanges(const Invocation& inv, const AppModel& model, const QS
         changes.append(changeJson(c, model.category(c.target)));
         table.row(changeRow(c, model.category(c.target), style));
         QString line = model.category(c.target).title + u": "_s + appName(c.from) + u" \u2192 "_s + appName(c.to);
+        if (c.opener)
+            line = QCoreApplication::translate("cli", "%1 (%2 only)").arg(line, openerLabel(*c.opener));
         if (c.handling == DefaultChange::Handling::putBack)
             line = QCoreApplication::translate("cli", "%1, put back").arg(line);
         lines.append(line);

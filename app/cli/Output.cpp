@@ -199,10 +199,13 @@ QStringList changeRow(const DefaultChange& change, const FileCategory& category,
         handled = QCoreApplication::translate("cli", "Allowed");
     else if (change.handling == DefaultChange::Handling::stopped && !change.resolved)
         handled = QCoreApplication::translate("cli", "Stopped putting back");
+    QString apps = appName(change.from) + u" \u2192 "_s + appName(change.to);
+    if (change.opener)
+        apps = QCoreApplication::translate("cli", "%1 (%2 only)").arg(apps, openerLabel(*change.opener));
     return {dateText(change.detectedAt),
             change.target.description(),
             category.title,
-            appName(change.from) + u" \u2192 "_s + appName(change.to),
+            apps,
             style.dim(change.file.isEmpty() ? QString() : homeRelativePath(change.file)),
             Notifier::likelyCulprit(change),
             style.dim(handled)};
@@ -234,7 +237,8 @@ QJsonObject changeJson(const DefaultChange& change, const FileCategory& category
             {u"resolved"_s, change.resolved},
             {u"file"_s, change.file.isEmpty() ? QJsonValue::Null : QJsonValue(change.file)},
             {u"likely"_s, change.culprit ? QJsonValue(Notifier::likelyCulprit(change)) : QJsonValue::Null},
-            {u"handling"_s, handlingText(change.handling)}};
+            {u"handling"_s, handlingText(change.handling)},
+            {u"opener"_s, change.opener ? QJsonValue(openerName(*change.opener)) : QJsonValue::Null}};
 }
 
 QString stepText(const PlanStep& step)

@@ -66,6 +66,35 @@ TEST_F(AppModelTest, TakeoversAreLoggedAndPinnedOnesAnnounced)
     EXPECT_EQ(shown->shown.size(), 1);
 }
 
+// KDE programs starting another app than a pinned type's default is a takeover, though the
+// default stayed; its Revert writes the default explicitly, which settles KDE too.
+TEST_F(AppModelTest, ANewDisagreementOnAPinnedTypeIsATakeover)
+{
+    make();
+    refresh();
+    model->togglePin(pdf);
+    check();
+    fake->setKdeOpens(pdf, okular.url);
+    fake->setKdeOpens(mailto, okular.url); // not pinned: the row shows it, the guard does not
+    check();
+    ASSERT_EQ(model->unresolvedChanges().size(), 1);
+    const DefaultChange change = model->unresolvedChanges()[0];
+    EXPECT_EQ(change.opener, Opener::kde);
+    EXPECT_EQ(change.from, evince);
+    EXPECT_EQ(model->states().value(pdf).current, evince);
+    ASSERT_EQ(shown->shown.size(), 1);
+    EXPECT_EQ(shown->shown[0].title, u".pdf opens differently in KDE programs"_s);
+    EXPECT_EQ(shown->shown[0].body, u"KDE programs now open it in Okular, not Evince. Revert to make every program open Evince."_s);
+    check();
+    EXPECT_EQ(model->guardState().history.size(), 1);
+
+    await(model->revert(change.id));
+    EXPECT_TRUE(model->unresolvedChanges().isEmpty());
+    EXPECT_TRUE(model->states().value(pdf).otherOpeners.isEmpty());
+    check();
+    EXPECT_EQ(model->guardState().history.size(), 1);
+}
+
 TEST_F(AppModelTest, RevertFromTheNotificationBacksUpFirstAndResolves)
 {
     make();

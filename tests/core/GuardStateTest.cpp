@@ -243,6 +243,33 @@ TEST(GuardState, KeptTypesAndCulpritsRoundTrip)
     EXPECT_EQ(odd.history[0].handling, DefaultChange::Handling::none);
 }
 
+// Another opener that starts something else than a pinned type's default is a change once, from
+// the second look on; agreeing again ends its row. Both survive the file.
+TEST(GuardState, OpenersThatStartAnotherAppAreChangesOnce)
+{
+    GuardState s;
+    s.pinned = {pdf};
+    const QHash<Target, std::optional<AppInfo>> defaults {{pdf, app(u"evince"_s)}};
+    const QHash<Target, QList<OpenerDifference>> agree {{pdf, {}}};
+    const QHash<Target, QList<OpenerDifference>> kde {{pdf, {{Opener::kde, app(u"okular"_s), false}}}};
+    EXPECT_TRUE(s.absorbOpeners(kde, defaults, t0).isEmpty()); // what the first look finds stands
+    EXPECT_TRUE(s.absorbOpeners(agree, defaults, t0).isEmpty());
+    const QList<DefaultChange> found = s.absorbOpeners(kde, defaults, t0);
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(describe(found[0]), u".pdf evince>okular"_s);
+    EXPECT_EQ(found[0].opener, Opener::kde);
+    EXPECT_TRUE(s.absorbOpeners(kde, defaults, t0).isEmpty());
+
+    const QByteArray doc = encodeDocument(s);
+    EXPECT_TRUE(doc.contains(R"("opener" : "kde")"));
+    EXPECT_EQ(GuardState::fromJson(Json::read(doc)), s);
+
+    EXPECT_TRUE(s.absorbOpeners(agree, defaults, t0).isEmpty());
+    EXPECT_TRUE(s.history[0].resolved);
+    s.accept(pdf, app(u"evince"_s)); // a change of ours: the next look only takes what it finds
+    EXPECT_TRUE(s.absorbOpeners(kde, defaults, t0).isEmpty());
+}
+
 TEST(GuardState, RejectsBrokenDocuments)
 {
     const auto decode = [](const char* text) { return GuardState::fromJson(Json::read(QByteArray(text))); };

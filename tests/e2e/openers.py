@@ -790,13 +790,21 @@ def dry_run(program, tree, case, mime, mimedb, tools):
 
 
 def agree(program, tree, case, mimedb, tools):
-    """Runs `openwright agree`, or writes what the rules say agree should: (ok, text)."""
+    """Runs `openwright agree`, or writes what the rules say agree should: (ok, text, the types
+    agree said it left alone)."""
     if program != "model":
         # The case's types are no catalog types: named, as a script names what it needs settled.
-        out = subprocess.run([program, "agree"] + case["types"], env=tree.env(case["desktop"]), cwd=tree.files,
-                             stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=120)
+        out = subprocess.run([program, "agree", "--json"] + case["types"], env=tree.env(case["desktop"]),
+                             cwd=tree.files, stdin=subprocess.DEVNULL, capture_output=True, text=True, timeout=120)
         # 1 says a type still opens differently: what stays apart is judged below, by type.
-        return out.returncode in (0, 1), (out.stdout + out.stderr).strip()
+        try:
+            changes = json.loads(out.stdout)["changes"]
+        except (ValueError, KeyError):
+            return False, (out.stdout + out.stderr).strip(), set()
+        # A target whose types open in different apps (a split browser) is left alone, and says so.
+        left = {"x-scheme-handler/" + c["target"][:-1] if c["target"].endswith(":") else c["target"]
+                for c in changes if not c["agreed"] and "app" not in c}
+        return out.returncode in (0, 1), (out.stdout + out.stderr).strip(), left
     # The GIO answer becomes an explicit default, for the type and its aliases, in the user's
     # mimeapps.list and in any desktop-specific list of the user's that names the type.
     desk = Desk(tree, case, mimedb)
@@ -834,7 +842,7 @@ def agree(program, tree, case, mimedb, tools):
         if not changed:
             break
     write_lists(tree, lists)
-    return True, "; ".join("%s=%s" % pair for pair in written)
+    return True, "; ".join("%s=%s" % pair for pair in written), set()
 
 
 def ask_all(program, tree, case, mimedb, tools, pool):
@@ -865,10 +873,11 @@ def compare(results, answers):
     return out
 
 
-def disagreements(results, answers, tree, case, mimedb):
+def disagreements(results, answers, tree, case, mimedb, left=()):
     """(failures, known conflicts): types whose openers, after agree, still start different
     applications, with the reason the rules give for each opener. One Openwright itself calls a
-    conflict (a top-level "conflict" in the dry run) is known, not failed."""
+    conflict (a top-level "conflict" in the dry run), or that agree said it left alone, is known,
+    not failed."""
     failures, known = [], []
     for mime in sorted({m for m, _ in results}):
         started = {o: r["app"] for (m, o), r in results.items() if m == mime}
@@ -877,7 +886,7 @@ def disagreements(results, answers, tree, case, mimedb):
         line = "%s: openers still differ after agree: %s" % (mime, "; ".join(
             "%s %s (%s)" % (o, a or "nothing", model(tree, case, o, mime, mimedb)[1])
             for o, a in sorted(started.items())))
-        (known if (answers.get(mime) or {}).get("conflict") else failures).append(line)
+        (known if (answers.get(mime) or {}).get("conflict") or mime in left else failures).append(line)
     return failures, known
 
 
@@ -904,14 +913,14 @@ def run_case(number, args, tools, openers, mimedb, base, pool):
         answers, problems = ask_all(args.openwright, tree, case, mimedb, tools, pool)
         failures = problems + compare(results, answers)
     if args.openwright and not args.no_agree:
-        ok, text = agree(args.openwright, tree, case, mimedb, tools)
+        ok, text, left = agree(args.openwright, tree, case, mimedb, tools)
         if not ok:
             failures.append("agree failed: " + text)
         results = run_all(tree, case, tools, openers, pool)
         runs += len(results)
         answers, problems = ask_all(args.openwright, tree, case, mimedb, tools, pool)
         failures += ["after agree: " + line for line in problems + compare(results, answers)]
-        failed_lines, known = disagreements(results, answers, tree, case, mimedb)
+        failed_lines, known = disagreements(results, answers, tree, case, mimedb, left)
         failures += failed_lines
         if known and args.verbose:
             out.append("case %d (--seed %s --only %d), desktop %s, conflicts Openwright names:" % (

@@ -81,6 +81,21 @@ TargetReading FakeLaunchServices::read(const Target& target, bool candidates) co
     return reading;
 }
 
+QList<OpenerAnswer> FakeLaunchServices::openers(const QString& platformType, const QString& file) const
+{
+    Q_UNUSED(file);
+    QList<Target> differing;
+    {
+        QMutexLocker lock(&m_mutex);
+        differing = m_kde.keys();
+    }
+    for (const Target& t : std::as_const(differing)) {
+        if (typeOf(t) == platformType)
+            return read(t, false).openers;
+    }
+    return {};
+}
+
 void FakeLaunchServices::setKdeOpens(const Target& target, const QUrl& app)
 {
     QMutexLocker lock(&m_mutex);

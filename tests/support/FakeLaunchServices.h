@@ -36,6 +36,12 @@ public:
         QMutexLocker lock(&m_mutex);
         return !m_kde.contains(target);
     }
+    bool othersDecide() const override
+    {
+        QMutexLocker lock(&m_mutex);
+        return !m_kde.isEmpty();
+    }
+    QList<OpenerAnswer> openers(const QString& platformType, const QString& file = {}) const override;
     TargetReading read(const Target& target, bool candidates = true) const override;
     // The candidates are the offer, in order; a removal keeps the app aside, the default moving on.
     Associations associations(const Target& target) const override;

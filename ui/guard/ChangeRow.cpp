@@ -70,6 +70,15 @@ ChangeRow::ChangeRow(AppModel& model, const DefaultChange& change, bool pinned, 
     apps->addWidget(to);
     apps->addStretch(1);
     column->addLayout(apps);
+    if (change.opener) {
+        // The default stayed: another program that opens files chose otherwise.
+        const QString text = *change.opener == Opener::kde
+            ? tr("Only in KDE programs: the default is still %1").arg(nameOf(change.from))
+            : tr("Only with xdg-open: the default is still %1").arg(nameOf(change.from));
+        auto* opener = ElidedLabel::make(text, Style::Text::caption, Style::Tone::secondary, this);
+        opener->setObjectName(u"opener"_s);
+        column->addWidget(opener);
+    }
     if (!change.file.isEmpty()) {
         // What another program (or an editor) wrote, so the user can look there.
         auto* file = ElidedLabel::make(tr("Changed in %1").arg(homeRelativePath(change.file)), Style::Text::caption,
