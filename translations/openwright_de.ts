@@ -1322,6 +1322,10 @@
         <source>xdg-open cannot find %1 by its ID</source>
         <translation>xdg-open findet %1 nicht über seine ID</translation>
     </message>
+    <message>
+        <source>xdg-open takes %1 from %2, which it reads first</source>
+        <translation>xdg-open nimmt %1 aus %2, das es zuerst liest</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2049,6 +2053,14 @@
         <source>still opens differently: %1</source>
         <translation>öffnet sich weiterhin anders: %1</translation>
     </message>
+    <message>
+        <source>left alone: its types open in different apps; choose one app for it first</source>
+        <translation>unverändert gelassen: seine Typen öffnen sich in verschiedenen Apps; wählen Sie zuerst eine App dafür</translation>
+    </message>
+    <message>
+        <source>%1 (%2 only)</source>
+        <translation>%1 (nur %2)</translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2646,6 +2658,30 @@
         <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
         <translation>%1 hat %2 ersetzt. Openwright hat %2 zurückgesetzt. Wählen Sie „Zulassen“, um %1 zu behalten.</translation>
     </message>
+    <message>
+        <source>%1 opens differently in KDE programs</source>
+        <translation>%1 öffnet sich in KDE-Programmen anders</translation>
+    </message>
+    <message>
+        <source>%1 opens differently with xdg-open</source>
+        <translation>%1 öffnet sich mit xdg-open anders</translation>
+    </message>
+    <message>
+        <source>KDE programs opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>KDE-Programme öffneten es in %1. Openwright hat wieder alle Programme %2 öffnen lassen. Wählen Sie Zulassen, um es überall in %1 zu öffnen.</translation>
+    </message>
+    <message>
+        <source>xdg-open opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>xdg-open öffnete es in %1. Openwright hat wieder alle Programme %2 öffnen lassen. Wählen Sie Zulassen, um es überall in %1 zu öffnen.</translation>
+    </message>
+    <message>
+        <source>KDE programs now open it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>KDE-Programme öffnen es jetzt in %1, nicht in %2. Setzen Sie zurück, damit alle Programme %2 öffnen.</translation>
+    </message>
+    <message>
+        <source>xdg-open now opens it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>xdg-open öffnet es jetzt in %1, nicht in %2. Setzen Sie zurück, damit alle Programme %2 öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::Updater</name>
@@ -3157,6 +3193,14 @@
     <message>
         <source>Allow %1 for %2</source>
         <translation>%1 für %2 zulassen</translation>
+    </message>
+    <message>
+        <source>Only in KDE programs: the default is still %1</source>
+        <translation>Nur in KDE-Programmen: Standard ist weiterhin %1</translation>
+    </message>
+    <message>
+        <source>Only with xdg-open: the default is still %1</source>
+        <translation>Nur mit xdg-open: Standard ist weiterhin %1</translation>
     </message>
 </context>
 <context>

@@ -1322,6 +1322,10 @@
         <source>xdg-open cannot find %1 by its ID</source>
         <translation>xdg-open no encuentra %1 por su ID</translation>
     </message>
+    <message>
+        <source>xdg-open takes %1 from %2, which it reads first</source>
+        <translation>xdg-open toma %1 de %2, que lee primero</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2049,6 +2053,14 @@
         <source>still opens differently: %1</source>
         <translation>aún se abre distinto: %1</translation>
     </message>
+    <message>
+        <source>left alone: its types open in different apps; choose one app for it first</source>
+        <translation>sin cambios: sus tipos se abren en aplicaciones distintas; elija primero una aplicación para él</translation>
+    </message>
+    <message>
+        <source>%1 (%2 only)</source>
+        <translation>%1 (solo %2)</translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2646,6 +2658,30 @@
         <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
         <translation>%1 reemplazó a %2. Openwright revirtió a %2. Pulse Permitir para mantener %1.</translation>
     </message>
+    <message>
+        <source>%1 opens differently in KDE programs</source>
+        <translation>%1 se abre de otra forma en los programas de KDE</translation>
+    </message>
+    <message>
+        <source>%1 opens differently with xdg-open</source>
+        <translation>%1 se abre de otra forma con xdg-open</translation>
+    </message>
+    <message>
+        <source>KDE programs opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>Los programas de KDE lo abrían en %1. Openwright hizo que todos los programas vuelvan a abrir %2. Elija Permitir para abrirlo en %1 en todas partes.</translation>
+    </message>
+    <message>
+        <source>xdg-open opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>xdg-open lo abría en %1. Openwright hizo que todos los programas vuelvan a abrir %2. Elija Permitir para abrirlo en %1 en todas partes.</translation>
+    </message>
+    <message>
+        <source>KDE programs now open it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>Los programas de KDE ahora lo abren en %1, no en %2. Revierta para que todos los programas abran %2.</translation>
+    </message>
+    <message>
+        <source>xdg-open now opens it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>xdg-open ahora lo abre en %1, no en %2. Revierta para que todos los programas abran %2.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::Updater</name>
@@ -3157,6 +3193,14 @@
     <message>
         <source>Allow %1 for %2</source>
         <translation>Permitir %1 para %2</translation>
+    </message>
+    <message>
+        <source>Only in KDE programs: the default is still %1</source>
+        <translation>Solo en los programas de KDE: el predeterminado sigue siendo %1</translation>
+    </message>
+    <message>
+        <source>Only with xdg-open: the default is still %1</source>
+        <translation>Solo con xdg-open: el predeterminado sigue siendo %1</translation>
     </message>
 </context>
 <context>

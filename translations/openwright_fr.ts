@@ -1322,6 +1322,10 @@
         <source>xdg-open cannot find %1 by its ID</source>
         <translation>xdg-open ne trouve pas %1 par son ID</translation>
     </message>
+    <message>
+        <source>xdg-open takes %1 from %2, which it reads first</source>
+        <translation>xdg-open prend %1 dans %2, qu’il lit en premier</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2049,6 +2053,14 @@
         <source>still opens differently: %1</source>
         <translation>s’ouvre toujours autrement : %1</translation>
     </message>
+    <message>
+        <source>left alone: its types open in different apps; choose one app for it first</source>
+        <translation>laissé tel quel : ses types s’ouvrent dans des applications différentes ; choisissez d’abord une application pour lui</translation>
+    </message>
+    <message>
+        <source>%1 (%2 only)</source>
+        <translation>%1 (%2 seulement)</translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2646,6 +2658,30 @@
         <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
         <translation>%1 a remplacé %2. Openwright a rétabli %2. Choisissez Autoriser pour garder %1.</translation>
     </message>
+    <message>
+        <source>%1 opens differently in KDE programs</source>
+        <translation>%1 s’ouvre autrement dans les programmes KDE</translation>
+    </message>
+    <message>
+        <source>%1 opens differently with xdg-open</source>
+        <translation>%1 s’ouvre autrement avec xdg-open</translation>
+    </message>
+    <message>
+        <source>KDE programs opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>Les programmes KDE l’ouvraient dans %1. Openwright a refait ouvrir %2 par tous les programmes. Choisissez Autoriser pour l’ouvrir partout dans %1.</translation>
+    </message>
+    <message>
+        <source>xdg-open opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>xdg-open l’ouvrait dans %1. Openwright a refait ouvrir %2 par tous les programmes. Choisissez Autoriser pour l’ouvrir partout dans %1.</translation>
+    </message>
+    <message>
+        <source>KDE programs now open it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>Les programmes KDE l’ouvrent maintenant dans %1, pas dans %2. Rétablissez pour que tous les programmes ouvrent %2.</translation>
+    </message>
+    <message>
+        <source>xdg-open now opens it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>xdg-open l’ouvre maintenant dans %1, pas dans %2. Rétablissez pour que tous les programmes ouvrent %2.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::Updater</name>
@@ -3157,6 +3193,14 @@
     <message>
         <source>Allow %1 for %2</source>
         <translation>Autoriser %1 pour %2</translation>
+    </message>
+    <message>
+        <source>Only in KDE programs: the default is still %1</source>
+        <translation>Seulement dans les programmes KDE : l’application par défaut reste %1</translation>
+    </message>
+    <message>
+        <source>Only with xdg-open: the default is still %1</source>
+        <translation>Seulement avec xdg-open : l’application par défaut reste %1</translation>
     </message>
 </context>
 <context>

@@ -1322,6 +1322,10 @@
         <source>xdg-open cannot find %1 by its ID</source>
         <translation>xdg-open non trova %1 dal suo ID</translation>
     </message>
+    <message>
+        <source>xdg-open takes %1 from %2, which it reads first</source>
+        <translation>xdg-open prende %1 da %2, che legge per primo</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2049,6 +2053,14 @@
         <source>still opens differently: %1</source>
         <translation>si apre ancora diversamente: %1</translation>
     </message>
+    <message>
+        <source>left alone: its types open in different apps; choose one app for it first</source>
+        <translation>lasciato com’è: i suoi tipi si aprono in app diverse; scegli prima un’app per esso</translation>
+    </message>
+    <message>
+        <source>%1 (%2 only)</source>
+        <translation>%1 (solo %2)</translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2646,6 +2658,30 @@
         <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
         <translation>%1 ha sostituito %2. Openwright ha rimesso %2. Scegli Consenti per mantenere %1.</translation>
     </message>
+    <message>
+        <source>%1 opens differently in KDE programs</source>
+        <translation>%1 si apre diversamente nei programmi KDE</translation>
+    </message>
+    <message>
+        <source>%1 opens differently with xdg-open</source>
+        <translation>%1 si apre diversamente con xdg-open</translation>
+    </message>
+    <message>
+        <source>KDE programs opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>I programmi KDE lo aprivano in %1. Openwright ha fatto aprire di nuovo %2 a tutti i programmi. Scegli Consenti per aprirlo ovunque in %1.</translation>
+    </message>
+    <message>
+        <source>xdg-open opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>xdg-open lo apriva in %1. Openwright ha fatto aprire di nuovo %2 a tutti i programmi. Scegli Consenti per aprirlo ovunque in %1.</translation>
+    </message>
+    <message>
+        <source>KDE programs now open it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>I programmi KDE ora lo aprono in %1, non in %2. Scegli Annulla modifica perché tutti i programmi aprano %2.</translation>
+    </message>
+    <message>
+        <source>xdg-open now opens it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>xdg-open ora lo apre in %1, non in %2. Scegli Annulla modifica perché tutti i programmi aprano %2.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::Updater</name>
@@ -3157,6 +3193,14 @@
     <message>
         <source>Allow %1 for %2</source>
         <translation>Consenti %1 per %2</translation>
+    </message>
+    <message>
+        <source>Only in KDE programs: the default is still %1</source>
+        <translation>Solo nei programmi KDE: l’app predefinita è ancora %1</translation>
+    </message>
+    <message>
+        <source>Only with xdg-open: the default is still %1</source>
+        <translation>Solo con xdg-open: l’app predefinita è ancora %1</translation>
     </message>
 </context>
 <context>

@@ -1322,6 +1322,10 @@
         <source>xdg-open cannot find %1 by its ID</source>
         <translation>[xdg-õpéñ çáññõt fîñd %1 bý îtš ÎD ·········]</translation>
     </message>
+    <message>
+        <source>xdg-open takes %1 from %2, which it reads first</source>
+        <translation>[xdg-õpéñ tákéš %1 frõm %2, whîçh ît réádš fîršt ··············]</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2049,6 +2053,14 @@
         <source>still opens differently: %1</source>
         <translation>[štîll õpéñš dîfféréñtlý: %1 ·······]</translation>
     </message>
+    <message>
+        <source>left alone: its types open in different apps; choose one app for it first</source>
+        <translation>[léft álõñé: îtš týpéš õpéñ îñ dîfféréñt áppš; çhõõšé õñé ápp fõr ît fîršt ··························]</translation>
+    </message>
+    <message>
+        <source>%1 (%2 only)</source>
+        <translation>[%1 (%2 õñlý)]</translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2646,6 +2658,30 @@
         <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
         <translation>[%1 répláçéd %2. Õpéñwrîght püt %2 báçk. Çhõõšé Ållõw tõ kéép %1. ···················]</translation>
     </message>
+    <message>
+        <source>%1 opens differently in KDE programs</source>
+        <translation>[%1 õpéñš dîfféréñtlý îñ KDÉ prõgrámš ···········]</translation>
+    </message>
+    <message>
+        <source>%1 opens differently with xdg-open</source>
+        <translation>[%1 õpéñš dîfféréñtlý wîth xdg-õpéñ ··········]</translation>
+    </message>
+    <message>
+        <source>KDE programs opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>[KDÉ prõgrámš õpéñéd ît îñ %1. Õpéñwrîght mádé évérý prõgrám õpéñ %2 ágáîñ. Çhõõšé Ållõw tõ õpéñ ît îñ %1 évérýwhéré. ·········································]</translation>
+    </message>
+    <message>
+        <source>xdg-open opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>[xdg-õpéñ õpéñéd ît îñ %1. Õpéñwrîght mádé évérý prõgrám õpéñ %2 ágáîñ. Çhõõšé Ållõw tõ õpéñ ît îñ %1 évérýwhéré. ·······································]</translation>
+    </message>
+    <message>
+        <source>KDE programs now open it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>[KDÉ prõgrámš ñõw õpéñ ît îñ %1, ñõt %2. Révért tõ máké évérý prõgrám õpéñ %2. ·························]</translation>
+    </message>
+    <message>
+        <source>xdg-open now opens it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>[xdg-õpéñ ñõw õpéñš ît îñ %1, ñõt %2. Révért tõ máké évérý prõgrám õpéñ %2. ························]</translation>
+    </message>
 </context>
 <context>
     <name>openwright::Updater</name>
@@ -3157,6 +3193,14 @@
     <message>
         <source>Allow %1 for %2</source>
         <translation>[Ållõw %1 fõr %2 ·]</translation>
+    </message>
+    <message>
+        <source>Only in KDE programs: the default is still %1</source>
+        <translation>[Õñlý îñ KDÉ prõgrámš: thé défáült îš štîll %1 ··············]</translation>
+    </message>
+    <message>
+        <source>Only with xdg-open: the default is still %1</source>
+        <translation>[Õñlý wîth xdg-õpéñ: thé défáült îš štîll %1 ·············]</translation>
     </message>
 </context>
 <context>

@@ -1322,6 +1322,10 @@
         <source>xdg-open cannot find %1 by its ID</source>
         <translation>xdg-open não encontra %1 pelo ID</translation>
     </message>
+    <message>
+        <source>xdg-open takes %1 from %2, which it reads first</source>
+        <translation>o xdg-open pega %1 de %2, que ele lê primeiro</translation>
+    </message>
 </context>
 <context>
     <name>PlanStep</name>
@@ -2049,6 +2053,14 @@
         <source>still opens differently: %1</source>
         <translation>ainda abre diferente: %1</translation>
     </message>
+    <message>
+        <source>left alone: its types open in different apps; choose one app for it first</source>
+        <translation>deixado como está: seus tipos abrem em apps diferentes; escolha primeiro um app para ele</translation>
+    </message>
+    <message>
+        <source>%1 (%2 only)</source>
+        <translation>%1 (só %2)</translation>
+    </message>
 </context>
 <context>
     <name>cli help</name>
@@ -2646,6 +2658,30 @@
         <source>%1 replaced %2. Openwright put %2 back. Choose Allow to keep %1.</source>
         <translation>%1 substituiu %2. O Openwright reverteu para %2. Escolha Permitir para manter %1.</translation>
     </message>
+    <message>
+        <source>%1 opens differently in KDE programs</source>
+        <translation>%1 abre de outro jeito nos programas do KDE</translation>
+    </message>
+    <message>
+        <source>%1 opens differently with xdg-open</source>
+        <translation>%1 abre de outro jeito com o xdg-open</translation>
+    </message>
+    <message>
+        <source>KDE programs opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>Os programas do KDE o abriam no %1. O Openwright fez todos os programas abrirem o %2 de novo. Escolha Permitir para abri-lo no %1 em todo lugar.</translation>
+    </message>
+    <message>
+        <source>xdg-open opened it in %1. Openwright made every program open %2 again. Choose Allow to open it in %1 everywhere.</source>
+        <translation>O xdg-open o abria no %1. O Openwright fez todos os programas abrirem o %2 de novo. Escolha Permitir para abri-lo no %1 em todo lugar.</translation>
+    </message>
+    <message>
+        <source>KDE programs now open it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>Os programas do KDE agora o abrem no %1, não no %2. Reverta para que todos os programas abram o %2.</translation>
+    </message>
+    <message>
+        <source>xdg-open now opens it in %1, not %2. Revert to make every program open %2.</source>
+        <translation>O xdg-open agora o abre no %1, não no %2. Reverta para que todos os programas abram o %2.</translation>
+    </message>
 </context>
 <context>
     <name>openwright::Updater</name>
@@ -3157,6 +3193,14 @@
     <message>
         <source>Allow %1 for %2</source>
         <translation>Permitir %1 para %2</translation>
+    </message>
+    <message>
+        <source>Only in KDE programs: the default is still %1</source>
+        <translation>Só nos programas do KDE: o padrão continua sendo %1</translation>
+    </message>
+    <message>
+        <source>Only with xdg-open: the default is still %1</source>
+        <translation>Só com o xdg-open: o padrão continua sendo %1</translation>
     </message>
 </context>
 <context>
