@@ -237,10 +237,11 @@ TEST(GuardState, KeptTypesAndCulpritsRoundTrip)
     const GuardState odd = GuardState::fromJson(Json::read(QByteArray(R"({"baseline":{},"pinned":[".pdf"],
         "kept":[".pdf","mailto:"],"history":[{"id":"0D5E1C3A-1111-4222-8333-944455556666","target":".pdf",
         "detectedAt":"2025-03-01T09:30:00Z","resolved":false,"culprit":{"name":"X","reason":"guessed"},
-        "handling":"later"}]})")));
+        "handling":"later"}],"openers":{"bad key":["kde="],".pdf":"kde="}})")));
     EXPECT_EQ(odd.kept, QSet<Target> {pdf}); // only pinned types are kept
     EXPECT_FALSE(odd.history[0].culprit);
     EXPECT_EQ(odd.history[0].handling, DefaultChange::Handling::none);
+    EXPECT_TRUE(odd.openersSeen.isEmpty()); // looked at afresh
 }
 
 // Another opener that starts something else than a pinned type's default is a change once, from
