@@ -3,6 +3,7 @@
 
 #include "DecisionReader.h"
 #include "DesktopConfig.h"
+#include "JSONStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -97,6 +98,42 @@ QStringList mentioningTerminals(const QStringList& roots)
     return ids;
 }
 
+// The IDs mentioningTerminals found, kept on disk under the stamp of the folders they were
+// found in: a command, a process of its own, then reads a few entries instead of every one.
+QString keptTerminalsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u"/Openwright/terminals"_s;
+}
+
+std::optional<QStringList> keptTerminalIds(const QByteArray& stamp)
+{
+    QFile file(keptTerminalsPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    if (lines.isEmpty() || lines.first() != stamp.toBase64())
+        return std::nullopt;
+    QStringList ids;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (!lines[i].isEmpty())
+            ids.append(QString::fromUtf8(lines[i]));
+    }
+    return ids;
+}
+
+void keepTerminalIds(const QByteArray& stamp, const QStringList& ids)
+{
+    QByteArray bytes = stamp.toBase64() + '\n';
+    for (const QString& id : ids)
+        bytes += id.toUtf8() + '\n';
+    try {
+        QDir().mkpath(QFileInfo(keptTerminalsPath()).path());
+        writeAtomically(keptTerminalsPath(), bytes, FileAccess::ownerOnly, Links::replace);
+    } catch (const StoreError&) {
+        // Only the next command's speed is lost.
+    }
+}
+
 template<typename Work> auto withInstalled(Work work)
 {
     static QMutex mutex;
@@ -112,7 +149,11 @@ template<typename Work> auto withInstalled(Work work)
         }
         // Taken before the entries are read: a change meanwhile is read again next time.
         fresh.stamp = gio::pathsStamp(fresh.folders);
-        for (const QString& id : mentioningTerminals(roots)) {
+        const std::optional<QStringList> known = keptTerminalIds(fresh.stamp);
+        const QStringList ids = known ? *known : mentioningTerminals(roots);
+        if (!known)
+            keepTerminalIds(fresh.stamp, ids);
+        for (const QString& id : ids) {
             if (auto app = gio::applicationInCategory(id, QString::fromLatin1(kCategory)))
                 fresh.terminals.append(std::move(*app));
         }
