@@ -74,7 +74,7 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
     }
     m_service->removeStaleTemporaries();
     // The caches are this instance's alone.
-    for (const QString& cache : {m_cachePath, m_cacheDirectory + u"/drawings"_s})
+    for (const QString& cache : {m_cachePath, m_cacheDirectory + u"/drawings"_s, m_cacheDirectory + u"/defaults"_s})
         removeStaleTemporaries(cache, 0);
     m_customTargets = m_customStore.load().value_or(QList<Target>());
     m_userProfiles = m_profileStore.load().value_or(QList<Profile>());
@@ -397,6 +397,50 @@ QFuture<void> AppModel::refreshFor(const QList<Target>& changing)
                       return naming;
                   })
         .unwrap();
+}
+
+QFuture<void> AppModel::refreshOrKept()
+{
+    const quint64 since = m_changeCount;
+    const QDateTime readFrom = QDateTime::currentDateTimeUtc();
+    // Beside the window's kept states, the defaults alone that the last such read found: a
+    // command run after a change, with no window to keep the states, looks as fast next time.
+    const QString defaultsPath = m_cacheDirectory + u"/defaults"_s;
+    const auto stamp = m_service->answersStamp();
+    const auto kept = [&](const QString& path) {
+        auto snapshot = StateCache::load(path);
+        if (!stamp || !snapshot || snapshot->stamp != *stamp)
+            return false;
+        QHash<Target, TargetState> states;
+        for (TargetState& s : snapshot->states)
+            states.insert(s.target, std::move(s));
+        const QList<Target> watched = watchedTargets();
+        if (!std::all_of(watched.cbegin(), watched.cend(), [&](const Target& t) { return states.contains(t); }))
+            return false;
+        states.removeIf([&](const auto& it) { return !watched.contains(it.key()); });
+        learnTypes(snapshot->types);
+        m_states = std::move(states);
+        return true;
+    };
+    if (!m_states.isEmpty() || (!kept(m_cachePath) && !kept(defaultsPath))) {
+        return landed(refreshFor({}), [this, stamp, defaultsPath] {
+            // Under the stamp taken before the read: a change meanwhile only makes the next look
+            // read again.
+            if (stamp)
+                StateCache::save(defaultsPath, StateSnapshot {*stamp, QList<TargetState>(m_states.cbegin(), m_states.cend()), m_typeOf});
+        });
+    }
+    Q_EMIT statesChanged();
+    QHash<Target, std::optional<AppInfo>> observed;
+    QHash<Target, QList<OpenerDifference>> openers;
+    for (const TargetState& s : std::as_const(m_states)) {
+        observed.insert(s.target, s.current);
+        if (m_guardEnabled && m_guardState.pinned.contains(s.target))
+            openers.insert(s.target, s.otherOpeners);
+    }
+    QFuture<void> naming = absorb(std::move(observed), since, readFrom, std::move(openers));
+    afterObservation();
+    return naming;
 }
 
 QHash<Target, QList<OpenerDifference>> AppModel::pinnedOpeners(const Reading& reading) const

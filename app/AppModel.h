@@ -161,6 +161,10 @@ public:
     // candidates they had. The kept states, the index and the files' findings wait for the
     // next refresh.
     QFuture<void> refreshFor(const QList<Target>& changing);
+    // Every watched default as a look of the guard and a backup need them: the kept states,
+    // where nothing the system reads changed since they were kept (their stamp), else a read.
+    // One command's look costs the stamp's walk, not a query per type.
+    QFuture<void> refreshOrKept();
     QFuture<void> inspect(const QUrl& fileURL);
     // Why the target opens in the application it opens in, read off this thread.
     QFuture<DecisionChain> explain(const Target& target);

@@ -433,9 +433,10 @@ QFuture<Reply> guardCheck(const Invocation& inv, AppModel& model)
         known.insert(c.id);
     // The read absorbs what it sees into the guard, as every check does; the reply waits for
     // what the guard does about it (a put-back) to land and be recorded.
-    return refreshed(model, {}, [inv, &model, known] {
-        return continueOn(&model, model.settled(), [inv, &model, known] { return guardChanges(inv, model, known); });
-    });
+    return continueOn(&model, model.refreshOrKept(), [inv, &model, known] {
+               return continueOn(&model, model.settled(), [inv, &model, known] { return guardChanges(inv, model, known); });
+           })
+        .unwrap();
 }
 
 QFuture<Reply> profileApply(const Invocation& inv, AppModel& model)
@@ -487,7 +488,7 @@ QFuture<Reply> profileImport(const Invocation& inv, AppModel& model)
 
 QFuture<Reply> backupNow(const Invocation& inv, AppModel& model)
 {
-    return refreshed(model, {}, [inv, &model] {
+    return continueOn(&model, model.refreshOrKept(), [inv, &model] {
         Reply reply;
         QSet<QString> before;
         for (const Profile& b : model.backups())
@@ -511,7 +512,8 @@ QFuture<Reply> backupNow(const Invocation& inv, AppModel& model)
             }
         }
         return ready(reply);
-    });
+    })
+        .unwrap();
 }
 
 QFuture<Reply> backupDelete(const Invocation& inv, AppModel& model)

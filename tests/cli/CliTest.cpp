@@ -920,6 +920,11 @@ TEST_F(CliTest, TheGuardReportsATakeoverOnce)
     EXPECT_TRUE(check.out.contains(u".pdf  PDF Documents (.pdf)  Document Viewer \u2192 Okular"_s))
         << check.out.toStdString();
     EXPECT_EQ(run({u"guard"_s, u"check"_s}).out, u"No defaults changed since the last check.\n"_s);
+    // That check took the defaults it kept; an edit since is read all the same.
+    edit(u"mimeapps.list"_s, "application/pdf=org.kde.okular.desktop;", "application/pdf=firefox.desktop;");
+    const Outcome again = run({u"guard"_s, u"check"_s});
+    EXPECT_TRUE(again.out.contains(u"Document Viewer \u2192 Firefox"_s)) << again.out.toStdString();
+    edit(u"mimeapps.list"_s, "application/pdf=firefox.desktop;", "application/pdf=org.kde.okular.desktop;");
     const QJsonObject log = json({u"guard"_s, u"log"_s});
     EXPECT_EQ(log[u"pinned"_s].toArray(), QJsonArray {u".pdf"_s});
     // A process of its own, with no window before it, names the list whose line decides.
