@@ -6,6 +6,7 @@
 #include "JSONStore.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <gio/gdesktopappinfo.h>
@@ -551,6 +552,11 @@ public:
     {
         QMutexLocker lock(&m_mutex);
         while (g_main_context_iteration(m_context, false)) { }
+        // The queries of one look come within milliseconds of each other: the files are looked
+        // at once for them, not once per type.
+        if (m_lastLook.isValid() && !m_lastLook.hasExpired(kOneLook) && m_notices == m_noticesSeen)
+            return;
+        m_lastLook.start();
         const QByteArray now = watchedStamp();
         if (now != m_seen && m_notices == m_noticesSeen) {
             bool late = false;
@@ -598,8 +604,10 @@ private:
         m_seen = watchedStamp();
     }
 
+    static constexpr qint64 kOneLook = 20; // ms
     QMutex m_mutex;
     GMainContext* m_context;
+    QElapsedTimer m_lastLook;
     QByteArray m_seen;
     int m_notices = 0;
     int m_noticesSeen = 0;
