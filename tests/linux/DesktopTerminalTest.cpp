@@ -193,6 +193,17 @@ TEST_F(TerminalsInstalled, AbsentGnomeSchemaIsNoSetting)
     EXPECT_EQ(service.currentDefault(terminal)->name, u"Birch"_s);
 }
 
+// The terminals found are kept, in this process and on disk, only while no applications folder
+// changed: one installed later is found.
+TEST_F(TerminalsInstalled, ATerminalInstalledLaterIsFound)
+{
+    XdgTree::buildCaches();
+    EXPECT_EQ(service.state(terminal).candidates.size(), 2);
+    addTerminal(u"org.example.Cedar"_s, u"Cedar"_s, u"tac"_s);
+    XdgTree::buildCaches();
+    EXPECT_EQ(service.state(terminal).candidates.size(), 3);
+}
+
 // What status shows and what why explains, from readings built by hand: no GIO answer
 // decides either of them.
 struct ReadingRow

@@ -17,6 +17,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <QThread>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -78,6 +80,17 @@ TEST_F(SystemLaunchServicesTest, ReadSetReadBack)
     const Target folders = Target::mimeType(u"inode/directory"_s);
     EXPECT_EQ(service.change({folders, url(alpha)}), ChangeResult::changed());
     EXPECT_TRUE(XdgTree::readList().contains(u"inode/directory=alpha.desktop;"_s));
+}
+
+// Another program's write of the list is read by the next look, as a long-running window makes
+// them: the queries of one look share one glance at the files, a later look glances again.
+TEST_F(SystemLaunchServicesTest, AnotherProgramsWriteIsReadByTheNextLook)
+{
+    build();
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"alpha"_s);
+    QThread::msleep(50); // the next look, asked at once after the write
+    XdgTree::writeList(u"mimeapps.list"_s, u"[Default Applications]\napplication/pdf=beta.desktop;\n"_s);
+    EXPECT_EQ(service.currentDefault(pdf)->bundleID, u"beta"_s);
 }
 
 TEST_F(SystemLaunchServicesTest, UnknownExtensionsAndSchemes)
