@@ -407,22 +407,10 @@ QFuture<void> AppModel::refreshOrKept()
     // command run after a change, with no window to keep the states, looks as fast next time.
     const QString defaultsPath = m_cacheDirectory + u"/defaults"_s;
     const auto stamp = m_service->answersStamp();
-    const auto kept = [&](const QString& path) {
-        auto snapshot = StateCache::load(path);
-        if (!stamp || !snapshot || snapshot->stamp != *stamp)
-            return false;
-        QHash<Target, TargetState> states;
-        for (TargetState& s : snapshot->states)
-            states.insert(s.target, std::move(s));
-        const QList<Target> watched = watchedTargets();
-        if (!std::all_of(watched.cbegin(), watched.cend(), [&](const Target& t) { return states.contains(t); }))
-            return false;
-        states.removeIf([&](const auto& it) { return !watched.contains(it.key()); });
-        learnTypes(snapshot->types);
-        m_states = std::move(states);
-        return true;
-    };
-    if (!m_states.isEmpty() || (!kept(m_cachePath) && !kept(defaultsPath))) {
+    auto kept = m_states.isEmpty() ? keptWatched(StateCache::load(m_cachePath), stamp) : std::nullopt;
+    if (!kept && m_states.isEmpty())
+        kept = keptWatched(StateCache::load(defaultsPath), stamp);
+    if (!kept) {
         return landed(refreshFor({}), [this, stamp, defaultsPath] {
             // Under the stamp taken before the read: a change meanwhile only makes the next look
             // read again.
@@ -430,6 +418,7 @@ QFuture<void> AppModel::refreshOrKept()
                 StateCache::save(defaultsPath, StateSnapshot {*stamp, QList<TargetState>(m_states.cbegin(), m_states.cend()), m_typeOf});
         });
     }
+    m_states = std::move(*kept);
     Q_EMIT statesChanged();
     QHash<Target, std::optional<AppInfo>> observed;
     QHash<Target, QList<OpenerDifference>> openers;
@@ -538,27 +527,33 @@ QString AppModel::keptStatesPath()
     return defaultCacheDirectory() + u"/states"_s;
 }
 
+std::optional<QHash<Target, TargetState>> AppModel::keptWatched(std::optional<StateSnapshot> snapshot,
+                                                                const std::optional<QByteArray>& stamp)
+{
+    if (!stamp || !snapshot || snapshot->stamp != *stamp)
+        return std::nullopt;
+    QHash<Target, TargetState> kept;
+    for (TargetState& s : snapshot->states)
+        kept.insert(s.target, std::move(s));
+    const QList<Target> watched = watchedTargets();
+    if (!std::all_of(watched.cbegin(), watched.cend(), [&](const Target& t) { return kept.contains(t); }))
+        return std::nullopt;
+    kept.removeIf([&](const auto& it) { return !watched.contains(it.key()); });
+    learnTypes(snapshot->types);
+    return kept;
+}
+
 bool AppModel::showCachedStates(KeptRead* ahead)
 {
     if (!m_states.isEmpty())
         return false;
     const auto stamp = ahead ? ahead->stamp() : m_service->answersStamp();
-    if (!stamp)
+    auto cached = keptWatched(ahead ? ahead->snapshot() : StateCache::load(m_cachePath), stamp);
+    if (!cached)
         return false;
-    auto snapshot = ahead ? ahead->snapshot() : StateCache::load(m_cachePath);
-    if (!snapshot || snapshot->stamp != *stamp)
-        return false;
-    m_cachedStamp = snapshot->stamp;
-    QHash<Target, TargetState> cached;
-    for (TargetState& s : snapshot->states)
-        cached.insert(s.target, std::move(s));
-    const QList<Target> watched = watchedTargets();
-    if (!std::all_of(watched.cbegin(), watched.cend(), [&](const Target& t) { return cached.contains(t); }))
-        return false;
-    cached.removeIf([&](const auto& it) { return !watched.contains(it.key()); });
-    learnTypes(snapshot->types);
-    m_cached = cached;
-    m_states = std::move(cached);
+    m_cachedStamp = *stamp;
+    m_cached = *cached;
+    m_states = std::move(*cached);
     Q_EMIT statesChanged();
     return true;
 }

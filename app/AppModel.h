@@ -350,6 +350,10 @@ private:
     // `state` with each of its applications named as a record names them (see currentStates).
     TargetState withExactNames(TargetState state) const;
     QFuture<Results> perform(const QList<ChangeRequest>& requests);
+    // The states of every watched target in `snapshot`, taken while its stamp is `stamp`; none
+    // when it is another or lacks one of them.
+    std::optional<QHash<Target, TargetState>> keptWatched(std::optional<StateSnapshot> snapshot,
+                                                          const std::optional<QByteArray>& stamp);
     QFuture<Results> agreeRound(const QList<Target>& targets, std::shared_ptr<Results> done, int round);
     // A change of ours starts writing `targets`: a check meanwhile does not count them as taken over.
     void beginOwnChange(const QList<Target>& targets);
