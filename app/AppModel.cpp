@@ -4,6 +4,7 @@
 
 #include "BackupHistory.h"
 #include "Clock.h"
+#include "FileStamp.h"
 #include "GioDoctor.h"
 #include "LinuxWorkspaceNotices.h"
 #include "Notifier.h"
@@ -11,7 +12,10 @@
 #include "Settings.h"
 #include "StateCache.h"
 
+#include <QCryptographicHash>
 #include <QDBusConnection>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
@@ -45,6 +49,36 @@ QString orDefault(const QString& value, const QString& fallback)
     return value.isEmpty() ? fallback : value;
 }
 
+QByteArray profilesStamp(const QString& profilesPath)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    FileStamp::add(hash, QFile::encodeName(profilesPath));
+    return hash.result();
+}
+
+// The backup times kept at `path` (one per line, in ms since the epoch, under the stamp of the
+// profiles file they were read from), while that file is unchanged.
+std::optional<QList<QDateTime>> keptBackupTimes(const QString& path, const QByteArray& stamp)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    if (lines.isEmpty() || lines.first() != stamp.toBase64())
+        return std::nullopt;
+    QList<QDateTime> times;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines[i].isEmpty())
+            continue;
+        bool ok = false;
+        const qint64 ms = lines[i].toLongLong(&ok);
+        if (!ok)
+            return std::nullopt;
+        times.append(QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()));
+    }
+    return times;
+}
+
 } // namespace
 
 AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig config, QObject* parent)
@@ -74,10 +108,10 @@ AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig conf
     }
     m_service->removeStaleTemporaries();
     // The caches are this instance's alone.
-    for (const QString& cache : {m_cachePath, m_cacheDirectory + u"/drawings"_s, m_cacheDirectory + u"/defaults"_s})
+    for (const QString& cache : {m_cachePath, m_cacheDirectory + u"/drawings"_s, m_cacheDirectory + u"/defaults"_s,
+                                 m_cacheDirectory + u"/backups"_s})
         removeStaleTemporaries(cache, 0);
     m_customTargets = m_customStore.load().value_or(QList<Target>());
-    m_userProfiles = m_profileStore.load().value_or(QList<Profile>());
     m_guardState = m_guardStore.load().value_or(GuardState());
     m_savedLook = m_guardState.lastLook;
     m_guardEnabled = m_settings->value(Settings::guardEnabled);
@@ -276,17 +310,57 @@ QTimeZone AppModel::zone() const
 QList<Profile> AppModel::profiles() const
 {
     QList<Profile> list = Presets::all();
-    for (const Profile& p : m_userProfiles) {
+    for (const Profile& p : userProfiles()) {
         if (p.kind == Profile::Kind::custom)
             list.append(p);
     }
     return list;
 }
 
+const QList<Profile>& AppModel::userProfiles() const
+{
+    if (!m_userProfiles) {
+        // Stamped before the read: a write by another program meanwhile makes the next look
+        // read the file again.
+        const QByteArray stamp = profilesStamp(m_profileStore.path());
+        m_userProfiles = m_profileStore.load().value_or(QList<Profile>());
+        keepBackupTimes(stamp);
+    }
+    return *m_userProfiles;
+}
+
 QList<Profile> AppModel::backups() const
 {
     // The newest is always first: a backup is new only beside the newest.
-    return BackupHistory::newestFirst(m_userProfiles);
+    return BackupHistory::newestFirst(userProfiles());
+}
+
+QList<QDateTime> AppModel::backupTimes() const
+{
+    if (!m_userProfiles) {
+        if (auto kept = keptBackupTimes(m_cacheDirectory + u"/backups"_s, profilesStamp(m_profileStore.path())))
+            return *kept;
+    }
+    QList<QDateTime> times;
+    for (const Profile& b : backups())
+        times.append(b.createdAt);
+    return times;
+}
+
+void AppModel::keepBackupTimes(const QByteArray& stamp) const
+{
+    const QString path = m_cacheDirectory + u"/backups"_s;
+    if (keptBackupTimes(path, stamp))
+        return;
+    QByteArray bytes = stamp.toBase64() + '\n';
+    for (const Profile& b : BackupHistory::newestFirst(*m_userProfiles))
+        bytes += QByteArray::number(b.createdAt.toMSecsSinceEpoch()) + '\n';
+    try {
+        QDir().mkpath(m_cacheDirectory);
+        writeAtomically(path, bytes, FileAccess::ownerOnly, Links::replace);
+    } catch (const StoreError&) {
+        // Only the next look's speed is lost.
+    }
 }
 
 QList<DefaultChange> AppModel::unresolvedChanges() const

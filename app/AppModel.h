@@ -125,7 +125,8 @@ public:
     std::optional<Target> inspected() const { return m_inspected; }
     void setInspected(std::optional<Target> target);
     const QList<Target>& customTargets() const { return m_customTargets; }
-    const QList<Profile>& userProfiles() const { return m_userProfiles; }
+    // Read from disk when first asked for: a guard look needs only backupTimes().
+    const QList<Profile>& userProfiles() const;
     const GuardState& guardState() const { return m_guardState; }
     bool guardEnabled() const { return m_guardEnabled; }
     void setGuardEnabled(bool enabled);
@@ -151,6 +152,9 @@ public:
     HealthReport health() const;
     QList<Profile> profiles() const;
     QList<Profile> backups() const;
+    // When each backup was taken, newest first: what the daily backup and the Overview's count
+    // need, without reading every backup's defaults while the profiles file is as last seen.
+    QList<QDateTime> backupTimes() const;
     QList<DefaultChange> unresolvedChanges() const;
 
     // Reading defaults
@@ -407,6 +411,9 @@ private:
     QFuture<CleanUpOutcome> cleanUpRead(const QList<DoctorFinding>& selected);
     void saveGuard();
     void saveCustom();
+    // Keeps when each loaded backup was taken beside the cache, under the profiles file's
+    // `stamp`, for backupTimes() in later runs.
+    void keepBackupTimes(const QByteArray& stamp) const;
     // Saves `next` as the profiles file and adopts it; refuses (false) a list too large to load.
     bool commitProfiles(QList<Profile> next);
     // Saves through `store`, noting a failure; false only when the value was too large to write.
@@ -443,7 +450,7 @@ private:
     std::optional<Target> m_selectedType;
     QString m_typeFilter;
     QList<Target> m_customTargets;
-    QList<Profile> m_userProfiles;
+    mutable std::optional<QList<Profile>> m_userProfiles;
     GuardState m_guardState;
     bool m_guardEnabled = true;
     double m_guardInterval = 60;
@@ -451,7 +458,7 @@ private:
     bool m_autoBackupEnabled = true;
 
     JSONStore<QList<Target>> m_customStore;
-    JSONStore<QList<Profile>> m_profileStore;
+    mutable JSONStore<QList<Profile>> m_profileStore;
     JSONStore<GuardState> m_guardStore;
     QDateTime m_savedLook; // the look time guard.json holds
 

@@ -726,7 +726,7 @@ void AppModel::setAlwaysKeep(const Target& target, bool keep)
 
 void AppModel::afterObservation()
 {
-    if (BackupHistory::isDailyDue(backups(), m_clock->now(), m_clock->zone()))
+    if (BackupHistory::isDailyDue(backupTimes(), m_clock->now(), m_clock->zone()))
         autoBackup(BackupReason::daily());
 }
 
@@ -881,7 +881,7 @@ void AppModel::autoBackup(const BackupReason& reason, const QList<TargetState>& 
                                                reason, now, currentStates() + unlisted);
     if (!BackupHistory::isNew(snapshot, backups()))
         return;
-    QList<Profile> next = m_userProfiles;
+    QList<Profile> next = userProfiles();
     next.append(snapshot);
     QList<Profile> snapshots;
     for (const Profile& p : next) {
@@ -901,28 +901,28 @@ bool AppModel::saveCurrentAsProfile(const QString& name)
     Profile profile = Profile::snapshot(name, Profile::Kind::custom, std::nullopt, now, currentStates());
     profile.summary = DateText::abbreviatedDate(now.toTimeZone(m_clock->zone()).date()) + u" \u00B7 "_s
         + QCoreApplication::translate("AppModel", "%n defaults", nullptr, int(profile.entries.size()));
-    return commitProfiles(m_userProfiles + QList<Profile> {profile});
+    return commitProfiles(userProfiles() + QList<Profile> {profile});
 }
 
 bool AppModel::backUpNow()
 {
     const QDateTime now = m_clock->now();
     return commitProfiles(
-        m_userProfiles
+        userProfiles()
         + QList<Profile> {Profile::snapshot(DateText::backupName(now, m_clock->zone()), Profile::Kind::snapshot,
                                             BackupReason::manual(), now, currentStates())});
 }
 
 void AppModel::deleteProfile(const Profile& profile)
 {
-    QList<Profile> next = m_userProfiles;
+    QList<Profile> next = userProfiles();
     next.removeIf([&](const Profile& p) { return p.id == profile.id; });
     commitProfiles(std::move(next));
 }
 
 bool AppModel::putBackProfile(const Profile& profile, qsizetype at)
 {
-    QList<Profile> next = m_userProfiles;
+    QList<Profile> next = userProfiles();
     if (std::any_of(next.cbegin(), next.cend(), [&](const Profile& p) { return p.id == profile.id; }))
         return true;
     next.insert(std::clamp(at, qsizetype(0), next.size()), profile);
@@ -945,7 +945,7 @@ AppModel::ProfileImport AppModel::importProfiles(const QByteArray& data)
         return a.name == b.name && a.symbol == b.symbol && a.entries == b.entries;
     };
     ProfileImport outcome;
-    QList<Profile> next = m_userProfiles;
+    QList<Profile> next = userProfiles();
     for (const Profile& profile : ProfileExport::decode(data)) {
         if (std::any_of(next.cbegin(), next.cend(), [&](const Profile& p) { return same(p, profile); })) {
             outcome.alreadyThere.append(profile.name);

@@ -13,6 +13,7 @@
 #include "BenchSupport.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -136,6 +137,14 @@ int main(int argc, char** argv)
     const Command floor {QStringLiteral(OPENWRIGHT_CLI_FLOOR), watched};
     print("cli-guard-check-" + label, {u"floor"_s},
           measure({{{cli, {u"guard"_s, u"check"_s}}}, {floor}}, rounds));
+    // Manual backups are never pruned: put the profiles file back, so that the next run of the
+    // benchmark reads and writes one as large as this run did.
+    QFile profiles(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                   + u"/Openwright/profiles.json"_s);
+    const QByteArray before = profiles.open(QIODevice::ReadOnly) ? profiles.readAll() : QByteArray();
+    profiles.close();
     print("cli-backup-now-" + label, {u"floor"_s}, measure({{{cli, {u"backup"_s, u"now"_s}}}, {floor}}, rounds));
+    if (!before.isEmpty() && profiles.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        profiles.write(before);
     return 0;
 }

@@ -35,11 +35,11 @@ bool isNew(const Profile& candidate, const QList<Profile>& backups)
     return mine != theirs;
 }
 
-bool isDailyDue(const QList<Profile>& backups, const QDateTime& now, const QTimeZone& zone)
+bool isDailyDue(const QList<QDateTime>& taken, const QDateTime& now, const QTimeZone& zone)
 {
     const QDate today = now.toTimeZone(zone).date();
-    return std::none_of(backups.cbegin(), backups.cend(),
-                        [&](const Profile& b) { return b.createdAt.toTimeZone(zone).date() == today; });
+    return std::none_of(taken.cbegin(), taken.cend(),
+                        [&](const QDateTime& t) { return t.toTimeZone(zone).date() == today; });
 }
 
 QList<Profile> prune(const QList<Profile>& backups, const QDateTime& now)

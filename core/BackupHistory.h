@@ -19,7 +19,7 @@ constexpr qsizetype kMaxAutomatic = 100;
 QList<Profile> newestFirst(const QList<Profile>& stored);
 bool isNew(const Profile& candidate, const QList<Profile>& backups);
 // "Today" is the calendar day of `now` in `zone` (the user's time zone).
-bool isDailyDue(const QList<Profile>& backups, const QDateTime& now, const QTimeZone& zone);
+bool isDailyDue(const QList<QDateTime>& taken, const QDateTime& now, const QTimeZone& zone);
 QList<Profile> prune(const QList<Profile>& backups, const QDateTime& now);
 
 } // namespace BackupHistory

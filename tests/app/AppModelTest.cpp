@@ -613,6 +613,24 @@ TEST_F(AppModelTest, DailyBackupOncePerLocalDay)
     EXPECT_EQ(model->backups().size(), 2);
 }
 
+TEST_F(AppModelTest, EachRunJudgesTheDailyBackupByTheProfilesFileAsItIsNow)
+{
+    // Each model is a run of its own, as each command is: the later ones take the backup times
+    // kept from an earlier run's read while the file is unchanged.
+    for (int run = 0; run < 3; ++run) {
+        make();
+        refresh();
+        EXPECT_EQ(model->backupTimes().size(), 1) << run;
+    }
+    EXPECT_EQ(model->backups().size(), 1);
+
+    // Another program empties the file: the next run reads it again and takes today's backup.
+    JSONStore<QList<Profile>>(u"profiles.json"_s, dataDir()).save({});
+    make();
+    refresh();
+    EXPECT_EQ(backupsWith(BackupReason::Case::daily).size(), 1);
+}
+
 TEST_F(AppModelTest, ManualBackupThatDayPreventsTheDaily)
 {
     make();

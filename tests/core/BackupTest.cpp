@@ -91,14 +91,14 @@ TEST(BackupHistory, DailyDueFollowsTheUsersCalendarDay)
     ASSERT_TRUE(tokyo.isValid());
     const QDateTime nowTokyo(QDate(2025, 3, 31), QTime(9, 0), tokyo); // 00:00 UTC the 31st
     const QDateTime lateYesterdayUtc(QDate(2025, 3, 30), QTime(23, 59), QTimeZone::utc());
-    EXPECT_FALSE(BackupHistory::isDailyDue({backup(lateYesterdayUtc, BackupReason::manual())}, nowTokyo, tokyo));
+    EXPECT_FALSE(BackupHistory::isDailyDue({lateYesterdayUtc}, nowTokyo, tokyo));
     EXPECT_TRUE(
-        BackupHistory::isDailyDue({backup(lateYesterdayUtc, BackupReason::manual())}, nowTokyo, QTimeZone::utc()));
+        BackupHistory::isDailyDue({lateYesterdayUtc}, nowTokyo, QTimeZone::utc()));
 
     // Across local midnight: 23:59 yesterday leaves it due, 00:01 today does not.
     const QDateTime justAfterMidnight(QDate(2025, 3, 31), QTime(0, 1), tokyo);
-    EXPECT_TRUE(BackupHistory::isDailyDue({backup(justAfterMidnight.addSecs(-120), {})}, justAfterMidnight, tokyo));
-    EXPECT_FALSE(BackupHistory::isDailyDue({backup(justAfterMidnight.addSecs(-30), {})}, justAfterMidnight, tokyo));
+    EXPECT_TRUE(BackupHistory::isDailyDue({justAfterMidnight.addSecs(-120)}, justAfterMidnight, tokyo));
+    EXPECT_FALSE(BackupHistory::isDailyDue({justAfterMidnight.addSecs(-30)}, justAfterMidnight, tokyo));
     EXPECT_TRUE(BackupHistory::isDailyDue({}, now, tokyo));
 }
 

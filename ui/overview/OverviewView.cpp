@@ -207,7 +207,7 @@ void OverviewView::orderFocus()
 
 void OverviewView::updateBackups()
 {
-    m_backups->setValue(QString::number(m_model.backups().size()));
+    m_backups->setValue(QString::number(m_model.backupTimes().size()));
 }
 
 void OverviewView::updateChanges()
