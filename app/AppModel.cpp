@@ -421,6 +421,11 @@ QList<TargetState> AppModel::currentStates() const
 
 QFuture<void> AppModel::refresh()
 {
+    return read(!m_cached.isEmpty());
+}
+
+QFuture<void> AppModel::read(bool keptApplications)
+{
     if (!m_isLoading) {
         m_isLoading = true;
         Q_EMIT loadingChanged();
@@ -431,8 +436,20 @@ QFuture<void> AppModel::refresh()
         readTypes();
     else if (m_applications.isRead())
         readApplications();
-    return landed(readStates(watchedTargets(), true),
-                  [this, since, readFrom](const Reading& reading) {
+    const auto full = keptApplications ? std::optional(QSet<Target>()) : std::nullopt;
+    return landed(readStates(watchedTargets(), true, full),
+                  [this, since, readFrom, keptApplications](Reading reading) {
+                      if (keptApplications) {
+                          // The desktop changed since the states were kept: read it all.
+                          if (!reading.stamp || *reading.stamp != m_cachedStamp)
+                              return read(false);
+                          for (TargetState& s : reading.states) {
+                              if (const auto it = m_cached.constFind(s.target); it != m_cached.cend()) {
+                                  s.candidates = it->candidates;
+                                  s.recommended = it->recommended;
+                              }
+                          }
+                      }
                       learnTypes(reading.types);
                       settleCache(reading, since);
                       // Overlapping refreshes each apply their own complete result; the first to finish

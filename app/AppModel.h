@@ -158,6 +158,9 @@ public:
     QList<DefaultChange> unresolvedChanges() const;
 
     // Reading defaults
+    // Every watched target afresh. The first after showCachedStates() asks only each default:
+    // the applications able to open each type are kept too while the stamp they were kept under
+    // holds (on a large desktop GIO's read of every entry is most of a start's time and memory).
     QFuture<void> refresh();
     // What a change of `changing` needs, read in a fraction of a refresh: every watched default
     // afresh (what the guard compares and a backup keeps), but the applications able to open a
@@ -375,6 +378,9 @@ private:
     // Counts and logs the cached states the platform answers differently, and keeps this
     // reading for the next start.
     void settleCache(const Reading& reading, quint64 since);
+    // refresh(), keeping the cached states' applications when `keptApplications` and the
+    // desktop is unchanged since they were kept.
+    QFuture<void> read(bool keptApplications);
     // A full read makes and drops a great deal (GIO loads every candidate's entry afresh, the
     // doctor reads every list and entry): the allocator keeps what was freed in each thread's
     // heap, megabytes on a large desktop, unless it is handed back. Call once the read's own

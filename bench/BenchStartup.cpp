@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up from exec to the first painted window showing the default of every type, against a
 // bare Qt window started the same way in the same run, rounds interleaved; and resident memory
-// once every default has been read from the system too. Two starts of Openwright a round:
+// once every default has been read from the system too, with the peak until then. Two starts of Openwright a round:
 // - warm: the defaults kept from the last run are still true, and the first frame shows them;
 // - cold: nothing kept (a first start, or after the desktop changed): the first frame waits
 //   for the system's full read.
@@ -23,6 +23,7 @@ struct Start
 {
     double ms = -1;
     long rssKiB = -1; // once settled: every default read from the system
+    long peakKiB = -1; // the most it held until then
     int differences = 0; // kept defaults the system answered differently
 };
 
@@ -50,6 +51,7 @@ Start startOnce(const QString& program, const QProcessEnvironment& env)
         const QList<QByteArray> words = out.mid(at).trimmed().split(' ');
         start.rssKiB = words.value(1).toLong();
         start.differences = words.value(2).toInt();
+        start.peakKiB = words.value(3).toLong();
     }
     process.waitForFinished(10000);
     if (process.state() != QProcess::NotRunning) {
@@ -95,7 +97,7 @@ int main(int argc, char** argv)
         + QStringLiteral("/Openwright/states");
 
     startOnce(openwright, env); // warm the file caches, and keep the defaults read
-    std::vector<double> warm, cold, floor, warmRatio, coldRatio, rss;
+    std::vector<double> warm, cold, floor, warmRatio, coldRatio, rss, peak, coldRss, coldPeak;
     int differences = 0;
     for (int i = 0; i < 7; ++i) {
         const Start f = startOnce(bare, env);
@@ -111,15 +113,19 @@ int main(int argc, char** argv)
         cold.push_back(c.ms);
         warmRatio.push_back(w.ms / f.ms);
         coldRatio.push_back(c.ms / f.ms);
-        rss.push_back(double(std::max(w.rssKiB, c.rssKiB)) / 1024);
+        rss.push_back(double(w.rssKiB) / 1024);
+        peak.push_back(double(w.peakKiB) / 1024);
+        coldRss.push_back(double(c.rssKiB) / 1024);
+        coldPeak.push_back(double(c.peakKiB) / 1024);
         differences += w.differences;
     }
     print("startup", label, warm, warmRatio);
     print("startup-cold", label, cold, coldRatio);
     const Spread b = spread(floor);
     std::printf("bare-window-%s: %.0f ms (min %.0f, max %.0f)\n", label.constData(), b.median, b.min, b.max);
-    const Spread r = spread(rss);
-    std::printf("rss-%s: %.1f MB (min %.1f, max %.1f), kept defaults the system answered otherwise: %d\n",
-                label.constData(), r.median, r.min, r.max, differences);
+    const Spread r = spread(rss), p = spread(peak), cr = spread(coldRss), cp = spread(coldPeak);
+    std::printf("rss-%s: kept start %.1f MB settled (min %.1f, max %.1f), peak %.1f MB (min %.1f, max %.1f); "
+                "cold start %.1f MB settled, peak %.1f MB; kept defaults the system answered otherwise: %d\n",
+                label.constData(), r.median, r.min, r.max, p.median, p.min, p.max, cr.median, cp.median, differences);
     return 0;
 }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -538,8 +539,13 @@ QList<DoctorFinding> problems(const DoctorPaths& paths, const DoctorPlatform& pl
         }
     }
 
-    const QFileInfoList entries = QDir(paths.applications()).entryInfoList({u"*.desktop"_s}, QDir::Files, QDir::Name);
-    for (const QFileInfo& info : entries) {
+    // Named one at a time (a list of every entry's file info was 6 MB at 10,000), in name order.
+    QStringList names;
+    for (QDirIterator it(paths.applications(), {u"*.desktop"_s}, QDir::Files); it.hasNext();)
+        names.append(it.nextFileInfo().fileName());
+    std::sort(names.begin(), names.end());
+    for (const QString& name : std::as_const(names)) {
+        const QFileInfo info(QDir(paths.applications()).filePath(name));
         const DesktopEntry entry = readEntry(info.filePath());
         DoctorFinding f;
         f.file = info.filePath();

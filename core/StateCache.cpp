@@ -122,6 +122,7 @@ std::optional<StateSnapshot> load(const QString& path)
         TargetState state {*target, app(), {}};
         qint32 candidates = 0, byType = 0;
         in >> candidates;
+        state.candidates.reserve(std::clamp<qint32>(candidates, 0, 4096));
         for (qint32 k = 0; k < candidates && in.status() == QDataStream::Ok && ok; ++k) {
             if (auto candidate = app())
                 state.candidates.append(std::move(*candidate));

@@ -290,11 +290,20 @@ TEST_F(AppModelTest, KeptStatesShowAtOnceWhileTheyHoldAndTheSystemsAnswersReplac
     ASSERT_TRUE(model->showCachedStates());
     EXPECT_EQ(model->states().value(pdf).current, evince);
     EXPECT_EQ(model->states().value(pdf).candidates.size(), 2);
-    // Answered otherwise now: the refresh replaces the kept state, and counts it.
-    fake->setDefault(pdf, okular);
+    // Answered otherwise now: the refresh replaces the kept state, and counts it. Under the same
+    // stamp it asks only the defaults: the kept applications able to open each type stand.
+    fake->setDefault(mailto, evince);
+    fake->setCandidates(pdf, {evince});
     refresh();
-    EXPECT_EQ(model->states().value(pdf).current, okular);
+    EXPECT_EQ(model->states().value(mailto).current, evince);
+    EXPECT_EQ(model->states().value(pdf).candidates.size(), 2);
     EXPECT_EQ(model->cacheDifferences(), 1);
+    // Once the desktop changes between the kept start and its first read, everything is read.
+    make();
+    ASSERT_TRUE(model->showCachedStates());
+    fake->setAnswersStamp(QByteArray("one, then a new entry"));
+    refresh();
+    EXPECT_EQ(model->states().value(pdf).candidates, QList<AppInfo> {evince});
 
     // Something the answers are made from changed: nothing kept is shown.
     fake->setAnswersStamp(QByteArray("two"));
