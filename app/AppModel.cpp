@@ -436,15 +436,26 @@ QFuture<void> AppModel::read(bool keptApplications)
         readTypes();
     else if (m_applications.isRead())
         readApplications();
-    const auto full = keptApplications ? std::optional(QSet<Target>()) : std::nullopt;
-    return landed(readStates(watchedTargets(), true, full),
-                  [this, since, readFrom, keptApplications](Reading reading) {
+    // The kept states as they are when asked: a second read asked before the first lands (which
+    // lets go of them), or a target watched since the start, is read in full.
+    const QList<Target> watched = watchedTargets();
+    const QHash<Target, TargetState> kept = keptApplications ? m_cached : QHash<Target, TargetState>();
+    std::optional<QSet<Target>> full;
+    if (keptApplications) {
+        full.emplace();
+        for (const Target& t : watched) {
+            if (!kept.contains(t))
+                full->insert(t);
+        }
+    }
+    return landed(readStates(watched, true, full),
+                  [this, since, readFrom, keptApplications, kept, keptStamp = m_cachedStamp](Reading reading) {
                       if (keptApplications) {
                           // The desktop changed since the states were kept: read it all.
-                          if (!reading.stamp || *reading.stamp != m_cachedStamp)
+                          if (!reading.stamp || *reading.stamp != keptStamp)
                               return read(false);
                           for (TargetState& s : reading.states) {
-                              if (const auto it = m_cached.constFind(s.target); it != m_cached.cend()) {
+                              if (const auto it = kept.constFind(s.target); it != kept.cend()) {
                                   s.candidates = it->candidates;
                                   s.recommended = it->recommended;
                               }

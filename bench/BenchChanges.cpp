@@ -141,10 +141,13 @@ int main(int argc, char** argv)
     // benchmark reads and writes one as large as this run did.
     QFile profiles(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                    + u"/Openwright/profiles.json"_s);
-    const QByteArray before = profiles.open(QIODevice::ReadOnly) ? profiles.readAll() : QByteArray();
+    const bool existed = profiles.open(QIODevice::ReadOnly);
+    const QByteArray before = existed ? profiles.readAll() : QByteArray();
     profiles.close();
     print("cli-backup-now-" + label, {u"floor"_s}, measure({{{cli, {u"backup"_s, u"now"_s}}}, {floor}}, rounds));
-    if (!before.isEmpty() && profiles.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!existed)
+        profiles.remove();
+    else if (profiles.open(QIODevice::WriteOnly | QIODevice::Truncate))
         profiles.write(before);
     return 0;
 }

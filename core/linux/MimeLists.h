@@ -47,16 +47,16 @@ public:
     class const_iterator
     {
     public:
-        using iterator_category = std::forward_iterator_tag;
+        using iterator_category = std::input_iterator_tag;
         using value_type = QString;
         using difference_type = std::ptrdiff_t;
         using pointer = void;
         using reference = QString;
 
         const_iterator() = default;
-        const_iterator(Map::const_iterator it, const QString* dir) : m_it(it), m_dir(dir) {}
+        const_iterator(Map::const_iterator it, const QString& dir) : m_it(it), m_dir(dir) {}
         const QString& key() const { return m_it.key(); }
-        QString value() const { return m_it->isNull() ? joinedPath(*m_dir, m_it.key()) : *m_it; }
+        QString value() const { return m_it->isNull() ? joinedPath(m_dir, m_it.key()) : *m_it; }
         QString operator*() const { return value(); }
         const_iterator& operator++()
         {
@@ -73,7 +73,7 @@ public:
 
     private:
         Map::const_iterator m_it;
-        const QString* m_dir = nullptr;
+        QString m_dir; // shared, not pointed to: a moved folder leaves no iterator dangling
     };
 
     void setDir(const QString& dir) { m_dir = dir; }
@@ -87,9 +87,9 @@ public:
         const auto it = constFind(id);
         return it == cend() ? QString() : it.value();
     }
-    const_iterator constFind(const QString& id) const { return {m_files.constFind(id), &m_dir}; }
-    const_iterator cbegin() const { return {m_files.cbegin(), &m_dir}; }
-    const_iterator cend() const { return {m_files.cend(), &m_dir}; }
+    const_iterator constFind(const QString& id) const { return {m_files.constFind(id), m_dir}; }
+    const_iterator cbegin() const { return {m_files.cbegin(), m_dir}; }
+    const_iterator cend() const { return {m_files.cend(), m_dir}; }
     const_iterator begin() const { return cbegin(); }
     const_iterator end() const { return cend(); }
 

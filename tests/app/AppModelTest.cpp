@@ -292,9 +292,12 @@ TEST_F(AppModelTest, KeptStatesShowAtOnceWhileTheyHoldAndTheSystemsAnswersReplac
     EXPECT_EQ(model->states().value(pdf).candidates.size(), 2);
     // Answered otherwise now: the refresh replaces the kept state, and counts it. Under the same
     // stamp it asks only the defaults: the kept applications able to open each type stand.
+    // A second refresh asked before the first lands (the Refresh button) keeps them too.
     fake->setDefault(mailto, evince);
     fake->setCandidates(pdf, {evince});
+    const QFuture<void> first = model->refresh();
     refresh();
+    await(first);
     EXPECT_EQ(model->states().value(mailto).current, evince);
     EXPECT_EQ(model->states().value(pdf).candidates.size(), 2);
     EXPECT_EQ(model->cacheDifferences(), 1);
