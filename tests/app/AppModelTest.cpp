@@ -307,6 +307,15 @@ TEST_F(AppModelTest, KeptStatesShowAtOnceWhileTheyHoldAndTheSystemsAnswersReplac
     fake->setAnswersStamp(QByteArray("one, then a new entry"));
     refresh();
     EXPECT_EQ(model->states().value(pdf).candidates, QList<AppInfo> {evince});
+    // A type watched since the start has nothing kept: it is read with its applications.
+    make();
+    ASSERT_TRUE(model->showCachedStates());
+    const Target added = Target::scheme(u"ow-kept"_s);
+    fake->setCandidates(added, {okular});
+    ASSERT_EQ(model->addCustom(u"ow-kept:"_s), added);
+    settle(*model);
+    refresh();
+    EXPECT_EQ(model->states().value(added).candidates, QList<AppInfo> {okular});
 
     // Something the answers are made from changed: nothing kept is shown.
     fake->setAnswersStamp(QByteArray("two"));
