@@ -58,6 +58,8 @@ public:
         const QString& key() const { return m_it.key(); }
         QString value() const { return m_it->isNull() ? joinedPath(m_dir, m_it.key()) : *m_it; }
         QString operator*() const { return value(); }
+        // The entry's file name, without making its path.
+        QString fileName() const { return m_it->isNull() ? m_it.key() : m_it->mid(m_it->lastIndexOf(u'/') + 1); }
         const_iterator& operator++()
         {
             ++m_it;
@@ -88,6 +90,18 @@ public:
         return it == cend() ? QString() : it.value();
     }
     const_iterator constFind(const QString& id) const { return {m_files.constFind(id), m_dir}; }
+    // The ID of the entry whose file is `path`; empty when the folder has none.
+    QString idOf(const QString& path) const
+    {
+        const QString name = path.mid(path.lastIndexOf(u'/') + 1);
+        if (const auto it = m_files.constFind(name); it != m_files.cend() && it->isNull() && joinedPath(m_dir, name) == path)
+            return name;
+        for (auto it = m_files.cbegin(); it != m_files.cend(); ++it) {
+            if (!it->isNull() && *it == path)
+                return it.key();
+        }
+        return {};
+    }
     const_iterator cbegin() const { return {m_files.cbegin(), m_dir}; }
     const_iterator cend() const { return {m_files.cend(), m_dir}; }
     const_iterator begin() const { return cbegin(); }

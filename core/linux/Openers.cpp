@@ -446,7 +446,7 @@ QString genericFind(const ReadLists& lists, const QString& id, bool starting = f
                 return *it;
         }
         for (auto it = folder.apps.cbegin(); starting && it != folder.apps.cend(); ++it) {
-            if (QFileInfo(*it).fileName() == id)
+            if (it.fileName() == id)
                 return *it;
         }
     }
@@ -508,10 +508,8 @@ Generic genericDefault(const QString& type, const ReadLists& lists)
 QString idOf(const ReadLists& lists, const QString& path)
 {
     for (const Folder& folder : lists.folders) {
-        for (auto it = folder.apps.cbegin(); it != folder.apps.cend(); ++it) {
-            if (*it == path)
-                return it.key();
-        }
+        if (const QString id = folder.apps.idOf(path); !id.isEmpty())
+            return id;
     }
     return QFileInfo(path).fileName();
 }
