@@ -14,7 +14,6 @@
 
 #include <QCryptographicHash>
 #include <QDBusConnection>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -56,22 +55,17 @@ QByteArray profilesStamp(const QString& profilesPath)
     return hash.result();
 }
 
-// The backup times kept at `path` (one per line, in ms since the epoch, under the stamp of the
-// profiles file they were read from), while that file is unchanged.
+// The backup times kept at `path` (in ms since the epoch, under the stamp of the profiles file
+// they were read from), while that file is unchanged.
 std::optional<QList<QDateTime>> keptBackupTimes(const QString& path, const QByteArray& stamp)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    if (lines.isEmpty() || lines.first() != stamp.toBase64())
+    const auto lines = keptLines(path, stamp);
+    if (!lines)
         return std::nullopt;
     QList<QDateTime> times;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (lines[i].isEmpty())
-            continue;
+    for (const QByteArray& line : *lines) {
         bool ok = false;
-        const qint64 ms = lines[i].toLongLong(&ok);
+        const qint64 ms = line.toLongLong(&ok);
         if (!ok)
             return std::nullopt;
         times.append(QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()));
@@ -352,15 +346,10 @@ void AppModel::keepBackupTimes(const QByteArray& stamp) const
     const QString path = m_cacheDirectory + u"/backups"_s;
     if (keptBackupTimes(path, stamp))
         return;
-    QByteArray bytes = stamp.toBase64() + '\n';
+    QList<QByteArray> lines;
     for (const Profile& b : BackupHistory::newestFirst(*m_userProfiles))
-        bytes += QByteArray::number(b.createdAt.toMSecsSinceEpoch()) + '\n';
-    try {
-        QDir().mkpath(m_cacheDirectory);
-        writeAtomically(path, bytes, FileAccess::ownerOnly, Links::replace);
-    } catch (const StoreError&) {
-        // Only the next look's speed is lost.
-    }
+        lines.append(QByteArray::number(b.createdAt.toMSecsSinceEpoch()));
+    keepLines(path, stamp, lines);
 }
 
 QList<DefaultChange> AppModel::unresolvedChanges() const

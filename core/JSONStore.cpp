@@ -126,6 +126,32 @@ QString linkTarget(const QString& path)
 
 // With the system's reason for any failure (QSaveFile reports a full disk as "Unknown
 // error"). The temporary is "TARGET.XXXXXX", beside the file that is really replaced.
+std::optional<QList<QByteArray>> keptLines(const QString& path, const QByteArray& stamp)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QList<QByteArray> lines = file.readAll().split('\n');
+    if (lines.isEmpty() || lines.first() != stamp.toBase64())
+        return std::nullopt;
+    lines.removeFirst();
+    lines.removeIf([](const QByteArray& line) { return line.isEmpty(); });
+    return lines;
+}
+
+void keepLines(const QString& path, const QByteArray& stamp, const QList<QByteArray>& lines)
+{
+    QByteArray bytes = stamp.toBase64() + '\n';
+    for (const QByteArray& line : lines)
+        bytes += line + '\n';
+    try {
+        QDir().mkpath(QFileInfo(path).path());
+        writeAtomically(path, bytes, FileAccess::ownerOnly, Links::replace);
+    } catch (const StoreError&) {
+        // Only the next reader's speed is lost.
+    }
+}
+
 void writeAtomically(const QString& linkOrPath, const QByteArray& bytes, FileAccess access, Links links)
 {
     const QString path = links == Links::followOwn ? landingPath(linkOrPath) : linkOrPath;

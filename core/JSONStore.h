@@ -60,6 +60,11 @@ enum class Links
 // rather than leaving a short file. Throws StoreError with the system's reason.
 void writeAtomically(const QString& path, const QByteArray& bytes, FileAccess access = FileAccess::ownerOnly,
                      Links links = Links::followOwn);
+// A cache file of lines kept under a stamp of what they were made from (its first line). The
+// lines while the file holds `stamp`; nothing when it is missing, unreadable or of another stamp.
+std::optional<QList<QByteArray>> keptLines(const QString& path, const QByteArray& stamp);
+// Writes such a file; a failure only costs the next reader the work the lines would have saved.
+void keepLines(const QString& path, const QByteArray& stamp, const QList<QByteArray>& lines);
 // Where a chain of symbolic links at `path` ends (`path` itself when it is no link).
 QString linkTarget(const QString& path);
 

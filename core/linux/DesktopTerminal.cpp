@@ -107,31 +107,21 @@ QString keptTerminalsPath()
 
 std::optional<QStringList> keptTerminalIds(const QByteArray& stamp)
 {
-    QFile file(keptTerminalsPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    if (lines.isEmpty() || lines.first() != stamp.toBase64())
+    const auto lines = keptLines(keptTerminalsPath(), stamp);
+    if (!lines)
         return std::nullopt;
     QStringList ids;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (!lines[i].isEmpty())
-            ids.append(QString::fromUtf8(lines[i]));
-    }
+    for (const QByteArray& line : *lines)
+        ids.append(QString::fromUtf8(line));
     return ids;
 }
 
 void keepTerminalIds(const QByteArray& stamp, const QStringList& ids)
 {
-    QByteArray bytes = stamp.toBase64() + '\n';
+    QList<QByteArray> lines;
     for (const QString& id : ids)
-        bytes += id.toUtf8() + '\n';
-    try {
-        QDir().mkpath(QFileInfo(keptTerminalsPath()).path());
-        writeAtomically(keptTerminalsPath(), bytes, FileAccess::ownerOnly, Links::replace);
-    } catch (const StoreError&) {
-        // Only the next command's speed is lost.
-    }
+        lines.append(id.toUtf8());
+    keepLines(keptTerminalsPath(), stamp, lines);
 }
 
 template<typename Work> auto withInstalled(Work work)
