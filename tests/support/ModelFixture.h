@@ -80,6 +80,9 @@ protected:
 
     AppModel& make(const QString& data = {})
     {
+        // The last run ends first, as a start follows one: its kept states are written by
+        // then, and the new model's sweep of stale temporaries cannot meet its write.
+        model.reset();
         AppModelConfig config;
         config.dataDirectory = data.isEmpty() ? dataDir() : data;
         config.settingsPath = settingsPath();
