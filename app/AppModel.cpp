@@ -506,7 +506,7 @@ QFuture<void> AppModel::refreshOrKept()
             // Under the stamp taken before the read: a change meanwhile only makes the next look
             // read again.
             if (stamp)
-                StateCache::save(defaultsPath, StateSnapshot {*stamp, QList<TargetState>(m_states.cbegin(), m_states.cend()), m_typeOf});
+                StateCache::save(defaultsPath, StateSnapshot {*stamp, {}, QList<TargetState>(m_states.cbegin(), m_states.cend()), m_typeOf});
         });
     }
     m_states = std::move(*kept);
@@ -568,8 +568,10 @@ QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets, bo
     const auto service = m_service;
     return QtConcurrent::task([service, targets, stamped, full = std::move(full)] {
                Reading reading;
-               if (stamped)
+               if (stamped) {
+                   reading.quickStamp = service->quickAnswersStamp();
                    reading.stamp = service->answersStamp();
+               }
                reading.states.reserve(targets.size());
                for (const Target& t : targets) {
                    reading.states.append(service->state(t, !full || full->contains(t)));
@@ -608,7 +610,7 @@ QFuture<QList<AppInfo>> AppModel::installedApplications()
 }
 
 KeptRead::KeptRead(std::shared_ptr<const DefaultsService> service, const QString& cachePath)
-    : m_stamp(std::async(std::launch::async, [service = std::move(service)] { return service->answersStamp(); }))
+    : m_stamp(std::async(std::launch::async, [service = std::move(service)] { return service->quickAnswersStamp(); }))
     , m_snapshot(std::async(std::launch::async, [cachePath] { return StateCache::load(cachePath); }))
 {
 }
@@ -619,9 +621,10 @@ QString AppModel::keptStatesPath()
 }
 
 std::optional<QHash<Target, TargetState>> AppModel::keptWatched(std::optional<StateSnapshot> snapshot,
-                                                                const std::optional<QByteArray>& stamp)
+                                                                const std::optional<QByteArray>& stamp,
+                                                                QByteArray StateSnapshot::*kind)
 {
-    if (!stamp || !snapshot || snapshot->stamp != *stamp)
+    if (!stamp || stamp->isEmpty() || !snapshot || (*snapshot).*kind != *stamp)
         return std::nullopt;
     QHash<Target, TargetState> kept;
     for (TargetState& s : snapshot->states)
@@ -638,11 +641,15 @@ bool AppModel::showCachedStates(KeptRead* ahead)
 {
     if (!m_states.isEmpty())
         return false;
-    const auto stamp = ahead ? ahead->stamp() : m_service->answersStamp();
-    auto cached = keptWatched(ahead ? ahead->snapshot() : StateCache::load(m_cachePath), stamp);
+    // Shown under the quick stamp: the first read takes the full one, and where that moved since
+    // the states were kept, reads every application afresh (see read()).
+    const auto quick = ahead ? ahead->stamp() : m_service->quickAnswersStamp();
+    auto snapshot = ahead ? ahead->snapshot() : StateCache::load(m_cachePath);
+    const QByteArray keptStamp = snapshot ? snapshot->stamp : QByteArray();
+    auto cached = keptWatched(std::move(snapshot), quick, &StateSnapshot::quickStamp);
     if (!cached)
         return false;
-    m_cachedStamp = *stamp;
+    m_cachedStamp = keptStamp;
     m_cached = *cached;
     m_states = std::move(*cached);
     Q_EMIT statesChanged();
@@ -665,7 +672,8 @@ void AppModel::settleCache(const Reading& reading, quint64 since)
     m_cachedStamp = *reading.stamp;
     // Written off this thread: the next start reads it, nothing here waits for it.
     m_readers.start(
-        [path = m_cachePath, snapshot = StateSnapshot {*reading.stamp, reading.states, reading.types}] {
+        [path = m_cachePath,
+         snapshot = StateSnapshot {*reading.stamp, reading.quickStamp.value_or(QByteArray()), reading.states, reading.types}] {
             StateCache::save(path, snapshot);
             returnFreedMemory();
         });

@@ -61,10 +61,11 @@ struct AppModelConfig
 // that capture only the service and the targets; their results come back to this thread.
 // Operations that wait on the platform return a QFuture that finishes once their effects
 // are applied here.
-// The kept states of the last run and the answers stamp they are checked against, each read on a
-// thread of its own from the moment the window's process starts: at 10,000 applications the
-// stamp's look at every entry takes as long as starting Qt does, and the first frame should wait
-// for neither after the other. Safe to drop unread.
+// The kept states of the last run and the quick answers stamp they are shown under, each read on
+// a thread of its own from the moment the window's process starts: the first frame should wait
+// for neither after the other. The full stamp, which looks at every entry and at 10,000
+// applications costs as much as starting Qt, is taken by the first read after that frame, which
+// replaces what it no longer vouches for. Safe to drop unread.
 class KeptRead
 {
 public:
@@ -340,6 +341,7 @@ private:
         QList<TargetState> states;
         QHash<Target, QString> types;
         std::optional<QByteArray> stamp; // taken before the states were read, if asked for
+        std::optional<QByteArray> quickStamp; // taken before `stamp`
     };
 
     // Keeps the index's defaults current after a batch re-read `states`.
@@ -357,10 +359,11 @@ private:
     // `state` with each of its applications named as a record names them (see currentStates).
     TargetState withExactNames(TargetState state) const;
     QFuture<Results> perform(const QList<ChangeRequest>& requests);
-    // The states of every watched target in `snapshot`, taken while its stamp is `stamp`; none
-    // when it is another or lacks one of them.
+    // The states of every watched target in `snapshot`, taken while its stamp (or the stamp
+    // `kind`) was `stamp`; none when it is another or lacks one of them.
     std::optional<QHash<Target, TargetState>> keptWatched(std::optional<StateSnapshot> snapshot,
-                                                          const std::optional<QByteArray>& stamp);
+                                                          const std::optional<QByteArray>& stamp,
+                                                          QByteArray StateSnapshot::*kind = &StateSnapshot::stamp);
     QFuture<Results> agreeRound(const QList<Target>& targets, std::shared_ptr<Results> done, int round);
     // A change of ours starts writing `targets`: a check meanwhile does not count them as taken over.
     void beginOwnChange(const QList<Target>& targets);

@@ -110,6 +110,7 @@ public:
     void removeStaleTemporaries() const { m_launchServices->removeStaleTemporaries(); }
     // See LaunchServicing::answersStamp.
     std::optional<QByteArray> answersStamp() const { return m_launchServices->answersStamp(); }
+    std::optional<QByteArray> quickAnswersStamp() const { return m_launchServices->quickAnswersStamp(); }
     bool fileExists(const QUrl& url) const { return m_fileExists(url); }
     std::optional<QString> platformType(const Target& target) const { return m_launchServices->platformType(target); }
     // The types a change of `target` writes: its own and its linked targets', each once.

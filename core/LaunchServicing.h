@@ -278,6 +278,9 @@ public:
     // same, answers read after it was taken are still the platform's answers. Cheap next to a
     // read of every default. Nothing when the platform cannot tell.
     virtual std::optional<QByteArray> answersStamp() const { return std::nullopt; }
+    // Cheaper, and blind to some edits that answersStamp() sees (a desktop entry edited in
+    // place): good for showing kept answers until the platform is read, never for trusting them.
+    virtual std::optional<QByteArray> quickAnswersStamp() const { return answersStamp(); }
 
     // Removes what interrupted writes of the platform's files left behind; called at start by
     // the one process that may change defaults.

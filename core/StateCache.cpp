@@ -21,8 +21,8 @@ namespace {
 // then simply not used.
 constexpr quint32 kMagic = 0x4f575343; // "OWSC"
 // 2: the browser reads as split where its linked types differ; 3: where each answer comes from;
-// 4: each application once, in a table the states refer to
-constexpr quint32 kFormat = 5;
+// 4: each application once, in a table the states refer to; 6: the quick stamp beside the stamp
+constexpr quint32 kFormat = 6;
 // Some eight times the cache of a desktop of 10,000 applications.
 constexpr qsizetype kMaxBytes = 64 * 1024 * 1024;
 
@@ -98,7 +98,7 @@ std::optional<StateSnapshot> load(const QString& path)
     quint32 magic = 0, format = 0;
     qint32 count = 0;
     StateSnapshot snapshot;
-    in >> magic >> format >> snapshot.stamp;
+    in >> magic >> format >> snapshot.stamp >> snapshot.quickStamp;
     if (magic != kMagic || format != kFormat || in.status() != QDataStream::Ok)
         return std::nullopt;
     AppTable apps;
@@ -189,7 +189,7 @@ void save(const QString& path, const StateSnapshot& snapshot)
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
         out.setVersion(QDataStream::Qt_6_4);
-        out << kMagic << kFormat << snapshot.stamp;
+        out << kMagic << kFormat << snapshot.stamp << snapshot.quickStamp;
         apps.write(out);
     }
     bytes += states;

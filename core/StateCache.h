@@ -13,12 +13,13 @@
 namespace openwright {
 
 // The states of the watched targets as last read from the platform, with the platform's
-// answers stamp taken before that read (LaunchServicing::answersStamp). Kept between runs so
-// that the first window can show every default at once; it is only as true as the stamp says,
-// and the platform's own answers replace it as soon as they are read.
+// answers stamps taken before that read (LaunchServicing::answersStamp and quickAnswersStamp).
+// Kept between runs so that the first window can show every default at once; it is only as true
+// as the stamps say, and the platform's own answers replace it as soon as they are read.
 struct StateSnapshot
 {
     QByteArray stamp;
+    QByteArray quickStamp; // empty where none was taken
     QList<TargetState> states;
     QHash<Target, QString> types; // the platform type behind each target
 

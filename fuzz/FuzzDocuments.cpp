@@ -50,7 +50,7 @@ void caches(const QByteArray& bytes, bool states)
     const QString path = dir.filePath(states ? QStringLiteral("states") : QStringLiteral("drawings"));
     if (states) {
         static const QByteArray frame = [&] {
-            StateCache::save(path, StateSnapshot {"s", {}, {}});
+            StateCache::save(path, StateSnapshot {"s", {}, {}, {}});
             QFile file(path);
             return file.open(QIODevice::ReadOnly) ? file.readAll().chopped(4) : QByteArray();
         }();

@@ -898,10 +898,50 @@ template<typename Keep> QList<QByteArray> namesIn(const QByteArray& dir, Keep ke
     return names;
 }
 
+constexpr int kMaxTreeDepth = 8;
+
+// `dir` and its subfolders, each folder's own record only: it moves when an entry is added,
+// removed or renamed there, not when one is edited in place. A folder whose link count says it
+// has no subfolders (ext4, XFS and tmpfs count them; Btrfs does not) is not listed, so a folder
+// linked into it is not looked at; elsewhere a link is looked through when it may be a folder
+// (a linked entry, as Flatpak exports every one, is named as one).
+void addFolders(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
+{
+    struct stat self
+    {
+    };
+    const bool found = ::stat(dir.constData(), &self) == 0;
+    FileStamp::add(hash, dir, found ? &self : nullptr);
+    if (!found || self.st_nlink == 2 || depth >= kMaxTreeDepth)
+        return;
+    DIR* d = ::opendir(dir.constData());
+    if (!d)
+        return;
+    QList<QByteArray> subfolders;
+    while (const dirent* e = ::readdir(d)) {
+        const QByteArrayView name(e->d_name);
+        if (name == "." || name == "..")
+            continue;
+        bool folder = e->d_type == DT_DIR;
+        if (e->d_type == DT_UNKNOWN || (e->d_type == DT_LNK && !name.endsWith(".desktop"))) {
+            struct stat st
+            {
+            };
+            folder = ::fstatat(::dirfd(d), e->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+        }
+        if (folder)
+            subfolders.append(name.toByteArray());
+    }
+    ::closedir(d);
+    std::sort(subfolders.begin(), subfolders.end());
+    for (const QByteArray& name : std::as_const(subfolders))
+        addFolders(hash, dir + '/' + name, depth + 1);
+}
+
 // Every file below `dir` (entries are found in subfolders too), in name order. At 10,000
-// applications this walk is most of a start's wait before the kept defaults show, so each entry
-// is looked up by its name within its open folder, and the folder's records are gathered and
-// digested in one cheap pass (a SHA-256 of 10,000 records cost more than the lookups).
+// applications this walk costs as much as starting Qt, so each entry is looked up by its name
+// within its open folder, and the folder's records are gathered and digested in one cheap pass
+// (a SHA-256 of 10,000 records cost more than the lookups).
 void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
 {
     FileStamp::add(hash, dir);
@@ -924,7 +964,7 @@ void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
         {
         };
         const bool found = ::fstatat(fd, name.constData(), &st, 0) == 0;
-        if (found && S_ISDIR(st.st_mode) && depth < 8) {
+        if (found && S_ISDIR(st.st_mode) && depth < kMaxTreeDepth) {
             subfolders.append(name);
             continue;
         }
@@ -973,9 +1013,14 @@ QByteArray pathsStamp(const QStringList& paths)
     return stamp;
 }
 
-QByteArray answersStamp()
+namespace {
+
+enum class Entries { each, byFolder };
+
+QByteArray answersStamp(Entries entries)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(entries == Entries::each ? QByteArrayView("each") : QByteArrayView("by folder"));
     for (const char* variable : {"XDG_CURRENT_DESKTOP", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG", "PATH"}) {
         hash.addData(QByteArrayView(variable));
         hash.addData(qgetenv(variable));
@@ -988,9 +1033,12 @@ QByteArray answersStamp()
     for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
         dataDirs.append(QByteArray(*d));
     for (const QByteArray& dir : std::as_const(dataDirs)) {
-        addTree(hash, dir + "/applications");
-        addTree(hash, dir + "/xfce4/helpers");
-        addTree(hash, dir + "/xdg-terminal-exec");
+        for (const char* tree : {"/applications", "/xfce4/helpers", "/xdg-terminal-exec"}) {
+            if (entries == Entries::each)
+                addTree(hash, dir + tree);
+            else
+                addFolders(hash, dir + tree);
+        }
         for (const char* file : {"", "/mime.cache", "/globs2", "/aliases", "/subclasses"})
             FileStamp::add(hash, dir + "/mime" + file);
     }
@@ -1002,6 +1050,18 @@ QByteArray answersStamp()
             .value_or(QString())
             .toUtf8());
     return hash.result();
+}
+
+} // namespace
+
+QByteArray answersStamp()
+{
+    return answersStamp(Entries::each);
+}
+
+QByteArray quickAnswersStamp()
+{
+    return answersStamp(Entries::byFolder);
 }
 
 QStringList applicationDirs()

@@ -116,6 +116,10 @@ bool settingsKeyIsSet(const QString& schema, const QString& key);
 // terminal setting. Answers read after taking it hold while it stays the same. Touches only
 // metadata, but for that one GSettings key: stats, no file is read.
 QByteArray answersStamp();
+// The same without each desktop entry's own record, only the folders that hold them: an entry
+// edited in place, or a linked one whose target moved, leaves it unchanged. A tenth of the
+// cost at 10,000 applications.
+QByteArray quickAnswersStamp();
 // Each path's identity, size and times, or that it is missing, in order: equal while none of
 // the files or folders changed (an entry added to a folder changes the folder's time).
 QByteArray pathsStamp(const QStringList& paths);

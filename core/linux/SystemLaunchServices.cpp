@@ -21,6 +21,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <dirent.h>
 #include <unistd.h>
 
 namespace openwright {
@@ -553,11 +554,20 @@ void SystemLaunchServices::removeStaleTemporaries()
     for (const QString& folder : {config, applications, config + u"/autostart"_s, config + u"/xfce4"_s}) {
         if (folder.isEmpty())
             continue;
-        const QStringList names = QDir(folder).entryList({u"*.??????"_s}, QDir::Files | QDir::Hidden | QDir::System);
-        for (const QString& name : names) {
+        // Listed by name only: the user's applications folder may hold thousands of entries, and
+        // this runs before the window's first frame.
+        DIR* d = ::opendir(QFile::encodeName(folder).constData());
+        if (!d)
+            continue;
+        while (const dirent* e = ::readdir(d)) {
+            const QByteArrayView bytes(e->d_name);
+            if (bytes.size() < 8 || bytes[bytes.size() - 7] != '.')
+                continue;
+            const QString name = QFile::decodeName(e->d_name);
             if (const auto match = written.match(name); match.hasMatch())
                 openwright::removeStaleTemporaries(folder + u'/' + match.captured(1), 60);
         }
+        ::closedir(d);
     }
 }
 

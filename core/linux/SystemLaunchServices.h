@@ -60,6 +60,7 @@ public:
     // $XDG_CONFIG_HOME, once they are a minute old: a write of another program may be under way.
     void removeStaleTemporaries() override;
     std::optional<QByteArray> answersStamp() const override { return gio::answersStamp(); }
+    std::optional<QByteArray> quickAnswersStamp() const override { return gio::quickAnswersStamp(); }
 
     // The MIME type a target is asked about by; nothing for an extension the system does not know.
     static std::optional<QString> contentType(const Target& target);

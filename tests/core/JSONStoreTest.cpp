@@ -232,6 +232,7 @@ TEST(StateCache, KeepsEveryFieldAndGivesNothingForADamagedFile)
     const Target obj = Target::fileExtension(u"obj"_s);
     StateSnapshot snapshot {
         QByteArray("stamp\0bytes", 11),
+        QByteArray("quick"),
         {TargetState {Target::fileExtension(u"pdf"_s), evince, {evince, tool, renamed}, {}, tool, {}, 0,
                       {{Opener::kde, tool, true}, {Opener::xdgOpen, std::nullopt}}},
          TargetState {obj, std::nullopt, {tool}, {{u"model/obj"_s, tool}, {u"application/x-tgif"_s, {}}}},

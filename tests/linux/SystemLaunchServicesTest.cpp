@@ -943,12 +943,14 @@ TEST(Harness, CtestPointsEveryVariableIntoTheBuildTree)
 
 } // namespace
 
-// The stamp behind the kept states: every edit that can change an answer must change it.
+// The stamp behind the kept states: every edit that can change an answer must change it. The
+// quick stamp the window shows them under moves with every edit but one made in place.
 struct StampRow
 {
     const char* name;
     std::function<void()> edit;
     std::function<void()> setup = {}; // what the tree holds before the stamp is taken
+    bool quickToo = true;
 };
 
 class AnswersStamp : public SystemLaunchServicesTest, public ::testing::WithParamInterface<StampRow>
@@ -960,12 +962,15 @@ TEST_P(AnswersStamp, MovesWithEveryInputOfTheAnswers)
     if (GetParam().setup)
         GetParam().setup();
     build();
-    const auto before = system->answersStamp();
+    const auto before = system->answersStamp(), quick = system->quickAnswersStamp();
     ASSERT_TRUE(before.has_value());
     EXPECT_EQ(system->answersStamp(), before) << "nothing changed";
+    EXPECT_EQ(system->quickAnswersStamp(), quick);
+    EXPECT_NE(quick, before);
     const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP");
     GetParam().edit();
     EXPECT_NE(system->answersStamp(), before);
+    EXPECT_EQ(system->quickAnswersStamp() != quick, GetParam().quickToo);
     qputenv("XDG_CURRENT_DESKTOP", desktop);
 }
 
@@ -980,7 +985,9 @@ INSTANTIATE_TEST_SUITE_P(
     Edits, AnswersStamp,
     ::testing::Values(
         StampRow {"AnEntryEditedInPlace",
-                  [] { appendTo(XdgTree::applicationsDir(XdgTree::Level::system) + u"/alpha.desktop"_s, "X-A=1\n"); }},
+                  [] { appendTo(XdgTree::applicationsDir(XdgTree::Level::system) + u"/alpha.desktop"_s, "X-A=1\n"); },
+                  {},
+                  false},
         StampRow {"AnEntryAdded", [] { XdgTree::addApp(u"gamma"_s, u"Gamma"_s, {}, XdgTree::Level::user); }},
         StampRow {"AnEntryInASubfolder",
                   [] {
@@ -988,6 +995,12 @@ INSTANTIATE_TEST_SUITE_P(
                       QDir().mkpath(dir);
                       appendTo(dir + u"/delta.desktop"_s, "[Desktop Entry]\n");
                   }},
+        StampRow {"AnEntryAddedToAnExistingSubfolder",
+                  [] {
+                      appendTo(XdgTree::applicationsDir(XdgTree::Level::system) + u"/kde/delta.desktop"_s,
+                               "[Desktop Entry]\n");
+                  },
+                  [] { QDir().mkpath(XdgTree::applicationsDir(XdgTree::Level::system) + u"/kde"_s); }},
         StampRow {"TheUsersList", [] { XdgTree::writeList(u"mimeapps.list"_s, u"[Default Applications]\n"_s); }},
         // In place: the folder's own times stay, only the list's move.
         StampRow {

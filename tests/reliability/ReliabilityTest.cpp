@@ -189,7 +189,7 @@ TEST_F(Reliability, CachesAreNeverReadOrWrittenThroughWhatIsNotTheirs)
         {"states",
          [](const QString& p) {
              const bool loaded = StateCache::load(p).has_value();
-             StateCache::save(p, StateSnapshot {"stamp", {}, {}});
+             StateCache::save(p, StateSnapshot {"stamp", {}, {}, {}});
              return loaded;
          }},
         {"drawings",

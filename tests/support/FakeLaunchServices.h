@@ -87,6 +87,17 @@ public:
         QMutexLocker lock(&m_mutex);
         return m_stamp;
     }
+    // What quickAnswersStamp() gives once set; until then, and after nullopt, answersStamp().
+    void setQuickAnswersStamp(const std::optional<QByteArray>& stamp)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_quickStamp = stamp;
+    }
+    std::optional<QByteArray> quickAnswersStamp() const override
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_quickStamp ? m_quickStamp : m_stamp;
+    }
 
     int setCalls() const { return m_setCalls; }
     int readCalls() const { return m_readCalls; }
@@ -144,7 +155,7 @@ private:
     QHash<Target, QUrl> m_kde;
     QHash<Target, QString> m_decidingLists;
     QHash<QUrl, QString> m_fileTypes;
-    std::optional<QByteArray> m_stamp;
+    std::optional<QByteArray> m_stamp, m_quickStamp;
     QSet<Target> m_unknown;
     QSet<Target> m_sticky;
     QHash<Target, std::pair<LaunchError, bool>> m_errors;
