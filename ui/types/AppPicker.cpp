@@ -79,7 +79,15 @@ QString AppPicker::label() const
         return tr("Loading…");
     if (!m_state->current)
         return tr("No default");
-    return namesFor(*m_state).value(m_state->current->url, m_state->current->name);
+    // A name is told apart only from the entries of the same name: those alone are looked at (a
+    // type may have thousands of candidates, and every row is labelled at start).
+    const AppInfo& current = *m_state->current;
+    QList<AppInfo> namesake {current};
+    for (const AppInfo& a : m_state->candidates) {
+        if (a.name == current.name && !a.isSameEntry(current))
+            namesake.append(a);
+    }
+    return distinctNames(namesake).value(current.url, current.name);
 }
 
 void AppPicker::setState(const std::optional<TargetState>& state, bool pending)
