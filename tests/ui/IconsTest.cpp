@@ -2,6 +2,7 @@
 #include "widgets/Icons.h"
 #include "shell/OpenwrightApp.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -42,11 +43,14 @@ TEST(Icons, AnApplicationIconIsReadOnlyFromARegularFile)
     file.close();
     const QIcon icon = Icons::application(svg);
     ASSERT_FALSE(icon.isNull());
-    EXPECT_EQ(icon.pixmap(64, 64).width(), 64) << "drawn large enough for any size shown";
-    // A picture is shown at the size it was drawn.
-    const QString png = dir.filePath(u"icon16.png"_s);
-    QImage(16, 16, QImage::Format_ARGB32).save(png);
-    EXPECT_EQ(Icons::application(png).availableSizes(), QList<QSize> {QSize(16, 16)});
+    EXPECT_EQ(icon.pixmap(64, 64).width(), 64) << "drawn at the largest size shown";
+    // A picture is shown at the size it was drawn, but kept no larger than it is ever shown.
+    for (const int side : {16, 512}) {
+        const QString png = dir.filePath(u"icon%1.png"_s.arg(side));
+        QImage(side, side, QImage::Format_ARGB32).save(png);
+        const int kept = std::min(side, 64);
+        EXPECT_EQ(Icons::application(png).availableSizes(), QList<QSize> {QSize(kept, kept)}) << side;
+    }
 }
 
 // Pinned and not pinned differ by shape, not by colour alone: filled and outlined.

@@ -18,6 +18,7 @@
 #include <QPalette>
 #include <QTimer>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -327,9 +328,14 @@ void saveDrawings()
 
 namespace {
 
+// Larger than an application's icon is ever shown: 48 in the header of its page, the list of
+// applications as large as the user's font makes it.
+constexpr int kLargestAppIcon = 64;
+
 // An entry's Icon= may name any file: only a regular one is read (a FIFO would never answer),
-// and only so much of it. A scalable drawing is drawn large enough for any size shown.
-QIcon iconFromFile(const QString& path)
+// and only so much of it. It is kept at the largest size shown on the sharpest screen, not at its
+// own: a drawing made at 256 pixels held 256 KB for each such entry.
+QIcon iconFromFile(const QString& path, int largest)
 {
     constexpr qsizetype kMaxIconBytes = 8 * 1024 * 1024;
     const FileRead read = readWholeFile(path, kMaxIconBytes);
@@ -339,8 +345,9 @@ QIcon iconFromFile(const QString& path)
     buffer.setData(*read.bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    if (reader.format().startsWith("svg") && reader.size().isValid())
-        reader.setScaledSize(reader.size().scaled(256, 256, Qt::KeepAspectRatio));
+    const QSize size = reader.size();
+    if (size.isValid() && (reader.format().startsWith("svg") || size.width() > largest || size.height() > largest))
+        reader.setScaledSize(size.scaled(largest, largest, Qt::KeepAspectRatio));
     const QImage image = reader.read();
     return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
 }
@@ -352,14 +359,17 @@ QIcon application(const QString& iconName)
     if (iconName.isEmpty())
         return {};
     static QHash<QString, QIcon> cache;
-    if (const auto it = cache.constFind(iconName); it != cache.cend())
+    const int largest = int(std::ceil(kLargestAppIcon * qApp->devicePixelRatio()));
+    // A file's drawing is kept for the sharpest screen there is: another may be plugged in.
+    const QString key = iconName.startsWith(u'/') ? iconName + u'@' + QString::number(largest) : iconName;
+    if (const auto it = cache.constFind(key); it != cache.cend())
         return *it;
     QIcon icon;
     if (iconName.startsWith(u'/'))
-        icon = iconFromFile(iconName);
+        icon = iconFromFile(iconName, largest);
     else
         icon = QIcon::fromTheme(iconName);
-    cache.insert(iconName, icon);
+    cache.insert(key, icon);
     return icon;
 }
 
