@@ -98,10 +98,11 @@ public:
     // description knows has none).
     bool knowsType(const Target& target) const { return m_typeOf.contains(target); }
     bool isLoading() const { return m_isLoading; }
-    // Before the first refresh: takes the states the last run read from the platform when the
-    // platform's answers stamp says they still hold, so the first window shows every default at
-    // once. The next refresh replaces them and counts each one that the platform answers
-    // differently (cacheDifferences). False when there is nothing true to show.
+    // Before the first refresh: takes the states the last run read from the platform while the
+    // platform's quick answers stamp is as it was then, so the first window shows every default
+    // at once. They may be wrong for that moment (an entry edited in place): the next refresh
+    // proves them by the full stamp, replaces them and counts each one that the platform answers
+    // differently (cacheDifferences). False when there is nothing kept under that stamp.
     // `ahead`, when given, holds both already on their way (keptStatesPath's file).
     bool showCachedStates(KeptRead* ahead = nullptr);
     // Every target the model reads: the catalog's and the user's own.

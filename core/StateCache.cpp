@@ -21,7 +21,8 @@ namespace {
 // then simply not used.
 constexpr quint32 kMagic = 0x4f575343; // "OWSC"
 // 2: the browser reads as split where its linked types differ; 3: where each answer comes from;
-// 4: each application once, in a table the states refer to; 6: the quick stamp beside the stamp
+// 4: each application once, in a table the states refer to; 5: what the other openers start;
+// 6: the quick stamp beside the stamp
 constexpr quint32 kFormat = 6;
 // Some eight times the cache of a desktop of 10,000 applications.
 constexpr qsizetype kMaxBytes = 64 * 1024 * 1024;

@@ -32,7 +32,7 @@ for apps in ${OPENWRIGHT_BENCH_SIZES:-30 300 1000 3000 10000}; do
     bash scripts/generate-desktop.sh "$desktop" $((apps > 28 ? apps - 28 : 0))
     inside "$desktop" "'$PWD/build/bench/bench_defaults' --desktop $apps"
     inside "$desktop" "'$PWD/build/bench/bench_changes' $apps"
-    # Forty new windows: the 95th percentile of twenty first keystrokes is their second slowest.
+    # Forty new windows: over twenty, the 95th percentile of the first keystrokes was their second slowest.
     inside "$desktop" "BENCH_ROUNDS=20 '$PWD/build/bench/bench_search' --desktop $apps"
     inside "$desktop" "xvfb-run -a -s '-screen 0 1280x800x24' '$PWD/build/bench/bench_startup' \
         '$PWD/build/ui/openwright' '$PWD/build/bench/bench_bare_window' $apps"

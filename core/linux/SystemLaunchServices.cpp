@@ -559,15 +559,18 @@ void SystemLaunchServices::removeStaleTemporaries()
         DIR* d = ::opendir(QFile::encodeName(folder).constData());
         if (!d)
             continue;
+        QStringList files;
         while (const dirent* e = ::readdir(d)) {
             const QByteArrayView bytes(e->d_name);
             if (bytes.size() < 8 || bytes[bytes.size() - 7] != '.')
                 continue;
             const QString name = QFile::decodeName(e->d_name);
             if (const auto match = written.match(name); match.hasMatch())
-                openwright::removeStaleTemporaries(folder + u'/' + match.captured(1), 60);
+                files.append(folder + u'/' + match.captured(1));
         }
         ::closedir(d);
+        for (const QString& file : std::as_const(files))
+            openwright::removeStaleTemporaries(file, 60);
     }
 }
 

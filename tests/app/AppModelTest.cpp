@@ -310,6 +310,12 @@ TEST_F(AppModelTest, KeptStatesShowAtOnceWhileTheyHoldAndTheSystemsAnswersReplac
     EXPECT_EQ(model->states().value(pdf).candidates.size(), 2);
     refresh();
     EXPECT_EQ(model->states().value(pdf).candidates, QList<AppInfo> {evince});
+    // A command never trusts the quick stamp: under a full one that moved, it reads.
+    fake->setAnswersStamp(QByteArray("one, edited again"));
+    make();
+    const int reads = fake->readCalls();
+    await(model->refreshOrKept());
+    EXPECT_GT(fake->readCalls(), reads);
     // A type watched since the start has nothing kept: it is read with its applications.
     make();
     ASSERT_TRUE(model->showCachedStates());

@@ -3,6 +3,7 @@
 #include "shell/OpenwrightApp.h"
 
 #include <algorithm>
+#include <cmath>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -43,12 +44,14 @@ TEST(Icons, AnApplicationIconIsReadOnlyFromARegularFile)
     file.close();
     const QIcon icon = Icons::application(svg);
     ASSERT_FALSE(icon.isNull());
-    EXPECT_EQ(icon.pixmap(64, 64).width(), 64) << "drawn at the largest size shown";
+    // Drawn at the largest size shown, on the sharpest screen.
+    const int largest = int(std::ceil(64 * qApp->devicePixelRatio()));
+    EXPECT_EQ(icon.availableSizes(), QList<QSize> {QSize(largest, largest)});
     // A picture is shown at the size it was drawn, but kept no larger than it is ever shown.
     for (const int side : {16, 512}) {
         const QString png = dir.filePath(u"icon%1.png"_s.arg(side));
         QImage(side, side, QImage::Format_ARGB32).save(png);
-        const int kept = std::min(side, 64);
+        const int kept = std::min(side, largest);
         EXPECT_EQ(Icons::application(png).availableSizes(), QList<QSize> {QSize(kept, kept)}) << side;
     }
 }

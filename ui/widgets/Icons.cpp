@@ -18,6 +18,7 @@
 #include <QPalette>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -328,9 +329,12 @@ void saveDrawings()
 
 namespace {
 
-// Larger than an application's icon is ever shown: 48 in the header of its page, the list of
+// The largest an application's icon is shown: 48 in the header of its page, the list of
 // applications as large as the user's font makes it.
-constexpr int kLargestAppIcon = 64;
+int largestAppIcon()
+{
+    return std::max(64, Style::spacing(4));
+}
 
 // An entry's Icon= may name any file: only a regular one is read (a FIFO would never answer),
 // and only so much of it. It is kept at the largest size shown on the sharpest screen, not at its
@@ -359,7 +363,7 @@ QIcon application(const QString& iconName)
     if (iconName.isEmpty())
         return {};
     static QHash<QString, QIcon> cache;
-    const int largest = int(std::ceil(kLargestAppIcon * qApp->devicePixelRatio()));
+    const int largest = int(std::ceil(largestAppIcon() * qApp->devicePixelRatio()));
     // A file's drawing is kept for the sharpest screen there is: another may be plugged in.
     const QString key = iconName.startsWith(u'/') ? iconName + u'@' + QString::number(largest) : iconName;
     if (const auto it = cache.constFind(key); it != cache.cend())
