@@ -991,9 +991,11 @@ void addTree(QCryptographicHash& hash, const QByteArray& dir, int depth = 0)
 
 // The lists of one configuration folder: mimeapps.list and the desktop-specific ones, and the
 // browser settings of Xfce and KDE, which decide the browser beside them.
+// Not the folder's own times: any program that adds its settings to ~/.config changes them (a
+// first start of this one did, so that the next start found its kept defaults stale).
 void addLists(QCryptographicHash& hash, const QByteArray& dir)
 {
-    FileStamp::add(hash, dir);
+    hash.addData(dir);
     for (const QByteArray& name :
          namesIn(dir, [](QByteArrayView n) { return n.endsWith("mimeapps.list") || n.endsWith("xdg-terminals.list"); }))
         FileStamp::add(hash, dir + '/' + name);
