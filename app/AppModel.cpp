@@ -55,15 +55,26 @@ QByteArray profilesStamp(const QString& profilesPath)
     return hash.result();
 }
 
-// The backup times kept at `path` (in ms since the epoch, under the stamp of the profiles file
-// they were read from), while that file is unchanged.
+// What is kept of the backups at `path`, under the stamp of the profiles file it was read from,
+// while that file is unchanged: first "newest DIGEST" (the newest backup's entriesDigest(), none
+// without backups), then when each was taken (ms since the epoch), newest first.
+constexpr QByteArrayView kNewest = "newest ";
+
+std::optional<QList<QByteArray>> keptBackupLines(const QString& path, const QByteArray& stamp)
+{
+    auto lines = keptLines(path, stamp);
+    if (!lines || lines->isEmpty() || !lines->first().startsWith(kNewest))
+        return std::nullopt;
+    return lines;
+}
+
 std::optional<QList<QDateTime>> keptBackupTimes(const QString& path, const QByteArray& stamp)
 {
-    const auto lines = keptLines(path, stamp);
+    const auto lines = keptBackupLines(path, stamp);
     if (!lines)
         return std::nullopt;
     QList<QDateTime> times;
-    for (const QByteArray& line : *lines) {
+    for (const QByteArray& line : lines->sliced(1)) {
         bool ok = false;
         const qint64 ms = line.toLongLong(&ok);
         if (!ok)
@@ -346,10 +357,22 @@ void AppModel::keepBackupTimes(const QByteArray& stamp) const
     const QString path = m_cacheDirectory + u"/backups"_s;
     if (keptBackupTimes(path, stamp))
         return;
-    QList<QByteArray> lines;
-    for (const Profile& b : BackupHistory::newestFirst(*m_userProfiles))
+    const QList<Profile> backups = BackupHistory::newestFirst(*m_userProfiles);
+    QList<QByteArray> lines {kNewest.toByteArray()
+                             + (backups.isEmpty() ? QByteArray() : BackupHistory::entriesDigest(backups.first().entries))};
+    for (const Profile& b : backups)
         lines.append(QByteArray::number(b.createdAt.toMSecsSinceEpoch()));
     keepLines(path, stamp, lines);
+}
+
+QByteArray AppModel::newestBackupDigest() const
+{
+    if (!m_userProfiles) {
+        if (const auto lines = keptBackupLines(m_cacheDirectory + u"/backups"_s, profilesStamp(m_profileStore.path())))
+            return lines->first().sliced(kNewest.size());
+    }
+    const QList<Profile> list = backups();
+    return list.isEmpty() ? QByteArray() : BackupHistory::entriesDigest(list.first().entries);
 }
 
 QList<DefaultChange> AppModel::unresolvedChanges() const

@@ -424,6 +424,8 @@ private:
     // Keeps when each loaded backup was taken beside the cache, under the profiles file's
     // `stamp`, for backupTimes() in later runs.
     void keepBackupTimes(const QByteArray& stamp) const;
+    // The entriesDigest() of the newest backup, empty without one: kept beside the times.
+    QByteArray newestBackupDigest() const;
     // Saves `next` as the profiles file and adopts it; refuses (false) a list too large to load.
     bool commitProfiles(QList<Profile> next);
     // Saves through `store`, noting a failure; false only when the value was too large to write.

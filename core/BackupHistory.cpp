@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BackupHistory.h"
 
+#include <QCryptographicHash>
 #include <QSet>
 
 #include <algorithm>
@@ -33,6 +34,15 @@ bool isNew(const Profile& candidate, const QList<Profile>& backups)
     const QSet<ProfileEntry> mine(candidate.entries.cbegin(), candidate.entries.cend());
     const QSet<ProfileEntry> theirs(latest->entries.cbegin(), latest->entries.cend());
     return mine != theirs;
+}
+
+QByteArray entriesDigest(const QList<ProfileEntry>& entries)
+{
+    QList<QString> lines;
+    for (const ProfileEntry& e : QSet<ProfileEntry>(entries.cbegin(), entries.cend()))
+        lines.append(e.target.id() + u'\x1f' + e.bundleID + u'\x1f' + e.appName);
+    std::sort(lines.begin(), lines.end());
+    return QCryptographicHash::hash(lines.join(u'\x1e').toUtf8(), QCryptographicHash::Sha1).toHex();
 }
 
 bool isDailyDue(const QList<QDateTime>& taken, const QDateTime& now, const QTimeZone& zone)

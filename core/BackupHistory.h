@@ -18,6 +18,8 @@ constexpr qsizetype kMaxAutomatic = 100;
 // taken within one second (dates keep whole seconds), the one stored later.
 QList<Profile> newestFirst(const QList<Profile>& stored);
 bool isNew(const Profile& candidate, const QList<Profile>& backups);
+// A digest of `entries` as a set: equal exactly where isNew() compares them equal.
+QByteArray entriesDigest(const QList<ProfileEntry>& entries);
 // "Today" is the calendar day of `now` in `zone` (the user's time zone).
 bool isDailyDue(const QList<QDateTime>& taken, const QDateTime& now, const QTimeZone& zone);
 QList<Profile> prune(const QList<Profile>& backups, const QDateTime& now);

@@ -660,6 +660,16 @@ TEST_F(AppModelTest, EachRunJudgesTheDailyBackupByTheProfilesFileAsItIsNow)
     make();
     refresh();
     EXPECT_EQ(backupsWith(BackupReason::Case::daily).size(), 1);
+
+    // The next day nothing has changed: no backup. Once a default changes, it is taken.
+    clock.setNow(clock.now().addDays(1));
+    for (const bool changed : {false, true}) {
+        if (changed)
+            fake->setDefault(pdf, okular);
+        make();
+        refresh();
+        EXPECT_EQ(backupsWith(BackupReason::Case::daily).size(), changed ? 2 : 1) << changed;
+    }
 }
 
 TEST_F(AppModelTest, ManualBackupThatDayPreventsTheDaily)
