@@ -2,7 +2,6 @@
 #include "widgets/Icons.h"
 #include "shell/OpenwrightApp.h"
 
-#include <algorithm>
 #include <cmath>
 #include <QApplication>
 #include <QFile>
@@ -48,11 +47,11 @@ TEST(Icons, AnApplicationIconIsReadOnlyFromARegularFile)
     const int largest = int(std::ceil(64 * qApp->devicePixelRatio()));
     EXPECT_EQ(icon.availableSizes(), QList<QSize> {QSize(largest, largest)});
     // A picture is shown at the size it was drawn, but kept no larger than it is ever shown.
-    for (const int side : {16, 512}) {
-        const QString png = dir.filePath(u"icon%1.png"_s.arg(side));
-        QImage(side, side, QImage::Format_ARGB32).save(png);
-        const int kept = std::min(side, largest);
-        EXPECT_EQ(Icons::application(png).availableSizes(), QList<QSize> {QSize(kept, kept)}) << side;
+    for (const QSize size : {QSize(16, 16), QSize(512, 512), QSize(512, 64)}) {
+        const QString png = dir.filePath(u"icon%1x%2.png"_s.arg(size.width()).arg(size.height()));
+        QImage(size, QImage::Format_ARGB32).save(png);
+        const QSize kept = size.width() > largest ? size.scaled(largest, largest, Qt::KeepAspectRatio) : size;
+        EXPECT_EQ(Icons::application(png).availableSizes(), QList<QSize> {kept}) << size.width();
     }
 }
 
