@@ -60,28 +60,20 @@ QByteArray profilesStamp(const QString& profilesPath)
 // without backups), then when each was taken (ms since the epoch), newest first.
 constexpr QByteArrayView kNewest = "newest ";
 
-std::optional<QList<QByteArray>> keptBackupLines(const QString& path, const QByteArray& stamp)
+std::optional<AppModel::BackupTimes> keptBackupTimes(const QString& path, const QByteArray& stamp)
 {
-    auto lines = keptLines(path, stamp);
+    const auto lines = keptLines(path, stamp);
     if (!lines || lines->isEmpty() || !lines->first().startsWith(kNewest))
         return std::nullopt;
-    return lines;
-}
-
-std::optional<QList<QDateTime>> keptBackupTimes(const QString& path, const QByteArray& stamp)
-{
-    const auto lines = keptBackupLines(path, stamp);
-    if (!lines)
-        return std::nullopt;
-    QList<QDateTime> times;
+    AppModel::BackupTimes kept {{}, lines->first().sliced(kNewest.size())};
     for (const QByteArray& line : lines->sliced(1)) {
         bool ok = false;
         const qint64 ms = line.toLongLong(&ok);
         if (!ok)
             return std::nullopt;
-        times.append(QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()));
+        kept.times.append(QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()));
     }
-    return times;
+    return kept;
 }
 
 } // namespace
@@ -342,14 +334,20 @@ QList<Profile> AppModel::backups() const
 
 QList<QDateTime> AppModel::backupTimes() const
 {
+    return keptBackups().times;
+}
+
+AppModel::BackupTimes AppModel::keptBackups() const
+{
     if (!m_userProfiles) {
         if (auto kept = keptBackupTimes(m_cacheDirectory + u"/backups"_s, profilesStamp(m_profileStore.path())))
             return *kept;
     }
-    QList<QDateTime> times;
-    for (const Profile& b : backups())
-        times.append(b.createdAt);
-    return times;
+    const QList<Profile> list = backups();
+    BackupTimes loaded {{}, list.isEmpty() ? QByteArray() : BackupHistory::entriesDigest(list.first().entries)};
+    for (const Profile& b : list)
+        loaded.times.append(b.createdAt);
+    return loaded;
 }
 
 void AppModel::keepBackupTimes(const QByteArray& stamp) const
@@ -365,15 +363,6 @@ void AppModel::keepBackupTimes(const QByteArray& stamp) const
     keepLines(path, stamp, lines);
 }
 
-QByteArray AppModel::newestBackupDigest() const
-{
-    if (!m_userProfiles) {
-        if (const auto lines = keptBackupLines(m_cacheDirectory + u"/backups"_s, profilesStamp(m_profileStore.path())))
-            return lines->first().sliced(kNewest.size());
-    }
-    const QList<Profile> list = backups();
-    return list.isEmpty() ? QByteArray() : BackupHistory::entriesDigest(list.first().entries);
-}
 
 QList<DefaultChange> AppModel::unresolvedChanges() const
 {

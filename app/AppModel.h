@@ -157,6 +157,11 @@ public:
     // When each backup was taken, newest first: what the daily backup and the Overview's count
     // need, without reading every backup's defaults while the profiles file is as last seen.
     QList<QDateTime> backupTimes() const;
+    struct BackupTimes
+    {
+        QList<QDateTime> times;
+        QByteArray newestDigest;
+    };
     QList<DefaultChange> unresolvedChanges() const;
 
     // Reading defaults
@@ -424,8 +429,9 @@ private:
     // Keeps when each loaded backup was taken beside the cache, under the profiles file's
     // `stamp`, for backupTimes() in later runs.
     void keepBackupTimes(const QByteArray& stamp) const;
-    // The entriesDigest() of the newest backup, empty without one: kept beside the times.
-    QByteArray newestBackupDigest() const;
+    // backupTimes() and the entriesDigest() of the newest backup (empty without one), from one
+    // read of what is kept.
+    BackupTimes keptBackups() const;
     // Saves `next` as the profiles file and adopts it; refuses (false) a list too large to load.
     bool commitProfiles(QList<Profile> next);
     // Saves through `store`, noting a failure; false only when the value was too large to write.

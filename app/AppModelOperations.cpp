@@ -726,13 +726,14 @@ void AppModel::setAlwaysKeep(const Target& target, bool keep)
 
 void AppModel::afterObservation()
 {
-    if (!BackupHistory::isDailyDue(backupTimes(), m_clock->now(), m_clock->zone()))
+    const BackupTimes kept = keptBackups();
+    if (!BackupHistory::isDailyDue(kept.times, m_clock->now(), m_clock->zone()))
         return;
     // On a day nothing changed, no backup is taken and the daily one stays due: each look would
     // otherwise read every backup to learn that the newest holds these defaults already.
     const Profile today = Profile::snapshot({}, Profile::Kind::snapshot, BackupReason::daily(), m_clock->now(),
                                             currentStates());
-    if (!today.entries.isEmpty() && newestBackupDigest() == BackupHistory::entriesDigest(today.entries))
+    if (!today.entries.isEmpty() && kept.newestDigest == BackupHistory::entriesDigest(today.entries))
         return;
     autoBackup(BackupReason::daily());
 }
