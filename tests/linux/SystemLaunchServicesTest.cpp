@@ -5,6 +5,7 @@
 #include "ApplicationIdentity.h"
 #include "DefaultsService.h"
 #include "HealthReport.h"
+#include "MimeLists.h"
 #include "Printers.h"
 #include "ProfilePlanner.h"
 #include "Sandbox.h"
@@ -943,6 +944,18 @@ TEST(Harness, CtestPointsEveryVariableIntoTheBuildTree)
 }
 
 } // namespace
+
+// An entry's ID from its file, whether it lies directly in its folder (no path kept) or below it.
+TEST(AppFiles, NameTheIdOfAFileInTheFolderOrBelowIt)
+{
+    gio::AppFiles apps;
+    apps.setDir(u"/apps"_s);
+    apps.insertDirect(u"a.desktop"_s);
+    apps.insert(u"kde-b.desktop"_s, u"/apps/kde/b.desktop"_s);
+    EXPECT_EQ(apps.idOf(u"/apps/a.desktop"_s), u"a.desktop"_s);
+    EXPECT_EQ(apps.idOf(u"/apps/kde/b.desktop"_s), u"kde-b.desktop"_s);
+    EXPECT_EQ(apps.idOf(u"/elsewhere/a.desktop"_s), QString());
+}
 
 // The stamp behind the kept states: every edit that can change an answer must change it, and
 // nothing else should. The quick stamp the window shows them under moves with every such edit
