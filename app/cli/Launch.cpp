@@ -42,6 +42,23 @@ bool isCommand(int argc, char** argv)
     return false;
 }
 
+bool isChange(int argc, char** argv)
+{
+    static constexpr std::string_view kChanges[]
+        = {"set",   "reset",       "reorder", "remove",        "restore-association", "agree",      "pin",
+           "unpin", "guard check", "doctor",  "profile apply", "profile import",      "backup now", "backup restore",
+           "backup delete"};
+    if (argc < 2)
+        return false;
+    const std::string_view first(argv[1]);
+    const std::string_view second(argc > 2 ? argv[2] : "");
+    return std::any_of(std::begin(kChanges), std::end(kChanges), [&](std::string_view name) {
+        const std::size_t space = name.find(' ');
+        return space == std::string_view::npos ? name == first
+                                               : name.substr(0, space) == first && name.substr(space + 1) == second;
+    });
+}
+
 } // namespace openwright::cli
 
 namespace openwright::launch {

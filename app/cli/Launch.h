@@ -12,6 +12,11 @@ namespace openwright::cli {
 // it creates any QGuiApplication.
 bool isCommand(int argc, char** argv);
 
+// Whether the command's words name one that changes (the command table's, kept alike by a test):
+// "openwright" hands it straight to openwright-command, which answers every command as the read
+// library does, without loading that library first.
+bool isChange(int argc, char** argv);
+
 } // namespace openwright::cli
 
 namespace openwright::launch {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "openwright": starts the window's program when no command is given, and otherwise loads the
-// library that answers the commands that read (and hands those that change to
-// openwright-command). It links the C library alone, so that the window's start pays for no
-// Qt, ICU or GIO loaded twice.
+// "openwright": starts the window's program when no command is given, hands a command that
+// changes to openwright-command, and otherwise loads the library that answers the commands that
+// read. It links the C library alone, so that the window's start pays for no Qt, ICU or GIO
+// loaded twice.
 #include "Launch.h"
 
 #include <cerrno>
@@ -15,6 +15,12 @@
 int main(int argc, char** argv)
 {
     using namespace openwright;
+    if (cli::isChange(argc, argv)) {
+        // Its program parses, answers and changes alike: Qt Core and GIO are loaded once.
+        const launch::OwnFile changer = launch::program("openwright-command");
+        if (changer)
+            ::execv(changer.path, argv);
+    }
     if (cli::isCommand(argc, argv)) {
         // The commands run in a library on Qt Core and GIO, loaded only now. Its symbols are bound
         // as a program linked to it binds them: lazily, except where a library asks otherwise

@@ -4,6 +4,7 @@
 // from its env.sh).
 #include "Command.h"
 #include "FakeNotificationServer.h"
+#include "Launch.h"
 #include "ModelFakes.h"
 #include "Output.h"
 #include "Printers.h"
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -1354,6 +1356,13 @@ TEST_F(CliTest, ShellCompletionAndManPageComeFromTheTable)
         const QString name = QString::fromLatin1(c.name);
         EXPECT_TRUE(page.contains(u".B "_s + QString(name).replace(u'-', u"\\-"_s))) << c.name; // roff's hyphen
         EXPECT_TRUE(help.contains(u"  "_s + name + u' ')) << c.name;
+        // The launcher hands exactly the commands that change to their program.
+        QList<QByteArray> words = QByteArray(c.name).split(' ');
+        std::vector<char*> argv {const_cast<char*>("openwright")};
+        for (QByteArray& word : words)
+            argv.push_back(word.data());
+        EXPECT_EQ(openwright::cli::isChange(int(argv.size()), argv.data()), c.change != openwright::cli::Change::none)
+            << c.name;
     }
     // Every file Openwright reads or writes, every variable it follows, and examples.
     for (const QString& part :
