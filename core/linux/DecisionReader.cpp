@@ -647,6 +647,7 @@ struct Kept
     QByteArray stamp;
     QList<Folder> folders;
     QHash<QString, QStringList> parents;
+    QByteArray parentsStamp;
 };
 
 Kept keptFolders()
@@ -661,15 +662,27 @@ Kept keptFolders()
     for (const gchar* const* d = g_get_system_data_dirs(); d && *d; ++d)
         places += u'\n' + QFile::decodeName(*d);
     QMutexLocker lock(&mutex);
-    if (kept.places == places && pathsStamp(kept.read) == kept.stamp)
+    const bool samePlaces = kept.places == places;
+    if (samePlaces && pathsStamp(kept.read) == kept.stamp)
         return kept;
     Kept fresh;
     fresh.places = places;
     // Each stamped before it is read: a change meanwhile is read again next time.
     fresh.read = subclassFiles();
     fresh.stamp = pathsStamp(fresh.read);
-    fresh.parents = parentTypes();
-    fresh.folders = readFolders(desktops);
+    fresh.parentsStamp = fresh.stamp;
+    fresh.parents = samePlaces && kept.parentsStamp == fresh.stamp ? kept.parents : parentTypes();
+    // Only the folders that changed are read again: a write to the user's list (each of ours)
+    // reads the configuration folder, not every applications folder.
+    if (samePlaces) {
+        fresh.folders = kept.folders;
+        for (Folder& folder : fresh.folders) {
+            if (pathsStamp(folder.read) != folder.stamp)
+                folder = readFolder(folder.dir, folder.applications, folder.user, desktops, nullptr);
+        }
+    } else {
+        fresh.folders = readFolders(desktops);
+    }
     for (const Folder& folder : std::as_const(fresh.folders)) {
         fresh.read += folder.read;
         fresh.stamp += folder.stamp;
