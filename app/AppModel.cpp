@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
+#include <QtConcurrent/qtconcurrentrun.h>
 #include <QtConcurrent/qtconcurrenttask.h>
 
 #include <algorithm>
@@ -316,6 +317,10 @@ QList<Profile> AppModel::profiles() const
 
 const QList<Profile>& AppModel::userProfiles() const
 {
+    if (m_profilesAhead.isValid()) {
+        m_userProfiles = m_profilesAhead.result();
+        m_profilesAhead = {};
+    }
     if (!m_userProfiles) {
         // Stamped before the read: a write by another program meanwhile makes the next look
         // read the file again.
@@ -352,15 +357,32 @@ AppModel::BackupTimes AppModel::keptBackups() const
 
 void AppModel::keepBackupTimes(const QByteArray& stamp) const
 {
-    const QString path = m_cacheDirectory + u"/backups"_s;
+    keepBackupTimes(m_cacheDirectory + u"/backups"_s, stamp, *m_userProfiles);
+}
+
+void AppModel::keepBackupTimes(const QString& path, const QByteArray& stamp, const QList<Profile>& profiles)
+{
     if (keptBackupTimes(path, stamp))
         return;
-    const QList<Profile> backups = BackupHistory::newestFirst(*m_userProfiles);
+    const QList<Profile> backups = BackupHistory::newestFirst(profiles);
     QList<QByteArray> lines {kNewest.toByteArray()
                              + (backups.isEmpty() ? QByteArray() : BackupHistory::entriesDigest(backups.first().entries))};
     for (const Profile& b : backups)
         lines.append(QByteArray::number(b.createdAt.toMSecsSinceEpoch()));
     keepLines(path, stamp, lines);
+}
+
+void AppModel::readProfilesAhead()
+{
+    if (m_userProfiles || m_profilesAhead.isValid())
+        return;
+    // On the readers' pool, which the model waits for before it goes.
+    m_profilesAhead = QtConcurrent::run(&m_readers, [this] {
+        const QByteArray stamp = profilesStamp(m_profileStore.path());
+        QList<Profile> profiles = m_profileStore.load().value_or(QList<Profile>());
+        keepBackupTimes(m_cacheDirectory + u"/backups"_s, stamp, profiles);
+        return profiles;
+    });
 }
 
 
@@ -491,7 +513,10 @@ QFuture<void> AppModel::refreshFor(const QList<Target>& changing)
     }
     const quint64 since = m_changeCount;
     const QDateTime readFrom = QDateTime::currentDateTimeUtc();
-    return landed(readStates(watchedTargets(), false, full),
+    // A change backs the defaults up first, and the daily backup may be due.
+    if (m_autoBackupEnabled)
+        readProfilesAhead();
+    return landed(readStates(watchedTargets(), false, full, true),
                   [this, since, readFrom, full](const Reading& reading) {
                       learnTypes(reading.types);
                       auto observed = takeStates(reading, since, full);
@@ -574,21 +599,40 @@ QHash<Target, std::optional<AppInfo>> AppModel::takeStates(const Reading& readin
 }
 
 QFuture<AppModel::Reading> AppModel::readStates(const QList<Target>& targets, bool stamped,
-                                                std::optional<QSet<Target>> full)
+                                                std::optional<QSet<Target>> full, bool halves)
 {
     // The task captures the service and the targets, never the model.
     const auto service = m_service;
-    return QtConcurrent::task([service, targets, stamped, full = std::move(full)] {
+    QThreadPool* const beside = halves ? &m_readers : nullptr;
+    return QtConcurrent::task([service, targets, stamped, full = std::move(full), beside] {
+               const auto read = [&](const QList<Target>& part) {
+                   Reading reading;
+                   reading.states.reserve(part.size());
+                   for (const Target& t : part) {
+                       reading.states.append(service->state(t, !full || full->contains(t)));
+                       if (const auto type = service->platformType(t))
+                           reading.types.insert(t, *type);
+                   }
+                   return reading;
+               };
+               // The second half beside the first, on the other core: GIO's answers and the
+               // explanations of them mostly wait on locks of their own.
+               const qsizetype half = beside ? targets.size() / 2 : targets.size();
+               QFuture<Reading> second;
+               if (beside)
+                   second = QtConcurrent::run(beside, read, targets.sliced(half));
                Reading reading;
                if (stamped) {
                    reading.quickStamp = service->quickAnswersStamp();
                    reading.stamp = service->answersStamp();
                }
-               reading.states.reserve(targets.size());
-               for (const Target& t : targets) {
-                   reading.states.append(service->state(t, !full || full->contains(t)));
-                   if (const auto type = service->platformType(t))
-                       reading.types.insert(t, *type);
+               Reading first = read(targets.first(half));
+               reading.states = std::move(first.states);
+               reading.types = std::move(first.types);
+               if (beside) {
+                   Reading rest = second.takeResult();
+                   reading.states += std::move(rest.states);
+                   reading.types.insert(rest.types);
                }
                return reading;
            })
@@ -803,6 +847,8 @@ void AppModel::saveCustom()
 
 bool AppModel::commitProfiles(QList<Profile> next)
 {
+    if (m_profilesAhead.isValid())
+        userProfiles(); // a read ahead ends before the store writes
     if (!save(m_profileStore, next))
         return false;
     m_userProfiles = std::move(next);

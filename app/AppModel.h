@@ -377,9 +377,10 @@ private:
     // now as its baseline and shown state (a `requested` one also when not shown yet).
     void endOwnChange(const QList<Target>& targets, const QHash<Target, TargetState>& states,
                       const QSet<Target>& requested = {});
-    // `full`: the targets read with their candidates; all of them when absent.
+    // `full`: the targets read with their candidates; all of them when absent. `halves`: read
+    // on two threads, for a command that waits for them.
     QFuture<Reading> readStates(const QList<Target>& targets, bool stamped = false,
-                                std::optional<QSet<Target>> full = std::nullopt);
+                                std::optional<QSet<Target>> full = std::nullopt, bool halves = false);
     // Takes a reading's states as shown, and returns the defaults it observed. A target changed
     // since `since` keeps its state; one outside `full` (when given) keeps its candidates.
     QHash<Target, std::optional<AppInfo>> takeStates(const Reading& reading, quint64 since,
@@ -429,11 +430,14 @@ private:
     // Keeps when each loaded backup was taken beside the cache, under the profiles file's
     // `stamp`, for backupTimes() in later runs.
     void keepBackupTimes(const QByteArray& stamp) const;
+    static void keepBackupTimes(const QString& path, const QByteArray& stamp, const QList<Profile>& profiles);
     // backupTimes() and the entriesDigest() of the newest backup (empty without one), from one
     // read of what is kept.
     BackupTimes keptBackups() const;
     // Saves `next` as the profiles file and adopts it; refuses (false) a list too large to load.
     bool commitProfiles(QList<Profile> next);
+    // Starts reading the profiles file beside the defaults, for userProfiles() to take.
+    void readProfilesAhead();
     // Saves through `store`, noting a failure; false only when the value was too large to write.
     template<typename T> bool save(JSONStore<T>& store, const T& value);
     // Runs `fn` on this thread once `future` finishes (see continueOn), counting the work in
@@ -469,6 +473,8 @@ private:
     QString m_typeFilter;
     QList<Target> m_customTargets;
     mutable std::optional<QList<Profile>> m_userProfiles;
+    // Of readProfilesAhead(); the store is the reader's until userProfiles() takes this.
+    mutable QFuture<QList<Profile>> m_profilesAhead;
     GuardState m_guardState;
     bool m_guardEnabled = true;
     double m_guardInterval = 60;
