@@ -862,7 +862,7 @@ QList<TargetState> AppModel::unlistedStates(const QList<ChangeRequest>& requests
     QList<TargetState> unlisted;
     for (const ChangeRequest& r : requests) {
         if (!listed.contains(r.target))
-            unlisted.append(withExactNames(m_service->state(r.target)));
+            unlisted.append(withExactNames(m_service->state(r.target, false))); // a backup keeps defaults only
     }
     return unlisted;
 }

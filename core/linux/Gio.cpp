@@ -383,13 +383,26 @@ namespace {
 QByteArray fileStamp(const QByteArray& path);
 
 // The types one MIME/types file lists, kept while the file stays the same: every declared type
-// of a thousand applications is looked up here.
+// of a thousand applications is looked up here. A command looks up a few: those found as a line
+// of the file as it is are answered from its bytes, before the sets are worth making.
 struct DatabaseTypes
 {
     QByteArray stamp;
+    QByteArray bytes; // until the sets are made
+    int lookups = 0;
     QSet<QString> exact;
     QHash<QString, QString> folded; // lower case to the first spelling listed
 };
+
+bool isLine(const QByteArray& bytes, const QByteArray& line)
+{
+    for (qsizetype at = bytes.indexOf(line); at >= 0; at = bytes.indexOf(line, at + 1)) {
+        const qsizetype end = at + line.size();
+        if ((at == 0 || bytes[at - 1] == '\n') && (end == bytes.size() || bytes[end] == '\n'))
+            return true;
+    }
+    return false;
+}
 
 std::optional<QString> databaseSpelling(const QString& canonical)
 {
@@ -403,15 +416,20 @@ std::optional<QString> databaseSpelling(const QString& canonical)
         QMutexLocker lock(&mutex);
         DatabaseTypes& types = kept[path];
         if (types.stamp != stamp || stamp.isEmpty()) {
-            types = {stamp, {}, {}};
-            const FileRead read = readWholeFile(path, kMaxConfigFileBytes);
-            if (read.bytes) {
-                for (const QByteArray& line : read.bytes->split('\n')) {
-                    const QString known = QString::fromUtf8(line.trimmed());
-                    types.exact.insert(known);
-                    types.folded.insert(known.toLower(), types.folded.value(known.toLower(), known));
-                }
+            types = {stamp, readWholeFile(path, kMaxConfigFileBytes).bytes.value_or(QByteArray()), 0, {}, {}};
+        }
+        // A line as it stands, not trimmed: a name with spaces or line breaks is for the sets.
+        if (!types.bytes.isEmpty() && ++types.lookups <= 16 && canonical == canonical.trimmed()
+            && !canonical.contains(u'\n') && isLine(types.bytes, canonical.toUtf8())) {
+            return canonical;
+        }
+        if (!types.bytes.isEmpty()) {
+            for (const QByteArray& line : types.bytes.split('\n')) {
+                const QString known = QString::fromUtf8(line.trimmed());
+                types.exact.insert(known);
+                types.folded.insert(known.toLower(), types.folded.value(known.toLower(), known));
             }
+            types.bytes.clear();
         }
         if (types.exact.contains(canonical))
             return canonical;
