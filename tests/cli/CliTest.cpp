@@ -1224,6 +1224,25 @@ TEST_F(CliTest, ControlCharactersInANameAreShownEscaped)
     EXPECT_FALSE(app.out.contains(u'\x1b') || app.out.contains(u'\t') || app.out.contains(u'\x07'));
 }
 
+// A command that changes starts its program at once, without the read library, which answers
+// the others: here a stand-in program beside the launcher, and no library.
+TEST_F(CliTest, TheLauncherHandsAChangeToItsProgramAndReadsToTheLibrary)
+{
+    const QString dir = m_root.filePath(u"parts"_s);
+    ASSERT_TRUE(QDir().mkpath(dir));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(OPENWRIGHT_CLI), dir + u"/openwright"_s));
+    QFile command(dir + u"/openwright-command"_s);
+    ASSERT_TRUE(command.open(QIODevice::WriteOnly));
+    command.write("#!/bin/sh\necho \"openwright-command $*\"\n");
+    command.close();
+    command.setPermissions(command.permissions() | QFileDevice::ExeOwner);
+    const Outcome change = run({u"set"_s, u".pdf"_s, u"okular"_s}, dir + u"/openwright"_s);
+    EXPECT_EQ(change.out, u"openwright-command set .pdf okular\n"_s) << change.err.toStdString();
+    const Outcome read = run({u"status"_s, u".pdf"_s}, dir + u"/openwright"_s);
+    EXPECT_EQ(read.status, 1);
+    EXPECT_TRUE(read.err.contains(u"openwright-read.so"_s)) << read.err.toStdString();
+}
+
 // Without /proc (a chroot, a build sandbox) the launcher still finds its own parts; and an export
 // onto a link another user planted in a shared folder writes nothing through it.
 TEST_F(CliTest, WithoutProcAndThroughAPlantedLink)
