@@ -77,6 +77,16 @@ std::optional<AppModel::BackupTimes> keptBackupTimes(const QString& path, const 
     return kept;
 }
 
+// What is kept of the backups among `profiles`, as read.
+AppModel::BackupTimes backupTimesOf(const QList<Profile>& profiles)
+{
+    const QList<Profile> backups = BackupHistory::newestFirst(profiles);
+    AppModel::BackupTimes times {{}, backups.isEmpty() ? QByteArray() : BackupHistory::entriesDigest(backups.first().entries)};
+    for (const Profile& b : backups)
+        times.times.append(b.createdAt);
+    return times;
+}
+
 } // namespace
 
 AppModel::AppModel(std::shared_ptr<DefaultsService> service, AppModelConfig config, QObject* parent)
@@ -348,11 +358,7 @@ AppModel::BackupTimes AppModel::keptBackups() const
         if (auto kept = keptBackupTimes(m_cacheDirectory + u"/backups"_s, profilesStamp(m_profileStore.path())))
             return *kept;
     }
-    const QList<Profile> list = backups();
-    BackupTimes loaded {{}, list.isEmpty() ? QByteArray() : BackupHistory::entriesDigest(list.first().entries)};
-    for (const Profile& b : list)
-        loaded.times.append(b.createdAt);
-    return loaded;
+    return backupTimesOf(userProfiles());
 }
 
 void AppModel::keepBackupTimes(const QByteArray& stamp) const
@@ -364,11 +370,10 @@ void AppModel::keepBackupTimes(const QString& path, const QByteArray& stamp, con
 {
     if (keptBackupTimes(path, stamp))
         return;
-    const QList<Profile> backups = BackupHistory::newestFirst(profiles);
-    QList<QByteArray> lines {kNewest.toByteArray()
-                             + (backups.isEmpty() ? QByteArray() : BackupHistory::entriesDigest(backups.first().entries))};
-    for (const Profile& b : backups)
-        lines.append(QByteArray::number(b.createdAt.toMSecsSinceEpoch()));
+    const BackupTimes times = backupTimesOf(profiles);
+    QList<QByteArray> lines {kNewest.toByteArray() + times.newestDigest};
+    for (const QDateTime& taken : times.times)
+        lines.append(QByteArray::number(taken.toMSecsSinceEpoch()));
     keepLines(path, stamp, lines);
 }
 
@@ -384,7 +389,6 @@ void AppModel::readProfilesAhead()
         return profiles;
     });
 }
-
 
 QList<DefaultChange> AppModel::unresolvedChanges() const
 {
