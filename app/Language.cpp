@@ -25,7 +25,8 @@ bool pseudo()
 // to English although the Brazilian texts read well in Portugal. A language's sibling comes next.
 bool loadSibling(QTranslator& translator)
 {
-    const QStringList shipped = QDir(kFolder).entryList({u"openwright_*.qm"_s});
+    QStringList shipped = QDir(kFolder).entryList(QDir::Files);
+    shipped.removeIf([](const QString& file) { return !file.startsWith(u"openwright_"_s) || !file.endsWith(u".qm"_s); });
     for (const QString& wanted : QLocale().uiLanguages()) {
         const QLocale::Language language = QLocale(wanted).language();
         if (language == QLocale::English || language == QLocale::C || language == QLocale::AnyLanguage)

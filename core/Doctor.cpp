@@ -540,9 +540,13 @@ QList<DoctorFinding> problems(const DoctorPaths& paths, const DoctorPlatform& pl
     }
 
     // Named one at a time (a list of every entry's file info was 6 MB at 10,000), in name order.
+    // Not through a name filter, which is a regular expression: only GIO's exact suffix counts.
     QStringList names;
-    for (QDirIterator it(paths.applications(), {u"*.desktop"_s}, QDir::Files); it.hasNext();)
-        names.append(it.nextFileInfo().fileName());
+    for (QDirIterator it(paths.applications(), QDir::Files); it.hasNext();) {
+        QString name = it.nextFileInfo().fileName();
+        if (name.endsWith(u".desktop"_s))
+            names.append(std::move(name));
+    }
     std::sort(names.begin(), names.end());
     for (const QString& name : std::as_const(names)) {
         const QFileInfo info(QDir(paths.applications()).filePath(name));

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
+#include <QDirIterator>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -283,16 +283,28 @@ std::optional<QByteArray> readCacheFile(const QString& path, qsizetype maxBytes)
     return std::move(read.bytes);
 }
 
+std::optional<QStringView> temporaryFor(QStringView name)
+{
+    constexpr qsizetype kSuffix = 7; // ".XXXXXX"
+    if (name.size() <= kSuffix || name[name.size() - kSuffix] != u'.')
+        return std::nullopt;
+    const QStringView suffix = name.last(kSuffix - 1);
+    if (!std::all_of(suffix.begin(), suffix.end(), isAsciiLetterOrDigit))
+        return std::nullopt;
+    return name.chopped(kSuffix);
+}
+
 void removeStaleTemporaries(const QString& path, int olderThanSeconds)
 {
+    // Matched by hand, not by a name filter: QDir's filters are regular expressions, and this
+    // runs at every start.
     const QFileInfo info(path);
-    static const QRegularExpression suffix(u"^\\.[A-Za-z0-9]{6}$"_s);
+    const QString name = info.fileName();
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-olderThanSeconds);
-    const QFileInfoList files
-        = info.dir().entryInfoList({info.fileName() + u".??????"_s}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo& file : files) {
-        if (!file.isSymLink() && file.ownerId() == ::geteuid()
-            && suffix.match(QStringView(file.fileName()).mid(info.fileName().size())).hasMatch()
+    for (QDirIterator it(info.path(), QDir::Files | QDir::Hidden | QDir::System); it.hasNext();) {
+        const QFileInfo file = it.nextFileInfo();
+        const QString fileName = file.fileName();
+        if (temporaryFor(fileName) == QStringView(name) && !file.isSymLink() && file.ownerId() == ::geteuid()
             && (olderThanSeconds <= 0 || file.lastModified().toUTC() < before))
             QFile::remove(file.filePath());
     }

@@ -91,6 +91,13 @@ std::optional<QByteArray> readCacheFile(const QString& path, qsizetype maxBytes)
 // Removes what an interrupted write left beside `path` ("PATH.XXXXXX", this user's own) once
 // it is older than `olderThanSeconds` (another program may be writing the file right now).
 void removeStaleTemporaries(const QString& path, int olderThanSeconds);
+inline bool isAsciiLetterOrDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+// The name a temporary "NAME.XXXXXX" (six ASCII letters or digits) was written for; nothing
+// when `name` is not one.
+std::optional<QStringView> temporaryFor(QStringView name);
 
 // One JSON file holding one value, read whole and written whole, atomically.
 // An unreadable file loads as nothing; before a save would replace it, it is kept beside

@@ -5,11 +5,11 @@
 
 #include <QJsonDocument>
 #include <QJsonParseError>
-#include <QRegularExpression>
 #include <QTimeZone>
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace openwright::Json {
 
@@ -136,11 +136,16 @@ QString formatDate(const QDateTime& date)
 
 QDateTime parseDate(const QString& text)
 {
-    static const QRegularExpression shape(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2}):(\\d{2})Z$"));
-    const auto m = shape.match(text);
-    if (m.hasMatch()) {
-        const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-        const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+    // "YYYY-MM-DDTHH:MM:SSZ", ASCII digits only.
+    static constexpr char16_t kShape[] = u"0000-00-00T00:00:00Z";
+    constexpr qsizetype kLength = std::size(kShape) - 1;
+    bool shaped = text.size() == kLength;
+    for (qsizetype i = 0; shaped && i < kLength; ++i)
+        shaped = kShape[i] == u'0' ? text[i] >= u'0' && text[i] <= u'9' : text[i] == kShape[i];
+    if (shaped) {
+        const auto number = [&](qsizetype at, qsizetype length) { return QStringView(text).sliced(at, length).toInt(); };
+        const QDate date(number(0, 4), number(5, 2), number(8, 2));
+        const QTime time(number(11, 2), number(14, 2), number(17, 2));
         if (date.isValid() && time.isValid()) {
             const QDateTime result(date, time, QTimeZone::utc());
             if (result.isValid() && formatDate(result) == text)

@@ -14,7 +14,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -539,16 +538,40 @@ QList<DecisionChain> SystemLaunchServices::explainEach(const Target& target) con
     return chains;
 }
 
+namespace {
+
+// Whether this program or GLib writes `name` through a temporary beside it: the lists
+// ("[DESKTOP-]mimeapps.list", and the copies a clean-up keeps, "….before-cleanup-N"), the
+// terminal lists, desktop entries, and the desktops' settings files.
+bool writtenThroughTemporary(QStringView name)
+{
+    // "FILE", or "DESKTOP-FILE" with a desktop named in letters, digits, '_' and '-'.
+    const auto ofDesktop = [](QStringView name, QStringView file) {
+        if (!name.endsWith(file))
+            return false;
+        const QStringView desktop = name.chopped(file.size());
+        return desktop.isEmpty()
+            || (desktop.size() > 1 && desktop.endsWith(u'-') && std::all_of(desktop.begin(), desktop.end(), [](QChar c) {
+                   return isAsciiLetterOrDigit(c) || c == u'_' || c == u'-';
+               }));
+    };
+    if (const qsizetype at = name.lastIndexOf(u".before-cleanup-"); at >= 0) {
+        const QStringView number = name.sliced(at + 16);
+        return !number.isEmpty() && std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })
+            && ofDesktop(name.first(at), u"mimeapps.list");
+    }
+    return ofDesktop(name, u"mimeapps.list") || ofDesktop(name, u"xdg-terminals.list")
+        || (name.size() > 8 && name.endsWith(u".desktop")) || name == u"kdeglobals" || name == u"helpers.rc";
+}
+
+} // namespace
+
 void SystemLaunchServices::removeStaleTemporaries()
 {
     // Every file written here is written as FILE.XXXXXX beside it and renamed, by GLib and by
-    // us alike: the lists (desktop-specific ones too, and the copies a clean-up keeps), desktop
-    // entries, the login entry and the desktops' settings files. One older than a minute was
-    // left by a writer that did not finish.
-    static const QRegularExpression written(
-        u"^(([A-Za-z0-9_-]+-)?mimeapps\\.list(\\.before-cleanup-[0-9]+)?|([A-Za-z0-9_-]+-)?xdg-terminals\\.list|"
-        u"[^/]+\\.desktop|kdeglobals|helpers\\.rc)"
-        "\\.[A-Za-z0-9]{6}$"_s);
+    // us alike. One older than a minute was left by a writer that did not finish. Names are
+    // matched by hand: a regular expression would be compiled (and its compiler paged in) at
+    // every start.
     const QString config = gio::userConfigDir();
     const QString applications = gio::applicationDirs().value(0);
     for (const QString& folder : {config, applications, config + u"/autostart"_s, config + u"/xfce4"_s}) {
@@ -565,8 +588,8 @@ void SystemLaunchServices::removeStaleTemporaries()
             if (bytes.size() < 8 || bytes[bytes.size() - 7] != '.')
                 continue;
             const QString name = QFile::decodeName(e->d_name);
-            if (const auto match = written.match(name); match.hasMatch())
-                files.append(folder + u'/' + match.captured(1));
+            if (const auto file = temporaryFor(name); file && writtenThroughTemporary(*file))
+                files.append(folder + u'/' + file->toString());
         }
         ::closedir(d);
         for (const QString& file : std::as_const(files))

@@ -299,6 +299,7 @@ TEST(LinuxWorkspaceNotices, ApplicationUnits)
     EXPECT_TRUE(LinuxWorkspaceNotices::isApplicationUnit(u"app-org.kde.okular@x.service"_s));
     EXPECT_FALSE(LinuxWorkspaceNotices::isApplicationUnit(u"app.slice"_s));
     EXPECT_FALSE(LinuxWorkspaceNotices::isApplicationUnit(u"dbus.service"_s));
+    EXPECT_FALSE(LinuxWorkspaceNotices::isApplicationUnit(u"app-.scope"_s));
     EXPECT_FALSE(LinuxWorkspaceNotices::isApplicationUnit(u"session-3.scope"_s));
     // Every config and applications folder is watched, the user's first.
     const QStringList folders = LinuxWorkspaceNotices::watchedFolders();

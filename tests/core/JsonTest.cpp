@@ -20,7 +20,8 @@ TEST(Json, DatesAreStrictWholeSecondUtc)
     EXPECT_EQ(Json::parseDate(u"2025-03-01T09:30:05Z"_s), t.addMSecs(-999));
     for (const QString& bad : {u"2025-03-01T09:30:05"_s, u"2025-03-01T09:30:05.5Z"_s, u"2025-03-01T09:30:05+00:00"_s,
                                u"2025-02-30T09:30:05Z"_s, u"2025-03-01T24:00:00Z"_s, u"2025-3-1T09:30:05Z"_s,
-                               u" 2025-03-01T09:30:05Z"_s, u"2025-03-01t09:30:05z"_s, u""_s}) {
+                               u" 2025-03-01T09:30:05Z"_s, u"2025-03-01t09:30:05z"_s, u""_s,
+                               u"\u0662\u0660\u0662\u0665-03-01T09:30:05Z"_s}) {
         EXPECT_THROW(Json::parseDate(bad), DecodeError) << bad.toStdString();
     }
 }
