@@ -744,3 +744,48 @@ TEST_F(TypesTest, TheKeyboardTaskTakesFewKeysAndShowsEveryStop)
     EXPECT_LE(keys, 24);
     std::printf("The keyboard task took %d keys.\n", keys);
 }
+
+// A long list is painted a screenful at a time: any part painted on its own, the selected row's
+// and a corner's included, looks as that part of the whole list painted at once.
+TEST_F(TypesTest, AnyPartOfALongListPaintsAsTheWholeDoes)
+{
+    MainWindow window(*model);
+    window.resize(900, 600);
+    window.show();
+    model->setSearchText(u"e"_s);
+    CategoryListView* page = pageOf(window);
+    ASSERT_TRUE(page);
+    Card* list = nullptr;
+    for (Card* card : page->findChildren<Card*>()) {
+        if (!list || card->height() > list->height())
+            list = card;
+    }
+    QList<CategoryRow*> order = page->findChildren<CategoryRow*>();
+    order.removeIf([](CategoryRow* row) { return !row->isVisible(); });
+    std::sort(order.begin(), order.end(), [](CategoryRow* a, CategoryRow* b) { return a->y() < b->y(); });
+    ASSERT_GT(order.size(), 8);
+    const qsizetype at = order.size() / 2;
+    const auto paint = [list] {
+        QImage image(list->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        list->render(&image);
+        return image;
+    };
+    // The selection shows on a banded row and a plain one alike: unlike the row two further on.
+    const int x = list->width() / 2;
+    for (const qsizetype selected : {at + 1, at}) {
+        page->reveal(order[selected]->category().target);
+        const QImage image = paint();
+        EXPECT_NE(image.pixel(x, order[selected]->y() + 2), image.pixel(x, order[selected + 2]->y() + 2));
+    }
+    CategoryRow* middle = order[at];
+    const QImage whole = paint();
+    const int h = list->height();
+    for (const QRect part : {QRect(0, h / 2 - 40, list->width(), 120), QRect(0, h - 30, list->width(), 30),
+                             QRect(0, 0, list->width(), 25), QRect(0, middle->y() + 3, list->width(), 20)}) {
+        QImage painted(list->size(), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        list->render(&painted, part.topLeft(), QRegion(part));
+        EXPECT_EQ(painted.copy(part), whole.copy(part)) << part.y() << " of " << h;
+    }
+}

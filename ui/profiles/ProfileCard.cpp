@@ -144,13 +144,12 @@ void ProfileCard::paintEvent(QPaintEvent*)
     QColor fill = dark ? pal.color(QPalette::Window).lighter(118) : pal.color(QPalette::Base);
     if (underMouse() || isDown()) {
         QColor tint = pal.color(QPalette::Highlight);
-        const qreal amount = isDown() ? 0.2 : (dark ? 0.12 : 0.07);
-        fill = QColor::fromRgbF(fill.redF() * (1 - amount) + tint.redF() * amount,
-                                fill.greenF() * (1 - amount) + tint.greenF() * amount,
-                                fill.blueF() * (1 - amount) + tint.blueF() * amount);
+        tint.setAlphaF(isDown() ? 0.2 : (dark ? 0.12 : 0.07));
+        fill = Style::over(tint, fill);
     }
     QColor border = pal.color(QPalette::WindowText);
     border.setAlphaF(dark ? 0.14 : 0.11);
+    border = Style::over(border, fill);
     qreal width = 1;
     if (hasFocus()) {
         border = pal.color(QPalette::Highlight);

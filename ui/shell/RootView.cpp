@@ -56,7 +56,7 @@ protected:
         p.fillRect(rect(), fill);
         QColor line = palette().color(QPalette::WindowText);
         line.setAlphaF(0.12);
-        p.setPen(line);
+        p.setPen(Style::over(line, fill));
         p.drawLine(rect().topRight(), rect().bottomRight());
     }
 };

@@ -369,6 +369,7 @@ void TrayPanel::paintEvent(QPaintEvent*)
     const QPalette pal = palette();
     QColor border = pal.color(QPalette::WindowText);
     border.setAlphaF(Style::isDark(pal) ? 0.22 : 0.18);
+    border = Style::over(border, pal.color(QPalette::Window));
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal radius = m_rounded ? Style::spacing() * 1.2 : 0;
     QPainterPath path;

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollArea>
@@ -124,24 +125,27 @@ protected:
         Card::paintEvent(event);
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        const qreal radius = Style::spacing() * 1.2;
         QPainterPath clip;
-        clip.addRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), radius, radius);
+        clip.addRoundedRect(outline(event->rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius(), cornerRadius());
         p.setClipPath(clip);
         QColor band = palette().color(QPalette::WindowText);
         band.setAlphaF(Style::isDark(palette()) ? 0.045 : 0.03);
+        const QColor fill = fillColor();
+        band = Style::over(band, fill);
+        QColor selection = palette().color(QPalette::Highlight);
+        selection.setAlphaF(0.18);
         int shown = 0;
         for (int i = 0; i < m_column->count(); ++i) {
             QWidget* row = m_column->itemAt(i)->widget();
             if (!row || !row->isVisibleTo(this))
                 continue;
-            if (shown++ % 2 == 1)
+            const bool banded = shown++ % 2 == 1;
+            if (!row->geometry().intersects(event->rect()))
+                continue;
+            if (row == m_selected)
+                p.fillRect(QRect(0, row->y(), width(), row->height()), Style::over(selection, banded ? band : fill));
+            else if (banded)
                 p.fillRect(QRect(0, row->y(), width(), row->height()), band);
-        }
-        if (m_selected && m_selected->isVisibleTo(this)) {
-            QColor selection = palette().color(QPalette::Highlight);
-            selection.setAlphaF(0.18);
-            p.fillRect(QRect(0, m_selected->y(), width(), m_selected->height()), selection);
         }
     }
 

@@ -78,6 +78,13 @@ QPalette darkPalette()
     return p;
 }
 
+QColor over(const QColor& top, const QColor& below)
+{
+    const float a = top.alphaF();
+    return QColor::fromRgbF(top.redF() * a + below.redF() * (1 - a), top.greenF() * a + below.greenF() * (1 - a),
+                            top.blueF() * a + below.blueF() * (1 - a));
+}
+
 bool isDark(const QPalette& palette)
 {
     return palette.color(QPalette::Window).lightnessF() < 0.5;
@@ -290,10 +297,22 @@ void Card::setTint(std::optional<Style::Tone> tone)
     update();
 }
 
-void Card::paintEvent(QPaintEvent*)
+qreal Card::cornerRadius()
 {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
+    return Style::spacing() * 1.2;
+}
+
+QRectF Card::outline(const QRect& exposed) const
+{
+    QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal beyond = cornerRadius() + 2;
+    box.setTop(std::max(box.top(), exposed.top() - beyond));
+    box.setBottom(std::min(box.bottom(), exposed.bottom() + 1 + beyond));
+    return box;
+}
+
+QColor Card::fillColor() const
+{
     const QPalette pal = palette();
     QColor fill = pal.color(QPalette::Base);
     if (Style::isDark(pal))
@@ -301,15 +320,22 @@ void Card::paintEvent(QPaintEvent*)
     if (m_tint) {
         QColor tint = Style::color(*m_tint, pal);
         tint.setAlphaF(Style::isDark(pal) ? 0.16 : 0.09);
-        fill = QColor::fromRgbF(fill.redF() * (1 - tint.alphaF()) + tint.redF() * tint.alphaF(),
-                                fill.greenF() * (1 - tint.alphaF()) + tint.greenF() * tint.alphaF(),
-                                fill.blueF() * (1 - tint.alphaF()) + tint.blueF() * tint.alphaF());
+        fill = Style::over(tint, fill);
     }
+    return fill;
+}
+
+void Card::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPalette pal = palette();
+    const QColor fill = fillColor();
     QColor border = pal.color(QPalette::WindowText);
     border.setAlphaF(Style::isDark(pal) ? 0.14 : 0.11);
-    const qreal radius = Style::spacing() * 1.2;
+    border = Style::over(border, fill);
     QPainterPath path;
-    path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    path.addRoundedRect(outline(event->rect()), cornerRadius(), cornerRadius());
     p.fillPath(path, fill);
     p.setPen(QPen(border, 1));
     p.drawPath(path);

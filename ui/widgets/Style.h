@@ -47,6 +47,10 @@ QFont font(Text role, const QFont& base = QFont());
 QPalette darkPalette();
 QColor color(Tone tone, const QPalette& palette);
 bool isDark(const QPalette& palette);
+// `top` laid over the opaque `below`, as one opaque colour. Large areas are painted opaque: Qt
+// hands a translucent fill of more than some 96 lines to its thread pool and waits for it, which
+// costs milliseconds whenever the other cores are busy.
+QColor over(const QColor& top, const QColor& below);
 
 // A label in a role and tone; rich text off, word wrap as asked.
 QLabel* label(const QString& text, Text role = Text::body, Tone tone = Tone::normal, QWidget* parent = nullptr);
@@ -83,6 +87,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    static qreal cornerRadius();
+    // The card's outline cut to the part `exposed` shows, its cut ends beyond it: a tall card (a
+    // long list) is painted a screenful at a time, and filling or clipping to a rounded shape
+    // costs by the shape's height, not by what is shown.
+    QRectF outline(const QRect& exposed) const;
+    QColor fillColor() const;
 
 private:
     std::optional<Style::Tone> m_tint;
