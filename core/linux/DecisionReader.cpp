@@ -648,12 +648,17 @@ struct Kept
     QList<Folder> folders;
     QHash<QString, QStringList> parents;
     QByteArray parentsStamp;
+    std::optional<quint64> look; // the look at the files under which `stamp` was checked
 };
 
 Kept keptFolders()
 {
     static QMutex mutex;
     static Kept kept;
+    // Checked once a look at the files, as GIO's answers are: a read of every watched type
+    // asks some hundred times within it, and each check stats every folder.
+    gio::settleOutsideWrites();
+    const quint64 look = gio::filesLook();
     const QStringList desktops = currentDesktops();
     QString places = desktops.join(u':') + u'\n' + QFile::decodeName(g_get_user_config_dir()) + u'\n'
         + QFile::decodeName(g_get_user_data_dir());
@@ -663,8 +668,12 @@ Kept keptFolders()
         places += u'\n' + QFile::decodeName(*d);
     QMutexLocker lock(&mutex);
     const bool samePlaces = kept.places == places;
-    if (samePlaces && pathsStamp(kept.read) == kept.stamp)
+    if (samePlaces && kept.look == look)
         return kept;
+    if (samePlaces && pathsStamp(kept.read) == kept.stamp) {
+        kept.look = look;
+        return kept;
+    }
     Kept fresh;
     fresh.places = places;
     // Each stamped before it is read: a change meanwhile is read again next time.
@@ -687,6 +696,7 @@ Kept keptFolders()
         fresh.read += folder.read;
         fresh.stamp += folder.stamp;
     }
+    fresh.look = look;
     kept = fresh;
     return kept;
 }

@@ -575,6 +575,7 @@ public:
         if (m_lastLook.isValid() && !m_lastLook.hasExpired(kOneLook) && m_notices == m_noticesSeen)
             return;
         m_lastLook.start();
+        ++m_looks;
         const QByteArray now = watchedStamp();
         if (now != m_seen && m_notices == m_noticesSeen) {
             bool late = false;
@@ -604,6 +605,13 @@ public:
         while (g_main_context_iteration(m_context, false)) { }
         if (m_notices == m_noticesSeen)
             m_seen = watchedStamp();
+        ++m_looks;
+    }
+
+    quint64 looks()
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_looks;
     }
 
 private:
@@ -629,6 +637,7 @@ private:
     QByteArray m_seen;
     int m_notices = 0;
     int m_noticesSeen = 0;
+    quint64 m_looks = 0;
 };
 
 } // namespace
@@ -641,6 +650,11 @@ void settleOutsideWrites()
 void noteOwnWrite()
 {
     OutsideWrites::instance().ownWrite();
+}
+
+quint64 filesLook()
+{
+    return OutsideWrites::instance().looks();
 }
 
 std::optional<App> defaultForType(const QString& contentType)

@@ -50,6 +50,10 @@ void settleOutsideWrites();
 // Says that this process changed a list itself, so the next lookup does not wait for GIO to
 // notice that change as if another program had made it.
 void noteOwnWrite();
+// Counts each look settleOutsideWrites() takes at the files (at most one every few
+// milliseconds) and each write noted: what was read from them under the same count needs no
+// second look.
+quint64 filesLook();
 std::optional<App> defaultForType(const QString& contentType);
 QList<App> allForType(const QString& contentType);
 // Whether `app` is made for the type itself, not only for a parent type: its entry declares
