@@ -173,11 +173,15 @@ TEST_F(JSONStoreTest, InterruptedAndFailedSavesLeaveNothingBehind)
     store.save({Target::fileExtension(u"md"_s)});
     writeAll(store.path() + u".Ab12Cd"_s, "[\".log\"]");
     writeAll(store.path() + u".unreadable-1"_s, "kept");
-    writeAll(folder() + u"/Custom-Types.json.Ab12Cd"_s, "another file's"); // names compare exactly
+    // Names compare exactly, and the temporary's dot is there.
+    const QStringList others {u"Custom-Types.json.Ab12Cd"_s, u"custom-types.jsonxAb12Cd"_s};
+    for (const QString& other : others)
+        writeAll(folder() + u'/' + other, "another file's");
     store.removeStaleTemporaries();
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files),
-              (QStringList {u"custom-types.json"_s, u"Custom-Types.json.Ab12Cd"_s, u"custom-types.json.unreadable-1"_s}));
-    QFile::remove(folder() + u"/Custom-Types.json.Ab12Cd"_s);
+              (QStringList {u"custom-types.json"_s, others[0], u"custom-types.json.unreadable-1"_s, others[1]}));
+    for (const QString& other : others)
+        QFile::remove(folder() + u'/' + other);
 
     // A file size limit makes the write itself fail, as a full disk would.
     struct rlimit old
