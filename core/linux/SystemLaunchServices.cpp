@@ -555,8 +555,9 @@ bool writtenThroughTemporary(QStringView name)
                    return isAsciiLetterOrDigit(c) || c == u'_' || c == u'-';
                }));
     };
-    if (const qsizetype at = name.lastIndexOf(u".before-cleanup-"); at >= 0) {
-        const QStringView number = name.sliced(at + 16);
+    constexpr QStringView cleanup = u".before-cleanup-";
+    if (const qsizetype at = name.lastIndexOf(cleanup); at >= 0) {
+        const QStringView number = name.sliced(at + cleanup.size());
         return !number.isEmpty() && std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })
             && ofDesktop(name.first(at), u"mimeapps.list");
     }

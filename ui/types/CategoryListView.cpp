@@ -142,10 +142,9 @@ protected:
             const bool banded = shown++ % 2 == 1;
             if (!row->geometry().intersects(event->rect()))
                 continue;
-            if (row == m_selected)
-                p.fillRect(QRect(0, row->y(), width(), row->height()), Style::over(selection, banded ? band : fill));
-            else if (banded)
-                p.fillRect(QRect(0, row->y(), width(), row->height()), band);
+            if (row == m_selected || banded)
+                p.fillRect(QRect(0, row->y(), width(), row->height()),
+                           row == m_selected ? Style::over(selection, banded ? band : fill) : band);
         }
     }
 
