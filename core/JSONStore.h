@@ -149,6 +149,10 @@ public:
         const auto bytes = loadBytes();
         if (!bytes)
             return std::nullopt;
+        if (auto direct = readDirect(*bytes)) {
+            setReadable(true);
+            return direct;
+        }
         try {
             T value = JsonCodec<T>::decode(Json::read(*bytes));
             setReadable(true);
@@ -164,8 +168,17 @@ public:
     void save(const T& value) { saveBytes(encodeDocument(value), &JSONStore::decodes); }
 
 private:
+    static std::optional<T> readDirect(const QByteArray& bytes)
+    {
+        if constexpr (requires { JsonCodec<T>::readDirect(bytes); })
+            return JsonCodec<T>::readDirect(bytes);
+        return std::nullopt;
+    }
+
     static bool decodes(const QByteArray& bytes)
     {
+        if (readDirect(bytes))
+            return true;
         try {
             JsonCodec<T>::decode(Json::read(bytes));
             return true;

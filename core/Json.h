@@ -121,6 +121,12 @@ template<typename T> struct JsonCodec<QList<T>>
             JsonCodec<T>::encode(out, item);
         out.endArray();
     }
+    // Where T reads its lists straight from the bytes: nothing when it cannot.
+    static std::optional<QList<T>> readDirect(QByteArrayView bytes)
+        requires requires { T::readList(bytes); }
+    {
+        return T::readList(bytes);
+    }
     static QList<T> decode(const QJsonValue& json)
     {
         const QJsonArray array = Json::asArray(json, "list");

@@ -4,6 +4,7 @@
 #include "BackupReason.h"
 #include "TargetState.h"
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -58,6 +59,10 @@ struct Profile
 
     void write(JsonWriter& out) const;
     static Profile fromJson(const QJsonValue& value);
+    // A list read straight from the bytes when they have the shape write() gives them, several
+    // times faster than the general reader (the profiles file holds every backup); otherwise,
+    // or when in doubt, nothing, and the general reader decides.
+    static std::optional<QList<Profile>> readList(QByteArrayView bytes);
 
     friend bool operator==(const Profile&, const Profile&) = default;
 };
