@@ -161,17 +161,14 @@ public:
         return m_p == m_end;
     }
 
-    // A key as written: plain ASCII, no escapes.
+    // A key's bytes up to the next quote: only the names written, which need no escapes, are
+    // known, and any other spelling is not.
     std::optional<QByteArrayView> key()
     {
         if (!take('"'))
             return std::nullopt;
         const char* start = m_p;
-        while (m_p != m_end && *m_p != '"') {
-            if (*m_p == '\\' || uchar(*m_p) < 0x20 || uchar(*m_p) >= 0x80)
-                return std::nullopt;
-            ++m_p;
-        }
+        m_p = std::find(m_p, m_end, '"');
         if (m_p == m_end)
             return std::nullopt;
         const QByteArrayView key(start, m_p++ - start);

@@ -189,6 +189,13 @@ TEST(Profile, AListReadStraightFromItsBytesIsWhatTheGeneralReaderMakesOfThem)
     EXPECT_GT(whole, 300 / 2) << "the direct reader gives up too often to be tested";
     EXPECT_GT(damaged, 300) << "too few damaged lists were read";
 
+    // A reason is handed whole to the general reader: the end of it is found past brackets
+    // and quotes within its strings.
+    const QList<Profile> reasons {
+        {u"A"_s, u"n"_s, u"s"_s, u"y"_s, Profile::Kind::snapshot, t0, {}, BackupReason::beforeProfile(u"{\"}]\\"_s)},
+        {u"B"_s, u"n"_s, u"s"_s, u"y"_s, Profile::Kind::snapshot, t0, {}, BackupReason::beforeRestore(u"[}"_s)}};
+    EXPECT_EQ(Profile::readList(encodeDocument(reasons)), reasons);
+
     // One name, spelled raw in the bytes.
     const auto named = [](QByteArrayView name) {
         return R"([{"createdAt":"2025-03-01T09:30:00Z","entries":[],"id":"A","kind":"custom","name":")" + name.toByteArray()
