@@ -175,38 +175,26 @@ public:
         return take(':') ? std::optional(key) : std::nullopt;
     }
 
+    std::optional<QString> string()
+    {
+        const auto raw = rawString();
+        return raw ? unescaped(*raw) : std::nullopt;
+    }
+
     // A backup's entries are mostly spelled as those at the same place in the backup before:
     // an entry's field, by its `slot`, is decoded only when its bytes differ from the last ones
     // there, and otherwise shared.
-    std::optional<QString> string(qsizetype slot = -1)
+    std::optional<QString> string(qsizetype slot)
     {
-        const auto raw = rawString();
-        if (!raw || slot < 0)
-            return raw ? unescaped(*raw) : std::nullopt;
-        if (slot >= m_strings.size())
-            m_strings.resize(slot + 1);
-        Slot<QString>& last = m_strings[slot];
-        if (!last.value || last.spelling != *raw) {
-            last.value = unescaped(*raw);
-            last.spelling = *raw;
-        }
-        return last.value;
+        return kept(m_strings, slot, [](QByteArrayView raw) { return unescaped(raw); });
     }
 
     std::optional<Target> target(qsizetype slot)
     {
-        const auto raw = rawString();
-        if (!raw)
-            return std::nullopt;
-        if (slot >= m_targets.size())
-            m_targets.resize(slot + 1);
-        Slot<Target>& last = m_targets[slot];
-        if (!last.value || last.spelling != *raw) {
-            const auto text = unescaped(*raw);
-            last.value = text ? Target::parse(*text) : std::nullopt;
-            last.spelling = *raw;
-        }
-        return last.value;
+        return kept(m_targets, slot, [](QByteArrayView raw) {
+            const auto text = unescaped(raw);
+            return text ? Target::parse(*text) : std::nullopt;
+        });
     }
 
     // The bytes of the object that starts here, for the general reader.
@@ -226,12 +214,8 @@ public:
             } else if (c == '}' || c == ']') {
                 --depth;
             } else if (c == '"') {
-                while (m_p != m_end && *m_p != '"') {
-                    if (*m_p == '\\' && ++m_p == m_end)
-                        return std::nullopt;
-                    ++m_p;
-                }
-                if (m_p++ == m_end)
+                --m_p; // a string, brackets and all
+                if (!rawString())
                     return std::nullopt;
             }
         } while (depth > 0);
@@ -239,6 +223,29 @@ public:
     }
 
 private:
+    template<typename T> struct Slot
+    {
+        QByteArrayView spelling; // within the bytes read, which outlive the reading
+        std::optional<T> value;
+    };
+
+    template<typename T, typename Decode>
+    std::optional<T> kept(QList<Slot<T>>& slots, qsizetype slot, Decode decode)
+    {
+        const auto raw = rawString();
+        if (!raw)
+            return std::nullopt;
+        if (slot >= slots.size())
+            slots.resize(slot + 1);
+        Slot<T>& last = slots[slot];
+        if (!last.value || last.spelling != *raw) {
+            last.value = decode(*raw);
+            last.spelling = *raw;
+        }
+        return last.value;
+    }
+
+    // The bytes between the quotes of the string that starts here.
     std::optional<QByteArrayView> rawString()
     {
         if (!take('"'))
@@ -313,11 +320,6 @@ private:
 
     const char* m_p;
     const char* m_end;
-    template<typename T> struct Slot
-    {
-        QByteArrayView spelling; // within the bytes read, which outlive the reading
-        std::optional<T> value;
-    };
     QList<Slot<QString>> m_strings;
     QList<Slot<Target>> m_targets;
 };
