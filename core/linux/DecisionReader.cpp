@@ -350,6 +350,8 @@ public:
     {
         const QStringList types = typeAndParentsOf(*m_chain.mimeType, m_parents);
         for (qsizetype i = 0; i < types.size(); ++i) {
+            if (m_decisionOnly && m_chain.app)
+                break;
             // The removals stay in force for the parent types; the entries tried do not.
             m_hits.clear();
             // Once decided, defaults set for parent types are still shown: the system never gets
@@ -361,6 +363,18 @@ public:
         if (compare)
             compareWithSystem();
         return std::move(m_chain);
+    }
+
+    // The walk up to the step that decides, and no further: what comes after it (outranked
+    // entries, parent types) only explains, and each of its entries costs a load. `answer` is
+    // GIO's own default for the type when the caller has it: the entry its lookup loaded for
+    // that ID, not loaded again.
+    DecisionChain decide(const std::optional<gio::App>& answer)
+    {
+        if (answer)
+            m_installed.insert(answer->id + u".desktop"_s, App {answer->id + u".desktop"_s, answer->path, answer->name});
+        m_decisionOnly = true;
+        return run(false);
     }
 
 private:
@@ -447,6 +461,8 @@ private:
                 for (const Entry& entry : list.defaults) {
                     if (entry.canonical != type)
                         continue;
+                    if (m_decisionOnly && m_chain.app)
+                        return;
                     mentioned = true;
                     DecisionStep step = entryStep(list.path, entry, Group::DefaultApplications, parent);
                     for (const QString& id : entry.ids) {
@@ -614,6 +630,7 @@ private:
     QStringList m_hits; // entries tried for the current type, in order
     QStringList m_blocklist; // entries removed so far
     QString m_chosen;
+    bool m_decisionOnly = false;
 };
 
 } // namespace
@@ -761,10 +778,10 @@ ReadLists keptLists()
     return {kept.folders, kept.parents};
 }
 
-DefaultSource answerSource(const QString& contentType)
+DefaultSource answerSource(const QString& contentType, const std::optional<gio::App>& answer)
 {
     const Kept kept = keptFolders();
-    const DecisionChain chain = Explainer(Target(), contentType, kept.folders, kept.parents).run(false);
+    const DecisionChain chain = Explainer(Target(), contentType, kept.folders, kept.parents).decide(answer);
     const DecisionStep* step = chain.decisiveStep();
     if (!chain.app || !step)
         return DefaultSource::notSet;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DecisionChain.h"
+#include "Gio.h"
 #include "TargetState.h"
 
 #include <QByteArray>
@@ -28,8 +29,9 @@ QHash<QString, QString> predictDefaults(const QStringList& types, const FileOver
 
 // Where the system's answer for `contentType` comes from: the user's own lists, another list
 // (a desktop's or the administrator's), or the first installed handler. Keeps what it read
-// while none of those files changes. Thread-safe.
-DefaultSource answerSource(const QString& contentType);
+// while none of those files changes. `answer` is GIO's default for the type when the caller
+// has asked for it: its entry is not loaded again. Thread-safe.
+DefaultSource answerSource(const QString& contentType, const std::optional<App>& answer = std::nullopt);
 
 // `types` (canonical), the types the installed entries of `ids` declare, and every type that
 // inherits from one of them: those whose default a change of their lines or entries can move.

@@ -276,7 +276,7 @@ TargetReading SystemLaunchServices::read(const Target& target, bool candidates) 
         reading.openers = gio::openers(defaults.types.first());
     // A split target's first type stands for it, as its first type names it.
     if (reading.current || !reading.byType.isEmpty())
-        reading.source = gio::answerSource(defaults.types.first());
+        reading.source = gio::answerSource(defaults.types.first(), defaults.at(0));
     else if (!defaults.types.isEmpty())
         reading.source = DefaultSource::notSet;
     return reading;
