@@ -108,6 +108,8 @@ public:
         return m_launchServices->openers(platformType, file);
     }
     void removeStaleTemporaries() const { m_launchServices->removeStaleTemporaries(); }
+    // See LaunchServicing::lookAhead.
+    void lookAhead() const { m_launchServices->lookAhead(); }
     // See LaunchServicing::answersStamp.
     std::optional<QByteArray> answersStamp() const { return m_launchServices->answersStamp(); }
     std::optional<QByteArray> quickAnswersStamp() const { return m_launchServices->quickAnswersStamp(); }

@@ -286,6 +286,11 @@ public:
     // the one process that may change defaults.
     virtual void removeStaleTemporaries() { }
 
+    // The platform's first look at its files (an index of every application, the lists), taken
+    // now so that the first answer asked for waits for less. Blocks until it is done; callers
+    // run it beside other work.
+    virtual void lookAhead() const { }
+
     // Why the target opens in the application it does, step by step. A platform that cannot
     // tell gives the target alone, without steps.
     virtual DecisionChain explain(const Target& target) const

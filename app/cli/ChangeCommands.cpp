@@ -131,11 +131,15 @@ Reply changeReply(const AppModel& model, const QList<Target>& targets, const std
 
 // The targets `app` does not say it can open, refused unless the command forces it: the
 // window's "Choose Another App…" is where any application may be chosen on purpose.
-Reply undeclared(const DefaultsService& service, const QList<Target>& targets, const AppInfo& app)
+Reply undeclared(const AppModel& model, const QList<Target>& targets, const AppInfo& app)
 {
+    const DefaultsService& service = model.service();
     Reply reply;
     for (const Target& target : targets) {
-        const TargetState state = service.state(target);
+        // As the read before the change found it, with every candidate; a target nobody watches
+        // was not part of that read.
+        const auto read = model.states().constFind(target);
+        const TargetState state = read != model.states().cend() ? *read : service.state(target);
         const QList<AppInfo>& candidates = state.candidates;
         // What opens the target already can open it (a hidden copy of an entry is no candidate).
         if (app.isSameEntry(state.current)
@@ -283,7 +287,7 @@ QFuture<Reply> set(const Invocation& inv, AppModel& model)
         const auto app = resolveApp(model.service(), targets, inv.arguments.last(), reply);
         if (!app)
             return ready(reply);
-        if (const Reply refused = undeclared(model.service(), targets, *app);
+        if (const Reply refused = undeclared(model, targets, *app);
             refused.status != 0 && !inv.has(u"--force")) {
             return ready(refused);
         }

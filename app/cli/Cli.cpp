@@ -19,6 +19,8 @@
 #include <QFutureWatcher>
 #include <QPointer>
 
+#include <thread>
+
 namespace openwright::cli {
 
 using namespace Qt::Literals::StringLiterals;
@@ -81,6 +83,9 @@ QByteArray changeStamp(const DefaultsService& service)
 // command out, or this process holds its lock while it does.
 Reply changeHere(Invocation& inv, const std::shared_ptr<DefaultsService>& service)
 {
+    // The platform's first look, taken while the command is checked and the model made: the
+    // read before the change starts that much later into it. Joined as this returns.
+    const std::jthread ahead([service] { service->lookAhead(); });
     if (const Reply bad = validate(inv, *service); bad.status != 0)
         return bad;
     if (const Reply bad = readInput(inv); bad.status != 0)

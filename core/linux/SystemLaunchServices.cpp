@@ -8,6 +8,7 @@
 #include "DesktopTerminal.h"
 #include "Gio.h"
 #include "JSONStore.h"
+#include "MimeLists.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -566,6 +567,14 @@ bool writtenThroughTemporary(QStringView name)
 }
 
 } // namespace
+
+void SystemLaunchServices::lookAhead() const
+{
+    // GIO's index of every entry, built at its first lookup, then the lists and caches the
+    // explanations of its answers walk, and the types a change reads the subtypes of.
+    gio::keptLists();
+    gio::registeredTypes();
+}
 
 void SystemLaunchServices::removeStaleTemporaries()
 {

@@ -59,6 +59,7 @@ public:
     // The lists' temporaries ("mimeapps.list.XXXXXX") that a write killed part-way left in
     // $XDG_CONFIG_HOME, once they are a minute old: a write of another program may be under way.
     void removeStaleTemporaries() override;
+    void lookAhead() const override;
     std::optional<QByteArray> answersStamp() const override { return gio::answersStamp(); }
     std::optional<QByteArray> quickAnswersStamp() const override { return gio::quickAnswersStamp(); }
 
