@@ -630,6 +630,30 @@ QFuture<Reply> carriedOut(const Invocation& inv, AppModel& model)
 
 } // namespace
 
+bool readsAfresh(Change change)
+{
+    switch (change) {
+    case Change::set:
+    case Change::setFamily:
+    case Change::reset:
+    case Change::pin:
+    case Change::agree:
+    case Change::profileApply:
+    case Change::backupRestore:
+    case Change::reorder:
+    case Change::removeAssociation:
+    case Change::restoreAssociation: return true;
+    case Change::none:
+    case Change::unpin:
+    case Change::guardCheck:
+    case Change::doctor:
+    case Change::profileImport:
+    case Change::backupNow:
+    case Change::backupDelete: break;
+    }
+    return false;
+}
+
 // Adds what the guard found and did while the command read the defaults (a kept type put
 // back): a command's reply names every default that changed meanwhile, not only its own.
 Reply withGuardChanges(Reply reply, const AppModel& model, const Invocation& inv, const QSet<QUuid>& known)

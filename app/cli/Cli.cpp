@@ -83,9 +83,6 @@ QByteArray changeStamp(const DefaultsService& service)
 // command out, or this process holds its lock while it does.
 Reply changeHere(Invocation& inv, const std::shared_ptr<DefaultsService>& service)
 {
-    // The platform's first look, taken while the command is checked and the model made: the
-    // read before the change starts that much later into it. Joined as this returns.
-    const std::jthread ahead([service] { service->lookAhead(); });
     if (const Reply bad = validate(inv, *service); bad.status != 0)
         return bad;
     if (const Reply bad = readInput(inv); bad.status != 0)
@@ -125,6 +122,11 @@ Reply changeHere(Invocation& inv, const std::shared_ptr<DefaultsService>& servic
     case SingleInstance::Found::Unavailable: return Reply().fail(1, instance.problem());
     case SingleInstance::Found::Locked: break;
     }
+    // The platform's first look (it grows with the desktop), taken while the model is made and
+    // its readers start. Only here: a command the window carries out would wait for it in vain.
+    std::jthread ahead;
+    if (readsAfresh(inv.command->change))
+        ahead = std::jthread([service] { service->lookAhead(); });
     AppModel model(service);
     Reply reply = wait(carryOut(inv, model));
     // This process ends with the command: what the guard started meanwhile (a put-back) lands
