@@ -180,8 +180,9 @@ Reply backupList(const Invocation&, const Data&);
 // Carries out the command `inv` names, one that changes, against `model`.
 QFuture<Reply> carryOut(const Invocation& inv, AppModel& model);
 // Whether the command reads every default afresh before it changes anything. The others take
-// the defaults kept under the platform's stamp, or read none: the platform's first look, which
-// grows with the desktop, is theirs to skip.
+// the defaults kept under the platform's stamp or read none, or (the doctor) take the
+// platform's first look themselves as they start: the look, which grows with the desktop, is
+// theirs to skip.
 bool readsAfresh(Change change);
 QFuture<Reply> set(const Invocation&, AppModel&);
 QFuture<Reply> reset(const Invocation&, AppModel&);

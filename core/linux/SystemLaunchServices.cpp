@@ -571,9 +571,9 @@ bool writtenThroughTemporary(QStringView name)
 void SystemLaunchServices::lookAhead() const
 {
     // GIO's index of every entry, built at its first lookup, then the lists and caches the
-    // explanations of its answers walk, and the types a change reads the subtypes of.
+    // explanations of its answers walk. Not the list of every MIME type: its first read reloads
+    // GIO's MIME database, which must not happen beside the readers' lookups of types.
     gio::keptLists();
-    gio::registeredTypes();
 }
 
 void SystemLaunchServices::removeStaleTemporaries()
