@@ -371,8 +371,10 @@ public:
     // that ID, not loaded again.
     DecisionChain decide(const std::optional<gio::App>& answer)
     {
-        if (answer)
-            m_installed.insert(answer->id + u".desktop"_s, App {answer->id + u".desktop"_s, answer->path, answer->name});
+        if (answer) {
+            const QString id = answer->id + u".desktop"_s; // as the lists name it
+            m_installed.insert(id, App {id, answer->path, answer->name});
+        }
         m_decisionOnly = true;
         return run(false);
     }
